@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QPointF>
+#include <QRectF>
+
+namespace Corvane::Utilities {
+
+// Small numeric helpers shared by the controls.
+class MathTools
+{
+public:
+    MathTools() = delete;
+
+    // Tolerance under which two reals count as equal.
+    static const double EPS;
+
+    static bool equals(double a, double b, double epsilon = EPS);
+    // The rectangle with its offset and size multiplied by factor.
+    static QRectF resizeRect(const QRectF& rect, double factor);
+    static double vectorLength(const QPointF& vector);
+};
+
+} // namespace Corvane::Utilities
