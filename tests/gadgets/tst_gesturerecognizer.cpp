@@ -27,6 +27,7 @@ private:
     QPoint m_position;
 };
 
+// A control that takes or declines presses, as the host offers them.
 class TestControl : public SvgControl
 {
 public:
@@ -35,6 +36,11 @@ public:
     {
     }
     void paint(QPainter*, const QStyleOptionGraphicsItem*, QWidget*) override {}
+
+    bool takesPress = true;
+
+protected:
+    void mousePressEvent(QGraphicsSceneMouseEvent* event) override { event->setAccepted(takesPress); }
 };
 
 // One step of a scripted mouse session; positions are cursor positions.
@@ -71,6 +77,7 @@ private Q_SLOTS:
     void pressReturnsWhetherAControlTookIt();
     void rightButtonPressIsEaten();
     void pressWhileTrackingChangesNothing();
+    void timerSamplesTheCursorWhileHeld();
     void widgetMouseEventsAreRecognisedToo();
     void wheelIsStoppedOnlyWhenAControlTakesIt_data();
     void wheelIsStoppedOnlyWhenAControlTakesIt();
@@ -102,10 +109,15 @@ void tst_GestureRecognizer::init()
     m_log.clear();
 
     GestureRecognizer* r = m_recognizer.get();
+    // The host offers the press to its controls through their gate, which
+    // records the control that took it in the consumer.
     connect(r, &GestureRecognizer::press, this, [this](EventConsumer& consumer) {
         m_ticksSincePress = 0;
-        if (m_controlTakesPress)
-            consumer.setConsumer(&m_control);
+        QGraphicsSceneMouseEvent event(QEvent::GraphicsSceneMousePress);
+        event.setButton(Qt::LeftButton);
+        event.setAccepted(false);
+        m_control.takesPress = m_controlTakesPress;
+        m_control.handleMousePress(&event, consumer);
         log(QStringLiteral("press"));
     });
     connect(r, &GestureRecognizer::pressAndHold, this, [this] {
@@ -282,6 +294,15 @@ void tst_GestureRecognizer::pressWhileTrackingChangesNothing()
     QVERIFY(sendMouse(QEvent::GraphicsSceneMousePress, Qt::LeftButton));
     QVERIFY(run(Step::release(10, 10)));
     QCOMPARE(m_log, (QStringList{"press", "release control", "click control 10,10"}));
+}
+
+void tst_GestureRecognizer::timerSamplesTheCursorWhileHeld()
+{
+    QVERIFY(run(Step::press(10, 10)));
+    m_cursor->moveTo(QPoint(30, 10));
+    QTRY_VERIFY_WITH_TIMEOUT(m_log.contains("pressAndMove control"), 2000);
+    QVERIFY(run(Step::release(30, 10)));
+    QCOMPARE(m_log.mid(m_log.size() - 3), (QStringList{"endPressAndMove", "release control", "click control 30,10"}));
 }
 
 void tst_GestureRecognizer::widgetMouseEventsAreRecognisedToo()
