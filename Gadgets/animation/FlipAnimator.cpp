@@ -70,6 +70,7 @@ QVector3D FlipAnimator::cumultativeRotationCenter(const QList<QGraphicsItem*>& i
     if (items.isEmpty())
         return QVector3D();
     QPointF sum;
+    // Each control turns about the centre of its bounding rectangle.
     for (const QGraphicsItem* item : items)
         sum += item->boundingRect().center();
     sum /= items.size();
@@ -131,9 +132,6 @@ void FlipAnimator::updateRotationOrigins()
 
 void FlipAnimator::build()
 {
-    for (QGraphicsItem* item : std::as_const(m_backItems))
-        item->hide();
-
     m_turn = new QParallelAnimationGroup(this);
     for (QGraphicsItem* item : std::as_const(m_frontItems))
         addRotation(item, m_frontRotationCenter, m_frontRotations);
