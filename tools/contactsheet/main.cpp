@@ -2,11 +2,16 @@
 // by side into one PNG, one row per icon, one column per state.
 //
 // Usage: contactsheet <theme folder> <theme folder> <output.png>
+//        contactsheet --faces <theme folder> <theme folder> <output.png> [--cell=<px>] [face ...]
+//
+// The second form draws the control faces instead (see FaceSheet.h).
 //
 // Every icon file must parse, hold a non-empty "bounding_box", the five state
 // drawings and "effect", with all states sharing one frame; the overlays must
 // hold "bounding_box" and "default". Each problem is printed on one line and
 // the exit code is 1 when there was any; the sheet is written in every case.
+
+#include "FaceSheet.h"
 
 #include <QColor>
 #include <QDir>
@@ -160,8 +165,21 @@ void drawCell(QPainter& painter, QPointF topLeft)
 int main(int argc, char* argv[])
 {
     QGuiApplication app(argc, argv);
+    const QStringList arguments = app.arguments();
+    if (arguments.size() >= 5 && arguments[1] == "--faces") {
+        QStringList faces = arguments.mid(5);
+        int cell = 150;
+        if (!faces.isEmpty() && faces.first().startsWith("--cell="))
+            cell = qBound(60, faces.takeFirst().mid(7).toInt(), 600);
+        const int problems = drawFaceSheet(arguments[2], arguments[3], arguments[4], faces, cell);
+        if (problems > 0)
+            std::fprintf(stderr, "%d problem(s)\n", problems);
+        return problems > 0 ? 1 : 0;
+    }
     if (argc != 4) {
-        std::fprintf(stderr, "usage: contactsheet <theme folder> <theme folder> <output.png>\n");
+        std::fprintf(stderr, "usage: contactsheet <theme folder> <theme folder> <output.png>\n"
+                             "       contactsheet --faces <theme folder> <theme folder> <output.png>"
+                             " [--cell=<px>] [face ...]\n");
         return 2;
     }
     Theme themes[2] = {Theme(QString::fromLocal8Bit(argv[1])), Theme(QString::fromLocal8Bit(argv[2]))};

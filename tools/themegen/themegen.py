@@ -17,6 +17,10 @@ frame, so all states share the same bounds.  The overlays hold
 Pictograms are drawn in a 24-unit grid that is placed in the middle of the
 64-unit frame.  Only SVG Tiny 1.2 features are used (no filters, masks,
 clip paths, style sheets or text).
+
+The controls' own faces (back plates, scroller, window frame, slider, labels,
+drop-downs, command rings) are built from the same styles; see "Control
+faces" below for their element conventions.
 """
 
 import argparse
@@ -851,6 +855,30 @@ class CorvaneStyle(Style):
                          soft=("#ffffff", 0.15), mark="#ffffff", mute="#9ba1a9"),
     }
 
+    # Control faces: fills are colours or (top, bottom) vertical gradients.
+    face = dict(
+        gloss=True, rim_width=1.2, corner=0.5, text_plate_corner=0.42,
+        plate={"default": ("#3a7ee3", "#0c2a72"), "hover": ("#5aa2f5", "#1546a8"),
+               "pressed": ("#6fd0ff", "#1766dc"), "disabled": ("#7a818c", "#464c55")},
+        rim={"default": "#061a4a", "hover": "#9fd8ff", "pressed": "#d2f3ff", "disabled": "#33373d"},
+        glyph={"default": "#ffffff", "hover": "#ffffff", "pressed": "#ffffff", "disabled": "#b4bac3"},
+        hover_plate=("#9fe0ff", "#3f83e6"), hover_opacity=0.55,
+        track=("#06122e", "#17387a"), track_rim="#2f5fb8", fill=("#8fdcff", "#1766dc"),
+        ring=("#0f2a63", "#06122e"), ring_rim="#3f83e6", ring_opacity=0.72,
+        frame=("#4b8cec", "#0c2a72"), border="#0c2a72",
+        labels=dict(
+            navigation=dict(fill=("#ffffff", "#c9dcff"), rim="#1766dc", glyph="#0c2a72"),
+            favorite=dict(fill=("#2f6fd6", "#0b2560"), rim="#6fd0ff", glyph="#ffffff")),
+        edit=dict(fill=("#ffffff", "#eef4ff"), rim="#6fd0ff", glyph="#0c2a72"),
+        bar=dict(navigation=dict(fill=("#e7f0ff", "#b8d0f5"), rim="#3f83e6", glyph="#0c2a72"),
+                 favorite=dict(fill=("#555555", "#3a3a3a"), rim="#6fd0ff", glyph="#b5d5ff")),
+        entry=dict(navigation="#0c2a72", favorite="#b5d5ff", active="#1766dc"),
+        scroll_arrow="#8fc8ff", frame_glyph="#ffffff", dialog_button="default",
+        thumb={"default": ("#8fdcff", "#1766dc"), "hover": ("#b6ecff", "#3f83e6"),
+               "pressed": ("#d2f3ff", "#6fd0ff"), "disabled": ("#9aa0a8", "#5a6069")},
+        thumb_rim={"default": "#061a4a", "hover": "#061a4a", "pressed": "#1766dc", "disabled": "#33373d"},
+    )
+
     def paper(self, state):
         top, bottom = self.palette[state]["plate"]
         return mix(top, bottom, 0.72)
@@ -913,6 +941,27 @@ class TalveraStyle(Style):
                          mark="#ffffff", mute="#d4d4d4"),
     }
 
+    face = dict(
+        gloss=False, rim_width=1.0, corner=0.24, text_plate_corner=0.24,
+        plate={"default": "#fbfafd", "hover": "#f3ebfb", "pressed": "#a666d9", "disabled": "#f2f2f2"},
+        rim={"default": "#dad4e5", "hover": "#c9a2ee", "pressed": "#8f4fc6", "disabled": "#e3e3e3"},
+        glyph={"default": "#3b3645", "hover": "#8f4fc6", "pressed": "#ffffff", "disabled": "#b8b8b8"},
+        hover_plate="#a666d9", hover_opacity=0.16,
+        track="#e6e1ee", track_rim="#d4cde0", fill="#a666d9",
+        ring="#f5f3f8", ring_rim="#dad4e5", ring_opacity=0.92,
+        frame="#f5f3f8", border="#dad4e5",
+        labels=dict(
+            navigation=dict(fill="#fbfafd", rim="#dad4e5", glyph="#3b3645"),
+            favorite=dict(fill="#fbfafd", rim="#dad4e5", glyph="#3b3645")),
+        edit=dict(fill="#ffffff", rim="#a666d9", glyph="#3b3645"),
+        bar=dict(navigation=dict(fill="#f1eef6", rim="#dad4e5", glyph="#8f4fc6"),
+                 favorite=dict(fill="#f1eef6", rim="#dad4e5", glyph="#8f4fc6")),
+        entry=dict(navigation="#c9a2ee", favorite="#c9a2ee", active="#8f4fc6"),
+        scroll_arrow="#c9a2ee", frame_glyph="#3b3645", dialog_button="pressed",
+        thumb={"default": "#ffffff", "hover": "#f3ebfb", "pressed": "#a666d9", "disabled": "#f2f2f2"},
+        thumb_rim={"default": "#a666d9", "hover": "#8f4fc6", "pressed": "#8f4fc6", "disabled": "#d0d0d0"},
+    )
+
     def paper(self, state):
         return self.palette[state]["plate"]
 
@@ -948,11 +997,11 @@ STYLES = (CorvaneStyle(), TalveraStyle())
 # SVG documents
 
 
-def svg_document(defs, body):
+def svg_document(defs, body, width=FRAME, height=FRAME):
     parts = ([element("defs", defs)] if defs else []) + body
     return ('<?xml version="1.0" encoding="UTF-8"?>\n'
             '<svg xmlns="http://www.w3.org/2000/svg" version="1.2" baseProfile="tiny"'
-            f' width="{FRAME}" height="{FRAME}" viewBox="0 0 {FRAME} {FRAME}">\n'
+            f' width="{num(width)}" height="{num(height)}" viewBox="0 0 {num(width)} {num(height)}">\n'
             + "\n".join(parts) + "\n</svg>\n")
 
 
@@ -993,13 +1042,559 @@ def overlay_svg(style, name):
 
 
 # --------------------------------------------------------------------------
+# Control faces: buttons, scrollers, frames, labels, drop-downs, slider, rings
+#
+# Every face is built by one function from the style's "face" palette, so the
+# two themes share all element ids and geometry and differ only in paint.
+# Button ids follow the control conventions: X_default, X_hover, X_pressed,
+# X_disabled (all sharing one frame), X_mask (pure black hit area) and, where
+# content goes, X_content_placeholder.  Placeholders and other rectangles that
+# are only measured are unpainted rectangles.
+
+BUTTON_STATES = ("default", "hover", "pressed", "disabled")
+
+
+def rounded_rect(x, y, w, h, r):
+    """Path of a rectangle with round corners of radius r (clamped to the sides)."""
+    r = max(0.0, min(r, w / 2, h / 2))
+    if r == 0:
+        return f"M{num(x)} {num(y)} H{num(x + w)} V{num(y + h)} H{num(x)} Z"
+    arc = f"A{num(r)} {num(r)} 0 0 1"
+    return (f"M{num(x + r)} {num(y)} H{num(x + w - r)} {arc} {num(x + w)} {num(y + r)}"
+            f" V{num(y + h - r)} {arc} {num(x + w - r)} {num(y + h)} H{num(x + r)}"
+            f" {arc} {num(x)} {num(y + h - r)} V{num(y + r)} {arc} {num(x + r)} {num(y)} Z")
+
+
+def circle_path(cx, cy, r):
+    return (f"M{num(cx - r)} {num(cy)} A{num(r)} {num(r)} 0 1 1 {num(cx + r)} {num(cy)}"
+            f" A{num(r)} {num(r)} 0 1 1 {num(cx - r)} {num(cy)} Z")
+
+
+def sector_path(cx, cy, r0, r1, start, end):
+    """Annular sector between radii r0 < r1, clockwise from angle start to end."""
+    large = 1 if end - start > 180 else 0
+    a, b = polar(cx, cy, r1, start), polar(cx, cy, r1, end)
+    c, d = polar(cx, cy, r0, end), polar(cx, cy, r0, start)
+    return (f"M{num(a[0])} {num(a[1])} A{num(r1)} {num(r1)} 0 {large} 1 {num(b[0])} {num(b[1])}"
+            f" L{num(c[0])} {num(c[1])} A{num(r0)} {num(r0)} 0 {large} 0 {num(d[0])} {num(d[1])} Z")
+
+
+class Face:
+    """One face document: shared paints in <defs> and the id'd parts in order.
+
+    Masks come first and the normal looks last, so a viewer of the whole file
+    sees the controls at rest and not their hit areas.
+    """
+
+    def __init__(self, style, width, height):
+        self.look = style.face
+        self.width, self.height = width, height
+        self.defs, self.masks, self.marks, self.body = [], [], [], []
+        self.paint_ids = set()
+
+    def fill(self, gid, value):
+        """Fill attribute for a colour, or a vertical gradient (top, bottom) kept under gid."""
+        if isinstance(value, str):
+            return value
+        if gid not in self.paint_ids:
+            self.paint_ids.add(gid)
+            self.defs.append(linear_gradient(gid, [(0, value[0]), (1, value[1])]))
+        return f"url(#{gid})"
+
+    def gloss(self, gid, d):
+        """The glossy highlight of the styles that have one."""
+        if not self.look["gloss"]:
+            return []
+        if gid not in self.paint_ids:
+            self.paint_ids.add(gid)
+            self.defs.append(linear_gradient(gid, [(0, "#ffffff", 0.5), (1, "#ffffff", 0.06)]))
+        return [element("path", d=d, fill=f"url(#{gid})")]
+
+    def shape(self, gid, d, fill, rim=None, opacity=None):
+        return element("path", d=d, fill=self.fill(gid, fill), fill_opacity=opacity,
+                       stroke=rim, stroke_width=float(self.look["rim_width"]) if rim else None)
+
+    def group(self, eid, parts):
+        self.body.append(element("g", parts, id=eid))
+
+    def mask(self, eid, d):
+        self.masks.append(element("path", id=eid, d=d, fill="#000000"))
+
+    def mark(self, eid, x, y, w, h):
+        self.marks.append(frame_rect(x, y, w, h, eid))
+
+    def document(self):
+        return svg_document(self.defs, self.masks + self.marks + self.body, self.width, self.height)
+
+
+def frame_rect(x, y, w, h, eid=None):
+    """Unpainted rectangle: a placeholder, or the shared frame of a button's states."""
+    return element("rect", id=eid, x=float(x), y=float(y), width=float(w), height=float(h), fill="none")
+
+
+def glyph_stroke(d, color, width=1.6):
+    return element("path", d=d, fill="none", stroke=color, stroke_width=float(width),
+                   stroke_linecap="round", stroke_linejoin="round")
+
+
+def chevron_glyph(cx, cy, size, direction, color, width=1.6):
+    """Open chevron pointing "up" or "down"."""
+    s = size / 2
+    dy = s / 2 if direction == "down" else -s / 2
+    return glyph_stroke(f"M{num(cx - s)} {num(cy - dy)} L{num(cx)} {num(cy + dy)} L{num(cx + s)} {num(cy - dy)}",
+                        color, width)
+
+
+def triangle_glyph(cx, cy, size, degrees, color):
+    """Solid triangle pointing along degrees (0 = right, 90 = down)."""
+    tip = polar(cx, cy, size * 0.58, degrees)
+    left = polar(cx, cy, size * 0.5, degrees + 130)
+    right = polar(cx, cy, size * 0.5, degrees - 130)
+    return element("polygon", points=points([tip, left, right]), fill=color, stroke=color,
+                   stroke_width=0.8, stroke_linejoin="round")
+
+
+def cross_glyph(cx, cy, size, color, width=1.6):
+    s = size / 2
+    return glyph_stroke(segments([((cx - s, cy - s), (cx + s, cy + s)), ((cx + s, cy - s), (cx - s, cy + s))]),
+                        color, width)
+
+
+def refresh_glyph(cx, cy, size, color, width=1.5):
+    r = size / 2
+    tip = polar(cx, cy, r, 20)
+    head = [polar(tip[0], tip[1], size * 0.34, 20 + 90 + 180 - 40), tip,
+            polar(tip[0], tip[1], size * 0.34, 20 + 90 + 180 + 40)]
+    return glyph_stroke(arc_path(cx, cy, r, -250, 20) + " M" + " L".join(f"{num(x)} {num(y)}" for x, y in head),
+                        color, width)
+
+
+def pencil_glyph(cx, cy, size, color):
+    s = size / 2
+    body = [(cx - s, cy + s), (cx - s, cy + s * 0.45), (cx + s * 0.45, cy - s), (cx + s, cy - s * 0.45),
+            (cx - s * 0.45, cy + s)]
+    return element("polygon", points=points(body), fill=color)
+
+
+# --------------------------------------------------------------------------
+# Faces built from three slices (left end, stretched middle, right end)
+
+
+def three_slices(face, prefix, x, y, left, middle, right, h, fill, rim, gid, opacity=None, corner=None):
+    """prefix_left, prefix_middle and prefix_right: a bar whose middle stretches.
+
+    The middle is drawn so that it tiles under any horizontal stretch (a
+    rectangle with rim lines on its long sides only)."""
+    corner = face.look["corner"] if corner is None else corner
+    r = min(corner * h, left, right, h / 2)
+    hw = face.look["rim_width"] / 2
+    g = max(1.4, h * 0.09)
+    gloss_h = h * 0.46
+    x_mid, x_right = x + left, x + left + middle
+    rim_lines = (f"M{num(x_mid)} {num(y + hw)} H{num(x_right)} M{num(x_mid)} {num(y + h - hw)} H{num(x_right)}")
+    mid = [element("rect", x=float(x_mid), y=float(y), width=float(middle), height=float(h),
+                   fill=face.fill(gid, fill), fill_opacity=opacity)]
+    mid += face.gloss("gloss", f"M{num(x_mid)} {num(y + g)} H{num(x_right)} V{num(y + gloss_h)} H{num(x_mid)} Z")
+    mid.append(element("path", d=rim_lines, fill="none", stroke=rim, stroke_width=float(face.look["rim_width"])))
+    for side, x_join, eid in ((-1, x_mid, "left"), (1, x_right, "right")):
+        width = left if side < 0 else right
+        parts = [frame_rect(min(x_join, x_join + side * width), y, width, h),
+                 element("path", d=bar_end_path(x_join, y, h, r, width, side), fill=face.fill(gid, fill),
+                         fill_opacity=opacity)]
+        parts += face.gloss("gloss", bar_end_path(x_join, y + g, gloss_h - g, max(0.0, r - g), width - g, side,
+                                                  square_bottom=True))
+        parts.append(element("path", d=bar_end_path(x_join, y, h, r, width, side, inset=hw, closed=False),
+                             fill="none", stroke=rim, stroke_width=float(face.look["rim_width"])))
+        face.group(f"{prefix}_{eid}", parts)
+    face.group(f"{prefix}_middle", mid)
+
+
+def bar_end_path(x_join, y, h, r, width, side, inset=0.0, closed=True, square_bottom=False):
+    """End of a bar, width wide from the join line, with corners of radius r."""
+    x_end = x_join + side * (width - inset)
+    rr = max(0.0, r - inset)
+    sweep = 1 if side > 0 else 0
+    top, bottom = y + inset, y + h - inset
+    path = f"M{num(x_join)} {num(top)} H{num(x_end - side * rr)}"
+    if rr > 0:
+        path += f" A{num(rr)} {num(rr)} 0 0 {sweep} {num(x_end)} {num(top + rr)}"
+    if square_bottom:
+        return path + f" V{num(bottom)} H{num(x_join)} Z"
+    path += f" V{num(bottom - rr)}"
+    if rr > 0:
+        path += f" A{num(rr)} {num(rr)} 0 0 {sweep} {num(x_end - side * rr)} {num(bottom)}"
+    path += f" H{num(x_join)}"
+    return path + " Z" if closed else path
+
+
+def button_face(style):
+    """"button": the back plates of text buttons, normal and hovered."""
+    look = style.face
+    face = Face(style, 44, 30)
+    three_slices(face, "default", 0, 1, 14, 16, 14, 28, look["plate"]["default"], look["rim"]["default"],
+                 "default_fill")
+    face.mark("default_central_content_bounds", 14, 7, 16, 16)
+    three_slices(face, "hover", 0, 1, 14, 16, 14, 28, look["hover_plate"], look["rim"]["hover"], "hover_fill",
+                 opacity=float(look["hover_opacity"]))
+    face.mark("hover_central_content_bounds", 14, 7, 16, 16)
+    return face.document()
+
+
+def user_configuration_button_face(style):
+    """"button_userconfiguration": the dialog's push buttons (white text on the plate)."""
+    look = style.face
+    face = Face(style, 40, 26)
+    state = look["dialog_button"]
+    three_slices(face, "default", 0, 0, 13, 14, 13, 26, look["plate"][state], look["rim"][state], "default_fill")
+    return face.document()
+
+
+def button_states(face, eid, d, glyph_fn, frame=None, plate_states=BUTTON_STATES, mask_d=None):
+    """X_default/_hover/_pressed/_disabled and X_mask of a button shaped d.
+
+    glyph_fn(state) draws the symbol; plate_states lists the states that get a
+    plate (the others show the symbol alone); frame (x, y, w, h) is an
+    unpainted rectangle giving every state the same bounds."""
+    look = face.look
+    face.mask(eid + "_mask", mask_d or d)
+    for state in BUTTON_STATES[1:] + BUTTON_STATES[:1]:
+        parts = [frame_rect(*frame)] if frame else []
+        if state in plate_states:
+            parts.append(face.shape(f"{eid}_{state}_fill", d, look["plate"][state], look["rim"][state]))
+        parts += glyph_fn(state)
+        face.group(f"{eid}_{state}", parts)
+
+
+def scroller_face(style):
+    """"scroller": vertical artwork; the horizontal scroller turns it.
+
+    The buttons, the track's hit area and the thumb's travel all share the
+    12-unit width of "bar_mask", so the scroller needs no sideways shift."""
+    look = style.face
+    face = Face(style, 12, 80)
+    radius = look["corner"] * 12
+    hw = look["rim_width"] / 2
+    for eid, y, degrees in (("prev", 0, -90), ("next", 66, 90)):
+        d = rounded_rect(hw, y + hw, 12 - 2 * hw, 14 - 2 * hw, radius)
+        button_states(face, eid, d, frame=(0, y, 12, 14), mask_d=rounded_rect(0, y, 12, 14, radius),
+                      glyph_fn=lambda state, y=y, degrees=degrees:
+                      [triangle_glyph(6, y + 7, 6, degrees, look["glyph"][state])])
+    track = look["track"]
+    face.group("bar_start", [element("path", d="M3 20 V17 A3 3 0 0 1 9 17 V20 Z", fill=face.fill("bar_fill", track))])
+    face.group("bar_middle", [element("rect", x=3, y=20, width=6, height=40, fill=face.fill("bar_fill", track))])
+    face.group("bar_end", [element("path", d="M3 60 H9 V63 A3 3 0 0 1 3 63 Z", fill=face.fill("bar_fill", track))])
+    face.mask("bar_mask", "M0 14 H12 V66 H0 Z")
+    button_states(face, "thumb", circle_path(6, 39, 4.6),
+                  lambda state: face.gloss("gloss", circle_path(6, 37.4, 2.6)))
+    return face.document()
+
+
+def scroll_arrow_face(style, degrees):
+    """"scroll_decrease" / "scroll_increase": drawn whole by the dialog's scroll bar."""
+    face = Face(style, 14, 14)
+    face.body.append(triangle_glyph(7, 7.4, 10, degrees, style.face["scroll_arrow"]))
+    return face.document()
+
+
+def window_frame_face(style):
+    """"window_frame": title bar, close button, borders and the resize grip."""
+    look = style.face
+    width, height, title, border = 240, 160, 26, 3
+    face = Face(style, width, height)
+    radius = 6 if look["gloss"] else 4
+    bar = (f"M0 {title} V{radius} A{radius} {radius} 0 0 1 {radius} 0 H{width - radius}"
+           f" A{radius} {radius} 0 0 1 {width} {radius} V{title} Z")
+    face.group("background", [element("path", d=bar, fill=face.fill("background_fill", look["frame"]))]
+               + face.gloss("gloss", rounded_rect(3, 2, width - 6, title * 0.42, 4)))
+    face.mark("title_placeholder", 10, 5, 190, 16)
+    close_x = width - title - border
+    cx, cy = close_x + title / 2, title / 2
+    button_states(face, "close_button", circle_path(cx, cy, 9), frame=(close_x, 0, title, title),
+                  plate_states=("hover", "pressed", "disabled"), mask_d=circle_path(cx, cy, 10),
+                  glyph_fn=lambda state: [cross_glyph(cx, cy, 7, look["glyph"][state] if state != "default"
+                                                      else look["frame_glyph"], 1.8)])
+    face.mark("close_button_content_placeholder", cx - 6, cy - 6, 12, 12)
+    inner = height - title - border
+    for eid, x, y, w, h in (("border_left", 0, title, border, inner), ("border_top", 0, title - border, width, border),
+                            ("border_right", width - border, title, border, inner),
+                            ("border_bottom", 0, height - border, width, border)):
+        face.group(eid, [element("rect", x=x, y=y, width=w, height=h, fill=look["border"])])
+    gx, gy = width - border - 2, height - border - 2
+    grip = segments([((gx - k, gy), (gx, gy - k)) for k in (4, 8, 12)])
+    face.group("resize_handle", [frame_rect(gx - 14, gy - 14, 16, 16),
+                                 glyph_stroke(grip, look["frame_glyph"], 1.4)])
+    return face.document()
+
+
+def slider_face(style):
+    """"slider": empty and filled track, press area, thumb path and thumb."""
+    look = style.face
+    face = Face(style, 136, 18)
+    x0, length, cy = 8, 120, 9
+    track = rounded_rect(x0, cy - 2.5, length, 5, 2.5)
+    face.group("background", [face.shape("background_fill", track, look["track"], look["track_rim"])])
+    face.group("slider", [element("path", d=track, fill=face.fill("slider_fill", look["fill"]))])
+    face.mask("slider_mask", f"M{x0} 1 H{x0 + length} V17 H{x0} Z")
+    # The thumb's centre runs along this line; it must carry no transform, and it
+    # is stroked (under the track) because it is read back by drawing it.
+    line = look["track"][0] if isinstance(look["track"], tuple) else look["track"]
+    face.marks.append(element("path", id="slider_path", d=f"M{x0} {cy} H{x0 + length}", fill="none", stroke=line,
+                              stroke_width=1.0))
+    thumb = circle_path(x0, cy, 7)
+    face.mask("thumb_mask", thumb)
+    for state in BUTTON_STATES[1:] + BUTTON_STATES[:1]:
+        fill = look["thumb"][state]
+        face.group(f"thumb_{state}", [face.shape(f"thumb_{state}_fill", thumb, fill, look["thumb_rim"][state])]
+                   + face.gloss("gloss", circle_path(x0, cy - 2.4, 3.6)))
+    return face.document()
+
+
+# Carousel labels ("tooltip"), the favourite's label and their drop-downs.
+# Row 1 holds the text and one button (refresh, or close while editing); row 2
+# adds the drop-down bar.  The carousel's label plates leave a strip above the
+# plate for the tail, inside the background's box, so that a label's bounds do
+# not depend on where its tail is.
+
+LABEL_TAILS = 5
+
+
+class LabelLayout:
+    def __init__(self, tone, width, tail, row_height, row2_height, button, dropdown_height):
+        self.tone, self.width, self.tail = tone, width, tail
+        self.row_height, self.row2_height = row_height, row2_height
+        self.button, self.dropdown_height = button, dropdown_height
+
+    @property
+    def dropdown_width(self):
+        return self.width - 12
+
+
+NAVIGATION_LABEL = LabelLayout("navigation", 150, 8, 26, 52, 18, 20)
+FAVORITE_LABEL = LabelLayout("favorite", 170, 0, 30, 58, 20, 22)
+
+
+def label_face(style, layout):
+    look = style.face
+    colors, edit = look["labels"][layout.tone], look["edit"]
+    face = Face(style, layout.width, layout.tail + layout.row2_height)
+    w, top = layout.width, layout.tail
+    radius = look["text_plate_corner"] * layout.row_height
+    hw = look["rim_width"] / 2
+    for row, height in (("", layout.row_height), ("row_2_", layout.row2_height)):
+        plate = rounded_rect(hw, top + hw, w - 2 * hw, height - 2 * hw, radius)
+        for suffix, paint in (("", colors), ("_edit", edit)):
+            eid = f"{row}background{suffix}"
+            face.group(eid, [frame_rect(0, 0, w, top + height),
+                             face.shape(f"{eid}_fill", plate, paint["fill"], paint["rim"])]
+                       + face.gloss("gloss", rounded_rect(3, top + 2, w - 6, layout.row_height * 0.42, radius)))
+            for number in range(1, LABEL_TAILS + 1) if layout.tail else ():
+                face.group(f"{row}tail_{number}{suffix}", label_tail(look, w / 2, top, paint))
+    b = layout.button
+    bx, by = w - b - 6, top + (layout.row_height - b) / 2
+    text_height = layout.row_height - 8
+    face.mark("text_placeholder", 10, top + 4, bx - 14, text_height)
+    face.mark("text_placeholder_full", 10, top + 4, w - 20, text_height)
+    face.mark("button_placeholder", bx, by, b, b)
+    face.mark("row_2_text_placeholder", 6, top + layout.row_height + 2, layout.dropdown_width, layout.dropdown_height)
+    cx, cy = bx + b / 2, by + b / 2
+    plate = circle_path(cx, cy, b / 2 - look["rim_width"] / 2)
+    for eid, glyph in (("refresh", refresh_glyph), ("close", cross_glyph)):
+        for variant, glyph_color in (("", colors["glyph"]), ("_edit", edit["glyph"])):
+            button_states(face, eid + variant, plate, frame=(bx, by, b, b),
+                          plate_states=("hover", "pressed", "disabled"),
+                          glyph_fn=lambda state, glyph=glyph, color=glyph_color:
+                          [glyph(cx, cy, b * 0.46, color if state == "default" else look["glyph"][state])])
+    return face.document()
+
+
+def label_tail(look, x, top, paint):
+    """A tail pointing up from the middle of the plate's upper edge."""
+    fill = paint["fill"][0] if isinstance(paint["fill"], tuple) else paint["fill"]
+    hw = look["rim_width"] / 2
+    tip, base = 0.8, top + hw + 1.6
+    return [element("polygon", points=points([(x - 8, base), (x, tip), (x + 8, base)]), fill=fill),
+            element("polyline", points=points([(x - 8, top + hw), (x, tip), (x + 8, top + hw)]), fill="none",
+                    stroke=paint["rim"], stroke_width=float(look["rim_width"]), stroke_linejoin="round")]
+
+
+def dropdown_face(style, layout):
+    """"dropdown" / "dropdown_favorite": the bar sized for its label's second row,
+    and the measures of one panel entry.  No ids at the root ("_default",
+    "_mask", ...): the entries' icon buttons have an empty element id."""
+    look = style.face
+    bar = look["bar"][layout.tone]
+    w, h = layout.dropdown_width, layout.dropdown_height
+    right = h + 4
+    item_y, item_h = h + 8, h + 2
+    face = Face(style, w, item_y + item_h)
+    three_slices(face, "background", 0, 0, h / 2, w - h / 2 - right, right, h, bar["fill"], bar["rim"],
+                 "background_fill", corner=look["text_plate_corner"])
+    b = h - 4
+    bx, by = w - b - 4, 2
+    face.mark("button_placeholder", bx, by, b, b)
+    face.mark("text_placeholder", 6, 2, bx - 10, h - 4)
+    cx, cy = bx + b / 2, by + b / 2
+    for eid, direction in (("expand", "down"), ("collapse", "up")):
+        button_states(face, eid, circle_path(cx, cy, b / 2 - look["rim_width"] / 2), frame=(bx, by, b, b),
+                      plate_states=("hover", "pressed", "disabled"),
+                      glyph_fn=lambda state, direction=direction:
+                      [chevron_glyph(cx, cy + (0.6 if direction == "down" else -0.6), b * 0.5, direction,
+                                     bar["glyph"] if state == "default" else look["glyph"][state], 1.7)])
+    face.mask("item_mask", f"M0 {item_y} H{w} V{item_y + item_h} H0 Z")
+    edit = look["edit"]
+    face.group("item_background_edit", [face.shape("item_background_edit_fill",
+                                                   rounded_rect(1, item_y + 1, w - 2, item_h - 2, 3),
+                                                   edit["fill"], edit["rim"])])
+    ib = item_h - 4
+    face.mark("item_text_placeholder", 6, item_y + 2, w - ib - 16, ib)
+    face.mark("item_button_placeholder", w - ib - 4, item_y + 2, ib, ib)
+    return face.document()
+
+
+def dropdown_on_face(style, tone):
+    """"dropdown_on" / "dropdown_on_favorite": the entries' icon, "default" to
+    choose the entry, "active" while its text is edited."""
+    look = style.face
+    color, active = look["entry"][tone], look["entry"]["active"]
+    frame = element("rect", x=0, y=0, width=FRAME, height=FRAME, fill="none")
+    default = [frame, element("circle", cx=32, cy=32, r=22, fill="none", stroke=color, stroke_width=4.0),
+               triangle_glyph(34, 32, 22, 0, color)]
+    edited = [frame, element("circle", cx=32, cy=32, r=24, fill=active), pencil_glyph(32, 32, 24, "#ffffff")]
+    return svg_document([], [bounding_box(), element("g", edited, id="active"), element("g", default, id="default")])
+
+
+# Command rings.  A ring is an annulus around the control it opens from; its
+# segments go clockwise from the top.  Each set of segments covers the whole
+# circle: the odd set has a segment centred at the top (an odd number of
+# commands sits symmetrically there), the even set has a boundary at the top.
+# A single set ("segment_%1") is centred at the top like the odd set.
+
+class RingLayout:
+    def __init__(self, size, inner, outer, sets):
+        self.size, self.inner, self.outer, self.sets = size, inner, outer, sets
+
+
+COMMAND_RINGS = {
+    "command_control": RingLayout(420, 152, 206, (("odd", 12), ("even", 13))),
+    "command_control_2": RingLayout(540, 208, 264, (("odd", 12), ("even", 13))),
+    "favorite_command_control": RingLayout(220, 48, 104, (("segment", 5),)),
+    "favorite_command_control_2": RingLayout(320, 106, 156, (("odd", 10), ("even", 10))),
+}
+
+SEGMENT_GAP = 3.0
+
+
+def ring_face(style, layout):
+    look = style.face
+    size, r0, r1 = layout.size, layout.inner, layout.outer
+    c = size / 2
+    face = Face(style, size, size)
+    hw = look["rim_width"] / 2
+    annulus = circle_path(c, c, r1 - hw) + " " + circle_path(c, c, r0 + hw)
+    face.group("background", [frame_rect(0, 0, size, size),
+                              element("path", d=annulus, fill=face.fill("background_fill", look["ring"]),
+                                      fill_rule="evenodd", fill_opacity=float(look["ring_opacity"]),
+                                      stroke=look["ring_rim"], stroke_width=float(look["rim_width"]))])
+    for family, count in layout.sets:
+        span = 360.0 / count
+        first = -90 - span / 2 if family != "even" else -90.0
+        for number in range(1, count + 1):
+            start = first + (number - 1) * span
+            ring_segment(face, family, number, c, r0, r1, start, start + span)
+    return face.document()
+
+
+def ring_segment(face, family, number, c, r0, r1, start, end):
+    """One segment: its states, mask, icon box and expand indicator."""
+    look = face.look
+    mid_radius = (r0 + r1) / 2
+    gap = math.degrees(SEGMENT_GAP / 2 / mid_radius)
+    d = sector_path(c, c, r0 + 2, r1 - 2, start + gap, end - gap)
+    eid = f"{family}_{number}"
+    face.mask(eid + "_mask", d)
+    centre = polar(c, c, mid_radius, (start + end) / 2)
+    chord = 2 * mid_radius * math.sin(math.radians(end - start) / 2)
+    box = min(r1 - r0, chord) * 0.66
+    face.mark(eid + "_content_placeholder", centre[0] - box / 2, centre[1] - box / 2, box, box)
+    for state in BUTTON_STATES[1:] + BUTTON_STATES[:1]:
+        # One gradient per family and state: every segment of a set looks alike.
+        face.group(f"{eid}_{state}", [face.shape(f"{family}_{state}_fill", d, look["plate"][state],
+                                                 look["rim"][state])])
+    indicator = "expand_indicator_" + (f"{family}_{number}" if family != "segment" else str(number))
+    angle = (start + end) / 2
+    tip = polar(c, c, r1 - 7, angle)
+    for state in ("disabled", "default"):
+        face.group(f"{indicator}_{state}", [triangle_glyph(tip[0], tip[1], 6, angle, look["glyph"][state])])
+
+
+def face_files(style):
+    """(file name, text) of every control face of one theme."""
+    yield "button", button_face(style)
+    yield "button_userconfiguration", user_configuration_button_face(style)
+    yield "scroller", scroller_face(style)
+    yield "scroll_decrease", scroll_arrow_face(style, -90)
+    yield "scroll_increase", scroll_arrow_face(style, 90)
+    yield "window_frame", window_frame_face(style)
+    yield "slider", slider_face(style)
+    yield "tooltip", label_face(style, NAVIGATION_LABEL)
+    yield "favorite_label", label_face(style, FAVORITE_LABEL)
+    yield "dropdown", dropdown_face(style, NAVIGATION_LABEL)
+    yield "dropdown_favorite", dropdown_face(style, FAVORITE_LABEL)
+    yield "dropdown_on", dropdown_on_face(style, "navigation")
+    yield "dropdown_on_favorite", dropdown_on_face(style, "favorite")
+    for name, layout in COMMAND_RINGS.items():
+        yield name, ring_face(style, layout)
+
+
+# --------------------------------------------------------------------------
 # theme.ini and style sheets
 
 
+# Text of the controls: (font size, weight, colour, ...) per control id.  Colours
+# are AARRGGBB, weights on the 0..99 scale (50 normal, 75 bold), gradients
+# "position colour ..." pairs.
+CONTROL_TEXT = {
+    "CorvaneTheme": dict(
+        segment=("FFFFFFFF", "FFB5D5FF"),
+        navigation=dict(color="FF000E73", edit=("FF000E73", "FFFFFFFF", "FFFFFFFF", "FF1766DC"),
+                        bar="FF000E73", items="FF000E73", panel="0.0 FFD6D6D6 1.0 FFFFFFFF"),
+        favorite=dict(color="FFB5D5FF", edit=("FF000E73", "FFFFFFFF", "FFFFFFFF", "FF1766DC"),
+                      bar="FFB5D5FF", items="FFEAF2FF", panel="0.0 ff4c4c4c 0.5 ff535353 1.0 ff666666"),
+        slider="0.0 FFD6D6D6 1.0 FFD6D6D6"),
+    "TalveraTheme": dict(
+        segment=("FF3B3645", "FF3B3645"),
+        navigation=dict(color="FF3B3645", edit=("FF3B3645", "FFFFFFFF", "FFFFFFFF", "FFA666D9"),
+                        bar="FF3B3645", items="FFF5F3F8", panel="0.0 FF0F0F10 1.0 FF272727"),
+        favorite=dict(color="FF3B3645", edit=("FF3B3645", "FFFFFFFF", "FFFFFFFF", "FFA666D9"),
+                      bar="FF3B3645", items="FFF5F3F8", panel="0.0 FF0F0F10 1.0 FF272727"),
+        slider="0.0 ffa666d9 1.0 ffa666d9"),
+}
+
+EDIT_COLOR_KEYS = ("edit_color", "edit_background_color", "edit_selection_color",
+                   "edit_selection_background_color")
+
+
+def label_keys(prefix, size, text):
+    """Keys of a label (carousel or favourite), its drop-down bar, panel and entries."""
+    drop_down, item = prefix + "_drop_down", prefix + "_drop_down_item"
+    keys = [(prefix + "_font_size", size), (prefix + "_color", text["color"])]
+    keys += [(f"{prefix}_{key}", color) for key, color in zip(EDIT_COLOR_KEYS, text["edit"])]
+    keys += [(drop_down + "_font_size", size), (drop_down + "_font_weight", 50),
+             (drop_down + "_font_color", text["bar"]), (drop_down + "_panel_back_color", text["panel"]),
+             (item + "_font_size", size), (item + "_font_weight", 50), (item + "_font_color", text["items"])]
+    keys += [(f"{item}_{key}", color) for key, color in zip(EDIT_COLOR_KEYS, text["edit"])]
+    return keys
+
+
 def theme_ini(style):
-    return ("[General]\n"
-            f"skin_name={style.skin_name}\n"
-            "scroller_thumb_is_orientation_invariant=1\n")
+    text = CONTROL_TEXT[style.folder]
+    keys = [("skin_name", style.skin_name), ("scroller_thumb_is_orientation_invariant", 1),
+            ("segment_font_color", text["segment"][0]), ("segment_second_font_color", text["segment"][1]),
+            ("segment_font_size", 10), ("segment_font_weight", 75)]
+    keys += label_keys("label_navigation", 10, text["navigation"])
+    keys += label_keys("label_favorite", 12, text["favorite"])
+    keys += [("slider_font_color", text["slider"]), ("slider_font_size", 11), ("slider_font_weight", 75)]
+    return "[General]\n" + "".join(f"{key}={value}\n" for key, value in keys)
 
 
 MAIN_UI_COLORS = {
@@ -1372,6 +1967,8 @@ def theme_files(style):
         yield name + ".svg", icon_svg(style, name, drawing_fn, argument).encode()
     for name in OVERLAYS:
         yield name + ".svg", overlay_svg(style, name).encode()
+    for name, text in face_files(style):
+        yield name + ".svg", text.encode()
     yield "theme.ini", theme_ini(style).encode()
     yield "mainUI.qss", main_ui_qss(style).encode()
     yield "userConfigurationAreaDialog.qss", dialog_qss().encode()
