@@ -10,6 +10,12 @@
 
 namespace Corvane::Updater {
 
+namespace {
+
+constexpr int TextWidthInCharacters = 60;
+
+} // namespace
+
 QuestionDialog::QuestionDialog(const QString& title, const QString& text, const QString& checkBoxText, bool checked,
                                const QPixmap& pixmap, QWidget* parent, Qt::WindowFlags flags)
     : QDialog(parent, flags | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -23,6 +29,8 @@ QuestionDialog::QuestionDialog(const QString& title, const QString& text, const 
     m_textLabel->setContentsMargins(2, 0, 0, 0);
     m_textLabel->setIndent(9);
     m_textLabel->setWordWrap(true);
+    // Wrapped text would otherwise shrink to a narrow column.
+    m_textLabel->setMinimumWidth(m_textLabel->fontMetrics().averageCharWidth() * TextWidthInCharacters);
 
     auto* iconLabel = new QLabel(this);
     iconLabel->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);

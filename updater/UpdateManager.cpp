@@ -507,8 +507,9 @@ QString UpdateManager::existingDirectory(QWidget* parent, const QString& caption
     for (const QStandardPaths::StandardLocation location :
          {QStandardPaths::DesktopLocation, QStandardPaths::HomeLocation, QStandardPaths::DocumentsLocation,
           QStandardPaths::MusicLocation, QStandardPaths::MoviesLocation, QStandardPaths::PicturesLocation}) {
-        const QUrl url = QUrl::fromLocalFile(QStandardPaths::writableLocation(location));
-        if (!sidebar.contains(url))
+        const QString folder = QStandardPaths::writableLocation(location);
+        const QUrl url = QUrl::fromLocalFile(folder);
+        if (QFileInfo(folder).isDir() && !sidebar.contains(url))
             sidebar.append(url);
     }
     dialog.setSidebarUrls(sidebar);
