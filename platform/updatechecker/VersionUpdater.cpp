@@ -107,7 +107,7 @@ void VersionUpdater::onCheckFinished()
     if (!reply || sender() != reply)
         return;
     const QNetworkReply::NetworkError error = reply->error();
-    const QByteArray bytes = m_endResult ? QByteArray() : reply->readAll();
+    const QByteArray bytes = !m_endResult && error == QNetworkReply::NoError ? reply->readAll() : QByteArray();
     releaseReply();
 
     if (m_endResult)
@@ -186,7 +186,7 @@ void VersionUpdater::onDownloadCheckFileFinished()
     if (!reply || sender() != reply)
         return;
     const QNetworkReply::NetworkError error = reply->error();
-    const QByteArray bytes = m_endResult ? QByteArray() : reply->readAll();
+    const QByteArray bytes = !m_endResult && error == QNetworkReply::NoError ? reply->readAll() : QByteArray();
     releaseReply();
 
     if (m_endResult)

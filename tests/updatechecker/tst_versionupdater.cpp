@@ -14,7 +14,7 @@ using namespace Corvane::UpdateChecker;
 
 namespace {
 
-constexpr int TimeoutMs = 400;
+constexpr int TimeoutMs = 1000;
 const QString CheckPath = QStringLiteral("/updates/Vantrel/check.xml");
 const QString KitPath = QStringLiteral("/updates/Vantrel/vantrel_2.1.0_amd64.deb");
 
@@ -65,6 +65,8 @@ private Q_SLOTS:
     void downloadFailure_data();
     void downloadFailure();
     void downloadIntoMissingFolderFailsSaving();
+    void downloadRefusesUnsafeLink_data();
+    void downloadRefusesUnsafeLink();
     void downloadAbortDuringSlowTransferEndsOnce();
     void downloadAbortDuringSavingEndsOnce();
 
@@ -342,6 +344,27 @@ void tst_VersionUpdater::downloadIntoMissingFolderFailsSaving()
     m_updater->downloadNewVersion(m_server->url(KitPath).toString(), m_dir->filePath("missing/kit.deb"));
     QVERIFY(waitForFinalDownloadResult(finished));
     QCOMPARE(results(finished), QList<int>{SavingFailed});
+}
+
+void tst_VersionUpdater::downloadRefusesUnsafeLink_data()
+{
+    QTest::addColumn<QString>("path");
+
+    QTest::newRow("no file name") << "/updates/Vantrel/";
+    QTest::newRow("parent folder") << "/updates/Vantrel/..";
+}
+
+void tst_VersionUpdater::downloadRefusesUnsafeLink()
+{
+    QFETCH(QString, path);
+
+    const int requestsBefore = m_server->requestedPaths().size();
+    QSignalSpy finished(m_updater, &VersionUpdater::updateDownloadFinished);
+    m_updater->downloadNewVersion(m_server->url().toString() + path, target());
+    QVERIFY(waitForFinalDownloadResult(finished));
+    QCOMPARE(results(finished), QList<int>{DownloadFailed});
+    QCOMPARE(m_server->requestedPaths().size(), requestsBefore);
+    QCOMPARE(leftFiles(), QStringList());
 }
 
 void tst_VersionUpdater::downloadAbortDuringSlowTransferEndsOnce()
