@@ -1,4 +1,4 @@
-// Runs the installed-style Updater program as a user would start it.
+// Runs the Updater program as the user and the other programs start it.
 #include "HttpTestServer.h"
 
 #include <QDir>
@@ -7,6 +7,8 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <algorithm>
 
 class tst_UpdaterProgram : public QObject
 {
@@ -17,6 +19,7 @@ private Q_SLOTS:
     void automaticCheckWithNothingNewEndsAlone_data();
     void automaticCheckWithNothingNewEndsAlone();
     void secondStartHandsOverAndEnds();
+    void simultaneousStartsLeaveOneInstance();
 
 private:
     QProcess* start(const QStringList& arguments);
@@ -94,11 +97,11 @@ void tst_UpdaterProgram::secondStartHandsOverAndEnds()
     HttpTestServer::Response silent;
     silent.neverAnswer = true;
     m_server.setResponse("/updates/Vantrel/check.xml", silent);
+    const int requestsBefore = m_server.requestedPaths().size();
     QProcess* first = start({});
     QVERIFY(first->waitForStarted());
-    QTRY_VERIFY_WITH_TIMEOUT(!m_server.requestedPaths().isEmpty()
-                                 && m_server.requestedPaths().last() == "/updates/Vantrel/check.xml",
-                             10000);
+    // The first instance is running its check.
+    QTRY_COMPARE_WITH_TIMEOUT(m_server.requestedPaths().size(), requestsBefore + 1, 10000);
     const int requests = m_server.requestedPaths().size();
 
     QProcess* second = start({"/automaticupdate"});
@@ -109,6 +112,32 @@ void tst_UpdaterProgram::secondStartHandsOverAndEnds()
 
     first->kill();
     QVERIFY(first->waitForFinished(5000));
+}
+
+void tst_UpdaterProgram::simultaneousStartsLeaveOneInstance()
+{
+    HttpTestServer::Response silent;
+    silent.neverAnswer = true;
+    m_server.setResponse("/updates/Vantrel/check.xml", silent);
+    const int requestsBefore = m_server.requestedPaths().size();
+    QList<QProcess*> updaters{start({}), start({}), start({})};
+
+    auto running = [&updaters] {
+        return std::count_if(updaters.cbegin(), updaters.cend(),
+                             [](const QProcess* p) { return p->state() != QProcess::NotRunning; });
+    };
+    QTRY_COMPARE_WITH_TIMEOUT(running(), 1, 10000);
+    QTest::qWait(200);
+    QCOMPARE(running(), 1);
+    QCOMPARE(m_server.requestedPaths().size(), requestsBefore + 1);
+    for (QProcess* updater : updaters) {
+        if (updater->state() == QProcess::NotRunning) {
+            QCOMPARE(updater->exitCode(), 0);
+        } else {
+            updater->kill();
+            QVERIFY(updater->waitForFinished(5000));
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_UpdaterProgram)
