@@ -27,6 +27,16 @@ QString Globals::defaultSkinName()
     return QCoreApplication::translate("Corvane::Utilities::Globals", "Default");
 }
 
+QString Globals::productFamily()
+{
+    return QStringLiteral("Vantrel");
+}
+
+int Globals::company()
+{
+    return 2;
+}
+
 QString Globals::appKey(const QString& applicationName, const QString& organisationName)
 {
     return organisationName + u'.' + applicationName;

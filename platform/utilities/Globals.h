@@ -19,6 +19,11 @@ public:
 
     // Display name of the skin built into the Gadgets library.
     static QString defaultSkinName();
+    // Name of the product family, shown above the version.
+    static QString productFamily();
+    // Number of the company whose brand the programs carry: 1 Corvane,
+    // 2 Talvera.
+    static int company();
 
     // Key under which one program of one organisation runs as a single
     // instance per user session.
