@@ -1,0 +1,171 @@
+#include "ConfigUtilities.h"
+
+#include "DeviceTypeTable.h"
+#include "ScenarioDeviceProperties.h"
+#include "Utilities.h"
+#include "addressverification/AddressVerifier.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QStringList>
+
+namespace Corvane::Devices {
+
+namespace {
+
+const QString ICONS_PATH = QStringLiteral(":/devices/icons/");
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("Devices", text);
+}
+
+} // namespace
+
+QString ConfigUtilities::addressString(const DeviceAddress& address, int deviceType)
+{
+    return addressStringForType(address, DeviceTypeTable::addressType(deviceType));
+}
+
+QString ConfigUtilities::addressStringForType(const DeviceAddress& address, int addressType)
+{
+    using AddressVerification::AddressVerifier;
+    const AddressVerification::AddressRule rule = AddressVerifier::rule(addressType);
+    if (address.isGeneral())
+        return Utilities::areaIdToString(address.area());
+    if (address.isAmbient() || address.isGroup())
+        return Utilities::areaIdToString(address.area()) + QLatin1Char(' ')
+            + Utilities::pointIdToString(address.point());
+
+    QStringList parts;
+    parts << QStringLiteral("A") + Utilities::areaIdToString(address.area());
+    if (!rule.pointsFor(address.area()).isEmpty())
+        parts << QStringLiteral("PL") + Utilities::pointIdToString(address.point());
+    const bool busLevels = rule.levels.contains(DeviceAddress::LEVEL_LOCAL_BUS)
+        && rule.interfaceOnLocalBusOnly;
+    if (!rule.levels.isEmpty() && !busLevels)
+        parts << QStringLiteral("L") + Utilities::pointIdToString(address.level());
+    if (busLevels && address.level() == DeviceAddress::LEVEL_LOCAL_BUS)
+        parts << QStringLiteral("I") + Utilities::pointIdToString(address.interface());
+    return parts.join(QLatin1Char(' '));
+}
+
+QString ConfigUtilities::getTrueString()
+{
+    return tr("Yes");
+}
+
+QString ConfigUtilities::getFalseString()
+{
+    return tr("No");
+}
+
+QString ConfigUtilities::getYesNoString(bool value)
+{
+    return value ? getTrueString() : getFalseString();
+}
+
+QString ConfigUtilities::getEnabledString(bool value)
+{
+    return value ? tr("Enabled") : tr("Disabled");
+}
+
+QString ConfigUtilities::getBoolIconPath(int value)
+{
+    return ICONS_PATH + (value ? QStringLiteral("true.svg") : QStringLiteral("false.svg"));
+}
+
+QString ConfigUtilities::getGroupsString(const QList<int>& groups)
+{
+    if (groups.isEmpty())
+        return QStringLiteral("-");
+    QStringList texts;
+    for (int group : groups)
+        texts << QString::number(group);
+    return texts.join(QStringLiteral(", "));
+}
+
+QString ConfigUtilities::getDeviceIconPath(int deviceType)
+{
+    return ICONS_PATH + QStringLiteral("device_%1.svg").arg(deviceType);
+}
+
+bool ConfigUtilities::hasIconForDevice(int deviceType)
+{
+    return QFile::exists(getDeviceIconPath(deviceType));
+}
+
+QString ConfigUtilities::getAddressValueIconPath(int value)
+{
+    if (value == DeviceAddress::ADDRESS_GEN)
+        return ICONS_PATH + QStringLiteral("address_general.svg");
+    if (value == DeviceAddress::ADDRESS_AMB)
+        return ICONS_PATH + QStringLiteral("address_ambient.svg");
+    if (value == DeviceAddress::ADDRESS_GR)
+        return ICONS_PATH + QStringLiteral("address_group.svg");
+    return ICONS_PATH + QStringLiteral("address_point.svg");
+}
+
+QString ConfigUtilities::getAddressLevelIconPath(int level)
+{
+    return ICONS_PATH
+        + (level == DeviceAddress::LEVEL_LOCAL_BUS ? QStringLiteral("level_local_bus.svg")
+                                                   : QStringLiteral("level_private_riser.svg"));
+}
+
+QString ConfigUtilities::levelToString(int level)
+{
+    if (level == DeviceAddress::LEVEL_LOCAL_BUS)
+        return tr("Local bus");
+    if (level == DeviceAddress::LEVEL_PRIVATE_RISER)
+        return tr("Private riser");
+    return Utilities::pointIdToString(level);
+}
+
+QString ConfigUtilities::getIpTypeString(int ipAddressType)
+{
+    return ipAddressType == 1 ? tr("Univocal code") : tr("Static IP");
+}
+
+QString ConfigUtilities::getScenarioParamsString(const ScenarioDeviceProperties& scenario)
+{
+    switch (scenario.deviceType()) {
+    case 1002:
+        return tr("%1, scenario %2")
+            .arg(addressString(scenario.address(), 1002))
+            .arg(scenario.scenarioNumber());
+    case 1003:
+        return tr("%1, level %2").arg(addressString(scenario.address(), 1003)).arg(scenario.level());
+    case 9002: {
+        QStringList present;
+        if (scenario.enableItem().presence())
+            present << tr("enable");
+        if (scenario.disableItem().presence())
+            present << tr("disable");
+        if (scenario.startItem().presence())
+            present << tr("start");
+        if (scenario.stopItem().presence())
+            present << tr("stop");
+        return present.isEmpty() ? tr("No command") : present.join(QStringLiteral(", "));
+    }
+    default:
+        return QString();
+    }
+}
+
+QString ConfigUtilities::getSoundSystemTypeString(int type)
+{
+    return type == 0 ? tr("Basic") : tr("All areas");
+}
+
+QString ConfigUtilities::getSoundSystemIconPath(int type)
+{
+    return ICONS_PATH + (type == 0 ? QStringLiteral("sound_basic.svg") : QStringLiteral("sound_all_areas.svg"));
+}
+
+QString ConfigUtilities::getTemperatureString(int unit)
+{
+    return unit == 1 ? tr("°F") : tr("°C");
+}
+
+} // namespace Corvane::Devices
