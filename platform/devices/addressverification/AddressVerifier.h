@@ -1,7 +1,7 @@
 #pragma once
 
 #include "AddressRule.h"
-#include "DeviceAddress.h"
+#include "devices/DeviceAddress.h"
 
 namespace Corvane::Devices::AddressVerification {
 

@@ -53,12 +53,16 @@ void addWarning(QList<ValidationItem>& items, const BaseDeviceProperties& device
                                 {device.id()}, errorType));
 }
 
-// The address fields that identify a device on the bus (PUL and groups aside).
-QString addressKey(int serverId, int group, const DeviceAddress& address)
+// What identifies a device on the bus: its address (PUL and groups aside)
+// and, for scenarios run by a scenario module, the scenario number.
+QString addressKey(int serverId, const BaseDeviceProperties& device)
 {
-    return QStringLiteral("%1/%2/%3/%4/%5/%6")
+    const DeviceAddress address = device.address();
+    const auto* scenario = dynamic_cast<const ScenarioDeviceProperties*>(&device);
+    return QStringLiteral("%1/%2/%3/%4/%5/%6/%7")
         .arg(serverId)
-        .arg(group)
+        .arg(device.deviceGroup())
+        .arg(scenario ? scenario->scenarioNumber() : 0)
         .arg(address.area())
         .arg(address.point())
         .arg(address.level())
@@ -373,8 +377,7 @@ void ConfigurationValidator::validateDuplicateAddresses(const Configuration& pro
     for (const BaseDeviceProperties* device : project.devices()) {
         if (device->addressType() == 0 || device->deviceGroup() == BaseDeviceProperties::SoundSources)
             continue;
-        const QString key = addressKey(project.getServerForDevice(device->id()),
-                                       device->deviceGroup(), device->address());
+        const QString key = addressKey(project.getServerForDevice(device->id()), *device);
         QList<int>& ids = byAddress[key];
         if (ids.isEmpty())
             order.append(key);
