@@ -8,7 +8,7 @@ namespace Corvane::Devices {
 class ConfigPage
 {
 public:
-    enum PageType {
+    enum PageType : int {
         Scenarios = 1000,
         Lighting = 2000,
         Automation = 3000,

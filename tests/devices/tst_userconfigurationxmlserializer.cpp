@@ -62,6 +62,7 @@ private Q_SLOTS:
     void deviceSettingsFollowProject();
     void brokenFilesKeepSettings_data();
     void brokenFilesKeepSettings();
+    void unknownPageScaleIsDropped();
     void fuzzFixturesDoNotCrash();
     void failedWriteKeepsOldFile();
 
@@ -153,6 +154,16 @@ void tst_UserConfigurationXmlSerializer::brokenFilesKeepSettings()
     QVERIFY(!UserConfigurationXmlSerializer::read(path, PROJECT_ID, &properties, true, &error));
     QVERIFY(!error.isEmpty());
     QVERIFY(properties == before);
+}
+
+void tst_UserConfigurationXmlSerializer::unknownPageScaleIsDropped()
+{
+    const QByteArray data = "<userSettings><gui><carouselScale page=\"81133\" scale=\"2\"/>"
+                            "<carouselScale page=\"3000\" scale=\"0.5\"/></gui></userSettings>";
+    UserConfigurationProperties properties;
+    QVERIFY(UserConfigurationXmlSerializer::readData(data, PROJECT_ID, &properties, true));
+    QCOMPARE(properties.gui().carouselScales().size(), 1);
+    QCOMPARE(properties.gui().carouselScale(ConfigPage::Automation), 0.5);
 }
 
 void tst_UserConfigurationXmlSerializer::fuzzFixturesDoNotCrash()

@@ -19,6 +19,16 @@ QString tr(const char* text)
     return QCoreApplication::translate("Devices", text);
 }
 
+// Scales of pages this version does not know are dropped.
+bool isKnownPageType(int page)
+{
+    for (ConfigPage::PageType known : ConfigPage::allPageTypes()) {
+        if (known == page)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 bool UserConfigurationXmlReader::read(const QByteArray& data, UserConfigurationProperties& properties)
@@ -88,7 +98,8 @@ void UserConfigurationXmlReader::readGui(GuiProperties& gui)
             const int page = L::intAttribute(m_xml, QStringLiteral("page"), 0);
             const double scale = L::doubleAttribute(m_xml, QStringLiteral("scale"),
                                                     GuiProperties::DEFAULT_CAROUSEL_SCALE);
-            gui.setCarouselScale(ConfigPage::PageType(page), scale);
+            if (isKnownPageType(page))
+                gui.setCarouselScale(ConfigPage::PageType(page), scale);
         }
         m_xml.skipCurrentElement();
     }
