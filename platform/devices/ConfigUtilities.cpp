@@ -87,12 +87,21 @@ QString ConfigUtilities::getGroupsString(const QList<int>& groups)
 
 QString ConfigUtilities::getDeviceIconPath(int deviceType)
 {
-    return ICONS_PATH + QStringLiteral("device_%1.svg").arg(deviceType);
+    static const QStringList groupIcons = {
+        QString(), QStringLiteral("group_lights"), QStringLiteral("group_automation"),
+        QStringLiteral("group_scenarios"), QStringLiteral("group_thermoregulation"),
+        QStringLiteral("group_sensors"), QStringLiteral("group_webservers"),
+        QStringLiteral("group_soundsources"), QStringLiteral("group_amplifiers"),
+        QStringLiteral("group_energy"), QStringLiteral("group_load"),
+    };
+    const QString name = groupIcons.value(DeviceTypeTable::group(deviceType));
+    return name.isEmpty() ? QString() : ICONS_PATH + name + QStringLiteral(".svg");
 }
 
 bool ConfigUtilities::hasIconForDevice(int deviceType)
 {
-    return QFile::exists(getDeviceIconPath(deviceType));
+    const QString path = getDeviceIconPath(deviceType);
+    return !path.isEmpty() && QFile::exists(path);
 }
 
 QString ConfigUtilities::getAddressValueIconPath(int value)
