@@ -8,6 +8,9 @@ namespace Corvane::Devices {
 class AmplifierDeviceProperties : public BaseDeviceProperties
 {
 public:
+    static const DeviceType AMPLIFIER_DEVICE_TYPE;
+
+    AmplifierDeviceProperties(int id, const DeviceAddress& address, const QString& description);
     AmplifierDeviceProperties(int id, DeviceType type, const DeviceAddress& address, const QString& description);
 
     BaseDeviceProperties* clone() const override;

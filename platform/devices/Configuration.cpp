@@ -95,10 +95,11 @@ Configuration* Configuration::test()
 {
     auto* project = new Configuration(true, {});
     const int server = project->addDevice(new WebServerDeviceProperties(
-        Utilities::emtpyDeviceId(), QCoreApplication::translate("Devices", "Test gateway"),
+        Utilities::emtpyDeviceId(),
         DeviceNetworkAddress(DeviceNetworkAddress::StaticIp, QStringLiteral("127.0.0.1"),
                              DeviceNetworkAddress::UC_DEFAULT_VALUE,
-                             DeviceNetworkAddress::PASSWORD_DEFAULT_VALUE)));
+                             DeviceNetworkAddress::PASSWORD_DEFAULT_VALUE),
+        QCoreApplication::translate("Devices", "Test gateway")));
     for (int point = 1; point <= 3; ++point) {
         project->addDevice(server, new ActuatorDeviceProperties(
                                        Utilities::emtpyDeviceId(), 2003,

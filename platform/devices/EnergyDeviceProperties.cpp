@@ -7,10 +7,11 @@ const double EnergyDeviceProperties::MAX_TARIFF = 100000.0;
 
 EnergyDeviceProperties::EnergyDeviceProperties(int id, DeviceType type,
                                                const DeviceAddress& address,
-                                               const QString& description)
+                                               const QString& description, int measurementUnit)
     : BaseDeviceProperties(id, type, address, description)
+    , m_measurementUnit(measurementUnit)
 {
-    m_measurementUnit = allowedUnitsForDeviceType(type).value(0, DeviceEnums::KiloWattHour);
+    handleDeviceTypeChanged();
 }
 
 BaseDeviceProperties* EnergyDeviceProperties::clone() const

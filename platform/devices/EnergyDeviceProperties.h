@@ -13,8 +13,9 @@ public:
     static const double MIN_TARIFF;
     static const double MAX_TARIFF;
 
+    // A unit the type does not allow is replaced by the type's default unit.
     EnergyDeviceProperties(int id, DeviceType type, const DeviceAddress& address,
-                           const QString& description);
+                           const QString& description, int measurementUnit = DeviceEnums::KiloWattHour);
 
     BaseDeviceProperties* clone() const override;
     DeviceGroup deviceGroup() const override { return Energy; }
@@ -44,7 +45,7 @@ protected:
     void handleDeviceTypeChanged() override;
 
 private:
-    int m_measurementUnit = DeviceEnums::KiloWattHour;
+    int m_measurementUnit;
     int m_energyDeviceType = DeviceEnums::Consumption;
     bool m_economicEvaluation = false;
     int m_currency = DeviceEnums::Euro;

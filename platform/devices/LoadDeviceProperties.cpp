@@ -3,8 +3,9 @@
 namespace Corvane::Devices {
 
 LoadDeviceProperties::LoadDeviceProperties(int id, DeviceType type, const DeviceAddress& address,
-                                           const QString& description)
+                                           const QString& description, bool hasCentralUnit)
     : BaseDeviceProperties(id, type, address, description)
+    , m_hasCentralUnit(hasCentralUnit)
 {
 }
 

@@ -11,7 +11,7 @@ class LoadDeviceProperties : public BaseDeviceProperties
 {
 public:
     LoadDeviceProperties(int id, DeviceType type, const DeviceAddress& address,
-                         const QString& description);
+                         const QString& description, bool hasCentralUnit = true);
 
     BaseDeviceProperties* clone() const override;
     DeviceGroup deviceGroup() const override { return Load; }

@@ -4,9 +4,9 @@ namespace Corvane::Devices {
 
 const BaseDeviceProperties::DeviceType WebServerDeviceProperties::WEBSERVER_DEVICE_TYPE = 22001;
 
-WebServerDeviceProperties::WebServerDeviceProperties(int id, const QString& description,
+WebServerDeviceProperties::WebServerDeviceProperties(int id,
                                                      const DeviceNetworkAddress& networkAddress,
-                                                     bool viewerEnabled)
+                                                     const QString& description, bool viewerEnabled)
     : BaseDeviceProperties(id, WEBSERVER_DEVICE_TYPE, DeviceAddress(), description)
     , m_networkAddress(networkAddress)
     , m_viewerEnabled(viewerEnabled)

@@ -12,8 +12,9 @@ class WebServerDeviceProperties : public BaseDeviceProperties
 public:
     static const DeviceType WEBSERVER_DEVICE_TYPE;
 
-    explicit WebServerDeviceProperties(int id, const QString& description = QString(),
+    explicit WebServerDeviceProperties(int id,
                                        const DeviceNetworkAddress& networkAddress = DeviceNetworkAddress(),
+                                       const QString& description = QString(),
                                        bool viewerEnabled = true);
 
     BaseDeviceProperties* clone() const override;

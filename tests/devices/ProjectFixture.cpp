@@ -20,10 +20,10 @@ std::unique_ptr<Configuration> ProjectFixture::everyFamily()
     project->guiProperties().setTemperatureUnit(1);
 
     auto* server = new WebServerDeviceProperties(
-        0, QStringLiteral("Gateway <main> & \"co\" ünïcödé"),
+        0,
         DeviceNetworkAddress(DeviceNetworkAddress::DynamicIp, QStringLiteral("10.0.0.9"), 4711,
                              QStringLiteral("987654"), 20001, 3),
-        false);
+        QStringLiteral("Gateway <main> & \"co\" ünïcödé"), false);
     server->setSoundSystemType(1);
     const int serverId = project->addDevice(server);
 

@@ -72,8 +72,8 @@ std::unique_ptr<Configuration> bigProject()
     QList<int> servers;
     for (int s = 0; s < 10; ++s) {
         servers.append(project->addDevice(new WebServerDeviceProperties(
-            0, QStringLiteral("Gateway %1").arg(s),
-            DeviceNetworkAddress(0, QStringLiteral("10.0.0.%1").arg(s + 1), 0, QStringLiteral("12345")))));
+            0, DeviceNetworkAddress(0, QStringLiteral("10.0.0.%1").arg(s + 1), 0, QStringLiteral("12345")),
+            QStringLiteral("Gateway %1").arg(s))));
     }
     for (int i = 0; i < DEVICES_COUNT; ++i)
         project->addDevice(servers.at(i % servers.size()), deviceNumber(i));

@@ -198,7 +198,7 @@ void tst_Configuration::sanitizeOfCleanProjectDoesNotNotify()
 void tst_Configuration::removingWebServerRemovesItsDevices()
 {
     const auto project = ProjectFixture::everyFamily();
-    const int other = project->addDevice(new WebServerDeviceProperties(0, QStringLiteral("Second")));
+    const int other = project->addDevice(new WebServerDeviceProperties(0, DeviceNetworkAddress(), QStringLiteral("Second")));
     const int kept = project->addDevice(other, new ActuatorDeviceProperties(0, 2003, DeviceAddress::defaultAddress(),
                                                                              QStringLiteral("Kept")));
     const int serverId = project->webServers().first()->id();

@@ -1,4 +1,8 @@
 #include "devices/ActuatorDeviceProperties.h"
+#include "devices/AmplifierDeviceProperties.h"
+#include "devices/LoadDeviceProperties.h"
+#include "devices/SensorDeviceProperties.h"
+#include "devices/ShutterDeviceProperties.h"
 #include "devices/Configuration.h"
 #include "devices/EnergyDeviceProperties.h"
 #include "devices/ScenarioDeviceProperties.h"
@@ -25,8 +29,8 @@ std::unique_ptr<Configuration> projectWith(const Fragment& fragment)
 {
     auto project = std::make_unique<Configuration>();
     const int server = project->addDevice(new WebServerDeviceProperties(
-        0, QStringLiteral("Home"),
-        DeviceNetworkAddress(0, QStringLiteral("192.168.1.2"), 0, QStringLiteral("12345"))));
+        0, DeviceNetworkAddress(0, QStringLiteral("192.168.1.2"), 0, QStringLiteral("12345")),
+        QStringLiteral("Home")));
     project->addDevice(server, new ActuatorDeviceProperties(0, 2003, LIGHT, QStringLiteral("Hall")));
     fragment(*project, server);
     return project;
@@ -39,7 +43,7 @@ WebServerDeviceProperties* server(Configuration& project)
 
 void addGateway(Configuration& project, const QString& name, const DeviceNetworkAddress& net)
 {
-    project.addDevice(new WebServerDeviceProperties(0, name, net));
+    project.addDevice(new WebServerDeviceProperties(0, net, name));
 }
 
 } // namespace
@@ -51,6 +55,7 @@ class tst_ConfigurationValidator : public QObject
 private Q_SLOTS:
     void rules_data();
     void rules();
+    void defaultDevicesAreValid();
     void issuesReportsErrorsAndWarnings();
     void ipAddressForms_data();
     void ipAddressForms();
@@ -186,6 +191,35 @@ void tst_ConfigurationValidator::rules()
              qPrintable(texts.join(QLatin1Char('\n'))));
     if (errorType != ValidationItem::NoWebServer)
         QVERIFY(!found->deviceIds().isEmpty());
+}
+
+void tst_ConfigurationValidator::defaultDevicesAreValid()
+{
+    // The devices the Configurator adds to a page start valid.
+    const DeviceAddress bus(DeviceAddress::DEFAULT_AREA_VALUE, DeviceAddress::DEFAULT_POINT_VALUE,
+                            DeviceAddress::LEVEL_PRIVATE_RISER, DeviceAddress::DEFAULT_INTERFACE_VALUE);
+    const DeviceAddress sensor(DeviceAddress::DEFAULT_AREA_VALUE, DeviceAddress::DEFAULT_POINT_VALUE,
+                               DeviceAddress::DEFAULT_LEVEL_VALUE, DeviceAddress::EMPTY_INT_VALUE);
+    const DeviceAddress probe(DeviceAddress::DEFAULT_AREA_VALUE, DeviceAddress::DEFAULT_POINT_VALUE,
+                              DeviceAddress::EMPTY_INT_VALUE, DeviceAddress::EMPTY_INT_VALUE);
+    const DeviceAddress areaOnly(DeviceAddress::DEFAULT_AREA_VALUE, DeviceAddress::EMPTY_INT_VALUE,
+                                 DeviceAddress::EMPTY_INT_VALUE, DeviceAddress::EMPTY_INT_VALUE);
+    const auto project = projectWith([&](Configuration& p, int s) {
+        p.devices().first()->setAddress(bus);
+        p.addDevice(s, new SensorDeviceProperties(0, 21002, sensor, QStringLiteral("Sensor")));
+        p.addDevice(s, new ShutterDeviceProperties(0, 3001, bus, QStringLiteral("Shutter")));
+        p.addDevice(s, new ScenarioDeviceProperties(0, 1002, DeviceAddress::defaultAddress(), QStringLiteral("Scenario")));
+        p.addDevice(s, new ThermoregulationDeviceProperties(0, 8003, probe, QStringLiteral("Probe")));
+        p.addDevice(s, new AmplifierDeviceProperties(0, bus, QStringLiteral("Amplifier")));
+        p.addDevice(s, new SoundSourceDeviceProperties(0, 23001, areaOnly, QStringLiteral("Sound source")));
+        p.addDevice(s, new EnergyDeviceProperties(0, 7051, areaOnly, QStringLiteral("Interface"), 0));
+        p.addDevice(s, new LoadDeviceProperties(0, 18001, areaOnly, QStringLiteral("Load"), true));
+    });
+    QList<ValidationItem> items;
+    QVERIFY(ConfigurationValidator().validate(project.get(), items));
+    for (const ValidationItem& item : items)
+        qWarning("%s", qPrintable(item.itemString()));
+    QVERIFY(items.isEmpty());
 }
 
 void tst_ConfigurationValidator::issuesReportsErrorsAndWarnings()

@@ -98,7 +98,7 @@ void ProjectXmlReader::readWebServer(Configuration& project)
     if (m_xml.hasError() || !claimId(id))
         return;
     auto* server = new WebServerDeviceProperties(
-        id, L::textAttribute(m_xml, QStringLiteral("description")), DeviceNetworkAddress(),
+        id, DeviceNetworkAddress(), L::textAttribute(m_xml, QStringLiteral("description")),
         L::boolAttribute(m_xml, QStringLiteral("viewer"), true));
     server->setSoundSystemType(L::intAttribute(m_xml, QStringLiteral("soundSystemType"), 0));
     project.addDevice(server);
