@@ -15,11 +15,6 @@ namespace {
 
 const QString ICONS_PATH = QStringLiteral(":/devices/icons/");
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Devices", text);
-}
-
 } // namespace
 
 QString ConfigUtilities::addressString(const DeviceAddress& address, int deviceType)
@@ -52,12 +47,12 @@ QString ConfigUtilities::addressStringForType(const DeviceAddress& address, int 
 
 QString ConfigUtilities::getTrueString()
 {
-    return tr("Yes");
+    return QCoreApplication::translate("Devices", "Yes");
 }
 
 QString ConfigUtilities::getFalseString()
 {
-    return tr("No");
+    return QCoreApplication::translate("Devices", "No");
 }
 
 QString ConfigUtilities::getYesNoString(bool value)
@@ -67,7 +62,7 @@ QString ConfigUtilities::getYesNoString(bool value)
 
 QString ConfigUtilities::getEnabledString(bool value)
 {
-    return value ? tr("Enabled") : tr("Disabled");
+    return value ? QCoreApplication::translate("Devices", "Enabled") : QCoreApplication::translate("Devices", "Disabled");
 }
 
 QString ConfigUtilities::getBoolIconPath(int value)
@@ -125,37 +120,37 @@ QString ConfigUtilities::getAddressLevelIconPath(int level)
 QString ConfigUtilities::levelToString(int level)
 {
     if (level == DeviceAddress::LEVEL_LOCAL_BUS)
-        return tr("Local bus");
+        return QCoreApplication::translate("Devices", "Local bus");
     if (level == DeviceAddress::LEVEL_PRIVATE_RISER)
-        return tr("Private riser");
+        return QCoreApplication::translate("Devices", "Private riser");
     return Utilities::pointIdToString(level);
 }
 
 QString ConfigUtilities::getIpTypeString(int ipAddressType)
 {
-    return ipAddressType == 1 ? tr("Univocal code") : tr("Static IP");
+    return ipAddressType == 1 ? QCoreApplication::translate("Devices", "Univocal code") : QCoreApplication::translate("Devices", "Static IP");
 }
 
 QString ConfigUtilities::getScenarioParamsString(const ScenarioDeviceProperties& scenario)
 {
     switch (scenario.deviceType()) {
     case 1002:
-        return tr("%1, scenario %2")
+        return QCoreApplication::translate("Devices", "%1, scenario %2")
             .arg(addressString(scenario.address(), 1002))
             .arg(scenario.scenarioNumber());
     case 1003:
-        return tr("%1, level %2").arg(addressString(scenario.address(), 1003)).arg(scenario.level());
+        return QCoreApplication::translate("Devices", "%1, level %2").arg(addressString(scenario.address(), 1003)).arg(scenario.level());
     case 9002: {
         QStringList present;
         if (scenario.enableItem().presence())
-            present << tr("enable");
+            present << QCoreApplication::translate("Devices", "enable");
         if (scenario.disableItem().presence())
-            present << tr("disable");
+            present << QCoreApplication::translate("Devices", "disable");
         if (scenario.startItem().presence())
-            present << tr("start");
+            present << QCoreApplication::translate("Devices", "start");
         if (scenario.stopItem().presence())
-            present << tr("stop");
-        return present.isEmpty() ? tr("No command") : present.join(QStringLiteral(", "));
+            present << QCoreApplication::translate("Devices", "stop");
+        return present.isEmpty() ? QCoreApplication::translate("Devices", "No command") : present.join(QStringLiteral(", "));
     }
     default:
         return QString();
@@ -164,7 +159,7 @@ QString ConfigUtilities::getScenarioParamsString(const ScenarioDeviceProperties&
 
 QString ConfigUtilities::getSoundSystemTypeString(int type)
 {
-    return type == 0 ? tr("Basic") : tr("All areas");
+    return type == 0 ? QCoreApplication::translate("Devices", "Basic") : QCoreApplication::translate("Devices", "All areas");
 }
 
 QString ConfigUtilities::getSoundSystemIconPath(int type)
@@ -174,7 +169,7 @@ QString ConfigUtilities::getSoundSystemIconPath(int type)
 
 QString ConfigUtilities::getTemperatureString(int unit)
 {
-    return unit == 1 ? tr("°F") : tr("°C");
+    return unit == 1 ? QCoreApplication::translate("Devices", "°F") : QCoreApplication::translate("Devices", "°C");
 }
 
 } // namespace Corvane::Devices

@@ -6,81 +6,72 @@
 
 namespace Corvane::Devices {
 
-namespace {
-
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Devices", text);
-}
-
-} // namespace
-
 QString StringConsts::getDeviceTypeString(int deviceType)
 {
     switch (deviceType) {
-    case 2001: return tr("Dimmer 100 levels");
-    case 2002: return tr("Dimmer 10 levels");
-    case 2003: return tr("Switch");
-    case 2006: return tr("Dimmer 10 levels (DALI)");
-    case 3001: return tr("Shutter");
-    case 3002: return tr("Curtain");
-    case 1002: return tr("Scenario");
-    case 1003: return tr("Scenario PLUS");
-    case 9002: return tr("Scheduled scenario");
-    case 8001: return tr("External probe");
-    case 8002: return tr("Probe");
-    case 8003: return tr("Zone (99-zone central unit)");
-    case 8004: return tr("Zone (4-zone central unit)");
-    case 4001: return tr("Air conditioner (basic)");
-    case 4003: return tr("Air conditioner (advanced)");
-    case 20001: return tr("Light sensor");
-    case 21001: return tr("Presence sensor");
-    case 21002: return tr("Light and presence sensor");
-    case 22001: return tr("Web server");
-    case 23001: return tr("Radio");
-    case 23002: return tr("Track player");
-    case 23003: return tr("Amplifier");
-    case 23004: return tr("Media player");
-    case 7051: return tr("Electricity");
-    case 7061: return tr("Water");
-    case 7071: return tr("Gas");
-    case 7081: return tr("Domestic hot water");
-    case 7091: return tr("Heating or cooling");
-    case 18001: return tr("Load");
-    case 18002: return tr("Load with energy meter");
-    default: return tr("Unknown (%1)").arg(deviceType);
+    case 2001: return QCoreApplication::translate("Devices", "Dimmer 100 levels");
+    case 2002: return QCoreApplication::translate("Devices", "Dimmer 10 levels");
+    case 2003: return QCoreApplication::translate("Devices", "Switch");
+    case 2006: return QCoreApplication::translate("Devices", "Dimmer 10 levels (DALI)");
+    case 3001: return QCoreApplication::translate("Devices", "Shutter");
+    case 3002: return QCoreApplication::translate("Devices", "Curtain");
+    case 1002: return QCoreApplication::translate("Devices", "Scenario");
+    case 1003: return QCoreApplication::translate("Devices", "Scenario PLUS");
+    case 9002: return QCoreApplication::translate("Devices", "Scheduled scenario");
+    case 8001: return QCoreApplication::translate("Devices", "External probe");
+    case 8002: return QCoreApplication::translate("Devices", "Probe");
+    case 8003: return QCoreApplication::translate("Devices", "Zone (99-zone central unit)");
+    case 8004: return QCoreApplication::translate("Devices", "Zone (4-zone central unit)");
+    case 4001: return QCoreApplication::translate("Devices", "Air conditioner (basic)");
+    case 4003: return QCoreApplication::translate("Devices", "Air conditioner (advanced)");
+    case 20001: return QCoreApplication::translate("Devices", "Light sensor");
+    case 21001: return QCoreApplication::translate("Devices", "Presence sensor");
+    case 21002: return QCoreApplication::translate("Devices", "Light and presence sensor");
+    case 22001: return QCoreApplication::translate("Devices", "Web server");
+    case 23001: return QCoreApplication::translate("Devices", "Radio");
+    case 23002: return QCoreApplication::translate("Devices", "Track player");
+    case 23003: return QCoreApplication::translate("Devices", "Amplifier");
+    case 23004: return QCoreApplication::translate("Devices", "Media player");
+    case 7051: return QCoreApplication::translate("Devices", "Electricity");
+    case 7061: return QCoreApplication::translate("Devices", "Water");
+    case 7071: return QCoreApplication::translate("Devices", "Gas");
+    case 7081: return QCoreApplication::translate("Devices", "Domestic hot water");
+    case 7091: return QCoreApplication::translate("Devices", "Heating or cooling");
+    case 18001: return QCoreApplication::translate("Devices", "Load");
+    case 18002: return QCoreApplication::translate("Devices", "Load with energy meter");
+    default: return QCoreApplication::translate("Devices", "Unknown (%1)").arg(deviceType);
     }
 }
 
 QString StringConsts::getMeasurementUnitString(int unit)
 {
     switch (unit) {
-    case DeviceEnums::KiloWattHour: return tr("kWh");
-    case DeviceEnums::CubicMetre: return tr("m³");
-    case DeviceEnums::Litre: return tr("l");
-    case DeviceEnums::Decalitre: return tr("dal");
-    case DeviceEnums::Hectolitre: return tr("hl");
-    case DeviceEnums::CubicFoot: return tr("ft³");
-    case DeviceEnums::CubicYard: return tr("yd³");
-    case DeviceEnums::UsGallon: return tr("gal (US)");
-    case DeviceEnums::UkGallon: return tr("gal (UK)");
+    case DeviceEnums::KiloWattHour: return QCoreApplication::translate("Devices", "kWh");
+    case DeviceEnums::CubicMetre: return QCoreApplication::translate("Devices", "m³");
+    case DeviceEnums::Litre: return QCoreApplication::translate("Devices", "l");
+    case DeviceEnums::Decalitre: return QCoreApplication::translate("Devices", "dal");
+    case DeviceEnums::Hectolitre: return QCoreApplication::translate("Devices", "hl");
+    case DeviceEnums::CubicFoot: return QCoreApplication::translate("Devices", "ft³");
+    case DeviceEnums::CubicYard: return QCoreApplication::translate("Devices", "yd³");
+    case DeviceEnums::UsGallon: return QCoreApplication::translate("Devices", "gal (US)");
+    case DeviceEnums::UkGallon: return QCoreApplication::translate("Devices", "gal (UK)");
     default: return QString();
     }
 }
 
 QString StringConsts::getEnergyTypeString(int energyDeviceType)
 {
-    return energyDeviceType == DeviceEnums::Production ? tr("Production") : tr("Consumption");
+    return energyDeviceType == DeviceEnums::Production ? QCoreApplication::translate("Devices", "Production") : QCoreApplication::translate("Devices", "Consumption");
 }
 
 QString StringConsts::getCurrencyString(int currency)
 {
     switch (currency) {
-    case DeviceEnums::Euro: return tr("€");
-    case DeviceEnums::UsDollar: return tr("$");
-    case DeviceEnums::PoundSterling: return tr("£");
-    case DeviceEnums::SwissFranc: return tr("CHF");
-    case DeviceEnums::Yen: return tr("¥");
+    case DeviceEnums::Euro: return QCoreApplication::translate("Devices", "€");
+    case DeviceEnums::UsDollar: return QCoreApplication::translate("Devices", "$");
+    case DeviceEnums::PoundSterling: return QCoreApplication::translate("Devices", "£");
+    case DeviceEnums::SwissFranc: return QCoreApplication::translate("Devices", "CHF");
+    case DeviceEnums::Yen: return QCoreApplication::translate("Devices", "¥");
     default: return QString();
     }
 }

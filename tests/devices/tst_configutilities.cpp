@@ -1,9 +1,12 @@
 #include "devices/ConfigUtilities.h"
+#include "devices/DeviceEnums.h"
 #include "devices/DeviceTypeTable.h"
 #include "devices/ScenarioDeviceProperties.h"
 #include "devices/StringConsts.h"
 
 #include <QFile>
+#include <QMetaEnum>
+#include <QVariant>
 #include <QTest>
 
 using namespace Corvane::Devices;
@@ -18,6 +21,7 @@ private Q_SLOTS:
     void everyIconExists();
     void everyTypeHasAName();
     void scenarioParameters();
+    void metaTypes();
 };
 
 void tst_ConfigUtilities::addressString_data()
@@ -77,6 +81,17 @@ void tst_ConfigUtilities::scenarioParameters()
                        ScheduledScenarioItem(true, ScheduledScenarioItem::Cen, 1, DeviceAddress(1, 1, 3, 1)),
                        ScheduledScenarioItem());
     QCOMPARE(ConfigUtilities::getScenarioParamsString(scheduled), QStringLiteral("start"));
+}
+
+void tst_ConfigUtilities::metaTypes()
+{
+    const QMetaEnum currencies = QMetaEnum::fromType<DeviceEnums::Currency>();
+    QCOMPARE(currencies.keyCount(), 5);
+    QCOMPARE(QMetaType::fromType<DeviceAddress>().name(), "Corvane::Devices::DeviceAddress");
+    // A variant of another type gives the empty address.
+    QVERIFY(QVariant(42).value<DeviceAddress>().isEmpty());
+    for (int i = 0; i < currencies.keyCount(); ++i)
+        QVERIFY(!StringConsts::getCurrencyString(currencies.value(i)).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(tst_ConfigUtilities)

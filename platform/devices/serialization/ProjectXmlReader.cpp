@@ -25,11 +25,6 @@ namespace {
 
 using L = XmlReadLimits;
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Devices", text);
-}
-
 } // namespace
 
 std::unique_ptr<Configuration> ProjectXmlReader::read(const QByteArray& data)
@@ -42,9 +37,9 @@ std::unique_ptr<Configuration> ProjectXmlReader::read(const QByteArray& data)
 
     auto project = std::make_unique<Configuration>(false);
     if (!m_xml.readNextStartElement()) {
-        fail(m_xml.hasError() ? m_xml.errorString() : tr("The file is empty."));
+        fail(m_xml.hasError() ? m_xml.errorString() : QCoreApplication::translate("Devices", "The file is empty."));
     } else if (m_xml.name() != ROOT_ELEMENT) {
-        fail(tr("The file is not a project."));
+        fail(QCoreApplication::translate("Devices", "The file is not a project."));
     } else {
         readProject(*project);
     }
@@ -58,12 +53,12 @@ void ProjectXmlReader::readProject(Configuration& project)
 {
     const int format = L::intAttribute(m_xml, QStringLiteral("format"), XmlSerializer::FORMAT_VERSION);
     if (!m_xml.hasError() && format > XmlSerializer::FORMAT_VERSION) {
-        fail(tr("The project was written by a newer version of the program."));
+        fail(QCoreApplication::translate("Devices", "The project was written by a newer version of the program."));
         return;
     }
     const QUuid id(m_xml.attributes().value(QStringLiteral("id")).toString());
     if (id.isNull()) {
-        fail(tr("The project has no valid id."));
+        fail(QCoreApplication::translate("Devices", "The project has no valid id."));
         return;
     }
     project.setId(id);
@@ -214,7 +209,7 @@ void ProjectXmlReader::readFamilyElement(BaseDeviceProperties& device)
         QList<int> values = isMode ? thermo->airConditioningModes() : thermo->fanSettings();
         const int value = L::intElementText(m_xml);
         if (values.size() >= L::MAX_LIST_ITEMS)
-            fail(tr("The file holds too many values in a list."));
+            fail(QCoreApplication::translate("Devices", "The file holds too many values in a list."));
         else if (!values.contains(value))
             values.append(value);
         isMode ? thermo->setAirConditioningModes(values) : thermo->setFanSettings(values);
@@ -287,14 +282,14 @@ void ProjectXmlReader::readCommand(ThermoregulationDeviceProperties& thermo, boo
         return;
     }
     if (id <= ThermoregulationDeviceProperties::OFF_COMMAND_ID || thermo.getCommand(id)) {
-        fail(tr("A device holds two commands with the same id."));
+        fail(QCoreApplication::translate("Devices", "A device holds two commands with the same id."));
         return;
     }
     if (!countItem())
         return;
     if (thermo.addCommand(new ThermoregulationCommandProperties(address, description, id))
         == ThermoregulationCommandProperties::EMPTY_ID)
-        fail(tr("A device holds more commands than allowed."));
+        fail(QCoreApplication::translate("Devices", "A device holds more commands than allowed."));
 }
 
 DeviceAddress ProjectXmlReader::readAddress()
@@ -312,7 +307,7 @@ DeviceAddress ProjectXmlReader::readAddress()
         }
         const int group = L::intElementText(m_xml);
         if (groups.size() >= L::MAX_LIST_ITEMS) {
-            fail(tr("The file holds too many values in a list."));
+            fail(QCoreApplication::translate("Devices", "The file holds too many values in a list."));
             break;
         }
         groups.append(group);
@@ -323,11 +318,11 @@ DeviceAddress ProjectXmlReader::readAddress()
 bool ProjectXmlReader::claimId(int id)
 {
     if (id <= 0) {
-        fail(tr("A device has no valid id."));
+        fail(QCoreApplication::translate("Devices", "A device has no valid id."));
         return false;
     }
     if (m_ids.contains(id)) {
-        fail(tr("Two devices have the same id %1.").arg(id));
+        fail(QCoreApplication::translate("Devices", "Two devices have the same id %1.").arg(id));
         return false;
     }
     m_ids.insert(id);
@@ -337,7 +332,7 @@ bool ProjectXmlReader::claimId(int id)
 bool ProjectXmlReader::countItem()
 {
     if (++m_items > L::MAX_ITEMS) {
-        fail(tr("The file holds too many devices."));
+        fail(QCoreApplication::translate("Devices", "The file holds too many devices."));
         return false;
     }
     return true;

@@ -14,11 +14,6 @@ namespace {
 
 using L = XmlReadLimits;
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Devices", text);
-}
-
 // Scales of pages this version does not know are dropped.
 bool isKnownPageType(int page)
 {
@@ -39,9 +34,9 @@ bool UserConfigurationXmlReader::read(const QByteArray& data, UserConfigurationP
     m_items = 0;
     m_error.clear();
     if (!m_xml.readNextStartElement())
-        fail(m_xml.hasError() ? m_xml.errorString() : tr("The file is empty."));
+        fail(m_xml.hasError() ? m_xml.errorString() : QCoreApplication::translate("Devices", "The file is empty."));
     else if (m_xml.name() != ROOT_ELEMENT)
-        fail(tr("The file does not hold user settings."));
+        fail(QCoreApplication::translate("Devices", "The file does not hold user settings."));
     else
         readRoot(properties);
     return m_error.isEmpty();
@@ -52,7 +47,7 @@ void UserConfigurationXmlReader::readRoot(UserConfigurationProperties& propertie
     const int format = L::intAttribute(m_xml, QStringLiteral("format"),
                                        UserConfigurationXmlSerializer::FORMAT_VERSION);
     if (!m_xml.hasError() && format > UserConfigurationXmlSerializer::FORMAT_VERSION) {
-        fail(tr("The user settings were written by a newer version of the program."));
+        fail(QCoreApplication::translate("Devices", "The user settings were written by a newer version of the program."));
         return;
     }
     m_configId = QUuid(L::textAttribute(m_xml, QStringLiteral("configId")));
@@ -152,7 +147,7 @@ void UserConfigurationXmlReader::readOrder(UserDeviceSettings& settings)
 bool UserConfigurationXmlReader::countItem()
 {
     if (++m_items > L::MAX_ITEMS) {
-        fail(tr("The file holds too many entries."));
+        fail(QCoreApplication::translate("Devices", "The file holds too many entries."));
         return false;
     }
     return true;

@@ -27,21 +27,16 @@ namespace {
 
 using AddressVerification::AddressVerifier;
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Devices", text);
-}
-
 QString deviceName(const BaseDeviceProperties& device)
 {
-    return device.description().isEmpty() ? tr("#%1").arg(device.id()) : device.description();
+    return device.description().isEmpty() ? QCoreApplication::translate("Devices", "#%1").arg(device.id()) : device.description();
 }
 
 void addError(QList<ValidationItem>& items, const BaseDeviceProperties& device,
               const QString& problem, int errorType)
 {
     items.append(ValidationItem(ValidationItem::Error,
-                                tr("Device \"%1\": %2").arg(deviceName(device), problem),
+                                QCoreApplication::translate("Devices", "Device \"%1\": %2").arg(deviceName(device), problem),
                                 {device.id()}, errorType));
 }
 
@@ -49,7 +44,7 @@ void addWarning(QList<ValidationItem>& items, const BaseDeviceProperties& device
                 const QString& problem, int errorType)
 {
     items.append(ValidationItem(ValidationItem::Warning,
-                                tr("Device \"%1\": %2").arg(deviceName(device), problem),
+                                QCoreApplication::translate("Devices", "Device \"%1\": %2").arg(deviceName(device), problem),
                                 {device.id()}, errorType));
 }
 
@@ -122,7 +117,7 @@ int ConfigurationValidator::issues(const Configuration* project)
 
 QString ConfigurationValidator::configurationHasErrorsMessage()
 {
-    return tr("The project contains errors and cannot be used. "
+    return QCoreApplication::translate("Devices", "The project contains errors and cannot be used. "
               "Open it in the Configurator to correct them.");
 }
 
@@ -166,7 +161,7 @@ void ConfigurationValidator::validateWebServers(const Configuration& project,
 {
     const QList<WebServerDeviceProperties*> servers = project.webServers();
     if (servers.isEmpty()) {
-        items.append(ValidationItem(ValidationItem::Warning, tr("The project has no gateway."), {},
+        items.append(ValidationItem(ValidationItem::Warning, QCoreApplication::translate("Devices", "The project has no gateway."), {},
                                     ValidationItem::NoWebServer));
         return;
     }
@@ -183,13 +178,13 @@ void ConfigurationValidator::validateWebServers(const Configuration& project,
     for (auto it = byIp.constBegin(); it != byIp.constEnd(); ++it) {
         if (it.value().size() > 1)
             items.append(ValidationItem(ValidationItem::Error,
-                                        tr("Several gateways use the IP address %1.").arg(it.key()),
+                                        QCoreApplication::translate("Devices", "Several gateways use the IP address %1.").arg(it.key()),
                                         it.value(), ValidationItem::DuplicateIp));
     }
     for (auto it = byUc.constBegin(); it != byUc.constEnd(); ++it) {
         if (it.value().size() > 1 && it.key() != DeviceNetworkAddress::UC_DEFAULT_VALUE)
             items.append(ValidationItem(ValidationItem::Error,
-                                        tr("Several gateways use the univocal code %1.").arg(it.key()),
+                                        QCoreApplication::translate("Devices", "Several gateways use the univocal code %1.").arg(it.key()),
                                         it.value(), ValidationItem::InvalidUc));
     }
 }
@@ -200,18 +195,18 @@ void ConfigurationValidator::validateWebServer(const WebServerDeviceProperties& 
     const DeviceNetworkAddress net = server.networkAddress();
     if (net.ipAddressType() == DeviceNetworkAddress::StaticIp) {
         if (!isIpAddressValid(net.ip()))
-            addError(items, server, tr("the IP address \"%1\" is not valid.").arg(net.ip()),
+            addError(items, server, QCoreApplication::translate("Devices", "the IP address \"%1\" is not valid.").arg(net.ip()),
                      ValidationItem::InvalidIp);
         else if (normalizedIp(net.ip()) == DeviceNetworkAddress::IP_DEFAULT_VALUE)
-            addError(items, server, tr("the IP address is not set."), ValidationItem::InvalidIp);
+            addError(items, server, QCoreApplication::translate("Devices", "the IP address is not set."), ValidationItem::InvalidIp);
     } else if (net.uc() == DeviceNetworkAddress::UC_DEFAULT_VALUE || net.uc() < 0) {
-        addError(items, server, tr("the univocal code is not set."), ValidationItem::InvalidUc);
+        addError(items, server, QCoreApplication::translate("Devices", "the univocal code is not set."), ValidationItem::InvalidUc);
     }
     if (!isPasswordValid(net.password()))
-        addError(items, server, tr("the password must have 5 to 9 digits."),
+        addError(items, server, QCoreApplication::translate("Devices", "the password must have 5 to 9 digits."),
                  ValidationItem::InvalidPassword);
     if (server.description().trimmed().isEmpty())
-        addWarning(items, server, tr("the description is empty."), ValidationItem::EmptyDescription);
+        addWarning(items, server, QCoreApplication::translate("Devices", "the description is empty."), ValidationItem::EmptyDescription);
 }
 
 void ConfigurationValidator::validateDevice(const Configuration& project,
@@ -219,19 +214,19 @@ void ConfigurationValidator::validateDevice(const Configuration& project,
                                             QList<ValidationItem>& items) const
 {
     if (device.description().trimmed().isEmpty())
-        addWarning(items, device, tr("the description is empty."), ValidationItem::EmptyDescription);
+        addWarning(items, device, QCoreApplication::translate("Devices", "the description is empty."), ValidationItem::EmptyDescription);
     const int addressType = project.deviceAddressType(device);
     if (!AddressVerifier::isValid(device.address().cloneWithPulAndGroups(0, {}), addressType))
-        addError(items, device, tr("the address is not valid."), ValidationItem::InvalidAddress);
+        addError(items, device, QCoreApplication::translate("Devices", "the address is not valid."), ValidationItem::InvalidAddress);
     for (int group : device.address().groups()) {
         if (group < DeviceAddress::MIN_GROUP || group > DeviceAddress::MAX_GROUP) {
-            addError(items, device, tr("the group %1 is not valid.").arg(group),
+            addError(items, device, QCoreApplication::translate("Devices", "the group %1 is not valid.").arg(group),
                      ValidationItem::InvalidAddress);
             break;
         }
     }
     if (device.address().groups().size() > DeviceAddress::MAX_GROUPS_COUNT)
-        addError(items, device, tr("the device belongs to more than %1 groups.").arg(DeviceAddress::MAX_GROUPS_COUNT),
+        addError(items, device, QCoreApplication::translate("Devices", "the device belongs to more than %1 groups.").arg(DeviceAddress::MAX_GROUPS_COUNT),
                  ValidationItem::InvalidAddress);
 
     if (const auto* scenario = dynamic_cast<const ScenarioDeviceProperties*>(&device)) {
@@ -240,12 +235,12 @@ void ConfigurationValidator::validateDevice(const Configuration& project,
         validateThermoregulation(*thermo, items);
     } else if (const auto* meter = dynamic_cast<const EnergyDeviceProperties*>(&device)) {
         if (!EnergyDeviceProperties::allowedUnitsForDeviceType(meter->deviceType()).contains(meter->measurementUnit()))
-            addError(items, device, tr("the unit does not suit the meter."), ValidationItem::ValueOutOfRange);
+            addError(items, device, QCoreApplication::translate("Devices", "the unit does not suit the meter."), ValidationItem::ValueOutOfRange);
         if (!EnergyDeviceProperties::isTariffValid(meter->tariff()))
-            addError(items, device, tr("the tariff is out of range."), ValidationItem::ValueOutOfRange);
+            addError(items, device, QCoreApplication::translate("Devices", "the tariff is out of range."), ValidationItem::ValueOutOfRange);
     } else if (const auto* load = dynamic_cast<const LoadDeviceProperties*>(&device)) {
         if (!EnergyDeviceProperties::isTariffValid(load->tariff()))
-            addError(items, device, tr("the tariff is out of range."), ValidationItem::ValueOutOfRange);
+            addError(items, device, QCoreApplication::translate("Devices", "the tariff is out of range."), ValidationItem::ValueOutOfRange);
     }
 }
 
@@ -255,14 +250,14 @@ void ConfigurationValidator::validateScenario(const ScenarioDeviceProperties& sc
     if (scenario.deviceType() == 1002
         && (scenario.scenarioNumber() < ScenarioDeviceProperties::MIN_SCENARIO_NUMBER
             || scenario.scenarioNumber() > ScenarioDeviceProperties::MAX_SCENARIO_NUMBER))
-        addError(items, scenario, tr("the scenario number must be between %1 and %2.")
+        addError(items, scenario, QCoreApplication::translate("Devices", "the scenario number must be between %1 and %2.")
                                       .arg(ScenarioDeviceProperties::MIN_SCENARIO_NUMBER)
                                       .arg(ScenarioDeviceProperties::MAX_SCENARIO_NUMBER),
                  ValidationItem::ValueOutOfRange);
     if (scenario.deviceType() == 1003
         && (scenario.level() < ScenarioDeviceProperties::MIN_LEVEL
             || scenario.level() > ScenarioDeviceProperties::MAX_LEVEL))
-        addError(items, scenario, tr("the level must be between %1 and %2.")
+        addError(items, scenario, QCoreApplication::translate("Devices", "the level must be between %1 and %2.")
                                       .arg(ScenarioDeviceProperties::MIN_LEVEL)
                                       .arg(ScenarioDeviceProperties::MAX_LEVEL),
                  ValidationItem::ValueOutOfRange);
@@ -270,20 +265,20 @@ void ConfigurationValidator::validateScenario(const ScenarioDeviceProperties& sc
         return;
 
     const QList<QPair<QString, ScheduledScenarioItem>> scheduled = {
-        {tr("enable"), scenario.enableItem()},
-        {tr("disable"), scenario.disableItem()},
-        {tr("start"), scenario.startItem()},
-        {tr("stop"), scenario.stopItem()},
+        {QCoreApplication::translate("Devices", "enable"), scenario.enableItem()},
+        {QCoreApplication::translate("Devices", "disable"), scenario.disableItem()},
+        {QCoreApplication::translate("Devices", "start"), scenario.startItem()},
+        {QCoreApplication::translate("Devices", "stop"), scenario.stopItem()},
     };
     for (const auto& [name, item] : scheduled) {
         if (!item.presence())
             continue;
         if (item.address().isDefaultOrEmpty()
             || !AddressVerifier::isValid(item.address().cloneWithPulAndGroups(0, {}), item.addressType()))
-            addError(items, scenario, tr("the address of the %1 command is not valid.").arg(name),
+            addError(items, scenario, QCoreApplication::translate("Devices", "the address of the %1 command is not valid.").arg(name),
                      ValidationItem::InvalidScheduledItem);
         if (item.pushButton() < 0 || item.pushButton() > item.maxPushButton())
-            addError(items, scenario, tr("the push button of the %1 command must be between 0 and %2.")
+            addError(items, scenario, QCoreApplication::translate("Devices", "the push button of the %1 command must be between 0 and %2.")
                                           .arg(name)
                                           .arg(item.maxPushButton()),
                      ValidationItem::InvalidScheduledItem);
@@ -298,7 +293,7 @@ void ConfigurationValidator::validateThermoregulation(const ThermoregulationDevi
         const double high = ThermoregulationDeviceProperties::MAX_TEMPERATURE;
         if (thermo.minTemperature() > thermo.maxTemperature() || thermo.minTemperature() < low
             || thermo.maxTemperature() > high || thermo.step() <= 0)
-            addError(items, thermo, tr("the temperatures must lie between %1 and %2, the minimum below the maximum.")
+            addError(items, thermo, QCoreApplication::translate("Devices", "the temperatures must lie between %1 and %2, the minimum below the maximum.")
                                         .arg(low)
                                         .arg(high),
                      ValidationItem::InvalidTemperatures);
@@ -306,17 +301,17 @@ void ConfigurationValidator::validateThermoregulation(const ThermoregulationDevi
     if (thermo.deviceType() != 4001)
         return;
     if (thermo.commandsCount() > ThermoregulationDeviceProperties::MAX_COMMANDS_COUNT)
-        addError(items, thermo, tr("the device has more than %1 commands.")
+        addError(items, thermo, QCoreApplication::translate("Devices", "the device has more than %1 commands.")
                                     .arg(ThermoregulationDeviceProperties::MAX_COMMANDS_COUNT),
                  ValidationItem::TooManyCommands);
     const int commandType = ThermoregulationDeviceProperties::COMMAND_ADDRESS_TYPE;
     if (thermo.showOffCommand()
         && !AddressVerifier::isValid(thermo.offCommand().address().cloneWithPulAndGroups(0, {}), commandType))
-        addError(items, thermo, tr("the address of the OFF command is not valid."),
+        addError(items, thermo, QCoreApplication::translate("Devices", "the address of the OFF command is not valid."),
                  ValidationItem::InvalidAddress);
     for (const ThermoregulationCommandProperties* command : thermo.commands()) {
         if (!AddressVerifier::isValid(command->address().cloneWithPulAndGroups(0, {}), commandType))
-            addError(items, thermo, tr("the address of the command \"%1\" is not valid.").arg(command->description()),
+            addError(items, thermo, QCoreApplication::translate("Devices", "the address of the command \"%1\" is not valid.").arg(command->description()),
                      ValidationItem::InvalidAddress);
     }
 }
@@ -330,7 +325,7 @@ void ConfigurationValidator::validateLimits(const Configuration& project,
     for (auto it = byGroup.constBegin(); it != byGroup.constEnd(); ++it) {
         if (it.value().size() > m_maxDevicesPerType)
             items.append(ValidationItem(ValidationItem::Error,
-                                        tr("The project holds %1 devices of one kind; at most %2 are allowed.")
+                                        QCoreApplication::translate("Devices", "The project holds %1 devices of one kind; at most %2 are allowed.")
                                             .arg(it.value().size())
                                             .arg(m_maxDevicesPerType),
                                         it.value(), ValidationItem::TooManyDevices));
@@ -349,7 +344,7 @@ void ConfigurationValidator::validateSoundSystems(const Configuration& project,
             for (const BaseDeviceProperties* source : sources)
                 ids.append(source->id());
             items.append(ValidationItem(ValidationItem::Error,
-                                        tr("Gateway \"%1\": %2 sound sources, at most %3 are allowed.")
+                                        QCoreApplication::translate("Devices", "Gateway \"%1\": %2 sound sources, at most %3 are allowed.")
                                             .arg(server->description())
                                             .arg(sources.size())
                                             .arg(maximum),
@@ -361,7 +356,7 @@ void ConfigurationValidator::validateSoundSystems(const Configuration& project,
         for (auto it = byArea.constBegin(); it != byArea.constEnd(); ++it) {
             if (it.value().size() > 1)
                 items.append(ValidationItem(ValidationItem::Error,
-                                            tr("Gateway \"%1\": several sound sources use the address %2.")
+                                            QCoreApplication::translate("Devices", "Gateway \"%1\": several sound sources use the address %2.")
                                                 .arg(server->description())
                                                 .arg(it.key()),
                                             it.value(), ValidationItem::DuplicateSoundSource));
@@ -389,7 +384,7 @@ void ConfigurationValidator::validateDuplicateAddresses(const Configuration& pro
             continue;
         const BaseDeviceProperties* first = project.getDeviceById(ids.first());
         items.append(ValidationItem(ValidationItem::Warning,
-                                    tr("Device \"%1\" and %2 more share the address %3.")
+                                    QCoreApplication::translate("Devices", "Device \"%1\" and %2 more share the address %3.")
                                         .arg(deviceName(*first))
                                         .arg(ids.size() - 1)
                                         .arg(ConfigUtilities::addressString(first->address(), first->deviceType())),
