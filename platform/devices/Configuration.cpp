@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <limits>
 
 namespace Corvane::Devices {
 
@@ -212,10 +213,11 @@ void Configuration::getDevicesByGroup(QList<BaseDeviceProperties*>& list,
 
 int Configuration::addDevice(WebServerDeviceProperties* server)
 {
-    if (!server)
+    std::unique_ptr<WebServerDeviceProperties> owned(server);
+    const int id = !owned || isIdInUse(owned->id()) || owned->id() <= 0 ? nextFreeId() : owned->id();
+    if (!owned || id == Utilities::emtpyDeviceId())
         return Utilities::emtpyDeviceId();
-    const int id = isIdInUse(server->id()) || server->id() <= 0 ? nextFreeId() : server->id();
-    m_webServers.emplace_back(server);
+    m_webServers.push_back(std::move(owned));
     adopt(server, id);
     registerChange(ChangeArgs(ChangeArgs::DeviceAdded, id), server);
     return id;
@@ -228,6 +230,8 @@ int Configuration::addDevice(int serverId, BaseDeviceProperties* device)
         || indexOfServer(serverId) < 0)
         return Utilities::emtpyDeviceId();
     const int id = isIdInUse(owned->id()) || owned->id() <= 0 ? nextFreeId() : owned->id();
+    if (id == Utilities::emtpyDeviceId())
+        return id;
     BaseDeviceProperties* added = owned.get();
     m_devices.push_back(std::move(owned));
     adopt(added, id);
@@ -345,12 +349,21 @@ void Configuration::sanitize(int maxDescriptionChars)
 
 int Configuration::nextFreeId() const
 {
-    int id = 1;
+    // Above the highest id in use; from 1 upwards once the highest possible
+    // id is taken (a file may hold any id).
+    int highest = 0;
     for (auto it = m_byId.constBegin(); it != m_byId.constEnd(); ++it)
-        id = std::max(id, it.key() + 1);
-    while (m_reservedIds.contains(id))
+        highest = std::max(highest, it.key());
+    for (int id = highest; id < std::numeric_limits<int>::max();) {
         ++id;
-    return id;
+        if (!isIdInUse(id))
+            return id;
+    }
+    for (int id = 1; id < highest; ++id) {
+        if (!isIdInUse(id))
+            return id;
+    }
+    return Utilities::emtpyDeviceId();
 }
 
 bool Configuration::isIdInUse(int id) const

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <limits>
 
 namespace Corvane::Devices {
 
@@ -192,10 +193,18 @@ void ThermoregulationDeviceProperties::handleDeviceTypeChanged()
 
 int ThermoregulationDeviceProperties::nextCommandId() const
 {
+    // Above the highest id, so that user settings kept for a removed command
+    // do not pass to a new one; the lowest free id once the highest possible
+    // id is taken.
     int highest = OFF_COMMAND_ID;
     for (const auto& command : m_commands)
         highest = std::max(highest, command->id());
-    return highest + 1;
+    if (highest < std::numeric_limits<int>::max())
+        return highest + 1;
+    int id = OFF_COMMAND_ID + 1;
+    while (getCommand(id))
+        ++id;
+    return id;
 }
 
 } // namespace Corvane::Devices

@@ -81,6 +81,7 @@ private Q_SLOTS:
     void removingWebServerRemovesItsDevices();
     void addDeviceAssignsFreshIds();
     void addDeviceToUnknownServerFails();
+    void freshIdsAfterHighestPossibleId();
     void moveDeviceSwapsPlaces();
     void devicesByGroupFollowsProjectOrder();
     void pages_data();
@@ -237,6 +238,19 @@ void tst_Configuration::addDeviceToUnknownServerFails()
     QCOMPARE(id, Utilities::emtpyDeviceId());
     QCOMPARE(project.devicesCount(), 0);
     QVERIFY(!project.hasChanges());
+}
+
+void tst_Configuration::freshIdsAfterHighestPossibleId()
+{
+    Configuration project(true, {1});
+    const int server = project.addDevice(new WebServerDeviceProperties(2147483647));
+    QCOMPARE(server, 2147483647);
+    const int device = project.addDevice(server, new ActuatorDeviceProperties(0, 2003, DeviceAddress(), QString()));
+    QCOMPARE(device, 2);
+
+    ThermoregulationDeviceProperties ac(3, 4001, DeviceAddress(), QString());
+    QCOMPARE(ac.addCommand(new ThermoregulationCommandProperties(DeviceAddress(), QString(), 2147483647)), 2147483647);
+    QCOMPARE(ac.addCommand(new ThermoregulationCommandProperties(DeviceAddress(), QString())), 1);
 }
 
 void tst_Configuration::moveDeviceSwapsPlaces()

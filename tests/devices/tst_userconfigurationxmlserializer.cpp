@@ -136,6 +136,10 @@ void tst_UserConfigurationXmlSerializer::brokenFilesKeepSettings_data()
     QTest::newRow("bad order id") << QByteArray("<userSettings><devices><order page=\"1\"><id>x</id></order></devices></userSettings>");
     QTest::newRow("huge name") << "<userSettings><devices><name device=\"1\" text=\"" + QByteArray(5000, 'n') + "\"/></devices></userSettings>";
     QTest::newRow("newer format") << QByteArray("<userSettings format=\"2\"/>");
+    QByteArray favorites = "<userSettings><devices>";
+    for (int i = 0; i <= 1000; ++i)
+        favorites += "<favorite device=\"" + QByteArray::number(i) + "\"/>";
+    QTest::newRow("too many favourites") << favorites + "</devices></userSettings>";
 }
 
 void tst_UserConfigurationXmlSerializer::brokenFilesKeepSettings()

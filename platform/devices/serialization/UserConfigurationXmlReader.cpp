@@ -14,6 +14,9 @@ namespace {
 
 using L = XmlReadLimits;
 
+// Far more favourite windows than fit on any desktop.
+const int MAX_FAVORITES = 1000;
+
 // Scales of pages this version does not know are dropped.
 bool isKnownPageType(int page)
 {
@@ -109,6 +112,10 @@ void UserConfigurationXmlReader::readDeviceSettings(UserDeviceSettings& settings
         const int device = L::intAttribute(m_xml, QStringLiteral("device"), 0);
         const int sub = L::intAttribute(m_xml, QStringLiteral("sub"), ItemKey::INVALID_SUB_ID);
         if (name == QLatin1String("favorite")) {
+            if (settings.favorites().size() >= MAX_FAVORITES) {
+                fail(QCoreApplication::translate("Devices", "The file holds too many favourites."));
+                return;
+            }
             settings.addFavorite(UserDeviceSettings::Favorite(
                 device, sub, L::intAttribute(m_xml, QStringLiteral("page"), 0),
                 L::intAttribute(m_xml, QStringLiteral("x"), 0), L::intAttribute(m_xml, QStringLiteral("y"), 0),
