@@ -7,6 +7,7 @@
 #include "ScenarioDeviceProperties.h"
 #include "ThermoregulationDeviceProperties.h"
 #include "Utilities.h"
+#include "XmlText.h"
 #include "serialization/XmlSerializer.h"
 
 #include <QCoreApplication>
@@ -46,7 +47,7 @@ void sanitizeThermoregulation(ThermoregulationDeviceProperties& thermo, int maxC
     if (!thermo.canHaveFancoil())
         thermo.setHasFancoil(false);
     for (ThermoregulationCommandProperties* command : thermo.commands())
-        command->setDescription(command->description().left(maxChars));
+        command->setDescription(XmlText::sanitized(command->description().left(maxChars)));
 }
 
 void sanitizeGroups(BaseDeviceProperties& device)
@@ -62,7 +63,7 @@ void sanitizeGroups(BaseDeviceProperties& device)
 
 void sanitizeDevice(BaseDeviceProperties& device, int maxChars)
 {
-    device.setDescription(device.description().left(maxChars));
+    device.setDescription(XmlText::sanitized(device.description().left(maxChars)));
     sanitizeGroups(device);
     if (auto* scenario = dynamic_cast<ScenarioDeviceProperties*>(&device))
         sanitizeScenario(*scenario);
@@ -342,7 +343,7 @@ QList<int> Configuration::devicesWithErrors() const
 void Configuration::sanitize(int maxDescriptionChars)
 {
     for (const auto& server : m_webServers)
-        server->setDescription(server->description().left(maxDescriptionChars));
+        server->setDescription(XmlText::sanitized(server->description().left(maxDescriptionChars)));
     for (const auto& device : m_devices)
         sanitizeDevice(*device, maxDescriptionChars);
 }

@@ -58,6 +58,7 @@ class tst_UserConfigurationXmlSerializer : public QObject
 private Q_SLOTS:
     void initTestCase();
     void roundTrip();
+    void textsOutsideXmlAreDropped();
     void deviceSettingsFollowProject_data();
     void deviceSettingsFollowProject();
     void brokenFilesKeepSettings_data();
@@ -95,6 +96,19 @@ void tst_UserConfigurationXmlSerializer::roundTrip()
     QCOMPARE(copy.userSettings().pageItemsOrder(-40, 9), (QList<int>{2, 1, 0}));
     QCOMPARE(copy.userSettings().itemTariff(11), 0.2175);
     QVERIFY(copy == original);
+}
+
+void tst_UserConfigurationXmlSerializer::textsOutsideXmlAreDropped()
+{
+    UserConfigurationProperties properties = fullSettings();
+    properties.userSettings().setItemName(5, QStringLiteral("Lamp") + QChar(0x1B) + QStringLiteral("[0m"));
+    const QString path = m_dir.filePath(QStringLiteral("texts.xml"));
+    QVERIFY(UserConfigurationXmlSerializer::write(path, PROJECT_ID.toString(), &properties));
+
+    UserConfigurationProperties copy;
+    QVERIFY(UserConfigurationXmlSerializer::read(path, PROJECT_ID, &copy, true));
+    QCOMPARE(copy.userSettings().itemName(5), QStringLiteral("Lamp[0m"));
+    QCOMPARE(copy.userSettings().favorites().size(), 2);
 }
 
 void tst_UserConfigurationXmlSerializer::deviceSettingsFollowProject_data()

@@ -49,6 +49,7 @@ class tst_XmlSerializer : public QObject
 private Q_SLOTS:
     void initTestCase();
     void roundTripKeepsEveryField();
+    void textsOutsideXmlAreDropped();
     void readsValidFileWithDefaults();
     void unknownContentIsSkipped();
     void brokenFiles_data();
@@ -111,6 +112,26 @@ void tst_XmlSerializer::roundTripKeepsEveryField()
     QCOMPARE(thermo->commands().at(0)->id(), 5);
     QCOMPARE(thermo->commands().at(1)->id(), 6);
     QCOMPARE(thermo->offCommand().description(), QStringLiteral("Stop"));
+}
+
+void tst_XmlSerializer::textsOutsideXmlAreDropped()
+{
+    const auto project = ProjectFixture::everyFamily();
+    const QString bell = QStringLiteral("Hall") + QChar(0x07) + QStringLiteral(" lamp") + QChar(0xD800);
+    project->devices().first()->setDescription(bell);
+    // A cut through a surrogate pair must not leave half of it.
+    project->webServers().first()->setDescription(QString(Configuration::MAX_DESCRIPTION_CHARS - 1, QLatin1Char('g'))
+                                                  + QStringLiteral("\U0001F600"));
+    const QString path = m_dir.filePath(QStringLiteral("texts.vtprj"));
+    QVERIFY(XmlSerializer::write(*project, path));
+
+    QString error;
+    const std::unique_ptr<Configuration> copy(XmlSerializer::read(path, &error));
+    QVERIFY2(copy, qPrintable(error));
+    QCOMPARE(copy->devices().first()->description(), QStringLiteral("Hall lamp"));
+    QCOMPARE(copy->devices().first()->description(), project->devices().first()->description());
+    QCOMPARE(copy->webServers().first()->description().size(), Configuration::MAX_DESCRIPTION_CHARS - 1);
+    QCOMPARE(copy->devicesCount(), project->devicesCount());
 }
 
 void tst_XmlSerializer::readsValidFileWithDefaults()

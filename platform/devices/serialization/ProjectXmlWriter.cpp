@@ -6,6 +6,7 @@
 #include "ScenarioDeviceProperties.h"
 #include "ThermoregulationDeviceProperties.h"
 #include "XmlSerializer.h"
+#include "XmlText.h"
 
 #include <QBuffer>
 #include <QLocale>
@@ -46,7 +47,7 @@ QByteArray ProjectXmlWriter::write(const Configuration& project)
     m_xml.writeAttribute(QStringLiteral("version"), number(project.version()));
 
     m_xml.writeEmptyElement(QStringLiteral("gui"));
-    m_xml.writeAttribute(QStringLiteral("language"), project.guiProperties().language());
+    m_xml.writeAttribute(QStringLiteral("language"), XmlText::sanitized(project.guiProperties().language()));
     m_xml.writeAttribute(QStringLiteral("temperatureUnit"),
                          number(project.guiProperties().temperatureUnit()));
 
@@ -55,6 +56,7 @@ QByteArray ProjectXmlWriter::write(const Configuration& project)
 
     m_xml.writeEndElement();
     m_xml.writeEndDocument();
+    m_hasError = m_xml.hasError();
     m_xml.setDevice(nullptr);
     return data;
 }
@@ -65,16 +67,16 @@ void ProjectXmlWriter::writeWebServer(const Configuration& project,
     m_xml.writeStartElement(QStringLiteral("webserver"));
     m_xml.writeAttribute(QStringLiteral("id"), number(server.id()));
     m_xml.writeAttribute(QStringLiteral("type"), number(server.deviceType()));
-    m_xml.writeAttribute(QStringLiteral("description"), server.description());
+    m_xml.writeAttribute(QStringLiteral("description"), XmlText::sanitized(server.description()));
     m_xml.writeAttribute(QStringLiteral("viewer"), flag(server.viewerEnabled()));
     m_xml.writeAttribute(QStringLiteral("soundSystemType"), number(server.soundSystemType()));
 
     const DeviceNetworkAddress net = server.networkAddress();
     m_xml.writeEmptyElement(QStringLiteral("net"));
     m_xml.writeAttribute(QStringLiteral("type"), number(net.ipAddressType()));
-    m_xml.writeAttribute(QStringLiteral("ip"), net.ip());
+    m_xml.writeAttribute(QStringLiteral("ip"), XmlText::sanitized(net.ip()));
     m_xml.writeAttribute(QStringLiteral("uc"), number(net.uc()));
-    m_xml.writeAttribute(QStringLiteral("password"), net.password());
+    m_xml.writeAttribute(QStringLiteral("password"), XmlText::sanitized(net.password()));
     m_xml.writeAttribute(QStringLiteral("port"), number(net.port()));
     m_xml.writeAttribute(QStringLiteral("fc"), number(net.fc()));
 
@@ -91,7 +93,7 @@ void ProjectXmlWriter::writeDevice(const BaseDeviceProperties& device)
     m_xml.writeAttribute(QStringLiteral("id"), number(device.id()));
     m_xml.writeAttribute(QStringLiteral("group"), number(int(device.deviceGroup())));
     m_xml.writeAttribute(QStringLiteral("type"), number(device.deviceType()));
-    m_xml.writeAttribute(QStringLiteral("description"), device.description());
+    m_xml.writeAttribute(QStringLiteral("description"), XmlText::sanitized(device.description()));
     writeFamilyAttributes(device);
     writeAddress(device.address());
     writeFamilyElements(device);
@@ -155,7 +157,7 @@ void ProjectXmlWriter::writeAddress(const DeviceAddress& address)
 void ProjectXmlWriter::writeItem(const QString& kind, const ScheduledScenarioItem& item)
 {
     m_xml.writeStartElement(QStringLiteral("item"));
-    m_xml.writeAttribute(QStringLiteral("kind"), kind);
+    m_xml.writeAttribute(QStringLiteral("kind"), XmlText::sanitized(kind));
     m_xml.writeAttribute(QStringLiteral("presence"), flag(item.presence()));
     m_xml.writeAttribute(QStringLiteral("cen"), number(int(item.cenType())));
     m_xml.writeAttribute(QStringLiteral("button"), number(item.pushButton()));
@@ -168,7 +170,7 @@ void ProjectXmlWriter::writeCommand(const QString& element,
 {
     m_xml.writeStartElement(element);
     m_xml.writeAttribute(QStringLiteral("id"), number(command.id()));
-    m_xml.writeAttribute(QStringLiteral("description"), command.description());
+    m_xml.writeAttribute(QStringLiteral("description"), XmlText::sanitized(command.description()));
     writeAddress(command.address());
     m_xml.writeEndElement();
 }

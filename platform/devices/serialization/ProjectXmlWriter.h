@@ -19,6 +19,8 @@ class ProjectXmlWriter
 {
 public:
     QByteArray write(const Configuration& project);
+    // True when the last write could not encode everything.
+    bool hasError() const { return m_hasError; }
 
 private:
     void writeWebServer(const Configuration& project, const WebServerDeviceProperties& server);
@@ -32,6 +34,7 @@ private:
     void writeIntList(const QString& element, const QList<int>& values);
 
     QXmlStreamWriter m_xml;
+    bool m_hasError = false;
 };
 
 } // namespace Corvane::Devices::Serialization

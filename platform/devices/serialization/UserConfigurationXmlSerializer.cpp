@@ -3,6 +3,7 @@
 #include "UserConfigurationProperties.h"
 #include "UserConfigurationXmlReader.h"
 #include "XmlReadLimits.h"
+#include "XmlText.h"
 #include "log/Logger.h"
 
 #include <QBuffer>
@@ -30,20 +31,20 @@ QString number(double value)
 void writeGui(QXmlStreamWriter& xml, const GuiProperties& gui)
 {
     xml.writeStartElement(QStringLiteral("gui"));
-    xml.writeAttribute(QStringLiteral("language"), gui.language());
+    xml.writeAttribute(QStringLiteral("language"), XmlText::sanitized(gui.language()));
     xml.writeAttribute(QStringLiteral("dimension"), number(gui.dimension()));
     xml.writeAttribute(QStringLiteral("transparency"), number(gui.transparency()));
     xml.writeAttribute(QStringLiteral("hideLabelsTimeout"), number(gui.hideLabelsTimeout()));
     xml.writeAttribute(QStringLiteral("goHomepageTimeout"), number(gui.goHomepageTimeout()));
-    xml.writeAttribute(QStringLiteral("skin"), gui.skin());
+    xml.writeAttribute(QStringLiteral("skin"), XmlText::sanitized(gui.skin()));
     xml.writeAttribute(QStringLiteral("temperatureUnit"), number(gui.temperatureUnit()));
     xml.writeAttribute(QStringLiteral("x"), number(gui.position().x()));
     xml.writeAttribute(QStringLiteral("y"), number(gui.position().y()));
     xml.writeAttribute(QStringLiteral("onTop"), number(gui.alwaysOnTop() ? 1 : 0));
-    xml.writeAttribute(QStringLiteral("tempConfig"), gui.tempConfigFileName());
-    xml.writeAttribute(QStringLiteral("installConfig"), gui.installConfigFileName());
-    xml.writeAttribute(QStringLiteral("lastFolder"), gui.lastConfigFolderPath());
-    xml.writeAttribute(QStringLiteral("lastDefConfigId"), gui.lastDefConfigId());
+    xml.writeAttribute(QStringLiteral("tempConfig"), XmlText::sanitized(gui.tempConfigFileName()));
+    xml.writeAttribute(QStringLiteral("installConfig"), XmlText::sanitized(gui.installConfigFileName()));
+    xml.writeAttribute(QStringLiteral("lastFolder"), XmlText::sanitized(gui.lastConfigFolderPath()));
+    xml.writeAttribute(QStringLiteral("lastDefConfigId"), XmlText::sanitized(gui.lastDefConfigId()));
     xml.writeAttribute(QStringLiteral("lastDefConfigVersion"), number(gui.lastDefConfigVersion()));
     xml.writeAttribute(QStringLiteral("dialogMaximized"), number(gui.isUserConfDialogMaximized() ? 1 : 0));
     xml.writeAttribute(QStringLiteral("dialogWidth"), number(gui.userConfDialogSize().width()));
@@ -90,7 +91,7 @@ void writeDeviceSettings(QXmlStreamWriter& xml, const UserDeviceSettings& settin
     for (const ItemKey& key : sortedKeys(names)) {
         xml.writeEmptyElement(QStringLiteral("name"));
         writeKey(xml, QStringLiteral("device"), key);
-        xml.writeAttribute(QStringLiteral("text"), names.value(key));
+        xml.writeAttribute(QStringLiteral("text"), XmlText::sanitized(names.value(key)));
     }
     const QHash<ItemKey, QList<int>> orders = settings.pageItemsOrders();
     for (const ItemKey& key : sortedKeys(orders)) {
@@ -154,9 +155,10 @@ bool UserConfigurationXmlSerializer::write(const QString& path, const QString& c
 {
     if (!properties)
         return false;
+    const QByteArray data = writeData(configId, *properties);
     QSaveFile file(path);
-    const bool written = file.open(QIODevice::WriteOnly)
-        && file.write(writeData(configId, *properties)) >= 0 && file.commit();
+    const bool written = !data.isEmpty() && file.open(QIODevice::WriteOnly)
+        && file.write(data) == data.size() && file.commit();
     if (!written) {
         const QString reason = file.errorString();
         Log::Logger(Log::Logger::Error) << Q_FUNC_INFO << " cannot write " << path << ": " << reason;
@@ -178,12 +180,12 @@ QByteArray UserConfigurationXmlSerializer::writeData(const QString& configId,
     xml.writeStartDocument();
     xml.writeStartElement(UserConfigurationXmlReader::ROOT_ELEMENT);
     xml.writeAttribute(QStringLiteral("format"), number(FORMAT_VERSION));
-    xml.writeAttribute(QStringLiteral("configId"), configId);
+    xml.writeAttribute(QStringLiteral("configId"), XmlText::sanitized(configId));
     writeGui(xml, properties.gui());
     writeDeviceSettings(xml, properties.userSettings());
     xml.writeEndElement();
     xml.writeEndDocument();
-    return data;
+    return xml.hasError() ? QByteArray() : data;
 }
 
 } // namespace Corvane::Devices::Serialization

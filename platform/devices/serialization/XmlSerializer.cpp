@@ -42,9 +42,10 @@ Configuration* XmlSerializer::readData(const QByteArray& data, QString* error)
 bool XmlSerializer::write(Configuration& project, const QString& path, QString* error)
 {
     project.sanitize();
+    const QByteArray data = writeData(project);
     QSaveFile file(path);
-    const bool written = file.open(QIODevice::WriteOnly) && file.write(writeData(project)) >= 0
-        && file.commit();
+    const bool written = !data.isEmpty() && file.open(QIODevice::WriteOnly)
+        && file.write(data) == data.size() && file.commit();
     if (!written) {
         const QString reason = file.errorString();
         Log::Logger(Log::Logger::Error) << Q_FUNC_INFO << " cannot write " << path << ": " << reason;
@@ -57,7 +58,9 @@ bool XmlSerializer::write(Configuration& project, const QString& path, QString* 
 
 QByteArray XmlSerializer::writeData(const Configuration& project)
 {
-    return ProjectXmlWriter().write(project);
+    ProjectXmlWriter writer;
+    const QByteArray data = writer.write(project);
+    return writer.hasError() ? QByteArray() : data;
 }
 
 bool XmlSerializer::readIdVersion(const QString& path, QUuid& id, int& version)

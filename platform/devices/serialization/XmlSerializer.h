@@ -24,6 +24,7 @@ public:
     // Sanitizes the project, then replaces path atomically: on failure the
     // old file stays as it was and false is returned.
     static bool write(Configuration& project, const QString& path, QString* error = nullptr);
+    // The file content; empty when the project cannot be encoded.
     static QByteArray writeData(const Configuration& project);
     // The id and version of a project file without reading its devices.
     static bool readIdVersion(const QString& path, QUuid& id, int& version);
