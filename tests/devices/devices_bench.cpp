@@ -114,7 +114,7 @@ int main(int argc, char** argv)
     });
     measure("project_validate", [&] {
         QList<Validation::ValidationItem> items;
-        Validation::ConfigurationValidator().validate(project.get(), items);
+        Validation::ConfigurationValidator::validate(project.get(), items);
         return true;
     });
     return 0;

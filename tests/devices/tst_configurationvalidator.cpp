@@ -172,7 +172,7 @@ void tst_ConfigurationValidator::rules()
 
     const auto project = projectWith(fragment);
     QList<ValidationItem> items;
-    const bool valid = ConfigurationValidator().validate(project.get(), items);
+    const bool valid = ConfigurationValidator::validate(project.get(), items);
 
     QStringList texts;
     const ValidationItem* found = nullptr;
@@ -216,7 +216,7 @@ void tst_ConfigurationValidator::defaultDevicesAreValid()
         p.addDevice(s, new LoadDeviceProperties(0, 18001, areaOnly, QStringLiteral("Load"), true));
     });
     QList<ValidationItem> items;
-    QVERIFY(ConfigurationValidator().validate(project.get(), items));
+    QVERIFY(ConfigurationValidator::validate(project.get(), items));
     for (const ValidationItem& item : items)
         qWarning("%s", qPrintable(item.itemString()));
     QVERIFY(items.isEmpty());

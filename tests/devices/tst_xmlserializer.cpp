@@ -295,7 +295,7 @@ void tst_XmlSerializer::demoProjectLoadsAndValidates()
     QVERIFY2(project, qPrintable(error));
 
     QList<Validation::ValidationItem> items;
-    const bool valid = Validation::ConfigurationValidator().validate(project.get(), items);
+    const bool valid = Validation::ConfigurationValidator::validate(project.get(), items);
     for (const Validation::ValidationItem& item : items)
         qWarning("%s", qPrintable(item.itemString()));
     QVERIFY(valid);

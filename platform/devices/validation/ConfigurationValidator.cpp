@@ -80,12 +80,8 @@ bool isPasswordValid(const QString& password)
 
 } // namespace
 
-ConfigurationValidator::ConfigurationValidator(int maxDevicesPerType)
-    : m_maxDevicesPerType(maxDevicesPerType)
-{
-}
-
-bool ConfigurationValidator::validate(const Configuration* project, QList<ValidationItem>& items) const
+bool ConfigurationValidator::validate(const Configuration* project, QList<ValidationItem>& items,
+                                      int maxDevicesPerType)
 {
     if (!project)
         return false;
@@ -93,7 +89,7 @@ bool ConfigurationValidator::validate(const Configuration* project, QList<Valida
     validateWebServers(*project, items);
     for (const BaseDeviceProperties* device : project->devices())
         validateDevice(*project, *device, items);
-    validateLimits(*project, items);
+    validateLimits(*project, items, maxDevicesPerType);
     validateSoundSystems(*project, items);
     validateDuplicateAddresses(*project, items);
     for (int i = firstNew; i < items.size(); ++i) {
@@ -108,7 +104,7 @@ int ConfigurationValidator::issues(const Configuration* project)
     QList<ValidationItem> items;
     if (!project)
         return HAS_ERRORS;
-    ConfigurationValidator().validate(project, items);
+    ConfigurationValidator::validate(project, items);
     int result = 0;
     for (const ValidationItem& item : items)
         result |= item.itemType() == ValidationItem::Error ? HAS_ERRORS : HAS_WARNINGS;
@@ -127,7 +123,7 @@ bool ConfigurationValidator::isValid(const QString& path, QString* error)
     if (!project)
         return false;
     QList<ValidationItem> items;
-    if (ConfigurationValidator().validate(project.get(), items))
+    if (ConfigurationValidator::validate(project.get(), items))
         return true;
     if (error) {
         QStringList errors;
@@ -157,7 +153,7 @@ bool ConfigurationValidator::isIpAddressValid(const QString& ip)
 }
 
 void ConfigurationValidator::validateWebServers(const Configuration& project,
-                                                QList<ValidationItem>& items) const
+                                                QList<ValidationItem>& items)
 {
     const QList<WebServerDeviceProperties*> servers = project.webServers();
     if (servers.isEmpty()) {
@@ -190,7 +186,7 @@ void ConfigurationValidator::validateWebServers(const Configuration& project,
 }
 
 void ConfigurationValidator::validateWebServer(const WebServerDeviceProperties& server,
-                                               QList<ValidationItem>& items) const
+                                               QList<ValidationItem>& items)
 {
     const DeviceNetworkAddress net = server.networkAddress();
     if (net.ipAddressType() == DeviceNetworkAddress::StaticIp) {
@@ -211,7 +207,7 @@ void ConfigurationValidator::validateWebServer(const WebServerDeviceProperties& 
 
 void ConfigurationValidator::validateDevice(const Configuration& project,
                                             const BaseDeviceProperties& device,
-                                            QList<ValidationItem>& items) const
+                                            QList<ValidationItem>& items)
 {
     if (device.description().trimmed().isEmpty())
         addWarning(items, device, QCoreApplication::translate("Devices", "the description is empty."), ValidationItem::EmptyDescription);
@@ -245,7 +241,7 @@ void ConfigurationValidator::validateDevice(const Configuration& project,
 }
 
 void ConfigurationValidator::validateScenario(const ScenarioDeviceProperties& scenario,
-                                              QList<ValidationItem>& items) const
+                                              QList<ValidationItem>& items)
 {
     if (scenario.deviceType() == 1002
         && (scenario.scenarioNumber() < ScenarioDeviceProperties::MIN_SCENARIO_NUMBER
@@ -286,7 +282,7 @@ void ConfigurationValidator::validateScenario(const ScenarioDeviceProperties& sc
 }
 
 void ConfigurationValidator::validateThermoregulation(const ThermoregulationDeviceProperties& thermo,
-                                                      QList<ValidationItem>& items) const
+                                                      QList<ValidationItem>& items)
 {
     if (thermo.deviceType() == 4003) {
         const double low = ThermoregulationDeviceProperties::MIN_TEMPERATURE;
@@ -317,23 +313,23 @@ void ConfigurationValidator::validateThermoregulation(const ThermoregulationDevi
 }
 
 void ConfigurationValidator::validateLimits(const Configuration& project,
-                                            QList<ValidationItem>& items) const
+                                            QList<ValidationItem>& items, int maxDevicesPerType)
 {
     QHash<int, QList<int>> byGroup;
     for (const BaseDeviceProperties* device : project.devices())
         byGroup[device->deviceGroup()].append(device->id());
     for (auto it = byGroup.constBegin(); it != byGroup.constEnd(); ++it) {
-        if (it.value().size() > m_maxDevicesPerType)
+        if (it.value().size() > maxDevicesPerType)
             items.append(ValidationItem(ValidationItem::Error,
                                         QCoreApplication::translate("Devices", "The project holds %1 devices of one kind; at most %2 are allowed.")
                                             .arg(it.value().size())
-                                            .arg(m_maxDevicesPerType),
+                                            .arg(maxDevicesPerType),
                                         it.value(), ValidationItem::TooManyDevices));
     }
 }
 
 void ConfigurationValidator::validateSoundSystems(const Configuration& project,
-                                                  QList<ValidationItem>& items) const
+                                                  QList<ValidationItem>& items)
 {
     for (const WebServerDeviceProperties* server : project.webServers()) {
         QList<BaseDeviceProperties*> sources;
@@ -365,7 +361,7 @@ void ConfigurationValidator::validateSoundSystems(const Configuration& project,
 }
 
 void ConfigurationValidator::validateDuplicateAddresses(const Configuration& project,
-                                                        QList<ValidationItem>& items) const
+                                                        QList<ValidationItem>& items)
 {
     QHash<QString, QList<int>> byAddress;
     QList<QString> order;

@@ -25,10 +25,11 @@ public:
     static const int HAS_ERRORS;
     static const int DEFAULT_MAX_DEVICES_PER_TYPE;
 
-    explicit ConfigurationValidator(int maxDevicesPerType = DEFAULT_MAX_DEVICES_PER_TYPE);
+    ConfigurationValidator() = delete;
 
     // Appends the findings to items; true when there is no error.
-    bool validate(const Configuration* project, QList<ValidationItem>& items) const;
+    static bool validate(const Configuration* project, QList<ValidationItem>& items,
+                         int maxDevicesPerType = DEFAULT_MAX_DEVICES_PER_TYPE);
 
     // HAS_ERRORS and HAS_WARNINGS as found with the default limits.
     static int issues(const Configuration* project);
@@ -39,18 +40,17 @@ public:
     static bool isIpAddressValid(const QString& ip);
 
 private:
-    void validateWebServers(const Configuration& project, QList<ValidationItem>& items) const;
-    void validateWebServer(const WebServerDeviceProperties& server, QList<ValidationItem>& items) const;
-    void validateDevice(const Configuration& project, const BaseDeviceProperties& device,
-                        QList<ValidationItem>& items) const;
-    void validateScenario(const ScenarioDeviceProperties& scenario, QList<ValidationItem>& items) const;
-    void validateThermoregulation(const ThermoregulationDeviceProperties& thermo,
-                                  QList<ValidationItem>& items) const;
-    void validateLimits(const Configuration& project, QList<ValidationItem>& items) const;
-    void validateSoundSystems(const Configuration& project, QList<ValidationItem>& items) const;
-    void validateDuplicateAddresses(const Configuration& project, QList<ValidationItem>& items) const;
-
-    int m_maxDevicesPerType;
+    static void validateWebServers(const Configuration& project, QList<ValidationItem>& items);
+    static void validateWebServer(const WebServerDeviceProperties& server, QList<ValidationItem>& items);
+    static void validateDevice(const Configuration& project, const BaseDeviceProperties& device,
+                        QList<ValidationItem>& items);
+    static void validateScenario(const ScenarioDeviceProperties& scenario, QList<ValidationItem>& items);
+    static void validateThermoregulation(const ThermoregulationDeviceProperties& thermo,
+                                  QList<ValidationItem>& items);
+    static void validateLimits(const Configuration& project, QList<ValidationItem>& items,
+                               int maxDevicesPerType);
+    static void validateSoundSystems(const Configuration& project, QList<ValidationItem>& items);
+    static void validateDuplicateAddresses(const Configuration& project, QList<ValidationItem>& items);
 };
 
 } // namespace Corvane::Devices::Validation
