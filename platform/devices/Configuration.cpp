@@ -305,13 +305,12 @@ int Configuration::maxSoundSourcesCount(int serverId) const
 
 int Configuration::deviceAddressType(const BaseDeviceProperties& device) const
 {
-    const int baseType = device.addressType();
     const bool allAreas = soundSystemType(getServerForDevice(device.id())) != 0;
     if (device.deviceGroup() == BaseDeviceProperties::SoundSources)
         return allAreas ? 14 : 13;
     if (device.deviceGroup() == BaseDeviceProperties::Amplifiers)
         return allAreas ? 16 : 15;
-    return baseType;
+    return device.addressType();
 }
 
 void Configuration::clearDevicesErrors()

@@ -212,7 +212,10 @@ void ProjectXmlReader::readFamilyElement(BaseDeviceProperties& device)
             fail(QCoreApplication::translate("Devices", "The file holds too many values in a list."));
         else if (!values.contains(value))
             values.append(value);
-        isMode ? thermo->setAirConditioningModes(values) : thermo->setFanSettings(values);
+        if (isMode)
+            thermo->setAirConditioningModes(values);
+        else
+            thermo->setFanSettings(values);
     } else if ((meter || load) && name == QLatin1String("economic")) {
         const bool enabled = L::boolAttribute(m_xml, QStringLiteral("enabled"), false);
         const int currency = L::intAttribute(m_xml, QStringLiteral("currency"), 0);
