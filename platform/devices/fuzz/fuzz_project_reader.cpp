@@ -13,6 +13,30 @@
 
 using namespace Corvane;
 
+namespace {
+
+template<typename T>
+bool isSameList(const QList<T*>& first, const QList<T*>& second)
+{
+    if (first.size() != second.size())
+        return false;
+    for (qsizetype i = 0; i < first.size(); ++i) {
+        if (!first.at(i)->isEqual(*second.at(i)))
+            return false;
+    }
+    return true;
+}
+
+bool isSameProject(const Devices::Configuration& first, const Devices::Configuration& second)
+{
+    return first.id() == second.id() && first.version() == second.version()
+        && first.guiProperties() == second.guiProperties()
+        && isSameList(first.webServers(), second.webServers())
+        && isSameList(first.devices(), second.devices());
+}
+
+} // namespace
+
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     Log::Logger::initialize(Log::Logger::Silent, QStringLiteral("fuzz_project_reader"));
@@ -31,8 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     const QByteArray written = Devices::Serialization::XmlSerializer::writeData(*project);
     const std::unique_ptr<Devices::Configuration> again(Devices::Serialization::XmlSerializer::readData(written));
-    if (!again || again->devicesCount() != project->devicesCount()
-        || again->webServers().size() != project->webServers().size())
+    if (!again || !isSameProject(*project, *again))
         std::abort();
     return 0;
 }
