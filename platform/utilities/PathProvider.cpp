@@ -7,7 +7,7 @@
 namespace Corvane::Utilities {
 
 const QString PathProvider::CONFIG_PROJECT_EXTENSION = QStringLiteral(".vtprj");
-const QString PathProvider::DEMO_PROJECT_FILENAME = QStringLiteral("Demo.vtprj");
+const QString PathProvider::DEMO_PROJECT_FILENAME = QStringLiteral("demo.vtprj");
 const QString PathProvider::INFOSW_FILENAME = QStringLiteral("INFOSW.xml");
 const QString PathProvider::UPDATER_PROGRAM_NAME = QStringLiteral("corvane-updater");
 

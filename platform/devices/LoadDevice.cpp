@@ -1,0 +1,10 @@
+#include "LoadDevice.h"
+
+namespace Corvane::Devices {
+
+LoadDevice::LoadDevice(const LoadDeviceProperties& properties, int serverId)
+    : BaseDevice(properties, serverId)
+{
+}
+
+} // namespace Corvane::Devices

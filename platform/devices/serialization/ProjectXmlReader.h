@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QSet>
+#include <QString>
+#include <QXmlStreamReader>
+
+#include <memory>
+
+namespace Corvane::Devices {
+class BaseDeviceProperties;
+class Configuration;
+class DeviceAddress;
+class ScenarioDeviceProperties;
+class ThermoregulationDeviceProperties;
+}
+
+namespace Corvane::Devices::Serialization {
+
+// Reads a project from XML. Unknown elements and unknown device types are
+// skipped, missing attributes take their defaults; anything malformed (not
+// XML, wrong root, truncated, duplicate ids, bad numbers, oversized texts)
+// fails the whole read, so a project is never half loaded.
+class ProjectXmlReader
+{
+public:
+    static const QString ROOT_ELEMENT;
+
+    std::unique_ptr<Configuration> read(const QByteArray& data);
+    QString errorString() const { return m_error; }
+
+private:
+    void readProject(Configuration& project);
+    void readGui(Configuration& project);
+    void readWebServer(Configuration& project);
+    void readDevice(Configuration& project, int serverId);
+    BaseDeviceProperties* createDevice(int id, int type, const QString& description);
+    void readFamilyAttributes(BaseDeviceProperties& device);
+    void readFamilyElement(BaseDeviceProperties& device);
+    void readScenarioItem(ScenarioDeviceProperties& scenario);
+    void readCommand(ThermoregulationDeviceProperties& thermo, bool isOffCommand);
+    DeviceAddress readAddress();
+    bool claimId(int id);
+    bool countItem();
+    void fail(const QString& message);
+
+    QXmlStreamReader m_xml;
+    QSet<int> m_ids;
+    int m_items = 0;
+    QString m_error;
+};
+
+} // namespace Corvane::Devices::Serialization

@@ -1,0 +1,171 @@
+#include "UserConfigurationXmlReader.h"
+
+#include "UserConfigurationProperties.h"
+#include "UserConfigurationXmlSerializer.h"
+#include "XmlReadLimits.h"
+
+#include <QCoreApplication>
+
+namespace Corvane::Devices::Serialization {
+
+const QString UserConfigurationXmlReader::ROOT_ELEMENT = QStringLiteral("userSettings");
+
+namespace {
+
+using L = XmlReadLimits;
+
+// Far more favourite windows than fit on any desktop.
+const int MAX_FAVORITES = 1000;
+
+// Scales of pages this version does not know are dropped.
+bool isKnownPageType(int page)
+{
+    for (ConfigPage::PageType known : ConfigPage::allPageTypes()) {
+        if (known == page)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+bool UserConfigurationXmlReader::read(const QByteArray& data, UserConfigurationProperties& properties)
+{
+    m_xml.clear();
+    m_xml.addData(data);
+    m_configId = QUuid();
+    m_items = 0;
+    m_error.clear();
+    if (!m_xml.readNextStartElement())
+        fail(m_xml.hasError() ? m_xml.errorString() : QCoreApplication::translate("Devices", "The file is empty."));
+    else if (m_xml.name() != ROOT_ELEMENT)
+        fail(QCoreApplication::translate("Devices", "The file does not hold user settings."));
+    else
+        readRoot(properties);
+    return m_error.isEmpty();
+}
+
+void UserConfigurationXmlReader::readRoot(UserConfigurationProperties& properties)
+{
+    const int format = L::intAttribute(m_xml, QStringLiteral("format"),
+                                       UserConfigurationXmlSerializer::FORMAT_VERSION);
+    if (!m_xml.hasError() && format > UserConfigurationXmlSerializer::FORMAT_VERSION) {
+        fail(QCoreApplication::translate("Devices", "The user settings were written by a newer version of the program."));
+        return;
+    }
+    m_configId = QUuid(L::textAttribute(m_xml, QStringLiteral("configId")));
+    UserDeviceSettings settings;
+    while (!m_xml.hasError() && m_xml.readNextStartElement()) {
+        if (m_xml.name() == QLatin1String("gui"))
+            readGui(properties.gui());
+        else if (m_xml.name() == QLatin1String("devices"))
+            readDeviceSettings(settings);
+        else
+            m_xml.skipCurrentElement();
+    }
+    while (!m_xml.hasError() && !m_xml.atEnd())
+        m_xml.readNext();
+    if (m_xml.hasError())
+        fail(m_xml.errorString());
+    else
+        properties.userSettings() = settings;
+}
+
+void UserConfigurationXmlReader::readGui(GuiProperties& gui)
+{
+    gui.setLanguage(L::textAttribute(m_xml, QStringLiteral("language"), gui.language()));
+    gui.setDimension(L::intAttribute(m_xml, QStringLiteral("dimension"), gui.dimension()));
+    gui.setTransparency(L::intAttribute(m_xml, QStringLiteral("transparency"), gui.transparency()));
+    gui.setHideLabelsTimeout(L::intAttribute(m_xml, QStringLiteral("hideLabelsTimeout"), gui.hideLabelsTimeout()));
+    gui.setGoHomepageTimeout(L::intAttribute(m_xml, QStringLiteral("goHomepageTimeout"), gui.goHomepageTimeout()));
+    gui.setSkin(L::textAttribute(m_xml, QStringLiteral("skin"), gui.skin()));
+    gui.setTemperatureUnit(L::intAttribute(m_xml, QStringLiteral("temperatureUnit"), gui.temperatureUnit()) == 1 ? 1 : 0);
+    gui.setPosition(QPoint(L::intAttribute(m_xml, QStringLiteral("x"), gui.position().x()),
+                           L::intAttribute(m_xml, QStringLiteral("y"), gui.position().y())));
+    gui.setAlwaysOnTop(L::boolAttribute(m_xml, QStringLiteral("onTop"), gui.alwaysOnTop()));
+    gui.setTempConfigFileName(L::textAttribute(m_xml, QStringLiteral("tempConfig"), gui.tempConfigFileName()));
+    gui.setInstallConfigFileName(L::textAttribute(m_xml, QStringLiteral("installConfig"), gui.installConfigFileName()));
+    gui.setLastConfigFolderPath(L::textAttribute(m_xml, QStringLiteral("lastFolder"), gui.lastConfigFolderPath()));
+    gui.setLastDefConfigId(L::textAttribute(m_xml, QStringLiteral("lastDefConfigId"), gui.lastDefConfigId()));
+    gui.setLastDefConfigVersion(L::intAttribute(m_xml, QStringLiteral("lastDefConfigVersion"), gui.lastDefConfigVersion()));
+    gui.setIsUserConfDialogMaximized(L::boolAttribute(m_xml, QStringLiteral("dialogMaximized"), gui.isUserConfDialogMaximized()));
+    gui.setUserConfDialogSize(QSize(L::intAttribute(m_xml, QStringLiteral("dialogWidth"), gui.userConfDialogSize().width()),
+                                    L::intAttribute(m_xml, QStringLiteral("dialogHeight"), gui.userConfDialogSize().height())));
+    while (!m_xml.hasError() && m_xml.readNextStartElement()) {
+        if (m_xml.name() == QLatin1String("carouselScale") && countItem()) {
+            const int page = L::intAttribute(m_xml, QStringLiteral("page"), 0);
+            const double scale = L::doubleAttribute(m_xml, QStringLiteral("scale"),
+                                                    GuiProperties::DEFAULT_CAROUSEL_SCALE);
+            if (isKnownPageType(page))
+                gui.setCarouselScale(ConfigPage::PageType(page), scale);
+        }
+        m_xml.skipCurrentElement();
+    }
+}
+
+void UserConfigurationXmlReader::readDeviceSettings(UserDeviceSettings& settings)
+{
+    while (!m_xml.hasError() && m_xml.readNextStartElement()) {
+        const QStringView name = m_xml.name();
+        if (!countItem())
+            return;
+        const int device = L::intAttribute(m_xml, QStringLiteral("device"), 0);
+        const int sub = L::intAttribute(m_xml, QStringLiteral("sub"), ItemKey::INVALID_SUB_ID);
+        if (name == QLatin1String("favorite")) {
+            if (settings.favorites().size() >= MAX_FAVORITES) {
+                fail(QCoreApplication::translate("Devices", "The file holds too many favourites."));
+                return;
+            }
+            settings.addFavorite(UserDeviceSettings::Favorite(
+                device, sub, L::intAttribute(m_xml, QStringLiteral("page"), 0),
+                L::intAttribute(m_xml, QStringLiteral("x"), 0), L::intAttribute(m_xml, QStringLiteral("y"), 0),
+                L::doubleAttribute(m_xml, QStringLiteral("scale"), 1.0),
+                L::boolAttribute(m_xml, QStringLiteral("onTop"), false),
+                L::doubleAttribute(m_xml, QStringLiteral("opacity"), 1.0)));
+        } else if (name == QLatin1String("name")) {
+            settings.setItemName(device, L::textAttribute(m_xml, QStringLiteral("text")), sub);
+        } else if (name == QLatin1String("order")) {
+            readOrder(settings);
+            continue;
+        } else if (name == QLatin1String("tariff")) {
+            settings.setItemTariff(device, sub, L::doubleAttribute(m_xml, QStringLiteral("value"), 0.0));
+        }
+        m_xml.skipCurrentElement();
+    }
+}
+
+void UserConfigurationXmlReader::readOrder(UserDeviceSettings& settings)
+{
+    const int page = L::intAttribute(m_xml, QStringLiteral("page"), 0);
+    const int sub = L::intAttribute(m_xml, QStringLiteral("sub"), ItemKey::INVALID_SUB_ID);
+    QList<int> ids;
+    while (!m_xml.hasError() && m_xml.readNextStartElement()) {
+        if (m_xml.name() != QLatin1String("id")) {
+            m_xml.skipCurrentElement();
+            continue;
+        }
+        if (!countItem())
+            return;
+        ids.append(L::intElementText(m_xml));
+    }
+    settings.setPageItemsOrder(page, ids, sub);
+}
+
+bool UserConfigurationXmlReader::countItem()
+{
+    if (++m_items > L::MAX_ITEMS) {
+        fail(QCoreApplication::translate("Devices", "The file holds too many entries."));
+        return false;
+    }
+    return true;
+}
+
+void UserConfigurationXmlReader::fail(const QString& message)
+{
+    if (m_error.isEmpty())
+        m_error = message;
+    if (!m_xml.hasError())
+        m_xml.raiseError(message);
+}
+
+} // namespace Corvane::Devices::Serialization
