@@ -61,12 +61,13 @@ Message::Message(int messageType, int systemType, const QString& address, int co
 {
 }
 
-Message::Message(int messageType, int systemType, const QString& address, int commandType, int dimension,
-                 const QList<Value<int>>& values, int dimensionParameterCount)
-    : Message(messageType, systemType, address, commandType, dimension, QList<int>(), dimensionParameterCount)
+Message Message::withOptionalValues(int messageType, int systemType, const QString& address, int commandType,
+                                    int dimension, const QList<Value<int>>& values, int dimensionParameterCount)
 {
+    Message message(messageType, systemType, address, commandType, dimension, QList<int>(), dimensionParameterCount);
     for (const Value<int>& value : values)
-        m_rawParameters.append(value.isValid() ? QString::number(value.value()) : QString());
+        message.m_rawParameters.append(value.isValid() ? QString::number(value.value()) : QString());
+    return message;
 }
 
 QList<Value<int>> Message::parameters() const
@@ -242,8 +243,8 @@ Message Message::createAirConditionerMessage(const QString& address, const Value
                                              const Value<int>& swing)
 {
     const Value<int> setpointTenths(setpoint.isValid(), tenths(setpoint.value()));
-    return Message(MessageType::DimensionWrite, SystemType::Thermoregulation, address, 0, AIR_CONDITIONER_STATE,
-                   QList<Value<int>> { mode, setpointTenths, speed, swing }, 0);
+    return withOptionalValues(MessageType::DimensionWrite, SystemType::Thermoregulation, address, 0,
+                              AIR_CONDITIONER_STATE, { mode, setpointTenths, speed, swing }, 0);
 }
 
 Message Message::createServerStatusMessage(int setting)

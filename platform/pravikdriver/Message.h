@@ -31,8 +31,8 @@ public:
     Message(int messageType, int systemType, const QString& address, int commandType, int dimension,
             const QList<int>& values = {}, int dimensionParameterCount = 0);
     // A message whose parameters may be absent (written as empty texts).
-    Message(int messageType, int systemType, const QString& address, int commandType, int dimension,
-            const QList<Value<int>>& values, int dimensionParameterCount);
+    static Message withOptionalValues(int messageType, int systemType, const QString& address, int commandType,
+                                      int dimension, const QList<Value<int>>& values, int dimensionParameterCount);
 
     bool isEmpty() const { return *this == Empty; }
     int messageType() const { return m_messageType; }

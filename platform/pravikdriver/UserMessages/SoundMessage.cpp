@@ -138,7 +138,7 @@ Message SoundMessage::createVolumeRequestMessage(const QString& address)
 
 Message SoundMessage::createSetVolumeMessage(const QString& address, int volume)
 {
-    return Message(PravikEnums::DimensionWrite, PravikEnums::Sound, address, 0, AMPLIFIER_VOLUME, QList<int> { volume }, 0);
+    return Message(PravikEnums::DimensionWrite, PravikEnums::Sound, address, 0, AMPLIFIER_VOLUME, { volume }, 0);
 }
 
 Message SoundMessage::createSetAreaSourceMessage(const QString& address, int area, int source)
