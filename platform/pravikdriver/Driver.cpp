@@ -141,7 +141,7 @@ bool Driver::isMonitorConnected() const
 bool Driver::transmit(const Message& request)
 {
     if (m_state != Connected) {
-        Logger(Logger::Warning) << Q_FUNC_INFO << " not connected to " << m_host << ", request dropped";
+        Logger(Logger::Warning) << Q_FUNC_INFO << " no connection to the gateway, request dropped";
         return false;
     }
     if (m_pendingRequests.size() >= MAX_PENDING_REQUESTS) {
@@ -241,6 +241,8 @@ void Driver::onReadyRead()
         }
         QByteArray line;
         while (receiving() && m_buffer.takeLine(&line)) {
+            if (line.isEmpty() || line == "\r")
+                continue;
             const Frame frame = FrameCodec::decode(line);
             if (frame.verb == Frame::Invalid) {
                 Logger(Logger::Warning) << Q_FUNC_INFO << " malformed frame from " << m_host << " dropped";
