@@ -354,16 +354,20 @@ void Driver::connectionEnded()
     scheduleReconnect();
 }
 
-// Waits min * 2^attempts (at most the maximum), with 20 % jitter so that many
-// clients of one gateway do not come back at the same moment.
+// The jitter keeps the clients of one gateway from all coming back at once.
+int Driver::reconnectDelay(const Timing& timing, int attempts, double random)
+{
+    const qint64 base = qint64(timing.reconnectMinimumDelay) << qBound(0, attempts, MAX_BACKOFF_DOUBLINGS);
+    const double jitter = 0.8 + 0.4 * qBound(0.0, random, 1.0);
+    return int(qMin<double>(timing.reconnectMaximumDelay, double(base) * jitter));
+}
+
 void Driver::scheduleReconnect()
 {
     if (!m_reconnectsAutomatically || !m_monitorOpened || m_closing || m_authenticationRefused || m_state != Idle)
         return;
-    const qint64 base = qint64(m_timing.reconnectMinimumDelay) << qMin(m_reconnectAttempts, MAX_BACKOFF_DOUBLINGS);
-    const double jitter = 0.8 + 0.4 * QRandomGenerator::global()->generateDouble();
-    const int delay = int(qMin<double>(m_timing.reconnectMaximumDelay, double(base) * jitter));
-    ++m_reconnectAttempts;
+    const int delay = reconnectDelay(m_timing, m_reconnectAttempts, QRandomGenerator::global()->generateDouble());
+    m_reconnectAttempts = qMin(m_reconnectAttempts + 1, MAX_BACKOFF_DOUBLINGS);
     m_state = WaitingToReconnect;
     Logger(Logger::Trace) << "Reconnecting to gateway " << m_host << " in " << qint64(delay) << " ms";
     m_reconnectTimer.start(delay);

@@ -8,7 +8,6 @@
 #include <QList>
 #include <QMap>
 #include <QObject>
-#include <QPointer>
 #include <QTimer>
 
 class QTcpSocket;
@@ -57,6 +56,10 @@ public:
     static bool defaultReconnectsOnResponseTimeout(int connectionType);
     // How long a request waits for its answer, in milliseconds.
     static int waitForResponseTimeout();
+    // The wait before reconnection attempt number attempts + 1: the minimum
+    // delay doubled per earlier attempt, varied by random (0..1) within
+    // +-20 %, never above the maximum delay.
+    static int reconnectDelay(const Timing& timing, int attempts, double random);
 
     void setInitialized(bool initialized) { m_initialized = initialized; }
     bool isInitialized() const { return m_initialized; }
