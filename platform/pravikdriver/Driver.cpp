@@ -58,8 +58,16 @@ void Driver::setTcpConnection(const QString& address, quint16 port, const QStrin
     m_port = port;
     m_password = password;
     m_initialized = true;
-    if (moved && m_monitorOpened && !m_closing && m_state != Idle)
+    if (!moved || !m_monitorOpened || m_closing)
+        return;
+    if (m_state == Authenticating || m_state == Connected) {
+        // The session with the old address ends; reconnection takes the new one.
+        m_state = Idle;
+        m_socket->abort();
+        connectionEnded();
+    } else if (m_state != Idle) {
         connectToGateway();
+    }
 }
 
 void Driver::openMonitorConnection(bool reconnectsAutomatically, bool reconnectsOnResponseTimeout)
