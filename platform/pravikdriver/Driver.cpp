@@ -152,6 +152,13 @@ bool Driver::transmit(const Message& request)
         Logger(Logger::Warning) << Q_FUNC_INFO << " no connection to the gateway, request dropped";
         return false;
     }
+    const Frame frame { Frame::Request, m_nextRequestId, request.priority(), {}, request };
+    const QByteArray line = FrameCodec::encode(frame);
+    // An address or parameter the protocol cannot carry must not break the framing.
+    if (FrameCodec::decode(line.chopped(1)).verb != Frame::Request) {
+        Logger(Logger::Error) << Q_FUNC_INFO << " request for \"" << request.address() << "\" cannot be sent, dropped";
+        return false;
+    }
     if (m_pendingRequests.size() >= MAX_PENDING_REQUESTS) {
         Logger(Logger::Warning) << Q_FUNC_INFO << " too many unanswered requests, the oldest is forgotten";
         m_pendingRequests.erase(m_pendingRequests.begin());
@@ -162,7 +169,7 @@ bool Driver::transmit(const Message& request)
     m_pendingRequests[id].age.start();
     if (!m_responseTimer.isActive())
         m_responseTimer.start(m_timing.responseTimeout);
-    send(Frame { Frame::Request, id, request.priority(), {}, request });
+    m_socket->write(line);
     return true;
 }
 

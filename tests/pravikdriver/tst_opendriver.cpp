@@ -25,9 +25,9 @@ Driver::Timing fastTiming()
 {
     Driver::Timing timing;
     timing.connectTimeout = 2000;
-    timing.responseTimeout = 400;
-    timing.heartbeatInterval = 40;
-    timing.silenceLimit = 250;
+    timing.responseTimeout = 600;
+    timing.heartbeatInterval = 60;
+    timing.silenceLimit = 600;
     timing.reconnectMinimumDelay = 20;
     timing.reconnectMaximumDelay = 100;
     timing.closeTimeout = 200;
@@ -73,6 +73,7 @@ private Q_SLOTS:
     void badFramesDropTheConnection();
     void unansweredRequestTimesOut();
     void requestsWhileDisconnectedAreDropped();
+    void unsendableRequestIsDropped();
     void clearPendingResponseMessagesSendsNothing();
     void closingWhenConnected();
     void closingWhenNeverConnected();
@@ -331,6 +332,18 @@ void tst_OpenDriver::requestsWhileDisconnectedAreDropped()
     waitForLogin();
     QTest::qWait(50);
     QVERIFY(m_gateway->requests().isEmpty());
+}
+
+void tst_OpenDriver::unsendableRequestIsDropped()
+{
+    waitForLogin();
+    m_driver->switchLight(QStringLiteral("1 2\nBYE"), true);
+    QVERIFY(m_log->contains(QStringLiteral("cannot be sent, dropped")));
+    m_driver->switchLight(QStringLiteral("12"), true);
+    QTRY_COMPARE(m_gateway->requests().size(), 1);
+    QCOMPARE(m_gateway->requests().first().address(), QStringLiteral("12"));
+    QVERIFY(m_driver->isMonitorConnected());
+    QCOMPARE(m_listener->count("disconnected"), 0);
 }
 
 void tst_OpenDriver::clearPendingResponseMessagesSendsNothing()
