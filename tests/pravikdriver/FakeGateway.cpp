@@ -44,6 +44,14 @@ void FakeGateway::dropClients()
     }
 }
 
+void FakeGateway::stopReading()
+{
+    for (const Client& client : std::as_const(m_clients)) {
+        client.socket->setReadBufferSize(1);
+        client.socket->disconnect(this);
+    }
+}
+
 void FakeGateway::sendEvent(const Message& message)
 {
     for (const Client& client : std::as_const(m_clients)) {

@@ -34,6 +34,8 @@ public:
 
     void setResponder(Responder responder) { m_responder = std::move(responder); }
     void setAnswersPings(bool answers) { m_answersPings = answers; }
+    // Stops reading from the clients, so that what they send piles up.
+    void stopReading();
     void sendEvent(const Message& message);
     void sendRaw(const QByteArray& bytes);
 

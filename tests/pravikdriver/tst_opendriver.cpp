@@ -2,9 +2,11 @@
 #include "RecordingListener.h"
 
 #include "LogCapture.h"
+#include "pravikdriver/FrameCodec.h"
 #include "pravikdriver/OpenDriver.h"
 #include "pravikdriver/UserMessages/SoundMessage.h"
 
+#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -77,6 +79,7 @@ private Q_SLOTS:
     void clearPendingResponseMessagesSendsNothing();
     void closingWhenConnected();
     void closingWhenNeverConnected();
+    void closingTimesOutWhenTheDataCannotLeave();
     void closingWhileConnecting();
     void deliveryUsesACopyOfTheListeners();
 
@@ -380,6 +383,24 @@ void tst_OpenDriver::closingWhenNeverConnected()
     QTRY_COMPARE(ready.count(), 1);
     m_driver->setIsClosing(true);
     QTest::qWait(50);
+    QCOMPARE(ready.count(), 1);
+}
+
+void tst_OpenDriver::closingTimesOutWhenTheDataCannotLeave()
+{
+    waitForLogin();
+    m_gateway->stopReading();
+    // Far more than the socket buffers hold, so the connection cannot close.
+    const QList<int> many(FrameCodec::MAX_PARAMETERS, 1000000000);
+    for (int i = 0; i < 8000; ++i)
+        m_driver->sendMessage(Message(4, 1, "12", 0, 100001, many, 0));
+    QSignalSpy ready(m_driver.get(), &Driver::readyToClose);
+    QElapsedTimer clock;
+    clock.start();
+    m_driver->setIsClosing(true);
+    QTRY_COMPARE(ready.count(), 1);
+    QVERIFY(clock.elapsed() >= fastTiming().closeTimeout - 20);
+    QTest::qWait(100);
     QCOMPARE(ready.count(), 1);
 }
 
