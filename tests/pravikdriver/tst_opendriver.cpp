@@ -1,0 +1,462 @@
+#include "FakeGateway.h"
+#include "RecordingListener.h"
+
+#include "LogCapture.h"
+#include "pravikdriver/FrameCodec.h"
+#include "pravikdriver/OpenDriver.h"
+#include "pravikdriver/UserMessages/SoundMessage.h"
+
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+using namespace Corvane::PravikDriver;
+using Request = std::function<void(OpenDriver&)>;
+
+Q_DECLARE_METATYPE(Request)
+Q_DECLARE_METATYPE(Message)
+
+namespace {
+
+const QString PASSWORD = QStringLiteral("s3cret");
+
+Driver::Timing fastTiming()
+{
+    Driver::Timing timing;
+    timing.connectTimeout = 2000;
+    timing.responseTimeout = 600;
+    timing.heartbeatInterval = 60;
+    timing.silenceLimit = 600;
+    timing.reconnectMinimumDelay = 20;
+    timing.reconnectMaximumDelay = 100;
+    timing.closeTimeout = 200;
+    return timing;
+}
+
+Message withPriority(Message message, int priority = OpenDriver::NORMAL_PRIORITY)
+{
+    message.setPriority(priority);
+    return message;
+}
+
+// The frames of a new-interface day-per-hour answer for (address, month, day).
+QList<Message> dayPerHourFrames(const QString& address, int month, int day)
+{
+    QList<Message> frames;
+    for (int i = 1; i <= 25; ++i)
+        frames.append(Message(101, 18, address, 0, 1800511, { month, day, i, i == 25 ? 300 : i }, 2));
+    return frames;
+}
+
+} // namespace
+
+class tst_OpenDriver : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void connectsAndAuthenticates();
+    void wrongPasswordIsRefused();
+    void requestsReachTheGateway_data();
+    void requestsReachTheGateway();
+    void answersAndEventsReachEveryListener();
+    void acknowledgementCarriesTheRequest();
+    void multiFrameAnswerWithProgress();
+    void reconnectsWhenTheGatewayReturns();
+    void silentGatewayIsDetected_data();
+    void silentGatewayIsDetected();
+    void badFramesDropTheConnection_data();
+    void badFramesDropTheConnection();
+    void unansweredRequestTimesOut();
+    void requestsWhileDisconnectedAreDropped();
+    void unsendableRequestIsDropped();
+    void clearPendingResponseMessagesSendsNothing();
+    void closingWhenConnected();
+    void closingWhenNeverConnected();
+    void closingTimesOutWhenTheDataCannotLeave();
+    void closingWhileConnecting();
+    void deliveryUsesACopyOfTheListeners();
+
+private:
+    void startDriver(const QString& password = PASSWORD);
+    void waitForLogin();
+
+    std::unique_ptr<FakeGateway> m_gateway;
+    std::unique_ptr<OpenDriver> m_driver;
+    std::unique_ptr<RecordingListener> m_listener;
+    std::unique_ptr<LogCapture> m_log;
+};
+
+void tst_OpenDriver::init()
+{
+    m_log = std::make_unique<LogCapture>();
+    m_gateway = std::make_unique<FakeGateway>(PASSWORD);
+    QVERIFY(m_gateway->listen());
+    m_driver = std::make_unique<OpenDriver>();
+    m_driver->setTiming(fastTiming());
+    m_listener = std::make_unique<RecordingListener>();
+    m_driver->registerListener(m_listener.get());
+}
+
+void tst_OpenDriver::cleanup()
+{
+    m_driver.reset();
+    m_listener.reset();
+    m_gateway.reset();
+    m_log.reset();
+}
+
+void tst_OpenDriver::startDriver(const QString& password)
+{
+    m_driver->setTcpConnection(QStringLiteral("127.0.0.1"), m_gateway->port(), password);
+    m_driver->openMonitorConnection(true, true);
+}
+
+void tst_OpenDriver::waitForLogin()
+{
+    startDriver();
+    QTRY_VERIFY(m_driver->isMonitorConnected());
+}
+
+void tst_OpenDriver::connectsAndAuthenticates()
+{
+    QVERIFY(!m_driver->isInitialized());
+    startDriver();
+    QVERIFY(m_driver->isInitialized());
+    QTRY_COMPARE(m_listener->events, (QStringList { "connected 1", "authenticated 1" }));
+    QVERIFY(m_driver->isMonitorConnected());
+    QVERIFY(m_listener->allInGuiThread);
+    QCOMPARE(m_gateway->logins(), 1);
+    for (const QByteArray& line : m_gateway->receivedLines())
+        QVERIFY(!line.contains(PASSWORD.toUtf8()));
+}
+
+void tst_OpenDriver::wrongPasswordIsRefused()
+{
+    startDriver(QStringLiteral("wrong"));
+    QTRY_COMPARE(m_listener->count("connectionError"), 1);
+    QCOMPARE(m_listener->events,
+             (QStringList { "connected 1", QStringLiteral("connectionError %1").arg(Error::AuthenticationFailed),
+                            "disconnected 1" }));
+    // No retries with a password the gateway refused.
+    QTest::qWait(200);
+    QCOMPARE(m_gateway->refusedLogins(), 1);
+    QCOMPARE(m_gateway->logins(), 0);
+    QVERIFY(!m_driver->isMonitorConnected());
+    QVERIFY(m_log->errors().size() >= 1);
+}
+
+void tst_OpenDriver::requestsReachTheGateway_data()
+{
+    QTest::addColumn<Request>("request");
+    QTest::addColumn<Message>("expected");
+
+    QTest::newRow("light") << Request([](OpenDriver& d) { d.switchLight("12#4#01", true); })
+                           << withPriority(Message::createSwitchLightMessage("12#4#01", true));
+    QTest::newRow("dimmer") << Request([](OpenDriver& d) { d.setDimmer100Level("#3", 137, 0); })
+                            << withPriority(Message(4, 1, "#3", 0, 100001, { 137, 0 }, 0));
+    QTest::newRow("shutter") << Request([](OpenDriver& d) { d.moveShutter("23", 2); })
+                             << withPriority(Message(3, 2, "23", 200002, 0));
+    QTest::newRow("scenario") << Request([](OpenDriver& d) { d.executeScenario("14", 5); })
+                              << withPriority(Message::createScenarioMessage("14", 5));
+    QTest::newRow("scenario plus") << Request([](OpenDriver& d) { d.startScenarioPlus("15", 49); })
+                                   << withPriority(Message::createStartScenarioPlusMessage("15", 49));
+    QTest::newRow("cen") << Request([](OpenDriver& d) { d.executeCenCommand("31", 32, 0); })
+                         << withPriority(Message::createCenMessage("31", 32, 0));
+    QTest::newRow("cen plus") << Request([](OpenDriver& d) { d.executeCenPlusCommand("32", 5, 3); })
+                              << withPriority(Message::createCenPlusMessage("32", 5, 3));
+    QTest::newRow("sound area") << Request([](OpenDriver& d) { d.setAreaSoundSource("4#2", 2, 3); })
+                                << withPriority(UserMessages::SoundMessage::createSetAreaSourceMessage("4#2", 2, 3));
+    QTest::newRow("general sound") << Request([](OpenDriver& d) { d.requestAvailableSources("6", true); })
+                                   << withPriority(UserMessages::SoundMessage::createActiveAmbRequestMessage("6", true));
+    QTest::newRow("zone") << Request([](OpenDriver& d) { d.setTemperatureManually("#12", 20.5f); })
+                          << withPriority(Message(4, 4, "#12", 0, 400014, { 205, 3 }, 0));
+    QTest::newRow("every zone") << Request([](OpenDriver& d) { d.requestTemperatureZoneStatus("#0"); })
+                                << withPriority(Message::createTemperatureZoneStatusMessage("#0"));
+    QTest::newRow("presence") << Request([](OpenDriver& d) { d.requestPresenceSensorStatus("45"); })
+                              << withPriority(Message::createPresenceSensorGranularityStatusMessage("45"));
+    QTest::newRow("light sensor") << Request([](OpenDriver& d) { d.requestLightSensorStatus("0105#4#03", true); })
+                                  << withPriority(Message::createLightSensorStatusMessage("0105#4#03", true));
+    QTest::newRow("gateway") << Request([](OpenDriver& d) { d.requestServerStatus(Message::IpAddress); })
+                             << withPriority(Message(6, 13, QString(), 0, 1300010));
+    QTest::newRow("energy") << Request([](OpenDriver& d) { d.requestEnergyStartAutoUpdate("51", 2, 255, 0); })
+                            << withPriority(Message::createStartAutoUpdateMessage("51", 2, 255), 0);
+    QTest::newRow("load") << Request([](OpenDriver& d) { d.forceLoadActuator("71", false); })
+                          << withPriority(Message::createForceActuatorMessage("71", false));
+}
+
+void tst_OpenDriver::requestsReachTheGateway()
+{
+    QFETCH(Request, request);
+    QFETCH(Message, expected);
+    waitForLogin();
+    request(*m_driver);
+    QTRY_COMPARE(m_gateway->requests().size(), 1);
+    QVERIFY(m_gateway->requests().first() == expected);
+    QCOMPARE(m_gateway->requests().first().address(), expected.address());
+}
+
+void tst_OpenDriver::answersAndEventsReachEveryListener()
+{
+    RecordingListener second;
+    m_driver->registerListener(&second);
+    m_gateway->setResponder([](const FakeGateway::Frame& request) {
+        return QList<FakeGateway::Frame> { FakeGateway::answer(request, Message(3, 1, "12", 100007, 0)),
+                                           FakeGateway::ack(request) };
+    });
+    waitForLogin();
+    m_driver->requestLigthStatus("12");
+    m_gateway->sendEvent(Message(101, 4, "#12", 0, 400000, { 215 }, 0));
+    m_gateway->sendEvent(Message(101, 22, "3#2#1", 0, 2200001, { 20 }, 0));
+    for (RecordingListener* listener : { m_listener.get(), &second }) {
+        QTRY_COMPARE(listener->count("sound"), 1);
+        QTRY_COMPARE(listener->count("light"), 1);
+        QVERIFY(listener->events.contains("light 12 on 1 level 70 pushed 0"));
+        QVERIFY(listener->events.contains("temperature #12 21.5 pushed 1"));
+        QVERIFY(listener->events.contains("sound 3#2#1 volume 20 pushed 1"));
+        QVERIFY(listener->allInGuiThread);
+    }
+    m_driver->unregisterListener(&second);
+}
+
+void tst_OpenDriver::acknowledgementCarriesTheRequest()
+{
+    m_gateway->setResponder([](const FakeGateway::Frame& request) {
+        return QList<FakeGateway::Frame> { FakeGateway::Frame { FakeGateway::Frame::Nack, request.id, 0, {}, {} } };
+    });
+    waitForLogin();
+    m_driver->setTemperatureUnitAutoMode("#12");
+    QTRY_COMPARE(m_listener->count("message 1 0"), 1);
+    const Message request = m_listener->requests.last();
+    QCOMPARE(request.systemType(), 4);
+    QCOMPARE(request.commandType(), 400311);
+    QCOMPARE(m_listener->messages.last().address(), QStringLiteral("#12"));
+}
+
+void tst_OpenDriver::multiFrameAnswerWithProgress()
+{
+    m_gateway->setResponder([](const FakeGateway::Frame& request) {
+        QList<FakeGateway::Frame> frames { FakeGateway::ack(request) };
+        for (const Message& frame : dayPerHourFrames(request.message.address(), 3, 9))
+            frames.append(FakeGateway::event(frame));
+        return frames;
+    });
+    waitForLogin();
+    m_driver->clearPendingResponseMessages(18, "51", 1800511);
+    m_driver->requestDayPerHour("51", 3, 9, false);
+    QTRY_COMPARE(m_listener->loadMessages.size(), 1);
+    QCOMPARE(m_listener->progress.size(), 25);
+    QCOMPARE(m_listener->progress.first(), 1);
+    QCOMPARE(m_listener->progress.last(), 25);
+    QVERIFY(m_listener->events.contains("progress 18 1800511 51 0..25 25 0"));
+    const UserMessages::LoadManagementMessage answer = m_listener->loadMessages.first();
+    QCOMPARE(answer.type(), 8);
+    QCOMPARE(answer.day(), 9);
+    QCOMPARE(answer.values().size(), 25);
+    QCOMPARE(answer.values().last(), 300);
+    QCOMPARE(m_listener->count("load type 8 pushed 1"), 1);
+}
+
+void tst_OpenDriver::reconnectsWhenTheGatewayReturns()
+{
+    waitForLogin();
+    const quint16 port = m_gateway->port();
+    m_gateway->close();
+    QTRY_COMPARE(m_listener->count("disconnected"), 1);
+    QVERIFY(!m_driver->isMonitorConnected());
+    QTest::qWait(150); // a few refused attempts while the gateway is away
+    QVERIFY(m_gateway->listen(port));
+    QTRY_COMPARE(m_listener->count("authenticated"), 2);
+    QVERIFY(m_driver->isMonitorConnected());
+    QCOMPARE(m_gateway->logins(), 2);
+}
+
+void tst_OpenDriver::silentGatewayIsDetected_data()
+{
+    QTest::addColumn<QByteArray>("lastWords");
+    QTest::newRow("nothing") << QByteArray();
+    QTest::newRow("frame without its end") << QByteArray("EVT 3 1 12 1000");
+}
+
+void tst_OpenDriver::silentGatewayIsDetected()
+{
+    QFETCH(QByteArray, lastWords);
+    waitForLogin();
+    m_gateway->setAnswersPings(false);
+    m_gateway->sendRaw(lastWords);
+    QTRY_COMPARE(m_listener->count(QStringLiteral("connectionError %1").arg(Error::GatewaySilent)), 1);
+    QVERIFY(m_listener->count("disconnected") >= 1);
+    // The gateway still accepts logins: the driver comes back.
+    m_gateway->setAnswersPings(true);
+    QTRY_VERIFY(m_listener->count("authenticated") >= 2);
+}
+
+void tst_OpenDriver::badFramesDropTheConnection_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("garbage") << QByteArray("\x13\x37 hello there\n");
+    QTest::newRow("unknown message field") << QByteArray("EVT 3 1 12 abc 0 0 -\n");
+    QTest::newRow("oversized frame") << QByteArray("EVT 3 1 12 100001 0 0 ") + QByteArray(10000, '1') + "\n";
+    QTest::newRow("endless frame") << QByteArray(100000, 'x');
+}
+
+void tst_OpenDriver::badFramesDropTheConnection()
+{
+    QFETCH(QByteArray, bytes);
+    waitForLogin();
+    m_gateway->sendRaw(bytes);
+    QTRY_COMPARE(m_listener->count(QStringLiteral("communicationError %1").arg(Error::ProtocolError)), 1);
+    QVERIFY(m_log->contains(QStringLiteral("frame from 127.0.0.1 dropped")));
+    QTRY_VERIFY(m_listener->count("authenticated") >= 2);
+    // Still speaking after the reconnection.
+    m_gateway->sendEvent(Message(3, 2, "23", 200001, 0));
+    QTRY_COMPARE(m_listener->count("automation 23 200001 pushed 1"), 1);
+}
+
+void tst_OpenDriver::unansweredRequestTimesOut()
+{
+    m_gateway->setResponder([](const FakeGateway::Frame&) { return QList<FakeGateway::Frame>(); });
+    waitForLogin();
+    m_driver->requestShutterStatus("23");
+    QTRY_COMPARE(m_listener->count(QStringLiteral("communicationError %1").arg(Error::ResponseTimeout)), 1);
+    QTRY_VERIFY(m_listener->count("authenticated") >= 2);
+}
+
+void tst_OpenDriver::requestsWhileDisconnectedAreDropped()
+{
+    m_driver->switchLight("12", true);
+    QVERIFY(m_log->contains(QStringLiteral("request dropped")));
+    waitForLogin();
+    QTest::qWait(50);
+    QVERIFY(m_gateway->requests().isEmpty());
+}
+
+void tst_OpenDriver::unsendableRequestIsDropped()
+{
+    waitForLogin();
+    m_driver->switchLight(QStringLiteral("1 2\nBYE"), true);
+    QVERIFY(m_log->contains(QStringLiteral("cannot be sent, dropped")));
+    m_driver->switchLight(QStringLiteral("12"), true);
+    QTRY_COMPARE(m_gateway->requests().size(), 1);
+    QCOMPARE(m_gateway->requests().first().address(), QStringLiteral("12"));
+    QVERIFY(m_driver->isMonitorConnected());
+    QCOMPARE(m_listener->count("disconnected"), 0);
+}
+
+void tst_OpenDriver::clearPendingResponseMessagesSendsNothing()
+{
+    waitForLogin();
+    m_driver->clearPendingResponseMessages(18, "51", 1800513);
+    m_driver->requestShutterStatus("23");
+    QTRY_COMPARE(m_gateway->requests().size(), 1);
+    QCOMPARE(m_gateway->requests().first().systemType(), 2);
+}
+
+void tst_OpenDriver::closingWhenConnected()
+{
+    waitForLogin();
+    QSignalSpy ready(m_driver.get(), &Driver::readyToClose);
+    m_driver->setIsClosing(true);
+    QCOMPARE(ready.count(), 0);
+    QTRY_COMPARE(ready.count(), 1);
+    QTRY_VERIFY(m_gateway->receivedLines().contains("BYE"));
+    // A second request, the close time-out and the socket going away
+    // afterwards report nothing more; the driver does not reconnect.
+    m_driver->setIsClosing(true);
+    QTest::qWait(300);
+    QCOMPARE(ready.count(), 1);
+    QCOMPARE(m_gateway->logins(), 1);
+    QVERIFY(!m_driver->isMonitorConnected());
+}
+
+void tst_OpenDriver::closingWhenNeverConnected()
+{
+    QSignalSpy ready(m_driver.get(), &Driver::readyToClose);
+    m_driver->setIsClosing(true);
+    QCOMPARE(ready.count(), 0);
+    QTRY_COMPARE(ready.count(), 1);
+    m_driver->setIsClosing(true);
+    QTest::qWait(50);
+    QCOMPARE(ready.count(), 1);
+}
+
+void tst_OpenDriver::closingTimesOutWhenTheDataCannotLeave()
+{
+    waitForLogin();
+    m_gateway->stopReading();
+    // Far more than the socket buffers hold, so the connection cannot close.
+    const QList<int> many(FrameCodec::MAX_PARAMETERS, 1000000000);
+    for (int i = 0; i < 8000; ++i)
+        m_driver->sendMessage(Message(4, 1, "12", 0, 100001, many, 0));
+    QSignalSpy ready(m_driver.get(), &Driver::readyToClose);
+    QElapsedTimer clock;
+    clock.start();
+    m_driver->setIsClosing(true);
+    QTRY_COMPARE(ready.count(), 1);
+    QVERIFY(clock.elapsed() >= fastTiming().closeTimeout - 20);
+    QTest::qWait(100);
+    QCOMPARE(ready.count(), 1);
+}
+
+void tst_OpenDriver::closingWhileConnecting()
+{
+    // A port where nobody listens: the driver keeps trying to connect.
+    const quint16 port = m_gateway->port();
+    m_gateway->close();
+    m_driver->setTcpConnection(QStringLiteral("127.0.0.1"), port, PASSWORD);
+    m_driver->openMonitorConnection(true, true);
+    QTRY_VERIFY(m_listener->count("connectionError") >= 1);
+    QSignalSpy ready(m_driver.get(), &Driver::readyToClose);
+    m_driver->setIsClosing(true);
+    QTRY_COMPARE(ready.count(), 1);
+    const int errors = m_listener->count("connectionError");
+    QTest::qWait(250);
+    QCOMPARE(ready.count(), 1);
+    QCOMPARE(m_listener->count("connectionError"), errors);
+}
+
+void tst_OpenDriver::deliveryUsesACopyOfTheListeners()
+{
+    // A listener that, on its first message, unregisters the next listener
+    // and registers a new one.
+    class Meddler : public RecordingListener
+    {
+    public:
+        OpenDriver* driver = nullptr;
+        PravikListener* victim = nullptr;
+        PravikListener* newcomer = nullptr;
+        void messageReceived(const Driver* d, const Message& first, const Message& second, bool pushed) override
+        {
+            RecordingListener::messageReceived(d, first, second, pushed);
+            driver->unregisterListener(victim);
+            driver->registerListener(newcomer);
+        }
+    };
+    Meddler meddler;
+    RecordingListener victim;
+    RecordingListener newcomer;
+    meddler.driver = m_driver.get();
+    meddler.victim = &victim;
+    meddler.newcomer = &newcomer;
+    m_driver->unregisterListener(m_listener.get());
+    m_driver->registerListener(&meddler);
+    m_driver->registerListener(&victim);
+
+    m_driver->sendMessageToListeners(Message(3, 1, "12", 100001, 0), Message::Empty, false);
+    QCOMPARE(meddler.events, (QStringList { "message 3 0", "light 12 on 1 level -1 pushed 0" }));
+    QVERIFY(victim.events.isEmpty());
+    QVERIFY(newcomer.events.isEmpty());
+    m_driver->sendMessageToListeners(Message(3, 1, "12", 100000, 0), Message::Empty, false);
+    QCOMPARE(newcomer.events.size(), 2);
+    m_driver->unregisterListener(&meddler);
+    m_driver->unregisterListener(&newcomer);
+}
+
+QTEST_GUILESS_MAIN(tst_OpenDriver)
+#include "tst_opendriver.moc"
