@@ -1,0 +1,33 @@
+#include "utilities/FontUtilities.h"
+
+#include <QFontMetricsF>
+
+namespace Corvane::Utilities {
+
+namespace {
+
+qreal textHeight(QFont font, int pixelSize, const QString& text)
+{
+    font.setPixelSize(pixelSize);
+    return QFontMetricsF(font).boundingRect(QRectF(), Qt::TextSingleLine, text).height();
+}
+
+} // namespace
+
+int FontUtilities::heightToPixelSize(const QFont& font, qreal height, const QString& text)
+{
+    if (height < 1.0)
+        return 0;
+    int low = 0;
+    int high = qMax(1, int(height) + 1);
+    while (low < high) {
+        const int middle = (low + high + 1) / 2;
+        if (textHeight(font, middle, text) <= height)
+            low = middle;
+        else
+            high = middle - 1;
+    }
+    return low;
+}
+
+} // namespace Corvane::Utilities
