@@ -23,10 +23,21 @@ void ElementPixmapCache::draw(QPainter* painter, QSvgRenderer* renderer, const Q
         return;
     const qreal scale = deviceScale(painter);
     const QSize size(std::max(1, qRound(target.width() * scale)), std::max(1, qRound(target.height() * scale)));
-    const QPixmap& pixmap = pixmapFor(renderer, elementId, size);
+    drawDevicePixmap(painter, target, pixmapFor(renderer, elementId, size));
+}
+
+void ElementPixmapCache::drawDevicePixmap(QPainter* painter, const QRectF& target, const QPixmap& pixmap)
+{
+    const QTransform transform = painter->combinedTransform();
     painter->save();
-    painter->setRenderHint(QPainter::SmoothPixmapTransform, true);
-    painter->drawPixmap(target, pixmap, QRectF(pixmap.rect()));
+    if (transform.type() <= QTransform::TxScale && transform.m11() > 0 && transform.m22() > 0) {
+        const QPointF topLeft = transform.map(target.topLeft());
+        painter->resetTransform();
+        painter->drawPixmap(QPoint(qRound(topLeft.x()), qRound(topLeft.y())), pixmap);
+    } else {
+        painter->setRenderHint(QPainter::SmoothPixmapTransform, true);
+        painter->drawPixmap(target, pixmap, QRectF(pixmap.rect()));
+    }
     painter->restore();
 }
 

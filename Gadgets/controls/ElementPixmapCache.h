@@ -23,6 +23,10 @@ public:
 
     // The scale from item to device pixels of the painter's transformation.
     static qreal deviceScale(const QPainter* painter);
+    // Draws a pixmap rendered at device resolution into target. Under a
+    // plain scale and translation it is copied 1:1 onto whole device pixels,
+    // which is much cheaper than a filtered, scaled draw.
+    static void drawDevicePixmap(QPainter* painter, const QRectF& target, const QPixmap& pixmap);
 
 private:
     struct Entry

@@ -136,7 +136,7 @@ void SvgContentButton::contentChanged()
 {
     prepareGeometryChange();
     m_contentAreaCache.reset();
-    m_contentPixmaps.clear();
+    m_lookPixmaps.clear();
 }
 
 void SvgContentButton::setText(const QString& text)
@@ -204,14 +204,14 @@ void SvgContentButton::setIconOpacity(double normal, double hover, double presse
     m_iconOpacityNormal = normal;
     m_iconOpacityHover = hover;
     m_iconOpacityPressed = pressed;
-    m_contentPixmaps.clear();
+    m_lookPixmaps.clear();
 }
 
 void SvgContentButton::setTextOpacity(double normal, double disabled)
 {
     m_textOpacityNormal = normal;
     m_textOpacityDisabled = disabled;
-    m_contentPixmaps.clear();
+    m_lookPixmaps.clear();
 }
 
 void SvgContentButton::setSimulatesContentPress(bool simulates)
@@ -379,17 +379,35 @@ double SvgContentButton::textOpacityForState() const
     return state() == Disabled ? m_textOpacityDisabled : m_textOpacityNormal;
 }
 
-const QPixmap& SvgContentButton::contentPixmap(qreal deviceScale)
+int SvgContentButton::lookKey() const
 {
-    if (!qFuzzyCompare(deviceScale, m_contentPixmapScale)) {
-        m_contentPixmaps.clear();
-        m_contentPixmapScale = deviceScale;
+    return int(state()) | (paintable() ? 4 : 0) | (m_showIcon ? 8 : 0);
+}
+
+void SvgContentButton::paintLook(QPainter* painter)
+{
+    if (paintable() && hasElement(currentElementId()))
+        rendererContainer()->renderer()->render(painter, currentElementId(), elementTarget(currentElementId()));
+    if (!m_showIcon)
+        return;
+    beginSimulateContentPress(painter);
+    paintContent(painter, m_iconRenderer, m_iconElementId, m_contentBounds, 1.0, textPaintData(textOpacityForState()),
+                 state(), iconOpacityForState(), m_allowGlow, m_orientation, elementsSuffix());
+    endSimulateContentPress(painter);
+}
+
+const QPixmap& SvgContentButton::lookPixmap(qreal deviceScale)
+{
+    if (!qFuzzyCompare(deviceScale, m_lookPixmapScale)) {
+        m_lookPixmaps.clear();
+        m_lookPixmapScale = deviceScale;
     }
-    auto it = m_contentPixmaps.constFind(state());
-    if (it != m_contentPixmaps.constEnd())
+    const int key = lookKey();
+    auto it = m_lookPixmaps.constFind(key);
+    if (it != m_lookPixmaps.constEnd())
         return *it;
 
-    const QRectF area = contentArea();
+    const QRectF area = boundingRect();
     const QSize size(std::max(1, int(std::ceil(area.width() * deviceScale))),
                      std::max(1, int(std::ceil(area.height() * deviceScale))));
     QPixmap pixmap(size);
@@ -398,31 +416,36 @@ const QPixmap& SvgContentButton::contentPixmap(qreal deviceScale)
     painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform | QPainter::TextAntialiasing);
     painter.scale(deviceScale, deviceScale);
     painter.translate(-area.topLeft());
-    paintContent(&painter, m_iconRenderer, m_iconElementId, m_contentBounds, 1.0,
-                 textPaintData(textOpacityForState()), state(), iconOpacityForState(), m_allowGlow, m_orientation,
-                 elementsSuffix());
+    paintLook(&painter);
     painter.end();
-    return *m_contentPixmaps.insert(state(), pixmap);
+    return *m_lookPixmaps.insert(key, pixmap);
 }
 
-void SvgContentButton::paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget)
+void SvgContentButton::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*)
 {
-    SvgButton::paint(painter, option, widget);
-    if (!m_showIcon || !paintable())
-        return;
-    beginSimulateContentPress(painter);
     const qreal deviceScale = Utilities::ElementPixmapCache::deviceScale(painter);
-    const QPixmap& pixmap = contentPixmap(deviceScale);
-    const QRectF area = contentArea();
-    painter->drawPixmap(QRectF(area.topLeft(), QSizeF(pixmap.width(), pixmap.height()) / deviceScale), pixmap,
-                        QRectF(pixmap.rect()));
-    endSimulateContentPress(painter);
+    const QPixmap& pixmap = lookPixmap(deviceScale);
+    const bool clipped = !paintClipRegion().isEmpty();
+    if (clipped) {
+        painter->save();
+        painter->setClipRegion(paintClipRegion());
+    }
+    Utilities::ElementPixmapCache::drawDevicePixmap(
+        painter, QRectF(boundingRect().topLeft(), QSizeF(pixmap.width(), pixmap.height()) / deviceScale), pixmap);
+    if (clipped)
+        painter->restore();
+}
+
+void SvgContentButton::setBounds(const QRectF& rect)
+{
+    SvgButton::setBounds(rect);
+    m_lookPixmaps.clear();
 }
 
 void SvgContentButton::setCustomScale(qreal scale)
 {
     SvgButton::setCustomScale(scale);
-    m_contentPixmaps.clear();
+    m_lookPixmaps.clear();
     updateTextPixmap();
 }
 

@@ -21,8 +21,9 @@ namespace Corvane::Gadgets {
 // hit area follows the content (automatic mask). It can shift its content
 // while pressed (simulated press).
 //
-// The content is drawn from a pixmap per state, rendered again only when the
-// content, the scale, the suffix or the theme changes.
+// The button is drawn from one pixmap per state (state element and content),
+// rendered again only when the content, the scale, the suffix or the theme
+// changes.
 class SvgContentButton : public SvgButton
 {
 public:
@@ -72,6 +73,7 @@ public:
     void updateTextPixmap();
 
     QRectF boundingRect() const override;
+    void setBounds(const QRectF& rect) override;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
     void setCustomScale(qreal scale) override;
     void updateCachedData() override;
@@ -110,7 +112,9 @@ private:
     double iconOpacityForState() const;
     double textOpacityForState() const;
     QRectF contentArea() const;
-    const QPixmap& contentPixmap(qreal deviceScale);
+    int lookKey() const;
+    const QPixmap& lookPixmap(qreal deviceScale);
+    void paintLook(QPainter* painter);
 
     QRectF m_contentBounds;
     Utilities::IconRenderer m_iconRenderer;
@@ -134,8 +138,9 @@ private:
     bool m_simulatesContentPress = false;
 
     mutable std::optional<QRectF> m_contentAreaCache;
-    QHash<int, QPixmap> m_contentPixmaps;
-    qreal m_contentPixmapScale = 0.0;
+    // The button's look (state element and content) per state and flags.
+    QHash<int, QPixmap> m_lookPixmaps;
+    qreal m_lookPixmapScale = 0.0;
 };
 
 } // namespace Corvane::Gadgets

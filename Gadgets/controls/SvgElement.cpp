@@ -73,22 +73,27 @@ void SvgElement::paintElement(QPainter* painter, const QString& elementId)
     }
 
     if (hasElement(elementId)) {
-        QRectF target = boundingRect();
-        const QRectF element = boundsOnElement(elementId);
-        const QRectF bounds = scaledBounds();
-        const QRectF tolerant = bounds.adjusted(-0.001, -0.001, 0.001, 0.001);
-        const QPointF offset = tolerant.contains(element)
-            ? element.topLeft() - bounds.topLeft()
-            : QPointF((target.width() - element.width()) * 0.5, (target.height() - element.height()) * 0.5);
-        if (!m_stretch)
-            target = QRectF(target.topLeft() + offset, element.size());
-        m_pixmapCache.draw(painter, rendererContainer()->renderer(), elementId, target);
+        m_pixmapCache.draw(painter, rendererContainer()->renderer(), elementId, elementTarget(elementId));
         if (m_acceptsMouse && m_hitPixmapId != elementId)
             renderHitPixmap(elementId);
     }
 
     if (clipped)
         painter->restore();
+}
+
+QRectF SvgElement::elementTarget(const QString& elementId) const
+{
+    const QRectF target = SvgControl::boundingRect();
+    if (m_stretch)
+        return target;
+    const QRectF element = boundsOnElement(elementId);
+    const QRectF bounds = scaledBounds();
+    const QRectF tolerant = bounds.adjusted(-0.001, -0.001, 0.001, 0.001);
+    const QPointF offset = tolerant.contains(element)
+        ? element.topLeft() - bounds.topLeft()
+        : QPointF((target.width() - element.width()) * 0.5, (target.height() - element.height()) * 0.5);
+    return QRectF(target.topLeft() + offset, element.size());
 }
 
 void SvgElement::renderHitPixmap(const QString& elementId)

@@ -34,6 +34,7 @@ public:
     void setParent(SvgControlObject* parent) { m_parent = parent; }
     SvgControlObject* parentControl() const { return m_parent; }
     void setPaintClipRegion(const QRegion& region) { m_clipRegion = region; }
+    QRegion paintClipRegion() const { return m_clipRegion; }
 
     void paintElement(QPainter* painter, const QString& elementId);
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
@@ -48,6 +49,9 @@ protected:
     void invalidateHitMask();
     Utilities::ElementPixmapCache& pixmapCache() { return m_pixmapCache; }
     bool hasElement(const QString& elementId) const;
+    // Where elementId is painted, in item coordinates: at its own offset when
+    // it lies within the bounds, else centred; the whole item when stretched.
+    QRectF elementTarget(const QString& elementId) const;
 
 private:
     void renderHitPixmap(const QString& elementId);
