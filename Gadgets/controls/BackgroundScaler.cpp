@@ -68,12 +68,17 @@ void BackgroundScaler::scaleCentralContentBoundsTo(const QSizeF& size, bool adju
     if (!renderer || !renderer->isValid() || m_central.width() <= 0 || m_central.height() <= 0 || size.width() < 0
         || size.height() < 0)
         return;
+    if (size.height() <= 0) {
+        // Content without height gets no plate (its width would divide by 0).
+        m_scaledLeft = m_scaledMiddle = m_scaledRight = m_scaledCentral = QRectF();
+        return;
+    }
 
     const qreal factor = size.height() / m_central.height();
     m_scaledLeft = aligned(QRectF(0, 0, m_left.width() * factor, m_left.height() * factor));
     m_scaledRight = aligned(QRectF(0, 0, m_right.width() * factor, m_right.height() * factor));
     qreal width = size.width();
-    if (adjustWidth && size.height() > 0)
+    if (adjustWidth)
         width = size.width() * (m_scaledLeft.height() / size.height());
     m_scaledMiddle = aligned(QRectF(m_scaledLeft.x() + m_scaledLeft.width(), m_scaledLeft.y(),
                                     std::max(width - m_scaledLeft.width() - m_scaledRight.width(), 0.0),

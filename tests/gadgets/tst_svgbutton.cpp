@@ -159,6 +159,39 @@ private slots:
         QVERIFY(!button.hitTest(QPointF(50, 25)));
     }
 
+    void customBoundsRectangleMaskIsInItemCoordinates()
+    {
+        // "cb" has no mask element: its rectangle is centred on the custom
+        // bounds element and hit in the button's own coordinates.
+        SvgButton button(FixtureTheme::renderer("button"), "cb", nullptr);
+        button.setCustomBoundsElementId("cb_default");
+        button.setMaskBounds(QRectF(0, 0, 40, 20));
+        QVERIFY(button.hitTest(QPointF(70, 70)));
+        QVERIFY(!button.hitTest(QPointF(20, 55)));
+    }
+
+    void themeSwitchReskins()
+    {
+        SvgControlObject owner(FixtureTheme::renderer("button"));
+        SvgButton* button = owner.initButton("ok");
+        button->setState(SvgButton::Hover);
+        QCOMPARE(QColor(centrePixel(*button)), QColor("#40a0ff"));
+
+        ThemeProvider::DefaultThemeFolder = QStringLiteral(":/FixtureTheme2");
+        ThemeProvider::updateRenderers();
+        owner.updateCachedData();
+        QCOMPARE(button->scaledBounds(), QRectF(20, 20, 100, 40));
+        QCOMPARE(button->currentElementId(), QString("ok_default"));
+        QCOMPARE(QColor(centrePixel(*button)), QColor("#c08030"));
+        QVERIFY(button->hitTest(QPointF(115, 55)));
+
+        ThemeProvider::DefaultThemeFolder = QStringLiteral(":/FixtureTheme");
+        ThemeProvider::updateRenderers();
+        owner.updateCachedData();
+        QCOMPARE(button->scaledBounds(), QRectF(10, 10, 80, 30));
+        QCOMPARE(QColor(centrePixel(*button)), QColor("#40a0ff"));
+    }
+
     void buttonBounds_data()
     {
         QTest::addColumn<QRectF>("buttonBounds");

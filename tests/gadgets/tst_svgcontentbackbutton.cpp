@@ -117,6 +117,33 @@ private slots:
         QCOMPARE(countNear(image, QColor("#7090b0")) > 20, hoverPlate);
     }
 
+    void fractionalScaleLeavesNoSeam_data()
+    {
+        QTest::addColumn<qreal>("scale");
+        QTest::newRow("1.0") << 1.0;
+        QTest::newRow("1.3") << 1.3;
+        QTest::newRow("1.7") << 1.7;
+    }
+
+    void fractionalScaleLeavesNoSeam()
+    {
+        QFETCH(qreal, scale);
+        auto button = backButton("plain_icon");
+        button->setText(QString());
+        button->clearIcon();
+        button->setContentBounds(QRectF(20, 60, 60, 16));
+        const QRectF plate = button->defaultPlateBounds();
+        const QRectF rect = button->boundingRect();
+        const QImage image =
+            FixtureTheme::paintItem(button.get(), (rect.size() * scale).toSize() + QSize(4, 4), rect.topLeft(), scale);
+        const int row = int((plate.center().y() - rect.y()) * scale);
+        const int first = int(std::ceil((plate.left() - rect.x()) * scale)) + 1;
+        const int last = int((plate.right() - rect.x()) * scale) - 2;
+        QVERIFY(last > first);
+        for (int x = first; x <= last; ++x)
+            QVERIFY2(qAlpha(image.pixel(x, row)) > 200, qPrintable(QString("seam at %1").arg(x)));
+    }
+
     void pressedPlateMovesWithContent()
     {
         auto button = backButton("plain_icon");
