@@ -258,11 +258,6 @@ bool SvgButton::hitTest(const QPointF& scenePos)
     return getMaskRegion().contains(QPoint(roundAway(local.x()), roundAway(local.y())));
 }
 
-QRectF SvgButton::boundingRect() const
-{
-    return SvgControl::boundingRect();
-}
-
 void SvgButton::paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget)
 {
     if (!m_paintable)

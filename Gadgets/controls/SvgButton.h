@@ -63,7 +63,6 @@ public:
     void updateTotalBounds();
     QRegion getMaskRegion();
 
-    QRectF boundingRect() const override;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
     void setBounds(const QRectF& rect) override;
     void setCustomScale(qreal scale) override;

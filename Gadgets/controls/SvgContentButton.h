@@ -79,7 +79,6 @@ public:
     void updateCachedData() override;
     void setElementsSuffix(const QString& suffix) override;
     void readThemeSettings(bool force) override;
-    QRectF glowBounds() const override { return QRectF(); }
 
     static void paintContent(QPainter* painter, const Utilities::IconRenderer& iconRenderer, const QString& iconId,
                              const QRectF& rect, double scale);

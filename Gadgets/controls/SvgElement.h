@@ -47,7 +47,6 @@ protected:
 
     // Drops the cached pixmaps and the hit mask.
     void invalidateHitMask();
-    Utilities::ElementPixmapCache& pixmapCache() { return m_pixmapCache; }
     bool hasElement(const QString& elementId) const;
     // Where elementId is painted, in item coordinates: at its own offset when
     // it lies within the bounds, else centred; the whole item when stretched.

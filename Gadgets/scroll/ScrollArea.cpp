@@ -132,11 +132,6 @@ void ScrollArea::setBounds(const QRectF& rect)
     updateChildren(true);
 }
 
-void ScrollArea::updateCachedData()
-{
-    SvgControlObject::updateCachedData();
-}
-
 void ScrollArea::totalOffsetChanged()
 {
     m_updateTimer.start();

@@ -35,7 +35,6 @@ public:
 
     void setBounds(const QRectF& rect) override;
     void handleMousePress(QGraphicsSceneMouseEvent* event, Gestures::EventConsumer& consumer) override;
-    void updateCachedData() override;
     void totalOffsetChanged() override;
 
 public slots:

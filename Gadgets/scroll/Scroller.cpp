@@ -264,11 +264,6 @@ void Scroller::mousePressAndMoveEvent(const QPointF& pressScenePos, QGraphicsSce
     SvgControlObject::mousePressAndMoveEvent(pressScenePos, event, pressConsumer);
 }
 
-void Scroller::mouseReleaseEvent(QGraphicsSceneMouseEvent* event, void* pressConsumer)
-{
-    SvgControlObject::mouseReleaseEvent(event, pressConsumer);
-}
-
 void Scroller::updateCachedData()
 {
     SvgControlObject::updateCachedData();

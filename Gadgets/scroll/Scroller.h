@@ -75,7 +75,6 @@ public slots:
     void onPressAndHoldTimerTimeout();
 
 protected:
-    void mouseReleaseEvent(QGraphicsSceneMouseEvent* event, void* pressConsumer) override;
     void mousePressAndMoveEvent(const QPointF& pressScenePos, QGraphicsSceneMouseEvent* event,
                                 void* pressConsumer) override;
 

@@ -47,11 +47,6 @@ bool fuzzyEqual(const QRectF& a, const QRectF& b)
         && qFuzzyCompare(a.width() + 1.0, b.width() + 1.0) && qFuzzyCompare(a.height() + 1.0, b.height() + 1.0);
 }
 
-bool sameStops(const QGradientStops& a, const QGradientStops& b)
-{
-    return a == b;
-}
-
 QLinearGradient objectBoundingGradient(const QGradientStops& stops)
 {
     QLinearGradient gradient(0, 0, 0, 1);
@@ -255,7 +250,7 @@ void TextLabel::setEditFontColor(const QColor& colour)
 
 void TextLabel::setEditForeGradientStops(const QGradientStops& stops)
 {
-    if (sameStops(stops, m_editForeGradientStops))
+    if (stops == m_editForeGradientStops)
         return;
     m_editForeGradientStops = stops;
     setEditorGradient(QPalette::Text, stops);
@@ -266,7 +261,7 @@ void TextLabel::setEditForeGradientStops(const QGradientStops& stops)
 
 void TextLabel::setEditHighlightedTextGradientStops(const QGradientStops& stops)
 {
-    if (sameStops(stops, m_editHighlightedTextGradientStops))
+    if (stops == m_editHighlightedTextGradientStops)
         return;
     m_editHighlightedTextGradientStops = stops;
     setEditorGradient(QPalette::HighlightedText, stops);
@@ -276,7 +271,7 @@ void TextLabel::setEditHighlightedTextGradientStops(const QGradientStops& stops)
 
 void TextLabel::setEditHighlightGradientStops(const QGradientStops& stops)
 {
-    if (sameStops(stops, m_editHighlightGradientStops))
+    if (stops == m_editHighlightGradientStops)
         return;
     m_editHighlightGradientStops = stops;
     setEditorGradient(QPalette::Highlight, stops);
