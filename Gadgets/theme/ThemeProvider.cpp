@@ -381,6 +381,10 @@ bool ThemeProvider::renderImage(QPixmap& pixmap, const QString& fileName)
 void ThemeProvider::renderElement(QPixmap& pixmap, const QString& rendererName, const QString& elementId)
 {
     QSvgRenderer* renderer = getRendererFor(rendererName)->renderer();
+    if (!elementId.isEmpty() && !renderer->elementExists(elementId)) {
+        pixmap = QPixmap();
+        return;
+    }
     const QSize size = elementId.isEmpty() ? renderer->defaultSize()
                                            : renderer->boundsOnElement(elementId).size().toSize();
     if (size.isEmpty() || size.width() > MaxElementImageSide || size.height() > MaxElementImageSide) {

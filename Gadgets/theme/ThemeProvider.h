@@ -203,7 +203,8 @@ public:
     static bool fileContentsToString(const QString& fileName, QString& text);
     static bool renderImage(QPixmap& pixmap, const QString& fileName);
     // Renders one element (or, for an empty id, the whole document) of a
-    // renderer into a new pixmap of the element's size.
+    // renderer into a new pixmap of the element's size; a missing element
+    // gives a null pixmap.
     static void renderElement(QPixmap& pixmap, const QString& rendererName, const QString& elementId);
 
     // The theme.ini values of the theme zipPath (empty: the built-in folder),

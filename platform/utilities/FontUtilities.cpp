@@ -6,20 +6,22 @@ namespace Corvane::Utilities {
 
 namespace {
 
-qreal textHeight(QFont font, int pixelSize, const QString& text)
+constexpr int LargestPixelSize = 1000;
+
+double textHeight(QFont font, int pixelSize, const QString& text)
 {
     font.setPixelSize(pixelSize);
-    return QFontMetricsF(font).boundingRect(QRectF(), Qt::TextSingleLine, text).height();
+    return QFontMetricsF(font).boundingRect(text.isEmpty() ? QStringLiteral("Xg") : text).height();
 }
 
 } // namespace
 
-int FontUtilities::heightToPixelSize(const QFont& font, qreal height, const QString& text)
+int FontUtilities::heightToPixelSize(const QFont& font, double height, const QString& text)
 {
-    if (height < 1.0)
+    if (!(height >= 1.0))
         return 0;
     int low = 0;
-    int high = qMax(1, int(height) + 1);
+    int high = LargestPixelSize;
     while (low < high) {
         const int middle = (low + high + 1) / 2;
         if (textHeight(font, middle, text) <= height)

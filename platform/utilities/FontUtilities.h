@@ -5,15 +5,14 @@
 
 namespace Corvane::Utilities {
 
-// Font measuring helpers.
 class FontUtilities
 {
 public:
     FontUtilities() = delete;
 
-    // The largest pixel size at which text, drawn in font, is no higher than
-    // height; 0 when not even a 1-pixel font fits.
-    static int heightToPixelSize(const QFont& font, qreal height, const QString& text);
+    // The largest pixel size at which text, set in font, is no taller than
+    // height; 0 when no size fits.
+    static int heightToPixelSize(const QFont& font, double height, const QString& text);
 };
 
 } // namespace Corvane::Utilities

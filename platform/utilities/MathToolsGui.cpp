@@ -2,49 +2,46 @@
 
 #include <QLineF>
 
-#include <algorithm>
-
 namespace Corvane::Utilities {
 
 namespace {
 
-qreal distanceAt(const QPainterPath& path, qreal percent, const QPointF& point)
+constexpr int CoarseSamples = 200;
+constexpr int RefineSteps = 40;
+
+double distanceAt(const QPainterPath& path, double percent, const QPointF& point)
 {
     return QLineF(path.pointAtPercent(percent), point).length();
 }
 
 } // namespace
 
-qreal MathToolsGui::guessPercentAtPathPoint(const QPainterPath& path, const QPointF& point)
+double MathToolsGui::guessPercentAtPathPoint(const QPainterPath& path, const QPointF& point)
 {
     if (path.isEmpty() || path.length() <= 0)
         return 0.0;
 
-    // Coarse sampling finds the neighbourhood of the nearest point, a local
-    // bisection then refines it.
-    constexpr int samples = 200;
-    qreal best = 0.0;
-    qreal bestDistance = distanceAt(path, 0.0, point);
-    for (int i = 1; i <= samples; ++i) {
-        const qreal percent = qreal(i) / samples;
-        const qreal distance = distanceAt(path, percent, point);
+    // Coarse search over evenly spaced samples, then a ternary search in the
+    // neighbourhood of the best sample.
+    int best = 0;
+    double bestDistance = distanceAt(path, 0.0, point);
+    for (int i = 1; i <= CoarseSamples; ++i) {
+        const double distance = distanceAt(path, double(i) / CoarseSamples, point);
         if (distance < bestDistance) {
             bestDistance = distance;
-            best = percent;
+            best = i;
         }
     }
-
-    qreal low = std::max(0.0, best - 1.0 / samples);
-    qreal high = std::min(1.0, best + 1.0 / samples);
-    for (int i = 0; i < 30; ++i) {
-        const qreal first = low + (high - low) / 3.0;
-        const qreal second = high - (high - low) / 3.0;
-        if (distanceAt(path, first, point) <= distanceAt(path, second, point))
-            high = second;
+    double low = qMax(0.0, double(best - 1) / CoarseSamples);
+    double high = qMin(1.0, double(best + 1) / CoarseSamples);
+    for (int step = 0; step < RefineSteps; ++step) {
+        const double third = (high - low) / 3.0;
+        if (distanceAt(path, low + third, point) < distanceAt(path, high - third, point))
+            high -= third;
         else
-            low = first;
+            low += third;
     }
-    return std::clamp((low + high) / 2.0, 0.0, 1.0);
+    return (low + high) / 2.0;
 }
 
 } // namespace Corvane::Utilities

@@ -11,9 +11,9 @@ class MathToolsGui
 public:
     MathToolsGui() = delete;
 
-    // The fraction in [0, 1] of the point of path nearest to point; 0 for an
-    // empty path.
-    static qreal guessPercentAtPathPoint(const QPainterPath& path, const QPointF& point);
+    // The percent (0 to 1, as QPainterPath::pointAtPercent takes it) of the
+    // path point nearest to point; 0 for an empty path.
+    static double guessPercentAtPathPoint(const QPainterPath& path, const QPointF& point);
 };
 
 } // namespace Corvane::Utilities

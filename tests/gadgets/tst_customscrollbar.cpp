@@ -1,4 +1,4 @@
-#include "FixtureTheme.h"
+#include "ControlsTheme.h"
 
 #include "scroll/CustomScrollBar.h"
 #include "widgets/Slider.h"
@@ -14,7 +14,7 @@ class tst_CustomScrollBar : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { FixtureTheme::activate(); }
+    void initTestCase() { ControlsTheme::activate(); }
 
     void verticalHasDecreaseOnTopAndMinimumAtTop()
     {

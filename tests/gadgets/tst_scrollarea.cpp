@@ -1,4 +1,4 @@
-#include "FixtureTheme.h"
+#include "ControlsTheme.h"
 
 #include "gestures/EventConsumer.h"
 #include "scroll/ScrollArea.h"
@@ -34,7 +34,7 @@ class tst_ScrollArea : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { FixtureTheme::activate(); }
+    void initTestCase() { ControlsTheme::activate(); }
 
     void scrollersShowWhenNeeded_data()
     {
@@ -106,7 +106,7 @@ private slots:
         auto area = areaWithContent(QSizeF(300, 300));
         Gestures::EventConsumer consumer;
         std::unique_ptr<QGraphicsSceneMouseEvent> onScroller(
-            FixtureTheme::mouseEvent(QEvent::GraphicsSceneMousePress, QPointF(92, 40)));
+            ControlsTheme::mouseEvent(QEvent::GraphicsSceneMousePress, QPointF(92, 40)));
         area->handleMousePress(onScroller.get(), consumer);
         QCOMPARE(consumer.consumer(), area->verticalScroller());
         QVERIFY(area->verticalScroller()->value() > 0);

@@ -1,4 +1,4 @@
-#include "FixtureTheme.h"
+#include "ControlsTheme.h"
 
 #include "controls/SvgButton.h"
 #include "gestures/EventConsumer.h"
@@ -15,7 +15,7 @@ namespace {
 
 std::unique_ptr<Scroller> verticalScroller(const QRectF& bounds)
 {
-    auto scroller = std::make_unique<Scroller>(FixtureTheme::renderer("scroller"), nullptr);
+    auto scroller = std::make_unique<Scroller>(ControlsTheme::renderer("scroller"), nullptr);
     scroller->setBounds(bounds);
     return scroller;
 }
@@ -32,7 +32,7 @@ class tst_Scroller : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { FixtureTheme::activate(); }
+    void initTestCase() { ControlsTheme::activate(); }
 
     void valueIsClampedAndWhole_data()
     {
@@ -88,7 +88,7 @@ private slots:
         auto scroller = verticalScroller(QRectF(0, 0, 16, 200));
         Gestures::EventConsumer consumer;
         std::unique_ptr<QGraphicsSceneMouseEvent> press(
-            FixtureTheme::mouseEvent(QEvent::GraphicsSceneMousePress, QPointF(8, 150)));
+            ControlsTheme::mouseEvent(QEvent::GraphicsSceneMousePress, QPointF(8, 150)));
         scroller->handleMousePress(press.get(), consumer);
         QCOMPARE(consumer.consumer(), scroller.get());
         QVERIFY(std::abs(thumbCentre(*scroller).y() - 150) <= 1.5);
@@ -96,13 +96,13 @@ private slots:
         const qreal value = scroller->value();
         Gestures::EventConsumer thumbConsumer;
         std::unique_ptr<QGraphicsSceneMouseEvent> onThumb(
-            FixtureTheme::mouseEvent(QEvent::GraphicsSceneMousePress, thumbCentre(*scroller)));
+            ControlsTheme::mouseEvent(QEvent::GraphicsSceneMousePress, thumbCentre(*scroller)));
         scroller->handleMousePress(onThumb.get(), thumbConsumer);
         QCOMPARE(thumbConsumer.consumer(), scroller->thumb());
         QCOMPARE(scroller->value(), value);
 
         std::unique_ptr<QGraphicsSceneMouseEvent> move(
-            FixtureTheme::mouseEvent(QEvent::GraphicsSceneMouseMove, QPointF(8, 60)));
+            ControlsTheme::mouseEvent(QEvent::GraphicsSceneMouseMove, QPointF(8, 60)));
         scroller->handleMousePressAndMove(onThumb->scenePos(), move.get(), thumbConsumer.consumer());
         QVERIFY(std::abs(thumbCentre(*scroller).y() - 60) <= 1.5);
     }
@@ -119,7 +119,7 @@ private slots:
 
     void horizontalPutsPreviousLeft()
     {
-        auto scroller = std::make_unique<Scroller>(FixtureTheme::renderer("scroller"), nullptr);
+        auto scroller = std::make_unique<Scroller>(ControlsTheme::renderer("scroller"), nullptr);
         scroller->setOrientation(Qt::Horizontal);
         scroller->setBounds(QRectF(10, 20, 200, 16));
         const QRectF previous = scroller->previousButton()->sceneBoundingRect();
@@ -149,7 +149,7 @@ private slots:
         QFETCH(int, orientation);
         QFETCH(QRectF, bounds);
         QFETCH(QPointF, position);
-        auto scroller = std::make_unique<Scroller>(FixtureTheme::renderer("scroller"), nullptr);
+        auto scroller = std::make_unique<Scroller>(ControlsTheme::renderer("scroller"), nullptr);
         scroller->setOrientation(Qt::Orientation(orientation));
         scroller->setBounds(bounds);
         for (int i = 0; i < 5; ++i) {

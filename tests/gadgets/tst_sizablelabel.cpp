@@ -1,4 +1,4 @@
-#include "FixtureTheme.h"
+#include "ControlsTheme.h"
 
 #include "text/SizableLabel.h"
 #include "text/SvgScaledElement.h"
@@ -21,7 +21,7 @@ QFont labelFont()
 
 std::unique_ptr<SizableLabel> label(const QString& text, int maximumWidth)
 {
-    return std::make_unique<SizableLabel>(FixtureTheme::renderer("button"), "tag", text, labelFont(), Qt::black, true,
+    return std::make_unique<SizableLabel>(ControlsTheme::renderer("button"), "tag", text, labelFont(), Qt::black, true,
                                           maximumWidth, nullptr);
 }
 
@@ -32,12 +32,12 @@ class tst_SizableLabel : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { FixtureTheme::activate(); }
+    void initTestCase() { ControlsTheme::activate(); }
 
     void nineParts()
     {
         // The tag plate's centre cut is 24 x 8, its corners 8 x 6.
-        Utilities::SvgScaledElement element(*FixtureTheme::renderer("button")->renderer(), "tag_default", "tag", 100,
+        Utilities::SvgScaledElement element(*ControlsTheme::renderer("button")->renderer(), "tag_default", "tag", 100,
                                             20);
         QCOMPARE(element.pixmap().size(), QSize(116, 32));
         QCOMPARE(element.boundsAtPart(Utilities::SvgScaledElement::MiddleMiddle), QRectF(8, 6, 100, 20));
@@ -51,7 +51,7 @@ private slots:
 
     void missingCutsStretchNothing()
     {
-        Utilities::SvgScaledElement element(*FixtureTheme::renderer("button")->renderer(), "ok_default", "no_cuts", 100,
+        Utilities::SvgScaledElement element(*ControlsTheme::renderer("button")->renderer(), "ok_default", "no_cuts", 100,
                                             20);
         QCOMPARE(element.scaleX(), 1.0);
         QVERIFY(element.pixmap().isNull());
@@ -79,7 +79,7 @@ private slots:
         QCOMPARE(tag->composedPixmap().width(), (scrolls ? maximumWidth : width) + 16);
 
         std::unique_ptr<QGraphicsSceneHoverEvent> enter(
-            FixtureTheme::hoverEvent(QEvent::GraphicsSceneHoverEnter, QPointF()));
+            ControlsTheme::hoverEvent(QEvent::GraphicsSceneHoverEnter, QPointF()));
         enter->setPos(tag->boundingRect().center());
         tag->handleHoverEnterEvent(enter.get());
         QCOMPARE(tag->isScrolling(), scrolls);

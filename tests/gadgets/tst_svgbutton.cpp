@@ -1,4 +1,4 @@
-#include "FixtureTheme.h"
+#include "ControlsTheme.h"
 
 #include "controls/SvgButton.h"
 #include "controls/SvgControlObject.h"
@@ -15,13 +15,13 @@ namespace {
 std::unique_ptr<QGraphicsSceneMouseEvent> press(const QPointF& scenePos)
 {
     return std::unique_ptr<QGraphicsSceneMouseEvent>(
-        FixtureTheme::mouseEvent(QEvent::GraphicsSceneMousePress, scenePos));
+        ControlsTheme::mouseEvent(QEvent::GraphicsSceneMousePress, scenePos));
 }
 
 QRgb centrePixel(SvgButton& button)
 {
     const QRectF rect = button.boundingRect();
-    const QImage image = FixtureTheme::paintItem(&button, rect.size().toSize());
+    const QImage image = ControlsTheme::paintItem(&button, rect.size().toSize());
     return image.pixel(int(rect.width() / 2), int(rect.height() / 2));
 }
 
@@ -32,7 +32,7 @@ class tst_SvgButton : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { FixtureTheme::activate(); }
+    void initTestCase() { ControlsTheme::activate(); }
 
     void stateLooks_data()
     {
@@ -56,7 +56,7 @@ private slots:
         QFETCH(QString, suffix);
         QFETCH(QString, elementId);
         QFETCH(QColor, colour);
-        SvgButton button(FixtureTheme::renderer("button"), "ok", nullptr);
+        SvgButton button(ControlsTheme::renderer("button"), "ok", nullptr);
         button.setElementsSuffix(suffix);
         button.setState(SvgButton::ButtonState(state));
         QCOMPARE(button.currentElementId(), elementId);
@@ -65,7 +65,7 @@ private slots:
 
     void missingStatesFallBackToNormal()
     {
-        SvgButton button(FixtureTheme::renderer("button"), "close", nullptr);
+        SvgButton button(ControlsTheme::renderer("button"), "close", nullptr);
         for (auto state : {SvgButton::Normal, SvgButton::Hover, SvgButton::Pressed, SvgButton::Disabled}) {
             button.setState(state);
             QCOMPARE(button.currentElementId(), QString("close_default"));
@@ -86,7 +86,7 @@ private slots:
     {
         QFETCH(QPointF, scenePos);
         QFETCH(bool, hit);
-        SvgControlObject owner(FixtureTheme::renderer("button"));
+        SvgControlObject owner(ControlsTheme::renderer("button"));
         SvgButton* button = owner.initButton("ok");
         Gestures::EventConsumer consumer;
         auto event = press(scenePos);
@@ -97,21 +97,21 @@ private slots:
 
     void hoverFollowsTheMask()
     {
-        SvgButton button(FixtureTheme::renderer("button"), "ok", nullptr);
+        SvgButton button(ControlsTheme::renderer("button"), "ok", nullptr);
         std::unique_ptr<QGraphicsSceneHoverEvent> enter(
-            FixtureTheme::hoverEvent(QEvent::GraphicsSceneHoverEnter, QPointF(50, 25)));
+            ControlsTheme::hoverEvent(QEvent::GraphicsSceneHoverEnter, QPointF(50, 25)));
         button.handleHoverEnterEvent(enter.get());
         QCOMPARE(button.state(), SvgButton::Hover);
         QVERIFY(!enter->isAccepted());
         std::unique_ptr<QGraphicsSceneHoverEvent> move(
-            FixtureTheme::hoverEvent(QEvent::GraphicsSceneHoverMove, QPointF(12, 12)));
+            ControlsTheme::hoverEvent(QEvent::GraphicsSceneHoverMove, QPointF(12, 12)));
         button.handleHoverMoveEvent(move.get());
         QCOMPARE(button.state(), SvgButton::Normal);
     }
 
     void stayPressedUntilNextPress()
     {
-        SvgControlObject owner(FixtureTheme::renderer("button"));
+        SvgControlObject owner(ControlsTheme::renderer("button"));
         SvgButton* button = owner.initButton("ok");
         Gestures::EventConsumer consumer;
         auto first = press(QPointF(50, 25));
@@ -128,7 +128,7 @@ private slots:
 
     void releaseOfAnotherPressIsIgnored()
     {
-        SvgControlObject owner(FixtureTheme::renderer("button"));
+        SvgControlObject owner(ControlsTheme::renderer("button"));
         SvgButton* button = owner.initButton("ok");
         button->setState(SvgButton::Pressed);
         auto event = press(QPointF(50, 25));
@@ -138,7 +138,7 @@ private slots:
 
     void disabledButtonIgnoresPointer()
     {
-        SvgControlObject owner(FixtureTheme::renderer("button"));
+        SvgControlObject owner(ControlsTheme::renderer("button"));
         SvgButton* button = owner.initButton("ok");
         button->setState(SvgButton::Disabled);
         Gestures::EventConsumer consumer;
@@ -150,7 +150,7 @@ private slots:
 
     void setBoundsMovesWithoutResizing()
     {
-        SvgButton button(FixtureTheme::renderer("button"), "ok", nullptr);
+        SvgButton button(ControlsTheme::renderer("button"), "ok", nullptr);
         const QSizeF size = button.boundingRect().size();
         button.setBounds(QRectF(200, 100, 10, 10));
         QCOMPARE(button.pos(), QPointF(200, 100));
@@ -163,7 +163,7 @@ private slots:
     {
         // "cb" has no mask element: its rectangle is centred on the custom
         // bounds element and hit in the button's own coordinates.
-        SvgButton button(FixtureTheme::renderer("button"), "cb", nullptr);
+        SvgButton button(ControlsTheme::renderer("button"), "cb", nullptr);
         button.setCustomBoundsElementId("cb_default");
         button.setMaskBounds(QRectF(0, 0, 40, 20));
         QVERIFY(button.hitTest(QPointF(70, 70)));
@@ -172,12 +172,12 @@ private slots:
 
     void themeSwitchReskins()
     {
-        SvgControlObject owner(FixtureTheme::renderer("button"));
+        SvgControlObject owner(ControlsTheme::renderer("button"));
         SvgButton* button = owner.initButton("ok");
         button->setState(SvgButton::Hover);
         QCOMPARE(QColor(centrePixel(*button)), QColor("#40a0ff"));
 
-        ThemeProvider::DefaultThemeFolder = QStringLiteral(":/FixtureTheme2");
+        ThemeProvider::DefaultThemeFolder = QStringLiteral(":/ControlsTheme2");
         ThemeProvider::updateRenderers();
         owner.updateCachedData();
         QCOMPARE(button->scaledBounds(), QRectF(20, 20, 100, 40));
@@ -185,7 +185,7 @@ private slots:
         QCOMPARE(QColor(centrePixel(*button)), QColor("#c08030"));
         QVERIFY(button->hitTest(QPointF(115, 55)));
 
-        ThemeProvider::DefaultThemeFolder = QStringLiteral(":/FixtureTheme");
+        ThemeProvider::DefaultThemeFolder = QStringLiteral(":/ControlsTheme");
         ThemeProvider::updateRenderers();
         owner.updateCachedData();
         QCOMPARE(button->scaledBounds(), QRectF(10, 10, 80, 30));
@@ -205,7 +205,7 @@ private slots:
     {
         QFETCH(QRectF, buttonBounds);
         QFETCH(QRectF, expected);
-        SvgButton button(FixtureTheme::renderer("button"), "ok", nullptr);
+        SvgButton button(ControlsTheme::renderer("button"), "ok", nullptr);
         button.setButtonBounds(buttonBounds);
         QCOMPARE(button.scaledBounds(), expected);
         // The mask follows the explicit bounds: their centre is a hit.

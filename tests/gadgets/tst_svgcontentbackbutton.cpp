@@ -1,4 +1,4 @@
-#include "FixtureTheme.h"
+#include "ControlsTheme.h"
 
 #include "controls/BackgroundScaler.h"
 #include "controls/SvgContentBackButton.h"
@@ -16,11 +16,11 @@ const QRectF PLACEHOLDER(14, 54, 112, 32);
 
 std::unique_ptr<SvgContentBackButton> backButton(const QString& iconFile)
 {
-    auto button = std::make_unique<SvgContentBackButton>(FixtureTheme::renderer("button"), "plate_text",
-                                                         FixtureTheme::renderer("button"), QString(), nullptr);
+    auto button = std::make_unique<SvgContentBackButton>(ControlsTheme::renderer("button"), "plate_text",
+                                                         ControlsTheme::renderer("button"), QString(), nullptr);
     button->setContentBounds(PLACEHOLDER);
     button->setControlId("content");
-    button->setIconRenderer(Utilities::IconRenderer(FixtureTheme::renderer(iconFile), {}));
+    button->setIconRenderer(Utilities::IconRenderer(ControlsTheme::renderer(iconFile), {}));
     button->setIconElement("default");
     button->setText("Plate");
     return button;
@@ -49,11 +49,11 @@ class tst_SvgContentBackButton : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { FixtureTheme::activate(); }
+    void initTestCase() { ControlsTheme::activate(); }
 
     void narrowContentHasNoMiddlePart()
     {
-        Utilities::BackgroundScaler scaler(FixtureTheme::renderer("button"), "default");
+        Utilities::BackgroundScaler scaler(ControlsTheme::renderer("button"), "default");
         QVERIFY(scaler.isValid());
         // The plate is 24 high around a central rectangle 16 high: factor 1.
         scaler.scaleCentralContentBoundsTo(QSizeF(4, 16), true);
@@ -65,7 +65,7 @@ private slots:
 
     void incompletePlateIsNotUsed()
     {
-        Utilities::BackgroundScaler scaler(FixtureTheme::renderer("button"), "missing");
+        Utilities::BackgroundScaler scaler(ControlsTheme::renderer("button"), "missing");
         QVERIFY(!scaler.isValid());
         scaler.scaleCentralContentBoundsTo(QSizeF(20, 16), true);
         QVERIFY(scaler.totalScaledBounds().isEmpty());
@@ -113,7 +113,7 @@ private slots:
         button->setAllowGlow(false);
         button->setState(SvgButton::Hover);
         const QRectF rect = button->boundingRect();
-        const QImage image = FixtureTheme::paintItem(button.get(), rect.size().toSize() + QSize(1, 1), rect.topLeft());
+        const QImage image = ControlsTheme::paintItem(button.get(), rect.size().toSize() + QSize(1, 1), rect.topLeft());
         QCOMPARE(countNear(image, QColor("#7090b0")) > 20, hoverPlate);
     }
 
@@ -135,7 +135,7 @@ private slots:
         const QRectF plate = button->defaultPlateBounds();
         const QRectF rect = button->boundingRect();
         const QImage image =
-            FixtureTheme::paintItem(button.get(), (rect.size() * scale).toSize() + QSize(4, 4), rect.topLeft(), scale);
+            ControlsTheme::paintItem(button.get(), (rect.size() * scale).toSize() + QSize(4, 4), rect.topLeft(), scale);
         const int row = int((plate.center().y() - rect.y()) * scale);
         const int first = int(std::ceil((plate.left() - rect.x()) * scale)) + 1;
         const int last = int((plate.right() - rect.x()) * scale) - 2;
@@ -150,7 +150,7 @@ private slots:
         button->setSimulatesContentPress(true);
         const QRectF rect = button->boundingRect();
         const auto plateColumn = [&]() {
-            const QImage image = FixtureTheme::paintItem(button.get(), rect.size().toSize() + QSize(4, 4), rect.topLeft());
+            const QImage image = ControlsTheme::paintItem(button.get(), rect.size().toSize() + QSize(4, 4), rect.topLeft());
             for (int x = 0; x < image.width(); ++x) {
                 for (int y = 0; y < image.height(); ++y) {
                     if (isNear(image.pixel(x, y), QColor("#506070")))

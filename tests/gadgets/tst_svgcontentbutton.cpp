@@ -1,4 +1,4 @@
-#include "FixtureTheme.h"
+#include "ControlsTheme.h"
 
 #include "controls/SvgContentButton.h"
 #include "controls/SvgControlObject.h"
@@ -42,9 +42,9 @@ bool isFinite(const QRectF& rect)
 
 std::unique_ptr<SvgContentButton> iconButton(const QString& iconFile = "icon")
 {
-    auto button = std::make_unique<SvgContentButton>(FixtureTheme::renderer("button"), "cb", nullptr);
+    auto button = std::make_unique<SvgContentButton>(ControlsTheme::renderer("button"), "cb", nullptr);
     button->setContentBounds(PLACEHOLDER);
-    button->setIconRenderer(Utilities::IconRenderer(FixtureTheme::renderer(iconFile), {}));
+    button->setIconRenderer(Utilities::IconRenderer(ControlsTheme::renderer(iconFile), {}));
     button->setIconElement("default");
     return button;
 }
@@ -58,7 +58,7 @@ class tst_SvgContentButton : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { FixtureTheme::activate(); }
+    void initTestCase() { ControlsTheme::activate(); }
 
     void simulatedPressShiftsContent()
     {
@@ -67,9 +67,9 @@ private slots:
         button->setSimulatesContentPress(true);
         QCOMPARE(button->boundingRect().size(), plain.size() + QSizeF(2, 2));
 
-        const QRect normal = areaOf(FixtureTheme::paintItem(button.get(), QSize(140, 60)), ICON_COLOUR);
+        const QRect normal = areaOf(ControlsTheme::paintItem(button.get(), QSize(140, 60)), ICON_COLOUR);
         button->setState(SvgButton::Pressed);
-        const QRect pressed = areaOf(FixtureTheme::paintItem(button.get(), QSize(140, 60)), ICON_COLOUR);
+        const QRect pressed = areaOf(ControlsTheme::paintItem(button.get(), QSize(140, 60)), ICON_COLOUR);
         QVERIFY(!normal.isEmpty());
         QCOMPARE(pressed.topLeft(), normal.topLeft() + QPoint(2, 2));
     }
@@ -92,7 +92,7 @@ private slots:
         auto button = iconButton();
         button->setAllowGlow(allowGlow);
         button->setState(SvgButton::ButtonState(state));
-        const QImage image = FixtureTheme::paintItem(button.get(), QSize(140, 60));
+        const QImage image = ControlsTheme::paintItem(button.get(), QSize(140, 60));
         // The content centre is (60, 20); 16 units right lies outside the icon
         // but inside the glow.
         QCOMPARE(isNear(image.pixel(76, 20), QColor("#f0e0a0"), 60), glow);
@@ -110,7 +110,7 @@ private slots:
     {
         auto button = iconButton();
         button->setElementsSuffix("big");
-        const QImage image = FixtureTheme::paintItem(button.get(), QSize(140, 60));
+        const QImage image = ControlsTheme::paintItem(button.get(), QSize(140, 60));
         QVERIFY(!areaOf(image, QColor("#a000e0")).isEmpty());
         QVERIFY(areaOf(image, ICON_COLOUR).isEmpty());
     }
@@ -128,7 +128,7 @@ private slots:
     {
         QFETCH(QString, suffix);
         QFETCH(int, fontSize);
-        SvgContentButton button(FixtureTheme::renderer("button"), "cb", nullptr);
+        SvgContentButton button(ControlsTheme::renderer("button"), "cb", nullptr);
         button.setControlId("content");
         button.setElementsSuffix(suffix);
         QCOMPARE(button.fontSize(), fontSize);
@@ -169,7 +169,7 @@ private slots:
 
     void fittedTextPixmapStaysInPlaceholder()
     {
-        SvgContentButton button(FixtureTheme::renderer("button"), "cb", nullptr);
+        SvgContentButton button(ControlsTheme::renderer("button"), "cb", nullptr);
         button.setContentBounds(PLACEHOLDER);
         button.setControlId("content");
         button.setFitTextInPlaceholderBounds(true);
@@ -186,14 +186,14 @@ private slots:
         QVERIFY(isFinite(button->boundingRect()));
         QVERIFY(isFinite(button->actualTotalContentBounds(true)));
         QVERIFY(isFinite(button->scaledIconBounds()));
-        const QImage image = FixtureTheme::paintItem(button.get(), QSize(140, 60));
+        const QImage image = ControlsTheme::paintItem(button.get(), QSize(140, 60));
         const QSize painted = areaOf(image, QColor("#e02020")).size();
         QVERIFY(std::abs(painted.width() - 24) <= 1 && std::abs(painted.height() - 24) <= 1);
     }
 
     void automaticMaskFollowsContent()
     {
-        SvgControlObject owner(FixtureTheme::renderer("button"));
+        SvgControlObject owner(ControlsTheme::renderer("button"));
         SvgContentButton* button = owner.initContentButton("cb");
         button->setContentBounds(PLACEHOLDER);
         button->setText("OK");
@@ -203,7 +203,7 @@ private slots:
 
         Gestures::EventConsumer consumer;
         std::unique_ptr<QGraphicsSceneMouseEvent> press(
-            FixtureTheme::mouseEvent(QEvent::GraphicsSceneMousePress, PLACEHOLDER.center()));
+            ControlsTheme::mouseEvent(QEvent::GraphicsSceneMousePress, PLACEHOLDER.center()));
         owner.handleMousePress(press.get(), consumer);
         QVERIFY(press->isAccepted());
     }
@@ -211,8 +211,8 @@ private slots:
     void overlaysArePaintedOverTheIcon()
     {
         auto button = iconButton();
-        button->setIconRenderer(Utilities::IconRenderer(FixtureTheme::renderer("icon"), {FixtureTheme::renderer("overlay")}));
-        const QImage image = FixtureTheme::paintItem(button.get(), QSize(140, 60));
+        button->setIconRenderer(Utilities::IconRenderer(ControlsTheme::renderer("icon"), {ControlsTheme::renderer("overlay")}));
+        const QImage image = ControlsTheme::paintItem(button.get(), QSize(140, 60));
         QVERIFY(!areaOf(image, QColor("#ff2020")).isEmpty());
     }
 };

@@ -1,4 +1,4 @@
-#include "FixtureTheme.h"
+#include "ControlsTheme.h"
 
 #include "controls/SvgButton.h"
 #include "controls/SvgControlObject.h"
@@ -80,7 +80,7 @@ class tst_SvgControlObject : public QObject
 private slots:
     void initTestCase()
     {
-        FixtureTheme::activate();
+        ControlsTheme::activate();
         qRegisterMetaType<SvgElement*>();
     }
 
@@ -93,14 +93,14 @@ private slots:
         composite.addToChildren(upper);
 
         std::unique_ptr<QGraphicsSceneMouseEvent> click(
-            FixtureTheme::mouseEvent(QEvent::GraphicsSceneMouseRelease, QPointF(10, 10)));
+            ControlsTheme::mouseEvent(QEvent::GraphicsSceneMouseRelease, QPointF(10, 10)));
         composite.handleMouseClick(click.get());
         QCOMPARE(upper->clicks, 1);
         QCOMPARE(lower->clicks, 0);
 
         Gestures::EventConsumer consumer;
         std::unique_ptr<QGraphicsSceneMouseEvent> press(
-            FixtureTheme::mouseEvent(QEvent::GraphicsSceneMousePress, QPointF(10, 10)));
+            ControlsTheme::mouseEvent(QEvent::GraphicsSceneMousePress, QPointF(10, 10)));
         composite.handleMousePress(press.get(), consumer);
         QCOMPARE(upper->presses, 1);
         QCOMPARE(lower->presses, 0);
@@ -119,7 +119,7 @@ private slots:
         composite.addToChildren(lower);
         composite.addToChildren(upper);
         std::unique_ptr<QGraphicsSceneMouseEvent> click(
-            FixtureTheme::mouseEvent(QEvent::GraphicsSceneMouseRelease, QPointF(10, 10)));
+            ControlsTheme::mouseEvent(QEvent::GraphicsSceneMouseRelease, QPointF(10, 10)));
         composite.handleMouseClick(click.get());
         QCOMPARE(upper->clicks, 1);
         QCOMPARE(lower->clicks, 1);
@@ -133,17 +133,17 @@ private slots:
         unlisted->setParentItem(&composite);
 
         std::unique_ptr<QGraphicsSceneMouseEvent> click(
-            FixtureTheme::mouseEvent(QEvent::GraphicsSceneMouseRelease, QPointF(10, 10)));
+            ControlsTheme::mouseEvent(QEvent::GraphicsSceneMouseRelease, QPointF(10, 10)));
         composite.handleMouseClick(click.get());
         Gestures::EventConsumer consumer;
         std::unique_ptr<QGraphicsSceneMouseEvent> press(
-            FixtureTheme::mouseEvent(QEvent::GraphicsSceneMousePress, QPointF(10, 10)));
+            ControlsTheme::mouseEvent(QEvent::GraphicsSceneMousePress, QPointF(10, 10)));
         composite.handleMousePress(press.get(), consumer);
         composite.handleMouseRelease(click.get(), consumer.consumer());
         QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier);
         composite.handleKeyPress(&key);
         std::unique_ptr<QGraphicsSceneHoverEvent> hover(
-            FixtureTheme::hoverEvent(QEvent::GraphicsSceneHoverEnter, QPointF(10, 10)));
+            ControlsTheme::hoverEvent(QEvent::GraphicsSceneHoverEnter, QPointF(10, 10)));
         composite.handleHoverEnterEvent(hover.get());
         composite.setCustomScale(2.0);
         composite.setElementsSuffix("big");
@@ -188,7 +188,7 @@ private slots:
 
     void elementSignalsAreReemitted()
     {
-        SvgControlObject composite(FixtureTheme::renderer("button"));
+        SvgControlObject composite(ControlsTheme::renderer("button"));
         SvgButton* button = composite.initButton("ok");
         QSignalSpy presses(&composite, &SvgControlObject::elementPress);
         QSignalSpy releases(&composite, &SvgControlObject::elementRelease);
@@ -196,11 +196,11 @@ private slots:
 
         Gestures::EventConsumer consumer;
         std::unique_ptr<QGraphicsSceneMouseEvent> press(
-            FixtureTheme::mouseEvent(QEvent::GraphicsSceneMousePress, QPointF(50, 25)));
+            ControlsTheme::mouseEvent(QEvent::GraphicsSceneMousePress, QPointF(50, 25)));
         composite.handleMousePress(press.get(), consumer);
         composite.handleMouseRelease(press.get(), consumer.consumer());
         std::unique_ptr<QGraphicsSceneMouseEvent> click(
-            FixtureTheme::mouseEvent(QEvent::GraphicsSceneMouseRelease, QPointF(50, 25)));
+            ControlsTheme::mouseEvent(QEvent::GraphicsSceneMouseRelease, QPointF(50, 25)));
         composite.handleMouseClick(click.get());
 
         QCOMPARE(presses.count(), 1);

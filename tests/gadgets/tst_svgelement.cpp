@@ -1,4 +1,4 @@
-#include "FixtureTheme.h"
+#include "ControlsTheme.h"
 
 #include "controls/SvgControlObject.h"
 #include "controls/SvgElement.h"
@@ -16,7 +16,7 @@ class tst_SvgElement : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { FixtureTheme::activate(); }
+    void initTestCase() { ControlsTheme::activate(); }
 
     void suffixSelectsVariant_data()
     {
@@ -31,7 +31,7 @@ private slots:
     {
         QFETCH(QString, suffix);
         QFETCH(QString, fullId);
-        SvgElement element(FixtureTheme::renderer("icon"), "default", nullptr);
+        SvgElement element(ControlsTheme::renderer("icon"), "default", nullptr);
         element.setElementsSuffix("big");
         element.setElementsSuffix(suffix);
         QCOMPARE(element.fullElementId(), fullId);
@@ -53,10 +53,10 @@ private slots:
         QFETCH(QRectF, bounds);
         QFETCH(bool, stretch);
         QFETCH(QRect, painted);
-        SvgElement element(FixtureTheme::renderer("button"), "close_default", nullptr);
+        SvgElement element(ControlsTheme::renderer("button"), "close_default", nullptr);
         element.setStretch(stretch);
         element.setBounds(bounds);
-        const QImage image = FixtureTheme::paintItem(&element, QSize(60, 40));
+        const QImage image = ControlsTheme::paintItem(&element, QSize(60, 40));
         QRect opaque;
         for (int y = 0; y < image.height(); ++y) {
             for (int x = 0; x < image.width(); ++x) {
@@ -69,7 +69,7 @@ private slots:
 
     void missingElementHasNoBounds()
     {
-        SvgElement element(FixtureTheme::renderer("button"), "no_such_element", nullptr);
+        SvgElement element(ControlsTheme::renderer("button"), "no_such_element", nullptr);
         QCOMPARE(element.scaledBounds(), QRectF(0, 0, -1, -1));
     }
 
@@ -90,10 +90,10 @@ private slots:
         QFETCH(bool, acceptsMouse);
         QFETCH(QPointF, scenePos);
         QFETCH(bool, accepted);
-        SvgElement element(FixtureTheme::renderer("button"), "ok_default", nullptr);
+        SvgElement element(ControlsTheme::renderer("button"), "ok_default", nullptr);
         element.setAcceptsMouse(acceptsMouse);
         Gestures::EventConsumer consumer;
-        std::unique_ptr<QGraphicsSceneMouseEvent> press(FixtureTheme::mouseEvent(QEvent::GraphicsSceneMousePress, scenePos));
+        std::unique_ptr<QGraphicsSceneMouseEvent> press(ControlsTheme::mouseEvent(QEvent::GraphicsSceneMousePress, scenePos));
         element.handleMousePress(press.get(), consumer);
         QCOMPARE(press->isAccepted(), accepted);
         QCOMPARE(consumer.consumer() == &element, accepted);
@@ -104,9 +104,9 @@ private slots:
     {
         // A paint in another state id must not leave a stale hit mask behind:
         // the mask is rebuilt for the painted id and compared by that id.
-        SvgElement element(FixtureTheme::renderer("button"), "ok_default", nullptr);
+        SvgElement element(ControlsTheme::renderer("button"), "ok_default", nullptr);
         element.setAcceptsMouse(true);
-        FixtureTheme::paintItem(&element, QSize(80, 30));
+        ControlsTheme::paintItem(&element, QSize(80, 30));
         QVERIFY(element.hitTest(QPointF(50, 25)));
         element.setCustomScale(2.0);
         QVERIFY(element.hitTest(QPointF(50, 25)));
@@ -116,12 +116,12 @@ private slots:
     void findPathReturnsLastPath()
     {
         Utilities::SvgElementFinder finder;
-        const QPainterPath path = finder.findPath(FixtureTheme::renderer("icon")->renderer(), "two_paths");
+        const QPainterPath path = finder.findPath(ControlsTheme::renderer("icon")->renderer(), "two_paths");
         QCOMPARE(path.boundingRect(), QRectF(20, 20, 10, 10));
-        QVERIFY(finder.findPath(FixtureTheme::renderer("icon")->renderer(), "missing").isEmpty());
-        QVERIFY(!finder.findPath(":/FixtureTheme/icon.svg", "two_paths").isEmpty());
-        QVERIFY(finder.findPath(":/FixtureTheme/none.svg", "two_paths").isEmpty());
-        QVERIFY(finder.findPath(":/FixtureTheme/icon.svg", QString()).isEmpty());
+        QVERIFY(finder.findPath(ControlsTheme::renderer("icon")->renderer(), "missing").isEmpty());
+        QVERIFY(!finder.findPath(":/ControlsTheme/icon.svg", "two_paths").isEmpty());
+        QVERIFY(finder.findPath(":/ControlsTheme/none.svg", "two_paths").isEmpty());
+        QVERIFY(finder.findPath(":/ControlsTheme/icon.svg", QString()).isEmpty());
     }
 };
 

@@ -1,4 +1,4 @@
-#include "FixtureTheme.h"
+#include "ControlsTheme.h"
 
 #include "controls/SvgButton.h"
 #include "controls/SvgElement.h"
@@ -28,7 +28,7 @@ SvgControlObject* contentOf(const QSizeF& size)
 
 std::unique_ptr<QGraphicsSceneMouseEvent> sceneEvent(QEvent::Type type, const QPointF& scenePos)
 {
-    return std::unique_ptr<QGraphicsSceneMouseEvent>(FixtureTheme::mouseEvent(type, scenePos));
+    return std::unique_ptr<QGraphicsSceneMouseEvent>(ControlsTheme::mouseEvent(type, scenePos));
 }
 
 // Presses at from, then drags to each of the points; returns the consumer.
@@ -53,7 +53,7 @@ class tst_SvgWindowFrame : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { FixtureTheme::activate(); }
+    void initTestCase() { ControlsTheme::activate(); }
     void cleanup() { QApplication::setLayoutDirection(Qt::LeftToRight); }
 
     void layout_data()
@@ -72,7 +72,7 @@ private slots:
         QFETCH(QRectF, title);
         QApplication::setLayoutDirection(Qt::LayoutDirection(direction));
         SvgControlObject* content = contentOf(QSizeF(300, 200));
-        SvgWindowFrame frame(content, FixtureTheme::renderer("window_frame"), nullptr);
+        SvgWindowFrame frame(content, ControlsTheme::renderer("window_frame"), nullptr);
 
         QCOMPARE(frame.closeButton()->scaledBounds(), close);
         QCOMPARE(frame.title()->textBounds(), title);
@@ -88,13 +88,13 @@ private slots:
 
     void noMainControlNoLayout()
     {
-        SvgWindowFrame frame(nullptr, FixtureTheme::renderer("window_frame"), nullptr);
+        SvgWindowFrame frame(nullptr, ControlsTheme::renderer("window_frame"), nullptr);
         QCOMPARE(frame.boundingRect(), QRectF());
     }
 
     void layoutKeepsTheFramesPlace()
     {
-        SvgWindowFrame frame(contentOf(QSizeF(300, 200)), FixtureTheme::renderer("window_frame"), nullptr);
+        SvgWindowFrame frame(contentOf(QSizeF(300, 200)), ControlsTheme::renderer("window_frame"), nullptr);
         frame.setPos(40, 50);
         frame.updateCachedData();
         QCOMPARE(frame.pos(), QPointF(40, 50));
@@ -115,7 +115,7 @@ private slots:
     {
         QFETCH(QPointF, to);
         QFETCH(qreal, scale);
-        SvgWindowFrame frame(contentOf(QSizeF(300, 200)), FixtureTheme::renderer("window_frame"), nullptr);
+        SvgWindowFrame frame(contentOf(QSizeF(300, 200)), ControlsTheme::renderer("window_frame"), nullptr);
         QSignalSpy finished(&frame, &SvgWindowFrame::resizeFinished);
         SvgControl* consumer = drag(frame, HANDLE, {to});
         QCOMPARE(consumer, frame.resizeHandle());
@@ -127,7 +127,7 @@ private slots:
 
     void verticalDragFromLeftCentreScalesByDistance()
     {
-        SvgWindowFrame frame(contentOf(QSizeF(300, 200)), FixtureTheme::renderer("window_frame"), nullptr);
+        SvgWindowFrame frame(contentOf(QSizeF(300, 200)), ControlsTheme::renderer("window_frame"), nullptr);
         frame.setIsResizeEnabled(false);
         frame.setResizeOrigin(SvgWindowFrame::LeftCenter);
         QSignalSpy requests(&frame, &SvgWindowFrame::resizeRequested);
@@ -143,7 +143,7 @@ private slots:
 
     void moveDisabledReportsOffsets()
     {
-        SvgWindowFrame frame(contentOf(QSizeF(300, 200)), FixtureTheme::renderer("window_frame"), nullptr);
+        SvgWindowFrame frame(contentOf(QSizeF(300, 200)), ControlsTheme::renderer("window_frame"), nullptr);
         frame.setIsMoveEnabled(false);
         frame.setIsMoveEnabled(true);
         frame.setIsMoveEnabled(false);
@@ -163,7 +163,7 @@ private slots:
     {
         SvgControlObject parent(nullptr);
         parent.setPos(10, 10);
-        auto* frame = new SvgWindowFrame(contentOf(QSizeF(300, 200)), FixtureTheme::renderer("window_frame"), &parent);
+        auto* frame = new SvgWindowFrame(contentOf(QSizeF(300, 200)), ControlsTheme::renderer("window_frame"), &parent);
         frame->setPos(20, 30);
         QSignalSpy finished(frame, &SvgWindowFrame::resizeFinished);
         const QPointF start(130, 50);
@@ -177,7 +177,7 @@ private slots:
 
     void closeButtonClick()
     {
-        SvgWindowFrame frame(contentOf(QSizeF(300, 200)), FixtureTheme::renderer("window_frame"), nullptr);
+        SvgWindowFrame frame(contentOf(QSizeF(300, 200)), ControlsTheme::renderer("window_frame"), nullptr);
         QSignalSpy closes(&frame, &SvgWindowFrame::closeClicked);
         auto click = sceneEvent(QEvent::GraphicsSceneMouseRelease, QPointF(294, 10));
         frame.handleMouseClick(click.get());

@@ -1,4 +1,4 @@
-#include "FixtureTheme.h"
+#include "ControlsTheme.h"
 
 #include "text/LineTextEditor.h"
 #include "text/TextLabel.h"
@@ -18,20 +18,20 @@ const QString LONG_TEXT = QStringLiteral("A label text much longer than its narr
 
 void sendScenePress(QGraphicsScene& scene, const QPointF& scenePos)
 {
-    std::unique_ptr<QGraphicsSceneMouseEvent> press(FixtureTheme::mouseEvent(QEvent::GraphicsSceneMousePress, scenePos));
+    std::unique_ptr<QGraphicsSceneMouseEvent> press(ControlsTheme::mouseEvent(QEvent::GraphicsSceneMousePress, scenePos));
     QCoreApplication::sendEvent(&scene, press.get());
 }
 
 void doubleClick(TextLabel& label, const QPointF& scenePos)
 {
     std::unique_ptr<QGraphicsSceneMouseEvent> event(
-        FixtureTheme::mouseEvent(QEvent::GraphicsSceneMouseDoubleClick, scenePos));
+        ControlsTheme::mouseEvent(QEvent::GraphicsSceneMouseDoubleClick, scenePos));
     label.handleMouseDoubleClick(event.get());
 }
 
 void hover(TextLabel& label, QEvent::Type type, const QPointF& scenePos)
 {
-    std::unique_ptr<QGraphicsSceneHoverEvent> event(FixtureTheme::hoverEvent(type, scenePos));
+    std::unique_ptr<QGraphicsSceneHoverEvent> event(ControlsTheme::hoverEvent(type, scenePos));
     if (type == QEvent::GraphicsSceneHoverEnter)
         label.handleHoverEnterEvent(event.get());
     else
@@ -45,7 +45,7 @@ class tst_TextLabel : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { FixtureTheme::activate(); }
+    void initTestCase() { ControlsTheme::activate(); }
 
     void themeValuesFollowTheControlId()
     {

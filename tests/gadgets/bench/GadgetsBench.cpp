@@ -122,7 +122,7 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     const bool fixture = argc < 2;
-    ThemeProvider::DefaultThemeFolder = fixture ? QStringLiteral(":/FixtureTheme") : QString::fromLocal8Bit(argv[1]);
+    ThemeProvider::DefaultThemeFolder = fixture ? QStringLiteral(":/ControlsTheme") : QString::fromLocal8Bit(argv[1]);
     const Scene scene = buildScene(fixture ? QStringLiteral("cb") : QStringLiteral("button"),
                                    fixture ? QStringLiteral("icon") : ThemeProvider::LIGHTS);
 

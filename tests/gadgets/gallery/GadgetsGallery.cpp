@@ -168,10 +168,10 @@ int main(int argc, char* argv[])
     QDir().mkpath(output);
     QStringList themes = arguments.mid(2);
     if (themes.isEmpty())
-        themes << QStringLiteral(":/FixtureTheme");
+        themes << QStringLiteral(":/ControlsTheme");
 
     for (const QString& theme : themes) {
-        const bool fixture = theme == QLatin1String(":/FixtureTheme");
+        const bool fixture = theme == QLatin1String(":/ControlsTheme");
         ThemeProvider::clear();
         ThemeProvider::DefaultThemeFolder = theme;
         ThemeProvider::setThemeFile(QString());

@@ -12,12 +12,12 @@
 #include <QSvgRenderer>
 
 // Test helpers around the fixture theme compiled into each control test.
-namespace FixtureTheme {
+namespace ControlsTheme {
 
 inline void activate()
 {
     Corvane::Gadgets::ThemeProvider::clear();
-    Corvane::Gadgets::ThemeProvider::DefaultThemeFolder = QStringLiteral(":/FixtureTheme");
+    Corvane::Gadgets::ThemeProvider::DefaultThemeFolder = QStringLiteral(":/ControlsTheme");
     Corvane::Gadgets::ThemeProvider::setThemeFile(QString());
 }
 
@@ -57,4 +57,4 @@ inline QImage paintItem(QGraphicsItem* item, const QSize& size, const QPointF& o
     return image;
 }
 
-} // namespace FixtureTheme
+} // namespace ControlsTheme

@@ -1,0 +1,635 @@
+#include "theme/ThemeProvider.h"
+#include "theme/ThemeResourceValidator.h"
+#include "theme/ThemeSettings.h"
+
+#include "ZipBuilder.h"
+
+#include <QDir>
+#include <QImage>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <cmath>
+
+using Corvane::Gadgets::ThemeProvider;
+using Corvane::Gadgets::ThemeResourceValidator;
+
+namespace {
+
+const QStringList BuiltInThemes{QStringLiteral(":/CorvaneTheme"), QStringLiteral(":/TalveraTheme")};
+
+const QStringList IconStates{"bounding_box", "default", "uninitialized", "inactive", "active", "disabled", "effect"};
+const QStringList OverlayElements{"bounding_box", "default"};
+
+// Every icon renderer, drawn in each state of a navigation icon.
+const QStringList Icons{
+    // Devices and pages.
+    "light", "light_group", "light_system", "automation_system", "termo", "temperature_system", "airconditioner",
+    "light_sensor", "light_sensor_system", "presence", "presence_sensor_system", "scenario", "scenario_system",
+    "webserver", "webserver_system", "sound_system", "amplifier", "amplifier_group", "shutter", "shutter_group",
+    "curtain", "curtain_group",
+    // Thermoregulation states.
+    "thermo_automatic", "thermo_manual", "thermo_antifreeze", "thermo_fancoil_low", "thermo_fancoil_medium",
+    "thermo_fancoil_high", "thermo_fancoil_auto", "thermo_fancoil_silent", "thermo_heating", "thermo_cooling",
+    "thermo_dry", "thermo_fan", "thermo_swing_on", "thermo_swing_off", "celsius", "fahrenheit",
+    // Energy and loads.
+    "energy_electricity", "energy_water", "energy_gas", "energy_dhw", "energy_heating_cooling", "energy_system",
+    "energy_cycle_timespan_view", "energy_table", "energy_graph", "energy_currency", "energy_unit", "energy_tariff",
+    "load_management_system", "load_device_ok", "load_unplugged", "load_controlled", "load_uncontrolled",
+    "load_info", "load_reset", "load_refresh",
+    // Commands.
+    "on", "off", "start", "stop", "scenario_enable", "scenario_disable", "motor_up", "motor_down", "motor_open",
+    "motor_close", "shutter_up", "shutter_down", "curtain_open", "curtain_close", "next_track", "prev_track",
+    "decrease", "increase", "LeftArrow", "RightArrow"};
+
+const QStringList Overlays{"favorite_indicator", "error_indicator"};
+
+const QStringList ButtonStates{"default", "hover", "pressed", "disabled"};
+
+// The state elements and the mask of a button on id.
+QStringList button(const QString& id)
+{
+    QStringList ids;
+    for (const QString& state : ButtonStates)
+        ids << id + "_" + state;
+    return ids << id + "_mask";
+}
+
+QStringList slices(const QString& plate)
+{
+    return {plate + "_left", plate + "_middle", plate + "_right"};
+}
+
+// pattern with %1 = 1 .. count.
+QStringList numbered(const QString& pattern, int count)
+{
+    QStringList ids;
+    for (int n = 1; n <= count; ++n)
+        ids << pattern.arg(n);
+    return ids;
+}
+
+QStringList labelElements(int tails)
+{
+    QStringList ids{"background", "background_edit", "row_2_background", "row_2_background_edit",
+                    "text_placeholder", "text_placeholder_full", "row_2_text_placeholder", "button_placeholder"};
+    for (const QString& id : QStringList{"refresh", "close", "refresh_edit", "close_edit"})
+        ids << button(id);
+    for (const QString& tail : QStringList{"tail_%1", "tail_%1_edit", "row_2_tail_%1", "row_2_tail_%1_edit"})
+        ids << numbered(tail, tails);
+    return ids;
+}
+
+QStringList dropDownElements()
+{
+    return slices("background") + button("expand") + button("collapse") +
+           QStringList{"text_placeholder", "button_placeholder", "item_mask", "item_background_edit",
+                       "item_text_placeholder", "item_button_placeholder"};
+}
+
+// One numbered segment family of a command ring, with its expand indicators.
+QStringList ringSegments(const QString& family, int count)
+{
+    const QString indicator = family == "segment" ? "expand_indicator" : "expand_indicator_" + family;
+    QStringList ids;
+    for (int n = 1; n <= count; ++n) {
+        const QString segment = QStringLiteral("%1_%2").arg(family).arg(n);
+        const QString indicatorN = QStringLiteral("%1_%2").arg(indicator).arg(n);
+        ids << button(segment) << segment + "_content_placeholder" << indicatorN + "_default"
+            << indicatorN + "_disabled";
+    }
+    return ids;
+}
+
+struct RingSet {
+    QString renderer;
+    QString family;
+    int count;
+};
+
+// The segment sets of each command ring; the counts limit the commands a device may show.
+const QList<RingSet> RingSets{{"command_control", "odd", 12},          {"command_control", "even", 13},
+                              {"command_control_2", "odd", 12},        {"command_control_2", "even", 13},
+                              {"favorite_command_control", "segment", 5}, {"favorite_command_control_2", "odd", 10},
+                              {"favorite_command_control_2", "even", 10}};
+
+// Every face file drawn by the controls, with the elements they draw or measure.
+QList<QPair<QString, QStringList>> faces()
+{
+    const QStringList labelButtons{"refresh", "close", "refresh_edit", "close_edit"};
+    QList<QPair<QString, QStringList>> faces{
+        {"button", slices("default") + slices("hover") +
+                       QStringList{"default_central_content_bounds", "hover_central_content_bounds"}},
+        {"button_userconfiguration", slices("default")},
+        {"scroller", button("prev") + button("next") + button("thumb") +
+                         QStringList{"bar_start", "bar_middle", "bar_end", "bar_mask"}},
+        {"window_frame", button("close_button") + QStringList{"background", "title_placeholder",
+                                                               "close_button_content_placeholder", "resize_handle",
+                                                               "border_left", "border_top", "border_right",
+                                                               "border_bottom"}},
+        {"slider", button("thumb") + QStringList{"background", "slider", "slider_mask", "slider_path"}},
+        {"tooltip", labelElements(5)},
+        {"favorite_label", labelElements(0)},
+        {"dropdown", dropDownElements()},
+        {"dropdown_favorite", dropDownElements()},
+        {"dropdown_on", {"bounding_box", "default", "active"}},
+        {"dropdown_on_favorite", {"bounding_box", "default", "active"}}};
+    for (const RingSet& set : RingSets) {
+        auto ring = std::find_if(faces.begin(), faces.end(),
+                                 [&](const auto& face) { return face.first == set.renderer; });
+        if (ring == faces.end())
+            ring = faces.insert(faces.end(), {set.renderer, {"background"}});
+        ring->second << ringSegments(set.family, set.count);
+    }
+    return faces;
+}
+
+const QList<QPair<QString, QStringList>> Faces = faces();
+
+// Ids that must not exist: the favourite label asks for tail -1, and a drop-down
+// entry's icon button has an empty id, so plain state ids would paint over it.
+const QList<QPair<QString, QStringList>> AbsentElements{
+    {"favorite_label", {"tail_-1", "tail_-1_edit", "row_2_tail_-1", "row_2_tail_-1_edit"}},
+    {"tooltip", {"tail_6"}},
+    {"dropdown", {"_default", "_hover", "_pressed", "_disabled", "_mask"}},
+    {"dropdown_favorite", {"_default", "_hover", "_pressed", "_disabled", "_mask"}},
+};
+
+QRectF documentBounds(QSvgRenderer& svg, const QString& id)
+{
+    return svg.transformForElement(id).mapRect(svg.boundsOnElement(id));
+}
+
+// Renderer names that have no file in either theme.
+const QStringList NamesWithoutFile{"motor", "automation", "thermo", "sound", "energy", "load_management",
+                                   "resize_handle"};
+
+const QStringList OtherFiles{"theme.ini", "mainUI.qss", "userConfigurationAreaDialog.qss", "fullScreenBackground.png",
+                             "DownArrow.png", "scrollbar_thumb.png", "slider_thumb.png", "scroll_decrease.svg",
+                             "scroll_increase.svg"};
+
+enum class KeyKind { Color, Gradient, Size, Weight };
+
+// theme.ini keys of the controls' texts.
+QList<QPair<QString, KeyKind>> themeKeys()
+{
+    QList<QPair<QString, KeyKind>> keys{{"segment_font_color", KeyKind::Color},
+                                        {"segment_second_font_color", KeyKind::Color},
+                                        {"segment_font_size", KeyKind::Size},
+                                        {"segment_font_weight", KeyKind::Weight},
+                                        {"slider_font_color", KeyKind::Gradient},
+                                        {"slider_font_size", KeyKind::Size},
+                                        {"slider_font_weight", KeyKind::Weight}};
+    const QStringList editColors{"_edit_color", "_edit_background_color", "_edit_selection_color",
+                                 "_edit_selection_background_color"};
+    for (const QString& label : QStringList{"label_navigation", "label_favorite"}) {
+        const QString dropDown = label + "_drop_down";
+        const QString item = dropDown + "_item";
+        keys << qMakePair(label + "_font_size", KeyKind::Size) << qMakePair(label + "_color", KeyKind::Color)
+             << qMakePair(dropDown + "_font_size", KeyKind::Size)
+             << qMakePair(dropDown + "_font_weight", KeyKind::Weight)
+             << qMakePair(dropDown + "_font_color", KeyKind::Color)
+             << qMakePair(dropDown + "_panel_back_color", KeyKind::Gradient)
+             << qMakePair(item + "_font_size", KeyKind::Size) << qMakePair(item + "_font_weight", KeyKind::Weight)
+             << qMakePair(item + "_font_color", KeyKind::Color);
+        for (const QString& edit : editColors)
+            keys << qMakePair(label + edit, KeyKind::Color) << qMakePair(item + edit, KeyKind::Color);
+    }
+    return keys;
+}
+
+bool isColor(const QString& text)
+{
+    static const QRegularExpression hex("^[0-9A-Fa-f]{8}$");
+    return hex.match(text).hasMatch();
+}
+
+bool isGradient(const QString& text)
+{
+    const QStringList parts = text.split(' ');
+    if (parts.size() < 2 || parts.size() % 2 != 0)
+        return false;
+    for (int i = 0; i < parts.size(); i += 2) {
+        bool ok = false;
+        const double position = parts[i].toDouble(&ok);
+        if (!ok || position < 0.0 || position > 1.0 || !isColor(parts[i + 1]))
+            return false;
+    }
+    return true;
+}
+
+QStringList filesOf(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::Files, QDir::Name);
+}
+
+} // namespace
+
+class tst_BuiltInThemes : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void themesHoldTheSameFiles();
+    void themesHoldTheirOwnFiles();
+    void skinNames();
+    void everySvgParses_data();
+    void everySvgParses();
+    void elementsExist_data();
+    void elementsExist();
+    void iconStatesShareOneFrame_data();
+    void iconStatesShareOneFrame();
+    void elementsAbsent_data();
+    void elementsAbsent();
+    void ringSegmentCounts_data();
+    void ringSegmentCounts();
+    void ringSegmentsGoRoundTheCentre_data();
+    void ringSegmentsGoRoundTheCentre();
+    void buttonStatesShareOneFrame_data();
+    void buttonStatesShareOneFrame();
+    void masksArePureBlack_data();
+    void masksArePureBlack();
+    void scrollerButtonsAsWideAsTheTrack();
+    void sliderPathIsUntransformed();
+    void labelTailsStayInsideThePlate();
+    void dropDownBarFitsTheLabelRow_data();
+    void dropDownBarFitsTheLabelRow();
+    void themeIniKeys_data();
+    void themeIniKeys();
+    void builtInThemeZippedIsAValidSkin_data();
+    void builtInThemeZippedIsAValidSkin();
+};
+
+void tst_BuiltInThemes::themesHoldTheSameFiles()
+{
+    QCOMPARE(filesOf(BuiltInThemes.at(0)), filesOf(BuiltInThemes.at(1)));
+}
+
+void tst_BuiltInThemes::themesHoldTheirOwnFiles()
+{
+    const QStringList files = filesOf(BuiltInThemes.at(0));
+    for (const QString& name : OtherFiles)
+        QVERIFY2(files.contains(name), qPrintable(name));
+    for (const QString& name : NamesWithoutFile)
+        QVERIFY2(!files.contains(name + ".svg"), qPrintable(name));
+}
+
+void tst_BuiltInThemes::skinNames()
+{
+    QCOMPARE(ThemeProvider::createThemeIniFile(QString())->value("skin_name").toString(), QString("Default"));
+    ThemeProvider::DefaultThemeFolder = ":/TalveraTheme";
+    QCOMPARE(ThemeProvider::createThemeIniFile(QString())->value("skin_name").toString(), QString("Essential"));
+    ThemeProvider::DefaultThemeFolder = ":/CorvaneTheme";
+}
+
+void tst_BuiltInThemes::everySvgParses_data()
+{
+    QTest::addColumn<QString>("path");
+    for (const QString& folder : BuiltInThemes) {
+        for (const QString& name : filesOf(folder)) {
+            if (name.endsWith(".svg"))
+                QTest::newRow(qPrintable(folder + "/" + name)) << folder + "/" + name;
+        }
+    }
+}
+
+void tst_BuiltInThemes::everySvgParses()
+{
+    QFETCH(QString, path);
+    QVERIFY(QSvgRenderer(path).isValid());
+}
+
+void tst_BuiltInThemes::elementsExist_data()
+{
+    QTest::addColumn<QString>("renderer");
+    QTest::addColumn<QStringList>("elements");
+
+    for (const QString& icon : Icons)
+        QTest::newRow(qPrintable(icon)) << icon << IconStates;
+    for (const QString& overlay : Overlays)
+        QTest::newRow(qPrintable(overlay)) << overlay << OverlayElements;
+    for (const auto& [face, elements] : Faces)
+        QTest::newRow(qPrintable(face)) << face << elements;
+}
+
+void tst_BuiltInThemes::elementsExist()
+{
+    QFETCH(QString, renderer);
+    QFETCH(QStringList, elements);
+
+    for (const QString& folder : BuiltInThemes) {
+        QSvgRenderer svg(folder + "/" + renderer + ThemeProvider::FILES_SUFFIX);
+        QVERIFY2(svg.isValid(), qPrintable(folder));
+        for (const QString& element : elements)
+            QVERIFY2(svg.elementExists(element), qPrintable(folder + " " + renderer + " " + element));
+    }
+}
+
+void tst_BuiltInThemes::iconStatesShareOneFrame_data()
+{
+    QTest::addColumn<QString>("renderer");
+    for (const QString& icon : Icons)
+        QTest::newRow(qPrintable(icon)) << icon;
+}
+
+void tst_BuiltInThemes::iconStatesShareOneFrame()
+{
+    QFETCH(QString, renderer);
+
+    // Every state is drawn inside the bounding box, so switching states never
+    // moves or rescales the icon.
+    for (const QString& folder : BuiltInThemes) {
+        QSvgRenderer svg(folder + "/" + renderer + ThemeProvider::FILES_SUFFIX);
+        const QRectF frame = svg.boundsOnElement("bounding_box");
+        QVERIFY2(!frame.isEmpty(), qPrintable(folder));
+        for (const QString& state : IconStates) {
+            const QRectF bounds = svg.transformForElement(state).mapRect(svg.boundsOnElement(state));
+            QVERIFY2(frame.adjusted(-0.5, -0.5, 0.5, 0.5).contains(bounds), qPrintable(folder + " " + state));
+        }
+    }
+}
+
+void tst_BuiltInThemes::elementsAbsent_data()
+{
+    QTest::addColumn<QString>("renderer");
+    QTest::addColumn<QStringList>("elements");
+    for (const auto& [face, elements] : AbsentElements)
+        QTest::newRow(qPrintable(face)) << face << elements;
+}
+
+void tst_BuiltInThemes::elementsAbsent()
+{
+    QFETCH(QString, renderer);
+    QFETCH(QStringList, elements);
+
+    for (const QString& folder : BuiltInThemes) {
+        QSvgRenderer svg(folder + "/" + renderer + ThemeProvider::FILES_SUFFIX);
+        for (const QString& element : elements)
+            QVERIFY2(!svg.elementExists(element), qPrintable(folder + " " + renderer + " " + element));
+    }
+}
+
+void tst_BuiltInThemes::ringSegmentCounts_data()
+{
+    QTest::addColumn<QString>("renderer");
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<int>("count");
+    for (const RingSet& set : RingSets)
+        QTest::newRow(qPrintable(set.renderer + " " + set.family)) << set.renderer << set.family << set.count;
+}
+
+void tst_BuiltInThemes::ringSegmentCounts()
+{
+    QFETCH(QString, renderer);
+    QFETCH(QString, family);
+    QFETCH(int, count);
+
+    // A ring finds its segments by probing the masks of every number up to 100:
+    // the count decides how many commands a device may show.
+    for (const QString& folder : BuiltInThemes) {
+        QSvgRenderer svg(folder + "/" + renderer + ThemeProvider::FILES_SUFFIX);
+        QList<int> found;
+        for (int n = 1; n <= 100; ++n) {
+            if (svg.elementExists(QStringLiteral("%1_%2_mask").arg(family).arg(n)))
+                found << n;
+        }
+        QCOMPARE(found.size(), count);
+        QCOMPARE(found.last(), count);
+    }
+}
+
+void tst_BuiltInThemes::ringSegmentsGoRoundTheCentre_data()
+{
+    ringSegmentCounts_data();
+}
+
+void tst_BuiltInThemes::ringSegmentsGoRoundTheCentre()
+{
+    QFETCH(QString, renderer);
+    QFETCH(QString, family);
+    QFETCH(int, count);
+
+    // The ring's bounds are its background's; the icon boxes of one set sit at
+    // one distance from the centre, clockwise in number order, evenly around.
+    for (const QString& folder : BuiltInThemes) {
+        QSvgRenderer svg(folder + "/" + renderer + ThemeProvider::FILES_SUFFIX);
+        const QRectF document(QPointF(), svg.defaultSize());
+        QCOMPARE(documentBounds(svg, "background"), document);
+        const QPointF centre = document.center();
+        const QLineF first(centre, documentBounds(svg, family + "_1_content_placeholder").center());
+        for (int n = 1; n <= count; ++n) {
+            const QString segment = QStringLiteral("%1_%2").arg(family).arg(n);
+            const QRectF box = documentBounds(svg, segment + "_content_placeholder");
+            QVERIFY2(documentBounds(svg, segment + "_mask").contains(box), qPrintable(folder + " " + segment));
+            const QLineF ray(centre, box.center());
+            QVERIFY(qAbs(ray.length() - first.length()) < 0.5);
+            const qreal clockwise = 360.0 - first.angleTo(ray);
+            QVERIFY2(qAbs(std::fmod(clockwise, 360.0) - (n - 1) * 360.0 / count) < 0.5,
+                     qPrintable(folder + " " + segment));
+        }
+    }
+}
+
+void tst_BuiltInThemes::buttonStatesShareOneFrame_data()
+{
+    QTest::addColumn<QString>("renderer");
+    QTest::addColumn<QString>("button");
+    for (const auto& [face, elements] : Faces) {
+        for (const QString& id : elements) {
+            if (id.endsWith("_mask") && elements.contains(id.chopped(5) + "_default"))
+                QTest::newRow(qPrintable(face + " " + id.chopped(5))) << face << id.chopped(5);
+        }
+    }
+}
+
+void tst_BuiltInThemes::buttonStatesShareOneFrame()
+{
+    QFETCH(QString, renderer);
+    QFETCH(QString, button);
+
+    // A button's bounds unite its states: states of different sizes would make
+    // the button jump, and a mask outside them could not be hit.
+    for (const QString& folder : BuiltInThemes) {
+        QSvgRenderer svg(folder + "/" + renderer + ThemeProvider::FILES_SUFFIX);
+        const QRectF frame = documentBounds(svg, button + "_default");
+        for (const QString& state : ButtonStates)
+            QCOMPARE(documentBounds(svg, button + "_" + state), frame);
+        QVERIFY2(frame.adjusted(-1, -1, 1, 1).contains(documentBounds(svg, button + "_mask")), qPrintable(folder));
+    }
+}
+
+void tst_BuiltInThemes::masksArePureBlack_data()
+{
+    QTest::addColumn<QString>("renderer");
+    QTest::addColumn<QString>("mask");
+    for (const auto& [face, elements] : Faces) {
+        for (const QString& id : elements) {
+            if (id.endsWith("_mask"))
+                QTest::newRow(qPrintable(face + " " + id)) << face << id;
+        }
+    }
+}
+
+void tst_BuiltInThemes::masksArePureBlack()
+{
+    QFETCH(QString, renderer);
+    QFETCH(QString, mask);
+
+    // Hit areas are the pixels that come out exactly black.
+    for (const QString& folder : BuiltInThemes) {
+        QSvgRenderer svg(folder + "/" + renderer + ThemeProvider::FILES_SUFFIX);
+        const QRectF bounds = documentBounds(svg, mask);
+        QImage image(bounds.size().toSize() + QSize(2, 2), QImage::Format_ARGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        svg.render(&painter, mask, QRectF(QPointF(1, 1), bounds.size()));
+        painter.end();
+        int black = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x)
+                black += image.pixel(x, y) == qRgb(0, 0, 0) ? 1 : 0;
+        }
+        QVERIFY2(black > image.width() * image.height() / 4, qPrintable(folder));
+    }
+}
+
+void tst_BuiltInThemes::scrollerButtonsAsWideAsTheTrack()
+{
+    // The scroll area makes a scroller as wide as its bar mask and centres the
+    // previous button in it; equal widths keep the scroller from drifting.
+    for (const QString& folder : BuiltInThemes) {
+        QSvgRenderer svg(folder + "/scroller" + ThemeProvider::FILES_SUFFIX);
+        const QRectF track = documentBounds(svg, "bar_mask");
+        QCOMPARE(documentBounds(svg, "prev_default").width(), track.width());
+        QCOMPARE(documentBounds(svg, "next_default").width(), track.width());
+        QCOMPARE(documentBounds(svg, "thumb_default").center().x(), documentBounds(svg, "bar_middle").center().x());
+    }
+}
+
+void tst_BuiltInThemes::sliderPathIsUntransformed()
+{
+    // The thumb runs along the raw path and centres on the filled track.
+    for (const QString& folder : BuiltInThemes) {
+        QSvgRenderer svg(folder + "/slider" + ThemeProvider::FILES_SUFFIX);
+        QVERIFY(svg.transformForElement("slider_path").isIdentity());
+        const QRectF path = svg.boundsOnElement("slider_path");
+        const QRectF filled = documentBounds(svg, "slider");
+        QCOMPARE(path.center().x(), filled.center().x());
+        QVERIFY(qAbs(path.width() - filled.width()) <= 1.0);
+        QCOMPARE(documentBounds(svg, "thumb_default").center().y(), path.center().y());
+
+        // The path is read back by drawing it, so drawing it must paint.
+        QImage image(svg.defaultSize(), QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        svg.render(&painter, "slider_path", path);
+        painter.end();
+        QVERIFY(qAlpha(image.pixel(image.width() / 2, int(path.center().y()))) > 0);
+    }
+}
+
+void tst_BuiltInThemes::labelTailsStayInsideThePlate()
+{
+    // A label measures its plate by the background alone; tails inside the
+    // background's box keep every label centred in its placeholder.
+    for (const QString& folder : BuiltInThemes) {
+        QSvgRenderer svg(folder + "/tooltip" + ThemeProvider::FILES_SUFFIX);
+        for (const QString& row : QStringList{"", "row_2_"}) {
+            const QRectF plate = documentBounds(svg, row + "background");
+            for (int n = 1; n <= 5; ++n) {
+                for (const QString& suffix : QStringList{"", "_edit"}) {
+                    const QString tail = QStringLiteral("%1tail_%2%3").arg(row).arg(n).arg(suffix);
+                    QVERIFY2(plate.contains(documentBounds(svg, tail)), qPrintable(folder + " " + tail));
+                }
+            }
+        }
+    }
+}
+
+void tst_BuiltInThemes::dropDownBarFitsTheLabelRow_data()
+{
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("dropDown");
+    QTest::newRow("carousel") << "tooltip" << "dropdown";
+    QTest::newRow("favourite") << "favorite_label" << "dropdown_favorite";
+}
+
+void tst_BuiltInThemes::dropDownBarFitsTheLabelRow()
+{
+    QFETCH(QString, label);
+    QFETCH(QString, dropDown);
+
+    // The bar is placed in the label's second row at its drawn size.
+    for (const QString& folder : BuiltInThemes) {
+        QSvgRenderer labelSvg(folder + "/" + label + ThemeProvider::FILES_SUFFIX);
+        QSvgRenderer barSvg(folder + "/" + dropDown + ThemeProvider::FILES_SUFFIX);
+        const QRectF row = documentBounds(labelSvg, "row_2_text_placeholder");
+        QCOMPARE(documentBounds(barSvg, "background_right").right(), row.width());
+        QCOMPARE(documentBounds(barSvg, "background_left").height(), row.height());
+        QVERIFY(labelSvg.boundsOnElement("row_2_background").contains(row));
+    }
+}
+
+void tst_BuiltInThemes::themeIniKeys_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<int>("kind");
+    for (const auto& [key, kind] : themeKeys())
+        QTest::newRow(qPrintable(key)) << key << int(kind);
+}
+
+void tst_BuiltInThemes::themeIniKeys()
+{
+    QFETCH(QString, key);
+    QFETCH(int, kind);
+
+    for (const QString& folder : BuiltInThemes) {
+        const QSettings ini(folder + "/theme.ini", QSettings::IniFormat);
+        const QString value = ini.value(key).toString();
+        QVERIFY2(ini.contains(key), qPrintable(folder));
+        bool number = false;
+        const int n = value.toInt(&number);
+        switch (KeyKind(kind)) {
+        case KeyKind::Color:
+            QVERIFY2(isColor(value), qPrintable(folder + " " + value));
+            break;
+        case KeyKind::Gradient:
+            QVERIFY2(isGradient(value), qPrintable(folder + " " + value));
+            break;
+        case KeyKind::Size:
+            QVERIFY2(number && n >= 8 && n <= 72, qPrintable(folder + " " + value));
+            break;
+        case KeyKind::Weight:
+            QVERIFY2(number && n >= 10 && n <= 99, qPrintable(folder + " " + value));
+            break;
+        }
+    }
+}
+
+void tst_BuiltInThemes::builtInThemeZippedIsAValidSkin_data()
+{
+    QTest::addColumn<QString>("folder");
+    for (const QString& folder : BuiltInThemes)
+        QTest::newRow(qPrintable(folder)) << folder;
+}
+
+void tst_BuiltInThemes::builtInThemeZippedIsAValidSkin()
+{
+    QFETCH(QString, folder);
+
+    QTemporaryDir dir;
+    const QString zipPath = dir.filePath("skin.zip");
+    QVERIFY(ZipBuilder().addFolder(folder).write(zipPath));
+    for (const QString& reference : BuiltInThemes) {
+        QString error;
+        QVERIFY2(ThemeResourceValidator::containsAllResources(reference + "/", zipPath, &error), qPrintable(error));
+    }
+}
+
+QTEST_MAIN(tst_BuiltInThemes)
+#include "tst_builtinthemes.moc"

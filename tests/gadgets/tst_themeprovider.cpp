@@ -1,0 +1,330 @@
+#include "theme/RendererContainer.h"
+#include "theme/ThemeProvider.h"
+#include "theme/ThemeSettings.h"
+
+#include "LogCapture.h"
+#include "ZipBuilder.h"
+
+#include <QPixmap>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <QTest>
+
+using Corvane::Gadgets::ThemeProvider;
+
+namespace {
+
+const QString FixtureFolder = QStringLiteral(":/FixtureTheme");
+
+// A skin of the fixture's files where theme.ini and light.svg differ.
+const QByteArray SkinIni = "[General]\nskin_name=Zipped\nnumber=7\n";
+const QByteArray SkinLight = "<svg xmlns='http://www.w3.org/2000/svg' width='10' height='10'>"
+                             "<rect id='skin_only' width='10' height='10' fill='#ff0000'/></svg>";
+
+} // namespace
+
+class tst_ThemeProvider : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void containerSurvivesThemeSwitch();
+    void missingRendererIsEmpty_data();
+    void missingRendererIsEmpty();
+    void emptyPathSelectsBuiltInTheme();
+    void incompleteSkinReverts();
+    void values_data();
+    void values();
+    void gradientStops_data();
+    void gradientStops();
+    void colorMap_data();
+    void colorMap();
+    void spaceSeparatedValues();
+    void requestedThemeLeavesActiveValuesAlone();
+    void requestedThemeOfMissingFile();
+    void renderElementSize_data();
+    void renderElementSize();
+    void readsThemeFiles();
+
+private:
+    QTemporaryDir m_dir;
+    QString m_skin;
+    QString m_incompleteSkin;
+};
+
+void tst_ThemeProvider::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    ThemeProvider::DefaultThemeFolder = FixtureFolder;
+    m_skin = m_dir.filePath("skin.zip");
+    m_incompleteSkin = m_dir.filePath("incomplete.zip");
+    QVERIFY(ZipBuilder()
+                .addFolder(FixtureFolder, {"theme.ini", "light.svg"})
+                .add("theme.ini", SkinIni)
+                .add("light.svg", SkinLight)
+                .write(m_skin));
+    QVERIFY(ZipBuilder().addFolder(FixtureFolder, {"slider_thumb.png"}).write(m_incompleteSkin));
+}
+
+void tst_ThemeProvider::init()
+{
+    ThemeProvider::setThemeFile(QString());
+}
+
+void tst_ThemeProvider::cleanup()
+{
+    ThemeProvider::clear();
+}
+
+void tst_ThemeProvider::containerSurvivesThemeSwitch()
+{
+    auto* container = ThemeProvider::getRendererFor("light");
+    QCOMPARE(ThemeProvider::getRendererFor("light"), container);
+    QSvgRenderer* builtIn = container->renderer();
+    QVERIFY(builtIn->elementExists("default"));
+
+    ThemeProvider::setThemeFile(m_skin);
+    QCOMPARE(ThemeProvider::themeFile(), m_skin);
+    QCOMPARE(ThemeProvider::getRendererFor("light"), container);
+    QVERIFY(container->renderer()->elementExists("skin_only"));
+    QVERIFY(!container->renderer()->elementExists("default"));
+    QCOMPARE(ThemeProvider::getInt("number", 0), 7);
+
+    ThemeProvider::setThemeFile(QString());
+    QCOMPARE(ThemeProvider::getRendererFor("light"), container);
+    QVERIFY(container->renderer()->elementExists("default"));
+    QCOMPARE(ThemeProvider::getInt("number", 0), 42);
+}
+
+void tst_ThemeProvider::missingRendererIsEmpty_data()
+{
+    QTest::addColumn<bool>("skinActive");
+    QTest::addColumn<QStringList>("expectedErrors");
+
+    QTest::newRow("built-in folder") << false << QStringList();
+    QTest::newRow("skin") << true
+                          << QStringList{"Failed to read svg file: \"motor.svg\" from zip file: \"%1\"",
+                                         "No valid renderer generated for: \"motor.svg\""};
+}
+
+void tst_ThemeProvider::missingRendererIsEmpty()
+{
+    QFETCH(bool, skinActive);
+    QFETCH(QStringList, expectedErrors);
+
+    if (skinActive)
+        ThemeProvider::setThemeFile(m_skin);
+    LogCapture log;
+    auto* container = ThemeProvider::getRendererFor("motor");
+    QVERIFY(container);
+    QVERIFY(!container->renderer()->isValid());
+
+    QCOMPARE(log.errors().size(), expectedErrors.size());
+    for (int i = 0; i < expectedErrors.size(); ++i) {
+        QVERIFY(log.errors().at(i).contains("Corvane::Gadgets::ThemeProvider::"));
+        QVERIFY2(log.errors().at(i).endsWith(expectedErrors.at(i).arg(m_skin)), qPrintable(log.errors().at(i)));
+    }
+}
+
+void tst_ThemeProvider::emptyPathSelectsBuiltInTheme()
+{
+    ThemeProvider::setThemeFile(m_skin);
+    LogCapture log;
+    ThemeProvider::setThemeFile(QString());
+    QCOMPARE(log.lines(), QStringList{"Theme changed successfully to \"Default\""});
+    QCOMPARE(ThemeProvider::getText("skin_name"), QString("Fixture"));
+}
+
+void tst_ThemeProvider::incompleteSkinReverts()
+{
+    auto* container = ThemeProvider::getRendererFor("light");
+    ThemeProvider::setThemeFile(m_skin);
+
+    LogCapture log;
+    ThemeProvider::setThemeFile(m_incompleteSkin);
+
+    QCOMPARE(log.lines().size(), 1);
+    QVERIFY(log.errors().first().endsWith(
+        QString("Required file slider_thumb.png missing in %1\nReverting to default theme").arg(m_incompleteSkin)));
+    QVERIFY(!log.contains("Theme changed successfully"));
+    QVERIFY(ThemeProvider::themeFile().isEmpty());
+    QVERIFY(container->renderer()->elementExists("default"));
+    QCOMPARE(ThemeProvider::getText("skin_name"), QString("Fixture"));
+}
+
+void tst_ThemeProvider::values_data()
+{
+    QTest::addColumn<QString>("getter");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QVariant>("expected");
+
+    QTest::newRow("colour with alpha") << "color" << "colour" << QVariant(QColor(255, 0, 0, 128));
+    QTest::newRow("colour in lower case") << "color" << "colour_lower" << QVariant(QColor(0x4c, 0x4c, 0x4c));
+    QTest::newRow("colour not hexadecimal") << "color" << "colour_bad" << QVariant(QColor(0, 0, 0, 0));
+    QTest::newRow("colour absent") << "color" << "absent" << QVariant(QColor(Qt::blue));
+    QTest::newRow("int") << "int" << "number" << QVariant(42);
+    QTest::newRow("int not a number") << "int" << "number_bad" << QVariant(0);
+    QTest::newRow("int absent") << "int" << "absent" << QVariant(-5);
+    QTest::newRow("real") << "real" << "real" << QVariant(2.5);
+    QTest::newRow("real not a number") << "real" << "number_bad" << QVariant(0.0);
+    QTest::newRow("real absent") << "real" << "absent" << QVariant(-5.0);
+    QTest::newRow("text") << "text" << "skin_name" << QVariant("Fixture");
+    QTest::newRow("text empty") << "text" << "empty" << QVariant("");
+    QTest::newRow("text absent") << "text" << "absent" << QVariant("fallback");
+}
+
+void tst_ThemeProvider::values()
+{
+    QFETCH(QString, getter);
+    QFETCH(QString, key);
+    QFETCH(QVariant, expected);
+
+    QVariant actual;
+    if (getter == "color")
+        actual = ThemeProvider::getColor(key, Qt::blue);
+    else if (getter == "int")
+        actual = ThemeProvider::getInt(key, -5);
+    else if (getter == "real")
+        actual = ThemeProvider::getReal(key, -5.0);
+    else
+        actual = ThemeProvider::getText(key, "fallback");
+    QCOMPARE(actual, expected);
+    QCOMPARE(ThemeProvider::hasValue(key), key != "absent");
+}
+
+void tst_ThemeProvider::gradientStops_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<QGradientStops>("stops");
+
+    const QGradientStops untouched{{0.5, Qt::magenta}};
+    QTest::newRow("two stops") << "gradient" << true
+                               << QGradientStops{{0.0, QColor(0xD6, 0xD6, 0xD6)}, {1.0, QColor(Qt::white)}};
+    QTest::newRow("one stop") << "gradient_single" << true << QGradientStops{{0.0, QColor(Qt::black)}};
+    QTest::newRow("lone colour") << "gradient_lone" << false << untouched;
+    QTest::newRow("double space") << "gradient_double_space" << false << untouched;
+    QTest::newRow("position not a number")
+        << "gradient_bad_position" << true << QGradientStops{{0.0, QColor(Qt::green)}, {1.0, QColor(Qt::white)}};
+    QTest::newRow("absent") << "absent" << false << untouched;
+    QTest::newRow("empty") << "empty" << false << untouched;
+}
+
+void tst_ThemeProvider::gradientStops()
+{
+    QFETCH(QString, key);
+    QFETCH(bool, valid);
+    QFETCH(QGradientStops, stops);
+
+    QGradientStops actual{{0.5, Qt::magenta}};
+    QCOMPARE(ThemeProvider::getGradientColorStops(key, actual), valid);
+    QCOMPARE(actual, stops);
+}
+
+void tst_ThemeProvider::colorMap_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<QList<QColor>>("colors");
+
+    QTest::newRow("later pair replaces earlier") << "colormap" << QList<int>{1, 2}
+                                                 << QList<QColor>{Qt::blue, Qt::green};
+    QTest::newRow("unpaired integer ignored") << "colormap_odd" << QList<int>{1} << QList<QColor>{Qt::red};
+    QTest::newRow("absent leaves map") << "absent" << QList<int>{99} << QList<QColor>{Qt::cyan};
+}
+
+void tst_ThemeProvider::colorMap()
+{
+    QFETCH(QString, key);
+    QFETCH(QList<int>, keys);
+    QFETCH(QList<QColor>, colors);
+
+    QMap<int, QColor> map{{99, Qt::cyan}};
+    ThemeProvider::getColorMap(key, map);
+    QCOMPARE(map.keys(), keys);
+    QCOMPARE(map.values(), colors);
+}
+
+void tst_ThemeProvider::spaceSeparatedValues()
+{
+    QStringList values{"untouched"};
+    QVERIFY(ThemeProvider::getSpaceSeparatedValues("spaced", values));
+    QCOMPARE(values, (QStringList{"a", "b", "", "c"}));
+
+    values = {"untouched"};
+    QVERIFY(!ThemeProvider::getSpaceSeparatedValues("empty", values));
+    QVERIFY(!ThemeProvider::getSpaceSeparatedValues("absent", values));
+    QCOMPARE(values, QStringList{"untouched"});
+}
+
+void tst_ThemeProvider::requestedThemeLeavesActiveValuesAlone()
+{
+    QCOMPARE(ThemeProvider::getText("skin_name"), QString("Fixture"));
+
+    const auto skin = ThemeProvider::createThemeIniFile(m_skin);
+    QVERIFY(skin);
+    QCOMPARE(skin->value("skin_name").toString(), QString("Zipped"));
+    const auto builtIn = ThemeProvider::createThemeIniFile(QString());
+    QCOMPARE(builtIn->value("skin_name").toString(), QString("Fixture"));
+
+    QCOMPARE(ThemeProvider::getText("skin_name"), QString("Fixture"));
+    QCOMPARE(ThemeProvider::getInt("number", 0), 42);
+    QVERIFY(ThemeProvider::themeFile().isEmpty());
+}
+
+void tst_ThemeProvider::requestedThemeOfMissingFile()
+{
+    QVERIFY(!ThemeProvider::createThemeIniFile(m_dir.filePath("nowhere.zip")));
+}
+
+void tst_ThemeProvider::renderElementSize_data()
+{
+    QTest::addColumn<QString>("element");
+    QTest::addColumn<QSize>("size");
+
+    QTest::newRow("rounded element bounds") << "odd_size" << QSize(10, 21);
+    QTest::newRow("whole document") << "" << QSize(100, 80);
+    QTest::newRow("missing element") << "nothing" << QSize();
+}
+
+void tst_ThemeProvider::renderElementSize()
+{
+    QFETCH(QString, element);
+    QFETCH(QSize, size);
+
+    QPixmap pixmap;
+    ThemeProvider::renderElement(pixmap, "light", element);
+    QCOMPARE(pixmap.isNull(), !size.isValid());
+    if (size.isValid())
+        QCOMPARE(pixmap.size(), size);
+    if (element == "odd_size")
+        QCOMPARE(pixmap.toImage().pixelColor(5, 10), QColor(Qt::black));
+}
+
+void tst_ThemeProvider::readsThemeFiles()
+{
+    QString text;
+    QVERIFY(ThemeProvider::fileContentsToString("mainUI.qss", text));
+    QVERIFY(text.contains("#123456"));
+    QVERIFY(!ThemeProvider::fileContentsToString("absent.qss", text));
+    QVERIFY(text.isEmpty());
+
+    QPixmap pixmap;
+    QVERIFY(ThemeProvider::renderImage(pixmap, "slider_thumb.png"));
+    QCOMPARE(pixmap.size(), QSize(15, 12));
+    QVERIFY(!ThemeProvider::renderImage(pixmap, "theme.ini"));
+
+    ThemeProvider::setThemeFile(m_skin);
+    QByteArray bytes;
+    QVERIFY(ThemeProvider::fileContentsToByteArray("theme.ini", bytes));
+    QCOMPARE(bytes, SkinIni);
+    QVERIFY(ThemeProvider::fileContentsToByteArray(QString(), "theme.ini", bytes));
+    QVERIFY(bytes.contains("skin_name=Fixture"));
+}
+
+QTEST_MAIN(tst_ThemeProvider)
+#include "tst_themeprovider.moc"
