@@ -516,25 +516,24 @@ void SvgContentButton::paintContent(QPainter* painter, const IconRenderer& iconR
     painter->save();
     painter->setOpacity(painter->opacity() * opacity);
 
-    QRectF element;
+    // Icon and glow take the same factor as the text layout beside them, so
+    // that the text never overlaps the icon.
+    const double factor = fitFactor(main, rect).value_or(scale);
     QRectF scaled;
-    if (main && main->elementExists(id)) {
-        element = elementBounds(main, id);
-        scaled = MathTools::resizeRect(element, fitFactor(main, rect).value_or(scale));
-    }
+    if (main && main->elementExists(id))
+        scaled = MathTools::resizeRect(elementBounds(main, id), factor);
 
     QPointF shift;
-    const bool hasText = !textPaintData.text().isNull();
-    if (hasText) {
+    if (!textPaintData.text().isNull()) {
         const QRectF text = paintText(painter, rect, textPaintData, scaled, orientation);
         shift = orientation == Qt::Horizontal ? QPointF(-0.5 * text.width(), 0) : QPointF(0, text.height());
     }
 
     if (main) {
         if (allowGlow && state == Hover && main->elementExists(glow))
-            main->render(painter, glow, centredIn(rect, elementBounds(main, glow).size(), shift));
+            main->render(painter, glow, centredIn(rect, elementBounds(main, glow).size() * factor, shift));
         if (main->elementExists(id))
-            main->render(painter, id, centredIn(rect, hasText ? element.size() : scaled.size(), shift));
+            main->render(painter, id, centredIn(rect, scaled.size(), shift));
     }
 
     for (Utilities::RendererContainer* container : iconRenderer.overlays()) {
@@ -587,16 +586,13 @@ QRectF SvgContentButton::actualContentBounds(const IconRenderer& iconRenderer, c
     };
 
     QSvgRenderer* main = rendererOf(iconRenderer.main());
-    QRectF element;
+    const double factor = fitFactor(main, rect).value_or(scale);
     QRectF scaled;
-    if (main && main->elementExists(iconId)) {
-        element = elementBounds(main, iconId);
-        scaled = MathTools::resizeRect(element, fitFactor(main, rect).value_or(scale));
-    }
+    if (main && main->elementExists(iconId))
+        scaled = MathTools::resizeRect(elementBounds(main, iconId), factor);
 
     QPointF shift;
-    const bool hasText = !textPaintData.text().isNull();
-    if (hasText) {
+    if (!textPaintData.text().isNull()) {
         const QRectF text = actualTextBounds(rect, textPaintData, scaled, orientation);
         include(text);
         shift = orientation == Qt::Horizontal ? QPointF(-0.5 * text.width(), 0) : QPointF(0, text.height());
@@ -604,9 +600,9 @@ QRectF SvgContentButton::actualContentBounds(const IconRenderer& iconRenderer, c
 
     if (main) {
         if (withGlow && main->elementExists(GLOW_ID))
-            include(centredIn(rect, elementBounds(main, GLOW_ID).size(), shift));
+            include(centredIn(rect, elementBounds(main, GLOW_ID).size() * factor, shift));
         if (main->elementExists(iconId))
-            include(centredIn(rect, hasText ? element.size() : scaled.size(), shift));
+            include(centredIn(rect, scaled.size(), shift));
     }
 
     for (Utilities::RendererContainer* container : iconRenderer.overlays()) {

@@ -93,10 +93,23 @@ private slots:
         button->setAllowGlow(allowGlow);
         button->setState(SvgButton::ButtonState(state));
         const QImage image = ControlsTheme::paintItem(button.get(), QSize(140, 60));
-        // The content centre is (60, 20); 16 units right lies outside the icon
-        // but inside the glow.
-        QCOMPARE(isNear(image.pixel(76, 20), QColor("#f0e0a0"), 60), glow);
+        // The content centre is (60, 20); icon and glow are fitted by 2/3 to
+        // radii of about 10.7 and 15.3, so 13 units right lies on the glow only.
+        QCOMPARE(isNear(image.pixel(73, 20), QColor("#f0e0a0"), 60), glow);
         QVERIFY(!isNear(image.pixel(60, 20), QColor("#c8d8f8"), 10));
+    }
+
+    void textSitsBesideTheIcon()
+    {
+        auto button = iconButton();
+        button->setControlId("content");
+        button->setText("Kitchen");
+        const QImage image = ControlsTheme::paintItem(button.get(), QSize(140, 60));
+        const QRect icon = areaOf(image, ICON_COLOUR);
+        const QRect text = areaOf(image, QColor(0x20, 0x20, 0x20));
+        QVERIFY(!icon.isEmpty() && !text.isEmpty());
+        QVERIFY2(text.left() > icon.right() + 2, qPrintable(QString("icon ends at %1, text starts at %2")
+                                                                .arg(icon.right()).arg(text.left())));
     }
 
     void totalContentBoundsCountGlowWhenAsked()

@@ -30,7 +30,9 @@ namespace {
 
 struct ThemeIds
 {
+    QString buttonRenderer;
     QString button;
+    QString contentRenderer;
     QString contentButton;
     QString icon;
     QString overlay;
@@ -55,8 +57,10 @@ void save(QGraphicsScene& scene, const QString& path, qreal scale = 1.0, QRectF 
 void renderButtons(const ThemeIds& ids, const QString& path)
 {
     QGraphicsScene scene;
-    auto* root = new SvgControlObject(ThemeProvider::getRendererFor(ThemeProvider::BUTTON));
+    auto* root = new SvgControlObject(ThemeProvider::getRendererFor(ids.buttonRenderer));
     scene.addItem(root);
+    auto* contentRoot = new SvgControlObject(ThemeProvider::getRendererFor(ids.contentRenderer), root);
+    root->addToChildren(contentRoot);
     const QList<SvgButton::ButtonState> states{SvgButton::Normal, SvgButton::Hover, SvgButton::Pressed,
                                                SvgButton::Disabled};
     for (int column = 0; column < states.size(); ++column) {
@@ -65,7 +69,7 @@ void renderButtons(const ThemeIds& ids, const QString& path)
         const QRectF plainBounds = plain->scaledBounds();
         plain->setBounds(QRectF(column * 170, 0, plainBounds.width(), plainBounds.height()));
 
-        SvgContentButton* content = root->initContentButton(ids.contentButton);
+        SvgContentButton* content = contentRoot->initContentButton(ids.contentButton);
         const QRectF placeholder = content->boundsOnElement(ids.contentButton + SvgButton::CONTENT_SUFFIX);
         content->setControlId(ids.fontControl);
         content->setIconRenderer(Utilities::IconRenderer(ThemeProvider::getRendererFor(ids.icon),
@@ -77,12 +81,13 @@ void renderButtons(const ThemeIds& ids, const QString& path)
         content->setState(states[column]);
         const QRectF contentBounds = content->scaledBounds();
         content->setBounds(QRectF(column * 170, 60, contentBounds.width(), contentBounds.height()));
+        content->setContentBounds(placeholder.translated(content->scaledBounds().topLeft() - contentBounds.topLeft()));
 
         auto* back = new SvgContentBackButton(ThemeProvider::getRendererFor(ThemeProvider::BUTTON), QStringLiteral("text"),
                                               ThemeProvider::getRendererFor(ThemeProvider::BUTTON), QString(), root);
         root->addToChildren(back);
         back->setControlId(ids.fontControl);
-        back->setContentBounds(QRectF(column * 170, 130, 120, 24));
+        back->setContentBounds(QRectF(column * 170, 180, 120, 24));
         back->setText(QStringLiteral("Monthly"));
         back->setContentPadding(2);
         back->setState(states[column]);
@@ -175,12 +180,14 @@ int main(int argc, char* argv[])
         ThemeProvider::clear();
         ThemeProvider::DefaultThemeFolder = theme;
         ThemeProvider::setThemeFile(QString());
-        const ThemeIds ids{fixture ? QStringLiteral("ok") : QStringLiteral("collapse"),
-                           fixture ? QStringLiteral("cb") : QStringLiteral("button"),
+        const ThemeIds ids{fixture ? ThemeProvider::BUTTON : ThemeProvider::WINDOW_FRAME,
+                           fixture ? QStringLiteral("ok") : QStringLiteral("close_button"),
+                           fixture ? ThemeProvider::BUTTON : ThemeProvider::COMMAND_CONTROL,
+                           fixture ? QStringLiteral("cb") : QStringLiteral("odd_1"),
                            fixture ? QStringLiteral("icon") : ThemeProvider::LIGHTS,
                            fixture ? QStringLiteral("overlay") : ThemeProvider::FAVORITE_INDICATOR,
-                           fixture ? QStringLiteral("label") : QStringLiteral("energy_buttons"),
-                           fixture ? QStringLiteral("title") : QStringLiteral("energy_title")};
+                           fixture ? QStringLiteral("label") : QStringLiteral("label_favorite_drop_down"),
+                           fixture ? QStringLiteral("title") : QStringLiteral("label_favorite")};
         const QString prefix = output + QLatin1Char('/') + QString(theme).remove(QLatin1Char(':')).remove(QLatin1Char('/'));
         renderButtons(ids, prefix + QStringLiteral("_buttons.png"));
         renderLabels(ids, prefix + QStringLiteral("_labels.png"));
