@@ -183,7 +183,10 @@ QRegion Scroller::getMaskRegion()
     QPixmap pixmap(size);
     pixmap.fill(Qt::green);
     QPainter painter(&pixmap);
-    const QRectF mask(m_barMaskRect.x(), m_barMaskRect.y(), m_barMaskRect.width(), m_barMiddle->scaledBounds().height());
+    // The track mask stretches with the middle piece, so the whole track
+    // from the start cap to the end cap takes presses.
+    const qreal stretch = m_barMiddle->scaledBounds().height() - boundsOnElement(BAR_MIDDLE_ID).height();
+    const QRectF mask(m_barMaskRect.x(), m_barMaskRect.y(), m_barMaskRect.width(), m_barMaskRect.height() + stretch);
     rendererContainer()->renderer()->render(&painter, BAR_MASK_ID, mask);
     painter.end();
     m_maskRegion = QRegion(pixmap.createMaskFromColor(Qt::black, Qt::MaskOutColor));

@@ -107,6 +107,30 @@ private slots:
         QVERIFY(std::abs(thumbCentre(*scroller).y() - 60) <= 1.5);
     }
 
+    void wholeTrackTakesPresses_data()
+    {
+        QTest::addColumn<qreal>("y");
+        QTest::addColumn<qreal>("value");
+        // The track runs from the start cap at 16 to the end cap at 184.
+        QTest::newRow("start cap") << 17.0 << 0.0;
+        QTest::newRow("low end of the middle") << 179.0 << 99.0;
+        QTest::newRow("end cap") << 183.0 << 100.0;
+    }
+
+    void wholeTrackTakesPresses()
+    {
+        QFETCH(qreal, y);
+        QFETCH(qreal, value);
+        auto scroller = verticalScroller(QRectF(0, 0, 16, 200));
+        scroller->setValue(50);
+        Gestures::EventConsumer consumer;
+        std::unique_ptr<QGraphicsSceneMouseEvent> press(
+            ControlsTheme::mouseEvent(QEvent::GraphicsSceneMousePress, QPointF(8, y)));
+        scroller->handleMousePress(press.get(), consumer);
+        QCOMPARE(consumer.consumer(), scroller.get());
+        QCOMPARE(scroller->value(), value);
+    }
+
     void extremesReachTheTrackEnds()
     {
         auto scroller = verticalScroller(QRectF(0, 0, 16, 200));
