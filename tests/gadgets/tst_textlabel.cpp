@@ -3,6 +3,7 @@
 #include "text/LineTextEditor.h"
 #include "text/TextLabel.h"
 
+#include <QApplication>
 #include <QGraphicsScene>
 #include <QRegularExpressionValidator>
 #include <QSignalSpy>
@@ -90,6 +91,39 @@ private slots:
         QVERIFY(label.isScrollAnimationRunning());
         hover(label, QEvent::GraphicsSceneHoverLeave, QPointF(200, 200));
         QVERIFY(!label.isScrollAnimationRunning());
+    }
+
+    void marqueeDirectionFollowsTheLayout_data()
+    {
+        QTest::addColumn<int>("direction");
+        QTest::addColumn<int>("shift");
+        QTest::newRow("left to right moves left") << int(Qt::LeftToRight) << -10;
+        QTest::newRow("right to left moves right") << int(Qt::RightToLeft) << 10;
+    }
+
+    void marqueeDirectionFollowsTheLayout()
+    {
+        QFETCH(int, direction);
+        QFETCH(int, shift);
+        QApplication::setLayoutDirection(Qt::LayoutDirection(direction));
+        TextLabel label(LONG_TEXT, nullptr);
+        label.setMode(TextLabel::SingleLineAutoScroll);
+        label.setTextBounds(QRectF(0, 0, 120, 20));
+        label.startScrollAnimation(false);
+        const qreal period = label.textRect().width() + TextLabel::BUFFER_PIXELS_COUNT;
+        const auto paintAt = [&label](qreal percentage) {
+            label.setTextPositionPercentage(percentage);
+            return ControlsTheme::paintItem(&label, QSize(120, 20));
+        };
+        const QImage before = paintAt(-0.2);
+        const QImage after = paintAt(-0.2 - 10.0 / period);
+        QApplication::setLayoutDirection(Qt::LeftToRight);
+        int differences = 0;
+        for (int y = 0; y < 20; ++y) {
+            for (int x = 20; x < 100; ++x)
+                differences += qAlpha(after.pixel(x + shift, y)) != qAlpha(before.pixel(x, y)) ? 1 : 0;
+        }
+        QVERIFY2(differences < 20, qPrintable(QString::number(differences)));
     }
 
     void fittingTextNeverScrolls_data()
