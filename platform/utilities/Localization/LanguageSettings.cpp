@@ -2,7 +2,7 @@
 
 namespace Corvane::Utilities::Localization {
 
-const QString LanguageSettings::DEFAULT_LOCALE = QStringLiteral("en");
-const QString LanguageSettings::ARABIC_LOCALE = QStringLiteral("ar");
+const QString LanguageSettings::DEFAULT_LOCALE = QStringLiteral("en_US");
+const QString LanguageSettings::ARABIC_LOCALE = QStringLiteral("ar_SA");
 
 } // namespace Corvane::Utilities::Localization

@@ -1,0 +1,47 @@
+#include "utilities/Localization/TranslatorsManager.h"
+
+#include "utilities/PathProvider.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace Corvane::Utilities::Localization {
+
+TranslatorsManager* TranslatorsManager::instance()
+{
+    static TranslatorsManager manager;
+    return &manager;
+}
+
+TranslatorsManager::~TranslatorsManager()
+{
+    qDeleteAll(m_translators);
+}
+
+void TranslatorsManager::updateTranslators(const QString& locale)
+{
+    removeTranslators();
+    installTranslator(QCoreApplication::applicationName() + u'_' + locale, PathProvider::translationsPath());
+    installTranslator(QStringLiteral("qtbase_") + locale, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+}
+
+void TranslatorsManager::removeTranslators()
+{
+    for (QTranslator* translator : std::as_const(m_translators)) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+    m_translators.clear();
+}
+
+void TranslatorsManager::installTranslator(const QString& fileName, const QString& folder)
+{
+    auto* translator = new QTranslator;
+    if (translator->load(fileName, folder) && QCoreApplication::installTranslator(translator))
+        m_translators.append(translator);
+    else
+        delete translator;
+}
+
+} // namespace Corvane::Utilities::Localization

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+
+class QLocalServer;
+class QLocalSocket;
+
+namespace Corvane::Utilities {
+
+// Keeps one instance of a program per key and user session. The first
+// instance listens on a local socket named after the key; a later start
+// connects to it, hands over its arguments and learns that it must end.
+class SingleInstanceGuard : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit SingleInstanceGuard(const QString& key, QObject* parent = nullptr);
+    ~SingleInstanceGuard() override;
+
+    // Hands arguments to a running instance of the key, or, when none runs,
+    // starts listening as the running instance. Returns isRunning().
+    bool start(const QStringList& arguments);
+
+    // Whether another instance held the key and received the arguments.
+    bool isRunning() const;
+    bool isListening() const;
+
+    // Full path of the local socket used for key.
+    static QString socketPath(const QString& key);
+
+Q_SIGNALS:
+    // In the running instance: a later start handed over its arguments.
+    void argumentsReceived(const QStringList& arguments);
+
+private:
+    bool handOver(const QStringList& arguments);
+    bool listen();
+    void onNewConnection();
+    void onReadyRead(QLocalSocket* socket);
+
+    QString m_key;
+    QLocalServer* m_server = nullptr;
+    bool m_running = false;
+};
+
+} // namespace Corvane::Utilities

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QObject>
+#include <QStringList>
+#include <QUrl>
+
+class QTcpServer;
+class QTcpSocket;
+
+// A small HTTP/1.1 server on 127.0.0.1 for tests. Each path gets a scripted
+// response; unknown paths get 404. Every connection serves one request and
+// is closed after the answer.
+class HttpTestServer : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Response
+    {
+        int status = 200;
+        QByteArray body;
+        // Bytes of the body sent before the connection is closed; -1 sends
+        // all of it. The announced Content-Length stays the body's size.
+        qint64 sendBytes = -1;
+        // Wait before the answer starts.
+        int delayMs = 0;
+        // Read the request and never answer.
+        bool neverAnswer = false;
+        // With chunkSize > 0 the body goes out in chunks of this size, one
+        // every chunkIntervalMs.
+        int chunkSize = 0;
+        int chunkIntervalMs = 0;
+    };
+
+    explicit HttpTestServer(QObject* parent = nullptr);
+
+    // Listens on 127.0.0.1 on a free port.
+    bool listen();
+    quint16 port() const;
+    // "http://127.0.0.1:<port>" followed by path.
+    QUrl url(const QString& path = QString()) const;
+
+    void setResponse(const QString& path, const Response& response);
+    void setResponse(const QString& path, int status, const QByteArray& body);
+    QStringList requestedPaths() const;
+
+    // A port of 127.0.0.1 on which nobody listens.
+    static quint16 closedPort();
+
+private:
+    void onNewConnection();
+    void onReadyRead(QTcpSocket* socket);
+    void answer(QTcpSocket* socket, const QString& path);
+    void sendBody(QTcpSocket* socket, const Response& response);
+
+    QTcpServer* m_server;
+    QHash<QString, Response> m_responses;
+    QStringList m_requestedPaths;
+};

@@ -1,0 +1,411 @@
+#include "updatechecker/VersionUpdater.h"
+
+#include "HttpTestServer.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QNetworkProxy>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Corvane::UpdateChecker;
+
+namespace {
+
+constexpr int TimeoutMs = 1000;
+const QString CheckPath = QStringLiteral("/updates/Vantrel/check.xml");
+const QString KitPath = QStringLiteral("/updates/Vantrel/vantrel_2.1.0_amd64.deb");
+
+QByteArray kitBytes()
+{
+    QByteArray bytes;
+    for (int i = 0; i < 200000; ++i)
+        bytes.append(char(i * 7));
+    return bytes;
+}
+
+QByteArray checkXml(const QByteArray& version, const QByteArray& kit, const QByteArray& extra = QByteArray())
+{
+    return "<?xml version=\"1.0\"?>\n<UPDATES>\n  <KIT version=\"" + version
+        + "\" stage=\"4\" os=\"3\" architecture=\"2\" package=\"3\" link=\"vantrel_2.1.0_amd64.deb\" size=\""
+        + QByteArray::number(kit.size()) + "\" sha256=\""
+        + QCryptographicHash::hash(kit, QCryptographicHash::Sha256).toHex() + "\"" + extra + "/>\n</UPDATES>\n";
+}
+
+QList<int> results(const QSignalSpy& spy)
+{
+    QList<int> codes;
+    for (const QList<QVariant>& arguments : spy)
+        codes << arguments.at(0).value<UpdaterResult>();
+    return codes;
+}
+
+} // namespace
+
+class tst_VersionUpdater : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void check_data();
+    void check();
+    void checkFailsWhenServerNeverAnswers();
+    void checkWithoutListeningServer_data();
+    void checkWithoutListeningServer();
+    void checkAbortEndsOnce();
+
+    void downloadSavesVerifiedKit();
+    void downloadReplacesExistingFile();
+    void downloadFailure_data();
+    void downloadFailure();
+    void downloadIntoMissingFolderFailsSaving();
+    void downloadRefusesUnsafeLink_data();
+    void downloadRefusesUnsafeLink();
+    void downloadAbortDuringSlowTransferEndsOnce();
+    void downloadAbortDuringSavingEndsOnce();
+
+private:
+    void check(const QString& installedVersion);
+    QSignalSpy* finishedSpy();
+    bool waitForFinalDownloadResult(QSignalSpy& spy);
+    QString target() const;
+    QStringList leftFiles() const;
+
+    HttpTestServer* m_server = nullptr;
+    VersionUpdater* m_updater = nullptr;
+    QTemporaryDir* m_dir = nullptr;
+    bool m_online = true;
+};
+
+void tst_VersionUpdater::initTestCase()
+{
+    // Proxy variables of the machine must not reroute loopback requests.
+    QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
+}
+
+void tst_VersionUpdater::init()
+{
+    m_server = new HttpTestServer(this);
+    QVERIFY(m_server->listen());
+    m_updater = new VersionUpdater(this);
+    m_updater->setTransferTimeout(TimeoutMs);
+    m_online = true;
+    m_updater->setNetworkAvailabilityProbe([this] { return m_online; });
+    m_dir = new QTemporaryDir;
+    QVERIFY(m_dir->isValid());
+}
+
+void tst_VersionUpdater::cleanup()
+{
+    delete m_updater;
+    delete m_server;
+    delete m_dir;
+}
+
+QString tst_VersionUpdater::target() const
+{
+    return m_dir->filePath("vantrel_2.1.0_amd64.deb");
+}
+
+QStringList tst_VersionUpdater::leftFiles() const
+{
+    return QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden);
+}
+
+void tst_VersionUpdater::check(const QString& installedVersion)
+{
+    m_updater->checkForNewVersion(m_server->url(CheckPath).toString(), installedVersion, Release, Linux, X64,
+                                  DebianPackage, "Vantrel");
+}
+
+void tst_VersionUpdater::check_data()
+{
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<QString>("installed");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QString>("fileName");
+
+    const QByteArray kit = kitBytes();
+    const QString kitName = "vantrel_2.1.0_amd64.deb";
+    QTest::newRow("newer kit") << 200 << checkXml("2.1.0", kit) << "2.0.93" << int(NewVersionAvailable) << kitName;
+    QTest::newRow("newer kit with firmware")
+        << 200 << checkXml("2.1.0", kit, " firmware=\"1\"") << "2.0.93" << int(NewVersionWithFirmwareAvailable)
+        << kitName;
+    QTest::newRow("no software information")
+        << 200 << checkXml("2.1.0", kit) << "-1.-1.-1" << int(NewVersionAvailable) << kitName;
+    QTest::newRow("same version") << 200 << checkXml("2.1.0", kit) << "2.1.0" << int(UpToDate) << "";
+    QTest::newRow("older kit") << 200 << checkXml("2.0.9", kit) << "2.0.10" << int(UpToDate) << "";
+    QTest::newRow("kit of other package")
+        << 200 << checkXml("2.1.0", kit).replace("package=\"3\"", "package=\"4\"") << "2.0.0"
+        << int(NoKitsAvailable) << "";
+    QTest::newRow("hostile kit names")
+        << 200
+        << checkXml("2.1.0", kit).replace("vantrel_2.1.0_amd64.deb", "../x")
+               + checkXml("2.1.0", kit).replace("vantrel_2.1.0_amd64.deb", "/etc/x")
+        << "2.0.0" << int(NoKitsAvailable) << "";
+    QTest::newRow("empty kit name")
+        << 200 << checkXml("2.1.0", kit).replace("vantrel_2.1.0_amd64.deb", "") << "2.0.0" << int(NoKitsAvailable)
+        << "";
+    QTest::newRow("no check file") << 404 << QByteArray("not here") << "2.0.0" << int(NoKitsAvailable) << "";
+    QTest::newRow("server error") << 500 << QByteArray("oops") << "2.0.0" << int(ServerUnreachable) << "";
+    QTest::newRow("not a check file") << 200 << QByteArray("<html/>") << "2.0.0" << int(ServerUnreachable) << "";
+}
+
+void tst_VersionUpdater::check()
+{
+    QFETCH(int, status);
+    QFETCH(QByteArray, body);
+    QFETCH(QString, installed);
+    QFETCH(int, result);
+    QFETCH(QString, fileName);
+
+    m_server->setResponse(CheckPath, status, body);
+    QSignalSpy finished(m_updater, &VersionUpdater::checkForNewVersionFinished);
+    check(installed);
+    QVERIFY(finished.wait());
+    QCOMPARE(results(finished), QList<int>{result});
+    QCOMPARE(finished.at(0).at(1).toString(), fileName);
+    QVERIFY(!m_updater->isBusy());
+}
+
+void tst_VersionUpdater::checkFailsWhenServerNeverAnswers()
+{
+    HttpTestServer::Response silent;
+    silent.neverAnswer = true;
+    m_server->setResponse(CheckPath, silent);
+    QSignalSpy finished(m_updater, &VersionUpdater::checkForNewVersionFinished);
+    check("2.0.0");
+    QVERIFY(finished.wait(TimeoutMs * 10));
+    QCOMPARE(results(finished), QList<int>{ServerUnreachable});
+}
+
+void tst_VersionUpdater::checkWithoutListeningServer_data()
+{
+    QTest::addColumn<bool>("online");
+    QTest::addColumn<int>("result");
+
+    QTest::newRow("network up") << true << int(ServerUnreachable);
+    QTest::newRow("network down") << false << int(NetworkUnavailable);
+}
+
+void tst_VersionUpdater::checkWithoutListeningServer()
+{
+    QFETCH(bool, online);
+    QFETCH(int, result);
+
+    m_online = online;
+    QSignalSpy finished(m_updater, &VersionUpdater::checkForNewVersionFinished);
+    m_updater->checkForNewVersion(QString("http://127.0.0.1:%1/check.xml").arg(HttpTestServer::closedPort()),
+                                  "2.0.0", Release, Linux, X64, DebianPackage, "Vantrel");
+    QVERIFY(finished.wait());
+    QCOMPARE(results(finished), QList<int>{result});
+}
+
+void tst_VersionUpdater::checkAbortEndsOnce()
+{
+    HttpTestServer::Response slow;
+    slow.delayMs = 2000;
+    slow.body = checkXml("2.1.0", kitBytes());
+    m_server->setResponse(CheckPath, slow);
+    QSignalSpy finished(m_updater, &VersionUpdater::checkForNewVersionFinished);
+    check("2.0.0");
+    QTest::qWait(50);
+    m_updater->abortCheckForNewVersion();
+    m_updater->abortCheckForNewVersion();
+    m_updater->abortDownloadNewVersion();
+    QTRY_COMPARE(finished.count(), 1);
+    QTest::qWait(100);
+    QCOMPARE(results(finished), QList<int>{CheckCanceled});
+}
+
+bool tst_VersionUpdater::waitForFinalDownloadResult(QSignalSpy& spy)
+{
+    auto finalCount = [&spy] {
+        int count = 0;
+        for (const QList<QVariant>& arguments : spy)
+            count += arguments.at(0).value<UpdaterResult>() != DownloadCompleted;
+        return count;
+    };
+    if (!QTest::qWaitFor([&finalCount] { return finalCount() >= 1; }, 10000))
+        return false;
+    QTest::qWait(100); // a second final result would show up now
+    return finalCount() == 1;
+}
+
+void tst_VersionUpdater::downloadSavesVerifiedKit()
+{
+    const QByteArray kit = kitBytes();
+    m_server->setResponse(CheckPath, 200, checkXml("2.1.0", kit));
+    HttpTestServer::Response trickle;
+    trickle.body = kit;
+    trickle.chunkSize = 40000;
+    trickle.chunkIntervalMs = 10;
+    m_server->setResponse(KitPath, trickle);
+
+    QSignalSpy finished(m_updater, &VersionUpdater::updateDownloadFinished);
+    QSignalSpy progress(m_updater, &VersionUpdater::downloadProgress);
+    QSignalSpy saving(m_updater, &VersionUpdater::savingDownloadedUpdateProgress);
+    const QString link = m_server->url(KitPath).toString();
+    m_updater->downloadNewVersion(link, target());
+    QVERIFY(waitForFinalDownloadResult(finished));
+
+    QCOMPARE(results(finished), (QList<int>{DownloadCompleted, DownloadSaved}));
+    QCOMPARE(finished.at(1).at(1).toString(), link);
+    QCOMPARE(finished.at(1).at(2).toString(), target());
+    QVERIFY(progress.count() >= 2);
+    qint64 previous = 0;
+    for (const QList<QVariant>& step : progress) {
+        QVERIFY(step.at(0).toLongLong() > previous);
+        QCOMPARE(step.at(1).toLongLong(), qint64(kit.size()));
+        previous = step.at(0).toLongLong();
+    }
+    QCOMPARE(previous, qint64(kit.size()));
+    QVERIFY(!saving.isEmpty());
+    QCOMPARE(saving.last().at(0).toLongLong(), qint64(kit.size()));
+
+    QFile saved(target());
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(), kit);
+    QCOMPARE(leftFiles(), QStringList{"vantrel_2.1.0_amd64.deb"});
+}
+
+void tst_VersionUpdater::downloadReplacesExistingFile()
+{
+    const QByteArray kit = kitBytes();
+    m_server->setResponse(CheckPath, 200, checkXml("2.1.0", kit));
+    m_server->setResponse(KitPath, 200, kit);
+    QFile old(target());
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("old kit");
+    old.close();
+
+    QSignalSpy finished(m_updater, &VersionUpdater::updateDownloadFinished);
+    m_updater->downloadNewVersion(m_server->url(KitPath).toString(), target());
+    QVERIFY(waitForFinalDownloadResult(finished));
+    QCOMPARE(results(finished).last(), int(DownloadSaved));
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), kit);
+}
+
+void tst_VersionUpdater::downloadFailure_data()
+{
+    QTest::addColumn<QByteArray>("checkFile");
+    QTest::addColumn<int>("kitStatus");
+    QTest::addColumn<QByteArray>("kitBody");
+    QTest::addColumn<qint64>("sendBytes");
+
+    const QByteArray kit = kitBytes();
+    QByteArray tampered = kit;
+    tampered[1000] = tampered[1000] + 1;
+    QTest::newRow("kit missing (404)") << checkXml("2.1.0", kit) << 404 << QByteArray("gone") << qint64(-1);
+    QTest::newRow("body cut halfway") << checkXml("2.1.0", kit) << 200 << kit << qint64(kit.size() / 2);
+    QTest::newRow("wrong digest") << checkXml("2.1.0", kit) << 200 << tampered << qint64(-1);
+    QTest::newRow("longer than announced") << checkXml("2.1.0", kit) << 200 << kit + kit << qint64(-1);
+    QTest::newRow("kit not in check file")
+        << checkXml("2.1.0", kit).replace("vantrel_2.1.0_amd64.deb", "other.deb") << 200 << kit << qint64(-1);
+    QTest::newRow("no check file") << QByteArray() << 200 << kit << qint64(-1);
+}
+
+void tst_VersionUpdater::downloadFailure()
+{
+    QFETCH(QByteArray, checkFile);
+    QFETCH(int, kitStatus);
+    QFETCH(QByteArray, kitBody);
+    QFETCH(qint64, sendBytes);
+
+    if (!checkFile.isEmpty())
+        m_server->setResponse(CheckPath, 200, checkFile);
+    HttpTestServer::Response kit;
+    kit.status = kitStatus;
+    kit.body = kitBody;
+    kit.sendBytes = sendBytes;
+    m_server->setResponse(KitPath, kit);
+
+    QSignalSpy finished(m_updater, &VersionUpdater::updateDownloadFinished);
+    m_updater->downloadNewVersion(m_server->url(KitPath).toString(), target());
+    QVERIFY(waitForFinalDownloadResult(finished));
+    QCOMPARE(results(finished), QList<int>{DownloadFailed});
+    QCOMPARE(leftFiles(), QStringList());
+}
+
+void tst_VersionUpdater::downloadIntoMissingFolderFailsSaving()
+{
+    const QByteArray kit = kitBytes();
+    m_server->setResponse(CheckPath, 200, checkXml("2.1.0", kit));
+    m_server->setResponse(KitPath, 200, kit);
+    QSignalSpy finished(m_updater, &VersionUpdater::updateDownloadFinished);
+    m_updater->downloadNewVersion(m_server->url(KitPath).toString(), m_dir->filePath("missing/kit.deb"));
+    QVERIFY(waitForFinalDownloadResult(finished));
+    QCOMPARE(results(finished), QList<int>{SavingFailed});
+}
+
+void tst_VersionUpdater::downloadRefusesUnsafeLink_data()
+{
+    QTest::addColumn<QString>("path");
+
+    QTest::newRow("no file name") << "/updates/Vantrel/";
+    QTest::newRow("parent folder") << "/updates/Vantrel/..";
+}
+
+void tst_VersionUpdater::downloadRefusesUnsafeLink()
+{
+    QFETCH(QString, path);
+
+    const int requestsBefore = m_server->requestedPaths().size();
+    QSignalSpy finished(m_updater, &VersionUpdater::updateDownloadFinished);
+    m_updater->downloadNewVersion(m_server->url().toString() + path, target());
+    QVERIFY(waitForFinalDownloadResult(finished));
+    QCOMPARE(results(finished), QList<int>{DownloadFailed});
+    QCOMPARE(m_server->requestedPaths().size(), requestsBefore);
+    QCOMPARE(leftFiles(), QStringList());
+}
+
+void tst_VersionUpdater::downloadAbortDuringSlowTransferEndsOnce()
+{
+    const QByteArray kit = kitBytes();
+    m_server->setResponse(CheckPath, 200, checkXml("2.1.0", kit));
+    HttpTestServer::Response trickle;
+    trickle.body = kit;
+    trickle.chunkSize = 1000;
+    trickle.chunkIntervalMs = 20;
+    m_server->setResponse(KitPath, trickle);
+
+    QSignalSpy finished(m_updater, &VersionUpdater::updateDownloadFinished);
+    QSignalSpy progress(m_updater, &VersionUpdater::downloadProgress);
+    m_updater->downloadNewVersion(m_server->url(KitPath).toString(), target());
+    QTRY_VERIFY(progress.count() >= 2);
+    QVERIFY(QFile::exists(target() + ".part"));
+    m_updater->abortCheckForNewVersion(); // the other kind: ignored
+    m_updater->abortDownloadNewVersion();
+    m_updater->abortDownloadNewVersion();
+    QVERIFY(waitForFinalDownloadResult(finished));
+    QCOMPARE(results(finished), QList<int>{DownloadCanceled});
+    QCOMPARE(leftFiles(), QStringList());
+}
+
+void tst_VersionUpdater::downloadAbortDuringSavingEndsOnce()
+{
+    const QByteArray kit = kitBytes();
+    m_server->setResponse(CheckPath, 200, checkXml("2.1.0", kit));
+    m_server->setResponse(KitPath, 200, kit);
+
+    QSignalSpy finished(m_updater, &VersionUpdater::updateDownloadFinished);
+    connect(m_updater, &VersionUpdater::updateDownloadFinished, this, [this](UpdaterResult result) {
+        if (result == DownloadCompleted)
+            m_updater->abortDownloadNewVersion();
+    });
+    m_updater->downloadNewVersion(m_server->url(KitPath).toString(), target());
+    QVERIFY(waitForFinalDownloadResult(finished));
+    QCOMPARE(results(finished), (QList<int>{DownloadCompleted, DownloadCanceled}));
+    QCOMPARE(leftFiles(), QStringList());
+}
+
+QTEST_GUILESS_MAIN(tst_VersionUpdater)
+#include "tst_versionupdater.moc"

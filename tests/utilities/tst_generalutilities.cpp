@@ -1,0 +1,120 @@
+#include "utilities/GeneralUtilities.h"
+
+#include "utilities/CustomApplicationIniSettings.h"
+#include "utilities/InitSettings.h"
+#include "utilities/PathProvider.h"
+
+#include <QDate>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Corvane::Utilities;
+
+class tst_GeneralUtilities : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void startsUpdaterWithArguments();
+    void autoUpdate_data();
+    void autoUpdate();
+
+private:
+    QStringList recordedArguments();
+
+    QTemporaryDir m_dir;
+    QString m_record;
+};
+
+void tst_GeneralUtilities::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    qputenv("CORVANE_CONFIG_DIR", m_dir.filePath("config").toLocal8Bit());
+    QCoreApplication::setApplicationName("Caller");
+
+    // A stand-in Updater that records its arguments, one per line.
+    m_record = m_dir.filePath("arguments.txt");
+    const QString script = m_dir.filePath("fake-updater");
+    QFile file(script);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QString("#!/bin/sh\n: > '%1.tmp'\nfor a in \"$@\"; do printf '%s\\n' \"$a\" >> '%1.tmp'; done\n"
+                       "mv '%1.tmp' '%1'\n")
+                   .arg(m_record)
+                   .toUtf8());
+    file.close();
+    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("CORVANE_UPDATER", script.toLocal8Bit());
+}
+
+void tst_GeneralUtilities::init()
+{
+    QFile::remove(m_record);
+    QFile::remove(PathProvider::iniFilePath());
+}
+
+QStringList tst_GeneralUtilities::recordedArguments()
+{
+    QFile file(m_record);
+    if (!QTest::qWaitFor([&file] { return file.exists(); }, 5000) || !file.open(QIODevice::ReadOnly))
+        return {"<not started>"};
+    QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
+    lines.removeLast();
+    return lines;
+}
+
+void tst_GeneralUtilities::startsUpdaterWithArguments()
+{
+    QVERIFY(GeneralUtilities::startUpdater({}));
+    QCOMPARE(recordedArguments(), QStringList());
+}
+
+void tst_GeneralUtilities::autoUpdate_data()
+{
+    QTest::addColumn<QString>("showUpdates");
+    QTest::addColumn<QDate>("lastCheck");
+    QTest::addColumn<bool>("started");
+
+    QTest::newRow("fresh ini") << "" << QDate() << true;
+    QTest::newRow("checked yesterday") << "true" << QDate::currentDate().addDays(-1) << true;
+    QTest::newRow("checked today") << "true" << QDate::currentDate() << false;
+    QTest::newRow("turned off") << "false" << QDate() << false;
+}
+
+void tst_GeneralUtilities::autoUpdate()
+{
+    QFETCH(QString, showUpdates);
+    QFETCH(QDate, lastCheck);
+    QFETCH(bool, started);
+
+    {
+        QSettings ini(PathProvider::iniFilePath(), QSettings::IniFormat);
+        ini.setValue(InitSettings::LOCALE_KEY, "it_IT");
+        if (!showUpdates.isEmpty())
+            ini.setValue(CommonIniSettings::SHOW_UPDATES_ON_STARTUP_KEY, showUpdates);
+        if (lastCheck.isValid())
+            ini.setValue(CommonIniSettings::LAST_UPDATE_CHECK_KEY, lastCheck.toString(Qt::ISODate));
+    }
+    InitSettings::readSettings();
+
+    QCOMPARE(GeneralUtilities::startAutoUpdateIfNeeded(), started);
+    if (started) {
+        // The ini file and locale come before the automatic switch, where
+        // the Updater stops reading.
+        QCOMPARE(recordedArguments(),
+                 (QStringList{"/inifile", PathProvider::iniFilePath(), "/locale", "it_IT", "/automaticupdate"}));
+        CustomApplicationIniSettings settings;
+        settings.readSettings();
+        QCOMPARE(settings.lastUpdateCheck(), QDate::currentDate());
+        QVERIFY(!GeneralUtilities::startAutoUpdateIfNeeded()); // once a day
+    } else {
+        QTest::qWait(100);
+        QVERIFY(!QFile::exists(m_record));
+    }
+}
+
+QTEST_GUILESS_MAIN(tst_GeneralUtilities)
+#include "tst_generalutilities.moc"
