@@ -33,6 +33,9 @@ void ElementPixmapCache::drawDevicePixmap(QPainter* painter, const QRectF& targe
     if (transform.type() <= QTransform::TxScale && transform.m11() > 0 && transform.m22() > 0) {
         const QPointF topLeft = transform.map(target.topLeft());
         painter->resetTransform();
+        // A 1:1 copy needs no filtering; with the hints on, Qt's raster
+        // engine takes a far slower path for it.
+        painter->setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform, false);
         painter->drawPixmap(QPoint(qRound(topLeft.x()), qRound(topLeft.y())), pixmap);
     } else {
         painter->setRenderHint(QPainter::SmoothPixmapTransform, true);

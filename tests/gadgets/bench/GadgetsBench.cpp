@@ -2,8 +2,9 @@
 // controls' cached pixmaps and once by rendering every SVG element straight
 // through QSvgRenderer, and prints the frame times:
 //     <case> mean_ms=<x> worst_ms=<y>
-// Run by hand; the theme is the fixture theme unless a theme folder is given
-// as the first argument (for example ":/CorvaneTheme").
+// Run by hand; the theme is the fixture theme unless a built-in theme folder
+// is given as the first argument (":/CorvaneTheme" or ":/TalveraTheme"), whose
+// command ring segments then serve as the buttons.
 
 #include "controls/SvgContentButton.h"
 #include "controls/SvgControlObject.h"
@@ -38,10 +39,10 @@ struct Scene
     QSize size;
 };
 
-Scene buildScene(const QString& buttonId, const QString& iconFile)
+Scene buildScene(const QString& rendererName, const QString& buttonId, const QString& iconFile)
 {
     Scene scene;
-    scene.root = std::make_unique<SvgControlObject>(ThemeProvider::getRendererFor(ThemeProvider::BUTTON));
+    scene.root = std::make_unique<SvgControlObject>(ThemeProvider::getRendererFor(rendererName));
     const Utilities::IconRenderer icon(ThemeProvider::getRendererFor(iconFile), {});
     for (int i = 0; i < BUTTON_COUNT; ++i) {
         SvgContentButton* button = scene.root->initContentButton(buttonId);
@@ -123,7 +124,8 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     const bool fixture = argc < 2;
     ThemeProvider::DefaultThemeFolder = fixture ? QStringLiteral(":/ControlsTheme") : QString::fromLocal8Bit(argv[1]);
-    const Scene scene = buildScene(fixture ? QStringLiteral("cb") : QStringLiteral("button"),
+    const Scene scene = buildScene(fixture ? ThemeProvider::BUTTON : ThemeProvider::COMMAND_CONTROL,
+                                   fixture ? QStringLiteral("cb") : QStringLiteral("odd_1"),
                                    fixture ? QStringLiteral("icon") : ThemeProvider::LIGHTS);
 
     measure("buttons_cached_1.0", scene, 1.0, paintCached);
