@@ -1,0 +1,141 @@
+#include "controls/SvgElement.h"
+
+#include "controls/SvgControlObject.h"
+#include "theme/RendererContainer.h"
+
+#include <QBitmap>
+#include <QGraphicsSceneMouseEvent>
+#include <QPainter>
+#include <QSvgRenderer>
+
+namespace Corvane::Gadgets {
+
+SvgElement::SvgElement(Utilities::RendererContainer* renderer, const QString& elementId, SvgControlObject* parent)
+    : SvgControl(renderer, parent)
+    , m_elementId(elementId)
+    , m_fullElementId(elementId)
+    , m_parent(parent)
+{
+    SvgElement::updateBounds();
+}
+
+bool SvgElement::hasElement(const QString& elementId) const
+{
+    QSvgRenderer* renderer = rendererContainer() ? rendererContainer()->renderer() : nullptr;
+    return renderer && !elementId.isEmpty() && renderer->elementExists(elementId);
+}
+
+void SvgElement::updateBounds()
+{
+    setBounds(boundsOnElement(fullElementId()));
+}
+
+void SvgElement::setElementsSuffix(const QString& suffix)
+{
+    SvgControl::setElementsSuffix(suffix);
+    const QString suffixed = m_elementId + SUFFIX_SEPARATOR + suffix;
+    m_fullElementId = !suffix.isEmpty() && hasElement(suffixed) ? suffixed : m_elementId;
+    invalidateHitMask();
+}
+
+void SvgElement::invalidateHitMask()
+{
+    m_hitPixmapId.clear();
+    m_hitRegion = QRegion();
+    m_pixmapCache.clear();
+}
+
+void SvgElement::setCustomScale(qreal scale)
+{
+    SvgControl::setCustomScale(scale);
+    invalidateHitMask();
+    update();
+}
+
+void SvgElement::updateCachedData()
+{
+    SvgControl::updateCachedData();
+    invalidateHitMask();
+    updateBounds();
+}
+
+void SvgElement::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*)
+{
+    paintElement(painter, fullElementId());
+}
+
+void SvgElement::paintElement(QPainter* painter, const QString& elementId)
+{
+    const bool clipped = !m_clipRegion.isEmpty();
+    if (clipped) {
+        painter->save();
+        painter->setClipRegion(m_clipRegion);
+    }
+
+    if (hasElement(elementId)) {
+        m_pixmapCache.draw(painter, rendererContainer()->renderer(), elementId, elementTarget(elementId));
+        if (m_acceptsMouse && m_hitPixmapId != elementId)
+            renderHitPixmap(elementId);
+    }
+
+    if (clipped)
+        painter->restore();
+}
+
+QRectF SvgElement::elementTarget(const QString& elementId) const
+{
+    const QRectF target = SvgControl::boundingRect();
+    if (m_stretch)
+        return target;
+    const QRectF element = boundsOnElement(elementId);
+    const QRectF bounds = scaledBounds();
+    const QRectF tolerant = bounds.adjusted(-0.001, -0.001, 0.001, 0.001);
+    const QPointF offset = tolerant.contains(element)
+        ? element.topLeft() - bounds.topLeft()
+        : QPointF((target.width() - element.width()) * 0.5, (target.height() - element.height()) * 0.5);
+    return QRectF(target.topLeft() + offset, element.size());
+}
+
+void SvgElement::renderHitPixmap(const QString& elementId)
+{
+    const QSize size(qRound(scaledBounds().width()), qRound(scaledBounds().height()));
+    m_hitRegion = QRegion();
+    m_hitPixmapId = elementId;
+    if (size.isEmpty()) {
+        m_hitPixmap = QPixmap();
+        return;
+    }
+    m_hitPixmap = QPixmap(size);
+    m_hitPixmap.fill(Qt::transparent);
+    QPainter painter(&m_hitPixmap);
+    rendererContainer()->renderer()->render(&painter, elementId, QRectF(m_hitPixmap.rect()));
+}
+
+bool SvgElement::hitTest(const QPointF& scenePos)
+{
+    if (!m_acceptsMouse)
+        return false;
+    if (m_hitPixmapId.isEmpty() && hasElement(fullElementId()))
+        renderHitPixmap(fullElementId());
+    if (m_hitRegion.isEmpty() && !m_hitPixmap.isNull()) {
+        // Opaque pixels form the region; the alpha mask keeps an element that
+        // covers its own corners hittable.
+        m_hitRegion = QRegion(QBitmap::fromImage(m_hitPixmap.toImage().createAlphaMask()));
+    }
+    const QPointF local = mapFromScene(scenePos);
+    return m_hitRegion.contains(QPoint(qRound(local.x()), qRound(local.y())));
+}
+
+void SvgElement::mousePressEvent(QGraphicsSceneMouseEvent* event)
+{
+    event->setAccepted(false);
+    if (!m_acceptsMouse || !isVisible() || !isEnabled())
+        return;
+    if (!hitTest(event->scenePos()))
+        return;
+    const QPointF local = mapFromScene(event->scenePos());
+    if (!isObscured(QRectF(local, QSizeF(1, 1))))
+        event->accept();
+}
+
+} // namespace Corvane::Gadgets
