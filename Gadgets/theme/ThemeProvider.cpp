@@ -22,6 +22,7 @@
 static void initThemeResources()
 {
     Q_INIT_RESOURCE(themes);
+    Q_INIT_RESOURCE(images);
 }
 
 namespace Corvane::Gadgets {
