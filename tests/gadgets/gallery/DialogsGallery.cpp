@@ -4,6 +4,8 @@
 // With --show the filled dialog also stays on screen for that long, for a
 // screenshot of a real window.
 
+#include "ZipBuilder.h"
+
 #include "dialogs/SkinBrowser.h"
 #include "dialogs/UserConfigurationAreaDialog.h"
 #include "theme/ThemeEngineHandler.h"
@@ -43,10 +45,10 @@ void save(QWidget* widget, const QString& path)
     widget->grab().save(path);
 }
 
-UserConfigurationAreaDialog* filledDialog(const QString& locale)
+UserConfigurationAreaDialog* filledDialog(const QString& locale, const QString& skins)
 {
     auto* dialog = new UserConfigurationAreaDialog;
-    dialog->loadSkins(QDir::tempPath() + "/no-skins-here");
+    dialog->loadSkins(skins);
     dialog->setLanguage(locale, {LocaleData(LanguageSettings::DEFAULT_LOCALE, "English"),
                                  LocaleData("it_IT", "Italiano"),
                                  LocaleData(LanguageSettings::ARABIC_LOCALE, QString::fromUtf8("العربية"))});
@@ -59,6 +61,17 @@ UserConfigurationAreaDialog* filledDialog(const QString& locale)
     dialog->resize(750, 540);
     dialog->adjustComboboxesToTheWidestOne();
     return dialog;
+}
+
+// Keeps a window on screen for a screenshot of the real window.
+void showFor(QWidget* window, int seconds)
+{
+    if (seconds <= 0)
+        return;
+    window->move(20, 20);
+    window->show();
+    QTimer::singleShot(seconds * 1000, qApp, &QApplication::quit);
+    qApp->exec();
 }
 
 } // namespace
@@ -75,26 +88,32 @@ int main(int argc, char* argv[])
 
     ThemeProvider::initResources();
     ThemeEngineHandler themeFiles;
+    // Each built-in theme offers the other one as a skin zip.
+    const QString skinsOf[] = {work.path() + "/skins-corvane", work.path() + "/skins-talvera"};
+    QDir().mkpath(skinsOf[0]);
+    QDir().mkpath(skinsOf[1]);
+    ZipBuilder().addFolder(themeCopy(":/TalveraTheme", work.path())).write(skinsOf[0] + "/Essential.zip");
+    ZipBuilder().addFolder(themeCopy(":/CorvaneTheme", work.path())).write(skinsOf[1] + "/Default.zip");
     for (const QString theme : {":/CorvaneTheme", ":/TalveraTheme"}) {
         const QString name = QFileInfo(theme).fileName();
+        const QString skins = skinsOf[theme == QString(":/CorvaneTheme") ? 0 : 1];
         ThemeProvider::clear();
         ThemeProvider::DefaultThemeFolder = themeCopy(theme, work.path());
         ThemeProvider::setThemeFile(QString());
         for (const QString& locale : {LanguageSettings::DEFAULT_LOCALE, LanguageSettings::ARABIC_LOCALE}) {
-            UserConfigurationAreaDialog* dialog = filledDialog(locale);
+            UserConfigurationAreaDialog* dialog = filledDialog(locale, skins);
             dialog->show();
             app.processEvents();
             save(dialog, out + "/dialog-" + name + (locale == LanguageSettings::ARABIC_LOCALE ? "-ar" : "") + ".png");
-            if (showSeconds > 0 && locale == LanguageSettings::DEFAULT_LOCALE && theme == QString(":/CorvaneTheme")) {
-                dialog->move(20, 20);
-                QTimer::singleShot(showSeconds * 1000, &app, &QApplication::quit);
-                app.exec();
-            }
+            if (locale == LanguageSettings::DEFAULT_LOCALE)
+                showFor(dialog, showSeconds);
             dialog->close();
             delete dialog;
         }
         SkinBrowser browser;
         browser.setStyleSheet("background: black; color: white;");
+        browser.addSkins(skins);
+        browser.nextSkin();
         browser.resize(browser.sizeHint());
         save(&browser, out + "/skinbrowser-" + name + ".png");
     }
@@ -104,5 +123,6 @@ int main(int argc, char* argv[])
     picture.fill(QColor(30, 30, 36));
     splash.setPixmap(picture);
     save(&splash, out + "/splash.png");
+    showFor(&splash, showSeconds);
     return 0;
 }
