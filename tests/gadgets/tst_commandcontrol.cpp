@@ -218,9 +218,16 @@ void tst_CommandControl::overfullFillShowsNothing()
 {
     CommandControl ring(ThemeProvider::getRendererFor(ThemeProvider::COMMAND_CONTROL), QPointF(), nullptr);
     ring.setActiveButtons(commands(2), CommandControl::POINT_EMPTY);
+    ring.selectNext();
+    QCOMPARE(ring.selectedIndex(), 0);
 
     LogCapture log;
     ring.setActiveButtons(commands(13), false, CommandControl::POINT_EMPTY);
+    // No keyboard selection survives on a segment that shows nothing.
+    QCOMPARE(ring.selectedIndex(), -1);
+    QSignalSpy presses(&ring, &SvgControlObject::elementPress);
+    ring.pressCurrent();
+    QCOMPARE(presses.size(), 0);
     QCOMPARE(log.errors().size(), 1);
     QVERIFY(log.errors().first().startsWith("void Corvane::Gadgets::CommandControl::setActiveButtons("));
     QVERIFY(log.errors().first().endsWith("Too many commands for number of segments"));
@@ -507,6 +514,11 @@ void tst_CommandControl::buttonCentre()
     QCOMPARE(ring.getButtonCenter(-1), QPointF(0, 0));
     ring.setActiveButtons(commands(2), true, CommandControl::POINT_EMPTY);
     QCOMPARE(ring.getButtonCenter(0), QPointF(295, 145));
+
+    // A refresh of the theme data lays the segments out in the same places.
+    ring.updateCachedData();
+    QCOMPARE(ring.getButtonCenter(0), QPointF(295, 145));
+    QCOMPARE(ring.scaledBounds(), QRectF(0, 0, 220, 110));
 }
 
 QTEST_MAIN(tst_CommandControl)

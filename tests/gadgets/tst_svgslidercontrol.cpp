@@ -418,6 +418,13 @@ void tst_SvgSliderControl::trackAndThumbFollowTheValue()
     QVERIFY(std::abs(slider.thumb()->scaledBounds().center().x() - (track.x() + 120.0)) < 0.01);
     QCOMPARE(slider.thumb()->scaledBounds().size(), thumbSize);
     QVERIFY(slider.filledTrack()->isVisible());
+
+    // Refreshing the theme data keeps the thumb at the value.
+    slider.setValue(25);
+    slider.updateCachedData();
+    QVERIFY(std::abs(slider.thumb()->scaledBounds().center().x() - (track.x() + 30.0)) < 0.01);
+    QCOMPARE(slider.filledTrack()->paintClipRegion().boundingRect().width(), qRound(0.25 * track.width()));
+    QCOMPARE(text(slider), QString("25%"));
 }
 
 void tst_SvgSliderControl::themeFontAndColours_data()
