@@ -21,6 +21,7 @@
 #include <QGraphicsSceneMouseEvent>
 #include <QGraphicsView>
 #include <QPainter>
+#include <QPixmap>
 #include <QPropertyAnimation>
 
 #include <cmath>
@@ -620,6 +621,15 @@ std::unique_ptr<QMouseEvent> Label::translateGraphicsMouseEvent(const QGraphicsS
                                          event->buttons(), event->modifiers());
 }
 
+void Label::layOutEditorText()
+{
+    // A line edit places aligned text while it paints; paint the editor once
+    // off-screen so that a press right after it appears finds the characters
+    // where they will be shown.
+    QPixmap scratch(m_editor->size());
+    m_editor->render(&scratch);
+}
+
 void Label::refreshCursor()
 {
     if (cursor().shape() != m_editor->cursor().shape())
@@ -781,6 +791,7 @@ void Label::handleSingleLabelMouseDoubleClickEvent(QGraphicsSceneMouseEvent* eve
                                                   mouse->globalPosition() + shift, mouse->button(), mouse->buttons(),
                                                   mouse->modifiers());
         }
+        layOutEditorText();
         m_editor->handleMousePressEvent(mouse.get());
         refreshCursor();
     }

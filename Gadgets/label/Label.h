@@ -204,6 +204,7 @@ private:
     void handleHoverEvent(const QPointF& scenePos);
     void paintMarquee(QPainter* painter) const;
     void applyEditorPalette();
+    void layOutEditorText();
     bool isPointerOverTextInView() const;
 
     static QList<Label*> s_labels;

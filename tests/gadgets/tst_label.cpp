@@ -15,6 +15,7 @@
 #include "theme/ThemeProvider.h"
 
 #include <QFontMetricsF>
+#include <QGraphicsRectItem>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
 #include <QGraphicsSceneHoverEvent>
@@ -102,6 +103,35 @@ struct Fixture
     QGraphicsScene scene;
     Label* label = nullptr;
 };
+
+// Answers textChanged with a fixed verdict, over a direct connection, and
+// counts the questions.
+struct Listener
+{
+    Listener(Label* label, bool accept)
+        : verdict(accept)
+    {
+        QObject::connect(
+            label, &Label::textChanged, label, [this](bool& accepted) {
+                ++asked;
+                accepted = verdict;
+            },
+            Qt::DirectConnection);
+    }
+
+    bool verdict;
+    int asked = 0;
+};
+
+void doubleClick(Label* label, const QPointF& scenePos)
+{
+    label->handleMouseDoubleClick(mouseEvent(QEvent::GraphicsSceneMouseDoubleClick, scenePos).get());
+}
+
+void sendPress(QGraphicsScene* scene, const QPointF& scenePos)
+{
+    QCoreApplication::sendEvent(scene, mouseEvent(QEvent::GraphicsSceneMousePress, scenePos).get());
+}
 
 } // namespace
 
@@ -332,6 +362,245 @@ private slots:
                  ThemeProvider::getColor(controlId + "_edit_selection_background_color", Qt::red));
         if (tail > 0)
             QVERIFY(fixture.label->rows().tail()->scaledBounds().width() > 0);
+    }
+    void editFlow_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("accept");
+        QTest::addColumn<QString>("expectedText");
+        QTest::addColumn<bool>("stillEditing");
+        QTest::addColumn<int>("questions");
+
+        QTest::newRow("Enter, accepted") << "enter" << "Hall lamp" << true << "Hall lamp" << false << 1;
+        QTest::newRow("Enter, refused") << "enter" << "Hall lamp" << false << SHORT_NAME << true << 1;
+        QTest::newRow("Enter, unchanged") << "enter" << SHORT_NAME << false << SHORT_NAME << false << 0;
+        QTest::newRow("Escape") << "escape" << "Hall lamp" << true << SHORT_NAME << false << 0;
+        QTest::newRow("close-edit press") << "close" << "Hall lamp" << true << SHORT_NAME << false << 0;
+        QTest::newRow("press outside") << "outside" << "Hall lamp" << true << "Hall lamp" << false << 1;
+        QTest::newRow("press outside, refused") << "outside" << "Hall lamp" << false << SHORT_NAME << true << 1;
+        QTest::newRow("press outside, empty") << "outside" << "" << true << SHORT_NAME << true << 0;
+    }
+
+    void editFlow()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, typed);
+        QFETCH(bool, accept);
+        QFETCH(QString, expectedText);
+        QFETCH(bool, stillEditing);
+        QFETCH(int, questions);
+        Fixture fixture;
+        Label* label = fixture.label;
+        label->setText(SHORT_NAME);
+        Listener listener(label, accept);
+        QSignalSpy editMode(label, &Label::isInEditModeChanged);
+
+        doubleClick(label, fixture.textScenePos(0.2));
+        QVERIFY(label->isInEditMode());
+        QCOMPARE(Label::isThereLabelInEditMode(), label);
+        QCOMPARE(label->buttonConfig(), Label::CloseButton);
+        QVERIFY(label->button(Label::CloseButton, true)->isVisible());
+        QVERIFY(label->rows().backgroundEdit()->isVisible());
+        QVERIFY(!label->rows().background()->isVisible());
+        LineTextEditor* editor = label->textEditor();
+        QVERIFY(editor->isVisible());
+        editor->setText(typed);
+
+        if (action == "enter") {
+            QTest::keyClick(editor, Qt::Key_Return);
+        } else if (action == "escape") {
+            QTest::keyClick(editor, Qt::Key_Escape);
+        } else if (action == "close") {
+            SvgButton* close = label->button(Label::CloseButton, true);
+            sendPress(&fixture.scene, close->mapToScene(close->boundingRect().center()));
+        } else {
+            sendPress(&fixture.scene, label->mapToScene(QPointF(-30, -30)));
+        }
+
+        QCOMPARE(listener.asked, questions);
+        QCOMPARE(label->text(), expectedText);
+        QCOMPARE(label->isInEditMode(), stillEditing);
+        QCOMPARE(editor->isVisible(), stillEditing);
+        if (stillEditing) {
+            QCOMPARE(editor->text(), typed);
+            return;
+        }
+        QCOMPARE(editor->text(), expectedText);
+        QCOMPARE(label->buttonConfig(), Label::NoButton);
+        QVERIFY(label->rows().background()->isVisible());
+        QVERIFY(!label->rows().backgroundEdit()->isVisible());
+        QCOMPARE(editMode.size(), 2);
+        QVERIFY(!Label::isThereLabelInEditMode());
+    }
+
+    // The verdict of one name does not stick to the next one.
+    void refusalDoesNotTrapTheEdit()
+    {
+        Fixture fixture;
+        Label* label = fixture.label;
+        label->setText(SHORT_NAME);
+        Listener listener(label, false);
+        doubleClick(label, fixture.textScenePos(0.2));
+        label->textEditor()->setText(QString(" "));
+        QTest::keyClick(label->textEditor(), Qt::Key_Return);
+        QVERIFY(label->isInEditMode());
+
+        label->textEditor()->setText(SHORT_NAME);
+        QTest::keyClick(label->textEditor(), Qt::Key_Return);
+        QVERIFY(!label->isInEditMode());
+        QCOMPARE(listener.asked, 1);
+
+        // A later accepted rename goes through even after a refusal.
+        listener.verdict = true;
+        doubleClick(label, fixture.textScenePos(0.2));
+        label->textEditor()->setText(QStringLiteral("Porch"));
+        QTest::keyClick(label->textEditor(), Qt::Key_Return);
+        QCOMPARE(label->text(), QStringLiteral("Porch"));
+        QVERIFY(!label->isInEditMode());
+    }
+
+    void pressesWhileEditingAreNotPassedOn()
+    {
+        Fixture fixture;
+        auto* other = new QGraphicsRectItem(300, 300, 40, 40);
+        other->setFlag(QGraphicsItem::ItemIsSelectable);
+        fixture.scene.addItem(other);
+        fixture.label->setText(SHORT_NAME);
+        doubleClick(fixture.label, fixture.textScenePos(0.2));
+        fixture.label->textEditor()->clear();
+
+        sendPress(&fixture.scene, QPointF(310, 310));
+        QVERIFY(!other->isSelected());
+        QVERIFY(fixture.label->isInEditMode());
+
+        QTest::keyClick(fixture.label->textEditor(), Qt::Key_Escape);
+        sendPress(&fixture.scene, QPointF(310, 310));
+        QVERIFY(other->isSelected());
+    }
+
+    void doubleClickOnAnotherLabelActsOnTheEditingOne()
+    {
+        Fixture fixture;
+        auto* second = new Label(ThemeProvider::getRendererFor(ThemeProvider::TOOLTIP),
+                                 ThemeProvider::getRendererFor(ThemeProvider::DROPDOWN),
+                                 ThemeProvider::getRendererFor(ThemeProvider::DROPDOWN_ON), nullptr, 2);
+        fixture.scene.addItem(second);
+        second->setControlId(QStringLiteral("label_navigation"));
+        second->setPos(40, 200);
+        second->setText(QStringLiteral("Garage"));
+        fixture.label->setText(SHORT_NAME);
+        Listener listener(fixture.label, true);
+
+        doubleClick(fixture.label, fixture.textScenePos(0.2));
+        fixture.label->textEditor()->setText(QStringLiteral("Stairs"));
+        doubleClick(second, second->mapToScene(second->textBox().center()));
+        QVERIFY(!second->isInEditMode());
+        QCOMPARE(Label::isThereLabelInEditMode(), fixture.label);
+        QCOMPARE(listener.asked, 0);
+    }
+
+    void anEditInAnotherSceneEndsFirst()
+    {
+        Fixture first;
+        Fixture second;
+        first.label->setText(SHORT_NAME);
+        second.label->setText(QStringLiteral("Garage"));
+        Listener listener(first.label, true);
+        doubleClick(first.label, first.textScenePos(0.2));
+        first.label->textEditor()->setText(QStringLiteral("Stairs"));
+
+        doubleClick(second.label, second.textScenePos(0.2));
+        QCOMPARE(first.label->text(), QStringLiteral("Stairs"));
+        QVERIFY(!first.label->isInEditMode());
+        QCOMPARE(Label::isThereLabelInEditMode(), second.label);
+    }
+
+    void caretLandsOnTheClickedCharacter_data()
+    {
+        QTest::addColumn<int>("alignment");
+        QTest::newRow("left") << int(Qt::AlignLeft);
+        QTest::newRow("centred") << int(Qt::AlignHCenter);
+        QTest::newRow("right") << int(Qt::AlignRight);
+    }
+
+    void caretLandsOnTheClickedCharacter()
+    {
+        QFETCH(int, alignment);
+        Fixture fixture;
+        Label* label = fixture.label;
+        const QString name = QStringLiteral("WWWWWWWW");
+        label->setText(name);
+        label->setTextAlignment(Qt::Alignment(alignment));
+        QCOMPARE(label->buttonConfig(), Label::NoButton);
+
+        // Where the label draws the boundary after the sixth character.
+        const QFontMetricsF metrics(label->effectiveFont());
+        const QRectF box = label->textBox();
+        const qreal textWidth = metrics.horizontalAdvance(name);
+        qreal left = box.x();
+        if (alignment == Qt::AlignHCenter)
+            left += (box.width() - textWidth) / 2;
+        else if (alignment == Qt::AlignRight)
+            left += box.width() - textWidth;
+        const qreal boundary = left + metrics.horizontalAdvance(name.left(6));
+        doubleClick(label, label->mapToScene(QPointF(boundary, box.center().y())));
+
+        QVERIFY(label->isInEditMode());
+        QCOMPARE(label->textEditor()->cursorPosition(), 6);
+    }
+
+    void readOnlyIgnoresDoubleClicks()
+    {
+        Fixture fixture;
+        fixture.label->setText(SHORT_NAME);
+        fixture.label->setIsReadOnly(true);
+        doubleClick(fixture.label, fixture.textScenePos(0.2));
+        QVERIFY(!fixture.label->isInEditMode());
+
+        fixture.label->setIsReadOnly(false);
+        doubleClick(fixture.label, fixture.textScenePos(0.2));
+        QVERIFY(fixture.label->isInEditMode());
+        fixture.label->setIsReadOnly(true);
+        QVERIFY(!fixture.label->isInEditMode());
+    }
+
+    void setTextEndsTheEdit()
+    {
+        Fixture fixture;
+        fixture.label->setText(SHORT_NAME);
+        doubleClick(fixture.label, fixture.textScenePos(0.2));
+        fixture.label->setText(QStringLiteral("Cellar"));
+        QVERIFY(!fixture.label->isInEditMode());
+        QVERIFY(!fixture.label->textEditor()->isVisible());
+        QCOMPARE(fixture.label->textEditor()->text(), QStringLiteral("Cellar"));
+    }
+
+    void maxChars_data()
+    {
+        QTest::addColumn<int>("maxChars");
+        QTest::addColumn<int>("expectedLength");
+        QTest::newRow("cut to 32") << 32 << 32;
+        QTest::newRow("zero ignored") << 0 << 40;
+        QTest::newRow("negative ignored") << -3 << 40;
+    }
+
+    void maxChars()
+    {
+        QFETCH(int, maxChars);
+        QFETCH(int, expectedLength);
+        Fixture fixture;
+        const QString name = QString("0123456789").repeated(4);
+        fixture.label->setText(name);
+        fixture.label->setMaxChars(maxChars);
+        QCOMPARE(fixture.label->text(), name.left(expectedLength));
+        if (maxChars < 1)
+            return;
+        QCOMPARE(fixture.label->textEditor()->maxLength(), maxChars);
+        doubleClick(fixture.label, fixture.textScenePos(0.2));
+        fixture.label->textEditor()->end(false);
+        QTest::keyClicks(fixture.label->textEditor(), "abc");
+        QCOMPARE(fixture.label->editedText().length(), maxChars);
     }
 };
 
