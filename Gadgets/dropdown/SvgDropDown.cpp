@@ -74,9 +74,14 @@ SvgDropDown::SvgDropDown(Utilities::RendererContainer* renderer, Utilities::Rend
     setExpanded(false);
 }
 
+// Entries are dropped without committing an edit: the owner may be going
+// away as well and must not hear from the drop-down any more.
 SvgDropDown::~SvgDropDown()
 {
-    closePanel();
+    if (m_filteredScene)
+        m_filteredScene->removeEventFilter(this);
+    if (isExpanded())
+        removeFromChildren(m_panel);
     delete m_panel;
 }
 

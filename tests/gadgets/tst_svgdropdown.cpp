@@ -377,6 +377,21 @@ private slots:
         QCOMPARE(recorder->presses, 1);
     }
 
+    void destroyingAnOpenDropDownReportsNothing()
+    {
+        auto fixture = std::make_unique<Fixture>(2);
+        fixture->dropDown->setExpanded(true);
+        TextLabel* text = fixture->item(0)->textLabel();
+        text->onStartEditing();
+        text->editor()->setText(QStringLiteral("Garden"));
+        QSignalSpy changed(fixture->dropDown, &SvgDropDown::itemTextChanged);
+        delete fixture->dropDown;
+        QCOMPARE(changed.size(), 0);
+        QCOMPARE(fixture->models[0]->text(), QStringLiteral("Source 1"));
+        QCoreApplication::sendEvent(&fixture->scene,
+                                    mouseEvent(QEvent::GraphicsSceneMousePress, QPointF(320, 320)).get());
+    }
+
     void themeValues_data()
     {
         QTest::addColumn<QString>("folder");
