@@ -15,6 +15,7 @@
 #include "theme/RendererContainer.h"
 #include "theme/ThemeProvider.h"
 
+#include <QApplication>
 #include <QFontMetricsF>
 #include <QGraphicsRectItem>
 #include <QGraphicsProxyWidget>
@@ -216,6 +217,37 @@ private slots:
         fixture.label->setTextPositionPercentage(-0.5);
         fixture.label->setTextPositionPercentage(value);
         QCOMPARE(fixture.label->textPositionPercentage(), stored);
+    }
+
+    // The marquee mirrors with the layout direction: at a quarter of the
+    // cycle the 16-pixel gap between the two copies trails the leading copy,
+    // so right to left it shows where left to right there is text.
+    void marqueeFollowsTheLayoutDirection()
+    {
+        Fixture fixture;
+        fixture.label->setPos(0, 0);
+        fixture.label->setText(QString(40, QChar('W')));
+        fixture.label->handleHoverEnterEvent(hoverEvent(QEvent::GraphicsSceneHoverEnter, fixture.textScenePos(0.5)).get());
+        QVERIFY(fixture.label->isTextScrolling());
+        fixture.label->setTextPositionPercentage(-0.25);
+
+        const QRectF box = fixture.label->textBox();
+        const qreal gapStart = box.x() + 0.25 * fixture.label->scrollWidth();
+        QVERIFY(gapStart + 16 < box.right());
+        const auto inkInGap = [&](Qt::LayoutDirection direction) {
+            QApplication::setLayoutDirection(direction);
+            const QImage image = paintLabel(fixture.label);
+            QApplication::setLayoutDirection(Qt::LeftToRight);
+            for (int x = int(gapStart) + 4; x < int(gapStart) + 12; ++x) {
+                for (int y = int(box.top()); y < int(box.bottom()); ++y) {
+                    if (qAlpha(image.pixel(x, y)) > 0)
+                        return true;
+                }
+            }
+            return false;
+        };
+        QVERIFY(inkInGap(Qt::LeftToRight));
+        QVERIFY(!inkInGap(Qt::RightToLeft));
     }
 
     void buttonConfig_data()
