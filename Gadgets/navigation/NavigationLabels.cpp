@@ -344,7 +344,8 @@ QRectF NavigationLabels::placeholderBounds(const QString& stateTemplate, const Q
         if (own && own->elementExists(id))
             return boundsOnElement(id);
     }
-    return boundsOnElement(TOOLTIP_PLACEHOLDER.arg(index + 1));
+    // Only a later theme with fewer labels than the one at construction.
+    return QRectF();
 }
 
 void NavigationLabels::computeRects(ExpandedState state, int index, QRectF& labelRect, QRectF& sliderRect,

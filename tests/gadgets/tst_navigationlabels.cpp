@@ -486,6 +486,42 @@ private slots:
             QCOMPARE(int(fixture.labels->labelAt(i)->buttonConfig()), config);
     }
 
+    void aThemeWithoutSliderPlaceholdersHangsTheSliderUnderItsLabel()
+    {
+        QSvgRenderer renderer(QByteArray(R"(<svg xmlns="http://www.w3.org/2000/svg" width="200" height="100">)"
+                                         R"(<rect id="tooltip_1_placeholder" x="20" y="10" width="160" height="30"/>)"
+                                         "</svg>"));
+        Utilities::RendererContainer container(&renderer, QStringLiteral("navigation"));
+        NavigationLabels labels(&container);
+        QCOMPARE(labels.count(), 1);
+        labels.setSliderImageVisible(0, true);
+        for (auto state : {NavigationLabels::Collapsed, NavigationLabels::Expanded, NavigationLabels::Expanded2}) {
+            labels.setExpandedState(state);
+            finish(labels.expandAnimation());
+            const QRectF label = labels.labelRects().at(0);
+            const QRectF slider = labels.sliderRects().at(0);
+            QCOMPARE(label.x() + labels.labelAt(0)->totalBounds().x() + label.width() / 2, 100.0);
+            QCOMPARE(slider.center().x(), 100.0);
+            QCOMPARE(slider.y(), label.bottom());
+        }
+    }
+
+    void opacityReachesLabelTextAndSlider()
+    {
+        Fixture fixture;
+        NavigationLabels* labels = fixture.labels;
+        labels->setTextOpacityAt(2, 0.25);
+        QCOMPARE(labels->labelAt(2)->textOpacity(), 0.25);
+        QCOMPARE(labels->sliderAt(2)->opacity(), 0.25);
+        QCOMPARE(labels->labelAt(1)->textOpacity(), 1.0);
+
+        labels->setTextOpacity(0.5);
+        for (int i = 0; i < labels->count(); ++i) {
+            QCOMPARE(labels->labelAt(i)->textOpacity(), 0.5);
+            QCOMPARE(labels->sliderAt(i)->opacity(), 0.5);
+        }
+    }
+
     void themeRefreshKeepsTheLayout()
     {
         Fixture fixture;
