@@ -106,6 +106,43 @@ QStringList ringSegments(const QString& family, int count)
     return ids;
 }
 
+const int CarouselSegments = 5;
+const QStringList LayoutStates{"", "_expanded", "_expanded_2"};
+
+// The carousel: its buttons, segments, ring targets, the labels' places in
+// every layout state and the full-screen buttons.
+QStringList navigationElements()
+{
+    QStringList ids{"background", "animation_path", "content_area_mask", "move_content_placeholder", "move_indicator",
+                    "hotspot", "command_control_placeholder", "command_control_2_placeholder"};
+    for (const QString& id : QStringList{"previous", "next", "move", "home", "home_split", "back_split", "info",
+                                         "close", "refresh", "resize", "info_fullscreen", "close_fullscreen",
+                                         "refresh_fullscreen", "flip_fullscreen"})
+        ids << button(id);
+    for (int n = 1; n <= CarouselSegments; ++n) {
+        const QString segment = QStringLiteral("segment_%1").arg(n);
+        ids << button(segment) << segment + "_content_placeholder"
+            << QStringLiteral("expand_indicator_%1_default").arg(n)
+            << QStringLiteral("expand_indicator_%1_disabled").arg(n);
+        for (const QString& state : LayoutStates)
+            ids << QStringLiteral("tooltip_%1_placeholder%2").arg(n).arg(state)
+                << QStringLiteral("slider_%1_placeholder%2").arg(n).arg(state);
+    }
+    return ids;
+}
+
+QStringList favoriteElements()
+{
+    QStringList ids{"move_content_placeholder", "move_indicator", "hotspot", "command_control_placeholder",
+                    "command_control_2_placeholder"};
+    ids << button("move") << button("close") << button("resize") << button("refresh");
+    for (const QString& place : QStringList{"close", "resize", "refresh", "label", "slider", "value"}) {
+        for (const QString& state : LayoutStates)
+            ids << place + "_placeholder" + state;
+    }
+    return ids;
+}
+
 struct RingSet {
     QString renderer;
     QString family;
@@ -138,7 +175,12 @@ QList<QPair<QString, QStringList>> faces()
         {"dropdown", dropDownElements()},
         {"dropdown_favorite", dropDownElements()},
         {"dropdown_on", {"bounding_box", "default", "active"}},
-        {"dropdown_on_favorite", {"bounding_box", "default", "active"}}};
+        {"dropdown_on_favorite", {"bounding_box", "default", "active"}},
+        {"navigation", navigationElements()},
+        {"info", button("configure") + button("flip") +
+                     QStringList{"background", "configure_content_placeholder", "text_placeholder", "move_indicator"}},
+        {"configure", {"bounding_box", "default"}},
+        {"favorite", favoriteElements()}};
     for (const RingSet& set : RingSets) {
         auto ring = std::find_if(faces.begin(), faces.end(),
                                  [&](const auto& face) { return face.first == set.renderer; });
@@ -156,6 +198,7 @@ const QList<QPair<QString, QStringList>> Faces = faces();
 const QList<QPair<QString, QStringList>> AbsentElements{
     {"favorite_label", {"tail_-1", "tail_-1_edit", "row_2_tail_-1", "row_2_tail_-1_edit"}},
     {"tooltip", {"tail_6"}},
+    {"navigation", {"segment_6_mask", "tooltip_6_placeholder"}},
     {"dropdown", {"_default", "_hover", "_pressed", "_disabled", "_mask"}},
     {"dropdown_favorite", {"_default", "_hover", "_pressed", "_disabled", "_mask"}},
 };
@@ -184,7 +227,21 @@ QList<QPair<QString, KeyKind>> themeKeys()
                                         {"segment_font_weight", KeyKind::Weight},
                                         {"slider_font_color", KeyKind::Gradient},
                                         {"slider_font_size", KeyKind::Size},
-                                        {"slider_font_weight", KeyKind::Weight}};
+                                        {"slider_font_weight", KeyKind::Weight},
+                                        {"version_font_color", KeyKind::Color},
+                                        {"version_font_size", KeyKind::Size},
+                                        {"version_font_weight", KeyKind::Weight}};
+    for (const QString& control : QStringList{"move", "move_favorite", "configure"}) {
+        keys << qMakePair(control + "_font_color", KeyKind::Color)
+             << qMakePair(control + "_second_font_color", KeyKind::Color)
+             << qMakePair(control + "_font_size", KeyKind::Size)
+             << qMakePair(control + "_font_weight", KeyKind::Weight);
+    }
+    for (const QString& frame : QStringList{"energy", "webserver", "load"}) {
+        keys << qMakePair(frame + "_title_font_color", KeyKind::Color)
+             << qMakePair(frame + "_title_font_size", KeyKind::Size)
+             << qMakePair(frame + "_title_font_weight", KeyKind::Weight);
+    }
     const QStringList editColors{"_edit_color", "_edit_background_color", "_edit_selection_color",
                                  "_edit_selection_background_color"};
     for (const QString& label : QStringList{"label_navigation", "label_favorite"}) {
@@ -259,6 +316,15 @@ private Q_SLOTS:
     void labelTailsStayInsideThePlate();
     void dropDownBarFitsTheLabelRow_data();
     void dropDownBarFitsTheLabelRow();
+    void threeSliceBarsAbut_data();
+    void threeSliceBarsAbut();
+    void carouselSegmentsSitOnTheAnimationPath();
+    void ringPlaceholdersAreConcentric_data();
+    void ringPlaceholdersAreConcentric();
+    void openRingsLeaveRoomForTheLabels_data();
+    void openRingsLeaveRoomForTheLabels();
+    void infoFaceFlipsOntoTheCarousel();
+    void solidBackgroundIsOpaque();
     void themeIniKeys_data();
     void themeIniKeys();
     void builtInThemeZippedIsAValidSkin_data();
@@ -572,6 +638,174 @@ void tst_BuiltInThemes::dropDownBarFitsTheLabelRow()
         QCOMPARE(documentBounds(barSvg, "background_right").right(), row.width());
         QCOMPARE(documentBounds(barSvg, "background_left").height(), row.height());
         QVERIFY(labelSvg.boundsOnElement("row_2_background").contains(row));
+    }
+}
+
+void tst_BuiltInThemes::threeSliceBarsAbut_data()
+{
+    QTest::addColumn<QString>("renderer");
+    QTest::addColumn<QString>("bar");
+    QTest::newRow("button") << "button" << "default";
+    QTest::newRow("button hovered") << "button" << "hover";
+    QTest::newRow("dialog button") << "button_userconfiguration" << "default";
+    QTest::newRow("drop-down") << "dropdown" << "background";
+    QTest::newRow("favourite drop-down") << "dropdown_favorite" << "background";
+}
+
+void tst_BuiltInThemes::threeSliceBarsAbut()
+{
+    QFETCH(QString, renderer);
+    QFETCH(QString, bar);
+
+    // A stretched bar draws each slice into its own column; slices that
+    // overlapped or left a gap would show seams.
+    for (const QString& folder : BuiltInThemes) {
+        QSvgRenderer svg(folder + "/" + renderer + ThemeProvider::FILES_SUFFIX);
+        const QRectF left = documentBounds(svg, bar + "_left");
+        const QRectF middle = documentBounds(svg, bar + "_middle");
+        const QRectF right = documentBounds(svg, bar + "_right");
+        QCOMPARE(left.right(), middle.left());
+        QCOMPARE(middle.right(), right.left());
+        QCOMPARE(left.top(), middle.top());
+        QCOMPARE(right.top(), middle.top());
+        QCOMPARE(left.height(), middle.height());
+        QCOMPARE(right.height(), middle.height());
+    }
+}
+
+void tst_BuiltInThemes::carouselSegmentsSitOnTheAnimationPath()
+{
+    // Travelling icons run along the path from segment to segment and show
+    // only inside the content area.
+    for (const QString& folder : BuiltInThemes) {
+        QSvgRenderer svg(folder + "/navigation" + ThemeProvider::FILES_SUFFIX);
+        QImage path(svg.defaultSize(), QImage::Format_ARGB32);
+        path.fill(Qt::transparent);
+        QPainter painter(&path);
+        svg.render(&painter, "animation_path", documentBounds(svg, "animation_path"));
+        painter.end();
+        const QRectF area = documentBounds(svg, "content_area_mask");
+        qreal previousX = -1.0;
+        for (int n = 1; n <= CarouselSegments; ++n) {
+            const QRectF box = documentBounds(svg, QStringLiteral("segment_%1_content_placeholder").arg(n));
+            const QPoint centre = box.center().toPoint();
+            int painted = 0;
+            for (int dy = -1; dy <= 1; ++dy) {
+                for (int dx = -1; dx <= 1; ++dx)
+                    painted += qAlpha(path.pixel(centre + QPoint(dx, dy))) > 0 ? 1 : 0;
+            }
+            QVERIFY2(painted > 0, qPrintable(folder + QString(" segment %1").arg(n)));
+            QVERIFY2(area.contains(box), qPrintable(folder + QString(" segment %1").arg(n)));
+            QVERIFY(box.center().x() > previousX);
+            previousX = box.center().x();
+        }
+    }
+}
+
+void tst_BuiltInThemes::ringPlaceholdersAreConcentric_data()
+{
+    QTest::addColumn<QString>("renderer");
+    QTest::addColumn<QString>("centreElement");
+    QTest::addColumn<QString>("placeholder");
+    QTest::addColumn<QString>("ring");
+    QTest::newRow("carousel ring 1") << "navigation" << "background" << "command_control_placeholder"
+                                     << "command_control";
+    QTest::newRow("carousel ring 2") << "navigation" << "background" << "command_control_2_placeholder"
+                                     << "command_control_2";
+    QTest::newRow("favourite ring 1") << "favorite" << "move_default" << "command_control_placeholder"
+                                      << "favorite_command_control";
+    QTest::newRow("favourite ring 2") << "favorite" << "move_default" << "command_control_2_placeholder"
+                                      << "favorite_command_control_2";
+}
+
+void tst_BuiltInThemes::ringPlaceholdersAreConcentric()
+{
+    QFETCH(QString, renderer);
+    QFETCH(QString, centreElement);
+    QFETCH(QString, placeholder);
+    QFETCH(QString, ring);
+
+    // A ring grows into its placeholder at its drawn size, round the control
+    // it opens from.
+    for (const QString& folder : BuiltInThemes) {
+        QSvgRenderer svg(folder + "/" + renderer + ThemeProvider::FILES_SUFFIX);
+        QSvgRenderer ringSvg(folder + "/" + ring + ThemeProvider::FILES_SUFFIX);
+        const QRectF target = documentBounds(svg, placeholder);
+        QCOMPARE(target.size(), QSizeF(ringSvg.defaultSize()));
+        QCOMPARE(target.center(), documentBounds(svg, centreElement).center());
+    }
+}
+
+void tst_BuiltInThemes::openRingsLeaveRoomForTheLabels_data()
+{
+    QTest::addColumn<QString>("renderer");
+    QTest::addColumn<QString>("centreElement");
+    QTest::addColumn<QString>("ring");
+    QTest::addColumn<QString>("layout");
+    QTest::addColumn<QStringList>("placeholders");
+
+    QStringList carousel;
+    for (int n = 1; n <= CarouselSegments; ++n)
+        carousel << QStringLiteral("tooltip_%1_placeholder").arg(n) << QStringLiteral("slider_%1_placeholder").arg(n);
+    const QStringList favourite{"label_placeholder", "slider_placeholder", "close_placeholder", "resize_placeholder",
+                                "refresh_placeholder"};
+    QTest::newRow("carousel ring 1") << "navigation" << "background" << "command_control" << "_expanded" << carousel;
+    QTest::newRow("carousel ring 2") << "navigation" << "background" << "command_control_2" << "_expanded_2"
+                                     << carousel;
+    QTest::newRow("favourite ring 1") << "favorite" << "move_default" << "favorite_command_control" << "_expanded"
+                                      << favourite;
+    QTest::newRow("favourite ring 2") << "favorite" << "move_default" << "favorite_command_control_2"
+                                      << "_expanded_2" << favourite;
+}
+
+void tst_BuiltInThemes::openRingsLeaveRoomForTheLabels()
+{
+    QFETCH(QString, renderer);
+    QFETCH(QString, centreElement);
+    QFETCH(QString, ring);
+    QFETCH(QString, layout);
+    QFETCH(QStringList, placeholders);
+
+    // While a ring is open, labels, sliders and icons move to places outside it.
+    for (const QString& folder : BuiltInThemes) {
+        QSvgRenderer svg(folder + "/" + renderer + ThemeProvider::FILES_SUFFIX);
+        const QSvgRenderer ringSvg(folder + "/" + ring + ThemeProvider::FILES_SUFFIX);
+        const qreal radius = ringSvg.defaultSize().width() / 2.0;
+        const QPointF centre = documentBounds(svg, centreElement).center();
+        for (const QString& placeholder : placeholders) {
+            const QRectF place = documentBounds(svg, placeholder + layout);
+            const QPointF nearest(qBound(place.left(), centre.x(), place.right()),
+                                  qBound(place.top(), centre.y(), place.bottom()));
+            QVERIFY2(QLineF(centre, nearest).length() >= radius - 0.5, qPrintable(folder + " " + placeholder + layout));
+        }
+    }
+}
+
+void tst_BuiltInThemes::infoFaceFlipsOntoTheCarousel()
+{
+    // Both faces of the main gadget share one size and one disc.
+    for (const QString& folder : BuiltInThemes) {
+        QSvgRenderer navigation(folder + "/navigation" + ThemeProvider::FILES_SUFFIX);
+        QSvgRenderer info(folder + "/info" + ThemeProvider::FILES_SUFFIX);
+        QCOMPARE(info.defaultSize(), navigation.defaultSize());
+        QCOMPARE(documentBounds(info, "background"), documentBounds(navigation, "background"));
+        QVERIFY(documentBounds(info, "background").contains(documentBounds(info, "configure_default")));
+    }
+}
+
+void tst_BuiltInThemes::solidBackgroundIsOpaque()
+{
+    // Drawn whole behind the gadget where the window cannot be transparent.
+    for (const QString& folder : BuiltInThemes) {
+        QSvgRenderer svg(folder + "/non_transparent_background" + ThemeProvider::FILES_SUFFIX);
+        QVERIFY(svg.isValid());
+        QImage image(QSize(64, 48), QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        svg.render(&painter);
+        painter.end();
+        for (const QPoint& at : {QPoint(0, 0), QPoint(63, 0), QPoint(32, 24), QPoint(0, 47), QPoint(63, 47)})
+            QCOMPARE(qAlpha(image.pixel(at)), 255);
     }
 }
 

@@ -15,6 +15,7 @@
 #include <QTextStream>
 #include <QXmlStreamReader>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -23,7 +24,8 @@ namespace {
 const QStringList kFaces = {"button", "button_userconfiguration", "scroller", "scroll_decrease", "scroll_increase",
                             "window_frame", "slider", "tooltip", "favorite_label", "dropdown", "dropdown_favorite",
                             "dropdown_on", "dropdown_on_favorite", "command_control", "command_control_2",
-                            "favorite_command_control", "favorite_command_control_2"};
+                            "favorite_command_control", "favorite_command_control_2", "navigation", "info",
+                            "configure", "favorite", "non_transparent_background"};
 
 const QStringList kStates = {"default", "hover", "pressed", "disabled"};
 const QStringList kColumns = {"whole", "default", "hover", "pressed", "disabled", "edit / even", "row 2",
@@ -112,8 +114,10 @@ bool isMask(const QString& id) { return id.endsWith("_mask"); }
 bool isMark(const QString& id)
 {
     return id.contains("placeholder") || id.endsWith("central_content_bounds") || id == "slider_path" ||
-           id == "bounding_box";
+           id == "bounding_box" || id == "hotspot";
 }
+// Shown only while the gadget is moved: drawn in the layout view alone.
+bool isMoveIndicator(const QString& id) { return id == "move_indicator"; }
 bool isEdit(const QString& id) { return id.contains("_edit") || id == "active"; }
 bool isRowTwo(const QString& id) { return id.startsWith("row_2_"); }
 bool isEven(const QString& id) { return id.startsWith("even_") || id.startsWith("expand_indicator_even_"); }
@@ -139,15 +143,25 @@ void checkButtons(FaceFile& face)
 }
 
 // Buttons that take turns in the same place: a label shows refresh normally and
-// close while editing; a drop-down shows expand while closed and collapse while open.
-bool isHiddenAlternative(const FaceFile& face, const QString& id, Column column)
+// close while editing; a drop-down shows expand while closed and collapse while
+// open; the carousel shows home alone or the home/back pair. The "edit" column
+// shows the second of each pair.
+struct Alternatives {
+    QStringList shown;
+    QStringList other;
+};
+
+const QHash<QString, Alternatives> kAlternatives = {
+    {"tooltip", {{"refresh", "refresh_edit"}, {"close", "close_edit"}}},
+    {"favorite_label", {{"refresh", "refresh_edit"}, {"close", "close_edit"}}},
+    {"dropdown", {{"expand"}, {"collapse"}}},
+    {"dropdown_favorite", {{"expand"}, {"collapse"}}},
+    {"navigation", {{"home"}, {"home_split", "back_split"}}}};
+
+bool isHiddenAlternative(const FaceFile& face, const QString& base, Column column)
 {
-    const QList<QPair<QString, QString>> pairs = {{"refresh", "close"}, {"expand", "collapse"}};
-    for (const auto& [shown, other] : pairs) {
-        if (face.topIds.contains(shown + "_default") && face.topIds.contains(other + "_default"))
-            return id.startsWith(column == EditOrEven ? shown : other);
-    }
-    return false;
+    const Alternatives alternatives = kAlternatives.value(face.name);
+    return (column == EditOrEven ? alternatives.shown : alternatives.other).contains(base);
 }
 
 // Which ids a column draws, in document order.
@@ -155,23 +169,25 @@ QStringList idsForColumn(const FaceFile& face, Column column)
 {
     QStringList ids;
     const bool split = face.hasEvenSet();
+    const bool hasEdit = std::any_of(face.topIds.begin(), face.topIds.end(), isEdit);
     for (const QString& id : face.topIds) {
         if (column == Masks) {
             if (isMask(id) && !(split && isEven(id)))
                 ids << id;
             continue;
         }
-        if (isMask(id) || isMark(id))
+        if (isMask(id) || isMark(id) || (isMoveIndicator(id) && column != Layout))
             continue;
-        const bool wantEdit = column == EditOrEven && !split;
+        QString base, own;
+        const bool hasState = splitStateId(id, &base, &own);
+        const bool wantEdit = column == EditOrEven && !split && hasEdit;
         const bool wantEven = column == EditOrEven && split;
         if (isEdit(id) != wantEdit || isRowTwo(id) != (column == RowTwo) || (split && isEven(id) != wantEven))
             continue;
         const QString state = column >= Default && column <= Disabled ? kStates[column - Default] : "default";
-        if (isPlateOfOtherState(id, state) || isHiddenAlternative(face, id, column))
+        if (isPlateOfOtherState(id, state) || (hasState && isHiddenAlternative(face, base, column)))
             continue;
-        QString base, own;
-        if (!splitStateId(id, &base, &own)) {
+        if (!hasState) {
             ids << id;
             continue;
         }
@@ -184,11 +200,14 @@ QStringList idsForColumn(const FaceFile& face, Column column)
 
 class Sheet {
 public:
-    Sheet(QPainter& painter, const FaceFile& face, QRectF cell) : m_painter(painter), m_face(face), m_cell(cell)
+    // Shows extent (by default the document) fitted into cell.
+    Sheet(QPainter& painter, const FaceFile& face, QRectF cell, QRectF extent = QRectF())
+        : m_painter(painter), m_face(face), m_cell(cell)
     {
-        const QSizeF size = face.renderer->defaultSize();
-        m_zoom = qMin(kMaxZoom, qMin(cell.width() / size.width(), cell.height() / size.height()));
-        m_origin = cell.center() - QPointF(size.width(), size.height()) * m_zoom / 2;
+        if (extent.isEmpty())
+            extent = QRectF(QPointF(), face.renderer->defaultSize());
+        m_zoom = qMin(kMaxZoom, qMin(cell.width() / extent.width(), cell.height() / extent.height()));
+        m_origin = cell.center() - extent.center() * m_zoom;
     }
 
     QRectF map(const QRectF& r) const
@@ -214,7 +233,9 @@ public:
         m_painter.restore();
     }
 
-    // Every complete three-slice bar, its middle stretched to four times its width.
+    // Every complete three-slice bar, its middle stretched to four times its
+    // width: fitted to the cell, then at the scales 1.7 and 1.0 (seams show
+    // best at fractional scales).
     void stretched()
     {
         for (const QString& id : m_face.topIds) {
@@ -228,15 +249,19 @@ public:
             const QRectF right = m_face.bounds(prefix + "_right");
             const qreal extra = middle.width() * 3;
             const qreal total = left.width() + middle.width() + extra + right.width();
-            const qreal zoom = qMin(kMaxZoom, (m_cell.width() - 8) / total);
-            const QPointF at(m_cell.left() + 4, m_cell.center().y() - middle.height() * zoom / 2 - middle.top() * zoom);
-            auto draw = [&](const QString& slice, QRectF r) {
-                r = QRectF(at + QPointF(r.left() - left.left(), r.top()) * zoom, r.size() * zoom);
-                m_face.renderer->render(&m_painter, prefix + "_" + slice, r);
-            };
-            draw("middle", middle.adjusted(0, 0, extra, 0));
-            draw("left", left);
-            draw("right", right.translated(extra, 0));
+            const qreal fit = qMin(kMaxZoom, (m_cell.width() - 8) / total);
+            const QList<QPair<qreal, qreal>> rows{{fit, 0.3}, {1.7, 0.65}, {1.0, 0.88}};
+            for (const auto& [zoom, place] : rows) {
+                const QPointF at(m_cell.left() + 4, m_cell.top() + m_cell.height() * place -
+                                                        middle.height() * zoom / 2 - middle.top() * zoom);
+                auto draw = [&](const QString& slice, QRectF r) {
+                    r = QRectF(at + QPointF(r.left() - left.left(), r.top()) * zoom, r.size() * zoom);
+                    m_face.renderer->render(&m_painter, prefix + "_" + slice, r);
+                };
+                draw("middle", middle.adjusted(0, 0, extra, 0));
+                draw("left", left);
+                draw("right", right.translated(extra, 0));
+            }
         }
     }
 
@@ -262,13 +287,18 @@ void drawRow(QPainter& painter, const FaceFile& face, int y, int cellSize)
         else if (column == Stretched)
             sheet.stretched();
         else if (column == Layout) {
-            sheet.ids(idsForColumn(face, Default));
+            // Placeholders may lie outside the document (rings, labels): show them all.
             QStringList marks;
+            QRectF extent(QPointF(), face.renderer->defaultSize());
             for (const QString& id : face.topIds) {
-                if (isMark(id) && id != "bounding_box" && id != "slider_path")
+                if (isMark(id) && id != "bounding_box" && id != "slider_path") {
                     marks << id;
+                    extent |= face.bounds(id);
+                }
             }
-            sheet.outlines(marks, Qt::red);
+            Sheet layout(painter, face, cell.adjusted(4, 4, -4, -4), extent);
+            layout.ids(idsForColumn(face, Layout));
+            layout.outlines(marks, Qt::red);
         } else
             sheet.ids(idsForColumn(face, column));
     }

@@ -19,8 +19,9 @@ Pictograms are drawn in a 24-unit grid that is placed in the middle of the
 clip paths, style sheets or text).
 
 The controls' own faces (back plates, scroller, window frame, slider, labels,
-drop-downs, command rings) are built from the same styles; see "Control
-faces" below for their element conventions.
+drop-downs, command rings, the carousel with its info face, the favourite)
+are built from the same styles; see "Control faces" below for their element
+conventions.
 """
 
 import argparse
@@ -877,6 +878,12 @@ class CorvaneStyle(Style):
         thumb={"default": ("#8fdcff", "#1766dc"), "hover": ("#b6ecff", "#3f83e6"),
                "pressed": ("#d2f3ff", "#6fd0ff"), "disabled": ("#9aa0a8", "#5a6069")},
         thumb_rim={"default": "#061a4a", "hover": "#061a4a", "pressed": "#1766dc", "disabled": "#33373d"},
+        carousel=dict(disc=("#2a64c8", "#071d52"), disc_rim="#6fb4ff", indicator="#9fe0ff",
+                      action={"default": ("#3a7ee3", "#0c2a72"), "hover": ("#5aa2f5", "#1546a8"),
+                              "pressed": ("#6fd0ff", "#1766dc"), "disabled": ("#7a818c", "#464c55")},
+                      action_rim={"default": "#9fd8ff", "hover": "#d2f3ff", "pressed": "#d2f3ff",
+                                  "disabled": "#33373d"},
+                      action_text="#ffffff", solid=("#0c2a72", "#020916")),
     )
 
     def paper(self, state):
@@ -960,6 +967,11 @@ class TalveraStyle(Style):
         scroll_arrow="#c9a2ee", frame_glyph="#3b3645", dialog_button="pressed",
         thumb={"default": "#ffffff", "hover": "#f3ebfb", "pressed": "#a666d9", "disabled": "#f2f2f2"},
         thumb_rim={"default": "#a666d9", "hover": "#8f4fc6", "pressed": "#8f4fc6", "disabled": "#d0d0d0"},
+        carousel=dict(disc="#f5f3f8", disc_rim="#dad4e5", indicator="#a666d9",
+                      action={"default": "#a666d9", "hover": "#b57fe2", "pressed": "#8f4fc6", "disabled": "#d6d1dd"},
+                      action_rim={"default": "#8f4fc6", "hover": "#8f4fc6", "pressed": "#7a3db0",
+                                  "disabled": "#c9c3d2"},
+                      action_text="#ffffff", solid=("#fbfafd", "#e9e5f0")),
     )
 
     def paper(self, state):
@@ -1183,33 +1195,61 @@ def pencil_glyph(cx, cy, size, color):
 def three_slices(face, prefix, x, y, left, middle, right, h, fill, rim, gid, opacity=None, corner=None):
     """prefix_left, prefix_middle and prefix_right: a bar whose middle stretches.
 
-    The middle is drawn so that it tiles under any horizontal stretch (a
-    rectangle with rim lines on its long sides only)."""
+    Each slice's bounds are exactly its own column: the rims are filled bands
+    inside the slice (a stroke would reach half its width past the edge and
+    make the slices overlap), and the ends carry an unpainted frame.  The
+    middle tiles under any horizontal stretch (rim bands on its long sides only)."""
     corner = face.look["corner"] if corner is None else corner
     r = min(corner * h, left, right, h / 2)
-    hw = face.look["rim_width"] / 2
+    rw = face.look["rim_width"]
     g = max(1.4, h * 0.09)
     gloss_h = h * 0.46
     x_mid, x_right = x + left, x + left + middle
-    rim_lines = (f"M{num(x_mid)} {num(y + hw)} H{num(x_right)} M{num(x_mid)} {num(y + h - hw)} H{num(x_right)}")
     mid = [element("rect", x=float(x_mid), y=float(y), width=float(middle), height=float(h),
                    fill=face.fill(gid, fill), fill_opacity=opacity)]
     mid += face.gloss("gloss", f"M{num(x_mid)} {num(y + g)} H{num(x_right)} V{num(y + gloss_h)} H{num(x_mid)} Z")
-    mid.append(element("path", d=rim_lines, fill="none", stroke=rim, stroke_width=float(face.look["rim_width"])))
+    mid += [element("rect", x=float(x_mid), y=float(top), width=float(middle), height=float(rw), fill=rim)
+            for top in (y, y + h - rw)]
     for side, x_join, eid in ((-1, x_mid, "left"), (1, x_right, "right")):
         width = left if side < 0 else right
+        outline = bar_end_path(x_join, y, h, r, width, side)
         parts = [frame_rect(min(x_join, x_join + side * width), y, width, h),
-                 element("path", d=bar_end_path(x_join, y, h, r, width, side), fill=face.fill(gid, fill),
-                         fill_opacity=opacity)]
+                 element("path", d=outline, fill=face.fill(gid, fill), fill_opacity=opacity)]
         parts += face.gloss("gloss", bar_end_path(x_join, y + g, gloss_h - g, max(0.0, r - g), width - g, side,
                                                   square_bottom=True))
-        parts.append(element("path", d=bar_end_path(x_join, y, h, r, width, side, inset=hw, closed=False),
-                             fill="none", stroke=rim, stroke_width=float(face.look["rim_width"])))
+        parts.append(element("path", d=bar_end_rim(x_join, y, h, r, width, side, rw), fill=rim))
         face.group(f"{prefix}_{eid}", parts)
     face.group(f"{prefix}_middle", mid)
 
 
-def bar_end_path(x_join, y, h, r, width, side, inset=0.0, closed=True, square_bottom=False):
+def bar_end_rim(x_join, y, h, r, width, side, rw):
+    """The rim of a bar's end as one band rw thick, open at the join line.
+
+    One contour (out along the outer edge, back along the inner one) leaves no
+    edges lying on the join line, where two coinciding edges would paint a
+    faint line under antialiasing."""
+    sweep = 1 if side > 0 else 0
+
+    def edge(inset, reverse):
+        x_end = x_join + side * (width - inset)
+        rr = max(0.0, r - inset)
+        top, bottom = y + inset, y + h - inset
+        corners = [(x_end - side * rr, top), (x_end, top + rr), (x_end, bottom - rr), (x_end - side * rr, bottom)]
+        if reverse:
+            corners.reverse()
+        turn = f"A{num(rr)} {num(rr)} 0 0 {1 - sweep if reverse else sweep} "
+        a, b, c, d = corners
+        path = f"H{num(a[0])} "
+        path += turn + f"{num(b[0])} {num(b[1])} " if rr > 0 else f"V{num(b[1])} "
+        path += f"V{num(c[1])} "
+        path += turn + f"{num(d[0])} {num(d[1])} " if rr > 0 else f"H{num(d[0])} "
+        return path
+
+    return (f"M{num(x_join)} {num(y)} " + edge(0.0, False) + f"H{num(x_join)} V{num(y + h - rw)} "
+            + edge(rw, True) + f"H{num(x_join)} Z")
+
+
+def bar_end_path(x_join, y, h, r, width, side, inset=0.0, square_bottom=False):
     """End of a bar, width wide from the join line, with corners of radius r."""
     x_end = x_join + side * (width - inset)
     rr = max(0.0, r - inset)
@@ -1223,8 +1263,7 @@ def bar_end_path(x_join, y, h, r, width, side, inset=0.0, closed=True, square_bo
     path += f" V{num(bottom - rr)}"
     if rr > 0:
         path += f" A{num(rr)} {num(rr)} 0 0 {sweep} {num(x_end - side * rr)} {num(bottom)}"
-    path += f" H{num(x_join)}"
-    return path + " Z" if closed else path
+    return path + f" H{num(x_join)} Z"
 
 
 def button_face(style):
@@ -1527,6 +1566,363 @@ def ring_segment(face, family, number, c, r0, r1, start, end):
         face.group(f"{indicator}_{state}", [triangle_glyph(tip[0], tip[1], 6, angle, look["glyph"][state])])
 
 
+# The main gadget: the carousel ("navigation"), its back face ("info") and the
+# favourite ("favorite").  The carousel is a disc of radius 150 around its
+# centre button; its five segments fill the lower half of a band round the
+# centre, the previous, home and next buttons the upper half.  Travelling icons
+# run along an arc through the segments' centres and show only inside the
+# segment band.  Labels hang below the disc, staggered so that none overlaps;
+# while a command ring is open they move outwards along their rays until they
+# clear the ring.  Rings, labels and the full-screen buttons may lie outside
+# the document: the controls place them as child items.
+
+class GadgetLayout:
+    """Measures of the carousel and its info face, in document units."""
+    size = 320
+    centre = 160
+    radius = 150
+    hub = 48
+    band = (58, 140)
+    segments = 5
+    segment_span = 36.0
+    button = 28
+    fullscreen_button = 32
+
+
+def segment_angle(number):
+    """Centre angle of a segment: number 1 on the left, the others following
+    anticlockwise on screen through the bottom of the disc."""
+    return 180 - GadgetLayout.segment_span * (number - 0.5)
+
+
+def info_glyph(cx, cy, size, color, width=1.8):
+    s = size / 2
+    return [glyph_stroke(f"M{num(cx)} {num(cy - s * 0.15)} V{num(cy + s)}", color, width),
+            element("circle", cx=float(cx), cy=float(cy - s * 0.7), r=float(width * 0.75), fill=color)]
+
+
+def house_glyph(cx, cy, size, color, width=1.6):
+    s = size / 2
+    roof = f"M{num(cx - s)} {num(cy - s * 0.05)} L{num(cx)} {num(cy - s)} L{num(cx + s)} {num(cy - s * 0.05)}"
+    body = (f"M{num(cx - s * 0.7)} {num(cy - s * 0.3)} V{num(cy + s)} H{num(cx + s * 0.7)}"
+            f" V{num(cy - s * 0.3)}")
+    return [glyph_stroke(roof + " " + body, color, width)]
+
+
+def back_glyph(cx, cy, size, color, width=1.6):
+    s = size / 2
+    return [glyph_stroke(f"M{num(cx + s)} {num(cy + s * 0.6)} V{num(cy)} A{num(s * 0.5)} {num(s * 0.5)} 0 0 0"
+                         f" {num(cx + s * 0.5)} {num(cy - s * 0.5)} H{num(cx - s)}"
+                         f" M{num(cx - s * 0.5)} {num(cy - s)} L{num(cx - s)} {num(cy - s * 0.5)}"
+                         f" L{num(cx - s * 0.5)} {num(cy)}", color, width)]
+
+
+def resize_glyph(cx, cy, size, color, width=1.6):
+    s = size / 2
+    h = s * 0.55
+    return [glyph_stroke(f"M{num(cx - s)} {num(cy + s)} L{num(cx + s)} {num(cy - s)}"
+                         f" M{num(cx + s - h)} {num(cy - s)} H{num(cx + s)} V{num(cy - s + h)}"
+                         f" M{num(cx - s)} {num(cy + s - h)} V{num(cy + s)} H{num(cx - s + h)}", color, width)]
+
+
+def flip_glyph(cx, cy, size, color, width=1.6):
+    """Two half-turn arrows: turn the gadget over."""
+    r = size / 2
+    parts = []
+    for start, end in ((200, 340), (20, 160)):
+        tip = polar(cx, cy, r, end)
+        head = [polar(tip[0], tip[1], size * 0.3, end + 90 + 180 - 40), tip,
+                polar(tip[0], tip[1], size * 0.3, end + 90 + 180 + 40)]
+        parts.append(glyph_stroke(arc_path(cx, cy, r, start, end) + " M" +
+                                  " L".join(f"{num(x)} {num(y)}" for x, y in head), color, width))
+    return parts
+
+
+def chevron_side_glyph(cx, cy, size, degrees, color, width=1.8):
+    """Open chevron pointing along degrees."""
+    tip = polar(cx, cy, size * 0.3, degrees)
+    a = polar(cx, cy, size * 0.3, degrees + 120)
+    b = polar(cx, cy, size * 0.3, degrees - 120)
+    return [glyph_stroke(f"M{num(a[0])} {num(a[1])} L{num(tip[0])} {num(tip[1])} L{num(b[0])} {num(b[1])}",
+                         color, width)]
+
+
+def gear_path(cx, cy, outer, inner, hole, teeth=8):
+    pts = []
+    step = 360.0 / teeth
+    for k in range(teeth):
+        a = k * step - 90
+        for da, r in ((-step * 0.22, outer), (step * 0.22, outer), (step * 0.32, inner), (step * 0.68, inner)):
+            pts.append(polar(cx, cy, r, a + da))
+    ring = "M" + " L".join(f"{num(x)} {num(y)}" for x, y in pts) + " Z"
+    return ring + " " + circle_path(cx, cy, hole)
+
+
+def move_indicator(face, c, radius, gid):
+    """Dashed ring and four outward arrows: the gadget is being moved.  Drawn
+    first, so that a viewer of the whole file sees the face at rest."""
+    look = face.look
+    color = look["carousel"]["indicator"]
+    parts = [element("circle", cx=float(c[0]), cy=float(c[1]), r=float(radius), fill="none", stroke=color,
+                     stroke_width=2.4, stroke_dasharray="7 5")]
+    for angle in (0, 90, 180, 270):
+        tip = polar(c[0], c[1], radius - 6, angle)
+        parts.append(triangle_glyph(tip[0], tip[1], 10, angle, color))
+    face.body.insert(0, element("g", parts, id=gid))
+
+
+def round_button(face, eid, cx, cy, size, glyph_fn, plate_states=BUTTON_STATES):
+    """A round button of diameter size centred at (cx, cy)."""
+    hw = face.look["rim_width"] / 2
+    button_states(face, eid, circle_path(cx, cy, size / 2 - hw), frame=(cx - size / 2, cy - size / 2, size, size),
+                  plate_states=plate_states, mask_d=circle_path(cx, cy, size / 2),
+                  glyph_fn=glyph_fn)
+
+
+def disc_background(face, c, r):
+    look = face.look["carousel"]
+    hw = face.look["rim_width"] / 2
+    parts = [element("path", d=circle_path(c, c, r - hw), fill=face.fill("disc_fill", look["disc"]),
+                     stroke=look["disc_rim"], stroke_width=float(face.look["rim_width"]))]
+    parts += face.gloss("gloss", f"M{num(c - r * 0.8)} {num(c - r * 0.35)} A{num(r * 0.9)} {num(r * 0.9)} 0 0 1"
+                                 f" {num(c + r * 0.8)} {num(c - r * 0.35)} A{num(r * 1.6)} {num(r * 1.6)} 0 0 0"
+                                 f" {num(c - r * 0.8)} {num(c - r * 0.35)} Z")
+    return parts
+
+
+def band_sector(c, angle, span):
+    r0, r1 = GadgetLayout.band
+    mid = (r0 + r1) / 2
+    gap = math.degrees(SEGMENT_GAP / 2 / mid)
+    return sector_path(c, c, r0, r1, angle - span / 2 + gap, angle + span / 2 - gap)
+
+
+def nearest_distance(c, x, y, w, h):
+    """Distance from the point (c, c) to the nearest point of a rectangle."""
+    return math.hypot(c - min(max(c, x), x + w), c - min(max(c, y), y + h))
+
+
+def navigation_labels(face, c, clear_radius, suffix):
+    """tooltip_%1_placeholder and slider_%1_placeholder for one layout state.
+
+    Each label block (label and the slider under it) hangs from a spot below
+    the disc.  While a ring is open the spots spread out from the centre by
+    one common factor, the smallest that clears the ring: spreading keeps the
+    blocks apart as they are when closed."""
+    label, slider_h = NAVIGATION_LABEL, 18
+    w, h = label.width, label.tail + label.row_height
+    # (centre x, top) of each label while no ring is open; staggered so that
+    # even two-row labels with their sliders do not overlap.
+    spots = [(-75, 250), (70, 326), (160, 408), (250, 326), (395, 250)]
+
+    def placed(factor):
+        return [(c + (x - c) * factor - w / 2, c + (top - c) * factor) for x, top in spots]
+
+    factor = 1.0
+    while any(nearest_distance(c, x, y, w, h + slider_h) < clear_radius for x, y in placed(factor)):
+        factor += 0.01
+    for number, (x, y) in enumerate(placed(factor), start=1):
+        face.mark(f"tooltip_{number}_placeholder{suffix}", x, y, w, h)
+        face.mark(f"slider_{number}_placeholder{suffix}", x, y + h, w, slider_h)
+
+
+def navigation_face(style):
+    look = style.face
+    L = GadgetLayout
+    c, size = L.centre, L.size
+    r0, r1 = L.band
+    mid = (r0 + r1) / 2
+    face = Face(style, size, size)
+    glyph = look["glyph"]
+
+    # Background: the disc with the segment band at rest, as the skin preview shows it.
+    background = [frame_rect(c - L.radius, c - L.radius, 2 * L.radius, 2 * L.radius)]
+    background += disc_background(face, c, L.radius)
+    background += [face.shape("band_fill", band_sector(c, segment_angle(n), L.segment_span),
+                              look["plate"]["default"], look["rim"]["default"]) for n in range(1, L.segments + 1)]
+    face.group("background", background)
+
+    face.mask("content_area_mask", sector_path(c, c, r0, r1, 0, 180))
+    start, end = 180 + L.segment_span / 2, -L.segment_span / 2
+    a, b = polar(c, c, mid, start), polar(c, c, mid, end)
+    # Drawn under the background: read back by drawing it, never seen.
+    face.marks.append(element("path", id="animation_path",
+                              d=f"M{num(a[0])} {num(a[1])} A{num(mid)} {num(mid)} 0 1 0 {num(b[0])} {num(b[1])}",
+                              fill="none", stroke=look["carousel"]["disc_rim"], stroke_width=1.0))
+
+    for n in range(1, L.segments + 1):
+        angle = segment_angle(n)
+        eid = f"segment_{n}"
+        d = band_sector(c, angle, L.segment_span)
+        face.mask(eid + "_mask", d)
+        centre = polar(c, c, mid, angle)
+        box = 46
+        face.mark(eid + "_content_placeholder", centre[0] - box / 2, centre[1] - box / 2, box, box)
+        for state in BUTTON_STATES[1:] + BUTTON_STATES[:1]:
+            face.group(f"{eid}_{state}", [face.shape(f"segment_{state}_fill", d, look["plate"][state],
+                                                     look["rim"][state])])
+        tip = polar(c, c, r1 - 7, angle)
+        for state in ("disabled", "default"):
+            face.group(f"expand_indicator_{n}_{state}", [triangle_glyph(tip[0], tip[1], 6, angle, glyph[state])])
+
+    # Upper half: previous (left), home or the back/home pair (top), next (right).
+    for eid, angle, span, glyph_fn in (
+            ("previous", 210, 60, lambda p, s: chevron_side_glyph(p[0], p[1], 22, 180, glyph[s])),
+            ("next", 330, 60, lambda p, s: chevron_side_glyph(p[0], p[1], 22, 0, glyph[s])),
+            ("home", 270, 60, lambda p, s: house_glyph(p[0], p[1], 18, glyph[s])),
+            ("back_split", 255, 30, lambda p, s: back_glyph(p[0], p[1], 14, glyph[s])),
+            ("home_split", 285, 30, lambda p, s: house_glyph(p[0], p[1], 14, glyph[s]))):
+        d = band_sector(c, angle, span)
+        x0 = polar(c, c, mid, angle)
+        box = [polar(c, c, r, a) for r in (r0, r1) for a in (angle - span / 2, angle, angle + span / 2)]
+        xs, ys = [p[0] for p in box], [p[1] for p in box]
+        button_states(face, eid, d, frame=(min(xs), min(ys), max(xs) - min(xs), max(ys) - min(ys)),
+                      glyph_fn=lambda state, glyph_fn=glyph_fn, x0=x0: glyph_fn(x0, state))
+
+    hw = look["rim_width"] / 2
+    button_states(face, "move", circle_path(c, c, L.hub - hw), frame=(c - L.hub, c - L.hub, 2 * L.hub, 2 * L.hub),
+                  mask_d=circle_path(c, c, L.hub),
+                  glyph_fn=lambda state: face.gloss("gloss", rounded_rect(c - 30, c - 44, 60, 30, 15)))
+    face.mark("move_content_placeholder", c - 32, c - 32, 64, 64)
+    face.mark("hotspot", c - 4, c - 4, 8, 8)
+
+    b = L.button
+    corner = b / 2 + 8
+    for eid, x, y, glyph_fn in (("refresh", corner, corner, refresh_glyph),
+                                ("close", size - corner, corner, cross_glyph),
+                                ("info", corner, size - corner, info_glyph),
+                                ("resize", size - corner, size - corner, resize_glyph)):
+        def draw(state, x=x, y=y, glyph_fn=glyph_fn):
+            shapes = glyph_fn(x, y, b * 0.42, glyph[state])
+            return shapes if isinstance(shapes, list) else [shapes]
+        round_button(face, eid, x, y, b, draw)
+
+    # Each ring grows into a square of its drawn size round the disc.
+    for eid, ring in (("command_control_placeholder", "command_control"),
+                      ("command_control_2_placeholder", "command_control_2")):
+        side = COMMAND_RINGS[ring].size
+        face.mark(eid, c - side / 2, c - side / 2, side, side)
+    navigation_labels(face, c, 0, "")
+    ring_radius = {1: COMMAND_RINGS["command_control"].outer, 2: COMMAND_RINGS["command_control_2"].outer}
+    navigation_labels(face, c, ring_radius[1] + 6, "_expanded")
+    navigation_labels(face, c, ring_radius[2] + 6, "_expanded_2")
+
+    move_indicator(face, (c, c), L.radius - 4, "move_indicator")
+    fullscreen_buttons(face)
+    return face.document()
+
+
+def fullscreen_buttons(face):
+    """info_fullscreen, close_fullscreen, refresh_fullscreen, flip_fullscreen.
+
+    The full-screen buttons stand alone at the corners of the screen, placed
+    by their top left: each is drawn at the document's origin.  They live in
+    <defs>, so that a viewer of the whole file does not see them stacked."""
+    look = face.look
+    s = GadgetLayout.fullscreen_button
+    cx = cy = s / 2
+    hw = look["rim_width"] / 2
+    saved_masks, saved_body = face.masks, face.body
+    face.masks, face.body = [], []
+    for eid, glyph_fn in (("info_fullscreen", info_glyph), ("close_fullscreen", cross_glyph),
+                          ("refresh_fullscreen", refresh_glyph), ("flip_fullscreen", flip_glyph)):
+        def draw(state, glyph_fn=glyph_fn):
+            shapes = glyph_fn(cx, cy, s * 0.42, look["glyph"][state])
+            return shapes if isinstance(shapes, list) else [shapes]
+        button_states(face, eid, circle_path(cx, cy, s / 2 - hw), frame=(0, 0, s, s),
+                      mask_d=circle_path(cx, cy, s / 2), glyph_fn=draw)
+    face.defs += face.masks + face.body
+    face.masks, face.body = saved_masks, saved_body
+
+
+def info_face(style):
+    """"info": the back of the carousel, the same size so that it flips cleanly."""
+    look = style.face
+    L = GadgetLayout
+    c, size = L.centre, L.size
+    face = Face(style, size, size)
+    face.group("background", [frame_rect(c - L.radius, c - L.radius, 2 * L.radius, 2 * L.radius)]
+               + disc_background(face, c, L.radius))
+    face.mark("text_placeholder", c - 100, c - 76, 200, 56)
+    x, y, w, h = c - 70, c + 8, 140, 44
+    action = look["carousel"]["action"]
+    hw = look["rim_width"] / 2
+    plate = rounded_rect(x + hw, y + hw, w - 2 * hw, h - 2 * hw, h / 2)
+    face.mask("configure_mask", rounded_rect(x, y, w, h, h / 2))
+    for state in BUTTON_STATES[1:] + BUTTON_STATES[:1]:
+        face.group(f"configure_{state}", [face.shape(f"configure_{state}_fill", plate, action[state],
+                                                     look["carousel"]["action_rim"][state])]
+                   + face.gloss("gloss", rounded_rect(x + 6, y + 3, w - 12, h * 0.42, h * 0.2)))
+    face.mark("configure_content_placeholder", x + 12, y + 4, w - 24, h - 8)
+    round_button(face, "flip", c, c + 100, 36, lambda state: flip_glyph(c, c + 100, 16, look["glyph"][state]))
+    move_indicator(face, (c, c), L.radius - 4, "move_indicator")
+    return face.document()
+
+
+def configure_icon(style):
+    """"configure": the configure button's icon, a gear in the button's text colour."""
+    color = style.face["carousel"]["action_text"]
+    frame = element("rect", x=0, y=0, width=FRAME, height=FRAME, fill="none")
+    gear = element("path", d=gear_path(32, 32, 26, 19, 8), fill=color, fill_rule="evenodd")
+    return svg_document([], [bounding_box(), element("g", [frame, gear], id="default")])
+
+
+def favorite_icon_spots(c, reach, icon):
+    """Centres of the small icons just outside a circle of radius reach:
+    refresh and close on the upper diagonals, resize to the right."""
+    d = (reach + 6) / math.sqrt(2) + icon / 2
+    return {"refresh": (c[0] - d, c[1] - d), "close": (c[0] + d, c[1] - d),
+            "resize": (c[0] + reach + 6 + icon / 2, c[1])}
+
+
+def favorite_face(style):
+    """"favorite": the centre button, the ring targets and where label, slider,
+    value text and the three small icons sit in each layout state."""
+    look = style.face
+    size = 240
+    c = (120, 96)
+    hub = 44
+    face = Face(style, size, size)
+    hw = look["rim_width"] / 2
+    button_states(face, "move", circle_path(*c, hub - hw), frame=(c[0] - hub, c[1] - hub, 2 * hub, 2 * hub),
+                  mask_d=circle_path(*c, hub),
+                  glyph_fn=lambda state: face.gloss("gloss", rounded_rect(c[0] - 28, c[1] - 40, 56, 28, 14)))
+    face.mark("move_content_placeholder", c[0] - 30, c[1] - 32, 60, 64)
+    face.mark("hotspot", c[0] - 4, c[1] - 4, 8, 8)
+    rings = (COMMAND_RINGS["favorite_command_control"], COMMAND_RINGS["favorite_command_control_2"])
+    for eid, ring in (("command_control_placeholder", rings[0]), ("command_control_2_placeholder", rings[1])):
+        face.mark(eid, c[0] - ring.size / 2, c[1] - ring.size / 2, ring.size, ring.size)
+    label_w, label_h, slider_h = 200, FAVORITE_LABEL.row_height, 18
+    icon = 24
+    # Closed, the label hangs under the centre button and the icons keep clear
+    # of the label; open, everything clears the open ring.
+    for suffix, label_reach, reach in (("", hub, 88), ("_expanded", rings[0].size / 2, rings[0].size / 2),
+                                       ("_expanded_2", rings[1].size / 2, rings[1].size / 2)):
+        top = c[1] + label_reach + 6
+        face.mark("label_placeholder" + suffix, c[0] - label_w / 2, top, label_w, label_h)
+        face.mark("slider_placeholder" + suffix, c[0] - label_w / 2, top + label_h, label_w, slider_h)
+        face.mark("value_placeholder" + suffix, c[0] - label_w / 2, top + label_h, label_w, slider_h)
+        for eid, (x, y) in favorite_icon_spots(c, reach, icon).items():
+            face.mark(f"{eid}_placeholder{suffix}", x - icon / 2, y - icon / 2, icon, icon)
+    for eid, glyph_fn in (("refresh", refresh_glyph), ("close", cross_glyph), ("resize", resize_glyph)):
+        x, y = favorite_icon_spots(c, 88, icon)[eid]
+        def draw(state, x=x, y=y, glyph_fn=glyph_fn):
+            shapes = glyph_fn(x, y, icon * 0.42, look["glyph"][state])
+            return shapes if isinstance(shapes, list) else [shapes]
+        round_button(face, eid, x, y, icon, draw)
+    move_indicator(face, c, hub + 6, "move_indicator")
+    return face.document()
+
+
+def solid_background(style):
+    """"non_transparent_background": drawn whole behind the gadget where the
+    window cannot be transparent."""
+    face = Face(style, 100, 100)
+    face.body.append(element("rect", x=0, y=0, width=100, height=100,
+                             fill=face.fill("solid_fill", style.face["carousel"]["solid"])))
+    return face.document()
+
+
 def face_files(style):
     """(file name, text) of every control face of one theme."""
     yield "button", button_face(style)
@@ -1544,6 +1940,11 @@ def face_files(style):
     yield "dropdown_on_favorite", dropdown_on_face(style, "favorite")
     for name, layout in COMMAND_RINGS.items():
         yield name, ring_face(style, layout)
+    yield "navigation", navigation_face(style)
+    yield "info", info_face(style)
+    yield "configure", configure_icon(style)
+    yield "favorite", favorite_face(style)
+    yield "non_transparent_background", solid_background(style)
 
 
 # --------------------------------------------------------------------------
@@ -1556,6 +1957,7 @@ def face_files(style):
 CONTROL_TEXT = {
     "CorvaneTheme": dict(
         segment=("FFFFFFFF", "FFB5D5FF"),
+        move=("FFFFFFFF", "FFB5D5FF"), version="FFFFFFFF", title="FFFFFFFF",
         navigation=dict(color="FF000E73", edit=("FF000E73", "FFFFFFFF", "FFFFFFFF", "FF1766DC"),
                         bar="FF000E73", items="FF000E73", panel="0.0 FFD6D6D6 1.0 FFFFFFFF"),
         favorite=dict(color="FFB5D5FF", edit=("FF000E73", "FFFFFFFF", "FFFFFFFF", "FF1766DC"),
@@ -1563,6 +1965,7 @@ CONTROL_TEXT = {
         slider="0.0 FFD6D6D6 1.0 FFD6D6D6"),
     "TalveraTheme": dict(
         segment=("FF3B3645", "FF3B3645"),
+        move=("FF3B3645", "FF8F4FC6"), version="FF3B3645", title="FF3B3645",
         navigation=dict(color="FF3B3645", edit=("FF3B3645", "FFFFFFFF", "FFFFFFFF", "FFA666D9"),
                         bar="FF3B3645", items="FFF5F3F8", panel="0.0 FF0F0F10 1.0 FF272727"),
         favorite=dict(color="FF3B3645", edit=("FF3B3645", "FFFFFFFF", "FFFFFFFF", "FFA666D9"),
@@ -1594,6 +1997,16 @@ def theme_ini(style):
     keys += label_keys("label_navigation", 10, text["navigation"])
     keys += label_keys("label_favorite", 12, text["favorite"])
     keys += [("slider_font_color", text["slider"]), ("slider_font_size", 11), ("slider_font_weight", 75)]
+    for control in ("move", "move_favorite"):
+        keys += [(control + "_font_color", text["move"][0]), (control + "_second_font_color", text["move"][1]),
+                 (control + "_font_size", 10), (control + "_font_weight", 75)]
+    # The configure button's text is white on its accent plate in both themes.
+    keys += [("configure_font_color", "FFFFFFFF"), ("configure_second_font_color", "FFFFFFFF"),
+             ("configure_font_size", 12), ("configure_font_weight", 75),
+             ("version_font_color", text["version"]), ("version_font_size", 11), ("version_font_weight", 50)]
+    for frame in ("energy", "webserver", "load"):
+        keys += [(frame + "_title_font_color", text["title"]), (frame + "_title_font_size", 12),
+                 (frame + "_title_font_weight", 75)]
     return "[General]\n" + "".join(f"{key}={value}\n" for key, value in keys)
 
 

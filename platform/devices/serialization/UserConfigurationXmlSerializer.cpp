@@ -4,12 +4,12 @@
 #include "UserConfigurationXmlReader.h"
 #include "XmlReadLimits.h"
 #include "XmlText.h"
+#include "AtomicFileWriter.h"
 #include "log/Logger.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QLocale>
-#include <QSaveFile>
 #include <QXmlStreamWriter>
 
 namespace Corvane::Devices::Serialization {
@@ -156,11 +156,9 @@ bool UserConfigurationXmlSerializer::write(const QString& path, const QString& c
     if (!properties)
         return false;
     const QByteArray data = writeData(configId, *properties);
-    QSaveFile file(path);
-    const bool written = !data.isEmpty() && file.open(QIODevice::WriteOnly)
-        && file.write(data) == data.size() && file.commit();
+    QString reason;
+    const bool written = AtomicFileWriter::write(path, data, reason);
     if (!written) {
-        const QString reason = file.errorString();
         Log::Logger(Log::Logger::Error) << Q_FUNC_INFO << " cannot write " << path << ": " << reason;
         if (error)
             *error = QCoreApplication::translate("Devices", "The user settings cannot be saved to \"%1\": %2")

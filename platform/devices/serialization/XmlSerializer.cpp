@@ -4,10 +4,10 @@
 #include "ProjectXmlReader.h"
 #include "ProjectXmlWriter.h"
 #include "XmlReadLimits.h"
+#include "AtomicFileWriter.h"
 #include "log/Logger.h"
 
 #include <QCoreApplication>
-#include <QSaveFile>
 #include <QXmlStreamReader>
 
 namespace Corvane::Devices::Serialization {
@@ -43,11 +43,9 @@ bool XmlSerializer::write(Configuration& project, const QString& path, QString* 
 {
     project.sanitize();
     const QByteArray data = writeData(project);
-    QSaveFile file(path);
-    const bool written = !data.isEmpty() && file.open(QIODevice::WriteOnly)
-        && file.write(data) == data.size() && file.commit();
+    QString reason;
+    const bool written = AtomicFileWriter::write(path, data, reason);
     if (!written) {
-        const QString reason = file.errorString();
         Log::Logger(Log::Logger::Error) << Q_FUNC_INFO << " cannot write " << path << ": " << reason;
         if (error)
             *error = QCoreApplication::translate("Devices", "The project cannot be saved to \"%1\": %2")

@@ -1,0 +1,145 @@
+// Renders device labels and drop-downs into PNG pictures for a visual check:
+//     gadgets_label_gallery [output folder]
+// Each built-in theme gives <theme>_labels.png (one- and two-row labels,
+// buttons, edit look) and <theme>_dropdowns.png (drop-downs open below and
+// above).
+
+#include "dropdown/SvgDropDown.h"
+#include "dropdown/SvgDropDownItem.h"
+#include "dropdown/SvgDropDownPanel.h"
+#include "label/Label.h"
+#include "models/DropDownItemModel.h"
+#include "models/DropDownModel.h"
+#include "text/TextLabel.h"
+#include "theme/ThemeProvider.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QGraphicsScene>
+#include <QImage>
+#include <QPainter>
+
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+using namespace Corvane::Gadgets;
+using Corvane::Gadgets::Models::DropDownItemModel;
+
+namespace {
+
+struct LabelKind
+{
+    QString renderer;
+    QString dropDownRenderer;
+    QString dropDownItemRenderer;
+    QString controlId;
+    int tail;
+};
+
+const LabelKind NAVIGATION{ThemeProvider::TOOLTIP, ThemeProvider::DROPDOWN, ThemeProvider::DROPDOWN_ON,
+                           QStringLiteral("label_navigation"), 1};
+const LabelKind FAVORITE{ThemeProvider::FAVORITE_LABEL, ThemeProvider::DROPDOWN_FAVORITE,
+                         ThemeProvider::DROPDOWN_ON_FAVORITE, QStringLiteral("label_favorite"), -1};
+
+void save(QGraphicsScene& scene, const QString& path, const QColor& background)
+{
+    const qreal scale = 2.0;
+    const QRectF source = scene.itemsBoundingRect().adjusted(-10, -10, 10, 10);
+    QImage image((source.size() * scale).toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(background);
+    QPainter painter(&image);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+    scene.render(&painter, QRectF(image.rect()), source);
+    painter.end();
+    std::printf("%s %s\n", image.save(path) ? "wrote" : "failed to write", qPrintable(path));
+}
+
+Label* addLabel(QGraphicsScene& scene, const LabelKind& kind, const QPointF& position, const QString& text)
+{
+    auto* label = new Label(ThemeProvider::getRendererFor(kind.renderer),
+                            ThemeProvider::getRendererFor(kind.dropDownRenderer),
+                            ThemeProvider::getRendererFor(kind.dropDownItemRenderer), nullptr, kind.tail);
+    scene.addItem(label);
+    label->setControlId(kind.controlId);
+    label->setText(text);
+    label->setPos(position);
+    return label;
+}
+
+void renderLabels(const QString& path, const QColor& background)
+{
+    QGraphicsScene scene;
+    const QString longName = QStringLiteral("Living room ceiling lights along the east wall");
+    addLabel(scene, NAVIGATION, {0, 0}, QStringLiteral("Kitchen"));
+    addLabel(scene, NAVIGATION, {0, 50}, longName)->setButtonConfig(Label::RefreshButton);
+    Label* centred = addLabel(scene, NAVIGATION, {0, 100}, QStringLiteral("Hall"));
+    centred->setTextAlignment(Qt::AlignHCenter);
+    centred->setButtonConfig(Label::CloseButton);
+    Label* editing = addLabel(scene, NAVIGATION, {0, 150}, QStringLiteral("Porch"));
+    editing->setIsInEditMode(true);
+    Label* twoRows = addLabel(scene, NAVIGATION, {0, 200}, QStringLiteral("Sound system"));
+    twoRows->setIsDoubleRowLabel(true);
+    twoRows->setRow2DropDownText(QStringLiteral("Radio"));
+
+    addLabel(scene, FAVORITE, {200, 0}, QStringLiteral("Kitchen"));
+    addLabel(scene, FAVORITE, {200, 50}, longName)->setButtonConfig(Label::CloseButton);
+    Label* favoriteTwoRows = addLabel(scene, FAVORITE, {200, 100}, QStringLiteral("Amplifier"));
+    favoriteTwoRows->setIsDoubleRowLabel(true);
+    favoriteTwoRows->setRow2DropDownText(QStringLiteral("Line in"));
+    save(scene, path, background);
+}
+
+void renderDropDowns(const QString& path, const QColor& background)
+{
+    QGraphicsScene scene;
+    // Little room under the bottom label: its panel opens above it.
+    scene.setSceneRect(-100, -100, 1000, 570);
+    std::vector<std::unique_ptr<DropDownItemModel>> sources;
+    QList<DropDownItemModel*> entries;
+    for (const QString& name : {QStringLiteral("Radio"), QStringLiteral("Line in"), QStringLiteral("Streaming"),
+                                QStringLiteral("A very long source name that scrolls"), QStringLiteral("CD")}) {
+        sources.push_back(std::make_unique<DropDownItemModel>(int(sources.size()) + 1, name));
+        entries << sources.back().get();
+    }
+    const Models::DropDownModel model(entries, QStringLiteral("Radio"));
+
+    Label* navigation = addLabel(scene, NAVIGATION, {0, 0}, QStringLiteral("Sound system"));
+    navigation->setIsDoubleRowLabel(true);
+    navigation->setRow2DropDownModel(model);
+    navigation->row2DropDown()->setItemIconElement(1, QStringLiteral("active"));
+    navigation->row2DropDown()->setExpanded(true);
+
+    Label* favorite = addLabel(scene, FAVORITE, {200, 0}, QStringLiteral("Amplifier"));
+    favorite->setIsDoubleRowLabel(true);
+    favorite->setRow2DropDownModel(model);
+    favorite->row2DropDown()->setExpanded(true);
+    SvgDropDownItem* editing = favorite->row2DropDown()->panel()->items().at(2);
+    editing->textLabel()->onStartEditing();
+
+    Label* nearBottom = addLabel(scene, NAVIGATION, {0, 400}, QStringLiteral("Terrace speakers"));
+    nearBottom->setIsDoubleRowLabel(true);
+    nearBottom->setRow2DropDownModel(model);
+    nearBottom->row2DropDown()->setExpanded(true);
+    save(scene, path, background);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    const QString output = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
+    QDir().mkpath(output);
+    const QList<QPair<QString, QColor>> themes{{QStringLiteral("CorvaneTheme"), QColor(40, 48, 64)},
+                                               {QStringLiteral("TalveraTheme"), QColor(236, 234, 242)}};
+    for (const auto& [theme, background] : themes) {
+        ThemeProvider::clear();
+        ThemeProvider::DefaultThemeFolder = QStringLiteral(":/") + theme;
+        ThemeProvider::setThemeFile(QString());
+        renderLabels(output + QStringLiteral("/") + theme + QStringLiteral("_labels.png"), background);
+        renderDropDowns(output + QStringLiteral("/") + theme + QStringLiteral("_dropdowns.png"), background);
+    }
+    ThemeProvider::clear();
+    return 0;
+}
