@@ -36,6 +36,8 @@ FavoriteControl* addFavorite(QGraphicsScene& scene, qreal x)
     favorite->setLabelText(QStringLiteral("Kitchen ceiling"));
     favorite->setSliderVisible(true);
     favorite->setSliderValue(60);
+    // As Sentrel shows a dimmer: the slider appears as the first ring opens.
+    favorite->setHideSliderOnCollapse(true);
     favorite->setShowIconsProgress(1.0);
     return favorite;
 }
