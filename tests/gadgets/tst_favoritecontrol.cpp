@@ -98,11 +98,14 @@ private slots:
     void layoutStates();
     void valueTextFollowsTheState_data();
     void valueTextFollowsTheState();
+    void firstRingUnfoldsFromTheCentre_data();
+    void firstRingUnfoldsFromTheCentre();
     void closingAnUnfoldedRingHidesItAtOnce();
     void movingByTheCentreButton_data();
     void movingByTheCentreButton();
     void pressAndHoldOutsideTheCentreDoesNotMove();
     void iconsFadeWithHover();
+    void endingALabelEditDoesNotClose();
     void scaleReachesTheChildren();
     void themeRefreshReadsTheNewTheme();
 };
@@ -320,6 +323,32 @@ void tst_FavoriteControl::valueTextFollowsTheState()
     QCOMPARE(favorite->label()->pos() + favorite->label()->totalBounds().topLeft(), label.topLeft());
 }
 
+void tst_FavoriteControl::firstRingUnfoldsFromTheCentre_data()
+{
+    QTest::addColumn<qreal>("progress");
+    QTest::newRow("folded") << 0.0;
+    QTest::newRow("half") << 0.5;
+    QTest::newRow("open") << 1.0;
+}
+
+void tst_FavoriteControl::firstRingUnfoldsFromTheCentre()
+{
+    QFETCH(qreal, progress);
+    QGraphicsScene scene;
+    auto favorite = makeFavorite(scene);
+    const QRectF centre = favorite->centerButton()->scaledBounds();
+    const QRectF target = favorite->boundsOnElement(FavoriteControl::EDITOR_PLACEHOLDER_ID);
+    favorite->setControl1ExpandProgress(progress);
+
+    CommandControl* ring = favorite->commandControl1();
+    const qreal startScale = centre.width() / target.width();
+    QCOMPARE(ring->scale(), startScale + (1 - startScale) * progress);
+    // The ring's middle stays on the placeholder's middle while it grows.
+    const QPointF middle = ring->mapToParent(ring->boundingRect().center());
+    QCOMPARE(middle.x(), target.center().x());
+    QCOMPARE(middle.y(), target.center().y());
+}
+
 void tst_FavoriteControl::closingAnUnfoldedRingHidesItAtOnce()
 {
     QGraphicsScene scene;
@@ -403,6 +432,21 @@ void tst_FavoriteControl::iconsFadeWithHover()
     favorite->onHideIconsTimerTick();
     QTRY_VERIFY(favorite->showIconsProgress() < 1.0);
     QVERIFY(favorite->closeButton()->opacity() < 1.0);
+}
+
+void tst_FavoriteControl::endingALabelEditDoesNotClose()
+{
+    QGraphicsScene scene;
+    auto favorite = makeFavorite(scene);
+    favorite->setLabelText(QStringLiteral("Porch"));
+    favorite->label()->setIsInEditMode(true);
+    QSignalSpy clicks(favorite.get(), &SvgControlObject::elementClick);
+    // The label reports its close-edit press as a close; the favourite's own
+    // close icon is the only one that closes it.
+    emit favorite->label()->closeButtonClicked();
+    favorite->label()->exitEditMode();
+    QCOMPARE(clicks.size(), 0);
+    QVERIFY(!favorite->label()->isInEditMode());
 }
 
 void tst_FavoriteControl::scaleReachesTheChildren()
