@@ -11,6 +11,8 @@
 #include "theme/RendererContainer.h"
 #include "theme/ThemeProvider.h"
 
+#include "SceneTestHelpers.h"
+
 #include <QGraphicsRectItem>
 #include <QGraphicsSceneMouseEvent>
 #include <QPainter>
@@ -23,12 +25,7 @@ using namespace Corvane::Gadgets;
 
 namespace {
 
-void useTheme(const QString& folder)
-{
-    ThemeProvider::clear();
-    ThemeProvider::DefaultThemeFolder = folder;
-    ThemeProvider::setThemeFile(QString());
-}
+using SceneTestHelpers::useTheme;
 
 std::unique_ptr<QGraphicsSceneMouseEvent> press(const QPointF& scenePos)
 {

@@ -6,6 +6,8 @@
 
 #include "LogCapture.h"
 
+#include "SceneTestHelpers.h"
+
 #include <QGraphicsSceneMouseEvent>
 #include <QSignalSpy>
 #include <QSvgRenderer>
@@ -18,6 +20,9 @@ using Models::NavigationIcon;
 using ButtonData = CommandControl::ButtonData;
 
 namespace {
+
+using SceneTestHelpers::useTheme;
+using SceneTestHelpers::mouseEvent;
 
 // A ring laid out flat for exact geometry: five odd segments in a row at
 // y 0..30 (centres x = 15, 55, 95, 135, 175) and four even segments in a
@@ -56,13 +61,6 @@ struct FixtureRenderer
     Utilities::RendererContainer container;
 };
 
-void useTheme(const QString& folder)
-{
-    ThemeProvider::clear();
-    ThemeProvider::DefaultThemeFolder = folder;
-    ThemeProvider::setThemeFile(QString());
-}
-
 QList<ButtonData> commands(int count)
 {
     QList<ButtonData> buttons;
@@ -92,15 +90,6 @@ QList<int> segmentStates(const QList<SvgContentButton*>& segments)
 QPointF centreOf(const SvgContentButton* segment)
 {
     return segment->mapToParent(segment->contentBounds().center());
-}
-
-std::unique_ptr<QGraphicsSceneMouseEvent> mouseEvent(QEvent::Type type, const QPointF& scenePos)
-{
-    auto event = std::make_unique<QGraphicsSceneMouseEvent>(type);
-    event->setScenePos(scenePos);
-    event->setButton(Qt::LeftButton);
-    event->setAccepted(false);
-    return event;
 }
 
 } // namespace

@@ -8,6 +8,8 @@
 #include "theme/RendererContainer.h"
 #include "theme/ThemeProvider.h"
 
+#include "SceneTestHelpers.h"
+
 #include <QGraphicsScene>
 #include <QPropertyAnimation>
 #include <QGraphicsSceneHoverEvent>
@@ -28,14 +30,10 @@ Q_DECLARE_METATYPE(FavoriteControl::ExpandedState)
 
 namespace {
 
-using Operation = std::function<void(FavoriteControl&)>;
+using SceneTestHelpers::useTheme;
+using SceneTestHelpers::mouseEvent;
 
-void useTheme(const QString& folder)
-{
-    ThemeProvider::clear();
-    ThemeProvider::DefaultThemeFolder = folder;
-    ThemeProvider::setThemeFile(QString());
-}
+using Operation = std::function<void(FavoriteControl&)>;
 
 std::unique_ptr<FavoriteControl> makeFavorite(QGraphicsScene& scene)
 {
@@ -50,15 +48,6 @@ QList<ButtonData> commands(const QStringList& ids)
     for (const QString& id : ids)
         buttons << ButtonData(NavigationIcon(ThemeProvider::LIGHTS, QString()), id);
     return buttons;
-}
-
-std::unique_ptr<QGraphicsSceneMouseEvent> mouseEvent(QEvent::Type type, const QPointF& scenePos)
-{
-    auto event = std::make_unique<QGraphicsSceneMouseEvent>(type);
-    event->setScenePos(scenePos);
-    event->setButton(Qt::LeftButton);
-    event->setAccepted(false);
-    return event;
 }
 
 QPointF sceneCentre(const QGraphicsItem* item)

@@ -15,6 +15,8 @@
 #include "theme/RendererContainer.h"
 #include "theme/ThemeProvider.h"
 
+#include "SceneTestHelpers.h"
+
 #include <QApplication>
 #include <QFontMetricsF>
 #include <QGraphicsRectItem>
@@ -36,32 +38,12 @@ using Corvane::Gadgets::Models::DropDownItemModel;
 
 namespace {
 
+using SceneTestHelpers::useTheme;
+using SceneTestHelpers::mouseEvent;
+using SceneTestHelpers::hoverEvent;
+
 const QString LONG_NAME = QStringLiteral("Living room ceiling lights along the east wall");
 const QString SHORT_NAME = QStringLiteral("Hall");
-
-void useTheme(const QString& folder)
-{
-    ThemeProvider::clear();
-    ThemeProvider::DefaultThemeFolder = folder;
-    ThemeProvider::setThemeFile(QString());
-}
-
-std::unique_ptr<QGraphicsSceneMouseEvent> mouseEvent(QEvent::Type type, const QPointF& scenePos)
-{
-    auto event = std::make_unique<QGraphicsSceneMouseEvent>(type);
-    event->setScenePos(scenePos);
-    event->setButton(Qt::LeftButton);
-    event->setButtons(Qt::LeftButton);
-    event->setAccepted(false);
-    return event;
-}
-
-std::unique_ptr<QGraphicsSceneHoverEvent> hoverEvent(QEvent::Type type, const QPointF& scenePos)
-{
-    auto event = std::make_unique<QGraphicsSceneHoverEvent>(type);
-    event->setScenePos(scenePos);
-    return event;
-}
 
 QImage paintLabel(Label* label)
 {

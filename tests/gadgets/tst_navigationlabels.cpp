@@ -11,6 +11,8 @@
 #include "theme/RendererContainer.h"
 #include "theme/ThemeProvider.h"
 
+#include "SceneTestHelpers.h"
+
 #include <QApplication>
 #include <QGraphicsScene>
 #include <QGraphicsSceneMouseEvent>
@@ -26,6 +28,8 @@ using Corvane::Gadgets::Models::DropDownItemModel;
 using Corvane::Gadgets::Models::NavigationIcon;
 
 namespace {
+
+using SceneTestHelpers::useTheme;
 
 constexpr int FIXTURE_LABELS = 6;
 
@@ -63,13 +67,6 @@ QString placeholderId(NavigationLabels::ExpandedState state, const QString& kind
     else if (state == NavigationLabels::Expanded2)
         id += QStringLiteral("_expanded_2");
     return id;
-}
-
-void useTheme(const QString& folder)
-{
-    ThemeProvider::clear();
-    ThemeProvider::DefaultThemeFolder = folder;
-    ThemeProvider::setThemeFile(QString());
 }
 
 std::unique_ptr<QGraphicsSceneMouseEvent> doubleClickEvent(const QPointF& scenePos)

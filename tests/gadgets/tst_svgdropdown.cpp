@@ -14,6 +14,8 @@
 #include "text/TextLabel.h"
 #include "theme/ThemeProvider.h"
 
+#include "SceneTestHelpers.h"
+
 #include <QGraphicsRectItem>
 #include <QGraphicsScene>
 #include <QGraphicsSceneMouseEvent>
@@ -28,25 +30,11 @@ using Corvane::Gadgets::Models::DropDownItemModel;
 
 namespace {
 
+using SceneTestHelpers::useTheme;
+using SceneTestHelpers::mouseEvent;
+
 constexpr qreal BAR_WIDTH = 138.0;
 constexpr qreal BAR_HEIGHT = 20.0;
-
-void useTheme(const QString& folder)
-{
-    ThemeProvider::clear();
-    ThemeProvider::DefaultThemeFolder = folder;
-    ThemeProvider::setThemeFile(QString());
-}
-
-std::unique_ptr<QGraphicsSceneMouseEvent> mouseEvent(QEvent::Type type, const QPointF& scenePos)
-{
-    auto event = std::make_unique<QGraphicsSceneMouseEvent>(type);
-    event->setScenePos(scenePos);
-    event->setButton(Qt::LeftButton);
-    event->setButtons(Qt::LeftButton);
-    event->setAccepted(false);
-    return event;
-}
 
 void click(SvgControl* control, const QPointF& scenePos)
 {

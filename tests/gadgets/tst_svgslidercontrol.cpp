@@ -7,6 +7,8 @@
 
 #include "LogCapture.h"
 
+#include "SceneTestHelpers.h"
+
 #include <QGraphicsSceneMouseEvent>
 #include <QGraphicsSimpleTextItem>
 #include <QLinearGradient>
@@ -21,21 +23,8 @@ using Models::NavigationIcon;
 
 namespace {
 
-void useTheme(const QString& folder)
-{
-    ThemeProvider::clear();
-    ThemeProvider::DefaultThemeFolder = folder;
-    ThemeProvider::setThemeFile(QString());
-}
-
-std::unique_ptr<QGraphicsSceneMouseEvent> mouseEvent(QEvent::Type type, const QPointF& scenePos)
-{
-    auto event = std::make_unique<QGraphicsSceneMouseEvent>(type);
-    event->setScenePos(scenePos);
-    event->setButton(Qt::LeftButton);
-    event->setAccepted(false);
-    return event;
-}
+using SceneTestHelpers::useTheme;
+using SceneTestHelpers::mouseEvent;
 
 // A point on the track at a share of its length, in scene coordinates.
 QPointF trackPoint(const SvgSliderControl& slider, qreal share)
