@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SceneTestHelpers.h"
 #include "controls/SvgControl.h"
 #include "theme/RendererContainer.h"
 #include "theme/ThemeProvider.h"
@@ -16,9 +17,7 @@ namespace ControlsTheme {
 
 inline void activate()
 {
-    Corvane::Gadgets::ThemeProvider::clear();
-    Corvane::Gadgets::ThemeProvider::DefaultThemeFolder = QStringLiteral(":/ControlsTheme");
-    Corvane::Gadgets::ThemeProvider::setThemeFile(QString());
+    SceneTestHelpers::useTheme(QStringLiteral(":/ControlsTheme"));
 }
 
 inline Corvane::Gadgets::Utilities::RendererContainer* renderer(const QString& name)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "theme/ThemeProvider.h"
+#include "SceneTestHelpers.h"
 
 #include <QImage>
 #include <QWidget>
@@ -13,9 +13,7 @@ inline const QString Folder = QStringLiteral(":/DialogsTheme");
 
 inline void activate(const QString& folder = Folder)
 {
-    Corvane::Gadgets::ThemeProvider::clear();
-    Corvane::Gadgets::ThemeProvider::DefaultThemeFolder = folder;
-    Corvane::Gadgets::ThemeProvider::setThemeFile(QString());
+    SceneTestHelpers::useTheme(folder);
 }
 
 // Paints a widget and its children on a transparent ground.

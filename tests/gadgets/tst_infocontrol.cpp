@@ -9,6 +9,8 @@
 
 #include "LogCapture.h"
 
+#include "SceneTestHelpers.h"
+
 #include <QCoreApplication>
 #include <QGraphicsSceneHoverEvent>
 #include <QGraphicsSceneMouseEvent>
@@ -22,17 +24,12 @@ using namespace Corvane::Gadgets;
 
 namespace {
 
+using SceneTestHelpers::useTheme;
+
 // On the left of the disc, away from the text and the buttons.
 const QPointF GRIP_POINT(40, 160);
 // The transparent corner outside the round face.
 const QPointF OUTSIDE_POINT(2, 2);
-
-void loadBuiltInTheme(const QString& folder)
-{
-    ThemeProvider::clear();
-    ThemeProvider::DefaultThemeFolder = folder;
-    ThemeProvider::setThemeFile(QString());
-}
 
 std::unique_ptr<InfoControl> createInfo()
 {
@@ -79,7 +76,7 @@ private Q_SLOTS:
 void tst_InfoControl::initTestCase()
 {
     QCoreApplication::setApplicationVersion(QStringLiteral("2.7.1"));
-    loadBuiltInTheme(QStringLiteral(":/CorvaneTheme"));
+    useTheme(QStringLiteral(":/CorvaneTheme"));
 }
 
 void tst_InfoControl::showsFamilyVersionAndConfigure_data()
@@ -92,7 +89,7 @@ void tst_InfoControl::showsFamilyVersionAndConfigure_data()
 void tst_InfoControl::showsFamilyVersionAndConfigure()
 {
     QFETCH(QString, theme);
-    loadBuiltInTheme(theme);
+    useTheme(theme);
     const auto info = createInfo();
 
     QCOMPARE(info->versionLabel()->text(),
@@ -114,7 +111,7 @@ void tst_InfoControl::showsFamilyVersionAndConfigure()
                               static_cast<SvgControl*>(info->versionLabel()),
                               static_cast<SvgControl*>(info->moveIndicator())})
         QVERIFY(info->childControls().contains(child));
-    loadBuiltInTheme(QStringLiteral(":/CorvaneTheme"));
+    useTheme(QStringLiteral(":/CorvaneTheme"));
 }
 
 void tst_InfoControl::flipButtonFadesWithHover()
