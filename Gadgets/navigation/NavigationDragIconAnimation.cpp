@@ -76,6 +76,12 @@ QList<NavigationDragIconAnimation::IconData> NavigationDragIconAnimation::getAnd
     return finished;
 }
 
+void NavigationDragIconAnimation::clear()
+{
+    m_icons.clear();
+    m_timer.stop();
+}
+
 void NavigationDragIconAnimation::onTimerTick()
 {
     const double step = double(m_timer.interval()) / m_duration;

@@ -47,6 +47,8 @@ public:
     // Removes and returns the slides whose linear progress reached 1, last
     // added first; stops the timer when no slide is left.
     QList<IconData> getAndClearFinished();
+    // Drops every slide, finished or not, and stops the timer.
+    void clear();
     bool isRunning() const { return m_timer.isActive(); }
 
 signals:
