@@ -13,6 +13,7 @@
 #include <QGraphicsSceneWheelEvent>
 #include <QKeyEvent>
 #include <QParallelAnimationGroup>
+#include <QPropertyAnimation>
 #include <QSignalSpy>
 #include <QSvgRenderer>
 #include <QTest>
@@ -228,6 +229,7 @@ void tst_NavigationContainer::hoverLeaveIsReportedAfterADelay()
     const auto leave = hoverEvent(QEvent::GraphicsSceneHoverLeave, QPointF(400, 400));
 
     f.container->handleHoverEnterEvent(enter.get());
+    QCOMPARE(f.container->infoControl()->findChild<QPropertyAnimation*>()->endValue().toReal(), 1.0);
     f.container->handleHoverLeaveEvent(leave.get());
     QVERIFY(f.container->hoverTimer()->isActive());
     QVERIFY(f.container->hoverTimer()->isSingleShot());
@@ -246,6 +248,10 @@ void tst_NavigationContainer::hoverLeaveIsReportedAfterADelay()
     QTRY_COMPARE_WITH_TIMEOUT(hovered.size(), 3, 2000);
     QCOMPARE(hovered.last().first().toBool(), false);
     QVERIFY(!f.container->hoverTimer()->isActive());
+    // The info face hears of it too: its flip button fades out.
+    auto* fade = f.container->infoControl()->findChild<QPropertyAnimation*>();
+    QVERIFY(fade);
+    QCOMPARE(fade->endValue().toReal(), 0.0);
 }
 
 void tst_NavigationContainer::hoverMoveIsReportedWhenThePointerMoved()
