@@ -127,7 +127,7 @@ bool NavigationContainer::isInFullScreenMode() const
 void NavigationContainer::setIsInFullScreenMode(bool fullScreen)
 {
     if (fullScreen) {
-        setFullScreenInfoButtonShown(m_navigationControl->isVisible());
+        setFullScreenInfoButtonShown(m_navigationControl->isVisibleTo(this));
         m_fullScreenRefreshButton->setVisible(true);
         m_fullScreenCloseButton->setVisible(true);
         m_infoControl->flipButton()->setVisible(false);

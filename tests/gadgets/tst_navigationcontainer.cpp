@@ -332,6 +332,14 @@ void tst_NavigationContainer::fullScreenButtonsFollowTheFace()
     f.finishTurn();
     QVERIFY(!info->isVisible());
     QVERIFY(!flip->isVisible());
+    pressKey(*f.container, Qt::Key_Escape);
+    f.finishTurn();
+
+    // The face that is up counts, not whether the gadget is shown just now.
+    f.container->setVisible(false);
+    f.container->setIsInFullScreenMode(true);
+    QVERIFY(info->isVisible());
+    QVERIFY(!flip->isVisible());
 }
 
 void tst_NavigationContainer::pressOnFullScreenButtonIsClickThenBaseHandling()
