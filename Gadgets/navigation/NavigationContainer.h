@@ -1,0 +1,118 @@
+#pragma once
+
+#include "controls/SvgControlObject.h"
+
+#include <QList>
+#include <QTimer>
+
+#include <memory>
+
+namespace Corvane::Gadgets {
+
+class InfoControl;
+class NavigationControl;
+class SvgButton;
+
+namespace Utilities {
+class FlipAnimator;
+}
+
+// The main gadget: the carousel in front, the info face behind, turned over
+// by a flip animator. In full-screen mode four free-standing buttons sit at
+// the corners of the scene (refresh top left, close top right, info or flip
+// bottom right). Hover, mouse, wheel and key activity is reported through
+// plain signals so that the host can show labels and restart its timers.
+//
+// The full-screen buttons have no parent item: they are top-level items of
+// the container's scene, owned and deleted by the container. They leave the
+// scene together with the container and are added again when next placed.
+class NavigationContainer : public SvgControlObject
+{
+    Q_OBJECT
+
+public:
+    static const QString FULLSCREEN_INFO_ID;
+    static const QString FULLSCREEN_CLOSE_ID;
+    static const QString FULLSCREEN_REFRESH_ID;
+    static const QString FULLSCREEN_FLIP_ID;
+
+    explicit NavigationContainer(SvgControlObject* parent = nullptr);
+    ~NavigationContainer() override;
+
+    NavigationControl* navigationControl() const { return m_navigationControl; }
+    InfoControl* infoControl() const { return m_infoControl; }
+    SvgButton* fullScreenRefreshButton() const { return m_fullScreenRefreshButton; }
+    // Delays the report of the pointer leaving the gadget.
+    const QTimer* hoverTimer() const { return m_hoverTimer.get(); }
+
+    bool handlesKeyboardInput() const { return m_handlesKeyboardInput; }
+    void setHandlesKeyboardInput(bool handles);
+
+    bool isInFullScreenMode() const;
+    void setIsInFullScreenMode(bool fullScreen);
+    // Places the full-screen buttons at the corners of the scene rectangle.
+    void setButtonsOffset();
+
+    SvgButton* createAndAddButton(Utilities::RendererContainer* renderer, const QString& elementId);
+
+    void setCustomScale(qreal scale) override;
+    void setOffset(const QPointF& offset) override;
+    void parentOffsetChanged() override;
+    void handleMousePress(QGraphicsSceneMouseEvent* event, Gestures::EventConsumer& consumer) override;
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
+    void updateCachedData() override;
+    void onElementClick(SvgElement* element) override;
+    void totalOffsetChanged() override;
+
+signals:
+    void hoverEntered(bool hasEntered);
+    void mousePress();
+    void mouseRelease();
+    void hoverMove();
+    void keyPressed(const QKeyEvent* event);
+    void keyReleased(const QKeyEvent* event);
+    void wheel();
+    void infoPressed();
+    void escapePressed();
+
+protected:
+    using SvgControlObject::mouseReleaseEvent;
+
+    void hoverMoveEvent(QGraphicsSceneHoverEvent* event) override;
+    void hoverEnterEvent(QGraphicsSceneHoverEvent* event) override;
+    void hoverLeaveEvent(QGraphicsSceneHoverEvent* event) override;
+    void mouseReleaseEvent(QGraphicsSceneMouseEvent* event, void* pressConsumer) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void wheelEvent(QGraphicsSceneWheelEvent* event) override;
+    QVariant itemChange(GraphicsItemChange change, const QVariant& value) override;
+
+private slots:
+    void onTimerTimedOut();
+    void onHoverEntered(bool hasEntered);
+    void onFrontToBack();
+    void onBackToFront();
+
+private:
+    void createFaces();
+    void createFullScreenButtons();
+    SvgButton* createFullScreenButton(const QString& elementId);
+    void connectHover();
+    void createFlipAnimator();
+    void setFullScreenInfoButtonShown(bool shown);
+    void removeFullScreenButtonsFromScene();
+    QSizeF navigationDefaultSize() const;
+
+    NavigationControl* m_navigationControl = nullptr;
+    InfoControl* m_infoControl = nullptr;
+    SvgButton* m_fullScreenInfoButton = nullptr;
+    SvgButton* m_fullScreenCloseButton = nullptr;
+    SvgButton* m_fullScreenRefreshButton = nullptr;
+    SvgButton* m_fullScreenFlipButton = nullptr;
+    Utilities::FlipAnimator* m_flipAnimator = nullptr;
+    std::unique_ptr<QTimer> m_hoverTimer;
+    bool m_handlesKeyboardInput = true;
+    QList<SvgButton*> m_fullScreenButtons;
+};
+
+} // namespace Corvane::Gadgets
