@@ -5,15 +5,23 @@
 // Run by hand; the theme is the fixture theme unless a built-in theme folder
 // is given as the first argument (":/CorvaneTheme" or ":/TalveraTheme"), whose
 // command ring segments then serve as the buttons.
+//
+// It then turns a carousel of twelve icons in the whole navigation gadget by
+// one icon, painting the scene at every step of the turn's time line, and
+// prints each frame time in the same format (built-in theme of the first
+// argument, the Corvane theme without one).
 
 #include "controls/SvgContentButton.h"
 #include "controls/SvgControlObject.h"
+#include "navigation/NavigationContainer.h"
+#include "navigation/NavigationControl.h"
 #include "theme/LegacyFontWeight.h"
 #include "theme/RendererContainer.h"
 #include "theme/ThemeProvider.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QGraphicsScene>
 #include <QImage>
 #include <QPainter>
 #include <QStyleOptionGraphicsItem>
@@ -31,6 +39,9 @@ constexpr int BUTTON_COUNT = 60;
 constexpr int COLUMNS = 10;
 constexpr int WARM_UP_FRAMES = 5;
 constexpr int MEASURED_FRAMES = 200;
+constexpr int CAROUSEL_ICON_COUNT = 12;
+constexpr int TURN_DURATION_MS = 500;
+constexpr int MEASURED_TURNS = 20;
 
 struct Scene
 {
@@ -117,6 +128,84 @@ void measure(const char* name, const Scene& scene, qreal scale, Paint paint)
     std::printf("%s mean_ms=%.3f worst_ms=%.3f\n", name, total / MEASURED_FRAMES, worst);
 }
 
+void report(const char* name, const std::vector<double>& frames)
+{
+    double total = 0.0;
+    double worst = 0.0;
+    for (double milliseconds : frames) {
+        total += milliseconds;
+        worst = std::max(worst, milliseconds);
+    }
+    std::printf("%s mean_ms=%.3f worst_ms=%.3f\n", name, total / double(frames.size()), worst);
+}
+
+QList<Models::NavigationIcon> carouselIcons()
+{
+    static const QStringList files = {
+        ThemeProvider::LIGHTS, ThemeProvider::SHUTTER, ThemeProvider::SCENARIO, ThemeProvider::THERMOREGULATOR,
+    };
+    QList<Models::NavigationIcon> icons;
+    for (int i = 0; i < CAROUSEL_ICON_COUNT; ++i)
+        icons << Models::NavigationIcon(files.at(i % files.size()), QStringLiteral("Device %1").arg(i + 1));
+    return icons;
+}
+
+void paintScene(QGraphicsScene& scene, QImage& image)
+{
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform | QPainter::TextAntialiasing);
+    scene.render(&painter, QRectF(image.rect()), scene.sceneRect());
+}
+
+// Turns the carousel by one icon, stepping its time line as its timer would
+// (one step every update interval), and paints every step.
+std::vector<double> measureTurn(QGraphicsScene& scene, NavigationControl* carousel, QImage& image)
+{
+    const int steps = TURN_DURATION_MS / NavigationControlAnimation::UPDATE_INTERVAL_MS;
+    std::vector<double> frames;
+    const int first = carousel->firstIconIndex();
+    carousel->startIconsAnimation(first, first + 1, TURN_DURATION_MS, QEasingCurve::OutSine);
+    carousel->iconsAnimation()->timeLine()->stop();
+    for (int step = 1; step <= steps; ++step) {
+        QElapsedTimer timer;
+        timer.start();
+        carousel->iconsAnimation()->onValueChanged(qreal(step) / steps);
+        paintScene(scene, image);
+        frames.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    return frames;
+}
+
+void measureCarouselTurn(const char* name, qreal scale)
+{
+    QGraphicsScene scene;
+    auto* gadget = new NavigationContainer();
+    scene.addItem(gadget);
+    gadget->setScale(scale);
+    gadget->setCustomScale(scale);
+    NavigationControl* carousel = gadget->navigationControl();
+    carousel->setIcons(carouselIcons(), true);
+    scene.setSceneRect(scene.itemsBoundingRect());
+    QImage image(scene.sceneRect().toAlignedRect().size(), QImage::Format_ARGB32_Premultiplied);
+    for (int turn = 0; turn < WARM_UP_FRAMES; ++turn)
+        measureTurn(scene, carousel, image);
+    std::vector<double> frames;
+    for (int turn = 0; turn < MEASURED_TURNS; ++turn) {
+        const std::vector<double> turnFrames = measureTurn(scene, carousel, image);
+        frames.insert(frames.end(), turnFrames.begin(), turnFrames.end());
+    }
+    report(name, frames);
+    if (qEnvironmentVariableIsSet("BENCH_SAVE")) image.save(QString("/tmp/%1.png").arg(name));
+}
+
+void useTheme(const QString& folder)
+{
+    ThemeProvider::clear();
+    ThemeProvider::DefaultThemeFolder = folder;
+    ThemeProvider::setThemeFile(QString());
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -132,6 +221,10 @@ int main(int argc, char* argv[])
     measure("buttons_direct_1.0", scene, 1.0, paintDirect);
     measure("buttons_cached_1.7", scene, 1.7, paintCached);
     measure("buttons_direct_1.7", scene, 1.7, paintDirect);
+
+    useTheme(fixture ? QStringLiteral(":/CorvaneTheme") : QString::fromLocal8Bit(argv[1]));
+    measureCarouselTurn("carousel_turn_1.0", 1.0);
+    measureCarouselTurn("carousel_turn_2.0", 2.0);
     std::fflush(stdout);
     ThemeProvider::clear();
     return 0;
