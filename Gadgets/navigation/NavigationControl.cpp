@@ -795,6 +795,9 @@ void NavigationControl::startIconsAnimation(double from, double to, int duration
         to = raised;
     }
     m_animation.stop();
+    // The icons stand at the start until the first frame: a press that
+    // extends the rotation before then measures from here.
+    setFirstIconCusomtIndexPrivate(from);
     m_animation.setStartValue(from);
     m_animation.setEndValue(to);
     m_animation.setDuration(duration);
@@ -1043,6 +1046,7 @@ void NavigationControl::liftIcon(int segment)
     m_dragSegment = segment;
     m_draggingIcon = true;
     m_draggedIconIndex = wrapIconIndex(m_firstIconIndex + segment);
+    m_draggedIconId = m_icons.at(m_draggedIconIndex).id();
     m_labels->setTextOpacityAt(segment, 0.0);
     // Without an answer no shortcut may be made.
     m_shortcutAllowed = false;
@@ -1347,16 +1351,17 @@ void NavigationControl::dropIcon(QGraphicsSceneMouseEvent* event)
     updateAnimationCache();
     const QPointF releasePos = event->scenePos();
     const bool overArrow = m_previousButton->hitTest(releasePos) || m_nextButton->hitTest(releasePos);
-    const int k = wrapIconIndex(m_dragSegment + m_firstIconIndex);
     if (!m_icons.isEmpty() && !clipRegionContains(event->lastScenePos()) && !overArrow) {
         // The owner puts its own order back: slides still queued must not
-        // reorder that list afterwards.
+        // reorder that list afterwards. Without them the lifted icon need not
+        // have reached the drag segment yet, so it is found by its id.
         m_dragAnimation.clear();
-        const NavigationIcon dropped = m_icons.at(k);
+        const int lifted = indexOfId(m_icons, m_draggedIconId);
+        const NavigationIcon dropped = m_icons.at(lifted >= 0 ? lifted : wrapIconIndex(m_draggedIconIndex));
         emit requestShortcut(dropped);
         emit requestOriginalIcons();
     } else {
-        m_pendingIconIndex = k;
+        m_pendingIconIndex = wrapIconIndex(m_dragSegment + m_firstIconIndex);
         emit iconsReordered();
     }
     m_draggingIcon = false;

@@ -330,6 +330,7 @@ private:
     QPropertyAnimation m_segmentIconsAnimation;
     QList<Models::NavigationIcon> m_nextIcons;
     int m_draggedIconIndex = 0;
+    int m_draggedIconId = 0;
     int m_dragSegment = 0;
     NavigationDragIconAnimation m_dragAnimation;
     QPropertyAnimation m_commandControl1Animation;
