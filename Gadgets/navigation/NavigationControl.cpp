@@ -1121,11 +1121,29 @@ void NavigationControl::handlePressAndMove(QPoint startPos, QPoint currentPos)
     clearSelectedIcon();
     clearCommandControls();
 
-    const QList<double>& p = m_animation.cachedPercentages();
     const double p0 = pathPercentAt(itemPoint(startPos));
     const double p1 = pathPercentAt(itemPoint(currentPos));
     if (p1 < p0)
         m_fallbackToLastSegment = false;
+    const double turn = fingerTurn(p0, p1);
+
+    hideIcons();
+    m_animating = true;
+    m_animationMode = 1;
+    setFirstIconCusomtIndexPrivate(m_firstIconIndex + turn);
+    const double c = m_firstIconCustomIndex;
+    if (c < 0)
+        setFirstIconCusomtIndexPrivate(n + (c - double(int(c) / n * n)));
+    update();
+}
+
+// How far the icons follow a finger moved from path percent p0 to p1, in
+// icons: whole segments passed plus the fractions of the first and the last
+// segment, negative when the finger moves along the path.
+double NavigationControl::fingerTurn(double p0, double p1) const
+{
+    const QList<double>& p = m_animation.cachedPercentages();
+    const int segments = int(p.size());
     const int s0 = lastSegmentAtOrBefore(p0);
     const int s1 = lastSegmentAtOrBefore(p1);
     const bool same = s0 == s1;
@@ -1138,15 +1156,7 @@ void NavigationControl::handlePressAndMove(QPoint startPos, QPoint currentPos)
                                                 : segmentFraction(p0 - lo(s0), lo(s0), hi(s0));
     const double g = segmentFraction(hi(s1) - p1, lo(s1), hi(s1));
     const double fracEnd = same ? -g : (dir == -1 ? 1.0 - g : -g);
-
-    hideIcons();
-    m_animating = true;
-    m_animationMode = 1;
-    setFirstIconCusomtIndexPrivate(m_firstIconIndex + dir * whole + (fracStart - fracEnd));
-    const double c = m_firstIconCustomIndex;
-    if (c < 0)
-        setFirstIconCusomtIndexPrivate(n + (c - double(int(c) / n * n)));
-    update();
+    return dir * whole + (fracStart - fracEnd);
 }
 
 void NavigationControl::mouseEndPressAndMoveEvent(QGraphicsSceneMouseEvent* event)
@@ -1162,7 +1172,9 @@ void NavigationControl::mouseEndPressAndMoveEvent(QGraphicsSceneMouseEvent* even
 void NavigationControl::swipeEvent(qreal angle, qreal speed, QPoint startPos, QGraphicsSceneMouseEvent* event)
 {
     SvgControlObject::swipeEvent(angle, speed, startPos, event);
-    if (event->isAccepted() || m_draggingIcon || m_icons.isEmpty())
+    // As for a drag along the ring: with every icon shown there is nothing to
+    // turn, and no selection must be left waiting for a turn.
+    if (event->isAccepted() || m_draggingIcon || iconCount() <= segmentCount())
         return;
     updateAnimationCache();
     if (!clipRegionContains(startPos))
@@ -1170,16 +1182,23 @@ void NavigationControl::swipeEvent(qreal angle, qreal speed, QPoint startPos, QG
     followSelectionWithGesture();
 
     const double p1 = pathPercentAt(itemPoint(event->scenePos()));
-    const double slope = m_animation.cachedPath().slopeAtPercent(p1);
-    const double t = qRadiansToDegrees(std::atan(slope));
-    double pathAngle = t >= 0 ? 180.0 - t : -t;
-    double swipeAngle = int(angle) % 180;
     const double p2 = pathPercentAt(itemPoint(event->lastScenePos()));
     int dir = -1;
     if (p1 <= p2) {
         dir = 1;
         m_fallbackToLastSegment = false;
     }
+    const int steps = swipeSteps(angle, speed, p1);
+    const double from = m_firstIconCustomIndex;
+    startIconsAnimation(from, int(dir * steps + from), SWIPE_DURATION_MS, QEasingCurve::OutCubic);
+}
+
+// A swipe along the ring turns by speed / 40 icons, one across it by none.
+int NavigationControl::swipeSteps(qreal angle, qreal speed, double percent) const
+{
+    const double t = qRadiansToDegrees(std::atan(m_animation.cachedPath().slopeAtPercent(percent)));
+    double pathAngle = t >= 0 ? 180.0 - t : -t;
+    double swipeAngle = int(angle) % 180;
     if (pathAngle > 90)
         pathAngle -= 180;
     if (swipeAngle > 90)
@@ -1187,9 +1206,7 @@ void NavigationControl::swipeEvent(qreal angle, qreal speed, QPoint startPos, QG
     int d = int(std::abs(pathAngle - swipeAngle));
     if (d > 90)
         d = 180 - d;
-    const int steps = qRound(std::cos(qDegreesToRadians(double(d))) * speed / SWIPE_SPEED_PER_ICON);
-    const double from = m_firstIconCustomIndex;
-    startIconsAnimation(from, int(dir * steps + from), SWIPE_DURATION_MS, QEasingCurve::OutCubic);
+    return qRound(std::cos(qDegreesToRadians(double(d))) * speed / SWIPE_SPEED_PER_ICON);
 }
 
 // ---------------------------------------------------------------- dragging icons

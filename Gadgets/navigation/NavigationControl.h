@@ -264,6 +264,8 @@ private:
     bool clipRegionContains(const QPointF& scenePos) const;
     int lastSegmentAtOrBefore(double percent) const;
     double segmentFraction(double numerator, double low, double high) const;
+    double fingerTurn(double p0, double p1) const;
+    int swipeSteps(qreal angle, qreal speed, double percent) const;
     void followSelectionWithGesture();
     QPointF segmentContentCenter(int segment) const;
     int nearestSegment(const QPointF& itemPos) const;

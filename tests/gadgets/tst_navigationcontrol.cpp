@@ -24,6 +24,8 @@
 #include <QGraphicsScene>
 #include <QGraphicsSceneMouseEvent>
 #include <QGraphicsSceneWheelEvent>
+#include <QImage>
+#include <QPainter>
 #include <QPropertyAnimation>
 #include <QSignalSpy>
 #include <QSvgRenderer>
@@ -211,6 +213,7 @@ private Q_SLOTS:
     void listReplacementDropsPendingIcon();
     void shortListStartsAtFirstIcon();
     void emptyCarouselIgnoresSteps();
+    void themeWithoutSegments();
 };
 
 void tst_NavigationControl::buildsFromTheTheme_data()
@@ -1010,6 +1013,39 @@ void tst_NavigationControl::emptyCarouselIgnoresSteps()
     QCOMPARE(carousel->selectedIconIndex(), -1);
     QCOMPARE(carousel->getSegmentIndexByIcon(0), -1);
     QVERIFY(carousel->iconAtPosition(carousel->getSegmentCenter(0).toPoint()).isEmpty());
+}
+
+void tst_NavigationControl::themeWithoutSegments()
+{
+    QSvgRenderer renderer(QByteArray("<svg xmlns='http://www.w3.org/2000/svg' width='100' height='100'>"
+                                     "<rect id='background' x='0' y='0' width='100' height='100'/>"
+                                     "<path id='animation_path' d='M0 50 L100 50' fill='none' stroke='#000'/>"
+                                     "<rect id='content_area_mask' x='0' y='0' width='100' height='100'/>"
+                                     "</svg>"));
+    Utilities::RendererContainer container(&renderer, QStringLiteral("navigation"));
+    QGraphicsScene scene;
+    auto* carousel = new NavigationControl(&container);
+    scene.addItem(carousel);
+    QVERIFY(carousel->segments().isEmpty());
+    QSignalSpy clicked(carousel, &NavigationControl::navigationIconClicked);
+
+    carousel->setIcons(icons(3), true);
+    QCOMPARE(carousel->icons().size(), 4);
+    carousel->goAndRotateNext();
+    carousel->goAndRotatePrevious();
+    carousel->onElementClick(carousel->nextButton());
+    pressAndMove(*carousel, QPointF(10, 50), QPointF(90, 50));
+    const auto end = mouseEvent(QEvent::GraphicsSceneMouseRelease, QPointF(90, 50));
+    carousel->handleEndPressAndMove(end.get());
+    QImage image(100, 100, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&image);
+    carousel->paint(&painter, nullptr, nullptr);
+    carousel->iconsAnimation()->onValueChanged(1.0);
+
+    QVERIFY(!carousel->hasSelectedIcon());
+    QCOMPARE(clicked.size(), 0);
+    QCOMPARE(carousel->getSegmentCenter(0), QPointF(0, 0));
+    QVERIFY(carousel->iconAtPosition(QPoint(50, 50)).isEmpty());
 }
 
 QTEST_MAIN(tst_NavigationControl)
