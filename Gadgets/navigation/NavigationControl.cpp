@@ -860,7 +860,8 @@ void NavigationControl::updateAnimationCache()
 
 void NavigationControl::onElementClick(SvgElement* element)
 {
-    const int segment = m_segments.indexOf(static_cast<SvgContentButton*>(element));
+    const auto found = std::find(m_segments.cbegin(), m_segments.cend(), element);
+    const int segment = found == m_segments.cend() ? -1 : int(found - m_segments.cbegin());
     if (element == m_previousButton) {
         Logger(Logger::Trace) << "Navigation Control, previous button clicked.";
         preserveSelectedIcon(true);

@@ -2,8 +2,9 @@
 //     gadgets_navigation_gallery [output folder]
 // Each built-in theme gives, at scale 1.0, <theme>_carousel_home.png (ten
 // icons on the home page, with their labels), <theme>_carousel_turning.png
-// (a frame of a turn, 0.4 of the way) and <theme>_carousel_ring.png (a
-// command ring open round the selected icon).
+// (a frame of a turn, 0.4 of the way), <theme>_carousel_dragging.png (the
+// icon of segment 2 lifted onto segment 4, its neighbours sliding back) and
+// <theme>_carousel_ring.png (a command ring open round the selected icon).
 
 #include "commandcontrol/CommandControl.h"
 #include "models/NavigationIcon.h"
@@ -15,6 +16,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QGraphicsScene>
+#include <QGraphicsSceneMouseEvent>
 #include <QImage>
 #include <QPainter>
 #include <QPropertyAnimation>
@@ -98,6 +100,22 @@ void renderTurning(const QString& path, const QColor& background)
     save(scene, path, background);
 }
 
+void renderDragging(const QString& path, const QColor& background)
+{
+    QGraphicsScene scene;
+    NavigationControl* carousel = addCarousel(scene);
+    QGraphicsSceneMouseEvent hold(QEvent::GraphicsSceneMousePress);
+    hold.setScenePos(carousel->getSegmentCenter(1));
+    carousel->handleMousePressAndHold(&hold);
+    QGraphicsSceneMouseEvent move(QEvent::GraphicsSceneMouseMove);
+    move.setScenePos(carousel->getSegmentCenter(3));
+    carousel->handleMousePressAndMove(carousel->getSegmentCenter(1), &move, nullptr);
+    for (int tick = 0; tick < 4; ++tick)
+        QMetaObject::invokeMethod(carousel->dragAnimation(), "onTimerTick");
+    save(scene, path, background);
+    delete carousel;
+}
+
 void renderRing(const QString& path, const QColor& background)
 {
     QGraphicsScene scene;
@@ -133,6 +151,7 @@ int main(int argc, char** argv)
         const QString prefix = output + QStringLiteral("/") + theme + QStringLiteral("_carousel_");
         renderHome(prefix + QStringLiteral("home.png"), background);
         renderTurning(prefix + QStringLiteral("turning.png"), background);
+        renderDragging(prefix + QStringLiteral("dragging.png"), background);
         renderRing(prefix + QStringLiteral("ring.png"), background);
     }
     ThemeProvider::clear();
