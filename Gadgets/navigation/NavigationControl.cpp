@@ -795,6 +795,9 @@ void NavigationControl::startIconsAnimation(double from, double to, int duration
         to = raised;
     }
     m_animation.stop();
+    // The icons stand at the start until the first frame: a press that
+    // extends the rotation before then measures from here.
+    setFirstIconCusomtIndexPrivate(from);
     m_animation.setStartValue(from);
     m_animation.setEndValue(to);
     m_animation.setDuration(duration);
@@ -857,7 +860,8 @@ void NavigationControl::updateAnimationCache()
 
 void NavigationControl::onElementClick(SvgElement* element)
 {
-    const int segment = m_segments.indexOf(static_cast<SvgContentButton*>(element));
+    const auto found = std::find(m_segments.cbegin(), m_segments.cend(), element);
+    const int segment = found == m_segments.cend() ? -1 : int(found - m_segments.cbegin());
     if (element == m_previousButton) {
         Logger(Logger::Trace) << "Navigation Control, previous button clicked.";
         preserveSelectedIcon(true);
@@ -1043,6 +1047,7 @@ void NavigationControl::liftIcon(int segment)
     m_dragSegment = segment;
     m_draggingIcon = true;
     m_draggedIconIndex = wrapIconIndex(m_firstIconIndex + segment);
+    m_draggedIconId = m_icons.at(m_draggedIconIndex).id();
     m_labels->setTextOpacityAt(segment, 0.0);
     // Without an answer no shortcut may be made.
     m_shortcutAllowed = false;
@@ -1117,11 +1122,29 @@ void NavigationControl::handlePressAndMove(QPoint startPos, QPoint currentPos)
     clearSelectedIcon();
     clearCommandControls();
 
-    const QList<double>& p = m_animation.cachedPercentages();
     const double p0 = pathPercentAt(itemPoint(startPos));
     const double p1 = pathPercentAt(itemPoint(currentPos));
     if (p1 < p0)
         m_fallbackToLastSegment = false;
+    const double turn = fingerTurn(p0, p1);
+
+    hideIcons();
+    m_animating = true;
+    m_animationMode = 1;
+    setFirstIconCusomtIndexPrivate(m_firstIconIndex + turn);
+    const double c = m_firstIconCustomIndex;
+    if (c < 0)
+        setFirstIconCusomtIndexPrivate(n + (c - double(int(c) / n * n)));
+    update();
+}
+
+// How far the icons follow a finger moved from path percent p0 to p1, in
+// icons: whole segments passed plus the fractions of the first and the last
+// segment, negative when the finger moves along the path.
+double NavigationControl::fingerTurn(double p0, double p1) const
+{
+    const QList<double>& p = m_animation.cachedPercentages();
+    const int segments = int(p.size());
     const int s0 = lastSegmentAtOrBefore(p0);
     const int s1 = lastSegmentAtOrBefore(p1);
     const bool same = s0 == s1;
@@ -1134,15 +1157,7 @@ void NavigationControl::handlePressAndMove(QPoint startPos, QPoint currentPos)
                                                 : segmentFraction(p0 - lo(s0), lo(s0), hi(s0));
     const double g = segmentFraction(hi(s1) - p1, lo(s1), hi(s1));
     const double fracEnd = same ? -g : (dir == -1 ? 1.0 - g : -g);
-
-    hideIcons();
-    m_animating = true;
-    m_animationMode = 1;
-    setFirstIconCusomtIndexPrivate(m_firstIconIndex + dir * whole + (fracStart - fracEnd));
-    const double c = m_firstIconCustomIndex;
-    if (c < 0)
-        setFirstIconCusomtIndexPrivate(n + (c - double(int(c) / n * n)));
-    update();
+    return dir * whole + (fracStart - fracEnd);
 }
 
 void NavigationControl::mouseEndPressAndMoveEvent(QGraphicsSceneMouseEvent* event)
@@ -1158,7 +1173,9 @@ void NavigationControl::mouseEndPressAndMoveEvent(QGraphicsSceneMouseEvent* even
 void NavigationControl::swipeEvent(qreal angle, qreal speed, QPoint startPos, QGraphicsSceneMouseEvent* event)
 {
     SvgControlObject::swipeEvent(angle, speed, startPos, event);
-    if (event->isAccepted() || m_draggingIcon || m_icons.isEmpty())
+    // As for a drag along the ring: with every icon shown there is nothing to
+    // turn, and no selection must be left waiting for a turn.
+    if (event->isAccepted() || m_draggingIcon || iconCount() <= segmentCount())
         return;
     updateAnimationCache();
     if (!clipRegionContains(startPos))
@@ -1166,16 +1183,23 @@ void NavigationControl::swipeEvent(qreal angle, qreal speed, QPoint startPos, QG
     followSelectionWithGesture();
 
     const double p1 = pathPercentAt(itemPoint(event->scenePos()));
-    const double slope = m_animation.cachedPath().slopeAtPercent(p1);
-    const double t = qRadiansToDegrees(std::atan(slope));
-    double pathAngle = t >= 0 ? 180.0 - t : -t;
-    double swipeAngle = int(angle) % 180;
     const double p2 = pathPercentAt(itemPoint(event->lastScenePos()));
     int dir = -1;
     if (p1 <= p2) {
         dir = 1;
         m_fallbackToLastSegment = false;
     }
+    const int steps = swipeSteps(angle, speed, p1);
+    const double from = m_firstIconCustomIndex;
+    startIconsAnimation(from, int(dir * steps + from), SWIPE_DURATION_MS, QEasingCurve::OutCubic);
+}
+
+// A swipe along the ring turns by speed / 40 icons, one across it by none.
+int NavigationControl::swipeSteps(qreal angle, qreal speed, double percent) const
+{
+    const double t = qRadiansToDegrees(std::atan(m_animation.cachedPath().slopeAtPercent(percent)));
+    double pathAngle = t >= 0 ? 180.0 - t : -t;
+    double swipeAngle = int(angle) % 180;
     if (pathAngle > 90)
         pathAngle -= 180;
     if (swipeAngle > 90)
@@ -1183,9 +1207,7 @@ void NavigationControl::swipeEvent(qreal angle, qreal speed, QPoint startPos, QG
     int d = int(std::abs(pathAngle - swipeAngle));
     if (d > 90)
         d = 180 - d;
-    const int steps = qRound(std::cos(qDegreesToRadians(double(d))) * speed / SWIPE_SPEED_PER_ICON);
-    const double from = m_firstIconCustomIndex;
-    startIconsAnimation(from, int(dir * steps + from), SWIPE_DURATION_MS, QEasingCurve::OutCubic);
+    return qRound(std::cos(qDegreesToRadians(double(d))) * speed / SWIPE_SPEED_PER_ICON);
 }
 
 // ---------------------------------------------------------------- dragging icons
@@ -1347,16 +1369,17 @@ void NavigationControl::dropIcon(QGraphicsSceneMouseEvent* event)
     updateAnimationCache();
     const QPointF releasePos = event->scenePos();
     const bool overArrow = m_previousButton->hitTest(releasePos) || m_nextButton->hitTest(releasePos);
-    const int k = wrapIconIndex(m_dragSegment + m_firstIconIndex);
     if (!m_icons.isEmpty() && !clipRegionContains(event->lastScenePos()) && !overArrow) {
         // The owner puts its own order back: slides still queued must not
-        // reorder that list afterwards.
+        // reorder that list afterwards. Without them the lifted icon need not
+        // have reached the drag segment yet, so it is found by its id.
         m_dragAnimation.clear();
-        const NavigationIcon dropped = m_icons.at(k);
+        const int lifted = indexOfId(m_icons, m_draggedIconId);
+        const NavigationIcon dropped = m_icons.at(lifted >= 0 ? lifted : wrapIconIndex(m_draggedIconIndex));
         emit requestShortcut(dropped);
         emit requestOriginalIcons();
     } else {
-        m_pendingIconIndex = k;
+        m_pendingIconIndex = wrapIconIndex(m_dragSegment + m_firstIconIndex);
         emit iconsReordered();
     }
     m_draggingIcon = false;

@@ -264,6 +264,8 @@ private:
     bool clipRegionContains(const QPointF& scenePos) const;
     int lastSegmentAtOrBefore(double percent) const;
     double segmentFraction(double numerator, double low, double high) const;
+    double fingerTurn(double p0, double p1) const;
+    int swipeSteps(qreal angle, qreal speed, double percent) const;
     void followSelectionWithGesture();
     QPointF segmentContentCenter(int segment) const;
     int nearestSegment(const QPointF& itemPos) const;
@@ -330,6 +332,7 @@ private:
     QPropertyAnimation m_segmentIconsAnimation;
     QList<Models::NavigationIcon> m_nextIcons;
     int m_draggedIconIndex = 0;
+    int m_draggedIconId = 0;
     int m_dragSegment = 0;
     NavigationDragIconAnimation m_dragAnimation;
     QPropertyAnimation m_commandControl1Animation;

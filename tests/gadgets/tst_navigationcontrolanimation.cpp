@@ -9,6 +9,8 @@
 
 #include "SceneTestHelpers.h"
 
+#include <QGraphicsScene>
+#include <QGraphicsSceneMouseEvent>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -109,6 +111,7 @@ private Q_SLOTS:
     void themeWithoutAreaMaskGivesEmptyRegion();
     void wholeIndexPaintsIconsOnSegmentCentres();
     void halfIndexPaintsIconHalfWayBetweenSegments();
+    void slidingIconIsPaintedBetweenSegments();
     void paintsNothingWhenIdle();
 };
 
@@ -311,6 +314,38 @@ void tst_NavigationControlAnimation::halfIndexPaintsIconHalfWayBetweenSegments()
     const QList<double> p = animation->cachedPercentages();
     const QPointF halfWay = animation->cachedPath().pointAtPercent((p.at(0) + p.at(1)) / 2);
     QVERIFY(near(centreOf(paintCarousel(*carousel), Qt::red), halfWay, 1.0));
+}
+
+// Lifting the icon of segment 1 onto segment 2 slides icon 2 back to
+// segment 1; half-way through its time it has gone the eased distance.
+void tst_NavigationControlAnimation::slidingIconIsPaintedBetweenSegments()
+{
+    ColouredIcon red(Qt::red);
+    ColouredIcon blue(Qt::blue);
+    QList<NavigationIcon> icons = plainIcons(7);
+    icons[1] = NavigationIcon(Utilities::IconRenderer(&blue.container, {}), QStringLiteral("Blue"), 201);
+    icons[2] = NavigationIcon(Utilities::IconRenderer(&red.container, {}), QStringLiteral("Red"), 200);
+    QGraphicsScene scene;
+    auto* carousel = createCarousel().release();
+    scene.addItem(carousel);
+    carousel->setIcons(icons, true);
+
+    QGraphicsSceneMouseEvent hold(QEvent::GraphicsSceneMousePress);
+    hold.setScenePos(carousel->getSegmentCenter(1));
+    carousel->handleMousePressAndHold(&hold);
+    QGraphicsSceneMouseEvent move(QEvent::GraphicsSceneMouseMove);
+    move.setScenePos(carousel->getSegmentCenter(2));
+    carousel->handleMousePressAndMove(carousel->getSegmentCenter(1), &move, nullptr);
+    QCOMPARE(carousel->animationMode(), 2);
+    for (int tick = 0; tick < 5; ++tick)
+        QMetaObject::invokeMethod(carousel->dragAnimation(), "onTimerTick");
+
+    const QList<double> p = carousel->iconsAnimation()->cachedPercentages();
+    const double t = QEasingCurve(QEasingCurve::OutSine).valueForProgress(0.5);
+    const QPointF expected = carousel->iconsAnimation()->cachedPath().pointAtPercent((p.at(1) - p.at(2)) * t + p.at(2));
+    const QImage image = paintCarousel(*carousel);
+    QVERIFY(near(centreOf(image, Qt::red), expected, 1.0));
+    QVERIFY(centreOf(image, Qt::blue).isNull());
 }
 
 void tst_NavigationControlAnimation::paintsNothingWhenIdle()

@@ -1,0 +1,1052 @@
+// The carousel: icons on segments, the list exchange, selection, turning by
+// keys, wheel, buttons, finger and swipe, lifting and dropping icons, the
+// command rings, and the guards of an empty or short list.
+
+#include "commandcontrol/CommandControl.h"
+#include "controls/SvgButton.h"
+#include "controls/SvgContentButton.h"
+#include "controls/SvgElement.h"
+#include "label/Label.h"
+#include "models/NavigationIcon.h"
+#include "navigation/CursorWidget.h"
+#include "navigation/NavigationControl.h"
+#include "navigation/NavigationControlAnimation.h"
+#include "navigation/NavigationDragIconAnimation.h"
+#include "navigation/NavigationLabels.h"
+#include "theme/RendererContainer.h"
+#include "theme/ThemeProvider.h"
+
+#include "LogCapture.h"
+
+#include "SceneTestHelpers.h"
+
+#include <QApplication>
+#include <QGraphicsScene>
+#include <QGraphicsSceneMouseEvent>
+#include <QGraphicsSceneWheelEvent>
+#include <QImage>
+#include <QPainter>
+#include <QPropertyAnimation>
+#include <QSignalSpy>
+#include <QSvgRenderer>
+#include <QTest>
+
+#include <memory>
+
+using namespace Corvane::Gadgets;
+using Models::NavigationIcon;
+
+namespace {
+
+using SceneTestHelpers::mouseEvent;
+using SceneTestHelpers::useTheme;
+
+const int FIRST_ID = 100;
+// Far outside the gadget.
+const QPointF OUTSIDE(400, 400);
+
+QList<NavigationIcon> icons(int count)
+{
+    QList<NavigationIcon> list;
+    for (int i = 0; i < count; ++i) {
+        NavigationIcon icon(ThemeProvider::LIGHTS_SYSTEM, QStringLiteral("Light %1").arg(i), FIRST_ID + i);
+        icon.setText(QStringLiteral("I%1").arg(i));
+        list << icon;
+    }
+    return list;
+}
+
+// The carousel in a scene at the origin: scene and item coordinates agree.
+struct Carousel
+{
+    Carousel()
+        : control(new NavigationControl(ThemeProvider::getRendererFor(ThemeProvider::NAVIGATION)))
+    {
+        scene.addItem(control);
+    }
+
+    NavigationControl* operator->() const { return control; }
+
+    QGraphicsScene scene;
+    NavigationControl* control;
+};
+
+QStringList segmentTexts(const NavigationControl& carousel)
+{
+    QStringList texts;
+    for (SvgContentButton* segment : carousel.segments())
+        texts << segment->text();
+    return texts;
+}
+
+QList<int> segmentStates(const NavigationControl& carousel)
+{
+    QList<int> states;
+    for (SvgContentButton* segment : carousel.segments())
+        states << segment->state();
+    return states;
+}
+
+QList<int> iconIds(const NavigationControl& carousel)
+{
+    QList<int> ids;
+    for (const NavigationIcon& icon : carousel.icons())
+        ids << icon.id();
+    return ids;
+}
+
+QPropertyAnimation* propertyAnimation(const NavigationControl& carousel, const QByteArray& property)
+{
+    for (QPropertyAnimation* animation : carousel.findChildren<QPropertyAnimation*>()) {
+        if (animation->propertyName() == property)
+            return animation;
+    }
+    return nullptr;
+}
+
+void finish(QPropertyAnimation* animation)
+{
+    animation->setCurrentTime(animation->duration());
+}
+
+void finishRotation(NavigationControl& carousel)
+{
+    carousel.iconsAnimation()->onValueChanged(1.0);
+}
+
+// A point that hits the button: the centre of its hit pixels.
+QPointF hitPoint(SvgButton* button)
+{
+    const QRectF area = button->sceneBoundingRect();
+    QPointF sum;
+    int count = 0;
+    for (qreal y = area.top(); y < area.bottom(); y += 2) {
+        for (qreal x = area.left(); x < area.right(); x += 2) {
+            if (button->hitTest(QPointF(x, y))) {
+                sum += QPointF(x, y);
+                ++count;
+            }
+        }
+    }
+    return count ? sum / count : QPointF();
+}
+
+void pressAndHold(NavigationControl& carousel, const QPointF& scenePos)
+{
+    const auto event = mouseEvent(QEvent::GraphicsSceneMousePress, scenePos);
+    carousel.handleMousePressAndHold(event.get());
+}
+
+void pressAndMove(NavigationControl& carousel, const QPointF& start, const QPointF& current)
+{
+    const auto event = mouseEvent(QEvent::GraphicsSceneMouseMove, current);
+    carousel.handleMousePressAndMove(start, event.get(), nullptr);
+}
+
+void release(NavigationControl& carousel, const QPointF& scenePos)
+{
+    const auto event = mouseEvent(QEvent::GraphicsSceneMouseRelease, scenePos);
+    event->setLastScenePos(scenePos);
+    carousel.handleMouseRelease(event.get(), nullptr);
+}
+
+void playDragSlides(NavigationControl& carousel)
+{
+    const int ticks = NavigationDragIconAnimation::SLIDE_DURATION_MS / NavigationDragIconAnimation::TICK_INTERVAL_MS;
+    for (int i = 0; i < ticks; ++i)
+        QMetaObject::invokeMethod(carousel.dragAnimation(), "onTimerTick");
+}
+
+std::unique_ptr<CommandControl> createRing(const QString& rendererName)
+{
+    return std::make_unique<CommandControl>(ThemeProvider::getRendererFor(rendererName), QPointF(), nullptr);
+}
+
+} // namespace
+
+class tst_NavigationControl : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { useTheme(QStringLiteral(":/CorvaneTheme")); }
+    void cleanupTestCase() { ThemeProvider::clear(); }
+
+    void buildsFromTheTheme_data();
+    void buildsFromTheTheme();
+    void missingSegmentNumberIsSkipped();
+    void iconsOnSegments_data();
+    void iconsOnSegments();
+    void shortListDisablesArrowsAndEmptySegments();
+    void updateIconReplacesById();
+    void fadedListExchange();
+    void updateIconReachesFadingList();
+    void setSelectedIconSelectsShownIcon();
+    void setSelectedIconTurnsHiddenIconIntoView_data();
+    void setSelectedIconTurnsHiddenIconIntoView();
+    void keysSelectAndTurn();
+    void wheelStepsLikeKeys_data();
+    void wheelStepsLikeKeys();
+    void repeatedNextExtendsRotation();
+    void previousKeepsSelectionAtEdge();
+    void fingerTurnsAndSnaps();
+    void swipeTurnsAlongRingOnly_data();
+    void swipeTurnsAlongRingOnly();
+    void liftAndDropReorders();
+    void dropOutsideAsksForShortcut();
+    void dropOnArrowReorders();
+    void liftedIconOverNextTurnsList();
+    void forbiddenCursorWhenShortcutRefused_data();
+    void forbiddenCursorWhenShortcutRefused();
+    void centerButtonDragMovesGadget();
+    void ring1OpensAndCloses();
+    void ring1ReopensFromHalfWay();
+    void ring2RefusedWithoutRing1();
+    void closingRing1ClosesRing2();
+    void clicksAreReported_data();
+    void clicksAreReported();
+    void segmentClickReportsIcon();
+    void backButtonAndFullScreen();
+    void floatingButtonsFadeWithHover();
+
+    // Faults built soundly.
+    void listReplacementDropsPendingIcon();
+    void shortListStartsAtFirstIcon();
+    void emptyCarouselIgnoresSteps();
+    void themeWithoutSegments();
+};
+
+void tst_NavigationControl::buildsFromTheTheme_data()
+{
+    QTest::addColumn<QString>("theme");
+    QTest::newRow("Corvane") << QStringLiteral(":/CorvaneTheme");
+    QTest::newRow("Talvera") << QStringLiteral(":/TalveraTheme");
+}
+
+void tst_NavigationControl::buildsFromTheTheme()
+{
+    QFETCH(QString, theme);
+    useTheme(theme);
+    Carousel carousel;
+    QCOMPARE(carousel->segments().size(), 5);
+    QCOMPARE(carousel->expandIndicators().size(), 5);
+    QCOMPARE(carousel->labels()->count(), 5);
+    QCOMPARE(carousel->boundingRect(), QRectF(0, 0, 320, 320));
+    QCOMPARE(carousel->hotspot(), carousel->boundsOnElement(QStringLiteral("hotspot")).center());
+    for (int s = 0; s < 5; ++s) {
+        SvgContentButton* segment = carousel->segments().at(s);
+        QCOMPARE(segment->baseId(), QStringLiteral("segment_%1").arg(s + 1));
+        QCOMPARE(segment->controlId(), QString("segment"));
+        QVERIFY(!carousel->expandIndicators().at(s)->isVisible());
+        QVERIFY(carousel->childControls().contains(segment));
+    }
+    QCOMPARE(carousel->centerButton()->controlId(), QString("move"));
+    QCOMPARE(carousel->previousButton()->controlId(), QString("previous"));
+    QVERIFY(carousel->childControls().contains(carousel->labels()));
+    QCOMPARE(carousel->floatingIconsOpacity(), 0.0);
+    QCOMPARE(carousel->infoButton()->opacity(), 0.0);
+    QCOMPARE(carousel->segmentIconsOpacity(), 1.0);
+    QVERIFY(carousel->homeButton()->isVisible());
+    QVERIFY(!carousel->homeSplitButton()->isVisible());
+    QVERIFY(!carousel->backSplitButton()->isVisible());
+    QVERIFY(!carousel->moveIndicator()->isVisible());
+    QVERIFY(!carousel->hasSelectedIcon());
+    useTheme(QStringLiteral(":/CorvaneTheme"));
+}
+
+void tst_NavigationControl::missingSegmentNumberIsSkipped()
+{
+    QByteArray svg = "<svg xmlns='http://www.w3.org/2000/svg' width='400' height='100'>";
+    for (int k : {1, 2, 4})
+        svg += QStringLiteral("<rect id='segment_%1_mask' x='%2' y='0' width='90' height='90'/>")
+                   .arg(k).arg(100 * (k - 1)).toUtf8();
+    for (int k : {1, 2, 3})
+        svg += QStringLiteral("<rect id='segment_%1_content_placeholder' x='%2' y='20' width='40' height='40'/>")
+                   .arg(k).arg(100 * (k - 1) + 20).toUtf8();
+    svg += "</svg>";
+    QSvgRenderer renderer(svg);
+    Utilities::RendererContainer container(&renderer, QStringLiteral("navigation"));
+    NavigationControl carousel(&container);
+
+    QCOMPARE(carousel.segments().size(), 3);
+    QCOMPARE(carousel.segments().at(2)->baseId(), QString("segment_4"));
+    for (int s = 0; s < 3; ++s)
+        QCOMPARE(carousel.getSegmentCenter(s), QPointF(100 * s + 40, 40));
+    QCOMPARE(carousel.getSegmentCenter(3), QPointF(0, 0));
+}
+
+void tst_NavigationControl::iconsOnSegments_data()
+{
+    QTest::addColumn<int>("first");
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<QStringList>("labels");
+    QTest::newRow("first 0") << 0 << QStringList{"I0", "I1", "I2", "I3", "I4"}
+                             << QStringList{"Light 0", "Light 1", "Light 2", "Light 3", "Light 4"};
+    QTest::newRow("first 6, gap in segment 1") << 6 << QStringList{"I6", "", "I0", "I1", "I2"}
+                                               << QStringList{"Light 6", "", "Light 0", "Light 1", "Light 2"};
+    QTest::newRow("first 14 wraps to 6") << 14 << QStringList{"I6", "", "I0", "I1", "I2"}
+                                         << QStringList{"Light 6", "", "Light 0", "Light 1", "Light 2"};
+}
+
+void tst_NavigationControl::iconsOnSegments()
+{
+    QFETCH(int, first);
+    QFETCH(QStringList, texts);
+    QFETCH(QStringList, labels);
+    Carousel carousel;
+    carousel->setIcons(icons(7), true);
+    QCOMPARE(carousel->icons().size(), 8);
+    QVERIFY(carousel->icons().last().isEmpty());
+    QCOMPARE(carousel->previousButton()->state(), SvgButton::Normal);
+    QCOMPARE(carousel->nextButton()->state(), SvgButton::Normal);
+
+    carousel->setFirstIconIndex(first);
+    QCOMPARE(carousel->firstIconIndex(), first % 8);
+    QCOMPARE(segmentTexts(*carousel.control), texts);
+    QStringList labelTexts;
+    for (int s = 0; s < 5; ++s)
+        labelTexts << carousel->labels()->textAt(s);
+    QCOMPARE(labelTexts, labels);
+    QCOMPARE(segmentStates(*carousel.control), QList<int>(5, SvgButton::Normal));
+    QCOMPARE(carousel->getIconIndexBySegment(2), (first + 2) % 8);
+    QCOMPARE(carousel->getSegmentIndexByIcon((first + 3) % 8), 3);
+    QCOMPARE(carousel->getSegmentIndexByIcon((first + 5) % 8), -1);
+    QCOMPARE(carousel->getSegmentIndexByIcon(8), -1);
+    QCOMPARE(carousel->iconAtPosition(carousel->getSegmentCenter(4).toPoint()).id(),
+             carousel->icons().at((first + 4) % 8).id());
+    QVERIFY(carousel->iconAtPosition(QPoint(160, 40)).isEmpty());
+}
+
+void tst_NavigationControl::shortListDisablesArrowsAndEmptySegments()
+{
+    Carousel carousel;
+    carousel->setIcons(icons(3), true);
+    QCOMPARE(carousel->icons().size(), 3);
+    QCOMPARE(carousel->previousButton()->state(), SvgButton::Disabled);
+    QCOMPARE(carousel->nextButton()->state(), SvgButton::Disabled);
+    QCOMPARE(segmentStates(*carousel.control),
+             QList<int>({SvgButton::Normal, SvgButton::Normal, SvgButton::Normal, SvgButton::Disabled,
+                         SvgButton::Disabled}));
+    QCOMPARE(segmentTexts(*carousel.control), QStringList({"I0", "I1", "I2", "", ""}));
+    QVERIFY(!carousel->labels()->labelAt(3)->isVisible());
+    QCOMPARE(carousel->getIconIndexBySegment(3), -1);
+
+    carousel->onElementClick(carousel->nextButton());
+    QVERIFY(!carousel->isAnimating());
+    QVERIFY(!carousel->iconsAnimation()->isRunning());
+    QCOMPARE(carousel->firstIconIndex(), 0);
+}
+
+void tst_NavigationControl::updateIconReplacesById()
+{
+    Carousel carousel;
+    carousel->setIcons(icons(7), true);
+    NavigationIcon changed = icons(7).at(2);
+    changed.setText(QStringLiteral("On"));
+    changed.setTooltip(QStringLiteral("Kitchen"));
+    changed.setWillExpand(true);
+    carousel->updateIcon(changed);
+    QCOMPARE(carousel->icons().at(2).text(), QString("On"));
+    QCOMPARE(carousel->segments().at(2)->text(), QString("On"));
+    QCOMPARE(carousel->labels()->textAt(2), QString("Kitchen"));
+    QVERIFY(carousel->expandIndicators().at(2)->isVisible());
+
+    NavigationIcon stranger(ThemeProvider::SHUTTER, QStringLiteral("Elsewhere"), 999);
+    carousel->updateIcon(stranger);
+    QCOMPARE(iconIds(*carousel.control).count(999), 0);
+}
+
+void tst_NavigationControl::fadedListExchange()
+{
+    Carousel carousel;
+    carousel->setIcons(icons(7), true);
+    carousel->setFirstIconIndex(3);
+    QList<NavigationIcon> next;
+    for (int i = 0; i < 6; ++i)
+        next << NavigationIcon(ThemeProvider::SHUTTER, QStringLiteral("Shutter %1").arg(i), 300 + i);
+    carousel->setIcons(next, false);
+
+    QPropertyAnimation* fade = propertyAnimation(*carousel.control, "segmentIconsOpacity");
+    QVERIFY(fade);
+    QCOMPARE(fade->state(), QAbstractAnimation::Running);
+    QCOMPARE(fade->endValue().toReal(), 0.0);
+    QCOMPARE(carousel->icons().first().id(), FIRST_ID);
+
+    fade->setCurrentTime(150);
+    QCOMPARE(carousel->segmentIconsOpacity(), 0.5);
+    QCOMPARE(carousel->segments().first()->opacity(), 0.5);
+    QCOMPARE(carousel->icons().first().id(), FIRST_ID);
+
+    finish(fade);
+    QCOMPARE(iconIds(*carousel.control), QList<int>({300, 301, 302, 303, 304, 305, 0}));
+    QCOMPARE(carousel->firstIconIndex(), 0);
+    QCOMPARE(carousel->labels()->textAt(0), QString("Shutter 0"));
+    QCOMPARE(fade->state(), QAbstractAnimation::Running);
+    QCOMPARE(fade->endValue().toReal(), 1.0);
+    QCOMPARE(fade->duration(), 300);
+    QCOMPARE(fade->easingCurve().type(), QEasingCurve::InCubic);
+    finish(fade);
+    QCOMPARE(carousel->segmentIconsOpacity(), 1.0);
+}
+
+void tst_NavigationControl::updateIconReachesFadingList()
+{
+    Carousel carousel;
+    carousel->setIcons(icons(3), true);
+    QList<NavigationIcon> next = icons(4);
+    carousel->setIcons(next, false);
+    NavigationIcon changed = next.at(3);
+    changed.setState(NavigationIcon::Active);
+    changed.setText(QStringLiteral("Open"));
+    carousel->updateIcon(changed);
+
+    finish(propertyAnimation(*carousel.control, "segmentIconsOpacity"));
+    QCOMPARE(carousel->icons().at(3).state(), NavigationIcon::Active);
+    QCOMPARE(carousel->segments().at(3)->text(), QString("Open"));
+    QCOMPARE(carousel->segments().at(3)->iconElement(), QString("active"));
+}
+
+void tst_NavigationControl::setSelectedIconSelectsShownIcon()
+{
+    Carousel carousel;
+    carousel->setIcons(icons(7), true);
+    QVERIFY(carousel->setSelectedIcon(icons(7).at(3), false));
+    QCOMPARE(carousel->selectedSegmentIndex(), 3);
+    QCOMPARE(carousel->selectedIconIndex(), 3);
+    QCOMPARE(carousel->segments().at(3)->state(), SvgButton::Pressed);
+    QCOMPARE(carousel->segments().at(2)->state(), SvgButton::Normal);
+
+    QVERIFY(!carousel->setSelectedIcon(icons(7).at(6), false));
+    QVERIFY(!carousel->isAnimating());
+    QCOMPARE(carousel->selectedSegmentIndex(), 3);
+
+    carousel->clearSelectedIcon();
+    QVERIFY(!carousel->hasSelectedIcon());
+    QCOMPARE(carousel->selectedIconIndex(), -1);
+    QCOMPARE(carousel->segments().at(3)->state(), SvgButton::Normal);
+}
+
+void tst_NavigationControl::setSelectedIconTurnsHiddenIconIntoView_data()
+{
+    QTest::addColumn<int>("icon");
+    QTest::addColumn<double>("startValue");
+    QTest::addColumn<double>("endValue");
+    QTest::addColumn<int>("segment");
+    // Ten icons and the gap: 7 is nearer at the end of the window, 9 at its start.
+    QTest::newRow("arrives in the last segment") << 7 << 0.0 << 3.0 << 4;
+    QTest::newRow("arrives in segment 0") << 9 << 11.0 << 9.0 << 0;
+}
+
+void tst_NavigationControl::setSelectedIconTurnsHiddenIconIntoView()
+{
+    QFETCH(int, icon);
+    QFETCH(double, startValue);
+    QFETCH(double, endValue);
+    QFETCH(int, segment);
+    Carousel carousel;
+    carousel->setPreserveSelection(true);
+    carousel->setIcons(icons(10), true);
+    QSignalSpy clicked(carousel.control, &NavigationControl::navigationIconClicked);
+
+    QVERIFY(carousel->setSelectedIcon(icons(10).at(icon), true));
+    QCOMPARE(carousel->pendingIconIndex(), icon);
+    NavigationControlAnimation* animation = carousel->iconsAnimation();
+    QCOMPARE(animation->startValue(), startValue);
+    QCOMPARE(animation->endValue(), endValue);
+    QCOMPARE(animation->timeLine()->duration(), 500);
+    QCOMPARE(animation->easingType(), QEasingCurve::OutSine);
+
+    finishRotation(*carousel.control);
+    QCOMPARE(carousel->firstIconIndex(), int(endValue));
+    QCOMPARE(carousel->selectedSegmentIndex(), segment);
+    QCOMPARE(carousel->pendingIconIndex(), -1);
+    QCOMPARE(clicked.size(), 1);
+    QCOMPARE(clicked.first().at(0).value<NavigationIcon>().id(), FIRST_ID + icon);
+    QCOMPARE(clicked.first().at(1).toInt(), segment);
+    QCOMPARE(clicked.first().at(2).toBool(), true);
+}
+
+void tst_NavigationControl::keysSelectAndTurn()
+{
+    Carousel carousel;
+    carousel->setIcons(icons(7), true);
+    carousel->setFirstIconIndex(6);
+    carousel->goAndRotatePrevious();
+    QCOMPARE(carousel->selectedSegmentIndex(), 1);
+
+    carousel->clearSelectedIcon();
+    carousel->goAndRotateNext();
+    QCOMPARE(carousel->selectedSegmentIndex(), 0);
+    carousel->goAndRotateNext();
+    QCOMPARE(carousel->selectedSegmentIndex(), 1);
+    QCOMPARE(carousel->segments().at(1)->state(), SvgButton::Pressed);
+    QCOMPARE(carousel->segments().at(0)->state(), SvgButton::Normal);
+
+    carousel->goAndRotatePrevious();
+    carousel->goAndRotatePrevious();
+    QCOMPARE(carousel->selectedSegmentIndex(), 0);
+    QVERIFY(carousel->isAnimating());
+    QCOMPARE(carousel->iconsAnimation()->endValue(), 5.0);
+    finishRotation(*carousel.control);
+    QCOMPARE(carousel->firstIconIndex(), 5);
+
+    for (int s = 0; s < 4; ++s)
+        carousel->goAndRotateNext();
+    QCOMPARE(carousel->selectedSegmentIndex(), 4);
+    carousel->goAndRotateNext();
+    QCOMPARE(carousel->iconsAnimation()->endValue(), 6.0);
+    finishRotation(*carousel.control);
+    QCOMPARE(carousel->firstIconIndex(), 6);
+    QCOMPARE(carousel->selectedSegmentIndex(), 4);
+}
+
+void tst_NavigationControl::wheelStepsLikeKeys_data()
+{
+    QTest::addColumn<int>("delta");
+    QTest::addColumn<int>("segment");
+    QTest::newRow("down steps back") << -120 << 4;
+    QTest::newRow("up steps on") << 120 << 0;
+}
+
+void tst_NavigationControl::wheelStepsLikeKeys()
+{
+    QFETCH(int, delta);
+    QFETCH(int, segment);
+    Carousel carousel;
+    carousel->setIcons(icons(7), true);
+    QGraphicsSceneWheelEvent wheel(QEvent::GraphicsSceneWheel);
+    wheel.setScenePos(carousel->getSegmentCenter(2));
+    wheel.setDelta(delta);
+    carousel->handleMouseWheel(&wheel);
+    QCOMPARE(carousel->selectedSegmentIndex(), segment);
+}
+
+void tst_NavigationControl::repeatedNextExtendsRotation()
+{
+    Carousel carousel;
+    carousel->setIcons(icons(7), true);
+    carousel->onElementClick(carousel->nextButton());
+    QCOMPARE(carousel->iconsAnimation()->startValue(), 8.0);
+    QCOMPARE(carousel->iconsAnimation()->endValue(), 7.0);
+    carousel->onElementClick(carousel->nextButton());
+    QCOMPARE(carousel->iconsAnimation()->startValue(), 8.0);
+    QCOMPARE(carousel->iconsAnimation()->endValue(), 6.0);
+
+    carousel->iconsAnimation()->timeLine()->setCurrentTime(500);
+    QCOMPARE(carousel->firstIconIndex(), 6);
+    QVERIFY(!carousel->isAnimating());
+    QCOMPARE(segmentTexts(*carousel.control), QStringList({"I6", "", "I0", "I1", "I2"}));
+}
+
+// The selected icon sits in segment 0; after "previous" the icon that moved
+// into segment 0 is selected, the gap skipped.
+void tst_NavigationControl::previousKeepsSelectionAtEdge()
+{
+    Carousel carousel;
+    carousel->setPreserveSelection(true);
+    carousel->setIcons(icons(7), true);
+    carousel->setFirstIconIndex(6);
+    QVERIFY(carousel->setSelectedIcon(icons(7).at(6), false));
+    QSignalSpy clicked(carousel.control, &NavigationControl::navigationIconClicked);
+
+    carousel->onElementClick(carousel->previousButton());
+    QVERIFY(!carousel->hasSelectedIcon());
+    QCOMPARE(carousel->pendingIconIndex(), 0);
+    finishRotation(*carousel.control);
+    QCOMPARE(carousel->firstIconIndex(), 7);
+    QCOMPARE(carousel->selectedSegmentIndex(), 1);
+    QCOMPARE(clicked.size(), 1);
+    QCOMPARE(clicked.first().at(0).value<NavigationIcon>().id(), FIRST_ID);
+    QVERIFY(clicked.first().at(2).toBool());
+}
+
+// Eight entries, first index 0: from the middle of segment 1 to the middle of
+// segment 3 along the path gives -2 + 8 = 6; the release snaps there.
+void tst_NavigationControl::fingerTurnsAndSnaps()
+{
+    Carousel carousel;
+    carousel->setIcons(icons(7), true);
+    pressAndMove(*carousel.control, carousel->getSegmentCenter(1), carousel->getSegmentCenter(3));
+    QVERIFY(carousel->isAnimating());
+    QCOMPARE(carousel->animationMode(), 1);
+    QVERIFY(qAbs(carousel->firstIconCustomIndex() - 6.0) < 0.05);
+    QCOMPARE(carousel->firstIconIndex(), 0);
+    QVERIFY(!carousel->segments().first()->showIcon());
+
+    const auto end = mouseEvent(QEvent::GraphicsSceneMouseRelease, carousel->getSegmentCenter(3));
+    carousel->handleEndPressAndMove(end.get());
+    NavigationControlAnimation* animation = carousel->iconsAnimation();
+    QCOMPARE(animation->endValue(), 6.0);
+    QCOMPARE(animation->timeLine()->duration(), 400);
+    QCOMPARE(animation->easingType(), QEasingCurve::OutSine);
+    animation->timeLine()->setCurrentTime(400);
+    QCOMPARE(carousel->firstIconIndex(), 6);
+    QCOMPARE(segmentTexts(*carousel.control), QStringList({"I6", "", "I0", "I1", "I2"}));
+}
+
+void tst_NavigationControl::swipeTurnsAlongRingOnly_data()
+{
+    QTest::addColumn<qreal>("angle");
+    QTest::addColumn<int>("steps");
+    QTest::newRow("along the ring") << 0.0 << 5;
+    QTest::newRow("across the ring") << 90.0 << 0;
+}
+
+// At the bottom of the ring (segment 3) the path runs horizontally.
+void tst_NavigationControl::swipeTurnsAlongRingOnly()
+{
+    QFETCH(qreal, angle);
+    QFETCH(int, steps);
+    Carousel carousel;
+    carousel->setIcons(icons(7), true);
+    const QPointF bottom = carousel->getSegmentCenter(2);
+    const auto event = mouseEvent(QEvent::GraphicsSceneMouseRelease, bottom);
+    event->setLastScenePos(bottom - QPointF(10, 0));
+    carousel->handleSwipe(angle, 200, carousel->getSegmentCenter(1).toPoint(), event.get());
+
+    NavigationControlAnimation* animation = carousel->iconsAnimation();
+    QCOMPARE(qAbs(animation->endValue() - animation->startValue()), double(steps));
+    if (steps > 0) {
+        QCOMPARE(animation->timeLine()->duration(), 500);
+        QCOMPARE(animation->easingType(), QEasingCurve::OutCubic);
+    }
+}
+
+void tst_NavigationControl::liftAndDropReorders()
+{
+    Carousel carousel;
+    carousel->setIcons(icons(7), true);
+    QList<int> asked;
+    connect(carousel.control, &NavigationControl::requestAllowedShortcut, carousel.control,
+            [&asked](const NavigationIcon& icon, bool&) { asked << icon.id(); });
+    QSignalSpy reordered(carousel.control, &NavigationControl::iconsReordered);
+    QSignalSpy shortcut(carousel.control, &NavigationControl::requestShortcut);
+
+    pressAndHold(*carousel.control, carousel->getSegmentCenter(1));
+    QVERIFY(carousel->isDraggingIcon());
+    QCOMPARE(carousel->dragSegment(), 1);
+    QVERIFY(!carousel->segments().at(1)->showIcon());
+    QVERIFY(carousel->dragCursor());
+    QVERIFY(carousel->dragCursor()->isVisible());
+    QCOMPARE(asked, QList<int>({FIRST_ID + 1}));
+
+    pressAndMove(*carousel.control, carousel->getSegmentCenter(1), carousel->getSegmentCenter(3));
+    QCOMPARE(carousel->dragSegment(), 3);
+    QCOMPARE(carousel->animationMode(), 2);
+    QCOMPARE(carousel->dragAnimation()->iconsCount(), 2);
+    playDragSlides(*carousel.control);
+    QCOMPARE(carousel->dragAnimation()->iconsCount(), 0);
+    QCOMPARE(iconIds(*carousel.control), QList<int>({100, 102, 103, 101, 104, 105, 106, 0}));
+    QCOMPARE(carousel->labels()->textAt(1), QString("Light 2"));
+
+    release(*carousel.control, carousel->getSegmentCenter(3));
+    QVERIFY(!carousel->isDraggingIcon());
+    QVERIFY(!carousel->dragCursor());
+    QCOMPARE(reordered.size(), 2);
+    QCOMPARE(shortcut.size(), 0);
+    QCOMPARE(carousel->animationMode(), 0);
+    QCOMPARE(segmentTexts(*carousel.control), QStringList({"I0", "I2", "I3", "I1", "I4"}));
+    for (SvgContentButton* segment : carousel->segments())
+        QVERIFY(segment->showIcon());
+}
+
+// Slides still queued at the drop are discarded: the owner puts its own order
+// back and nothing reorders it afterwards.
+void tst_NavigationControl::dropOutsideAsksForShortcut()
+{
+    Carousel carousel;
+    carousel->setIcons(icons(7), true);
+    QSignalSpy shortcut(carousel.control, &NavigationControl::requestShortcut);
+    QSignalSpy original(carousel.control, &NavigationControl::requestOriginalIcons);
+    connect(carousel.control, &NavigationControl::requestOriginalIcons, carousel.control,
+            [&carousel] { carousel->setIcons(icons(7), true); });
+
+    pressAndHold(*carousel.control, carousel->getSegmentCenter(1));
+    pressAndMove(*carousel.control, carousel->getSegmentCenter(1), carousel->getSegmentCenter(3));
+    QCOMPARE(carousel->dragAnimation()->iconsCount(), 2);
+    release(*carousel.control, OUTSIDE);
+
+    QCOMPARE(shortcut.size(), 1);
+    QCOMPARE(shortcut.first().at(0).value<NavigationIcon>().id(), FIRST_ID + 1);
+    QCOMPARE(original.size(), 1);
+    QCOMPARE(carousel->dragAnimation()->iconsCount(), 0);
+    QVERIFY(!carousel->dragAnimation()->isRunning());
+    QTest::qWait(NavigationDragIconAnimation::SLIDE_DURATION_MS + 100);
+    QCOMPARE(iconIds(*carousel.control), QList<int>({100, 101, 102, 103, 104, 105, 106, 0}));
+    QCOMPARE(segmentTexts(*carousel.control), QStringList({"I0", "I1", "I2", "I3", "I4"}));
+    QCOMPARE(carousel->animationMode(), 0);
+}
+
+void tst_NavigationControl::dropOnArrowReorders()
+{
+    Carousel carousel;
+    carousel->setIcons(icons(7), true);
+    QSignalSpy shortcut(carousel.control, &NavigationControl::requestShortcut);
+    QSignalSpy reordered(carousel.control, &NavigationControl::iconsReordered);
+    pressAndHold(*carousel.control, carousel->getSegmentCenter(2));
+    release(*carousel.control, hitPoint(carousel->previousButton()));
+    QCOMPARE(shortcut.size(), 0);
+    QCOMPARE(reordered.size(), 2);
+    QCOMPARE(carousel->pendingIconIndex(), 2);
+}
+
+// The lifted icon of the last segment stays there while the list turns by one
+// under it.
+void tst_NavigationControl::liftedIconOverNextTurnsList()
+{
+    Carousel carousel;
+    carousel->setIcons(icons(7), true);
+    pressAndHold(*carousel.control, carousel->getSegmentCenter(4));
+    const auto hover = mouseEvent(QEvent::GraphicsSceneMouseMove, hitPoint(carousel->nextButton()));
+    carousel->handleMousePressMoveAndHover(hover.get());
+    QCOMPARE(carousel->iconsAnimation()->endValue(), 1.0);
+    QCOMPARE(carousel->iconsAnimation()->timeLine()->duration(), 300);
+    finishRotation(*carousel.control);
+
+    QCOMPARE(carousel->firstIconIndex(), 1);
+    QCOMPARE(carousel->dragSegment(), 4);
+    QCOMPARE(carousel->icons().at(carousel->getIconIndexBySegment(4)).id(), FIRST_ID + 4);
+    QVERIFY(!carousel->segments().at(4)->showIcon());
+    release(*carousel.control, carousel->getSegmentCenter(4));
+    QCOMPARE(iconIds(*carousel.control), QList<int>({100, 101, 102, 103, 105, 104, 106, 0}));
+}
+
+void tst_NavigationControl::forbiddenCursorWhenShortcutRefused_data()
+{
+    QTest::addColumn<bool>("allowed");
+    QTest::newRow("refused") << false;
+    QTest::newRow("allowed") << true;
+}
+
+void tst_NavigationControl::forbiddenCursorWhenShortcutRefused()
+{
+    QFETCH(bool, allowed);
+    Carousel carousel;
+    carousel->setIcons(icons(7), true);
+    connect(carousel.control, &NavigationControl::requestAllowedShortcut, carousel.control,
+            [allowed](const NavigationIcon&, bool& answer) { answer = allowed; });
+    pressAndHold(*carousel.control, carousel->getSegmentCenter(2));
+
+    pressAndMove(*carousel.control, carousel->getSegmentCenter(2), OUTSIDE);
+    const bool forbidden = QApplication::overrideCursor()
+        && QApplication::overrideCursor()->shape() == Qt::ForbiddenCursor;
+    QCOMPARE(forbidden, !allowed);
+    pressAndMove(*carousel.control, carousel->getSegmentCenter(2), carousel->getSegmentCenter(2));
+    QVERIFY(!QApplication::overrideCursor());
+
+    pressAndMove(*carousel.control, carousel->getSegmentCenter(2), OUTSIDE);
+    release(*carousel.control, carousel->getSegmentCenter(2));
+    QVERIFY(!QApplication::overrideCursor());
+}
+
+void tst_NavigationControl::centerButtonDragMovesGadget()
+{
+    Carousel carousel;
+    carousel->setIcons(icons(7), true);
+    QList<SvgElement*> drags;
+    connect(carousel.control, &SvgControlObject::elementDrag, carousel.control,
+            [&drags](SvgElement* element, QGraphicsSceneMouseEvent*) { drags << element; });
+    const auto event = mouseEvent(QEvent::GraphicsSceneMouseMove, QPointF(170, 170));
+    carousel->handleMousePressAndMove(QPointF(160, 160), event.get(), carousel->centerButton());
+    QVERIFY(carousel->isMoving());
+    QCOMPARE(carousel->background()->opacity(), 0.5);
+    QCOMPARE(carousel->segments().first()->opacity(), 0.1);
+    QVERIFY(carousel->moveIndicator()->isVisible());
+    QCOMPARE(drags.size(), 1);
+    QCOMPARE(drags.first(), static_cast<SvgElement*>(carousel->centerButton()));
+
+    release(*carousel.control, QPointF(170, 170));
+    QVERIFY(!carousel->isMoving());
+    QCOMPARE(carousel->background()->opacity(), 1.0);
+    QCOMPARE(carousel->segments().first()->opacity(), 1.0);
+    QCOMPARE(carousel->infoButton()->opacity(), 0.0);
+}
+
+void tst_NavigationControl::ring1OpensAndCloses()
+{
+    const auto ring = createRing(ThemeProvider::COMMAND_CONTROL);
+    Carousel carousel;
+    QList<NavigationIcon> list = icons(7);
+    list[1].setWillExpand(true);
+    list[2].setWillExpand(true);
+    carousel->setIcons(list, true);
+    QSignalSpy closed(carousel.control, &NavigationControl::commandControl1Closed);
+
+    carousel->setCommandControl1(ring.get(), 2);
+    QCOMPARE(carousel->commandControl1(), ring.get());
+    QCOMPARE(ring->parentItem(), carousel.control);
+    QVERIFY(carousel->childControls().contains(ring.get()));
+    QCOMPARE(carousel->labels()->expandedState(), NavigationLabels::Expanded);
+    QVERIFY(carousel->expandIndicators().at(1)->isVisible());
+    QVERIFY(!carousel->expandIndicators().at(2)->isVisible());
+    QPropertyAnimation* opening = propertyAnimation(*carousel.control, "commandControl1ShowProgress");
+    QCOMPARE(opening->duration(), 300);
+    QCOMPARE(opening->easingCurve().type(), QEasingCurve::OutBounce);
+    finish(opening);
+    QCOMPARE(carousel->commandControl1ShowProgress(), 1.0);
+    QCOMPARE(ring->scale(), 1.0);
+    QCOMPARE(ring->pos(), carousel->boundsOnElement(QStringLiteral("command_control_placeholder")).topLeft());
+    QCOMPARE(carousel->expandIndicators().at(1)->state(), SvgButton::Disabled);
+
+    carousel->closeCommandControl1();
+    QCOMPARE(opening->duration(), 200);
+    QCOMPARE(opening->easingCurve().type(), QEasingCurve::InSine);
+    QCOMPARE(carousel->labels()->expandedState(), NavigationLabels::Collapsed);
+    QVERIFY(carousel->expandIndicators().at(2)->isVisible());
+    opening->setCurrentTime(100);
+    QVERIFY(ring->scale() < 1.0);
+    QCOMPARE(closed.size(), 0);
+    finish(opening);
+    QCOMPARE(closed.size(), 1);
+    QVERIFY(!carousel->commandControl1());
+    QVERIFY(!ring->parentItem());
+    QVERIFY(!ring->scene());
+    QVERIFY(!carousel->childControls().contains(ring.get()));
+    QCOMPARE(carousel->expandIndicators().at(1)->state(), SvgButton::Normal);
+}
+
+void tst_NavigationControl::ring1ReopensFromHalfWay()
+{
+    const auto ring = createRing(ThemeProvider::COMMAND_CONTROL);
+    Carousel carousel;
+    carousel->setIcons(icons(7), true);
+    carousel->setCommandControl1(ring.get(), 0);
+    QPropertyAnimation* animation = propertyAnimation(*carousel.control, "commandControl1ShowProgress");
+    finish(animation);
+    carousel->closeCommandControl1();
+    animation->pause();
+    carousel->setCommandControl1ShowProgress(0.5);
+    carousel->setCommandControl1(ring.get(), 0);
+    QCOMPARE(animation->duration(), 150);
+    QCOMPARE(animation->startValue().toReal(), 0.5);
+    QCOMPARE(carousel->commandControl1(), ring.get());
+}
+
+void tst_NavigationControl::ring2RefusedWithoutRing1()
+{
+    const auto ring = createRing(ThemeProvider::COMMAND_CONTROL);
+    Carousel carousel;
+    LogCapture log;
+    carousel->setCommandControl2(ring.get());
+    QVERIFY(!carousel->commandControl2());
+    QVERIFY(!ring->parentItem());
+    QCOMPARE(carousel->labels()->expandedState(), NavigationLabels::Collapsed);
+    QCOMPARE(log.errors(),
+             QStringList("void Corvane::Gadgets::NavigationControl::setCommandControl2("
+                         "Corvane::Gadgets::CommandControl*) Cannot show second level command control without "
+                         "the first."));
+}
+
+void tst_NavigationControl::closingRing1ClosesRing2()
+{
+    const auto ring1 = createRing(ThemeProvider::COMMAND_CONTROL);
+    const auto ring2 = createRing(ThemeProvider::COMMAND_CONTROL_2);
+    Carousel carousel;
+    carousel->setIcons(icons(7), true);
+    QSignalSpy closed1(carousel.control, &NavigationControl::commandControl1Closed);
+    QSignalSpy closed2(carousel.control, &NavigationControl::commandControl2Closed);
+    QPropertyAnimation* animation1 = propertyAnimation(*carousel.control, "commandControl1ShowProgress");
+    QPropertyAnimation* animation2 = propertyAnimation(*carousel.control, "commandControl2ShowProgress");
+
+    carousel->setCommandControl1(ring1.get(), 1);
+    finish(animation1);
+    carousel->setCommandControl2(ring2.get());
+    QCOMPARE(carousel->labels()->expandedState(), NavigationLabels::Expanded2);
+    QCOMPARE(animation2->duration(), 300);
+    finish(animation2);
+    QCOMPARE(ring2->parentItem(), carousel.control);
+    QCOMPARE(ring2->pos(), carousel->boundsOnElement(QStringLiteral("command_control_2_placeholder")).topLeft());
+
+    carousel->closeCommandControl1();
+    QCOMPARE(animation1->endValue().toReal(), 0.0);
+    QCOMPARE(animation2->endValue().toReal(), 0.0);
+    QCOMPARE(animation2->duration(), 200);
+    finish(animation2);
+    finish(animation1);
+    QCOMPARE(closed1.size(), 1);
+    QCOMPARE(closed2.size(), 1);
+    QVERIFY(!carousel->commandControl1());
+    QVERIFY(!carousel->commandControl2());
+    QVERIFY(!ring2->parentItem());
+    QCOMPARE(carousel->labels()->expandedState(), NavigationLabels::Collapsed);
+}
+
+void tst_NavigationControl::clicksAreReported_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QByteArray>("signal");
+    QTest::addColumn<QString>("logLine");
+    QTest::newRow("info") << "info" << QByteArray(SIGNAL(infoButtonClicked()))
+                          << "Navigation Control, information button clicked.";
+    QTest::newRow("home") << "home" << QByteArray(SIGNAL(homeButtonClicked()))
+                          << "Navigation Control, home button clicked.";
+    QTest::newRow("home split") << "home_split" << QByteArray(SIGNAL(homeButtonClicked()))
+                                << "Navigation Control, home button clicked.";
+    QTest::newRow("back split") << "back_split" << QByteArray(SIGNAL(backButtonClicked()))
+                                << "Navigation Control, back button clicked.";
+}
+
+void tst_NavigationControl::clicksAreReported()
+{
+    QFETCH(QString, button);
+    QFETCH(QByteArray, signal);
+    QFETCH(QString, logLine);
+    Carousel carousel;
+    const QMap<QString, SvgButton*> buttons = {{"info", carousel->infoButton()},
+                                               {"home", carousel->homeButton()},
+                                               {"home_split", carousel->homeSplitButton()},
+                                               {"back_split", carousel->backSplitButton()}};
+    QSignalSpy spy(carousel.control, signal.constData());
+    QSignalSpy elementClicks(carousel.control, &SvgControlObject::elementClick);
+    LogCapture log;
+    carousel->onElementClick(buttons.value(button));
+    QCOMPARE(spy.size(), 1);
+    QCOMPARE(elementClicks.size(), 1);
+    QVERIFY(log.lines().contains(logLine));
+}
+
+void tst_NavigationControl::segmentClickReportsIcon()
+{
+    Carousel carousel;
+    carousel->setIcons(icons(7), true);
+    carousel->setFirstIconIndex(5);
+    QSignalSpy clicked(carousel.control, &NavigationControl::navigationIconClicked);
+    carousel->onElementClick(carousel->segments().at(3));
+    QCOMPARE(clicked.size(), 1);
+    QCOMPARE(clicked.first().at(0).value<NavigationIcon>().id(), FIRST_ID + 0);
+    QCOMPARE(clicked.first().at(1).toInt(), 3);
+    QCOMPARE(clicked.first().at(2).toBool(), false);
+}
+
+void tst_NavigationControl::backButtonAndFullScreen()
+{
+    Carousel carousel;
+    carousel->setShowBackButton(true);
+    QVERIFY(carousel->showBackButton());
+    QVERIFY(!carousel->homeButton()->isVisible());
+    QVERIFY(carousel->homeSplitButton()->isVisible());
+    QVERIFY(carousel->backSplitButton()->isVisible());
+
+    carousel->setIsInFullScreenMode(true);
+    for (SvgButton* floating : {carousel->infoButton(), carousel->closeButton(), carousel->refreshButton(),
+                                carousel->resizeButton()})
+        QVERIFY(!floating->isVisible());
+    carousel->setIsInFullScreenMode(false);
+    QVERIFY(carousel->closeButton()->isVisible());
+}
+
+void tst_NavigationControl::floatingButtonsFadeWithHover()
+{
+    Carousel carousel;
+    QVERIFY(QMetaObject::invokeMethod(carousel.control, "onHoverEntered", Q_ARG(bool, true)));
+    QPropertyAnimation* fade = propertyAnimation(*carousel.control, "floatingIconsOpacity");
+    QCOMPARE(fade->duration(), 1000);
+    finish(fade);
+    QCOMPARE(carousel->closeButton()->opacity(), 1.0);
+    QVERIFY(QMetaObject::invokeMethod(carousel.control, "onHoverEntered", Q_ARG(bool, false)));
+    QCOMPARE(fade->startValue().toReal(), 1.0);
+    finish(fade);
+    QCOMPARE(carousel->resizeButton()->opacity(), 0.0);
+}
+
+// A "next" with a kept selection leaves a pending icon; a new page must not
+// select by that index in its shorter list.
+void tst_NavigationControl::listReplacementDropsPendingIcon()
+{
+    Carousel carousel;
+    carousel->setPreserveSelection(true);
+    carousel->setIcons(icons(10), true);
+    QVERIFY(carousel->setSelectedIcon(icons(10).at(4), false));
+    carousel->onElementClick(carousel->nextButton());
+    QCOMPARE(carousel->pendingIconIndex(), 3);
+    QSignalSpy clicked(carousel.control, &NavigationControl::navigationIconClicked);
+
+    carousel->setIcons(icons(2), true);
+    QCOMPARE(carousel->pendingIconIndex(), -1);
+    QVERIFY(!carousel->isAnimating());
+    finishRotation(*carousel.control);
+    QCOMPARE(clicked.size(), 0);
+    QCOMPARE(carousel->firstIconIndex(), 0);
+}
+
+void tst_NavigationControl::shortListStartsAtFirstIcon()
+{
+    Carousel carousel;
+    carousel->setIcons(icons(8), true);
+    carousel->setFirstIconIndex(6);
+    carousel->setIcons(icons(3), true);
+    QCOMPARE(carousel->firstIconIndex(), 0);
+    QCOMPARE(segmentTexts(*carousel.control), QStringList({"I0", "I1", "I2", "", ""}));
+
+    carousel->setIcons(icons(8), true);
+    carousel->setFirstIconIndex(4);
+    carousel->setIcons(icons(7), true);
+    QCOMPARE(carousel->firstIconIndex(), 4);
+}
+
+void tst_NavigationControl::emptyCarouselIgnoresSteps()
+{
+    Carousel carousel;
+    QSignalSpy clicked(carousel.control, &NavigationControl::navigationIconClicked);
+    int asked = 0;
+    connect(carousel.control, &NavigationControl::requestAllowedShortcut, carousel.control,
+            [&asked](const NavigationIcon&, bool&) { ++asked; });
+    carousel->setFirstIconIndex(3);
+    carousel->goAndRotateNext();
+    carousel->goAndRotatePrevious();
+    QGraphicsSceneWheelEvent wheel(QEvent::GraphicsSceneWheel);
+    wheel.setDelta(-120);
+    carousel->handleMouseWheel(&wheel);
+    carousel->onElementClick(carousel->segments().at(0));
+    carousel->onElementClick(carousel->nextButton());
+    pressAndHold(*carousel.control, carousel->getSegmentCenter(0));
+    pressAndMove(*carousel.control, carousel->getSegmentCenter(1), carousel->getSegmentCenter(3));
+    const auto swipe = mouseEvent(QEvent::GraphicsSceneMouseRelease, carousel->getSegmentCenter(2));
+    carousel->handleSwipe(0, 200, carousel->getSegmentCenter(1).toPoint(), swipe.get());
+    release(*carousel.control, OUTSIDE);
+
+    QVERIFY(!carousel->hasSelectedIcon());
+    QVERIFY(!carousel->isAnimating());
+    QVERIFY(!carousel->isDraggingIcon());
+    QCOMPARE(clicked.size(), 0);
+    QCOMPARE(asked, 0);
+    QCOMPARE(carousel->selectedIconIndex(), -1);
+    QCOMPARE(carousel->getSegmentIndexByIcon(0), -1);
+    QVERIFY(carousel->iconAtPosition(carousel->getSegmentCenter(0).toPoint()).isEmpty());
+}
+
+void tst_NavigationControl::themeWithoutSegments()
+{
+    QSvgRenderer renderer(QByteArray("<svg xmlns='http://www.w3.org/2000/svg' width='100' height='100'>"
+                                     "<rect id='background' x='0' y='0' width='100' height='100'/>"
+                                     "<path id='animation_path' d='M0 50 L100 50' fill='none' stroke='#000'/>"
+                                     "<rect id='content_area_mask' x='0' y='0' width='100' height='100'/>"
+                                     "</svg>"));
+    Utilities::RendererContainer container(&renderer, QStringLiteral("navigation"));
+    QGraphicsScene scene;
+    auto* carousel = new NavigationControl(&container);
+    scene.addItem(carousel);
+    QVERIFY(carousel->segments().isEmpty());
+    QSignalSpy clicked(carousel, &NavigationControl::navigationIconClicked);
+
+    carousel->setIcons(icons(3), true);
+    QCOMPARE(carousel->icons().size(), 4);
+    carousel->goAndRotateNext();
+    carousel->goAndRotatePrevious();
+    carousel->onElementClick(carousel->nextButton());
+    pressAndMove(*carousel, QPointF(10, 50), QPointF(90, 50));
+    const auto end = mouseEvent(QEvent::GraphicsSceneMouseRelease, QPointF(90, 50));
+    carousel->handleEndPressAndMove(end.get());
+    QImage image(100, 100, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&image);
+    carousel->paint(&painter, nullptr, nullptr);
+    carousel->iconsAnimation()->onValueChanged(1.0);
+
+    QVERIFY(!carousel->hasSelectedIcon());
+    QCOMPARE(clicked.size(), 0);
+    QCOMPARE(carousel->getSegmentCenter(0), QPointF(0, 0));
+    QVERIFY(carousel->iconAtPosition(QPoint(50, 50)).isEmpty());
+}
+
+QTEST_MAIN(tst_NavigationControl)
+#include "tst_navigationcontrol.moc"
