@@ -41,6 +41,7 @@ constexpr int WARM_UP_FRAMES = 5;
 constexpr int MEASURED_FRAMES = 200;
 constexpr int CAROUSEL_ICON_COUNT = 12;
 constexpr int TURN_DURATION_MS = 500;
+constexpr int WARM_UP_TURNS = 2;
 constexpr int MEASURED_TURNS = 20;
 
 struct Scene
@@ -188,7 +189,7 @@ void measureCarouselTurn(const char* name, qreal scale)
     carousel->setIcons(carouselIcons(), true);
     scene.setSceneRect(scene.itemsBoundingRect());
     QImage image(scene.sceneRect().toAlignedRect().size(), QImage::Format_ARGB32_Premultiplied);
-    for (int turn = 0; turn < WARM_UP_FRAMES; ++turn)
+    for (int turn = 0; turn < WARM_UP_TURNS; ++turn)
         measureTurn(scene, carousel, image);
     std::vector<double> frames;
     for (int turn = 0; turn < MEASURED_TURNS; ++turn) {
@@ -196,7 +197,6 @@ void measureCarouselTurn(const char* name, qreal scale)
         frames.insert(frames.end(), turnFrames.begin(), turnFrames.end());
     }
     report(name, frames);
-    if (qEnvironmentVariableIsSet("BENCH_SAVE")) image.save(QString("/tmp/%1.png").arg(name));
 }
 
 void useTheme(const QString& folder)
