@@ -1,0 +1,162 @@
+#pragma once
+
+#include <QGraphicsObject>
+#include <QList>
+#include <QPointer>
+#include <QSizeF>
+#include <QVariantAnimation>
+
+namespace Corvane::Gadgets {
+
+namespace Utilities {
+class CarouselModelItem;
+class SvgControlObjectWrapper;
+} // namespace Utilities
+
+// The carousel beside the round navigation gadget: one delegate per model
+// item, each showing that item's control, spread along a D-shaped path on
+// the gadget's right (see CarouselGeometry). The current item sits at the
+// path's start, the right-hand middle point; the others follow down the
+// lower arc and come back up the upper one. With more than five items the
+// extra ones wait, hidden, on the straight edge behind the gadget.
+//
+// Laid out as a child of the gadget's host item: 250 pixels larger than the
+// host each way and centred on it. The whole view turns about its centre
+// in steps of 45 degrees to face the screen centre; delegates turn back so
+// that they stay upright.
+//
+// Input: a press on the current delegate goes to its control first; a press
+// on any other delegate, or one the current control leaves, is the view's.
+// A click on a delegate that is not current makes it current. Dragging moves
+// the delegates along the path, a flick lets them run on, and the view then
+// settles on the item nearest the start. "moving" holds only while the user
+// drags or the view runs on from a drag or flick; a change of currentIndex
+// from outside animates the delegates over highlightMoveDuration without it.
+class CarouselView : public QGraphicsObject
+{
+    Q_OBJECT
+    Q_PROPERTY(int count READ count NOTIFY countChanged)
+    Q_PROPERTY(int currentIndex READ currentIndex WRITE setCurrentIndex NOTIFY currentIndexChanged)
+    Q_PROPERTY(bool moving READ isMoving)
+    Q_PROPERTY(int highlightMoveDuration READ highlightMoveDuration WRITE setHighlightMoveDuration)
+    Q_PROPERTY(int gadgetMargin READ gadgetMargin CONSTANT)
+    Q_PROPERTY(qreal delegateMinimumScale READ delegateMinimumScale CONSTANT)
+    Q_PROPERTY(qreal delegateDefaultScaleFactor READ delegateDefaultScaleFactor CONSTANT)
+    Q_PROPERTY(qreal delegateFullScreenScaleFactor READ delegateFullScreenScaleFactor CONSTANT)
+    Q_PROPERTY(qreal delegateScaleFactor READ delegateScaleFactor WRITE setDelegateScaleFactor)
+    Q_PROPERTY(qreal gadgetRadius READ gadgetRadius WRITE setGadgetRadius)
+    Q_PROPERTY(qreal yRotationAngle READ yRotationAngle WRITE setYRotationAngle)
+    Q_PROPERTY(qreal yRotationAngleOverride READ yRotationAngleOverride WRITE setYRotationAngleOverride)
+
+public:
+    // How much larger than its host the view is, each way.
+    static constexpr qreal hostBorder = 250.0;
+
+    explicit CarouselView(QGraphicsItem* parent = nullptr);
+    ~CarouselView() override;
+
+    QRectF boundingRect() const override;
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
+
+    // Shows one delegate per item, in order. The items keep their controls;
+    // the delegates of an earlier model let theirs go without deleting them.
+    void setModel(const QList<Utilities::CarouselModelItem*>& items);
+    // Sizes the view to host plus hostBorder and centres it on the host.
+    void setHostSize(const QSizeF& hostSize);
+
+    int count() const { return int(m_delegates.size()); }
+    int currentIndex() const { return m_currentIndex; }
+    void setCurrentIndex(int index);
+    bool isMoving() const { return m_moving; }
+    int highlightMoveDuration() const { return m_highlightMoveDuration; }
+    void setHighlightMoveDuration(int duration);
+
+    int gadgetMargin() const { return 18; }
+    qreal delegateMinimumScale() const { return 0.35; }
+    qreal delegateDefaultScaleFactor() const { return 0.5; }
+    qreal delegateFullScreenScaleFactor() const { return 0.85; }
+
+    qreal delegateScaleFactor() const { return m_delegateScaleFactor; }
+    void setDelegateScaleFactor(qreal factor);
+    qreal gadgetRadius() const { return m_gadgetRadius; }
+    void setGadgetRadius(qreal radius);
+    qreal yRotationAngle() const { return m_yRotationAngle; }
+    void setYRotationAngle(qreal angle);
+    qreal yRotationAngleOverride() const { return m_yRotationAngleOverride; }
+    void setYRotationAngleOverride(qreal angle);
+
+    // The size of the first item's control; 260 x 180 without items.
+    Q_INVOKABLE qreal delegateWidth() const;
+    Q_INVOKABLE qreal delegateHeight() const;
+
+    // The rectangle the path spans, in the view's coordinates.
+    QRectF pathRect() const;
+
+public slots:
+    // Turns the view to face angleToCenter (degrees counter-clockwise from
+    // the right), in steps of 45 degrees.
+    void rotateCarousel(qreal angleToCenter);
+
+signals:
+    void countChanged();
+    void currentIndexChanged(int index);
+    // The view came to rest after the user moved it.
+    void movementEnded();
+
+protected:
+    bool sceneEventFilter(QGraphicsItem* watched, QEvent* event) override;
+    void mousePressEvent(QGraphicsSceneMouseEvent* event) override;
+    void mouseMoveEvent(QGraphicsSceneMouseEvent* event) override;
+    void mouseReleaseEvent(QGraphicsSceneMouseEvent* event) override;
+
+private:
+    struct Sample
+    {
+        qint64 time;
+        qreal position;
+    };
+
+    void clearDelegates();
+    Utilities::SvgControlObjectWrapper* createDelegate(Utilities::CarouselModelItem* item);
+    QSizeF delegateSize() const;
+    void layoutDelegates();
+    void placeDelegate(Utilities::SvgControlObjectWrapper* delegate, qreal percent, const QRectF& rect);
+    int delegateIndexAt(const QPointF& scenePos) const;
+    int delegateIndexOf(const QGraphicsItem* item) const;
+
+    void setPosition(qreal position);
+    int indexAtStart() const;
+    void followPositionWithIndex();
+    void setCurrentIndexValue(int index);
+
+    void startDrag(const QPointF& pos);
+    void dragTo(const QPointF& pos, qint64 time);
+    qreal percentNearestTo(const QPointF& pos) const;
+    qreal releaseVelocity(qint64 releaseTime) const;
+    void settleAfterDrag(qreal velocity);
+    void animatePositionTo(qreal target, int duration);
+    void onMotionFinished();
+    void stopUserMotion();
+
+    QList<Utilities::SvgControlObjectWrapper*> m_delegates;
+    QSizeF m_hostSize;
+    int m_currentIndex = 0;
+    // The (fractional) index of the item at the path's start.
+    qreal m_position = 0.0;
+    int m_highlightMoveDuration = 300;
+    qreal m_delegateScaleFactor = 0.5;
+    qreal m_gadgetRadius = 80.0;
+    qreal m_yRotationAngle = 0.0;
+    qreal m_yRotationAngleOverride = 0.0;
+
+    QVariantAnimation m_motion;
+    bool m_pressed = false;
+    bool m_dragging = false;
+    bool m_moving = false;
+    int m_pressedIndex = -1;
+    QPointF m_pressPos;
+    qreal m_dragPercent = 0.0;
+    QList<Sample> m_samples;
+};
+
+} // namespace Corvane::Gadgets
