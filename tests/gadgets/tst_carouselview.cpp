@@ -121,6 +121,7 @@ private slots:
     void turnsAroundTheVerticalAxis();
     void clickSelectsAnotherDelegate();
     void pressesOnTheCurrentDelegateGoToItsControl();
+    void pressesBesideTheDelegatesGoToTheItemsBelow();
     void dragMovesAndSnaps();
     void flickRunsOn_data();
     void flickRunsOn();
@@ -301,6 +302,22 @@ void tst_CarouselView::pressesOnTheCurrentDelegateGoToItsControl()
     QVERIFY(!carousel.view->isMoving());
     QCOMPARE(changed.count(), 0);
     QVERIFY(near(carousel.centreOf(0), carousel.startOfPath()));
+}
+
+void tst_CarouselView::pressesBesideTheDelegatesGoToTheItemsBelow()
+{
+    Carousel carousel(5);
+    auto* below = new QGraphicsRectItem(0, 0, 1250, 1250);
+    below->setFlag(QGraphicsItem::ItemIsMovable);
+    below->setZValue(-1);
+    carousel.scene.addItem(below);
+    const QPointF gadgetCentre = carousel.view->mapToScene(QPointF(625, 625));
+
+    carousel.send(QEvent::GraphicsSceneMousePress, gadgetCentre);
+
+    QCOMPARE(carousel.scene.mouseGrabberItem(), below);
+    carousel.send(QEvent::GraphicsSceneMouseRelease, gadgetCentre);
+    QCOMPARE(carousel.view->currentIndex(), 0);
 }
 
 void tst_CarouselView::dragMovesAndSnaps()
