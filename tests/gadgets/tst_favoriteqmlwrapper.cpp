@@ -16,12 +16,18 @@ class tst_FavoriteQMLWrapper : public QObject
 
 private slots:
     void initTestCase();
+    void cleanupTestCase();
     void hostsAFavouriteOfItsOwn();
 };
 
 void tst_FavoriteQMLWrapper::initTestCase()
 {
     SceneTestHelpers::useTheme(QStringLiteral(":/CorvaneTheme"));
+}
+
+void tst_FavoriteQMLWrapper::cleanupTestCase()
+{
+    ThemeProvider::clear();
 }
 
 void tst_FavoriteQMLWrapper::hostsAFavouriteOfItsOwn()

@@ -81,6 +81,7 @@ class tst_NavigationQMLWrapper : public QObject
 
 private slots:
     void initTestCase();
+    void cleanupTestCase();
     void hostsANavigationContainer();
     void writesAnnounceOnlyChanges();
     void readsDefaultsWithoutView();
@@ -98,6 +99,11 @@ private slots:
 void tst_NavigationQMLWrapper::initTestCase()
 {
     SceneTestHelpers::useTheme(QStringLiteral(":/CorvaneTheme"));
+}
+
+void tst_NavigationQMLWrapper::cleanupTestCase()
+{
+    ThemeProvider::clear();
 }
 
 void tst_NavigationQMLWrapper::hostsANavigationContainer()
