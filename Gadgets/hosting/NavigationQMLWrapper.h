@@ -96,9 +96,9 @@ protected:
     // full-screen mode, else the direction to the screen centre. Without a
     // view or a hosted control nothing is announced and the angle stays.
     void handleAngleToCenterChanged(const QPointF& centre) override;
-    virtual bool isInFullScreenMode() const;
 
 private:
+    bool isInFullScreenMode() const;
     void bindView();
     bool stepsCarousel() const;
     void stepCarousel(int step);

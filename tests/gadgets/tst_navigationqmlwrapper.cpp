@@ -18,16 +18,14 @@ using Utilities::NavigationQMLWrapper;
 
 namespace {
 
-// A navigation wrapper on one made-up screen, in or out of full-screen mode.
+// A navigation wrapper on one made-up screen.
 class ScreenWrapper : public NavigationQMLWrapper
 {
 public:
     QRect screen = QRect(0, 0, 1920, 1080);
-    bool fullScreen = false;
 
 protected:
     QRect screenGeometryAt(const QPoint&) const override { return screen; }
-    bool isInFullScreenMode() const override { return fullScreen; }
 };
 
 // The main scene: a 1000 x 1000 wrapper with a carousel of count plates.
@@ -317,7 +315,7 @@ void tst_NavigationQMLWrapper::angleFacesTheScreenCentreUnlessTheCarouselFits()
 
     MainScene main(3);
     main.wrapper->screen = screen;
-    main.wrapper->fullScreen = fullScreen;
+    main.wrapper->navigationContainer()->setIsInFullScreenMode(fullScreen);
     QSignalSpy announced(main.wrapper, &NavigationQMLWrapper::angleToCenterChanged);
 
     main.wrapper->onPositionChanged(centre);
