@@ -955,6 +955,7 @@ void NavigationControl::updateCachedData()
 {
     SvgControlObject::updateCachedData();
     m_animation.clearCache();
+    m_travellingIcons.clear();
     if (rendererContainer() && rendererContainer()->renderer())
         m_animationPath = Utilities::SvgElementFinder().findPath(rendererContainer()->renderer(), ANIMATION_PATH_ID);
     createSegments();
@@ -1443,8 +1444,7 @@ void NavigationControl::paintIcon(QPainter* painter, const NavigationIcon& icon,
     const QRectF rect(center.x() - size.width() / 2, center.y() - size.height() / 2, size.width(), size.height());
     const TextPaintData text(icon.text(), style.fontName(), style.fontSize(), style.fontWeight(), style.fontColor(),
                              style.secondFontColor(), style.alignment(), style.opacity());
-    SvgContentButton::paintContent(painter, icon.renderer(), NavigationIcon::getElementIdForState(icon.state()), rect,
-                                   1.0, text, SvgButton::Normal, 1.0, true, Qt::Horizontal, QString());
+    m_travellingIcons.draw(painter, icon.renderer(), NavigationIcon::getElementIdForState(icon.state()), text, rect);
 }
 
 QPointF NavigationControl::pathPoint(double percent) const
@@ -1527,9 +1527,8 @@ void NavigationControl::paintSegmentContent(QPainter* painter, const SvgContentB
 {
     const TextPaintData text(segment->text(), style.fontName(), style.fontSize(), style.fontWeight(),
                              style.fontColor(), style.secondFontColor(), style.alignment(), style.opacity());
-    SvgContentButton::paintContent(painter, segment->iconRenderer(), segment->iconElement(),
-                                   mapRectFromItem(segment, segment->contentBounds()), 1.0, text, SvgButton::Normal,
-                                   1.0, true, Qt::Horizontal, QString());
+    m_travellingIcons.draw(painter, segment->iconRenderer(), segment->iconElement(), text,
+                           mapRectFromItem(segment, segment->contentBounds()));
 }
 
 // ---------------------------------------------------------------- command rings

@@ -2,6 +2,7 @@
 
 #include "animation/OpacityAlternator.h"
 #include "animation/OpacityAnimation.h"
+#include "controls/ContentPixmapCache.h"
 #include "controls/SvgControlObject.h"
 #include "models/NavigationIcon.h"
 #include "navigation/NavigationControlAnimation.h"
@@ -335,6 +336,9 @@ private:
     int m_draggedIconId = 0;
     int m_dragSegment = 0;
     NavigationDragIconAnimation m_dragAnimation;
+    // Pixmaps of the icons that travel along the path while the carousel
+    // turns or an icon is dragged: painted once, copied every frame.
+    mutable Utilities::ContentPixmapCache m_travellingIcons;
     QPropertyAnimation m_commandControl1Animation;
     QPropertyAnimation m_commandControl2Animation;
     double m_commandControl1ShowProgress = 0.0;

@@ -1,0 +1,122 @@
+#include "SceneTestHelpers.h"
+#include "controls/ContentPixmapCache.h"
+#include "controls/IconRenderer.h"
+#include "controls/SvgContentButton.h"
+#include "models/TextPaintData.h"
+#include "theme/ThemeProvider.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QTest>
+
+using namespace Corvane::Gadgets;
+using Models::TextPaintData;
+using Utilities::ContentPixmapCache;
+using Utilities::IconRenderer;
+
+class tst_ContentPixmapCache : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { SceneTestHelpers::useTheme(QStringLiteral(":/CorvaneTheme")); }
+    void cleanupTestCase() { ThemeProvider::clear(); }
+
+    void drawsWhatPaintContentDraws_data();
+    void drawsWhatPaintContentDraws();
+    void paintsOncePerLook();
+    void keepsAtMostMaxEntries();
+
+private:
+    static IconRenderer light() { return IconRenderer(ThemeProvider::getRendererFor(ThemeProvider::LIGHTS), {}); }
+    static TextPaintData text(const QString& text, double opacity = 1.0)
+    {
+        return TextPaintData(text, QString(), 10, QFont::Normal, Qt::white, Qt::white, Qt::AlignCenter, opacity);
+    }
+    static QImage canvas(qreal scale)
+    {
+        QImage image(QSize(80, 80) * scale, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        return image;
+    }
+};
+
+void tst_ContentPixmapCache::drawsWhatPaintContentDraws_data()
+{
+    QTest::addColumn<qreal>("scale");
+    QTest::addColumn<QString>("label");
+    QTest::newRow("icon at 1.0") << 1.0 << QString();
+    QTest::newRow("icon at 2.0") << 2.0 << QString();
+    QTest::newRow("icon at 1.5") << 1.5 << QString();
+    // A text beside the icon shifts it left, beyond the target.
+    QTest::newRow("icon and text at 1.5") << 1.5 << QStringLiteral("Hall");
+}
+
+// Drawn at whole device pixels, the cached copy matches a direct painting.
+void tst_ContentPixmapCache::drawsWhatPaintContentDraws()
+{
+    QFETCH(qreal, scale);
+    QFETCH(QString, label);
+    const QRectF target(10, 12, 48, 48);
+
+    QImage direct = canvas(scale);
+    QPainter directPainter(&direct);
+    directPainter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform |
+                                 QPainter::TextAntialiasing);
+    directPainter.scale(scale, scale);
+    directPainter.translate(target.topLeft());
+    SvgContentButton::paintContent(&directPainter, light(), QStringLiteral("active"),
+                                   QRectF(QPointF(0, 0), target.size()), 1.0, text(label), SvgButton::Normal, 1.0,
+                                   true, Qt::Horizontal, QString());
+    directPainter.end();
+
+    QImage cached = canvas(scale);
+    QPainter cachedPainter(&cached);
+    cachedPainter.scale(scale, scale);
+    ContentPixmapCache cache;
+    cache.draw(&cachedPainter, light(), QStringLiteral("active"), text(label), target);
+    cachedPainter.end();
+
+    int differing = 0;
+    for (int y = 0; y < direct.height(); ++y)
+        for (int x = 0; x < direct.width(); ++x)
+            differing += qAbs(qAlpha(direct.pixel(x, y)) - qAlpha(cached.pixel(x, y))) > 8 ? 1 : 0;
+    QVERIFY2(differing < direct.width() * direct.height() / 200, qPrintable(QString::number(differing)));
+    QVERIFY(qAlpha(cached.pixel(QPointF(target.center() * scale).toPoint())) > 0);
+}
+
+void tst_ContentPixmapCache::paintsOncePerLook()
+{
+    ContentPixmapCache cache;
+    QImage image = canvas(1.0);
+    QPainter painter(&image);
+    const QRectF target(0, 0, 48, 48);
+    cache.draw(&painter, light(), QStringLiteral("active"), text(QString()), target);
+    cache.draw(&painter, light(), QStringLiteral("active"), text(QString()), target.translated(7.5, 3));
+    QCOMPARE(cache.size(), 1);
+
+    cache.draw(&painter, light(), QStringLiteral("inactive"), text(QString()), target);
+    QCOMPARE(cache.size(), 2);
+    cache.draw(&painter, light(), QStringLiteral("active"), text(QStringLiteral("Hall")), target);
+    QCOMPARE(cache.size(), 2);
+
+    painter.scale(2, 2);
+    cache.draw(&painter, light(), QStringLiteral("active"), text(QString()), target);
+    QCOMPARE(cache.size(), 3);
+
+    cache.clear();
+    QCOMPARE(cache.size(), 0);
+}
+
+void tst_ContentPixmapCache::keepsAtMostMaxEntries()
+{
+    ContentPixmapCache cache;
+    QImage image = canvas(1.0);
+    QPainter painter(&image);
+    for (int i = 0; i < ContentPixmapCache::MAX_ENTRIES + 5; ++i)
+        cache.draw(&painter, light(), QStringLiteral("active"), text(QString()), QRectF(0, 0, 40 + i, 40 + i));
+    QCOMPARE(cache.size(), ContentPixmapCache::MAX_ENTRIES);
+}
+
+QTEST_MAIN(tst_ContentPixmapCache)
+#include "tst_contentpixmapcache.moc"
