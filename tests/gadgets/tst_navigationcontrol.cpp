@@ -181,6 +181,7 @@ private Q_SLOTS:
     void updateIconReplacesById();
     void fadedListExchange();
     void updateIconReachesFadingList();
+    void immediateListOutdatesFadingList();
     void setSelectedIconSelectsShownIcon();
     void setSelectedIconTurnsHiddenIconIntoView_data();
     void setSelectedIconTurnsHiddenIconIntoView();
@@ -404,6 +405,28 @@ void tst_NavigationControl::updateIconReachesFadingList()
     QCOMPARE(carousel->icons().at(3).state(), NavigationIcon::Active);
     QCOMPARE(carousel->segments().at(3)->text(), QString("Open"));
     QCOMPARE(carousel->segments().at(3)->iconElement(), QString("active"));
+}
+
+// A list set at once is newer than the one waiting for the fade-out: the
+// fade stops and never brings the older list in.
+void tst_NavigationControl::immediateListOutdatesFadingList()
+{
+    Carousel carousel;
+    carousel->setIcons(icons(7), true);
+    QList<NavigationIcon> fading;
+    for (int i = 0; i < 6; ++i)
+        fading << NavigationIcon(ThemeProvider::SHUTTER, QStringLiteral("Shutter %1").arg(i), 300 + i);
+    carousel->setIcons(fading, false);
+    QPropertyAnimation* fade = propertyAnimation(*carousel.control, "segmentIconsOpacity");
+    fade->setCurrentTime(150);
+
+    carousel->setIcons(icons(3), true);
+    QCOMPARE(fade->state(), QAbstractAnimation::Stopped);
+    QCOMPARE(carousel->segmentIconsOpacity(), 1.0);
+    QCOMPARE(carousel->segments().first()->opacity(), 1.0);
+    QTest::qWait(fade->duration() + 100);
+    QCOMPARE(iconIds(*carousel.control), QList<int>({100, 101, 102}));
+    QCOMPARE(segmentTexts(*carousel.control), QStringList({"I0", "I1", "I2", "", ""}));
 }
 
 void tst_NavigationControl::setSelectedIconSelectsShownIcon()
