@@ -191,6 +191,8 @@ private Q_SLOTS:
     void repeatedNextExtendsRotation();
     void previousKeepsSelectionAtEdge();
     void fingerTurnsAndSnaps();
+    void gestureKeepsASelection_data();
+    void gestureKeepsASelection();
     void swipeTurnsAlongRingOnly_data();
     void swipeTurnsAlongRingOnly();
     void liftAndDropReorders();
@@ -209,6 +211,10 @@ private Q_SLOTS:
     void segmentClickReportsIcon();
     void backButtonAndFullScreen();
     void floatingButtonsFadeWithHover();
+    void labelsFadeOutSlowerThanIn();
+    void additionalControlsOpacity_data();
+    void additionalControlsOpacity();
+    void centralContent();
 
     // Faults built soundly.
     void listReplacementDropsPendingIcon();
@@ -287,6 +293,8 @@ void tst_NavigationControl::iconsOnSegments_data()
                                                << QStringList{"Light 6", "", "Light 0", "Light 1", "Light 2"};
     QTest::newRow("first 14 wraps to 6") << 14 << QStringList{"I6", "", "I0", "I1", "I2"}
                                          << QStringList{"Light 6", "", "Light 0", "Light 1", "Light 2"};
+    QTest::newRow("first -2 wraps to 6") << -2 << QStringList{"I6", "", "I0", "I1", "I2"}
+                                         << QStringList{"Light 6", "", "Light 0", "Light 1", "Light 2"};
 }
 
 void tst_NavigationControl::iconsOnSegments()
@@ -302,7 +310,8 @@ void tst_NavigationControl::iconsOnSegments()
     QCOMPARE(carousel->nextButton()->state(), SvgButton::Normal);
 
     carousel->setFirstIconIndex(first);
-    QCOMPARE(carousel->firstIconIndex(), first % 8);
+    first = (first + 8) % 8;
+    QCOMPARE(carousel->firstIconIndex(), first);
     QCOMPARE(segmentTexts(*carousel.control), texts);
     QStringList labelTexts;
     for (int s = 0; s < 5; ++s)
@@ -605,6 +614,55 @@ void tst_NavigationControl::fingerTurnsAndSnaps()
     animation->timeLine()->setCurrentTime(400);
     QCOMPARE(carousel->firstIconIndex(), 6);
     QCOMPARE(segmentTexts(*carousel.control), QStringList({"I6", "", "I0", "I1", "I2"}));
+}
+
+void tst_NavigationControl::gestureKeepsASelection_data()
+{
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("selectedIcon");
+    QTest::addColumn<int>("fromSegment");
+    QTest::addColumn<int>("toSegment");
+    QTest::addColumn<int>("icon");
+    QTest::addColumn<int>("segment");
+    // Eight entries; the finger turns by -2 from segment 1 to 3 and by +3
+    // from segment 4 to 1.
+    QTest::newRow("selected icon still shown") << 0 << 0 << 1 << 3 << 0 << 2;
+    QTest::newRow("left at the end: last segment takes over") << 0 << 4 << 1 << 3 << 2 << 4;
+    QTest::newRow("left at the end: gap skipped") << 5 << 1 << 1 << 3 << 6 << 3;
+    QTest::newRow("left at the start: segment 0 takes over") << 0 << 1 << 4 << 1 << 3 << 0;
+}
+
+// A finger turning the selected icon out of view hands the selection to the
+// icon at the edge the selected one left by.
+void tst_NavigationControl::gestureKeepsASelection()
+{
+    QFETCH(int, first);
+    QFETCH(int, selectedIcon);
+    QFETCH(int, fromSegment);
+    QFETCH(int, toSegment);
+    QFETCH(int, icon);
+    QFETCH(int, segment);
+    Carousel carousel;
+    carousel->setPreserveSelection(true);
+    carousel->setIcons(icons(7), true);
+    carousel->setFirstIconIndex(first);
+    QVERIFY(carousel->setSelectedIcon(icons(7).at(selectedIcon), false));
+    QSignalSpy clicked(carousel.control, &NavigationControl::navigationIconClicked);
+
+    pressAndMove(*carousel.control, carousel->getSegmentCenter(fromSegment), carousel->getSegmentCenter(toSegment));
+    QVERIFY(!carousel->hasSelectedIcon());
+    QCOMPARE(carousel->pendingIconIndex(), selectedIcon);
+    const auto end = mouseEvent(QEvent::GraphicsSceneMouseRelease, carousel->getSegmentCenter(toSegment));
+    carousel->handleEndPressAndMove(end.get());
+    if (carousel->isAnimating())
+        finishRotation(*carousel.control);
+
+    QCOMPARE(clicked.size(), 1);
+    QCOMPARE(clicked.first().at(0).value<NavigationIcon>().id(), FIRST_ID + icon);
+    QCOMPARE(clicked.first().at(1).toInt(), segment);
+    QVERIFY(clicked.first().at(2).toBool());
+    QCOMPARE(carousel->selectedSegmentIndex(), segment);
+    QCOMPARE(carousel->pendingIconIndex(), -1);
 }
 
 void tst_NavigationControl::swipeTurnsAlongRingOnly_data()
@@ -970,6 +1028,67 @@ void tst_NavigationControl::floatingButtonsFadeWithHover()
     QCOMPARE(fade->startValue().toReal(), 1.0);
     finish(fade);
     QCOMPARE(carousel->resizeButton()->opacity(), 0.0);
+}
+
+void tst_NavigationControl::labelsFadeOutSlowerThanIn()
+{
+    Carousel carousel;
+    QPropertyAnimation* fade = propertyAnimation(*carousel.control, "labelsOpacity");
+    QVERIFY(fade);
+    carousel->hideLabels();
+    QCOMPARE(fade->endValue().toReal(), 0.0);
+    QCOMPARE(fade->duration(), 700);
+    QCOMPARE(fade->easingCurve().type(), QEasingCurve::Linear);
+    fade->setCurrentTime(350);
+    QCOMPARE(carousel->labels()->opacity(), 0.5);
+
+    carousel->showLabels();
+    QCOMPARE(fade->startValue().toReal(), 0.5);
+    QCOMPARE(fade->endValue().toReal(), 1.0);
+    QCOMPARE(fade->duration(), 300);
+    QCOMPARE(fade->easingCurve().type(), QEasingCurve::InCubic);
+    finish(fade);
+    QCOMPARE(carousel->labelsOpacity(), 1.0);
+    QCOMPARE(carousel->labels()->opacity(), 1.0);
+}
+
+void tst_NavigationControl::additionalControlsOpacity_data()
+{
+    QTest::addColumn<qreal>("opacity");
+    QTest::addColumn<qreal>("shown");
+    QTest::newRow("in range") << 0.4 << 0.4;
+    QTest::newRow("zero") << 0.0 << 0.0;
+    QTest::newRow("above one is only stored") << 1.5 << 1.0;
+    QTest::newRow("below zero is only stored") << -0.5 << 1.0;
+}
+
+void tst_NavigationControl::additionalControlsOpacity()
+{
+    QFETCH(qreal, opacity);
+    QFETCH(qreal, shown);
+    const auto ring = createRing(ThemeProvider::COMMAND_CONTROL);
+    Carousel carousel;
+    carousel->setIcons(icons(7), true);
+    carousel->setCommandControl1(ring.get(), 0);
+    carousel->setAdditionalControlsOpacity(opacity);
+    QCOMPARE(carousel->additionalControlsOpacity(), opacity);
+    QCOMPARE(carousel->labels()->opacity(), shown);
+    QCOMPARE(ring->opacity(), shown);
+    QCOMPARE(carousel->background()->opacity(), 1.0);
+}
+
+void tst_NavigationControl::centralContent()
+{
+    Carousel carousel;
+    Utilities::RendererContainer* renderer = ThemeProvider::getRendererFor(ThemeProvider::LIGHTS_SYSTEM);
+    carousel->setCentralContent(renderer, QStringLiteral("21.5"));
+    QCOMPARE(carousel->centerButton()->iconRenderer().main(), renderer);
+    QCOMPARE(carousel->centerButton()->iconElement(), NavigationIcon::INACTIVE_ELEMENT_ID);
+    QCOMPARE(carousel->centerButton()->text(), QString("21.5"));
+
+    carousel->clearCentralContent();
+    QVERIFY(!carousel->centerButton()->iconRenderer().main());
+    QVERIFY(carousel->centerButton()->text().isEmpty());
 }
 
 // A "next" with a kept selection leaves a pending icon; a new page must not
