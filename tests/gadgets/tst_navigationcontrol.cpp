@@ -196,6 +196,8 @@ private Q_SLOTS:
     void swipeTurnsAlongRingOnly_data();
     void swipeTurnsAlongRingOnly();
     void liftAndDropReorders();
+    void liftedIconIsAFifthLarger_data();
+    void liftedIconIsAFifthLarger();
     void dropOutsideAsksForShortcut();
     void dropOnArrowReorders();
     void liftedIconOverNextTurnsList();
@@ -729,6 +731,40 @@ void tst_NavigationControl::liftAndDropReorders()
     QCOMPARE(segmentTexts(*carousel.control), QStringList({"I0", "I2", "I3", "I1", "I4"}));
     for (SvgContentButton* segment : carousel->segments())
         QVERIFY(segment->showIcon());
+}
+
+void tst_NavigationControl::liftedIconIsAFifthLarger_data()
+{
+    QTest::addColumn<qreal>("scale");
+    QTest::addColumn<bool>("withText");
+    QTest::newRow("icon, scale 1") << 1.0 << false;
+    QTest::newRow("icon, scale 1.5") << 1.5 << false;
+    QTest::newRow("icon and text, scale 1") << 1.0 << true;
+}
+
+// The lifted icon is the segment's content (or its text pixmap), scaled and
+// then enlarged by a fifth.
+void tst_NavigationControl::liftedIconIsAFifthLarger()
+{
+    QFETCH(qreal, scale);
+    QFETCH(bool, withText);
+    Carousel carousel;
+    carousel->setCustomScale(scale);
+    QList<NavigationIcon> list = icons(7);
+    if (!withText)
+        list[1].setText(QString());
+    carousel->setIcons(list, true);
+    SvgContentButton* segment = carousel->segments().at(1);
+    QSize size = segment->contentBounds().size().toSize();
+    QCOMPARE(segment->textPixmap().isNull(), !withText);
+    if (withText)
+        size = segment->textPixmap().size();
+
+    pressAndHold(*carousel.control, carousel->mapToScene(carousel->getSegmentCenter(1)));
+    QVERIFY(carousel->dragCursor());
+    QCOMPARE(carousel->dragCursor()->pixmap().size(),
+             QSize(qRound(qRound(size.width() * scale) * 1.2), qRound(qRound(size.height() * scale) * 1.2)));
+    release(*carousel.control, carousel->mapToScene(carousel->getSegmentCenter(1)));
 }
 
 // Slides still queued at the drop are discarded: the owner puts its own order
