@@ -204,6 +204,9 @@ private Q_SLOTS:
     void forbiddenCursorWhenShortcutRefused_data();
     void forbiddenCursorWhenShortcutRefused();
     void centerButtonDragMovesGadget();
+    void holdOnCenterShowsMoveVisual_data();
+    void holdOnCenterShowsMoveVisual();
+    void resizeButtonDragIsReported();
     void ring1OpensAndCloses();
     void ring1ReopensFromHalfWay();
     void ring2RefusedWithoutRing1();
@@ -877,6 +880,56 @@ void tst_NavigationControl::centerButtonDragMovesGadget()
     QCOMPARE(carousel->background()->opacity(), 1.0);
     QCOMPARE(carousel->segments().first()->opacity(), 1.0);
     QCOMPARE(carousel->infoButton()->opacity(), 0.0);
+}
+
+void tst_NavigationControl::holdOnCenterShowsMoveVisual_data()
+{
+    QTest::addColumn<bool>("fullScreen");
+    QTest::addColumn<qreal>("opacity");
+    QTest::addColumn<qreal>("segmentOpacity");
+    QTest::newRow("window") << false << 0.5 << 0.1;
+    QTest::newRow("full screen leaves the look alone") << true << 1.0 << 1.0;
+}
+
+void tst_NavigationControl::holdOnCenterShowsMoveVisual()
+{
+    QFETCH(bool, fullScreen);
+    QFETCH(qreal, opacity);
+    QFETCH(qreal, segmentOpacity);
+    Carousel carousel;
+    carousel->setIcons(icons(7), true);
+    carousel->setIsInFullScreenMode(fullScreen);
+    pressAndHold(*carousel.control, hitPoint(carousel->centerButton()));
+    QVERIFY(carousel->isMoving());
+    QVERIFY(!carousel->isDraggingIcon());
+    QCOMPARE(carousel->moveIndicator()->isVisible(), !fullScreen);
+    for (SvgElement* element : {static_cast<SvgElement*>(carousel->background()),
+                                static_cast<SvgElement*>(carousel->homeButton()),
+                                static_cast<SvgElement*>(carousel->centerButton())})
+        QCOMPARE(element->opacity(), opacity);
+    QCOMPARE(carousel->labels()->opacity(), opacity);
+    for (SvgElement* element : {static_cast<SvgElement*>(carousel->previousButton()),
+                                static_cast<SvgElement*>(carousel->nextButton()),
+                                static_cast<SvgElement*>(carousel->segments().at(4))})
+        QCOMPARE(element->opacity(), segmentOpacity);
+
+    release(*carousel.control, hitPoint(carousel->centerButton()));
+    QVERIFY(!carousel->isMoving());
+    QVERIFY(!carousel->moveIndicator()->isVisible());
+    QCOMPARE(carousel->background()->opacity(), 1.0);
+}
+
+void tst_NavigationControl::resizeButtonDragIsReported()
+{
+    Carousel carousel;
+    QList<SvgElement*> drags;
+    connect(carousel.control, &SvgControlObject::elementDrag, carousel.control,
+            [&drags](SvgElement* element, QGraphicsSceneMouseEvent*) { drags << element; });
+    const QPointF start = hitPoint(carousel->resizeButton());
+    const auto event = mouseEvent(QEvent::GraphicsSceneMouseMove, start + QPointF(5, 5));
+    carousel->handleMousePressAndMove(start, event.get(), carousel->resizeButton());
+    QCOMPARE(drags, QList<SvgElement*>({carousel->resizeButton()}));
+    QVERIFY(!carousel->isMoving());
 }
 
 void tst_NavigationControl::ring1OpensAndCloses()
