@@ -211,6 +211,8 @@ private Q_SLOTS:
     void ring1ReopensFromHalfWay();
     void ring2RefusedWithoutRing1();
     void closingRing1ClosesRing2();
+    void cacheUpdateLaysOpenRingOut();
+    void destructorLeavesRingsToTheirOwners();
     void clicksAreReported_data();
     void clicksAreReported();
     void segmentClickReportsIcon();
@@ -1039,6 +1041,43 @@ void tst_NavigationControl::closingRing1ClosesRing2()
     QVERIFY(!carousel->commandControl2());
     QVERIFY(!ring2->parentItem());
     QCOMPARE(carousel->labels()->expandedState(), NavigationLabels::Collapsed);
+}
+
+void tst_NavigationControl::cacheUpdateLaysOpenRingOut()
+{
+    const auto ring = createRing(ThemeProvider::COMMAND_CONTROL);
+    Carousel carousel;
+    carousel->setIcons(icons(7), true);
+    carousel->setCommandControl1(ring.get(), 1);
+    QPropertyAnimation* opening = propertyAnimation(*carousel.control, "commandControl1ShowProgress");
+    opening->setCurrentTime(20);
+    opening->pause();
+    QVERIFY(ring->scale() < 1.0);
+
+    carousel->updateCachedData();
+    QCOMPARE(ring->scale(), 1.0);
+    QCOMPARE(ring->pos(), carousel->boundsOnElement(QStringLiteral("command_control_placeholder")).topLeft());
+    QCOMPARE(carousel->commandControl1(), ring.get());
+    QCOMPARE(carousel->segments().size(), 5);
+}
+
+void tst_NavigationControl::destructorLeavesRingsToTheirOwners()
+{
+    const auto ring1 = createRing(ThemeProvider::COMMAND_CONTROL);
+    const auto ring2 = createRing(ThemeProvider::COMMAND_CONTROL_2);
+    {
+        Carousel carousel;
+        carousel->setIcons(icons(7), true);
+        carousel->setCommandControl1(ring1.get(), 0);
+        carousel->setCommandControl2(ring2.get());
+        QCOMPARE(ring2->scene(), &carousel.scene);
+        delete carousel.control;
+    }
+    for (CommandControl* ring : {ring1.get(), ring2.get()}) {
+        QVERIFY(!ring->parentItem());
+        QVERIFY(!ring->scene());
+        QVERIFY(!ring->isVisible());
+    }
 }
 
 void tst_NavigationControl::clicksAreReported_data()
