@@ -182,6 +182,7 @@ private Q_SLOTS:
     void fadedListExchange();
     void updateIconReachesFadingList();
     void immediateListOutdatesFadingList();
+    void iconOfFadingListSelectedAfterFade();
     void setSelectedIconSelectsShownIcon();
     void setSelectedIconTurnsHiddenIconIntoView_data();
     void setSelectedIconTurnsHiddenIconIntoView();
@@ -443,6 +444,36 @@ void tst_NavigationControl::immediateListOutdatesFadingList()
     QTest::qWait(fade->duration() + 100);
     QCOMPARE(iconIds(*carousel.control), QList<int>({100, 101, 102}));
     QCOMPARE(segmentTexts(*carousel.control), QStringList({"I0", "I1", "I2", "", ""}));
+}
+
+// An icon of the list waiting for the fade is selected once that list has
+// faded in.
+void tst_NavigationControl::iconOfFadingListSelectedAfterFade()
+{
+    Carousel carousel;
+    carousel->setPreserveSelection(true);
+    carousel->setIcons(icons(7), true);
+    QList<NavigationIcon> next;
+    for (int i = 0; i < 6; ++i)
+        next << NavigationIcon(ThemeProvider::SHUTTER, QStringLiteral("Shutter %1").arg(i), 300 + i);
+    carousel->setIcons(next, false);
+    QSignalSpy clicked(carousel.control, &NavigationControl::navigationIconClicked);
+
+    QVERIFY(carousel->setSelectedIcon(next.at(2), true));
+    QCOMPARE(carousel->pendingIconIndex(), 2);
+    QVERIFY(!carousel->isAnimating());
+    QPropertyAnimation* fade = propertyAnimation(*carousel.control, "segmentIconsOpacity");
+    finish(fade);
+    QCOMPARE(clicked.size(), 0);
+    finish(fade);
+
+    QCOMPARE(clicked.size(), 1);
+    QCOMPARE(clicked.first().at(0).value<NavigationIcon>().id(), 302);
+    QCOMPARE(clicked.first().at(1).toInt(), 2);
+    QVERIFY(clicked.first().at(2).toBool());
+    QCOMPARE(carousel->selectedSegmentIndex(), 2);
+    QCOMPARE(carousel->segments().at(2)->state(), SvgButton::Pressed);
+    QCOMPARE(carousel->pendingIconIndex(), -1);
 }
 
 void tst_NavigationControl::setSelectedIconSelectsShownIcon()
