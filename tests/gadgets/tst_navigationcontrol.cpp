@@ -271,7 +271,7 @@ void tst_NavigationControl::buildsFromTheTheme()
 
 void tst_NavigationControl::missingSegmentNumberIsSkipped()
 {
-    QByteArray svg = "<svg xmlns='http://www.w3.org/2000/svg' width='400' height='100'>";
+    QByteArray svg = "<svg xmlns='http://www.w3.org/2000/svg' width='401' height='101'>";
     for (int k : {1, 2, 4})
         svg += QStringLiteral("<rect id='segment_%1_mask' x='%2' y='0' width='90' height='90'/>")
                    .arg(k).arg(100 * (k - 1)).toUtf8();
@@ -288,6 +288,9 @@ void tst_NavigationControl::missingSegmentNumberIsSkipped()
     for (int s = 0; s < 3; ++s)
         QCOMPARE(carousel.getSegmentCenter(s), QPointF(100 * s + 40, 40));
     QCOMPARE(carousel.getSegmentCenter(3), QPointF(0, 0));
+    // Without a "hotspot" element the hot spot is the middle of the drawing,
+    // in whole pixels.
+    QCOMPARE(carousel.hotspot(), QPointF(200, 50));
 }
 
 void tst_NavigationControl::iconsOnSegments_data()
