@@ -370,6 +370,7 @@ void NavigationControl::setIcons(const QList<NavigationIcon>& icons, bool immedi
         // A rotation of the old list must not carry on over the new one.
         if (m_animationMode == 1)
             stopIconsAnimation();
+        cancelFadeOut();
         m_icons = list;
         // A list that fits the segments shows from its first icon; keeping an
         // old first index would show it rotated.
@@ -427,6 +428,19 @@ void NavigationControl::setSegmentIconsOpacity(qreal opacity)
         m_animating = false;
         selectPendingIcon();
     }
+}
+
+// A list set at once is newer than the one waiting for the fade-out, which
+// must not replace it when the fade ends.
+void NavigationControl::cancelFadeOut()
+{
+    const bool fadingOut = m_segmentIconsAnimation.state() == QAbstractAnimation::Running
+        && m_segmentIconsAnimation.endValue().toReal() < m_segmentIconsAnimation.startValue().toReal();
+    if (!fadingOut)
+        return;
+    m_segmentIconsAnimation.stop();
+    m_nextIcons.clear();
+    setSegmentIconsOpacity(1.0);
 }
 
 void NavigationControl::exchangeFadedIcons()

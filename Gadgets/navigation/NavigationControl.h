@@ -245,6 +245,7 @@ private:
     void updateHotspot();
 
     void startSegmentsOpacityAnimation(qreal target);
+    void cancelFadeOut();
     void exchangeFadedIcons();
     void startLabelsOpacityAnimation(qreal target, int duration);
     static void startProgressAnimation(QPropertyAnimation& animation, qreal from, qreal to, int duration,
