@@ -11,6 +11,7 @@
 // prints each frame time in the same format (built-in theme of the first
 // argument, the Corvane theme without one).
 
+#include "SceneTestHelpers.h"
 #include "controls/SvgContentButton.h"
 #include "controls/SvgControlObject.h"
 #include "navigation/NavigationContainer.h"
@@ -199,13 +200,6 @@ void measureCarouselTurn(const char* name, qreal scale)
     report(name, frames);
 }
 
-void useTheme(const QString& folder)
-{
-    ThemeProvider::clear();
-    ThemeProvider::DefaultThemeFolder = folder;
-    ThemeProvider::setThemeFile(QString());
-}
-
 } // namespace
 
 int main(int argc, char* argv[])
@@ -222,7 +216,7 @@ int main(int argc, char* argv[])
     measure("buttons_cached_1.7", scene, 1.7, paintCached);
     measure("buttons_direct_1.7", scene, 1.7, paintDirect);
 
-    useTheme(fixture ? QStringLiteral(":/CorvaneTheme") : QString::fromLocal8Bit(argv[1]));
+    SceneTestHelpers::useTheme(fixture ? QStringLiteral(":/CorvaneTheme") : QString::fromLocal8Bit(argv[1]));
     measureCarouselTurn("carousel_turn_1.0", 1.0);
     measureCarouselTurn("carousel_turn_2.0", 2.0);
     std::fflush(stdout);

@@ -3,6 +3,8 @@
 // Each built-in theme gives <theme>_carousel.png: six data-panel sized
 // controls around a 320-pixel gadget, facing right and turned by 45 degrees.
 
+#include "GalleryHelpers.h"
+#include "SceneTestHelpers.h"
 #include "carousel/CarouselGeometry.h"
 #include "carousel/CarouselView.h"
 #include "hosting/BaseQMLWrapper.h"
@@ -18,20 +20,11 @@
 #include <QPainterPath>
 #include <QSvgRenderer>
 
-#include <cstdio>
-
 using namespace Corvane::Gadgets;
 using Utilities::BaseQMLWrapper;
 using Utilities::CarouselModelItem;
 
 namespace {
-
-void useTheme(const QString& folder)
-{
-    ThemeProvider::clear();
-    ThemeProvider::DefaultThemeFolder = folder;
-    ThemeProvider::setThemeFile(QString());
-}
 
 void paintElement(QPainter* painter, const QString& rendererName, const QRectF& bounds)
 {
@@ -100,12 +93,10 @@ QImage renderCarousel(qreal angleToCenter)
     view->setModel(items);
     view->rotateCarousel(angleToCenter);
 
-    const QRectF source(0, 0, 1000, 1000);
-    QImage image(source.size().toSize(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(QColor(90, 110, 130));
+    QImage image = GalleryHelpers::renderScene(scene, QRectF(0, 0, 1000, 1000), QColor(90, 110, 130));
+    // The path the plates travel along, over them.
     QPainter painter(&image);
-    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
-    scene.render(&painter, QRectF(image.rect()), source);
+    painter.setRenderHints(GalleryHelpers::RENDER_HINTS);
     painter.setPen(QPen(Qt::yellow, 2, Qt::DashLine));
     painter.drawPath(view->sceneTransform().map(CarouselGeometry::path(view->pathRect())));
     return image;
@@ -116,9 +107,9 @@ QImage renderCarousel(qreal angleToCenter)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    const QDir output(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
-    for (const QString& theme : {QStringLiteral("CorvaneTheme"), QStringLiteral("TalveraTheme")}) {
-        useTheme(":/" + theme);
+    const QDir output(GalleryHelpers::outputFolder(argc, argv));
+    for (const GalleryHelpers::BuiltInTheme& theme : GalleryHelpers::builtInThemes()) {
+        SceneTestHelpers::useTheme(":/" + theme.name);
         const QImage right = renderCarousel(0);
         const QImage turned = renderCarousel(45);
         QImage both(right.width() * 2, right.height(), QImage::Format_ARGB32_Premultiplied);
@@ -126,8 +117,7 @@ int main(int argc, char* argv[])
         painter.drawImage(0, 0, right);
         painter.drawImage(right.width(), 0, turned);
         painter.end();
-        const QString path = output.filePath(theme + "_carousel.png");
-        std::printf("%s %s\n", both.save(path) ? "wrote" : "failed to write", qPrintable(path));
+        GalleryHelpers::saveImage(both, output.filePath(theme.name + "_carousel.png"));
     }
     ThemeProvider::clear();
     return 0;

@@ -6,6 +6,8 @@
 // and <theme>_dimmer.png (the dimmer on a small face of its own, since no
 // built-in theme has one).
 
+#include "GalleryHelpers.h"
+#include "SceneTestHelpers.h"
 #include "commandcontrol/CommandControl.h"
 #include "dimmer/DimmerControl.h"
 #include "models/NavigationIcon.h"
@@ -17,28 +19,12 @@
 #include <QDir>
 #include <QGraphicsScene>
 #include <QGraphicsSimpleTextItem>
-#include <QImage>
-#include <QPainter>
 #include <QSvgRenderer>
-
-#include <cstdio>
 
 using namespace Corvane::Gadgets;
 using Models::NavigationIcon;
 
 namespace {
-
-void save(QGraphicsScene& scene, const QString& path, qreal scale, const QColor& background)
-{
-    const QRectF source = scene.itemsBoundingRect().adjusted(-10, -10, 10, 10);
-    QImage image((source.size() * scale).toSize(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(background);
-    QPainter painter(&image);
-    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
-    scene.render(&painter, QRectF(image.rect()), source);
-    painter.end();
-    std::printf("%s %s\n", image.save(path) ? "wrote" : "failed to write", qPrintable(path));
-}
 
 void addCaption(QGraphicsScene& scene, const QString& text, const QPointF& position)
 {
@@ -92,7 +78,7 @@ void renderRings(const QString& path)
         }
         y += rowHeight + 50;
     }
-    save(scene, path, 1.0, QColor(40, 44, 52));
+    GalleryHelpers::saveScene(scene, path, QColor(40, 44, 52));
 }
 
 void renderSliders(const QString& path)
@@ -115,7 +101,7 @@ void renderSliders(const QString& path)
         slider->setPos(0, y);
         y += slider->boundingRect().height() + 30;
     }
-    save(scene, path, 3.0, QColor(40, 44, 52));
+    GalleryHelpers::saveScene(scene, path, QColor(40, 44, 52), 3.0);
 }
 
 // The dimmer face: ten level bars of growing height, "on" and "off" buttons.
@@ -154,7 +140,7 @@ void renderDimmer(const QString& path)
         dimmer->setPos(x, 0);
         x += 170;
     }
-    save(scene, path, 2.0, QColor(236, 238, 242));
+    GalleryHelpers::saveScene(scene, path, QColor(236, 238, 242), 2.0);
 }
 
 } // namespace
@@ -170,9 +156,7 @@ int main(int argc, char* argv[])
         themes << QStringLiteral(":/CorvaneTheme") << QStringLiteral(":/TalveraTheme");
 
     for (const QString& theme : themes) {
-        ThemeProvider::clear();
-        ThemeProvider::DefaultThemeFolder = theme;
-        ThemeProvider::setThemeFile(QString());
+        SceneTestHelpers::useTheme(theme);
         const QString prefix = output + QLatin1Char('/') + QString(theme).remove(QLatin1Char(':')).remove(QLatin1Char('/'));
         renderRings(prefix + QStringLiteral("_command_rings.png"));
         renderSliders(prefix + QStringLiteral("_slider.png"));

@@ -3,29 +3,20 @@
 // Each built-in theme gives <theme>_favorite.png with the control closed,
 // with its first ring open and with its second ring open.
 
+#include "GalleryHelpers.h"
+#include "SceneTestHelpers.h"
 #include "favorite/FavoriteControl.h"
 #include "theme/ThemeProvider.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QGraphicsScene>
-#include <QImage>
-#include <QPainter>
-
-#include <cstdio>
 
 using namespace Corvane::Gadgets;
 using ButtonData = CommandControl::ButtonData;
 using Models::NavigationIcon;
 
 namespace {
-
-void useTheme(const QString& folder)
-{
-    ThemeProvider::clear();
-    ThemeProvider::DefaultThemeFolder = folder;
-    ThemeProvider::setThemeFile(QString());
-}
 
 FavoriteControl* addFavorite(QGraphicsScene& scene, qreal x)
 {
@@ -76,16 +67,7 @@ void render(const QString& path)
     ring2->setCommand2Buttons(commands({"A", "B", "C", "D"}));
     ring2->showCommandControl2();
     settle(ring2, FavoriteControl::Expanded2);
-
-    const qreal scale = 2.0;
-    const QRectF source = scene.itemsBoundingRect().adjusted(-10, -10, 10, 10);
-    QImage image((source.size() * scale).toSize(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(QColor(90, 110, 130));
-    QPainter painter(&image);
-    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
-    scene.render(&painter, QRectF(image.rect()), source);
-    painter.end();
-    std::printf("%s %s\n", image.save(path) ? "wrote" : "failed to write", qPrintable(path));
+    GalleryHelpers::saveScene(scene, path, QColor(90, 110, 130), 2.0);
 }
 
 } // namespace
@@ -93,10 +75,10 @@ void render(const QString& path)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    const QDir output(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
-    for (const QString& theme : {QStringLiteral("CorvaneTheme"), QStringLiteral("TalveraTheme")}) {
-        useTheme(":/" + theme);
-        render(output.filePath(theme + "_favorite.png"));
+    const QDir output(GalleryHelpers::outputFolder(argc, argv));
+    for (const GalleryHelpers::BuiltInTheme& theme : GalleryHelpers::builtInThemes()) {
+        SceneTestHelpers::useTheme(":/" + theme.name);
+        render(output.filePath(theme.name + "_favorite.png"));
     }
     ThemeProvider::clear();
     return 0;

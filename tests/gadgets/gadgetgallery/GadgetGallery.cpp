@@ -5,6 +5,8 @@
 // page with a command ring open, the information face, a favourite control
 // and the carousel of six data panels beside the gadget.
 
+#include "GalleryHelpers.h"
+#include "SceneTestHelpers.h"
 #include "animation/FlipAnimator.h"
 #include "carousel/CarouselView.h"
 #include "commandcontrol/CommandControl.h"
@@ -28,7 +30,6 @@
 #include <QPropertyAnimation>
 #include <QSvgRenderer>
 
-#include <cstdio>
 #include <memory>
 
 using namespace Corvane::Gadgets;
@@ -53,26 +54,9 @@ struct Look
     QColor caption;
 };
 
-void useTheme(const QString& folder)
-{
-    ThemeProvider::clear();
-    ThemeProvider::DefaultThemeFolder = folder;
-    ThemeProvider::setThemeFile(QString());
-}
-
-QImage render(QGraphicsScene& scene, const QRectF& source, const QColor& background)
-{
-    QImage image(source.size().toSize(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(background);
-    QPainter painter(&image);
-    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
-    scene.render(&painter, QRectF(image.rect()), source);
-    return image;
-}
-
 QImage renderAll(QGraphicsScene& scene, const QColor& background)
 {
-    return render(scene, scene.itemsBoundingRect().adjusted(-MARGIN, -MARGIN, MARGIN, MARGIN), background);
+    return GalleryHelpers::renderScene(scene, GalleryHelpers::itemsArea(scene, MARGIN), background);
 }
 
 // Runs every property animation of the object and its children to its end.
@@ -343,17 +327,16 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     application.setApplicationVersion(QStringLiteral("2.7.1"));
-    const QDir output(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
+    const QDir output(GalleryHelpers::outputFolder(argc, argv));
     QDir().mkpath(output.path());
     const QList<QPair<QString, Look>> themes{
         {QStringLiteral("CorvaneTheme"), {QColor(40, 48, 64), QColor(220, 228, 240)}},
         {QStringLiteral("TalveraTheme"), {QColor(236, 234, 242), QColor(60, 50, 90)}}};
     for (const auto& [theme, look] : themes) {
-        useTheme(QStringLiteral(":/") + theme);
+        SceneTestHelpers::useTheme(QStringLiteral(":/") + theme);
         const QList<Panel> panels{homePage(look), lightingPageWithRing(look), informationFace(look), favourite(look),
                                   carouselBesideGadget(look)};
-        const QString path = output.filePath(theme + QStringLiteral("_gadget.png"));
-        std::printf("%s %s\n", sheet(panels, look).save(path) ? "wrote" : "failed to write", qPrintable(path));
+        GalleryHelpers::saveImage(sheet(panels, look), output.filePath(theme + QStringLiteral("_gadget.png")));
     }
     ThemeProvider::clear();
     return 0;

@@ -4,6 +4,8 @@
 // <theme>_buttons.png, <theme>_labels.png, <theme>_scroll_area.png and
 // <theme>_window_frame.png.
 
+#include "GalleryHelpers.h"
+#include "SceneTestHelpers.h"
 #include "controls/SvgButton.h"
 #include "controls/SvgContentBackButton.h"
 #include "controls/SvgContentButton.h"
@@ -19,10 +21,6 @@
 #include <QDir>
 #include <QGraphicsRectItem>
 #include <QGraphicsScene>
-#include <QImage>
-#include <QPainter>
-
-#include <cstdio>
 
 using namespace Corvane::Gadgets;
 
@@ -40,19 +38,8 @@ struct ThemeIds
     QString titleControl;
 };
 
-void save(QGraphicsScene& scene, const QString& path, qreal scale = 1.0, QRectF source = QRectF())
-{
-    if (source.isNull())
-        source = scene.itemsBoundingRect();
-    source.adjust(-10, -10, 10, 10);
-    QImage image((source.size() * scale).toSize(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(QColor(236, 238, 242));
-    QPainter painter(&image);
-    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
-    scene.render(&painter, QRectF(image.rect()), source);
-    painter.end();
-    std::printf("%s %s\n", image.save(path) ? "wrote" : "failed to write", qPrintable(path));
-}
+const QColor BACKGROUND(236, 238, 242);
+const qreal SCALE = 2.0;
 
 void renderButtons(const ThemeIds& ids, const QString& path)
 {
@@ -92,7 +79,7 @@ void renderButtons(const ThemeIds& ids, const QString& path)
         back->setContentPadding(2);
         back->setState(states[column]);
     }
-    save(scene, path, 2.0);
+    GalleryHelpers::saveScene(scene, path, BACKGROUND, SCALE);
 }
 
 void renderLabels(const ThemeIds& ids, const QString& path)
@@ -127,7 +114,7 @@ void renderLabels(const ThemeIds& ids, const QString& path)
                                      QStringLiteral("Sizable label"), font, Qt::black, true, -1, nullptr);
     scene.addItem(sizable);
     sizable->setPos(0, 250);
-    save(scene, path, 2.0);
+    GalleryHelpers::saveScene(scene, path, BACKGROUND, SCALE);
 }
 
 void renderScrollArea(const QString& path)
@@ -144,7 +131,8 @@ void renderScrollArea(const QString& path)
     }
     area->setBounds(QRectF(0, 0, 180, 160));
     area->scrollToValues(30, 40);
-    save(scene, path, 2.0, area->sceneBoundingRect());
+    const QRectF source = area->sceneBoundingRect().adjusted(-10, -10, 10, 10);
+    GalleryHelpers::saveImage(GalleryHelpers::renderScene(scene, source, BACKGROUND, SCALE), path);
 }
 
 void renderWindowFrame(const ThemeIds& ids, const QString& path)
@@ -160,7 +148,7 @@ void renderWindowFrame(const ThemeIds& ids, const QString& path)
     background->setFlag(QGraphicsItem::ItemStacksBehindParent);
     frame->title()->setControlId(ids.titleControl);
     frame->setTitleText(QStringLiteral("Energy data"));
-    save(scene, path, 2.0);
+    GalleryHelpers::saveScene(scene, path, BACKGROUND, SCALE);
 }
 
 } // namespace
@@ -177,9 +165,7 @@ int main(int argc, char* argv[])
 
     for (const QString& theme : themes) {
         const bool fixture = theme == QLatin1String(":/ControlsTheme");
-        ThemeProvider::clear();
-        ThemeProvider::DefaultThemeFolder = theme;
-        ThemeProvider::setThemeFile(QString());
+        SceneTestHelpers::useTheme(theme);
         const ThemeIds ids{fixture ? ThemeProvider::BUTTON : ThemeProvider::WINDOW_FRAME,
                            fixture ? QStringLiteral("ok") : QStringLiteral("close_button"),
                            fixture ? ThemeProvider::BUTTON : ThemeProvider::COMMAND_CONTROL,

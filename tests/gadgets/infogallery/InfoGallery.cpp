@@ -3,6 +3,8 @@
 // Each built-in theme gives <theme>_info.png: the face as it rests, with the
 // pointer over it (flip button shown) and while it is being moved.
 
+#include "GalleryHelpers.h"
+#include "SceneTestHelpers.h"
 #include "navigation/InfoControl.h"
 #include "theme/ThemeProvider.h"
 
@@ -10,10 +12,6 @@
 #include <QDir>
 #include <QGraphicsScene>
 #include <QGraphicsSceneMouseEvent>
-#include <QImage>
-#include <QPainter>
-
-#include <cstdio>
 
 using namespace Corvane::Gadgets;
 
@@ -39,16 +37,7 @@ void renderFaces(const QString& path, const QColor& background)
     QGraphicsSceneMouseEvent hold(QEvent::GraphicsSceneMousePress);
     hold.setScenePos(moving->mapToScene(QPointF(40, 160)));
     moving->handleMousePressAndHold(&hold);
-
-    const qreal scale = 2.0;
-    const QRectF source = scene.itemsBoundingRect().adjusted(-10, -10, 10, 10);
-    QImage image((source.size() * scale).toSize(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(background);
-    QPainter painter(&image);
-    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
-    scene.render(&painter, QRectF(image.rect()), source);
-    painter.end();
-    std::printf("%s %s\n", image.save(path) ? "wrote" : "failed to write", qPrintable(path));
+    GalleryHelpers::saveScene(scene, path, background, 2.0);
 }
 
 } // namespace
@@ -57,14 +46,10 @@ int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     QApplication::setApplicationVersion(QStringLiteral("2.7.1"));
-    const QString output = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
+    const QString output = GalleryHelpers::outputFolder(argc, argv);
     QDir().mkpath(output);
-    const QList<QPair<QString, QColor>> themes{{QStringLiteral("CorvaneTheme"), QColor(40, 48, 64)},
-                                               {QStringLiteral("TalveraTheme"), QColor(236, 234, 242)}};
-    for (const auto& [theme, background] : themes) {
-        ThemeProvider::clear();
-        ThemeProvider::DefaultThemeFolder = QStringLiteral(":/") + theme;
-        ThemeProvider::setThemeFile(QString());
+    for (const auto& [theme, background] : GalleryHelpers::builtInThemes()) {
+        SceneTestHelpers::useTheme(QStringLiteral(":/") + theme);
         renderFaces(output + QStringLiteral("/") + theme + QStringLiteral("_info.png"), background);
     }
     ThemeProvider::clear();

@@ -4,6 +4,8 @@
 // buttons, edit look) and <theme>_dropdowns.png (drop-downs open below and
 // above).
 
+#include "GalleryHelpers.h"
+#include "SceneTestHelpers.h"
 #include "dropdown/SvgDropDown.h"
 #include "dropdown/SvgDropDownItem.h"
 #include "dropdown/SvgDropDownPanel.h"
@@ -16,10 +18,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QGraphicsScene>
-#include <QImage>
-#include <QPainter>
 
-#include <cstdio>
 #include <memory>
 #include <vector>
 
@@ -42,18 +41,7 @@ const LabelKind NAVIGATION{ThemeProvider::TOOLTIP, ThemeProvider::DROPDOWN, Them
 const LabelKind FAVORITE{ThemeProvider::FAVORITE_LABEL, ThemeProvider::DROPDOWN_FAVORITE,
                          ThemeProvider::DROPDOWN_ON_FAVORITE, QStringLiteral("label_favorite"), -1};
 
-void save(QGraphicsScene& scene, const QString& path, const QColor& background)
-{
-    const qreal scale = 2.0;
-    const QRectF source = scene.itemsBoundingRect().adjusted(-10, -10, 10, 10);
-    QImage image((source.size() * scale).toSize(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(background);
-    QPainter painter(&image);
-    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
-    scene.render(&painter, QRectF(image.rect()), source);
-    painter.end();
-    std::printf("%s %s\n", image.save(path) ? "wrote" : "failed to write", qPrintable(path));
-}
+const qreal SCALE = 2.0;
 
 Label* addLabel(QGraphicsScene& scene, const LabelKind& kind, const QPointF& position, const QString& text)
 {
@@ -87,7 +75,7 @@ void renderLabels(const QString& path, const QColor& background)
     Label* favoriteTwoRows = addLabel(scene, FAVORITE, {200, 100}, QStringLiteral("Amplifier"));
     favoriteTwoRows->setIsDoubleRowLabel(true);
     favoriteTwoRows->setRow2DropDownText(QStringLiteral("Line in"));
-    save(scene, path, background);
+    GalleryHelpers::saveScene(scene, path, background, SCALE);
 }
 
 void renderDropDowns(const QString& path, const QColor& background)
@@ -121,7 +109,7 @@ void renderDropDowns(const QString& path, const QColor& background)
     nearBottom->setIsDoubleRowLabel(true);
     nearBottom->setRow2DropDownModel(model);
     nearBottom->row2DropDown()->setExpanded(true);
-    save(scene, path, background);
+    GalleryHelpers::saveScene(scene, path, background, SCALE);
 }
 
 } // namespace
@@ -129,14 +117,10 @@ void renderDropDowns(const QString& path, const QColor& background)
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    const QString output = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
+    const QString output = GalleryHelpers::outputFolder(argc, argv);
     QDir().mkpath(output);
-    const QList<QPair<QString, QColor>> themes{{QStringLiteral("CorvaneTheme"), QColor(40, 48, 64)},
-                                               {QStringLiteral("TalveraTheme"), QColor(236, 234, 242)}};
-    for (const auto& [theme, background] : themes) {
-        ThemeProvider::clear();
-        ThemeProvider::DefaultThemeFolder = QStringLiteral(":/") + theme;
-        ThemeProvider::setThemeFile(QString());
+    for (const auto& [theme, background] : GalleryHelpers::builtInThemes()) {
+        SceneTestHelpers::useTheme(QStringLiteral(":/") + theme);
         renderLabels(output + QStringLiteral("/") + theme + QStringLiteral("_labels.png"), background);
         renderDropDowns(output + QStringLiteral("/") + theme + QStringLiteral("_dropdowns.png"), background);
     }

@@ -6,6 +6,8 @@
 // icon of segment 2 lifted onto segment 4, its neighbours sliding back) and
 // <theme>_carousel_ring.png (a command ring open round the selected icon).
 
+#include "GalleryHelpers.h"
+#include "SceneTestHelpers.h"
 #include "commandcontrol/CommandControl.h"
 #include "models/NavigationIcon.h"
 #include "navigation/NavigationControl.h"
@@ -17,11 +19,8 @@
 #include <QDir>
 #include <QGraphicsScene>
 #include <QGraphicsSceneMouseEvent>
-#include <QImage>
-#include <QPainter>
 #include <QPropertyAnimation>
 
-#include <cstdio>
 #include <memory>
 
 using namespace Corvane::Gadgets;
@@ -63,18 +62,6 @@ QList<CommandControl::ButtonData> ringCommands()
     return buttons;
 }
 
-void save(QGraphicsScene& scene, const QString& path, const QColor& background)
-{
-    const QRectF source = scene.itemsBoundingRect().adjusted(-10, -10, 10, 10);
-    QImage image(source.size().toSize(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(background);
-    QPainter painter(&image);
-    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
-    scene.render(&painter, QRectF(image.rect()), source);
-    painter.end();
-    std::printf("%s %s\n", image.save(path) ? "wrote" : "failed to write", qPrintable(path));
-}
-
 NavigationControl* addCarousel(QGraphicsScene& scene)
 {
     auto* carousel = new NavigationControl(ThemeProvider::getRendererFor(ThemeProvider::NAVIGATION));
@@ -88,7 +75,7 @@ void renderHome(const QString& path, const QColor& background)
 {
     QGraphicsScene scene;
     addCarousel(scene);
-    save(scene, path, background);
+    GalleryHelpers::saveScene(scene, path, background);
 }
 
 void renderTurning(const QString& path, const QColor& background)
@@ -97,7 +84,7 @@ void renderTurning(const QString& path, const QColor& background)
     NavigationControl* carousel = addCarousel(scene);
     carousel->startIconsAnimation(0, 1, 500, QEasingCurve::OutSine);
     carousel->setFirstIconCustomIndex(0.4);
-    save(scene, path, background);
+    GalleryHelpers::saveScene(scene, path, background);
 }
 
 void renderDragging(const QString& path, const QColor& background)
@@ -112,7 +99,7 @@ void renderDragging(const QString& path, const QColor& background)
     carousel->handleMousePressAndMove(carousel->getSegmentCenter(1), &move, nullptr);
     for (int tick = 0; tick < 4; ++tick)
         QMetaObject::invokeMethod(carousel->dragAnimation(), "onTimerTick");
-    save(scene, path, background);
+    GalleryHelpers::saveScene(scene, path, background);
     delete carousel;
 }
 
@@ -131,7 +118,7 @@ void renderRing(const QString& path, const QColor& background)
     animations << carousel->labels()->expandAnimation();
     for (QPropertyAnimation* animation : animations)
         animation->setCurrentTime(animation->duration());
-    save(scene, path, background);
+    GalleryHelpers::saveScene(scene, path, background);
     delete carousel;
 }
 
@@ -140,14 +127,10 @@ void renderRing(const QString& path, const QColor& background)
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    const QString output = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
+    const QString output = GalleryHelpers::outputFolder(argc, argv);
     QDir().mkpath(output);
-    const QList<QPair<QString, QColor>> themes{{QStringLiteral("CorvaneTheme"), QColor(40, 48, 64)},
-                                               {QStringLiteral("TalveraTheme"), QColor(236, 234, 242)}};
-    for (const auto& [theme, background] : themes) {
-        ThemeProvider::clear();
-        ThemeProvider::DefaultThemeFolder = QStringLiteral(":/") + theme;
-        ThemeProvider::setThemeFile(QString());
+    for (const auto& [theme, background] : GalleryHelpers::builtInThemes()) {
+        SceneTestHelpers::useTheme(QStringLiteral(":/") + theme);
         const QString prefix = output + QStringLiteral("/") + theme + QStringLiteral("_carousel_");
         renderHome(prefix + QStringLiteral("home.png"), background);
         renderTurning(prefix + QStringLiteral("turning.png"), background);

@@ -4,6 +4,8 @@
 // Each built-in theme gives <theme>_navigation_labels.png: the carousel face
 // with its labels collapsed, with ring 1 open and with ring 2 open.
 
+#include "GalleryHelpers.h"
+#include "SceneTestHelpers.h"
 #include "navigation/NavigationLabels.h"
 #include "theme/RendererContainer.h"
 #include "theme/ThemeProvider.h"
@@ -12,29 +14,15 @@
 #include <QDir>
 #include <QGraphicsPixmapItem>
 #include <QGraphicsScene>
-#include <QImage>
 #include <QPainter>
 #include <QPixmap>
 #include <QSvgRenderer>
-
-#include <cstdio>
 
 using namespace Corvane::Gadgets;
 
 namespace {
 
-void save(QGraphicsScene& scene, const QString& path, const QColor& background)
-{
-    const qreal scale = 1.5;
-    const QRectF source = scene.itemsBoundingRect().adjusted(-10, -10, 10, 10);
-    QImage image((source.size() * scale).toSize(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(background);
-    QPainter painter(&image);
-    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
-    scene.render(&painter, QRectF(image.rect()), source);
-    painter.end();
-    std::printf("%s %s\n", image.save(path) ? "wrote" : "failed to write", qPrintable(path));
-}
+const qreal SCALE = 1.5;
 
 void fillLabels(NavigationLabels* labels)
 {
@@ -80,7 +68,7 @@ void renderStates(const QString& path, const QColor& background)
         labels->setExpandedState(states.at(column));
         labels->expandAnimation()->setCurrentTime(labels->expandAnimation()->duration());
     }
-    save(scene, path, background);
+    GalleryHelpers::saveScene(scene, path, background, SCALE);
 }
 
 } // namespace
@@ -88,14 +76,10 @@ void renderStates(const QString& path, const QColor& background)
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    const QString output = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
+    const QString output = GalleryHelpers::outputFolder(argc, argv);
     QDir().mkpath(output);
-    const QList<QPair<QString, QColor>> themes{{QStringLiteral("CorvaneTheme"), QColor(40, 48, 64)},
-                                               {QStringLiteral("TalveraTheme"), QColor(236, 234, 242)}};
-    for (const auto& [theme, background] : themes) {
-        ThemeProvider::clear();
-        ThemeProvider::DefaultThemeFolder = QStringLiteral(":/") + theme;
-        ThemeProvider::setThemeFile(QString());
+    for (const auto& [theme, background] : GalleryHelpers::builtInThemes()) {
+        SceneTestHelpers::useTheme(QStringLiteral(":/") + theme);
         renderStates(output + QStringLiteral("/") + theme + QStringLiteral("_navigation_labels.png"), background);
     }
     ThemeProvider::clear();
