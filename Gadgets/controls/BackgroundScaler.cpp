@@ -5,6 +5,9 @@
 
 #include <QPainter>
 #include <QSvgRenderer>
+#include <QTransform>
+
+#include <cmath>
 
 namespace Corvane::Gadgets::Utilities {
 
@@ -20,15 +23,43 @@ QRectF aligned(const QRectF& rect)
     return QRectF(rect.toAlignedRect());
 }
 
-// rect mapped to device pixels, widened to whole pixels and mapped back, so
-// that neighbouring parts meet without a seam.
-QRectF snappedToDevice(const QRectF& rect, const QTransform& transform)
+// Whether the painter maps x and y on their own (no rotation or shear), so
+// that an edge can sit on a boundary between device pixel columns or rows.
+bool keepsAxes(const QTransform& transform)
 {
-    const QRect device = transform.mapRect(rect).toAlignedRect();
-    return transform.inverted().mapRect(QRectF(device));
+    return transform.type() <= QTransform::TxScale && transform.m11() != 0 && transform.m22() != 0;
+}
+
+// value moved to the nearest device pixel boundary along an axis that the
+// device maps by scale and translation.
+qreal snapped(qreal value, qreal scale, qreal translation)
+{
+    return (std::round(value * scale + translation) - translation) / scale;
 }
 
 } // namespace
+
+// Slices antialiased one by one double-blend the pixel column they share when
+// their common edge falls inside it: a faint seam. Every edge is therefore
+// moved to the nearest device pixel boundary, once, so that neighbouring
+// slices cover whole pixels and meet exactly.
+BackgroundScaler::Edges BackgroundScaler::edgesOnDevicePixels(const QPointF& offset, const QTransform& transform) const
+{
+    const qreal middleWidth = m_scaledMiddle.width() > 0 ? m_scaledMiddle.width() : 0.0;
+    Edges edges{{offset.x(), offset.x() + m_scaledLeft.width(), offset.x() + m_scaledLeft.width() + middleWidth,
+                 offset.x() + m_scaledLeft.width() + middleWidth + m_scaledRight.width()},
+                offset.y(),
+                {offset.y() + m_scaledLeft.height(), offset.y() + m_scaledMiddle.height(),
+                 offset.y() + m_scaledRight.height()}};
+    if (!keepsAxes(transform))
+        return edges;
+    for (qreal& x : edges.x)
+        x = snapped(x, transform.m11(), transform.dx());
+    edges.top = snapped(edges.top, transform.m22(), transform.dy());
+    for (qreal& bottom : edges.bottoms)
+        bottom = snapped(bottom, transform.m22(), transform.dy());
+    return edges;
+}
 
 BackgroundScaler::BackgroundScaler(RendererContainer* renderer, const QString& baseId)
     : m_renderer(renderer)
@@ -98,19 +129,15 @@ void BackgroundScaler::paint(QPainter* painter, const QPointF& offset) const
 {
     if (!painter || !isValid())
         return;
-    const QTransform transform = painter->combinedTransform();
     QSvgRenderer* renderer = m_renderer->renderer();
-    const bool hasMiddle = m_scaledMiddle.width() > 0;
-
-    const QRectF left(offset, m_scaledLeft.size());
-    renderer->render(painter, m_leftId, snappedToDevice(left, transform));
-    if (hasMiddle) {
-        const QRectF middle(offset + QPointF(m_scaledLeft.width(), 0), m_scaledMiddle.size());
-        renderer->render(painter, m_middleId, snappedToDevice(middle, transform));
-    }
-    const qreal rightX = m_scaledLeft.width() + (hasMiddle ? m_scaledMiddle.width() : 0.0);
-    const QRectF right(offset + QPointF(rightX, 0), m_scaledRight.size());
-    renderer->render(painter, m_rightId, snappedToDevice(right, transform));
+    const Edges edges = edgesOnDevicePixels(offset, painter->combinedTransform());
+    const auto slice = [&edges](int index) {
+        return QRectF(QPointF(edges.x[index], edges.top), QPointF(edges.x[index + 1], edges.bottoms[index]));
+    };
+    renderer->render(painter, m_leftId, slice(0));
+    if (edges.x[2] > edges.x[1])
+        renderer->render(painter, m_middleId, slice(1));
+    renderer->render(painter, m_rightId, slice(2));
 }
 
 } // namespace Corvane::Gadgets::Utilities

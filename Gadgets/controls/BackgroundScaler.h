@@ -5,7 +5,10 @@
 #include <QSizeF>
 #include <QString>
 
+#include <array>
+
 class QPainter;
+class QTransform;
 
 namespace Corvane::Gadgets::Utilities {
 
@@ -33,6 +36,16 @@ public:
     void paint(QPainter* painter, const QPointF& offset) const;
 
 private:
+    // The left edges of the three slices and the right edge of the plate,
+    // its top and the bottom of each slice, in painter coordinates.
+    struct Edges
+    {
+        std::array<qreal, 4> x;
+        qreal top;
+        std::array<qreal, 3> bottoms;
+    };
+
+    Edges edgesOnDevicePixels(const QPointF& offset, const QTransform& transform) const;
     QString partId(const QString& suffix) const;
 
     RendererContainer* m_renderer;
