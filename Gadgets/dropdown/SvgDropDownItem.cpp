@@ -79,6 +79,17 @@ void SvgDropDownItem::endEdit()
 void SvgDropDownItem::setIconElement(const QString& elementId)
 {
     m_iconButton->setIconElement(elementId);
+    fitIconHitAreaToPlaceholder();
+}
+
+void SvgDropDownItem::fitIconHitAreaToPlaceholder()
+{
+    // Without a mask element the button would take hits on the icon
+    // drawing's own size plus a margin, centred on the placeholder. The icon
+    // is drawn fitted into the placeholder, and a large icon drawing would
+    // reach over the entry's text and the neighbouring entries. A mask
+    // element still wins: the button ignores this rectangle then.
+    m_iconButton->setMaskBounds(m_iconButton->contentBounds());
 }
 
 void SvgDropDownItem::setBounds(const QRectF& rect)
@@ -93,6 +104,7 @@ void SvgDropDownItem::setBounds(const QRectF& rect)
     m_editBackground->setBounds(boundsOnElement(BACKGROUND_EDIT_ID).translated(toOrigin).adjusted(0, 0, extraWidth, 0));
     m_text->setTextBounds(boundsOnElement(TEXT_PLACEHOLDER_ID).translated(toOrigin).adjusted(0, 0, extraWidth, 0));
     m_iconButton->setContentBounds(boundsOnElement(BUTTON_PLACEHOLDER_ID).translated(toOrigin + QPointF(extraWidth, 0)));
+    fitIconHitAreaToPlaceholder();
 }
 
 void SvgDropDownItem::updateCachedData()
@@ -115,13 +127,13 @@ void SvgDropDownItem::onTextChanged(const QString& text)
 void SvgDropDownItem::onEditStarted()
 {
     m_editBackground->show();
-    m_iconButton->setIconElement(Models::NavigationIcon::ACTIVE_ELEMENT_ID);
+    setIconElement(Models::NavigationIcon::ACTIVE_ELEMENT_ID);
 }
 
 void SvgDropDownItem::onEditEnded()
 {
     m_editBackground->hide();
-    m_iconButton->setIconElement(Models::NavigationIcon::NORMAL_ELEMENT_ID);
+    setIconElement(Models::NavigationIcon::NORMAL_ELEMENT_ID);
 }
 
 void SvgDropDownItem::onModelDestroyed()
@@ -146,8 +158,8 @@ bool SvgDropDownItem::containsScenePos(const QPointF& scenePos) const
 
 void SvgDropDownItem::mouseClickEvent(QGraphicsSceneMouseEvent* event)
 {
-    // The icon's hit area may reach beyond the row; a click belongs to the
-    // row it lands in only.
+    // A click belongs to the row it lands in only, whatever a child's hit
+    // area (a skin's icon mask) may cover.
     if (!m_model || !containsScenePos(event->scenePos())) {
         event->ignore();
         return;

@@ -60,6 +60,7 @@ protected:
 
 private:
     void onModelDestroyed();
+    void fitIconHitAreaToPlaceholder();
     bool containsScenePos(const QPointF& scenePos) const;
 
     SvgDropDownPanel* m_panel;

@@ -1,6 +1,6 @@
 // The drop-down on the built-in themes: panel placement within the screen,
-// closing on outside presses, entry clicks and edits, and entries whose
-// models the caller has destroyed.
+// closing on outside presses, entry clicks and edits, the entries' icon hit
+// area, and entries whose models the caller has destroyed.
 
 #include "controls/SvgButton.h"
 #include "controls/SvgContentButton.h"
@@ -8,6 +8,7 @@
 #include "dropdown/SvgDropDownItem.h"
 #include "models/NavigationIcon.h"
 #include "dropdown/SvgDropDownPanel.h"
+#include "gestures/EventConsumer.h"
 #include "models/DropDownItemModel.h"
 #include "models/DropDownModel.h"
 #include "text/LineTextEditor.h"
@@ -59,11 +60,12 @@ protected:
 // A drop-down on a parent control in a scene of its own, with entries.
 struct Fixture
 {
-    explicit Fixture(int entries)
+    explicit Fixture(int entries, const QString& drawing = ThemeProvider::DROPDOWN,
+                     const QString& iconDrawing = ThemeProvider::DROPDOWN_ON)
     {
         scene.addItem(&owner);
-        dropDown = new SvgDropDown(ThemeProvider::getRendererFor(ThemeProvider::DROPDOWN),
-                                   ThemeProvider::getRendererFor(ThemeProvider::DROPDOWN_ON), &owner);
+        dropDown = new SvgDropDown(ThemeProvider::getRendererFor(drawing), ThemeProvider::getRendererFor(iconDrawing),
+                                   &owner);
         owner.addToChildren(dropDown);
         dropDown->setControlId(QStringLiteral("label_navigation_drop_down"));
         for (int i = 0; i < entries; ++i)
@@ -95,7 +97,48 @@ struct Fixture
     SvgDropDown* dropDown = nullptr;
 };
 
+// Places around the icon of an entry, in the entry's coordinates.
+enum class IconSpot {
+    Centre,
+    InnerTopLeft,
+    InnerBottomRight,
+    TextBesideIcon,
+    JustLeft,
+    JustRight,
+    JustAbove,
+    JustBelow,
+    EntryBorderBelow,
+};
+
+QPointF spotInEntry(IconSpot spot, const QRectF& placeholder, qreal entryHeight)
+{
+    const QPointF centre = placeholder.center();
+    switch (spot) {
+    case IconSpot::Centre:
+        return centre;
+    case IconSpot::InnerTopLeft:
+        return placeholder.topLeft() + QPointF(1, 1);
+    case IconSpot::InnerBottomRight:
+        return placeholder.bottomRight() - QPointF(1, 1);
+    case IconSpot::TextBesideIcon:
+        return QPointF(placeholder.left() - 12, centre.y());
+    case IconSpot::JustLeft:
+        return QPointF(placeholder.left() - 2, centre.y());
+    case IconSpot::JustRight:
+        return QPointF(placeholder.right() + 2, centre.y());
+    case IconSpot::JustAbove:
+        return QPointF(centre.x(), placeholder.top() - 1.5);
+    case IconSpot::JustBelow:
+        return QPointF(centre.x(), placeholder.bottom() + 1.5);
+    case IconSpot::EntryBorderBelow:
+        return QPointF(centre.x(), entryHeight);
+    }
+    return centre;
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(IconSpot)
 
 class tst_SvgDropDown : public QObject
 {
@@ -308,6 +351,88 @@ private slots:
         click(fixture.dropDown, fixture.itemScenePos(1, 10));
         QCOMPARE(iconClicks.size(), 1);
         QVERIFY(fixture.dropDown->isExpanded());
+    }
+
+    void iconTakesHitsOnItsPlaceholderOnly_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<bool>("favorite");
+        QTest::addColumn<qreal>("scale");
+        QTest::addColumn<IconSpot>("spot");
+        QTest::addColumn<bool>("iconHit");
+
+        const QList<std::pair<const char*, IconSpot>> inside{{"icon centre", IconSpot::Centre},
+                                                             {"inner top-left corner", IconSpot::InnerTopLeft},
+                                                             {"inner bottom-right corner", IconSpot::InnerBottomRight}};
+        const QList<std::pair<const char*, IconSpot>> outside{{"text beside the icon", IconSpot::TextBesideIcon},
+                                                              {"just left of the icon", IconSpot::JustLeft},
+                                                              {"just right of the icon", IconSpot::JustRight},
+                                                              {"just above the icon", IconSpot::JustAbove},
+                                                              {"just below the icon", IconSpot::JustBelow},
+                                                              {"border to the next entry", IconSpot::EntryBorderBelow}};
+        for (const char* folder : {":/CorvaneTheme", ":/TalveraTheme"}) {
+            for (const bool favorite : {false, true}) {
+                for (const qreal scale : {1.0, 2.0}) {
+                    const auto addRows = [&](const QList<std::pair<const char*, IconSpot>>& spots, bool hit) {
+                        for (const auto& [name, spot] : spots) {
+                            QTest::addRow("%s%s, scale %.0f, %s", folder + 2, favorite ? " favorite" : "", scale, name)
+                                << folder << favorite << scale << spot << hit;
+                        }
+                    };
+                    addRows(inside, true);
+                    addRows(outside, false);
+                }
+            }
+        }
+    }
+
+    // The icon is drawn into the drawing's button placeholder, and only
+    // there a press takes the icon button; around it the press belongs to
+    // the entry's text or to nothing, in this entry and in its neighbours.
+    void iconTakesHitsOnItsPlaceholderOnly()
+    {
+        QFETCH(QString, folder);
+        QFETCH(bool, favorite);
+        QFETCH(qreal, scale);
+        QFETCH(IconSpot, spot);
+        QFETCH(bool, iconHit);
+        useTheme(folder);
+        Fixture fixture(3, favorite ? ThemeProvider::DROPDOWN_FAVORITE : ThemeProvider::DROPDOWN,
+                        favorite ? ThemeProvider::DROPDOWN_ON_FAVORITE : ThemeProvider::DROPDOWN_ON);
+        fixture.owner.setScale(scale);
+        fixture.dropDown->setExpanded(true);
+        fixture.owner.setCustomScale(scale);
+        SvgDropDownItem* entry = fixture.item(1);
+        QCOMPARE(entry->iconButton()->customScale(), scale);
+
+        SvgContentButton* icon = entry->iconButton();
+        const QRectF placeholder = icon->mapRectToItem(entry, icon->contentBounds());
+        QCOMPARE(placeholder.size(), entry->boundsOnElement(SvgDropDownItem::BUTTON_PLACEHOLDER_ID).size());
+        const QPointF scenePos = entry->mapToScene(spotInEntry(spot, placeholder, entry->boundingRect().height()));
+
+        Gestures::EventConsumer consumer;
+        fixture.dropDown->handleMousePress(mouseEvent(QEvent::GraphicsSceneMousePress, scenePos).get(), consumer);
+        QList<int> pressedIcons;
+        for (int i = 0; i < 3; ++i) {
+            if (fixture.item(i)->iconButton()->state() == SvgButton::Pressed)
+                pressedIcons << i;
+        }
+        QCOMPARE(pressedIcons, iconHit ? QList<int>{1} : QList<int>{});
+
+        QSignalSpy iconClicks(fixture.dropDown, &SvgDropDown::itemIconClick);
+        click(fixture.dropDown, scenePos);
+        QCOMPARE(iconClicks.size(), iconHit ? 1 : 0);
+        if (iconHit)
+            QCOMPARE(iconClicks.at(0).at(0).toInt(), 1);
+        QVERIFY(fixture.dropDown->isExpanded());
+
+        // Neither the edit's icon nor a theme refresh widens the hit area.
+        entry->textLabel()->onStartEditing();
+        QCOMPARE(icon->iconElement(), Corvane::Gadgets::Models::NavigationIcon::ACTIVE_ELEMENT_ID);
+        QCOMPARE(icon->hitTest(scenePos), iconHit);
+        entry->endEdit();
+        fixture.owner.updateCachedData();
+        QCOMPARE(icon->hitTest(scenePos), iconHit);
     }
 
     void modelTextChangeShowsInTheEntry()
