@@ -1,5 +1,8 @@
 #include "AtomicFileWriter.h"
 
+#include "log/Logger.h"
+
+#include <QCoreApplication>
 #include <QSaveFile>
 
 namespace Corvane::Devices::Serialization {
@@ -11,6 +14,19 @@ bool AtomicFileWriter::write(const QString& path, const QByteArray& data, QStrin
         && file.commit();
     if (!written)
         reason = file.errorString();
+    return written;
+}
+
+bool AtomicFileWriter::write(const QString& path, const QByteArray& data, const char* failureText,
+                             QString* error)
+{
+    QString reason;
+    const bool written = write(path, data, reason);
+    if (!written) {
+        Log::Logger(Log::Logger::Error) << Q_FUNC_INFO << " cannot write " << path << ": " << reason;
+        if (error)
+            *error = QCoreApplication::translate("Devices", failureText).arg(path, reason);
+    }
     return written;
 }
 

@@ -14,6 +14,9 @@ public:
 
     // On failure, reason tells why; empty data is refused.
     static bool write(const QString& path, const QByteArray& data, QString& reason);
+    // As above, but a failure is logged and error set to failureText
+    // (QT_TRANSLATE_NOOP in "Devices", %1 the path, %2 the reason).
+    static bool write(const QString& path, const QByteArray& data, const char* failureText, QString* error);
 };
 
 } // namespace Corvane::Devices::Serialization

@@ -29,21 +29,13 @@ using L = XmlReadLimits;
 
 std::unique_ptr<Configuration> ProjectXmlReader::read(const QByteArray& data)
 {
-    m_xml.clear();
-    m_xml.addData(data);
+    m_guard.start(data);
     m_ids.clear();
-    m_items = 0;
-    m_error.clear();
 
     auto project = std::make_unique<Configuration>(false);
-    if (!m_xml.readNextStartElement()) {
-        fail(m_xml.hasError() ? m_xml.errorString() : QCoreApplication::translate("Devices", "The file is empty."));
-    } else if (m_xml.name() != ROOT_ELEMENT) {
-        fail(QCoreApplication::translate("Devices", "The file is not a project."));
-    } else {
+    if (m_guard.enterRoot(ROOT_ELEMENT, QT_TRANSLATE_NOOP("Devices", "The file is not a project.")))
         readProject(*project);
-    }
-    if (!m_error.isEmpty())
+    if (m_guard.hasFailed())
         return nullptr;
     project->clearChanges();
     return project;
@@ -53,12 +45,12 @@ void ProjectXmlReader::readProject(Configuration& project)
 {
     const int format = L::intAttribute(m_xml, QStringLiteral("format"), XmlSerializer::FORMAT_VERSION);
     if (!m_xml.hasError() && format > XmlSerializer::FORMAT_VERSION) {
-        fail(QCoreApplication::translate("Devices", "The project was written by a newer version of the program."));
+        m_guard.fail(QCoreApplication::translate("Devices", "The project was written by a newer version of the program."));
         return;
     }
     const QUuid id(m_xml.attributes().value(QStringLiteral("id")).toString());
     if (id.isNull()) {
-        fail(QCoreApplication::translate("Devices", "The project has no valid id."));
+        m_guard.fail(QCoreApplication::translate("Devices", "The project has no valid id."));
         return;
     }
     project.setId(id);
@@ -72,11 +64,7 @@ void ProjectXmlReader::readProject(Configuration& project)
         else
             m_xml.skipCurrentElement();
     }
-    // Reading past the root's end also catches truncated files and trailing junk.
-    while (!m_xml.hasError() && !m_xml.atEnd())
-        m_xml.readNext();
-    if (m_xml.hasError())
-        fail(m_xml.errorString());
+    m_guard.finish();
 }
 
 void ProjectXmlReader::readGui(Configuration& project)
@@ -209,7 +197,7 @@ void ProjectXmlReader::readFamilyElement(BaseDeviceProperties& device)
         QList<int> values = isMode ? thermo->airConditioningModes() : thermo->fanSettings();
         const int value = L::intElementText(m_xml);
         if (values.size() >= L::MAX_LIST_ITEMS)
-            fail(QCoreApplication::translate("Devices", "The file holds too many values in a list."));
+            m_guard.fail(QCoreApplication::translate("Devices", "The file holds too many values in a list."));
         else if (!values.contains(value))
             values.append(value);
         if (isMode)
@@ -285,14 +273,14 @@ void ProjectXmlReader::readCommand(ThermoregulationDeviceProperties& thermo, boo
         return;
     }
     if (id <= ThermoregulationDeviceProperties::OFF_COMMAND_ID || thermo.getCommand(id)) {
-        fail(QCoreApplication::translate("Devices", "A device holds two commands with the same id."));
+        m_guard.fail(QCoreApplication::translate("Devices", "A device holds two commands with the same id."));
         return;
     }
-    if (!countItem())
+    if (!m_guard.countItem())
         return;
     if (thermo.addCommand(new ThermoregulationCommandProperties(address, description, id))
         == ThermoregulationCommandProperties::EMPTY_ID)
-        fail(QCoreApplication::translate("Devices", "A device holds more commands than allowed."));
+        m_guard.fail(QCoreApplication::translate("Devices", "A device holds more commands than allowed."));
 }
 
 DeviceAddress ProjectXmlReader::readAddress()
@@ -310,7 +298,7 @@ DeviceAddress ProjectXmlReader::readAddress()
         }
         const int group = L::intElementText(m_xml);
         if (groups.size() >= L::MAX_LIST_ITEMS) {
-            fail(QCoreApplication::translate("Devices", "The file holds too many values in a list."));
+            m_guard.fail(QCoreApplication::translate("Devices", "The file holds too many values in a list."));
             break;
         }
         groups.append(group);
@@ -321,32 +309,15 @@ DeviceAddress ProjectXmlReader::readAddress()
 bool ProjectXmlReader::claimId(int id)
 {
     if (id <= 0) {
-        fail(QCoreApplication::translate("Devices", "A device has no valid id."));
+        m_guard.fail(QCoreApplication::translate("Devices", "A device has no valid id."));
         return false;
     }
     if (m_ids.contains(id)) {
-        fail(QCoreApplication::translate("Devices", "Two devices have the same id %1.").arg(id));
+        m_guard.fail(QCoreApplication::translate("Devices", "Two devices have the same id %1.").arg(id));
         return false;
     }
     m_ids.insert(id);
-    return countItem();
-}
-
-bool ProjectXmlReader::countItem()
-{
-    if (++m_items > L::MAX_ITEMS) {
-        fail(QCoreApplication::translate("Devices", "The file holds too many devices."));
-        return false;
-    }
-    return true;
-}
-
-void ProjectXmlReader::fail(const QString& message)
-{
-    if (m_error.isEmpty())
-        m_error = message;
-    if (!m_xml.hasError())
-        m_xml.raiseError(message);
+    return m_guard.countItem();
 }
 
 } // namespace Corvane::Devices::Serialization

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "XmlReadGuard.h"
+
 #include <QSet>
 #include <QString>
 #include <QXmlStreamReader>
@@ -26,7 +28,7 @@ public:
     static const QString ROOT_ELEMENT;
 
     std::unique_ptr<Configuration> read(const QByteArray& data);
-    QString errorString() const { return m_error; }
+    QString errorString() const { return m_guard.errorString(); }
 
 private:
     void readProject(Configuration& project);
@@ -40,13 +42,10 @@ private:
     void readCommand(ThermoregulationDeviceProperties& thermo, bool isOffCommand);
     DeviceAddress readAddress();
     bool claimId(int id);
-    bool countItem();
-    void fail(const QString& message);
 
     QXmlStreamReader m_xml;
+    XmlReadGuard m_guard{m_xml, QT_TRANSLATE_NOOP("Devices", "The file holds too many devices.")};
     QSet<int> m_ids;
-    int m_items = 0;
-    QString m_error;
 };
 
 } // namespace Corvane::Devices::Serialization

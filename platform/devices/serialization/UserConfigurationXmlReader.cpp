@@ -31,18 +31,11 @@ bool isKnownPageType(int page)
 
 bool UserConfigurationXmlReader::read(const QByteArray& data, UserConfigurationProperties& properties)
 {
-    m_xml.clear();
-    m_xml.addData(data);
+    m_guard.start(data);
     m_configId = QUuid();
-    m_items = 0;
-    m_error.clear();
-    if (!m_xml.readNextStartElement())
-        fail(m_xml.hasError() ? m_xml.errorString() : QCoreApplication::translate("Devices", "The file is empty."));
-    else if (m_xml.name() != ROOT_ELEMENT)
-        fail(QCoreApplication::translate("Devices", "The file does not hold user settings."));
-    else
+    if (m_guard.enterRoot(ROOT_ELEMENT, QT_TRANSLATE_NOOP("Devices", "The file does not hold user settings.")))
         readRoot(properties);
-    return m_error.isEmpty();
+    return !m_guard.hasFailed();
 }
 
 void UserConfigurationXmlReader::readRoot(UserConfigurationProperties& properties)
@@ -50,7 +43,7 @@ void UserConfigurationXmlReader::readRoot(UserConfigurationProperties& propertie
     const int format = L::intAttribute(m_xml, QStringLiteral("format"),
                                        UserConfigurationXmlSerializer::FORMAT_VERSION);
     if (!m_xml.hasError() && format > UserConfigurationXmlSerializer::FORMAT_VERSION) {
-        fail(QCoreApplication::translate("Devices", "The user settings were written by a newer version of the program."));
+        m_guard.fail(QCoreApplication::translate("Devices", "The user settings were written by a newer version of the program."));
         return;
     }
     m_configId = QUuid(L::textAttribute(m_xml, QStringLiteral("configId")));
@@ -63,11 +56,7 @@ void UserConfigurationXmlReader::readRoot(UserConfigurationProperties& propertie
         else
             m_xml.skipCurrentElement();
     }
-    while (!m_xml.hasError() && !m_xml.atEnd())
-        m_xml.readNext();
-    if (m_xml.hasError())
-        fail(m_xml.errorString());
-    else
+    if (m_guard.finish())
         properties.userSettings() = settings;
 }
 
@@ -92,7 +81,7 @@ void UserConfigurationXmlReader::readGui(GuiProperties& gui)
     gui.setUserConfDialogSize(QSize(L::intAttribute(m_xml, QStringLiteral("dialogWidth"), gui.userConfDialogSize().width()),
                                     L::intAttribute(m_xml, QStringLiteral("dialogHeight"), gui.userConfDialogSize().height())));
     while (!m_xml.hasError() && m_xml.readNextStartElement()) {
-        if (m_xml.name() == QLatin1String("carouselScale") && countItem()) {
+        if (m_xml.name() == QLatin1String("carouselScale") && m_guard.countItem()) {
             const int page = L::intAttribute(m_xml, QStringLiteral("page"), 0);
             const double scale = L::doubleAttribute(m_xml, QStringLiteral("scale"),
                                                     GuiProperties::DEFAULT_CAROUSEL_SCALE);
@@ -107,13 +96,13 @@ void UserConfigurationXmlReader::readDeviceSettings(UserDeviceSettings& settings
 {
     while (!m_xml.hasError() && m_xml.readNextStartElement()) {
         const QStringView name = m_xml.name();
-        if (!countItem())
+        if (!m_guard.countItem())
             return;
         const int device = L::intAttribute(m_xml, QStringLiteral("device"), 0);
         const int sub = L::intAttribute(m_xml, QStringLiteral("sub"), ItemKey::INVALID_SUB_ID);
         if (name == QLatin1String("favorite")) {
             if (settings.favorites().size() >= MAX_FAVORITES) {
-                fail(QCoreApplication::translate("Devices", "The file holds too many favourites."));
+                m_guard.fail(QCoreApplication::translate("Devices", "The file holds too many favourites."));
                 return;
             }
             settings.addFavorite(UserDeviceSettings::Favorite(
@@ -144,28 +133,11 @@ void UserConfigurationXmlReader::readOrder(UserDeviceSettings& settings)
             m_xml.skipCurrentElement();
             continue;
         }
-        if (!countItem())
+        if (!m_guard.countItem())
             return;
         ids.append(L::intElementText(m_xml));
     }
     settings.setPageItemsOrder(page, ids, sub);
-}
-
-bool UserConfigurationXmlReader::countItem()
-{
-    if (++m_items > L::MAX_ITEMS) {
-        fail(QCoreApplication::translate("Devices", "The file holds too many entries."));
-        return false;
-    }
-    return true;
-}
-
-void UserConfigurationXmlReader::fail(const QString& message)
-{
-    if (m_error.isEmpty())
-        m_error = message;
-    if (!m_xml.hasError())
-        m_xml.raiseError(message);
 }
 
 } // namespace Corvane::Devices::Serialization

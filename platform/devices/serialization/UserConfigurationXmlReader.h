@@ -1,5 +1,7 @@
 #pragma once
 
+#include "XmlReadGuard.h"
+
 #include <QString>
 #include <QUuid>
 #include <QXmlStreamReader>
@@ -21,20 +23,17 @@ public:
 
     bool read(const QByteArray& data, UserConfigurationProperties& properties);
     QUuid configId() const { return m_configId; }
-    QString errorString() const { return m_error; }
+    QString errorString() const { return m_guard.errorString(); }
 
 private:
     void readRoot(UserConfigurationProperties& properties);
     void readGui(GuiProperties& gui);
     void readDeviceSettings(UserDeviceSettings& settings);
     void readOrder(UserDeviceSettings& settings);
-    bool countItem();
-    void fail(const QString& message);
 
     QXmlStreamReader m_xml;
+    XmlReadGuard m_guard{m_xml, QT_TRANSLATE_NOOP("Devices", "The file holds too many entries.")};
     QUuid m_configId;
-    int m_items = 0;
-    QString m_error;
 };
 
 } // namespace Corvane::Devices::Serialization

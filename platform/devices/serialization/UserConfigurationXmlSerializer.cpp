@@ -155,16 +155,9 @@ bool UserConfigurationXmlSerializer::write(const QString& path, const QString& c
 {
     if (!properties)
         return false;
-    const QByteArray data = writeData(configId, *properties);
-    QString reason;
-    const bool written = AtomicFileWriter::write(path, data, reason);
-    if (!written) {
-        Log::Logger(Log::Logger::Error) << Q_FUNC_INFO << " cannot write " << path << ": " << reason;
-        if (error)
-            *error = QCoreApplication::translate("Devices", "The user settings cannot be saved to \"%1\": %2")
-                         .arg(path, reason);
-    }
-    return written;
+    return AtomicFileWriter::write(path, writeData(configId, *properties),
+                                   QT_TRANSLATE_NOOP("Devices", "The user settings cannot be saved to \"%1\": %2"),
+                                   error);
 }
 
 QByteArray UserConfigurationXmlSerializer::writeData(const QString& configId,

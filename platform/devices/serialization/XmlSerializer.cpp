@@ -42,16 +42,8 @@ Configuration* XmlSerializer::readData(const QByteArray& data, QString* error)
 bool XmlSerializer::write(Configuration& project, const QString& path, QString* error)
 {
     project.sanitize();
-    const QByteArray data = writeData(project);
-    QString reason;
-    const bool written = AtomicFileWriter::write(path, data, reason);
-    if (!written) {
-        Log::Logger(Log::Logger::Error) << Q_FUNC_INFO << " cannot write " << path << ": " << reason;
-        if (error)
-            *error = QCoreApplication::translate("Devices", "The project cannot be saved to \"%1\": %2")
-                         .arg(path, reason);
-    }
-    return written;
+    return AtomicFileWriter::write(path, writeData(project),
+                                   QT_TRANSLATE_NOOP("Devices", "The project cannot be saved to \"%1\": %2"), error);
 }
 
 QByteArray XmlSerializer::writeData(const Configuration& project)
