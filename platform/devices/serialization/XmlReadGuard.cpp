@@ -18,12 +18,17 @@ void XmlReadGuard::start(const QByteArray& data)
     m_xml.addData(data);
     m_items = 0;
     m_error.clear();
+    static const QByteArray byteOrderMark("\xEF\xBB\xBF");
+    m_blank = (data.startsWith(byteOrderMark) ? data.mid(byteOrderMark.size()) : data).trimmed().isEmpty();
 }
 
 bool XmlReadGuard::enterRoot(const QString& rootName, const char* wrongRootText)
 {
     if (!m_xml.readNextStartElement()) {
-        fail(m_xml.hasError() ? m_xml.errorString() : QCoreApplication::translate("Devices", "The file is empty."));
+        // An empty file is reported as such, not as the parser's
+        // "Premature end of document."
+        const bool parserError = m_xml.hasError() && !m_blank;
+        fail(parserError ? m_xml.errorString() : QCoreApplication::translate("Devices", "The file is empty."));
         return false;
     }
     if (m_xml.name() != rootName) {

@@ -38,6 +38,8 @@ private:
     const char* m_tooManyItemsText;
     int m_items = 0;
     QString m_error;
+    // Nothing but white space (and a byte order mark) was given.
+    bool m_blank = false;
 };
 
 } // namespace Corvane::Devices::Serialization
