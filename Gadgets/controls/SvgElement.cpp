@@ -43,6 +43,7 @@ void SvgElement::invalidateHitMask()
     m_hitPixmapId.clear();
     m_hitRegion = QRegion();
     m_pixmapCache.clear();
+    m_paintedElementBounds.clear();
 }
 
 void SvgElement::setCustomScale(qreal scale)
@@ -82,12 +83,25 @@ void SvgElement::paintElement(QPainter* painter, const QString& elementId)
         painter->restore();
 }
 
-QRectF SvgElement::elementTarget(const QString& elementId) const
+QRectF SvgElement::paintedElementBounds(const QString& elementId)
+{
+    const QSvgRenderer* renderer = rendererContainer()->renderer();
+    if (renderer != m_measuredRenderer) {
+        m_paintedElementBounds.clear();
+        m_measuredRenderer = renderer;
+    }
+    auto it = m_paintedElementBounds.constFind(elementId);
+    if (it == m_paintedElementBounds.constEnd())
+        it = m_paintedElementBounds.insert(elementId, boundsOnElement(elementId));
+    return *it;
+}
+
+QRectF SvgElement::elementTarget(const QString& elementId)
 {
     const QRectF target = SvgControl::boundingRect();
     if (m_stretch)
         return target;
-    const QRectF element = boundsOnElement(elementId);
+    const QRectF element = paintedElementBounds(elementId);
     const QRectF bounds = scaledBounds();
     const QRectF tolerant = bounds.adjusted(-0.001, -0.001, 0.001, 0.001);
     const QPointF offset = tolerant.contains(element)

@@ -3,6 +3,7 @@
 #include "controls/ElementPixmapCache.h"
 #include "controls/SvgControl.h"
 
+#include <QHash>
 #include <QPixmap>
 #include <QRegion>
 
@@ -45,15 +46,18 @@ public:
 protected:
     void mousePressEvent(QGraphicsSceneMouseEvent* event) override;
 
-    // Drops the cached pixmaps and the hit mask.
+    // Drops the cached pixmaps, element bounds and the hit mask.
     void invalidateHitMask();
     bool hasElement(const QString& elementId) const;
     // Where elementId is painted, in item coordinates: at its own offset when
     // it lies within the bounds, else centred; the whole item when stretched.
-    QRectF elementTarget(const QString& elementId) const;
+    QRectF elementTarget(const QString& elementId);
 
 private:
     void renderHitPixmap(const QString& elementId);
+    // boundsOnElement, measured once per element and renderer: painting asks
+    // for it every time.
+    QRectF paintedElementBounds(const QString& elementId);
 
     QString m_elementId;
     QString m_fullElementId;
@@ -65,6 +69,8 @@ private:
     bool m_acceptsMouse = false;
     QRegion m_hitRegion;
     Utilities::ElementPixmapCache m_pixmapCache;
+    const QSvgRenderer* m_measuredRenderer = nullptr;
+    QHash<QString, QRectF> m_paintedElementBounds;
 };
 
 } // namespace Corvane::Gadgets
