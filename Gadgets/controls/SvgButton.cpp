@@ -273,20 +273,11 @@ bool SvgButton::reactsToPointer() const
     return isEnabled() && m_state != Disabled;
 }
 
-void SvgButton::changeState(ButtonState state)
-{
-    if (state == m_state)
-        return;
-    m_state = state;
-    setCurrentElementId();
-    update();
-}
-
 void SvgButton::hoverEnterEvent(QGraphicsSceneHoverEvent* event)
 {
     event->ignore();
     if (reactsToPointer() && m_state == Normal && hitTest(event->scenePos()))
-        changeState(Hover);
+        setState(Hover);
 }
 
 void SvgButton::hoverMoveEvent(QGraphicsSceneHoverEvent* event)
@@ -296,16 +287,16 @@ void SvgButton::hoverMoveEvent(QGraphicsSceneHoverEvent* event)
         return;
     const bool hit = hitTest(event->scenePos());
     if (hit && m_state == Normal)
-        changeState(Hover);
+        setState(Hover);
     else if (!hit && m_state == Hover)
-        changeState(Normal);
+        setState(Normal);
 }
 
 void SvgButton::hoverLeaveEvent(QGraphicsSceneHoverEvent* event)
 {
     event->ignore();
     if (reactsToPointer() && m_state == Hover)
-        changeState(Normal);
+        setState(Normal);
 }
 
 void SvgButton::mousePressEvent(QGraphicsSceneMouseEvent* event)
@@ -314,7 +305,7 @@ void SvgButton::mousePressEvent(QGraphicsSceneMouseEvent* event)
         event->ignore();
         return;
     }
-    changeState(Pressed);
+    setState(Pressed);
     event->accept();
     m_stayPressed = false;
     if (parentControl())
@@ -326,7 +317,7 @@ void SvgButton::mouseReleaseEvent(QGraphicsSceneMouseEvent*, void* pressConsumer
     if (!reactsToPointer() || pressConsumer != static_cast<void*>(static_cast<SvgControl*>(this)))
         return;
     if (!m_stayPressed)
-        changeState(Normal);
+        setState(Normal);
     if (parentControl())
         parentControl()->onElementRelease(this);
 }

@@ -88,7 +88,6 @@ protected:
 private:
     QString stateElementId(const QString& candidate) const;
     bool reactsToPointer() const;
-    void changeState(ButtonState state);
 
     ButtonState m_state = Normal;
     bool m_stayPressed = false;
