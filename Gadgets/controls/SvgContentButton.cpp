@@ -47,8 +47,6 @@ QRectF elementBounds(QSvgRenderer* renderer, const QString& id)
 // degenerate bounding box (skins are user input).
 std::optional<double> fitFactor(QSvgRenderer* renderer, const QRectF& rect)
 {
-    if (!renderer || !renderer->elementExists(SvgContentButton::BOUNDING_BOX_ID))
-        return std::nullopt;
     const QRectF box = elementBounds(renderer, SvgContentButton::BOUNDING_BOX_ID);
     if (!hasUsableArea(box))
         return std::nullopt;
@@ -87,6 +85,16 @@ QPointF shiftedBesideIcon(QPointF position, const QRectF& rect, const QRectF& ic
     else if (orientation == Qt::Vertical && iconBounds.height() > 0)
         position.ry() = std::max(rect.y(), position.y() + TEXT_ICON_GAP - iconBounds.height() * 0.5);
     return position;
+}
+
+// Where the text of textPaintData goes within rect, aligned by alignment and
+// moved off the icon.
+QRectF textRectBesideIcon(const QRectF& rect, const TextPaintData& textPaintData, Qt::Alignment alignment,
+                          const QRectF& iconBounds, Qt::Orientation orientation)
+{
+    const QFontMetricsF metrics(fontOf(textPaintData));
+    const QSizeF size = metrics.boundingRect(QRectF(), alignment, textPaintData.text()).size();
+    return QRectF(shiftedBesideIcon(alignedPosition(rect, size, alignment), rect, iconBounds, orientation), size);
 }
 
 QRectF centredIn(const QRectF& rect, const QSizeF& size, const QPointF& shift)
@@ -304,12 +312,8 @@ QRectF SvgContentButton::scaledIconBounds() const
 QPointF SvgContentButton::textBeginPoint() const
 {
     const QRectF icon = scaledIconBounds();
-    QPointF point(m_contentBounds.x() + icon.width(), m_contentBounds.y());
-    if (m_orientation == Qt::Horizontal && icon.width() > 0)
-        point.rx() += icon.width() * 0.5 + TEXT_ICON_GAP;
-    else if (m_orientation == Qt::Vertical && icon.height() > 0)
-        point.ry() = std::max(m_contentBounds.y(), m_contentBounds.y() + TEXT_ICON_GAP - icon.height() * 0.5);
-    return point;
+    return shiftedBesideIcon(QPointF(m_contentBounds.x() + icon.width(), m_contentBounds.y()), m_contentBounds, icon,
+                             m_orientation);
 }
 
 QRectF SvgContentButton::scaledTextPlaceholderBounds() const
@@ -549,14 +553,9 @@ QRectF SvgContentButton::paintText(QPainter* painter, const QRectF& rect, const 
                                    const QRectF& iconBounds, Qt::Orientation orientation)
 {
     painter->save();
-    const QFont font = fontOf(textPaintData);
-    painter->setFont(font);
+    painter->setFont(fontOf(textPaintData));
     painter->setRenderHints(QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
-
-    const QSizeF size = QFontMetricsF(font).boundingRect(QRectF(), textPaintData.alignment(), textPaintData.text()).size();
-    const QPointF position =
-        shiftedBesideIcon(alignedPosition(rect, size, textPaintData.alignment()), rect, iconBounds, orientation);
-    const QRectF textRect(position, size);
+    const QRectF textRect = textRectBesideIcon(rect, textPaintData, textPaintData.alignment(), iconBounds, orientation);
 
     painter->setPen(textPen(textPaintData.fontColor(), textPaintData.secondFontColor(), textRect.top(),
                             textRect.bottom(), textRect.x()));
@@ -569,9 +568,7 @@ QRectF SvgContentButton::paintText(QPainter* painter, const QRectF& rect, const 
 QRectF SvgContentButton::actualTextBounds(const QRectF& rect, const TextPaintData& textPaintData,
                                           const QRectF& iconBounds, Qt::Orientation orientation)
 {
-    const QSizeF size = QFontMetricsF(fontOf(textPaintData)).boundingRect(QRectF(), Qt::AlignCenter, textPaintData.text()).size();
-    const QPointF position = shiftedBesideIcon(alignedPosition(rect, size, Qt::AlignCenter), rect, iconBounds, orientation);
-    return QRectF(position, size);
+    return textRectBesideIcon(rect, textPaintData, Qt::AlignCenter, iconBounds, orientation);
 }
 
 QRectF SvgContentButton::actualContentBounds(const IconRenderer& iconRenderer, const QString& iconId,
