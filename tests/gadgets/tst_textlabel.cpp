@@ -9,8 +9,6 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include <memory>
-
 using namespace Corvane::Gadgets;
 
 namespace {
@@ -19,24 +17,31 @@ const QString LONG_TEXT = QStringLiteral("A label text much longer than its narr
 
 void sendScenePress(QGraphicsScene& scene, const QPointF& scenePos)
 {
-    std::unique_ptr<QGraphicsSceneMouseEvent> press(ControlsTheme::mouseEvent(QEvent::GraphicsSceneMousePress, scenePos));
-    QCoreApplication::sendEvent(&scene, press.get());
+    QCoreApplication::sendEvent(&scene, SceneTestHelpers::mouseEvent(QEvent::GraphicsSceneMousePress, scenePos).get());
 }
 
 void doubleClick(TextLabel& label, const QPointF& scenePos)
 {
-    std::unique_ptr<QGraphicsSceneMouseEvent> event(
-        ControlsTheme::mouseEvent(QEvent::GraphicsSceneMouseDoubleClick, scenePos));
-    label.handleMouseDoubleClick(event.get());
+    label.handleMouseDoubleClick(SceneTestHelpers::mouseEvent(QEvent::GraphicsSceneMouseDoubleClick, scenePos).get());
 }
 
 void hover(TextLabel& label, QEvent::Type type, const QPointF& scenePos)
 {
-    std::unique_ptr<QGraphicsSceneHoverEvent> event(ControlsTheme::hoverEvent(type, scenePos));
+    const auto event = SceneTestHelpers::hoverEvent(type, scenePos);
     if (type == QEvent::GraphicsSceneHoverEnter)
         label.handleHoverEnterEvent(event.get());
     else
         label.handleHoverLeaveEvent(event.get());
+}
+
+// An editable label on (0, 0, 100, 20), owned by scene.
+TextLabel* addEditableLabel(QGraphicsScene& scene, const QString& text)
+{
+    auto* label = new TextLabel(text, nullptr);
+    scene.addItem(label);
+    label->setTextBounds(QRectF(0, 0, 100, 20));
+    label->setIsEditable(true);
+    return label;
 }
 
 } // namespace
@@ -196,10 +201,7 @@ private slots:
     void commitEmitsEditEndedBeforeTextChanged()
     {
         QGraphicsScene scene;
-        auto* label = new TextLabel("Hall", nullptr);
-        scene.addItem(label);
-        label->setTextBounds(QRectF(0, 0, 100, 20));
-        label->setIsEditable(true);
+        TextLabel* label = addEditableLabel(scene, "Hall");
         QStringList order;
         connect(label, &TextLabel::editEnded, this, [&order] { order << "editEnded"; });
         connect(label, &TextLabel::textChanged, this, [&order](const QString& text) { order << "textChanged:" + text; });
@@ -219,10 +221,7 @@ private slots:
     void pressInsideTheEditorKeepsEditing()
     {
         QGraphicsScene scene;
-        auto* label = new TextLabel("Hall", nullptr);
-        scene.addItem(label);
-        label->setTextBounds(QRectF(0, 0, 100, 20));
-        label->setIsEditable(true);
+        TextLabel* label = addEditableLabel(scene, "Hall");
         doubleClick(*label, QPointF(50, 10));
         sendScenePress(scene, QPointF(50, 10));
         QVERIFY(label->isInEditState());
@@ -231,10 +230,7 @@ private slots:
     void escapeCancelsTheEdit()
     {
         QGraphicsScene scene;
-        auto* label = new TextLabel("Hall", nullptr);
-        scene.addItem(label);
-        label->setTextBounds(QRectF(0, 0, 100, 20));
-        label->setIsEditable(true);
+        TextLabel* label = addEditableLabel(scene, "Hall");
         QSignalSpy ended(label, &TextLabel::editEnded);
         QSignalSpy changed(label, &TextLabel::textChanged);
         doubleClick(*label, QPointF(50, 10));
@@ -250,10 +246,7 @@ private slots:
     void pressOutsideCommitsEvenAnEmptyText()
     {
         QGraphicsScene scene;
-        auto* label = new TextLabel("Hall", nullptr);
-        scene.addItem(label);
-        label->setTextBounds(QRectF(0, 0, 100, 20));
-        label->setIsEditable(true);
+        TextLabel* label = addEditableLabel(scene, "Hall");
         doubleClick(*label, QPointF(50, 10));
         label->editor()->clear();
         sendScenePress(scene, QPointF(300, 300));
@@ -263,12 +256,9 @@ private slots:
     void rejectedTextKeepsEditing()
     {
         QGraphicsScene scene;
-        auto* label = new TextLabel("abc", nullptr);
-        scene.addItem(label);
+        TextLabel* label = addEditableLabel(scene, "abc");
         QRegularExpressionValidator lowerCase(QRegularExpression("[a-z]+"));
         label->setValidator(&lowerCase);
-        label->setTextBounds(QRectF(0, 0, 100, 20));
-        label->setIsEditable(true);
         doubleClick(*label, QPointF(50, 10));
         label->editor()->setText("ABC");
         sendScenePress(scene, QPointF(300, 300));
