@@ -203,6 +203,12 @@ const QList<QPair<QString, QStringList>> AbsentElements{
     {"dropdown_favorite", {"_default", "_hover", "_pressed", "_disabled", "_mask"}},
 };
 
+// The SVG file of renderer in a theme folder.
+QString themeFile(const QString& folder, const QString& renderer)
+{
+    return folder + "/" + renderer + ThemeProvider::FILES_SUFFIX;
+}
+
 QRectF documentBounds(QSvgRenderer& svg, const QString& id)
 {
     return svg.transformForElement(id).mapRect(svg.boundsOnElement(id));
@@ -389,7 +395,7 @@ void tst_BuiltInThemes::elementsExist()
     QFETCH(QStringList, elements);
 
     for (const QString& folder : BuiltInThemes) {
-        QSvgRenderer svg(folder + "/" + renderer + ThemeProvider::FILES_SUFFIX);
+        QSvgRenderer svg(themeFile(folder, renderer));
         QVERIFY2(svg.isValid(), qPrintable(folder));
         for (const QString& element : elements)
             QVERIFY2(svg.elementExists(element), qPrintable(folder + " " + renderer + " " + element));
@@ -410,12 +416,12 @@ void tst_BuiltInThemes::iconStatesShareOneFrame()
     // Every state is drawn inside the bounding box, so switching states never
     // moves or rescales the icon.
     for (const QString& folder : BuiltInThemes) {
-        QSvgRenderer svg(folder + "/" + renderer + ThemeProvider::FILES_SUFFIX);
+        QSvgRenderer svg(themeFile(folder, renderer));
         const QRectF frame = svg.boundsOnElement("bounding_box");
         QVERIFY2(!frame.isEmpty(), qPrintable(folder));
         for (const QString& state : IconStates) {
-            const QRectF bounds = svg.transformForElement(state).mapRect(svg.boundsOnElement(state));
-            QVERIFY2(frame.adjusted(-0.5, -0.5, 0.5, 0.5).contains(bounds), qPrintable(folder + " " + state));
+            QVERIFY2(frame.adjusted(-0.5, -0.5, 0.5, 0.5).contains(documentBounds(svg, state)),
+                     qPrintable(folder + " " + state));
         }
     }
 }
@@ -434,7 +440,7 @@ void tst_BuiltInThemes::elementsAbsent()
     QFETCH(QStringList, elements);
 
     for (const QString& folder : BuiltInThemes) {
-        QSvgRenderer svg(folder + "/" + renderer + ThemeProvider::FILES_SUFFIX);
+        QSvgRenderer svg(themeFile(folder, renderer));
         for (const QString& element : elements)
             QVERIFY2(!svg.elementExists(element), qPrintable(folder + " " + renderer + " " + element));
     }
@@ -458,7 +464,7 @@ void tst_BuiltInThemes::ringSegmentCounts()
     // A ring finds its segments by probing the masks of every number up to 100:
     // the count decides how many commands a device may show.
     for (const QString& folder : BuiltInThemes) {
-        QSvgRenderer svg(folder + "/" + renderer + ThemeProvider::FILES_SUFFIX);
+        QSvgRenderer svg(themeFile(folder, renderer));
         QList<int> found;
         for (int n = 1; n <= 100; ++n) {
             if (svg.elementExists(QStringLiteral("%1_%2_mask").arg(family).arg(n)))
@@ -483,7 +489,7 @@ void tst_BuiltInThemes::ringSegmentsGoRoundTheCentre()
     // The ring's bounds are its background's; the icon boxes of one set sit at
     // one distance from the centre, clockwise in number order, evenly around.
     for (const QString& folder : BuiltInThemes) {
-        QSvgRenderer svg(folder + "/" + renderer + ThemeProvider::FILES_SUFFIX);
+        QSvgRenderer svg(themeFile(folder, renderer));
         const QRectF document(QPointF(), svg.defaultSize());
         QCOMPARE(documentBounds(svg, "background"), document);
         const QPointF centre = document.center();
@@ -521,7 +527,7 @@ void tst_BuiltInThemes::buttonStatesShareOneFrame()
     // A button's bounds unite its states: states of different sizes would make
     // the button jump, and a mask outside them could not be hit.
     for (const QString& folder : BuiltInThemes) {
-        QSvgRenderer svg(folder + "/" + renderer + ThemeProvider::FILES_SUFFIX);
+        QSvgRenderer svg(themeFile(folder, renderer));
         const QRectF frame = documentBounds(svg, button + "_default");
         for (const QString& state : ButtonStates)
             QCOMPARE(documentBounds(svg, button + "_" + state), frame);
@@ -548,7 +554,7 @@ void tst_BuiltInThemes::masksArePureBlack()
 
     // Hit areas are the pixels that come out exactly black.
     for (const QString& folder : BuiltInThemes) {
-        QSvgRenderer svg(folder + "/" + renderer + ThemeProvider::FILES_SUFFIX);
+        QSvgRenderer svg(themeFile(folder, renderer));
         const QRectF bounds = documentBounds(svg, mask);
         QImage image(bounds.size().toSize() + QSize(2, 2), QImage::Format_ARGB32);
         image.fill(Qt::white);
@@ -569,7 +575,7 @@ void tst_BuiltInThemes::scrollerButtonsAsWideAsTheTrack()
     // The scroll area makes a scroller as wide as its bar mask and centres the
     // previous button in it; equal widths keep the scroller from drifting.
     for (const QString& folder : BuiltInThemes) {
-        QSvgRenderer svg(folder + "/scroller" + ThemeProvider::FILES_SUFFIX);
+        QSvgRenderer svg(themeFile(folder, "scroller"));
         const QRectF track = documentBounds(svg, "bar_mask");
         QCOMPARE(documentBounds(svg, "prev_default").width(), track.width());
         QCOMPARE(documentBounds(svg, "next_default").width(), track.width());
@@ -581,7 +587,7 @@ void tst_BuiltInThemes::sliderPathIsUntransformed()
 {
     // The thumb runs along the raw path and centres on the filled track.
     for (const QString& folder : BuiltInThemes) {
-        QSvgRenderer svg(folder + "/slider" + ThemeProvider::FILES_SUFFIX);
+        QSvgRenderer svg(themeFile(folder, "slider"));
         QVERIFY(svg.transformForElement("slider_path").isIdentity());
         const QRectF path = svg.boundsOnElement("slider_path");
         const QRectF filled = documentBounds(svg, "slider");
@@ -604,7 +610,7 @@ void tst_BuiltInThemes::labelTailsStayInsideThePlate()
     // A label measures its plate by the background alone; tails inside the
     // background's box keep every label centred in its placeholder.
     for (const QString& folder : BuiltInThemes) {
-        QSvgRenderer svg(folder + "/tooltip" + ThemeProvider::FILES_SUFFIX);
+        QSvgRenderer svg(themeFile(folder, "tooltip"));
         for (const QString& row : QStringList{"", "row_2_"}) {
             const QRectF plate = documentBounds(svg, row + "background");
             for (int n = 1; n <= 5; ++n) {
@@ -632,8 +638,8 @@ void tst_BuiltInThemes::dropDownBarFitsTheLabelRow()
 
     // The bar is placed in the label's second row at its drawn size.
     for (const QString& folder : BuiltInThemes) {
-        QSvgRenderer labelSvg(folder + "/" + label + ThemeProvider::FILES_SUFFIX);
-        QSvgRenderer barSvg(folder + "/" + dropDown + ThemeProvider::FILES_SUFFIX);
+        QSvgRenderer labelSvg(themeFile(folder, label));
+        QSvgRenderer barSvg(themeFile(folder, dropDown));
         const QRectF row = documentBounds(labelSvg, "row_2_text_placeholder");
         QCOMPARE(documentBounds(barSvg, "background_right").right(), row.width());
         QCOMPARE(documentBounds(barSvg, "background_left").height(), row.height());
@@ -660,7 +666,7 @@ void tst_BuiltInThemes::threeSliceBarsAbut()
     // A stretched bar draws each slice into its own column; slices that
     // overlapped or left a gap would show seams.
     for (const QString& folder : BuiltInThemes) {
-        QSvgRenderer svg(folder + "/" + renderer + ThemeProvider::FILES_SUFFIX);
+        QSvgRenderer svg(themeFile(folder, renderer));
         const QRectF left = documentBounds(svg, bar + "_left");
         const QRectF middle = documentBounds(svg, bar + "_middle");
         const QRectF right = documentBounds(svg, bar + "_right");
@@ -678,7 +684,7 @@ void tst_BuiltInThemes::carouselSegmentsSitOnTheAnimationPath()
     // Travelling icons run along the path from segment to segment and show
     // only inside the content area.
     for (const QString& folder : BuiltInThemes) {
-        QSvgRenderer svg(folder + "/navigation" + ThemeProvider::FILES_SUFFIX);
+        QSvgRenderer svg(themeFile(folder, "navigation"));
         QImage path(svg.defaultSize(), QImage::Format_ARGB32);
         path.fill(Qt::transparent);
         QPainter painter(&path);
@@ -728,8 +734,8 @@ void tst_BuiltInThemes::ringPlaceholdersAreConcentric()
     // A ring grows into its placeholder at its drawn size, round the control
     // it opens from.
     for (const QString& folder : BuiltInThemes) {
-        QSvgRenderer svg(folder + "/" + renderer + ThemeProvider::FILES_SUFFIX);
-        QSvgRenderer ringSvg(folder + "/" + ring + ThemeProvider::FILES_SUFFIX);
+        QSvgRenderer svg(themeFile(folder, renderer));
+        QSvgRenderer ringSvg(themeFile(folder, ring));
         const QRectF target = documentBounds(svg, placeholder);
         QCOMPARE(target.size(), QSizeF(ringSvg.defaultSize()));
         QCOMPARE(target.center(), documentBounds(svg, centreElement).center());
@@ -768,8 +774,8 @@ void tst_BuiltInThemes::openRingsLeaveRoomForTheLabels()
 
     // While a ring is open, labels, sliders and icons move to places outside it.
     for (const QString& folder : BuiltInThemes) {
-        QSvgRenderer svg(folder + "/" + renderer + ThemeProvider::FILES_SUFFIX);
-        const QSvgRenderer ringSvg(folder + "/" + ring + ThemeProvider::FILES_SUFFIX);
+        QSvgRenderer svg(themeFile(folder, renderer));
+        const QSvgRenderer ringSvg(themeFile(folder, ring));
         const qreal radius = ringSvg.defaultSize().width() / 2.0;
         const QPointF centre = documentBounds(svg, centreElement).center();
         for (const QString& placeholder : placeholders) {
@@ -785,8 +791,8 @@ void tst_BuiltInThemes::infoFaceFlipsOntoTheCarousel()
 {
     // Both faces of the main gadget share one size and one disc.
     for (const QString& folder : BuiltInThemes) {
-        QSvgRenderer navigation(folder + "/navigation" + ThemeProvider::FILES_SUFFIX);
-        QSvgRenderer info(folder + "/info" + ThemeProvider::FILES_SUFFIX);
+        QSvgRenderer navigation(themeFile(folder, "navigation"));
+        QSvgRenderer info(themeFile(folder, "info"));
         QCOMPARE(info.defaultSize(), navigation.defaultSize());
         QCOMPARE(documentBounds(info, "background"), documentBounds(navigation, "background"));
         QVERIFY(documentBounds(info, "background").contains(documentBounds(info, "configure_default")));
@@ -797,7 +803,7 @@ void tst_BuiltInThemes::solidBackgroundIsOpaque()
 {
     // Drawn whole behind the gadget where the window cannot be transparent.
     for (const QString& folder : BuiltInThemes) {
-        QSvgRenderer svg(folder + "/non_transparent_background" + ThemeProvider::FILES_SUFFIX);
+        QSvgRenderer svg(themeFile(folder, "non_transparent_background"));
         QVERIFY(svg.isValid());
         QImage image(QSize(64, 48), QImage::Format_ARGB32);
         image.fill(Qt::transparent);
