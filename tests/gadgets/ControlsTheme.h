@@ -5,8 +5,6 @@
 #include "theme/RendererContainer.h"
 #include "theme/ThemeProvider.h"
 
-#include <QGraphicsSceneHoverEvent>
-#include <QGraphicsSceneMouseEvent>
 #include <QImage>
 #include <QPainter>
 #include <QStyleOptionGraphicsItem>
@@ -23,24 +21,6 @@ inline void activate()
 inline Corvane::Gadgets::Utilities::RendererContainer* renderer(const QString& name)
 {
     return Corvane::Gadgets::ThemeProvider::getRendererFor(name);
-}
-
-// A press, click or release at a scene position, not yet accepted.
-inline QGraphicsSceneMouseEvent* mouseEvent(QEvent::Type type, const QPointF& scenePos)
-{
-    auto* event = new QGraphicsSceneMouseEvent(type);
-    event->setScenePos(scenePos);
-    event->setButton(Qt::LeftButton);
-    event->setButtons(Qt::LeftButton);
-    event->setAccepted(false);
-    return event;
-}
-
-inline QGraphicsSceneHoverEvent* hoverEvent(QEvent::Type type, const QPointF& scenePos)
-{
-    auto* event = new QGraphicsSceneHoverEvent(type);
-    event->setScenePos(scenePos);
-    return event;
 }
 
 // Paints item (and nothing else) at its own item coordinates into an image of size.

@@ -105,8 +105,7 @@ private slots:
     {
         auto area = areaWithContent(QSizeF(300, 300));
         Gestures::EventConsumer consumer;
-        std::unique_ptr<QGraphicsSceneMouseEvent> onScroller(
-            ControlsTheme::mouseEvent(QEvent::GraphicsSceneMousePress, QPointF(92, 40)));
+        const auto onScroller = SceneTestHelpers::mouseEvent(QEvent::GraphicsSceneMousePress, QPointF(92, 40));
         area->handleMousePress(onScroller.get(), consumer);
         QCOMPARE(consumer.consumer(), area->verticalScroller());
         QVERIFY(area->verticalScroller()->value() > 0);

@@ -87,22 +87,19 @@ private slots:
     {
         auto scroller = verticalScroller(QRectF(0, 0, 16, 200));
         Gestures::EventConsumer consumer;
-        std::unique_ptr<QGraphicsSceneMouseEvent> press(
-            ControlsTheme::mouseEvent(QEvent::GraphicsSceneMousePress, QPointF(8, 150)));
+        const auto press = SceneTestHelpers::mouseEvent(QEvent::GraphicsSceneMousePress, QPointF(8, 150));
         scroller->handleMousePress(press.get(), consumer);
         QCOMPARE(consumer.consumer(), scroller.get());
         QVERIFY(std::abs(thumbCentre(*scroller).y() - 150) <= 1.5);
 
         const qreal value = scroller->value();
         Gestures::EventConsumer thumbConsumer;
-        std::unique_ptr<QGraphicsSceneMouseEvent> onThumb(
-            ControlsTheme::mouseEvent(QEvent::GraphicsSceneMousePress, thumbCentre(*scroller)));
+        const auto onThumb = SceneTestHelpers::mouseEvent(QEvent::GraphicsSceneMousePress, thumbCentre(*scroller));
         scroller->handleMousePress(onThumb.get(), thumbConsumer);
         QCOMPARE(thumbConsumer.consumer(), scroller->thumb());
         QCOMPARE(scroller->value(), value);
 
-        std::unique_ptr<QGraphicsSceneMouseEvent> move(
-            ControlsTheme::mouseEvent(QEvent::GraphicsSceneMouseMove, QPointF(8, 60)));
+        const auto move = SceneTestHelpers::mouseEvent(QEvent::GraphicsSceneMouseMove, QPointF(8, 60));
         scroller->handleMousePressAndMove(onThumb->scenePos(), move.get(), thumbConsumer.consumer());
         QVERIFY(std::abs(thumbCentre(*scroller).y() - 60) <= 1.5);
     }
@@ -124,8 +121,7 @@ private slots:
         auto scroller = verticalScroller(QRectF(0, 0, 16, 200));
         scroller->setValue(50);
         Gestures::EventConsumer consumer;
-        std::unique_ptr<QGraphicsSceneMouseEvent> press(
-            ControlsTheme::mouseEvent(QEvent::GraphicsSceneMousePress, QPointF(8, y)));
+        const auto press = SceneTestHelpers::mouseEvent(QEvent::GraphicsSceneMousePress, QPointF(8, y));
         scroller->handleMousePress(press.get(), consumer);
         QCOMPARE(consumer.consumer(), scroller.get());
         QCOMPARE(scroller->value(), value);

@@ -78,8 +78,7 @@ private slots:
         const int width = QFontMetrics(labelFont()).boundingRect(QRect(), Qt::TextSingleLine | Qt::AlignLeft, text).width();
         QCOMPARE(tag->composedPixmap().width(), (scrolls ? maximumWidth : width) + 16);
 
-        std::unique_ptr<QGraphicsSceneHoverEvent> enter(
-            ControlsTheme::hoverEvent(QEvent::GraphicsSceneHoverEnter, QPointF()));
+        const auto enter = SceneTestHelpers::hoverEvent(QEvent::GraphicsSceneHoverEnter, QPointF());
         enter->setPos(tag->boundingRect().center());
         tag->handleHoverEnterEvent(enter.get());
         QCOMPARE(tag->isScrolling(), scrolls);

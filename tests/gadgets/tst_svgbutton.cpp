@@ -14,8 +14,7 @@ namespace {
 
 std::unique_ptr<QGraphicsSceneMouseEvent> press(const QPointF& scenePos)
 {
-    return std::unique_ptr<QGraphicsSceneMouseEvent>(
-        ControlsTheme::mouseEvent(QEvent::GraphicsSceneMousePress, scenePos));
+    return SceneTestHelpers::mouseEvent(QEvent::GraphicsSceneMousePress, scenePos);
 }
 
 QRgb centrePixel(SvgButton& button)
@@ -98,13 +97,11 @@ private slots:
     void hoverFollowsTheMask()
     {
         SvgButton button(ControlsTheme::renderer("button"), "ok", nullptr);
-        std::unique_ptr<QGraphicsSceneHoverEvent> enter(
-            ControlsTheme::hoverEvent(QEvent::GraphicsSceneHoverEnter, QPointF(50, 25)));
+        const auto enter = SceneTestHelpers::hoverEvent(QEvent::GraphicsSceneHoverEnter, QPointF(50, 25));
         button.handleHoverEnterEvent(enter.get());
         QCOMPARE(button.state(), SvgButton::Hover);
         QVERIFY(!enter->isAccepted());
-        std::unique_ptr<QGraphicsSceneHoverEvent> move(
-            ControlsTheme::hoverEvent(QEvent::GraphicsSceneHoverMove, QPointF(12, 12)));
+        const auto move = SceneTestHelpers::hoverEvent(QEvent::GraphicsSceneHoverMove, QPointF(12, 12));
         button.handleHoverMoveEvent(move.get());
         QCOMPARE(button.state(), SvgButton::Normal);
     }

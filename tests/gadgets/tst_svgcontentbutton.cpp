@@ -215,8 +215,7 @@ private slots:
         QVERIFY(!button->hitTest(PLACEHOLDER.topLeft() + QPointF(1, 1)));
 
         Gestures::EventConsumer consumer;
-        std::unique_ptr<QGraphicsSceneMouseEvent> press(
-            ControlsTheme::mouseEvent(QEvent::GraphicsSceneMousePress, PLACEHOLDER.center()));
+        const auto press = SceneTestHelpers::mouseEvent(QEvent::GraphicsSceneMousePress, PLACEHOLDER.center());
         owner.handleMousePress(press.get(), consumer);
         QVERIFY(press->isAccepted());
     }

@@ -9,8 +9,6 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include <memory>
-
 using namespace Corvane::Gadgets;
 
 namespace {
@@ -92,15 +90,13 @@ private slots:
         composite.addToChildren(lower);
         composite.addToChildren(upper);
 
-        std::unique_ptr<QGraphicsSceneMouseEvent> click(
-            ControlsTheme::mouseEvent(QEvent::GraphicsSceneMouseRelease, QPointF(10, 10)));
+        const auto click = SceneTestHelpers::mouseEvent(QEvent::GraphicsSceneMouseRelease, QPointF(10, 10));
         composite.handleMouseClick(click.get());
         QCOMPARE(upper->clicks, 1);
         QCOMPARE(lower->clicks, 0);
 
         Gestures::EventConsumer consumer;
-        std::unique_ptr<QGraphicsSceneMouseEvent> press(
-            ControlsTheme::mouseEvent(QEvent::GraphicsSceneMousePress, QPointF(10, 10)));
+        const auto press = SceneTestHelpers::mouseEvent(QEvent::GraphicsSceneMousePress, QPointF(10, 10));
         composite.handleMousePress(press.get(), consumer);
         QCOMPARE(upper->presses, 1);
         QCOMPARE(lower->presses, 0);
@@ -118,8 +114,7 @@ private slots:
         auto* upper = new RecordingControl(false);
         composite.addToChildren(lower);
         composite.addToChildren(upper);
-        std::unique_ptr<QGraphicsSceneMouseEvent> click(
-            ControlsTheme::mouseEvent(QEvent::GraphicsSceneMouseRelease, QPointF(10, 10)));
+        const auto click = SceneTestHelpers::mouseEvent(QEvent::GraphicsSceneMouseRelease, QPointF(10, 10));
         composite.handleMouseClick(click.get());
         QCOMPARE(upper->clicks, 1);
         QCOMPARE(lower->clicks, 1);
@@ -132,18 +127,15 @@ private slots:
         auto* unlisted = new RecordingControl(true);
         unlisted->setParentItem(&composite);
 
-        std::unique_ptr<QGraphicsSceneMouseEvent> click(
-            ControlsTheme::mouseEvent(QEvent::GraphicsSceneMouseRelease, QPointF(10, 10)));
+        const auto click = SceneTestHelpers::mouseEvent(QEvent::GraphicsSceneMouseRelease, QPointF(10, 10));
         composite.handleMouseClick(click.get());
         Gestures::EventConsumer consumer;
-        std::unique_ptr<QGraphicsSceneMouseEvent> press(
-            ControlsTheme::mouseEvent(QEvent::GraphicsSceneMousePress, QPointF(10, 10)));
+        const auto press = SceneTestHelpers::mouseEvent(QEvent::GraphicsSceneMousePress, QPointF(10, 10));
         composite.handleMousePress(press.get(), consumer);
         composite.handleMouseRelease(click.get(), consumer.consumer());
         QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier);
         composite.handleKeyPress(&key);
-        std::unique_ptr<QGraphicsSceneHoverEvent> hover(
-            ControlsTheme::hoverEvent(QEvent::GraphicsSceneHoverEnter, QPointF(10, 10)));
+        const auto hover = SceneTestHelpers::hoverEvent(QEvent::GraphicsSceneHoverEnter, QPointF(10, 10));
         composite.handleHoverEnterEvent(hover.get());
         composite.setCustomScale(2.0);
         composite.setElementsSuffix("big");
@@ -195,12 +187,10 @@ private slots:
         QSignalSpy clicks(&composite, &SvgControlObject::elementClick);
 
         Gestures::EventConsumer consumer;
-        std::unique_ptr<QGraphicsSceneMouseEvent> press(
-            ControlsTheme::mouseEvent(QEvent::GraphicsSceneMousePress, QPointF(50, 25)));
+        const auto press = SceneTestHelpers::mouseEvent(QEvent::GraphicsSceneMousePress, QPointF(50, 25));
         composite.handleMousePress(press.get(), consumer);
         composite.handleMouseRelease(press.get(), consumer.consumer());
-        std::unique_ptr<QGraphicsSceneMouseEvent> click(
-            ControlsTheme::mouseEvent(QEvent::GraphicsSceneMouseRelease, QPointF(50, 25)));
+        const auto click = SceneTestHelpers::mouseEvent(QEvent::GraphicsSceneMouseRelease, QPointF(50, 25));
         composite.handleMouseClick(click.get());
 
         QCOMPARE(presses.count(), 1);

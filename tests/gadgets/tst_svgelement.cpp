@@ -7,8 +7,6 @@
 
 #include <QTest>
 
-#include <memory>
-
 using namespace Corvane::Gadgets;
 
 class tst_SvgElement : public QObject
@@ -93,7 +91,7 @@ private slots:
         SvgElement element(ControlsTheme::renderer("button"), "ok_default", nullptr);
         element.setAcceptsMouse(acceptsMouse);
         Gestures::EventConsumer consumer;
-        std::unique_ptr<QGraphicsSceneMouseEvent> press(ControlsTheme::mouseEvent(QEvent::GraphicsSceneMousePress, scenePos));
+        const auto press = SceneTestHelpers::mouseEvent(QEvent::GraphicsSceneMousePress, scenePos);
         element.handleMousePress(press.get(), consumer);
         QCOMPARE(press->isAccepted(), accepted);
         QCOMPARE(consumer.consumer() == &element, accepted);

@@ -10,8 +10,6 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include <memory>
-
 using namespace Corvane::Gadgets;
 
 namespace {
@@ -26,19 +24,14 @@ SvgControlObject* contentOf(const QSizeF& size)
     return content;
 }
 
-std::unique_ptr<QGraphicsSceneMouseEvent> sceneEvent(QEvent::Type type, const QPointF& scenePos)
-{
-    return std::unique_ptr<QGraphicsSceneMouseEvent>(ControlsTheme::mouseEvent(type, scenePos));
-}
-
 // Presses at from, then drags to each of the points; returns the consumer.
 SvgControl* drag(SvgWindowFrame& frame, const QPointF& from, const QList<QPointF>& points)
 {
     Gestures::EventConsumer consumer;
-    auto press = sceneEvent(QEvent::GraphicsSceneMousePress, from);
+    auto press = SceneTestHelpers::mouseEvent(QEvent::GraphicsSceneMousePress, from);
     frame.handleMousePress(press.get(), consumer);
     for (const QPointF& point : points) {
-        auto move = sceneEvent(QEvent::GraphicsSceneMouseMove, point);
+        auto move = SceneTestHelpers::mouseEvent(QEvent::GraphicsSceneMouseMove, point);
         frame.handleMousePressAndMove(from, move.get(), consumer.consumer());
     }
     return consumer.consumer();
@@ -120,7 +113,7 @@ private slots:
         SvgControl* consumer = drag(frame, HANDLE, {to});
         QCOMPARE(consumer, frame.resizeHandle());
         QCOMPARE(frame.scale(), scale);
-        auto release = sceneEvent(QEvent::GraphicsSceneMouseRelease, to);
+        auto release = SceneTestHelpers::mouseEvent(QEvent::GraphicsSceneMouseRelease, to);
         frame.handleMouseRelease(release.get(), consumer);
         QCOMPARE(finished.count(), 1);
     }
@@ -170,7 +163,7 @@ private slots:
         SvgControl* consumer = drag(*frame, start, {start + QPointF(5, 5), start + QPointF(40, 25)});
         QCOMPARE(consumer, frame->titleBar());
         QCOMPARE(frame->pos(), QPointF(60, 55));
-        auto release = sceneEvent(QEvent::GraphicsSceneMouseRelease, start);
+        auto release = SceneTestHelpers::mouseEvent(QEvent::GraphicsSceneMouseRelease, start);
         frame->handleMouseRelease(release.get(), consumer);
         QCOMPARE(finished.count(), 0);
     }
@@ -179,7 +172,7 @@ private slots:
     {
         SvgWindowFrame frame(contentOf(QSizeF(300, 200)), ControlsTheme::renderer("window_frame"), nullptr);
         QSignalSpy closes(&frame, &SvgWindowFrame::closeClicked);
-        auto click = sceneEvent(QEvent::GraphicsSceneMouseRelease, QPointF(294, 10));
+        auto click = SceneTestHelpers::mouseEvent(QEvent::GraphicsSceneMouseRelease, QPointF(294, 10));
         frame.handleMouseClick(click.get());
         QCOMPARE(closes.count(), 1);
     }
