@@ -9,6 +9,32 @@
 
 using namespace Corvane::Gadgets;
 
+namespace {
+
+// The smallest rectangle holding every mostly opaque pixel of image.
+QRect opaqueRect(const QImage& image)
+{
+    QRect opaque;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(image.pixel(x, y)) > 128)
+                opaque |= QRect(x, y, 1, 1);
+        }
+    }
+    return opaque;
+}
+
+// A document of 60 x 40 with a 10 x 10 "square" at (x, 10).
+QByteArray squareAt(int x)
+{
+    return QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"60\" height=\"40\">"
+                          "<rect id=\"square\" x=\"%1\" y=\"10\" width=\"10\" height=\"10\"/></svg>")
+        .arg(x)
+        .toUtf8();
+}
+
+} // namespace
+
 class tst_SvgElement : public QObject
 {
     Q_OBJECT
@@ -54,15 +80,21 @@ private slots:
         SvgElement element(ControlsTheme::renderer("button"), "close_default", nullptr);
         element.setStretch(stretch);
         element.setBounds(bounds);
-        const QImage image = ControlsTheme::paintItem(&element, QSize(60, 40));
-        QRect opaque;
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x) {
-                if (qAlpha(image.pixel(x, y)) > 128)
-                    opaque |= QRect(x, y, 1, 1);
-            }
-        }
-        QCOMPARE(opaque, painted);
+        QCOMPARE(opaqueRect(ControlsTheme::paintItem(&element, QSize(60, 40))), painted);
+    }
+
+    void placementFollowsASwappedRenderer()
+    {
+        // A theme switch swaps the renderer inside the container; the element
+        // is placed by the new document even before its cached data is updated.
+        QSvgRenderer first(squareAt(10));
+        QSvgRenderer second(squareAt(30));
+        Utilities::RendererContainer container(&first, "square");
+        SvgElement element(&container, "square", nullptr);
+        element.setBounds(QRectF(0, 0, 60, 40));
+        QCOMPARE(opaqueRect(ControlsTheme::paintItem(&element, QSize(60, 40))), QRect(10, 10, 10, 10));
+        container.setRenderer(&second);
+        QCOMPARE(opaqueRect(ControlsTheme::paintItem(&element, QSize(60, 40))), QRect(30, 10, 10, 10));
     }
 
     void missingElementHasNoBounds()
