@@ -153,7 +153,6 @@ void CommandControl::setActiveButtons(const QList<ButtonData>& buttons, bool use
                                       const QPointF& startPoint)
 {
     m_useEvenSegments = useEvenSegments;
-    m_activeButtonsCount = buttons.size();
     m_buttons = buttons;
     m_buttonIds.clear();
     resetSegments();
