@@ -98,7 +98,7 @@ public:
 private:
     void createElements();
     void addSegment(int number, bool even);
-    void setSegmentBounds(const QString& idPattern, int number, SvgContentButton* segment);
+    void placeSegmentContent(SvgContentButton* segment);
     int getClosestStartIndex(const QList<SvgContentButton*>& segments, int count, const QPointF& point) const;
     bool fillsBackwards(const QList<SvgContentButton*>& segments, int start, int count) const;
     void resetSegments();
