@@ -92,11 +92,13 @@ protected:
     void readThemeSettings(bool force) override;
 
 private:
+    enum class PanelSide { Below, Above };
+
     void openPanel();
     void closePanel();
     qreal panelHeight(int rows) const;
-    bool placePanelBelow(int rows, const QRectF& screen);
-    bool placePanelAbove(int rows, const QRectF& screen);
+    bool placePanel(int rows, const QRectF& screen, PanelSide side);
+    bool placePanelShrinking(int rows, const QRectF& screen, PanelSide side);
 
     SvgElement* m_left;
     SvgElement* m_middle;
