@@ -260,10 +260,6 @@ void SvgDropDown::updateElementsBounds()
         each->setButtonBounds(QRectF(button.topLeft(), buttonSize));
 }
 
-void SvgDropDown::onItemClick(int, const Models::DropDownItemModel*)
-{
-}
-
 void SvgDropDown::onItemIconClick(int itemIndex, const Models::DropDownItemModel* model)
 {
     emit itemIconClick(itemIndex, model);

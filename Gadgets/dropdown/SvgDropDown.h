@@ -70,7 +70,6 @@ public:
     void updateDropDownPanelBounds();
     void updateElementsBounds();
 
-    void onItemClick(int itemIndex, const Models::DropDownItemModel* model);
     void onItemIconClick(int itemIndex, const Models::DropDownItemModel* model);
     void onItemTextChanged(int itemIndex, const Models::DropDownItemModel* model, const QString& text);
 
