@@ -404,7 +404,6 @@ void Label::setupText()
 {
     const QFontMetricsF metrics(m_effectiveFont);
     const QRectF bounds = metrics.boundingRect(m_textBox, TEXT_FLAGS, m_text);
-    m_textPosition = m_textBox.topLeft();
     m_scrollNeeded = bounds.width() > m_textBox.width();
     setTextAlignment(m_textAlignment);
     if (m_scrollNeeded) {
@@ -609,7 +608,7 @@ void Label::setTextEditorContentsMargins(const QMargins& margins)
 
 bool Label::ptIsInTextBounds(const QPointF& scenePos) const
 {
-    return QRectF(m_textPosition, m_textBox.size()).contains(mapFromScene(scenePos));
+    return m_textBox.contains(mapFromScene(scenePos));
 }
 
 std::unique_ptr<QMouseEvent> Label::translateGraphicsMouseEvent(const QGraphicsSceneMouseEvent* event) const

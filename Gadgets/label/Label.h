@@ -214,7 +214,6 @@ private:
     QRectF m_textPlaceholderBounds;
     QRectF m_fullTextPlaceholderBounds;
     QRectF m_textBox;
-    QPointF m_textPosition;
     int m_scrollDuration = 0;
     QString m_text;
     QString m_shownText;
