@@ -83,8 +83,7 @@ bool CommandControl::hasMask(const QString& segmentId) const
 
 void CommandControl::addSegment(int number, bool even)
 {
-    const QString& pattern = even ? EVEN_ID : ODD_ID;
-    QString segmentId = pattern.arg(number);
+    QString segmentId = (even ? EVEN_ID : ODD_ID).arg(number);
     QString indicatorId = (even ? EVEN_EXPAND_INDICATOR_ID : ODD_EXPAND_INDICATOR_ID).arg(number);
     if (!hasMask(segmentId)) {
         segmentId = SEGMENT_ID.arg(number);
@@ -94,7 +93,7 @@ void CommandControl::addSegment(int number, bool even)
         return;
 
     auto* segment = new SvgContentButton(rendererContainer(), segmentId, this);
-    setSegmentBounds(pattern, number, segment);
+    placeSegmentContent(segment);
     segment->setFlag(ItemStacksBehindParent, true);
     segment->setControlId(SEGMENT_CONTROL_ID_PREFIX + segmentId);
     segment->setIconOpacity(1.0, 1.0, 1.0);
@@ -110,12 +109,10 @@ void CommandControl::addSegment(int number, bool even)
     addToChildrensList(indicator);
 }
 
-void CommandControl::setSegmentBounds(const QString& idPattern, int number, SvgContentButton* segment)
+// The icon box is the placeholder of the very segment the button draws.
+void CommandControl::placeSegmentContent(SvgContentButton* segment)
 {
-    QString id = idPattern.arg(number);
-    if (!hasMask(id))
-        id = SEGMENT_ID.arg(number);
-    segment->setContentBounds(boundsOnElement(id + PLACEHOLDER_SUFFIX));
+    segment->setContentBounds(boundsOnElement(segment->baseId() + PLACEHOLDER_SUFFIX));
 }
 
 void CommandControl::setBounds(const QRectF& bounds)
@@ -128,10 +125,8 @@ void CommandControl::updateCachedData()
 {
     SvgControlObject::updateCachedData();
     setBounds(m_background->scaledBounds());
-    for (int k = 0; k < m_oddSegments.size(); ++k)
-        setSegmentBounds(ODD_ID, k + 1, m_oddSegments.at(k));
-    for (int k = 0; k < m_evenSegments.size(); ++k)
-        setSegmentBounds(EVEN_ID, k + 1, m_evenSegments.at(k));
+    for (SvgContentButton* segment : m_oddSegments + m_evenSegments)
+        placeSegmentContent(segment);
 }
 
 const QList<SvgContentButton*>& CommandControl::segmentsInUse() const
@@ -153,7 +148,6 @@ void CommandControl::setActiveButtons(const QList<ButtonData>& buttons, bool use
                                       const QPointF& startPoint)
 {
     m_useEvenSegments = useEvenSegments;
-    m_activeButtonsCount = buttons.size();
     m_buttons = buttons;
     m_buttonIds.clear();
     resetSegments();

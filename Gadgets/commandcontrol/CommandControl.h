@@ -72,7 +72,7 @@ public:
     // filled from its top end, so the first command is always the upper one.
     void setAutoArrangeButtons(bool autoArrange) { m_autoArrange = autoArrange; }
     bool autoArrangeButtons() const { return m_autoArrange; }
-    int activeButtonsCount() const { return m_activeButtonsCount; }
+    int activeButtonsCount() const { return int(m_buttons.size()); }
 
     bool usesEvenSegments() const { return m_useEvenSegments; }
     int selectedIndex() const { return m_selectedIndex; }
@@ -98,7 +98,7 @@ public:
 private:
     void createElements();
     void addSegment(int number, bool even);
-    void setSegmentBounds(const QString& idPattern, int number, SvgContentButton* segment);
+    void placeSegmentContent(SvgContentButton* segment);
     int getClosestStartIndex(const QList<SvgContentButton*>& segments, int count, const QPointF& point) const;
     bool fillsBackwards(const QList<SvgContentButton*>& segments, int start, int count) const;
     void resetSegments();
@@ -119,7 +119,6 @@ private:
     QHash<int, QString> m_buttonIds;
     QList<ButtonData> m_buttons;
     QPointF m_position;
-    int m_activeButtonsCount = 0;
     bool m_useEvenSegments = true;
     bool m_autoArrange = false;
     int m_selectedIndex = -1;

@@ -1,5 +1,6 @@
 #include "dialogs/SkinPreview.h"
 
+#include "controls/SvgControl.h"
 #include "theme/ThemeProvider.h"
 #include "theme/ThemeResourceValidator.h"
 #include "theme/ThemeSettings.h"
@@ -41,11 +42,6 @@ const QString SkinPreview::SYSTEM_ELEMENT_PLACEHOLDER_NAME = QStringLiteral("seg
 namespace {
 
 constexpr int REFLECTION_GAP = 5;
-
-QRectF documentBounds(QSvgRenderer* renderer, const QString& elementId)
-{
-    return renderer->transformForElement(elementId).mapRect(renderer->boundsOnElement(elementId));
-}
 
 bool isLoadableFile(const QString& path)
 {
@@ -150,7 +146,7 @@ void SkinPreview::addSkin(const QString& name, const QString& folderName, QSvgRe
     for (const QString& id : SKIN_SVG_ELEMENTS_IDS) {
         if (!renderer->elementExists(id))
             continue;
-        const QRectF bounds = documentBounds(renderer, id);
+        const QRectF bounds = SvgControl::boundsOnElement(id, renderer);
         elements.append({id, bounds});
         total = total.united(bounds);
     }
@@ -185,8 +181,8 @@ void SkinPreview::addSkin(const QString& name, const QString& folderName, QSvgRe
             if (!system || !system->isValid() || !system->elementExists(SYSTEM_ELEMENT_NAME)
                 || !renderer->elementExists(placeholderId))
                 continue;
-            const QRectF placeholder = documentBounds(renderer, placeholderId);
-            const QRectF icon = documentBounds(system, SYSTEM_ELEMENT_NAME);
+            const QRectF placeholder = SvgControl::boundsOnElement(placeholderId, renderer);
+            const QRectF icon = SvgControl::boundsOnElement(SYSTEM_ELEMENT_NAME, system);
             const QRectF centred(placeholder.x() + (placeholder.width() - icon.width()) / 2,
                                  placeholder.y() + (placeholder.height() - icon.height()) / 2, icon.width(),
                                  icon.height());

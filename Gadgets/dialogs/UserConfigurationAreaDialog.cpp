@@ -45,6 +45,16 @@ QString text(const char* source)
     return QCoreApplication::translate("UserConfigurationAreaDialog", source);
 }
 
+// A choice of time-outs in seconds, a negative one shown as "Never".
+ComboBox* secondsChoice(const QString& objectName, const QList<int>& choices, QWidget* parent)
+{
+    auto* choice = new ComboBox(parent);
+    choice->setObjectName(objectName);
+    for (int seconds : choices)
+        choice->addItem(seconds < 0 ? QStringLiteral("Never") : QString::number(seconds), seconds);
+    return choice;
+}
+
 QLabel* caption(const QString& objectName, QWidget* parent)
 {
     auto* label = new QLabel(parent);
@@ -88,14 +98,8 @@ void UserConfigurationAreaDialog::initializeComponents()
     m_dimensionSlider->setObjectName(QStringLiteral("sliderDimension"));
     m_transparencySlider = new SliderControl(content);
     m_transparencySlider->setObjectName(QStringLiteral("sliderTransparency"));
-    m_hideLabelsChoice = new ComboBox(content);
-    m_hideLabelsChoice->setObjectName(QStringLiteral("hideLabelsChoice"));
-    for (int seconds : HIDE_LABELS_SECONDS)
-        m_hideLabelsChoice->addItem(seconds < 0 ? QStringLiteral("Never") : QString::number(seconds), seconds);
-    m_goHomepageChoice = new ComboBox(content);
-    m_goHomepageChoice->setObjectName(QStringLiteral("goHomepageChoice"));
-    for (int seconds : GO_HOMEPAGE_SECONDS)
-        m_goHomepageChoice->addItem(seconds < 0 ? QStringLiteral("Never") : QString::number(seconds), seconds);
+    m_hideLabelsChoice = secondsChoice(QStringLiteral("hideLabelsChoice"), HIDE_LABELS_SECONDS, content);
+    m_goHomepageChoice = secondsChoice(QStringLiteral("goHomepageChoice"), GO_HOMEPAGE_SECONDS, content);
     m_temperatureUnitChoice = new TemperatureUnitComboBox(content);
     m_temperatureUnitChoice->setObjectName(QStringLiteral("temperatureUnitChoice"));
     m_launchAtStartupChoice = new BoolComboBox(content);

@@ -207,26 +207,28 @@ qreal SvgDropDown::panelHeight(int rows) const
     return m_panel->itemHeight() * rows + 2 * SvgDropDownPanel::ITEM_PADDING;
 }
 
-bool SvgDropDown::placePanelBelow(int rows, const QRectF& screen)
+bool SvgDropDown::placePanel(int rows, const QRectF& screen, PanelSide side)
 {
     const QRectF left = m_left->scaledBounds();
     const qreal height = panelHeight(rows);
-    const QPoint end = mapSceneToGlobal(mapToScene(QPointF(left.x(), left.bottom() + height)));
-    if (end.y() > screen.y() + screen.height())
+    const qreal top = side == PanelSide::Below ? left.bottom() : left.y() - height;
+    const qreal farEdge = side == PanelSide::Below ? top + height : top;
+    const int end = mapSceneToGlobal(mapToScene(QPointF(left.x(), farEdge))).y();
+    if (side == PanelSide::Below ? end > screen.y() + screen.height() : end < screen.y())
         return false;
-    m_panel->setBounds(QRectF(0.0, left.bottom(), boundingRect().width(), height));
+    m_panel->setBounds(QRectF(0.0, top, boundingRect().width(), height));
     return true;
 }
 
-bool SvgDropDown::placePanelAbove(int rows, const QRectF& screen)
+// Tries rows, then one row fewer at a time down to MIN_VISIBLE_ROWS.
+bool SvgDropDown::placePanelShrinking(int rows, const QRectF& screen, PanelSide side)
 {
-    const QRectF left = m_left->scaledBounds();
-    const qreal height = panelHeight(rows);
-    const QPoint end = mapSceneToGlobal(mapToScene(QPointF(left.x(), left.y() - height)));
-    if (end.y() < screen.y())
-        return false;
-    m_panel->setBounds(QRectF(0.0, left.y() - height, boundingRect().width(), height));
-    return true;
+    for (int n = rows;; --n) {
+        if (placePanel(n, screen, side))
+            return true;
+        if (n <= MIN_VISIBLE_ROWS)
+            return false;
+    }
 }
 
 void SvgDropDown::updateDropDownPanelBounds()
@@ -234,19 +236,8 @@ void SvgDropDown::updateDropDownPanelBounds()
     if (scene()) {
         const QRectF screen = currentScreenGeometry();
         const int rows = std::min(m_panel->liveItemCount(), MAX_VISIBLE_ROWS);
-        // Shrink down to MIN_VISIBLE_ROWS below before trying above.
-        for (int n = rows;; --n) {
-            if (placePanelBelow(n, screen))
-                return;
-            if (n <= MIN_VISIBLE_ROWS)
-                break;
-        }
-        for (int n = rows;; --n) {
-            if (placePanelAbove(n, screen))
-                return;
-            if (n <= MIN_VISIBLE_ROWS)
-                break;
-        }
+        if (placePanelShrinking(rows, screen, PanelSide::Below) || placePanelShrinking(rows, screen, PanelSide::Above))
+            return;
     }
     m_panel->setBounds(QRectF(0.0, m_left->scaledBounds().bottom(), boundingRect().width(), FALLBACK_PANEL_HEIGHT));
 }
@@ -267,10 +258,6 @@ void SvgDropDown::updateElementsBounds()
     const QSizeF buttonSize = m_expand->totalBounds().size();
     for (SvgButton* each : {m_expand, m_collapse})
         each->setButtonBounds(QRectF(button.topLeft(), buttonSize));
-}
-
-void SvgDropDown::onItemClick(int, const Models::DropDownItemModel*)
-{
 }
 
 void SvgDropDown::onItemIconClick(int itemIndex, const Models::DropDownItemModel* model)

@@ -70,7 +70,6 @@ public:
     void updateDropDownPanelBounds();
     void updateElementsBounds();
 
-    void onItemClick(int itemIndex, const Models::DropDownItemModel* model);
     void onItemIconClick(int itemIndex, const Models::DropDownItemModel* model);
     void onItemTextChanged(int itemIndex, const Models::DropDownItemModel* model, const QString& text);
 
@@ -92,11 +91,13 @@ protected:
     void readThemeSettings(bool force) override;
 
 private:
+    enum class PanelSide { Below, Above };
+
     void openPanel();
     void closePanel();
     qreal panelHeight(int rows) const;
-    bool placePanelBelow(int rows, const QRectF& screen);
-    bool placePanelAbove(int rows, const QRectF& screen);
+    bool placePanel(int rows, const QRectF& screen, PanelSide side);
+    bool placePanelShrinking(int rows, const QRectF& screen, PanelSide side);
 
     SvgElement* m_left;
     SvgElement* m_middle;

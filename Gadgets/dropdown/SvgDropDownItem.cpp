@@ -164,8 +164,6 @@ void SvgDropDownItem::mouseClickEvent(QGraphicsSceneMouseEvent* event)
         event->ignore();
         return;
     }
-    if (!m_iconButton->hitTest(event->scenePos()) && m_panel)
-        m_panel->onItemClick(this);
     SvgControlObject::mouseClickEvent(event);
 }
 

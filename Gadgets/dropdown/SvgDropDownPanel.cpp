@@ -131,11 +131,6 @@ void SvgDropDownPanel::endEdit()
     }
 }
 
-void SvgDropDownPanel::onItemClick(SvgDropDownItem* item)
-{
-    m_owner->onItemClick(int(m_items.indexOf(item)), item->model());
-}
-
 void SvgDropDownPanel::onItemIconClick(SvgDropDownItem* item)
 {
     m_owner->onItemIconClick(int(m_items.indexOf(item)), item->model());

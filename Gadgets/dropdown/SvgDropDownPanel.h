@@ -43,7 +43,6 @@ public:
     ScrollArea* scrollArea() const { return m_scrollArea; }
     QGradientStops backgroundStops() const { return m_backgroundStops; }
 
-    void onItemClick(SvgDropDownItem* item);
     void onItemIconClick(SvgDropDownItem* item);
     void onItemTextChanged(SvgDropDownItem* item, const QString& text);
     void onItemModelDestroyed();

@@ -116,11 +116,17 @@ void Label::RowGraphicsProvider::setRowCount(int count)
     }
 }
 
+QList<SvgElement*> Label::RowGraphicsProvider::elements() const
+{
+    QList<SvgElement*> all;
+    for (const RowGraphics& row : m_rows)
+        all << row.background() << row.tail() << row.backgroundEdit() << row.tailEdit();
+    return all;
+}
+
 Label::Label(Utilities::RendererContainer* renderer, Utilities::RendererContainer* dropDownRenderer,
              Utilities::RendererContainer* dropDownItemRenderer, SvgControlObject* parent, int tailNumber)
     : SvgControlObject(renderer, parent)
-    , m_backgroundId(BACKGROUND)
-    , m_tailId(TAIL_ID.arg(tailNumber))
     , m_font(ThemeProvider::getFontName(), DEFAULT_FONT_POINT_SIZE)
     , m_scrollAnimation(new QPropertyAnimation(this, "textPositionPercentage", this))
 {
@@ -177,17 +183,17 @@ Label::~Label()
 
 void Label::createElements(int tailNumber)
 {
-    m_background = initElement(BACKGROUND);
-    m_backgroundEdit = initElement(BACKGROUND_EDIT);
-    m_tail = initElement(m_tailId);
-    m_tailEdit = initElement(TAIL_EDIT_ID.arg(tailNumber));
-    m_rows.addRow(m_background, m_tail, m_backgroundEdit, m_tailEdit);
+    createRow(QString(), tailNumber);
+    createRow(rowTwoId(QString()), tailNumber);
+}
 
-    m_row2Background = initElement(rowTwoId(BACKGROUND));
-    m_row2Tail = initElement(rowTwoId(m_tailId));
-    m_row2BackgroundEdit = initElement(rowTwoId(BACKGROUND_EDIT));
-    m_row2TailEdit = initElement(rowTwoId(TAIL_EDIT_ID.arg(tailNumber)));
-    m_rows.addRow(m_row2Background, m_row2Tail, m_row2BackgroundEdit, m_row2TailEdit);
+void Label::createRow(const QString& idPrefix, int tailNumber)
+{
+    SvgElement* background = initElement(idPrefix + BACKGROUND);
+    SvgElement* backgroundEdit = initElement(idPrefix + BACKGROUND_EDIT);
+    SvgElement* tail = initElement(idPrefix + TAIL_ID.arg(tailNumber));
+    SvgElement* tailEdit = initElement(idPrefix + TAIL_EDIT_ID.arg(tailNumber));
+    m_rows.addRow(background, tail, backgroundEdit, tailEdit);
 }
 
 // ---- Plate -----------------------------------------------------------------
@@ -278,9 +284,8 @@ void Label::updateCachedData()
 void Label::layOutElements()
 {
     // Everything is placed relative to the top-left of the row-1 plate.
-    const QPointF toOrigin = -boundsOnElement(m_backgroundId).topLeft();
-    for (SvgElement* element : {m_background, m_tail, m_backgroundEdit, m_tailEdit, m_row2Background, m_row2Tail,
-                                m_row2BackgroundEdit, m_row2TailEdit})
+    const QPointF toOrigin = -boundsOnElement(BACKGROUND).topLeft();
+    for (SvgElement* element : m_rows.elements())
         element->setBounds(boundsOnElement(element->fullElementId()).translated(toOrigin));
     m_textPlaceholderBounds = boundsOnElement(TEXT_PLACEHOLDER_ID).translated(toOrigin);
     m_fullTextPlaceholderBounds = boundsOnElement(TEXT_PLACEHOLDER_FULL_ID).translated(toOrigin);
@@ -404,7 +409,6 @@ void Label::setupText()
 {
     const QFontMetricsF metrics(m_effectiveFont);
     const QRectF bounds = metrics.boundingRect(m_textBox, TEXT_FLAGS, m_text);
-    m_textPosition = m_textBox.topLeft();
     m_scrollNeeded = bounds.width() > m_textBox.width();
     setTextAlignment(m_textAlignment);
     if (m_scrollNeeded) {
@@ -609,7 +613,7 @@ void Label::setTextEditorContentsMargins(const QMargins& margins)
 
 bool Label::ptIsInTextBounds(const QPointF& scenePos) const
 {
-    return QRectF(m_textPosition, m_textBox.size()).contains(mapFromScene(scenePos));
+    return m_textBox.contains(mapFromScene(scenePos));
 }
 
 std::unique_ptr<QMouseEvent> Label::translateGraphicsMouseEvent(const QGraphicsSceneMouseEvent* event) const

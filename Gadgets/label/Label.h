@@ -67,6 +67,8 @@ public:
 
         void addRow(SvgElement* background, SvgElement* tail, SvgElement* backgroundEdit, SvgElement* tailEdit);
         void setRowCount(int count);
+        // The plates of every row, row by row.
+        QList<SvgElement*> elements() const;
         int rowCount() const { return m_currentRow + 1; }
         SvgElement* background() const { return m_rows.at(m_currentRow).background(); }
         SvgElement* tail() const { return m_rows.at(m_currentRow).tail(); }
@@ -200,6 +202,7 @@ protected:
 
 private:
     void createElements(int tailNumber);
+    void createRow(const QString& idPrefix, int tailNumber);
     void layOutElements();
     void handleHoverEvent(const QPointF& scenePos);
     void paintMarquee(QPainter* painter) const;
@@ -209,12 +212,9 @@ private:
 
     static QList<Label*> s_labels;
 
-    QString m_backgroundId;
-    QString m_tailId;
     QRectF m_textPlaceholderBounds;
     QRectF m_fullTextPlaceholderBounds;
     QRectF m_textBox;
-    QPointF m_textPosition;
     int m_scrollDuration = 0;
     QString m_text;
     QString m_shownText;
@@ -231,11 +231,7 @@ private:
     qreal m_textPositionPercentage = 0.0;
     qreal m_scrollWidth = 0.0;
     QPropertyAnimation* m_scrollAnimation;
-    SvgElement* m_background = nullptr;
-    SvgElement* m_tail = nullptr;
     QList<SvgButton*> m_buttons;
-    SvgElement* m_backgroundEdit = nullptr;
-    SvgElement* m_tailEdit = nullptr;
     QList<SvgButton*> m_editButtons;
     qreal m_textOpacity = 1.0;
     LineTextEditor* m_editor = nullptr;
@@ -244,10 +240,6 @@ private:
     int m_maxChars = 0;
     Qt::Alignment m_textAlignment = Qt::AlignLeft;
     bool m_readOnly = false;
-    SvgElement* m_row2Background = nullptr;
-    SvgElement* m_row2Tail = nullptr;
-    SvgElement* m_row2BackgroundEdit = nullptr;
-    SvgElement* m_row2TailEdit = nullptr;
     SvgDropDown* m_dropDown = nullptr;
     bool m_doubleRow = false;
     RowGraphicsProvider m_rows;

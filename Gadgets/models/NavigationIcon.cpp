@@ -50,37 +50,6 @@ NavigationIcon::NavigationIcon(const Utilities::IconRenderer& renderer, const QS
 {
 }
 
-NavigationIcon::NavigationIcon(const NavigationIcon& other)
-    : m_id(other.m_id)
-    , m_renderer(other.m_renderer)
-    , m_tooltip(other.m_tooltip)
-    , m_supportsExtendedInfo(other.m_supportsExtendedInfo)
-    , m_dropDownModel(other.m_dropDownModel)
-    , m_text(other.m_text)
-    , m_state(other.m_state)
-    , m_supportsValue(other.m_supportsValue)
-    , m_valueData(other.m_valueData ? std::make_unique<ValueData>(*other.m_valueData) : nullptr)
-    , m_willExpand(other.m_willExpand)
-{
-}
-
-NavigationIcon& NavigationIcon::operator=(const NavigationIcon& other)
-{
-    if (this == &other)
-        return *this;
-    m_id = other.m_id;
-    m_renderer = other.m_renderer;
-    m_tooltip = other.m_tooltip;
-    m_supportsExtendedInfo = other.m_supportsExtendedInfo;
-    m_dropDownModel = other.m_dropDownModel;
-    m_text = other.m_text;
-    m_state = other.m_state;
-    m_supportsValue = other.m_supportsValue;
-    m_valueData = other.m_valueData ? std::make_unique<ValueData>(*other.m_valueData) : nullptr;
-    m_willExpand = other.m_willExpand;
-    return *this;
-}
-
 NavigationIcon::~NavigationIcon() = default;
 
 int NavigationIcon::generateUniqueId()
@@ -124,7 +93,7 @@ void NavigationIcon::setSupportsValue(bool supports)
 {
     m_supportsValue = supports;
     if (supports && !m_valueData)
-        m_valueData = std::make_unique<ValueData>();
+        m_valueData.emplace();
 }
 
 void NavigationIcon::clearValueData()

@@ -8,7 +8,7 @@
 #include <QSet>
 #include <QString>
 
-#include <memory>
+#include <optional>
 
 namespace Corvane::Gadgets::Models {
 
@@ -60,8 +60,8 @@ public:
     NavigationIcon(const QString& themeFileName, State state, const QString& tooltip, int id = 0);
     NavigationIcon(const QString& themeFileName, const QString& tooltip, int id = 0);
     NavigationIcon(const Utilities::IconRenderer& renderer, const QString& tooltip, int id = 0);
-    NavigationIcon(const NavigationIcon& other);
-    NavigationIcon& operator=(const NavigationIcon& other);
+    NavigationIcon(const NavigationIcon& other) = default;
+    NavigationIcon& operator=(const NavigationIcon& other) = default;
     virtual ~NavigationIcon();
 
     // No id, no main renderer and a null tooltip.
@@ -93,7 +93,7 @@ public:
     // true creates the value data (with its defaults) if there is none yet;
     // false keeps what there is.
     void setSupportsValue(bool supports);
-    bool hasValueData() const { return m_valueData != nullptr; }
+    bool hasValueData() const { return m_valueData.has_value(); }
     void clearValueData();
 
     // Without value data the setters do nothing and the getters answer 0,
@@ -126,7 +126,7 @@ private:
     QString m_text;
     State m_state = Normal;
     bool m_supportsValue = false;
-    std::unique_ptr<ValueData> m_valueData;
+    std::optional<ValueData> m_valueData;
     bool m_willExpand = false;
 };
 

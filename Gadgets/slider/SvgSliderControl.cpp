@@ -306,10 +306,8 @@ void SvgSliderControl::readThemeSettings(bool force)
     if (!force && m_fontSize != 0)
         return;
     m_fontFamily = ThemeProvider::getFontName();
-    QGradientStops stops;
-    if (!ThemeProvider::getGradientColorStops(SLIDER_CONFIG_KEY + FONT_COLOR_SUFFIX_ID, stops))
-        stops.clear();
-    m_textColorStops = stops;
+    m_textColorStops.clear();
+    ThemeProvider::getGradientColorStops(SLIDER_CONFIG_KEY + FONT_COLOR_SUFFIX_ID, m_textColorStops);
     m_fontSize = getFontSize();
     m_fontWeight = getFontWeight();
     updateVisuals(true);

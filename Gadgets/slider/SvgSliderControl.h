@@ -3,11 +3,10 @@
 #include "controls/SvgControlObject.h"
 
 #include <QColor>
+#include <QGradientStops>
 #include <QPainterPath>
-#include <QPair>
 #include <QRegion>
 #include <QSet>
-#include <QVector>
 
 class QGraphicsSimpleTextItem;
 
@@ -130,7 +129,7 @@ private:
     QRegion m_maskRegion;
     QPainterPath m_sliderPath;
     QPointF m_textOffset;
-    QVector<QPair<qreal, QColor>> m_textColorStops;
+    QGradientStops m_textColorStops;
     int m_fontSize = 0;
     int m_fontWeight = 0;
     QString m_fontFamily;

@@ -1,5 +1,6 @@
 #include "widgets/PushButton.h"
 
+#include "controls/SvgControl.h"
 #include "theme/RendererContainer.h"
 #include "theme/ThemeProvider.h"
 
@@ -17,9 +18,7 @@ const QString RIGHT_SLICE = QStringLiteral("default_right");
 // Bounds of an element in document coordinates; empty when it is missing.
 QRectF sliceBounds(QSvgRenderer* renderer, const QString& elementId)
 {
-    if (!renderer->elementExists(elementId))
-        return QRectF();
-    return renderer->transformForElement(elementId).mapRect(renderer->boundsOnElement(elementId));
+    return renderer->elementExists(elementId) ? SvgControl::boundsOnElement(elementId, renderer) : QRectF();
 }
 
 } // namespace

@@ -38,18 +38,18 @@ SliderControl::SliderControl(QWidget* parent)
 
     m_slider = new Slider(Qt::Horizontal, this);
     m_slider->setObjectName(QStringLiteral("sliderControl"));
-    m_minTick = centredLabel(QStringLiteral("|"), QStringLiteral("minTick"), this);
-    m_maxTick = centredLabel(QStringLiteral("|"), QStringLiteral("maxTick"), this);
+    QLabel* minTick = centredLabel(QStringLiteral("|"), QStringLiteral("minTick"), this);
+    QLabel* maxTick = centredLabel(QStringLiteral("|"), QStringLiteral("maxTick"), this);
     m_minValueLabel = centredLabel(QString(), QStringLiteral("valueText"), this);
     m_maxValueLabel = centredLabel(QString(), QStringLiteral("valueText"), this);
 
-    m_layout = new QVBoxLayout(this);
-    m_layout->setContentsMargins(0, 0, 0, 0);
-    m_layout->setSpacing(0);
-    m_layout->addWidget(m_slider);
-    m_layout->addLayout(pairLayout(m_minTick, m_maxTick));
-    m_layout->addLayout(pairLayout(m_minValueLabel, m_maxValueLabel));
-    m_layout->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_slider);
+    layout->addLayout(pairLayout(minTick, maxTick));
+    layout->addLayout(pairLayout(m_minValueLabel, m_maxValueLabel));
+    layout->addStretch();
 }
 
 } // namespace Corvane::Gadgets

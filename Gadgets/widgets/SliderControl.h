@@ -3,7 +3,6 @@
 #include <QWidget>
 
 class QLabel;
-class QVBoxLayout;
 
 namespace Corvane::Gadgets {
 
@@ -23,10 +22,7 @@ public:
     QLabel* maxValueLabel() const { return m_maxValueLabel; }
 
 private:
-    QVBoxLayout* m_layout = nullptr;
     Slider* m_slider = nullptr;
-    QLabel* m_minTick = nullptr;
-    QLabel* m_maxTick = nullptr;
     QLabel* m_minValueLabel = nullptr;
     QLabel* m_maxValueLabel = nullptr;
 };

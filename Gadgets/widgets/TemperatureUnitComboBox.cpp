@@ -13,7 +13,6 @@ const QChar DEGREE_SIGN(0x00B0);
 TemperatureUnitComboBox::TemperatureUnitComboBox(QWidget* parent)
     : ComboBox(parent)
 {
-    clear();
     addItem(QString(), int(Celsius));
     addItem(QString(), int(Fahrenheit));
     retranslateUi();

@@ -113,7 +113,6 @@ void CustomTitleBar::mousePressEvent(QMouseEvent* event)
 {
     if (!m_dragAllowed)
         return;
-    m_pressGlobalPosition = event->globalPosition().toPoint();
     m_pressWindowPosition = parentWidget() ? mapToParent(event->position().toPoint())
                                            : event->position().toPoint();
 }

@@ -61,7 +61,6 @@ private:
     QPixmap m_restorePixmap;
     QPixmap m_maximizePixmap;
     bool m_maximized = false;
-    QPoint m_pressGlobalPosition;
     QPoint m_pressWindowPosition;
     bool m_dragAllowed = true;
 };

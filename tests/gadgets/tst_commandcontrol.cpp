@@ -9,6 +9,7 @@
 #include "SceneTestHelpers.h"
 
 #include <QGraphicsSceneMouseEvent>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSvgRenderer>
 #include <QTest>
@@ -118,6 +119,7 @@ private Q_SLOTS:
     void buttonIconChangesState();
     void autoArrangeFillsClimbingRunsFromTheTop();
     void buttonCentre();
+    void numberingGapKeepsIconBoxesOnRefresh();
 };
 
 void tst_CommandControl::initTestCase()
@@ -508,6 +510,23 @@ void tst_CommandControl::buttonCentre()
     ring.updateCachedData();
     QCOMPARE(ring.getButtonCenter(0), QPointF(295, 145));
     QCOMPARE(ring.scaledBounds(), QRectF(0, 0, 220, 110));
+}
+
+void tst_CommandControl::numberingGapKeepsIconBoxesOnRefresh()
+{
+    // Without odd_2 the second odd segment is odd_3, at x 80..110.
+    QString svg = QString::fromUtf8(rowRingSvg());
+    svg.remove(QRegularExpression(QStringLiteral("<rect id='odd_2_[^>]*/>")));
+    FixtureRenderer fixture(svg.toUtf8());
+    CommandControl ring(&fixture.container, QPointF(), nullptr);
+    QCOMPARE(ring.oddSegments().size(), 4);
+    SvgContentButton* second = ring.oddSegments().at(1);
+    QCOMPARE(second->baseId(), QStringLiteral("odd_3"));
+    // The icon box in the segment's own coordinates.
+    QCOMPARE(second->contentBounds(), QRectF(5, 5, 20, 20));
+
+    ring.updateCachedData();
+    QCOMPARE(second->contentBounds(), QRectF(5, 5, 20, 20));
 }
 
 QTEST_MAIN(tst_CommandControl)

@@ -4,14 +4,13 @@
 #include "theme/RendererContainer.h"
 #include "theme/ThemeProvider.h"
 
+#include "SceneTestHelpers.h"
+
 #include <QGraphicsScene>
-#include <QGraphicsSceneMouseEvent>
 #include <QGraphicsSceneWheelEvent>
 #include <QSignalSpy>
 #include <QSvgRenderer>
 #include <QTest>
-
-#include <memory>
 
 using namespace Corvane::Gadgets;
 
@@ -62,10 +61,8 @@ QList<bool> paintable(const DimmerControl& dimmer)
 
 void press(DimmerControl& dimmer, const SvgButton* element)
 {
-    auto event = std::make_unique<QGraphicsSceneMouseEvent>(QEvent::GraphicsSceneMousePress);
-    event->setScenePos(element->mapToScene(element->boundingRect().center()));
-    event->setButton(Qt::LeftButton);
-    event->setAccepted(false);
+    const auto event = SceneTestHelpers::mouseEvent(QEvent::GraphicsSceneMousePress,
+                                                    element->mapToScene(element->boundingRect().center()));
     Gestures::EventConsumer consumer;
     dimmer.handleMousePress(event.get(), consumer);
 }
@@ -92,8 +89,7 @@ private Q_SLOTS:
 
 void tst_DimmerControl::initTestCase()
 {
-    ThemeProvider::DefaultThemeFolder = QStringLiteral(":/TalveraTheme");
-    ThemeProvider::setThemeFile(QString());
+    SceneTestHelpers::useTheme(QStringLiteral(":/TalveraTheme"));
 }
 
 void tst_DimmerControl::findsNumberedLevels_data()

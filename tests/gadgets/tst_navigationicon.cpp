@@ -3,6 +3,7 @@
 #include "theme/ThemeProvider.h"
 
 #include "LogCapture.h"
+#include "SceneTestHelpers.h"
 
 #include <QTest>
 
@@ -34,8 +35,7 @@ private Q_SLOTS:
 
 void tst_NavigationIcon::initTestCase()
 {
-    ThemeProvider::DefaultThemeFolder = QStringLiteral(":/TalveraTheme");
-    ThemeProvider::setThemeFile(QString());
+    SceneTestHelpers::useTheme(QStringLiteral(":/TalveraTheme"));
 }
 
 void tst_NavigationIcon::cleanupTestCase()
