@@ -256,7 +256,7 @@ void UpdateManager::offerNewVersion(UpdaterResult result, const QString& newVers
                != QMessageBox::Yes)
         return requestQuit();
 
-    m_downloadLink = url(InitSettings::softwareUpdateLink(), friendlyName(), newVersionLink);
+    m_downloadLink = installPackageServerUrl(InitSettings::softwareUpdateLink(), friendlyName(), newVersionLink);
     m_targetFile = target;
     m_downloadPercentage = 0;
     m_savingPercentage = 0;
