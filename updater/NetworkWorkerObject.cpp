@@ -23,7 +23,7 @@ void NetworkWorkerObject::checkForNewVersion(const QString& url, const QString& 
     if (m_operation != NoOperation)
         return;
     m_operation = CheckOperation;
-    m_checkInfo.reset(new CheckInfo{url, name, version, stage, os, architecture, package});
+    m_checkInfo = CheckInfo{url, name, version, stage, os, architecture, package};
 }
 
 void NetworkWorkerObject::downloadNewVersion(const QString& link, const QString& fullFileName)
@@ -31,7 +31,7 @@ void NetworkWorkerObject::downloadNewVersion(const QString& link, const QString&
     if (m_operation != NoOperation)
         return;
     m_operation = DownloadOperation;
-    m_downloadInfo = std::make_unique<DownloadInfo>(DownloadInfo{link, fullFileName});
+    m_downloadInfo = DownloadInfo{link, fullFileName};
 }
 
 int NetworkWorkerObject::requestedOperation() const

@@ -3,9 +3,9 @@
 #include "updatechecker/UpdateCheckerTypes.h"
 
 #include <QObject>
-#include <QScopedPointer>
 
 #include <memory>
+#include <optional>
 
 namespace Corvane::UpdateChecker {
 class VersionUpdater;
@@ -80,8 +80,8 @@ private Q_SLOTS:
 
 private:
     std::unique_ptr<UpdateChecker::VersionUpdater> m_updater;
-    QScopedPointer<const CheckInfo> m_checkInfo;
-    std::unique_ptr<DownloadInfo> m_downloadInfo;
+    std::optional<CheckInfo> m_checkInfo;
+    std::optional<DownloadInfo> m_downloadInfo;
     int m_operation = NoOperation;
     int m_transferTimeoutMs;
 };

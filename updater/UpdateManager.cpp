@@ -256,7 +256,7 @@ void UpdateManager::offerNewVersion(UpdaterResult result, const QString& newVers
                != QMessageBox::Yes)
         return requestQuit();
 
-    m_downloadLink = url(InitSettings::softwareUpdateLink(), friendlyName(), newVersionLink);
+    m_downloadLink = installPackageServerUrl(InitSettings::softwareUpdateLink(), friendlyName(), newVersionLink);
     m_targetFile = target;
     m_downloadPercentage = 0;
     m_savingPercentage = 0;
@@ -298,18 +298,20 @@ void UpdateManager::onAppStartRequested(const QStringList&)
 
 void UpdateManager::onCheckForUpdateCanceled()
 {
-    if (!hasActionInProgress())
-        return requestQuit();
-    if (m_worker && !m_stopping)
-        QMetaObject::invokeMethod(m_worker, &NetworkWorkerObject::abortCheckForNewVersion, Qt::QueuedConnection);
+    cancelJob(&NetworkWorkerObject::abortCheckForNewVersion);
 }
 
 void UpdateManager::onDownloadCanceled()
 {
+    cancelJob(&NetworkWorkerObject::abortDownloadNewVersion);
+}
+
+void UpdateManager::cancelJob(void (NetworkWorkerObject::*abort)())
+{
     if (!hasActionInProgress())
         return requestQuit();
     if (m_worker && !m_stopping)
-        QMetaObject::invokeMethod(m_worker, &NetworkWorkerObject::abortDownloadNewVersion, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(m_worker, abort, Qt::QueuedConnection);
 }
 
 void UpdateManager::setProgress(qint64 bytes, qint64 total)

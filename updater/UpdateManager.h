@@ -102,6 +102,9 @@ private:
     void showProgressDialog(QProgressDialog* dialog);
     void offerNewVersion(UpdateChecker::UpdaterResult result, const QString& newVersionLink);
     void startDownload();
+    // Ends the program when no job runs; otherwise asks the worker, in its
+    // thread, to abort.
+    void cancelJob(void (NetworkWorkerObject::*abort)());
     void showDownloadProgress();
 
     NetworkWorkerObject* m_worker = nullptr;

@@ -220,11 +220,7 @@ void Driver::onSocketError()
     const QString text = m_socket->errorString();
     if (m_state == Connecting) {
         Logger(Logger::Warning) << Q_FUNC_INFO << " cannot connect to " << m_host << ": " << text;
-        m_connectTimer.stop();
-        m_state = Idle;
-        m_socket->abort();
-        notifyError(&PravikListener::connectionError, Error(Error::ConnectionFailed, text));
-        scheduleReconnect();
+        connectingFailed(text);
     } else if (m_state == Authenticating || m_state == Connected) {
         if (m_socket->error() == QAbstractSocket::RemoteHostClosedError)
             onSocketDisconnected();
@@ -238,9 +234,15 @@ void Driver::onConnectTimeout()
     if (m_state != Connecting)
         return;
     Logger(Logger::Warning) << Q_FUNC_INFO << " connecting to " << m_host << " timed out";
+    connectingFailed(QStringLiteral("Connection timed out"));
+}
+
+void Driver::connectingFailed(const QString& text)
+{
+    m_connectTimer.stop();
     m_state = Idle;
     m_socket->abort();
-    notifyError(&PravikListener::connectionError, Error(Error::ConnectionFailed, QStringLiteral("Connection timed out")));
+    notifyError(&PravikListener::connectionError, Error(Error::ConnectionFailed, text));
     scheduleReconnect();
 }
 

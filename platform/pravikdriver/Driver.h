@@ -120,6 +120,9 @@ private:
     };
 
     void connectToGateway();
+    // Ends a failed connection attempt: the listeners hear of it and a
+    // reconnection is scheduled.
+    void connectingFailed(const QString& text);
     void handleFrame(const Frame& frame);
     void handleAuthenticationFrame(const Frame& frame);
     void handleAnswerFrame(const Frame& frame);

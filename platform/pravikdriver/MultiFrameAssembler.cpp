@@ -51,8 +51,8 @@ std::optional<LoadManagementMessage> MultiFrameAssembler::add(const Message& fra
     });
     if (answer == m_answers.end()) {
         if (m_answers.size() >= MAX_OPEN_ANSWERS)
-            dropOldest();
-        m_answers.append(OpenAnswer { frame.address(), frame.dimension(), dimensionParameters, {}, ++m_serial });
+            m_answers.removeFirst();
+        m_answers.append(OpenAnswer { frame.address(), frame.dimension(), dimensionParameters, {} });
         answer = m_answers.end() - 1;
     }
     answer->payloads.insert(index, values.mid(dimensionParameterCount + 1));
@@ -126,14 +126,6 @@ QList<int> MultiFrameAssembler::wordValues(const QList<int>& bytes, int count)
         values.append(high << 8 | low);
     }
     return values;
-}
-
-void MultiFrameAssembler::dropOldest()
-{
-    const auto oldest = std::min_element(m_answers.begin(), m_answers.end(),
-                                         [](const OpenAnswer& a, const OpenAnswer& b) { return a.serial < b.serial; });
-    if (oldest != m_answers.end())
-        m_answers.erase(oldest);
 }
 
 } // namespace Corvane::PravikDriver

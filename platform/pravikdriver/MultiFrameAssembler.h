@@ -44,17 +44,15 @@ private:
         int dimension = 0;
         QList<int> dimensionParameters;
         QMap<int, QList<int>> payloads;
-        quint64 serial = 0;
     };
 
     UserMessages::LoadManagementMessage build(const OpenAnswer& answer) const;
     QList<int> concatenated(const OpenAnswer& answer) const;
     static QList<int> wordValues(const QList<int>& bytes, int count);
-    void dropOldest();
 
+    // Oldest first: answers are appended as they open and never reordered.
     QList<OpenAnswer> m_answers;
     QHash<QString, int> m_requestedDays;
-    quint64 m_serial = 0;
 };
 
 } // namespace Corvane::PravikDriver

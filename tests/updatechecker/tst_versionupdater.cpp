@@ -72,7 +72,10 @@ private Q_SLOTS:
 
 private:
     void check(const QString& installedVersion);
-    QSignalSpy* finishedSpy();
+    // Serves the check file announcing kit, and kit itself: in chunks of
+    // chunkSize bytes every chunkIntervalMs when chunkSize > 0.
+    void serveKit(const QByteArray& kit, int chunkSize = 0, int chunkIntervalMs = 0);
+    QString kitLink() const;
     bool waitForFinalDownloadResult(QSignalSpy& spy);
     QString target() const;
     QStringList leftFiles() const;
@@ -122,6 +125,21 @@ void tst_VersionUpdater::check(const QString& installedVersion)
 {
     m_updater->checkForNewVersion(m_server->url(CheckPath).toString(), installedVersion, Release, Linux, X64,
                                   DebianPackage, "Vantrel");
+}
+
+void tst_VersionUpdater::serveKit(const QByteArray& kit, int chunkSize, int chunkIntervalMs)
+{
+    m_server->setResponse(CheckPath, 200, checkXml("2.1.0", kit));
+    HttpTestServer::Response response;
+    response.body = kit;
+    response.chunkSize = chunkSize;
+    response.chunkIntervalMs = chunkIntervalMs;
+    m_server->setResponse(KitPath, response);
+}
+
+QString tst_VersionUpdater::kitLink() const
+{
+    return m_server->url(KitPath).toString();
 }
 
 void tst_VersionUpdater::check_data()
@@ -242,17 +260,12 @@ bool tst_VersionUpdater::waitForFinalDownloadResult(QSignalSpy& spy)
 void tst_VersionUpdater::downloadSavesVerifiedKit()
 {
     const QByteArray kit = kitBytes();
-    m_server->setResponse(CheckPath, 200, checkXml("2.1.0", kit));
-    HttpTestServer::Response trickle;
-    trickle.body = kit;
-    trickle.chunkSize = 40000;
-    trickle.chunkIntervalMs = 10;
-    m_server->setResponse(KitPath, trickle);
+    serveKit(kit, 40000, 10);
 
     QSignalSpy finished(m_updater, &VersionUpdater::updateDownloadFinished);
     QSignalSpy progress(m_updater, &VersionUpdater::downloadProgress);
     QSignalSpy saving(m_updater, &VersionUpdater::savingDownloadedUpdateProgress);
-    const QString link = m_server->url(KitPath).toString();
+    const QString link = kitLink();
     m_updater->downloadNewVersion(link, target());
     QVERIFY(waitForFinalDownloadResult(finished));
 
@@ -279,15 +292,14 @@ void tst_VersionUpdater::downloadSavesVerifiedKit()
 void tst_VersionUpdater::downloadReplacesExistingFile()
 {
     const QByteArray kit = kitBytes();
-    m_server->setResponse(CheckPath, 200, checkXml("2.1.0", kit));
-    m_server->setResponse(KitPath, 200, kit);
+    serveKit(kit);
     QFile old(target());
     QVERIFY(old.open(QIODevice::WriteOnly));
     old.write("old kit");
     old.close();
 
     QSignalSpy finished(m_updater, &VersionUpdater::updateDownloadFinished);
-    m_updater->downloadNewVersion(m_server->url(KitPath).toString(), target());
+    m_updater->downloadNewVersion(kitLink(), target());
     QVERIFY(waitForFinalDownloadResult(finished));
     QCOMPARE(results(finished).last(), int(DownloadSaved));
     QVERIFY(old.open(QIODevice::ReadOnly));
@@ -329,7 +341,7 @@ void tst_VersionUpdater::downloadFailure()
     m_server->setResponse(KitPath, kit);
 
     QSignalSpy finished(m_updater, &VersionUpdater::updateDownloadFinished);
-    m_updater->downloadNewVersion(m_server->url(KitPath).toString(), target());
+    m_updater->downloadNewVersion(kitLink(), target());
     QVERIFY(waitForFinalDownloadResult(finished));
     QCOMPARE(results(finished), QList<int>{DownloadFailed});
     QCOMPARE(leftFiles(), QStringList());
@@ -337,11 +349,9 @@ void tst_VersionUpdater::downloadFailure()
 
 void tst_VersionUpdater::downloadIntoMissingFolderFailsSaving()
 {
-    const QByteArray kit = kitBytes();
-    m_server->setResponse(CheckPath, 200, checkXml("2.1.0", kit));
-    m_server->setResponse(KitPath, 200, kit);
+    serveKit(kitBytes());
     QSignalSpy finished(m_updater, &VersionUpdater::updateDownloadFinished);
-    m_updater->downloadNewVersion(m_server->url(KitPath).toString(), m_dir->filePath("missing/kit.deb"));
+    m_updater->downloadNewVersion(kitLink(), m_dir->filePath("missing/kit.deb"));
     QVERIFY(waitForFinalDownloadResult(finished));
     QCOMPARE(results(finished), QList<int>{SavingFailed});
 }
@@ -369,17 +379,11 @@ void tst_VersionUpdater::downloadRefusesUnsafeLink()
 
 void tst_VersionUpdater::downloadAbortDuringSlowTransferEndsOnce()
 {
-    const QByteArray kit = kitBytes();
-    m_server->setResponse(CheckPath, 200, checkXml("2.1.0", kit));
-    HttpTestServer::Response trickle;
-    trickle.body = kit;
-    trickle.chunkSize = 1000;
-    trickle.chunkIntervalMs = 20;
-    m_server->setResponse(KitPath, trickle);
+    serveKit(kitBytes(), 1000, 20);
 
     QSignalSpy finished(m_updater, &VersionUpdater::updateDownloadFinished);
     QSignalSpy progress(m_updater, &VersionUpdater::downloadProgress);
-    m_updater->downloadNewVersion(m_server->url(KitPath).toString(), target());
+    m_updater->downloadNewVersion(kitLink(), target());
     QTRY_VERIFY(progress.count() >= 2);
     QVERIFY(QFile::exists(target() + ".part"));
     m_updater->abortCheckForNewVersion(); // the other kind: ignored
@@ -392,16 +396,14 @@ void tst_VersionUpdater::downloadAbortDuringSlowTransferEndsOnce()
 
 void tst_VersionUpdater::downloadAbortDuringSavingEndsOnce()
 {
-    const QByteArray kit = kitBytes();
-    m_server->setResponse(CheckPath, 200, checkXml("2.1.0", kit));
-    m_server->setResponse(KitPath, 200, kit);
+    serveKit(kitBytes());
 
     QSignalSpy finished(m_updater, &VersionUpdater::updateDownloadFinished);
     connect(m_updater, &VersionUpdater::updateDownloadFinished, this, [this](UpdaterResult result) {
         if (result == DownloadCompleted)
             m_updater->abortDownloadNewVersion();
     });
-    m_updater->downloadNewVersion(m_server->url(KitPath).toString(), target());
+    m_updater->downloadNewVersion(kitLink(), target());
     QVERIFY(waitForFinalDownloadResult(finished));
     QCOMPARE(results(finished), (QList<int>{DownloadCompleted, DownloadCanceled}));
     QCOMPARE(leftFiles(), QStringList());
