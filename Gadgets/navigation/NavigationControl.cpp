@@ -97,7 +97,7 @@ int indexOfId(const QList<NavigationIcon>& icons, int id)
 }
 
 // Moves a negative first index into the list keeping the distance to the
-// other end; trunc is the integer quotient of the value truncated to int.
+// other end (the quotient of the value by count truncates toward zero).
 double raiseIntoList(double value, int count)
 {
     return value - double(int(value) / count * count) + count;
@@ -1147,9 +1147,8 @@ void NavigationControl::handlePressAndMove(QPoint startPos, QPoint currentPos)
     m_animating = true;
     m_animationMode = 1;
     setFirstIconCusomtIndexPrivate(m_firstIconIndex + turn);
-    const double c = m_firstIconCustomIndex;
-    if (c < 0)
-        setFirstIconCusomtIndexPrivate(n + (c - double(int(c) / n * n)));
+    if (m_firstIconCustomIndex < 0)
+        setFirstIconCusomtIndexPrivate(raiseIntoList(m_firstIconCustomIndex, n));
     update();
 }
 
@@ -1604,7 +1603,7 @@ void NavigationControl::placeRing(CommandControl* ring, const QRectF& bounds)
     addToChildrensList(ring);
 }
 
-void NavigationControl::detachRing(CommandControl* ring)
+void NavigationControl::detachRing(SvgControlObject* ring)
 {
     QGraphicsScene* carouselScene = scene();
     ring->hide();
@@ -1656,11 +1655,7 @@ void NavigationControl::setCommandControlShowProgress(qreal progress, const QRec
     if (!ring)
         return;
     if (animation.endValue().toReal() == progress && progress == 0.0) {
-        QGraphicsScene* carouselScene = scene();
-        ring->hide();
-        ring->setParentItem(nullptr);
-        ring->removeFromScene(carouselScene);
-        removeFromChildren(ring);
+        detachRing(ring);
         return;
     }
     if (to.width() <= 0)

@@ -295,7 +295,7 @@ private:
     double dragPercent(int slot) const;
 
     void placeRing(CommandControl* ring, const QRectF& bounds);
-    void detachRing(CommandControl* ring);
+    void detachRing(SvgControlObject* ring);
     void setCommandControlShowProgress(qreal progress, const QRectF& from, const QRectF& to,
                                        const QPropertyAnimation& animation, SvgControlObject* ring);
     void setExpandIndicatorsState(int state);
