@@ -103,6 +103,12 @@ double raiseIntoList(double value, int count)
     return value - double(int(value) / count * count) + count;
 }
 
+// Segments beyond the end of a short list have no icon to show.
+SvgButton::ButtonState restingSegmentState(int segment, int iconCount)
+{
+    return segment >= iconCount ? SvgButton::Disabled : SvgButton::Normal;
+}
+
 bool isForbiddenOverride()
 {
     const QCursor* cursor = QApplication::overrideCursor();
@@ -536,7 +542,7 @@ bool NavigationControl::setSelectedIcon(const NavigationIcon& icon, bool rotateI
             m_selectedSegment = s;
             found = true;
         } else {
-            m_segments.at(s)->setState(s >= n ? SvgButton::Disabled : SvgButton::Normal);
+            m_segments.at(s)->setState(restingSegmentState(s, n));
         }
     }
     const int index = indexOfId(m_icons, icon.id());
@@ -578,21 +584,22 @@ void NavigationControl::rotateToIcon(int iconIndex)
 
 void NavigationControl::clearSelectedIcon()
 {
-    for (int s = 0; s < segmentCount(); ++s)
-        m_segments.at(s)->setState(s >= iconCount() ? SvgButton::Disabled : SvgButton::Normal);
+    setSegmentsResting();
     m_selectedSegment = -1;
+}
+
+void NavigationControl::setSegmentsResting()
+{
+    for (int s = 0; s < segmentCount(); ++s)
+        m_segments.at(s)->setState(restingSegmentState(s, iconCount()));
 }
 
 void NavigationControl::setSelectedSegment(int segment)
 {
     if (segment < 0 || segment >= segmentCount())
         return;
-    for (int s = 0; s < segmentCount(); ++s) {
-        if (s == segment)
-            m_segments.at(s)->setState(SvgButton::Pressed);
-        else
-            m_segments.at(s)->setState(s >= iconCount() ? SvgButton::Disabled : SvgButton::Normal);
-    }
+    for (int s = 0; s < segmentCount(); ++s)
+        m_segments.at(s)->setState(s == segment ? SvgButton::Pressed : restingSegmentState(s, iconCount()));
     m_selectedSegment = segment;
 }
 
@@ -1362,10 +1369,8 @@ void NavigationControl::turnWithLiftedIcon(bool previous)
 
 void NavigationControl::mouseReleaseEvent(QGraphicsSceneMouseEvent* event, void* pressConsumer)
 {
-    if (m_animating) {
-        for (int s = 0; s < segmentCount(); ++s)
-            m_segments.at(s)->setState(s >= iconCount() ? SvgButton::Disabled : SvgButton::Normal);
-    }
+    if (m_animating)
+        setSegmentsResting();
     if (m_draggingIcon)
         dropIcon(event);
     deleteDragCursor();

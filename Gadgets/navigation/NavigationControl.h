@@ -240,6 +240,7 @@ private:
     void showIconInLabel(int segment, const Models::NavigationIcon& icon);
     void setSliderValue(int segment, const Models::NavigationIcon& icon);
     void setSegmentsNormal();
+    void setSegmentsResting();
     void setSelectedSegment(int segment);
     void setMoveVisual();
     void updateHotspot();
