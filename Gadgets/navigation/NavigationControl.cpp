@@ -109,6 +109,14 @@ SvgButton::ButtonState restingSegmentState(int segment, int iconCount)
     return segment >= iconCount ? SvgButton::Disabled : SvgButton::Normal;
 }
 
+// The segment's content text in its theme style.
+TextPaintData contentTextOf(const SvgContentButton* segment)
+{
+    return TextPaintData(segment->text(), segment->fontName(), segment->fontSize(),
+                         Utilities::LegacyFontWeight::toQt(segment->fontWeight()), segment->fontColor(),
+                         segment->secondFontColor(), Qt::AlignCenter, 1.0);
+}
+
 bool isForbiddenOverride()
 {
     const QCursor* cursor = QApplication::overrideCursor();
@@ -1098,11 +1106,9 @@ QPixmap NavigationControl::dragPixmap(const SvgContentButton* segment) const
     painter.scale(scale, scale);
     const double margin = (DRAG_PIXMAP_FACTOR - 1.0) / 2.0;
     const QRectF rect(qRound(margin * size.width()), qRound(margin * size.height()), size.width(), size.height());
-    const TextPaintData text(segment->text(), segment->fontName(), segment->fontSize(),
-                             Utilities::LegacyFontWeight::toQt(segment->fontWeight()), segment->fontColor(),
-                             segment->secondFontColor(), Qt::AlignCenter, 1.0);
-    SvgContentButton::paintContent(&painter, segment->iconRenderer(), segment->iconElement(), rect, scale, text,
-                                   SvgButton::Normal, DRAG_ICON_OPACITY, true, Qt::Horizontal, QString());
+    SvgContentButton::paintContent(&painter, segment->iconRenderer(), segment->iconElement(), rect, scale,
+                                   contentTextOf(segment), SvgButton::Normal, DRAG_ICON_OPACITY, true,
+                                   Qt::Horizontal, QString());
     return pixmap;
 }
 
@@ -1447,21 +1453,13 @@ void NavigationControl::paint(QPainter* painter, const QStyleOptionGraphicsItem*
         paintRotateAnimation(painter);
 }
 
-TextPaintData NavigationControl::segmentTextStyle() const
-{
-    const SvgContentButton* segment = m_segments.first();
-    return TextPaintData(QString(), segment->fontName(), segment->fontSize(),
-                         Utilities::LegacyFontWeight::toQt(segment->fontWeight()), segment->fontColor(),
-                         segment->secondFontColor(), Qt::AlignCenter, 1.0);
-}
-
 void NavigationControl::paintIcon(QPainter* painter, const NavigationIcon& icon, const QPointF& center,
                                   const TextPaintData& style) const
 {
     const QSizeF size = m_segments.first()->contentBounds().size();
     const QRectF rect(center.x() - size.width() / 2, center.y() - size.height() / 2, size.width(), size.height());
-    const TextPaintData text(icon.text(), style.fontName(), style.fontSize(), style.fontWeight(), style.fontColor(),
-                             style.secondFontColor(), style.alignment(), style.opacity());
+    TextPaintData text = style;
+    text.setText(icon.text());
     m_travellingIcons.draw(painter, icon.renderer(), NavigationIcon::getElementIdForState(icon.state()), text, rect);
 }
 
@@ -1481,7 +1479,7 @@ void NavigationControl::paintRotateAnimation(QPainter* painter)
         return;
     painter->save();
     painter->setClipRegion(m_animation.clipRegion(), Qt::ReplaceClip);
-    const TextPaintData style = segmentTextStyle();
+    const TextPaintData style = contentTextOf(m_segments.first());
     const double c = m_firstIconCustomIndex;
     const int ci = int(c);
     const double q = c - ci;
@@ -1515,7 +1513,7 @@ void NavigationControl::paintDragAnimation(QPainter* painter)
         return;
     painter->save();
     painter->setClipRegion(m_animation.clipRegion(), Qt::ReplaceClip);
-    const TextPaintData style = segmentTextStyle();
+    const TextPaintData style = contentTextOf(m_segments.first());
     const auto slotOf = [this, n](int index) {
         const int slot = wrap(index + n - m_firstIconIndex, n);
         return slot == n - 1 ? -1 : slot;
@@ -1543,8 +1541,8 @@ void NavigationControl::paintDragAnimation(QPainter* painter)
 void NavigationControl::paintSegmentContent(QPainter* painter, const SvgContentButton* segment,
                                             const TextPaintData& style) const
 {
-    const TextPaintData text(segment->text(), style.fontName(), style.fontSize(), style.fontWeight(),
-                             style.fontColor(), style.secondFontColor(), style.alignment(), style.opacity());
+    TextPaintData text = style;
+    text.setText(segment->text());
     m_travellingIcons.draw(painter, segment->iconRenderer(), segment->iconElement(), text,
                            mapRectFromItem(segment, segment->contentBounds()));
 }

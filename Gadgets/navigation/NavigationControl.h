@@ -285,7 +285,6 @@ private:
     void deleteDragCursor();
     void setForbiddenCursor(bool forbidden);
 
-    Models::TextPaintData segmentTextStyle() const;
     void paintIcon(QPainter* painter, const Models::NavigationIcon& icon, const QPointF& center,
                    const Models::TextPaintData& style) const;
     void paintRotateAnimation(QPainter* painter);
