@@ -136,10 +136,8 @@ NavigationControl::NavigationControl(Utilities::RendererContainer* renderer, Svg
     , m_commandControl2Animation(this, QByteArrayLiteral("commandControl2ShowProgress"), this)
     , m_labelsAnimation(this, QByteArrayLiteral("labelsOpacity"), this)
 {
-    if (renderer && renderer->renderer()) {
+    if (renderer && renderer->renderer())
         setBounds(QRectF(QPointF(0, 0), renderer->renderer()->defaultSize()));
-        m_animationPath = Utilities::SvgElementFinder().findPath(renderer->renderer(), ANIMATION_PATH_ID);
-    }
     connect(&m_dragAnimation, &NavigationDragIconAnimation::updateDragIconRequested, this,
             &NavigationControl::updateDragIcon);
     setAcceptHoverEvents(true);
@@ -180,7 +178,6 @@ void NavigationControl::createElements()
     m_previousButton = createButton(PREV_BUTTON_ID);
     m_nextButton = createButton(NEXT_BUTTON_ID);
     m_centerButton = initContentButton(CENTER_BUTTON_ID);
-    m_centerButton->setContentBounds(boundsOnElement(CENTER_PLACEHOLDER_ID));
     m_centerButton->setControlId(CENTER_CONFIG_KEY);
     m_centerButton->setAllowGlow(false);
     m_homeButton = createButton(HOME_ID);
@@ -192,13 +189,23 @@ void NavigationControl::createElements()
     m_resizeButton = createButton(RESIZE_ID);
     m_labels = new NavigationLabels(rendererContainer(), this);
     addToChildrensList(m_labels);
-    m_commandControl1Bounds = boundsOnElement(EDITOR_PLACEHOLDER_ID);
-    m_commandControl2Bounds = boundsOnElement(EDITOR_PLACEHOLDER_2_ID);
     createSegments();
     m_moveIndicator = initElement(MOVE_INDICATOR_ID);
     setMoveVisual();
-    updateHotspot();
+    readThemeGeometry();
     setShowBackButton(false);
+}
+
+// The places the theme marks out, read when the control is built and again
+// when the theme changes.
+void NavigationControl::readThemeGeometry()
+{
+    if (rendererContainer() && rendererContainer()->renderer())
+        m_animationPath = Utilities::SvgElementFinder().findPath(rendererContainer()->renderer(), ANIMATION_PATH_ID);
+    m_centerButton->setContentBounds(boundsOnElement(CENTER_PLACEHOLDER_ID));
+    m_commandControl1Bounds = boundsOnElement(EDITOR_PLACEHOLDER_ID);
+    m_commandControl2Bounds = boundsOnElement(EDITOR_PLACEHOLDER_2_ID);
+    updateHotspot();
 }
 
 SvgButton* NavigationControl::createButton(const QString& elementId)
@@ -985,20 +992,15 @@ void NavigationControl::updateCachedData()
     SvgControlObject::updateCachedData();
     m_animation.clearCache();
     m_travellingIcons.clear();
-    if (rendererContainer() && rendererContainer()->renderer())
-        m_animationPath = Utilities::SvgElementFinder().findPath(rendererContainer()->renderer(), ANIMATION_PATH_ID);
     createSegments();
     updateSegmentsContent();
-    updateHotspot();
-    m_centerButton->setContentBounds(boundsOnElement(CENTER_PLACEHOLDER_ID));
+    readThemeGeometry();
     if (m_commandControl1) {
-        m_commandControl1Bounds = boundsOnElement(EDITOR_PLACEHOLDER_ID);
         m_commandControl1->setBounds(m_commandControl1Bounds);
         setCommandControlShowProgress(1.0, m_background->boundingRect(), m_commandControl1Bounds,
                                       m_commandControl1Animation, m_commandControl1);
     }
     if (m_commandControl2) {
-        m_commandControl2Bounds = boundsOnElement(EDITOR_PLACEHOLDER_2_ID);
         m_commandControl2->setBounds(m_commandControl2Bounds);
         setCommandControlShowProgress(1.0, m_commandControl1Bounds, m_commandControl2Bounds,
                                       m_commandControl2Animation, m_commandControl2);
@@ -1562,7 +1564,6 @@ void NavigationControl::setCommandControl1(CommandControl* ring, int segment)
     ring->setFlag(QGraphicsItem::ItemStacksBehindParent, true);
     ring->deselectAll();
     m_labels->setExpandedState(NavigationLabels::Expanded);
-    m_commandControl1Bounds = boundsOnElement(EDITOR_PLACEHOLDER_ID);
     placeRing(ring, m_commandControl1Bounds);
     ring->stackBefore(m_background);
     const qreal progress = m_commandControl1ShowProgress;
@@ -1587,7 +1588,6 @@ void NavigationControl::setCommandControl2(CommandControl* ring)
     m_commandControl2 = ring;
     ring->setFlag(QGraphicsItem::ItemStacksBehindParent, true);
     m_labels->setExpandedState(NavigationLabels::Expanded2);
-    m_commandControl2Bounds = boundsOnElement(EDITOR_PLACEHOLDER_2_ID);
     placeRing(ring, m_commandControl2Bounds);
     ring->stackBefore(m_commandControl1);
     const qreal progress = m_commandControl2ShowProgress;

@@ -243,6 +243,7 @@ private:
     void setSegmentsResting();
     void setSelectedSegment(int segment);
     void setMoveVisual();
+    void readThemeGeometry();
     void updateHotspot();
 
     void startSegmentsOpacityAnimation(qreal target);
