@@ -320,10 +320,7 @@ void CarouselView::setPosition(qreal position)
 
 int CarouselView::indexAtStart() const
 {
-    if (count() == 0)
-        return 0;
-    const int rounded = int(std::floor(m_position + 0.5)) % count();
-    return rounded < 0 ? rounded + count() : rounded;
+    return count() == 0 ? 0 : int(wrapped(std::floor(m_position + 0.5), count()));
 }
 
 void CarouselView::followPositionWithIndex()
