@@ -282,10 +282,7 @@ void NavigationControl::showSegmentIcon(int segment, const NavigationIcon& icon)
     button->setIconElement(NavigationIcon::getElementIdForState(icon.state()));
     button->setIconOpacity(1.0, 1.0, 1.0);
     m_expandIndicators.at(segment)->setVisible(icon.willExpand() && segment != m_commandSegment);
-    m_labels->setText(segment, icon.tooltip());
-    m_labels->setSupportsExtendedMode(segment, icon.supportsExtendedInfo());
-    m_labels->setExtendedModeDropDownModel(segment, icon.dropDownModel());
-    m_labels->setSliderTextVisible(segment, icon.supportsValue());
+    describeIconInLabel(segment, icon);
     if (icon.supportsValue())
         setSliderValue(segment, icon);
 }
@@ -310,11 +307,16 @@ void NavigationControl::updateLabels(int first, bool force)
 void NavigationControl::showIconInLabel(int segment, const NavigationIcon& icon)
 {
     m_labels->setVisibleAt(segment, !icon.isEmpty());
+    describeIconInLabel(segment, icon);
+    setSliderValue(segment, icon);
+}
+
+void NavigationControl::describeIconInLabel(int segment, const NavigationIcon& icon)
+{
     m_labels->setText(segment, icon.tooltip());
-    m_labels->setSliderTextVisible(segment, icon.supportsValue());
     m_labels->setSupportsExtendedMode(segment, icon.supportsExtendedInfo());
     m_labels->setExtendedModeDropDownModel(segment, icon.dropDownModel());
-    setSliderValue(segment, icon);
+    m_labels->setSliderTextVisible(segment, icon.supportsValue());
 }
 
 void NavigationControl::setSliderValue(int segment, const NavigationIcon& icon)

@@ -238,6 +238,7 @@ private:
     void showSegmentIcon(int segment, const Models::NavigationIcon& icon);
     void updateLabels(int first, bool force);
     void showIconInLabel(int segment, const Models::NavigationIcon& icon);
+    void describeIconInLabel(int segment, const Models::NavigationIcon& icon);
     void setSliderValue(int segment, const Models::NavigationIcon& icon);
     void setSegmentsNormal();
     void setSegmentsResting();
