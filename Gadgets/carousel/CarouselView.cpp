@@ -44,6 +44,11 @@ qreal wrapped(qreal position, int span)
     return inside < 0 ? inside + span : inside;
 }
 
+QSizeF originalSize(const SvgControlObject* control)
+{
+    return QSizeF(control->originalWidth(), control->originalHeight());
+}
+
 } // namespace
 
 CarouselView::CarouselView(QGraphicsItem* parent)
@@ -238,9 +243,9 @@ SvgControlObjectWrapper* CarouselView::createDelegate(CarouselModelItem* item)
     SvgControlObject* control = delegate->control();
     if (!control)
         return delegate;
-    delegate->setSize(QSizeF(control->originalWidth(), control->originalHeight()));
+    delegate->setSize(originalSize(control));
     const auto followControlSize = [this, delegate, control] {
-        delegate->setSize(QSizeF(control->originalWidth(), control->originalHeight()));
+        delegate->setSize(originalSize(control));
         layoutDelegates();
     };
     connect(control, &SvgControlObject::originalWidthChanged, delegate, followControlSize);
@@ -253,7 +258,7 @@ QSizeF CarouselView::delegateSize() const
     const SvgControlObject* first = m_delegates.isEmpty() ? nullptr : m_delegates.first()->control();
     if (!first)
         return CarouselGeometry::emptyDelegateSize();
-    return QSizeF(first->originalWidth(), first->originalHeight());
+    return originalSize(first);
 }
 
 void CarouselView::layoutDelegates()
@@ -320,10 +325,7 @@ void CarouselView::setPosition(qreal position)
 
 int CarouselView::indexAtStart() const
 {
-    if (count() == 0)
-        return 0;
-    const int rounded = int(std::floor(m_position + 0.5)) % count();
-    return rounded < 0 ? rounded + count() : rounded;
+    return count() == 0 ? 0 : int(wrapped(std::floor(m_position + 0.5), count()));
 }
 
 void CarouselView::followPositionWithIndex()

@@ -627,12 +627,8 @@ void FavoriteControl::startButtonsExpandAnimation(ExpandedState newState)
     setFromBoundsForExpandedState(m_previousState);
     setToBoundsForExpandedState(m_currentState);
     const bool grows = m_currentState > m_previousState;
-    m_buttonsExpandAnimation.stop();
-    m_buttonsExpandAnimation.setStartValue(0.0);
-    m_buttonsExpandAnimation.setEndValue(1.0);
-    m_buttonsExpandAnimation.setDuration(grows ? EXPAND_DURATION_MS : COLLAPSE_DURATION_MS);
-    m_buttonsExpandAnimation.setEasingCurve(grows ? QEasingCurve::OutBounce : QEasingCurve::InSine);
-    m_buttonsExpandAnimation.start();
+    startAnimation(m_buttonsExpandAnimation, 0.0, 1.0, grows ? EXPAND_DURATION_MS : COLLAPSE_DURATION_MS,
+                   grows ? QEasingCurve::OutBounce : QEasingCurve::InSine);
 }
 
 // Moving.

@@ -51,11 +51,8 @@ NavigationContainer::NavigationContainer(SvgControlObject* parent)
 
 NavigationContainer::~NavigationContainer()
 {
-    for (SvgButton* button : std::as_const(m_fullScreenButtons)) {
-        if (button->scene())
-            button->scene()->removeItem(button);
-        delete button;
-    }
+    removeFullScreenButtonsFromScene();
+    qDeleteAll(m_fullScreenButtons);
 }
 
 QSizeF NavigationContainer::navigationDefaultSize() const

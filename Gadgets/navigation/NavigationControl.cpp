@@ -97,10 +97,24 @@ int indexOfId(const QList<NavigationIcon>& icons, int id)
 }
 
 // Moves a negative first index into the list keeping the distance to the
-// other end; trunc is the integer quotient of the value truncated to int.
+// other end (the quotient of the value by count truncates toward zero).
 double raiseIntoList(double value, int count)
 {
     return value - double(int(value) / count * count) + count;
+}
+
+// Segments beyond the end of a short list have no icon to show.
+SvgButton::ButtonState restingSegmentState(int segment, int iconCount)
+{
+    return segment >= iconCount ? SvgButton::Disabled : SvgButton::Normal;
+}
+
+// The segment's content text in its theme style.
+TextPaintData contentTextOf(const SvgContentButton* segment)
+{
+    return TextPaintData(segment->text(), segment->fontName(), segment->fontSize(),
+                         Utilities::LegacyFontWeight::toQt(segment->fontWeight()), segment->fontColor(),
+                         segment->secondFontColor(), Qt::AlignCenter, 1.0);
 }
 
 bool isForbiddenOverride()
@@ -122,10 +136,8 @@ NavigationControl::NavigationControl(Utilities::RendererContainer* renderer, Svg
     , m_commandControl2Animation(this, QByteArrayLiteral("commandControl2ShowProgress"), this)
     , m_labelsAnimation(this, QByteArrayLiteral("labelsOpacity"), this)
 {
-    if (renderer && renderer->renderer()) {
+    if (renderer && renderer->renderer())
         setBounds(QRectF(QPointF(0, 0), renderer->renderer()->defaultSize()));
-        m_animationPath = Utilities::SvgElementFinder().findPath(renderer->renderer(), ANIMATION_PATH_ID);
-    }
     connect(&m_dragAnimation, &NavigationDragIconAnimation::updateDragIconRequested, this,
             &NavigationControl::updateDragIcon);
     setAcceptHoverEvents(true);
@@ -166,7 +178,6 @@ void NavigationControl::createElements()
     m_previousButton = createButton(PREV_BUTTON_ID);
     m_nextButton = createButton(NEXT_BUTTON_ID);
     m_centerButton = initContentButton(CENTER_BUTTON_ID);
-    m_centerButton->setContentBounds(boundsOnElement(CENTER_PLACEHOLDER_ID));
     m_centerButton->setControlId(CENTER_CONFIG_KEY);
     m_centerButton->setAllowGlow(false);
     m_homeButton = createButton(HOME_ID);
@@ -178,13 +189,23 @@ void NavigationControl::createElements()
     m_resizeButton = createButton(RESIZE_ID);
     m_labels = new NavigationLabels(rendererContainer(), this);
     addToChildrensList(m_labels);
-    m_commandControl1Bounds = boundsOnElement(EDITOR_PLACEHOLDER_ID);
-    m_commandControl2Bounds = boundsOnElement(EDITOR_PLACEHOLDER_2_ID);
     createSegments();
     m_moveIndicator = initElement(MOVE_INDICATOR_ID);
     setMoveVisual();
-    updateHotspot();
+    readThemeGeometry();
     setShowBackButton(false);
+}
+
+// The places the theme marks out, read when the control is built and again
+// when the theme changes.
+void NavigationControl::readThemeGeometry()
+{
+    if (rendererContainer() && rendererContainer()->renderer())
+        m_animationPath = Utilities::SvgElementFinder().findPath(rendererContainer()->renderer(), ANIMATION_PATH_ID);
+    m_centerButton->setContentBounds(boundsOnElement(CENTER_PLACEHOLDER_ID));
+    m_commandControl1Bounds = boundsOnElement(EDITOR_PLACEHOLDER_ID);
+    m_commandControl2Bounds = boundsOnElement(EDITOR_PLACEHOLDER_2_ID);
+    updateHotspot();
 }
 
 SvgButton* NavigationControl::createButton(const QString& elementId)
@@ -261,10 +282,7 @@ void NavigationControl::showSegmentIcon(int segment, const NavigationIcon& icon)
     button->setIconElement(NavigationIcon::getElementIdForState(icon.state()));
     button->setIconOpacity(1.0, 1.0, 1.0);
     m_expandIndicators.at(segment)->setVisible(icon.willExpand() && segment != m_commandSegment);
-    m_labels->setText(segment, icon.tooltip());
-    m_labels->setSupportsExtendedMode(segment, icon.supportsExtendedInfo());
-    m_labels->setExtendedModeDropDownModel(segment, icon.dropDownModel());
-    m_labels->setSliderTextVisible(segment, icon.supportsValue());
+    describeIconInLabel(segment, icon);
     if (icon.supportsValue())
         setSliderValue(segment, icon);
 }
@@ -289,11 +307,16 @@ void NavigationControl::updateLabels(int first, bool force)
 void NavigationControl::showIconInLabel(int segment, const NavigationIcon& icon)
 {
     m_labels->setVisibleAt(segment, !icon.isEmpty());
+    describeIconInLabel(segment, icon);
+    setSliderValue(segment, icon);
+}
+
+void NavigationControl::describeIconInLabel(int segment, const NavigationIcon& icon)
+{
     m_labels->setText(segment, icon.tooltip());
-    m_labels->setSliderTextVisible(segment, icon.supportsValue());
     m_labels->setSupportsExtendedMode(segment, icon.supportsExtendedInfo());
     m_labels->setExtendedModeDropDownModel(segment, icon.dropDownModel());
-    setSliderValue(segment, icon);
+    m_labels->setSliderTextVisible(segment, icon.supportsValue());
 }
 
 void NavigationControl::setSliderValue(int segment, const NavigationIcon& icon)
@@ -536,7 +559,7 @@ bool NavigationControl::setSelectedIcon(const NavigationIcon& icon, bool rotateI
             m_selectedSegment = s;
             found = true;
         } else {
-            m_segments.at(s)->setState(s >= n ? SvgButton::Disabled : SvgButton::Normal);
+            m_segments.at(s)->setState(restingSegmentState(s, n));
         }
     }
     const int index = indexOfId(m_icons, icon.id());
@@ -578,21 +601,22 @@ void NavigationControl::rotateToIcon(int iconIndex)
 
 void NavigationControl::clearSelectedIcon()
 {
-    for (int s = 0; s < segmentCount(); ++s)
-        m_segments.at(s)->setState(s >= iconCount() ? SvgButton::Disabled : SvgButton::Normal);
+    setSegmentsResting();
     m_selectedSegment = -1;
+}
+
+void NavigationControl::setSegmentsResting()
+{
+    for (int s = 0; s < segmentCount(); ++s)
+        m_segments.at(s)->setState(restingSegmentState(s, iconCount()));
 }
 
 void NavigationControl::setSelectedSegment(int segment)
 {
     if (segment < 0 || segment >= segmentCount())
         return;
-    for (int s = 0; s < segmentCount(); ++s) {
-        if (s == segment)
-            m_segments.at(s)->setState(SvgButton::Pressed);
-        else
-            m_segments.at(s)->setState(s >= iconCount() ? SvgButton::Disabled : SvgButton::Normal);
-    }
+    for (int s = 0; s < segmentCount(); ++s)
+        m_segments.at(s)->setState(s == segment ? SvgButton::Pressed : restingSegmentState(s, iconCount()));
     m_selectedSegment = segment;
 }
 
@@ -970,20 +994,15 @@ void NavigationControl::updateCachedData()
     SvgControlObject::updateCachedData();
     m_animation.clearCache();
     m_travellingIcons.clear();
-    if (rendererContainer() && rendererContainer()->renderer())
-        m_animationPath = Utilities::SvgElementFinder().findPath(rendererContainer()->renderer(), ANIMATION_PATH_ID);
     createSegments();
     updateSegmentsContent();
-    updateHotspot();
-    m_centerButton->setContentBounds(boundsOnElement(CENTER_PLACEHOLDER_ID));
+    readThemeGeometry();
     if (m_commandControl1) {
-        m_commandControl1Bounds = boundsOnElement(EDITOR_PLACEHOLDER_ID);
         m_commandControl1->setBounds(m_commandControl1Bounds);
         setCommandControlShowProgress(1.0, m_background->boundingRect(), m_commandControl1Bounds,
                                       m_commandControl1Animation, m_commandControl1);
     }
     if (m_commandControl2) {
-        m_commandControl2Bounds = boundsOnElement(EDITOR_PLACEHOLDER_2_ID);
         m_commandControl2->setBounds(m_commandControl2Bounds);
         setCommandControlShowProgress(1.0, m_commandControl1Bounds, m_commandControl2Bounds,
                                       m_commandControl2Animation, m_commandControl2);
@@ -1091,11 +1110,9 @@ QPixmap NavigationControl::dragPixmap(const SvgContentButton* segment) const
     painter.scale(scale, scale);
     const double margin = (DRAG_PIXMAP_FACTOR - 1.0) / 2.0;
     const QRectF rect(qRound(margin * size.width()), qRound(margin * size.height()), size.width(), size.height());
-    const TextPaintData text(segment->text(), segment->fontName(), segment->fontSize(),
-                             Utilities::LegacyFontWeight::toQt(segment->fontWeight()), segment->fontColor(),
-                             segment->secondFontColor(), Qt::AlignCenter, 1.0);
-    SvgContentButton::paintContent(&painter, segment->iconRenderer(), segment->iconElement(), rect, scale, text,
-                                   SvgButton::Normal, DRAG_ICON_OPACITY, true, Qt::Horizontal, QString());
+    SvgContentButton::paintContent(&painter, segment->iconRenderer(), segment->iconElement(), rect, scale,
+                                   contentTextOf(segment), SvgButton::Normal, DRAG_ICON_OPACITY, true,
+                                   Qt::Horizontal, QString());
     return pixmap;
 }
 
@@ -1147,9 +1164,8 @@ void NavigationControl::handlePressAndMove(QPoint startPos, QPoint currentPos)
     m_animating = true;
     m_animationMode = 1;
     setFirstIconCusomtIndexPrivate(m_firstIconIndex + turn);
-    const double c = m_firstIconCustomIndex;
-    if (c < 0)
-        setFirstIconCusomtIndexPrivate(n + (c - double(int(c) / n * n)));
+    if (m_firstIconCustomIndex < 0)
+        setFirstIconCusomtIndexPrivate(raiseIntoList(m_firstIconCustomIndex, n));
     update();
 }
 
@@ -1363,10 +1379,8 @@ void NavigationControl::turnWithLiftedIcon(bool previous)
 
 void NavigationControl::mouseReleaseEvent(QGraphicsSceneMouseEvent* event, void* pressConsumer)
 {
-    if (m_animating) {
-        for (int s = 0; s < segmentCount(); ++s)
-            m_segments.at(s)->setState(s >= iconCount() ? SvgButton::Disabled : SvgButton::Normal);
-    }
+    if (m_animating)
+        setSegmentsResting();
     if (m_draggingIcon)
         dropIcon(event);
     deleteDragCursor();
@@ -1443,21 +1457,13 @@ void NavigationControl::paint(QPainter* painter, const QStyleOptionGraphicsItem*
         paintRotateAnimation(painter);
 }
 
-TextPaintData NavigationControl::segmentTextStyle() const
-{
-    const SvgContentButton* segment = m_segments.first();
-    return TextPaintData(QString(), segment->fontName(), segment->fontSize(),
-                         Utilities::LegacyFontWeight::toQt(segment->fontWeight()), segment->fontColor(),
-                         segment->secondFontColor(), Qt::AlignCenter, 1.0);
-}
-
 void NavigationControl::paintIcon(QPainter* painter, const NavigationIcon& icon, const QPointF& center,
                                   const TextPaintData& style) const
 {
     const QSizeF size = m_segments.first()->contentBounds().size();
     const QRectF rect(center.x() - size.width() / 2, center.y() - size.height() / 2, size.width(), size.height());
-    const TextPaintData text(icon.text(), style.fontName(), style.fontSize(), style.fontWeight(), style.fontColor(),
-                             style.secondFontColor(), style.alignment(), style.opacity());
+    TextPaintData text = style;
+    text.setText(icon.text());
     m_travellingIcons.draw(painter, icon.renderer(), NavigationIcon::getElementIdForState(icon.state()), text, rect);
 }
 
@@ -1477,7 +1483,7 @@ void NavigationControl::paintRotateAnimation(QPainter* painter)
         return;
     painter->save();
     painter->setClipRegion(m_animation.clipRegion(), Qt::ReplaceClip);
-    const TextPaintData style = segmentTextStyle();
+    const TextPaintData style = contentTextOf(m_segments.first());
     const double c = m_firstIconCustomIndex;
     const int ci = int(c);
     const double q = c - ci;
@@ -1511,7 +1517,7 @@ void NavigationControl::paintDragAnimation(QPainter* painter)
         return;
     painter->save();
     painter->setClipRegion(m_animation.clipRegion(), Qt::ReplaceClip);
-    const TextPaintData style = segmentTextStyle();
+    const TextPaintData style = contentTextOf(m_segments.first());
     const auto slotOf = [this, n](int index) {
         const int slot = wrap(index + n - m_firstIconIndex, n);
         return slot == n - 1 ? -1 : slot;
@@ -1539,8 +1545,8 @@ void NavigationControl::paintDragAnimation(QPainter* painter)
 void NavigationControl::paintSegmentContent(QPainter* painter, const SvgContentButton* segment,
                                             const TextPaintData& style) const
 {
-    const TextPaintData text(segment->text(), style.fontName(), style.fontSize(), style.fontWeight(),
-                             style.fontColor(), style.secondFontColor(), style.alignment(), style.opacity());
+    TextPaintData text = style;
+    text.setText(segment->text());
     m_travellingIcons.draw(painter, segment->iconRenderer(), segment->iconElement(), text,
                            mapRectFromItem(segment, segment->contentBounds()));
 }
@@ -1560,7 +1566,6 @@ void NavigationControl::setCommandControl1(CommandControl* ring, int segment)
     ring->setFlag(QGraphicsItem::ItemStacksBehindParent, true);
     ring->deselectAll();
     m_labels->setExpandedState(NavigationLabels::Expanded);
-    m_commandControl1Bounds = boundsOnElement(EDITOR_PLACEHOLDER_ID);
     placeRing(ring, m_commandControl1Bounds);
     ring->stackBefore(m_background);
     const qreal progress = m_commandControl1ShowProgress;
@@ -1585,7 +1590,6 @@ void NavigationControl::setCommandControl2(CommandControl* ring)
     m_commandControl2 = ring;
     ring->setFlag(QGraphicsItem::ItemStacksBehindParent, true);
     m_labels->setExpandedState(NavigationLabels::Expanded2);
-    m_commandControl2Bounds = boundsOnElement(EDITOR_PLACEHOLDER_2_ID);
     placeRing(ring, m_commandControl2Bounds);
     ring->stackBefore(m_commandControl1);
     const qreal progress = m_commandControl2ShowProgress;
@@ -1604,7 +1608,7 @@ void NavigationControl::placeRing(CommandControl* ring, const QRectF& bounds)
     addToChildrensList(ring);
 }
 
-void NavigationControl::detachRing(CommandControl* ring)
+void NavigationControl::detachRing(SvgControlObject* ring)
 {
     QGraphicsScene* carouselScene = scene();
     ring->hide();
@@ -1656,11 +1660,7 @@ void NavigationControl::setCommandControlShowProgress(qreal progress, const QRec
     if (!ring)
         return;
     if (animation.endValue().toReal() == progress && progress == 0.0) {
-        QGraphicsScene* carouselScene = scene();
-        ring->hide();
-        ring->setParentItem(nullptr);
-        ring->removeFromScene(carouselScene);
-        removeFromChildren(ring);
+        detachRing(ring);
         return;
     }
     if (to.width() <= 0)

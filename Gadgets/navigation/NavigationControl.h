@@ -238,10 +238,13 @@ private:
     void showSegmentIcon(int segment, const Models::NavigationIcon& icon);
     void updateLabels(int first, bool force);
     void showIconInLabel(int segment, const Models::NavigationIcon& icon);
+    void describeIconInLabel(int segment, const Models::NavigationIcon& icon);
     void setSliderValue(int segment, const Models::NavigationIcon& icon);
     void setSegmentsNormal();
+    void setSegmentsResting();
     void setSelectedSegment(int segment);
     void setMoveVisual();
+    void readThemeGeometry();
     void updateHotspot();
 
     void startSegmentsOpacityAnimation(qreal target);
@@ -284,7 +287,6 @@ private:
     void deleteDragCursor();
     void setForbiddenCursor(bool forbidden);
 
-    Models::TextPaintData segmentTextStyle() const;
     void paintIcon(QPainter* painter, const Models::NavigationIcon& icon, const QPointF& center,
                    const Models::TextPaintData& style) const;
     void paintRotateAnimation(QPainter* painter);
@@ -295,7 +297,7 @@ private:
     double dragPercent(int slot) const;
 
     void placeRing(CommandControl* ring, const QRectF& bounds);
-    void detachRing(CommandControl* ring);
+    void detachRing(SvgControlObject* ring);
     void setCommandControlShowProgress(qreal progress, const QRectF& from, const QRectF& to,
                                        const QPropertyAnimation& animation, SvgControlObject* ring);
     void setExpandIndicatorsState(int state);

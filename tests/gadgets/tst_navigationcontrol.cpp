@@ -229,6 +229,7 @@ private Q_SLOTS:
     void shortListStartsAtFirstIcon();
     void emptyCarouselIgnoresSteps();
     void themeWithoutSegments();
+    void themeChangeMovesRingPlacesAndHotspot();
 };
 
 void tst_NavigationControl::buildsFromTheTheme_data()
@@ -1359,6 +1360,40 @@ void tst_NavigationControl::themeWithoutSegments()
     QCOMPARE(clicked.size(), 0);
     QCOMPARE(carousel->getSegmentCenter(0), QPointF(0, 0));
     QVERIFY(carousel->iconAtPosition(QPoint(50, 50)).isEmpty());
+}
+
+// The rings open on the placeholders of the theme in use, also one that came
+// after the carousel was built.
+void tst_NavigationControl::themeChangeMovesRingPlacesAndHotspot()
+{
+    const auto places = [](int at) {
+        return QStringLiteral("<svg xmlns='http://www.w3.org/2000/svg' width='320' height='320'>"
+                              "<rect id='background' x='0' y='0' width='320' height='320'/>"
+                              "<rect id='hotspot' x='%1' y='%1' width='10' height='10'/>"
+                              "<rect id='command_control_placeholder' x='%1' y='%1' width='200' height='200'/>"
+                              "<rect id='command_control_2_placeholder' x='%1' y='%1' width='300' height='300'/>"
+                              "</svg>")
+            .arg(at)
+            .toUtf8();
+    };
+    const auto ring1 = createRing(ThemeProvider::COMMAND_CONTROL);
+    const auto ring2 = createRing(ThemeProvider::COMMAND_CONTROL_2);
+    QSvgRenderer renderer(places(10));
+    Utilities::RendererContainer container(&renderer, QStringLiteral("navigation"));
+    QGraphicsScene scene;
+    auto* carousel = new NavigationControl(&container);
+    scene.addItem(carousel);
+    QCOMPARE(carousel->hotspot(), QPointF(15, 15));
+
+    QVERIFY(renderer.load(places(40)));
+    carousel->updateCachedData();
+    QCOMPARE(carousel->hotspot(), QPointF(45, 45));
+    carousel->setCommandControl1(ring1.get(), 0);
+    finish(propertyAnimation(*carousel, "commandControl1ShowProgress"));
+    carousel->setCommandControl2(ring2.get());
+    finish(propertyAnimation(*carousel, "commandControl2ShowProgress"));
+    QCOMPARE(ring1->pos(), QPointF(40, 40));
+    QCOMPARE(ring2->pos(), QPointF(40, 40));
 }
 
 QTEST_MAIN(tst_NavigationControl)
