@@ -2,8 +2,7 @@
 
 #include "ActuatorDeviceProperties.h"
 #include "DeviceTypeTable.h"
-#include "EnergyDeviceProperties.h"
-#include "LoadDeviceProperties.h"
+#include "EconomicDeviceProperties.h"
 #include "ScenarioDeviceProperties.h"
 #include "ThermoregulationDeviceProperties.h"
 #include "Utilities.h"
@@ -69,12 +68,9 @@ void sanitizeDevice(BaseDeviceProperties& device, int maxChars)
         sanitizeScenario(*scenario);
     else if (auto* thermo = dynamic_cast<ThermoregulationDeviceProperties*>(&device))
         sanitizeThermoregulation(*thermo, maxChars);
-    else if (auto* meter = dynamic_cast<EnergyDeviceProperties*>(&device))
-        meter->setTariff(clamped(meter->tariff(), EnergyDeviceProperties::MIN_TARIFF,
-                                 EnergyDeviceProperties::MAX_TARIFF));
-    else if (auto* load = dynamic_cast<LoadDeviceProperties*>(&device))
-        load->setTariff(clamped(load->tariff(), EnergyDeviceProperties::MIN_TARIFF,
-                                EnergyDeviceProperties::MAX_TARIFF));
+    else if (auto* economic = dynamic_cast<EconomicDeviceProperties*>(&device))
+        economic->setTariff(clamped(economic->tariff(), EconomicDeviceProperties::MIN_TARIFF,
+                                    EconomicDeviceProperties::MAX_TARIFF));
 }
 
 } // namespace

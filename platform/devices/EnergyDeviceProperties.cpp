@@ -2,13 +2,10 @@
 
 namespace Corvane::Devices {
 
-const double EnergyDeviceProperties::MIN_TARIFF = 0.0;
-const double EnergyDeviceProperties::MAX_TARIFF = 100000.0;
-
 EnergyDeviceProperties::EnergyDeviceProperties(int id, DeviceType type,
                                                const DeviceAddress& address,
                                                const QString& description, int measurementUnit)
-    : BaseDeviceProperties(id, type, address, description)
+    : EconomicDeviceProperties(id, type, address, description)
     , m_measurementUnit(measurementUnit)
 {
     handleDeviceTypeChanged();
@@ -56,11 +53,6 @@ DeviceEnums::EnergyType EnergyDeviceProperties::energyTypeForDeviceType(DeviceTy
     }
 }
 
-bool EnergyDeviceProperties::isTariffValid(double tariff)
-{
-    return tariff >= MIN_TARIFF && tariff <= MAX_TARIFF;
-}
-
 void EnergyDeviceProperties::setMeasurementUnit(int unit)
 {
     assign(m_measurementUnit, unit);
@@ -71,34 +63,17 @@ void EnergyDeviceProperties::setEnergyDeviceType(int type)
     assign(m_energyDeviceType, type);
 }
 
-void EnergyDeviceProperties::setIsEconomicEvaluationEnabled(bool enabled)
-{
-    assign(m_economicEvaluation, enabled);
-}
-
-void EnergyDeviceProperties::setCurrency(int currency)
-{
-    assign(m_currency, currency);
-}
-
-void EnergyDeviceProperties::setTariff(double tariff)
-{
-    assign(m_tariff, tariff);
-}
-
 bool EnergyDeviceProperties::isEqual(const BaseDeviceProperties& other) const
 {
-    if (!BaseDeviceProperties::isEqual(other))
+    if (!EconomicDeviceProperties::isEqual(other))
         return false;
     const auto& meter = static_cast<const EnergyDeviceProperties&>(other);
-    return m_measurementUnit == meter.m_measurementUnit
-        && m_energyDeviceType == meter.m_energyDeviceType
-        && m_economicEvaluation == meter.m_economicEvaluation && m_currency == meter.m_currency
-        && m_tariff == meter.m_tariff;
+    return m_measurementUnit == meter.m_measurementUnit && m_energyDeviceType == meter.m_energyDeviceType;
 }
 
 void EnergyDeviceProperties::handleDeviceTypeChanged()
 {
+    EconomicDeviceProperties::handleDeviceTypeChanged();
     const QList<int> units = allowedUnitsForDeviceType(deviceType());
     if (!units.contains(m_measurementUnit))
         m_measurementUnit = units.value(0, DeviceEnums::KiloWattHour);

@@ -1,18 +1,15 @@
 #pragma once
 
-#include "BaseDeviceProperties.h"
 #include "DeviceEnums.h"
+#include "EconomicDeviceProperties.h"
 
 namespace Corvane::Devices {
 
 // An energy meter: electricity (7051), water (7061), gas (7071), domestic
 // hot water (7081), heating or cooling (7091).
-class EnergyDeviceProperties : public BaseDeviceProperties
+class EnergyDeviceProperties : public EconomicDeviceProperties
 {
 public:
-    static const double MIN_TARIFF;
-    static const double MAX_TARIFF;
-
     // A unit the type does not allow is replaced by the type's default unit.
     EnergyDeviceProperties(int id, DeviceType type, const DeviceAddress& address,
                            const QString& description, int measurementUnit = DeviceEnums::KiloWattHour);
@@ -24,20 +21,12 @@ public:
     static QList<int> allowedUnitsForDeviceType(DeviceType type);
     // The kind of energy the gateway reports for a meter of the type.
     static DeviceEnums::EnergyType energyTypeForDeviceType(DeviceType type);
-    static bool isTariffValid(double tariff);
 
     int measurementUnit() const { return m_measurementUnit; }
     void setMeasurementUnit(int unit);
     int energyDeviceType() const { return m_energyDeviceType; }
     void setEnergyDeviceType(int type);
     DeviceEnums::EnergyType energyType() const { return energyTypeForDeviceType(deviceType()); }
-
-    bool isEconomicEvaluationEnabled() const { return m_economicEvaluation; }
-    void setIsEconomicEvaluationEnabled(bool enabled);
-    int currency() const { return m_currency; }
-    void setCurrency(int currency);
-    double tariff() const { return m_tariff; }
-    void setTariff(double tariff);
 
     bool isEqual(const BaseDeviceProperties& other) const override;
 
@@ -47,9 +36,6 @@ protected:
 private:
     int m_measurementUnit;
     int m_energyDeviceType = DeviceEnums::Consumption;
-    bool m_economicEvaluation = false;
-    int m_currency = DeviceEnums::Euro;
-    double m_tariff = 0.0;
 };
 
 } // namespace Corvane::Devices

@@ -1,13 +1,12 @@
 #pragma once
 
-#include "BaseDeviceProperties.h"
-#include "DeviceEnums.h"
+#include "EconomicDeviceProperties.h"
 
 namespace Corvane::Devices {
 
 // A managed load: 18001 (controlled only) or 18002 (also reports its power
 // and consumption, so it can be evaluated economically).
-class LoadDeviceProperties : public BaseDeviceProperties
+class LoadDeviceProperties : public EconomicDeviceProperties
 {
 public:
     LoadDeviceProperties(int id, DeviceType type, const DeviceAddress& address,
@@ -16,29 +15,15 @@ public:
     BaseDeviceProperties* clone() const override;
     DeviceGroup deviceGroup() const override { return Load; }
 
-    static bool supportsEconomicEvaluation(DeviceType type);
+    bool supportsEconomicEvaluation() const override;
 
     bool hasCentralUnit() const { return m_hasCentralUnit; }
     void setHasCentralUnit(bool hasCentralUnit);
 
-    bool isEconomicEvaluationEnabled() const { return m_economicEvaluation; }
-    // Ignored (stays off) for a type without economic evaluation.
-    void setIsEconomicEvaluationEnabled(bool enabled);
-    int currency() const { return m_currency; }
-    void setCurrency(int currency);
-    double tariff() const { return m_tariff; }
-    void setTariff(double tariff);
-
     bool isEqual(const BaseDeviceProperties& other) const override;
-
-protected:
-    void handleDeviceTypeChanged() override;
 
 private:
     bool m_hasCentralUnit = true;
-    bool m_economicEvaluation = false;
-    int m_currency = DeviceEnums::Euro;
-    double m_tariff = 0.0;
 };
 
 } // namespace Corvane::Devices

@@ -345,6 +345,8 @@ void tst_Configuration::typeChangeCoercesDependentValues()
     load.setIsEconomicEvaluationEnabled(true);
     load.setDeviceType(18001);
     QVERIFY(!load.isEconomicEvaluationEnabled());
+    load.setIsEconomicEvaluationEnabled(true);
+    QVERIFY(!load.isEconomicEvaluationEnabled());
 
     ActuatorDeviceProperties light(3, 2003, DeviceAddress(), QString());
     light.setDeviceType(7051);

@@ -185,8 +185,7 @@ void ProjectXmlReader::readFamilyElement(BaseDeviceProperties& device)
     const QStringView name = m_xml.name();
     auto* scenario = dynamic_cast<ScenarioDeviceProperties*>(&device);
     auto* thermo = dynamic_cast<ThermoregulationDeviceProperties*>(&device);
-    auto* meter = dynamic_cast<EnergyDeviceProperties*>(&device);
-    auto* load = dynamic_cast<LoadDeviceProperties*>(&device);
+    auto* economic = dynamic_cast<EconomicDeviceProperties*>(&device);
 
     if (scenario && name == QLatin1String("item")) {
         readScenarioItem(*scenario);
@@ -204,19 +203,10 @@ void ProjectXmlReader::readFamilyElement(BaseDeviceProperties& device)
             thermo->setAirConditioningModes(values);
         else
             thermo->setFanSettings(values);
-    } else if ((meter || load) && name == QLatin1String("economic")) {
-        const bool enabled = L::boolAttribute(m_xml, QStringLiteral("enabled"), false);
-        const int currency = L::intAttribute(m_xml, QStringLiteral("currency"), 0);
-        const double tariff = L::doubleAttribute(m_xml, QStringLiteral("tariff"), 0.0);
-        if (meter) {
-            meter->setIsEconomicEvaluationEnabled(enabled);
-            meter->setCurrency(currency);
-            meter->setTariff(tariff);
-        } else {
-            load->setIsEconomicEvaluationEnabled(enabled);
-            load->setCurrency(currency);
-            load->setTariff(tariff);
-        }
+    } else if (economic && name == QLatin1String("economic")) {
+        economic->setIsEconomicEvaluationEnabled(L::boolAttribute(m_xml, QStringLiteral("enabled"), false));
+        economic->setCurrency(L::intAttribute(m_xml, QStringLiteral("currency"), 0));
+        economic->setTariff(L::doubleAttribute(m_xml, QStringLiteral("tariff"), 0.0));
         m_xml.skipCurrentElement();
     } else {
         m_xml.skipCurrentElement();

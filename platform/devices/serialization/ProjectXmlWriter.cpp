@@ -135,10 +135,8 @@ void ProjectXmlWriter::writeFamilyElements(const BaseDeviceProperties& device)
             writeCommand(QStringLiteral("command"), *command);
         writeIntList(QStringLiteral("mode"), thermo->airConditioningModes());
         writeIntList(QStringLiteral("fan"), thermo->fanSettings());
-    } else if (const auto* meter = dynamic_cast<const EnergyDeviceProperties*>(&device)) {
-        writeEconomic(meter->isEconomicEvaluationEnabled(), meter->currency(), meter->tariff());
-    } else if (const auto* load = dynamic_cast<const LoadDeviceProperties*>(&device)) {
-        writeEconomic(load->isEconomicEvaluationEnabled(), load->currency(), load->tariff());
+    } else if (const auto* economic = dynamic_cast<const EconomicDeviceProperties*>(&device)) {
+        writeEconomic(*economic);
     }
 }
 
@@ -175,12 +173,12 @@ void ProjectXmlWriter::writeCommand(const QString& element,
     m_xml.writeEndElement();
 }
 
-void ProjectXmlWriter::writeEconomic(bool enabled, int currency, double tariff)
+void ProjectXmlWriter::writeEconomic(const EconomicDeviceProperties& device)
 {
     m_xml.writeEmptyElement(QStringLiteral("economic"));
-    m_xml.writeAttribute(QStringLiteral("enabled"), flag(enabled));
-    m_xml.writeAttribute(QStringLiteral("currency"), number(currency));
-    m_xml.writeAttribute(QStringLiteral("tariff"), number(tariff));
+    m_xml.writeAttribute(QStringLiteral("enabled"), flag(device.isEconomicEvaluationEnabled()));
+    m_xml.writeAttribute(QStringLiteral("currency"), number(device.currency()));
+    m_xml.writeAttribute(QStringLiteral("tariff"), number(device.tariff()));
 }
 
 void ProjectXmlWriter::writeIntList(const QString& element, const QList<int>& values)

@@ -7,6 +7,7 @@ namespace Corvane::Devices {
 class BaseDeviceProperties;
 class Configuration;
 class DeviceAddress;
+class EconomicDeviceProperties;
 class ScheduledScenarioItem;
 class ThermoregulationCommandProperties;
 class WebServerDeviceProperties;
@@ -30,7 +31,7 @@ private:
     void writeAddress(const DeviceAddress& address);
     void writeItem(const QString& kind, const ScheduledScenarioItem& item);
     void writeCommand(const QString& element, const ThermoregulationCommandProperties& command);
-    void writeEconomic(bool enabled, int currency, double tariff);
+    void writeEconomic(const EconomicDeviceProperties& device);
     void writeIntList(const QString& element, const QList<int>& values);
 
     QXmlStreamWriter m_xml;

@@ -5,10 +5,8 @@
 #include "XmlReadLimits.h"
 #include "XmlText.h"
 #include "AtomicFileWriter.h"
-#include "log/Logger.h"
 
 #include <QBuffer>
-#include <QCoreApplication>
 #include <QLocale>
 #include <QXmlStreamWriter>
 
@@ -119,14 +117,12 @@ bool UserConfigurationXmlSerializer::read(const QString& path, const QUuid& conf
     QByteArray data;
     if (!XmlReadLimits::readFile(path, data, error))
         return false;
-    QString readError;
-    const bool ok = readData(data, configId, properties, withDeviceSettings, &readError);
-    if (!ok) {
-        Log::Logger(Log::Logger::Error) << Q_FUNC_INFO << " " << path << ": " << readError;
-        if (error)
-            *error = QCoreApplication::translate("Devices", "The user settings \"%1\" cannot be read: %2")
-                         .arg(path, readError);
-    }
+    QString reason;
+    const bool ok = readData(data, configId, properties, withDeviceSettings, &reason);
+    if (!ok)
+        XmlReadLimits::reportReadFailure(path, reason,
+                                         QT_TRANSLATE_NOOP("Devices", "The user settings \"%1\" cannot be read: %2"),
+                                         error);
     return ok;
 }
 

@@ -1,5 +1,7 @@
 #include "XmlReadLimits.h"
 
+#include "log/Logger.h"
+
 #include <QCoreApplication>
 #include <QFile>
 
@@ -101,6 +103,14 @@ bool XmlReadLimits::readFile(const QString& path, QByteArray& data, QString* err
         return false;
     }
     return true;
+}
+
+void XmlReadLimits::reportReadFailure(const QString& path, const QString& reason, const char* failureText,
+                                      QString* error)
+{
+    Log::Logger(Log::Logger::Error) << Q_FUNC_INFO << " cannot read " << path << ": " << reason;
+    if (error)
+        *error = QCoreApplication::translate("Devices", failureText).arg(path, reason);
 }
 
 } // namespace Corvane::Devices::Serialization

@@ -30,6 +30,10 @@ public:
     // Reads the file into memory; false with error when it is missing,
     // unreadable or larger than MAX_FILE_SIZE.
     static bool readFile(const QString& path, QByteArray& data, QString* error);
+    // Logs why the data of path could not be read and sets error to
+    // failureText (QT_TRANSLATE_NOOP in "Devices", %1 the path, %2 the reason).
+    static void reportReadFailure(const QString& path, const QString& reason, const char* failureText,
+                                  QString* error);
 };
 
 } // namespace Corvane::Devices::Serialization

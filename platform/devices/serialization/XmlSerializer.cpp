@@ -5,9 +5,7 @@
 #include "ProjectXmlWriter.h"
 #include "XmlReadLimits.h"
 #include "AtomicFileWriter.h"
-#include "log/Logger.h"
 
-#include <QCoreApplication>
 #include <QXmlStreamReader>
 
 namespace Corvane::Devices::Serialization {
@@ -19,14 +17,11 @@ Configuration* XmlSerializer::read(const QString& path, QString* error)
     QByteArray data;
     if (!XmlReadLimits::readFile(path, data, error))
         return nullptr;
-    QString readError;
-    Configuration* project = readData(data, &readError);
-    if (!project) {
-        Log::Logger(Log::Logger::Error) << Q_FUNC_INFO << " " << path << ": " << readError;
-        if (error)
-            *error = QCoreApplication::translate("Devices", "The project \"%1\" cannot be read: %2")
-                         .arg(path, readError);
-    }
+    QString reason;
+    Configuration* project = readData(data, &reason);
+    if (!project)
+        XmlReadLimits::reportReadFailure(path, reason,
+                                         QT_TRANSLATE_NOOP("Devices", "The project \"%1\" cannot be read: %2"), error);
     return project;
 }
 

@@ -4,7 +4,6 @@
 #include "Configuration.h"
 #include "DeviceTypeTable.h"
 #include "EnergyDeviceProperties.h"
-#include "LoadDeviceProperties.h"
 #include "ScenarioDeviceProperties.h"
 #include "ThermoregulationDeviceProperties.h"
 #include "addressverification/AddressVerifier.h"
@@ -232,12 +231,10 @@ void ConfigurationValidator::validateDevice(const Configuration& project,
     } else if (const auto* meter = dynamic_cast<const EnergyDeviceProperties*>(&device)) {
         if (!EnergyDeviceProperties::allowedUnitsForDeviceType(meter->deviceType()).contains(meter->measurementUnit()))
             addError(items, device, QCoreApplication::translate("Devices", "the unit does not suit the meter."), ValidationItem::ValueOutOfRange);
-        if (!EnergyDeviceProperties::isTariffValid(meter->tariff()))
-            addError(items, device, QCoreApplication::translate("Devices", "the tariff is out of range."), ValidationItem::ValueOutOfRange);
-    } else if (const auto* load = dynamic_cast<const LoadDeviceProperties*>(&device)) {
-        if (!EnergyDeviceProperties::isTariffValid(load->tariff()))
-            addError(items, device, QCoreApplication::translate("Devices", "the tariff is out of range."), ValidationItem::ValueOutOfRange);
     }
+    const auto* economic = dynamic_cast<const EconomicDeviceProperties*>(&device);
+    if (economic && !EconomicDeviceProperties::isTariffValid(economic->tariff()))
+        addError(items, device, QCoreApplication::translate("Devices", "the tariff is out of range."), ValidationItem::ValueOutOfRange);
 }
 
 void ConfigurationValidator::validateScenario(const ScenarioDeviceProperties& scenario,
