@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SceneTestHelpers.h"
+
 #include <QColor>
 #include <QDir>
 #include <QGraphicsScene>
@@ -10,6 +12,7 @@
 #include <QString>
 
 #include <cstdio>
+#include <functional>
 
 // Helpers shared by the hand-run programs that render controls into PNG pictures.
 namespace GalleryHelpers {
@@ -32,6 +35,21 @@ inline QList<BuiltInTheme> builtInThemes()
 inline QString outputFolder(int argc, char** argv)
 {
     return argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
+}
+
+// Makes the output folder named by the arguments, then puts each built-in
+// theme in use in turn and calls render with the path "<folder>/<theme>",
+// which the pictures' names continue, and the theme's background.
+inline void renderEachBuiltInTheme(int argc, char** argv,
+                                   const std::function<void(const QString& prefix, const QColor& background)>& render)
+{
+    const QDir output(outputFolder(argc, argv));
+    QDir().mkpath(output.path());
+    for (const auto& [theme, background] : builtInThemes()) {
+        SceneTestHelpers::useTheme(QStringLiteral(":/") + theme);
+        render(output.filePath(theme), background);
+    }
+    Corvane::Gadgets::ThemeProvider::clear();
 }
 
 // The hints every picture is painted with.

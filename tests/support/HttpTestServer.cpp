@@ -101,11 +101,7 @@ void HttpTestServer::onReadyRead(QTcpSocket* socket)
 
 void HttpTestServer::answer(QTcpSocket* socket, const QString& path)
 {
-    Response response;
-    if (m_responses.contains(path))
-        response = m_responses.value(path);
-    else
-        response.status = 404, response.body = "not found";
+    const Response response = m_responses.value(path, Response{404, "not found"});
     if (response.neverAnswer)
         return;
 

@@ -30,7 +30,6 @@ const QStringList kFaces = {"button", "button_userconfiguration", "scroller", "s
 const QStringList kStates = {"default", "hover", "pressed", "disabled"};
 const QStringList kColumns = {"whole", "default", "hover", "pressed", "disabled", "edit / even", "row 2",
                               "masks", "layout", "stretched"};
-const QStringList kSlices = {"left", "middle", "right"};
 
 constexpr int kLabelWidth = 230;
 constexpr int kHeader = 30;

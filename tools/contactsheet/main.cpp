@@ -155,9 +155,11 @@ private:
     int m_count = 0;
 };
 
-void drawCell(QPainter& painter, QPointF topLeft)
+// Draws the grey cell at topLeft and returns where the icon centred in it goes.
+QPointF drawCell(QPainter& painter, QPointF topLeft)
 {
     painter.fillRect(QRectF(topLeft, QSizeF(kCell - 4, kCell - 4)), QColor(0xa9, 0xae, 0xb6));
+    return topLeft + QPointF((kCell - 4 - kIcon) / 2.0, (kCell - 4 - kIcon) / 2.0);
 }
 
 }  // namespace
@@ -221,9 +223,7 @@ int main(int argc, char* argv[])
             QSvgRenderer* renderer = themes[t].renderer(icon);
             const int x0 = kLabelWidth + t * (blockWidth + kGap);
             for (int c = 0; c < kColumns; ++c) {
-                const QPointF cell(x0 + c * kCell, y);
-                drawCell(painter, cell);
-                const QPointF at = cell + QPointF((kCell - 4 - kIcon) / 2.0, (kCell - 4 - kIcon) / 2.0);
+                const QPointF at = drawCell(painter, QPointF(x0 + c * kCell, y));
                 if (c == kColumns - 1)
                     drawElement(painter, renderer, kEffect, at, kIcon);
                 drawElement(painter, renderer, kStates[c < kStates.size() ? c : 0], at, kIcon);
@@ -243,9 +243,7 @@ int main(int argc, char* argv[])
         const QList<QList<QSvgRenderer*>> overlaySets = {
             {favorite}, {error}, {favorite, error}, {favorite, error}, {favorite}, {error}};
         for (int c = 0; c < kColumns; ++c) {
-            const QPointF cell(x0 + c * kCell, y);
-            drawCell(painter, cell);
-            const QPointF at = cell + QPointF((kCell - 4 - kIcon) / 2.0, (kCell - 4 - kIcon) / 2.0);
+            const QPointF at = drawCell(painter, QPointF(x0 + c * kCell, y));
             if (c < 4)
                 drawElement(painter, icon, c == 3 ? "active" : "default", at, kIcon);
             for (QSvgRenderer* overlay : overlaySets[c])

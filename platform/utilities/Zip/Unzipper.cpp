@@ -99,7 +99,6 @@ bool readMember(zip* archive, zip_int64_t index, const QString& fileName, QByteA
 
 Unzipper::Unzipper(const QString& zipPath, QObject* parent)
     : QObject(parent)
-    , m_zipPath(zipPath)
 {
     if (!zipPath.isEmpty())
         m_archive = openArchive(zipPath);

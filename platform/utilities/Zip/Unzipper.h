@@ -34,7 +34,6 @@ public:
 
 private:
     zip* m_archive = nullptr;
-    QString m_zipPath;
 };
 
 } // namespace Corvane::Utilities::Zip

@@ -4,7 +4,6 @@
 // controls around a 320-pixel gadget, facing right and turned by 45 degrees.
 
 #include "GalleryHelpers.h"
-#include "SceneTestHelpers.h"
 #include "carousel/CarouselGeometry.h"
 #include "carousel/CarouselView.h"
 #include "hosting/BaseQMLWrapper.h"
@@ -13,7 +12,6 @@
 #include "theme/ThemeProvider.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QGraphicsScene>
 #include <QImage>
 #include <QPainter>
@@ -107,9 +105,7 @@ QImage renderCarousel(qreal angleToCenter)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    const QDir output(GalleryHelpers::outputFolder(argc, argv));
-    for (const GalleryHelpers::BuiltInTheme& theme : GalleryHelpers::builtInThemes()) {
-        SceneTestHelpers::useTheme(":/" + theme.name);
+    GalleryHelpers::renderEachBuiltInTheme(argc, argv, [](const QString& prefix, const QColor&) {
         const QImage right = renderCarousel(0);
         const QImage turned = renderCarousel(45);
         QImage both(right.width() * 2, right.height(), QImage::Format_ARGB32_Premultiplied);
@@ -117,8 +113,7 @@ int main(int argc, char* argv[])
         painter.drawImage(0, 0, right);
         painter.drawImage(right.width(), 0, turned);
         painter.end();
-        GalleryHelpers::saveImage(both, output.filePath(theme.name + "_carousel.png"));
-    }
-    ThemeProvider::clear();
+        GalleryHelpers::saveImage(both, prefix + QStringLiteral("_carousel.png"));
+    });
     return 0;
 }

@@ -4,12 +4,10 @@
 // with its first ring open and with its second ring open.
 
 #include "GalleryHelpers.h"
-#include "SceneTestHelpers.h"
 #include "favorite/FavoriteControl.h"
 #include "theme/ThemeProvider.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QGraphicsScene>
 
 using namespace Corvane::Gadgets;
@@ -75,11 +73,8 @@ void render(const QString& path)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    const QDir output(GalleryHelpers::outputFolder(argc, argv));
-    for (const GalleryHelpers::BuiltInTheme& theme : GalleryHelpers::builtInThemes()) {
-        SceneTestHelpers::useTheme(":/" + theme.name);
-        render(output.filePath(theme.name + "_favorite.png"));
-    }
-    ThemeProvider::clear();
+    GalleryHelpers::renderEachBuiltInTheme(argc, argv, [](const QString& prefix, const QColor&) {
+        render(prefix + QStringLiteral("_favorite.png"));
+    });
     return 0;
 }

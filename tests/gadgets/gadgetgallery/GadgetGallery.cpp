@@ -6,7 +6,6 @@
 // and the carousel of six data panels beside the gadget.
 
 #include "GalleryHelpers.h"
-#include "SceneTestHelpers.h"
 #include "animation/FlipAnimator.h"
 #include "carousel/CarouselView.h"
 #include "commandcontrol/CommandControl.h"
@@ -22,7 +21,6 @@
 #include "theme/ThemeProvider.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QGraphicsScene>
 #include <QImage>
 #include <QPainter>
@@ -53,6 +51,12 @@ struct Look
     QColor background;
     QColor caption;
 };
+
+// Light captions on a dark background, dark ones on a light background.
+QColor captionColour(const QColor& background)
+{
+    return background.lightness() < 128 ? QColor(220, 228, 240) : QColor(60, 50, 90);
+}
 
 QImage renderAll(QGraphicsScene& scene, const QColor& background)
 {
@@ -327,17 +331,11 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     application.setApplicationVersion(QStringLiteral("2.7.1"));
-    const QDir output(GalleryHelpers::outputFolder(argc, argv));
-    QDir().mkpath(output.path());
-    const QList<QPair<QString, Look>> themes{
-        {QStringLiteral("CorvaneTheme"), {QColor(40, 48, 64), QColor(220, 228, 240)}},
-        {QStringLiteral("TalveraTheme"), {QColor(236, 234, 242), QColor(60, 50, 90)}}};
-    for (const auto& [theme, look] : themes) {
-        SceneTestHelpers::useTheme(QStringLiteral(":/") + theme);
+    GalleryHelpers::renderEachBuiltInTheme(argc, argv, [](const QString& prefix, const QColor& background) {
+        const Look look{background, captionColour(background)};
         const QList<Panel> panels{homePage(look), lightingPageWithRing(look), informationFace(look), favourite(look),
                                   carouselBesideGadget(look)};
-        GalleryHelpers::saveImage(sheet(panels, look), output.filePath(theme + QStringLiteral("_gadget.png")));
-    }
-    ThemeProvider::clear();
+        GalleryHelpers::saveImage(sheet(panels, look), prefix + QStringLiteral("_gadget.png"));
+    });
     return 0;
 }

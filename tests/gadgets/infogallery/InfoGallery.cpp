@@ -4,12 +4,10 @@
 // pointer over it (flip button shown) and while it is being moved.
 
 #include "GalleryHelpers.h"
-#include "SceneTestHelpers.h"
 #include "navigation/InfoControl.h"
 #include "theme/ThemeProvider.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QGraphicsScene>
 #include <QGraphicsSceneMouseEvent>
 
@@ -46,12 +44,8 @@ int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     QApplication::setApplicationVersion(QStringLiteral("2.7.1"));
-    const QString output = GalleryHelpers::outputFolder(argc, argv);
-    QDir().mkpath(output);
-    for (const auto& [theme, background] : GalleryHelpers::builtInThemes()) {
-        SceneTestHelpers::useTheme(QStringLiteral(":/") + theme);
-        renderFaces(output + QStringLiteral("/") + theme + QStringLiteral("_info.png"), background);
-    }
-    ThemeProvider::clear();
+    GalleryHelpers::renderEachBuiltInTheme(argc, argv, [](const QString& prefix, const QColor& background) {
+        renderFaces(prefix + QStringLiteral("_info.png"), background);
+    });
     return 0;
 }

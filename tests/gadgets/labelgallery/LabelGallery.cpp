@@ -5,7 +5,6 @@
 // above).
 
 #include "GalleryHelpers.h"
-#include "SceneTestHelpers.h"
 #include "dropdown/SvgDropDown.h"
 #include "dropdown/SvgDropDownItem.h"
 #include "dropdown/SvgDropDownPanel.h"
@@ -16,7 +15,6 @@
 #include "theme/ThemeProvider.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QGraphicsScene>
 
 #include <memory>
@@ -117,13 +115,9 @@ void renderDropDowns(const QString& path, const QColor& background)
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    const QString output = GalleryHelpers::outputFolder(argc, argv);
-    QDir().mkpath(output);
-    for (const auto& [theme, background] : GalleryHelpers::builtInThemes()) {
-        SceneTestHelpers::useTheme(QStringLiteral(":/") + theme);
-        renderLabels(output + QStringLiteral("/") + theme + QStringLiteral("_labels.png"), background);
-        renderDropDowns(output + QStringLiteral("/") + theme + QStringLiteral("_dropdowns.png"), background);
-    }
-    ThemeProvider::clear();
+    GalleryHelpers::renderEachBuiltInTheme(argc, argv, [](const QString& prefix, const QColor& background) {
+        renderLabels(prefix + QStringLiteral("_labels.png"), background);
+        renderDropDowns(prefix + QStringLiteral("_dropdowns.png"), background);
+    });
     return 0;
 }

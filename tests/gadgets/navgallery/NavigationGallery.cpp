@@ -7,7 +7,6 @@
 // <theme>_carousel_ring.png (a command ring open round the selected icon).
 
 #include "GalleryHelpers.h"
-#include "SceneTestHelpers.h"
 #include "commandcontrol/CommandControl.h"
 #include "models/NavigationIcon.h"
 #include "navigation/NavigationControl.h"
@@ -16,7 +15,6 @@
 #include "theme/ThemeProvider.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QGraphicsScene>
 #include <QGraphicsSceneMouseEvent>
 #include <QPropertyAnimation>
@@ -127,16 +125,11 @@ void renderRing(const QString& path, const QColor& background)
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    const QString output = GalleryHelpers::outputFolder(argc, argv);
-    QDir().mkpath(output);
-    for (const auto& [theme, background] : GalleryHelpers::builtInThemes()) {
-        SceneTestHelpers::useTheme(QStringLiteral(":/") + theme);
-        const QString prefix = output + QStringLiteral("/") + theme + QStringLiteral("_carousel_");
-        renderHome(prefix + QStringLiteral("home.png"), background);
-        renderTurning(prefix + QStringLiteral("turning.png"), background);
-        renderDragging(prefix + QStringLiteral("dragging.png"), background);
-        renderRing(prefix + QStringLiteral("ring.png"), background);
-    }
-    ThemeProvider::clear();
+    GalleryHelpers::renderEachBuiltInTheme(argc, argv, [](const QString& prefix, const QColor& background) {
+        renderHome(prefix + QStringLiteral("_carousel_home.png"), background);
+        renderTurning(prefix + QStringLiteral("_carousel_turning.png"), background);
+        renderDragging(prefix + QStringLiteral("_carousel_dragging.png"), background);
+        renderRing(prefix + QStringLiteral("_carousel_ring.png"), background);
+    });
     return 0;
 }

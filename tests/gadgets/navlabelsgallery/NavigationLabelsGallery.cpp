@@ -5,13 +5,11 @@
 // with its labels collapsed, with ring 1 open and with ring 2 open.
 
 #include "GalleryHelpers.h"
-#include "SceneTestHelpers.h"
 #include "navigation/NavigationLabels.h"
 #include "theme/RendererContainer.h"
 #include "theme/ThemeProvider.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QGraphicsPixmapItem>
 #include <QGraphicsScene>
 #include <QPainter>
@@ -76,12 +74,8 @@ void renderStates(const QString& path, const QColor& background)
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    const QString output = GalleryHelpers::outputFolder(argc, argv);
-    QDir().mkpath(output);
-    for (const auto& [theme, background] : GalleryHelpers::builtInThemes()) {
-        SceneTestHelpers::useTheme(QStringLiteral(":/") + theme);
-        renderStates(output + QStringLiteral("/") + theme + QStringLiteral("_navigation_labels.png"), background);
-    }
-    ThemeProvider::clear();
+    GalleryHelpers::renderEachBuiltInTheme(argc, argv, [](const QString& prefix, const QColor& background) {
+        renderStates(prefix + QStringLiteral("_navigation_labels.png"), background);
+    });
     return 0;
 }
