@@ -39,7 +39,7 @@ void ContentPixmapCache::draw(QPainter* painter, const IconRenderer& icon, const
     const Key key = keyOf(icon, elementId, size);
     auto found = std::find_if(m_entries.cbegin(), m_entries.cend(), [&key](const Entry& e) { return e.key == key; });
     if (found == m_entries.cend()) {
-        m_entries.prepend({key, paint(icon, elementId, text, target.size(), scale, size)});
+        m_entries.prepend({key, paint(icon, elementId, target.size(), scale, size)});
         if (m_entries.size() > MAX_ENTRIES)
             m_entries.removeLast();
         found = m_entries.cbegin();
@@ -71,16 +71,15 @@ void ContentPixmapCache::paintContent(QPainter* painter, const IconRenderer& ico
                                    Qt::Horizontal, QString());
 }
 
-QPixmap ContentPixmapCache::paint(const IconRenderer& icon, const QString& elementId,
-                                  const Models::TextPaintData& text, const QSizeF& targetSize, qreal deviceScale,
-                                  const QSize& size)
+QPixmap ContentPixmapCache::paint(const IconRenderer& icon, const QString& elementId, const QSizeF& targetSize,
+                                  qreal deviceScale, const QSize& size)
 {
     QPixmap pixmap(size);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform | QPainter::TextAntialiasing);
     painter.scale(deviceScale, deviceScale);
-    paintContent(&painter, icon, elementId, text, QRectF(QPointF(0, 0), targetSize));
+    SvgContentButton::paintContent(&painter, icon, elementId, QRectF(QPointF(0, 0), targetSize), 1.0);
     return pixmap;
 }
 

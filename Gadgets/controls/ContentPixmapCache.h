@@ -53,8 +53,8 @@ private:
     static Key keyOf(const IconRenderer& icon, const QString& elementId, const QSize& size);
     static void paintContent(QPainter* painter, const IconRenderer& icon, const QString& elementId,
                              const Models::TextPaintData& text, const QRectF& target);
-    static QPixmap paint(const IconRenderer& icon, const QString& elementId, const Models::TextPaintData& text,
-                         const QSizeF& targetSize, qreal deviceScale, const QSize& size);
+    static QPixmap paint(const IconRenderer& icon, const QString& elementId, const QSizeF& targetSize,
+                         qreal deviceScale, const QSize& size);
 
     QList<Entry> m_entries;
 };
