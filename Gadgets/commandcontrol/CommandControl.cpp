@@ -75,21 +75,15 @@ void CommandControl::createElements()
     }
 }
 
-bool CommandControl::hasMask(const QString& segmentId) const
-{
-    QSvgRenderer* renderer = rendererContainer() ? rendererContainer()->renderer() : nullptr;
-    return renderer && renderer->elementExists(segmentId + SvgButton::MASK_SUFFIX);
-}
-
 void CommandControl::addSegment(int number, bool even)
 {
     QString segmentId = (even ? EVEN_ID : ODD_ID).arg(number);
     QString indicatorId = (even ? EVEN_EXPAND_INDICATOR_ID : ODD_EXPAND_INDICATOR_ID).arg(number);
-    if (!hasMask(segmentId)) {
+    if (!hasElement(segmentId + SvgButton::MASK_SUFFIX)) {
         segmentId = SEGMENT_ID.arg(number);
         indicatorId = EXPAND_INDICATOR_ID.arg(number);
     }
-    if (!hasMask(segmentId))
+    if (!hasElement(segmentId + SvgButton::MASK_SUFFIX))
         return;
 
     auto* segment = new SvgContentButton(rendererContainer(), segmentId, this);

@@ -109,7 +109,6 @@ private:
     SvgButton::ButtonState defaultButtonState(int index) const;
     const QList<SvgContentButton*>& segmentsInUse() const;
     const QList<SvgButton*>& indicatorsInUse() const;
-    bool hasMask(const QString& segmentId) const;
 
     SvgElement* m_background = nullptr;
     QList<SvgContentButton*> m_oddSegments;

@@ -48,7 +48,18 @@ QRectF SvgControl::boundsOnElement(const QString& elementId, QSvgRenderer* rende
 
 QRectF SvgControl::boundsOnElement(const QString& elementId) const
 {
-    return boundsOnElement(elementId, m_renderer ? m_renderer->renderer() : nullptr);
+    return boundsOnElement(elementId, svgRenderer());
+}
+
+QSvgRenderer* SvgControl::svgRenderer() const
+{
+    return m_renderer ? m_renderer->renderer() : nullptr;
+}
+
+bool SvgControl::hasElement(const QString& elementId) const
+{
+    QSvgRenderer* renderer = svgRenderer();
+    return renderer && !elementId.isEmpty() && renderer->elementExists(elementId);
 }
 
 qreal SvgControl::effectiveGraphicsItemScale(bool ignoreTiny) const

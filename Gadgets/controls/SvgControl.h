@@ -43,6 +43,10 @@ public:
     QRectF scaledBounds() const;
 
     Utilities::RendererContainer* rendererContainer() const { return m_renderer; }
+    // The container's current renderer, or null without a container.
+    QSvgRenderer* svgRenderer() const;
+    // Whether the current renderer draws an element of that (non-empty) id.
+    bool hasElement(const QString& elementId) const;
     QString elementsSuffix() const { return m_elementsSuffix; }
     qreal customScale() const { return m_customScale; }
     QString controlId() const { return m_controlId; }

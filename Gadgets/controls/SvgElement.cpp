@@ -19,12 +19,6 @@ SvgElement::SvgElement(Utilities::RendererContainer* renderer, const QString& el
     SvgElement::updateBounds();
 }
 
-bool SvgElement::hasElement(const QString& elementId) const
-{
-    QSvgRenderer* renderer = rendererContainer() ? rendererContainer()->renderer() : nullptr;
-    return renderer && !elementId.isEmpty() && renderer->elementExists(elementId);
-}
-
 void SvgElement::updateBounds()
 {
     setBounds(boundsOnElement(fullElementId()));

@@ -48,7 +48,6 @@ protected:
 
     // Drops the cached pixmaps, element bounds and the hit mask.
     void invalidateHitMask();
-    bool hasElement(const QString& elementId) const;
     // Where elementId is painted, in item coordinates: at its own offset when
     // it lies within the bounds, else centred; the whole item when stretched.
     QRectF elementTarget(const QString& elementId);

@@ -37,12 +37,6 @@ DimmerControl::DimmerControl(Utilities::RendererContainer* renderer, QGraphicsSc
         addToScene(scene);
 }
 
-bool DimmerControl::hasElement(const QString& elementId) const
-{
-    QSvgRenderer* renderer = rendererContainer() ? rendererContainer()->renderer() : nullptr;
-    return renderer && renderer->elementExists(elementId);
-}
-
 void DimmerControl::createElements()
 {
     m_levelElements.clear();

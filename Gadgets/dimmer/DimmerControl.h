@@ -69,7 +69,6 @@ protected:
 
 private:
     void createElements();
-    bool hasElement(const QString& elementId) const;
     void setLevel(int level, int percentage);
 
     QList<SvgButton*> m_levelElements;

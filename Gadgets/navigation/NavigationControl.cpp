@@ -164,12 +164,6 @@ int NavigationControl::wrapIconIndex(int index) const
     return wrap(index, iconCount());
 }
 
-bool NavigationControl::hasElement(const QString& elementId) const
-{
-    QSvgRenderer* svg = rendererContainer() ? rendererContainer()->renderer() : nullptr;
-    return svg && svg->elementExists(elementId);
-}
-
 // ---------------------------------------------------------------- elements
 
 void NavigationControl::createElements()
@@ -362,7 +356,7 @@ void NavigationControl::updateHotspot()
         m_hotspot = bounds.center();
         return;
     }
-    QSvgRenderer* svg = rendererContainer() ? rendererContainer()->renderer() : nullptr;
+    QSvgRenderer* svg = svgRenderer();
     const QSize size = svg ? svg->defaultSize() : QSize();
     m_hotspot = QPointF(size.width() / 2, size.height() / 2);
 }
@@ -873,7 +867,7 @@ void NavigationControl::updateAnimationCache()
 {
     if (m_animation.isCacheValid())
         return;
-    QSvgRenderer* svg = rendererContainer() ? rendererContainer()->renderer() : nullptr;
+    QSvgRenderer* svg = svgRenderer();
     const QPainterPath path = svg ? svg->transformForElement(ANIMATION_PATH_ID).map(m_animationPath) : QPainterPath();
     QList<double> percentages;
     for (int s = 0; s < segmentCount(); ++s)

@@ -228,7 +228,6 @@ private:
     int segmentCount() const { return int(m_segments.size()); }
     // index reduced into 0 .. n - 1; 0 for an empty list.
     int wrapIconIndex(int index) const;
-    bool hasElement(const QString& elementId) const;
 
     void createElements();
     SvgButton* createButton(const QString& elementId);

@@ -56,7 +56,7 @@ void NavigationLabels::createLabels()
     Utilities::RendererContainer* tooltip = ThemeProvider::getRendererFor(ThemeProvider::TOOLTIP);
     Utilities::RendererContainer* dropDown = ThemeProvider::getRendererFor(ThemeProvider::DROPDOWN);
     Utilities::RendererContainer* dropDownOn = ThemeProvider::getRendererFor(ThemeProvider::DROPDOWN_ON);
-    QSvgRenderer* own = rendererContainer() ? rendererContainer()->renderer() : nullptr;
+    QSvgRenderer* own = svgRenderer();
     for (int number = 1; number <= MAX_LABELS; ++number) {
         const QString placeholder = TOOLTIP_PLACEHOLDER.arg(number);
         if (!own || !own->elementExists(placeholder))
@@ -338,7 +338,7 @@ QRectF NavigationLabels::placeholderBounds(const QString& stateTemplate, const Q
 {
     // The label's own placeholder always exists (it is what created the label),
     // so a slider without any placeholder at least hangs centred under it.
-    QSvgRenderer* own = rendererContainer() ? rendererContainer()->renderer() : nullptr;
+    QSvgRenderer* own = svgRenderer();
     for (const QString& idTemplate : {stateTemplate, collapsedTemplate, TOOLTIP_PLACEHOLDER}) {
         const QString id = idTemplate.arg(index + 1);
         if (own && own->elementExists(id))

@@ -406,7 +406,7 @@ QRegion SvgSliderControl::getMaskRegion()
 {
     if (!m_maskRegion.isEmpty())
         return m_maskRegion;
-    QSvgRenderer* renderer = rendererContainer() ? rendererContainer()->renderer() : nullptr;
+    QSvgRenderer* renderer = svgRenderer();
     const QSize size(qRound(m_maskBounds.right()), qRound(m_maskBounds.bottom()));
     if (!renderer || size.isEmpty() || m_maskBounds.isEmpty())
         return m_maskRegion;

@@ -79,7 +79,7 @@ void SizableLabel::load(const QString& defaultId, const QString& cutPrefix, cons
         m_displayedText = text;
     }
 
-    QSvgRenderer* renderer = rendererContainer() ? rendererContainer()->renderer() : nullptr;
+    QSvgRenderer* renderer = svgRenderer();
     if (!renderer)
         return;
     const Utilities::SvgScaledElement background(*renderer, defaultId, cutPrefix, m_visibleTextSize.width(),
