@@ -259,9 +259,9 @@ void UserConfigurationAreaDialog::setDimension(int dimension)
 {
     if (!setSliderValue(m_dimensionSlider->slider(), dimension))
         return;
+    // The slider's own change signal has reported the new value.
     logChange("Dimension", QString::number(dimension));
     m_restoreDimension = dimension;
-    emit dimensionChanged(dimension);
 }
 
 void UserConfigurationAreaDialog::setTransparency(int transparency)
@@ -270,25 +270,19 @@ void UserConfigurationAreaDialog::setTransparency(int transparency)
         return;
     logChange("Transparency", QString::number(transparency));
     m_restoreTransparency = transparency;
-    emit transparencyChanged(transparency);
 }
 
 void UserConfigurationAreaDialog::setHideLabelsTimeout(int seconds)
 {
-    if (!m_hideLabelsChoice->setChoiceByData(seconds))
-        return;
-    logChange("Hide labels timeout", QString::number(seconds));
-    m_restoreHideLabelsTimeout = seconds;
-    emit hideLabelsTimeoutChanged(seconds);
+    // The choice's change has logged and reported the new value.
+    if (m_hideLabelsChoice->setChoiceByData(seconds))
+        m_restoreHideLabelsTimeout = seconds;
 }
 
 void UserConfigurationAreaDialog::setGoHomepageTimeout(int seconds)
 {
-    if (!m_goHomepageChoice->setChoiceByData(seconds))
-        return;
-    logChange("Go homepage timeout", QString::number(seconds));
-    m_restoreGoHomepageTimeout = seconds;
-    emit goHomepageTimeoutChanged(seconds);
+    if (m_goHomepageChoice->setChoiceByData(seconds))
+        m_restoreGoHomepageTimeout = seconds;
 }
 
 void UserConfigurationAreaDialog::setTemperatureUnit(TemperatureUnit unit)

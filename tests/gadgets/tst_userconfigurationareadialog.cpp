@@ -223,6 +223,30 @@ private slots:
         QCOMPARE(skins.count(), 0);
     }
 
+    // Each setter that changes a value reports and logs the change once.
+    void settersReportEachChangeOnce()
+    {
+        UserConfigurationAreaDialog dialog;
+        fill(dialog);
+        QSignalSpy dimensions(&dialog, &UserConfigurationAreaDialog::dimensionChanged);
+        QSignalSpy transparencies(&dialog, &UserConfigurationAreaDialog::transparencyChanged);
+        QSignalSpy hideLabels(&dialog, &UserConfigurationAreaDialog::hideLabelsTimeoutChanged);
+        QSignalSpy goHomepage(&dialog, &UserConfigurationAreaDialog::goHomepageTimeoutChanged);
+        LogCapture log;
+        dialog.setDimension(55);
+        dialog.setTransparency(30);
+        dialog.setHideLabelsTimeout(-1);
+        dialog.setGoHomepageTimeout(-1);
+        QCOMPARE(dimensions.count(), 1);
+        QCOMPARE(dimensions.first().first().toInt(), 55);
+        QCOMPARE(transparencies.count(), 1);
+        QCOMPARE(hideLabels.count(), 1);
+        QCOMPARE(goHomepage.count(), 1);
+        QCOMPARE(log.lines().filter(QStringLiteral("Hide labels timeout changed")).size(), 1);
+        QCOMPARE(log.lines().filter(QStringLiteral("Go homepage timeout changed")).size(), 1);
+        QCOMPARE(log.lines().filter(QStringLiteral("Dimension changed")).size(), 1);
+    }
+
     void valuesWithoutAPlaceAreIgnored()
     {
         UserConfigurationAreaDialog dialog;
