@@ -83,16 +83,17 @@ void ScrollArea::updateElementsBounds()
 
     QRectF vertical(area.right() - verticalWidth, area.y(), verticalWidth, area.height());
     QRectF horizontal(area.x(), area.bottom() - horizontalWidth, area.width(), horizontalWidth);
-    const bool needVertical = area.height() < m_contentRect.height();
+    bool needVertical = area.height() < m_contentRect.height();
+    const bool needHorizontal = area.width() - (needVertical ? verticalWidth : 0.0) < m_contentRect.width();
+    // The horizontal bar takes its height from the viewport: content that
+    // fitted the full height may no longer fit the rest.
+    if (needHorizontal)
+        needVertical = needVertical || area.height() - horizontalWidth < m_contentRect.height();
     const qreal viewportWidth = needVertical ? area.width() - verticalWidth : area.width();
-    const bool needHorizontal = viewportWidth < m_contentRect.width();
-    qreal viewportHeight = area.height();
-    if (needHorizontal) {
-        viewportHeight = area.height() - horizontalWidth;
-        if (needVertical) {
-            vertical.setHeight(area.height() - horizontalWidth);
-            horizontal.setWidth(area.width() - verticalWidth);
-        }
+    const qreal viewportHeight = needHorizontal ? area.height() - horizontalWidth : area.height();
+    if (needHorizontal && needVertical) {
+        vertical.setHeight(area.height() - horizontalWidth);
+        horizontal.setWidth(area.width() - verticalWidth);
     }
 
     m_verticalScroller->setBounds(vertical);

@@ -44,7 +44,13 @@ private slots:
         QTest::addColumn<QRectF>("viewport");
         QTest::newRow("smaller") << QSizeF(50, 50) << false << false << QRectF(0, 0, 100, 100);
         QTest::newRow("taller") << QSizeF(50, 300) << true << false << QRectF(0, 0, 84, 100);
-        QTest::newRow("as tall, wider") << QSizeF(300, 100) << false << true << QRectF(0, 0, 100, 84);
+        // The horizontal bar covers the bottom strip, so the vertical one is needed to reach it.
+        QTest::newRow("as tall, wider") << QSizeF(300, 100) << true << true << QRectF(0, 0, 84, 84);
+        QTest::newRow("taller than the rest above the bar, wider")
+            << QSizeF(300, 90) << true << true << QRectF(0, 0, 84, 84);
+        QTest::newRow("as tall as the rest above the bar, wider")
+            << QSizeF(300, 84) << false << true << QRectF(0, 0, 100, 84);
+        QTest::newRow("as wide, taller") << QSizeF(100, 300) << true << true << QRectF(0, 0, 84, 84);
         QTest::newRow("taller and wider") << QSizeF(300, 300) << true << true << QRectF(0, 0, 84, 84);
     }
 
