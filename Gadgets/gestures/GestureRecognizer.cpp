@@ -77,8 +77,10 @@ bool GestureRecognizer::eventFilter(QObject*, QEvent* event, EventConsumer& cons
         emit doubleClick(m_cursor->position());
         return false;
     case QEvent::GraphicsSceneMouseRelease:
+        handleRelease(static_cast<QGraphicsSceneMouseEvent*>(event)->button());
+        return false;
     case QEvent::MouseButtonRelease:
-        handleRelease();
+        handleRelease(static_cast<QMouseEvent*>(event)->button());
         return false;
     case QEvent::KeyPress:
         emit keyPress(static_cast<QKeyEvent*>(event));
@@ -111,8 +113,12 @@ bool GestureRecognizer::handlePress(Qt::MouseButton button, EventConsumer& consu
     return m_pressConsumer != nullptr;
 }
 
-void GestureRecognizer::handleRelease()
+void GestureRecognizer::handleRelease(Qt::MouseButton button)
 {
+    // Only the left button starts a gesture, so only its release ends one:
+    // another button's release while the left one is held changes nothing.
+    if (button != Qt::LeftButton)
+        return;
     m_timer.stop();
     m_releasePosition = m_cursor->position();
     if (m_pressPosition == EMPTY_POINT) {

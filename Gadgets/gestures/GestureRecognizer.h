@@ -73,7 +73,7 @@ private:
     friend class ::tst_GestureRecognizer;
 
     bool handlePress(Qt::MouseButton button, EventConsumer& consumer);
-    void handleRelease();
+    void handleRelease(Qt::MouseButton button);
     bool handleWheel(QEvent* event);
     QPoint swipeStart() const;
     void checkPressAndHold(qreal tickDistance);

@@ -46,13 +46,16 @@ protected:
 // One step of a scripted mouse session; positions are cursor positions.
 struct Step
 {
-    enum Kind { Press, RightPress, Ticks, Release, DoubleClick };
+    enum Kind { Press, RightPress, MiddlePress, Ticks, Release, RightRelease, MiddleRelease, DoubleClick };
 
     static Step press(int x, int y) { return {Press, QPoint(x, y), 0}; }
     static Step rightPress(int x, int y) { return {RightPress, QPoint(x, y), 0}; }
+    static Step middlePress(int x, int y) { return {MiddlePress, QPoint(x, y), 0}; }
     static Step tick(int x, int y) { return {Ticks, QPoint(x, y), 1}; }
     static Step ticks(int count, int x, int y) { return {Ticks, QPoint(x, y), count}; }
     static Step release(int x, int y) { return {Release, QPoint(x, y), 0}; }
+    static Step rightRelease(int x, int y) { return {RightRelease, QPoint(x, y), 0}; }
+    static Step middleRelease(int x, int y) { return {MiddleRelease, QPoint(x, y), 0}; }
     static Step doubleClick(int x, int y) { return {DoubleClick, QPoint(x, y), 0}; }
 
     Kind kind;
@@ -183,8 +186,17 @@ bool tst_GestureRecognizer::run(const Step& step)
     case Step::RightPress:
         sendMouse(QEvent::GraphicsSceneMousePress, Qt::RightButton);
         break;
+    case Step::MiddlePress:
+        sendMouse(QEvent::GraphicsSceneMousePress, Qt::MiddleButton);
+        break;
     case Step::Release:
         sendMouse(QEvent::GraphicsSceneMouseRelease, Qt::LeftButton);
+        break;
+    case Step::RightRelease:
+        sendMouse(QEvent::GraphicsSceneMouseRelease, Qt::RightButton);
+        break;
+    case Step::MiddleRelease:
+        sendMouse(QEvent::GraphicsSceneMouseRelease, Qt::MiddleButton);
         break;
     case Step::DoubleClick:
         sendMouse(QEvent::GraphicsSceneMouseDoubleClick, Qt::LeftButton);
@@ -238,8 +250,20 @@ void tst_GestureRecognizer::mouseSessions_data()
         << QStringList{"press", "release control", "click control 50,50", "doubleClick 50,50", "release null"};
     QTest::newRow("release without a press") << true << QList<Step>{Step::release(300, 300)}
                                              << QStringList{"release null"};
-    QTest::newRow("right click")
+    QTest::newRow("right press, left release")
         << true << QList<Step>{Step::rightPress(50, 50), Step::release(50, 50)} << QStringList{"release null"};
+    QTest::newRow("right click") << true << QList<Step>{Step::rightPress(50, 50), Step::rightRelease(50, 50)}
+                                 << QStringList{};
+    QTest::newRow("middle click while the left button is held")
+        << true
+        << QList<Step>{Step::press(50, 50), Step::ticks(2, 50, 50), Step::middlePress(50, 50),
+                       Step::middleRelease(50, 50), Step::ticks(2, 50, 50), Step::release(50, 50)}
+        << QStringList{"press", "release control", "click control 50,50"};
+    QTest::newRow("right click during a drag")
+        << true
+        << QList<Step>{Step::press(100, 100), Step::tick(110, 100), Step::rightPress(110, 100),
+                       Step::rightRelease(110, 100), Step::tick(120, 100), Step::release(120, 100)}
+        << QStringList{"press", "pressAndMove control", "endPressAndMove", "release control", "click control 120,100"};
     QTest::newRow("press no control takes, released on the spot")
         << false << QList<Step>{Step::press(50, 50), Step::release(50, 50)}
         << QStringList{"press", "release null", "click null 50,50"};
@@ -311,12 +335,15 @@ void tst_GestureRecognizer::widgetMouseEventsAreRecognisedToo()
     QMouseEvent press(QEvent::MouseButtonPress, local, local, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QMouseEvent rightPress(QEvent::MouseButtonPress, local, local, Qt::RightButton, Qt::RightButton, Qt::NoModifier);
     QMouseEvent release(QEvent::MouseButtonRelease, local, local, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent middleRelease(QEvent::MouseButtonRelease, local, local, Qt::MiddleButton, Qt::LeftButton,
+                              Qt::NoModifier);
     QMouseEvent doubleClick(QEvent::MouseButtonDblClick, local, local, Qt::LeftButton, Qt::LeftButton,
                             Qt::NoModifier);
 
     m_cursor->moveTo(QPoint(7, 8));
     QVERIFY(m_recognizer->eventFilter(nullptr, &rightPress));
     QVERIFY(m_recognizer->eventFilter(nullptr, &press));
+    QVERIFY(!m_recognizer->eventFilter(nullptr, &middleRelease));
     QVERIFY(!m_recognizer->eventFilter(nullptr, &release));
     QVERIFY(!m_recognizer->eventFilter(nullptr, &doubleClick));
     QVERIFY(!m_recognizer->eventFilter(nullptr, &release));
