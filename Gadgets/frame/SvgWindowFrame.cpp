@@ -222,7 +222,8 @@ void SvgWindowFrame::handleResizing(const QPointF& startPos, const QPointF& curr
     // so the drag scales as far as the pointer moves away from it.
     const QVector2D start(startPos - m_pressOriginScenePos);
     const QVector2D current(currentPos - m_pressOriginScenePos);
-    if (start.length() < MathTools::EPS)
+    // A pointer exactly on the origin has no direction and would ask for scale 0.
+    if (start.length() < MathTools::EPS || current.length() < MathTools::EPS)
         return;
     const float cosine = QVector2D::dotProduct(start, current) / (start.length() * current.length());
     if (cosine < 0.0f)

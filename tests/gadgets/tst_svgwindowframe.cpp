@@ -118,6 +118,37 @@ private slots:
         QCOMPARE(finished.count(), 1);
     }
 
+    void handleDragRequestsScales_data()
+    {
+        QTest::addColumn<int>("origin");
+        QTest::addColumn<QPointF>("to");
+        QTest::addColumn<QList<qreal>>("requests");
+        const int topLeft = SvgWindowFrame::TopLeft;
+        const int leftCenter = SvgWindowFrame::LeftCenter;
+        QTest::newRow("twice as far") << topLeft << QPointF(604, 444) << QList<qreal>{2.0};
+        QTest::newRow("across the origin") << topLeft << QPointF(-100, -100) << QList<qreal>{};
+        // A pointer right on the origin has no direction: no request for scale 0.
+        QTest::newRow("onto the top-left origin") << topLeft << QPointF(0, 0) << QList<qreal>{};
+        QTest::newRow("onto the left-centre origin") << leftCenter << QPointF(0, 114) << QList<qreal>{};
+    }
+
+    void handleDragRequestsScales()
+    {
+        QFETCH(int, origin);
+        QFETCH(QPointF, to);
+        QFETCH(QList<qreal>, requests);
+        SvgWindowFrame frame(contentOf(QSizeF(300, 200)), ControlsTheme::renderer("window_frame"), nullptr);
+        frame.setIsResizeEnabled(false);
+        frame.setResizeOrigin(SvgWindowFrame::ResizeOrigin(origin));
+        QSignalSpy spy(&frame, &SvgWindowFrame::resizeRequested);
+        drag(frame, HANDLE, {to});
+        QList<qreal> factors;
+        for (const QList<QVariant>& request : spy)
+            factors.append(request.first().toReal());
+        QCOMPARE(factors, requests);
+        QCOMPARE(frame.scale(), 1.0);
+    }
+
     void verticalDragFromLeftCentreScalesByDistance()
     {
         SvgWindowFrame frame(contentOf(QSizeF(300, 200)), ControlsTheme::renderer("window_frame"), nullptr);
