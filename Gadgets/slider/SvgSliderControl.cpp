@@ -7,6 +7,7 @@
 #include "models/NavigationIcon.h"
 #include "theme/LegacyFontWeight.h"
 #include "theme/RendererContainer.h"
+#include "theme/TextContrast.h"
 #include "theme/ThemeProvider.h"
 
 #include "log/Logger.h"
@@ -75,11 +76,11 @@ void SvgSliderControl::createElements()
 
     m_text = new QGraphicsSimpleTextItem(this);
     m_text->setFlag(ItemStacksBehindParent, true);
-    auto* shadow = new QGraphicsDropShadowEffect();
-    shadow->setColor(Qt::black);
-    shadow->setBlurRadius(SHADOW_BLUR_RADIUS);
-    shadow->setOffset(SHADOW_OFFSET, SHADOW_OFFSET);
-    m_text->setGraphicsEffect(shadow);
+    m_textShadow = new QGraphicsDropShadowEffect();
+    m_textShadow->setColor(Qt::black);
+    m_textShadow->setBlurRadius(SHADOW_BLUR_RADIUS);
+    m_textShadow->setOffset(SHADOW_OFFSET, SHADOW_OFFSET);
+    m_text->setGraphicsEffect(m_textShadow);
 }
 
 // Steps.
@@ -292,6 +293,8 @@ void SvgSliderControl::updateTextPixmap()
         gradient.setStops({{0.0, Qt::black}, {1.0, Qt::black}});
     else
         gradient.setStops(m_textColorStops);
+    // The shadow sets the text off its ground: dark text gets a light one.
+    m_textShadow->setColor(TextContrast::shadowColorFor(TextContrast::meanColor(gradient.stops())));
 
     const qreal oldWidth = m_text->boundingRect().width();
     m_text->setFont(font);

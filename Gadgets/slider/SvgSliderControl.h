@@ -8,6 +8,7 @@
 #include <QRegion>
 #include <QSet>
 
+class QGraphicsDropShadowEffect;
 class QGraphicsSimpleTextItem;
 
 namespace Corvane::Gadgets {
@@ -125,6 +126,7 @@ private:
     SvgElement* m_slider = nullptr;
     SvgButton* m_thumb = nullptr;
     QGraphicsSimpleTextItem* m_text = nullptr;
+    QGraphicsDropShadowEffect* m_textShadow = nullptr;
     QRectF m_maskBounds;
     QRegion m_maskRegion;
     QPainterPath m_sliderPath;

@@ -2,6 +2,7 @@
 
 #include "text/LineTextEditor.h"
 #include "theme/LegacyFontWeight.h"
+#include "theme/TextContrast.h"
 #include "theme/ThemeProvider.h"
 
 #include "utilities/FontUtilities.h"
@@ -122,6 +123,7 @@ TextLabel::TextLabel(const QString& text, SvgControlObject* parent)
     m_editorShadow->setColor(DROP_SHADOW_COLOR);
     m_editorProxy->setGraphicsEffect(m_editorShadow);
 
+    updateShadowColors();
     setHasDropShadow(false);
 
     m_scrollingNoticeTimer.setInterval(1000);
@@ -203,6 +205,7 @@ void TextLabel::setTextHeightFitsToBoundsHeight(bool fits)
 void TextLabel::setForeGradientStops(const QGradientStops& stops)
 {
     m_foreGradientStops = stops;
+    updateShadowColors();
     update();
 }
 
@@ -211,6 +214,19 @@ void TextLabel::setGradientTreatsMultiAsSingleLineText(bool single)
     m_gradientTreatsMultiAsSingleLineText = single;
     if (!m_foreGradientStops.isEmpty())
         update();
+}
+
+// Each shadow takes the tone opposite to its text (dark text gets a light
+// shadow), so that it sets the text off its ground instead of smearing it.
+void TextLabel::updateShadowColors()
+{
+    if (!m_textShadow || !m_editorShadow)
+        return;
+    const QColor text = m_foreGradientStops.isEmpty() ? m_fontColor : TextContrast::meanColor(m_foreGradientStops);
+    const QColor editText =
+        m_editForeGradientStops.isEmpty() ? m_editFontColor : TextContrast::meanColor(m_editForeGradientStops);
+    m_textShadow->setColor(TextContrast::shadowColorFor(text, DROP_SHADOW_COLOR.alpha()));
+    m_editorShadow->setColor(TextContrast::shadowColorFor(editText, DROP_SHADOW_COLOR.alpha()));
 }
 
 bool TextLabel::hasDropShadow() const
@@ -242,6 +258,7 @@ void TextLabel::setEditFontColor(const QColor& colour)
     if (colour == m_editFontColor)
         return;
     m_editFontColor = colour;
+    updateShadowColors();
     setEditorBrush(QPalette::Text, colour);
     setEditorBrush(QPalette::WindowText, colour);
     if (m_isEditable)
@@ -253,6 +270,7 @@ void TextLabel::setEditForeGradientStops(const QGradientStops& stops)
     if (stops == m_editForeGradientStops)
         return;
     m_editForeGradientStops = stops;
+    updateShadowColors();
     setEditorGradient(QPalette::Text, stops);
     setEditorGradient(QPalette::WindowText, stops);
     if (m_isEditable)
@@ -490,6 +508,7 @@ void TextLabel::readThemeSettings(bool force)
         m_font.setPixelSize(m_themePixelSize);
     m_font.setWeight(Utilities::LegacyFontWeight::toQt(ThemeProvider::getInt(controlId() + FONT_WEIGHT_SUFFIX_ID, 50)));
     m_fontColor = ThemeProvider::getColor(controlId() + FONT_COLOR_SUFFIX_ID, Qt::black);
+    updateShadowColors();
     recalculate();
     update();
 }

@@ -50,6 +50,7 @@ public:
     static const qreal DROP_SHADOW_Y_OFFSET;
     static const qreal DROP_SHADOW_BLUR_RADIUS;
     static const qreal TEXT_HEIGHT_TO_DROP_SHADOW_PARAMS_RATIO;
+    // The shadow behind light text; dark text gets it in white, same alpha.
     static const QColor DROP_SHADOW_COLOR;
 
     TextLabel(const QString& text, SvgControlObject* parent);
@@ -152,6 +153,7 @@ private:
     void updateHovering(const QPointF& scenePos);
     void setEditorBrush(QPalette::ColorRole role, const QBrush& brush);
     void setEditorGradient(QPalette::ColorRole role, const QGradientStops& stops);
+    void updateShadowColors();
 
     QRectF m_textBounds;
     QRectF m_textRect;

@@ -4,6 +4,8 @@
 #include "text/TextLabel.h"
 
 #include <QApplication>
+#include <QGraphicsDropShadowEffect>
+#include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
 #include <QRegularExpressionValidator>
 #include <QSignalSpy>
@@ -60,6 +62,42 @@ private slots:
         QCOMPARE(label.font().pixelSize(), 13);
         QCOMPARE(label.font().weight(), QFont::Bold);
         QCOMPARE(label.fontColor(), QColor(0x10, 0x20, 0x40));
+    }
+
+    // A shadow in the text's own tone would smear it: dark text gets a light one.
+    void shadowsSetTheTextOff_data()
+    {
+        QTest::addColumn<QString>("controlId");
+        QTest::addColumn<QGradientStops>("gradient");
+        QTest::addColumn<QColor>("editText");
+        QTest::addColumn<QColor>("shadow");
+        QTest::addColumn<QColor>("editorShadow");
+        const QColor light(255, 255, 255, 84);
+        const QColor dark(0, 0, 0, 84);
+        QTest::newRow("dark text") << "label" << QGradientStops() << QColor(Qt::black) << light << light;
+        QTest::newRow("light text") << "title" << QGradientStops() << QColor(Qt::white) << dark << dark;
+        QTest::newRow("light gradient over a dark colour")
+            << "label" << QGradientStops{{0.0, QColor("#ffffff")}, {1.0, QColor("#d6d6d6")}} << QColor("#3b3645")
+            << dark << light;
+    }
+
+    void shadowsSetTheTextOff()
+    {
+        QFETCH(QString, controlId);
+        QFETCH(QGradientStops, gradient);
+        QFETCH(QColor, editText);
+        QFETCH(QColor, shadow);
+        QFETCH(QColor, editorShadow);
+        TextLabel label("Hall", nullptr);
+        label.setControlId(controlId);
+        label.setForeGradientStops(gradient);
+        label.setEditFontColor(editText);
+        label.setHasDropShadow(true);
+        const auto* textShadow = qobject_cast<QGraphicsDropShadowEffect*>(label.graphicsEffect());
+        const auto* editShadow = qobject_cast<QGraphicsDropShadowEffect*>(label.editor()->proxy()->graphicsEffect());
+        QVERIFY(textShadow && editShadow);
+        QCOMPARE(textShadow->color(), shadow);
+        QCOMPARE(editShadow->color(), editorShadow);
     }
 
     void positionPercentageIsClamped_data()
