@@ -2,6 +2,7 @@
 #include "theme/ThemeResourceValidator.h"
 #include "theme/ThemeSettings.h"
 
+#include "ThemeLegibility.h"
 #include "ZipBuilder.h"
 
 #include <QDir>
@@ -15,9 +16,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
+#include <utility>
 
 using Corvane::Gadgets::ThemeProvider;
 using Corvane::Gadgets::ThemeResourceValidator;
+using Corvane::Gadgets::ThemeSettings;
 
 namespace {
 
@@ -291,6 +295,156 @@ QStringList filesOf(const QString& folder)
     return QDir(folder).entryList(QDir::Files, QDir::Name);
 }
 
+
+// Legibility: every text a theme draws, with what it is drawn over.
+
+// The least contrast ratio of a text colour against its ground.
+constexpr qreal LEAST_TEXT_CONTRAST = 4.5;
+
+// A text drawn over elements of a face: the theme.ini keys of its colours
+// (plain or gradient), the elements under it in drawing order ("" draws the
+// whole document) and the element marking where the text goes ("" is the
+// whole document). A text with a shadow gets the one the controls give it.
+struct FaceText
+{
+    QString name;
+    QString renderer;
+    QStringList ground;
+    QString box;
+    QStringList keys;
+    bool shadow = false;
+};
+
+QList<FaceText> faceTexts()
+{
+    QList<FaceText> texts;
+    for (const QString& state : QStringList{"default", "hover", "pressed"}) {
+        for (int n = 1; n <= 5; ++n) {
+            const QString segment = QStringLiteral("segment_%1").arg(n);
+            texts << FaceText{QStringLiteral("carousel segment %1 %2").arg(n).arg(state), "navigation",
+                              {"background", segment + "_" + state}, segment + "_content_placeholder",
+                              {"segment_font_color", "segment_second_font_color"}};
+        }
+        texts << FaceText{"carousel centre " + state, "navigation", {"background", "move_" + state},
+                          "move_content_placeholder", {"move_font_color", "move_second_font_color"}};
+        texts << FaceText{"favourite centre " + state, "favorite", {"move_" + state}, "move_content_placeholder",
+                          {"move_favorite_font_color", "move_favorite_second_font_color"}};
+        texts << FaceText{"configure button " + state, "info", {"background", "configure_" + state},
+                          "configure_content_placeholder", {"configure_font_color", "configure_second_font_color"}};
+    }
+    texts << FaceText{"version", "info", {"background"}, "text_placeholder", {"version_font_color"}};
+    for (const auto& [name, renderer, dropDown, prefix] :
+         {std::tuple("carousel label", "tooltip", "dropdown", "label_navigation"),
+          std::tuple("favourite label", "favorite_label", "dropdown_favorite", "label_favorite")}) {
+        const QString key(prefix);
+        texts << FaceText{name, renderer, {"background"}, "text_placeholder", {key + "_color"}};
+        texts << FaceText{QString(name) + " with two rows", renderer, {"row_2_background"}, "text_placeholder",
+                          {key + "_color"}};
+        texts << FaceText{QString(name) + " drop-down", dropDown,
+                          {"background_left", "background_middle", "background_right"}, "text_placeholder",
+                          {key + "_drop_down_font_color"}};
+        texts << FaceText{QString(name) + " drop-down entry renamed", dropDown, {"item_background_edit"},
+                          "item_text_placeholder", {key + "_drop_down_item_edit_color"}};
+    }
+    texts << FaceText{"window frame title", "window_frame", {"background"}, "title_placeholder",
+                      {"energy_title_font_color", "webserver_title_font_color", "load_title_font_color"}};
+    // The value under a slider lies beside the faces: over what the gadget
+    // shows behind itself where its window cannot be transparent.
+    texts << FaceText{"slider value", "non_transparent_background", {""}, "", {"slider_font_color"}, true};
+    return texts;
+}
+
+// A text drawn over a theme.ini colour or gradient.
+struct KeyText
+{
+    QString name;
+    QString groundKey;
+    QString key;
+};
+
+QList<KeyText> keyTexts()
+{
+    QList<KeyText> texts;
+    for (const auto& [name, prefix] : {std::pair("carousel label", "label_navigation"),
+                                       std::pair("favourite label", "label_favorite")}) {
+        const QString key(prefix);
+        const QString item = key + "_drop_down_item";
+        texts << KeyText{QString(name) + " editor", key + "_edit_background_color", key + "_edit_color"}
+              << KeyText{QString(name) + " editor selection", key + "_edit_selection_background_color",
+                         key + "_edit_selection_color"}
+              << KeyText{QString(name) + " drop-down entries", key + "_drop_down_panel_back_color",
+                         item + "_font_color"}
+              << KeyText{QString(name) + " drop-down entry selection", item + "_edit_selection_background_color",
+                         item + "_edit_selection_color"};
+    }
+    return texts;
+}
+
+// A text coloured by a style sheet, over a style sheet background (laid
+// over a black and a white desktop when translucent) or over face elements.
+struct StyleSheetText
+{
+    QString name;
+    QString file;
+    QString selector;
+    QString property;
+    QString groundSelector;
+    QString groundProperty;
+    QString groundRenderer;
+    QStringList groundElements;
+};
+
+StyleSheetText onStyleSheet(const QString& name, const QString& file, const QString& selector,
+                            const QString& property, const QString& groundSelector, const QString& groundProperty)
+{
+    return {name, file, selector, property, groundSelector, groundProperty, QString(), QStringList()};
+}
+
+StyleSheetText onFace(const QString& name, const QString& file, const QString& selector, const QString& renderer,
+                      const QStringList& elements)
+{
+    return {name, file, selector, QStringLiteral("color"), QString(), QString(), renderer, elements};
+}
+
+QList<StyleSheetText> styleSheetTexts()
+{
+    const QString dialog = "userConfigurationAreaDialog.qss";
+    const QString menu = "mainUI.qss";
+    QList<StyleSheetText> texts;
+    for (const QString& name : QStringList{"#preferences", "#changeSkin", "#openProject", "#changeLanguage", "#widgetDimension",
+                                "#widgetTransparency", "#hideLabels", "#goHomepage", "#temperatureUnit",
+                                "#launchAtStartup", "#minTick", "#maxTick", "#valueText", "#skinName", "#skinNumber",
+                                "#projectFilePath", "#changeLanguageChoice", "#hideLabelsChoice",
+                                "#goHomepageChoice", "#temperatureUnitChoice", "#launchAtStartupChoice"})
+        texts << onStyleSheet("dialog " + name, dialog, name, "color", "#content", "background-color");
+    texts << onStyleSheet("dialog title", dialog, "#titleContent QLabel", "color", "#titleContent", "background");
+    const QString list = "#changeLanguageChoice QAbstractItemView";
+    texts << onStyleSheet("dialog choice list", dialog, list, "color", list, "background")
+          << onStyleSheet("dialog choice list selection", dialog, list, "selection-color", list,
+                            "selection-background-color")
+          << onStyleSheet("dialog project path selection", dialog, "#projectFilePath", "selection-color",
+                            "#projectFilePath", "selection-background-color");
+    for (const QString& button : QStringList{"#browse", "#reload", "#ok", "#cancel"})
+        texts << onFace("dialog button " + button, dialog, button, "button_userconfiguration",
+                        {"default_left", "default_middle", "default_right"});
+    texts << onStyleSheet("menu", menu, "QMenu", "color", "QMenu", "background-color")
+          << onStyleSheet("menu selection", menu, "QMenu::item:selected", "color", "QMenu::item:selected",
+                            "background")
+          << onStyleSheet("tool tip", menu, "QToolTip", "color", "QToolTip", "background-color");
+    return texts;
+}
+
+// What the gadget's transparent parts show in the theme's own pictures.
+QColor themeBackdrop(const QString& folder)
+{
+    return ThemeLegibility::renderedGround(themeFile(folder, "non_transparent_background"), {""}, "", Qt::black);
+}
+
+QString describe(const QColor& text, const QColor& ground, qreal ratio)
+{
+    return QStringLiteral("%1 on %2: %3:1").arg(text.name(QColor::HexArgb), ground.name()).arg(ratio, 0, 'f', 2);
+}
+
 } // namespace
 
 class tst_BuiltInThemes : public QObject
@@ -331,6 +485,8 @@ private Q_SLOTS:
     void openRingsLeaveRoomForTheLabels();
     void infoFaceFlipsOntoTheCarousel();
     void solidBackgroundIsOpaque();
+    void textsAreLegible_data();
+    void textsAreLegible();
     void themeIniKeys_data();
     void themeIniKeys();
     void builtInThemeZippedIsAValidSkin_data();
@@ -812,6 +968,89 @@ void tst_BuiltInThemes::solidBackgroundIsOpaque()
         painter.end();
         for (const QPoint& at : {QPoint(0, 0), QPoint(63, 0), QPoint(32, 24), QPoint(0, 47), QPoint(63, 47)})
             QCOMPARE(qAlpha(image.pixel(at)), 255);
+    }
+}
+
+// Each text colour against the mean colour of the ground under it, by the
+// accessibility guidelines' contrast ratio; a shadow must lie on the
+// ground's side of the text, so that it widens the contrast, not smears it.
+void tst_BuiltInThemes::textsAreLegible_data()
+{
+    QTest::addColumn<QList<QColor>>("texts");
+    QTest::addColumn<QList<QColor>>("grounds");
+    QTest::addColumn<bool>("shadow");
+
+    using namespace ThemeLegibility;
+    for (const QString& folder : BuiltInThemes) {
+        const QString theme = folder.mid(2);
+        const ThemeSettings ini(readFile(folder + "/theme.ini").toUtf8());
+        const QColor backdrop = themeBackdrop(folder);
+        QVERIFY(backdrop.isValid());
+        const auto keyColours = [&](const QStringList& keys) {
+            QList<QColor> colours;
+            for (const QString& key : keys)
+                colours << themeColours(ini, key);
+            return colours;
+        };
+
+        for (const FaceText& text : faceTexts()) {
+            const QColor ground = renderedGround(themeFile(folder, text.renderer), text.ground, text.box, backdrop);
+            QVERIFY2(ground.isValid(), qPrintable(text.renderer));
+            QTest::addRow("%s: %s", qPrintable(theme), qPrintable(text.name))
+                << keyColours(text.keys) << QList<QColor>{ground} << text.shadow;
+        }
+        for (const KeyText& text : keyTexts()) {
+            QTest::addRow("%s: %s", qPrintable(theme), qPrintable(text.name))
+                << keyColours({text.key}) << QList<QColor>{themeGround(ini, text.groundKey)} << false;
+        }
+        for (const StyleSheetText& text : styleSheetTexts()) {
+            const QString styleSheet = readFile(folder + "/" + text.file);
+            const QString colour = styleSheetProperty(styleSheet, text.selector, text.property);
+            QVERIFY2(!colour.isEmpty(), qPrintable(text.selector + " " + text.property));
+            QList<QColor> grounds;
+            if (!text.groundRenderer.isEmpty()) {
+                grounds << renderedGround(themeFile(folder, text.groundRenderer), text.groundElements, "", backdrop);
+            } else {
+                const QString back = styleSheetProperty(styleSheet, text.groundSelector, text.groundProperty);
+                QVERIFY2(!back.isEmpty(), qPrintable(text.groundSelector + " " + text.groundProperty));
+                for (const QColor& desktop : {QColor(Qt::black), QColor(Qt::white)})
+                    grounds << opaqueOver(styleSheetColour(back), desktop);
+            }
+            QTest::addRow("%s: %s", qPrintable(theme), qPrintable(text.name))
+                << QList<QColor>{styleSheetColour(colour)} << grounds << false;
+        }
+    }
+}
+
+void tst_BuiltInThemes::textsAreLegible()
+{
+    QFETCH(QList<QColor>, texts);
+    QFETCH(QList<QColor>, grounds);
+    QFETCH(bool, shadow);
+
+    QVERIFY(!texts.isEmpty());
+    for (const QColor& text : texts) {
+        QVERIFY(text.isValid());
+        for (const QColor& ground : grounds) {
+            const qreal ratio = ThemeLegibility::leastContrast(text, {ground});
+            QVERIFY2(ratio >= LEAST_TEXT_CONTRAST, qPrintable(describe(text, ground, ratio)));
+        }
+    }
+    if (!shadow)
+        return;
+    QGradientStops stops;
+    for (const QColor& text : texts)
+        stops << QGradientStop(0.0, text);
+    const QColor shadowColour = Corvane::Gadgets::TextContrast::shadowColorFor(
+        Corvane::Gadgets::TextContrast::meanColor(stops));
+    for (const QColor& text : texts) {
+        const qreal textLuminance = Corvane::Gadgets::TextContrast::relativeLuminance(text);
+        const qreal shadowSide = Corvane::Gadgets::TextContrast::relativeLuminance(shadowColour) - textLuminance;
+        for (const QColor& ground : grounds) {
+            const qreal groundSide = Corvane::Gadgets::TextContrast::relativeLuminance(ground) - textLuminance;
+            QVERIFY2(shadowSide * groundSide > 0,
+                     qPrintable("shadow " + shadowColour.name() + " on the far side of " + describe(text, ground, 0)));
+        }
     }
 }
 

@@ -9,6 +9,7 @@
 
 #include "SceneTestHelpers.h"
 
+#include <QGraphicsDropShadowEffect>
 #include <QGraphicsSceneMouseEvent>
 #include <QGraphicsSimpleTextItem>
 #include <QLinearGradient>
@@ -420,15 +421,18 @@ void tst_SvgSliderControl::themeFontAndColours_data()
 {
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QColor>("colour");
+    QTest::addColumn<QColor>("shadow");
 
-    QTest::newRow("Corvane") << ":/CorvaneTheme" << QColor(0xD6, 0xD6, 0xD6);
-    QTest::newRow("Talvera") << ":/TalveraTheme" << QColor(0xA6, 0x66, 0xD9);
+    // Light text gets a dark shadow, dark text a light one.
+    QTest::newRow("Corvane") << ":/CorvaneTheme" << QColor(0xD6, 0xD6, 0xD6) << QColor(Qt::black);
+    QTest::newRow("Talvera") << ":/TalveraTheme" << QColor(0x6A, 0x2F, 0xA0) << QColor(Qt::white);
 }
 
 void tst_SvgSliderControl::themeFontAndColours()
 {
     QFETCH(QString, folder);
     QFETCH(QColor, colour);
+    QFETCH(QColor, shadow);
 
     useTheme(folder);
     SvgSliderControl slider(ThemeProvider::getRendererFor(ThemeProvider::SLIDER), nullptr);
@@ -438,6 +442,9 @@ void tst_SvgSliderControl::themeFontAndColours()
     QCOMPARE(gradient->coordinateMode(), QGradient::ObjectBoundingMode);
     QCOMPARE(gradient->stops().first().second, colour);
     QCOMPARE(gradient->stops().last().second, colour);
+    const auto* effect = qobject_cast<QGraphicsDropShadowEffect*>(slider.textItem()->graphicsEffect());
+    QVERIFY(effect);
+    QCOMPARE(effect->color(), shadow);
     useTheme(QStringLiteral(":/TalveraTheme"));
 }
 

@@ -859,8 +859,8 @@ class CorvaneStyle(Style):
     # Control faces: fills are colours or (top, bottom) vertical gradients.
     face = dict(
         gloss=True, rim_width=1.2, corner=0.5, text_plate_corner=0.42,
-        plate={"default": ("#3a7ee3", "#0c2a72"), "hover": ("#5aa2f5", "#1546a8"),
-               "pressed": ("#6fd0ff", "#1766dc"), "disabled": ("#7a818c", "#464c55")},
+        plate={"default": ("#3a7ee3", "#0c2a72"), "hover": ("#3f80de", "#0b2d7c"),
+               "pressed": ("#2585d8", "#06337f"), "disabled": ("#7a818c", "#464c55")},
         rim={"default": "#061a4a", "hover": "#9fd8ff", "pressed": "#d2f3ff", "disabled": "#33373d"},
         glyph={"default": "#ffffff", "hover": "#ffffff", "pressed": "#ffffff", "disabled": "#b4bac3"},
         hover_plate=("#9fe0ff", "#3f83e6"), hover_opacity=0.55,
@@ -874,13 +874,14 @@ class CorvaneStyle(Style):
         bar=dict(navigation=dict(fill=("#e7f0ff", "#b8d0f5"), rim="#3f83e6", glyph="#0c2a72"),
                  favorite=dict(fill=("#555555", "#3a3a3a"), rim="#6fd0ff", glyph="#b5d5ff")),
         entry=dict(navigation="#0c2a72", favorite="#b5d5ff", active="#1766dc"),
-        scroll_arrow="#8fc8ff", frame_glyph="#ffffff", dialog_button="default",
+        scroll_arrow="#8fc8ff", frame_glyph="#ffffff",
+        dialog_button=dict(fill=("#3a7ee3", "#0c2a72"), rim="#061a4a"),
         thumb={"default": ("#8fdcff", "#1766dc"), "hover": ("#b6ecff", "#3f83e6"),
                "pressed": ("#d2f3ff", "#6fd0ff"), "disabled": ("#9aa0a8", "#5a6069")},
         thumb_rim={"default": "#061a4a", "hover": "#061a4a", "pressed": "#1766dc", "disabled": "#33373d"},
         carousel=dict(disc=("#2a64c8", "#071d52"), disc_rim="#6fb4ff", indicator="#9fe0ff",
-                      action={"default": ("#3a7ee3", "#0c2a72"), "hover": ("#5aa2f5", "#1546a8"),
-                              "pressed": ("#6fd0ff", "#1766dc"), "disabled": ("#7a818c", "#464c55")},
+                      action={"default": ("#3a7ee3", "#0c2a72"), "hover": ("#3f80de", "#0b2d7c"),
+                              "pressed": ("#2585d8", "#06337f"), "disabled": ("#7a818c", "#464c55")},
                       action_rim={"default": "#9fd8ff", "hover": "#d2f3ff", "pressed": "#d2f3ff",
                                   "disabled": "#33373d"},
                       action_text="#ffffff", solid=("#0c2a72", "#020916")),
@@ -950,9 +951,9 @@ class TalveraStyle(Style):
 
     face = dict(
         gloss=False, rim_width=1.0, corner=0.24, text_plate_corner=0.24,
-        plate={"default": "#fbfafd", "hover": "#f3ebfb", "pressed": "#a666d9", "disabled": "#f2f2f2"},
+        plate={"default": "#fbfafd", "hover": "#f3ebfb", "pressed": "#b584e3", "disabled": "#f2f2f2"},
         rim={"default": "#dad4e5", "hover": "#c9a2ee", "pressed": "#8f4fc6", "disabled": "#e3e3e3"},
-        glyph={"default": "#3b3645", "hover": "#8f4fc6", "pressed": "#ffffff", "disabled": "#b8b8b8"},
+        glyph={"default": "#3b3645", "hover": "#8f4fc6", "pressed": "#231f2b", "disabled": "#b8b8b8"},
         hover_plate="#a666d9", hover_opacity=0.16,
         track="#e6e1ee", track_rim="#d4cde0", fill="#a666d9",
         ring="#f5f3f8", ring_rim="#dad4e5", ring_opacity=0.92,
@@ -964,12 +965,13 @@ class TalveraStyle(Style):
         bar=dict(navigation=dict(fill="#f1eef6", rim="#dad4e5", glyph="#8f4fc6"),
                  favorite=dict(fill="#f1eef6", rim="#dad4e5", glyph="#8f4fc6")),
         entry=dict(navigation="#c9a2ee", favorite="#c9a2ee", active="#8f4fc6"),
-        scroll_arrow="#c9a2ee", frame_glyph="#3b3645", dialog_button="pressed",
+        scroll_arrow="#c9a2ee", frame_glyph="#3b3645",
+        dialog_button=dict(fill="#8f4fc6", rim="#7a3db0"),
         thumb={"default": "#ffffff", "hover": "#f3ebfb", "pressed": "#a666d9", "disabled": "#f2f2f2"},
         thumb_rim={"default": "#a666d9", "hover": "#8f4fc6", "pressed": "#8f4fc6", "disabled": "#d0d0d0"},
         carousel=dict(disc="#f5f3f8", disc_rim="#dad4e5", indicator="#a666d9",
-                      action={"default": "#a666d9", "hover": "#b57fe2", "pressed": "#8f4fc6", "disabled": "#d6d1dd"},
-                      action_rim={"default": "#8f4fc6", "hover": "#8f4fc6", "pressed": "#7a3db0",
+                      action={"default": "#8f4fc6", "hover": "#9656cb", "pressed": "#7a3db0", "disabled": "#d6d1dd"},
+                      action_rim={"default": "#7a3db0", "hover": "#7a3db0", "pressed": "#63308f",
                                   "disabled": "#c9c3d2"},
                       action_text="#ffffff", solid=("#fbfafd", "#e9e5f0")),
     )
@@ -1283,8 +1285,8 @@ def user_configuration_button_face(style):
     """"button_userconfiguration": the dialog's push buttons (white text on the plate)."""
     look = style.face
     face = Face(style, 40, 26)
-    state = look["dialog_button"]
-    three_slices(face, "default", 0, 0, 13, 14, 13, 26, look["plate"][state], look["rim"][state], "default_fill")
+    button = look["dialog_button"]
+    three_slices(face, "default", 0, 0, 13, 14, 13, 26, button["fill"], button["rim"], "default_fill")
     return face.document()
 
 
@@ -1956,21 +1958,21 @@ def face_files(style):
 # "position colour ..." pairs.
 CONTROL_TEXT = {
     "CorvaneTheme": dict(
-        segment=("FFFFFFFF", "FFB5D5FF"),
-        move=("FFFFFFFF", "FFB5D5FF"), version="FFFFFFFF", title="FFFFFFFF",
+        segment=("FFFFFFFF", "FFE8F1FF"),
+        move=("FFFFFFFF", "FFE8F1FF"), version="FFFFFFFF", title="FFFFFFFF",
         navigation=dict(color="FF000E73", edit=("FF000E73", "FFFFFFFF", "FFFFFFFF", "FF1766DC"),
                         bar="FF000E73", items="FF000E73", panel="0.0 FFD6D6D6 1.0 FFFFFFFF"),
-        favorite=dict(color="FFB5D5FF", edit=("FF000E73", "FFFFFFFF", "FFFFFFFF", "FF1766DC"),
-                      bar="FFB5D5FF", items="FFEAF2FF", panel="0.0 ff4c4c4c 0.5 ff535353 1.0 ff666666"),
+        favorite=dict(color="FFFFFFFF", edit=("FF000E73", "FFFFFFFF", "FFFFFFFF", "FF1766DC"),
+                      bar="FFEAF2FF", items="FFEAF2FF", panel="0.0 ff4c4c4c 0.5 ff535353 1.0 ff666666"),
         slider="0.0 FFD6D6D6 1.0 FFD6D6D6"),
     "TalveraTheme": dict(
-        segment=("FF3B3645", "FF3B3645"),
-        move=("FF3B3645", "FF8F4FC6"), version="FF3B3645", title="FF3B3645",
-        navigation=dict(color="FF3B3645", edit=("FF3B3645", "FFFFFFFF", "FFFFFFFF", "FFA666D9"),
+        segment=("FF231F2B", "FF231F2B"),
+        move=("FF231F2B", "FF3D1F5C"), version="FF3B3645", title="FF3B3645",
+        navigation=dict(color="FF3B3645", edit=("FF3B3645", "FFFFFFFF", "FFFFFFFF", "FF7A3DB0"),
                         bar="FF3B3645", items="FFF5F3F8", panel="0.0 FF0F0F10 1.0 FF272727"),
-        favorite=dict(color="FF3B3645", edit=("FF3B3645", "FFFFFFFF", "FFFFFFFF", "FFA666D9"),
+        favorite=dict(color="FF3B3645", edit=("FF3B3645", "FFFFFFFF", "FFFFFFFF", "FF7A3DB0"),
                       bar="FF3B3645", items="FFF5F3F8", panel="0.0 FF0F0F10 1.0 FF272727"),
-        slider="0.0 ffa666d9 1.0 ffa666d9"),
+        slider="0.0 ff6a2fa0 1.0 ff6a2fa0"),
 }
 
 EDIT_COLOR_KEYS = ("edit_color", "edit_background_color", "edit_selection_color",
@@ -2012,10 +2014,10 @@ def theme_ini(style):
 
 MAIN_UI_COLORS = {
     "CorvaneTheme": dict(back="#0f2a63", border="#3f83e6", text="#eaf2ff", disabled="#7f93b8",
-                         select_top="#6fd0ff", select_bottom="#1766dc", select_text="#ffffff",
+                         select_top="#2585d8", select_bottom="#06337f", select_text="#ffffff",
                          separator="#2f5394"),
     "TalveraTheme": dict(back="#fbfafd", border="#dad4e5", text="#3b3645", disabled="#b3aebd",
-                         select_top="#a666d9", select_bottom="#a666d9", select_text="#ffffff",
+                         select_top="#8f4fc6", select_bottom="#8f4fc6", select_text="#ffffff",
                          separator="#e6e1ee"),
 }
 
@@ -2188,7 +2190,7 @@ def dialog_qss():
 }}
 
 {selectors(CHOICES)} {{
-    color: rgb(102, 102, 102);
+    color: rgb(180, 180, 180);
     font-weight: bold;
     background: transparent;
     border: none;
