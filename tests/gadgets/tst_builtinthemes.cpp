@@ -318,6 +318,8 @@ struct FaceText
 QList<FaceText> faceTexts()
 {
     QList<FaceText> texts;
+    // Disabled looks are left out: an inactive control's text need not stand
+    // out, and a disabled carousel segment shows none.
     for (const QString& state : QStringList{"default", "hover", "pressed"}) {
         for (int n = 1; n <= 5; ++n) {
             const QString segment = QStringLiteral("segment_%1").arg(n);
