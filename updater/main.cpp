@@ -1,6 +1,7 @@
 #include "UpdateManager.h"
 #include "UpdaterArguments.h"
 
+#include "log/Logger.h"
 #include "utilities/Globals.h"
 #include "utilities/InitSettings.h"
 #include "utilities/Localization/TranslatorsManager.h"
@@ -35,6 +36,8 @@ int main(int argc, char* argv[])
     if (!arguments.locale.isEmpty())
         Utilities::Localization::TranslatorsManager::instance()->updateTranslators(arguments.locale);
 
+    // The boxes name failures only broadly; the log file keeps their causes.
+    Log::Logger::initialize(Log::Logger::Errors, applicationName);
     // Lets a failed check tell "no network" from "server unreachable".
     QNetworkInformation::loadBackendByFeatures(QNetworkInformation::Feature::Reachability);
 

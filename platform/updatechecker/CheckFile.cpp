@@ -11,6 +11,18 @@ namespace {
 const QString RootElement = QStringLiteral("UPDATES");
 const QString KitElement = QStringLiteral("KIT");
 constexpr int Sha256HexLength = 64;
+// An element name quoted in an error is cut to this length.
+constexpr int MaxQuotedNameLength = 40;
+
+QString xmlError(const QXmlStreamReader& reader)
+{
+    if (!reader.hasError())
+        return QStringLiteral("no document element");
+    return QStringLiteral("not well-formed XML (%1, line %2, column %3)")
+        .arg(reader.errorString())
+        .arg(reader.lineNumber())
+        .arg(reader.columnNumber());
+}
 
 bool readNumber(const QXmlStreamAttributes& attributes, const QString& name, qint64& number)
 {
@@ -64,9 +76,17 @@ std::optional<KitInfo> readKit(const QXmlStreamAttributes& attributes)
 bool CheckFile::parse(const QByteArray& bytes)
 {
     m_kits.clear();
+    m_errorString.clear();
     QXmlStreamReader reader(bytes);
-    if (!reader.readNextStartElement() || reader.name() != RootElement)
+    if (!reader.readNextStartElement()) {
+        m_errorString = xmlError(reader);
         return false;
+    }
+    if (reader.name() != RootElement) {
+        m_errorString = QStringLiteral("the document element is \"%1\", not \"%2\"")
+                            .arg(reader.name().toString().left(MaxQuotedNameLength), RootElement);
+        return false;
+    }
     QList<KitInfo> kits;
     while (reader.readNextStartElement()) {
         if (reader.name() == KitElement) {
@@ -75,10 +95,17 @@ bool CheckFile::parse(const QByteArray& bytes)
         }
         reader.skipCurrentElement();
     }
-    if (reader.hasError())
+    if (reader.hasError()) {
+        m_errorString = xmlError(reader);
         return false;
+    }
     m_kits = kits;
     return true;
+}
+
+QString CheckFile::errorString() const
+{
+    return m_errorString;
 }
 
 QList<KitInfo> CheckFile::kits() const

@@ -15,9 +15,11 @@ class CheckFile
 public:
     static const QString FILE_NAME; // "check.xml"
 
-    // Reads a check file. False when the bytes are not a check file at all;
-    // kit entries that are incomplete or invalid are skipped.
+    // Reads a check file. False when the bytes are not a check file at all,
+    // and errorString() then says why; kit entries that are incomplete or
+    // invalid are skipped.
     bool parse(const QByteArray& bytes);
+    QString errorString() const;
 
     QList<KitInfo> kits() const;
 
@@ -28,6 +30,7 @@ public:
 
 private:
     QList<KitInfo> m_kits;
+    QString m_errorString;
 };
 
 } // namespace Corvane::UpdateChecker

@@ -14,6 +14,8 @@ QByteArray reasonPhrase(int status)
     switch (status) {
     case 200:
         return "OK";
+    case 302:
+        return "Found";
     case 404:
         return "Not Found";
     case 500:
@@ -101,7 +103,10 @@ void HttpTestServer::onReadyRead(QTcpSocket* socket)
 
 void HttpTestServer::answer(QTcpSocket* socket, const QString& path)
 {
-    const Response response = m_responses.value(path, Response{404, "not found"});
+    Response notFound;
+    notFound.status = 404;
+    notFound.body = "not found";
+    const Response response = m_responses.value(path, notFound);
     if (response.neverAnswer)
         return;
 
@@ -111,7 +116,8 @@ void HttpTestServer::answer(QTcpSocket* socket, const QString& path)
             return;
         guarded->write("HTTP/1.1 " + QByteArray::number(response.status) + ' ' + reasonPhrase(response.status)
                        + "\r\nContent-Type: application/octet-stream\r\nContent-Length: "
-                       + QByteArray::number(response.body.size()) + "\r\nConnection: close\r\n\r\n");
+                       + QByteArray::number(response.body.size()) + "\r\nConnection: close\r\n" + response.headers
+                       + "\r\n");
         sendBody(guarded, response);
     });
 }

@@ -32,6 +32,8 @@ public:
         // every chunkIntervalMs.
         int chunkSize = 0;
         int chunkIntervalMs = 0;
+        // Further header lines, each ending in "\r\n" (a redirect's Location).
+        QByteArray headers;
     };
 
     explicit HttpTestServer(QObject* parent = nullptr);

@@ -1,8 +1,15 @@
 #include "updatechecker/CheckFile.h"
 
+#include <QDir>
 #include <QTest>
 
+#include <cstddef>
+#include <cstdint>
+
 using namespace Corvane::UpdateChecker;
+
+// The libFuzzer target, linked in to replay its inputs.
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
 
 namespace {
 
@@ -37,6 +44,8 @@ private Q_SLOTS:
     void newestKit();
     void isSafeFileName_data();
     void isSafeFileName();
+    void replayFuzzInputs_data();
+    void replayFuzzInputs();
 };
 
 void tst_CheckFile::parse_data()
@@ -71,6 +80,8 @@ void tst_CheckFile::parse_data()
     QTest::newRow("other document") << QByteArray("<html><body/></html>") << false << QStringList();
     QTest::newRow("not xml") << QByteArray("not found") << false << QStringList();
     QTest::newRow("cut document") << updates(kit(valid)).left(60) << false << QStringList();
+    QTest::newRow("empty") << QByteArray() << false << QStringList();
+    QTest::newRow("comment only") << QByteArray("<!-- nothing -->") << false << QStringList();
 }
 
 void tst_CheckFile::parse()
@@ -81,6 +92,7 @@ void tst_CheckFile::parse()
 
     CheckFile file;
     QCOMPARE(file.parse(bytes), parsed);
+    QCOMPARE(file.errorString().isEmpty(), parsed);
     QStringList actual;
     for (const KitInfo& info : file.kits())
         actual << info.link;
@@ -145,6 +157,27 @@ void tst_CheckFile::isSafeFileName()
     QFETCH(QString, name);
     QFETCH(bool, safe);
     QCOMPARE(KitInfo::isSafeFileName(name), safe);
+}
+
+// The fuzz target's seeds and every input that once failed it
+// (fuzz-crashes/, when there are any) go through the same checks.
+void tst_CheckFile::replayFuzzInputs_data()
+{
+    QTest::addColumn<QString>("path");
+    for (const char* folder : {"fuzz-corpus", "fuzz-crashes"}) {
+        const QDir dir(QStringLiteral(QT_TESTCASE_SOURCEDIR "/") + QLatin1String(folder));
+        for (const QString& name : dir.entryList(QDir::Files))
+            QTest::newRow(qPrintable(QLatin1String(folder) + u'/' + name)) << dir.filePath(name);
+    }
+}
+
+void tst_CheckFile::replayFuzzInputs()
+{
+    QFETCH(QString, path);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray input = file.readAll();
+    QCOMPARE(LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(input.constData()), size_t(input.size())), 0);
 }
 
 QTEST_GUILESS_MAIN(tst_CheckFile)

@@ -1,14 +1,19 @@
 #include "updatechecker/VersionUpdater.h"
 
 #include "HttpTestServer.h"
+#include "LogCapture.h"
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QNetworkProxy>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+
+#include <algorithm>
 
 using namespace Corvane::UpdateChecker;
 
@@ -59,9 +64,20 @@ private Q_SLOTS:
     void checkWithoutListeningServer_data();
     void checkWithoutListeningServer();
     void checkAbortEndsOnce();
+    void checkFailureLogsCause_data();
+    void checkFailureLogsCause();
+    void checkFileDeadline_data();
+    void checkFileDeadline();
 
     void downloadSavesVerifiedKit();
     void downloadReplacesExistingFile();
+    void downloadLeavesUsersPartFileAlone();
+    void failedRenameKeepsOldFile();
+    void downloadRefusesDeclaredSize_data();
+    void downloadRefusesDeclaredSize();
+    void downloadHoldsBoundedBuffer();
+    void downloadMinimumRate_data();
+    void downloadMinimumRate();
     void downloadFailure_data();
     void downloadFailure();
     void downloadIntoMissingFolderFailsSaving();
@@ -79,6 +95,8 @@ private:
     bool waitForFinalDownloadResult(QSignalSpy& spy);
     QString target() const;
     QStringList leftFiles() const;
+    void writeFile(const QString& path, const QByteArray& bytes);
+    QByteArray readFile(const QString& path);
 
     HttpTestServer* m_server = nullptr;
     VersionUpdater* m_updater = nullptr;
@@ -119,6 +137,19 @@ QString tst_VersionUpdater::target() const
 QStringList tst_VersionUpdater::leftFiles() const
 {
     return QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden);
+}
+
+void tst_VersionUpdater::writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QByteArray tst_VersionUpdater::readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
 void tst_VersionUpdater::check(const QString& installedVersion)
@@ -243,6 +274,89 @@ void tst_VersionUpdater::checkAbortEndsOnce()
     QCOMPARE(results(finished), QList<int>{CheckCanceled});
 }
 
+void tst_VersionUpdater::checkFailureLogsCause_data()
+{
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("headers");
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<QString>("cause");
+
+    const QByteArray kits = checkXml("2.1.0", kitBytes());
+    QTest::newRow("server error") << 500 << QByteArray() << QByteArray("oops") << "HTTP 500 Internal Server Error";
+    QTest::newRow("malformed") << 200 << QByteArray() << kits.left(kits.size() / 2)
+                               << "not a check file: not well-formed";
+    QTest::newRow("other document") << 200 << QByteArray() << QByteArray("<html/>")
+                                    << "not a check file: the document element is \"html\"";
+    QByteArray oversized = kits;
+    oversized.insert(oversized.indexOf("</UPDATES>"), QByteArray(VersionUpdater::MaxCheckFileSize, ' '));
+    QTest::newRow("oversized") << 200 << QByteArray() << oversized << "the check file is larger than 1048576 bytes";
+    QTest::newRow("redirect loop") << 302 << QByteArray("Location: " + CheckPath.toLatin1() + "\r\n")
+                                   << QByteArray() << "Too many redirects (redirect to @server" + CheckPath + ")";
+    QTest::newRow("redirect to a local file")
+        << 302 << QByteArray("Location: file:///etc/hostname\r\n") << QByteArray()
+        << "(redirect to file:///etc/hostname)";
+}
+
+void tst_VersionUpdater::checkFailureLogsCause()
+{
+    QFETCH(int, status);
+    QFETCH(QByteArray, headers);
+    QFETCH(QByteArray, body);
+    QFETCH(QString, cause);
+
+    cause.replace("@server", m_server->url().toString());
+    HttpTestServer::Response response;
+    response.status = status;
+    response.headers = headers;
+    response.body = body;
+    m_server->setResponse(CheckPath, response);
+    LogCapture log;
+    QSignalSpy finished(m_updater, &VersionUpdater::checkForNewVersionFinished);
+    check("2.0.0");
+    QVERIFY(finished.wait());
+    QCOMPARE(results(finished), QList<int>{ServerUnreachable});
+    const QString prefix = "Update check of " + m_server->url(CheckPath).toString() + " failed: ";
+    QVERIFY2(log.errors().size() == 1 && log.errors().constFirst().startsWith(prefix)
+                 && log.errors().constFirst().contains(cause, Qt::CaseInsensitive),
+             qPrintable(log.errors().join('\n')));
+}
+
+void tst_VersionUpdater::checkFileDeadline_data()
+{
+    QTest::addColumn<bool>("download");
+    QTest::newRow("check") << false;
+    QTest::newRow("check file before a download") << true;
+}
+
+void tst_VersionUpdater::checkFileDeadline()
+{
+    QFETCH(bool, download);
+
+    // One byte every 5 ms: never silent long enough for the transfer
+    // time-out, but the whole file would take seconds.
+    HttpTestServer::Response trickle;
+    trickle.body = checkXml("2.1.0", kitBytes());
+    trickle.chunkSize = 1;
+    trickle.chunkIntervalMs = 5;
+    m_server->setResponse(CheckPath, trickle);
+    m_updater->setCheckDeadline(200);
+    LogCapture log;
+    QSignalSpy checked(m_updater, &VersionUpdater::checkForNewVersionFinished);
+    QSignalSpy downloaded(m_updater, &VersionUpdater::updateDownloadFinished);
+    QElapsedTimer clock;
+    clock.start();
+    if (download)
+        m_updater->downloadNewVersion(kitLink(), target());
+    else
+        check("2.0.0");
+    QSignalSpy& finished = download ? downloaded : checked;
+    QVERIFY(finished.wait(1500));
+    QVERIFY(clock.elapsed() < 1000);
+    QCOMPARE(results(finished), QList<int>{download ? DownloadFailed : ServerUnreachable});
+    QVERIFY2(log.contains("failed: no complete check file within 200 ms"), qPrintable(log.lines().join('\n')));
+    QCOMPARE(leftFiles(), QStringList());
+}
+
 bool tst_VersionUpdater::waitForFinalDownloadResult(QSignalSpy& spy)
 {
     auto finalCount = [&spy] {
@@ -304,6 +418,157 @@ void tst_VersionUpdater::downloadReplacesExistingFile()
     QCOMPARE(results(finished).last(), int(DownloadSaved));
     QVERIFY(old.open(QIODevice::ReadOnly));
     QCOMPARE(old.readAll(), kit);
+}
+
+void tst_VersionUpdater::downloadLeavesUsersPartFileAlone()
+{
+    const QByteArray kit = kitBytes();
+    serveKit(kit, 40000, 10);
+    writeFile(target() + ".part", "the user's own file");
+    writeFile(target() + ".1.part", "another file of the user's");
+
+    QSignalSpy finished(m_updater, &VersionUpdater::updateDownloadFinished);
+    bool partFileSeen = false;
+    connect(m_updater, &VersionUpdater::downloadProgress, this,
+            [&] { partFileSeen = partFileSeen || QFile::exists(target() + ".2.part"); });
+    m_updater->downloadNewVersion(kitLink(), target());
+    QVERIFY(waitForFinalDownloadResult(finished));
+    QVERIFY(partFileSeen);
+    QCOMPARE(results(finished), (QList<int>{DownloadCompleted, DownloadSaved}));
+    QCOMPARE(readFile(target()), kit);
+    QCOMPARE(readFile(target() + ".part"), QByteArray("the user's own file"));
+    QCOMPARE(readFile(target() + ".1.part"), QByteArray("another file of the user's"));
+    QCOMPARE(leftFiles(), (QStringList{"vantrel_2.1.0_amd64.deb", "vantrel_2.1.0_amd64.deb.1.part",
+                                       "vantrel_2.1.0_amd64.deb.part"}));
+}
+
+void tst_VersionUpdater::failedRenameKeepsOldFile()
+{
+    serveKit(kitBytes());
+    QByteArray old;
+    for (int i = 0; i < 5000; ++i)
+        old.append(char(255 - i % 256));
+    writeFile(target(), old);
+    QString renamedFrom;
+    m_updater->setFileRenamer([&renamedFrom](const QString& from, const QString&, QString& error) {
+        renamedFrom = from;
+        error = "No space left on device";
+        return false;
+    });
+
+    LogCapture log;
+    QSignalSpy finished(m_updater, &VersionUpdater::updateDownloadFinished);
+    m_updater->downloadNewVersion(kitLink(), target());
+    QVERIFY(waitForFinalDownloadResult(finished));
+    QCOMPARE(results(finished), (QList<int>{DownloadCompleted, SavingFailed}));
+    QCOMPARE(renamedFrom, target() + ".part");
+    QCOMPARE(readFile(target()), old);
+    QCOMPARE(leftFiles(), QStringList{"vantrel_2.1.0_amd64.deb"});
+    QVERIFY2(log.contains("cannot rename " + target() + ".part to " + target() + ": No space left on device"),
+             qPrintable(log.lines().join('\n')));
+}
+
+void tst_VersionUpdater::downloadRefusesDeclaredSize_data()
+{
+    QTest::addColumn<qint64>("declaredSize");
+    QTest::addColumn<qint64>("freeSpace");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QString>("cause");
+
+    const qint64 size = kitBytes().size();
+    QTest::newRow("above the limit") << VersionUpdater::MaxKitSize + 1 << qint64(-1) << int(DownloadFailed)
+                                     << "declares 2147483649 bytes, more than the limit of 2147483648";
+    QTest::newRow("above the free space") << size << size - 1 << int(SavingFailed)
+                                          << QString("the kit needs %1 bytes, %2 has %3 free")
+                                                 .arg(size)
+                                                 .arg("@folder")
+                                                 .arg(size - 1);
+}
+
+void tst_VersionUpdater::downloadRefusesDeclaredSize()
+{
+    QFETCH(qint64, declaredSize);
+    QFETCH(qint64, freeSpace);
+    QFETCH(int, result);
+    QFETCH(QString, cause);
+
+    const QByteArray kit = kitBytes();
+    serveKit(kit);
+    m_server->setResponse(CheckPath, 200,
+                          checkXml("2.1.0", kit).replace("size=\"" + QByteArray::number(kit.size()),
+                                                         "size=\"" + QByteArray::number(declaredSize)));
+    QString askedFolder;
+    m_updater->setFreeSpaceProbe([&](const QString& folder) {
+        askedFolder = folder;
+        return freeSpace;
+    });
+
+    LogCapture log;
+    QSignalSpy finished(m_updater, &VersionUpdater::updateDownloadFinished);
+    m_updater->downloadNewVersion(kitLink(), target());
+    QVERIFY(waitForFinalDownloadResult(finished));
+    QCOMPARE(results(finished), QList<int>{result});
+    QVERIFY(!m_server->requestedPaths().contains(KitPath));
+    QCOMPARE(leftFiles(), QStringList());
+    cause.replace("@folder", m_dir->path());
+    QVERIFY2(log.contains(cause), qPrintable(log.lines().join('\n')));
+    if (freeSpace >= 0)
+        QCOMPARE(askedFolder, m_dir->path());
+}
+
+void tst_VersionUpdater::downloadHoldsBoundedBuffer()
+{
+    // The kit arrives at loopback speed while each write stalls: the bytes
+    // waiting in memory stay within the read buffer.
+    QByteArray kit(16 * 1024 * 1024, 'k');
+    serveKit(kit);
+    qint64 largestStep = 0;
+    qint64 previous = 0;
+    connect(m_updater, &VersionUpdater::downloadProgress, this, [&](qint64 bytes) {
+        largestStep = std::max(largestStep, bytes - previous);
+        previous = bytes;
+        QThread::msleep(5);
+    });
+    QSignalSpy finished(m_updater, &VersionUpdater::updateDownloadFinished);
+    m_updater->setTransferTimeout(5000);
+    m_updater->downloadNewVersion(kitLink(), target());
+    QVERIFY(waitForFinalDownloadResult(finished));
+    QCOMPARE(results(finished).last(), int(DownloadSaved));
+    QCOMPARE(previous, qint64(kit.size()));
+    QVERIFY2(largestStep <= 2 * VersionUpdater::ReadBufferSize, qPrintable(QString::number(largestStep)));
+}
+
+void tst_VersionUpdater::downloadMinimumRate_data()
+{
+    QTest::addColumn<int>("chunkSize");
+    QTest::addColumn<int>("chunkIntervalMs");
+    QTest::addColumn<int>("result");
+
+    // 100 bytes every 20 ms: 5000 bytes per second, against 20000 asked for.
+    QTest::newRow("too slow") << 100 << 20 << int(DownloadFailed);
+    QTest::newRow("fast enough") << 20000 << 10 << int(DownloadSaved);
+}
+
+void tst_VersionUpdater::downloadMinimumRate()
+{
+    QFETCH(int, chunkSize);
+    QFETCH(int, chunkIntervalMs);
+    QFETCH(int, result);
+
+    serveKit(kitBytes(), chunkSize, chunkIntervalMs);
+    m_updater->setMinimumDownloadRate(20000, 150);
+    LogCapture log;
+    QSignalSpy finished(m_updater, &VersionUpdater::updateDownloadFinished);
+    QElapsedTimer clock;
+    clock.start();
+    m_updater->downloadNewVersion(kitLink(), target());
+    QVERIFY(waitForFinalDownloadResult(finished));
+    QVERIFY(clock.elapsed() < 2000);
+    QCOMPARE(results(finished).last(), result);
+    if (result == DownloadFailed) {
+        QCOMPARE(leftFiles(), QStringList());
+        QVERIFY2(log.contains("ms, below the minimum of 20000 bytes per second"), qPrintable(log.lines().join('\n')));
+    }
 }
 
 void tst_VersionUpdater::downloadFailure_data()

@@ -40,12 +40,12 @@ QByteArray kitBytes()
     return bytes;
 }
 
-QByteArray checkXml(const QByteArray& version, const QByteArray& digestOf)
+QByteArray checkXml(const QByteArray& version, const QByteArray& digestOf, const QString& kitName = KitName)
 {
     return "<UPDATES><KIT version=\"" + version + "\" stage=\"4\" os=\"3\" architecture=\""
         + QByteArray::number(InfoSwSettings::architecture()) + "\" package=\""
-        + QByteArray::number(InfoSwSettings::installationPackageType()) + "\" link=\"" + KitName.toLatin1()
-        + "\" size=\"" + QByteArray::number(kitBytes().size()) + "\" sha256=\""
+        + QByteArray::number(InfoSwSettings::installationPackageType()) + "\" link=\""
+        + kitName.toHtmlEscaped().toUtf8() + "\" size=\"" + QByteArray::number(kitBytes().size()) + "\" sha256=\""
         + QCryptographicHash::hash(digestOf, QCryptographicHash::Sha256).toHex() + "\"/></UPDATES>";
 }
 
@@ -109,8 +109,10 @@ private Q_SLOTS:
     void declinedOfferEnds();
     void automaticOfferWritesCallerIni_data();
     void automaticOfferWritesCallerIni();
+    void downloadIsOfferedAndSaved_data();
     void downloadIsOfferedAndSaved();
     void existingFileIsNotReplacedWithoutConsent();
+    void existingFileIsReplacedWithConsent();
     void corruptKitIsReportedAsFailure();
     void cancelDuringDownloadEndsOnce();
     void progressKeepsBusyIndicatorWithoutTotal();
@@ -308,15 +310,30 @@ void tst_UpdateManager::automaticOfferWritesCallerIni()
     QCOMPARE(ini.value("locale").toString(), QString("it_IT"));
 }
 
+void tst_UpdateManager::downloadIsOfferedAndSaved_data()
+{
+    QTest::addColumn<QString>("kitName");
+
+    QTest::newRow("plain") << KitName;
+    // Each name is requested encoded once: the server finds the file
+    // under the very name the check file gave.
+    QTest::newRow("percent sign") << "vantrel 100%.deb";
+    QTest::newRow("percent and hex digits") << "vantrel%41%2F.deb";
+    QTest::newRow("hash and question mark") << "vantrel#1?.deb";
+}
+
 void tst_UpdateManager::downloadIsOfferedAndSaved()
 {
-    serveKit("2.1.0", kitBytes());
+    QFETCH(QString, kitName);
+
+    m_server.setResponse(CheckPath, 200, checkXml("2.1.0", kitBytes(), kitName));
+    m_server.setResponse("/updates/Vantrel/" + kitName, 200, kitBytes());
     ScriptedManager manager;
     manager.answers = {QMessageBox::Yes};
     manager.folder = m_downloads->path();
     QVERIFY(runUntilQuit(manager, false));
 
-    const QString target = QDir::toNativeSeparators(m_downloads->filePath(KitName));
+    const QString target = QDir::toNativeSeparators(m_downloads->filePath(kitName));
     QCOMPARE(manager.boxes.size(), 2);
     const Box done = manager.boxes.at(1);
     QCOMPARE(done.icon, QMessageBox::Information);
@@ -327,7 +344,7 @@ void tst_UpdateManager::downloadIsOfferedAndSaved()
     QFile saved(target);
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QCOMPARE(saved.readAll(), kitBytes());
-    QCOMPARE(QDir(m_downloads->path()).entryList(QDir::Files | QDir::Hidden), QStringList{KitName});
+    QCOMPARE(QDir(m_downloads->path()).entryList(QDir::Files | QDir::Hidden), QStringList{kitName});
 }
 
 void tst_UpdateManager::existingFileIsNotReplacedWithoutConsent()
@@ -348,6 +365,35 @@ void tst_UpdateManager::existingFileIsNotReplacedWithoutConsent()
     QCOMPARE(m_server.requestedPaths().mid(requestsBefore), QStringList{CheckPath});
     QVERIFY(existing.open(QIODevice::ReadOnly));
     QCOMPARE(existing.readAll(), QByteArray("mine"));
+}
+
+void tst_UpdateManager::existingFileIsReplacedWithConsent()
+{
+    serveKit("2.1.0", kitBytes());
+    const QString target = m_downloads->filePath(KitName);
+    for (const QString& path : {target, target + ".part"}) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("mine: " + path.toUtf8());
+    }
+
+    ScriptedManager manager;
+    manager.answers = {QMessageBox::Yes, QMessageBox::Yes};
+    manager.folder = m_downloads->path();
+    QVERIFY(runUntilQuit(manager, false));
+    QCOMPARE(manager.boxes.size(), 3);
+    QVERIFY(manager.boxes.at(1).text.contains("already exists"));
+    QCOMPARE(manager.boxes.at(2).icon, QMessageBox::Information);
+    QFile saved(target);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(), kitBytes());
+    // A file of the user's that happens to carry the part file's name is
+    // neither truncated nor taken.
+    QFile usersPart(target + ".part");
+    QVERIFY(usersPart.open(QIODevice::ReadOnly));
+    QCOMPARE(usersPart.readAll(), "mine: " + usersPart.fileName().toUtf8());
+    QCOMPARE(QDir(m_downloads->path()).entryList(QDir::Files | QDir::Hidden),
+             (QStringList{KitName, KitName + ".part"}));
 }
 
 void tst_UpdateManager::corruptKitIsReportedAsFailure()

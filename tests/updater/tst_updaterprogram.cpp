@@ -18,6 +18,7 @@ private Q_SLOTS:
     void initTestCase();
     void automaticCheckWithNothingNewEndsAlone_data();
     void automaticCheckWithNothingNewEndsAlone();
+    void failedCheckLogsItsCause();
     void secondStartHandsOverAndEnds();
     void simultaneousStartsLeaveOneInstance();
 
@@ -56,6 +57,7 @@ QProcess* tst_UpdaterProgram::start(const QStringList& arguments)
     environment.insert("CORVANE_CONFIG_DIR", m_dir.filePath("config"));
     environment.insert("CORVANE_DATA_DIR", m_dir.filePath("data"));
     environment.insert("XDG_RUNTIME_DIR", m_dir.filePath("runtime"));
+    environment.insert("XDG_STATE_HOME", m_dir.filePath("state"));
     environment.remove("http_proxy");
     environment.remove("HTTP_PROXY");
     process->setProcessEnvironment(environment);
@@ -90,6 +92,23 @@ void tst_UpdaterProgram::automaticCheckWithNothingNewEndsAlone()
     QCOMPARE(updater->exitStatus(), QProcess::NormalExit);
     QCOMPARE(updater->exitCode(), 0);
     QVERIFY(m_server.requestedPaths().contains("/updates/Vantrel/check.xml"));
+}
+
+void tst_UpdaterProgram::failedCheckLogsItsCause()
+{
+    // The user sees only "Unable to contact the remote server"; the log
+    // file says why.
+    m_server.setResponse("/updates/Vantrel/check.xml", 500, "oops");
+    QProcess* updater = start({"/automaticupdate"});
+    QVERIFY(updater->waitForStarted());
+    QTRY_COMPARE_WITH_TIMEOUT(updater->state(), QProcess::NotRunning, 10000);
+    QCOMPARE(updater->exitCode(), 0);
+
+    QFile log(m_dir.filePath("state/corvane/TalveraVantrelUpdater.log"));
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    const QString expected = "Update check of " + m_server.url("/updates/Vantrel/check.xml").toString()
+        + " failed: HTTP 500 Internal Server Error";
+    QVERIFY2(QString::fromUtf8(log.readAll()).contains(expected), qPrintable(expected));
 }
 
 void tst_UpdaterProgram::secondStartHandsOverAndEnds()
