@@ -42,6 +42,7 @@ public:
         QList<CarouselModelItem*> items;
         for (int index = 0; index < count; ++index) {
             auto* plate = new SvgControlObject(nullptr);
+            plate->setParent(&owner);
             plate->setBounds(QRectF(0, 0, 260, 180));
             items.append(new CarouselModelItem(plate, &owner));
         }
