@@ -1386,13 +1386,15 @@ void NavigationControl::mouseReleaseEvent(QGraphicsSceneMouseEvent* event, void*
     SvgControlObject::mouseReleaseEvent(event, pressConsumer);
 }
 
+// A release event carries the press point as its position and the release
+// point as its last position: the drop happens where the pointer was let go.
 void NavigationControl::dropIcon(QGraphicsSceneMouseEvent* event)
 {
     deleteDragCursor();
     updateAnimationCache();
-    const QPointF releasePos = event->scenePos();
+    const QPointF releasePos = event->lastScenePos();
     const bool overArrow = m_previousButton->hitTest(releasePos) || m_nextButton->hitTest(releasePos);
-    if (!m_icons.isEmpty() && !clipRegionContains(event->lastScenePos()) && !overArrow) {
+    if (!m_icons.isEmpty() && !clipRegionContains(releasePos) && !overArrow) {
         // The owner puts its own order back: slides still queued must not
         // reorder that list afterwards. Without them the lifted icon need not
         // have reached the drag segment yet, so it is found by its id.

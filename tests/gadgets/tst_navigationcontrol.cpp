@@ -25,6 +25,7 @@
 #include <QGraphicsSceneMouseEvent>
 #include <QGraphicsSceneWheelEvent>
 #include <QImage>
+#include <QMap>
 #include <QPainter>
 #include <QPropertyAnimation>
 #include <QSignalSpy>
@@ -150,6 +151,15 @@ void release(NavigationControl& carousel, const QPointF& scenePos)
     carousel.handleMouseRelease(event.get(), nullptr);
 }
 
+// A release as the scene window builds it: the press point as its position,
+// the release point as its last position.
+void releaseAfterPress(NavigationControl& carousel, const QPointF& pressPos, const QPointF& releasePos)
+{
+    const auto event = mouseEvent(QEvent::GraphicsSceneMouseRelease, pressPos);
+    event->setLastScenePos(releasePos);
+    carousel.handleMouseRelease(event.get(), nullptr);
+}
+
 void playDragSlides(NavigationControl& carousel)
 {
     const int ticks = NavigationDragIconAnimation::SLIDE_DURATION_MS / NavigationDragIconAnimation::TICK_INTERVAL_MS;
@@ -200,7 +210,8 @@ private Q_SLOTS:
     void liftedIconIsAFifthLarger_data();
     void liftedIconIsAFifthLarger();
     void dropOutsideAsksForShortcut();
-    void dropOnArrowReorders();
+    void dropDecidesByTheReleasePoint_data();
+    void dropDecidesByTheReleasePoint();
     void liftedIconOverNextTurnsList();
     void forbiddenCursorWhenShortcutRefused_data();
     void forbiddenCursorWhenShortcutRefused();
@@ -834,17 +845,40 @@ void tst_NavigationControl::dropOutsideAsksForShortcut()
     QCOMPARE(carousel->animationMode(), 0);
 }
 
-void tst_NavigationControl::dropOnArrowReorders()
+void tst_NavigationControl::dropDecidesByTheReleasePoint_data()
 {
+    QTest::addColumn<QString>("pressAt");
+    QTest::addColumn<QString>("releaseAt");
+    QTest::addColumn<bool>("shortcut");
+    QTest::newRow("on previous") << "previous" << "previous" << false;
+    QTest::newRow("pressed on the segment, released on previous") << "segment" << "previous" << false;
+    QTest::newRow("pressed on the segment, released on next") << "segment" << "next" << false;
+    QTest::newRow("pressed on the segment, released on it") << "segment" << "segment" << false;
+    QTest::newRow("pressed on the segment, released outside") << "segment" << "outside" << true;
+    QTest::newRow("pressed on previous, released outside") << "previous" << "outside" << true;
+}
+
+// A drop on an arrow or inside the gadget reorders; a drop outside asks for a
+// shortcut. Only the release point counts.
+void tst_NavigationControl::dropDecidesByTheReleasePoint()
+{
+    QFETCH(QString, pressAt);
+    QFETCH(QString, releaseAt);
+    QFETCH(bool, shortcut);
     Carousel carousel;
     carousel->setIcons(icons(7), true);
-    QSignalSpy shortcut(carousel.control, &NavigationControl::requestShortcut);
+    const QMap<QString, QPointF> points{{"segment", carousel->getSegmentCenter(2)},
+                                       {"previous", hitPoint(carousel->previousButton())},
+                                       {"next", hitPoint(carousel->nextButton())},
+                                       {"outside", OUTSIDE}};
+    QSignalSpy shortcuts(carousel.control, &NavigationControl::requestShortcut);
     QSignalSpy reordered(carousel.control, &NavigationControl::iconsReordered);
     pressAndHold(*carousel.control, carousel->getSegmentCenter(2));
-    release(*carousel.control, hitPoint(carousel->previousButton()));
-    QCOMPARE(shortcut.size(), 0);
-    QCOMPARE(reordered.size(), 2);
-    QCOMPARE(carousel->pendingIconIndex(), 2);
+    releaseAfterPress(*carousel.control, points.value(pressAt), points.value(releaseAt));
+    QCOMPARE(shortcuts.size(), shortcut ? 1 : 0);
+    QCOMPARE(reordered.size(), shortcut ? 1 : 2);
+    if (!shortcut)
+        QCOMPARE(carousel->pendingIconIndex(), 2);
 }
 
 // The lifted icon of the last segment stays there while the list turns by one
