@@ -1352,23 +1352,29 @@ void NavigationControl::mousePressMoveAndHoverEvent(QGraphicsSceneMouseEvent* ev
 // list turns under it while it stays there.
 void NavigationControl::turnWithLiftedIcon(bool previous)
 {
+    const int edge = previous ? 0 : segmentCount() - 1;
+    if (m_dragSegment != edge) {
+        changeDragIconPosition(edge);
+        return;
+    }
+    const int step = previous ? -1 : 1;
+    carryLiftedIcon(m_firstIconIndex + edge, step);
     const int first = m_firstIconIndex;
-    if (previous) {
-        if (m_dragSegment != 0) {
-            changeDragIconPosition(0);
-            return;
-        }
-        swapIcons(first, first - 1);
-        startIconsAnimation(first, first - 1, LIFTED_TURN_DURATION_MS, QEasingCurve::OutSine);
+    startIconsAnimation(first, first + step, LIFTED_TURN_DURATION_MS, QEasingCurve::OutSine);
+}
+
+// The lifted icon at index changes places with its neighbour on the circle.
+// When that neighbour is the gap, the list is turned round so that the gap
+// stays its last entry, and the first index follows so that the carousel
+// shows the same icons.
+void NavigationControl::carryLiftedIcon(int index, int step)
+{
+    swapIcons(index, index + step);
+    const int gap = wrapIconIndex(index);
+    if (!m_icons.at(gap).isEmpty() || gap == iconCount() - 1)
         return;
-    }
-    const int last = segmentCount() - 1;
-    if (m_dragSegment != last) {
-        changeDragIconPosition(last);
-        return;
-    }
-    swapIcons(first + last, first + last + 1);
-    startIconsAnimation(first, first + 1, LIFTED_TURN_DURATION_MS, QEasingCurve::OutSine);
+    std::rotate(m_icons.begin(), m_icons.begin() + gap + 1, m_icons.end());
+    m_firstIconIndex = wrapIconIndex(m_firstIconIndex + iconCount() - 1 - gap);
 }
 
 void NavigationControl::mouseReleaseEvent(QGraphicsSceneMouseEvent* event, void* pressConsumer)

@@ -283,6 +283,7 @@ private:
     void stopDraggingIcons();
     void swapIcons(int a, int b);
     void turnWithLiftedIcon(bool previous);
+    void carryLiftedIcon(int index, int step);
     void deleteDragCursor();
     void setForbiddenCursor(bool forbidden);
 

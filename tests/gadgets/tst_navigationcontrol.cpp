@@ -213,6 +213,8 @@ private Q_SLOTS:
     void dropDecidesByTheReleasePoint_data();
     void dropDecidesByTheReleasePoint();
     void liftedIconOverNextTurnsList();
+    void liftedIconPassesTheGap_data();
+    void liftedIconPassesTheGap();
     void forbiddenCursorWhenShortcutRefused_data();
     void forbiddenCursorWhenShortcutRefused();
     void centerButtonDragMovesGadget();
@@ -900,6 +902,56 @@ void tst_NavigationControl::liftedIconOverNextTurnsList()
     QVERIFY(!carousel->segments().at(4)->showIcon());
     release(*carousel.control, carousel->getSegmentCenter(4));
     QCOMPARE(iconIds(*carousel.control), QList<int>({100, 101, 102, 103, 105, 104, 106, 0}));
+}
+
+void tst_NavigationControl::liftedIconPassesTheGap_data()
+{
+    QTest::addColumn<int>("first");
+    QTest::addColumn<bool>("previous");
+    QTest::addColumn<int>("turns");
+    QTest::addColumn<QList<int>>("ids");
+    QTest::addColumn<QStringList>("texts");
+    QTest::newRow("next at the end of the list")
+        << 2 << false << 1 << QList<int>{106, 100, 101, 102, 103, 104, 105, 0}
+        << QStringList{"I3", "I4", "I5", "", "I6"};
+    QTest::newRow("next past the gap and on")
+        << 2 << false << 2 << QList<int>{100, 106, 101, 102, 103, 104, 105, 0}
+        << QStringList{"I4", "I5", "", "I0", "I6"};
+    QTest::newRow("previous at the start of the list")
+        << 0 << true << 1 << QList<int>{101, 102, 103, 104, 105, 106, 100, 0}
+        << QStringList{"I0", "", "I1", "I2", "I3"};
+}
+
+// Carried over an arrow, the lifted icon passes the gap between the end and
+// the start of the list like any other icon; the gap stays the list's last
+// entry, so the new order runs from the start of the circle.
+void tst_NavigationControl::liftedIconPassesTheGap()
+{
+    QFETCH(int, first);
+    QFETCH(bool, previous);
+    QFETCH(int, turns);
+    QFETCH(QList<int>, ids);
+    QFETCH(QStringList, texts);
+    Carousel carousel;
+    carousel->setIcons(icons(7), true);
+    carousel->setFirstIconIndex(first);
+    const int edge = previous ? 0 : 4;
+    const int lifted = carousel->icons().at(carousel->getIconIndexBySegment(edge)).id();
+    pressAndHold(*carousel.control, carousel->getSegmentCenter(edge));
+    SvgButton* arrow = previous ? carousel->previousButton() : carousel->nextButton();
+    for (int turn = 0; turn < turns; ++turn) {
+        const auto hover = mouseEvent(QEvent::GraphicsSceneMouseMove, hitPoint(arrow));
+        carousel->handleMousePressMoveAndHover(hover.get());
+        finishRotation(*carousel.control);
+    }
+
+    QCOMPARE(iconIds(*carousel.control), ids);
+    QCOMPARE(carousel->dragSegment(), edge);
+    QCOMPARE(carousel->icons().at(carousel->getIconIndexBySegment(edge)).id(), lifted);
+    QCOMPARE(segmentTexts(*carousel.control), texts);
+    releaseAfterPress(*carousel.control, carousel->getSegmentCenter(edge), carousel->getSegmentCenter(edge));
+    QCOMPARE(iconIds(*carousel.control), ids);
+    QCOMPARE(segmentTexts(*carousel.control), texts);
 }
 
 void tst_NavigationControl::forbiddenCursorWhenShortcutRefused_data()
