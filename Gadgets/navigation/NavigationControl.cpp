@@ -103,12 +103,6 @@ double raiseIntoList(double value, int count)
     return value - double(int(value) / count * count) + count;
 }
 
-// Segments beyond the end of a short list have no icon to show.
-SvgButton::ButtonState restingSegmentState(int segment, int iconCount)
-{
-    return segment >= iconCount ? SvgButton::Disabled : SvgButton::Normal;
-}
-
 // The segment's content text in its theme style.
 TextPaintData contentTextOf(const SvgContentButton* segment)
 {
@@ -162,6 +156,19 @@ NavigationControl::~NavigationControl()
 int NavigationControl::wrapIconIndex(int index) const
 {
     return wrap(index, iconCount());
+}
+
+bool NavigationControl::showsGap(int segment) const
+{
+    const int index = getIconIndexBySegment(segment);
+    return index >= 0 && m_icons.at(index).isEmpty();
+}
+
+// Segments beyond the end of a short list and the segment of the gap have no
+// icon to show: they take no click and no selection.
+SvgButton::ButtonState NavigationControl::restingSegmentState(int segment) const
+{
+    return getIconIndexBySegment(segment) < 0 || showsGap(segment) ? SvgButton::Disabled : SvgButton::Normal;
 }
 
 // ---------------------------------------------------------------- elements
@@ -262,8 +269,13 @@ void NavigationControl::updateSegmentsContent()
             m_expandIndicators.at(i)->hide();
             continue;
         }
-        if (segment->state() == SvgButton::Disabled)
+        if (showsGap(i)) {
+            segment->setState(SvgButton::Disabled);
+            if (i == m_selectedSegment)
+                m_selectedSegment = -1;
+        } else if (segment->state() == SvgButton::Disabled) {
             segment->setState(SvgButton::Normal);
+        }
         showSegmentIcon(i, m_icons.at(wrapIconIndex(m_firstIconIndex + i)));
     }
 }
@@ -365,7 +377,8 @@ void NavigationControl::updateHotspot()
 
 void NavigationControl::setIcons(const QList<NavigationIcon>& icons, bool immediately)
 {
-    setSegmentsNormal();
+    // Until the new list is shown, the old one rests on the segments.
+    setSegmentsResting();
     QList<NavigationIcon> list = icons;
     const bool fitsSegments = list.size() <= segmentCount();
     if (!fitsSegments)
@@ -534,12 +547,6 @@ void NavigationControl::onHoverEntered(bool hasEntered)
 
 // ---------------------------------------------------------------- selection
 
-void NavigationControl::setSegmentsNormal()
-{
-    for (SvgContentButton* segment : std::as_const(m_segments))
-        segment->setState(SvgButton::Normal);
-}
-
 bool NavigationControl::setSelectedIcon(const NavigationIcon& icon, bool rotateIfHidden)
 {
     const int n = iconCount();
@@ -548,12 +555,12 @@ bool NavigationControl::setSelectedIcon(const NavigationIcon& icon, bool rotateI
         int j = m_firstIconIndex + s;
         if (j >= n && n > segmentCount())
             j -= n;
-        if (j >= 0 && j < n && m_icons.at(j).id() == icon.id()) {
+        if (j >= 0 && j < n && !m_icons.at(j).isEmpty() && m_icons.at(j).id() == icon.id()) {
             m_segments.at(s)->setState(SvgButton::Pressed);
             m_selectedSegment = s;
             found = true;
         } else {
-            m_segments.at(s)->setState(restingSegmentState(s, n));
+            m_segments.at(s)->setState(restingSegmentState(s));
         }
     }
     const int index = indexOfId(m_icons, icon.id());
@@ -602,15 +609,15 @@ void NavigationControl::clearSelectedIcon()
 void NavigationControl::setSegmentsResting()
 {
     for (int s = 0; s < segmentCount(); ++s)
-        m_segments.at(s)->setState(restingSegmentState(s, iconCount()));
+        m_segments.at(s)->setState(restingSegmentState(s));
 }
 
 void NavigationControl::setSelectedSegment(int segment)
 {
-    if (segment < 0 || segment >= segmentCount())
+    if (segment < 0 || segment >= segmentCount() || showsGap(segment))
         return;
     for (int s = 0; s < segmentCount(); ++s)
-        m_segments.at(s)->setState(s == segment ? SvgButton::Pressed : restingSegmentState(s, iconCount()));
+        m_segments.at(s)->setState(s == segment ? SvgButton::Pressed : restingSegmentState(s));
     m_selectedSegment = segment;
 }
 
@@ -719,25 +726,61 @@ void NavigationControl::goAndRotateNext()
     if (m_commandControl1)
         clearCommandControls();
     if (m_selectedSegment < 0)
-        setSelectedSegment(0);
-    else if (m_selectedSegment == segmentCount() - 1)
-        rotatePrevious();
-    else if (m_selectedSegment + 1 < iconCount())
-        setSelectedSegment(m_selectedSegment + 1);
+        setSelectedSegment(showsGap(0) ? 1 : 0);
+    else
+        stepSelection(1);
 }
 
+// Without a selection the last segment before the end of the list is
+// selected; when that is the gap, the one before it, or with the gap in
+// segment 0 the last segment.
 void NavigationControl::goAndRotatePrevious()
 {
     if (m_icons.isEmpty() || m_segments.isEmpty())
         return;
     if (m_commandControl1)
         clearCommandControls();
-    if (m_selectedSegment < 0)
-        setSelectedSegment(std::min(iconCount() - wrapIconIndex(m_firstIconIndex), segmentCount()) - 1);
-    else if (m_selectedSegment == 0)
-        rotateNext();
-    else
-        setSelectedSegment(m_selectedSegment - 1);
+    if (m_selectedSegment >= 0) {
+        stepSelection(-1);
+        return;
+    }
+    int segment = std::min(iconCount() - wrapIconIndex(m_firstIconIndex), segmentCount()) - 1;
+    if (showsGap(segment))
+        segment = segment > 0 ? segment - 1 : segmentCount() - 1;
+    setSelectedSegment(segment);
+}
+
+// The selection moves one segment on (step 1) or back (step -1), passing
+// over the gap; at the edge the list turns under the selection instead.
+void NavigationControl::stepSelection(int step)
+{
+    const int edge = step > 0 ? segmentCount() - 1 : 0;
+    if (m_selectedSegment != edge) {
+        int target = m_selectedSegment + step;
+        if (showsGap(target))
+            target += step;
+        const bool pastEdge = step > 0 ? target > edge : target < edge;
+        if (!pastEdge) {
+            if (target < iconCount())
+                setSelectedSegment(target);
+            return;
+        }
+    }
+    turnUnderSelection(step);
+}
+
+// "Next" raises the first index (rotatePrevious), "previous" lowers it; the
+// list turns once more when the gap would come to rest under the selection.
+void NavigationControl::turnUnderSelection(int step)
+{
+    for (int turn = 0; turn < 2; ++turn) {
+        if (step > 0)
+            rotatePrevious();
+        else
+            rotateNext();
+        if (!m_animating || !m_icons.at(wrapIconIndex(int(m_animation.endValue()) + m_selectedSegment)).isEmpty())
+            return;
+    }
 }
 
 void NavigationControl::mouseWheelEvent(QGraphicsSceneWheelEvent* event)
@@ -913,7 +956,7 @@ void NavigationControl::onElementClick(SvgElement* element)
     } else if (element == m_backSplitButton) {
         Logger(Logger::Trace) << "Navigation Control, back button clicked.";
         emit backButtonClicked();
-    } else if (segment >= 0 && !m_icons.isEmpty()) {
+    } else if (segment >= 0 && !m_icons.isEmpty() && !showsGap(segment)) {
         emit navigationIconClicked(m_icons.at(wrapIconIndex(m_firstIconIndex + segment)), segment, false);
     }
     SvgControlObject::onElementClick(element);

@@ -6,6 +6,7 @@
 #include "controls/SvgButton.h"
 #include "controls/SvgContentButton.h"
 #include "controls/SvgElement.h"
+#include "gestures/EventConsumer.h"
 #include "label/Label.h"
 #include "models/NavigationIcon.h"
 #include "navigation/CursorWidget.h"
@@ -197,6 +198,9 @@ private Q_SLOTS:
     void setSelectedIconTurnsHiddenIconIntoView_data();
     void setSelectedIconTurnsHiddenIconIntoView();
     void keysSelectAndTurn();
+    void keysPassTheGap_data();
+    void keysPassTheGap();
+    void gapTakesNoClickAndNoSelection();
     void wheelStepsLikeKeys_data();
     void wheelStepsLikeKeys();
     void repeatedNextExtendsRotation();
@@ -312,14 +316,15 @@ void tst_NavigationControl::iconsOnSegments_data()
     QTest::addColumn<int>("first");
     QTest::addColumn<QStringList>("texts");
     QTest::addColumn<QStringList>("labels");
+    QTest::addColumn<int>("gapSegment");
     QTest::newRow("first 0") << 0 << QStringList{"I0", "I1", "I2", "I3", "I4"}
-                             << QStringList{"Light 0", "Light 1", "Light 2", "Light 3", "Light 4"};
+                             << QStringList{"Light 0", "Light 1", "Light 2", "Light 3", "Light 4"} << -1;
     QTest::newRow("first 6, gap in segment 1") << 6 << QStringList{"I6", "", "I0", "I1", "I2"}
-                                               << QStringList{"Light 6", "", "Light 0", "Light 1", "Light 2"};
+                                               << QStringList{"Light 6", "", "Light 0", "Light 1", "Light 2"} << 1;
     QTest::newRow("first 14 wraps to 6") << 14 << QStringList{"I6", "", "I0", "I1", "I2"}
-                                         << QStringList{"Light 6", "", "Light 0", "Light 1", "Light 2"};
+                                         << QStringList{"Light 6", "", "Light 0", "Light 1", "Light 2"} << 1;
     QTest::newRow("first -2 wraps to 6") << -2 << QStringList{"I6", "", "I0", "I1", "I2"}
-                                         << QStringList{"Light 6", "", "Light 0", "Light 1", "Light 2"};
+                                         << QStringList{"Light 6", "", "Light 0", "Light 1", "Light 2"} << 1;
 }
 
 void tst_NavigationControl::iconsOnSegments()
@@ -327,6 +332,7 @@ void tst_NavigationControl::iconsOnSegments()
     QFETCH(int, first);
     QFETCH(QStringList, texts);
     QFETCH(QStringList, labels);
+    QFETCH(int, gapSegment);
     Carousel carousel;
     carousel->setIcons(icons(7), true);
     QCOMPARE(carousel->icons().size(), 8);
@@ -342,7 +348,11 @@ void tst_NavigationControl::iconsOnSegments()
     for (int s = 0; s < 5; ++s)
         labelTexts << carousel->labels()->textAt(s);
     QCOMPARE(labelTexts, labels);
-    QCOMPARE(segmentStates(*carousel.control), QList<int>(5, SvgButton::Normal));
+    // The gap's segment takes no click.
+    QList<int> states(5, SvgButton::Normal);
+    if (gapSegment >= 0)
+        states[gapSegment] = SvgButton::Disabled;
+    QCOMPARE(segmentStates(*carousel.control), states);
     QCOMPARE(carousel->getIconIndexBySegment(2), (first + 2) % 8);
     QCOMPARE(carousel->getSegmentIndexByIcon((first + 3) % 8), 3);
     QCOMPARE(carousel->getSegmentIndexByIcon((first + 5) % 8), -1);
@@ -558,15 +568,18 @@ void tst_NavigationControl::keysSelectAndTurn()
     Carousel carousel;
     carousel->setIcons(icons(7), true);
     carousel->setFirstIconIndex(6);
+    // I6, the gap, I0, I1, I2: the last segment before the end of the list
+    // is the gap's, so the one before it is selected.
     carousel->goAndRotatePrevious();
-    QCOMPARE(carousel->selectedSegmentIndex(), 1);
+    QCOMPARE(carousel->selectedSegmentIndex(), 0);
 
     carousel->clearSelectedIcon();
     carousel->goAndRotateNext();
     QCOMPARE(carousel->selectedSegmentIndex(), 0);
     carousel->goAndRotateNext();
-    QCOMPARE(carousel->selectedSegmentIndex(), 1);
-    QCOMPARE(carousel->segments().at(1)->state(), SvgButton::Pressed);
+    QCOMPARE(carousel->selectedSegmentIndex(), 2);
+    QCOMPARE(carousel->segments().at(2)->state(), SvgButton::Pressed);
+    QCOMPARE(carousel->segments().at(1)->state(), SvgButton::Disabled);
     QCOMPARE(carousel->segments().at(0)->state(), SvgButton::Normal);
 
     carousel->goAndRotatePrevious();
@@ -577,7 +590,7 @@ void tst_NavigationControl::keysSelectAndTurn()
     finishRotation(*carousel.control);
     QCOMPARE(carousel->firstIconIndex(), 5);
 
-    for (int s = 0; s < 4; ++s)
+    for (int s = 0; s < 3; ++s)
         carousel->goAndRotateNext();
     QCOMPARE(carousel->selectedSegmentIndex(), 4);
     carousel->goAndRotateNext();
@@ -585,6 +598,94 @@ void tst_NavigationControl::keysSelectAndTurn()
     finishRotation(*carousel.control);
     QCOMPARE(carousel->firstIconIndex(), 6);
     QCOMPARE(carousel->selectedSegmentIndex(), 4);
+}
+
+void tst_NavigationControl::keysPassTheGap_data()
+{
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("selected");
+    QTest::addColumn<bool>("next");
+    QTest::addColumn<int>("segment");
+    QTest::addColumn<int>("firstAfter");
+    // Gap in segment 0, nothing selected.
+    QTest::newRow("next selects after the gap") << 7 << -1 << true << 1 << 7;
+    QTest::newRow("previous selects the last segment") << 7 << -1 << false << 4 << 7;
+    // I6, the gap, I0, I1, I2.
+    QTest::newRow("next over the gap") << 6 << 0 << true << 2 << 6;
+    QTest::newRow("previous over the gap") << 6 << 2 << false << 0 << 6;
+    // I3, I4, I5, I6, the gap: the list turns past the gap.
+    QTest::newRow("next onto the gap at the edge") << 3 << 3 << true << 3 << 5;
+    // I2 .. I6: the gap would turn in under the selection.
+    QTest::newRow("next turns the gap past the edge") << 2 << 4 << true << 4 << 4;
+    // I0 .. I4.
+    QTest::newRow("previous turns the gap past the edge") << 0 << 0 << false << 0 << 6;
+    // The gap, I0 .. I3.
+    QTest::newRow("previous onto the gap at the edge") << 7 << 1 << false << 1 << 5;
+}
+
+// The arrow keys move the selection from icon to icon: the gap between the
+// end and the start of the list is never selected, not even for a moment.
+void tst_NavigationControl::keysPassTheGap()
+{
+    QFETCH(int, first);
+    QFETCH(int, selected);
+    QFETCH(bool, next);
+    QFETCH(int, segment);
+    QFETCH(int, firstAfter);
+    Carousel carousel;
+    carousel->setIcons(icons(7), true);
+    carousel->setFirstIconIndex(first);
+    if (selected >= 0)
+        QVERIFY(carousel->setSelectedIcon(carousel->icons().at(carousel->getIconIndexBySegment(selected)), false));
+
+    if (next)
+        carousel->goAndRotateNext();
+    else
+        carousel->goAndRotatePrevious();
+    QCOMPARE(carousel->selectedSegmentIndex(), segment);
+    if (carousel->isAnimating())
+        finishRotation(*carousel.control);
+    QCOMPARE(carousel->firstIconIndex(), firstAfter);
+    QCOMPARE(carousel->selectedSegmentIndex(), segment);
+    QVERIFY(!carousel->icons().at(carousel->selectedIconIndex()).isEmpty());
+    QCOMPARE(carousel->segments().at(segment)->state(), SvgButton::Pressed);
+}
+
+void tst_NavigationControl::gapTakesNoClickAndNoSelection()
+{
+    Carousel carousel;
+    carousel->setIcons(icons(7), true);
+    carousel->setFirstIconIndex(6);
+    QSignalSpy clicked(carousel.control, &NavigationControl::navigationIconClicked);
+    const auto clickAt = [&carousel](int segment) {
+        Gestures::EventConsumer consumer;
+        const QPointF point = carousel->getSegmentCenter(segment);
+        const auto press = mouseEvent(QEvent::GraphicsSceneMousePress, point);
+        carousel->handleMousePress(press.get(), consumer);
+        const auto click = mouseEvent(QEvent::GraphicsSceneMouseRelease, point);
+        carousel->handleMouseClick(click.get());
+        const auto release = mouseEvent(QEvent::GraphicsSceneMouseRelease, point);
+        release->setLastScenePos(point);
+        carousel->handleMouseRelease(release.get(), consumer.consumer());
+    };
+
+    clickAt(1);
+    QCOMPARE(clicked.size(), 0);
+    QCOMPARE(carousel->segments().at(1)->state(), SvgButton::Disabled);
+    carousel->onElementClick(carousel->segments().at(1));
+    QCOMPARE(clicked.size(), 0);
+    QVERIFY(!carousel->setSelectedIcon(carousel->icons().last(), false));
+    QVERIFY(!carousel->hasSelectedIcon());
+
+    clickAt(2);
+    QCOMPARE(clicked.size(), 1);
+    QCOMPARE(clicked.first().at(0).value<NavigationIcon>().id(), FIRST_ID);
+    QCOMPARE(clicked.first().at(1).toInt(), 2);
+
+    // Turned out of segment 1, the gap leaves it to the icon now there.
+    carousel->setFirstIconIndex(5);
+    QCOMPARE(carousel->segments().at(1)->state(), SvgButton::Normal);
+    QCOMPARE(carousel->segments().at(2)->state(), SvgButton::Disabled);
 }
 
 void tst_NavigationControl::wheelStepsLikeKeys_data()
