@@ -232,6 +232,20 @@ void NavigationControl::deleteSegments()
     m_expandIndicators.clear();
 }
 
+// Rebuilt segments take the look of those they replace: the selection's
+// pressed look, and no icons of their own while icons travel or one is
+// lifted (the carousel paints those itself).
+void NavigationControl::restoreSegmentsLook()
+{
+    setSegmentsResting();
+    if (m_selectedSegment >= 0 && m_selectedSegment < segmentCount())
+        m_segments.at(m_selectedSegment)->setState(SvgButton::Pressed);
+    if (m_animating && m_animationMode != 0)
+        hideIcons();
+    if (m_draggingIcon && m_dragSegment < segmentCount())
+        m_segments.at(m_dragSegment)->setShowIcon(false);
+}
+
 // Every number up to MAX_SEGMENTS is probed: a theme may skip one.
 void NavigationControl::createSegments()
 {
@@ -1033,6 +1047,7 @@ void NavigationControl::updateCachedData()
     m_travellingIcons.clear();
     createSegments();
     updateSegmentsContent();
+    restoreSegmentsLook();
     readThemeGeometry();
     if (m_commandControl1) {
         m_commandControl1->setBounds(m_commandControl1Bounds);

@@ -237,6 +237,7 @@ private:
     void createSegments();
     void deleteSegments();
     void updateSegmentsContent();
+    void restoreSegmentsLook();
     void showSegmentIcon(int segment, const Models::NavigationIcon& icon);
     void updateLabels(int first, bool force);
     void showIconInLabel(int segment, const Models::NavigationIcon& icon);

@@ -229,6 +229,8 @@ private Q_SLOTS:
     void ring1ReopensFromHalfWay();
     void ring2RefusedWithoutRing1();
     void closingRing1ClosesRing2();
+    void themeChangeKeepsTheSegmentsLook_data();
+    void themeChangeKeepsTheSegmentsLook();
     void cacheUpdateLaysOpenRingOut();
     void destructorLeavesRingsToTheirOwners();
     void clicksAreReported_data();
@@ -1263,6 +1265,51 @@ void tst_NavigationControl::closingRing1ClosesRing2()
     QVERIFY(!carousel->commandControl2());
     QVERIFY(!ring2->parentItem());
     QCOMPARE(carousel->labels()->expandedState(), NavigationLabels::Collapsed);
+}
+
+void tst_NavigationControl::themeChangeKeepsTheSegmentsLook_data()
+{
+    QTest::addColumn<QString>("situation");
+    QTest::addColumn<int>("pressed");
+    QTest::addColumn<QList<bool>>("iconsShown");
+    const QList<bool> none(5, false);
+    QTest::newRow("icon selected") << "selected" << 2 << QList<bool>(5, true);
+    QTest::newRow("icons turning") << "turning" << -1 << none;
+    QTest::newRow("icon lifted") << "lifted" << -1 << QList<bool>{true, false, true, true, true};
+    QTest::newRow("lifted icon moving") << "dragging" << -1 << none;
+}
+
+// A skin change rebuilds the segments while the carousel is in use: the
+// rebuilt ones keep the pressed look of the selection and show no icons
+// while the carousel paints them travelling or lifted.
+void tst_NavigationControl::themeChangeKeepsTheSegmentsLook()
+{
+    QFETCH(QString, situation);
+    QFETCH(int, pressed);
+    QFETCH(QList<bool>, iconsShown);
+    Carousel carousel;
+    carousel->setIcons(icons(7), true);
+    if (situation == "selected") {
+        QVERIFY(carousel->setSelectedIcon(icons(7).at(2), false));
+    } else if (situation == "turning") {
+        carousel->onElementClick(carousel->nextButton());
+    } else {
+        pressAndHold(*carousel.control, carousel->getSegmentCenter(1));
+        if (situation == "dragging")
+            pressAndMove(*carousel.control, carousel->getSegmentCenter(1), carousel->getSegmentCenter(3));
+    }
+
+    carousel->updateCachedData();
+
+    QList<int> states(5, SvgButton::Normal);
+    if (pressed >= 0)
+        states[pressed] = SvgButton::Pressed;
+    QCOMPARE(segmentStates(*carousel.control), states);
+    QList<bool> shown;
+    for (SvgContentButton* segment : carousel->segments())
+        shown << segment->showIcon();
+    QCOMPARE(shown, iconsShown);
+    QCOMPARE(carousel->selectedSegmentIndex(), pressed);
 }
 
 void tst_NavigationControl::cacheUpdateLaysOpenRingOut()
