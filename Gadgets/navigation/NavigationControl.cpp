@@ -355,11 +355,11 @@ void NavigationControl::setMoveVisual()
     const qreal opacity = m_moving ? MOVING_OPACITY : 1.0;
     const qreal segmentOpacity = m_moving ? MOVING_SEGMENT_OPACITY : 1.0;
     for (QGraphicsItem* item : std::initializer_list<QGraphicsItem*>{m_background, m_homeButton, m_centerButton,
-                                                                     m_labels, m_commandControl1,
-                                                                     m_commandControl2}) {
+                                                                     m_commandControl1, m_commandControl2}) {
         if (item)
             item->setOpacity(opacity);
     }
+    applyLabelsOpacity();
     // After a move the floating buttons return to their hover fade, so a move
     // that ends away from the gadget does not leave them showing.
     for (QGraphicsItem* floating : m_floatingIcons.items()) {
@@ -536,7 +536,15 @@ void NavigationControl::hideLabels()
 void NavigationControl::setLabelsOpacity(qreal opacity)
 {
     m_labelsOpacity = opacity;
-    m_labels->setOpacity(opacity);
+    applyLabelsOpacity();
+}
+
+// The labels keep their fade (shown, or hidden by the owner's timer) and are
+// dimmed with the rest of the gadget while it moves.
+void NavigationControl::applyLabelsOpacity()
+{
+    const bool dimmed = m_moving && !m_inFullScreenMode;
+    m_labels->setOpacity(m_labelsOpacity * (dimmed ? MOVING_OPACITY : 1.0));
 }
 
 void NavigationControl::setAdditionalControlsOpacity(qreal opacity)

@@ -246,6 +246,7 @@ private:
     void setSegmentsResting();
     void setSelectedSegment(int segment);
     void setMoveVisual();
+    void applyLabelsOpacity();
     void readThemeGeometry();
     void updateHotspot();
 

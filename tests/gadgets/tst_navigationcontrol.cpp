@@ -224,6 +224,8 @@ private Q_SLOTS:
     void centerButtonDragMovesGadget();
     void holdOnCenterShowsMoveVisual_data();
     void holdOnCenterShowsMoveVisual();
+    void labelsKeepTheirFadeThroughAMove_data();
+    void labelsKeepTheirFadeThroughAMove();
     void resizeButtonDragIsReported();
     void ring1OpensAndCloses();
     void ring1ReopensFromHalfWay();
@@ -1143,6 +1145,37 @@ void tst_NavigationControl::holdOnCenterShowsMoveVisual()
     QVERIFY(!carousel->isMoving());
     QVERIFY(!carousel->moveIndicator()->isVisible());
     QCOMPARE(carousel->background()->opacity(), 1.0);
+}
+
+void tst_NavigationControl::labelsKeepTheirFadeThroughAMove_data()
+{
+    QTest::addColumn<bool>("hidden");
+    QTest::addColumn<qreal>("whileMoving");
+    QTest::addColumn<qreal>("afterwards");
+    QTest::newRow("labels shown") << false << 0.5 << 1.0;
+    QTest::newRow("labels hidden by the timer") << true << 0.0 << 0.0;
+}
+
+// Moving the gadget dims its labels; afterwards they are as they were.
+void tst_NavigationControl::labelsKeepTheirFadeThroughAMove()
+{
+    QFETCH(bool, hidden);
+    QFETCH(qreal, whileMoving);
+    QFETCH(qreal, afterwards);
+    Carousel carousel;
+    carousel->setIcons(icons(7), true);
+    if (hidden) {
+        carousel->hideLabels();
+        finish(propertyAnimation(*carousel.control, "labelsOpacity"));
+    }
+    pressAndHold(*carousel.control, hitPoint(carousel->centerButton()));
+    QVERIFY(carousel->isMoving());
+    QCOMPARE(carousel->labels()->opacity(), whileMoving);
+
+    release(*carousel.control, hitPoint(carousel->centerButton()));
+    QVERIFY(!carousel->isMoving());
+    QCOMPARE(carousel->labels()->opacity(), afterwards);
+    QCOMPARE(carousel->labelsOpacity(), afterwards);
 }
 
 void tst_NavigationControl::resizeButtonDragIsReported()
