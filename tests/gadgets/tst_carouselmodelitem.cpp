@@ -81,19 +81,21 @@ void tst_CarouselModelItem::leavesAShownControlToItsCreator()
 
 void tst_CarouselModelItem::ownerShowsAControlInSuccessiveModels_data()
 {
-    QTest::addColumn<bool>("ownerDeletesWhileShown");
-    QTest::newRow("owner keeps it to the end") << false;
-    QTest::newRow("owner deletes it while shown") << true;
+    QTest::addColumn<QString>("ending");
+    QTest::newRow("view emptied, then the owner deletes it") << "emptied";
+    QTest::newRow("owner deletes it while shown") << "owner";
+    QTest::newRow("scene goes while it is shown") << "scene";
 }
 
 // A data page shows the control it owns each time its carousel opens: every
-// opening makes new items, and the items of the last one are released.
+// opening makes new items, and the items of the last one are released. The
+// owner's delete is the only one, whatever goes first.
 void tst_CarouselModelItem::ownerShowsAControlInSuccessiveModels()
 {
-    QFETCH(bool, ownerDeletesWhileShown);
-    QGraphicsScene scene;
+    QFETCH(QString, ending);
+    auto scene = std::make_unique<QGraphicsScene>();
     auto* view = new CarouselView;
-    scene.addItem(view);
+    scene->addItem(view);
     std::unique_ptr<SvgControlObject> owned(plate());
     QPointer<SvgControlObject> control = owned.get();
 
@@ -103,18 +105,21 @@ void tst_CarouselModelItem::ownerShowsAControlInSuccessiveModels()
         view->setModel(shown);
         qDeleteAll(released);
         QVERIFY(control);
-        QCOMPARE(control->scene(), &scene);
+        QCOMPARE(control->scene(), scene.get());
         QCOMPARE(view->count(), 1);
     }
 
-    if (ownerDeletesWhileShown)
+    if (ending == "owner")
         owned.reset();
-    view->setModel({});
+    else if (ending == "scene")
+        scene.reset();
+    else
+        view->setModel({});
     qDeleteAll(shown);
-    QCOMPARE(bool(control), !ownerDeletesWhileShown);
+    QCOMPARE(bool(control), ending != "owner");
     if (control) {
         QCOMPARE(control->scene(), nullptr);
-        // The owner's delete is the only one.
+        QCOMPARE(control->parentItem(), nullptr);
         owned.reset();
         QVERIFY(!control);
     }
