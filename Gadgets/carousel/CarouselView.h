@@ -58,8 +58,9 @@ public:
     QRectF boundingRect() const override;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
-    // Shows one delegate per item, in order. The items keep their controls;
-    // the delegates of an earlier model let theirs go without deleting them.
+    // Shows one delegate per item, in order. Neither the items nor the
+    // delegates own the controls: the delegates of an earlier model let
+    // theirs go, out of the scene, and their creators keep them.
     void setModel(const QList<Utilities::CarouselModelItem*>& items);
     // Sizes the view to host plus hostBorder and centres it on the host.
     void setHostSize(const QSizeF& hostSize);

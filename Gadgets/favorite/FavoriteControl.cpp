@@ -488,8 +488,12 @@ void FavoriteControl::showCommandControl2()
     startButtonsExpandAnimation(Expanded2);
 }
 
+// The second ring grows out of the first: closing the first closes it too.
 void FavoriteControl::hideCommandControl1()
 {
+    if (m_currentState == Expanded2)
+        m_commandControl1->deselectAll();
+    startExpand2Animation(false);
     startExpand1Animation(false);
     startButtonsExpandAnimation(Collapsed);
 }

@@ -119,6 +119,7 @@ public:
     // Layout states.
     void showCommandControl1();
     void showCommandControl2();
+    // Closes the second ring too, which grows out of the first.
     void hideCommandControl1();
     // Acts only while the second ring is open.
     void hideCommandControl2();

@@ -37,6 +37,7 @@ void BaseQMLWrapper::setSize(const QSizeF& size)
         return;
     prepareGeometryChange();
     m_size = size;
+    emit sizeChanged();
 }
 
 qreal BaseQMLWrapper::customScale() const

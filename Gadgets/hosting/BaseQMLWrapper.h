@@ -22,8 +22,8 @@ class BaseQMLWrapper : public QGraphicsObject
     Q_PROPERTY(Corvane::Gadgets::SvgControlObject* control READ control WRITE setMainControl NOTIFY mainControlChanged)
     Q_PROPERTY(QObject* controlObject READ controlObject WRITE setMainControlObject NOTIFY mainControlChanged)
     Q_PROPERTY(QPointF controlPosition READ controlPosition NOTIFY controlPositionChanged)
-    Q_PROPERTY(qreal width READ width WRITE setWidth)
-    Q_PROPERTY(qreal height READ height WRITE setHeight)
+    Q_PROPERTY(qreal width READ width WRITE setWidth NOTIFY sizeChanged)
+    Q_PROPERTY(qreal height READ height WRITE setHeight NOTIFY sizeChanged)
 
 public:
     explicit BaseQMLWrapper(QGraphicsItem* parent = nullptr);
@@ -60,6 +60,7 @@ signals:
     void angleToCenterChanged(qreal angle);
     void mainControlChanged();
     void controlPositionChanged();
+    void sizeChanged();
 
 protected slots:
     void onCustomScaleChanged(qreal scale);

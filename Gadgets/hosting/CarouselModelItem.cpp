@@ -13,21 +13,4 @@ CarouselModelItem::CarouselModelItem(QObject* parent)
 {
 }
 
-CarouselModelItem::~CarouselModelItem()
-{
-    releaseControl();
-}
-
-void CarouselModelItem::releaseControl()
-{
-    if (!m_control || m_control->QObject::parent())
-        return;
-    if (!m_control->parentItem() && !m_control->scene()) {
-        delete m_control.data();
-        return;
-    }
-    if (QGraphicsObject* shower = m_control->parentObject())
-        m_control->QObject::setParent(shower);
-}
-
 } // namespace Corvane::Gadgets::Utilities

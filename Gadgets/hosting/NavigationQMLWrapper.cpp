@@ -99,6 +99,9 @@ void NavigationQMLWrapper::bindView()
     view->setCurrentIndex(m_currentIndex);
     setCurrentIndex(view->currentIndex());
 
+    // The view is laid out around the wrapper: its size, centre and path
+    // follow every resize.
+    connect(this, &BaseQMLWrapper::sizeChanged, view, [this, view] { view->setHostSize(size()); });
     connect(this, &NavigationQMLWrapper::isCarouselVisibleChanged, view,
             [this, view] { view->setVisible(m_isCarouselVisible); });
     connect(this, &NavigationQMLWrapper::gadgetRadiusChanged, view,

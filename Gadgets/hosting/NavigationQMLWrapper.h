@@ -18,8 +18,8 @@ namespace Corvane::Gadgets::Utilities {
 // (a NavigationContainer of its own making, which goes with the wrapper)
 // and, once given one, the carousel view beside it ("currentView").
 //
-// The wrapper drives the view: its visibility, gadget radius, y rotation
-// and delegate scale factor follow the wrapper's properties, the current
+// The wrapper drives the view: its size, visibility, gadget radius, y
+// rotation and delegate scale factor follow the wrapper's, the current
 // index is kept equal both ways, each new angle to the screen centre turns
 // the view, and the end of a user's movement of the view is passed on as
 // carouselMovementEnded. Without a view, the readers of the view's values

@@ -4,8 +4,8 @@
 
 namespace Corvane::Gadgets::Utilities {
 
-// A carousel delegate: shows a control that belongs to someone else (its
-// CarouselModelItem) and never destroys it. When the wrapper goes, a control
+// A carousel delegate: shows a control that belongs to someone else (the
+// code that created it) and never destroys it. When the wrapper goes, a control
 // it still shows is taken out of the scene and set free of the wrapper.
 class SvgControlObjectWrapper : public BaseQMLWrapper
 {

@@ -112,21 +112,11 @@ void InfoControl::onElementClick(SvgElement* element)
     SvgControlObject::onElementClick(element);
 }
 
+// The container reports the pointer leaving only after its delay, so that a
+// brief exit does not fade the button.
 void InfoControl::onHoverEntered(bool hasEntered)
 {
     m_opacityAnimation.startItemsOpacityAnimation(floatingIconsOpacity(), hasEntered ? 1.0 : 0.0);
-}
-
-void InfoControl::hoverEnterEvent(QGraphicsSceneHoverEvent* event)
-{
-    SvgControlObject::hoverEnterEvent(event);
-    onHoverEntered(true);
-}
-
-void InfoControl::hoverLeaveEvent(QGraphicsSceneHoverEvent* event)
-{
-    SvgControlObject::hoverLeaveEvent(event);
-    onHoverEntered(false);
 }
 
 void InfoControl::mousePressAndHoldEvent(QGraphicsSceneMouseEvent* event)

@@ -14,8 +14,9 @@ class TextLabel;
 // The back face of the navigation gadget: the product family and version,
 // a "Configure" button and a flip button that turns the gadget back. The
 // background is a grip: pressing and holding or dragging it moves the
-// gadget's window (through elementDrag). The flip button fades in while the
-// pointer is over the face and fades out when it leaves.
+// gadget's window (through elementDrag). The flip button fades in and out
+// as the navigation container reports the pointer entering and leaving the
+// gadget (hoverEntered, connected to onHoverEntered).
 class InfoControl : public SvgControlObject
 {
     Q_OBJECT
@@ -54,8 +55,6 @@ signals:
     void configButtonClicked();
 
 protected:
-    void hoverEnterEvent(QGraphicsSceneHoverEvent* event) override;
-    void hoverLeaveEvent(QGraphicsSceneHoverEvent* event) override;
     void mouseReleaseEvent(QGraphicsSceneMouseEvent* event, void* pressConsumer) override;
     void mousePressAndHoldEvent(QGraphicsSceneMouseEvent* event) override;
     void mousePressAndMoveEvent(const QPointF& pressScenePos, QGraphicsSceneMouseEvent* event,

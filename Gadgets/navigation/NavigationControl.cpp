@@ -103,12 +103,6 @@ double raiseIntoList(double value, int count)
     return value - double(int(value) / count * count) + count;
 }
 
-// Segments beyond the end of a short list have no icon to show.
-SvgButton::ButtonState restingSegmentState(int segment, int iconCount)
-{
-    return segment >= iconCount ? SvgButton::Disabled : SvgButton::Normal;
-}
-
 // The segment's content text in its theme style.
 TextPaintData contentTextOf(const SvgContentButton* segment)
 {
@@ -162,6 +156,19 @@ NavigationControl::~NavigationControl()
 int NavigationControl::wrapIconIndex(int index) const
 {
     return wrap(index, iconCount());
+}
+
+bool NavigationControl::showsGap(int segment) const
+{
+    const int index = getIconIndexBySegment(segment);
+    return index >= 0 && m_icons.at(index).isEmpty();
+}
+
+// Segments beyond the end of a short list and the segment of the gap have no
+// icon to show: they take no click and no selection.
+SvgButton::ButtonState NavigationControl::restingSegmentState(int segment) const
+{
+    return getIconIndexBySegment(segment) < 0 || showsGap(segment) ? SvgButton::Disabled : SvgButton::Normal;
 }
 
 // ---------------------------------------------------------------- elements
@@ -225,6 +232,20 @@ void NavigationControl::deleteSegments()
     m_expandIndicators.clear();
 }
 
+// Rebuilt segments take the look of those they replace: the selection's
+// pressed look, and no icons of their own while icons travel or one is
+// lifted (the carousel paints those itself).
+void NavigationControl::restoreSegmentsLook()
+{
+    setSegmentsResting();
+    if (m_selectedSegment >= 0 && m_selectedSegment < segmentCount())
+        m_segments.at(m_selectedSegment)->setState(SvgButton::Pressed);
+    if (m_animating && m_animationMode != 0)
+        hideIcons();
+    if (m_draggingIcon && m_dragSegment < segmentCount())
+        m_segments.at(m_dragSegment)->setShowIcon(false);
+}
+
 // Every number up to MAX_SEGMENTS is probed: a theme may skip one.
 void NavigationControl::createSegments()
 {
@@ -262,8 +283,13 @@ void NavigationControl::updateSegmentsContent()
             m_expandIndicators.at(i)->hide();
             continue;
         }
-        if (segment->state() == SvgButton::Disabled)
+        if (showsGap(i)) {
+            segment->setState(SvgButton::Disabled);
+            if (i == m_selectedSegment)
+                m_selectedSegment = -1;
+        } else if (segment->state() == SvgButton::Disabled) {
             segment->setState(SvgButton::Normal);
+        }
         showSegmentIcon(i, m_icons.at(wrapIconIndex(m_firstIconIndex + i)));
     }
 }
@@ -329,11 +355,11 @@ void NavigationControl::setMoveVisual()
     const qreal opacity = m_moving ? MOVING_OPACITY : 1.0;
     const qreal segmentOpacity = m_moving ? MOVING_SEGMENT_OPACITY : 1.0;
     for (QGraphicsItem* item : std::initializer_list<QGraphicsItem*>{m_background, m_homeButton, m_centerButton,
-                                                                     m_labels, m_commandControl1,
-                                                                     m_commandControl2}) {
+                                                                     m_commandControl1, m_commandControl2}) {
         if (item)
             item->setOpacity(opacity);
     }
+    applyLabelsOpacity();
     // After a move the floating buttons return to their hover fade, so a move
     // that ends away from the gadget does not leave them showing.
     for (QGraphicsItem* floating : m_floatingIcons.items()) {
@@ -365,7 +391,8 @@ void NavigationControl::updateHotspot()
 
 void NavigationControl::setIcons(const QList<NavigationIcon>& icons, bool immediately)
 {
-    setSegmentsNormal();
+    // Until the new list is shown, the old one rests on the segments.
+    setSegmentsResting();
     QList<NavigationIcon> list = icons;
     const bool fitsSegments = list.size() <= segmentCount();
     if (!fitsSegments)
@@ -509,7 +536,15 @@ void NavigationControl::hideLabels()
 void NavigationControl::setLabelsOpacity(qreal opacity)
 {
     m_labelsOpacity = opacity;
-    m_labels->setOpacity(opacity);
+    applyLabelsOpacity();
+}
+
+// The labels keep their fade (shown, or hidden by the owner's timer) and are
+// dimmed with the rest of the gadget while it moves.
+void NavigationControl::applyLabelsOpacity()
+{
+    const bool dimmed = m_moving && !m_inFullScreenMode;
+    m_labels->setOpacity(m_labelsOpacity * (dimmed ? MOVING_OPACITY : 1.0));
 }
 
 void NavigationControl::setAdditionalControlsOpacity(qreal opacity)
@@ -534,12 +569,6 @@ void NavigationControl::onHoverEntered(bool hasEntered)
 
 // ---------------------------------------------------------------- selection
 
-void NavigationControl::setSegmentsNormal()
-{
-    for (SvgContentButton* segment : std::as_const(m_segments))
-        segment->setState(SvgButton::Normal);
-}
-
 bool NavigationControl::setSelectedIcon(const NavigationIcon& icon, bool rotateIfHidden)
 {
     const int n = iconCount();
@@ -548,12 +577,12 @@ bool NavigationControl::setSelectedIcon(const NavigationIcon& icon, bool rotateI
         int j = m_firstIconIndex + s;
         if (j >= n && n > segmentCount())
             j -= n;
-        if (j >= 0 && j < n && m_icons.at(j).id() == icon.id()) {
+        if (j >= 0 && j < n && !m_icons.at(j).isEmpty() && m_icons.at(j).id() == icon.id()) {
             m_segments.at(s)->setState(SvgButton::Pressed);
             m_selectedSegment = s;
             found = true;
         } else {
-            m_segments.at(s)->setState(restingSegmentState(s, n));
+            m_segments.at(s)->setState(restingSegmentState(s));
         }
     }
     const int index = indexOfId(m_icons, icon.id());
@@ -602,15 +631,15 @@ void NavigationControl::clearSelectedIcon()
 void NavigationControl::setSegmentsResting()
 {
     for (int s = 0; s < segmentCount(); ++s)
-        m_segments.at(s)->setState(restingSegmentState(s, iconCount()));
+        m_segments.at(s)->setState(restingSegmentState(s));
 }
 
 void NavigationControl::setSelectedSegment(int segment)
 {
-    if (segment < 0 || segment >= segmentCount())
+    if (segment < 0 || segment >= segmentCount() || showsGap(segment))
         return;
     for (int s = 0; s < segmentCount(); ++s)
-        m_segments.at(s)->setState(s == segment ? SvgButton::Pressed : restingSegmentState(s, iconCount()));
+        m_segments.at(s)->setState(s == segment ? SvgButton::Pressed : restingSegmentState(s));
     m_selectedSegment = segment;
 }
 
@@ -719,25 +748,61 @@ void NavigationControl::goAndRotateNext()
     if (m_commandControl1)
         clearCommandControls();
     if (m_selectedSegment < 0)
-        setSelectedSegment(0);
-    else if (m_selectedSegment == segmentCount() - 1)
-        rotatePrevious();
-    else if (m_selectedSegment + 1 < iconCount())
-        setSelectedSegment(m_selectedSegment + 1);
+        setSelectedSegment(showsGap(0) ? 1 : 0);
+    else
+        stepSelection(1);
 }
 
+// Without a selection the last segment before the end of the list is
+// selected; when that is the gap, the one before it, or with the gap in
+// segment 0 the last segment.
 void NavigationControl::goAndRotatePrevious()
 {
     if (m_icons.isEmpty() || m_segments.isEmpty())
         return;
     if (m_commandControl1)
         clearCommandControls();
-    if (m_selectedSegment < 0)
-        setSelectedSegment(std::min(iconCount() - wrapIconIndex(m_firstIconIndex), segmentCount()) - 1);
-    else if (m_selectedSegment == 0)
-        rotateNext();
-    else
-        setSelectedSegment(m_selectedSegment - 1);
+    if (m_selectedSegment >= 0) {
+        stepSelection(-1);
+        return;
+    }
+    int segment = std::min(iconCount() - wrapIconIndex(m_firstIconIndex), segmentCount()) - 1;
+    if (showsGap(segment))
+        segment = segment > 0 ? segment - 1 : segmentCount() - 1;
+    setSelectedSegment(segment);
+}
+
+// The selection moves one segment on (step 1) or back (step -1), passing
+// over the gap; at the edge the list turns under the selection instead.
+void NavigationControl::stepSelection(int step)
+{
+    const int edge = step > 0 ? segmentCount() - 1 : 0;
+    if (m_selectedSegment != edge) {
+        int target = m_selectedSegment + step;
+        if (showsGap(target))
+            target += step;
+        const bool pastEdge = step > 0 ? target > edge : target < edge;
+        if (!pastEdge) {
+            if (target < iconCount())
+                setSelectedSegment(target);
+            return;
+        }
+    }
+    turnUnderSelection(step);
+}
+
+// "Next" raises the first index (rotatePrevious), "previous" lowers it; the
+// list turns once more when the gap would come to rest under the selection.
+void NavigationControl::turnUnderSelection(int step)
+{
+    for (int turn = 0; turn < 2; ++turn) {
+        if (step > 0)
+            rotatePrevious();
+        else
+            rotateNext();
+        if (!m_animating || !m_icons.at(wrapIconIndex(int(m_animation.endValue()) + m_selectedSegment)).isEmpty())
+            return;
+    }
 }
 
 void NavigationControl::mouseWheelEvent(QGraphicsSceneWheelEvent* event)
@@ -913,7 +978,7 @@ void NavigationControl::onElementClick(SvgElement* element)
     } else if (element == m_backSplitButton) {
         Logger(Logger::Trace) << "Navigation Control, back button clicked.";
         emit backButtonClicked();
-    } else if (segment >= 0 && !m_icons.isEmpty()) {
+    } else if (segment >= 0 && !m_icons.isEmpty() && !showsGap(segment)) {
         emit navigationIconClicked(m_icons.at(wrapIconIndex(m_firstIconIndex + segment)), segment, false);
     }
     SvgControlObject::onElementClick(element);
@@ -990,6 +1055,7 @@ void NavigationControl::updateCachedData()
     m_travellingIcons.clear();
     createSegments();
     updateSegmentsContent();
+    restoreSegmentsLook();
     readThemeGeometry();
     if (m_commandControl1) {
         m_commandControl1->setBounds(m_commandControl1Bounds);
@@ -1352,23 +1418,29 @@ void NavigationControl::mousePressMoveAndHoverEvent(QGraphicsSceneMouseEvent* ev
 // list turns under it while it stays there.
 void NavigationControl::turnWithLiftedIcon(bool previous)
 {
+    const int edge = previous ? 0 : segmentCount() - 1;
+    if (m_dragSegment != edge) {
+        changeDragIconPosition(edge);
+        return;
+    }
+    const int step = previous ? -1 : 1;
+    carryLiftedIcon(m_firstIconIndex + edge, step);
     const int first = m_firstIconIndex;
-    if (previous) {
-        if (m_dragSegment != 0) {
-            changeDragIconPosition(0);
-            return;
-        }
-        swapIcons(first, first - 1);
-        startIconsAnimation(first, first - 1, LIFTED_TURN_DURATION_MS, QEasingCurve::OutSine);
+    startIconsAnimation(first, first + step, LIFTED_TURN_DURATION_MS, QEasingCurve::OutSine);
+}
+
+// The lifted icon at index changes places with its neighbour on the circle.
+// When that neighbour is the gap, the list is turned round so that the gap
+// stays its last entry, and the first index follows so that the carousel
+// shows the same icons.
+void NavigationControl::carryLiftedIcon(int index, int step)
+{
+    swapIcons(index, index + step);
+    const int gap = wrapIconIndex(index);
+    if (!m_icons.at(gap).isEmpty() || gap == iconCount() - 1)
         return;
-    }
-    const int last = segmentCount() - 1;
-    if (m_dragSegment != last) {
-        changeDragIconPosition(last);
-        return;
-    }
-    swapIcons(first + last, first + last + 1);
-    startIconsAnimation(first, first + 1, LIFTED_TURN_DURATION_MS, QEasingCurve::OutSine);
+    std::rotate(m_icons.begin(), m_icons.begin() + gap + 1, m_icons.end());
+    m_firstIconIndex = wrapIconIndex(m_firstIconIndex + iconCount() - 1 - gap);
 }
 
 void NavigationControl::mouseReleaseEvent(QGraphicsSceneMouseEvent* event, void* pressConsumer)
@@ -1386,13 +1458,15 @@ void NavigationControl::mouseReleaseEvent(QGraphicsSceneMouseEvent* event, void*
     SvgControlObject::mouseReleaseEvent(event, pressConsumer);
 }
 
+// A release event carries the press point as its position and the release
+// point as its last position: the drop happens where the pointer was let go.
 void NavigationControl::dropIcon(QGraphicsSceneMouseEvent* event)
 {
     deleteDragCursor();
     updateAnimationCache();
-    const QPointF releasePos = event->scenePos();
+    const QPointF releasePos = event->lastScenePos();
     const bool overArrow = m_previousButton->hitTest(releasePos) || m_nextButton->hitTest(releasePos);
-    if (!m_icons.isEmpty() && !clipRegionContains(event->lastScenePos()) && !overArrow) {
+    if (!m_icons.isEmpty() && !clipRegionContains(releasePos) && !overArrow) {
         // The owner puts its own order back: slides still queued must not
         // reorder that list afterwards. Without them the lifted icon need not
         // have reached the drag segment yet, so it is found by its id.

@@ -3,6 +3,7 @@
 #include "animation/OpacityAlternator.h"
 #include "animation/OpacityAnimation.h"
 #include "controls/ContentPixmapCache.h"
+#include "controls/SvgButton.h"
 #include "controls/SvgControlObject.h"
 #include "models/NavigationIcon.h"
 #include "navigation/NavigationControlAnimation.h"
@@ -21,7 +22,6 @@ namespace Corvane::Gadgets {
 
 class CommandControl;
 class NavigationLabels;
-class SvgButton;
 class SvgContentButton;
 class SvgElement;
 
@@ -228,21 +228,25 @@ private:
     int segmentCount() const { return int(m_segments.size()); }
     // index reduced into 0 .. n - 1; 0 for an empty list.
     int wrapIconIndex(int index) const;
+    // The segment shows the empty gap between the end and the start of the list.
+    bool showsGap(int segment) const;
+    SvgButton::ButtonState restingSegmentState(int segment) const;
 
     void createElements();
     SvgButton* createButton(const QString& elementId);
     void createSegments();
     void deleteSegments();
     void updateSegmentsContent();
+    void restoreSegmentsLook();
     void showSegmentIcon(int segment, const Models::NavigationIcon& icon);
     void updateLabels(int first, bool force);
     void showIconInLabel(int segment, const Models::NavigationIcon& icon);
     void describeIconInLabel(int segment, const Models::NavigationIcon& icon);
     void setSliderValue(int segment, const Models::NavigationIcon& icon);
-    void setSegmentsNormal();
     void setSegmentsResting();
     void setSelectedSegment(int segment);
     void setMoveVisual();
+    void applyLabelsOpacity();
     void readThemeGeometry();
     void updateHotspot();
 
@@ -253,6 +257,8 @@ private:
     static void startProgressAnimation(QPropertyAnimation& animation, qreal from, qreal to, int duration,
                                        QEasingCurve::Type type);
 
+    void stepSelection(int step);
+    void turnUnderSelection(int step);
     void rotatePrevious();
     void rotateNext();
     void rotateToIcon(int iconIndex);
@@ -283,6 +289,7 @@ private:
     void stopDraggingIcons();
     void swapIcons(int a, int b);
     void turnWithLiftedIcon(bool previous);
+    void carryLiftedIcon(int index, int step);
     void deleteDragCursor();
     void setForbiddenCursor(bool forbidden);
 

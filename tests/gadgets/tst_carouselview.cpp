@@ -59,7 +59,9 @@ public:
         view->setHostSize(QSizeF(1000, 1000));
         view->setHighlightMoveDuration(30);
         for (int index = 0; index < count; ++index) {
+            // The test owns the plates, as a data page owns its controls.
             auto* plate = new Plate(controlsTakePresses);
+            plate->setParent(&owner);
             plates.append(plate);
             items.append(new CarouselModelItem(plate, &owner));
         }
@@ -413,6 +415,7 @@ void tst_CarouselView::newModelLetsOldControlsGo()
     QList<QPointer<Plate>> old(carousel.plates.cbegin(), carousel.plates.cend());
 
     auto* fresh = new Plate;
+    fresh->setParent(&carousel.owner);
     carousel.view->setModel({new CarouselModelItem(fresh, &carousel.owner)});
 
     QCOMPARE(counted.count(), 1);

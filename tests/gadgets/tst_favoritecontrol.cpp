@@ -250,6 +250,10 @@ void tst_FavoriteControl::layoutStates_data()
     QTest::newRow("hide 2 in state 2") << QList<Operation>{show1, show2, hide2} << FavoriteControl::Expanded << true
                                        << false;
     QTest::newRow("hide 1") << QList<Operation>{show1, hide1} << FavoriteControl::Collapsed << false << false;
+    QTest::newRow("hide 1 from state 2") << QList<Operation>{show1, show2, hide1} << FavoriteControl::Collapsed
+                                         << false << false;
+    QTest::newRow("hide 1 from state 2, show 1") << QList<Operation>{show1, show2, hide1, show1}
+                                                 << FavoriteControl::Expanded << true << false;
     QTest::newRow("hide all from state 2") << QList<Operation>{show1, show2, hideAll} << FavoriteControl::Collapsed
                                            << false << false;
 }

@@ -9,7 +9,9 @@
 
 #include "SceneTestHelpers.h"
 
+#include <QCoreApplication>
 #include <QGraphicsScene>
+#include <QGraphicsSceneMouseEvent>
 #include <QGraphicsSceneWheelEvent>
 #include <QKeyEvent>
 #include <QParallelAnimationGroup>
@@ -104,6 +106,7 @@ private Q_SLOTS:
     void keyIAndEscapeTurnTheGadget();
     void infoAndFlipButtonsTurnTheGadget();
     void hoverLeaveIsReportedAfterADelay();
+    void flipButtonWaitsForTheHoverReport();
     void hoverMoveIsReportedWhenThePointerMoved();
     void releaseAndWheelAreReported();
     void fullScreenButtonsFollowTheFace();
@@ -252,6 +255,37 @@ void tst_NavigationContainer::hoverLeaveIsReportedAfterADelay()
     auto* fade = f.container->infoControl()->findChild<QPropertyAnimation*>();
     QVERIFY(fade);
     QCOMPARE(fade->endValue().toReal(), 0.0);
+}
+
+// The pointer crosses the turned gadget in the scene: the info face's flip
+// button fades in with the container's report and stays until the
+// container reports the pointer gone, a second after it left.
+void tst_NavigationContainer::flipButtonWaitsForTheHoverReport()
+{
+    Fixture f;
+    pressKey(*f.container, Qt::Key_I);
+    f.finishTurn();
+    QVERIFY(f.backFaceUp());
+    InfoControl* info = f.container->infoControl();
+    auto* fade = info->findChild<QPropertyAnimation*>();
+    QVERIFY(fade);
+    const auto moveTo = [&f](const QPointF& scenePos) {
+        QGraphicsSceneMouseEvent move(QEvent::GraphicsSceneMouseMove);
+        move.setScenePos(scenePos);
+        move.setButtons(Qt::NoButton);
+        QCoreApplication::sendEvent(&f.scene, &move);
+    };
+
+    moveTo(sceneCentre(f.container));
+    QCOMPARE(fade->endValue().toReal(), 1.0);
+    fade->setCurrentTime(fade->duration());
+    QCOMPARE(info->flipButton()->opacity(), 1.0);
+
+    moveTo(QPointF(790, 590));
+    QVERIFY(f.container->hoverTimer()->isActive());
+    QCOMPARE(fade->endValue().toReal(), 1.0);
+    QCOMPARE(info->flipButton()->opacity(), 1.0);
+    QTRY_COMPARE_WITH_TIMEOUT(fade->endValue().toReal(), 0.0, 2000);
 }
 
 void tst_NavigationContainer::hoverMoveIsReportedWhenThePointerMoved()

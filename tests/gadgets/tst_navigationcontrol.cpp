@@ -6,6 +6,7 @@
 #include "controls/SvgButton.h"
 #include "controls/SvgContentButton.h"
 #include "controls/SvgElement.h"
+#include "gestures/EventConsumer.h"
 #include "label/Label.h"
 #include "models/NavigationIcon.h"
 #include "navigation/CursorWidget.h"
@@ -25,6 +26,7 @@
 #include <QGraphicsSceneMouseEvent>
 #include <QGraphicsSceneWheelEvent>
 #include <QImage>
+#include <QMap>
 #include <QPainter>
 #include <QPropertyAnimation>
 #include <QSignalSpy>
@@ -150,6 +152,15 @@ void release(NavigationControl& carousel, const QPointF& scenePos)
     carousel.handleMouseRelease(event.get(), nullptr);
 }
 
+// A release as the scene window builds it: the press point as its position,
+// the release point as its last position.
+void releaseAfterPress(NavigationControl& carousel, const QPointF& pressPos, const QPointF& releasePos)
+{
+    const auto event = mouseEvent(QEvent::GraphicsSceneMouseRelease, pressPos);
+    event->setLastScenePos(releasePos);
+    carousel.handleMouseRelease(event.get(), nullptr);
+}
+
 void playDragSlides(NavigationControl& carousel)
 {
     const int ticks = NavigationDragIconAnimation::SLIDE_DURATION_MS / NavigationDragIconAnimation::TICK_INTERVAL_MS;
@@ -187,6 +198,9 @@ private Q_SLOTS:
     void setSelectedIconTurnsHiddenIconIntoView_data();
     void setSelectedIconTurnsHiddenIconIntoView();
     void keysSelectAndTurn();
+    void keysPassTheGap_data();
+    void keysPassTheGap();
+    void gapTakesNoClickAndNoSelection();
     void wheelStepsLikeKeys_data();
     void wheelStepsLikeKeys();
     void repeatedNextExtendsRotation();
@@ -200,18 +214,25 @@ private Q_SLOTS:
     void liftedIconIsAFifthLarger_data();
     void liftedIconIsAFifthLarger();
     void dropOutsideAsksForShortcut();
-    void dropOnArrowReorders();
+    void dropDecidesByTheReleasePoint_data();
+    void dropDecidesByTheReleasePoint();
     void liftedIconOverNextTurnsList();
+    void liftedIconPassesTheGap_data();
+    void liftedIconPassesTheGap();
     void forbiddenCursorWhenShortcutRefused_data();
     void forbiddenCursorWhenShortcutRefused();
     void centerButtonDragMovesGadget();
     void holdOnCenterShowsMoveVisual_data();
     void holdOnCenterShowsMoveVisual();
+    void labelsKeepTheirFadeThroughAMove_data();
+    void labelsKeepTheirFadeThroughAMove();
     void resizeButtonDragIsReported();
     void ring1OpensAndCloses();
     void ring1ReopensFromHalfWay();
     void ring2RefusedWithoutRing1();
     void closingRing1ClosesRing2();
+    void themeChangeKeepsTheSegmentsLook_data();
+    void themeChangeKeepsTheSegmentsLook();
     void cacheUpdateLaysOpenRingOut();
     void destructorLeavesRingsToTheirOwners();
     void clicksAreReported_data();
@@ -299,14 +320,15 @@ void tst_NavigationControl::iconsOnSegments_data()
     QTest::addColumn<int>("first");
     QTest::addColumn<QStringList>("texts");
     QTest::addColumn<QStringList>("labels");
+    QTest::addColumn<int>("gapSegment");
     QTest::newRow("first 0") << 0 << QStringList{"I0", "I1", "I2", "I3", "I4"}
-                             << QStringList{"Light 0", "Light 1", "Light 2", "Light 3", "Light 4"};
+                             << QStringList{"Light 0", "Light 1", "Light 2", "Light 3", "Light 4"} << -1;
     QTest::newRow("first 6, gap in segment 1") << 6 << QStringList{"I6", "", "I0", "I1", "I2"}
-                                               << QStringList{"Light 6", "", "Light 0", "Light 1", "Light 2"};
+                                               << QStringList{"Light 6", "", "Light 0", "Light 1", "Light 2"} << 1;
     QTest::newRow("first 14 wraps to 6") << 14 << QStringList{"I6", "", "I0", "I1", "I2"}
-                                         << QStringList{"Light 6", "", "Light 0", "Light 1", "Light 2"};
+                                         << QStringList{"Light 6", "", "Light 0", "Light 1", "Light 2"} << 1;
     QTest::newRow("first -2 wraps to 6") << -2 << QStringList{"I6", "", "I0", "I1", "I2"}
-                                         << QStringList{"Light 6", "", "Light 0", "Light 1", "Light 2"};
+                                         << QStringList{"Light 6", "", "Light 0", "Light 1", "Light 2"} << 1;
 }
 
 void tst_NavigationControl::iconsOnSegments()
@@ -314,6 +336,7 @@ void tst_NavigationControl::iconsOnSegments()
     QFETCH(int, first);
     QFETCH(QStringList, texts);
     QFETCH(QStringList, labels);
+    QFETCH(int, gapSegment);
     Carousel carousel;
     carousel->setIcons(icons(7), true);
     QCOMPARE(carousel->icons().size(), 8);
@@ -329,7 +352,11 @@ void tst_NavigationControl::iconsOnSegments()
     for (int s = 0; s < 5; ++s)
         labelTexts << carousel->labels()->textAt(s);
     QCOMPARE(labelTexts, labels);
-    QCOMPARE(segmentStates(*carousel.control), QList<int>(5, SvgButton::Normal));
+    // The gap's segment takes no click.
+    QList<int> states(5, SvgButton::Normal);
+    if (gapSegment >= 0)
+        states[gapSegment] = SvgButton::Disabled;
+    QCOMPARE(segmentStates(*carousel.control), states);
     QCOMPARE(carousel->getIconIndexBySegment(2), (first + 2) % 8);
     QCOMPARE(carousel->getSegmentIndexByIcon((first + 3) % 8), 3);
     QCOMPARE(carousel->getSegmentIndexByIcon((first + 5) % 8), -1);
@@ -545,15 +572,18 @@ void tst_NavigationControl::keysSelectAndTurn()
     Carousel carousel;
     carousel->setIcons(icons(7), true);
     carousel->setFirstIconIndex(6);
+    // I6, the gap, I0, I1, I2: the last segment before the end of the list
+    // is the gap's, so the one before it is selected.
     carousel->goAndRotatePrevious();
-    QCOMPARE(carousel->selectedSegmentIndex(), 1);
+    QCOMPARE(carousel->selectedSegmentIndex(), 0);
 
     carousel->clearSelectedIcon();
     carousel->goAndRotateNext();
     QCOMPARE(carousel->selectedSegmentIndex(), 0);
     carousel->goAndRotateNext();
-    QCOMPARE(carousel->selectedSegmentIndex(), 1);
-    QCOMPARE(carousel->segments().at(1)->state(), SvgButton::Pressed);
+    QCOMPARE(carousel->selectedSegmentIndex(), 2);
+    QCOMPARE(carousel->segments().at(2)->state(), SvgButton::Pressed);
+    QCOMPARE(carousel->segments().at(1)->state(), SvgButton::Disabled);
     QCOMPARE(carousel->segments().at(0)->state(), SvgButton::Normal);
 
     carousel->goAndRotatePrevious();
@@ -564,7 +594,7 @@ void tst_NavigationControl::keysSelectAndTurn()
     finishRotation(*carousel.control);
     QCOMPARE(carousel->firstIconIndex(), 5);
 
-    for (int s = 0; s < 4; ++s)
+    for (int s = 0; s < 3; ++s)
         carousel->goAndRotateNext();
     QCOMPARE(carousel->selectedSegmentIndex(), 4);
     carousel->goAndRotateNext();
@@ -572,6 +602,94 @@ void tst_NavigationControl::keysSelectAndTurn()
     finishRotation(*carousel.control);
     QCOMPARE(carousel->firstIconIndex(), 6);
     QCOMPARE(carousel->selectedSegmentIndex(), 4);
+}
+
+void tst_NavigationControl::keysPassTheGap_data()
+{
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("selected");
+    QTest::addColumn<bool>("next");
+    QTest::addColumn<int>("segment");
+    QTest::addColumn<int>("firstAfter");
+    // Gap in segment 0, nothing selected.
+    QTest::newRow("next selects after the gap") << 7 << -1 << true << 1 << 7;
+    QTest::newRow("previous selects the last segment") << 7 << -1 << false << 4 << 7;
+    // I6, the gap, I0, I1, I2.
+    QTest::newRow("next over the gap") << 6 << 0 << true << 2 << 6;
+    QTest::newRow("previous over the gap") << 6 << 2 << false << 0 << 6;
+    // I3, I4, I5, I6, the gap: the list turns past the gap.
+    QTest::newRow("next onto the gap at the edge") << 3 << 3 << true << 3 << 5;
+    // I2 .. I6: the gap would turn in under the selection.
+    QTest::newRow("next turns the gap past the edge") << 2 << 4 << true << 4 << 4;
+    // I0 .. I4.
+    QTest::newRow("previous turns the gap past the edge") << 0 << 0 << false << 0 << 6;
+    // The gap, I0 .. I3.
+    QTest::newRow("previous onto the gap at the edge") << 7 << 1 << false << 1 << 5;
+}
+
+// The arrow keys move the selection from icon to icon: the gap between the
+// end and the start of the list is never selected, not even for a moment.
+void tst_NavigationControl::keysPassTheGap()
+{
+    QFETCH(int, first);
+    QFETCH(int, selected);
+    QFETCH(bool, next);
+    QFETCH(int, segment);
+    QFETCH(int, firstAfter);
+    Carousel carousel;
+    carousel->setIcons(icons(7), true);
+    carousel->setFirstIconIndex(first);
+    if (selected >= 0)
+        QVERIFY(carousel->setSelectedIcon(carousel->icons().at(carousel->getIconIndexBySegment(selected)), false));
+
+    if (next)
+        carousel->goAndRotateNext();
+    else
+        carousel->goAndRotatePrevious();
+    QCOMPARE(carousel->selectedSegmentIndex(), segment);
+    if (carousel->isAnimating())
+        finishRotation(*carousel.control);
+    QCOMPARE(carousel->firstIconIndex(), firstAfter);
+    QCOMPARE(carousel->selectedSegmentIndex(), segment);
+    QVERIFY(!carousel->icons().at(carousel->selectedIconIndex()).isEmpty());
+    QCOMPARE(carousel->segments().at(segment)->state(), SvgButton::Pressed);
+}
+
+void tst_NavigationControl::gapTakesNoClickAndNoSelection()
+{
+    Carousel carousel;
+    carousel->setIcons(icons(7), true);
+    carousel->setFirstIconIndex(6);
+    QSignalSpy clicked(carousel.control, &NavigationControl::navigationIconClicked);
+    const auto clickAt = [&carousel](int segment) {
+        Gestures::EventConsumer consumer;
+        const QPointF point = carousel->getSegmentCenter(segment);
+        const auto press = mouseEvent(QEvent::GraphicsSceneMousePress, point);
+        carousel->handleMousePress(press.get(), consumer);
+        const auto click = mouseEvent(QEvent::GraphicsSceneMouseRelease, point);
+        carousel->handleMouseClick(click.get());
+        const auto release = mouseEvent(QEvent::GraphicsSceneMouseRelease, point);
+        release->setLastScenePos(point);
+        carousel->handleMouseRelease(release.get(), consumer.consumer());
+    };
+
+    clickAt(1);
+    QCOMPARE(clicked.size(), 0);
+    QCOMPARE(carousel->segments().at(1)->state(), SvgButton::Disabled);
+    carousel->onElementClick(carousel->segments().at(1));
+    QCOMPARE(clicked.size(), 0);
+    QVERIFY(!carousel->setSelectedIcon(carousel->icons().last(), false));
+    QVERIFY(!carousel->hasSelectedIcon());
+
+    clickAt(2);
+    QCOMPARE(clicked.size(), 1);
+    QCOMPARE(clicked.first().at(0).value<NavigationIcon>().id(), FIRST_ID);
+    QCOMPARE(clicked.first().at(1).toInt(), 2);
+
+    // Turned out of segment 1, the gap leaves it to the icon now there.
+    carousel->setFirstIconIndex(5);
+    QCOMPARE(carousel->segments().at(1)->state(), SvgButton::Normal);
+    QCOMPARE(carousel->segments().at(2)->state(), SvgButton::Disabled);
 }
 
 void tst_NavigationControl::wheelStepsLikeKeys_data()
@@ -834,17 +952,40 @@ void tst_NavigationControl::dropOutsideAsksForShortcut()
     QCOMPARE(carousel->animationMode(), 0);
 }
 
-void tst_NavigationControl::dropOnArrowReorders()
+void tst_NavigationControl::dropDecidesByTheReleasePoint_data()
 {
+    QTest::addColumn<QString>("pressAt");
+    QTest::addColumn<QString>("releaseAt");
+    QTest::addColumn<bool>("shortcut");
+    QTest::newRow("on previous") << "previous" << "previous" << false;
+    QTest::newRow("pressed on the segment, released on previous") << "segment" << "previous" << false;
+    QTest::newRow("pressed on the segment, released on next") << "segment" << "next" << false;
+    QTest::newRow("pressed on the segment, released on it") << "segment" << "segment" << false;
+    QTest::newRow("pressed on the segment, released outside") << "segment" << "outside" << true;
+    QTest::newRow("pressed on previous, released outside") << "previous" << "outside" << true;
+}
+
+// A drop on an arrow or inside the gadget reorders; a drop outside asks for a
+// shortcut. Only the release point counts.
+void tst_NavigationControl::dropDecidesByTheReleasePoint()
+{
+    QFETCH(QString, pressAt);
+    QFETCH(QString, releaseAt);
+    QFETCH(bool, shortcut);
     Carousel carousel;
     carousel->setIcons(icons(7), true);
-    QSignalSpy shortcut(carousel.control, &NavigationControl::requestShortcut);
+    const QMap<QString, QPointF> points{{"segment", carousel->getSegmentCenter(2)},
+                                       {"previous", hitPoint(carousel->previousButton())},
+                                       {"next", hitPoint(carousel->nextButton())},
+                                       {"outside", OUTSIDE}};
+    QSignalSpy shortcuts(carousel.control, &NavigationControl::requestShortcut);
     QSignalSpy reordered(carousel.control, &NavigationControl::iconsReordered);
     pressAndHold(*carousel.control, carousel->getSegmentCenter(2));
-    release(*carousel.control, hitPoint(carousel->previousButton()));
-    QCOMPARE(shortcut.size(), 0);
-    QCOMPARE(reordered.size(), 2);
-    QCOMPARE(carousel->pendingIconIndex(), 2);
+    releaseAfterPress(*carousel.control, points.value(pressAt), points.value(releaseAt));
+    QCOMPARE(shortcuts.size(), shortcut ? 1 : 0);
+    QCOMPARE(reordered.size(), shortcut ? 1 : 2);
+    if (!shortcut)
+        QCOMPARE(carousel->pendingIconIndex(), 2);
 }
 
 // The lifted icon of the last segment stays there while the list turns by one
@@ -866,6 +1007,56 @@ void tst_NavigationControl::liftedIconOverNextTurnsList()
     QVERIFY(!carousel->segments().at(4)->showIcon());
     release(*carousel.control, carousel->getSegmentCenter(4));
     QCOMPARE(iconIds(*carousel.control), QList<int>({100, 101, 102, 103, 105, 104, 106, 0}));
+}
+
+void tst_NavigationControl::liftedIconPassesTheGap_data()
+{
+    QTest::addColumn<int>("first");
+    QTest::addColumn<bool>("previous");
+    QTest::addColumn<int>("turns");
+    QTest::addColumn<QList<int>>("ids");
+    QTest::addColumn<QStringList>("texts");
+    QTest::newRow("next at the end of the list")
+        << 2 << false << 1 << QList<int>{106, 100, 101, 102, 103, 104, 105, 0}
+        << QStringList{"I3", "I4", "I5", "", "I6"};
+    QTest::newRow("next past the gap and on")
+        << 2 << false << 2 << QList<int>{100, 106, 101, 102, 103, 104, 105, 0}
+        << QStringList{"I4", "I5", "", "I0", "I6"};
+    QTest::newRow("previous at the start of the list")
+        << 0 << true << 1 << QList<int>{101, 102, 103, 104, 105, 106, 100, 0}
+        << QStringList{"I0", "", "I1", "I2", "I3"};
+}
+
+// Carried over an arrow, the lifted icon passes the gap between the end and
+// the start of the list like any other icon; the gap stays the list's last
+// entry, so the new order runs from the start of the circle.
+void tst_NavigationControl::liftedIconPassesTheGap()
+{
+    QFETCH(int, first);
+    QFETCH(bool, previous);
+    QFETCH(int, turns);
+    QFETCH(QList<int>, ids);
+    QFETCH(QStringList, texts);
+    Carousel carousel;
+    carousel->setIcons(icons(7), true);
+    carousel->setFirstIconIndex(first);
+    const int edge = previous ? 0 : 4;
+    const int lifted = carousel->icons().at(carousel->getIconIndexBySegment(edge)).id();
+    pressAndHold(*carousel.control, carousel->getSegmentCenter(edge));
+    SvgButton* arrow = previous ? carousel->previousButton() : carousel->nextButton();
+    for (int turn = 0; turn < turns; ++turn) {
+        const auto hover = mouseEvent(QEvent::GraphicsSceneMouseMove, hitPoint(arrow));
+        carousel->handleMousePressMoveAndHover(hover.get());
+        finishRotation(*carousel.control);
+    }
+
+    QCOMPARE(iconIds(*carousel.control), ids);
+    QCOMPARE(carousel->dragSegment(), edge);
+    QCOMPARE(carousel->icons().at(carousel->getIconIndexBySegment(edge)).id(), lifted);
+    QCOMPARE(segmentTexts(*carousel.control), texts);
+    releaseAfterPress(*carousel.control, carousel->getSegmentCenter(edge), carousel->getSegmentCenter(edge));
+    QCOMPARE(iconIds(*carousel.control), ids);
+    QCOMPARE(segmentTexts(*carousel.control), texts);
 }
 
 void tst_NavigationControl::forbiddenCursorWhenShortcutRefused_data()
@@ -954,6 +1145,37 @@ void tst_NavigationControl::holdOnCenterShowsMoveVisual()
     QVERIFY(!carousel->isMoving());
     QVERIFY(!carousel->moveIndicator()->isVisible());
     QCOMPARE(carousel->background()->opacity(), 1.0);
+}
+
+void tst_NavigationControl::labelsKeepTheirFadeThroughAMove_data()
+{
+    QTest::addColumn<bool>("hidden");
+    QTest::addColumn<qreal>("whileMoving");
+    QTest::addColumn<qreal>("afterwards");
+    QTest::newRow("labels shown") << false << 0.5 << 1.0;
+    QTest::newRow("labels hidden by the timer") << true << 0.0 << 0.0;
+}
+
+// Moving the gadget dims its labels; afterwards they are as they were.
+void tst_NavigationControl::labelsKeepTheirFadeThroughAMove()
+{
+    QFETCH(bool, hidden);
+    QFETCH(qreal, whileMoving);
+    QFETCH(qreal, afterwards);
+    Carousel carousel;
+    carousel->setIcons(icons(7), true);
+    if (hidden) {
+        carousel->hideLabels();
+        finish(propertyAnimation(*carousel.control, "labelsOpacity"));
+    }
+    pressAndHold(*carousel.control, hitPoint(carousel->centerButton()));
+    QVERIFY(carousel->isMoving());
+    QCOMPARE(carousel->labels()->opacity(), whileMoving);
+
+    release(*carousel.control, hitPoint(carousel->centerButton()));
+    QVERIFY(!carousel->isMoving());
+    QCOMPARE(carousel->labels()->opacity(), afterwards);
+    QCOMPARE(carousel->labelsOpacity(), afterwards);
 }
 
 void tst_NavigationControl::resizeButtonDragIsReported()
@@ -1076,6 +1298,51 @@ void tst_NavigationControl::closingRing1ClosesRing2()
     QVERIFY(!carousel->commandControl2());
     QVERIFY(!ring2->parentItem());
     QCOMPARE(carousel->labels()->expandedState(), NavigationLabels::Collapsed);
+}
+
+void tst_NavigationControl::themeChangeKeepsTheSegmentsLook_data()
+{
+    QTest::addColumn<QString>("situation");
+    QTest::addColumn<int>("pressed");
+    QTest::addColumn<QList<bool>>("iconsShown");
+    const QList<bool> none(5, false);
+    QTest::newRow("icon selected") << "selected" << 2 << QList<bool>(5, true);
+    QTest::newRow("icons turning") << "turning" << -1 << none;
+    QTest::newRow("icon lifted") << "lifted" << -1 << QList<bool>{true, false, true, true, true};
+    QTest::newRow("lifted icon moving") << "dragging" << -1 << none;
+}
+
+// A skin change rebuilds the segments while the carousel is in use: the
+// rebuilt ones keep the pressed look of the selection and show no icons
+// while the carousel paints them travelling or lifted.
+void tst_NavigationControl::themeChangeKeepsTheSegmentsLook()
+{
+    QFETCH(QString, situation);
+    QFETCH(int, pressed);
+    QFETCH(QList<bool>, iconsShown);
+    Carousel carousel;
+    carousel->setIcons(icons(7), true);
+    if (situation == "selected") {
+        QVERIFY(carousel->setSelectedIcon(icons(7).at(2), false));
+    } else if (situation == "turning") {
+        carousel->onElementClick(carousel->nextButton());
+    } else {
+        pressAndHold(*carousel.control, carousel->getSegmentCenter(1));
+        if (situation == "dragging")
+            pressAndMove(*carousel.control, carousel->getSegmentCenter(1), carousel->getSegmentCenter(3));
+    }
+
+    carousel->updateCachedData();
+
+    QList<int> states(5, SvgButton::Normal);
+    if (pressed >= 0)
+        states[pressed] = SvgButton::Pressed;
+    QCOMPARE(segmentStates(*carousel.control), states);
+    QList<bool> shown;
+    for (SvgContentButton* segment : carousel->segments())
+        shown << segment->showIcon();
+    QCOMPARE(shown, iconsShown);
+    QCOMPARE(carousel->selectedSegmentIndex(), pressed);
 }
 
 void tst_NavigationControl::cacheUpdateLaysOpenRingOut()

@@ -42,6 +42,7 @@ public:
         QList<CarouselModelItem*> items;
         for (int index = 0; index < count; ++index) {
             auto* plate = new SvgControlObject(nullptr);
+            plate->setParent(&owner);
             plate->setBounds(QRectF(0, 0, 260, 180));
             items.append(new CarouselModelItem(plate, &owner));
         }
@@ -84,6 +85,7 @@ private slots:
     void writesAnnounceOnlyChanges();
     void readsDefaultsWithoutView();
     void bindsTheView();
+    void viewFollowsTheWrappersSize();
     void keysAndWheelStep_data();
     void keysAndWheelStep();
     void keysAndWheelLeaveEmptyOrHiddenCarouselsAlone_data();
@@ -205,6 +207,23 @@ void tst_NavigationQMLWrapper::bindsTheView()
 
     emit view->movementEnded();
     QCOMPARE(ended.count(), 1);
+}
+
+// The scene resizes its root item as the gadget scales: the view keeps its
+// border round the wrapper, stays centred on it when turned, and its path
+// is that of a view laid out at the new size.
+void tst_NavigationQMLWrapper::viewFollowsTheWrappersSize()
+{
+    MainScene main(5);
+    main.view->rotateCarousel(90);
+    main.wrapper->setSize(QSizeF(1400, 1200));
+
+    QCOMPARE(main.view->boundingRect(), QRectF(0, 0, 1650, 1450));
+    QCOMPARE(main.view->mapToItem(main.wrapper, main.view->boundingRect().center()), QPointF(700, 600));
+    CarouselView reference;
+    reference.setHostSize(QSizeF(1400, 1200));
+    reference.rotateCarousel(90);
+    QCOMPARE(main.view->pathRect(), reference.pathRect());
 }
 
 void tst_NavigationQMLWrapper::keysAndWheelStep_data()

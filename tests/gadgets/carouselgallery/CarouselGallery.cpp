@@ -86,8 +86,11 @@ QImage renderCarousel(qreal angleToCenter)
     view->setHostSize(host->size());
     view->setGadgetRadius(160);
     QList<CarouselModelItem*> items;
-    for (int number = 1; number <= 6; ++number)
-        items.append(new CarouselModelItem(new Plate(number), &owner));
+    for (int number = 1; number <= 6; ++number) {
+        auto* plate = new Plate(number);
+        plate->setParent(&owner);
+        items.append(new CarouselModelItem(plate, &owner));
+    }
     view->setModel(items);
     view->rotateCarousel(angleToCenter);
 

@@ -274,8 +274,11 @@ Panel carouselBesideGadget(const Look& look)
     QList<CarouselModelItem*> items;
     const QStringList titles{QStringLiteral("Electricity"), QStringLiteral("Gas"),       QStringLiteral("Water"),
                              QStringLiteral("Heating"),     QStringLiteral("Hot water"), QStringLiteral("Tariff")};
-    for (int i = 0; i < titles.size(); ++i)
-        items << new CarouselModelItem(new DataPanel(titles.at(i), i), &owner);
+    for (int i = 0; i < titles.size(); ++i) {
+        auto* panel = new DataPanel(titles.at(i), i);
+        panel->setParent(&owner);
+        items << new CarouselModelItem(panel, &owner);
+    }
     view->setModel(items);
     wrapper->setGadgetRadius(carousel->background()->boundingRect().width() / 2);
     wrapper->setIsCarouselVisible(true);

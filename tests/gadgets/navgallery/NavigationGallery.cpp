@@ -3,8 +3,11 @@
 // Each built-in theme gives, at scale 1.0, <theme>_carousel_home.png (ten
 // icons on the home page, with their labels), <theme>_carousel_turning.png
 // (a frame of a turn, 0.4 of the way), <theme>_carousel_dragging.png (the
-// icon of segment 2 lifted onto segment 4, its neighbours sliding back) and
-// <theme>_carousel_ring.png (a command ring open round the selected icon).
+// icon of segment 2 lifted onto segment 4, its neighbours sliding back),
+// <theme>_carousel_ring.png (a command ring open round the selected icon) and
+// <theme>_carousel_end.png (turned to the end of the list: the empty gap's
+// segment, which takes no click, between the last and the first icon, and
+// the icon after it selected by the keys).
 
 #include "GalleryHelpers.h"
 #include "commandcontrol/CommandControl.h"
@@ -101,6 +104,17 @@ void renderDragging(const QString& path, const QColor& background)
     delete carousel;
 }
 
+void renderEnd(const QString& path, const QColor& background)
+{
+    QGraphicsScene scene;
+    NavigationControl* carousel = addCarousel(scene);
+    carousel->setFirstIconIndex(carousel->icons().size() - 3);
+    // From the last icon the next key passes over the gap to the first.
+    for (int step = 0; step < 3; ++step)
+        carousel->goAndRotateNext();
+    GalleryHelpers::saveScene(scene, path, background);
+}
+
 void renderRing(const QString& path, const QColor& background)
 {
     QGraphicsScene scene;
@@ -130,6 +144,7 @@ int main(int argc, char** argv)
         renderTurning(prefix + QStringLiteral("_carousel_turning.png"), background);
         renderDragging(prefix + QStringLiteral("_carousel_dragging.png"), background);
         renderRing(prefix + QStringLiteral("_carousel_ring.png"), background);
+        renderEnd(prefix + QStringLiteral("_carousel_end.png"), background);
     });
     return 0;
 }
