@@ -46,6 +46,11 @@ QString PathProvider::translationsPath()
     return inFolder(dataPath(), QStringLiteral("translations"));
 }
 
+QString PathProvider::skinsDirPath()
+{
+    return inFolder(dataPath(), QStringLiteral("skins"));
+}
+
 QString PathProvider::configPrjFullName()
 {
     return inFolder(configPath(), QStringLiteral("ActiveProject") + CONFIG_PROJECT_EXTENSION);

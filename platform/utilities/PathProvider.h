@@ -31,6 +31,8 @@ public:
     // The folder of the files installed with the programs.
     static QString dataPath();
     static QString translationsPath();
+    // The folder of the skin files (zip archives) offered to the user.
+    static QString skinsDirPath();
 
     // The active project, the one Sentrel reads.
     static QString configPrjFullName();
