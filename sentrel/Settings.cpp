@@ -89,7 +89,8 @@ void Settings::initializeConfiguration()
         Logger(Logger::Error) << Q_FUNC_INFO << " cannot read the project " << path << ": " << errorText;
         project = Configuration::empty();
         reloadTranslations(true);
-        if (!errorText.isEmpty()) {
+        // A missing file is no error of the file: the user has no project yet.
+        if (QFileInfo::exists(path) && !errorText.isEmpty()) {
             MessageBoxes::instance()->critical(nullptr, QCoreApplication::applicationName(), errorText);
         } else {
             MessageBoxes::instance()->warning(
