@@ -206,7 +206,7 @@ void BaseSceneWindow::setDefaultSize(const QSize& size)
 {
     if (size.width() < 1 || size.height() < 1)
         return;
-    m_wrapper->setSize(QSizeF(size));
+    m_sceneDefinition->setRootSize(QSizeF(size));
 }
 
 QSize BaseSceneWindow::defaultSize() const

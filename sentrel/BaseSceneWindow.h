@@ -124,6 +124,10 @@ public:
     void prepareToDestroy();
     void destroyLater();
 
+    // Follow the user's drag of the gadget's move and resize elements.
+    virtual void handleResizing(QGraphicsSceneMouseEvent* event);
+    virtual void handleMoving();
+
     // The hot spot in the main control's coordinates.
     virtual QPointF hotSpot() const = 0;
 
@@ -165,8 +169,6 @@ protected:
     // Whether the window is opaque all over, so that all of it takes input.
     virtual bool coversWholeWindow() const { return false; }
     virtual void updateScaleRange();
-    virtual void handleResizing(QGraphicsSceneMouseEvent* event);
-    virtual void handleMoving();
     virtual void forwardMousePress(QGraphicsSceneMouseEvent* event, Gadgets::Gestures::EventConsumer& consumer);
     virtual void forwardMouseRelease(QGraphicsSceneMouseEvent* event, void* pressConsumer);
     virtual void forwardMouseClick(QGraphicsSceneMouseEvent* event);

@@ -51,6 +51,8 @@ public:
     }
 
     QPointF hotSpot() const override;
+    void handleResizing(QGraphicsSceneMouseEvent* event) override;
+    void handleMoving() override;
 
     bool isInFullScreenMode() const;
     void setIsInFullScreenMode(bool on);
@@ -87,8 +89,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     bool coversWholeWindow() const override;
     void updateScaleRange() override;
-    void handleResizing(QGraphicsSceneMouseEvent* event) override;
-    void handleMoving() override;
     void forwardMousePress(QGraphicsSceneMouseEvent* event, Gadgets::Gestures::EventConsumer& consumer) override;
     void forwardMouseRelease(QGraphicsSceneMouseEvent* event, void* pressConsumer) override;
     void forwardMouseClick(QGraphicsSceneMouseEvent* event) override;

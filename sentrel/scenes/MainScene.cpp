@@ -19,6 +19,12 @@ Gadgets::Utilities::BaseQMLWrapper* MainScene::root() const
     return m_wrapper;
 }
 
+void MainScene::setRootSize(const QSizeF& size)
+{
+    Scene::setRootSize(size);
+    m_currentView->setHostSize(size);
+}
+
 void MainScene::setCarouselModel(const QList<Gadgets::Utilities::CarouselModelItem*>& items)
 {
     m_currentView->setModel(items);

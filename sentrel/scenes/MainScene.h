@@ -22,6 +22,7 @@ public:
     Gadgets::Utilities::BaseQMLWrapper* root() const override;
     Gadgets::Utilities::NavigationQMLWrapper* wrapper() const { return m_wrapper; }
     Gadgets::CarouselView* currentView() const { return m_currentView; }
+    void setRootSize(const QSizeF& size) override;
     void setCarouselModel(const QList<Gadgets::Utilities::CarouselModelItem*>& items) override;
 
 private:

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QSizeF>
 
 namespace Corvane::Gadgets::Utilities {
 class BaseQMLWrapper;
@@ -18,6 +19,8 @@ public:
     virtual ~Scene() = default;
 
     virtual Gadgets::Utilities::BaseQMLWrapper* root() const = 0;
+    // Gives the root its size; what is laid out around the root follows.
+    virtual void setRootSize(const QSizeF& size);
     // The items the scene's carousel shows; scenes without one ignore them.
     virtual void setCarouselModel(const QList<Gadgets::Utilities::CarouselModelItem*>& items);
 };

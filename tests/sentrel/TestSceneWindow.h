@@ -89,7 +89,4 @@ public:
     }
     QPointF hotSpot() const override { return QPointF(50, 50); }
     void themeChanged() override {}
-
-    using BaseSceneWindow::handleMoving;
-    using BaseSceneWindow::handleResizing;
 };
