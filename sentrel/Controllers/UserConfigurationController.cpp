@@ -188,9 +188,11 @@ void UserConfigurationController::deinitUserConfigurationAreaDialog()
     if (!m_dialog)
         return;
     updateUserConfiguration(!m_dialog->cancelled);
-    m_dialog->close();
-    m_dialog->deleteLater();
+    // Closing the dialog reports its closing again: forget it first.
+    const QPointer<UserConfigurationAreaDialog> dialog = m_dialog;
     m_dialog = nullptr;
+    dialog->close();
+    dialog->deleteLater();
 }
 
 void UserConfigurationController::dimensionChanged(int dimension)

@@ -76,6 +76,7 @@ public:
         const std::unique_ptr<Corvane::Devices::Configuration> project(Corvane::Devices::Configuration::test());
         project->setId(id);
         project->setVersion(version);
+        QDir().mkpath(QFileInfo(path).absolutePath());
         Corvane::Devices::Serialization::XmlSerializer::write(*project, path);
         return path;
     }
