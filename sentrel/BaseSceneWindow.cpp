@@ -7,6 +7,7 @@
 #include "controls/SvgControlObject.h"
 #include "gestures/EventConsumer.h"
 #include "hosting/BaseQMLWrapper.h"
+#include "log/Logger.h"
 #include "theme/RendererContainer.h"
 #include "theme/ThemeProvider.h"
 #include "utilities/InitSettings.h"
@@ -653,6 +654,8 @@ void BaseSceneWindow::paintEvent(QPaintEvent* event)
         painter.drawPixmap(0, 0, m_nonTransparentBackground);
     }
     QWidget::paintEvent(event);
+    if (!m_inputMaskStarted)
+        Log::Logger(Log::Logger::Trace) << metaObject()->className() << ": first frame painted";
     if (!m_inputMaskRunning)
         startInputMaskUpdate(true);
 }

@@ -1,6 +1,7 @@
 #include "NavigationWindow.h"
 
 #include "Controllers/CarouselController.h"
+#include "Controllers/UserConfigurationController.h"
 #include "SentrelFixture.h"
 #include "TestSceneWindow.h"
 
@@ -43,6 +44,7 @@ private Q_SLOTS:
     void laterStartArguments_data();
     void laterStartArguments();
     void storedSettingsAreClamped();
+    void destroyedWithCarouselAndDialogOpen();
 
 private:
     std::unique_ptr<SentrelFixture> m_fixture;
@@ -246,6 +248,29 @@ void tst_NavigationWindow::storedSettingsAreClamped()
     QVERIFY(m_window->windowOpacity() > 0.99);
     const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
     QVERIFY(available.contains(m_window->globalHotSpot()));
+}
+
+void tst_NavigationWindow::destroyedWithCarouselAndDialogOpen()
+{
+    QObject owner;
+    QList<Corvane::Gadgets::SvgControlObject*> controls;
+    for (int i = 0; i < 2; ++i) {
+        auto* control = new DiscControl(QString::number(i), &m_log);
+        control->setParent(&owner);
+        controls.append(control);
+    }
+    m_window->carouselController()->showCarousel(controls, 0.5);
+    m_window->userConfigurationController()->showUserConfiguration();
+    QPointer<QObject> dialog = m_window->userConfigurationController()->dialog();
+    QVERIFY(dialog);
+
+    // The controllers go before the gadget they point into; the callers'
+    // controls stay theirs.
+    m_window.reset();
+    QVERIFY(dialog.isNull());
+    QCOMPARE(owner.children().size(), 2);
+    for (QObject* control : owner.children())
+        QVERIFY(!static_cast<Corvane::Gadgets::SvgControlObject*>(control)->scene());
 }
 
 QTEST_MAIN(tst_NavigationWindow)
