@@ -670,6 +670,7 @@ void BaseSceneWindow::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::ActivationChange && m_mainControl)
         m_mainControl->activatedChanged(isActiveWindow());
+    QWidget::changeEvent(event);
 }
 
 // --- Click-through shape -------------------------------------------------

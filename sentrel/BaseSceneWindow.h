@@ -166,6 +166,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
 
+    // Sets the shape to the gadget's rectangle (all of the window when it
+    // covers it), as before the window is shown.
+    void setFirstInputMask();
     // Whether the window is opaque all over, so that all of it takes input.
     virtual bool coversWholeWindow() const { return false; }
     virtual void updateScaleRange();
@@ -195,7 +198,6 @@ private:
     void scheduleInputMaskUpdate();
     void requestInputMask();
     void onMaskReady(const QRegion& region, quint64 serial);
-    void setFirstInputMask();
     void widenBoundingShape(const QRect& oldRect, const QRect& newRect);
     void reportReadyToDestroy();
     QPointF hotSpotInWrapper() const;

@@ -425,6 +425,8 @@ void NavigationWindow::setIsInFullScreenMode(bool on)
         setScale(m_fullScreenScalePercent, false);
         setWrapperPos(m_fullScreenWrapperPos);
         setWindowOpacity(m_fullScreenOpacity);
+        // Back to the gadget's shape before the desktop-sized window shows.
+        setFirstInputMask();
         showNormal();
     }
     Utilities::WidgetUtilities::removeTaskbarIconOnLinux(this);
