@@ -42,7 +42,8 @@ void tst_WidgetUtilities::screenAtPoint_data()
     QTest::newRow("upper left screen") << QPoint(-640, -1) << 2 << true;
     QTest::newRow("below the left screen") << QPoint(-640, 1050) << 1 << false;
     QTest::newRow("far right") << QPoint(5000, 500) << 0 << false;
-    QTest::newRow("above the primary") << QPoint(100, -300) << 0 << false;
+    QTest::newRow("above the primary") << QPoint(500, -300) << 0 << false;
+    QTest::newRow("nearer the upper left screen") << QPoint(100, -300) << 2 << false;
 }
 
 void tst_WidgetUtilities::screenAtPoint()
