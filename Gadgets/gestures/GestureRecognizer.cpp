@@ -162,6 +162,11 @@ void GestureRecognizer::reset()
     m_releasePosition = EMPTY_POINT;
 }
 
+QPoint GestureRecognizer::lastPosition() const
+{
+    return m_releasePosition != EMPTY_POINT ? m_releasePosition : m_currentPosition;
+}
+
 QPoint GestureRecognizer::swipeStart() const
 {
     if (m_beforePreviousPosition != EMPTY_POINT)

@@ -50,6 +50,15 @@ public:
     qreal calculateAngle() const;
     qreal calculateSpeed() const;
 
+    // Global positions of the gesture under way, EMPTY_POINT when none: where
+    // the press happened, where the cursor was at the last sample, and the
+    // last position known (the release position once the button is up,
+    // before that the last sample). Valid while the gesture's signals are
+    // delivered.
+    QPoint pressPosition() const { return m_pressPosition; }
+    QPoint currentPosition() const { return m_currentPosition; }
+    QPoint lastPosition() const;
+
 Q_SIGNALS:
     // Emitted directly: the receivers record the control that takes the
     // press in handler while the signal is being delivered.

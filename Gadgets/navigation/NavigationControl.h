@@ -141,6 +141,10 @@ public:
     void closeCommandControl1();
     void closeCommandControl2();
     void clearCommandControls();
+    // Where the first and the second ring open, in this control's
+    // coordinates (the theme's ring placeholders).
+    QRectF commandControl1Bounds() const { return m_commandControl1Bounds; }
+    QRectF commandControl2Bounds() const { return m_commandControl2Bounds; }
 
     qreal floatingIconsOpacity() const { return m_floatingIcons.itemsOpacity(); }
     void setFloatingIconsOpacity(qreal opacity);

@@ -90,4 +90,37 @@ QString InitSettings::logoFileName()
     return values().logoFileName;
 }
 
+const double InitSettings::MIN_SCALE = 0.5;
+const double InitSettings::MAX_SCALE = 1.5;
+
+int InitSettings::gadgetMinWidth()
+{
+    return 150;
+}
+
+int InitSettings::gadgetMinHeight()
+{
+    return 150;
+}
+
+int InitSettings::gadgetMaxWidth()
+{
+    return 450;
+}
+
+int InitSettings::gadgetMaxHeight()
+{
+    return 450;
+}
+
+int InitSettings::gadgetMinTransparency()
+{
+    return 0;
+}
+
+int InitSettings::gadgetMaxTransparency()
+{
+    return 80;
+}
+
 } // namespace Corvane::Utilities

@@ -33,6 +33,20 @@ public:
     // Picture of the splash screen and brand logo of the tool bar.
     static QString splashImageFile();
     static QString logoFileName();
+
+    // Range of a window's scale when its gadget gives no size to derive one.
+    static const double MIN_SCALE;
+    static const double MAX_SCALE;
+    // Smallest and largest on-screen size, in pixels, of the main gadget.
+    static int gadgetMinWidth();
+    static int gadgetMinHeight();
+    static int gadgetMaxWidth();
+    static int gadgetMaxHeight();
+    // Range, in percent, that the user's transparency setting spans. The
+    // maximum stays below 100: a fully transparent gadget would still take
+    // clicks while nobody can see it.
+    static int gadgetMinTransparency();
+    static int gadgetMaxTransparency();
 };
 
 } // namespace Corvane::Utilities

@@ -46,6 +46,11 @@ QString PathProvider::translationsPath()
     return inFolder(dataPath(), QStringLiteral("translations"));
 }
 
+QString PathProvider::skinsDirPath()
+{
+    return inFolder(dataPath(), QStringLiteral("skins"));
+}
+
 QString PathProvider::configPrjFullName()
 {
     return inFolder(configPath(), QStringLiteral("ActiveProject") + CONFIG_PROJECT_EXTENSION);
@@ -76,6 +81,12 @@ QString PathProvider::updaterFilePath()
     if (qEnvironmentVariableIsSet("CORVANE_UPDATER"))
         return environmentPath("CORVANE_UPDATER");
     return inFolder(QCoreApplication::applicationDirPath(), UPDATER_PROGRAM_NAME);
+}
+
+QString PathProvider::userDocumentsPath()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return documents.isEmpty() ? QDir::homePath() : documents;
 }
 
 } // namespace Corvane::Utilities

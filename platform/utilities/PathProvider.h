@@ -31,6 +31,8 @@ public:
     // The folder of the files installed with the programs.
     static QString dataPath();
     static QString translationsPath();
+    // The folder of the skin files (zip archives) offered to the user.
+    static QString skinsDirPath();
 
     // The active project, the one Sentrel reads.
     static QString configPrjFullName();
@@ -43,6 +45,9 @@ public:
     // The Updater program: CORVANE_UPDATER when set, else the program beside
     // the running one.
     static QString updaterFilePath();
+    // The user's documents folder (the home folder when the desktop names
+    // none): where file dialogs start when nothing better is known.
+    static QString userDocumentsPath();
 };
 
 } // namespace Corvane::Utilities

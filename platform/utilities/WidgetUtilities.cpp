@@ -1,6 +1,11 @@
 #include "utilities/WidgetUtilities.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QWidget>
+
+#include <algorithm>
+#include <limits>
 
 namespace Corvane::Utilities {
 
@@ -41,6 +46,65 @@ void WidgetUtilities::removeTaskbarIconOnLinux(QWidget* widget)
     widget->setWindowFlags(widget->windowFlags() | Qt::Tool);
     if (visible)
         widget->show();
+}
+
+QList<QRect> WidgetUtilities::screenGeometries(bool available)
+{
+    QList<QRect> rectangles;
+    for (const QScreen* screen : QGuiApplication::screens())
+        rectangles.append(available ? screen->availableGeometry() : screen->geometry());
+    return rectangles;
+}
+
+QRect WidgetUtilities::desktopGeometry(bool available)
+{
+    QRect desktop;
+    for (const QRect& screen : screenGeometries(available))
+        desktop = desktop.united(screen);
+    return desktop;
+}
+
+namespace {
+
+// Squared distance from point to the nearest point of rectangle.
+qint64 distanceSquared(const QRect& rectangle, const QPoint& point)
+{
+    const qint64 dx = std::max({rectangle.left() - point.x(), 0, point.x() - rectangle.right()});
+    const qint64 dy = std::max({rectangle.top() - point.y(), 0, point.y() - rectangle.bottom()});
+    return dx * dx + dy * dy;
+}
+
+} // namespace
+
+int WidgetUtilities::screenIndexAt(const QList<QRect>& screens, const QPoint& point)
+{
+    int nearest = -1;
+    qint64 nearestDistance = std::numeric_limits<qint64>::max();
+    for (int i = 0; i < screens.size(); ++i) {
+        const qint64 distance = distanceSquared(screens.at(i), point);
+        if (distance < nearestDistance) {
+            nearest = i;
+            nearestDistance = distance;
+        }
+    }
+    return nearest;
+}
+
+bool WidgetUtilities::isPointOnScreen(const QList<QRect>& screens, const QList<QRect>& availableAreas,
+                                      const QPoint& point)
+{
+    const int index = screenIndexAt(screens, point);
+    return index >= 0 && index < availableAreas.size() && availableAreas.at(index).contains(point);
+}
+
+QPoint WidgetUtilities::nearestPointOnScreen(const QList<QRect>& screens, const QList<QRect>& availableAreas,
+                                             const QPoint& point)
+{
+    const int index = screenIndexAt(screens, point);
+    if (index < 0 || index >= availableAreas.size() || availableAreas.at(index).contains(point))
+        return point;
+    const QRect& area = availableAreas.at(index);
+    return QPoint(std::clamp(point.x(), area.left(), area.right()), std::clamp(point.y(), area.top(), area.bottom()));
 }
 
 } // namespace Corvane::Utilities

@@ -87,6 +87,7 @@ private Q_SLOTS:
     void keysArePassedOn();
     void shortcutOverrideIsDeclined();
     void recognizersListsLiveInstances();
+    void positionsAreReadableDuringTheGesture();
 
 private:
     bool run(const Step& step);
@@ -410,6 +411,34 @@ void tst_GestureRecognizer::recognizersListsLiveInstances()
     second.reset();
     QCOMPARE(GestureRecognizer::recognizers().size(), before);
     QVERIFY(GestureRecognizer::recognizers().contains(m_recognizer.get()));
+}
+
+void tst_GestureRecognizer::positionsAreReadableDuringTheGesture()
+{
+    GestureRecognizer* r = m_recognizer.get();
+    QStringList seen;
+    const auto record = [&](const QString& name) {
+        seen.append(QStringLiteral("%1 %2,%3 %4,%5 %6,%7")
+                        .arg(name)
+                        .arg(r->pressPosition().x()).arg(r->pressPosition().y())
+                        .arg(r->currentPosition().x()).arg(r->currentPosition().y())
+                        .arg(r->lastPosition().x()).arg(r->lastPosition().y()));
+    };
+    connect(r, &GestureRecognizer::pressAndMove, this, [&] { record("move"); });
+    connect(r, &GestureRecognizer::endPressAndMove, this, [&] { record("end"); });
+    connect(r, &GestureRecognizer::release, this, [&] { record("release"); });
+
+    QVERIFY(run(Step::press(100, 100)));
+    QVERIFY(run(Step::tick(110, 100)));
+    QVERIFY(run(Step::tick(120, 105)));
+    QVERIFY(run(Step::release(125, 105)));
+
+    QCOMPARE(seen.first(), QStringLiteral("move 100,100 110,100 110,100"));
+    QCOMPARE(seen.at(seen.size() - 2), QStringLiteral("end 100,100 120,105 125,105"));
+    QCOMPARE(seen.last(), QStringLiteral("release 100,100 120,105 125,105"));
+    // After the gesture nothing is left over.
+    QCOMPARE(r->pressPosition(), GestureRecognizer::EMPTY_POINT);
+    QCOMPARE(r->lastPosition(), GestureRecognizer::EMPTY_POINT);
 }
 
 QTEST_MAIN(tst_GestureRecognizer)

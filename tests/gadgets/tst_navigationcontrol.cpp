@@ -228,6 +228,7 @@ private Q_SLOTS:
     void labelsKeepTheirFadeThroughAMove();
     void resizeButtonDragIsReported();
     void ring1OpensAndCloses();
+    void ringBoundsAreTheThemesPlaceholders();
     void ring1ReopensFromHalfWay();
     void ring2RefusedWithoutRing1();
     void closingRing1ClosesRing2();
@@ -1189,6 +1190,29 @@ void tst_NavigationControl::resizeButtonDragIsReported()
     carousel->handleMousePressAndMove(start, event.get(), carousel->resizeButton());
     QCOMPARE(drags, QList<SvgElement*>({carousel->resizeButton()}));
     QVERIFY(!carousel->isMoving());
+}
+
+void tst_NavigationControl::ringBoundsAreTheThemesPlaceholders()
+{
+    // The rings' creators own them; they outlive the carousel.
+    const auto ring1 = createRing(ThemeProvider::COMMAND_CONTROL);
+    const auto ring2 = createRing(ThemeProvider::COMMAND_CONTROL_2);
+    Carousel carousel;
+    const QRectF first = carousel->boundsOnElement(NavigationControl::EDITOR_PLACEHOLDER_ID);
+    const QRectF second = carousel->boundsOnElement(NavigationControl::EDITOR_PLACEHOLDER_2_ID);
+    QVERIFY(!first.isEmpty());
+    QVERIFY(!second.isEmpty());
+    QCOMPARE(carousel->commandControl1Bounds(), first);
+    QCOMPARE(carousel->commandControl2Bounds(), second);
+
+    // The rings open exactly there.
+    carousel->setIcons(icons(3), false);
+    carousel->setCommandControl1(ring1.get(), 0);
+    carousel->setCommandControl2(ring2.get());
+    finish(propertyAnimation(*carousel.control, "commandControl1ShowProgress"));
+    finish(propertyAnimation(*carousel.control, "commandControl2ShowProgress"));
+    QCOMPARE(ring1->pos(), carousel->commandControl1Bounds().topLeft());
+    QCOMPARE(ring2->pos(), carousel->commandControl2Bounds().topLeft());
 }
 
 void tst_NavigationControl::ring1OpensAndCloses()

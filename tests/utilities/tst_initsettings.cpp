@@ -24,6 +24,7 @@ private Q_SLOTS:
     void maxDescriptionChars_data();
     void maxDescriptionChars();
     void readingAgainDropsEarlierValues();
+    void gadgetLimitsAreSane();
 
 private:
     void writeIni(const QHash<QString, QString>& values);
@@ -104,6 +105,18 @@ void tst_InitSettings::readingAgainDropsEarlierValues()
     QFile::remove(PathProvider::iniFilePath());
     InitSettings::readSettings();
     QCOMPARE(InitSettings::locale(), LanguageSettings::DEFAULT_LOCALE);
+}
+
+void tst_InitSettings::gadgetLimitsAreSane()
+{
+    QVERIFY(InitSettings::MIN_SCALE > 0.0);
+    QVERIFY(InitSettings::MIN_SCALE < 1.0 && InitSettings::MAX_SCALE > 1.0);
+    QVERIFY(InitSettings::gadgetMinWidth() > 0 && InitSettings::gadgetMinWidth() < InitSettings::gadgetMaxWidth());
+    QVERIFY(InitSettings::gadgetMinHeight() > 0 && InitSettings::gadgetMinHeight() < InitSettings::gadgetMaxHeight());
+    QVERIFY(InitSettings::gadgetMinTransparency() >= 0);
+    QVERIFY(InitSettings::gadgetMinTransparency() < InitSettings::gadgetMaxTransparency());
+    // A fully transparent gadget would take clicks nobody can see.
+    QVERIFY(InitSettings::gadgetMaxTransparency() < 100);
 }
 
 QTEST_GUILESS_MAIN(tst_InitSettings)

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 using Corvane::Utilities::PathProvider;
@@ -13,6 +15,7 @@ class tst_PathProvider : public QObject
 private Q_SLOTS:
     void redirectedByEnvironment();
     void defaultsFollowXdgAndInstallPrefix();
+    void userDocumentsFollowTheDesktopsUserFolders();
 };
 
 void tst_PathProvider::redirectedByEnvironment()
@@ -42,6 +45,23 @@ void tst_PathProvider::defaultsFollowXdgAndInstallPrefix()
     const QDir programs(QCoreApplication::applicationDirPath());
     QCOMPARE(PathProvider::dataPath(), QDir::cleanPath(programs.filePath("../share/corvane")));
     QCOMPARE(PathProvider::updaterFilePath(), programs.filePath("corvane-updater"));
+}
+
+void tst_PathProvider::userDocumentsFollowTheDesktopsUserFolders()
+{
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+
+    // No user folders named: the documents folder of the home folder.
+    const QString documents = PathProvider::userDocumentsPath();
+    QVERIFY(QDir::isAbsolutePath(documents));
+    QVERIFY(documents.startsWith(QDir::homePath()));
+
+    QFile userDirs(config.filePath("user-dirs.dirs"));
+    QVERIFY(userDirs.open(QIODevice::WriteOnly));
+    userDirs.write("XDG_DOCUMENTS_DIR=\"$HOME/Papers\"\n");
+    userDirs.close();
+    QCOMPARE(PathProvider::userDocumentsPath(), QDir::homePath() + QStringLiteral("/Papers"));
 }
 
 QTEST_GUILESS_MAIN(tst_PathProvider)

@@ -1,0 +1,55 @@
+#include "MessageBoxes.h"
+
+#include <QCoreApplication>
+#include <QPushButton>
+
+namespace Corvane::Sentrel {
+
+namespace {
+
+MessageBoxes* replacement = nullptr;
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("Corvane::Sentrel::MessageBoxes", text);
+}
+
+} // namespace
+
+MessageBoxes* MessageBoxes::instance()
+{
+    static MessageBoxes standard;
+    return replacement ? replacement : &standard;
+}
+
+void MessageBoxes::setInstance(MessageBoxes* boxes)
+{
+    replacement = boxes;
+}
+
+QMessageBox::StandardButton MessageBoxes::critical(QWidget* parent, const QString& title, const QString& text)
+{
+    QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok, parent);
+    box.button(QMessageBox::Ok)->setText(tr("OK"));
+    return QMessageBox::StandardButton(box.exec());
+}
+
+QMessageBox::StandardButton MessageBoxes::warning(QWidget* parent, const QString& title, const QString& text)
+{
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
+    box.button(QMessageBox::Ok)->setText(tr("OK"));
+    return QMessageBox::StandardButton(box.exec());
+}
+
+QMessageBox::StandardButton MessageBoxes::question(QWidget* parent, const QString& title, const QString& text)
+{
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                    parent);
+    box.button(QMessageBox::Yes)->setText(tr("Yes"));
+    box.button(QMessageBox::No)->setText(tr("No"));
+    box.button(QMessageBox::Cancel)->setText(tr("Cancel"));
+    box.setDefaultButton(QMessageBox::Yes);
+    return QMessageBox::StandardButton(box.exec());
+}
+
+} // namespace Corvane::Sentrel

@@ -1,0 +1,514 @@
+#include "NavigationWindow.h"
+
+#include "CommandLine.h"
+#include "Settings.h"
+#include "Controllers/CarouselController.h"
+#include "Controllers/UserConfigurationController.h"
+#include "scenes/MainScene.h"
+
+#include "carousel/CarouselView.h"
+#include "controls/SvgElement.h"
+#include "devices/Configuration.h"
+#include "devices/GuiProperties.h"
+#include "hosting/NavigationQMLWrapper.h"
+#include "log/Logger.h"
+#include "navigation/InfoControl.h"
+#include "navigation/NavigationContainer.h"
+#include "navigation/NavigationControl.h"
+#include "navigation/NavigationLabels.h"
+#include "theme/RendererContainer.h"
+#include "theme/ThemeProvider.h"
+#include "utilities/InitSettings.h"
+#include "utilities/Localization/LanguageSettings.h"
+#include "utilities/WidgetUtilities.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPainter>
+#include <QGraphicsSceneWheelEvent>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QSvgRenderer>
+
+#include <algorithm>
+#include <cmath>
+
+namespace Corvane::Sentrel {
+
+using Corvane::Log::Logger;
+using Corvane::Utilities::InitSettings;
+using Corvane::Utilities::Localization::LanguageSettings;
+using Gadgets::NavigationContainer;
+using Gadgets::NavigationControl;
+
+QList<Utilities::Localization::LocaleData> NavigationWindow::s_locales;
+const QString NavigationWindow::FULLSCREEN_BACKGROUND_FILE = QStringLiteral("fullScreenBackground.png");
+
+NavigationWindow::NavigationWindow(QWidget* parent, std::unique_ptr<Gadgets::Gestures::CursorPositionProvider> cursor)
+    : BaseSceneWindow(std::make_unique<MainScene>(), parent, std::move(cursor))
+{
+    s_locales.append(LanguageSettings::locales(metaObject()->className()));
+    Gadgets::ThemeProvider::setThemeFile(Settings::guiProperties().skin());
+
+    m_navigationContainer = qobject_cast<NavigationContainer*>(mainControl());
+    setDefaultSize(navigationDefaultSize());
+    updateScaleRange();
+    setDefaultScale();
+
+    m_carouselController = new Controllers::CarouselController(this);
+    m_userConfigurationController = new Controllers::UserConfigurationController(this);
+    connect(m_userConfigurationController, &Controllers::UserConfigurationController::settingsChanged, this,
+            &NavigationWindow::settingsChanged);
+
+    setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Maximum);
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    if (m_navigationContainer) {
+        for (Gadgets::SvgControlObject* control : {static_cast<Gadgets::SvgControlObject*>(navigationControl()),
+                                                   static_cast<Gadgets::SvgControlObject*>(
+                                                       m_navigationContainer->infoControl())}) {
+            connect(control, &Gadgets::SvgControlObject::elementClick, this, &NavigationWindow::onElementClick);
+            connect(control, &Gadgets::SvgControlObject::elementDrag, this, &NavigationWindow::onElementDrag);
+        }
+    }
+    m_saveTimer.setSingleShot(true);
+    m_saveTimer.setInterval(2000);
+    connect(&m_saveTimer, &QTimer::timeout, this, [] { Settings::saveUserConfiguration(); });
+    connect(this, &BaseSceneWindow::moved, this, [this] {
+        if (isInFullScreenMode())
+            return;
+        Settings::guiProperties().setPosition(customPosition());
+        m_saveTimer.start();
+    });
+    connect(this, &BaseSceneWindow::resized, this, [this] { m_saveTimer.start(); });
+
+    setWindowTitle(QCoreApplication::applicationName());
+    updateTranslators(Settings::guiProperties().language());
+}
+
+NavigationWindow::~NavigationWindow()
+{
+    if (m_saveTimer.isActive())
+        Settings::saveUserConfiguration();
+    // The controllers point into the gadget: they go first.
+    delete m_userConfigurationController;
+    m_userConfigurationController = nullptr;
+    delete m_carouselController;
+    m_carouselController = nullptr;
+}
+
+MainScene* NavigationWindow::mainScene() const
+{
+    return static_cast<MainScene*>(sceneDefinition());
+}
+
+NavigationControl* NavigationWindow::navigationControl() const
+{
+    return m_navigationContainer ? m_navigationContainer->navigationControl() : nullptr;
+}
+
+QSize NavigationWindow::navigationDefaultSize() const
+{
+    NavigationControl* navigation = navigationControl();
+    if (!navigation || !navigation->rendererContainer() || !navigation->rendererContainer()->renderer())
+        return QSize();
+    return navigation->rendererContainer()->renderer()->defaultSize();
+}
+
+QPointF NavigationWindow::hotSpot() const
+{
+    NavigationControl* navigation = navigationControl();
+    if (!navigation)
+        return QPointF();
+    return m_navigationContainer->mapFromItem(navigation, navigation->hotspot());
+}
+
+bool NavigationWindow::isInFullScreenMode() const
+{
+    return navigationControl() && navigationControl()->isInFullScreenMode();
+}
+
+void NavigationWindow::updateScaleRange()
+{
+    NavigationControl* navigation = navigationControl();
+    const QRectF bounds = navigation ? navigation->boundsOnElement(NavigationControl::BACKGROUND_ID) : QRectF();
+    const int w = qRound(bounds.width());
+    const int h = qRound(bounds.height());
+    if (w != 0 && h != 0) {
+        setMinScale(std::max(double(InitSettings::gadgetMinWidth()) / w, double(InitSettings::gadgetMinHeight()) / h));
+        setMaxScale(std::min(double(InitSettings::gadgetMaxWidth()) / w, double(InitSettings::gadgetMaxHeight()) / h));
+    } else {
+        BaseSceneWindow::updateScaleRange();
+    }
+}
+
+void NavigationWindow::setTransparency(int transparency)
+{
+    if (!isInFullScreenMode())
+        BaseSceneWindow::setTransparency(transparency);
+}
+
+void NavigationWindow::setScale(int percent, bool force)
+{
+    BaseSceneWindow::setScale(percent, force);
+}
+
+void NavigationWindow::handleResizing(QGraphicsSceneMouseEvent* event)
+{
+    if (!isInFullScreenMode())
+        BaseSceneWindow::handleResizing(event);
+}
+
+void NavigationWindow::handleMoving()
+{
+    if (!isInFullScreenMode())
+        BaseSceneWindow::handleMoving();
+}
+
+void NavigationWindow::onElementClick(Gadgets::SvgElement* element)
+{
+    if (!element)
+        return;
+    const QString id = element->elementId();
+    if (id == NavigationControl::CLOSE_ID || id == NavigationContainer::FULLSCREEN_CLOSE_ID)
+        close();
+}
+
+void NavigationWindow::onElementDrag(Gadgets::SvgElement* element, QGraphicsSceneMouseEvent* event)
+{
+    if (!element)
+        return;
+    const QString id = element->elementId();
+    if (id == Gadgets::InfoControl::BACKGROUND_ID || id == NavigationControl::CENTER_BUTTON_ID)
+        handleMoving();
+    else if (id == NavigationControl::RESIZE_ID)
+        handleResizing(event);
+}
+
+Gadgets::SvgControlObject* NavigationWindow::currentCarouselControl() const
+{
+    return m_carouselController ? m_carouselController->currentControl() : nullptr;
+}
+
+void NavigationWindow::handleRelease(void* pressConsumer)
+{
+    if (m_carouselResizeInProgress) {
+        m_carouselResizeInProgress = false;
+        if (m_carouselController)
+            for (Gadgets::SvgControlObject* control : m_carouselController->carouselControls())
+                control->scaleHasFinishedChanging();
+    }
+    // The full-screen scale fits the screen; the user's size is the one
+    // chosen outside full-screen mode.
+    if (!isInFullScreenMode())
+        Settings::guiProperties().setDimension(scalePercent());
+    BaseSceneWindow::handleRelease(pressConsumer);
+}
+
+void NavigationWindow::handleMouseWheelEvent(QGraphicsSceneWheelEvent* event)
+{
+    event->setAccepted(false);
+    if (m_carouselController)
+        m_carouselController->handleMouseWheelEvent(event);
+    if (!event->isAccepted())
+        BaseSceneWindow::handleMouseWheelEvent(event);
+}
+
+void NavigationWindow::forwardKeyPress(QKeyEvent* event)
+{
+    if (m_carouselController) {
+        event->setAccepted(false);
+        m_carouselController->handleKeyPress(event);
+        if (event->isAccepted())
+            return;
+    }
+    BaseSceneWindow::forwardKeyPress(event);
+}
+
+void NavigationWindow::forwardMousePress(QGraphicsSceneMouseEvent* event, Gadgets::Gestures::EventConsumer& consumer)
+{
+    BaseSceneWindow::forwardMousePress(event, consumer);
+    if (Gadgets::SvgControlObject* control = currentCarouselControl())
+        control->handleMousePress(event, consumer);
+}
+
+void NavigationWindow::forwardMouseRelease(QGraphicsSceneMouseEvent* event, void* pressConsumer)
+{
+    BaseSceneWindow::forwardMouseRelease(event, pressConsumer);
+    if (Gadgets::SvgControlObject* control = currentCarouselControl())
+        control->handleMouseRelease(event, pressConsumer);
+}
+
+void NavigationWindow::forwardMouseClick(QGraphicsSceneMouseEvent* event)
+{
+    BaseSceneWindow::forwardMouseClick(event);
+    if (Gadgets::SvgControlObject* control = currentCarouselControl())
+        control->handleMouseClick(event);
+}
+
+void NavigationWindow::forwardMouseDoubleClick(QGraphicsSceneMouseEvent* event)
+{
+    BaseSceneWindow::forwardMouseDoubleClick(event);
+    if (Gadgets::SvgControlObject* control = currentCarouselControl())
+        control->handleMouseDoubleClick(event);
+}
+
+void NavigationWindow::forwardMousePressAndHold(QGraphicsSceneMouseEvent* event)
+{
+    BaseSceneWindow::forwardMousePressAndHold(event);
+    if (Gadgets::SvgControlObject* control = currentCarouselControl())
+        control->handleMousePressAndHold(event);
+}
+
+void NavigationWindow::forwardMousePressAndMove(const QPointF& pressScenePos, QGraphicsSceneMouseEvent* event,
+                                                void* pressConsumer)
+{
+    BaseSceneWindow::forwardMousePressAndMove(pressScenePos, event, pressConsumer);
+    if (Gadgets::SvgControlObject* control = currentCarouselControl())
+        control->handleMousePressAndMove(pressScenePos, event, pressConsumer);
+}
+
+void NavigationWindow::forwardMouseEndPressAndMove(QGraphicsSceneMouseEvent* event)
+{
+    BaseSceneWindow::forwardMouseEndPressAndMove(event);
+    if (Gadgets::SvgControlObject* control = currentCarouselControl())
+        control->handleEndPressAndMove(event);
+}
+
+void NavigationWindow::setControlsCustomScale(qreal scale)
+{
+    BaseSceneWindow::setControlsCustomScale(scale);
+    if (m_carouselController)
+        for (Gadgets::SvgControlObject* control : m_carouselController->carouselControls())
+            control->setCustomScale(scale);
+}
+
+void NavigationWindow::onCarouselControlResizeRequest(qreal factor, Devices::ConfigPage::PageType pageType)
+{
+    if (!m_carouselController)
+        return;
+    if (!m_carouselResizeInProgress) {
+        m_carouselResizeInProgress = true;
+        m_carouselResizeBaseFactor = m_carouselController->carouselDelegateScaleFactor();
+    }
+    const double scaled = factor * m_carouselResizeBaseFactor;
+    m_carouselController->setCarouselDelegateScaleFactor(scaled);
+    Settings::guiProperties().setCarouselScale(pageType, scaled);
+}
+
+void NavigationWindow::onAppStartRequest(const QStringList& arguments)
+{
+    static const QStringList switches{CommandLine::NO_SERVER_SWITCH, Log::Logger::SILENT_ARG, Log::Logger::ERRORS_ARG,
+                                      Log::Logger::ERRORS_WARNINGS_ARG, Log::Logger::VERBOSE_ARG};
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments.at(i);
+        if (switches.contains(argument.toLower()))
+            continue;
+        QString reason;
+        if (QDir::isRelativePath(argument))
+            reason = QStringLiteral("not an absolute path");
+        else if (!CommandLine::isRegularFile(argument))
+            reason = QStringLiteral("not an existing regular file");
+        else if (QString error; !Devices::Configuration::isFileValid(argument, &error))
+            reason = error.isEmpty() ? QStringLiteral("not a readable project") : error;
+        if (!reason.isEmpty()) {
+            Logger(Logger::Warning) << Q_FUNC_INFO << " a later start named " << argument << ", refused: " << reason;
+            continue;
+        }
+        const Devices::GuiProperties previous = Settings::guiProperties();
+        Settings::guiProperties().setTempConfigFileName(argument);
+        Logger(Logger::Trace) << "A later start opens the project " << argument;
+        settingsChanged(previous);
+    }
+    showTo();
+    raise();
+    activateWindow();
+}
+
+void NavigationWindow::settingsChanged(const Devices::GuiProperties& previous)
+{
+    Q_UNUSED(previous);
+    Settings::saveUserConfiguration();
+    const Devices::GuiProperties& gui = Settings::guiProperties();
+    setScale(std::clamp(gui.dimension(), 0, 100), true);
+    setTransparency(std::clamp(gui.transparency(), 0, 100));
+}
+
+void NavigationWindow::themeChanged()
+{
+    updateNonTransparentBackground();
+    if (isInFullScreenMode())
+        setFullScreenBackground();
+    const QSize size = navigationDefaultSize();
+    if (size.isValid() && size != defaultSize()) {
+        setDefaultSize(size);
+        updateScaleRange();
+        setScale(scalePercent(), true);
+    }
+}
+
+void NavigationWindow::updateTranslators(const QString& language)
+{
+    Settings::reloadTranslations(false, language);
+    retranslateUi();
+    switchLayoutDirection(language);
+}
+
+void NavigationWindow::retranslateUi()
+{
+    if (m_navigationContainer)
+        m_navigationContainer->retranslateUi();
+}
+
+void NavigationWindow::switchLayoutDirection(const QString& language)
+{
+    const Qt::LayoutDirection direction =
+        language == LanguageSettings::ARABIC_LOCALE ? Qt::RightToLeft : Qt::LeftToRight;
+    if (QApplication::layoutDirection() != direction)
+        QApplication::setLayoutDirection(direction);
+}
+
+QRect NavigationWindow::currentScreenGeometry() const
+{
+    QScreen* screen = QGuiApplication::screenAt(customRect().center());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry() : QRect();
+}
+
+QPoint NavigationWindow::positionInCurrentScreenCenter(const QRect& rect, bool available) const
+{
+    QScreen* screen = QGuiApplication::screenAt(customRect().center());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    const QRect area = available ? screen->availableGeometry() : screen->geometry();
+    return area.center() - QPoint(rect.width() / 2, rect.height() / 2);
+}
+
+void NavigationWindow::applyStoredSettings()
+{
+    const Devices::GuiProperties& gui = Settings::guiProperties();
+    setScale(std::clamp(gui.dimension(), 0, 100), true);
+    setTransparency(std::clamp(gui.transparency(), 0, 100));
+    QPoint position = gui.position();
+    if (position.isNull()) {
+        QScreen* screen = QGuiApplication::primaryScreen();
+        const QRect gadget = customRect();
+        position = screen ? screen->availableGeometry().center() - QPoint(gadget.width() / 2, gadget.height() / 2)
+                          : QPoint();
+    }
+    moveOnScreen(position);
+}
+
+// --- Full-screen mode ------------------------------------------------------
+
+void NavigationWindow::setIsInFullScreenMode(bool on)
+{
+    if (on == isInFullScreenMode())
+        return;
+    hide();
+    if (on) {
+        m_fullScreenWrapperPos = wrapperPos();
+        m_fullScreenScalePercent = scalePercent();
+        m_fullScreenOpacity = windowOpacity();
+        // The native window keeps its translucent visual; the themed
+        // background is painted opaque over the whole screen instead.
+        setFullScreenBackground();
+        setArea(QRectF(currentScreenGeometry()).adjusted(0, 0, 1, 1));
+        if (m_navigationContainer)
+            m_navigationContainer->setIsInFullScreenMode(true);
+        setFullScreenScaleAndOffset();
+        showFullScreen();
+    } else {
+        if (m_navigationContainer)
+            m_navigationContainer->setIsInFullScreenMode(false);
+        useWholeDesktopArea(false);
+        setScale(m_fullScreenScalePercent, false);
+        setWrapperPos(m_fullScreenWrapperPos);
+        setWindowOpacity(m_fullScreenOpacity);
+        // Back to the gadget's shape before the desktop-sized window shows.
+        setFirstInputMask();
+        showNormal();
+    }
+    Utilities::WidgetUtilities::removeTaskbarIconOnLinux(this);
+    const QRect rect = customRect();
+    Q_EMIT moved(QPointF((rect.left() + rect.right()) / 2, (rect.top() + rect.bottom()) / 2));
+    show();
+    activateWindow();
+}
+
+bool NavigationWindow::coversWholeWindow() const
+{
+    return isInFullScreenMode();
+}
+
+void NavigationWindow::paintEvent(QPaintEvent* event)
+{
+    if (isInFullScreenMode()) {
+        QPainter painter(this);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.fillRect(rect(), palette().brush(QPalette::Window));
+    }
+    BaseSceneWindow::paintEvent(event);
+}
+
+void NavigationWindow::setFullScreenBackground()
+{
+    QPixmap image;
+    Gadgets::ThemeProvider::renderImage(image, FULLSCREEN_BACKGROUND_FILE);
+    const QSize screen = currentScreenGeometry().size();
+    QPalette palette = this->palette();
+    const QBrush brush = image.isNull() ? QBrush(Qt::black)
+                                        : QBrush(image.scaled(screen, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        palette.setBrush(group, QPalette::Window, brush);
+    setPalette(palette);
+}
+
+QRectF NavigationWindow::getFullScreenBoundingRect(bool withCarousel) const
+{
+    if (!m_navigationContainer)
+        return QRectF();
+    const QRectF r = m_navigationContainer->mapRectToParent(m_navigationContainer->boundingRect());
+    if (!withCarousel || !m_carouselController || !navigationControl() || !navigationControl()->labels())
+        return r;
+    const QRectF b = navigationControl()->labels()->boundsOnElement(
+        Gadgets::NavigationLabels::SLIDER_PLACEHOLDER.arg(2));
+    const double carouselWidth = m_carouselController->delegateFullScreenScaleFactor()
+                                     * m_carouselController->delegateWidth()
+                                 + m_carouselController->gadgetRadius() + m_carouselController->gadgetOffset()
+                                 + r.width() / 2 - b.x() + 15;
+    return QRectF(r.x() + b.x(), r.y(), std::max(r.width(), carouselWidth), r.height());
+}
+
+double NavigationWindow::getFullScreenScale(bool withCarousel) const
+{
+    const QRect screen = currentScreenGeometry();
+    const QRectF rect = getFullScreenBoundingRect(withCarousel);
+    if (rect.width() <= 0 || rect.height() <= 0)
+        return 1.0;
+    return std::min(screen.width() / rect.width(), screen.height() / rect.height());
+}
+
+QPointF NavigationWindow::getFullScreenOffset(bool withCarousel) const
+{
+    const double s = getFullScreenScale(withCarousel);
+    const QRectF r = getFullScreenBoundingRect(withCarousel);
+    const int x = std::abs(int(width() - r.width() * s)) / 2;
+    const int y = std::abs(int(height() - r.height() * s)) / 2;
+    return QPointF(x - s * r.x() - 1.0, y);
+}
+
+void NavigationWindow::setFullScreenScaleAndOffset()
+{
+    const bool withCarousel = m_carouselController && m_carouselController->isCarouselVisible();
+    const double s = getFullScreenScale(withCarousel);
+    BaseSceneWindow::setScale(int((s - minScale()) / (maxScale() - minScale()) * 100.0), false);
+    if (m_carouselController)
+        m_carouselController->setCarouselDelegateScaleFactor(
+            withCarousel ? m_carouselController->delegateFullScreenScaleFactor()
+                         : m_carouselController->delegateDefaultScaleFactor());
+    setWrapperPos(getFullScreenOffset(withCarousel));
+    setWindowOpacity(1.0);
+}
+
+} // namespace Corvane::Sentrel

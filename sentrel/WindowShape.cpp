@@ -1,0 +1,81 @@
+#include "WindowShape.h"
+
+#include <QGuiApplication>
+#include <QVector>
+#include <QWidget>
+
+#include <xcb/shape.h>
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <memory>
+
+namespace Corvane::Sentrel {
+
+namespace {
+
+xcb_connection_t* x11Connection()
+{
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    return x11 ? x11->connection() : nullptr;
+}
+
+} // namespace
+
+WindowShape::WindowShape(QWidget* window)
+    : m_window(window)
+{
+}
+
+bool WindowShape::isX11() const
+{
+    return QGuiApplication::platformName() == QLatin1String("xcb") && x11Connection();
+}
+
+bool WindowShape::compositingManagerRuns() const
+{
+    xcb_connection_t* connection = x11Connection();
+    const QByteArray name = "_NET_WM_CM_S0";
+    const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> atom(
+        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 1, uint16_t(name.size()), name.constData()),
+                              nullptr),
+        &std::free);
+    if (!atom || atom->atom == XCB_ATOM_NONE)
+        return false;
+    const std::unique_ptr<xcb_get_selection_owner_reply_t, decltype(&std::free)> owner(
+        xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, atom->atom), nullptr),
+        &std::free);
+    return owner && owner->owner != XCB_WINDOW_NONE;
+}
+
+WindowShape::Kind WindowShape::kind() const
+{
+    return isX11() && compositingManagerRuns() ? Kind::Input : Kind::Bounding;
+}
+
+void WindowShape::apply(const QRegion& region)
+{
+    m_region = region;
+    if (!isX11())
+        return;
+    if (compositingManagerRuns()) {
+        m_window->clearMask();
+        setX11InputShape(region);
+    } else {
+        m_window->setMask(region.isEmpty() ? QRegion(0, 0, 1, 1) : region);
+    }
+}
+
+void WindowShape::setX11InputShape(const QRegion& region)
+{
+    QVector<xcb_rectangle_t> rectangles;
+    rectangles.reserve(region.rectCount());
+    for (const QRect& r : region)
+        rectangles.append({int16_t(r.x()), int16_t(r.y()), uint16_t(r.width()), uint16_t(r.height())});
+    xcb_connection_t* connection = x11Connection();
+    xcb_shape_rectangles(connection, XCB_SHAPE_SO_SET, XCB_SHAPE_SK_INPUT, XCB_CLIP_ORDERING_UNSORTED,
+                         xcb_window_t(m_window->winId()), 0, 0, uint32_t(rectangles.size()), rectangles.constData());
+    xcb_flush(connection);
+}
+
+} // namespace Corvane::Sentrel

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QRegion>
+
+class QWidget;
+
+namespace Corvane::Sentrel {
+
+// Applies a window's click-through shape. On X11 with a compositing manager
+// the region becomes the window's input shape (set through xcb-shape, as Qt
+// offers no input-only shape): the translucent pixels still show what lies
+// behind and let clicks through. Without a compositing manager transparent
+// pixels would show black, so the region becomes the bounding shape
+// (QWidget::setMask), which also cuts the drawing. Elsewhere (offscreen,
+// other platforms) the region is only recorded.
+class WindowShape
+{
+public:
+    enum class Kind { Input, Bounding };
+
+    explicit WindowShape(QWidget* window);
+
+    // Which kind of shape apply() sets now.
+    Kind kind() const;
+    void apply(const QRegion& region);
+    // The region last applied.
+    QRegion region() const { return m_region; }
+
+private:
+    bool isX11() const;
+    bool compositingManagerRuns() const;
+    void setX11InputShape(const QRegion& region);
+
+    QWidget* m_window;
+    QRegion m_region;
+};
+
+} // namespace Corvane::Sentrel

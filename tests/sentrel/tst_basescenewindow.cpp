@@ -1,0 +1,299 @@
+#include "BaseSceneWindow.h"
+
+#include "SentrelFixture.h"
+#include "TestSceneWindow.h"
+
+#include "gestures/EventConsumer.h"
+#include "utilities/InitSettings.h"
+#include "utilities/InputMaskUpdater.h"
+
+#include <QApplication>
+#include <QGraphicsView>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace Corvane::Sentrel;
+using Corvane::Utilities::InitSettings;
+
+class tst_BaseSceneWindow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void coversTheDesktopOnePixelShort();
+    void hotSpotStaysWhileScaling_data();
+    void hotSpotStaysWhileScaling();
+    void resizeFollowsTheGestureStart();
+    void resizeIgnoresSmallStepsAndClamps();
+    void transparencyFormula_data();
+    void transparencyFormula();
+    void moveKeepsTheHotSpotOnScreen();
+    void forwardingSkipsDeletedRootControls();
+    void maskIsTheVisiblePixels();
+    void firstPaintStartsTheWorkerAndDestroyReportsOnce();
+    void neverPaintedWindowReportsAtOnce();
+    void destroyedWhileTheWorkerRuns();
+    void destroyLaterOfANeverShownWindow();
+
+private:
+    std::unique_ptr<SentrelFixture> m_fixture;
+    std::unique_ptr<DiscWindow> m_window;
+    QStringList m_log;
+    QPoint m_cursor;
+};
+
+void tst_BaseSceneWindow::init()
+{
+    m_fixture = std::make_unique<SentrelFixture>();
+    Settings::s_instance->setSupportTransparency(true);
+    m_log.clear();
+    m_window = std::make_unique<DiscWindow>(&m_log, &m_cursor);
+    m_window->setMinScale(0.5);
+    m_window->setMaxScale(1.5);
+    m_window->setScale(50, true);
+    m_window->moveTo(QPoint(100, 100));
+}
+
+void tst_BaseSceneWindow::cleanup()
+{
+    m_window.reset();
+    m_fixture.reset();
+}
+
+void tst_BaseSceneWindow::coversTheDesktopOnePixelShort()
+{
+    const QRect desktop = QGuiApplication::primaryScreen()->availableGeometry();
+    QCOMPARE(m_window->geometry(), QRect(desktop.topLeft(), desktop.size() - QSize(1, 1)));
+    QCOMPARE(m_window->view()->geometry(), QRect(QPoint(0, 0), m_window->size()));
+    QCOMPARE(m_window->graphicsScene()->sceneRect(), QRectF(QPointF(0, 0), QSizeF(m_window->size())));
+    QVERIFY(m_window->testAttribute(Qt::WA_TranslucentBackground));
+    QVERIFY(m_window->windowFlags().testFlag(Qt::FramelessWindowHint));
+    QCOMPARE(m_window->view()->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    QCOMPARE(m_window->view()->frameShape(), QFrame::NoFrame);
+}
+
+void tst_BaseSceneWindow::hotSpotStaysWhileScaling_data()
+{
+    QTest::addColumn<int>("percent");
+    QTest::newRow("smallest") << 0;
+    QTest::newRow("a little") << 51;
+    QTest::newRow("largest") << 100;
+}
+
+void tst_BaseSceneWindow::hotSpotStaysWhileScaling()
+{
+    QFETCH(int, percent);
+    const QPoint hotSpot = m_window->globalHotSpot();
+    m_window->setScale(percent, false);
+    QCOMPARE(m_window->scalePercent(), percent);
+    QVERIFY(qFuzzyCompare(m_window->currentScale(), 0.5 + percent / 100.0));
+    QVERIFY((m_window->globalHotSpot() - hotSpot).manhattanLength() <= 1);
+    QCOMPARE(m_window->wrapper()->scale(), m_window->currentScale());
+    QCOMPARE(m_window->mainControl()->customScale(), m_window->currentScale());
+}
+
+void tst_BaseSceneWindow::resizeFollowsTheGestureStart()
+{
+    // Scale 1.0; the disc's hot spot sits 50 pixels from its corner.
+    const QPoint hotSpot = m_window->globalHotSpot();
+    m_cursor = hotSpot + QPoint(40, 0);
+    Corvane::Gadgets::Gestures::EventConsumer consumer;
+    QGraphicsSceneMouseEvent press(QEvent::GraphicsSceneMousePress);
+    press.setButton(Qt::LeftButton);
+    m_window->gestureRecognizer().eventFilter(m_window->graphicsScene(), &press, consumer);
+    QCOMPARE(m_window->gestureRecognizer().pressPosition(), m_cursor);
+
+    // Twice as far from the hot spot: twice the scale at the press, however
+    // many steps the drag took.
+    for (int step : {50, 60, 70, 80}) {
+        m_cursor = hotSpot + QPoint(step, 0);
+        m_window->handleResizing(nullptr);
+    }
+    QVERIFY(m_window->isInResizeMode());
+    QCOMPARE(m_window->scalePercent(), 100);
+    m_cursor = hotSpot + QPoint(30, 0);
+    m_window->handleResizing(nullptr);
+    QCOMPARE(m_window->scalePercent(), 25);
+
+    QSignalSpy resized(m_window.get(), &BaseSceneWindow::resized);
+    QGraphicsSceneMouseEvent release(QEvent::GraphicsSceneMouseRelease);
+    release.setButton(Qt::LeftButton);
+    m_window->gestureRecognizer().eventFilter(m_window->graphicsScene(), &release);
+    QVERIFY(!m_window->isInResizeMode());
+    QCOMPARE(resized.size(), 1);
+}
+
+void tst_BaseSceneWindow::resizeIgnoresSmallStepsAndClamps()
+{
+    const QPoint hotSpot = m_window->globalHotSpot();
+    m_cursor = hotSpot + QPoint(40, 0);
+    Corvane::Gadgets::Gestures::EventConsumer consumer;
+    QGraphicsSceneMouseEvent press(QEvent::GraphicsSceneMousePress);
+    press.setButton(Qt::LeftButton);
+    m_window->gestureRecognizer().eventFilter(m_window->graphicsScene(), &press, consumer);
+
+    m_window->setIsInResizeMode(true);
+    m_window->setScale(52, false);
+    QCOMPARE(m_window->scalePercent(), 50);
+    m_window->setScale(53, false);
+    QCOMPARE(m_window->scalePercent(), 53);
+
+    // Across the hot spot nothing changes; far out the percentage clamps.
+    m_cursor = hotSpot - QPoint(200, 0);
+    m_window->handleResizing(nullptr);
+    QCOMPARE(m_window->scalePercent(), 53);
+    m_cursor = hotSpot + QPoint(4000, 10);
+    m_window->handleResizing(nullptr);
+    QCOMPARE(m_window->scalePercent(), 100);
+    m_cursor = hotSpot + QPoint(1, 0);
+    m_window->handleResizing(nullptr);
+    QCOMPARE(m_window->scalePercent(), 0);
+    m_window->setIsInResizeMode(false);
+}
+
+void tst_BaseSceneWindow::transparencyFormula_data()
+{
+    QTest::addColumn<int>("transparency");
+    QTest::addColumn<double>("opacity");
+
+    const double minT = InitSettings::gadgetMinTransparency() / 100.0;
+    const double maxT = InitSettings::gadgetMaxTransparency() / 100.0;
+    QTest::newRow("none") << 0 << 1.0 - minT;
+    QTest::newRow("half") << 50 << (1.0 - minT - (1.0 - maxT)) * 0.5 + (1.0 - maxT);
+    QTest::newRow("most") << 100 << 1.0 - maxT;
+    // Stored values out of range are clamped, never applied raw.
+    QTest::newRow("below range") << -5 << 1.0 - minT;
+    QTest::newRow("above range") << 250 << 1.0 - maxT;
+}
+
+void tst_BaseSceneWindow::transparencyFormula()
+{
+    QFETCH(int, transparency);
+    QFETCH(double, opacity);
+    m_window->setTransparency(transparency);
+    QVERIFY2(std::abs(m_window->windowOpacity() - opacity) < 0.01, qPrintable(QString::number(m_window->windowOpacity())));
+    // The gadget never disappears while it still takes clicks.
+    QVERIFY(m_window->windowOpacity() > 0.0);
+}
+
+void tst_BaseSceneWindow::moveKeepsTheHotSpotOnScreen()
+{
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    QSignalSpy moved(m_window.get(), &BaseSceneWindow::moved);
+    m_window->moveOnScreen(QPoint(200, 150));
+    QCOMPARE(m_window->customPosition(), QPoint(200, 150));
+    QCOMPARE(moved.size(), 1);
+
+    // Far off the right bottom corner: the hot spot stops at the edge.
+    m_window->moveOnScreen(QPoint(5000, 5000));
+    QCOMPARE(m_window->globalHotSpot(), available.bottomRight());
+    // Off the top left: the gadget may hang out, its hot spot may not.
+    m_window->moveOnScreen(QPoint(-5000, -30));
+    QCOMPARE(m_window->globalHotSpot(), QPoint(available.left(), available.top() + 20));
+}
+
+void tst_BaseSceneWindow::forwardingSkipsDeletedRootControls()
+{
+    auto* first = new DiscControl(QStringLiteral("first"), &m_log);
+    auto* second = new DiscControl(QStringLiteral("second"), &m_log);
+    auto* third = new DiscControl(QStringLiteral("third"), &m_log);
+    m_window->addRootControl(first);
+    m_window->addRootControl(second);
+    m_window->addRootControl(third);
+    m_window->addRootControl(second);
+    m_window->addRootControl(nullptr);
+    QCOMPARE(m_window->rootControlCount(), 3);
+    second->takes = true;
+    delete first;
+
+    Corvane::Gadgets::Gestures::EventConsumer consumer;
+    m_window->handlePress(consumer);
+    // The main control first, whatever it answers; then the root controls
+    // until one takes the gesture.
+    QCOMPARE(m_log, (QStringList{"main press", "second press"}));
+    QCOMPARE(m_window->rootControlCount(), 2);
+    m_window->removeRootControl(second);
+    QCOMPARE(m_window->rootControlCount(), 1);
+    delete second;
+    delete third;
+    m_window->removeRootControl(nullptr);
+    QCOMPARE(m_window->rootControlCount(), 0);
+}
+
+void tst_BaseSceneWindow::maskIsTheVisiblePixels()
+{
+    QVERIFY(m_window->inputMask().isEmpty());
+    m_window->showTo();
+    // Before the first frame: the gadget's rectangle, never the desktop.
+    const QRect gadget = m_window->customRect().translated(-m_window->mapToGlobal(QPoint(0, 0)));
+    QCOMPARE(m_window->inputMask(), QRegion(gadget));
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QTRY_VERIFY(m_window->isInputMaskRunning());
+    QTRY_VERIFY(m_window->inputMask() != QRegion(gadget));
+
+    QPoint offset;
+    const QImage image = m_window->createWindowImage(&offset);
+    const QRegion expected = Corvane::Utilities::InputMaskUpdater::visibleRegion(image, offset);
+    QVERIFY(!expected.isEmpty());
+    QVERIFY((m_window->inputMask() ^ expected).isEmpty());
+    QVERIFY(gadget.contains(m_window->inputMask().boundingRect()));
+    // The disc's corners let clicks through; its centre does not.
+    QVERIFY(m_window->isTransparent(gadget.topLeft()));
+    QVERIFY(!m_window->isTransparent(gadget.center()));
+
+    // Moved: the mask follows.
+    m_window->moveTo(QPoint(300, 200));
+    const QRect moved = m_window->customRect().translated(-m_window->mapToGlobal(QPoint(0, 0)));
+    QTRY_VERIFY(moved.contains(m_window->inputMask().boundingRect()));
+}
+
+void tst_BaseSceneWindow::firstPaintStartsTheWorkerAndDestroyReportsOnce()
+{
+    QSignalSpy ready(m_window.get(), &BaseSceneWindow::readyToDestroy);
+    QVERIFY(!m_window->isInputMaskRunning());
+    m_window->showTo();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QTRY_VERIFY(m_window->isInputMaskRunning());
+
+    m_window->prepareToDestroy();
+    m_window->prepareToDestroy();
+    QTRY_COMPARE(ready.size(), 1);
+    QTest::qWait(50);
+    QCOMPARE(ready.size(), 1);
+}
+
+void tst_BaseSceneWindow::neverPaintedWindowReportsAtOnce()
+{
+    QSignalSpy ready(m_window.get(), &BaseSceneWindow::readyToDestroy);
+    m_window->prepareToDestroy();
+    QCOMPARE(ready.size(), 0);
+    QTRY_COMPARE(ready.size(), 1);
+    m_window->prepareToDestroy();
+    QTest::qWait(20);
+    QCOMPARE(ready.size(), 1);
+}
+
+void tst_BaseSceneWindow::destroyedWhileTheWorkerRuns()
+{
+    m_window->showTo();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QTRY_VERIFY(m_window->isInputMaskRunning());
+    QThread* worker = m_window->findChild<QThread*>();
+    QVERIFY(worker && worker->isRunning());
+    QPointer<QThread> guard(worker);
+    m_window.reset();
+    QVERIFY(guard.isNull());
+}
+
+void tst_BaseSceneWindow::destroyLaterOfANeverShownWindow()
+{
+    QPointer<DiscWindow> window(m_window.release());
+    window->destroyLater();
+    QTRY_VERIFY(window.isNull());
+}
+
+QTEST_MAIN(tst_BaseSceneWindow)
+#include "tst_basescenewindow.moc"

@@ -1,0 +1,277 @@
+#include "NavigationWindow.h"
+
+#include "Controllers/CarouselController.h"
+#include "Controllers/UserConfigurationController.h"
+#include "SentrelFixture.h"
+#include "TestSceneWindow.h"
+
+#include "carousel/CarouselView.h"
+#include "devices/GuiProperties.h"
+#include "hosting/NavigationQMLWrapper.h"
+#include "navigation/NavigationContainer.h"
+#include "navigation/NavigationControl.h"
+#include "utilities/InitSettings.h"
+#include "utilities/Localization/LanguageSettings.h"
+
+#include "LogCapture.h"
+
+#include <QApplication>
+#include <QGraphicsSceneWheelEvent>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <sys/stat.h>
+
+using namespace Corvane::Sentrel;
+using Corvane::Gadgets::NavigationControl;
+
+class tst_NavigationWindow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void scaleRangeFollowsTheGadget();
+    void fullScreenInAndOutRestores();
+    void releaseStoresTheSizeOnlyOutsideFullScreen();
+    void wheelAndKeysReachTheCarouselFirst();
+    void carouselResizeScalesFromTheGestureStart();
+    void arabicTurnsTheLayout();
+    void laterStartArguments_data();
+    void laterStartArguments();
+    void storedSettingsAreClamped();
+    void destroyedWithCarouselAndDialogOpen();
+
+private:
+    std::unique_ptr<SentrelFixture> m_fixture;
+    std::unique_ptr<NavigationWindow> m_window;
+    QPoint m_cursor;
+    QList<std::shared_ptr<DiscControl>> m_controls;
+    QStringList m_log;
+};
+
+void tst_NavigationWindow::initTestCase()
+{
+    SentrelFixture::useProgramTheme();
+}
+
+void tst_NavigationWindow::init()
+{
+    m_fixture = std::make_unique<SentrelFixture>();
+    Settings::s_instance->setSupportTransparency(true);
+    Settings::setNoConfigurationModeOn();
+    m_window = std::make_unique<NavigationWindow>(nullptr, std::make_unique<ScriptedCursor>(&m_cursor));
+    m_window->moveTo(QPoint(100, 100));
+}
+
+void tst_NavigationWindow::cleanup()
+{
+    m_window.reset();
+    m_controls.clear();
+    m_fixture.reset();
+    QApplication::setLayoutDirection(Qt::LeftToRight);
+}
+
+void tst_NavigationWindow::scaleRangeFollowsTheGadget()
+{
+    NavigationControl* navigation = m_window->navigationControl();
+    QVERIFY(navigation);
+    const QRectF background = navigation->boundsOnElement(NavigationControl::BACKGROUND_ID);
+    using Corvane::Utilities::InitSettings;
+    QCOMPARE(m_window->minScale(), std::max(InitSettings::gadgetMinWidth() / std::round(background.width()),
+                                            InitSettings::gadgetMinHeight() / std::round(background.height())));
+    QCOMPARE(m_window->maxScale(), std::min(InitSettings::gadgetMaxWidth() / std::round(background.width()),
+                                            InitSettings::gadgetMaxHeight() / std::round(background.height())));
+    QCOMPARE(m_window->defaultSize(), QSize(320, 320));
+    QVERIFY(!NavigationWindow::s_locales.isEmpty());
+    QCOMPARE(NavigationWindow::s_locales.first().locale(),
+             Corvane::Utilities::Localization::LanguageSettings::DEFAULT_LOCALE);
+}
+
+void tst_NavigationWindow::fullScreenInAndOutRestores()
+{
+    m_window->setScale(30, true);
+    m_window->setTransparency(40);
+    m_window->showTo();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    const QPointF position = m_window->wrapperPos();
+    const double opacity = m_window->windowOpacity();
+    const QRect desktop = m_window->geometry();
+
+    m_window->setIsInFullScreenMode(true);
+    QVERIFY(m_window->isInFullScreenMode());
+    QVERIFY(m_window->navigationContainer()->isInFullScreenMode());
+    QCOMPARE(m_window->windowOpacity(), 1.0);
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    // The gadget fills the screen's height or width.
+    const QRect gadget = m_window->customRect();
+    QVERIFY(gadget.height() >= screen.height() - 2 || gadget.width() >= screen.width() - 2);
+    // Transparency, moving and resizing wait for the end of full-screen mode.
+    m_window->setTransparency(90);
+    QCOMPARE(m_window->windowOpacity(), 1.0);
+    const QPointF fullScreenPosition = m_window->wrapperPos();
+    m_cursor = QPoint(700, 500);
+    m_window->handleMoving();
+    QCOMPARE(m_window->wrapperPos(), fullScreenPosition);
+
+    m_window->setIsInFullScreenMode(false);
+    QVERIFY(!m_window->isInFullScreenMode());
+    QCOMPARE(m_window->scalePercent(), 30);
+    QCOMPARE(m_window->wrapperPos(), position);
+    QCOMPARE(m_window->windowOpacity(), opacity);
+    QCOMPARE(m_window->geometry().size(), desktop.size());
+    QVERIFY(m_window->testAttribute(Qt::WA_TranslucentBackground));
+}
+
+void tst_NavigationWindow::releaseStoresTheSizeOnlyOutsideFullScreen()
+{
+    Corvane::Devices::GuiProperties& gui = Settings::guiProperties();
+    m_window->setScale(42, true);
+    m_window->handleRelease(nullptr);
+    QCOMPARE(gui.dimension(), 42);
+
+    m_window->setIsInFullScreenMode(true);
+    m_window->handleRelease(nullptr);
+    QCOMPARE(gui.dimension(), 42);
+    m_window->setIsInFullScreenMode(false);
+}
+
+void tst_NavigationWindow::wheelAndKeysReachTheCarouselFirst()
+{
+    Controllers::CarouselController* carousel = m_window->carouselController();
+    QList<Corvane::Gadgets::SvgControlObject*> controls;
+    QObject owner;
+    for (int i = 0; i < 3; ++i) {
+        auto* control = new DiscControl(QString::number(i), &m_log);
+        control->setParent(&owner);
+        controls.append(control);
+    }
+
+    // Hidden carousel: the wheel goes on to the gadget.
+    QGraphicsSceneWheelEvent wheel(QEvent::GraphicsSceneWheel);
+    wheel.setDelta(120);
+    m_window->handleMouseWheelEvent(&wheel);
+    QCOMPARE(carousel->currentIndex(), 0);
+
+    carousel->showCarousel(controls, 0.5);
+    QVERIFY(carousel->isCarouselVisible());
+    m_window->handleMouseWheelEvent(&wheel);
+    QVERIFY(wheel.isAccepted());
+    QCOMPARE(carousel->currentIndex(), 1);
+    QCOMPARE(carousel->currentControl(), controls.at(1));
+
+    QKeyEvent left(QEvent::KeyPress, Qt::Key_Left, Qt::NoModifier);
+    m_window->handleKeyPress(&left);
+    QVERIFY(left.isAccepted());
+    QCOMPARE(carousel->currentIndex(), 0);
+    QKeyEvent previous(QEvent::KeyPress, Qt::Key_Left, Qt::NoModifier);
+    m_window->handleKeyPress(&previous);
+    QCOMPARE(carousel->currentIndex(), 2);
+
+    carousel->hideCarousel();
+    QVERIFY(!carousel->currentControl());
+}
+
+void tst_NavigationWindow::carouselResizeScalesFromTheGestureStart()
+{
+    Controllers::CarouselController* carousel = m_window->carouselController();
+    carousel->setCarouselDelegateScaleFactor(0.5);
+    const auto page = Corvane::Devices::ConfigPage::PageType(7000);
+    m_window->onCarouselControlResizeRequest(1.2, page);
+    m_window->onCarouselControlResizeRequest(1.4, page);
+    QCOMPARE(carousel->carouselDelegateScaleFactor(), 0.7);
+    QCOMPARE(Settings::guiProperties().carouselScale(page), 0.7);
+    m_window->handleRelease(nullptr);
+    m_window->onCarouselControlResizeRequest(2.0, page);
+    QCOMPARE(carousel->carouselDelegateScaleFactor(), 1.4);
+}
+
+void tst_NavigationWindow::arabicTurnsTheLayout()
+{
+    using Corvane::Utilities::Localization::LanguageSettings;
+    m_window->updateTranslators(LanguageSettings::ARABIC_LOCALE);
+    QCOMPARE(QApplication::layoutDirection(), Qt::RightToLeft);
+    m_window->updateTranslators(QStringLiteral("it_IT"));
+    QCOMPARE(QApplication::layoutDirection(), Qt::LeftToRight);
+}
+
+void tst_NavigationWindow::laterStartArguments_data()
+{
+    QTest::addColumn<QString>("argument");
+    QTest::addColumn<bool>("adopted");
+
+    QTest::newRow("switch") << "/NOSERVER" << false;
+    QTest::newRow("absolute project") << "@project" << true;
+    QTest::newRow("relative path") << "house.vtprj" << false;
+    QTest::newRow("folder") << "@folder" << false;
+    QTest::newRow("fifo") << "@fifo" << false;
+    QTest::newRow("device") << "/dev/zero" << false;
+    QTest::newRow("not a project") << "@text" << false;
+    QTest::newRow("missing") << "/nowhere/house.vtprj" << false;
+}
+
+void tst_NavigationWindow::laterStartArguments()
+{
+    QFETCH(QString, argument);
+    QFETCH(bool, adopted);
+
+    const QString folder = m_fixture->configPath();
+    const QString project = SentrelFixture::writeProject(folder + "/house.vtprj");
+    SentrelFixture::writeFile(folder + "/notes.txt", QByteArray(100, 'x'));
+    ::mkfifo(QFile::encodeName(folder + "/pipe.vtprj").constData(), 0600);
+    argument.replace("@project", project)
+        .replace("@folder", folder)
+        .replace("@fifo", folder + "/pipe.vtprj")
+        .replace("@text", folder + "/notes.txt");
+
+    LogCapture log;
+    QVERIFY(!m_window->isVisible());
+    m_window->onAppStartRequest({"sentrel", argument});
+    QCOMPARE(Settings::guiProperties().tempConfigFileName(), adopted ? project : QString());
+    QCOMPARE(log.contains("refused"), !adopted && argument != "/NOSERVER");
+    // Whatever was asked, the window comes up.
+    QVERIFY(m_window->isVisible());
+}
+
+void tst_NavigationWindow::storedSettingsAreClamped()
+{
+    Corvane::Devices::GuiProperties& gui = Settings::guiProperties();
+    gui.setDimension(250);
+    gui.setTransparency(-5);
+    gui.setPosition(QPoint(-40000, 90000));
+    m_window->applyStoredSettings();
+    QCOMPARE(m_window->scalePercent(), 100);
+    QVERIFY(m_window->windowOpacity() > 0.99);
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY(available.contains(m_window->globalHotSpot()));
+}
+
+void tst_NavigationWindow::destroyedWithCarouselAndDialogOpen()
+{
+    QObject owner;
+    QList<Corvane::Gadgets::SvgControlObject*> controls;
+    for (int i = 0; i < 2; ++i) {
+        auto* control = new DiscControl(QString::number(i), &m_log);
+        control->setParent(&owner);
+        controls.append(control);
+    }
+    m_window->carouselController()->showCarousel(controls, 0.5);
+    m_window->userConfigurationController()->showUserConfiguration();
+    QPointer<QObject> dialog = m_window->userConfigurationController()->dialog();
+    QVERIFY(dialog);
+
+    // The controllers go before the gadget they point into; the callers'
+    // controls stay theirs.
+    m_window.reset();
+    QVERIFY(dialog.isNull());
+    QCOMPARE(owner.children().size(), 2);
+    for (QObject* control : owner.children())
+        QVERIFY(!static_cast<Corvane::Gadgets::SvgControlObject*>(control)->scene());
+}
+
+QTEST_MAIN(tst_NavigationWindow)
+#include "tst_navigationwindow.moc"

@@ -1,0 +1,246 @@
+#include "Settings.h"
+
+#include "SentrelFixture.h"
+
+#include "devices/GuiProperties.h"
+#include "devices/UserConfigurationProperties.h"
+#include "devices/UserDeviceSettings.h"
+#include "devices/serialization/UserConfigurationXmlSerializer.h"
+#include "utilities/InitSettings.h"
+
+#include "LogCapture.h"
+
+#include <QApplication>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTest>
+
+#include <csignal>
+
+using namespace Corvane::Sentrel;
+using Corvane::Utilities::PathProvider;
+
+class tst_Settings : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void loadOutcomes_data();
+    void loadOutcomes();
+    void emptyCurrentFileLoadsActiveProject();
+    void demoModeNeedsBothSwitchAndDemoProject();
+    void changedProjectIsNoticed();
+    void defaultConfigurationIdentity();
+    void unreadableUserFileIsKeptAside();
+    void saveCreatesTheFolderAndReportsFailure();
+    void noConfigurationMode();
+    void testConfiguration();
+    void killedWriterNeverDamagesTheFiles();
+};
+
+void tst_Settings::loadOutcomes_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("present");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<bool>("loaded");
+
+    QTest::newRow("valid") << QByteArray() << true << QString() << true;
+    QTest::newRow("missing") << QByteArray() << false
+                             << "warning: There is no active configuration! Please run VantrelConfig application"
+                             << false;
+    QTest::newRow("empty file") << QByteArray("") << true << "critical: " << false;
+    QTest::newRow("damaged") << QByteArray("<?xml version=\"1.0\"?><project format=\"1\"><webserver")
+                             << true << "critical: " << false;
+}
+
+void tst_Settings::loadOutcomes()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(bool, present);
+    QFETCH(QString, message);
+    QFETCH(bool, loaded);
+
+    SentrelFixture fixture;
+    const QUuid id = QUuid::createUuid();
+    if (present && content.isNull())
+        fixture.writeActiveProject(id);
+    else if (present)
+        SentrelFixture::writeFile(PathProvider::configPrjFullName(), content);
+
+    Corvane::Devices::Configuration* project = Settings::devicesConfiguration();
+    QVERIFY(project);
+    QCOMPARE(project->id() == id, loaded);
+    QCOMPARE(project->isEmpty(), !loaded);
+    if (message.isEmpty()) {
+        QVERIFY(fixture.boxes.shown.isEmpty());
+    } else {
+        QCOMPARE(fixture.boxes.shown.size(), 1);
+        QVERIFY2(fixture.boxes.shown.first().startsWith(message), qPrintable(fixture.boxes.shown.first()));
+    }
+    // Asked again, the store keeps what it has: no second message.
+    QCOMPARE(Settings::devicesConfiguration(), project);
+    QCOMPARE(fixture.boxes.shown.size(), message.isEmpty() ? 0 : 1);
+}
+
+void tst_Settings::emptyCurrentFileLoadsActiveProject()
+{
+    SentrelFixture fixture;
+    QCOMPARE(Settings::currentProjectFilePath(), PathProvider::configPrjFullName());
+    const QString other = SentrelFixture::writeProject(fixture.configPath() + "/other.vtprj");
+    Settings::guiProperties().setInstallConfigFileName(other);
+    QCOMPARE(Settings::currentProjectFilePath(), other);
+    const QString temporary = SentrelFixture::writeProject(fixture.configPath() + "/temporary.vtprj");
+    Settings::guiProperties().setTempConfigFileName(temporary);
+    QCOMPARE(Settings::currentProjectFilePath(), temporary);
+}
+
+void tst_Settings::demoModeNeedsBothSwitchAndDemoProject()
+{
+    SentrelFixture fixture;
+    Settings::guiProperties().setTempConfigFileName(PathProvider::demoProjectFullName());
+    QVERIFY(!Settings::s_instance->isRunningDemoMode());
+    Settings::s_instance->setNoServer(true);
+    QVERIFY(Settings::s_instance->isRunningDemoMode());
+    Settings::guiProperties().setTempConfigFileName(fixture.configPath() + "/other.vtprj");
+    QVERIFY(!Settings::s_instance->isRunningDemoMode());
+}
+
+void tst_Settings::changedProjectIsNoticed()
+{
+    SentrelFixture fixture;
+    const QUuid id = QUuid::createUuid();
+    fixture.writeActiveProject(id, 1);
+    Settings::devicesConfiguration();
+    QVERIFY(!Settings::hasCurrentConfigurationChanged());
+    fixture.writeActiveProject(id, 2);
+    QVERIFY(Settings::hasCurrentConfigurationChanged());
+    fixture.writeActiveProject(QUuid::createUuid(), 1);
+    QVERIFY(Settings::hasCurrentConfigurationChanged());
+    Settings::clearConfiguration();
+    Settings::devicesConfiguration();
+    QVERIFY(!Settings::hasCurrentConfigurationChanged());
+}
+
+void tst_Settings::defaultConfigurationIdentity()
+{
+    {
+        SentrelFixture fixture;
+        QVERIFY(Settings::defaultConfigId().isNull());
+        QCOMPARE(Settings::defaultConfigVersion(), -1);
+    }
+    SentrelFixture fixture;
+    const QUuid id = QUuid::createUuid();
+    fixture.writeActiveProject(id, 12);
+    QCOMPARE(Settings::defaultConfigId(), id);
+    QCOMPARE(Settings::defaultConfigVersion(), 12);
+}
+
+void tst_Settings::unreadableUserFileIsKeptAside()
+{
+    SentrelFixture fixture;
+    const QString path = PathProvider::currentUserConfigFileName();
+    const QByteArray damaged = "<userConfiguration format=\"1\"><gui dimension=\"70\"";
+    SentrelFixture::writeFile(path, damaged);
+    LogCapture log;
+
+    Settings::initializeUserProperties();
+    QCOMPARE(Settings::guiProperties().language(), Corvane::Utilities::InitSettings::locale());
+    const QString aside = Settings::keptAsideFileName();
+    QVERIFY(!aside.isEmpty());
+    QVERIFY(aside.startsWith(path));
+    QFile kept(aside);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), damaged);
+    QVERIFY(log.contains(aside));
+
+    // The next save writes defaults without losing what the user had.
+    QVERIFY(Settings::saveUserConfiguration());
+    QVERIFY(QFileInfo::exists(aside));
+    QVERIFY(QFileInfo::exists(path));
+}
+
+void tst_Settings::saveCreatesTheFolderAndReportsFailure()
+{
+    SentrelFixture fixture;
+    const QString nested = fixture.configPath() + "/deeper/still";
+    qputenv("CORVANE_CONFIG_DIR", QFile::encodeName(nested));
+    Settings::guiProperties().setDimension(77);
+    QVERIFY(Settings::saveUserConfiguration());
+    Corvane::Devices::UserConfigurationProperties read;
+    QVERIFY(Corvane::Devices::Serialization::UserConfigurationXmlSerializer::read(
+        PathProvider::currentUserConfigFileName(), QUuid(), &read, false));
+    QCOMPARE(read.gui().dimension(), 77);
+
+    // A file where the folder should be: the save fails, says why and logs.
+    const QString blocked = fixture.configPath() + "/blocked";
+    SentrelFixture::writeFile(blocked, "x");
+    qputenv("CORVANE_CONFIG_DIR", QFile::encodeName(blocked + "/inside"));
+    LogCapture log;
+    QString error;
+    QVERIFY(!Settings::saveUserConfiguration(&error));
+    QVERIFY(!error.isEmpty());
+    QVERIFY(!log.errors().isEmpty());
+}
+
+void tst_Settings::noConfigurationMode()
+{
+    SentrelFixture fixture;
+    fixture.writeActiveProject();
+    Corvane::Devices::Configuration* loaded = Settings::devicesConfiguration();
+    QVERIFY(!loaded->isEmpty());
+    Settings::setNoConfigurationModeOn();
+    QVERIFY(Settings::devicesConfiguration()->isEmpty());
+    Settings::setNoConfigurationModeOff();
+    QVERIFY(!Settings::devicesConfiguration()->isEmpty());
+}
+
+void tst_Settings::testConfiguration()
+{
+    SentrelFixture fixture;
+    Settings::initializeTestConfiguration();
+    Corvane::Devices::Configuration* project = Settings::devicesConfiguration();
+    QVERIFY(project->getWebServerById(100));
+    QVERIFY(project->getWebServerById(101));
+    QCOMPARE(project->getWebServerById(101)->description(), QStringLiteral("Dummy Server"));
+    QVERIFY(fixture.boxes.shown.isEmpty());
+}
+
+void tst_Settings::killedWriterNeverDamagesTheFiles()
+{
+    SentrelFixture fixture;
+    QTemporaryDir xdgConfig;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_CONFIG_HOME", xdgConfig.path());
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    const QString userFile = PathProvider::currentUserConfigFileName();
+    const QString autostart = xdgConfig.path() + "/autostart/TalveraVantrel.desktop";
+
+    for (int round = 0; round < 12; ++round) {
+        QProcess writer;
+        writer.setProcessEnvironment(environment);
+        writer.start(QStringLiteral(SETTINGS_WRITER), {});
+        QVERIFY(writer.waitForStarted());
+        QVERIFY(writer.waitForReadyRead(10000));
+        QTest::qWait(int(QRandomGenerator::global()->bounded(1, 60)));
+        ::kill(pid_t(writer.processId()), SIGKILL);
+        QVERIFY(writer.waitForFinished());
+
+        Corvane::Devices::UserConfigurationProperties read;
+        QString error;
+        QVERIFY2(Corvane::Devices::Serialization::UserConfigurationXmlSerializer::read(userFile, QUuid(), &read, false,
+                                                                                       &error),
+                 qPrintable(error));
+        QCOMPARE(read.gui().skin().size() >= 1000, true);
+        if (QFileInfo::exists(autostart)) {
+            QFile entry(autostart);
+            QVERIFY(entry.open(QIODevice::ReadOnly));
+            const QByteArray text = entry.readAll();
+            QVERIFY(text.startsWith("[Desktop Entry]\n"));
+            QVERIFY(text.endsWith("Type=Application\n"));
+        }
+    }
+}
+
+QTEST_MAIN(tst_Settings)
+#include "tst_settings.moc"

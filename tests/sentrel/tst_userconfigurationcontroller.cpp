@@ -1,0 +1,196 @@
+#include "Controllers/UserConfigurationController.h"
+
+#include "NavigationWindow.h"
+#include "SentrelFixture.h"
+
+#include "carousel/CarouselView.h"
+#include "devices/GuiProperties.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace Corvane::Sentrel;
+using Controllers::UserConfigurationController;
+using Corvane::Devices::GuiProperties;
+using Corvane::Utilities::PathProvider;
+
+class tst_UserConfigurationController : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void opensOnceAndPreviews();
+    void cancelKeepsEverythingButTheDialogSize();
+    void unchangedAcceptSendsNothing();
+    void acceptKeepsWhatTheDialogDoesNotShow();
+    void chosenProject_data();
+    void chosenProject();
+    void demoModeNeverChangesTheProject();
+
+private:
+    void close(bool accepted);
+
+    std::unique_ptr<SentrelFixture> m_fixture;
+    std::unique_ptr<NavigationWindow> m_window;
+    UserConfigurationController* m_controller = nullptr;
+    QString m_chosenFile;
+};
+
+void tst_UserConfigurationController::initTestCase()
+{
+    SentrelFixture::useProgramTheme();
+}
+
+void tst_UserConfigurationController::init()
+{
+    m_fixture = std::make_unique<SentrelFixture>();
+    Settings::s_instance->setSupportTransparency(true);
+    Settings::setNoConfigurationModeOn();
+    m_window = std::make_unique<NavigationWindow>();
+    m_controller = m_window->userConfigurationController();
+    m_chosenFile.clear();
+    m_controller->setFileChooser([this](QWidget*, const QString&, const QString&, const QString& filter) {
+        return filter == QStringLiteral("VT Project (*.vtprj)") ? m_chosenFile : QString();
+    });
+}
+
+void tst_UserConfigurationController::cleanup()
+{
+    m_window.reset();
+    m_fixture.reset();
+}
+
+void tst_UserConfigurationController::close(bool accepted)
+{
+    QPointer<Corvane::Gadgets::UserConfigurationAreaDialog> dialog = m_controller->dialog();
+    QVERIFY(dialog);
+    dialog->cancelled = !accepted;
+    dialog->close();
+    QVERIFY(!m_controller->dialog());
+    QVERIFY(!m_window->isInResizeMode());
+    QTRY_VERIFY(dialog.isNull());
+}
+
+void tst_UserConfigurationController::opensOnceAndPreviews()
+{
+    m_controller->showUserConfiguration();
+    QPointer<Corvane::Gadgets::UserConfigurationAreaDialog> dialog = m_controller->dialog();
+    QVERIFY(dialog && dialog->isVisible());
+    QVERIFY(m_window->isInResizeMode());
+    m_controller->showUserConfiguration();
+    QCOMPARE(m_controller->dialog(), dialog.data());
+
+    dialog->setDimension(80);
+    m_controller->dimensionChanged(80);
+    QCOMPARE(m_window->scalePercent(), 80);
+    m_controller->transparencyChanged(100);
+    QVERIFY(m_window->windowOpacity() < 1.0);
+    close(false);
+}
+
+void tst_UserConfigurationController::cancelKeepsEverythingButTheDialogSize()
+{
+    GuiProperties& gui = Settings::guiProperties();
+    gui.setDimension(40);
+    const GuiProperties before = gui;
+    QSignalSpy changed(m_controller, &UserConfigurationController::settingsChanged);
+
+    m_controller->showUserConfiguration();
+    m_controller->dialog()->setDimension(90);
+    m_controller->dialog()->resize(800, 600);
+    close(false);
+
+    QCOMPARE(changed.size(), 0);
+    QCOMPARE(gui.dimension(), 40);
+    QCOMPARE(gui.userConfDialogSize(), QSize(800, 600));
+    GuiProperties expected = before;
+    expected.setUserConfDialogSize(QSize(800, 600));
+    expected.setIsUserConfDialogMaximized(false);
+    QVERIFY(gui == expected);
+}
+
+void tst_UserConfigurationController::unchangedAcceptSendsNothing()
+{
+    QSignalSpy changed(m_controller, &UserConfigurationController::settingsChanged);
+    m_controller->showUserConfiguration();
+    close(true);
+    QCOMPARE(changed.size(), 0);
+}
+
+void tst_UserConfigurationController::acceptKeepsWhatTheDialogDoesNotShow()
+{
+    GuiProperties& gui = Settings::guiProperties();
+    const auto energy = Corvane::Devices::ConfigPage::PageType(7000);
+    gui.setCarouselScale(energy, 0.8);
+    gui.setPosition(QPoint(120, 90));
+    gui.setLastConfigFolderPath(QStringLiteral("/projects"));
+    QSignalSpy changed(m_controller, &UserConfigurationController::settingsChanged);
+
+    m_controller->showUserConfiguration();
+    m_controller->dialog()->setDimension(64);
+    close(true);
+
+    QCOMPARE(changed.size(), 1);
+    QCOMPARE(changed.at(0).at(0).value<GuiProperties>().dimension(), 50);
+    QCOMPARE(gui.dimension(), 64);
+    QCOMPARE(gui.carouselScale(energy), 0.8);
+    QCOMPARE(gui.position(), QPoint(120, 90));
+    QCOMPARE(gui.lastConfigFolderPath(), QStringLiteral("/projects"));
+    // Applied by the window: saved and scaled.
+    QCOMPARE(m_window->scalePercent(), 64);
+    QVERIFY(QFileInfo::exists(PathProvider::currentUserConfigFileName()));
+}
+
+void tst_UserConfigurationController::chosenProject_data()
+{
+    QTest::addColumn<bool>("valid");
+    QTest::newRow("valid project") << true;
+    QTest::newRow("invalid project") << false;
+}
+
+void tst_UserConfigurationController::chosenProject()
+{
+    QFETCH(bool, valid);
+    m_chosenFile = m_fixture->configPath() + "/chosen/house.vtprj";
+    if (valid)
+        SentrelFixture::writeProject(m_chosenFile);
+    else
+        SentrelFixture::writeFile(m_chosenFile, "<not a project");
+    GuiProperties& gui = Settings::guiProperties();
+    gui.setTempConfigFileName(m_fixture->configPath() + "/temporary.vtprj");
+    QSignalSpy changed(m_controller, &UserConfigurationController::settingsChanged);
+
+    m_controller->showUserConfiguration();
+    m_controller->chooseInstallationConfigurationFile();
+    QCOMPARE(m_controller->projectChosen(), valid);
+    QCOMPARE(m_fixture->boxes.shown.size(), valid ? 0 : 1);
+    // The dialog started in the current project's folder; a valid choice
+    // moves the last folder to its own.
+    QCOMPARE(gui.lastConfigFolderPath(), valid ? m_fixture->configPath() + "/chosen" : m_fixture->configPath());
+    close(true);
+
+    QCOMPARE(gui.installConfigFileName(), valid ? m_chosenFile : QString());
+    QCOMPARE(gui.tempConfigFileName().isEmpty(), valid);
+    QCOMPARE(changed.size(), valid ? 1 : 0);
+}
+
+void tst_UserConfigurationController::demoModeNeverChangesTheProject()
+{
+    Settings::s_instance->setNoServer(true);
+    GuiProperties& gui = Settings::guiProperties();
+    gui.setTempConfigFileName(PathProvider::demoProjectFullName());
+    QVERIFY(Settings::s_instance->isRunningDemoMode());
+    m_chosenFile = SentrelFixture::writeProject(m_fixture->configPath() + "/other.vtprj");
+
+    m_controller->showUserConfiguration();
+    m_controller->chooseInstallationConfigurationFile();
+    close(true);
+    QCOMPARE(gui.tempConfigFileName(), PathProvider::demoProjectFullName());
+    QVERIFY(gui.installConfigFileName().isEmpty());
+}
+
+QTEST_MAIN(tst_UserConfigurationController)
+#include "tst_userconfigurationcontroller.moc"

@@ -1,0 +1,78 @@
+// Screenshots of Sentrel's main window for review: the gadget, full-screen
+// mode and the user settings dialog, in each built-in theme. Meant for an
+// X server such as Xvfb (the whole screen is captured):
+//
+//     sentrelshots <output folder>
+//
+// Writes <theme>-gadget.png, <theme>-fullscreen.png and <theme>-settings.png.
+#include "NavigationWindow.h"
+#include "Settings.h"
+
+#include "Controllers/UserConfigurationController.h"
+#include "theme/ThemeEngineHandler.h"
+#include "theme/ThemeProvider.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QScreen>
+#include <QTimer>
+
+#include <cstdio>
+
+using namespace Corvane;
+
+namespace {
+
+void wait(int milliseconds)
+{
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+bool capture(const QString& path)
+{
+    wait(600);
+    const bool saved = QGuiApplication::primaryScreen()->grabWindow(0).save(path);
+    std::printf("%s %s\n", saved ? "wrote" : "could not write", qPrintable(path));
+    return saved;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    application.setApplicationName(QStringLiteral("TalveraVantrel"));
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: sentrelshots <output folder>\n");
+        return 2;
+    }
+    const QDir output(QString::fromLocal8Bit(argv[1]));
+    output.mkpath(QStringLiteral("."));
+    Gadgets::ThemeProvider::initResources();
+    Gadgets::ThemeEngineHandler themeEngine;
+    Sentrel::Settings::s_instance->setSupportTransparency(true);
+    Sentrel::Settings::setNoConfigurationModeOn();
+
+    bool ok = true;
+    for (const QString& theme : {QStringLiteral("TalveraTheme"), QStringLiteral("CorvaneTheme")}) {
+        Gadgets::ThemeProvider::clear();
+        Gadgets::ThemeProvider::DefaultThemeFolder = QStringLiteral(":/") + theme;
+        Gadgets::ThemeProvider::setThemeFile(QString());
+        Sentrel::NavigationWindow window;
+        window.applyStoredSettings();
+        window.showTo();
+        ok &= capture(output.filePath(theme + QStringLiteral("-gadget.png")));
+        window.setIsInFullScreenMode(true);
+        ok &= capture(output.filePath(theme + QStringLiteral("-fullscreen.png")));
+        window.setIsInFullScreenMode(false);
+        window.userConfigurationController()->showUserConfiguration();
+        ok &= capture(output.filePath(theme + QStringLiteral("-settings.png")));
+        if (auto* dialog = window.userConfigurationController()->dialog())
+            dialog->close();
+        wait(100);
+    }
+    return ok ? 0 : 1;
+}
