@@ -1,5 +1,9 @@
 #include "utilities/WidgetUtilities.h"
 
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
 #include <QWidget>
 
 namespace Corvane::Utilities {
@@ -41,6 +45,26 @@ void WidgetUtilities::removeTaskbarIconOnLinux(QWidget* widget)
     widget->setWindowFlags(widget->windowFlags() | Qt::Tool);
     if (visible)
         widget->show();
+}
+
+void WidgetUtilities::changeTextEditTextDirection(QTextEdit* textEdit, Qt::LayoutDirection direction)
+{
+    if (!textEdit)
+        return;
+    textEdit->setLayoutDirection(direction);
+    QTextDocument* document = textEdit->document();
+    QTextOption option = document->defaultTextOption();
+    option.setTextDirection(direction);
+    option.setAlignment(Qt::AlignLeading);
+    document->setDefaultTextOption(option);
+    QTextCursor cursor(document);
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        cursor.setPosition(block.position());
+        QTextBlockFormat format = cursor.blockFormat();
+        format.setLayoutDirection(direction);
+        format.setAlignment(Qt::AlignLeading);
+        cursor.setBlockFormat(format);
+    }
 }
 
 } // namespace Corvane::Utilities

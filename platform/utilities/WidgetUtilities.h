@@ -1,5 +1,8 @@
 #pragma once
 
+#include <Qt>
+
+class QTextEdit;
 class QWidget;
 
 namespace Corvane::Utilities {
@@ -21,6 +24,10 @@ public:
     // Keeps a frameless top-level widget out of the desktop's task bar by
     // making it a tool window.
     static void removeTaskbarIconOnLinux(QWidget* widget);
+
+    // Lays a text edit and every paragraph of its text out in direction,
+    // aligned to the paragraph's start.
+    static void changeTextEditTextDirection(QTextEdit* textEdit, Qt::LayoutDirection direction);
 };
 
 } // namespace Corvane::Utilities
