@@ -37,6 +37,21 @@ int Globals::company()
     return 2;
 }
 
+QString Globals::gadgetsLibName()
+{
+    return QStringLiteral("Gadgets");
+}
+
+QString Globals::devicesLibName()
+{
+    return QStringLiteral("Devices");
+}
+
+QString Globals::configuratorAppName()
+{
+    return QStringLiteral("VantrelConfig");
+}
+
 QString Globals::appKey(const QString& applicationName, const QString& organisationName)
 {
     return organisationName + u'.' + applicationName;

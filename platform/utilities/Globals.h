@@ -25,6 +25,14 @@ public:
     // 2 Talvera.
     static int company();
 
+    // Names of the shared libraries whose translation files
+    // ("<name>_<locale>.qm") are loaded with each program's own.
+    static QString gadgetsLibName();
+    static QString devicesLibName();
+    // Application name of the project editor, as named in messages that
+    // send the user to it.
+    static QString configuratorAppName();
+
     // Key under which one program of one organisation runs as a single
     // instance per user session.
     static QString appKey(const QString& applicationName, const QString& organisationName);

@@ -84,4 +84,10 @@ QString PathProvider::updaterFilePath()
     return inFolder(QCoreApplication::applicationDirPath(), UPDATER_PROGRAM_NAME);
 }
 
+QString PathProvider::userDocumentsPath()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return documents.isEmpty() ? QDir::homePath() : documents;
+}
+
 } // namespace Corvane::Utilities

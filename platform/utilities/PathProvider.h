@@ -47,6 +47,9 @@ public:
     // The Updater program: CORVANE_UPDATER when set, else the program beside
     // the running one.
     static QString updaterFilePath();
+    // The user's documents folder (the home folder when the desktop names
+    // none): where file dialogs start when nothing better is known.
+    static QString userDocumentsPath();
 };
 
 } // namespace Corvane::Utilities

@@ -2,6 +2,8 @@
 
 #include "utilities/SingleInstanceGuard.h"
 
+#include <QFileInfo>
+
 namespace Corvane::Utilities {
 
 SingleInstanceApplication::SingleInstanceApplication(int& argc, char** argv, const QString& key)
@@ -9,7 +11,7 @@ SingleInstanceApplication::SingleInstanceApplication(int& argc, char** argv, con
     , m_guard(new SingleInstanceGuard(key, this))
 {
     connect(m_guard, &SingleInstanceGuard::argumentsReceived, this, &SingleInstanceApplication::appStartRequested);
-    m_guard->start(arguments());
+    m_guard->start(withAbsoluteFileArguments(arguments(), QDir::current()));
 }
 
 SingleInstanceApplication::~SingleInstanceApplication() = default;
@@ -17,6 +19,20 @@ SingleInstanceApplication::~SingleInstanceApplication() = default;
 bool SingleInstanceApplication::isRunning() const
 {
     return m_guard->isRunning();
+}
+
+QStringList SingleInstanceApplication::withAbsoluteFileArguments(const QStringList& arguments, const QDir& workingFolder)
+{
+    QStringList result = arguments;
+    for (qsizetype i = 1; i < result.size(); ++i) {
+        const QString& argument = result.at(i);
+        if (argument.isEmpty() || QDir::isAbsolutePath(argument))
+            continue;
+        const QFileInfo file(workingFolder, argument);
+        if (file.exists())
+            result[i] = QDir::cleanPath(file.absoluteFilePath());
+    }
+    return result;
 }
 
 } // namespace Corvane::Utilities

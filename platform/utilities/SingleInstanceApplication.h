@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QDir>
 #include <QStringList>
 
 namespace Corvane::Utilities {
@@ -10,6 +11,9 @@ class SingleInstanceGuard;
 // A QApplication that runs once per key and user session. A later start
 // hands its arguments to the running instance, which emits
 // appStartRequested(); the later start sees isRunning() and should end.
+// Arguments naming files or folders relative to the later start's working
+// folder arrive as absolute paths, since the running instance works in a
+// folder of its own.
 class SingleInstanceApplication : public QApplication
 {
     Q_OBJECT
@@ -21,6 +25,11 @@ public:
     // Whether another instance already ran with this key (and got this
     // start's arguments).
     bool isRunning() const;
+
+    // arguments with every one after the program path that is a relative
+    // path of an existing file or folder in workingFolder made absolute;
+    // the others (switches, values, missing names) are kept as they are.
+    static QStringList withAbsoluteFileArguments(const QStringList& arguments, const QDir& workingFolder);
 
 Q_SIGNALS:
     void appStartRequested(const QStringList& arguments);

@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 using Corvane::Utilities::PathProvider;
@@ -15,6 +17,7 @@ private Q_SLOTS:
     void redirectedByEnvironment();
     void defaultsFollowXdgAndInstallPrefix();
     void workingProjectLivesInCacheApartFromActiveProject();
+    void userDocumentsFollowTheDesktopsUserFolders();
 };
 
 void tst_PathProvider::redirectedByEnvironment()
@@ -59,6 +62,23 @@ void tst_PathProvider::workingProjectLivesInCacheApartFromActiveProject()
         QVERIFY(working.endsWith(PathProvider::CONFIG_PROJECT_EXTENSION));
         QVERIFY(QFileInfo(working).absolutePath() != QFileInfo(PathProvider::configPrjFullName()).absolutePath());
     }
+}
+
+void tst_PathProvider::userDocumentsFollowTheDesktopsUserFolders()
+{
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+
+    // No user folders named: the documents folder of the home folder.
+    const QString documents = PathProvider::userDocumentsPath();
+    QVERIFY(QDir::isAbsolutePath(documents));
+    QVERIFY(documents.startsWith(QDir::homePath()));
+
+    QFile userDirs(config.filePath("user-dirs.dirs"));
+    QVERIFY(userDirs.open(QIODevice::WriteOnly));
+    userDirs.write("XDG_DOCUMENTS_DIR=\"$HOME/Papers\"\n");
+    userDirs.close();
+    QCOMPARE(PathProvider::userDocumentsPath(), QDir::homePath() + QStringLiteral("/Papers"));
 }
 
 QTEST_GUILESS_MAIN(tst_PathProvider)

@@ -22,8 +22,21 @@ TranslatorsManager::~TranslatorsManager()
 void TranslatorsManager::updateTranslators(const QString& locale)
 {
     removeTranslators();
-    installTranslator(QCoreApplication::applicationName() + u'_' + locale, PathProvider::translationsPath());
+    const QString folder = PathProvider::translationsPath();
+    installTranslator(QCoreApplication::applicationName() + u'_' + locale, folder);
+    for (const QString& target : std::as_const(m_additionalTargets))
+        installTranslator(target + u'_' + locale, folder);
     installTranslator(QStringLiteral("qtbase_") + locale, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+}
+
+void TranslatorsManager::setAdditionalTranslatableTargets(const QStringList& targets)
+{
+    m_additionalTargets = targets;
+}
+
+QStringList TranslatorsManager::additionalTranslatableTargets() const
+{
+    return m_additionalTargets;
 }
 
 void TranslatorsManager::removeTranslators()

@@ -2,14 +2,16 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class QTranslator;
 
 namespace Corvane::Utilities::Localization {
 
 // Loads the translations of the running program for one locale: the
-// program's own file "<application name>_<locale>.qm" from
-// PathProvider::translationsPath() and Qt's "qtbase_<locale>.qm".
+// program's own file "<application name>_<locale>.qm" and those of the
+// additional targets (the shared libraries it uses), "<target>_<locale>.qm",
+// from PathProvider::translationsPath(), and Qt's "qtbase_<locale>.qm".
 class TranslatorsManager
 {
 public:
@@ -22,6 +24,11 @@ public:
     // not exist are skipped.
     void updateTranslators(const QString& locale);
 
+    // Names whose translation files are loaded after the program's own, in
+    // this order; the next updateTranslators() applies them.
+    void setAdditionalTranslatableTargets(const QStringList& targets);
+    QStringList additionalTranslatableTargets() const;
+
 private:
     TranslatorsManager() = default;
     ~TranslatorsManager();
@@ -30,6 +37,7 @@ private:
     void installTranslator(const QString& fileName, const QString& folder);
 
     QList<QTranslator*> m_translators;
+    QStringList m_additionalTargets;
 };
 
 } // namespace Corvane::Utilities::Localization

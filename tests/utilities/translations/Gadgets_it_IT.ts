@@ -1,0 +1,5 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT">
+<context><name>Gadgets</name><message><source>Skin</source><translation>Tema</translation></message></context>
+</TS>

@@ -1,0 +1,5 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context><name>ProbeWindow</name><message><source>LanguageName</source><translation>Deutsch</translation></message></context>
+</TS>
