@@ -1,8 +1,10 @@
+#include "ProjectFixture.h"
 #include "tablemodels/ValidationListModel.h"
 
 #include <QAbstractItemModelTester>
 #include <QIcon>
 #include <QListView>
+#include <QPixmap>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -22,8 +24,9 @@ private Q_SLOTS:
 
 void tst_ValidationListModel::initTestCase()
 {
-    QVERIFY(!QIcon(":/Images/error.png").isNull());
-    QVERIFY(!QIcon(":/Images/sign_warning.png").isNull());
+    ConfiguratorTest::initResources();
+    QVERIFY(!QPixmap(":/Images/error.png").isNull());
+    QVERIFY(!QPixmap(":/Images/sign_warning.png").isNull());
 }
 
 void tst_ValidationListModel::emptyModel()

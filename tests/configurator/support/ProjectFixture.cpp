@@ -7,10 +7,16 @@
 #include "devices/SensorDeviceProperties.h"
 #include "devices/Utilities.h"
 #include "devices/WebServerDeviceProperties.h"
+#include "theme/ThemeProvider.h"
 
 namespace ConfiguratorTest {
 
 using namespace Corvane::Devices;
+
+void initResources()
+{
+    Corvane::Gadgets::ThemeProvider::initResources();
+}
 
 std::unique_ptr<Configuration> makeProject(int gateways, int lights)
 {

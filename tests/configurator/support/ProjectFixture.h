@@ -6,6 +6,9 @@
 
 namespace ConfiguratorTest {
 
+// Registers the Gadgets library's pictures (":/Images/...").
+void initResources();
+
 // A project with gateways named "Plant <n>" and lights "Light <n>" spread
 // over them in turn (the first gateway first).
 std::unique_ptr<Corvane::Devices::Configuration> makeProject(int gateways, int lights);
