@@ -49,7 +49,7 @@ BaseEditorDialog::BaseEditorDialog(bool withAddRemove, QWidget* parent)
     m_gridLayout->addWidget(separator, row++, 0);
     addButtons(row);
 
-    setStyleSheet(QStringLiteral(" #separator { background: rgba( 221,101, 47 ); max-height: 3; }  QDialog { background: "
+    setStyleSheet(QStringLiteral(" #separator { background: rgba( 221,101, 47, 255 ); max-height: 3; }  QDialog { background: "
                                  "qlineargradient(x1: 0.5, y1: 0, x2: 0.5, y2: 1, stop: 0 rgba( ")
                   + InitSettings::lightGradientColor() + QStringLiteral("), stop: 0.82 rgba( ")
                   + InitSettings::lightGradientColor() + QStringLiteral(" ), stop: 1 rgba( ")

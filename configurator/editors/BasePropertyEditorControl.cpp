@@ -36,7 +36,7 @@ BasePropertyEditorControl::BasePropertyEditorControl(const QString& title, QWidg
                                  "#expandButton { background: qlineargradient(x1: 0.5, y1: 0, x2: 0.5, y2: 1, stop: 0 rgba( ")
                   + InitSettings::lightGradientColor() + QStringLiteral("), stop: 1 rgba( ")
                   + InitSettings::darkGradientColor()
-                  + QStringLiteral(" )); text-align: left;font-weight: bold; border: 1 solid rgba( 40,40,40 );   "
+                  + QStringLiteral(" )); text-align: left;font-weight: bold; border: 1 solid rgba( 40,40,40,255 );   "
                                    "min-height: 20; padding: 0 0 0 5; }  #expandButton:pressed{ padding: 2 0 0 7; } "
                                    "#expandButton[selected=\"true\"]{ color: white; background: qlineargradient(x1: 0.5, "
                                    "y1: 0, x2: 0.5, y2: 1, stop: 0 rgba( ")

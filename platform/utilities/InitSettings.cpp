@@ -33,13 +33,13 @@ struct EditorValues
 {
     int maxDevicesPerType = 500;
     QString brandImageFileName = PathProvider::dataPath() + QStringLiteral("/images/brand.png");
-    QString backgroundColor = QStringLiteral("236, 238, 241");
-    QString lightGradientColor = QStringLiteral("252, 252, 253");
-    QString darkGradientColor = QStringLiteral("214, 219, 226");
-    QString borderColor = QStringLiteral("150, 158, 170");
-    QString menuItemSelectedColor = QStringLiteral("250, 212, 190");
-    QString selectionLightGradientColor = QStringLiteral("240, 142, 92");
-    QString selectionDarkGradientColor = QStringLiteral("221, 101, 47");
+    QString backgroundColor = QStringLiteral("236, 238, 241, 255");
+    QString lightGradientColor = QStringLiteral("252, 252, 253, 255");
+    QString darkGradientColor = QStringLiteral("214, 219, 226, 255");
+    QString borderColor = QStringLiteral("150, 158, 170, 255");
+    QString menuItemSelectedColor = QStringLiteral("250, 212, 190, 255");
+    QString selectionLightGradientColor = QStringLiteral("240, 142, 92, 255");
+    QString selectionDarkGradientColor = QStringLiteral("221, 101, 47, 255");
     QString lastOpenedPath;
     QMultiMap<int, int> columnWidths;
 };
@@ -74,7 +74,8 @@ int readPositiveInt(const QSettings& settings, const QString& key, int fallback)
     return ok && value > 0 ? value : fallback;
 }
 
-// "r, g, b" or "r, g, b, a" with every value in 0..255.
+// "r, g, b" or "r, g, b, a" with every value in 0..255; handed out with
+// the alpha, which Qt's style sheets need in rgba().
 QString readColor(const QSettings& settings, const QString& key, const QString& fallback)
 {
     const QStringList parts = settings.value(key).toString().split(u',');
@@ -88,6 +89,8 @@ QString readColor(const QSettings& settings, const QString& key, const QString& 
             return fallback;
         values.append(QString::number(value));
     }
+    if (values.size() == 3)
+        values.append(QStringLiteral("255"));
     return values.join(QStringLiteral(", "));
 }
 

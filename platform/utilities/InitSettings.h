@@ -52,9 +52,9 @@ public:
     static int maxDevicesPerType();
     // Picture of the brand-site action.
     static QString brandImageFileName();
-    // Colours of the editor's style sheets, each "red, green, blue" (or with
-    // a fourth alpha value) as the style sheet function rgba() takes them. A
-    // value of another form keeps the brand default.
+    // Colours of the editor's style sheets, each "red, green, blue, alpha"
+    // as the style sheet function rgba() takes them; the ini file may leave
+    // out the alpha (255). A value of another form keeps the brand default.
     static QString backgroundColor();
     static QString lightGradientColor();
     static QString darkGradientColor();

@@ -116,7 +116,7 @@ void tst_InitSettings::colors_data()
     QTest::addColumn<QString>("written");
     QTest::addColumn<QString>("expected"); // empty: the default stays
 
-    QTest::newRow("three values") << " 10,20 , 30 " << "10, 20, 30";
+    QTest::newRow("three values") << " 10,20 , 30 " << "10, 20, 30, 255";
     QTest::newRow("with alpha") << "1,2,3,4" << "1, 2, 3, 4";
     QTest::newRow("two values") << "1,2" << "";
     QTest::newRow("out of range") << "1,2,256" << "";
@@ -136,7 +136,7 @@ void tst_InitSettings::colors()
                                InitSettings::menuItemSelectedColor(), InitSettings::selectionLightGradientColor(),
                                InitSettings::selectionDarkGradientColor()};
     for (const QString& color : defaults)
-        QCOMPARE(color.split(',').size(), 3);
+        QCOMPARE(color.split(',').size(), 4);
 
     const QStringList keys{InitSettings::BACKGROUND_COLOR_KEY, InitSettings::LIGHT_GRADIENT_COLOR_KEY,
                            InitSettings::DARK_GRADIENT_COLOR_KEY, InitSettings::BORDER_COLOR_KEY,
@@ -185,7 +185,7 @@ void tst_InitSettings::writeSettingsStoresEditorValuesAndKeepsOthers()
     QCOMPARE(InitSettings::lastOpenedPath(), QString("/home/user/Projects with spaces"));
     QCOMPARE(InitSettings::configuratorColumnWidths().values(7), QList<int>{120});
     QCOMPARE(InitSettings::domainName(), QString("www.example.org"));
-    QCOMPARE(InitSettings::borderColor(), QString("1, 2, 3"));
+    QCOMPARE(InitSettings::borderColor(), QString("1, 2, 3, 255"));
 }
 
 void tst_InitSettings::columnWidthsComeBackNewestFirst()
