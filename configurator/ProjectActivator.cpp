@@ -29,6 +29,7 @@ ProjectActivator::ProjectActivator()
     : m_runner([](const QString& program, const QStringList& arguments) { return runWaiting(program, arguments, nullptr); })
     , m_pkexecPath(QStringLiteral("/usr/bin/pkexec"))
     , m_helperPath(defaultHelperPath())
+    , m_folderWritable(isFolderWritable)
 {
 }
 
@@ -49,12 +50,13 @@ QStringList ProjectActivator::pkexecArguments(const QString& helper, const QStri
 bool ProjectActivator::isFolderWritable(const QString& path)
 {
     // The nearest existing folder decides whether the missing ones can be made.
-    QDir folder = QFileInfo(path).absoluteDir();
-    while (!folder.exists()) {
-        if (!folder.cdUp())
+    QString folder = QFileInfo(path).absolutePath();
+    while (!QFileInfo(folder).isDir()) {
+        if (QFileInfo::exists(folder) || folder == QDir::rootPath())
             return false;
+        folder = QFileInfo(folder).absolutePath();
     }
-    return ::access(QFile::encodeName(folder.absolutePath()).constData(), W_OK | X_OK) == 0;
+    return ::access(QFile::encodeName(folder).constData(), W_OK | X_OK) == 0;
 }
 
 bool ProjectActivator::copyDirectly(const QString& source, const QString& destination)
@@ -99,7 +101,7 @@ ProjectActivator::Result ProjectActivator::activate(const QString& source, const
                                                     int version)
 {
     Result result = Result::Activated;
-    if (isFolderWritable(destination)) {
+    if (m_folderWritable(destination)) {
         if (!copyDirectly(source, destination))
             result = Result::CopyFailed;
     } else {

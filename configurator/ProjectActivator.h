@@ -43,6 +43,8 @@ public:
     void setRunner(Runner runner) { m_runner = std::move(runner); }
     void setPkexecPath(const QString& path) { m_pkexecPath = path; }
     void setHelperPath(const QString& path) { m_helperPath = path; }
+    // How activate() decides whether the folder needs privileges.
+    void setFolderWritableCheck(std::function<bool(const QString&)> check) { m_folderWritable = std::move(check); }
     QString pkexecPath() const { return m_pkexecPath; }
     QString helperPath() const { return m_helperPath; }
     // The helper installed with the program: CORVANE_ACTIVATE_HELPER when
@@ -57,6 +59,7 @@ private:
     Runner m_runner;
     QString m_pkexecPath;
     QString m_helperPath;
+    std::function<bool(const QString&)> m_folderWritable;
 };
 
 } // namespace Corvane::Configurator
