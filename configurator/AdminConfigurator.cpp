@@ -158,6 +158,8 @@ void AdminConfigurator::buildLayout()
 
     m_validationList->setObjectName(QStringLiteral("validationList"));
     m_validationList->setModel(m_validationModel);
+    // Every row is one line with an icon: no need to measure each.
+    m_validationList->setUniformItemSizes(true);
     mainSplitter->addWidget(horizontalSplitter);
     mainSplitter->addWidget(m_validationList);
     horizontalSplitter->setSizes({250, 750});

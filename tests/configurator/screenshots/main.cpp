@@ -1,6 +1,7 @@
-// configurator_screenshots <out folder> [project]: renders the main window
-// through the user journey (new project, a gateway and a light, the unset
-// IP flagged, the light renamed, the IP set) into PNG files.
+// configurator_screenshots <out folder> [talvera|corvane] [project]: renders
+// the main window through the user journey (new project, a gateway and a
+// light, the unset IP flagged, the light renamed, the IP set) into PNG
+// files, in the brand palette named (the program settings' colours).
 #include "AdminConfigurator.h"
 #include "DevicesTree.h"
 #include "DeviceTableView.h"
@@ -12,6 +13,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTimer>
 
 using namespace Corvane::Configurator;
@@ -38,16 +41,30 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     QCoreApplication::setApplicationName("VantrelConfig");
     Corvane::Gadgets::ThemeProvider::initResources();
-    Corvane::Utilities::InitSettings::readSettings();
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    const QString palette = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("talvera");
     QDir().mkpath(out);
+    QTemporaryDir config;
+    qputenv("CORVANE_CONFIG_DIR", QFile::encodeName(config.path()));
+    if (palette == QStringLiteral("corvane")) {
+        QSettings ini(config.filePath("VantrelConfig.ini"), QSettings::IniFormat);
+        ini.setValue("background_color", "228, 234, 240");
+        ini.setValue("light_gradient_color", "246, 249, 252");
+        ini.setValue("dark_gradient_color", "200, 212, 224");
+        ini.setValue("border_color", "120, 140, 160");
+        ini.setValue("menu_item_selected_color", "252, 214, 188");
+        ini.setValue("selection_light_gradient_color", "248, 150, 90");
+        ini.setValue("selection_dark_gradient_color", "242, 110, 32");
+    }
+    Corvane::Utilities::InitSettings::readSettings();
+    const QString prefix = out + u'/' + palette + u'-';
 
     MainWindow window;
     window.resize(950, 600);
     window.show();
-    if (argc > 2) {
-        window.openConfig(QString::fromLocal8Bit(argv[2]));
-        save(window, out + "/opened.png");
+    if (argc > 3) {
+        window.openConfig(QString::fromLocal8Bit(argv[3]));
+        save(window, prefix + "opened.png");
     }
     window.newFile();
     AdminConfigurator* admin = window.adminConfigurator();
@@ -57,17 +74,18 @@ int main(int argc, char** argv)
     const int server = admin->configuration()->webServers().constFirst()->id();
     tree->setCurrentIndex(tree->findIndex(DevicesTreeModel::NodeLights, server));
     admin->addDevice();
-    save(window, out + "/01-gateway-and-light.png");
+    save(window, prefix + "01-gateway-and-light.png");
 
     QAbstractItemModel* lights = admin->devicesTable()->model();
     lights->setData(lights->index(0, 0), "Kitchen ceiling");
-    save(window, out + "/02-light-renamed.png");
+    save(window, prefix + "02-light-renamed.png");
 
     tree->setCurrentIndex(tree->findIndex(DevicesTreeModel::NodePlant, server));
     auto* gateway = qobject_cast<TableModels::GatewayTreeModel*>(admin->devicesTable()->model());
-    save(window, out + "/03-gateway-unset-ip.png");
+    save(window, prefix + "03-gateway-unset-ip.png");
     gateway->setData(gateway->index(gateway->rowOf(TableModels::GatewayTreeModel::IpAddress), 1), "192.168.1.20");
     gateway->setData(gateway->index(gateway->rowOf(TableModels::GatewayTreeModel::Password), 1), "12345");
-    save(window, out + "/04-gateway-ip-set.png");
+    save(window, prefix + "04-gateway-ip-set.png");
+    window.config()->clearChanges();
     return 0;
 }
