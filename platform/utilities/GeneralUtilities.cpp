@@ -36,4 +36,28 @@ QStringList GeneralUtilities::autoUpdateArguments(const QString& iniPath, const 
             Globals::UPDATER_AUTOMATIC_UPDATE_ARGUMENT_SWITCH};
 }
 
+bool GeneralUtilities::isIPAddressValid(QString& address, QChar blank, bool normalize)
+{
+    QString compact = address;
+    compact.remove(u' ');
+    if (!blank.isNull())
+        compact.remove(blank);
+    const QStringList parts = compact.split(u'.');
+    if (parts.size() != 4)
+        return false;
+    QStringList numbers;
+    for (const QString& part : parts) {
+        if (part.isEmpty() || part.size() > 3)
+            return false;
+        bool ok = false;
+        const int value = part.toInt(&ok, 10);
+        if (!ok || value < 0 || value > 255 || !part.at(0).isDigit())
+            return false;
+        numbers.append(QString::number(value));
+    }
+    if (normalize)
+        address = numbers.join(u'.');
+    return true;
+}
+
 } // namespace Corvane::Utilities

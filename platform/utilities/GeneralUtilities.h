@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QChar>
 #include <QStringList>
 
 namespace Corvane::Utilities {
@@ -24,6 +25,13 @@ public:
     // The arguments of an automatic check for a program with this ini file
     // and locale.
     static QStringList autoUpdateArguments(const QString& iniPath, const QString& locale);
+
+    // True for a dotted IPv4 address of four numbers 0..255 of one to three
+    // digits each. Characters equal to blank (the blank of an input mask,
+    // none when null) and spaces are ignored. With normalize a valid address
+    // is rewritten in place without blanks and leading zeros
+    // ("010.1.1.1" -> "10.1.1.1").
+    static bool isIPAddressValid(QString& address, QChar blank = QChar(), bool normalize = false);
 };
 
 } // namespace Corvane::Utilities

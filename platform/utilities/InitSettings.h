@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMultiMap>
 #include <QString>
 
 namespace Corvane::Utilities {
@@ -47,6 +48,43 @@ public:
     // clicks while nobody can see it.
     static int gadgetMinTransparency();
     static int gadgetMaxTransparency();
+    // Project editor settings.
+    static const QString MAX_DEVICES_PER_TYPE_KEY;      // "max_devices_per_type"
+    static const QString BRAND_IMAGE_FILE_NAME_KEY;     // "brand_image_file_name"
+    static const QString BACKGROUND_COLOR_KEY;          // "background_color"
+    static const QString LIGHT_GRADIENT_COLOR_KEY;      // "light_gradient_color"
+    static const QString DARK_GRADIENT_COLOR_KEY;       // "dark_gradient_color"
+    static const QString BORDER_COLOR_KEY;              // "border_color"
+    static const QString MENU_ITEM_SELECTED_COLOR_KEY;  // "menu_item_selected_color"
+    static const QString SELECTION_LIGHT_GRADIENT_COLOR_KEY; // "selection_light_gradient_color"
+    static const QString SELECTION_DARK_GRADIENT_COLOR_KEY;  // "selection_dark_gradient_color"
+    static const QString LAST_OPENED_PATH_KEY;          // "last_opened_path"
+    static const QString CONFIGURATOR_COLUMN_WIDTHS_KEY; // "configurator_column_widths"
+
+    // Most devices of one family a project may hold over all its gateways.
+    static int maxDevicesPerType();
+    // Picture of the brand-site action.
+    static QString brandImageFileName();
+    // Colours of the editor's style sheets, each "red, green, blue, alpha"
+    // as the style sheet function rgba() takes them; the ini file may leave
+    // out the alpha (255). A value of another form keeps the brand default.
+    static QString backgroundColor();
+    static QString lightGradientColor();
+    static QString darkGradientColor();
+    static QString borderColor();
+    static QString menuItemSelectedColor();
+    static QString selectionLightGradientColor();
+    static QString selectionDarkGradientColor();
+    // Folder of the last opened or saved project; assigned in place.
+    static QString& lastOpenedPath();
+    // Device table column widths per page, assigned in place. values(page)
+    // gives the widths newest first, as inserted.
+    static QMultiMap<int, int>& configuratorColumnWidths();
+    static void setLocale(const QString& locale);
+    // Stores the values a program changes while it runs (locale, last
+    // opened path, column widths) in the ini file; other keys stay as they
+    // are. Returns false when the file could not be written.
+    static bool writeSettings();
 };
 
 } // namespace Corvane::Utilities

@@ -56,6 +56,12 @@ QString PathProvider::configPrjFullName()
     return inFolder(configPath(), QStringLiteral("ActiveProject") + CONFIG_PROJECT_EXTENSION);
 }
 
+QString PathProvider::configTempFullName()
+{
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    return inFolder(inFolder(cache, FolderName), QStringLiteral("WorkingProject") + CONFIG_PROJECT_EXTENSION);
+}
+
 QString PathProvider::demoProjectFullName()
 {
     return inFolder(dataPath(), DEMO_PROJECT_FILENAME);

@@ -36,6 +36,10 @@ public:
 
     // The active project, the one Sentrel reads.
     static QString configPrjFullName();
+    // The working copy of a project (the target of loading the active
+    // project and the staging file of activation), in the user's cache
+    // folder: never beside the active project.
+    static QString configTempFullName();
     static QString demoProjectFullName();
     // The user settings file of Sentrel.
     static QString currentUserConfigFileName();

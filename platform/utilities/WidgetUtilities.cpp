@@ -2,6 +2,10 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
 #include <QWidget>
 
 #include <algorithm>
@@ -105,6 +109,26 @@ QPoint WidgetUtilities::nearestPointOnScreen(const QList<QRect>& screens, const 
         return point;
     const QRect& area = availableAreas.at(index);
     return QPoint(std::clamp(point.x(), area.left(), area.right()), std::clamp(point.y(), area.top(), area.bottom()));
+}
+
+void WidgetUtilities::changeTextEditTextDirection(QTextEdit* textEdit, Qt::LayoutDirection direction)
+{
+    if (!textEdit)
+        return;
+    textEdit->setLayoutDirection(direction);
+    QTextDocument* document = textEdit->document();
+    QTextOption option = document->defaultTextOption();
+    option.setTextDirection(direction);
+    option.setAlignment(Qt::AlignLeading);
+    document->setDefaultTextOption(option);
+    QTextCursor cursor(document);
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        cursor.setPosition(block.position());
+        QTextBlockFormat format = cursor.blockFormat();
+        format.setLayoutDirection(direction);
+        format.setAlignment(Qt::AlignLeading);
+        cursor.setBlockFormat(format);
+    }
 }
 
 } // namespace Corvane::Utilities

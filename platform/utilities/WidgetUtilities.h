@@ -4,6 +4,9 @@
 #include <QPoint>
 #include <QRect>
 
+#include <Qt>
+
+class QTextEdit;
 class QWidget;
 
 namespace Corvane::Utilities {
@@ -46,6 +49,9 @@ public:
                                        const QPoint& point);
     // The rectangles of the application's screens, full or available.
     static QList<QRect> screenGeometries(bool available);
+    // Lays a text edit and every paragraph of its text out in direction,
+    // aligned to the paragraph's start.
+    static void changeTextEditTextDirection(QTextEdit* textEdit, Qt::LayoutDirection direction);
 };
 
 } // namespace Corvane::Utilities

@@ -22,6 +22,8 @@ private Q_SLOTS:
     void startsUpdaterWithArguments();
     void autoUpdate_data();
     void autoUpdate();
+    void ipAddress_data();
+    void ipAddress();
 
 private:
     QStringList recordedArguments();
@@ -114,6 +116,46 @@ void tst_GeneralUtilities::autoUpdate()
         QTest::qWait(100);
         QVERIFY(!QFile::exists(m_record));
     }
+}
+
+void tst_GeneralUtilities::ipAddress_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QChar>("blank");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<QString>("normalized");
+
+    QTest::newRow("plain") << "192.168.1.10" << QChar() << true << "192.168.1.10";
+    QTest::newRow("leading zeros") << "010.001.000.255" << QChar() << true << "10.1.0.255";
+    QTest::newRow("mask blanks") << "192.168.1__.1__" << QChar('_') << true << "192.168.1.1";
+    QTest::newRow("blank not given") << "192.168.1__.1__" << QChar() << false << "";
+    QTest::newRow("spaces") << " 10. 0.0.1" << QChar() << true << "10.0.0.1";
+    QTest::newRow("default") << "0.0.0.0" << QChar() << true << "0.0.0.0";
+    QTest::newRow("256") << "1.2.3.256" << QChar() << false << "";
+    QTest::newRow("three parts") << "1.2.3" << QChar() << false << "";
+    QTest::newRow("five parts") << "1.2.3.4.5" << QChar() << false << "";
+    QTest::newRow("empty part") << "1..3.4" << QChar() << false << "";
+    QTest::newRow("four digits") << "1.2.3.0004" << QChar() << false << "";
+    QTest::newRow("sign") << "1.2.3.+4" << QChar() << false << "";
+    QTest::newRow("letters") << "a.b.c.d" << QChar() << false << "";
+    QTest::newRow("arabic digits") << QString::fromUtf8("\u0661.2.3.4") << QChar() << false << "";
+    QTest::newRow("empty") << "" << QChar() << false << "";
+}
+
+void tst_GeneralUtilities::ipAddress()
+{
+    QFETCH(QString, text);
+    QFETCH(QChar, blank);
+    QFETCH(bool, valid);
+    QFETCH(QString, normalized);
+
+    QString unchanged = text;
+    QCOMPARE(GeneralUtilities::isIPAddressValid(unchanged, blank, false), valid);
+    QCOMPARE(unchanged, text);
+
+    QString copy = text;
+    QCOMPARE(GeneralUtilities::isIPAddressValid(copy, blank, true), valid);
+    QCOMPARE(copy, valid ? normalized : text);
 }
 
 QTEST_GUILESS_MAIN(tst_GeneralUtilities)

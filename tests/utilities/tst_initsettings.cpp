@@ -25,6 +25,11 @@ private Q_SLOTS:
     void maxDescriptionChars();
     void readingAgainDropsEarlierValues();
     void gadgetLimitsAreSane();
+    void colors_data();
+    void colors();
+    void maxDevicesPerType();
+    void writeSettingsStoresEditorValuesAndKeepsOthers();
+    void columnWidthsComeBackNewestFirst();
 
 private:
     void writeIni(const QHash<QString, QString>& values);
@@ -117,6 +122,106 @@ void tst_InitSettings::gadgetLimitsAreSane()
     QVERIFY(InitSettings::gadgetMinTransparency() < InitSettings::gadgetMaxTransparency());
     // A fully transparent gadget would take clicks nobody can see.
     QVERIFY(InitSettings::gadgetMaxTransparency() < 100);
+}
+
+void tst_InitSettings::colors_data()
+{
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<QString>("expected"); // empty: the default stays
+
+    QTest::newRow("three values") << " 10,20 , 30 " << "10, 20, 30, 255";
+    QTest::newRow("with alpha") << "1,2,3,4" << "1, 2, 3, 4";
+    QTest::newRow("two values") << "1,2" << "";
+    QTest::newRow("out of range") << "1,2,256" << "";
+    QTest::newRow("negative") << "-1,2,3" << "";
+    QTest::newRow("style sheet injection") << "1,2,3); } * { color: red" << "";
+    QTest::newRow("empty") << "" << "";
+}
+
+void tst_InitSettings::colors()
+{
+    QFETCH(QString, written);
+    QFETCH(QString, expected);
+
+    InitSettings::readSettings();
+    const QStringList defaults{InitSettings::backgroundColor(), InitSettings::lightGradientColor(),
+                               InitSettings::darkGradientColor(), InitSettings::borderColor(),
+                               InitSettings::menuItemSelectedColor(), InitSettings::selectionLightGradientColor(),
+                               InitSettings::selectionDarkGradientColor()};
+    for (const QString& color : defaults)
+        QCOMPARE(color.split(',').size(), 4);
+
+    const QStringList keys{InitSettings::BACKGROUND_COLOR_KEY, InitSettings::LIGHT_GRADIENT_COLOR_KEY,
+                           InitSettings::DARK_GRADIENT_COLOR_KEY, InitSettings::BORDER_COLOR_KEY,
+                           InitSettings::MENU_ITEM_SELECTED_COLOR_KEY, InitSettings::SELECTION_LIGHT_GRADIENT_COLOR_KEY,
+                           InitSettings::SELECTION_DARK_GRADIENT_COLOR_KEY};
+    QHash<QString, QString> ini;
+    for (const QString& key : keys)
+        ini.insert(key, written);
+    writeIni(ini);
+    InitSettings::readSettings();
+    const QStringList read{InitSettings::backgroundColor(), InitSettings::lightGradientColor(),
+                           InitSettings::darkGradientColor(), InitSettings::borderColor(),
+                           InitSettings::menuItemSelectedColor(), InitSettings::selectionLightGradientColor(),
+                           InitSettings::selectionDarkGradientColor()};
+    for (int i = 0; i < read.size(); ++i)
+        QCOMPARE(read.at(i), expected.isEmpty() ? defaults.at(i) : expected);
+}
+
+void tst_InitSettings::maxDevicesPerType()
+{
+    InitSettings::readSettings();
+    QCOMPARE(InitSettings::maxDevicesPerType(), 500);
+    writeIni({{InitSettings::MAX_DEVICES_PER_TYPE_KEY, "3"}});
+    InitSettings::readSettings();
+    QCOMPARE(InitSettings::maxDevicesPerType(), 3);
+    writeIni({{InitSettings::MAX_DEVICES_PER_TYPE_KEY, "0"}});
+    InitSettings::readSettings();
+    QCOMPARE(InitSettings::maxDevicesPerType(), 500);
+}
+
+void tst_InitSettings::writeSettingsStoresEditorValuesAndKeepsOthers()
+{
+    writeIni({{InitSettings::DOMAIN_NAME_KEY, "www.example.org"}, {InitSettings::BORDER_COLOR_KEY, "1,2,3"}});
+    InitSettings::readSettings();
+    InitSettings::setLocale("it_IT");
+    InitSettings::lastOpenedPath() = "/home/user/Projects with spaces";
+    InitSettings::configuratorColumnWidths().insert(7, 120);
+    QVERIFY(InitSettings::writeSettings());
+
+    QFile::remove(PathProvider::iniFilePath() + ".lock");
+    InitSettings::setLocale("en_US");
+    InitSettings::lastOpenedPath().clear();
+    InitSettings::configuratorColumnWidths().clear();
+    InitSettings::readSettings();
+    QCOMPARE(InitSettings::locale(), QString("it_IT"));
+    QCOMPARE(InitSettings::lastOpenedPath(), QString("/home/user/Projects with spaces"));
+    QCOMPARE(InitSettings::configuratorColumnWidths().values(7), QList<int>{120});
+    QCOMPARE(InitSettings::domainName(), QString("www.example.org"));
+    QCOMPARE(InitSettings::borderColor(), QString("1, 2, 3, 255"));
+}
+
+void tst_InitSettings::columnWidthsComeBackNewestFirst()
+{
+    InitSettings::readSettings();
+    QMultiMap<int, int>& widths = InitSettings::configuratorColumnWidths();
+    for (int width : {100, 110, 120, 130})
+        widths.insert(7, width);
+    widths.insert(4, 200);
+    widths.insert(4, 300);
+    const QList<int> lights = widths.values(7);
+    QCOMPARE(lights, (QList<int>{130, 120, 110, 100}));
+    QVERIFY(InitSettings::writeSettings());
+
+    widths.clear();
+    InitSettings::readSettings();
+    QCOMPARE(InitSettings::configuratorColumnWidths().values(7), lights);
+    QCOMPARE(InitSettings::configuratorColumnWidths().values(4), (QList<int>{300, 200}));
+
+    writeIni({{InitSettings::CONFIGURATOR_COLUMN_WIDTHS_KEY, "7:100 bad 4:-5 x:3 8:90"}});
+    InitSettings::readSettings();
+    QCOMPARE(InitSettings::configuratorColumnWidths().size(), 2);
+    QCOMPARE(InitSettings::configuratorColumnWidths().values(8), QList<int>{90});
 }
 
 QTEST_GUILESS_MAIN(tst_InitSettings)

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -15,6 +16,7 @@ class tst_PathProvider : public QObject
 private Q_SLOTS:
     void redirectedByEnvironment();
     void defaultsFollowXdgAndInstallPrefix();
+    void workingProjectLivesInCacheApartFromActiveProject();
     void userDocumentsFollowTheDesktopsUserFolders();
 };
 
@@ -45,6 +47,21 @@ void tst_PathProvider::defaultsFollowXdgAndInstallPrefix()
     const QDir programs(QCoreApplication::applicationDirPath());
     QCOMPARE(PathProvider::dataPath(), QDir::cleanPath(programs.filePath("../share/corvane")));
     QCOMPARE(PathProvider::updaterFilePath(), programs.filePath("corvane-updater"));
+}
+
+void tst_PathProvider::workingProjectLivesInCacheApartFromActiveProject()
+{
+    qputenv("XDG_CACHE_HOME", "/tmp/xdg-cache");
+    for (const char* config : {"/tmp/cfg", ""}) {
+        if (*config)
+            qputenv("CORVANE_CONFIG_DIR", config);
+        else
+            qunsetenv("CORVANE_CONFIG_DIR");
+        const QString working = PathProvider::configTempFullName();
+        QCOMPARE(QFileInfo(working).absolutePath(), QString("/tmp/xdg-cache/corvane"));
+        QVERIFY(working.endsWith(PathProvider::CONFIG_PROJECT_EXTENSION));
+        QVERIFY(QFileInfo(working).absolutePath() != QFileInfo(PathProvider::configPrjFullName()).absolutePath());
+    }
 }
 
 void tst_PathProvider::userDocumentsFollowTheDesktopsUserFolders()

@@ -1,6 +1,8 @@
 #include "utilities/WidgetUtilities.h"
 
 #include <QTest>
+#include <QTextBlock>
+#include <QTextEdit>
 #include <QWidget>
 
 using Corvane::Utilities::WidgetUtilities;
@@ -19,6 +21,8 @@ private Q_SLOTS:
     void nearestPointOnScreen_data();
     void nearestPointOnScreen();
     void desktopSpansEveryScreen();
+    void textEditDirection_data();
+    void textEditDirection();
 };
 
 namespace {
@@ -127,6 +131,37 @@ void tst_WidgetUtilities::nullWidget()
     WidgetUtilities::setWindgetOnTop(nullptr, true);
     WidgetUtilities::removeTaskbarIconOnLinux(nullptr);
     QVERIFY(!WidgetUtilities::isWidgetOnTop(nullptr));
+}
+
+void tst_WidgetUtilities::textEditDirection_data()
+{
+    QTest::addColumn<int>("direction");
+    QTest::newRow("right to left") << int(Qt::RightToLeft);
+    QTest::newRow("left to right") << int(Qt::LeftToRight);
+}
+
+void tst_WidgetUtilities::textEditDirection()
+{
+    QFETCH(int, direction);
+    const auto wanted = Qt::LayoutDirection(direction);
+    const auto other = wanted == Qt::RightToLeft ? Qt::LeftToRight : Qt::RightToLeft;
+
+    QTextEdit edit;
+    edit.setLayoutDirection(other);
+    edit.setHtml("<b>Caption</b><p>first</p><p>second</p>");
+    WidgetUtilities::changeTextEditTextDirection(&edit, wanted);
+
+    QCOMPARE(edit.layoutDirection(), wanted);
+    QCOMPARE(edit.document()->defaultTextOption().textDirection(), wanted);
+    int blocks = 0;
+    for (QTextBlock block = edit.document()->begin(); block.isValid(); block = block.next(), ++blocks)
+        QCOMPARE(block.blockFormat().layoutDirection(), wanted);
+    QVERIFY(blocks >= 2);
+
+    // Text set afterwards follows the document's default direction.
+    edit.setHtml("<b>later</b>");
+    QCOMPARE(edit.document()->defaultTextOption().textDirection(), wanted);
+    WidgetUtilities::changeTextEditTextDirection(nullptr, wanted);
 }
 
 QTEST_MAIN(tst_WidgetUtilities)

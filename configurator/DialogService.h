@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+class QWidget;
+
+namespace Corvane::Configurator {
+
+// Every message box and file dialog of the editor goes through the current
+// service, so that tests can answer them. Texts are shown as plain text:
+// they may quote what the user typed.
+class DialogService
+{
+public:
+    virtual ~DialogService() = default;
+
+    // The box's answer: one of buttons, or QMessageBox::NoButton when it
+    // was closed without one (Escape falls back to Cancel or No, when
+    // offered).
+    virtual QMessageBox::StandardButton message(QWidget* parent, QMessageBox::Icon icon, const QString& title,
+                                                const QString& text, QMessageBox::StandardButtons buttons,
+                                                QMessageBox::StandardButton defaultButton);
+    // The ask-to-save question: Save, Discard or Cancel (also when closed).
+    virtual QMessageBox::StandardButton askToSave(QWidget* parent, const QString& title, const QString& text);
+    // An empty name when cancelled. defaultSuffix (without dot) is added to
+    // a saved name that has none before the overwrite question is asked.
+    virtual QString getOpenFileName(QWidget* parent, const QString& caption, const QString& folder,
+                                    const QString& filter);
+    virtual QString getSaveFileName(QWidget* parent, const QString& caption, const QString& folder,
+                                    const QString& filter, const QString& defaultSuffix);
+
+    // The service in use (the interactive one unless replaced).
+    static DialogService* instance();
+    // Replaces the service (not owned); null restores the interactive one.
+    static void setInstance(DialogService* service);
+};
+
+} // namespace Corvane::Configurator

@@ -1,0 +1,134 @@
+#include "editdelegates/BaseDeviceEditDelegate.h"
+
+#include "DialogService.h"
+#include "devices/BaseDeviceProperties.h"
+#include "devices/Configuration.h"
+#include "editors/DeviceTypeEditor.h"
+#include "log/Logger.h"
+#include "tablemodels/BaseTableModel.h"
+#include "utilities/InitSettings.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPainter>
+
+namespace Corvane::Configurator::EditDelegates {
+
+using Devices::BaseDeviceProperties;
+using Log::Logger;
+using TableModels::BaseTableModel;
+using TableModels::Column;
+
+const QColor BaseDeviceEditDelegate::ERROR_TINT(255, 0, 0, 100);
+
+BaseDeviceEditDelegate::BaseDeviceEditDelegate(const Devices::Configuration* project, QObject* parent)
+    : BaseEditDelegate(parent)
+    , m_project(project)
+{
+}
+
+BaseTableModel* BaseDeviceEditDelegate::model(const QModelIndex& index)
+{
+    return qobject_cast<BaseTableModel*>(const_cast<QAbstractItemModel*>(index.model()));
+}
+
+bool BaseDeviceEditDelegate::isRowMarked(const QModelIndex& index) const
+{
+    const BaseTableModel* tableModel = model(index);
+    const BaseDeviceProperties* device = tableModel ? tableModel->device(index.row()) : nullptr;
+    return device && m_project && !m_project->deviceErrors(device->id()).isEmpty();
+}
+
+void BaseDeviceEditDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    BaseEditDelegate::paint(painter, option, index);
+    if (isRowMarked(index))
+        painter->fillRect(option.rect, ERROR_TINT);
+}
+
+QSize BaseDeviceEditDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    const BaseTableModel* tableModel = model(index);
+    if (tableModel) {
+        const int column = index.column();
+        if (column == tableModel->columnIndex(Column::Type))
+            return {180, option.rect.height()};
+        if (column == tableModel->columnIndex(Column::Description))
+            return {150, option.rect.height()};
+        if (column == tableModel->columnIndex(Column::Address))
+            return {120, option.rect.height()};
+        if (column == tableModel->columnIndex(Column::Pul))
+            return {80, option.rect.height()};
+    }
+    return BaseEditDelegate::sizeHint(option, index);
+}
+
+QWidget* BaseDeviceEditDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                                              const QModelIndex& index) const
+{
+    const BaseTableModel* tableModel = model(index);
+    BaseDeviceProperties* device = tableModel ? tableModel->device(index.row()) : nullptr;
+    if (device && index.column() == tableModel->columnIndex(Column::Type)) {
+        QList<BaseDeviceProperties::DeviceType> types;
+        device->getAllowedTypes(types);
+        auto* editor = new Editors::DeviceTypeEditor(types, device->deviceType(), parent);
+        connect(editor, &QComboBox::currentIndexChanged, this, &BaseEditDelegate::endEditing);
+        Logger(Logger::Trace) << "Type editor created for device " << device->description();
+        return editor;
+    }
+    return BaseEditDelegate::createEditor(parent, option, index);
+}
+
+void BaseDeviceEditDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const
+{
+    const BaseTableModel* tableModel = model(index);
+    if (tableModel && index.column() == tableModel->columnIndex(Column::Type))
+        return;
+    BaseEditDelegate::setEditorData(editor, index);
+}
+
+void BaseDeviceEditDelegate::setModelData(QWidget* editor, QAbstractItemModel* itemModel, const QModelIndex& index) const
+{
+    const BaseTableModel* tableModel = model(index);
+    if (!tableModel) {
+        BaseEditDelegate::setModelData(editor, itemModel, index);
+        return;
+    }
+    const int column = index.column();
+    if (column == tableModel->columnIndex(Column::Description)) {
+        setDescription(editor, itemModel, index);
+    } else if (column == tableModel->columnIndex(Column::Type)) {
+        if (auto* typeEditor = qobject_cast<Editors::DeviceTypeEditor*>(editor))
+            itemModel->setData(index, typeEditor->currentData(Qt::UserRole), Qt::EditRole);
+    } else if (column == tableModel->columnIndex(Column::Address)) {
+        // The address is edited by the address dialog of the device pages.
+    } else {
+        BaseEditDelegate::setModelData(editor, itemModel, index);
+    }
+}
+
+void BaseDeviceEditDelegate::setDescription(QWidget* editor, QAbstractItemModel* itemModel, const QModelIndex& index) const
+{
+    const auto* lineEdit = qobject_cast<QLineEdit*>(editor);
+    if (!lineEdit) {
+        BaseEditDelegate::setModelData(editor, itemModel, index);
+        return;
+    }
+    const int max = Utilities::InitSettings::maxDescriptionChars();
+    const QString text = lineEdit->text();
+    if (text.size() <= max) {
+        BaseEditDelegate::setModelData(editor, itemModel, index);
+        return;
+    }
+    const QMessageBox::StandardButton answer = DialogService::instance()->message(
+        editor->window(), QMessageBox::Warning, QApplication::applicationName(),
+        tr("Maximum allowed characters count for description is %1. The description you entered will be truncated! ").arg(max),
+        QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok);
+    if (answer != QMessageBox::Ok)
+        return;
+    // Never keep half of a character made of two UTF-16 units.
+    const int cut = text.at(max - 1).isHighSurrogate() ? max - 1 : max;
+    itemModel->setData(index, text.left(cut), Qt::EditRole);
+}
+
+} // namespace Corvane::Configurator::EditDelegates

@@ -1,0 +1,69 @@
+#include "editdelegates/BaseEditDelegate.h"
+
+#include "devices/ConfigUtilities.h"
+#include "editors/BaseEditorDialog.h"
+
+#include <QComboBox>
+
+namespace Corvane::Configurator::EditDelegates {
+
+using Editors::BaseEditorDialog;
+
+BaseEditDelegate::BaseEditDelegate(QObject* parent)
+    : QStyledItemDelegate(parent)
+{
+}
+
+void BaseEditDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                                            const QModelIndex& index) const
+{
+    if (auto* dialog = qobject_cast<BaseEditorDialog*>(editor)) {
+        const QWidget* window = option.widget ? option.widget->window() : dialog->parentWidget();
+        if (!window)
+            return;
+        const QPoint centre = window->mapToGlobal(window->rect().center());
+        dialog->move(centre.x() - dialog->width() / 2, centre.y() - dialog->height() / 2);
+        return;
+    }
+    if (qobject_cast<QComboBox*>(editor)) {
+        editor->setGeometry(option.rect);
+        return;
+    }
+    QStyledItemDelegate::updateEditorGeometry(editor, option, index);
+}
+
+QComboBox* BaseEditDelegate::getEditorCombo(int min, int max, int current)
+{
+    auto* combo = new QComboBox;
+    const QIcon icon(Devices::ConfigUtilities::getAddressValueIconPath(0));
+    for (int value = min; value <= max; ++value)
+        combo->addItem(icon, QString::number(value), value);
+    combo->setCurrentIndex(current >= min && current <= max ? current - min : 0);
+    return combo;
+}
+
+void BaseEditDelegate::endEditing()
+{
+    auto* combo = qobject_cast<QComboBox*>(sender());
+    if (!combo)
+        return;
+    emit commitData(combo);
+    emit closeEditor(combo, QAbstractItemDelegate::NoHint);
+}
+
+BaseEditorDialog* BaseEditDelegate::adoptDialogEditor(BaseEditorDialog* dialog) const
+{
+    connect(dialog, &BaseEditorDialog::closed, this, &BaseEditDelegate::onDialogClosed, Qt::UniqueConnection);
+    return dialog;
+}
+
+void BaseEditDelegate::onDialogClosed()
+{
+    auto* dialog = qobject_cast<BaseEditorDialog*>(sender());
+    if (!dialog)
+        return;
+    emit commitData(dialog);
+    emit closeEditor(dialog, QAbstractItemDelegate::NoHint);
+}
+
+} // namespace Corvane::Configurator::EditDelegates

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QStyledItemDelegate>
+
+class QComboBox;
+
+namespace Corvane::Configurator::Editors {
+class BaseEditorDialog;
+}
+
+namespace Corvane::Configurator::EditDelegates {
+
+// Base of the editor's item delegates: places dialog editors over the
+// window and combo editors on their cell, commits a combo on choice
+// (endEditing) and a dialog editor when it closes.
+class BaseEditDelegate : public QStyledItemDelegate
+{
+    Q_OBJECT
+
+public:
+    explicit BaseEditDelegate(QObject* parent = nullptr);
+
+    void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                              const QModelIndex& index) const override;
+
+    // A parentless combo of min..max (text and data the number) with
+    // current selected (the first item when current is outside).
+    static QComboBox* getEditorCombo(int min, int max, int current);
+
+public Q_SLOTS:
+    // Commits and closes the combo that sent it.
+    void endEditing();
+
+protected:
+    // Makes dialog the editor of its cell: when it closes, however, it is
+    // committed (setModelData reads accepted()) and closed.
+    Editors::BaseEditorDialog* adoptDialogEditor(Editors::BaseEditorDialog* dialog) const;
+
+private Q_SLOTS:
+    void onDialogClosed();
+};
+
+} // namespace Corvane::Configurator::EditDelegates

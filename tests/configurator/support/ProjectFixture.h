@@ -1,0 +1,21 @@
+#pragma once
+
+#include "devices/Configuration.h"
+
+#include <memory>
+
+namespace ConfiguratorTest {
+
+// Registers the Gadgets library's pictures (":/Images/...").
+void initResources();
+
+// A project with gateways named "Plant <n>" and lights "Light <n>" spread
+// over them in turn (the first gateway first).
+std::unique_ptr<Corvane::Devices::Configuration> makeProject(int gateways, int lights);
+
+// Adds a device of the family's default type to a gateway; returns its id.
+int addLight(Corvane::Devices::Configuration& project, int serverId, const QString& description);
+int addScenario(Corvane::Devices::Configuration& project, int serverId, const QString& description);
+int addSensor(Corvane::Devices::Configuration& project, int serverId, const QString& description);
+
+} // namespace ConfiguratorTest

@@ -1,0 +1,117 @@
+#include "editors/BaseEditorDialog.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextEdit>
+#include <QToolBar>
+#include <QToolButton>
+
+using Corvane::Configurator::Editors::BaseEditorDialog;
+
+namespace {
+
+class CountingDialog : public BaseEditorDialog
+{
+public:
+    using BaseEditorDialog::BaseEditorDialog;
+    int adds = 0;
+    int removes = 0;
+
+protected:
+    void onAddClicked() override { ++adds; }
+    void onRemoveClicked() override { ++removes; }
+};
+
+} // namespace
+
+class tst_BaseEditorDialog : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void frame();
+    void closing_data();
+    void closing();
+    void addRemoveToolBar();
+    void helpFollowsLayoutDirection();
+};
+
+void tst_BaseEditorDialog::frame()
+{
+    BaseEditorDialog dialog(false);
+    QCOMPARE(dialog.sizeHint(), QSize(300, 420));
+    QCOMPARE(dialog.minimumSize(), QSize(300, 420));
+    QCOMPARE(dialog.windowModality(), Qt::ApplicationModal);
+    QVERIFY(!dialog.accepted());
+    QVERIFY(!dialog.findChild<QToolBar*>("toolBar"));
+    QVERIFY(dialog.findChild<QLabel*>("separator"));
+    auto* help = dialog.findChild<QTextEdit*>("helpMessage");
+    QVERIFY(help && help->isReadOnly());
+    QVERIFY(dialog.styleSheet().contains("#helpMessage"));
+}
+
+void tst_BaseEditorDialog::closing_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<bool>("accepted");
+
+    QTest::newRow("confirm") << "confirmButton" << true;
+    QTest::newRow("cancel") << "cancelButton" << false;
+    QTest::newRow("frame") << "" << false;
+}
+
+void tst_BaseEditorDialog::closing()
+{
+    QFETCH(QString, how);
+    QFETCH(bool, accepted);
+
+    BaseEditorDialog dialog(false);
+    dialog.show();
+    QSignalSpy closed(&dialog, &BaseEditorDialog::closed);
+    if (how.isEmpty())
+        dialog.close();
+    else
+        QTest::mouseClick(dialog.findChild<QPushButton*>(how), Qt::LeftButton);
+    QCOMPARE(closed.count(), 1);
+    QCOMPARE(dialog.accepted(), accepted);
+    QVERIFY(!dialog.isVisible());
+}
+
+void tst_BaseEditorDialog::addRemoveToolBar()
+{
+    CountingDialog dialog(true);
+    auto* toolBar = dialog.findChild<QToolBar*>("toolBar");
+    QVERIFY(toolBar);
+    const auto buttons = toolBar->findChildren<QToolButton*>();
+    QToolButton* add = nullptr;
+    QToolButton* remove = nullptr;
+    for (QToolButton* button : buttons) {
+        if (button->toolTip() == "Add")
+            add = button;
+        else if (button->toolTip() == "Remove")
+            remove = button;
+    }
+    QVERIFY(add && remove);
+    add->click();
+    add->click();
+    remove->click();
+    QCOMPARE(dialog.adds, 2);
+    QCOMPARE(dialog.removes, 1);
+}
+
+void tst_BaseEditorDialog::helpFollowsLayoutDirection()
+{
+    BaseEditorDialog dialog(false);
+    QApplication::setLayoutDirection(Qt::RightToLeft);
+    dialog.displayHelpMessage("<b>Caption</b><br>Text");
+    auto* help = dialog.findChild<QTextEdit*>("helpMessage");
+    QCOMPARE(help->document()->defaultTextOption().textDirection(), Qt::RightToLeft);
+    QCOMPARE(help->toPlainText(), QString("Caption\nText"));
+    QApplication::setLayoutDirection(Qt::LeftToRight);
+}
+
+QTEST_MAIN(tst_BaseEditorDialog)
+#include "tst_baseeditordialog.moc"

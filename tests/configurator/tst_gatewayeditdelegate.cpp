@@ -1,0 +1,188 @@
+#include "ProjectFixture.h"
+#include "devices/DeviceNetworkAddress.h"
+#include "devices/WebServerDeviceProperties.h"
+#include "editdelegates/GatewayEditDelegate.h"
+#include "editors/IpTypeEditor.h"
+#include "tablemodels/GatewayTreeModel.h"
+
+#include <QLineEdit>
+#include <QTableView>
+#include <QTest>
+
+using namespace Corvane::Configurator;
+using Corvane::Configurator::TableModels::GatewayTreeModel;
+using namespace Corvane::Devices;
+
+class tst_GatewayEditDelegate : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void addressTypeEditorSwapsRowsAtOnce();
+    void viewerCombo();
+    void ipNormalizedKeepingCursor();
+    void password_data();
+    void password();
+    void wrongRows_data();
+    void wrongRows();
+
+private:
+    QLineEdit* openLineEditor(GatewayTreeModel::FieldType field);
+
+    std::unique_ptr<Configuration> m_project;
+    WebServerDeviceProperties* m_server = nullptr;
+    GatewayTreeModel* m_model = nullptr;
+    QTableView* m_view = nullptr;
+    EditDelegates::GatewayEditDelegate* m_delegate = nullptr;
+};
+
+void tst_GatewayEditDelegate::init()
+{
+    m_project = ConfiguratorTest::makeProject(1, 0);
+    m_server = m_project->webServers().constFirst();
+    m_model = new GatewayTreeModel(m_server);
+    m_delegate = new EditDelegates::GatewayEditDelegate(m_project.get(), m_model);
+    m_view = new QTableView;
+    m_view->setModel(m_model);
+    m_view->setItemDelegate(m_delegate);
+    m_view->resize(500, 300);
+    m_view->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_view));
+}
+
+void tst_GatewayEditDelegate::cleanup()
+{
+    delete m_view;
+    delete m_model;
+    m_project.reset();
+}
+
+QLineEdit* tst_GatewayEditDelegate::openLineEditor(GatewayTreeModel::FieldType field)
+{
+    const QModelIndex index = m_model->index(m_model->rowOf(field), 1);
+    m_view->setCurrentIndex(index);
+    m_view->edit(index);
+    return m_view->viewport()->findChild<QLineEdit*>();
+}
+
+void tst_GatewayEditDelegate::addressTypeEditorSwapsRowsAtOnce()
+{
+    const QModelIndex index = m_model->index(1, 1);
+    m_view->setCurrentIndex(index);
+    m_view->edit(index);
+    auto* editor = m_view->viewport()->findChild<Editors::IpTypeEditor*>();
+    QVERIFY(editor);
+    QCOMPARE(editor->geometry(), m_view->visualRect(index));
+    editor->setCurrentIndex(1);
+    QCOMPARE(m_server->networkAddress().ipAddressType(), 1);
+    QCOMPARE(m_model->getFieldType(m_model->index(2, 1)), GatewayTreeModel::UnivocalCode);
+    QCOMPARE(m_model->rowOf(GatewayTreeModel::IpAddress), -1);
+}
+
+void tst_GatewayEditDelegate::viewerCombo()
+{
+    const QModelIndex index = m_model->index(m_model->rowOf(GatewayTreeModel::Viewer), 1);
+    m_view->setCurrentIndex(index);
+    m_view->edit(index);
+    auto* editor = m_view->viewport()->findChild<QComboBox*>();
+    QVERIFY(editor);
+    QCOMPARE(editor->currentIndex(), 1);
+    editor->setCurrentIndex(0);
+    QVERIFY(!m_server->viewerEnabled());
+}
+
+void tst_GatewayEditDelegate::ipNormalizedKeepingCursor()
+{
+    QLineEdit* editor = openLineEditor(GatewayTreeModel::IpAddress);
+    QVERIFY(editor);
+    QCOMPARE(editor->inputMask(), QString("000.000.000.000;_"));
+    QVERIFY(editor->validator());
+    editor->clear();
+    editor->setCursorPosition(0);
+    QTest::keyClicks(editor, "10.2.3.0");
+    QCOMPARE(editor->text(), QString("10.2.3.0"));
+    QTest::keyClicks(editor, "4");
+    // "10.2.3.04" is written back as "10.2.3.4", the cursor after the 4.
+    QCOMPARE(editor->text(), QString("10.2.3.4"));
+    QCOMPARE(editor->displayText(), QString("10_.2__.3__.4__"));
+    QCOMPARE(editor->cursorPosition(), 14);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTRY_COMPARE(m_server->networkAddress().ip(), QString("10.2.3.4"));
+}
+
+void tst_GatewayEditDelegate::password_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("acceptable");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("five digits") << "12345" << true << "12345";
+    QTest::newRow("nine digits") << "123456789" << true << "123456789";
+    QTest::newRow("ten digits cut") << "1234567890" << true << "123456789";
+    QTest::newRow("four digits") << "1234" << false << "1234";
+    QTest::newRow("letters refused") << "12ab345" << true << "12345";
+}
+
+void tst_GatewayEditDelegate::password()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, acceptable);
+    QFETCH(QString, text);
+
+    QLineEdit* editor = openLineEditor(GatewayTreeModel::Password);
+    QVERIFY(editor);
+    editor->clear();
+    editor->setCursorPosition(0);
+    QTest::keyClicks(editor, typed);
+    QCOMPARE(editor->text().trimmed(), text);
+    QCOMPARE(editor->hasAcceptableInput(), acceptable);
+}
+
+void tst_GatewayEditDelegate::wrongRows_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("ip");
+    QTest::addColumn<int>("uc");
+    QTest::addColumn<QList<int>>("errors");
+    QTest::addColumn<bool>("wrong");
+
+    QTest::newRow("good ip") << 0 << "10.0.0.1" << 0 << QList<int>{} << false;
+    QTest::newRow("default ip") << 0 << "0.0.0.0" << 0 << QList<int>{} << true;
+    QTest::newRow("default ip with zeros") << 0 << "000.0.0.00" << 0 << QList<int>{} << true;
+    QTest::newRow("malformed ip") << 0 << "10.0.0" << 0 << QList<int>{} << true;
+    QTest::newRow("duplicate ip") << 0 << "10.0.0.1" << 0 << QList<int>{1} << true;
+    QTest::newRow("password error only") << 0 << "10.0.0.1" << 0 << QList<int>{3} << false;
+    QTest::newRow("good uc") << 1 << "" << 55 << QList<int>{} << false;
+    QTest::newRow("default uc") << 1 << "" << 0 << QList<int>{} << true;
+    QTest::newRow("uc error") << 1 << "" << 55 << QList<int>{2} << true;
+}
+
+void tst_GatewayEditDelegate::wrongRows()
+{
+    QFETCH(int, type);
+    QFETCH(QString, ip);
+    QFETCH(int, uc);
+    QFETCH(QList<int>, errors);
+    QFETCH(bool, wrong);
+
+    m_server->setNetAddress(DeviceNetworkAddress(type, ip, uc, "12345"));
+    m_model->setData(m_model->index(1, 1), type);
+    for (int error : errors)
+        m_project->addDevicesWithError({m_server->id()}, error);
+    const int row = m_model->rowOf(type == 0 ? GatewayTreeModel::IpAddress : GatewayTreeModel::UnivocalCode);
+    QCOMPARE(m_delegate->isRowWrong(m_model->index(row, 1)), wrong);
+    QCOMPARE(m_delegate->isRowWrong(m_model->index(row, 0)), wrong);
+    QVERIFY(!m_delegate->isRowWrong(m_model->index(0, 1)));
+
+    m_view->clearSelection();
+    m_view->setCurrentIndex(QModelIndex());
+    const QImage image = m_view->viewport()->grab().toImage();
+    const QRect cell = m_view->visualRect(m_model->index(row, 0));
+    const QColor colour = image.pixelColor(cell.right() - 2, cell.center().y());
+    QCOMPARE(colour.red() - colour.green() > 60, wrong);
+}
+
+QTEST_MAIN(tst_GatewayEditDelegate)
+#include "tst_gatewayeditdelegate.moc"

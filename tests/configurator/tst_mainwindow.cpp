@@ -1,0 +1,547 @@
+#include "ActionManager.h"
+#include "AdminConfigurator.h"
+#include "DevicesTree.h"
+#include "MainWindow.h"
+#include "ProjectActivator.h"
+#include "ProjectFixture.h"
+#include "ScriptedDialogService.h"
+#include "devices/WebServerDeviceProperties.h"
+#include "devices/serialization/XmlSerializer.h"
+#include "utilities/InitSettings.h"
+#include "utilities/Localization/LanguageSettings.h"
+#include "utilities/PathProvider.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QProcess>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace Corvane::Configurator;
+using namespace Corvane::Devices;
+using Corvane::Devices::Serialization::XmlSerializer;
+using Corvane::Utilities::InitSettings;
+using Corvane::Utilities::PathProvider;
+using ConfiguratorTest::ScriptedDialogService;
+
+namespace {
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+enum class Command { New, Open, FileOpenEvent, HandOver, Load, Close };
+enum class SaveResult { Succeeds, Fails, Cancelled };
+
+} // namespace
+
+Q_DECLARE_METATYPE(Command)
+Q_DECLARE_METATYPE(SaveResult)
+
+class tst_MainWindow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void askToSaveMatrix_data();
+    void askToSaveMatrix();
+    void versionAndIdTransitions();
+    void saveAsGivesDefaultSuffix();
+    void openFailures_data();
+    void openFailures();
+    void failedFileOpenEventKeepsProject();
+    void handOverOpensAbsolutePathsAndSkipsSwitches();
+    void saveFailureKeepsOldFileAndChangeMark();
+    void writeFailingPartWayKeepsOldFile();
+    void loadFailures();
+    void activation();
+    void activationBlockedByErrors();
+    void activationOverwriteRefused();
+    void failedActivationKeepsChangeMark();
+    void enableRulesInWindow();
+    void statusLabel();
+    void arabicTurnsWindowRightToLeft();
+    void brandSiteAndAbout();
+    void secondWindowAfterFirstClosed();
+
+private:
+    QString writeProjectFile(const QString& name, int lights = 1);
+    void makeChange();
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<ScriptedDialogService> m_dialogs;
+};
+
+void tst_MainWindow::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    qputenv("CORVANE_CONFIG_DIR", QFile::encodeName(m_dir.filePath("config")));
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(m_dir.filePath("cache")));
+    QCoreApplication::setApplicationName("VantrelConfig");
+    ConfiguratorTest::initResources();
+}
+
+void tst_MainWindow::init()
+{
+    QDir(m_dir.filePath("config")).removeRecursively();
+    QDir(m_dir.filePath("projects")).removeRecursively();
+    QDir().mkpath(m_dir.filePath("projects"));
+    QDir().mkpath(m_dir.filePath("config"));
+    InitSettings::readSettings();
+    m_dialogs = std::make_unique<ScriptedDialogService>();
+    m_window = std::make_unique<MainWindow>();
+}
+
+void tst_MainWindow::cleanup()
+{
+    if (m_window && m_window->config())
+        m_window->config()->clearChanges();
+    m_window.reset();
+    m_dialogs.reset();
+}
+
+QString tst_MainWindow::writeProjectFile(const QString& name, int lights)
+{
+    auto project = ConfiguratorTest::makeProject(1, lights);
+    const QString path = m_dir.filePath("projects/" + name);
+    return XmlSerializer::write(*project, path) ? path : QString();
+}
+
+void tst_MainWindow::makeChange()
+{
+    m_window->config()->webServers().constFirst()->setDescription("Changed");
+    QVERIFY(m_window->config()->hasChanges());
+}
+
+void tst_MainWindow::askToSaveMatrix_data()
+{
+    QTest::addColumn<Command>("command");
+    QTest::addColumn<QMessageBox::StandardButton>("answer");
+    QTest::addColumn<SaveResult>("saveResult");
+    QTest::addColumn<bool>("proceeds");
+
+    const QList<QPair<const char*, Command>> commands{{"new", Command::New},           {"open", Command::Open},
+                                                      {"file-open event", Command::FileOpenEvent},
+                                                      {"hand-over", Command::HandOver}, {"load", Command::Load},
+                                                      {"close", Command::Close}};
+    for (const auto& [name, command] : commands) {
+        QTest::addRow("%s, save succeeds", name) << command << QMessageBox::Save << SaveResult::Succeeds << true;
+        QTest::addRow("%s, save fails", name) << command << QMessageBox::Save << SaveResult::Fails << false;
+        QTest::addRow("%s, save as cancelled", name) << command << QMessageBox::Save << SaveResult::Cancelled << false;
+        QTest::addRow("%s, discard", name) << command << QMessageBox::Discard << SaveResult::Succeeds << true;
+        QTest::addRow("%s, cancel", name) << command << QMessageBox::Cancel << SaveResult::Succeeds << false;
+    }
+}
+
+void tst_MainWindow::askToSaveMatrix()
+{
+    QFETCH(Command, command);
+    QFETCH(QMessageBox::StandardButton, answer);
+    QFETCH(SaveResult, saveResult);
+    QFETCH(bool, proceeds);
+
+    const QString other = writeProjectFile("other.vtprj", 3);
+    QVERIFY(XmlSerializer::write(*ConfiguratorTest::makeProject(1, 2), PathProvider::configPrjFullName()));
+    QString mine;
+    if (saveResult == SaveResult::Cancelled) {
+        m_window->newFile();
+        m_window->config()->addDevice(new WebServerDeviceProperties(-1));
+    } else {
+        mine = writeProjectFile("mine.vtprj");
+        QVERIFY(m_window->openConfig(mine));
+        if (saveResult == SaveResult::Fails)
+            QVERIFY(QDir(m_dir.filePath("projects")).rename("mine.vtprj", "moved"));
+        if (saveResult == SaveResult::Fails)
+            QVERIFY(QDir().mkpath(mine)); // a folder in the file's place: the write fails
+    }
+    makeChange();
+    Configuration* before = m_window->config();
+    m_dialogs->saveAnswers = {answer};
+    m_dialogs->openNames = {other};
+
+    bool closed = false;
+    switch (command) {
+    case Command::New: m_window->newFile(); break;
+    case Command::Open: m_window->openAction(); break;
+    case Command::FileOpenEvent: m_window->openConfigAskSaveCurrentChanges(other); break;
+    case Command::HandOver: m_window->onAppStartRequest({"corvane-configurator", other}); break;
+    case Command::Load: m_window->loadConfiguration(); break;
+    case Command::Close: closed = m_window->close(); break;
+    }
+    QCOMPARE(m_dialogs->askToSaveCount, 1);
+    const bool replaced = m_window->config() != before;
+    QCOMPARE(command == Command::Close ? closed : replaced, proceeds);
+    if (!proceeds)
+        QVERIFY(m_window->config()->hasChanges());
+    if (answer == QMessageBox::Save && saveResult == SaveResult::Succeeds)
+        QCOMPARE(XmlSerializer::read(mine)->webServers().constFirst()->description(), QString("Changed"));
+}
+
+void tst_MainWindow::versionAndIdTransitions()
+{
+    const QString path = writeProjectFile("versions.vtprj");
+    QVERIFY(m_window->openConfig(path));
+    Configuration* project = m_window->config();
+    const QUuid id = project->id();
+    const int version = project->version();
+
+    makeChange();
+    QVERIFY(m_window->saveAction());
+    QCOMPARE(project->version(), version + 1);
+    QCOMPARE(project->id(), id);
+    QVERIFY(!project->hasChanges());
+    QUuid fileId;
+    int fileVersion = -1;
+    QVERIFY(XmlSerializer::readIdVersion(path, fileId, fileVersion));
+    QCOMPARE(fileVersion, version + 1);
+
+    const QString copy = m_dir.filePath("projects/copy.vtprj");
+    m_dialogs->saveNames = {copy};
+    QVERIFY(m_window->saveAs());
+    QVERIFY(project->id() != id);
+    QCOMPARE(project->version(), 0);
+    QCOMPARE(m_window->currentFilePath(), copy);
+    QCOMPARE(InitSettings::lastOpenedPath(), m_dir.filePath("projects"));
+
+    // A new project: Save raises the version, then asks for a name; a
+    // cancelled dialog leaves no file and the project changed.
+    m_window->newFile();
+    Configuration* fresh = m_window->config();
+    fresh->addDevice(new WebServerDeviceProperties(-1));
+    QVERIFY(!m_window->saveAction());
+    QCOMPARE(fresh->version(), 1);
+    QVERIFY(fresh->hasChanges());
+    QVERIFY(m_window->currentFilePath().isEmpty());
+}
+
+void tst_MainWindow::saveAsGivesDefaultSuffix()
+{
+    m_window->newFile();
+    m_dialogs->saveNames = {m_dir.filePath("projects/named.vtprj")};
+    QVERIFY(m_window->saveAs());
+    QCOMPARE(m_dialogs->saveSuffixes, QStringList{"vtprj"});
+    QVERIFY(QFileInfo::exists(m_dir.filePath("projects/named.vtprj")));
+}
+
+void tst_MainWindow::openFailures_data()
+{
+    QTest::addColumn<QString>("path");
+    const QString fixtures = QStringLiteral(DEVICES_FIXTURES);
+    for (const QString& name : QDir(fixtures).entryList({"*.vtprj"}, QDir::Files)) {
+        if (XmlSerializer::read(fixtures + "/" + name))
+            continue; // a damaged file the reader still takes
+        QTest::newRow(qPrintable(name)) << fixtures + "/" + name;
+    }
+    QTest::newRow("folder") << "FOLDER";
+    QTest::newRow("missing") << "MISSING";
+    QTest::newRow("50 MB") << "BIG";
+    QTest::newRow("unreadable") << "UNREADABLE";
+}
+
+void tst_MainWindow::openFailures()
+{
+    QFETCH(QString, path);
+    if (path == "FOLDER") {
+        path = m_dir.filePath("projects/folder.vtprj");
+        QDir().mkpath(path);
+    } else if (path == "MISSING") {
+        path = m_dir.filePath("projects/missing.vtprj");
+    } else if (path == "BIG") {
+        path = m_dir.filePath("projects/big.vtprj");
+        QFile big(path);
+        QVERIFY(big.open(QIODevice::WriteOnly));
+        big.write("<?xml version=\"1.0\"?><project>");
+        big.write(QByteArray(50 * 1024 * 1024, ' '));
+        big.close();
+    } else if (path == "UNREADABLE") {
+        path = writeProjectFile("unreadable.vtprj");
+        QFile::setPermissions(path, QFileDevice::WriteOwner);
+        if (QFile(path).open(QIODevice::ReadOnly))
+            QSKIP("the file stays readable (running as root)");
+    }
+    const QString good = writeProjectFile("good.vtprj");
+    QVERIFY(m_window->openConfig(good));
+    makeChange();
+    Configuration* before = m_window->config();
+    const QString label = m_window->statusText();
+
+    m_dialogs->openNames = {path};
+    m_dialogs->saveAnswers = {QMessageBox::Discard};
+    m_window->openAction();
+    QCOMPARE(m_dialogs->boxes.size(), 1);
+    QCOMPARE(m_dialogs->boxes.at(0).title, QString("Error"));
+    QCOMPARE(m_dialogs->boxes.at(0).icon, QMessageBox::Critical);
+    QVERIFY(!m_dialogs->boxes.at(0).text.isEmpty());
+    QCOMPARE(m_window->config(), before);
+    QVERIFY(before->hasChanges());
+    QCOMPARE(m_window->statusText(), label);
+    QCOMPARE(m_window->currentFilePath(), good);
+}
+
+void tst_MainWindow::failedFileOpenEventKeepsProject()
+{
+    const QString good = writeProjectFile("good.vtprj");
+    QVERIFY(m_window->openConfig(good));
+    Configuration* before = m_window->config();
+    const QString broken = m_dir.filePath("projects/broken.vtprj");
+    QFile file(broken);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("<not a project");
+    file.close();
+    m_window->openConfigAskSaveCurrentChanges(broken);
+    QCOMPARE(m_window->config(), before);
+    QVERIFY(m_window->hasOpenedConfig());
+    QCOMPARE(m_dialogs->boxes.size(), 1);
+}
+
+void tst_MainWindow::handOverOpensAbsolutePathsAndSkipsSwitches()
+{
+    const QString path = writeProjectFile("handed.vtprj");
+    QVERIFY(QDir::isAbsolutePath(path));
+    m_window->onAppStartRequest({"corvane-configurator", "/VERBOSE", "/s", m_dir.filePath("missing.vtprj"), path});
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(m_window->currentFilePath(), path);
+    QCOMPARE(m_dialogs->boxes.size(), 0);
+}
+
+void tst_MainWindow::saveFailureKeepsOldFileAndChangeMark()
+{
+    const QString path = writeProjectFile("kept.vtprj");
+    const QByteArray old = readAll(path);
+    QVERIFY(m_window->openConfig(path));
+    makeChange();
+    // The file replaced by a folder cannot be written over.
+    QVERIFY(QFile::rename(path, path + ".old"));
+    QVERIFY(QDir().mkpath(path));
+    QVERIFY(!m_window->saveAction());
+    QCOMPARE(m_dialogs->boxes.size(), 1);
+    QCOMPARE(m_dialogs->boxes.at(0).title, QString("Error"));
+    QVERIFY(m_dialogs->boxes.at(0).text.startsWith("Could not write in the specified file!"));
+    QVERIFY(m_window->config()->hasChanges());
+    QCOMPARE(readAll(path + ".old"), old);
+}
+
+void tst_MainWindow::writeFailingPartWayKeepsOldFile()
+{
+    // A child limited in file size (as on a full disk) saves a grown project.
+    const QString path = writeProjectFile("limited.vtprj");
+    const QByteArray old = readAll(path);
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child.start(QCoreApplication::applicationFilePath(), {"--save-under-limit", path});
+    QVERIFY(child.waitForFinished(60000));
+    QCOMPARE(child.exitCode(), 0);
+    // saved, error boxes, still changed
+    QCOMPARE(child.readAllStandardOutput().trimmed(), QByteArray("0 1 1"));
+    QCOMPARE(readAll(path), old);
+    QCOMPARE(QDir(m_dir.filePath("projects")).entryList(QDir::Files), QStringList{"limited.vtprj"});
+}
+
+// The child of writeFailingPartWayKeepsOldFile.
+static int saveUnderLimit(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    ConfiguratorTest::initResources();
+    std::signal(SIGXFSZ, SIG_IGN);
+    const QString path = QString::fromLocal8Bit(argv[2]);
+    const rlimit limit{rlim_t(QFileInfo(path).size() + 4096), rlim_t(QFileInfo(path).size() + 4096)};
+    setrlimit(RLIMIT_FSIZE, &limit);
+    ScriptedDialogService dialogs;
+    MainWindow window;
+    if (!window.openConfig(path))
+        return 2;
+    const int server = window.config()->webServers().constFirst()->id();
+    for (int i = 0; i < 300; ++i)
+        ConfiguratorTest::addLight(*window.config(), server, QStringLiteral("A light with a long description %1").arg(i));
+    const bool saved = window.saveAction();
+    std::printf("%d %d %d\n", int(saved), int(dialogs.boxes.size()), int(window.config()->hasChanges()));
+    window.config()->clearChanges();
+    return 0;
+}
+
+void tst_MainWindow::loadFailures()
+{
+    m_window->loadConfiguration();
+    QCOMPARE(m_dialogs->boxes.size(), 1);
+    QCOMPARE(m_dialogs->boxes.at(0).text, QString("Could not find active configuration!"));
+    QVERIFY(!m_window->hasOpenedConfig());
+
+    QVERIFY(XmlSerializer::write(*ConfiguratorTest::makeProject(2, 1), PathProvider::configPrjFullName()));
+    m_window->loadConfiguration();
+    QVERIFY(m_window->hasOpenedConfig());
+    QCOMPARE(m_window->config()->webServers().size(), 2);
+    QVERIFY(m_window->currentFilePath().isEmpty());
+    QVERIFY(m_window->statusText().endsWith("Project: Default project"));
+    // The working copy does not become the last opened folder.
+    QVERIFY(InitSettings::lastOpenedPath() != QFileInfo(PathProvider::configTempFullName()).absolutePath());
+
+    // A damaged active project: the error box, the loaded project stays.
+    Configuration* before = m_window->config();
+    QFile active(PathProvider::configPrjFullName());
+    QVERIFY(active.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    active.write("<project");
+    active.close();
+    m_window->loadConfiguration();
+    QCOMPARE(m_window->config(), before);
+    QCOMPARE(m_dialogs->boxes.constLast().title, QString("Error"));
+}
+
+void tst_MainWindow::activation()
+{
+    const QString path = writeProjectFile("activate.vtprj");
+    QVERIFY(m_window->openConfig(path));
+    // A description left empty is a warning: it does not block.
+    m_window->config()->devices().constFirst()->setDescription("");
+    const QByteArray userFile = readAll(path);
+    const int version = m_window->config()->version();
+    m_window->activateConfiguration();
+    QCOMPARE(m_dialogs->boxes.size(), 1);
+    QCOMPARE(m_dialogs->boxes.at(0).text, QString("Configuration activated successfully!"));
+    QUuid id;
+    int activeVersion = -1;
+    QVERIFY(XmlSerializer::readIdVersion(PathProvider::configPrjFullName(), id, activeVersion));
+    QCOMPARE(id, m_window->config()->id());
+    QCOMPARE(activeVersion, version + 1);
+    // The user's own file was not written: the change mark stays.
+    QVERIFY(m_window->config()->hasChanges());
+    QCOMPARE(readAll(path), userFile);
+    QVERIFY(ActionManager::getActionByKey(ActionManager::CONFIG_SAVE_ACTION)->isEnabled());
+
+    // Again: the overwrite question comes first.
+    m_dialogs->answers = {QMessageBox::Yes};
+    m_window->activateConfiguration();
+    QCOMPARE(m_dialogs->boxes.size(), 3);
+    QCOMPARE(m_dialogs->boxes.at(1).buttons, QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(m_dialogs->boxes.at(2).text, QString("Configuration activated successfully!"));
+}
+
+void tst_MainWindow::activationBlockedByErrors()
+{
+    m_window->newFile();
+    m_window->config()->addDevice(new WebServerDeviceProperties(-1)); // IP 0.0.0.0
+    m_window->activateConfiguration();
+    QCOMPARE(m_dialogs->boxes.size(), 1);
+    QCOMPARE(m_dialogs->boxes.at(0).text, QString("Activation operation is not allowed when there are errors"));
+    QCOMPARE(m_window->config()->version(), 0);
+    QVERIFY(!QFileInfo::exists(PathProvider::configPrjFullName()));
+}
+
+void tst_MainWindow::activationOverwriteRefused()
+{
+    QVERIFY(XmlSerializer::write(*ConfiguratorTest::makeProject(1, 0), PathProvider::configPrjFullName()));
+    const QByteArray active = readAll(PathProvider::configPrjFullName());
+    QVERIFY(m_window->openConfig(writeProjectFile("refused.vtprj")));
+    const int version = m_window->config()->version();
+    m_dialogs->answers = {QMessageBox::No};
+    m_window->activateConfiguration();
+    QCOMPARE(m_dialogs->boxes.size(), 1);
+    QCOMPARE(m_window->config()->version(), version);
+    QCOMPARE(readAll(PathProvider::configPrjFullName()), active);
+}
+
+void tst_MainWindow::failedActivationKeepsChangeMark()
+{
+    QVERIFY(XmlSerializer::write(*ConfiguratorTest::makeProject(1, 0), PathProvider::configPrjFullName()));
+    const QByteArray active = readAll(PathProvider::configPrjFullName());
+    QVERIFY(m_window->openConfig(writeProjectFile("nopkexec.vtprj")));
+    makeChange();
+    ProjectActivator* activator = m_window->activator();
+    activator->setFolderWritableCheck([](const QString&) { return false; });
+    activator->setPkexecPath(m_dir.filePath("no-pkexec"));
+    m_dialogs->answers = {QMessageBox::Yes};
+    m_window->activateConfiguration();
+    QCOMPARE(m_dialogs->boxes.size(), 2);
+    QCOMPARE(m_dialogs->boxes.at(1).title, QString("Error"));
+    QVERIFY(m_dialogs->boxes.at(1).text.contains(QDir::toNativeSeparators(PathProvider::configPath())));
+    QVERIFY(m_window->config()->hasChanges());
+    QCOMPARE(readAll(PathProvider::configPrjFullName()), active);
+}
+
+void tst_MainWindow::enableRulesInWindow()
+{
+    auto action = [](const QString& key) { return ActionManager::getActionByKey(key)->isEnabled(); };
+    QVERIFY(!action(ActionManager::CONFIG_SAVE_AS_ACTION));
+    QVERIFY(action(ActionManager::CONFIG_NEW_ACTION));
+    QVERIFY(m_window->openConfig(writeProjectFile("rules.vtprj", 0)));
+    DevicesTree* tree = m_window->adminConfigurator()->devicesTree();
+    const int server = m_window->config()->webServers().constFirst()->id();
+    tree->setCurrentIndex(tree->findIndex(DevicesTreeModel::NodePlant, server));
+    QVERIFY(action(ActionManager::DEVICES_REMOVE_ACTION));
+    QVERIFY(!action(ActionManager::DEVICES_ADD_ACTION));
+    QVERIFY(!action(ActionManager::CONFIG_SAVE_ACTION));
+    tree->setCurrentIndex(tree->findIndex(DevicesTreeModel::NodeLights, server));
+    QVERIFY(action(ActionManager::DEVICES_ADD_ACTION));
+    ActionManager::getActionByKey(ActionManager::DEVICES_ADD_ACTION)->trigger();
+    QVERIFY(action(ActionManager::CONFIG_SAVE_ACTION));
+    QVERIFY(action(ActionManager::DEVICES_REMOVE_ALL_ACTION));
+}
+
+void tst_MainWindow::statusLabel()
+{
+    QVERIFY(m_window->statusText().endsWith("Project: "));
+    m_window->newFile();
+    QCOMPARE(m_window->statusText(), QString("   Project: New project"));
+    m_window->updateStatusLabel(MainWindow::STATUS_DEFAULT_PROJECT);
+    QCOMPARE(m_window->statusText(), QString("   Project: Default project"));
+}
+
+void tst_MainWindow::arabicTurnsWindowRightToLeft()
+{
+    m_window->switchLayoutDirection(Corvane::Utilities::Localization::LanguageSettings::ARABIC_LOCALE);
+    QCOMPARE(m_window->layoutDirection(), Qt::RightToLeft);
+    m_window->switchLayoutDirection("it_IT");
+    QCOMPARE(m_window->layoutDirection(), Qt::LeftToRight);
+}
+
+void tst_MainWindow::brandSiteAndAbout()
+{
+    QUrl opened;
+    m_window->setUrlOpener([&opened](const QUrl& url) { return opened = url, true; });
+    ActionManager::getActionByKey(ActionManager::BRAND_SITE_ACTION)->trigger();
+    QCOMPARE(opened, QUrl("http://" + InitSettings::domainName()));
+    QAction* import = ActionManager::getActionByKey(ActionManager::IMPORT_DATA_ACTION);
+    QVERIFY(import && !import->text().isEmpty());
+    QVERIFY(import->associatedObjects().isEmpty() || import->associatedObjects() == QList<QObject*>{});
+}
+
+void tst_MainWindow::secondWindowAfterFirstClosed()
+{
+    m_window->close();
+    m_window.reset();
+    QVERIFY(!ActionManager::getActionByKey(ActionManager::CONFIG_NEW_ACTION));
+    m_window = std::make_unique<MainWindow>();
+    QAction* newAction = ActionManager::getActionByKey(ActionManager::CONFIG_NEW_ACTION);
+    QVERIFY(newAction);
+    QCOMPARE(newAction->parent(), m_window.get());
+    newAction->trigger();
+    QVERIFY(m_window->hasOpenedConfig());
+    QCOMPARE(MainWindow::locales().size(), MainWindow::locales().size());
+    const auto locales = MainWindow::locales();
+    m_window.reset();
+    m_window = std::make_unique<MainWindow>();
+    QCOMPARE(MainWindow::locales(), locales);
+    QVERIFY(!ActionManager::createAction(ActionManager::CONFIG_NEW_ACTION, QIcon()));
+}
+
+int main(int argc, char** argv)
+{
+    if (argc == 3 && qstrcmp(argv[1], "--save-under-limit") == 0)
+        return saveUnderLimit(argc, argv);
+    QApplication application(argc, argv);
+    tst_MainWindow test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_mainwindow.moc"

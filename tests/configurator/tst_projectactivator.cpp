@@ -1,0 +1,297 @@
+#include "ProjectActivator.h"
+#include "ProjectFixture.h"
+#include "devices/serialization/XmlSerializer.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+
+using Corvane::Configurator::ProjectActivator;
+using Corvane::Devices::Serialization::XmlSerializer;
+
+namespace {
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+const QString HELPER = QStringLiteral(ACTIVATE_HELPER);
+
+// Runs the helper directly (as the user), as pkexec would as root.
+int runHelperDirectly(const QString&, const QStringList& arguments)
+{
+    return QProcess::execute(arguments.at(0), arguments.mid(1));
+}
+
+} // namespace
+
+class tst_ProjectActivator : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void directCopyCreatesFolders();
+    void pkexecArguments_data();
+    void pkexecArguments();
+    void readOnlyFolderGoesThroughPkexec();
+    void pkexecOutcomes_data();
+    void pkexecOutcomes();
+    void helperThatReplacesNothingIsNotSuccess();
+    void helperRunUnprivileged();
+    void helperRefuses_data();
+    void helperRefuses();
+    void failingCopyKeepsOldFile();
+    void noShellInTheProgram();
+
+private:
+    QString writeProject(int version);
+
+    QTemporaryDir m_dir;
+    QUuid m_id;
+};
+
+void tst_ProjectActivator::init()
+{
+    QVERIFY(m_dir.isValid());
+}
+
+void tst_ProjectActivator::cleanup()
+{
+    QProcess::execute("chmod", {"-R", "u+w", m_dir.path()});
+}
+
+QString tst_ProjectActivator::writeProject(int version)
+{
+    auto project = ConfiguratorTest::makeProject(1, 2);
+    project->setVersion(version);
+    m_id = project->id();
+    const QString path = m_dir.filePath(QStringLiteral("working-%1.vtprj").arg(version));
+    if (!XmlSerializer::write(*project, path))
+        return {};
+    return path;
+}
+
+void tst_ProjectActivator::directCopyCreatesFolders()
+{
+    QVERIFY(ProjectActivator::isFolderWritable(m_dir.filePath("config/nested/ActiveProject.vtprj")));
+    const QString source = writeProject(3);
+    const QString destination = m_dir.filePath("config/nested/ActiveProject.vtprj");
+    ProjectActivator activator;
+    int runs = 0;
+    activator.setRunner([&runs](const QString&, const QStringList&) { return ++runs, 0; });
+    QCOMPARE(activator.activate(source, destination, m_id, 3), ProjectActivator::Result::Activated);
+    QCOMPARE(runs, 0);
+    QCOMPARE(readAll(destination), readAll(source));
+    // A different version in place is not the activated project.
+    QCOMPARE(activator.activate(source, destination, m_id, 4), ProjectActivator::Result::NotVerified);
+}
+
+void tst_ProjectActivator::pkexecArguments_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::newRow("spaces") << "my projects/active one";
+    QTest::newRow("quotes") << "it's \"here\"";
+    QTest::newRow("dollar") << "$HOME $(rm -rf x) `id`";
+    QTest::newRow("non-ascii") << QString::fromUtf8("Progetti/città ü 日本");
+    QTest::newRow("dash folder") << "-rf";
+}
+
+void tst_ProjectActivator::pkexecArguments()
+{
+    QFETCH(QString, folder);
+    const QString source = m_dir.filePath(folder + "/src.vtprj");
+    const QString destination = m_dir.filePath(folder + "/dst.vtprj");
+    QCOMPARE(ProjectActivator::pkexecArguments("/usr/libexec/corvane/helper", source, destination),
+             (QStringList{"/usr/libexec/corvane/helper", "--", source, destination}));
+
+    // The helper itself copies between such paths (run directly here).
+    QVERIFY(QDir().mkpath(m_dir.filePath(folder)));
+    const QString project = writeProject(1);
+    QVERIFY(QFile::copy(project, source));
+    QCOMPARE(runHelperDirectly({}, ProjectActivator::pkexecArguments(HELPER, source, destination)), 0);
+    QCOMPARE(readAll(destination), readAll(project));
+}
+
+void tst_ProjectActivator::readOnlyFolderGoesThroughPkexec()
+{
+    const QString source = writeProject(2);
+    const QString folder = m_dir.filePath("locked");
+    QVERIFY(QDir().mkpath(folder));
+    const QString destination = folder + "/ActiveProject.vtprj";
+    QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    if (::geteuid() != 0)
+        QVERIFY(!ProjectActivator::isFolderWritable(destination));
+
+    ProjectActivator activator;
+    activator.setFolderWritableCheck([](const QString&) { return false; });
+    activator.setPkexecPath(QCoreApplication::applicationFilePath()); // any executable file
+    activator.setHelperPath(HELPER);
+    QString program;
+    QStringList arguments;
+    activator.setRunner([&](const QString& p, const QStringList& a) {
+        program = p;
+        arguments = a;
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        return runHelperDirectly(p, a);
+    });
+    QCOMPARE(activator.activate(source, destination, m_id, 2), ProjectActivator::Result::Activated);
+    QCOMPARE(program, activator.pkexecPath());
+    QCOMPARE(arguments, (QStringList{HELPER, "--", source, destination}));
+    QCOMPARE(readAll(destination), readAll(source));
+}
+
+void tst_ProjectActivator::pkexecOutcomes_data()
+{
+    QTest::addColumn<bool>("pkexecPresent");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<int>("result");
+
+    QTest::newRow("no pkexec") << false << 0 << int(ProjectActivator::Result::NoPkexec);
+    QTest::newRow("dismissed") << true << 126 << int(ProjectActivator::Result::NotAuthorized);
+    QTest::newRow("no agent") << true << 127 << int(ProjectActivator::Result::NotAuthorized);
+    QTest::newRow("helper failed") << true << 4 << int(ProjectActivator::Result::CopyFailed);
+    QTest::newRow("crashed") << true << -1 << int(ProjectActivator::Result::CopyFailed);
+}
+
+void tst_ProjectActivator::pkexecOutcomes()
+{
+    QFETCH(bool, pkexecPresent);
+    QFETCH(int, exitCode);
+    QFETCH(int, result);
+
+    const QString source = writeProject(5);
+    const QString folder = m_dir.filePath("locked");
+    QVERIFY(QDir().mkpath(folder));
+    const QString destination = folder + "/ActiveProject.vtprj";
+    QFile old(destination);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("old content");
+    old.close();
+    QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+
+    ProjectActivator activator;
+    activator.setFolderWritableCheck([](const QString&) { return false; });
+    activator.setPkexecPath(pkexecPresent ? QCoreApplication::applicationFilePath() : m_dir.filePath("no-pkexec"));
+    activator.setRunner([exitCode](const QString&, const QStringList&) { return exitCode; });
+    QCOMPARE(int(activator.activate(source, destination, m_id, 5)), result);
+    QCOMPARE(readAll(destination), QByteArray("old content"));
+}
+
+void tst_ProjectActivator::helperThatReplacesNothingIsNotSuccess()
+{
+    const QString source = writeProject(6);
+    const QString folder = m_dir.filePath("locked");
+    QVERIFY(QDir().mkpath(folder));
+    QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    ProjectActivator activator;
+    activator.setFolderWritableCheck([](const QString&) { return false; });
+    activator.setPkexecPath(QCoreApplication::applicationFilePath());
+    activator.setRunner([](const QString&, const QStringList&) { return 0; });
+    QCOMPARE(activator.activate(source, folder + "/ActiveProject.vtprj", m_id, 6), ProjectActivator::Result::NotVerified);
+}
+
+void tst_ProjectActivator::helperRunUnprivileged()
+{
+    const QString source = writeProject(7);
+    const QString destination = m_dir.filePath("made/for/it/ActiveProject.vtprj");
+    QCOMPARE(runHelperDirectly({}, {HELPER, "--", source, destination}), 0);
+    QCOMPARE(readAll(destination), readAll(source));
+    struct stat info {};
+    QCOMPARE(::stat(QFile::encodeName(destination).constData(), &info), 0);
+    QCOMPARE(info.st_mode & 0777, mode_t(0644));
+    QCOMPARE(::stat(QFile::encodeName(m_dir.filePath("made/for")).constData(), &info), 0);
+    QCOMPARE(info.st_mode & 0777, mode_t(0755) & ~mode_t(::umask(022) & 0777));
+
+    // A replaced file keeps its mode.
+    QVERIFY(QFile::setPermissions(destination, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    QCOMPARE(runHelperDirectly({}, {HELPER, "--", writeProject(8), destination}), 0);
+    QCOMPARE(::stat(QFile::encodeName(destination).constData(), &info), 0);
+    QCOMPARE(info.st_mode & 0777, mode_t(0600));
+    QCOMPARE(QDir(m_dir.filePath("made/for/it")).entryList(QDir::Files), QStringList{"ActiveProject.vtprj"});
+}
+
+void tst_ProjectActivator::helperRefuses_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // %1: the test folder
+    QTest::addColumn<int>("exitCode");
+
+    QTest::newRow("no separator") << QStringList{"%1/src", "%1/dst"} << 2;
+    QTest::newRow("extra argument") << QStringList{"--", "%1/src", "%1/dst", "%1/more"} << 2;
+    QTest::newRow("relative source") << QStringList{"--", "src", "%1/dst"} << 3;
+    QTest::newRow("relative destination") << QStringList{"--", "%1/src", "dst"} << 3;
+    QTest::newRow("folder destination") << QStringList{"--", "%1/src", "%1/folder"} << 3;
+    QTest::newRow("trailing slash") << QStringList{"--", "%1/src", "%1/new/"} << 3;
+    QTest::newRow("symlink destination") << QStringList{"--", "%1/src", "%1/link"} << 3;
+    QTest::newRow("missing source") << QStringList{"--", "%1/absent", "%1/dst"} << 4;
+}
+
+void tst_ProjectActivator::helperRefuses()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+
+    QFile source(m_dir.filePath("src"));
+    QVERIFY(source.open(QIODevice::WriteOnly));
+    source.write("project");
+    source.close();
+    QDir().mkpath(m_dir.filePath("folder"));
+    QFile target(m_dir.filePath("target"));
+    QVERIFY(target.open(QIODevice::WriteOnly));
+    target.write("linked");
+    target.close();
+    QFile::link(m_dir.filePath("target"), m_dir.filePath("link"));
+    for (QString& argument : arguments)
+        argument = argument.arg(m_dir.path());
+    QCOMPARE(QProcess::execute(HELPER, arguments), exitCode);
+    QCOMPARE(readAll(m_dir.filePath("target")), QByteArray("linked"));
+    QVERIFY(!QFileInfo::exists(m_dir.filePath("dst")) || exitCode == 0);
+}
+
+void tst_ProjectActivator::failingCopyKeepsOldFile()
+{
+    // A write failing part-way (as on a full disk): a child limited in file
+    // size replaces nothing.
+    const QString destination = m_dir.filePath("ActiveProject.vtprj");
+    QFile old(destination);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("old content");
+    old.close();
+    QFile big(m_dir.filePath("big.vtprj"));
+    QVERIFY(big.open(QIODevice::WriteOnly));
+    big.write(QByteArray(256 * 1024, 'x'));
+    big.close();
+    const QString script = QStringLiteral("trap '' XFSZ; ulimit -f 64; exec \"$0\" -- \"$1\" \"$2\"");
+    const int code = QProcess::execute("/bin/sh", {"-c", script, HELPER, big.fileName(), destination});
+    QVERIFY(code != 0);
+    QCOMPARE(readAll(destination), QByteArray("old content"));
+    QCOMPARE(QDir(m_dir.path()).entryList({"ActiveProject.vtprj.*"}, QDir::Files), QStringList());
+}
+
+void tst_ProjectActivator::noShellInTheProgram()
+{
+    // Nothing of a project may reach a shell: no system(), popen() or "sh -c".
+    const QStringList forbidden{"system(", "popen(", "\"sh\"", "/bin/sh", "\"-c\""};
+    QDirIterator sources(QStringLiteral(CONFIGURATOR_SOURCE_DIR), {"*.cpp", "*.h"}, QDir::Files,
+                         QDirIterator::Subdirectories);
+    int files = 0;
+    while (sources.hasNext()) {
+        const QString path = sources.next();
+        const QByteArray text = readAll(path);
+        ++files;
+        for (const QString& word : forbidden)
+            QVERIFY2(!text.contains(word.toUtf8()), qPrintable(path + ": " + word));
+    }
+    QVERIFY(files > 20);
+}
+
+QTEST_GUILESS_MAIN(tst_ProjectActivator)
+#include "tst_projectactivator.moc"

@@ -1,0 +1,123 @@
+#include "AdminConfigurator.h"
+#include "DeviceTableView.h"
+#include "DevicesTree.h"
+#include "MainWindow.h"
+#include "ProjectFixture.h"
+#include "ScriptedDialogService.h"
+#include "devices/serialization/XmlSerializer.h"
+#include "editdelegates/DeviceTreeDelegate.h"
+#include "tablemodels/GatewayTreeModel.h"
+#include "tablemodels/ValidationListModel.h"
+#include "utilities/InitSettings.h"
+#include "utilities/PathProvider.h"
+
+#include <QLineEdit>
+#include <QListView>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Corvane::Configurator;
+using Corvane::Utilities::PathProvider;
+using Node = DevicesTreeModel::NodeType;
+
+// The first session of a user, through the window's own actions and editors.
+class tst_UserJourney : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void newProjectToActivation();
+
+private:
+    static void typeInto(DeviceTableView* table, const QModelIndex& index, const QString& text);
+    QTemporaryDir m_dir;
+};
+
+void tst_UserJourney::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    qputenv("CORVANE_CONFIG_DIR", QFile::encodeName(m_dir.filePath("active")));
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(m_dir.filePath("cache")));
+    QCoreApplication::setApplicationName("VantrelConfig");
+    ConfiguratorTest::initResources();
+    Corvane::Utilities::InitSettings::readSettings();
+}
+
+void tst_UserJourney::typeInto(DeviceTableView* table, const QModelIndex& index, const QString& text)
+{
+    table->setCurrentIndex(index);
+    table->edit(index);
+    auto* editor = table->viewport()->findChild<QLineEdit*>();
+    QVERIFY(editor);
+    editor->clear();
+    editor->setCursorPosition(0);
+    QTest::keyClicks(editor, text);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTRY_VERIFY(!table->viewport()->findChild<QLineEdit*>());
+}
+
+void tst_UserJourney::newProjectToActivation()
+{
+    ConfiguratorTest::ScriptedDialogService dialogs;
+    MainWindow window;
+    window.resize(950, 600);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    window.newFile();
+    AdminConfigurator* admin = window.adminConfigurator();
+    DevicesTree* tree = admin->devicesTree();
+    DeviceTableView* table = admin->devicesTable();
+    tree->setCurrentIndex(tree->findIndex(Node::NodePlantList, -1));
+    admin->addDevice();
+    const int server = window.config()->webServers().constFirst()->id();
+    tree->setCurrentIndex(tree->findIndex(Node::NodeLights, server));
+    admin->addDevice();
+    QCOMPARE(table->devicesCount(), 1);
+
+    // The list flags the gateway's unset IP and the plant is tinted.
+    TableModels::ValidationListModel* list = admin->validationModel();
+    QCOMPARE(list->rowCount(), 1);
+    QVERIFY(list->index(0).data().toString().contains("IP"));
+    auto* treeDelegate = qobject_cast<EditDelegates::DeviceTreeDelegate*>(tree->itemDelegate());
+    QVERIFY(treeDelegate->isPlantMarked(tree->findIndex(Node::NodePlant, server)));
+    window.activateConfiguration();
+    QCOMPARE(dialogs.boxes.constLast().text, QString("Activation operation is not allowed when there are errors"));
+    QVERIFY(!QFileInfo::exists(PathProvider::configPrjFullName()));
+
+    typeInto(table, table->model()->index(0, 0), "Kitchen ceiling");
+    QCOMPARE(window.config()->devices().constFirst()->description(), QString("Kitchen ceiling"));
+
+    tree->setCurrentIndex(tree->findIndex(Node::NodePlant, server));
+    auto* gateway = qobject_cast<TableModels::GatewayTreeModel*>(table->model());
+    QVERIFY(gateway);
+    typeInto(table, gateway->index(gateway->rowOf(TableModels::GatewayTreeModel::IpAddress), 1), "192.168.1.20");
+    QCOMPARE(window.config()->webServers().constFirst()->networkAddress().ip(), QString("192.168.1.20"));
+    QCOMPARE(list->rowCount(), 0);
+    QVERIFY(!treeDelegate->isPlantMarked(tree->findIndex(Node::NodePlant, server)));
+
+    const QString saved = m_dir.filePath("Home.vtprj");
+    dialogs.saveNames = {saved};
+    QVERIFY(window.saveAction());
+    QVERIFY(!window.config()->hasChanges());
+
+    window.newFile();
+    dialogs.openNames = {saved};
+    window.openAction();
+    QCOMPARE(window.currentFilePath(), saved);
+    QCOMPARE(window.config()->devices().constFirst()->description(), QString("Kitchen ceiling"));
+
+    const int boxes = int(dialogs.boxes.size());
+    window.activateConfiguration();
+    QCOMPARE(dialogs.boxes.size(), boxes + 1);
+    QCOMPARE(dialogs.boxes.constLast().text, QString("Configuration activated successfully!"));
+    std::unique_ptr<Corvane::Devices::Configuration> active(
+        Corvane::Devices::Serialization::XmlSerializer::read(PathProvider::configPrjFullName()));
+    QVERIFY(active);
+    QCOMPARE(active->id(), window.config()->id());
+    QCOMPARE(active->devices().constFirst()->description(), QString("Kitchen ceiling"));
+}
+
+QTEST_MAIN(tst_UserJourney)
+#include "tst_userjourney.moc"
