@@ -45,8 +45,6 @@ SkinBrowser::SkinBrowser(QWidget* parent)
     m_nextButton = arrowButton(ThemeProvider::RIGHT_ARROW, QStringLiteral("skinNext"), this);
     m_nameLabel = namedLabel(QStringLiteral("skinName"), this);
     m_problemLabel = namedLabel(QStringLiteral("skinProblems"), this);
-    m_problemLabel->setWordWrap(true);
-    m_problemLabel->setAlignment(Qt::AlignCenter);
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(m_numberLabel, 0, 0, 1, 3, Qt::AlignCenter);

@@ -125,6 +125,7 @@ Unzipper::Unzipper(const QString& zipPath, QObject* parent)
 {
     if (!zipPath.isEmpty())
         m_archive = openArchive(zipPath);
+    m_openError = m_errorString;
 }
 
 Unzipper::~Unzipper()
@@ -149,17 +150,22 @@ bool Unzipper::loadBytes(const QString& zipPath, const QString& fileName, QByteA
     return loaded;
 }
 
+bool Unzipper::failNotOpen()
+{
+    return fail(m_openError.isEmpty() ? tr("no archive is open") : m_openError);
+}
+
 bool Unzipper::gotoFile(const QString& fileName)
 {
     if (!m_archive)
-        return fail(tr("no archive is open"));
+        return failNotOpen();
     return locate(m_archive, fileName) >= 0;
 }
 
 bool Unzipper::readFile(const QString& fileName, QByteArray& bytes)
 {
     if (!m_archive)
-        return fail(tr("no archive is open"));
+        return failNotOpen();
     const qint64 index = locate(m_archive, fileName);
     return index >= 0 && readMember(m_archive, index, fileName, bytes);
 }

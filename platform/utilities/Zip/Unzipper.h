@@ -47,9 +47,12 @@ private:
     qint64 locate(zip* archive, const QString& fileName);
     bool readMember(zip* archive, qint64 index, const QString& fileName, QByteArray& bytes);
     bool fail(const QString& reason);
+    // Why the archive given at construction did not open.
+    bool failNotOpen();
 
     zip* m_archive = nullptr;
     QString m_errorString;
+    QString m_openError;
 };
 
 } // namespace Corvane::Utilities::Zip
