@@ -8,7 +8,12 @@
 // and packed into a valid zip (files without a part keep the reference's
 // contents), so that mutations reach the checks of each file kind instead
 // of stopping at the archive's checksums. It traps when the check refuses
-// a skin without saying why.
+// a skin without saying why. To run it:
+//   CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCORVANE_FUZZ=ON
+//   cmake --build build-fuzz --target fuzz_skincheck
+//   cp tests/gadgets/skincheck-fuzz-corpus/* corpus/
+//   build-fuzz/bin/fuzz_skincheck -max_total_time=600 -rss_limit_mb=2048 -max_len=16384
+//       -dict=tests/gadgets/skincheck-fuzz.dict corpus
 
 #include "theme/ThemeResourceValidator.h"
 #include "theme/ThemeSettings.h"

@@ -3,6 +3,7 @@
 #include "gestures/EventConsumer.h"
 #include "favorite/FavoriteControl.h"
 #include "models/NavigationIcon.h"
+#include "navigation/NavigationControl.h"
 #include "scroll/CustomScrollBar.h"
 #include "scroll/Scroller.h"
 #include "theme/ThemeProvider.h"
@@ -139,6 +140,20 @@ void buildFavorite()
     scene.removeItem(&favorite);
 }
 
+void buildCarousel()
+{
+    QGraphicsScene scene;
+    NavigationControl carousel(ThemeProvider::getRendererFor(ThemeProvider::NAVIGATION));
+    scene.addItem(&carousel);
+    QList<Models::NavigationIcon> icons;
+    for (const QString& renderer : {ThemeProvider::LIGHTS, ThemeProvider::SHUTTER, ThemeProvider::SCENARIO})
+        icons << Models::NavigationIcon(renderer, Models::NavigationIcon::Normal, QStringLiteral("Icon"));
+    carousel.setIcons(icons, true);
+    carousel.updateAnimationCache();
+    paintScene(scene);
+    scene.removeItem(&carousel);
+}
+
 } // namespace
 
 class tst_PictureSize : public QObject
@@ -205,7 +220,7 @@ private slots:
 
         for (const char* skin : {"huge", "scaled"}) {
             for (const char* control : {"skin browser", "vertical scroll bar", "horizontal scroll bar", "scroller",
-                                        "favourite control"})
+                                        "favourite control", "carousel"})
                 QTest::addRow("%s, %s", skin, control) << skin << control;
         }
     }
@@ -235,8 +250,10 @@ private slots:
             buildScrollBar(Qt::Horizontal);
         else if (control == "scroller")
             buildScroller();
-        else
+        else if (control == "favourite control")
             buildFavorite();
+        else
+            buildCarousel();
         const qint64 grownMb = (peakMemoryKb() - before) / 1024;
         qInfo("%s: peak memory grew by %lld MB, largest picture %lld pixels, %lld ms", QTest::currentDataTag(),
               grownMb, PictureSize::largestPicturePixels(), qint64(clock.elapsed()));
