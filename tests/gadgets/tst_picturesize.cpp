@@ -63,13 +63,14 @@ QByteArray scaledContent(QByteArray svg)
     return svg;
 }
 
-// The peak resident memory of the process in kB; the peak is reset first.
-qint64 resetPeakMemory()
+// Starts measuring the peak resident memory of the process afresh.
+bool resetPeakMemory()
 {
     QFile clear("/proc/self/clear_refs");
     return clear.open(QIODevice::WriteOnly) && clear.write("5") == 1;
 }
 
+// The peak resident memory of the process in kB since the last reset.
 qint64 peakMemoryKb()
 {
     QFile status("/proc/self/status");
@@ -237,8 +238,8 @@ private slots:
         QCOMPARE(ThemeProvider::themeFile(), zipPath);
 
         PictureSize::resetLargestPicturePixels();
-        if (!resetPeakMemory())
-            QSKIP("The peak memory of the process cannot be measured here");
+        // Where the peak cannot be reset, only the pictures are checked.
+        const bool measured = resetPeakMemory();
         const qint64 before = peakMemoryKb();
         QElapsedTimer clock;
         clock.start();
@@ -259,7 +260,8 @@ private slots:
               grownMb, PictureSize::largestPicturePixels(), qint64(clock.elapsed()));
 
         QVERIFY(PictureSize::largestPicturePixels() <= PictureSize::MAX_PIXELS);
-        QVERIFY2(grownMb < 64, qPrintable(QString::number(grownMb)));
+        if (measured)
+            QVERIFY2(grownMb < 64, qPrintable(QString::number(grownMb)));
     }
 
 private:
