@@ -667,7 +667,8 @@ QPixmap SvgContentButton::createTextPixmap(const QString& text, const QString& f
 
     // The font size comes from the theme.ini of the skin.
     const QSize pixmapSize(std::max(1, int(width)), std::max(1, int(height)));
-    return Utilities::PictureSize::render(pixmapSize, Utilities::PictureSize::themeSettingsSource(), Qt::transparent, [&](QPainter& painter) {
+    const QString source = Utilities::PictureSize::themeSettingsSource();
+    return Utilities::PictureSize::render(pixmapSize, source, Qt::transparent, [&](QPainter& painter) {
         painter.setRenderHints(QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
         painter.setFont(font);
         painter.setPen(textPen(fontColor, secondFontColor, 0, pixmapSize.height(), 0));

@@ -1098,8 +1098,9 @@ QPixmap NavigationControl::dragPixmap(const SvgContentButton* segment) const
     const QSize scaled(qRound(qRound(size.width() * scale) * DRAG_PIXMAP_FACTOR),
                        qRound(qRound(size.height() * scale) * DRAG_PIXMAP_FACTOR));
     const QSvgRenderer* icon = segment->iconRenderer().main() ? segment->iconRenderer().main()->renderer() : nullptr;
+    const QSize pictureSize = scaled.expandedTo(QSize(1, 1));
     return Utilities::PictureSize::render(
-        scaled.expandedTo(QSize(1, 1)), Utilities::PictureSize::sourceOf(icon), Qt::transparent, [&](QPainter& painter) {
+        pictureSize, Utilities::PictureSize::sourceOf(icon), Qt::transparent, [&](QPainter& painter) {
             painter.setRenderHint(QPainter::Antialiasing);
             painter.scale(scale, scale);
             const double margin = (DRAG_PIXMAP_FACTOR - 1.0) / 2.0;

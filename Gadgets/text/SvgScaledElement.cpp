@@ -100,7 +100,8 @@ void SvgScaledElement::scaleElement()
     m_pixmap = QPixmap();
     if (width <= 0 || height <= 0)
         return;
-    m_pixmap = PictureSize::render(QSize(width, height), PictureSize::sourceOf(&m_renderer), Qt::transparent, [this](QPainter& painter) {
+    const QString source = PictureSize::sourceOf(&m_renderer);
+    m_pixmap = PictureSize::render(QSize(width, height), source, Qt::transparent, [this](QPainter& painter) {
         for (const LabelPart& part : m_parts) {
             if (!part.pixmap.isNull())
                 painter.drawPixmap(part.targetRect.topLeft(), part.pixmap);

@@ -173,7 +173,8 @@ void tst_ThemeResourceValidator::everyRequiredFileIsReadAndChecked_data()
         << "refers to \"/etc/hostname\" outside the skin";
     QTest::newRow("embedded bitmap too large")
         << "light.svg"
-        << svg("<image xlink:href='" + dataUri("image/png", fixture(QT_TESTCASE_SOURCEDIR "/fixtures/hostile/huge_declared.png")) + "'/>")
+        << svg("<image xlink:href='"
+               + dataUri("image/png", fixture(QT_TESTCASE_SOURCEDIR "/fixtures/hostile/huge_declared.png")) + "'/>")
         << "holds a 20000 x 20000 pixel picture, more than the 8388608 pixels a picture may have";
     QTest::newRow("style sheet instruction")
         << "light.svg" << "<?xml-stylesheet type='text/css' href='/dev/stdin'?>" + svg("")
@@ -206,14 +207,19 @@ void tst_ThemeResourceValidator::everyRequiredFileIsReadAndChecked()
     QFETCH(QString, problem);
 
     const QString zipPath = m_dir.filePath("checked.zip");
-    QVERIFY(ZipBuilder().addFolder(":/FixtureTheme", {member}).add(member, contents).add("extra.svg", "<svg/>").write(zipPath));
+    QVERIFY(ZipBuilder()
+                .addFolder(":/FixtureTheme", {member})
+                .add(member, contents)
+                .add("extra.svg", "<svg/>")
+                .write(zipPath));
 
     LogCapture log;
     QString error;
     const bool usable = ThemeResourceValidator::containsAllResources(":/FixtureTheme/", zipPath, &error);
     QCOMPARE(usable, problem.isEmpty());
     if (!usable)
-        QVERIFY2(error.startsWith(QString("Required file %1 in %2 %3").arg(member, zipPath, problem)), qPrintable(error));
+        QVERIFY2(error.startsWith(QString("Required file %1 in %2 %3").arg(member, zipPath, problem)),
+                 qPrintable(error));
 }
 
 QTEST_GUILESS_MAIN(tst_ThemeResourceValidator)
