@@ -2,6 +2,7 @@
 
 #include "controls/ElementPixmapCache.h"
 #include "controls/IconRenderer.h"
+#include "controls/PictureSize.h"
 #include "controls/SvgContentButton.h"
 #include "theme/RendererContainer.h"
 
@@ -36,6 +37,14 @@ void ContentPixmapCache::draw(QPainter* painter, const IconRenderer& icon, const
     const qreal scale = ElementPixmapCache::deviceScale(painter);
     const QSize size(std::max(1, int(std::ceil(target.width() * scale))),
                      std::max(1, int(std::ceil(target.height() * scale))));
+    if (!PictureSize::fits(size)) {
+        PictureSize::drawVisiblePart(painter, target, PictureSize::sourceOf(rendererOf(icon.main())),
+                                     [&](QPainter& part) {
+                                         part.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+                                         SvgContentButton::paintContent(&part, icon, elementId, target, 1.0);
+                                     });
+        return;
+    }
     const Key key = keyOf(icon, elementId, size);
     auto found = std::find_if(m_entries.cbegin(), m_entries.cend(), [&key](const Entry& e) { return e.key == key; });
     if (found == m_entries.cend()) {
@@ -74,13 +83,14 @@ void ContentPixmapCache::paintContent(QPainter* painter, const IconRenderer& ico
 QPixmap ContentPixmapCache::paint(const IconRenderer& icon, const QString& elementId, const QSizeF& targetSize,
                                   qreal deviceScale, const QSize& size)
 {
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform | QPainter::TextAntialiasing);
-    painter.scale(deviceScale, deviceScale);
-    SvgContentButton::paintContent(&painter, icon, elementId, QRectF(QPointF(0, 0), targetSize), 1.0);
-    return pixmap;
+    return PictureSize::render(size, PictureSize::sourceOf(rendererOf(icon.main())), Qt::transparent,
+                               [&](QPainter& painter) {
+                                   painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform
+                                                          | QPainter::TextAntialiasing);
+                                   painter.scale(deviceScale, deviceScale);
+                                   SvgContentButton::paintContent(&painter, icon, elementId,
+                                                                  QRectF(QPointF(0, 0), targetSize), 1.0);
+                               });
 }
 
 } // namespace Corvane::Gadgets::Utilities

@@ -1,5 +1,7 @@
 #include "controls/ElementPixmapCache.h"
 
+#include "controls/PictureSize.h"
+
 #include <QPaintDevice>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -23,7 +25,22 @@ void ElementPixmapCache::draw(QPainter* painter, QSvgRenderer* renderer, const Q
         return;
     const qreal scale = deviceScale(painter);
     const QSize size(std::max(1, qRound(target.width() * scale)), std::max(1, qRound(target.height() * scale)));
+    if (!PictureSize::fits(size)) {
+        PictureSize::drawVisiblePart(painter, target, PictureSize::sourceOf(renderer),
+                                     [&](QPainter& part) { renderElement(part, renderer, elementId, target); });
+        return;
+    }
     drawDevicePixmap(painter, target, pixmapFor(renderer, elementId, size));
+}
+
+void ElementPixmapCache::renderElement(QPainter& painter, QSvgRenderer* renderer, const QString& elementId,
+                                       const QRectF& target)
+{
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+    if (elementId.isEmpty())
+        renderer->render(&painter, target);
+    else
+        renderer->render(&painter, elementId, target);
 }
 
 void ElementPixmapCache::drawDevicePixmap(QPainter* painter, const QRectF& target, const QPixmap& pixmap)
@@ -57,15 +74,11 @@ const QPixmap& ElementPixmapCache::pixmapFor(QSvgRenderer* renderer, const QStri
             return entry.pixmap;
     }
 
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
-    if (elementId.isEmpty())
-        renderer->render(&painter, QRectF(pixmap.rect()));
-    else
-        renderer->render(&painter, elementId, QRectF(pixmap.rect()));
-    painter.end();
+    const QPixmap pixmap = PictureSize::render(size, PictureSize::sourceOf(renderer), Qt::transparent,
+                                               [&](QPainter& painter) {
+                                                   renderElement(painter, renderer, elementId,
+                                                                 QRectF(QPointF(0, 0), size));
+                                               });
 
     if (m_entries.size() >= MAX_ENTRIES)
         m_entries.removeFirst();

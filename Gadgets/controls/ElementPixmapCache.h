@@ -13,7 +13,8 @@ namespace Corvane::Gadgets::Utilities {
 // Pixmaps of SVG elements rendered at the device resolution they are drawn
 // at. A pixmap is rendered again only when the renderer (theme), the element
 // id (state, suffix) or the device size (scale) changes; everything else is
-// a pixmap copy.
+// a pixmap copy. A picture larger than PictureSize allows is not kept: only
+// its visible part is rendered, each time it is drawn.
 class ElementPixmapCache
 {
 public:
@@ -37,6 +38,8 @@ private:
         QPixmap pixmap;
     };
 
+    static void renderElement(QPainter& painter, QSvgRenderer* renderer, const QString& elementId,
+                              const QRectF& target);
     const QPixmap& pixmapFor(QSvgRenderer* renderer, const QString& elementId, const QSize& size);
 
     static constexpr int MAX_ENTRIES = 8;

@@ -1,5 +1,6 @@
 #include "controls/SvgButton.h"
 
+#include "controls/PictureSize.h"
 #include "controls/SvgControlObject.h"
 #include "theme/RendererContainer.h"
 
@@ -243,12 +244,13 @@ QRegion SvgButton::getMaskRegion()
     const QSize size(roundAway(m_maskReferenceBounds.width()), roundAway(m_maskReferenceBounds.height()));
     if (size.isEmpty())
         return m_maskRegion;
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::white);
-    QPainter painter(&pixmap);
-    rendererContainer()->renderer()->render(&painter, m_maskId, mask);
-    painter.end();
-    m_maskRegion = QRegion(pixmap.createMaskFromColor(Qt::black, Qt::MaskOutColor));
+    QSvgRenderer* renderer = rendererContainer()->renderer();
+    const QPixmap pixmap = Utilities::PictureSize::render(size, Utilities::PictureSize::sourceOf(renderer), Qt::white,
+                                                          [&](QPainter& painter) {
+                                                              renderer->render(&painter, m_maskId, mask);
+                                                          });
+    m_maskRegion = Utilities::PictureSize::regionFor(QRegion(pixmap.createMaskFromColor(Qt::black, Qt::MaskOutColor)),
+                                                     pixmap.size(), size);
     return m_maskRegion;
 }
 

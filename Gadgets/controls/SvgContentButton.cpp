@@ -1,5 +1,6 @@
 #include "controls/SvgContentButton.h"
 
+#include "controls/PictureSize.h"
 #include "theme/LegacyFontWeight.h"
 #include "theme/RendererContainer.h"
 #include "theme/ThemeProvider.h"
@@ -400,6 +401,13 @@ void SvgContentButton::paintLook(QPainter* painter)
     endSimulateContentPress(painter);
 }
 
+QSize SvgContentButton::lookPixmapSize(qreal deviceScale) const
+{
+    const QRectF area = boundingRect();
+    return QSize(std::max(1, int(std::ceil(area.width() * deviceScale))),
+                 std::max(1, int(std::ceil(area.height() * deviceScale))));
+}
+
 const QPixmap& SvgContentButton::lookPixmap(qreal deviceScale)
 {
     if (!qFuzzyCompare(deviceScale, m_lookPixmapScale)) {
@@ -412,30 +420,42 @@ const QPixmap& SvgContentButton::lookPixmap(qreal deviceScale)
         return *it;
 
     const QRectF area = boundingRect();
-    const QSize size(std::max(1, int(std::ceil(area.width() * deviceScale))),
-                     std::max(1, int(std::ceil(area.height() * deviceScale))));
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform | QPainter::TextAntialiasing);
-    painter.scale(deviceScale, deviceScale);
-    painter.translate(-area.topLeft());
-    paintLook(&painter);
-    painter.end();
+    const QPixmap pixmap = Utilities::PictureSize::render(
+        lookPixmapSize(deviceScale), lookSource(), Qt::transparent, [&](QPainter& painter) {
+            painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform
+                                   | QPainter::TextAntialiasing);
+            painter.scale(deviceScale, deviceScale);
+            painter.translate(-area.topLeft());
+            paintLook(&painter);
+        });
     return *m_lookPixmaps.insert(key, pixmap);
+}
+
+QString SvgContentButton::lookSource() const
+{
+    return Utilities::PictureSize::sourceOf(rendererContainer() ? rendererContainer()->renderer() : nullptr);
 }
 
 void SvgContentButton::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*)
 {
     const qreal deviceScale = Utilities::ElementPixmapCache::deviceScale(painter);
-    const QPixmap& pixmap = lookPixmap(deviceScale);
     const bool clipped = !paintClipRegion().isEmpty();
     if (clipped) {
         painter->save();
         painter->setClipRegion(paintClipRegion());
     }
-    Utilities::ElementPixmapCache::drawDevicePixmap(
-        painter, QRectF(boundingRect().topLeft(), QSizeF(pixmap.width(), pixmap.height()) / deviceScale), pixmap);
+    if (Utilities::PictureSize::fits(lookPixmapSize(deviceScale))) {
+        const QPixmap& pixmap = lookPixmap(deviceScale);
+        Utilities::ElementPixmapCache::drawDevicePixmap(
+            painter, QRectF(boundingRect().topLeft(), QSizeF(pixmap.width(), pixmap.height()) / deviceScale),
+            pixmap);
+    } else {
+        Utilities::PictureSize::drawVisiblePart(painter, boundingRect(), lookSource(), [this](QPainter& part) {
+            part.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform
+                                | QPainter::TextAntialiasing);
+            paintLook(&part);
+        });
+    }
     if (clipped)
         painter->restore();
 }
@@ -645,15 +665,15 @@ QPixmap SvgContentButton::createTextPixmap(const QString& text, const QString& f
         }
     }
 
+    // The font size comes from the theme.ini of the skin.
     const QSize pixmapSize(std::max(1, int(width)), std::max(1, int(height)));
-    QPixmap pixmap(pixmapSize);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHints(QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
-    painter.setFont(font);
-    painter.setPen(textPen(fontColor, secondFontColor, 0, pixmapSize.height(), 0));
-    painter.drawText(QRectF(pixmap.rect()), Qt::AlignCenter | Qt::TextSingleLine, text);
-    return pixmap;
+    const QString source = Utilities::PictureSize::themeSettingsSource();
+    return Utilities::PictureSize::render(pixmapSize, source, Qt::transparent, [&](QPainter& painter) {
+        painter.setRenderHints(QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+        painter.setFont(font);
+        painter.setPen(textPen(fontColor, secondFontColor, 0, pixmapSize.height(), 0));
+        painter.drawText(QRectF(QPointF(0, 0), pixmapSize), Qt::AlignCenter | Qt::TextSingleLine, text);
+    });
 }
 
 } // namespace Corvane::Gadgets

@@ -112,7 +112,9 @@ private:
     double textOpacityForState() const;
     QRectF contentArea() const;
     int lookKey() const;
+    QSize lookPixmapSize(qreal deviceScale) const;
     const QPixmap& lookPixmap(qreal deviceScale);
+    QString lookSource() const;
     void paintLook(QPainter* painter);
 
     QRectF m_contentBounds;

@@ -1,5 +1,6 @@
 #include "controls/SvgElement.h"
 
+#include "controls/PictureSize.h"
 #include "controls/SvgControlObject.h"
 #include "theme/RendererContainer.h"
 
@@ -113,10 +114,12 @@ void SvgElement::renderHitPixmap(const QString& elementId)
         m_hitPixmap = QPixmap();
         return;
     }
-    m_hitPixmap = QPixmap(size);
-    m_hitPixmap.fill(Qt::transparent);
-    QPainter painter(&m_hitPixmap);
-    rendererContainer()->renderer()->render(&painter, elementId, QRectF(m_hitPixmap.rect()));
+    QSvgRenderer* renderer = rendererContainer()->renderer();
+    m_hitPixmap = Utilities::PictureSize::render(size, Utilities::PictureSize::sourceOf(renderer), Qt::transparent,
+                                                 [&](QPainter& painter) {
+                                                     renderer->render(&painter, elementId, QRectF(QPointF(0, 0), size));
+                                                 });
+    m_hitPixmapSize = size;
 }
 
 bool SvgElement::hitTest(const QPointF& scenePos)
@@ -128,7 +131,8 @@ bool SvgElement::hitTest(const QPointF& scenePos)
     if (m_hitRegion.isEmpty() && !m_hitPixmap.isNull()) {
         // Opaque pixels form the region; the alpha mask keeps an element that
         // covers its own corners hittable.
-        m_hitRegion = QRegion(QBitmap::fromImage(m_hitPixmap.toImage().createAlphaMask()));
+        m_hitRegion = Utilities::PictureSize::regionFor(
+            QRegion(QBitmap::fromImage(m_hitPixmap.toImage().createAlphaMask())), m_hitPixmap.size(), m_hitPixmapSize);
     }
     const QPointF local = mapFromScene(scenePos);
     return m_hitRegion.contains(QPoint(qRound(local.x()), qRound(local.y())));

@@ -61,6 +61,8 @@ private:
     QString m_elementId;
     QString m_fullElementId;
     QPixmap m_hitPixmap;
+    // The size the hit picture stands for; the picture may be smaller.
+    QSize m_hitPixmapSize;
     QString m_hitPixmapId;
     SvgControlObject* m_parent;
     QRegion m_clipRegion;

@@ -44,6 +44,7 @@ SkinBrowser::SkinBrowser(QWidget* parent)
     m_preview->setObjectName(QStringLiteral("skinPreview"));
     m_nextButton = arrowButton(ThemeProvider::RIGHT_ARROW, QStringLiteral("skinNext"), this);
     m_nameLabel = namedLabel(QStringLiteral("skinName"), this);
+    m_problemLabel = namedLabel(QStringLiteral("skinProblems"), this);
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(m_numberLabel, 0, 0, 1, 3, Qt::AlignCenter);
@@ -51,6 +52,7 @@ SkinBrowser::SkinBrowser(QWidget* parent)
     layout->addWidget(m_preview, 1, 1, Qt::AlignCenter);
     layout->addWidget(m_nextButton, 1, 2, Qt::AlignCenter);
     layout->addWidget(m_nameLabel, 2, 0, 1, 3, Qt::AlignCenter);
+    layout->addWidget(m_problemLabel, 3, 0, 1, 3, Qt::AlignCenter);
 
     connect(m_previousButton, &QPushButton::clicked, m_preview, &SkinPreview::previousSkin);
     connect(m_nextButton, &QPushButton::clicked, m_preview, &SkinPreview::nextSkin);
@@ -134,7 +136,8 @@ void SkinBrowser::generateSetSkinNumberText()
 }
 
 // Skins left out because they could not be applied are named where the user
-// looks for them: on the counter and the name.
+// looks for them, below the name, with the reasons on the counter, the name
+// and that line.
 void SkinBrowser::showRejectedSkins()
 {
     const QStringList rejected = m_preview->rejectedSkins();
@@ -145,6 +148,12 @@ void SkinBrowser::showRejectedSkins()
                                   + u'\n' + rejected.join(u'\n');
     m_numberLabel->setToolTip(tip);
     m_nameLabel->setToolTip(tip);
+    m_problemLabel->setToolTip(tip);
+    m_problemLabel->setText(rejected.isEmpty() ? QString()
+                                               : QCoreApplication::translate("Corvane::Gadgets::SkinBrowser",
+                                                                             "Not offered: %1")
+                                                     .arg(m_preview->rejectedSkinFiles().join(QStringLiteral(", "))));
+    m_problemLabel->setVisible(!rejected.isEmpty());
 }
 
 } // namespace Corvane::Gadgets

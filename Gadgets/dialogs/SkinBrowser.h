@@ -12,7 +12,8 @@ class SkinPreview;
 // Browses the skins of a SkinPreview with previous/next arrows, showing the
 // skin's name and its position among all skins ("2/3"). It reports the
 // chosen skin by its folder name (empty for the built-in theme) and applies
-// nothing itself.
+// nothing itself. Skins that could not be applied are not offered: a line
+// below the name says which, and its tooltip (and the counter's) why.
 class SkinBrowser : public QWidget
 {
     Q_OBJECT
@@ -31,6 +32,8 @@ public:
     SkinPreview* preview() const { return m_preview; }
     QLabel* numberLabel() const { return m_numberLabel; }
     QLabel* nameLabel() const { return m_nameLabel; }
+    // Names the skins of the folder that are not offered; hidden when all are.
+    QLabel* problemLabel() const { return m_problemLabel; }
     CustomPushButton* previousButton() const { return m_previousButton; }
     CustomPushButton* nextButton() const { return m_nextButton; }
 
@@ -56,6 +59,7 @@ private:
     SkinPreview* m_preview = nullptr;
     CustomPushButton* m_nextButton = nullptr;
     QLabel* m_nameLabel = nullptr;
+    QLabel* m_problemLabel = nullptr;
 };
 
 } // namespace Corvane::Gadgets

@@ -1,6 +1,7 @@
 #include "dialogs/SkinPreview.h"
 
 #include "controls/SvgControl.h"
+#include "theme/SkinFileCheck.h"
 #include "theme/ThemeProvider.h"
 #include "theme/ThemeResourceValidator.h"
 #include "theme/ThemeSettings.h"
@@ -48,13 +49,18 @@ bool isLoadableFile(const QString& path)
     return QFileInfo(path).isFile();
 }
 
-// A renderer of bytes that may be missing; an empty renderer then.
+// A renderer of bytes that may be missing or refused; an empty renderer
+// then. The skin check has passed the skin, but the archive may have changed
+// since: no document reaches the renderer unchecked.
 QSvgRenderer* rendererOfZipMember(const QString& zipPath, const QString& fileName)
 {
     QByteArray bytes;
-    if (OutsideUtilities::Zip::Unzipper().loadBytes(zipPath, fileName, bytes))
-        return new QSvgRenderer(bytes);
-    return new QSvgRenderer();
+    auto* renderer = new QSvgRenderer();
+    if (OutsideUtilities::Zip::Unzipper().loadBytes(zipPath, fileName, bytes)
+        && SkinFileCheck::svgProblem(bytes).isEmpty())
+        renderer->load(bytes);
+    renderer->setObjectName(QStringLiteral("%1 of %2").arg(fileName, zipPath));
+    return renderer;
 }
 
 QSvgRenderer* rendererOfFile(const QString& path)
@@ -108,7 +114,11 @@ bool SkinPreview::acceptsSkinPath(const QString& path)
         return true;
     }
     Logger(Logger::Error) << Q_FUNC_INFO << " Skin not offered: " << reason;
-    m_rejectedSkins.append(reason);
+    const QString fileName = QFileInfo(path).fileName();
+    if (!m_rejectedSkinFiles.contains(fileName)) {
+        m_rejectedSkinFiles.append(fileName);
+        m_rejectedSkins.append(reason);
+    }
     return false;
 }
 

@@ -60,6 +60,8 @@ public:
     int currentIndex() const { return m_currentIndex; }
     // One line per skin file that was not listed, saying why.
     QStringList rejectedSkins() const { return m_rejectedSkins; }
+    // The file names of those skins, in the same order.
+    QStringList rejectedSkinFiles() const { return m_rejectedSkinFiles; }
 
     QSize previewSize() const { return m_previewSize; }
     void setPreviewSize(const QSize& size);
@@ -98,6 +100,7 @@ private:
     QPointF m_drawOrigin;
     bool m_hasMirrorReflection = true;
     QStringList m_rejectedSkins;
+    QStringList m_rejectedSkinFiles;
 };
 
 } // namespace Corvane::Gadgets

@@ -2,6 +2,7 @@
 
 #include "commandcontrol/CommandControl.h"
 #include "controls/IconRenderer.h"
+#include "controls/PictureSize.h"
 #include "controls/SvgButton.h"
 #include "controls/SvgContentButton.h"
 #include "controls/SvgElement.h"
@@ -942,12 +943,11 @@ void NavigationControl::updateAnimationCache()
     const QRectF area = boundsOnElement(ICON_AREA_MASK_ID);
     const QSize size(qRound(area.width()), qRound(area.height()));
     if (svg && !size.isEmpty()) {
-        QPixmap pixmap(size);
-        pixmap.fill(Qt::white);
-        QPainter painter(&pixmap);
-        svg->render(&painter, ICON_AREA_MASK_ID, QRectF(QPointF(0, 0), size));
-        painter.end();
-        region = QRegion(pixmap.createMaskFromColor(Qt::black, Qt::MaskOutColor));
+        const QPixmap pixmap = Utilities::PictureSize::render(
+            size, Utilities::PictureSize::sourceOf(svg), Qt::white,
+            [&](QPainter& painter) { svg->render(&painter, ICON_AREA_MASK_ID, QRectF(QPointF(0, 0), size)); });
+        region = Utilities::PictureSize::regionFor(QRegion(pixmap.createMaskFromColor(Qt::black, Qt::MaskOutColor)),
+                                                   pixmap.size(), size);
         region.translate(int(area.x()), int(area.y()));
     }
     m_animation.setCache(path, percentages, region);
@@ -1163,17 +1163,19 @@ QPixmap NavigationControl::dragPixmap(const SvgContentButton* segment) const
     const double scale = customScale();
     const QSize scaled(qRound(qRound(size.width() * scale) * DRAG_PIXMAP_FACTOR),
                        qRound(qRound(size.height() * scale) * DRAG_PIXMAP_FACTOR));
-    QPixmap pixmap(scaled.expandedTo(QSize(1, 1)));
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(scale, scale);
-    const double margin = (DRAG_PIXMAP_FACTOR - 1.0) / 2.0;
-    const QRectF rect(qRound(margin * size.width()), qRound(margin * size.height()), size.width(), size.height());
-    SvgContentButton::paintContent(&painter, segment->iconRenderer(), segment->iconElement(), rect, scale,
-                                   contentTextOf(segment), SvgButton::Normal, DRAG_ICON_OPACITY, true,
-                                   Qt::Horizontal, QString());
-    return pixmap;
+    const QSvgRenderer* icon = segment->iconRenderer().main() ? segment->iconRenderer().main()->renderer() : nullptr;
+    const QSize pictureSize = scaled.expandedTo(QSize(1, 1));
+    return Utilities::PictureSize::render(
+        pictureSize, Utilities::PictureSize::sourceOf(icon), Qt::transparent, [&](QPainter& painter) {
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.scale(scale, scale);
+            const double margin = (DRAG_PIXMAP_FACTOR - 1.0) / 2.0;
+            const QRectF rect(qRound(margin * size.width()), qRound(margin * size.height()), size.width(),
+                              size.height());
+            SvgContentButton::paintContent(&painter, segment->iconRenderer(), segment->iconElement(), rect, scale,
+                                           contentTextOf(segment), SvgButton::Normal, DRAG_ICON_OPACITY, true,
+                                           Qt::Horizontal, QString());
+        });
 }
 
 void NavigationControl::mousePressAndMoveEvent(const QPointF& startPos, QGraphicsSceneMouseEvent* event,

@@ -1,5 +1,6 @@
 #include "scroll/Scroller.h"
 
+#include "controls/PictureSize.h"
 #include "controls/SvgButton.h"
 #include "gestures/EventConsumer.h"
 #include "theme/RendererContainer.h"
@@ -180,16 +181,17 @@ QRegion Scroller::getMaskRegion()
     const QSize size(qRound(frame.width()), qRound(frame.height()));
     if (size.isEmpty())
         return m_maskRegion;
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::green);
-    QPainter painter(&pixmap);
     // The track mask stretches with the middle piece, so the whole track
     // from the start cap to the end cap takes presses.
     const qreal stretch = m_barMiddle->scaledBounds().height() - boundsOnElement(BAR_MIDDLE_ID).height();
     const QRectF mask(m_barMaskRect.x(), m_barMaskRect.y(), m_barMaskRect.width(), m_barMaskRect.height() + stretch);
-    rendererContainer()->renderer()->render(&painter, BAR_MASK_ID, mask);
-    painter.end();
-    m_maskRegion = QRegion(pixmap.createMaskFromColor(Qt::black, Qt::MaskOutColor));
+    QSvgRenderer* renderer = rendererContainer()->renderer();
+    const QPixmap pixmap = Utilities::PictureSize::render(size, Utilities::PictureSize::sourceOf(renderer), Qt::green,
+                                                          [&](QPainter& painter) {
+                                                              renderer->render(&painter, BAR_MASK_ID, mask);
+                                                          });
+    m_maskRegion = Utilities::PictureSize::regionFor(QRegion(pixmap.createMaskFromColor(Qt::black, Qt::MaskOutColor)),
+                                                     pixmap.size(), size);
     return m_maskRegion;
 }
 

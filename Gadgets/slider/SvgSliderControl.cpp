@@ -1,5 +1,6 @@
 #include "slider/SvgSliderControl.h"
 
+#include "controls/PictureSize.h"
 #include "controls/SvgButton.h"
 #include "controls/SvgElement.h"
 #include "controls/SvgElementFinder.h"
@@ -413,12 +414,12 @@ QRegion SvgSliderControl::getMaskRegion()
     const QSize size(qRound(m_maskBounds.right()), qRound(m_maskBounds.bottom()));
     if (!renderer || size.isEmpty() || m_maskBounds.isEmpty())
         return m_maskRegion;
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::white);
-    QPainter painter(&pixmap);
-    renderer->render(&painter, SLIDER_MASK_ID, m_maskBounds);
-    painter.end();
-    m_maskRegion = QRegion(pixmap.createMaskFromColor(Qt::black, Qt::MaskOutColor));
+    const QPixmap pixmap = Utilities::PictureSize::render(size, Utilities::PictureSize::sourceOf(renderer), Qt::white,
+                                                          [&](QPainter& painter) {
+                                                              renderer->render(&painter, SLIDER_MASK_ID, m_maskBounds);
+                                                          });
+    m_maskRegion = Utilities::PictureSize::regionFor(QRegion(pixmap.createMaskFromColor(Qt::black, Qt::MaskOutColor)),
+                                                     pixmap.size(), size);
     return m_maskRegion;
 }
 

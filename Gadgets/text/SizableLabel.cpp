@@ -1,5 +1,6 @@
 #include "text/SizableLabel.h"
 
+#include "controls/PictureSize.h"
 #include "text/SvgScaledElement.h"
 #include "theme/RendererContainer.h"
 
@@ -117,19 +118,21 @@ void SizableLabel::rasterizeText(const QString& text, int x, int y, int cellWidt
         result = QPixmap();
         return;
     }
-    result = QPixmap(size);
-    result.fill(Qt::transparent);
-    QPainter painter(&result);
-    painter.setPen(colour);
-    painter.setFont(font);
-    painter.setRenderHints(QPainter::TextAntialiasing | QPainter::Antialiasing);
-    for (int row = 0; row < rows; ++row) {
-        for (int column = 0; column < columns; ++column) {
-            painter.drawText(QRect(x + column * (cellWidth + horizontalGap), y + row * (cellHeight + verticalGap),
-                                   cellWidth + horizontalGap, cellHeight + verticalGap),
-                             flags, text);
+    // The font size comes from the theme.ini of the skin.
+    result = Utilities::PictureSize::render(size, Utilities::PictureSize::themeSettingsSource(), Qt::transparent,
+                                            [&](QPainter& painter) {
+        painter.setPen(colour);
+        painter.setFont(font);
+        painter.setRenderHints(QPainter::TextAntialiasing | QPainter::Antialiasing);
+        for (int row = 0; row < rows; ++row) {
+            for (int column = 0; column < columns; ++column) {
+                painter.drawText(QRect(x + column * (cellWidth + horizontalGap),
+                                       y + row * (cellHeight + verticalGap), cellWidth + horizontalGap,
+                                       cellHeight + verticalGap),
+                                 flags, text);
+            }
         }
-    }
+    });
 }
 
 void SizableLabel::setTextPositionPercentage(double percentage)

@@ -1,5 +1,6 @@
 #include "text/SvgScaledElement.h"
 
+#include "controls/PictureSize.h"
 #include "controls/SvgControl.h"
 
 #include <QPainter>
@@ -99,13 +100,13 @@ void SvgScaledElement::scaleElement()
     m_pixmap = QPixmap();
     if (width <= 0 || height <= 0)
         return;
-    m_pixmap = QPixmap(width, height);
-    m_pixmap.fill(Qt::transparent);
-    QPainter painter(&m_pixmap);
-    for (const LabelPart& part : m_parts) {
-        if (!part.pixmap.isNull())
-            painter.drawPixmap(part.targetRect.topLeft(), part.pixmap);
-    }
+    const QString source = PictureSize::sourceOf(&m_renderer);
+    m_pixmap = PictureSize::render(QSize(width, height), source, Qt::transparent, [this](QPainter& painter) {
+        for (const LabelPart& part : m_parts) {
+            if (!part.pixmap.isNull())
+                painter.drawPixmap(part.targetRect.topLeft(), part.pixmap);
+        }
+    });
 }
 
 void SvgScaledElement::readArea(QSvgRenderer& renderer, const QString& elementId, const QRectF& elementRect,
@@ -117,13 +118,14 @@ void SvgScaledElement::readArea(QSvgRenderer& renderer, const QString& elementId
         pixmap = QPixmap();
         return;
     }
-    pixmap = QPixmap(width, height);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    renderer.render(&painter, elementId,
-                    QRectF((elementRect.x() - area.x()) * sx, (elementRect.y() - area.y()) * sy,
-                           elementRect.width() * sx, elementRect.height() * sy));
+    pixmap = PictureSize::render(QSize(width, height), PictureSize::sourceOf(&renderer), Qt::transparent,
+                                 [&](QPainter& painter) {
+                                     painter.setRenderHint(QPainter::Antialiasing);
+                                     renderer.render(&painter, elementId,
+                                                     QRectF((elementRect.x() - area.x()) * sx,
+                                                            (elementRect.y() - area.y()) * sy,
+                                                            elementRect.width() * sx, elementRect.height() * sy));
+                                 });
 }
 
 void SvgScaledElement::readArea(QSvgRenderer& renderer, const QString& elementId, const QRectF& area, qreal sx,

@@ -1,6 +1,8 @@
 #include "theme/ThemeProvider.h"
 
+#include "controls/PictureSize.h"
 #include "theme/RendererContainer.h"
+#include "theme/SkinFileCheck.h"
 #include "theme/ThemeResourceValidator.h"
 #include "theme/ThemeSettings.h"
 
@@ -149,9 +151,6 @@ QString ThemeProvider::DefaultThemeFolder = QStringLiteral(":/CorvaneTheme");
 
 namespace {
 
-// Larger element images are refused rather than allocated.
-constexpr int MaxElementImageSide = 16384;
-
 struct ThemeState
 {
     QString themeFileName;
@@ -203,17 +202,30 @@ QSvgRenderer* ThemeProvider::loadRenderer(const QString& name, bool reportMissin
     const QString fileName = name + FILES_SUFFIX;
     const QString& zipPath = theme().themeFileName;
     if (zipPath.isEmpty())
-        return new QSvgRenderer(DefaultThemeFolder + u'/' + fileName);
+        return namedRenderer(new QSvgRenderer(DefaultThemeFolder + u'/' + fileName), fileName, DefaultThemeFolder);
 
+    // Files outside the required set are checked here, and every file again
+    // in case the archive changed since the skin check.
     QByteArray bytes;
-    if (Corvane::Utilities::Zip::Unzipper().loadBytes(zipPath, fileName, bytes))
-        return new QSvgRenderer(bytes);
-
-    Logger(Logger::Error) << Q_FUNC_INFO << " Failed to read svg file: \"" << fileName << "\" "
-                          << "from zip file: \"" << zipPath << "\"";
+    if (Corvane::Utilities::Zip::Unzipper().loadBytes(zipPath, fileName, bytes)) {
+        const QString problem = SkinFileCheck::svgProblem(bytes);
+        if (problem.isEmpty())
+            return namedRenderer(new QSvgRenderer(bytes), fileName, zipPath);
+        Logger(Logger::Error) << Q_FUNC_INFO << " Refused svg file: \"" << fileName << "\" from zip file: \""
+                              << zipPath << "\": it " << problem;
+    } else {
+        Logger(Logger::Error) << Q_FUNC_INFO << " Failed to read svg file: \"" << fileName << "\" "
+                              << "from zip file: \"" << zipPath << "\"";
+    }
     if (reportMissing)
         Logger(Logger::Error) << Q_FUNC_INFO << " No valid renderer generated for: \"" << fileName << "\"";
     return new QSvgRenderer();
+}
+
+QSvgRenderer* ThemeProvider::namedRenderer(QSvgRenderer* renderer, const QString& fileName, const QString& theme)
+{
+    renderer->setObjectName(QStringLiteral("%1 of %2").arg(fileName, theme));
+    return renderer;
 }
 
 RendererContainer* ThemeProvider::getRendererFor(const QString& name)
@@ -388,17 +400,16 @@ void ThemeProvider::renderElement(QPixmap& pixmap, const QString& rendererName, 
     }
     const QSize size = elementId.isEmpty() ? renderer->defaultSize()
                                            : renderer->boundsOnElement(elementId).size().toSize();
-    if (size.isEmpty() || size.width() > MaxElementImageSide || size.height() > MaxElementImageSide) {
-        pixmap = QPixmap();
-        return;
-    }
-    pixmap = QPixmap(size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    if (elementId.isEmpty())
-        renderer->render(&painter);
-    else
-        renderer->render(&painter, elementId, QRectF(pixmap.rect()));
+    // A skin's pictures are drawn at the size they declare, within the
+    // limit of every rendered picture.
+    pixmap = Utilities::PictureSize::render(size, Utilities::PictureSize::sourceOf(renderer), Qt::transparent,
+                                            [&](QPainter& painter) {
+                                                const QRectF whole(QPointF(0, 0), size);
+                                                if (elementId.isEmpty())
+                                                    renderer->render(&painter, whole);
+                                                else
+                                                    renderer->render(&painter, elementId, whole);
+                                            });
 }
 
 std::unique_ptr<ThemeSettings> ThemeProvider::createThemeIniFile(const QString& zipPath)

@@ -203,8 +203,8 @@ public:
     static bool fileContentsToString(const QString& fileName, QString& text);
     static bool renderImage(QPixmap& pixmap, const QString& fileName);
     // Renders one element (or, for an empty id, the whole document) of a
-    // renderer into a new pixmap of the element's size; a missing element
-    // gives a null pixmap.
+    // renderer into a new pixmap of the element's size, within the limit of
+    // Utilities::PictureSize; a missing element gives a null pixmap.
     static void renderElement(QPixmap& pixmap, const QString& rendererName, const QString& elementId);
 
     // The theme.ini values of the theme zipPath (empty: the built-in folder),
@@ -213,6 +213,9 @@ public:
 
 private:
     static QSvgRenderer* loadRenderer(const QString& name, bool reportMissing);
+    // Names the renderer after its file and theme, for log lines about what
+    // it draws.
+    static QSvgRenderer* namedRenderer(QSvgRenderer* renderer, const QString& fileName, const QString& theme);
     static const ThemeSettings& settings();
 };
 

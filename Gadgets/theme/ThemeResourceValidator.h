@@ -4,15 +4,18 @@
 
 namespace Corvane::Gadgets {
 
-// Decides whether a skin zip is complete: it must hold, at its root, every
-// file of the built-in theme folder.
+// Decides whether a skin zip can be used: it must open, hold at its root
+// every file of the built-in theme folder, and each of those files must be
+// readable within the archive reader's limits and pass SkinFileCheck.
 class ThemeResourceValidator
 {
 public:
     ThemeResourceValidator() = delete;
 
-    // On the first missing file, appends "Required file <name> missing in
-    // <zipPath>" to error (when given) and returns false.
+    // On the first problem, appends its description, naming the file and
+    // the zip ("Required file <name> missing in <zipPath>", "Cannot open the
+    // skin <zipPath>: <reason>", ...), to error (when given) and returns
+    // false.
     static bool containsAllResources(const QString& referenceFolder, const QString& zipPath, QString* error);
 };
 

@@ -1,5 +1,6 @@
 #include "widgets/PushButton.h"
 
+#include "controls/PictureSize.h"
 #include "controls/SvgControl.h"
 #include "theme/RendererContainer.h"
 #include "theme/ThemeProvider.h"
@@ -61,12 +62,12 @@ void PushButton::paintButtonPixmap()
     const int width = m_buttonSize.width();
     const int height = m_buttonSize.height();
 
-    m_buttonPixmap = QPixmap(m_buttonSize);
-    m_buttonPixmap.fill(Qt::transparent);
-    QPainter painter(&m_buttonPixmap);
-    renderer->render(&painter, MIDDLE_SLICE, QRectF(leftWidth, 0, width - leftWidth - rightWidth, height));
-    renderer->render(&painter, LEFT_SLICE, QRectF(0, 0, leftWidth, height));
-    renderer->render(&painter, RIGHT_SLICE, QRectF(width - rightWidth, 0, rightWidth, height));
+    m_buttonPixmap = Utilities::PictureSize::render(
+        m_buttonSize, Utilities::PictureSize::sourceOf(renderer), Qt::transparent, [&](QPainter& painter) {
+            renderer->render(&painter, MIDDLE_SLICE, QRectF(leftWidth, 0, width - leftWidth - rightWidth, height));
+            renderer->render(&painter, LEFT_SLICE, QRectF(0, 0, leftWidth, height));
+            renderer->render(&painter, RIGHT_SLICE, QRectF(width - rightWidth, 0, rightWidth, height));
+        });
 }
 
 void PushButton::paintEvent(QPaintEvent*)

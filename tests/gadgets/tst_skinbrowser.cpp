@@ -8,6 +8,7 @@
 #include "widgets/CustomPushButton.h"
 
 #include "utilities/Globals.h"
+#include "utilities/Zip/Unzipper.h"
 
 #include <QDir>
 #include <QFile>
@@ -70,6 +71,7 @@ private slots:
         QCOMPARE(listedNames(browser),
                  QStringList({Corvane::Utilities::Globals::defaultSkinName(), "Alpha", "Bravo"}));
         QVERIFY(browser.numberLabel()->toolTip().isEmpty());
+        QVERIFY(browser.problemLabel()->isHidden());
 
         QSignalSpy changes(&browser, &SkinBrowser::skinChanged);
         browser.nextButton()->click();
@@ -83,22 +85,70 @@ private slots:
         QCOMPARE(browser.preview()->skinCount(), 3);
     }
 
-    void incompleteSkinIsNotOfferedAndSaysWhy()
+    // A skin the theme engine would not apply is not offered; the browser
+    // and the log say why.
+    void refusedSkinIsNotOfferedAndSaysWhy_data()
     {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QByteArray>("navigation");
+        QTest::addColumn<QStringList>("leftOut");
+        QTest::addColumn<QString>("reason");
+
+        const QByteArray image = "<svg xmlns='http://www.w3.org/2000/svg' xmlns:xlink='http://www.w3.org/1999/xlink'>"
+                                 "<rect id='background' width='10' height='10'/>"
+                                 "<image width='10' height='10' xlink:href='../secret.png'/></svg>";
+        QTest::newRow("file missing") << "partial.zip" << QByteArray() << QStringList{"window_frame.svg"}
+                                      << "Required file window_frame.svg missing in %1";
+        QTest::newRow("reference outside the skin")
+            << "outside.zip" << image << QStringList()
+            << "Required file navigation.svg in %1 refers to \"../secret.png\" outside the skin";
+        QTest::newRow("file over the size limit")
+            << "huge.zip" << QByteArray(Corvane::Utilities::Zip::Unzipper::MaxMemberSize + 1, ' ') << QStringList()
+            << "Required file navigation.svg in %1 cannot be read: \"navigation.svg\" is too large";
+        QTest::newRow("not an archive") << "text.zip" << QByteArray("not a zip") << QStringList{"*"}
+                                        << "Cannot open the skin %1: not a readable zip archive";
+    }
+
+    void refusedSkinIsNotOfferedAndSaysWhy()
+    {
+        QFETCH(QString, fileName);
+        QFETCH(QByteArray, navigation);
+        QFETCH(QStringList, leftOut);
+        QFETCH(QString, reason);
+
         QTemporaryDir folder;
+        const QString path = QFileInfo(folder.filePath(fileName)).absoluteFilePath();
         QVERIFY(writeSkin(folder.filePath("complete.zip"), QStringLiteral("Complete")));
-        QVERIFY(writeSkin(folder.filePath("partial.zip"), QStringLiteral("Partial"), DialogsTheme::Folder,
-                          {QStringLiteral("window_frame.svg")}));
+        if (leftOut == QStringList{"*"}) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(navigation);
+        } else if (navigation.isEmpty()) {
+            QVERIFY(writeSkin(path, QStringLiteral("Refused"), DialogsTheme::Folder, leftOut));
+        } else {
+            QVERIFY(ZipBuilder()
+                        .addFolder(DialogsTheme::Folder, {"navigation.svg"})
+                        .add("navigation.svg", navigation)
+                        .write(path));
+        }
+
         LogCapture log;
         SkinBrowser browser;
         browser.addSkins(folder.path());
         QCOMPARE(listedNames(browser).size(), 2);
-        QVERIFY(!browser.skinExists(folder.filePath("partial.zip")));
-        browser.setSkin(QFileInfo(folder.filePath("partial.zip")).absoluteFilePath());
+        QVERIFY(!browser.skinExists(path));
+        browser.setSkin(path);
         QVERIFY(browser.skin().isEmpty());
-        QVERIFY(browser.numberLabel()->toolTip().contains(QStringLiteral("window_frame.svg")));
-        QVERIFY(browser.numberLabel()->toolTip().contains(QStringLiteral("partial.zip")));
-        QVERIFY(log.contains(QStringLiteral("Required file window_frame.svg missing in")));
+        const QString why = reason.arg(path);
+        QVERIFY2(browser.numberLabel()->toolTip().contains(why), qPrintable(browser.numberLabel()->toolTip()));
+        QVERIFY(browser.problemLabel()->toolTip().contains(why));
+        QCOMPARE(browser.problemLabel()->text(), "Not offered: " + fileName);
+        QVERIFY(!browser.problemLabel()->isHidden());
+        QVERIFY(log.contains(why));
+
+        // Looking at the folder again names the skin once.
+        browser.addSkins(folder.path());
+        QCOMPARE(browser.problemLabel()->text(), "Not offered: " + fileName);
     }
 
     void upperCaseExtensionCountsAsZip()

@@ -5,10 +5,15 @@
 #include "LogCapture.h"
 #include "ZipBuilder.h"
 
+#include "utilities/Zip/Unzipper.h"
+
+#include <QFile>
 #include <QPixmap>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using Corvane::Gadgets::ThemeProvider;
 
@@ -36,7 +41,9 @@ private Q_SLOTS:
     void missingRendererIsEmpty_data();
     void missingRendererIsEmpty();
     void emptyPathSelectsBuiltInTheme();
-    void incompleteSkinReverts();
+    void refusedSkinReverts_data();
+    void refusedSkinReverts();
+    void unrequiredDocumentIsCheckedToo();
     void values_data();
     void values();
     void gradientStops_data();
@@ -68,6 +75,25 @@ void tst_ThemeProvider::initTestCase()
                 .add("light.svg", SkinLight)
                 .write(m_skin));
     QVERIFY(ZipBuilder().addFolder(FixtureFolder, {"slider_thumb.png"}).write(m_incompleteSkin));
+
+    // Skins the check refuses. Qt's SVG renderer would open the pipe and wait
+    // for a writer for ever.
+    const QString pipe = m_dir.filePath("pipe");
+    QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QByteArray pipeImage = "<svg xmlns='http://www.w3.org/2000/svg' xmlns:xlink='http://www.w3.org/1999/xlink' "
+                                 "width='10' height='10'><image id='default' width='10' height='10' xlink:href='"
+        + QFile::encodeName(pipe) + "'/></svg>";
+    QVERIFY(ZipBuilder().addFolder(FixtureFolder, {"light.svg"}).add("light.svg", pipeImage).write(
+        m_dir.filePath("pipe.zip")));
+    QVERIFY(ZipBuilder()
+                .addFolder(FixtureFolder, {"light.svg"})
+                .add("light.svg", QByteArray(Corvane::Utilities::Zip::Unzipper::MaxMemberSize + 1, ' '))
+                .write(m_dir.filePath("oversized.zip")));
+    QFile text(m_dir.filePath("text.zip"));
+    QVERIFY(text.open(QIODevice::WriteOnly));
+    text.write("plain text, not an archive");
+    text.close();
+    QVERIFY(ZipBuilder().addFolder(FixtureFolder).add("motor.svg", pipeImage).write(m_dir.filePath("extra.zip")));
 }
 
 void tst_ThemeProvider::init()
@@ -139,21 +165,61 @@ void tst_ThemeProvider::emptyPathSelectsBuiltInTheme()
     QCOMPARE(ThemeProvider::getText("skin_name"), QString("Fixture"));
 }
 
-void tst_ThemeProvider::incompleteSkinReverts()
+// A skin that the check refuses is never reported as changed to: one line
+// names the real cause, and the built-in theme stays.
+void tst_ThemeProvider::refusedSkinReverts_data()
 {
+    QTest::addColumn<QString>("zipName");
+    QTest::addColumn<QString>("reason");
+
+    QTest::newRow("file missing") << "incomplete.zip" << "Required file slider_thumb.png missing in %1";
+    QTest::newRow("file over the size limit")
+        << "oversized.zip"
+        << "Required file light.svg in %1 cannot be read: \"light.svg\" is too large ("
+               + QString::number(Corvane::Utilities::Zip::Unzipper::MaxMemberSize + 1) + " bytes, at most "
+               + QString::number(Corvane::Utilities::Zip::Unzipper::MaxMemberSize) + " are read)";
+    QTest::newRow("reference to a pipe")
+        << "pipe.zip" << "Required file light.svg in %1 refers to \"" + m_dir.filePath("pipe") + "\" outside the skin";
+    QTest::newRow("not an archive") << "text.zip"
+                                    << "Cannot open the skin %1: not a readable zip archive (Not a zip archive)";
+    QTest::newRow("no such file") << "absent.zip" << "Cannot open the skin %1: no such file";
+}
+
+void tst_ThemeProvider::refusedSkinReverts()
+{
+    QFETCH(QString, zipName);
+    QFETCH(QString, reason);
+
+    const QString zipPath = m_dir.filePath(zipName);
     auto* container = ThemeProvider::getRendererFor("light");
     ThemeProvider::setThemeFile(m_skin);
 
     LogCapture log;
-    ThemeProvider::setThemeFile(m_incompleteSkin);
+    ThemeProvider::setThemeFile(zipPath);
 
-    QCOMPARE(log.lines().size(), 1);
-    QVERIFY(log.errors().first().endsWith(
-        QString("Required file slider_thumb.png missing in %1\nReverting to default theme").arg(m_incompleteSkin)));
+    // The archive reader may have said what it met on a line of its own.
+    QCOMPARE(log.lines().filter("Reverting to default theme").size(), 1);
+    QVERIFY2(log.errors().last().endsWith(reason.arg(zipPath) + "\nReverting to default theme"),
+             qPrintable(log.errors().last()));
     QVERIFY(!log.contains("Theme changed successfully"));
+    QVERIFY(!log.contains("DownArrow.png") || zipName == "incomplete.zip");
     QVERIFY(ThemeProvider::themeFile().isEmpty());
     QVERIFY(container->renderer()->elementExists("default"));
     QCOMPARE(ThemeProvider::getText("skin_name"), QString("Fixture"));
+}
+
+// Files that the check does not require, like the documents of renderer
+// names without a built-in file, are checked when they are loaded.
+void tst_ThemeProvider::unrequiredDocumentIsCheckedToo()
+{
+    ThemeProvider::setThemeFile(m_dir.filePath("extra.zip"));
+    QCOMPARE(ThemeProvider::themeFile(), m_dir.filePath("extra.zip"));
+    LogCapture log;
+    QVERIFY(!ThemeProvider::getRendererFor("motor")->renderer()->isValid());
+    QVERIFY2(log.errors().first().endsWith(QString("Refused svg file: \"motor.svg\" from zip file: \"%1\": it refers "
+                                                   "to \"%2\" outside the skin")
+                                               .arg(m_dir.filePath("extra.zip"), m_dir.filePath("pipe"))),
+             qPrintable(log.errors().first()));
 }
 
 void tst_ThemeProvider::values_data()

@@ -32,15 +32,22 @@ bool ZipBuilder::write(const QString& zipPath) const
     if (!archive)
         return false;
     for (const auto& [name, contents] : m_members) {
-        // libzip reads the buffer when the archive is closed, so it gets a copy it frees itself.
-        void* copy = malloc(size_t(contents.size()) + 1);
-        memcpy(copy, contents.constData(), size_t(contents.size()));
-        zip_source_t* source = zip_source_buffer(archive, copy, zip_uint64_t(contents.size()), 1);
+        // libzip reads the buffer when the archive is closed, so it gets a copy it frees itself
+        // (an empty one it would never free: it gets none).
+        void* copy = nullptr;
+        if (!contents.isEmpty()) {
+            copy = malloc(size_t(contents.size()));
+            memcpy(copy, contents.constData(), size_t(contents.size()));
+        }
+        zip_source_t* source = zip_source_buffer(archive, copy, zip_uint64_t(contents.size()), copy ? 1 : 0);
         if (!source || zip_file_add(archive, name.toUtf8().constData(), source, ZIP_FL_ENC_UTF_8) < 0) {
             zip_source_free(source);
             zip_discard(archive);
             return false;
         }
     }
-    return zip_close(archive) == 0;
+    if (zip_close(archive) == 0)
+        return true;
+    zip_discard(archive);
+    return false;
 }

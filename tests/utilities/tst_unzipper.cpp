@@ -22,6 +22,8 @@ private Q_SLOTS:
     void refusesBadArchives_data();
     void refusesBadArchives();
     void refusesOversizedMember();
+    void readFileSaysWhyItFails_data();
+    void readFileSaysWhyItFails();
 
 private:
     QTemporaryDir m_dir;
@@ -135,6 +137,37 @@ void tst_Unzipper::refusesOversizedMember()
     QCOMPARE(bytes, QByteArray("untouched"));
     QVERIFY(log.contains("too large"));
     QVERIFY(Unzipper(path).gotoFile("theme.ini"));
+}
+
+void tst_Unzipper::readFileSaysWhyItFails_data()
+{
+    QTest::addColumn<QString>("archive");
+    QTest::addColumn<QString>("member");
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<QString>("error");
+
+    QTest::newRow("member") << "skin.zip" << "theme.ini" << QByteArray("[General]\nskin_name=Test\n") << QString();
+    QTest::newRow("missing member") << "skin.zip" << "light.svg" << QByteArray("untouched")
+                                    << "no member \"light.svg\"";
+    QTest::newRow("parent path") << "skin.zip" << "../escape.txt" << QByteArray("untouched")
+                                 << "refused member name \"../escape.txt\"";
+    QTest::newRow("no archive") << "" << "theme.ini" << QByteArray("untouched") << "no archive is open";
+    QTest::newRow("archive missing") << "absent.zip" << "theme.ini" << QByteArray("untouched") << "no such file";
+}
+
+void tst_Unzipper::readFileSaysWhyItFails()
+{
+    QFETCH(QString, archive);
+    QFETCH(QString, member);
+    QFETCH(QByteArray, contents);
+    QFETCH(QString, error);
+
+    LogCapture log;
+    Unzipper zip(archive.isEmpty() ? QString() : m_dir.filePath(archive));
+    QByteArray bytes("untouched");
+    QCOMPARE(zip.readFile(member, bytes), error.isEmpty());
+    QCOMPARE(bytes, contents);
+    QCOMPARE(zip.errorString(), error);
 }
 
 QTEST_GUILESS_MAIN(tst_Unzipper)

@@ -13,24 +13,6 @@ namespace {
 
 using Log::Logger;
 
-zip* openArchive(const QString& zipPath)
-{
-    if (!QFileInfo(zipPath).isFile()) {
-        Logger(Logger::Error) << Q_FUNC_INFO << " no such zip file: \"" << zipPath << "\"";
-        return nullptr;
-    }
-    int error = 0;
-    zip* archive = zip_open(QFile::encodeName(zipPath).constData(), ZIP_RDONLY | ZIP_CHECKCONS, &error);
-    if (!archive) {
-        zip_error_t zipError;
-        zip_error_init_with_code(&zipError, error);
-        Logger(Logger::Error) << Q_FUNC_INFO << " cannot open zip file \"" << zipPath
-                              << "\": " << zip_error_strerror(&zipError);
-        zip_error_fini(&zipError);
-    }
-    return archive;
-}
-
 // A member name must be a plain relative name inside the archive.
 bool isSafeMemberName(const QString& name)
 {
@@ -48,34 +30,76 @@ bool isSafeMemberName(const QString& name)
     return true;
 }
 
-zip_int64_t locate(zip* archive, const QString& fileName)
+QString zipErrorText(int code)
+{
+    zip_error_t zipError;
+    zip_error_init_with_code(&zipError, code);
+    const QString text = QString::fromLocal8Bit(zip_error_strerror(&zipError));
+    zip_error_fini(&zipError);
+    return text;
+}
+
+} // namespace
+
+bool Unzipper::fail(const QString& reason)
+{
+    m_errorString = reason;
+    return false;
+}
+
+zip* Unzipper::openArchive(const QString& zipPath)
+{
+    const QFileInfo info(zipPath);
+    if (!info.exists()) {
+        fail(tr("no such file"));
+    } else if (!info.isFile()) {
+        fail(tr("not a regular file"));
+    } else {
+        int error = 0;
+        zip* archive = zip_open(QFile::encodeName(zipPath).constData(), ZIP_RDONLY | ZIP_CHECKCONS, &error);
+        if (archive)
+            return archive;
+        fail(tr("not a readable zip archive (%1)").arg(zipErrorText(error)));
+    }
+    Logger(Logger::Error) << Q_FUNC_INFO << " cannot open zip file \"" << zipPath << "\": " << m_errorString;
+    return nullptr;
+}
+
+qint64 Unzipper::locate(zip* archive, const QString& fileName)
 {
     if (!isSafeMemberName(fileName)) {
+        fail(tr("refused member name \"%1\"").arg(fileName));
         Logger(Logger::Error) << Q_FUNC_INFO << " refused zip member name \"" << fileName << "\"";
         return -1;
     }
-    return zip_name_locate(archive, fileName.toUtf8().constData(), 0);
+    const zip_int64_t index = zip_name_locate(archive, fileName.toUtf8().constData(), 0);
+    if (index < 0)
+        fail(tr("no member \"%1\"").arg(fileName));
+    return index;
 }
 
-bool readMember(zip* archive, zip_int64_t index, const QString& fileName, QByteArray& bytes)
+bool Unzipper::readMember(zip* archive, qint64 index, const QString& fileName, QByteArray& bytes)
 {
     zip_stat_t stat;
     zip_stat_init(&stat);
     if (zip_stat_index(archive, zip_uint64_t(index), 0, &stat) != 0 || !(stat.valid & ZIP_STAT_SIZE)) {
         Logger(Logger::Error) << Q_FUNC_INFO << " cannot read the size of \"" << fileName << "\"";
-        return false;
+        return fail(tr("the size of \"%1\" cannot be read").arg(fileName));
     }
-    if (stat.size > zip_uint64_t(Unzipper::MaxMemberSize)) {
+    if (stat.size > zip_uint64_t(MaxMemberSize)) {
         Logger(Logger::Error) << Q_FUNC_INFO << " member \"" << fileName << "\" is too large ("
                               << qint64(stat.size) << " bytes)";
-        return false;
+        return fail(tr("\"%1\" is too large (%2 bytes, at most %3 are read)")
+                        .arg(fileName)
+                        .arg(quint64(stat.size))
+                        .arg(MaxMemberSize));
     }
 
     zip_file_t* file = zip_fopen_index(archive, zip_uint64_t(index), 0);
     if (!file) {
-        Logger(Logger::Error) << Q_FUNC_INFO << " cannot open member \"" << fileName
-                              << "\": " << zip_strerror(archive);
-        return false;
+        const QString reason = QString::fromLocal8Bit(zip_strerror(archive));
+        Logger(Logger::Error) << Q_FUNC_INFO << " cannot open member \"" << fileName << "\": " << reason;
+        return fail(tr("\"%1\" cannot be unpacked (%2)").arg(fileName, reason));
     }
     // One byte more than announced tells a member whose data outgrows its
     // recorded size apart from an honest one.
@@ -88,20 +112,20 @@ bool readMember(zip* archive, zip_int64_t index, const QString& fileName, QByteA
 
     if (count < 0 || total != qint64(stat.size)) {
         Logger(Logger::Error) << Q_FUNC_INFO << " member \"" << fileName << "\" is damaged";
-        return false;
+        return fail(tr("\"%1\" is damaged").arg(fileName));
     }
     data.truncate(total);
     bytes = data;
+    m_errorString.clear();
     return true;
 }
-
-} // namespace
 
 Unzipper::Unzipper(const QString& zipPath, QObject* parent)
     : QObject(parent)
 {
     if (!zipPath.isEmpty())
         m_archive = openArchive(zipPath);
+    m_openError = m_errorString;
 }
 
 Unzipper::~Unzipper()
@@ -120,15 +144,30 @@ bool Unzipper::loadBytes(const QString& zipPath, const QString& fileName, QByteA
     zip* archive = openArchive(zipPath);
     if (!archive)
         return false;
-    const zip_int64_t index = locate(archive, fileName);
+    const qint64 index = locate(archive, fileName);
     const bool loaded = index >= 0 && readMember(archive, index, fileName, bytes);
     zip_discard(archive);
     return loaded;
 }
 
+bool Unzipper::failNotOpen()
+{
+    return fail(m_openError.isEmpty() ? tr("no archive is open") : m_openError);
+}
+
 bool Unzipper::gotoFile(const QString& fileName)
 {
-    return m_archive && locate(m_archive, fileName) >= 0;
+    if (!m_archive)
+        return failNotOpen();
+    return locate(m_archive, fileName) >= 0;
+}
+
+bool Unzipper::readFile(const QString& fileName, QByteArray& bytes)
+{
+    if (!m_archive)
+        return failNotOpen();
+    const qint64 index = locate(m_archive, fileName);
+    return index >= 0 && readMember(m_archive, index, fileName, bytes);
 }
 
 } // namespace Corvane::Utilities::Zip

@@ -94,6 +94,13 @@ int main(int argc, char* argv[])
     QDir().mkpath(skinsOf[1]);
     ZipBuilder().addFolder(themeCopy(":/TalveraTheme", work.path())).write(skinsOf[0] + "/Essential.zip");
     ZipBuilder().addFolder(themeCopy(":/CorvaneTheme", work.path())).write(skinsOf[1] + "/Default.zip");
+    // A skin the browser does not offer, to show how it says so.
+    const QByteArray outside = "<svg xmlns='http://www.w3.org/2000/svg' xmlns:xlink='http://www.w3.org/1999/xlink'>"
+                               "<image width='10' height='10' xlink:href='/etc/hostname'/></svg>";
+    for (const QString& skins : skinsOf)
+        ZipBuilder().addFolder(themeCopy(":/CorvaneTheme", work.path()), {"navigation.svg"})
+            .add("navigation.svg", outside)
+            .write(skins + "/Outside.zip");
     for (const QString theme : {":/CorvaneTheme", ":/TalveraTheme"}) {
         const QString name = QFileInfo(theme).fileName();
         const QString skins = skinsOf[theme == QString(":/CorvaneTheme") ? 0 : 1];
