@@ -46,9 +46,10 @@ void PseudoDriver::sendMessage(const Message& message)
 
 void PseudoDriver::respondToMessage(const Message& request)
 {
-    // The first answer that recognises the request ends the search.
-    // Instant energy values are recognised before the automatic updates, and
-    // the energy series and load answers between them and the sound system.
+    // The first answer that recognises the request ends the search. Answers
+    // of energy meters and loads belong in two places of this order: instant
+    // values between the device answers and the automatic updates; totals,
+    // series and loads between the automatic updates and the sound system.
     const bool answered = m_deviceAnswers.respond(request) || respondToEnergyAutoUpdate(request)
         || m_soundAnswers.respond(request);
     if (!answered)
