@@ -130,7 +130,7 @@ void GraphicsProgressBar::setPercentage(qreal percentage)
 
 void GraphicsProgressBar::setRange(qreal minimum, qreal maximum)
 {
-    if (!(maximum >= minimum))
+    if (!std::isfinite(minimum) || !std::isfinite(maximum) || !(maximum >= minimum))
         return;
     m_minimum = minimum;
     m_maximum = maximum;
@@ -139,7 +139,7 @@ void GraphicsProgressBar::setRange(qreal minimum, qreal maximum)
 
 void GraphicsProgressBar::setMinimum(qreal minimum)
 {
-    if (!(minimum <= m_maximum))
+    if (!std::isfinite(minimum) || !(minimum <= m_maximum))
         return;
     m_minimum = minimum;
     setProgressInRange();
@@ -147,7 +147,7 @@ void GraphicsProgressBar::setMinimum(qreal minimum)
 
 void GraphicsProgressBar::setMaximum(qreal maximum)
 {
-    if (!(maximum >= m_minimum))
+    if (!std::isfinite(maximum) || !(maximum >= m_minimum))
         return;
     m_maximum = maximum;
     setProgressInRange();
@@ -315,6 +315,7 @@ void GraphicsProgressBar::paint(QPainter* painter, const QStyleOptionGraphicsIte
         }
         if (m_borderWidth > 0.0 && m_borderColor.isValid()) {
             painter->save();
+            painter->setClipRect(bounds, Qt::IntersectClip);
             painter->setBrush(Qt::NoBrush);
             painter->setPen(QPen(QBrush(m_borderColor), m_borderWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
             const double inset = qMin(m_borderWidth, qMin(bounds.width(), bounds.height()) / 2.0) / 2.0;

@@ -61,6 +61,7 @@ void GraphicsTable::setBorderWidth(int width)
     if (width < 0 || width == int(m_borderWidth))
         return;
     m_borderWidth = width;
+    m_cellsNeedInit = true;
     update();
 }
 
@@ -101,7 +102,8 @@ void GraphicsTable::hideLeavingItems(int rows, int columns)
         horizontal[c]->hide();
 }
 
-void GraphicsTable::bringInEnteringItems(int rows, int columns, bool verticalHeader, bool horizontalHeader)
+void GraphicsTable::bringInEnteringItems(int rows, int columns, bool verticalHeader, bool horizontalHeader,
+                                         int firstShownRow)
 {
     const int poolRows = int(m_cells.size());
     for (int r = 0; r < qMin(poolRows, rows); ++r) {
@@ -126,7 +128,7 @@ void GraphicsTable::bringInEnteringItems(int rows, int columns, bool verticalHea
         while (headers.size() < rows)
             headers.append(newItem());
     }
-    for (int r = 0; r < rows; ++r) {
+    for (int r = firstShownRow; r < rows; ++r) {
         for (int c = 0; c < columns; ++c)
             m_cells[r][c]->show();
     }
@@ -154,6 +156,7 @@ void GraphicsTable::setDimensions(int rowsCount, int columnsCount)
     bringInEnteringItems(rows, columns, verticalHeader, horizontalHeader);
     m_rowsCount = rows;
     m_columnsCount = columns;
+    m_cellsNeedInit = false;
     for (int r = 0; r < rows; ++r) {
         for (int c = 0; c < columns; ++c)
             initCell(r, c, m_cells[r][c]);
@@ -218,8 +221,11 @@ QString GraphicsTable::cellText(const QVariant& answer, const GraphicsTableCell*
 {
     // An editable number is shown as its validator reads it, so that an edit
     // that keeps the text gives the same value back.
-    if (cell->isEditable() && answer.typeId() == QMetaType::Double)
-        return valueLocale(cell).toString(answer.toDouble(), 'f', QLocale::FloatingPointShortest);
+    if (cell->isEditable() && answer.typeId() == QMetaType::Double) {
+        const auto* validator = qobject_cast<const QDoubleValidator*>(cell->validator());
+        const int decimals = validator ? validator->decimals() : QLocale::FloatingPointShortest;
+        return valueLocale(cell).toString(answer.toDouble(), 'f', decimals);
+    }
     return answer.toString();
 }
 
@@ -449,14 +455,14 @@ void GraphicsTable::onRowsAdded(int top, int bottom)
 {
     // Rows appended below an unchanged grid leave the cells above as they
     // were: only the new rows need their data (a model fills row by row).
-    const bool appended = m_model && top == m_rowsCount && bottom >= top && m_rowsCount > 0
+    const bool appended = m_model && !m_cellsNeedInit && top == m_rowsCount && bottom >= top && m_rowsCount > 0
         && m_model->rowCount() == bottom + 1 && m_model->columnCount() == m_columnsCount
         && !m_model->hasHeader(Qt::Vertical);
     if (!appended) {
         modelDimensionsChanged();
         return;
     }
-    bringInEnteringItems(bottom + 1, m_columnsCount, false, m_model->hasHeader(Qt::Horizontal));
+    bringInEnteringItems(bottom + 1, m_columnsCount, false, m_model->hasHeader(Qt::Horizontal), top);
     m_rowsCount = bottom + 1;
     for (int r = top; r <= bottom; ++r) {
         for (int c = 0; c < m_columnsCount; ++c)

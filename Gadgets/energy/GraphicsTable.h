@@ -104,7 +104,8 @@ protected:
 private:
     GraphicsTableCell* newItem();
     void hideLeavingItems(int rows, int columns);
-    void bringInEnteringItems(int rows, int columns, bool verticalHeader, bool horizontalHeader);
+    void bringInEnteringItems(int rows, int columns, bool verticalHeader, bool horizontalHeader,
+                              int firstShownRow = 0);
     void showHeaders(Qt::Orientation orientation, int count, bool visible);
     void modelDimensionsChanged();
     QString cellText(const QVariant& answer, const GraphicsTableCell* cell) const;
@@ -120,6 +121,9 @@ private:
     double m_defaultColumnWidth = CELL_WIDTH_DEFAULT;
     QMap<int, double> m_columnsWidth;
     QPointer<Models::AbstractTableModel> m_model;
+    // Set when a change (the border width) reaches cells only at their next
+    // initialisation, so the next dimension change initialises every cell.
+    bool m_cellsNeedInit = false;
 };
 
 } // namespace Corvane::Gadgets

@@ -161,6 +161,8 @@ void GraphicsTableCell::paint(QPainter* painter, const QStyleOptionGraphicsItem*
             painter->fillRect(editBackBounds(), Models::TablePaintData::stopsToBrush(m_editBackGradientStops));
         if (m_borderWidth > 0.0 && m_borderColor.isValid()) {
             painter->save();
+            // A border wider than the cell must not spill onto its neighbours.
+            painter->setClipRect(r, Qt::IntersectClip);
             painter->setBrush(Qt::NoBrush);
             painter->setPen(QPen(QBrush(m_borderColor), m_borderWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
             painter->drawRect(borderRect());
