@@ -201,14 +201,12 @@ void WebServerDataControl::setPropertyVisible(WebConfigLabel row, bool visible)
 }
 
 // Rows are laid out in the scrolled content, whose origin is the top-left
-// corner of the list.
+// corner of the list; hidden rows take no room.
 void WebServerDataControl::updateLabelsPositions()
 {
     const double height = m_timeLabel->textBounds().height();
-    // Half the room beside the scroll bar, a pixel short so that rounding
-    // never makes the rows wider than the area (and a horizontal bar appear).
-    const double column = std::floor(
-        (m_scrollArea->boundingRect().width() - m_scrollArea->verticalScroller()->barMaskRect().width()) / 2.0 - 1.0);
+    const double column = (m_scrollArea->boundingRect().width() - m_scrollArea->verticalScroller()->barMaskRect().width())
+        / 2.0;
     double y = 0.0;
     for (int row = 0; row < ROWS_COUNT; ++row) {
         if (m_rowVisibility.value(WebConfigLabel(row), false)) {
@@ -216,10 +214,15 @@ void WebServerDataControl::updateLabelsPositions()
             m_values.at(row)->setTextBounds(QRectF(column, y, std::trunc(column), std::trunc(height)));
             y += height + ROW_SPACING;
         } else {
-            m_captions.at(row)->setTextBounds(QRectF(0.0, 0.0, -1.0, -1.0));
-            m_values.at(row)->setTextBounds(QRectF(0.0, 0.0, -1.0, -1.0));
+            // An empty rectangle takes no room in the scrolled content (a
+            // negative one would widen it and bring up a horizontal bar).
+            m_captions.at(row)->setTextBounds(QRectF());
+            m_values.at(row)->setTextBounds(QRectF());
         }
     }
+    // The area measures its content against the viewport it had before this
+    // change; a second pass settles the bars once the vertical one appeared.
+    m_scrollArea->updateChildren();
     m_scrollArea->updateChildren();
 }
 

