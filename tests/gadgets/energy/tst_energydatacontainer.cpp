@@ -124,11 +124,11 @@ void tst_EnergyDataContainer::flipTurnsToTheTariffFaceAndBack()
 {
     EnergyDataContainer container;
     emit container.energyDataViewControl()->tariffClicked();
-    QTRY_VERIFY_WITH_TIMEOUT(container.energyDataTariffFrame()->isVisible(), 3000);
-    QTRY_VERIFY_WITH_TIMEOUT(!container.energyDataViewFrame()->isVisible(), 3000);
-    clickButton(*container.energyDataTariffControl(), container.energyDataTariffControl()->okButton());
-    QTRY_VERIFY_WITH_TIMEOUT(container.energyDataViewFrame()->isVisible(), 3000);
-    QTRY_VERIFY_WITH_TIMEOUT(!container.energyDataTariffFrame()->isVisible(), 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(container.energyDataTariffFrame()->isVisible(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(!container.energyDataViewFrame()->isVisible(), 5000);
+    emit container.energyDataTariffControl()->okClicked();
+    QTRY_VERIFY_WITH_TIMEOUT(container.energyDataViewFrame()->isVisible(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(!container.energyDataTariffFrame()->isVisible(), 5000);
 }
 
 void tst_EnergyDataContainer::tariffFaceShowsTheModel()
