@@ -41,6 +41,7 @@ const QColor TextLabel::DROP_SHADOW_COLOR = QColor(0, 0, 0, 84);
 namespace {
 
 constexpr int SINGLE_LINE_FLAGS = Qt::TextSingleLine | Qt::TextShowMnemonic;
+constexpr int SMALLEST_FITTED_PIXEL_SIZE = 9;
 
 bool fuzzyEqual(const QRectF& a, const QRectF& b)
 {
@@ -454,11 +455,26 @@ void TextLabel::recalculate()
         layOutMultiLine();
 }
 
+// The largest pixel size at which the text fits the height of its bounds
+// and, down to a smallest readable size, their width as well.
+int TextLabel::fittedPixelSize() const
+{
+    int size = FontUtilities::heightToPixelSize(m_font, m_textBounds.height(), m_text);
+    QFont font = m_font;
+    while (size > SMALLEST_FITTED_PIXEL_SIZE) {
+        font.setPixelSize(size);
+        if (QFontMetricsF(font).horizontalAdvance(m_text) <= m_textBounds.width())
+            break;
+        --size;
+    }
+    return size;
+}
+
 void TextLabel::layOutSingleLine()
 {
     m_textRect = QFontMetricsF(m_font).boundingRect(m_textBounds, SINGLE_LINE_FLAGS, m_text);
     if (m_textHeightFitsToBoundsHeight) {
-        const int fitted = FontUtilities::heightToPixelSize(m_font, m_textBounds.height(), m_text);
+        const int fitted = fittedPixelSize();
         if (fitted > 0) {
             m_fittedPixelSize = fitted;
             m_font.setPixelSize(fitted);
@@ -613,7 +629,8 @@ void TextLabel::paint(QPainter* painter, const QStyleOptionGraphicsItem* option,
     painter->setRenderHints(QPainter::TextAntialiasing | QPainter::Antialiasing);
 
     const QRectF rect = boundingRect();
-    painter->setClipRect(rect);
+    // Within the clip of its ancestors (a scroll area), never instead of it.
+    painter->setClipRect(rect, Qt::IntersectClip);
     const Qt::LayoutDirection direction = QApplication::layoutDirection();
     if (shouldScrollText()) {
         const qreal sign = direction == Qt::RightToLeft ? -1.0 : 1.0;

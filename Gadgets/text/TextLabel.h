@@ -149,6 +149,7 @@ protected:
 private:
     void applyModeFlags(TextLabelMode mode);
     void layOutSingleLine();
+    int fittedPixelSize() const;
     void layOutMultiLine();
     void updateHovering(const QPointF& scenePos);
     void setEditorBrush(QPalette::ColorRole role, const QBrush& brush);

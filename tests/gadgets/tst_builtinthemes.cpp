@@ -14,6 +14,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "DataFacesTheme.h"
+
 #include <algorithm>
 #include <cmath>
 #include <tuple>
@@ -491,6 +493,12 @@ private Q_SLOTS:
     void textsAreLegible();
     void themeIniKeys_data();
     void themeIniKeys();
+    void dataFaceElementsExist_data();
+    void dataFaceElementsExist();
+    void dataFaceKeys_data();
+    void dataFaceKeys();
+    void dataFaceTextsAreLegible_data();
+    void dataFaceTextsAreLegible();
     void builtInThemeZippedIsAValidSkin_data();
     void builtInThemeZippedIsAValidSkin();
 };
@@ -1090,6 +1098,105 @@ void tst_BuiltInThemes::themeIniKeys()
             break;
         }
     }
+}
+
+// The energy, tariff, load-management and webserver faces.
+
+void tst_BuiltInThemes::dataFaceElementsExist_data()
+{
+    QTest::addColumn<QString>("renderer");
+    QTest::addColumn<QStringList>("elements");
+    for (const auto& [face, elements] : DataFacesTheme::faces())
+        QTest::newRow(qPrintable(face)) << face << elements;
+}
+
+void tst_BuiltInThemes::dataFaceElementsExist()
+{
+    QFETCH(QString, renderer);
+    QFETCH(QStringList, elements);
+
+    for (const QString& folder : BuiltInThemes) {
+        QSvgRenderer svg(themeFile(folder, renderer));
+        QVERIFY2(svg.isValid(), qPrintable(folder));
+        for (const QString& element : elements)
+            QVERIFY2(svg.elementExists(element), qPrintable(folder + " " + renderer + " " + element));
+        const QRectF document(QPointF(0, 0), svg.defaultSize());
+        for (const QString& element : elements)
+            QVERIFY2(document.contains(documentBounds(svg, element)), qPrintable(folder + " " + element));
+    }
+}
+
+void tst_BuiltInThemes::dataFaceKeys_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<int>("kind");
+    for (const auto& [key, kind] : DataFacesTheme::keys())
+        QTest::newRow(qPrintable(key)) << key << int(kind);
+}
+
+void tst_BuiltInThemes::dataFaceKeys()
+{
+    QFETCH(QString, key);
+    QFETCH(int, kind);
+
+    for (const QString& folder : BuiltInThemes) {
+        const QSettings ini(folder + "/theme.ini", QSettings::IniFormat);
+        const QString value = ini.value(key).toString();
+        QVERIFY2(ini.contains(key), qPrintable(folder));
+        bool number = false;
+        const double n = value.toDouble(&number);
+        switch (DataFacesTheme::Kind(kind)) {
+        case DataFacesTheme::Kind::Color:
+            QVERIFY2(isColor(value), qPrintable(folder + " " + value));
+            break;
+        case DataFacesTheme::Kind::Gradient:
+            QVERIFY2(isGradient(value), qPrintable(folder + " " + value));
+            break;
+        case DataFacesTheme::Kind::Size:
+            QVERIFY2(number && n >= 8 && n <= 72, qPrintable(folder + " " + value));
+            break;
+        case DataFacesTheme::Kind::Weight:
+            QVERIFY2(number && n >= 10 && n <= 99, qPrintable(folder + " " + value));
+            break;
+        case DataFacesTheme::Kind::Real:
+            QVERIFY2(number && n >= 0, qPrintable(folder + " " + value));
+            break;
+        }
+    }
+}
+
+void tst_BuiltInThemes::dataFaceTextsAreLegible_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<int>("text");
+    for (const QString& folder : BuiltInThemes) {
+        const QList<DataFacesTheme::Text> texts = DataFacesTheme::texts();
+        for (int i = 0; i < int(texts.size()); ++i)
+            QTest::newRow(qPrintable(folder + " " + texts.at(i).name)) << folder << i;
+    }
+}
+
+// Every colour of a text against the lightest and the darkest of its ground:
+// at least 4.5:1.
+void tst_BuiltInThemes::dataFaceTextsAreLegible()
+{
+    QFETCH(QString, folder);
+    QFETCH(int, text);
+
+    ThemeProvider::clear();
+    ThemeProvider::DefaultThemeFolder = folder;
+    ThemeProvider::setThemeFile(QString());
+    const DataFacesTheme::Text checked = DataFacesTheme::texts().at(text);
+    const QList<QColor> grounds = DataFacesTheme::groundColours(folder, checked);
+    for (const QColor& colour : DataFacesTheme::colours(checked.key)) {
+        QVERIFY2(colour.alpha() == 255, qPrintable(colour.name(QColor::HexArgb)));
+        for (const QColor& ground : grounds) {
+            const double ratio = DataFacesTheme::contrast(colour, ground);
+            QVERIFY2(ratio >= 4.5, qPrintable(QString("%1 on %2: %3").arg(colour.name(), ground.name()).arg(ratio)));
+        }
+    }
+    ThemeProvider::clear();
+    ThemeProvider::DefaultThemeFolder = ":/CorvaneTheme";
 }
 
 void tst_BuiltInThemes::builtInThemeZippedIsAValidSkin_data()

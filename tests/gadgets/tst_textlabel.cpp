@@ -6,7 +6,11 @@
 #include <QApplication>
 #include <QGraphicsDropShadowEffect>
 #include <QGraphicsProxyWidget>
+#include <QFontMetricsF>
+#include <QGraphicsRectItem>
 #include <QGraphicsScene>
+#include <QImage>
+#include <QPainter>
 #include <QRegularExpressionValidator>
 #include <QSignalSpy>
 #include <QTest>
@@ -332,6 +336,44 @@ private slots:
         QRegularExpressionValidator validator{QRegularExpression(pattern)};
         label.setValidator(&validator);
         QCOMPARE(label.text(), result);
+    }
+
+    // A fitted text takes the height of its bounds unless it would then be
+    // wider than they are.
+    void heightFitAlsoFitsTheWidth()
+    {
+        TextLabel shortText("12", nullptr);
+        shortText.setTextHeightFitsToBoundsHeight(true);
+        shortText.setTextBounds(QRectF(0, 0, 200, 20));
+        TextLabel longText("EUR/kWh and more", nullptr);
+        longText.setTextHeightFitsToBoundsHeight(true);
+        longText.setTextBounds(QRectF(0, 0, 60, 20));
+        QVERIFY(longText.font().pixelSize() < shortText.font().pixelSize());
+        QVERIFY(QFontMetricsF(longText.font()).horizontalAdvance(longText.text()) <= 60.0
+                || longText.font().pixelSize() == 9);
+    }
+
+    // A label inside a clipping parent (a scroll area's content) paints
+    // within that clip, not over it.
+    void paintingStaysInsideAClippingParent()
+    {
+        QGraphicsScene scene;
+        auto* clip = new QGraphicsRectItem(0, 0, 100, 10);
+        clip->setPen(Qt::NoPen);
+        clip->setFlag(QGraphicsItem::ItemClipsChildrenToShape, true);
+        scene.addItem(clip);
+        auto* label = new TextLabel("Clipped", nullptr);
+        label->setParentItem(clip);
+        label->setTextBounds(QRectF(0, 0, 100, 40));
+        QImage image(100, 40, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        scene.render(&painter, QRectF(image.rect()), QRectF(0, 0, 100, 40));
+        painter.end();
+        for (int y = 11; y < 40; ++y) {
+            for (int x = 0; x < 100; ++x)
+                QCOMPARE(qAlpha(image.pixel(x, y)), 0);
+        }
     }
 };
 

@@ -2009,6 +2009,7 @@ def theme_ini(style):
     for frame in ("energy", "webserver", "load"):
         keys += [(frame + "_title_font_color", text["title"]), (frame + "_title_font_size", 12),
                  (frame + "_title_font_weight", 75)]
+    keys += data_face_keys(style)
     return "[General]\n" + "".join(f"{key}={value}\n" for key, value in keys)
 
 
@@ -2376,6 +2377,215 @@ def thumb_png(style, width, height, radius):
 # Writing the themes
 
 
+# --------------------------------------------------------------------------
+# Data faces: the energy data view and its tariff back, the load-management
+# face and the webserver information face.  Their texts are painted by the
+# controls from the theme.ini keys of data_face_keys(); every text colour is
+# chosen for a contrast of at least 4.5:1 against the ground it lies on.
+
+DATA_FACES = {
+    "CorvaneTheme": dict(
+        panel=("#123a86", "#061433"), rim="#3f83e6", well=("#0a1f4d", "#07163a"), well_rim="#2f5fb8",
+        field=("#06122e", "#0d2658"), field_rim="#6fb4ff", strip="#0e2c66",
+        text="FFFFFFFF", accent_text="FFD2F3FF",
+        progress=dict(back="0.0 FF06122E 1.0 FF17387A", fill="0.0 FF8FDCFF 1.0 FF1766DC", border="FF6FD0FF",
+                      label="0.0 FFFFFFFF 1.0 FFD2F3FF"),
+        date=dict(color="FFFFFFFF", selection="FFFFFFFF", selection_back="FF1766DC"),
+        chart=dict(grid="59FFFFFF", odd="0.0 FF8FDCFF 1.0 FF1766DC", even="0.0 FFFFE082 1.0 FFFF9F43",
+                   axes="0.0 FFFFFFFF 1.0 FFE1EDFF"),
+        table=dict(border="FF2F5FB8", head_font="0.0 FFFFFFFF 1.0 FFFFFFFF", head_back="0.0 FF2560C4 1.0 FF0C2A72",
+                   odd="0.0 FF0D2455 1.0 FF0D2455", even="0.0 FF143372 1.0 FF143372",
+                   read_only="0.0 FFFFFFFF 1.0 FFFFFFFF", read_write="0.0 FF0C2A72 1.0 FF0C2A72",
+                   edit="FF000E73", odd_field="0.0 FFFFFFFF 0.25 FFF4F8FF 1.0 FFDCE8FF",
+                   even_field="0.0 FFFFFFFF 0.25 FFF4F8FF 1.0 FFDCE8FF")),
+    "TalveraTheme": dict(
+        panel=("#fbfafd", "#f3f1f7"), rim="#dad4e5", well=("#ffffff", "#ffffff"), well_rim="#e3deeb",
+        field=("#ffffff", "#ffffff"), field_rim="#c9a2ee", strip="#f1eef6",
+        text="FF3B3645", accent_text="FF5B2A8A",
+        progress=dict(back="0.0 FFEEEAF3 1.0 FFE6E1EE", fill="0.0 FFB57FE2 1.0 FFA666D9", border="FFD4CDE0",
+                      label="0.0 FF3B3645 1.0 FF5B2A8A"),
+        date=dict(color="FF3B3645", selection="FFFFFFFF", selection_back="FF8F4FC6"),
+        chart=dict(grid="FFE3DEEB", odd="0.0 FFC9A2EE 1.0 FF8F4FC6", even="0.0 FF9FD3F5 1.0 FF3F95E0",
+                   axes="0.0 FF3B3645 1.0 FF3B3645"),
+        table=dict(border="FFDAD4E5", head_font="0.0 FFFFFFFF 1.0 FFFFFFFF", head_back="0.0 FF8F4FC6 1.0 FF6E35A0",
+                   odd="0.0 FFFFFFFF 1.0 FFFFFFFF", even="0.0 FFF4F1F8 1.0 FFF4F1F8",
+                   read_only="0.0 FF3B3645 1.0 FF3B3645", read_write="0.0 FF5B2A8A 1.0 FF5B2A8A",
+                   edit="FF3B3645", odd_field="0.0 FFF7F1FD 0.25 FFF3EBFB 1.0 FFEBDDF8",
+                   even_field="0.0 FFF7F1FD 0.25 FFF3EBFB 1.0 FFEBDDF8")),
+}
+
+# The "button" plate's central content rectangle is 16 of its 28 units high
+# and starts 14 units in: a content of height h (paddings included) gets a
+# plate 28 * h / 16 high.
+PLATE_HEIGHT, PLATE_CENTRAL, PLATE_SIDE = 28.0, 16.0, 14.0
+
+
+def plate_width(w, h, pads):
+    factor = (h + pads[1] + pads[3]) / PLATE_CENTRAL
+    return 2 * PLATE_SIDE * factor + w + pads[0] + pads[2]
+
+
+def content_mark(face, eid, x, cy, w, h, pads):
+    """X_content_placeholder of a back-plate button whose plate starts at x,
+    centred on cy; returns the x where the plate ends."""
+    factor = (h + pads[1] + pads[3]) / PLATE_CENTRAL
+    left = PLATE_SIDE * factor + pads[0]
+    face.mark(eid + "_content_placeholder", x + left, cy - h / 2, w, h)
+    return x + plate_width(w, h, pads)
+
+
+def data_panel(face, data, width, height, eid="background"):
+    """The face's rounded panel with its rim."""
+    look = face.look
+    radius = 12 if look["gloss"] else 8
+    parts = [face.shape("panel_fill", rounded_rect(0.75, 0.75, width - 1.5, height - 1.5, radius), data["panel"],
+                        data["rim"])]
+    parts += face.gloss("panel_gloss", rounded_rect(4, 3, width - 8, 22, radius - 2))
+    return parts
+
+
+def well(face, data, gid, x, y, w, h, radius=6):
+    return face.shape(gid, rounded_rect(x, y, w, h, radius), data["well"], data["well_rim"])
+
+
+TEXT_PADS = (5, 3, 5, 3)
+ICON_PADS = (7, 2, 7, 2)
+
+
+def energy_data_view_face(style):
+    """"energy_data_view": the front face of the energy gadget and, on the
+    same document, the chart and table areas of its consumption display."""
+    data = DATA_FACES[style.folder]
+    width, height = 420, 408
+    face = Face(style, width, height)
+    cy = 28
+    x = 10
+    x = content_mark(face, "cycle_timespan_view", x, cy, 18, 16, TEXT_PADS) + 4
+    x = content_mark(face, "decrease", x, cy, 18, 18, (0, 0, 0, 0)) + 4
+    date = (x, cy - 13, 150, 26)
+    face.mark("date_placeholder", *date)
+    x += date[2] + 4
+    x = content_mark(face, "increase", x, cy, 18, 18, (0, 0, 0, 0)) + 6
+    content_mark(face, "ok", x, cy, 24, 12, TEXT_PADS)
+    face.mark("table_title_placeholder", 16, 56, width - 32, 18)
+    labels_y, labels_h = 80, 18
+    face.mark("cumulative_data_placeholder", 16, labels_y, 128, labels_h)
+    face.mark("instant_data_placeholder", 148, labels_y, 118, labels_h)
+    face.mark("average_data_placeholder", 270, labels_y, 134, labels_h)
+    area = (12, 110, width - 24, 236)
+    face.mark("chart_placeholder", *area)
+    table_w = 332
+    face.mark("table_placeholder", (width - table_w) / 2, area[1] + 2, table_w, area[3] - 4)
+    face.mark("status_placeholder", 60, 206, width - 120, 16)
+    face.mark("hotspot", width / 2 - 5, height / 2 - 5, 10, 10)
+    x, cy = 12, height - 30
+    for eid in ("cycle_graphtable_view", "cycle_currency", "tariff"):
+        x = content_mark(face, eid, x, cy, 22, 20, ICON_PADS) + 6
+    monthly_w = 44
+    content_mark(face, "cycle_monthly_view", width - 12 - plate_width(monthly_w, 14, TEXT_PADS), cy, monthly_w, 14,
+                 TEXT_PADS)
+    parts = data_panel(face, data, width, height)
+    parts.append(face.shape("date_fill", rounded_rect(*date, 5), data["field"], data["field_rim"]))
+    parts.append(element("rect", x=12, y=52, width=width - 24, height=52, rx=6, fill=data["strip"]))
+    parts.append(well(face, data, "well_fill", *area))
+    face.group("background", parts)
+    return face.document()
+
+
+def energy_data_tariff_face(style):
+    """"energy_data_tariff": the back of the energy gadget, a tariff table
+    of five columns (457.5 wide) with its scroll bar, and an OK button."""
+    data = DATA_FACES[style.folder]
+    width, height = 496, 300
+    face = Face(style, width, height)
+    table = (12, 12, 472, 240)
+    face.mark("table_placeholder", *table)
+    content_mark(face, "ok", width - 12 - plate_width(24, 12, TEXT_PADS), height - 24, 24, 12, TEXT_PADS)
+    face.group("background", data_panel(face, data, width, height) + [well(face, data, "well_fill", *table)])
+    return face.document()
+
+
+def load_management_view_face(style):
+    """"load_management_view": instant consumption, two counters with their
+    reset buttons, the last update, refresh and unit/currency buttons."""
+    data = DATA_FACES[style.folder]
+    width, height = 320, 236
+    face = Face(style, width, height)
+    face.mark("instant_data_placeholder", 18, 16, width - 36, 18)
+    for number, y in ((1, 48), (2, 104)):
+        face.mark(f"counter{number}_data_placeholder", 18, y + 6, 220, 36)
+        content_mark(face, f"reset_counter{number}", width - 16 - plate_width(16, 16, (5, 0, 5, 0)), y + 24, 16, 16,
+                     (5, 0, 5, 0))
+    face.mark("lastupdate_placeholder", 18, 164, width - 36, 18)
+    x = width - 16 - 2 * plate_width(16, 16, (5, 0, 5, 0)) - 6
+    x = content_mark(face, "refresh", x, height - 26, 16, 16, (5, 0, 5, 0)) + 6
+    content_mark(face, "cycle", x, height - 26, 16, 16, (5, 0, 5, 0))
+    face.mark("noinfo_placeholder", 20, 172, width - 40, 44)
+    parts = data_panel(face, data, width, height)
+    parts += [well(face, data, f"counter{n}_fill", 10, y, width - 20, 48) for n, y in ((1, 48), (2, 104))]
+    face.group("background", parts)
+    return face.document()
+
+
+def webserver_view_face(style):
+    """"webserver_view": the gateway's time and date and its property list."""
+    data = DATA_FACES[style.folder]
+    width, height = 320, 340
+    face = Face(style, width, height)
+    face.mark("time_placeholder", 24, 14, 124, 22)
+    face.mark("date_placeholder", 172, 14, 124, 22)
+    labels = (14, 50, width - 28, height - 64)
+    face.mark("labels_placeholder", *labels)
+    parts = data_panel(face, data, width, height)
+    parts += [face.shape(f"{eid}_fill", rounded_rect(x - 6, 12, 136, 26, 5), data["field"], data["field_rim"])
+              for eid, x in (("time", 24), ("date", 172))]
+    parts.append(well(face, data, "well_fill", labels[0] - 4, labels[1] - 4, labels[2] + 8, labels[3] + 8))
+    face.group("background", parts)
+    return face.document()
+
+
+def data_face_files(style):
+    """(file name, text) of the data faces of one theme."""
+    yield "energy_data_view", energy_data_view_face(style)
+    yield "energy_data_tariff", energy_data_tariff_face(style)
+    yield "load_management_view", load_management_view_face(style)
+    yield "webserver_view", webserver_view_face(style)
+
+
+def data_face_keys(style):
+    """theme.ini keys of the data faces' texts, charts, tables and progress bar."""
+    data = DATA_FACES[style.folder]
+    text, chart, table, progress, date = data["text"], data["chart"], data["table"], data["progress"], data["date"]
+    keys = [("energy_chart_grid_color", chart["grid"]), ("energy_chart_odd_bars_color", chart["odd"]),
+            ("energy_chart_even_bars_color", chart["even"]), ("energy_chart_axes_values_color", chart["axes"]),
+            ("energy_chart_font_size", 11),
+            ("energy_labels_font_color", text), ("energy_labels_font_size", 13), ("energy_labels_font_weight", 50),
+            ("energy_buttons_font_color", "FFFFFFFF" if style.face["gloss"] else text),
+            ("energy_buttons_second_font_color", "FFFFFFFF" if style.face["gloss"] else data["accent_text"]),
+            ("energy_buttons_font_size", 12), ("energy_buttons_font_weight", 75),
+            ("energy_date_font_color", date["color"]), ("energy_date_font_size", 14), ("energy_date_font_weight", 50),
+            ("energy_date_edit_selection_font_color", date["selection"]),
+            ("energy_date_edit_selection_back_color", date["selection_back"]),
+            ("energy_progressbar_back_color", progress["back"]), ("energy_progressbar_fill_color", progress["fill"]),
+            ("energy_progressbar_border_color", progress["border"]), ("energy_progressbar_border_width", 1),
+            ("energy_progressbar_label_font_color", progress["label"]), ("energy_progressbar_label_font_size", 15),
+            ("energy_progressbar_label_font_weight", 50),
+            ("webserver_label_font_color", text), ("webserver_label_font_size", 13),
+            ("webserver_label_font_weight", 50),
+            ("load_labels_font_color", text), ("load_labels_font_size", 13)]
+    for element_id in ("energy_view", "energy_tariff"):
+        prefix = element_id + "_table_"
+        keys += [(prefix + "border_color", table["border"]), (prefix + "column_head_font_color", table["head_font"]),
+                 (prefix + "column_head_back_color", table["head_back"]),
+                 (prefix + "odd_rows_back_color", table["odd"]), (prefix + "even_rows_back_color", table["even"]),
+                 (prefix + "read_only_cells_font_color", table["read_only"]),
+                 (prefix + "read_write_cells_font_color", table["read_write"]),
+                 (prefix + "read_write_cells_edit_font_color", table["edit"]),
+                 (prefix + "odd_rows_read_write_cells_back_color", table["odd_field"]),
+                 (prefix + "even_rows_read_write_cells_back_color", table["even_field"])]
+    return keys
+
+
 def theme_files(style):
     """(file name, bytes) of every file of one theme."""
     for name, drawing_fn, argument in ICONS:
@@ -2383,6 +2593,8 @@ def theme_files(style):
     for name in OVERLAYS:
         yield name + ".svg", overlay_svg(style, name).encode()
     for name, text in face_files(style):
+        yield name + ".svg", text.encode()
+    for name, text in data_face_files(style):
         yield name + ".svg", text.encode()
     yield "theme.ini", theme_ini(style).encode()
     yield "mainUI.qss", main_ui_qss(style).encode()
