@@ -17,7 +17,11 @@
 #include <QLabel>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QProcess>
 #include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
 
 using namespace Corvane::Configurator;
 using namespace Corvane::Devices;
@@ -59,6 +63,7 @@ private Q_SLOTS:
     void failedFileOpenEventKeepsProject();
     void handOverOpensAbsolutePathsAndSkipsSwitches();
     void saveFailureKeepsOldFileAndChangeMark();
+    void writeFailingPartWayKeepsOldFile();
     void loadFailures();
     void activation();
     void activationBlockedByErrors();
@@ -328,6 +333,44 @@ void tst_MainWindow::saveFailureKeepsOldFileAndChangeMark()
     QCOMPARE(readAll(path + ".old"), old);
 }
 
+void tst_MainWindow::writeFailingPartWayKeepsOldFile()
+{
+    // A child limited in file size (as on a full disk) saves a grown project.
+    const QString path = writeProjectFile("limited.vtprj");
+    const QByteArray old = readAll(path);
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child.start(QCoreApplication::applicationFilePath(), {"--save-under-limit", path});
+    QVERIFY(child.waitForFinished(60000));
+    QCOMPARE(child.exitCode(), 0);
+    // saved, error boxes, still changed
+    QCOMPARE(child.readAllStandardOutput().trimmed(), QByteArray("0 1 1"));
+    QCOMPARE(readAll(path), old);
+    QCOMPARE(QDir(m_dir.filePath("projects")).entryList(QDir::Files), QStringList{"limited.vtprj"});
+}
+
+// The child of writeFailingPartWayKeepsOldFile.
+static int saveUnderLimit(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    ConfiguratorTest::initResources();
+    std::signal(SIGXFSZ, SIG_IGN);
+    const QString path = QString::fromLocal8Bit(argv[2]);
+    const rlimit limit{rlim_t(QFileInfo(path).size() + 4096), rlim_t(QFileInfo(path).size() + 4096)};
+    setrlimit(RLIMIT_FSIZE, &limit);
+    ScriptedDialogService dialogs;
+    MainWindow window;
+    if (!window.openConfig(path))
+        return 2;
+    const int server = window.config()->webServers().constFirst()->id();
+    for (int i = 0; i < 300; ++i)
+        ConfiguratorTest::addLight(*window.config(), server, QStringLiteral("A light with a long description %1").arg(i));
+    const bool saved = window.saveAction();
+    std::printf("%d %d %d\n", int(saved), int(dialogs.boxes.size()), int(window.config()->hasChanges()));
+    window.config()->clearChanges();
+    return 0;
+}
+
 void tst_MainWindow::loadFailures()
 {
     m_window->loadConfiguration();
@@ -492,5 +535,13 @@ void tst_MainWindow::secondWindowAfterFirstClosed()
     QVERIFY(!ActionManager::createAction(ActionManager::CONFIG_NEW_ACTION, QIcon()));
 }
 
-QTEST_MAIN(tst_MainWindow)
+int main(int argc, char** argv)
+{
+    if (argc == 3 && qstrcmp(argv[1], "--save-under-limit") == 0)
+        return saveUnderLimit(argc, argv);
+    QApplication application(argc, argv);
+    tst_MainWindow test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_mainwindow.moc"

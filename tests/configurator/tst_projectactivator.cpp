@@ -3,6 +3,7 @@
 #include "devices/serialization/XmlSerializer.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -49,6 +50,7 @@ private Q_SLOTS:
     void helperRefuses_data();
     void helperRefuses();
     void failingCopyKeepsOldFile();
+    void noShellInTheProgram();
 
 private:
     QString writeProject(int version);
@@ -272,6 +274,23 @@ void tst_ProjectActivator::failingCopyKeepsOldFile()
     QVERIFY(code != 0);
     QCOMPARE(readAll(destination), QByteArray("old content"));
     QCOMPARE(QDir(m_dir.path()).entryList({"ActiveProject.vtprj.*"}, QDir::Files), QStringList());
+}
+
+void tst_ProjectActivator::noShellInTheProgram()
+{
+    // Nothing of a project may reach a shell: no system(), popen() or "sh -c".
+    const QStringList forbidden{"system(", "popen(", "\"sh\"", "/bin/sh", "\"-c\""};
+    QDirIterator sources(QStringLiteral(CONFIGURATOR_SOURCE_DIR), {"*.cpp", "*.h"}, QDir::Files,
+                         QDirIterator::Subdirectories);
+    int files = 0;
+    while (sources.hasNext()) {
+        const QString path = sources.next();
+        const QByteArray text = readAll(path);
+        ++files;
+        for (const QString& word : forbidden)
+            QVERIFY2(!text.contains(word.toUtf8()), qPrintable(path + ": " + word));
+    }
+    QVERIFY(files > 20);
 }
 
 QTEST_GUILESS_MAIN(tst_ProjectActivator)

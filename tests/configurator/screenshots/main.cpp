@@ -7,6 +7,8 @@
 #include "DeviceTableView.h"
 #include "MainWindow.h"
 #include "devices/Configuration.h"
+#include "editors/GroupsEditor.h"
+#include "windows/SplashScreen.h"
 #include "tablemodels/GatewayTreeModel.h"
 #include "theme/ThemeProvider.h"
 #include "utilities/InitSettings.h"
@@ -40,6 +42,7 @@ int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     QCoreApplication::setApplicationName("VantrelConfig");
+    QCoreApplication::setApplicationVersion("2.0.93");
     Corvane::Gadgets::ThemeProvider::initResources();
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     const QString palette = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("talvera");
@@ -87,5 +90,17 @@ int main(int argc, char** argv)
     gateway->setData(gateway->index(gateway->rowOf(TableModels::GatewayTreeModel::Password), 1), "12345");
     save(window, prefix + "04-gateway-ip-set.png");
     window.config()->clearChanges();
+
+    Editors::GroupsEditor groups({3, 12});
+    groups.displayHelpMessage("<b>Groups</b><br>Set groups that this device belongs to");
+    groups.resize(groups.sizeHint());
+    groups.show();
+    save(groups, prefix + "05-groups-editor.png");
+    groups.close();
+
+    window.about();
+    auto* aboutBox = window.findChild<Corvane::Gadgets::SplashScreen*>();
+    if (aboutBox)
+        save(*aboutBox, prefix + "06-about.png");
     return 0;
 }
