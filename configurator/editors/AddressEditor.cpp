@@ -25,10 +25,10 @@ AddressEditor::AddressEditor(QWidget* parent)
                                 | QAbstractItemView::EditKeyPressed);
     m_treeView->setStyleSheet(QStringLiteral(
         "QTreeView::item:selected {  color: black; } QTreeView::item { min-height: 20; background: white; "
-        "border-width: 0  0  1  1; border-style: solid; border-color: rgba(230,228,231); left: 6; } "
+        "border-width: 0  0  1  1; border-style: solid; border-color: rgb(230,228,231); left: 6; } "
         "QTreeView::item:has-children { margin: 0 0 0 0; font: bold; background: qlineargradient(x1: 0.5, y1: 0, "
-        "x2: 0.5, y2: 1, stop: 0 white, stop: 1 rgba( 235, 225, 198 )); } QTreeView::item:first { margin: 0 0 0 0; "
-        "background: qlineargradient(x1: 0, y1: 0.5, x2: 1, y2: 0.5, stop: 0 rgba( 251,249,252 ), stop: 1 rgba( "
+        "x2: 0.5, y2: 1, stop: 0 white, stop: 1 rgb( 235, 225, 198 )); } QTreeView::item:first { margin: 0 0 0 0; "
+        "background: qlineargradient(x1: 0, y1: 0.5, x2: 1, y2: 0.5, stop: 0 rgb( 251,249,252 ), stop: 1 rgb( "
         "225, 220, 224 )); }"));
     contentLayout()->addWidget(m_treeView);
 }
@@ -41,6 +41,7 @@ void AddressEditor::setModel(BaseAddressTreeModel* model)
         return;
     m_treeView->setFirstColumnSpanned(0, QModelIndex(), true);
     m_treeView->expand(model->index(0, 0));
+    m_treeView->resizeColumnToContents(BaseAddressTreeModel::CaptionColumn);
     for (int column : {BaseAddressTreeModel::ValueColumn, BaseAddressTreeModel::FieldTypeColumn,
                        BaseAddressTreeModel::IconColumn})
         m_treeView->setColumnHidden(column, true);
