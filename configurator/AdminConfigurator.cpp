@@ -2,17 +2,19 @@
 
 #include "ActionManager.h"
 #include "DefaultDevices.h"
+#include "DevicePageFactory.h"
 #include "DeviceTableView.h"
 #include "DevicesTree.h"
 #include "DialogService.h"
 #include "devices/Configuration.h"
 #include "devices/WebServerDeviceProperties.h"
 #include "devices/validation/ConfigurationValidator.h"
-#include "editdelegates/BaseDeviceEditDelegate.h"
 #include "editdelegates/GatewayEditDelegate.h"
+#include "editdelegates/GenParamsEditDelegate.h"
 #include "log/Logger.h"
-#include "tablemodels/DeviceFamilyTableModel.h"
+#include "tablemodels/BaseTableModel.h"
 #include "tablemodels/GatewayTreeModel.h"
+#include "tablemodels/GenParametersModel.h"
 #include "tablemodels/ValidationListModel.h"
 #include "utilities/InitSettings.h"
 #include "utilities/WidgetUtilities.h"
@@ -295,12 +297,18 @@ void AdminConfigurator::updateDevicesTable(DevicesTreeModel::NodeType node, int 
         m_devicesTable->horizontalHeader()->hide();
         m_devicesTable->setRootIndex(QModelIndex());
         connect(model, &TableModels::GatewayTreeModel::serverDescChanged, this, &AdminConfigurator::serverDescChanged);
+    } else if (node == DevicesTreeModel::NodeGeneralParams) {
+        auto* model = new TableModels::GenParametersModel(m_configuration->guiProperties());
+        m_devicesTable->setModel(model);
+        m_devicesTable->setItemDelegate(new EditDelegates::GenParamsEditDelegate(model));
+        m_devicesTable->horizontalHeader()->hide();
+        m_devicesTable->setRootIndex(QModelIndex());
     } else if (DefaultDevices::isFamilyNode(node)) {
         QList<BaseDeviceProperties*> devices;
         m_configuration->getDevicesByGroup(devices, DefaultDevices::deviceGroupFromNode(node), serverId, true);
-        auto* model = new TableModels::DeviceFamilyTableModel(devices);
-        m_devicesTable->setModel(model);
-        m_devicesTable->setItemDelegate(new EditDelegates::BaseDeviceEditDelegate(m_configuration, model));
+        const DevicePageFactory::Page page = DevicePageFactory::create(node, devices, m_configuration);
+        m_devicesTable->setModel(page.model);
+        m_devicesTable->setItemDelegate(page.delegate);
         m_devicesTable->horizontalHeader()->show();
     }
     if (m_devicesTable->selectionModel())

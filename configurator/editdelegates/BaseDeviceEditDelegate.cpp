@@ -3,6 +3,7 @@
 #include "DialogService.h"
 #include "devices/BaseDeviceProperties.h"
 #include "devices/Configuration.h"
+#include "editors/AddressEditor.h"
 #include "editors/DeviceTypeEditor.h"
 #include "log/Logger.h"
 #include "tablemodels/BaseTableModel.h"
@@ -101,7 +102,9 @@ void BaseDeviceEditDelegate::setModelData(QWidget* editor, QAbstractItemModel* i
         if (auto* typeEditor = qobject_cast<Editors::DeviceTypeEditor*>(editor))
             itemModel->setData(index, typeEditor->currentData(Qt::UserRole), Qt::EditRole);
     } else if (column == tableModel->columnIndex(Column::Address)) {
-        // The address is edited by the address dialog of the device pages.
+        auto* dialog = qobject_cast<Editors::AddressEditor*>(editor);
+        if (dialog && dialog->accepted())
+            itemModel->setData(index, QVariant::fromValue(dialog->createAddress()), Qt::EditRole);
     } else {
         BaseEditDelegate::setModelData(editor, itemModel, index);
     }

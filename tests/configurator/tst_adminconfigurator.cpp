@@ -6,6 +6,7 @@
 #include "ScriptedDialogService.h"
 #include "devices/WebServerDeviceProperties.h"
 #include "tablemodels/GatewayTreeModel.h"
+#include "tablemodels/GenParametersModel.h"
 #include "tablemodels/ValidationListModel.h"
 #include "utilities/InitSettings.h"
 
@@ -132,7 +133,8 @@ void tst_AdminConfigurator::treeAndTables()
     QVERIFY(qobject_cast<TableModels::GatewayTreeModel*>(m_view->devicesTable()->model()));
     QVERIFY(m_view->devicesTable()->horizontalHeader()->isHidden());
     select(Node::NodeGeneralParams, -1);
-    QVERIFY(!m_view->devicesTable()->model());
+    QVERIFY(qobject_cast<TableModels::GenParametersModel*>(m_view->devicesTable()->model()));
+    QVERIFY(m_view->devicesTable()->horizontalHeader()->isHidden());
     QVERIFY(m_view->soundSystemTable()->isHidden());
 }
 
@@ -275,14 +277,14 @@ void tst_AdminConfigurator::columnWidths()
     select(Node::NodeLights, m_server);
     DeviceTableView* table = m_view->devicesTable();
     // A page never seen gets equal widths.
-    QCOMPARE(table->columnWidth(0), table->width() / 3);
+    QCOMPARE(table->columnWidth(0), table->width() / 5);
     table->setColumnWidth(0, 111);
     table->setColumnWidth(1, 122);
     select(Node::NodeSensors, m_server);
     select(Node::NodeLights, m_server);
     QCOMPARE(table->columnWidth(0), 111);
     QCOMPARE(table->columnWidth(1), 122);
-    QCOMPARE(InitSettings::configuratorColumnWidths().values(Node::NodeLights).size(), 3);
+    QCOMPARE(InitSettings::configuratorColumnWidths().values(Node::NodeLights).size(), 5);
 
     // Saved widths of another count leave the page as it is.
     InitSettings::configuratorColumnWidths().remove(Node::NodeAutomation);

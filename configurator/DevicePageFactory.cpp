@@ -1,0 +1,52 @@
+#include "DevicePageFactory.h"
+
+#include "editdelegates/ActuatorEditDelegate.h"
+#include "editdelegates/BaseDeviceEditDelegate.h"
+#include "editdelegates/EnergyDelegate.h"
+#include "editdelegates/LoadDelegate.h"
+#include "editdelegates/SensorEditDelegate.h"
+#include "tablemodels/ActuatorsTableModel.h"
+#include "tablemodels/AutomationTableModel.h"
+#include "tablemodels/DeviceFamilyTableModel.h"
+#include "tablemodels/EnergyTableModel.h"
+#include "tablemodels/LoadTableModel.h"
+#include "tablemodels/SensorsTableModel.h"
+
+namespace Corvane::Configurator {
+
+namespace {
+
+template<typename Model, typename Delegate>
+DevicePageFactory::Page makePage(const QList<Devices::BaseDeviceProperties*>& devices,
+                                 const Devices::Configuration* project)
+{
+    auto* model = new Model(devices);
+    return {model, new Delegate(project, model)};
+}
+
+} // namespace
+
+DevicePageFactory::Page DevicePageFactory::create(DevicesTreeModel::NodeType node,
+                                                  const QList<Devices::BaseDeviceProperties*>& devices,
+                                                  const Devices::Configuration* project)
+{
+    using namespace TableModels;
+    using namespace EditDelegates;
+    switch (node) {
+    case DevicesTreeModel::NodeLights:
+        return makePage<ActuatorsTableModel, ActuatorEditDelegate>(devices, project);
+    case DevicesTreeModel::NodeAutomation:
+        return makePage<AutomationTableModel, ActuatorEditDelegate>(devices, project);
+    case DevicesTreeModel::NodeSensors:
+        return makePage<SensorsTableModel, SensorEditDelegate>(devices, project);
+    case DevicesTreeModel::NodeEnergy:
+        return makePage<EnergyTableModel, EnergyDelegate>(devices, project);
+    case DevicesTreeModel::NodeLoad:
+        return makePage<LoadTableModel, LoadDelegate>(devices, project);
+    default:
+        // Families whose page has no editors of its own yet.
+        return makePage<DeviceFamilyTableModel, BaseDeviceEditDelegate>(devices, project);
+    }
+}
+
+} // namespace Corvane::Configurator

@@ -1,0 +1,103 @@
+// configurator_page_screenshots <out folder> <project> [talvera|corvane]:
+// renders the device pages of a project in the main window, and the
+// dialogs those pages open, into PNG files.
+#include "AdminConfigurator.h"
+#include "DeviceTableView.h"
+#include "DevicesTree.h"
+#include "MainWindow.h"
+#include "devices/Configuration.h"
+#include "devices/DeviceAddress.h"
+#include "editors/AddressEditor.h"
+#include "editors/EconomicEvalEditor.h"
+#include "tablemodels/AddressTreeModel.h"
+#include "theme/ThemeProvider.h"
+#include "utilities/InitSettings.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTreeView>
+
+using namespace Corvane::Configurator;
+
+namespace {
+
+void settle(int ms = 50)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void save(QWidget& window, const QString& path)
+{
+    settle();
+    window.grab().save(path);
+}
+
+void saveDialog(Editors::BaseEditorDialog& dialog, const QString& help, const QString& path)
+{
+    dialog.displayHelpMessage(help);
+    dialog.resize(dialog.sizeHint());
+    dialog.show();
+    save(dialog, path);
+    dialog.close();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    QCoreApplication::setApplicationName("VantrelConfig");
+    Corvane::Gadgets::ThemeProvider::initResources();
+    if (argc < 3)
+        return 2;
+    const QString out = QString::fromLocal8Bit(argv[1]);
+    const QString palette = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QStringLiteral("talvera");
+    QDir().mkpath(out);
+    QTemporaryDir config;
+    qputenv("CORVANE_CONFIG_DIR", QFile::encodeName(config.path()));
+    if (palette == QStringLiteral("corvane")) {
+        QSettings ini(config.filePath("VantrelConfig.ini"), QSettings::IniFormat);
+        ini.setValue("background_color", "228, 234, 240");
+        ini.setValue("light_gradient_color", "246, 249, 252");
+        ini.setValue("dark_gradient_color", "200, 212, 224");
+        ini.setValue("border_color", "120, 140, 160");
+        ini.setValue("menu_item_selected_color", "252, 214, 188");
+        ini.setValue("selection_light_gradient_color", "248, 150, 90");
+        ini.setValue("selection_dark_gradient_color", "242, 110, 32");
+    }
+    Corvane::Utilities::InitSettings::readSettings();
+    const QString prefix = out + u'/' + palette + u'-';
+
+    MainWindow window;
+    window.resize(950, 600);
+    window.show();
+    window.openConfig(QString::fromLocal8Bit(argv[2]));
+    AdminConfigurator* admin = window.adminConfigurator();
+    DevicesTree* tree = admin->devicesTree();
+    const int server = admin->configuration()->webServers().constFirst()->id();
+    const QList<QPair<DevicesTreeModel::NodeType, QString>> pages{
+        {DevicesTreeModel::NodeGeneralParams, "general"}, {DevicesTreeModel::NodeLights, "lights"},
+        {DevicesTreeModel::NodeAutomation, "automation"}, {DevicesTreeModel::NodeSensors, "sensors"},
+        {DevicesTreeModel::NodeEnergy, "energy"},         {DevicesTreeModel::NodeLoad, "load"},
+    };
+    for (const auto& [node, name] : pages) {
+        tree->setCurrentIndex(tree->findIndex(node, node == DevicesTreeModel::NodeGeneralParams ? -1 : server));
+        admin->devicesTable()->setCurrentIndex(admin->devicesTable()->model()->index(0, 1));
+        save(window, prefix + "page-" + name + ".png");
+    }
+
+    using Corvane::Devices::DeviceAddress;
+    Editors::AddressEditor address;
+    address.setModel(new TableModels::AddressTreeModel(DeviceAddress(2, 5, DeviceAddress::LEVEL_LOCAL_BUS, 3), 1, &address));
+    address.treeView()->setCurrentIndex(address.model()->index(1, 1, address.model()->index(0, 0)));
+    saveDialog(address, "<b>PL</b><br>Enter value of PL configurator", prefix + "dialog-address.png");
+
+    Editors::EconomicEvalEditor economic(true, 0, 0.2345);
+    saveDialog(economic, "<b>Tariff</b><br>Set the tariff", prefix + "dialog-economic.png");
+    return 0;
+}

@@ -1,0 +1,100 @@
+#include "devices/DeviceAddress.h"
+#include "editdelegates/AddressEditDelegate.h"
+#include "editors/AddressEditor.h"
+#include "tablemodels/AddressTreeModel.h"
+
+#include <QAbstractItemModelTester>
+#include <QComboBox>
+#include <QTest>
+#include <QTextEdit>
+#include <QTreeView>
+
+using namespace Corvane::Configurator;
+using Corvane::Devices::DeviceAddress;
+using TableModels::AddressTreeModel;
+
+class tst_AddressEditDelegate : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void valueCombo();
+    void choiceCommitsAndReshapesTheTree();
+    void helpFollowsTheCurrentRow();
+    void editorWithoutModel();
+
+private:
+    QComboBox* openEditor(Editors::AddressEditor& dialog, int row);
+};
+
+void tst_AddressEditDelegate::valueCombo()
+{
+    std::unique_ptr<QComboBox> combo(
+        EditDelegates::AddressEditDelegate::getEditorCombo({1, 2, DeviceAddress::ADDRESS_GEN, 2}, 2));
+    QCOMPARE(combo->count(), 4);
+    QCOMPARE(combo->itemText(2), QString("GEN"));
+    QCOMPARE(combo->currentIndex(), 3);
+    std::unique_ptr<QComboBox> missing(EditDelegates::AddressEditDelegate::getLevelEditCombo({3, 4}, 9));
+    QCOMPARE(missing->currentIndex(), 0);
+    QCOMPARE(missing->itemText(1), QString("Local bus"));
+}
+
+QComboBox* tst_AddressEditDelegate::openEditor(Editors::AddressEditor& dialog, int row)
+{
+    QTreeView* tree = dialog.treeView();
+    const QModelIndex cell = tree->model()->index(row, 1, tree->model()->index(0, 0));
+    tree->setCurrentIndex(cell);
+    tree->edit(cell);
+    return tree->viewport()->findChild<QComboBox*>();
+}
+
+void tst_AddressEditDelegate::choiceCommitsAndReshapesTheTree()
+{
+    Editors::AddressEditor dialog;
+    auto* model = new AddressTreeModel(DeviceAddress(1, 15, DeviceAddress::LEVEL_PRIVATE_RISER, 1), 1, &dialog);
+    QAbstractItemModelTester tester(model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    dialog.setModel(model);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+
+    QComboBox* area = openEditor(dialog, 0);
+    QVERIFY(area);
+    QCOMPARE(area->count(), 13);
+    area->setCurrentIndex(area->findData(DeviceAddress::ADDRESS_AMB));
+    QTRY_VERIFY(!dialog.treeView()->viewport()->findChild<QComboBox*>());
+    QCOMPARE(dialog.createAddress(), DeviceAddress(DeviceAddress::ADDRESS_AMB, 10, DeviceAddress::LEVEL_PRIVATE_RISER, 1));
+
+    QComboBox* level = openEditor(dialog, 2);
+    QVERIFY(level);
+    QCOMPARE(level->count(), 2);
+    level->setCurrentIndex(level->findData(DeviceAddress::LEVEL_LOCAL_BUS));
+    QTRY_VERIFY(!dialog.treeView()->viewport()->findChild<QComboBox*>());
+    QCOMPARE(model->rowCount(model->index(0, 0)), 4);
+    QCOMPARE(model->index(3, 0, model->index(0, 0)).data().toString(), QString("Interface address"));
+
+    QComboBox* general = openEditor(dialog, 0);
+    QVERIFY(general);
+    general->setCurrentIndex(general->findData(DeviceAddress::ADDRESS_GEN));
+    QTRY_VERIFY(!dialog.treeView()->viewport()->findChild<QComboBox*>());
+    QCOMPARE(model->rowCount(model->index(0, 0)), 3);
+    QVERIFY(!dialog.accepted());
+}
+
+void tst_AddressEditDelegate::helpFollowsTheCurrentRow()
+{
+    Editors::AddressEditor dialog;
+    auto* model = new AddressTreeModel(DeviceAddress(1, 2, DeviceAddress::LEVEL_PRIVATE_RISER, 1), 1, &dialog);
+    dialog.setModel(model);
+    dialog.treeView()->setCurrentIndex(model->index(1, 1, model->index(0, 0)));
+    QVERIFY(dialog.findChild<QTextEdit*>("helpMessage")->toPlainText().contains("Enter value of PL configurator"));
+}
+
+void tst_AddressEditDelegate::editorWithoutModel()
+{
+    Editors::AddressEditor dialog;
+    QCOMPARE(dialog.createAddress(), DeviceAddress());
+    QCOMPARE(dialog.additionalParameter(), -1);
+}
+
+QTEST_MAIN(tst_AddressEditDelegate)
+#include "tst_addresseditdelegate.moc"
