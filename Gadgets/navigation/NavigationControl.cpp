@@ -10,7 +10,6 @@
 #include "navigation/CursorWidget.h"
 #include "navigation/NavigationIconCircle.h"
 #include "navigation/NavigationLabels.h"
-#include "navigation/NavigationTrack.h"
 #include "theme/RendererContainer.h"
 #include "utilities/MathToolsGui.h"
 
@@ -56,14 +55,8 @@ const QString NavigationControl::CENTER_CONFIG_KEY = QStringLiteral("move");
 namespace {
 
 const int MAX_SEGMENTS = 100;
-const int ROTATION_DURATION_MS = 500;
-const int SNAP_DURATION_MS = 400;
-const int SWIPE_DURATION_MS = 500;
 const int LABELS_SHOW_DURATION_MS = 300;
 const int LABELS_HIDE_DURATION_MS = 700;
-// A label is fully visible at a whole first index and gone beyond this
-// distance from it.
-const double LABEL_FADE_DISTANCE = 0.45;
 const qreal MOVING_OPACITY = 0.5;
 const qreal MOVING_SEGMENT_OPACITY = 0.1;
 
@@ -79,6 +72,7 @@ NavigationControl::NavigationControl(Utilities::RendererContainer* renderer, Svg
     , m_dragger(*this)
     , m_iconPainter(*this)
     , m_rings(*this)
+    , m_turning(*this)
 {
     if (renderer && renderer->renderer())
         setBounds(QRectF(QPointF(0, 0), renderer->renderer()->defaultSize()));
@@ -188,7 +182,7 @@ void NavigationControl::restoreSegmentsLook()
     if (m_selectedSegment >= 0 && m_selectedSegment < segmentCount())
         m_segments.at(m_selectedSegment)->setState(SvgButton::Pressed);
     if (m_animating && m_animationMode != 0)
-        hideIcons();
+        m_turning.hideIcons();
     if (m_draggingIcon && m_dragSegment < segmentCount())
         m_segments.at(m_dragSegment)->setShowIcon(false);
 }
@@ -522,9 +516,6 @@ void NavigationControl::goAndRotateNext()
     m_selection.selectNext();
 }
 
-// Without a selection the last segment before the end of the list is
-// selected; when that is the gap, the one before it, or with the gap in
-// segment 0 the last segment.
 void NavigationControl::goAndRotatePrevious()
 {
     m_selection.selectPrevious();
@@ -541,116 +532,19 @@ void NavigationControl::mouseWheelEvent(QGraphicsSceneWheelEvent* event)
         goAndRotateNext();
 }
 
-// "Previous" raises the first index: the icons move towards segment 0 and the
-// next icon of the list comes in at the last segment. A press while the icons
-// travel extends the running rotation by one more icon.
-void NavigationControl::rotatePrevious()
-{
-    clearCommandControls();
-    const double from = m_animating ? m_firstIconCustomIndex : m_firstIconIndex;
-    const double to = m_animating ? m_animation.endValue() + 1 : m_firstIconIndex + 1;
-    if (to > from)
-        startIconsAnimation(from, to, ROTATION_DURATION_MS, QEasingCurve::OutSine);
-}
-
-void NavigationControl::rotateNext()
-{
-    clearCommandControls();
-    const double from = m_animating ? m_firstIconCustomIndex : m_firstIconIndex;
-    const double to = m_animating ? m_animation.endValue() - 1 : m_firstIconIndex - 1;
-    if (from > to)
-        startIconsAnimation(from, to, ROTATION_DURATION_MS, QEasingCurve::OutSine);
-}
-
-void NavigationControl::setFirstIconCusomtIndexPrivate(double index)
-{
-    m_firstIconCustomIndex = index;
-    if (index < 0)
-        return;
-    const int whole = qRound(index);
-    const double distance = std::abs(index - whole);
-    double opacity = 0.0;
-    if (distance <= LABEL_FADE_DISTANCE) {
-        updateLabels(whole, false);
-        opacity = 1.0 - distance / LABEL_FADE_DISTANCE;
-    }
-    for (int i = 0; i < m_labels->count(); ++i)
-        m_labels->setTextOpacityAt(i, m_draggingIcon && i == m_dragSegment ? 0.0 : opacity);
-}
-
 void NavigationControl::setFirstIconCustomIndex(qreal index)
 {
-    setFirstIconCusomtIndexPrivate(index);
-    if (index == m_animation.endValue())
-        endIconsAnimation(int(index));
-    else if (index < 0)
-        endIconsAnimation(0);
-    else
-        update();
-}
-
-void NavigationControl::endIconsAnimation(int firstIndex)
-{
-    stopIconsAnimation();
-    m_labels->setTextOpacity(1.0);
-    if (m_draggingIcon && m_dragSegment < segmentCount())
-        m_segments.at(m_dragSegment)->setShowIcon(false);
-    setFirstIconIndex(firstIndex);
-    m_selection.selectPendingIcon();
+    m_turning.showFrame(index);
 }
 
 void NavigationControl::startIconsAnimation(double from, double to, int duration, QEasingCurve::Type type)
 {
-    const int n = iconCount();
-    if (n <= segmentCount())
-        return;
-    hideIcons();
-    updateAnimationCache();
-    m_animationMode = 1;
-    if (from < 0) {
-        const double raised = NavigationIconCircle::raiseIntoList(from, n);
-        to = to - from + raised;
-        from = raised;
-    } else if (to < 0) {
-        const double raised = NavigationIconCircle::raiseIntoList(to, n);
-        from = raised - (to - from);
-        to = raised;
-    }
-    m_animation.stop();
-    // The icons stand at the start until the first frame: a press that
-    // extends the rotation before then measures from here.
-    setFirstIconCusomtIndexPrivate(from);
-    m_animation.setStartValue(from);
-    m_animation.setEndValue(to);
-    m_animation.setDuration(duration);
-    m_animation.setEasingType(type);
-    // Set before the start: a run from a value to itself ends at once.
-    m_animating = true;
-    m_animation.start();
+    m_turning.start(from, to, duration, type);
 }
 
 void NavigationControl::stopIconsAnimation()
 {
-    m_animation.stop();
-    m_animating = false;
-    m_animationMode = 0;
-    showIcons();
-}
-
-void NavigationControl::hideIcons()
-{
-    for (SvgContentButton* segment : std::as_const(m_segments))
-        segment->setShowIcon(false);
-    for (SvgButton* indicator : std::as_const(m_expandIndicators))
-        indicator->hide();
-}
-
-void NavigationControl::showIcons()
-{
-    for (SvgContentButton* segment : std::as_const(m_segments)) {
-        segment->setVisible(true);
-        segment->setShowIcon(true);
-    }
+    m_turning.stop();
 }
 
 void NavigationControl::updateAnimationCache()
@@ -688,12 +582,12 @@ void NavigationControl::onElementClick(SvgElement* element)
         Logger(Logger::Trace) << "Navigation Control, previous button clicked.";
         m_selection.preserveAcrossTurn(true);
         clearSelectedIcon();
-        rotatePrevious();
+        m_turning.rotatePrevious();
     } else if (element == m_nextButton) {
         Logger(Logger::Trace) << "Navigation Control, next button clicked.";
         m_selection.preserveAcrossTurn(false);
         clearSelectedIcon();
-        rotateNext();
+        m_turning.rotateNext();
     } else if (element == m_infoButton) {
         Logger(Logger::Trace) << "Navigation Control, information button clicked.";
         emit infoButtonClicked();
@@ -834,45 +728,14 @@ void NavigationControl::mousePressAndMoveEvent(const QPointF& startPos, QGraphic
     }
 }
 
-// The icons follow the finger: each call measures the whole way from the
-// start point, in segments along the path, from the integer first index.
 void NavigationControl::handlePressAndMove(QPoint startPos, QPoint currentPos)
 {
-    const int n = iconCount();
-    const int segments = segmentCount();
-    if (n <= segments)
-        return;
-    updateAnimationCache();
-    if (!clipRegionContains(startPos) || m_animation.cachedPercentages().size() != segments)
-        return;
-    // The finger takes over from a running rotation.
-    m_animation.stop();
-    m_selection.followGesture();
-    clearSelectedIcon();
-    clearCommandControls();
-
-    const NavigationTrack track(m_animation);
-    const double p0 = track.percentAt(mapFromScene(startPos));
-    const double p1 = track.percentAt(mapFromScene(currentPos));
-    if (p1 < p0)
-        m_selection.fallBackToFirstSegment();
-    const double turn = track.fingerTurn(p0, p1);
-
-    hideIcons();
-    m_animating = true;
-    m_animationMode = 1;
-    setFirstIconCusomtIndexPrivate(m_firstIconIndex + turn);
-    if (m_firstIconCustomIndex < 0)
-        setFirstIconCusomtIndexPrivate(NavigationIconCircle::raiseIntoList(m_firstIconCustomIndex, n));
-    update();
+    m_turning.followFinger(startPos, currentPos);
 }
 
 void NavigationControl::mouseEndPressAndMoveEvent(QGraphicsSceneMouseEvent* event)
 {
-    if (!m_draggingIcon && m_animating) {
-        const double c = m_firstIconCustomIndex;
-        startIconsAnimation(c, qRound(c), SNAP_DURATION_MS, QEasingCurve::OutSine);
-    }
+    m_turning.snap();
     NavigationIconDragger::setForbiddenCursor(false);
     SvgControlObject::mouseEndPressAndMoveEvent(event);
 }
@@ -880,26 +743,7 @@ void NavigationControl::mouseEndPressAndMoveEvent(QGraphicsSceneMouseEvent* even
 void NavigationControl::swipeEvent(qreal angle, qreal speed, QPoint startPos, QGraphicsSceneMouseEvent* event)
 {
     SvgControlObject::swipeEvent(angle, speed, startPos, event);
-    // As for a drag along the ring: with every icon shown there is nothing to
-    // turn, and no selection must be left waiting for a turn.
-    if (event->isAccepted() || m_draggingIcon || iconCount() <= segmentCount())
-        return;
-    updateAnimationCache();
-    if (!clipRegionContains(startPos))
-        return;
-    m_selection.followGesture();
-
-    const NavigationTrack track(m_animation);
-    const double p1 = track.percentAt(mapFromScene(event->scenePos()));
-    const double p2 = track.percentAt(mapFromScene(event->lastScenePos()));
-    int dir = -1;
-    if (p1 <= p2) {
-        dir = 1;
-        m_selection.fallBackToFirstSegment();
-    }
-    const int steps = track.swipeSteps(angle, speed, p1);
-    const double from = m_firstIconCustomIndex;
-    startIconsAnimation(from, int(dir * steps + from), SWIPE_DURATION_MS, QEasingCurve::OutCubic);
+    m_turning.swipe(angle, speed, startPos, event);
 }
 
 // ---------------------------------------------------------------- dragging icons

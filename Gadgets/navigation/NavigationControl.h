@@ -11,6 +11,7 @@
 #include "navigation/NavigationIconDragger.h"
 #include "navigation/NavigationIconPainter.h"
 #include "navigation/NavigationSelection.h"
+#include "navigation/NavigationTurning.h"
 
 #include <QEasingCurve>
 #include <QList>
@@ -230,6 +231,7 @@ private:
     friend class NavigationIconDragger;
     friend class NavigationIconPainter;
     friend class NavigationSelection;
+    friend class NavigationTurning;
 
     int iconCount() const { return int(m_icons.size()); }
     int segmentCount() const { return int(m_segments.size()); }
@@ -254,13 +256,6 @@ private:
     void applyLabelsOpacity();
     void readThemeGeometry();
     void updateHotspot();
-
-    void rotatePrevious();
-    void rotateNext();
-    void setFirstIconCusomtIndexPrivate(double index);
-    void endIconsAnimation(int firstIndex);
-    void hideIcons();
-    void showIcons();
 
     bool clipRegionContains(const QPointF& scenePos) const;
     QPointF segmentContentCenter(int segment) const;
@@ -316,6 +311,7 @@ private:
     NavigationIconDragger m_dragger;
     NavigationIconPainter m_iconPainter;
     NavigationCommandRings m_rings;
+    NavigationTurning m_turning;
 };
 
 } // namespace Corvane::Gadgets

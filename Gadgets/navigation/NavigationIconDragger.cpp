@@ -107,7 +107,7 @@ void NavigationIconDragger::moveTo(int segment)
     NavigationControl& c = m_carousel;
     if (segment == c.m_dragSegment || c.getIconIndexBySegment(segment) < 0)
         return;
-    c.hideIcons();
+    c.m_turning.hideIcons();
     c.m_animating = true;
     c.m_animationMode = 2;
     const int target = c.wrapIconIndex(segment + c.m_firstIconIndex);
@@ -239,7 +239,7 @@ void NavigationIconDragger::deleteCursor()
 void NavigationIconDragger::finish()
 {
     NavigationControl& c = m_carousel;
-    c.showIcons();
+    c.m_turning.showIcons();
     c.m_selection.selectPendingIcon();
     c.m_labels->setTextOpacity(1.0);
     m_iconIndex = 0;

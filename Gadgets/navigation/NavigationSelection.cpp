@@ -231,9 +231,9 @@ void NavigationSelection::turnUnderSelection(int step)
     NavigationControl& c = m_carousel;
     for (int turn = 0; turn < 2; ++turn) {
         if (step > 0)
-            c.rotatePrevious();
+            c.m_turning.rotatePrevious();
         else
-            c.rotateNext();
+            c.m_turning.rotateNext();
         if (!c.m_animating
             || !c.m_icons.at(c.wrapIconIndex(int(c.m_animation.endValue()) + c.m_selectedSegment)).isEmpty())
             return;
