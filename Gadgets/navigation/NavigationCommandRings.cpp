@@ -37,7 +37,7 @@ void NavigationCommandRings::openFirst(CommandControl* ring, int segment)
     m_carousel.m_labels->setExpandedState(NavigationLabels::Expanded);
     place(ring, m_carousel.m_commandControl1Bounds, m_carousel.m_background);
     grow(m_firstAnimation, m_carousel.m_commandControl1ShowProgress);
-    m_carousel.updateSegmentsContent();
+    m_carousel.m_content.showOnSegments();
     m_carousel.update();
 }
 
@@ -112,7 +112,7 @@ void NavigationCommandRings::closeFirst()
             segments.at(s)->setState(s == m_carousel.m_selectedSegment ? SvgButton::Pressed : SvgButton::Normal);
         shrink(m_firstAnimation, m_carousel.m_commandControl1ShowProgress);
         m_segment = -1;
-        m_carousel.updateSegmentsContent();
+        m_carousel.m_content.showOnSegments();
     }
     closeSecond();
 }

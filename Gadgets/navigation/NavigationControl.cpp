@@ -73,6 +73,7 @@ NavigationControl::NavigationControl(Utilities::RendererContainer* renderer, Svg
     , m_iconPainter(*this)
     , m_rings(*this)
     , m_turning(*this)
+    , m_content(*this)
 {
     if (renderer && renderer->renderer())
         setBounds(QRectF(QPointF(0, 0), renderer->renderer()->defaultSize()));
@@ -213,82 +214,6 @@ void NavigationControl::createSegments()
         m_segments.at(i)->setContentBounds(boundsOnElement(SEGMENT_ICON_PLACEHOLDER_ID.arg(i + 1)));
 }
 
-void NavigationControl::updateSegmentsContent()
-{
-    m_labels->hideAllSlidersTexts();
-    const int n = iconCount();
-    for (int i = 0; i < segmentCount(); ++i) {
-        SvgContentButton* segment = m_segments.at(i);
-        if (i >= n) {
-            segment->setState(SvgButton::Disabled);
-            m_expandIndicators.at(i)->hide();
-            continue;
-        }
-        if (showsGap(i)) {
-            segment->setState(SvgButton::Disabled);
-            if (i == m_selectedSegment)
-                m_selectedSegment = -1;
-        } else if (segment->state() == SvgButton::Disabled) {
-            segment->setState(SvgButton::Normal);
-        }
-        showSegmentIcon(i, m_icons.at(wrapIconIndex(m_firstIconIndex + i)));
-    }
-}
-
-void NavigationControl::showSegmentIcon(int segment, const NavigationIcon& icon)
-{
-    SvgContentButton* button = m_segments.at(segment);
-    button->setIconRenderer(icon.renderer());
-    button->setText(icon.text());
-    button->setIconElement(NavigationIcon::getElementIdForState(icon.state()));
-    button->setIconOpacity(1.0, 1.0, 1.0);
-    m_expandIndicators.at(segment)->setVisible(icon.willExpand() && segment != m_rings.segment());
-    describeIconInLabel(segment, icon);
-    if (icon.supportsValue())
-        setSliderValue(segment, icon);
-}
-
-void NavigationControl::updateLabels(int first, bool force)
-{
-    if (!force && first == m_labelsFirstIndex)
-        return;
-    m_labelsFirstIndex = first;
-    const int n = iconCount();
-    for (int i = 0; i < segmentCount(); ++i) {
-        int k = first + i;
-        if (n > segmentCount())
-            k = NavigationIconCircle::wrap(k, n);
-        if (k >= 0 && k < n)
-            showIconInLabel(i, m_icons.at(k));
-        else
-            m_labels->setVisibleAt(i, false);
-    }
-}
-
-void NavigationControl::showIconInLabel(int segment, const NavigationIcon& icon)
-{
-    m_labels->setVisibleAt(segment, !icon.isEmpty());
-    describeIconInLabel(segment, icon);
-    setSliderValue(segment, icon);
-}
-
-void NavigationControl::describeIconInLabel(int segment, const NavigationIcon& icon)
-{
-    m_labels->setText(segment, icon.tooltip());
-    m_labels->setSupportsExtendedMode(segment, icon.supportsExtendedInfo());
-    m_labels->setExtendedModeDropDownModel(segment, icon.dropDownModel());
-    m_labels->setSliderTextVisible(segment, icon.supportsValue());
-}
-
-void NavigationControl::setSliderValue(int segment, const NavigationIcon& icon)
-{
-    m_labels->setSliderValueBounds(segment, icon.minValue(), icon.maxValue(), icon.valueStep());
-    m_labels->setSliderInvalidValueSteps(segment, icon.invalidValueSteps());
-    m_labels->setSliderValue(segment, icon.value());
-    m_labels->setSliderValueFormat(segment, icon.valueFormat());
-    m_labels->setSliderValuePrecision(segment, icon.valuePrecision());
-}
-
 void NavigationControl::setMoveVisual()
 {
     if (m_inFullScreenMode)
@@ -360,7 +285,7 @@ void NavigationControl::setIcons(const QList<NavigationIcon>& icons, bool immedi
         // old first index would show it rotated.
         setFirstIconIndex(fitsSegments ? 0 : m_firstIconIndex);
     }
-    updateLabels(m_firstIconIndex, true);
+    m_content.showInLabels(m_firstIconIndex, true);
     m_selectedSegment = -1;
 }
 
@@ -373,7 +298,7 @@ void NavigationControl::updateIcon(const NavigationIcon& icon)
     if (index < 0)
         return;
     m_icons[index] = icon;
-    updateSegmentsContent();
+    m_content.showOnSegments();
     update();
 }
 
@@ -384,13 +309,13 @@ void NavigationControl::setFirstIconIndex(int index)
         segment->setText(QString());
     }
     if (m_icons.isEmpty()) {
-        updateSegmentsContent();
+        m_content.showOnSegments();
         update();
         return;
     }
     m_firstIconIndex = wrapIconIndex(index);
-    updateLabels(m_firstIconIndex, false);
-    updateSegmentsContent();
+    m_content.showInLabels(m_firstIconIndex, false);
+    m_content.showOnSegments();
     update();
 }
 
@@ -673,7 +598,7 @@ void NavigationControl::updateCachedData()
     m_animation.clearCache();
     m_iconPainter.clear();
     createSegments();
-    updateSegmentsContent();
+    m_content.showOnSegments();
     restoreSegmentsLook();
     readThemeGeometry();
     m_rings.refit();

@@ -10,6 +10,7 @@
 #include "navigation/NavigationFades.h"
 #include "navigation/NavigationIconDragger.h"
 #include "navigation/NavigationIconPainter.h"
+#include "navigation/NavigationSegmentContent.h"
 #include "navigation/NavigationSelection.h"
 #include "navigation/NavigationTurning.h"
 
@@ -230,6 +231,7 @@ private:
     friend class NavigationFades;
     friend class NavigationIconDragger;
     friend class NavigationIconPainter;
+    friend class NavigationSegmentContent;
     friend class NavigationSelection;
     friend class NavigationTurning;
 
@@ -245,13 +247,7 @@ private:
     SvgButton* createButton(const QString& elementId);
     void createSegments();
     void deleteSegments();
-    void updateSegmentsContent();
     void restoreSegmentsLook();
-    void showSegmentIcon(int segment, const Models::NavigationIcon& icon);
-    void updateLabels(int first, bool force);
-    void showIconInLabel(int segment, const Models::NavigationIcon& icon);
-    void describeIconInLabel(int segment, const Models::NavigationIcon& icon);
-    void setSliderValue(int segment, const Models::NavigationIcon& icon);
     void setMoveVisual();
     void applyLabelsOpacity();
     void readThemeGeometry();
@@ -277,7 +273,6 @@ private:
     NavigationLabels* m_labels = nullptr;
     QList<Models::NavigationIcon> m_icons;
     int m_firstIconIndex = 0;
-    int m_labelsFirstIndex = -1;
     int m_selectedSegment = -1;
     int m_pendingIconIndex = -1;
     double m_firstIconCustomIndex = 0.0;
@@ -312,6 +307,7 @@ private:
     NavigationIconPainter m_iconPainter;
     NavigationCommandRings m_rings;
     NavigationTurning m_turning;
+    NavigationSegmentContent m_content;
 };
 
 } // namespace Corvane::Gadgets

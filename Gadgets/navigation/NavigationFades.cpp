@@ -82,7 +82,7 @@ void NavigationFades::showWaitingIcons()
     m_carousel.m_icons = m_waitingIcons;
     m_waitingIcons.clear();
     m_carousel.setFirstIconIndex(0);
-    m_carousel.updateLabels(m_carousel.m_firstIconIndex, true);
+    m_carousel.m_content.showInLabels(m_carousel.m_firstIconIndex, true);
     fadeSegmentIcons(1.0);
 }
 

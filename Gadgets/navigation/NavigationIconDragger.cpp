@@ -138,7 +138,7 @@ void NavigationIconDragger::applyFinishedSlides()
     const QList<NavigationDragIconAnimation::IconData> finished = c.m_dragAnimation.getAndClearFinished();
     for (const NavigationDragIconAnimation::IconData& slide : finished) {
         swapIcons(slide.fromIndex, slide.toIndex);
-        c.updateSegmentsContent();
+        c.m_content.showOnSegments();
     }
     updateLabels();
     if (!c.m_draggingIcon && c.m_dragAnimation.iconsCount() == 0)
@@ -157,12 +157,12 @@ void NavigationIconDragger::updateLabels()
         if (near.distance > LABEL_FADE_DISTANCE) {
             labels->setTextOpacityAt(i, 0.0);
         } else if (near.distance == 0.0 && i == c.m_dragSegment) {
-            c.showIconInLabel(i, c.m_icons.at(k));
+            c.m_content.showInLabel(i, c.m_icons.at(k));
             labels->setTextOpacityAt(i, 0.0);
         } else if (near.distance == 0.0) {
             labels->setTextOpacityAt(i, 1.0);
         } else {
-            c.showIconInLabel(i, c.m_icons.at(c.wrapIconIndex(near.index)));
+            c.m_content.showInLabel(i, c.m_icons.at(c.wrapIconIndex(near.index)));
             labels->setTextOpacityAt(i, 1.0 - near.distance / LABEL_FADE_DISTANCE);
         }
     }

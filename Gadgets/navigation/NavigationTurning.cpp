@@ -61,7 +61,7 @@ void NavigationTurning::standAt(double index)
     const double distance = std::abs(index - whole);
     double opacity = 0.0;
     if (distance <= LABEL_FADE_DISTANCE) {
-        c.updateLabels(whole, false);
+        c.m_content.showInLabels(whole, false);
         opacity = 1.0 - distance / LABEL_FADE_DISTANCE;
     }
     for (int i = 0; i < c.m_labels->count(); ++i)
