@@ -5,23 +5,16 @@
 #include "controls/SvgButton.h"
 #include "controls/SvgContentButton.h"
 #include "controls/SvgElement.h"
-#include "controls/SvgElementFinder.h"
 #include "log/Logger.h"
-#include "navigation/CursorWidget.h"
 #include "navigation/NavigationIconCircle.h"
 #include "navigation/NavigationLabels.h"
 #include "theme/RendererContainer.h"
-#include "utilities/MathToolsGui.h"
 
-#include <QBitmap>
 #include <QGraphicsSceneMouseEvent>
 #include <QGraphicsSceneWheelEvent>
-#include <QPainter>
-#include <QPixmap>
 #include <QSvgRenderer>
 
 #include <algorithm>
-#include <cmath>
 
 namespace Corvane::Gadgets {
 
@@ -54,7 +47,6 @@ const QString NavigationControl::CENTER_CONFIG_KEY = QStringLiteral("move");
 
 namespace {
 
-const int MAX_SEGMENTS = 100;
 const int LABELS_SHOW_DURATION_MS = 300;
 const int LABELS_HIDE_DURATION_MS = 700;
 const qreal MOVING_OPACITY = 0.5;
@@ -74,6 +66,7 @@ NavigationControl::NavigationControl(Utilities::RendererContainer* renderer, Svg
     , m_rings(*this)
     , m_turning(*this)
     , m_content(*this)
+    , m_geometry(*this)
 {
     if (renderer && renderer->renderer())
         setBounds(QRectF(QPointF(0, 0), renderer->renderer()->defaultSize()));
@@ -132,23 +125,11 @@ void NavigationControl::createElements()
     m_resizeButton = createButton(RESIZE_ID);
     m_labels = new NavigationLabels(rendererContainer(), this);
     addToChildrensList(m_labels);
-    createSegments();
+    m_geometry.createSegments();
     m_moveIndicator = initElement(MOVE_INDICATOR_ID);
     setMoveVisual();
-    readThemeGeometry();
+    m_geometry.read();
     setShowBackButton(false);
-}
-
-// The places the theme marks out, read when the control is built and again
-// when the theme changes.
-void NavigationControl::readThemeGeometry()
-{
-    if (rendererContainer() && rendererContainer()->renderer())
-        m_animationPath = Utilities::SvgElementFinder().findPath(rendererContainer()->renderer(), ANIMATION_PATH_ID);
-    m_centerButton->setContentBounds(boundsOnElement(CENTER_PLACEHOLDER_ID));
-    m_commandControl1Bounds = boundsOnElement(EDITOR_PLACEHOLDER_ID);
-    m_commandControl2Bounds = boundsOnElement(EDITOR_PLACEHOLDER_2_ID);
-    updateHotspot();
 }
 
 SvgButton* NavigationControl::createButton(const QString& elementId)
@@ -156,22 +137,6 @@ SvgButton* NavigationControl::createButton(const QString& elementId)
     SvgButton* button = initButton(elementId);
     button->setControlId(elementId);
     return button;
-}
-
-void NavigationControl::deleteSegments()
-{
-    for (SvgContentButton* segment : std::as_const(m_segments)) {
-        segment->hide();
-        removeFromChildren(segment);
-        delete segment;
-    }
-    for (SvgButton* indicator : std::as_const(m_expandIndicators)) {
-        indicator->hide();
-        removeFromChildren(indicator);
-        delete indicator;
-    }
-    m_segments.clear();
-    m_expandIndicators.clear();
 }
 
 // Rebuilt segments take the look of those they replace: the selection's
@@ -186,32 +151,6 @@ void NavigationControl::restoreSegmentsLook()
         m_turning.hideIcons();
     if (m_draggingIcon && m_dragSegment < segmentCount())
         m_segments.at(m_dragSegment)->setShowIcon(false);
-}
-
-// Every number up to MAX_SEGMENTS is probed: a theme may skip one.
-void NavigationControl::createSegments()
-{
-    deleteSegments();
-    for (int k = 1; k <= MAX_SEGMENTS; ++k) {
-        const QString id = SEGMENT_ID.arg(k);
-        if (!hasElement(id + SvgButton::MASK_SUFFIX))
-            continue;
-        SvgContentButton* segment = initContentButton(id);
-        segment->setControlId(SEGMENT_CONFIG_KEY);
-        segment->setAllowGlow(false);
-        segment->setCustomScale(customScale());
-        segment->setElementsSuffix(elementsSuffix());
-        segment->parentOffsetChanged();
-        m_segments.append(segment);
-        SvgButton* indicator = initButton(EXPAND_INDICATOR_ID.arg(k));
-        indicator->setCustomScale(customScale());
-        indicator->setElementsSuffix(elementsSuffix());
-        indicator->parentOffsetChanged();
-        indicator->hide();
-        m_expandIndicators.append(indicator);
-    }
-    for (int i = 0; i < segmentCount(); ++i)
-        m_segments.at(i)->setContentBounds(boundsOnElement(SEGMENT_ICON_PLACEHOLDER_ID.arg(i + 1)));
 }
 
 void NavigationControl::setMoveVisual()
@@ -239,18 +178,6 @@ void NavigationControl::setMoveVisual()
     for (SvgButton* indicator : std::as_const(m_expandIndicators))
         indicator->setOpacity(segmentOpacity);
     m_moveIndicator->setVisible(m_moving);
-}
-
-void NavigationControl::updateHotspot()
-{
-    const QRectF bounds = boundsOnElement(HOTSPOT_ID);
-    if (bounds.width() > 0 && bounds.height() > 0) {
-        m_hotspot = bounds.center();
-        return;
-    }
-    QSvgRenderer* svg = svgRenderer();
-    const QSize size = svg ? svg->defaultSize() : QSize();
-    m_hotspot = QPointF(size.width() / 2, size.height() / 2);
 }
 
 // ---------------------------------------------------------------- icon list
@@ -474,27 +401,7 @@ void NavigationControl::stopIconsAnimation()
 
 void NavigationControl::updateAnimationCache()
 {
-    if (m_animation.isCacheValid())
-        return;
-    QSvgRenderer* svg = svgRenderer();
-    const QPainterPath path = svg ? svg->transformForElement(ANIMATION_PATH_ID).map(m_animationPath) : QPainterPath();
-    QList<double> percentages;
-    for (int s = 0; s < segmentCount(); ++s)
-        percentages.append(Corvane::Utilities::MathToolsGui::guessPercentAtPathPoint(path, segmentContentCenter(s)));
-
-    QRegion region;
-    const QRectF area = boundsOnElement(ICON_AREA_MASK_ID);
-    const QSize size(qRound(area.width()), qRound(area.height()));
-    if (svg && !size.isEmpty()) {
-        QPixmap pixmap(size);
-        pixmap.fill(Qt::white);
-        QPainter painter(&pixmap);
-        svg->render(&painter, ICON_AREA_MASK_ID, QRectF(QPointF(0, 0), size));
-        painter.end();
-        region = QRegion(pixmap.createMaskFromColor(Qt::black, Qt::MaskOutColor));
-        region.translate(int(area.x()), int(area.y()));
-    }
-    m_animation.setCache(path, percentages, region);
+    m_geometry.updateTrackCache();
 }
 
 // ---------------------------------------------------------------- clicks
@@ -597,10 +504,10 @@ void NavigationControl::updateCachedData()
     SvgControlObject::updateCachedData();
     m_animation.clearCache();
     m_iconPainter.clear();
-    createSegments();
+    m_geometry.createSegments();
     m_content.showOnSegments();
     restoreSegmentsLook();
-    readThemeGeometry();
+    m_geometry.read();
     m_rings.refit();
 }
 

@@ -12,11 +12,11 @@
 #include "navigation/NavigationIconPainter.h"
 #include "navigation/NavigationSegmentContent.h"
 #include "navigation/NavigationSelection.h"
+#include "navigation/NavigationThemeGeometry.h"
 #include "navigation/NavigationTurning.h"
 
 #include <QEasingCurve>
 #include <QList>
-#include <QPainterPath>
 #include <QPoint>
 #include <QRectF>
 
@@ -233,6 +233,7 @@ private:
     friend class NavigationIconPainter;
     friend class NavigationSegmentContent;
     friend class NavigationSelection;
+    friend class NavigationThemeGeometry;
     friend class NavigationTurning;
 
     int iconCount() const { return int(m_icons.size()); }
@@ -245,13 +246,9 @@ private:
 
     void createElements();
     SvgButton* createButton(const QString& elementId);
-    void createSegments();
-    void deleteSegments();
     void restoreSegmentsLook();
     void setMoveVisual();
     void applyLabelsOpacity();
-    void readThemeGeometry();
-    void updateHotspot();
 
     bool clipRegionContains(const QPointF& scenePos) const;
     QPointF segmentContentCenter(int segment) const;
@@ -276,7 +273,6 @@ private:
     int m_selectedSegment = -1;
     int m_pendingIconIndex = -1;
     double m_firstIconCustomIndex = 0.0;
-    QPainterPath m_animationPath;
     NavigationControlAnimation m_animation;
     CommandControl* m_commandControl1 = nullptr;
     CommandControl* m_commandControl2 = nullptr;
@@ -308,6 +304,7 @@ private:
     NavigationCommandRings m_rings;
     NavigationTurning m_turning;
     NavigationSegmentContent m_content;
+    NavigationThemeGeometry m_geometry;
 };
 
 } // namespace Corvane::Gadgets
