@@ -1,22 +1,24 @@
 #pragma once
 
 #include "animation/OpacityAlternator.h"
-#include "animation/OpacityAnimation.h"
-#include "controls/ContentPixmapCache.h"
 #include "controls/SvgButton.h"
 #include "controls/SvgControlObject.h"
 #include "models/NavigationIcon.h"
+#include "navigation/NavigationCommandRings.h"
 #include "navigation/NavigationControlAnimation.h"
 #include "navigation/NavigationDragIconAnimation.h"
+#include "navigation/NavigationFades.h"
+#include "navigation/NavigationIconDragger.h"
+#include "navigation/NavigationIconPainter.h"
+#include "navigation/NavigationSegmentContent.h"
+#include "navigation/NavigationSelection.h"
+#include "navigation/NavigationThemeGeometry.h"
+#include "navigation/NavigationTurning.h"
 
 #include <QEasingCurve>
 #include <QList>
-#include <QPainterPath>
 #include <QPoint>
-#include <QPropertyAnimation>
 #include <QRectF>
-
-class QPixmap;
 
 namespace Corvane::Gadgets {
 
@@ -228,6 +230,16 @@ private slots:
     void onHoverEntered(bool hasEntered);
 
 private:
+    // The helpers doing the carousel's jobs work on its state.
+    friend class NavigationCommandRings;
+    friend class NavigationFades;
+    friend class NavigationIconDragger;
+    friend class NavigationIconPainter;
+    friend class NavigationSegmentContent;
+    friend class NavigationSelection;
+    friend class NavigationThemeGeometry;
+    friend class NavigationTurning;
+
     int iconCount() const { return int(m_icons.size()); }
     int segmentCount() const { return int(m_segments.size()); }
     // index reduced into 0 .. n - 1; 0 for an empty list.
@@ -238,79 +250,12 @@ private:
 
     void createElements();
     SvgButton* createButton(const QString& elementId);
-    void createSegments();
-    void deleteSegments();
-    void updateSegmentsContent();
     void restoreSegmentsLook();
-    void showSegmentIcon(int segment, const Models::NavigationIcon& icon);
-    void updateLabels(int first, bool force);
-    void showIconInLabel(int segment, const Models::NavigationIcon& icon);
-    void describeIconInLabel(int segment, const Models::NavigationIcon& icon);
-    void setSliderValue(int segment, const Models::NavigationIcon& icon);
-    void setSegmentsResting();
-    void setSelectedSegment(int segment);
     void setMoveVisual();
     void applyLabelsOpacity();
-    void readThemeGeometry();
-    void updateHotspot();
 
-    void startSegmentsOpacityAnimation(qreal target);
-    void cancelFadeOut();
-    void exchangeFadedIcons();
-    void startLabelsOpacityAnimation(qreal target, int duration);
-    static void startProgressAnimation(QPropertyAnimation& animation, qreal from, qreal to, int duration,
-                                       QEasingCurve::Type type);
-
-    void stepSelection(int step);
-    void turnUnderSelection(int step);
-    void rotatePrevious();
-    void rotateNext();
-    void rotateToIcon(int iconIndex);
-    void preserveSelectedIcon(bool previous);
-    void selectPendingIcon();
-    void setFirstIconCusomtIndexPrivate(double index);
-    void endIconsAnimation(int firstIndex);
-    void hideIcons();
-    void showIcons();
-
-    QPointF itemPoint(const QPointF& scenePos) const;
-    double pathPercentAt(const QPointF& itemPos) const;
     bool clipRegionContains(const QPointF& scenePos) const;
-    int lastSegmentAtOrBefore(double percent) const;
-    double segmentFraction(double numerator, double low, double high) const;
-    double fingerTurn(double p0, double p1) const;
-    int swipeSteps(qreal angle, qreal speed, double percent) const;
-    void followSelectionWithGesture();
     QPointF segmentContentCenter(int segment) const;
-    int nearestSegment(const QPointF& itemPos) const;
-
-    void liftIcon(int segment);
-    QPixmap dragPixmap(const SvgContentButton* segment) const;
-    void changeDragIconPosition(int segment);
-    void queueDragSlides(int current, int target);
-    void updateDragLabels();
-    void dropIcon(QGraphicsSceneMouseEvent* event);
-    void stopDraggingIcons();
-    void swapIcons(int a, int b);
-    void turnWithLiftedIcon(bool previous);
-    void carryLiftedIcon(int index, int step);
-    void deleteDragCursor();
-    void setForbiddenCursor(bool forbidden);
-
-    void paintIcon(QPainter* painter, const Models::NavigationIcon& icon, const QPointF& center,
-                   const Models::TextPaintData& style) const;
-    void paintRotateAnimation(QPainter* painter);
-    void paintDragAnimation(QPainter* painter);
-    void paintSegmentContent(QPainter* painter, const SvgContentButton* segment,
-                             const Models::TextPaintData& style) const;
-    QPointF pathPoint(double percent) const;
-    double dragPercent(int slot) const;
-
-    void placeRing(CommandControl* ring, const QRectF& bounds);
-    void detachRing(SvgControlObject* ring);
-    void setCommandControlShowProgress(qreal progress, const QRectF& from, const QRectF& to,
-                                       const QPropertyAnimation& animation, SvgControlObject* ring);
-    void setExpandIndicatorsState(int state);
 
     SvgElement* m_background = nullptr;
     SvgButton* m_previousButton = nullptr;
@@ -329,34 +274,21 @@ private:
     NavigationLabels* m_labels = nullptr;
     QList<Models::NavigationIcon> m_icons;
     int m_firstIconIndex = 0;
-    int m_labelsFirstIndex = -1;
     int m_selectedSegment = -1;
     int m_pendingIconIndex = -1;
     double m_firstIconCustomIndex = 0.0;
-    QPainterPath m_animationPath;
     NavigationControlAnimation m_animation;
     CommandControl* m_commandControl1 = nullptr;
     CommandControl* m_commandControl2 = nullptr;
     QRectF m_commandControl1Bounds;
     QRectF m_commandControl2Bounds;
     QPointF m_hotspot;
-    Utilities::OpacityAnimation m_floatingIconsAnimation;
     Utilities::OpacityAlternator m_floatingIcons;
     double m_segmentIconsOpacity = 1.0;
-    QPropertyAnimation m_segmentIconsAnimation;
-    QList<Models::NavigationIcon> m_nextIcons;
-    int m_draggedIconIndex = 0;
-    int m_draggedIconId = 0;
     int m_dragSegment = 0;
     NavigationDragIconAnimation m_dragAnimation;
-    // Pixmaps of the icons that travel along the path while the carousel
-    // turns or an icon is dragged: painted once, copied every frame.
-    mutable Utilities::ContentPixmapCache m_travellingIcons;
-    QPropertyAnimation m_commandControl1Animation;
-    QPropertyAnimation m_commandControl2Animation;
     double m_commandControl1ShowProgress = 0.0;
     double m_commandControl2ShowProgress = 0.0;
-    QPropertyAnimation m_labelsAnimation;
     double m_labelsOpacity = 1.0;
     Utilities::CursorWidget* m_dragCursor = nullptr;
     bool m_animating = false;
@@ -366,13 +298,17 @@ private:
     bool m_moving = false;
     int m_currentPageId = 0;
     double m_additionalControlsOpacity = 1.0;
-    bool m_shortcutAllowed = false;
     bool m_handlesKeyboardInput = true;
     bool m_preserveSelection = false;
-    bool m_selectionFollowsGesture = false;
-    bool m_fallbackToLastSegment = true;
     bool m_inFullScreenMode = false;
-    int m_commandSegment = -1;
+    NavigationFades m_fades;
+    NavigationSelection m_selection;
+    NavigationIconDragger m_dragger;
+    NavigationIconPainter m_iconPainter;
+    NavigationCommandRings m_rings;
+    NavigationTurning m_turning;
+    NavigationSegmentContent m_content;
+    NavigationThemeGeometry m_geometry;
 };
 
 } // namespace Corvane::Gadgets
