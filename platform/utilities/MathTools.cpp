@@ -21,4 +21,16 @@ double MathTools::vectorLength(const QPointF& vector)
     return std::hypot(vector.x(), vector.y());
 }
 
+int MathTools::digitsCount(qint64 value)
+{
+    // Counting on the negative side keeps the most negative value in range.
+    qint64 rest = value > 0 ? -value : value;
+    int digits = 1;
+    while (rest <= -10) {
+        rest /= 10;
+        ++digits;
+    }
+    return digits;
+}
+
 } // namespace Corvane::Utilities

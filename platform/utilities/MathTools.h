@@ -18,6 +18,8 @@ public:
     // The rectangle with its offset and size multiplied by factor.
     static QRectF resizeRect(const QRectF& rect, double factor);
     static double vectorLength(const QPointF& vector);
+    // The number of decimal digits of value, its sign left out: 1 for 0.
+    static int digitsCount(qint64 value);
 };
 
 } // namespace Corvane::Utilities
