@@ -427,6 +427,11 @@ void BaseController::setIcon(int id, Gadgets::Utilities::RendererContainer* rend
     changeIcon(id, [renderer](NavigationIcon& icon) { icon.setRenderer(Gadgets::Utilities::IconRenderer(renderer, {})); });
 }
 
+void BaseController::setIconRenderer(int id, const Gadgets::Utilities::IconRenderer& renderer)
+{
+    changeIcon(id, [&renderer](NavigationIcon& icon) { icon.setRenderer(renderer); });
+}
+
 void BaseController::setIconSupportsValue(int id, bool supports)
 {
     changeIcon(id, [supports](NavigationIcon& icon) { icon.setSupportsValue(supports); });

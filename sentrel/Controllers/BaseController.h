@@ -26,8 +26,9 @@ namespace Corvane::Gadgets {
 class CommandControl;
 class NavigationControl;
 namespace Utilities {
+class IconRenderer;
 class RendererContainer;
-}
+} // namespace Utilities
 } // namespace Corvane::Gadgets
 
 namespace Corvane::Sentrel {
@@ -145,6 +146,7 @@ public:
     void setIconMinValue(int id, double value);
     void setIconMaxValue(int id, double value);
     void setIcon(int id, Gadgets::Utilities::RendererContainer* renderer);
+    void setIconRenderer(int id, const Gadgets::Utilities::IconRenderer& renderer);
     void setIconSupportsValue(int id, bool supports);
     void setSupportsDeviceInfo(int id, bool supports);
     void setDeviceInfo(int id, const QString& info);
