@@ -9,6 +9,7 @@
 #include "devices/WebServerDeviceProperties.h"
 #include "pravikdriver/Message.h"
 #include "pravikdriver/OpenDriver.h"
+#include "pravikdriver/UserMessages/LightsMessage.h"
 
 #include <QTest>
 
@@ -56,6 +57,8 @@ private Q_SLOTS:
     void groupLevelIsKeptAtOnce();
     void buttons_data();
     void buttons();
+    void lightMessages_data();
+    void lightMessages();
 
 private:
     ActuatorDevice* addLight(int type, const DeviceAddress& address);
@@ -172,6 +175,41 @@ void tst_ActuatorsController::buttons()
         QVERIFY(isRequest(m_driver.sent.first(), Message::createSwitchLightMessage(QStringLiteral("15"), on)));
     // The state follows the gateway's answer, not the click.
     QCOMPARE(light->isOn(), false);
+}
+
+void tst_ActuatorsController::lightMessages_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<Message>("message");
+    QTest::addColumn<bool>("fromMappedDriver");
+    QTest::addColumn<bool>("known");
+    QTest::addColumn<bool>("on");
+    const QString a = QStringLiteral("15");
+    QTest::newRow("on") << 2003 << Message::createSwitchLightMessage(a, true) << true << true << true;
+    QTest::newRow("off") << 2003 << Message::createSwitchLightMessage(a, false) << true << true << false;
+    QTest::newRow("other light") << 2003 << Message::createSwitchLightMessage(QStringLiteral("16"), true) << true
+                                 << false << false;
+    // A driver of a closed project may still report while it closes.
+    QTest::newRow("unmapped driver") << 2003 << Message::createSwitchLightMessage(a, true) << false << false
+                                     << false;
+    QTest::newRow("dimmer-100 level to an on/off light")
+        << 2003 << Message::createDimmer100Message(a, 150, 0) << true << false << false;
+}
+
+void tst_ActuatorsController::lightMessages()
+{
+    QFETCH(int, type);
+    QFETCH(Message, message);
+    QFETCH(bool, fromMappedDriver);
+    QFETCH(bool, known);
+    QFETCH(bool, on);
+    ActuatorDevice* light = addLight(type, DeviceAddress(1, 5, NONE, NONE));
+    QVERIFY(light);
+    RecordingDriver closing;
+    const Corvane::PravikDriver::UserMessages::LightsMessage decoded(message);
+    m_controller->lightMessageReceived(fromMappedDriver ? &m_driver : &closing, decoded, message, true);
+    QCOMPARE(light->isStatusKnown(), known);
+    QCOMPARE(light->isOn(), on);
 }
 
 QTEST_MAIN(tst_ActuatorsController)
