@@ -3,6 +3,7 @@
 #include "CommandLine.h"
 #include "Settings.h"
 #include "Controllers/CarouselController.h"
+#include "Controllers/NavigationController.h"
 #include "Controllers/UserConfigurationController.h"
 #include "scenes/MainScene.h"
 
@@ -83,13 +84,19 @@ NavigationWindow::NavigationWindow(QWidget* parent, std::unique_ptr<Gadgets::Ges
 
     setWindowTitle(QCoreApplication::applicationName());
     updateTranslators(Settings::guiProperties().language());
+
+    m_navigationController = new Controllers::NavigationController(this);
+    m_navigationController->initialize();
 }
 
 NavigationWindow::~NavigationWindow()
 {
     if (m_saveTimer.isActive())
         Settings::saveUserConfiguration();
-    // The controllers point into the gadget: they go first.
+    // The controllers point into the gadget: they go first, the page
+    // controllers and their drivers before the carousel they show on.
+    delete m_navigationController;
+    m_navigationController = nullptr;
     delete m_userConfigurationController;
     m_userConfigurationController = nullptr;
     delete m_carouselController;

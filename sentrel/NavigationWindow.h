@@ -22,6 +22,7 @@ class MainScene;
 
 namespace Controllers {
 class CarouselController;
+class NavigationController;
 class UserConfigurationController;
 } // namespace Controllers
 
@@ -45,6 +46,7 @@ public:
     Gadgets::NavigationContainer* navigationContainer() const { return m_navigationContainer; }
     Gadgets::NavigationControl* navigationControl() const;
     Controllers::CarouselController* carouselController() const { return m_carouselController; }
+    Controllers::NavigationController* navigationController() const { return m_navigationController; }
     Controllers::UserConfigurationController* userConfigurationController() const
     {
         return m_userConfigurationController;
@@ -107,6 +109,7 @@ private:
     Gadgets::NavigationContainer* m_navigationContainer = nullptr;
     Controllers::CarouselController* m_carouselController = nullptr;
     Controllers::UserConfigurationController* m_userConfigurationController = nullptr;
+    Controllers::NavigationController* m_navigationController = nullptr;
     QPointF m_fullScreenWrapperPos;
     int m_fullScreenScalePercent = 0;
     double m_fullScreenOpacity = 1.0;

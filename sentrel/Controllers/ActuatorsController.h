@@ -1,0 +1,68 @@
+#pragma once
+
+#include "BaseController.h"
+
+namespace Corvane::Devices {
+class ActuatorDevice;
+}
+namespace Corvane::Gadgets {
+class SvgElement;
+}
+namespace Corvane::PravikDriver::UserMessages {
+class LightsMessage;
+}
+
+namespace Corvane::Sentrel::Controllers {
+
+// The controller of the lighting page: on/off lights and dimmers. A click
+// on a light opens a ring with an on and an off button; a button or a
+// slider sends the request to the light's gateway, and the gateway's light
+// messages set the lights' state and redraw them.
+class ActuatorsController : public BaseController
+{
+    Q_OBJECT
+
+public:
+    static const QString ON_BUTTON_ID;
+    static const QString OFF_BUTTON_ID;
+
+    explicit ActuatorsController(NavigationWindow* window);
+    ~ActuatorsController() override;
+
+    int controlledPageId() const override;
+    Devices::ConfigPage::PageType controlledPageType() const override;
+    PravikDriver::Address::DeviceType defaultDeviceType() const override;
+    QString elementsSuffix() const override;
+    int loadDevices(const Devices::Configuration* configuration) override;
+    void updateDeviceStatus(Devices::BaseDevice* device) override;
+    void updateUIforDevice(Devices::BaseDevice* device) override;
+    bool handleNavigationIconClicked(const Gadgets::Models::NavigationIcon& icon, int segmentIndex,
+                                     bool generated) override;
+    void pageChanged() override;
+    void lightMessageReceived(const PravikDriver::OpenDriver* driver,
+                              const PravikDriver::UserMessages::LightsMessage& message,
+                              const PravikDriver::Message& raw, bool pushed) override;
+
+    Gadgets::CommandControl* commandControl() const { return m_commandControl; }
+    int selectedDeviceId() const { return m_selectedDeviceId; }
+
+    void handleButtonIdClicked(const QString& buttonId, int deviceId);
+    void setDeviceLevel(int deviceId, double level);
+
+public Q_SLOTS:
+    void onCommandElementClick(Corvane::Gadgets::SvgElement* element);
+    void onSliderValueChanged(int segment);
+
+private:
+    bool openPage();
+    bool toggleRing(const Gadgets::Models::NavigationIcon& icon, int segmentIndex);
+    void updateDeviceFromMessage(Devices::ActuatorDevice* device,
+                                 const PravikDriver::UserMessages::LightsMessage& message, bool fromGroup);
+    void updateNavigationIcons();
+    Devices::ActuatorDevice* actuator(int deviceId) const;
+
+    Gadgets::CommandControl* m_commandControl = nullptr;
+    int m_selectedDeviceId = 0;
+};
+
+} // namespace Corvane::Sentrel::Controllers

@@ -1,0 +1,653 @@
+#include "BaseController.h"
+
+#include "NavigationWindow.h"
+#include "Controllers/CarouselController.h"
+
+#include "commandcontrol/CommandControl.h"
+#include "devices/BaseDevice.h"
+#include "devices/DeviceAddress.h"
+#include "navigation/NavigationControl.h"
+#include "navigation/NavigationLabels.h"
+#include "pravikdriver/OpenDriver.h"
+#include "pravikdriver/PravikEnums.h"
+#include "controls/IconRenderer.h"
+
+#include <QKeyEvent>
+
+#include <algorithm>
+
+namespace Corvane::Sentrel::Controllers {
+
+using Devices::BaseDevice;
+using Devices::DeviceAddress;
+using Gadgets::Models::NavigationIcon;
+using PravikDriver::Address;
+
+const int BaseController::LIGHTS_PAGE_ID = -10;
+const int BaseController::MOTORS_PAGE_ID = -20;
+const int BaseController::SCENARIOS_PAGE_ID = -30;
+const int BaseController::TERMO_PAGE_ID = -40;
+const int BaseController::LUMIN_PAGE_ID = -50;
+const int BaseController::PRESENCE_PAGE_ID = -60;
+const int BaseController::WEB_SERVERS_PAGE_ID = -70;
+const int BaseController::SOUND_PAGE_ID = -80;
+const int BaseController::ENERGY_DATA_PAGE_ID = -90;
+const int BaseController::LOAD_MANAGEMENT_PAGE_ID = -100;
+
+namespace {
+
+const int WEB_SERVER_DEVICE_TYPE = 22001;
+
+bool isSpecialAddress(const DeviceAddress& address)
+{
+    return address.isGroup() || address.isGeneral() || address.isAmbient();
+}
+
+bool isReturnOrEnter(int key)
+{
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+} // namespace
+
+BaseController::BaseController(NavigationWindow* window)
+    : m_navigationControl(window ? window->navigationControl() : nullptr)
+    , m_window(window)
+{
+}
+
+BaseController::~BaseController()
+{
+    clearDevices();
+}
+
+bool BaseController::initialize()
+{
+    if (m_navigationControl && m_navigationControl->labels())
+        connect(m_navigationControl->labels(), &Gadgets::NavigationLabels::labelRefreshClicked, this,
+                &BaseController::onLabelRefreshClicked);
+    CarouselController* carousel = m_window ? m_window->carouselController() : nullptr;
+    if (!carousel)
+        return false;
+    connect(carousel, &CarouselController::carouselIndexChanged, this, &BaseController::onCarouselIndexChanged);
+    return bool(connect(carousel, &CarouselController::carouselMovementEnded, this,
+                        &BaseController::onCarouselMovementEnded));
+}
+
+int BaseController::controlledPageId() const
+{
+    return -1;
+}
+
+Devices::ConfigPage::PageType BaseController::controlledPageType() const
+{
+    return Devices::ConfigPage::PageType(0);
+}
+
+int BaseController::loadDevices(const Devices::Configuration*)
+{
+    return 0;
+}
+
+bool BaseController::handleNavigationIconClicked(const NavigationIcon&, int, bool)
+{
+    return false;
+}
+
+bool BaseController::handleBackButtonClicked()
+{
+    return false;
+}
+
+void BaseController::handleFullScreenExit() {}
+
+void BaseController::connected(const PravikDriver::Driver*, bool) {}
+
+void BaseController::authenticated(const PravikDriver::Driver* driver, bool monitor)
+{
+    if (monitor && isKnownDriver(driver))
+        updateStatus(serverIdOf(driver));
+}
+
+void BaseController::disconnected(const PravikDriver::Driver* driver, bool monitor)
+{
+    if (monitor)
+        handleDisconnect(driver);
+}
+
+void BaseController::communicationError(const PravikDriver::Driver* driver, bool monitor, const PravikDriver::Error&)
+{
+    if (!monitor || !isKnownDriver(driver))
+        return;
+    handleDisconnect(driver);
+    // The connection survived the error: what the devices show is asked again
+    // instead of staying unknown until the next login.
+    if (driver->isMonitorConnected())
+        updateStatus(serverIdOf(driver));
+}
+
+void BaseController::connectionError(const PravikDriver::Driver* driver, bool monitor,
+                                     const PravikDriver::Error& error)
+{
+    communicationError(driver, monitor, error);
+}
+
+void BaseController::updateStatus(int serverId)
+{
+    // A status request may change the list, so it is read again at each step.
+    for (int i = 0; i < m_devices.size(); ++i) {
+        BaseDevice* device = m_devices.at(i);
+        if ((serverId < 0 || serverId == device->serverId()) && device->takesPartInStatusRequest())
+            updateDeviceStatus(device);
+    }
+}
+
+void BaseController::pageChanged() {}
+
+void BaseController::settingsChanged(const Devices::GuiProperties&) {}
+
+void BaseController::settingsLoaded() {}
+
+void BaseController::updateDeviceStatus(BaseDevice*) {}
+
+bool BaseController::supportsRefresh() const
+{
+    return std::any_of(m_devices.cbegin(), m_devices.cend(),
+                       [](const BaseDevice* device) { return device->supportsRefresh(); });
+}
+
+void BaseController::retranslateUi() {}
+
+void BaseController::fillSettingsForDevice(Devices::UserDeviceSettings&, int, const BaseDevice*) {}
+
+void BaseController::loadSettingsForDevice(const Devices::UserDeviceSettings&, int, BaseDevice*) {}
+
+void BaseController::aboutToQuit() {}
+
+void BaseController::setDrivers(const DriverMap& drivers)
+{
+    m_drivers = drivers;
+}
+
+void BaseController::onFullScreen() {}
+
+void BaseController::handleCarouselIndexChanged(int) {}
+
+void BaseController::handleCarouselMovementEnded() {}
+
+QString BaseController::elementsSuffix() const
+{
+    return QString();
+}
+
+int BaseController::getDeviceIdFromUniquieId(int uniqueId) const
+{
+    return uniqueId;
+}
+
+int BaseController::getSubDeviceIdFromUniquieId(int) const
+{
+    return 0;
+}
+
+NavigationIcon BaseController::getIconByIndex(int index) const
+{
+    return m_icons.value(index);
+}
+
+PravikDriver::OpenDriver* BaseController::getDriver(int serverId) const
+{
+    return m_drivers.value(serverId, nullptr);
+}
+
+bool BaseController::isServerConnected(int serverId) const
+{
+    const PravikDriver::OpenDriver* driver = getDriver(serverId);
+    return driver && driver->isMonitorConnected();
+}
+
+int BaseController::getServerId(const PravikDriver::OpenDriver* driver) const
+{
+    for (auto it = m_drivers.cbegin(); it != m_drivers.cend(); ++it)
+        if (it.value() == driver)
+            return it.key();
+    return -1;
+}
+
+int BaseController::getServerDeviceIndexByDriver(const PravikDriver::OpenDriver* driver) const
+{
+    for (int i = 0; i < m_devices.size(); ++i) {
+        const BaseDevice* device = m_devices.at(i);
+        if (device->deviceType() == WEB_SERVER_DEVICE_TYPE && m_drivers.contains(device->id())
+            && m_drivers.value(device->id()) == driver)
+            return i;
+    }
+    return -1;
+}
+
+BaseDevice* BaseController::getDeviceById(int id) const
+{
+    const int index = getDeviceIndexById(id);
+    return index >= 0 ? m_devices.at(index) : nullptr;
+}
+
+int BaseController::getDeviceIndexById(int id) const
+{
+    for (int i = 0; i < m_devices.size(); ++i)
+        if (m_devices.at(i)->id() == id)
+            return i;
+    return -1;
+}
+
+QList<const BaseDevice*> BaseController::devices() const
+{
+    return QList<const BaseDevice*>(m_devices.cbegin(), m_devices.cend());
+}
+
+QList<BaseDevice*> BaseController::orderedDevices() const
+{
+    QList<BaseDevice*> ordered;
+    for (const NavigationIcon& icon : m_icons)
+        if (BaseDevice* device = getDeviceById(icon.id()))
+            ordered.append(device);
+    return ordered;
+}
+
+int BaseController::indexOfIcon(int id) const
+{
+    for (int i = 0; i < m_icons.size(); ++i)
+        if (m_icons.at(i).id() == id)
+            return i;
+    return -1;
+}
+
+int BaseController::getAddressType(const DeviceAddress& address)
+{
+    if (address.isGeneral())
+        return PravikDriver::PravikEnums::General;
+    if (address.isAmbient())
+        return PravikDriver::PravikEnums::Ambient;
+    if (address.isGroup())
+        return PravikDriver::PravikEnums::Group;
+    return PravikDriver::PravikEnums::Point;
+}
+
+QString BaseController::getAddressText(const DeviceAddress& address, Address::DeviceType type,
+                                       Address::Direction direction)
+{
+    return Address(getAddressType(address), type, address.area(), address.point(), address.level(),
+                   address.interface())
+        .toString(direction);
+}
+
+QString BaseController::getAddressText(const DeviceAddress& address) const
+{
+    return getAddressText(address, defaultDeviceType(), Address::Send);
+}
+
+Address BaseController::getAddressFromText(const QString& text)
+{
+    return Address(text);
+}
+
+Address::DeviceType BaseController::getAddressDeviceType(Devices::BaseDeviceProperties::DeviceType deviceType)
+{
+    switch (deviceType) {
+    case 23001:
+    case 23002:
+    case 23004:
+        return Address::SoundSource;
+    case 23003:
+        return Address::Amplifier;
+    case 8002:
+        return Address::TemperatureProbe;
+    case 8001:
+        return Address::ExternalProbe;
+    case 8004:
+        return Address::Zone4;
+    case 8003:
+        return Address::Zone99;
+    case 4001:
+        return Address::BasicAirConditioner;
+    case 4003:
+        return Address::AdvancedAirConditioner;
+    case 7051:
+    case 7061:
+    case 7071:
+    case 7081:
+    case 7091:
+        return Address::EnergyMeter;
+    case 18001:
+    case 18002:
+        return Address::Load;
+    default:
+        return Address::Unknown;
+    }
+}
+
+QList<int> BaseController::getDeviceIndicesByAddress(const QString& address, const PravikDriver::OpenDriver* driver,
+                                                     bool includeSpecial) const
+{
+    QList<int> indices;
+    for (int i = 0; i < m_devices.size(); ++i) {
+        const BaseDevice* device = m_devices.at(i);
+        const DeviceAddress own = device->address();
+        if ((!includeSpecial && isSpecialAddress(own)) || getDriver(device->serverId()) != driver)
+            continue;
+        const Address::DeviceType type = getAddressDeviceType(device->deviceType());
+        QString text = getAddressText(own, type, Address::Compare);
+        bool match = text == address;
+        if (!match && type == Address::Zone99)
+            match = getAddressText(own, Address::ZoneText, Address::Compare) == address;
+        if (!match && type == Address::SoundSource)
+            match = text.remove(QStringLiteral("5#")) == address;
+        if (match)
+            indices.append(i);
+    }
+    return indices;
+}
+
+QList<BaseDevice*> BaseController::getDevicesForGroupAddress(const QString& address,
+                                                             const PravikDriver::OpenDriver* driver) const
+{
+    const Address target(address);
+    if (!target.isValid() || target.kind() == PravikDriver::PravikEnums::Point)
+        return {};
+    QList<BaseDevice*> reached;
+    for (BaseDevice* device : m_devices) {
+        const DeviceAddress own = device->address();
+        if (isSpecialAddress(own) || getDriver(device->serverId()) != driver)
+            continue;
+        if (target.kind() == PravikDriver::PravikEnums::Ambient && own.area() != target.ambient())
+            continue;
+        if (target.kind() == PravikDriver::PravikEnums::Group && !own.groups().contains(target.group()))
+            continue;
+        if (target.kind() != PravikDriver::PravikEnums::Group && own.pul() > 0)
+            continue;
+        if (target.bus() == Address::PRIVATE_BUS && own.level() != Address::PRIVATE_BUS)
+            continue;
+        if (target.bus() == Address::LOCAL_BUS
+            && (own.level() != Address::LOCAL_BUS || own.interface() != target.interface()))
+            continue;
+        reached.append(device);
+    }
+    return reached;
+}
+
+void BaseController::reorderIcons(const QList<int>& ids)
+{
+    for (int i = 0; i < ids.size() && i < m_icons.size(); ++i) {
+        const int from = indexOfIcon(ids.at(i));
+        if (from >= 0)
+            m_icons.move(from, i);
+    }
+}
+
+template<typename Change>
+void BaseController::changeIcon(int id, Change change)
+{
+    const int position = indexOfIcon(id);
+    if (position < 0)
+        return;
+    change(m_icons[position]);
+    updateUI(m_icons.at(position));
+}
+
+void BaseController::changeLabel(int iconPosition, const std::function<void(int segment)>& change)
+{
+    if (!isCurrentPage() || iconPosition < 0 || !m_navigationControl->labels())
+        return;
+    const int segment = m_navigationControl->getSegmentIndexByIcon(iconPosition);
+    if (segment >= 0 && segment < m_navigationControl->labels()->count())
+        change(segment);
+}
+
+void BaseController::setIconState(int id, NavigationIcon::State state)
+{
+    changeIcon(id, [state](NavigationIcon& icon) { icon.setState(state); });
+}
+
+void BaseController::setIconText(int id, const QString& text)
+{
+    changeIcon(id, [&text](NavigationIcon& icon) { icon.setText(text); });
+}
+
+void BaseController::setIconMinValue(int id, double value)
+{
+    changeIcon(id, [value](NavigationIcon& icon) { icon.setMinValue(value); });
+}
+
+void BaseController::setIconMaxValue(int id, double value)
+{
+    changeIcon(id, [value](NavigationIcon& icon) { icon.setMaxValue(value); });
+}
+
+void BaseController::setIcon(int id, Gadgets::Utilities::RendererContainer* renderer)
+{
+    changeIcon(id, [renderer](NavigationIcon& icon) { icon.setRenderer(Gadgets::Utilities::IconRenderer(renderer, {})); });
+}
+
+void BaseController::setIconRenderer(int id, const Gadgets::Utilities::IconRenderer& renderer)
+{
+    changeIcon(id, [&renderer](NavigationIcon& icon) { icon.setRenderer(renderer); });
+}
+
+void BaseController::setIconSupportsValue(int id, bool supports)
+{
+    changeIcon(id, [supports](NavigationIcon& icon) { icon.setSupportsValue(supports); });
+}
+
+void BaseController::setDeviceIconName(int deviceId, int, const QString& name)
+{
+    const int position = indexOfIcon(deviceId);
+    if (position >= 0)
+        m_icons[position].setTooltip(name);
+}
+
+void BaseController::setSupportsDeviceInfo(int id, bool supports)
+{
+    changeIcon(id, [supports](NavigationIcon& icon) { icon.setSupportsExtendedInfo(supports); });
+}
+
+void BaseController::setDeviceInfo(int id, const QString& info)
+{
+    changeIcon(id, [&info](NavigationIcon& icon) { icon.setDropDownText(info); });
+}
+
+void BaseController::setSliderValueBounds(int id, double minimum, double maximum, double step)
+{
+    changeIcon(id, [=](NavigationIcon& icon) {
+        icon.setMinValue(minimum);
+        icon.setMaxValue(maximum);
+        icon.setValueStep(step);
+    });
+    changeLabel(indexOfIcon(id), [=, this](int segment) {
+        m_navigationControl->labels()->setSliderValueBounds(segment, minimum, maximum, step);
+    });
+}
+
+void BaseController::setSliderTextFormat(int id, const QString& format)
+{
+    changeIcon(id, [&format](NavigationIcon& icon) { icon.setValueFormat(format); });
+    changeLabel(indexOfIcon(id),
+                [&, this](int segment) { m_navigationControl->labels()->setSliderValueFormat(segment, format); });
+}
+
+void BaseController::setSliderValuePrecision(int id, int precision)
+{
+    changeIcon(id, [precision](NavigationIcon& icon) { icon.setValuePrecision(precision); });
+    changeLabel(indexOfIcon(id), [=, this](int segment) {
+        m_navigationControl->labels()->setSliderValuePrecision(segment, precision);
+    });
+}
+
+void BaseController::setSliderValueStep(int id, double step)
+{
+    changeIcon(id, [step](NavigationIcon& icon) { icon.setValueStep(step); });
+    changeLabel(indexOfIcon(id),
+                [=, this](int segment) { m_navigationControl->labels()->setSliderValueStep(segment, step); });
+}
+
+void BaseController::setSliderInvalidValueSteps(int id, const QSet<int>& steps)
+{
+    changeIcon(id, [&steps](NavigationIcon& icon) { icon.setInvalidValueSteps(steps); });
+    changeLabel(indexOfIcon(id), [&, this](int segment) {
+        m_navigationControl->labels()->setSliderInvalidValueSteps(segment, steps);
+    });
+}
+
+void BaseController::setSliderValue(int id, double value)
+{
+    changeIcon(id, [value](NavigationIcon& icon) { icon.setValue(value); });
+    changeLabel(indexOfIcon(id),
+                [=, this](int segment) { m_navigationControl->labels()->setSliderValue(segment, value); });
+}
+
+void BaseController::updateUI(const NavigationIcon& icon)
+{
+    if (isCurrentPage())
+        m_navigationControl->updateIcon(icon);
+}
+
+void BaseController::updateSliders(int selectedSegment)
+{
+    Gadgets::NavigationLabels* labels = m_navigationControl ? m_navigationControl->labels() : nullptr;
+    if (!labels)
+        return;
+    labels->showAllSliders();
+    for (int segment = 0; segment < labels->count(); ++segment) {
+        const int position = m_navigationControl->getIconIndexBySegment(segment);
+        if (position < 0 || position >= m_icons.size()) {
+            labels->setSliderImageVisible(segment, false);
+            continue;
+        }
+        const BaseDevice* device = getDeviceById(m_icons.at(position).id());
+        if (!device)
+            continue;
+        if (!device->hasSliderValue()) {
+            labels->setSliderImageVisible(segment, false);
+            continue;
+        }
+        labels->setSliderImageVisible(segment, segment == selectedSegment && m_navigationControl->commandControl1()
+                                                   && device->showsSliderImage());
+        labels->setSliderValue(segment, device->currentValue());
+    }
+}
+
+void BaseController::onLabelRefreshClicked(int segment)
+{
+    if (!isCurrentPage())
+        return;
+    const int position = m_navigationControl->getIconIndexBySegment(segment);
+    if (BaseDevice* device = getDeviceById(getIconByIndex(position).id()))
+        updateDeviceStatus(device);
+}
+
+void BaseController::onCarouselIndexChanged(int index)
+{
+    if (isCurrentPage())
+        handleCarouselIndexChanged(index);
+}
+
+void BaseController::onCarouselMovementEnded()
+{
+    if (isCurrentPage())
+        handleCarouselMovementEnded();
+}
+
+Gadgets::CommandControl* BaseController::activeCommandControl() const
+{
+    if (!m_navigationControl)
+        return nullptr;
+    return m_navigationControl->commandControl2() ? m_navigationControl->commandControl2()
+                                                   : m_navigationControl->commandControl1();
+}
+
+void BaseController::handleKeyPress(const QKeyEvent* event)
+{
+    if (!m_navigationControl)
+        return;
+    Gadgets::CommandControl* ring = activeCommandControl();
+    Gadgets::NavigationLabels* labels = m_navigationControl->labels();
+    const int selected = m_navigationControl->selectedSegmentIndex();
+    const int key = event->key();
+    if (key == Qt::Key_Left || key == Qt::Key_Right) {
+        const bool previous = key == Qt::Key_Left;
+        if (ring)
+            previous ? ring->selectPrevious() : ring->selectNext();
+        else
+            previous ? m_navigationControl->goAndRotatePrevious() : m_navigationControl->goAndRotateNext();
+    } else if (key == Qt::Key_Down || key == Qt::Key_Up) {
+        if (labels && labels->isVisible())
+            key == Qt::Key_Down ? labels->moveSliderDown(selected) : labels->moveSliderUp(selected);
+    } else if (isReturnOrEnter(key)) {
+        if (ring) {
+            if (!event->isAutoRepeat())
+                ring->pressCurrent();
+        } else if (m_navigationControl->hasSelectedIcon()) {
+            m_navigationControl->notifyNavigationIconClicked(
+                m_navigationControl->icons().value(m_navigationControl->selectedIconIndex()), selected, false);
+        }
+    } else if (key == Qt::Key_Escape) {
+        if (m_navigationControl->commandControl2())
+            m_navigationControl->closeCommandControl2();
+        else if (m_navigationControl->commandControl1())
+            m_navigationControl->clearCommandControls();
+        else if (m_navigationControl->showBackButton())
+            m_navigationControl->notifyBackButtonClicked();
+        else
+            m_navigationControl->notifyHomeButtonClicked();
+    }
+}
+
+void BaseController::handleKeyRelease(const QKeyEvent* event)
+{
+    if (!m_navigationControl || event->isAutoRepeat())
+        return;
+    const int key = event->key();
+    if (isReturnOrEnter(key)) {
+        if (Gadgets::CommandControl* ring = activeCommandControl())
+            ring->releaseCurrent();
+    } else if (key == Qt::Key_Down || key == Qt::Key_Up) {
+        Gadgets::NavigationLabels* labels = m_navigationControl->labels();
+        if (labels && labels->isVisible())
+            labels->applyCurrentValue(m_navigationControl->selectedSegmentIndex());
+    }
+}
+
+bool BaseController::isCurrentPage() const
+{
+    return m_navigationControl && m_navigationControl->currentPageId() == controlledPageId();
+}
+
+void BaseController::clearDevices()
+{
+    qDeleteAll(m_devices);
+    m_devices.clear();
+}
+
+bool BaseController::isKnownDriver(const PravikDriver::Driver* driver) const
+{
+    return serverIdOf(driver) >= 0;
+}
+
+int BaseController::serverIdOf(const PravikDriver::Driver* driver) const
+{
+    return getServerId(qobject_cast<const PravikDriver::OpenDriver*>(driver));
+}
+
+void BaseController::handleDisconnect(const PravikDriver::Driver* driver)
+{
+    if (!isKnownDriver(driver))
+        return;
+    const int serverId = serverIdOf(driver);
+    for (int i = 0; i < m_devices.size(); ++i) {
+        BaseDevice* device = m_devices.at(i);
+        if (device->serverId() != serverId || !device->takesPartInStatusRequest())
+            continue;
+        device->setStatusKnown(false);
+        updateUIforDevice(device);
+    }
+}
+
+} // namespace Corvane::Sentrel::Controllers

@@ -1,0 +1,196 @@
+#pragma once
+
+#include "devices/BaseDeviceProperties.h"
+#include "devices/ConfigPage.h"
+#include "models/NavigationIcon.h"
+#include "pravikdriver/Address.h"
+#include "pravikdriver/PravikListener.h"
+
+#include <QList>
+#include <QMap>
+#include <QObject>
+#include <QSet>
+
+#include <functional>
+
+class QKeyEvent;
+
+namespace Corvane::Devices {
+class BaseDevice;
+class Configuration;
+class DeviceAddress;
+class GuiProperties;
+class UserDeviceSettings;
+} // namespace Corvane::Devices
+namespace Corvane::Gadgets {
+class CommandControl;
+class NavigationControl;
+namespace Utilities {
+class IconRenderer;
+class RendererContainer;
+} // namespace Utilities
+} // namespace Corvane::Gadgets
+
+namespace Corvane::Sentrel {
+
+class NavigationWindow;
+
+namespace Controllers {
+
+// The common base of the page controllers of the carousel. It owns the
+// devices of its page and their navigation icons, knows the driver of each
+// gateway and listens to all of them, and declares the operations through
+// which the navigation controller offers clicks, keys, driver events and
+// settings to each device family. Event operations return false when the
+// controller does not take the event.
+class BaseController : public QObject, public PravikDriver::PravikListener
+{
+    Q_OBJECT
+
+public:
+    static const int LIGHTS_PAGE_ID;
+    static const int MOTORS_PAGE_ID;
+    static const int SCENARIOS_PAGE_ID;
+    static const int TERMO_PAGE_ID;
+    static const int LUMIN_PAGE_ID;
+    static const int PRESENCE_PAGE_ID;
+    static const int WEB_SERVERS_PAGE_ID;
+    static const int SOUND_PAGE_ID;
+    static const int ENERGY_DATA_PAGE_ID;
+    static const int LOAD_MANAGEMENT_PAGE_ID;
+
+    using DriverMap = QMap<int, PravikDriver::OpenDriver*>;
+
+    explicit BaseController(NavigationWindow* window);
+    ~BaseController() override;
+
+    virtual bool initialize();
+    virtual int controlledPageId() const;
+    virtual Devices::ConfigPage::PageType controlledPageType() const;
+    // The number of devices loaded for the page.
+    virtual int loadDevices(const Devices::Configuration* configuration);
+    virtual bool handleNavigationIconClicked(const Gadgets::Models::NavigationIcon& icon, int segmentIndex,
+                                             bool generated);
+    virtual bool handleBackButtonClicked();
+    virtual void handleFullScreenExit();
+
+    void connected(const PravikDriver::Driver* driver, bool monitor) override;
+    void authenticated(const PravikDriver::Driver* driver, bool monitor) override;
+    void disconnected(const PravikDriver::Driver* driver, bool monitor) override;
+    void communicationError(const PravikDriver::Driver* driver, bool monitor,
+                            const PravikDriver::Error& error) override;
+    void connectionError(const PravikDriver::Driver* driver, bool monitor, const PravikDriver::Error& error) override;
+
+    // Asks the state of every device of the gateway (all gateways for a
+    // negative id) that takes part in status requests.
+    virtual void updateStatus(int serverId);
+    virtual void pageChanged();
+    virtual void settingsChanged(const Devices::GuiProperties& previous);
+    virtual void settingsLoaded();
+    virtual void updateDeviceStatus(Devices::BaseDevice* device);
+    virtual bool supportsRefresh() const;
+    virtual void retranslateUi();
+    virtual void fillSettingsForDevice(Devices::UserDeviceSettings& settings, int pageId,
+                                       const Devices::BaseDevice* device);
+    virtual void loadSettingsForDevice(const Devices::UserDeviceSettings& settings, int pageId,
+                                       Devices::BaseDevice* device);
+    virtual void aboutToQuit();
+    virtual void setDrivers(const DriverMap& drivers);
+    virtual void handleKeyPress(const QKeyEvent* event);
+    virtual void handleKeyRelease(const QKeyEvent* event);
+    virtual void onFullScreen();
+    virtual void setDeviceIconName(int deviceId, int subDeviceId, const QString& name);
+    // Draws one device's state into its icon and labels.
+    virtual void updateUIforDevice(Devices::BaseDevice* device) = 0;
+    virtual void handleCarouselIndexChanged(int index);
+    virtual void handleCarouselMovementEnded();
+    virtual QString elementsSuffix() const;
+    virtual PravikDriver::Address::DeviceType defaultDeviceType() const = 0;
+    virtual int getDeviceIdFromUniquieId(int uniqueId) const;
+    virtual int getSubDeviceIdFromUniquieId(int uniqueId) const;
+    virtual Gadgets::Models::NavigationIcon getIconByIndex(int index) const;
+
+    DriverMap drivers() const { return m_drivers; }
+    PravikDriver::OpenDriver* getDriver(int serverId) const;
+    bool isServerConnected(int serverId) const;
+    int getServerId(const PravikDriver::OpenDriver* driver) const;
+    int getServerDeviceIndexByDriver(const PravikDriver::OpenDriver* driver) const;
+    Devices::BaseDevice* getDeviceById(int id) const;
+    int getDeviceIndexById(int id) const;
+    QList<const Devices::BaseDevice*> devices() const;
+    QList<Devices::BaseDevice*> orderedDevices() const;
+    QList<Gadgets::Models::NavigationIcon> icons() const { return m_icons; }
+    int indexOfIcon(int id) const;
+
+    static int getAddressType(const Devices::DeviceAddress& address);
+    static QString getAddressText(const Devices::DeviceAddress& address, PravikDriver::Address::DeviceType type,
+                                  PravikDriver::Address::Direction direction);
+    QString getAddressText(const Devices::DeviceAddress& address) const;
+    static PravikDriver::Address getAddressFromText(const QString& text);
+    static PravikDriver::Address::DeviceType getAddressDeviceType(
+        Devices::BaseDeviceProperties::DeviceType deviceType);
+    // Indices of the devices on that driver whose address is the message's;
+    // group, ambient and general devices only with includeSpecial.
+    QList<int> getDeviceIndicesByAddress(const QString& address, const PravikDriver::OpenDriver* driver,
+                                         bool includeSpecial) const;
+    // The point devices on that driver that a group, ambient or general
+    // command reaches.
+    QList<Devices::BaseDevice*> getDevicesForGroupAddress(const QString& address,
+                                                          const PravikDriver::OpenDriver* driver) const;
+
+    // Moves the icons with the given ids to the positions of the list.
+    void reorderIcons(const QList<int>& ids);
+
+    void setIconState(int id, Gadgets::Models::NavigationIcon::State state);
+    void setIconText(int id, const QString& text);
+    void setIconMinValue(int id, double value);
+    void setIconMaxValue(int id, double value);
+    void setIcon(int id, Gadgets::Utilities::RendererContainer* renderer);
+    void setIconRenderer(int id, const Gadgets::Utilities::IconRenderer& renderer);
+    void setIconSupportsValue(int id, bool supports);
+    void setSupportsDeviceInfo(int id, bool supports);
+    void setDeviceInfo(int id, const QString& info);
+    void setSliderValueBounds(int id, double minimum, double maximum, double step);
+    void setSliderTextFormat(int id, const QString& format);
+    void setSliderValuePrecision(int id, int precision);
+    void setSliderValueStep(int id, double step);
+    void setSliderInvalidValueSteps(int id, const QSet<int>& steps);
+    void setSliderValue(int id, double value);
+    // Redraws one icon on the carousel when the page is shown.
+    void updateUI(const Gadgets::Models::NavigationIcon& icon);
+    void updateSliders(int selectedSegment);
+
+public Q_SLOTS:
+    void onLabelRefreshClicked(int segment);
+    void onCarouselIndexChanged(int index);
+    void onCarouselMovementEnded();
+
+protected:
+    bool isCurrentPage() const;
+    Gadgets::CommandControl* activeCommandControl() const;
+    void clearDevices();
+    // Marks the devices of a lost gateway unknown and redraws them.
+    void handleDisconnect(const PravikDriver::Driver* driver);
+    // True for callbacks of drivers this controller holds: a driver of a
+    // closed project may still report while it closes.
+    bool isKnownDriver(const PravikDriver::Driver* driver) const;
+
+    NavigationWindow* navigationWindow() const { return m_window; }
+    Gadgets::NavigationControl* navigationControl() const { return m_navigationControl; }
+
+    QList<Devices::BaseDevice*> m_devices;
+    QList<Gadgets::Models::NavigationIcon> m_icons;
+
+private:
+    int serverIdOf(const PravikDriver::Driver* driver) const;
+    template<typename Change>
+    void changeIcon(int id, Change change);
+    void changeLabel(int iconPosition, const std::function<void(int segment)>& change);
+
+    Gadgets::NavigationControl* m_navigationControl = nullptr;
+    NavigationWindow* m_window = nullptr;
+    DriverMap m_drivers;
+};
+
+} // namespace Controllers
+} // namespace Corvane::Sentrel
