@@ -7,6 +7,7 @@
 #include "navigation/NavigationControl.h"
 #include "navigation/NavigationIconCircle.h"
 #include "theme/LegacyFontWeight.h"
+#include "theme/RendererContainer.h"
 
 #include <QPainter>
 #include <QPixmap>
