@@ -119,6 +119,7 @@ protected:
     bool isLaidOut() const { return m_laidOut; }
 
 private:
+    void paintInto(QImage& image);
     QRect backgroundRect() const;
     void paintBackground(QPainter& painter) const;
     void paintRoundedFrame(QPainter& painter) const;

@@ -10,7 +10,11 @@
 // one icon, painting the scene at every step of the turn's time line, and
 // prints each frame time in the same format (built-in theme of the first
 // argument, the Corvane theme without one).
+//
+// Last it times redraws of the energy bar chart (see ChartBench.h) in the
+// same theme.
 
+#include "ChartBench.h"
 #include "SceneTestHelpers.h"
 #include "controls/SvgContentButton.h"
 #include "controls/SvgControlObject.h"
@@ -219,6 +223,7 @@ int main(int argc, char* argv[])
     SceneTestHelpers::useTheme(fixture ? QStringLiteral(":/CorvaneTheme") : QString::fromLocal8Bit(argv[1]));
     measureCarouselTurn("carousel_turn_1.0", 1.0);
     measureCarouselTurn("carousel_turn_2.0", 2.0);
+    ChartBench::measureEnergyCharts();
     std::fflush(stdout);
     ThemeProvider::clear();
     return 0;
