@@ -59,7 +59,7 @@ void GraphicsStackedBarChart::paint(QPainter*, const QStyleOptionGraphicsItem*, 
 
 void GraphicsStackedBarChart::setData(const Series& data)
 {
-    if (m_valueAnimation->state() == QAbstractAnimation::Running)
+    if (m_valueAnimation->state() != QAbstractAnimation::Stopped)
         m_valueAnimation->stop();
     clearData();
     m_data = data;
