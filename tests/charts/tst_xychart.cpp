@@ -1,7 +1,9 @@
 #include "charts/ChartColor.h"
+#include "charts/ChartFonts.h"
 #include "charts/ImageMapHandler.h"
 #include "charts/XYChart.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QTest>
@@ -28,6 +30,7 @@ private slots:
     void imageMapDescribesTheBars();
     void dynamicLayerAndDrawArea();
     void otherFormatsGiveNothing();
+    void fontFilesLoadWhenPresent();
 };
 
 namespace {
@@ -247,6 +250,19 @@ void tst_XYChart::otherFormatsGiveNothing()
     auto chart = barChart({ 1 });
     const MemBlock block = chart->makeChart(2);
     QCOMPARE(block.len, 0);
+}
+
+void tst_XYChart::fontFilesLoadWhenPresent()
+{
+    const QString dejaVu = QStringLiteral("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf");
+    if (!QFile::exists(dejaVu))
+        QSKIP("DejaVu Sans (fonts-dejavu-core) is not installed");
+    const QString missing = QStringLiteral("/usr/share/fonts/truetype/ubuntu-font-family/no-such-font.ttf");
+    QCOMPARE(ChartFonts::families(missing + QLatin1Char(';') + dejaVu), QStringList({ QStringLiteral("DejaVu Sans") }));
+    QVERIFY(ChartFonts::families(missing).isEmpty());
+    QCOMPARE(ChartFonts::font(missing, 11).family(), QGuiApplication::font().family());
+    QCOMPARE(ChartFonts::font(dejaVu, 11).families().first(), QStringLiteral("DejaVu Sans"));
+    QCOMPARE(ChartFonts::font(QString(), std::nan("")).pointSizeF(), 1.0);
 }
 
 QTEST_MAIN(tst_XYChart)
