@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QGraphicsPixmapItem>
+#include <QImage>
+#include <QPixmap>
 #include <QWeakPointer>
 
 namespace Corvane::Charts {
@@ -22,7 +24,13 @@ public:
     void chartToPixmap();
 
 private:
+    // Decodes PNG bytes into the item's pixmap, reusing the memory of the
+    // last picture when the size stays (an animation redraws every frame).
+    bool decode(const char* data, int length);
+
     QWeakPointer<Charts::BaseChart> m_chart;
+    QImage m_decoded;
+    QPixmap m_picture;
 };
 
 } // namespace Corvane::Gadgets

@@ -59,10 +59,11 @@ void GraphicsStackedBarChart::paint(QPainter*, const QStyleOptionGraphicsItem*, 
 
 void GraphicsStackedBarChart::setData(const Series& data)
 {
-    if (m_valueAnimation->state() == QAbstractAnimation::Running)
+    if (m_valueAnimation->state() != QAbstractAnimation::Stopped)
         m_valueAnimation->stop();
     clearData();
     m_data = data;
+    m_labelsHeight = -1;
     extractLayers();
     computeCurrentValues();
     m_yMax = yMax();
@@ -339,6 +340,20 @@ void GraphicsStackedBarChart::setUpTextBox(Charts::TextBox* box) const
     box->setFontSize(scaledFontSize(), 0);
 }
 
+double GraphicsStackedBarChart::xLabelsHeight(const QFontMetricsF& metrics)
+{
+    // Measured again only when the labels or their size changed: animation
+    // frames redraw the same labels.
+    if (m_labelsHeightFontSize == scaledFontSize() && m_labelsHeight >= 0)
+        return m_labelsHeight;
+    double height = 0;
+    for (const char* label : std::as_const(m_xLabels))
+        height = std::max(height, std::floor(metrics.tightBoundingRect(QString::fromUtf8(label)).height()));
+    m_labelsHeight = height;
+    m_labelsHeightFontSize = scaledFontSize();
+    return height;
+}
+
 int GraphicsStackedBarChart::gradientColour(Charts::XYChart& chart, int x0, int y0, int x1, int y1,
                                             const ChartGradient& gradient, int fallback) const
 {
@@ -399,9 +414,7 @@ void GraphicsStackedBarChart::drawChart()
     }
 
     const QFontMetricsF metrics(scaledFont());
-    double labelHeight = 0;
-    for (const char* label : std::as_const(m_xLabels))
-        labelHeight = std::max(labelHeight, std::floor(metrics.tightBoundingRect(QString::fromUtf8(label)).height()));
+    const double labelHeight = xLabelsHeight(metrics);
 
     Charts::Axis* xAxis = chart.xAxis();
     xAxis->setLabels(Charts::StringArray(m_xLabels.constData(), int(m_xLabels.size())));

@@ -12,6 +12,7 @@
 #include <QStringList>
 #include <QVector>
 
+class QFontMetricsF;
 class QPropertyAnimation;
 
 namespace Corvane::Charts {
@@ -136,6 +137,8 @@ private:
     void computeCurrentValues();
     void gatherXLabels();
     void setUpTextBox(Charts::TextBox* box) const;
+    // The largest whole height of the x labels' ink.
+    double xLabelsHeight(const QFontMetricsF& metrics);
     void colourBars(Charts::XYChart& chart, Charts::BarLayer& layer);
     // Colours the axes, labels and titles; returns the y labels' colour.
     int colourAxes(Charts::XYChart& chart, double valueWidth, double labelHeight);
@@ -183,6 +186,8 @@ private:
     int m_fontSize = 10;
     double m_lineAndFontScale = 1.0;
     QSizeF m_chartSize { -1, -1 };
+    double m_labelsHeight = -1;
+    double m_labelsHeightFontSize = 0;
 };
 
 } // namespace Corvane::Gadgets

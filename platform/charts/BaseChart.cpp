@@ -1,6 +1,8 @@
 #include "charts/BaseChart.h"
 
-#include <QBuffer>
+#include "charts/BandFill.h"
+#include "charts/PngWriter.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -11,9 +13,22 @@ namespace Corvane::Charts {
 
 namespace {
 
-// Fast deflate: the image is decoded again at once, so size matters less
-// than time.
-constexpr int PNG_QUALITY = 90;
+// Charts are drawn anew for every frame of an animation; keeping the big
+// buffers between charts spares the system a fresh allocation (and its
+// page faults) per frame. GUI thread only, like the charts.
+QImage& scratchImage(const QSize& size)
+{
+    static QImage image;
+    if (image.size() != size || !image.isDetached())
+        image = QImage(size, QImage::Format_ARGB32_Premultiplied);
+    return image;
+}
+
+QByteArray& spareEncodeBuffer()
+{
+    static QByteArray buffer;
+    return buffer;
+}
 
 QString escapedAttribute(QString text)
 {
@@ -29,7 +44,11 @@ BaseChart::BaseChart(int width, int height)
 {
 }
 
-BaseChart::~BaseChart() = default;
+BaseChart::~BaseChart()
+{
+    if (m_encoded.capacity() > spareEncodeBuffer().capacity())
+        spareEncodeBuffer() = std::move(m_encoded);
+}
 
 void BaseChart::setBackground(int colour, int edgeColour, int)
 {
@@ -99,9 +118,15 @@ void BaseChart::layout()
 
 QImage BaseChart::makeImage()
 {
+    QImage image(std::max(1, m_width), std::max(1, m_height), QImage::Format_ARGB32_Premultiplied);
+    paintInto(image);
+    return image;
+}
+
+void BaseChart::paintInto(QImage& image)
+{
     if (!m_laidOut)
         layout();
-    QImage image(std::max(1, m_width), std::max(1, m_height), QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setClipRect(image.rect());
@@ -121,18 +146,18 @@ QImage BaseChart::makeImage()
     paintRoundedFrame(painter);
     painter.end();
     applyTransparentColor(image);
-    return image;
 }
 
 MemBlock BaseChart::makeChart(int format)
 {
-    m_encoded.clear();
+    if (m_encoded.capacity() == 0)
+        m_encoded = std::move(spareEncodeBuffer());
+    m_encoded.resize(0);
     if (format != PNG)
         return MemBlock();
-    const QImage image = makeImage();
-    QBuffer buffer(&m_encoded);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG", PNG_QUALITY);
+    QImage& image = scratchImage(QSize(std::max(1, m_width), std::max(1, m_height)));
+    paintInto(image);
+    PngWriter::encode(image, m_encoded);
     return MemBlock { m_encoded.constData(), int(m_encoded.size()) };
 }
 
@@ -240,8 +265,8 @@ void BaseChart::paintBackground(QPainter& painter) const
     const QRect rect = backgroundRect();
     if (m_drawArea.isVisible(m_background)) {
         if (m_drawArea.isVisible(m_shadowColour))
-            painter.fillRect(rect.translated(m_shadowOffsetX, m_shadowOffsetY), m_drawArea.brush(m_shadowColour));
-        painter.fillRect(rect, m_drawArea.brush(m_background));
+            BandFill::fill(painter, rect.translated(m_shadowOffsetX, m_shadowOffsetY), m_drawArea.brush(m_shadowColour));
+        BandFill::fill(painter, rect, m_drawArea.brush(m_background));
     }
     if (m_drawArea.isVisible(m_edge)) {
         painter.setPen(QPen(m_drawArea.brush(m_edge), 1));

@@ -112,13 +112,12 @@ protected:
     virtual void paintContent(QPainter& painter) = 0;
     virtual QList<HotSpot> hotSpots() const { return {}; }
     QString defaultFont() const { return m_defaultFont; }
-    const std::vector<std::unique_ptr<TextBox>>& titles() const { return m_titles; }
     // Total height of the titles stacked at the top.
     double titlesHeight() const;
     void paintTitles(QPainter& painter) const;
-    bool isLaidOut() const { return m_laidOut; }
 
 private:
+    void paintInto(QImage& image);
     QRect backgroundRect() const;
     void paintBackground(QPainter& painter) const;
     void paintRoundedFrame(QPainter& painter) const;

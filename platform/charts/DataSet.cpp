@@ -18,11 +18,6 @@ void DataSet::setDataColor(int colour, int edgeColour, int, int)
     m_edgeColour = edgeColour;
 }
 
-void DataSet::setDataName(const char* name)
-{
-    m_name = QString::fromUtf8(name ? name : "");
-}
-
 double DataSet::valueAt(int x) const
 {
     const int index = x - m_firstX;

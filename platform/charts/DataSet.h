@@ -16,7 +16,6 @@ public:
 
     void setDataColor(int colour, int edgeColour = ChartColor::DefaultColor, int shadowColour = ChartColor::DefaultColor,
                       int shadowEdgeColour = ChartColor::DefaultColor);
-    void setDataName(const char* name);
 
     int firstX() const { return m_firstX; }
     int count() const { return int(m_values.size()); }

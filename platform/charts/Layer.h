@@ -12,12 +12,13 @@
 namespace Corvane::Charts {
 
 // A layer of data sets drawn in the plot area. With the stack method the
-// values of the data sets at one x position are piled up; the aggregate
-// label (the stack's total) is written above each pile when a format is set.
+// values of the data sets at one x position are piled up, otherwise each
+// starts from zero; the aggregate label (the stack's total) is written above
+// each pile when a format is set.
 class Layer
 {
 public:
-    enum DataCombineMethod { Overlay = 0, Stack = 1, Side = 2, Percentage = 3 };
+    enum DataCombineMethod { Overlay = 0, Stack = 1 };
 
     virtual ~Layer();
 

@@ -3,8 +3,11 @@
 #include "charts/ChartColor.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QRectF>
 #include <QString>
+
+#include <optional>
 
 class QPainter;
 
@@ -33,6 +36,7 @@ public:
     double fontAngle() const { return m_angle; }
     int fontColor() const { return m_colour; }
     QFont font() const;
+    const QFontMetricsF& metrics() const;
 
     // The bounding box of a text in this style, turned by the angle.
     QSizeF size(const QString& text) const;
@@ -49,6 +53,11 @@ public:
     static QRectF placedBox(const QSizeF& size, const QPointF& anchor, Qt::Alignment alignment);
 
 private:
+    void styleChanged();
+    // Draws text with its baseline start at origin from centre, turned by
+    // the angle about centre.
+    void drawTurned(QPainter& painter, const QPointF& centre, const QPointF& origin, const QString& text) const;
+
     QString m_text;
     QString m_fontName;
     double m_fontSize = 8;
@@ -56,6 +65,8 @@ private:
     int m_colour = ChartColor::TextColor;
     int m_background = ChartColor::Transparent;
     int m_edge = ChartColor::Transparent;
+    mutable std::optional<QFont> m_font;
+    mutable std::optional<QFontMetricsF> m_metrics;
 };
 
 } // namespace Corvane::Charts

@@ -1,5 +1,6 @@
 #include "charts/XYChartPainter.h"
 
+#include "charts/BandFill.h"
 #include "charts/XYChart.h"
 
 #include <QPainter>
@@ -33,9 +34,12 @@ void XYChartPainter::paint()
     }
     const PlotArea& plot = m_chart.plotArea();
     if (m_area.isVisible(plot.edgeColor())) {
-        m_painter.setPen(QPen(m_area.brush(plot.edgeColor()), 1));
-        m_painter.setBrush(Qt::NoBrush);
-        m_painter.drawRect(QRectF(plot.rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+        const QRectF r = plot.rect();
+        const QBrush edge = m_area.brush(plot.edgeColor());
+        BandFill::fill(m_painter, QRectF(r.left(), r.top(), r.width(), 1), edge);
+        BandFill::fill(m_painter, QRectF(r.left(), r.bottom(), r.width(), 1), edge);
+        BandFill::fill(m_painter, QRectF(r.left(), r.top(), 1, r.height()), edge);
+        BandFill::fill(m_painter, QRectF(r.right(), r.top(), 1, r.height()), edge);
     }
     paintXAxis();
     paintYAxis();
@@ -57,7 +61,7 @@ void XYChartPainter::paintPlotBackground()
                                 .normalized()
                                 .intersected(plot.rect());
         if (!rect.isEmpty() && m_area.isVisible(colour))
-            m_painter.fillRect(rect, m_area.brush(colour));
+            BandFill::fill(m_painter, rect, m_area.brush(colour));
         bottom = std::min(bottom, top);
     }
 }
@@ -74,14 +78,15 @@ void XYChartPainter::paintGrid()
         }
     }
     if (m_area.isVisible(plot.vGridColor()) && plot.vGridWidth() > 0) {
-        m_painter.setPen(QPen(m_area.brush(plot.vGridColor()), plot.vGridWidth(), Qt::SolidLine, Qt::FlatCap));
+        const QBrush grid = m_area.brush(plot.vGridColor());
+        const double lineWidth = plot.vGridWidth();
         const double slot = m_chart.slotWidth();
         double last = -1e9;
         for (int x = 0; x <= m_chart.xCount(); ++x) {
             const double px = plot.getLeftX() + (x + m_chart.xAxisRef().tickOffset()) * slot;
             if (px - last < MIN_TICK_SPACING || px < plot.getLeftX() || px > plot.getRightX())
                 continue;
-            m_painter.drawLine(QPointF(px, plot.getTopY()), QPointF(px, plot.getBottomY()));
+            BandFill::fill(m_painter, QRectF(px - lineWidth / 2, plot.getTopY(), lineWidth, plot.getHeight()), grid);
             last = px;
         }
     }
@@ -98,8 +103,9 @@ void XYChartPainter::paintBars(const BarLayer& layer)
     for (int index = 0; index < layer.getDataSetCount(); ++index) {
         const DataSet* dataSet = layer.getDataSet(index);
         const int edge = ChartColor::orDefault(dataSet->edgeColor(), layer.borderColor());
-        m_painter.setPen(m_area.isVisible(edge) ? QPen(m_area.brush(edge), 1) : QPen(Qt::NoPen));
-        m_painter.setBrush(m_area.brush(dataSet->dataColor()));
+        const bool hasEdge = m_area.isVisible(edge);
+        const QBrush edgeBrush = m_area.brush(edge);
+        const QBrush fill = m_area.brush(dataSet->dataColor());
         const int end = std::min(count, dataSet->firstX() + dataSet->count());
         for (int x = std::max(0, dataSet->firstX()); x < end; ++x) {
             const double value = dataSet->valueAt(x);
@@ -113,8 +119,15 @@ void XYChartPainter::paintBars(const BarLayer& layer)
                                       QPointF(m_chart.xCentre(x) + width / 2, bottom))
                                    .normalized()
                                    .intersected(plot.rect());
-            if (!bar.isEmpty())
-                m_painter.drawRect(bar);
+            if (bar.isEmpty())
+                continue;
+            BandFill::fill(m_painter, bar, fill);
+            if (hasEdge) {
+                BandFill::fill(m_painter, QRectF(bar.left(), bar.top(), bar.width(), 1), edgeBrush);
+                BandFill::fill(m_painter, QRectF(bar.left(), bar.bottom() - 1, bar.width(), 1), edgeBrush);
+                BandFill::fill(m_painter, QRectF(bar.left(), bar.top(), 1, bar.height()), edgeBrush);
+                BandFill::fill(m_painter, QRectF(bar.right() - 1, bar.top(), 1, bar.height()), edgeBrush);
+            }
         }
     }
     m_painter.restore();
@@ -201,10 +214,9 @@ void XYChartPainter::paintYAxis()
     const bool right = m_chart.isYAxisOnRight();
     const double x = right ? plot.getRightX() : plot.getLeftX();
     const double outward = right ? 1.0 : -1.0;
-    if (axis.width() > 0 && m_area.isVisible(axis.axisColor())) {
-        m_painter.setPen(QPen(m_area.brush(axis.axisColor()), axis.width(), Qt::SolidLine, Qt::FlatCap));
-        m_painter.drawLine(QPointF(x, plot.getTopY()), QPointF(x, plot.getBottomY()));
-    }
+    if (axis.width() > 0 && m_area.isVisible(axis.axisColor()))
+        BandFill::fill(m_painter, QRectF(x - axis.width() / 2.0, plot.getTopY(), axis.width(), plot.getHeight()),
+                 m_area.brush(axis.axisColor()));
     const QList<double> ticks = axis.tickValues();
     if (axis.tickLength() != 0 && axis.tickWidth() > 0 && m_area.isVisible(axis.tickColor())) {
         m_painter.setPen(QPen(m_area.brush(axis.tickColor()), axis.tickWidth(), Qt::SolidLine, Qt::FlatCap));

@@ -14,7 +14,10 @@
 // energy_table_scroll: the consumption table of 1000 rows in the Corvane
 // "energy_data_view" at scale 1.0, scrolled one step and its visible area
 // repainted, 200 times after 10 unmeasured frames.
+// Last it times redraws of the energy bar chart (see ChartBench.h) in the
+// same theme.
 
+#include "ChartBench.h"
 #include "SceneTestHelpers.h"
 #include "controls/SvgContentButton.h"
 #include "controls/SvgControlObject.h"
@@ -268,6 +271,7 @@ int main(int argc, char* argv[])
     measureCarouselTurn("carousel_turn_2.0", 2.0);
     SceneTestHelpers::useTheme(QStringLiteral(":/CorvaneTheme"));
     measureEnergyTableScroll("energy_table_scroll");
+    ChartBench::measureEnergyCharts();
     std::fflush(stdout);
     ThemeProvider::clear();
     return 0;
