@@ -120,9 +120,9 @@ void ActuatorsController::updateNavigationIcons()
     m_icons.clear();
     for (const BaseDevice* device : std::as_const(m_devices)) {
         const auto* light = static_cast<const ActuatorDevice*>(device);
-        NavigationIcon icon(Gadgets::Utilities::IconRenderer(ThemeProvider::getRendererFor(deviceRenderer(device)), {}),
-                            device->name(), device->id());
-        icon.setText(device->name());
+        // The name is the icon's tooltip, which the labels show; the segment
+        // itself shows the picture alone.
+        NavigationIcon icon(deviceRenderer(device), device->name(), device->id());
         icon.setState(device->isStatusKnown() ? NavigationIcon::Normal : NavigationIcon::Uninitialized);
         icon.setWillExpand(true);
         icon.setSupportsValue(device->deviceType() != NO_VALUE_LIGHT);

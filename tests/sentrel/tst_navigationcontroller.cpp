@@ -111,8 +111,13 @@ void tst_NavigationController::singlePageOpensAtOnce()
         if (!icon.isEmpty())
             shown.append(icon.id());
     QList<int> lights;
-    for (const NavigationIcon& icon : lighting()->icons())
+    for (const NavigationIcon& icon : lighting()->icons()) {
         lights.append(icon.id());
+        // The labels show the name; a text on the segment would push the
+        // picture off its place.
+        QVERIFY2(!icon.tooltip().isEmpty(), qPrintable(QString::number(icon.id())));
+        QVERIFY2(icon.text().isEmpty(), qPrintable(icon.text()));
+    }
     QCOMPARE(shown, lights);
 }
 
