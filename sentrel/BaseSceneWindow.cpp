@@ -680,9 +680,20 @@ QRegion BaseSceneWindow::inputMask() const
     return m_shape->region();
 }
 
+// What the gadget paints, in window coordinates: its own rectangle and every
+// item it holds, such as the carousel's labels hanging below and beside it.
+QRect BaseSceneWindow::paintedRectInWindow() const
+{
+    const QRectF local = m_wrapper->boundingRect() | m_wrapper->childrenBoundingRect();
+    const QRectF global = mapSceneToGlobal(m_wrapper->mapRectToScene(local));
+    const QRect painted(roundHalfUp(global.x()), roundHalfUp(global.y()), roundHalfUp(global.width()),
+                        roundHalfUp(global.height()));
+    return painted.translated(-mapToGlobal(QPoint(0, 0))).intersected(rect());
+}
+
 QImage BaseSceneWindow::createWindowImage(QPoint* offset) const
 {
-    const QRect gadget = customRect().translated(-mapToGlobal(QPoint(0, 0))).intersected(rect());
+    const QRect gadget = paintedRectInWindow();
     if (offset)
         *offset = gadget.topLeft();
     if (gadget.isEmpty())

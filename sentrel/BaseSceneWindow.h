@@ -201,6 +201,7 @@ private:
     void widenBoundingShape(const QRect& oldRect, const QRect& newRect);
     void reportReadyToDestroy();
     QPointF hotSpotInWrapper() const;
+    QRect paintedRectInWindow() const;
 
     std::unique_ptr<Gadgets::Gestures::CursorPositionProvider> m_cursor;
     double m_scaleAtPress = 1.0;

@@ -8,6 +8,7 @@
 #include "utilities/InputMaskUpdater.h"
 
 #include <QApplication>
+#include <QGraphicsRectItem>
 #include <QGraphicsView>
 #include <QScreen>
 #include <QSignalSpy>
@@ -33,6 +34,7 @@ private Q_SLOTS:
     void moveKeepsTheHotSpotOnScreen();
     void forwardingSkipsDeletedRootControls();
     void maskIsTheVisiblePixels();
+    void maskTakesItemsHangingOutsideTheGadget();
     void firstPaintStartsTheWorkerAndDestroyReportsOnce();
     void neverPaintedWindowReportsAtOnce();
     void destroyedWhileTheWorkerRuns();
@@ -248,6 +250,22 @@ void tst_BaseSceneWindow::maskIsTheVisiblePixels()
     m_window->moveTo(QPoint(300, 200));
     const QRect moved = m_window->customRect().translated(-m_window->mapToGlobal(QPoint(0, 0)));
     QTRY_VERIFY(moved.contains(m_window->inputMask().boundingRect()));
+}
+
+void tst_BaseSceneWindow::maskTakesItemsHangingOutsideTheGadget()
+{
+    // Like the carousel's labels, an item of the gadget may hang below it.
+    auto* label = new QGraphicsRectItem(QRectF(0, 0, 40, 20), m_window->wrapper());
+    label->setBrush(Qt::white);
+    label->setPen(Qt::NoPen);
+    label->setPos(0, m_window->wrapper()->boundingRect().height() + 10);
+    m_window->showTo();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QTRY_VERIFY(m_window->isInputMaskRunning());
+
+    const QPoint centre = m_window->mapFromGlobal(m_window->mapSceneToGlobal(label->sceneBoundingRect().center()).toPoint());
+    QTRY_VERIFY(m_window->inputMask().contains(centre));
+    QVERIFY(!m_window->isTransparent(centre));
 }
 
 void tst_BaseSceneWindow::firstPaintStartsTheWorkerAndDestroyReportsOnce()
