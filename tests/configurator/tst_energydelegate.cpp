@@ -1,3 +1,5 @@
+#include "ProjectFixture.h"
+
 #include "DeviceTableView.h"
 #include "devices/DeviceAddress.h"
 #include "devices/EnergyDeviceProperties.h"
@@ -17,14 +19,11 @@
 
 using namespace Corvane::Configurator;
 using namespace Corvane::Devices;
+using ConfiguratorTest::areaOnly;
 using TableModels::Column;
 
 namespace {
 
-DeviceAddress areaOnly(int area)
-{
-    return DeviceAddress(area, DeviceAddress::EMPTY_INT_VALUE, DeviceAddress::EMPTY_INT_VALUE, DeviceAddress::EMPTY_INT_VALUE);
-}
 
 // One device's page table in a window.
 struct Page

@@ -1,3 +1,5 @@
+#include "ProjectFixture.h"
+
 #include "devices/ActuatorDeviceProperties.h"
 #include "devices/DeviceAddress.h"
 #include "devices/EnergyDeviceProperties.h"
@@ -10,27 +12,9 @@
 
 using namespace Corvane::Configurator::TableModels;
 using namespace Corvane::Devices;
+using ConfiguratorTest::areaOnly;
+using ConfiguratorTest::reported;
 
-namespace {
-
-DeviceAddress areaOnly(int area)
-{
-    return DeviceAddress(area, DeviceAddress::EMPTY_INT_VALUE, DeviceAddress::EMPTY_INT_VALUE, DeviceAddress::EMPTY_INT_VALUE);
-}
-
-bool reported(const QSignalSpy& spy, const QModelIndex& cell)
-{
-    for (const QList<QVariant>& change : spy) {
-        const QModelIndex first = change.at(0).value<QModelIndex>();
-        const QModelIndex last = change.at(1).value<QModelIndex>();
-        if (first.row() <= cell.row() && cell.row() <= last.row() && first.column() <= cell.column()
-            && cell.column() <= last.column())
-            return true;
-    }
-    return false;
-}
-
-} // namespace
 
 class tst_EnergyTableModel : public QObject
 {

@@ -6,16 +6,15 @@
 #include "DevicesTree.h"
 #include "DeviceTableView.h"
 #include "MainWindow.h"
+#include "ScreenshotPalette.h"
 #include "devices/Configuration.h"
 #include "editors/GroupsEditor.h"
 #include "windows/SplashScreen.h"
 #include "tablemodels/GatewayTreeModel.h"
 #include "theme/ThemeProvider.h"
-#include "utilities/InitSettings.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -49,17 +48,7 @@ int main(int argc, char** argv)
     QDir().mkpath(out);
     QTemporaryDir config;
     qputenv("CORVANE_CONFIG_DIR", QFile::encodeName(config.path()));
-    if (palette == QStringLiteral("corvane")) {
-        QSettings ini(config.filePath("VantrelConfig.ini"), QSettings::IniFormat);
-        ini.setValue("background_color", "228, 234, 240");
-        ini.setValue("light_gradient_color", "246, 249, 252");
-        ini.setValue("dark_gradient_color", "200, 212, 224");
-        ini.setValue("border_color", "120, 140, 160");
-        ini.setValue("menu_item_selected_color", "252, 214, 188");
-        ini.setValue("selection_light_gradient_color", "248, 150, 90");
-        ini.setValue("selection_dark_gradient_color", "242, 110, 32");
-    }
-    Corvane::Utilities::InitSettings::readSettings();
+    ScreenshotPalette::use(palette, config);
     const QString prefix = out + u'/' + palette + u'-';
 
     MainWindow window;

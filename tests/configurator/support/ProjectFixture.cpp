@@ -9,6 +9,8 @@
 #include "devices/WebServerDeviceProperties.h"
 #include "theme/ThemeProvider.h"
 
+#include <QSignalSpy>
+
 namespace ConfiguratorTest {
 
 using namespace Corvane::Devices;
@@ -58,6 +60,25 @@ int addSensor(Configuration& project, int serverId, const QString& description)
                                                                   DeviceAddress(1, 1, DeviceAddress::DEFAULT_LEVEL_VALUE,
                                                                                 DeviceAddress::EMPTY_INT_VALUE),
                                                                   description));
+}
+
+Corvane::Devices::DeviceAddress areaOnly(int area)
+{
+    using Corvane::Devices::DeviceAddress;
+    return DeviceAddress(area, DeviceAddress::EMPTY_INT_VALUE, DeviceAddress::EMPTY_INT_VALUE,
+                         DeviceAddress::EMPTY_INT_VALUE);
+}
+
+bool reported(const QSignalSpy& dataChanged, const QModelIndex& cell)
+{
+    for (const QList<QVariant>& change : dataChanged) {
+        const QModelIndex first = change.at(0).value<QModelIndex>();
+        const QModelIndex last = change.at(1).value<QModelIndex>();
+        if (first.row() <= cell.row() && cell.row() <= last.row() && first.column() <= cell.column()
+            && cell.column() <= last.column())
+            return true;
+    }
+    return false;
 }
 
 } // namespace ConfiguratorTest

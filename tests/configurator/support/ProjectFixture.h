@@ -1,6 +1,11 @@
 #pragma once
 
 #include "devices/Configuration.h"
+#include "devices/DeviceAddress.h"
+
+#include <QModelIndex>
+
+class QSignalSpy;
 
 #include <memory>
 
@@ -17,5 +22,11 @@ std::unique_ptr<Corvane::Devices::Configuration> makeProject(int gateways, int l
 int addLight(Corvane::Devices::Configuration& project, int serverId, const QString& description);
 int addScenario(Corvane::Devices::Configuration& project, int serverId, const QString& description);
 int addSensor(Corvane::Devices::Configuration& project, int serverId, const QString& description);
+
+// A bus address holding only the area A.
+Corvane::Devices::DeviceAddress areaOnly(int area);
+
+// Whether one of the dataChanged signals a spy recorded covers cell.
+bool reported(const QSignalSpy& dataChanged, const QModelIndex& cell);
 
 } // namespace ConfiguratorTest
