@@ -9,18 +9,26 @@ namespace Corvane::Sentrel {
 class ClockTimer;
 
 // Where Sentrel's code reads the time and gets its timers, so that tests can
-// run it on a manual clock (ManualClock) instead of waiting. The program uses
-// Clock::system(); classes that take a Clock* treat null as that clock.
+// run it on a manual clock (ManualClock) instead of waiting. Code without a
+// clock of its own uses Clock::program(); classes that take a Clock* treat
+// null as that clock.
 class Clock
 {
 public:
     virtual ~Clock();
 
-    // The program's clock: QDateTime for the wall time, QElapsedTimer for the
+    // The computer's clock: QDateTime for the wall time, QElapsedTimer for the
     // monotonic time, QTimer for the timers.
     static Clock* system();
+    // The clock the program runs on: the computer's, unless a test installed
+    // another one with setProgramClock().
+    static Clock* program();
+    // Installs the clock that program() returns; null restores the
+    // computer's. The caller keeps ownership and must restore it before the
+    // clock goes away.
+    static void setProgramClock(Clock* clock);
     // clock, or the program's clock when clock is null.
-    static Clock* orSystem(Clock* clock) { return clock ? clock : system(); }
+    static Clock* orSystem(Clock* clock) { return clock ? clock : program(); }
 
     // Local wall-clock date and time; may jump (midnight, user changes).
     virtual QDateTime now() const = 0;

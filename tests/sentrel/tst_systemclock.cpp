@@ -1,5 +1,6 @@
 #include "simulation/Clock.h"
 #include "simulation/ClockTimer.h"
+#include "simulation/ManualClock.h"
 #include "simulation/SystemClock.h"
 
 #include <QSignalSpy>
@@ -9,6 +10,7 @@
 
 using Corvane::Sentrel::Clock;
 using Corvane::Sentrel::ClockTimer;
+using Corvane::Sentrel::ManualClock;
 using Corvane::Sentrel::SystemClock;
 
 class tst_SystemClock : public QObject
@@ -17,6 +19,7 @@ class tst_SystemClock : public QObject
 
 private Q_SLOTS:
     void nullMeansTheProgramsClock();
+    void installedClockServesTheProgram();
     void readsTheComputersTime();
     void timerFiresWithItselfAsSender();
     void timerRepeatsUntilStopped();
@@ -28,6 +31,16 @@ void tst_SystemClock::nullMeansTheProgramsClock()
     QVERIFY(Clock::system());
     QCOMPARE(Clock::orSystem(nullptr), Clock::system());
     QCOMPARE(Clock::orSystem(&own), &own);
+}
+
+void tst_SystemClock::installedClockServesTheProgram()
+{
+    ManualClock manual;
+    Clock::setProgramClock(&manual);
+    QCOMPARE(Clock::program(), &manual);
+    QCOMPARE(Clock::orSystem(nullptr), &manual);
+    Clock::setProgramClock(nullptr);
+    QCOMPARE(Clock::program(), Clock::system());
 }
 
 void tst_SystemClock::readsTheComputersTime()
