@@ -113,17 +113,6 @@ TextLabel::TextLabel(const QString& text, SvgControlObject* parent)
     m_textShadow->setColor(DROP_SHADOW_COLOR);
     setGraphicsEffect(m_textShadow);
 
-    m_editor = new LineTextEditor(this);
-    connect(m_editor, &QLineEdit::editingFinished, this, &TextLabel::onEditingFinished);
-    connect(m_editor, &LineTextEditor::cancelTextEditChanges, this, &TextLabel::onEditingCanceled);
-    m_editorProxy = m_editor->proxy();
-    m_editor->setIsInEditMode(false);
-    m_editor->setFont(m_font);
-
-    m_editorShadow = new QGraphicsDropShadowEffect();
-    m_editorShadow->setColor(DROP_SHADOW_COLOR);
-    m_editorProxy->setGraphicsEffect(m_editorShadow);
-
     updateShadowColors();
     setHasDropShadow(false);
 
@@ -135,6 +124,51 @@ TextLabel::~TextLabel()
 {
     if (scene())
         scene()->removeEventFilter(this);
+}
+
+LineTextEditor* TextLabel::editor()
+{
+    if (!m_editor)
+        createEditor();
+    return m_editor;
+}
+
+// Gives the new editor everything the label was told for it so far.
+void TextLabel::createEditor()
+{
+    m_editor = new LineTextEditor(this);
+    connect(m_editor, &QLineEdit::editingFinished, this, &TextLabel::onEditingFinished);
+    connect(m_editor, &LineTextEditor::cancelTextEditChanges, this, &TextLabel::onEditingCanceled);
+    m_editorProxy = m_editor->proxy();
+    m_editor->setIsInEditMode(false);
+    m_editor->setFont(m_font);
+    if (m_validatorSet)
+        m_editor->setValidator(m_validator);
+    QPalette palette = m_editor->palette();
+    for (auto it = m_editorBrushes.cbegin(); it != m_editorBrushes.cend(); ++it) {
+        for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+            palette.setBrush(group, it.key(), it.value());
+    }
+    m_editor->setPalette(palette);
+
+    m_editorShadow = new QGraphicsDropShadowEffect();
+    m_editorProxy->setGraphicsEffect(m_editorShadow);
+    m_editorShadow->setEnabled(m_textShadow->isEnabled());
+    updateShadowColors();
+    updateDropShadowGeometry();
+    resetTextEditorBounds();
+}
+
+// The shadows follow the text's size on screen.
+void TextLabel::updateDropShadowGeometry()
+{
+    const qreal unit = m_font.pixelSize() / TEXT_HEIGHT_TO_DROP_SHADOW_PARAMS_RATIO * cumulativeScale();
+    for (QGraphicsDropShadowEffect* shadow : {m_textShadow, m_editorShadow}) {
+        if (!shadow)
+            continue;
+        shadow->setOffset(unit * DROP_SHADOW_X_OFFSET, unit * DROP_SHADOW_Y_OFFSET);
+        shadow->setBlurRadius(unit * DROP_SHADOW_BLUR_RADIUS);
+    }
 }
 
 void TextLabel::applyModeFlags(TextLabelMode mode)
@@ -221,12 +255,14 @@ void TextLabel::setGradientTreatsMultiAsSingleLineText(bool single)
 // shadow), so that it sets the text off its ground instead of smearing it.
 void TextLabel::updateShadowColors()
 {
-    if (!m_textShadow || !m_editorShadow)
+    if (!m_textShadow)
         return;
     const QColor text = m_foreGradientStops.isEmpty() ? m_fontColor : TextContrast::meanColor(m_foreGradientStops);
+    m_textShadow->setColor(TextContrast::shadowColorFor(text, DROP_SHADOW_COLOR.alpha()));
+    if (!m_editorShadow)
+        return;
     const QColor editText =
         m_editForeGradientStops.isEmpty() ? m_editFontColor : TextContrast::meanColor(m_editForeGradientStops);
-    m_textShadow->setColor(TextContrast::shadowColorFor(text, DROP_SHADOW_COLOR.alpha()));
     m_editorShadow->setColor(TextContrast::shadowColorFor(editText, DROP_SHADOW_COLOR.alpha()));
 }
 
@@ -238,11 +274,15 @@ bool TextLabel::hasDropShadow() const
 void TextLabel::setHasDropShadow(bool hasShadow)
 {
     m_textShadow->setEnabled(hasShadow);
-    m_editorShadow->setEnabled(hasShadow);
+    if (m_editorShadow)
+        m_editorShadow->setEnabled(hasShadow);
 }
 
 void TextLabel::setEditorBrush(QPalette::ColorRole role, const QBrush& brush)
 {
+    m_editorBrushes.insert(role, brush);
+    if (!m_editor)
+        return;
     QPalette palette = m_editor->palette();
     for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
         palette.setBrush(group, role, brush);
@@ -312,6 +352,7 @@ void TextLabel::setIsInEditState(bool inEditState)
     if (!m_isEditable || inEditState == m_isInEditState)
         return;
     m_isInEditState = inEditState;
+    editor();
     resetTextEditorBounds();
     m_editor->setIsInEditMode(inEditState);
     if (inEditState) {
@@ -326,7 +367,7 @@ void TextLabel::setIsInEditState(bool inEditState)
 
 void TextLabel::onStartEditing()
 {
-    m_editor->setText(m_text);
+    editor()->setText(m_text);
     m_editor->setAlignment(m_alignment);
     m_editor->setCursorPosition(0);
     setIsInEditState(true);
@@ -363,7 +404,9 @@ void TextLabel::postProcessAfterEditing()
 void TextLabel::setValidator(const QValidator* validator)
 {
     m_validator = validator;
-    m_editor->setValidator(validator);
+    m_validatorSet = true;
+    if (m_editor)
+        m_editor->setValidator(validator);
     QString candidate = m_text;
     if (!validateAndCorrectText(candidate))
         candidate = QString();
@@ -619,13 +662,8 @@ void TextLabel::paint(QPainter* painter, const QStyleOptionGraphicsItem* option,
         painter->setPen(pen);
     }
 
-    if (m_textShadow->isEnabled()) {
-        const qreal unit = m_font.pixelSize() / TEXT_HEIGHT_TO_DROP_SHADOW_PARAMS_RATIO * cumulativeScale();
-        for (QGraphicsDropShadowEffect* shadow : {m_textShadow, m_editorShadow}) {
-            shadow->setOffset(unit * DROP_SHADOW_X_OFFSET, unit * DROP_SHADOW_Y_OFFSET);
-            shadow->setBlurRadius(unit * DROP_SHADOW_BLUR_RADIUS);
-        }
-    }
+    if (m_textShadow->isEnabled())
+        updateDropShadowGeometry();
     painter->setRenderHints(QPainter::TextAntialiasing | QPainter::Antialiasing);
 
     const QRectF rect = boundingRect();

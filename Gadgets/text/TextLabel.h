@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QFont>
 #include <QGradientStops>
+#include <QMap>
 #include <QPalette>
 #include <QTimer>
 
@@ -92,7 +93,9 @@ public:
     bool isInEditState() const { return m_isInEditState; }
     void setIsInEditState(bool inEditState);
     void onStartEditing();
-    LineTextEditor* editor() const { return m_editor; }
+    // The line editor of edit mode, made on first use: most labels are never
+    // edited, and an embedded widget per label makes big tables slow.
+    LineTextEditor* editor();
 
     const QValidator* validator() const { return m_validator; }
     void setValidator(const QValidator* validator);
@@ -155,6 +158,8 @@ private:
     void setEditorBrush(QPalette::ColorRole role, const QBrush& brush);
     void setEditorGradient(QPalette::ColorRole role, const QGradientStops& stops);
     void updateShadowColors();
+    void createEditor();
+    void updateDropShadowGeometry();
 
     QRectF m_textBounds;
     QRectF m_textRect;
@@ -190,7 +195,9 @@ private:
     QGradientStops m_editHighlightedTextGradientStops;
     QGradientStops m_editHighlightGradientStops;
     QGraphicsDropShadowEffect* m_editorShadow = nullptr;
+    QMap<QPalette::ColorRole, QBrush> m_editorBrushes;
     const QValidator* m_validator = nullptr;
+    bool m_validatorSet = false;
     QTimer m_scrollingNoticeTimer;
 };
 
