@@ -654,8 +654,10 @@ void BaseSceneWindow::paintEvent(QPaintEvent* event)
         painter.drawPixmap(0, 0, m_nonTransparentBackground);
     }
     QWidget::paintEvent(event);
-    if (!m_inputMaskStarted)
+    if (!m_inputMaskStarted) {
         Log::Logger(Log::Logger::Trace) << metaObject()->className() << ": first frame painted";
+        Q_EMIT firstFramePainted();
+    }
     if (!m_inputMaskRunning)
         startInputMaskUpdate(true);
 }

@@ -132,6 +132,8 @@ public:
     virtual QPointF hotSpot() const = 0;
 
 Q_SIGNALS:
+    // Once, when the window has painted itself for the first time.
+    void firstFramePainted();
     void readyToDestroy();
     void closing();
     void moved(const QPointF& center);

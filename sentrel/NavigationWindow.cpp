@@ -49,7 +49,11 @@ NavigationWindow::NavigationWindow(QWidget* parent, std::unique_ptr<Gadgets::Ges
     : BaseSceneWindow(std::make_unique<MainScene>(), parent, std::move(cursor))
 {
     s_locales.append(LanguageSettings::locales(metaObject()->className()));
-    Gadgets::ThemeProvider::setThemeFile(Settings::guiProperties().skin());
+    // The program chose the skin before building the scene; choosing it again
+    // would parse every drawing of the scene a second time.
+    const QString skin = Settings::guiProperties().skin();
+    if (skin != Gadgets::ThemeProvider::themeFile())
+        Gadgets::ThemeProvider::setThemeFile(skin);
 
     m_navigationContainer = qobject_cast<NavigationContainer*>(mainControl());
     setDefaultSize(navigationDefaultSize());

@@ -97,9 +97,13 @@ int main(int argc, char** argv)
                          &Sentrel::NavigationWindow::onAppStartRequest);
         QObject::connect(window.get(), &Sentrel::NavigationWindow::closing, application.get(),
                          &QCoreApplication::quit);
+        // The update check starts a process: it waits until the gadget shows.
+        QObject::connect(
+            window.get(), &Sentrel::BaseSceneWindow::firstFramePainted, application.get(),
+            [] { Utilities::GeneralUtilities::startAutoUpdateIfNeeded(); },
+            static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::SingleShotConnection));
         window->applyStoredSettings();
         window->showTo();
-        Utilities::GeneralUtilities::startAutoUpdateIfNeeded();
         exitCode = application->exec();
         window.reset();
     }

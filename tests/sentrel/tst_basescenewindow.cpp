@@ -271,10 +271,13 @@ void tst_BaseSceneWindow::maskTakesItemsHangingOutsideTheGadget()
 void tst_BaseSceneWindow::firstPaintStartsTheWorkerAndDestroyReportsOnce()
 {
     QSignalSpy ready(m_window.get(), &BaseSceneWindow::readyToDestroy);
+    QSignalSpy firstFrame(m_window.get(), &BaseSceneWindow::firstFramePainted);
     QVERIFY(!m_window->isInputMaskRunning());
     m_window->showTo();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     QTRY_VERIFY(m_window->isInputMaskRunning());
+    m_window->repaint();
+    QCOMPARE(firstFrame.size(), 1);
 
     m_window->prepareToDestroy();
     m_window->prepareToDestroy();
