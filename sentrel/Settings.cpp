@@ -6,6 +6,8 @@
 #include "devices/Configuration.h"
 #include "devices/DeviceAddress.h"
 #include "devices/DeviceNetworkAddress.h"
+#include "devices/ScenarioDeviceProperties.h"
+#include "devices/ScheduledScenarioItem.h"
 #include "devices/SensorDeviceProperties.h"
 #include "devices/ShutterDeviceProperties.h"
 #include "devices/ThermoregulationDeviceProperties.h"
@@ -238,6 +240,34 @@ bool Settings::isRunningDemoMode() const
     return m_noServer && guiProperties().tempConfigFileName() == PathProvider::demoProjectFullName();
 }
 
+namespace {
+
+// The scenarios of the test project: a simple one, a scenario plus, a
+// scheduled scenario with its four CEN items and five unused ones.
+void addTestScenarios(Configuration* project, int webServer)
+{
+    const DeviceAddress address = DeviceAddress::defaultAddress();
+    const int none = Devices::Utilities::emtpyDeviceId();
+    auto* simple = new ScenarioDeviceProperties(none, 1002, address.cloneWithPointId(1), QStringLiteral("Simple"));
+    simple->setScenarioNumber(1);
+    project->addDevice(webServer, simple);
+    auto* plus = new ScenarioDeviceProperties(none, 1003, address.cloneWithPointId(2), QStringLiteral("S Plus Off"));
+    plus->setLevel(45);
+    project->addDevice(webServer, plus);
+    auto* scheduled =
+        new ScenarioDeviceProperties(none, 9002, address.cloneWithPointId(3), QStringLiteral("Scheduled"));
+    const auto item = [&address](int button) {
+        return ScheduledScenarioItem(true, ScheduledScenarioItem::Cen, button, address.cloneWithPointId(3));
+    };
+    scheduled->setItems(item(1), item(2), item(3), item(4));
+    project->addDevice(webServer, scheduled);
+    for (int i = 1; i <= 5; ++i)
+        project->addDevice(webServer, new ScenarioDeviceProperties(none, 1002, address.cloneWithPointId(3 + i),
+                                                                   QStringLiteral("Unused%1").arg(i)));
+}
+
+} // namespace
+
 void Settings::initializeTestConfiguration()
 {
     Configuration* project = Configuration::test();
@@ -265,6 +295,7 @@ void Settings::initializeTestConfiguration()
     for (int i = 7; i <= 11; ++i)
         project->addDevice(webServer, new SensorDeviceProperties(none, 21002, address.cloneWithPointId(i),
                                                                  QStringLiteral("Sensor %1").arg(i)));
+    addTestScenarios(project, webServer);
     project->clearChanges();
     setConfiguration(project);
 }

@@ -1,8 +1,11 @@
 #include "Settings.h"
 
+#include "devices/ScenarioDeviceProperties.h"
+
 #include "SentrelFixture.h"
 
 #include "devices/GuiProperties.h"
+#include "devices/ScenarioDeviceProperties.h"
 #include "devices/UserConfigurationProperties.h"
 #include "devices/UserDeviceSettings.h"
 #include "devices/serialization/UserConfigurationXmlSerializer.h"
@@ -204,6 +207,22 @@ void tst_Settings::testConfiguration()
     QVERIFY(project->getWebServerById(101));
     QCOMPARE(project->getWebServerById(101)->description(), QStringLiteral("Dummy Server"));
     QVERIFY(fixture.boxes.shown.isEmpty());
+
+    // Its scenarios, the scheduled one with all four items.
+    QMap<QString, const Corvane::Devices::ScenarioDeviceProperties*> scenarios;
+    for (const Corvane::Devices::BaseDeviceProperties* device : project->devices()) {
+        if (const auto* scenario = dynamic_cast<const Corvane::Devices::ScenarioDeviceProperties*>(device))
+            scenarios.insert(scenario->description(), scenario);
+    }
+    QCOMPARE(scenarios.size(), 8);
+    QCOMPARE(scenarios.value("Simple")->scenarioNumber(), 1);
+    QCOMPARE(scenarios.value("S Plus Off")->level(), 45);
+    const Corvane::Devices::ScenarioDeviceProperties* scheduled = scenarios.value("Scheduled");
+    QCOMPARE(int(scheduled->deviceType()), 9002);
+    for (const auto& item : {scheduled->enableItem(), scheduled->disableItem(), scheduled->startItem(),
+                             scheduled->stopItem()})
+        QVERIFY(item.presence());
+    QVERIFY(scenarios.contains("Unused5"));
 }
 
 void tst_Settings::killedWriterNeverDamagesTheFiles()
