@@ -29,6 +29,9 @@ void LineTextEditor::setupUi(QGraphicsItem* parentItem)
     if (m_proxy)
         return;
     m_proxy = new QGraphicsProxyWidget(parentItem, Qt::WindowFlags());
+    // Hidden before it is embedded: a visible widget would be shown by the
+    // embedding, which makes it a native window that is never mapped.
+    hide();
     m_proxy->setWidget(this);
 
     setContentsMargins(0, 0, 0, 0);

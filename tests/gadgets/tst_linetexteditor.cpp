@@ -65,6 +65,19 @@ private slots:
         QVERIFY(!editor->hasKeyboardGrab());
     }
 
+    // An embedded editor must not become a native top-level window: each one
+    // would be an unmapped window of the program on the desktop.
+    void embeddingMakesNoNativeWindow()
+    {
+        QGraphicsScene scene;
+        auto* owner = new QGraphicsRectItem(0, 0, 100, 20);
+        scene.addItem(owner);
+        auto* editor = new LineTextEditor("Hall", owner);
+        QVERIFY(!editor->proxy()->isVisible());
+        QVERIFY(!editor->testAttribute(Qt::WA_WState_Created));
+        QVERIFY(!editor->windowHandle());
+    }
+
     void destroyingTheOwnerFreesEditorAndProxy()
     {
         auto* owner = new QGraphicsRectItem;
