@@ -12,11 +12,13 @@
 #include "devices/Configuration.h"
 #include "devices/GuiProperties.h"
 #include "hosting/NavigationQMLWrapper.h"
+#include "label/Label.h"
 #include "log/Logger.h"
 #include "navigation/InfoControl.h"
 #include "navigation/NavigationContainer.h"
 #include "navigation/NavigationControl.h"
 #include "navigation/NavigationLabels.h"
+#include "slider/SvgSliderControl.h"
 #include "theme/RendererContainer.h"
 #include "theme/ThemeProvider.h"
 #include "utilities/InitSettings.h"
@@ -475,20 +477,43 @@ void NavigationWindow::setFullScreenBackground()
     setPalette(palette);
 }
 
+// The gadget's rectangle in full-screen mode, with the name plates and
+// sliders that hang below and beside the ring, so that they stay on screen.
 QRectF NavigationWindow::getFullScreenBoundingRect(bool withCarousel) const
 {
     if (!m_navigationContainer)
         return QRectF();
     const QRectF r = m_navigationContainer->mapRectToParent(m_navigationContainer->boundingRect());
     if (!withCarousel || !m_carouselController || !navigationControl() || !navigationControl()->labels())
-        return r;
+        return r.united(labelsExtent());
     const QRectF b = navigationControl()->labels()->boundsOnElement(
         Gadgets::NavigationLabels::SLIDER_PLACEHOLDER.arg(2));
     const double carouselWidth = m_carouselController->delegateFullScreenScaleFactor()
                                      * m_carouselController->delegateWidth()
                                  + m_carouselController->gadgetRadius() + m_carouselController->gadgetOffset()
                                  + r.width() / 2 - b.x() + 15;
-    return QRectF(r.x() + b.x(), r.y(), std::max(r.width(), carouselWidth), r.height());
+    return QRectF(r.x() + b.x(), r.y(), std::max(r.width(), carouselWidth), r.height()).united(labelsExtent());
+}
+
+// Where the carousel's name plates and sliders in use reach, in the
+// coordinates of the navigation container's parent; empty without them.
+QRectF NavigationWindow::labelsExtent() const
+{
+    Gadgets::NavigationLabels* labels = navigationControl() ? navigationControl()->labels() : nullptr;
+    if (!labels || !m_navigationContainer)
+        return QRectF();
+    QGraphicsItem* into = m_navigationContainer->parentItem();
+    const auto extentOf = [into, labels](const QGraphicsItem* item) {
+        if (!item || !item->isVisibleTo(labels))
+            return QRectF();
+        return into ? item->mapRectToItem(into, item->boundingRect()) : item->mapRectToScene(item->boundingRect());
+    };
+    QRectF extent;
+    for (int i = 0; i < labels->count(); ++i) {
+        extent |= extentOf(labels->labelAt(i));
+        extent |= extentOf(labels->sliderAt(i));
+    }
+    return extent;
 }
 
 double NavigationWindow::getFullScreenScale(bool withCarousel) const
@@ -506,7 +531,7 @@ QPointF NavigationWindow::getFullScreenOffset(bool withCarousel) const
     const QRectF r = getFullScreenBoundingRect(withCarousel);
     const int x = std::abs(int(width() - r.width() * s)) / 2;
     const int y = std::abs(int(height() - r.height() * s)) / 2;
-    return QPointF(x - s * r.x() - 1.0, y);
+    return QPointF(x - s * r.x() - 1.0, y - s * r.y());
 }
 
 void NavigationWindow::setFullScreenScaleAndOffset()

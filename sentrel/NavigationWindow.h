@@ -102,6 +102,7 @@ protected:
     void forwardKeyPress(QKeyEvent* event) override;
 
 private:
+    QRectF labelsExtent() const;
     QRect currentScreenGeometry() const;
     QSize navigationDefaultSize() const;
     Gadgets::SvgControlObject* currentCarouselControl() const;

@@ -3,13 +3,16 @@
 #include "Controllers/CarouselController.h"
 #include "Controllers/UserConfigurationController.h"
 #include "SentrelFixture.h"
+#include "StartUp.h"
 #include "TestSceneWindow.h"
 
 #include "carousel/CarouselView.h"
 #include "devices/GuiProperties.h"
 #include "hosting/NavigationQMLWrapper.h"
+#include "label/Label.h"
 #include "navigation/NavigationContainer.h"
 #include "navigation/NavigationControl.h"
+#include "navigation/NavigationLabels.h"
 #include "utilities/InitSettings.h"
 #include "utilities/Localization/LanguageSettings.h"
 
@@ -17,6 +20,7 @@
 
 #include <QApplication>
 #include <QGraphicsSceneWheelEvent>
+#include <QGraphicsView>
 #include <QKeyEvent>
 #include <QScreen>
 #include <QSignalSpy>
@@ -37,6 +41,7 @@ private Q_SLOTS:
     void cleanup();
     void scaleRangeFollowsTheGadget();
     void fullScreenInAndOutRestores();
+    void fullScreenKeepsTheLabelsOnScreen();
     void releaseStoresTheSizeOnlyOutsideFullScreen();
     void wheelAndKeysReachTheCarouselFirst();
     void carouselResizeScalesFromTheGestureStart();
@@ -125,6 +130,35 @@ void tst_NavigationWindow::fullScreenInAndOutRestores()
     QCOMPARE(m_window->windowOpacity(), opacity);
     QCOMPARE(m_window->geometry().size(), desktop.size());
     QVERIFY(m_window->testAttribute(Qt::WA_TranslucentBackground));
+}
+
+// The name plates hang below and beside the ring: full-screen mode fits them
+// on the screen with it.
+void tst_NavigationWindow::fullScreenKeepsTheLabelsOnScreen()
+{
+    m_window.reset();
+    Settings::setNoConfigurationModeOff();
+    Settings::s_instance->setNoServer(true);
+    QVERIFY(Corvane::Sentrel::setTempConfigFile(QStringLiteral(DEMO_PROJECT)));
+    m_window = std::make_unique<NavigationWindow>(nullptr, std::make_unique<ScriptedCursor>(&m_cursor));
+    m_window->applyStoredSettings();
+    m_window->showTo();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    m_window->setIsInFullScreenMode(true);
+
+    Corvane::Gadgets::NavigationLabels* labels = m_window->navigationControl()->labels();
+    // Within a pixel: the full-screen offset leaves the gadget one pixel left.
+    const QRectF screen = QRectF(m_window->rect()).adjusted(-1, -1, 1, 1);
+    int shown = 0;
+    for (int i = 0; i < labels->count(); ++i) {
+        const auto* label = labels->labelAt(i);
+        if (!label->isVisibleTo(labels))
+            continue;
+        ++shown;
+        const QRectF onScreen = m_window->view()->mapFromScene(label->sceneBoundingRect()).boundingRect();
+        QVERIFY2(screen.contains(onScreen), qPrintable(labels->textAt(i)));
+    }
+    QVERIFY(shown > 0);
 }
 
 void tst_NavigationWindow::releaseStoresTheSizeOnlyOutsideFullScreen()

@@ -4,13 +4,17 @@
 //
 //     sentrelshots <output folder>
 //
-// Writes <theme>-gadget.png, <theme>-fullscreen.png and <theme>-settings.png.
+// Writes <theme>-gadget.png, <theme>-fullscreen.png and <theme>-settings.png
+// of an empty gadget, then <theme>-demo-gadget.png and
+// <theme>-demo-fullscreen.png of the demo project in no-server mode.
 #include "NavigationWindow.h"
 #include "Settings.h"
+#include "StartUp.h"
 
 #include "Controllers/UserConfigurationController.h"
 #include "theme/ThemeEngineHandler.h"
 #include "theme/ThemeProvider.h"
+#include "utilities/PathProvider.h"
 
 #include <QApplication>
 #include <QDir>
@@ -72,6 +76,23 @@ int main(int argc, char** argv)
         ok &= capture(output.filePath(theme + QStringLiteral("-settings.png")));
         if (auto* dialog = window.userConfigurationController()->dialog())
             dialog->close();
+        wait(100);
+    }
+
+    Sentrel::Settings::setNoConfigurationModeOff();
+    Sentrel::Settings::s_instance->setNoServer(true);
+    Sentrel::setTempConfigFile(Utilities::PathProvider::demoProjectFullName());
+    for (const QString& theme : {QStringLiteral("TalveraTheme"), QStringLiteral("CorvaneTheme")}) {
+        Gadgets::ThemeProvider::clear();
+        Gadgets::ThemeProvider::DefaultThemeFolder = QStringLiteral(":/") + theme;
+        Gadgets::ThemeProvider::setThemeFile(QString());
+        Sentrel::NavigationWindow window;
+        window.applyStoredSettings();
+        window.showTo();
+        ok &= capture(output.filePath(theme + QStringLiteral("-demo-gadget.png")));
+        window.setIsInFullScreenMode(true);
+        ok &= capture(output.filePath(theme + QStringLiteral("-demo-fullscreen.png")));
+        window.setIsInFullScreenMode(false);
         wait(100);
     }
     return ok ? 0 : 1;
