@@ -20,8 +20,12 @@ CommandRing::CommandRing(Gadgets::NavigationControl* navigation)
 
 CommandRing::~CommandRing()
 {
-    if (m_navigation && m_navigation->commandControl1() == m_control)
+    // The carousel keeps a ring until its closing animation ends: it must
+    // let go of this one now, before it is deleted.
+    if (m_navigation && m_navigation->commandControl1() == m_control) {
         m_navigation->clearCommandControls();
+        m_navigation->setCommandControl1ShowProgress(0.0);
+    }
     delete m_control;
 }
 

@@ -126,6 +126,7 @@ void ScenariosController::updateNavigationIcons()
             icon.setMinValue(device->valueMinimum());
             icon.setMaxValue(device->valueMaximum());
             icon.setValueStep(device->valueStep());
+            icon.setValue(device->currentValue());
         }
         icon.setWillExpand(true);
         icon.setState(NavigationIcon::Uninitialized);
