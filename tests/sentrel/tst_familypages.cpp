@@ -82,6 +82,7 @@ private Q_SLOTS:
     void shutterUpStopDown_data();
     void shutterUpStopDown();
     void ringOpensAndCloses();
+    void closingRingIsLetGoWithItsController();
     void scenarioRunsAndHeldCenItem();
     void carouselLevelRoundsHalfUp();
     void presenceAndLuxShown();
@@ -277,6 +278,24 @@ void tst_FamilyPages::ringOpensAndCloses()
     clickIcon(HOLIDAY_LIGHTS);
     QCOMPARE(scenarios->selectedDeviceId(), 0);
     QVERIFY(!m_window->navigationControl()->commandControl1());
+}
+
+void tst_FamilyPages::closingRingIsLetGoWithItsController()
+{
+    start();
+    openPage(BaseController::MOTORS_PAGE_ID);
+    Corvane::Gadgets::NavigationControl* control = m_window->navigationControl();
+    auto extra = std::make_unique<MotorsController>(m_window.get());
+    extra->loadDevices(Settings::devicesConfiguration());
+    extra->handleNavigationIconClicked(shownIcon(LIVING_ROOM_SHUTTER), segmentOf(LIVING_ROOM_SHUTTER), false);
+    QCOMPARE(control->commandControl1(), extra->commandControl());
+    control->setCommandControl1ShowProgress(1.0);
+    // Going home starts the ring's closing, which ends only after its
+    // animation: the carousel still holds it.
+    navigation()->goHome();
+    QCOMPARE(control->commandControl1(), extra->commandControl());
+    extra.reset();
+    QVERIFY(!control->commandControl1());
 }
 
 void tst_FamilyPages::scenarioRunsAndHeldCenItem()
