@@ -6,6 +6,7 @@
 #include "controls/IconRenderer.h"
 #include "devices/Configuration.h"
 #include "devices/LightSensorDevice.h"
+#include "log/Logger.h"
 #include "navigation/NavigationControl.h"
 #include "pravikdriver/Driver.h"
 #include "pravikdriver/OpenDriver.h"
@@ -213,6 +214,10 @@ void LightSensorsController::applyReading(const PravikDriver::OpenDriver* driver
             continue;
         if (message.isLuxValueValid())
             sensor->setIntensity(message.luxValue());
+        else
+            Log::Logger(Log::Logger::Warning) << "light sensor " << qint64(sensor->id()) << " (" << sensor->name()
+                                              << "): lux value not valid, " << qint64(sensor->intensity())
+                                              << " kept";
         sensor->setStatusKnown(true);
         updateUIforDevice(sensor);
     }

@@ -333,7 +333,10 @@ void tst_FamilyPages::carouselLevelRoundsHalfUp()
     auto* scenarios = controllerOf<ScenariosController>(navigation());
     clickIcon(RELAX);
     Corvane::Gadgets::NavigationLabels* labels = m_window->navigationControl()->labels();
+    // A half step, so that the slider holds 49.5 itself.
+    labels->setSliderValueStep(segmentOf(RELAX), 0.5);
     labels->setSliderValue(segmentOf(RELAX), 49.5);
+    QCOMPARE(labels->sliderValue(segmentOf(RELAX)), 49.5);
     CommandControl* ring = scenarios->commandControl();
     Corvane::Gadgets::SvgContentButton* start = ringButton(ring, ScenariosController::START_BUTTON_ID);
     Q_EMIT ring->elementPress(start);

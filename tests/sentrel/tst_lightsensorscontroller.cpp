@@ -1,5 +1,6 @@
 #include "Controllers/LightSensorsController.h"
 
+#include "LogCapture.h"
 #include "RecordingOpenDriver.h"
 #include "SentrelFixture.h"
 #include "simulation/ManualClock.h"
@@ -230,9 +231,13 @@ void tst_LightSensorsController::invalidLuxKeepsTheLastValue()
     deliver(reading(0, 300));
     m_controller->updateDeviceStatus(sensor);
     QVERIFY(!sensor->isStatusKnown());
+    LogCapture log;
     deliver(reading(0, -5));
     QVERIFY(sensor->isStatusKnown());
     QCOMPARE(sensor->intensity(), 300);
+    const QStringList warnings = log.lines().filter(QStringLiteral("lux value"));
+    QCOMPARE(warnings.size(), 1);
+    QVERIFY(warnings.first().contains(QStringLiteral("light sensor %1").arg(sensor->id())));
 }
 
 void tst_LightSensorsController::setDriversForgetsTheTypes()
