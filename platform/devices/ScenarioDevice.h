@@ -5,8 +5,9 @@
 
 namespace Corvane::Devices {
 
-// A scenario at run time. Scenarios have no state on the bus; a scenario
-// PLUS is started at a level chosen on its slider.
+// A scenario at run time. Scenarios have no state on the bus: a status
+// request only finds out whether the gateway is connected. A scenario PLUS
+// is started at a level chosen on its slider.
 class ScenarioDevice : public BaseDevice
 {
 public:
@@ -17,7 +18,6 @@ public:
         return propertiesAs<ScenarioDeviceProperties>();
     }
 
-    bool takesPartInStatusRequest() const override { return false; }
     bool supportsRefresh() const override { return false; }
     bool hasSliderValue() const override { return deviceType() == 1003; }
     double currentValue() const override { return scenarioProperties().level(); }

@@ -8,7 +8,6 @@
 #include "devices/ActuatorDeviceProperties.h"
 #include "devices/Configuration.h"
 #include "devices/DeviceAddress.h"
-#include "navigation/NavigationContainer.h"
 #include "navigation/NavigationControl.h"
 #include "navigation/NavigationLabels.h"
 #include "pravikdriver/OpenDriver.h"
@@ -38,47 +37,30 @@ const int DIMMER_10_OTHER = 2006;
 const int NO_VALUE_LIGHT = 2003;
 const int NO_ERROR_INFO = -1;
 
-bool isCommandAddress(const Devices::DeviceAddress& address)
-{
-    return address.isGroup() || address.isGeneral() || address.isAmbient();
-}
-
 // Rounds to the nearest integer, halves upward.
 int roundHalfUp(double value)
 {
     return int(std::floor(value + 0.5));
 }
 
-NavigationIcon buttonIcon(const QString& renderer)
-{
-    return NavigationIcon(Gadgets::Utilities::IconRenderer(ThemeProvider::getRendererFor(renderer), {}), QString(), 0);
-}
-
 const QString& deviceRenderer(const BaseDevice* device)
 {
-    return isCommandAddress(device->address()) ? ThemeProvider::LIGHTS_GROUP : ThemeProvider::LIGHTS;
+    return BaseController::isCommandAddress(device->address()) ? ThemeProvider::LIGHTS_GROUP : ThemeProvider::LIGHTS;
 }
 
 } // namespace
 
 ActuatorsController::ActuatorsController(NavigationWindow* window)
     : BaseController(window)
+    , m_ring(navigationControl())
 {
-    const QPointF start = navigationControl() ? navigationControl()->getSegmentCenter(0) : QPointF();
-    m_commandControl = new CommandControl(ThemeProvider::getRendererFor(ThemeProvider::COMMAND_CONTROL), start, nullptr);
-    m_commandControl->setAutoArrangeButtons(true);
-    connect(m_commandControl, &CommandControl::elementClick, this, &ActuatorsController::onCommandElementClick);
+    connect(m_ring.control(), &CommandControl::elementClick, this, &ActuatorsController::onCommandElementClick);
     if (navigationControl() && navigationControl()->labels())
         connect(navigationControl()->labels(), &Gadgets::NavigationLabels::sliderValueChanged, this,
                 &ActuatorsController::onSliderValueChanged);
 }
 
-ActuatorsController::~ActuatorsController()
-{
-    if (navigationControl() && navigationControl()->commandControl1() == m_commandControl)
-        navigationControl()->clearCommandControls();
-    delete m_commandControl;
-}
+ActuatorsController::~ActuatorsController() = default;
 
 int ActuatorsController::controlledPageId() const
 {
@@ -103,7 +85,7 @@ QString ActuatorsController::elementsSuffix() const
 int ActuatorsController::loadDevices(const Devices::Configuration* configuration)
 {
     clearDevices();
-    m_selectedDeviceId = 0;
+    m_ring.clearSelection();
     if (configuration) {
         for (const Devices::BaseDeviceProperties* properties : configuration->devices()) {
             const auto* actuator = dynamic_cast<const Devices::ActuatorDeviceProperties*>(properties);
@@ -188,61 +170,38 @@ bool ActuatorsController::handleNavigationIconClicked(const NavigationIcon& icon
 {
     if (!navigationControl())
         return false;
-    if (navigationControl()->currentPageId() == 0 && icon.id() == LIGHTS_PAGE_ID)
-        return openPage();
+    if (navigationControl()->currentPageId() == 0 && icon.id() == LIGHTS_PAGE_ID) {
+        showDevicePage(ThemeProvider::LIGHTS_SYSTEM, true);
+        updateSliders(-1);
+        return true;
+    }
     if (navigationControl()->currentPageId() != LIGHTS_PAGE_ID || indexOfIcon(icon.id()) < 0)
         return false;
     return toggleRing(icon, segmentIndex);
 }
 
-bool ActuatorsController::openPage()
-{
-    Gadgets::NavigationControl* navigation = navigationControl();
-    navigation->setIcons(m_icons, false);
-    navigation->setCentralContent(ThemeProvider::getRendererFor(ThemeProvider::LIGHTS_SYSTEM), QString());
-    navigation->setCurrentPageId(LIGHTS_PAGE_ID);
-    if (Gadgets::NavigationLabels* labels = navigation->labels()) {
-        labels->setLabelsRefreshButtonsVisible(true);
-        labels->setCanEditLabels(true);
-    }
-    if (navigationWindow() && navigationWindow()->navigationContainer())
-        navigationWindow()->navigationContainer()->setElementsSuffix(ThemeProvider::LIGHTS);
-    updateSliders(-1);
-    return true;
-}
-
 bool ActuatorsController::toggleRing(const NavigationIcon& icon, int segmentIndex)
 {
-    Gadgets::NavigationControl* navigation = navigationControl();
-    if (icon.id() == m_selectedDeviceId && navigation->commandControl1()) {
-        navigation->clearCommandControls();
-        navigation->showLabels();
-        m_selectedDeviceId = 0;
+    if (m_ring.closeIfOpenFor(icon.id())) {
         updateSliders(-1);
         return true;
     }
     if (!getDeviceById(icon.id()))
         return true;
-    const QList<CommandControl::ButtonData> buttons {
-        CommandControl::ButtonData(buttonIcon(ThemeProvider::ON), ON_BUTTON_ID),
-        CommandControl::ButtonData(buttonIcon(ThemeProvider::OFF), OFF_BUTTON_ID),
-    };
-    m_commandControl->setActiveButtons(buttons, navigation->getSegmentCenter(segmentIndex));
-    navigation->setCommandControl1(m_commandControl, segmentIndex);
-    navigation->setSelectedIcon(icon, false);
-    m_selectedDeviceId = icon.id();
+    m_ring.open(icon, segmentIndex,
+                {CommandRing::button(ThemeProvider::ON, ON_BUTTON_ID), CommandRing::button(ThemeProvider::OFF, OFF_BUTTON_ID)});
     updateSliders(segmentIndex);
     return true;
 }
 
 void ActuatorsController::pageChanged()
 {
-    m_selectedDeviceId = 0;
+    m_ring.clearSelection();
 }
 
 void ActuatorsController::onCommandElementClick(Gadgets::SvgElement* element)
 {
-    handleButtonIdClicked(m_commandControl->getButtonId(element), m_selectedDeviceId);
+    handleButtonIdClicked(m_ring.control()->getButtonId(element), m_ring.selectedDeviceId());
 }
 
 void ActuatorsController::handleButtonIdClicked(const QString& buttonId, int deviceId)
@@ -293,18 +252,9 @@ void ActuatorsController::lightMessageReceived(const PravikDriver::OpenDriver* d
 {
     if (!isKnownDriver(driver))
         return;
-    const QList<int> indices = getDeviceIndicesByAddress(message.where(), driver, false);
-    for (int index : indices) {
-        auto* device = static_cast<ActuatorDevice*>(m_devices.at(index));
-        updateDeviceFromMessage(device, message, false);
-        updateUIforDevice(device);
-    }
-    if (!indices.isEmpty())
-        return;
-    for (BaseDevice* device : getDevicesForGroupAddress(message.where(), driver)) {
-        if (!device->isStatusKnown() || device->familyCode() != LIGHTING_FAMILY)
-            continue;
-        updateDeviceFromMessage(static_cast<ActuatorDevice*>(device), message, true);
+    bool fromGroup = false;
+    for (BaseDevice* device : devicesForMessage(message.where(), driver, LIGHTING_FAMILY, &fromGroup)) {
+        updateDeviceFromMessage(static_cast<ActuatorDevice*>(device), message, fromGroup);
         updateUIforDevice(device);
     }
 }

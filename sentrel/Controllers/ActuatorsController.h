@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BaseController.h"
+#include "CommandRing.h"
 
 namespace Corvane::Devices {
 class ActuatorDevice;
@@ -43,8 +44,8 @@ public:
                               const PravikDriver::UserMessages::LightsMessage& message,
                               const PravikDriver::Message& raw, bool pushed) override;
 
-    Gadgets::CommandControl* commandControl() const { return m_commandControl; }
-    int selectedDeviceId() const { return m_selectedDeviceId; }
+    Gadgets::CommandControl* commandControl() const { return m_ring.control(); }
+    int selectedDeviceId() const { return m_ring.selectedDeviceId(); }
 
     void handleButtonIdClicked(const QString& buttonId, int deviceId);
     void setDeviceLevel(int deviceId, double level);
@@ -54,15 +55,13 @@ public Q_SLOTS:
     void onSliderValueChanged(int segment);
 
 private:
-    bool openPage();
     bool toggleRing(const Gadgets::Models::NavigationIcon& icon, int segmentIndex);
     void updateDeviceFromMessage(Devices::ActuatorDevice* device,
                                  const PravikDriver::UserMessages::LightsMessage& message, bool fromGroup);
     void updateNavigationIcons();
     Devices::ActuatorDevice* actuator(int deviceId) const;
 
-    Gadgets::CommandControl* m_commandControl = nullptr;
-    int m_selectedDeviceId = 0;
+    CommandRing m_ring;
 };
 
 } // namespace Corvane::Sentrel::Controllers

@@ -11,6 +11,8 @@
 #include "pravikdriver/OpenDriver.h"
 #include "pravikdriver/PravikEnums.h"
 #include "controls/IconRenderer.h"
+#include "navigation/NavigationContainer.h"
+#include "theme/ThemeProvider.h"
 
 #include <QKeyEvent>
 
@@ -37,11 +39,6 @@ const int BaseController::LOAD_MANAGEMENT_PAGE_ID = -100;
 namespace {
 
 const int WEB_SERVER_DEVICE_TYPE = 22001;
-
-bool isSpecialAddress(const DeviceAddress& address)
-{
-    return address.isGroup() || address.isGeneral() || address.isAmbient();
-}
 
 bool isReturnOrEnter(int key)
 {
@@ -164,6 +161,8 @@ void BaseController::loadSettingsForDevice(const Devices::UserDeviceSettings&, i
 
 void BaseController::aboutToQuit() {}
 
+void BaseController::closeConfiguration() {}
+
 void BaseController::setDrivers(const DriverMap& drivers)
 {
     m_drivers = drivers;
@@ -272,6 +271,11 @@ int BaseController::getAddressType(const DeviceAddress& address)
     return PravikDriver::PravikEnums::Point;
 }
 
+bool BaseController::isCommandAddress(const DeviceAddress& address)
+{
+    return address.isGroup() || address.isGeneral() || address.isAmbient();
+}
+
 QString BaseController::getAddressText(const DeviceAddress& address, Address::DeviceType type,
                                        Address::Direction direction)
 {
@@ -332,7 +336,7 @@ QList<int> BaseController::getDeviceIndicesByAddress(const QString& address, con
     for (int i = 0; i < m_devices.size(); ++i) {
         const BaseDevice* device = m_devices.at(i);
         const DeviceAddress own = device->address();
-        if ((!includeSpecial && isSpecialAddress(own)) || getDriver(device->serverId()) != driver)
+        if ((!includeSpecial && isCommandAddress(own)) || getDriver(device->serverId()) != driver)
             continue;
         const Address::DeviceType type = getAddressDeviceType(device->deviceType());
         QString text = getAddressText(own, type, Address::Compare);
@@ -356,7 +360,7 @@ QList<BaseDevice*> BaseController::getDevicesForGroupAddress(const QString& addr
     QList<BaseDevice*> reached;
     for (BaseDevice* device : m_devices) {
         const DeviceAddress own = device->address();
-        if (isSpecialAddress(own) || getDriver(device->serverId()) != driver)
+        if (isCommandAddress(own) || getDriver(device->serverId()) != driver)
             continue;
         if (target.kind() == PravikDriver::PravikEnums::Ambient && own.area() != target.ambient())
             continue;
@@ -618,6 +622,40 @@ void BaseController::handleKeyRelease(const QKeyEvent* event)
 bool BaseController::isCurrentPage() const
 {
     return m_navigationControl && m_navigationControl->currentPageId() == controlledPageId();
+}
+
+void BaseController::showDevicePage(const QString& systemRenderer, bool refreshButtons)
+{
+    if (!m_navigationControl)
+        return;
+    m_navigationControl->setIcons(m_icons, false);
+    m_navigationControl->setCentralContent(Gadgets::ThemeProvider::getRendererFor(systemRenderer), QString());
+    m_navigationControl->setCurrentPageId(controlledPageId());
+    if (Gadgets::NavigationLabels* labels = m_navigationControl->labels()) {
+        labels->setLabelsRefreshButtonsVisible(refreshButtons);
+        labels->setCanEditLabels(true);
+    }
+    if (m_window && m_window->navigationContainer())
+        m_window->navigationContainer()->setElementsSuffix(elementsSuffix());
+}
+
+QList<BaseDevice*> BaseController::devicesForMessage(const QString& address, const PravikDriver::OpenDriver* driver,
+                                                     int familyCode, bool* fromGroup) const
+{
+    QList<BaseDevice*> reached;
+    for (int index : getDeviceIndicesByAddress(address, driver, false))
+        reached.append(m_devices.at(index));
+    if (fromGroup)
+        *fromGroup = reached.isEmpty();
+    if (!reached.isEmpty())
+        return reached;
+    // A command to several devices changes only those whose state is known:
+    // an unknown one stays unknown until its own status arrives.
+    for (BaseDevice* device : getDevicesForGroupAddress(address, driver)) {
+        if (device->isStatusKnown() && device->familyCode() == familyCode)
+            reached.append(device);
+    }
+    return reached;
 }
 
 void BaseController::clearDevices()

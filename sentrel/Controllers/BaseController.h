@@ -95,6 +95,8 @@ public:
     virtual void loadSettingsForDevice(const Devices::UserDeviceSettings& settings, int pageId,
                                        Devices::BaseDevice* device);
     virtual void aboutToQuit();
+    // The project is closed: what the controller shows of it ends.
+    virtual void closeConfiguration();
     virtual void setDrivers(const DriverMap& drivers);
     virtual void handleKeyPress(const QKeyEvent* event);
     virtual void handleKeyRelease(const QKeyEvent* event);
@@ -123,6 +125,9 @@ public:
     int indexOfIcon(int id) const;
 
     static int getAddressType(const Devices::DeviceAddress& address);
+    // Group, ambient and general addresses: commands reach several devices
+    // and no gateway keeps a state for them.
+    static bool isCommandAddress(const Devices::DeviceAddress& address);
     static QString getAddressText(const Devices::DeviceAddress& address, PravikDriver::Address::DeviceType type,
                                   PravikDriver::Address::Direction direction);
     QString getAddressText(const Devices::DeviceAddress& address) const;
@@ -167,6 +172,16 @@ public Q_SLOTS:
 
 protected:
     bool isCurrentPage() const;
+    // Opens this controller's page on the carousel: its icons, the page's
+    // picture in the centre, labels that may be renamed (with or without
+    // their refresh buttons) and the page's element suffix on the container.
+    void showDevicePage(const QString& systemRenderer, bool refreshButtons);
+    // The devices of this controller that a message at address from driver
+    // is about: the point devices of that address; when there are none, the
+    // devices of the family with a known state that the group, ambient or
+    // general address covers, and fromGroup is set.
+    QList<Devices::BaseDevice*> devicesForMessage(const QString& address, const PravikDriver::OpenDriver* driver,
+                                                  int familyCode, bool* fromGroup = nullptr) const;
     Gadgets::CommandControl* activeCommandControl() const;
     void clearDevices();
     // Marks the devices of a lost gateway unknown and redraws them.

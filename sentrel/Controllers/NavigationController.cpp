@@ -1,6 +1,10 @@
 #include "NavigationController.h"
 
 #include "ActuatorsController.h"
+#include "LightSensorsController.h"
+#include "MotorsController.h"
+#include "PresenceSensorsController.h"
+#include "ScenariosController.h"
 #include "NavigationWindow.h"
 #include "Settings.h"
 #include "simulation/PseudoDriver.h"
@@ -84,6 +88,10 @@ bool NavigationController::initialize()
 void NavigationController::createControllers()
 {
     m_controllers.append(new ActuatorsController(navigationWindow()));
+    m_controllers.append(new ScenariosController(navigationWindow()));
+    m_controllers.append(new MotorsController(navigationWindow()));
+    m_controllers.append(new PresenceSensorsController(navigationWindow()));
+    m_controllers.append(new LightSensorsController(navigationWindow()));
 }
 
 void NavigationController::connectCarousel()

@@ -93,7 +93,9 @@ void tst_BaseDevice::familyQueries()
 
     ScenarioDevice plus(ScenarioDeviceProperties(3, 1003, DeviceAddress(), QString()), 1);
     QVERIFY(plus.hasSliderValue());
-    QVERIFY(!plus.takesPartInStatusRequest());
+    // Usable while its gateway is connected, which a status request finds out.
+    QVERIFY(plus.takesPartInStatusRequest());
+    QVERIFY(!plus.supportsRefresh());
     ScenarioDevice scenario(ScenarioDeviceProperties(4, 1002, DeviceAddress(), QString()), 1);
     QVERIFY(!scenario.hasSliderValue());
 }

@@ -6,6 +6,7 @@
 #include "simulation/PseudoDriver.h"
 
 #include "devices/BaseDevice.h"
+#include "devices/Configuration.h"
 #include "devices/GuiProperties.h"
 #include "navigation/NavigationControl.h"
 
@@ -36,6 +37,7 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void singlePageOpensAtOnce();
+    void homeIconsFollowTheControllerOrder();
     void noServerModeSimulatesEveryGateway();
     void ringOpensAndCloses();
     void switchingChangesTheIcon_data();
@@ -45,6 +47,8 @@ private Q_SLOTS:
     void driversGoBeforeTheControllers();
 
 private:
+    void openPage(int pageId);
+    void finishFades();
     NavigationController* navigation() const { return m_window->navigationController(); }
     ActuatorsController* lighting() const;
     NavigationIcon shownIcon(int id) const;
@@ -66,6 +70,22 @@ void tst_NavigationController::init()
     Settings::s_instance->setNoServer(true);
     Settings::guiProperties().setTempConfigFileName(QStringLiteral(DEMO_PROJECT));
     m_window = std::make_unique<NavigationWindow>();
+    openPage(BaseController::LIGHTS_PAGE_ID);
+}
+
+void tst_NavigationController::openPage(int pageId)
+{
+    for (const NavigationIcon& icon : navigation()->homeIcons())
+        if (icon.id() == pageId)
+            m_window->navigationControl()->notifyNavigationIconClicked(icon, 0, false);
+    finishFades();
+}
+
+// Ends the fade that exchanges the carousel's icons at once.
+void tst_NavigationController::finishFades()
+{
+    m_window->navigationControl()->setSegmentIconsOpacity(0.0);
+    m_window->navigationControl()->setSegmentIconsOpacity(1.0);
 }
 
 void tst_NavigationController::cleanup()
@@ -98,6 +118,11 @@ int tst_NavigationController::segmentOf(int id) const
 
 void tst_NavigationController::singlePageOpensAtOnce()
 {
+    // A project of lights alone.
+    const std::unique_ptr<Corvane::Devices::Configuration> project(Corvane::Devices::Configuration::test());
+    navigation()->loadConfiguration(project.get());
+    navigation()->goHome();
+    finishFades();
     QVERIFY(navigation());
     QVERIFY(lighting());
     QCOMPARE(navigation()->homeIcons().size(), 1);
@@ -119,6 +144,22 @@ void tst_NavigationController::singlePageOpensAtOnce()
         QVERIFY2(icon.text().isEmpty(), qPrintable(icon.text()));
     }
     QCOMPARE(shown, lights);
+}
+
+void tst_NavigationController::homeIconsFollowTheControllerOrder()
+{
+    navigation()->goHome();
+    QList<int> expected;
+    for (const BaseController* controller : navigation()->controllers())
+        if (navigation()->pageMap().contains(controller->controlledPageId()))
+            expected.append(controller->controlledPageId());
+    QList<int> shown;
+    for (const NavigationIcon& icon : navigation()->homeIcons())
+        shown.append(icon.id());
+    QCOMPARE(shown, expected);
+    QVERIFY(shown.size() > 1);
+    QCOMPARE(shown.first(), BaseController::LIGHTS_PAGE_ID);
+    QCOMPARE(m_window->navigationControl()->currentPageId(), 0);
 }
 
 void tst_NavigationController::noServerModeSimulatesEveryGateway()
@@ -186,10 +227,10 @@ void tst_NavigationController::backPressNobodyTakesGoesHome()
     control->notifyNavigationIconClicked(shownIcon(HALL), segmentOf(HALL), false);
     QVERIFY(control->commandControl1());
     control->notifyBackButtonClicked();
-    // Home with a single page is that page again, with no ring open.
+    // Home, with no ring left open.
     QVERIFY(!control->commandControl1());
     QCOMPARE(lighting()->selectedDeviceId(), 0);
-    QCOMPARE(control->currentPageId(), BaseController::LIGHTS_PAGE_ID);
+    QCOMPARE(control->currentPageId(), 0);
 }
 
 void tst_NavigationController::driversGoBeforeTheControllers()

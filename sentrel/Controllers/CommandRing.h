@@ -1,0 +1,49 @@
+#pragma once
+
+#include "commandcontrol/CommandControl.h"
+
+namespace Corvane::Gadgets {
+class NavigationControl;
+}
+
+namespace Corvane::Sentrel::Controllers {
+
+// The ring of command buttons that a page opens beside a device's icon on
+// the carousel: the control, the device it is open for, and its opening and
+// closing. The page controller connects the control's signals and decides
+// which buttons a device gets.
+class CommandRing
+{
+public:
+    // navigation may be null (a controller without a window): the ring then
+    // never shows.
+    explicit CommandRing(Gadgets::NavigationControl* navigation);
+    ~CommandRing();
+
+    CommandRing(const CommandRing&) = delete;
+    CommandRing& operator=(const CommandRing&) = delete;
+
+    Gadgets::CommandControl* control() const { return m_control; }
+    // The device whose ring is open; 0 when none.
+    int selectedDeviceId() const { return m_selectedDeviceId; }
+    void clearSelection() { m_selectedDeviceId = 0; }
+
+    // When the ring is open for deviceId: takes it off the carousel, shows
+    // the labels again, clears the selection and returns true.
+    bool closeIfOpenFor(int deviceId);
+    // Shows the buttons around the icon's segment and selects the icon; a
+    // device without commands is only selected.
+    void open(const Gadgets::Models::NavigationIcon& icon, int segment,
+              const QList<Gadgets::CommandControl::ButtonData>& buttons);
+
+    // A button of a ring (or a favourite's command panel) drawn with the
+    // theme renderer.
+    static Gadgets::CommandControl::ButtonData button(const QString& renderer, const QString& buttonId);
+
+private:
+    Gadgets::NavigationControl* m_navigation;
+    Gadgets::CommandControl* m_control;
+    int m_selectedDeviceId = 0;
+};
+
+} // namespace Corvane::Sentrel::Controllers

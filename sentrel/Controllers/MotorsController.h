@@ -1,0 +1,69 @@
+#pragma once
+
+#include "BaseController.h"
+#include "CommandRing.h"
+
+namespace Corvane::Devices {
+class ShutterDevice;
+}
+namespace Corvane::Gadgets {
+class SvgElement;
+}
+namespace Corvane::PravikDriver::UserMessages {
+class AutomationMessage;
+}
+
+namespace Corvane::Sentrel::Controllers {
+
+// The controller of the automation page: shutters and curtains. A click on
+// a device opens a ring with its open, stop and close buttons; a button
+// moves the device through its gateway, and the gateway's automation
+// messages show whether it is opening, closing or still.
+class MotorsController : public BaseController
+{
+    Q_OBJECT
+
+public:
+    static const QString OPEN_BUTTON_ID;
+    static const QString CLOSE_BUTTON_ID;
+    static const QString STOP_BUTTON_ID;
+
+    explicit MotorsController(NavigationWindow* window);
+    ~MotorsController() override;
+
+    int controlledPageId() const override;
+    Devices::ConfigPage::PageType controlledPageType() const override;
+    PravikDriver::Address::DeviceType defaultDeviceType() const override;
+    QString elementsSuffix() const override;
+    int loadDevices(const Devices::Configuration* configuration) override;
+    void updateDeviceStatus(Devices::BaseDevice* device) override;
+    void updateUIforDevice(Devices::BaseDevice* device) override;
+    bool handleNavigationIconClicked(const Gadgets::Models::NavigationIcon& icon, int segmentIndex,
+                                     bool generated) override;
+    void pageChanged() override;
+    void automationMessageReceived(const PravikDriver::OpenDriver* driver,
+                                   const PravikDriver::UserMessages::AutomationMessage& message,
+                                   const PravikDriver::Message& raw, bool pushed) override;
+
+    Gadgets::CommandControl* commandControl() const { return m_ring.control(); }
+    int selectedDeviceId() const { return m_ring.selectedDeviceId(); }
+
+    // The buttons of the device's ring (and favourite panel), in order.
+    static QList<Gadgets::CommandControl::ButtonData> getButtonsForDevice(const Devices::BaseDevice* device);
+    // The theme renderer of the device's icon for its present movement.
+    static QString rendererFor(const Devices::ShutterDevice* device);
+    void handleButtonIdClicked(const QString& buttonId, int deviceId);
+
+public Q_SLOTS:
+    void onMotorElementClick(Corvane::Gadgets::SvgElement* element);
+
+private:
+    bool toggleRing(const Gadgets::Models::NavigationIcon& icon, int segmentIndex);
+    static void updateDeviceFromMessage(Devices::ShutterDevice* device,
+                                        const PravikDriver::UserMessages::AutomationMessage& message);
+    void updateNavigationIcons();
+
+    CommandRing m_ring;
+};
+
+} // namespace Corvane::Sentrel::Controllers

@@ -1,0 +1,181 @@
+#include "PresenceSensorsController.h"
+
+#include "simulation/Clock.h"
+#include "simulation/ClockTimer.h"
+
+#include "devices/Configuration.h"
+#include "devices/PresenceSensorDevice.h"
+#include "log/Logger.h"
+#include "navigation/NavigationControl.h"
+#include "pravikdriver/OpenDriver.h"
+#include "pravikdriver/UserMessages/PresenceSensorMessage.h"
+#include "theme/ThemeProvider.h"
+
+namespace Corvane::Sentrel::Controllers {
+
+using Devices::BaseDevice;
+using Devices::PresenceSensorDevice;
+using Gadgets::ThemeProvider;
+using Gadgets::Models::NavigationIcon;
+using PravikDriver::UserMessages::PresenceSensorMessage;
+
+const int PresenceSensorsController::TICK_INTERVAL = 200;
+const int PresenceSensorsController::MAX_HOLD_TIME = 24 * 3600;
+
+namespace {
+
+const int SENSORS_FAMILY = 4;
+const int PRESENCE_SENSOR = 21001;
+const int PRESENCE_AND_LIGHT_SENSOR = 21002;
+const int PRESENCE_DETECTED = 1;
+const int PRESENCE_ENDED = 2;
+
+} // namespace
+
+PresenceSensorsController::PresenceSensorsController(NavigationWindow* window)
+    : BaseController(window)
+    , m_timer(Clock::program()->createTimer(this))
+{
+    m_timer->setInterval(TICK_INTERVAL);
+    connect(m_timer, &ClockTimer::timeout, this, &PresenceSensorsController::onTimerTick);
+}
+
+PresenceSensorsController::~PresenceSensorsController() = default;
+
+int PresenceSensorsController::controlledPageId() const
+{
+    return PRESENCE_PAGE_ID;
+}
+
+Devices::ConfigPage::PageType PresenceSensorsController::controlledPageType() const
+{
+    return Devices::ConfigPage::PresenceSensors;
+}
+
+PravikDriver::Address::DeviceType PresenceSensorsController::defaultDeviceType() const
+{
+    return PravikDriver::Address::PresenceSensor;
+}
+
+QString PresenceSensorsController::elementsSuffix() const
+{
+    return ThemeProvider::PRESENCE;
+}
+
+int PresenceSensorsController::loadDevices(const Devices::Configuration* configuration)
+{
+    // The counts belong to the devices of the project that is closed.
+    m_presence.clear();
+    m_timer->stop();
+    clearDevices();
+    if (configuration) {
+        for (const Devices::BaseDeviceProperties* properties : configuration->devices()) {
+            const auto* sensor = dynamic_cast<const Devices::SensorDeviceProperties*>(properties);
+            const int type = properties->deviceType();
+            if (sensor && properties->familyCode() == SENSORS_FAMILY
+                && (type == PRESENCE_SENSOR || type == PRESENCE_AND_LIGHT_SENSOR))
+                m_devices.append(
+                    new PresenceSensorDevice(*sensor, configuration->getServerForDevice(properties->id())));
+        }
+    }
+    updateNavigationIcons();
+    return int(m_devices.size());
+}
+
+void PresenceSensorsController::updateNavigationIcons()
+{
+    m_icons.clear();
+    for (const BaseDevice* device : std::as_const(m_devices)) {
+        // The name is the icon's tooltip, which the labels show.
+        NavigationIcon icon(ThemeProvider::PRESENCE, device->name(), device->id());
+        icon.setState(NavigationIcon::Uninitialized);
+        m_icons.append(icon);
+    }
+}
+
+void PresenceSensorsController::updateUIforDevice(BaseDevice* device)
+{
+    const auto* sensor = static_cast<const PresenceSensorDevice*>(device);
+    NavigationIcon::State state = NavigationIcon::Uninitialized;
+    if (sensor->isStatusKnown())
+        state = sensor->isPresenceDetected() ? NavigationIcon::Normal : NavigationIcon::Inactive;
+    setIconState(device->id(), state);
+}
+
+void PresenceSensorsController::updateDeviceStatus(BaseDevice* device)
+{
+    BaseController::updateDeviceStatus(device);
+    device->setStatusKnown(false);
+    updateUIforDevice(device);
+    if (PravikDriver::OpenDriver* driver = getDriver(device->serverId()))
+        driver->requestPresenceSensorStatus(getAddressText(device->address()));
+}
+
+bool PresenceSensorsController::handleNavigationIconClicked(const NavigationIcon& icon, int, bool)
+{
+    if (!navigationControl() || navigationControl()->currentPageId() != 0 || icon.id() != PRESENCE_PAGE_ID)
+        return false;
+    showDevicePage(ThemeProvider::PRESENCE_SYSTEM, true);
+    return true;
+}
+
+void PresenceSensorsController::presenceMessageReceived(const PravikDriver::OpenDriver* driver,
+                                                        const PresenceSensorMessage& message,
+                                                        const PravikDriver::Message&, bool)
+{
+    if (!isKnownDriver(driver))
+        return;
+    for (int index : getDeviceIndicesByAddress(message.where(), driver, false)) {
+        auto* sensor = static_cast<PresenceSensorDevice*>(m_devices.at(index));
+        const int state = message.presenceState();
+        if (state == PRESENCE_DETECTED || state == PRESENCE_ENDED)
+            setPresenceDetectedForDevice(sensor, state == PRESENCE_DETECTED, false);
+        if (message.granularity() > 0) {
+            int holdTime = message.granularity();
+            if (holdTime > MAX_HOLD_TIME) {
+                Log::Logger(Log::Logger::Warning)
+                    << "presence sensor " << qint64(sensor->id()) << " (" << sensor->name() << "): hold time "
+                    << qint64(holdTime) << " s is above 24 h, kept at 24 h";
+                holdTime = MAX_HOLD_TIME;
+            }
+            sensor->setGranularity(holdTime);
+        }
+        sensor->setStatusKnown(true);
+        updateUIforDevice(sensor);
+    }
+}
+
+void PresenceSensorsController::setPresenceDetectedForDevice(PresenceSensorDevice* device, bool detected,
+                                                             bool update)
+{
+    device->setPresenceDetected(detected);
+    if (detected) {
+        m_presence.insert(device->id(), 0);
+        if (!m_timer->isActive())
+            m_timer->start();
+    } else {
+        m_presence.remove(device->id());
+    }
+    if (update)
+        updateUIforDevice(device);
+}
+
+void PresenceSensorsController::onTimerTick()
+{
+    const QList<int> ids = m_presence.keys();
+    for (int id : ids) {
+        auto it = m_presence.find(id);
+        if (it == m_presence.end())
+            continue;
+        *it += m_timer->interval();
+        auto* device = static_cast<PresenceSensorDevice*>(getDeviceById(id));
+        if (!device)
+            m_presence.erase(it);
+        else if (qint64(*it) >= qint64(device->granularity()) * 1000)
+            setPresenceDetectedForDevice(device, false, true);
+    }
+    if (m_presence.isEmpty())
+        m_timer->stop();
+}
+
+} // namespace Corvane::Sentrel::Controllers

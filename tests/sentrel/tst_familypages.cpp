@@ -1,0 +1,507 @@
+// The automation, scenarios, presence and light sensor pages on the demo
+// project in no-server mode: every device is known from the simulated
+// gateway's answers, the user's journey through the pages, and gateway
+// values out of range or garbled never crash a page.
+#include "Controllers/LightSensorsController.h"
+#include "Controllers/MotorsController.h"
+#include "Controllers/NavigationController.h"
+#include "Controllers/PresenceSensorsController.h"
+#include "Controllers/ScenariosController.h"
+#include "LogCapture.h"
+#include "NavigationWindow.h"
+#include "RecordingListener.h"
+#include "SentrelFixture.h"
+#include "simulation/ManualClock.h"
+#include "simulation/PseudoDriver.h"
+
+#include "commandcontrol/CommandControl.h"
+#include "controls/SvgContentButton.h"
+#include "devices/BaseDevice.h"
+#include "devices/LightSensorDevice.h"
+#include "devices/PresenceSensorDevice.h"
+#include "navigation/NavigationControl.h"
+#include "navigation/NavigationLabels.h"
+#include "pravikdriver/FrameCodec.h"
+#include "pravikdriver/Message.h"
+#include "pravikdriver/PravikCodes.h"
+#include "pravikdriver/PravikEnums.h"
+#include "theme/RendererContainer.h"
+
+#include <QDir>
+#include <QGraphicsScene>
+#include <QPainter>
+#include <QTest>
+
+using namespace Corvane::Sentrel;
+using namespace Corvane::Sentrel::Controllers;
+using Corvane::Gadgets::CommandControl;
+using Corvane::Gadgets::Models::NavigationIcon;
+using Corvane::PravikDriver::Message;
+namespace Codes = Corvane::PravikDriver::PravikCodes;
+namespace Enums = Corvane::PravikDriver::PravikEnums;
+
+Q_DECLARE_METATYPE(Corvane::PravikDriver::Message)
+
+namespace {
+
+// Demo project devices.
+const int LIVING_ROOM_SHUTTER = 10;
+const int LIVING_ROOM_CURTAIN = 12;
+const int GOOD_MORNING = 13;
+const int RELAX = 15;
+const int HOLIDAY_LIGHTS = 16;
+const int HALL_SENSOR = 24;
+const int GARDEN_LIGHT_SENSOR = 25;
+const int GARAGE_PRESENCE_SENSOR = 26;
+
+QString rendererName(const NavigationIcon& icon)
+{
+    return icon.renderer().main() ? icon.renderer().main()->name() : QString();
+}
+
+template<typename T>
+T* controllerOf(NavigationController* navigation)
+{
+    for (BaseController* controller : navigation->controllers())
+        if (auto* found = qobject_cast<T*>(controller))
+            return found;
+    return nullptr;
+}
+
+} // namespace
+
+class tst_FamilyPages : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void everyDeviceIsKnownWithoutAServer();
+    void shutterUpStopDown_data();
+    void shutterUpStopDown();
+    void ringOpensAndCloses();
+    void closingRingIsLetGoWithItsController();
+    void scenarioRunsAndHeldCenItem();
+    void carouselLevelRoundsHalfUp();
+    void presenceAndLuxShown();
+    void bothGatewayTypesReadTheSensors();
+    void outOfRangeValues_data();
+    void outOfRangeValues();
+    void decodedFuzzCorpus();
+    void renderPages();
+
+private:
+    void start(const QString& theme = QStringLiteral(":/TalveraTheme"));
+    NavigationController* navigation() const { return m_window->navigationController(); }
+    PseudoDriver* gateway() const;
+    void openPage(int pageId);
+    void finishFades();
+    NavigationIcon shownIcon(int id) const;
+    int segmentOf(int id) const;
+    Corvane::Gadgets::SvgContentButton* ringButton(CommandControl* ring, const QString& buttonId) const;
+    void clickIcon(int id);
+    QList<int> cenActions() const;
+
+    std::unique_ptr<SentrelFixture> m_fixture;
+    std::unique_ptr<ManualClock> m_clock;
+    std::unique_ptr<NavigationWindow> m_window;
+    RecordingListener m_listener;
+};
+
+void tst_FamilyPages::initTestCase()
+{
+    SentrelFixture::useProgramTheme();
+}
+
+void tst_FamilyPages::init()
+{
+    m_fixture = std::make_unique<SentrelFixture>();
+    m_clock = std::make_unique<ManualClock>();
+    Clock::setProgramClock(m_clock.get());
+    Settings::s_instance->setSupportTransparency(true);
+    Settings::s_instance->setNoServer(true);
+    Settings::guiProperties().setTempConfigFileName(QStringLiteral(DEMO_PROJECT));
+    m_listener = RecordingListener();
+}
+
+void tst_FamilyPages::cleanup()
+{
+    if (m_window && gateway())
+        gateway()->unregisterListener(&m_listener);
+    m_window.reset();
+    Clock::setProgramClock(nullptr);
+    m_clock.reset();
+    m_fixture.reset();
+}
+
+void tst_FamilyPages::start(const QString& theme)
+{
+    SentrelFixture::useProgramTheme(theme);
+    m_window = std::make_unique<NavigationWindow>();
+    QVERIFY(gateway());
+    gateway()->registerListener(&m_listener);
+}
+
+PseudoDriver* tst_FamilyPages::gateway() const
+{
+    const auto drivers = navigation()->drivers();
+    return drivers.isEmpty() ? nullptr : qobject_cast<PseudoDriver*>(drivers.first());
+}
+
+void tst_FamilyPages::openPage(int pageId)
+{
+    navigation()->goHome();
+    finishFades();
+    for (const NavigationIcon& icon : navigation()->homeIcons())
+        if (icon.id() == pageId)
+            m_window->navigationControl()->notifyNavigationIconClicked(icon, 0, false);
+    finishFades();
+    QCOMPARE(m_window->navigationControl()->currentPageId(), pageId);
+}
+
+// Ends the fade that exchanges the carousel's icons, and the closing of a
+// ring, at once.
+void tst_FamilyPages::finishFades()
+{
+    m_window->navigationControl()->setSegmentIconsOpacity(0.0);
+    m_window->navigationControl()->setSegmentIconsOpacity(1.0);
+    m_window->navigationControl()->setCommandControl1ShowProgress(0.0);
+}
+
+NavigationIcon tst_FamilyPages::shownIcon(int id) const
+{
+    for (const NavigationIcon& icon : m_window->navigationControl()->icons())
+        if (icon.id() == id)
+            return icon;
+    return NavigationIcon();
+}
+
+int tst_FamilyPages::segmentOf(int id) const
+{
+    const QList<NavigationIcon> icons = m_window->navigationControl()->icons();
+    for (int i = 0; i < icons.size(); ++i)
+        if (icons.at(i).id() == id)
+            return m_window->navigationControl()->getSegmentIndexByIcon(i);
+    return -1;
+}
+
+Corvane::Gadgets::SvgContentButton* tst_FamilyPages::ringButton(CommandControl* ring, const QString& buttonId) const
+{
+    const auto segments = ring->usesEvenSegments() ? ring->evenSegments() : ring->oddSegments();
+    for (Corvane::Gadgets::SvgContentButton* segment : segments)
+        if (ring->getButtonId(segment) == buttonId)
+            return segment;
+    return nullptr;
+}
+
+void tst_FamilyPages::clickIcon(int id)
+{
+    m_window->navigationControl()->notifyNavigationIconClicked(shownIcon(id), segmentOf(id), false);
+}
+
+QList<int> tst_FamilyPages::cenActions() const
+{
+    QList<int> actions;
+    for (const Message& message : m_listener.messages) {
+        if (message.systemType() == Enums::Cen)
+            actions.append(message.commandType() - Codes::CEN_BASE);
+        else if (message.systemType() == Enums::CenPlus)
+            actions.append(message.commandType() - Codes::CEN_PLUS_BASE);
+    }
+    return actions;
+}
+
+void tst_FamilyPages::everyDeviceIsKnownWithoutAServer()
+{
+    start();
+    const QList<BaseController*> pages{controllerOf<ScenariosController>(navigation()),
+                                       controllerOf<MotorsController>(navigation()),
+                                       controllerOf<PresenceSensorsController>(navigation()),
+                                       controllerOf<LightSensorsController>(navigation())};
+    for (BaseController* page : pages) {
+        QVERIFY(page);
+        QVERIFY(!page->devices().isEmpty());
+        for (const Corvane::Devices::BaseDevice* device : page->devices()) {
+            QVERIFY2(device->isStatusKnown(), qPrintable(device->name()));
+            const NavigationIcon icon = page->getIconByIndex(page->indexOfIcon(device->id()));
+            QVERIFY2(icon.state() != NavigationIcon::Uninitialized, qPrintable(device->name()));
+        }
+        QVERIFY(navigation()->pageMap().contains(page->controlledPageId()));
+    }
+    // The sensor that is both is on both sensor pages.
+    QVERIFY(controllerOf<PresenceSensorsController>(navigation())->getDeviceById(HALL_SENSOR));
+    QVERIFY(controllerOf<LightSensorsController>(navigation())->getDeviceById(HALL_SENSOR));
+}
+
+void tst_FamilyPages::shutterUpStopDown_data()
+{
+    QTest::addColumn<int>("device");
+    QTest::addColumn<QStringList>("renderers");
+    QTest::newRow("shutter") << LIVING_ROOM_SHUTTER << QStringList{"shutter_up", "shutter", "shutter_down"};
+    QTest::newRow("curtain") << LIVING_ROOM_CURTAIN << QStringList{"curtain_open", "curtain", "curtain_close"};
+}
+
+void tst_FamilyPages::shutterUpStopDown()
+{
+    QFETCH(int, device);
+    QFETCH(QStringList, renderers);
+    start();
+    openPage(BaseController::MOTORS_PAGE_ID);
+    auto* motors = controllerOf<MotorsController>(navigation());
+    clickIcon(device);
+    CommandControl* ring = m_window->navigationControl()->commandControl1();
+    QCOMPARE(ring, motors->commandControl());
+    QCOMPARE(ring->activeButtonsCount(), 3);
+    const QStringList buttons{MotorsController::OPEN_BUTTON_ID, MotorsController::STOP_BUTTON_ID,
+                              MotorsController::CLOSE_BUTTON_ID};
+    for (int i = 0; i < buttons.size(); ++i) {
+        Corvane::Gadgets::SvgContentButton* button = ringButton(ring, buttons.at(i));
+        QVERIFY(button);
+        Q_EMIT ring->elementClick(button);
+        // The simulated gateway hands the movement back as the device's news.
+        QCOMPARE(rendererName(shownIcon(device)), renderers.at(i));
+        QCOMPARE(shownIcon(device).state(), NavigationIcon::Normal);
+    }
+}
+
+void tst_FamilyPages::ringOpensAndCloses()
+{
+    start();
+    openPage(BaseController::SCENARIOS_PAGE_ID);
+    auto* scenarios = controllerOf<ScenariosController>(navigation());
+    clickIcon(HOLIDAY_LIGHTS);
+    QCOMPARE(scenarios->selectedDeviceId(), HOLIDAY_LIGHTS);
+    // Its stop item is not configured.
+    QCOMPARE(m_window->navigationControl()->commandControl1()->activeButtonsCount(), 3);
+    clickIcon(HOLIDAY_LIGHTS);
+    QCOMPARE(scenarios->selectedDeviceId(), 0);
+    QVERIFY(!m_window->navigationControl()->commandControl1());
+}
+
+void tst_FamilyPages::closingRingIsLetGoWithItsController()
+{
+    start();
+    openPage(BaseController::MOTORS_PAGE_ID);
+    Corvane::Gadgets::NavigationControl* control = m_window->navigationControl();
+    auto extra = std::make_unique<MotorsController>(m_window.get());
+    extra->loadDevices(Settings::devicesConfiguration());
+    extra->handleNavigationIconClicked(shownIcon(LIVING_ROOM_SHUTTER), segmentOf(LIVING_ROOM_SHUTTER), false);
+    QCOMPARE(control->commandControl1(), extra->commandControl());
+    control->setCommandControl1ShowProgress(1.0);
+    // Going home starts the ring's closing, which ends only after its
+    // animation: the carousel still holds it.
+    navigation()->goHome();
+    QCOMPARE(control->commandControl1(), extra->commandControl());
+    extra.reset();
+    QVERIFY(!control->commandControl1());
+}
+
+void tst_FamilyPages::scenarioRunsAndHeldCenItem()
+{
+    start();
+    openPage(BaseController::SCENARIOS_PAGE_ID);
+    auto* scenarios = controllerOf<ScenariosController>(navigation());
+    CommandControl* ring = scenarios->commandControl();
+
+    clickIcon(GOOD_MORNING);
+    Corvane::Gadgets::SvgContentButton* start = ringButton(ring, ScenariosController::START_BUTTON_ID);
+    QVERIFY(start);
+    Q_EMIT ring->elementPress(start);
+    m_clock->advance(1500);
+    Q_EMIT ring->elementRelease(start);
+    int runs = 0;
+    for (const Message& message : std::as_const(m_listener.messages))
+        runs += message.systemType() == Enums::Scenarios && message.commandType() == 1;
+    QCOMPARE(runs, 1);
+
+    clickIcon(GOOD_MORNING);
+    clickIcon(HOLIDAY_LIGHTS);
+    Corvane::Gadgets::SvgContentButton* enable = ringButton(ring, ScenariosController::ENABLE_BUTTON_ID);
+    QVERIFY(enable);
+    Q_EMIT ring->elementPress(enable);
+    m_clock->advance(1200);
+    Q_EMIT ring->elementRelease(enable);
+    QCOMPARE(cenActions(), (QList<int>{0, 3, 3, 2}));
+}
+
+void tst_FamilyPages::carouselLevelRoundsHalfUp()
+{
+    start();
+    openPage(BaseController::SCENARIOS_PAGE_ID);
+    auto* scenarios = controllerOf<ScenariosController>(navigation());
+    clickIcon(RELAX);
+    Corvane::Gadgets::NavigationLabels* labels = m_window->navigationControl()->labels();
+    // A half step, so that the slider holds 49.5 itself.
+    labels->setSliderValueStep(segmentOf(RELAX), 0.5);
+    labels->setSliderValue(segmentOf(RELAX), 49.5);
+    QCOMPARE(labels->sliderValue(segmentOf(RELAX)), 49.5);
+    CommandControl* ring = scenarios->commandControl();
+    Corvane::Gadgets::SvgContentButton* start = ringButton(ring, ScenariosController::START_BUTTON_ID);
+    Q_EMIT ring->elementPress(start);
+    Q_EMIT ring->elementRelease(start);
+    QList<int> levels;
+    for (const Message& message : std::as_const(m_listener.messages))
+        if (message.systemType() == Enums::ScenarioPlus && message.commandType() == Codes::SCENARIO_PLUS_START)
+            levels.append(message.parameters().value(0).value());
+    QCOMPARE(levels, QList<int>{50});
+}
+
+void tst_FamilyPages::presenceAndLuxShown()
+{
+    start();
+    openPage(BaseController::LUMIN_PAGE_ID);
+    auto* lux = controllerOf<LightSensorsController>(navigation());
+    const auto* garden = static_cast<const Corvane::Devices::LightSensorDevice*>(lux->getDeviceById(GARDEN_LIGHT_SENSOR));
+    QVERIFY(garden->intensity() >= 10 && garden->intensity() <= 1000);
+    QCOMPARE(shownIcon(GARDEN_LIGHT_SENSOR).text(), QString::number(garden->intensity()));
+
+    openPage(BaseController::PRESENCE_PAGE_ID);
+    auto* presence = controllerOf<PresenceSensorsController>(navigation());
+    const auto* garage
+        = static_cast<const Corvane::Devices::PresenceSensorDevice*>(presence->getDeviceById(GARAGE_PRESENCE_SENSOR));
+    QCOMPARE(garage->granularity(), 5);
+    QCOMPARE(shownIcon(GARAGE_PRESENCE_SENSOR).state(),
+             garage->isPresenceDetected() ? NavigationIcon::Normal : NavigationIcon::Inactive);
+    // Whoever was seen is gone after the 5 s hold time.
+    m_clock->advance(5000);
+    QVERIFY(!garage->isPresenceDetected());
+    QCOMPARE(shownIcon(GARAGE_PRESENCE_SENSOR).state(), NavigationIcon::Inactive);
+}
+
+void tst_FamilyPages::bothGatewayTypesReadTheSensors()
+{
+    start();
+    auto* lux = controllerOf<LightSensorsController>(navigation());
+    QSet<int> types;
+    for (quint32 seed = 1; seed <= 16 && types.size() < 2; ++seed) {
+        gateway()->setRandomSeed(seed);
+        lux->setDrivers(lux->drivers());
+        lux->updateStatus(-1);
+        const int type = lux->gatewayTypes().value(navigation()->drivers().firstKey());
+        types.insert(type);
+        for (const Corvane::Devices::BaseDevice* device : lux->devices())
+            QVERIFY2(device->isStatusKnown(), qPrintable(QStringLiteral("type %1: %2").arg(type).arg(device->name())));
+    }
+    QCOMPARE(types, (QSet<int>{1, 2}));
+}
+
+void tst_FamilyPages::outOfRangeValues_data()
+{
+    QTest::addColumn<Message>("message");
+    QTest::addColumn<int>("warnings");
+    const auto lighting = [](int command, int dimension, const QList<int>& values, const QString& address) {
+        return Message(Enums::DimensionWrite, Enums::Lighting, address, command, dimension, values, 0);
+    };
+    QTest::newRow("hold time of 100000 h")
+        << lighting(Codes::PRESENCE_DETECTED, Codes::PRESENCE_GRANULARITY, {100000, 0, 0}, QStringLiteral("11#3"))
+        << 1;
+    QTest::newRow("hold time past the int range")
+        << lighting(0, Codes::PRESENCE_GRANULARITY, {2147483647, 59, 59}, QStringLiteral("13#3")) << 1;
+    QTest::newRow("negative hold time")
+        << lighting(0, Codes::PRESENCE_GRANULARITY, {-1, -1, -1}, QStringLiteral("13#3")) << 0;
+    QTest::newRow("negative lux") << lighting(0, Codes::LIGHT_SENSOR_LUX, {-40}, QStringLiteral("12#3")) << 0;
+    QTest::newRow("lux without a value") << lighting(0, Codes::LIGHT_SENSOR_LUX, {}, QStringLiteral("12#3")) << 0;
+    QTest::newRow("gateway type 7")
+        << Message(Enums::DimensionValue, Enums::Lighting, QString(), 0, Codes::LIGHT_SENSORS_TYPE_1, {}, 0) << 0;
+    QTest::newRow("extended reading, address longer than its values")
+        << Message(Enums::DimensionValue, Enums::LightSensorsExtended, QStringLiteral("27"), 0,
+                   Codes::EXTENDED_LIGHT_SENSOR_LUX, {1, 2}, 5)
+        << 0;
+    QTest::newRow("automation code far off")
+        << Message(Enums::Command, Enums::Automation, QStringLiteral("25#3"), -2147483647, 0) << 0;
+    QTest::newRow("automation, empty address") << Message(Enums::Command, Enums::Automation, QString(), 200001, 0)
+                                               << 0;
+    QTest::newRow("automation to a group") << Message(Enums::Command, Enums::Automation, QStringLiteral("#9999"), 200001, 0)
+                                           << 0;
+}
+
+void tst_FamilyPages::outOfRangeValues()
+{
+    QFETCH(Message, message);
+    QFETCH(int, warnings);
+    start();
+    LogCapture log;
+    gateway()->sendMessageToListeners(message, Message(), true);
+    QCOMPARE(log.lines().filter(QStringLiteral("hold time")).size(), warnings);
+    auto* presence = controllerOf<PresenceSensorsController>(navigation());
+    for (const Corvane::Devices::BaseDevice* device : presence->devices()) {
+        const int holdTime = static_cast<const Corvane::Devices::PresenceSensorDevice*>(device)->granularity();
+        QVERIFY(holdTime >= 0 && holdTime <= PresenceSensorsController::MAX_HOLD_TIME);
+    }
+    auto* lux = controllerOf<LightSensorsController>(navigation());
+    for (const Corvane::Devices::BaseDevice* device : lux->devices())
+        QVERIFY(static_cast<const Corvane::Devices::LightSensorDevice*>(device)->intensity() >= 0);
+    // Presence counting still runs to its end.
+    m_clock->advance(qint64(PresenceSensorsController::MAX_HOLD_TIME) * 1000 + 1000);
+    QVERIFY(presence->presenceTable().isEmpty());
+}
+
+void tst_FamilyPages::decodedFuzzCorpus()
+{
+    start();
+    const QDir corpus(QStringLiteral(FUZZ_CORPUS));
+    const QStringList files = corpus.entryList(QDir::Files);
+    QVERIFY(!files.isEmpty());
+    int delivered = 0;
+    for (const QString& name : files) {
+        QFile file(corpus.filePath(name));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        for (const QByteArray& line : file.readAll().split('\n')) {
+            const Corvane::PravikDriver::Frame frame = Corvane::PravikDriver::FrameCodec::decode(line);
+            if (frame.verb == Corvane::PravikDriver::Frame::Invalid)
+                continue;
+            gateway()->sendMessageToListeners(frame.message, Message(), true);
+            ++delivered;
+        }
+    }
+    QVERIFY(delivered > 0);
+    m_clock->advance(10000);
+}
+
+void tst_FamilyPages::renderPages()
+{
+    const QByteArray folder = qgetenv("CORVANE_SHOTS_DIR");
+    if (folder.isEmpty())
+        QSKIP("set CORVANE_SHOTS_DIR to write the pages as PNG images");
+    const QDir output(QString::fromLocal8Bit(folder));
+    output.mkpath(QStringLiteral("."));
+    for (const QString& theme : {QStringLiteral("TalveraTheme"), QStringLiteral("CorvaneTheme")}) {
+        start(QStringLiteral(":/") + theme);
+        const auto shoot = [&](const QString& name) {
+            QGraphicsScene* scene = m_window->graphicsScene();
+            const QRectF area = scene->itemsBoundingRect();
+            QImage image(area.size().toSize(), QImage::Format_ARGB32_Premultiplied);
+            image.fill(QColor(200, 200, 200));
+            QPainter painter(&image);
+            scene->render(&painter, QRectF(QPointF(), area.size()), area);
+            painter.end();
+            QVERIFY(image.save(output.filePath(theme + QLatin1Char('-') + name + ".png")));
+        };
+        openPage(BaseController::MOTORS_PAGE_ID);
+        shoot(QStringLiteral("automation"));
+        clickIcon(LIVING_ROOM_SHUTTER);
+        Q_EMIT m_window->navigationControl()->commandControl1()->elementClick(
+            ringButton(m_window->navigationControl()->commandControl1(), MotorsController::OPEN_BUTTON_ID));
+        m_window->navigationControl()->setCommandControl1ShowProgress(1.0);
+        shoot(QStringLiteral("automation-ring"));
+        openPage(BaseController::SCENARIOS_PAGE_ID);
+        shoot(QStringLiteral("scenarios"));
+        clickIcon(HOLIDAY_LIGHTS);
+        m_window->navigationControl()->setCommandControl1ShowProgress(1.0);
+        shoot(QStringLiteral("scenarios-ring"));
+        openPage(BaseController::PRESENCE_PAGE_ID);
+        shoot(QStringLiteral("presence"));
+        openPage(BaseController::LUMIN_PAGE_ID);
+        shoot(QStringLiteral("light-sensors"));
+        navigation()->goHome();
+        finishFades();
+        shoot(QStringLiteral("home"));
+        cleanup();
+        init();
+    }
+}
+
+QTEST_MAIN(tst_FamilyPages)
+#include "tst_familypages.moc"

@@ -1,0 +1,234 @@
+#include "Controllers/PresenceSensorsController.h"
+
+#include "LogCapture.h"
+#include "RecordingOpenDriver.h"
+#include "SentrelFixture.h"
+#include "simulation/ClockTimer.h"
+#include "simulation/ManualClock.h"
+
+#include "devices/Configuration.h"
+#include "devices/DeviceAddress.h"
+#include "devices/PresenceSensorDevice.h"
+#include "devices/SensorDeviceProperties.h"
+#include "devices/WebServerDeviceProperties.h"
+#include "pravikdriver/Message.h"
+#include "pravikdriver/PravikCodes.h"
+#include "pravikdriver/PravikEnums.h"
+#include "pravikdriver/UserMessages/PresenceSensorMessage.h"
+
+#include <QTest>
+
+using namespace Corvane::Sentrel;
+using Controllers::PresenceSensorsController;
+using Corvane::Devices::DeviceAddress;
+using Corvane::Devices::PresenceSensorDevice;
+using Corvane::Gadgets::Models::NavigationIcon;
+using Corvane::PravikDriver::Message;
+namespace Codes = Corvane::PravikDriver::PravikCodes;
+namespace Enums = Corvane::PravikDriver::PravikEnums;
+
+namespace {
+
+const int NONE = DeviceAddress::EMPTY_INT_VALUE;
+const QString ADDRESS = QStringLiteral("15");
+
+// A sensor's report: its hold time as hours, minutes and seconds, and the
+// presence command (0 for none).
+Message report(int command, int seconds, const QString& address = ADDRESS)
+{
+    return Message(Enums::DimensionWrite, Enums::Lighting, address, command, Codes::PRESENCE_GRANULARITY,
+                   {seconds / 3600, seconds / 60 % 60, seconds % 60}, 0);
+}
+
+Message presence(bool detected, const QString& address = ADDRESS)
+{
+    return Message(Enums::DimensionWrite, Enums::Lighting, address,
+                   detected ? Codes::PRESENCE_DETECTED : Codes::PRESENCE_ENDED, Codes::PRESENCE_GRANULARITY, {0}, 0);
+}
+
+} // namespace
+
+class tst_PresenceSensorsController : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void holdTimes_data();
+    void holdTimes();
+    void otherStatesOnlyMakeTheStateKnown();
+    void holdTimeIsCappedAtOneDay();
+    void reloadForgetsTheCounts();
+    void statusRequest();
+    void kindFilter();
+
+private:
+    PresenceSensorDevice* addSensor(int type = 21001, const DeviceAddress& address = DeviceAddress(1, 5, NONE, NONE));
+    void receive(const Message& message);
+    NavigationIcon::State state(int id) const;
+
+    std::unique_ptr<SentrelFixture> m_fixture;
+    std::unique_ptr<ManualClock> m_clock;
+    std::unique_ptr<Corvane::Devices::Configuration> m_project;
+    std::unique_ptr<PresenceSensorsController> m_controller;
+    RecordingOpenDriver m_driver;
+    int m_gateway = 0;
+};
+
+void tst_PresenceSensorsController::initTestCase()
+{
+    SentrelFixture::useProgramTheme();
+}
+
+void tst_PresenceSensorsController::init()
+{
+    m_fixture = std::make_unique<SentrelFixture>();
+    m_clock = std::make_unique<ManualClock>();
+    Clock::setProgramClock(m_clock.get());
+    m_project.reset(Corvane::Devices::Configuration::empty());
+    m_gateway = m_project->addDevice(new Corvane::Devices::WebServerDeviceProperties(0));
+    m_controller = std::make_unique<PresenceSensorsController>(nullptr);
+    m_driver.clearSent();
+}
+
+void tst_PresenceSensorsController::cleanup()
+{
+    m_controller.reset();
+    Clock::setProgramClock(nullptr);
+    m_clock.reset();
+    m_project.reset();
+    m_fixture.reset();
+}
+
+PresenceSensorDevice* tst_PresenceSensorsController::addSensor(int type, const DeviceAddress& address)
+{
+    const int id = m_project->addDevice(
+        m_gateway, new Corvane::Devices::SensorDeviceProperties(0, type, address, QStringLiteral("Sensor")));
+    m_controller->loadDevices(m_project.get());
+    m_controller->setDrivers({{m_gateway, &m_driver}});
+    return static_cast<PresenceSensorDevice*>(m_controller->getDeviceById(id));
+}
+
+void tst_PresenceSensorsController::receive(const Message& message)
+{
+    m_driver.registerListener(m_controller.get());
+    m_driver.deliver(message);
+    m_driver.unregisterListener(m_controller.get());
+}
+
+NavigationIcon::State tst_PresenceSensorsController::state(int id) const
+{
+    return m_controller->getIconByIndex(m_controller->indexOfIcon(id)).state();
+}
+
+void tst_PresenceSensorsController::holdTimes_data()
+{
+    QTest::addColumn<int>("holdTime");
+    QTest::addColumn<int>("secondReportAt");
+    QTest::addColumn<int>("stillOccupiedAt");
+    QTest::addColumn<int>("freeAt");
+    // Free at the first tick, 200 ms after the report.
+    QTest::newRow("0 s") << 0 << -1 << 199 << 200;
+    QTest::newRow("2 s") << 2 << -1 << 1999 << 2000;
+    // The tenth tick after the second report (1.1 s): 1.9 s after it, as
+    // the timer keeps its phase.
+    QTest::newRow("2 s, second report after 1.1 s") << 2 << 1100 << 2999 << 3000;
+}
+
+void tst_PresenceSensorsController::holdTimes()
+{
+    QFETCH(int, holdTime);
+    QFETCH(int, secondReportAt);
+    QFETCH(int, stillOccupiedAt);
+    QFETCH(int, freeAt);
+    const PresenceSensorDevice* sensor = addSensor();
+    receive(report(0, holdTime));
+    receive(presence(true));
+    QCOMPARE(state(sensor->id()), NavigationIcon::Normal);
+    QVERIFY(m_controller->timer()->isActive());
+    int now = 0;
+    if (secondReportAt >= 0) {
+        m_clock->advance(secondReportAt);
+        now = secondReportAt;
+        receive(presence(true));
+    }
+    m_clock->advance(stillOccupiedAt - now);
+    QVERIFY(sensor->isPresenceDetected());
+    m_clock->advance(freeAt - stillOccupiedAt);
+    QVERIFY(!sensor->isPresenceDetected());
+    QCOMPARE(state(sensor->id()), NavigationIcon::Inactive);
+    QVERIFY(!m_controller->timer()->isActive());
+}
+
+void tst_PresenceSensorsController::otherStatesOnlyMakeTheStateKnown()
+{
+    const PresenceSensorDevice* sensor = addSensor();
+    receive(report(0, 30));
+    receive(presence(true));
+    // No presence command and a hold time of 0: the state is known, the
+    // presence and the hold time stay.
+    receive(report(0, 0));
+    QVERIFY(sensor->isStatusKnown());
+    QVERIFY(sensor->isPresenceDetected());
+    QCOMPARE(sensor->granularity(), 30);
+    receive(presence(false));
+    QVERIFY(!sensor->isPresenceDetected());
+    QCOMPARE(state(sensor->id()), NavigationIcon::Inactive);
+    QVERIFY(m_controller->presenceTable().isEmpty());
+}
+
+void tst_PresenceSensorsController::holdTimeIsCappedAtOneDay()
+{
+    const PresenceSensorDevice* sensor = addSensor();
+    LogCapture log;
+    receive(report(0, 25 * 3600));
+    QCOMPARE(sensor->granularity(), PresenceSensorsController::MAX_HOLD_TIME);
+    QCOMPARE(log.lines().filter(QStringLiteral("hold time")).size(), 1);
+    QVERIFY(log.contains(QString::number(sensor->id())));
+}
+
+void tst_PresenceSensorsController::reloadForgetsTheCounts()
+{
+    const PresenceSensorDevice* sensor = addSensor();
+    receive(report(0, 3600));
+    receive(presence(true));
+    QCOMPARE(m_controller->presenceTable().size(), 1);
+    std::unique_ptr<Corvane::Devices::Configuration> empty(Corvane::Devices::Configuration::empty());
+    m_controller->loadDevices(empty.get());
+    QVERIFY(m_controller->presenceTable().isEmpty());
+    QVERIFY(!m_controller->timer()->isActive());
+    QVERIFY(m_controller->icons().isEmpty());
+    Q_UNUSED(sensor);
+}
+
+void tst_PresenceSensorsController::statusRequest()
+{
+    PresenceSensorDevice* sensor = addSensor();
+    receive(report(0, 5));
+    QCOMPARE(state(sensor->id()), NavigationIcon::Inactive);
+    m_controller->updateStatus(-1);
+    QCOMPARE(m_driver.sent.size(), 1);
+    Message expected = Message::createPresenceSensorGranularityStatusMessage(ADDRESS);
+    expected.setPriority(m_driver.sent.first().priority());
+    QCOMPARE(m_driver.sent.first(), expected);
+    QCOMPARE(state(sensor->id()), NavigationIcon::Uninitialized);
+    // Without a driver nothing is asked.
+    m_controller->setDrivers({});
+    m_controller->updateStatus(-1);
+    QCOMPARE(m_driver.sent.size(), 1);
+}
+
+void tst_PresenceSensorsController::kindFilter()
+{
+    addSensor(21001, DeviceAddress(1, 1, NONE, NONE));
+    addSensor(21002, DeviceAddress(1, 2, NONE, NONE));
+    addSensor(20001, DeviceAddress(1, 3, NONE, NONE));
+    QCOMPARE(m_controller->devices().size(), 2);
+    for (const auto* device : m_controller->devices())
+        QVERIFY(device->deviceType() != 20001);
+}
+
+QTEST_MAIN(tst_PresenceSensorsController)
+#include "tst_presencesensorscontroller.moc"
