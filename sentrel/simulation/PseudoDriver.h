@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DeviceStatusAnswers.h"
+#include "EnergyAnswers.h"
 #include "SimulationRandom.h"
 #include "SoundSystemAnswers.h"
 
@@ -86,6 +87,7 @@ private:
     Clock* m_clock;
     SimulationRandom m_random;
     DeviceStatusAnswers m_deviceAnswers;
+    EnergyAnswers m_energyAnswers;
     SoundSystemAnswers m_soundAnswers;
     QList<EnergyDeviceAutoUpdateInfo> m_autoUpdates;
 };
