@@ -24,6 +24,7 @@ PseudoDriver::PseudoDriver(QObject* parent, Clock* clock)
     , m_clock(Clock::orSystem(clock))
     , m_deviceAnswers(*this, m_random)
     , m_soundAnswers(*this, m_random)
+    , m_loadAnswers(*this, m_random)
 {
     setInitialized(true);
 }
@@ -51,6 +52,7 @@ void PseudoDriver::respondToMessage(const Message& request)
     // values between the device answers and the automatic updates; totals,
     // series and loads between the automatic updates and the sound system.
     const bool answered = m_deviceAnswers.respond(request) || respondToEnergyAutoUpdate(request)
+        || m_loadAnswers.respond(request)
         || m_soundAnswers.respond(request);
     if (!answered)
         sendMessageToListeners(request, Message::Empty, false);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DeviceStatusAnswers.h"
+#include "LoadAnswers.h"
 #include "SimulationRandom.h"
 #include "SoundSystemAnswers.h"
 
@@ -87,6 +88,7 @@ private:
     SimulationRandom m_random;
     DeviceStatusAnswers m_deviceAnswers;
     SoundSystemAnswers m_soundAnswers;
+    LoadAnswers m_loadAnswers;
     QList<EnergyDeviceAutoUpdateInfo> m_autoUpdates;
 };
 
