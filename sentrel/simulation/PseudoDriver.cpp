@@ -25,6 +25,7 @@ PseudoDriver::PseudoDriver(QObject* parent, Clock* clock)
     , m_deviceAnswers(*this, m_random)
     , m_energyAnswers(*this, m_random)
     , m_soundAnswers(*this, m_random)
+    , m_loadAnswers(*this, m_random)
 {
     setInitialized(true);
 }
@@ -55,6 +56,7 @@ void PseudoDriver::respondToMessage(const Message& request)
         || m_energyAnswers.respondToInstantData(request)
         || respondToEnergyAutoUpdate(request)
         || m_energyAnswers.respond(request)
+        || m_loadAnswers.respond(request)
         || m_soundAnswers.respond(request);
     if (!answered)
         sendMessageToListeners(request, Message::Empty, false);

@@ -2,6 +2,7 @@
 
 #include "DeviceStatusAnswers.h"
 #include "EnergyAnswers.h"
+#include "LoadAnswers.h"
 #include "SimulationRandom.h"
 #include "SoundSystemAnswers.h"
 
@@ -89,6 +90,7 @@ private:
     DeviceStatusAnswers m_deviceAnswers;
     EnergyAnswers m_energyAnswers;
     SoundSystemAnswers m_soundAnswers;
+    LoadAnswers m_loadAnswers;
     QList<EnergyDeviceAutoUpdateInfo> m_autoUpdates;
 };
 
