@@ -9,7 +9,9 @@
 #include "devices/GuiProperties.h"
 #include "navigation/NavigationControl.h"
 
+#include <QFile>
 #include <QKeyEvent>
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace Corvane::Sentrel;
@@ -24,6 +26,20 @@ namespace {
 const int HALL = 3;          // on/off light
 const int LIVING_DIMMER = 4; // 100-level dimmer
 const int GROUND_FLOOR = 7;  // group of lights
+
+// The demo project without its energy meters and loads: lights alone.
+QString writeLightsOnlyProject(const QString& folder)
+{
+    QFile demo(QStringLiteral(DEMO_PROJECT));
+    if (!demo.open(QIODevice::ReadOnly))
+        return QString();
+    QString text = QString::fromUtf8(demo.readAll());
+    text.remove(QRegularExpression(QStringLiteral("<device [^>]*group=\"(9|10)\".*?</device>"),
+                                   QRegularExpression::DotMatchesEverythingOption));
+    const QString path = folder + QStringLiteral("/lights.vtprj");
+    SentrelFixture::writeFile(path, text.toUtf8());
+    return path;
+}
 
 } // namespace
 
@@ -66,6 +82,14 @@ void tst_NavigationController::init()
     Settings::s_instance->setNoServer(true);
     Settings::guiProperties().setTempConfigFileName(QStringLiteral(DEMO_PROJECT));
     m_window = std::make_unique<NavigationWindow>();
+    // The demo project has several pages: the tests below work on lighting,
+    // shown without the fade from the home icons.
+    if (m_window->navigationControl()->currentPageId() != 0)
+        return;
+    for (const NavigationIcon& icon : navigation()->homeIcons())
+        if (icon.id() == BaseController::LIGHTS_PAGE_ID)
+            m_window->navigationControl()->notifyNavigationIconClicked(icon, 0, false);
+    m_window->navigationControl()->setIcons(lighting()->icons(), true);
 }
 
 void tst_NavigationController::cleanup()
@@ -98,6 +122,10 @@ int tst_NavigationController::segmentOf(int id) const
 
 void tst_NavigationController::singlePageOpensAtOnce()
 {
+    m_window.reset();
+    Settings::clearConfiguration();
+    Settings::guiProperties().setTempConfigFileName(writeLightsOnlyProject(m_fixture->dataPath()));
+    m_window = std::make_unique<NavigationWindow>();
     QVERIFY(navigation());
     QVERIFY(lighting());
     QCOMPARE(navigation()->homeIcons().size(), 1);
@@ -186,10 +214,11 @@ void tst_NavigationController::backPressNobodyTakesGoesHome()
     control->notifyNavigationIconClicked(shownIcon(HALL), segmentOf(HALL), false);
     QVERIFY(control->commandControl1());
     control->notifyBackButtonClicked();
-    // Home with a single page is that page again, with no ring open.
+    // Home, with no ring open: the page icons, or with a single page that
+    // page again.
     QVERIFY(!control->commandControl1());
     QCOMPARE(lighting()->selectedDeviceId(), 0);
-    QCOMPARE(control->currentPageId(), BaseController::LIGHTS_PAGE_ID);
+    QCOMPARE(control->currentPageId(), navigation()->homeIcons().size() == 1 ? BaseController::LIGHTS_PAGE_ID : 0);
 }
 
 void tst_NavigationController::driversGoBeforeTheControllers()
