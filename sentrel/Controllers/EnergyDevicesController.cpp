@@ -820,8 +820,9 @@ void EnergyDevicesController::loadSettingsForDevice(const Devices::UserDeviceSet
     BaseDataControlsController::loadSettingsForDevice(settings, pageId, base);
 }
 
-void EnergyDevicesController::renameDevice(int deviceId, const QString& name)
+void EnergyDevicesController::setDeviceIconName(int deviceId, int subDeviceId, const QString& name)
 {
+    BaseDataControlsController::setDeviceIconName(deviceId, subDeviceId, name);
     for (EnergyDataContainer* container : energyControls(deviceId))
         container->setItemName(name);
     m_tariffModel->setDescription(deviceId, name);

@@ -83,6 +83,8 @@ public:
     void handleCarouselMovementEnded() override;
     void onFullScreen() override;
     void aboutToQuit() override;
+    // A new name from the labels: the meter's own containers take it.
+    void setDeviceIconName(int deviceId, int subDeviceId, const QString& name) override;
 
     void messageReceived(const PravikDriver::Driver* driver, const PravikDriver::Message& first,
                          const PravikDriver::Message& second, bool pushed) override;
@@ -103,8 +105,6 @@ public:
     void handleFavoriteCenterClick(BaseSceneWindow* window, int deviceId);
     void handleFavoriteClose(BaseSceneWindow* window, int deviceId);
     bool hasFavoriteFor(int deviceId) const { return m_favoriteDevices.contains(deviceId); }
-    // A new name from the labels: the meter's containers take it.
-    void renameDevice(int deviceId, const QString& name);
     // Closes the project: every automatic update stops.
     void closeConfiguration();
 

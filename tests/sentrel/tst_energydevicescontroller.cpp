@@ -109,6 +109,7 @@ private Q_SLOTS:
     void stoppedAutomaticUpdatesAreAskedAgainWhileWanted();
     void instantValueRaisesTheMaximum();
     void tariffsAreKeptInTheUserSettings();
+    void renameRetitlesTheMetersOwnWindows();
     void requests_data();
     void requests();
     void secondOkWhilePendingSendsNothing();
@@ -454,6 +455,18 @@ void tst_EnergyDevicesController::tariffsAreKeptInTheUserSettings()
     load();
     m_controller->loadSettingsForDevice(settings, 0, meter(m_gas));
     QCOMPARE(meter(m_gas)->userTariff(), 0.75);
+}
+
+void tst_EnergyDevicesController::renameRetitlesTheMetersOwnWindows()
+{
+    m_controller->initializeFavorite(nullptr, m_power);
+    m_controller->initializeFavorite(nullptr, m_gas);
+    m_controller->setDeviceIconName(m_power, -1, QStringLiteral("Kitchen"));
+    auto* powerFavourite = static_cast<EnergyDataContainer*>(m_controller->favoriteDataControl(m_power));
+    auto* gasFavourite = static_cast<EnergyDataContainer*>(m_controller->favoriteDataControl(m_gas));
+    QCOMPARE(view(m_power)->itemName(), QStringLiteral("Kitchen"));
+    QCOMPARE(powerFavourite->energyDataViewControl()->itemName(), QStringLiteral("Kitchen"));
+    QCOMPARE(gasFavourite->energyDataViewControl()->itemName(), QStringLiteral("Gas"));
 }
 
 // Requests
