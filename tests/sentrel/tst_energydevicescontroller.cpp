@@ -110,6 +110,7 @@ private Q_SLOTS:
     void instantValueRaisesTheMaximum();
     void tariffsAreKeptInTheUserSettings();
     void renameRetitlesTheMetersOwnWindows();
+    void centreClickShowsTheDataWindowOnce();
     void requests_data();
     void requests();
     void secondOkWhilePendingSendsNothing();
@@ -467,6 +468,31 @@ void tst_EnergyDevicesController::renameRetitlesTheMetersOwnWindows()
     QCOMPARE(view(m_power)->itemName(), QStringLiteral("Kitchen"));
     QCOMPARE(powerFavourite->energyDataViewControl()->itemName(), QStringLiteral("Kitchen"));
     QCOMPARE(gasFavourite->energyDataViewControl()->itemName(), QStringLiteral("Gas"));
+}
+
+void tst_EnergyDevicesController::centreClickShowsTheDataWindowOnce()
+{
+    giveStatus(m_power);
+    meter(m_power)->cache()->setDailyTotal(NOW.date(), 5000, NOW);
+    m_controller->initializeFavorite(nullptr, m_power);
+    auto* favourite = static_cast<EnergyDataContainer*>(m_controller->favoriteDataControl(m_power));
+    QVERIFY(!favourite->isVisible());
+    favourite->energyDataViewControl()->setDailyViewDate(NOW);
+    m_controller->handleFavoriteCenterClick(nullptr, m_power);
+    QVERIFY(favourite->isVisible());
+    // Filled from the cache.
+    QVERIFY(favourite->energyDataViewControl()
+                ->consumptionLabel(EnergyDataViewControl::TotalConsumption)
+                ->text()
+                .contains(QStringLiteral("5.00")));
+    // A second click leaves the window where the user put it.
+    favourite->setPos(123, 45);
+    m_controller->handleFavoriteCenterClick(nullptr, m_power);
+    QCOMPARE(favourite->pos(), QPointF(123, 45));
+    // Its close button only hides it.
+    Q_EMIT favourite->closeClicked();
+    QVERIFY(!favourite->isVisible());
+    QCOMPARE(m_controller->favoriteDataControl(m_power), favourite);
 }
 
 // Requests
