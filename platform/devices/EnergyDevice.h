@@ -37,6 +37,14 @@ public:
     // True once an instant value arrived.
     bool hasValue() const { return m_hasValue; }
 
+    // A meter shows its instant value on its icon and favourite slider.
+    bool hasSliderValue() const override { return true; }
+    double valueMinimum() const override { return 0.0; }
+    double valueMaximum() const override { return 1000.0; }
+    double valueStep() const override { return 0.001; }
+
+    // Whether the gateway pushes the meter's values; a meter starts on the
+    // old interface until its gateway answers an automatic-update request.
     bool isNewInterfaceInUse() const { return m_newInterface; }
     void setIsNewInterfaceInUse(bool inUse) { m_newInterface = inUse; }
 
@@ -50,7 +58,7 @@ private:
     bool m_hasUserTariff = false;
     double m_instantValue = 0.0;
     bool m_hasValue = false;
-    bool m_newInterface = true;
+    bool m_newInterface = false;
     EnergyDeviceCache* m_cache = nullptr;
 };
 

@@ -76,6 +76,34 @@ EnergyDeviceCache::AnnualEntry& EnergyDeviceCache::annual(int annualViewDate)
     return m_annual[annualViewDate];
 }
 
+const EnergyDeviceCache::DailyEntry* EnergyDeviceCache::findDaily(const QDate& day) const
+{
+    const auto it = m_daily.constFind(day);
+    return it != m_daily.cend() ? &*it : nullptr;
+}
+
+const EnergyDeviceCache::MonthlyEntry* EnergyDeviceCache::findMonthly(int year, int month) const
+{
+    const auto it = m_monthly.constFind(monthKey(year, month));
+    return it != m_monthly.cend() ? &*it : nullptr;
+}
+
+const EnergyDeviceCache::PeriodEntry* EnergyDeviceCache::findMonthlyPeriod(int year, int month,
+                                                                           MonthlyPeriod period) const
+{
+    const MonthlyEntry* entry = findMonthly(year, month);
+    if (!entry)
+        return nullptr;
+    const auto it = entry->periods.constFind(period);
+    return it != entry->periods.cend() ? &*it : nullptr;
+}
+
+const EnergyDeviceCache::AnnualEntry* EnergyDeviceCache::findAnnual(int annualViewDate) const
+{
+    const auto it = m_annual.constFind(annualViewDate);
+    return it != m_annual.cend() ? &*it : nullptr;
+}
+
 void EnergyDeviceCache::setDailyHours(const QDate& day, const QList<int>& hours,
                                       const QDateTime& updated)
 {

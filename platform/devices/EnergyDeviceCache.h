@@ -69,6 +69,14 @@ public:
     PeriodEntry& monthlyPeriod(int year, int month, MonthlyPeriod period);
     AnnualEntry& annual(int annualViewDate);
 
+    // The entries if present; null otherwise. Nothing is created, so that
+    // drawing a view leaves the cache as it was.
+    const DailyEntry* findDaily(const QDate& day) const;
+    const MonthlyEntry* findMonthly(int year, int month) const;
+    const PeriodEntry* findMonthlyPeriod(int year, int month, MonthlyPeriod period) const;
+    const AnnualEntry* findAnnual(int annualViewDate) const;
+    bool hasAnnual(int annualViewDate) const { return m_annual.contains(annualViewDate); }
+
     bool hasDaily(const QDate& day) const { return m_daily.contains(day); }
     bool hasMonthly(int year, int month) const { return m_monthly.contains(monthKey(year, month)); }
 

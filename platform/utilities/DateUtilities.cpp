@@ -1,8 +1,13 @@
 #include "utilities/DateUtilities.h"
 
+#include "utilities/CurrentTime.h"
+
 namespace Corvane::Utilities {
 
 namespace {
+
+// 29 February comes back within eight years, across a century that skips it.
+const int LEAP_DAY_SEARCH_YEARS = 8;
 
 QDate& fixedDate()
 {
@@ -19,7 +24,7 @@ int monthIndex(const QDate& date)
 
 QDate DateUtilities::currentDate()
 {
-    return fixedDate().isValid() ? fixedDate() : QDate::currentDate();
+    return fixedDate().isValid() ? fixedDate() : CurrentTime::now().date();
 }
 
 void DateUtilities::setCurrentDate(const QDate& date)
@@ -33,6 +38,33 @@ bool DateUtilities::isDateInLastYear(const QDate& date)
         return false;
     const int months = monthIndex(currentDate()) - monthIndex(date);
     return months >= 0 && months < 12;
+}
+
+int DateUtilities::guessYearFromMonth(int month, const QDate& today)
+{
+    if (month < 1 || month > 12 || !today.isValid())
+        return 0;
+    return month <= today.month() ? today.year() : today.year() - 1;
+}
+
+int DateUtilities::guessYearFromTwoDigits(int twoDigitYear, const QDate& today)
+{
+    if (twoDigitYear < 0 || twoDigitYear > 99 || !today.isValid())
+        return 0;
+    const int year = today.year() - today.year() % 100 + twoDigitYear;
+    return year <= today.year() ? year : year - 100;
+}
+
+int DateUtilities::guessYearFromMonthDay(int month, int day, const QDate& today)
+{
+    if (!today.isValid())
+        return 0;
+    for (int year = today.year(); year >= today.year() - LEAP_DAY_SEARCH_YEARS; --year) {
+        const QDate date(year, month, day);
+        if (date.isValid() && date <= today)
+            return year;
+    }
+    return 0;
 }
 
 } // namespace Corvane::Utilities

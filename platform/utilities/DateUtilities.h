@@ -4,20 +4,27 @@
 
 namespace Corvane::Utilities {
 
-// Date helpers of the energy views. Today is read from one clock, the
-// system's unless a test sets a fixed date.
+// Date helpers of the energy views and data. Today is read from
+// CurrentTime unless a test sets a fixed date.
 class DateUtilities
 {
 public:
     DateUtilities() = delete;
 
     static QDate currentDate();
-    // Makes currentDate() answer date; a null date gives the system clock back.
+    // Makes currentDate() answer date; a null date gives CurrentTime back.
     static void setCurrentDate(const QDate& date);
 
     // Whether date lies in the twelve months that end with the current one
     // (the months whose hourly values a gateway keeps).
     static bool isDateInLastYear(const QDate& date);
+
+    // Gateways send dates without the year, or with two digits of it. Each
+    // guess is the latest year that gives a valid date not after today; 0
+    // when no year can (a month out of 1..12, 31 April).
+    static int guessYearFromMonth(int month, const QDate& today = currentDate());
+    static int guessYearFromTwoDigits(int twoDigitYear, const QDate& today = currentDate());
+    static int guessYearFromMonthDay(int month, int day, const QDate& today = currentDate());
 };
 
 } // namespace Corvane::Utilities

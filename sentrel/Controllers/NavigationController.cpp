@@ -1,6 +1,7 @@
 #include "NavigationController.h"
 
 #include "ActuatorsController.h"
+#include "EnergyDevicesController.h"
 #include "LightSensorsController.h"
 #include "MotorsController.h"
 #include "PresenceSensorsController.h"
@@ -92,6 +93,7 @@ void NavigationController::createControllers()
     m_controllers.append(new MotorsController(navigationWindow()));
     m_controllers.append(new PresenceSensorsController(navigationWindow()));
     m_controllers.append(new LightSensorsController(navigationWindow()));
+    m_controllers.append(new EnergyDevicesController(navigationWindow()));
 }
 
 void NavigationController::connectCarousel()

@@ -2,6 +2,8 @@
 
 #include "SystemClock.h"
 
+#include "utilities/CurrentTime.h"
+
 namespace Corvane::Sentrel {
 
 Clock::~Clock() = default;
@@ -24,6 +26,11 @@ Clock* Clock::program()
 void Clock::setProgramClock(Clock* clock)
 {
     installedClock = clock;
+    // The date helpers read the same clock, so that dates and timers agree.
+    if (clock)
+        Utilities::CurrentTime::setSource([clock] { return clock->now(); });
+    else
+        Utilities::CurrentTime::setSource({});
 }
 
 } // namespace Corvane::Sentrel

@@ -23,8 +23,8 @@ public:
     // The clock the program runs on: the computer's, unless a test installed
     // another one with setProgramClock().
     static Clock* program();
-    // Installs the clock that program() returns; null restores the
-    // computer's. The caller keeps ownership and must restore it before the
+    // Installs the clock that program() returns, and that the date helpers
+    // of the Utilities library read; null restores the computer's. The caller keeps ownership and must restore it before the
     // clock goes away.
     static void setProgramClock(Clock* clock);
     // clock, or the program's clock when clock is null.

@@ -23,7 +23,9 @@ PseudoDriver::PseudoDriver(QObject* parent, Clock* clock)
     : OpenDriver(parent)
     , m_clock(Clock::orSystem(clock))
     , m_deviceAnswers(*this, m_random)
+    , m_energyAnswers(*this, m_random)
     , m_soundAnswers(*this, m_random)
+    , m_loadAnswers(*this, m_random)
 {
     setInitialized(true);
 }
@@ -50,7 +52,11 @@ void PseudoDriver::respondToMessage(const Message& request)
     // of energy meters and loads belong in two places of this order: instant
     // values between the device answers and the automatic updates; totals,
     // series and loads between the automatic updates and the sound system.
-    const bool answered = m_deviceAnswers.respond(request) || respondToEnergyAutoUpdate(request)
+    const bool answered = m_deviceAnswers.respond(request)
+        || m_energyAnswers.respondToInstantData(request)
+        || respondToEnergyAutoUpdate(request)
+        || m_energyAnswers.respond(request)
+        || m_loadAnswers.respond(request)
         || m_soundAnswers.respond(request);
     if (!answered)
         sendMessageToListeners(request, Message::Empty, false);

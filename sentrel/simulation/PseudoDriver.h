@@ -1,6 +1,8 @@
 #pragma once
 
 #include "DeviceStatusAnswers.h"
+#include "EnergyAnswers.h"
+#include "LoadAnswers.h"
 #include "SimulationRandom.h"
 #include "SoundSystemAnswers.h"
 
@@ -86,7 +88,9 @@ private:
     Clock* m_clock;
     SimulationRandom m_random;
     DeviceStatusAnswers m_deviceAnswers;
+    EnergyAnswers m_energyAnswers;
     SoundSystemAnswers m_soundAnswers;
+    LoadAnswers m_loadAnswers;
     QList<EnergyDeviceAutoUpdateInfo> m_autoUpdates;
 };
 

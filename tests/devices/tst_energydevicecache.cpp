@@ -13,6 +13,8 @@ private Q_SLOTS:
     void annualTakesOnlyMonthsOfItsRange();
     void entriesAreKeptPerDayAndMonth();
     void energyDeviceUsesUserTariff();
+    void lookUpsCreateNothing();
+    void meterStartsOnTheOldInterfaceWithASliderValue();
 };
 
 void tst_EnergyDeviceCache::annualTakesOnlyMonthsOfItsRange()
@@ -71,6 +73,47 @@ void tst_EnergyDeviceCache::energyDeviceUsesUserTariff()
     QVERIFY(!device.hasValue());
     device.setInstantValue(0.0);
     QVERIFY(device.hasValue());
+}
+
+void tst_EnergyDeviceCache::lookUpsCreateNothing()
+{
+    EnergyDeviceCache cache;
+    const QDateTime now(QDate(2025, 6, 2), QTime(10, 0));
+    QVERIFY(!cache.findDaily(QDate(2025, 6, 1)));
+    QVERIFY(!cache.findMonthly(2025, 6));
+    QVERIFY(!cache.findMonthlyPeriod(2025, 6, EnergyDeviceCache::PerDay));
+    QVERIFY(!cache.findAnnual(1));
+    QVERIFY(!cache.hasDaily(QDate(2025, 6, 1)));
+    QVERIFY(!cache.hasMonthly(2025, 6));
+    QVERIFY(!cache.hasAnnual(1));
+
+    // A month with only its total has no period entry, and asking for one
+    // does not add it.
+    cache.setMonthlyTotal(2025, 6, 42, now);
+    QCOMPARE(cache.findMonthly(2025, 6)->total, 42);
+    QVERIFY(!cache.findMonthlyPeriod(2025, 6, EnergyDeviceCache::PerHour));
+    QVERIFY(cache.findMonthly(2025, 6)->periods.isEmpty());
+
+    cache.setMonthlyValues(2025, 6, EnergyDeviceCache::PerHour, {1, 2}, now);
+    QCOMPARE(cache.findMonthlyPeriod(2025, 6, EnergyDeviceCache::PerHour)->values, (QList<int>{1, 2}));
+    cache.setDailyTotal(QDate(2025, 6, 1), 9, now);
+    QCOMPARE(cache.findDaily(QDate(2025, 6, 1))->total, 9);
+    cache.annual(0).setRange(QDate(2024, 1, 1), QDate(2024, 12, 1));
+    QCOMPARE(cache.findAnnual(0)->firstMonth, QDate(2024, 1, 1));
+    QVERIFY(!cache.findAnnual(1));
+}
+
+void tst_EnergyDeviceCache::meterStartsOnTheOldInterfaceWithASliderValue()
+{
+    EnergyDevice device(EnergyDeviceProperties(3, 7051, DeviceAddress(1, -1, -1, -1), QStringLiteral("Power")), 1);
+    QVERIFY(!device.isNewInterfaceInUse());
+    QVERIFY(device.hasSliderValue());
+    QVERIFY(!device.hasValue());
+    QCOMPARE(device.valueMaximum(), 1000.0);
+    QCOMPARE(device.valueStep(), 0.001);
+    QCOMPARE(int(device.energyType()), int(DeviceEnums::Electricity));
+    device.setIsNewInterfaceInUse(true);
+    QVERIFY(device.isNewInterfaceInUse());
 }
 
 QTEST_GUILESS_MAIN(tst_EnergyDeviceCache)

@@ -1,5 +1,6 @@
 #include "simulation/ClockTimer.h"
 #include "simulation/ManualClock.h"
+#include "utilities/DateUtilities.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -7,7 +8,9 @@
 #include <memory>
 
 using Corvane::Sentrel::ClockTimer;
+using Corvane::Sentrel::Clock;
 using Corvane::Sentrel::ManualClock;
+using Corvane::Utilities::DateUtilities;
 
 class tst_ManualClock : public QObject
 {
@@ -24,6 +27,7 @@ private Q_SLOTS:
     void nowIsTheDueTimeWhileFiring();
     void timerDeletedByAnotherTimeoutNeverFires();
     void timerOutlivingTheClockStaysStopped();
+    void programClockGivesTheDateHelpersTheirToday();
 };
 
 void tst_ManualClock::advanceMovesBothTimes()
@@ -190,6 +194,17 @@ void tst_ManualClock::timerOutlivingTheClockStaysStopped()
     QVERIFY(!timer->isActive());
     timer->start(100);
     QVERIFY(!timer->isActive());
+}
+
+void tst_ManualClock::programClockGivesTheDateHelpersTheirToday()
+{
+    ManualClock clock(QDateTime(QDate(2024, 2, 29), QTime(23, 59, 30)));
+    Clock::setProgramClock(&clock);
+    QCOMPARE(DateUtilities::currentDate(), QDate(2024, 2, 29));
+    clock.advance(60 * 1000);
+    QCOMPARE(DateUtilities::currentDate(), QDate(2024, 3, 1));
+    Clock::setProgramClock(nullptr);
+    QCOMPARE(DateUtilities::currentDate(), QDate::currentDate());
 }
 
 QTEST_GUILESS_MAIN(tst_ManualClock)

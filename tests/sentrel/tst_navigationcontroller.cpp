@@ -10,7 +10,9 @@
 #include "devices/GuiProperties.h"
 #include "navigation/NavigationControl.h"
 
+#include <QFile>
 #include <QKeyEvent>
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace Corvane::Sentrel;

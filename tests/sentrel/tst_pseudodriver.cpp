@@ -155,6 +155,18 @@ void tst_PseudoDriver::requestOperationsAreAnswered_data()
     QTest::newRow("set point") << Operation([a](PseudoDriver& d) { d.requestZoneSetpointTemperature(a); });
     QTest::newRow("automatic update")
         << Operation([](PseudoDriver& d) { d.requestEnergyStartAutoUpdate(METER, 1, 255, 3); });
+    QTest::newRow("instant gas") << Operation([](PseudoDriver& d) { d.requestEnergyInstantData(METER, 2); });
+    QTest::newRow("current day total") << Operation([](PseudoDriver& d) { d.requestCurrentDayTotal(METER); });
+    QTest::newRow("current month total") << Operation([](PseudoDriver& d) { d.requestCurrentMonthTotal(METER); });
+    QTest::newRow("month total") << Operation([](PseudoDriver& d) { d.requestMonthTotal(METER, 23, 5); });
+    QTest::newRow("day per hour, old") << Operation([](PseudoDriver& d) { d.requestDayPerHour(METER, 1, 2, true); });
+    QTest::newRow("day per hour, new") << Operation([](PseudoDriver& d) { d.requestDayPerHour(METER, 1, 2, false); });
+    QTest::newRow("month per day, old") << Operation([](PseudoDriver& d) { d.requestMonthPerDay(METER, 1, true); });
+    QTest::newRow("month per day, new") << Operation([](PseudoDriver& d) { d.requestMonthPerDay(METER, 1, false); });
+    QTest::newRow("month per hour, old") << Operation([](PseudoDriver& d) { d.requestMonthPerHour(METER, 1, true); });
+    QTest::newRow("month per hour, new") << Operation([](PseudoDriver& d) { d.requestMonthPerHour(METER, 1, false); });
+    QTest::newRow("month per day, previous year")
+        << Operation([](PseudoDriver& d) { d.requestMonthPerDayPrev(METER, 1); });
     QTest::newRow("active sources")
         << Operation([](PseudoDriver& d) { d.requestAvailableSources(QStringLiteral("6"), false); });
     QTest::newRow("track and station")

@@ -1,0 +1,257 @@
+#include "BaseDataControlsController.h"
+
+#include "BaseSceneWindow.h"
+#include "DataWindowPlacement.h"
+#include "NavigationWindow.h"
+#include "Settings.h"
+#include "Controllers/CarouselController.h"
+
+#include "controls/SvgControlObject.h"
+#include "devices/BaseDevice.h"
+#include "devices/GuiProperties.h"
+#include "hosting/BaseQMLWrapper.h"
+#include "navigation/NavigationControl.h"
+#include "utilities/WidgetUtilities.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace Corvane::Sentrel::Controllers {
+
+using Gadgets::SvgControlObject;
+
+namespace {
+
+const double DEFAULT_DATA_CONTROL_SCALE = 1.0;
+
+int deviceIdOf(const BaseDataControlsController::DataControlMap& map, const SvgControlObject* control)
+{
+    // The map is ordered by id, so the first match is the smallest id.
+    for (auto it = map.cbegin(); it != map.cend(); ++it)
+        if (it.value() == control)
+            return it.key();
+    return -1;
+}
+
+void deleteAll(BaseDataControlsController::DataControlMap& map)
+{
+    const BaseDataControlsController::DataControlMap controls = std::exchange(map, {});
+    for (SvgControlObject* control : controls)
+        delete control;
+}
+
+} // namespace
+
+BaseDataControlsController::BaseDataControlsController(NavigationWindow* window)
+    : BaseController(window)
+{
+}
+
+BaseDataControlsController::~BaseDataControlsController()
+{
+    clearControls();
+}
+
+SvgControlObject* BaseDataControlsController::favoriteDataControl(int deviceId) const
+{
+    return m_favoriteDataControls.value(deviceId, nullptr);
+}
+
+SvgControlObject* BaseDataControlsController::dataControl(int deviceId) const
+{
+    return m_dataControls.value(deviceId, nullptr);
+}
+
+QList<SvgControlObject*> BaseDataControlsController::controls(int deviceId) const
+{
+    QList<SvgControlObject*> found;
+    if (SvgControlObject* control = dataControl(deviceId))
+        found.append(control);
+    if (SvgControlObject* control = favoriteDataControl(deviceId))
+        found.append(control);
+    return found;
+}
+
+int BaseDataControlsController::getDeviceIdFromDataControl(const SvgControlObject* control) const
+{
+    const int id = deviceIdOf(m_dataControls, control);
+    return id >= 0 ? id : deviceIdOf(m_favoriteDataControls, control);
+}
+
+void BaseDataControlsController::showCarousel()
+{
+    CarouselController* carousel = navigationWindow() ? navigationWindow()->carouselController() : nullptr;
+    if (!carousel || carousel->isCarouselVisible())
+        return;
+    QList<SvgControlObject*> list;
+    collectCarouselControls(list);
+    if (navigationControl())
+        navigationControl()->setPreserveSelection(true);
+    carousel->showCarousel(list, carouselScale());
+    handleCarouselMovementEnded();
+}
+
+void BaseDataControlsController::collectCarouselControls(QList<SvgControlObject*>& controls) const
+{
+    controls.clear();
+    for (const Devices::BaseDevice* device : orderedDevices())
+        if (SvgControlObject* control = m_dataControls.value(device->id(), nullptr))
+            controls.append(control);
+}
+
+bool BaseDataControlsController::handleIconsReordered()
+{
+    if (!isCurrentPage())
+        return false;
+    QList<int> ids;
+    for (const Gadgets::Models::NavigationIcon& icon : navigationControl()->icons())
+        ids.append(icon.id());
+    reorderIcons(ids);
+    CarouselController* carousel = navigationWindow() ? navigationWindow()->carouselController() : nullptr;
+    if (carousel && carousel->isCarouselVisible()) {
+        carousel->hideCarousel();
+        showCarousel();
+    }
+    return true;
+}
+
+void BaseDataControlsController::updateControlsCache()
+{
+    for (SvgControlObject* control : std::as_const(m_dataControls))
+        control->updateCachedData();
+    for (SvgControlObject* control : std::as_const(m_favoriteDataControls))
+        control->updateCachedData();
+}
+
+void BaseDataControlsController::handleFullScreenExit()
+{
+    if (!isCurrentPage() || !navigationWindow() || !navigationWindow()->carouselController())
+        return;
+    navigationWindow()->carouselController()->setCarouselDelegateScaleFactor(carouselScale());
+}
+
+void BaseDataControlsController::pageChanged()
+{
+    if (navigationControl() && navigationControl()->currentPageId() != controlledPageId()) {
+        navigationControl()->setPreserveSelection(false);
+        if (CarouselController* carousel = navigationWindow() ? navigationWindow()->carouselController() : nullptr) {
+            carousel->hideCarousel();
+            carousel->setCarouselCurrentIndex(0);
+        }
+    }
+    BaseController::pageChanged();
+}
+
+void BaseDataControlsController::retranslateUi()
+{
+    BaseController::retranslateUi();
+    for (SvgControlObject* control : std::as_const(m_dataControls))
+        control->retranslateUi();
+    for (SvgControlObject* control : std::as_const(m_favoriteDataControls))
+        control->retranslateUi();
+}
+
+void BaseDataControlsController::handleCarouselIndexChanged(int index)
+{
+    CarouselController* carousel = navigationWindow() ? navigationWindow()->carouselController() : nullptr;
+    if (carousel && !carousel->moving())
+        selectIconAtCarouselIndex(index);
+    BaseController::handleCarouselIndexChanged(index);
+}
+
+void BaseDataControlsController::handleCarouselMovementEnded()
+{
+    if (CarouselController* carousel = navigationWindow() ? navigationWindow()->carouselController() : nullptr)
+        selectIconAtCarouselIndex(carousel->currentIndex());
+    BaseController::handleCarouselMovementEnded();
+}
+
+void BaseDataControlsController::selectIconAtCarouselIndex(int index)
+{
+    if (index >= 0 && index < m_icons.size() && navigationControl())
+        navigationControl()->setSelectedIcon(m_icons.at(index), true);
+}
+
+double BaseDataControlsController::carouselScale() const
+{
+    return Settings::guiProperties().carouselScale(controlledPageType());
+}
+
+Devices::UserDeviceSettings::Favorite BaseDataControlsController::favoriteSettings(const BaseSceneWindow* window,
+                                                                                   int deviceId,
+                                                                                   int subDeviceId) const
+{
+    const QPointF position = window->mapSceneToGlobal(window->wrapper()->scenePos());
+    const SvgControlObject* control = favoriteDataControl(deviceId);
+    // The last value of a stored favourite is the scale of its data control.
+    return Devices::UserDeviceSettings::Favorite(deviceId, subDeviceId, controlledPageType(),
+                                                 int(std::lround(position.x())), int(std::lround(position.y())),
+                                                 double(window->scalePercent()),
+                                                 Utilities::WidgetUtilities::isWidgetOnTop(window),
+                                                 control ? control->scale() : DEFAULT_DATA_CONTROL_SCALE);
+}
+
+void BaseDataControlsController::loadSettingsForFavorite(const Devices::UserDeviceSettings::Favorite& favorite)
+{
+    if (SvgControlObject* control = favoriteDataControl(favorite.deviceId))
+        control->setScale(favorite.opacity);
+}
+
+void BaseDataControlsController::removeFavoriteDataControl(BaseSceneWindow* window, int deviceId)
+{
+    SvgControlObject* control = m_favoriteDataControls.take(deviceId);
+    if (!control)
+        return;
+    if (window)
+        window->removeRootControl(control);
+    delete control;
+}
+
+void BaseDataControlsController::positionDataWindow(BaseSceneWindow* window, int deviceId)
+{
+    SvgControlObject* data = favoriteDataControl(deviceId);
+    SvgControlObject* favorite = window ? window->mainControl() : nullptr;
+    if (!data || !favorite)
+        return;
+    const QPointF hotSpot = window->mapSceneToGlobal(favorite->mapToScene(window->hotSpot()));
+    const QRect screenArea = DataWindowPlacement::screenAreaAt(
+        QPoint(int(std::lround(hotSpot.x())), int(std::lround(hotSpot.y()))));
+    // The placement works on screen coordinates: the scene's origin on
+    // screen takes positions back and forth.
+    const QPointF origin = window->mapSceneToGlobal(QPointF(0, 0));
+    const QRectF favoriteRect = favorite->totalSceneBounds(true).translated(origin);
+    const QRectF dataRect = data->mapRectToParent(data->boundingRect()).translated(-data->pos());
+    const DataWindowPlacement::Result result = DataWindowPlacement::place(screenArea, favoriteRect, dataRect);
+    data->setPos(result.position - origin);
+}
+
+void BaseDataControlsController::clearControls()
+{
+    // The carousel only borrows the controls: it lets go of them first.
+    CarouselController* carousel = navigationWindow() ? navigationWindow()->carouselController() : nullptr;
+    if (carousel) {
+        const QList<SvgControlObject*> shown = carousel->carouselControls();
+        const bool showsOurs = std::any_of(shown.cbegin(), shown.cend(), [this](const SvgControlObject* control) {
+            return deviceIdOf(m_dataControls, control) >= 0;
+        });
+        if (showsOurs)
+            carousel->hideCarousel();
+    }
+    deleteAll(m_dataControls);
+    deleteAll(m_favoriteDataControls);
+}
+
+void BaseDataControlsController::hideFavoriteDataControl()
+{
+    if (auto* control = qobject_cast<SvgControlObject*>(sender()))
+        control->setVisible(false);
+}
+
+void BaseDataControlsController::onCarouselControlResizeRequest(qreal scale)
+{
+    if (navigationWindow())
+        navigationWindow()->onCarouselControlResizeRequest(scale, controlledPageType());
+}
+
+} // namespace Corvane::Sentrel::Controllers

@@ -1,0 +1,105 @@
+#pragma once
+
+#include "BaseController.h"
+
+#include "devices/UserDeviceSettings.h"
+
+#include <QList>
+#include <QMap>
+
+namespace Corvane::Gadgets {
+class SvgControlObject;
+}
+
+namespace Corvane::Sentrel {
+
+class BaseSceneWindow;
+
+namespace Controllers {
+
+// The base of the page controllers whose devices show as data windows
+// rather than command icons (webservers, energy meters, loads). Each device
+// may have one data control in the carousel and one beside its favourite
+// window; the subclasses make them and enter them into the two maps, which
+// own them. This class shows the carousel as the list of those controls in
+// the page's device order, keeps the carousel and the icon selection in
+// step, places a favourite's data window beside the favourite on screen,
+// and keeps both kinds of control in step with translation, theme changes
+// and closing favourites.
+//
+// Favourite windows are handled through their scene window and device id:
+// a favourite window is a BaseSceneWindow whose main control is the
+// favourite control.
+class BaseDataControlsController : public BaseController
+{
+    Q_OBJECT
+
+public:
+    using DataControlMap = QMap<int, Gadgets::SvgControlObject*>;
+
+    explicit BaseDataControlsController(NavigationWindow* window);
+    ~BaseDataControlsController() override;
+
+    // The carousel data controls by device id (owned).
+    DataControlMap& dataControls() { return m_dataControls; }
+    const DataControlMap& dataControls() const { return m_dataControls; }
+    // The data controls shown beside favourite windows by device id (owned).
+    DataControlMap& favoriteDataControls() { return m_favoriteDataControls; }
+    const DataControlMap& favoriteDataControls() const { return m_favoriteDataControls; }
+
+    virtual Gadgets::SvgControlObject* favoriteDataControl(int deviceId) const;
+    virtual Gadgets::SvgControlObject* dataControl(int deviceId) const;
+    // The carousel control first, then the favourite one, each when present.
+    virtual QList<Gadgets::SvgControlObject*> controls(int deviceId) const;
+    // The device whose carousel control this is, else whose favourite
+    // control it is (the smallest id where one control stands under
+    // several); -1 for a control of neither map.
+    virtual int getDeviceIdFromDataControl(const Gadgets::SvgControlObject* control) const;
+    virtual void showCarousel();
+    virtual void collectCarouselControls(QList<Gadgets::SvgControlObject*>& controls) const;
+
+    // Follows the icons the user reordered on this page; false (not taken)
+    // on another page.
+    virtual bool handleIconsReordered();
+    virtual void updateControlsCache();
+
+    void handleFullScreenExit() override;
+    void pageChanged() override;
+    void retranslateUi() override;
+    void handleCarouselIndexChanged(int index) override;
+    void handleCarouselMovementEnded() override;
+
+    // The user's carousel scale for this page.
+    double carouselScale() const;
+
+    // Favourite windows.
+    // The stored settings of a favourite window of the device.
+    Devices::UserDeviceSettings::Favorite favoriteSettings(const BaseSceneWindow* window, int deviceId,
+                                                           int subDeviceId) const;
+    // Restores the stored scale of the favourite's data control.
+    virtual void loadSettingsForFavorite(const Devices::UserDeviceSettings::Favorite& favorite);
+    // Deletes the device's favourite data control, taken off the closing
+    // favourite window's scene.
+    void removeFavoriteDataControl(BaseSceneWindow* window, int deviceId);
+    // Places the device's favourite data control beside the favourite
+    // control of its window (see DataWindowPlacement).
+    void positionDataWindow(BaseSceneWindow* window, int deviceId);
+
+    // Deletes every data control of both maps.
+    void clearControls();
+
+public Q_SLOTS:
+    // Hides the sending data control (connected to favourite data
+    // controls' close signals); it stays in its map.
+    void hideFavoriteDataControl();
+    void onCarouselControlResizeRequest(qreal scale);
+
+private:
+    void selectIconAtCarouselIndex(int index);
+
+    DataControlMap m_dataControls;
+    DataControlMap m_favoriteDataControls;
+};
+
+} // namespace Controllers
+} // namespace Corvane::Sentrel

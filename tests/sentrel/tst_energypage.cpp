@@ -1,0 +1,146 @@
+#include "EnergyPageFixture.h"
+
+#include "Models/EnergyDeviceInfo.h"
+#include "simulation/ClockTimer.h"
+#include "simulation/PseudoDriver.h"
+
+#include "devices/EnergyDevice.h"
+#include "devices/EnergyDeviceCache.h"
+#include "energy/GraphicsProgressBar.h"
+#include "text/TextLabel.h"
+
+#include <QTest>
+
+using namespace Corvane::Sentrel;
+using Corvane::Devices::EnergyDevice;
+using Corvane::Gadgets::EnergyDataViewControl;
+using Corvane::Gadgets::Models::NavigationIcon;
+namespace Common = Corvane::Gadgets::GadgetsCommon;
+
+namespace {
+const int SOLAR = 34;
+const int GAS = 36;
+} // namespace
+
+// The energy page of the demo project in no-server mode, on the real scene
+// objects: every meter answers through the simulated gateway.
+class tst_EnergyPage : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { SentrelFixture::useProgramTheme(); }
+    void init() { m_page = std::make_unique<EnergyPageFixture>(QStringLiteral(DEMO_PROJECT)); }
+    void cleanup() { m_page.reset(); }
+    void everyMeterHasItsStatusAtStartUp();
+    void openPageTicksInstantValues();
+    void leavingThePageStopsAllButFavourites();
+    void views_data();
+    void views();
+    void yearOfTheSimulatedGateway();
+
+private:
+    int activeUpdateTimers() const;
+    EnergyDevice* meter(int id) const { return m_page->energy()->energyDevice(id); }
+
+    std::unique_ptr<EnergyPageFixture> m_page;
+};
+
+int tst_EnergyPage::activeUpdateTimers() const
+{
+    int active = 0;
+    for (auto* driver : m_page->energy()->drivers())
+        for (const auto& record : static_cast<PseudoDriver*>(driver)->energyDeviceAutoUpdates())
+            active += record.timer()->isActive();
+    return active;
+}
+
+void tst_EnergyPage::everyMeterHasItsStatusAtStartUp()
+{
+    Controllers::EnergyDevicesController* energy = m_page->energy();
+    QVERIFY(energy);
+    QCOMPARE(energy->icons().size(), 6);
+    for (const NavigationIcon& icon : energy->icons()) {
+        QCOMPARE(icon.state(), NavigationIcon::Normal);
+        QVERIFY(meter(icon.id())->isNewInterfaceInUse());
+        QVERIFY(m_page->view(icon.id())->areControlsEnabled());
+    }
+    // Nobody looks: no meter sends its values.
+    QCOMPARE(activeUpdateTimers(), 0);
+    QVERIFY(!energy->autoUpdateTimer()->isActive());
+}
+
+void tst_EnergyPage::openPageTicksInstantValues()
+{
+    m_page->openEnergyPage();
+    QCOMPARE(m_page->navigation()->currentPageId(), -90);
+    QCOMPARE(activeUpdateTimers(), 6);
+    QVERIFY(meter(EnergyPageFixture::MAIN_METER)->hasValue());
+    QList<double> before;
+    for (const NavigationIcon& icon : m_page->energy()->icons())
+        before.append(meter(icon.id())->instantValue());
+    m_page->clock.advance(30000);
+    QList<double> after;
+    for (const NavigationIcon& icon : m_page->energy()->icons())
+        after.append(meter(icon.id())->instantValue());
+    QVERIFY(before != after);
+    QVERIFY(!m_page->view(GAS)->consumptionLabel(EnergyDataViewControl::InstantConsumption)->text().isEmpty());
+}
+
+void tst_EnergyPage::leavingThePageStopsAllButFavourites()
+{
+    m_page->openEnergyPage();
+    m_page->energy()->initializeFavorite(nullptr, SOLAR);
+    m_page->goHome();
+    QCOMPARE(activeUpdateTimers(), 1);
+    QVERIFY(m_page->energy()->infoForDevice(meter(SOLAR))->hasAutoUpdateStarted());
+    m_page->energy()->handleFavoriteClose(nullptr, SOLAR);
+    QCOMPARE(activeUpdateTimers(), 0);
+}
+
+void tst_EnergyPage::views_data()
+{
+    QTest::addColumn<int>("timespan");
+    QTest::addColumn<int>("mode");
+    QTest::newRow("today") << 0 << 0;
+    QTest::newRow("this month by day") << 1 << 0;
+    QTest::newRow("this month by hour") << 1 << 1;
+    QTest::newRow("last twelve months") << 2 << 0;
+}
+
+void tst_EnergyPage::views()
+{
+    QFETCH(int, timespan);
+    QFETCH(int, mode);
+    m_page->openEnergyPage();
+    m_page->showMeter(EnergyPageFixture::MAIN_METER);
+    EnergyDataViewControl* view = m_page->view(EnergyPageFixture::MAIN_METER);
+    view->setMonthlyViewMode(Common::MonthlyViewMode(mode));
+    m_page->ask(EnergyPageFixture::MAIN_METER, Common::TimespanView(timespan));
+
+    const auto* record = m_page->energy()->infoForDevice(meter(EnergyPageFixture::MAIN_METER));
+    QVERIFY(!record->conversation().shouldReceiveResponses());
+    QVERIFY(!record->conversation().responseTimer()->isActive());
+    QVERIFY(view->areControlsEnabled());
+    QCOMPARE(view->energyDataStatus(), EnergyDataViewControl::DataShown);
+    QVERIFY(!view->progressBar()->isVisible());
+    QVERIFY(!view->consumptionLabel(EnergyDataViewControl::TotalConsumption)->text().isEmpty());
+    QCOMPARE(view->consumptionDisplayControl()->chartDisplay()->hasData(), true);
+}
+
+// Twelve month totals, each the sum of its days up to today: the current
+// month is no bigger than its days so far allow.
+void tst_EnergyPage::yearOfTheSimulatedGateway()
+{
+    m_page->openEnergyPage();
+    m_page->ask(GAS, Common::AnnualView);
+    const auto* entry = meter(GAS)->cache()->findAnnual(Common::LastTwelveMonths);
+    QVERIFY(entry);
+    QCOMPARE(entry->monthTotals.size(), 12);
+    QCOMPARE(entry->firstMonth, QDate(2023, 4, 1));
+    QVERIFY(entry->monthTotals.value(QDate(2024, 3, 1)) <= 10 * 24 * 1000);
+    QVERIFY(entry->monthTotals.value(QDate(2024, 1, 1)) > 10 * 24 * 1000);
+}
+
+QTEST_MAIN(tst_EnergyPage)
+#include "tst_energypage.moc"
