@@ -2,6 +2,7 @@
 
 #include "ActuatorsController.h"
 #include "LoadManagementController.h"
+#include "WebServersController.h"
 #include "NavigationWindow.h"
 #include "Settings.h"
 #include "simulation/PseudoDriver.h"
@@ -85,6 +86,7 @@ bool NavigationController::initialize()
 void NavigationController::createControllers()
 {
     m_controllers.append(new ActuatorsController(navigationWindow()));
+    m_controllers.append(new WebServersController(navigationWindow()));
     m_controllers.append(new LoadManagementController(navigationWindow()));
 }
 

@@ -41,6 +41,9 @@ QString writeLightingProject(const QString& folder)
         if (device->familyCode() != LIGHTING_FAMILY && device->deviceType() != Corvane::Devices::WebServerDeviceProperties::WEBSERVER_DEVICE_TYPE)
             project->removeDevice(device->id());
     }
+    // The gateways stay for the lights, out of sight of the webserver page.
+    for (Corvane::Devices::WebServerDeviceProperties* server : project->webServers())
+        server->setViewerEnabled(false);
     const QString path = folder + QStringLiteral("/lighting.vtprj");
     return Corvane::Devices::Serialization::XmlSerializer::write(*project, path) ? path : QString();
 }
