@@ -183,7 +183,7 @@ Devices::UserDeviceSettings::Favorite BaseDataControlsController::favoriteSettin
                                                                                    int subDeviceId) const
 {
     const QPointF position = window->mapSceneToGlobal(window->wrapper()->scenePos());
-    const SvgControlObject* control = favoriteDataControl(deviceId);
+    const SvgControlObject* control = m_favoriteDataControls.value(deviceId, nullptr);
     // The last value of a stored favourite is the scale of its data control.
     return Devices::UserDeviceSettings::Favorite(deviceId, subDeviceId, controlledPageType(),
                                                  int(std::lround(position.x())), int(std::lround(position.y())),
@@ -194,7 +194,7 @@ Devices::UserDeviceSettings::Favorite BaseDataControlsController::favoriteSettin
 
 void BaseDataControlsController::loadSettingsForFavorite(const Devices::UserDeviceSettings::Favorite& favorite)
 {
-    if (SvgControlObject* control = favoriteDataControl(favorite.deviceId))
+    if (SvgControlObject* control = m_favoriteDataControls.value(favorite.deviceId, nullptr))
         control->setScale(favorite.opacity);
 }
 
@@ -210,7 +210,7 @@ void BaseDataControlsController::removeFavoriteDataControl(BaseSceneWindow* wind
 
 void BaseDataControlsController::positionDataWindow(BaseSceneWindow* window, int deviceId)
 {
-    SvgControlObject* data = favoriteDataControl(deviceId);
+    SvgControlObject* data = m_favoriteDataControls.value(deviceId, nullptr);
     SvgControlObject* favorite = window ? window->mainControl() : nullptr;
     if (!data || !favorite)
         return;

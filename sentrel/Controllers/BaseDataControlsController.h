@@ -29,7 +29,9 @@ namespace Controllers {
 //
 // Favourite windows are handled through their scene window and device id:
 // a favourite window is a BaseSceneWindow whose main control is the
-// favourite control.
+// favourite control. Placing, scaling and storing work on the controls as
+// the maps hold them (the root controls of the favourite windows' scenes),
+// also where a subclass's look-ups answer a control inside them.
 class BaseDataControlsController : public BaseController
 {
     Q_OBJECT

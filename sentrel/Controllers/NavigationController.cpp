@@ -3,9 +3,11 @@
 #include "ActuatorsController.h"
 #include "EnergyDevicesController.h"
 #include "LightSensorsController.h"
+#include "LoadManagementController.h"
 #include "MotorsController.h"
 #include "PresenceSensorsController.h"
 #include "ScenariosController.h"
+#include "WebServersController.h"
 #include "NavigationWindow.h"
 #include "Settings.h"
 #include "simulation/PseudoDriver.h"
@@ -93,7 +95,9 @@ void NavigationController::createControllers()
     m_controllers.append(new MotorsController(navigationWindow()));
     m_controllers.append(new PresenceSensorsController(navigationWindow()));
     m_controllers.append(new LightSensorsController(navigationWindow()));
+    m_controllers.append(new WebServersController(navigationWindow()));
     m_controllers.append(new EnergyDevicesController(navigationWindow()));
+    m_controllers.append(new LoadManagementController(navigationWindow()));
 }
 
 void NavigationController::connectCarousel()

@@ -98,6 +98,7 @@ private Q_SLOTS:
     void reorderingOnAnotherPageIsNotTaken();
     void carouselIndexSelectsIcon();
     void leavingPageHidesCarousel();
+    void carouselScaleIsThePagesOwn();
 
 private:
     QList<int> addLights(int count);
@@ -441,6 +442,34 @@ void tst_BaseDataControlsController::leavingPageHidesCarousel()
     m_controller->pageChanged();
     QVERIFY(!window.carouselController()->isCarouselVisible());
     QCOMPARE(window.carouselController()->currentIndex(), 0);
+    m_controller.reset();
+}
+
+// A resize of a carousel data window scales the carousel and is kept for
+// this page alone; leaving full-screen mode on the page restores it.
+void tst_BaseDataControlsController::carouselScaleIsThePagesOwn()
+{
+    Settings::s_instance->setSupportTransparency(true);
+    NavigationWindow window;
+    m_controller = std::make_unique<TestDataController>(&window);
+    Settings::guiProperties().setCarouselScale(Corvane::Devices::ConfigPage::PageType(22000), 0.8);
+    Settings::guiProperties().setCarouselScale(Corvane::Devices::ConfigPage::PageType(18000), 1.2);
+    QCOMPARE(m_controller->carouselScale(), 0.8);
+
+    Controllers::CarouselController* carousel = window.carouselController();
+    const double before = carousel->carouselDelegateScaleFactor();
+    m_controller->onCarouselControlResizeRequest(1.5);
+    QCOMPARE(carousel->carouselDelegateScaleFactor(), before * 1.5);
+    QCOMPARE(m_controller->carouselScale(), before * 1.5);
+    QCOMPARE(Settings::guiProperties().carouselScale(Corvane::Devices::ConfigPage::PageType(18000)), 1.2);
+
+    carousel->setCarouselDelegateScaleFactor(0.3);
+    window.navigationControl()->setCurrentPageId(-10);
+    m_controller->handleFullScreenExit();
+    QCOMPARE(carousel->carouselDelegateScaleFactor(), 0.3);
+    window.navigationControl()->setCurrentPageId(PAGE_ID);
+    m_controller->handleFullScreenExit();
+    QCOMPARE(carousel->carouselDelegateScaleFactor(), before * 1.5);
     m_controller.reset();
 }
 

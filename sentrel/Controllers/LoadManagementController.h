@@ -1,0 +1,132 @@
+#pragma once
+
+#include "BaseDataControlsController.h"
+
+#include "commandcontrol/CommandControl.h"
+
+#include <QMap>
+#include <QPointer>
+
+namespace Corvane::Devices {
+class LoadDevice;
+}
+namespace Corvane::Gadgets {
+class LoadManagementDataControl;
+class SvgElement;
+class SvgWindowFrame;
+} // namespace Corvane::Gadgets
+
+namespace Corvane::Sentrel::Controllers {
+
+// The controller of the load-management page: the loads under the
+// installation's central unit. A click on a load opens a ring that forces
+// the load on or returns it to control, and shows its data window (instant
+// power, two counters, their economic value) in the carousel or beside the
+// load's favourite. Loads that report consumption (type 18002) are kept
+// sending instant values while their page or a favourite shows them; which
+// loads the gateway is updating follows the gateway's replies.
+class LoadManagementController : public BaseDataControlsController
+{
+    Q_OBJECT
+
+public:
+    static const QString CONTROLLED_BUTTON_ID;
+    static const QString UNCONTROLLED_BUTTON_ID;
+    static const QString ON_BUTTON_ID;
+    static const QString INFO_BUTTON_ID;
+    static const QString LOAD_MANAGEMENT_DATA_CONTROL_ID;
+
+    // What a data window's buttons ask for.
+    enum DeviceCommand {
+        Refresh = 0,
+        ResetCounter1 = 1,
+        ResetCounter2 = 2,
+        Cycle = 3,
+    };
+
+    explicit LoadManagementController(NavigationWindow* window);
+    ~LoadManagementController() override;
+
+    int controlledPageId() const override;
+    Devices::ConfigPage::PageType controlledPageType() const override;
+    PravikDriver::Address::DeviceType defaultDeviceType() const override;
+    QString elementsSuffix() const override;
+    int loadDevices(const Devices::Configuration* configuration) override;
+    void updateDeviceStatus(Devices::BaseDevice* device) override;
+    void updateUIforDevice(Devices::BaseDevice* device) override;
+    bool handleNavigationIconClicked(const Gadgets::Models::NavigationIcon& icon, int segmentIndex,
+                                     bool generated) override;
+    void pageChanged() override;
+    void settingsLoaded() override;
+    void retranslateUi() override;
+    void updateControlsCache() override;
+    void aboutToQuit() override;
+    void onFullScreen() override;
+    void handleCarouselIndexChanged(int index) override;
+    void handleCarouselMovementEnded() override;
+    Gadgets::SvgControlObject* favoriteDataControl(int deviceId) const override;
+    Gadgets::SvgControlObject* dataControl(int deviceId) const override;
+    int getDeviceIdFromDataControl(const Gadgets::SvgControlObject* control) const override;
+    void loadManagementMessageReceived(const PravikDriver::OpenDriver* driver,
+                                       const PravikDriver::UserMessages::LoadManagementMessage& message,
+                                       const PravikDriver::Message& raw, bool flag) override;
+
+    Gadgets::CommandControl* commandControl() const { return m_commandControl; }
+    int commandDevice() const { return m_commandDevice; }
+    int infoFavorite() const { return m_infoFavorite; }
+    bool isPageShown() const { return m_pageShown; }
+
+    QList<Gadgets::CommandControl::ButtonData> getDeviceButtons(const Devices::LoadDevice* load) const;
+    void handleButtonClick(const QString& buttonId, int deviceId);
+    void executeCommand(Gadgets::LoadManagementDataControl* control, DeviceCommand command);
+    void updateDataControlForDevice(const Devices::LoadDevice* load);
+    // A load renamed: its carousel data window and its own favourite's.
+    void retitleDevice(int deviceId, const QString& name);
+
+    // Favourite windows: the scene window whose main control is the load's
+    // favourite control.
+    void initializeFavoriteWindow(BaseSceneWindow* window, int deviceId);
+    void handleFavoriteWindowClick(BaseSceneWindow* window, int deviceId, Gadgets::SvgElement* element);
+    void handleFavoriteWindowClose(BaseSceneWindow* window, int deviceId);
+
+    // Automatic updates of the loads' instant power.
+    bool shouldAutoUpdate(const Devices::LoadDevice* load) const;
+    void autoUpdate(const Devices::LoadDevice* load, bool start, int priority);
+    bool autoUpdateStarted(int deviceId) const;
+    void markAutoUpdateStarted(int deviceId, bool started);
+    void smartAutoUpdate(const Devices::LoadDevice* load, int priority);
+    void smartAutoUpdate(int priority);
+    // Stops every update the gateways confirmed (the project closes).
+    void onConfigurationChanged();
+
+    // kW, times the tariff for an economic value.
+    static double convertedValue(double watts, bool showEconomic, double tariff);
+
+public Q_SLOTS:
+    void onCommandElementClick(Corvane::Gadgets::SvgElement* element);
+    void onRefreshClicked();
+    void onResetCounter1Clicked();
+    void onResetCounter2Clicked();
+    void onCycleClicked();
+
+private:
+    bool openPage();
+    void handleCurrentIconChanged(const Gadgets::Models::NavigationIcon& icon);
+    void updateNavigationIcons();
+    void updateUIButtonsForDevice(const Devices::LoadDevice* load);
+    void fillDataControl(Gadgets::LoadManagementDataControl* control, const Devices::LoadDevice* load) const;
+    Gadgets::SvgWindowFrame* createDataFrame(const Devices::LoadDevice* load);
+    void applyMessage(Devices::LoadDevice* load, const PravikDriver::UserMessages::LoadManagementMessage& message);
+    Devices::LoadDevice* load(int deviceId) const;
+    void sendToSender(DeviceCommand command);
+    bool hasFavorite(int deviceId) const;
+
+    Gadgets::CommandControl* m_commandControl = nullptr;
+    int m_infoFavorite = 0;
+    int m_commandDevice = 0;
+    QMap<int, bool> m_autoUpdateStarted;
+    QMap<int, QPointer<BaseSceneWindow>> m_favoriteWindows;
+    bool m_pageShown = false;
+};
+
+} // namespace Corvane::Sentrel::Controllers
