@@ -92,9 +92,7 @@ void tst_NavigationController::init()
     m_fixture = std::make_unique<SentrelFixture>();
     Settings::s_instance->setSupportTransparency(true);
     Settings::s_instance->setNoServer(true);
-    const QString project = writeLightingProject(m_fixture->dataPath());
-    QVERIFY(!project.isEmpty());
-    Settings::guiProperties().setTempConfigFileName(project);
+    Settings::guiProperties().setTempConfigFileName(QStringLiteral(DEMO_PROJECT));
     m_window = std::make_unique<NavigationWindow>();
     openPage(BaseController::LIGHTS_PAGE_ID);
 }
@@ -145,7 +143,9 @@ int tst_NavigationController::segmentOf(int id) const
 void tst_NavigationController::singlePageOpensAtOnce()
 {
     // A project of lights alone.
-    const std::unique_ptr<Corvane::Devices::Configuration> project(Corvane::Devices::Configuration::test());
+    const std::unique_ptr<Corvane::Devices::Configuration> project(
+        Corvane::Devices::Serialization::XmlSerializer::read(writeLightingProject(m_fixture->dataPath())));
+    QVERIFY(project);
     navigation()->loadConfiguration(project.get());
     navigation()->goHome();
     finishFades();
