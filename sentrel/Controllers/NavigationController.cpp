@@ -1,6 +1,7 @@
 #include "NavigationController.h"
 
 #include "ActuatorsController.h"
+#include "ThermoregulationController.h"
 #include "NavigationWindow.h"
 #include "Settings.h"
 #include "simulation/PseudoDriver.h"
@@ -84,6 +85,7 @@ bool NavigationController::initialize()
 void NavigationController::createControllers()
 {
     m_controllers.append(new ActuatorsController(navigationWindow()));
+    m_controllers.append(new ThermoregulationController(navigationWindow()));
 }
 
 void NavigationController::connectCarousel()
