@@ -6,7 +6,10 @@
 #include "simulation/PseudoDriver.h"
 
 #include "devices/BaseDevice.h"
+#include "devices/Configuration.h"
 #include "devices/GuiProperties.h"
+#include "devices/WebServerDeviceProperties.h"
+#include "devices/serialization/XmlSerializer.h"
 #include "navigation/NavigationControl.h"
 
 #include <QKeyEvent>
@@ -24,6 +27,23 @@ namespace {
 const int HALL = 3;          // on/off light
 const int LIVING_DIMMER = 4; // 100-level dimmer
 const int GROUND_FLOOR = 7;  // group of lights
+const int LIGHTING_FAMILY = 1;
+
+// The demo project with its lights and gateways alone: a project of a
+// single page.
+QString writeLightingProject(const QString& folder)
+{
+    std::unique_ptr<Corvane::Devices::Configuration> project(
+        Corvane::Devices::Serialization::XmlSerializer::read(QStringLiteral(DEMO_PROJECT)));
+    if (!project)
+        return QString();
+    for (const Corvane::Devices::BaseDeviceProperties* device : project->devices()) {
+        if (device->familyCode() != LIGHTING_FAMILY && device->deviceType() != Corvane::Devices::WebServerDeviceProperties::WEBSERVER_DEVICE_TYPE)
+            project->removeDevice(device->id());
+    }
+    const QString path = folder + QStringLiteral("/lighting.vtprj");
+    return Corvane::Devices::Serialization::XmlSerializer::write(*project, path) ? path : QString();
+}
 
 } // namespace
 
@@ -64,7 +84,9 @@ void tst_NavigationController::init()
     m_fixture = std::make_unique<SentrelFixture>();
     Settings::s_instance->setSupportTransparency(true);
     Settings::s_instance->setNoServer(true);
-    Settings::guiProperties().setTempConfigFileName(QStringLiteral(DEMO_PROJECT));
+    const QString project = writeLightingProject(m_fixture->dataPath());
+    QVERIFY(!project.isEmpty());
+    Settings::guiProperties().setTempConfigFileName(project);
     m_window = std::make_unique<NavigationWindow>();
 }
 

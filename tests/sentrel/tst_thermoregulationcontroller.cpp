@@ -1,3 +1,4 @@
+#include "Controllers/NavigationController.h"
 #include "Controllers/ThermoregulationController.h"
 #include "Controllers/ThermoregulationStatusTimers.h"
 
@@ -140,6 +141,7 @@ private Q_SLOTS:
     void keyFilter();
     void favoriteRings();
     void simulatedGateway();
+    void unitChangeReachesThePage();
 
 private:
     ThermoregulationDevice* add(ThermoregulationDeviceProperties* properties);
@@ -989,6 +991,40 @@ void tst_ThermoregulationController::simulatedGateway()
     m_controller->handleACAdvancedCommand2Button(Buttons::MODE_COOLING_BUTTON_ID, unit);
     QCOMPARE(unit->airConditionerMode(), 2);
     setUnit(Corvane::Gadgets::Celsius);
+}
+
+void tst_ThermoregulationController::unitChangeReachesThePage()
+{
+    // The program in no-server mode on the demo project.
+    m_window.reset();
+    Settings::s_instance->setSupportTransparency(true);
+    Settings::s_instance->setNoServer(true);
+    Settings::guiProperties().setTempConfigFileName(QStringLiteral(DEMO_PROJECT));
+    Settings::clearConfiguration();
+    m_window = std::make_unique<NavigationWindow>();
+    ThermoregulationController* page = nullptr;
+    for (Controllers::BaseController* controller : m_window->navigationController()->controllers())
+        if (auto* thermo = qobject_cast<ThermoregulationController*>(controller))
+            page = thermo;
+    QVERIFY(page);
+    Corvane::Gadgets::NavigationControl* navigation = m_window->navigationControl();
+    navigation->notifyHomeButtonClicked();
+    navigation->notifyNavigationIconClicked(
+        NavigationIcon(Corvane::Gadgets::ThemeProvider::THERMOREGULATION_SYSTEM, QString(), -40), 0, false);
+    QCOMPARE(navigation->currentPageId(), -40);
+    for (const auto* device : page->devices())
+        QVERIFY2(device->isStatusKnown(), qPrintable(device->name()));
+    QVERIFY(page->devices().size() >= 6);
+    const auto* probe = static_cast<const ThermoregulationDevice*>(page->getDeviceById(21));
+    QVERIFY(probe);
+
+    const Corvane::Devices::GuiProperties previous = Settings::guiProperties();
+    Settings::guiProperties().setTemperatureUnit(Corvane::Gadgets::Fahrenheit);
+    m_window->settingsChanged(previous);
+    QCOMPARE(page->icons().value(page->indexOfIcon(21)).text(),
+             QString::number(ThermoregulationController::convertToFarenheit(probe->temperature()), 'g', 6));
+    QCOMPARE(page->icons().value(page->indexOfIcon(17)).maxValue(), 104.0);
+    Settings::guiProperties().setTemperatureUnit(Corvane::Gadgets::Celsius);
 }
 
 QTEST_MAIN(tst_ThermoregulationController)
