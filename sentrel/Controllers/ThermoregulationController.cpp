@@ -2,12 +2,15 @@
 
 #include "NavigationWindow.h"
 #include "Settings.h"
+#include "ThermoregulationCommandIcons.h"
+#include "ThermoregulationCommands.h"
+#include "ThermoregulationFavorites.h"
 #include "ThermoregulationStateReader.h"
+#include "ThermoregulationStatusRequests.h"
 #include "ThermoregulationStatusTimers.h"
 
 #include "commandcontrol/CommandControl.h"
 #include "controls/IconRenderer.h"
-#include "controls/SvgContentButton.h"
 #include "controls/SvgElement.h"
 #include "devices/Configuration.h"
 #include "devices/DeviceAddress.h"
@@ -16,7 +19,6 @@
 #include "devices/ThermoregulationDeviceProperties.h"
 #include "devices/UserDeviceSettings.h"
 #include "favorite/FavoriteControl.h"
-#include "log/Logger.h"
 #include "navigation/NavigationContainer.h"
 #include "navigation/NavigationControl.h"
 #include "navigation/NavigationLabels.h"
@@ -39,16 +41,12 @@ using Gadgets::CommandControl;
 using Gadgets::FavoriteControl;
 using Gadgets::ThemeProvider;
 using Gadgets::Models::NavigationIcon;
-using Log::Logger;
 using PravikDriver::Address;
-using PravikDriver::Value;
 using PravikDriver::UserMessages::TemperatureMessage;
 
 namespace {
 
 const int THERMOREGULATION_FAMILY = 6;
-const int EXTERNAL_PROBE = 8001;
-const int PROBE = 8002;
 const int ZONE_99 = 8003;
 const int ZONE_4 = 8004;
 const int BASIC_AIR_CONDITIONER = 4001;
@@ -70,6 +68,7 @@ const QString& deviceRenderer(const Devices::ThermoregulationDevice* device)
 ThermoregulationController::ThermoregulationController(NavigationWindow* window)
     : BaseController(window)
     , m_timers(new ThermoregulationStatusTimers(this))
+    , m_favorites(std::make_unique<ThermoregulationFavorites>(*this))
 {
     Gadgets::NavigationControl* navigation = navigationControl();
     const QPointF start = navigation ? navigation->getSegmentCenter(0) : QPointF();
@@ -130,8 +129,8 @@ int ThermoregulationController::loadDevices(const Devices::Configuration* config
     clearUpdateTimers();
     m_openDeviceId = 0;
     m_openCommand.clear();
-    m_subDeviceIcons.clear();
-    m_favoriteOpenCommands.clear();
+    m_commandIcons.clear();
+    m_favorites->clearOpenCommands();
     if (configuration) {
         for (const Devices::BaseDeviceProperties* properties : configuration->devices()) {
             const auto* thermo = dynamic_cast<const Devices::ThermoregulationDeviceProperties*>(properties);
@@ -304,7 +303,7 @@ bool ThermoregulationController::openPage()
         navigationWindow()->navigationContainer()->setElementsSuffix(ThemeProvider::THERMOREGULATION);
     m_openDeviceId = 0;
     m_openCommand.clear();
-    m_subDeviceIcons.clear();
+    m_commandIcons.clear();
     updateSliders(-1);
     return true;
 }
@@ -326,7 +325,7 @@ bool ThermoregulationController::handleNavigationIconClicked(const NavigationIco
         return false;
     // While a basic air conditioner's commands are shown, every icon is one
     // of its commands, whatever device id the command's id may equal.
-    if (openBasicAirConditioner() && !m_subDeviceIcons.isEmpty())
+    if (openBasicAirConditioner() && !m_commandIcons.isEmpty())
         return handleBasicCommandClick(icon, segmentIndex);
     if (indexOfIcon(icon.id()) >= 0) {
         if (icon.id() == m_openDeviceId && navigation->commandControl1()) {
@@ -387,10 +386,8 @@ void ThermoregulationController::showBasicAirConditionerCommands(Device* device)
     Gadgets::NavigationControl* navigation = navigationControl();
     navigation->clearCommandControls();
     m_openCommand.clear();
-    m_subDeviceIcons.clear();
-    for (int id : device->orderedCommands())
-        m_subDeviceIcons.append(NavigationIcon(ThemeProvider::AIRCONDITIONER, device->getCommandText(id), id));
-    navigation->setIcons(m_subDeviceIcons, false);
+    m_commandIcons.show(device);
+    navigation->setIcons(m_commandIcons.icons(), false);
     navigation->setShowBackButton(true);
     // The commands have no temperature of their own.
     if (Gadgets::NavigationLabels* labels = navigation->labels())
@@ -407,7 +404,7 @@ bool ThermoregulationController::handleBackButtonClicked()
     navigation->setShowBackButton(false);
     m_openDeviceId = 0;
     m_openCommand.clear();
-    m_subDeviceIcons.clear();
+    m_commandIcons.clear();
     updateSliders(-1);
     return true;
 }
@@ -480,7 +477,8 @@ void ThermoregulationController::openSecondRing(const QString& id, const ButtonL
 
 void ThermoregulationController::handleZone4Command1Button(const QString& id, Device* device)
 {
-    setFanSpeed(id, ownAddress(device), commandDriver(device, id));
+    if (PravikDriver::OpenDriver* driver = commandDriver(device, id))
+        ThermoregulationCommands::setFanSpeed(id, ownAddress(device), *driver);
 }
 
 void ThermoregulationController::handleZone99Command1Button(const QString& id, Device* device)
@@ -496,65 +494,21 @@ void ThermoregulationController::handleACAdvancedCommand1Button(const QString& i
 void ThermoregulationController::handleZone99Command2Button(const QString& id, Device* device)
 {
     PravikDriver::OpenDriver* driver = commandDriver(device, id);
-    const QString own = ownAddress(device);
-    setFanSpeed(id, own, driver);
+    if (!driver)
+        return;
+    ThermoregulationCommands::setFanSpeed(id, ownAddress(device), *driver);
     double setpoint = device->setpointTemperature();
     if (device->valuePrecision() != Device::PRECISION_UNSPECIFIED)
         setpoint = Utilities::MathTools::round(setpoint, std::pow(10.0, -device->valuePrecision()));
-    setZoneStatus(id, own, zoneAddress(device), setpoint, driver, device);
-}
-
-void ThermoregulationController::setFanSpeed(const QString& id, const QString& address,
-                                             PravikDriver::OpenDriver* driver)
-{
-    const int setup = Buttons::fanSetupOf(id);
-    if (setup >= 0 && driver)
-        driver->setFancoilSpeed(address, setup);
-}
-
-void ThermoregulationController::setZoneStatus(const QString& id, const QString& ownText, const QString& zoneText,
-                                               double setpoint, PravikDriver::OpenDriver* driver, Device* device)
-{
-    const bool isStatus = id == Buttons::STATUS_PROTECT_BUTTON_ID || id == Buttons::STATUS_OFF_BUTTON_ID
-        || id == Buttons::STATUS_MANUAL_BUTTON_ID || id == Buttons::STATUS_AUTO_BUTTON_ID;
-    if (!isStatus || !driver)
-        return;
-    driver->unlockTemperatureUnit(ownText);
-    if (id == Buttons::STATUS_PROTECT_BUTTON_ID) {
-        driver->setGenericProtectionMode(zoneText);
-    } else if (id == Buttons::STATUS_OFF_BUTTON_ID) {
-        driver->switchOffTemperatureUnit(zoneText);
-    } else if (id == Buttons::STATUS_MANUAL_BUTTON_ID) {
-        driver->setTemperatureManually(zoneText, float(setpoint));
-        device->setSetpointTemperature(setpoint);
-    } else {
-        driver->setTemperatureUnitAutoMode(zoneText);
-    }
+    ThermoregulationCommands::setZoneStatus(id, setpoint, *driver, device);
 }
 
 void ThermoregulationController::handleACAdvancedCommand2Button(const QString& id, Device* device)
 {
-    const int chosenMode = Buttons::modeOf(id);
-    const int chosenSpeed = Buttons::speedOf(id);
-    const int chosenSwing = Buttons::swingOf(id);
-    const int mode = chosenMode >= 0 ? chosenMode : device->airConditionerMode();
-    const int speed = chosenSpeed >= 0 ? chosenSpeed
-                                       : (device->supportsAirConditionerSpeed() ? device->airConditionerSpeed() : 0);
-    const int swing = chosenSwing >= 0 ? chosenSwing
-                                       : (device->supportsAirConditionerSwing() ? device->airConditionerSwing() : 0);
-    const double setpoint = device->setpointTemperature();
-    PravikDriver::OpenDriver* driver = commandDriver(device, id);
-    if (!driver)
-        return;
-    device->setAirConditionerMode(mode);
-    device->setAirConditionerSpeed(speed);
-    device->setAirConditionerSwing(swing);
-    device->setSetpointTemperature(setpoint);
-    const bool on = mode != Devices::DeviceEnums::ModeOff;
-    driver->setAirConditionerProperties(ownAddress(device), Value<int>(true, mode),
-                                        Value<float>(on, float(setpoint)), Value<int>(on, speed),
-                                        Value<int>(on, swing));
-    updateUIforDevice(device);
+    if (PravikDriver::OpenDriver* driver = commandDriver(device, id)) {
+        ThermoregulationCommands::setAirConditionerState(id, *driver, device);
+        updateUIforDevice(device);
+    }
 }
 
 void ThermoregulationController::handleACBasicCommand1Button(const QString& id, Device* device, int commandId)
@@ -567,8 +521,7 @@ void ThermoregulationController::handleACBasicCommand1Button(const QString& id, 
         return;
     }
     if (PravikDriver::OpenDriver* driver = commandDriver(device, id))
-        driver->executeScenario(getAddressText(device->address(), Address::Scenario, Address::Send),
-                                device->getCommandAddress(commandId).area());
+        ThermoregulationCommands::runCommand(commandId, *driver, device);
 }
 
 void ThermoregulationController::onSliderValueChanged(int segment)
@@ -577,7 +530,7 @@ void ThermoregulationController::onSliderValueChanged(int segment)
     if (!navigation || navigation->currentPageId() != TERMO_PAGE_ID || !navigation->labels())
         return;
     const int position = navigation->getIconIndexBySegment(segment);
-    if (position < 0 || position >= m_icons.size() || (openBasicAirConditioner() && !m_subDeviceIcons.isEmpty()))
+    if (position < 0 || position >= m_icons.size() || (openBasicAirConditioner() && !m_commandIcons.isEmpty()))
         return;
     setDeviceTemperature(m_icons.at(position).id(), navigation->labels()->sliderValue(segment));
 }
@@ -590,23 +543,18 @@ void ThermoregulationController::setDeviceTemperature(int deviceId, double value
     PravikDriver::OpenDriver* driver = commandDriver(device, QStringLiteral("temperature"));
     if (!driver)
         return;
-    const QString own = ownAddress(device);
     if (device->deviceType() == ZONE_99) {
-        const double celsius =
-            ThermoregulationStateReader::clampedSetpoint(device, actualTemperatureToRoundedCelsius(value, device->valueStep()));
-        driver->unlockTemperatureUnit(own);
-        driver->setTemperatureManually(zoneAddress(device), float(celsius));
-        device->setSetpointTemperature(celsius);
-        return;
+        const double celsius = actualTemperatureToRoundedCelsius(value, device->valueStep());
+        ThermoregulationCommands::setZoneSetpoint(ThermoregulationStateReader::clampedSetpoint(device, celsius), *driver,
+                                                  device);
+    } else {
+        const double celsius = actualTemperatureToCelsius(value);
+        ThermoregulationCommands::setAirConditionerSetpoint(ThermoregulationStateReader::clampedSetpoint(device, celsius),
+                                                            *driver, device);
     }
-    const double celsius = ThermoregulationStateReader::clampedSetpoint(device, actualTemperatureToCelsius(value));
-    driver->setAirConditionerProperties(own, Value<int>(true, device->airConditionerMode()),
-                                        Value<float>(true, float(celsius)),
-                                        Value<int>(true, device->airConditionerSpeed()),
-                                        Value<int>(true, device->airConditionerSwing()));
 }
 
-QString ThermoregulationController::ownAddress(const Device* device) const
+QString ThermoregulationController::ownAddress(const Device* device)
 {
     return getAddressText(device->address(), getAddressDeviceType(device->deviceType()), Address::Send);
 }
@@ -626,92 +574,22 @@ PravikDriver::OpenDriver* ThermoregulationController::commandDriver(const Device
 
 // --- Status requests, messages and timers ---------------------------------
 
-void ThermoregulationController::markUnknown(Device* device)
+QList<ThermoregulationController::Device*> ThermoregulationController::thermoregulationDevices() const
 {
-    BaseController::updateDeviceStatus(device);
-    device->setStatusKnown(false);
-    updateUIforDevice(device);
-}
-
-void ThermoregulationController::requestStatusOf(Device* device)
-{
-    if (device->deviceType() == BASIC_AIR_CONDITIONER) {
-        device->setStatusKnown(isServerConnected(device->serverId()));
-        updateUIforDevice(device);
-        return;
-    }
-    PravikDriver::OpenDriver* driver = getDriver(device->serverId());
-    if (!driver)
-        return;
-    const QString own = ownAddress(device);
-    switch (device->deviceType()) {
-    case PROBE:
-        driver->requestTemperatureStatus(own);
-        break;
-    case EXTERNAL_PROBE:
-        driver->requestExternalTemperatureProbeStatus(own);
-        break;
-    case ZONE_99:
-        driver->requestTemperatureZoneStatus(zoneAddress(device));
-        driver->requestTemperatureZoneStatus(own);
-        driver->requestFancoilSetupStatus(own);
-        break;
-    case ZONE_4:
-        driver->requestTemperatureZoneStatus(own);
-        driver->requestFancoilSetupStatus(own);
-        break;
-    case ADVANCED_AIR_CONDITIONER:
-        driver->requestAirConditionerStatus(own);
-        break;
-    default:
-        break;
-    }
+    QList<Device*> devices;
+    for (BaseDevice* device : std::as_const(m_devices))
+        devices.append(static_cast<Device*>(device));
+    return devices;
 }
 
 void ThermoregulationController::updateDeviceStatus(BaseDevice* device)
 {
-    auto* thermo = static_cast<Device*>(device);
-    markUnknown(thermo);
-    requestStatusOf(thermo);
+    ThermoregulationStatusRequests(*this).refreshDevice(static_cast<Device*>(device));
 }
 
 void ThermoregulationController::updateStatus(int serverId)
 {
-    const QList<int> servers = serverId < 0 ? drivers().keys() : QList<int> {serverId};
-    for (int server : servers) {
-        PravikDriver::OpenDriver* driver = getDriver(server);
-        QList<Device*> zones99;
-        QList<Device*> zones4;
-        for (BaseDevice* base : std::as_const(m_devices)) {
-            auto* device = static_cast<Device*>(base);
-            if (device->serverId() != server)
-                continue;
-            if (device->deviceType() == ZONE_99)
-                zones99.append(device);
-            else if (device->deviceType() == ZONE_4)
-                zones4.append(device);
-            else
-                updateDeviceStatus(device);
-        }
-        if (!zones99.isEmpty() && driver)
-            driver->requestTemperatureZoneStatus(GENERAL_ZONE_ADDRESS);
-        for (const QList<Device*>& zones : {zones99, zones4}) {
-            for (Device* zone : zones)
-                markUnknown(zone);
-            if (!driver)
-                continue;
-            for (Device* zone : zones) {
-                if (zone->deviceType() == ZONE_99)
-                    driver->requestTemperatureZoneStatus(zoneAddress(zone));
-            }
-            for (Device* zone : zones)
-                driver->requestTemperatureZoneStatus(ownAddress(zone));
-            for (Device* zone : zones) {
-                if (zone->supportsFancoil())
-                    driver->requestFancoilSetupStatus(ownAddress(zone));
-            }
-        }
-    }
+    ThermoregulationStatusRequests(*this).refreshGateways(serverId);
 }
 
 void ThermoregulationController::temperatureMessageReceived(const PravikDriver::OpenDriver* driver,
@@ -788,7 +666,7 @@ void ThermoregulationController::clearUpdateTimers()
 
 void ThermoregulationController::updateUIButtonsForDevice(const Device* device)
 {
-    const QList<FavoriteControl*> favorites = m_favoriteControls.values(device->id());
+    const QList<FavoriteControl*> favorites = m_favorites->controlsOf(device->id());
     QList<CommandControl*> rings;
     Gadgets::NavigationControl* navigation = navigationControl();
     if (navigation && device->id() == m_openDeviceId) {
@@ -827,8 +705,8 @@ int ThermoregulationController::getSubDeviceIdFromUniquieId(int uniqueId) const
 
 NavigationIcon ThermoregulationController::getIconByIndex(int index) const
 {
-    if (openBasicAirConditioner() && index >= 0 && index < m_subDeviceIcons.size())
-        return m_subDeviceIcons.at(index);
+    if (openBasicAirConditioner() && index >= 0 && index < m_commandIcons.icons().size())
+        return m_commandIcons.icons().at(index);
     return BaseController::getIconByIndex(index);
 }
 
@@ -845,14 +723,14 @@ NavigationIcon ThermoregulationController::getIconForSubDevice(int deviceId, int
     const Device* device = thermoDevice(deviceId);
     if (!device || !device->hasCommandWithId(subDeviceId))
         return getIconByIndex(indexOfIcon(deviceId));
-    return NavigationIcon(ThemeProvider::AIRCONDITIONER, device->getCommandText(subDeviceId), subDeviceId);
+    return ThermoregulationCommandIcons::iconFor(device, subDeviceId);
 }
 
 bool ThermoregulationController::handleRequestOriginalIcons()
 {
     if (!isCurrentPage() || !openBasicAirConditioner())
         return false;
-    navigationControl()->setIcons(m_subDeviceIcons, true);
+    navigationControl()->setIcons(m_commandIcons.icons(), true);
     return true;
 }
 
@@ -861,17 +739,7 @@ bool ThermoregulationController::handleIconsReordered()
     Device* device = openBasicAirConditioner();
     if (!isCurrentPage() || !device)
         return false;
-    QList<int> order;
-    int target = 0;
-    for (const NavigationIcon& shown : navigationControl()->icons()) {
-        for (int i = 0; i < m_subDeviceIcons.size(); ++i) {
-            if (m_subDeviceIcons.at(i).id() == shown.id()) {
-                m_subDeviceIcons.move(i, target++);
-                order.append(shown.id());
-                break;
-            }
-        }
-    }
+    const QList<int> order = m_commandIcons.reorder(navigationControl()->icons());
     device->setCommandsOrder(order);
     Settings::saveUserConfiguration();
     return true;
@@ -884,13 +752,9 @@ void ThermoregulationController::setDeviceIconName(int deviceId, int subDeviceId
         BaseController::setDeviceIconName(deviceId, subDeviceId, name);
         return;
     }
-    for (NavigationIcon& icon : m_subDeviceIcons) {
-        if (icon.id() == subDeviceId) {
-            icon.setTooltip(name);
-            updateUI(icon);
-            return;
-        }
-    }
+    const NavigationIcon renamed = m_commandIcons.rename(subDeviceId, name);
+    if (renamed.id() != 0)
+        updateUI(renamed);
 }
 
 void ThermoregulationController::handleTextChanged(int deviceId, int subDeviceId, const QString& text,
@@ -908,15 +772,8 @@ void ThermoregulationController::handleTextChanged(int deviceId, int subDeviceId
 void ThermoregulationController::fillSettingsForDevice(Devices::UserDeviceSettings& settings, int pageId,
                                                        const BaseDevice* base)
 {
-    if (base->deviceType() == BASIC_AIR_CONDITIONER) {
-        const auto* device = static_cast<const Device*>(base);
-        const QList<int> commands = device->orderedCommands();
-        settings.setPageItemsOrder(pageId, commands, device->id());
-        for (int id : commands) {
-            if (device->isCustomCommandText(id))
-                settings.setItemName(device->id(), device->getCommandText(id), id);
-        }
-    }
+    if (base->deviceType() == BASIC_AIR_CONDITIONER)
+        ThermoregulationCommandIcons::fillSettings(settings, pageId, static_cast<const Device*>(base));
     BaseController::fillSettingsForDevice(settings, pageId, base);
 }
 
@@ -925,14 +782,8 @@ void ThermoregulationController::loadSettingsForDevice(const Devices::UserDevice
 {
     if (base->deviceType() == BASIC_AIR_CONDITIONER) {
         auto* device = static_cast<Device*>(base);
-        device->setCommandsOrder(settings.pageItemsOrder(pageId, device->id()));
-        for (int id : device->orderedCommands()) {
-            const QString name = settings.itemName(device->id(), id);
-            if (!name.isEmpty()) {
-                device->setCommandText(id, name);
-                setDeviceIconName(device->id(), id, name);
-            }
-        }
+        for (int id : ThermoregulationCommandIcons::loadSettings(settings, pageId, device))
+            setDeviceIconName(device->id(), id, device->getCommandText(id));
     }
     BaseController::loadSettingsForDevice(settings, pageId, base);
 }
@@ -957,73 +808,17 @@ void ThermoregulationController::handleFavoriteSliderChanged(FavoriteControl* co
 void ThermoregulationController::handleFavoriteElementClick(FavoriteControl* control, int deviceId, int subDeviceId,
                                                             Gadgets::SvgElement* element)
 {
-    Device* device = thermoDevice(deviceId);
-    if (!control || !device || !element)
-        return;
-    if (element != static_cast<Gadgets::SvgElement*>(control->centerButton())) {
-        const QString id = control->getButtonId(element);
-        if (m_favoriteOpenCommands.contains(deviceId) && m_favoriteOpenCommands.value(deviceId) == id) {
-            m_favoriteOpenCommands.remove(deviceId);
-            control->hideCommandControl2();
-            return;
-        }
-        ButtonList list;
-        switch (device->deviceType()) {
-        case ZONE_4:
-            handleZone4Command1Button(id, device);
-            break;
-        case ZONE_99:
-            list = Buttons::getZone99SecondLevelButtons(id, device);
-            if (list.isEmpty())
-                handleZone99Command2Button(id, device);
-            break;
-        case ADVANCED_AIR_CONDITIONER:
-            list = Buttons::getACAdvancedSecondLevelButtons(id, device);
-            if (list.isEmpty())
-                handleACAdvancedCommand2Button(id, device);
-            break;
-        case BASIC_AIR_CONDITIONER:
-            handleACBasicCommand1Button(id, device, subDeviceId);
-            break;
-        default:
-            break;
-        }
-        if (!list.isEmpty()) {
-            control->setCommand1SelectedButton(id);
-            control->setCommand2Buttons(list, list.size() % 2 == 0, control->getCommandButtonCenter(element));
-            control->showCommandControl2();
-            m_favoriteOpenCommands.insert(deviceId, id);
-        }
-        return;
-    }
-    if (!device->isStatusKnown())
-        return;
-    if (control->control1ExpandProgress() > 0) {
-        m_favoriteOpenCommands.remove(deviceId);
-        control->hideCommandControls();
-        return;
-    }
-    const ButtonList buttons = Buttons::getDeviceButtons(device);
-    if (!buttons.isEmpty()) {
-        control->setCommand1Buttons(buttons);
-        control->showCommandControl1();
-    }
+    m_favorites->handleElementClick(control, deviceId, subDeviceId, element);
 }
 
 void ThermoregulationController::registerFavoriteControl(int deviceId, FavoriteControl* control)
 {
-    if (control && !m_favoriteControls.contains(deviceId, control))
-        m_favoriteControls.insert(deviceId, control);
+    m_favorites->registerControl(deviceId, control);
 }
 
 void ThermoregulationController::unregisterFavoriteControl(FavoriteControl* control)
 {
-    for (auto it = m_favoriteControls.begin(); it != m_favoriteControls.end();) {
-        if (it.value() == control)
-            it = m_favoriteControls.erase(it);
-        else
-            ++it;
-    }
+    m_favorites->unregisterControl(control);
 }
 
 bool ThermoregulationController::isKeyAllowed(const QKeyEvent* event) const

@@ -2,8 +2,9 @@
 
 #include "BaseController.h"
 #include "ThermoregulationButtons.h"
+#include "ThermoregulationCommandIcons.h"
 
-#include <QHash>
+#include <memory>
 
 namespace Corvane::Devices {
 class ThermoregulationDevice;
@@ -15,6 +16,7 @@ class SvgElement;
 
 namespace Corvane::Sentrel::Controllers {
 
+class ThermoregulationFavorites;
 class ThermoregulationStatusTimers;
 
 // The controller of the thermoregulation page: temperature probes, zones of
@@ -100,6 +102,12 @@ public:
     void handleKeyRelease(const QKeyEvent* event) override;
     bool isKeyAllowed(const QKeyEvent* event) const;
 
+    // The device in the order of the project.
+    QList<Device*> thermoregulationDevices() const;
+    // The address of the device's own requests, and of its zone requests.
+    static QString ownAddress(const Device* device);
+    static QString zoneAddress(const Device* device);
+
     // Formats and units.
     QString getValueFormat(const Device* device) const;
     static bool willIconExpand(const Device* device);
@@ -114,7 +122,7 @@ public:
     Gadgets::CommandControl* commandControl2() const { return m_commandControl2; }
     int openDeviceId() const { return m_openDeviceId; }
     QString openCommand() const { return m_openCommand; }
-    QList<Gadgets::Models::NavigationIcon> subDeviceIcons() const { return m_subDeviceIcons; }
+    QList<Gadgets::Models::NavigationIcon> subDeviceIcons() const { return m_commandIcons.icons(); }
 
 public Q_SLOTS:
     void onCommand1ElementClick(Corvane::Gadgets::SvgElement* element);
@@ -132,15 +140,8 @@ private:
     void showBasicAirConditionerCommands(Device* device);
     void openSecondRing(const QString& id, const ButtonList& buttons);
     void rebuildIcons();
-    QString ownAddress(const Device* device) const;
-    static QString zoneAddress(const Device* device);
     // The device's driver; logs why nothing is sent when it has none.
     PravikDriver::OpenDriver* commandDriver(const Device* device, const QString& command) const;
-    void setFanSpeed(const QString& id, const QString& address, PravikDriver::OpenDriver* driver);
-    void setZoneStatus(const QString& id, const QString& ownText, const QString& zoneText, double setpoint,
-                       PravikDriver::OpenDriver* driver, Device* device);
-    void requestStatusOf(Device* device);
-    void markUnknown(Device* device);
     void updateUIButtonsForDevice(const Device* device);
     void updateAllPossibleCommandIcons(const QList<Gadgets::CommandControl*>& commandControls,
                                        const QList<Gadgets::FavoriteControl*>& favoriteControls,
@@ -150,10 +151,9 @@ private:
     Gadgets::CommandControl* m_commandControl2 = nullptr;
     int m_openDeviceId = 0;
     QString m_openCommand;
-    QHash<int, QString> m_favoriteOpenCommands;
-    QMultiHash<int, Gadgets::FavoriteControl*> m_favoriteControls;
-    QList<Gadgets::Models::NavigationIcon> m_subDeviceIcons;
+    ThermoregulationCommandIcons m_commandIcons;
     ThermoregulationStatusTimers* m_timers = nullptr;
+    std::unique_ptr<ThermoregulationFavorites> m_favorites;
 };
 
 } // namespace Corvane::Sentrel::Controllers
