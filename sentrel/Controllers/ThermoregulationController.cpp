@@ -89,8 +89,13 @@ ThermoregulationController::~ThermoregulationController()
 {
     Gadgets::NavigationControl* navigation = navigationControl();
     if (navigation
-        && (navigation->commandControl1() == m_commandControl1 || navigation->commandControl2() == m_commandControl2))
+        && (navigation->commandControl1() == m_commandControl1 || navigation->commandControl2() == m_commandControl2)) {
+        // A ring leaves the carousel at the end of its closing animation;
+        // these go now, so that the carousel keeps no pointer to them.
         navigation->clearCommandControls();
+        navigation->setCommandControl2ShowProgress(0);
+        navigation->setCommandControl1ShowProgress(0);
+    }
     delete m_commandControl1;
     delete m_commandControl2;
     m_timers->clear();

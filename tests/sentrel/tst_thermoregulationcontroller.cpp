@@ -126,6 +126,7 @@ private Q_SLOTS:
     void startOfAVanishedCommandSendsNothing();
     void ringStates();
     void secondRingSegmentSet();
+    void destroyedWithRingsOpen();
     void timerCoalescing();
     void setpointAndZoneCommandGiveTwoRequests();
     void reloadStopsEveryTimer();
@@ -631,6 +632,22 @@ void tst_ThermoregulationController::secondRingSegmentSet()
     m_controller->onCommand1ElementClick(ringButton(m_controller->commandControl1(), Buttons::MODE_BUTTON_ID));
     QCOMPARE(m_controller->commandControl2()->activeButtonsCount(), 6);
     QVERIFY(m_controller->commandControl2()->usesEvenSegments());
+}
+
+void tst_ThermoregulationController::destroyedWithRingsOpen()
+{
+    ThermoregulationDevice* zone = add(zone99(1, 5));
+    zone->setStatusKnown(true);
+    openPage();
+    Corvane::Gadgets::NavigationControl* navigation = m_window->navigationControl();
+    QVERIFY(m_controller->handleNavigationIconClicked(iconOf(zone->id()), navigation->getSegmentIndexByIcon(0), false));
+    m_controller->onCommand1ElementClick(ringButton(m_controller->commandControl1(), Buttons::STATUS_BUTTON_ID));
+    QVERIFY(navigation->commandControl2());
+    m_controller.reset();
+    // The carousel holds no ring of the controller that is gone.
+    QVERIFY(!navigation->commandControl1());
+    QVERIFY(!navigation->commandControl2());
+    m_window.reset();
 }
 
 void tst_ThermoregulationController::timerCoalescing()
