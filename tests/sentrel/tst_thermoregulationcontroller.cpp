@@ -24,11 +24,14 @@
 #include "devices/serialization/XmlSerializer.h"
 #include "navigation/NavigationControl.h"
 #include "navigation/NavigationLabels.h"
+#include "pravikdriver/FrameCodec.h"
 #include "pravikdriver/Message.h"
 #include "pravikdriver/PravikEnums.h"
 #include "theme/ThemeProvider.h"
 #include "widgets/TemperatureUnit.h"
 
+#include <QDir>
+#include <QFile>
 #include <QKeyEvent>
 #include <QTest>
 
@@ -126,6 +129,8 @@ private Q_SLOTS:
     void startOfAVanishedCommandSendsNothing();
     void ringStates();
     void secondRingSegmentSet();
+    void expandMarks_data();
+    void expandMarks();
     void destroyedWithRingsOpen();
     void timerCoalescing();
     void setpointAndZoneCommandGiveTwoRequests();
@@ -135,6 +140,7 @@ private Q_SLOTS:
     void airConditionerOffDefaults();
     void gatewayValuesOutOfRange_data();
     void gatewayValuesOutOfRange();
+    void fuzzCorpusKeepsValuesInRange();
     void uniqueIdsAndFavorites_data();
     void uniqueIdsAndFavorites();
     void renameAndReorderAfterReload();
@@ -634,6 +640,40 @@ void tst_ThermoregulationController::secondRingSegmentSet()
     QVERIFY(m_controller->commandControl2()->usesEvenSegments());
 }
 
+void tst_ThermoregulationController::expandMarks_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<bool>("fancoil");
+    QTest::addColumn<bool>("expands");
+    QTest::addColumn<int>("buttons");
+    QTest::newRow("4-zone zone without fan-coil") << 8004 << false << false << 0;
+    QTest::newRow("4-zone zone with fan-coil") << 8004 << true << true << 4;
+    QTest::newRow("99-zone zone without fan-coil") << 8003 << false << true << 1;
+    QTest::newRow("99-zone zone with fan-coil") << 8003 << true << true << 2;
+    QTest::newRow("probe") << 8002 << false << false << 0;
+    QTest::newRow("external probe") << 8001 << false << false << 0;
+}
+
+void tst_ThermoregulationController::expandMarks()
+{
+    QFETCH(int, type);
+    QFETCH(bool, fancoil);
+    QFETCH(bool, expands);
+    QFETCH(int, buttons);
+    auto* properties =
+        new ThermoregulationDeviceProperties(0, type, DeviceAddress(1, 2, NONE, NONE), QStringLiteral("Device"));
+    properties->setHasFancoil(fancoil);
+    ThermoregulationDevice* device = add(properties);
+    device->setStatusKnown(true);
+    QCOMPARE(iconOf(device->id()).willExpand(), expands);
+    openPage();
+    Corvane::Gadgets::NavigationControl* navigation = m_window->navigationControl();
+    QVERIFY(m_controller->handleNavigationIconClicked(iconOf(device->id()), navigation->getSegmentIndexByIcon(0), false));
+    QCOMPARE(navigation->commandControl1() != nullptr, buttons > 0);
+    if (buttons > 0)
+        QCOMPARE(m_controller->commandControl1()->activeButtonsCount(), buttons);
+}
+
 void tst_ThermoregulationController::destroyedWithRingsOpen()
 {
     ThermoregulationDevice* zone = add(zone99(1, 5));
@@ -834,6 +874,62 @@ void tst_ThermoregulationController::gatewayValuesOutOfRange()
         QCOMPARE(warnings, 1);
         QVERIFY(log.contains(QStringLiteral("\"Zone 5\"")));
         QVERIFY2(log.contains(field + QStringLiteral(":")), qPrintable(log.lines().join(QLatin1Char('\n'))));
+    }
+}
+
+void tst_ThermoregulationController::fuzzCorpusKeepsValuesInRange()
+{
+    std::unique_ptr<Corvane::Devices::Configuration> demo(
+        Corvane::Devices::Serialization::XmlSerializer::read(QStringLiteral(DEMO_PROJECT)));
+    QVERIFY(demo);
+    QVERIFY(m_controller->loadDevices(demo.get()) >= 6);
+    ThermoregulationController::DriverMap drivers;
+    for (const auto* device : m_controller->devices())
+        drivers.insert(device->serverId(), m_driver.get());
+    m_controller->setDrivers(drivers);
+    m_driver->registerListener(m_controller.get());
+    QStringList addresses {QStringLiteral("#0")};
+    for (const auto* device : m_controller->devices()) {
+        const auto* thermo = static_cast<const ThermoregulationDevice*>(device);
+        addresses << own(thermo, Address::Compare) << zoneText(thermo, Address::Compare);
+    }
+
+    // Every message of the driver's fuzz corpus, as it came and sent to each
+    // thermoregulation address, with its values as they are.
+    int delivered = 0;
+    const QDir corpus(QStringLiteral(FUZZ_CORPUS));
+    for (const QString& name : corpus.entryList(QDir::Files)) {
+        QFile file(corpus.filePath(name));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        for (const QByteArray& line : file.readAll().split('\n')) {
+            const Corvane::PravikDriver::Frame frame = Corvane::PravikDriver::FrameCodec::decode(line);
+            const Message& message = frame.message;
+            if (message.isEmpty())
+                continue;
+            m_driver->deliver(message);
+            for (const QString& address : addresses) {
+                for (int type : {3, 4, 101}) {
+                    m_driver->deliver(Message::withOptionalValues(type, 4, address, message.commandType(),
+                                                                  message.dimension(), message.parameters(),
+                                                                  message.dimensionParameterCount()));
+                    ++delivered;
+                }
+            }
+        }
+    }
+    QVERIFY(delivered > 0);
+    for (const auto* device : m_controller->devices()) {
+        const auto* thermo = static_cast<const ThermoregulationDevice*>(device);
+        QVERIFY(thermo->temperature() >= -50 && thermo->temperature() <= 100);
+        QVERIFY(thermo->setpointTemperature() >= thermo->valueMinimum()
+                && thermo->setpointTemperature() <= thermo->valueMaximum());
+        QVERIFY(thermo->fancoil() >= 0 && thermo->fancoil() <= 3);
+        QVERIFY(thermo->airConditionerMode() >= 0 && thermo->airConditionerMode() <= 5);
+        QVERIFY(thermo->airConditionerSpeed() >= 0 && thermo->airConditionerSpeed() <= 4);
+        QVERIFY(thermo->airConditionerSwing() >= 0 && thermo->airConditionerSwing() <= 1);
+        QVERIFY(thermo->zoneStatus() >= 0 && thermo->zoneStatus() <= 3);
+        const QList<int> offsets {0, 1, 2, 3, 11, 12, 13};
+        QVERIFY(offsets.contains(thermo->offset()));
     }
 }
 
