@@ -339,11 +339,15 @@ void NavigationWindow::onAppStartRequest(const QStringList& arguments)
 
 void NavigationWindow::settingsChanged(const Devices::GuiProperties& previous)
 {
-    Q_UNUSED(previous);
     Settings::saveUserConfiguration();
     const Devices::GuiProperties& gui = Settings::guiProperties();
     setScale(std::clamp(gui.dimension(), 0, 100), true);
     setTransparency(std::clamp(gui.transparency(), 0, 100));
+    // The pages redraw what the settings show (the temperature unit).
+    if (m_navigationController) {
+        for (Controllers::BaseController* controller : m_navigationController->controllers())
+            controller->settingsChanged(previous);
+    }
 }
 
 void NavigationWindow::themeChanged()

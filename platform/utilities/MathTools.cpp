@@ -33,4 +33,19 @@ int MathTools::digitsCount(qint64 value)
     return digits;
 }
 
+double MathTools::round(double value, double step)
+{
+    if (!(step > 0) || !std::isfinite(step) || !std::isfinite(value))
+        return value;
+    // A quotient a rounding error short of a half (0.15 / 0.1 gives
+    // 1.4999...) still counts as the half it stands for.
+    const double halfTolerance = 1e-9;
+    const double steps = value / step;
+    const double magnitude = std::abs(steps);
+    double whole = std::floor(magnitude);
+    if (magnitude - whole >= 0.5 - halfTolerance)
+        whole += 1;
+    return whole == 0 ? 0.0 : std::copysign(whole, steps) * step;
+}
+
 } // namespace Corvane::Utilities

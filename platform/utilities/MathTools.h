@@ -20,6 +20,9 @@ public:
     static double vectorLength(const QPointF& vector);
     // The number of decimal digits of value, its sign left out: 1 for 0.
     static int digitsCount(qint64 value);
+    // The multiple of step nearest to value, halves away from zero; a step
+    // of 0 or less (or a value or step that is not finite) keeps the value.
+    static double round(double value, double step);
 };
 
 } // namespace Corvane::Utilities
