@@ -18,9 +18,9 @@ ScenarioItemEditor::ScenarioItemEditor(const Devices::ScheduledScenarioItem& ite
     updateTableHeight();
     connect(m_model, &ScenarioItemModel::dataChanged, this,
             [this](const QModelIndex& topLeft) { dataChanged(topLeft); });
-    // Rows come and go with the presence.
-    connect(m_model, &ScenarioItemModel::rowsInserted, this, [this] { updateTableHeight(); });
-    connect(m_model, &ScenarioItemModel::rowsRemoved, this, [this] { updateTableHeight(); });
+    // Rows come and go with the presence; the pane grows and shrinks with them.
+    connect(m_model, &ScenarioItemModel::rowsInserted, this, &ScenarioItemEditor::fitToRows);
+    connect(m_model, &ScenarioItemModel::rowsRemoved, this, &ScenarioItemEditor::fitToRows);
     connect(table()->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &ScenarioItemEditor::currentIndexChanged);
 }
@@ -41,6 +41,12 @@ void ScenarioItemEditor::setPresence(bool presence)
     if (table()->isHidden())
         onShowButtonClicked();
     updateTableHeight();
+}
+
+void ScenarioItemEditor::fitToRows()
+{
+    updateTableHeight();
+    setMinimumHeight(sizeHint().height());
 }
 
 Devices::ScheduledScenarioItem ScenarioItemEditor::createItem() const

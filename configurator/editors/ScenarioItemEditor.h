@@ -35,6 +35,8 @@ public Q_SLOTS:
     void currentIndexChanged(const QModelIndex& current, const QModelIndex& previous);
 
 private:
+    void fitToRows();
+
     TableModels::ScenarioItemModel* m_model;
 };
 

@@ -54,6 +54,7 @@ private Q_SLOTS:
     void enableAndDisableShareTheirPresence_data();
     void enableAndDisableShareTheirPresence();
     void couplingExpandsACollapsedPane();
+    void paneFitsItsRows();
     void helpFollowsTheCurrentCell();
 };
 
@@ -127,6 +128,23 @@ void tst_ScheduledScenarioEditor::couplingExpandsACollapsedPane()
     choosePresence(editor.enableEditor(), true);
     QVERIFY(!editor.disableEditor()->table()->isHidden());
     QCOMPARE(editor.disableEditor()->model()->rowCount(), 4);
+}
+
+void tst_ScheduledScenarioEditor::paneFitsItsRows()
+{
+    const auto properties = scenario(true, true, false, false);
+    ScheduledScenarioEditor editor(*properties);
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    ScenarioItemEditor* enable = editor.enableEditor();
+    const int present = enable->minimumHeight();
+    const int rowHeight = enable->table()->rowHeight(0);
+    choosePresence(enable, false);
+    // Three rows fewer, no gap left below the pane.
+    QCOMPARE(enable->minimumHeight(), present - 3 * rowHeight);
+    QTRY_COMPARE(enable->height(), enable->minimumHeight());
+    choosePresence(editor.stopEditor(), true);
+    QCOMPARE(editor.stopEditor()->minimumHeight(), present);
 }
 
 void tst_ScheduledScenarioEditor::helpFollowsTheCurrentCell()

@@ -10,6 +10,7 @@
 #include "devices/DeviceAddress.h"
 #include "editors/AddressEditor.h"
 #include "editors/EconomicEvalEditor.h"
+#include "editors/ScenarioItemEditor.h"
 #include "editors/ScheduledScenarioEditor.h"
 #include "editors/SoundSystemEditor.h"
 #include "devices/ScenarioDeviceProperties.h"
@@ -63,6 +64,15 @@ void saveScenarioDialogs(const Corvane::Devices::Configuration& project, const Q
         if (scenario.deviceType() == 9002) {
             Editors::ScheduledScenarioEditor scheduled(scenario);
             saveDialog(scheduled, "<b>Command type</b><br>Set the command type", prefix + "dialog-scheduled-scenario.png");
+            // Stop made present and Enable (so Disable) absent while the dialog is
+            // open: their rows appear and go.
+            Editors::ScheduledScenarioEditor stopping(scenario);
+            stopping.show();
+            settle();
+            stopping.stopEditor()->setPresence(true);
+            stopping.enableEditor()->setPresence(false);
+            saveDialog(stopping, "<b>Presence</b><br>Set whether scenario is available",
+                       prefix + "dialog-scheduled-scenario-stop.png");
         }
     }
     Editors::AddressEditor command;
