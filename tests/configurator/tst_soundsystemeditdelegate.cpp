@@ -106,6 +106,7 @@ private Q_SLOTS:
     void sourcesDialog_data();
     void sourcesDialog();
     void confirmingRemovesSourcesBeyondTheMaximum();
+    void escapeAfterARefusedConfirmWritesNothing();
 };
 
 void tst_SoundSystemEditDelegate::initTestCase()
@@ -260,6 +261,24 @@ void tst_SoundSystemEditDelegate::confirmingRemovesSourcesBeyondTheMaximum()
     ConfiguratorTest::press(dialog, "confirmButton");
     QTRY_VERIFY(ConfiguratorTest::editorClosed<SoundSystemEditor>(&table.view));
     QCOMPARE(sound.descriptions(), (QStringList{"Source 1", "Source 2", "Source 3", "Source 4"}));
+}
+
+void tst_SoundSystemEditDelegate::escapeAfterARefusedConfirmWritesNothing()
+{
+    ConfiguratorTest::ScriptedDialogService dialogs;
+    SoundProject sound(2);
+    Table table(sound);
+    auto* dialog = ConfiguratorTest::openEditor<SoundSystemEditor>(&table.view, table.value(1));
+    QVERIFY(dialog);
+    setCell(dialog->deviceEditors().at(1), SoundSourceDeviceModel::ROW_ADDRESS_INDEX,
+            QVariant::fromValue(DeviceAddress(1, 1, DeviceAddress::LEVEL_PRIVATE_RISER, 1)));
+    ConfiguratorTest::press(dialog, "confirmButton");
+    QCOMPARE(dialogs.boxes.size(), 1);
+    QVERIFY(dialog->isVisible());
+    QTest::keyClick(dialog, Qt::Key_Escape);
+    QTRY_VERIFY(ConfiguratorTest::editorClosed<SoundSystemEditor>(&table.view));
+    QCOMPARE(sound.sources().at(1)->address().area(), 2);
+    QVERIFY(!sound.project->hasChanges());
 }
 
 QTEST_MAIN(tst_SoundSystemEditDelegate)
