@@ -11,10 +11,14 @@
 #include "devices/validation/ConfigurationValidator.h"
 #include "editdelegates/GatewayEditDelegate.h"
 #include "editdelegates/GenParamsEditDelegate.h"
+#include "editdelegates/AmplifierEditDelegate.h"
+#include "editdelegates/SoundSystemEditDelegate.h"
 #include "log/Logger.h"
 #include "tablemodels/BaseTableModel.h"
 #include "tablemodels/GatewayTreeModel.h"
 #include "tablemodels/GenParametersModel.h"
+#include "tablemodels/AmplifiersTableModel.h"
+#include "tablemodels/SoundSystemModel.h"
 #include "tablemodels/ValidationListModel.h"
 #include "utilities/InitSettings.h"
 #include "utilities/WidgetUtilities.h"
@@ -55,10 +59,12 @@ AdminConfigurator::AdminConfigurator(QWidget* parent)
     , m_helpEdit(new QTextEdit(this))
     , m_validationList(new QListView(this))
     , m_validationModel(new TableModels::ValidationListModel(this))
+    , m_soundSystemModel(new TableModels::SoundSystemModel(&m_configuration, this))
 {
     createActions();
     buildLayout();
-    // The sound-system table stays hidden without a model until its page exists.
+    m_soundSystemTable->setModel(m_soundSystemModel);
+    m_soundSystemTable->setItemDelegate(new EditDelegates::SoundSystemEditDelegate(m_soundSystemModel));
     if (m_soundSystemTable->selectionModel())
         connect(m_soundSystemTable->selectionModel(), &QItemSelectionModel::selectionChanged, this,
                 &AdminConfigurator::soundSystemTableSelectionChanged);
@@ -303,6 +309,8 @@ void AdminConfigurator::updateDevicesTable(DevicesTreeModel::NodeType node, int 
         m_devicesTable->setItemDelegate(new EditDelegates::GenParamsEditDelegate(model));
         m_devicesTable->horizontalHeader()->hide();
         m_devicesTable->setRootIndex(QModelIndex());
+    } else if (node == DevicesTreeModel::NodeSoundSystem) {
+        showSoundSystemPage(serverId);
     } else if (DefaultDevices::isFamilyNode(node)) {
         QList<BaseDeviceProperties*> devices;
         m_configuration->getDevicesByGroup(devices, DefaultDevices::deviceGroupFromNode(node), serverId, true);
@@ -314,6 +322,18 @@ void AdminConfigurator::updateDevicesTable(DevicesTreeModel::NodeType node, int 
     if (m_devicesTable->selectionModel())
         connect(m_devicesTable->selectionModel(), &QItemSelectionModel::selectionChanged, this,
                 &AdminConfigurator::devicesTableSelectionChanged);
+}
+
+void AdminConfigurator::showSoundSystemPage(int serverId)
+{
+    m_soundSystemModel->setCurrentServerId(serverId);
+    m_soundSystemTable->show();
+    QList<BaseDeviceProperties*> amplifiers;
+    m_configuration->getDevicesByGroup(amplifiers, BaseDeviceProperties::Amplifiers, serverId, true);
+    auto* model = new TableModels::AmplifiersTableModel(amplifiers, m_configuration, serverId);
+    m_devicesTable->setModel(model);
+    m_devicesTable->setItemDelegate(new EditDelegates::AmplifierEditDelegate(m_configuration, model));
+    m_devicesTable->horizontalHeader()->show();
 }
 
 void AdminConfigurator::saveColumnWidths()
@@ -611,6 +631,7 @@ void AdminConfigurator::validate()
     m_validationModel->setValidationItems(items);
     m_devicesTree->viewport()->update();
     m_devicesTable->viewport()->update();
+    m_soundSystemTable->viewport()->update();
 }
 
 void AdminConfigurator::registerChange(const Devices::ChangeArgs&, Devices::BaseObservable*)
@@ -621,6 +642,7 @@ void AdminConfigurator::registerChange(const Devices::ChangeArgs&, Devices::Base
 
 void AdminConfigurator::retranslateUi()
 {
+    m_soundSystemModel->retranslate();
     const DevicesTreeModel::NodeType node = m_devicesTree->selectedNodeType();
     const int serverId = m_devicesTree->selectedServerId();
     initializeDevicesTree();

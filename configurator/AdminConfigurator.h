@@ -22,6 +22,7 @@ class DeviceTableView;
 class DevicesTree;
 
 namespace TableModels {
+class SoundSystemModel;
 class ValidationListModel;
 }
 
@@ -65,6 +66,7 @@ public:
     QTextEdit* helpEdit() const { return m_helpEdit; }
     QListView* validationList() const { return m_validationList; }
     TableModels::ValidationListModel* validationModel() const { return m_validationModel; }
+    TableModels::SoundSystemModel* soundSystemModel() const { return m_soundSystemModel; }
 
 Q_SIGNALS:
     void contextChanged();
@@ -89,6 +91,7 @@ private:
     void expandTreeNodes();
     void selectTreeNode(DevicesTreeModel::NodeType node, int serverId);
     void clearModel(QAbstractItemView* view);
+    void showSoundSystemPage(int serverId);
     void showHelp(const QAbstractItemView* view);
     QMap<int, QString> serverDescriptions() const;
     bool confirm(const QString& text) const;
@@ -101,6 +104,7 @@ private:
     QTextEdit* m_helpEdit;
     QListView* m_validationList;
     TableModels::ValidationListModel* m_validationModel;
+    TableModels::SoundSystemModel* m_soundSystemModel;
     Devices::Configuration* m_configuration = nullptr;
 };
 

@@ -4,12 +4,14 @@
 #include "editdelegates/BaseDeviceEditDelegate.h"
 #include "editdelegates/EnergyDelegate.h"
 #include "editdelegates/LoadDelegate.h"
+#include "editdelegates/ScenarioEditDelegate.h"
 #include "editdelegates/SensorEditDelegate.h"
 #include "tablemodels/ActuatorsTableModel.h"
 #include "tablemodels/AutomationTableModel.h"
 #include "tablemodels/DeviceFamilyTableModel.h"
 #include "tablemodels/EnergyTableModel.h"
 #include "tablemodels/LoadTableModel.h"
+#include "tablemodels/ScenariosTableModel.h"
 #include "tablemodels/SensorsTableModel.h"
 
 namespace Corvane::Configurator {
@@ -39,6 +41,8 @@ DevicePageFactory::Page DevicePageFactory::create(DevicesTreeModel::NodeType nod
         return makePage<AutomationTableModel, ActuatorEditDelegate>(devices, project);
     case DevicesTreeModel::NodeSensors:
         return makePage<SensorsTableModel, SensorEditDelegate>(devices, project);
+    case DevicesTreeModel::NodeScenarios:
+        return makePage<ScenariosTableModel, ScenarioEditDelegate>(devices, project);
     case DevicesTreeModel::NodeEnergy:
         return makePage<EnergyTableModel, EnergyDelegate>(devices, project);
     case DevicesTreeModel::NodeLoad:

@@ -1,15 +1,14 @@
 #include "editdelegates/BaseDeviceEditDelegate.h"
 
-#include "DialogService.h"
 #include "devices/BaseDeviceProperties.h"
 #include "devices/Configuration.h"
+#include "editdelegates/DescriptionLimit.h"
 #include "editors/AddressEditor.h"
 #include "editors/DeviceTypeEditor.h"
 #include "log/Logger.h"
 #include "tablemodels/BaseTableModel.h"
 #include "utilities/InitSettings.h"
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QPainter>
 
@@ -117,21 +116,13 @@ void BaseDeviceEditDelegate::setDescription(QWidget* editor, QAbstractItemModel*
         BaseEditDelegate::setModelData(editor, itemModel, index);
         return;
     }
-    const int max = Utilities::InitSettings::maxDescriptionChars();
     const QString text = lineEdit->text();
-    if (text.size() <= max) {
+    if (text.size() <= Utilities::InitSettings::maxDescriptionChars()) {
         BaseEditDelegate::setModelData(editor, itemModel, index);
         return;
     }
-    const QMessageBox::StandardButton answer = DialogService::instance()->message(
-        editor->window(), QMessageBox::Warning, QApplication::applicationName(),
-        tr("Maximum allowed characters count for description is %1. The description you entered will be truncated! ").arg(max),
-        QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok);
-    if (answer != QMessageBox::Ok)
-        return;
-    // Never keep half of a character made of two UTF-16 units.
-    const int cut = text.at(max - 1).isHighSurrogate() ? max - 1 : max;
-    itemModel->setData(index, text.left(cut), Qt::EditRole);
+    if (const std::optional<QString> stored = DescriptionLimit::textToStore(text, editor))
+        itemModel->setData(index, *stored, Qt::EditRole);
 }
 
 } // namespace Corvane::Configurator::EditDelegates

@@ -170,4 +170,25 @@ void BaseAddressTreeModel::setRowValue(DeviceTreeItem* row, int value, const QSt
         emit dataChanged(first, first.siblingAtColumn(IconColumn));
 }
 
+void BaseAddressTreeModel::detachRow(DeviceTreeItem* row)
+{
+    DeviceTreeItem* parentItem = row->parentItem();
+    if (!parentItem || !parentItem->containsChild(row))
+        return;
+    const int position = row->row();
+    beginRemoveRows(indexOfItem(parentItem, 0), position, position);
+    parentItem->removeChild(row);
+    endRemoveRows();
+}
+
+void BaseAddressTreeModel::attachRow(DeviceTreeItem* parent, DeviceTreeItem* row)
+{
+    if (parent->containsChild(row))
+        return;
+    const int position = parent->childCount();
+    beginInsertRows(indexOfItem(parent, 0), position, position);
+    parent->appendChild(row);
+    endInsertRows();
+}
+
 } // namespace Corvane::Configurator::TableModels

@@ -65,6 +65,11 @@ protected:
     void setRowValue(DeviceTreeItem* row, int value, const QString& text, const QString& iconPath);
     QModelIndex indexOfItem(const DeviceTreeItem* item, int column) const;
     static int rowValue(const DeviceTreeItem* row);
+    // Takes row out of its parent with row signals; it stays the model's.
+    void detachRow(DeviceTreeItem* row);
+    // Appends row as the last child of parent with row signals, unless it
+    // is there already.
+    void attachRow(DeviceTreeItem* parent, DeviceTreeItem* row);
 
 private:
     int m_addressType;

@@ -139,7 +139,10 @@ QString ConfigUtilities::getScenarioParamsString(const ScenarioDeviceProperties&
             .arg(addressString(scenario.address(), 1002))
             .arg(scenario.scenarioNumber());
     case 1003:
-        return QCoreApplication::translate("Devices", "%1, level %2").arg(addressString(scenario.address(), 1003)).arg(scenario.level());
+        // A scenario PLUS is addressed by A alone; its level is the scenario's own.
+        return QCoreApplication::translate("Devices", "A%1, level %2")
+            .arg(Utilities::areaIdToString(scenario.address().area()))
+            .arg(scenario.level());
     case 9002: {
         QStringList present;
         if (scenario.enableItem().presence())

@@ -7,6 +7,9 @@
 #include "devices/WebServerDeviceProperties.h"
 #include "tablemodels/GatewayTreeModel.h"
 #include "tablemodels/GenParametersModel.h"
+#include "tablemodels/AmplifiersTableModel.h"
+#include "tablemodels/ScenariosTableModel.h"
+#include "tablemodels/SoundSystemModel.h"
 #include "tablemodels/ValidationListModel.h"
 #include "utilities/InitSettings.h"
 
@@ -44,6 +47,7 @@ private Q_SLOTS:
     void columnWidths();
     void validationMarksAndList();
     void descriptionOfPlantUpdatesTree();
+    void soundSystemPage();
 
 private:
     void select(Node node, int serverId);
@@ -311,6 +315,43 @@ void tst_AdminConfigurator::descriptionOfPlantUpdatesTree()
     QAbstractItemModel* rows = m_view->devicesTable()->model();
     QVERIFY(rows->setData(rows->index(0, 1), "Renamed"));
     QCOMPARE(m_view->devicesTree()->findIndex(Node::NodePlant, m_server).data().toString(), QString("Renamed"));
+}
+
+void tst_AdminConfigurator::soundSystemPage()
+{
+    auto project = ConfiguratorTest::makeProject(2, 0);
+    const int second = project->webServers().at(1)->id();
+    project->setSoundSystemType(1, second);
+    m_view->setConfiguration(project.release());
+    select(Node::NodeScenarios, second);
+    QVERIFY(qobject_cast<TableModels::ScenariosTableModel*>(m_view->devicesTable()->model()));
+    QVERIFY(m_view->soundSystemTable()->isHidden());
+
+    select(Node::NodeSoundSystem, second);
+    QVERIFY(!m_view->soundSystemTable()->isHidden());
+    auto* soundSystem = qobject_cast<TableModels::SoundSystemModel*>(m_view->soundSystemTable()->model());
+    QVERIFY(soundSystem);
+    QCOMPARE(soundSystem->currentServerId(), second);
+    QCOMPARE(soundSystem->config(), m_view->configuration());
+    QCOMPARE(soundSystem->index(0, 1).data(Qt::EditRole).toInt(), 1);
+    auto* amplifiers = qobject_cast<TableModels::AmplifiersTableModel*>(m_view->devicesTable()->model());
+    QVERIFY(amplifiers);
+    QCOMPARE(amplifiers->soundSystemType(), 1);
+
+    // A new amplifier lands on this plant's page.
+    m_view->addDevice();
+    QCOMPARE(m_view->devicesTable()->devicesCount(), 1);
+    QVERIFY(!m_view->soundSystemTable()->isHidden());
+
+    m_view->retranslateUi();
+    QVERIFY(!m_view->soundSystemTable()->isHidden());
+    QCOMPARE(soundSystem->index(0, 0).data().toString(), QString("Type"));
+
+    select(Node::NodeLights, second);
+    QVERIFY(m_view->soundSystemTable()->isHidden());
+    // The table follows the project open now, also after it is replaced.
+    m_view->setConfiguration(nullptr);
+    QVERIFY(!soundSystem->index(0, 1).data().isValid());
 }
 
 QTEST_MAIN(tst_AdminConfigurator)

@@ -76,6 +76,10 @@ void tst_ConfigUtilities::scenarioParameters()
     ScenarioDeviceProperties scenario(1, 1002, DeviceAddress(2, 3, 3, 1), QString());
     scenario.setScenarioNumber(4);
     QCOMPARE(ConfigUtilities::getScenarioParamsString(scenario), QStringLiteral("A2 PL3, scenario 4"));
+    // Only A of a scenario PLUS address counts, whatever its other fields hold.
+    ScenarioDeviceProperties plus(3, 1003, DeviceAddress(5, -1, 3, -1), QString());
+    plus.setLevel(60);
+    QCOMPARE(ConfigUtilities::getScenarioParamsString(plus), QStringLiteral("A5, level 60"));
     ScenarioDeviceProperties scheduled(2, 9002, DeviceAddress(), QString());
     scheduled.setItems(ScheduledScenarioItem(), ScheduledScenarioItem(),
                        ScheduledScenarioItem(true, ScheduledScenarioItem::Cen, 1, DeviceAddress(1, 1, 3, 1)),

@@ -10,7 +10,15 @@
 #include "devices/DeviceAddress.h"
 #include "editors/AddressEditor.h"
 #include "editors/EconomicEvalEditor.h"
+#include "editors/ScenarioItemEditor.h"
+#include "editors/ScheduledScenarioEditor.h"
+#include "editors/SoundSystemEditor.h"
+#include "devices/ScenarioDeviceProperties.h"
 #include "tablemodels/AddressTreeModel.h"
+#include "tablemodels/AmplifierAddressModel.h"
+#include "tablemodels/ScenarioAddressTableModel.h"
+#include "tablemodels/ScenarioPlusAddressModel.h"
+#include "tablemodels/ScheduledCENAddressModel.h"
 #include "theme/ThemeProvider.h"
 
 #include <QApplication>
@@ -45,6 +53,39 @@ void saveDialog(Editors::BaseEditorDialog& dialog, const QString& help, const QS
     dialog.close();
 }
 
+// The Parameters dialogs of the three scenario kinds and the CEN address.
+void saveScenarioDialogs(const Corvane::Devices::Configuration& project, const QString& prefix)
+{
+    using Corvane::Devices::DeviceAddress;
+    QList<Corvane::Devices::BaseDeviceProperties*> scenarios;
+    project.getDevicesByGroup(scenarios, Corvane::Devices::BaseDeviceProperties::Scenarios, -1, true);
+    for (const Corvane::Devices::BaseDeviceProperties* device : scenarios) {
+        const auto& scenario = static_cast<const Corvane::Devices::ScenarioDeviceProperties&>(*device);
+        if (scenario.deviceType() == 9002) {
+            Editors::ScheduledScenarioEditor scheduled(scenario);
+            saveDialog(scheduled, "<b>Command type</b><br>Set the command type", prefix + "dialog-scheduled-scenario.png");
+            // Stop made present and Enable (so Disable) absent while the dialog is
+            // open: their rows appear and go.
+            Editors::ScheduledScenarioEditor stopping(scenario);
+            stopping.show();
+            settle();
+            stopping.stopEditor()->setPresence(true);
+            stopping.enableEditor()->setPresence(false);
+            saveDialog(stopping, "<b>Presence</b><br>Set whether scenario is available",
+                       prefix + "dialog-scheduled-scenario-stop.png");
+        }
+    }
+    Editors::AddressEditor command;
+    command.setModel(new TableModels::ScenarioAddressTableModel(DeviceAddress(2, 5, DeviceAddress::LEVEL_LOCAL_BUS, 3), 4, &command));
+    saveDialog(command, "<b>Scenario number</b><br>Set scenario number", prefix + "dialog-scenario-command.png");
+    Editors::AddressEditor plus;
+    plus.setModel(new TableModels::ScenarioPlusAddressModel(DeviceAddress(40, -1, -1, -1), 75, &plus));
+    saveDialog(plus, "<b>Address</b><br>Set the address of the Scenario PLUS", prefix + "dialog-scenario-plus.png");
+    Editors::AddressEditor cen;
+    cen.setModel(new TableModels::ScheduledCENAddressModel(DeviceAddress(3, 7, DeviceAddress::LEVEL_PRIVATE_RISER, 1), &cen));
+    saveDialog(cen, "<b>A</b><br>Enter value of A configurator", prefix + "dialog-cen-address.png");
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -73,6 +114,7 @@ int main(int argc, char** argv)
         {DevicesTreeModel::NodeGeneralParams, "general"}, {DevicesTreeModel::NodeLights, "lights"},
         {DevicesTreeModel::NodeAutomation, "automation"}, {DevicesTreeModel::NodeSensors, "sensors"},
         {DevicesTreeModel::NodeEnergy, "energy"},         {DevicesTreeModel::NodeLoad, "load"},
+        {DevicesTreeModel::NodeScenarios, "scenarios"},   {DevicesTreeModel::NodeSoundSystem, "sound"},
     };
     for (const auto& [node, name] : pages) {
         tree->setCurrentIndex(tree->findIndex(node, node == DevicesTreeModel::NodeGeneralParams ? -1 : server));
@@ -88,5 +130,12 @@ int main(int argc, char** argv)
 
     Editors::EconomicEvalEditor economic(true, 0, 0.2345);
     saveDialog(economic, "<b>Tariff</b><br>Set the tariff", prefix + "dialog-economic.png");
+
+    saveScenarioDialogs(*admin->configuration(), prefix);
+    Editors::SoundSystemEditor sources(admin->configuration(), server);
+    saveDialog(sources, "<b>Address</b><br>Assign an address to the sound source", prefix + "dialog-sound-sources.png");
+    Editors::AddressEditor amplifier;
+    amplifier.setModel(new TableModels::AmplifierAddressModel(DeviceAddress(2, 5, -1, -1), 15, &amplifier));
+    saveDialog(amplifier, "<b>PF</b><br>Enter value of PF configurator", prefix + "dialog-amplifier-address.png");
     return 0;
 }
