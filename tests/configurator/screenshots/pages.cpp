@@ -6,6 +6,7 @@
 #include "DevicesTree.h"
 #include "MainWindow.h"
 #include "ScreenshotPalette.h"
+#include "ThermoregulationDialogs.h"
 #include "devices/Configuration.h"
 #include "devices/DeviceAddress.h"
 #include "editors/AddressEditor.h"
@@ -73,6 +74,7 @@ int main(int argc, char** argv)
         {DevicesTreeModel::NodeGeneralParams, "general"}, {DevicesTreeModel::NodeLights, "lights"},
         {DevicesTreeModel::NodeAutomation, "automation"}, {DevicesTreeModel::NodeSensors, "sensors"},
         {DevicesTreeModel::NodeEnergy, "energy"},         {DevicesTreeModel::NodeLoad, "load"},
+        {DevicesTreeModel::NodeThermoregulation, "thermoregulation"},
     };
     for (const auto& [node, name] : pages) {
         tree->setCurrentIndex(tree->findIndex(node, node == DevicesTreeModel::NodeGeneralParams ? -1 : server));
@@ -88,5 +90,7 @@ int main(int argc, char** argv)
 
     Editors::EconomicEvalEditor economic(true, 0, 0.2345);
     saveDialog(economic, "<b>Tariff</b><br>Set the tariff", prefix + "dialog-economic.png");
+    saveThermoregulationDialogs(*admin->configuration(), [&prefix](Editors::BaseEditorDialog& dialog, const QString& help,
+                                                                   const QString& name) { saveDialog(dialog, help, prefix + name); });
     return 0;
 }
