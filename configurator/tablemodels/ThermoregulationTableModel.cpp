@@ -100,11 +100,17 @@ bool ThermoregulationTableModel::setData(const QModelIndex& index, const QVarian
     if (column == columnIndex(Column::Fancoil)) {
         device->setHasFancoil(value.toBool());
         Logger(Logger::Trace) << "Fancoil changed of device " << device->description();
+    } else if (column == columnIndex(Column::Type)) {
+        if (!BaseTableModel::setData(index, value, role))
+            return false;
+        // The address, the fancoil and what the last cell offers follow the type.
+        emit dataChanged(index.siblingAtColumn(0), index.siblingAtColumn(columnCount() - 1));
+        return true;
     } else if (column != columnIndex(Column::CommandsParameters)) {
-        // The dialogs of this cell write the device themselves; the call
-        // only refreshes the cell.
         return BaseTableModel::setData(index, value, role);
     }
+    // The dialogs of the Commands/Parameters cell write the device
+    // themselves; the call only refreshes the cell.
     emit dataChanged(index, index);
     return true;
 }

@@ -37,6 +37,7 @@ private Q_SLOTS:
     void parametersText();
     void fancoilWrite();
     void commandsCellLeavesDevice();
+    void typeChangeRefreshesRow();
     void outsideIndexes();
 };
 
@@ -160,6 +161,21 @@ void tst_ThermoregulationTableModel::commandsCellLeavesDevice()
     QCOMPARE(changed.count(), 1);
     QCOMPARE(device->commandsCount(), 0);
     QCOMPARE(device->description(), QString("Zone"));
+}
+
+void tst_ThermoregulationTableModel::typeChangeRefreshesRow()
+{
+    auto device = makeDevice(8003);
+    device->setHasFancoil(true);
+    ThermoregulationTableModel model({device.get()});
+    QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+    QVERIFY(model.setData(model.index(0, 1), 4001));
+    QCOMPARE(device->deviceType(), 4001);
+    QVERIFY(!device->hasFancoil());
+    QVERIFY(changed.count() >= 1);
+    QCOMPARE(changed.last().at(0).toModelIndex(), model.index(0, 0));
+    QCOMPARE(changed.last().at(1).toModelIndex(), model.index(0, 4));
+    QCOMPARE(model.index(0, 4).data().toString(), QString("0 command(s) configured"));
 }
 
 void tst_ThermoregulationTableModel::outsideIndexes()
