@@ -6,6 +6,7 @@
 #include "editdelegates/LoadDelegate.h"
 #include "editdelegates/ScenarioEditDelegate.h"
 #include "editdelegates/SensorEditDelegate.h"
+#include "editdelegates/ThermoregulationEditDelegate.h"
 #include "tablemodels/ActuatorsTableModel.h"
 #include "tablemodels/AutomationTableModel.h"
 #include "tablemodels/DeviceFamilyTableModel.h"
@@ -13,6 +14,7 @@
 #include "tablemodels/LoadTableModel.h"
 #include "tablemodels/ScenariosTableModel.h"
 #include "tablemodels/SensorsTableModel.h"
+#include "tablemodels/ThermoregulationTableModel.h"
 
 namespace Corvane::Configurator {
 
@@ -47,6 +49,8 @@ DevicePageFactory::Page DevicePageFactory::create(DevicesTreeModel::NodeType nod
         return makePage<EnergyTableModel, EnergyDelegate>(devices, project);
     case DevicesTreeModel::NodeLoad:
         return makePage<LoadTableModel, LoadDelegate>(devices, project);
+    case DevicesTreeModel::NodeThermoregulation:
+        return makePage<ThermoregulationTableModel, ThermoregulationEditDelegate>(devices, project);
     default:
         // Families whose page has no editors of its own yet.
         return makePage<DeviceFamilyTableModel, BaseDeviceEditDelegate>(devices, project);

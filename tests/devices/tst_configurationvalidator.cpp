@@ -8,6 +8,7 @@
 #include "devices/ScenarioDeviceProperties.h"
 #include "devices/SoundSourceDeviceProperties.h"
 #include "devices/ThermoregulationDeviceProperties.h"
+#include "devices/serialization/XmlSerializer.h"
 #include "devices/validation/ConfigurationValidator.h"
 
 #include <QTest>
@@ -59,6 +60,7 @@ private Q_SLOTS:
     void issuesReportsErrorsAndWarnings();
     void ipAddressForms_data();
     void ipAddressForms();
+    void temperaturesReadFromFileNamed();
 };
 
 void tst_ConfigurationValidator::rules_data()
@@ -119,7 +121,17 @@ void tst_ConfigurationValidator::rules_data()
         ac->setMinTemperature(30);
         ac->setMaxTemperature(20);
         p.addDevice(s, ac);
-    }) << 0 << 6 << "Device \"AC\": the temperatures must lie between 5 and 40, the minimum below the maximum.";
+    }) << 0 << 6 << "Device \"AC\": the temperatures (minimum 30, maximum 20, step 0.5) must lie between 5 and 40, the minimum below the maximum.";
+    QTest::newRow("min below the allowed range") << Fragment([](Configuration& p, int s) {
+        auto* ac = new ThermoregulationDeviceProperties(0, 4003, LIGHT, QStringLiteral("AC"));
+        ac->setMinTemperature(2.5);
+        p.addDevice(s, ac);
+    }) << 0 << 6 << "Device \"AC\": the temperatures (minimum 2.5, maximum 30, step 0.5) must lie between 5 and 40, the minimum below the maximum.";
+    QTest::newRow("max above the allowed range") << Fragment([](Configuration& p, int s) {
+        auto* ac = new ThermoregulationDeviceProperties(0, 4003, LIGHT, QStringLiteral("AC"));
+        ac->setMaxTemperature(45.125);
+        p.addDevice(s, ac);
+    }) << 0 << 6 << "Device \"AC\": the temperatures (minimum 16, maximum 45.125, step 0.5) must lie between 5 and 40, the minimum below the maximum.";
     QTest::newRow("too many sound sources") << Fragment([](Configuration& p, int s) {
         for (int area = 1; area <= 4; ++area)
             p.addDevice(s, new SoundSourceDeviceProperties(0, 23001, DeviceAddress(area, -1, -1, -1), QStringLiteral("Radio")));
@@ -254,6 +266,25 @@ void tst_ConfigurationValidator::ipAddressForms()
     QFETCH(QString, ip);
     QFETCH(bool, valid);
     QCOMPARE(ConfigurationValidator::isIpAddressValid(ip), valid);
+}
+
+
+void tst_ConfigurationValidator::temperaturesReadFromFileNamed()
+{
+    const auto project = projectWith([](Configuration& p, int s) {
+        p.addDevice(s, new ThermoregulationDeviceProperties(0, 4003, LIGHT, QStringLiteral("AC")));
+    });
+    QByteArray data = Serialization::XmlSerializer::writeData(*project);
+    QVERIFY(data.contains(R"(min="16")"));
+    data.replace(R"(min="16")", R"(min="2.25")");
+    const std::unique_ptr<Configuration> read(Serialization::XmlSerializer::readData(data));
+    QVERIFY(read);
+    QList<ValidationItem> items;
+    QVERIFY(!ConfigurationValidator::validate(read.get(), items));
+    QCOMPARE(items.size(), 1);
+    QCOMPARE(items.first().itemString(),
+             QString("Device \"AC\": the temperatures (minimum 2.25, maximum 30, step 0.5) must lie between 5 and 40, "
+                     "the minimum below the maximum."));
 }
 
 QTEST_GUILESS_MAIN(tst_ConfigurationValidator)

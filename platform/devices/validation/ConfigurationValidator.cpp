@@ -286,9 +286,11 @@ void ConfigurationValidator::validateThermoregulation(const ThermoregulationDevi
         const double high = ThermoregulationDeviceProperties::MAX_TEMPERATURE;
         if (thermo.minTemperature() > thermo.maxTemperature() || thermo.minTemperature() < low
             || thermo.maxTemperature() > high || thermo.step() <= 0)
-            addError(items, thermo, QCoreApplication::translate("Devices", "the temperatures must lie between %1 and %2, the minimum below the maximum.")
-                                        .arg(low)
-                                        .arg(high),
+            addError(items, thermo, QCoreApplication::translate("Devices", "the temperatures (minimum %1, maximum %2, step %3) must lie between %4 and %5, the minimum below the maximum.")
+                                        .arg(QString::number(thermo.minTemperature(), 'g', 6),
+                                             QString::number(thermo.maxTemperature(), 'g', 6),
+                                             QString::number(thermo.step(), 'g', 6), QString::number(low),
+                                             QString::number(high)),
                      ValidationItem::InvalidTemperatures);
     }
     if (thermo.deviceType() != 4001)

@@ -6,6 +6,7 @@
 #include "DevicesTree.h"
 #include "MainWindow.h"
 #include "ScreenshotPalette.h"
+#include "ThermoregulationDialogs.h"
 #include "devices/Configuration.h"
 #include "devices/DeviceAddress.h"
 #include "editors/AddressEditor.h"
@@ -115,6 +116,7 @@ int main(int argc, char** argv)
         {DevicesTreeModel::NodeAutomation, "automation"}, {DevicesTreeModel::NodeSensors, "sensors"},
         {DevicesTreeModel::NodeEnergy, "energy"},         {DevicesTreeModel::NodeLoad, "load"},
         {DevicesTreeModel::NodeScenarios, "scenarios"},   {DevicesTreeModel::NodeSoundSystem, "sound"},
+        {DevicesTreeModel::NodeThermoregulation, "thermoregulation"},
     };
     for (const auto& [node, name] : pages) {
         tree->setCurrentIndex(tree->findIndex(node, node == DevicesTreeModel::NodeGeneralParams ? -1 : server));
@@ -137,5 +139,7 @@ int main(int argc, char** argv)
     Editors::AddressEditor amplifier;
     amplifier.setModel(new TableModels::AmplifierAddressModel(DeviceAddress(2, 5, -1, -1), 15, &amplifier));
     saveDialog(amplifier, "<b>PF</b><br>Enter value of PF configurator", prefix + "dialog-amplifier-address.png");
+    saveThermoregulationDialogs(*admin->configuration(), [&prefix](Editors::BaseEditorDialog& dialog, const QString& help,
+                                                                   const QString& name) { saveDialog(dialog, help, prefix + name); });
     return 0;
 }
