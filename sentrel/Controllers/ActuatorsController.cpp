@@ -1,9 +1,12 @@
 #include "ActuatorsController.h"
 
+#include "FavoriteWindow.h"
 #include "NavigationWindow.h"
 
 #include "commandcontrol/CommandControl.h"
 #include "controls/IconRenderer.h"
+#include "controls/SvgContentButton.h"
+#include "favorite/FavoriteControl.h"
 #include "devices/ActuatorDevice.h"
 #include "devices/ActuatorDeviceProperties.h"
 #include "devices/Configuration.h"
@@ -198,7 +201,7 @@ bool ActuatorsController::handleNavigationIconClicked(const NavigationIcon& icon
 bool ActuatorsController::openPage()
 {
     Gadgets::NavigationControl* navigation = navigationControl();
-    navigation->setIcons(m_icons, false);
+    navigation->setIcons(updateIconsWithFavorites(m_icons), false);
     navigation->setCentralContent(ThemeProvider::getRendererFor(ThemeProvider::LIGHTS_SYSTEM), QString());
     navigation->setCurrentPageId(LIGHTS_PAGE_ID);
     if (Gadgets::NavigationLabels* labels = navigation->labels()) {
@@ -223,11 +226,7 @@ bool ActuatorsController::toggleRing(const NavigationIcon& icon, int segmentInde
     }
     if (!getDeviceById(icon.id()))
         return true;
-    const QList<CommandControl::ButtonData> buttons {
-        CommandControl::ButtonData(buttonIcon(ThemeProvider::ON), ON_BUTTON_ID),
-        CommandControl::ButtonData(buttonIcon(ThemeProvider::OFF), OFF_BUTTON_ID),
-    };
-    m_commandControl->setActiveButtons(buttons, navigation->getSegmentCenter(segmentIndex));
+    m_commandControl->setActiveButtons(ringButtons(), navigation->getSegmentCenter(segmentIndex));
     navigation->setCommandControl1(m_commandControl, segmentIndex);
     navigation->setSelectedIcon(icon, false);
     m_selectedDeviceId = icon.id();
@@ -235,9 +234,51 @@ bool ActuatorsController::toggleRing(const NavigationIcon& icon, int segmentInde
     return true;
 }
 
+QList<CommandControl::ButtonData> ActuatorsController::ringButtons()
+{
+    return {
+        CommandControl::ButtonData(buttonIcon(ThemeProvider::ON), ON_BUTTON_ID),
+        CommandControl::ButtonData(buttonIcon(ThemeProvider::OFF), OFF_BUTTON_ID),
+    };
+}
+
 void ActuatorsController::pageChanged()
 {
     m_selectedDeviceId = 0;
+}
+
+void ActuatorsController::initializeFavorite(FavoriteWindow* window)
+{
+    BaseController::initializeFavorite(window);
+    const ActuatorDevice* light = actuator(window->deviceId());
+    if (!light)
+        return;
+    Gadgets::FavoriteControl* control = window->favoriteControl();
+    control->setSliderVisible(light->deviceType() != NO_VALUE_LIGHT);
+    control->setHideSliderOnCollapse(true);
+    control->setIconRenderer(addRemoveIndicator(control->iconRenderer(), ThemeProvider::ERROR_INDICATOR,
+                                                light->hasError()));
+}
+
+void ActuatorsController::handleFavoriteElementClick(FavoriteWindow* window, Gadgets::SvgElement* element)
+{
+    Gadgets::FavoriteControl* control = window->favoriteControl();
+    if (element && element == control->centerButton()) {
+        if (control->control1ExpandProgress() > 0) {
+            control->hideCommandControls();
+        } else {
+            control->setCommand1Buttons(ringButtons());
+            control->showCommandControl1();
+        }
+    } else {
+        handleButtonIdClicked(control->getButtonId(element), window->deviceId());
+    }
+    BaseController::handleFavoriteElementClick(window, element);
+}
+
+void ActuatorsController::handleFavoriteSliderChanged(FavoriteWindow* window)
+{
+    setDeviceLevel(window->deviceId(), window->favoriteControl()->sliderValue());
 }
 
 void ActuatorsController::onCommandElementClick(Gadgets::SvgElement* element)

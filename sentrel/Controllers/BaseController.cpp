@@ -1,7 +1,12 @@
 #include "BaseController.h"
 
+#include "Application.h"
+#include "FavoriteWindow.h"
+#include "MessageBoxes.h"
 #include "NavigationWindow.h"
+#include "Settings.h"
 #include "Controllers/CarouselController.h"
+#include "Controllers/FavoriteContextMenu.h"
 
 #include "commandcontrol/CommandControl.h"
 #include "devices/BaseDevice.h"
@@ -11,15 +16,28 @@
 #include "pravikdriver/OpenDriver.h"
 #include "pravikdriver/PravikEnums.h"
 #include "controls/IconRenderer.h"
+#include "controls/SvgButton.h"
+#include "devices/GuiProperties.h"
+#include "favorite/FavoriteControl.h"
+#include "hosting/BaseQMLWrapper.h"
+#include "theme/ThemeProvider.h"
+#include "utilities/InitSettings.h"
+#include "utilities/WidgetUtilities.h"
 
+#include <QAction>
+#include <QCursor>
 #include <QKeyEvent>
+#include <QMenu>
 
 #include <algorithm>
+#include <cmath>
 
 namespace Corvane::Sentrel::Controllers {
 
 using Devices::BaseDevice;
 using Devices::DeviceAddress;
+using Devices::UserDeviceSettings;
+using Gadgets::FavoriteControl;
 using Gadgets::Models::NavigationIcon;
 using PravikDriver::Address;
 
@@ -48,6 +66,36 @@ bool isReturnOrEnter(int key)
     return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
+// Rounds to the nearest integer, halves away from zero.
+int roundAway(double value)
+{
+    return int(std::lround(value));
+}
+
+// A stored scale as the window's percent: out-of-range values are clamped
+// before the conversion, a value that is no number gives the default.
+int storedScalePercent(double scale)
+{
+    if (std::isnan(scale))
+        return int(100 * Corvane::Utilities::InitSettings::DEFAULT_FAVORITE_SCALE);
+    return int(std::clamp(scale, 0.0, 100.0));
+}
+
+// Stored coordinates far beyond any desktop are brought near it, so that
+// placing the window cannot overflow; the window then brings its hot spot
+// onto a screen.
+int storedCoordinate(int value)
+{
+    constexpr int limit = 1 << 20;
+    return std::clamp(value, -limit, limit);
+}
+
+// Whether a favourite's sub-device id names the same item as subDeviceId.
+bool sameSubDevice(int favoriteSubId, int subDeviceId)
+{
+    return (favoriteSubId <= 0 && subDeviceId <= 0) || (favoriteSubId > 0 && favoriteSubId == subDeviceId);
+}
+
 } // namespace
 
 BaseController::BaseController(NavigationWindow* window)
@@ -58,11 +106,17 @@ BaseController::BaseController(NavigationWindow* window)
 
 BaseController::~BaseController()
 {
+    // Windows still open (the program ends) go with their controller, whose
+    // devices they show.
+    const QList<FavoriteWindow*> open = m_favorites;
+    m_favorites.clear();
+    qDeleteAll(open);
     clearDevices();
 }
 
 bool BaseController::initialize()
 {
+    initFavoriteContextMenu();
     if (m_navigationControl && m_navigationControl->labels())
         connect(m_navigationControl->labels(), &Gadgets::NavigationLabels::labelRefreshClicked, this,
                 &BaseController::onLabelRefreshClicked);
@@ -156,7 +210,11 @@ bool BaseController::supportsRefresh() const
                        [](const BaseDevice* device) { return device->supportsRefresh(); });
 }
 
-void BaseController::retranslateUi() {}
+void BaseController::retranslateUi()
+{
+    if (m_contextMenu)
+        m_contextMenu->retranslate();
+}
 
 void BaseController::fillSettingsForDevice(Devices::UserDeviceSettings&, int, const BaseDevice*) {}
 
@@ -447,11 +505,25 @@ void BaseController::setDeviceIconName(int deviceId, int, const QString& name)
 void BaseController::setSupportsDeviceInfo(int id, bool supports)
 {
     changeIcon(id, [supports](NavigationIcon& icon) { icon.setSupportsExtendedInfo(supports); });
+    changeFavorites(id, [supports](FavoriteControl* f) { f->setLabelSupportsExtendedInfo(supports); });
 }
 
 void BaseController::setDeviceInfo(int id, const QString& info)
 {
     changeIcon(id, [&info](NavigationIcon& icon) { icon.setDropDownText(info); });
+    changeFavorites(id, [&info](FavoriteControl* f) { f->setLabelExtendedInfo(info); });
+}
+
+void BaseController::setDeviceDropDownModel(int id, const Gadgets::Models::DropDownModel& model)
+{
+    changeIcon(id, [&model](NavigationIcon& icon) { icon.setDropDownModel(model); });
+    changeFavorites(id, [&model](FavoriteControl* f) { f->setLabelDropDownModel(model); });
+}
+
+void BaseController::setDeviceDropDownItemsModels(int id, const QList<Gadgets::Models::DropDownItemModel*>& models)
+{
+    changeIcon(id, [&models](NavigationIcon& icon) { icon.setDropDownItemsModels(models); });
+    changeFavorites(id, [&models](FavoriteControl* f) { f->setLabelDropDownItemsModels(models); });
 }
 
 void BaseController::setSliderValueBounds(int id, double minimum, double maximum, double step)
@@ -461,6 +533,7 @@ void BaseController::setSliderValueBounds(int id, double minimum, double maximum
         icon.setMaxValue(maximum);
         icon.setValueStep(step);
     });
+    changeFavorites(id, [=](FavoriteControl* f) { f->setSliderValueBounds(minimum, maximum, step); });
     changeLabel(indexOfIcon(id), [=, this](int segment) {
         m_navigationControl->labels()->setSliderValueBounds(segment, minimum, maximum, step);
     });
@@ -469,6 +542,7 @@ void BaseController::setSliderValueBounds(int id, double minimum, double maximum
 void BaseController::setSliderTextFormat(int id, const QString& format)
 {
     changeIcon(id, [&format](NavigationIcon& icon) { icon.setValueFormat(format); });
+    changeFavorites(id, [&format](FavoriteControl* f) { f->setSliderValueFormat(format); });
     changeLabel(indexOfIcon(id),
                 [&, this](int segment) { m_navigationControl->labels()->setSliderValueFormat(segment, format); });
 }
@@ -476,6 +550,7 @@ void BaseController::setSliderTextFormat(int id, const QString& format)
 void BaseController::setSliderValuePrecision(int id, int precision)
 {
     changeIcon(id, [precision](NavigationIcon& icon) { icon.setValuePrecision(precision); });
+    changeFavorites(id, [precision](FavoriteControl* f) { f->setSliderValuePrecision(precision); });
     changeLabel(indexOfIcon(id), [=, this](int segment) {
         m_navigationControl->labels()->setSliderValuePrecision(segment, precision);
     });
@@ -484,6 +559,7 @@ void BaseController::setSliderValuePrecision(int id, int precision)
 void BaseController::setSliderValueStep(int id, double step)
 {
     changeIcon(id, [step](NavigationIcon& icon) { icon.setValueStep(step); });
+    changeFavorites(id, [step](FavoriteControl* f) { f->setSliderValueStep(step); });
     changeLabel(indexOfIcon(id),
                 [=, this](int segment) { m_navigationControl->labels()->setSliderValueStep(segment, step); });
 }
@@ -491,6 +567,7 @@ void BaseController::setSliderValueStep(int id, double step)
 void BaseController::setSliderInvalidValueSteps(int id, const QSet<int>& steps)
 {
     changeIcon(id, [&steps](NavigationIcon& icon) { icon.setInvalidValueSteps(steps); });
+    changeFavorites(id, [&steps](FavoriteControl* f) { f->setSliderInvalidValueSteps(steps); });
     changeLabel(indexOfIcon(id), [&, this](int segment) {
         m_navigationControl->labels()->setSliderInvalidValueSteps(segment, steps);
     });
@@ -501,12 +578,25 @@ void BaseController::setSliderValue(int id, double value)
     changeIcon(id, [value](NavigationIcon& icon) { icon.setValue(value); });
     changeLabel(indexOfIcon(id),
                 [=, this](int segment) { m_navigationControl->labels()->setSliderValue(segment, value); });
+    changeFavorites(id, [value](FavoriteControl* f) { f->setSliderValue(value); });
 }
 
 void BaseController::updateUI(const NavigationIcon& icon)
 {
-    if (isCurrentPage())
-        m_navigationControl->updateIcon(icon);
+    const QString& indicator = Gadgets::ThemeProvider::FAVORITE_INDICATOR;
+    if (isCurrentPage()) {
+        NavigationIcon shown = icon;
+        shown.setRenderer(addRemoveIndicator(icon.renderer(), indicator, hasFavoriteFor(icon.id())));
+        m_navigationControl->updateIcon(shown);
+    }
+    for (FavoriteWindow* window : favoritesOf(icon.id())) {
+        NavigationIcon content = icon;
+        if (icon.renderer().main())
+            content.setRenderer(addRemoveIndicator(icon.renderer(), indicator, false));
+        else
+            content.setRenderer(Gadgets::Utilities::IconRenderer(favoriteIconRenderer(), {}));
+        window->favoriteControl()->updateContent(content);
+    }
 }
 
 void BaseController::updateSliders(int selectedSegment)
@@ -648,6 +738,449 @@ void BaseController::handleDisconnect(const PravikDriver::Driver* driver)
         device->setStatusKnown(false);
         updateUIforDevice(device);
     }
+}
+
+// --- Favourites -----------------------------------------------------------
+
+void BaseController::initFavoriteContextMenu()
+{
+    if (m_contextMenu)
+        return;
+    m_contextMenu = new FavoriteContextMenu(this);
+    connect(m_contextMenu->onTopAction(), &QAction::triggered, this, &BaseController::onFavoriteSetOnTop);
+    connect(m_contextMenu->refreshAction(), &QAction::triggered, this, &BaseController::onFavoriteRefresh);
+    connect(m_contextMenu->showMainWindowAction(), &QAction::triggered, this, &BaseController::onShowMainWindow);
+    connect(m_contextMenu->removeAction(), &QAction::triggered, this, &BaseController::onFavoriteClose);
+    connect(m_contextMenu->quitAction(), &QAction::triggered, this, &BaseController::quitRequested);
+}
+
+QMenu* BaseController::favoriteContextMenu() const
+{
+    return m_contextMenu ? m_contextMenu->menu() : nullptr;
+}
+
+FavoriteWindow* BaseController::contextMenuWindow() const
+{
+    return m_contextMenu ? m_contextMenu->window() : nullptr;
+}
+
+int BaseController::contextMenuDeviceId() const
+{
+    return m_contextMenu ? m_contextMenu->deviceId() : -1;
+}
+
+void BaseController::saveSettings()
+{
+    if (!m_settingsWriteSuspended)
+        Q_EMIT saveSettingsRequested();
+}
+
+void BaseController::scheduleSaveSettings()
+{
+    if (!m_settingsWriteSuspended)
+        Q_EMIT scheduleSaveSettingsRequested();
+}
+
+bool BaseController::handleRequestOriginalIcons()
+{
+    if (!isCurrentPage())
+        return false;
+    m_navigationControl->setIcons(updateIconsWithFavorites(m_icons), true);
+    return true;
+}
+
+bool BaseController::handleRequestShortcut(const NavigationIcon& icon)
+{
+    const int deviceId = getDeviceIdFromUniquieId(icon.id());
+    const int subDeviceId = getSubDeviceIdFromUniquieId(icon.id());
+    if (!canAddFavoriteFor(deviceId, subDeviceId))
+        return false;
+    if (hasFavoriteFor(icon.id())) {
+        MessageBoxes::instance()->information(m_window, QCoreApplication::applicationName(),
+                                              tr("There is already a favorite item for this device"));
+        return false;
+    }
+    addFavorite(deviceId, subDeviceId);
+    return true;
+}
+
+void BaseController::handleRequestAllowedShortcut(const NavigationIcon& icon, bool& allowed)
+{
+    allowed = canAddFavoriteFor(getDeviceIdFromUniquieId(icon.id()), getSubDeviceIdFromUniquieId(icon.id()));
+}
+
+void BaseController::handleFavoriteElementClick(FavoriteWindow* window, Gadgets::SvgElement* element)
+{
+    FavoriteControl* control = window->favoriteControl();
+    if (!element || !control)
+        return;
+    if (element == control->closeButton()) {
+        window->close();
+    } else if (element == control->refreshButton()) {
+        if (BaseDevice* device = getDeviceById(window->deviceId()))
+            updateDeviceStatus(device);
+    }
+}
+
+void BaseController::handleFavoriteElementPress(FavoriteWindow*, Gadgets::SvgElement*) {}
+
+void BaseController::handleFavoriteElementRelease(FavoriteWindow*, Gadgets::SvgElement*) {}
+
+void BaseController::handleFavoriteSliderChanged(FavoriteWindow*) {}
+
+void BaseController::updateControlsCache()
+{
+    for (FavoriteWindow* window : std::as_const(m_favorites)) {
+        window->themeChanged();
+        window->favoriteControl()->updateCachedData();
+        window->favoriteControl()->update();
+    }
+    if (m_contextMenu)
+        m_contextMenu->updateStyleSheet();
+}
+
+void BaseController::setFavoritesTransparency(int transparency)
+{
+    for (FavoriteWindow* window : std::as_const(m_favorites))
+        window->setTransparency(transparency);
+}
+
+void BaseController::closeConfiguration()
+{
+    const QList<FavoriteWindow*> closing = m_favorites;
+    m_favorites.clear();
+    for (FavoriteWindow* window : closing) {
+        // Closing them one by one must not store the shrinking list.
+        disconnect(window, nullptr, this, nullptr);
+        window->close();
+        window->destroyLater();
+    }
+}
+
+UserDeviceSettings::Favorite BaseController::getFavoriteSettings(FavoriteWindow* window) const
+{
+    const QPointF position = window->mapSceneToGlobal(window->wrapper()->scenePos());
+    return UserDeviceSettings::Favorite(window->deviceId(), window->subDeviceId(), controlledPageType(),
+                                        roundAway(position.x()), roundAway(position.y()), window->scalePercent(),
+                                        Corvane::Utilities::WidgetUtilities::isWidgetOnTop(window), 1.0);
+}
+
+Gadgets::Utilities::RendererContainer* BaseController::favoriteIconRenderer() const
+{
+    return nullptr;
+}
+
+void BaseController::initializeFavorite(FavoriteWindow*) {}
+
+void BaseController::handleTextChanged(int deviceId, int subDeviceId, const QString& text, bool& canChange)
+{
+    if (text.isEmpty()) {
+        canChange = false;
+        return;
+    }
+    BaseDevice* device = getDeviceById(deviceId);
+    if (!device)
+        return;
+    device->setCustomName(text);
+    setDeviceName(deviceId, subDeviceId, text);
+    canChange = true;
+    saveSettings();
+}
+
+void BaseController::handleFavoriteClose(FavoriteWindow* window)
+{
+    if (!m_favorites.removeOne(window))
+        return;
+    if (BaseDevice* device = getDeviceById(window->deviceId())) {
+        updateUIforDevice(device);
+        if (window->subDeviceId() > 0)
+            updateUI(getIconForSubDevice(window->deviceId(), window->subDeviceId()));
+    }
+    if (!Application::s_isShuttingDown)
+        saveSettings();
+    window->destroyLater();
+}
+
+bool BaseController::canAddFavoriteFor(int deviceId, int) const
+{
+    return getDeviceById(deviceId) != nullptr;
+}
+
+NavigationIcon BaseController::getIconForSubDevice(int, int) const
+{
+    return NavigationIcon();
+}
+
+void BaseController::loadSettingsForFavorite(const UserDeviceSettings::Favorite&) {}
+
+void BaseController::loadUserSettings(const UserDeviceSettings& settings, int pageId)
+{
+    for (const UserDeviceSettings::Favorite& favorite : settings.favorites()) {
+        if (favorite.pageType != controlledPageType() || !canAddFavoriteFor(favorite.deviceId, favorite.subDeviceId))
+            continue;
+        addFavorite(favorite.deviceId, favorite.subDeviceId,
+                    QPoint(storedCoordinate(favorite.x), storedCoordinate(favorite.y)), false, favorite.onTop,
+                    storedScalePercent(favorite.scale));
+        loadSettingsForFavorite(favorite);
+    }
+    const int invalidSubId = Devices::ItemKey::INVALID_SUB_ID;
+    for (BaseDevice* device : std::as_const(m_devices)) {
+        const QString name = settings.itemName(device->id(), invalidSubId);
+        if (!name.isEmpty()) {
+            device->setCustomName(name);
+            setDeviceName(device->id(), invalidSubId, name);
+        }
+        loadSettingsForDevice(settings, pageId, device);
+    }
+    reorderIcons(settings.pageItemsOrder(pageId, invalidSubId));
+}
+
+FavoriteWindow* BaseController::addFavorite(int deviceId, int subDeviceId, const QPoint& point, bool placeHotSpot,
+                                            bool onTop, int scale)
+{
+    auto* window = new FavoriteWindow(deviceId, subDeviceId);
+    m_favorites.append(window);
+    initializeFavorite(window);
+    window->setScale(scale, false);
+    const bool transparency = Settings::s_instance->supportTransparency();
+    window->setSupportsTransparency(transparency);
+    if (transparency)
+        window->setTransparency(Settings::guiProperties().transparency());
+    placeFavorite(window, point, placeHotSpot);
+    Corvane::Utilities::WidgetUtilities::setWindgetOnTop(window, onTop);
+    window->showTo();
+    window->setContextMenuPolicy(Qt::CustomContextMenu);
+
+    FavoriteControl* control = window->favoriteControl();
+    control->setElementsSuffix(elementsSuffix());
+    if (BaseDevice* device = getDeviceById(deviceId)) {
+        updateUIforDevice(device);
+        const QString name = device->displayName(subDeviceId);
+        control->setLabelText(name);
+        window->setWindowTitle(name);
+    }
+    connectFavorite(window);
+    return window;
+}
+
+FavoriteWindow* BaseController::addFavorite(int deviceId, int subDeviceId)
+{
+    const int scale = int(100 * Corvane::Utilities::InitSettings::DEFAULT_FAVORITE_SCALE);
+    FavoriteWindow* window = addFavorite(deviceId, subDeviceId, QCursor::pos(), true, false, scale);
+    saveSettings();
+    return window;
+}
+
+void BaseController::placeFavorite(FavoriteWindow* window, const QPoint& point, bool placeHotSpot)
+{
+    if (!placeHotSpot) {
+        window->moveOnScreen(point);
+        return;
+    }
+    const QPointF hotSpot = window->hotSpot();
+    const double scale = window->currentScale();
+    window->moveTo(QPoint(point.x() - roundAway(roundAway(hotSpot.x()) * scale),
+                          point.y() - roundAway(roundAway(hotSpot.y()) * scale)));
+}
+
+void BaseController::connectFavorite(FavoriteWindow* window)
+{
+    FavoriteControl* control = window->favoriteControl();
+    connect(control, &FavoriteControl::elementPress, this, &BaseController::onFavoriteElementPress);
+    connect(control, &FavoriteControl::elementRelease, this, &BaseController::onFavoriteElementRelease);
+    connect(control, &FavoriteControl::elementClick, this, &BaseController::onFavoriteElementClick);
+    connect(control, &FavoriteControl::sliderValueChanged, this, &BaseController::onFavoriteSliderValueChanged);
+    connect(control, &FavoriteControl::labelTextChanged, this, &BaseController::onFavoriteTextChanged);
+    connect(window, &BaseSceneWindow::closing, this, &BaseController::onFavoriteClosing);
+    connect(window, &BaseSceneWindow::moved, this, &BaseController::onFavoriteMoved);
+    connect(window, &BaseSceneWindow::resized, this, &BaseController::onFavoriteResized);
+    connect(window, &QWidget::customContextMenuRequested, this, &BaseController::onContextMenuRequest);
+}
+
+bool BaseController::hasFavoriteFor(int uniqueId) const
+{
+    const int deviceId = getDeviceIdFromUniquieId(uniqueId);
+    const int subDeviceId = getSubDeviceIdFromUniquieId(uniqueId);
+    return std::any_of(m_favorites.cbegin(), m_favorites.cend(), [=](const FavoriteWindow* window) {
+        return window->deviceId() == deviceId && window->subDeviceId() == subDeviceId;
+    });
+}
+
+FavoriteWindow* BaseController::getFavoriteById(int deviceId) const
+{
+    const QList<FavoriteWindow*> windows = favoritesOf(deviceId);
+    return windows.isEmpty() ? nullptr : windows.first();
+}
+
+QList<FavoriteWindow*> BaseController::favoritesOf(int deviceId) const
+{
+    QList<FavoriteWindow*> windows;
+    for (FavoriteWindow* window : m_favorites)
+        if (window->deviceId() == deviceId)
+            windows.append(window);
+    return windows;
+}
+
+template<typename Change>
+void BaseController::changeFavorites(int deviceId, Change change)
+{
+    for (FavoriteWindow* window : favoritesOf(deviceId))
+        change(window->favoriteControl());
+}
+
+void BaseController::setDeviceName(int deviceId, int subDeviceId, const QString& name)
+{
+    setDeviceIconName(deviceId, subDeviceId, name);
+    for (FavoriteWindow* window : favoritesOf(deviceId)) {
+        if (!sameSubDevice(window->subDeviceId(), subDeviceId))
+            continue;
+        window->favoriteControl()->setLabelText(name);
+        window->setWindowTitle(name);
+    }
+}
+
+QList<NavigationIcon> BaseController::updateIconsWithFavorites(const QList<NavigationIcon>& icons) const
+{
+    QList<NavigationIcon> marked = icons;
+    for (NavigationIcon& icon : marked)
+        if (hasFavoriteFor(icon.id()))
+            icon.setRenderer(addRemoveIndicator(icon.renderer(), Gadgets::ThemeProvider::FAVORITE_INDICATOR, true));
+    return marked;
+}
+
+Gadgets::Utilities::IconRenderer BaseController::addRemoveIndicator(const Gadgets::Utilities::IconRenderer& renderer,
+                                                                    Gadgets::Utilities::RendererContainer* indicator,
+                                                                    bool present)
+{
+    QList<Gadgets::Utilities::RendererContainer*> overlays = renderer.overlays();
+    if (present && !overlays.contains(indicator))
+        overlays.append(indicator);
+    else if (!present)
+        overlays.removeAll(indicator);
+    return Gadgets::Utilities::IconRenderer(renderer.main(), overlays);
+}
+
+Gadgets::Utilities::IconRenderer BaseController::addRemoveIndicator(const Gadgets::Utilities::IconRenderer& renderer,
+                                                                    const QString& indicatorName, bool present)
+{
+    return addRemoveIndicator(renderer, Gadgets::ThemeProvider::getRendererFor(indicatorName), present);
+}
+
+void BaseController::addRemoveIconIndicator(int iconId, const QString& indicatorName, bool present)
+{
+    changeIcon(iconId, [&](NavigationIcon& icon) {
+        icon.setRenderer(addRemoveIndicator(icon.renderer(), indicatorName, present));
+    });
+    changeFavorites(iconId, [&](FavoriteControl* f) {
+        f->setIconRenderer(addRemoveIndicator(f->iconRenderer(), indicatorName, present));
+    });
+}
+
+void BaseController::updateButtonIcon(const QString& buttonId, const QList<Gadgets::CommandControl*>& commandControls,
+                                      const QList<FavoriteControl*>& favoriteControls, const NavigationIcon& icon)
+{
+    for (Gadgets::CommandControl* control : commandControls)
+        control->setButtonIcon(buttonId, icon);
+    for (FavoriteControl* control : favoriteControls)
+        control->setCommandControlButtonIcon(buttonId, icon);
+}
+
+FavoriteWindow* BaseController::favoriteOfSender() const
+{
+    const QObject* control = sender();
+    for (FavoriteWindow* window : m_favorites)
+        if (window->favoriteControl() == control)
+            return window;
+    return nullptr;
+}
+
+void BaseController::onFavoriteElementClick(Gadgets::SvgElement* element)
+{
+    if (FavoriteWindow* window = favoriteOfSender())
+        handleFavoriteElementClick(window, element);
+}
+
+void BaseController::onFavoriteElementPress(Gadgets::SvgElement* element)
+{
+    if (FavoriteWindow* window = favoriteOfSender())
+        handleFavoriteElementPress(window, element);
+}
+
+void BaseController::onFavoriteElementRelease(Gadgets::SvgElement* element)
+{
+    if (FavoriteWindow* window = favoriteOfSender())
+        handleFavoriteElementRelease(window, element);
+}
+
+void BaseController::onFavoriteTextChanged(bool& canChange)
+{
+    if (FavoriteWindow* window = favoriteOfSender())
+        handleTextChanged(window->deviceId(), window->subDeviceId(), window->favoriteControl()->editedText(),
+                          canChange);
+}
+
+void BaseController::onFavoriteSliderValueChanged()
+{
+    if (FavoriteWindow* window = favoriteOfSender())
+        handleFavoriteSliderChanged(window);
+}
+
+void BaseController::onFavoriteClosing()
+{
+    if (auto* window = qobject_cast<FavoriteWindow*>(sender()))
+        handleFavoriteClose(window);
+}
+
+void BaseController::onFavoriteMoved()
+{
+    scheduleSaveSettings();
+}
+
+void BaseController::onFavoriteResized()
+{
+    scheduleSaveSettings();
+}
+
+void BaseController::onContextMenuRequest(const QPoint& pos)
+{
+    auto* window = qobject_cast<FavoriteWindow*>(sender());
+    if (!window || !m_contextMenu || !window->favoriteControl() || window->favoriteControl()->isMoving())
+        return;
+    const BaseDevice* device = getDeviceById(window->deviceId());
+    m_contextMenu->prepare(window, device && device->supportsRefresh());
+    m_contextMenu->menu()->popup(window->mapToGlobal(pos));
+}
+
+void BaseController::onFavoriteSetOnTop()
+{
+    FavoriteWindow* window = contextMenuWindow();
+    if (!window)
+        return;
+    Corvane::Utilities::WidgetUtilities::setWindgetOnTop(
+        window, !Corvane::Utilities::WidgetUtilities::isWidgetOnTop(window));
+    window->showTo();
+    saveSettings();
+}
+
+void BaseController::onFavoriteRefresh()
+{
+    FavoriteWindow* window = contextMenuWindow();
+    if (BaseDevice* device = window ? getDeviceById(window->deviceId()) : nullptr)
+        updateDeviceStatus(device);
+}
+
+void BaseController::onFavoriteClose()
+{
+    if (FavoriteWindow* window = contextMenuWindow())
+        window->close();
+}
+
+void BaseController::onShowMainWindow()
+{
+    if (!m_window)
+        return;
+    m_window->showTo();
+    m_window->activateWindow();
 }
 
 } // namespace Corvane::Sentrel::Controllers
