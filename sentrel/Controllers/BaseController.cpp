@@ -19,7 +19,6 @@
 #include "controls/SvgButton.h"
 #include "devices/GuiProperties.h"
 #include "favorite/FavoriteControl.h"
-#include "hosting/BaseQMLWrapper.h"
 #include "theme/ThemeProvider.h"
 #include "utilities/InitSettings.h"
 #include "utilities/WidgetUtilities.h"
@@ -66,36 +65,6 @@ bool isReturnOrEnter(int key)
     return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
-// Rounds to the nearest integer, halves away from zero.
-int roundAway(double value)
-{
-    return int(std::lround(value));
-}
-
-// A stored scale as the window's percent: out-of-range values are clamped
-// before the conversion, a value that is no number gives the default.
-int storedScalePercent(double scale)
-{
-    if (std::isnan(scale))
-        return int(100 * Corvane::Utilities::InitSettings::DEFAULT_FAVORITE_SCALE);
-    return int(std::clamp(scale, 0.0, 100.0));
-}
-
-// Stored coordinates far beyond any desktop are brought near it, so that
-// placing the window cannot overflow; the window then brings its hot spot
-// onto a screen.
-int storedCoordinate(int value)
-{
-    constexpr int limit = 1 << 20;
-    return std::clamp(value, -limit, limit);
-}
-
-// Whether a favourite's sub-device id names the same item as subDeviceId.
-bool sameSubDevice(int favoriteSubId, int subDeviceId)
-{
-    return (favoriteSubId <= 0 && subDeviceId <= 0) || (favoriteSubId > 0 && favoriteSubId == subDeviceId);
-}
-
 } // namespace
 
 BaseController::BaseController(NavigationWindow* window)
@@ -108,9 +77,7 @@ BaseController::~BaseController()
 {
     // Windows still open (the program ends) go with their controller, whose
     // devices they show.
-    const QList<FavoriteWindow*> open = m_favorites;
-    m_favorites.clear();
-    qDeleteAll(open);
+    qDeleteAll(m_favorites.takeAll());
     clearDevices();
 }
 
@@ -505,25 +472,25 @@ void BaseController::setDeviceIconName(int deviceId, int, const QString& name)
 void BaseController::setSupportsDeviceInfo(int id, bool supports)
 {
     changeIcon(id, [supports](NavigationIcon& icon) { icon.setSupportsExtendedInfo(supports); });
-    changeFavorites(id, [supports](FavoriteControl* f) { f->setLabelSupportsExtendedInfo(supports); });
+    m_favorites.changeControls(id, [supports](FavoriteControl* f) { f->setLabelSupportsExtendedInfo(supports); });
 }
 
 void BaseController::setDeviceInfo(int id, const QString& info)
 {
     changeIcon(id, [&info](NavigationIcon& icon) { icon.setDropDownText(info); });
-    changeFavorites(id, [&info](FavoriteControl* f) { f->setLabelExtendedInfo(info); });
+    m_favorites.changeControls(id, [&info](FavoriteControl* f) { f->setLabelExtendedInfo(info); });
 }
 
 void BaseController::setDeviceDropDownModel(int id, const Gadgets::Models::DropDownModel& model)
 {
     changeIcon(id, [&model](NavigationIcon& icon) { icon.setDropDownModel(model); });
-    changeFavorites(id, [&model](FavoriteControl* f) { f->setLabelDropDownModel(model); });
+    m_favorites.changeControls(id, [&model](FavoriteControl* f) { f->setLabelDropDownModel(model); });
 }
 
 void BaseController::setDeviceDropDownItemsModels(int id, const QList<Gadgets::Models::DropDownItemModel*>& models)
 {
     changeIcon(id, [&models](NavigationIcon& icon) { icon.setDropDownItemsModels(models); });
-    changeFavorites(id, [&models](FavoriteControl* f) { f->setLabelDropDownItemsModels(models); });
+    m_favorites.changeControls(id, [&models](FavoriteControl* f) { f->setLabelDropDownItemsModels(models); });
 }
 
 void BaseController::setSliderValueBounds(int id, double minimum, double maximum, double step)
@@ -533,7 +500,7 @@ void BaseController::setSliderValueBounds(int id, double minimum, double maximum
         icon.setMaxValue(maximum);
         icon.setValueStep(step);
     });
-    changeFavorites(id, [=](FavoriteControl* f) { f->setSliderValueBounds(minimum, maximum, step); });
+    m_favorites.changeControls(id, [=](FavoriteControl* f) { f->setSliderValueBounds(minimum, maximum, step); });
     changeLabel(indexOfIcon(id), [=, this](int segment) {
         m_navigationControl->labels()->setSliderValueBounds(segment, minimum, maximum, step);
     });
@@ -542,7 +509,7 @@ void BaseController::setSliderValueBounds(int id, double minimum, double maximum
 void BaseController::setSliderTextFormat(int id, const QString& format)
 {
     changeIcon(id, [&format](NavigationIcon& icon) { icon.setValueFormat(format); });
-    changeFavorites(id, [&format](FavoriteControl* f) { f->setSliderValueFormat(format); });
+    m_favorites.changeControls(id, [&format](FavoriteControl* f) { f->setSliderValueFormat(format); });
     changeLabel(indexOfIcon(id),
                 [&, this](int segment) { m_navigationControl->labels()->setSliderValueFormat(segment, format); });
 }
@@ -550,7 +517,7 @@ void BaseController::setSliderTextFormat(int id, const QString& format)
 void BaseController::setSliderValuePrecision(int id, int precision)
 {
     changeIcon(id, [precision](NavigationIcon& icon) { icon.setValuePrecision(precision); });
-    changeFavorites(id, [precision](FavoriteControl* f) { f->setSliderValuePrecision(precision); });
+    m_favorites.changeControls(id, [precision](FavoriteControl* f) { f->setSliderValuePrecision(precision); });
     changeLabel(indexOfIcon(id), [=, this](int segment) {
         m_navigationControl->labels()->setSliderValuePrecision(segment, precision);
     });
@@ -559,7 +526,7 @@ void BaseController::setSliderValuePrecision(int id, int precision)
 void BaseController::setSliderValueStep(int id, double step)
 {
     changeIcon(id, [step](NavigationIcon& icon) { icon.setValueStep(step); });
-    changeFavorites(id, [step](FavoriteControl* f) { f->setSliderValueStep(step); });
+    m_favorites.changeControls(id, [step](FavoriteControl* f) { f->setSliderValueStep(step); });
     changeLabel(indexOfIcon(id),
                 [=, this](int segment) { m_navigationControl->labels()->setSliderValueStep(segment, step); });
 }
@@ -567,7 +534,7 @@ void BaseController::setSliderValueStep(int id, double step)
 void BaseController::setSliderInvalidValueSteps(int id, const QSet<int>& steps)
 {
     changeIcon(id, [&steps](NavigationIcon& icon) { icon.setInvalidValueSteps(steps); });
-    changeFavorites(id, [&steps](FavoriteControl* f) { f->setSliderInvalidValueSteps(steps); });
+    m_favorites.changeControls(id, [&steps](FavoriteControl* f) { f->setSliderInvalidValueSteps(steps); });
     changeLabel(indexOfIcon(id), [&, this](int segment) {
         m_navigationControl->labels()->setSliderInvalidValueSteps(segment, steps);
     });
@@ -578,7 +545,7 @@ void BaseController::setSliderValue(int id, double value)
     changeIcon(id, [value](NavigationIcon& icon) { icon.setValue(value); });
     changeLabel(indexOfIcon(id),
                 [=, this](int segment) { m_navigationControl->labels()->setSliderValue(segment, value); });
-    changeFavorites(id, [value](FavoriteControl* f) { f->setSliderValue(value); });
+    m_favorites.changeControls(id, [value](FavoriteControl* f) { f->setSliderValue(value); });
 }
 
 void BaseController::updateUI(const NavigationIcon& icon)
@@ -589,7 +556,7 @@ void BaseController::updateUI(const NavigationIcon& icon)
         shown.setRenderer(addRemoveIndicator(icon.renderer(), indicator, hasFavoriteFor(icon.id())));
         m_navigationControl->updateIcon(shown);
     }
-    for (FavoriteWindow* window : favoritesOf(icon.id())) {
+    for (FavoriteWindow* window : m_favorites.of(icon.id())) {
         NavigationIcon content = icon;
         if (icon.renderer().main())
             content.setRenderer(addRemoveIndicator(icon.renderer(), indicator, false));
@@ -830,7 +797,7 @@ void BaseController::handleFavoriteSliderChanged(FavoriteWindow*) {}
 
 void BaseController::updateControlsCache()
 {
-    for (FavoriteWindow* window : std::as_const(m_favorites)) {
+    for (FavoriteWindow* window : m_favorites.all()) {
         window->themeChanged();
         window->favoriteControl()->updateCachedData();
         window->favoriteControl()->update();
@@ -841,15 +808,13 @@ void BaseController::updateControlsCache()
 
 void BaseController::setFavoritesTransparency(int transparency)
 {
-    for (FavoriteWindow* window : std::as_const(m_favorites))
+    for (FavoriteWindow* window : m_favorites.all())
         window->setTransparency(transparency);
 }
 
 void BaseController::closeConfiguration()
 {
-    const QList<FavoriteWindow*> closing = m_favorites;
-    m_favorites.clear();
-    for (FavoriteWindow* window : closing) {
+    for (FavoriteWindow* window : m_favorites.takeAll()) {
         // Closing them one by one must not store the shrinking list.
         disconnect(window, nullptr, this, nullptr);
         window->close();
@@ -859,10 +824,7 @@ void BaseController::closeConfiguration()
 
 UserDeviceSettings::Favorite BaseController::getFavoriteSettings(FavoriteWindow* window) const
 {
-    const QPointF position = window->mapSceneToGlobal(window->wrapper()->scenePos());
-    return UserDeviceSettings::Favorite(window->deviceId(), window->subDeviceId(), controlledPageType(),
-                                        roundAway(position.x()), roundAway(position.y()), window->scalePercent(),
-                                        Corvane::Utilities::WidgetUtilities::isWidgetOnTop(window), 1.0);
+    return FavoriteWindows::settingsOf(window, controlledPageType());
 }
 
 Gadgets::Utilities::RendererContainer* BaseController::favoriteIconRenderer() const
@@ -889,7 +851,7 @@ void BaseController::handleTextChanged(int deviceId, int subDeviceId, const QStr
 
 void BaseController::handleFavoriteClose(FavoriteWindow* window)
 {
-    if (!m_favorites.removeOne(window))
+    if (!m_favorites.remove(window))
         return;
     if (BaseDevice* device = getDeviceById(window->deviceId())) {
         updateUIforDevice(device);
@@ -918,9 +880,8 @@ void BaseController::loadUserSettings(const UserDeviceSettings& settings, int pa
     for (const UserDeviceSettings::Favorite& favorite : settings.favorites()) {
         if (favorite.pageType != controlledPageType() || !canAddFavoriteFor(favorite.deviceId, favorite.subDeviceId))
             continue;
-        addFavorite(favorite.deviceId, favorite.subDeviceId,
-                    QPoint(storedCoordinate(favorite.x), storedCoordinate(favorite.y)), false, favorite.onTop,
-                    storedScalePercent(favorite.scale));
+        addFavorite(favorite.deviceId, favorite.subDeviceId, FavoriteWindows::storedPosition(favorite), false,
+                    favorite.onTop, FavoriteWindows::storedScalePercent(favorite.scale));
         loadSettingsForFavorite(favorite);
     }
     const int invalidSubId = Devices::ItemKey::INVALID_SUB_ID;
@@ -946,7 +907,7 @@ FavoriteWindow* BaseController::addFavorite(int deviceId, int subDeviceId, const
     window->setSupportsTransparency(transparency);
     if (transparency)
         window->setTransparency(Settings::guiProperties().transparency());
-    placeFavorite(window, point, placeHotSpot);
+    FavoriteWindows::place(window, point, placeHotSpot);
     Corvane::Utilities::WidgetUtilities::setWindgetOnTop(window, onTop);
     window->showTo();
     window->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -971,18 +932,6 @@ FavoriteWindow* BaseController::addFavorite(int deviceId, int subDeviceId)
     return window;
 }
 
-void BaseController::placeFavorite(FavoriteWindow* window, const QPoint& point, bool placeHotSpot)
-{
-    if (!placeHotSpot) {
-        window->moveOnScreen(point);
-        return;
-    }
-    const QPointF hotSpot = window->hotSpot();
-    const double scale = window->currentScale();
-    window->moveTo(QPoint(point.x() - roundAway(roundAway(hotSpot.x()) * scale),
-                          point.y() - roundAway(roundAway(hotSpot.y()) * scale)));
-}
-
 void BaseController::connectFavorite(FavoriteWindow* window)
 {
     FavoriteControl* control = window->favoriteControl();
@@ -999,44 +948,18 @@ void BaseController::connectFavorite(FavoriteWindow* window)
 
 bool BaseController::hasFavoriteFor(int uniqueId) const
 {
-    const int deviceId = getDeviceIdFromUniquieId(uniqueId);
-    const int subDeviceId = getSubDeviceIdFromUniquieId(uniqueId);
-    return std::any_of(m_favorites.cbegin(), m_favorites.cend(), [=](const FavoriteWindow* window) {
-        return window->deviceId() == deviceId && window->subDeviceId() == subDeviceId;
-    });
+    return m_favorites.has(getDeviceIdFromUniquieId(uniqueId), getSubDeviceIdFromUniquieId(uniqueId));
 }
 
 FavoriteWindow* BaseController::getFavoriteById(int deviceId) const
 {
-    const QList<FavoriteWindow*> windows = favoritesOf(deviceId);
-    return windows.isEmpty() ? nullptr : windows.first();
-}
-
-QList<FavoriteWindow*> BaseController::favoritesOf(int deviceId) const
-{
-    QList<FavoriteWindow*> windows;
-    for (FavoriteWindow* window : m_favorites)
-        if (window->deviceId() == deviceId)
-            windows.append(window);
-    return windows;
-}
-
-template<typename Change>
-void BaseController::changeFavorites(int deviceId, Change change)
-{
-    for (FavoriteWindow* window : favoritesOf(deviceId))
-        change(window->favoriteControl());
+    return m_favorites.of(deviceId).value(0);
 }
 
 void BaseController::setDeviceName(int deviceId, int subDeviceId, const QString& name)
 {
     setDeviceIconName(deviceId, subDeviceId, name);
-    for (FavoriteWindow* window : favoritesOf(deviceId)) {
-        if (!sameSubDevice(window->subDeviceId(), subDeviceId))
-            continue;
-        window->favoriteControl()->setLabelText(name);
-        window->setWindowTitle(name);
-    }
+    m_favorites.setName(deviceId, subDeviceId, name);
 }
 
 QList<NavigationIcon> BaseController::updateIconsWithFavorites(const QList<NavigationIcon>& icons) const
@@ -1071,7 +994,7 @@ void BaseController::addRemoveIconIndicator(int iconId, const QString& indicator
     changeIcon(iconId, [&](NavigationIcon& icon) {
         icon.setRenderer(addRemoveIndicator(icon.renderer(), indicatorName, present));
     });
-    changeFavorites(iconId, [&](FavoriteControl* f) {
+    m_favorites.changeControls(iconId, [&](FavoriteControl* f) {
         f->setIconRenderer(addRemoveIndicator(f->iconRenderer(), indicatorName, present));
     });
 }
@@ -1087,11 +1010,7 @@ void BaseController::updateButtonIcon(const QString& buttonId, const QList<Gadge
 
 FavoriteWindow* BaseController::favoriteOfSender() const
 {
-    const QObject* control = sender();
-    for (FavoriteWindow* window : m_favorites)
-        if (window->favoriteControl() == control)
-            return window;
-    return nullptr;
+    return m_favorites.withControl(sender());
 }
 
 void BaseController::onFavoriteElementClick(Gadgets::SvgElement* element)

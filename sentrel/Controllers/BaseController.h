@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FavoriteWindows.h"
+
 #include "devices/BaseDeviceProperties.h"
 #include "devices/ConfigPage.h"
 #include "devices/UserDeviceSettings.h"
@@ -199,7 +201,7 @@ public:
     bool hasFavoriteFor(int uniqueId) const;
     // The first favourite window of the device, or null.
     FavoriteWindow* getFavoriteById(int deviceId) const;
-    QList<FavoriteWindow*> favorites() const { return m_favorites; }
+    QList<FavoriteWindow*> favorites() const { return m_favorites.all(); }
     // Sets a user-given name on the icon and on the item's favourites.
     void setDeviceName(int deviceId, int subDeviceId, const QString& name);
     // A copy of icons in which every icon with a favourite carries the
@@ -309,10 +311,6 @@ private:
     void initFavoriteContextMenu();
     // The favourite window whose control sent the running signal, or null.
     FavoriteWindow* favoriteOfSender() const;
-    QList<FavoriteWindow*> favoritesOf(int deviceId) const;
-    template<typename Change>
-    void changeFavorites(int deviceId, Change change);
-    void placeFavorite(FavoriteWindow* window, const QPoint& point, bool placeHotSpot);
     void connectFavorite(FavoriteWindow* window);
     template<typename Change>
     void changeIcon(int id, Change change);
@@ -321,7 +319,7 @@ private:
     Gadgets::NavigationControl* m_navigationControl = nullptr;
     NavigationWindow* m_window = nullptr;
     DriverMap m_drivers;
-    QList<FavoriteWindow*> m_favorites;
+    FavoriteWindows m_favorites;
     FavoriteContextMenu* m_contextMenu = nullptr;
     bool m_settingsWriteSuspended = false;
 };
