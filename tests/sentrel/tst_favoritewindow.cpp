@@ -10,11 +10,13 @@
 #include "theme/RendererContainer.h"
 #include "utilities/InitSettings.h"
 
+#include <QDir>
 #include <QGraphicsScene>
 #include <QGraphicsSceneMouseEvent>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QSvgRenderer>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
@@ -36,6 +38,7 @@ private Q_SLOTS:
     void carriesItsItemAndControl();
     void scaleRangeKeepsTheCentreButtonWithinLimits_data();
     void scaleRangeKeepsTheCentreButtonWithinLimits();
+    void skinWithoutCentreButtonUsesTheGlobalRange();
     void centreDragMovesTheWindow();
     void resizeDragScalesTheWindow();
     void otherDragsDoNothing();
@@ -121,6 +124,31 @@ void tst_FavoriteWindow::scaleRangeKeepsTheCentreButtonWithinLimits()
     const double onScreen = w * m_window->currentScale();
     QVERIFY2(onScreen >= InitSettings::favouriteMinWidth() - 0.5 && onScreen <= InitSettings::favouriteMaxWidth() + 0.5,
              qPrintable(QString::number(onScreen)));
+}
+
+void tst_FavoriteWindow::skinWithoutCentreButtonUsesTheGlobalRange()
+{
+    QFETCH_GLOBAL(QString, theme);
+    QTemporaryDir skin;
+    QDir source(theme);
+    for (const QString& name : source.entryList(QDir::Files))
+        QVERIFY(QFile::copy(source.filePath(name), skin.filePath(name)));
+    QFile favorite(skin.filePath(QStringLiteral("favorite.svg")));
+    QVERIFY(favorite.open(QIODevice::ReadOnly));
+    QByteArray svg = favorite.readAll();
+    favorite.close();
+    svg.replace("id=\"move", "id=\"gone");
+    QVERIFY(favorite.setPermissions(favorite.permissions() | QFileDevice::WriteOwner));
+    QVERIFY(favorite.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    favorite.write(svg);
+    favorite.close();
+    SentrelFixture::useProgramTheme(skin.path());
+
+    FavoriteWindow window(1, 0);
+    QVERIFY(window.favoriteControl()->centerButton()->boundingRect().isEmpty());
+    QCOMPARE(window.minScale(), InitSettings::MIN_SCALE);
+    QCOMPARE(window.maxScale(), InitSettings::MAX_SCALE);
+    SentrelFixture::useProgramTheme(theme);
 }
 
 void tst_FavoriteWindow::centreDragMovesTheWindow()
