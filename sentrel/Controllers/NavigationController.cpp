@@ -17,8 +17,6 @@
 
 #include <QKeyEvent>
 
-#include <algorithm>
-
 namespace Corvane::Sentrel::Controllers {
 
 using Gadgets::NavigationControl;
@@ -99,9 +97,6 @@ void NavigationController::connectCarousel()
     connect(navigation, &NavigationControl::backButtonClicked, this, &NavigationController::onBackButtonClicked);
     connect(navigation, &NavigationControl::requestOriginalIcons, this,
             &NavigationController::onRequestOriginalIcons);
-    connect(navigation, &NavigationControl::requestShortcut, this, &NavigationController::onRequestShortcut);
-    connect(navigation, &NavigationControl::requestAllowedShortcut, this,
-            &NavigationController::onRequestAllowedShortcut);
 }
 
 int NavigationController::controlledPageId() const
@@ -258,36 +253,8 @@ void NavigationController::onBackButtonClicked()
 
 void NavigationController::onRequestOriginalIcons()
 {
-    for (BaseController* controller : std::as_const(m_controllers))
-        if (controller->handleRequestOriginalIcons())
-            break;
     if (navigationControl() && navigationControl()->currentPageId() == 0)
         navigationControl()->setIcons(m_icons, true);
-}
-
-void NavigationController::onRequestShortcut(const NavigationIcon& icon)
-{
-    const int pageId = navigationControl() ? navigationControl()->currentPageId() : 0;
-    for (BaseController* controller : std::as_const(m_controllers))
-        if (controller->controlledPageId() == pageId && controller->handleRequestShortcut(icon))
-            return;
-}
-
-void NavigationController::onRequestAllowedShortcut(const NavigationIcon& icon, bool& allowed)
-{
-    if (std::any_of(m_icons.cbegin(), m_icons.cend(), [&icon](const NavigationIcon& home) {
-            return home.id() == icon.id();
-        })) {
-        allowed = false;
-        return;
-    }
-    const int pageId = navigationControl() ? navigationControl()->currentPageId() : 0;
-    for (BaseController* controller : std::as_const(m_controllers)) {
-        if (controller->controlledPageId() == pageId) {
-            controller->handleRequestAllowedShortcut(icon, allowed);
-            return;
-        }
-    }
 }
 
 void NavigationController::handleKeyPress(const QKeyEvent* event)

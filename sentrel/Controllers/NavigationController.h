@@ -45,10 +45,6 @@ public Q_SLOTS:
     void onHomeButtonClicked();
     void onBackButtonClicked();
     void onRequestOriginalIcons();
-    // An icon dragged out of the carousel becomes a favourite of the page
-    // shown; home icons cannot.
-    void onRequestShortcut(const Corvane::Gadgets::Models::NavigationIcon& icon);
-    void onRequestAllowedShortcut(const Corvane::Gadgets::Models::NavigationIcon& icon, bool& allowed);
 
 private:
     void createControllers();
