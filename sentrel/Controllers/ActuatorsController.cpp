@@ -247,6 +247,14 @@ void ActuatorsController::pageChanged()
     m_selectedDeviceId = 0;
 }
 
+void ActuatorsController::updateControlsCache()
+{
+    BaseController::updateControlsCache();
+    // Shown, the ring is refreshed with the carousel it sits on.
+    if (!m_commandControl->scene())
+        m_commandControl->updateCachedData();
+}
+
 void ActuatorsController::initializeFavorite(FavoriteWindow* window)
 {
     BaseController::initializeFavorite(window);

@@ -41,6 +41,7 @@ public:
     bool handleNavigationIconClicked(const Gadgets::Models::NavigationIcon& icon, int segmentIndex,
                                      bool generated) override;
     void pageChanged() override;
+    void updateControlsCache() override;
     void initializeFavorite(FavoriteWindow* window) override;
     // The centre button opens or closes the on/off ring; its buttons switch
     // the light.

@@ -49,7 +49,7 @@ QList<FavoriteWindow*> FavoriteWindows::of(int deviceId) const
 bool FavoriteWindows::has(int deviceId, int subDeviceId) const
 {
     return std::any_of(m_windows.cbegin(), m_windows.cend(), [=](const FavoriteWindow* window) {
-        return window->deviceId() == deviceId && window->subDeviceId() == subDeviceId;
+        return window->deviceId() == deviceId && showsSubDevice(window, subDeviceId);
     });
 }
 
@@ -64,12 +64,17 @@ FavoriteWindow* FavoriteWindows::withControl(const QObject* control) const
 void FavoriteWindows::setName(int deviceId, int subDeviceId, const QString& name) const
 {
     for (FavoriteWindow* window : of(deviceId)) {
-        const int shown = window->subDeviceId();
-        if ((shown <= 0 && subDeviceId <= 0) || (shown > 0 && shown == subDeviceId)) {
+        if (showsSubDevice(window, subDeviceId)) {
             window->favoriteControl()->setLabelText(name);
             window->setWindowTitle(name);
         }
     }
+}
+
+bool FavoriteWindows::showsSubDevice(const FavoriteWindow* window, int subDeviceId)
+{
+    const int shown = window->subDeviceId();
+    return (shown <= 0 && subDeviceId <= 0) || (shown > 0 && shown == subDeviceId);
 }
 
 Gadgets::FavoriteControl* FavoriteWindows::controlOf(const FavoriteWindow* window)

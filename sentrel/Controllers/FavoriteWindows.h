@@ -32,6 +32,8 @@ public:
     QList<FavoriteWindow*> takeAll();
 
     QList<FavoriteWindow*> of(int deviceId) const;
+    // Whether a window shows that item; every sub-device id of 0 or less
+    // names the whole device.
     bool has(int deviceId, int subDeviceId) const;
     // The window whose favourite control is control, or null.
     FavoriteWindow* withControl(const QObject* control) const;
@@ -43,7 +45,7 @@ public:
             change(controlOf(window));
     }
     // Label text and window title of the device's windows showing that
-    // sub-device (both 0 or less, or both equal).
+    // sub-device.
     void setName(int deviceId, int subDeviceId, const QString& name) const;
 
     // The window's place (its top-left, rounded) and size as stored.
@@ -59,6 +61,7 @@ public:
     static QPoint storedPosition(const Devices::UserDeviceSettings::Favorite& favorite);
 
 private:
+    static bool showsSubDevice(const FavoriteWindow* window, int subDeviceId);
     static Gadgets::FavoriteControl* controlOf(const FavoriteWindow* window);
 
     QList<FavoriteWindow*> m_windows;

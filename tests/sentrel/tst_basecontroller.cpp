@@ -486,6 +486,11 @@ void tst_BaseController::restoredAtTheStoredTopLeft()
     QVERIFY(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QCOMPARE(f.controller.getFavoriteSettings(window), storedFavorite(2, 320, 210, 40.0, true));
     QCOMPARE(f.saves.size(), 0); // restoring is no change of the user's
+
+    // Stored without a sub-device, it is the carousel icon's favourite.
+    QVERIFY(f.controller.hasFavoriteFor(2));
+    QVERIFY(!f.controller.handleRequestShortcut(icon(2)));
+    QCOMPARE(f.controller.favorites().size(), 1);
 }
 
 void tst_BaseController::storedScaleIsClamped_data()
