@@ -41,6 +41,13 @@ QMessageBox::StandardButton MessageBoxes::warning(QWidget* parent, const QString
     return QMessageBox::StandardButton(box.exec());
 }
 
+QMessageBox::StandardButton MessageBoxes::information(QWidget* parent, const QString& title, const QString& text)
+{
+    QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
+    box.button(QMessageBox::Ok)->setText(tr("OK"));
+    return QMessageBox::StandardButton(box.exec());
+}
+
 QMessageBox::StandardButton MessageBoxes::question(QWidget* parent, const QString& title, const QString& text)
 {
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,

@@ -22,6 +22,7 @@ public:
 
     virtual QMessageBox::StandardButton critical(QWidget* parent, const QString& title, const QString& text);
     virtual QMessageBox::StandardButton warning(QWidget* parent, const QString& title, const QString& text);
+    virtual QMessageBox::StandardButton information(QWidget* parent, const QString& title, const QString& text);
     // Asks with Yes, No and Cancel, Yes being the default.
     virtual QMessageBox::StandardButton question(QWidget* parent, const QString& title, const QString& text);
 };

@@ -207,6 +207,28 @@ int InitSettings::gadgetMaxHeight()
     return 450;
 }
 
+const double InitSettings::DEFAULT_FAVORITE_SCALE = 0.5;
+
+int InitSettings::favouriteMinWidth()
+{
+    return 40;
+}
+
+int InitSettings::favouriteMinHeight()
+{
+    return 40;
+}
+
+int InitSettings::favouriteMaxWidth()
+{
+    return 160;
+}
+
+int InitSettings::favouriteMaxHeight()
+{
+    return 160;
+}
+
 int InitSettings::gadgetMinTransparency()
 {
     return 0;

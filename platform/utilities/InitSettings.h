@@ -43,6 +43,15 @@ public:
     static int gadgetMinHeight();
     static int gadgetMaxWidth();
     static int gadgetMaxHeight();
+    // Scale a new favourite window opens at, as a fraction of its range
+    // (times 100 gives the percent).
+    static const double DEFAULT_FAVORITE_SCALE;
+    // Smallest and largest on-screen size, in pixels, of a favourite's
+    // centre button.
+    static int favouriteMinWidth();
+    static int favouriteMinHeight();
+    static int favouriteMaxWidth();
+    static int favouriteMaxHeight();
     // Range, in percent, that the user's transparency setting spans. The
     // maximum stays below 100: a fully transparent gadget would still take
     // clicks while nobody can see it.

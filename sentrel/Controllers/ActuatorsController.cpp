@@ -1,9 +1,12 @@
 #include "ActuatorsController.h"
 
+#include "FavoriteWindow.h"
 #include "NavigationWindow.h"
 
 #include "commandcontrol/CommandControl.h"
 #include "controls/IconRenderer.h"
+#include "controls/SvgContentButton.h"
+#include "favorite/FavoriteControl.h"
 #include "devices/ActuatorDevice.h"
 #include "devices/ActuatorDeviceProperties.h"
 #include "devices/Configuration.h"
@@ -188,15 +191,64 @@ bool ActuatorsController::toggleRing(const NavigationIcon& icon, int segmentInde
     }
     if (!getDeviceById(icon.id()))
         return true;
-    m_ring.open(icon, segmentIndex,
-                {CommandRing::button(ThemeProvider::ON, ON_BUTTON_ID), CommandRing::button(ThemeProvider::OFF, OFF_BUTTON_ID)});
+    m_ring.open(icon, segmentIndex, ringButtons());
     updateSliders(segmentIndex);
     return true;
+}
+
+QList<CommandControl::ButtonData> ActuatorsController::ringButtons()
+{
+    return {
+        CommandRing::button(ThemeProvider::ON, ON_BUTTON_ID),
+        CommandRing::button(ThemeProvider::OFF, OFF_BUTTON_ID),
+    };
 }
 
 void ActuatorsController::pageChanged()
 {
     m_ring.clearSelection();
+}
+
+void ActuatorsController::updateControlsCache()
+{
+    BaseController::updateControlsCache();
+    // Shown, the ring is refreshed with the carousel it sits on.
+    if (!m_ring.control()->scene())
+        m_ring.control()->updateCachedData();
+}
+
+void ActuatorsController::initializeFavorite(FavoriteWindow* window)
+{
+    BaseController::initializeFavorite(window);
+    const ActuatorDevice* light = actuator(window->deviceId());
+    if (!light)
+        return;
+    Gadgets::FavoriteControl* control = window->favoriteControl();
+    control->setSliderVisible(light->deviceType() != NO_VALUE_LIGHT);
+    control->setHideSliderOnCollapse(true);
+    control->setIconRenderer(addRemoveIndicator(control->iconRenderer(), ThemeProvider::ERROR_INDICATOR,
+                                                light->hasError()));
+}
+
+void ActuatorsController::handleFavoriteElementClick(FavoriteWindow* window, Gadgets::SvgElement* element)
+{
+    Gadgets::FavoriteControl* control = window->favoriteControl();
+    if (element && element == control->centerButton()) {
+        if (control->control1ExpandProgress() > 0) {
+            control->hideCommandControls();
+        } else {
+            control->setCommand1Buttons(ringButtons());
+            control->showCommandControl1();
+        }
+    } else {
+        handleButtonIdClicked(control->getButtonId(element), window->deviceId());
+    }
+    BaseController::handleFavoriteElementClick(window, element);
+}
+
+void ActuatorsController::handleFavoriteSliderChanged(FavoriteWindow* window)
+{
+    setDeviceLevel(window->deviceId(), window->favoriteControl()->sliderValue());
 }
 
 void ActuatorsController::onCommandElementClick(Gadgets::SvgElement* element)

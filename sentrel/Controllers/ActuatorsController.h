@@ -3,6 +3,8 @@
 #include "BaseController.h"
 #include "CommandRing.h"
 
+#include "commandcontrol/CommandControl.h"
+
 namespace Corvane::Devices {
 class ActuatorDevice;
 }
@@ -40,6 +42,12 @@ public:
     bool handleNavigationIconClicked(const Gadgets::Models::NavigationIcon& icon, int segmentIndex,
                                      bool generated) override;
     void pageChanged() override;
+    void updateControlsCache() override;
+    void initializeFavorite(FavoriteWindow* window) override;
+    // The centre button opens or closes the on/off ring; its buttons switch
+    // the light.
+    void handleFavoriteElementClick(FavoriteWindow* window, Gadgets::SvgElement* element) override;
+    void handleFavoriteSliderChanged(FavoriteWindow* window) override;
     void lightMessageReceived(const PravikDriver::OpenDriver* driver,
                               const PravikDriver::UserMessages::LightsMessage& message,
                               const PravikDriver::Message& raw, bool pushed) override;
@@ -56,6 +64,7 @@ public Q_SLOTS:
 
 private:
     bool toggleRing(const Gadgets::Models::NavigationIcon& icon, int segmentIndex);
+    static QList<Gadgets::CommandControl::ButtonData> ringButtons();
     void updateDeviceFromMessage(Devices::ActuatorDevice* device,
                                  const PravikDriver::UserMessages::LightsMessage& message, bool fromGroup);
     void updateNavigationIcons();

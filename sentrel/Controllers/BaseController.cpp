@@ -1,7 +1,12 @@
 #include "BaseController.h"
 
+#include "Application.h"
+#include "FavoriteWindow.h"
+#include "MessageBoxes.h"
 #include "NavigationWindow.h"
+#include "Settings.h"
 #include "Controllers/CarouselController.h"
+#include "Controllers/FavoriteContextMenu.h"
 
 #include "commandcontrol/CommandControl.h"
 #include "devices/BaseDevice.h"
@@ -11,17 +16,28 @@
 #include "pravikdriver/OpenDriver.h"
 #include "pravikdriver/PravikEnums.h"
 #include "controls/IconRenderer.h"
+#include "controls/SvgButton.h"
+#include "devices/GuiProperties.h"
+#include "favorite/FavoriteControl.h"
 #include "navigation/NavigationContainer.h"
 #include "theme/ThemeProvider.h"
+#include "utilities/InitSettings.h"
+#include "utilities/WidgetUtilities.h"
 
+#include <QAction>
+#include <QCursor>
 #include <QKeyEvent>
+#include <QMenu>
 
 #include <algorithm>
+#include <cmath>
 
 namespace Corvane::Sentrel::Controllers {
 
 using Devices::BaseDevice;
 using Devices::DeviceAddress;
+using Devices::UserDeviceSettings;
+using Gadgets::FavoriteControl;
 using Gadgets::Models::NavigationIcon;
 using PravikDriver::Address;
 
@@ -55,11 +71,15 @@ BaseController::BaseController(NavigationWindow* window)
 
 BaseController::~BaseController()
 {
+    // Windows still open (the program ends) go with their controller, whose
+    // devices they show.
+    qDeleteAll(m_favorites.takeAll());
     clearDevices();
 }
 
 bool BaseController::initialize()
 {
+    initFavoriteContextMenu();
     if (m_navigationControl && m_navigationControl->labels())
         connect(m_navigationControl->labels(), &Gadgets::NavigationLabels::labelRefreshClicked, this,
                 &BaseController::onLabelRefreshClicked);
@@ -153,7 +173,11 @@ bool BaseController::supportsRefresh() const
                        [](const BaseDevice* device) { return device->supportsRefresh(); });
 }
 
-void BaseController::retranslateUi() {}
+void BaseController::retranslateUi()
+{
+    if (m_contextMenu)
+        m_contextMenu->retranslate();
+}
 
 void BaseController::fillSettingsForDevice(Devices::UserDeviceSettings&, int, const BaseDevice*) {}
 
@@ -451,11 +475,25 @@ void BaseController::setDeviceIconName(int deviceId, int, const QString& name)
 void BaseController::setSupportsDeviceInfo(int id, bool supports)
 {
     changeIcon(id, [supports](NavigationIcon& icon) { icon.setSupportsExtendedInfo(supports); });
+    m_favorites.changeControls(id, [supports](FavoriteControl* f) { f->setLabelSupportsExtendedInfo(supports); });
 }
 
 void BaseController::setDeviceInfo(int id, const QString& info)
 {
     changeIcon(id, [&info](NavigationIcon& icon) { icon.setDropDownText(info); });
+    m_favorites.changeControls(id, [&info](FavoriteControl* f) { f->setLabelExtendedInfo(info); });
+}
+
+void BaseController::setDeviceDropDownModel(int id, const Gadgets::Models::DropDownModel& model)
+{
+    changeIcon(id, [&model](NavigationIcon& icon) { icon.setDropDownModel(model); });
+    m_favorites.changeControls(id, [&model](FavoriteControl* f) { f->setLabelDropDownModel(model); });
+}
+
+void BaseController::setDeviceDropDownItemsModels(int id, const QList<Gadgets::Models::DropDownItemModel*>& models)
+{
+    changeIcon(id, [&models](NavigationIcon& icon) { icon.setDropDownItemsModels(models); });
+    m_favorites.changeControls(id, [&models](FavoriteControl* f) { f->setLabelDropDownItemsModels(models); });
 }
 
 void BaseController::setSliderValueBounds(int id, double minimum, double maximum, double step)
@@ -465,6 +503,7 @@ void BaseController::setSliderValueBounds(int id, double minimum, double maximum
         icon.setMaxValue(maximum);
         icon.setValueStep(step);
     });
+    m_favorites.changeControls(id, [=](FavoriteControl* f) { f->setSliderValueBounds(minimum, maximum, step); });
     changeLabel(indexOfIcon(id), [=, this](int segment) {
         m_navigationControl->labels()->setSliderValueBounds(segment, minimum, maximum, step);
     });
@@ -473,6 +512,7 @@ void BaseController::setSliderValueBounds(int id, double minimum, double maximum
 void BaseController::setSliderTextFormat(int id, const QString& format)
 {
     changeIcon(id, [&format](NavigationIcon& icon) { icon.setValueFormat(format); });
+    m_favorites.changeControls(id, [&format](FavoriteControl* f) { f->setSliderValueFormat(format); });
     changeLabel(indexOfIcon(id),
                 [&, this](int segment) { m_navigationControl->labels()->setSliderValueFormat(segment, format); });
 }
@@ -480,6 +520,7 @@ void BaseController::setSliderTextFormat(int id, const QString& format)
 void BaseController::setSliderValuePrecision(int id, int precision)
 {
     changeIcon(id, [precision](NavigationIcon& icon) { icon.setValuePrecision(precision); });
+    m_favorites.changeControls(id, [precision](FavoriteControl* f) { f->setSliderValuePrecision(precision); });
     changeLabel(indexOfIcon(id), [=, this](int segment) {
         m_navigationControl->labels()->setSliderValuePrecision(segment, precision);
     });
@@ -488,6 +529,7 @@ void BaseController::setSliderValuePrecision(int id, int precision)
 void BaseController::setSliderValueStep(int id, double step)
 {
     changeIcon(id, [step](NavigationIcon& icon) { icon.setValueStep(step); });
+    m_favorites.changeControls(id, [step](FavoriteControl* f) { f->setSliderValueStep(step); });
     changeLabel(indexOfIcon(id),
                 [=, this](int segment) { m_navigationControl->labels()->setSliderValueStep(segment, step); });
 }
@@ -495,6 +537,7 @@ void BaseController::setSliderValueStep(int id, double step)
 void BaseController::setSliderInvalidValueSteps(int id, const QSet<int>& steps)
 {
     changeIcon(id, [&steps](NavigationIcon& icon) { icon.setInvalidValueSteps(steps); });
+    m_favorites.changeControls(id, [&steps](FavoriteControl* f) { f->setSliderInvalidValueSteps(steps); });
     changeLabel(indexOfIcon(id), [&, this](int segment) {
         m_navigationControl->labels()->setSliderInvalidValueSteps(segment, steps);
     });
@@ -505,12 +548,25 @@ void BaseController::setSliderValue(int id, double value)
     changeIcon(id, [value](NavigationIcon& icon) { icon.setValue(value); });
     changeLabel(indexOfIcon(id),
                 [=, this](int segment) { m_navigationControl->labels()->setSliderValue(segment, value); });
+    m_favorites.changeControls(id, [value](FavoriteControl* f) { f->setSliderValue(value); });
 }
 
 void BaseController::updateUI(const NavigationIcon& icon)
 {
-    if (isCurrentPage())
-        m_navigationControl->updateIcon(icon);
+    const QString& indicator = Gadgets::ThemeProvider::FAVORITE_INDICATOR;
+    if (isCurrentPage()) {
+        NavigationIcon shown = icon;
+        shown.setRenderer(addRemoveIndicator(icon.renderer(), indicator, hasFavoriteFor(icon.id())));
+        m_navigationControl->updateIcon(shown);
+    }
+    for (FavoriteWindow* window : m_favorites.of(icon.id())) {
+        NavigationIcon content = icon;
+        if (icon.renderer().main())
+            content.setRenderer(addRemoveIndicator(icon.renderer(), indicator, false));
+        else
+            content.setRenderer(Gadgets::Utilities::IconRenderer(favoriteIconRenderer(), {}));
+        window->favoriteControl()->updateContent(content);
+    }
 }
 
 void BaseController::updateSliders(int selectedSegment)
@@ -628,7 +684,7 @@ void BaseController::showDevicePage(const QString& systemRenderer, bool refreshB
 {
     if (!m_navigationControl)
         return;
-    m_navigationControl->setIcons(m_icons, false);
+    m_navigationControl->setIcons(updateIconsWithFavorites(m_icons), false);
     m_navigationControl->setCentralContent(Gadgets::ThemeProvider::getRendererFor(systemRenderer), QString());
     m_navigationControl->setCurrentPageId(controlledPageId());
     if (Gadgets::NavigationLabels* labels = m_navigationControl->labels()) {
@@ -686,6 +742,401 @@ void BaseController::handleDisconnect(const PravikDriver::Driver* driver)
         device->setStatusKnown(false);
         updateUIforDevice(device);
     }
+}
+
+// --- Favourites -----------------------------------------------------------
+
+void BaseController::initFavoriteContextMenu()
+{
+    if (m_contextMenu)
+        return;
+    m_contextMenu = new FavoriteContextMenu(this);
+    connect(m_contextMenu->onTopAction(), &QAction::triggered, this, &BaseController::onFavoriteSetOnTop);
+    connect(m_contextMenu->refreshAction(), &QAction::triggered, this, &BaseController::onFavoriteRefresh);
+    connect(m_contextMenu->showMainWindowAction(), &QAction::triggered, this, &BaseController::onShowMainWindow);
+    connect(m_contextMenu->removeAction(), &QAction::triggered, this, &BaseController::onFavoriteClose);
+    connect(m_contextMenu->quitAction(), &QAction::triggered, this, &BaseController::quitRequested);
+}
+
+QMenu* BaseController::favoriteContextMenu() const
+{
+    return m_contextMenu ? m_contextMenu->menu() : nullptr;
+}
+
+FavoriteWindow* BaseController::contextMenuWindow() const
+{
+    return m_contextMenu ? m_contextMenu->window() : nullptr;
+}
+
+int BaseController::contextMenuDeviceId() const
+{
+    return m_contextMenu ? m_contextMenu->deviceId() : -1;
+}
+
+void BaseController::saveSettings()
+{
+    if (!m_settingsWriteSuspended)
+        Q_EMIT saveSettingsRequested();
+}
+
+void BaseController::scheduleSaveSettings()
+{
+    if (!m_settingsWriteSuspended)
+        Q_EMIT scheduleSaveSettingsRequested();
+}
+
+bool BaseController::handleRequestOriginalIcons()
+{
+    if (!isCurrentPage())
+        return false;
+    m_navigationControl->setIcons(updateIconsWithFavorites(m_icons), true);
+    return true;
+}
+
+bool BaseController::handleRequestShortcut(const NavigationIcon& icon)
+{
+    const int deviceId = getDeviceIdFromUniquieId(icon.id());
+    const int subDeviceId = getSubDeviceIdFromUniquieId(icon.id());
+    if (!canAddFavoriteFor(deviceId, subDeviceId))
+        return false;
+    if (hasFavoriteFor(icon.id())) {
+        MessageBoxes::instance()->information(m_window, QCoreApplication::applicationName(),
+                                              tr("There is already a favorite item for this device"));
+        return false;
+    }
+    addFavorite(deviceId, subDeviceId);
+    return true;
+}
+
+void BaseController::handleRequestAllowedShortcut(const NavigationIcon& icon, bool& allowed)
+{
+    allowed = canAddFavoriteFor(getDeviceIdFromUniquieId(icon.id()), getSubDeviceIdFromUniquieId(icon.id()));
+}
+
+void BaseController::handleFavoriteElementClick(FavoriteWindow* window, Gadgets::SvgElement* element)
+{
+    FavoriteControl* control = window->favoriteControl();
+    if (!element || !control)
+        return;
+    if (element == control->closeButton()) {
+        window->close();
+    } else if (element == control->refreshButton()) {
+        if (BaseDevice* device = getDeviceById(window->deviceId()))
+            updateDeviceStatus(device);
+    }
+}
+
+void BaseController::handleFavoriteElementPress(FavoriteWindow*, Gadgets::SvgElement*) {}
+
+void BaseController::handleFavoriteElementRelease(FavoriteWindow*, Gadgets::SvgElement*) {}
+
+void BaseController::handleFavoriteSliderChanged(FavoriteWindow*) {}
+
+void BaseController::updateControlsCache()
+{
+    for (FavoriteWindow* window : m_favorites.all()) {
+        window->themeChanged();
+        window->favoriteControl()->updateCachedData();
+        window->favoriteControl()->update();
+    }
+    if (m_contextMenu)
+        m_contextMenu->updateStyleSheet();
+}
+
+void BaseController::setFavoritesTransparency(int transparency)
+{
+    for (FavoriteWindow* window : m_favorites.all())
+        window->setTransparency(transparency);
+}
+
+void BaseController::closeConfiguration()
+{
+    for (FavoriteWindow* window : m_favorites.takeAll()) {
+        // Closing them one by one must not store the shrinking list.
+        disconnect(window, nullptr, this, nullptr);
+        window->close();
+        window->destroyLater();
+    }
+}
+
+UserDeviceSettings::Favorite BaseController::getFavoriteSettings(FavoriteWindow* window) const
+{
+    return FavoriteWindows::settingsOf(window, controlledPageType());
+}
+
+Gadgets::Utilities::RendererContainer* BaseController::favoriteIconRenderer() const
+{
+    return nullptr;
+}
+
+void BaseController::initializeFavorite(FavoriteWindow*) {}
+
+void BaseController::handleTextChanged(int deviceId, int subDeviceId, const QString& text, bool& canChange)
+{
+    if (text.isEmpty()) {
+        canChange = false;
+        return;
+    }
+    BaseDevice* device = getDeviceById(deviceId);
+    if (!device)
+        return;
+    device->setCustomName(text);
+    setDeviceName(deviceId, subDeviceId, text);
+    canChange = true;
+    saveSettings();
+}
+
+void BaseController::handleFavoriteClose(FavoriteWindow* window)
+{
+    if (!m_favorites.remove(window))
+        return;
+    if (BaseDevice* device = getDeviceById(window->deviceId())) {
+        updateUIforDevice(device);
+        if (window->subDeviceId() > 0)
+            updateUI(getIconForSubDevice(window->deviceId(), window->subDeviceId()));
+    }
+    if (!Application::s_isShuttingDown)
+        saveSettings();
+    window->destroyLater();
+}
+
+bool BaseController::canAddFavoriteFor(int deviceId, int) const
+{
+    return getDeviceById(deviceId) != nullptr;
+}
+
+NavigationIcon BaseController::getIconForSubDevice(int, int) const
+{
+    return NavigationIcon();
+}
+
+void BaseController::loadSettingsForFavorite(const UserDeviceSettings::Favorite&) {}
+
+void BaseController::loadUserSettings(const UserDeviceSettings& settings, int pageId)
+{
+    for (const UserDeviceSettings::Favorite& favorite : settings.favorites()) {
+        if (favorite.pageType != controlledPageType() || !canAddFavoriteFor(favorite.deviceId, favorite.subDeviceId))
+            continue;
+        addFavorite(favorite.deviceId, favorite.subDeviceId, FavoriteWindows::storedPosition(favorite), false,
+                    favorite.onTop, FavoriteWindows::storedScalePercent(favorite.scale));
+        loadSettingsForFavorite(favorite);
+    }
+    const int invalidSubId = Devices::ItemKey::INVALID_SUB_ID;
+    for (BaseDevice* device : std::as_const(m_devices)) {
+        const QString name = settings.itemName(device->id(), invalidSubId);
+        if (!name.isEmpty()) {
+            device->setCustomName(name);
+            setDeviceName(device->id(), invalidSubId, name);
+        }
+        loadSettingsForDevice(settings, pageId, device);
+    }
+    reorderIcons(settings.pageItemsOrder(pageId, invalidSubId));
+}
+
+FavoriteWindow* BaseController::addFavorite(int deviceId, int subDeviceId, const QPoint& point, bool placeHotSpot,
+                                            bool onTop, int scale)
+{
+    auto* window = new FavoriteWindow(deviceId, subDeviceId);
+    m_favorites.append(window);
+    initializeFavorite(window);
+    window->setScale(scale, false);
+    const bool transparency = Settings::s_instance->supportTransparency();
+    window->setSupportsTransparency(transparency);
+    if (transparency)
+        window->setTransparency(Settings::guiProperties().transparency());
+    FavoriteWindows::place(window, point, placeHotSpot);
+    Corvane::Utilities::WidgetUtilities::setWindgetOnTop(window, onTop);
+    window->showTo();
+    window->setContextMenuPolicy(Qt::CustomContextMenu);
+
+    FavoriteControl* control = window->favoriteControl();
+    control->setElementsSuffix(elementsSuffix());
+    if (BaseDevice* device = getDeviceById(deviceId)) {
+        updateUIforDevice(device);
+        const QString name = device->displayName(subDeviceId);
+        control->setLabelText(name);
+        window->setWindowTitle(name);
+    }
+    connectFavorite(window);
+    return window;
+}
+
+FavoriteWindow* BaseController::addFavorite(int deviceId, int subDeviceId)
+{
+    const int scale = int(100 * Corvane::Utilities::InitSettings::DEFAULT_FAVORITE_SCALE);
+    FavoriteWindow* window = addFavorite(deviceId, subDeviceId, QCursor::pos(), true, false, scale);
+    saveSettings();
+    return window;
+}
+
+void BaseController::connectFavorite(FavoriteWindow* window)
+{
+    FavoriteControl* control = window->favoriteControl();
+    connect(control, &FavoriteControl::elementPress, this, &BaseController::onFavoriteElementPress);
+    connect(control, &FavoriteControl::elementRelease, this, &BaseController::onFavoriteElementRelease);
+    connect(control, &FavoriteControl::elementClick, this, &BaseController::onFavoriteElementClick);
+    connect(control, &FavoriteControl::sliderValueChanged, this, &BaseController::onFavoriteSliderValueChanged);
+    connect(control, &FavoriteControl::labelTextChanged, this, &BaseController::onFavoriteTextChanged);
+    connect(window, &BaseSceneWindow::closing, this, &BaseController::onFavoriteClosing);
+    connect(window, &BaseSceneWindow::moved, this, &BaseController::onFavoriteMoved);
+    connect(window, &BaseSceneWindow::resized, this, &BaseController::onFavoriteResized);
+    connect(window, &QWidget::customContextMenuRequested, this, &BaseController::onContextMenuRequest);
+}
+
+bool BaseController::hasFavoriteFor(int uniqueId) const
+{
+    return m_favorites.has(getDeviceIdFromUniquieId(uniqueId), getSubDeviceIdFromUniquieId(uniqueId));
+}
+
+FavoriteWindow* BaseController::getFavoriteById(int deviceId) const
+{
+    return m_favorites.of(deviceId).value(0);
+}
+
+void BaseController::setDeviceName(int deviceId, int subDeviceId, const QString& name)
+{
+    setDeviceIconName(deviceId, subDeviceId, name);
+    m_favorites.setName(deviceId, subDeviceId, name);
+}
+
+QList<NavigationIcon> BaseController::updateIconsWithFavorites(const QList<NavigationIcon>& icons) const
+{
+    QList<NavigationIcon> marked = icons;
+    for (NavigationIcon& icon : marked)
+        if (hasFavoriteFor(icon.id()))
+            icon.setRenderer(addRemoveIndicator(icon.renderer(), Gadgets::ThemeProvider::FAVORITE_INDICATOR, true));
+    return marked;
+}
+
+Gadgets::Utilities::IconRenderer BaseController::addRemoveIndicator(const Gadgets::Utilities::IconRenderer& renderer,
+                                                                    Gadgets::Utilities::RendererContainer* indicator,
+                                                                    bool present)
+{
+    QList<Gadgets::Utilities::RendererContainer*> overlays = renderer.overlays();
+    if (present && !overlays.contains(indicator))
+        overlays.append(indicator);
+    else if (!present)
+        overlays.removeAll(indicator);
+    return Gadgets::Utilities::IconRenderer(renderer.main(), overlays);
+}
+
+Gadgets::Utilities::IconRenderer BaseController::addRemoveIndicator(const Gadgets::Utilities::IconRenderer& renderer,
+                                                                    const QString& indicatorName, bool present)
+{
+    return addRemoveIndicator(renderer, Gadgets::ThemeProvider::getRendererFor(indicatorName), present);
+}
+
+void BaseController::addRemoveIconIndicator(int iconId, const QString& indicatorName, bool present)
+{
+    changeIcon(iconId, [&](NavigationIcon& icon) {
+        icon.setRenderer(addRemoveIndicator(icon.renderer(), indicatorName, present));
+    });
+    m_favorites.changeControls(iconId, [&](FavoriteControl* f) {
+        f->setIconRenderer(addRemoveIndicator(f->iconRenderer(), indicatorName, present));
+    });
+}
+
+void BaseController::updateButtonIcon(const QString& buttonId, const QList<Gadgets::CommandControl*>& commandControls,
+                                      const QList<FavoriteControl*>& favoriteControls, const NavigationIcon& icon)
+{
+    for (Gadgets::CommandControl* control : commandControls)
+        control->setButtonIcon(buttonId, icon);
+    for (FavoriteControl* control : favoriteControls)
+        control->setCommandControlButtonIcon(buttonId, icon);
+}
+
+FavoriteWindow* BaseController::favoriteOfSender() const
+{
+    return m_favorites.withControl(sender());
+}
+
+void BaseController::onFavoriteElementClick(Gadgets::SvgElement* element)
+{
+    if (FavoriteWindow* window = favoriteOfSender())
+        handleFavoriteElementClick(window, element);
+}
+
+void BaseController::onFavoriteElementPress(Gadgets::SvgElement* element)
+{
+    if (FavoriteWindow* window = favoriteOfSender())
+        handleFavoriteElementPress(window, element);
+}
+
+void BaseController::onFavoriteElementRelease(Gadgets::SvgElement* element)
+{
+    if (FavoriteWindow* window = favoriteOfSender())
+        handleFavoriteElementRelease(window, element);
+}
+
+void BaseController::onFavoriteTextChanged(bool& canChange)
+{
+    if (FavoriteWindow* window = favoriteOfSender())
+        handleTextChanged(window->deviceId(), window->subDeviceId(), window->favoriteControl()->editedText(),
+                          canChange);
+}
+
+void BaseController::onFavoriteSliderValueChanged()
+{
+    if (FavoriteWindow* window = favoriteOfSender())
+        handleFavoriteSliderChanged(window);
+}
+
+void BaseController::onFavoriteClosing()
+{
+    if (auto* window = qobject_cast<FavoriteWindow*>(sender()))
+        handleFavoriteClose(window);
+}
+
+void BaseController::onFavoriteMoved()
+{
+    scheduleSaveSettings();
+}
+
+void BaseController::onFavoriteResized()
+{
+    scheduleSaveSettings();
+}
+
+void BaseController::onContextMenuRequest(const QPoint& pos)
+{
+    auto* window = qobject_cast<FavoriteWindow*>(sender());
+    if (!window || !m_contextMenu || !window->favoriteControl() || window->favoriteControl()->isMoving())
+        return;
+    const BaseDevice* device = getDeviceById(window->deviceId());
+    m_contextMenu->prepare(window, device && device->supportsRefresh());
+    m_contextMenu->menu()->popup(window->mapToGlobal(pos));
+}
+
+void BaseController::onFavoriteSetOnTop()
+{
+    FavoriteWindow* window = contextMenuWindow();
+    if (!window)
+        return;
+    Corvane::Utilities::WidgetUtilities::setWindgetOnTop(
+        window, !Corvane::Utilities::WidgetUtilities::isWidgetOnTop(window));
+    window->showTo();
+    saveSettings();
+}
+
+void BaseController::onFavoriteRefresh()
+{
+    FavoriteWindow* window = contextMenuWindow();
+    if (BaseDevice* device = window ? getDeviceById(window->deviceId()) : nullptr)
+        updateDeviceStatus(device);
+}
+
+void BaseController::onFavoriteClose()
+{
+    if (FavoriteWindow* window = contextMenuWindow())
+        window->close();
+}
+
+void BaseController::onShowMainWindow()
+{
+    if (!m_window)
+        return;
+    m_window->showTo();
+    m_window->activateWindow();
 }
 
 } // namespace Corvane::Sentrel::Controllers

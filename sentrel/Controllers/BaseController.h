@@ -1,7 +1,10 @@
 #pragma once
 
+#include "FavoriteWindows.h"
+
 #include "devices/BaseDeviceProperties.h"
 #include "devices/ConfigPage.h"
+#include "devices/UserDeviceSettings.h"
 #include "models/NavigationIcon.h"
 #include "pravikdriver/Address.h"
 #include "pravikdriver/PravikListener.h"
@@ -14,6 +17,7 @@
 #include <functional>
 
 class QKeyEvent;
+class QMenu;
 
 namespace Corvane::Devices {
 class BaseDevice;
@@ -24,7 +28,9 @@ class UserDeviceSettings;
 } // namespace Corvane::Devices
 namespace Corvane::Gadgets {
 class CommandControl;
+class FavoriteControl;
 class NavigationControl;
+class SvgElement;
 namespace Utilities {
 class IconRenderer;
 class RendererContainer;
@@ -33,9 +39,12 @@ class RendererContainer;
 
 namespace Corvane::Sentrel {
 
+class FavoriteWindow;
 class NavigationWindow;
 
 namespace Controllers {
+
+class FavoriteContextMenu;
 
 // The common base of the page controllers of the carousel. It owns the
 // devices of its page and their navigation icons, knows the driver of each
@@ -112,6 +121,42 @@ public:
     virtual int getSubDeviceIdFromUniquieId(int uniqueId) const;
     virtual Gadgets::Models::NavigationIcon getIconByIndex(int index) const;
 
+    // Favourite windows. A favourite shows one device (sub-device id 0 or
+    // less) or one sub-device in a window of its own; it follows the
+    // device's icon (updateUI) and is stored in the user settings by the
+    // navigation controller through favorites() and getFavoriteSettings().
+
+    // Shows the page's icons again, favourites marked; false off the page.
+    virtual bool handleRequestOriginalIcons();
+    // An icon dragged out of the carousel: opens its favourite with the hot
+    // spot under the cursor. A second favourite of the same item is refused
+    // with a message.
+    virtual bool handleRequestShortcut(const Gadgets::Models::NavigationIcon& icon);
+    virtual void handleRequestAllowedShortcut(const Gadgets::Models::NavigationIcon& icon, bool& allowed);
+    // The base closes the window on its close icon and asks the device's
+    // state on its refresh icon. Subclasses call it last.
+    virtual void handleFavoriteElementClick(FavoriteWindow* window, Gadgets::SvgElement* element);
+    virtual void handleFavoriteElementPress(FavoriteWindow* window, Gadgets::SvgElement* element);
+    virtual void handleFavoriteElementRelease(FavoriteWindow* window, Gadgets::SvgElement* element);
+    virtual void handleFavoriteSliderChanged(FavoriteWindow* window);
+    // Redraws the favourites after a theme change.
+    virtual void updateControlsCache();
+    virtual void setFavoritesTransparency(int transparency);
+    // Closes every favourite window and releases it, writing no settings:
+    // the project they belong to is going away.
+    virtual void closeConfiguration();
+    virtual Devices::UserDeviceSettings::Favorite getFavoriteSettings(FavoriteWindow* window) const;
+    // Icon of a favourite whose item has no carousel icon; null by default.
+    virtual Gadgets::Utilities::RendererContainer* favoriteIconRenderer() const;
+    // Fills a new favourite window from its device; empty in the base.
+    virtual void initializeFavorite(FavoriteWindow* window);
+    // A user-given name: an empty one is refused (canChange false).
+    virtual void handleTextChanged(int deviceId, int subDeviceId, const QString& text, bool& canChange);
+    virtual void handleFavoriteClose(FavoriteWindow* window);
+    virtual bool canAddFavoriteFor(int deviceId, int subDeviceId) const;
+    virtual Gadgets::Models::NavigationIcon getIconForSubDevice(int deviceId, int subDeviceId) const;
+    virtual void loadSettingsForFavorite(const Devices::UserDeviceSettings::Favorite& favorite);
+
     DriverMap drivers() const { return m_drivers; }
     PravikDriver::OpenDriver* getDriver(int serverId) const;
     bool isServerConnected(int serverId) const;
@@ -146,6 +191,58 @@ public:
     // Moves the icons with the given ids to the positions of the list.
     void reorderIcons(const QList<int>& ids);
 
+    // Restores the page's favourites (at their stored top-left, scale and
+    // on-top state), user-given names and icon order. pageId is the
+    // project's id of the page, under which its order is stored.
+    void loadUserSettings(const Devices::UserDeviceSettings& settings, int pageId);
+    // Opens a favourite window. With placeHotSpot the control's hot spot
+    // lands on point, otherwise the window's top-left. scale is the window's
+    // scale percent, 0..100.
+    FavoriteWindow* addFavorite(int deviceId, int subDeviceId, const QPoint& point, bool placeHotSpot, bool onTop,
+                                int scale);
+    // Opens a favourite at the default scale under the cursor and saves.
+    FavoriteWindow* addFavorite(int deviceId, int subDeviceId);
+    // Whether the item of a carousel icon id has a favourite window.
+    bool hasFavoriteFor(int uniqueId) const;
+    // The first favourite window of the device, or null.
+    FavoriteWindow* getFavoriteById(int deviceId) const;
+    QList<FavoriteWindow*> favorites() const { return m_favorites.all(); }
+    // Sets a user-given name on the icon and on the item's favourites.
+    void setDeviceName(int deviceId, int subDeviceId, const QString& name);
+    // A copy of icons in which every icon with a favourite carries the
+    // favourite indicator.
+    QList<Gadgets::Models::NavigationIcon> updateIconsWithFavorites(
+        const QList<Gadgets::Models::NavigationIcon>& icons) const;
+    // renderer with indicator among its overlays exactly when present.
+    static Gadgets::Utilities::IconRenderer addRemoveIndicator(const Gadgets::Utilities::IconRenderer& renderer,
+                                                               Gadgets::Utilities::RendererContainer* indicator,
+                                                               bool present);
+    static Gadgets::Utilities::IconRenderer addRemoveIndicator(const Gadgets::Utilities::IconRenderer& renderer,
+                                                               const QString& indicatorName, bool present);
+    // Adds or removes an indicator on the icon and on the device's favourites.
+    void addRemoveIconIndicator(int iconId, const QString& indicatorName, bool present);
+    // Sets the icon of a command button on command controls and favourites.
+    static void updateButtonIcon(const QString& buttonId, const QList<Gadgets::CommandControl*>& commandControls,
+                                 const QList<Gadgets::FavoriteControl*>& favoriteControls,
+                                 const Gadgets::Models::NavigationIcon& icon);
+
+    // The favourites' context menu; null before initialize().
+    QMenu* favoriteContextMenu() const;
+    // The favourite window the context menu was last opened on, if it lives.
+    FavoriteWindow* contextMenuWindow() const;
+    int contextMenuDeviceId() const;
+
+    // While suspended the controller asks for no settings write: set at the
+    // start of a project switch and cleared once the new project's user
+    // settings are loaded, so that nothing of the closing project is written
+    // under the next one's identity.
+    void setSettingsWriteSuspended(bool suspended) { m_settingsWriteSuspended = suspended; }
+    bool isSettingsWriteSuspended() const { return m_settingsWriteSuspended; }
+    // Ask the navigation controller to write the user settings now, or after
+    // its save delay (saveSettingsRequested, scheduleSaveSettingsRequested).
+    void saveSettings();
+    void scheduleSaveSettings();
+
     void setIconState(int id, Gadgets::Models::NavigationIcon::State state);
     void setIconText(int id, const QString& text);
     void setIconMinValue(int id, double value);
@@ -161,11 +258,39 @@ public:
     void setSliderValueStep(int id, double step);
     void setSliderInvalidValueSteps(int id, const QSet<int>& steps);
     void setSliderValue(int id, double value);
-    // Redraws one icon on the carousel when the page is shown.
+    void setDeviceDropDownModel(int id, const Gadgets::Models::DropDownModel& model);
+    void setDeviceDropDownItemsModels(int id, const QList<Gadgets::Models::DropDownItemModel*>& models);
+    // Redraws one icon on the carousel when the page is shown and on the
+    // device's favourites.
     void updateUI(const Gadgets::Models::NavigationIcon& icon);
     void updateSliders(int selectedSegment);
 
+Q_SIGNALS:
+    // The user settings should be written now; the navigation controller
+    // fills and writes them.
+    void saveSettingsRequested();
+    // The user settings should be written after the save delay.
+    void scheduleSaveSettingsRequested();
+    // "Quit application" was chosen on a favourite.
+    void quitRequested();
+
 public Q_SLOTS:
+    // A favourite window's context menu, opened at pos of the window that
+    // sent the request.
+    void onContextMenuRequest(const QPoint& pos);
+    void onFavoriteElementClick(Corvane::Gadgets::SvgElement* element);
+    void onFavoriteElementPress(Corvane::Gadgets::SvgElement* element);
+    void onFavoriteElementRelease(Corvane::Gadgets::SvgElement* element);
+    void onFavoriteTextChanged(bool& canChange);
+    void onFavoriteSliderValueChanged();
+    void onFavoriteClosing();
+    void onFavoriteMoved();
+    void onFavoriteResized();
+    // The context menu's entries; they act on the window it was opened on.
+    void onFavoriteRefresh();
+    void onShowMainWindow();
+    void onFavoriteClose();
+    void onFavoriteSetOnTop();
     void onLabelRefreshClicked(int segment);
     void onCarouselIndexChanged(int index);
     void onCarouselMovementEnded();
@@ -198,6 +323,10 @@ protected:
 
 private:
     int serverIdOf(const PravikDriver::Driver* driver) const;
+    void initFavoriteContextMenu();
+    // The favourite window whose control sent the running signal, or null.
+    FavoriteWindow* favoriteOfSender() const;
+    void connectFavorite(FavoriteWindow* window);
     template<typename Change>
     void changeIcon(int id, Change change);
     void changeLabel(int iconPosition, const std::function<void(int segment)>& change);
@@ -205,6 +334,9 @@ private:
     Gadgets::NavigationControl* m_navigationControl = nullptr;
     NavigationWindow* m_window = nullptr;
     DriverMap m_drivers;
+    FavoriteWindows m_favorites;
+    FavoriteContextMenu* m_contextMenu = nullptr;
+    bool m_settingsWriteSuspended = false;
 };
 
 } // namespace Controllers

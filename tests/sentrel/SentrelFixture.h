@@ -30,6 +30,11 @@ public:
         shown.append(QStringLiteral("warning: ") + text);
         return QMessageBox::Ok;
     }
+    QMessageBox::StandardButton information(QWidget*, const QString&, const QString& text) override
+    {
+        shown.append(QStringLiteral("information: ") + text);
+        return QMessageBox::Ok;
+    }
     QMessageBox::StandardButton question(QWidget*, const QString&, const QString& text) override
     {
         shown.append(QStringLiteral("question: ") + text);

@@ -1,12 +1,19 @@
 #include "Controllers/ActuatorsController.h"
 
+#include "FavoriteWindow.h"
+#include "NavigationWindow.h"
 #include "SentrelFixture.h"
+#include "Controllers/NavigationController.h"
 
 #include "devices/ActuatorDevice.h"
 #include "devices/ActuatorDeviceProperties.h"
 #include "devices/Configuration.h"
 #include "devices/DeviceAddress.h"
 #include "devices/WebServerDeviceProperties.h"
+#include "commandcontrol/CommandControl.h"
+#include "controls/SvgContentButton.h"
+#include "favorite/FavoriteControl.h"
+#include "theme/ThemeProvider.h"
 #include "pravikdriver/Message.h"
 #include "pravikdriver/OpenDriver.h"
 #include "pravikdriver/UserMessages/LightsMessage.h"
@@ -18,6 +25,8 @@ using Controllers::ActuatorsController;
 using Corvane::Devices::ActuatorDevice;
 using Corvane::Devices::ActuatorDeviceProperties;
 using Corvane::Devices::DeviceAddress;
+using Corvane::Gadgets::FavoriteControl;
+using Corvane::Gadgets::Models::NavigationIcon;
 using Corvane::PravikDriver::Message;
 
 Q_DECLARE_METATYPE(Corvane::PravikDriver::Message)
@@ -41,6 +50,21 @@ public:
     QList<Message> sent;
 };
 
+// The segment of a favourite's first ring that shows the button, or null.
+Corvane::Gadgets::SvgElement* ringButton(FavoriteControl* control, const QString& buttonId)
+{
+    Corvane::Gadgets::CommandControl* ring = control->commandControl1();
+    for (Corvane::Gadgets::SvgContentButton* segment : ring->oddSegments() + ring->evenSegments())
+        if (ring->getButtonId(segment) == buttonId)
+            return segment;
+    return nullptr;
+}
+
+QString stateElement(NavigationIcon::State state)
+{
+    return NavigationIcon::getElementIdForState(state);
+}
+
 } // namespace
 
 class tst_ActuatorsController : public QObject
@@ -59,6 +83,12 @@ private Q_SLOTS:
     void buttons();
     void lightMessages_data();
     void lightMessages();
+    void favoriteRingSwitchesTheLight_data();
+    void favoriteRingSwitchesTheLight();
+    void favoriteSliderSetsTheLevel();
+    void favoriteSliderUnlessNoValue_data();
+    void favoriteSliderUnlessNoValue();
+    void favoriteFollowsTheGateway();
 
 private:
     ActuatorDevice* addLight(int type, const DeviceAddress& address);
@@ -210,6 +240,88 @@ void tst_ActuatorsController::lightMessages()
     m_controller->lightMessageReceived(fromMappedDriver ? &m_driver : &closing, decoded, message, true);
     QCOMPARE(light->isStatusKnown(), known);
     QCOMPARE(light->isOn(), on);
+}
+
+void tst_ActuatorsController::favoriteRingSwitchesTheLight_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("state");
+    QTest::newRow("on") << ActuatorsController::ON_BUTTON_ID << int(NavigationIcon::Normal);
+    QTest::newRow("off") << ActuatorsController::OFF_BUTTON_ID << int(NavigationIcon::Inactive);
+}
+
+// The demo project in no-server mode: the simulated gateway answers every
+// request before it returns.
+void tst_ActuatorsController::favoriteRingSwitchesTheLight()
+{
+    QFETCH(QString, button);
+    QFETCH(int, state);
+    const int hall = 3;
+    Settings::s_instance->setSupportTransparency(true);
+    Settings::s_instance->setNoServer(true);
+    Settings::guiProperties().setTempConfigFileName(QStringLiteral(DEMO_PROJECT));
+    NavigationWindow window;
+    auto* lighting = qobject_cast<ActuatorsController*>(window.navigationController()->controllers().value(0));
+    QVERIFY(lighting);
+    FavoriteWindow* favorite = lighting->addFavorite(hall, 0, QPoint(200, 200), false, false, 50);
+    FavoriteControl* control = favorite->favoriteControl();
+    // Start from the other state.
+    const bool on = button == ActuatorsController::ON_BUTTON_ID;
+    lighting->handleButtonIdClicked(on ? ActuatorsController::OFF_BUTTON_ID : ActuatorsController::ON_BUTTON_ID,
+                                    hall);
+    QVERIFY(control->centerButton()->iconElement() != stateElement(NavigationIcon::State(state)));
+
+    Q_EMIT control->elementClick(control->centerButton());
+    Corvane::Gadgets::SvgElement* segment = ringButton(control, button);
+    QVERIFY(segment);
+    Q_EMIT control->elementClick(segment);
+    QCOMPARE(control->centerButton()->iconElement(), stateElement(NavigationIcon::State(state)));
+    QCOMPARE(static_cast<ActuatorDevice*>(lighting->getDeviceById(hall))->isOn(), on);
+    QCOMPARE(lighting->favorites().size(), 1); // the ring's buttons are no close icon
+}
+
+void tst_ActuatorsController::favoriteSliderSetsTheLevel()
+{
+    ActuatorDevice* light = addLight(2001, DeviceAddress(1, 5, NONE, NONE));
+    FavoriteWindow* favorite = m_controller->addFavorite(light->id(), 0, QPoint(200, 200), false, false, 50);
+    favorite->favoriteControl()->setSliderValue(37);
+    Q_EMIT favorite->favoriteControl()->sliderValueChanged();
+    QCOMPARE(m_driver.sent.size(), 1);
+    QVERIFY(isRequest(m_driver.sent.first(), Message::createDimmer100Message(QStringLiteral("15"), 137, 0)));
+}
+
+void tst_ActuatorsController::favoriteSliderUnlessNoValue_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<bool>("slider");
+    QTest::newRow("on/off light") << 2003 << false;
+    QTest::newRow("100-level dimmer") << 2001 << true;
+    QTest::newRow("10-level dimmer") << 2002 << true;
+}
+
+void tst_ActuatorsController::favoriteSliderUnlessNoValue()
+{
+    QFETCH(int, type);
+    QFETCH(bool, slider);
+    ActuatorDevice* light = addLight(type, DeviceAddress(1, 5, NONE, NONE));
+    FavoriteWindow* favorite = m_controller->addFavorite(light->id(), 0, QPoint(200, 200), false, false, 50);
+    QCOMPARE(favorite->favoriteControl()->sliderVisible(), slider);
+    QCOMPARE(favorite->windowTitle(), QStringLiteral("L"));
+}
+
+void tst_ActuatorsController::favoriteFollowsTheGateway()
+{
+    ActuatorDevice* light = addLight(2003, DeviceAddress(1, 5, NONE, NONE));
+    FavoriteWindow* favorite = m_controller->addFavorite(light->id(), 0, QPoint(200, 200), false, false, 50);
+    FavoriteControl* control = favorite->favoriteControl();
+    QCOMPARE(control->centerButton()->iconElement(), stateElement(NavigationIcon::Uninitialized));
+
+    const Message on = Message::createSwitchLightMessage(QStringLiteral("15"), true);
+    m_controller->lightMessageReceived(&m_driver, Corvane::PravikDriver::UserMessages::LightsMessage(on), on, true);
+    QCOMPARE(control->centerButton()->iconElement(), stateElement(NavigationIcon::Normal));
+
+    m_controller->disconnected(&m_driver, true);
+    QCOMPARE(control->centerButton()->iconElement(), stateElement(NavigationIcon::Uninitialized));
 }
 
 QTEST_MAIN(tst_ActuatorsController)

@@ -1,23 +1,44 @@
 #include "Controllers/BaseController.h"
 
+#include "Application.h"
+#include "FavoriteWindow.h"
+#include "SentrelFixture.h"
+
 #include "controls/IconRenderer.h"
+#include "controls/SvgButton.h"
+#include "controls/SvgContentButton.h"
 #include "devices/ActuatorDevice.h"
 #include "devices/ActuatorDeviceProperties.h"
 #include "devices/DeviceAddress.h"
+#include "favorite/FavoriteControl.h"
+#include "hosting/BaseQMLWrapper.h"
 #include "devices/SoundSourceDevice.h"
 #include "devices/SoundSourceDeviceProperties.h"
 #include "devices/ThermoregulationDevice.h"
 #include "devices/ThermoregulationDeviceProperties.h"
 #include "pravikdriver/Error.h"
 #include "pravikdriver/OpenDriver.h"
+#include "theme/ThemeProvider.h"
+#include "utilities/InitSettings.h"
+#include "utilities/WidgetUtilities.h"
 
+#include <QAction>
+#include <QCursor>
+#include <QMenu>
+#include <QPointer>
+#include <QScreen>
+#include <QSignalSpy>
 #include <QTest>
+
+#include <limits>
 
 using namespace Corvane::Sentrel;
 using Corvane::Devices::ActuatorDevice;
 using Corvane::Devices::ActuatorDeviceProperties;
 using Corvane::Devices::BaseDevice;
 using Corvane::Devices::DeviceAddress;
+using Corvane::Devices::UserDeviceSettings;
+using Corvane::Gadgets::FavoriteControl;
 using Corvane::PravikDriver::Address;
 using Corvane::PravikDriver::Error;
 using Corvane::PravikDriver::OpenDriver;
@@ -56,6 +77,10 @@ public:
     void addIcon(int id) { m_icons.append(icon(id)); }
 
     void updateUIforDevice(BaseDevice* device) override { redrawn.append(device->id()); }
+    Corvane::Devices::ConfigPage::PageType controlledPageType() const override
+    {
+        return Corvane::Devices::ConfigPage::Lighting;
+    }
     void updateDeviceStatus(BaseDevice* device) override { asked.append(device->id()); }
     Address::DeviceType defaultDeviceType() const override { return Address::Light; }
 
@@ -87,6 +112,30 @@ QList<int> ids(const QList<BaseDevice*>& devices)
     return result;
 }
 
+// A page controller with two lights and its favourite machinery set up, in
+// a fresh settings store with the program's theme.
+struct FavoriteFixture
+{
+    FavoriteFixture()
+    {
+        SentrelFixture::useProgramTheme();
+        Settings::s_instance->setSupportTransparency(true);
+        controller.initialize();
+        controller.addDevice(light(1, DeviceAddress(1, 1, NONE, NONE)));
+        controller.addDevice(light(2, DeviceAddress(1, 2, NONE, NONE)));
+    }
+
+    SentrelFixture settings;
+    TestController controller;
+    QSignalSpy saves {&controller, &Controllers::BaseController::saveSettingsRequested};
+};
+
+UserDeviceSettings::Favorite storedFavorite(int deviceId, int x, int y, double scale, bool onTop = false)
+{
+    return UserDeviceSettings::Favorite(deviceId, Corvane::Devices::ItemKey::INVALID_SUB_ID,
+                                        Corvane::Devices::ConfigPage::Lighting, x, y, scale, onTop, 1.0);
+}
+
 } // namespace
 
 class tst_BaseController : public QObject
@@ -106,6 +155,21 @@ private Q_SLOTS:
     void reorderLeavesUnknownIdsAlone_data();
     void reorderLeavesUnknownIdsAlone();
     void orderedDevicesFollowTheIcons();
+
+    void shortcutPutsTheHotSpotUnderTheCursor_data();
+    void shortcutPutsTheHotSpotUnderTheCursor();
+    void shortcutRefused_data();
+    void shortcutRefused();
+    void restoredAtTheStoredTopLeft();
+    void storedScaleIsClamped_data();
+    void storedScaleIsClamped();
+    void contextMenuActsOnTheWindowClicked();
+    void closingWritesSettings_data();
+    void closingWritesSettings();
+    void closeConfigurationWritesNothing();
+    void iconChangesReachTheFavorites();
+    void favoriteIconsCloseAndRefresh();
+    void namesReachTheMatchingFavorites();
 };
 
 void tst_BaseController::addressText_data()
@@ -352,6 +416,250 @@ void tst_BaseController::orderedDevicesFollowTheIcons()
     QCOMPARE(ids(controller.orderedDevices()), (QList<int>{2, 1}));
     QCOMPARE(controller.getDeviceIndexById(2), 1);
     QVERIFY(!controller.getDeviceById(77));
+}
+
+void tst_BaseController::shortcutPutsTheHotSpotUnderTheCursor_data()
+{
+    QTest::addColumn<QPoint>("cursor");
+    QTest::newRow("near the top left") << QPoint(300, 250);
+    QTest::newRow("odd coordinates") << QPoint(517, 401);
+}
+
+void tst_BaseController::shortcutPutsTheHotSpotUnderTheCursor()
+{
+    QFETCH(QPoint, cursor);
+    FavoriteFixture f;
+    QCursor::setPos(cursor);
+    if (QCursor::pos() != cursor)
+        QSKIP("The platform does not move the cursor");
+    QVERIFY(f.controller.handleRequestShortcut(icon(2)));
+    QCOMPARE(f.controller.favorites().size(), 1);
+    FavoriteWindow* window = f.controller.favorites().first();
+    QCOMPARE(window->deviceId(), 2);
+    QVERIFY2((window->globalHotSpot() - cursor).manhattanLength() <= 1,
+             qPrintable(QStringLiteral("%1,%2").arg(window->globalHotSpot().x()).arg(window->globalHotSpot().y())));
+    QCOMPARE(window->scalePercent(), int(100 * Corvane::Utilities::InitSettings::DEFAULT_FAVORITE_SCALE));
+    QVERIFY(f.controller.hasFavoriteFor(2));
+    QCOMPARE(f.controller.getFavoriteById(2), window);
+    QCOMPARE(f.saves.size(), 1);
+}
+
+void tst_BaseController::shortcutRefused_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QStringList>("shown");
+    QTest::newRow("second favourite of a light")
+        << 1 << QStringList{QStringLiteral("information: There is already a favorite item for this device")};
+    QTest::newRow("no such device") << 77 << QStringList();
+}
+
+void tst_BaseController::shortcutRefused()
+{
+    QFETCH(int, id);
+    QFETCH(QStringList, shown);
+    FavoriteFixture f;
+    f.controller.addFavorite(1, 0, QPoint(100, 100), false, false, 50);
+    QVERIFY(!f.controller.handleRequestShortcut(icon(id)));
+    QCOMPARE(f.settings.boxes.shown, shown);
+    QCOMPARE(f.controller.favorites().size(), 1);
+    QCOMPARE(f.saves.size(), 0);
+    bool allowed = true;
+    f.controller.handleRequestAllowedShortcut(icon(id), allowed);
+    QCOMPARE(allowed, id != 77);
+}
+
+void tst_BaseController::restoredAtTheStoredTopLeft()
+{
+    FavoriteFixture f;
+    UserDeviceSettings settings;
+    settings.addFavorite(storedFavorite(2, 320, 210, 40.0, true));
+    settings.addFavorite(storedFavorite(77, 10, 10, 40.0)); // no such device
+    UserDeviceSettings::Favorite otherPage = storedFavorite(1, 10, 10, 40.0);
+    otherPage.pageType = Corvane::Devices::ConfigPage::PageType(3000);
+    settings.addFavorite(otherPage);
+    f.controller.loadUserSettings(settings, 5);
+
+    QCOMPARE(f.controller.favorites().size(), 1);
+    FavoriteWindow* window = f.controller.favorites().first();
+    QCOMPARE(window->customPosition(), QPoint(320, 210));
+    QCOMPARE(window->scalePercent(), 40);
+    QVERIFY(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QCOMPARE(f.controller.getFavoriteSettings(window), storedFavorite(2, 320, 210, 40.0, true));
+    QCOMPARE(f.saves.size(), 0); // restoring is no change of the user's
+
+    // Stored without a sub-device, it is the carousel icon's favourite.
+    QVERIFY(f.controller.hasFavoriteFor(2));
+    QVERIFY(!f.controller.handleRequestShortcut(icon(2)));
+    QCOMPARE(f.controller.favorites().size(), 1);
+}
+
+void tst_BaseController::storedScaleIsClamped_data()
+{
+    QTest::addColumn<double>("stored");
+    QTest::addColumn<int>("percent");
+    QTest::newRow("huge") << 1e300 << 100;
+    QTest::newRow("infinite") << std::numeric_limits<double>::infinity() << 100;
+    QTest::newRow("negative") << -1e300 << 0;
+    QTest::newRow("fraction truncated") << 55.9 << 55;
+    QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN()
+                                  << int(100 * Corvane::Utilities::InitSettings::DEFAULT_FAVORITE_SCALE);
+}
+
+void tst_BaseController::storedScaleIsClamped()
+{
+    QFETCH(double, stored);
+    QFETCH(int, percent);
+    FavoriteFixture f;
+    UserDeviceSettings settings;
+    settings.addFavorite(storedFavorite(1, 300, 200, stored));
+    f.controller.loadUserSettings(settings, 5);
+    FavoriteWindow* window = f.controller.favorites().value(0);
+    QVERIFY(window);
+    QCOMPARE(window->scalePercent(), percent);
+    QVERIFY(window->currentScale() >= window->minScale() && window->currentScale() <= window->maxScale());
+    QVERIFY(window->customRect().width() <= 2 * window->defaultSize().width());
+}
+
+void tst_BaseController::contextMenuActsOnTheWindowClicked()
+{
+    FavoriteFixture f;
+    FavoriteWindow* first = f.controller.addFavorite(1, 1, QPoint(100, 100), false, false, 50);
+    FavoriteWindow* second = f.controller.addFavorite(1, 2, QPoint(400, 100), false, false, 50);
+    QCOMPARE(f.controller.contextMenuDeviceId(), -1);
+
+    Q_EMIT second->customContextMenuRequested(QPoint(10, 10));
+    QMenu* menu = f.controller.favoriteContextMenu();
+    QVERIFY(menu);
+    menu->hide();
+    QCOMPARE(f.controller.contextMenuWindow(), second);
+    QCOMPARE(f.controller.contextMenuDeviceId(), 1);
+    const QList<QAction*> actions = menu->actions();
+    QCOMPARE(actions.size(), 6);
+    QCOMPARE(actions.at(0)->text(), QStringLiteral("Always on top"));
+    QVERIFY(actions.at(0)->isCheckable() && !actions.at(0)->isChecked());
+    QVERIFY(actions.at(1)->isVisible()); // a light can be refreshed
+    QVERIFY(actions.at(3)->isSeparator());
+    QCOMPARE(actions.at(5)->text(), QStringLiteral("Quit application"));
+
+    actions.at(0)->trigger();
+    QVERIFY(Corvane::Utilities::WidgetUtilities::isWidgetOnTop(second));
+    QVERIFY(!Corvane::Utilities::WidgetUtilities::isWidgetOnTop(first));
+    QCOMPARE(f.saves.size(), 1);
+
+    actions.at(1)->trigger();
+    QCOMPARE(f.controller.asked, QList<int>{1});
+
+    actions.at(4)->trigger(); // "Remove favorite"
+    QCOMPARE(f.controller.favorites(), QList<FavoriteWindow*>{first});
+    QCOMPARE(f.saves.size(), 2);
+
+    QSignalSpy quit(&f.controller, &Controllers::BaseController::quitRequested);
+    actions.at(5)->trigger();
+    QCOMPARE(quit.size(), 1);
+}
+
+void tst_BaseController::closingWritesSettings_data()
+{
+    QTest::addColumn<bool>("shuttingDown");
+    QTest::addColumn<bool>("suspended");
+    QTest::addColumn<int>("writes");
+    QTest::newRow("running") << false << false << 1;
+    QTest::newRow("shutting down") << true << false << 0;
+    QTest::newRow("switching project") << false << true << 0;
+}
+
+void tst_BaseController::closingWritesSettings()
+{
+    QFETCH(bool, shuttingDown);
+    QFETCH(bool, suspended);
+    QFETCH(int, writes);
+    FavoriteFixture f;
+    FavoriteWindow* window = f.controller.addFavorite(2, 0, QPoint(100, 100), false, false, 50);
+    f.controller.setSettingsWriteSuspended(suspended);
+    QSignalSpy scheduled(&f.controller, &Controllers::BaseController::scheduleSaveSettingsRequested);
+    window->moveTo(QPoint(120, 100));
+    Application::s_isShuttingDown = shuttingDown;
+    window->close();
+    Application::s_isShuttingDown = false;
+    QVERIFY(f.controller.favorites().isEmpty());
+    QCOMPARE(f.saves.size(), writes);
+    QCOMPARE(scheduled.size(), suspended ? 0 : 1);
+    QVERIFY(f.controller.redrawn.contains(2));
+}
+
+void tst_BaseController::closeConfigurationWritesNothing()
+{
+    FavoriteFixture f;
+    QPointer<FavoriteWindow> first = f.controller.addFavorite(1, 0, QPoint(100, 100), false, false, 50);
+    QPointer<FavoriteWindow> second = f.controller.addFavorite(2, 0, QPoint(300, 100), false, false, 50);
+    f.controller.closeConfiguration();
+    QVERIFY(f.controller.favorites().isEmpty());
+    QVERIFY(!first->isVisible() && !second->isVisible());
+    QCOMPARE(f.saves.size(), 0);
+    QTRY_VERIFY(!first && !second); // released
+}
+
+void tst_BaseController::iconChangesReachTheFavorites()
+{
+    FavoriteFixture f;
+    FavoriteWindow* window = f.controller.addFavorite(2, 0, QPoint(100, 100), false, false, 50);
+    FavoriteControl* control = window->favoriteControl();
+    f.controller.setSliderValueBounds(2, 0, 100, 1);
+    f.controller.setSliderValue(2, 42);
+    QCOMPARE(control->sliderValue(), 42.0);
+    f.controller.setSliderValue(1, 7); // another device's
+    QCOMPARE(control->sliderValue(), 42.0);
+
+    using Corvane::Gadgets::Models::NavigationIcon;
+    f.controller.setIcon(2, Corvane::Gadgets::ThemeProvider::getRendererFor(Corvane::Gadgets::ThemeProvider::LIGHTS));
+    f.controller.setIconState(2, NavigationIcon::Uninitialized);
+    QCOMPARE(control->centerButton()->iconElement(), NavigationIcon::getElementIdForState(NavigationIcon::Uninitialized));
+    f.controller.setIconState(2, NavigationIcon::Normal);
+    QCOMPARE(control->centerButton()->iconElement(), NavigationIcon::getElementIdForState(NavigationIcon::Normal));
+
+    auto* favoriteMark = Corvane::Gadgets::ThemeProvider::getRendererFor(Corvane::Gadgets::ThemeProvider::FAVORITE_INDICATOR);
+    auto* errorMark = Corvane::Gadgets::ThemeProvider::getRendererFor(Corvane::Gadgets::ThemeProvider::ERROR_INDICATOR);
+    QVERIFY(!control->iconRenderer().overlays().contains(favoriteMark)); // only the carousel marks favourites
+    const QList<NavigationIcon> marked = f.controller.updateIconsWithFavorites(f.controller.icons());
+    QCOMPARE(marked.at(1).renderer().overlays(), QList{favoriteMark});
+    QVERIFY(marked.at(0).renderer().overlays().isEmpty());
+
+    f.controller.addRemoveIconIndicator(2, Corvane::Gadgets::ThemeProvider::ERROR_INDICATOR, true);
+    f.controller.addRemoveIconIndicator(2, Corvane::Gadgets::ThemeProvider::ERROR_INDICATOR, true);
+    QCOMPARE(control->iconRenderer().overlays(), QList{errorMark});
+    f.controller.addRemoveIconIndicator(2, Corvane::Gadgets::ThemeProvider::ERROR_INDICATOR, false);
+    QVERIFY(control->iconRenderer().overlays().isEmpty());
+}
+
+void tst_BaseController::favoriteIconsCloseAndRefresh()
+{
+    FavoriteFixture f;
+    FavoriteWindow* window = f.controller.addFavorite(2, 0, QPoint(100, 100), false, false, 50);
+    FavoriteControl* control = window->favoriteControl();
+    Q_EMIT control->elementClick(control->refreshButton());
+    QCOMPARE(f.controller.asked, QList<int>{2});
+    Q_EMIT control->elementClick(control->closeButton());
+    QVERIFY(f.controller.favorites().isEmpty());
+}
+
+void tst_BaseController::namesReachTheMatchingFavorites()
+{
+    FavoriteFixture f;
+    FavoriteWindow* whole = f.controller.addFavorite(1, 0, QPoint(100, 100), false, false, 50);
+    FavoriteWindow* command = f.controller.addFavorite(1, 4, QPoint(300, 100), false, false, 50);
+    f.controller.setDeviceName(1, Corvane::Devices::ItemKey::INVALID_SUB_ID, QStringLiteral("Porch"));
+    QCOMPARE(whole->windowTitle(), QStringLiteral("Porch"));
+    QVERIFY(command->windowTitle() != QStringLiteral("Porch"));
+    QCOMPARE(f.controller.icons().at(0).tooltip(), QStringLiteral("Porch"));
+
+    bool canChange = true;
+    f.controller.handleTextChanged(1, 0, QString(), canChange);
+    QVERIFY(!canChange);
+    f.controller.handleTextChanged(1, 0, QStringLiteral("Garden"), canChange);
+    QVERIFY(canChange);
+    QCOMPARE(f.controller.getDeviceById(1)->name(), QStringLiteral("Garden"));
+    QCOMPARE(whole->windowTitle(), QStringLiteral("Garden"));
+    QCOMPARE(f.saves.size(), 1);
 }
 
 QTEST_MAIN(tst_BaseController)
