@@ -185,8 +185,6 @@ void BaseController::loadSettingsForDevice(const Devices::UserDeviceSettings&, i
 
 void BaseController::aboutToQuit() {}
 
-void BaseController::closeConfiguration() {}
-
 void BaseController::setDrivers(const DriverMap& drivers)
 {
     m_drivers = drivers;

@@ -104,8 +104,6 @@ public:
     virtual void loadSettingsForDevice(const Devices::UserDeviceSettings& settings, int pageId,
                                        Devices::BaseDevice* device);
     virtual void aboutToQuit();
-    // The project is closed: what the controller shows of it ends.
-    virtual void closeConfiguration();
     virtual void setDrivers(const DriverMap& drivers);
     virtual void handleKeyPress(const QKeyEvent* event);
     virtual void handleKeyRelease(const QKeyEvent* event);

@@ -641,6 +641,7 @@ void EnergyDevicesController::onDevicesConfigurationClosed()
 
 void EnergyDevicesController::closeConfiguration()
 {
+    BaseController::closeConfiguration();
     onDevicesConfigurationClosed();
     clearDevicesInfo();
 }

@@ -106,7 +106,7 @@ public:
     void handleFavoriteClose(BaseSceneWindow* window, int deviceId);
     bool hasFavoriteFor(int deviceId) const { return m_favoriteDevices.contains(deviceId); }
     // Closes the project: every automatic update stops.
-    void closeConfiguration();
+    void closeConfiguration() override;
 
     Models::EnergyDeviceInfo* infoForDevice(const Devices::BaseDevice* device) const;
     Models::EnergyDeviceInfo* infoForDialog(const Gadgets::EnergyDataContainer* container) const;

@@ -281,6 +281,7 @@ void ThermoregulationController::setCentralContent()
 
 void ThermoregulationController::closeConfiguration()
 {
+    BaseController::closeConfiguration();
     m_openDeviceId = 0;
 }
 

@@ -47,7 +47,7 @@ public:
     int loadDevices(const Devices::Configuration* configuration) override;
     void updateUIforDevice(Devices::BaseDevice* device) override;
     void settingsChanged(const Devices::GuiProperties& previous) override;
-    void closeConfiguration();
+    void closeConfiguration() override;
     void updateControlsCache();
 
     // Rings and commands.
