@@ -2,10 +2,13 @@
 
 #include "NavigationWindow.h"
 #include "Controllers/CarouselController.h"
+#include "Controllers/NavigationController.h"
 
 #include "commandcontrol/CommandControl.h"
 #include "devices/BaseDevice.h"
 #include "devices/DeviceAddress.h"
+#include "devices/ItemKey.h"
+#include "devices/UserDeviceSettings.h"
 #include "navigation/NavigationControl.h"
 #include "navigation/NavigationLabels.h"
 #include "pravikdriver/OpenDriver.h"
@@ -148,7 +151,12 @@ void BaseController::settingsChanged(const Devices::GuiProperties&) {}
 
 void BaseController::settingsLoaded() {}
 
-void BaseController::updateDeviceStatus(BaseDevice*) {}
+void BaseController::updateDeviceStatus(BaseDevice*)
+{
+    // A gateway still waiting for discovery is looked for again.
+    if (m_window && m_window->navigationController())
+        m_window->navigationController()->discoverIfNeeded();
+}
 
 bool BaseController::supportsRefresh() const
 {
@@ -382,6 +390,68 @@ void BaseController::reorderIcons(const QList<int>& ids)
             m_icons.move(from, i);
     }
 }
+
+void BaseController::loadUserSettings(const Devices::UserDeviceSettings& settings, int pageId)
+{
+    const int invalidSubId = Devices::ItemKey::INVALID_SUB_ID;
+    for (BaseDevice* device : std::as_const(m_devices)) {
+        const QString name = settings.itemName(device->id(), invalidSubId);
+        if (!name.isEmpty()) {
+            device->setCustomName(name);
+            setDeviceIconName(device->id(), invalidSubId, name);
+        }
+        loadSettingsForDevice(settings, pageId, device);
+    }
+    reorderIcons(settings.pageItemsOrder(pageId, invalidSubId));
+}
+
+void BaseController::saveSettings()
+{
+    Q_EMIT saveSettingsRequested();
+}
+
+void BaseController::scheduleSaveSettings()
+{
+    Q_EMIT scheduleSaveSettingsRequested();
+}
+
+bool BaseController::handleRequestOriginalIcons()
+{
+    if (!isCurrentPage())
+        return false;
+    m_navigationControl->setIcons(m_icons, true);
+    return true;
+}
+
+bool BaseController::handleRequestShortcut(const NavigationIcon&)
+{
+    return false;
+}
+
+void BaseController::handleRequestAllowedShortcut(const NavigationIcon& icon, bool& allowed)
+{
+    allowed = getDeviceById(getDeviceIdFromUniquieId(icon.id())) != nullptr;
+}
+
+bool BaseController::handleIconsReordered()
+{
+    if (!isCurrentPage())
+        return false;
+    int target = 0;
+    for (const NavigationIcon& shown : m_navigationControl->icons()) {
+        const int from = indexOfIcon(shown.id());
+        if (from >= 0)
+            m_icons.move(from, target++);
+    }
+    saveSettings();
+    return true;
+}
+
+void BaseController::updateControlsCache() {}
+
+void BaseController::setFavoritesTransparency(int) {}
+
+void BaseController::closeConfiguration() {}
 
 template<typename Change>
 void BaseController::changeIcon(int id, Change change)

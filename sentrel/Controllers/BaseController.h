@@ -110,6 +110,21 @@ public:
     virtual int getSubDeviceIdFromUniquieId(int uniqueId) const;
     virtual Gadgets::Models::NavigationIcon getIconByIndex(int index) const;
 
+    // Shows the page's icons again; false off the page.
+    virtual bool handleRequestOriginalIcons();
+    // An icon dragged out of the carousel; the base takes none.
+    virtual bool handleRequestShortcut(const Gadgets::Models::NavigationIcon& icon);
+    virtual void handleRequestAllowedShortcut(const Gadgets::Models::NavigationIcon& icon, bool& allowed);
+    // The user moved icons on the carousel: the page's icons take the shown
+    // order, which is saved. False off the page.
+    virtual bool handleIconsReordered();
+    // Redraws what the controller shows outside the carousel after a theme
+    // change; nothing in the base.
+    virtual void updateControlsCache();
+    virtual void setFavoritesTransparency(int transparency);
+    // The project is closing; nothing to release in the base.
+    virtual void closeConfiguration();
+
     DriverMap drivers() const { return m_drivers; }
     PravikDriver::OpenDriver* getDriver(int serverId) const;
     bool isServerConnected(int serverId) const;
@@ -141,6 +156,14 @@ public:
     // Moves the icons with the given ids to the positions of the list.
     void reorderIcons(const QList<int>& ids);
 
+    // Restores the page's user-given names and icon order. pageId is the
+    // project's id of the page, under which its order is stored.
+    void loadUserSettings(const Devices::UserDeviceSettings& settings, int pageId);
+    // Ask the navigation controller to write the user settings now, or after
+    // its save delay (saveSettingsRequested, scheduleSaveSettingsRequested).
+    void saveSettings();
+    void scheduleSaveSettings();
+
     void setIconState(int id, Gadgets::Models::NavigationIcon::State state);
     void setIconText(int id, const QString& text);
     void setIconMinValue(int id, double value);
@@ -159,6 +182,13 @@ public:
     // Redraws one icon on the carousel when the page is shown.
     void updateUI(const Gadgets::Models::NavigationIcon& icon);
     void updateSliders(int selectedSegment);
+
+Q_SIGNALS:
+    // The user settings should be written now; the navigation controller
+    // fills and writes them.
+    void saveSettingsRequested();
+    // The user settings should be written after the save delay.
+    void scheduleSaveSettingsRequested();
 
 public Q_SLOTS:
     void onLabelRefreshClicked(int segment);

@@ -1,32 +1,62 @@
 #include "NavigationController.h"
 
 #include "ActuatorsController.h"
+#include "Application.h"
+#include "CarouselController.h"
+#include "ClosingHandshake.h"
+#include "NavigationMenus.h"
+#include "NavigationSettings.h"
 #include "NavigationWindow.h"
 #include "Settings.h"
+#include "simulation/Clock.h"
+#include "simulation/ClockTimer.h"
 #include "simulation/PseudoDriver.h"
 
 #include "controls/IconRenderer.h"
+#include "controls/SvgButton.h"
 #include "devices/ConfigPage.h"
 #include "devices/Configuration.h"
+#include "devices/GuiProperties.h"
+#include "devices/ItemKey.h"
+#include "devices/UserDeviceSettings.h"
+#include "devices/WebServerDevice.h"
 #include "devices/WebServerDeviceProperties.h"
 #include "log/Logger.h"
 #include "navigation/NavigationContainer.h"
 #include "navigation/NavigationControl.h"
 #include "navigation/NavigationLabels.h"
+#include "ssdp/Ssdp.h"
 #include "theme/ThemeProvider.h"
+#include "utilities/GeneralUtilities.h"
+#include "utilities/Globals.h"
+#include "utilities/WidgetUtilities.h"
 
+#include <QApplication>
+#include <QGraphicsScene>
+#include <QGraphicsView>
+#include <QIcon>
 #include <QKeyEvent>
+#include <QMenu>
+
+#include <algorithm>
 
 namespace Corvane::Sentrel::Controllers {
 
 using Gadgets::NavigationControl;
 using Gadgets::ThemeProvider;
 using Gadgets::Models::NavigationIcon;
+using Utilities::WidgetUtilities;
 
 namespace {
 
 const int FIXED_ADDRESS = 0;
-const int CONNECTION_TYPE_MONITOR = 2;
+const int DISCOVERED_ADDRESS = 1;
+const int HOME_PAGE_ID = 0;
+// The page id given to a controller whose page the project lacks: nothing
+// of the home page (page 0) is read or written for it.
+const int NO_PROJECT_PAGE = -1;
+// Time-outs of the user settings are seconds; longer ones count as a day.
+const int LONGEST_TIMEOUT_SECONDS = 24 * 3600;
 
 struct HomeIconKind
 {
@@ -51,20 +81,71 @@ QMap<int, HomeIconKind> homeIconKinds()
     };
 }
 
+NavigationController::Seams& seams()
+{
+    static NavigationController::Seams installed;
+    return installed;
+}
+
+int timeoutMsecs(int seconds)
+{
+    return std::min(seconds, LONGEST_TIMEOUT_SECONDS) * 1000;
+}
+
+QString addressText(const QHostAddress& address)
+{
+    bool isIpv4 = false;
+    const quint32 ipv4 = address.toIPv4Address(&isIpv4);
+    return isIpv4 ? QHostAddress(ipv4).toString() : address.toString();
+}
+
 } // namespace
+
+void NavigationController::setSeams(const Seams& installed)
+{
+    seams() = installed;
+}
 
 NavigationController::NavigationController(NavigationWindow* window)
     : BaseController(window)
+    , m_ssdp(std::make_unique<SSDP::Ssdp>(SSDP_SEARCH_PERIOD_MS))
+    , m_settings(std::make_unique<NavigationSettings>(*this))
 {
+    if (seams().discoveryTransportFactory)
+        m_ssdp->setTransport(seams().discoveryTransportFactory());
+    createTimers();
+    if (window && window->graphicsScene())
+        window->graphicsScene()->installEventFilter(this);
 }
 
 NavigationController::~NavigationController()
 {
+    if (m_saveTimer->isActive())
+        saveUserConfiguration();
     // The drivers call back into the controllers: they go first, at once,
     // so that none outlives the controllers it reports to.
     clearDrivers(false);
     qDeleteAll(m_controllers);
     m_controllers.clear();
+}
+
+void NavigationController::createTimers()
+{
+    Clock* clock = Clock::program();
+    m_hideLabelsTimer = clock->createTimer(this);
+    m_backToHomeTimer = clock->createTimer(this);
+    m_saveTimer = clock->createTimer(this);
+    m_saveTimer->setInterval(SAVE_DELAY_MS);
+    m_saveTimer->setSingleShot(true);
+    m_closing = new ClosingHandshake(CLOSING_TIMEOUT_MS, this);
+    connect(m_closing, &ClosingHandshake::driversReadyToClose, this, &NavigationController::driversReadyToClose);
+    m_firstDiscoveryTimer = clock->createTimer(this);
+    m_firstDiscoveryTimer->setInterval(FIRST_DISCOVERY_DELAY_MS);
+    m_firstDiscoveryTimer->setSingleShot(true);
+    connect(m_hideLabelsTimer, &ClockTimer::timeout, this, &NavigationController::onHideLabelsTick);
+    connect(m_backToHomeTimer, &ClockTimer::timeout, this, &NavigationController::onBackToHomeTick);
+    connect(m_saveTimer, &ClockTimer::timeout, this, &NavigationController::saveUserConfiguration);
+    connect(m_firstDiscoveryTimer, &ClockTimer::timeout, this, &NavigationController::onNetworkUpdateCompleted);
 }
 
 bool NavigationController::initialize()
@@ -73,11 +154,24 @@ bool NavigationController::initialize()
     createControllers();
     for (BaseController* controller : std::as_const(m_controllers))
         controller->initialize();
+    m_menus = std::make_unique<NavigationMenus>(this, navigationWindow());
     connectCarousel();
     loadConfiguration(Settings::devicesConfiguration());
-    for (BaseController* controller : std::as_const(m_controllers))
-        controller->settingsLoaded();
+    loadUserSettings(Settings::userSettings());
+    Devices::GuiProperties firstLoad;
+    firstLoad.setDimension(-1);
+    loadGuiSettings(Settings::guiProperties(), firstLoad);
+    settingsLoaded();
     goHome();
+    initTrayIcon();
+    if (NavigationWindow* window = navigationWindow()) {
+        connect(window, &BaseSceneWindow::moved, this, &NavigationController::scheduleSaveUserConfiguration);
+        connect(window, &BaseSceneWindow::resized, this, &NavigationController::scheduleSaveUserConfiguration);
+    }
+    // The first discovery starts once the event loop runs, or after the
+    // network has had time to come up, whichever comes first.
+    QMetaObject::invokeMethod(this, &NavigationController::onNetworkUpdateCompleted, Qt::QueuedConnection);
+    m_firstDiscoveryTimer->start();
     return connected;
 }
 
@@ -88,6 +182,15 @@ void NavigationController::createControllers()
 
 void NavigationController::connectCarousel()
 {
+    connect(m_ssdp.get(), &SSDP::Ssdp::discovered, this, &NavigationController::onSsdpDiscovered);
+    connect(m_ssdp.get(), &SSDP::Ssdp::timeoutExpired, this, &NavigationController::onSsdpTimeoutExpired);
+    for (BaseController* controller : std::as_const(m_controllers)) {
+        connect(controller, &BaseController::saveSettingsRequested, this,
+                &NavigationController::saveUserConfiguration);
+        connect(controller, &BaseController::scheduleSaveSettingsRequested, this,
+                &NavigationController::scheduleSaveUserConfiguration);
+    }
+    connect(this, &BaseController::saveSettingsRequested, this, &NavigationController::saveUserConfiguration);
     NavigationControl* navigation = navigationControl();
     if (!navigation)
         return;
@@ -95,13 +198,36 @@ void NavigationController::connectCarousel()
             &NavigationController::onNavigationIconClicked);
     connect(navigation, &NavigationControl::homeButtonClicked, this, &NavigationController::onHomeButtonClicked);
     connect(navigation, &NavigationControl::backButtonClicked, this, &NavigationController::onBackButtonClicked);
+    connect(navigation, &NavigationControl::infoButtonClicked, this, &NavigationController::onInfoButtonClicked);
+    connect(navigation, &NavigationControl::elementClick, this, &NavigationController::onElementClick);
     connect(navigation, &NavigationControl::requestOriginalIcons, this,
             &NavigationController::onRequestOriginalIcons);
+    connect(navigation, &NavigationControl::requestShortcut, this, &NavigationController::onRequestShortcut);
+    connect(navigation, &NavigationControl::requestAllowedShortcut, this,
+            &NavigationController::onRequestAllowedShortcut);
+    connect(navigation, &NavigationControl::iconsReordered, this, &NavigationController::onIconsReordered);
+    connect(navigation, &NavigationControl::commandControl1Closed, this,
+            &NavigationController::onEditingControlClosed);
+    if (Gadgets::NavigationContainer* container = navigationWindow()->navigationContainer()) {
+        connect(container, &Gadgets::NavigationContainer::hoverMove, this, &NavigationController::onHoverMove);
+        connect(container, &Gadgets::NavigationContainer::mousePress, this, &NavigationController::onMousePress);
+        connect(container, &Gadgets::NavigationContainer::mouseRelease, this,
+                &NavigationController::onMouseRelease);
+        connect(container, &Gadgets::NavigationContainer::elementClick, this, &NavigationController::onElementClick);
+        connect(container, &Gadgets::NavigationContainer::keyPressed, this, &NavigationController::onKeyPressed);
+        connect(container, &Gadgets::NavigationContainer::keyReleased, this, &NavigationController::onKeyReleased);
+        connect(container, &Gadgets::NavigationContainer::wheel, this, &NavigationController::onWheel);
+    }
+    if (Gadgets::NavigationLabels* labels = navigation->labels()) {
+        connect(labels, &Gadgets::NavigationLabels::labelEditStart, this, &NavigationController::onLabelEditStart);
+        connect(labels, &Gadgets::NavigationLabels::labelEditEnd, this, &NavigationController::onLabelEditEnd);
+        connect(labels, &Gadgets::NavigationLabels::labelTextScrolling, this, &NavigationController::startTimers);
+    }
 }
 
 int NavigationController::controlledPageId() const
 {
-    return 0;
+    return HOME_PAGE_ID;
 }
 
 void NavigationController::updateUIforDevice(Devices::BaseDevice*) {}
@@ -113,14 +239,24 @@ PravikDriver::Address::DeviceType NavigationController::defaultDeviceType() cons
 
 BaseController* NavigationController::currentController() const
 {
-    const int pageId = navigationControl() ? navigationControl()->currentPageId() : 0;
+    const int pageId = navigationControl() ? navigationControl()->currentPageId() : HOME_PAGE_ID;
     for (BaseController* controller : m_controllers)
         if (controller->controlledPageId() == pageId)
             return controller;
-    if (pageId != 0)
+    if (pageId != HOME_PAGE_ID)
         Log::Logger(Log::Logger::Error) << Q_FUNC_INFO << ": no current controller found";
     return nullptr;
 }
+
+Devices::WebServerDevice* NavigationController::webServerDevice(int id) const
+{
+    const int webServersPosition = 6;
+    if (m_controllers.size() <= webServersPosition)
+        return nullptr;
+    return dynamic_cast<Devices::WebServerDevice*>(m_controllers.at(webServersPosition)->getDeviceById(id));
+}
+
+// --- Project, gateways and discovery ----------------------------------------
 
 void NavigationController::loadConfiguration(const Devices::Configuration* configuration)
 {
@@ -139,15 +275,23 @@ void NavigationController::loadServers(const Devices::Configuration* configurati
 {
     const bool noServer = Settings::s_instance && Settings::s_instance->noServer();
     DriverMap drivers;
+    bool anyDiscovered = false;
     for (const Devices::WebServerDeviceProperties* server : configuration->webServers()) {
         m_servers.append({server->id(), server->networkAddress()});
-        PravikDriver::OpenDriver* driver = noServer ? new PseudoDriver() : new PravikDriver::OpenDriver();
+        PravikDriver::OpenDriver* driver = nullptr;
+        if (seams().driverFactory)
+            driver = seams().driverFactory(noServer);
+        else
+            driver = noServer ? new PseudoDriver() : new PravikDriver::OpenDriver();
+        if (!noServer && server->networkAddress().ipAddressType() == DISCOVERED_ADDRESS)
+            anyDiscovered = true;
         drivers.insert(server->id(), driver);
         driver->registerListener(this);
         for (BaseController* controller : std::as_const(m_controllers))
             driver->registerListener(controller);
     }
     setDrivers(drivers);
+    m_discoveryDone = !anyDiscovered;
 }
 
 void NavigationController::loadPages(const Devices::Configuration* configuration)
@@ -177,13 +321,18 @@ void NavigationController::connectToServers()
     }
     for (const auto& [id, address] : std::as_const(m_servers)) {
         PravikDriver::OpenDriver* driver = getDriver(id);
-        if (!driver || address.ipAddressType() != FIXED_ADDRESS)
-            continue;
-        driver->setTcpConnection(address.ip(), quint16(address.port()), address.password());
-        driver->openMonitorConnection(
-            PravikDriver::Driver::defaultReconnectsAutomatically(CONNECTION_TYPE_MONITOR),
-            PravikDriver::Driver::defaultReconnectsOnResponseTimeout(CONNECTION_TYPE_MONITOR));
+        if (driver && address.ipAddressType() == FIXED_ADDRESS)
+            openMonitorConnection(driver, address.ip(), address.port(), address.password());
     }
+}
+
+void NavigationController::openMonitorConnection(PravikDriver::OpenDriver* driver, const QString& address, int port,
+                                                 const QString& password)
+{
+    driver->setTcpConnection(address, quint16(port), password);
+    driver->openMonitorConnection(
+        PravikDriver::Driver::defaultReconnectsAutomatically(PravikDriver::Driver::MONITOR_CONNECTION),
+        PravikDriver::Driver::defaultReconnectsOnResponseTimeout(PravikDriver::Driver::MONITOR_CONNECTION));
 }
 
 void NavigationController::clearDrivers(bool deferred)
@@ -192,7 +341,9 @@ void NavigationController::clearDrivers(bool deferred)
     setDrivers({});
     for (BaseController* controller : std::as_const(m_controllers))
         controller->setDrivers({});
+    m_closing->forgetDrivers();
     for (PravikDriver::OpenDriver* driver : old) {
+        disconnect(driver, nullptr, this, nullptr);
         driver->unregisterListener(this);
         for (BaseController* controller : std::as_const(m_controllers))
             driver->unregisterListener(controller);
@@ -203,6 +354,90 @@ void NavigationController::clearDrivers(bool deferred)
     }
 }
 
+QList<QPair<PravikDriver::OpenDriver*, Devices::DeviceNetworkAddress>>
+NavigationController::driversAwaitingDiscovery() const
+{
+    QList<QPair<PravikDriver::OpenDriver*, Devices::DeviceNetworkAddress>> waiting;
+    for (const auto& [id, address] : m_servers) {
+        PravikDriver::OpenDriver* driver = getDriver(id);
+        if (address.ipAddressType() == DISCOVERED_ADDRESS && driver && !driver->isInitialized())
+            waiting.append({driver, address});
+    }
+    return waiting;
+}
+
+void NavigationController::discover()
+{
+    m_discovering = true;
+    m_lastDiscoveryMsecs = Clock::program()->monotonicMsecs();
+    for (qsizetype i = 0; i < driversAwaitingDiscovery().size(); ++i) {
+        m_ssdp->stop();
+        m_ssdp->discover();
+    }
+}
+
+void NavigationController::discoverIfNeeded()
+{
+    if (m_discoveryDone)
+        return;
+    // Measured on the monotonic clock: the time of day jumps at midnight
+    // and when the user sets the clock.
+    if (m_lastDiscoveryMsecs
+        && Clock::program()->monotonicMsecs() - *m_lastDiscoveryMsecs < REDISCOVERY_INTERVAL_MS)
+        return;
+    discover();
+}
+
+void NavigationController::onNetworkUpdateCompleted()
+{
+    if (!m_discoveryDone && !m_discovering)
+        discover();
+}
+
+void NavigationController::onSsdpTimeoutExpired()
+{
+    for (qsizetype i = 0; i < driversAwaitingDiscovery().size(); ++i)
+        m_ssdp->discover();
+}
+
+void NavigationController::onSsdpDiscovered(int functionCode, int univocalCode, const QHostAddress& deviceAddress)
+{
+    bool allMatched = true;
+    for (const auto& [driver, address] : driversAwaitingDiscovery()) {
+        if (address.fc() != functionCode || address.uc() != univocalCode)
+            allMatched = false;
+        else
+            openMonitorConnection(driver, addressText(deviceAddress), DISCOVERY_PORT, address.password());
+    }
+    m_discoveryDone = allMatched;
+    if (m_discoveryDone)
+        m_ssdp->stop();
+}
+
+void NavigationController::onRefreshAll()
+{
+    if (navigationControl() && navigationControl()->currentPageId() != HOME_PAGE_ID) {
+        if (BaseController* controller = currentController())
+            controller->updateStatus(-1);
+        return;
+    }
+    for (BaseController* controller : std::as_const(m_controllers))
+        controller->updateStatus(-1);
+}
+
+void NavigationController::onRefreshCurrent()
+{
+    if (!m_menus || m_menus->menuIcon().id() == 0)
+        return;
+    BaseController* controller = currentController();
+    if (!controller)
+        return;
+    if (Devices::BaseDevice* device = controller->getDeviceById(m_menus->menuIcon().id()))
+        controller->updateDeviceStatus(device);
+}
+
+// --- Home page and dispatch -------------------------------------------------
+
 void NavigationController::goHome()
 {
     NavigationControl* navigation = navigationControl();
@@ -211,7 +446,7 @@ void NavigationController::goHome()
     navigation->clearCommandControls();
     navigation->setPreserveSelection(false);
     if (m_icons.size() == 1) {
-        navigation->setCurrentPageId(0);
+        navigation->setCurrentPageId(HOME_PAGE_ID);
         onNavigationIconClicked(m_icons.first(), 0, false);
     } else {
         navigation->setIcons(m_icons, false);
@@ -223,9 +458,12 @@ void NavigationController::goHome()
         navigation->setShowBackButton(false);
         navigation->clearSelectedIcon();
         navigation->clearCentralContent();
-        navigation->setCurrentPageId(0);
+        navigation->setCurrentPageId(HOME_PAGE_ID);
         if (!navigation->commandControl1() && navigationWindow() && navigationWindow()->navigationContainer())
             navigationWindow()->navigationContainer()->setElementsSuffix(QString());
+        if (m_hideLabelsTimer && Settings::guiProperties().hideLabelsTimeout() > 0)
+            m_hideLabelsTimer->start(timeoutMsecs(Settings::guiProperties().hideLabelsTimeout()));
+        m_backToHomeTimer->stop();
     }
     for (BaseController* controller : std::as_const(m_controllers))
         controller->pageChanged();
@@ -235,7 +473,8 @@ void NavigationController::onNavigationIconClicked(const NavigationIcon& icon, i
 {
     for (BaseController* controller : std::as_const(m_controllers))
         if (controller->handleNavigationIconClicked(icon, segmentIndex, generated))
-            return;
+            break;
+    startTimers();
 }
 
 void NavigationController::onHomeButtonClicked()
@@ -251,20 +490,108 @@ void NavigationController::onBackButtonClicked()
     goHome();
 }
 
+void NavigationController::onInfoButtonClicked() {}
+
+void NavigationController::onElementClick(Gadgets::SvgElement* element)
+{
+    if (!element)
+        return;
+    Gadgets::NavigationContainer* container = navigationWindow() ? navigationWindow()->navigationContainer() : nullptr;
+    const bool carouselRefresh = navigationControl() && element == navigationControl()->refreshButton();
+    const bool fullScreenRefresh = container && element == container->fullScreenRefreshButton();
+    if (carouselRefresh || fullScreenRefresh)
+        onRefreshAll();
+}
+
 void NavigationController::onRequestOriginalIcons()
 {
-    if (navigationControl() && navigationControl()->currentPageId() == 0)
+    for (BaseController* controller : std::as_const(m_controllers))
+        if (controller->handleRequestOriginalIcons())
+            break;
+    if (navigationControl() && navigationControl()->currentPageId() == HOME_PAGE_ID)
         navigationControl()->setIcons(m_icons, true);
+}
+
+void NavigationController::onRequestShortcut(const NavigationIcon& icon)
+{
+    const int pageId = navigationControl() ? navigationControl()->currentPageId() : HOME_PAGE_ID;
+    for (BaseController* controller : std::as_const(m_controllers))
+        if (controller->controlledPageId() == pageId && controller->handleRequestShortcut(icon))
+            return;
+}
+
+void NavigationController::onRequestAllowedShortcut(const NavigationIcon& icon, bool& isShortcutAllowed)
+{
+    if (indexOfIcon(icon.id()) >= 0) {
+        isShortcutAllowed = false;
+        return;
+    }
+    const int pageId = navigationControl() ? navigationControl()->currentPageId() : HOME_PAGE_ID;
+    for (BaseController* controller : std::as_const(m_controllers)) {
+        if (controller->controlledPageId() == pageId) {
+            controller->handleRequestAllowedShortcut(icon, isShortcutAllowed);
+            return;
+        }
+    }
+}
+
+void NavigationController::onIconsReordered()
+{
+    for (BaseController* controller : std::as_const(m_controllers))
+        if (controller->handleIconsReordered())
+            break;
+    BaseController::handleIconsReordered();
+}
+
+void NavigationController::onEditingControlClosed()
+{
+    NavigationControl* navigation = navigationControl();
+    Gadgets::NavigationContainer* container = navigationWindow() ? navigationWindow()->navigationContainer() : nullptr;
+    if (navigation && container && navigation->currentPageId() == HOME_PAGE_ID
+        && !navigation->elementsSuffix().isEmpty())
+        container->setElementsSuffix(QString());
+}
+
+// --- Keys, pointer and timers -----------------------------------------------
+
+bool NavigationController::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::GraphicsSceneMouseMove:
+    case QEvent::KeyPress:
+    case QEvent::GraphicsSceneWheel:
+        startTimers();
+        break;
+    default:
+        break;
+    }
+    return BaseController::eventFilter(watched, event);
+}
+
+void NavigationController::onKeyPressed(const QKeyEvent* event)
+{
+    handleKeyPress(event);
+}
+
+void NavigationController::onKeyReleased(const QKeyEvent* event)
+{
+    handleKeyRelease(event);
 }
 
 void NavigationController::handleKeyPress(const QKeyEvent* event)
 {
+    if (!m_handlesKeyboardInput)
+        return;
     if (BaseController* controller = currentController())
         controller->handleKeyPress(event);
     else
         BaseController::handleKeyPress(event);
+    showLabelsIfHidden();
     if (event->key() == Qt::Key_F5)
         onRefreshAll();
+    else if (event->key() == Qt::Key_F11)
+        onFullScreen();
+    startTimers();
 }
 
 void NavigationController::handleKeyRelease(const QKeyEvent* event)
@@ -275,15 +602,408 @@ void NavigationController::handleKeyRelease(const QKeyEvent* event)
         BaseController::handleKeyRelease(event);
 }
 
-void NavigationController::onRefreshAll()
+void NavigationController::showLabelsIfHidden()
 {
-    if (navigationControl() && navigationControl()->currentPageId() != 0) {
-        if (BaseController* controller = currentController())
-            controller->updateStatus(-1);
+    NavigationControl* navigation = navigationControl();
+    Gadgets::NavigationLabels* labels = navigation ? navigation->labels() : nullptr;
+    if (labels && (!labels->isVisible() || labels->opacity() <= 0.0))
+        navigation->showLabels();
+}
+
+void NavigationController::startTimers()
+{
+    if (m_labelEditing)
         return;
+    const Devices::GuiProperties& gui = Settings::guiProperties();
+    if (gui.hideLabelsTimeout() > 0)
+        m_hideLabelsTimer->start(timeoutMsecs(gui.hideLabelsTimeout()));
+    const bool onHomePage = !navigationControl() || navigationControl()->currentPageId() == HOME_PAGE_ID;
+    if (!onHomePage && m_icons.size() >= 2 && gui.goHomepageTimeout() > 0)
+        m_backToHomeTimer->start(timeoutMsecs(gui.goHomepageTimeout()));
+}
+
+void NavigationController::stopTimers()
+{
+    m_hideLabelsTimer->stop();
+    m_backToHomeTimer->stop();
+}
+
+void NavigationController::onHideLabelsTick()
+{
+    m_hideLabelsTimer->stop();
+    if (navigationControl())
+        navigationControl()->hideLabels();
+}
+
+void NavigationController::onBackToHomeTick()
+{
+    m_backToHomeTimer->stop();
+    goHome();
+}
+
+void NavigationController::onMousePress()
+{
+    stopTimers();
+    showLabelsIfHidden();
+}
+
+void NavigationController::onMouseRelease()
+{
+    startTimers();
+}
+
+void NavigationController::onHoverMove()
+{
+    showLabelsIfHidden();
+    startTimers();
+}
+
+void NavigationController::onWheel()
+{
+    showLabelsIfHidden();
+    startTimers();
+}
+
+void NavigationController::setKeyboardInputEverywhere(bool handles)
+{
+    m_handlesKeyboardInput = handles;
+    if (navigationWindow() && navigationWindow()->navigationContainer())
+        navigationWindow()->navigationContainer()->setHandlesKeyboardInput(handles);
+    if (navigationControl())
+        navigationControl()->setHandlesKeyboardInput(handles);
+}
+
+void NavigationController::onLabelEditStart()
+{
+    m_labelEditing = true;
+    stopTimers();
+    showLabelsIfHidden();
+    setKeyboardInputEverywhere(false);
+}
+
+void NavigationController::onLabelEditEnd()
+{
+    m_labelEditing = false;
+    startTimers();
+    setKeyboardInputEverywhere(true);
+}
+
+// --- Translation and broadcasts ---------------------------------------------
+
+void NavigationController::retranslateUi()
+{
+    BaseController::retranslateUi();
+    if (m_menus) {
+        m_menus->setContextMenuTexts(navigationWindow() && navigationWindow()->isInFullScreenMode());
+        m_menus->setTrayContextMenuTexts();
     }
+    retranslateIconsTooltips();
     for (BaseController* controller : std::as_const(m_controllers))
-        controller->updateStatus(-1);
+        controller->retranslateUi();
+}
+
+void NavigationController::retranslateIconsTooltips()
+{
+    NavigationControl* navigation = navigationControl();
+    if (!navigation || navigation->icons().isEmpty())
+        return;
+    const QList<Devices::ConfigPage> pages = Settings::devicesConfiguration()->pages();
+    for (NavigationIcon& icon : m_icons) {
+        const int pageId = m_pageMap.value(icon.id(), HOME_PAGE_ID);
+        const auto page = std::find_if(pages.cbegin(), pages.cend(),
+                                       [pageId](const Devices::ConfigPage& p) { return p.id() == pageId; });
+        if (page != pages.cend())
+            icon.setTooltip(page->description());
+    }
+    if (navigation->currentPageId() == HOME_PAGE_ID)
+        navigation->setIcons(m_icons, true);
+}
+
+void NavigationController::settingsLoaded()
+{
+    for (BaseController* controller : std::as_const(m_controllers))
+        controller->settingsLoaded();
+}
+
+void NavigationController::handleFullScreenExit()
+{
+    for (BaseController* controller : std::as_const(m_controllers))
+        controller->handleFullScreenExit();
+}
+
+void NavigationController::setFavoritesTransparency(int transparency)
+{
+    for (BaseController* controller : std::as_const(m_controllers))
+        controller->setFavoritesTransparency(transparency);
+}
+
+void NavigationController::onFullScreen()
+{
+    if (NavigationWindow* window = navigationWindow())
+        window->setIsInFullScreenMode(!window->isInFullScreenMode());
+    for (BaseController* controller : std::as_const(m_controllers))
+        controller->onFullScreen();
+}
+
+// --- Context menu, window commands and tray ----------------------------------
+
+bool NavigationController::prepareContextMenu(const QPoint& position)
+{
+    NavigationControl* navigation = navigationControl();
+    NavigationWindow* window = navigationWindow();
+    if (!navigation || !window || navigation->isMoving())
+        return false;
+    const QPoint viewPosition = window->view()->mapFrom(window, position);
+    const NavigationIcon icon = navigation->iconAtPosition(window->view()->mapToScene(viewPosition).toPoint());
+    m_menus->setMenuIcon(icon);
+    BaseController* controller = icon.id() != 0 ? currentController() : nullptr;
+    const Devices::BaseDevice* device = controller ? controller->getDeviceById(icon.id()) : nullptr;
+    const bool onHomePage = navigation->currentPageId() == HOME_PAGE_ID;
+    BaseController* pageController = onHomePage ? nullptr : currentController();
+    m_menus->setRefreshVisibility(device && device->supportsRefresh(),
+                                  onHomePage || (pageController && pageController->supportsRefresh()));
+    m_menus->onTopAction()->setChecked(WidgetUtilities::isWidgetOnTop(window));
+    navigation->setSelectedIcon(icon, false);
+    m_menus->setContextMenuTexts(window->isInFullScreenMode());
+    return true;
+}
+
+void NavigationController::onContextMenuRequest(const QPoint& position)
+{
+    if (prepareContextMenu(position))
+        m_menus->contextMenu()->exec(navigationWindow()->mapToGlobal(position));
+}
+
+void NavigationController::onSetOnTop()
+{
+    NavigationWindow* window = navigationWindow();
+    if (!window)
+        return;
+    WidgetUtilities::setWindgetOnTop(window, !WidgetUtilities::isWidgetOnTop(window));
+    window->showTo();
+    saveSettings();
+}
+
+void NavigationController::onClose()
+{
+    if (navigationWindow())
+        navigationWindow()->close();
+}
+
+QList<BaseSceneWindow*> NavigationController::favoriteWindows() const
+{
+    QList<BaseSceneWindow*> windows;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        auto* window = qobject_cast<BaseSceneWindow*>(widget);
+        if (window && window != navigationWindow())
+            windows.append(window);
+    }
+    return windows;
+}
+
+void NavigationController::initTrayIcon()
+{
+    if (!QSystemTrayIcon::isSystemTrayAvailable())
+        return;
+    m_trayIcon = new QSystemTrayIcon(QIcon(QStringLiteral(":/Images/Sentrel.png")), this);
+    m_menus->setTrayContextMenuTexts();
+    m_trayIcon->setContextMenu(m_menus->trayMenu());
+    m_trayIcon->setToolTip(Utilities::Globals::sentrelAppName());
+    connect(m_trayIcon, &QSystemTrayIcon::activated, this, &NavigationController::onTrayActivated);
+    m_trayIcon->setVisible(true);
+}
+
+void NavigationController::onTrayAboutToShow()
+{
+    m_menus->setTrayContextMenuTexts();
+    m_menus->trayAutostartAction()->setChecked(Application::runAtStartup());
+}
+
+void NavigationController::onTrayShowMain()
+{
+    NavigationWindow* window = navigationWindow();
+    if (!window)
+        return;
+    if (window->isVisible())
+        window->hide();
+    else
+        window->showTo();
+}
+
+void NavigationController::onTrayActivate()
+{
+    for (BaseSceneWindow* favorite : favoriteWindows())
+        WidgetUtilities::moveToTop(favorite, false, true);
+    if (navigationWindow())
+        WidgetUtilities::moveToTop(navigationWindow(), false, true);
+}
+
+void NavigationController::onTrayActivated(QSystemTrayIcon::ActivationReason)
+{
+    for (BaseSceneWindow* favorite : favoriteWindows()) {
+        favorite->raise();
+        favorite->activateWindow();
+    }
+    if (NavigationWindow* window = navigationWindow()) {
+        window->showTo();
+        window->raise();
+        window->activateWindow();
+    }
+}
+
+void NavigationController::onTrayLaunchAtStartup()
+{
+    Application::setRunAtStartup(!Application::runAtStartup());
+}
+
+void NavigationController::onTrayCheckForUpdate()
+{
+    if (seams().updaterStarter)
+        seams().updaterStarter({});
+    else
+        Utilities::GeneralUtilities::startUpdater({});
+}
+
+// --- User settings ------------------------------------------------------------
+
+void NavigationController::loadGuiSettings(const Devices::GuiProperties& current,
+                                           const Devices::GuiProperties& previous)
+{
+    m_settings->loadGuiSettings(current, previous);
+}
+
+void NavigationController::loadUserSettings(const Devices::UserDeviceSettings& settings)
+{
+    m_settings->loadUserSettings(settings);
+}
+
+void NavigationController::fillUserSettings(Devices::UserDeviceSettings& settings) const
+{
+    m_settings->fillUserSettings(settings);
+}
+
+void NavigationController::settingsChanged(const Devices::GuiProperties& previous)
+{
+    loadGuiSettings(Settings::guiProperties(), previous);
+    for (BaseController* controller : std::as_const(m_controllers))
+        controller->settingsChanged(previous);
+    saveUserConfiguration();
+}
+
+void NavigationController::scheduleSaveUserConfiguration()
+{
+    if (!Settings::isProjectSwitching())
+        m_saveTimer->start();
+}
+
+void NavigationController::saveUserConfiguration()
+{
+    m_saveTimer->stop();
+    // Mid-switch the controllers hold the closing project, or nothing yet.
+    if (Settings::isProjectSwitching())
+        return;
+    Devices::UserDeviceSettings& settings = Settings::userSettings();
+    settings.clear();
+    fillUserSettings(settings);
+    if (NavigationWindow* window = navigationWindow()) {
+        Settings::guiProperties().setPosition(m_settings->windowPosition());
+        Settings::guiProperties().setAlwaysOnTop(WidgetUtilities::isWidgetOnTop(window));
+    }
+    Settings::saveUserConfiguration();
+}
+
+// --- Quitting and switching projects -------------------------------------------
+
+void NavigationController::aboutToQuit()
+{
+    for (BaseController* controller : std::as_const(m_controllers))
+        controller->aboutToQuit();
+}
+
+void NavigationController::closeConfiguration()
+{
+    for (BaseController* controller : std::as_const(m_controllers))
+        controller->closeConfiguration();
+}
+
+void NavigationController::onTrayQuit()
+{
+    onQuit();
+}
+
+void NavigationController::onQuit()
+{
+    if (m_quitting)
+        return;
+    m_quitting = true;
+    saveUserConfiguration();
+    aboutToQuit();
+    waitForDriversReadyToClose(&NavigationController::onDriversReadyToClose);
+}
+
+void NavigationController::waitForDriversReadyToClose(void (NavigationController::*completion)())
+{
+    const DriverMap map = drivers();
+    QList<PravikDriver::OpenDriver*> distinct;
+    for (PravikDriver::OpenDriver* driver : map)
+        if (!distinct.contains(driver))
+            distinct.append(driver);
+    // A quit takes over a running switch wait, so that it always ends the
+    // program; a switch joins a running wait, whose end loads the newest
+    // project anyway.
+    m_closing->waitForDrivers(distinct, [this, completion] { (this->*completion)(); }, m_quitting);
+}
+
+void NavigationController::onDriversReadyToClose()
+{
+    QList<BaseSceneWindow*> windows = favoriteWindows();
+    if (navigationWindow())
+        windows.prepend(navigationWindow());
+    m_closing->waitForWindows(windows, [this] { quit(); });
+}
+
+void NavigationController::quit()
+{
+    if (seams().quitApplication)
+        seams().quitApplication();
+    else
+        QCoreApplication::quit();
+}
+
+void NavigationController::setTemporaryDevicesConfiguration(const QString& filePath)
+{
+    if (filePath.isEmpty() || !Devices::Configuration::isFileValid(filePath, nullptr))
+        return;
+    Settings::guiProperties().setTempConfigFileName(filePath);
+    reloadDevicesConfiguration();
+}
+
+void NavigationController::reloadDevicesConfiguration()
+{
+    if (m_quitting)
+        return;
+    if (CarouselController* carousel = navigationWindow() ? navigationWindow()->carouselController() : nullptr)
+        if (carousel->isCarouselVisible())
+            carousel->hideCarousel();
+    // Nothing is written until the new project's settings are loaded: the
+    // store holds no project meanwhile, and the closing favourites would
+    // write the old project's settings under another identity.
+    m_saveTimer->stop();
+    Settings::setProjectSwitching(true);
+    Settings::setNoConfigurationModeOn();
+    closeConfiguration();
+    Settings::setNoConfigurationModeOff();
+    waitForDriversReadyToClose(&NavigationController::onPreviousConfigurationClosed);
+}
+
+void NavigationController::onPreviousConfigurationClosed()
+{
+    loadConfiguration(Settings::devicesConfiguration());
+    discover();
+    loadUserSettings(Settings::userSettings());
+    Settings::setProjectSwitching(false);
+    settingsLoaded();
+    goHome();
 }
 
 } // namespace Corvane::Sentrel::Controllers
