@@ -6,6 +6,8 @@
 
 #include "pravikdriver/OpenDriver.h"
 
+#include <utility>
+
 namespace Corvane::Sentrel::Controllers {
 
 ClosingHandshake::ClosingHandshake(int closingTimeoutMs, QObject* parent)
@@ -28,15 +30,11 @@ bool ClosingHandshake::waitForDrivers(const QList<PravikDriver::OpenDriver*>& dr
     m_waitingForDrivers = true;
     m_driversCompletion = std::move(completion);
     m_drivers = QSet<PravikDriver::OpenDriver*>(drivers.cbegin(), drivers.cend());
-    // A driver without a connection reports at once, inside setIsClosing():
-    // the wait is only judged once every driver has been told.
-    m_startingWait = true;
     for (PravikDriver::OpenDriver* driver : std::as_const(m_drivers)) {
         connect(driver, &PravikDriver::Driver::readyToClose, this, &ClosingHandshake::onDriverReadyToClose,
                 Qt::UniqueConnection);
         driver->setIsClosing(true);
     }
-    m_startingWait = false;
     if (m_drivers.isEmpty())
         endDriverWait();
     else
@@ -57,7 +55,7 @@ void ClosingHandshake::onDriverReadyToClose()
     if (!m_waitingForDrivers || !m_drivers.remove(driver))
         return;
     disconnect(driver, nullptr, this, nullptr);
-    if (m_drivers.isEmpty() && !m_startingWait)
+    if (m_drivers.isEmpty())
         endDriverWait();
 }
 

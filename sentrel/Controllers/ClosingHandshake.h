@@ -57,7 +57,6 @@ private:
 
     ClockTimer* m_closingTimer;
     bool m_waitingForDrivers = false;
-    bool m_startingWait = false;
     QSet<PravikDriver::OpenDriver*> m_drivers;
     std::function<void()> m_driversCompletion;
     QSet<QObject*> m_windows;
