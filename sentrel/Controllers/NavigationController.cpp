@@ -606,7 +606,7 @@ void NavigationController::showLabelsIfHidden()
 {
     NavigationControl* navigation = navigationControl();
     Gadgets::NavigationLabels* labels = navigation ? navigation->labels() : nullptr;
-    if (labels && (!labels->isVisible() || labels->opacity() <= 0.0))
+    if (labels && (!labels->isVisible() || navigation->labelsOpacity() <= 0.0))
         navigation->showLabels();
 }
 
@@ -754,7 +754,14 @@ bool NavigationController::prepareContextMenu(const QPoint& position)
     if (!navigation || !window || navigation->isMoving())
         return false;
     const QPoint viewPosition = window->view()->mapFrom(window, position);
-    const NavigationIcon icon = navigation->iconAtPosition(window->view()->mapToScene(viewPosition).toPoint());
+    prepareContextMenuFor(navigation->iconAtPosition(window->view()->mapToScene(viewPosition).toPoint()));
+    return true;
+}
+
+void NavigationController::prepareContextMenuFor(const NavigationIcon& icon)
+{
+    NavigationControl* navigation = navigationControl();
+    NavigationWindow* window = navigationWindow();
     m_menus->setMenuIcon(icon);
     BaseController* controller = icon.id() != 0 ? currentController() : nullptr;
     const Devices::BaseDevice* device = controller ? controller->getDeviceById(icon.id()) : nullptr;
@@ -765,7 +772,6 @@ bool NavigationController::prepareContextMenu(const QPoint& position)
     m_menus->onTopAction()->setChecked(WidgetUtilities::isWidgetOnTop(window));
     navigation->setSelectedIcon(icon, false);
     m_menus->setContextMenuTexts(window->isInFullScreenMode());
-    return true;
 }
 
 void NavigationController::onContextMenuRequest(const QPoint& position)

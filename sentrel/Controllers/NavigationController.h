@@ -127,6 +127,7 @@ public:
     // coordinates): the entries shown, the checks, the texts. False while
     // the carousel moves.
     bool prepareContextMenu(const QPoint& position);
+    void prepareContextMenuFor(const Gadgets::Models::NavigationIcon& icon);
     ClosingHandshake* closingHandshake() const { return m_closing; }
     bool isQuitting() const { return m_quitting; }
     void reloadDevicesConfiguration();
