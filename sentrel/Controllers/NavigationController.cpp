@@ -4,6 +4,7 @@
 #include "Application.h"
 #include "CarouselController.h"
 #include "ClosingHandshake.h"
+#include "GatewayConnections.h"
 #include "NavigationMenus.h"
 #include "NavigationSettings.h"
 #include "NavigationWindow.h"
@@ -49,8 +50,6 @@ using Utilities::WidgetUtilities;
 
 namespace {
 
-const int FIXED_ADDRESS = 0;
-const int DISCOVERED_ADDRESS = 1;
 const int HOME_PAGE_ID = 0;
 // The page id given to a controller whose page the project lacks: nothing
 // of the home page (page 0) is read or written for it.
@@ -81,7 +80,7 @@ QMap<int, HomeIconKind> homeIconKinds()
     };
 }
 
-NavigationController::Seams& seams()
+NavigationController::Seams& installedSeams()
 {
     static NavigationController::Seams installed;
     return installed;
@@ -92,27 +91,23 @@ int timeoutMsecs(int seconds)
     return std::min(seconds, LONGEST_TIMEOUT_SECONDS) * 1000;
 }
 
-QString addressText(const QHostAddress& address)
-{
-    bool isIpv4 = false;
-    const quint32 ipv4 = address.toIPv4Address(&isIpv4);
-    return isIpv4 ? QHostAddress(ipv4).toString() : address.toString();
-}
-
 } // namespace
 
 void NavigationController::setSeams(const Seams& installed)
 {
-    seams() = installed;
+    installedSeams() = installed;
+}
+
+const NavigationController::Seams& NavigationController::seams()
+{
+    return installedSeams();
 }
 
 NavigationController::NavigationController(NavigationWindow* window)
     : BaseController(window)
-    , m_ssdp(std::make_unique<SSDP::Ssdp>(SSDP_SEARCH_PERIOD_MS))
+    , m_gateways(std::make_unique<GatewayConnections>(*this))
     , m_settings(std::make_unique<NavigationSettings>(*this))
 {
-    if (seams().discoveryTransportFactory)
-        m_ssdp->setTransport(seams().discoveryTransportFactory());
     createTimers();
     if (window && window->graphicsScene())
         window->graphicsScene()->installEventFilter(this);
@@ -182,8 +177,8 @@ void NavigationController::createControllers()
 
 void NavigationController::connectCarousel()
 {
-    connect(m_ssdp.get(), &SSDP::Ssdp::discovered, this, &NavigationController::onSsdpDiscovered);
-    connect(m_ssdp.get(), &SSDP::Ssdp::timeoutExpired, this, &NavigationController::onSsdpTimeoutExpired);
+    connect(discovery(), &SSDP::Ssdp::discovered, this, &NavigationController::onSsdpDiscovered);
+    connect(discovery(), &SSDP::Ssdp::timeoutExpired, this, &NavigationController::onSsdpTimeoutExpired);
     for (BaseController* controller : std::as_const(m_controllers)) {
         connect(controller, &BaseController::saveSettingsRequested, this,
                 &NavigationController::saveUserConfiguration);
@@ -261,7 +256,6 @@ Devices::WebServerDevice* NavigationController::webServerDevice(int id) const
 void NavigationController::loadConfiguration(const Devices::Configuration* configuration)
 {
     clearDrivers(true);
-    m_servers.clear();
     m_icons.clear();
     m_pageMap.clear();
     if (!configuration)
@@ -273,25 +267,10 @@ void NavigationController::loadConfiguration(const Devices::Configuration* confi
 
 void NavigationController::loadServers(const Devices::Configuration* configuration)
 {
-    const bool noServer = Settings::s_instance && Settings::s_instance->noServer();
-    DriverMap drivers;
-    bool anyDiscovered = false;
-    for (const Devices::WebServerDeviceProperties* server : configuration->webServers()) {
-        m_servers.append({server->id(), server->networkAddress()});
-        PravikDriver::OpenDriver* driver = nullptr;
-        if (seams().driverFactory)
-            driver = seams().driverFactory(noServer);
-        else
-            driver = noServer ? new PseudoDriver() : new PravikDriver::OpenDriver();
-        if (!noServer && server->networkAddress().ipAddressType() == DISCOVERED_ADDRESS)
-            anyDiscovered = true;
-        drivers.insert(server->id(), driver);
-        driver->registerListener(this);
-        for (BaseController* controller : std::as_const(m_controllers))
-            driver->registerListener(controller);
-    }
-    setDrivers(drivers);
-    m_discoveryDone = !anyDiscovered;
+    QList<PravikDriver::PravikListener*> listeners{this};
+    for (BaseController* controller : std::as_const(m_controllers))
+        listeners.append(controller);
+    setDrivers(m_gateways->createDrivers(configuration, listeners));
 }
 
 void NavigationController::loadPages(const Devices::Configuration* configuration)
@@ -319,20 +298,7 @@ void NavigationController::connectToServers()
             controller->updateStatus(-1);
         return;
     }
-    for (const auto& [id, address] : std::as_const(m_servers)) {
-        PravikDriver::OpenDriver* driver = getDriver(id);
-        if (driver && address.ipAddressType() == FIXED_ADDRESS)
-            openMonitorConnection(driver, address.ip(), address.port(), address.password());
-    }
-}
-
-void NavigationController::openMonitorConnection(PravikDriver::OpenDriver* driver, const QString& address, int port,
-                                                 const QString& password)
-{
-    driver->setTcpConnection(address, quint16(port), password);
-    driver->openMonitorConnection(
-        PravikDriver::Driver::defaultReconnectsAutomatically(PravikDriver::Driver::MONITOR_CONNECTION),
-        PravikDriver::Driver::defaultReconnectsOnResponseTimeout(PravikDriver::Driver::MONITOR_CONNECTION));
+    m_gateways->connectFixedAddresses();
 }
 
 void NavigationController::clearDrivers(bool deferred)
@@ -354,64 +320,44 @@ void NavigationController::clearDrivers(bool deferred)
     }
 }
 
-QList<QPair<PravikDriver::OpenDriver*, Devices::DeviceNetworkAddress>>
-NavigationController::driversAwaitingDiscovery() const
+SSDP::Ssdp* NavigationController::discovery() const
 {
-    QList<QPair<PravikDriver::OpenDriver*, Devices::DeviceNetworkAddress>> waiting;
-    for (const auto& [id, address] : m_servers) {
-        PravikDriver::OpenDriver* driver = getDriver(id);
-        if (address.ipAddressType() == DISCOVERED_ADDRESS && driver && !driver->isInitialized())
-            waiting.append({driver, address});
-    }
-    return waiting;
+    return m_gateways->discovery();
+}
+
+bool NavigationController::isDiscoveryDone() const
+{
+    return m_gateways->isDiscoveryDone();
+}
+
+bool NavigationController::isDiscovering() const
+{
+    return m_gateways->isDiscovering();
 }
 
 void NavigationController::discover()
 {
-    m_discovering = true;
-    m_lastDiscoveryMsecs = Clock::program()->monotonicMsecs();
-    for (qsizetype i = 0; i < driversAwaitingDiscovery().size(); ++i) {
-        m_ssdp->stop();
-        m_ssdp->discover();
-    }
+    m_gateways->discover();
 }
 
 void NavigationController::discoverIfNeeded()
 {
-    if (m_discoveryDone)
-        return;
-    // Measured on the monotonic clock: the time of day jumps at midnight
-    // and when the user sets the clock.
-    if (m_lastDiscoveryMsecs
-        && Clock::program()->monotonicMsecs() - *m_lastDiscoveryMsecs < REDISCOVERY_INTERVAL_MS)
-        return;
-    discover();
+    m_gateways->discoverIfNeeded();
 }
 
 void NavigationController::onNetworkUpdateCompleted()
 {
-    if (!m_discoveryDone && !m_discovering)
-        discover();
+    m_gateways->discoverIfIdle();
 }
 
 void NavigationController::onSsdpTimeoutExpired()
 {
-    for (qsizetype i = 0; i < driversAwaitingDiscovery().size(); ++i)
-        m_ssdp->discover();
+    m_gateways->searchAgain();
 }
 
 void NavigationController::onSsdpDiscovered(int functionCode, int univocalCode, const QHostAddress& deviceAddress)
 {
-    bool allMatched = true;
-    for (const auto& [driver, address] : driversAwaitingDiscovery()) {
-        if (address.fc() != functionCode || address.uc() != univocalCode)
-            allMatched = false;
-        else
-            openMonitorConnection(driver, addressText(deviceAddress), DISCOVERY_PORT, address.password());
-    }
-    m_discoveryDone = allMatched;
-    if (m_discoveryDone)
-        m_ssdp->stop();
+    m_gateways->match(functionCode, univocalCode, deviceAddress);
 }
 
 void NavigationController::onRefreshAll()

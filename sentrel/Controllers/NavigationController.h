@@ -2,18 +2,14 @@
 
 #include "BaseController.h"
 
-#include "devices/DeviceNetworkAddress.h"
-
 #include <QHostAddress>
 #include <QMap>
-#include <QPair>
 #include <QPointer>
 #include <QSet>
 #include <QSystemTrayIcon>
 
 #include <functional>
 #include <memory>
-#include <optional>
 
 class QAction;
 class QMenu;
@@ -38,6 +34,7 @@ class ClockTimer;
 namespace Controllers {
 
 class ClosingHandshake;
+class GatewayConnections;
 class NavigationMenus;
 class NavigationSettings;
 
@@ -78,6 +75,7 @@ public:
         std::function<void()> quitApplication;
     };
     static void setSeams(const Seams& seams);
+    static const Seams& seams();
 
     explicit NavigationController(NavigationWindow* window);
     ~NavigationController() override;
@@ -132,9 +130,9 @@ public:
     bool isQuitting() const { return m_quitting; }
     void reloadDevicesConfiguration();
 
-    bool isDiscoveryDone() const { return m_discoveryDone; }
-    bool isDiscovering() const { return m_discovering; }
-    SSDP::Ssdp* discovery() const { return m_ssdp.get(); }
+    bool isDiscoveryDone() const;
+    bool isDiscovering() const;
+    SSDP::Ssdp* discovery() const;
     void discover();
 
     NavigationMenus* menus() const { return m_menus.get(); }
@@ -205,10 +203,6 @@ private:
     // Deletes the drivers at once, or later when deferred (a driver may be
     // the sender of the call that got here).
     void clearDrivers(bool deferred);
-    // The gateways that wait for discovery and are not connected yet.
-    QList<QPair<PravikDriver::OpenDriver*, Devices::DeviceNetworkAddress>> driversAwaitingDiscovery() const;
-    void openMonitorConnection(PravikDriver::OpenDriver* driver, const QString& address, int port,
-                               const QString& password);
     void showLabelsIfHidden();
     void setKeyboardInputEverywhere(bool handles);
     // Every favourite window of the program: the scene windows other than
@@ -216,15 +210,8 @@ private:
     QList<BaseSceneWindow*> favoriteWindows() const;
 
     QList<BaseController*> m_controllers;
-    // Each gateway of the project: its id and network address.
-    QList<QPair<int, Devices::DeviceNetworkAddress>> m_servers;
     QMap<int, int> m_pageMap;
-
-    std::unique_ptr<SSDP::Ssdp> m_ssdp;
-    bool m_discoveryDone = false;
-    bool m_discovering = false;
-    // Monotonic time of the last discovery; none before the first.
-    std::optional<qint64> m_lastDiscoveryMsecs;
+    std::unique_ptr<GatewayConnections> m_gateways;
 
     ClockTimer* m_hideLabelsTimer = nullptr;
     ClockTimer* m_backToHomeTimer = nullptr;
