@@ -32,10 +32,8 @@
 #include "utilities/Globals.h"
 #include "utilities/WidgetUtilities.h"
 
-#include <QApplication>
 #include <QGraphicsScene>
 #include <QGraphicsView>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QMenu>
 
@@ -744,25 +742,14 @@ void NavigationController::onClose()
 
 QList<BaseSceneWindow*> NavigationController::favoriteWindows() const
 {
-    QList<BaseSceneWindow*> windows;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        auto* window = qobject_cast<BaseSceneWindow*>(widget);
-        if (window && window != navigationWindow())
-            windows.append(window);
-    }
-    return windows;
+    return NavigationMenus::favoriteWindows(navigationWindow());
 }
 
 void NavigationController::initTrayIcon()
 {
-    if (!QSystemTrayIcon::isSystemTrayAvailable())
-        return;
-    m_trayIcon = new QSystemTrayIcon(QIcon(QStringLiteral(":/Images/Sentrel.png")), this);
-    m_menus->setTrayContextMenuTexts();
-    m_trayIcon->setContextMenu(m_menus->trayMenu());
-    m_trayIcon->setToolTip(Utilities::Globals::sentrelAppName());
-    connect(m_trayIcon, &QSystemTrayIcon::activated, this, &NavigationController::onTrayActivated);
-    m_trayIcon->setVisible(true);
+    m_trayIcon = m_menus->createTrayIcon(this);
+    if (m_trayIcon)
+        connect(m_trayIcon, &QSystemTrayIcon::activated, this, &NavigationController::onTrayActivated);
 }
 
 void NavigationController::onTrayAboutToShow()
@@ -773,34 +760,17 @@ void NavigationController::onTrayAboutToShow()
 
 void NavigationController::onTrayShowMain()
 {
-    NavigationWindow* window = navigationWindow();
-    if (!window)
-        return;
-    if (window->isVisible())
-        window->hide();
-    else
-        window->showTo();
+    NavigationMenus::toggleVisible(navigationWindow());
 }
 
 void NavigationController::onTrayActivate()
 {
-    for (BaseSceneWindow* favorite : favoriteWindows())
-        WidgetUtilities::moveToTop(favorite, false, true);
-    if (navigationWindow())
-        WidgetUtilities::moveToTop(navigationWindow(), false, true);
+    NavigationMenus::moveWindowsToTop(navigationWindow());
 }
 
 void NavigationController::onTrayActivated(QSystemTrayIcon::ActivationReason)
 {
-    for (BaseSceneWindow* favorite : favoriteWindows()) {
-        favorite->raise();
-        favorite->activateWindow();
-    }
-    if (NavigationWindow* window = navigationWindow()) {
-        window->showTo();
-        window->raise();
-        window->activateWindow();
-    }
+    NavigationMenus::raiseWindows(navigationWindow());
 }
 
 void NavigationController::onTrayLaunchAtStartup()

@@ -1,11 +1,16 @@
 #include "NavigationMenus.h"
 
+#include "BaseSceneWindow.h"
 #include "NavigationController.h"
 
 #include "utilities/Globals.h"
+#include "utilities/WidgetUtilities.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QIcon>
 #include <QMenu>
+#include <QSystemTrayIcon>
 
 namespace Corvane::Sentrel::Controllers {
 
@@ -72,6 +77,59 @@ void NavigationMenus::setRefreshVisibility(bool refreshCurrent, bool refreshAll)
 {
     m_refreshCurrent->setVisible(refreshCurrent);
     m_refreshAll->setVisible(refreshCurrent || refreshAll);
+}
+
+QSystemTrayIcon* NavigationMenus::createTrayIcon(QObject* parent) const
+{
+    if (!QSystemTrayIcon::isSystemTrayAvailable())
+        return nullptr;
+    auto* trayIcon = new QSystemTrayIcon(QIcon(QStringLiteral(":/Images/Sentrel.png")), parent);
+    trayIcon->setContextMenu(m_trayMenu.get());
+    trayIcon->setToolTip(Utilities::Globals::sentrelAppName());
+    trayIcon->setVisible(true);
+    return trayIcon;
+}
+
+QList<BaseSceneWindow*> NavigationMenus::favoriteWindows(const QWidget* mainWindow)
+{
+    QList<BaseSceneWindow*> windows;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        auto* window = qobject_cast<BaseSceneWindow*>(widget);
+        if (window && window != mainWindow)
+            windows.append(window);
+    }
+    return windows;
+}
+
+void NavigationMenus::toggleVisible(BaseSceneWindow* mainWindow)
+{
+    if (!mainWindow)
+        return;
+    if (mainWindow->isVisible())
+        mainWindow->hide();
+    else
+        mainWindow->showTo();
+}
+
+void NavigationMenus::moveWindowsToTop(BaseSceneWindow* mainWindow)
+{
+    for (BaseSceneWindow* favorite : favoriteWindows(mainWindow))
+        Utilities::WidgetUtilities::moveToTop(favorite, false, true);
+    if (mainWindow)
+        Utilities::WidgetUtilities::moveToTop(mainWindow, false, true);
+}
+
+void NavigationMenus::raiseWindows(BaseSceneWindow* mainWindow)
+{
+    for (BaseSceneWindow* favorite : favoriteWindows(mainWindow)) {
+        favorite->raise();
+        favorite->activateWindow();
+    }
+    if (mainWindow) {
+        mainWindow->showTo();
+        mainWindow->raise();
+        mainWindow->activateWindow();
+    }
 }
 
 } // namespace Corvane::Sentrel::Controllers

@@ -8,7 +8,13 @@
 
 class QAction;
 class QMenu;
+class QObject;
+class QSystemTrayIcon;
 class QWidget;
+
+namespace Corvane::Sentrel {
+class BaseSceneWindow;
+}
 
 namespace Corvane::Sentrel::Controllers {
 
@@ -50,6 +56,20 @@ public:
     // under the pointer, "all" then also on the home page or when the page's
     // controller can refresh.
     void setRefreshVisibility(bool refreshCurrent, bool refreshAll);
+
+    // The tray icon with the tray menu, owned by parent; null when the
+    // desktop has no system tray.
+    QSystemTrayIcon* createTrayIcon(QObject* parent) const;
+
+    // The program's scene windows other than the main one: its favourites.
+    static QList<BaseSceneWindow*> favoriteWindows(const QWidget* mainWindow);
+    // Hides a shown main window, shows a hidden one.
+    static void toggleVisible(BaseSceneWindow* mainWindow);
+    // Brings the favourites, then the main window, to the top, shown.
+    static void moveWindowsToTop(BaseSceneWindow* mainWindow);
+    // Raises and activates the favourites, then shows, raises and activates
+    // the main window.
+    static void raiseWindows(BaseSceneWindow* mainWindow);
 
     // The carousel icon the context menu was last opened on.
     Gadgets::Models::NavigationIcon menuIcon() const { return m_menuIcon; }

@@ -6,6 +6,8 @@
 //
 // Writes <theme>-gadget.png, <theme>-fullscreen.png and <theme>-settings.png.
 #include "NavigationWindow.h"
+#include "Controllers/NavigationController.h"
+#include "Controllers/NavigationMenus.h"
 #include "Settings.h"
 
 #include "Controllers/UserConfigurationController.h"
@@ -13,6 +15,7 @@
 #include "theme/ThemeProvider.h"
 
 #include <QApplication>
+#include <QMenu>
 #include <QDir>
 #include <QEventLoop>
 #include <QScreen>
@@ -65,6 +68,14 @@ int main(int argc, char** argv)
         window.applyStoredSettings();
         window.showTo();
         ok &= capture(output.filePath(theme + QStringLiteral("-gadget.png")));
+        for (const auto& [name, menu] :
+             {std::pair{QStringLiteral("-contextmenu.png"), window.navigationController()->menus()->contextMenu()},
+              std::pair{QStringLiteral("-traymenu.png"), window.navigationController()->menus()->trayMenu()}}) {
+            window.navigationController()->prepareContextMenuFor({});
+            menu->popup(window.customRect().center());
+            ok &= capture(output.filePath(theme + name));
+            menu->hide();
+        }
         window.setIsInFullScreenMode(true);
         ok &= capture(output.filePath(theme + QStringLiteral("-fullscreen.png")));
         window.setIsInFullScreenMode(false);
