@@ -77,17 +77,6 @@ NavigationWindow::NavigationWindow(QWidget* parent, std::unique_ptr<Gadgets::Ges
             connect(control, &Gadgets::SvgControlObject::elementDrag, this, &NavigationWindow::onElementDrag);
         }
     }
-    m_saveTimer.setSingleShot(true);
-    m_saveTimer.setInterval(2000);
-    connect(&m_saveTimer, &QTimer::timeout, this, [] { Settings::saveUserConfiguration(); });
-    connect(this, &BaseSceneWindow::moved, this, [this] {
-        if (isInFullScreenMode())
-            return;
-        Settings::guiProperties().setPosition(customPosition());
-        m_saveTimer.start();
-    });
-    connect(this, &BaseSceneWindow::resized, this, [this] { m_saveTimer.start(); });
-
     setWindowTitle(QCoreApplication::applicationName());
     updateTranslators(Settings::guiProperties().language());
 
@@ -97,8 +86,6 @@ NavigationWindow::NavigationWindow(QWidget* parent, std::unique_ptr<Gadgets::Ges
 
 NavigationWindow::~NavigationWindow()
 {
-    if (m_saveTimer.isActive())
-        Settings::saveUserConfiguration();
     // The controllers point into the gadget: they go first, the page
     // controllers and their drivers before the carousel they show on.
     delete m_navigationController;
@@ -327,10 +314,9 @@ void NavigationWindow::onAppStartRequest(const QStringList& arguments)
             Logger(Logger::Warning) << Q_FUNC_INFO << " a later start named " << argument << ", refused: " << reason;
             continue;
         }
-        const Devices::GuiProperties previous = Settings::guiProperties();
-        Settings::guiProperties().setTempConfigFileName(argument);
         Logger(Logger::Trace) << "A later start opens the project " << argument;
-        settingsChanged(previous);
+        if (m_navigationController)
+            m_navigationController->setTemporaryDevicesConfiguration(argument);
     }
     showTo();
     raise();
@@ -339,15 +325,8 @@ void NavigationWindow::onAppStartRequest(const QStringList& arguments)
 
 void NavigationWindow::settingsChanged(const Devices::GuiProperties& previous)
 {
-    Settings::saveUserConfiguration();
-    const Devices::GuiProperties& gui = Settings::guiProperties();
-    setScale(std::clamp(gui.dimension(), 0, 100), true);
-    setTransparency(std::clamp(gui.transparency(), 0, 100));
-    // The pages redraw what the settings show (the temperature unit).
-    if (m_navigationController) {
-        for (Controllers::BaseController* controller : m_navigationController->controllers())
-            controller->settingsChanged(previous);
-    }
+    if (m_navigationController)
+        m_navigationController->settingsChanged(previous);
 }
 
 void NavigationWindow::themeChanged()
@@ -406,7 +385,12 @@ void NavigationWindow::applyStoredSettings()
     const Devices::GuiProperties& gui = Settings::guiProperties();
     setScale(std::clamp(gui.dimension(), 0, 100), true);
     setTransparency(std::clamp(gui.transparency(), 0, 100));
-    QPoint position = gui.position();
+    placeOnScreen(gui.position());
+}
+
+void NavigationWindow::placeOnScreen(const QPoint& stored)
+{
+    QPoint position = stored;
     if (position.isNull()) {
         QScreen* screen = QGuiApplication::primaryScreen();
         const QRect gadget = customRect();
@@ -414,6 +398,14 @@ void NavigationWindow::applyStoredSettings()
                           : QPoint();
     }
     moveOnScreen(position);
+}
+
+QPoint NavigationWindow::userPosition() const
+{
+    if (isInFullScreenMode())
+        return m_fullScreenUserPosition;
+    const QPointF global = mapSceneToGlobal(wrapper()->scenePos());
+    return QPoint(int(std::lround(global.x())), int(std::lround(global.y())));
 }
 
 // --- Full-screen mode ------------------------------------------------------
@@ -424,6 +416,7 @@ void NavigationWindow::setIsInFullScreenMode(bool on)
         return;
     hide();
     if (on) {
+        m_fullScreenUserPosition = userPosition();
         m_fullScreenWrapperPos = wrapperPos();
         m_fullScreenScalePercent = scalePercent();
         m_fullScreenOpacity = windowOpacity();

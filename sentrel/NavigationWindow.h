@@ -6,7 +6,6 @@
 #include "utilities/Localization/LocaleData.h"
 
 #include <QList>
-#include <QTimer>
 
 namespace Corvane::Devices {
 class GuiProperties;
@@ -71,6 +70,12 @@ public:
     // Applies the user's stored size, transparency and place (each clamped
     // to its range; a place off every screen is brought back on one).
     void applyStoredSettings();
+    // Moves the gadget to a stored place: the centre of the primary screen
+    // when none was stored, else the place brought on screen.
+    void placeOnScreen(const QPoint& stored);
+    // The gadget's top-left in global coordinates, rounded half away from
+    // zero; in full-screen mode the place it had before entering it.
+    QPoint userPosition() const;
 
 public Q_SLOTS:
     void setTransparency(int transparency) override;
@@ -83,8 +88,7 @@ public Q_SLOTS:
     void setControlsCustomScale(qreal scale) override;
     void onAppStartRequest(const QStringList& arguments);
     void onCarouselControlResizeRequest(qreal factor, Corvane::Devices::ConfigPage::PageType pageType);
-    // Applies changed user settings: saves them, then the scale and the
-    // transparency (clamped to their ranges).
+    // Applies changed user settings through the navigation controller.
     void settingsChanged(const Corvane::Devices::GuiProperties& previous);
 
 protected:
@@ -112,10 +116,9 @@ private:
     Controllers::UserConfigurationController* m_userConfigurationController = nullptr;
     Controllers::NavigationController* m_navigationController = nullptr;
     QPointF m_fullScreenWrapperPos;
+    QPoint m_fullScreenUserPosition;
     int m_fullScreenScalePercent = 0;
     double m_fullScreenOpacity = 1.0;
-    // Moves and resizes are saved this long after the last one.
-    QTimer m_saveTimer;
     bool m_carouselResizeInProgress = false;
     double m_carouselResizeBaseFactor = 1.0;
 };

@@ -39,6 +39,7 @@ Settings* Settings::s_instance = new Settings;
 Configuration* Settings::s_devicesConfiguration = nullptr;
 Configuration* Settings::s_emptyConfiguration = Configuration::empty();
 bool Settings::s_noConfigurationMode = false;
+bool Settings::s_projectSwitching = false;
 UserConfigurationProperties* Settings::s_userProperties = nullptr;
 QUuid Settings::s_defaultConfigId;
 int Settings::s_defaultConfigVersion = -1;
@@ -212,6 +213,10 @@ void Settings::keepUnreadableUserFileAside(const QString& path)
 
 bool Settings::saveUserConfiguration(QString* error)
 {
+    if (s_projectSwitching) {
+        Logger(Logger::Trace) << Q_FUNC_INFO << " not written during a project switch";
+        return true;
+    }
     const QString path = PathProvider::currentUserConfigFileName();
     const QString folder = QFileInfo(path).absolutePath();
     QString reason;
@@ -306,6 +311,7 @@ void Settings::reset()
     delete s_userProperties;
     s_userProperties = nullptr;
     s_noConfigurationMode = false;
+    s_projectSwitching = false;
     s_defaultConfigId = QUuid();
     s_defaultConfigVersion = -1;
     s_defaultConfigInitialized = false;

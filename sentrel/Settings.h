@@ -35,6 +35,12 @@ public:
     static void setNoConfigurationModeOn();
     static void setNoConfigurationModeOff();
     static bool isNoConfigurationMode() { return s_noConfigurationMode; }
+    // Set from the start of a project switch until the new project's user
+    // settings are loaded. Meanwhile the store holds no project (or the
+    // new one without its settings), so saveUserConfiguration() writes
+    // nothing: the file keeps what the user had for each project.
+    static void setProjectSwitching(bool switching) { s_projectSwitching = switching; }
+    static bool isProjectSwitching() { return s_projectSwitching; }
 
     // The project of the user settings, else the active project.
     static QString currentProjectFilePath();
@@ -57,6 +63,7 @@ public:
     static void initializeUserProperties();
     // Writes the user settings file, creating its folder when missing.
     // Returns false, with a log line and the reason in error, on failure.
+    // During a project switch nothing is written and true is returned.
     static bool saveUserConfiguration(QString* error = nullptr);
     // Where the last unreadable user settings file was moved; empty if none.
     static QString keptAsideFileName() { return s_keptAsideFileName; }
@@ -82,6 +89,7 @@ private:
     static Devices::Configuration* s_devicesConfiguration;
     static Devices::Configuration* s_emptyConfiguration;
     static bool s_noConfigurationMode;
+    static bool s_projectSwitching;
     static Devices::UserConfigurationProperties* s_userProperties;
     static QUuid s_defaultConfigId;
     static int s_defaultConfigVersion;

@@ -3,6 +3,7 @@
 #include "NavigationWindow.h"
 #include "Settings.h"
 #include "StartUp.h"
+#include "Controllers/NavigationController.h"
 
 #include "devices/GuiProperties.h"
 #include "log/Logger.h"
@@ -24,7 +25,7 @@ using Corvane::Sentrel::Settings;
 namespace {
 
 const QString OrganisationName = QStringLiteral("Talvera");
-const QString ApplicationName = QStringLiteral("TalveraVantrel");
+const QString ApplicationName = Utilities::Globals::sentrelAppName();
 
 // Under a Wayland session the program runs through XWayland, where it can
 // place its window and set its click-through shape.
@@ -95,8 +96,9 @@ int main(int argc, char** argv)
         window->setSupportsTransparency(Settings::s_instance->supportTransparency());
         QObject::connect(application.get(), &Utilities::SingleInstanceApplication::appStartRequested, window.get(),
                          &Sentrel::NavigationWindow::onAppStartRequest);
-        QObject::connect(window.get(), &Sentrel::NavigationWindow::closing, application.get(),
-                         &QCoreApplication::quit);
+        QObject::connect(application.get(), &Sentrel::Application::fileNameArgument,
+                         window->navigationController(),
+                         &Sentrel::Controllers::NavigationController::setTemporaryDevicesConfiguration);
         // The update check starts a process: it waits until the gadget shows.
         QObject::connect(
             window.get(), &Sentrel::BaseSceneWindow::firstFramePainted, application.get(),

@@ -15,6 +15,7 @@
 #include <QSvgRenderer>
 
 #include <algorithm>
+#include <utility>
 
 namespace Corvane::Gadgets {
 
@@ -224,8 +225,8 @@ void NavigationControl::updateIcon(const NavigationIcon& icon)
     const int index = NavigationIconCircle::indexOfId(m_icons, icon.id());
     if (index < 0)
         return;
-    m_icons[index] = icon;
-    m_content.showOnSegments();
+    const NavigationIcon previous = std::exchange(m_icons[index], icon);
+    m_content.showOnSegmentsOf(index, previous);
     update();
 }
 

@@ -38,6 +38,33 @@ void NavigationSegmentContent::showOnSegments()
     }
 }
 
+void NavigationSegmentContent::showOnSegmentsOf(int iconIndex, const NavigationIcon& previous)
+{
+    NavigationControl& c = m_carousel;
+    const NavigationIcon& icon = c.m_icons.at(iconIndex);
+    for (int i = 0; i < c.segmentCount() && i < c.iconCount(); ++i) {
+        if (c.showsGap(i) || c.wrapIconIndex(c.m_firstIconIndex + i) != iconIndex)
+            continue;
+        SvgContentButton* button = c.m_segments.at(i);
+        button->setIconRenderer(icon.renderer());
+        // Texts are laid out again only when they change; setting the
+        // label's text would also end an edit of it.
+        if (icon.text() != previous.text())
+            button->setText(icon.text());
+        button->setIconElement(NavigationIcon::getElementIdForState(icon.state()));
+        button->setIconOpacity(1.0, 1.0, 1.0);
+        c.m_expandIndicators.at(i)->setVisible(icon.willExpand() && i != c.m_rings.segment());
+        NavigationLabels* labels = c.m_labels;
+        if (icon.tooltip() != previous.tooltip())
+            labels->setText(i, icon.tooltip());
+        labels->setSupportsExtendedMode(i, icon.supportsExtendedInfo());
+        labels->setExtendedModeDropDownModel(i, icon.dropDownModel());
+        labels->setSliderTextVisible(i, icon.supportsValue());
+        if (icon.supportsValue())
+            setSliderValue(i, icon);
+    }
+}
+
 void NavigationSegmentContent::showOnSegment(int segment, const NavigationIcon& icon)
 {
     SvgContentButton* button = m_carousel.m_segments.at(segment);

@@ -17,6 +17,9 @@ public:
     explicit NavigationSegmentContent(NavigationControl& carousel);
 
     void showOnSegments();
+    // Shows the changed icon at iconIndex (previous: what it was) again on
+    // the segments that show it, the other segments untouched.
+    void showOnSegmentsOf(int iconIndex, const Models::NavigationIcon& previous);
     // The labels for the first index; unchanged unless forced when they
     // already show it.
     void showInLabels(int first, bool force);

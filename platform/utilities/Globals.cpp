@@ -52,6 +52,11 @@ QString Globals::configuratorAppName()
     return QStringLiteral("VantrelConfig");
 }
 
+QString Globals::sentrelAppName()
+{
+    return QStringLiteral("TalveraVantrel");
+}
+
 QString Globals::appKey(const QString& applicationName, const QString& organisationName)
 {
     return organisationName + u'.' + applicationName;

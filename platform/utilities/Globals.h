@@ -32,6 +32,8 @@ public:
     // Application name of the project editor, as named in messages that
     // send the user to it.
     static QString configuratorAppName();
+    // Application name of the control program, shown on its tray icon.
+    static QString sentrelAppName();
 
     // Key under which one program of one organisation runs as a single
     // instance per user session.

@@ -7,10 +7,13 @@
 #include "Settings.h"
 #include "Controllers/CarouselController.h"
 #include "Controllers/FavoriteContextMenu.h"
+#include "Controllers/NavigationController.h"
 
 #include "commandcontrol/CommandControl.h"
 #include "devices/BaseDevice.h"
 #include "devices/DeviceAddress.h"
+#include "devices/ItemKey.h"
+#include "devices/UserDeviceSettings.h"
 #include "navigation/NavigationControl.h"
 #include "navigation/NavigationLabels.h"
 #include "pravikdriver/OpenDriver.h"
@@ -165,7 +168,12 @@ void BaseController::settingsChanged(const Devices::GuiProperties&) {}
 
 void BaseController::settingsLoaded() {}
 
-void BaseController::updateDeviceStatus(BaseDevice*) {}
+void BaseController::updateDeviceStatus(BaseDevice*)
+{
+    // A gateway still waiting for discovery is looked for again.
+    if (m_window && m_window->navigationController())
+        m_window->navigationController()->discoverIfNeeded();
+}
 
 bool BaseController::supportsRefresh() const
 {
@@ -407,6 +415,20 @@ void BaseController::reorderIcons(const QList<int>& ids)
         if (from >= 0)
             m_icons.move(from, i);
     }
+}
+
+bool BaseController::handleIconsReordered()
+{
+    if (!isCurrentPage())
+        return false;
+    int target = 0;
+    for (const NavigationIcon& shown : m_navigationControl->icons()) {
+        const int from = indexOfIcon(shown.id());
+        if (from >= 0)
+            m_icons.move(from, target++);
+    }
+    saveSettings();
+    return true;
 }
 
 template<typename Change>

@@ -131,6 +131,9 @@ public:
     // with a message.
     virtual bool handleRequestShortcut(const Gadgets::Models::NavigationIcon& icon);
     virtual void handleRequestAllowedShortcut(const Gadgets::Models::NavigationIcon& icon, bool& allowed);
+    // The user moved icons on the carousel: the page's icons take the shown
+    // order, which is saved. False off the page.
+    virtual bool handleIconsReordered();
     // The base closes the window on its close icon and asks the device's
     // state on its refresh icon. Subclasses call it last.
     virtual void handleFavoriteElementClick(FavoriteWindow* window, Gadgets::SvgElement* element);

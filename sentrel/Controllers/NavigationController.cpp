@@ -1,40 +1,67 @@
 #include "NavigationController.h"
 
 #include "ActuatorsController.h"
+#include "Application.h"
+#include "CarouselController.h"
+#include "ClosingHandshake.h"
 #include "EnergyDevicesController.h"
+#include "GatewayConnections.h"
 #include "LightSensorsController.h"
 #include "LoadManagementController.h"
 #include "MotorsController.h"
+#include "NavigationMenus.h"
+#include "NavigationSettings.h"
 #include "PresenceSensorsController.h"
 #include "ScenariosController.h"
 #include "ThermoregulationController.h"
 #include "WebServersController.h"
 #include "NavigationWindow.h"
 #include "Settings.h"
+#include "simulation/Clock.h"
+#include "simulation/ClockTimer.h"
 #include "simulation/PseudoDriver.h"
 
 #include "controls/IconRenderer.h"
+#include "controls/SvgButton.h"
 #include "devices/ConfigPage.h"
 #include "devices/Configuration.h"
+#include "devices/GuiProperties.h"
+#include "devices/ItemKey.h"
+#include "devices/UserDeviceSettings.h"
+#include "devices/WebServerDevice.h"
 #include "devices/WebServerDeviceProperties.h"
 #include "log/Logger.h"
 #include "navigation/NavigationContainer.h"
 #include "navigation/NavigationControl.h"
 #include "navigation/NavigationLabels.h"
+#include "ssdp/Ssdp.h"
 #include "theme/ThemeProvider.h"
+#include "utilities/GeneralUtilities.h"
+#include "utilities/Globals.h"
+#include "utilities/WidgetUtilities.h"
 
+#include <QGraphicsScene>
+#include <QGraphicsView>
 #include <QKeyEvent>
+#include <QMenu>
+
+#include <algorithm>
 
 namespace Corvane::Sentrel::Controllers {
 
 using Gadgets::NavigationControl;
 using Gadgets::ThemeProvider;
 using Gadgets::Models::NavigationIcon;
+using Utilities::WidgetUtilities;
 
 namespace {
 
-const int FIXED_ADDRESS = 0;
-const int CONNECTION_TYPE_MONITOR = 2;
+const int HOME_PAGE_ID = 0;
+// The page id given to a controller whose page the project lacks: nothing
+// of the home page (page 0) is read or written for it.
+const int NO_PROJECT_PAGE = -1;
+// Time-outs of the user settings are seconds; longer ones count as a day.
+const int LONGEST_TIMEOUT_SECONDS = 24 * 3600;
 
 struct HomeIconKind
 {
@@ -59,20 +86,67 @@ QMap<int, HomeIconKind> homeIconKinds()
     };
 }
 
+NavigationController::Seams& installedSeams()
+{
+    static NavigationController::Seams installed;
+    return installed;
+}
+
+int timeoutMsecs(int seconds)
+{
+    return std::min(seconds, LONGEST_TIMEOUT_SECONDS) * 1000;
+}
+
 } // namespace
+
+void NavigationController::setSeams(const Seams& installed)
+{
+    installedSeams() = installed;
+}
+
+const NavigationController::Seams& NavigationController::seams()
+{
+    return installedSeams();
+}
 
 NavigationController::NavigationController(NavigationWindow* window)
     : BaseController(window)
+    , m_gateways(std::make_unique<GatewayConnections>(*this))
+    , m_settings(std::make_unique<NavigationSettings>(*this))
 {
+    createTimers();
+    if (window && window->graphicsScene())
+        window->graphicsScene()->installEventFilter(this);
 }
 
 NavigationController::~NavigationController()
 {
+    if (m_saveTimer->isActive())
+        saveUserConfiguration();
     // The drivers call back into the controllers: they go first, at once,
     // so that none outlives the controllers it reports to.
     clearDrivers(false);
     qDeleteAll(m_controllers);
     m_controllers.clear();
+}
+
+void NavigationController::createTimers()
+{
+    Clock* clock = Clock::program();
+    m_hideLabelsTimer = clock->createTimer(this);
+    m_backToHomeTimer = clock->createTimer(this);
+    m_saveTimer = clock->createTimer(this);
+    m_saveTimer->setInterval(SAVE_DELAY_MS);
+    m_saveTimer->setSingleShot(true);
+    m_closing = new ClosingHandshake(CLOSING_TIMEOUT_MS, this);
+    connect(m_closing, &ClosingHandshake::driversReadyToClose, this, &NavigationController::driversReadyToClose);
+    m_firstDiscoveryTimer = clock->createTimer(this);
+    m_firstDiscoveryTimer->setInterval(FIRST_DISCOVERY_DELAY_MS);
+    m_firstDiscoveryTimer->setSingleShot(true);
+    connect(m_hideLabelsTimer, &ClockTimer::timeout, this, &NavigationController::onHideLabelsTick);
+    connect(m_backToHomeTimer, &ClockTimer::timeout, this, &NavigationController::onBackToHomeTick);
+    connect(m_saveTimer, &ClockTimer::timeout, this, &NavigationController::saveUserConfiguration);
+    connect(m_firstDiscoveryTimer, &ClockTimer::timeout, this, &NavigationController::onNetworkUpdateCompleted);
 }
 
 bool NavigationController::initialize()
@@ -81,11 +155,24 @@ bool NavigationController::initialize()
     createControllers();
     for (BaseController* controller : std::as_const(m_controllers))
         controller->initialize();
+    m_menus = std::make_unique<NavigationMenus>(this, navigationWindow());
     connectCarousel();
     loadConfiguration(Settings::devicesConfiguration());
-    for (BaseController* controller : std::as_const(m_controllers))
-        controller->settingsLoaded();
+    loadUserSettings(Settings::userSettings());
+    Devices::GuiProperties firstLoad;
+    firstLoad.setDimension(-1);
+    loadGuiSettings(Settings::guiProperties(), firstLoad);
+    settingsLoaded();
     goHome();
+    initTrayIcon();
+    if (NavigationWindow* window = navigationWindow()) {
+        connect(window, &BaseSceneWindow::moved, this, &NavigationController::scheduleSaveUserConfiguration);
+        connect(window, &BaseSceneWindow::resized, this, &NavigationController::scheduleSaveUserConfiguration);
+    }
+    // The first discovery starts once the event loop runs, or after the
+    // network has had time to come up, whichever comes first.
+    QMetaObject::invokeMethod(this, &NavigationController::onNetworkUpdateCompleted, Qt::QueuedConnection);
+    m_firstDiscoveryTimer->start();
     return connected;
 }
 
@@ -104,6 +191,15 @@ void NavigationController::createControllers()
 
 void NavigationController::connectCarousel()
 {
+    connect(discovery(), &SSDP::Ssdp::discovered, this, &NavigationController::onSsdpDiscovered);
+    connect(discovery(), &SSDP::Ssdp::timeoutExpired, this, &NavigationController::onSsdpTimeoutExpired);
+    for (BaseController* controller : std::as_const(m_controllers)) {
+        connect(controller, &BaseController::saveSettingsRequested, this,
+                &NavigationController::saveUserConfiguration);
+        connect(controller, &BaseController::scheduleSaveSettingsRequested, this,
+                &NavigationController::scheduleSaveUserConfiguration);
+    }
+    connect(this, &BaseController::saveSettingsRequested, this, &NavigationController::saveUserConfiguration);
     NavigationControl* navigation = navigationControl();
     if (!navigation)
         return;
@@ -111,13 +207,36 @@ void NavigationController::connectCarousel()
             &NavigationController::onNavigationIconClicked);
     connect(navigation, &NavigationControl::homeButtonClicked, this, &NavigationController::onHomeButtonClicked);
     connect(navigation, &NavigationControl::backButtonClicked, this, &NavigationController::onBackButtonClicked);
+    connect(navigation, &NavigationControl::infoButtonClicked, this, &NavigationController::onInfoButtonClicked);
+    connect(navigation, &NavigationControl::elementClick, this, &NavigationController::onElementClick);
     connect(navigation, &NavigationControl::requestOriginalIcons, this,
             &NavigationController::onRequestOriginalIcons);
+    connect(navigation, &NavigationControl::requestShortcut, this, &NavigationController::onRequestShortcut);
+    connect(navigation, &NavigationControl::requestAllowedShortcut, this,
+            &NavigationController::onRequestAllowedShortcut);
+    connect(navigation, &NavigationControl::iconsReordered, this, &NavigationController::onIconsReordered);
+    connect(navigation, &NavigationControl::commandControl1Closed, this,
+            &NavigationController::onEditingControlClosed);
+    if (Gadgets::NavigationContainer* container = navigationWindow()->navigationContainer()) {
+        connect(container, &Gadgets::NavigationContainer::hoverMove, this, &NavigationController::onHoverMove);
+        connect(container, &Gadgets::NavigationContainer::mousePress, this, &NavigationController::onMousePress);
+        connect(container, &Gadgets::NavigationContainer::mouseRelease, this,
+                &NavigationController::onMouseRelease);
+        connect(container, &Gadgets::NavigationContainer::elementClick, this, &NavigationController::onElementClick);
+        connect(container, &Gadgets::NavigationContainer::keyPressed, this, &NavigationController::onKeyPressed);
+        connect(container, &Gadgets::NavigationContainer::keyReleased, this, &NavigationController::onKeyReleased);
+        connect(container, &Gadgets::NavigationContainer::wheel, this, &NavigationController::onWheel);
+    }
+    if (Gadgets::NavigationLabels* labels = navigation->labels()) {
+        connect(labels, &Gadgets::NavigationLabels::labelEditStart, this, &NavigationController::onLabelEditStart);
+        connect(labels, &Gadgets::NavigationLabels::labelEditEnd, this, &NavigationController::onLabelEditEnd);
+        connect(labels, &Gadgets::NavigationLabels::labelTextScrolling, this, &NavigationController::startTimers);
+    }
 }
 
 int NavigationController::controlledPageId() const
 {
-    return 0;
+    return HOME_PAGE_ID;
 }
 
 void NavigationController::updateUIforDevice(Devices::BaseDevice*) {}
@@ -129,19 +248,28 @@ PravikDriver::Address::DeviceType NavigationController::defaultDeviceType() cons
 
 BaseController* NavigationController::currentController() const
 {
-    const int pageId = navigationControl() ? navigationControl()->currentPageId() : 0;
+    const int pageId = navigationControl() ? navigationControl()->currentPageId() : HOME_PAGE_ID;
     for (BaseController* controller : m_controllers)
         if (controller->controlledPageId() == pageId)
             return controller;
-    if (pageId != 0)
+    if (pageId != HOME_PAGE_ID)
         Log::Logger(Log::Logger::Error) << Q_FUNC_INFO << ": no current controller found";
     return nullptr;
 }
 
+Devices::WebServerDevice* NavigationController::webServerDevice(int id) const
+{
+    const int webServersPosition = 6;
+    if (m_controllers.size() <= webServersPosition)
+        return nullptr;
+    return dynamic_cast<Devices::WebServerDevice*>(m_controllers.at(webServersPosition)->getDeviceById(id));
+}
+
+// --- Project, gateways and discovery ----------------------------------------
+
 void NavigationController::loadConfiguration(const Devices::Configuration* configuration)
 {
     clearDrivers(true);
-    m_servers.clear();
     m_icons.clear();
     m_pageMap.clear();
     if (!configuration)
@@ -153,17 +281,10 @@ void NavigationController::loadConfiguration(const Devices::Configuration* confi
 
 void NavigationController::loadServers(const Devices::Configuration* configuration)
 {
-    const bool noServer = Settings::s_instance && Settings::s_instance->noServer();
-    DriverMap drivers;
-    for (const Devices::WebServerDeviceProperties* server : configuration->webServers()) {
-        m_servers.append({server->id(), server->networkAddress()});
-        PravikDriver::OpenDriver* driver = noServer ? new PseudoDriver() : new PravikDriver::OpenDriver();
-        drivers.insert(server->id(), driver);
-        driver->registerListener(this);
-        for (BaseController* controller : std::as_const(m_controllers))
-            driver->registerListener(controller);
-    }
-    setDrivers(drivers);
+    QList<PravikDriver::PravikListener*> listeners{this};
+    for (BaseController* controller : std::as_const(m_controllers))
+        listeners.append(controller);
+    setDrivers(m_gateways->createDrivers(configuration, listeners));
 }
 
 void NavigationController::loadPages(const Devices::Configuration* configuration)
@@ -191,15 +312,7 @@ void NavigationController::connectToServers()
             controller->updateStatus(-1);
         return;
     }
-    for (const auto& [id, address] : std::as_const(m_servers)) {
-        PravikDriver::OpenDriver* driver = getDriver(id);
-        if (!driver || address.ipAddressType() != FIXED_ADDRESS)
-            continue;
-        driver->setTcpConnection(address.ip(), quint16(address.port()), address.password());
-        driver->openMonitorConnection(
-            PravikDriver::Driver::defaultReconnectsAutomatically(CONNECTION_TYPE_MONITOR),
-            PravikDriver::Driver::defaultReconnectsOnResponseTimeout(CONNECTION_TYPE_MONITOR));
-    }
+    m_gateways->connectFixedAddresses();
 }
 
 void NavigationController::clearDrivers(bool deferred)
@@ -208,7 +321,9 @@ void NavigationController::clearDrivers(bool deferred)
     setDrivers({});
     for (BaseController* controller : std::as_const(m_controllers))
         controller->setDrivers({});
+    m_closing->forgetDrivers();
     for (PravikDriver::OpenDriver* driver : old) {
+        disconnect(driver, nullptr, this, nullptr);
         driver->unregisterListener(this);
         for (BaseController* controller : std::as_const(m_controllers))
             driver->unregisterListener(controller);
@@ -219,6 +334,70 @@ void NavigationController::clearDrivers(bool deferred)
     }
 }
 
+SSDP::Ssdp* NavigationController::discovery() const
+{
+    return m_gateways->discovery();
+}
+
+bool NavigationController::isDiscoveryDone() const
+{
+    return m_gateways->isDiscoveryDone();
+}
+
+bool NavigationController::isDiscovering() const
+{
+    return m_gateways->isDiscovering();
+}
+
+void NavigationController::discover()
+{
+    m_gateways->discover();
+}
+
+void NavigationController::discoverIfNeeded()
+{
+    m_gateways->discoverIfNeeded();
+}
+
+void NavigationController::onNetworkUpdateCompleted()
+{
+    m_gateways->discoverIfIdle();
+}
+
+void NavigationController::onSsdpTimeoutExpired()
+{
+    m_gateways->searchAgain();
+}
+
+void NavigationController::onSsdpDiscovered(int functionCode, int univocalCode, const QHostAddress& deviceAddress)
+{
+    m_gateways->match(functionCode, univocalCode, deviceAddress);
+}
+
+void NavigationController::onRefreshAll()
+{
+    if (navigationControl() && navigationControl()->currentPageId() != HOME_PAGE_ID) {
+        if (BaseController* controller = currentController())
+            controller->updateStatus(-1);
+        return;
+    }
+    for (BaseController* controller : std::as_const(m_controllers))
+        controller->updateStatus(-1);
+}
+
+void NavigationController::onRefreshCurrent()
+{
+    if (!m_menus || m_menus->menuIcon().id() == 0)
+        return;
+    BaseController* controller = currentController();
+    if (!controller)
+        return;
+    if (Devices::BaseDevice* device = controller->getDeviceById(m_menus->menuIcon().id()))
+        controller->updateDeviceStatus(device);
+}
+
+// --- Home page and dispatch -------------------------------------------------
+
 void NavigationController::goHome()
 {
     NavigationControl* navigation = navigationControl();
@@ -227,7 +406,7 @@ void NavigationController::goHome()
     navigation->clearCommandControls();
     navigation->setPreserveSelection(false);
     if (m_icons.size() == 1) {
-        navigation->setCurrentPageId(0);
+        navigation->setCurrentPageId(HOME_PAGE_ID);
         onNavigationIconClicked(m_icons.first(), 0, false);
     } else {
         navigation->setIcons(m_icons, false);
@@ -239,9 +418,12 @@ void NavigationController::goHome()
         navigation->setShowBackButton(false);
         navigation->clearSelectedIcon();
         navigation->clearCentralContent();
-        navigation->setCurrentPageId(0);
+        navigation->setCurrentPageId(HOME_PAGE_ID);
         if (!navigation->commandControl1() && navigationWindow() && navigationWindow()->navigationContainer())
             navigationWindow()->navigationContainer()->setElementsSuffix(QString());
+        if (m_hideLabelsTimer && Settings::guiProperties().hideLabelsTimeout() > 0)
+            m_hideLabelsTimer->start(timeoutMsecs(Settings::guiProperties().hideLabelsTimeout()));
+        m_backToHomeTimer->stop();
     }
     for (BaseController* controller : std::as_const(m_controllers))
         controller->pageChanged();
@@ -251,7 +433,8 @@ void NavigationController::onNavigationIconClicked(const NavigationIcon& icon, i
 {
     for (BaseController* controller : std::as_const(m_controllers))
         if (controller->handleNavigationIconClicked(icon, segmentIndex, generated))
-            return;
+            break;
+    startTimers();
 }
 
 void NavigationController::onHomeButtonClicked()
@@ -267,20 +450,108 @@ void NavigationController::onBackButtonClicked()
     goHome();
 }
 
+void NavigationController::onInfoButtonClicked() {}
+
+void NavigationController::onElementClick(Gadgets::SvgElement* element)
+{
+    if (!element)
+        return;
+    Gadgets::NavigationContainer* container = navigationWindow() ? navigationWindow()->navigationContainer() : nullptr;
+    const bool carouselRefresh = navigationControl() && element == navigationControl()->refreshButton();
+    const bool fullScreenRefresh = container && element == container->fullScreenRefreshButton();
+    if (carouselRefresh || fullScreenRefresh)
+        onRefreshAll();
+}
+
 void NavigationController::onRequestOriginalIcons()
 {
-    if (navigationControl() && navigationControl()->currentPageId() == 0)
+    for (BaseController* controller : std::as_const(m_controllers))
+        if (controller->handleRequestOriginalIcons())
+            break;
+    if (navigationControl() && navigationControl()->currentPageId() == HOME_PAGE_ID)
         navigationControl()->setIcons(m_icons, true);
+}
+
+void NavigationController::onRequestShortcut(const NavigationIcon& icon)
+{
+    const int pageId = navigationControl() ? navigationControl()->currentPageId() : HOME_PAGE_ID;
+    for (BaseController* controller : std::as_const(m_controllers))
+        if (controller->controlledPageId() == pageId && controller->handleRequestShortcut(icon))
+            return;
+}
+
+void NavigationController::onRequestAllowedShortcut(const NavigationIcon& icon, bool& isShortcutAllowed)
+{
+    if (indexOfIcon(icon.id()) >= 0) {
+        isShortcutAllowed = false;
+        return;
+    }
+    const int pageId = navigationControl() ? navigationControl()->currentPageId() : HOME_PAGE_ID;
+    for (BaseController* controller : std::as_const(m_controllers)) {
+        if (controller->controlledPageId() == pageId) {
+            controller->handleRequestAllowedShortcut(icon, isShortcutAllowed);
+            return;
+        }
+    }
+}
+
+void NavigationController::onIconsReordered()
+{
+    for (BaseController* controller : std::as_const(m_controllers))
+        if (controller->handleIconsReordered())
+            break;
+    BaseController::handleIconsReordered();
+}
+
+void NavigationController::onEditingControlClosed()
+{
+    NavigationControl* navigation = navigationControl();
+    Gadgets::NavigationContainer* container = navigationWindow() ? navigationWindow()->navigationContainer() : nullptr;
+    if (navigation && container && navigation->currentPageId() == HOME_PAGE_ID
+        && !navigation->elementsSuffix().isEmpty())
+        container->setElementsSuffix(QString());
+}
+
+// --- Keys, pointer and timers -----------------------------------------------
+
+bool NavigationController::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::GraphicsSceneMouseMove:
+    case QEvent::KeyPress:
+    case QEvent::GraphicsSceneWheel:
+        startTimers();
+        break;
+    default:
+        break;
+    }
+    return BaseController::eventFilter(watched, event);
+}
+
+void NavigationController::onKeyPressed(const QKeyEvent* event)
+{
+    handleKeyPress(event);
+}
+
+void NavigationController::onKeyReleased(const QKeyEvent* event)
+{
+    handleKeyRelease(event);
 }
 
 void NavigationController::handleKeyPress(const QKeyEvent* event)
 {
+    if (!m_handlesKeyboardInput)
+        return;
     if (BaseController* controller = currentController())
         controller->handleKeyPress(event);
     else
         BaseController::handleKeyPress(event);
+    showLabelsIfHidden();
     if (event->key() == Qt::Key_F5)
         onRefreshAll();
+    else if (event->key() == Qt::Key_F11)
+        onFullScreen();
+    startTimers();
 }
 
 void NavigationController::handleKeyRelease(const QKeyEvent* event)
@@ -291,15 +562,386 @@ void NavigationController::handleKeyRelease(const QKeyEvent* event)
         BaseController::handleKeyRelease(event);
 }
 
-void NavigationController::onRefreshAll()
+void NavigationController::showLabelsIfHidden()
 {
-    if (navigationControl() && navigationControl()->currentPageId() != 0) {
-        if (BaseController* controller = currentController())
-            controller->updateStatus(-1);
+    NavigationControl* navigation = navigationControl();
+    Gadgets::NavigationLabels* labels = navigation ? navigation->labels() : nullptr;
+    if (labels && (!labels->isVisible() || navigation->labelsOpacity() <= 0.0))
+        navigation->showLabels();
+}
+
+void NavigationController::startTimers()
+{
+    if (m_labelEditing)
         return;
+    const Devices::GuiProperties& gui = Settings::guiProperties();
+    if (gui.hideLabelsTimeout() > 0)
+        m_hideLabelsTimer->start(timeoutMsecs(gui.hideLabelsTimeout()));
+    const bool onHomePage = !navigationControl() || navigationControl()->currentPageId() == HOME_PAGE_ID;
+    if (!onHomePage && m_icons.size() >= 2 && gui.goHomepageTimeout() > 0)
+        m_backToHomeTimer->start(timeoutMsecs(gui.goHomepageTimeout()));
+}
+
+void NavigationController::stopTimers()
+{
+    m_hideLabelsTimer->stop();
+    m_backToHomeTimer->stop();
+}
+
+void NavigationController::onHideLabelsTick()
+{
+    m_hideLabelsTimer->stop();
+    if (navigationControl())
+        navigationControl()->hideLabels();
+}
+
+void NavigationController::onBackToHomeTick()
+{
+    m_backToHomeTimer->stop();
+    goHome();
+}
+
+void NavigationController::onMousePress()
+{
+    stopTimers();
+    showLabelsIfHidden();
+}
+
+void NavigationController::onMouseRelease()
+{
+    startTimers();
+}
+
+void NavigationController::onHoverMove()
+{
+    showLabelsIfHidden();
+    startTimers();
+}
+
+void NavigationController::onWheel()
+{
+    showLabelsIfHidden();
+    startTimers();
+}
+
+void NavigationController::setKeyboardInputEverywhere(bool handles)
+{
+    m_handlesKeyboardInput = handles;
+    if (navigationWindow() && navigationWindow()->navigationContainer())
+        navigationWindow()->navigationContainer()->setHandlesKeyboardInput(handles);
+    if (navigationControl())
+        navigationControl()->setHandlesKeyboardInput(handles);
+}
+
+void NavigationController::onLabelEditStart()
+{
+    m_labelEditing = true;
+    stopTimers();
+    showLabelsIfHidden();
+    setKeyboardInputEverywhere(false);
+}
+
+void NavigationController::onLabelEditEnd()
+{
+    m_labelEditing = false;
+    startTimers();
+    setKeyboardInputEverywhere(true);
+}
+
+// --- Translation and broadcasts ---------------------------------------------
+
+void NavigationController::retranslateUi()
+{
+    BaseController::retranslateUi();
+    if (m_menus) {
+        m_menus->setContextMenuTexts(navigationWindow() && navigationWindow()->isInFullScreenMode());
+        m_menus->setTrayContextMenuTexts();
     }
+    retranslateIconsTooltips();
     for (BaseController* controller : std::as_const(m_controllers))
-        controller->updateStatus(-1);
+        controller->retranslateUi();
+}
+
+void NavigationController::retranslateIconsTooltips()
+{
+    NavigationControl* navigation = navigationControl();
+    if (!navigation || navigation->icons().isEmpty())
+        return;
+    const QList<Devices::ConfigPage> pages = Settings::devicesConfiguration()->pages();
+    for (NavigationIcon& icon : m_icons) {
+        const int pageId = m_pageMap.value(icon.id(), HOME_PAGE_ID);
+        const auto page = std::find_if(pages.cbegin(), pages.cend(),
+                                       [pageId](const Devices::ConfigPage& p) { return p.id() == pageId; });
+        if (page != pages.cend())
+            icon.setTooltip(page->description());
+    }
+    if (navigation->currentPageId() == HOME_PAGE_ID)
+        navigation->setIcons(m_icons, true);
+}
+
+void NavigationController::settingsLoaded()
+{
+    for (BaseController* controller : std::as_const(m_controllers))
+        controller->settingsLoaded();
+}
+
+void NavigationController::handleFullScreenExit()
+{
+    for (BaseController* controller : std::as_const(m_controllers))
+        controller->handleFullScreenExit();
+}
+
+void NavigationController::setFavoritesTransparency(int transparency)
+{
+    for (BaseController* controller : std::as_const(m_controllers))
+        controller->setFavoritesTransparency(transparency);
+}
+
+void NavigationController::onFullScreen()
+{
+    if (NavigationWindow* window = navigationWindow())
+        window->setIsInFullScreenMode(!window->isInFullScreenMode());
+    for (BaseController* controller : std::as_const(m_controllers))
+        controller->onFullScreen();
+}
+
+// --- Context menu, window commands and tray ----------------------------------
+
+bool NavigationController::prepareContextMenu(const QPoint& position)
+{
+    NavigationControl* navigation = navigationControl();
+    NavigationWindow* window = navigationWindow();
+    if (!navigation || !window || navigation->isMoving())
+        return false;
+    const QPoint viewPosition = window->view()->mapFrom(window, position);
+    prepareContextMenuFor(navigation->iconAtPosition(window->view()->mapToScene(viewPosition).toPoint()));
+    return true;
+}
+
+void NavigationController::prepareContextMenuFor(const NavigationIcon& icon)
+{
+    NavigationControl* navigation = navigationControl();
+    NavigationWindow* window = navigationWindow();
+    m_menus->setMenuIcon(icon);
+    BaseController* controller = icon.id() != 0 ? currentController() : nullptr;
+    const Devices::BaseDevice* device = controller ? controller->getDeviceById(icon.id()) : nullptr;
+    const bool onHomePage = navigation->currentPageId() == HOME_PAGE_ID;
+    BaseController* pageController = onHomePage ? nullptr : currentController();
+    m_menus->setRefreshVisibility(device && device->supportsRefresh(),
+                                  onHomePage || (pageController && pageController->supportsRefresh()));
+    m_menus->onTopAction()->setChecked(WidgetUtilities::isWidgetOnTop(window));
+    navigation->setSelectedIcon(icon, false);
+    m_menus->setContextMenuTexts(window->isInFullScreenMode());
+}
+
+void NavigationController::onContextMenuRequest(const QPoint& position)
+{
+    if (prepareContextMenu(position))
+        m_menus->contextMenu()->exec(navigationWindow()->mapToGlobal(position));
+}
+
+void NavigationController::onSetOnTop()
+{
+    NavigationWindow* window = navigationWindow();
+    if (!window)
+        return;
+    WidgetUtilities::setWindgetOnTop(window, !WidgetUtilities::isWidgetOnTop(window));
+    window->showTo();
+    saveSettings();
+}
+
+void NavigationController::onClose()
+{
+    if (navigationWindow())
+        navigationWindow()->close();
+}
+
+QList<BaseSceneWindow*> NavigationController::favoriteWindows() const
+{
+    return NavigationMenus::favoriteWindows(navigationWindow());
+}
+
+void NavigationController::initTrayIcon()
+{
+    m_trayIcon = m_menus->createTrayIcon(this);
+    if (m_trayIcon)
+        connect(m_trayIcon, &QSystemTrayIcon::activated, this, &NavigationController::onTrayActivated);
+}
+
+void NavigationController::onTrayAboutToShow()
+{
+    m_menus->setTrayContextMenuTexts();
+    m_menus->trayAutostartAction()->setChecked(Application::runAtStartup());
+}
+
+void NavigationController::onTrayShowMain()
+{
+    NavigationMenus::toggleVisible(navigationWindow());
+}
+
+void NavigationController::onTrayActivate()
+{
+    NavigationMenus::moveWindowsToTop(navigationWindow());
+}
+
+void NavigationController::onTrayActivated(QSystemTrayIcon::ActivationReason)
+{
+    NavigationMenus::raiseWindows(navigationWindow());
+}
+
+void NavigationController::onTrayLaunchAtStartup()
+{
+    Application::setRunAtStartup(!Application::runAtStartup());
+}
+
+void NavigationController::onTrayCheckForUpdate()
+{
+    if (seams().updaterStarter)
+        seams().updaterStarter({});
+    else
+        Utilities::GeneralUtilities::startUpdater({});
+}
+
+// --- User settings ------------------------------------------------------------
+
+void NavigationController::loadGuiSettings(const Devices::GuiProperties& current,
+                                           const Devices::GuiProperties& previous)
+{
+    m_settings->loadGuiSettings(current, previous);
+}
+
+void NavigationController::loadUserSettings(const Devices::UserDeviceSettings& settings)
+{
+    m_settings->loadUserSettings(settings);
+}
+
+void NavigationController::fillUserSettings(Devices::UserDeviceSettings& settings) const
+{
+    m_settings->fillUserSettings(settings);
+}
+
+void NavigationController::settingsChanged(const Devices::GuiProperties& previous)
+{
+    loadGuiSettings(Settings::guiProperties(), previous);
+    for (BaseController* controller : std::as_const(m_controllers))
+        controller->settingsChanged(previous);
+    saveUserConfiguration();
+}
+
+void NavigationController::scheduleSaveUserConfiguration()
+{
+    if (!Settings::isProjectSwitching())
+        m_saveTimer->start();
+}
+
+void NavigationController::saveUserConfiguration()
+{
+    m_saveTimer->stop();
+    // Mid-switch the controllers hold the closing project, or nothing yet.
+    if (Settings::isProjectSwitching())
+        return;
+    Devices::UserDeviceSettings& settings = Settings::userSettings();
+    settings.clear();
+    fillUserSettings(settings);
+    if (NavigationWindow* window = navigationWindow()) {
+        Settings::guiProperties().setPosition(m_settings->windowPosition());
+        Settings::guiProperties().setAlwaysOnTop(WidgetUtilities::isWidgetOnTop(window));
+    }
+    Settings::saveUserConfiguration();
+}
+
+// --- Quitting and switching projects -------------------------------------------
+
+void NavigationController::aboutToQuit()
+{
+    for (BaseController* controller : std::as_const(m_controllers))
+        controller->aboutToQuit();
+}
+
+void NavigationController::closeConfiguration()
+{
+    for (BaseController* controller : std::as_const(m_controllers))
+        controller->closeConfiguration();
+}
+
+void NavigationController::onTrayQuit()
+{
+    onQuit();
+}
+
+void NavigationController::onQuit()
+{
+    if (m_quitting)
+        return;
+    m_quitting = true;
+    saveUserConfiguration();
+    aboutToQuit();
+    waitForDriversReadyToClose(&NavigationController::onDriversReadyToClose);
+}
+
+void NavigationController::waitForDriversReadyToClose(void (NavigationController::*completion)())
+{
+    const DriverMap map = drivers();
+    QList<PravikDriver::OpenDriver*> distinct;
+    for (PravikDriver::OpenDriver* driver : map)
+        if (!distinct.contains(driver))
+            distinct.append(driver);
+    // A quit takes over a running switch wait, so that it always ends the
+    // program; a switch joins a running wait, whose end loads the newest
+    // project anyway.
+    m_closing->waitForDrivers(distinct, [this, completion] { (this->*completion)(); }, m_quitting);
+}
+
+void NavigationController::onDriversReadyToClose()
+{
+    QList<BaseSceneWindow*> windows = favoriteWindows();
+    if (navigationWindow())
+        windows.prepend(navigationWindow());
+    m_closing->waitForWindows(windows, [this] { quit(); });
+}
+
+void NavigationController::quit()
+{
+    if (seams().quitApplication)
+        seams().quitApplication();
+    else
+        QCoreApplication::quit();
+}
+
+void NavigationController::setTemporaryDevicesConfiguration(const QString& filePath)
+{
+    if (filePath.isEmpty() || !Devices::Configuration::isFileValid(filePath, nullptr))
+        return;
+    Settings::guiProperties().setTempConfigFileName(filePath);
+    reloadDevicesConfiguration();
+}
+
+void NavigationController::reloadDevicesConfiguration()
+{
+    if (m_quitting)
+        return;
+    if (CarouselController* carousel = navigationWindow() ? navigationWindow()->carouselController() : nullptr)
+        if (carousel->isCarouselVisible())
+            carousel->hideCarousel();
+    // Nothing is written until the new project's settings are loaded: the
+    // store holds no project meanwhile, and the closing favourites would
+    // write the old project's settings under another identity.
+    m_saveTimer->stop();
+    Settings::setProjectSwitching(true);
+    Settings::setNoConfigurationModeOn();
+    closeConfiguration();
+    Settings::setNoConfigurationModeOff();
+    waitForDriversReadyToClose(&NavigationController::onPreviousConfigurationClosed);
+}
+
+void NavigationController::onPreviousConfigurationClosed()
+{
+    loadConfiguration(Settings::devicesConfiguration());
+    discover();
+    loadUserSettings(Settings::userSettings());
+    Settings::setProjectSwitching(false);
+    settingsLoaded();
+    goHome();
 }
 
 } // namespace Corvane::Sentrel::Controllers

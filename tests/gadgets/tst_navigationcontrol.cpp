@@ -192,6 +192,7 @@ private Q_SLOTS:
     void updateIconReplacesById();
     void fadedListExchange();
     void updateIconReachesFadingList();
+    void stateUpdateKeepsALabelBeingEdited();
     void immediateListOutdatesFadingList();
     void iconOfFadingListSelectedAfterFade();
     void setSelectedIconSelectsShownIcon();
@@ -454,6 +455,25 @@ void tst_NavigationControl::updateIconReachesFadingList()
     QCOMPARE(carousel->icons().at(3).state(), NavigationIcon::Active);
     QCOMPARE(carousel->segments().at(3)->text(), QString("Open"));
     QCOMPARE(carousel->segments().at(3)->iconElement(), QString("active"));
+}
+
+// A device's state changes while the user renames it: the new state shows,
+// the rename goes on.
+void tst_NavigationControl::stateUpdateKeepsALabelBeingEdited()
+{
+    Carousel carousel;
+    carousel->setIcons(icons(7), true);
+    carousel->labels()->setCanEditLabels(true);
+    Label* label = carousel->labels()->labelAt(2);
+    label->setIsInEditMode(true);
+    QVERIFY(label->isInEditMode());
+    const QStringList texts = segmentTexts(*carousel.control);
+    NavigationIcon changed = carousel->icons().at(2);
+    changed.setState(NavigationIcon::Active);
+    carousel->updateIcon(changed);
+    QCOMPARE(carousel->segments().at(2)->iconElement(), QString("active"));
+    QVERIFY(label->isInEditMode());
+    QCOMPARE(segmentTexts(*carousel.control), texts);
 }
 
 // A list set at once is newer than the one waiting for the fade-out: the

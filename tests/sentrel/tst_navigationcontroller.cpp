@@ -2,26 +2,42 @@
 
 #include "Controllers/ActuatorsController.h"
 #include "NavigationWindow.h"
-#include "SentrelFixture.h"
+#include "Controllers/ClosingHandshake.h"
+#include "Controllers/NavigationMenus.h"
+#include "NavigationFixture.h"
+#include "simulation/ClockTimer.h"
 #include "simulation/PseudoDriver.h"
 
-#include "devices/BaseDevice.h"
-#include "devices/Configuration.h"
-#include "devices/GuiProperties.h"
-#include "devices/WebServerDeviceProperties.h"
-#include "devices/serialization/XmlSerializer.h"
-#include "navigation/NavigationControl.h"
+#include "FakeGateway.h"
 
-#include <QFile>
+#include "devices/BaseDevice.h"
+#include "devices/GuiProperties.h"
+#include "devices/serialization/XmlSerializer.h"
+#include "devices/WebServerDeviceProperties.h"
+#include "devices/Configuration.h"
+#include "navigation/NavigationContainer.h"
+#include "navigation/NavigationControl.h"
+#include "navigation/NavigationLabels.h"
+#include "ssdp/Ssdp.h"
+#include "ssdp/SsdpResponse.h"
+#include "utilities/PathProvider.h"
+
+#include <QAction>
+#include <QGraphicsScene>
 #include <QKeyEvent>
-#include <QRegularExpression>
+#include <QMenu>
+#include <QNetworkDatagram>
+#include <QSignalSpy>
 #include <QTest>
+#include <QUdpSocket>
 
 using namespace Corvane::Sentrel;
 using Controllers::ActuatorsController;
 using Controllers::BaseController;
 using Controllers::NavigationController;
 using Corvane::Gadgets::Models::NavigationIcon;
+using Corvane::PravikDriver::Message;
+using Corvane::PravikDriver::OpenDriver;
 
 namespace {
 
@@ -29,6 +45,7 @@ namespace {
 const int HALL = 3;          // on/off light
 const int LIVING_DIMMER = 4; // 100-level dimmer
 const int GROUND_FLOOR = 7;  // group of lights
+const QString DEMO_PASSWORD = QStringLiteral("12345");
 const int LIGHTING_FAMILY = 1;
 
 // The demo project with its lights and gateways alone: a project of a
@@ -40,7 +57,8 @@ QString writeLightingProject(const QString& folder)
     if (!project)
         return QString();
     for (const Corvane::Devices::BaseDeviceProperties* device : project->devices()) {
-        if (device->familyCode() != LIGHTING_FAMILY && device->deviceType() != Corvane::Devices::WebServerDeviceProperties::WEBSERVER_DEVICE_TYPE)
+        if (device->familyCode() != LIGHTING_FAMILY
+            && device->deviceType() != Corvane::Devices::WebServerDeviceProperties::WEBSERVER_DEVICE_TYPE)
             project->removeDevice(device->id());
     }
     // The gateways stay for the lights, out of sight of the webserver page.
@@ -48,6 +66,12 @@ QString writeLightingProject(const QString& folder)
         server->setViewerEnabled(false);
     const QString path = folder + QStringLiteral("/lighting.vtprj");
     return Corvane::Devices::Serialization::XmlSerializer::write(*project, path) ? path : QString();
+}
+
+void pressKey(NavigationController* navigation, int key)
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    navigation->onKeyPressed(&press);
 }
 
 } // namespace
@@ -70,16 +94,61 @@ private Q_SLOTS:
     void backPressNobodyTakesGoesHome();
     void driversGoBeforeTheControllers();
 
+    // Timers, keys and labels.
+    void hideLabelsTimer_data();
+    void hideLabelsTimer();
+    void backToHomeNeverStartsWithASinglePage();
+    void labelEditingHoldsTimersAndKeys();
+    void refreshKeyScope_data();
+    void refreshKeyScope();
+    void homeIconsAreNoShortcuts();
+
+    // Menus.
+    void contextMenuEntries();
+    void contextMenuVisibility_data();
+    void contextMenuVisibility();
+    void trayMenuWithoutTray();
+
+    // Gateways and discovery.
+    void loginToTheGateway_data();
+    void loginToTheGateway();
+    void ssdpMatch_data();
+    void ssdpMatch();
+    void ssdpOverLoopback();
+    void rediscoveryThrottle_data();
+    void rediscoveryThrottle();
+    void noServerModeNeverConnectsNorDiscovers();
+
+    // Quitting and switching.
+    void quitTwiceRunsOneHandshake();
+    void quitDuringSwitchEndsTheProgram();
+    void lateReportChangesNothing();
+    void invalidFileChangesNothing_data();
+    void invalidFileChangesNothing();
+    void secondStartSwitchesProject();
+    void twoQuickSwitchesLeaveOneSetOfDrivers();
+    void nothingWrittenDuringSwitch();
+
+    // Reliability against a gateway on 127.0.0.1.
+    void droppedGatewayReconnects();
+    void garbageNeverCrashes();
+    void quitEndsWhateverTheGatewayDoes_data();
+    void quitEndsWhateverTheGatewayDoes();
+
 private:
     void openPage(int pageId);
     void finishFades();
-    NavigationController* navigation() const { return m_window->navigationController(); }
+    NavigationController* navigation() const { return m_fixture->navigation(); }
     ActuatorsController* lighting() const;
     NavigationIcon shownIcon(int id) const;
     int segmentOf(int id) const;
+    // Re-opens the window on a project (normal mode when noServer is false).
+    void reopen(const QString& project, bool noServer = true);
+    QString demoCopy(const QString& name) const;
+    void answerStatusRequests(FakeGateway& gateway) const;
 
-    std::unique_ptr<SentrelFixture> m_fixture;
-    std::unique_ptr<NavigationWindow> m_window;
+    std::unique_ptr<NavigationFixture> m_fixture;
+    NavigationWindow* m_window = nullptr;
 };
 
 void tst_NavigationController::initTestCase()
@@ -89,11 +158,10 @@ void tst_NavigationController::initTestCase()
 
 void tst_NavigationController::init()
 {
-    m_fixture = std::make_unique<SentrelFixture>();
-    Settings::s_instance->setSupportTransparency(true);
-    Settings::s_instance->setNoServer(true);
-    Settings::guiProperties().setTempConfigFileName(QStringLiteral(DEMO_PROJECT));
-    m_window = std::make_unique<NavigationWindow>();
+    m_fixture = std::make_unique<NavigationFixture>();
+    m_fixture->open(QStringLiteral(DEMO_PROJECT));
+    m_window = m_fixture->window.get();
+    // The demo project has several pages: the tests work on lighting.
     openPage(BaseController::LIGHTS_PAGE_ID);
 }
 
@@ -114,8 +182,38 @@ void tst_NavigationController::finishFades()
 
 void tst_NavigationController::cleanup()
 {
-    m_window.reset();
+    m_window = nullptr;
     m_fixture.reset();
+}
+
+void tst_NavigationController::reopen(const QString& project, bool noServer)
+{
+    m_fixture->window.reset();
+    Settings::s_instance->setNoServer(noServer);
+    m_fixture->open(project);
+    m_window = m_fixture->window.get();
+}
+
+QString tst_NavigationController::demoCopy(const QString& name) const
+{
+    return m_fixture->writeProject(name, NavigationFixture::net(0, QStringLiteral("192.0.2.1"), 20000, DEMO_PASSWORD));
+}
+
+// Lights answer "on" to their status requests; everything else gets an ACK.
+void tst_NavigationController::answerStatusRequests(FakeGateway& gateway) const
+{
+    gateway.setResponder([](const FakeGateway::Frame& request) {
+        const QString address = request.message.address();
+        for (const Message& status : {Message::createLightStatusMessage(address),
+                                      Message::createDimmer100StatusMessage(address)}) {
+            Message expected = status;
+            expected.setPriority(request.message.priority());
+            if (request.message == expected)
+                return QList<FakeGateway::Frame>{
+                    FakeGateway::answer(request, Message::createSwitchLightMessage(address, true))};
+        }
+        return QList<FakeGateway::Frame>{FakeGateway::ack(request)};
+    });
 }
 
 ActuatorsController* tst_NavigationController::lighting() const
@@ -142,13 +240,8 @@ int tst_NavigationController::segmentOf(int id) const
 
 void tst_NavigationController::singlePageOpensAtOnce()
 {
-    // A project of lights alone.
-    const std::unique_ptr<Corvane::Devices::Configuration> project(
-        Corvane::Devices::Serialization::XmlSerializer::read(writeLightingProject(m_fixture->dataPath())));
-    QVERIFY(project);
-    navigation()->loadConfiguration(project.get());
-    navigation()->goHome();
-    finishFades();
+    m_fixture->open(writeLightingProject(m_fixture->settings.dataPath()));
+    m_window = m_fixture->window.get();
     QVERIFY(navigation());
     QVERIFY(lighting());
     QCOMPARE(navigation()->homeIcons().size(), 1);
@@ -170,22 +263,6 @@ void tst_NavigationController::singlePageOpensAtOnce()
         QVERIFY2(icon.text().isEmpty(), qPrintable(icon.text()));
     }
     QCOMPARE(shown, lights);
-}
-
-void tst_NavigationController::homeIconsFollowTheControllerOrder()
-{
-    navigation()->goHome();
-    QList<int> expected;
-    for (const BaseController* controller : navigation()->controllers())
-        if (navigation()->pageMap().contains(controller->controlledPageId()))
-            expected.append(controller->controlledPageId());
-    QList<int> shown;
-    for (const NavigationIcon& icon : navigation()->homeIcons())
-        shown.append(icon.id());
-    QCOMPARE(shown, expected);
-    QVERIFY(shown.size() > 1);
-    QCOMPARE(shown.first(), BaseController::LIGHTS_PAGE_ID);
-    QCOMPARE(m_window->navigationControl()->currentPageId(), 0);
 }
 
 void tst_NavigationController::noServerModeSimulatesEveryGateway()
@@ -247,6 +324,22 @@ void tst_NavigationController::unknownIconClickDoesNothing()
     QCOMPARE(lighting()->selectedDeviceId(), 0);
 }
 
+void tst_NavigationController::homeIconsFollowTheControllerOrder()
+{
+    navigation()->goHome();
+    QList<int> expected;
+    for (const BaseController* controller : navigation()->controllers())
+        if (navigation()->pageMap().contains(controller->controlledPageId()))
+            expected.append(controller->controlledPageId());
+    QList<int> shown;
+    for (const NavigationIcon& icon : navigation()->homeIcons())
+        shown.append(icon.id());
+    QCOMPARE(shown, expected);
+    QVERIFY(shown.size() > 1);
+    QCOMPARE(shown.first(), BaseController::LIGHTS_PAGE_ID);
+    QCOMPARE(m_window->navigationControl()->currentPageId(), 0);
+}
+
 void tst_NavigationController::backPressNobodyTakesGoesHome()
 {
     Corvane::Gadgets::NavigationControl* control = m_window->navigationControl();
@@ -264,9 +357,573 @@ void tst_NavigationController::driversGoBeforeTheControllers()
     QList<QPointer<QObject>> drivers;
     for (auto* driver : navigation()->drivers())
         drivers.append(driver);
-    m_window.reset();
+    m_fixture->window.reset();
+    m_window = nullptr;
     for (const QPointer<QObject>& driver : drivers)
         QVERIFY(driver.isNull());
+}
+
+
+// --- Timers, keys and labels ---------------------------------------------------
+
+void tst_NavigationController::hideLabelsTimer_data()
+{
+    QTest::addColumn<int>("seconds");
+    QTest::newRow("3 s") << 3;
+    QTest::newRow("0 turns it off") << 0;
+    QTest::newRow("negative turns it off") << -5;
+}
+
+void tst_NavigationController::hideLabelsTimer()
+{
+    QFETCH(int, seconds);
+    navigation()->stopTimers();
+    Settings::guiProperties().setHideLabelsTimeout(seconds);
+    Corvane::Gadgets::NavigationControl* control = m_window->navigationControl();
+    navigation()->startTimers();
+    QCOMPARE(navigation()->hideLabelsTimer()->isActive(), seconds > 0);
+    if (seconds <= 0)
+        return;
+    m_fixture->clock.advance(seconds * 1000 - 1);
+    QCOMPARE(control->labelsOpacity(), 1.0);
+    m_fixture->clock.advance(1);
+    QVERIFY(!navigation()->hideLabelsTimer()->isActive());
+    QTRY_COMPARE(control->labelsOpacity(), 0.0);
+    // Pointer activity shows them again and restarts the count.
+    navigation()->onHoverMove();
+    QTRY_COMPARE(control->labelsOpacity(), 1.0);
+    QVERIFY(navigation()->hideLabelsTimer()->isActive());
+}
+
+void tst_NavigationController::backToHomeNeverStartsWithASinglePage()
+{
+    Settings::guiProperties().setGoHomepageTimeout(5);
+    QCOMPARE(m_window->navigationControl()->currentPageId(), BaseController::LIGHTS_PAGE_ID);
+    navigation()->onMouseRelease();
+    pressKey(navigation(), Qt::Key_Right);
+    QVERIFY(!navigation()->backToHomeTimer()->isActive());
+}
+
+void tst_NavigationController::labelEditingHoldsTimersAndKeys()
+{
+    Settings::guiProperties().setHideLabelsTimeout(5);
+    Corvane::Gadgets::NavigationLabels* labels = m_window->navigationControl()->labels();
+    Corvane::Devices::BaseDevice* hall = lighting()->getDeviceById(HALL);
+    hall->setStatusKnown(false);
+
+    Q_EMIT labels->labelEditStart(0);
+    QVERIFY(!navigation()->hideLabelsTimer()->isActive());
+    QVERIFY(!navigation()->handlesKeyboardInput());
+    QVERIFY(!m_window->navigationContainer()->handlesKeyboardInput());
+    pressKey(navigation(), Qt::Key_F5);
+    QVERIFY(!hall->isStatusKnown());
+    navigation()->onMouseRelease();
+    navigation()->onHoverMove();
+    QKeyEvent sceneKey(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier);
+    QCoreApplication::sendEvent(m_window->graphicsScene(), &sceneKey);
+    QVERIFY(!navigation()->hideLabelsTimer()->isActive());
+
+    Q_EMIT labels->labelEditEnd(0);
+    QVERIFY(navigation()->hideLabelsTimer()->isActive());
+    QVERIFY(navigation()->handlesKeyboardInput());
+    QVERIFY(m_window->navigationContainer()->handlesKeyboardInput());
+    pressKey(navigation(), Qt::Key_F5);
+    QVERIFY(hall->isStatusKnown());
+}
+
+void tst_NavigationController::refreshKeyScope_data()
+{
+    QTest::addColumn<int>("pageId");
+    QTest::addColumn<bool>("refreshed");
+    QTest::newRow("home page: every controller") << 0 << true;
+    QTest::newRow("lighting page: its controller") << BaseController::LIGHTS_PAGE_ID << true;
+    QTest::newRow("a page without controller: none") << -999 << false;
+}
+
+void tst_NavigationController::refreshKeyScope()
+{
+    QFETCH(int, pageId);
+    QFETCH(bool, refreshed);
+    Corvane::Devices::BaseDevice* hall = lighting()->getDeviceById(HALL);
+    hall->setStatusKnown(false);
+    m_window->navigationControl()->setCurrentPageId(pageId);
+    pressKey(navigation(), Qt::Key_F5);
+    QCOMPARE(hall->isStatusKnown(), refreshed);
+}
+
+void tst_NavigationController::homeIconsAreNoShortcuts()
+{
+    bool allowed = true;
+    navigation()->onRequestAllowedShortcut(navigation()->homeIcons().first(), allowed);
+    QVERIFY(!allowed);
+    navigation()->onRequestAllowedShortcut(shownIcon(HALL), allowed);
+    QVERIFY(allowed);
+}
+
+// --- Menus -----------------------------------------------------------------------
+
+namespace {
+
+QStringList texts(const QMenu* menu)
+{
+    QStringList result;
+    for (const QAction* action : menu->actions())
+        result.append(action->isSeparator() ? QStringLiteral("-") : action->text());
+    return result;
+}
+
+} // namespace
+
+void tst_NavigationController::contextMenuEntries()
+{
+    const Controllers::NavigationMenus* menus = navigation()->menus();
+    QCOMPARE(menus->contextMenu()->objectName(), QStringLiteral("contextMenu"));
+    QCOMPARE(menus->contextMenu()->parent(), m_window);
+    QCOMPARE(texts(menus->contextMenu()),
+             (QStringList{"Always on top", "Refresh all items", "Refresh current item", "Full screen mode", "-",
+                          "Hide main window", "Quit application"}));
+    QVERIFY(menus->onTopAction()->isCheckable());
+    navigation()->prepareContextMenuFor(NavigationIcon());
+    QVERIFY(!menus->onTopAction()->isChecked());
+}
+
+void tst_NavigationController::contextMenuVisibility_data()
+{
+    QTest::addColumn<int>("pageId");
+    QTest::addColumn<int>("iconId");
+    QTest::addColumn<bool>("refreshCurrent");
+    QTest::addColumn<bool>("refreshAll");
+    QTest::newRow("home page, empty area") << 0 << 0 << false << true;
+    QTest::newRow("lighting page, a light") << BaseController::LIGHTS_PAGE_ID << HALL << true << true;
+    QTest::newRow("lighting page, empty area") << BaseController::LIGHTS_PAGE_ID << 0 << false << true;
+    QTest::newRow("a page without controller") << -999 << HALL << false << false;
+}
+
+void tst_NavigationController::contextMenuVisibility()
+{
+    QFETCH(int, pageId);
+    QFETCH(int, iconId);
+    QFETCH(bool, refreshCurrent);
+    QFETCH(bool, refreshAll);
+    m_window->navigationControl()->setCurrentPageId(pageId);
+    navigation()->prepareContextMenuFor(iconId == 0 ? NavigationIcon() : shownIcon(iconId));
+    QCOMPARE(navigation()->menus()->refreshCurrentAction()->isVisible(), refreshCurrent);
+    QCOMPARE(navigation()->menus()->refreshAllAction()->isVisible(), refreshAll);
+}
+
+void tst_NavigationController::trayMenuWithoutTray()
+{
+    const Controllers::NavigationMenus* menus = navigation()->menus();
+    QCOMPARE(texts(menus->trayMenu()),
+             (QStringList{"TalveraVantrel", "-", "Show/Hide main window", "Launch at startup", "Check for update...",
+                          "-", "Quit application"}));
+    QCOMPARE(menus->trayMenu()->parent(), nullptr);
+    QVERIFY(menus->trayAutostartAction()->isCheckable());
+    menus->trayUpdateAction()->trigger();
+    QCOMPARE(m_fixture->updaterStarts, QList<QStringList>{QStringList()});
+    if (!QSystemTrayIcon::isSystemTrayAvailable())
+        QVERIFY(!navigation()->trayIcon());
+}
+
+// --- Gateways and discovery -----------------------------------------------------
+
+void tst_NavigationController::loginToTheGateway_data()
+{
+    QTest::addColumn<QString>("password");
+    QTest::newRow("the gateway's password") << DEMO_PASSWORD;
+    QTest::newRow("a wrong password") << QStringLiteral("54321");
+}
+
+void tst_NavigationController::loginToTheGateway()
+{
+    QFETCH(QString, password);
+    FakeGateway gateway(DEMO_PASSWORD);
+    QVERIFY(gateway.listen());
+    answerStatusRequests(gateway);
+    reopen(m_fixture->writeProject(QStringLiteral("fixed.vtprj"),
+                                   NavigationFixture::net(0, QStringLiteral("127.0.0.1"), gateway.port(), password)),
+           false);
+    QVERIFY(navigation()->isDiscoveryDone());
+    if (password == DEMO_PASSWORD) {
+        QTRY_COMPARE(gateway.logins(), 1);
+        // Logged in, every state is asked and drawn.
+        QTRY_VERIFY(lighting()->getDeviceById(HALL)->isStatusKnown());
+        QVERIFY(shownIcon(HALL).state() != NavigationIcon::Uninitialized);
+    } else {
+        QTRY_VERIFY(gateway.refusedLogins() >= 1);
+        QVERIFY(gateway.requests().isEmpty());
+        QCOMPARE(shownIcon(HALL).state(), NavigationIcon::Uninitialized);
+    }
+    QCoreApplication::processEvents();
+    QVERIFY(m_fixture->transport->searches.isEmpty());
+}
+
+using Answers = QList<QPair<int, int>>;
+
+void tst_NavigationController::ssdpMatch_data()
+{
+    QTest::addColumn<Answers>("answers");
+    QTest::addColumn<bool>("firstConnected");
+    QTest::addColumn<bool>("secondConnected");
+    QTest::addColumn<bool>("done");
+    QTest::newRow("function code differs") << Answers{{9, 10}} << false << false << false;
+    QTest::newRow("univocal code differs") << Answers{{1, 99}} << false << false << false;
+    QTest::newRow("one of two matches") << Answers{{1, 10}} << true << false << false;
+    QTest::newRow("both match in turn") << Answers{{1, 10}, {2, 20}} << true << true << true;
+    QTest::newRow("a repeated answer is ignored") << Answers{{1, 10}, {1, 10}} << true << false << false;
+}
+
+void tst_NavigationController::ssdpMatch()
+{
+    QFETCH(Answers, answers);
+    QFETCH(bool, firstConnected);
+    QFETCH(bool, secondConnected);
+    QFETCH(bool, done);
+    // Found gateways are connected on port 20000: the test's gateway listens there.
+    FakeGateway gateway(DEMO_PASSWORD);
+    if (!gateway.listen(NavigationController::DISCOVERY_PORT))
+        QSKIP("port 20000 of 127.0.0.1 is taken");
+    reopen(m_fixture->writeProject(
+               QStringLiteral("discovery.vtprj"), NavigationFixture::net(1, QString(), 0, DEMO_PASSWORD, 1, 10),
+               {NavigationFixture::net(1, QString(), 0, DEMO_PASSWORD, 2, 20)}),
+           false);
+    QCOMPARE(navigation()->drivers().size(), 2);
+    QVERIFY(!navigation()->isDiscoveryDone());
+    QCoreApplication::processEvents();
+    // One search per gateway waiting for discovery.
+    QCOMPARE(m_fixture->transport->searches.size(), 2);
+    for (const auto& [functionCode, univocalCode] : answers)
+        navigation()->onSsdpDiscovered(functionCode, univocalCode, QHostAddress::LocalHost);
+    QCOMPARE(navigation()->drivers().value(1)->isInitialized(), firstConnected);
+    QCOMPARE(navigation()->drivers().value(900)->isInitialized(), secondConnected);
+    QCOMPARE(navigation()->isDiscoveryDone(), done);
+    QCOMPARE(navigation()->discovery()->isDiscovering(), !done);
+    const int connected = int(firstConnected) + int(secondConnected);
+    QTRY_COMPARE(gateway.logins(), connected);
+    QTest::qWait(50);
+    QCOMPARE(gateway.logins(), connected);
+}
+
+namespace {
+
+// Answers every search it receives on 127.0.0.1 as a gateway would.
+class LoopbackGatewayResponder : public QObject
+{
+public:
+    LoopbackGatewayResponder(int functionCode, int univocalCode)
+        : m_reply("HTTP/1.1 200 OK\r\nST: " + Corvane::SSDP::SsdpResponse::SEARCH_TARGET
+                  + "\r\nX-PRAVIK-FC: " + QByteArray::number(functionCode)
+                  + "\r\nX-PRAVIK-UC: " + QByteArray::number(univocalCode) + "\r\n\r\n")
+    {
+        connect(&m_socket, &QUdpSocket::readyRead, this, [this] {
+            while (m_socket.hasPendingDatagrams()) {
+                const QNetworkDatagram search = m_socket.receiveDatagram();
+                ++searches;
+                m_socket.writeDatagram(m_reply, search.senderAddress(), search.senderPort());
+            }
+        });
+    }
+    bool start() { return m_socket.bind(QHostAddress::LocalHost, 0); }
+    quint16 port() const { return m_socket.localPort(); }
+    int searches = 0;
+
+private:
+    QByteArray m_reply;
+    QUdpSocket m_socket;
+};
+
+} // namespace
+
+void tst_NavigationController::ssdpOverLoopback()
+{
+    FakeGateway gateway(DEMO_PASSWORD);
+    if (!gateway.listen(NavigationController::DISCOVERY_PORT))
+        QSKIP("port 20000 of 127.0.0.1 is taken");
+    answerStatusRequests(gateway);
+    LoopbackGatewayResponder responder(1, 10);
+    QVERIFY(responder.start());
+    m_fixture->loopbackResponderPort = responder.port();
+    reopen(m_fixture->writeProject(QStringLiteral("discovery.vtprj"),
+                                   NavigationFixture::net(1, QString(), 0, DEMO_PASSWORD, 1, 10)),
+           false);
+    QTRY_COMPARE(gateway.logins(), 1);
+    QCOMPARE(responder.searches, 1);
+    QVERIFY(navigation()->isDiscoveryDone());
+    QTRY_VERIFY(lighting()->getDeviceById(HALL)->isStatusKnown());
+}
+
+void tst_NavigationController::rediscoveryThrottle_data()
+{
+    QTest::addColumn<QTime>("firstDiscovery");
+    QTest::addColumn<int>("later");
+    QTest::addColumn<bool>("discoversAgain");
+    QTest::newRow("noon, 5 s later") << QTime(12, 0) << 5000 << false;
+    QTest::newRow("noon, 10 s later") << QTime(12, 0) << 10000 << true;
+    QTest::newRow("across midnight, 10 s later") << QTime(23, 59, 55) << 10000 << true;
+    QTest::newRow("across midnight, 5 s later") << QTime(23, 59, 58) << 5000 << false;
+}
+
+void tst_NavigationController::rediscoveryThrottle()
+{
+    QFETCH(QTime, firstDiscovery);
+    QFETCH(int, later);
+    QFETCH(bool, discoversAgain);
+    m_fixture->clock.setDateTime(QDateTime(QDate(2024, 3, 9), firstDiscovery));
+    reopen(m_fixture->writeProject(QStringLiteral("discovery.vtprj"),
+                                   NavigationFixture::net(1, QString(), 0, DEMO_PASSWORD, 1, 10)),
+           false);
+    QCoreApplication::processEvents();
+    QCOMPARE(m_fixture->transport->searches.size(), 1);
+    m_fixture->clock.advance(later);
+    navigation()->discoverIfNeeded();
+    QCOMPARE(m_fixture->transport->searches.size(), discoversAgain ? 2 : 1);
+    // The 20 s start-up timer finds discovery running and starts none.
+    m_fixture->clock.advance(NavigationController::FIRST_DISCOVERY_DELAY_MS);
+    QCOMPARE(m_fixture->transport->searches.size(), discoversAgain ? 2 : 1);
+}
+
+void tst_NavigationController::noServerModeNeverConnectsNorDiscovers()
+{
+    reopen(m_fixture->writeProject(QStringLiteral("discovery.vtprj"),
+                                   NavigationFixture::net(1, QString(), 0, DEMO_PASSWORD, 1, 10)),
+           true);
+    QCoreApplication::processEvents();
+    m_fixture->clock.advance(NavigationController::FIRST_DISCOVERY_DELAY_MS);
+    navigation()->discoverIfNeeded();
+    QVERIFY(m_fixture->transport->searches.isEmpty());
+    QVERIFY(navigation()->isDiscoveryDone());
+    for (OpenDriver* driver : navigation()->drivers())
+        QVERIFY(qobject_cast<PseudoDriver*>(driver));
+    QVERIFY(lighting()->getDeviceById(HALL)->isStatusKnown());
+}
+
+// --- Quitting and switching -------------------------------------------------------
+
+void tst_NavigationController::quitTwiceRunsOneHandshake()
+{
+    const QString file = Corvane::Utilities::PathProvider::currentUserConfigFileName();
+    navigation()->onQuit();
+    QVERIFY(QFile::exists(file));
+    QVERIFY(QFile::remove(file));
+    navigation()->onQuit();
+    QVERIFY(!QFile::exists(file));
+    QTRY_COMPARE(m_fixture->quits, 1);
+    QTest::qWait(20);
+    QCOMPARE(m_fixture->quits, 1);
+}
+
+void tst_NavigationController::quitDuringSwitchEndsTheProgram()
+{
+    for (OpenDriver* driver : navigation()->drivers())
+        driver->blockSignals(true);
+    navigation()->setTemporaryDevicesConfiguration(demoCopy(QStringLiteral("other.vtprj")));
+    QVERIFY(navigation()->closingHandshake()->isWaitingForDrivers());
+    const qsizetype made = m_fixture->made.size();
+    navigation()->onQuit();
+    m_fixture->releaseDrivers();
+    QTRY_COMPARE(m_fixture->quits, 1);
+    // The quit took the wait over: the other project was never loaded.
+    QCOMPARE(m_fixture->made.size(), made);
+}
+
+void tst_NavigationController::lateReportChangesNothing()
+{
+    const auto old = navigation()->drivers();
+    for (OpenDriver* driver : old)
+        driver->blockSignals(true);
+    navigation()->setTemporaryDevicesConfiguration(demoCopy(QStringLiteral("other.vtprj")));
+    m_fixture->clock.advance(NavigationController::CLOSING_TIMEOUT_MS);
+    const auto loaded = navigation()->drivers();
+    QVERIFY(loaded != old);
+    const qsizetype made = m_fixture->made.size();
+    // The silent driver reports after the wait gave up on it.
+    for (OpenDriver* driver : old) {
+        driver->blockSignals(false);
+        Q_EMIT driver->readyToClose();
+    }
+    QCoreApplication::processEvents();
+    QCOMPARE(navigation()->drivers(), loaded);
+    QCOMPARE(m_fixture->made.size(), made);
+    QVERIFY(!navigation()->closingHandshake()->isWaitingForDrivers());
+    QCOMPARE(m_fixture->quits, 0);
+}
+
+void tst_NavigationController::invalidFileChangesNothing_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("contents");
+    QTest::newRow("no path") << QString() << QByteArray();
+    QTest::newRow("missing file") << QStringLiteral("missing.vtprj") << QByteArray();
+    QTest::newRow("not a project") << QStringLiteral("notes.vtprj") << QByteArray("<shopping><list/></shopping>");
+}
+
+void tst_NavigationController::invalidFileChangesNothing()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, contents);
+    QString path;
+    if (!name.isEmpty())
+        path = m_fixture->settings.dataPath() + QLatin1Char('/') + name;
+    if (!contents.isEmpty())
+        SentrelFixture::writeFile(path, contents);
+    const auto before = navigation()->drivers();
+    const QString project = Settings::guiProperties().tempConfigFileName();
+    navigation()->setTemporaryDevicesConfiguration(path);
+    QVERIFY(!navigation()->closingHandshake()->isWaitingForDrivers());
+    QCOMPARE(Settings::guiProperties().tempConfigFileName(), project);
+    QCoreApplication::processEvents();
+    QCOMPARE(navigation()->drivers(), before);
+}
+
+void tst_NavigationController::secondStartSwitchesProject()
+{
+    const QString other = demoCopy(QStringLiteral("other.vtprj"));
+    const auto before = navigation()->drivers();
+    m_window->onAppStartRequest({QStringLiteral("sentrel"), other});
+    QCOMPARE(Settings::guiProperties().tempConfigFileName(), other);
+    QTRY_VERIFY(!navigation()->drivers().isEmpty() && navigation()->drivers() != before);
+    QCOMPARE(lighting()->drivers(), navigation()->drivers());
+    QCOMPARE(m_window->navigationControl()->currentPageId(), BaseController::LIGHTS_PAGE_ID);
+    QVERIFY(lighting()->getDeviceById(HALL)->isStatusKnown());
+}
+
+void tst_NavigationController::twoQuickSwitchesLeaveOneSetOfDrivers()
+{
+    for (OpenDriver* driver : navigation()->drivers())
+        driver->blockSignals(true);
+    navigation()->setTemporaryDevicesConfiguration(demoCopy(QStringLiteral("first.vtprj")));
+    const QString second = demoCopy(QStringLiteral("second.vtprj"));
+    navigation()->setTemporaryDevicesConfiguration(second);
+    m_fixture->releaseDrivers();
+    QTRY_VERIFY(!navigation()->closingHandshake()->isWaitingForDrivers());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QList<OpenDriver*> live = m_fixture->liveDrivers();
+    QList<OpenDriver*> loaded = navigation()->drivers().values();
+    std::sort(live.begin(), live.end());
+    std::sort(loaded.begin(), loaded.end());
+    QCOMPARE(live, loaded);
+    QCOMPARE(Settings::guiProperties().tempConfigFileName(), second);
+}
+
+void tst_NavigationController::nothingWrittenDuringSwitch()
+{
+    const QString file = Corvane::Utilities::PathProvider::currentUserConfigFileName();
+    // What the user did in this project: a name and an icon order.
+    lighting()->getDeviceById(HALL)->setCustomName(QStringLiteral("Porch"));
+    QList<int> reversed;
+    for (const NavigationIcon& icon : lighting()->icons())
+        reversed.prepend(icon.id());
+    lighting()->reorderIcons(reversed);
+    navigation()->saveUserConfiguration();
+    QFile saved(file);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    const QByteArray before = saved.readAll();
+    saved.close();
+
+    for (OpenDriver* driver : navigation()->drivers())
+        driver->blockSignals(true);
+    // Reopening the same project.
+    navigation()->setTemporaryDevicesConfiguration(QStringLiteral(DEMO_PROJECT));
+    navigation()->saveUserConfiguration();
+    navigation()->scheduleSaveUserConfiguration();
+    Q_EMIT m_window->moved(QPointF(10, 10));
+    m_fixture->clock.advance(NavigationController::SAVE_DELAY_MS * 2);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(), before);
+    saved.close();
+
+    m_fixture->releaseDrivers();
+    QTRY_VERIFY(!navigation()->closingHandshake()->isWaitingForDrivers());
+    QCOMPARE(lighting()->getDeviceById(HALL)->name(), QStringLiteral("Porch"));
+    QList<int> order;
+    for (const NavigationIcon& icon : lighting()->icons())
+        order.append(icon.id());
+    QCOMPARE(order, reversed);
+}
+
+// --- Reliability ----------------------------------------------------------------
+
+void tst_NavigationController::droppedGatewayReconnects()
+{
+    FakeGateway gateway(DEMO_PASSWORD);
+    QVERIFY(gateway.listen());
+    answerStatusRequests(gateway);
+    reopen(m_fixture->writeProject(QStringLiteral("fixed.vtprj"),
+                                   NavigationFixture::net(0, QStringLiteral("127.0.0.1"), gateway.port(),
+                                                          DEMO_PASSWORD)),
+           false);
+    QTRY_VERIFY(lighting()->getDeviceById(HALL)->isStatusKnown());
+    // While it is gone nothing of it is drawn as live.
+    gateway.setResponder([](const FakeGateway::Frame& request) {
+        return QList<FakeGateway::Frame>{FakeGateway::ack(request)};
+    });
+    const qsizetype asked = gateway.requests().size();
+    gateway.dropClients();
+    QTRY_VERIFY(!lighting()->getDeviceById(HALL)->isStatusKnown());
+    QCOMPARE(shownIcon(HALL).state(), NavigationIcon::Uninitialized);
+    QVERIFY(!lighting()->getDeviceById(GROUND_FLOOR)->isStatusKnown());
+    // Back: logged in again and every state asked again.
+    QTRY_COMPARE(gateway.logins(), 2);
+    QTRY_VERIFY(gateway.requests().size() > asked);
+    answerStatusRequests(gateway);
+    navigation()->onRefreshAll();
+    QTRY_VERIFY(lighting()->getDeviceById(HALL)->isStatusKnown());
+}
+
+void tst_NavigationController::garbageNeverCrashes()
+{
+    FakeGateway gateway(DEMO_PASSWORD);
+    QVERIFY(gateway.listen());
+    answerStatusRequests(gateway);
+    reopen(m_fixture->writeProject(QStringLiteral("fixed.vtprj"),
+                                   NavigationFixture::net(0, QStringLiteral("127.0.0.1"), gateway.port(),
+                                                          DEMO_PASSWORD)),
+           false);
+    QTRY_VERIFY(lighting()->getDeviceById(HALL)->isStatusKnown());
+    const QString hall = lighting()->getAddressText(lighting()->getDeviceById(HALL)->address());
+    gateway.sendEvent(Message::createSwitchLightMessage(QStringLiteral("99#99#9#9"), true));
+    gateway.sendEvent(Message::createDimmer100Message(hall, 99999, -5));
+    gateway.sendEvent(Message::createDimmer10Message(hall, -3));
+    gateway.sendEvent(Message(1, 1, QStringLiteral("#*#"), 2147483647, -1, {}));
+    gateway.sendRaw("EVT\n");
+    gateway.sendRaw(QByteArray(4096, '\xff') + "\n");
+    gateway.sendRaw("ANS 99999 0 *1*1*3##\n");
+    QTest::qWait(300);
+    // Still alive and, connection kept or made again, still serving.
+    QTRY_VERIFY(navigation()->drivers().value(1)->isMonitorConnected());
+    navigation()->onRefreshAll();
+    QTRY_VERIFY(lighting()->getDeviceById(HALL)->isStatusKnown());
+}
+
+void tst_NavigationController::quitEndsWhateverTheGatewayDoes_data()
+{
+    QTest::addColumn<QString>("gatewayState");
+    QTest::newRow("connected") << QStringLiteral("connected");
+    QTest::newRow("logging in") << QStringLiteral("logging in");
+    QTest::newRow("never connected") << QStringLiteral("gone");
+}
+
+void tst_NavigationController::quitEndsWhateverTheGatewayDoes()
+{
+    QFETCH(QString, gatewayState);
+    FakeGateway gateway(DEMO_PASSWORD);
+    QVERIFY(gateway.listen());
+    const quint16 port = gateway.port();
+    if (gatewayState == QStringLiteral("gone"))
+        gateway.close();
+    else if (gatewayState == QStringLiteral("logging in"))
+        gateway.stopReading();
+    reopen(m_fixture->writeProject(QStringLiteral("fixed.vtprj"),
+                                   NavigationFixture::net(0, QStringLiteral("127.0.0.1"), port, DEMO_PASSWORD)),
+           false);
+    if (gatewayState == QStringLiteral("connected"))
+        QTRY_COMPARE(gateway.logins(), 1);
+    else
+        QTest::qWait(100);
+    navigation()->onQuit();
+    // The drivers' own close time-out is short; the program's 30 s wait is
+    // on the manual clock and never runs out here.
+    QTRY_COMPARE_WITH_TIMEOUT(m_fixture->quits, 1, 10000);
 }
 
 QTEST_MAIN(tst_NavigationController)

@@ -8,6 +8,8 @@
 // of an empty gadget, then <theme>-demo-gadget.png and
 // <theme>-demo-fullscreen.png of the demo project in no-server mode.
 #include "NavigationWindow.h"
+#include "Controllers/NavigationController.h"
+#include "Controllers/NavigationMenus.h"
 #include "Settings.h"
 #include "StartUp.h"
 
@@ -17,6 +19,7 @@
 #include "utilities/PathProvider.h"
 
 #include <QApplication>
+#include <QMenu>
 #include <QDir>
 #include <QEventLoop>
 #include <QScreen>
@@ -69,6 +72,14 @@ int main(int argc, char** argv)
         window.applyStoredSettings();
         window.showTo();
         ok &= capture(output.filePath(theme + QStringLiteral("-gadget.png")));
+        for (const auto& [name, menu] :
+             {std::pair{QStringLiteral("-contextmenu.png"), window.navigationController()->menus()->contextMenu()},
+              std::pair{QStringLiteral("-traymenu.png"), window.navigationController()->menus()->trayMenu()}}) {
+            window.navigationController()->prepareContextMenuFor({});
+            menu->popup(window.customRect().center());
+            ok &= capture(output.filePath(theme + name));
+            menu->hide();
+        }
         window.setIsInFullScreenMode(true);
         ok &= capture(output.filePath(theme + QStringLiteral("-fullscreen.png")));
         window.setIsInFullScreenMode(false);
