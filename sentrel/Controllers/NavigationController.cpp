@@ -198,6 +198,8 @@ void NavigationController::connectCarousel()
                 &NavigationController::saveUserConfiguration);
         connect(controller, &BaseController::scheduleSaveSettingsRequested, this,
                 &NavigationController::scheduleSaveUserConfiguration);
+        // "Quit application" on a favourite's menu.
+        connect(controller, &BaseController::quitRequested, this, &NavigationController::onQuit);
     }
     connect(this, &BaseController::saveSettingsRequested, this, &NavigationController::saveUserConfiguration);
     NavigationControl* navigation = navigationControl();

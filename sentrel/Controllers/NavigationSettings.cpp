@@ -1,5 +1,6 @@
 #include "NavigationSettings.h"
 
+#include "FavoriteWindow.h"
 #include "NavigationController.h"
 #include "NavigationMenus.h"
 #include "NavigationWindow.h"
@@ -123,6 +124,8 @@ void NavigationSettings::fillUserSettings(Devices::UserDeviceSettings& settings)
                 settings.setItemName(device->id(), device->name(), ItemKey::INVALID_SUB_ID);
             controller->fillSettingsForDevice(settings, pageId, device);
         }
+        for (FavoriteWindow* window : controller->favorites())
+            settings.addFavorite(controller->getFavoriteSettings(window));
     }
 }
 
