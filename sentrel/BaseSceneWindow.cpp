@@ -246,6 +246,11 @@ void BaseSceneWindow::setSupportsTransparency(bool supports)
 
 void BaseSceneWindow::updateNonTransparentBackground()
 {
+    // Drawn only where the window cannot be translucent.
+    if (m_supportsTransparency) {
+        m_nonTransparentBackground = QPixmap();
+        return;
+    }
     QPixmap background(size());
     background.fill(Qt::transparent);
     QPainter painter(&background);

@@ -63,7 +63,11 @@ void NavigationSettings::loadGuiSettings(const Devices::GuiProperties& current,
         window->updateTranslators(current.language());
         m_controller.retranslateUi();
     }
-    if (firstLoad || current.skin() != previous.skin())
+    // At start-up the program has already drawn everything in the skin it
+    // chose: applying the same skin again would only redo that work.
+    const bool skinChanged = firstLoad ? current.skin() != Gadgets::ThemeProvider::themeFile()
+                                       : current.skin() != previous.skin();
+    if (skinChanged)
         applyTheme(current.skin());
     applyContextMenuStyleSheet();
     if (!firstLoad && current.currentFileName() != previous.currentFileName())
