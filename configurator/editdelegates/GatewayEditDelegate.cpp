@@ -1,5 +1,7 @@
 #include "editdelegates/GatewayEditDelegate.h"
 
+#include "editdelegates/DescriptionLimit.h"
+
 #include "devices/ConfigUtilities.h"
 #include "devices/Configuration.h"
 #include "devices/DeviceNetworkAddress.h"
@@ -115,6 +117,15 @@ void GatewayEditDelegate::setModelData(QWidget* editor, QAbstractItemModel* mode
 {
     if (auto* combo = qobject_cast<QComboBox*>(editor)) {
         model->setData(index, combo->currentData(Qt::UserRole), Qt::EditRole);
+        return;
+    }
+    // A plant's description has the same length limit as a device's: a
+    // longer one is cut only when the user agrees, never silently at save.
+    const GatewayTreeModel* gateway = gatewayModel(index);
+    auto* lineEdit = qobject_cast<QLineEdit*>(editor);
+    if (gateway && lineEdit && gateway->getFieldType(index) == GatewayTreeModel::Description) {
+        if (const std::optional<QString> text = DescriptionLimit::textToStore(lineEdit->text(), editor))
+            model->setData(index, *text, Qt::EditRole);
         return;
     }
     BaseEditDelegate::setModelData(editor, model, index);

@@ -1,9 +1,11 @@
 #include "ProjectFixture.h"
+#include "ScriptedDialogService.h"
 #include "devices/DeviceNetworkAddress.h"
 #include "devices/WebServerDeviceProperties.h"
 #include "editdelegates/GatewayEditDelegate.h"
 #include "editors/IpTypeEditor.h"
 #include "tablemodels/GatewayTreeModel.h"
+#include "utilities/InitSettings.h"
 
 #include <QLineEdit>
 #include <QTableView>
@@ -27,6 +29,8 @@ private Q_SLOTS:
     void password();
     void wrongRows_data();
     void wrongRows();
+    void descriptionLimit_data();
+    void descriptionLimit();
 
 private:
     QLineEdit* openLineEditor(GatewayTreeModel::FieldType field);
@@ -182,6 +186,43 @@ void tst_GatewayEditDelegate::wrongRows()
     const QRect cell = m_view->visualRect(m_model->index(row, 0));
     const QColor colour = image.pixelColor(cell.right() - 2, cell.center().y());
     QCOMPARE(colour.red() - colour.green() > 60, wrong);
+}
+
+void tst_GatewayEditDelegate::descriptionLimit_data()
+{
+    QTest::addColumn<int>("extra");  // characters beyond the limit
+    QTest::addColumn<int>("answer"); // to the truncation question
+    QTest::addColumn<int>("boxes");
+    QTest::addColumn<bool>("written");
+
+    QTest::newRow("at the limit") << 0 << int(QMessageBox::Ok) << 0 << true;
+    QTest::newRow("one more, OK cuts") << 1 << int(QMessageBox::Ok) << 1 << true;
+    QTest::newRow("one more, Cancel keeps") << 1 << int(QMessageBox::Cancel) << 1 << false;
+}
+
+// A plant's description is held to the device descriptions' limit when it
+// is typed, with the same question, instead of being cut at save.
+void tst_GatewayEditDelegate::descriptionLimit()
+{
+    QFETCH(int, extra);
+    QFETCH(int, answer);
+    QFETCH(int, boxes);
+    QFETCH(bool, written);
+
+    ConfiguratorTest::ScriptedDialogService dialogs;
+    dialogs.answers = {QMessageBox::StandardButton(answer)};
+    const int max = Corvane::Utilities::InitSettings::maxDescriptionChars();
+    const QString text = QString(max, u'x') + QString(extra, u'y');
+    const QString before = m_server->description();
+
+    QLineEdit* editor = openLineEditor(GatewayTreeModel::Description);
+    QVERIFY(editor);
+    editor->setText(text);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTRY_VERIFY(!m_view->viewport()->findChild<QLineEdit*>());
+
+    QCOMPARE(dialogs.boxes.size(), boxes);
+    QCOMPARE(m_server->description(), written ? text.left(max) : before);
 }
 
 QTEST_MAIN(tst_GatewayEditDelegate)
