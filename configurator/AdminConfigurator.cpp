@@ -367,8 +367,11 @@ void AdminConfigurator::restoreColumnWidths(DevicesTreeModel::NodeType node)
     // Resizing reports each section; keep the saved widths while restoring.
     const QSignalBlocker blocker(m_devicesTable->horizontalHeader());
     if (saved.isEmpty()) {
+        // Shared out over the area the cells have (inside the frame and
+        // beside the row header), so that they fit without a scroll bar.
+        const int width = m_devicesTable->viewport()->width();
         for (int column = 0; column < count; ++column)
-            m_devicesTable->setColumnWidth(column, m_devicesTable->width() / count);
+            m_devicesTable->setColumnWidth(column, width / count);
     } else if (saved.size() == count) {
         for (int column = 0; column < count; ++column)
             m_devicesTable->setColumnWidth(column, saved.at(count - 1 - column));
