@@ -458,6 +458,11 @@ void BaseController::setDeviceInfo(int id, const QString& info)
     changeIcon(id, [&info](NavigationIcon& icon) { icon.setDropDownText(info); });
 }
 
+void BaseController::setDeviceDropDownItemsModels(int id, const QList<Gadgets::Models::DropDownItemModel*>& models)
+{
+    changeIcon(id, [&models](NavigationIcon& icon) { icon.setDropDownItemsModels(models); });
+}
+
 void BaseController::setSliderValueBounds(int id, double minimum, double maximum, double step)
 {
     changeIcon(id, [=](NavigationIcon& icon) {
