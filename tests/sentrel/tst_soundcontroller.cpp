@@ -13,6 +13,8 @@
 
 #include "commandcontrol/CommandControl.h"
 #include "controls/SvgContentButton.h"
+#include "dropdown/SvgDropDown.h"
+#include "label/Label.h"
 #include "devices/AmplifierDevice.h"
 #include "devices/AmplifierDeviceProperties.h"
 #include "devices/Configuration.h"
@@ -719,6 +721,14 @@ void tst_SoundController::renderPage()
         Q_EMIT m_window->navigationControl()->labels()->row2DropDownItemIconClick(
             segmentOf(LIVING_ROOM_AMPLIFIER), 0, sound->getSoundSourceModelsForDevice(LIVING_ROOM_AMPLIFIER).first());
         shoot(QStringLiteral("page"));
+        Corvane::Gadgets::Label* label =
+            m_window->navigationControl()->labels()->labelAt(segmentOf(LIVING_ROOM_AMPLIFIER));
+        QVERIFY(label);
+        const QList<Corvane::Gadgets::SvgDropDown*> dropDowns = label->findChildren<Corvane::Gadgets::SvgDropDown*>();
+        QVERIFY(!dropDowns.isEmpty());
+        dropDowns.first()->setExpanded(true);
+        shoot(QStringLiteral("sources"));
+        dropDowns.first()->setExpanded(false);
         m_window->navigationControl()->notifyNavigationIconClicked(shownIcon(LIVING_ROOM_AMPLIFIER),
                                                                    segmentOf(LIVING_ROOM_AMPLIFIER), false);
         m_window->navigationControl()->setCommandControl1ShowProgress(1.0);
