@@ -94,7 +94,6 @@ SoundController::SoundController(NavigationWindow* window)
 
 SoundController::~SoundController()
 {
-    clearDevices();
     qDeleteAll(m_sourceModels);
     qDeleteAll(m_retiredSourceModels);
 }
