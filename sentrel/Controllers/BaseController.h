@@ -31,6 +31,9 @@ class CommandControl;
 class FavoriteControl;
 class NavigationControl;
 class SvgElement;
+namespace Models {
+class DropDownItemModel;
+}
 namespace Utilities {
 class IconRenderer;
 class RendererContainer;
@@ -253,6 +256,8 @@ public:
     void setIconSupportsValue(int id, bool supports);
     void setSupportsDeviceInfo(int id, bool supports);
     void setDeviceInfo(int id, const QString& info);
+    // The entries of the device's drop-down beside its label.
+    void setDeviceDropDownItemsModels(int id, const QList<Gadgets::Models::DropDownItemModel*>& models);
     void setSliderValueBounds(int id, double minimum, double maximum, double step);
     void setSliderTextFormat(int id, const QString& format);
     void setSliderValuePrecision(int id, int precision);

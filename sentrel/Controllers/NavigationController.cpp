@@ -13,6 +13,7 @@
 #include "NavigationSettings.h"
 #include "PresenceSensorsController.h"
 #include "ScenariosController.h"
+#include "SoundController.h"
 #include "ThermoregulationController.h"
 #include "WebServersController.h"
 #include "NavigationWindow.h"
@@ -185,6 +186,7 @@ void NavigationController::createControllers()
     m_controllers.append(new LightSensorsController(navigationWindow()));
     m_controllers.append(new ThermoregulationController(navigationWindow()));
     m_controllers.append(new WebServersController(navigationWindow()));
+    m_controllers.append(new SoundController(navigationWindow()));
     m_controllers.append(new EnergyDevicesController(navigationWindow()));
     m_controllers.append(new LoadManagementController(navigationWindow()));
 }

@@ -138,7 +138,7 @@ bool SoundSystemAnswers::respondToSetPreviousStation(const Message& request)
 
 bool SoundSystemAnswers::respondToSetPreviousTrack(const Message& request)
 {
-    return respondWithTuning(request, SoundMessage::createPrevTrackMessage(request.address()));
+    return respondWithTuning(request, SoundMessage::createPrevTrackMessage(request.address()), true);
 }
 
 bool SoundSystemAnswers::respondToSetNextStation(const Message& request)
@@ -148,10 +148,10 @@ bool SoundSystemAnswers::respondToSetNextStation(const Message& request)
 
 bool SoundSystemAnswers::respondToSetNextTrack(const Message& request)
 {
-    return respondWithTuning(request, SoundMessage::createNextTrackMessage(request.address()));
+    return respondWithTuning(request, SoundMessage::createNextTrackMessage(request.address()), true);
 }
 
-bool SoundSystemAnswers::respondWithTuning(const Message& request, const Message& expected)
+bool SoundSystemAnswers::respondWithTuning(const Message& request, const Message& expected, bool newTrack)
 {
     if (!PseudoDriver::isRequest(request, expected))
         return false;
@@ -160,6 +160,11 @@ bool SoundSystemAnswers::respondWithTuning(const Message& request, const Message
     const int band = 1 + m_random.draw(4);
     deliver(Message(DimensionValue, request.systemType(), request.address(), 0, SOURCE_TUNING,
                     { band, frequency, channel }, 0));
+    // A player reports the track it moved to, as a gateway does; without it
+    // the page could never show a track in no-server mode.
+    if (newTrack)
+        deliver(Message(DimensionValue, request.systemType(), request.address(), 0, SOURCE_STATION_OR_TRACK,
+                        { 1 + m_random.draw(5) }, 0));
     return true;
 }
 

@@ -40,7 +40,8 @@ public:
 private:
     void deliver(const PravikDriver::Message& message);
     // The new tuning of a source after a previous or next command.
-    bool respondWithTuning(const PravikDriver::Message& request, const PravikDriver::Message& expected);
+    bool respondWithTuning(const PravikDriver::Message& request, const PravikDriver::Message& expected,
+                           bool newTrack = false);
     // The number after the first "#" of address; false when there is no "#".
     static bool areaOf(const QString& address, int* area);
 

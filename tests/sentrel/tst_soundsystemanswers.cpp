@@ -36,6 +36,12 @@ AnswerShape tuning(const QString& address)
                  { AnswerShape::between(1, 4), AnswerShape::between(8600, 12000), AnswerShape::between(0, 4) });
 }
 
+// The track a player moved to.
+AnswerShape track(const QString& address)
+{
+    return shape(101, address, 0, SOURCE_STATION_OR_TRACK, { AnswerShape::between(1, 5) });
+}
+
 } // namespace
 
 class tst_SoundSystemAnswers : public QObject
@@ -108,11 +114,11 @@ void tst_SoundSystemAnswers::answers_data()
     QTest::newRow("previous station") << SoundMessage::createPrevStationMessage(amplifier)
                                       << AnswerShapes { tuning(amplifier) };
     QTest::newRow("previous track") << SoundMessage::createPrevTrackMessage(amplifier)
-                                    << AnswerShapes { tuning(amplifier) };
+                                    << AnswerShapes { tuning(amplifier), track(amplifier) };
     QTest::newRow("next station") << SoundMessage::createNextStationMessage(amplifier)
                                   << AnswerShapes { tuning(amplifier) };
     QTest::newRow("next track") << SoundMessage::createNextTrackMessage(amplifier)
-                                << AnswerShapes { tuning(amplifier) };
+                                << AnswerShapes { tuning(amplifier), track(amplifier) };
     QTest::newRow("amplifier switched on")
         << SoundMessage::createSwitchAmplifierMessage(amplifier, true, 3)
         << AnswerShapes { shape(101, amplifier, 0, AMPLIFIER_STATE,
