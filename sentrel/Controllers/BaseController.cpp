@@ -516,11 +516,6 @@ void BaseController::setDeviceDropDownItemsModels(int id, const QList<Gadgets::M
     m_favorites.changeControls(id, [&models](FavoriteControl* f) { f->setLabelDropDownItemsModels(models); });
 }
 
-void BaseController::setDeviceDropDownItemsModels(int id, const QList<Gadgets::Models::DropDownItemModel*>& models)
-{
-    changeIcon(id, [&models](NavigationIcon& icon) { icon.setDropDownItemsModels(models); });
-}
-
 void BaseController::setSliderValueBounds(int id, double minimum, double maximum, double step)
 {
     changeIcon(id, [=](NavigationIcon& icon) {

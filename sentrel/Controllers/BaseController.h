@@ -265,7 +265,6 @@ public:
     void setSliderInvalidValueSteps(int id, const QSet<int>& steps);
     void setSliderValue(int id, double value);
     void setDeviceDropDownModel(int id, const Gadgets::Models::DropDownModel& model);
-    void setDeviceDropDownItemsModels(int id, const QList<Gadgets::Models::DropDownItemModel*>& models);
     // Redraws one icon on the carousel when the page is shown and on the
     // device's favourites.
     void updateUI(const Gadgets::Models::NavigationIcon& icon);
