@@ -795,13 +795,13 @@ int BaseController::contextMenuDeviceId() const
 
 void BaseController::saveSettings()
 {
-    if (!m_settingsWriteSuspended)
+    if (!Settings::isProjectSwitching())
         Q_EMIT saveSettingsRequested();
 }
 
 void BaseController::scheduleSaveSettings()
 {
-    if (!m_settingsWriteSuspended)
+    if (!Settings::isProjectSwitching())
         Q_EMIT scheduleSaveSettingsRequested();
 }
 

@@ -236,14 +236,11 @@ public:
     FavoriteWindow* contextMenuWindow() const;
     int contextMenuDeviceId() const;
 
-    // While suspended the controller asks for no settings write: set at the
-    // start of a project switch and cleared once the new project's user
-    // settings are loaded, so that nothing of the closing project is written
-    // under the next one's identity.
-    void setSettingsWriteSuspended(bool suspended) { m_settingsWriteSuspended = suspended; }
-    bool isSettingsWriteSuspended() const { return m_settingsWriteSuspended; }
     // Ask the navigation controller to write the user settings now, or after
     // its save delay (saveSettingsRequested, scheduleSaveSettingsRequested).
+    // During a project switch (Settings::isProjectSwitching()) nothing is
+    // asked: nothing of the closing project may be written under the next
+    // one's identity.
     void saveSettings();
     void scheduleSaveSettings();
 
@@ -341,7 +338,6 @@ private:
     DriverMap m_drivers;
     FavoriteWindows m_favorites;
     FavoriteContextMenu* m_contextMenu = nullptr;
-    bool m_settingsWriteSuspended = false;
 };
 
 } // namespace Controllers

@@ -108,6 +108,7 @@ bool BaseDataControlsController::handleIconsReordered()
     for (const Gadgets::Models::NavigationIcon& icon : navigationControl()->icons())
         ids.append(icon.id());
     reorderIcons(ids);
+    saveSettings();
     CarouselController* carousel = navigationWindow() ? navigationWindow()->carouselController() : nullptr;
     if (carousel && carousel->isCarouselVisible()) {
         carousel->hideCarousel();
@@ -118,6 +119,7 @@ bool BaseDataControlsController::handleIconsReordered()
 
 void BaseDataControlsController::updateControlsCache()
 {
+    BaseController::updateControlsCache();
     for (SvgControlObject* control : std::as_const(m_dataControls))
         control->updateCachedData();
     for (SvgControlObject* control : std::as_const(m_favoriteDataControls))

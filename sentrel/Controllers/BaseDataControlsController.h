@@ -62,8 +62,8 @@ public:
 
     // Follows the icons the user reordered on this page; false (not taken)
     // on another page.
-    virtual bool handleIconsReordered();
-    virtual void updateControlsCache();
+    bool handleIconsReordered() override;
+    void updateControlsCache() override;
 
     void handleFullScreenExit() override;
     void pageChanged() override;
@@ -79,7 +79,7 @@ public:
     Devices::UserDeviceSettings::Favorite favoriteSettings(const BaseSceneWindow* window, int deviceId,
                                                            int subDeviceId) const;
     // Restores the stored scale of the favourite's data control.
-    virtual void loadSettingsForFavorite(const Devices::UserDeviceSettings::Favorite& favorite);
+    void loadSettingsForFavorite(const Devices::UserDeviceSettings::Favorite& favorite) override;
     // Deletes the device's favourite data control, taken off the closing
     // favourite window's scene.
     void removeFavoriteDataControl(BaseSceneWindow* window, int deviceId);

@@ -1,5 +1,6 @@
 #include "ThermoregulationController.h"
 
+#include "FavoriteWindow.h"
 #include "NavigationWindow.h"
 #include "Settings.h"
 #include "ThermoregulationCommandIcons.h"
@@ -281,12 +282,16 @@ void ThermoregulationController::setCentralContent()
 
 void ThermoregulationController::closeConfiguration()
 {
+    // The base closes the windows without telling each close apart.
+    for (FavoriteWindow* window : favorites())
+        unregisterFavoriteControl(window->favoriteControl());
     BaseController::closeConfiguration();
     m_openDeviceId = 0;
 }
 
 void ThermoregulationController::updateControlsCache()
 {
+    BaseController::updateControlsCache();
     for (CommandControl* ring : {m_commandControl1, m_commandControl2}) {
         if (!ring->scene())
             ring->updateCachedData();
@@ -743,11 +748,13 @@ bool ThermoregulationController::handleRequestOriginalIcons()
 bool ThermoregulationController::handleIconsReordered()
 {
     Device* device = openBasicAirConditioner();
-    if (!isCurrentPage() || !device)
+    if (!device)
+        return BaseController::handleIconsReordered();
+    if (!isCurrentPage())
         return false;
     const QList<int> order = m_commandIcons.reorder(navigationControl()->icons());
     device->setCommandsOrder(order);
-    Settings::saveUserConfiguration();
+    saveSettings();
     return true;
 }
 
@@ -767,12 +774,15 @@ void ThermoregulationController::handleTextChanged(int deviceId, int subDeviceId
                                                    bool& canChange)
 {
     Device* device = thermoDevice(deviceId);
-    if (!device || subDeviceId < 1)
+    if (!device || subDeviceId < 1) {
+        // A device's own name, as on every page.
+        BaseController::handleTextChanged(deviceId, subDeviceId, text, canChange);
         return;
+    }
     device->setCommandText(subDeviceId, text);
     setDeviceIconName(deviceId, subDeviceId, device->getCommandText(subDeviceId));
     canChange = true;
-    Settings::saveUserConfiguration();
+    saveSettings();
 }
 
 void ThermoregulationController::fillSettingsForDevice(Devices::UserDeviceSettings& settings, int pageId,
@@ -792,6 +802,35 @@ void ThermoregulationController::loadSettingsForDevice(const Devices::UserDevice
             setDeviceIconName(device->id(), id, device->getCommandText(id));
     }
     BaseController::loadSettingsForDevice(settings, pageId, base);
+}
+
+void ThermoregulationController::initializeFavorite(FavoriteWindow* window)
+{
+    initializeFavorite(window->favoriteControl(), window->deviceId());
+    registerFavoriteControl(window->deviceId(), window->favoriteControl());
+}
+
+void ThermoregulationController::handleFavoriteElementClick(FavoriteWindow* window, Gadgets::SvgElement* element)
+{
+    FavoriteControl* control = window->favoriteControl();
+    if (!element || !control)
+        return;
+    if (element == control->closeButton() || element == control->refreshButton()) {
+        BaseController::handleFavoriteElementClick(window, element);
+        return;
+    }
+    handleFavoriteElementClick(control, window->deviceId(), qMax(0, window->subDeviceId()), element);
+}
+
+void ThermoregulationController::handleFavoriteSliderChanged(FavoriteWindow* window)
+{
+    handleFavoriteSliderChanged(window->favoriteControl(), window->deviceId());
+}
+
+void ThermoregulationController::handleFavoriteClose(FavoriteWindow* window)
+{
+    unregisterFavoriteControl(window->favoriteControl());
+    BaseController::handleFavoriteClose(window);
 }
 
 void ThermoregulationController::initializeFavorite(FavoriteControl* control, int deviceId)

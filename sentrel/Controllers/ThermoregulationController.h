@@ -43,12 +43,12 @@ public:
     Devices::ConfigPage::PageType controlledPageType() const override;
     QString elementsSuffix() const override;
     PravikDriver::Address::DeviceType defaultDeviceType() const override;
-    Gadgets::Utilities::RendererContainer* favoriteIconRenderer() const;
+    Gadgets::Utilities::RendererContainer* favoriteIconRenderer() const override;
     int loadDevices(const Devices::Configuration* configuration) override;
     void updateUIforDevice(Devices::BaseDevice* device) override;
     void settingsChanged(const Devices::GuiProperties& previous) override;
     void closeConfiguration() override;
-    void updateControlsCache();
+    void updateControlsCache() override;
 
     // Rings and commands.
     bool handleNavigationIconClicked(const Gadgets::Models::NavigationIcon& icon, int segmentIndex,
@@ -79,16 +79,21 @@ public:
     int getDeviceIdFromUniquieId(int uniqueId) const override;
     int getSubDeviceIdFromUniquieId(int uniqueId) const override;
     Gadgets::Models::NavigationIcon getIconByIndex(int index) const override;
-    bool canAddFavoriteFor(int deviceId, int subDeviceId) const;
+    bool canAddFavoriteFor(int deviceId, int subDeviceId) const override;
     Gadgets::Models::NavigationIcon getIconForSubDevice(int deviceId, int subDeviceId) const;
     bool handleRequestOriginalIcons();
-    bool handleIconsReordered();
+    bool handleIconsReordered() override;
     void setDeviceIconName(int deviceId, int subDeviceId, const QString& name) override;
-    void handleTextChanged(int deviceId, int subDeviceId, const QString& text, bool& canChange);
+    void handleTextChanged(int deviceId, int subDeviceId, const QString& text, bool& canChange) override;
     void fillSettingsForDevice(Devices::UserDeviceSettings& settings, int pageId,
                                const Devices::BaseDevice* device) override;
     void loadSettingsForDevice(const Devices::UserDeviceSettings& settings, int pageId,
                                Devices::BaseDevice* device) override;
+    // Favourite windows: their control is set up and follows its device.
+    void initializeFavorite(FavoriteWindow* window) override;
+    void handleFavoriteElementClick(FavoriteWindow* window, Gadgets::SvgElement* element) override;
+    void handleFavoriteSliderChanged(FavoriteWindow* window) override;
+    void handleFavoriteClose(FavoriteWindow* window) override;
     void initializeFavorite(Gadgets::FavoriteControl* control, int deviceId);
     void handleFavoriteSliderChanged(Gadgets::FavoriteControl* control, int deviceId);
     // A click in the favourite of a device (a command when subDeviceId is

@@ -26,6 +26,7 @@
 #include <QCursor>
 #include <QMenu>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
@@ -561,7 +562,7 @@ void tst_BaseController::contextMenuActsOnTheWindowClicked()
 void tst_BaseController::closingWritesSettings_data()
 {
     QTest::addColumn<bool>("shuttingDown");
-    QTest::addColumn<bool>("suspended");
+    QTest::addColumn<bool>("switching");
     QTest::addColumn<int>("writes");
     QTest::newRow("running") << false << false << 1;
     QTest::newRow("shutting down") << true << false << 0;
@@ -571,11 +572,12 @@ void tst_BaseController::closingWritesSettings_data()
 void tst_BaseController::closingWritesSettings()
 {
     QFETCH(bool, shuttingDown);
-    QFETCH(bool, suspended);
+    QFETCH(bool, switching);
     QFETCH(int, writes);
     FavoriteFixture f;
     FavoriteWindow* window = f.controller.addFavorite(2, 0, QPoint(100, 100), false, false, 50);
-    f.controller.setSettingsWriteSuspended(suspended);
+    Settings::setProjectSwitching(switching);
+    const auto endSwitch = qScopeGuard([] { Settings::setProjectSwitching(false); });
     QSignalSpy scheduled(&f.controller, &Controllers::BaseController::scheduleSaveSettingsRequested);
     window->moveTo(QPoint(120, 100));
     Application::s_isShuttingDown = shuttingDown;
@@ -583,7 +585,7 @@ void tst_BaseController::closingWritesSettings()
     Application::s_isShuttingDown = false;
     QVERIFY(f.controller.favorites().isEmpty());
     QCOMPARE(f.saves.size(), writes);
-    QCOMPARE(scheduled.size(), suspended ? 0 : 1);
+    QCOMPARE(scheduled.size(), switching ? 0 : 1);
     QVERIFY(f.controller.redrawn.contains(2));
 }
 

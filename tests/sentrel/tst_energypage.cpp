@@ -72,6 +72,8 @@ void tst_EnergyPage::everyMeterHasItsStatusAtStartUp()
 
 void tst_EnergyPage::openPageTicksInstantValues()
 {
+    // The user keeps looking at the page: no going back home meanwhile.
+    Settings::guiProperties().setGoHomepageTimeout(0);
     m_page->openEnergyPage();
     QCOMPARE(m_page->navigation()->currentPageId(), -90);
     QCOMPARE(activeUpdateTimers(), 6);

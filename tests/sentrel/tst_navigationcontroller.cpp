@@ -98,6 +98,7 @@ private Q_SLOTS:
     void hideLabelsTimer_data();
     void hideLabelsTimer();
     void backToHomeNeverStartsWithASinglePage();
+    void backToHomeLeavesAPageOfSeveral();
     void labelEditingHoldsTimersAndKeys();
     void refreshKeyScope_data();
     void refreshKeyScope();
@@ -167,6 +168,8 @@ void tst_NavigationController::init()
 
 void tst_NavigationController::openPage(int pageId)
 {
+    if (m_window->navigationControl()->currentPageId() == pageId)
+        return;
     for (const NavigationIcon& icon : navigation()->homeIcons())
         if (icon.id() == pageId)
             m_window->navigationControl()->notifyNavigationIconClicked(icon, 0, false);
@@ -192,6 +195,7 @@ void tst_NavigationController::reopen(const QString& project, bool noServer)
     Settings::s_instance->setNoServer(noServer);
     m_fixture->open(project);
     m_window = m_fixture->window.get();
+    openPage(BaseController::LIGHTS_PAGE_ID);
 }
 
 QString tst_NavigationController::demoCopy(const QString& name) const
@@ -398,10 +402,21 @@ void tst_NavigationController::hideLabelsTimer()
 void tst_NavigationController::backToHomeNeverStartsWithASinglePage()
 {
     Settings::guiProperties().setGoHomepageTimeout(5);
+    reopen(writeLightingProject(m_fixture->settings.dataPath()));
     QCOMPARE(m_window->navigationControl()->currentPageId(), BaseController::LIGHTS_PAGE_ID);
     navigation()->onMouseRelease();
     pressKey(navigation(), Qt::Key_Right);
     QVERIFY(!navigation()->backToHomeTimer()->isActive());
+}
+
+void tst_NavigationController::backToHomeLeavesAPageOfSeveral()
+{
+    Settings::guiProperties().setGoHomepageTimeout(5);
+    QCOMPARE(m_window->navigationControl()->currentPageId(), BaseController::LIGHTS_PAGE_ID);
+    navigation()->onMouseRelease();
+    QVERIFY(navigation()->backToHomeTimer()->isActive());
+    m_fixture->clock.advance(5000);
+    QCOMPARE(m_window->navigationControl()->currentPageId(), 0);
 }
 
 void tst_NavigationController::labelEditingHoldsTimersAndKeys()
@@ -777,7 +792,9 @@ void tst_NavigationController::invalidFileChangesNothing()
 
 void tst_NavigationController::secondStartSwitchesProject()
 {
-    const QString other = demoCopy(QStringLiteral("other.vtprj"));
+    // A project of lights alone opens straight on its single page.
+    const QString other = writeLightingProject(m_fixture->settings.dataPath());
+    QVERIFY(!other.isEmpty());
     const auto before = navigation()->drivers();
     m_window->onAppStartRequest({QStringLiteral("sentrel"), other});
     QCOMPARE(Settings::guiProperties().tempConfigFileName(), other);

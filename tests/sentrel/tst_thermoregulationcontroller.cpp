@@ -2,6 +2,7 @@
 #include "Controllers/ThermoregulationController.h"
 #include "Controllers/ThermoregulationStatusTimers.h"
 
+#include "FavoriteWindow.h"
 #include "LogCapture.h"
 #include "NavigationWindow.h"
 #include "RecordingOpenDriver.h"
@@ -33,6 +34,7 @@
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <functional>
@@ -147,6 +149,8 @@ private Q_SLOTS:
     void keyFilter_data();
     void keyFilter();
     void favoriteRings();
+    void favoriteWindowCommandsReachTheDriver();
+    void renamesAndPageOrderAreSaved();
     void simulatedGateway();
     void unitChangeReachesThePage();
 
@@ -1065,6 +1069,54 @@ void tst_ThermoregulationController::favoriteRings()
                               400011, {3}));
     QCOMPARE(zone->fancoil(), 3);
     m_controller->unregisterFavoriteControl(&control);
+}
+
+void tst_ThermoregulationController::favoriteWindowCommandsReachTheDriver()
+{
+    ThermoregulationDevice* zone = add(zone99(1, 5));
+    zone->setStatusKnown(true);
+    FavoriteWindow* window = m_controller->addFavorite(zone->id(), 0, QPoint(100, 100), false, false, 50);
+    QVERIFY(window);
+    Corvane::Gadgets::FavoriteControl* control = window->favoriteControl();
+    QVERIFY(control->sliderVisible());
+    QCOMPARE(window->windowTitle(), zone->displayName(0));
+    m_controller->handleFavoriteElementClick(window, control->centerButton());
+    QCOMPARE(control->commandControl1()->activeButtonsCount(), 2);
+    m_controller->handleFavoriteElementClick(window, ringButton(control->commandControl1(), Buttons::FAN_BUTTON_ID));
+    m_controller->handleFavoriteElementClick(window,
+                                             ringButton(control->commandControl2(), Buttons::FAN_HIGH_BUTTON_ID));
+    const QList<Message> expected = requestsOf(
+        [&](Corvane::PravikDriver::OpenDriver& d) { d.setFancoilSpeed(own(zone), 3); });
+    QVERIFY2(sameRequests(m_driver->sent, expected), qPrintable(describe(m_driver->sent) + " <> " + describe(expected)));
+    // Closed: the window no longer follows the zone, and a later answer is safe.
+    m_controller->handleFavoriteElementClick(window, control->closeButton());
+    QVERIFY(m_controller->favorites().isEmpty());
+    m_driver->deliver(Message(Corvane::PravikDriver::PravikEnums::DimensionValue, 4, own(zone, Address::Compare), 0,
+                              400011, {1}));
+    QCOMPARE(zone->fancoil(), 1);
+}
+
+void tst_ThermoregulationController::renamesAndPageOrderAreSaved()
+{
+    ThermoregulationDevice* first = add(zone99(1, 5));
+    ThermoregulationDevice* second = add(zone99(1, 6));
+    openPage();
+    QSignalSpy saves(m_controller.get(), &ThermoregulationController::saveSettingsRequested);
+    bool canChange = false;
+    m_controller->handleTextChanged(first->id(), 0, QStringLiteral("Kitchen"), canChange);
+    QVERIFY(canChange);
+    QCOMPARE(first->name(), QStringLiteral("Kitchen"));
+    QCOMPARE(saves.size(), 1);
+    QList<NavigationIcon> shown = m_window->navigationControl()->icons();
+    QList<int> ids;
+    for (const NavigationIcon& icon : shown)
+        ids.append(icon.id());
+    QVERIFY(ids.contains(first->id()) && ids.contains(second->id()));
+    std::reverse(shown.begin(), shown.end());
+    m_window->navigationControl()->setIcons(shown, true);
+    QVERIFY(m_controller->handleIconsReordered());
+    QCOMPARE(saves.size(), 2);
+    QVERIFY(m_controller->indexOfIcon(second->id()) < m_controller->indexOfIcon(first->id()));
 }
 
 void tst_ThermoregulationController::simulatedGateway()
