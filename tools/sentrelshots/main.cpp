@@ -46,6 +46,21 @@ bool capture(const QString& path)
     return saved;
 }
 
+void useBuiltInTheme(const QString& theme)
+{
+    Gadgets::ThemeProvider::clear();
+    Gadgets::ThemeProvider::DefaultThemeFolder = QStringLiteral(":/") + theme;
+    Gadgets::ThemeProvider::setThemeFile(QString());
+}
+
+bool captureFullScreen(Sentrel::NavigationWindow& window, const QString& path)
+{
+    window.setIsInFullScreenMode(true);
+    const bool ok = capture(path);
+    window.setIsInFullScreenMode(false);
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -65,9 +80,7 @@ int main(int argc, char** argv)
 
     bool ok = true;
     for (const QString& theme : {QStringLiteral("TalveraTheme"), QStringLiteral("CorvaneTheme")}) {
-        Gadgets::ThemeProvider::clear();
-        Gadgets::ThemeProvider::DefaultThemeFolder = QStringLiteral(":/") + theme;
-        Gadgets::ThemeProvider::setThemeFile(QString());
+        useBuiltInTheme(theme);
         Sentrel::NavigationWindow window;
         window.applyStoredSettings();
         window.showTo();
@@ -80,9 +93,7 @@ int main(int argc, char** argv)
             ok &= capture(output.filePath(theme + name));
             menu->hide();
         }
-        window.setIsInFullScreenMode(true);
-        ok &= capture(output.filePath(theme + QStringLiteral("-fullscreen.png")));
-        window.setIsInFullScreenMode(false);
+        ok &= captureFullScreen(window, output.filePath(theme + QStringLiteral("-fullscreen.png")));
         window.userConfigurationController()->showUserConfiguration();
         ok &= capture(output.filePath(theme + QStringLiteral("-settings.png")));
         if (auto* dialog = window.userConfigurationController()->dialog())
@@ -94,16 +105,12 @@ int main(int argc, char** argv)
     Sentrel::Settings::s_instance->setNoServer(true);
     Sentrel::setTempConfigFile(Utilities::PathProvider::demoProjectFullName());
     for (const QString& theme : {QStringLiteral("TalveraTheme"), QStringLiteral("CorvaneTheme")}) {
-        Gadgets::ThemeProvider::clear();
-        Gadgets::ThemeProvider::DefaultThemeFolder = QStringLiteral(":/") + theme;
-        Gadgets::ThemeProvider::setThemeFile(QString());
+        useBuiltInTheme(theme);
         Sentrel::NavigationWindow window;
         window.applyStoredSettings();
         window.showTo();
         ok &= capture(output.filePath(theme + QStringLiteral("-demo-gadget.png")));
-        window.setIsInFullScreenMode(true);
-        ok &= capture(output.filePath(theme + QStringLiteral("-demo-fullscreen.png")));
-        window.setIsInFullScreenMode(false);
+        ok &= captureFullScreen(window, output.filePath(theme + QStringLiteral("-demo-fullscreen.png")));
         wait(100);
     }
     return ok ? 0 : 1;
