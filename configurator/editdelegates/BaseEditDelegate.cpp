@@ -51,6 +51,13 @@ void BaseEditDelegate::endEditing()
     emit closeEditor(combo, QAbstractItemDelegate::NoHint);
 }
 
+bool BaseEditDelegate::eventFilter(QObject* object, QEvent* event)
+{
+    if (qobject_cast<BaseEditorDialog*>(object))
+        return false;
+    return QStyledItemDelegate::eventFilter(object, event);
+}
+
 BaseEditorDialog* BaseEditDelegate::adoptDialogEditor(BaseEditorDialog* dialog) const
 {
     connect(dialog, &BaseEditorDialog::closed, this, &BaseEditDelegate::onDialogClosed, Qt::UniqueConnection);

@@ -32,6 +32,11 @@ public Q_SLOTS:
     void endEditing();
 
 protected:
+    // A dialog editor ends editing only through its own closing signal: the
+    // item delegate's filter would commit and close it once more as it hides,
+    // by then no longer an editor of the view.
+    bool eventFilter(QObject* object, QEvent* event) override;
+
     // Makes dialog the editor of its cell: when it closes, however, it is
     // committed (setModelData reads accepted()) and closed.
     Editors::BaseEditorDialog* adoptDialogEditor(Editors::BaseEditorDialog* dialog) const;

@@ -99,7 +99,10 @@ void BaseEditorDialog::addButtons(int row)
 void BaseEditorDialog::confirm()
 {
     m_accepted = true;
-    close();
+    // A refused close leaves the dialog open and unconfirmed, so a later
+    // Escape writes nothing.
+    if (!close())
+        m_accepted = false;
 }
 
 void BaseEditorDialog::cancel()
@@ -128,7 +131,29 @@ void BaseEditorDialog::closeEvent(QCloseEvent* event)
 {
     QDialog::closeEvent(event);
     if (event->isAccepted())
-        emit closed();
+        reportClosedOnce();
+}
+
+void BaseEditorDialog::hideEvent(QHideEvent* event)
+{
+    QDialog::hideEvent(event);
+    // A minimised parent hides the dialog spontaneously: that ends nothing.
+    if (!event->spontaneous())
+        reportClosedOnce();
+}
+
+void BaseEditorDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    m_closedReported = false;
+}
+
+void BaseEditorDialog::reportClosedOnce()
+{
+    if (m_closedReported)
+        return;
+    m_closedReported = true;
+    emit closed();
 }
 
 } // namespace Corvane::Configurator::Editors

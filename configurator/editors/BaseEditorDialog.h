@@ -42,12 +42,18 @@ protected:
     QTextEdit* helpPane() const { return m_helpMessage; }
     void setSizeHint(const QSize& size) { m_sizeHint = size; }
     void closeEvent(QCloseEvent* event) override;
+    // Escape and done() hide the dialog without a close event.
+    void hideEvent(QHideEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    void reportClosedOnce();
+
     void addToolBar(int row);
     void addButtons(int row);
 
     bool m_accepted = false;
+    bool m_closedReported = false;
     QSize m_sizeHint{300, 420};
     QGridLayout* m_gridLayout;
     QVBoxLayout* m_contentLayout;

@@ -111,6 +111,7 @@ void tst_BaseEditDelegate::dialogEditorInRealTable_data()
     QTest::newRow("confirm writes once") << "confirmButton" << 1;
     QTest::newRow("cancel writes nothing") << "cancelButton" << 0;
     QTest::newRow("frame writes nothing") << "" << 0;
+    QTest::newRow("escape writes nothing") << "escape" << 0;
 }
 
 void tst_BaseEditDelegate::dialogEditorInRealTable()
@@ -138,11 +139,19 @@ void tst_BaseEditDelegate::dialogEditorInRealTable()
     QCOMPARE(dialog->pos(), QPoint(centre.x() - dialog->width() / 2, centre.y() - dialog->height() / 2));
 
     dialog->combo(1)->setCurrentIndex(7);
+    // The view hears of the end of editing once, while the dialog is still
+    // its editor (a second commit would reach a view that no longer knows it).
+    QSignalSpy commits(&delegate, &BaseEditDelegate::commitData);
+    QSignalSpy closes(&delegate, &BaseEditDelegate::closeEditor);
     if (how.isEmpty())
         dialog->close();
+    else if (how == "escape")
+        QTest::keyClick(dialog, Qt::Key_Escape);
     else
         QTest::mouseClick(dialog->findChild<QPushButton*>(how), Qt::LeftButton);
     QTRY_VERIFY(!delegate.dialog);
+    QCOMPARE(commits.count(), 1);
+    QCOMPARE(closes.count(), 1);
     QCOMPARE(delegate.writes, writes);
     if (writes)
         QCOMPARE(model.index(0, 0).data().value<QList<int>>(), (QList<int>{1, 7}));

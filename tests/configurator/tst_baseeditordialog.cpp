@@ -61,6 +61,7 @@ void tst_BaseEditorDialog::closing_data()
     QTest::newRow("confirm") << "confirmButton" << true;
     QTest::newRow("cancel") << "cancelButton" << false;
     QTest::newRow("frame") << "" << false;
+    QTest::newRow("escape") << "escape" << false;
 }
 
 void tst_BaseEditorDialog::closing()
@@ -73,8 +74,12 @@ void tst_BaseEditorDialog::closing()
     QSignalSpy closed(&dialog, &BaseEditorDialog::closed);
     if (how.isEmpty())
         dialog.close();
+    else if (how == "escape")
+        QTest::keyClick(&dialog, Qt::Key_Escape);
     else
         QTest::mouseClick(dialog.findChild<QPushButton*>(how), Qt::LeftButton);
+    QCOMPARE(closed.count(), 1);
+    QCoreApplication::processEvents();
     QCOMPARE(closed.count(), 1);
     QCOMPARE(dialog.accepted(), accepted);
     QVERIFY(!dialog.isVisible());
