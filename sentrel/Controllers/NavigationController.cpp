@@ -169,6 +169,7 @@ bool NavigationController::initialize()
     if (NavigationWindow* window = navigationWindow()) {
         connect(window, &BaseSceneWindow::moved, this, &NavigationController::scheduleSaveUserConfiguration);
         connect(window, &BaseSceneWindow::resized, this, &NavigationController::scheduleSaveUserConfiguration);
+        connect(window, &QWidget::customContextMenuRequested, this, &NavigationController::onContextMenuRequest);
     }
     // The first discovery starts once the event loop runs, or after the
     // network has had time to come up, whichever comes first.
