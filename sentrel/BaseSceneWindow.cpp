@@ -227,12 +227,17 @@ void BaseSceneWindow::updateScaleRange()
     m_maxScale = InitSettings::MAX_SCALE;
 }
 
-void BaseSceneWindow::setTransparency(int transparency)
+double BaseSceneWindow::opacityForTransparency(int transparency)
 {
     const double t = std::clamp(transparency, 0, 100) / 100.0;
     const double minT = InitSettings::gadgetMinTransparency() / 100.0;
     const double maxT = InitSettings::gadgetMaxTransparency() / 100.0;
-    setWindowOpacity((1.0 - minT - (1.0 - maxT)) * (1.0 - t) + (1.0 - maxT));
+    return (1.0 - minT - (1.0 - maxT)) * (1.0 - t) + (1.0 - maxT);
+}
+
+void BaseSceneWindow::setTransparency(int transparency)
+{
+    setWindowOpacity(opacityForTransparency(transparency));
 }
 
 void BaseSceneWindow::setSupportsTransparency(bool supports)

@@ -75,7 +75,8 @@ public:
     QPointF wrapperPos() const;
     void setWrapperPos(const QPointF& position);
     int scalePercent() const { return m_scalePercent; }
-    void setScalePercent(int percent) { setScale(percent, false); }
+    // The raw scale, as animations drive it (full-screen mode included).
+    void setScalePercent(int percent) { BaseSceneWindow::setScale(percent, false); }
     double currentScale() const { return m_currentScale; }
     double minScale() const { return m_minScale; }
     double maxScale() const { return m_maxScale; }
@@ -130,6 +131,9 @@ public:
 
     // The hot spot in the main control's coordinates.
     virtual QPointF hotSpot() const = 0;
+
+    // The window opacity that a transparency of 0..100 gives.
+    static double opacityForTransparency(int transparency);
 
 Q_SIGNALS:
     // Once, when the window has painted itself for the first time.

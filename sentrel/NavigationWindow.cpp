@@ -141,15 +141,22 @@ void NavigationWindow::updateScaleRange()
     }
 }
 
+// Full-screen mode stays opaque and screen-sized: a transparency or size
+// chosen meanwhile (in the settings dialog) is what leaving it restores.
 void NavigationWindow::setTransparency(int transparency)
 {
-    if (!isInFullScreenMode())
+    if (isInFullScreenMode())
+        m_fullScreenOpacity = opacityForTransparency(transparency);
+    else
         BaseSceneWindow::setTransparency(transparency);
 }
 
 void NavigationWindow::setScale(int percent, bool force)
 {
-    BaseSceneWindow::setScale(percent, force);
+    if (isInFullScreenMode())
+        m_fullScreenScalePercent = percent;
+    else
+        BaseSceneWindow::setScale(percent, force);
 }
 
 void NavigationWindow::handleResizing(QGraphicsSceneMouseEvent* event)
