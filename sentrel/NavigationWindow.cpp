@@ -14,6 +14,8 @@
 #include "hosting/NavigationQMLWrapper.h"
 #include "label/Label.h"
 #include "log/Logger.h"
+#include "controls/SvgButton.h"
+#include "controls/SvgContentButton.h"
 #include "navigation/InfoControl.h"
 #include "navigation/NavigationContainer.h"
 #include "navigation/NavigationControl.h"
@@ -171,23 +173,27 @@ void NavigationWindow::handleMoving()
         BaseSceneWindow::handleMoving();
 }
 
+// Elements are told apart by identity: a button's element id names the
+// state it shows ("close_default", "move_over", ...), not the button.
 void NavigationWindow::onElementClick(Gadgets::SvgElement* element)
 {
-    if (!element)
+    NavigationControl* navigation = navigationControl();
+    if (!element || !navigation)
         return;
-    const QString id = element->elementId();
-    if (id == NavigationControl::CLOSE_ID || id == NavigationContainer::FULLSCREEN_CLOSE_ID)
+    if (element == navigation->closeButton()
+        || (m_navigationContainer && element == m_navigationContainer->fullScreenCloseButton()))
         close();
 }
 
 void NavigationWindow::onElementDrag(Gadgets::SvgElement* element, QGraphicsSceneMouseEvent* event)
 {
-    if (!element)
+    NavigationControl* navigation = navigationControl();
+    if (!element || !navigation)
         return;
-    const QString id = element->elementId();
-    if (id == Gadgets::InfoControl::BACKGROUND_ID || id == NavigationControl::CENTER_BUTTON_ID)
+    const Gadgets::InfoControl* info = m_navigationContainer ? m_navigationContainer->infoControl() : nullptr;
+    if (element == navigation->centerButton() || (info && element == info->background()))
         handleMoving();
-    else if (id == NavigationControl::RESIZE_ID)
+    else if (element == navigation->resizeButton())
         handleResizing(event);
 }
 

@@ -42,6 +42,7 @@ public:
     NavigationControl* navigationControl() const { return m_navigationControl; }
     InfoControl* infoControl() const { return m_infoControl; }
     SvgButton* fullScreenRefreshButton() const { return m_fullScreenRefreshButton; }
+    SvgButton* fullScreenCloseButton() const { return m_fullScreenCloseButton; }
     // Delays the report of the pointer leaving the gadget.
     const QTimer* hoverTimer() const { return m_hoverTimer.get(); }
 

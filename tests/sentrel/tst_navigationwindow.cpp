@@ -10,6 +10,8 @@
 #include "devices/GuiProperties.h"
 #include "hosting/NavigationQMLWrapper.h"
 #include "label/Label.h"
+#include "controls/SvgButton.h"
+#include "controls/SvgContentButton.h"
 #include "navigation/NavigationContainer.h"
 #include "navigation/NavigationControl.h"
 #include "navigation/NavigationLabels.h"
@@ -43,6 +45,9 @@ private Q_SLOTS:
     void fullScreenInAndOutRestores();
     void fullScreenKeepsTheLabelsOnScreen();
     void releaseStoresTheSizeOnlyOutsideFullScreen();
+    void dragsMoveAndResizeTheGadget_data();
+    void dragsMoveAndResizeTheGadget();
+    void closeButtonHidesTheWindow();
     void wheelAndKeysReachTheCarouselFirst();
     void carouselResizeScalesFromTheGestureStart();
     void arabicTurnsTheLayout();
@@ -177,6 +182,61 @@ void tst_NavigationWindow::releaseStoresTheSizeOnlyOutsideFullScreen()
     m_window->handleRelease(nullptr);
     QCOMPARE(gui.dimension(), 42);
     m_window->setIsInFullScreenMode(false);
+}
+
+void tst_NavigationWindow::dragsMoveAndResizeTheGadget_data()
+{
+    QTest::addColumn<QString>("handle");
+    QTest::addColumn<QPoint>("step");
+    QTest::addColumn<bool>("moves");
+    QTest::addColumn<bool>("grows");
+
+    QTest::newRow("centre moves") << "centre" << QPoint(-20, -10) << true << false;
+    QTest::newRow("resize corner grows") << "resize" << QPoint(12, 12) << false << true;
+}
+
+// A real drag: a press on the viewport, the cursor moving while the gesture
+// recogniser samples it, a release.
+void tst_NavigationWindow::dragsMoveAndResizeTheGadget()
+{
+    QFETCH(QString, handle);
+    QFETCH(QPoint, step);
+    QFETCH(bool, moves);
+    QFETCH(bool, grows);
+
+    m_window->showTo();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    NavigationControl* navigation = m_window->navigationControl();
+    const Corvane::Gadgets::SvgElement* element =
+        handle == "centre" ? static_cast<Corvane::Gadgets::SvgElement*>(navigation->centerButton())
+                           : navigation->resizeButton();
+    QGraphicsView* view = m_window->view();
+    const QPoint local = view->mapFromScene(element->sceneBoundingRect().center());
+    const QPointF wrapperBefore = m_window->wrapperPos();
+    const int scaleBefore = m_window->scalePercent();
+
+    m_cursor = view->viewport()->mapToGlobal(local);
+    QTest::mouseMove(view->viewport(), local);
+    QTest::mousePress(view->viewport(), Qt::LeftButton, {}, local);
+    for (int i = 1; i <= 5; ++i) {
+        m_cursor += step;
+        QTest::qWait(60);
+    }
+    QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, local + 5 * step);
+
+    // Resizing keeps the hot spot still, so it shifts the top-left: only a
+    // move is checked for its exact translation.
+    if (moves)
+        QCOMPARE(m_window->wrapperPos(), wrapperBefore + QPointF(5 * step));
+    QCOMPARE(m_window->scalePercent() > scaleBefore, grows);
+}
+
+void tst_NavigationWindow::closeButtonHidesTheWindow()
+{
+    m_window->showTo();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    Q_EMIT m_window->navigationControl()->elementClick(m_window->navigationControl()->closeButton());
+    QVERIFY(!m_window->isVisible());
 }
 
 void tst_NavigationWindow::wheelAndKeysReachTheCarouselFirst()
