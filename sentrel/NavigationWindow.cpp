@@ -440,6 +440,9 @@ void NavigationWindow::setIsInFullScreenMode(bool on)
         if (m_navigationContainer)
             m_navigationContainer->setIsInFullScreenMode(true);
         setFullScreenScaleAndOffset();
+        // The opaque full-screen face takes clicks everywhere at once, not
+        // after the next (debounced) mask update.
+        setFirstInputMask();
         showFullScreen();
     } else {
         if (m_navigationContainer)

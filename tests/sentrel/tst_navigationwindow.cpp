@@ -115,6 +115,7 @@ void tst_NavigationWindow::fullScreenInAndOutRestores()
     m_window->setIsInFullScreenMode(true);
     QVERIFY(m_window->isInFullScreenMode());
     QVERIFY(m_window->navigationContainer()->isInFullScreenMode());
+    QCOMPARE(m_window->inputMask(), QRegion(m_window->rect()));
     QCOMPARE(m_window->windowOpacity(), 1.0);
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     // The gadget fills the screen's height or width.
