@@ -74,15 +74,14 @@ public:
     // The user's carousel scale for this page.
     double carouselScale() const;
 
-    // Favourite windows.
-    // The stored settings of a favourite window of the device.
-    Devices::UserDeviceSettings::Favorite favoriteSettings(const BaseSceneWindow* window, int deviceId,
-                                                           int subDeviceId) const;
+    // Favourite windows. A device's favourite data control is a root
+    // control of its favourite window's scene: stored with the window (its
+    // scale), restored with it, and deleted when the window closes.
+    // The window's place and size, and the scale of its data control.
+    Devices::UserDeviceSettings::Favorite getFavoriteSettings(FavoriteWindow* window) const override;
     // Restores the stored scale of the favourite's data control.
     void loadSettingsForFavorite(const Devices::UserDeviceSettings::Favorite& favorite) override;
-    // Deletes the device's favourite data control, taken off the closing
-    // favourite window's scene.
-    void removeFavoriteDataControl(BaseSceneWindow* window, int deviceId);
+    void handleFavoriteClose(FavoriteWindow* window) override;
     // Places the device's favourite data control beside the favourite
     // control of its window (see DataWindowPlacement).
     void positionDataWindow(BaseSceneWindow* window, int deviceId);
