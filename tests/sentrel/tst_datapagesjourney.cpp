@@ -9,6 +9,7 @@
 #include "Controllers/WebServersController.h"
 #include "FavoriteWindow.h"
 #include "NavigationFixture.h"
+#include "scenes/MainScene.h"
 
 #include "animation/FlipAnimator.h"
 #include "carousel/CarouselView.h"
@@ -25,6 +26,7 @@
 #include "energy/EnergyDataTariffControl.h"
 #include "energy/EnergyDataTariffModel.h"
 #include "energy/EnergyDataViewControl.h"
+#include "energy/GraphicsStackedBarChart.h"
 #include "energy/GraphicsTable.h"
 #include "energy/GraphicsTableCell.h"
 #include "energy/LoadManagementDataControl.h"
@@ -43,6 +45,7 @@
 #include <QGraphicsView>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QPropertyAnimation>
 #include <QScreen>
 #include <QTest>
 
@@ -161,6 +164,9 @@ private:
     }
     // The carousel's moves and the icons' fades, ended at once.
     void settle();
+    void fastCarousel();
+    // The chart's bars grown to their values at once.
+    static void finishChart(EnergyDataViewControl* view);
     void clickHome();
     int segmentOf(int id) const;
     void clickIcon(int id);
@@ -200,9 +206,19 @@ void tst_DataPagesJourney::start()
     Settings::guiProperties().setGoHomepageTimeout(0);
     window()->applyStoredSettings();
     window()->showTo();
-    for (QGraphicsItem* item : window()->graphicsScene()->items())
-        if (auto* carousel = dynamic_cast<Corvane::Gadgets::CarouselView*>(item))
-            carousel->setHighlightMoveDuration(0);
+}
+
+// The data carousel turns to its current item at once.
+void tst_DataPagesJourney::fastCarousel()
+{
+    window()->mainScene()->currentView()->setHighlightMoveDuration(0);
+}
+
+void tst_DataPagesJourney::finishChart(EnergyDataViewControl* view)
+{
+    QPropertyAnimation* growth = view->consumptionDisplayControl()->chartDisplay()->chart()->valueAnimation();
+    if (growth->state() == QAbstractAnimation::Running)
+        growth->setCurrentTime(growth->totalDuration());
 }
 
 // The user quits from the menu; the program starts again on the same
@@ -218,6 +234,7 @@ void tst_DataPagesJourney::quitAndStartAgain()
 
 void tst_DataPagesJourney::settle()
 {
+    fastCarousel();
     Corvane::Gadgets::NavigationControlAnimation* rotation = navigationControl()->iconsAnimation();
     if (rotation->isRunning()) {
         rotation->stop();
@@ -253,6 +270,7 @@ int tst_DataPagesJourney::segmentOf(int id) const
 // clicked.
 void tst_DataPagesJourney::clickIcon(int id)
 {
+    fastCarousel();
     for (int turns = 0; segmentOf(id) < 0 && turns < navigationControl()->icons().size(); ++turns) {
         click(window(), navigationControl()->nextButton());
         settle();
@@ -372,6 +390,7 @@ void tst_DataPagesJourney::journey()
     settle();
     QCOMPARE(view->energyDataStatus(), EnergyDataViewControl::DataShown);
     QVERIFY(view->consumptionDisplayControl()->chartDisplay()->hasData());
+    finishChart(view);
     shoot(QStringLiteral("month-chart"));
     click(window(), view->button(EnergyDataViewControl::CYCLE_GRAPHTABLE_VIEW_BUTTON_ID));
     QCOMPARE(view->consumptionDisplayControl()->display(), Common::TableDisplay);
@@ -400,10 +419,12 @@ void tst_DataPagesJourney::journey()
         if (ring->getButtonId(segment) == LoadManagementController::INFO_BUTTON_ID)
             info = segment;
     shoot(QStringLiteral("load-ring"));
+    fastCarousel();
     click(window(), info);
     settle();
     auto* oven = static_cast<Corvane::Gadgets::LoadManagementDataControl*>(loads()->dataControl(OVEN));
     QCOMPARE(window()->carouselController()->currentControl(), loads()->dataControls().value(OVEN));
+    QCOMPARE(window()->mainScene()->currentView()->currentIndex(), window()->carouselController()->currentIndex());
     click(window(), oven->button(Corvane::Gadgets::LoadManagementDataControl::RESET_COUNTER1_ID));
     const auto* ovenLoad = static_cast<const Corvane::Devices::LoadDevice*>(loads()->getDeviceById(OVEN));
     QCOMPARE(ovenLoad->counter1Data().wattHours, qint64(0));
@@ -429,6 +450,7 @@ void tst_DataPagesJourney::journey()
     click(favourite, favourite->favoriteControl()->centerButton());
     auto* data = static_cast<EnergyDataContainer*>(energy()->favoriteDataControl(MAIN_METER));
     QVERIFY(data && data->isVisible());
+    finishChart(data->energyDataViewControl());
     const QRectF favouriteArea = favourite->mapSceneToGlobal(favourite->favoriteControl()->totalSceneBounds(true));
     const QRectF dataArea = favourite->mapSceneToGlobal(data->sceneBoundingRect());
     // Beside the favourite: touching one of its sides, covering none of it.
