@@ -496,13 +496,13 @@ void LoadManagementController::handleFavoriteElementClick(FavoriteWindow* window
     Gadgets::FavoriteControl* favorite = window->favoriteControl();
     const int deviceId = window->deviceId();
     const LoadDevice* device = load(deviceId);
-    if (device && element && element != static_cast<Gadgets::SvgElement*>(favorite->centerButton())) {
-        const QString buttonId = favorite->getButtonId(element);
-        handleButtonClick(buttonId, deviceId);
-        if (buttonId == INFO_BUTTON_ID)
-            showFavoriteDataWindow(window, device);
-    } else if (device && element) {
-        if (favorite->control1ExpandProgress() > 0) {
+    if (device && element) {
+        if (element != static_cast<Gadgets::SvgElement*>(favorite->centerButton())) {
+            const QString buttonId = favorite->getButtonId(element);
+            handleButtonClick(buttonId, deviceId);
+            if (buttonId == INFO_BUTTON_ID)
+                showFavoriteDataWindow(window, device);
+        } else if (favorite->control1ExpandProgress() > 0) {
             favorite->hideCommandControls();
         } else {
             favorite->setCommand1Buttons(getDeviceButtons(device));
