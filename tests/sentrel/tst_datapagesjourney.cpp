@@ -177,7 +177,8 @@ private:
 
     std::unique_ptr<NavigationFixture> m_fixture;
     QString m_theme;
-    QDir m_shots;
+    // The folder of the pictures; none without CORVANE_SHOTS_DIR.
+    QString m_shots;
     int m_step = 0;
 };
 
@@ -225,8 +226,9 @@ void tst_DataPagesJourney::finishChart(EnergyDataViewControl* view)
 // configuration folders and reads what the first run wrote.
 void tst_DataPagesJourney::quitAndStartAgain()
 {
+    const int quits = m_fixture->quits;
     navigation()->onQuit();
-    QTRY_COMPARE(m_fixture->quits, 1);
+    QTRY_COMPARE(m_fixture->quits, quits + 1);
     m_fixture->window.reset();
     Settings::reset();
     start();
@@ -245,7 +247,7 @@ void tst_DataPagesJourney::settle()
     navigationControl()->setSegmentIconsOpacity(1.0);
     finishAnimations(window());
     finishAnimations(window()->carouselController());
-    for (BaseController* controller : {static_cast<BaseController*>(energy()), static_cast<BaseController*>(loads())})
+    for (BaseController* controller : navigation()->controllers())
         for (FavoriteWindow* favourite : controller->favorites())
             finishAnimations(favourite);
 }
@@ -327,8 +329,9 @@ void tst_DataPagesJourney::editTariff(EnergyDataContainer* container, int row, d
 void tst_DataPagesJourney::shoot(const QString& step)
 {
     ++m_step;
-    if (m_shots.path().isEmpty() || m_shots.path() == QStringLiteral("."))
+    if (m_shots.isEmpty())
         return;
+    const QDir folder(m_shots);
     const auto save = [&](QGraphicsScene* scene, const QRectF& area, const QString& suffix) {
         QImage image(area.size().toSize(), QImage::Format_ARGB32_Premultiplied);
         image.fill(QColor(96, 104, 112));
@@ -338,7 +341,7 @@ void tst_DataPagesJourney::shoot(const QString& step)
         painter.end();
         const QString name =
             QStringLiteral("%1-%2-%3%4.png").arg(m_theme).arg(m_step, 2, 10, QLatin1Char('0')).arg(step, suffix);
-        QVERIFY(image.save(m_shots.filePath(name)));
+        QVERIFY(image.save(folder.filePath(name)));
     };
     QGraphicsScene* scene = window()->graphicsScene();
     save(scene, scene->itemsBoundingRect(), QString());
@@ -363,10 +366,9 @@ void tst_DataPagesJourney::journey()
     QFETCH(QString, theme);
     SentrelFixture::useProgramTheme(QStringLiteral(":/") + theme);
     m_theme = theme;
-    const QByteArray folder = qgetenv("CORVANE_SHOTS_DIR");
-    m_shots = folder.isEmpty() ? QDir() : QDir(QString::fromLocal8Bit(folder));
-    if (!folder.isEmpty())
-        m_shots.mkpath(QStringLiteral("."));
+    m_shots = QString::fromLocal8Bit(qgetenv("CORVANE_SHOTS_DIR"));
+    if (!m_shots.isEmpty())
+        QDir().mkpath(m_shots);
     start();
 
     // The energy page: the main meter's instant consumption ticks.
