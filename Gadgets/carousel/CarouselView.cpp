@@ -91,8 +91,11 @@ void CarouselView::setModel(const QList<CarouselModelItem*>& items)
     for (CarouselModelItem* item : items)
         m_delegates.append(createDelegate(item));
 
-    if (m_currentIndex >= count())
+    if (m_pendingIndex >= 0 && m_pendingIndex < count())
+        setCurrentIndexValue(m_pendingIndex);
+    else if (m_currentIndex >= count())
         setCurrentIndexValue(0);
+    m_pendingIndex = -1;
     m_position = m_currentIndex;
     if (count() != oldCount)
         emit countChanged();
@@ -110,6 +113,10 @@ void CarouselView::setHostSize(const QSizeF& hostSize)
 
 void CarouselView::setCurrentIndex(int index)
 {
+    if (count() == 0 && index >= 0) {
+        m_pendingIndex = index;
+        return;
+    }
     if (index < 0 || index >= count() || index == m_currentIndex)
         return;
     setCurrentIndexValue(index);

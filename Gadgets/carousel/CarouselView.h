@@ -32,6 +32,8 @@ class SvgControlObjectWrapper;
 // settles on the item nearest the start. "moving" holds only while the user
 // drags or the view runs on from a drag or flick; a change of currentIndex
 // from outside animates the delegates over highlightMoveDuration without it.
+// An index asked for while the view holds no items is where the next items
+// open.
 class CarouselView : public QGraphicsObject
 {
     Q_OBJECT
@@ -142,6 +144,8 @@ private:
     QList<Utilities::SvgControlObjectWrapper*> m_delegates;
     QSizeF m_hostSize;
     int m_currentIndex = 0;
+    // The index asked for while there were no items; -1 for none.
+    int m_pendingIndex = -1;
     // The (fractional) index of the item at the path's start.
     qreal m_position = 0.0;
     int m_highlightMoveDuration = 300;

@@ -52,8 +52,12 @@ EnergyConsumptionChartDisplay::EnergyConsumptionChartDisplay(Utilities::Renderer
 
 void EnergyConsumptionChartDisplay::setData(const Series& data)
 {
+    // Sized first, the chart draws new data once: at once without growing
+    // bars, or from the start of their growth.
+    fitChartToScale();
     m_chart->setData(data);
-    updateControlsScale();
+    if (m_chart->usesAnimation())
+        m_chart->updateViewport();
 }
 
 bool EnergyConsumptionChartDisplay::hasData() const
@@ -83,13 +87,18 @@ void EnergyConsumptionChartDisplay::setFontFileName(const QString& fileName)
 
 void EnergyConsumptionChartDisplay::updateControlsScale()
 {
+    fitChartToScale();
+    m_chart->updateViewport();
+}
+
+void EnergyConsumptionChartDisplay::fitChartToScale()
+{
     double scale = effectiveGraphicsItemScale(true);
     if (!(scale > MathTools::EPS) || !std::isfinite(scale))
         scale = 1.0;
     m_chart->setChartSize(MathTools::resizeRect(m_chartRect, scale).size());
     m_chart->setLineAndFontScale(scale);
     m_chart->setScale(1.0 / scale);
-    m_chart->updateViewport();
     updateControlsPosition();
 }
 

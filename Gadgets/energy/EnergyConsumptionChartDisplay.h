@@ -54,6 +54,10 @@ protected:
     QVariant itemChange(GraphicsItemChange change, const QVariant& value) override;
 
 private:
+    // Gives the chart the size, line and font scale and position it is shown
+    // at, without drawing it.
+    void fitChartToScale();
+
     QRectF m_chartRect;
     GraphicsStackedBarChart* m_chart;
     int m_fontSize = 0;

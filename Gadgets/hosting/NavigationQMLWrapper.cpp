@@ -110,7 +110,15 @@ void NavigationQMLWrapper::bindView()
             [this, view] { view->setYRotationAngle(m_yRotationAngle); });
     connect(this, &NavigationQMLWrapper::carouselDelegateScaleFactorChanged, view,
             [this, view] { view->setDelegateScaleFactor(m_carouselDelegateScaleFactor); });
-    connect(this, &NavigationQMLWrapper::currentIndexChanged, view, &CarouselView::setCurrentIndex);
+    // The wrapper and the view agree on the index whenever the view holds
+    // items: an index it has no item for is not kept. An index asked for
+    // while it holds none is where its next items open.
+    connect(this, &NavigationQMLWrapper::currentIndexChanged, view, [this, view](int index) {
+        view->setCurrentIndex(index);
+        if (view->count() > 0)
+            setCurrentIndex(view->currentIndex());
+    });
+    connect(view, &CarouselView::countChanged, this, [this, view] { setCurrentIndex(view->currentIndex()); });
     connect(view, &CarouselView::currentIndexChanged, this, &NavigationQMLWrapper::setCurrentIndex);
     connect(this, &BaseQMLWrapper::angleToCenterChanged, view, &CarouselView::rotateCarousel);
     connect(view, &CarouselView::movementEnded, this, &NavigationQMLWrapper::onCarouselMovementEnded);

@@ -2,6 +2,7 @@
 
 #include "BaseSceneWindow.h"
 #include "DataWindowPlacement.h"
+#include "FavoriteWindow.h"
 #include "NavigationWindow.h"
 #include "Settings.h"
 #include "Controllers/CarouselController.h"
@@ -9,6 +10,7 @@
 #include "controls/SvgControlObject.h"
 #include "devices/BaseDevice.h"
 #include "devices/GuiProperties.h"
+#include "frame/SvgWindowFrame.h"
 #include "hosting/BaseQMLWrapper.h"
 #include "navigation/NavigationControl.h"
 #include "utilities/WidgetUtilities.h"
@@ -24,6 +26,16 @@ using Gadgets::SvgControlObject;
 namespace {
 
 const double DEFAULT_DATA_CONTROL_SCALE = 1.0;
+
+// A stored data-control scale as the control may take it: a number that is
+// no scale at all (not finite, zero or negative) is no scale stored, others
+// keep to the range a data window can be resized in.
+double storedDataControlScale(double scale)
+{
+    if (!std::isfinite(scale) || scale <= 0.0)
+        return DEFAULT_DATA_CONTROL_SCALE;
+    return std::clamp(scale, Gadgets::SvgWindowFrame::MINIMUM_SCALE, Gadgets::SvgWindowFrame::MAXIMUM_SCALE);
+}
 
 int deviceIdOf(const BaseDataControlsController::DataControlMap& map, const SvgControlObject* control)
 {
@@ -180,34 +192,31 @@ double BaseDataControlsController::carouselScale() const
     return Settings::guiProperties().carouselScale(controlledPageType());
 }
 
-Devices::UserDeviceSettings::Favorite BaseDataControlsController::favoriteSettings(const BaseSceneWindow* window,
-                                                                                   int deviceId,
-                                                                                   int subDeviceId) const
+Devices::UserDeviceSettings::Favorite BaseDataControlsController::getFavoriteSettings(FavoriteWindow* window) const
 {
-    const QPointF position = window->mapSceneToGlobal(window->wrapper()->scenePos());
-    const SvgControlObject* control = m_favoriteDataControls.value(deviceId, nullptr);
+    Devices::UserDeviceSettings::Favorite favorite = BaseController::getFavoriteSettings(window);
     // The last value of a stored favourite is the scale of its data control.
-    return Devices::UserDeviceSettings::Favorite(deviceId, subDeviceId, controlledPageType(),
-                                                 int(std::lround(position.x())), int(std::lround(position.y())),
-                                                 double(window->scalePercent()),
-                                                 Utilities::WidgetUtilities::isWidgetOnTop(window),
-                                                 control ? control->scale() : DEFAULT_DATA_CONTROL_SCALE);
+    const SvgControlObject* control = m_favoriteDataControls.value(window->deviceId(), nullptr);
+    favorite.opacity = control ? control->scale() : DEFAULT_DATA_CONTROL_SCALE;
+    return favorite;
 }
 
 void BaseDataControlsController::loadSettingsForFavorite(const Devices::UserDeviceSettings::Favorite& favorite)
 {
     if (SvgControlObject* control = m_favoriteDataControls.value(favorite.deviceId, nullptr))
-        control->setScale(favorite.opacity);
+        control->setScale(storedDataControlScale(favorite.opacity));
 }
 
-void BaseDataControlsController::removeFavoriteDataControl(BaseSceneWindow* window, int deviceId)
+void BaseDataControlsController::handleFavoriteClose(FavoriteWindow* window)
 {
-    SvgControlObject* control = m_favoriteDataControls.take(deviceId);
-    if (!control)
-        return;
-    if (window)
+    // Only the window whose scene holds the data control takes it along.
+    SvgControlObject* control = m_favoriteDataControls.value(window->deviceId(), nullptr);
+    if (control && control->scene() == window->graphicsScene()) {
+        m_favoriteDataControls.remove(window->deviceId());
         window->removeRootControl(control);
-    delete control;
+        delete control;
+    }
+    BaseController::handleFavoriteClose(window);
 }
 
 void BaseDataControlsController::positionDataWindow(BaseSceneWindow* window, int deviceId)

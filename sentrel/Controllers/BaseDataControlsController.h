@@ -27,11 +27,9 @@ namespace Controllers {
 // and keeps both kinds of control in step with translation, theme changes
 // and closing favourites.
 //
-// Favourite windows are handled through their scene window and device id:
-// a favourite window is a BaseSceneWindow whose main control is the
-// favourite control. Placing, scaling and storing work on the controls as
-// the maps hold them (the root controls of the favourite windows' scenes),
-// also where a subclass's look-ups answer a control inside them.
+// Placing, scaling and storing work on the controls as the maps hold them
+// (the root controls of the favourite windows' scenes), also where a
+// subclass's look-ups answer a control inside them.
 class BaseDataControlsController : public BaseController
 {
     Q_OBJECT
@@ -74,15 +72,13 @@ public:
     // The user's carousel scale for this page.
     double carouselScale() const;
 
-    // Favourite windows.
-    // The stored settings of a favourite window of the device.
-    Devices::UserDeviceSettings::Favorite favoriteSettings(const BaseSceneWindow* window, int deviceId,
-                                                           int subDeviceId) const;
+    // Favourite windows. A device's favourite data control is a root
+    // control of its favourite window's scene: stored with the window (its
+    // scale), restored with it, and deleted when the window closes.
+    Devices::UserDeviceSettings::Favorite getFavoriteSettings(FavoriteWindow* window) const override;
     // Restores the stored scale of the favourite's data control.
     void loadSettingsForFavorite(const Devices::UserDeviceSettings::Favorite& favorite) override;
-    // Deletes the device's favourite data control, taken off the closing
-    // favourite window's scene.
-    void removeFavoriteDataControl(BaseSceneWindow* window, int deviceId);
+    void handleFavoriteClose(FavoriteWindow* window) override;
     // Places the device's favourite data control beside the favourite
     // control of its window (see DataWindowPlacement).
     void positionDataWindow(BaseSceneWindow* window, int deviceId);

@@ -1,6 +1,6 @@
 #include "EnergyDevicesController.h"
 
-#include "BaseSceneWindow.h"
+#include "FavoriteWindow.h"
 #include "CarouselController.h"
 #include "EnergyDataExchange.h"
 #include "Models/EnergyDeviceInfo.h"
@@ -22,6 +22,8 @@
 #include "energy/EnergyDataTariffControl.h"
 #include "energy/EnergyDataTariffModel.h"
 #include "energy/EnergyDataViewControl.h"
+#include "controls/SvgContentButton.h"
+#include "favorite/FavoriteControl.h"
 #include "frame/SvgWindowFrame.h"
 #include "navigation/NavigationContainer.h"
 #include "navigation/NavigationControl.h"
@@ -190,7 +192,6 @@ void EnergyDevicesController::clearDevicesInfo()
     clearControls();
     qDeleteAll(m_deviceInfos);
     m_deviceInfos.clear();
-    m_favoriteDevices.clear();
     m_tariffModel->clear();
     qDeleteAll(m_caches);
     m_caches.clear();
@@ -580,6 +581,7 @@ void EnergyDevicesController::updateUIforDevice(BaseDevice* base)
     const int position = indexOfIcon(id);
     if (position >= 0 && value > m_icons.at(position).maxValue())
         setIconMaxValue(id, value);
+    raiseFavoriteSliderMaximum(id, value);
     setSliderValue(id, value);
 }
 
@@ -714,18 +716,29 @@ void EnergyDevicesController::onDataControlResizeFinished()
 
 // Favourites
 
-void EnergyDevicesController::initializeFavorite(BaseSceneWindow* window, int deviceId)
+void EnergyDevicesController::initializeFavorite(FavoriteWindow* window)
 {
-    EnergyDevice* device = energyDevice(deviceId);
+    BaseDataControlsController::initializeFavorite(window);
+    EnergyDevice* device = energyDevice(window->deviceId());
     if (!device)
         return;
-    m_favoriteDevices.insert(deviceId);
-    initializeFavoriteDataControl(window, deviceId);
+    if (device->hasSliderValue()) {
+        Gadgets::FavoriteControl* control = window->favoriteControl();
+        control->setSliderVisible(true);
+        control->setSliderComponentsVisibility(true, true, false);
+        control->setHideSliderOnCollapse(false);
+        control->setSliderValueBounds(ENERGY_INSTANT_DATA_MIN_VALUE, ENERGY_INSTANT_DATA_MAX_VALUE,
+                                      ENERGY_INSTANT_DATA_VALUE_STEP);
+        control->setSliderValueFormat(valueFormat(device));
+        control->setSliderValue(device->instantValue());
+    }
+    initializeFavoriteDataControl(window);
     startAutoUpdateForDevice(device, true, false, NORMAL_PRIORITY);
 }
 
-EnergyDataContainer* EnergyDevicesController::initializeFavoriteDataControl(BaseSceneWindow* window, int deviceId)
+EnergyDataContainer* EnergyDevicesController::initializeFavoriteDataControl(FavoriteWindow* window)
 {
+    const int deviceId = window->deviceId();
     if (auto* existing = static_cast<EnergyDataContainer*>(favoriteDataControl(deviceId)))
         return existing;
     EnergyDevice* device = energyDevice(deviceId);
@@ -740,8 +753,7 @@ EnergyDataContainer* EnergyDevicesController::initializeFavoriteDataControl(Base
     connect(container, &EnergyDataContainer::titleTextChanged, container, &EnergyDataContainer::setTitleText);
     connect(container, &EnergyDataContainer::resizeFinished, this, &EnergyDevicesController::onDataControlResizeFinished);
     favoriteDataControls().insert(deviceId, container);
-    if (window)
-        window->addRootControl(container);
+    window->addRootControl(container);
     container->setItemName(device->name());
     container->energyDataTariffControl()->setTariffTableModel(m_tariffModel);
     container->setVisible(false);
@@ -749,22 +761,38 @@ EnergyDataContainer* EnergyDevicesController::initializeFavoriteDataControl(Base
     return container;
 }
 
-void EnergyDevicesController::handleFavoriteCenterClick(BaseSceneWindow* window, int deviceId)
+void EnergyDevicesController::raiseFavoriteSliderMaximum(int deviceId, double value)
 {
-    EnergyDataContainer* container = initializeFavoriteDataControl(window, deviceId);
+    for (FavoriteWindow* window : favorites()) {
+        Gadgets::FavoriteControl* control = window->favoriteControl();
+        if (window->deviceId() == deviceId && value > control->sliderMaxValue())
+            control->setSliderValueBounds(control->sliderMinValue(), value, control->sliderValueStep());
+    }
+}
+
+void EnergyDevicesController::handleFavoriteElementClick(FavoriteWindow* window, Gadgets::SvgElement* element)
+{
+    if (element && element == static_cast<Gadgets::SvgElement*>(window->favoriteControl()->centerButton()))
+        handleFavoriteCenterClick(window);
+    BaseDataControlsController::handleFavoriteElementClick(window, element);
+}
+
+void EnergyDevicesController::handleFavoriteCenterClick(FavoriteWindow* window)
+{
+    EnergyDataContainer* container = initializeFavoriteDataControl(window);
     if (!container)
         return;
     m_exchange->getEnergyDataCache(container);
     if (!container->isVisible()) {
-        positionDataWindow(window, deviceId);
+        positionDataWindow(window, window->deviceId());
         container->setVisible(true);
     }
 }
 
-void EnergyDevicesController::handleFavoriteClose(BaseSceneWindow* window, int deviceId)
+void EnergyDevicesController::handleFavoriteClose(FavoriteWindow* window)
 {
-    removeFavoriteDataControl(window, deviceId);
-    m_favoriteDevices.remove(deviceId);
+    const int deviceId = window->deviceId();
+    BaseDataControlsController::handleFavoriteClose(window);
     EnergyDevice* device = energyDevice(deviceId);
     startAutoUpdateForDevice(device, shouldAutoUpdateDevice(device), false, NORMAL_PRIORITY);
 }

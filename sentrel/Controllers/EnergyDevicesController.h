@@ -5,7 +5,6 @@
 #include <QDateTime>
 #include <QMap>
 #include <QPair>
-#include <QSet>
 
 namespace Corvane::Devices {
 class EnergyDevice;
@@ -20,7 +19,6 @@ class EnergyDataTariffModel;
 
 namespace Corvane::Sentrel {
 
-class BaseSceneWindow;
 class ClockTimer;
 
 namespace Models {
@@ -98,13 +96,15 @@ public:
                               const QString& address, double minimum, double maximum, double value,
                               int decimals) override;
 
-    // Favourite windows of meters.
-    void initializeFavorite(BaseSceneWindow* window, int deviceId);
+    // Favourite windows of meters: the instant value on the favourite's
+    // slider, the data window beside it on its centre button, and automatic
+    // updates while it is open.
+    void initializeFavorite(FavoriteWindow* window) override;
+    void handleFavoriteElementClick(FavoriteWindow* window, Gadgets::SvgElement* element) override;
     // The favourite's centre button: its data window, filled from the
     // cache, shown beside it.
-    void handleFavoriteCenterClick(BaseSceneWindow* window, int deviceId);
-    void handleFavoriteClose(BaseSceneWindow* window, int deviceId);
-    bool hasFavoriteFor(int deviceId) const { return m_favoriteDevices.contains(deviceId); }
+    void handleFavoriteCenterClick(FavoriteWindow* window);
+    void handleFavoriteClose(FavoriteWindow* window) override;
     // Closes the project: every automatic update stops.
     void closeConfiguration() override;
 
@@ -160,7 +160,9 @@ private:
     void clearDevicesInfo();
     void updateNavigationIcons();
     void initializeEnergyDataContainer(Gadgets::EnergyDataContainer* container, const Devices::EnergyDevice* device);
-    Gadgets::EnergyDataContainer* initializeFavoriteDataControl(BaseSceneWindow* window, int deviceId);
+    Gadgets::EnergyDataContainer* initializeFavoriteDataControl(FavoriteWindow* window);
+    // An instant value beyond a favourite slider's maximum becomes it.
+    void raiseFavoriteSliderMaximum(int deviceId, double value);
     void startAutoUpdateForNewInterface(Devices::EnergyDevice* device, bool start, bool force, int priority);
     void startAutoUpdateForOldInterface(Devices::EnergyDevice* device, bool start);
     void manageAutoUpdateTimerActiveness();
@@ -177,7 +179,6 @@ private:
     ClockTimer* m_autoUpdateTimer;
     QMap<CacheKey, Devices::EnergyDeviceCache*> m_caches;
     QList<Models::EnergyDeviceInfo*> m_deviceInfos;
-    QSet<int> m_favoriteDevices;
     // Seconds from the computer's clock to each gateway's, by server id.
     QMap<int, qint64> m_gatewayClockOffsets;
     bool m_energyPageActive = false;

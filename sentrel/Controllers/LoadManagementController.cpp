@@ -1,6 +1,6 @@
 #include "LoadManagementController.h"
 
-#include "BaseSceneWindow.h"
+#include "FavoriteWindow.h"
 #include "NavigationWindow.h"
 #include "Controllers/CarouselController.h"
 #include "simulation/Clock.h"
@@ -245,16 +245,17 @@ void LoadManagementController::updateUIButtonsForDevice(const LoadDevice* load)
         {UNCONTROLLED_BUTTON_ID, uncontrolledIcon(load)},
         {ON_BUTTON_ID, onIcon(load)},
     };
-    BaseSceneWindow* window = m_favoriteWindows.value(load->id());
-    auto* favorite = window ? qobject_cast<Gadgets::FavoriteControl*>(window->mainControl()) : nullptr;
+    QList<Gadgets::FavoriteControl*> favourites;
+    for (FavoriteWindow* window : favorites())
+        if (window->deviceId() == load->id())
+            favourites.append(window->favoriteControl());
     const bool ringOpen = m_commandDevice == load->id() && navigationControl()
         && navigationControl()->commandControl1() == m_commandControl;
-    for (const auto& [buttonId, icon] : icons) {
-        if (favorite)
-            favorite->setCommandControlButtonIcon(buttonId, icon);
-        if (ringOpen)
-            m_commandControl->setButtonIcon(buttonId, icon);
-    }
+    QList<CommandControl*> rings;
+    if (ringOpen)
+        rings.append(m_commandControl);
+    for (const auto& [buttonId, icon] : icons)
+        updateButtonIcon(buttonId, rings, favourites, icon);
 }
 
 QList<CommandControl::ButtonData> LoadManagementController::getDeviceButtons(const LoadDevice* load) const
@@ -473,12 +474,13 @@ void LoadManagementController::handleCarouselMovementEnded()
         handleCurrentIconChanged(m_icons.at(index));
 }
 
-void LoadManagementController::initializeFavoriteWindow(BaseSceneWindow* window, int deviceId)
+void LoadManagementController::initializeFavorite(FavoriteWindow* window)
 {
+    BaseDataControlsController::initializeFavorite(window);
+    const int deviceId = window->deviceId();
     const LoadDevice* device = load(deviceId);
-    if (!device || !window)
+    if (!device)
         return;
-    m_favoriteWindows.insert(deviceId, window);
     if (!favoriteDataControls().contains(deviceId)) {
         SvgWindowFrame* frame = createDataFrame(device);
         connect(frame, &SvgWindowFrame::closeClicked, this, &BaseDataControlsController::hideFavoriteDataControl);
@@ -489,44 +491,49 @@ void LoadManagementController::initializeFavoriteWindow(BaseSceneWindow* window,
     smartAutoUpdate(device, USER_PRIORITY);
 }
 
-void LoadManagementController::handleFavoriteWindowClick(BaseSceneWindow* window, int deviceId,
-                                                         Gadgets::SvgElement* element)
+void LoadManagementController::handleFavoriteElementClick(FavoriteWindow* window, Gadgets::SvgElement* element)
 {
-    auto* favorite = window ? qobject_cast<Gadgets::FavoriteControl*>(window->mainControl()) : nullptr;
+    Gadgets::FavoriteControl* favorite = window->favoriteControl();
+    const int deviceId = window->deviceId();
     const LoadDevice* device = load(deviceId);
-    if (!favorite || !device || !element)
-        return;
-    if (element != static_cast<Gadgets::SvgElement*>(favorite->centerButton())) {
-        const QString buttonId = favorite->getButtonId(element);
-        handleButtonClick(buttonId, deviceId);
-        if (buttonId != INFO_BUTTON_ID)
-            return;
-        m_infoFavorite = deviceId;
-        updateDataControlForDevice(device);
-        SvgControlObject* frame = favoriteDataControls().value(deviceId, nullptr);
-        if (frame && !frame->isVisible()) {
-            positionDataWindow(window, deviceId);
-            frame->setVisible(true);
+    if (device && element) {
+        if (element != static_cast<Gadgets::SvgElement*>(favorite->centerButton())) {
+            const QString buttonId = favorite->getButtonId(element);
+            handleButtonClick(buttonId, deviceId);
+            if (buttonId == INFO_BUTTON_ID)
+                showFavoriteDataWindow(window, device);
+        } else if (favorite->control1ExpandProgress() > 0) {
+            favorite->hideCommandControls();
+        } else {
+            favorite->setCommand1Buttons(getDeviceButtons(device));
+            favorite->showCommandControl1();
         }
-    } else if (favorite->control1ExpandProgress() > 0) {
-        favorite->hideCommandControls();
-    } else {
-        favorite->setCommand1Buttons(getDeviceButtons(device));
-        favorite->showCommandControl1();
+    }
+    BaseDataControlsController::handleFavoriteElementClick(window, element);
+}
+
+void LoadManagementController::showFavoriteDataWindow(FavoriteWindow* window, const LoadDevice* device)
+{
+    m_infoFavorite = device->id();
+    updateDataControlForDevice(device);
+    SvgControlObject* frame = favoriteDataControls().value(device->id(), nullptr);
+    if (frame && !frame->isVisible()) {
+        positionDataWindow(window, device->id());
+        frame->setVisible(true);
     }
 }
 
-void LoadManagementController::handleFavoriteWindowClose(BaseSceneWindow* window, int deviceId)
+void LoadManagementController::handleFavoriteClose(FavoriteWindow* window)
 {
-    removeFavoriteDataControl(window, deviceId);
-    m_favoriteWindows.remove(deviceId);
+    const int deviceId = window->deviceId();
+    BaseDataControlsController::handleFavoriteClose(window);
     if (const LoadDevice* device = load(deviceId))
         smartAutoUpdate(device, USER_PRIORITY);
 }
 
-bool LoadManagementController::hasFavorite(int deviceId) const
+Gadgets::Utilities::RendererContainer* LoadManagementController::favoriteIconRenderer() const
 {
-    return m_favoriteWindows.contains(deviceId);
+    return ThemeProvider::getRendererFor(ThemeProvider::LIGHT_SENSOR);
 }
 
 bool LoadManagementController::shouldAutoUpdate(const LoadDevice* load) const
@@ -534,7 +541,7 @@ bool LoadManagementController::shouldAutoUpdate(const LoadDevice* load) const
     if (load->deviceType() != LOAD_WITH_INFO)
         return false;
     const bool pageShows = navigationControl() && navigationControl()->currentPageId() == LOAD_MANAGEMENT_PAGE_ID;
-    return pageShows || hasFavorite(load->id());
+    return pageShows || hasFavoriteFor(load->id());
 }
 
 void LoadManagementController::autoUpdate(const LoadDevice* load, bool start, int priority)

@@ -5,7 +5,6 @@
 #include "commandcontrol/CommandControl.h"
 
 #include <QMap>
-#include <QPointer>
 
 namespace Corvane::Devices {
 class LoadDevice;
@@ -83,11 +82,13 @@ public:
     // A load renamed: its carousel data window and its own favourite's.
     void retitleDevice(int deviceId, const QString& name);
 
-    // Favourite windows: the scene window whose main control is the load's
-    // favourite control.
-    void initializeFavoriteWindow(BaseSceneWindow* window, int deviceId);
-    void handleFavoriteWindowClick(BaseSceneWindow* window, int deviceId, Gadgets::SvgElement* element);
-    void handleFavoriteWindowClose(BaseSceneWindow* window, int deviceId);
+    // Favourite windows of loads: the command ring on the centre button, the
+    // data window beside the favourite on INFO, and automatic updates while
+    // it is open.
+    void initializeFavorite(FavoriteWindow* window) override;
+    void handleFavoriteElementClick(FavoriteWindow* window, Gadgets::SvgElement* element) override;
+    void handleFavoriteClose(FavoriteWindow* window) override;
+    Gadgets::Utilities::RendererContainer* favoriteIconRenderer() const override;
 
     // Automatic updates of the loads' instant power.
     bool shouldAutoUpdate(const Devices::LoadDevice* load) const;
@@ -114,18 +115,18 @@ private:
     void handleCurrentIconChanged(const Gadgets::Models::NavigationIcon& icon);
     void updateNavigationIcons();
     void updateUIButtonsForDevice(const Devices::LoadDevice* load);
+    // INFO on a favourite: the load's data window, filled, beside it.
+    void showFavoriteDataWindow(FavoriteWindow* window, const Devices::LoadDevice* load);
     void fillDataControl(Gadgets::LoadManagementDataControl* control, const Devices::LoadDevice* load) const;
     Gadgets::SvgWindowFrame* createDataFrame(const Devices::LoadDevice* load);
     void applyMessage(Devices::LoadDevice* load, const PravikDriver::UserMessages::LoadManagementMessage& message);
     Devices::LoadDevice* load(int deviceId) const;
     void sendToSender(DeviceCommand command);
-    bool hasFavorite(int deviceId) const;
 
     Gadgets::CommandControl* m_commandControl = nullptr;
     int m_infoFavorite = 0;
     int m_commandDevice = 0;
     QMap<int, bool> m_autoUpdateStarted;
-    QMap<int, QPointer<BaseSceneWindow>> m_favoriteWindows;
     bool m_pageShown = false;
 };
 

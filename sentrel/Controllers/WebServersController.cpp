@@ -1,6 +1,6 @@
 #include "WebServersController.h"
 
-#include "BaseSceneWindow.h"
+#include "FavoriteWindow.h"
 #include "NavigationWindow.h"
 #include "Controllers/CarouselController.h"
 
@@ -273,38 +273,34 @@ void WebServersController::retitleDevice(int deviceId, const QString& name)
         static_cast<WebServerDataControl*>(control)->setWebServerName(name);
 }
 
-void WebServersController::initializeFavoriteWindow(BaseSceneWindow* window, int deviceId)
+void WebServersController::initializeFavorite(FavoriteWindow* window)
 {
-    const WebServerDevice* device = webServer(deviceId);
-    if (!device || !window || favoriteDataControls().contains(deviceId))
+    BaseDataControlsController::initializeFavorite(window);
+    const WebServerDevice* device = webServer(window->deviceId());
+    if (!device || favoriteDataControls().contains(device->id()))
         return;
     SvgWindowFrame* frame = createDataFrame(device);
     connect(frame, &SvgWindowFrame::closeClicked, this, &BaseDataControlsController::hideFavoriteDataControl);
     window->addRootControl(frame);
     frame->setVisible(false);
-    favoriteDataControls().insert(deviceId, frame);
+    favoriteDataControls().insert(device->id(), frame);
 }
 
-void WebServersController::handleFavoriteWindowClick(BaseSceneWindow* window, int deviceId,
-                                                     Gadgets::SvgElement* element)
+void WebServersController::handleFavoriteElementClick(FavoriteWindow* window, Gadgets::SvgElement* element)
 {
-    auto* favorite = window ? qobject_cast<Gadgets::FavoriteControl*>(window->mainControl()) : nullptr;
+    const int deviceId = window->deviceId();
     const WebServerDevice* device = webServer(deviceId);
-    if (!favorite || !device || !element || element != static_cast<Gadgets::SvgElement*>(favorite->centerButton()))
-        return;
-    showWebServerInfo(deviceId);
-    m_infoFavorite = deviceId;
-    updateDataControlForDevice(device);
-    SvgControlObject* frame = favoriteDataControls().value(deviceId, nullptr);
-    if (frame && !frame->isVisible()) {
-        positionDataWindow(window, deviceId);
-        frame->setVisible(true);
+    if (device && element && element == static_cast<Gadgets::SvgElement*>(window->favoriteControl()->centerButton())) {
+        showWebServerInfo(deviceId);
+        m_infoFavorite = deviceId;
+        updateDataControlForDevice(device);
+        SvgControlObject* frame = favoriteDataControls().value(deviceId, nullptr);
+        if (frame && !frame->isVisible()) {
+            positionDataWindow(window, deviceId);
+            frame->setVisible(true);
+        }
     }
-}
-
-void WebServersController::handleFavoriteWindowClose(BaseSceneWindow* window, int deviceId)
-{
-    removeFavoriteDataControl(window, deviceId);
+    BaseDataControlsController::handleFavoriteElementClick(window, element);
 }
 
 void WebServersController::settingsLoaded()

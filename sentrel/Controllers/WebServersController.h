@@ -52,11 +52,10 @@ public:
     // A gateway renamed: its carousel data window and its own favourite's.
     void retitleDevice(int deviceId, const QString& name);
 
-    // Favourite windows: the scene window whose main control is the
-    // gateway's favourite control.
-    void initializeFavoriteWindow(BaseSceneWindow* window, int deviceId);
-    void handleFavoriteWindowClick(BaseSceneWindow* window, int deviceId, Gadgets::SvgElement* element);
-    void handleFavoriteWindowClose(BaseSceneWindow* window, int deviceId);
+    // Favourite windows of gateways: the centre button shows the gateway's
+    // data window, filled, beside the favourite.
+    void initializeFavorite(FavoriteWindow* window) override;
+    void handleFavoriteElementClick(FavoriteWindow* window, Gadgets::SvgElement* element) override;
 
 private:
     bool openPage();

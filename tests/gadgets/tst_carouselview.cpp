@@ -129,6 +129,8 @@ private slots:
     void flickRunsOn();
     void indexChangeFromOutsideIsNoMovement();
     void newModelLetsOldControlsGo();
+    void indexAskedWhileEmptyOpensTheNextItems_data();
+    void indexAskedWhileEmptyOpensTheNextItems();
 };
 
 void tst_CarouselView::defaults()
@@ -428,6 +430,38 @@ void tst_CarouselView::newModelLetsOldControlsGo()
         QCOMPARE(plate->scene(), nullptr);
     }
     QCOMPARE(fresh->scene(), &carousel.scene);
+}
+
+void tst_CarouselView::indexAskedWhileEmptyOpensTheNextItems_data()
+{
+    QTest::addColumn<int>("asked");
+    QTest::addColumn<int>("opened");
+    QTest::newRow("an index of the items") << 2 << 2;
+    QTest::newRow("past the items") << 7 << 0;
+}
+
+// A page moves its hidden carousel to a device, then shows it: it opens on
+// that device, at once.
+void tst_CarouselView::indexAskedWhileEmptyOpensTheNextItems()
+{
+    QFETCH(int, asked);
+    QFETCH(int, opened);
+    Carousel carousel(4);
+    const QList<CarouselModelItem*> items = carousel.items;
+    carousel.view->setModel({});
+    QSignalSpy changed(carousel.view, &CarouselView::currentIndexChanged);
+    carousel.view->setCurrentIndex(asked);
+    QCOMPARE(carousel.view->currentIndex(), 0);
+    QVERIFY(changed.isEmpty());
+
+    carousel.view->setModel(items);
+    QCOMPARE(carousel.view->currentIndex(), opened);
+    QCOMPARE(changed.size(), opened ? 1 : 0);
+    QVERIFY(near(carousel.centreOf(opened), carousel.startOfPath()));
+    // Asked once: a later model opens where the view stands.
+    carousel.view->setModel({});
+    carousel.view->setModel(items);
+    QCOMPARE(carousel.view->currentIndex(), 0);
 }
 
 QTEST_MAIN(tst_CarouselView)

@@ -204,6 +204,10 @@ void tst_NavigationQMLWrapper::bindsTheView()
     QCOMPARE(view->currentIndex(), 2);
     view->setCurrentIndex(4);
     QCOMPARE(wrapper->currentIndex(), 4);
+    // No such item: both stay where they are.
+    wrapper->setCurrentIndex(7);
+    QCOMPARE(view->currentIndex(), 4);
+    QCOMPARE(wrapper->currentIndex(), 4);
 
     emit view->movementEnded();
     QCOMPARE(ended.count(), 1);

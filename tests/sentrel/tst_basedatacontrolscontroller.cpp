@@ -2,6 +2,7 @@
 #include "Controllers/CarouselController.h"
 #include "Controllers/DataWindowPlacement.h"
 
+#include "FavoriteWindow.h"
 #include "NavigationWindow.h"
 #include "SentrelFixture.h"
 #include "TestSceneWindow.h"
@@ -19,6 +20,9 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
+
+#include <cmath>
+#include <limits>
 
 using namespace Corvane::Sentrel;
 using Controllers::BaseDataControlsController;
@@ -90,6 +94,7 @@ private Q_SLOTS:
     void hiddenFavoriteControlStaysUntilClosed();
     void clearingDeletesBothMaps();
     void favoriteSettings();
+    void favoriteSettingsRestoreDataControlScale_data();
     void favoriteSettingsRestoreDataControlScale();
     void dataWindowGoesBesideFavorite();
 
@@ -102,6 +107,8 @@ private Q_SLOTS:
 
 private:
     QList<int> addLights(int count);
+    // A favourite window of the device as the user settings restore it.
+    FavoriteWindow* openFavorite(int id) { return m_controller->addFavorite(id, 0, QPoint(200, 200), false, false, 80); }
 
     std::unique_ptr<SentrelFixture> m_fixture;
     std::unique_ptr<Corvane::Devices::Configuration> m_project;
@@ -237,20 +244,20 @@ void tst_BaseDataControlsController::lookUps()
 
 void tst_BaseDataControlsController::hiddenFavoriteControlStaysUntilClosed()
 {
-    QPoint cursor;
-    DiscWindow window(&m_log, &cursor);
+    const QList<int> ids = addLights(2);
+    FavoriteWindow* window = openFavorite(ids.at(0));
     QPointer<SvgControlObject> favorite = newControl(&m_log);
     QPointer<SvgControlObject> other = newControl(&m_log);
-    window.addRootControl(favorite);
-    m_controller->favoriteDataControls().insert(3, favorite);
-    m_controller->favoriteDataControls().insert(4, other);
+    window->addRootControl(favorite);
+    m_controller->favoriteDataControls().insert(ids.at(0), favorite);
+    m_controller->favoriteDataControls().insert(ids.at(1), other);
 
     // Connected as the subclasses connect their frames' close signals.
     connect(favorite, &QObject::objectNameChanged, m_controller.get(),
             &BaseDataControlsController::hideFavoriteDataControl);
     favorite->setObjectName(QStringLiteral("closed"));
     QVERIFY(!favorite->isVisible());
-    QCOMPARE(m_controller->favoriteDataControl(3), favorite.data());
+    QCOMPARE(m_controller->favoriteDataControl(ids.at(0)), favorite.data());
 
     // A sender that is no control is ignored.
     QObject notAControl;
@@ -258,13 +265,21 @@ void tst_BaseDataControlsController::hiddenFavoriteControlStaysUntilClosed()
             &BaseDataControlsController::hideFavoriteDataControl);
     notAControl.setObjectName(QStringLiteral("x"));
 
-    const int roots = window.rootControlCount();
-    m_controller->removeFavoriteDataControl(&window, 3);
+    // A second window of the device, which does not hold the control,
+    // leaves it where it is when it closes.
+    FavoriteWindow* second = openFavorite(ids.at(0));
+    second->close();
+    QCOMPARE(m_controller->favoriteDataControl(ids.at(0)), favorite.data());
+
+    const int roots = window->rootControlCount();
+    QSignalSpy closing(window, &BaseSceneWindow::closing);
+    window->close();
+    QCOMPARE(closing.size(), 1);
     QVERIFY(favorite.isNull());
-    QCOMPARE(window.rootControlCount(), roots - 1);
-    QCOMPARE(m_controller->favoriteDataControl(3), nullptr);
+    QCOMPARE(window->rootControlCount(), roots - 1);
+    QCOMPARE(m_controller->favoriteDataControl(ids.at(0)), nullptr);
+    QVERIFY(!m_controller->hasFavoriteFor(ids.at(0)));
     QVERIFY(!other.isNull());
-    m_controller->removeFavoriteDataControl(&window, 3);
 }
 
 void tst_BaseDataControlsController::clearingDeletesBothMaps()
@@ -287,54 +302,69 @@ void tst_BaseDataControlsController::clearingDeletesBothMaps()
 
 void tst_BaseDataControlsController::favoriteSettings()
 {
-    QPoint cursor;
-    DiscWindow window(&m_log, &cursor);
-    window.setScale(80, true);
-    const Corvane::Devices::UserDeviceSettings::Favorite withoutData = m_controller->favoriteSettings(&window, 12, 3);
-    QCOMPARE(withoutData.deviceId, 12);
-    QCOMPARE(withoutData.subDeviceId, 3);
+    const int id = addLights(1).first();
+    FavoriteWindow* window = openFavorite(id);
+    const Corvane::Devices::UserDeviceSettings::Favorite withoutData = m_controller->getFavoriteSettings(window);
+    QCOMPARE(withoutData.deviceId, id);
+    QCOMPARE(withoutData.subDeviceId, 0);
     QCOMPARE(withoutData.pageType, 22000);
-    QCOMPARE(withoutData.scale, double(window.scalePercent()));
+    QCOMPARE(withoutData.scale, 80.0);
     QCOMPARE(withoutData.opacity, 1.0);
-    const QPointF global = window.mapSceneToGlobal(window.wrapper()->scenePos());
+    const QPointF global = window->mapSceneToGlobal(window->wrapper()->scenePos());
     QCOMPARE(withoutData.x, qRound(global.x()));
     QCOMPARE(withoutData.y, qRound(global.y()));
 
     SvgControlObject* data = newControl(&m_log);
     data->setScale(1.5);
-    m_controller->favoriteDataControls().insert(12, data);
-    QCOMPARE(m_controller->favoriteSettings(&window, 12, 3).opacity, 1.5);
+    window->addRootControl(data);
+    m_controller->favoriteDataControls().insert(id, data);
+    QCOMPARE(m_controller->getFavoriteSettings(window).opacity, 1.5);
+}
+
+void tst_BaseDataControlsController::favoriteSettingsRestoreDataControlScale_data()
+{
+    QTest::addColumn<double>("stored");
+    QTest::addColumn<double>("restored");
+    QTest::newRow("a scale") << 0.75 << 0.75;
+    QTest::newRow("largest") << 2.0 << 2.0;
+    QTest::newRow("beyond the largest") << 40.0 << 2.0;
+    QTest::newRow("below the smallest") << 0.1 << 0.5;
+    QTest::newRow("zero") << 0.0 << 1.0;
+    QTest::newRow("negative") << -2.0 << 1.0;
+    QTest::newRow("not a number") << std::nan("") << 1.0;
+    QTest::newRow("infinite") << std::numeric_limits<double>::infinity() << 1.0;
 }
 
 void tst_BaseDataControlsController::favoriteSettingsRestoreDataControlScale()
 {
+    QFETCH(double, stored);
+    QFETCH(double, restored);
     SvgControlObject* data = newControl(&m_log);
     m_controller->favoriteDataControls().insert(12, data);
-    m_controller->loadSettingsForFavorite({12, 0, 22000, 10, 10, 100, false, 0.75});
-    QCOMPARE(data->scale(), 0.75);
+    m_controller->loadSettingsForFavorite({12, 0, 22000, 10, 10, 100, false, stored});
+    QCOMPARE(data->scale(), restored);
     // A favourite without a data control is skipped.
     m_controller->loadSettingsForFavorite({13, 0, 22000, 10, 10, 100, false, 0.5});
-    QCOMPARE(data->scale(), 0.75);
+    QCOMPARE(data->scale(), restored);
 }
 
 void tst_BaseDataControlsController::dataWindowGoesBesideFavorite()
 {
-    QPoint cursor;
-    DiscWindow window(&m_log, &cursor);
-    window.setScale(100, true);
+    const int id = addLights(1).first();
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    window.move(screen.center() - QPoint(50, 50));
+    FavoriteWindow* window = m_controller->addFavorite(id, 0, screen.center(), true, false, 100);
     SvgControlObject* data = newControl(&m_log);
-    window.addRootControl(data);
-    m_controller->favoriteDataControls().insert(4, data);
+    window->addRootControl(data);
+    m_controller->favoriteDataControls().insert(id, data);
 
-    m_controller->positionDataWindow(&window, 4);
+    m_controller->positionDataWindow(window, id);
 
-    const QRectF favorite = window.mainControl()->totalSceneBounds(true);
+    const QRectF favorite = window->mainControl()->totalSceneBounds(true);
     const QRectF placed = data->mapRectToScene(data->boundingRect());
     QCOMPARE(placed.left(), favorite.right());
     QCOMPARE(placed.top(), favorite.top() - std::trunc((placed.height() - favorite.height()) / 2));
-    m_controller->removeFavoriteDataControl(&window, 4);
+    window->close();
+    QVERIFY(!m_controller->favoriteDataControl(id));
 }
 
 void tst_BaseDataControlsController::carouselFollowsDeviceOrder()

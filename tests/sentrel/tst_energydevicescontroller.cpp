@@ -1,5 +1,6 @@
 #include "Controllers/EnergyDataExchange.h"
 #include "Controllers/EnergyDevicesController.h"
+#include "FavoriteWindow.h"
 #include "Models/EnergyDeviceInfo.h"
 #include "RecordingOpenDriver.h"
 #include "SentrelFixture.h"
@@ -17,6 +18,8 @@
 #include "energy/EnergyDataContainer.h"
 #include "energy/EnergyDataViewControl.h"
 #include "energy/GraphicsProgressBar.h"
+#include "favorite/FavoriteControl.h"
+#include "controls/SvgContentButton.h"
 #include "text/TextLabel.h"
 #include "pravikdriver/PravikCodes.h"
 #include "pravikdriver/PravikEnums.h"
@@ -142,6 +145,13 @@ private:
     void ask(int id, Common::TimespanView timespan, const QDate& date,
              Common::AnnualViewDate annual = Common::LastTwelveMonths);
     QString address(int id) const { return m_controller->addressText(meter(id)); }
+    // Opens the meter's favourite window as the user settings restore it.
+    FavoriteWindow* openFavourite(int id) { return m_controller->addFavorite(id, 0, QPoint(300, 300), false, false, 60); }
+    void clickCentre(int id) const
+    {
+        Corvane::Gadgets::FavoriteControl* control = m_controller->getFavoriteById(id)->favoriteControl();
+        Q_EMIT control->elementClick(control->centerButton());
+    }
 
     std::unique_ptr<SentrelFixture> m_fixture;
     std::unique_ptr<ManualClock> m_clock;
@@ -352,7 +362,7 @@ void tst_EnergyDevicesController::followsFavourites()
 {
     giveStatus(m_power);
     giveStatus(m_gas);
-    m_controller->initializeFavorite(nullptr, m_gas);
+    openFavourite(m_gas);
     QVERIFY(m_controller->hasFavoriteFor(m_gas));
     QVERIFY(m_controller->favoriteDataControl(m_gas));
     QCOMPARE(m_driver->sentOf(SYSTEM, AUTO_UPDATE).size(), 1);
@@ -366,13 +376,13 @@ void tst_EnergyDevicesController::followsFavourites()
     QVERIFY(record(m_gas)->hasAutoUpdateStarted());
     QVERIFY(m_driver->sent.isEmpty());
 
-    m_controller->handleFavoriteClose(nullptr, m_gas);
+    m_controller->getFavoriteById(m_gas)->close();
     QVERIFY(!m_controller->favoriteDataControl(m_gas));
     QCOMPARE(m_driver->sentOf(SYSTEM, AUTO_UPDATE).size(), 1);
     QCOMPARE(m_driver->sentOf(SYSTEM, AUTO_UPDATE).first().parameters().at(1).value(), 0);
 
     // Closing the project stops every update with priority 0.
-    m_controller->initializeFavorite(nullptr, m_gas);
+    openFavourite(m_gas);
     m_driver->clearSent();
     m_controller->onDevicesConfigurationClosed();
     QCOMPARE(m_driver->sentOf(SYSTEM, AUTO_UPDATE).size(), 1);
@@ -391,7 +401,7 @@ void tst_EnergyDevicesController::oldInterfaceMeterIsPolled_data()
 void tst_EnergyDevicesController::oldInterfaceMeterIsPolled()
 {
     QFETCH(bool, refused);
-    m_controller->initializeFavorite(nullptr, m_power);
+    openFavourite(m_power);
     m_controller->updateDeviceStatus(meter(m_power));
     const Message request = m_driver->sentOf(SYSTEM, AUTO_UPDATE).last();
     m_driver->clearSent();
@@ -412,14 +422,14 @@ void tst_EnergyDevicesController::oldInterfaceMeterIsPolled()
     QCOMPARE(m_driver->sentOf(SYSTEM, INSTANT_ENERGY).size(), 2);
 
     // The last polled meter stops: so does the timer.
-    m_controller->handleFavoriteClose(nullptr, m_power);
+    m_controller->getFavoriteById(m_power)->close();
     QVERIFY(!m_controller->autoUpdateTimer()->isActive());
 }
 
 void tst_EnergyDevicesController::stoppedAutomaticUpdatesAreAskedAgainWhileWanted()
 {
     giveStatus(m_power);
-    m_controller->initializeFavorite(nullptr, m_power);
+    openFavourite(m_power);
     m_driver->clearSent();
     m_driver->deliver(autoUpdateAnswer(address(m_power), 0));
     QCOMPARE(m_driver->sentOf(SYSTEM, AUTO_UPDATE).size(), 1);
@@ -430,12 +440,17 @@ void tst_EnergyDevicesController::stoppedAutomaticUpdatesAreAskedAgainWhileWante
 void tst_EnergyDevicesController::instantValueRaisesTheMaximum()
 {
     giveStatus(m_power);
+    Corvane::Gadgets::FavoriteControl* favourite = openFavourite(m_power)->favoriteControl();
+    QVERIFY(favourite->sliderVisible());
+    QCOMPARE(favourite->sliderMaxValue(), 1000.0);
     const int position = m_controller->indexOfIcon(m_power);
     QCOMPARE(m_controller->icons().at(position).maxValue(), 1000.0);
     // 1 500 000 W are 1500 kW.
     m_driver->deliver(answer(INSTANT_ENERGY, address(m_power), { 1500000 }, 0));
     QCOMPARE(meter(m_power)->instantValue(), 1500.0);
     QCOMPARE(m_controller->icons().at(position).maxValue(), 1500.0);
+    QCOMPARE(favourite->sliderMaxValue(), 1500.0);
+    QCOMPARE(favourite->sliderValue(), 1500.0);
     QCOMPARE(view(m_power)->consumptionLabel(EnergyDataViewControl::InstantConsumption)->text().contains(
                  QStringLiteral("1500.00")),
              true);
@@ -460,8 +475,8 @@ void tst_EnergyDevicesController::tariffsAreKeptInTheUserSettings()
 
 void tst_EnergyDevicesController::renameRetitlesTheMetersOwnWindows()
 {
-    m_controller->initializeFavorite(nullptr, m_power);
-    m_controller->initializeFavorite(nullptr, m_gas);
+    openFavourite(m_power);
+    openFavourite(m_gas);
     m_controller->setDeviceIconName(m_power, -1, QStringLiteral("Kitchen"));
     auto* powerFavourite = static_cast<EnergyDataContainer*>(m_controller->favoriteDataControl(m_power));
     auto* gasFavourite = static_cast<EnergyDataContainer*>(m_controller->favoriteDataControl(m_gas));
@@ -474,11 +489,11 @@ void tst_EnergyDevicesController::centreClickShowsTheDataWindowOnce()
 {
     giveStatus(m_power);
     meter(m_power)->cache()->setDailyTotal(NOW.date(), 5000, NOW);
-    m_controller->initializeFavorite(nullptr, m_power);
+    openFavourite(m_power);
     auto* favourite = static_cast<EnergyDataContainer*>(m_controller->favoriteDataControl(m_power));
     QVERIFY(!favourite->isVisible());
     favourite->energyDataViewControl()->setDailyViewDate(NOW);
-    m_controller->handleFavoriteCenterClick(nullptr, m_power);
+    clickCentre(m_power);
     QVERIFY(favourite->isVisible());
     // Filled from the cache.
     QVERIFY(favourite->energyDataViewControl()
@@ -487,7 +502,7 @@ void tst_EnergyDevicesController::centreClickShowsTheDataWindowOnce()
                 .contains(QStringLiteral("5.00")));
     // A second click leaves the window where the user put it.
     favourite->setPos(123, 45);
-    m_controller->handleFavoriteCenterClick(nullptr, m_power);
+    clickCentre(m_power);
     QCOMPARE(favourite->pos(), QPointF(123, 45));
     // Its close button only hides it.
     Q_EMIT favourite->closeClicked();
@@ -766,14 +781,14 @@ void tst_EnergyDevicesController::annualIgnoresMonthsOutsideItsRange()
 void tst_EnergyDevicesController::favouriteClosedWhileAnswersAreDue()
 {
     giveStatus(m_power);
-    m_controller->initializeFavorite(nullptr, m_power);
+    openFavourite(m_power);
     auto* favourite = static_cast<EnergyDataContainer*>(m_controller->favoriteDataControl(m_power));
     favourite->energyDataViewControl()->setTimespanView(Common::DailyView);
     favourite->energyDataViewControl()->setDailyViewDate(QDateTime(NOW.date(), QTime(12, 0)));
     Q_EMIT favourite->energyDataViewOkClicked();
     QCOMPARE(record(m_power)->conversation().requestSender(), favourite);
 
-    m_controller->handleFavoriteClose(nullptr, m_power);
+    m_controller->getFavoriteById(m_power)->close();
     QVERIFY(!record(m_power)->conversation().requestSender());
     const QString a = address(m_power);
     m_controller->receivedDataProgress(m_driver.get(), SYSTEM, NEW_DAY_PER_HOUR, a, 0, 25, 3, 0);

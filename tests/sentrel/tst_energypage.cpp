@@ -1,4 +1,5 @@
 #include "EnergyPageFixture.h"
+#include "FavoriteWindow.h"
 
 #include "Models/EnergyDeviceInfo.h"
 #include "simulation/ClockTimer.h"
@@ -92,11 +93,13 @@ void tst_EnergyPage::openPageTicksInstantValues()
 void tst_EnergyPage::leavingThePageStopsAllButFavourites()
 {
     m_page->openEnergyPage();
-    m_page->energy()->initializeFavorite(nullptr, SOLAR);
+    // Dragged out of the carousel.
+    Q_EMIT m_page->navigation()->requestShortcut(m_page->energy()->icons().at(m_page->energy()->indexOfIcon(SOLAR)));
+    QVERIFY(m_page->energy()->getFavoriteById(SOLAR));
     m_page->goHome();
     QCOMPARE(activeUpdateTimers(), 1);
     QVERIFY(m_page->energy()->infoForDevice(meter(SOLAR))->hasAutoUpdateStarted());
-    m_page->energy()->handleFavoriteClose(nullptr, SOLAR);
+    m_page->energy()->getFavoriteById(SOLAR)->close();
     QCOMPARE(activeUpdateTimers(), 0);
 }
 

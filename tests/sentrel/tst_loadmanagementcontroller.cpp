@@ -1,11 +1,10 @@
 #include "Controllers/LoadManagementController.h"
 
-#include "BaseSceneWindow.h"
+#include "FavoriteWindow.h"
 #include "NavigationWindow.h"
 #include "RecordingOpenDriver.h"
 #include "SentrelFixture.h"
 #include "Controllers/CarouselController.h"
-#include "scenes/FavoriteScene.h"
 #include "simulation/ManualClock.h"
 #include "simulation/PseudoDriver.h"
 
@@ -50,24 +49,6 @@ bool isRequest(const Message& sent, Message expected)
     return sent == expected;
 }
 
-// A favourite window as the favourites' code makes it: a scene window whose
-// main control is the favourite control.
-class FavoriteTestWindow : public BaseSceneWindow
-{
-public:
-    FavoriteTestWindow()
-        : BaseSceneWindow(std::make_unique<FavoriteScene>())
-    {
-        setDefaultSize(QSize(200, 200));
-    }
-    Corvane::Gadgets::FavoriteControl* favorite() const
-    {
-        return qobject_cast<Corvane::Gadgets::FavoriteControl*>(mainControl());
-    }
-    QPointF hotSpot() const override { return favorite()->hotspot(); }
-    void themeChanged() override {}
-};
-
 Message statusMessage(const QString& address, const QList<int>& bits)
 {
     return Message(101, ENERGY_SYSTEM, address, 0, LOAD_STATUS, bits, 0);
@@ -110,6 +91,8 @@ private Q_SLOTS:
     void noServerModeAnswersReachTheLoads();
 
 private:
+    // A favourite window of the device as the user settings restore it.
+    FavoriteWindow* openFavorite(int id) { return m_controller->addFavorite(id, 0, QPoint(200, 200), false, false, 100); }
     // Adds a load to the project; reload() then loads the page anew.
     int addLoad(int type, int area, bool centralUnit = true, bool economic = false, double tariff = 0.0);
     void reload();
@@ -532,9 +515,7 @@ void tst_LoadManagementController::favoriteKeepsAutoUpdateAndShowsItsDataWindow(
     reload();
     const LoadDevice* oven = device(ovenId);
     const LoadDevice* washer = device(washerId);
-    FavoriteTestWindow window;
-    window.setScale(100, true);
-    m_controller->initializeFavoriteWindow(&window, oven->id());
+    FavoriteWindow* window = openFavorite(oven->id());
     QCOMPARE(m_driver.sentOf(ENERGY_SYSTEM, AUTO_UPDATE).size(), 1);
     SvgControlObject* frame = m_controller->favoriteDataControls().value(oven->id());
     QVERIFY(frame);
@@ -542,8 +523,7 @@ void tst_LoadManagementController::favoriteKeepsAutoUpdateAndShowsItsDataWindow(
     QCOMPARE(m_controller->controls(oven->id()).size(), 2);
 
     // A load without consumption data is never updated.
-    FavoriteTestWindow other;
-    m_controller->initializeFavoriteWindow(&other, washer->id());
+    FavoriteWindow* other = openFavorite(washer->id());
     QCOMPARE(m_driver.sentOf(ENERGY_SYSTEM, AUTO_UPDATE).size(), 1);
 
     m_driver.deliver(autoUpdateReply(addressOf(oven), 255));
@@ -554,27 +534,27 @@ void tst_LoadManagementController::favoriteKeepsAutoUpdateAndShowsItsDataWindow(
 
     // The centre button opens the ring, INFO on the ring shows the data
     // window beside the favourite.
-    Corvane::Gadgets::FavoriteControl* favorite = window.favorite();
-    m_controller->handleFavoriteWindowClick(&window, oven->id(), favorite->centerButton());
+    Corvane::Gadgets::FavoriteControl* favorite = window->favoriteControl();
+    Q_EMIT favorite->elementClick(favorite->centerButton());
     Corvane::Gadgets::SvgElement* info = nullptr;
     Corvane::Gadgets::CommandControl* ring = favorite->commandControl1();
     for (auto* segment : ring->oddSegments() + ring->evenSegments())
         if (ring->getButtonId(segment) == LoadManagementController::INFO_BUTTON_ID)
             info = segment;
     QVERIFY(info);
-    m_controller->handleFavoriteWindowClick(&window, oven->id(), info);
+    Q_EMIT favorite->elementClick(info);
     QVERIFY(frame->isVisible());
     QCOMPARE(m_controller->infoFavorite(), oven->id());
     QVERIFY(m_driver.sentOf(ENERGY_SYSTEM, LOAD_FORCE_ON).isEmpty());
 
     // Closing the favourite deletes its data window and stops the updates.
     QPointer<SvgControlObject> guard = frame;
-    m_controller->handleFavoriteWindowClose(&window, oven->id());
+    window->close();
     QVERIFY(guard.isNull());
     const QList<Message> sent = m_driver.sentOf(ENERGY_SYSTEM, AUTO_UPDATE);
     QCOMPARE(sent.size(), 2);
     QVERIFY(isRequest(sent.last(), Message::createStartAutoUpdateMessage(addressOf(oven), 1, 0)));
-    m_controller->handleFavoriteWindowClose(&other, washer->id());
+    other->close();
 }
 
 void tst_LoadManagementController::renameRetitlesOnlyThatLoad()
@@ -584,10 +564,8 @@ void tst_LoadManagementController::renameRetitlesOnlyThatLoad()
     reload();
     const LoadDevice* oven = device(ovenId);
     const LoadDevice* dishwasher = device(dishwasherId);
-    FavoriteTestWindow ovenWindow;
-    FavoriteTestWindow dishwasherWindow;
-    m_controller->initializeFavoriteWindow(&ovenWindow, oven->id());
-    m_controller->initializeFavoriteWindow(&dishwasherWindow, dishwasher->id());
+    FavoriteWindow* ovenWindow = openFavorite(oven->id());
+    FavoriteWindow* dishwasherWindow = openFavorite(dishwasher->id());
     auto* ovenFavorite = static_cast<LoadManagementDataControl*>(m_controller->favoriteDataControl(oven->id()));
     auto* dishwasherFavorite =
         static_cast<LoadManagementDataControl*>(m_controller->favoriteDataControl(dishwasher->id()));
@@ -602,8 +580,8 @@ void tst_LoadManagementController::renameRetitlesOnlyThatLoad()
     m_controller->settingsLoaded();
     QCOMPARE(ovenFavorite->title(), QStringLiteral("Load 2"));
     QCOMPARE(dishwasherFavorite->title(), QStringLiteral("Load 3"));
-    m_controller->handleFavoriteWindowClose(&ovenWindow, oven->id());
-    m_controller->handleFavoriteWindowClose(&dishwasherWindow, dishwasher->id());
+    ovenWindow->close();
+    dishwasherWindow->close();
 }
 
 void tst_LoadManagementController::infoOnThePageShowsTheCarousel()

@@ -1,12 +1,11 @@
 #include "Controllers/WebServersController.h"
 
-#include "BaseSceneWindow.h"
+#include "FavoriteWindow.h"
 #include "LogCapture.h"
 #include "NavigationWindow.h"
 #include "RecordingOpenDriver.h"
 #include "SentrelFixture.h"
 #include "Controllers/CarouselController.h"
-#include "scenes/FavoriteScene.h"
 #include "simulation/ManualClock.h"
 #include "simulation/PseudoDriver.h"
 
@@ -39,22 +38,6 @@ using namespace Corvane::PravikDriver::PravikCodes;
 namespace {
 
 const int GATEWAY_SYSTEM = 13;
-
-class FavoriteTestWindow : public BaseSceneWindow
-{
-public:
-    FavoriteTestWindow()
-        : BaseSceneWindow(std::make_unique<FavoriteScene>())
-    {
-        setDefaultSize(QSize(200, 200));
-    }
-    Corvane::Gadgets::FavoriteControl* favorite() const
-    {
-        return qobject_cast<Corvane::Gadgets::FavoriteControl*>(mainControl());
-    }
-    QPointF hotSpot() const override { return favorite()->hotspot(); }
-    void themeChanged() override {}
-};
 
 Message gatewayMessage(int dimension, const QList<int>& values)
 {
@@ -90,6 +73,8 @@ private Q_SLOTS:
     void noServerModeFillsEveryRow();
 
 private:
+    // A favourite window of the device as the user settings restore it.
+    FavoriteWindow* openFavorite(int id) { return m_controller->addFavorite(id, 0, QPoint(200, 200), false, false, 100); }
     int addGateway(const QString& name, const DeviceNetworkAddress& address = DeviceNetworkAddress(),
                    bool viewer = true);
     void reload();
@@ -324,27 +309,26 @@ void tst_WebServersController::favoriteDataWindow()
 {
     const int id = addGateway(QStringLiteral("Home"), networkAddress(0, QStringLiteral("10.0.0.9"), 0));
     reload();
-    FavoriteTestWindow window;
-    window.setScale(100, true);
-    m_controller->initializeFavoriteWindow(&window, id);
+    FavoriteWindow* window = openFavorite(id);
     SvgControlObject* frame = m_controller->favoriteDataControls().value(id);
     QVERIFY(frame);
     QVERIFY(!frame->isVisible());
     // A second initialisation keeps the one data window.
-    m_controller->initializeFavoriteWindow(&window, id);
+    m_controller->initializeFavorite(window);
     QCOMPARE(m_controller->favoriteDataControls().value(id), frame);
 
-    // Another element than the centre button does nothing.
-    m_controller->handleFavoriteWindowClick(&window, id, window.favorite()->closeButton());
+    // Another element than the centre button shows nothing.
+    Corvane::Gadgets::FavoriteControl* favorite = window->favoriteControl();
+    Q_EMIT favorite->elementClick(favorite->refreshButton());
     QVERIFY(!frame->isVisible());
-    m_controller->handleFavoriteWindowClick(&window, id, window.favorite()->centerButton());
+    Q_EMIT favorite->elementClick(favorite->centerButton());
     QVERIFY(frame->isVisible());
     QCOMPARE(m_controller->infoFavorite(), id);
     auto* control = static_cast<WebServerDataControl*>(m_controller->favoriteDataControl(id));
     QCOMPARE(control->valueLabel(WebServerDataControl::IpAddress)->text(), QStringLiteral("10.0.0.9"));
 
     QPointer<SvgControlObject> guard = frame;
-    m_controller->handleFavoriteWindowClose(&window, id);
+    Q_EMIT favorite->elementClick(favorite->closeButton());
     QVERIFY(guard.isNull());
     QCOMPARE(m_controller->favoriteDataControl(id), nullptr);
 }
@@ -354,12 +338,10 @@ void tst_WebServersController::renameRetitlesOnlyThatGateway()
     const int first = addGateway(QStringLiteral("First"));
     const int second = addGateway(QStringLiteral("Second"));
     reload();
-    FavoriteTestWindow firstWindow;
-    FavoriteTestWindow secondWindow;
-    m_controller->initializeFavoriteWindow(&firstWindow, first);
-    m_controller->initializeFavoriteWindow(&secondWindow, second);
+    FavoriteWindow* firstWindow = openFavorite(first);
+    FavoriteWindow* secondWindow = openFavorite(second);
     // The first gateway's favourite was clicked last.
-    m_controller->handleFavoriteWindowClick(&firstWindow, first, firstWindow.favorite()->centerButton());
+    Q_EMIT firstWindow->favoriteControl()->elementClick(firstWindow->favoriteControl()->centerButton());
 
     QSignalSpy firstTitle(static_cast<WebServerDataControl*>(m_controller->favoriteDataControl(first)),
                           &WebServerDataControl::titleTextChanged);
@@ -370,8 +352,8 @@ void tst_WebServersController::renameRetitlesOnlyThatGateway()
     QVERIFY(secondTitle.first().first().toString().contains(QStringLiteral("Garage")));
     QVERIFY(firstTitle.isEmpty());
 
-    m_controller->handleFavoriteWindowClose(&firstWindow, first);
-    m_controller->handleFavoriteWindowClose(&secondWindow, second);
+    firstWindow->close();
+    secondWindow->close();
 }
 
 void tst_WebServersController::noServerModeFillsEveryRow()
