@@ -1,7 +1,6 @@
 #include "SoundController.h"
 
 #include "FavoriteWindow.h"
-#include "Settings.h"
 #include "controls/IconRenderer.h"
 #include "controls/SvgContentButton.h"
 #include "devices/AmplifierDevice.h"
@@ -511,7 +510,9 @@ void SoundController::onSourceDescriptionChanged(const QString& text)
     if (!source)
         return;
     source->setCustomName(text);
-    Settings::saveUserConfiguration();
+    // Through the navigation controller, which puts the new name into the
+    // user settings before it writes them.
+    saveSettings();
     updateUIforDevice(source);
 }
 

@@ -139,6 +139,7 @@ private Q_SLOTS:
     void restoredAfterRestart();
     void contextMenu_data();
     void contextMenu();
+    void renamedSourceEverywhereAndAfterRestart();
     void goneDeviceIgnoresTheFavorite_data();
     void goneDeviceIgnoresTheFavorite();
 
@@ -593,6 +594,49 @@ void tst_FamilyFavorites::contextMenu()
     actions.at(4)->trigger();
     QVERIFY(controller->favorites().isEmpty());
     QVERIFY(!controller->hasFavoriteFor(device));
+}
+
+// A source renamed in a drop-down: the carousel's drop-down, the info text
+// and an open favourite show the new name, and it is kept over a restart.
+void tst_FamilyFavorites::renamedSourceEverywhereAndAfterRestart()
+{
+    auto* sound = qobject_cast<SoundController*>(page(SOUND));
+    FavoriteControl* control = open(SOUND, LIVING_ROOM_AMPLIFIER)->favoriteControl();
+    openPage(SOUND);
+    Corvane::Gadgets::NavigationLabels* labels = m_fixture->window->navigationControl()->labels();
+    DropDownItemModel* cd = nullptr;
+    for (DropDownItemModel* model : sound->getSoundSourceModelsForDevice(LIVING_ROOM_AMPLIFIER))
+        if (model->id() == CD_PLAYER)
+            cd = model;
+    QVERIFY(cd);
+    Q_EMIT labels->row2DropDownItemIconClick(segmentOf(LIVING_ROOM_AMPLIFIER), 1, cd);
+    Corvane::Gadgets::Label* label = labels->labelAt(segmentOf(LIVING_ROOM_AMPLIFIER));
+    // The simulated gateway names no track of it until asked for the next.
+    QCOMPARE(label->row2DropDown()->model().text(), QStringLiteral("CD player"));
+
+    // What the drop-down entry does with an edited text.
+    cd->setText(QStringLiteral("Vinyl"));
+    QCOMPARE(sound->getDeviceById(CD_PLAYER)->name(), QStringLiteral("Vinyl"));
+    const QString vinyl = QStringLiteral("Vinyl");
+    QCOMPARE(label->row2DropDown()->model().text(), vinyl);
+    QCOMPARE(sound->getIconByIndex(sound->indexOfIcon(LIVING_ROOM_AMPLIFIER)).dropDownModel().text(), vinyl);
+    QCOMPARE(control->label()->row2DropDown()->model().text(), vinyl);
+    QVERIFY(control->label()->row2DropDown()->model().itemsModels().contains(cd));
+    // Written at once, name included.
+    QCOMPARE(Settings::userSettings().itemName(CD_PLAYER), QStringLiteral("Vinyl"));
+
+    reopen();
+    sound = qobject_cast<SoundController*>(page(SOUND));
+    QCOMPARE(sound->getDeviceById(CD_PLAYER)->name(), QStringLiteral("Vinyl"));
+    QStringList entries;
+    for (const DropDownItemModel* model : sound->getSoundSourceModelsForDevice(LIVING_ROOM_AMPLIFIER))
+        entries.append(model->text());
+    QVERIFY2(entries.contains(QStringLiteral("Vinyl")), qPrintable(entries.join(QLatin1Char(','))));
+    QVERIFY(!entries.contains(QStringLiteral("CD player")));
+    // The restored favourite lists the renamed source too.
+    FavoriteControl* restored = sound->favorites().value(0)->favoriteControl();
+    QCOMPARE(restored->label()->row2DropDown()->model().itemsModels(),
+             sound->getSoundSourceModelsForDevice(LIVING_ROOM_AMPLIFIER));
 }
 
 void tst_FamilyFavorites::goneDeviceIgnoresTheFavorite_data()
