@@ -1,0 +1,425 @@
+// A user's journey through the automation, scenarios, thermoregulation, sound
+// and sensor pages of the demo project in no-server mode, clicking the
+// carousel, its rings and a favourite with mouse events on the real scene
+// objects. With CORVANE_SHOTS_DIR set, each step leaves a picture of the
+// gadget (and of the favourite) in that folder.
+#include "Controllers/LightSensorsController.h"
+#include "Controllers/MotorsController.h"
+#include "Controllers/PresenceSensorsController.h"
+#include "Controllers/ScenariosController.h"
+#include "Controllers/SoundController.h"
+#include "Controllers/ThermoregulationButtons.h"
+#include "Controllers/ThermoregulationController.h"
+#include "FavoriteWindow.h"
+#include "NavigationFixture.h"
+#include "RecordingListener.h"
+
+#include "commandcontrol/CommandControl.h"
+#include "controls/SvgContentButton.h"
+#include "devices/AmplifierDevice.h"
+#include "devices/LightSensorDevice.h"
+#include "devices/PresenceSensorDevice.h"
+#include "devices/ThermoregulationDevice.h"
+#include "models/DropDownItemModel.h"
+#include "navigation/NavigationControl.h"
+#include "navigation/NavigationLabels.h"
+#include "pravikdriver/Message.h"
+#include "pravikdriver/PravikCodes.h"
+#include "pravikdriver/PravikEnums.h"
+#include "theme/RendererContainer.h"
+#include "widgets/TemperatureUnit.h"
+
+#include <QCursor>
+#include <QDir>
+#include <QGraphicsScene>
+#include <QGraphicsSceneMouseEvent>
+#include <QPainter>
+#include <QTest>
+
+using namespace Corvane::Sentrel;
+using namespace Corvane::Sentrel::Controllers;
+using Corvane::Gadgets::CommandControl;
+using Corvane::Gadgets::SvgContentButton;
+using Corvane::Gadgets::SvgElement;
+using Corvane::Gadgets::Models::NavigationIcon;
+using Corvane::PravikDriver::Message;
+using Buttons = Corvane::Sentrel::Controllers::ThermoregulationButtons;
+namespace Codes = Corvane::PravikDriver::PravikCodes;
+namespace Enums = Corvane::PravikDriver::PravikEnums;
+
+namespace {
+
+// Demo project devices.
+const int LIVING_ROOM_SHUTTER = 10;
+const int GOOD_MORNING = 13;
+const int HOLIDAY_LIGHTS = 16;
+const int LIVING_ROOM_ZONE = 17;
+const int BEDROOM_AIR_CONDITIONER = 23;
+const int COOL_24 = 1;
+const int GARDEN_LIGHT_SENSOR = 25;
+const int GARAGE_PRESENCE_SENSOR = 26;
+const int LIVING_ROOM_AMPLIFIER = 30;
+const int CD_PLAYER = 28;
+
+QString rendererName(const NavigationIcon& icon)
+{
+    return icon.renderer().main() ? icon.renderer().main()->name() : QString();
+}
+
+template<typename T>
+T* controllerOf(NavigationController* navigation)
+{
+    for (BaseController* controller : navigation->controllers())
+        if (auto* found = qobject_cast<T*>(controller))
+            return found;
+    return nullptr;
+}
+
+// A scene point on which the element takes hits: the middle of what it
+// draws when that is on it, else the first point of a grid over it.
+QPointF hitPoint(SvgElement* element)
+{
+    const auto* button = dynamic_cast<SvgContentButton*>(element);
+    const QPointF middle = element->mapToScene(button ? button->contentBounds().center()
+                                                      : element->boundingRect().center());
+    if (element->hitTest(middle))
+        return middle;
+    const QRectF area = element->sceneBoundingRect();
+    for (qreal y = area.top() + 1; y < area.bottom(); y += 2)
+        for (qreal x = area.left() + 1; x < area.right(); x += 2)
+            if (element->hitTest(QPointF(x, y)))
+                return QPointF(x, y);
+    return middle;
+}
+
+} // namespace
+
+class tst_FamilyJourney : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void cleanup();
+    void journey_data();
+    void journey();
+
+private:
+    void start();
+    NavigationController* navigation() const { return m_fixture->navigation(); }
+    Corvane::Gadgets::NavigationControl* carousel() const { return m_fixture->window->navigationControl(); }
+    PseudoDriver* gateway() const;
+
+    // The left button pressed and let go on a scene point of the window, as
+    // the window's gesture recogniser sees it: the pointer is there.
+    void press(BaseSceneWindow* window, const QPointF& scenePos);
+    void release(BaseSceneWindow* window, const QPointF& scenePos);
+    void click(BaseSceneWindow* window, SvgElement* element);
+    void clickMain(SvgElement* element) { click(m_fixture->window.get(), element); }
+    void openPage(int pageId);
+    void clickIcon(int id);
+    SvgContentButton* ringButton(CommandControl* ring, const QString& buttonId) const;
+    int segmentOf(int id) const;
+    NavigationIcon shownIcon(int id) const;
+    void finishAnimations();
+    QList<int> cenActions() const;
+    void shoot(const QString& step);
+    void shootFavorite(FavoriteWindow* window, const QString& step);
+
+    QString m_theme;
+    std::unique_ptr<NavigationFixture> m_fixture;
+    RecordingListener m_listener;
+};
+
+void tst_FamilyJourney::initTestCase()
+{
+    SentrelFixture::useProgramTheme();
+}
+
+void tst_FamilyJourney::cleanup()
+{
+    if (m_fixture && m_fixture->window && gateway())
+        gateway()->unregisterListener(&m_listener);
+    m_fixture.reset();
+    SentrelFixture::useProgramTheme();
+}
+
+void tst_FamilyJourney::start()
+{
+    m_fixture->open(QStringLiteral(DEMO_PROJECT));
+    m_listener = RecordingListener();
+    gateway()->registerListener(&m_listener);
+    m_fixture->window->showTo();
+    m_fixture->window->moveOnScreen(QPoint(200, 100));
+}
+
+PseudoDriver* tst_FamilyJourney::gateway() const
+{
+    const auto drivers = navigation()->drivers();
+    return drivers.isEmpty() ? nullptr : qobject_cast<PseudoDriver*>(drivers.first());
+}
+
+void tst_FamilyJourney::press(BaseSceneWindow* window, const QPointF& scenePos)
+{
+    const QPoint global = window->mapSceneToGlobal(scenePos).toPoint();
+    QCursor::setPos(global);
+    QGraphicsSceneMouseEvent event(QEvent::GraphicsSceneMousePress);
+    event.setButton(Qt::LeftButton);
+    event.setButtons(Qt::LeftButton);
+    event.setScenePos(scenePos);
+    event.setScreenPos(global);
+    QCoreApplication::sendEvent(window->graphicsScene(), &event);
+}
+
+void tst_FamilyJourney::release(BaseSceneWindow* window, const QPointF& scenePos)
+{
+    const QPoint global = window->mapSceneToGlobal(scenePos).toPoint();
+    QCursor::setPos(global);
+    QGraphicsSceneMouseEvent event(QEvent::GraphicsSceneMouseRelease);
+    event.setButton(Qt::LeftButton);
+    event.setScenePos(scenePos);
+    event.setScreenPos(global);
+    QCoreApplication::sendEvent(window->graphicsScene(), &event);
+}
+
+void tst_FamilyJourney::click(BaseSceneWindow* window, SvgElement* element)
+{
+    QVERIFY(element);
+    const QPointF point = hitPoint(element);
+    press(window, point);
+    release(window, point);
+}
+
+void tst_FamilyJourney::finishAnimations()
+{
+    carousel()->setSegmentIconsOpacity(0.0);
+    carousel()->setSegmentIconsOpacity(1.0);
+    if (carousel()->commandControl1())
+        carousel()->setCommandControl1ShowProgress(1.0);
+}
+
+void tst_FamilyJourney::openPage(int pageId)
+{
+    // Below a device's own icons the home button is split with a back one.
+    clickMain(carousel()->showBackButton() ? carousel()->homeSplitButton() : carousel()->homeButton());
+    carousel()->setCommandControl1ShowProgress(0.0);
+    finishAnimations();
+    clickIcon(pageId);
+    finishAnimations();
+    QCOMPARE(carousel()->currentPageId(), pageId);
+}
+
+int tst_FamilyJourney::segmentOf(int id) const
+{
+    const QList<NavigationIcon> icons = carousel()->icons();
+    for (int i = 0; i < icons.size(); ++i)
+        if (icons.at(i).id() == id)
+            return carousel()->getSegmentIndexByIcon(i);
+    return -1;
+}
+
+NavigationIcon tst_FamilyJourney::shownIcon(int id) const
+{
+    for (const NavigationIcon& icon : carousel()->icons())
+        if (icon.id() == id)
+            return icon;
+    return NavigationIcon();
+}
+
+// Turns the carousel with its next button until the icon shows, then clicks
+// it. The carousel's turn runs on its own time line.
+void tst_FamilyJourney::clickIcon(int id)
+{
+    for (int turns = 0; segmentOf(id) < 0 && turns < carousel()->icons().size(); ++turns) {
+        clickMain(carousel()->nextButton());
+        QTRY_VERIFY(!carousel()->isAnimating());
+    }
+    const int segment = segmentOf(id);
+    QVERIFY2(segment >= 0, qPrintable(QStringLiteral("icon %1 not on the carousel").arg(id)));
+    clickMain(carousel()->segments().at(segment));
+    finishAnimations();
+}
+
+SvgContentButton* tst_FamilyJourney::ringButton(CommandControl* ring, const QString& buttonId) const
+{
+    if (!ring)
+        return nullptr;
+    const auto segments = ring->usesEvenSegments() ? ring->evenSegments() : ring->oddSegments();
+    for (SvgContentButton* segment : segments)
+        if (ring->getButtonId(segment) == buttonId)
+            return segment;
+    return nullptr;
+}
+
+QList<int> tst_FamilyJourney::cenActions() const
+{
+    QList<int> actions;
+    for (const Message& message : m_listener.messages)
+        if (message.systemType() == Enums::Cen)
+            actions.append(message.commandType() - Codes::CEN_BASE);
+    return actions;
+}
+
+void tst_FamilyJourney::shoot(const QString& step)
+{
+    const QByteArray folder = qgetenv("CORVANE_SHOTS_DIR");
+    if (folder.isEmpty())
+        return;
+    const QDir output(QString::fromLocal8Bit(folder));
+    output.mkpath(QStringLiteral("."));
+    QGraphicsScene* scene = m_fixture->window->graphicsScene();
+    const QRectF area = scene->itemsBoundingRect();
+    QImage image(area.size().toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(QColor(90, 110, 130));
+    QPainter painter(&image);
+    scene->render(&painter, QRectF(QPointF(), area.size()), area);
+    painter.end();
+    QVERIFY(image.save(output.filePath(m_theme + QLatin1Char('-') + step + QStringLiteral(".png"))));
+}
+
+void tst_FamilyJourney::shootFavorite(FavoriteWindow* window, const QString& step)
+{
+    const QByteArray folder = qgetenv("CORVANE_SHOTS_DIR");
+    if (folder.isEmpty())
+        return;
+    QPoint offset;
+    const QImage drawn = window->createWindowImage(&offset);
+    QImage image(drawn.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(QColor(90, 110, 130));
+    QPainter painter(&image);
+    painter.drawImage(0, 0, drawn);
+    painter.end();
+    const QDir output(QString::fromLocal8Bit(folder));
+    QVERIFY(image.save(output.filePath(m_theme + QLatin1Char('-') + step + QStringLiteral(".png"))));
+}
+
+void tst_FamilyJourney::journey_data()
+{
+    QTest::addColumn<QString>("theme");
+    QTest::newRow("Talvera") << QStringLiteral("TalveraTheme");
+    QTest::newRow("Corvane") << QStringLiteral("CorvaneTheme");
+}
+
+void tst_FamilyJourney::journey()
+{
+    QFETCH(QString, theme);
+    m_theme = theme;
+    SentrelFixture::useProgramTheme(QStringLiteral(":/") + theme);
+    m_fixture = std::make_unique<NavigationFixture>();
+    start();
+    shoot(QStringLiteral("01-home"));
+
+    // A shutter up, stopped, down: the icon shows each movement.
+    openPage(BaseController::MOTORS_PAGE_ID);
+    clickIcon(LIVING_ROOM_SHUTTER);
+    CommandControl* ring = carousel()->commandControl1();
+    QVERIFY(ring);
+    const QStringList buttons{MotorsController::OPEN_BUTTON_ID, MotorsController::STOP_BUTTON_ID,
+                              MotorsController::CLOSE_BUTTON_ID};
+    const QStringList pictures{QStringLiteral("shutter_up"), QStringLiteral("shutter"), QStringLiteral("shutter_down")};
+    for (int i = 0; i < buttons.size(); ++i) {
+        clickMain(ringButton(ring, buttons.at(i)));
+        QCOMPARE(rendererName(shownIcon(LIVING_ROOM_SHUTTER)), pictures.at(i));
+        shoot(QStringLiteral("02-shutter-") + buttons.at(i).toLower());
+    }
+
+    // "Good morning" runs once, at the release.
+    openPage(BaseController::SCENARIOS_PAGE_ID);
+    clickIcon(GOOD_MORNING);
+    ring = carousel()->commandControl1();
+    clickMain(ringButton(ring, ScenariosController::START_BUTTON_ID));
+    int runs = 0;
+    for (const Message& message : std::as_const(m_listener.messages))
+        runs += message.systemType() == Enums::Scenarios;
+    QCOMPARE(runs, 1);
+    shoot(QStringLiteral("03-good-morning"));
+
+    // "Holiday lights" enabled with its CEN push button held for 1.2 s.
+    clickIcon(GOOD_MORNING);
+    carousel()->setCommandControl1ShowProgress(0.0);
+    clickIcon(HOLIDAY_LIGHTS);
+    ring = carousel()->commandControl1();
+    const QPointF enable = hitPoint(ringButton(ring, ScenariosController::ENABLE_BUTTON_ID));
+    press(m_fixture->window.get(), enable);
+    m_fixture->clock.advance(1200);
+    shoot(QStringLiteral("04-holiday-lights-held"));
+    release(m_fixture->window.get(), enable);
+    QCOMPARE(cenActions(), (QList<int>{0, 3, 3, 2}));
+
+    // Fahrenheit; the living room zone set to 71.5 °F, then automatic.
+    const Corvane::Devices::GuiProperties previous = Settings::guiProperties();
+    Settings::guiProperties().setTemperatureUnit(Corvane::Gadgets::Fahrenheit);
+    m_fixture->window->settingsChanged(previous);
+    openPage(BaseController::TERMO_PAGE_ID);
+    auto* thermo = controllerOf<ThermoregulationController>(navigation());
+    const auto* zone = static_cast<const Corvane::Devices::ThermoregulationDevice*>(
+        thermo->getDeviceById(LIVING_ROOM_ZONE));
+    clickIcon(LIVING_ROOM_ZONE);
+    thermo->setDeviceTemperature(LIVING_ROOM_ZONE, 71.5);
+    QCOMPARE(zone->setpointTemperature(), 22.0);
+    QVERIFY(qAbs(shownIcon(LIVING_ROOM_ZONE).value() - 71.6) < 1e-9);
+    clickMain(ringButton(carousel()->commandControl1(), Buttons::STATUS_BUTTON_ID));
+    if (carousel()->commandControl2())
+        carousel()->setCommandControl2ShowProgress(1.0);
+    clickMain(ringButton(carousel()->commandControl2(), Buttons::STATUS_AUTO_BUTTON_ID));
+    QCOMPARE(zone->zoneStatus(), 3);
+    shoot(QStringLiteral("05-living-room-zone"));
+
+    // "Cool 24 °C" of the bedroom air conditioner dragged out.
+    clickIcon(LIVING_ROOM_ZONE);
+    carousel()->clearCommandControls();
+    finishAnimations();
+    clickIcon(BEDROOM_AIR_CONDITIONER);
+    const int coolId = thermo->getIconForSubDevice(BEDROOM_AIR_CONDITIONER, COOL_24).id();
+    QVERIFY(segmentOf(coolId) >= 0);
+    shoot(QStringLiteral("06-air-conditioner-commands"));
+    Q_EMIT carousel()->requestShortcut(shownIcon(coolId));
+    QCOMPARE(thermo->favorites().size(), 1);
+    FavoriteWindow* cool = thermo->favorites().first();
+    QCOMPARE(cool->windowTitle(), QStringLiteral("Cool 24 °C"));
+    shootFavorite(cool, QStringLiteral("07-cool-favorite"));
+
+    // The living room amplifier: volume, then the CD player.
+    openPage(BaseController::SOUND_PAGE_ID);
+    auto* sound = controllerOf<SoundController>(navigation());
+    Corvane::Gadgets::NavigationLabels* labels = carousel()->labels();
+    labels->setSliderValue(segmentOf(LIVING_ROOM_AMPLIFIER), 50);
+    Q_EMIT labels->sliderValueChanged(segmentOf(LIVING_ROOM_AMPLIFIER));
+    QCOMPARE(static_cast<const Corvane::Devices::AmplifierDevice*>(sound->getDeviceById(LIVING_ROOM_AMPLIFIER))
+                 ->volume(),
+             16);
+    const Corvane::Gadgets::Models::DropDownItemModel* cd = nullptr;
+    for (const auto* model : sound->getSoundSourceModelsForDevice(LIVING_ROOM_AMPLIFIER))
+        if (model->id() == CD_PLAYER)
+            cd = model;
+    QVERIFY(cd);
+    Q_EMIT labels->row2DropDownItemIconClick(segmentOf(LIVING_ROOM_AMPLIFIER), 1, cd);
+    QVERIFY(shownIcon(LIVING_ROOM_AMPLIFIER).dropDownModel().text().startsWith(QStringLiteral("CD player")));
+    shoot(QStringLiteral("08-living-room-amplifier"));
+
+    // Presence and lux values.
+    openPage(BaseController::PRESENCE_PAGE_ID);
+    QVERIFY(shownIcon(GARAGE_PRESENCE_SENSOR).state() != NavigationIcon::Uninitialized);
+    shoot(QStringLiteral("09-presence"));
+    openPage(BaseController::LUMIN_PAGE_ID);
+    const auto* garden = static_cast<const Corvane::Devices::LightSensorDevice*>(
+        controllerOf<LightSensorsController>(navigation())->getDeviceById(GARDEN_LIGHT_SENSOR));
+    QCOMPARE(shownIcon(GARDEN_LIGHT_SENSOR).text(), QString::number(garden->intensity()));
+    shoot(QStringLiteral("10-lux"));
+
+    // A second run on the same folders finds the favourite again.
+    gateway()->unregisterListener(&m_listener);
+    m_fixture->window.reset();
+    Settings::initializeUserProperties();
+    start();
+    thermo = controllerOf<ThermoregulationController>(navigation());
+    QCOMPARE(thermo->favorites().size(), 1);
+    cool = thermo->favorites().first();
+    QCOMPARE(cool->deviceId(), BEDROOM_AIR_CONDITIONER);
+    QCOMPARE(cool->subDeviceId(), COOL_24);
+    QCOMPARE(cool->windowTitle(), QStringLiteral("Cool 24 °C"));
+    shootFavorite(cool, QStringLiteral("11-cool-favorite-again"));
+}
+
+QTEST_MAIN(tst_FamilyJourney)
+#include "tst_familyjourney.moc"
