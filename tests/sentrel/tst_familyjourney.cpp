@@ -20,6 +20,7 @@
 #include "devices/LightSensorDevice.h"
 #include "devices/PresenceSensorDevice.h"
 #include "devices/ThermoregulationDevice.h"
+#include "favorite/FavoriteControl.h"
 #include "models/DropDownItemModel.h"
 #include "navigation/NavigationControl.h"
 #include "navigation/NavigationLabels.h"
@@ -122,9 +123,11 @@ private:
     int segmentOf(int id) const;
     NavigationIcon shownIcon(int id) const;
     void finishAnimations();
+    // Ends a favourite's opening of its ring at once.
+    static void finishExpanding(FavoriteWindow* window);
     QList<int> cenActions() const;
-    void shoot(const QString& step);
-    void shootFavorite(FavoriteWindow* window, const QString& step);
+    void shoot(BaseSceneWindow* window, const QString& step);
+    void shoot(const QString& step) { shoot(m_fixture->window.get(), step); }
 
     QString m_theme;
     std::unique_ptr<NavigationFixture> m_fixture;
@@ -198,6 +201,12 @@ void tst_FamilyJourney::finishAnimations()
         carousel()->setCommandControl1ShowProgress(1.0);
 }
 
+void tst_FamilyJourney::finishExpanding(FavoriteWindow* window)
+{
+    window->favoriteControl()->setControl1ExpandProgress(1.0);
+    window->favoriteControl()->setButtonsExpandProgress(1.0);
+}
+
 void tst_FamilyJourney::openPage(int pageId)
 {
     // Below a device's own icons the home button is split with a back one.
@@ -260,36 +269,21 @@ QList<int> tst_FamilyJourney::cenActions() const
     return actions;
 }
 
-void tst_FamilyJourney::shoot(const QString& step)
+// The window's items over a plain backdrop, written as <theme>-<step>.png.
+void tst_FamilyJourney::shoot(BaseSceneWindow* window, const QString& step)
 {
     const QByteArray folder = qgetenv("CORVANE_SHOTS_DIR");
     if (folder.isEmpty())
         return;
     const QDir output(QString::fromLocal8Bit(folder));
     output.mkpath(QStringLiteral("."));
-    QGraphicsScene* scene = m_fixture->window->graphicsScene();
-    const QRectF area = scene->itemsBoundingRect();
+    QGraphicsScene* scene = window->graphicsScene();
+    const QRectF area = scene->itemsBoundingRect().adjusted(-10, -10, 10, 10);
     QImage image(area.size().toSize(), QImage::Format_ARGB32_Premultiplied);
     image.fill(QColor(90, 110, 130));
     QPainter painter(&image);
     scene->render(&painter, QRectF(QPointF(), area.size()), area);
     painter.end();
-    QVERIFY(image.save(output.filePath(m_theme + QLatin1Char('-') + step + QStringLiteral(".png"))));
-}
-
-void tst_FamilyJourney::shootFavorite(FavoriteWindow* window, const QString& step)
-{
-    const QByteArray folder = qgetenv("CORVANE_SHOTS_DIR");
-    if (folder.isEmpty())
-        return;
-    QPoint offset;
-    const QImage drawn = window->createWindowImage(&offset);
-    QImage image(drawn.size(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(QColor(90, 110, 130));
-    QPainter painter(&image);
-    painter.drawImage(0, 0, drawn);
-    painter.end();
-    const QDir output(QString::fromLocal8Bit(folder));
     QVERIFY(image.save(output.filePath(m_theme + QLatin1Char('-') + step + QStringLiteral(".png"))));
 }
 
@@ -322,6 +316,18 @@ void tst_FamilyJourney::journey()
         QCOMPARE(rendererName(shownIcon(LIVING_ROOM_SHUTTER)), pictures.at(i));
         shoot(QStringLiteral("02-shutter-") + buttons.at(i).toLower());
     }
+
+    // The shutter dragged out: its favourite moves it up again.
+    Q_EMIT carousel()->requestShortcut(shownIcon(LIVING_ROOM_SHUTTER));
+    auto* motors = controllerOf<MotorsController>(navigation());
+    QCOMPARE(motors->favorites().size(), 1);
+    FavoriteWindow* shutter = motors->favorites().first();
+    click(shutter, shutter->favoriteControl()->centerButton());
+    finishExpanding(shutter);
+    click(shutter, ringButton(shutter->favoriteControl()->commandControl1(), MotorsController::OPEN_BUTTON_ID));
+    QCOMPARE(rendererName(shownIcon(LIVING_ROOM_SHUTTER)), QStringLiteral("shutter_up"));
+    QCOMPARE(shutter->favoriteControl()->iconRenderer().main()->name(), QStringLiteral("shutter_up"));
+    shoot(shutter, QStringLiteral("02-shutter-favorite"));
 
     // "Good morning" runs once, at the release.
     openPage(BaseController::SCENARIOS_PAGE_ID);
@@ -377,7 +383,7 @@ void tst_FamilyJourney::journey()
     QCOMPARE(thermo->favorites().size(), 1);
     FavoriteWindow* cool = thermo->favorites().first();
     QCOMPARE(cool->windowTitle(), QStringLiteral("Cool 24 °C"));
-    shootFavorite(cool, QStringLiteral("07-cool-favorite"));
+    shoot(cool, QStringLiteral("07-cool-favorite"));
 
     // The living room amplifier: volume, then the CD player.
     openPage(BaseController::SOUND_PAGE_ID);
@@ -396,6 +402,13 @@ void tst_FamilyJourney::journey()
     Q_EMIT labels->row2DropDownItemIconClick(segmentOf(LIVING_ROOM_AMPLIFIER), 1, cd);
     QVERIFY(shownIcon(LIVING_ROOM_AMPLIFIER).dropDownModel().text().startsWith(QStringLiteral("CD player")));
     shoot(QStringLiteral("08-living-room-amplifier"));
+    Q_EMIT carousel()->requestShortcut(shownIcon(LIVING_ROOM_AMPLIFIER));
+    FavoriteWindow* amplifier = sound->favorites().value(0);
+    QVERIFY(amplifier);
+    click(amplifier, amplifier->favoriteControl()->centerButton());
+    finishExpanding(amplifier);
+    QCOMPARE(amplifier->favoriteControl()->sliderValue(), 50.0);
+    shoot(amplifier, QStringLiteral("08-amplifier-favorite"));
 
     // Presence and lux values.
     openPage(BaseController::PRESENCE_PAGE_ID);
@@ -406,6 +419,11 @@ void tst_FamilyJourney::journey()
         controllerOf<LightSensorsController>(navigation())->getDeviceById(GARDEN_LIGHT_SENSOR));
     QCOMPARE(shownIcon(GARDEN_LIGHT_SENSOR).text(), QString::number(garden->intensity()));
     shoot(QStringLiteral("10-lux"));
+    Q_EMIT carousel()->requestShortcut(shownIcon(GARDEN_LIGHT_SENSOR));
+    FavoriteWindow* lux = controllerOf<LightSensorsController>(navigation())->favorites().value(0);
+    QVERIFY(lux);
+    QCOMPARE(lux->favoriteControl()->centerButton()->text(), QString::number(garden->intensity()));
+    shoot(lux, QStringLiteral("10-lux-favorite"));
 
     // A second run on the same folders finds the favourite again.
     gateway()->unregisterListener(&m_listener);
@@ -418,7 +436,7 @@ void tst_FamilyJourney::journey()
     QCOMPARE(cool->deviceId(), BEDROOM_AIR_CONDITIONER);
     QCOMPARE(cool->subDeviceId(), COOL_24);
     QCOMPARE(cool->windowTitle(), QStringLiteral("Cool 24 °C"));
-    shootFavorite(cool, QStringLiteral("11-cool-favorite-again"));
+    shoot(cool, QStringLiteral("11-cool-favorite-again"));
 }
 
 QTEST_MAIN(tst_FamilyJourney)
