@@ -1,5 +1,6 @@
 #include "MotorsController.h"
 
+#include "FavoriteCommandPanel.h"
 #include "FavoriteWindow.h"
 
 #include "controls/IconRenderer.h"
@@ -198,12 +199,7 @@ void MotorsController::handleFavoriteElementClick(FavoriteWindow* window, Gadget
         return;
     Gadgets::FavoriteControl* control = window->favoriteControl();
     if (element && element == control->centerButton()) {
-        if (control->control1ExpandProgress() > 0) {
-            control->hideCommandControls();
-        } else {
-            control->setCommand1Buttons(getButtonsForDevice(device));
-            control->showCommandControl1();
-        }
+        FavoriteCommandPanel::toggle(control, getButtonsForDevice(device));
     } else {
         handleButtonIdClicked(control->getButtonId(element), device->id());
     }

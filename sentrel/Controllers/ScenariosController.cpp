@@ -1,5 +1,6 @@
 #include "ScenariosController.h"
 
+#include "FavoriteCommandPanel.h"
 #include "FavoriteWindow.h"
 
 #include "simulation/Clock.h"
@@ -241,12 +242,7 @@ void ScenariosController::handleFavoriteElementClick(FavoriteWindow* window, Gad
         return;
     Gadgets::FavoriteControl* control = window->favoriteControl();
     if (element && element == control->centerButton()) {
-        if (control->control1ExpandProgress() > 0) {
-            control->hideCommandControls();
-        } else {
-            control->setCommand1Buttons(getButtonsForDevice(device));
-            control->showCommandControl1();
-        }
+        FavoriteCommandPanel::toggle(control, getButtonsForDevice(device));
     }
     BaseController::handleFavoriteElementClick(window, element);
 }

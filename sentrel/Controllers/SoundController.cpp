@@ -1,6 +1,8 @@
 #include "SoundController.h"
 
+#include "FavoriteCommandPanel.h"
 #include "FavoriteWindow.h"
+
 #include "controls/IconRenderer.h"
 #include "controls/SvgContentButton.h"
 #include "devices/AmplifierDevice.h"
@@ -354,12 +356,7 @@ void SoundController::handleFavoriteElementClick(FavoriteWindow* window, Gadgets
     const BaseDevice* device = getDeviceById(window->deviceId());
     Gadgets::FavoriteControl* control = window->favoriteControl();
     if (device && element && element == control->centerButton()) {
-        if (control->control1ExpandProgress() > 0) {
-            control->hideCommandControls();
-        } else {
-            control->setCommand1Buttons(getDeviceButtons(device));
-            control->showCommandControl1();
-        }
+        FavoriteCommandPanel::toggle(control, getDeviceButtons(device));
     } else {
         handleButtonById(device, control->getButtonId(element));
     }

@@ -16,11 +16,15 @@
 
 #include "commandcontrol/CommandControl.h"
 #include "controls/SvgContentButton.h"
+#include "dropdown/SvgDropDown.h"
+#include "dropdown/SvgDropDownItem.h"
+#include "dropdown/SvgDropDownPanel.h"
 #include "devices/AmplifierDevice.h"
 #include "devices/LightSensorDevice.h"
 #include "devices/PresenceSensorDevice.h"
 #include "devices/ThermoregulationDevice.h"
 #include "favorite/FavoriteControl.h"
+#include "label/Label.h"
 #include "models/DropDownItemModel.h"
 #include "navigation/NavigationControl.h"
 #include "navigation/NavigationLabels.h"
@@ -60,6 +64,7 @@ const int COOL_24 = 1;
 const int GARDEN_LIGHT_SENSOR = 25;
 const int GARAGE_PRESENCE_SENSOR = 26;
 const int LIVING_ROOM_AMPLIFIER = 30;
+const int RADIO = 27;
 const int CD_PLAYER = 28;
 
 QString rendererName(const NavigationIcon& icon)
@@ -78,6 +83,15 @@ T* controllerOf(NavigationController* navigation)
 
 // A scene point on which the element takes hits: the middle of what it
 // draws when that is on it, else the first point of a grid over it.
+// The entry of a source drop-down for that source.
+Corvane::Gadgets::SvgDropDownItem* sourceEntry(Corvane::Gadgets::SvgDropDown* dropDown, int sourceId)
+{
+    for (Corvane::Gadgets::SvgDropDownItem* item : dropDown->panel()->items())
+        if (item->model() && item->model()->id() == sourceId)
+            return item;
+    return nullptr;
+}
+
 QPointF hitPoint(SvgElement* element)
 {
     const auto* button = dynamic_cast<SvgContentButton*>(element);
@@ -394,12 +408,18 @@ void tst_FamilyJourney::journey()
     QCOMPARE(static_cast<const Corvane::Devices::AmplifierDevice*>(sound->getDeviceById(LIVING_ROOM_AMPLIFIER))
                  ->volume(),
              16);
-    const Corvane::Gadgets::Models::DropDownItemModel* cd = nullptr;
-    for (const auto* model : sound->getSoundSourceModelsForDevice(LIVING_ROOM_AMPLIFIER))
-        if (model->id() == CD_PLAYER)
-            cd = model;
+    // The source drop-down under the label: opened, the CD player's entry
+    // clicked.
+    Corvane::Gadgets::SvgDropDown* sources = labels->labelAt(segmentOf(LIVING_ROOM_AMPLIFIER))->row2DropDown();
+    clickMain(sources->expandButton());
+    QVERIFY(sources->isExpanded());
+    shoot(QStringLiteral("08-sources"));
+    Corvane::Gadgets::SvgDropDownItem* cd = sourceEntry(sources, CD_PLAYER);
     QVERIFY(cd);
-    Q_EMIT labels->row2DropDownItemIconClick(segmentOf(LIVING_ROOM_AMPLIFIER), 1, cd);
+    clickMain(cd->iconButton());
+    // The list stays open for another choice; a click beside it closes it.
+    clickMain(carousel()->centerButton());
+    QVERIFY(!sources->isExpanded());
     QVERIFY(shownIcon(LIVING_ROOM_AMPLIFIER).dropDownModel().text().startsWith(QStringLiteral("CD player")));
     shoot(QStringLiteral("08-living-room-amplifier"));
     Q_EMIT carousel()->requestShortcut(shownIcon(LIVING_ROOM_AMPLIFIER));
@@ -409,6 +429,19 @@ void tst_FamilyJourney::journey()
     finishExpanding(amplifier);
     QCOMPARE(amplifier->favoriteControl()->sliderValue(), 50.0);
     shoot(amplifier, QStringLiteral("08-amplifier-favorite"));
+    // The radio chosen in the favourite's own drop-down.
+    Corvane::Gadgets::SvgDropDown* favoriteSources = amplifier->favoriteControl()->label()->row2DropDown();
+    click(amplifier, favoriteSources->expandButton());
+    QVERIFY(favoriteSources->isExpanded());
+    shoot(amplifier, QStringLiteral("08-amplifier-favorite-sources"));
+    Corvane::Gadgets::SvgDropDownItem* radio = sourceEntry(favoriteSources, RADIO);
+    QVERIFY(radio);
+    click(amplifier, radio->iconButton());
+    click(amplifier, amplifier->favoriteControl()->centerButton());
+    QVERIFY(!favoriteSources->isExpanded());
+    QVERIFY2(favoriteSources->model().text().startsWith(QStringLiteral("Radio")),
+             qPrintable(favoriteSources->model().text()));
+    QVERIFY(shownIcon(LIVING_ROOM_AMPLIFIER).dropDownModel().text().startsWith(QStringLiteral("Radio")));
 
     // Presence and lux values.
     openPage(BaseController::PRESENCE_PAGE_ID);
