@@ -28,6 +28,7 @@
 #include "models/DropDownItemModel.h"
 #include "navigation/NavigationControl.h"
 #include "navigation/NavigationLabels.h"
+#include "slider/SvgSliderControl.h"
 #include "pravikdriver/Message.h"
 #include "pravikdriver/PravikCodes.h"
 #include "pravikdriver/PravikEnums.h"
@@ -40,6 +41,8 @@
 #include <QGraphicsSceneMouseEvent>
 #include <QPainter>
 #include <QTest>
+
+#include <cmath>
 
 using namespace Corvane::Sentrel;
 using namespace Corvane::Sentrel::Controllers;
@@ -403,11 +406,26 @@ void tst_FamilyJourney::journey()
     openPage(BaseController::SOUND_PAGE_ID);
     auto* sound = controllerOf<SoundController>(navigation());
     Corvane::Gadgets::NavigationLabels* labels = carousel()->labels();
-    labels->setSliderValue(segmentOf(LIVING_ROOM_AMPLIFIER), 50);
-    Q_EMIT labels->sliderValueChanged(segmentOf(LIVING_ROOM_AMPLIFIER));
-    QCOMPARE(static_cast<const Corvane::Devices::AmplifierDevice*>(sound->getDeviceById(LIVING_ROOM_AMPLIFIER))
-                 ->volume(),
-             16);
+    // The volume: a press on the label slider's track, away from its thumb,
+    // with the amplifier's ring open.
+    clickIcon(LIVING_ROOM_AMPLIFIER);
+    Corvane::Gadgets::SvgSliderControl* volume = labels->sliderAt(segmentOf(LIVING_ROOM_AMPLIFIER));
+    QVERIFY(volume && volume->isVisible());
+    const double before = volume->value();
+    const QRectF track = volume->sceneBoundingRect();
+    const qreal thumbX = volume->thumb()->sceneBoundingRect().center().x();
+    const qreal x = thumbX > track.center().x() ? track.left() + track.width() * 0.2
+                                                : track.left() + track.width() * 0.8;
+    press(m_fixture->window.get(), QPointF(x, track.center().y()));
+    release(m_fixture->window.get(), QPointF(x, track.center().y()));
+    const double level = volume->value();
+    QVERIFY2(qAbs(level - before) > 10, qPrintable(QStringLiteral("%1 -> %2").arg(before).arg(level)));
+    const auto* living =
+        static_cast<const Corvane::Devices::AmplifierDevice*>(sound->getDeviceById(LIVING_ROOM_AMPLIFIER));
+    QCOMPARE(living->volume(), int(std::floor(level / 100 * SoundController::AMPLIFIER_MAX_VALUE + 0.5)));
+    QCOMPARE(shownIcon(LIVING_ROOM_AMPLIFIER).value(), level);
+    clickIcon(LIVING_ROOM_AMPLIFIER);
+    carousel()->setCommandControl1ShowProgress(0.0);
     // The source drop-down under the label: opened, the CD player's entry
     // clicked.
     Corvane::Gadgets::SvgDropDown* sources = labels->labelAt(segmentOf(LIVING_ROOM_AMPLIFIER))->row2DropDown();
@@ -427,7 +445,7 @@ void tst_FamilyJourney::journey()
     QVERIFY(amplifier);
     click(amplifier, amplifier->favoriteControl()->centerButton());
     finishExpanding(amplifier);
-    QCOMPARE(amplifier->favoriteControl()->sliderValue(), 50.0);
+    QCOMPARE(amplifier->favoriteControl()->sliderValue(), level);
     shoot(amplifier, QStringLiteral("08-amplifier-favorite"));
     // The radio chosen in the favourite's own drop-down.
     Corvane::Gadgets::SvgDropDown* favoriteSources = amplifier->favoriteControl()->label()->row2DropDown();
