@@ -57,6 +57,11 @@ QString LightSensorsController::elementsSuffix() const
     return ThemeProvider::LIGHT_SENSOR;
 }
 
+Gadgets::Utilities::RendererContainer* LightSensorsController::favoriteIconRenderer() const
+{
+    return ThemeProvider::getRendererFor(ThemeProvider::LIGHT_SENSOR);
+}
+
 void LightSensorsController::setDrivers(const DriverMap& drivers)
 {
     BaseController::setDrivers(drivers);

@@ -41,6 +41,9 @@ public:
     Devices::ConfigPage::PageType controlledPageType() const override;
     PravikDriver::Address::DeviceType defaultDeviceType() const override;
     QString elementsSuffix() const override;
+    // A known sensor's icon is its lux value alone; its favourite keeps the
+    // sensor's picture under the value.
+    Gadgets::Utilities::RendererContainer* favoriteIconRenderer() const override;
     int loadDevices(const Devices::Configuration* configuration) override;
     void updateStatus(int serverId) override;
     void updateDeviceStatus(Devices::BaseDevice* device) override;

@@ -1,8 +1,13 @@
 #include "MotorsController.h"
 
+#include "FavoriteCommandPanel.h"
+#include "FavoriteWindow.h"
+
 #include "controls/IconRenderer.h"
+#include "controls/SvgContentButton.h"
 #include "devices/Configuration.h"
 #include "devices/ShutterDevice.h"
+#include "favorite/FavoriteControl.h"
 #include "navigation/NavigationControl.h"
 #include "pravikdriver/OpenDriver.h"
 #include "pravikdriver/UserMessages/AutomationMessage.h"
@@ -177,6 +182,28 @@ bool MotorsController::toggleRing(const NavigationIcon& icon, int segmentIndex)
 void MotorsController::pageChanged()
 {
     m_ring.clearSelection();
+}
+
+void MotorsController::updateControlsCache()
+{
+    BaseController::updateControlsCache();
+    // Shown, the ring is refreshed with the carousel it sits on.
+    if (!m_ring.control()->scene())
+        m_ring.control()->updateCachedData();
+}
+
+void MotorsController::handleFavoriteElementClick(FavoriteWindow* window, Gadgets::SvgElement* element)
+{
+    const BaseDevice* device = getDeviceById(window->deviceId());
+    if (!device)
+        return;
+    Gadgets::FavoriteControl* control = window->favoriteControl();
+    if (element && element == control->centerButton()) {
+        FavoriteCommandPanel::toggle(control, getButtonsForDevice(device));
+    } else {
+        handleButtonIdClicked(control->getButtonId(element), device->id());
+    }
+    BaseController::handleFavoriteElementClick(window, element);
 }
 
 void MotorsController::onMotorElementClick(Gadgets::SvgElement* element)

@@ -41,6 +41,10 @@ public:
     bool handleNavigationIconClicked(const Gadgets::Models::NavigationIcon& icon, int segmentIndex,
                                      bool generated) override;
     void pageChanged() override;
+    void updateControlsCache() override;
+    // The centre button opens or closes the device's ring; its buttons move
+    // the device. Nothing happens for a device that is gone.
+    void handleFavoriteElementClick(FavoriteWindow* window, Gadgets::SvgElement* element) override;
     void automationMessageReceived(const PravikDriver::OpenDriver* driver,
                                    const PravikDriver::UserMessages::AutomationMessage& message,
                                    const PravikDriver::Message& raw, bool pushed) override;

@@ -1,11 +1,16 @@
 #include "ScenariosController.h"
 
+#include "FavoriteCommandPanel.h"
+#include "FavoriteWindow.h"
+
 #include "simulation/Clock.h"
 #include "simulation/ClockTimer.h"
 
 #include "controls/IconRenderer.h"
+#include "controls/SvgContentButton.h"
 #include "devices/Configuration.h"
 #include "devices/ScenarioDevice.h"
+#include "favorite/FavoriteControl.h"
 #include "navigation/NavigationControl.h"
 #include "navigation/NavigationLabels.h"
 #include "pravikdriver/OpenDriver.h"
@@ -207,6 +212,50 @@ bool ScenariosController::toggleRing(const NavigationIcon& icon, int segmentInde
 void ScenariosController::pageChanged()
 {
     m_ring.clearSelection();
+}
+
+void ScenariosController::updateControlsCache()
+{
+    BaseController::updateControlsCache();
+    // Shown, the ring is refreshed with the carousel it sits on.
+    if (!m_ring.control()->scene())
+        m_ring.control()->updateCachedData();
+}
+
+void ScenariosController::initializeFavorite(FavoriteWindow* window)
+{
+    BaseController::initializeFavorite(window);
+    const auto* device = static_cast<const ScenarioDevice*>(getDeviceById(window->deviceId()));
+    if (!device || device->deviceType() != SCENARIO_PLUS)
+        return;
+    Gadgets::FavoriteControl* control = window->favoriteControl();
+    control->setSliderVisible(true);
+    control->setSliderValue(device->scenarioProperties().level());
+    control->setHideSliderOnCollapse(true);
+    control->setHideSliderTextOnCollapse(true);
+}
+
+void ScenariosController::handleFavoriteElementClick(FavoriteWindow* window, Gadgets::SvgElement* element)
+{
+    const BaseDevice* device = getDeviceById(window->deviceId());
+    if (!device)
+        return;
+    Gadgets::FavoriteControl* control = window->favoriteControl();
+    if (element && element == control->centerButton()) {
+        FavoriteCommandPanel::toggle(control, getButtonsForDevice(device));
+    }
+    BaseController::handleFavoriteElementClick(window, element);
+}
+
+void ScenariosController::handleFavoriteElementPress(FavoriteWindow* window, Gadgets::SvgElement* element)
+{
+    Gadgets::FavoriteControl* control = window->favoriteControl();
+    handleFavoritePress(control->getButtonId(element), window->deviceId(), control->sliderValue());
+}
+
+void ScenariosController::handleFavoriteElementRelease(FavoriteWindow*, Gadgets::SvgElement*)
+{
+    handleElementRelease();
 }
 
 bool ScenariosController::isHolding() const

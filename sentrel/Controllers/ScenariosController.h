@@ -51,6 +51,15 @@ public:
     bool handleNavigationIconClicked(const Gadgets::Models::NavigationIcon& icon, int segmentIndex,
                                      bool generated) override;
     void pageChanged() override;
+    void updateControlsCache() override;
+    // A scenario PLUS favourite shows its level slider.
+    void initializeFavorite(FavoriteWindow* window) override;
+    // The centre button opens or closes the device's ring; the ring's
+    // buttons act on press and release. Nothing happens for a device that
+    // is gone.
+    void handleFavoriteElementClick(FavoriteWindow* window, Gadgets::SvgElement* element) override;
+    void handleFavoriteElementPress(FavoriteWindow* window, Gadgets::SvgElement* element) override;
+    void handleFavoriteElementRelease(FavoriteWindow* window, Gadgets::SvgElement* element) override;
 
     Gadgets::CommandControl* commandControl() const { return m_ring.control(); }
     int selectedDeviceId() const { return m_ring.selectedDeviceId(); }

@@ -1,11 +1,15 @@
 #include "SoundController.h"
 
-#include "Settings.h"
+#include "FavoriteCommandPanel.h"
+#include "FavoriteWindow.h"
+
 #include "controls/IconRenderer.h"
+#include "controls/SvgContentButton.h"
 #include "devices/AmplifierDevice.h"
 #include "devices/Configuration.h"
 #include "devices/SoundSourceDevice.h"
 #include "devices/UserDeviceSettings.h"
+#include "favorite/FavoriteControl.h"
 #include "log/Logger.h"
 #include "models/DropDownItemModel.h"
 #include "navigation/NavigationControl.h"
@@ -94,6 +98,13 @@ SoundController::SoundController(NavigationWindow* window)
 
 SoundController::~SoundController()
 {
+    // Letting go of an open ring redraws the carousel's labels, whose
+    // drop-downs list the source models: that happens while they live.
+    Gadgets::NavigationControl* navigation = navigationControl();
+    if (navigation && navigation->commandControl1() == m_ring.control()) {
+        navigation->clearCommandControls();
+        navigation->setCommandControl1ShowProgress(0.0);
+    }
     qDeleteAll(m_sourceModels);
     qDeleteAll(m_retiredSourceModels);
 }
@@ -316,6 +327,60 @@ void SoundController::pageChanged()
     m_ring.clearSelection();
 }
 
+void SoundController::updateControlsCache()
+{
+    BaseController::updateControlsCache();
+    // Shown, the ring is refreshed with the carousel it sits on.
+    if (!m_ring.control()->scene())
+        m_ring.control()->updateCachedData();
+}
+
+void SoundController::initializeFavorite(FavoriteWindow* window)
+{
+    BaseController::initializeFavorite(window);
+    if (!getDeviceById(window->deviceId()))
+        return;
+    Gadgets::FavoriteControl* control = window->favoriteControl();
+    connect(control, &Gadgets::FavoriteControl::row2DropDownItemIconClick, this,
+            &SoundController::onFavoriteSourceChanged);
+    control->setSliderVisible(true);
+    control->setHideSliderOnCollapse(true);
+    // Before the settings are loaded there are no models yet; they reach the
+    // favourite with the amplifiers' drop-downs then.
+    if (!m_sourceModels.isEmpty())
+        control->setLabelDropDownItemsModels(getSoundSourceModelsForDevice(window->deviceId()));
+}
+
+void SoundController::handleFavoriteElementClick(FavoriteWindow* window, Gadgets::SvgElement* element)
+{
+    const BaseDevice* device = getDeviceById(window->deviceId());
+    Gadgets::FavoriteControl* control = window->favoriteControl();
+    if (device && element && element == control->centerButton()) {
+        FavoriteCommandPanel::toggle(control, getDeviceButtons(device));
+    } else {
+        handleButtonById(device, control->getButtonId(element));
+    }
+    BaseController::handleFavoriteElementClick(window, element);
+}
+
+void SoundController::handleFavoriteSliderChanged(FavoriteWindow* window)
+{
+    setDeviceLevel(window->deviceId(), window->favoriteControl()->sliderValue());
+}
+
+void SoundController::onFavoriteSourceChanged(int, const DropDownItemModel* model)
+{
+    const QList<FavoriteWindow*> windows = favorites();
+    const auto sent = std::find_if(windows.cbegin(), windows.cend(),
+                                   [this](FavoriteWindow* window) { return window->favoriteControl() == sender(); });
+    if (!model || sent == windows.cend())
+        return;
+    const auto* amplifier = dynamic_cast<const AmplifierDevice*>(getDeviceById((*sent)->deviceId()));
+    const BaseDevice* source = dynamic_cast<const SoundSourceDevice*>(getDeviceById(model->id()));
+    if (amplifier && source)
+        setAmplifierSource(amplifier, sourceNumber(source));
+}
+
 void SoundController::onCommandElementClick(Gadgets::SvgElement* element)
 {
     handleButtonById(getDeviceById(m_ring.selectedDeviceId()), m_ring.control()->getButtonId(element));
@@ -442,7 +507,9 @@ void SoundController::onSourceDescriptionChanged(const QString& text)
     if (!source)
         return;
     source->setCustomName(text);
-    Settings::saveUserConfiguration();
+    // Through the navigation controller, which puts the new name into the
+    // user settings before it writes them.
+    saveSettings();
     updateUIforDevice(source);
 }
 

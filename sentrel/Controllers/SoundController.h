@@ -60,6 +60,13 @@ public:
     bool handleNavigationIconClicked(const Gadgets::Models::NavigationIcon& icon, int segmentIndex,
                                      bool generated) override;
     void pageChanged() override;
+    void updateControlsCache() override;
+    // An amplifier's favourite: its volume slider and its sources' drop-down.
+    void initializeFavorite(FavoriteWindow* window) override;
+    // The centre button opens or closes the amplifier's ring; its buttons
+    // act as the carousel ring's.
+    void handleFavoriteElementClick(FavoriteWindow* window, Gadgets::SvgElement* element) override;
+    void handleFavoriteSliderChanged(FavoriteWindow* window) override;
     void fillSettingsForDevice(Devices::UserDeviceSettings& settings, int pageId,
                                const Devices::BaseDevice* device) override;
     void loadSettingsForDevice(const Devices::UserDeviceSettings& settings, int pageId,
@@ -101,6 +108,8 @@ public Q_SLOTS:
     void onCommandElementClick(Corvane::Gadgets::SvgElement* element);
     void onSliderValueChanged(int segment);
     void onSourceChanged(int segment, int itemIndex, const Corvane::Gadgets::Models::DropDownItemModel* model);
+    // A source chosen in the drop-down of the favourite that sent it.
+    void onFavoriteSourceChanged(int itemIndex, const Corvane::Gadgets::Models::DropDownItemModel* model);
     void onSourceDescriptionChanged(const QString& text);
 
 private:
