@@ -58,6 +58,8 @@ const int LIGHTING_PAGE_TYPE = 2000;
 const int HOLD_TICKS = 20;
 
 // Drives every Qt animation by hand: nothing moves until the test steps it.
+// An animation started by another one's step registers through the event
+// loop, which therefore runs between steps.
 class SteppedAnimations : public QAnimationDriver
 {
 public:
@@ -69,6 +71,7 @@ public:
         for (int done = 0; done < msecs; done += 16) {
             m_time += 16;
             advance();
+            QCoreApplication::processEvents();
         }
     }
 
@@ -318,6 +321,7 @@ void tst_SentrelJourney::journey()
     clickIcon(BaseController::LIGHTS_PAGE_ID);
     QCOMPARE(carousel()->currentPageId(), int(BaseController::LIGHTS_PAGE_ID));
     QVERIFY(segmentOf(HALL) >= 0);
+    QCOMPARE(carousel()->segmentIconsOpacity(), 1.0);
     shoot(QStringLiteral("lighting"));
 
     // The hall's ring switches it off and on; its icon follows the gateway.
