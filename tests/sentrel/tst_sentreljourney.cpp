@@ -33,11 +33,15 @@
 #include <QDir>
 #include <QGraphicsSimpleTextItem>
 #include <QGraphicsView>
+#include <QMenu>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QTimer>
 
 using namespace Corvane::Sentrel;
 using Controllers::ActuatorsController;
@@ -140,6 +144,12 @@ private:
     void click(BaseSceneWindow* window, const QPoint& position);
     void clickIcon(int iconId);
     void clickRingButton(const QString& buttonId);
+    // The open ring's buttons are drawn and take clicks: the window's shape
+    // has grown to cover them.
+    void checkRingTakesInput();
+    // A right click on the gadget opens the context menu; its "Quit
+    // application" entry is clicked.
+    void quitFromContextMenu();
     void settle() { m_animations->run(1500); }
     void shoot(const QString& step);
 
@@ -285,6 +295,38 @@ void tst_SentrelJourney::clickRingButton(const QString& buttonId)
     QFAIL(qPrintable(QStringLiteral("no ring button ") + buttonId));
 }
 
+void tst_SentrelJourney::checkRingTakesInput()
+{
+    Corvane::Gadgets::CommandControl* ring = carousel()->commandControl1();
+    NavigationWindow* window = m_fixture->window.get();
+    for (Corvane::Gadgets::SvgContentButton* segment : ring->oddSegments() + ring->evenSegments())
+        if (segment->isVisible()) {
+            const QPoint inWindow = window->mapFromGlobal(global(window, hitPoint(segment)));
+            QTRY_VERIFY2(window->inputMask().contains(inWindow), qPrintable(QString::number(inWindow.x())));
+        }
+}
+
+void tst_SentrelJourney::quitFromContextMenu()
+{
+    NavigationWindow* window = m_fixture->window.get();
+    const QPoint at = window->mapFromGlobal(global(window, hitPoint(carousel()->homeButton())));
+    QAction* quit = navigation()->menus()->quitAction();
+    bool clicked = false;
+    // Runs in the menu's own event loop.
+    QTimer::singleShot(0, this, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu || !menu->actions().contains(quit))
+            return;
+        clicked = true;
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(quit).center());
+    });
+    // Through the window system, which turns a right press into a context
+    // menu event.
+    QTest::mousePress(window->windowHandle(), Qt::RightButton, {}, at);
+    QTest::mouseRelease(window->windowHandle(), Qt::RightButton, {}, at);
+    QVERIFY(clicked);
+}
+
 // Each window's gadget over a plain backdrop, as on a desktop.
 void tst_SentrelJourney::shoot(const QString& step)
 {
@@ -327,6 +369,7 @@ void tst_SentrelJourney::journey()
     // The hall's ring switches it off and on; its icon follows the gateway.
     clickIcon(HALL);
     QVERIFY(carousel()->commandControl1());
+    checkRingTakesInput();
     clickRingButton(ActuatorsController::OFF_BUTTON_ID);
     QCOMPARE(lightState(light(HALL)), NavigationIcon::Inactive);
     QCOMPARE(carousel()->segments().at(segmentOf(HALL))->iconElement(), stateElement(NavigationIcon::Inactive));
@@ -386,7 +429,7 @@ void tst_SentrelJourney::journey()
     // windows go, then the event loop ends.
     const Corvane::Devices::UserDeviceSettings::Favorite placed =
         Controllers::FavoriteWindows::settingsOf(favorite, LIGHTING_PAGE_TYPE);
-    navigation()->menus()->quitAction()->trigger();
+    quitFromContextMenu();
     QVERIFY(QFile::exists(Corvane::Utilities::PathProvider::currentUserConfigFileName()));
     QVERIFY(Corvane::Utilities::PathProvider::currentUserConfigFileName().startsWith(m_xdg->path()));
     QTRY_COMPARE(m_fixture->quits, 1);
