@@ -878,6 +878,9 @@ void NavigationController::onQuit()
     if (m_quitting)
         return;
     m_quitting = true;
+    // The end of the event loop closes every window: the favourites open
+    // now stay in the settings for the next start.
+    Application::setShuttingDown();
     saveUserConfiguration();
     aboutToQuit();
     waitForDriversReadyToClose(&NavigationController::onDriversReadyToClose);

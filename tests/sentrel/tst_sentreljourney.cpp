@@ -8,6 +8,7 @@
 // With CORVANE_SHOTS_DIR set, each step leaves a picture of the gadget (and
 // of the favourite, once there is one) in that folder.
 
+#include "Application.h"
 #include "FavoriteWindow.h"
 #include "NavigationFixture.h"
 #include "StartUp.h"
@@ -189,6 +190,13 @@ void tst_SentrelJourney::init()
     }
     qunsetenv("CORVANE_CONFIG_DIR");
     qunsetenv("CORVANE_DATA_DIR");
+    // Qt closes every window when the event loop is told to end.
+    NavigationController::Seams seams = NavigationController::seams();
+    seams.quitApplication = [count = seams.quitApplication] {
+        count();
+        QApplication::closeAllWindows();
+    };
+    NavigationController::setSeams(seams);
     SentrelFixture::useProgramTheme(theme);
     m_themeName = theme.mid(2).remove(QStringLiteral("Theme")).toLower();
     m_animations = std::make_unique<SteppedAnimations>();
@@ -221,6 +229,7 @@ void tst_SentrelJourney::endProcess()
     // The favourites go with their controller.
     m_fixture->window.reset();
     Settings::reset();
+    Application::s_isShuttingDown = false;
 }
 
 ActuatorsController* tst_SentrelJourney::lighting() const
