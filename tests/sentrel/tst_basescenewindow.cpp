@@ -41,6 +41,8 @@ private Q_SLOTS:
     void neverPaintedWindowReportsAtOnce();
     void destroyedWhileTheWorkerRuns();
     void destroyLaterOfANeverShownWindow();
+    void destroyLaterAfterTheReport_data();
+    void destroyLaterAfterTheReport();
     void widerBoundingShapePaintsWhatItUncovers();
 
 private:
@@ -314,6 +316,34 @@ void tst_BaseSceneWindow::destroyedWhileTheWorkerRuns()
 
 void tst_BaseSceneWindow::destroyLaterOfANeverShownWindow()
 {
+    QPointer<DiscWindow> window(m_window.release());
+    window->destroyLater();
+    QTRY_VERIFY(window.isNull());
+}
+
+void tst_BaseSceneWindow::destroyLaterAfterTheReport_data()
+{
+    QTest::addColumn<bool>("paintedAgain");
+    QTest::newRow("worker gone") << false;
+    QTest::newRow("worker started again by a paint") << true;
+}
+
+// At quit the windows report that they may go; Qt then closes them, and a
+// closed favourite is released: it must go although it reported already.
+void tst_BaseSceneWindow::destroyLaterAfterTheReport()
+{
+    QFETCH(bool, paintedAgain);
+    QSignalSpy ready(m_window.get(), &BaseSceneWindow::readyToDestroy);
+    m_window->showTo();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QTRY_VERIFY(m_window->isInputMaskRunning());
+    m_window->prepareToDestroy();
+    QTRY_COMPARE(ready.size(), 1);
+    if (paintedAgain) {
+        m_window->repaint();
+        QVERIFY(m_window->isInputMaskRunning());
+    }
+
     QPointer<DiscWindow> window(m_window.release());
     window->destroyLater();
     QTRY_VERIFY(window.isNull());
