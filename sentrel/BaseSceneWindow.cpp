@@ -817,7 +817,9 @@ void BaseSceneWindow::reportReadyToDestroy()
 
 void BaseSceneWindow::destroyLater()
 {
-    if (m_inputMaskUpdater) {
+    // Once reported ready (at quit) no second report comes: the window goes
+    // at once, its destructor stopping a worker that a late paint restarted.
+    if (m_inputMaskUpdater && !m_readyToDestroyReported) {
         connect(this, &BaseSceneWindow::readyToDestroy, this, &QObject::deleteLater);
         startInputMaskUpdate(false);
     } else {

@@ -123,6 +123,8 @@ public:
     // Stops the worker; readyToDestroy follows once it is gone, or at once
     // (queued) when it never ran. Reported once.
     void prepareToDestroy();
+    // Deletes the window once its worker is gone (at once when there is
+    // none, or when the window already reported that it may go).
     void destroyLater();
 
     // Follow the user's drag of the gadget's move and resize elements.

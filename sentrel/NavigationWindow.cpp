@@ -84,6 +84,9 @@ NavigationWindow::NavigationWindow(QWidget* parent, std::unique_ptr<Gadgets::Ges
 
     m_navigationController = new Controllers::NavigationController(this);
     m_navigationController->initialize();
+    // A right click on the gadget opens the main context menu.
+    connect(this, &QWidget::customContextMenuRequested, m_navigationController,
+            &Controllers::NavigationController::onContextMenuRequest);
 }
 
 NavigationWindow::~NavigationWindow()

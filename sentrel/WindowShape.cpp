@@ -62,7 +62,12 @@ void WindowShape::apply(const QRegion& region)
         m_window->clearMask();
         setX11InputShape(region);
     } else {
+        // A masked window is painted only within its mask: what a wider
+        // mask uncovers has never been drawn and is drawn now.
+        const QRegion uncovered = region - m_window->mask();
         m_window->setMask(region.isEmpty() ? QRegion(0, 0, 1, 1) : region);
+        if (!uncovered.isEmpty())
+            m_window->update(uncovered);
     }
 }
 

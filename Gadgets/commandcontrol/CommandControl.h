@@ -64,6 +64,11 @@ public:
     // Centre of a segment's icon box in the owner's coordinates; (0, 0)
     // outside the set in use.
     QPointF getButtonCenter(int index) const;
+    // The ring's origin in its owner's coordinates, which moves with the
+    // owner's layout (its scale); set before a fill that measures against
+    // the owner's points.
+    QPointF position() const { return m_position; }
+    void setPosition(const QPointF& position) { m_position = position; }
     // Shows that command as pressed until another selection or deselectAll.
     void setSelectedButton(const QString& buttonId);
     void setButtonIcon(const QString& buttonId, const Models::NavigationIcon& icon);

@@ -13,8 +13,8 @@ using Gadgets::Models::NavigationIcon;
 CommandRing::CommandRing(Gadgets::NavigationControl* navigation)
     : m_navigation(navigation)
 {
-    const QPointF start = navigation ? navigation->getSegmentCenter(0) : QPointF();
-    m_control = new CommandControl(ThemeProvider::getRendererFor(ThemeProvider::COMMAND_CONTROL), start, nullptr);
+    const QPointF origin = navigation ? navigation->commandControl1Bounds().topLeft() : QPointF();
+    m_control = new CommandControl(ThemeProvider::getRendererFor(ThemeProvider::COMMAND_CONTROL), origin, nullptr);
     m_control->setAutoArrangeButtons(true);
 }
 
@@ -44,6 +44,10 @@ void CommandRing::open(const NavigationIcon& icon, int segment, const QList<Comm
     if (!m_navigation)
         return;
     if (!buttons.isEmpty()) {
+        // The ring sits on the carousel's placeholder at the carousel's
+        // scale: its segments are measured there against the icon's centre.
+        m_control->setCustomScale(m_navigation->customScale());
+        m_control->setPosition(m_navigation->commandControl1Bounds().topLeft());
         m_control->setActiveButtons(buttons, m_navigation->getSegmentCenter(segment));
         m_navigation->setCommandControl1(m_control, segment);
     }

@@ -9,6 +9,7 @@
 #include "LightSensorsController.h"
 #include "LoadManagementController.h"
 #include "MotorsController.h"
+#include "NavigationIdleTimers.h"
 #include "NavigationMenus.h"
 #include "NavigationSettings.h"
 #include "PresenceSensorsController.h"
@@ -61,8 +62,6 @@ const int HOME_PAGE_ID = 0;
 // The page id given to a controller whose page the project lacks: nothing
 // of the home page (page 0) is read or written for it.
 const int NO_PROJECT_PAGE = -1;
-// Time-outs of the user settings are seconds; longer ones count as a day.
-const int LONGEST_TIMEOUT_SECONDS = 24 * 3600;
 
 struct HomeIconKind
 {
@@ -91,11 +90,6 @@ NavigationController::Seams& installedSeams()
 {
     static NavigationController::Seams installed;
     return installed;
-}
-
-int timeoutMsecs(int seconds)
-{
-    return std::min(seconds, LONGEST_TIMEOUT_SECONDS) * 1000;
 }
 
 } // namespace
@@ -134,8 +128,7 @@ NavigationController::~NavigationController()
 void NavigationController::createTimers()
 {
     Clock* clock = Clock::program();
-    m_hideLabelsTimer = clock->createTimer(this);
-    m_backToHomeTimer = clock->createTimer(this);
+    m_idleTimers = std::make_unique<NavigationIdleTimers>(this);
     m_saveTimer = clock->createTimer(this);
     m_saveTimer->setInterval(SAVE_DELAY_MS);
     m_saveTimer->setSingleShot(true);
@@ -144,8 +137,8 @@ void NavigationController::createTimers()
     m_firstDiscoveryTimer = clock->createTimer(this);
     m_firstDiscoveryTimer->setInterval(FIRST_DISCOVERY_DELAY_MS);
     m_firstDiscoveryTimer->setSingleShot(true);
-    connect(m_hideLabelsTimer, &ClockTimer::timeout, this, &NavigationController::onHideLabelsTick);
-    connect(m_backToHomeTimer, &ClockTimer::timeout, this, &NavigationController::onBackToHomeTick);
+    connect(m_idleTimers->hideLabels(), &ClockTimer::timeout, this, &NavigationController::onHideLabelsTick);
+    connect(m_idleTimers->backToHome(), &ClockTimer::timeout, this, &NavigationController::onBackToHomeTick);
     connect(m_saveTimer, &ClockTimer::timeout, this, &NavigationController::saveUserConfiguration);
     connect(m_firstDiscoveryTimer, &ClockTimer::timeout, this, &NavigationController::onNetworkUpdateCompleted);
 }
@@ -169,7 +162,6 @@ bool NavigationController::initialize()
     if (NavigationWindow* window = navigationWindow()) {
         connect(window, &BaseSceneWindow::moved, this, &NavigationController::scheduleSaveUserConfiguration);
         connect(window, &BaseSceneWindow::resized, this, &NavigationController::scheduleSaveUserConfiguration);
-        connect(window, &QWidget::customContextMenuRequested, this, &NavigationController::onContextMenuRequest);
     }
     // The first discovery starts once the event loop runs, or after the
     // network has had time to come up, whichever comes first.
@@ -426,9 +418,7 @@ void NavigationController::goHome()
         navigation->setCurrentPageId(HOME_PAGE_ID);
         if (!navigation->commandControl1() && navigationWindow() && navigationWindow()->navigationContainer())
             navigationWindow()->navigationContainer()->setElementsSuffix(QString());
-        if (m_hideLabelsTimer && Settings::guiProperties().hideLabelsTimeout() > 0)
-            m_hideLabelsTimer->start(timeoutMsecs(Settings::guiProperties().hideLabelsTimeout()));
-        m_backToHomeTimer->stop();
+        m_idleTimers->restartForHomePage(Settings::guiProperties());
     }
     for (BaseController* controller : std::as_const(m_controllers))
         controller->pageChanged();
@@ -577,32 +567,25 @@ void NavigationController::showLabelsIfHidden()
 
 void NavigationController::startTimers()
 {
-    if (m_labelEditing)
-        return;
-    const Devices::GuiProperties& gui = Settings::guiProperties();
-    if (gui.hideLabelsTimeout() > 0)
-        m_hideLabelsTimer->start(timeoutMsecs(gui.hideLabelsTimeout()));
     const bool onHomePage = !navigationControl() || navigationControl()->currentPageId() == HOME_PAGE_ID;
-    if (!onHomePage && m_icons.size() >= 2 && gui.goHomepageTimeout() > 0)
-        m_backToHomeTimer->start(timeoutMsecs(gui.goHomepageTimeout()));
+    m_idleTimers->start(Settings::guiProperties(), onHomePage, int(m_icons.size()));
 }
 
 void NavigationController::stopTimers()
 {
-    m_hideLabelsTimer->stop();
-    m_backToHomeTimer->stop();
+    m_idleTimers->stop();
 }
 
 void NavigationController::onHideLabelsTick()
 {
-    m_hideLabelsTimer->stop();
+    m_idleTimers->hideLabels()->stop();
     if (navigationControl())
         navigationControl()->hideLabels();
 }
 
 void NavigationController::onBackToHomeTick()
 {
-    m_backToHomeTimer->stop();
+    m_idleTimers->backToHome()->stop();
     goHome();
 }
 
@@ -640,7 +623,7 @@ void NavigationController::setKeyboardInputEverywhere(bool handles)
 
 void NavigationController::onLabelEditStart()
 {
-    m_labelEditing = true;
+    m_idleTimers->setLabelEditing(true);
     stopTimers();
     showLabelsIfHidden();
     setKeyboardInputEverywhere(false);
@@ -648,7 +631,7 @@ void NavigationController::onLabelEditStart()
 
 void NavigationController::onLabelEditEnd()
 {
-    m_labelEditing = false;
+    m_idleTimers->setLabelEditing(false);
     startTimers();
     setKeyboardInputEverywhere(true);
 }
@@ -879,6 +862,9 @@ void NavigationController::onQuit()
     if (m_quitting)
         return;
     m_quitting = true;
+    // The end of the event loop closes every window: the favourites open
+    // now stay in the settings for the next start.
+    Application::setShuttingDown();
     saveUserConfiguration();
     aboutToQuit();
     waitForDriversReadyToClose(&NavigationController::onDriversReadyToClose);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BaseController.h"
+#include "NavigationIdleTimers.h"
 
 #include <QHostAddress>
 #include <QMap>
@@ -108,7 +109,7 @@ public:
     void goHome();
     void setHandlesKeyboardInput(bool handles) { m_handlesKeyboardInput = handles; }
     bool handlesKeyboardInput() const { return m_handlesKeyboardInput; }
-    bool isEditingLabel() const { return m_labelEditing; }
+    bool isEditingLabel() const { return m_idleTimers->isLabelEditing(); }
     void retranslateIconsTooltips();
 
     // Applies GUI settings: everything on the first load (previous has a
@@ -137,8 +138,8 @@ public:
 
     NavigationMenus* menus() const { return m_menus.get(); }
     QSystemTrayIcon* trayIcon() const { return m_trayIcon; }
-    ClockTimer* hideLabelsTimer() const { return m_hideLabelsTimer; }
-    ClockTimer* backToHomeTimer() const { return m_backToHomeTimer; }
+    ClockTimer* hideLabelsTimer() const { return m_idleTimers->hideLabels(); }
+    ClockTimer* backToHomeTimer() const { return m_idleTimers->backToHome(); }
     ClockTimer* saveTimer() const { return m_saveTimer; }
 
 Q_SIGNALS:
@@ -213,8 +214,7 @@ private:
     QMap<int, int> m_pageMap;
     std::unique_ptr<GatewayConnections> m_gateways;
 
-    ClockTimer* m_hideLabelsTimer = nullptr;
-    ClockTimer* m_backToHomeTimer = nullptr;
+    std::unique_ptr<NavigationIdleTimers> m_idleTimers;
     ClockTimer* m_saveTimer = nullptr;
     ClockTimer* m_firstDiscoveryTimer = nullptr;
 
@@ -222,7 +222,6 @@ private:
     QSystemTrayIcon* m_trayIcon = nullptr;
 
     bool m_handlesKeyboardInput = true;
-    bool m_labelEditing = false;
 
     bool m_quitting = false;
     ClosingHandshake* m_closing = nullptr;

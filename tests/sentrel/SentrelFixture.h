@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Application.h"
 #include "MessageBoxes.h"
 #include "Settings.h"
 
@@ -62,6 +63,7 @@ public:
     {
         Corvane::Sentrel::MessageBoxes::setInstance(nullptr);
         Corvane::Sentrel::Settings::reset();
+        Corvane::Sentrel::Application::s_isShuttingDown = false;
     }
 
     static void useProgramTheme(const QString& folder = QStringLiteral(":/TalveraTheme"))

@@ -12,16 +12,21 @@
 #include "devices/WebServerDeviceProperties.h"
 #include "commandcontrol/CommandControl.h"
 #include "controls/SvgContentButton.h"
+#include "navigation/NavigationControl.h"
 #include "favorite/FavoriteControl.h"
 #include "theme/ThemeProvider.h"
 #include "pravikdriver/Message.h"
 #include "pravikdriver/OpenDriver.h"
 #include "pravikdriver/UserMessages/LightsMessage.h"
 
+#include <QLineF>
 #include <QTest>
+
+#include <cmath>
 
 using namespace Corvane::Sentrel;
 using Controllers::ActuatorsController;
+using Controllers::BaseController;
 using Corvane::Devices::ActuatorDevice;
 using Corvane::Devices::ActuatorDeviceProperties;
 using Corvane::Devices::DeviceAddress;
@@ -60,6 +65,18 @@ Corvane::Gadgets::SvgElement* ringButton(FavoriteControl* control, const QString
     return nullptr;
 }
 
+// Direction of a scene point seen from centre, in degrees.
+qreal angleFrom(const QPointF& centre, const QPointF& point)
+{
+    return QLineF(centre, point).angle();
+}
+
+qreal angleBetween(qreal a, qreal b)
+{
+    const qreal d = std::fmod(std::abs(a - b), 360.0);
+    return std::min(d, 360.0 - d);
+}
+
 QString stateElement(NavigationIcon::State state)
 {
     return NavigationIcon::getElementIdForState(state);
@@ -89,6 +106,8 @@ private Q_SLOTS:
     void favoriteSliderUnlessNoValue_data();
     void favoriteSliderUnlessNoValue();
     void favoriteFollowsTheGateway();
+    void ringOpensBesideItsIcon_data();
+    void ringOpensBesideItsIcon();
 
 private:
     ActuatorDevice* addLight(int type, const DeviceAddress& address);
@@ -322,6 +341,45 @@ void tst_ActuatorsController::favoriteFollowsTheGateway()
 
     m_controller->disconnected(&m_driver, true);
     QCOMPARE(control->centerButton()->iconElement(), stateElement(NavigationIcon::Uninitialized));
+}
+
+void tst_ActuatorsController::ringOpensBesideItsIcon_data()
+{
+    QTest::addColumn<int>("segment");
+    for (int segment = 0; segment < 5; ++segment)
+        QTest::addRow("segment %d", segment) << segment;
+}
+
+// The ring's buttons open around the clicked icon, whatever its segment and
+// the gadget's size.
+void tst_ActuatorsController::ringOpensBesideItsIcon()
+{
+    QFETCH(int, segment);
+    Settings::s_instance->setSupportTransparency(true);
+    Settings::s_instance->setNoServer(true);
+    Settings::guiProperties().setTempConfigFileName(QStringLiteral(DEMO_PROJECT));
+    NavigationWindow window;
+    for (int percent : {100, 20}) {
+        window.setScale(percent, true);
+        auto* lighting = qobject_cast<ActuatorsController*>(window.navigationController()->controllers().value(0));
+        Corvane::Gadgets::NavigationControl* carousel = window.navigationControl();
+        carousel->notifyNavigationIconClicked(window.navigationController()->homeIcons().first(), 0, false);
+        QCOMPARE(carousel->currentPageId(), int(BaseController::LIGHTS_PAGE_ID));
+        const NavigationIcon icon = lighting->getIconByIndex(carousel->getIconIndexBySegment(segment));
+        carousel->notifyNavigationIconClicked(icon, segment, false);
+        Corvane::Gadgets::CommandControl* ring = carousel->commandControl1();
+        QVERIFY(ring);
+        const QPointF centre = carousel->centerButton()->mapToScene(carousel->centerButton()->boundingRect().center());
+        const qreal iconAngle = angleFrom(centre, carousel->mapToScene(carousel->getSegmentCenter(segment)));
+        for (Corvane::Gadgets::SvgContentButton* button : ring->oddSegments() + ring->evenSegments()) {
+            if (ring->getButtonId(button).isEmpty())
+                continue;
+            const qreal buttonAngle = angleFrom(centre, button->mapToScene(button->contentBounds().center()));
+            QVERIFY2(angleBetween(iconAngle, buttonAngle) < 50.0,
+                     qPrintable(QStringLiteral("%1% icon %2 button %3").arg(percent).arg(iconAngle).arg(buttonAngle)));
+        }
+        window.navigationController()->goHome();
+    }
 }
 
 QTEST_MAIN(tst_ActuatorsController)

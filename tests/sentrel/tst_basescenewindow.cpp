@@ -2,6 +2,7 @@
 
 #include "SentrelFixture.h"
 #include "TestSceneWindow.h"
+#include "WindowShape.h"
 
 #include "gestures/EventConsumer.h"
 #include "utilities/InitSettings.h"
@@ -12,6 +13,7 @@
 #include <QGraphicsView>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QPaintEvent>
 #include <QTest>
 
 using namespace Corvane::Sentrel;
@@ -39,6 +41,9 @@ private Q_SLOTS:
     void neverPaintedWindowReportsAtOnce();
     void destroyedWhileTheWorkerRuns();
     void destroyLaterOfANeverShownWindow();
+    void destroyLaterAfterTheReport_data();
+    void destroyLaterAfterTheReport();
+    void widerBoundingShapePaintsWhatItUncovers();
 
 private:
     std::unique_ptr<SentrelFixture> m_fixture;
@@ -314,6 +319,76 @@ void tst_BaseSceneWindow::destroyLaterOfANeverShownWindow()
     QPointer<DiscWindow> window(m_window.release());
     window->destroyLater();
     QTRY_VERIFY(window.isNull());
+}
+
+void tst_BaseSceneWindow::destroyLaterAfterTheReport_data()
+{
+    QTest::addColumn<bool>("paintedAgain");
+    QTest::newRow("worker gone") << false;
+    QTest::newRow("worker started again by a paint") << true;
+}
+
+// At quit the windows report that they may go; Qt then closes them, and a
+// closed favourite is released: it must go although it reported already.
+void tst_BaseSceneWindow::destroyLaterAfterTheReport()
+{
+    QFETCH(bool, paintedAgain);
+    QSignalSpy ready(m_window.get(), &BaseSceneWindow::readyToDestroy);
+    m_window->showTo();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QTRY_VERIFY(m_window->isInputMaskRunning());
+    m_window->prepareToDestroy();
+    QTRY_COMPARE(ready.size(), 1);
+    if (paintedAgain) {
+        m_window->repaint();
+        QVERIFY(m_window->isInputMaskRunning());
+    }
+
+    QPointer<DiscWindow> window(m_window.release());
+    window->destroyLater();
+    QTRY_VERIFY(window.isNull());
+}
+
+namespace {
+
+// Collects what a widget is asked to paint.
+class PaintRecorder : public QObject
+{
+public:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+    QRegion painted;
+};
+
+} // namespace
+
+// Without a compositing manager the shape cuts the drawing as well, and Qt
+// paints a masked window only within its mask: what a wider shape uncovers
+// must be painted then, or it stays black. Only an X server has such a
+// shape.
+void tst_BaseSceneWindow::widerBoundingShapePaintsWhatItUncovers()
+{
+    QWidget window;
+    window.setAttribute(Qt::WA_TranslucentBackground);
+    window.setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    window.resize(200, 200);
+    WindowShape shape(&window);
+    if (QGuiApplication::platformName() != QLatin1String("xcb") || shape.kind() != WindowShape::Kind::Bounding)
+        QSKIP("needs an X server without compositing manager");
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    shape.apply(QRegion(0, 0, 50, 50));
+    QCoreApplication::processEvents();
+    PaintRecorder recorder;
+    window.installEventFilter(&recorder);
+
+    shape.apply(QRegion(0, 0, 150, 150));
+    const QRegion uncovered = QRegion(0, 0, 150, 150) - QRegion(0, 0, 50, 50);
+    QTRY_VERIFY((uncovered - recorder.painted).isEmpty());
 }
 
 QTEST_MAIN(tst_BaseSceneWindow)

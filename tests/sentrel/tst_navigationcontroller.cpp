@@ -23,16 +23,12 @@
 #include "utilities/PathProvider.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QContextMenuEvent>
 #include <QGraphicsScene>
-#include <QGraphicsView>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QNetworkDatagram>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 #include <QUdpSocket>
 
 using namespace Corvane::Sentrel;
@@ -110,7 +106,6 @@ private Q_SLOTS:
 
     // Menus.
     void contextMenuEntries();
-    void rightClickOpensTheContextMenu();
     void contextMenuVisibility_data();
     void contextMenuVisibility();
     void trayMenuWithoutTray();
@@ -505,22 +500,6 @@ void tst_NavigationController::contextMenuEntries()
     QVERIFY(menus->onTopAction()->isCheckable());
     navigation()->prepareContextMenuFor(NavigationIcon());
     QVERIFY(!menus->onTopAction()->isChecked());
-}
-
-void tst_NavigationController::rightClickOpensTheContextMenu()
-{
-    QMenu* menu = navigation()->menus()->contextMenu();
-    bool shown = false;
-    // The menu runs its own loop: look at it from inside, then close it.
-    QTimer::singleShot(0, menu, [&] {
-        shown = menu->isVisible();
-        menu->close();
-    });
-    QWidget* viewport = m_window->view()->viewport();
-    const QPoint position = viewport->rect().center();
-    QContextMenuEvent event(QContextMenuEvent::Mouse, position, viewport->mapToGlobal(position));
-    QApplication::sendEvent(viewport, &event);
-    QVERIFY(shown);
 }
 
 void tst_NavigationController::contextMenuVisibility_data()

@@ -1,6 +1,8 @@
 #include "NavigationWindow.h"
 
 #include "Controllers/CarouselController.h"
+#include "Controllers/NavigationController.h"
+#include "Controllers/NavigationMenus.h"
 #include "Controllers/UserConfigurationController.h"
 #include "SentrelFixture.h"
 #include "StartUp.h"
@@ -24,9 +26,11 @@
 #include <QGraphicsSceneWheelEvent>
 #include <QGraphicsView>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <sys/stat.h>
 
@@ -55,6 +59,7 @@ private Q_SLOTS:
     void laterStartArguments();
     void storedSettingsAreClamped();
     void destroyedWithCarouselAndDialogOpen();
+    void rightClickOpensTheContextMenu();
 
 private:
     std::unique_ptr<SentrelFixture> m_fixture;
@@ -371,6 +376,25 @@ void tst_NavigationWindow::destroyedWithCarouselAndDialogOpen()
     QCOMPARE(owner.children().size(), 2);
     for (QObject* control : owner.children())
         QVERIFY(!static_cast<Corvane::Gadgets::SvgControlObject*>(control)->scene());
+}
+
+// The press goes through the window system, which makes the context menu
+// event of it.
+void tst_NavigationWindow::rightClickOpensTheContextMenu()
+{
+    m_window->showTo();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QMenu* menu = m_window->navigationController()->menus()->contextMenu();
+    bool shown = false;
+    // Runs in the menu's own event loop.
+    QTimer::singleShot(0, menu, [&] {
+        shown = menu->isVisible();
+        menu->close();
+    });
+    const QPoint hotSpot = m_window->mapFromGlobal(m_window->globalHotSpot());
+    QTest::mousePress(m_window->windowHandle(), Qt::RightButton, {}, hotSpot);
+    QTest::mouseRelease(m_window->windowHandle(), Qt::RightButton, {}, hotSpot);
+    QVERIFY(shown);
 }
 
 QTEST_MAIN(tst_NavigationWindow)
