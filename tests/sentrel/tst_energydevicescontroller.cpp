@@ -205,6 +205,7 @@ void tst_EnergyDevicesController::load()
 
 EnergyDataContainer* tst_EnergyDevicesController::carousel(int id) const
 {
+    m_controller->createDataControls();
     return static_cast<EnergyDataContainer*>(m_controller->dataControl(id));
 }
 

@@ -187,6 +187,7 @@ QString tst_LoadManagementController::addressOf(const LoadDevice* load) const
 
 LoadManagementDataControl* tst_LoadManagementController::carouselControl(int id) const
 {
+    m_controller->createDataControls();
     return static_cast<LoadManagementDataControl*>(m_controller->dataControl(id));
 }
 
