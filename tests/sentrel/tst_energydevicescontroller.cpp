@@ -461,6 +461,8 @@ void tst_EnergyDevicesController::tariffsAreKeptInTheUserSettings()
 
 void tst_EnergyDevicesController::renameRetitlesTheMetersOwnWindows()
 {
+    // The carousel's windows, as its first showing makes them.
+    m_controller->createDataControls();
     m_controller->initializeFavorite(nullptr, m_power);
     m_controller->initializeFavorite(nullptr, m_gas);
     m_controller->setDeviceIconName(m_power, -1, QStringLiteral("Kitchen"));

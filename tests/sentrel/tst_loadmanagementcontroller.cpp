@@ -531,6 +531,8 @@ void tst_LoadManagementController::favoriteKeepsAutoUpdateAndShowsItsDataWindow(
     const int ovenId = addLoad(18002, 2);
     const int washerId = addLoad(18001, 1);
     reload();
+    // The carousel's windows, as its first showing makes them.
+    m_controller->createDataControls();
     const LoadDevice* oven = device(ovenId);
     const LoadDevice* washer = device(washerId);
     FavoriteTestWindow window;
@@ -583,6 +585,8 @@ void tst_LoadManagementController::renameRetitlesOnlyThatLoad()
     const int ovenId = addLoad(18002, 2);
     const int dishwasherId = addLoad(18002, 3);
     reload();
+    // The carousel's windows, as its first showing makes them.
+    m_controller->createDataControls();
     const LoadDevice* oven = device(ovenId);
     const LoadDevice* dishwasher = device(dishwasherId);
     FavoriteTestWindow ovenWindow;
