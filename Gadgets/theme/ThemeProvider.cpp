@@ -233,23 +233,26 @@ RendererContainer* ThemeProvider::getRendererFor(const QString& name)
     auto& renderers = theme().renderers;
     auto it = renderers.find(name);
     if (it == renderers.end())
-        it = renderers.emplace(name, std::make_unique<RendererContainer>(loadRenderer(name, true), name)).first;
+        it = renderers.emplace(name, std::make_unique<RendererContainer>([name] { return loadRenderer(name, true); }, name))
+                 .first;
     return it->second.get();
 }
 
 void ThemeProvider::updateRenderers()
 {
+    // A renderer not loaded yet is read from the new theme when first used.
     for (auto& [name, container] : theme().renderers) {
-        QSvgRenderer* old = container->renderer();
-        container->setRenderer(loadRenderer(name, false));
-        delete old;
+        if (QSvgRenderer* old = container->loadedRenderer()) {
+            container->setRenderer(loadRenderer(name, false));
+            delete old;
+        }
     }
 }
 
 void ThemeProvider::clear()
 {
     for (auto& entry : theme().renderers)
-        delete entry.second->renderer();
+        delete entry.second->loadedRenderer();
     theme().renderers.clear();
     theme().settings.reset();
 }

@@ -82,6 +82,15 @@ QList<Value<int>> Message::parameters() const
     return values;
 }
 
+Value<int> Message::parameter(int index) const
+{
+    if (index < 0 || index >= m_rawParameters.size())
+        return Value<int>();
+    bool ok = false;
+    const int value = m_rawParameters.at(index).toInt(&ok);
+    return Value<int>(ok, ok ? value : 0);
+}
+
 void Message::setParameterMinWidth(int index, int width)
 {
     if (index < 0 || index >= m_rawParameters.size())

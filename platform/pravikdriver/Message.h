@@ -41,6 +41,8 @@ public:
     int commandType() const { return m_commandType; }
     int dimension() const { return m_dimension; }
     QList<Value<int>> parameters() const;
+    // The parameter at index, or invalid when absent or not a number.
+    Value<int> parameter(int index) const;
     QStringList rawParameters() const { return m_rawParameters; }
     int dimensionParameterCount() const { return m_dimensionParameterCount; }
     int priority() const { return m_priority; }

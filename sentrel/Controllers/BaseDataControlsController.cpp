@@ -96,6 +96,7 @@ void BaseDataControlsController::showCarousel()
     CarouselController* carousel = navigationWindow() ? navigationWindow()->carouselController() : nullptr;
     if (!carousel || carousel->isCarouselVisible())
         return;
+    createDataControls();
     QList<SvgControlObject*> list;
     collectCarouselControls(list);
     if (navigationControl())
@@ -251,6 +252,19 @@ void BaseDataControlsController::clearControls()
     }
     deleteAll(m_dataControls);
     deleteAll(m_favoriteDataControls);
+}
+
+void BaseDataControlsController::createDataControls()
+{
+    for (Devices::BaseDevice* device : std::as_const(m_devices))
+        if (!m_dataControls.contains(device->id()))
+            if (SvgControlObject* control = createDataControl(device))
+                m_dataControls.insert(device->id(), control);
+}
+
+SvgControlObject* BaseDataControlsController::createDataControl(Devices::BaseDevice*)
+{
+    return nullptr;
 }
 
 void BaseDataControlsController::hideFavoriteDataControl()

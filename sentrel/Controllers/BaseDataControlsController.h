@@ -21,7 +21,9 @@ namespace Controllers {
 // rather than command icons (webservers, energy meters, loads). Each device
 // may have one data control in the carousel and one beside its favourite
 // window; the subclasses make them and enter them into the two maps, which
-// own them. This class shows the carousel as the list of those controls in
+// own them. The carousel controls are made on first need, when the carousel
+// first shows (createDataControls): they are heavy, and most sessions never
+// open a data page. This class shows the carousel as the list of those controls in
 // the page's device order, keeps the carousel and the icon selection in
 // step, places a favourite's data window beside the favourite on screen,
 // and keeps both kinds of control in step with translation, theme changes
@@ -85,12 +87,19 @@ public:
 
     // Deletes every data control of both maps.
     void clearControls();
+    // Makes the carousel data controls of the devices that have none yet.
+    void createDataControls();
 
 public Q_SLOTS:
     // Hides the sending data control (connected to favourite data
     // controls' close signals); it stays in its map.
     void hideFavoriteDataControl();
     void onCarouselControlResizeRequest(qreal scale);
+
+protected:
+    // A new carousel data control for the device, showing its present state;
+    // null for a page without one.
+    virtual Gadgets::SvgControlObject* createDataControl(Devices::BaseDevice* device);
 
 private:
     void selectIconAtCarouselIndex(int index);

@@ -160,20 +160,7 @@ int EnergyDevicesController::loadDevices(const Devices::Configuration* configura
             device->setStatusKnown(false);
             m_devices.append(device);
 
-            auto* container = new EnergyDataContainer;
-            initializeEnergyDataContainer(container, device);
-            container->setIsMoveEnabled(false);
-            container->setIsResizeEnabled(false);
-            container->setResizeOrigin(Gadgets::SvgWindowFrame::ResizeOrigin(1));
-            if (navigationWindow() && navigationWindow()->carouselController())
-                connect(container, &EnergyDataContainer::closeClicked, navigationWindow()->carouselController(),
-                        &CarouselController::hideCarousel);
-            connect(container, &EnergyDataContainer::resizeRequested, this,
-                    &EnergyDevicesController::onCarouselControlResizeRequest);
-            connect(container, &EnergyDataContainer::titleTextChanged, container, &EnergyDataContainer::setTitleText);
-            dataControls().insert(device->id(), container);
-
-            auto* record = new EnergyDeviceInfo(device, container, nullptr, false);
+            auto* record = new EnergyDeviceInfo(device, nullptr, nullptr, false);
             connect(record, &EnergyDeviceInfo::newInterfaceExistenceResponseTimedOut, this,
                     &EnergyDevicesController::onNewInterfaceAutoUpdateResponseTimedOut);
             connect(record, &EnergyDeviceInfo::dataResponseTimedOut, this, &EnergyDevicesController::onDataResponseTimedOut);
@@ -184,6 +171,35 @@ int EnergyDevicesController::loadDevices(const Devices::Configuration* configura
     }
     updateNavigationIcons();
     return int(m_devices.size());
+}
+
+Gadgets::SvgControlObject* EnergyDevicesController::createDataControl(BaseDevice* base)
+{
+    auto* device = static_cast<EnergyDevice*>(base);
+    EnergyDeviceInfo* record = infoForDevice(device);
+    if (!record)
+        return nullptr;
+    auto* container = new EnergyDataContainer;
+    initializeEnergyDataContainer(container, device);
+    container->setIsMoveEnabled(false);
+    container->setIsResizeEnabled(false);
+    container->setResizeOrigin(Gadgets::SvgWindowFrame::ResizeOrigin(1));
+    if (navigationWindow() && navigationWindow()->carouselController())
+        connect(container, &EnergyDataContainer::closeClicked, navigationWindow()->carouselController(),
+                &CarouselController::hideCarousel);
+    connect(container, &EnergyDataContainer::resizeRequested, this,
+            &EnergyDevicesController::onCarouselControlResizeRequest);
+    connect(container, &EnergyDataContainer::titleTextChanged, container, &EnergyDataContainer::setTitleText);
+    // What the meter's other views took in so far.
+    container->setItemName(device->name());
+    container->energyDataTariffControl()->setTariffTableModel(m_tariffModel);
+    container->setIsResizeHandleVisible(!navigationControl() || !navigationControl()->isInFullScreenMode());
+    if (record->conversation().shouldReceiveResponses())
+        container->energyDataViewControl()->enableControls(false);
+    if (device->hasValue())
+        container->energyDataViewControl()->setInstantConsumption(twoDecimals(device->instantValue()));
+    record->setCarouselDialog(container);
+    return container;
 }
 
 void EnergyDevicesController::clearDevicesInfo()

@@ -154,6 +154,10 @@ public Q_SLOTS:
     void onDataResponseTimedOut();
     void onAllResponsesReceived();
 
+protected:
+    // A carousel container for the meter, made when the carousel first shows.
+    Gadgets::SvgControlObject* createDataControl(Devices::BaseDevice* device) override;
+
 private:
     using CacheKey = QPair<int, QString>;
 

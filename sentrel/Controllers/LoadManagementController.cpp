@@ -167,17 +167,22 @@ int LoadManagementController::loadDevices(const Devices::Configuration* configur
             auto* device = new LoadDevice(*loadProperties, configuration->getServerForDevice(properties->id()));
             device->setStatusKnown(false);
             m_devices.append(device);
-            SvgWindowFrame* frame = createDataFrame(device);
-            connect(frame, &SvgWindowFrame::resizeRequested, this,
-                    &BaseDataControlsController::onCarouselControlResizeRequest);
-            if (navigationWindow() && navigationWindow()->carouselController())
-                connect(frame, &SvgWindowFrame::closeClicked, navigationWindow()->carouselController(),
-                        &CarouselController::hideCarousel);
-            dataControls().insert(device->id(), frame);
         }
     }
     updateNavigationIcons();
     return int(m_devices.size());
+}
+
+SvgControlObject* LoadManagementController::createDataControl(BaseDevice* device)
+{
+    SvgWindowFrame* frame = createDataFrame(static_cast<const LoadDevice*>(device));
+    connect(frame, &SvgWindowFrame::resizeRequested, this, &BaseDataControlsController::onCarouselControlResizeRequest);
+    if (navigationWindow() && navigationWindow()->carouselController())
+        connect(frame, &SvgWindowFrame::closeClicked, navigationWindow()->carouselController(),
+                &CarouselController::hideCarousel);
+    if (navigationControl() && navigationControl()->isInFullScreenMode())
+        frame->setIsResizeHandleVisible(false);
+    return frame;
 }
 
 SvgWindowFrame* LoadManagementController::createDataFrame(const LoadDevice* load)

@@ -110,6 +110,10 @@ public Q_SLOTS:
     void onResetCounter2Clicked();
     void onCycleClicked();
 
+protected:
+    // A load's carousel data window, made when the carousel first shows.
+    Gadgets::SvgControlObject* createDataControl(Devices::BaseDevice* device) override;
+
 private:
     bool openPage();
     void handleCurrentIconChanged(const Gadgets::Models::NavigationIcon& icon);

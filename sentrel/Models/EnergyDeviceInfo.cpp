@@ -43,6 +43,11 @@ EnergyDeviceInfo::EnergyDeviceInfo(Devices::EnergyDevice* device, Gadgets::Energ
 
 EnergyDeviceInfo::~EnergyDeviceInfo() = default;
 
+void EnergyDeviceInfo::setCarouselDialog(Gadgets::EnergyDataContainer* dialog)
+{
+    m_carouselDialog = dialog;
+}
+
 void EnergyDeviceInfo::setFavoriteDialog(Gadgets::EnergyDataContainer* dialog)
 {
     if (m_favoriteDialog != dialog)

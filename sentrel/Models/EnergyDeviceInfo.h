@@ -36,6 +36,8 @@ public:
     Devices::EnergyDevice* device() const { return m_device; }
     Gadgets::EnergyDataContainer* carouselDialog() const { return m_carouselDialog; }
     Gadgets::EnergyDataContainer* favoriteDialog() const { return m_favoriteDialog; }
+    // The carousel container, made when the carousel first shows.
+    void setCarouselDialog(Gadgets::EnergyDataContainer* dialog);
     void setFavoriteDialog(Gadgets::EnergyDataContainer* dialog);
     // The containers that exist, the carousel's first.
     QList<Gadgets::EnergyDataContainer*> dialogs() const;

@@ -38,6 +38,7 @@ private Q_SLOTS:
     void cleanup();
 
     void containerSurvivesThemeSwitch();
+    void rendererIsReadOnFirstUse();
     void missingRendererIsEmpty_data();
     void missingRendererIsEmpty();
     void emptyPathSelectsBuiltInTheme();
@@ -124,6 +125,21 @@ void tst_ThemeProvider::containerSurvivesThemeSwitch()
     QCOMPARE(ThemeProvider::getRendererFor("light"), container);
     QVERIFY(container->renderer()->elementExists("default"));
     QCOMPARE(ThemeProvider::getInt("number", 0), 42);
+}
+
+// A container handed out before a theme switch and first used after it
+// reads the theme active at that use.
+void tst_ThemeProvider::rendererIsReadOnFirstUse()
+{
+    auto* container = ThemeProvider::getRendererFor("light");
+    QVERIFY(!container->loadedRenderer());
+    ThemeProvider::setThemeFile(m_skin);
+    QVERIFY(!container->loadedRenderer());
+    QVERIFY(container->renderer()->elementExists("skin_only"));
+    QCOMPARE(container->loadedRenderer(), container->renderer());
+
+    ThemeProvider::setThemeFile(QString());
+    QVERIFY(container->renderer()->elementExists("default"));
 }
 
 void tst_ThemeProvider::missingRendererIsEmpty_data()

@@ -132,6 +132,11 @@ void tst_Message::absentParametersAreInvalid()
     QVERIFY(parameters.at(0).isValid());
     QVERIFY(!parameters.at(1).isValid());
     QVERIFY(!parameters.at(3).isValid());
+    // One parameter alone reads the same, and nothing past either end.
+    for (int index = 0; index < parameters.size(); ++index)
+        QCOMPARE(message.parameter(index), parameters.at(index));
+    QVERIFY(!message.parameter(-1).isValid());
+    QVERIFY(!message.parameter(4).isValid());
 }
 
 void tst_Message::emptyMessage()

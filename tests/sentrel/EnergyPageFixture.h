@@ -70,6 +70,7 @@ public:
     }
     Corvane::Gadgets::EnergyDataContainer* container(int id) const
     {
+        energy()->createDataControls();
         return static_cast<Corvane::Gadgets::EnergyDataContainer*>(energy()->dataControl(id));
     }
     Corvane::Gadgets::EnergyDataViewControl* view(int id) const { return container(id)->energyDataViewControl(); }

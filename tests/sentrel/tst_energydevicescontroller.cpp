@@ -215,6 +215,7 @@ void tst_EnergyDevicesController::load()
 
 EnergyDataContainer* tst_EnergyDevicesController::carousel(int id) const
 {
+    m_controller->createDataControls();
     return static_cast<EnergyDataContainer*>(m_controller->dataControl(id));
 }
 
@@ -475,6 +476,8 @@ void tst_EnergyDevicesController::tariffsAreKeptInTheUserSettings()
 
 void tst_EnergyDevicesController::renameRetitlesTheMetersOwnWindows()
 {
+    // The carousel's windows, as its first showing makes them.
+    m_controller->createDataControls();
     openFavourite(m_power);
     openFavourite(m_gas);
     m_controller->setDeviceIconName(m_power, -1, QStringLiteral("Kitchen"));

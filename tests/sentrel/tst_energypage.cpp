@@ -1,6 +1,7 @@
 #include "EnergyPageFixture.h"
 #include "FavoriteWindow.h"
 
+#include "Controllers/LoadManagementController.h"
 #include "Models/EnergyDeviceInfo.h"
 #include "simulation/ClockTimer.h"
 #include "simulation/PseudoDriver.h"
@@ -10,6 +11,8 @@
 #include "energy/GraphicsProgressBar.h"
 #include "text/TextLabel.h"
 
+#include <QApplication>
+#include <QDateTimeEdit>
 #include <QTest>
 
 using namespace Corvane::Sentrel;
@@ -39,8 +42,11 @@ private Q_SLOTS:
     void views_data();
     void views();
     void yearOfTheSimulatedGateway();
+    void dataWindowsAreMadeWhenTheCarouselFirstShows();
 
 private:
+    Controllers::LoadManagementController* loads() const;
+    static QList<QDateTimeEdit*> dateEditors();
     int activeUpdateTimers() const;
     EnergyDevice* meter(int id) const { return m_page->energy()->energyDevice(id); }
 
@@ -145,6 +151,70 @@ void tst_EnergyPage::yearOfTheSimulatedGateway()
     QCOMPARE(entry->firstMonth, QDate(2023, 4, 1));
     QVERIFY(entry->monthTotals.value(QDate(2024, 3, 1)) <= 10 * 24 * 1000);
     QVERIFY(entry->monthTotals.value(QDate(2024, 1, 1)) > 10 * 24 * 1000);
+}
+
+Controllers::LoadManagementController* tst_EnergyPage::loads() const
+{
+    for (auto* controller : m_page->window->navigationController()->controllers())
+        if (auto* loads = qobject_cast<Controllers::LoadManagementController*>(controller))
+            return loads;
+    return nullptr;
+}
+
+QList<QDateTimeEdit*> tst_EnergyPage::dateEditors()
+{
+    QList<QDateTimeEdit*> editors;
+    for (QWidget* widget : QApplication::allWidgets())
+        if (auto* editor = qobject_cast<QDateTimeEdit*>(widget))
+            editors.append(editor);
+    return editors;
+}
+
+// Start-up makes the data pages' icons only; their data windows, with the
+// energy views' date editors, come when the carousel first shows them, and
+// then show what the meters reported meanwhile.
+void tst_EnergyPage::dataWindowsAreMadeWhenTheCarouselFirstShows()
+{
+    Controllers::EnergyDevicesController* energy = m_page->energy();
+    QVERIFY(loads());
+    QVERIFY(energy->dataControls().isEmpty());
+    QVERIFY(energy->favoriteDataControls().isEmpty());
+    QVERIFY(loads()->dataControls().isEmpty());
+    QVERIFY(dateEditors().isEmpty());
+    for (const Models::EnergyDeviceInfo* record : energy->deviceInfos())
+        QVERIFY(record->dialogs().isEmpty());
+
+    m_page->openEnergyPage();
+    QVERIFY(energy->dataControls().isEmpty());
+    m_page->showMeter(EnergyPageFixture::MAIN_METER);
+    QList<int> shown;
+    for (const NavigationIcon& icon : energy->icons())
+        shown.append(icon.id());
+    QCOMPARE(energy->dataControls().keys(), shown);
+    QVERIFY(energy->favoriteDataControls().isEmpty());
+    QVERIFY(!dateEditors().isEmpty());
+    for (const Models::EnergyDeviceInfo* record : energy->deviceInfos()) {
+        const int id = record->device()->id();
+        QCOMPARE(record->carouselDialog(), energy->dataControl(id));
+        QCOMPARE(m_page->view(id)->itemName(), record->device()->name());
+        QVERIFY(m_page->view(id)->areControlsEnabled());
+        QCOMPARE(m_page->view(id)->consumptionLabel(EnergyDataViewControl::InstantConsumption)->text().isEmpty(),
+                 !record->device()->hasValue());
+    }
+    // Shown again, the carousel keeps its windows.
+    const auto made = energy->dataControls();
+    m_page->goHome();
+    m_page->openEnergyPage();
+    m_page->showMeter(GAS);
+    QCOMPARE(energy->dataControls(), made);
+
+    m_page->goHome();
+    QVERIFY(loads()->dataControls().isEmpty());
+    loads()->showCarousel();
+    QList<int> loadIds;
+    for (const Corvane::Devices::BaseDevice* device : loads()->devices())
+        loadIds.append(device->id());
+    QCOMPARE(loads()->dataControls().keys(), loadIds);
 }
 
 QTEST_MAIN(tst_EnergyPage)

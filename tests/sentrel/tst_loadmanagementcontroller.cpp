@@ -170,6 +170,7 @@ QString tst_LoadManagementController::addressOf(const LoadDevice* load) const
 
 LoadManagementDataControl* tst_LoadManagementController::carouselControl(int id) const
 {
+    m_controller->createDataControls();
     return static_cast<LoadManagementDataControl*>(m_controller->dataControl(id));
 }
 
@@ -513,6 +514,8 @@ void tst_LoadManagementController::favoriteKeepsAutoUpdateAndShowsItsDataWindow(
     const int ovenId = addLoad(18002, 2);
     const int washerId = addLoad(18001, 1);
     reload();
+    // The carousel's windows, as its first showing makes them.
+    m_controller->createDataControls();
     const LoadDevice* oven = device(ovenId);
     const LoadDevice* washer = device(washerId);
     FavoriteWindow* window = openFavorite(oven->id());
@@ -562,6 +565,8 @@ void tst_LoadManagementController::renameRetitlesOnlyThatLoad()
     const int ovenId = addLoad(18002, 2);
     const int dishwasherId = addLoad(18002, 3);
     reload();
+    // The carousel's windows, as its first showing makes them.
+    m_controller->createDataControls();
     const LoadDevice* oven = device(ovenId);
     const LoadDevice* dishwasher = device(dishwasherId);
     FavoriteWindow* ovenWindow = openFavorite(oven->id());

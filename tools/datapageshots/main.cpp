@@ -135,6 +135,7 @@ int main(int argc, char** argv)
         window.navigationController()->onNavigationIconClicked(navigation->icons().value(1),
                                                                navigation->getSegmentIndexByIcon(1), false);
         // Counters and the economic value of the load that has both.
+        loads->createDataControls();
         for (const Devices::BaseDevice* device : loads->devices())
             loads->executeCommand(
                 static_cast<Gadgets::LoadManagementDataControl*>(loads->dataControl(device->id())),

@@ -18,11 +18,8 @@ public:
     // The value at index (after the dimension parameters), or invalid.
     static Value<int> valueAt(const Message& message, int index)
     {
-        const QList<Value<int>> parameters = message.parameters();
         const int position = message.dimensionParameterCount() + index;
-        if (index < 0 || position < 0 || position >= parameters.size())
-            return Value<int>();
-        return parameters.at(position);
+        return index < 0 || position < 0 ? Value<int>() : message.parameter(position);
     }
 
     static Value<float> tenthsAt(const Message& message, int index)
