@@ -4,6 +4,7 @@
 #include "Settings.h"
 #include "Controllers/CarouselController.h"
 #include "Controllers/NavigationController.h"
+#include "Controllers/NavigationMenus.h"
 #include "Controllers/UserConfigurationController.h"
 #include "scenes/MainScene.h"
 
@@ -470,6 +471,17 @@ bool NavigationWindow::coversWholeWindow() const
     return isInFullScreenMode();
 }
 
+// A window that is shown goes on top of the others, the favourites too:
+// restored at start-up before the gadget shows, or left above it before it
+// was hidden, they would sit under its desktop-wide window. Once the shown
+// window paints, the window system has put it up, and the favourites go back
+// above it. The full-screen face stays above everything.
+void NavigationWindow::showEvent(QShowEvent* event)
+{
+    BaseSceneWindow::showEvent(event);
+    m_raiseFavoritesWhenPainted = !isInFullScreenMode();
+}
+
 void NavigationWindow::paintEvent(QPaintEvent* event)
 {
     if (isInFullScreenMode()) {
@@ -478,6 +490,19 @@ void NavigationWindow::paintEvent(QPaintEvent* event)
         painter.fillRect(rect(), palette().brush(QPalette::Window));
     }
     BaseSceneWindow::paintEvent(event);
+    if (m_raiseFavoritesWhenPainted) {
+        m_raiseFavoritesWhenPainted = false;
+        QMetaObject::invokeMethod(this, &NavigationWindow::raiseFavorites, Qt::QueuedConnection);
+    }
+}
+
+void NavigationWindow::raiseFavorites()
+{
+    if (!isVisible() || isInFullScreenMode())
+        return;
+    for (BaseSceneWindow* favorite : Controllers::NavigationMenus::favoriteWindows(this))
+        if (favorite->isVisible())
+            favorite->raise();
 }
 
 void NavigationWindow::setFullScreenBackground()

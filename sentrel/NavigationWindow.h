@@ -92,6 +92,7 @@ public Q_SLOTS:
     void settingsChanged(const Corvane::Devices::GuiProperties& previous);
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     bool coversWholeWindow() const override;
     void updateScaleRange() override;
@@ -110,6 +111,7 @@ private:
     QRect currentScreenGeometry() const;
     QSize navigationDefaultSize() const;
     Gadgets::SvgControlObject* currentCarouselControl() const;
+    void raiseFavorites();
 
     Gadgets::NavigationContainer* m_navigationContainer = nullptr;
     Controllers::CarouselController* m_carouselController = nullptr;
@@ -121,6 +123,7 @@ private:
     double m_fullScreenOpacity = 1.0;
     bool m_carouselResizeInProgress = false;
     double m_carouselResizeBaseFactor = 1.0;
+    bool m_raiseFavoritesWhenPainted = false;
 };
 
 } // namespace Corvane::Sentrel

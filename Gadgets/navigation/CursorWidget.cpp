@@ -1,5 +1,6 @@
 #include "navigation/CursorWidget.h"
 
+#include "utilities/InputMaskUpdater.h"
 #include "utilities/WidgetUtilities.h"
 
 #include <QCursor>
@@ -27,6 +28,11 @@ CursorWidget::CursorWidget(const QPixmap& pixmap, QWidget* parent)
     shadow->setBlurRadius(SHADOW_BLUR_RADIUS);
     shadow->setOffset(SHADOW_OFFSET);
     setGraphicsEffect(shadow);
+    // Without a compositing manager the window system shows a translucent
+    // window's transparent pixels black: the window takes the shape of what
+    // it draws, icon and shadow. With one the shape changes nothing, as
+    // every pixel left out is fully transparent.
+    setMask(Corvane::Utilities::InputMaskUpdater::visibleRegion(grab().toImage()));
     Corvane::Utilities::WidgetUtilities::setWindgetOnTop(this, true);
     m_timer.setInterval(FOLLOW_INTERVAL_MS);
     connect(&m_timer, &QTimer::timeout, this, &CursorWidget::timerTick);

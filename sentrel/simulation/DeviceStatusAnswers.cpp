@@ -55,9 +55,11 @@ bool DeviceStatusAnswers::respondToLigthStatus(const Message& request)
     const QString address = request.address();
     if (!PseudoDriver::isRequest(request, Message::createLightStatusMessage(address)))
         return false;
-    // A light answers on or off.
+    // A light answers off, or on at a dimmer-10 level 2..10: the same
+    // request asks switches and 10-level dimmers, and a dimmer that is on
+    // always tells its level, which a switch takes for plain on.
     const Message dimmer = Message::createDimmer10Message(address, 2 + m_random.draw(9));
-    const int command = m_random.draw() % 2 == 0 ? LIGHT_OFF : LIGHT_ON;
+    const int command = m_random.draw() % 2 == 0 ? LIGHT_OFF : dimmer.commandType();
     deliver(Message::withOptionalValues(dimmer.messageType(), dimmer.systemType(), dimmer.address(), command,
                                         dimmer.dimension(), dimmer.parameters(), dimmer.dimensionParameterCount()));
     return true;

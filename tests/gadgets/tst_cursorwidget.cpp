@@ -2,6 +2,7 @@
 
 #include <QCursor>
 #include <QGraphicsDropShadowEffect>
+#include <QPainter>
 #include <QTest>
 
 using Corvane::Gadgets::Utilities::CursorWidget;
@@ -15,6 +16,7 @@ private Q_SLOTS:
     void centresOnThePointer_data();
     void centresOnThePointer();
     void followsThePointerOnlyWhileShown();
+    void takesTheShapeOfItsIconAndShadow();
 };
 
 void tst_CursorWidget::isAFramelessTranslucentToolWindow()
@@ -74,6 +76,24 @@ void tst_CursorWidget::followsThePointerOnlyWhileShown()
 
     widget.hide();
     QVERIFY(!widget.isFollowingPointer());
+}
+
+// Transparent pixels stay out of the window, which would show them black
+// where no compositing manager blends them.
+void tst_CursorWidget::takesTheShapeOfItsIconAndShadow()
+{
+    QPixmap pixmap(40, 40);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.fillRect(QRect(10, 10, 16, 16), Qt::red);
+    painter.end();
+    CursorWidget widget(pixmap);
+
+    const QRegion shape = widget.mask();
+    QVERIFY(shape.contains(QRect(10, 10, 16, 16)));
+    QVERIFY(shape.contains(QPoint(26, 26))); // the shadow beside the icon
+    for (const QPoint& outside : { QPoint(0, 0), QPoint(39, 0), QPoint(0, 39), QPoint(39, 39), QPoint(4, 18) })
+        QVERIFY2(!shape.contains(outside), qPrintable(QStringLiteral("%1, %2").arg(outside.x()).arg(outside.y())));
 }
 
 QTEST_MAIN(tst_CursorWidget)

@@ -53,7 +53,8 @@ private Q_SLOTS:
     void answers();
     void recognisedWhateverThePriority_data();
     void recognisedWhateverThePriority();
-    void lightStatusIsOnOrOffOnly();
+    void lightAnswerCarriesItsLevel_data();
+    void lightAnswerCarriesItsLevel();
     void gatewayDeviceTypeIsAnsweredOnBothDimensions_data();
     void gatewayDeviceTypeIsAnsweredOnBothDimensions();
     void gatewayTimeIsAlwaysATimeOfDay();
@@ -94,9 +95,10 @@ void tst_DeviceStatusAnswers::answers_data()
     const QList<int> none { 0 };
     const QList<Range> noValues;
 
-    QTest::newRow("light status: dimmer-10 command turned on or off")
+    QTest::newRow("light status: off, or on at a dimmer-10 level 2..10")
         << Message::createLightStatusMessage(light) << 1
-        << AnswerShapes { shape(3, 1, light, { 100000, 100001 }, none, noValues) };
+        << AnswerShapes { shape(3, 1, light, QList<int> { 100000 } + AnswerShape::from(100002, 100010), none,
+                                noValues) };
     QTest::newRow("dimmer-100 status: dimmer-10 level 2..10")
         << Message::createDimmer100StatusMessage(light) << 1
         << AnswerShapes { shape(3, 1, light, AnswerShape::from(100002, 100010), none, noValues) };
@@ -233,19 +235,47 @@ void tst_DeviceStatusAnswers::recognisedWhateverThePriority()
     }
 }
 
-void tst_DeviceStatusAnswers::lightStatusIsOnOrOffOnly()
+void tst_DeviceStatusAnswers::lightAnswerCarriesItsLevel_data()
 {
+    QTest::addColumn<int>("deviceType");
+    QTest::addColumn<bool>("asksDimmer100Level");
+    QTest::addColumn<bool>("canBeOff");
+
+    // The request the lighting page sends for each kind of light.
+    QTest::newRow("dimmer 100") << 2001 << true << false;
+    QTest::newRow("dimmer 10") << 2002 << false << true;
+    QTest::newRow("dimmer 10, other make") << 2006 << false << true;
+    QTest::newRow("switch") << 2003 << false << true;
+}
+
+// Read as the lighting page reads it, a light that is on has a level of 20
+// to 100 % (a dimmer shows it, a switch ignores it) and one that is off
+// has none: never lit at 0 %.
+void tst_DeviceStatusAnswers::lightAnswerCarriesItsLevel()
+{
+    QFETCH(int, deviceType);
+    QFETCH(bool, asksDimmer100Level);
+    QFETCH(bool, canBeOff);
+
     QSet<bool> seen;
     for (int run = 0; run < 100; ++run) {
         m_recorder.lights.clear();
-        m_driver->requestLigthStatus(QStringLiteral("12"));
+        if (asksDimmer100Level)
+            m_driver->requestDimmer100Status(QStringLiteral("12"));
+        else
+            m_driver->requestLigthStatus(QStringLiteral("12"));
         QCOMPARE(m_recorder.lights.size(), 1);
         const auto& light = m_recorder.lights.first();
         QCOMPARE(light.where(), QStringLiteral("12"));
-        QCOMPARE(light.level(), light.isOn() ? -1 : 0);
+        if (light.isOn())
+            QVERIFY2(light.level() >= 20 && light.level() <= 100,
+                     qPrintable(QStringLiteral("type %1 on at %2 %").arg(deviceType).arg(light.level())));
+        else
+            QCOMPARE(light.level(), 0);
         seen.insert(light.isOn());
     }
-    QCOMPARE(seen.size(), 2);
+    QCOMPARE(seen.contains(false), canBeOff);
+    QVERIFY(seen.contains(true));
 }
 
 void tst_DeviceStatusAnswers::gatewayDeviceTypeIsAnsweredOnBothDimensions_data()

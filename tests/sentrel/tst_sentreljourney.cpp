@@ -38,11 +38,13 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QTimer>
+#include <QWindow>
 
 using namespace Corvane::Sentrel;
 using Controllers::ActuatorsController;
@@ -118,6 +120,37 @@ NavigationIcon::State lightState(const ActuatorDevice* light)
         return NavigationIcon::Uninitialized;
     return light->isOn() ? NavigationIcon::Normal : NavigationIcon::Inactive;
 }
+
+// Notes each favourite window that is raised while the main window is up
+// (shown and exposed): such a favourite lies above the gadget.
+class RaiseRecorder : public QObject
+{
+public:
+    RaiseRecorder() { qApp->installEventFilter(this); }
+    ~RaiseRecorder() override { qApp->removeEventFilter(this); }
+    bool raisedAboveMain(FavoriteWindow* favorite) const { return m_raised.contains(favorite); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* favorite = qobject_cast<FavoriteWindow*>(watched);
+        if (favorite && event->type() == QEvent::ZOrderChange && mainWindowIsUp())
+            m_raised.append(favorite);
+        return false;
+    }
+
+private:
+    static bool mainWindowIsUp()
+    {
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (qobject_cast<NavigationWindow*>(widget) && widget->isVisible() && widget->windowHandle()
+                && widget->windowHandle()->isExposed())
+                return true;
+        return false;
+    }
+
+    QList<QPointer<FavoriteWindow>> m_raised;
+};
 
 } // namespace
 
@@ -456,8 +489,9 @@ void tst_SentrelJourney::journey()
     QTRY_COMPARE(m_fixture->quits, 1);
     endProcess();
 
-    // The next start puts the favourite back, same place and size, showing
-    // what the gateway reports of the dimmer.
+    // The next start puts the favourite back, same place and size, above
+    // the gadget, showing what the gateway reports of the dimmer.
+    const RaiseRecorder raises;
     start();
     QVERIFY(!QTest::currentTestFailed());
     QCOMPARE(lighting()->favorites().size(), 1);
@@ -468,6 +502,7 @@ void tst_SentrelJourney::journey()
     QCOMPARE(QPoint(restored.x, restored.y), QPoint(placed.x, placed.y));
     QCOMPARE(restored.scale, placed.scale);
     QVERIFY(favorite->isVisible());
+    QTRY_VERIFY(raises.raisedAboveMain(favorite));
     const ActuatorDevice* dimmer = light(LIVING_DIMMER);
     QVERIFY(dimmer->isStatusKnown());
     QCOMPARE(favorite->favoriteControl()->centerButton()->iconElement(), stateElement(lightState(dimmer)));
