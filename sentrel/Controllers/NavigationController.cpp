@@ -50,9 +50,6 @@ using Utilities::WidgetUtilities;
 namespace {
 
 const int HOME_PAGE_ID = 0;
-// The page id given to a controller whose page the project lacks: nothing
-// of the home page (page 0) is read or written for it.
-const int NO_PROJECT_PAGE = -1;
 
 NavigationController::Seams& installedSeams()
 {
