@@ -15,14 +15,10 @@
 #include "navigation/NavigationLabels.h"
 #include "pravikdriver/OpenDriver.h"
 #include "controls/IconRenderer.h"
-#include "controls/SvgButton.h"
 #include "favorite/FavoriteControl.h"
 #include "utilities/InitSettings.h"
-#include "utilities/WidgetUtilities.h"
 
-#include <QAction>
 #include <QCursor>
-#include <QMenu>
 
 #include <algorithm>
 
@@ -62,7 +58,7 @@ BaseController::~BaseController()
 
 bool BaseController::initialize()
 {
-    initFavoriteContextMenu();
+    m_windowActions.createContextMenu();
     if (m_navigationControl && m_navigationControl->labels())
         connect(m_navigationControl->labels(), &Gadgets::NavigationLabels::labelRefreshClicked, this,
                 &BaseController::onLabelRefreshClicked);
@@ -474,18 +470,6 @@ void BaseController::handleDisconnect(const PravikDriver::Driver* driver)
 
 // --- Favourites -----------------------------------------------------------
 
-void BaseController::initFavoriteContextMenu()
-{
-    if (m_contextMenu)
-        return;
-    m_contextMenu = new FavoriteContextMenu(this);
-    connect(m_contextMenu->onTopAction(), &QAction::triggered, this, &BaseController::onFavoriteSetOnTop);
-    connect(m_contextMenu->refreshAction(), &QAction::triggered, this, &BaseController::onFavoriteRefresh);
-    connect(m_contextMenu->showMainWindowAction(), &QAction::triggered, this, &BaseController::onShowMainWindow);
-    connect(m_contextMenu->removeAction(), &QAction::triggered, this, &BaseController::onFavoriteClose);
-    connect(m_contextMenu->quitAction(), &QAction::triggered, this, &BaseController::quitRequested);
-}
-
 QMenu* BaseController::favoriteContextMenu() const
 {
     return m_contextMenu ? m_contextMenu->menu() : nullptr;
@@ -533,15 +517,7 @@ void BaseController::handleRequestAllowedShortcut(const NavigationIcon& icon, bo
 
 void BaseController::handleFavoriteElementClick(FavoriteWindow* window, Gadgets::SvgElement* element)
 {
-    FavoriteControl* control = window->favoriteControl();
-    if (!element || !control)
-        return;
-    if (element == control->closeButton()) {
-        window->close();
-    } else if (element == control->refreshButton()) {
-        if (BaseDevice* device = getDeviceById(window->deviceId()))
-            updateDeviceStatus(device);
-    }
+    m_windowActions.elementClicked(window, element);
 }
 
 void BaseController::handleFavoriteElementPress(FavoriteWindow*, Gadgets::SvgElement*) {}
@@ -729,30 +705,17 @@ void BaseController::onFavoriteResized()
 
 void BaseController::onContextMenuRequest(const QPoint& pos)
 {
-    auto* window = qobject_cast<FavoriteWindow*>(sender());
-    if (!window || !m_contextMenu || !window->favoriteControl() || window->favoriteControl()->isMoving())
-        return;
-    const BaseDevice* device = getDeviceById(window->deviceId());
-    m_contextMenu->prepare(window, device && device->supportsRefresh());
-    m_contextMenu->menu()->popup(window->mapToGlobal(pos));
+    m_windowActions.openContextMenu(qobject_cast<FavoriteWindow*>(sender()), pos);
 }
 
 void BaseController::onFavoriteSetOnTop()
 {
-    FavoriteWindow* window = contextMenuWindow();
-    if (!window)
-        return;
-    Corvane::Utilities::WidgetUtilities::setWindgetOnTop(
-        window, !Corvane::Utilities::WidgetUtilities::isWidgetOnTop(window));
-    window->showTo();
-    saveSettings();
+    m_windowActions.toggleOnTop(contextMenuWindow());
 }
 
 void BaseController::onFavoriteRefresh()
 {
-    FavoriteWindow* window = contextMenuWindow();
-    if (BaseDevice* device = window ? getDeviceById(window->deviceId()) : nullptr)
-        updateDeviceStatus(device);
+    m_windowActions.refresh(contextMenuWindow());
 }
 
 void BaseController::onFavoriteClose()
@@ -763,10 +726,7 @@ void BaseController::onFavoriteClose()
 
 void BaseController::onShowMainWindow()
 {
-    if (!m_window)
-        return;
-    m_window->showTo();
-    m_window->activateWindow();
+    m_windowActions.showMainWindow();
 }
 
 } // namespace Corvane::Sentrel::Controllers

@@ -2,6 +2,7 @@
 
 #include "DeviceIcons.h"
 #include "FavoriteShortcuts.h"
+#include "FavoriteWindowActions.h"
 #include "FavoriteWindows.h"
 #include "GatewayEvents.h"
 
@@ -325,7 +326,6 @@ protected:
     QList<Gadgets::Models::NavigationIcon> m_icons;
 
 private:
-    void initFavoriteContextMenu();
     // The favourite window whose control sent the running signal, or null.
     FavoriteWindow* favoriteOfSender() const;
 
@@ -337,8 +337,10 @@ private:
     DeviceIcons m_deviceIcons{*this};
     FavoriteShortcuts m_shortcuts{*this};
     GatewayEvents m_gatewayEvents{*this};
+    FavoriteWindowActions m_windowActions{*this};
 
     friend class DeviceIcons;
+    friend class FavoriteWindowActions;
     friend class FavoriteShortcuts;
     friend class GatewayEvents;
 };
