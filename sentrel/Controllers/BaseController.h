@@ -1,6 +1,10 @@
 #pragma once
 
+#include "DeviceIcons.h"
+#include "FavoriteShortcuts.h"
+#include "FavoriteWindowActions.h"
 #include "FavoriteWindows.h"
+#include "GatewayEvents.h"
 
 #include "devices/BaseDeviceProperties.h"
 #include "devices/ConfigPage.h"
@@ -13,8 +17,6 @@
 #include <QMap>
 #include <QObject>
 #include <QSet>
-
-#include <functional>
 
 class QKeyEvent;
 class QMenu;
@@ -324,20 +326,23 @@ protected:
     QList<Gadgets::Models::NavigationIcon> m_icons;
 
 private:
-    int serverIdOf(const PravikDriver::Driver* driver) const;
-    void initFavoriteContextMenu();
     // The favourite window whose control sent the running signal, or null.
     FavoriteWindow* favoriteOfSender() const;
-    void connectFavorite(FavoriteWindow* window);
-    template<typename Change>
-    void changeIcon(int id, Change change);
-    void changeLabel(int iconPosition, const std::function<void(int segment)>& change);
 
     Gadgets::NavigationControl* m_navigationControl = nullptr;
     NavigationWindow* m_window = nullptr;
     DriverMap m_drivers;
     FavoriteWindows m_favorites;
     FavoriteContextMenu* m_contextMenu = nullptr;
+    DeviceIcons m_deviceIcons{*this};
+    FavoriteShortcuts m_shortcuts{*this};
+    GatewayEvents m_gatewayEvents{*this};
+    FavoriteWindowActions m_windowActions{*this};
+
+    friend class DeviceIcons;
+    friend class FavoriteWindowActions;
+    friend class FavoriteShortcuts;
+    friend class GatewayEvents;
 };
 
 } // namespace Controllers

@@ -71,6 +71,21 @@ void FavoriteWindows::setName(int deviceId, int subDeviceId, const QString& name
     }
 }
 
+void FavoriteWindows::themeChanged() const
+{
+    for (FavoriteWindow* window : m_windows) {
+        window->themeChanged();
+        window->favoriteControl()->updateCachedData();
+        window->favoriteControl()->update();
+    }
+}
+
+void FavoriteWindows::setTransparency(int transparency) const
+{
+    for (FavoriteWindow* window : m_windows)
+        window->setTransparency(transparency);
+}
+
 bool FavoriteWindows::showsSubDevice(const FavoriteWindow* window, int subDeviceId)
 {
     const int shown = window->subDeviceId();

@@ -47,6 +47,9 @@ public:
     // Label text and window title of the device's windows showing that
     // sub-device.
     void setName(int deviceId, int subDeviceId, const QString& name) const;
+    // Every window redrawn in the theme now in use.
+    void themeChanged() const;
+    void setTransparency(int transparency) const;
 
     // The window's place (its top-left, rounded) and size as stored.
     static Devices::UserDeviceSettings::Favorite settingsOf(FavoriteWindow* window, int pageType);

@@ -1,5 +1,6 @@
 #include "GatewayConnections.h"
 
+#include "ClosingHandshake.h"
 #include "NavigationController.h"
 #include "Settings.h"
 #include "simulation/Clock.h"
@@ -65,6 +66,44 @@ GatewayConnections::DriverMap GatewayConnections::createDrivers(
     }
     m_discoveryDone = !anyDiscovered;
     return drivers;
+}
+
+void GatewayConnections::loadDrivers(const Devices::Configuration* configuration)
+{
+    QList<PravikDriver::PravikListener*> listeners{&m_controller};
+    for (BaseController* controller : m_controller.controllers())
+        listeners.append(controller);
+    m_controller.setDrivers(createDrivers(configuration, listeners));
+}
+
+void GatewayConnections::connectGateways()
+{
+    if (isNoServerMode()) {
+        for (BaseController* controller : m_controller.controllers())
+            controller->updateStatus(-1);
+        return;
+    }
+    connectFixedAddresses();
+}
+
+void GatewayConnections::releaseDrivers(bool deferred)
+{
+    const DriverMap old = m_controller.drivers();
+    const QList<BaseController*> controllers = m_controller.controllers();
+    m_controller.setDrivers({});
+    for (BaseController* controller : controllers)
+        controller->setDrivers({});
+    m_controller.closingHandshake()->forgetDrivers();
+    for (PravikDriver::OpenDriver* driver : old) {
+        QObject::disconnect(driver, nullptr, &m_controller, nullptr);
+        driver->unregisterListener(&m_controller);
+        for (BaseController* controller : controllers)
+            driver->unregisterListener(controller);
+        if (deferred)
+            driver->deleteLater();
+        else
+            delete driver;
+    }
 }
 
 void GatewayConnections::connectFixedAddresses()

@@ -42,11 +42,16 @@ public:
     bool isDiscoveryDone() const { return m_discoveryDone; }
     bool isDiscovering() const { return m_discovering; }
 
-    // Makes the drivers of the project's gateways, each with the listeners
-    // registered in their order.
-    DriverMap createDrivers(const Devices::Configuration* configuration,
-                            const QList<PravikDriver::PravikListener*>& listeners);
-    void connectFixedAddresses();
+    // Gives the navigation controller the drivers of the project's gateways,
+    // each listened to by it and then by its page controllers in order.
+    void loadDrivers(const Devices::Configuration* configuration);
+    // Connects the gateways with a fixed address; in no-server mode every
+    // page asks its state of the simulated gateways instead.
+    void connectGateways();
+    // Takes the drivers from the navigation and page controllers and deletes
+    // them, at once or later when deferred (a driver may be the sender of the
+    // call that got here).
+    void releaseDrivers(bool deferred);
     void discover();
     // Discovers again when a gateway still waits and the last discovery is
     // at least the rediscovery interval ago.
@@ -57,6 +62,11 @@ public:
     void match(int functionCode, int univocalCode, const QHostAddress& address);
 
 private:
+    // Makes the drivers of the project's gateways, each with the listeners
+    // registered in their order.
+    DriverMap createDrivers(const Devices::Configuration* configuration,
+                            const QList<PravikDriver::PravikListener*>& listeners);
+    void connectFixedAddresses();
     // The gateways that wait for discovery and are not connected yet.
     QList<QPair<PravikDriver::OpenDriver*, Devices::DeviceNetworkAddress>> driversAwaitingDiscovery() const;
     static void openMonitorConnection(PravikDriver::OpenDriver* driver, const QString& address, int port,

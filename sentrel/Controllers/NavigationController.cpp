@@ -6,12 +6,14 @@
 #include "ClosingHandshake.h"
 #include "EnergyDevicesController.h"
 #include "GatewayConnections.h"
+#include "HomePageIcons.h"
 #include "LightSensorsController.h"
 #include "LoadManagementController.h"
 #include "MotorsController.h"
 #include "NavigationIdleTimers.h"
 #include "NavigationMenus.h"
 #include "NavigationSettings.h"
+#include "NavigationWiring.h"
 #include "PresenceSensorsController.h"
 #include "ScenariosController.h"
 #include "SoundController.h"
@@ -21,25 +23,17 @@
 #include "Settings.h"
 #include "simulation/Clock.h"
 #include "simulation/ClockTimer.h"
-#include "simulation/PseudoDriver.h"
 
-#include "controls/IconRenderer.h"
 #include "controls/SvgButton.h"
-#include "devices/ConfigPage.h"
 #include "devices/Configuration.h"
 #include "devices/GuiProperties.h"
-#include "devices/ItemKey.h"
 #include "devices/UserDeviceSettings.h"
 #include "devices/WebServerDevice.h"
-#include "devices/WebServerDeviceProperties.h"
 #include "log/Logger.h"
 #include "navigation/NavigationContainer.h"
 #include "navigation/NavigationControl.h"
 #include "navigation/NavigationLabels.h"
-#include "ssdp/Ssdp.h"
-#include "theme/ThemeProvider.h"
 #include "utilities/GeneralUtilities.h"
-#include "utilities/Globals.h"
 #include "utilities/WidgetUtilities.h"
 
 #include <QGraphicsScene>
@@ -47,44 +41,15 @@
 #include <QKeyEvent>
 #include <QMenu>
 
-#include <algorithm>
-
 namespace Corvane::Sentrel::Controllers {
 
 using Gadgets::NavigationControl;
-using Gadgets::ThemeProvider;
 using Gadgets::Models::NavigationIcon;
 using Utilities::WidgetUtilities;
 
 namespace {
 
 const int HOME_PAGE_ID = 0;
-// The page id given to a controller whose page the project lacks: nothing
-// of the home page (page 0) is read or written for it.
-const int NO_PROJECT_PAGE = -1;
-
-struct HomeIconKind
-{
-    const QString* renderer;
-    int iconId;
-};
-
-// The home icon of each kind of project page.
-QMap<int, HomeIconKind> homeIconKinds()
-{
-    return {
-        {Devices::ConfigPage::Lighting, {&ThemeProvider::LIGHTS_SYSTEM, BaseController::LIGHTS_PAGE_ID}},
-        {Devices::ConfigPage::Automation, {&ThemeProvider::AUTOMATION_SYSTEM, BaseController::MOTORS_PAGE_ID}},
-        {Devices::ConfigPage::Scenarios, {&ThemeProvider::SCENARIO_SYSTEM, BaseController::SCENARIOS_PAGE_ID}},
-        {8000, {&ThemeProvider::THERMOREGULATION_SYSTEM, BaseController::TERMO_PAGE_ID}},
-        {20000, {&ThemeProvider::LIGHT_SENSOR_SYSTEM, BaseController::LUMIN_PAGE_ID}},
-        {21000, {&ThemeProvider::PRESENCE_SYSTEM, BaseController::PRESENCE_PAGE_ID}},
-        {22000, {&ThemeProvider::WEBSERVER_SYSTEM, BaseController::WEB_SERVERS_PAGE_ID}},
-        {23000, {&ThemeProvider::SOUND_SYSTEM, BaseController::SOUND_PAGE_ID}},
-        {7000, {&ThemeProvider::ENERGY_SYSTEM, BaseController::ENERGY_DATA_PAGE_ID}},
-        {18000, {&ThemeProvider::LOAD_MANAGEMENT_SYSTEM, BaseController::LOAD_MANAGEMENT_PAGE_ID}},
-    };
-}
 
 NavigationController::Seams& installedSeams()
 {
@@ -107,6 +72,7 @@ const NavigationController::Seams& NavigationController::seams()
 NavigationController::NavigationController(NavigationWindow* window)
     : BaseController(window)
     , m_gateways(std::make_unique<GatewayConnections>(*this))
+    , m_homePage(std::make_unique<HomePageIcons>(*this))
     , m_settings(std::make_unique<NavigationSettings>(*this))
 {
     createTimers();
@@ -120,7 +86,7 @@ NavigationController::~NavigationController()
         saveUserConfiguration();
     // The drivers call back into the controllers: they go first, at once,
     // so that none outlives the controllers it reports to.
-    clearDrivers(false);
+    m_gateways->releaseDrivers(false);
     qDeleteAll(m_controllers);
     m_controllers.clear();
 }
@@ -150,7 +116,7 @@ bool NavigationController::initialize()
     for (BaseController* controller : std::as_const(m_controllers))
         controller->initialize();
     m_menus = std::make_unique<NavigationMenus>(this, navigationWindow());
-    connectCarousel();
+    NavigationWiring::connect(*this);
     loadConfiguration(Settings::devicesConfiguration());
     loadUserSettings(Settings::userSettings());
     Devices::GuiProperties firstLoad;
@@ -182,53 +148,6 @@ void NavigationController::createControllers()
     m_controllers.append(new SoundController(navigationWindow()));
     m_controllers.append(new EnergyDevicesController(navigationWindow()));
     m_controllers.append(new LoadManagementController(navigationWindow()));
-}
-
-void NavigationController::connectCarousel()
-{
-    connect(discovery(), &SSDP::Ssdp::discovered, this, &NavigationController::onSsdpDiscovered);
-    connect(discovery(), &SSDP::Ssdp::timeoutExpired, this, &NavigationController::onSsdpTimeoutExpired);
-    for (BaseController* controller : std::as_const(m_controllers)) {
-        connect(controller, &BaseController::saveSettingsRequested, this,
-                &NavigationController::saveUserConfiguration);
-        connect(controller, &BaseController::scheduleSaveSettingsRequested, this,
-                &NavigationController::scheduleSaveUserConfiguration);
-        // "Quit application" on a favourite's menu.
-        connect(controller, &BaseController::quitRequested, this, &NavigationController::onQuit);
-    }
-    connect(this, &BaseController::saveSettingsRequested, this, &NavigationController::saveUserConfiguration);
-    NavigationControl* navigation = navigationControl();
-    if (!navigation)
-        return;
-    connect(navigation, &NavigationControl::navigationIconClicked, this,
-            &NavigationController::onNavigationIconClicked);
-    connect(navigation, &NavigationControl::homeButtonClicked, this, &NavigationController::onHomeButtonClicked);
-    connect(navigation, &NavigationControl::backButtonClicked, this, &NavigationController::onBackButtonClicked);
-    connect(navigation, &NavigationControl::infoButtonClicked, this, &NavigationController::onInfoButtonClicked);
-    connect(navigation, &NavigationControl::elementClick, this, &NavigationController::onElementClick);
-    connect(navigation, &NavigationControl::requestOriginalIcons, this,
-            &NavigationController::onRequestOriginalIcons);
-    connect(navigation, &NavigationControl::requestShortcut, this, &NavigationController::onRequestShortcut);
-    connect(navigation, &NavigationControl::requestAllowedShortcut, this,
-            &NavigationController::onRequestAllowedShortcut);
-    connect(navigation, &NavigationControl::iconsReordered, this, &NavigationController::onIconsReordered);
-    connect(navigation, &NavigationControl::commandControl1Closed, this,
-            &NavigationController::onEditingControlClosed);
-    if (Gadgets::NavigationContainer* container = navigationWindow()->navigationContainer()) {
-        connect(container, &Gadgets::NavigationContainer::hoverMove, this, &NavigationController::onHoverMove);
-        connect(container, &Gadgets::NavigationContainer::mousePress, this, &NavigationController::onMousePress);
-        connect(container, &Gadgets::NavigationContainer::mouseRelease, this,
-                &NavigationController::onMouseRelease);
-        connect(container, &Gadgets::NavigationContainer::elementClick, this, &NavigationController::onElementClick);
-        connect(container, &Gadgets::NavigationContainer::keyPressed, this, &NavigationController::onKeyPressed);
-        connect(container, &Gadgets::NavigationContainer::keyReleased, this, &NavigationController::onKeyReleased);
-        connect(container, &Gadgets::NavigationContainer::wheel, this, &NavigationController::onWheel);
-    }
-    if (Gadgets::NavigationLabels* labels = navigation->labels()) {
-        connect(labels, &Gadgets::NavigationLabels::labelEditStart, this, &NavigationController::onLabelEditStart);
-        connect(labels, &Gadgets::NavigationLabels::labelEditEnd, this, &NavigationController::onLabelEditEnd);
-        connect(labels, &Gadgets::NavigationLabels::labelTextScrolling, this, &NavigationController::startTimers);
-    }
 }
 
 int NavigationController::controlledPageId() const
@@ -266,69 +185,14 @@ Devices::WebServerDevice* NavigationController::webServerDevice(int id) const
 
 void NavigationController::loadConfiguration(const Devices::Configuration* configuration)
 {
-    clearDrivers(true);
+    m_gateways->releaseDrivers(true);
     m_icons.clear();
     m_pageMap.clear();
     if (!configuration)
         return;
-    loadServers(configuration);
-    loadPages(configuration);
-    connectToServers();
-}
-
-void NavigationController::loadServers(const Devices::Configuration* configuration)
-{
-    QList<PravikDriver::PravikListener*> listeners{this};
-    for (BaseController* controller : std::as_const(m_controllers))
-        listeners.append(controller);
-    setDrivers(m_gateways->createDrivers(configuration, listeners));
-}
-
-void NavigationController::loadPages(const Devices::Configuration* configuration)
-{
-    const QMap<int, HomeIconKind> kinds = homeIconKinds();
-    for (BaseController* controller : std::as_const(m_controllers)) {
-        const int count = controller->loadDevices(configuration);
-        for (const Devices::ConfigPage& page : configuration->pages()) {
-            if (page.pageType() != controller->controlledPageType() || count < 1 || !kinds.contains(page.pageType()))
-                continue;
-            const HomeIconKind kind = kinds.value(page.pageType());
-            m_icons.append(NavigationIcon(
-                Gadgets::Utilities::IconRenderer(ThemeProvider::getRendererFor(*kind.renderer), {}),
-                page.description(), kind.iconId));
-            m_pageMap.insert(kind.iconId, page.id());
-        }
-        controller->setDrivers(drivers());
-    }
-}
-
-void NavigationController::connectToServers()
-{
-    if (Settings::s_instance && Settings::s_instance->noServer()) {
-        for (BaseController* controller : std::as_const(m_controllers))
-            controller->updateStatus(-1);
-        return;
-    }
-    m_gateways->connectFixedAddresses();
-}
-
-void NavigationController::clearDrivers(bool deferred)
-{
-    const DriverMap old = drivers();
-    setDrivers({});
-    for (BaseController* controller : std::as_const(m_controllers))
-        controller->setDrivers({});
-    m_closing->forgetDrivers();
-    for (PravikDriver::OpenDriver* driver : old) {
-        disconnect(driver, nullptr, this, nullptr);
-        driver->unregisterListener(this);
-        for (BaseController* controller : std::as_const(m_controllers))
-            driver->unregisterListener(controller);
-        if (deferred)
-            driver->deleteLater();
-        else
-            delete driver;
-    }
+    m_gateways->loadDrivers(configuration);
+    m_homePage->load(configuration);
+    m_gateways->connectGateways();
 }
 
 SSDP::Ssdp* NavigationController::discovery() const
@@ -406,18 +270,7 @@ void NavigationController::goHome()
         navigation->setCurrentPageId(HOME_PAGE_ID);
         onNavigationIconClicked(m_icons.first(), 0, false);
     } else {
-        navigation->setIcons(m_icons, false);
-        if (Gadgets::NavigationLabels* labels = navigation->labels()) {
-            labels->setLabelsRefreshButtonsVisible(false);
-            labels->setCanEditLabels(false);
-            labels->hideAllSliders();
-        }
-        navigation->setShowBackButton(false);
-        navigation->clearSelectedIcon();
-        navigation->clearCentralContent();
-        navigation->setCurrentPageId(HOME_PAGE_ID);
-        if (!navigation->commandControl1() && navigationWindow() && navigationWindow()->navigationContainer())
-            navigationWindow()->navigationContainer()->setElementsSuffix(QString());
+        m_homePage->show();
         m_idleTimers->restartForHomePage(Settings::guiProperties());
     }
     for (BaseController* controller : std::as_const(m_controllers))
@@ -652,19 +505,7 @@ void NavigationController::retranslateUi()
 
 void NavigationController::retranslateIconsTooltips()
 {
-    NavigationControl* navigation = navigationControl();
-    if (!navigation || navigation->icons().isEmpty())
-        return;
-    const QList<Devices::ConfigPage> pages = Settings::devicesConfiguration()->pages();
-    for (NavigationIcon& icon : m_icons) {
-        const int pageId = m_pageMap.value(icon.id(), HOME_PAGE_ID);
-        const auto page = std::find_if(pages.cbegin(), pages.cend(),
-                                       [pageId](const Devices::ConfigPage& p) { return p.id() == pageId; });
-        if (page != pages.cend())
-            icon.setTooltip(page->description());
-    }
-    if (navigation->currentPageId() == HOME_PAGE_ID)
-        navigation->setIcons(m_icons, true);
+    m_homePage->retranslateTooltips();
 }
 
 void NavigationController::settingsLoaded()

@@ -36,6 +36,7 @@ namespace Controllers {
 
 class ClosingHandshake;
 class GatewayConnections;
+class HomePageIcons;
 class NavigationMenus;
 class NavigationSettings;
 
@@ -196,14 +197,7 @@ public Q_SLOTS:
 private:
     void createControllers();
     void createTimers();
-    void connectCarousel();
     void initTrayIcon();
-    void loadServers(const Devices::Configuration* configuration);
-    void loadPages(const Devices::Configuration* configuration);
-    void connectToServers();
-    // Deletes the drivers at once, or later when deferred (a driver may be
-    // the sender of the call that got here).
-    void clearDrivers(bool deferred);
     void showLabelsIfHidden();
     void setKeyboardInputEverywhere(bool handles);
     // Every favourite window of the program: the scene windows other than
@@ -213,6 +207,7 @@ private:
     QList<BaseController*> m_controllers;
     QMap<int, int> m_pageMap;
     std::unique_ptr<GatewayConnections> m_gateways;
+    std::unique_ptr<HomePageIcons> m_homePage;
 
     std::unique_ptr<NavigationIdleTimers> m_idleTimers;
     ClockTimer* m_saveTimer = nullptr;
@@ -227,7 +222,9 @@ private:
     ClosingHandshake* m_closing = nullptr;
     std::unique_ptr<NavigationSettings> m_settings;
 
+    friend class HomePageIcons;
     friend class NavigationSettings;
+    friend class NavigationWiring;
 };
 
 } // namespace Controllers
