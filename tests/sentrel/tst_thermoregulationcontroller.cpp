@@ -6,6 +6,7 @@
 #include "LogCapture.h"
 #include "NavigationWindow.h"
 #include "RecordingOpenDriver.h"
+#include "RingPlacement.h"
 #include "SentrelFixture.h"
 #include "simulation/Clock.h"
 #include "simulation/ManualClock.h"
@@ -153,6 +154,8 @@ private Q_SLOTS:
     void renamesAndPageOrderAreSaved();
     void simulatedGateway();
     void unitChangeReachesThePage();
+    void ringsOpenBesideTheirIcon_data();
+    void ringsOpenBesideTheirIcon();
 
 private:
     ThermoregulationDevice* add(ThermoregulationDeviceProperties* properties);
@@ -165,6 +168,9 @@ private:
     void openPage();
     Corvane::Gadgets::SvgElement* ringButton(Corvane::Gadgets::CommandControl* ring, const QString& id) const;
     void deliverAck(const Message& request);
+    // The program's window in no-server mode on the demo project, and its
+    // thermoregulation page.
+    ThermoregulationController* openDemoProgram();
 
     std::unique_ptr<SentrelFixture> m_fixture;
     std::unique_ptr<NavigationWindow> m_window;
@@ -1158,9 +1164,8 @@ void tst_ThermoregulationController::simulatedGateway()
     setUnit(Corvane::Gadgets::Celsius);
 }
 
-void tst_ThermoregulationController::unitChangeReachesThePage()
+ThermoregulationController* tst_ThermoregulationController::openDemoProgram()
 {
-    // The program in no-server mode on the demo project.
     m_window.reset();
     Settings::s_instance->setSupportTransparency(true);
     Settings::s_instance->setNoServer(true);
@@ -1171,12 +1176,19 @@ void tst_ThermoregulationController::unitChangeReachesThePage()
     for (Controllers::BaseController* controller : m_window->navigationController()->controllers())
         if (auto* thermo = qobject_cast<ThermoregulationController*>(controller))
             page = thermo;
-    QVERIFY(page);
+    if (!page)
+        return nullptr;
     Corvane::Gadgets::NavigationControl* navigation = m_window->navigationControl();
     navigation->notifyHomeButtonClicked();
     navigation->notifyNavigationIconClicked(
         NavigationIcon(Corvane::Gadgets::ThemeProvider::THERMOREGULATION_SYSTEM, QString(), -40), 0, false);
-    QCOMPARE(navigation->currentPageId(), -40);
+    return navigation->currentPageId() == -40 ? page : nullptr;
+}
+
+void tst_ThermoregulationController::unitChangeReachesThePage()
+{
+    ThermoregulationController* page = openDemoProgram();
+    QVERIFY(page);
     for (const auto* device : page->devices())
         QVERIFY2(device->isStatusKnown(), qPrintable(device->name()));
     QVERIFY(page->devices().size() >= 6);
@@ -1190,6 +1202,47 @@ void tst_ThermoregulationController::unitChangeReachesThePage()
              QString::number(ThermoregulationController::convertToFarenheit(probe->temperature()), 'g', 6));
     QCOMPARE(page->icons().value(page->indexOfIcon(17)).maxValue(), 104.0);
     Settings::guiProperties().setTemperatureUnit(Corvane::Gadgets::Celsius);
+}
+
+void tst_ThermoregulationController::ringsOpenBesideTheirIcon_data()
+{
+    QTest::addColumn<int>("deviceId");
+    QTest::addColumn<QString>("firstLevelButton");
+    QTest::addColumn<int>("segment");
+    // The demo project's living room zone and advanced air conditioner.
+    for (int segment = 0; segment < 5; ++segment) {
+        QTest::addRow("zone, segment %d", segment) << 17 << Buttons::STATUS_BUTTON_ID << segment;
+        QTest::addRow("air conditioner, segment %d", segment) << 22 << Buttons::MODE_BUTTON_ID << segment;
+    }
+}
+
+// A device's ring opens around its icon, and the second ring around the
+// first ring's button, whatever the icon's segment and the gadget's size.
+void tst_ThermoregulationController::ringsOpenBesideTheirIcon()
+{
+    QFETCH(int, deviceId);
+    QFETCH(QString, firstLevelButton);
+    QFETCH(int, segment);
+    ThermoregulationController* page = openDemoProgram();
+    QVERIFY(page);
+    Corvane::Gadgets::NavigationControl* navigation = m_window->navigationControl();
+    const NavigationIcon icon = page->icons().value(page->indexOfIcon(deviceId));
+    for (int percent : {100, 20}) {
+        m_window->setScale(percent, true);
+        navigation->notifyNavigationIconClicked(icon, segment, false);
+        QCOMPARE(navigation->commandControl1(), page->commandControl1());
+        const Corvane::Gadgets::CommandControl& first = *page->commandControl1();
+        QString away = RingPlacement::buttonsAwayFrom(*navigation, first,
+                                                      RingPlacement::segmentCentre(*navigation, segment), 20);
+        QVERIFY2(away.isEmpty(), qPrintable(QStringLiteral("%1%: %2").arg(percent).arg(away)));
+
+        page->onCommand1ElementClick(ringButton(page->commandControl1(), firstLevelButton));
+        QCOMPARE(navigation->commandControl2(), page->commandControl2());
+        away = RingPlacement::buttonsAwayFrom(*navigation, *page->commandControl2(),
+                                              RingPlacement::buttonCentre(first, firstLevelButton), 20);
+        QVERIFY2(away.isEmpty(), qPrintable(QStringLiteral("%1%, second ring: %2").arg(percent).arg(away)));
+        page->clearCommandControls();
+    }
 }
 
 QTEST_MAIN(tst_ThermoregulationController)
