@@ -160,7 +160,7 @@ void ThermoregulationController::rebuildIcons()
             icon.setValueFormat(QString());
             icon.setMinValue(celsiusToActualTemperature(device->valueMinimum()));
             icon.setMaxValue(celsiusToActualTemperature(device->valueMaximum()));
-            icon.setValueStep(device->valueStep());
+            icon.setValueStep(celsiusToActualStep(device->valueStep()));
         }
         m_icons.append(icon);
     }
@@ -195,7 +195,7 @@ void ThermoregulationController::updateUIforDevice(BaseDevice* base)
     if (device->valuePrecision() != Device::PRECISION_UNSPECIFIED)
         setSliderValuePrecision(id, device->valuePrecision());
     setSliderValueBounds(id, celsiusToActualTemperature(device->valueMinimum()),
-                         celsiusToActualTemperature(device->valueMaximum()), device->valueStep());
+                         celsiusToActualTemperature(device->valueMaximum()), celsiusToActualStep(device->valueStep()));
     setSliderValue(id, celsiusToActualTemperature(device->setpointTemperature()));
 }
 
@@ -252,6 +252,13 @@ double ThermoregulationController::convertToCelsius(double fahrenheit)
 double ThermoregulationController::celsiusToActualTemperature(double celsius)
 {
     return isFahrenheit() ? convertToFarenheit(celsius) : celsius;
+}
+
+// A slider moves in whole steps of the device, so that each of its
+// positions is a set-point the device takes and shows back unchanged.
+double ThermoregulationController::celsiusToActualStep(double step)
+{
+    return isFahrenheit() ? 9 * step / 5 : step;
 }
 
 double ThermoregulationController::actualTemperatureToCelsius(double value)
@@ -837,7 +844,8 @@ void ThermoregulationController::initializeFavorite(FavoriteControl* control, in
         return;
     control->setSliderVisible(device->hasSliderValue());
     control->setSliderValueBounds(celsiusToActualTemperature(device->valueMinimum()),
-                                  celsiusToActualTemperature(device->valueMaximum()), device->valueStep());
+                                  celsiusToActualTemperature(device->valueMaximum()),
+                                  celsiusToActualStep(device->valueStep()));
     control->setHideSliderOnCollapse(true);
 }
 

@@ -29,11 +29,13 @@
 #include "pravikdriver/FrameCodec.h"
 #include "pravikdriver/Message.h"
 #include "pravikdriver/PravikEnums.h"
+#include "slider/SvgSliderControl.h"
 #include "theme/ThemeProvider.h"
 #include "widgets/TemperatureUnit.h"
 
 #include <QDir>
 #include <QFile>
+#include <QGraphicsSimpleTextItem>
 #include <QKeyEvent>
 #include <QSignalSpy>
 #include <QTest>
@@ -125,6 +127,8 @@ private Q_SLOTS:
     void manualStatusRoundsToThePrecision();
     void airConditionerTakesTheCommandAtOnce();
     void fahrenheitSliderSendsRoundedCelsius();
+    void setpointShownAlikeEverywhere_data();
+    void setpointShownAlikeEverywhere();
     void sliderOfOtherTypesSendsNothing_data();
     void sliderOfOtherTypesSendsNothing();
     void noDriverChangesNothing_data();
@@ -294,15 +298,17 @@ void tst_ThermoregulationController::unitTable_data()
     QTest::addColumn<double>("value");
     QTest::addColumn<double>("minimum");
     QTest::addColumn<double>("maximum");
+    QTest::addColumn<double>("step");
     QTest::addColumn<QString>("format");
     const QString degree = QString(QChar(0x00B0));
-    QTest::newRow("Celsius, no offset") << 0 << 0 << 20.0 << 5.0 << 40.0 << "%1" + degree + "C";
-    QTest::newRow("Fahrenheit, no offset") << 1 << 0 << 68.0 << 41.0 << 104.0 << "%1" + degree + "F";
-    QTest::newRow("Fahrenheit, +3") << 1 << 3 << 68.0 << 41.0 << 104.0 << "%1" + degree + "F +3";
-    QTest::newRow("Celsius, -2") << 0 << 12 << 20.0 << 5.0 << 40.0 << "%1" + degree + "C -2";
-    QTest::newRow("Celsius, +1") << 0 << 1 << 20.0 << 5.0 << 40.0 << "%1" + degree + "C +1";
-    QTest::newRow("Celsius, -3") << 0 << 13 << 20.0 << 5.0 << 40.0 << "%1" + degree + "C -3";
-    QTest::newRow("an unknown offset shows none") << 0 << 7 << 20.0 << 5.0 << 40.0 << "%1" + degree + "C";
+    // The half-degree step of the zones is 0.9 degrees Fahrenheit.
+    QTest::newRow("Celsius, no offset") << 0 << 0 << 20.0 << 5.0 << 40.0 << 0.5 << "%1" + degree + "C";
+    QTest::newRow("Fahrenheit, no offset") << 1 << 0 << 68.0 << 41.0 << 104.0 << 0.9 << "%1" + degree + "F";
+    QTest::newRow("Fahrenheit, +3") << 1 << 3 << 68.0 << 41.0 << 104.0 << 0.9 << "%1" + degree + "F +3";
+    QTest::newRow("Celsius, -2") << 0 << 12 << 20.0 << 5.0 << 40.0 << 0.5 << "%1" + degree + "C -2";
+    QTest::newRow("Celsius, +1") << 0 << 1 << 20.0 << 5.0 << 40.0 << 0.5 << "%1" + degree + "C +1";
+    QTest::newRow("Celsius, -3") << 0 << 13 << 20.0 << 5.0 << 40.0 << 0.5 << "%1" + degree + "C -3";
+    QTest::newRow("an unknown offset shows none") << 0 << 7 << 20.0 << 5.0 << 40.0 << 0.5 << "%1" + degree + "C";
 }
 
 void tst_ThermoregulationController::unitTable()
@@ -312,6 +318,7 @@ void tst_ThermoregulationController::unitTable()
     QFETCH(double, value);
     QFETCH(double, minimum);
     QFETCH(double, maximum);
+    QFETCH(double, step);
     QFETCH(QString, format);
     ThermoregulationDevice* zone = add(zone99(1, 1));
     setUnit(Corvane::Gadgets::TemperatureUnit(unit));
@@ -326,7 +333,7 @@ void tst_ThermoregulationController::unitTable()
     QCOMPARE(icon.value(), value);
     QCOMPARE(icon.minValue(), minimum);
     QCOMPARE(icon.maxValue(), maximum);
-    QCOMPARE(icon.valueStep(), 0.5);
+    QCOMPARE(icon.valueStep(), step);
     QCOMPARE(icon.valueFormat(), format);
     QCOMPARE(icon.valuePrecision(), 1);
 }
@@ -510,6 +517,55 @@ void tst_ThermoregulationController::fahrenheitSliderSendsRoundedCelsius()
     QCOMPARE(zone->setpointTemperature(), 22.0);
     m_controller->updateUIforDevice(zone);
     QVERIFY(qAbs(iconOf(zone->id()).value() - 71.6) < 1e-9);
+}
+
+void tst_ThermoregulationController::setpointShownAlikeEverywhere_data()
+{
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<double>("chosen");
+    QTest::addColumn<double>("sent");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("Celsius, on a step") << 0 << 21.5 << 21.5 << "21.5" + QString(QChar(0x00B0)) + "C";
+    QTest::newRow("Celsius, between steps") << 0 << 21.3 << 21.5 << "21.5" + QString(QChar(0x00B0)) + "C";
+    QTest::newRow("Fahrenheit 71.5") << 1 << 71.5 << 22.0 << "71.6" + QString(QChar(0x00B0)) + "F";
+    QTest::newRow("Fahrenheit 70") << 1 << 70.0 << 21.0 << "69.8" + QString(QChar(0x00B0)) + "F";
+    QTest::newRow("Fahrenheit 68") << 1 << 68.0 << 20.0 << "68.0" + QString(QChar(0x00B0)) + "F";
+    QTest::newRow("Fahrenheit, the lowest") << 1 << 41.0 << 5.0 << "41.0" + QString(QChar(0x00B0)) + "F";
+    QTest::newRow("Fahrenheit, the highest") << 1 << 104.0 << 40.0 << "104.0" + QString(QChar(0x00B0)) + "F";
+}
+
+// A set-point chosen in the user's unit is sent in Celsius on the device's
+// step, and the icon, the label's slider and a favourite's slider all show
+// that very set-point back.
+void tst_ThermoregulationController::setpointShownAlikeEverywhere()
+{
+    QFETCH(int, unit);
+    QFETCH(double, chosen);
+    QFETCH(double, sent);
+    QFETCH(QString, shown);
+    ThermoregulationDevice* zone = add(zone99(1, 5));
+    zone->setStatusKnown(true);
+    setUnit(Corvane::Gadgets::TemperatureUnit(unit));
+    openPage();
+    FavoriteWindow* favorite = m_controller->addFavorite(zone->id(), 0, QPoint(100, 100), false, false, 50);
+    QVERIFY(favorite);
+
+    m_controller->setDeviceTemperature(zone->id(), chosen);
+    const QList<Message> expected = requestsOf([&](Corvane::PravikDriver::OpenDriver& d) {
+        d.unlockTemperatureUnit(own(zone));
+        d.setTemperatureManually(zoneText(zone), float(sent));
+    });
+    QVERIFY2(sameRequests(m_driver->sent, expected), qPrintable(describe(m_driver->sent) + " <> " + describe(expected)));
+    QCOMPARE(zone->setpointTemperature(), sent);
+    m_controller->updateUIforDevice(zone);
+
+    const NavigationIcon icon = iconOf(zone->id());
+    QCOMPARE(icon.valueFormat().arg(QString::number(icon.value(), 'f', icon.valuePrecision())), shown);
+    Corvane::Gadgets::NavigationControl* navigation = m_window->navigationControl();
+    const int segment = navigation->getSegmentIndexByIcon(m_controller->indexOfIcon(zone->id()));
+    QVERIFY(segment >= 0);
+    QCOMPARE(navigation->labels()->sliderAt(segment)->textItem()->text(), shown);
+    QCOMPARE(favorite->favoriteControl()->slider()->textItem()->text(), shown);
 }
 
 void tst_ThermoregulationController::sliderOfOtherTypesSendsNothing_data()
