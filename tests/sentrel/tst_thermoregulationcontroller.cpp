@@ -157,6 +157,8 @@ private Q_SLOTS:
     void favoriteWindowCommandsReachTheDriver();
     void renamesAndPageOrderAreSaved();
     void simulatedGateway();
+    void simulatedTemperaturesInRange_data();
+    void simulatedTemperaturesInRange();
     void unitChangeReachesThePage();
     void ringsOpenBesideTheirIcon_data();
     void ringsOpenBesideTheirIcon();
@@ -1239,6 +1241,53 @@ ThermoregulationController* tst_ThermoregulationController::openDemoProgram()
     navigation->notifyNavigationIconClicked(
         NavigationIcon(Corvane::Gadgets::ThemeProvider::THERMOREGULATION_SYSTEM, QString(), -40), 0, false);
     return navigation->currentPageId() == -40 ? page : nullptr;
+}
+
+void tst_ThermoregulationController::simulatedTemperaturesInRange_data()
+{
+    QTest::addColumn<int>("deviceId");
+    QTest::addColumn<double>("lowest");
+    QTest::addColumn<double>("highest");
+    // The demo project's devices: the gateway's readings are tenths of a
+    // degree, 0..500 for zones and probes, 100..900 for the external probe.
+    QTest::newRow("99-zone zone") << 17 << 0.0 << 50.0;
+    QTest::newRow("4-zone zone") << 19 << 0.0 << 50.0;
+    QTest::newRow("external probe") << 20 << 10.0 << 90.0;
+    QTest::newRow("probe") << 21 << 0.0 << 50.0;
+}
+
+// Over many refreshes the simulated gateway's readings stay in their ranges
+// and every set-point within the device's bounds.
+void tst_ThermoregulationController::simulatedTemperaturesInRange()
+{
+    QFETCH(int, deviceId);
+    QFETCH(double, lowest);
+    QFETCH(double, highest);
+    std::unique_ptr<Corvane::Devices::Configuration> demo(
+        Corvane::Devices::Serialization::XmlSerializer::read(QStringLiteral(DEMO_PROJECT)));
+    QVERIFY(demo);
+    PseudoDriver gateway(nullptr, &m_clock);
+    m_controller->loadDevices(demo.get());
+    ThermoregulationController::DriverMap drivers;
+    for (const auto* device : m_controller->devices())
+        drivers.insert(device->serverId(), &gateway);
+    m_controller->setDrivers(drivers);
+    gateway.registerListener(m_controller.get());
+    const auto* device = static_cast<const ThermoregulationDevice*>(m_controller->getDeviceById(deviceId));
+    QVERIFY(device);
+    const auto* airConditioner = static_cast<const ThermoregulationDevice*>(m_controller->getDeviceById(22));
+    QVERIFY(airConditioner);
+    for (int refresh = 0; refresh < 50; ++refresh) {
+        m_controller->updateStatus(-1);
+        QVERIFY2(device->temperature() >= lowest && device->temperature() <= highest,
+                 qPrintable(QString::number(device->temperature())));
+        QVERIFY(device->setpointTemperature() >= device->valueMinimum()
+                && device->setpointTemperature() <= device->valueMaximum());
+        // The air conditioner's set-point: 18..25 in whole degrees.
+        QVERIFY2(airConditioner->setpointTemperature() >= 18 && airConditioner->setpointTemperature() <= 25,
+                 qPrintable(QString::number(airConditioner->setpointTemperature())));
+    }
+    gateway.unregisterListener(m_controller.get());
 }
 
 void tst_ThermoregulationController::unitChangeReachesThePage()
