@@ -13,9 +13,7 @@ using Gadgets::Models::NavigationIcon;
 CommandRing::CommandRing(Gadgets::NavigationControl* navigation)
     : m_navigation(navigation)
 {
-    const QPointF origin = navigation ? navigation->commandControl1Bounds().topLeft() : QPointF();
-    m_control = new CommandControl(ThemeProvider::getRendererFor(ThemeProvider::COMMAND_CONTROL), origin, nullptr);
-    m_control->setAutoArrangeButtons(true);
+    m_control = createControl(ThemeProvider::COMMAND_CONTROL, navigation, FirstLevel);
 }
 
 CommandRing::~CommandRing()
@@ -44,11 +42,7 @@ void CommandRing::open(const NavigationIcon& icon, int segment, const QList<Comm
     if (!m_navigation)
         return;
     if (!buttons.isEmpty()) {
-        // The ring sits on the carousel's placeholder at the carousel's
-        // scale: its segments are measured there against the icon's centre.
-        m_control->setCustomScale(m_navigation->customScale());
-        m_control->setPosition(m_navigation->commandControl1Bounds().topLeft());
-        m_control->setActiveButtons(buttons, m_navigation->getSegmentCenter(segment));
+        fillBesideIcon(m_control, *m_navigation, segment, buttons);
         m_navigation->setCommandControl1(m_control, segment);
     }
     m_navigation->setSelectedIcon(icon, false);
@@ -60,6 +54,40 @@ CommandControl::ButtonData CommandRing::button(const QString& renderer, const QS
     return CommandControl::ButtonData(
         NavigationIcon(Gadgets::Utilities::IconRenderer(ThemeProvider::getRendererFor(renderer), {}), QString(), 0),
         buttonId);
+}
+
+CommandControl* CommandRing::createControl(const QString& renderer, const Gadgets::NavigationControl* navigation,
+                                           Level level)
+{
+    QPointF origin;
+    if (navigation)
+        origin = (level == FirstLevel ? navigation->commandControl1Bounds() : navigation->commandControl2Bounds())
+                     .topLeft();
+    auto* control = new CommandControl(ThemeProvider::getRendererFor(renderer), origin, nullptr);
+    control->setAutoArrangeButtons(true);
+    return control;
+}
+
+void CommandRing::placeOn(CommandControl* control, const Gadgets::NavigationControl& navigation, Level level)
+{
+    control->setCustomScale(navigation.customScale());
+    control->setPosition(
+        (level == FirstLevel ? navigation.commandControl1Bounds() : navigation.commandControl2Bounds()).topLeft());
+}
+
+void CommandRing::fillBesideIcon(CommandControl* control, const Gadgets::NavigationControl& navigation, int segment,
+                                 const QList<CommandControl::ButtonData>& buttons)
+{
+    placeOn(control, navigation, FirstLevel);
+    control->setActiveButtons(buttons, navigation.getSegmentCenter(segment));
+}
+
+void CommandRing::fillBesideButton(CommandControl* control, const Gadgets::NavigationControl& navigation,
+                                   const CommandControl& first, const QString& buttonId, bool useEvenSegments,
+                                   const QList<CommandControl::ButtonData>& buttons)
+{
+    placeOn(control, navigation, SecondLevel);
+    control->setActiveButtons(buttons, useEvenSegments, first.getButtonCenter(first.getButtonIndex(buttonId)));
 }
 
 } // namespace Corvane::Sentrel::Controllers

@@ -40,7 +40,28 @@ public:
     // theme renderer.
     static Gadgets::CommandControl::ButtonData button(const QString& renderer, const QString& buttonId);
 
+    // Where a ring opens on the carousel: the first level around the icons,
+    // the second around the first ring.
+    enum Level { FirstLevel, SecondLevel };
+    // A ring control drawn with the renderer, with its origin on the
+    // carousel's level (none without a carousel) and its buttons arranged.
+    static Gadgets::CommandControl* createControl(const QString& renderer, const Gadgets::NavigationControl* navigation,
+                                                  Level level);
+    // Shows the buttons on a first-level ring beside the icon on the
+    // carousel's segment.
+    static void fillBesideIcon(Gadgets::CommandControl* control, const Gadgets::NavigationControl& navigation,
+                               int segment, const QList<Gadgets::CommandControl::ButtonData>& buttons);
+    // Shows the buttons on a second-level ring, on the chosen segment set,
+    // beside the first ring's button.
+    static void fillBesideButton(Gadgets::CommandControl* control, const Gadgets::NavigationControl& navigation,
+                                 const Gadgets::CommandControl& first, const QString& buttonId, bool useEvenSegments,
+                                 const QList<Gadgets::CommandControl::ButtonData>& buttons);
+
 private:
+    // A ring sits on its placeholder on the carousel at the carousel's
+    // scale: its segments are measured there, against the carousel's points.
+    static void placeOn(Gadgets::CommandControl* control, const Gadgets::NavigationControl& navigation, Level level);
+
     Gadgets::NavigationControl* m_navigation;
     Gadgets::CommandControl* m_control;
     int m_selectedDeviceId = 0;

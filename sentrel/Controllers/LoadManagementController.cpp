@@ -1,5 +1,6 @@
 #include "LoadManagementController.h"
 
+#include "CommandRing.h"
 #include "FavoriteWindow.h"
 #include "NavigationWindow.h"
 #include "Controllers/CarouselController.h"
@@ -115,9 +116,8 @@ void applyField(int field, bool& flag)
 LoadManagementController::LoadManagementController(NavigationWindow* window)
     : BaseDataControlsController(window)
 {
-    const QPointF start = navigationControl() ? navigationControl()->getSegmentCenter(0) : QPointF();
-    m_commandControl = new CommandControl(ThemeProvider::getRendererFor(ThemeProvider::COMMAND_CONTROL), start, nullptr);
-    m_commandControl->setAutoArrangeButtons(true);
+    m_commandControl = CommandRing::createControl(ThemeProvider::COMMAND_CONTROL, navigationControl(),
+                                                  CommandRing::FirstLevel);
     connect(m_commandControl, &CommandControl::elementClick, this, &LoadManagementController::onCommandElementClick);
 }
 
@@ -404,7 +404,7 @@ bool LoadManagementController::handleNavigationIconClicked(const NavigationIcon&
         m_commandDevice = 0;
         updateSliders(-1);
     } else if (const LoadDevice* device = load(icon.id())) {
-        m_commandControl->setActiveButtons(getDeviceButtons(device), navigation->getSegmentCenter(segmentIndex));
+        CommandRing::fillBesideIcon(m_commandControl, *navigation, segmentIndex, getDeviceButtons(device));
         navigation->setSelectedIcon(icon, false);
         m_commandDevice = icon.id();
         updateSliders(segmentIndex);
@@ -457,7 +457,7 @@ void LoadManagementController::handleCurrentIconChanged(const NavigationIcon& ic
     const int segment = navigation ? navigation->selectedSegmentIndex() : -1;
     if (!device || segment < 0)
         return;
-    m_commandControl->setActiveButtons(getDeviceButtons(device), navigation->getSegmentCenter(segment));
+    CommandRing::fillBesideIcon(m_commandControl, *navigation, segment, getDeviceButtons(device));
     m_commandDevice = icon.id();
     updateSliders(segment);
 }

@@ -1,5 +1,6 @@
 #include "ThermoregulationController.h"
 
+#include "CommandRing.h"
 #include "FavoriteWindow.h"
 #include "NavigationWindow.h"
 #include "Settings.h"
@@ -72,12 +73,9 @@ ThermoregulationController::ThermoregulationController(NavigationWindow* window)
     , m_favorites(std::make_unique<ThermoregulationFavorites>(*this))
 {
     Gadgets::NavigationControl* navigation = navigationControl();
-    const QPointF start = navigation ? navigation->getSegmentCenter(0) : QPointF();
-    m_commandControl1 = new CommandControl(ThemeProvider::getRendererFor(ThemeProvider::COMMAND_CONTROL), start, nullptr);
-    m_commandControl2 = new CommandControl(ThemeProvider::getRendererFor(ThemeProvider::COMMAND_CONTROL_2), start,
-                                           nullptr);
-    m_commandControl1->setAutoArrangeButtons(true);
-    m_commandControl2->setAutoArrangeButtons(true);
+    m_commandControl1 = CommandRing::createControl(ThemeProvider::COMMAND_CONTROL, navigation, CommandRing::FirstLevel);
+    m_commandControl2 = CommandRing::createControl(ThemeProvider::COMMAND_CONTROL_2, navigation,
+                                                   CommandRing::SecondLevel);
     connect(m_commandControl1, &CommandControl::elementClick, this, &ThermoregulationController::onCommand1ElementClick);
     connect(m_commandControl2, &CommandControl::elementClick, this, &ThermoregulationController::onCommand2ElementClick);
     if (navigation && navigation->labels())
@@ -162,7 +160,7 @@ void ThermoregulationController::rebuildIcons()
             icon.setValueFormat(QString());
             icon.setMinValue(celsiusToActualTemperature(device->valueMinimum()));
             icon.setMaxValue(celsiusToActualTemperature(device->valueMaximum()));
-            icon.setValueStep(device->valueStep());
+            icon.setValueStep(celsiusToActualStep(device->valueStep()));
         }
         m_icons.append(icon);
     }
@@ -197,7 +195,7 @@ void ThermoregulationController::updateUIforDevice(BaseDevice* base)
     if (device->valuePrecision() != Device::PRECISION_UNSPECIFIED)
         setSliderValuePrecision(id, device->valuePrecision());
     setSliderValueBounds(id, celsiusToActualTemperature(device->valueMinimum()),
-                         celsiusToActualTemperature(device->valueMaximum()), device->valueStep());
+                         celsiusToActualTemperature(device->valueMaximum()), celsiusToActualStep(device->valueStep()));
     setSliderValue(id, celsiusToActualTemperature(device->setpointTemperature()));
 }
 
@@ -254,6 +252,13 @@ double ThermoregulationController::convertToCelsius(double fahrenheit)
 double ThermoregulationController::celsiusToActualTemperature(double celsius)
 {
     return isFahrenheit() ? convertToFarenheit(celsius) : celsius;
+}
+
+// A slider moves in whole steps of the device, so that each of its
+// positions is a set-point the device takes and shows back unchanged.
+double ThermoregulationController::celsiusToActualStep(double step)
+{
+    return isFahrenheit() ? 9 * step / 5 : step;
 }
 
 double ThermoregulationController::actualTemperatureToCelsius(double value)
@@ -365,7 +370,7 @@ bool ThermoregulationController::handleDeviceClick(const NavigationIcon& icon, i
     }
     Gadgets::NavigationControl* navigation = navigationControl();
     m_openDeviceId = device->id();
-    m_commandControl1->setActiveButtons(buttons, navigation->getSegmentCenter(segmentIndex));
+    CommandRing::fillBesideIcon(m_commandControl1, *navigation, segmentIndex, buttons);
     navigation->closeCommandControl2();
     m_openCommand.clear();
     navigation->setCommandControl1(m_commandControl1, segmentIndex);
@@ -386,7 +391,7 @@ bool ThermoregulationController::handleBasicCommandClick(const NavigationIcon& i
         return true;
     }
     navigation->setSelectedIcon(icon, false);
-    m_commandControl1->setActiveButtons(Buttons::getACBasicButtons(), navigation->getSegmentCenter(segmentIndex));
+    CommandRing::fillBesideIcon(m_commandControl1, *navigation, segmentIndex, Buttons::getACBasicButtons());
     navigation->setCommandControl1(m_commandControl1, segmentIndex);
     m_openCommand = key;
     return true;
@@ -479,8 +484,7 @@ void ThermoregulationController::openSecondRing(const QString& id, const ButtonL
         return;
     const bool evenCount = buttons.size() % 2 == 0;
     const bool useEven = m_commandControl1->usesEvenSegments() ? evenCount : !evenCount;
-    m_commandControl2->setActiveButtons(buttons, useEven,
-                                        m_commandControl1->getButtonCenter(m_commandControl1->getButtonIndex(id)));
+    CommandRing::fillBesideButton(m_commandControl2, *navigation, *m_commandControl1, id, useEven, buttons);
     m_commandControl1->setSelectedButton(id);
     navigation->setCommandControl2(m_commandControl2);
     m_openCommand = id;
@@ -840,7 +844,8 @@ void ThermoregulationController::initializeFavorite(FavoriteControl* control, in
         return;
     control->setSliderVisible(device->hasSliderValue());
     control->setSliderValueBounds(celsiusToActualTemperature(device->valueMinimum()),
-                                  celsiusToActualTemperature(device->valueMaximum()), device->valueStep());
+                                  celsiusToActualTemperature(device->valueMaximum()),
+                                  celsiusToActualStep(device->valueStep()));
     control->setHideSliderOnCollapse(true);
 }
 

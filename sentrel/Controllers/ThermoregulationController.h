@@ -120,6 +120,8 @@ public:
     static double convertToFarenheit(double celsius);
     static double convertToCelsius(double fahrenheit);
     static double celsiusToActualTemperature(double celsius);
+    // A temperature step of the Celsius scale in the user's unit.
+    static double celsiusToActualStep(double step);
     static double actualTemperatureToCelsius(double value);
     static double actualTemperatureToRoundedCelsius(double value, double step);
 

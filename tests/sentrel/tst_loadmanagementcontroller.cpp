@@ -3,6 +3,7 @@
 #include "FavoriteWindow.h"
 #include "NavigationWindow.h"
 #include "RecordingOpenDriver.h"
+#include "RingPlacement.h"
 #include "SentrelFixture.h"
 #include "Controllers/CarouselController.h"
 #include "simulation/ManualClock.h"
@@ -89,6 +90,8 @@ private Q_SLOTS:
     void infoOnThePageShowsTheCarousel();
     void closingProjectStopsConfirmedUpdates();
     void noServerModeAnswersReachTheLoads();
+    void ringOpensBesideItsIcon_data();
+    void ringOpensBesideItsIcon();
 
 private:
     // A favourite window of the device as the user settings restore it.
@@ -672,6 +675,35 @@ void tst_LoadManagementController::noServerModeAnswersReachTheLoads()
     QVERIFY(m_controller->autoUpdateStarted(load->id()));
     QVERIFY(load->currentData() >= 0);
     pseudo.unregisterListener(m_controller.get());
+}
+
+void tst_LoadManagementController::ringOpensBesideItsIcon_data()
+{
+    QTest::addColumn<int>("segment");
+    for (int segment = 0; segment < 5; ++segment)
+        QTest::addRow("segment %d", segment) << segment;
+}
+
+// A load's ring opens around its icon, whatever the icon's segment and the
+// gadget's size.
+void tst_LoadManagementController::ringOpensBesideItsIcon()
+{
+    QFETCH(int, segment);
+    addLoad(18002, 2);
+    reload();
+    openPage();
+    Corvane::Gadgets::NavigationControl* navigation = m_window->navigationControl();
+    const NavigationIcon icon = m_controller->icons().first();
+    for (int percent : { 100, 20 }) {
+        m_window->setScale(percent, true);
+        QVERIFY(m_controller->handleNavigationIconClicked(icon, segment, false));
+        QCOMPARE(navigation->commandControl1(), m_controller->commandControl());
+        const QString away = RingPlacement::buttonsAwayFrom(*navigation, *m_controller->commandControl(),
+                                                            RingPlacement::segmentCentre(*navigation, segment), 20);
+        QVERIFY2(away.isEmpty(), qPrintable(QStringLiteral("%1%: %2").arg(percent).arg(away)));
+        QVERIFY(m_controller->handleNavigationIconClicked(icon, segment, false));
+        QVERIFY(!navigation->commandControl1());
+    }
 }
 
 QTEST_MAIN(tst_LoadManagementController)

@@ -6,6 +6,7 @@
 #include "LogCapture.h"
 #include "NavigationWindow.h"
 #include "RecordingOpenDriver.h"
+#include "RingPlacement.h"
 #include "SentrelFixture.h"
 #include "simulation/Clock.h"
 #include "simulation/ManualClock.h"
@@ -28,11 +29,13 @@
 #include "pravikdriver/FrameCodec.h"
 #include "pravikdriver/Message.h"
 #include "pravikdriver/PravikEnums.h"
+#include "slider/SvgSliderControl.h"
 #include "theme/ThemeProvider.h"
 #include "widgets/TemperatureUnit.h"
 
 #include <QDir>
 #include <QFile>
+#include <QGraphicsSimpleTextItem>
 #include <QKeyEvent>
 #include <QSignalSpy>
 #include <QTest>
@@ -124,6 +127,8 @@ private Q_SLOTS:
     void manualStatusRoundsToThePrecision();
     void airConditionerTakesTheCommandAtOnce();
     void fahrenheitSliderSendsRoundedCelsius();
+    void setpointShownAlikeEverywhere_data();
+    void setpointShownAlikeEverywhere();
     void sliderOfOtherTypesSendsNothing_data();
     void sliderOfOtherTypesSendsNothing();
     void noDriverChangesNothing_data();
@@ -152,7 +157,11 @@ private Q_SLOTS:
     void favoriteWindowCommandsReachTheDriver();
     void renamesAndPageOrderAreSaved();
     void simulatedGateway();
+    void simulatedTemperaturesInRange_data();
+    void simulatedTemperaturesInRange();
     void unitChangeReachesThePage();
+    void ringsOpenBesideTheirIcon_data();
+    void ringsOpenBesideTheirIcon();
 
 private:
     ThermoregulationDevice* add(ThermoregulationDeviceProperties* properties);
@@ -165,6 +174,9 @@ private:
     void openPage();
     Corvane::Gadgets::SvgElement* ringButton(Corvane::Gadgets::CommandControl* ring, const QString& id) const;
     void deliverAck(const Message& request);
+    // The program's window in no-server mode on the demo project, and its
+    // thermoregulation page.
+    ThermoregulationController* openDemoProgram();
 
     std::unique_ptr<SentrelFixture> m_fixture;
     std::unique_ptr<NavigationWindow> m_window;
@@ -288,15 +300,17 @@ void tst_ThermoregulationController::unitTable_data()
     QTest::addColumn<double>("value");
     QTest::addColumn<double>("minimum");
     QTest::addColumn<double>("maximum");
+    QTest::addColumn<double>("step");
     QTest::addColumn<QString>("format");
     const QString degree = QString(QChar(0x00B0));
-    QTest::newRow("Celsius, no offset") << 0 << 0 << 20.0 << 5.0 << 40.0 << "%1" + degree + "C";
-    QTest::newRow("Fahrenheit, no offset") << 1 << 0 << 68.0 << 41.0 << 104.0 << "%1" + degree + "F";
-    QTest::newRow("Fahrenheit, +3") << 1 << 3 << 68.0 << 41.0 << 104.0 << "%1" + degree + "F +3";
-    QTest::newRow("Celsius, -2") << 0 << 12 << 20.0 << 5.0 << 40.0 << "%1" + degree + "C -2";
-    QTest::newRow("Celsius, +1") << 0 << 1 << 20.0 << 5.0 << 40.0 << "%1" + degree + "C +1";
-    QTest::newRow("Celsius, -3") << 0 << 13 << 20.0 << 5.0 << 40.0 << "%1" + degree + "C -3";
-    QTest::newRow("an unknown offset shows none") << 0 << 7 << 20.0 << 5.0 << 40.0 << "%1" + degree + "C";
+    // The half-degree step of the zones is 0.9 degrees Fahrenheit.
+    QTest::newRow("Celsius, no offset") << 0 << 0 << 20.0 << 5.0 << 40.0 << 0.5 << "%1" + degree + "C";
+    QTest::newRow("Fahrenheit, no offset") << 1 << 0 << 68.0 << 41.0 << 104.0 << 0.9 << "%1" + degree + "F";
+    QTest::newRow("Fahrenheit, +3") << 1 << 3 << 68.0 << 41.0 << 104.0 << 0.9 << "%1" + degree + "F +3";
+    QTest::newRow("Celsius, -2") << 0 << 12 << 20.0 << 5.0 << 40.0 << 0.5 << "%1" + degree + "C -2";
+    QTest::newRow("Celsius, +1") << 0 << 1 << 20.0 << 5.0 << 40.0 << 0.5 << "%1" + degree + "C +1";
+    QTest::newRow("Celsius, -3") << 0 << 13 << 20.0 << 5.0 << 40.0 << 0.5 << "%1" + degree + "C -3";
+    QTest::newRow("an unknown offset shows none") << 0 << 7 << 20.0 << 5.0 << 40.0 << 0.5 << "%1" + degree + "C";
 }
 
 void tst_ThermoregulationController::unitTable()
@@ -306,6 +320,7 @@ void tst_ThermoregulationController::unitTable()
     QFETCH(double, value);
     QFETCH(double, minimum);
     QFETCH(double, maximum);
+    QFETCH(double, step);
     QFETCH(QString, format);
     ThermoregulationDevice* zone = add(zone99(1, 1));
     setUnit(Corvane::Gadgets::TemperatureUnit(unit));
@@ -320,7 +335,7 @@ void tst_ThermoregulationController::unitTable()
     QCOMPARE(icon.value(), value);
     QCOMPARE(icon.minValue(), minimum);
     QCOMPARE(icon.maxValue(), maximum);
-    QCOMPARE(icon.valueStep(), 0.5);
+    QCOMPARE(icon.valueStep(), step);
     QCOMPARE(icon.valueFormat(), format);
     QCOMPARE(icon.valuePrecision(), 1);
 }
@@ -504,6 +519,55 @@ void tst_ThermoregulationController::fahrenheitSliderSendsRoundedCelsius()
     QCOMPARE(zone->setpointTemperature(), 22.0);
     m_controller->updateUIforDevice(zone);
     QVERIFY(qAbs(iconOf(zone->id()).value() - 71.6) < 1e-9);
+}
+
+void tst_ThermoregulationController::setpointShownAlikeEverywhere_data()
+{
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<double>("chosen");
+    QTest::addColumn<double>("sent");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("Celsius, on a step") << 0 << 21.5 << 21.5 << "21.5" + QString(QChar(0x00B0)) + "C";
+    QTest::newRow("Celsius, between steps") << 0 << 21.3 << 21.5 << "21.5" + QString(QChar(0x00B0)) + "C";
+    QTest::newRow("Fahrenheit 71.5") << 1 << 71.5 << 22.0 << "71.6" + QString(QChar(0x00B0)) + "F";
+    QTest::newRow("Fahrenheit 70") << 1 << 70.0 << 21.0 << "69.8" + QString(QChar(0x00B0)) + "F";
+    QTest::newRow("Fahrenheit 68") << 1 << 68.0 << 20.0 << "68.0" + QString(QChar(0x00B0)) + "F";
+    QTest::newRow("Fahrenheit, the lowest") << 1 << 41.0 << 5.0 << "41.0" + QString(QChar(0x00B0)) + "F";
+    QTest::newRow("Fahrenheit, the highest") << 1 << 104.0 << 40.0 << "104.0" + QString(QChar(0x00B0)) + "F";
+}
+
+// A set-point chosen in the user's unit is sent in Celsius on the device's
+// step, and the icon, the label's slider and a favourite's slider all show
+// that very set-point back.
+void tst_ThermoregulationController::setpointShownAlikeEverywhere()
+{
+    QFETCH(int, unit);
+    QFETCH(double, chosen);
+    QFETCH(double, sent);
+    QFETCH(QString, shown);
+    ThermoregulationDevice* zone = add(zone99(1, 5));
+    zone->setStatusKnown(true);
+    setUnit(Corvane::Gadgets::TemperatureUnit(unit));
+    openPage();
+    FavoriteWindow* favorite = m_controller->addFavorite(zone->id(), 0, QPoint(100, 100), false, false, 50);
+    QVERIFY(favorite);
+
+    m_controller->setDeviceTemperature(zone->id(), chosen);
+    const QList<Message> expected = requestsOf([&](Corvane::PravikDriver::OpenDriver& d) {
+        d.unlockTemperatureUnit(own(zone));
+        d.setTemperatureManually(zoneText(zone), float(sent));
+    });
+    QVERIFY2(sameRequests(m_driver->sent, expected), qPrintable(describe(m_driver->sent) + " <> " + describe(expected)));
+    QCOMPARE(zone->setpointTemperature(), sent);
+    m_controller->updateUIforDevice(zone);
+
+    const NavigationIcon icon = iconOf(zone->id());
+    QCOMPARE(icon.valueFormat().arg(QString::number(icon.value(), 'f', icon.valuePrecision())), shown);
+    Corvane::Gadgets::NavigationControl* navigation = m_window->navigationControl();
+    const int segment = navigation->getSegmentIndexByIcon(m_controller->indexOfIcon(zone->id()));
+    QVERIFY(segment >= 0);
+    QCOMPARE(navigation->labels()->sliderAt(segment)->textItem()->text(), shown);
+    QCOMPARE(favorite->favoriteControl()->slider()->textItem()->text(), shown);
 }
 
 void tst_ThermoregulationController::sliderOfOtherTypesSendsNothing_data()
@@ -1158,9 +1222,8 @@ void tst_ThermoregulationController::simulatedGateway()
     setUnit(Corvane::Gadgets::Celsius);
 }
 
-void tst_ThermoregulationController::unitChangeReachesThePage()
+ThermoregulationController* tst_ThermoregulationController::openDemoProgram()
 {
-    // The program in no-server mode on the demo project.
     m_window.reset();
     Settings::s_instance->setSupportTransparency(true);
     Settings::s_instance->setNoServer(true);
@@ -1171,12 +1234,66 @@ void tst_ThermoregulationController::unitChangeReachesThePage()
     for (Controllers::BaseController* controller : m_window->navigationController()->controllers())
         if (auto* thermo = qobject_cast<ThermoregulationController*>(controller))
             page = thermo;
-    QVERIFY(page);
+    if (!page)
+        return nullptr;
     Corvane::Gadgets::NavigationControl* navigation = m_window->navigationControl();
     navigation->notifyHomeButtonClicked();
     navigation->notifyNavigationIconClicked(
         NavigationIcon(Corvane::Gadgets::ThemeProvider::THERMOREGULATION_SYSTEM, QString(), -40), 0, false);
-    QCOMPARE(navigation->currentPageId(), -40);
+    return navigation->currentPageId() == -40 ? page : nullptr;
+}
+
+void tst_ThermoregulationController::simulatedTemperaturesInRange_data()
+{
+    QTest::addColumn<int>("deviceId");
+    QTest::addColumn<double>("lowest");
+    QTest::addColumn<double>("highest");
+    // The demo project's devices: the gateway's readings are tenths of a
+    // degree, 0..500 for zones and probes, 100..900 for the external probe.
+    QTest::newRow("99-zone zone") << 17 << 0.0 << 50.0;
+    QTest::newRow("4-zone zone") << 19 << 0.0 << 50.0;
+    QTest::newRow("external probe") << 20 << 10.0 << 90.0;
+    QTest::newRow("probe") << 21 << 0.0 << 50.0;
+}
+
+// Over many refreshes the simulated gateway's readings stay in their ranges
+// and every set-point within the device's bounds.
+void tst_ThermoregulationController::simulatedTemperaturesInRange()
+{
+    QFETCH(int, deviceId);
+    QFETCH(double, lowest);
+    QFETCH(double, highest);
+    std::unique_ptr<Corvane::Devices::Configuration> demo(
+        Corvane::Devices::Serialization::XmlSerializer::read(QStringLiteral(DEMO_PROJECT)));
+    QVERIFY(demo);
+    PseudoDriver gateway(nullptr, &m_clock);
+    m_controller->loadDevices(demo.get());
+    ThermoregulationController::DriverMap drivers;
+    for (const auto* device : m_controller->devices())
+        drivers.insert(device->serverId(), &gateway);
+    m_controller->setDrivers(drivers);
+    gateway.registerListener(m_controller.get());
+    const auto* device = static_cast<const ThermoregulationDevice*>(m_controller->getDeviceById(deviceId));
+    QVERIFY(device);
+    const auto* airConditioner = static_cast<const ThermoregulationDevice*>(m_controller->getDeviceById(22));
+    QVERIFY(airConditioner);
+    for (int refresh = 0; refresh < 50; ++refresh) {
+        m_controller->updateStatus(-1);
+        QVERIFY2(device->temperature() >= lowest && device->temperature() <= highest,
+                 qPrintable(QString::number(device->temperature())));
+        QVERIFY(device->setpointTemperature() >= device->valueMinimum()
+                && device->setpointTemperature() <= device->valueMaximum());
+        // The air conditioner's set-point: 18..25 in whole degrees.
+        QVERIFY2(airConditioner->setpointTemperature() >= 18 && airConditioner->setpointTemperature() <= 25,
+                 qPrintable(QString::number(airConditioner->setpointTemperature())));
+    }
+    gateway.unregisterListener(m_controller.get());
+}
+
+void tst_ThermoregulationController::unitChangeReachesThePage()
+{
+    ThermoregulationController* page = openDemoProgram();
+    QVERIFY(page);
     for (const auto* device : page->devices())
         QVERIFY2(device->isStatusKnown(), qPrintable(device->name()));
     QVERIFY(page->devices().size() >= 6);
@@ -1190,6 +1307,47 @@ void tst_ThermoregulationController::unitChangeReachesThePage()
              QString::number(ThermoregulationController::convertToFarenheit(probe->temperature()), 'g', 6));
     QCOMPARE(page->icons().value(page->indexOfIcon(17)).maxValue(), 104.0);
     Settings::guiProperties().setTemperatureUnit(Corvane::Gadgets::Celsius);
+}
+
+void tst_ThermoregulationController::ringsOpenBesideTheirIcon_data()
+{
+    QTest::addColumn<int>("deviceId");
+    QTest::addColumn<QString>("firstLevelButton");
+    QTest::addColumn<int>("segment");
+    // The demo project's living room zone and advanced air conditioner.
+    for (int segment = 0; segment < 5; ++segment) {
+        QTest::addRow("zone, segment %d", segment) << 17 << Buttons::STATUS_BUTTON_ID << segment;
+        QTest::addRow("air conditioner, segment %d", segment) << 22 << Buttons::MODE_BUTTON_ID << segment;
+    }
+}
+
+// A device's ring opens around its icon, and the second ring around the
+// first ring's button, whatever the icon's segment and the gadget's size.
+void tst_ThermoregulationController::ringsOpenBesideTheirIcon()
+{
+    QFETCH(int, deviceId);
+    QFETCH(QString, firstLevelButton);
+    QFETCH(int, segment);
+    ThermoregulationController* page = openDemoProgram();
+    QVERIFY(page);
+    Corvane::Gadgets::NavigationControl* navigation = m_window->navigationControl();
+    const NavigationIcon icon = page->icons().value(page->indexOfIcon(deviceId));
+    for (int percent : {100, 20}) {
+        m_window->setScale(percent, true);
+        navigation->notifyNavigationIconClicked(icon, segment, false);
+        QCOMPARE(navigation->commandControl1(), page->commandControl1());
+        const Corvane::Gadgets::CommandControl& first = *page->commandControl1();
+        QString away = RingPlacement::buttonsAwayFrom(*navigation, first,
+                                                      RingPlacement::segmentCentre(*navigation, segment), 20);
+        QVERIFY2(away.isEmpty(), qPrintable(QStringLiteral("%1%: %2").arg(percent).arg(away)));
+
+        page->onCommand1ElementClick(ringButton(page->commandControl1(), firstLevelButton));
+        QCOMPARE(navigation->commandControl2(), page->commandControl2());
+        away = RingPlacement::buttonsAwayFrom(*navigation, *page->commandControl2(),
+                                              RingPlacement::buttonCentre(first, firstLevelButton), 20);
+        QVERIFY2(away.isEmpty(), qPrintable(QStringLiteral("%1%, second ring: %2").arg(percent).arg(away)));
+        page->clearCommandControls();
+    }
 }
 
 QTEST_MAIN(tst_ThermoregulationController)

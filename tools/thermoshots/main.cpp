@@ -61,13 +61,19 @@ Gadgets::SvgElement* button(Gadgets::CommandControl* ring, const QString& id)
     return nullptr;
 }
 
+// A click on the device's icon, brought onto the carousel's first segment
+// when it is not shown.
 void clickDevice(Sentrel::NavigationWindow& window, int id)
 {
     Gadgets::NavigationControl* navigation = window.navigationControl();
     const QList<Gadgets::Models::NavigationIcon> icons = navigation->icons();
-    for (int i = 0; i < icons.size(); ++i)
-        if (icons.at(i).id() == id)
-            navigation->notifyNavigationIconClicked(icons.at(i), navigation->getSegmentIndexByIcon(i), false);
+    for (int i = 0; i < icons.size(); ++i) {
+        if (icons.at(i).id() != id)
+            continue;
+        if (navigation->getSegmentIndexByIcon(i) < 0)
+            navigation->setFirstIconIndex(i);
+        navigation->notifyNavigationIconClicked(icons.at(i), navigation->getSegmentIndexByIcon(i), false);
+    }
 }
 
 bool capture(Sentrel::NavigationWindow& window, const QString& path)
@@ -115,12 +121,15 @@ int main(int argc, char** argv)
     output.mkpath(QStringLiteral("."));
     Gadgets::ThemeProvider::initResources();
     Gadgets::ThemeEngineHandler themeEngine;
-    Sentrel::Settings::s_instance->setSupportTransparency(true);
-    Sentrel::Settings::s_instance->setNoServer(true);
-    Sentrel::Settings::guiProperties().setTempConfigFileName(QStringLiteral(DEMO_PROJECT));
 
     bool ok = true;
     for (const QString& theme : {QStringLiteral("TalveraTheme"), QStringLiteral("CorvaneTheme")}) {
+        // Each window reads the user's settings anew: the project, the mode
+        // and the unit are set again for each.
+        Sentrel::Settings::s_instance->setSupportTransparency(true);
+        Sentrel::Settings::s_instance->setNoServer(true);
+        Sentrel::Settings::guiProperties().setTempConfigFileName(QStringLiteral(DEMO_PROJECT));
+        Sentrel::Settings::guiProperties().setTemperatureUnit(0);
         Gadgets::ThemeProvider::clear();
         Gadgets::ThemeProvider::DefaultThemeFolder = QStringLiteral(":/") + theme;
         Gadgets::ThemeProvider::setThemeFile(QString());
