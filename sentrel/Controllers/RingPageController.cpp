@@ -41,8 +41,7 @@ bool RingPageController::toggleRing(const NavigationIcon& icon, int segmentIndex
         ringSelectionChanged(-1);
         return true;
     }
-    // Every icon of the page is a device's: one without its device is not
-    // reached.
+    // The icons are made from the devices: a stale one does nothing.
     const Devices::BaseDevice* device = getDeviceById(icon.id());
     if (!device)
         return true;

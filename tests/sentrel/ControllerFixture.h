@@ -20,7 +20,7 @@ class ControllerFixture
 protected:
     void setUpController()
     {
-        m_fixture = std::make_unique<SentrelFixture>();
+        m_settings = std::make_unique<SentrelFixture>();
         m_clock = std::make_unique<Corvane::Sentrel::ManualClock>();
         Corvane::Sentrel::Clock::setProgramClock(m_clock.get());
         m_project.reset(Corvane::Devices::Configuration::empty());
@@ -35,7 +35,7 @@ protected:
         Corvane::Sentrel::Clock::setProgramClock(nullptr);
         m_clock.reset();
         m_project.reset();
-        m_fixture.reset();
+        m_settings.reset();
     }
 
     // Adds the device to the gateway and loads the project, with the
@@ -52,7 +52,7 @@ protected:
         return m_controller->getIconByIndex(m_controller->indexOfIcon(id));
     }
 
-    std::unique_ptr<SentrelFixture> m_fixture;
+    std::unique_ptr<SentrelFixture> m_settings;
     std::unique_ptr<Corvane::Sentrel::ManualClock> m_clock;
     std::unique_ptr<Corvane::Devices::Configuration> m_project;
     std::unique_ptr<Controller> m_controller;
