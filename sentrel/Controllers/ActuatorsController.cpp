@@ -5,7 +5,6 @@
 
 #include "commandcontrol/CommandControl.h"
 #include "controls/IconRenderer.h"
-#include "controls/SvgContentButton.h"
 #include "favorite/FavoriteControl.h"
 #include "devices/ActuatorDevice.h"
 #include "devices/ActuatorDeviceProperties.h"
@@ -54,8 +53,7 @@ const QString& deviceRenderer(const BaseDevice* device)
 } // namespace
 
 ActuatorsController::ActuatorsController(NavigationWindow* window)
-    : BaseController(window)
-    , m_ring(navigationControl())
+    : RingPageController(window, ThemeProvider::LIGHTS_SYSTEM, true)
 {
     connect(m_ring.control(), &CommandControl::elementClick, this, &ActuatorsController::onCommandElementClick);
     if (navigationControl() && navigationControl()->labels())
@@ -169,34 +167,7 @@ void ActuatorsController::updateUIforDevice(BaseDevice* device)
     setSliderValue(id, light->currentValue());
 }
 
-bool ActuatorsController::handleNavigationIconClicked(const NavigationIcon& icon, int segmentIndex, bool)
-{
-    if (!navigationControl())
-        return false;
-    if (navigationControl()->currentPageId() == 0 && icon.id() == LIGHTS_PAGE_ID) {
-        showDevicePage(ThemeProvider::LIGHTS_SYSTEM, true);
-        updateSliders(-1);
-        return true;
-    }
-    if (navigationControl()->currentPageId() != LIGHTS_PAGE_ID || indexOfIcon(icon.id()) < 0)
-        return false;
-    return toggleRing(icon, segmentIndex);
-}
-
-bool ActuatorsController::toggleRing(const NavigationIcon& icon, int segmentIndex)
-{
-    if (m_ring.closeIfOpenFor(icon.id())) {
-        updateSliders(-1);
-        return true;
-    }
-    if (!getDeviceById(icon.id()))
-        return true;
-    m_ring.open(icon, segmentIndex, ringButtons());
-    updateSliders(segmentIndex);
-    return true;
-}
-
-QList<CommandControl::ButtonData> ActuatorsController::ringButtons()
+QList<CommandControl::ButtonData> ActuatorsController::ringButtons(const BaseDevice*) const
 {
     return {
         CommandRing::button(ThemeProvider::ON, ON_BUTTON_ID),
@@ -204,17 +175,9 @@ QList<CommandControl::ButtonData> ActuatorsController::ringButtons()
     };
 }
 
-void ActuatorsController::pageChanged()
+void ActuatorsController::ringSelectionChanged(int segment)
 {
-    m_ring.clearSelection();
-}
-
-void ActuatorsController::updateControlsCache()
-{
-    BaseController::updateControlsCache();
-    // Shown, the ring is refreshed with the carousel it sits on.
-    if (!m_ring.control()->scene())
-        m_ring.control()->updateCachedData();
+    updateSliders(segment);
 }
 
 void ActuatorsController::initializeFavorite(FavoriteWindow* window)
@@ -232,17 +195,8 @@ void ActuatorsController::initializeFavorite(FavoriteWindow* window)
 
 void ActuatorsController::handleFavoriteElementClick(FavoriteWindow* window, Gadgets::SvgElement* element)
 {
-    Gadgets::FavoriteControl* control = window->favoriteControl();
-    if (element && element == control->centerButton()) {
-        if (control->control1ExpandProgress() > 0) {
-            control->hideCommandControls();
-        } else {
-            control->setCommand1Buttons(ringButtons());
-            control->showCommandControl1();
-        }
-    } else {
-        handleButtonIdClicked(control->getButtonId(element), window->deviceId());
-    }
+    if (!toggleFavoritePanel(window, element, actuator(window->deviceId())))
+        handleButtonIdClicked(window->favoriteControl()->getButtonId(element), window->deviceId());
     BaseController::handleFavoriteElementClick(window, element);
 }
 

@@ -1,15 +1,9 @@
 #pragma once
 
-#include "BaseController.h"
-#include "CommandRing.h"
-
-#include "commandcontrol/CommandControl.h"
+#include "RingPageController.h"
 
 namespace Corvane::Devices {
 class ActuatorDevice;
-}
-namespace Corvane::Gadgets {
-class SvgElement;
 }
 namespace Corvane::PravikDriver::UserMessages {
 class LightsMessage;
@@ -21,7 +15,7 @@ namespace Corvane::Sentrel::Controllers {
 // on a light opens a ring with an on and an off button; a button or a
 // slider sends the request to the light's gateway, and the gateway's light
 // messages set the lights' state and redraw them.
-class ActuatorsController : public BaseController
+class ActuatorsController : public RingPageController
 {
     Q_OBJECT
 
@@ -39,10 +33,6 @@ public:
     int loadDevices(const Devices::Configuration* configuration) override;
     void updateDeviceStatus(Devices::BaseDevice* device) override;
     void updateUIforDevice(Devices::BaseDevice* device) override;
-    bool handleNavigationIconClicked(const Gadgets::Models::NavigationIcon& icon, int segmentIndex,
-                                     bool generated) override;
-    void pageChanged() override;
-    void updateControlsCache() override;
     void initializeFavorite(FavoriteWindow* window) override;
     // The centre button opens or closes the on/off ring; its buttons switch
     // the light.
@@ -52,9 +42,6 @@ public:
                               const PravikDriver::UserMessages::LightsMessage& message,
                               const PravikDriver::Message& raw, bool pushed) override;
 
-    Gadgets::CommandControl* commandControl() const { return m_ring.control(); }
-    int selectedDeviceId() const { return m_ring.selectedDeviceId(); }
-
     void handleButtonIdClicked(const QString& buttonId, int deviceId);
     void setDeviceLevel(int deviceId, double level);
 
@@ -62,15 +49,17 @@ public Q_SLOTS:
     void onCommandElementClick(Corvane::Gadgets::SvgElement* element);
     void onSliderValueChanged(int segment);
 
+protected:
+    // The on and off buttons, for every light.
+    QList<Gadgets::CommandControl::ButtonData> ringButtons(const Devices::BaseDevice* device) const override;
+    // The carousel's sliders follow the ring's light.
+    void ringSelectionChanged(int segment) override;
+
 private:
-    bool toggleRing(const Gadgets::Models::NavigationIcon& icon, int segmentIndex);
-    static QList<Gadgets::CommandControl::ButtonData> ringButtons();
     void updateDeviceFromMessage(Devices::ActuatorDevice* device,
                                  const PravikDriver::UserMessages::LightsMessage& message, bool fromGroup);
     void updateNavigationIcons();
     Devices::ActuatorDevice* actuator(int deviceId) const;
-
-    CommandRing m_ring;
 };
 
 } // namespace Corvane::Sentrel::Controllers

@@ -7,7 +7,6 @@
 #include "devices/Configuration.h"
 #include "devices/LightSensorDevice.h"
 #include "log/Logger.h"
-#include "navigation/NavigationControl.h"
 #include "pravikdriver/Driver.h"
 #include "pravikdriver/OpenDriver.h"
 #include "pravikdriver/UserMessages/LightSensorMessage.h"
@@ -23,15 +22,13 @@ using PravikDriver::UserMessages::LightSensorMessage;
 
 namespace {
 
-const int SENSORS_FAMILY = 4;
 const int LIGHT_SENSOR = 20001;
-const int PRESENCE_AND_LIGHT_SENSOR = 21002;
 const int EXTENDED_READING = 1;
 
 } // namespace
 
 LightSensorsController::LightSensorsController(NavigationWindow* window)
-    : BaseController(window)
+    : SensorsPageController(window, ThemeProvider::LIGHT_SENSOR, ThemeProvider::LIGHT_SENSOR_SYSTEM)
 {
 }
 
@@ -52,11 +49,6 @@ PravikDriver::Address::DeviceType LightSensorsController::defaultDeviceType() co
     return PravikDriver::Address::LightSensor;
 }
 
-QString LightSensorsController::elementsSuffix() const
-{
-    return ThemeProvider::LIGHT_SENSOR;
-}
-
 Gadgets::Utilities::RendererContainer* LightSensorsController::favoriteIconRenderer() const
 {
     return ThemeProvider::getRendererFor(ThemeProvider::LIGHT_SENSOR);
@@ -74,32 +66,12 @@ void LightSensorsController::setDrivers(const DriverMap& drivers)
 
 int LightSensorsController::loadDevices(const Devices::Configuration* configuration)
 {
-    clearDevices();
-    if (configuration) {
-        for (const Devices::BaseDeviceProperties* properties : configuration->devices()) {
-            const auto* sensor = dynamic_cast<const Devices::SensorDeviceProperties*>(properties);
-            const int type = properties->deviceType();
-            if (sensor && properties->familyCode() == SENSORS_FAMILY
-                && (type == LIGHT_SENSOR || type == PRESENCE_AND_LIGHT_SENSOR))
-                m_devices.append(new LightSensorDevice(*sensor, configuration->getServerForDevice(properties->id())));
-        }
-    }
-    updateNavigationIcons();
-    return int(m_devices.size());
+    return loadSensors(configuration, LIGHT_SENSOR, [](const Devices::SensorDeviceProperties& properties, int server) {
+        return new LightSensorDevice(properties, server);
+    });
 }
 
-void LightSensorsController::updateNavigationIcons()
-{
-    m_icons.clear();
-    for (const BaseDevice* device : std::as_const(m_devices)) {
-        // The name is the icon's tooltip, which the labels show; the segment
-        // shows the lux value once it is known.
-        NavigationIcon icon(ThemeProvider::LIGHT_SENSOR, device->name(), device->id());
-        icon.setState(NavigationIcon::Uninitialized);
-        m_icons.append(icon);
-    }
-}
-
+// The segment shows the lux value once it is known.
 void LightSensorsController::updateUIforDevice(BaseDevice* device)
 {
     const auto* sensor = static_cast<const LightSensorDevice*>(device);
@@ -113,14 +85,6 @@ void LightSensorsController::updateUIforDevice(BaseDevice* device)
         setIcon(id, ThemeProvider::getRendererFor(ThemeProvider::LIGHT_SENSOR));
         setIconText(id, QString());
     }
-}
-
-bool LightSensorsController::handleNavigationIconClicked(const NavigationIcon& icon, int, bool)
-{
-    if (!navigationControl() || navigationControl()->currentPageId() != 0 || icon.id() != LUMIN_PAGE_ID)
-        return false;
-    showDevicePage(ThemeProvider::LIGHT_SENSOR_SYSTEM, true);
-    return true;
 }
 
 void LightSensorsController::updateStatus(int serverId)
@@ -176,11 +140,8 @@ void LightSensorsController::forgetPendingTypeRequest(int serverId)
     }
 }
 
-void LightSensorsController::updateDeviceStatus(BaseDevice* device)
+void LightSensorsController::requestSensorStatus(BaseDevice* device)
 {
-    BaseController::updateDeviceStatus(device);
-    device->setStatusKnown(false);
-    updateUIforDevice(device);
     const GatewayType type = m_gatewayTypes.value(device->serverId(), UnknownGateway);
     if (type == UnknownGateway)
         return;
@@ -211,21 +172,19 @@ void LightSensorsController::lightSensorMessageReceived(const PravikDriver::Open
 void LightSensorsController::applyReading(const PravikDriver::OpenDriver* driver, const LightSensorMessage& message)
 {
     const bool extended = message.readingKind() == EXTENDED_READING;
-    for (int index : getDeviceIndicesByAddress(message.where(), driver, false)) {
-        auto* sensor = static_cast<LightSensorDevice*>(m_devices.at(index));
+    readSensors<LightSensorDevice>(driver, message.where(), [&](LightSensorDevice* sensor) {
         const GatewayType type = m_gatewayTypes.value(sensor->serverId(), UnknownGateway);
         // A reading of the other kind is not this gateway's answer.
         if (type == UnknownGateway || (type == GatewayType2) != extended)
-            continue;
+            return false;
         if (message.isLuxValueValid())
             sensor->setIntensity(message.luxValue());
         else
             Log::Logger(Log::Logger::Warning) << "light sensor " << qint64(sensor->id()) << " (" << sensor->name()
                                               << "): lux value not valid, " << qint64(sensor->intensity())
                                               << " kept";
-        sensor->setStatusKnown(true);
-        updateUIforDevice(sensor);
-    }
+        return true;
+    });
 }
 
 } // namespace Corvane::Sentrel::Controllers

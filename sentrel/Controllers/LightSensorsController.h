@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BaseController.h"
+#include "SensorsPageController.h"
 
 #include <QHash>
 
@@ -22,7 +22,7 @@ namespace Controllers {
 // so before the sensors of a gateway are asked, the gateway is asked its
 // light-sensor type; without an answer within the driver's response
 // time-out it counts as type 1.
-class LightSensorsController : public BaseController
+class LightSensorsController : public SensorsPageController
 {
     Q_OBJECT
 
@@ -40,16 +40,12 @@ public:
     int controlledPageId() const override;
     Devices::ConfigPage::PageType controlledPageType() const override;
     PravikDriver::Address::DeviceType defaultDeviceType() const override;
-    QString elementsSuffix() const override;
     // A known sensor's icon is its lux value alone; its favourite keeps the
     // sensor's picture under the value.
     Gadgets::Utilities::RendererContainer* favoriteIconRenderer() const override;
     int loadDevices(const Devices::Configuration* configuration) override;
     void updateStatus(int serverId) override;
-    void updateDeviceStatus(Devices::BaseDevice* device) override;
     void updateUIforDevice(Devices::BaseDevice* device) override;
-    bool handleNavigationIconClicked(const Gadgets::Models::NavigationIcon& icon, int segmentIndex,
-                                     bool generated) override;
     void setDrivers(const DriverMap& drivers) override;
     void lightSensorMessageReceived(const PravikDriver::OpenDriver* driver,
                                     const PravikDriver::UserMessages::LightSensorMessage& message,
@@ -64,10 +60,13 @@ public:
 private Q_SLOTS:
     void onTypeRequestTimeout();
 
+protected:
+    // Only once the gateway's type is known.
+    void requestSensorStatus(Devices::BaseDevice* device) override;
+
 private:
     void askGatewayType(int serverId);
     void forgetPendingTypeRequest(int serverId);
-    void updateNavigationIcons();
     void applyReading(const PravikDriver::OpenDriver* driver,
                       const PravikDriver::UserMessages::LightSensorMessage& message);
 

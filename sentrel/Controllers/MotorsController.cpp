@@ -1,14 +1,11 @@
 #include "MotorsController.h"
 
-#include "FavoriteCommandPanel.h"
 #include "FavoriteWindow.h"
 
 #include "controls/IconRenderer.h"
-#include "controls/SvgContentButton.h"
 #include "devices/Configuration.h"
 #include "devices/ShutterDevice.h"
 #include "favorite/FavoriteControl.h"
-#include "navigation/NavigationControl.h"
 #include "pravikdriver/OpenDriver.h"
 #include "pravikdriver/UserMessages/AutomationMessage.h"
 #include "theme/ThemeProvider.h"
@@ -48,8 +45,7 @@ bool isShutter(const BaseDevice* device)
 } // namespace
 
 MotorsController::MotorsController(NavigationWindow* window)
-    : BaseController(window)
-    , m_ring(navigationControl())
+    : RingPageController(window, ThemeProvider::AUTOMATION_SYSTEM, true)
 {
     connect(m_ring.control(), &CommandControl::elementClick, this, &MotorsController::onMotorElementClick);
 }
@@ -127,6 +123,11 @@ QList<CommandControl::ButtonData> MotorsController::getButtonsForDevice(const Ba
     };
 }
 
+QList<CommandControl::ButtonData> MotorsController::ringButtons(const BaseDevice* device) const
+{
+    return getButtonsForDevice(device);
+}
+
 void MotorsController::updateDeviceStatus(BaseDevice* device)
 {
     BaseController::updateDeviceStatus(device);
@@ -156,53 +157,13 @@ void MotorsController::updateUIforDevice(BaseDevice* device)
     setIconState(device->id(), NavigationIcon::Normal);
 }
 
-bool MotorsController::handleNavigationIconClicked(const NavigationIcon& icon, int segmentIndex, bool)
-{
-    if (!navigationControl())
-        return false;
-    if (navigationControl()->currentPageId() == 0 && icon.id() == MOTORS_PAGE_ID) {
-        showDevicePage(ThemeProvider::AUTOMATION_SYSTEM, true);
-        return true;
-    }
-    if (navigationControl()->currentPageId() != MOTORS_PAGE_ID || indexOfIcon(icon.id()) < 0)
-        return false;
-    return toggleRing(icon, segmentIndex);
-}
-
-bool MotorsController::toggleRing(const NavigationIcon& icon, int segmentIndex)
-{
-    if (m_ring.closeIfOpenFor(icon.id()))
-        return true;
-    const BaseDevice* device = getDeviceById(icon.id());
-    if (device)
-        m_ring.open(icon, segmentIndex, getButtonsForDevice(device));
-    return true;
-}
-
-void MotorsController::pageChanged()
-{
-    m_ring.clearSelection();
-}
-
-void MotorsController::updateControlsCache()
-{
-    BaseController::updateControlsCache();
-    // Shown, the ring is refreshed with the carousel it sits on.
-    if (!m_ring.control()->scene())
-        m_ring.control()->updateCachedData();
-}
-
 void MotorsController::handleFavoriteElementClick(FavoriteWindow* window, Gadgets::SvgElement* element)
 {
     const BaseDevice* device = getDeviceById(window->deviceId());
     if (!device)
         return;
-    Gadgets::FavoriteControl* control = window->favoriteControl();
-    if (element && element == control->centerButton()) {
-        FavoriteCommandPanel::toggle(control, getButtonsForDevice(device));
-    } else {
-        handleButtonIdClicked(control->getButtonId(element), device->id());
-    }
+    if (!toggleFavoritePanel(window, element, device))
+        handleButtonIdClicked(window->favoriteControl()->getButtonId(element), device->id());
     BaseController::handleFavoriteElementClick(window, element);
 }
 

@@ -1,13 +1,9 @@
 #pragma once
 
-#include "BaseController.h"
-#include "CommandRing.h"
+#include "RingPageController.h"
 
 namespace Corvane::Devices {
 class ShutterDevice;
-}
-namespace Corvane::Gadgets {
-class SvgElement;
 }
 namespace Corvane::PravikDriver::UserMessages {
 class AutomationMessage;
@@ -19,7 +15,7 @@ namespace Corvane::Sentrel::Controllers {
 // a device opens a ring with its open, stop and close buttons; a button
 // moves the device through its gateway, and the gateway's automation
 // messages show whether it is opening, closing or still.
-class MotorsController : public BaseController
+class MotorsController : public RingPageController
 {
     Q_OBJECT
 
@@ -38,19 +34,12 @@ public:
     int loadDevices(const Devices::Configuration* configuration) override;
     void updateDeviceStatus(Devices::BaseDevice* device) override;
     void updateUIforDevice(Devices::BaseDevice* device) override;
-    bool handleNavigationIconClicked(const Gadgets::Models::NavigationIcon& icon, int segmentIndex,
-                                     bool generated) override;
-    void pageChanged() override;
-    void updateControlsCache() override;
     // The centre button opens or closes the device's ring; its buttons move
     // the device. Nothing happens for a device that is gone.
     void handleFavoriteElementClick(FavoriteWindow* window, Gadgets::SvgElement* element) override;
     void automationMessageReceived(const PravikDriver::OpenDriver* driver,
                                    const PravikDriver::UserMessages::AutomationMessage& message,
                                    const PravikDriver::Message& raw, bool pushed) override;
-
-    Gadgets::CommandControl* commandControl() const { return m_ring.control(); }
-    int selectedDeviceId() const { return m_ring.selectedDeviceId(); }
 
     // The buttons of the device's ring (and favourite panel), in order.
     static QList<Gadgets::CommandControl::ButtonData> getButtonsForDevice(const Devices::BaseDevice* device);
@@ -61,13 +50,13 @@ public:
 public Q_SLOTS:
     void onMotorElementClick(Corvane::Gadgets::SvgElement* element);
 
+protected:
+    QList<Gadgets::CommandControl::ButtonData> ringButtons(const Devices::BaseDevice* device) const override;
+
 private:
-    bool toggleRing(const Gadgets::Models::NavigationIcon& icon, int segmentIndex);
     static void updateDeviceFromMessage(Devices::ShutterDevice* device,
                                         const PravikDriver::UserMessages::AutomationMessage& message);
     void updateNavigationIcons();
-
-    CommandRing m_ring;
 };
 
 } // namespace Corvane::Sentrel::Controllers

@@ -6,7 +6,6 @@
 #include "devices/Configuration.h"
 #include "devices/PresenceSensorDevice.h"
 #include "log/Logger.h"
-#include "navigation/NavigationControl.h"
 #include "pravikdriver/OpenDriver.h"
 #include "pravikdriver/UserMessages/PresenceSensorMessage.h"
 #include "theme/ThemeProvider.h"
@@ -24,16 +23,14 @@ const int PresenceSensorsController::MAX_HOLD_TIME = 24 * 3600;
 
 namespace {
 
-const int SENSORS_FAMILY = 4;
 const int PRESENCE_SENSOR = 21001;
-const int PRESENCE_AND_LIGHT_SENSOR = 21002;
 const int PRESENCE_DETECTED = 1;
 const int PRESENCE_ENDED = 2;
 
 } // namespace
 
 PresenceSensorsController::PresenceSensorsController(NavigationWindow* window)
-    : BaseController(window)
+    : SensorsPageController(window, ThemeProvider::PRESENCE, ThemeProvider::PRESENCE_SYSTEM)
     , m_timer(Clock::program()->createTimer(this))
 {
     m_timer->setInterval(TICK_INTERVAL);
@@ -57,40 +54,15 @@ PravikDriver::Address::DeviceType PresenceSensorsController::defaultDeviceType()
     return PravikDriver::Address::PresenceSensor;
 }
 
-QString PresenceSensorsController::elementsSuffix() const
-{
-    return ThemeProvider::PRESENCE;
-}
-
 int PresenceSensorsController::loadDevices(const Devices::Configuration* configuration)
 {
     // The counts belong to the devices of the project that is closed.
     m_presence.clear();
     m_timer->stop();
-    clearDevices();
-    if (configuration) {
-        for (const Devices::BaseDeviceProperties* properties : configuration->devices()) {
-            const auto* sensor = dynamic_cast<const Devices::SensorDeviceProperties*>(properties);
-            const int type = properties->deviceType();
-            if (sensor && properties->familyCode() == SENSORS_FAMILY
-                && (type == PRESENCE_SENSOR || type == PRESENCE_AND_LIGHT_SENSOR))
-                m_devices.append(
-                    new PresenceSensorDevice(*sensor, configuration->getServerForDevice(properties->id())));
-        }
-    }
-    updateNavigationIcons();
-    return int(m_devices.size());
-}
-
-void PresenceSensorsController::updateNavigationIcons()
-{
-    m_icons.clear();
-    for (const BaseDevice* device : std::as_const(m_devices)) {
-        // The name is the icon's tooltip, which the labels show.
-        NavigationIcon icon(ThemeProvider::PRESENCE, device->name(), device->id());
-        icon.setState(NavigationIcon::Uninitialized);
-        m_icons.append(icon);
-    }
+    return loadSensors(configuration, PRESENCE_SENSOR,
+                       [](const Devices::SensorDeviceProperties& properties, int server) {
+                           return new PresenceSensorDevice(properties, server);
+                       });
 }
 
 void PresenceSensorsController::updateUIforDevice(BaseDevice* device)
@@ -102,21 +74,10 @@ void PresenceSensorsController::updateUIforDevice(BaseDevice* device)
     setIconState(device->id(), state);
 }
 
-void PresenceSensorsController::updateDeviceStatus(BaseDevice* device)
+void PresenceSensorsController::requestSensorStatus(BaseDevice* device)
 {
-    BaseController::updateDeviceStatus(device);
-    device->setStatusKnown(false);
-    updateUIforDevice(device);
     if (PravikDriver::OpenDriver* driver = getDriver(device->serverId()))
         driver->requestPresenceSensorStatus(getAddressText(device->address()));
-}
-
-bool PresenceSensorsController::handleNavigationIconClicked(const NavigationIcon& icon, int, bool)
-{
-    if (!navigationControl() || navigationControl()->currentPageId() != 0 || icon.id() != PRESENCE_PAGE_ID)
-        return false;
-    showDevicePage(ThemeProvider::PRESENCE_SYSTEM, true);
-    return true;
 }
 
 void PresenceSensorsController::presenceMessageReceived(const PravikDriver::OpenDriver* driver,
@@ -125,8 +86,7 @@ void PresenceSensorsController::presenceMessageReceived(const PravikDriver::Open
 {
     if (!isKnownDriver(driver))
         return;
-    for (int index : getDeviceIndicesByAddress(message.where(), driver, false)) {
-        auto* sensor = static_cast<PresenceSensorDevice*>(m_devices.at(index));
+    readSensors<PresenceSensorDevice>(driver, message.where(), [&](PresenceSensorDevice* sensor) {
         const int state = message.presenceState();
         if (state == PRESENCE_DETECTED || state == PRESENCE_ENDED)
             setPresenceDetectedForDevice(sensor, state == PRESENCE_DETECTED, false);
@@ -140,9 +100,8 @@ void PresenceSensorsController::presenceMessageReceived(const PravikDriver::Open
             }
             sensor->setGranularity(holdTime);
         }
-        sensor->setStatusKnown(true);
-        updateUIforDevice(sensor);
-    }
+        return true;
+    });
 }
 
 void PresenceSensorsController::setPresenceDetectedForDevice(PresenceSensorDevice* device, bool detected,

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BaseController.h"
+#include "SensorsPageController.h"
 
 #include <QHash>
 
@@ -22,7 +22,7 @@ namespace Controllers {
 // comes within its hold time; a 200 ms timer counts the time since each
 // occupied sensor's last report, and runs only while some sensor is
 // occupied.
-class PresenceSensorsController : public BaseController
+class PresenceSensorsController : public SensorsPageController
 {
     Q_OBJECT
 
@@ -37,12 +37,8 @@ public:
     int controlledPageId() const override;
     Devices::ConfigPage::PageType controlledPageType() const override;
     PravikDriver::Address::DeviceType defaultDeviceType() const override;
-    QString elementsSuffix() const override;
     int loadDevices(const Devices::Configuration* configuration) override;
-    void updateDeviceStatus(Devices::BaseDevice* device) override;
     void updateUIforDevice(Devices::BaseDevice* device) override;
-    bool handleNavigationIconClicked(const Gadgets::Models::NavigationIcon& icon, int segmentIndex,
-                                     bool generated) override;
     void presenceMessageReceived(const PravikDriver::OpenDriver* driver,
                                  const PravikDriver::UserMessages::PresenceSensorMessage& message,
                                  const PravikDriver::Message& raw, bool pushed) override;
@@ -56,9 +52,10 @@ public:
 public Q_SLOTS:
     void onTimerTick();
 
-private:
-    void updateNavigationIcons();
+protected:
+    void requestSensorStatus(Devices::BaseDevice* device) override;
 
+private:
     ClockTimer* m_timer = nullptr;
     QHash<int, int> m_presence;
 };

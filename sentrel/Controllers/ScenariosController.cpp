@@ -1,13 +1,11 @@
 #include "ScenariosController.h"
 
-#include "FavoriteCommandPanel.h"
 #include "FavoriteWindow.h"
 
 #include "simulation/Clock.h"
 #include "simulation/ClockTimer.h"
 
 #include "controls/IconRenderer.h"
-#include "controls/SvgContentButton.h"
 #include "devices/Configuration.h"
 #include "devices/ScenarioDevice.h"
 #include "favorite/FavoriteControl.h"
@@ -64,8 +62,7 @@ const int HOLD_THRESHOLD = 499;
 } // namespace
 
 ScenariosController::ScenariosController(NavigationWindow* window)
-    : BaseController(window)
-    , m_ring(navigationControl())
+    : RingPageController(window, ThemeProvider::SCENARIO_SYSTEM, false)
     , m_holdTimer(Clock::program()->createTimer(this))
 {
     m_holdTimer->setInterval(HOLD_TICK_INTERVAL);
@@ -167,6 +164,11 @@ QList<CommandControl::ButtonData> ScenariosController::getButtonsForDevice(const
     }
 }
 
+QList<CommandControl::ButtonData> ScenariosController::ringButtons(const BaseDevice* device) const
+{
+    return getButtonsForDevice(device);
+}
+
 void ScenariosController::updateDeviceStatus(BaseDevice* device)
 {
     BaseController::updateDeviceStatus(device);
@@ -181,45 +183,9 @@ void ScenariosController::updateUIforDevice(BaseDevice* device)
     setIconState(device->id(), device->isStatusKnown() ? NavigationIcon::Normal : NavigationIcon::Uninitialized);
 }
 
-bool ScenariosController::handleNavigationIconClicked(const NavigationIcon& icon, int segmentIndex, bool)
+void ScenariosController::ringSelectionChanged(int segment)
 {
-    if (!navigationControl())
-        return false;
-    if (navigationControl()->currentPageId() == 0 && icon.id() == SCENARIOS_PAGE_ID) {
-        showDevicePage(ThemeProvider::SCENARIO_SYSTEM, false);
-        updateSliders(-1);
-        return true;
-    }
-    if (navigationControl()->currentPageId() != SCENARIOS_PAGE_ID || indexOfIcon(icon.id()) < 0)
-        return false;
-    return toggleRing(icon, segmentIndex);
-}
-
-bool ScenariosController::toggleRing(const NavigationIcon& icon, int segmentIndex)
-{
-    if (m_ring.closeIfOpenFor(icon.id())) {
-        updateSliders(-1);
-        return true;
-    }
-    const BaseDevice* device = getDeviceById(icon.id());
-    if (!device)
-        return false;
-    m_ring.open(icon, segmentIndex, getButtonsForDevice(device));
-    updateSliders(segmentIndex);
-    return true;
-}
-
-void ScenariosController::pageChanged()
-{
-    m_ring.clearSelection();
-}
-
-void ScenariosController::updateControlsCache()
-{
-    BaseController::updateControlsCache();
-    // Shown, the ring is refreshed with the carousel it sits on.
-    if (!m_ring.control()->scene())
-        m_ring.control()->updateCachedData();
+    updateSliders(segment);
 }
 
 void ScenariosController::initializeFavorite(FavoriteWindow* window)
@@ -240,10 +206,7 @@ void ScenariosController::handleFavoriteElementClick(FavoriteWindow* window, Gad
     const BaseDevice* device = getDeviceById(window->deviceId());
     if (!device)
         return;
-    Gadgets::FavoriteControl* control = window->favoriteControl();
-    if (element && element == control->centerButton()) {
-        FavoriteCommandPanel::toggle(control, getButtonsForDevice(device));
-    }
+    toggleFavoritePanel(window, element, device);
     BaseController::handleFavoriteElementClick(window, element);
 }
 

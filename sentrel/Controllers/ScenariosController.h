@@ -1,15 +1,11 @@
 #pragma once
 
-#include "BaseController.h"
-#include "CommandRing.h"
+#include "RingPageController.h"
 
 namespace Corvane::Devices {
 class ScenarioDevice;
 class ScheduledScenarioItem;
 } // namespace Corvane::Devices
-namespace Corvane::Gadgets {
-class SvgElement;
-}
 
 namespace Corvane::Sentrel {
 
@@ -23,7 +19,7 @@ namespace Controllers {
 // how long a button is held, and CEN items send their own actions for the
 // press, every tick of the hold and the release. Scenarios have no state on
 // the bus: a device is usable while its gateway is connected.
-class ScenariosController : public BaseController
+class ScenariosController : public RingPageController
 {
     Q_OBJECT
 
@@ -48,10 +44,6 @@ public:
     void closeConfiguration() override;
     void updateDeviceStatus(Devices::BaseDevice* device) override;
     void updateUIforDevice(Devices::BaseDevice* device) override;
-    bool handleNavigationIconClicked(const Gadgets::Models::NavigationIcon& icon, int segmentIndex,
-                                     bool generated) override;
-    void pageChanged() override;
-    void updateControlsCache() override;
     // A scenario PLUS favourite shows its level slider.
     void initializeFavorite(FavoriteWindow* window) override;
     // The centre button opens or closes the device's ring; the ring's
@@ -61,8 +53,6 @@ public:
     void handleFavoriteElementPress(FavoriteWindow* window, Gadgets::SvgElement* element) override;
     void handleFavoriteElementRelease(FavoriteWindow* window, Gadgets::SvgElement* element) override;
 
-    Gadgets::CommandControl* commandControl() const { return m_ring.control(); }
-    int selectedDeviceId() const { return m_ring.selectedDeviceId(); }
     ClockTimer* holdTimer() const { return m_holdTimer; }
     bool isHolding() const;
     // The device of the last accepted press; 0 before the first one.
@@ -85,8 +75,12 @@ public Q_SLOTS:
     void onElementRelease(Corvane::Gadgets::SvgElement* element);
     void onTimerTick();
 
+protected:
+    QList<Gadgets::CommandControl::ButtonData> ringButtons(const Devices::BaseDevice* device) const override;
+    // The carousel's sliders follow the ring's device.
+    void ringSelectionChanged(int segment) override;
+
 private:
-    bool toggleRing(const Gadgets::Models::NavigationIcon& icon, int segmentIndex);
     void updateNavigationIcons();
     // The carousel slider's value for the device, rounded half up.
     int carouselLevel(const Devices::BaseDevice* device) const;
@@ -112,7 +106,6 @@ private:
     // button names none.
     Devices::ScheduledScenarioItem pressedItem(const Devices::ScenarioDevice* device) const;
 
-    CommandRing m_ring;
     ClockTimer* m_holdTimer = nullptr;
     // Kept as an id: the device may be gone (a project switch) by the time
     // of the release or the next tick.

@@ -1,15 +1,11 @@
 #include "Controllers/LightSensorsController.h"
 
+#include "ControllerFixture.h"
 #include "LogCapture.h"
-#include "RecordingOpenDriver.h"
-#include "SentrelFixture.h"
-#include "simulation/ManualClock.h"
 
-#include "devices/Configuration.h"
 #include "devices/DeviceAddress.h"
 #include "devices/LightSensorDevice.h"
 #include "devices/SensorDeviceProperties.h"
-#include "devices/WebServerDeviceProperties.h"
 #include "pravikdriver/Driver.h"
 #include "pravikdriver/Message.h"
 #include "pravikdriver/PravikCodes.h"
@@ -55,7 +51,7 @@ bool isRequest(const Message& sent, Message expected)
 
 } // namespace
 
-class tst_LightSensorsController : public QObject
+class tst_LightSensorsController : public QObject, private ControllerFixture<LightSensorsController>
 {
     Q_OBJECT
 
@@ -77,13 +73,6 @@ private:
     void deliver(const Message& message);
     QList<Message> typeRequests() const;
     QList<Message> sensorRequests() const;
-
-    std::unique_ptr<SentrelFixture> m_fixture;
-    std::unique_ptr<ManualClock> m_clock;
-    std::unique_ptr<Corvane::Devices::Configuration> m_project;
-    std::unique_ptr<LightSensorsController> m_controller;
-    RecordingOpenDriver m_driver;
-    int m_gateway = 0;
 };
 
 void tst_LightSensorsController::initTestCase()
@@ -93,32 +82,20 @@ void tst_LightSensorsController::initTestCase()
 
 void tst_LightSensorsController::init()
 {
-    m_fixture = std::make_unique<SentrelFixture>();
-    m_clock = std::make_unique<ManualClock>();
-    Clock::setProgramClock(m_clock.get());
-    m_project.reset(Corvane::Devices::Configuration::empty());
-    m_gateway = m_project->addDevice(new Corvane::Devices::WebServerDeviceProperties(0));
-    m_controller = std::make_unique<LightSensorsController>(nullptr);
-    m_driver.clearSent();
+    setUpController();
     m_driver.registerListener(m_controller.get());
 }
 
 void tst_LightSensorsController::cleanup()
 {
     m_driver.unregisterListener(m_controller.get());
-    m_controller.reset();
-    Clock::setProgramClock(nullptr);
-    m_clock.reset();
-    m_project.reset();
-    m_fixture.reset();
+    tearDownController();
 }
 
 LightSensorDevice* tst_LightSensorsController::addSensor(int type, const DeviceAddress& address)
 {
-    const int id = m_project->addDevice(
-        m_gateway, new Corvane::Devices::SensorDeviceProperties(0, type, address, QStringLiteral("Sensor")));
-    m_controller->loadDevices(m_project.get());
-    m_controller->setDrivers({{m_gateway, &m_driver}});
+    const int id =
+        addToGateway(new Corvane::Devices::SensorDeviceProperties(0, type, address, QStringLiteral("Sensor")));
     return static_cast<LightSensorDevice*>(m_controller->getDeviceById(id));
 }
 

@@ -1,12 +1,9 @@
 #include "Controllers/MotorsController.h"
 
-#include "RecordingOpenDriver.h"
-#include "SentrelFixture.h"
+#include "ControllerFixture.h"
 
-#include "devices/Configuration.h"
 #include "devices/DeviceAddress.h"
 #include "devices/ShutterDevice.h"
-#include "devices/WebServerDeviceProperties.h"
 #include "pravikdriver/Message.h"
 #include "pravikdriver/PravikEnums.h"
 #include "pravikdriver/UserMessages/AutomationMessage.h"
@@ -48,7 +45,7 @@ Message automation(const QString& address, int code)
 
 } // namespace
 
-class tst_MotorsController : public QObject
+class tst_MotorsController : public QObject, private ControllerFixture<MotorsController>
 {
     Q_OBJECT
 
@@ -69,14 +66,7 @@ private Q_SLOTS:
 
 private:
     ShutterDevice* addDevice(int type, const DeviceAddress& address);
-    NavigationIcon icon(int id) const;
     void receive(const Message& message);
-
-    std::unique_ptr<SentrelFixture> m_fixture;
-    std::unique_ptr<Corvane::Devices::Configuration> m_project;
-    std::unique_ptr<MotorsController> m_controller;
-    RecordingOpenDriver m_driver;
-    int m_gateway = 0;
 };
 
 void tst_MotorsController::initTestCase()
@@ -86,33 +76,18 @@ void tst_MotorsController::initTestCase()
 
 void tst_MotorsController::init()
 {
-    m_fixture = std::make_unique<SentrelFixture>();
-    m_project.reset(Corvane::Devices::Configuration::empty());
-    m_gateway = m_project->addDevice(new Corvane::Devices::WebServerDeviceProperties(0));
-    m_controller = std::make_unique<MotorsController>(nullptr);
-    m_driver.clearSent();
-    m_driver.setMonitorConnected(true);
+    setUpController();
 }
 
 void tst_MotorsController::cleanup()
 {
-    m_controller.reset();
-    m_project.reset();
-    m_fixture.reset();
+    tearDownController();
 }
 
 ShutterDevice* tst_MotorsController::addDevice(int type, const DeviceAddress& address)
 {
-    const int id = m_project->addDevice(
-        m_gateway, new Corvane::Devices::ShutterDeviceProperties(0, type, address, QStringLiteral("S")));
-    m_controller->loadDevices(m_project.get());
-    m_controller->setDrivers({{m_gateway, &m_driver}});
+    const int id = addToGateway(new Corvane::Devices::ShutterDeviceProperties(0, type, address, QStringLiteral("S")));
     return static_cast<ShutterDevice*>(m_controller->getDeviceById(id));
-}
-
-NavigationIcon tst_MotorsController::icon(int id) const
-{
-    return m_controller->getIconByIndex(m_controller->indexOfIcon(id));
 }
 
 void tst_MotorsController::receive(const Message& message)

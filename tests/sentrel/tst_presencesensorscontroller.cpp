@@ -1,16 +1,12 @@
 #include "Controllers/PresenceSensorsController.h"
 
+#include "ControllerFixture.h"
 #include "LogCapture.h"
-#include "RecordingOpenDriver.h"
-#include "SentrelFixture.h"
 #include "simulation/ClockTimer.h"
-#include "simulation/ManualClock.h"
 
-#include "devices/Configuration.h"
 #include "devices/DeviceAddress.h"
 #include "devices/PresenceSensorDevice.h"
 #include "devices/SensorDeviceProperties.h"
-#include "devices/WebServerDeviceProperties.h"
 #include "pravikdriver/Message.h"
 #include "pravikdriver/PravikCodes.h"
 #include "pravikdriver/PravikEnums.h"
@@ -48,7 +44,7 @@ Message presence(bool detected, const QString& address = ADDRESS)
 
 } // namespace
 
-class tst_PresenceSensorsController : public QObject
+class tst_PresenceSensorsController : public QObject, private ControllerFixture<PresenceSensorsController>
 {
     Q_OBJECT
 
@@ -67,14 +63,6 @@ private Q_SLOTS:
 private:
     PresenceSensorDevice* addSensor(int type = 21001, const DeviceAddress& address = DeviceAddress(1, 5, NONE, NONE));
     void receive(const Message& message);
-    NavigationIcon::State state(int id) const;
-
-    std::unique_ptr<SentrelFixture> m_fixture;
-    std::unique_ptr<ManualClock> m_clock;
-    std::unique_ptr<Corvane::Devices::Configuration> m_project;
-    std::unique_ptr<PresenceSensorsController> m_controller;
-    RecordingOpenDriver m_driver;
-    int m_gateway = 0;
 };
 
 void tst_PresenceSensorsController::initTestCase()
@@ -84,30 +72,18 @@ void tst_PresenceSensorsController::initTestCase()
 
 void tst_PresenceSensorsController::init()
 {
-    m_fixture = std::make_unique<SentrelFixture>();
-    m_clock = std::make_unique<ManualClock>();
-    Clock::setProgramClock(m_clock.get());
-    m_project.reset(Corvane::Devices::Configuration::empty());
-    m_gateway = m_project->addDevice(new Corvane::Devices::WebServerDeviceProperties(0));
-    m_controller = std::make_unique<PresenceSensorsController>(nullptr);
-    m_driver.clearSent();
+    setUpController();
 }
 
 void tst_PresenceSensorsController::cleanup()
 {
-    m_controller.reset();
-    Clock::setProgramClock(nullptr);
-    m_clock.reset();
-    m_project.reset();
-    m_fixture.reset();
+    tearDownController();
 }
 
 PresenceSensorDevice* tst_PresenceSensorsController::addSensor(int type, const DeviceAddress& address)
 {
-    const int id = m_project->addDevice(
-        m_gateway, new Corvane::Devices::SensorDeviceProperties(0, type, address, QStringLiteral("Sensor")));
-    m_controller->loadDevices(m_project.get());
-    m_controller->setDrivers({{m_gateway, &m_driver}});
+    const int id =
+        addToGateway(new Corvane::Devices::SensorDeviceProperties(0, type, address, QStringLiteral("Sensor")));
     return static_cast<PresenceSensorDevice*>(m_controller->getDeviceById(id));
 }
 
@@ -116,11 +92,6 @@ void tst_PresenceSensorsController::receive(const Message& message)
     m_driver.registerListener(m_controller.get());
     m_driver.deliver(message);
     m_driver.unregisterListener(m_controller.get());
-}
-
-NavigationIcon::State tst_PresenceSensorsController::state(int id) const
-{
-    return m_controller->getIconByIndex(m_controller->indexOfIcon(id)).state();
 }
 
 void tst_PresenceSensorsController::holdTimes_data()
@@ -146,7 +117,7 @@ void tst_PresenceSensorsController::holdTimes()
     const PresenceSensorDevice* sensor = addSensor();
     receive(report(0, holdTime));
     receive(presence(true));
-    QCOMPARE(state(sensor->id()), NavigationIcon::Normal);
+    QCOMPARE(icon(sensor->id()).state(), NavigationIcon::Normal);
     QVERIFY(m_controller->timer()->isActive());
     int now = 0;
     if (secondReportAt >= 0) {
@@ -158,7 +129,7 @@ void tst_PresenceSensorsController::holdTimes()
     QVERIFY(sensor->isPresenceDetected());
     m_clock->advance(freeAt - stillOccupiedAt);
     QVERIFY(!sensor->isPresenceDetected());
-    QCOMPARE(state(sensor->id()), NavigationIcon::Inactive);
+    QCOMPARE(icon(sensor->id()).state(), NavigationIcon::Inactive);
     QVERIFY(!m_controller->timer()->isActive());
 }
 
@@ -175,7 +146,7 @@ void tst_PresenceSensorsController::otherStatesOnlyMakeTheStateKnown()
     QCOMPARE(sensor->granularity(), 30);
     receive(presence(false));
     QVERIFY(!sensor->isPresenceDetected());
-    QCOMPARE(state(sensor->id()), NavigationIcon::Inactive);
+    QCOMPARE(icon(sensor->id()).state(), NavigationIcon::Inactive);
     QVERIFY(m_controller->presenceTable().isEmpty());
 }
 
@@ -207,13 +178,13 @@ void tst_PresenceSensorsController::statusRequest()
 {
     PresenceSensorDevice* sensor = addSensor();
     receive(report(0, 5));
-    QCOMPARE(state(sensor->id()), NavigationIcon::Inactive);
+    QCOMPARE(icon(sensor->id()).state(), NavigationIcon::Inactive);
     m_controller->updateStatus(-1);
     QCOMPARE(m_driver.sent.size(), 1);
     Message expected = Message::createPresenceSensorGranularityStatusMessage(ADDRESS);
     expected.setPriority(m_driver.sent.first().priority());
     QCOMPARE(m_driver.sent.first(), expected);
-    QCOMPARE(state(sensor->id()), NavigationIcon::Uninitialized);
+    QCOMPARE(icon(sensor->id()).state(), NavigationIcon::Uninitialized);
     // Without a driver nothing is asked.
     m_controller->setDrivers({});
     m_controller->updateStatus(-1);

@@ -1,15 +1,11 @@
 #include "Controllers/ScenariosController.h"
 
-#include "RecordingOpenDriver.h"
-#include "SentrelFixture.h"
+#include "ControllerFixture.h"
 #include "simulation/ClockTimer.h"
-#include "simulation/ManualClock.h"
 
-#include "devices/Configuration.h"
 #include "devices/DeviceAddress.h"
 #include "devices/ScenarioDevice.h"
 #include "devices/ScenarioDeviceProperties.h"
-#include "devices/WebServerDeviceProperties.h"
 #include "pravikdriver/Message.h"
 #include "pravikdriver/PravikCodes.h"
 #include "pravikdriver/PravikEnums.h"
@@ -61,7 +57,7 @@ ScheduledScenarioItem item(int cenType, int pushButton)
 
 } // namespace
 
-class tst_ScenariosController : public QObject
+class tst_ScenariosController : public QObject, private ControllerFixture<ScenariosController>
 {
     Q_OBJECT
 
@@ -85,13 +81,6 @@ private Q_SLOTS:
 private:
     int addScenario(int type, const DeviceAddress& address = DeviceAddress(1, 5, NONE, NONE));
     int addScheduled(const ScheduledScenarioItem& start, const ScheduledScenarioItem& stop = {});
-
-    std::unique_ptr<SentrelFixture> m_fixture;
-    std::unique_ptr<ManualClock> m_clock;
-    std::unique_ptr<Corvane::Devices::Configuration> m_project;
-    std::unique_ptr<ScenariosController> m_controller;
-    RecordingOpenDriver m_driver;
-    int m_gateway = 0;
 };
 
 void tst_ScenariosController::initTestCase()
@@ -101,43 +90,26 @@ void tst_ScenariosController::initTestCase()
 
 void tst_ScenariosController::init()
 {
-    m_fixture = std::make_unique<SentrelFixture>();
-    m_clock = std::make_unique<ManualClock>();
-    Clock::setProgramClock(m_clock.get());
-    m_project.reset(Corvane::Devices::Configuration::empty());
-    m_gateway = m_project->addDevice(new Corvane::Devices::WebServerDeviceProperties(0));
-    m_controller = std::make_unique<ScenariosController>(nullptr);
-    m_driver.clearSent();
-    m_driver.setMonitorConnected(true);
+    setUpController();
 }
 
 void tst_ScenariosController::cleanup()
 {
-    m_controller.reset();
-    Clock::setProgramClock(nullptr);
-    m_clock.reset();
-    m_project.reset();
-    m_fixture.reset();
+    tearDownController();
 }
 
 int tst_ScenariosController::addScenario(int type, const DeviceAddress& address)
 {
     auto* properties = new ScenarioDeviceProperties(0, type, address, QStringLiteral("Scenario"));
     properties->setScenarioNumber(7);
-    const int id = m_project->addDevice(m_gateway, properties);
-    m_controller->loadDevices(m_project.get());
-    m_controller->setDrivers({{m_gateway, &m_driver}});
-    return id;
+    return addToGateway(properties);
 }
 
 int tst_ScenariosController::addScheduled(const ScheduledScenarioItem& start, const ScheduledScenarioItem& stop)
 {
     auto* properties = new ScenarioDeviceProperties(0, SCHEDULED, DeviceAddress(), QStringLiteral("Scheduled"));
     properties->setItems(ScheduledScenarioItem(), ScheduledScenarioItem(), start, stop);
-    const int id = m_project->addDevice(m_gateway, properties);
-    m_controller->loadDevices(m_project.get());
-    m_controller->setDrivers({{m_gateway, &m_driver}});
-    return id;
+    return addToGateway(properties);
 }
 
 void tst_ScenariosController::scheduledItemTiming_data()
@@ -306,9 +278,7 @@ void tst_ScenariosController::buttonsFollowTheConfiguredItems()
 void tst_ScenariosController::knownWhileTheGatewayIsConnected()
 {
     const int id = addScenario(SCENARIO);
-    const auto state = [this, id] {
-        return m_controller->getIconByIndex(m_controller->indexOfIcon(id)).state();
-    };
+    const auto state = [this, id] { return icon(id).state(); };
     QCOMPARE(state(), NavigationIcon::Uninitialized);
     m_controller->updateStatus(-1);
     QCOMPARE(state(), NavigationIcon::Normal);
