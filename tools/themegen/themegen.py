@@ -1972,7 +1972,10 @@ CONTROL_TEXT = {
                         bar="FF3B3645", items="FFF5F3F8", panel="0.0 FF0F0F10 1.0 FF272727"),
         favorite=dict(color="FF3B3645", edit=("FF3B3645", "FFFFFFFF", "FFFFFFFF", "FF7A3DB0"),
                       bar="FF3B3645", items="FFF5F3F8", panel="0.0 FF0F0F10 1.0 FF272727"),
-        slider="0.0 ff6a2fa0 1.0 ff6a2fa0"),
+        # The value under a slider lies over the desktop: the lightest purple
+        # that still keeps 4.5:1 on the theme's own light grounds, so that it
+        # stays as readable as it can on a dark desktop too.
+        slider="0.0 ff8842c7 1.0 ff8842c7"),
 }
 
 EDIT_COLOR_KEYS = ("edit_color", "edit_background_color", "edit_selection_color",
