@@ -408,7 +408,11 @@ void NavigationLabels::setBoundsForState(ExpandedState state, QList<QRectF>& lab
 
 void NavigationLabels::recomputeIndex(int index)
 {
+    // A label or slider that changed its size has it at both ends of a
+    // running move, so its slider never hangs from the old label's edge.
     setBoundsForState(m_expandedState, m_labelRects, m_sliderRects, m_sliderValueRects, index);
+    setBoundsForState(m_previousExpandedState, m_previousLabelRects, m_previousSliderRects,
+                      m_previousSliderValueRects, index);
     setExpandProgress(m_expandProgress);
 }
 

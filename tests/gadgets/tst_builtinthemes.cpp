@@ -378,6 +378,11 @@ QList<KeyText> keyTexts()
                          key + "_edit_selection_color"}
               << KeyText{QString(name) + " drop-down entries", key + "_drop_down_panel_back_color",
                          item + "_font_color"}
+              // The list reads like the bar it hangs from: the bar's text
+              // colour is legible on the list too, so a light bar never
+              // opens a dark list.
+              << KeyText{QString(name) + " drop-down bar text on its list", key + "_drop_down_panel_back_color",
+                         key + "_drop_down_font_color"}
               << KeyText{QString(name) + " drop-down entry selection", item + "_edit_selection_background_color",
                          item + "_edit_selection_color"};
     }
@@ -491,6 +496,7 @@ private Q_SLOTS:
     void solidBackgroundIsOpaque();
     void textsAreLegible_data();
     void textsAreLegible();
+    void sliderValuesStandOutOnADarkDesktop();
     void themeIniKeys_data();
     void themeIniKeys();
     void dataFaceElementsExist_data();
@@ -1060,6 +1066,24 @@ void tst_BuiltInThemes::textsAreLegible()
             const qreal groundSide = Corvane::Gadgets::TextContrast::relativeLuminance(ground) - textLuminance;
             QVERIFY2(shadowSide * groundSide > 0,
                      qPrintable("shadow " + shadowColour.name() + " on the far side of " + describe(text, ground, 0)));
+        }
+    }
+}
+
+// A slider's value hangs beside the gadget, over whatever desktop is
+// behind it: on a black one it must still keep the 3:1 that bold text needs
+// at the least, even where the theme's own grounds are light.
+void tst_BuiltInThemes::sliderValuesStandOutOnADarkDesktop()
+{
+    using namespace ThemeLegibility;
+    constexpr qreal LEAST_ON_DARK_DESKTOP = 3.0;
+    for (const QString& folder : BuiltInThemes) {
+        const ThemeSettings ini(readFile(folder + "/theme.ini").toUtf8());
+        const QList<QColor> colours = themeColours(ini, "slider_font_color");
+        QVERIFY(!colours.isEmpty());
+        for (const QColor& text : colours) {
+            const qreal ratio = leastContrast(text, {QColor(Qt::black)});
+            QVERIFY2(ratio >= LEAST_ON_DARK_DESKTOP, qPrintable(folder + ": " + describe(text, Qt::black, ratio)));
         }
     }
 }

@@ -511,7 +511,7 @@ private slots:
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("firstStop");
         QTest::newRow("Corvane") << ":/CorvaneTheme" << "#ffd6d6d6";
-        QTest::newRow("Talvera") << ":/TalveraTheme" << "#ff0f0f10";
+        QTest::newRow("Talvera") << ":/TalveraTheme" << "#fffbfafd";
     }
 
     void themeValues()

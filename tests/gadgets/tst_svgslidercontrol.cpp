@@ -425,7 +425,7 @@ void tst_SvgSliderControl::themeFontAndColours_data()
 
     // Light text gets a dark shadow, dark text a light one.
     QTest::newRow("Corvane") << ":/CorvaneTheme" << QColor(0xD6, 0xD6, 0xD6) << QColor(Qt::black);
-    QTest::newRow("Talvera") << ":/TalveraTheme" << QColor(0x6A, 0x2F, 0xA0) << QColor(Qt::white);
+    QTest::newRow("Talvera") << ":/TalveraTheme" << QColor(0x88, 0x42, 0xC7) << QColor(Qt::white);
 }
 
 void tst_SvgSliderControl::themeFontAndColours()

@@ -26,6 +26,7 @@
 #include "models/DropDownItemModel.h"
 #include "navigation/NavigationControl.h"
 #include "navigation/NavigationLabels.h"
+#include "slider/SvgSliderControl.h"
 #include "pravikdriver/Message.h"
 #include "pravikdriver/PravikCodes.h"
 #include "pravikdriver/PravikEnums.h"
@@ -33,6 +34,7 @@
 #include "theme/RendererContainer.h"
 
 #include <QDir>
+#include <QGraphicsSimpleTextItem>
 #include <QGraphicsScene>
 #include <QPainter>
 #include <QPointer>
@@ -131,6 +133,8 @@ private Q_SLOTS:
     void gatewayValuesOutOfRange_data();
     void gatewayValuesOutOfRange();
     void demoProjectWithoutAServer();
+    void valueTextsClearTheLabels_data();
+    void valueTextsClearTheLabels();
     void renderPage();
 
 private:
@@ -697,6 +701,62 @@ void tst_SoundController::demoProjectWithoutAServer()
     QVERIFY(shownIcon(LIVING_ROOM_AMPLIFIER).dropDownModel().text().startsWith(QStringLiteral("CD player - track #")));
 }
 
+void tst_SoundController::valueTextsClearTheLabels_data()
+{
+    QTest::addColumn<QString>("theme");
+    QTest::addColumn<int>("scalePercent");
+    QTest::addColumn<bool>("ringOpen");
+    for (const QString& theme : {QStringLiteral("TalveraTheme"), QStringLiteral("CorvaneTheme")})
+        for (const int percent : {0, 50, 100})
+            for (const bool ring : {false, true})
+                QTest::addRow("%s-%d%%-%s", qPrintable(theme), percent, ring ? "ring" : "page")
+                    << theme << percent << ring;
+}
+
+// Each amplifier's volume text sits below its label, clear of the label's
+// plate and its source drop-down, at every gadget scale and all through the
+// labels' move when the page opens or the ring opens.
+void tst_SoundController::valueTextsClearTheLabels()
+{
+    QFETCH(QString, theme);
+    QFETCH(int, scalePercent);
+    QFETCH(bool, ringOpen);
+    start(QStringLiteral(":/") + theme);
+    m_window->setScale(scalePercent, true);
+    openSoundPage();
+    auto* sound = controllerOf<SoundController>(m_window->navigationController());
+    sound->setDeviceLevel(LIVING_ROOM_AMPLIFIER, 100);
+    if (ringOpen) {
+        m_window->navigationControl()->notifyNavigationIconClicked(shownIcon(LIVING_ROOM_AMPLIFIER),
+                                                                   segmentOf(LIVING_ROOM_AMPLIFIER), false);
+        m_window->navigationControl()->setCommandControl1ShowProgress(1.0);
+    }
+    Corvane::Gadgets::NavigationLabels* labels = m_window->navigationControl()->labels();
+    labels->expandAnimation()->stop();
+    QVERIFY(!sound->getAmplifiers().isEmpty());
+    for (const qreal progress : {0.0, 0.5, 1.0}) {
+        labels->setExpandProgress(progress);
+        for (const AmplifierDevice* device : sound->getAmplifiers()) {
+            const int segment = segmentOf(device->id());
+            Corvane::Gadgets::Label* label = labels->labelAt(segment);
+            Corvane::Gadgets::SvgSliderControl* slider = labels->sliderAt(segment);
+            QVERIFY(label && slider && slider->isVisible() && slider->textVisible());
+            QVERIFY(label->row2DropDown()->isVisible());
+            const QRectF text = slider->textItem()->sceneBoundingRect();
+            const QRectF dropDown = label->row2DropDown()->sceneBoundingRect();
+            const QRectF plate = label->mapRectToScene(label->backgroundBounds());
+            QVERIFY(!text.isEmpty());
+            QVERIFY2(!text.intersects(dropDown) && text.top() >= plate.bottom(),
+                     qPrintable(QStringLiteral("%1 at %2: text top %3, drop-down bottom %4, plate bottom %5")
+                                    .arg(device->name())
+                                    .arg(progress)
+                                    .arg(text.top())
+                                    .arg(dropDown.bottom())
+                                    .arg(plate.bottom())));
+        }
+    }
+}
+
 void tst_SoundController::renderPage()
 {
     const QByteArray folder = qgetenv("CORVANE_SHOTS_DIR");
@@ -733,6 +793,10 @@ void tst_SoundController::renderPage()
                                                                    segmentOf(LIVING_ROOM_AMPLIFIER), false);
         m_window->navigationControl()->setCommandControl1ShowProgress(1.0);
         shoot(QStringLiteral("ring"));
+        for (const int percent : {0, 100}) {
+            m_window->setScale(percent, true);
+            shoot(QStringLiteral("ring-scale-%1").arg(percent));
+        }
         m_window.reset();
     }
 }

@@ -964,7 +964,7 @@ class TalveraStyle(Style):
         edit=dict(fill="#ffffff", rim="#a666d9", glyph="#3b3645"),
         bar=dict(navigation=dict(fill="#f1eef6", rim="#dad4e5", glyph="#8f4fc6"),
                  favorite=dict(fill="#f1eef6", rim="#dad4e5", glyph="#8f4fc6")),
-        entry=dict(navigation="#c9a2ee", favorite="#c9a2ee", active="#8f4fc6"),
+        entry=dict(navigation="#8f4fc6", favorite="#8f4fc6", active="#8f4fc6"),
         scroll_arrow="#c9a2ee", frame_glyph="#3b3645",
         dialog_button=dict(fill="#8f4fc6", rim="#7a3db0"),
         thumb={"default": "#ffffff", "hover": "#f3ebfb", "pressed": "#a666d9", "disabled": "#f2f2f2"},
@@ -1968,11 +1968,15 @@ CONTROL_TEXT = {
     "TalveraTheme": dict(
         segment=("FF231F2B", "FF231F2B"),
         move=("FF231F2B", "FF3D1F5C"), version="FF3B3645", title="FF3B3645",
+        # The drop-down lists are light, as the theme's menus and tool tips.
         navigation=dict(color="FF3B3645", edit=("FF3B3645", "FFFFFFFF", "FFFFFFFF", "FF7A3DB0"),
-                        bar="FF3B3645", items="FFF5F3F8", panel="0.0 FF0F0F10 1.0 FF272727"),
+                        bar="FF3B3645", items="FF3B3645", panel="0.0 FFFBFAFD 1.0 FFEEEAF4"),
         favorite=dict(color="FF3B3645", edit=("FF3B3645", "FFFFFFFF", "FFFFFFFF", "FF7A3DB0"),
-                      bar="FF3B3645", items="FFF5F3F8", panel="0.0 FF0F0F10 1.0 FF272727"),
-        slider="0.0 ff6a2fa0 1.0 ff6a2fa0"),
+                      bar="FF3B3645", items="FF3B3645", panel="0.0 FFFBFAFD 1.0 FFEEEAF4"),
+        # The value under a slider lies over the desktop: the lightest purple
+        # that still keeps 4.5:1 on the theme's own light grounds, so that it
+        # stays as readable as it can on a dark desktop too.
+        slider="0.0 ff8842c7 1.0 ff8842c7"),
 }
 
 EDIT_COLOR_KEYS = ("edit_color", "edit_background_color", "edit_selection_color",
