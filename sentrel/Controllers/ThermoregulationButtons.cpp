@@ -34,162 +34,177 @@ const QString ThermoregulationButtons::SWING_OFF_BUTTON_ID = QStringLiteral("SWI
 
 namespace {
 
-Gadgets::Models::NavigationIcon expanding(Gadgets::Models::NavigationIcon icon)
+using Buttons = ThermoregulationButtons;
+using Icon = Gadgets::Models::NavigationIcon;
+using IconFunction = Icon (*)(int value, const Buttons::Device* device);
+using Supports = bool (Buttons::Device::*)(int value) const;
+
+// A value of a fan-coil, speed, mode, status or swing, with the button that
+// sets it and the picture that shows it; a table lists its buttons in ring
+// order.
+struct Choice
 {
-    icon.setWillExpand(true);
-    return icon;
+    int value;
+    const QString& id;
+    const QString& renderer;
+};
+
+QList<Choice> fanSetups()
+{
+    return {{1, Buttons::FAN_LOW_BUTTON_ID, ThemeProvider::THERMO_FANCOIL_LOW},
+            {2, Buttons::FAN_MEDIUM_BUTTON_ID, ThemeProvider::THERMO_FANCOIL_MEDIUM},
+            {3, Buttons::FAN_HIGH_BUTTON_ID, ThemeProvider::THERMO_FANCOIL_HIGH},
+            {0, Buttons::FAN_AUTO_BUTTON_ID, ThemeProvider::THERMO_FANCOIL_AUTOMATIC}};
 }
 
-} // namespace
-
-ThermoregulationButtons::Icon ThermoregulationButtons::icon(const QString& renderer, bool active)
+QList<Choice> speeds()
 {
+    return {{0, Buttons::FAN_AUTO_BUTTON_ID, ThemeProvider::THERMO_FANCOIL_AUTOMATIC},
+            {1, Buttons::FAN_LOW_BUTTON_ID, ThemeProvider::THERMO_FANCOIL_LOW},
+            {2, Buttons::FAN_MEDIUM_BUTTON_ID, ThemeProvider::THERMO_FANCOIL_MEDIUM},
+            {3, Buttons::FAN_HIGH_BUTTON_ID, ThemeProvider::THERMO_FANCOIL_HIGH},
+            {4, Buttons::FAN_SILENT_BUTTON_ID, ThemeProvider::THERMO_FANCOIL_SILENT}};
+}
+
+QList<Choice> modes()
+{
+    return {{0, Buttons::MODE_OFF_BUTTON_ID, ThemeProvider::OFF},
+            {1, Buttons::MODE_HEATING_BUTTON_ID, ThemeProvider::THERMO_HEATING},
+            {2, Buttons::MODE_COOLING_BUTTON_ID, ThemeProvider::THERMO_COOLING},
+            {3, Buttons::MODE_FAN_BUTTON_ID, ThemeProvider::THERMO_FAN},
+            {4, Buttons::MODE_DRY_BUTTON_ID, ThemeProvider::THERMO_DRY},
+            {5, Buttons::MODE_AUTO_BUTTON_ID, ThemeProvider::THERMO_AUTOMATIC}};
+}
+
+QList<Choice> statuses()
+{
+    return {{1, Buttons::STATUS_PROTECT_BUTTON_ID, ThemeProvider::THERMO_ANTIFREEZE},
+            {0, Buttons::STATUS_OFF_BUTTON_ID, ThemeProvider::OFF},
+            {2, Buttons::STATUS_MANUAL_BUTTON_ID, ThemeProvider::THERMO_MANUAL},
+            {3, Buttons::STATUS_AUTO_BUTTON_ID, ThemeProvider::THERMO_AUTOMATIC}};
+}
+
+QList<Choice> swings()
+{
+    return {{0, Buttons::SWING_OFF_BUTTON_ID, ThemeProvider::THERMO_SWING_OFF},
+            {1, Buttons::SWING_ON_BUTTON_ID, ThemeProvider::THERMO_SWING_ON}};
+}
+
+// The picture of value, or fallback for a value not in choices.
+QString rendererOf(const QList<Choice>& choices, int value, const QString& fallback = QString())
+{
+    for (const Choice& choice : choices) {
+        if (choice.value == value)
+            return choice.renderer;
+    }
+    return fallback;
+}
+
+// The value that the button id sets, or -1.
+int valueOf(const QList<Choice>& choices, const QString& id)
+{
+    for (const Choice& choice : choices) {
+        if (choice.id == id)
+            return choice.value;
+    }
+    return -1;
+}
+
+Icon icon(const QString& renderer, bool active)
+{
+    if (renderer.isEmpty())
+        return Icon();
     Icon result(Gadgets::Utilities::IconRenderer(ThemeProvider::getRendererFor(renderer), {}), QString(), 0);
     if (active)
         result.setState(Icon::Active);
     return result;
 }
 
+Icon expanding(Icon icon)
+{
+    icon.setWillExpand(true);
+    return icon;
+}
+
+// The buttons of choices that the device supports (all without supports).
+Buttons::ButtonList buttonsOf(const QList<Choice>& choices, IconFunction iconFor, const Buttons::Device* device,
+                              Supports supports = nullptr)
+{
+    Buttons::ButtonList buttons;
+    for (const Choice& choice : choices) {
+        if (!supports || (device->*supports)(choice.value))
+            buttons.append(Button(iconFor(choice.value, device), choice.id));
+    }
+    return buttons;
+}
+
+// The first-ring button id showing the current value, expand mark kept,
+// then the icon of each choice.
+void appendIcons(QList<QPair<QString, Icon>>& icons, const QString& id, int current, const QList<Choice>& choices,
+                 IconFunction iconFor, const Buttons::Device* device)
+{
+    icons.append({id, expanding(iconFor(current, nullptr))});
+    for (const Choice& choice : choices)
+        icons.append({choice.id, iconFor(choice.value, device)});
+}
+
+} // namespace
+
 ThermoregulationButtons::Icon ThermoregulationButtons::getIconForFanSetup(int setup, const Device* device)
 {
-    const bool active = device && device->fancoil() == setup;
-    switch (setup) {
-    case 1:
-        return icon(ThemeProvider::THERMO_FANCOIL_LOW, active);
-    case 2:
-        return icon(ThemeProvider::THERMO_FANCOIL_MEDIUM, active);
-    case 3:
-        return icon(ThemeProvider::THERMO_FANCOIL_HIGH, active);
-    default:
-        return icon(ThemeProvider::THERMO_FANCOIL_AUTOMATIC, active);
-    }
+    return icon(rendererOf(fanSetups(), setup, ThemeProvider::THERMO_FANCOIL_AUTOMATIC),
+                device && device->fancoil() == setup);
 }
 
 ThermoregulationButtons::Icon ThermoregulationButtons::getIconForSpeed(int speed, const Device* device)
 {
-    const bool active = device && device->airConditionerSpeed() == speed;
-    switch (speed) {
-    case 0:
-        return icon(ThemeProvider::THERMO_FANCOIL_AUTOMATIC, active);
-    case 1:
-        return icon(ThemeProvider::THERMO_FANCOIL_LOW, active);
-    case 2:
-        return icon(ThemeProvider::THERMO_FANCOIL_MEDIUM, active);
-    case 3:
-        return icon(ThemeProvider::THERMO_FANCOIL_HIGH, active);
-    case 4:
-        return icon(ThemeProvider::THERMO_FANCOIL_SILENT, active);
-    default:
-        return Icon();
-    }
+    return icon(rendererOf(speeds(), speed), device && device->airConditionerSpeed() == speed);
 }
 
 ThermoregulationButtons::Icon ThermoregulationButtons::getIconForMode(int mode, const Device* device)
 {
-    const bool active = device && device->airConditionerMode() == mode;
-    switch (mode) {
-    case 1:
-        return icon(ThemeProvider::THERMO_HEATING, active);
-    case 2:
-        return icon(ThemeProvider::THERMO_COOLING, active);
-    case 3:
-        return icon(ThemeProvider::THERMO_FAN, active);
-    case 4:
-        return icon(ThemeProvider::THERMO_DRY, active);
-    case 5:
-        return icon(ThemeProvider::THERMO_AUTOMATIC, active);
-    default:
-        return icon(ThemeProvider::OFF, active);
-    }
+    return icon(rendererOf(modes(), mode, ThemeProvider::OFF), device && device->airConditionerMode() == mode);
 }
 
 ThermoregulationButtons::Icon ThermoregulationButtons::getIconForStatus(int status, const Device* device)
 {
     const bool active = device && device->zoneStatus() == status;
-    Icon result;
-    switch (status) {
-    case 0:
-        result = icon(ThemeProvider::OFF, active);
-        break;
-    case 1:
-        result = icon(ThemeProvider::THERMO_ANTIFREEZE, active);
-        break;
-    case 2:
-        result = icon(ThemeProvider::THERMO_MANUAL, active);
-        break;
-    case 3:
-        result = icon(ThemeProvider::THERMO_AUTOMATIC, active);
-        break;
-    default:
-        return Icon();
-    }
-    if (device && !active && device->isLocked())
+    const QString renderer = rendererOf(statuses(), status);
+    Icon result = icon(renderer, active);
+    if (!renderer.isEmpty() && device && !active && device->isLocked())
         result.setState(Icon::Disabled);
     return result;
 }
 
 ThermoregulationButtons::Icon ThermoregulationButtons::getIconForSwing(int swing, const Device* device)
 {
-    const bool active = device && device->airConditionerSwing() == swing;
-    return icon(swing == 1 ? ThemeProvider::THERMO_SWING_ON : ThemeProvider::THERMO_SWING_OFF, active);
+    return icon(rendererOf(swings(), swing, ThemeProvider::THERMO_SWING_OFF),
+                device && device->airConditionerSwing() == swing);
 }
 
 ThermoregulationButtons::ButtonList ThermoregulationButtons::getFanButtons(const Device* device)
 {
-    return {
-        Button(getIconForFanSetup(1, device), FAN_LOW_BUTTON_ID),
-        Button(getIconForFanSetup(2, device), FAN_MEDIUM_BUTTON_ID),
-        Button(getIconForFanSetup(3, device), FAN_HIGH_BUTTON_ID),
-        Button(getIconForFanSetup(0, device), FAN_AUTO_BUTTON_ID),
-    };
+    return buttonsOf(fanSetups(), getIconForFanSetup, device);
 }
 
 ThermoregulationButtons::ButtonList ThermoregulationButtons::getStatusButtons(const Device* device)
 {
-    return {
-        Button(getIconForStatus(1, device), STATUS_PROTECT_BUTTON_ID),
-        Button(getIconForStatus(0, device), STATUS_OFF_BUTTON_ID),
-        Button(getIconForStatus(2, device), STATUS_MANUAL_BUTTON_ID),
-        Button(getIconForStatus(3, device), STATUS_AUTO_BUTTON_ID),
-    };
+    return buttonsOf(statuses(), getIconForStatus, device);
 }
 
 ThermoregulationButtons::ButtonList ThermoregulationButtons::getSpeedButtons(const Device* device)
 {
-    const QList<QPair<int, QString>> speeds {
-        {0, FAN_AUTO_BUTTON_ID}, {1, FAN_LOW_BUTTON_ID}, {2, FAN_MEDIUM_BUTTON_ID},
-        {3, FAN_HIGH_BUTTON_ID}, {4, FAN_SILENT_BUTTON_ID},
-    };
-    ButtonList buttons;
-    for (const auto& [speed, id] : speeds) {
-        if (device->supportsAirConditionerSpeed(speed))
-            buttons.append(Button(getIconForSpeed(speed, device), id));
-    }
-    return buttons;
+    return buttonsOf(speeds(), getIconForSpeed, device, &Device::supportsAirConditionerSpeed);
 }
 
 ThermoregulationButtons::ButtonList ThermoregulationButtons::getModeButtons(const Device* device)
 {
-    const QList<QPair<int, QString>> modes {
-        {0, MODE_OFF_BUTTON_ID}, {1, MODE_HEATING_BUTTON_ID}, {2, MODE_COOLING_BUTTON_ID},
-        {3, MODE_FAN_BUTTON_ID}, {4, MODE_DRY_BUTTON_ID},     {5, MODE_AUTO_BUTTON_ID},
-    };
-    ButtonList buttons;
-    for (const auto& [mode, id] : modes) {
-        if (device->supportsAirConditionerMode(mode))
-            buttons.append(Button(getIconForMode(mode, device), id));
-    }
-    return buttons;
+    return buttonsOf(modes(), getIconForMode, device, &Device::supportsAirConditionerMode);
 }
 
 ThermoregulationButtons::ButtonList ThermoregulationButtons::getSwingButtons(const Device* device)
 {
-    ButtonList buttons;
-    if (device->supportsAirConditionerSwing(0))
-        buttons.append(Button(getIconForSwing(0, device), SWING_OFF_BUTTON_ID));
-    if (device->supportsAirConditionerSwing(1))
-        buttons.append(Button(getIconForSwing(1, device), SWING_ON_BUTTON_ID));
-    return buttons;
+    return buttonsOf(swings(), getIconForSwing, device, &Device::supportsAirConditionerSwing);
 }
 
 ThermoregulationButtons::ButtonList ThermoregulationButtons::getCent4Buttons(const Device* device)
@@ -260,65 +275,34 @@ ThermoregulationButtons::ButtonList ThermoregulationButtons::getACAdvancedSecond
 
 int ThermoregulationButtons::fanSetupOf(const QString& id)
 {
-    if (id == FAN_LOW_BUTTON_ID)
-        return 1;
-    if (id == FAN_MEDIUM_BUTTON_ID)
-        return 2;
-    if (id == FAN_HIGH_BUTTON_ID)
-        return 3;
-    if (id == FAN_AUTO_BUTTON_ID)
-        return 0;
-    return -1;
+    return valueOf(fanSetups(), id);
 }
 
 int ThermoregulationButtons::speedOf(const QString& id)
 {
-    if (id == FAN_SILENT_BUTTON_ID)
-        return 4;
-    return fanSetupOf(id);
+    return valueOf(speeds(), id);
 }
 
 int ThermoregulationButtons::modeOf(const QString& id)
 {
-    const QStringList modes {MODE_OFF_BUTTON_ID, MODE_HEATING_BUTTON_ID, MODE_COOLING_BUTTON_ID,
-                             MODE_FAN_BUTTON_ID, MODE_DRY_BUTTON_ID,     MODE_AUTO_BUTTON_ID};
-    return int(modes.indexOf(id));
+    return valueOf(modes(), id);
 }
 
 int ThermoregulationButtons::swingOf(const QString& id)
 {
-    if (id == SWING_ON_BUTTON_ID)
-        return 1;
-    if (id == SWING_OFF_BUTTON_ID)
-        return 0;
-    return -1;
+    return valueOf(swings(), id);
 }
 
 QList<QPair<QString, ThermoregulationButtons::Icon>> ThermoregulationButtons::allCommandIcons(const Device* device)
 {
     QList<QPair<QString, Icon>> icons;
-    if (device->isAirconditioner()) {
-        icons.append({FAN_BUTTON_ID, expanding(getIconForSpeed(device->airConditionerSpeed(), nullptr))});
-        for (const QString& id : {FAN_LOW_BUTTON_ID, FAN_MEDIUM_BUTTON_ID, FAN_HIGH_BUTTON_ID, FAN_SILENT_BUTTON_ID,
-                                  FAN_AUTO_BUTTON_ID})
-            icons.append({id, getIconForSpeed(speedOf(id), device)});
-    } else {
-        icons.append({FAN_BUTTON_ID, expanding(getIconForFanSetup(device->fancoil(), nullptr))});
-        for (const QString& id : {FAN_LOW_BUTTON_ID, FAN_MEDIUM_BUTTON_ID, FAN_HIGH_BUTTON_ID, FAN_AUTO_BUTTON_ID})
-            icons.append({id, getIconForFanSetup(fanSetupOf(id), device)});
-    }
-    icons.append({MODE_BUTTON_ID, expanding(getIconForMode(device->airConditionerMode(), nullptr))});
-    for (const QString& id : {MODE_OFF_BUTTON_ID, MODE_HEATING_BUTTON_ID, MODE_COOLING_BUTTON_ID, MODE_FAN_BUTTON_ID,
-                              MODE_DRY_BUTTON_ID, MODE_AUTO_BUTTON_ID})
-        icons.append({id, getIconForMode(modeOf(id), device)});
-    icons.append({STATUS_BUTTON_ID, expanding(getIconForStatus(device->zoneStatus(), nullptr))});
-    const QList<QPair<QString, int>> statuses {
-        {STATUS_PROTECT_BUTTON_ID, 1}, {STATUS_OFF_BUTTON_ID, 0}, {STATUS_MANUAL_BUTTON_ID, 2}, {STATUS_AUTO_BUTTON_ID, 3}};
-    for (const auto& [id, status] : statuses)
-        icons.append({id, getIconForStatus(status, device)});
-    icons.append({SWING_BUTTON_ID, expanding(getIconForSwing(device->airConditionerSwing(), nullptr))});
-    icons.append({SWING_ON_BUTTON_ID, getIconForSwing(1, device)});
-    icons.append({SWING_OFF_BUTTON_ID, getIconForSwing(0, device)});
+    if (device->isAirconditioner())
+        appendIcons(icons, FAN_BUTTON_ID, device->airConditionerSpeed(), speeds(), getIconForSpeed, device);
+    else
+        appendIcons(icons, FAN_BUTTON_ID, device->fancoil(), fanSetups(), getIconForFanSetup, device);
+    appendIcons(icons, MODE_BUTTON_ID, device->airConditionerMode(), modes(), getIconForMode, device);
+    appendIcons(icons, STATUS_BUTTON_ID, device->zoneStatus(), statuses(), getIconForStatus, device);
+    appendIcons(icons, SWING_BUTTON_ID, device->airConditionerSwing(), swings(), getIconForSwing, device);
     return icons;
 }
 

@@ -82,9 +82,6 @@ public:
     // Each button id with the icon that shows the device's current state;
     // the first-ring buttons keep their expand mark.
     static QList<QPair<QString, Icon>> allCommandIcons(const Device* device);
-
-private:
-    static Icon icon(const QString& renderer, bool active);
 };
 
 } // namespace Corvane::Sentrel::Controllers

@@ -3,16 +3,16 @@
 #include "CommandRing.h"
 #include "FavoriteWindow.h"
 #include "NavigationWindow.h"
-#include "Settings.h"
 #include "ThermoregulationCommandIcons.h"
 #include "ThermoregulationCommands.h"
+#include "ThermoregulationDeviceIcons.h"
 #include "ThermoregulationFavorites.h"
+#include "ThermoregulationGatewayMessages.h"
 #include "ThermoregulationStateReader.h"
 #include "ThermoregulationStatusRequests.h"
 #include "ThermoregulationStatusTimers.h"
 
 #include "commandcontrol/CommandControl.h"
-#include "controls/IconRenderer.h"
 #include "controls/SvgElement.h"
 #include "devices/Configuration.h"
 #include "devices/DeviceAddress.h"
@@ -26,11 +26,9 @@
 #include "navigation/NavigationLabels.h"
 #include "pravikdriver/Message.h"
 #include "pravikdriver/OpenDriver.h"
-#include "pravikdriver/PravikEnums.h"
 #include "pravikdriver/UserMessages/TemperatureMessage.h"
 #include "theme/ThemeProvider.h"
 #include "utilities/MathTools.h"
-#include "widgets/TemperatureUnit.h"
 
 #include <QKeyEvent>
 
@@ -53,17 +51,6 @@ const int ZONE_99 = 8003;
 const int ZONE_4 = 8004;
 const int BASIC_AIR_CONDITIONER = 4001;
 const int ADVANCED_AIR_CONDITIONER = 4003;
-const QString GENERAL_ZONE_ADDRESS = QStringLiteral("#0");
-const int ZONE_PROTECTION_COMMAND = 400302;
-const int ZONE_OFF_COMMAND = 400303;
-const int ZONE_AUTOMATIC_COMMAND = 400311;
-const int ZONE_SETPOINT_DIMENSION = 400014;
-const int THERMOREGULATION_SYSTEM = 4;
-
-const QString& deviceRenderer(const Devices::ThermoregulationDevice* device)
-{
-    return device->isAirconditioner() ? ThemeProvider::AIRCONDITIONER : ThemeProvider::THERMOREGULATOR;
-}
 
 } // namespace
 
@@ -149,21 +136,8 @@ int ThermoregulationController::loadDevices(const Devices::Configuration* config
 void ThermoregulationController::rebuildIcons()
 {
     m_icons.clear();
-    for (const BaseDevice* base : std::as_const(m_devices)) {
-        const auto* device = static_cast<const Device*>(base);
-        NavigationIcon icon(Gadgets::Utilities::IconRenderer(ThemeProvider::getRendererFor(deviceRenderer(device)), {}),
-                            device->name(), device->id());
-        icon.setState(NavigationIcon::Uninitialized);
-        icon.setWillExpand(willIconExpand(device));
-        if (device->hasSliderValue()) {
-            icon.setSupportsValue(true);
-            icon.setValueFormat(QString());
-            icon.setMinValue(celsiusToActualTemperature(device->valueMinimum()));
-            icon.setMaxValue(celsiusToActualTemperature(device->valueMaximum()));
-            icon.setValueStep(celsiusToActualStep(device->valueStep()));
-        }
-        m_icons.append(icon);
-    }
+    for (const Device* device : thermoregulationDevices())
+        m_icons.append(ThermoregulationDeviceIcons::initialIcon(device));
 }
 
 ThermoregulationController::Device* ThermoregulationController::thermoDevice(int deviceId) const
@@ -173,102 +147,12 @@ ThermoregulationController::Device* ThermoregulationController::thermoDevice(int
 
 void ThermoregulationController::updateUIforDevice(BaseDevice* base)
 {
-    auto* device = static_cast<Device*>(base);
-    const int id = device->id();
-    if (device->isStatusKnown()) {
-        setIconState(id, NavigationIcon::Normal);
-        if (device->isAirconditioner()) {
-            setIconRenderer(id, Gadgets::Utilities::IconRenderer(
-                                    ThemeProvider::getRendererFor(ThemeProvider::AIRCONDITIONER), {}));
-            setIconText(id, QString());
-        } else {
-            setIconRenderer(id, Gadgets::Utilities::IconRenderer());
-            setIconText(id, QString::number(celsiusToActualTemperature(device->temperature()), 'g', 6));
-        }
+    const auto* device = static_cast<const Device*>(base);
+    ThermoregulationDeviceIcons icons(*this);
+    icons.drawState(device);
+    if (device->isStatusKnown())
         updateUIButtonsForDevice(device);
-    } else {
-        setIconState(id, NavigationIcon::Uninitialized);
-        setIconRenderer(id, Gadgets::Utilities::IconRenderer(ThemeProvider::getRendererFor(deviceRenderer(device)), {}));
-        setIconText(id, QString());
-    }
-    setSliderTextFormat(id, getValueFormat(device));
-    if (device->valuePrecision() != Device::PRECISION_UNSPECIFIED)
-        setSliderValuePrecision(id, device->valuePrecision());
-    setSliderValueBounds(id, celsiusToActualTemperature(device->valueMinimum()),
-                         celsiusToActualTemperature(device->valueMaximum()), celsiusToActualStep(device->valueStep()));
-    setSliderValue(id, celsiusToActualTemperature(device->setpointTemperature()));
-}
-
-QString ThermoregulationController::getValueFormat(const Device* device) const
-{
-    const QString unit = QChar(0x00B0) + QLatin1String(isFahrenheit() ? "F" : "C");
-    switch (device->deviceType()) {
-    case ADVANCED_AIR_CONDITIONER:
-        return QStringLiteral("%1") + unit;
-    case ZONE_99:
-    case ZONE_4: {
-        if (!device->isStatusKnown())
-            return QString();
-        QString offset;
-        if (device->offset() >= 1 && device->offset() <= 3)
-            offset = QStringLiteral(" +%1").arg(device->offset());
-        else if (device->offset() >= 11 && device->offset() <= 13)
-            offset = QStringLiteral(" -%1").arg(device->offset() - 10);
-        return QStringLiteral("%1") + unit + offset;
-    }
-    default:
-        return QString();
-    }
-}
-
-bool ThermoregulationController::willIconExpand(const Device* device)
-{
-    switch (device->deviceType()) {
-    case ADVANCED_AIR_CONDITIONER:
-    case ZONE_99:
-        return true;
-    case ZONE_4:
-        return device->supportsFancoil();
-    default:
-        return false;
-    }
-}
-
-bool ThermoregulationController::isFahrenheit()
-{
-    return Settings::guiProperties().temperatureUnit() == Gadgets::Fahrenheit;
-}
-
-double ThermoregulationController::convertToFarenheit(double celsius)
-{
-    return 9 * celsius / 5 + 32;
-}
-
-double ThermoregulationController::convertToCelsius(double fahrenheit)
-{
-    return (fahrenheit - 32) * 5 / 9;
-}
-
-double ThermoregulationController::celsiusToActualTemperature(double celsius)
-{
-    return isFahrenheit() ? convertToFarenheit(celsius) : celsius;
-}
-
-// A slider moves in whole steps of the device, so that each of its
-// positions is a set-point the device takes and shows back unchanged.
-double ThermoregulationController::celsiusToActualStep(double step)
-{
-    return isFahrenheit() ? 9 * step / 5 : step;
-}
-
-double ThermoregulationController::actualTemperatureToCelsius(double value)
-{
-    return isFahrenheit() ? convertToCelsius(value) : value;
-}
-
-double ThermoregulationController::actualTemperatureToRoundedCelsius(double value, double step)
-{
-    return Utilities::MathTools::round(actualTemperatureToCelsius(value), step);
+    icons.drawSlider(device);
 }
 
 void ThermoregulationController::settingsChanged(const Devices::GuiProperties&)
@@ -611,55 +495,17 @@ void ThermoregulationController::temperatureMessageReceived(const PravikDriver::
                                                             const TemperatureMessage& message,
                                                             const PravikDriver::Message&, bool)
 {
-    if (!isKnownDriver(driver))
-        return;
-    QList<Device*> targets;
-    bool known = true;
-    if (message.where() == GENERAL_ZONE_ADDRESS) {
-        known = false;
-        const int server = getServerId(driver);
-        for (BaseDevice* device : std::as_const(m_devices)) {
-            if (device->deviceType() == ZONE_99 && device->serverId() == server)
-                targets.append(static_cast<Device*>(device));
-        }
-    } else {
-        for (int index : getDeviceIndicesByAddress(message.where(), driver, false))
-            targets.append(static_cast<Device*>(m_devices.at(index)));
-    }
-    for (Device* device : std::as_const(targets)) {
-        if (message.where() != getAddressText(device->address(), getAddressDeviceType(device->deviceType()),
-                                              Address::Compare))
-            known = false;
-        ThermoregulationStateReader::apply(device, message, device->isStatusKnown());
-        if (known)
-            device->setStatusKnown(true);
-        updateUIforDevice(device);
-    }
+    if (isKnownDriver(driver))
+        ThermoregulationGatewayMessages(*this).applyReading(driver, message);
 }
 
 void ThermoregulationController::messageReceived(const PravikDriver::Driver* driver,
                                                  const PravikDriver::Message& first,
                                                  const PravikDriver::Message& second, bool pushed)
 {
-    if (pushed || second.systemType() != THERMOREGULATION_SYSTEM
-        || (first.messageType() != PravikDriver::PravikEnums::Nack
-            && first.messageType() != PravikDriver::PravikEnums::Ack))
-        return;
-    ThermoregulationStatusTimers::StatusUpdateType type;
-    const int command = second.commandType();
-    if (command == ZONE_PROTECTION_COMMAND || command == ZONE_OFF_COMMAND || command == ZONE_AUTOMATIC_COMMAND)
-        type = ThermoregulationStatusTimers::ZoneStatus;
-    else if (second.dimension() == ZONE_SETPOINT_DIMENSION
-             && second.messageType() == PravikDriver::PravikEnums::DimensionWrite)
-        type = ThermoregulationStatusTimers::Setpoint;
-    else
-        return;
     const auto* openDriver = qobject_cast<const PravikDriver::OpenDriver*>(driver);
-    if (!openDriver || !isKnownDriver(openDriver))
-        return;
-    const QList<int> indices = getDeviceIndicesByAddress(second.address(), openDriver, false);
-    if (!indices.isEmpty())
-        m_timers->schedule(m_devices.at(indices.first())->id(), type);
+    if (!pushed && openDriver && isKnownDriver(openDriver))
+        ThermoregulationGatewayMessages(*this).followAnswer(openDriver, first, second);
 }
 
 void ThermoregulationController::onUpdateStatusTimerTick(int deviceId, int type)

@@ -3,6 +3,8 @@
 #include "BaseController.h"
 #include "ThermoregulationButtons.h"
 #include "ThermoregulationCommandIcons.h"
+#include "ThermoregulationDeviceIcons.h"
+#include "ThermoregulationUnits.h"
 
 #include <memory>
 
@@ -114,16 +116,25 @@ public:
     static QString zoneAddress(const Device* device);
 
     // Formats and units.
-    QString getValueFormat(const Device* device) const;
-    static bool willIconExpand(const Device* device);
-    static bool isFahrenheit();
-    static double convertToFarenheit(double celsius);
-    static double convertToCelsius(double fahrenheit);
-    static double celsiusToActualTemperature(double celsius);
+    QString getValueFormat(const Device* device) const { return ThermoregulationUnits::valueFormat(device); }
+    static bool willIconExpand(const Device* device) { return ThermoregulationDeviceIcons::willIconExpand(device); }
+    static bool isFahrenheit() { return ThermoregulationUnits::isFahrenheit(); }
+    static double convertToFarenheit(double celsius) { return ThermoregulationUnits::convertToFahrenheit(celsius); }
+    static double convertToCelsius(double fahrenheit) { return ThermoregulationUnits::convertToCelsius(fahrenheit); }
+    static double celsiusToActualTemperature(double celsius)
+    {
+        return ThermoregulationUnits::celsiusToActualTemperature(celsius);
+    }
     // A temperature step of the Celsius scale in the user's unit.
-    static double celsiusToActualStep(double step);
-    static double actualTemperatureToCelsius(double value);
-    static double actualTemperatureToRoundedCelsius(double value, double step);
+    static double celsiusToActualStep(double step) { return ThermoregulationUnits::celsiusToActualStep(step); }
+    static double actualTemperatureToCelsius(double value)
+    {
+        return ThermoregulationUnits::actualTemperatureToCelsius(value);
+    }
+    static double actualTemperatureToRoundedCelsius(double value, double step)
+    {
+        return ThermoregulationUnits::actualTemperatureToRoundedCelsius(value, step);
+    }
 
     Gadgets::CommandControl* commandControl1() const { return m_commandControl1; }
     Gadgets::CommandControl* commandControl2() const { return m_commandControl2; }
