@@ -1,6 +1,7 @@
 #include "EnergyDataExchange.h"
 
 #include "EnergyDevicesController.h"
+#include "EnergyUnits.h"
 #include "Models/EnergyDeviceInfo.h"
 #include "simulation/Clock.h"
 
@@ -228,7 +229,7 @@ void EnergyDataExchange::getEnergyDataCache(EnergyDataContainer* container)
     const EnergyDevice* device = record->device();
     EnergyDataViewControl* view = container->energyDataViewControl();
     if (device->hasValue())
-        view->setInstantConsumption(twoDecimals(device->instantValue()));
+        view->setInstantConsumption(EnergyUnits::instantText(device, view->dataType()));
     const EnergyDataViewConfig config = view->config();
     switch (config.timespanView()) {
     case DailyView:

@@ -3,6 +3,7 @@
 #include "FavoriteWindow.h"
 #include "CarouselController.h"
 #include "EnergyDataExchange.h"
+#include "EnergyUnits.h"
 #include "Models/EnergyDeviceInfo.h"
 #include "NavigationWindow.h"
 #include "simulation/Clock.h"
@@ -34,7 +35,6 @@
 #include "pravikdriver/UserMessages/InterfaceDeviceMessage.h"
 #include "pravikdriver/UserMessages/LoadManagementMessage.h"
 #include "theme/ThemeProvider.h"
-#include "utilities/MeasurementUnitsConverter.h"
 
 #include <QTimer>
 
@@ -47,49 +47,15 @@ using Gadgets::EnergyDataContainer;
 using Gadgets::ThemeProvider;
 using Gadgets::Models::NavigationIcon;
 using Models::EnergyDeviceInfo;
-using Utilities::MeasurementUnitsConverter;
 
 const QString EnergyDevicesController::ENERGY_TARIFF_TABLE_CONTROL_ID = QStringLiteral("energy_tariff");
 
 namespace {
 
-const int ELECTRICITY_METER = 7051;
-const int WATER_METER = 7061;
-const int GAS_METER = 7071;
-const int HOT_WATER_METER = 7081;
-const int HEATING_OR_COOLING_METER = 7091;
 const int ENERGY_PAGE_TYPE = 7000;
-const int MONEY = 1;
 const int NORMAL_PRIORITY = 1;
 const int CLOSING_PRIORITY = 0;
 const int CAROUSEL_REDRAW_DELAY = 100;
-
-double cubicMetreQuotient(int unit)
-{
-    switch (unit) {
-    case Devices::DeviceEnums::Litre:
-        return MeasurementUnitsConverter::cubicMetresToLitres(1.0);
-    case 3:
-        return MeasurementUnitsConverter::cubicMetresToDecalitres(1.0);
-    case 4:
-        return MeasurementUnitsConverter::cubicMetresToHectolitres(1.0);
-    case Devices::DeviceEnums::CubicFoot:
-        return MeasurementUnitsConverter::cubicMetresToCubicFeet(1.0);
-    case Devices::DeviceEnums::CubicYard:
-        return MeasurementUnitsConverter::cubicMetresToCubicYards(1.0);
-    case Devices::DeviceEnums::UsGallon:
-        return MeasurementUnitsConverter::cubicMetresToUsGallons(1.0);
-    case Devices::DeviceEnums::UkGallon:
-        return MeasurementUnitsConverter::cubicMetresToUkGallons(1.0);
-    default:
-        return 1.0;
-    }
-}
-
-QString twoDecimals(double value)
-{
-    return QString::number(value, 'f', EnergyDevicesController::LABELS_NUMBER_PRECISION);
-}
 
 } // namespace
 
@@ -197,7 +163,7 @@ Gadgets::SvgControlObject* EnergyDevicesController::createDataControl(BaseDevice
     if (record->conversation().shouldReceiveResponses())
         container->energyDataViewControl()->enableControls(false);
     if (device->hasValue())
-        container->energyDataViewControl()->setInstantConsumption(twoDecimals(device->instantValue()));
+        container->energyDataViewControl()->setInstantConsumption(EnergyUnits::instantText(device, Gadgets::GadgetsCommon::EnergyData));
     record->setCarouselDialog(container);
     return container;
 }
@@ -235,8 +201,7 @@ void EnergyDevicesController::updateNavigationIcons()
 void EnergyDevicesController::initializeEnergyDataContainer(EnergyDataContainer* container, const EnergyDevice* device)
 {
     Gadgets::EnergyDataViewControl* view = container->energyDataViewControl();
-    view->setMeasurementUnit(Devices::StringConsts::getMeasurementUnitString(device->measurementUnit()));
-    view->setCurrency(Devices::StringConsts::getCurrencyString(device->currency()));
+    EnergyUnits::applyUnits(view, device);
     view->setIsEconomicEvaluationEnabled(device->isEconomicEvaluationEnabled());
     view->enableControls(device->isStatusKnown());
     view->consumptionDisplayControl()->chartDisplay()->setFontFileName(
@@ -296,25 +261,12 @@ Devices::EnergyDeviceCache* EnergyDevicesController::cacheFor(const EnergyDevice
 
 QString EnergyDevicesController::energyDeviceIconName(int deviceType)
 {
-    switch (deviceType) {
-    case ELECTRICITY_METER:
-        return ThemeProvider::ENERGY_ELECTRICITY;
-    case WATER_METER:
-        return ThemeProvider::ENERGY_WATER;
-    case GAS_METER:
-        return ThemeProvider::ENERGY_GAS;
-    case HOT_WATER_METER:
-        return ThemeProvider::ENERGY_DOMESTIC_HOT_WATER;
-    case HEATING_OR_COOLING_METER:
-        return ThemeProvider::ENERGY_HEATING_OR_COOLING;
-    default:
-        return QString();
-    }
+    return EnergyUnits::iconName(deviceType);
 }
 
 QString EnergyDevicesController::valueFormat(int measurementUnit)
 {
-    return QStringLiteral("%1 ") + Devices::StringConsts::getMeasurementUnitString(measurementUnit);
+    return EnergyUnits::valueFormat(measurementUnit);
 }
 
 QString EnergyDevicesController::valueFormat(const EnergyDevice* device)
@@ -324,14 +276,12 @@ QString EnergyDevicesController::valueFormat(const EnergyDevice* device)
 
 double EnergyDevicesController::energyValueQuotient(int dataType, int deviceType, int measurementUnit, double tariff)
 {
-    const double perFamily = deviceType == ELECTRICITY_METER ? MeasurementUnitsConverter::wattsToKilowatts(1.0) : 1.0;
-    return perFamily * cubicMetreQuotient(measurementUnit) * (dataType == MONEY ? tariff : 1.0);
+    return EnergyUnits::quotient(dataType, deviceType, measurementUnit, tariff);
 }
 
 double EnergyDevicesController::convertedEnergyValue(double value, int dataType, const EnergyDevice* device)
 {
-    return value
-        * energyValueQuotient(dataType, device->deviceType(), device->measurementUnit(), device->userTariff());
+    return EnergyUnits::converted(value, dataType, device);
 }
 
 // Dates
@@ -567,7 +517,8 @@ void EnergyDevicesController::showInstantValue(EnergyDevice* device, int rawValu
     device->setStatusKnown(true);
     updateUIforDevice(device);
     for (EnergyDataContainer* container : energyControls(device->id()))
-        container->energyDataViewControl()->setInstantConsumption(twoDecimals(value));
+        container->energyDataViewControl()->setInstantConsumption(
+            EnergyUnits::instantText(device, container->energyDataViewControl()->dataType()));
 }
 
 void EnergyDevicesController::receivedDataProgress(const PravikDriver::OpenDriver* driver, int systemType,
@@ -879,7 +830,7 @@ void EnergyDevicesController::retranslateUi()
         const EnergyDevice* device = record->device();
         for (EnergyDataContainer* container : record->dialogs()) {
             Gadgets::EnergyDataViewControl* view = container->energyDataViewControl();
-            view->setMeasurementUnit(Devices::StringConsts::getMeasurementUnitString(device->measurementUnit()));
+            EnergyUnits::applyUnits(view, device);
             view->consumptionDisplayControl()->chartDisplay()->setFontFileName(
                 Gadgets::Utilities::ChartUtilities::defaultFontFileName());
         }

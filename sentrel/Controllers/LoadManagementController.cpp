@@ -7,6 +7,7 @@
 
 #include "controls/IconRenderer.h"
 #include "devices/Configuration.h"
+#include "devices/DeviceEnums.h"
 #include "devices/LoadDevice.h"
 #include "devices/LoadDeviceProperties.h"
 #include "devices/StringConsts.h"
@@ -369,7 +370,8 @@ void LoadManagementController::fillDataControl(LoadManagementDataControl* contro
     const bool show = control->showEconomicEvaluation();
     const QString currency = Devices::StringConsts::getCurrencyString(properties.currency());
     // Power is shown per hour, the counters' energy as it is.
-    const QString powerUnit = show ? currency + QStringLiteral("/h") : QStringLiteral("kW");
+    const QString powerUnit = show ? Devices::StringConsts::getCurrencyRateString(properties.currency())
+                                   : Devices::StringConsts::getInstantUnitString(Devices::DeviceEnums::KiloWattHour);
     const QString energyUnit = show ? currency : QStringLiteral("kWh");
     control->setInstantData(convertedValue(load->currentData(), show, properties.tariff()), powerUnit);
     const LoadDevice::CounterData first = load->counter1Data();

@@ -19,6 +19,7 @@
 #include "energy/EnergyDataViewControl.h"
 #include "energy/GraphicsProgressBar.h"
 #include "favorite/FavoriteControl.h"
+#include "slider/SvgSliderControl.h"
 #include "controls/SvgContentButton.h"
 #include "text/TextLabel.h"
 #include "pravikdriver/PravikCodes.h"
@@ -111,6 +112,8 @@ private Q_SLOTS:
     void oldInterfaceMeterIsPolled();
     void stoppedAutomaticUpdatesAreAskedAgainWhileWanted();
     void instantValueRaisesTheMaximum();
+    void instantValueIsARate_data();
+    void instantValueIsARate();
     void tariffsAreKeptInTheUserSettings();
     void renameRetitlesTheMetersOwnWindows();
     void centreClickShowsTheDataWindowOnce();
@@ -458,6 +461,43 @@ void tst_EnergyDevicesController::instantValueRaisesTheMaximum()
     // Without the monitor flag an answer is not taken.
     m_driver->sendMessageToListeners(answer(INSTANT_ENERGY, address(m_power), { 7000 }, 0), Message(), false);
     QCOMPARE(meter(m_power)->instantValue(), 1500.0);
+}
+
+void tst_EnergyDevicesController::instantValueIsARate_data()
+{
+    QTest::addColumn<bool>("electricity");
+    QTest::addColumn<bool>("money");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("format");
+
+    // 1500 W; 3 m³ an hour; the tariff of 0.5 a unit prices them per hour.
+    QTest::newRow("power") << true << false << QStringLiteral("Inst: 1.50 kW") << QStringLiteral("%1 kW");
+    QTest::newRow("power cost") << true << true << QStringLiteral("Inst: 0.75 €/h") << QStringLiteral("%1 kW");
+    QTest::newRow("gas flow") << false << false << QStringLiteral("Inst: 3.00 m³/h") << QStringLiteral("%1 m³/h");
+    QTest::newRow("gas cost") << false << true << QStringLiteral("Inst: 1.50 €/h") << QStringLiteral("%1 m³/h");
+}
+
+// An instant value is a power or a flow, never an amount: the data window,
+// the icon's slider and the favourite's slider show it per hour.
+void tst_EnergyDevicesController::instantValueIsARate()
+{
+    QFETCH(bool, electricity);
+    QFETCH(bool, money);
+    QFETCH(QString, label);
+    QFETCH(QString, format);
+
+    const int id = electricity ? m_power : m_gas;
+    giveStatus(id);
+    meter(id)->setUserTariff(0.5);
+    FavoriteWindow* favourite = openFavourite(id);
+    m_driver->deliver(answer(INSTANT_ENERGY, address(id), { electricity ? 1500 : 3 }, 0));
+    if (money) {
+        view(id)->setDataType(Common::MoneyData);
+        Q_EMIT carousel(id)->cycleCurrencyUnitClicked();
+    }
+    QCOMPARE(view(id)->consumptionLabel(EnergyDataViewControl::InstantConsumption)->text(), label);
+    QCOMPARE(m_controller->icons().at(m_controller->indexOfIcon(id)).valueFormat(), format);
+    QCOMPARE(favourite->favoriteControl()->slider()->valueFormat(), format);
 }
 
 void tst_EnergyDevicesController::tariffsAreKeptInTheUserSettings()
