@@ -699,7 +699,7 @@ void EnergyDevicesController::initializeFavorite(FavoriteWindow* window)
         control->setSliderValueFormat(valueFormat(device));
         control->setSliderValue(device->instantValue());
     }
-    initializeFavoriteDataControl(window);
+    // The data window, with its date editors, is made when it first opens.
     startAutoUpdateForDevice(device, true, false, NORMAL_PRIORITY);
 }
 
@@ -720,6 +720,7 @@ EnergyDataContainer* EnergyDevicesController::initializeFavoriteDataControl(Favo
     connect(container, &EnergyDataContainer::titleTextChanged, container, &EnergyDataContainer::setTitleText);
     connect(container, &EnergyDataContainer::resizeFinished, this, &EnergyDevicesController::onDataControlResizeFinished);
     favoriteDataControls().insert(deviceId, container);
+    restoreDataControlScale(deviceId);
     window->addRootControl(container);
     container->setItemName(device->name());
     container->energyDataTariffControl()->setTariffTableModel(m_tariffModel);
@@ -750,10 +751,13 @@ void EnergyDevicesController::handleFavoriteCenterClick(FavoriteWindow* window)
     if (!container)
         return;
     m_exchange->getEnergyDataCache(container);
-    if (!container->isVisible()) {
-        positionDataWindow(window, window->deviceId());
-        container->setVisible(true);
-    }
+    if (container->isVisible())
+        return;
+    positionDataWindow(window, window->deviceId());
+    container->setVisible(true);
+    // Opened on what the cache lacks: asked for as by its OK button.
+    if (container->energyDataViewControl()->energyDataStatus() == Gadgets::EnergyDataViewControl::NoData)
+        m_exchange->startRequest(container);
 }
 
 void EnergyDevicesController::handleFavoriteClose(FavoriteWindow* window)

@@ -101,8 +101,9 @@ public:
     // updates while it is open.
     void initializeFavorite(FavoriteWindow* window) override;
     void handleFavoriteElementClick(FavoriteWindow* window, Gadgets::SvgElement* element) override;
-    // The favourite's centre button: its data window, filled from the
-    // cache, shown beside it.
+    // The favourite's centre button: its data window (made on the first
+    // click), filled from the cache, shown beside it; opened on a view the
+    // cache has nothing for, it asks the gateway as its OK button does.
     void handleFavoriteCenterClick(FavoriteWindow* window);
     void handleFavoriteClose(FavoriteWindow* window) override;
     // Closes the project: every automatic update stops.
