@@ -14,7 +14,6 @@
 #include "devices/EnergyDevice.h"
 #include "devices/EnergyDeviceCache.h"
 #include "devices/EnergyDeviceProperties.h"
-#include "devices/StringConsts.h"
 #include "devices/UserDeviceSettings.h"
 #include "energy/ChartUtilities.h"
 #include "energy/EnergyConsumptionChartDisplay.h"
@@ -63,7 +62,9 @@ EnergyDevicesController::EnergyDevicesController(NavigationWindow* window)
     : BaseDataControlsController(window)
     , m_autoUpdateTimer(Clock::program()->createTimer(this))
     , m_tariffModel(new Gadgets::Models::EnergyDataTariffModel(this))
-    , m_exchange(new EnergyDataExchange(this))
+    , m_autoUpdates(this)
+    , m_tariffTable(this)
+    , m_exchange(std::make_unique<EnergyDataExchange>(this))
 {
     m_autoUpdateTimer->setInterval(AUTO_UPDATE_TIMER_MILLISECONDS);
     connect(m_autoUpdateTimer, &ClockTimer::timeout, this, &EnergyDevicesController::updateOldInterfaceDeviceInstantData);
@@ -177,7 +178,7 @@ void EnergyDevicesController::clearDevicesInfo()
     m_tariffModel->clear();
     qDeleteAll(m_caches);
     m_caches.clear();
-    manageAutoUpdateTimerActiveness();
+    m_autoUpdates.manageTimerActiveness();
 }
 
 void EnergyDevicesController::updateNavigationIcons()
@@ -288,25 +289,13 @@ double EnergyDevicesController::convertedEnergyValue(double value, int dataType,
 
 QDateTime EnergyDevicesController::energyDeviceCurrentDate(const EnergyDevice* device) const
 {
-    const QDateTime now = Clock::program()->now();
-    if (!device || !m_gatewayClockOffsets.contains(device->serverId()))
-        return now;
-    return now.addSecs(m_gatewayClockOffsets.value(device->serverId()));
+    return m_meterClock.currentDate(device);
 }
 
 bool EnergyDevicesController::energyDeviceDateBounds(const EnergyDevice* device, QDateTime& end,
                                                      QDateTime& dailyMinimum, QDateTime& monthlyMinimum) const
 {
-    if (!device || !device->isStatusKnown())
-        return false;
-    end = energyDeviceCurrentDate(device);
-    if (!end.isValid())
-        return false;
-    dailyMinimum = end.addYears(-1).addDays(1);
-    const QDate firstOfMonth(end.date().year(), end.date().month(), 1);
-    const int yearsBack = device->isNewInterfaceInUse() ? 2 : 1;
-    monthlyMinimum = QDateTime(firstOfMonth.addYears(-yearsBack).addMonths(1), end.time(), end.timeSpec());
-    return true;
+    return m_meterClock.dateBounds(device, end, dailyMinimum, monthlyMinimum);
 }
 
 void EnergyDevicesController::setEnergyDateBounds(const EnergyDevice* device, EnergyDataContainer* container)
@@ -340,51 +329,12 @@ void EnergyDevicesController::requestInstantEnergyData(const EnergyDevice* devic
 
 void EnergyDevicesController::startAutoUpdateForDevice(EnergyDevice* device, bool start, bool force, int priority)
 {
-    if (!device)
-        return;
-    if (device->isNewInterfaceInUse() || force)
-        startAutoUpdateForNewInterface(device, start, force, priority);
-    else
-        startAutoUpdateForOldInterface(device, start);
-}
-
-void EnergyDevicesController::startAutoUpdateForNewInterface(EnergyDevice* device, bool start, bool force,
-                                                             int priority)
-{
-    EnergyDeviceInfo* record = infoForDevice(device);
-    if (!record || (record->hasAutoUpdateStarted() == start && !force))
-        return;
-    record->setHasAutoUpdateStarted(start);
-    if (PravikDriver::OpenDriver* driver = getDriver(device->serverId()))
-        driver->requestEnergyStartAutoUpdate(addressText(device), int(device->energyType()),
-                                             start ? AUTO_UPDATE_TIME_START : AUTO_UPDATE_TIME_STOP, priority);
-}
-
-void EnergyDevicesController::startAutoUpdateForOldInterface(EnergyDevice* device, bool start)
-{
-    if (EnergyDeviceInfo* record = infoForDevice(device))
-        record->setHasAutoUpdateStarted(start);
-    manageAutoUpdateTimerActiveness();
-}
-
-void EnergyDevicesController::manageAutoUpdateTimerActiveness()
-{
-    const bool needed = std::any_of(m_deviceInfos.cbegin(), m_deviceInfos.cend(), [](const EnergyDeviceInfo* record) {
-        return record->device() && !record->device()->isNewInterfaceInUse() && record->hasAutoUpdateStarted();
-    });
-    if (needed && !m_autoUpdateTimer->isActive())
-        m_autoUpdateTimer->start();
-    else if (!needed && m_autoUpdateTimer->isActive())
-        m_autoUpdateTimer->stop();
+    m_autoUpdates.startForDevice(device, start, force, priority);
 }
 
 void EnergyDevicesController::updateOldInterfaceDeviceInstantData()
 {
-    for (const EnergyDeviceInfo* record : std::as_const(m_deviceInfos)) {
-        const EnergyDevice* device = record->device();
-        if (device && device->isStatusKnown() && !device->isNewInterfaceInUse() && record->hasAutoUpdateStarted())
-            requestInstantEnergyData(device);
-    }
+    m_autoUpdates.pollOldInterfaceMeters();
 }
 
 void EnergyDevicesController::startAutoUpdate(bool start, bool followPage, bool force, int priority)
@@ -428,13 +378,7 @@ void EnergyDevicesController::onNewInterfaceAutoUpdateResponseTimedOut()
     if (device->isNewInterfaceInUse() || device->isStatusKnown())
         return;
     requestInstantEnergyData(device);
-    switchToOldInterface(device);
-}
-
-void EnergyDevicesController::switchToOldInterface(EnergyDevice* device)
-{
-    device->setIsNewInterfaceInUse(false);
-    startAutoUpdateForOldInterface(device, shouldAutoUpdateDevice(device));
+    m_autoUpdates.switchToOldInterface(device);
 }
 
 void EnergyDevicesController::messageReceived(const PravikDriver::Driver* driver, const PravikDriver::Message& first,
@@ -450,7 +394,7 @@ void EnergyDevicesController::messageReceived(const PravikDriver::Driver* driver
     for (int index : getDeviceIndicesByAddress(second.address(), openDriver, false)) {
         auto* device = static_cast<EnergyDevice*>(m_devices.at(index));
         if (!device->isNewInterfaceInUse())
-            switchToOldInterface(device);
+            m_autoUpdates.switchToOldInterface(device);
     }
 }
 
@@ -460,9 +404,7 @@ void EnergyDevicesController::interfaceDeviceMessageReceived(
 {
     if (!isKnownDriver(driver) || !message.date().isValid() || !message.time().isValid())
         return;
-    // Kept as an offset, so that a meter's date moves on with the clock.
-    const QDateTime gateway(message.date(), message.time());
-    m_gatewayClockOffsets.insert(getServerId(driver), Clock::program()->now().secsTo(gateway));
+    m_meterClock.setGatewayTime(getServerId(driver), QDateTime(message.date(), message.time()));
 }
 
 void EnergyDevicesController::loadManagementMessageReceived(
@@ -477,7 +419,7 @@ void EnergyDevicesController::loadManagementMessageReceived(
             continue;
         switch (message.type()) {
         case 1:
-            handleAutoUpdateState(device, message.period());
+            m_autoUpdates.handleState(device, message.period());
             break;
         case 2:
             if (!message.values().isEmpty())
@@ -488,26 +430,6 @@ void EnergyDevicesController::loadManagementMessageReceived(
             break;
         }
     }
-}
-
-void EnergyDevicesController::handleAutoUpdateState(EnergyDevice* device, int period)
-{
-    EnergyDeviceInfo* record = infoForDevice(device);
-    if (!record)
-        return;
-    if (!device->isNewInterfaceInUse() && record->requestedNewInterfaceExistence()) {
-        device->setIsNewInterfaceInUse(true);
-        manageAutoUpdateTimerActiveness();
-    }
-    const bool needed = shouldAutoUpdateDevice(device);
-    if (period == AUTO_UPDATE_TIME_START && !needed) {
-        record->setHasAutoUpdateStarted(true);
-    } else if (period == AUTO_UPDATE_TIME_STOP && needed) {
-        record->setHasAutoUpdateStarted(false);
-        startAutoUpdateForDevice(device, true, false, NORMAL_PRIORITY);
-    }
-    device->setStatusKnown(true);
-    updateUIforDevice(device);
 }
 
 void EnergyDevicesController::showInstantValue(EnergyDevice* device, int rawValue)
@@ -773,50 +695,30 @@ void EnergyDevicesController::handleFavoriteClose(FavoriteWindow* window)
 void EnergyDevicesController::settingsLoaded()
 {
     BaseDataControlsController::settingsLoaded();
-    m_tariffModel->clear();
-    for (const EnergyDeviceInfo* record : std::as_const(m_deviceInfos)) {
-        const EnergyDevice* device = record->device();
+    for (const EnergyDeviceInfo* record : std::as_const(m_deviceInfos))
         for (EnergyDataContainer* container : record->dialogs())
-            container->setItemName(device->name());
-        if (!device->isEconomicEvaluationEnabled())
-            continue;
-        m_tariffModel->addEnergyItem(
-            device->id(),
-            Gadgets::Models::EnergyTariffItemData(device->name(), addressText(device).remove(QLatin1Char('#')).toInt(),
-                                                  Devices::StringConsts::getDeviceTypeString(device->deviceType()),
-                                                  device->userTariff(),
-                                                  Devices::StringConsts::getCurrencyString(device->currency()),
-                                                  Devices::StringConsts::getMeasurementUnitString(device->measurementUnit())));
-    }
+            container->setItemName(record->device()->name());
+    m_tariffTable.fill();
     for (Gadgets::SvgControlObject* control : std::as_const(dataControls()))
         static_cast<EnergyDataContainer*>(control)->energyDataTariffControl()->setTariffTableModel(m_tariffModel);
 }
 
 void EnergyDevicesController::onEnergyTariffItemDataChanged(int deviceId)
 {
-    const double tariff = m_tariffModel->energyItemAt(deviceId).value();
-    if (EnergyDevice* device = energyDevice(deviceId); device && Devices::EnergyDeviceProperties::isTariffValid(tariff))
-        device->setUserTariff(tariff);
+    m_tariffTable.takeUserTariff(deviceId);
 }
 
 void EnergyDevicesController::fillSettingsForDevice(Devices::UserDeviceSettings& settings, int pageId,
                                                     const BaseDevice* base)
 {
-    const auto* device = dynamic_cast<const EnergyDevice*>(base);
-    if (device && device->hasUserTariff())
-        settings.setItemTariff(device->id(), Devices::ItemKey::INVALID_SUB_ID, device->userTariff());
+    EnergyTariffTable::store(settings, dynamic_cast<const EnergyDevice*>(base));
     BaseDataControlsController::fillSettingsForDevice(settings, pageId, base);
 }
 
 void EnergyDevicesController::loadSettingsForDevice(const Devices::UserDeviceSettings& settings, int pageId,
                                                     BaseDevice* base)
 {
-    auto* device = dynamic_cast<EnergyDevice*>(base);
-    if (device && settings.hasItemTariff(device->id())) {
-        const double tariff = settings.itemTariff(device->id());
-        if (Devices::EnergyDeviceProperties::isTariffValid(tariff))
-            device->setUserTariff(tariff);
-    }
+    EnergyTariffTable::restore(settings, dynamic_cast<EnergyDevice*>(base));
     BaseDataControlsController::loadSettingsForDevice(settings, pageId, base);
 }
 
@@ -840,21 +742,8 @@ void EnergyDevicesController::retranslateUi()
         }
         setSliderTextFormat(device->id(), valueFormat(device));
     }
-    retranslateTariffTable();
+    m_tariffTable.retranslate();
     BaseDataControlsController::retranslateUi();
-}
-
-void EnergyDevicesController::retranslateTariffTable()
-{
-    m_tariffModel->retranslate();
-    for (const EnergyDeviceInfo* record : std::as_const(m_deviceInfos)) {
-        const EnergyDevice* device = record->device();
-        if (!device->isEconomicEvaluationEnabled())
-            continue;
-        m_tariffModel->setFamily(device->id(), Devices::StringConsts::getDeviceTypeString(device->deviceType()));
-        m_tariffModel->setCurrency(device->id(), Devices::StringConsts::getCurrencyString(device->currency()));
-        m_tariffModel->setUnit(device->id(), Devices::StringConsts::getMeasurementUnitString(device->measurementUnit()));
-    }
 }
 
 void EnergyDevicesController::updateControlsCache()
