@@ -6,6 +6,7 @@
 #include "navigation/NavigationContainer.h"
 #include "navigation/NavigationControl.h"
 
+#include <QGraphicsRectItem>
 #include <QGraphicsScene>
 #include <QGraphicsSceneWheelEvent>
 #include <QKeyEvent>
@@ -236,7 +237,7 @@ void tst_NavigationQMLWrapper::viewFollowsTheWrappersSize()
 // The carousel turns behind the gadget: the items waiting on the path's
 // far side, where it passes the gadget, are covered by it (the wheel and
 // its labels stay readable and take the clicks), while the current item,
-// clear of the gadget, is on top where it is.
+// clear of the gadget, stays on top, also of a label reaching over it.
 void tst_NavigationQMLWrapper::carouselTurnsBehindTheGadget()
 {
     // As in the main window: the wrapper is the gadget's size.
@@ -253,18 +254,29 @@ void tst_NavigationQMLWrapper::carouselTurnsBehindTheGadget()
         return found.isEmpty() ? nullptr : found.first();
     };
 
-    int covered = 0;
-    for (const SvgControlObject* plate : std::as_const(main.plates)) {
-        const QRectF overlap = plate->sceneBoundingRect() & gadgetArea;
-        if (!plate->isVisible() || overlap.isEmpty())
-            continue;
-        ++covered;
-        QVERIFY(onGadget(topmostAt(overlap.center())));
-    }
-    QVERIFY2(covered > 0, "no item passes the gadget");
+    const auto coveredItems = [&] {
+        int covered = 0;
+        for (const SvgControlObject* plate : std::as_const(main.plates)) {
+            const QRectF overlap = plate->sceneBoundingRect() & gadgetArea;
+            if (plate->isVisible() && !overlap.isEmpty() && onGadget(topmostAt(overlap.center())))
+                ++covered;
+            else if (plate->isVisible() && !overlap.isEmpty())
+                return -1;
+        }
+        return covered;
+    };
+    QVERIFY(coveredItems() > 0);
     SvgControlObject* current = main.plates.at(main.view->currentIndex());
     QVERIFY(!current->sceneBoundingRect().intersects(gadgetArea));
+    auto* label = new QGraphicsRectItem(gadget->mapRectFromScene(current->sceneBoundingRect()), gadget);
     QCOMPARE(topmostAt(current->sceneBoundingRect().center()), current);
+
+    // Turned towards the next item, that one comes to the front.
+    main.view->setCurrentIndex(1);
+    SvgControlObject* next = main.plates.at(1);
+    label->setRect(gadget->mapRectFromScene(next->sceneBoundingRect()));
+    QCOMPARE(topmostAt(next->sceneBoundingRect().center()), next);
+    QVERIFY(coveredItems() > 0);
 }
 
 void tst_NavigationQMLWrapper::keysAndWheelStep_data()
