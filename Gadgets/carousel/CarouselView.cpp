@@ -1,5 +1,6 @@
 #include "carousel/CarouselView.h"
 
+#include "carousel/CarouselFrontLayer.h"
 #include "carousel/CarouselGeometry.h"
 #include "hosting/CarouselModelItem.h"
 #include "hosting/SvgControlObjectWrapper.h"
@@ -55,6 +56,7 @@ CarouselView::CarouselView(QGraphicsItem* parent)
     : QGraphicsObject(parent)
 {
     setFlag(ItemHasNoContents, true);
+    setFlag(ItemSendsGeometryChanges, true);
     setFiltersChildEvents(true);
     m_motion.setEasingCurve(QEasingCurve::OutQuad);
     connect(&m_motion, &QVariantAnimation::valueChanged, this, [this](const QVariant& value) {
@@ -68,6 +70,7 @@ CarouselView::CarouselView(QGraphicsItem* parent)
 CarouselView::~CarouselView()
 {
     clearDelegates();
+    delete m_frontLayer;
 }
 
 QRectF CarouselView::boundingRect() const
@@ -185,6 +188,11 @@ void CarouselView::rotateCarousel(qreal angleToCenter)
 // every other press.
 bool CarouselView::sceneEventFilter(QGraphicsItem* watched, QEvent* event)
 {
+    return filterDelegateEvent(watched, event);
+}
+
+bool CarouselView::filterDelegateEvent(QGraphicsItem* watched, QEvent* event)
+{
     if (event->type() != QEvent::GraphicsSceneMousePress && event->type() != QEvent::GraphicsSceneMouseDoubleClick)
         return false;
     auto* mouse = static_cast<QGraphicsSceneMouseEvent*>(event);
@@ -296,6 +304,55 @@ void CarouselView::placeDelegate(SvgControlObjectWrapper* delegate, qreal percen
     delegate->setOpacity(placement.opacity);
     delegate->setZValue(placement.z);
     delegate->setVisible(placement.visible);
+
+    const bool front = m_frontLayer && placement.visible
+        && isClearOfGadget(placement.centre, QSizeF(delegate->width(), delegate->height()), placement.scale);
+    QGraphicsItem* home = front ? static_cast<QGraphicsItem*>(m_frontLayer) : this;
+    if (delegate->parentItem() != home)
+        delegate->setParentItem(home);
+}
+
+bool CarouselView::isClearOfGadget(const QPointF& centre, const QSizeF& size, qreal scale) const
+{
+    const QSizeF scaled = size * scale;
+    const QRectF area(centre - QPointF(scaled.width() / 2, scaled.height() / 2), scaled);
+    const QPointF middle = boundingRect().center();
+    const QRectF gadget(middle - QPointF(m_gadgetRadius, m_gadgetRadius), QSizeF(2 * m_gadgetRadius, 2 * m_gadgetRadius));
+    return !area.intersects(gadget);
+}
+
+QVariant CarouselView::itemChange(GraphicsItemChange change, const QVariant& value)
+{
+    switch (change) {
+    case ItemParentHasChanged:
+        followParent();
+        break;
+    case ItemPositionHasChanged:
+    case ItemRotationHasChanged:
+    case ItemScaleHasChanged:
+    case ItemTransformOriginPointHasChanged:
+    case ItemTransformHasChanged:
+    case ItemOpacityHasChanged:
+    case ItemVisibleHasChanged:
+    case ItemZValueHasChanged:
+        if (m_frontLayer)
+            m_frontLayer->followView();
+        break;
+    default:
+        break;
+    }
+    return QGraphicsObject::itemChange(change, value);
+}
+
+void CarouselView::followParent()
+{
+    if (!m_frontLayer && parentItem())
+        m_frontLayer = new CarouselFrontLayer(this);
+    if (!m_frontLayer)
+        return;
+    m_frontLayer->setParentItem(parentItem());
+    m_frontLayer->followView();
+    layoutDelegates();
 }
 
 // The topmost visible delegate under scenePos, or -1.
@@ -315,7 +372,8 @@ int CarouselView::delegateIndexAt(const QPointF& scenePos) const
 // The delegate that item is, or lies in, or -1.
 int CarouselView::delegateIndexOf(const QGraphicsItem* item) const
 {
-    while (item && item->parentItem() != this)
+    const QGraphicsItem* front = m_frontLayer;
+    while (item && item->parentItem() != this && (!front || item->parentItem() != front))
         item = item->parentItem();
     for (int index = 0; index < count(); ++index) {
         if (m_delegates.at(index) == item)

@@ -8,6 +8,8 @@
 
 namespace Corvane::Gadgets {
 
+class CarouselFrontLayer;
+
 namespace Utilities {
 class CarouselModelItem;
 class SvgControlObjectWrapper;
@@ -34,6 +36,11 @@ class SvgControlObjectWrapper;
 // from outside animates the delegates over highlightMoveDuration without it.
 // An index asked for while the view holds no items is where the next items
 // open.
+//
+// Given a parent, the view keeps a front layer beside it (see
+// CarouselFrontLayer): an item clear of the gadget, the current one at rest,
+// is drawn there, above what the parent hosts, while the view itself may
+// stack behind it.
 class CarouselView : public QGraphicsObject
 {
     Q_OBJECT
@@ -94,6 +101,8 @@ public:
 
     // The rectangle the path spans, in the view's coordinates.
     QRectF pathRect() const;
+    // The mouse presses of the delegates: see the class comment.
+    bool filterDelegateEvent(QGraphicsItem* watched, QEvent* event);
 
 public slots:
     // Turns the view to face angleToCenter (degrees counter-clockwise from
@@ -108,6 +117,7 @@ signals:
 
 protected:
     bool sceneEventFilter(QGraphicsItem* watched, QEvent* event) override;
+    QVariant itemChange(GraphicsItemChange change, const QVariant& value) override;
     void mousePressEvent(QGraphicsSceneMouseEvent* event) override;
     void mouseMoveEvent(QGraphicsSceneMouseEvent* event) override;
     void mouseReleaseEvent(QGraphicsSceneMouseEvent* event) override;
@@ -124,6 +134,10 @@ private:
     QSizeF delegateSize() const;
     void layoutDelegates();
     void placeDelegate(Utilities::SvgControlObjectWrapper* delegate, qreal percent, const QRectF& rect);
+    // Whether an item of that size, centred there at that scale, keeps off
+    // the gadget in the view's middle.
+    bool isClearOfGadget(const QPointF& centre, const QSizeF& size, qreal scale) const;
+    void followParent();
     int delegateIndexAt(const QPointF& scenePos) const;
     int delegateIndexOf(const QGraphicsItem* item) const;
 
@@ -142,6 +156,8 @@ private:
     void stopUserMotion();
 
     QList<Utilities::SvgControlObjectWrapper*> m_delegates;
+    // Owned; made when the view gets a parent.
+    CarouselFrontLayer* m_frontLayer = nullptr;
     QSizeF m_hostSize;
     int m_currentIndex = 0;
     // The index asked for while there were no items; -1 for none.

@@ -214,6 +214,13 @@ void EnergyDataViewControl::setCurrency(const QString& currency)
     resetAllConsumptionLabels();
 }
 
+void EnergyDataViewControl::setInstantUnits(const QString& unit, const QString& currency)
+{
+    m_instantUnit = unit;
+    m_instantCurrency = currency;
+    resetConsumptionLabelText(InstantConsumption);
+}
+
 void EnergyDataViewControl::setDataType(DataType type)
 {
     m_dataType = type;
@@ -439,8 +446,14 @@ void EnergyDataViewControl::resetConsumptionLabelText(ConsumptionType type)
         value = m_averageValue;
         break;
     }
-    const QString unit = value.isEmpty() ? QString() : (m_dataType == EnergyData ? m_measurementUnit : m_currency);
-    consumptionLabel(type)->setText(format.arg(value, unit));
+    consumptionLabel(type)->setText(format.arg(value, value.isEmpty() ? QString() : unitText(type)));
+}
+
+QString EnergyDataViewControl::unitText(ConsumptionType type) const
+{
+    if (type == InstantConsumption)
+        return m_dataType == EnergyData ? m_instantUnit : m_instantCurrency;
+    return m_dataType == EnergyData ? m_measurementUnit : m_currency;
 }
 
 void EnergyDataViewControl::resetAllConsumptionLabels()

@@ -67,6 +67,9 @@ public:
     void setAverageConsumption(const QString& value);
     void setMeasurementUnit(const QString& unit);
     void setCurrency(const QString& currency);
+    // The units of the instant value, a rate rather than an amount: for
+    // energy data (kW, m³/h) and for money (€/h).
+    void setInstantUnits(const QString& unit, const QString& currency);
     void setDataType(GadgetsCommon::DataType type);
     void setMonthlyViewMode(GadgetsCommon::MonthlyViewMode mode);
     void setTimespanView(GadgetsCommon::TimespanView view);
@@ -142,6 +145,7 @@ private:
     void setEnergyDataStatus(EnergyDataStatus status);
     void resetConsumptionLabelText(ConsumptionType type);
     void resetAllConsumptionLabels();
+    QString unitText(ConsumptionType type) const;
     void resetDisplayTitle();
     void resetAxisTitles();
     void resetHotspot();
@@ -158,6 +162,8 @@ private:
     QString m_averageValue;
     QString m_measurementUnit;
     QString m_currency;
+    QString m_instantUnit;
+    QString m_instantCurrency;
     GadgetsCommon::DataType m_dataType = GadgetsCommon::EnergyData;
     GadgetsCommon::MonthlyViewMode m_monthlyViewMode = GadgetsCommon::MonthlyViewDays;
     QDateTime m_lastUpdated;

@@ -161,6 +161,13 @@ void LoadManagementDataControl::setCounterData(Counter counter, const QDateTime&
     resetCounterText(which);
 }
 
+void LoadManagementDataControl::clearCounterData(Counter counter)
+{
+    const Counter which = counter == FirstCounter ? FirstCounter : SecondCounter;
+    m_counters.remove(which);
+    resetCounterText(which);
+}
+
 void LoadManagementDataControl::resetCounterText(Counter counter)
 {
     const bool known = m_counters.contains(counter);

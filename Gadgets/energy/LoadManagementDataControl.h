@@ -53,6 +53,8 @@ public:
     void setInstantData(double value, const QString& unit);
     void setUpdateTime(const QDateTime& time);
     void setCounterData(Counter counter, const QDateTime& updateTime, double value, const QString& unit);
+    // The counter as never set: no start, unit or value.
+    void clearCounterData(Counter counter);
     bool supportsInfo() const { return m_supportsInfo; }
     void setSupportsInfo(bool supports);
     // Shows the unit/currency button; turning economic evaluation off also

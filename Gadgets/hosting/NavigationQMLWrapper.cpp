@@ -91,6 +91,7 @@ void NavigationQMLWrapper::bindView()
     CarouselView* view = m_currentView;
     view->setParentItem(this);
     view->setZValue(zValue() + 1);
+    view->setFlag(ItemStacksBehindParent, true);
     view->setHostSize(size());
     view->setVisible(m_isCarouselVisible);
     view->setGadgetRadius(m_gadgetRadius);

@@ -57,8 +57,10 @@ public:
     QPointF hotSpot() const;
 
     CarouselView* pathView() const { return m_currentView; }
-    // Takes view in as the carousel: a child item above the wrapper, laid
-    // out around it (the wrapper has its size by then), and bound to it.
+    // Takes view in as the carousel: a child item of the wrapper, laid out
+    // around it (the wrapper has its size by then), and bound to it. The
+    // view stacks behind the wrapper and so behind the gadget it hosts: the
+    // items on the path's far side pass behind the wheel and its labels.
     void setCurrentView(CarouselView* view);
 
     int gadgetMargin() const;

@@ -59,6 +59,22 @@ QString StringConsts::getMeasurementUnitString(int unit)
     }
 }
 
+QString StringConsts::getInstantUnitString(int unit)
+{
+    switch (unit) {
+    case DeviceEnums::KiloWattHour: return QCoreApplication::translate("Devices", "kW");
+    case DeviceEnums::CubicMetre: return QCoreApplication::translate("Devices", "m³/h");
+    case DeviceEnums::Litre: return QCoreApplication::translate("Devices", "l/h");
+    case DeviceEnums::Decalitre: return QCoreApplication::translate("Devices", "dal/h");
+    case DeviceEnums::Hectolitre: return QCoreApplication::translate("Devices", "hl/h");
+    case DeviceEnums::CubicFoot: return QCoreApplication::translate("Devices", "ft³/h");
+    case DeviceEnums::CubicYard: return QCoreApplication::translate("Devices", "yd³/h");
+    case DeviceEnums::UsGallon: return QCoreApplication::translate("Devices", "gal/h (US)");
+    case DeviceEnums::UkGallon: return QCoreApplication::translate("Devices", "gal/h (UK)");
+    default: return QString();
+    }
+}
+
 QString StringConsts::getEnergyTypeString(int energyDeviceType)
 {
     return energyDeviceType == DeviceEnums::Production ? QCoreApplication::translate("Devices", "Production") : QCoreApplication::translate("Devices", "Consumption");
@@ -74,6 +90,12 @@ QString StringConsts::getCurrencyString(int currency)
     case DeviceEnums::Yen: return QCoreApplication::translate("Devices", "¥");
     default: return QString();
     }
+}
+
+QString StringConsts::getCurrencyRateString(int currency)
+{
+    const QString symbol = getCurrencyString(currency);
+    return symbol.isEmpty() ? QString() : QCoreApplication::translate("Devices", "%1/h").arg(symbol);
 }
 
 } // namespace Corvane::Devices

@@ -198,14 +198,25 @@ Devices::UserDeviceSettings::Favorite BaseDataControlsController::getFavoriteSet
     Devices::UserDeviceSettings::Favorite favorite = BaseController::getFavoriteSettings(window);
     // The last value of a stored favourite is the scale of its data control.
     const SvgControlObject* control = m_favoriteDataControls.value(window->deviceId(), nullptr);
-    favorite.opacity = control ? control->scale() : DEFAULT_DATA_CONTROL_SCALE;
+    favorite.opacity = control ? control->scale()
+                               : m_storedDataControlScales.value(window->deviceId(), DEFAULT_DATA_CONTROL_SCALE);
     return favorite;
 }
 
 void BaseDataControlsController::loadSettingsForFavorite(const Devices::UserDeviceSettings::Favorite& favorite)
 {
+    const double scale = storedDataControlScale(favorite.opacity);
     if (SvgControlObject* control = m_favoriteDataControls.value(favorite.deviceId, nullptr))
-        control->setScale(storedDataControlScale(favorite.opacity));
+        control->setScale(scale);
+    else
+        m_storedDataControlScales.insert(favorite.deviceId, scale);
+}
+
+void BaseDataControlsController::restoreDataControlScale(int deviceId)
+{
+    SvgControlObject* control = m_favoriteDataControls.value(deviceId, nullptr);
+    if (control && m_storedDataControlScales.contains(deviceId))
+        control->setScale(m_storedDataControlScales.take(deviceId));
 }
 
 void BaseDataControlsController::handleFavoriteClose(FavoriteWindow* window)
@@ -217,6 +228,7 @@ void BaseDataControlsController::handleFavoriteClose(FavoriteWindow* window)
         window->removeRootControl(control);
         delete control;
     }
+    m_storedDataControlScales.remove(window->deviceId());
     BaseController::handleFavoriteClose(window);
 }
 
@@ -251,6 +263,9 @@ void BaseDataControlsController::clearControls()
             carousel->hideCarousel();
     }
     deleteAll(m_dataControls);
+    // A favourite outlives its data control: a new one comes back at its size.
+    for (auto it = m_favoriteDataControls.cbegin(); it != m_favoriteDataControls.cend(); ++it)
+        m_storedDataControlScales.insert(it.key(), it.value()->scale());
     deleteAll(m_favoriteDataControls);
 }
 

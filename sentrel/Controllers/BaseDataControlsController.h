@@ -78,7 +78,8 @@ public:
     // control of its favourite window's scene: stored with the window (its
     // scale), restored with it, and deleted when the window closes.
     Devices::UserDeviceSettings::Favorite getFavoriteSettings(FavoriteWindow* window) const override;
-    // Restores the stored scale of the favourite's data control.
+    // Restores the stored scale of the favourite's data control; one not
+    // made yet takes it when it is (restoreDataControlScale).
     void loadSettingsForFavorite(const Devices::UserDeviceSettings::Favorite& favorite) override;
     void handleFavoriteClose(FavoriteWindow* window) override;
     // Places the device's favourite data control beside the favourite
@@ -100,12 +101,17 @@ protected:
     // A new carousel data control for the device, showing its present state;
     // null for a page without one.
     virtual Gadgets::SvgControlObject* createDataControl(Devices::BaseDevice* device);
+    // The device's favourite data control, made after its favourite was
+    // restored, takes the scale stored with the favourite.
+    void restoreDataControlScale(int deviceId);
 
 private:
     void selectIconAtCarouselIndex(int index);
 
     DataControlMap m_dataControls;
     DataControlMap m_favoriteDataControls;
+    // Stored scales of favourite data controls not made yet, by device id.
+    QMap<int, double> m_storedDataControlScales;
 };
 
 } // namespace Controllers

@@ -1,6 +1,7 @@
 #include "EnergyDataExchange.h"
 
 #include "EnergyDevicesController.h"
+#include "EnergyUnits.h"
 #include "Models/EnergyDeviceInfo.h"
 #include "simulation/Clock.h"
 
@@ -32,11 +33,6 @@ using namespace Gadgets::GadgetsCommon;
 namespace {
 
 const int ENERGY_SYSTEM = PravikDriver::PravikEnums::EnergyManagement;
-
-QString twoDecimals(double value)
-{
-    return QString::number(value, 'f', EnergyDevicesController::LABELS_NUMBER_PRECISION);
-}
 
 QDate firstOfMonth(const QDate& date)
 {
@@ -228,7 +224,7 @@ void EnergyDataExchange::getEnergyDataCache(EnergyDataContainer* container)
     const EnergyDevice* device = record->device();
     EnergyDataViewControl* view = container->energyDataViewControl();
     if (device->hasValue())
-        view->setInstantConsumption(twoDecimals(device->instantValue()));
+        view->setInstantConsumption(EnergyUnits::instantText(device, view->dataType()));
     const EnergyDataViewConfig config = view->config();
     switch (config.timespanView()) {
     case DailyView:
@@ -260,7 +256,7 @@ void EnergyDataExchange::drawDay(EnergyDataViewControl* view, const EnergyDevice
     const int dataType = view->dataType();
     view->setConsumptionDisplayData(valuePairs(hours(), entry->hours, dataType, device));
     view->setTotalConsumption(
-        entry->totalSet ? twoDecimals(EnergyDevicesController::convertedEnergyValue(entry->total, dataType, device))
+        entry->totalSet ? EnergyUnits::twoDecimals(EnergyDevicesController::convertedEnergyValue(entry->total, dataType, device))
                         : QString());
     view->setLastUpdated(entry->lastUpdated);
 }
@@ -283,14 +279,14 @@ void EnergyDataExchange::drawMonth(EnergyDataViewControl* view, const EnergyDevi
     if (period && period->valuesSet)
         series = valuePairs(perDay ? daysInMonth(month) : hours(), period->values, dataType, device);
     if (period && period->averageSet)
-        average = twoDecimals(EnergyDevicesController::convertedEnergyValue(period->average, dataType, device));
+        average = EnergyUnits::twoDecimals(EnergyDevicesController::convertedEnergyValue(period->average, dataType, device));
     if (period && (period->valuesSet || period->averageSet))
         lastUpdated = period->lastUpdated;
     view->setConsumptionDisplayData(series);
     view->setAverageConsumption(average);
     view->setLastUpdated(lastUpdated);
     view->setTotalConsumption(
-        entry->totalSet ? twoDecimals(EnergyDevicesController::convertedEnergyValue(entry->total, dataType, device))
+        entry->totalSet ? EnergyUnits::twoDecimals(EnergyDevicesController::convertedEnergyValue(entry->total, dataType, device))
                         : QString());
 }
 
@@ -310,7 +306,7 @@ void EnergyDataExchange::setAnnualEnergyData(EnergyDataContainer* container, con
     const int dataType = view->dataType();
     view->setConsumptionDisplayData(valuePairs(tableLabels, values, dataType, device), TableDisplay);
     view->setConsumptionDisplayData(valuePairs(chartLabels, values, dataType, device), ChartDisplay);
-    view->setTotalConsumption(twoDecimals(EnergyDevicesController::convertedEnergyValue(double(total), dataType, device)));
+    view->setTotalConsumption(EnergyUnits::twoDecimals(EnergyDevicesController::convertedEnergyValue(double(total), dataType, device)));
     view->setLastUpdated(lastUpdated);
 }
 

@@ -3,6 +3,7 @@
 #include "FavoriteWindow.h"
 #include "CarouselController.h"
 #include "EnergyDataExchange.h"
+#include "EnergyUnits.h"
 #include "Models/EnergyDeviceInfo.h"
 #include "NavigationWindow.h"
 #include "simulation/Clock.h"
@@ -13,7 +14,6 @@
 #include "devices/EnergyDevice.h"
 #include "devices/EnergyDeviceCache.h"
 #include "devices/EnergyDeviceProperties.h"
-#include "devices/StringConsts.h"
 #include "devices/UserDeviceSettings.h"
 #include "energy/ChartUtilities.h"
 #include "energy/EnergyConsumptionChartDisplay.h"
@@ -34,7 +34,6 @@
 #include "pravikdriver/UserMessages/InterfaceDeviceMessage.h"
 #include "pravikdriver/UserMessages/LoadManagementMessage.h"
 #include "theme/ThemeProvider.h"
-#include "utilities/MeasurementUnitsConverter.h"
 
 #include <QTimer>
 
@@ -47,49 +46,15 @@ using Gadgets::EnergyDataContainer;
 using Gadgets::ThemeProvider;
 using Gadgets::Models::NavigationIcon;
 using Models::EnergyDeviceInfo;
-using Utilities::MeasurementUnitsConverter;
 
 const QString EnergyDevicesController::ENERGY_TARIFF_TABLE_CONTROL_ID = QStringLiteral("energy_tariff");
 
 namespace {
 
-const int ELECTRICITY_METER = 7051;
-const int WATER_METER = 7061;
-const int GAS_METER = 7071;
-const int HOT_WATER_METER = 7081;
-const int HEATING_OR_COOLING_METER = 7091;
 const int ENERGY_PAGE_TYPE = 7000;
-const int MONEY = 1;
 const int NORMAL_PRIORITY = 1;
 const int CLOSING_PRIORITY = 0;
 const int CAROUSEL_REDRAW_DELAY = 100;
-
-double cubicMetreQuotient(int unit)
-{
-    switch (unit) {
-    case Devices::DeviceEnums::Litre:
-        return MeasurementUnitsConverter::cubicMetresToLitres(1.0);
-    case 3:
-        return MeasurementUnitsConverter::cubicMetresToDecalitres(1.0);
-    case 4:
-        return MeasurementUnitsConverter::cubicMetresToHectolitres(1.0);
-    case Devices::DeviceEnums::CubicFoot:
-        return MeasurementUnitsConverter::cubicMetresToCubicFeet(1.0);
-    case Devices::DeviceEnums::CubicYard:
-        return MeasurementUnitsConverter::cubicMetresToCubicYards(1.0);
-    case Devices::DeviceEnums::UsGallon:
-        return MeasurementUnitsConverter::cubicMetresToUsGallons(1.0);
-    case Devices::DeviceEnums::UkGallon:
-        return MeasurementUnitsConverter::cubicMetresToUkGallons(1.0);
-    default:
-        return 1.0;
-    }
-}
-
-QString twoDecimals(double value)
-{
-    return QString::number(value, 'f', EnergyDevicesController::LABELS_NUMBER_PRECISION);
-}
 
 } // namespace
 
@@ -97,7 +62,9 @@ EnergyDevicesController::EnergyDevicesController(NavigationWindow* window)
     : BaseDataControlsController(window)
     , m_autoUpdateTimer(Clock::program()->createTimer(this))
     , m_tariffModel(new Gadgets::Models::EnergyDataTariffModel(this))
-    , m_exchange(new EnergyDataExchange(this))
+    , m_autoUpdates(this)
+    , m_tariffTable(this)
+    , m_exchange(std::make_unique<EnergyDataExchange>(this))
 {
     m_autoUpdateTimer->setInterval(AUTO_UPDATE_TIMER_MILLISECONDS);
     connect(m_autoUpdateTimer, &ClockTimer::timeout, this, &EnergyDevicesController::updateOldInterfaceDeviceInstantData);
@@ -197,7 +164,7 @@ Gadgets::SvgControlObject* EnergyDevicesController::createDataControl(BaseDevice
     if (record->conversation().shouldReceiveResponses())
         container->energyDataViewControl()->enableControls(false);
     if (device->hasValue())
-        container->energyDataViewControl()->setInstantConsumption(twoDecimals(device->instantValue()));
+        container->energyDataViewControl()->setInstantConsumption(EnergyUnits::instantText(device, Gadgets::GadgetsCommon::EnergyData));
     record->setCarouselDialog(container);
     return container;
 }
@@ -211,7 +178,7 @@ void EnergyDevicesController::clearDevicesInfo()
     m_tariffModel->clear();
     qDeleteAll(m_caches);
     m_caches.clear();
-    manageAutoUpdateTimerActiveness();
+    m_autoUpdates.manageTimerActiveness();
 }
 
 void EnergyDevicesController::updateNavigationIcons()
@@ -235,8 +202,7 @@ void EnergyDevicesController::updateNavigationIcons()
 void EnergyDevicesController::initializeEnergyDataContainer(EnergyDataContainer* container, const EnergyDevice* device)
 {
     Gadgets::EnergyDataViewControl* view = container->energyDataViewControl();
-    view->setMeasurementUnit(Devices::StringConsts::getMeasurementUnitString(device->measurementUnit()));
-    view->setCurrency(Devices::StringConsts::getCurrencyString(device->currency()));
+    EnergyUnits::applyUnits(view, device);
     view->setIsEconomicEvaluationEnabled(device->isEconomicEvaluationEnabled());
     view->enableControls(device->isStatusKnown());
     view->consumptionDisplayControl()->chartDisplay()->setFontFileName(
@@ -296,25 +262,12 @@ Devices::EnergyDeviceCache* EnergyDevicesController::cacheFor(const EnergyDevice
 
 QString EnergyDevicesController::energyDeviceIconName(int deviceType)
 {
-    switch (deviceType) {
-    case ELECTRICITY_METER:
-        return ThemeProvider::ENERGY_ELECTRICITY;
-    case WATER_METER:
-        return ThemeProvider::ENERGY_WATER;
-    case GAS_METER:
-        return ThemeProvider::ENERGY_GAS;
-    case HOT_WATER_METER:
-        return ThemeProvider::ENERGY_DOMESTIC_HOT_WATER;
-    case HEATING_OR_COOLING_METER:
-        return ThemeProvider::ENERGY_HEATING_OR_COOLING;
-    default:
-        return QString();
-    }
+    return EnergyUnits::iconName(deviceType);
 }
 
 QString EnergyDevicesController::valueFormat(int measurementUnit)
 {
-    return QStringLiteral("%1 ") + Devices::StringConsts::getMeasurementUnitString(measurementUnit);
+    return EnergyUnits::valueFormat(measurementUnit);
 }
 
 QString EnergyDevicesController::valueFormat(const EnergyDevice* device)
@@ -324,39 +277,25 @@ QString EnergyDevicesController::valueFormat(const EnergyDevice* device)
 
 double EnergyDevicesController::energyValueQuotient(int dataType, int deviceType, int measurementUnit, double tariff)
 {
-    const double perFamily = deviceType == ELECTRICITY_METER ? MeasurementUnitsConverter::wattsToKilowatts(1.0) : 1.0;
-    return perFamily * cubicMetreQuotient(measurementUnit) * (dataType == MONEY ? tariff : 1.0);
+    return EnergyUnits::quotient(dataType, deviceType, measurementUnit, tariff);
 }
 
 double EnergyDevicesController::convertedEnergyValue(double value, int dataType, const EnergyDevice* device)
 {
-    return value
-        * energyValueQuotient(dataType, device->deviceType(), device->measurementUnit(), device->userTariff());
+    return EnergyUnits::converted(value, dataType, device);
 }
 
 // Dates
 
 QDateTime EnergyDevicesController::energyDeviceCurrentDate(const EnergyDevice* device) const
 {
-    const QDateTime now = Clock::program()->now();
-    if (!device || !m_gatewayClockOffsets.contains(device->serverId()))
-        return now;
-    return now.addSecs(m_gatewayClockOffsets.value(device->serverId()));
+    return m_meterClock.currentDate(device);
 }
 
 bool EnergyDevicesController::energyDeviceDateBounds(const EnergyDevice* device, QDateTime& end,
                                                      QDateTime& dailyMinimum, QDateTime& monthlyMinimum) const
 {
-    if (!device || !device->isStatusKnown())
-        return false;
-    end = energyDeviceCurrentDate(device);
-    if (!end.isValid())
-        return false;
-    dailyMinimum = end.addYears(-1).addDays(1);
-    const QDate firstOfMonth(end.date().year(), end.date().month(), 1);
-    const int yearsBack = device->isNewInterfaceInUse() ? 2 : 1;
-    monthlyMinimum = QDateTime(firstOfMonth.addYears(-yearsBack).addMonths(1), end.time(), end.timeSpec());
-    return true;
+    return m_meterClock.dateBounds(device, end, dailyMinimum, monthlyMinimum);
 }
 
 void EnergyDevicesController::setEnergyDateBounds(const EnergyDevice* device, EnergyDataContainer* container)
@@ -390,51 +329,12 @@ void EnergyDevicesController::requestInstantEnergyData(const EnergyDevice* devic
 
 void EnergyDevicesController::startAutoUpdateForDevice(EnergyDevice* device, bool start, bool force, int priority)
 {
-    if (!device)
-        return;
-    if (device->isNewInterfaceInUse() || force)
-        startAutoUpdateForNewInterface(device, start, force, priority);
-    else
-        startAutoUpdateForOldInterface(device, start);
-}
-
-void EnergyDevicesController::startAutoUpdateForNewInterface(EnergyDevice* device, bool start, bool force,
-                                                             int priority)
-{
-    EnergyDeviceInfo* record = infoForDevice(device);
-    if (!record || (record->hasAutoUpdateStarted() == start && !force))
-        return;
-    record->setHasAutoUpdateStarted(start);
-    if (PravikDriver::OpenDriver* driver = getDriver(device->serverId()))
-        driver->requestEnergyStartAutoUpdate(addressText(device), int(device->energyType()),
-                                             start ? AUTO_UPDATE_TIME_START : AUTO_UPDATE_TIME_STOP, priority);
-}
-
-void EnergyDevicesController::startAutoUpdateForOldInterface(EnergyDevice* device, bool start)
-{
-    if (EnergyDeviceInfo* record = infoForDevice(device))
-        record->setHasAutoUpdateStarted(start);
-    manageAutoUpdateTimerActiveness();
-}
-
-void EnergyDevicesController::manageAutoUpdateTimerActiveness()
-{
-    const bool needed = std::any_of(m_deviceInfos.cbegin(), m_deviceInfos.cend(), [](const EnergyDeviceInfo* record) {
-        return record->device() && !record->device()->isNewInterfaceInUse() && record->hasAutoUpdateStarted();
-    });
-    if (needed && !m_autoUpdateTimer->isActive())
-        m_autoUpdateTimer->start();
-    else if (!needed && m_autoUpdateTimer->isActive())
-        m_autoUpdateTimer->stop();
+    m_autoUpdates.startForDevice(device, start, force, priority);
 }
 
 void EnergyDevicesController::updateOldInterfaceDeviceInstantData()
 {
-    for (const EnergyDeviceInfo* record : std::as_const(m_deviceInfos)) {
-        const EnergyDevice* device = record->device();
-        if (device && device->isStatusKnown() && !device->isNewInterfaceInUse() && record->hasAutoUpdateStarted())
-            requestInstantEnergyData(device);
-    }
+    m_autoUpdates.pollOldInterfaceMeters();
 }
 
 void EnergyDevicesController::startAutoUpdate(bool start, bool followPage, bool force, int priority)
@@ -478,13 +378,7 @@ void EnergyDevicesController::onNewInterfaceAutoUpdateResponseTimedOut()
     if (device->isNewInterfaceInUse() || device->isStatusKnown())
         return;
     requestInstantEnergyData(device);
-    switchToOldInterface(device);
-}
-
-void EnergyDevicesController::switchToOldInterface(EnergyDevice* device)
-{
-    device->setIsNewInterfaceInUse(false);
-    startAutoUpdateForOldInterface(device, shouldAutoUpdateDevice(device));
+    m_autoUpdates.switchToOldInterface(device);
 }
 
 void EnergyDevicesController::messageReceived(const PravikDriver::Driver* driver, const PravikDriver::Message& first,
@@ -500,7 +394,7 @@ void EnergyDevicesController::messageReceived(const PravikDriver::Driver* driver
     for (int index : getDeviceIndicesByAddress(second.address(), openDriver, false)) {
         auto* device = static_cast<EnergyDevice*>(m_devices.at(index));
         if (!device->isNewInterfaceInUse())
-            switchToOldInterface(device);
+            m_autoUpdates.switchToOldInterface(device);
     }
 }
 
@@ -510,9 +404,7 @@ void EnergyDevicesController::interfaceDeviceMessageReceived(
 {
     if (!isKnownDriver(driver) || !message.date().isValid() || !message.time().isValid())
         return;
-    // Kept as an offset, so that a meter's date moves on with the clock.
-    const QDateTime gateway(message.date(), message.time());
-    m_gatewayClockOffsets.insert(getServerId(driver), Clock::program()->now().secsTo(gateway));
+    m_meterClock.setGatewayTime(getServerId(driver), QDateTime(message.date(), message.time()));
 }
 
 void EnergyDevicesController::loadManagementMessageReceived(
@@ -527,7 +419,7 @@ void EnergyDevicesController::loadManagementMessageReceived(
             continue;
         switch (message.type()) {
         case 1:
-            handleAutoUpdateState(device, message.period());
+            m_autoUpdates.handleState(device, message.period());
             break;
         case 2:
             if (!message.values().isEmpty())
@@ -540,26 +432,6 @@ void EnergyDevicesController::loadManagementMessageReceived(
     }
 }
 
-void EnergyDevicesController::handleAutoUpdateState(EnergyDevice* device, int period)
-{
-    EnergyDeviceInfo* record = infoForDevice(device);
-    if (!record)
-        return;
-    if (!device->isNewInterfaceInUse() && record->requestedNewInterfaceExistence()) {
-        device->setIsNewInterfaceInUse(true);
-        manageAutoUpdateTimerActiveness();
-    }
-    const bool needed = shouldAutoUpdateDevice(device);
-    if (period == AUTO_UPDATE_TIME_START && !needed) {
-        record->setHasAutoUpdateStarted(true);
-    } else if (period == AUTO_UPDATE_TIME_STOP && needed) {
-        record->setHasAutoUpdateStarted(false);
-        startAutoUpdateForDevice(device, true, false, NORMAL_PRIORITY);
-    }
-    device->setStatusKnown(true);
-    updateUIforDevice(device);
-}
-
 void EnergyDevicesController::showInstantValue(EnergyDevice* device, int rawValue)
 {
     const double value = convertedEnergyValue(rawValue, 0, device);
@@ -567,7 +439,8 @@ void EnergyDevicesController::showInstantValue(EnergyDevice* device, int rawValu
     device->setStatusKnown(true);
     updateUIforDevice(device);
     for (EnergyDataContainer* container : energyControls(device->id()))
-        container->energyDataViewControl()->setInstantConsumption(twoDecimals(value));
+        container->energyDataViewControl()->setInstantConsumption(
+            EnergyUnits::instantText(device, container->energyDataViewControl()->dataType()));
 }
 
 void EnergyDevicesController::receivedDataProgress(const PravikDriver::OpenDriver* driver, int systemType,
@@ -748,7 +621,7 @@ void EnergyDevicesController::initializeFavorite(FavoriteWindow* window)
         control->setSliderValueFormat(valueFormat(device));
         control->setSliderValue(device->instantValue());
     }
-    initializeFavoriteDataControl(window);
+    // The data window, with its date editors, is made when it first opens.
     startAutoUpdateForDevice(device, true, false, NORMAL_PRIORITY);
 }
 
@@ -769,6 +642,7 @@ EnergyDataContainer* EnergyDevicesController::initializeFavoriteDataControl(Favo
     connect(container, &EnergyDataContainer::titleTextChanged, container, &EnergyDataContainer::setTitleText);
     connect(container, &EnergyDataContainer::resizeFinished, this, &EnergyDevicesController::onDataControlResizeFinished);
     favoriteDataControls().insert(deviceId, container);
+    restoreDataControlScale(deviceId);
     window->addRootControl(container);
     container->setItemName(device->name());
     container->energyDataTariffControl()->setTariffTableModel(m_tariffModel);
@@ -799,10 +673,13 @@ void EnergyDevicesController::handleFavoriteCenterClick(FavoriteWindow* window)
     if (!container)
         return;
     m_exchange->getEnergyDataCache(container);
-    if (!container->isVisible()) {
-        positionDataWindow(window, window->deviceId());
-        container->setVisible(true);
-    }
+    if (container->isVisible())
+        return;
+    positionDataWindow(window, window->deviceId());
+    container->setVisible(true);
+    // Opened on what the cache lacks: asked for as by its OK button.
+    if (container->energyDataViewControl()->energyDataStatus() == Gadgets::EnergyDataViewControl::NoData)
+        m_exchange->startRequest(container);
 }
 
 void EnergyDevicesController::handleFavoriteClose(FavoriteWindow* window)
@@ -818,50 +695,30 @@ void EnergyDevicesController::handleFavoriteClose(FavoriteWindow* window)
 void EnergyDevicesController::settingsLoaded()
 {
     BaseDataControlsController::settingsLoaded();
-    m_tariffModel->clear();
-    for (const EnergyDeviceInfo* record : std::as_const(m_deviceInfos)) {
-        const EnergyDevice* device = record->device();
+    for (const EnergyDeviceInfo* record : std::as_const(m_deviceInfos))
         for (EnergyDataContainer* container : record->dialogs())
-            container->setItemName(device->name());
-        if (!device->isEconomicEvaluationEnabled())
-            continue;
-        m_tariffModel->addEnergyItem(
-            device->id(),
-            Gadgets::Models::EnergyTariffItemData(device->name(), addressText(device).remove(QLatin1Char('#')).toInt(),
-                                                  Devices::StringConsts::getDeviceTypeString(device->deviceType()),
-                                                  device->userTariff(),
-                                                  Devices::StringConsts::getCurrencyString(device->currency()),
-                                                  Devices::StringConsts::getMeasurementUnitString(device->measurementUnit())));
-    }
+            container->setItemName(record->device()->name());
+    m_tariffTable.fill();
     for (Gadgets::SvgControlObject* control : std::as_const(dataControls()))
         static_cast<EnergyDataContainer*>(control)->energyDataTariffControl()->setTariffTableModel(m_tariffModel);
 }
 
 void EnergyDevicesController::onEnergyTariffItemDataChanged(int deviceId)
 {
-    const double tariff = m_tariffModel->energyItemAt(deviceId).value();
-    if (EnergyDevice* device = energyDevice(deviceId); device && Devices::EnergyDeviceProperties::isTariffValid(tariff))
-        device->setUserTariff(tariff);
+    m_tariffTable.takeUserTariff(deviceId);
 }
 
 void EnergyDevicesController::fillSettingsForDevice(Devices::UserDeviceSettings& settings, int pageId,
                                                     const BaseDevice* base)
 {
-    const auto* device = dynamic_cast<const EnergyDevice*>(base);
-    if (device && device->hasUserTariff())
-        settings.setItemTariff(device->id(), Devices::ItemKey::INVALID_SUB_ID, device->userTariff());
+    EnergyTariffTable::store(settings, dynamic_cast<const EnergyDevice*>(base));
     BaseDataControlsController::fillSettingsForDevice(settings, pageId, base);
 }
 
 void EnergyDevicesController::loadSettingsForDevice(const Devices::UserDeviceSettings& settings, int pageId,
                                                     BaseDevice* base)
 {
-    auto* device = dynamic_cast<EnergyDevice*>(base);
-    if (device && settings.hasItemTariff(device->id())) {
-        const double tariff = settings.itemTariff(device->id());
-        if (Devices::EnergyDeviceProperties::isTariffValid(tariff))
-            device->setUserTariff(tariff);
-    }
+    EnergyTariffTable::restore(settings, dynamic_cast<EnergyDevice*>(base));
     BaseDataControlsController::loadSettingsForDevice(settings, pageId, base);
 }
 
@@ -879,27 +736,14 @@ void EnergyDevicesController::retranslateUi()
         const EnergyDevice* device = record->device();
         for (EnergyDataContainer* container : record->dialogs()) {
             Gadgets::EnergyDataViewControl* view = container->energyDataViewControl();
-            view->setMeasurementUnit(Devices::StringConsts::getMeasurementUnitString(device->measurementUnit()));
+            EnergyUnits::applyUnits(view, device);
             view->consumptionDisplayControl()->chartDisplay()->setFontFileName(
                 Gadgets::Utilities::ChartUtilities::defaultFontFileName());
         }
         setSliderTextFormat(device->id(), valueFormat(device));
     }
-    retranslateTariffTable();
+    m_tariffTable.retranslate();
     BaseDataControlsController::retranslateUi();
-}
-
-void EnergyDevicesController::retranslateTariffTable()
-{
-    m_tariffModel->retranslate();
-    for (const EnergyDeviceInfo* record : std::as_const(m_deviceInfos)) {
-        const EnergyDevice* device = record->device();
-        if (!device->isEconomicEvaluationEnabled())
-            continue;
-        m_tariffModel->setFamily(device->id(), Devices::StringConsts::getDeviceTypeString(device->deviceType()));
-        m_tariffModel->setCurrency(device->id(), Devices::StringConsts::getCurrencyString(device->currency()));
-        m_tariffModel->setUnit(device->id(), Devices::StringConsts::getMeasurementUnitString(device->measurementUnit()));
-    }
 }
 
 void EnergyDevicesController::updateControlsCache()

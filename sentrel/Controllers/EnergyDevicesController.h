@@ -1,10 +1,15 @@
 #pragma once
 
 #include "BaseDataControlsController.h"
+#include "EnergyAutoUpdates.h"
+#include "EnergyMeterClock.h"
+#include "EnergyTariffTable.h"
 
 #include <QDateTime>
 #include <QMap>
 #include <QPair>
+
+#include <memory>
 
 namespace Corvane::Devices {
 class EnergyDevice;
@@ -101,8 +106,9 @@ public:
     // updates while it is open.
     void initializeFavorite(FavoriteWindow* window) override;
     void handleFavoriteElementClick(FavoriteWindow* window, Gadgets::SvgElement* element) override;
-    // The favourite's centre button: its data window, filled from the
-    // cache, shown beside it.
+    // The favourite's centre button: its data window (made on the first
+    // click), filled from the cache, shown beside it; opened on a view the
+    // cache has nothing for, it asks the gateway as its OK button does.
     void handleFavoriteCenterClick(FavoriteWindow* window);
     void handleFavoriteClose(FavoriteWindow* window) override;
     // Closes the project: every automatic update stops.
@@ -138,7 +144,7 @@ public:
     Devices::EnergyDeviceCache* cacheFor(const Devices::EnergyDevice* device) const;
     Gadgets::Models::EnergyDataTariffModel* tariffModel() const { return m_tariffModel; }
     ClockTimer* autoUpdateTimer() const { return m_autoUpdateTimer; }
-    EnergyDataExchange* dataExchange() const { return m_exchange; }
+    EnergyDataExchange* dataExchange() const { return m_exchange.get(); }
     bool isEnergyPageActive() const { return m_energyPageActive; }
     QString addressText(const Devices::BaseDevice* device) const;
 
@@ -167,27 +173,20 @@ private:
     Gadgets::EnergyDataContainer* initializeFavoriteDataControl(FavoriteWindow* window);
     // An instant value beyond a favourite slider's maximum becomes it.
     void raiseFavoriteSliderMaximum(int deviceId, double value);
-    void startAutoUpdateForNewInterface(Devices::EnergyDevice* device, bool start, bool force, int priority);
-    void startAutoUpdateForOldInterface(Devices::EnergyDevice* device, bool start);
-    void manageAutoUpdateTimerActiveness();
-    // A meter found to speak only the old interface: polled from now on
-    // while someone looks at it.
-    void switchToOldInterface(Devices::EnergyDevice* device);
     void showInstantValue(Devices::EnergyDevice* device, int rawValue);
-    void handleAutoUpdateState(Devices::EnergyDevice* device, int period);
     void updateDataControlsResize();
     void requestRedrawCurrentCarouselChart();
-    void retranslateTariffTable();
     bool openPage();
 
     ClockTimer* m_autoUpdateTimer;
     QMap<CacheKey, Devices::EnergyDeviceCache*> m_caches;
     QList<Models::EnergyDeviceInfo*> m_deviceInfos;
-    // Seconds from the computer's clock to each gateway's, by server id.
-    QMap<int, qint64> m_gatewayClockOffsets;
+    EnergyMeterClock m_meterClock;
     bool m_energyPageActive = false;
     Gadgets::Models::EnergyDataTariffModel* m_tariffModel;
-    EnergyDataExchange* m_exchange;
+    EnergyAutoUpdates m_autoUpdates;
+    EnergyTariffTable m_tariffTable;
+    std::unique_ptr<EnergyDataExchange> m_exchange;
 };
 
 } // namespace Controllers

@@ -8,6 +8,7 @@
 
 #include "controls/IconRenderer.h"
 #include "devices/Configuration.h"
+#include "devices/DeviceEnums.h"
 #include "devices/LoadDevice.h"
 #include "devices/LoadDeviceProperties.h"
 #include "devices/StringConsts.h"
@@ -100,6 +101,18 @@ int deviceIdOfMainControl(const BaseDataControlsController::DataControlMap& fram
         if (control && mainControlOf(it.value()) == control)
             return it.key();
     return -1;
+}
+
+// A counter the gateway reported: it always gives the counter's start.
+bool isCounterKnown(const LoadDevice::CounterData& counter)
+{
+    return counter.since.isValid();
+}
+
+void requestCounters(PravikDriver::OpenDriver* driver, const QString& address)
+{
+    driver->requestLoadCounter(address, 1);
+    driver->requestLoadCounter(address, 2);
 }
 
 // A field of a load status: set, clear, or not given (the flag stays).
@@ -311,8 +324,7 @@ void LoadManagementController::executeCommand(LoadManagementDataControl* control
     const QString address = getAddressText(device->address());
     switch (command) {
     case Refresh:
-        driver->requestLoadCounter(address, 1);
-        driver->requestLoadCounter(address, 2);
+        requestCounters(driver, address);
         break;
     case ResetCounter1:
         driver->resetLoadCounter(address, 1);
@@ -369,16 +381,37 @@ void LoadManagementController::fillDataControl(LoadManagementDataControl* contro
     const bool show = control->showEconomicEvaluation();
     const QString currency = Devices::StringConsts::getCurrencyString(properties.currency());
     // Power is shown per hour, the counters' energy as it is.
-    const QString powerUnit = show ? currency + QStringLiteral("/h") : QStringLiteral("kW");
+    const QString powerUnit = show ? Devices::StringConsts::getCurrencyRateString(properties.currency())
+                                   : Devices::StringConsts::getInstantUnitString(Devices::DeviceEnums::KiloWattHour);
     const QString energyUnit = show ? currency : QStringLiteral("kWh");
     control->setInstantData(convertedValue(load->currentData(), show, properties.tariff()), powerUnit);
-    const LoadDevice::CounterData first = load->counter1Data();
-    const LoadDevice::CounterData second = load->counter2Data();
-    control->setCounterData(LoadManagementDataControl::FirstCounter, first.since,
-                            convertedValue(double(first.wattHours), show, properties.tariff()), energyUnit);
-    control->setCounterData(LoadManagementDataControl::SecondCounter, second.since,
-                            convertedValue(double(second.wattHours), show, properties.tariff()), energyUnit);
+    const QList<QPair<LoadManagementDataControl::Counter, LoadDevice::CounterData>> counters{
+        {LoadManagementDataControl::FirstCounter, load->counter1Data()},
+        {LoadManagementDataControl::SecondCounter, load->counter2Data()},
+    };
+    // A counter the gateway has not reported shows as unknown, not as 0.
+    for (const auto& [counter, data] : counters) {
+        if (isCounterKnown(data))
+            control->setCounterData(counter, data.since, convertedValue(double(data.wattHours), show, properties.tariff()),
+                                    energyUnit);
+        else
+            control->clearCounterData(counter);
+    }
     control->setUpdateTime(load->lastUpdate());
+}
+
+void LoadManagementController::requestUnknownCounters(const LoadDevice* load)
+{
+    if (load->supportsInfo() && (!isCounterKnown(load->counter1Data()) || !isCounterKnown(load->counter2Data())))
+        if (PravikDriver::OpenDriver* driver = getDriver(load->serverId()))
+            requestCounters(driver, getAddressText(load->address()));
+}
+
+void LoadManagementController::showCarousel()
+{
+    BaseDataControlsController::showCarousel();
+    for (const BaseDevice* device : std::as_const(m_devices))
+        requestUnknownCounters(static_cast<const LoadDevice*>(device));
 }
 
 void LoadManagementController::retitleDevice(int deviceId, const QString& name)
@@ -520,6 +553,7 @@ void LoadManagementController::handleFavoriteElementClick(FavoriteWindow* window
 void LoadManagementController::showFavoriteDataWindow(FavoriteWindow* window, const LoadDevice* device)
 {
     m_infoFavorite = device->id();
+    requestUnknownCounters(device);
     updateDataControlForDevice(device);
     SvgControlObject* frame = favoriteDataControls().value(device->id(), nullptr);
     if (frame && !frame->isVisible()) {

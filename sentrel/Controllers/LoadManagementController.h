@@ -79,6 +79,9 @@ public:
     void handleButtonClick(const QString& buttonId, int deviceId);
     void executeCommand(Gadgets::LoadManagementDataControl* control, DeviceCommand command);
     void updateDataControlForDevice(const Devices::LoadDevice* load);
+    // The carousel of the loads' data windows; counters not known yet are
+    // asked for.
+    void showCarousel() override;
     // A load renamed: its carousel data window and its own favourite's.
     void retitleDevice(int deviceId, const QString& name);
 
@@ -122,6 +125,9 @@ private:
     // INFO on a favourite: the load's data window, filled, beside it.
     void showFavoriteDataWindow(FavoriteWindow* window, const Devices::LoadDevice* load);
     void fillDataControl(Gadgets::LoadManagementDataControl* control, const Devices::LoadDevice* load) const;
+    // Asks the gateway for the load's counters while one of them has not
+    // been reported yet (a data window about to show them).
+    void requestUnknownCounters(const Devices::LoadDevice* load);
     Gadgets::SvgWindowFrame* createDataFrame(const Devices::LoadDevice* load);
     void applyMessage(Devices::LoadDevice* load, const PravikDriver::UserMessages::LoadManagementMessage& message);
     Devices::LoadDevice* load(int deviceId) const;

@@ -6,6 +6,7 @@
 #include "navigation/NavigationContainer.h"
 #include "navigation/NavigationControl.h"
 
+#include <QGraphicsRectItem>
 #include <QGraphicsScene>
 #include <QGraphicsSceneWheelEvent>
 #include <QKeyEvent>
@@ -45,6 +46,7 @@ public:
             plate->setParent(&owner);
             plate->setBounds(QRectF(0, 0, 260, 180));
             items.append(new CarouselModelItem(plate, &owner));
+            plates.append(plate);
         }
         view->setModel(items);
         wrapper->setCurrentView(view);
@@ -55,6 +57,7 @@ public:
     QObject owner;
     ScreenWrapper* wrapper = nullptr;
     CarouselView* view = nullptr;
+    QList<SvgControlObject*> plates;
 };
 
 std::unique_ptr<QGraphicsSceneWheelEvent> wheel(int delta)
@@ -86,6 +89,7 @@ private slots:
     void readsDefaultsWithoutView();
     void bindsTheView();
     void viewFollowsTheWrappersSize();
+    void carouselTurnsBehindTheGadget();
     void keysAndWheelStep_data();
     void keysAndWheelStep();
     void keysAndWheelLeaveEmptyOrHiddenCarouselsAlone_data();
@@ -228,6 +232,51 @@ void tst_NavigationQMLWrapper::viewFollowsTheWrappersSize()
     reference.setHostSize(QSizeF(1400, 1200));
     reference.rotateCarousel(90);
     QCOMPARE(main.view->pathRect(), reference.pathRect());
+}
+
+// The carousel turns behind the gadget: the items waiting on the path's
+// far side, where it passes the gadget, are covered by it (the wheel and
+// its labels stay readable and take the clicks), while the current item,
+// clear of the gadget, stays on top, also of a label reaching over it.
+void tst_NavigationQMLWrapper::carouselTurnsBehindTheGadget()
+{
+    // As in the main window: the wrapper is the gadget's size.
+    MainScene main(5);
+    NavigationContainer* gadget = main.wrapper->navigationContainer();
+    const QRectF gadgetArea = gadget->sceneBoundingRect();
+    main.wrapper->setSize(gadgetArea.size());
+    main.wrapper->setGadgetRadius(gadgetArea.width() / 2);
+    const auto onGadget = [gadget](const QGraphicsItem* item) {
+        return item == gadget || gadget->isAncestorOf(item);
+    };
+    const auto topmostAt = [&](const QPointF& point) {
+        const QList<QGraphicsItem*> found = main.scene.items(point, Qt::IntersectsItemShape, Qt::DescendingOrder);
+        return found.isEmpty() ? nullptr : found.first();
+    };
+
+    const auto coveredItems = [&] {
+        int covered = 0;
+        for (const SvgControlObject* plate : std::as_const(main.plates)) {
+            const QRectF overlap = plate->sceneBoundingRect() & gadgetArea;
+            if (plate->isVisible() && !overlap.isEmpty() && onGadget(topmostAt(overlap.center())))
+                ++covered;
+            else if (plate->isVisible() && !overlap.isEmpty())
+                return -1;
+        }
+        return covered;
+    };
+    QVERIFY(coveredItems() > 0);
+    SvgControlObject* current = main.plates.at(main.view->currentIndex());
+    QVERIFY(!current->sceneBoundingRect().intersects(gadgetArea));
+    auto* label = new QGraphicsRectItem(gadget->mapRectFromScene(current->sceneBoundingRect()), gadget);
+    QCOMPARE(topmostAt(current->sceneBoundingRect().center()), current);
+
+    // Turned towards the next item, that one comes to the front.
+    main.view->setCurrentIndex(1);
+    SvgControlObject* next = main.plates.at(1);
+    label->setRect(gadget->mapRectFromScene(next->sceneBoundingRect()));
+    QCOMPARE(topmostAt(next->sceneBoundingRect().center()), next);
+    QVERIFY(coveredItems() > 0);
 }
 
 void tst_NavigationQMLWrapper::keysAndWheelStep_data()

@@ -485,9 +485,12 @@ void tst_DataPagesJourney::favouritesComeBack_data()
 {
     QTest::addColumn<int>("pageId");
     QTest::addColumn<int>("deviceId");
-    QTest::newRow("energy meter") << int(BaseController::ENERGY_DATA_PAGE_ID) << MAIN_METER;
-    QTest::newRow("load") << int(BaseController::LOAD_MANAGEMENT_PAGE_ID) << OVEN;
-    QTest::newRow("webserver") << int(BaseController::WEB_SERVERS_PAGE_ID) << GATEWAY;
+    // An energy meter's data window, with its date editors, is made when
+    // the user first opens it with the favourite's centre button.
+    QTest::addColumn<bool>("madeWhenOpened");
+    QTest::newRow("energy meter") << int(BaseController::ENERGY_DATA_PAGE_ID) << MAIN_METER << true;
+    QTest::newRow("load") << int(BaseController::LOAD_MANAGEMENT_PAGE_ID) << OVEN << false;
+    QTest::newRow("webserver") << int(BaseController::WEB_SERVERS_PAGE_ID) << GATEWAY << false;
 }
 
 // A favourite dragged out of any data page comes back after a restart at
@@ -496,6 +499,7 @@ void tst_DataPagesJourney::favouritesComeBack()
 {
     QFETCH(int, pageId);
     QFETCH(int, deviceId);
+    QFETCH(bool, madeWhenOpened);
     start();
     openPage(pageId);
     auto* controller = pageController(pageId);
@@ -505,6 +509,9 @@ void tst_DataPagesJourney::favouritesComeBack()
     FavoriteWindow* favourite = controller->getFavoriteById(deviceId);
     QVERIFY(favourite);
     QVERIFY(controller->hasFavoriteFor(deviceId));
+    QCOMPARE(controller->favoriteDataControls().contains(deviceId), !madeWhenOpened);
+    if (madeWhenOpened)
+        click(favourite, favourite->favoriteControl()->centerButton());
     SvgControlObject* data = controller->favoriteDataControls().value(deviceId);
     QVERIFY(data);
     QCOMPARE(data->scene(), favourite->graphicsScene());
@@ -519,7 +526,11 @@ void tst_DataPagesJourney::favouritesComeBack()
     favourite = controller->getFavoriteById(deviceId);
     QVERIFY(favourite);
     QCOMPARE(controller->getFavoriteSettings(favourite), stored);
+    QCOMPARE(controller->favoriteDataControls().contains(deviceId), !madeWhenOpened);
+    if (madeWhenOpened)
+        click(favourite, favourite->favoriteControl()->centerButton());
     QCOMPARE(controller->favoriteDataControls().value(deviceId)->scale(), 1.25);
+    QCOMPARE(controller->getFavoriteSettings(favourite), stored);
 
     // Closed, it is gone for good.
     favourite->close();

@@ -19,6 +19,7 @@
 #include "energy/EnergyDataViewControl.h"
 #include "energy/GraphicsProgressBar.h"
 #include "favorite/FavoriteControl.h"
+#include "slider/SvgSliderControl.h"
 #include "controls/SvgContentButton.h"
 #include "text/TextLabel.h"
 #include "pravikdriver/PravikCodes.h"
@@ -111,9 +112,14 @@ private Q_SLOTS:
     void oldInterfaceMeterIsPolled();
     void stoppedAutomaticUpdatesAreAskedAgainWhileWanted();
     void instantValueRaisesTheMaximum();
+    void instantValueIsARate_data();
+    void instantValueIsARate();
     void tariffsAreKeptInTheUserSettings();
     void renameRetitlesTheMetersOwnWindows();
     void centreClickShowsTheDataWindowOnce();
+    void openedDataWindowAsksWhatTheCacheLacks_data();
+    void openedDataWindowAsksWhatTheCacheLacks();
+    void restoredFavouriteMakesItsDataWindowWhenOpened();
     void requests_data();
     void requests();
     void secondOkWhilePendingSendsNothing();
@@ -365,7 +371,8 @@ void tst_EnergyDevicesController::followsFavourites()
     giveStatus(m_gas);
     openFavourite(m_gas);
     QVERIFY(m_controller->hasFavoriteFor(m_gas));
-    QVERIFY(m_controller->favoriteDataControl(m_gas));
+    // Its data window is made when it first opens.
+    QVERIFY(!m_controller->favoriteDataControl(m_gas));
     QCOMPARE(m_driver->sentOf(SYSTEM, AUTO_UPDATE).size(), 1);
     QCOMPARE(m_driver->sentOf(SYSTEM, AUTO_UPDATE).first().parameters().at(1).value(), 255);
 
@@ -460,6 +467,43 @@ void tst_EnergyDevicesController::instantValueRaisesTheMaximum()
     QCOMPARE(meter(m_power)->instantValue(), 1500.0);
 }
 
+void tst_EnergyDevicesController::instantValueIsARate_data()
+{
+    QTest::addColumn<bool>("electricity");
+    QTest::addColumn<bool>("money");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("format");
+
+    // 1500 W; 3 m³ an hour; the tariff of 0.5 a unit prices them per hour.
+    QTest::newRow("power") << true << false << QStringLiteral("Inst: 1.50 kW") << QStringLiteral("%1 kW");
+    QTest::newRow("power cost") << true << true << QStringLiteral("Inst: 0.75 €/h") << QStringLiteral("%1 kW");
+    QTest::newRow("gas flow") << false << false << QStringLiteral("Inst: 3.00 m³/h") << QStringLiteral("%1 m³/h");
+    QTest::newRow("gas cost") << false << true << QStringLiteral("Inst: 1.50 €/h") << QStringLiteral("%1 m³/h");
+}
+
+// An instant value is a power or a flow, never an amount: the data window,
+// the icon's slider and the favourite's slider show it per hour.
+void tst_EnergyDevicesController::instantValueIsARate()
+{
+    QFETCH(bool, electricity);
+    QFETCH(bool, money);
+    QFETCH(QString, label);
+    QFETCH(QString, format);
+
+    const int id = electricity ? m_power : m_gas;
+    giveStatus(id);
+    meter(id)->setUserTariff(0.5);
+    FavoriteWindow* favourite = openFavourite(id);
+    m_driver->deliver(answer(INSTANT_ENERGY, address(id), { electricity ? 1500 : 3 }, 0));
+    if (money) {
+        view(id)->setDataType(Common::MoneyData);
+        Q_EMIT carousel(id)->cycleCurrencyUnitClicked();
+    }
+    QCOMPARE(view(id)->consumptionLabel(EnergyDataViewControl::InstantConsumption)->text(), label);
+    QCOMPARE(m_controller->icons().at(m_controller->indexOfIcon(id)).valueFormat(), format);
+    QCOMPARE(favourite->favoriteControl()->slider()->valueFormat(), format);
+}
+
 void tst_EnergyDevicesController::tariffsAreKeptInTheUserSettings()
 {
     Corvane::Devices::UserDeviceSettings settings;
@@ -480,6 +524,8 @@ void tst_EnergyDevicesController::renameRetitlesTheMetersOwnWindows()
     m_controller->createDataControls();
     openFavourite(m_power);
     openFavourite(m_gas);
+    clickCentre(m_power);
+    clickCentre(m_gas);
     m_controller->setDeviceIconName(m_power, -1, QStringLiteral("Kitchen"));
     auto* powerFavourite = static_cast<EnergyDataContainer*>(m_controller->favoriteDataControl(m_power));
     auto* gasFavourite = static_cast<EnergyDataContainer*>(m_controller->favoriteDataControl(m_gas));
@@ -493,16 +539,16 @@ void tst_EnergyDevicesController::centreClickShowsTheDataWindowOnce()
     giveStatus(m_power);
     meter(m_power)->cache()->setDailyTotal(NOW.date(), 5000, NOW);
     openFavourite(m_power);
-    auto* favourite = static_cast<EnergyDataContainer*>(m_controller->favoriteDataControl(m_power));
-    QVERIFY(!favourite->isVisible());
-    favourite->energyDataViewControl()->setDailyViewDate(NOW);
     clickCentre(m_power);
+    auto* favourite = static_cast<EnergyDataContainer*>(m_controller->favoriteDataControl(m_power));
     QVERIFY(favourite->isVisible());
-    // Filled from the cache.
+    // Filled from the cache, which holds its day: nothing is asked.
+    QCOMPARE(favourite->energyDataViewControl()->dailyViewDate().date(), NOW.date());
     QVERIFY(favourite->energyDataViewControl()
                 ->consumptionLabel(EnergyDataViewControl::TotalConsumption)
                 ->text()
                 .contains(QStringLiteral("5.00")));
+    QVERIFY(dataRequests(m_driver->sent).isEmpty());
     // A second click leaves the window where the user put it.
     favourite->setPos(123, 45);
     clickCentre(m_power);
@@ -511,6 +557,61 @@ void tst_EnergyDevicesController::centreClickShowsTheDataWindowOnce()
     Q_EMIT favourite->closeClicked();
     QVERIFY(!favourite->isVisible());
     QCOMPARE(m_controller->favoriteDataControl(m_power), favourite);
+}
+
+void tst_EnergyDevicesController::openedDataWindowAsksWhatTheCacheLacks_data()
+{
+    QTest::addColumn<bool>("status");
+    QTest::newRow("meter with a status") << true;
+    QTest::newRow("meter without a status") << false;
+}
+
+// A favourite's data window opened on a day the cache has nothing for asks
+// the gateway for it, as its OK button would; a meter that has not answered
+// yet is not asked.
+void tst_EnergyDevicesController::openedDataWindowAsksWhatTheCacheLacks()
+{
+    QFETCH(bool, status);
+    if (status)
+        giveStatus(m_power);
+    openFavourite(m_power);
+    m_driver->clearSent();
+    clickCentre(m_power);
+    auto* favourite = static_cast<EnergyDataContainer*>(m_controller->favoriteDataControl(m_power));
+    QVERIFY(favourite->isVisible());
+    const QString a = address(m_power);
+    const QList<Message> expected{ Message::createCurrentDayTotalMessage(a),
+                                   Message::createDayPerHourMessage(a, NOW.date().month(), NOW.date().day(), false) };
+    if (!status) {
+        QVERIFY(dataRequests(m_driver->sent).isEmpty());
+        return;
+    }
+    QVERIFY2(sameRequests(dataRequests(m_driver->sent), expected), qPrintable(describe(m_driver->sent)));
+    QCOMPARE(record(m_power)->conversation().requestSender(), favourite);
+    QVERIFY(!favourite->energyDataViewControl()->areControlsEnabled());
+}
+
+// A favourite restored at start-up makes no data window (nor its date
+// editors) until the user opens it; until then the favourite keeps the
+// stored size of its data window, which the window takes when made.
+void tst_EnergyDevicesController::restoredFavouriteMakesItsDataWindowWhenOpened()
+{
+    giveStatus(m_power);
+    FavoriteWindow* window = openFavourite(m_power);
+    Corvane::Devices::UserDeviceSettings::Favorite stored(m_power, 0, 7000, 300, 300, 0.6, false, 1.3);
+    m_controller->loadSettingsForFavorite(stored);
+    QVERIFY(!m_controller->favoriteDataControl(m_power));
+    QVERIFY(m_controller->favoriteDataControls().isEmpty());
+    QVERIFY(!record(m_power)->favoriteDialog());
+    QCOMPARE(m_controller->getFavoriteSettings(window).opacity, 1.3);
+
+    clickCentre(m_power);
+    auto* favourite = static_cast<EnergyDataContainer*>(m_controller->favoriteDataControl(m_power));
+    QVERIFY(favourite);
+    QCOMPARE(favourite->scale(), 1.3);
+    QCOMPARE(record(m_power)->favoriteDialog(), favourite);
+    favourite->setScale(0.9);
+    QCOMPARE(m_controller->getFavoriteSettings(window).opacity, 0.9);
 }
 
 // Requests
@@ -785,6 +886,7 @@ void tst_EnergyDevicesController::favouriteClosedWhileAnswersAreDue()
 {
     giveStatus(m_power);
     openFavourite(m_power);
+    clickCentre(m_power);
     auto* favourite = static_cast<EnergyDataContainer*>(m_controller->favoriteDataControl(m_power));
     favourite->energyDataViewControl()->setTimespanView(Common::DailyView);
     favourite->energyDataViewControl()->setDailyViewDate(QDateTime(NOW.date(), QTime(12, 0)));

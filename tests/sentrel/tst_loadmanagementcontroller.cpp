@@ -81,6 +81,8 @@ private Q_SLOTS:
     void statusDecoding_data();
     void statusDecoding();
     void counterAndPower();
+    void countersAreAskedWhenFirstShown_data();
+    void countersAreAskedWhenFirstShown();
     void dataControlContents_data();
     void dataControlContents();
     void autoUpdateFollowsPageAndReplies();
@@ -405,6 +407,65 @@ void tst_LoadManagementController::counterAndPower()
     // Another address on the same gateway is someone else's.
     m_driver.deliver(Message(101, ENERGY_SYSTEM, QStringLiteral("99"), 0, INSTANT_ENERGY, { 700 }, 0));
     QCOMPARE(load->currentData(), 1500);
+}
+
+void tst_LoadManagementController::countersAreAskedWhenFirstShown_data()
+{
+    QTest::addColumn<bool>("favourite");
+    QTest::newRow("carousel") << false;
+    QTest::newRow("favourite's data window") << true;
+}
+
+// A data window shows a counter the gateway has not reported as unknown,
+// not as a count of 0 from no date, and its showing asks for both counters
+// while they are unknown; loads without consumption data are not asked.
+void tst_LoadManagementController::countersAreAskedWhenFirstShown()
+{
+    QFETCH(bool, favourite);
+    const int ovenId = addLoad(18002, 2);
+    addLoad(18001, 1);
+    reload();
+    const LoadDevice* oven = device(ovenId);
+    const QString unknown = QStringLiteral("From ") + QChar(QChar::LineSeparator) + QStringLiteral("Counter 2 (): ");
+    LoadManagementDataControl* control = carouselControl(ovenId);
+    QCOMPARE(control->counterText(LoadManagementDataControl::SecondCounter)->text(), unknown);
+    QVERIFY(m_driver.sentOf(ENERGY_SYSTEM, LOAD_COUNTER).isEmpty());
+
+    FavoriteWindow* window = favourite ? openFavorite(ovenId) : nullptr;
+    const auto show = [&] {
+        if (!window) {
+            m_controller->showCarousel();
+            return;
+        }
+        Corvane::Gadgets::FavoriteControl* favoriteControl = window->favoriteControl();
+        Q_EMIT favoriteControl->elementClick(favoriteControl->centerButton());
+        Corvane::Gadgets::CommandControl* ring = favoriteControl->commandControl1();
+        for (auto* segment : ring->oddSegments() + ring->evenSegments())
+            if (ring->getButtonId(segment) == LoadManagementController::INFO_BUTTON_ID)
+                Q_EMIT favoriteControl->elementClick(segment);
+        control = static_cast<LoadManagementDataControl*>(m_controller->favoriteDataControl(ovenId));
+    };
+    show();
+    const QList<Message> asked = m_driver.sentOf(ENERGY_SYSTEM, LOAD_COUNTER);
+    QCOMPARE(asked.size(), 2);
+    QVERIFY(isRequest(asked.at(0), Message::createAskCountersMessage(addressOf(oven), 1)));
+    QVERIFY(isRequest(asked.at(1), Message::createAskCountersMessage(addressOf(oven), 2)));
+
+    m_driver.deliver(Message(101, ENERGY_SYSTEM, addressOf(oven), 0, LOAD_COUNTER, { 2, 57, 3, 4, 2022, 18, 45 }, 1));
+    QVERIFY(control->counterText(LoadManagementDataControl::SecondCounter)->text().startsWith(
+        QStringLiteral("From 03/04/2022 18:45")));
+    // Counter 1 is still unknown: asked again at the next showing.
+    m_driver.clearSent();
+    if (!window)
+        m_window->carouselController()->hideCarousel();
+    show();
+    QCOMPARE(m_driver.sentOf(ENERGY_SYSTEM, LOAD_COUNTER).size(), 2);
+    m_driver.deliver(Message(101, ENERGY_SYSTEM, addressOf(oven), 0, LOAD_COUNTER, { 1, 12, 1, 1, 2024, 0, 5 }, 1));
+    m_driver.clearSent();
+    if (!window)
+        m_window->carouselController()->hideCarousel();
+    show();
+    QVERIFY(m_driver.sentOf(ENERGY_SYSTEM, LOAD_COUNTER).isEmpty());
 }
 
 void tst_LoadManagementController::dataControlContents_data()

@@ -103,10 +103,12 @@ void tst_EnergyDataViewControl::valueLabels_data()
     QTest::addColumn<QString>("value");
     QTest::addColumn<int>("dataType");
     QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("instant");
 
-    QTest::newRow("energy") << "12.5" << 0 << "Tot: 12.5 kWh";
-    QTest::newRow("money") << "12.5" << 1 << "Tot: 12.5 EUR";
-    QTest::newRow("empty value, no unit") << "" << 0 << "Tot:  ";
+    // The instant value is a rate: power, or its cost per hour.
+    QTest::newRow("energy") << "12.5" << 0 << "Tot: 12.5 kWh" << "Inst: 3 kW";
+    QTest::newRow("money") << "12.5" << 1 << "Tot: 12.5 EUR" << "Inst: 3 EUR/h";
+    QTest::newRow("empty value, no unit") << "" << 0 << "Tot:  " << "Inst: 3 kW";
 }
 
 void tst_EnergyDataViewControl::valueLabels()
@@ -114,16 +116,17 @@ void tst_EnergyDataViewControl::valueLabels()
     QFETCH(QString, value);
     QFETCH(int, dataType);
     QFETCH(QString, text);
+    QFETCH(QString, instant);
 
     auto face = newFace();
     face->setDataType(DataType(dataType));
     face->setMeasurementUnit("kWh");
     face->setCurrency("EUR");
+    face->setInstantUnits("kW", "EUR/h");
     face->setTotalConsumption(value);
     face->setInstantConsumption("3");
     QCOMPARE(face->consumptionLabel(Face::TotalConsumption)->text(), text);
-    QCOMPARE(face->consumptionLabel(Face::InstantConsumption)->text(),
-             QString("Inst: 3 %1").arg(dataType == 0 ? "kWh" : "EUR"));
+    QCOMPARE(face->consumptionLabel(Face::InstantConsumption)->text(), instant);
 }
 
 void tst_EnergyDataViewControl::dataTypeChangesTheAxisAtOnceAndLabelsLater()

@@ -108,6 +108,9 @@ void tst_LoadManagementDataControl::counterTexts()
     QCOMPARE(lines(face->counterText(Face::FirstCounter)->text()), QString("From |Counter 1 (): "));
     face->setUpdateTime(QDateTime(QDate(2024, 5, 6), QTime(7, 8)));
     QCOMPARE(face->lastUpdateText()->text(), QString("Updated 06/05/2024 07:08"));
+    // Cleared, it is as never set.
+    face->clearCounterData(Face::SecondCounter);
+    QCOMPARE(lines(face->counterText(Face::SecondCounter)->text()), QString("From |Counter 2 (): "));
 }
 
 void tst_LoadManagementDataControl::cycleButton()

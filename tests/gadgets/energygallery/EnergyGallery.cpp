@@ -77,6 +77,7 @@ EnergyDataViewControl* addFace(QGraphicsScene& scene)
     face->setCurrency("EUR");
     face->setLastUpdated(End);
     face->setTotalConsumption("412.75");
+    face->setInstantUnits("kW", "EUR/h");
     face->setInstantConsumption("1.32");
     face->setAverageConsumption("13.76");
     return face;
