@@ -30,6 +30,7 @@
 #include <QDir>
 #include <QGraphicsScene>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace Corvane::Sentrel;
@@ -390,41 +391,53 @@ void tst_FamilyPages::bothGatewayTypesReadTheSensors()
 void tst_FamilyPages::outOfRangeValues_data()
 {
     QTest::addColumn<Message>("message");
-    QTest::addColumn<int>("warnings");
+    QTest::addColumn<QString>("field");
     const auto lighting = [](int command, int dimension, const QList<int>& values, const QString& address) {
         return Message(Enums::DimensionWrite, Enums::Lighting, address, command, dimension, values, 0);
     };
+    // The field a sensor's one warning names; none for messages that are
+    // dropped without a sensor to name, or that are in range.
     QTest::newRow("hold time of 100000 h")
         << lighting(Codes::PRESENCE_DETECTED, Codes::PRESENCE_GRANULARITY, {100000, 0, 0}, QStringLiteral("11#3"))
-        << 1;
+        << "hold time";
     QTest::newRow("hold time past the int range")
-        << lighting(0, Codes::PRESENCE_GRANULARITY, {2147483647, 59, 59}, QStringLiteral("13#3")) << 1;
+        << lighting(0, Codes::PRESENCE_GRANULARITY, {2147483647, 59, 59}, QStringLiteral("13#3")) << "hold time";
     QTest::newRow("negative hold time")
-        << lighting(0, Codes::PRESENCE_GRANULARITY, {-1, -1, -1}, QStringLiteral("13#3")) << 0;
-    QTest::newRow("negative lux") << lighting(0, Codes::LIGHT_SENSOR_LUX, {-40}, QStringLiteral("12#3")) << 0;
-    QTest::newRow("lux without a value") << lighting(0, Codes::LIGHT_SENSOR_LUX, {}, QStringLiteral("12#3")) << 0;
+        << lighting(0, Codes::PRESENCE_GRANULARITY, {-1, -1, -1}, QStringLiteral("13#3")) << "hold time";
+    QTest::newRow("hold time below the int range")
+        << lighting(0, Codes::PRESENCE_GRANULARITY, {-2147483647 - 1, 0, 0}, QStringLiteral("13#3")) << "hold time";
+    QTest::newRow("negative lux") << lighting(0, Codes::LIGHT_SENSOR_LUX, {-40}, QStringLiteral("12#3"))
+                                  << "lux value";
+    QTest::newRow("lux without a value") << lighting(0, Codes::LIGHT_SENSOR_LUX, {}, QStringLiteral("12#3"))
+                                         << "lux value";
     QTest::newRow("gateway type 7")
-        << Message(Enums::DimensionValue, Enums::Lighting, QString(), 0, Codes::LIGHT_SENSORS_TYPE_1, {}, 0) << 0;
+        << Message(Enums::DimensionValue, Enums::Lighting, QString(), 0, Codes::LIGHT_SENSORS_TYPE_1, {}, 0) << "";
     QTest::newRow("extended reading, address longer than its values")
         << Message(Enums::DimensionValue, Enums::LightSensorsExtended, QStringLiteral("27"), 0,
                    Codes::EXTENDED_LIGHT_SENSOR_LUX, {1, 2}, 5)
-        << 0;
+        << "";
     QTest::newRow("automation code far off")
-        << Message(Enums::Command, Enums::Automation, QStringLiteral("25#3"), -2147483647, 0) << 0;
+        << Message(Enums::Command, Enums::Automation, QStringLiteral("25#3"), -2147483647, 0) << "";
     QTest::newRow("automation, empty address") << Message(Enums::Command, Enums::Automation, QString(), 200001, 0)
-                                               << 0;
+                                               << "";
     QTest::newRow("automation to a group") << Message(Enums::Command, Enums::Automation, QStringLiteral("#9999"), 200001, 0)
-                                           << 0;
+                                           << "";
 }
 
 void tst_FamilyPages::outOfRangeValues()
 {
     QFETCH(Message, message);
-    QFETCH(int, warnings);
+    QFETCH(QString, field);
     start();
     LogCapture log;
     gateway()->sendMessageToListeners(message, Message(), true);
-    QCOMPARE(log.lines().filter(QStringLiteral("hold time")).size(), warnings);
+    const QStringList warnings = log.lines().filter(QRegularExpression(QStringLiteral("(presence|light) sensor \\d+ \\(")));
+    if (field.isEmpty()) {
+        QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join(QLatin1Char('\n'))));
+    } else {
+        QCOMPARE(warnings.size(), 1);
+        QVERIFY2(warnings.first().contains(QStringLiteral("): ") + field), qPrintable(warnings.first()));
+    }
     auto* presence = controllerOf<PresenceSensorsController>(navigation());
     for (const Corvane::Devices::BaseDevice* device : presence->devices()) {
         const int holdTime = static_cast<const Corvane::Devices::PresenceSensorDevice*>(device)->granularity();
