@@ -177,12 +177,17 @@ void LightSensorsController::applyReading(const PravikDriver::OpenDriver* driver
         // A reading of the other kind is not this gateway's answer.
         if (type == UnknownGateway || (type == GatewayType2) != extended)
             return false;
-        if (message.isLuxValueValid())
+        if (message.isLuxValueValid()) {
             sensor->setIntensity(message.luxValue());
+            return true;
+        }
+        Log::Logger warning(Log::Logger::Warning);
+        warning << "light sensor " << qint64(sensor->id()) << " (" << sensor->name() << "): lux value ";
+        if (message.hasLuxValue())
+            warning << qint64(message.luxValue()) << " is negative, ";
         else
-            Log::Logger(Log::Logger::Warning) << "light sensor " << qint64(sensor->id()) << " (" << sensor->name()
-                                              << "): lux value not valid, " << qint64(sensor->intensity())
-                                              << " kept";
+            warning << "not given, ";
+        warning << qint64(sensor->intensity()) << " kept";
         return true;
     });
 }

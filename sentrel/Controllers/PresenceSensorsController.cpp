@@ -27,6 +27,27 @@ const int PRESENCE_SENSOR = 21001;
 const int PRESENCE_DETECTED = 1;
 const int PRESENCE_ENDED = 2;
 
+// 0 means the message gives no hold time; a negative one is no hold time
+// either, and one above a day is kept at a day.
+void readHoldTime(PresenceSensorDevice* sensor, int holdTime)
+{
+    if (holdTime == 0)
+        return;
+    const auto warn = [&](const char* problem) {
+        Log::Logger(Log::Logger::Warning) << "presence sensor " << qint64(sensor->id()) << " (" << sensor->name()
+                                          << "): hold time " << qint64(holdTime) << " s " << problem;
+    };
+    if (holdTime < 0) {
+        warn("is negative, ignored");
+        return;
+    }
+    if (holdTime > PresenceSensorsController::MAX_HOLD_TIME) {
+        warn("is above 24 h, kept at 24 h");
+        holdTime = PresenceSensorsController::MAX_HOLD_TIME;
+    }
+    sensor->setGranularity(holdTime);
+}
+
 } // namespace
 
 PresenceSensorsController::PresenceSensorsController(NavigationWindow* window)
@@ -90,16 +111,7 @@ void PresenceSensorsController::presenceMessageReceived(const PravikDriver::Open
         const int state = message.presenceState();
         if (state == PRESENCE_DETECTED || state == PRESENCE_ENDED)
             setPresenceDetectedForDevice(sensor, state == PRESENCE_DETECTED, false);
-        if (message.granularity() > 0) {
-            int holdTime = message.granularity();
-            if (holdTime > MAX_HOLD_TIME) {
-                Log::Logger(Log::Logger::Warning)
-                    << "presence sensor " << qint64(sensor->id()) << " (" << sensor->name() << "): hold time "
-                    << qint64(holdTime) << " s is above 24 h, kept at 24 h";
-                holdTime = MAX_HOLD_TIME;
-            }
-            sensor->setGranularity(holdTime);
-        }
+        readHoldTime(sensor, message.granularity());
         return true;
     });
 }

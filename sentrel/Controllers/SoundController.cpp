@@ -594,11 +594,16 @@ void SoundController::updateAmplifierFromMessage(AmplifierDevice* amplifier, con
         amplifier->setIsOn(true);
     else if (message.stateCode() == AMPLIFIER_OFF)
         amplifier->setIsOn(false);
-    if (message.volume() > AMPLIFIER_MAX_VALUE)
-        warn(amplifier, QStringLiteral("volume"),
-             QStringLiteral("%1 is above %2; clamped").arg(message.volume()).arg(AMPLIFIER_MAX_VALUE));
-    if (message.volume() >= 0)
-        amplifier->setVolume(std::min(message.volume(), AMPLIFIER_MAX_VALUE));
+    if (message.hasVolume()) {
+        const int volume = std::clamp(message.volume(), 0, AMPLIFIER_MAX_VALUE);
+        if (volume != message.volume())
+            warn(amplifier, QStringLiteral("volume"),
+                 QStringLiteral("%1 is outside 0..%2; clamped to %3")
+                     .arg(message.volume())
+                     .arg(AMPLIFIER_MAX_VALUE)
+                     .arg(volume));
+        amplifier->setVolume(volume);
+    }
     amplifier->setStatusKnown(true);
 }
 
@@ -641,7 +646,7 @@ void SoundController::updateSourceFromMessage(SoundSourceDevice* source, const S
     if (message.area() == 0) {
         for (int area = 1; area <= AREA_ZERO_REACH; ++area)
             setActiveSource(gateway, area, number);
-    } else if (message.area() > MAX_AREA) {
+    } else if (message.area() > MAX_AREA || (message.hasArea() && message.area() < 0)) {
         warn(source, QStringLiteral("area"), QStringLiteral("%1 is no area; ignored").arg(message.area()));
     } else if (message.area() > 0) {
         if (allAreasGateway) {

@@ -26,6 +26,9 @@ void tst_PresenceSensorMessage::decode_data()
     QTest::newRow("long hold time") << Message(4, 1, "45", 0, 100007, { 1, 2, 3 }, 0) << 0 << 3723;
     QTest::newRow("huge hold time") << Message(4, 1, "45", 0, 100007, { 2000000000, 0, 0 }, 0) << 0
                                     << std::numeric_limits<int>::max();
+    QTest::newRow("negative hold time") << Message(4, 1, "45", 0, 100007, { -1, -1, -1 }, 0) << 0 << -3661;
+    QTest::newRow("hold time far below") << Message(4, 1, "45", 0, 100007, { -2000000000, 0, 0 }, 0) << 0
+                                         << std::numeric_limits<int>::min();
     QTest::newRow("presence") << Message(4, 1, "45", 100034, 100007, { 0 }, 0) << 1 << 0;
     QTest::newRow("presence ended") << Message(4, 1, "45", 100039, 100007, { 0 }, 0) << 2 << 0;
 }

@@ -1,12 +1,14 @@
 // The automation, scenarios, presence and light sensor pages on the demo
 // project in no-server mode: every device is known from the simulated
 // gateway's answers, the user's journey through the pages, and gateway
-// values out of range or garbled never crash a page.
+// values out of range or garbled never crash a page (the sound page's
+// devices included) nor leave a value out of its range.
 #include "Controllers/LightSensorsController.h"
 #include "Controllers/MotorsController.h"
 #include "Controllers/NavigationController.h"
 #include "Controllers/PresenceSensorsController.h"
 #include "Controllers/ScenariosController.h"
+#include "Controllers/SoundController.h"
 #include "LogCapture.h"
 #include "NavigationWindow.h"
 #include "RecordingListener.h"
@@ -16,9 +18,13 @@
 
 #include "commandcontrol/CommandControl.h"
 #include "controls/SvgContentButton.h"
+#include "devices/AmplifierDevice.h"
 #include "devices/BaseDevice.h"
+#include "devices/ItemKey.h"
 #include "devices/LightSensorDevice.h"
 #include "devices/PresenceSensorDevice.h"
+#include "devices/ShutterDevice.h"
+#include "devices/SoundSourceDevice.h"
 #include "navigation/NavigationControl.h"
 #include "navigation/NavigationLabels.h"
 #include "pravikdriver/FrameCodec.h"
@@ -30,13 +36,18 @@
 #include <QDir>
 #include <QGraphicsScene>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QTest>
+
+#include <limits>
 
 using namespace Corvane::Sentrel;
 using namespace Corvane::Sentrel::Controllers;
 using Corvane::Gadgets::CommandControl;
 using Corvane::Gadgets::Models::NavigationIcon;
+using Corvane::PravikDriver::Address;
 using Corvane::PravikDriver::Message;
+using Corvane::PravikDriver::Value;
 namespace Codes = Corvane::PravikDriver::PravikCodes;
 namespace Enums = Corvane::PravikDriver::PravikEnums;
 
@@ -103,6 +114,19 @@ private:
     Corvane::Gadgets::SvgContentButton* ringButton(CommandControl* ring, const QString& buttonId) const;
     void clickIcon(int id);
     QList<int> cenActions() const;
+
+    // A family page's controller and the systems and codes of its messages.
+    struct Family
+    {
+        BaseController* controller = nullptr;
+        QList<int> systems;
+        QList<int> codes;
+    };
+    QList<Message> fuzzCorpus() const;
+    QList<Family> familiesOnThePages() const;
+    static QStringList addressesOf(const BaseController* controller);
+    static QList<QList<Value<int>>> valueVariants(const QList<Value<int>>& values);
+    void verifyStatedValuesInRange() const;
 
     std::unique_ptr<SentrelFixture> m_fixture;
     std::unique_ptr<ManualClock> m_clock;
@@ -390,41 +414,53 @@ void tst_FamilyPages::bothGatewayTypesReadTheSensors()
 void tst_FamilyPages::outOfRangeValues_data()
 {
     QTest::addColumn<Message>("message");
-    QTest::addColumn<int>("warnings");
+    QTest::addColumn<QString>("field");
     const auto lighting = [](int command, int dimension, const QList<int>& values, const QString& address) {
         return Message(Enums::DimensionWrite, Enums::Lighting, address, command, dimension, values, 0);
     };
+    // The field a sensor's one warning names; none for messages that are
+    // dropped without a sensor to name, or that are in range.
     QTest::newRow("hold time of 100000 h")
         << lighting(Codes::PRESENCE_DETECTED, Codes::PRESENCE_GRANULARITY, {100000, 0, 0}, QStringLiteral("11#3"))
-        << 1;
+        << "hold time";
     QTest::newRow("hold time past the int range")
-        << lighting(0, Codes::PRESENCE_GRANULARITY, {2147483647, 59, 59}, QStringLiteral("13#3")) << 1;
+        << lighting(0, Codes::PRESENCE_GRANULARITY, {2147483647, 59, 59}, QStringLiteral("13#3")) << "hold time";
     QTest::newRow("negative hold time")
-        << lighting(0, Codes::PRESENCE_GRANULARITY, {-1, -1, -1}, QStringLiteral("13#3")) << 0;
-    QTest::newRow("negative lux") << lighting(0, Codes::LIGHT_SENSOR_LUX, {-40}, QStringLiteral("12#3")) << 0;
-    QTest::newRow("lux without a value") << lighting(0, Codes::LIGHT_SENSOR_LUX, {}, QStringLiteral("12#3")) << 0;
+        << lighting(0, Codes::PRESENCE_GRANULARITY, {-1, -1, -1}, QStringLiteral("13#3")) << "hold time";
+    QTest::newRow("hold time below the int range")
+        << lighting(0, Codes::PRESENCE_GRANULARITY, {-2147483647 - 1, 0, 0}, QStringLiteral("13#3")) << "hold time";
+    QTest::newRow("negative lux") << lighting(0, Codes::LIGHT_SENSOR_LUX, {-40}, QStringLiteral("12#3"))
+                                  << "lux value";
+    QTest::newRow("lux without a value") << lighting(0, Codes::LIGHT_SENSOR_LUX, {}, QStringLiteral("12#3"))
+                                         << "lux value";
     QTest::newRow("gateway type 7")
-        << Message(Enums::DimensionValue, Enums::Lighting, QString(), 0, Codes::LIGHT_SENSORS_TYPE_1, {}, 0) << 0;
+        << Message(Enums::DimensionValue, Enums::Lighting, QString(), 0, Codes::LIGHT_SENSORS_TYPE_1, {}, 0) << "";
     QTest::newRow("extended reading, address longer than its values")
         << Message(Enums::DimensionValue, Enums::LightSensorsExtended, QStringLiteral("27"), 0,
                    Codes::EXTENDED_LIGHT_SENSOR_LUX, {1, 2}, 5)
-        << 0;
+        << "";
     QTest::newRow("automation code far off")
-        << Message(Enums::Command, Enums::Automation, QStringLiteral("25#3"), -2147483647, 0) << 0;
+        << Message(Enums::Command, Enums::Automation, QStringLiteral("25#3"), -2147483647, 0) << "";
     QTest::newRow("automation, empty address") << Message(Enums::Command, Enums::Automation, QString(), 200001, 0)
-                                               << 0;
+                                               << "";
     QTest::newRow("automation to a group") << Message(Enums::Command, Enums::Automation, QStringLiteral("#9999"), 200001, 0)
-                                           << 0;
+                                           << "";
 }
 
 void tst_FamilyPages::outOfRangeValues()
 {
     QFETCH(Message, message);
-    QFETCH(int, warnings);
+    QFETCH(QString, field);
     start();
     LogCapture log;
     gateway()->sendMessageToListeners(message, Message(), true);
-    QCOMPARE(log.lines().filter(QStringLiteral("hold time")).size(), warnings);
+    const QStringList warnings = log.lines().filter(QRegularExpression(QStringLiteral("(presence|light) sensor \\d+ \\(")));
+    if (field.isEmpty()) {
+        QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join(QLatin1Char('\n'))));
+    } else {
+        QCOMPARE(warnings.size(), 1);
+        QVERIFY2(warnings.first().contains(QStringLiteral("): ") + field), qPrintable(warnings.first()));
+    }
     auto* presence = controllerOf<PresenceSensorsController>(navigation());
     for (const Corvane::Devices::BaseDevice* device : presence->devices()) {
         const int holdTime = static_cast<const Corvane::Devices::PresenceSensorDevice*>(device)->granularity();
@@ -441,23 +477,143 @@ void tst_FamilyPages::outOfRangeValues()
 void tst_FamilyPages::decodedFuzzCorpus()
 {
     start();
-    const QDir corpus(QStringLiteral(FUZZ_CORPUS));
-    const QStringList files = corpus.entryList(QDir::Files);
-    QVERIFY(!files.isEmpty());
+    const QList<Message> corpus = fuzzCorpus();
+    QVERIFY(!corpus.isEmpty());
+    for (const Message& message : corpus)
+        gateway()->sendMessageToListeners(message, Message(), true);
+
+    // Every corpus message again, sent to each device of each family page
+    // with the family's system and codes, with its values as they are,
+    // negated and at the int maximum.
+    const QList<Family> families = familiesOnThePages();
     int delivered = 0;
-    for (const QString& name : files) {
-        QFile file(corpus.filePath(name));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        for (const QByteArray& line : file.readAll().split('\n')) {
-            const Corvane::PravikDriver::Frame frame = Corvane::PravikDriver::FrameCodec::decode(line);
-            if (frame.verb == Corvane::PravikDriver::Frame::Invalid)
-                continue;
-            gateway()->sendMessageToListeners(frame.message, Message(), true);
-            ++delivered;
+    for (const Family& family : families) {
+        const QStringList addresses = addressesOf(family.controller);
+        QVERIFY2(!addresses.isEmpty(), family.controller->metaObject()->className());
+        for (const Message& message : corpus) {
+            const QList<int> codes = QList<int>{message.commandType()} + family.codes;
+            for (const QList<Value<int>>& values : valueVariants(message.parameters()))
+                for (const QString& address : addresses)
+                    for (int system : family.systems)
+                        for (int type : {Enums::Command, Enums::DimensionWrite, Enums::DimensionValue})
+                            for (int code : codes) {
+                                const int dimension = code == message.commandType() ? message.dimension() : code;
+                                gateway()->sendMessageToListeners(
+                                    Message::withOptionalValues(type, system, address, code, dimension, values,
+                                                                message.dimensionParameterCount()),
+                                    Message(), true);
+                                ++delivered;
+                            }
         }
     }
     QVERIFY(delivered > 0);
-    m_clock->advance(10000);
+    verifyStatedValuesInRange();
+    m_clock->advance(qint64(PresenceSensorsController::MAX_HOLD_TIME) * 1000 + 1000);
+    QVERIFY(controllerOf<PresenceSensorsController>(navigation())->presenceTable().isEmpty());
+}
+
+QList<Message> tst_FamilyPages::fuzzCorpus() const
+{
+    QList<Message> messages;
+    const QDir corpus(QStringLiteral(FUZZ_CORPUS));
+    for (const QString& name : corpus.entryList(QDir::Files)) {
+        QFile file(corpus.filePath(name));
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        for (const QByteArray& line : file.readAll().split('\n')) {
+            const Corvane::PravikDriver::Frame frame = Corvane::PravikDriver::FrameCodec::decode(line);
+            if (frame.verb != Corvane::PravikDriver::Frame::Invalid && !frame.message.isEmpty())
+                messages.append(frame.message);
+        }
+    }
+    return messages;
+}
+
+QList<tst_FamilyPages::Family> tst_FamilyPages::familiesOnThePages() const
+{
+    const QList<int> sound {Codes::SOURCE_OFF,
+                            Codes::SOURCE_ON_IN_AREA,
+                            Codes::SOURCE_ON_IN_ALL_AREAS,
+                            Codes::AMPLIFIER_VOLUME,
+                            Codes::ACTIVE_SOURCES_FOUR_AREAS,
+                            Codes::ACTIVE_SOURCES_EIGHT_AREAS,
+                            Codes::SOURCE_FREQUENCY,
+                            Codes::SOURCE_STATION_OR_TRACK,
+                            Codes::SOURCE_RDS,
+                            Codes::SOURCE_TUNING,
+                            Codes::AMPLIFIER_STATE,
+                            Codes::AMPLIFIER_OFF,
+                            Codes::AMPLIFIER_ON};
+    return {
+        {controllerOf<MotorsController>(navigation()), {Enums::Automation},
+         {Codes::SHUTTER_STOP, Codes::SHUTTER_STOP + 1, Codes::SHUTTER_STOP + 2}},
+        {controllerOf<ScenariosController>(navigation()),
+         {Enums::Scenarios, Enums::ScenarioPlus, Enums::Cen, Enums::CenPlus},
+         {Codes::SCENARIO_PLUS_START, Codes::SCENARIO_PLUS_STOP, Codes::CEN_BASE, Codes::CEN_PLUS_BASE}},
+        {controllerOf<SoundController>(navigation()), {Enums::Sound}, sound},
+        {controllerOf<PresenceSensorsController>(navigation()), {Enums::Lighting},
+         {Codes::PRESENCE_GRANULARITY, Codes::PRESENCE_DETECTED, Codes::PRESENCE_ENDED}},
+        {controllerOf<LightSensorsController>(navigation()), {Enums::Lighting, Enums::LightSensorsExtended},
+         {Codes::LIGHT_SENSOR_LUX, Codes::EXTENDED_LIGHT_SENSOR_LUX, Codes::LIGHT_SENSORS_TYPE_1,
+          Codes::LIGHT_SENSORS_TYPE_2}},
+    };
+}
+
+// The texts a gateway may name a device of the controller by.
+QStringList tst_FamilyPages::addressesOf(const BaseController* controller)
+{
+    QStringList addresses;
+    for (const Corvane::Devices::BaseDevice* device : controller->devices()) {
+        const QList<Address::DeviceType> types {BaseController::getAddressDeviceType(device->deviceType()),
+                                                Address::SoundSource, Address::Amplifier};
+        for (Address::DeviceType type : types)
+            for (Address::Direction direction : {Address::Send, Address::Compare, Address::SoundStatus})
+                addresses.append(BaseController::getAddressText(device->address(), type, direction));
+    }
+    addresses.removeDuplicates();
+    addresses.removeAll(QString());
+    return addresses;
+}
+
+QList<QList<Value<int>>> tst_FamilyPages::valueVariants(const QList<Value<int>>& values)
+{
+    QList<Value<int>> negated;
+    QList<Value<int>> highest;
+    for (const Value<int>& value : values) {
+        negated.append(value.isValid() ? Value<int>(-value.value() - 1) : value);
+        highest.append(value.isValid() ? Value<int>(std::numeric_limits<int>::max()) : value);
+    }
+    return {values, negated, highest};
+}
+
+void tst_FamilyPages::verifyStatedValuesInRange() const
+{
+    for (const Corvane::Devices::BaseDevice* device : controllerOf<MotorsController>(navigation())->devices()) {
+        const auto* shutter = static_cast<const Corvane::Devices::ShutterDevice*>(device);
+        QVERIFY(!(shutter->isOpening() && shutter->isClosing()));
+    }
+    auto* sound = controllerOf<SoundController>(navigation());
+    for (const Corvane::Devices::BaseDevice* device : sound->devices()) {
+        if (const auto* amplifier = dynamic_cast<const Corvane::Devices::AmplifierDevice*>(device)) {
+            QVERIFY2(amplifier->volume() >= 0 && amplifier->volume() <= SoundController::AMPLIFIER_MAX_VALUE,
+                     qPrintable(QString::number(amplifier->volume())));
+        } else if (const auto* source = dynamic_cast<const Corvane::Devices::SoundSourceDevice*>(device)) {
+            bool hasInfo = false;
+            QString text;
+            SoundController::deviceInfoFromSource(source, hasInfo, text);
+            QVERIFY(text.startsWith(source->name()));
+        }
+    }
+    const QHash<Corvane::Devices::ItemKey, int> active = sound->activeSources();
+    for (auto it = active.cbegin(); it != active.cend(); ++it)
+        QVERIFY2(it.key().subId() >= 0 && it.key().subId() <= 8, qPrintable(QString::number(it.key().subId())));
+    for (const Corvane::Devices::BaseDevice* device : controllerOf<PresenceSensorsController>(navigation())->devices()) {
+        const int holdTime = static_cast<const Corvane::Devices::PresenceSensorDevice*>(device)->granularity();
+        QVERIFY2(holdTime >= 0 && holdTime <= PresenceSensorsController::MAX_HOLD_TIME,
+                 qPrintable(QString::number(holdTime)));
+    }
+    for (const Corvane::Devices::BaseDevice* device : controllerOf<LightSensorsController>(navigation())->devices())
+        QVERIFY(static_cast<const Corvane::Devices::LightSensorDevice*>(device)->intensity() >= 0);
 }
 
 void tst_FamilyPages::renderPages()

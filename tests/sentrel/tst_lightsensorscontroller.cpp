@@ -13,6 +13,8 @@
 
 #include <QTest>
 
+#include <limits>
+
 using namespace Corvane::Sentrel;
 using Controllers::LightSensorsController;
 using Corvane::Devices::DeviceAddress;
@@ -64,6 +66,7 @@ private Q_SLOTS:
     void typeRequestOutSendsNothingMore();
     void readingKindMustMatchTheGateway_data();
     void readingKindMustMatchTheGateway();
+    void invalidLuxKeepsTheLastValue_data();
     void invalidLuxKeepsTheLastValue();
     void setDriversForgetsTheTypes();
     void kindFilter();
@@ -200,8 +203,20 @@ void tst_LightSensorsController::readingKindMustMatchTheGateway()
     QCOMPARE(icon.renderer().main() == nullptr, taken);
 }
 
+void tst_LightSensorsController::invalidLuxKeepsTheLastValue_data()
+{
+    QTest::addColumn<QList<int>>("values");
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("-5 lux") << QList<int>{-5} << "lux value -5 is negative, 300 kept";
+    QTest::newRow("lowest int") << QList<int>{std::numeric_limits<int>::min()}
+                                << QStringLiteral("lux value %1 is negative, 300 kept").arg(std::numeric_limits<int>::min());
+    QTest::newRow("no value") << QList<int>{} << "lux value not given, 300 kept";
+}
+
 void tst_LightSensorsController::invalidLuxKeepsTheLastValue()
 {
+    QFETCH(QList<int>, values);
+    QFETCH(QString, problem);
     LightSensorDevice* sensor = addSensor();
     m_controller->updateStatus(-1);
     deliver(typeReport(2));
@@ -209,12 +224,13 @@ void tst_LightSensorsController::invalidLuxKeepsTheLastValue()
     m_controller->updateDeviceStatus(sensor);
     QVERIFY(!sensor->isStatusKnown());
     LogCapture log;
-    deliver(reading(0, -5));
+    deliver(Message(Enums::DimensionWrite, Enums::Lighting, ADDRESS, 0, Codes::LIGHT_SENSOR_LUX, values, 0));
     QVERIFY(sensor->isStatusKnown());
     QCOMPARE(sensor->intensity(), 300);
-    const QStringList warnings = log.lines().filter(QStringLiteral("lux value"));
+    const QStringList warnings = log.lines().filter(QStringLiteral("light sensor"));
     QCOMPARE(warnings.size(), 1);
-    QVERIFY(warnings.first().contains(QStringLiteral("light sensor %1").arg(sensor->id())));
+    QVERIFY2(warnings.first().contains(QStringLiteral("light sensor %1 (").arg(sensor->id())), qPrintable(warnings.first()));
+    QVERIFY2(warnings.first().contains(problem), qPrintable(warnings.first()));
 }
 
 void tst_LightSensorsController::setDriversForgetsTheTypes()

@@ -14,6 +14,8 @@
 
 #include <QTest>
 
+#include <limits>
+
 using namespace Corvane::Sentrel;
 using Controllers::PresenceSensorsController;
 using Corvane::Devices::DeviceAddress;
@@ -55,7 +57,8 @@ private Q_SLOTS:
     void holdTimes_data();
     void holdTimes();
     void otherStatesOnlyMakeTheStateKnown();
-    void holdTimeIsCappedAtOneDay();
+    void holdTimesOutOfRange_data();
+    void holdTimesOutOfRange();
     void reloadForgetsTheCounts();
     void statusRequest();
     void kindFilter();
@@ -150,14 +153,41 @@ void tst_PresenceSensorsController::otherStatesOnlyMakeTheStateKnown()
     QVERIFY(m_controller->presenceTable().isEmpty());
 }
 
-void tst_PresenceSensorsController::holdTimeIsCappedAtOneDay()
+void tst_PresenceSensorsController::holdTimesOutOfRange_data()
 {
+    QTest::addColumn<QList<int>>("values");
+    QTest::addColumn<int>("holdTime");
+    QTest::addColumn<bool>("warned");
+    const int day = PresenceSensorsController::MAX_HOLD_TIME;
+    const int lowest = std::numeric_limits<int>::min();
+    const int highest = std::numeric_limits<int>::max();
+    // The sensor's hold time was 30 s before.
+    QTest::newRow("25 h capped at a day") << QList<int>{25, 0, 0} << day << true;
+    QTest::newRow("a day kept") << QList<int>{24, 0, 0} << day << false;
+    QTest::newRow("past the int range capped") << QList<int>{highest, 59, 59} << day << true;
+    QTest::newRow("-5 s ignored") << QList<int>{0, 0, -5} << 30 << true;
+    QTest::newRow("-1 h -1 min -1 s ignored") << QList<int>{-1, -1, -1} << 30 << true;
+    QTest::newRow("below the int range ignored") << QList<int>{lowest, 0, 0} << 30 << true;
+    QTest::newRow("none given") << QList<int>{0, 0, 0} << 30 << false;
+}
+
+void tst_PresenceSensorsController::holdTimesOutOfRange()
+{
+    QFETCH(QList<int>, values);
+    QFETCH(int, holdTime);
+    QFETCH(bool, warned);
     const PresenceSensorDevice* sensor = addSensor();
+    receive(report(0, 30));
     LogCapture log;
-    receive(report(0, 25 * 3600));
-    QCOMPARE(sensor->granularity(), PresenceSensorsController::MAX_HOLD_TIME);
-    QCOMPARE(log.lines().filter(QStringLiteral("hold time")).size(), 1);
-    QVERIFY(log.contains(QString::number(sensor->id())));
+    receive(Message(Enums::DimensionWrite, Enums::Lighting, ADDRESS, 0, Codes::PRESENCE_GRANULARITY, values, 0));
+    QCOMPARE(sensor->granularity(), holdTime);
+    QVERIFY(sensor->isStatusKnown());
+    const QStringList warnings = log.lines().filter(QStringLiteral("presence sensor"));
+    QCOMPARE(warnings.size(), warned ? 1 : 0);
+    if (warned) {
+        QVERIFY(warnings.first().contains(QStringLiteral("presence sensor %1 (Sensor)").arg(sensor->id())));
+        QVERIFY(warnings.first().contains(QStringLiteral("hold time")));
+    }
 }
 
 void tst_PresenceSensorsController::reloadForgetsTheCounts()

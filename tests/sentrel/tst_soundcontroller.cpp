@@ -555,14 +555,25 @@ void tst_SoundController::gatewayValuesOutOfRange_data()
                                        << "volume";
     QTest::newRow("volume 2^31-1 clamped")
         << value(amplifierAt, Codes::AMPLIFIER_VOLUME, {2147483647}) << 31 << QList<int>{} << "volume";
-    QTest::newRow("negative volume kept") << value(amplifierAt, Codes::AMPLIFIER_VOLUME, {-5}) << 10
-                                          << QList<int>{} << "";
+    QTest::newRow("negative volume clamped") << value(amplifierAt, Codes::AMPLIFIER_VOLUME, {-5}) << 0
+                                             << QList<int>{} << "volume";
+    QTest::newRow("volume -1 clamped") << value(amplifierAt, Codes::AMPLIFIER_VOLUME, {-1}) << 0 << QList<int>{}
+                                       << "volume";
+    QTest::newRow("volume -2^31 clamped") << value(amplifierAt, Codes::AMPLIFIER_VOLUME, {-2147483647 - 1}) << 0
+                                          << QList<int>{} << "volume";
+    QTest::newRow("volume left out") << value(amplifierAt, Codes::AMPLIFIER_VOLUME, {}) << 10 << QList<int>{} << "";
+    QTest::newRow("volume 31 kept") << value(amplifierAt, Codes::AMPLIFIER_VOLUME, {31}) << 31 << QList<int>{} << "";
     QTest::newRow("area 9 ignored") << command(sourceAt, Codes::SOURCE_ON_IN_AREA, {1, 9}) << 10 << QList<int>{}
                                     << "area";
     QTest::newRow("area 2^31-1 ignored") << command(sourceAt, Codes::SOURCE_ON_IN_AREA, {1, 2147483647}) << 10
                                          << QList<int>{} << "area";
     QTest::newRow("negative area ignored") << command(sourceAt, Codes::SOURCE_ON_IN_AREA, {1, -3}) << 10
-                                           << QList<int>{} << "";
+                                           << QList<int>{} << "area";
+    QTest::newRow("area -2^31 ignored") << command(sourceAt, Codes::SOURCE_ON_IN_AREA, {1, -2147483647 - 1}) << 10
+                                        << QList<int>{} << "area";
+    QTest::newRow("area left out") << command(sourceAt, Codes::SOURCE_ON_IN_AREA, {1}) << 10 << QList<int>{} << "";
+    QTest::newRow("area 8 kept") << command(sourceAt, Codes::SOURCE_ON_IN_AREA, {1, 8}) << 10 << QList<int>{8}
+                                 << "";
     QTest::newRow("area list beyond 8") << value(sourceAt, Codes::ACTIVE_SOURCES_EIGHT_AREAS, far) << 10
                                         << QList<int>{2} << "areas";
     QTest::newRow("huge frequency") << value(sourceAt, Codes::SOURCE_FREQUENCY, {99, 2147483647}) << 10

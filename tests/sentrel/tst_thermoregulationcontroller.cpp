@@ -40,6 +40,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <limits>
+
 #include <functional>
 
 using namespace Corvane::Sentrel;
@@ -147,6 +149,8 @@ private Q_SLOTS:
     void airConditionerOffDefaults();
     void gatewayValuesOutOfRange_data();
     void gatewayValuesOutOfRange();
+    void airConditionerValuesOutOfRange_data();
+    void airConditionerValuesOutOfRange();
     void fuzzCorpusKeepsValuesInRange();
     void uniqueIdsAndFavorites_data();
     void uniqueIdsAndFavorites();
@@ -906,6 +910,15 @@ void tst_ThermoregulationController::gatewayValuesOutOfRange_data()
                                 << 19.0;
     QTest::newRow("fan-coil -1") << Message(DimensionWrite, 4, a, 0, 400011, {-1}) << "fan-coil" << 21.0 << 2 << 1 << 2
                                  << 19.0;
+    // The zone status comes as a command; a code that names no status is no
+    // status value and leaves the status as it was.
+    QTest::newRow("status automatic") << Message(Command, 4, a, 400111, 0) << "" << 21.0 << 2 << 1 << 3 << 19.0;
+    QTest::newRow("status code 05") << Message(Command, 4, a, 400105, 0) << "" << 21.0 << 2 << 1 << 2 << 19.0;
+    QTest::newRow("status code 99") << Message(Command, 4, a, 400399, 0) << "" << 21.0 << 2 << 1 << 2 << 19.0;
+    QTest::newRow("status command past the zone codes") << Message(Command, 4, a, 400411, 0) << "" << 21.0 << 2 << 1
+                                                        << 2 << 19.0;
+    QTest::newRow("status command far off") << Message(Command, 4, a, -2147483647, 0) << "" << 21.0 << 2 << 1 << 2
+                                            << 19.0;
 }
 
 void tst_ThermoregulationController::gatewayValuesOutOfRange()
@@ -942,6 +955,60 @@ void tst_ThermoregulationController::gatewayValuesOutOfRange()
         QCOMPARE(warnings, 1);
         QVERIFY(log.contains(QStringLiteral("\"Zone 5\"")));
         QVERIFY2(log.contains(field + QStringLiteral(":")), qPrintable(log.lines().join(QLatin1Char('\n'))));
+    }
+}
+
+void tst_ThermoregulationController::airConditionerValuesOutOfRange_data()
+{
+    QTest::addColumn<QList<int>>("values");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("speed");
+    QTest::addColumn<int>("swing");
+    const int highest = std::numeric_limits<int>::max();
+    const int lowest = std::numeric_limits<int>::min();
+    // Values: mode, set-point in tenths, speed, swing. Kept: mode 2, speed 3,
+    // swing 1.
+    QTest::newRow("all in range") << QList<int>{5, 240, 4, 0} << "" << 5 << 4 << 0;
+    QTest::newRow("mode 6") << QList<int>{6, 240, 1, 0} << "mode" << 2 << 1 << 0;
+    QTest::newRow("mode -1") << QList<int>{-1, 240, 1, 0} << "mode" << 2 << 1 << 0;
+    QTest::newRow("mode 2^31-1") << QList<int>{highest, 240, 1, 0} << "mode" << 2 << 1 << 0;
+    QTest::newRow("speed 5") << QList<int>{1, 240, 5, 0} << "speed" << 1 << 3 << 0;
+    QTest::newRow("speed -1") << QList<int>{1, 240, -1, 0} << "speed" << 1 << 3 << 0;
+    QTest::newRow("speed -2^31") << QList<int>{1, 240, lowest, 0} << "speed" << 1 << 3 << 0;
+    QTest::newRow("swing 2") << QList<int>{1, 240, 1, 2} << "swing" << 1 << 1 << 1;
+    QTest::newRow("swing -1") << QList<int>{1, 240, 1, -1} << "swing" << 1 << 1 << 1;
+    QTest::newRow("swing 2^31-1") << QList<int>{1, 240, 1, highest} << "swing" << 1 << 1 << 1;
+}
+
+void tst_ThermoregulationController::airConditionerValuesOutOfRange()
+{
+    QFETCH(QList<int>, values);
+    QFETCH(QString, field);
+    QFETCH(int, mode);
+    QFETCH(int, speed);
+    QFETCH(int, swing);
+    ThermoregulationDevice* unit = add(airConditioner());
+    unit->setStatusKnown(true);
+    unit->setAirConditionerMode(2);
+    unit->setAirConditionerSpeed(3);
+    unit->setAirConditionerSwing(1);
+    unit->setSetpointTemperature(21);
+    LogCapture log;
+    m_driver->deliver(Message(Corvane::PravikDriver::PravikEnums::DimensionValue, 4, own(unit, Address::Compare), 0,
+                              400022, values, 0));
+    QCOMPARE(unit->airConditionerMode(), mode);
+    QCOMPARE(unit->airConditionerSpeed(), speed);
+    QCOMPARE(unit->airConditionerSwing(), swing);
+    // The set-point of the same message is taken all the same.
+    QCOMPARE(unit->setpointTemperature(), 24.0);
+    const QStringList warnings = log.lines().filter(QStringLiteral("Thermoregulation device"));
+    if (field.isEmpty()) {
+        QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join(QLatin1Char('\n'))));
+    } else {
+        QCOMPARE(warnings.size(), 1);
+        QVERIFY2(warnings.first().contains(QStringLiteral("\"Air conditioner\" (%1), %2:").arg(unit->id()).arg(field)),
+                 qPrintable(warnings.first()));
     }
 }
 

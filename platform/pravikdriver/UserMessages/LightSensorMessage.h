@@ -21,6 +21,8 @@ public:
     int readingKind() const { return m_readingKind; }
     int luxValue() const { return m_lux.value(); }
     bool isLuxValueValid() const { return m_lux.isValid() && m_lux.value() >= 0; }
+    // True when the message gives a lux value at all, a negative one included.
+    bool hasLuxValue() const { return m_lux.isValid(); }
 
 private:
     QString m_where;

@@ -23,8 +23,9 @@ PresenceSensorMessage::PresenceSensorMessage(const Message& message)
     const Value<int> minutes = MessageFields::valueAt(message, 1);
     const Value<int> seconds = MessageFields::valueAt(message, 2);
     if (hours.isValid() && minutes.isValid() && seconds.isValid())
-        m_granularity = int(qBound(qint64(0), qint64(hours.value()) * 3600 + qint64(minutes.value()) * 60 + seconds.value(),
-                                           qint64(std::numeric_limits<int>::max())));
+        m_granularity = int(qBound(qint64(std::numeric_limits<int>::min()),
+                                   qint64(hours.value()) * 3600 + qint64(minutes.value()) * 60 + seconds.value(),
+                                   qint64(std::numeric_limits<int>::max())));
 }
 
 bool PresenceSensorMessage::canDecode(const Message& message)

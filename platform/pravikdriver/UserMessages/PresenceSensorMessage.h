@@ -6,6 +6,8 @@ namespace Corvane::PravikDriver::UserMessages {
 
 // A presence sensor's report: presence state 1 (detected) or 2 (ended), 0
 // when not given, and its hold time (granularity) in seconds, 0 when not given.
+// A hold time the gateway sends is kept in the int range, negative included,
+// so that its reader can tell a wrong one from none.
 class PresenceSensorMessage
 {
 public:

@@ -51,11 +51,14 @@ void SoundMessage::decodeCommand(const Message& message)
     case AMPLIFIER_ON:
         m_stateCode = 1;
         break;
-    case SOURCE_ON_IN_AREA:
+    case SOURCE_ON_IN_AREA: {
         // values: source number, area
         m_stateCode = 1;
-        m_area = MessageFields::valueAt(message, 1).valueOr(-1);
+        const Value<int> area = MessageFields::valueAt(message, 1);
+        m_area = area.valueOr(-1);
+        m_hasArea = area.isValid();
         break;
+    }
     case SOURCE_ON_IN_ALL_AREAS:
         m_stateCode = 1;
         m_allAreas = true;
@@ -71,6 +74,7 @@ void SoundMessage::decodeDimension(const Message& message)
     switch (message.dimension()) {
     case AMPLIFIER_VOLUME:
         m_volume = value(0);
+        m_hasVolume = MessageFields::valueAt(message, 0).isValid();
         break;
     case ACTIVE_SOURCES_FOUR_AREAS:
     case ACTIVE_SOURCES_EIGHT_AREAS:

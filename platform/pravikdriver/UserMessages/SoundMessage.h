@@ -7,7 +7,8 @@
 namespace Corvane::PravikDriver::UserMessages {
 
 // State of a sound source or amplifier, and the factories of the sound
-// requests. Numbers the message does not give are -1.
+// requests. Numbers the message does not give are -1; the volume and the
+// area tell apart a -1 the gateway sent from one it left out.
 class SoundMessage
 {
 public:
@@ -19,6 +20,7 @@ public:
     // 1 on, 2 off, 0 not given.
     int stateCode() const { return m_stateCode; }
     int volume() const { return m_volume; }
+    bool hasVolume() const { return m_hasVolume; }
     // In steps of 10 kHz.
     int frequency() const { return m_frequency; }
     // 1 FM, 2 LW, 3 MW, 4 SW.
@@ -30,6 +32,7 @@ public:
     // Entry i is set when the source plays in area i.
     QList<bool> areas() const { return m_areas; }
     int area() const { return m_area; }
+    bool hasArea() const { return m_hasArea; }
 
     static Message createActiveAmbRequestMessage(const QString& address, bool fourSourceSystem);
     static Message createTrackStationRequestMessage(const QString& address);
@@ -51,6 +54,7 @@ private:
     QString m_where;
     int m_stateCode = 0;
     int m_volume = -1;
+    bool m_hasVolume = false;
     int m_frequency = -1;
     int m_frequencyType = -1;
     int m_frequencyChannel = -1;
@@ -59,6 +63,7 @@ private:
     QString m_rdsText;
     QList<bool> m_areas;
     int m_area = -1;
+    bool m_hasArea = false;
 };
 
 } // namespace Corvane::PravikDriver::UserMessages
