@@ -14,7 +14,7 @@ namespace Corvane::Sentrel::Controllers {
 // the carousel: the control, the device it is open for, and its opening and
 // closing. The page controller connects the control's signals and decides
 // which buttons a device gets. The control is built when first needed:
-// building one costs much, and most pages' rings are never opened.
+// building one is costly, and many rings are never opened in a session.
 class CommandRing
 {
 public:
