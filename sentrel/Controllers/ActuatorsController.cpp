@@ -55,13 +55,17 @@ const QString& deviceRenderer(const BaseDevice* device)
 ActuatorsController::ActuatorsController(NavigationWindow* window)
     : RingPageController(window, ThemeProvider::LIGHTS_SYSTEM, true)
 {
-    connect(m_ring.control(), &CommandControl::elementClick, this, &ActuatorsController::onCommandElementClick);
     if (navigationControl() && navigationControl()->labels())
         connect(navigationControl()->labels(), &Gadgets::NavigationLabels::sliderValueChanged, this,
                 &ActuatorsController::onSliderValueChanged);
 }
 
 ActuatorsController::~ActuatorsController() = default;
+
+void ActuatorsController::connectRing(CommandControl* ring)
+{
+    connect(ring, &CommandControl::elementClick, this, &ActuatorsController::onCommandElementClick);
+}
 
 int ActuatorsController::controlledPageId() const
 {

@@ -50,6 +50,7 @@ public Q_SLOTS:
     void onSliderValueChanged(int segment);
 
 protected:
+    void connectRing(Gadgets::CommandControl* ring) override;
     // The on and off buttons, for every light.
     QList<Gadgets::CommandControl::ButtonData> ringButtons(const Devices::BaseDevice* device) const override;
     // The carousel's sliders follow the ring's light.

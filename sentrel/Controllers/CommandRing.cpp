@@ -10,21 +10,33 @@ using Gadgets::CommandControl;
 using Gadgets::ThemeProvider;
 using Gadgets::Models::NavigationIcon;
 
-CommandRing::CommandRing(Gadgets::NavigationControl* navigation)
+CommandRing::CommandRing(Gadgets::NavigationControl* navigation, BuiltHandler built)
     : m_navigation(navigation)
+    , m_built(std::move(built))
 {
-    m_control = createControl(ThemeProvider::COMMAND_CONTROL, navigation, FirstLevel);
 }
 
 CommandRing::~CommandRing()
 {
     // The carousel keeps a ring until its closing animation ends: it must
     // let go of this one now, before it is deleted.
-    if (m_navigation && m_navigation->commandControl1() == m_control) {
+    if (m_control && m_navigation && m_navigation->commandControl1() == m_control) {
         m_navigation->clearCommandControls();
         m_navigation->setCommandControl1ShowProgress(0.0);
     }
     delete m_control;
+}
+
+CommandControl* CommandRing::control() const
+{
+    if (!m_control) {
+        // Drawn with the theme of now: one built after a theme change needs
+        // no restyling.
+        m_control = createControl(ThemeProvider::COMMAND_CONTROL, m_navigation, FirstLevel);
+        if (m_built)
+            m_built(m_control);
+    }
+    return m_control;
 }
 
 bool CommandRing::closeIfOpenFor(int deviceId)
@@ -42,7 +54,7 @@ void CommandRing::open(const NavigationIcon& icon, int segment, const QList<Comm
     if (!m_navigation)
         return;
     if (!buttons.isEmpty()) {
-        fillBesideIcon(m_control, *m_navigation, segment, buttons);
+        fillBesideIcon(control(), *m_navigation, segment, buttons);
         m_navigation->setCommandControl1(m_control, segment);
     }
     m_navigation->setSelectedIcon(icon, false);

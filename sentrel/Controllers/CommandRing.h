@@ -2,6 +2,8 @@
 
 #include "commandcontrol/CommandControl.h"
 
+#include <functional>
+
 namespace Corvane::Gadgets {
 class NavigationControl;
 }
@@ -11,19 +13,25 @@ namespace Corvane::Sentrel::Controllers {
 // The ring of command buttons that a page opens beside a device's icon on
 // the carousel: the control, the device it is open for, and its opening and
 // closing. The page controller connects the control's signals and decides
-// which buttons a device gets.
+// which buttons a device gets. The control is built when first needed:
+// building one is costly, and many rings are never opened in a session.
 class CommandRing
 {
 public:
+    // Called once with the control when it is built, to connect its signals.
+    using BuiltHandler = std::function<void(Gadgets::CommandControl*)>;
+
     // navigation may be null (a controller without a window): the ring then
     // never shows.
-    explicit CommandRing(Gadgets::NavigationControl* navigation);
+    explicit CommandRing(Gadgets::NavigationControl* navigation, BuiltHandler built = {});
     ~CommandRing();
 
     CommandRing(const CommandRing&) = delete;
     CommandRing& operator=(const CommandRing&) = delete;
 
-    Gadgets::CommandControl* control() const { return m_control; }
+    // The ring's control, built now if it is not yet.
+    Gadgets::CommandControl* control() const;
+    bool isBuilt() const { return m_control != nullptr; }
     // The device whose ring is open; 0 when none.
     int selectedDeviceId() const { return m_selectedDeviceId; }
     void clearSelection() { m_selectedDeviceId = 0; }
@@ -63,7 +71,9 @@ private:
     static void placeOn(Gadgets::CommandControl* control, const Gadgets::NavigationControl& navigation, Level level);
 
     Gadgets::NavigationControl* m_navigation;
-    Gadgets::CommandControl* m_control;
+    const BuiltHandler m_built;
+    // Built on first use; a cache, so built from const accessors too.
+    mutable Gadgets::CommandControl* m_control = nullptr;
     int m_selectedDeviceId = 0;
 };
 

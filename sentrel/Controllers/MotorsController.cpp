@@ -47,10 +47,14 @@ bool isShutter(const BaseDevice* device)
 MotorsController::MotorsController(NavigationWindow* window)
     : RingPageController(window, ThemeProvider::AUTOMATION_SYSTEM, true)
 {
-    connect(m_ring.control(), &CommandControl::elementClick, this, &MotorsController::onMotorElementClick);
 }
 
 MotorsController::~MotorsController() = default;
+
+void MotorsController::connectRing(CommandControl* ring)
+{
+    connect(ring, &CommandControl::elementClick, this, &MotorsController::onMotorElementClick);
+}
 
 int MotorsController::controlledPageId() const
 {

@@ -51,6 +51,7 @@ public Q_SLOTS:
     void onMotorElementClick(Corvane::Gadgets::SvgElement* element);
 
 protected:
+    void connectRing(Gadgets::CommandControl* ring) override;
     QList<Gadgets::CommandControl::ButtonData> ringButtons(const Devices::BaseDevice* device) const override;
 
 private:

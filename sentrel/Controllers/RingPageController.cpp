@@ -14,7 +14,7 @@ using Gadgets::Models::NavigationIcon;
 RingPageController::RingPageController(NavigationWindow* window, const QString& systemRenderer,
                                        bool refreshButtons)
     : BaseController(window)
-    , m_ring(navigationControl())
+    , m_ring(navigationControl(), [this](Gadgets::CommandControl* ring) { connectRing(ring); })
     , m_systemRenderer(systemRenderer)
     , m_refreshButtons(refreshButtons)
 {
@@ -60,8 +60,9 @@ void RingPageController::pageChanged()
 void RingPageController::updateControlsCache()
 {
     BaseController::updateControlsCache();
-    // Shown, the ring is refreshed with the carousel it sits on.
-    if (!m_ring.control()->scene())
+    // Shown, the ring is refreshed with the carousel it sits on; one not
+    // built yet will be built with the new theme.
+    if (m_ring.isBuilt() && !m_ring.control()->scene())
         m_ring.control()->updateCachedData();
 }
 

@@ -24,7 +24,10 @@ public:
     void pageChanged() override;
     void updateControlsCache() override;
 
+    // The page's ring, built now if it is not yet: the page builds it when
+    // first opened.
     Gadgets::CommandControl* commandControl() const { return m_ring.control(); }
+    bool isRingBuilt() const { return m_ring.isBuilt(); }
     int selectedDeviceId() const { return m_ring.selectedDeviceId(); }
 
 protected:
@@ -32,6 +35,8 @@ protected:
     // refreshButtons its labels show their refresh buttons.
     RingPageController(NavigationWindow* window, const QString& systemRenderer, bool refreshButtons);
 
+    // Connects the ring's signals, once, when the ring is built.
+    virtual void connectRing(Gadgets::CommandControl* ring) = 0;
     // The buttons of the device's ring and favourite panel, in order.
     virtual QList<Gadgets::CommandControl::ButtonData> ringButtons(const Devices::BaseDevice* device) const = 0;
     // The carousel's selected segment changed: -1 when the page opens or the

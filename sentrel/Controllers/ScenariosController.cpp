@@ -67,11 +67,15 @@ ScenariosController::ScenariosController(NavigationWindow* window)
 {
     m_holdTimer->setInterval(HOLD_TICK_INTERVAL);
     connect(m_holdTimer, &ClockTimer::timeout, this, &ScenariosController::onTimerTick);
-    connect(m_ring.control(), &CommandControl::elementPress, this, &ScenariosController::onElementPress);
-    connect(m_ring.control(), &CommandControl::elementRelease, this, &ScenariosController::onElementRelease);
 }
 
 ScenariosController::~ScenariosController() = default;
+
+void ScenariosController::connectRing(CommandControl* ring)
+{
+    connect(ring, &CommandControl::elementPress, this, &ScenariosController::onElementPress);
+    connect(ring, &CommandControl::elementRelease, this, &ScenariosController::onElementRelease);
+}
 
 int ScenariosController::controlledPageId() const
 {

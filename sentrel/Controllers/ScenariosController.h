@@ -76,6 +76,7 @@ public Q_SLOTS:
     void onTimerTick();
 
 protected:
+    void connectRing(Gadgets::CommandControl* ring) override;
     QList<Gadgets::CommandControl::ButtonData> ringButtons(const Devices::BaseDevice* device) const override;
     // The carousel's sliders follow the ring's device.
     void ringSelectionChanged(int segment) override;

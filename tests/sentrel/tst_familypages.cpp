@@ -2,11 +2,13 @@
 // project in no-server mode: every device is known from the simulated
 // gateway's answers, the user's journey through the pages, and gateway
 // values out of range or garbled never crash a page (the sound page's
-// devices included) nor leave a value out of its range.
+// devices included) nor leave a value out of its range. The lighting,
+// automation and scenarios pages build their rings when first opened.
 #include "Controllers/LightSensorsController.h"
 #include "Controllers/MotorsController.h"
 #include "Controllers/NavigationController.h"
 #include "Controllers/PresenceSensorsController.h"
+#include "Controllers/RingPageController.h"
 #include "Controllers/ScenariosController.h"
 #include "Controllers/SoundController.h"
 #include "LogCapture.h"
@@ -25,6 +27,7 @@
 #include "devices/PresenceSensorDevice.h"
 #include "devices/ShutterDevice.h"
 #include "devices/SoundSourceDevice.h"
+#include "navigation/NavigationContainer.h"
 #include "navigation/NavigationControl.h"
 #include "navigation/NavigationLabels.h"
 #include "pravikdriver/FrameCodec.h"
@@ -32,6 +35,7 @@
 #include "pravikdriver/PravikCodes.h"
 #include "pravikdriver/PravikEnums.h"
 #include "theme/RendererContainer.h"
+#include "theme/ThemeProvider.h"
 
 #include <QDir>
 #include <QGraphicsScene>
@@ -56,6 +60,7 @@ Q_DECLARE_METATYPE(Corvane::PravikDriver::Message)
 namespace {
 
 // Demo project devices.
+const int KITCHEN_CEILING = 2;
 const int LIVING_ROOM_SHUTTER = 10;
 const int LIVING_ROOM_CURTAIN = 12;
 const int GOOD_MORNING = 13;
@@ -94,6 +99,10 @@ private Q_SLOTS:
     void shutterUpStopDown();
     void ringOpensAndCloses();
     void closingRingIsLetGoWithItsController();
+    void ringIsBuiltOnFirstOpen_data();
+    void ringIsBuiltOnFirstOpen();
+    void ringFollowsTheTheme_data();
+    void ringFollowsTheTheme();
     void scenarioRunsAndHeldCenItem();
     void carouselLevelRoundsHalfUp();
     void presenceAndLuxShown();
@@ -108,6 +117,10 @@ private:
     NavigationController* navigation() const { return m_window->navigationController(); }
     PseudoDriver* gateway() const;
     void openPage(int pageId);
+    RingPageController* ringPage(int pageId) const;
+    void changeTheme(const QString& folder);
+    QImage shownRingImage() const;
+    QImage ringImageOfFreshStart(const QString& theme);
     void finishFades();
     NavigationIcon shownIcon(int id) const;
     int segmentOf(int id) const;
@@ -183,6 +196,51 @@ void tst_FamilyPages::openPage(int pageId)
             m_window->navigationControl()->notifyNavigationIconClicked(icon, 0, false);
     finishFades();
     QCOMPARE(m_window->navigationControl()->currentPageId(), pageId);
+}
+
+RingPageController* tst_FamilyPages::ringPage(int pageId) const
+{
+    for (BaseController* controller : navigation()->controllers())
+        if (controller->controlledPageId() == pageId)
+            return qobject_cast<RingPageController*>(controller);
+    return nullptr;
+}
+
+// The theme folder changes the way the settings apply a new skin.
+void tst_FamilyPages::changeTheme(const QString& folder)
+{
+    Corvane::Gadgets::ThemeProvider::DefaultThemeFolder = folder;
+    Corvane::Gadgets::ThemeProvider::setThemeFile(QString());
+    m_window->themeChanged();
+    if (Corvane::Gadgets::NavigationContainer* container = m_window->navigationContainer())
+        container->updateCachedData();
+    for (BaseController* controller : navigation()->controllers())
+        controller->updateControlsCache();
+}
+
+// The open ring, fully shown, as the scene draws it.
+QImage tst_FamilyPages::shownRingImage() const
+{
+    Corvane::Gadgets::NavigationControl* carousel = m_window->navigationControl();
+    carousel->setCommandControl1ShowProgress(1.0);
+    const QRectF area = carousel->commandControl1()->sceneBoundingRect();
+    QImage image(area.size().toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    m_window->graphicsScene()->render(&painter, QRectF(QPointF(), area.size()), area);
+    return image;
+}
+
+// The shutter's ring in a program started on the theme.
+QImage tst_FamilyPages::ringImageOfFreshStart(const QString& theme)
+{
+    start(theme);
+    openPage(BaseController::MOTORS_PAGE_ID);
+    clickIcon(LIVING_ROOM_SHUTTER);
+    const QImage image = shownRingImage();
+    cleanup();
+    init();
+    return image;
 }
 
 // Ends the fade that exchanges the carousel's icons, and the closing of a
@@ -320,6 +378,72 @@ void tst_FamilyPages::closingRingIsLetGoWithItsController()
     QCOMPARE(control->commandControl1(), extra->commandControl());
     extra.reset();
     QVERIFY(!control->commandControl1());
+}
+
+void tst_FamilyPages::ringIsBuiltOnFirstOpen_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<int>("device");
+    QTest::newRow("lighting") << int(BaseController::LIGHTS_PAGE_ID) << KITCHEN_CEILING;
+    QTest::newRow("automation") << int(BaseController::MOTORS_PAGE_ID) << LIVING_ROOM_SHUTTER;
+    QTest::newRow("scenarios") << int(BaseController::SCENARIOS_PAGE_ID) << GOOD_MORNING;
+}
+
+// Loading the project and opening the page build no ring; the first click
+// on a device builds it, and every later opening shows that same ring.
+void tst_FamilyPages::ringIsBuiltOnFirstOpen()
+{
+    QFETCH(int, page);
+    QFETCH(int, device);
+    start();
+    RingPageController* controller = ringPage(page);
+    QVERIFY(controller);
+    QVERIFY(!controller->isRingBuilt());
+    openPage(page);
+    QVERIFY(!controller->isRingBuilt());
+
+    clickIcon(device);
+    Corvane::Gadgets::NavigationControl* carousel = m_window->navigationControl();
+    CommandControl* ring = carousel->commandControl1();
+    QVERIFY(ring);
+    QVERIFY(controller->isRingBuilt());
+    QCOMPARE(controller->commandControl(), ring);
+    QVERIFY(ring->activeButtonsCount() > 0);
+
+    clickIcon(device);
+    finishFades();
+    QVERIFY(!carousel->commandControl1());
+    clickIcon(device);
+    QCOMPARE(carousel->commandControl1(), ring);
+}
+
+void tst_FamilyPages::ringFollowsTheTheme_data()
+{
+    QTest::addColumn<bool>("builtBeforeTheChange");
+    QTest::newRow("built before the change") << true;
+    QTest::newRow("built after the change") << false;
+}
+
+// A ring built before a theme change is drawn again in the new theme; one
+// built after it is drawn in the new theme from the start.
+void tst_FamilyPages::ringFollowsTheTheme()
+{
+    QFETCH(bool, builtBeforeTheChange);
+    const QImage talvera = ringImageOfFreshStart(QStringLiteral(":/TalveraTheme"));
+    const QImage corvane = ringImageOfFreshStart(QStringLiteral(":/CorvaneTheme"));
+    QVERIFY(talvera != corvane);
+
+    start(QStringLiteral(":/TalveraTheme"));
+    openPage(BaseController::MOTORS_PAGE_ID);
+    if (builtBeforeTheChange) {
+        clickIcon(LIVING_ROOM_SHUTTER);
+        clickIcon(LIVING_ROOM_SHUTTER);
+        finishFades();
+    }
+    QCOMPARE(ringPage(BaseController::MOTORS_PAGE_ID)->isRingBuilt(), builtBeforeTheChange);
+    changeTheme(QStringLiteral(":/CorvaneTheme"));
+    clickIcon(LIVING_ROOM_SHUTTER);
+    QCOMPARE(shownRingImage(), corvane);
 }
 
 void tst_FamilyPages::scenarioRunsAndHeldCenItem()
