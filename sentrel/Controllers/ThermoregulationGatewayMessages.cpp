@@ -47,12 +47,9 @@ ThermoregulationGatewayMessages::ThermoregulationGatewayMessages(Thermoregulatio
 void ThermoregulationGatewayMessages::applyReading(const Driver* driver,
                                                    const PravikDriver::UserMessages::TemperatureMessage& message)
 {
-    using Device = ThermoregulationController::Device;
     const QList<Device*> devices = m_controller.thermoregulationDevices();
     QList<Device*> targets;
-    bool known = true;
     if (message.where() == GENERAL_ZONE_ADDRESS) {
-        known = false;
         const int server = m_controller.getServerId(driver);
         for (Device* device : devices) {
             if (device->deviceType() == ZONE_99 && device->serverId() == server)
@@ -62,7 +59,14 @@ void ThermoregulationGatewayMessages::applyReading(const Driver* driver,
         for (int index : m_controller.getDeviceIndicesByAddress(message.where(), driver, false))
             targets.append(devices.at(index));
     }
-    for (Device* device : std::as_const(targets)) {
+    applyTo(targets, message);
+}
+
+void ThermoregulationGatewayMessages::applyTo(const QList<Device*>& targets,
+                                              const PravikDriver::UserMessages::TemperatureMessage& message)
+{
+    bool known = message.where() != GENERAL_ZONE_ADDRESS;
+    for (Device* device : targets) {
         if (message.where()
             != ThermoregulationController::getAddressText(
                 device->address(), ThermoregulationController::getAddressDeviceType(device->deviceType()),

@@ -1,5 +1,10 @@
 #pragma once
 
+#include <QList>
+
+namespace Corvane::Devices {
+class ThermoregulationDevice;
+}
 namespace Corvane::PravikDriver {
 class Message;
 class OpenDriver;
@@ -19,12 +24,15 @@ class ThermoregulationGatewayMessages
 {
 public:
     using Driver = PravikDriver::OpenDriver;
+    using Device = Devices::ThermoregulationDevice;
 
     explicit ThermoregulationGatewayMessages(ThermoregulationController& controller);
 
     // A reading of the general zone address reaches every 99-zone of the
     // gateway, but leaves the state of each unknown until its own reading.
     void applyReading(const Driver* driver, const PravikDriver::UserMessages::TemperatureMessage& message);
+    // Applies a reading to the devices it reaches, in their order.
+    void applyTo(const QList<Device*>& targets, const PravikDriver::UserMessages::TemperatureMessage& message);
     // The answer (first) of the gateway to a command (second) it was sent.
     void followAnswer(const Driver* driver, const PravikDriver::Message& first, const PravikDriver::Message& second);
 
