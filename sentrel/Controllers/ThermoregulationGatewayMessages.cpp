@@ -65,18 +65,21 @@ void ThermoregulationGatewayMessages::applyReading(const Driver* driver,
 void ThermoregulationGatewayMessages::applyTo(const QList<Device*>& targets,
                                               const PravikDriver::UserMessages::TemperatureMessage& message)
 {
-    bool known = message.where() != GENERAL_ZONE_ADDRESS;
     for (Device* device : targets) {
-        if (message.where()
-            != ThermoregulationController::getAddressText(
-                device->address(), ThermoregulationController::getAddressDeviceType(device->deviceType()),
-                Address::Compare))
-            known = false;
         ThermoregulationStateReader::apply(device, message, device->isStatusKnown());
-        if (known)
+        if (isAddressedTo(device, message.where()))
             device->setStatusKnown(true);
         m_controller.updateUIforDevice(device);
     }
+}
+
+bool ThermoregulationGatewayMessages::isAddressedTo(const Device* device, const QString& where)
+{
+    return where != GENERAL_ZONE_ADDRESS
+           && where
+                  == ThermoregulationController::getAddressText(
+                      device->address(), ThermoregulationController::getAddressDeviceType(device->deviceType()),
+                      Address::Compare);
 }
 
 void ThermoregulationGatewayMessages::followAnswer(const Driver* driver, const PravikDriver::Message& first,
