@@ -47,12 +47,9 @@ ThermoregulationGatewayMessages::ThermoregulationGatewayMessages(Thermoregulatio
 void ThermoregulationGatewayMessages::applyReading(const Driver* driver,
                                                    const PravikDriver::UserMessages::TemperatureMessage& message)
 {
-    using Device = ThermoregulationController::Device;
     const QList<Device*> devices = m_controller.thermoregulationDevices();
     QList<Device*> targets;
-    bool known = true;
     if (message.where() == GENERAL_ZONE_ADDRESS) {
-        known = false;
         const int server = m_controller.getServerId(driver);
         for (Device* device : devices) {
             if (device->deviceType() == ZONE_99 && device->serverId() == server)
@@ -62,17 +59,27 @@ void ThermoregulationGatewayMessages::applyReading(const Driver* driver,
         for (int index : m_controller.getDeviceIndicesByAddress(message.where(), driver, false))
             targets.append(devices.at(index));
     }
-    for (Device* device : std::as_const(targets)) {
-        if (message.where()
-            != ThermoregulationController::getAddressText(
-                device->address(), ThermoregulationController::getAddressDeviceType(device->deviceType()),
-                Address::Compare))
-            known = false;
+    applyTo(targets, message);
+}
+
+void ThermoregulationGatewayMessages::applyTo(const QList<Device*>& targets,
+                                              const PravikDriver::UserMessages::TemperatureMessage& message)
+{
+    for (Device* device : targets) {
         ThermoregulationStateReader::apply(device, message, device->isStatusKnown());
-        if (known)
+        if (isAddressedTo(device, message.where()))
             device->setStatusKnown(true);
         m_controller.updateUIforDevice(device);
     }
+}
+
+bool ThermoregulationGatewayMessages::isAddressedTo(const Device* device, const QString& where)
+{
+    return where != GENERAL_ZONE_ADDRESS
+           && where
+                  == ThermoregulationController::getAddressText(
+                      device->address(), ThermoregulationController::getAddressDeviceType(device->deviceType()),
+                      Address::Compare);
 }
 
 void ThermoregulationGatewayMessages::followAnswer(const Driver* driver, const PravikDriver::Message& first,

@@ -1,5 +1,6 @@
 #include "Controllers/NavigationController.h"
 #include "Controllers/ThermoregulationController.h"
+#include "Controllers/ThermoregulationGatewayMessages.h"
 #include "Controllers/ThermoregulationStatusTimers.h"
 
 #include "FavoriteWindow.h"
@@ -29,6 +30,7 @@
 #include "pravikdriver/FrameCodec.h"
 #include "pravikdriver/Message.h"
 #include "pravikdriver/PravikEnums.h"
+#include "pravikdriver/UserMessages/TemperatureMessage.h"
 #include "slider/SvgSliderControl.h"
 #include "theme/ThemeProvider.h"
 #include "widgets/TemperatureUnit.h"
@@ -166,6 +168,8 @@ private Q_SLOTS:
     void unitChangeReachesThePage();
     void ringsOpenBesideTheirIcon_data();
     void ringsOpenBesideTheirIcon();
+    void statusKnownPerDevice_data();
+    void statusKnownPerDevice();
 
 private:
     ThermoregulationDevice* add(ThermoregulationDeviceProperties* properties);
@@ -1418,4 +1422,40 @@ void tst_ThermoregulationController::ringsOpenBesideTheirIcon()
 }
 
 QTEST_MAIN(tst_ThermoregulationController)
+void tst_ThermoregulationController::statusKnownPerDevice_data()
+{
+    QTest::addColumn<bool>("general");
+    QTest::addColumn<bool>("addressedFirst");
+    QTest::addColumn<bool>("known");
+    QTest::newRow("addressed zone first") << false << true << true;
+    QTest::newRow("addressed zone last") << false << false << true;
+    QTest::newRow("general zone address, its zone first") << true << true << false;
+    QTest::newRow("general zone address, its zone last") << true << false << false;
+}
+
+// A reading that reaches two zones, one by its own address and one through
+// another address form, makes known only the zone it is addressed to,
+// whatever their order; the general zone address makes none known.
+void tst_ThermoregulationController::statusKnownPerDevice()
+{
+    QFETCH(bool, general);
+    QFETCH(bool, addressedFirst);
+    QFETCH(bool, known);
+    const DeviceAddress address = general ? DeviceAddress(DeviceAddress::ADDRESS_GEN, NONE, NONE, NONE)
+                                          : DeviceAddress(1, 5, NONE, NONE);
+    const int addressedId =
+        add(new ThermoregulationDeviceProperties(0, 8003, address, QStringLiteral("Addressed")))->id();
+    ThermoregulationDevice* other = add(zone99(1, 6));
+    auto* addressed = static_cast<ThermoregulationDevice*>(m_controller->getDeviceById(addressedId));
+    const QList<ThermoregulationDevice*> targets =
+        addressedFirst ? QList { addressed, other } : QList { other, addressed };
+    const Message message = Message::createZoneCommandMessage(own(addressed, Address::Compare), 400302);
+    Controllers::ThermoregulationGatewayMessages(*m_controller)
+        .applyTo(targets, Corvane::PravikDriver::UserMessages::TemperatureMessage(message));
+    QCOMPARE(addressed->zoneStatus(), 1);
+    QCOMPARE(other->zoneStatus(), 1);
+    QCOMPARE(addressed->isStatusKnown(), known);
+    QVERIFY(!other->isStatusKnown());
+}
+
 #include "tst_thermoregulationcontroller.moc"
