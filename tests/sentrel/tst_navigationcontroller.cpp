@@ -68,6 +68,23 @@ QString writeLightingProject(const QString& folder)
     return Corvane::Devices::Serialization::XmlSerializer::write(*project, path) ? path : QString();
 }
 
+// A simulated gateway that notes, when it goes, whether listeners are left.
+class EndNotingDriver : public PseudoDriver
+{
+public:
+    explicit EndNotingDriver(QStringList& ends)
+        : m_ends(ends)
+    {
+    }
+    ~EndNotingDriver() override
+    {
+        m_ends.append(listeners().isEmpty() ? QStringLiteral("driver unregistered") : QStringLiteral("driver still heard"));
+    }
+
+private:
+    QStringList& m_ends;
+};
+
 void pressKey(NavigationController* navigation, int key)
 {
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
@@ -135,6 +152,9 @@ private Q_SLOTS:
     void garbageNeverCrashes();
     void quitEndsWhateverTheGatewayDoes_data();
     void quitEndsWhateverTheGatewayDoes();
+
+    void backToHomeTimer_data();
+    void backToHomeTimer();
 
 private:
     void openPage(int pageId);
@@ -358,6 +378,20 @@ void tst_NavigationController::backPressNobodyTakesGoesHome()
 
 void tst_NavigationController::driversGoBeforeTheControllers()
 {
+    // The window on a project whose drivers note, as they go, whether any
+    // controller still listens to them.
+    QStringList ends;
+    NavigationController::Seams seams = NavigationController::seams();
+    seams.driverFactory = [this, &ends](bool) -> OpenDriver* {
+        auto* driver = new EndNotingDriver(ends);
+        m_fixture->made.append(driver);
+        return driver;
+    };
+    NavigationController::setSeams(seams);
+    reopen(QStringLiteral(DEMO_PROJECT));
+    QVERIFY(!navigation()->drivers().isEmpty());
+    for (BaseController* controller : navigation()->controllers())
+        QObject::connect(controller, &QObject::destroyed, [&ends] { ends.append(QStringLiteral("controller")); });
     QList<QPointer<QObject>> drivers;
     for (auto* driver : navigation()->drivers())
         drivers.append(driver);
@@ -365,8 +399,12 @@ void tst_NavigationController::driversGoBeforeTheControllers()
     m_window = nullptr;
     for (const QPointer<QObject>& driver : drivers)
         QVERIFY(driver.isNull());
+    QVERIFY(ends.contains(QStringLiteral("driver unregistered")));
+    QVERIFY(!ends.contains(QStringLiteral("driver still heard")));
+    const qsizetype firstController = ends.indexOf(QStringLiteral("controller"));
+    QVERIFY(firstController > 0);
+    QCOMPARE(ends.lastIndexOf(QStringLiteral("driver unregistered")), firstController - 1);
 }
-
 
 // --- Timers, keys and labels ---------------------------------------------------
 
@@ -941,6 +979,27 @@ void tst_NavigationController::quitEndsWhateverTheGatewayDoes()
     // The drivers' own close time-out is short; the program's 30 s wait is
     // on the manual clock and never runs out here.
     QTRY_COMPARE_WITH_TIMEOUT(m_fixture->quits, 1, 10000);
+}
+
+void tst_NavigationController::backToHomeTimer_data()
+{
+    QTest::addColumn<int>("seconds");
+    QTest::newRow("5 s") << 5;
+    QTest::newRow("0 turns it off") << 0;
+    QTest::newRow("negative turns it off") << -5;
+}
+
+void tst_NavigationController::backToHomeTimer()
+{
+    QFETCH(int, seconds);
+    navigation()->stopTimers();
+    Settings::guiProperties().setGoHomepageTimeout(seconds);
+    QCOMPARE(m_window->navigationControl()->currentPageId(), BaseController::LIGHTS_PAGE_ID);
+    navigation()->onMouseRelease();
+    QCOMPARE(navigation()->backToHomeTimer()->isActive(), seconds > 0);
+    m_fixture->clock.advance(24 * 3600 * 1000);
+    QCOMPARE(m_window->navigationControl()->currentPageId(),
+             seconds > 0 ? 0 : int(BaseController::LIGHTS_PAGE_ID));
 }
 
 QTEST_MAIN(tst_NavigationController)
