@@ -1,6 +1,7 @@
 #include "Controllers/NavigationController.h"
 
 #include "Controllers/ActuatorsController.h"
+#include "FavoriteWindow.h"
 #include "NavigationWindow.h"
 #include "Controllers/ClosingHandshake.h"
 #include "Controllers/NavigationMenus.h"
@@ -23,6 +24,7 @@
 #include "utilities/PathProvider.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QGraphicsScene>
 #include <QKeyEvent>
 #include <QMenu>
@@ -84,6 +86,17 @@ public:
 private:
     QStringList& m_ends;
 };
+
+// The favourite windows that exist, deferred deletions done.
+QList<FavoriteWindow*> liveFavoriteWindows()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QList<FavoriteWindow*> windows;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* window = qobject_cast<FavoriteWindow*>(widget))
+            windows.append(window);
+    return windows;
+}
 
 void pressKey(NavigationController* navigation, int key)
 {
@@ -844,6 +857,9 @@ void tst_NavigationController::secondStartSwitchesProject()
 
 void tst_NavigationController::twoQuickSwitchesLeaveOneSetOfDrivers()
 {
+    // A favourite the user keeps comes back with each project load.
+    lighting()->addFavorite(HALL, 0, QPoint(200, 200), false, false, 50);
+    navigation()->saveUserConfiguration();
     for (OpenDriver* driver : navigation()->drivers())
         driver->blockSignals(true);
     navigation()->setTemporaryDevicesConfiguration(demoCopy(QStringLiteral("first.vtprj")));
@@ -858,6 +874,13 @@ void tst_NavigationController::twoQuickSwitchesLeaveOneSetOfDrivers()
     std::sort(loaded.begin(), loaded.end());
     QCOMPARE(live, loaded);
     QCOMPARE(Settings::guiProperties().tempConfigFileName(), second);
+
+    QCOMPARE(lighting()->favorites().size(), 1);
+    QCOMPARE(lighting()->favorites().first()->deviceId(), HALL);
+    QList<FavoriteWindow*> loadedFavorites;
+    for (BaseController* controller : navigation()->controllers())
+        loadedFavorites += controller->favorites();
+    QTRY_COMPARE(liveFavoriteWindows(), loadedFavorites);
 }
 
 void tst_NavigationController::nothingWrittenDuringSwitch()
