@@ -886,8 +886,11 @@ void tst_NavigationController::twoQuickSwitchesLeaveOneSetOfDrivers()
 void tst_NavigationController::nothingWrittenDuringSwitch()
 {
     const QString file = Corvane::Utilities::PathProvider::currentUserConfigFileName();
-    // What the user did in this project: a name and an icon order.
+    // What the user did in this project: a name, an icon order and a
+    // favourite.
     lighting()->getDeviceById(HALL)->setCustomName(QStringLiteral("Porch"));
+    const Corvane::Devices::UserDeviceSettings::Favorite kept = lighting()->getFavoriteSettings(
+        lighting()->addFavorite(LIVING_DIMMER, 0, QPoint(300, 250), false, true, 60));
     QList<int> reversed;
     for (const NavigationIcon& icon : lighting()->icons())
         reversed.prepend(icon.id());
@@ -917,6 +920,14 @@ void tst_NavigationController::nothingWrittenDuringSwitch()
     for (const NavigationIcon& icon : lighting()->icons())
         order.append(icon.id());
     QCOMPARE(order, reversed);
+    QCOMPARE(lighting()->favorites().size(), 1);
+    const Corvane::Devices::UserDeviceSettings::Favorite back =
+        lighting()->getFavoriteSettings(lighting()->favorites().first());
+    QCOMPARE(back.deviceId, LIVING_DIMMER);
+    QCOMPARE(QPoint(back.x, back.y), QPoint(kept.x, kept.y));
+    QCOMPARE(back.scale, kept.scale);
+    QCOMPARE(back.onTop, true);
+    QTRY_COMPARE(liveFavoriteWindows(), lighting()->favorites());
 }
 
 // --- Reliability ----------------------------------------------------------------
