@@ -936,27 +936,43 @@ void tst_NavigationController::droppedGatewayReconnects()
 {
     FakeGateway gateway(DEMO_PASSWORD);
     QVERIFY(gateway.listen());
+    const quint16 port = gateway.port();
     answerStatusRequests(gateway);
     reopen(m_fixture->writeProject(QStringLiteral("fixed.vtprj"),
-                                   NavigationFixture::net(0, QStringLiteral("127.0.0.1"), gateway.port(),
-                                                          DEMO_PASSWORD)),
+                                   NavigationFixture::net(0, QStringLiteral("127.0.0.1"), port, DEMO_PASSWORD)),
            false);
     QTRY_VERIFY(lighting()->getDeviceById(HALL)->isStatusKnown());
+    const int serverId = lighting()->getDeviceById(HALL)->serverId();
+
     // While it is gone nothing of it is drawn as live.
-    gateway.setResponder([](const FakeGateway::Frame& request) {
-        return QList<FakeGateway::Frame>{FakeGateway::ack(request)};
-    });
-    const qsizetype asked = gateway.requests().size();
-    gateway.dropClients();
+    gateway.close();
     QTRY_VERIFY(!lighting()->getDeviceById(HALL)->isStatusKnown());
-    QCOMPARE(shownIcon(HALL).state(), NavigationIcon::Uninitialized);
-    QVERIFY(!lighting()->getDeviceById(GROUND_FLOOR)->isStatusKnown());
-    // Back: logged in again and every state asked again.
+    for (const Corvane::Devices::BaseDevice* device : lighting()->devices()) {
+        QVERIFY(!device->isStatusKnown());
+        QCOMPARE(shownIcon(device->id()).state(), NavigationIcon::Uninitialized);
+    }
+    const qsizetype asked = gateway.requests().size();
+
+    // Back: the new login asks every state again by itself.
+    QVERIFY(gateway.listen(port));
     QTRY_COMPARE(gateway.logins(), 2);
-    QTRY_VERIFY(gateway.requests().size() > asked);
-    answerStatusRequests(gateway);
-    navigation()->onRefreshAll();
     QTRY_VERIFY(lighting()->getDeviceById(HALL)->isStatusKnown());
+    QTRY_VERIFY(lighting()->getDeviceById(LIVING_DIMMER)->isStatusKnown());
+    QVERIFY(lighting()->getDeviceById(GROUND_FLOOR)->isStatusKnown());
+    QCOMPARE(shownIcon(HALL).state(), NavigationIcon::Normal);
+    const QList<Message> afterLogin = gateway.requests().mid(asked);
+    for (const Corvane::Devices::BaseDevice* device : lighting()->devices()) {
+        if (device->serverId() != serverId || BaseController::isCommandAddress(device->address()))
+            continue;
+        const QString address = lighting()->getAddressText(device->address());
+        const Message status = device->deviceType() == 2001 ? Message::createDimmer100StatusMessage(address)
+                                                             : Message::createLightStatusMessage(address);
+        const bool requested = std::any_of(afterLogin.cbegin(), afterLogin.cend(), [&status](Message request) {
+            request.setPriority(status.priority());
+            return request == status;
+        });
+        QVERIFY2(requested, qPrintable(device->name()));
+    }
 }
 
 void tst_NavigationController::garbageNeverCrashes()
