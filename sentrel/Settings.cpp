@@ -105,8 +105,19 @@ void Settings::initializeConfiguration()
     }
     setConfiguration(project);
     initializeDefaultConfig();
-    Serialization::UserConfigurationXmlSerializer::read(PathProvider::currentUserConfigFileName(), project->id(),
-                                                        &userProperties(), true);
+    loadProjectUserSettings(project->id());
+}
+
+// The stored device settings of the project. The look settings in use stay:
+// they may be newer than the file (the project just chosen is one of them).
+void Settings::loadProjectUserSettings(const QUuid& projectId)
+{
+    UserConfigurationProperties stored = userProperties();
+    if (Serialization::UserConfigurationXmlSerializer::read(PathProvider::currentUserConfigFileName(), projectId,
+                                                            &stored, true))
+        userSettings() = stored.userSettings();
+    else
+        userSettings() = UserDeviceSettings();
 }
 
 void Settings::clearConfiguration()

@@ -82,6 +82,7 @@ public:
 private:
     static void setConfiguration(Devices::Configuration* configuration);
     static void keepUnreadableUserFileAside(const QString& path);
+    static void loadProjectUserSettings(const QUuid& projectId);
 
     bool m_noServer = false;
     bool m_supportTransparency = false;

@@ -4,6 +4,7 @@
 #include "BaseController.h"
 #include "FavoriteWindow.h"
 #include "MessageBoxes.h"
+#include "NavigationSettings.h"
 #include "NavigationWindow.h"
 #include "Settings.h"
 
@@ -54,7 +55,9 @@ void FavoriteShortcuts::restore(const UserDeviceSettings& settings, int pageId)
         }
         m_controller.loadSettingsForDevice(settings, pageId, device);
     }
-    m_controller.reorderIcons(settings.pageItemsOrder(pageId, invalidSubId));
+    // Without a page of the project the controller has no stored order.
+    if (pageId != NavigationSettings::NO_PROJECT_PAGE)
+        m_controller.reorderIcons(settings.pageItemsOrder(pageId, invalidSubId));
 }
 
 void FavoriteShortcuts::restoreFavorites(const UserDeviceSettings& settings)

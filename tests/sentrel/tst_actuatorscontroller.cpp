@@ -17,6 +17,8 @@
 #include "theme/ThemeProvider.h"
 #include "pravikdriver/Message.h"
 #include "pravikdriver/OpenDriver.h"
+#include "pravikdriver/PravikCodes.h"
+#include "pravikdriver/PravikEnums.h"
 #include "pravikdriver/UserMessages/LightsMessage.h"
 
 #include <QLineF>
@@ -77,6 +79,13 @@ qreal angleBetween(qreal a, qreal b)
     return std::min(d, 360.0 - d);
 }
 
+// A gateway's actuator diagnostic report: fault 0 (none), 1 or 2.
+Message faultReport(const QString& where, int fault)
+{
+    using namespace Corvane::PravikDriver;
+    return Message(PravikEnums::DimensionValue, PravikEnums::Lighting, where, 0, PravikCodes::LIGHT_FAULT, {fault});
+}
+
 QString stateElement(NavigationIcon::State state)
 {
     return NavigationIcon::getElementIdForState(state);
@@ -108,6 +117,10 @@ private Q_SLOTS:
     void favoriteFollowsTheGateway();
     void ringOpensBesideItsIcon_data();
     void ringOpensBesideItsIcon();
+    void gatewayFaults_data();
+    void gatewayFaults();
+    void commandAddressMessages_data();
+    void commandAddressMessages();
 
 private:
     ActuatorDevice* addLight(int type, const DeviceAddress& address);
@@ -380,6 +393,125 @@ void tst_ActuatorsController::ringOpensBesideItsIcon()
         }
         window.navigationController()->goHome();
     }
+}
+
+void tst_ActuatorsController::gatewayFaults_data()
+{
+    QTest::addColumn<int>("ownFault");
+    QTest::addColumn<Message>("message");
+    QTest::addColumn<bool>("throughGroup");
+    QTest::addColumn<int>("fault");
+    QTest::addColumn<bool>("on");
+    const QString a = QStringLiteral("15");
+    const QString group = QStringLiteral("#3");
+    const Message off = Message::createSwitchLightMessage(a, false);
+    // The light starts known and on.
+    QTest::newRow("none, fault 1 reported") << 0 << faultReport(a, 1) << false << 1 << true;
+    QTest::newRow("none, fault 2 reported") << 0 << faultReport(a, 2) << false << 2 << true;
+    QTest::newRow("none, fault 1 through its group") << 0 << faultReport(group, 1) << true << 1 << true;
+    QTest::newRow("none, no fault reported") << 0 << faultReport(a, 0) << false << 0 << true;
+    QTest::newRow("none, switched off") << 0 << off << false << 0 << false;
+    QTest::newRow("2, cleared by diagnostic") << 2 << faultReport(a, 0) << false << 0 << true;
+    QTest::newRow("2, becomes 1") << 2 << faultReport(a, 1) << false << 1 << true;
+    QTest::newRow("2, reported again") << 2 << faultReport(a, 2) << false << 2 << true;
+    QTest::newRow("2, switched off, fault kept") << 2 << off << false << 2 << false;
+    QTest::newRow("2, group off, fault kept") << 2 << Message::createSwitchLightMessage(group, false) << true << 2
+                                             << false;
+    QTest::newRow("1, own off clears it") << 1 << off << false << 0 << false;
+    QTest::newRow("1, diagnostic without fault clears it") << 1 << faultReport(a, 0) << false << 0 << true;
+    QTest::newRow("1, fault 2 keeps 1") << 1 << faultReport(a, 2) << false << 1 << true;
+    // A faulty light does not follow its group's commands.
+    QTest::newRow("1, group off ignored") << 1 << Message::createSwitchLightMessage(group, false) << true << 1
+                                          << true;
+}
+
+// Faults the gateway reports set the light's error type, which shows as the
+// error indicator on its icon and its favourite.
+void tst_ActuatorsController::gatewayFaults()
+{
+    QFETCH(int, ownFault);
+    QFETCH(Message, message);
+    QFETCH(bool, throughGroup);
+    QFETCH(int, fault);
+    QFETCH(bool, on);
+    ActuatorDevice* light = addLight(2003, DeviceAddress(1, 5, NONE, NONE, 0, {3}));
+    QVERIFY(light);
+    FavoriteWindow* favorite = m_controller->addFavorite(light->id(), 0, QPoint(200, 200), false, false, 50);
+    light->setStatusKnown(true);
+    light->setIsOn(true);
+    light->setErrorType(ownFault);
+
+    const Corvane::PravikDriver::UserMessages::LightsMessage decoded(message);
+    QCOMPARE(decoded.isDiagnostic(), message.dimension() == Corvane::PravikDriver::PravikCodes::LIGHT_FAULT);
+    QCOMPARE(decoded.where(), throughGroup ? QStringLiteral("#3") : QStringLiteral("15"));
+    m_controller->lightMessageReceived(&m_driver, decoded, message, true);
+    QCOMPARE(light->errorType(), fault);
+    QCOMPARE(light->hasError(), fault > 0);
+    QCOMPARE(light->isOn(), on);
+    QVERIFY(light->isStatusKnown());
+
+    auto* errorMark = Corvane::Gadgets::ThemeProvider::getRendererFor(Corvane::Gadgets::ThemeProvider::ERROR_INDICATOR);
+    const NavigationIcon icon = m_controller->icons().at(m_controller->indexOfIcon(light->id()));
+    QCOMPARE(icon.renderer().overlays().contains(errorMark), fault > 0);
+    QCOMPARE(favorite->favoriteControl()->iconRenderer().overlays().contains(errorMark), fault > 0);
+    QCOMPARE(icon.state(), on ? NavigationIcon::Normal : NavigationIcon::Inactive);
+}
+
+void tst_ActuatorsController::commandAddressMessages_data()
+{
+    QTest::addColumn<QString>("where");
+    QTest::addColumn<bool>("on");
+    QTest::addColumn<QList<int>>("states");
+    const int normal = NavigationIcon::Normal;
+    const int unknown = NavigationIcon::Uninitialized;
+    const int off = NavigationIcon::Inactive;
+    // Lights: 15 in group 3; 26; 17 in group 3, never answered; 18 in
+    // group 3 behind a PUL; the group 3 light itself.
+    QTest::newRow("group on") << QStringLiteral("#3") << true << QList<int>{normal, off, unknown, normal, off};
+    QTest::newRow("other group") << QStringLiteral("#4") << true << QList<int>{off, off, unknown, off, off};
+    QTest::newRow("ambient 1 on") << QStringLiteral("1") << true << QList<int>{normal, off, unknown, off, off};
+    QTest::newRow("ambient 2 on") << QStringLiteral("2") << true << QList<int>{off, normal, unknown, off, off};
+    QTest::newRow("general on") << QStringLiteral("0") << true << QList<int>{normal, normal, unknown, off, off};
+    QTest::newRow("general off") << QStringLiteral("0") << false << QList<int>{off, off, unknown, off, off};
+}
+
+// A command to a group, an ambient or the whole installation changes the
+// member lights whose state is known; the command address's own icon is not
+// a member.
+void tst_ActuatorsController::commandAddressMessages()
+{
+    QFETCH(QString, where);
+    QFETCH(bool, on);
+    QFETCH(QList<int>, states);
+    const QList<DeviceAddress> addresses{
+        DeviceAddress(1, 5, NONE, NONE, 0, {3}),
+        DeviceAddress(2, 6, NONE, NONE),
+        DeviceAddress(1, 7, NONE, NONE, 0, {3}),
+        DeviceAddress(1, 8, NONE, NONE, 1, {3}),
+        DeviceAddress(DeviceAddress::ADDRESS_GR, 3, NONE, NONE),
+    };
+    QList<int> ids;
+    for (const DeviceAddress& address : addresses)
+        ids.append(m_project->addDevice(m_gateway, new ActuatorDeviceProperties(0, 2003, address, QStringLiteral("L"))));
+    m_controller->loadDevices(m_project.get());
+    m_controller->setDrivers({{m_gateway, &m_driver}});
+    // Every light but 17 has told it is off; the group light is drawn off.
+    for (const QString& point : {QStringLiteral("15"), QStringLiteral("26"), QStringLiteral("18")}) {
+        const Message status = Message::createSwitchLightMessage(point, false);
+        m_controller->lightMessageReceived(&m_driver, Corvane::PravikDriver::UserMessages::LightsMessage(status),
+                                           status, true);
+    }
+    m_controller->getDeviceById(ids.last())->setStatusKnown(true);
+    m_controller->updateUIforDevice(m_controller->getDeviceById(ids.last()));
+
+    const Message command = Message::createSwitchLightMessage(where, on);
+    m_controller->lightMessageReceived(&m_driver, Corvane::PravikDriver::UserMessages::LightsMessage(command), command,
+                                       true);
+    QList<int> shown;
+    for (int id : ids)
+        shown.append(m_controller->icons().at(m_controller->indexOfIcon(id)).state());
+    QCOMPARE(shown, states);
+    QVERIFY(!m_controller->getDeviceById(ids.at(2))->isStatusKnown());
 }
 
 QTEST_MAIN(tst_ActuatorsController)

@@ -1,6 +1,7 @@
 #include "Controllers/NavigationController.h"
 
 #include "Controllers/ActuatorsController.h"
+#include "FavoriteWindow.h"
 #include "NavigationWindow.h"
 #include "Controllers/ClosingHandshake.h"
 #include "Controllers/NavigationMenus.h"
@@ -23,6 +24,7 @@
 #include "utilities/PathProvider.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QGraphicsScene>
 #include <QKeyEvent>
 #include <QMenu>
@@ -66,6 +68,34 @@ QString writeLightingProject(const QString& folder)
         server->setViewerEnabled(false);
     const QString path = folder + QStringLiteral("/lighting.vtprj");
     return Corvane::Devices::Serialization::XmlSerializer::write(*project, path) ? path : QString();
+}
+
+// A simulated gateway that notes, when it goes, whether listeners are left.
+class EndNotingDriver : public PseudoDriver
+{
+public:
+    explicit EndNotingDriver(QStringList& ends)
+        : m_ends(ends)
+    {
+    }
+    ~EndNotingDriver() override
+    {
+        m_ends.append(listeners().isEmpty() ? QStringLiteral("driver unregistered") : QStringLiteral("driver still heard"));
+    }
+
+private:
+    QStringList& m_ends;
+};
+
+// The favourite windows that exist, deferred deletions done.
+QList<FavoriteWindow*> liveFavoriteWindows()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QList<FavoriteWindow*> windows;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* window = qobject_cast<FavoriteWindow*>(widget))
+            windows.append(window);
+    return windows;
 }
 
 void pressKey(NavigationController* navigation, int key)
@@ -135,6 +165,9 @@ private Q_SLOTS:
     void garbageNeverCrashes();
     void quitEndsWhateverTheGatewayDoes_data();
     void quitEndsWhateverTheGatewayDoes();
+
+    void backToHomeTimer_data();
+    void backToHomeTimer();
 
 private:
     void openPage(int pageId);
@@ -358,6 +391,20 @@ void tst_NavigationController::backPressNobodyTakesGoesHome()
 
 void tst_NavigationController::driversGoBeforeTheControllers()
 {
+    // The window on a project whose drivers note, as they go, whether any
+    // controller still listens to them.
+    QStringList ends;
+    NavigationController::Seams seams = NavigationController::seams();
+    seams.driverFactory = [this, &ends](bool) -> OpenDriver* {
+        auto* driver = new EndNotingDriver(ends);
+        m_fixture->made.append(driver);
+        return driver;
+    };
+    NavigationController::setSeams(seams);
+    reopen(QStringLiteral(DEMO_PROJECT));
+    QVERIFY(!navigation()->drivers().isEmpty());
+    for (BaseController* controller : navigation()->controllers())
+        QObject::connect(controller, &QObject::destroyed, [&ends] { ends.append(QStringLiteral("controller")); });
     QList<QPointer<QObject>> drivers;
     for (auto* driver : navigation()->drivers())
         drivers.append(driver);
@@ -365,8 +412,12 @@ void tst_NavigationController::driversGoBeforeTheControllers()
     m_window = nullptr;
     for (const QPointer<QObject>& driver : drivers)
         QVERIFY(driver.isNull());
+    QVERIFY(ends.contains(QStringLiteral("driver unregistered")));
+    QVERIFY(!ends.contains(QStringLiteral("driver still heard")));
+    const qsizetype firstController = ends.indexOf(QStringLiteral("controller"));
+    QVERIFY(firstController > 0);
+    QCOMPARE(ends.lastIndexOf(QStringLiteral("driver unregistered")), firstController - 1);
 }
-
 
 // --- Timers, keys and labels ---------------------------------------------------
 
@@ -806,6 +857,9 @@ void tst_NavigationController::secondStartSwitchesProject()
 
 void tst_NavigationController::twoQuickSwitchesLeaveOneSetOfDrivers()
 {
+    // A favourite the user keeps comes back with each project load.
+    lighting()->addFavorite(HALL, 0, QPoint(200, 200), false, false, 50);
+    navigation()->saveUserConfiguration();
     for (OpenDriver* driver : navigation()->drivers())
         driver->blockSignals(true);
     navigation()->setTemporaryDevicesConfiguration(demoCopy(QStringLiteral("first.vtprj")));
@@ -820,13 +874,23 @@ void tst_NavigationController::twoQuickSwitchesLeaveOneSetOfDrivers()
     std::sort(loaded.begin(), loaded.end());
     QCOMPARE(live, loaded);
     QCOMPARE(Settings::guiProperties().tempConfigFileName(), second);
+
+    QCOMPARE(lighting()->favorites().size(), 1);
+    QCOMPARE(lighting()->favorites().first()->deviceId(), HALL);
+    QList<FavoriteWindow*> loadedFavorites;
+    for (BaseController* controller : navigation()->controllers())
+        loadedFavorites += controller->favorites();
+    QTRY_COMPARE(liveFavoriteWindows(), loadedFavorites);
 }
 
 void tst_NavigationController::nothingWrittenDuringSwitch()
 {
     const QString file = Corvane::Utilities::PathProvider::currentUserConfigFileName();
-    // What the user did in this project: a name and an icon order.
+    // What the user did in this project: a name, an icon order and a
+    // favourite.
     lighting()->getDeviceById(HALL)->setCustomName(QStringLiteral("Porch"));
+    const Corvane::Devices::UserDeviceSettings::Favorite kept = lighting()->getFavoriteSettings(
+        lighting()->addFavorite(LIVING_DIMMER, 0, QPoint(300, 250), false, true, 60));
     QList<int> reversed;
     for (const NavigationIcon& icon : lighting()->icons())
         reversed.prepend(icon.id());
@@ -856,6 +920,14 @@ void tst_NavigationController::nothingWrittenDuringSwitch()
     for (const NavigationIcon& icon : lighting()->icons())
         order.append(icon.id());
     QCOMPARE(order, reversed);
+    QCOMPARE(lighting()->favorites().size(), 1);
+    const Corvane::Devices::UserDeviceSettings::Favorite back =
+        lighting()->getFavoriteSettings(lighting()->favorites().first());
+    QCOMPARE(back.deviceId, LIVING_DIMMER);
+    QCOMPARE(QPoint(back.x, back.y), QPoint(kept.x, kept.y));
+    QCOMPARE(back.scale, kept.scale);
+    QCOMPARE(back.onTop, true);
+    QTRY_COMPARE(liveFavoriteWindows(), lighting()->favorites());
 }
 
 // --- Reliability ----------------------------------------------------------------
@@ -864,27 +936,43 @@ void tst_NavigationController::droppedGatewayReconnects()
 {
     FakeGateway gateway(DEMO_PASSWORD);
     QVERIFY(gateway.listen());
+    const quint16 port = gateway.port();
     answerStatusRequests(gateway);
     reopen(m_fixture->writeProject(QStringLiteral("fixed.vtprj"),
-                                   NavigationFixture::net(0, QStringLiteral("127.0.0.1"), gateway.port(),
-                                                          DEMO_PASSWORD)),
+                                   NavigationFixture::net(0, QStringLiteral("127.0.0.1"), port, DEMO_PASSWORD)),
            false);
     QTRY_VERIFY(lighting()->getDeviceById(HALL)->isStatusKnown());
+    const int serverId = lighting()->getDeviceById(HALL)->serverId();
+
     // While it is gone nothing of it is drawn as live.
-    gateway.setResponder([](const FakeGateway::Frame& request) {
-        return QList<FakeGateway::Frame>{FakeGateway::ack(request)};
-    });
-    const qsizetype asked = gateway.requests().size();
-    gateway.dropClients();
+    gateway.close();
     QTRY_VERIFY(!lighting()->getDeviceById(HALL)->isStatusKnown());
-    QCOMPARE(shownIcon(HALL).state(), NavigationIcon::Uninitialized);
-    QVERIFY(!lighting()->getDeviceById(GROUND_FLOOR)->isStatusKnown());
-    // Back: logged in again and every state asked again.
+    for (const Corvane::Devices::BaseDevice* device : lighting()->devices()) {
+        QVERIFY(!device->isStatusKnown());
+        QCOMPARE(shownIcon(device->id()).state(), NavigationIcon::Uninitialized);
+    }
+    const qsizetype asked = gateway.requests().size();
+
+    // Back: the new login asks every state again by itself.
+    QVERIFY(gateway.listen(port));
     QTRY_COMPARE(gateway.logins(), 2);
-    QTRY_VERIFY(gateway.requests().size() > asked);
-    answerStatusRequests(gateway);
-    navigation()->onRefreshAll();
     QTRY_VERIFY(lighting()->getDeviceById(HALL)->isStatusKnown());
+    QTRY_VERIFY(lighting()->getDeviceById(LIVING_DIMMER)->isStatusKnown());
+    QVERIFY(lighting()->getDeviceById(GROUND_FLOOR)->isStatusKnown());
+    QCOMPARE(shownIcon(HALL).state(), NavigationIcon::Normal);
+    const QList<Message> afterLogin = gateway.requests().mid(asked);
+    for (const Corvane::Devices::BaseDevice* device : lighting()->devices()) {
+        if (device->serverId() != serverId || BaseController::isCommandAddress(device->address()))
+            continue;
+        const QString address = lighting()->getAddressText(device->address());
+        const Message status = device->deviceType() == 2001 ? Message::createDimmer100StatusMessage(address)
+                                                             : Message::createLightStatusMessage(address);
+        const bool requested = std::any_of(afterLogin.cbegin(), afterLogin.cend(), [&status](Message request) {
+            request.setPriority(status.priority());
+            return request == status;
+        });
+        QVERIFY2(requested, qPrintable(device->name()));
+    }
 }
 
 void tst_NavigationController::garbageNeverCrashes()
@@ -941,6 +1029,27 @@ void tst_NavigationController::quitEndsWhateverTheGatewayDoes()
     // The drivers' own close time-out is short; the program's 30 s wait is
     // on the manual clock and never runs out here.
     QTRY_COMPARE_WITH_TIMEOUT(m_fixture->quits, 1, 10000);
+}
+
+void tst_NavigationController::backToHomeTimer_data()
+{
+    QTest::addColumn<int>("seconds");
+    QTest::newRow("5 s") << 5;
+    QTest::newRow("0 turns it off") << 0;
+    QTest::newRow("negative turns it off") << -5;
+}
+
+void tst_NavigationController::backToHomeTimer()
+{
+    QFETCH(int, seconds);
+    navigation()->stopTimers();
+    Settings::guiProperties().setGoHomepageTimeout(seconds);
+    QCOMPARE(m_window->navigationControl()->currentPageId(), BaseController::LIGHTS_PAGE_ID);
+    navigation()->onMouseRelease();
+    QCOMPARE(navigation()->backToHomeTimer()->isActive(), seconds > 0);
+    m_fixture->clock.advance(24 * 3600 * 1000);
+    QCOMPARE(m_window->navigationControl()->currentPageId(),
+             seconds > 0 ? 0 : int(BaseController::LIGHTS_PAGE_ID));
 }
 
 QTEST_MAIN(tst_NavigationController)

@@ -2,6 +2,7 @@
 
 #include "Controllers/ActuatorsController.h"
 #include "Controllers/ClosingHandshake.h"
+#include "Controllers/NavigationSettings.h"
 #include "NavigationFixture.h"
 
 #include "devices/BaseDevice.h"
@@ -55,6 +56,7 @@ private Q_SLOTS:
     void laterLoadAppliesOnlyWhatChanged();
     void changedProjectReloads();
     void fullScreenKeepsTheUserPosition();
+    void controllerWithoutPageKeepsNoOrder();
 
 private:
     NavigationController* navigation() const { return m_fixture->navigation(); }
@@ -217,6 +219,38 @@ void tst_NavigationSettings::fullScreenKeepsTheUserPosition()
     navigation()->onFullScreen();
     QVERIFY(!window->isInFullScreenMode());
     QCOMPARE(window->userPosition(), before);
+}
+
+// A controller whose page is not in the page map (here: the project's pages
+// are gone while the controllers still hold their devices) has no place for
+// an icon order: none is written, and none is read, neither the home page's
+// nor one stored under no page.
+void tst_NavigationSettings::controllerWithoutPageKeepsNoOrder()
+{
+    QList<int> order = iconIds(lighting()->icons());
+    order.move(order.indexOf(LIVING_DIMMER), 0);
+    lighting()->reorderIcons(order);
+    const int lightingPage = navigation()->pageMap().value(BaseController::LIGHTS_PAGE_ID);
+    navigation()->loadConfiguration(nullptr);
+    QVERIFY(navigation()->pageMap().isEmpty());
+    QCOMPARE(iconIds(lighting()->icons()), order);
+
+    Corvane::Devices::UserDeviceSettings written;
+    navigation()->fillUserSettings(written);
+    for (int page : {0, int(Controllers::NavigationSettings::NO_PROJECT_PAGE), lightingPage})
+        QVERIFY2(written.pageItemsOrder(page, ItemKey::INVALID_SUB_ID).isEmpty(), qPrintable(QString::number(page)));
+
+    QList<int> reversed;
+    for (int id : order)
+        reversed.prepend(id);
+    Corvane::Devices::UserDeviceSettings stored;
+    stored.setPageItemsOrder(0, reversed, ItemKey::INVALID_SUB_ID);
+    stored.setPageItemsOrder(Controllers::NavigationSettings::NO_PROJECT_PAGE, reversed, ItemKey::INVALID_SUB_ID);
+    stored.setItemName(HALL, QStringLiteral("Porch"), ItemKey::INVALID_SUB_ID);
+    navigation()->loadUserSettings(stored);
+    QCOMPARE(iconIds(lighting()->icons()), order);
+    // The rest of the controller's settings are still read.
+    QCOMPARE(lighting()->getDeviceById(HALL)->name(), QStringLiteral("Porch"));
 }
 
 QTEST_MAIN(tst_NavigationSettings)

@@ -5,6 +5,7 @@
 #include "SentrelFixture.h"
 
 #include "devices/GuiProperties.h"
+#include "devices/ItemKey.h"
 #include "devices/ScenarioDeviceProperties.h"
 #include "devices/UserConfigurationProperties.h"
 #include "devices/UserDeviceSettings.h"
@@ -39,6 +40,8 @@ private Q_SLOTS:
     void noConfigurationMode();
     void testConfiguration();
     void killedWriterNeverDamagesTheFiles();
+    void projectLoadTakesOnlyItsDeviceSettings_data();
+    void projectLoadTakesOnlyItsDeviceSettings();
 };
 
 void tst_Settings::loadOutcomes_data()
@@ -259,6 +262,43 @@ void tst_Settings::killedWriterNeverDamagesTheFiles()
             QVERIFY(text.endsWith("Type=Application\n"));
         }
     }
+}
+
+void tst_Settings::projectLoadTakesOnlyItsDeviceSettings_data()
+{
+    QTest::addColumn<bool>("sameProject");
+    QTest::newRow("file of this project") << true;
+    QTest::newRow("file of another project") << false;
+}
+
+// Loading a project (at start or at a switch) reads the device settings
+// stored for it; the look settings in use, the project just chosen among
+// them, are not put back to what the file holds.
+void tst_Settings::projectLoadTakesOnlyItsDeviceSettings()
+{
+    QFETCH(bool, sameProject);
+    using Corvane::Devices::ItemKey;
+    SentrelFixture fixture;
+    const QUuid id = QUuid::createUuid();
+    fixture.writeActiveProject(id);
+    Corvane::Devices::UserConfigurationProperties stored;
+    stored.gui().setTempConfigFileName(fixture.configPath() + "/old.vtprj");
+    stored.gui().setTransparency(80);
+    stored.userSettings().setItemName(5, QStringLiteral("Porch"), ItemKey::INVALID_SUB_ID);
+    QVERIFY(Corvane::Devices::Serialization::UserConfigurationXmlSerializer::write(
+        PathProvider::currentUserConfigFileName(), (sameProject ? id : QUuid::createUuid()).toString(), &stored));
+
+    // In use: newer look settings and the names of the project closed.
+    Settings::guiProperties().setTempConfigFileName(QString());
+    Settings::guiProperties().setTransparency(30);
+    Settings::userSettings().setItemName(6, QStringLiteral("Stale"), ItemKey::INVALID_SUB_ID);
+    QCOMPARE(Settings::devicesConfiguration()->id(), id);
+
+    QCOMPARE(Settings::guiProperties().tempConfigFileName(), QString());
+    QCOMPARE(Settings::guiProperties().transparency(), 30);
+    QCOMPARE(Settings::userSettings().itemName(5, ItemKey::INVALID_SUB_ID),
+             sameProject ? QStringLiteral("Porch") : QString());
+    QCOMPARE(Settings::userSettings().itemName(6, ItemKey::INVALID_SUB_ID), QString());
 }
 
 QTEST_MAIN(tst_Settings)

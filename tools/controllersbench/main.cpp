@@ -4,9 +4,9 @@
 //
 // On the demo project in no-server mode, offscreen, with fresh settings
 // folders:
-// home_to_page: going home, which opens the lighting page at once while it
-// is the only page, until its icons are on the carousel and the window has
-// painted them once (the fade that follows is not waited for).
+// home_to_page: a click on the lighting page's icon on the home page until
+// the page's icons are on the carousel and the window has painted them once
+// (the fade that follows is not waited for).
 // status_storm: 1000 light status messages handed by the driver to its
 // listeners, until every light's icon shows it and the window has painted
 // once.
@@ -63,6 +63,17 @@ QList<double> timeRuns(int runs, const std::function<void()>& prepare, const std
     return values;
 }
 
+// Whether every icon of the page is among those on the carousel (which
+// repeats icons to fill its ring).
+bool showsEveryIcon(const QList<Gadgets::Models::NavigationIcon>& shown,
+                    const QList<Gadgets::Models::NavigationIcon>& page)
+{
+    return std::all_of(page.cbegin(), page.cend(), [&shown](const Gadgets::Models::NavigationIcon& icon) {
+        return std::any_of(shown.cbegin(), shown.cend(),
+                           [&icon](const Gadgets::Models::NavigationIcon& s) { return s.id() == icon.id(); });
+    });
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -94,17 +105,40 @@ int main(int argc, char** argv)
     QWidget* viewport = window.view()->viewport();
     const auto paintOnce = [&] { viewport->repaint(); };
 
+    Gadgets::NavigationControl* carousel = window.navigationControl();
+    const auto endFade = [carousel] {
+        carousel->setSegmentIconsOpacity(0.0);
+        carousel->setSegmentIconsOpacity(1.0);
+    };
+    bool pageShown = true;
     report("home_to_page", timeRuns(
                                runs,
                                [&] {
-                                   window.navigationControl()->setIcons({}, true);
+                                   navigation->goHome();
+                                   endFade();
+                                   paintOnce();
                                    QCoreApplication::processEvents();
                                },
                                [&] {
-                                   navigation->goHome();
+                                   const QList<Gadgets::Models::NavigationIcon> home = carousel->icons();
+                                   for (int i = 0; i < home.size(); ++i)
+                                       if (home.at(i).id() == BaseController::LIGHTS_PAGE_ID)
+                                           carousel->notifyNavigationIconClicked(home.at(i),
+                                                                                 carousel->getSegmentIndexByIcon(i),
+                                                                                 false);
+                                   // The icons change places when the fade
+                                   // has hidden the old ones: that moment
+                                   // is brought forward, the fade is not
+                                   // waited for.
+                                   endFade();
                                    paintOnce();
+                                   pageShown = pageShown && carousel->currentPageId() == BaseController::LIGHTS_PAGE_ID
+                                               && showsEveryIcon(carousel->icons(), lighting->icons());
                                }));
-
+    if (!pageShown) {
+        std::printf("controllers_bench: a click on the lighting icon did not open its page\n");
+        return 1;
+    }
     // Every light of the demo project, by the address its messages carry.
     QStringList addresses;
     for (const Devices::BaseDevice* device : lighting->devices())
