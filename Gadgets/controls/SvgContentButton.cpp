@@ -1,5 +1,6 @@
 #include "controls/SvgContentButton.h"
 
+#include "controls/ElementBoundsCache.h"
 #include "controls/PictureSize.h"
 #include "theme/LegacyFontWeight.h"
 #include "theme/RendererContainer.h"
@@ -605,7 +606,7 @@ QRectF SvgContentButton::actualContentBounds(const IconRenderer& iconRenderer, c
     QSvgRenderer* main = rendererOf(iconRenderer.main());
     const double factor = fitFactor(main, rect).value_or(scale);
     QRectF scaled;
-    if (main && main->elementExists(iconId))
+    if (ElementBoundsCache::exists(main, iconId))
         scaled = MathTools::resizeRect(elementBounds(main, iconId), factor);
 
     QPointF shift;
@@ -616,9 +617,9 @@ QRectF SvgContentButton::actualContentBounds(const IconRenderer& iconRenderer, c
     }
 
     if (main) {
-        if (withGlow && main->elementExists(GLOW_ID))
+        if (withGlow && ElementBoundsCache::exists(main, GLOW_ID))
             include(centredIn(rect, elementBounds(main, GLOW_ID).size() * factor, shift));
-        if (main->elementExists(iconId))
+        if (ElementBoundsCache::exists(main, iconId))
             include(centredIn(rect, scaled.size(), shift));
     }
 

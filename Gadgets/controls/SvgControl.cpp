@@ -1,5 +1,6 @@
 #include "controls/SvgControl.h"
 
+#include "controls/ElementBoundsCache.h"
 #include "gestures/EventConsumer.h"
 #include "theme/RendererContainer.h"
 #include "theme/ThemeProvider.h"
@@ -41,9 +42,7 @@ QRectF SvgControl::scaledBounds() const
 
 QRectF SvgControl::boundsOnElement(const QString& elementId, QSvgRenderer* renderer)
 {
-    if (!renderer || !renderer->elementExists(elementId))
-        return QRectF(0, 0, -1, -1);
-    return renderer->transformForElement(elementId).mapRect(renderer->boundsOnElement(elementId));
+    return ElementBoundsCache::bounds(renderer, elementId);
 }
 
 QRectF SvgControl::boundsOnElement(const QString& elementId) const
@@ -58,8 +57,7 @@ QSvgRenderer* SvgControl::svgRenderer() const
 
 bool SvgControl::hasElement(const QString& elementId) const
 {
-    QSvgRenderer* renderer = svgRenderer();
-    return renderer && !elementId.isEmpty() && renderer->elementExists(elementId);
+    return !elementId.isEmpty() && ElementBoundsCache::exists(svgRenderer(), elementId);
 }
 
 qreal SvgControl::effectiveGraphicsItemScale(bool ignoreTiny) const

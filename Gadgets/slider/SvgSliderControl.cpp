@@ -78,7 +78,7 @@ void SvgSliderControl::createElements()
     m_text = new QGraphicsSimpleTextItem(this);
     m_text->setFlag(ItemStacksBehindParent, true);
     m_textShadow = new QGraphicsDropShadowEffect();
-    m_textShadow->setColor(Qt::black);
+    m_textShadow->setColor(TextContrast::shadowColorFor(Qt::black));
     m_textShadow->setBlurRadius(SHADOW_BLUR_RADIUS);
     m_textShadow->setOffset(SHADOW_OFFSET, SHADOW_OFFSET);
     m_text->setGraphicsEffect(m_textShadow);
@@ -294,8 +294,6 @@ void SvgSliderControl::updateTextPixmap()
         gradient.setStops({{0.0, Qt::black}, {1.0, Qt::black}});
     else
         gradient.setStops(m_textColorStops);
-    // The shadow sets the text off its ground: dark text gets a light one.
-    m_textShadow->setColor(TextContrast::shadowColorFor(TextContrast::meanColor(gradient.stops())));
 
     const qreal oldWidth = m_text->boundingRect().width();
     m_text->setFont(font);
@@ -312,6 +310,10 @@ void SvgSliderControl::readThemeSettings(bool force)
     m_fontFamily = ThemeProvider::getFontName();
     m_textColorStops.clear();
     ThemeProvider::getGradientColorStops(SLIDER_CONFIG_KEY + FONT_COLOR_SUFFIX_ID, m_textColorStops);
+    // The shadow sets the text off its ground: dark text gets a light one.
+    // It changes with the theme only, not with each value shown.
+    const QColor text = m_textColorStops.isEmpty() ? QColor(Qt::black) : TextContrast::meanColor(m_textColorStops);
+    m_textShadow->setColor(TextContrast::shadowColorFor(text));
     m_fontSize = getFontSize();
     m_fontWeight = getFontWeight();
     updateVisuals(true);
