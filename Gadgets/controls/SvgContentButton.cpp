@@ -119,7 +119,7 @@ QPen textPen(const QColor& first, const QColor& second, qreal top, qreal bottom,
 // without usable bounding box.
 QRectF overlayTarget(QSvgRenderer* overlay, const QRectF& rect, bool scaled)
 {
-    if (!overlay || !overlay->elementExists(SvgContentButton::INDICATOR_ID))
+    if (!overlay || !ElementBoundsCache::exists(overlay, SvgContentButton::INDICATOR_ID))
         return QRectF();
     const QRectF box = elementBounds(overlay, SvgContentButton::BOUNDING_BOX_ID);
     if (!hasUsableArea(box))
@@ -251,8 +251,8 @@ bool SvgContentButton::hasIconGlow() const
     if (!main)
         return false;
     const QString suffix = elementsSuffix();
-    return main->elementExists(GLOW_ID)
-        || (!suffix.isEmpty() && main->elementExists(GLOW_ID + SUFFIX_SEPARATOR + suffix));
+    return ElementBoundsCache::exists(main, GLOW_ID)
+        || (!suffix.isEmpty() && ElementBoundsCache::exists(main, GLOW_ID + SUFFIX_SEPARATOR + suffix));
 }
 
 void SvgContentButton::calculateAutomaticMask()
@@ -268,7 +268,7 @@ QRectF SvgContentButton::automaticMask() const
     qreal width = -1.0;
     qreal height = -1.0;
     QSvgRenderer* main = rendererOf(m_iconRenderer.main());
-    if (main && main->elementExists(m_iconElementId)) {
+    if (main && ElementBoundsCache::exists(main, m_iconElementId)) {
         const QSizeF size = elementBounds(main, m_iconElementId).size();
         width = size.width();
         height = size.height();
@@ -532,9 +532,9 @@ void SvgContentButton::paintContent(QPainter* painter, const IconRenderer& iconR
     QString id = iconId;
     QString glow = GLOW_ID;
     if (main && !suffix.isEmpty()) {
-        if (main->elementExists(iconId + SUFFIX_SEPARATOR + suffix))
+        if (ElementBoundsCache::exists(main, iconId + SUFFIX_SEPARATOR + suffix))
             id = iconId + SUFFIX_SEPARATOR + suffix;
-        if (main->elementExists(GLOW_ID + SUFFIX_SEPARATOR + suffix))
+        if (ElementBoundsCache::exists(main, GLOW_ID + SUFFIX_SEPARATOR + suffix))
             glow = GLOW_ID + SUFFIX_SEPARATOR + suffix;
     }
 
@@ -545,7 +545,7 @@ void SvgContentButton::paintContent(QPainter* painter, const IconRenderer& iconR
     // that the text never overlaps the icon.
     const double factor = fitFactor(main, rect).value_or(scale);
     QRectF scaled;
-    if (main && main->elementExists(id))
+    if (main && ElementBoundsCache::exists(main, id))
         scaled = MathTools::resizeRect(elementBounds(main, id), factor);
 
     QPointF shift;
@@ -555,9 +555,9 @@ void SvgContentButton::paintContent(QPainter* painter, const IconRenderer& iconR
     }
 
     if (main) {
-        if (allowGlow && state == Hover && main->elementExists(glow))
+        if (allowGlow && state == Hover && ElementBoundsCache::exists(main, glow))
             main->render(painter, glow, centredIn(rect, elementBounds(main, glow).size() * factor, shift));
-        if (main->elementExists(id))
+        if (ElementBoundsCache::exists(main, id))
             main->render(painter, id, centredIn(rect, scaled.size(), shift));
     }
 

@@ -1,5 +1,6 @@
 #include "navigation/NavigationLabels.h"
 
+#include "controls/ElementBoundsCache.h"
 #include "label/Label.h"
 #include "models/DropDownItemModel.h"
 #include "models/DropDownModel.h"
@@ -59,7 +60,7 @@ void NavigationLabels::createLabels()
     QSvgRenderer* own = svgRenderer();
     for (int number = 1; number <= MAX_LABELS; ++number) {
         const QString placeholder = TOOLTIP_PLACEHOLDER.arg(number);
-        if (!own || !own->elementExists(placeholder))
+        if (!own || !ElementBoundsCache::exists(own, placeholder))
             break;
         auto* label = new Label(tooltip, dropDown, dropDownOn, this, number);
         label->setControlId(LABEL_KEY);
@@ -341,7 +342,7 @@ QRectF NavigationLabels::placeholderBounds(const QString& stateTemplate, const Q
     QSvgRenderer* own = svgRenderer();
     for (const QString& idTemplate : {stateTemplate, collapsedTemplate, TOOLTIP_PLACEHOLDER}) {
         const QString id = idTemplate.arg(index + 1);
-        if (own && own->elementExists(id))
+        if (own && ElementBoundsCache::exists(own, id))
             return boundsOnElement(id);
     }
     // Only a later theme with fewer labels than the one at construction.
