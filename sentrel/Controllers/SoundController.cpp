@@ -405,30 +405,23 @@ void SoundController::handleButtonById(const BaseDevice* device, const QString& 
 
 void SoundController::handlePrevButton(const AmplifierDevice* amplifier)
 {
-    PravikDriver::OpenDriver* driver = getDriver(amplifier->serverId());
-    if (!driver)
-        return;
-    if (amplifier->isGeneral()) {
-        driver->selectPrevTrack(generalSourceText());
-        return;
-    }
-    const SoundSourceDevice* source = getSourceByAmplifier(amplifier);
-    if (!source)
-        return;
-    const QString address = getAddressText(source->address(), Address::SoundSource, Address::SoundStatus);
-    if (source->kind() == SoundSourceDevice::Tuner)
-        driver->selectPrevStation(address);
-    else
-        driver->selectPrevTrack(address);
+    stepSource(amplifier, false);
 }
 
 void SoundController::handleNextButton(const AmplifierDevice* amplifier)
+{
+    stepSource(amplifier, true);
+}
+
+// The station of a tuner, else the track of the amplifier's source; a general
+// amplifier steps the track of every area.
+void SoundController::stepSource(const AmplifierDevice* amplifier, bool forward)
 {
     PravikDriver::OpenDriver* driver = getDriver(amplifier->serverId());
     if (!driver)
         return;
     if (amplifier->isGeneral()) {
-        driver->selectNextTrack(generalSourceText());
+        forward ? driver->selectNextTrack(generalSourceText()) : driver->selectPrevTrack(generalSourceText());
         return;
     }
     const SoundSourceDevice* source = getSourceByAmplifier(amplifier);
@@ -436,9 +429,9 @@ void SoundController::handleNextButton(const AmplifierDevice* amplifier)
         return;
     const QString address = getAddressText(source->address(), Address::SoundSource, Address::SoundStatus);
     if (source->kind() == SoundSourceDevice::Tuner)
-        driver->selectNextStation(address);
+        forward ? driver->selectNextStation(address) : driver->selectPrevStation(address);
     else
-        driver->selectNextTrack(address);
+        forward ? driver->selectNextTrack(address) : driver->selectPrevTrack(address);
 }
 
 void SoundController::onSliderValueChanged(int segment)

@@ -117,6 +117,7 @@ private:
     QString selectSourceText() const;
     void handlePrevButton(const Devices::AmplifierDevice* amplifier);
     void handleNextButton(const Devices::AmplifierDevice* amplifier);
+    void stepSource(const Devices::AmplifierDevice* amplifier, bool forward);
     void updateAmplifierFromMessage(Devices::AmplifierDevice* amplifier,
                                     const PravikDriver::UserMessages::SoundMessage& message);
     void updateSourceFromMessage(Devices::SoundSourceDevice* source,

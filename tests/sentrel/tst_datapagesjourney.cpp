@@ -3,6 +3,7 @@
 // the real windows as pointer events, the program runs on a manual clock, and
 // a quit and a new start on the same configuration folders bring back what
 // the user changed. With CORVANE_SHOTS_DIR set every step is saved as a PNG.
+#include "CarouselLookup.h"
 #include "Controllers/CarouselController.h"
 #include "Controllers/EnergyDevicesController.h"
 #include "Controllers/LoadManagementController.h"
@@ -261,11 +262,7 @@ void tst_DataPagesJourney::clickHome()
 
 int tst_DataPagesJourney::segmentOf(int id) const
 {
-    const QList<NavigationIcon> icons = navigationControl()->icons();
-    for (int i = 0; i < icons.size(); ++i)
-        if (icons.at(i).id() == id)
-            return navigationControl()->getSegmentIndexByIcon(i);
-    return -1;
+    return CarouselLookup::segmentOf(navigationControl(), id);
 }
 
 // The carousel's arrow turns it until the icon shows, then the icon is

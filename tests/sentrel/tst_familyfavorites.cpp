@@ -2,6 +2,7 @@
 // the demo project in no-server mode: their buttons and sliders send what the
 // carousel sends, their icons follow the gateway, they come back where they
 // were after a restart, and their context menu acts on them.
+#include "CarouselLookup.h"
 #include "Controllers/LightSensorsController.h"
 #include "Controllers/MotorsController.h"
 #include "Controllers/PresenceSensorsController.h"
@@ -223,12 +224,7 @@ void tst_FamilyFavorites::finishFades()
 
 int tst_FamilyFavorites::segmentOf(int id) const
 {
-    Corvane::Gadgets::NavigationControl* control = m_fixture->window->navigationControl();
-    const QList<NavigationIcon> icons = control->icons();
-    for (int i = 0; i < icons.size(); ++i)
-        if (icons.at(i).id() == id)
-            return control->getSegmentIndexByIcon(i);
-    return -1;
+    return CarouselLookup::segmentOf(m_fixture->window->navigationControl(), id);
 }
 
 void tst_FamilyFavorites::record(int pageId)

@@ -3,6 +3,7 @@
 // carousel, its rings and a favourite with mouse events on the real scene
 // objects. With CORVANE_SHOTS_DIR set, each step leaves a picture of the
 // gadget (and of the favourite) in that folder.
+#include "CarouselLookup.h"
 #include "Controllers/LightSensorsController.h"
 #include "Controllers/MotorsController.h"
 #include "Controllers/PresenceSensorsController.h"
@@ -237,19 +238,12 @@ void tst_FamilyJourney::openPage(int pageId)
 
 int tst_FamilyJourney::segmentOf(int id) const
 {
-    const QList<NavigationIcon> icons = carousel()->icons();
-    for (int i = 0; i < icons.size(); ++i)
-        if (icons.at(i).id() == id)
-            return carousel()->getSegmentIndexByIcon(i);
-    return -1;
+    return CarouselLookup::segmentOf(carousel(), id);
 }
 
 NavigationIcon tst_FamilyJourney::shownIcon(int id) const
 {
-    for (const NavigationIcon& icon : carousel()->icons())
-        if (icon.id() == id)
-            return icon;
-    return NavigationIcon();
+    return CarouselLookup::shownIcon(carousel(), id);
 }
 
 // Turns the carousel with its next button until the icon shows, then clicks

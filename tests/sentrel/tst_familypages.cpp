@@ -11,6 +11,7 @@
 #include "Controllers/RingPageController.h"
 #include "Controllers/ScenariosController.h"
 #include "Controllers/SoundController.h"
+#include "CarouselLookup.h"
 #include "LogCapture.h"
 #include "NavigationWindow.h"
 #include "RecordingListener.h"
@@ -254,19 +255,12 @@ void tst_FamilyPages::finishFades()
 
 NavigationIcon tst_FamilyPages::shownIcon(int id) const
 {
-    for (const NavigationIcon& icon : m_window->navigationControl()->icons())
-        if (icon.id() == id)
-            return icon;
-    return NavigationIcon();
+    return CarouselLookup::shownIcon(m_window->navigationControl(), id);
 }
 
 int tst_FamilyPages::segmentOf(int id) const
 {
-    const QList<NavigationIcon> icons = m_window->navigationControl()->icons();
-    for (int i = 0; i < icons.size(); ++i)
-        if (icons.at(i).id() == id)
-            return m_window->navigationControl()->getSegmentIndexByIcon(i);
-    return -1;
+    return CarouselLookup::segmentOf(m_window->navigationControl(), id);
 }
 
 Corvane::Gadgets::SvgContentButton* tst_FamilyPages::ringButton(CommandControl* ring, const QString& buttonId) const

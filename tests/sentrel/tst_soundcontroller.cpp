@@ -4,6 +4,7 @@
 // and the page on the demo project in no-server mode.
 #include "Controllers/NavigationController.h"
 #include "Controllers/SoundController.h"
+#include "CarouselLookup.h"
 #include "LogCapture.h"
 #include "NavigationWindow.h"
 #include "RecordingOpenDriver.h"
@@ -640,19 +641,12 @@ void tst_SoundController::openSoundPage()
 
 NavigationIcon tst_SoundController::shownIcon(int id) const
 {
-    for (const NavigationIcon& shown : m_window->navigationControl()->icons())
-        if (shown.id() == id)
-            return shown;
-    return NavigationIcon();
+    return CarouselLookup::shownIcon(m_window->navigationControl(), id);
 }
 
 int tst_SoundController::segmentOf(int id) const
 {
-    const QList<NavigationIcon> icons = m_window->navigationControl()->icons();
-    for (int i = 0; i < icons.size(); ++i)
-        if (icons.at(i).id() == id)
-            return m_window->navigationControl()->getSegmentIndexByIcon(i);
-    return -1;
+    return CarouselLookup::segmentOf(m_window->navigationControl(), id);
 }
 
 void tst_SoundController::demoProjectWithoutAServer()
