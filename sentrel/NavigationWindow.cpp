@@ -2,10 +2,10 @@
 
 #include "CommandLine.h"
 #include "Settings.h"
-#include "Controllers/CarouselController.h"
-#include "Controllers/NavigationController.h"
-#include "Controllers/NavigationMenus.h"
-#include "Controllers/UserConfigurationController.h"
+#include "Controllers/base/CarouselController.h"
+#include "Controllers/navigation/NavigationController.h"
+#include "Controllers/navigation/NavigationMenus.h"
+#include "Controllers/navigation/UserConfigurationController.h"
 #include "scenes/MainScene.h"
 
 #include "carousel/CarouselView.h"

@@ -3,7 +3,7 @@
 #include "NavigationWindow.h"
 #include "Settings.h"
 #include "StartUp.h"
-#include "Controllers/NavigationController.h"
+#include "Controllers/navigation/NavigationController.h"
 
 #include "devices/GuiProperties.h"
 #include "log/Logger.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Controllers/EnergyDevicesController.h"
-#include "Controllers/NavigationController.h"
+#include "Controllers/data/EnergyDevicesController.h"
+#include "Controllers/navigation/NavigationController.h"
 #include "NavigationWindow.h"
 #include "SentrelFixture.h"
 #include "simulation/ManualClock.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Controllers/NavigationController.h"
+#include "Controllers/navigation/NavigationController.h"
 #include "NavigationWindow.h"
 #include "SentrelFixture.h"
 #include "simulation/ManualClock.h"

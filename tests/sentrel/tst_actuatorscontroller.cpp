@@ -1,9 +1,9 @@
-#include "Controllers/ActuatorsController.h"
+#include "Controllers/lighting/ActuatorsController.h"
 
 #include "FavoriteWindow.h"
 #include "NavigationWindow.h"
 #include "SentrelFixture.h"
-#include "Controllers/NavigationController.h"
+#include "Controllers/navigation/NavigationController.h"
 
 #include "devices/ActuatorDevice.h"
 #include "devices/ActuatorDeviceProperties.h"

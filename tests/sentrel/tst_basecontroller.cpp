@@ -1,4 +1,4 @@
-#include "Controllers/BaseController.h"
+#include "Controllers/base/BaseController.h"
 
 #include "Application.h"
 #include "FavoriteWindow.h"

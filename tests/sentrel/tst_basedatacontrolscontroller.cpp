@@ -1,6 +1,6 @@
-#include "Controllers/BaseDataControlsController.h"
-#include "Controllers/CarouselController.h"
-#include "Controllers/DataWindowPlacement.h"
+#include "Controllers/data/BaseDataControlsController.h"
+#include "Controllers/base/CarouselController.h"
+#include "Controllers/data/DataWindowPlacement.h"
 
 #include "FavoriteWindow.h"
 #include "NavigationWindow.h"

@@ -1,4 +1,4 @@
-#include "Controllers/CarouselController.h"
+#include "Controllers/base/CarouselController.h"
 
 #include "NavigationWindow.h"
 #include "SentrelFixture.h"

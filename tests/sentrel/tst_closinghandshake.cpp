@@ -1,4 +1,4 @@
-#include "Controllers/ClosingHandshake.h"
+#include "Controllers/navigation/ClosingHandshake.h"
 
 #include "TestSceneWindow.h"
 #include "simulation/ClockTimer.h"

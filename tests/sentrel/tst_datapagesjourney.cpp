@@ -4,10 +4,10 @@
 // a quit and a new start on the same configuration folders bring back what
 // the user changed. With CORVANE_SHOTS_DIR set every step is saved as a PNG.
 #include "CarouselLookup.h"
-#include "Controllers/CarouselController.h"
-#include "Controllers/EnergyDevicesController.h"
-#include "Controllers/LoadManagementController.h"
-#include "Controllers/WebServersController.h"
+#include "Controllers/base/CarouselController.h"
+#include "Controllers/data/EnergyDevicesController.h"
+#include "Controllers/data/LoadManagementController.h"
+#include "Controllers/data/WebServersController.h"
 #include "FavoriteWindow.h"
 #include "NavigationFixture.h"
 #include "scenes/MainScene.h"

@@ -1,4 +1,4 @@
-#include "Models/EnergyDataConversation.h"
+#include "Controllers/data/EnergyDataConversation.h"
 #include "simulation/ClockTimer.h"
 #include "simulation/ManualClock.h"
 

@@ -1,6 +1,6 @@
 #include "SentrelFixture.h"
 
-#include "Models/EnergyDeviceInfo.h"
+#include "Controllers/data/EnergyDeviceInfo.h"
 #include "devices/EnergyDevice.h"
 #include "energy/EnergyDataContainer.h"
 #include "energy/EnergyDataViewControl.h"

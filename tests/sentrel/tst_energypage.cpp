@@ -1,8 +1,8 @@
 #include "EnergyPageFixture.h"
 #include "FavoriteWindow.h"
 
-#include "Controllers/LoadManagementController.h"
-#include "Models/EnergyDeviceInfo.h"
+#include "Controllers/data/LoadManagementController.h"
+#include "Controllers/data/EnergyDeviceInfo.h"
 #include "simulation/ClockTimer.h"
 #include "simulation/PseudoDriver.h"
 

@@ -3,11 +3,11 @@
 // carousel sends, their icons follow the gateway, they come back where they
 // were after a restart, and their context menu acts on them.
 #include "CarouselLookup.h"
-#include "Controllers/LightSensorsController.h"
-#include "Controllers/MotorsController.h"
-#include "Controllers/PresenceSensorsController.h"
-#include "Controllers/ScenariosController.h"
-#include "Controllers/SoundController.h"
+#include "Controllers/sensors/LightSensorsController.h"
+#include "Controllers/automation/MotorsController.h"
+#include "Controllers/sensors/PresenceSensorsController.h"
+#include "Controllers/scenarios/ScenariosController.h"
+#include "Controllers/sound/SoundController.h"
 #include "FavoriteWindow.h"
 #include "NavigationFixture.h"
 #include "RecordingListener.h"

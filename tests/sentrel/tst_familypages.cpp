@@ -4,13 +4,13 @@
 // values out of range or garbled never crash a page (the sound page's
 // devices included) nor leave a value out of its range. The lighting,
 // automation and scenarios pages build their rings when first opened.
-#include "Controllers/LightSensorsController.h"
-#include "Controllers/MotorsController.h"
-#include "Controllers/NavigationController.h"
-#include "Controllers/PresenceSensorsController.h"
-#include "Controllers/RingPageController.h"
-#include "Controllers/ScenariosController.h"
-#include "Controllers/SoundController.h"
+#include "Controllers/sensors/LightSensorsController.h"
+#include "Controllers/automation/MotorsController.h"
+#include "Controllers/navigation/NavigationController.h"
+#include "Controllers/sensors/PresenceSensorsController.h"
+#include "Controllers/base/RingPageController.h"
+#include "Controllers/scenarios/ScenariosController.h"
+#include "Controllers/sound/SoundController.h"
 #include "CarouselLookup.h"
 #include "LogCapture.h"
 #include "NavigationWindow.h"

@@ -1,4 +1,4 @@
-#include "Controllers/LightSensorsController.h"
+#include "Controllers/sensors/LightSensorsController.h"
 
 #include "ControllerFixture.h"
 #include "LogCapture.h"

@@ -1,11 +1,11 @@
-#include "Controllers/LoadManagementController.h"
+#include "Controllers/data/LoadManagementController.h"
 
 #include "FavoriteWindow.h"
 #include "NavigationWindow.h"
 #include "RecordingOpenDriver.h"
 #include "RingPlacement.h"
 #include "SentrelFixture.h"
-#include "Controllers/CarouselController.h"
+#include "Controllers/base/CarouselController.h"
 #include "simulation/ManualClock.h"
 #include "simulation/PseudoDriver.h"
 

@@ -1,4 +1,4 @@
-#include "Controllers/MotorsController.h"
+#include "Controllers/automation/MotorsController.h"
 
 #include "ControllerFixture.h"
 

@@ -3,7 +3,7 @@
 // and releases the open ring's current button; the arrows turn the open
 // ring, else the carousel.
 
-#include "Controllers/NavigationKeys.h"
+#include "Controllers/base/NavigationKeys.h"
 
 #include "SentrelFixture.h"
 

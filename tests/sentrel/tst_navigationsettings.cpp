@@ -1,8 +1,8 @@
-#include "Controllers/NavigationSettings.h"
+#include "Controllers/navigation/NavigationSettings.h"
 
-#include "Controllers/ActuatorsController.h"
-#include "Controllers/ClosingHandshake.h"
-#include "Controllers/NavigationSettings.h"
+#include "Controllers/lighting/ActuatorsController.h"
+#include "Controllers/navigation/ClosingHandshake.h"
+#include "Controllers/navigation/NavigationSettings.h"
 #include "NavigationFixture.h"
 
 #include "devices/BaseDevice.h"

@@ -1,9 +1,9 @@
 #include "NavigationWindow.h"
 
-#include "Controllers/CarouselController.h"
-#include "Controllers/NavigationController.h"
-#include "Controllers/NavigationMenus.h"
-#include "Controllers/UserConfigurationController.h"
+#include "Controllers/base/CarouselController.h"
+#include "Controllers/navigation/NavigationController.h"
+#include "Controllers/navigation/NavigationMenus.h"
+#include "Controllers/navigation/UserConfigurationController.h"
 #include "SentrelFixture.h"
 #include "StartUp.h"
 #include "TestSceneWindow.h"

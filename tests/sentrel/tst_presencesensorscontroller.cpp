@@ -1,4 +1,4 @@
-#include "Controllers/PresenceSensorsController.h"
+#include "Controllers/sensors/PresenceSensorsController.h"
 
 #include "ControllerFixture.h"
 #include "LogCapture.h"

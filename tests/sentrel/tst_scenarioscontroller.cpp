@@ -1,4 +1,4 @@
-#include "Controllers/ScenariosController.h"
+#include "Controllers/scenarios/ScenariosController.h"
 
 #include "ControllerFixture.h"
 #include "simulation/ClockTimer.h"

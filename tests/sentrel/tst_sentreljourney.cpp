@@ -12,9 +12,9 @@
 #include "FavoriteWindow.h"
 #include "NavigationFixture.h"
 #include "StartUp.h"
-#include "Controllers/ActuatorsController.h"
-#include "Controllers/FavoriteWindows.h"
-#include "Controllers/NavigationMenus.h"
+#include "Controllers/lighting/ActuatorsController.h"
+#include "Controllers/favorites/FavoriteWindows.h"
+#include "Controllers/navigation/NavigationMenus.h"
 
 #include "commandcontrol/CommandControl.h"
 #include "controls/SvgContentButton.h"

@@ -2,8 +2,8 @@
 // amplifiers' info texts, which source each area plays, the general
 // amplifier, renamed sources, a project switch, gateway values out of range,
 // and the page on the demo project in no-server mode.
-#include "Controllers/NavigationController.h"
-#include "Controllers/SoundController.h"
+#include "Controllers/navigation/NavigationController.h"
+#include "Controllers/sound/SoundController.h"
 #include "CarouselLookup.h"
 #include "LogCapture.h"
 #include "NavigationWindow.h"

@@ -1,7 +1,7 @@
-#include "Controllers/NavigationController.h"
-#include "Controllers/ThermoregulationController.h"
-#include "Controllers/ThermoregulationGatewayMessages.h"
-#include "Controllers/ThermoregulationStatusTimers.h"
+#include "Controllers/navigation/NavigationController.h"
+#include "Controllers/thermoregulation/ThermoregulationController.h"
+#include "Controllers/thermoregulation/ThermoregulationGatewayMessages.h"
+#include "Controllers/thermoregulation/ThermoregulationStatusTimers.h"
 
 #include "FavoriteWindow.h"
 #include "LogCapture.h"

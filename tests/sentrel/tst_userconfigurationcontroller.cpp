@@ -1,4 +1,4 @@
-#include "Controllers/UserConfigurationController.h"
+#include "Controllers/navigation/UserConfigurationController.h"
 
 #include "NavigationWindow.h"
 #include "SentrelFixture.h"

@@ -1,11 +1,11 @@
-#include "Controllers/WebServersController.h"
+#include "Controllers/data/WebServersController.h"
 
 #include "FavoriteWindow.h"
 #include "LogCapture.h"
 #include "NavigationWindow.h"
 #include "RecordingOpenDriver.h"
 #include "SentrelFixture.h"
-#include "Controllers/CarouselController.h"
+#include "Controllers/base/CarouselController.h"
 #include "simulation/ManualClock.h"
 #include "simulation/PseudoDriver.h"
 

@@ -10,8 +10,8 @@
 // status_storm: 1000 light status messages handed by the driver to its
 // listeners, until every light's icon shows it and the window has painted
 // once.
-#include "Controllers/ActuatorsController.h"
-#include "Controllers/NavigationController.h"
+#include "Controllers/lighting/ActuatorsController.h"
+#include "Controllers/navigation/NavigationController.h"
 #include "NavigationWindow.h"
 #include "Settings.h"
 

@@ -8,12 +8,12 @@
 // of an empty gadget, then <theme>-demo-gadget.png and
 // <theme>-demo-fullscreen.png of the demo project in no-server mode.
 #include "NavigationWindow.h"
-#include "Controllers/NavigationController.h"
-#include "Controllers/NavigationMenus.h"
+#include "Controllers/navigation/NavigationController.h"
+#include "Controllers/navigation/NavigationMenus.h"
 #include "Settings.h"
 #include "StartUp.h"
 
-#include "Controllers/UserConfigurationController.h"
+#include "Controllers/navigation/UserConfigurationController.h"
 #include "theme/ThemeEngineHandler.h"
 #include "theme/ThemeProvider.h"
 #include "utilities/PathProvider.h"

@@ -10,8 +10,8 @@
 #include "NavigationWindow.h"
 #include "Settings.h"
 
-#include "Controllers/NavigationController.h"
-#include "Controllers/ThermoregulationController.h"
+#include "Controllers/navigation/NavigationController.h"
+#include "Controllers/thermoregulation/ThermoregulationController.h"
 #include "commandcontrol/CommandControl.h"
 #include "controls/SvgContentButton.h"
 #include "devices/GuiProperties.h"

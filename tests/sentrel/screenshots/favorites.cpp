@@ -8,8 +8,8 @@
 #include "FavoriteWindow.h"
 #include "NavigationWindow.h"
 #include "SentrelFixture.h"
-#include "Controllers/ActuatorsController.h"
-#include "Controllers/NavigationController.h"
+#include "Controllers/lighting/ActuatorsController.h"
+#include "Controllers/navigation/NavigationController.h"
 
 #include "controls/SvgContentButton.h"
 #include "favorite/FavoriteControl.h"
