@@ -2,6 +2,7 @@
 
 #include "dialogs/SkinPreview.h"
 #include "theme/ThemeProvider.h"
+#include "theme/ThemeSettings.h"
 #include "widgets/CustomPushButton.h"
 
 #include "utilities/Globals.h"
@@ -31,6 +32,16 @@ QLabel* namedLabel(const QString& objectName, QWidget* parent)
     auto* label = new QLabel(parent);
     label->setObjectName(objectName);
     return label;
+}
+
+// The built-in theme is listed under the name its theme.ini gives, as the
+// skins are, so that it is told apart from an installed skin; "Default"
+// when it names none.
+QString builtInSkinName()
+{
+    const auto settings = ThemeProvider::createThemeIniFile(QString());
+    const QString name = settings ? settings->value(SkinPreview::SKIN_NAME_KEY).toString() : QString();
+    return name.isEmpty() ? Corvane::Utilities::Globals::defaultSkinName() : name;
 }
 
 } // namespace
@@ -118,9 +129,10 @@ void SkinBrowser::nextSkin()
 
 void SkinBrowser::retranslateUi()
 {
-    m_preview->setSkinName(0, Corvane::Utilities::Globals::defaultSkinName());
+    const QString name = builtInSkinName();
+    m_preview->setSkinName(0, name);
     if (m_preview->currentIndex() == 0)
-        m_nameLabel->setText(Corvane::Utilities::Globals::defaultSkinName());
+        m_nameLabel->setText(name);
 }
 
 void SkinBrowser::changeEvent(QEvent* event)

@@ -7,7 +7,6 @@
 #include "theme/ThemeProvider.h"
 #include "widgets/CustomPushButton.h"
 
-#include "utilities/Globals.h"
 #include "utilities/Zip/Unzipper.h"
 
 #include <QDir>
@@ -31,6 +30,9 @@ bool writeSkin(const QString& zipPath, const QString& skinName, const QString& t
         zip.add(QStringLiteral("theme.ini"), "[General]\nskin_name=" + skinName.toUtf8() + "\n");
     return zip.write(zipPath);
 }
+
+// The built-in theme is listed under its theme.ini's name, as a skin is.
+const QString BuiltInName = QStringLiteral("Fixture");
 
 QStringList listedNames(SkinBrowser& browser)
 {
@@ -65,11 +67,11 @@ private slots:
 
         SkinBrowser browser;
         QVERIFY(browser.numberLabel()->text().isEmpty());
-        QCOMPARE(browser.nameLabel()->text(), Corvane::Utilities::Globals::defaultSkinName());
+        QCOMPARE(browser.nameLabel()->text(), BuiltInName);
         browser.addSkins(folder.path());
         QCOMPARE(browser.numberLabel()->text(), QStringLiteral("1/3"));
         QCOMPARE(listedNames(browser),
-                 QStringList({Corvane::Utilities::Globals::defaultSkinName(), "Alpha", "Bravo"}));
+                 QStringList({BuiltInName, "Alpha", "Bravo"}));
         QVERIFY(browser.numberLabel()->toolTip().isEmpty());
         QVERIFY(browser.problemLabel()->isHidden());
 
@@ -230,7 +232,6 @@ private slots:
         QVERIFY(writeSkin(folder.filePath("a.zip"), QStringLiteral("Alpha")));
         SkinBrowser browser;
         browser.addSkins(folder.path());
-        const QString defaultName = Corvane::Utilities::Globals::defaultSkinName();
 
         browser.preview()->setSkinName(0, QStringLiteral("Stale"));
         browser.nextSkin();
@@ -239,38 +240,52 @@ private slots:
         QCOMPARE(browser.nameLabel()->text(), QStringLiteral("Alpha"));
 
         browser.nextSkin();
-        QCOMPARE(browser.nameLabel()->text(), defaultName);
+        QCOMPARE(browser.nameLabel()->text(), BuiltInName);
+    }
+
+    void builtInThemesAreListedWithTheirNames_data()
+    {
+        QTest::addColumn<QString>("builtIn");
+        QTest::addColumn<QString>("skin");
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("Configurator") << "CorvaneTheme" << "TalveraTheme" << QStringList{"Default", "Essential"};
+        QTest::newRow("Sentrel") << "TalveraTheme" << "CorvaneTheme" << QStringList{"Essential", "Default"};
     }
 
     void builtInThemesAreListedWithTheirNames()
     {
-        // The built-in themes as they are, with a carousel picture added
-        // where the theme does not have one yet.
+        // One built-in theme as it is, the other as a skin zip, as installed;
+        // each with a carousel picture added where it does not have one yet.
+        QFETCH(QString, builtIn);
+        QFETCH(QString, skin);
+        QFETCH(QStringList, names);
         QTemporaryDir work;
-        const QString corvane = work.filePath("CorvaneTheme");
-        QVERIFY(QDir().mkpath(corvane));
-        const QStringList files = QDir(":/CorvaneTheme").entryList(QDir::Files);
+        const QString theme = work.filePath(builtIn);
+        QVERIFY(QDir().mkpath(theme));
+        const QStringList files = QDir(":/" + builtIn).entryList(QDir::Files);
         for (const QString& name : files)
-            QVERIFY(QFile::copy(":/CorvaneTheme/" + name, corvane + u'/' + name));
+            QVERIFY(QFile::copy(":/" + builtIn + u'/' + name, theme + u'/' + name));
         if (!files.contains(SkinPreview::SKIN_FILE_NAME))
             QVERIFY(QFile::copy(DialogsTheme::Folder + u'/' + SkinPreview::SKIN_FILE_NAME,
-                                corvane + u'/' + SkinPreview::SKIN_FILE_NAME));
-        DialogsTheme::activate(corvane);
+                                theme + u'/' + SkinPreview::SKIN_FILE_NAME));
+        DialogsTheme::activate(theme);
 
         const QString skins = work.filePath("skins");
         QVERIFY(QDir().mkpath(skins));
-        ZipBuilder talvera;
-        talvera.addFolder(":/TalveraTheme");
-        if (!QFile::exists(":/TalveraTheme/" + SkinPreview::SKIN_FILE_NAME)) {
+        ZipBuilder zip;
+        zip.addFolder(":/" + skin);
+        if (!QFile::exists(":/" + skin + u'/' + SkinPreview::SKIN_FILE_NAME)) {
             QFile navigation(DialogsTheme::Folder + u'/' + SkinPreview::SKIN_FILE_NAME);
             QVERIFY(navigation.open(QIODevice::ReadOnly));
-            talvera.add(SkinPreview::SKIN_FILE_NAME, navigation.readAll());
+            zip.add(SkinPreview::SKIN_FILE_NAME, navigation.readAll());
         }
-        QVERIFY(talvera.write(skins + "/talvera.zip"));
+        QVERIFY(zip.write(skins + u'/' + skin + ".zip"));
 
         SkinBrowser browser;
         browser.addSkins(skins);
-        QCOMPARE(listedNames(browser), QStringList({Corvane::Utilities::Globals::defaultSkinName(), "Essential"}));
+        QVERIFY2(browser.preview()->rejectedSkins().isEmpty(),
+                 qPrintable(browser.preview()->rejectedSkins().join(u'\n')));
+        QCOMPARE(listedNames(browser), names);
         QCOMPARE(browser.numberLabel()->text(), QStringLiteral("1/2"));
         QVERIFY(!browser.previousButton()->icon().isNull());
     }
