@@ -250,8 +250,9 @@ void tst_Install::mimePackageIsValid()
     QTemporaryDir mime;
     QVERIFY(QDir().mkpath(mime.filePath(QStringLiteral("packages"))));
     QVERIFY(QFile::copy(package, mime.filePath(QStringLiteral("packages/talvera-vtprj.xml"))));
+    // It also notes that the copy is outside the desktop's search path.
     const ToolRun run = runTool(updater, {mime.path()});
-    QVERIFY2(run.exitCode == 0 && run.output.trimmed().isEmpty(), run.output.constData());
+    QVERIFY2(run.exitCode == 0, run.output.constData());
     QFile globs(mime.filePath(QStringLiteral("globs2")));
     QVERIFY(globs.open(QIODevice::ReadOnly));
     QVERIFY(globs.readAll().contains(":text/x-vtprj:*.vtprj"));
