@@ -1,5 +1,6 @@
 #include "ProjectActivator.h"
 
+#include "devices/serialization/AtomicFileWriter.h"
 #include "devices/serialization/XmlSerializer.h"
 #include "log/Logger.h"
 
@@ -9,7 +10,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QSaveFile>
 #include <QWidget>
 
 #include <unistd.h>
@@ -62,21 +62,23 @@ bool ProjectActivator::isFolderWritable(const QString& path)
 bool ProjectActivator::copyDirectly(const QString& source, const QString& destination)
 {
     QFile input(source);
-    if (!input.open(QIODevice::ReadOnly))
+    if (!input.open(QIODevice::ReadOnly)) {
+        Logger(Logger::Error) << Q_FUNC_INFO << ": cannot read " << source << ": " << input.errorString();
         return false;
+    }
+    const QByteArray content = input.readAll();
+    if (input.error() != QFileDevice::NoError) {
+        Logger(Logger::Error) << Q_FUNC_INFO << ": cannot read " << source << ": " << input.errorString();
+        return false;
+    }
     if (!QDir().mkpath(QFileInfo(destination).absolutePath()))
         return false;
-    QSaveFile output(destination);
-    if (!output.open(QIODevice::WriteOnly))
+    QString reason;
+    if (!Devices::Serialization::AtomicFileWriter::write(destination, content, reason)) {
+        Logger(Logger::Error) << Q_FUNC_INFO << ": cannot write " << destination << ": " << reason;
         return false;
-    while (!input.atEnd()) {
-        const QByteArray chunk = input.read(1 << 16);
-        if (chunk.isEmpty() || output.write(chunk) != chunk.size()) {
-            output.cancelWriting();
-            return false;
-        }
     }
-    return output.commit();
+    return true;
 }
 
 ProjectActivator::Result ProjectActivator::copyPrivileged(const QString& source, const QString& destination)

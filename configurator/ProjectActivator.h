@@ -11,7 +11,7 @@ class QWidget;
 namespace Corvane::Configurator {
 
 // Puts a written project file in place as the active project. The file is
-// replaced atomically: directly (QSaveFile) when the user may write the
+// replaced atomically: directly (AtomicFileWriter) when the user may write the
 // folder, else by the root-owned helper run through pkexec with the paths
 // as separate arguments ("pkexec <helper> -- <source> <destination>"). Success
 // only once the active file reads back with the project's id and version.

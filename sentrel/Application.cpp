@@ -1,12 +1,12 @@
 #include "Application.h"
 
+#include "devices/serialization/AtomicFileWriter.h"
 #include "log/Logger.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QFileOpenEvent>
-#include <QSaveFile>
 #include <QSessionManager>
 #include <QStandardPaths>
 
@@ -103,13 +103,13 @@ bool Application::setRunAtStartup(bool on)
     }
     if (QFileInfo::exists(path))
         return true;
-    QSaveFile file(path);
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()) || !file.open(QIODevice::WriteOnly)
-        || file.write(createDesktopEntryData()) < 0 || !file.commit()) {
-        Logger(Logger::Error) << Q_FUNC_INFO << " cannot write " << path << ": " << file.errorString();
-        return false;
-    }
-    return true;
+    QString reason;
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        reason = QStringLiteral("the folder cannot be created");
+    else if (Devices::Serialization::AtomicFileWriter::write(path, createDesktopEntryData(), reason))
+        return true;
+    Logger(Logger::Error) << Q_FUNC_INFO << " cannot write " << path << ": " << reason;
+    return false;
 }
 
 } // namespace Corvane::Sentrel

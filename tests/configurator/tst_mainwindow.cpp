@@ -1,6 +1,7 @@
 #include "ActionManager.h"
 #include "AdminConfigurator.h"
 #include "DevicesTree.h"
+#include "FullDisk.h"
 #include "MainWindow.h"
 #include "ProjectActivator.h"
 #include "ProjectFixture.h"
@@ -64,6 +65,7 @@ private Q_SLOTS:
     void handOverOpensAbsolutePathsAndSkipsSwitches();
     void saveFailureKeepsOldFileAndChangeMark();
     void writeFailingPartWayKeepsOldFile();
+    void saveOnFullDiskKeepsFileAndChangeMark();
     void loadFailures();
     void activation();
     void activationBlockedByErrors();
@@ -347,6 +349,42 @@ void tst_MainWindow::writeFailingPartWayKeepsOldFile()
     QCOMPARE(child.readAllStandardOutput().trimmed(), QByteArray("0 1 1"));
     QCOMPARE(readAll(path), old);
     QCOMPARE(QDir(m_dir.filePath("projects")).entryList(QDir::Files), QStringList{"limited.vtprj"});
+}
+
+void tst_MainWindow::saveOnFullDiskKeepsFileAndChangeMark()
+{
+    const QString folder = FullDisk::childFolder();
+    if (folder.isEmpty()) {
+        const QString unavailable = FullDisk::isolationUnavailable();
+        if (!unavailable.isEmpty())
+            QSKIP(qPrintable(unavailable));
+        QByteArray output;
+        QVERIFY2(FullDisk::runInChild({QTest::currentTestFunction()}, m_dir.filePath("full"), &output) == 0,
+                 output.constData());
+        return;
+    }
+    // In the child: a project on a 128 KiB file system of its own, which
+    // fills up before Save.
+    QString why;
+    QVERIFY2(FullDisk::mountTmpfs(folder, 128 * 1024, &why), qPrintable(why));
+    const QString path = folder + "/house.vtprj";
+    QVERIFY(XmlSerializer::write(*ConfiguratorTest::makeProject(1, 30), path));
+    const QByteArray old = readAll(path);
+    QVERIFY(m_window->openConfig(path));
+    makeChange();
+    QVERIFY(FullDisk::fill(folder));
+    QAction* save = ActionManager::getActionByKey(ActionManager::CONFIG_SAVE_ACTION);
+    QVERIFY(save);
+    save->trigger();
+    qInfo("project of %lld bytes saved on a full disk: %lld bytes after, unchanged: %s, %lld message(s)",
+          qint64(old.size()), QFileInfo(path).size(), readAll(path) == old ? "yes" : "no",
+          qint64(m_dialogs->boxes.size()));
+    QCOMPARE(m_dialogs->boxes.size(), 1);
+    QCOMPARE(m_dialogs->boxes.at(0).title, QString("Error"));
+    QVERIFY(m_dialogs->boxes.at(0).text.startsWith("Could not write in the specified file!"));
+    QVERIFY(m_window->config()->hasChanges());
+    QCOMPARE(readAll(path), old);
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), (QStringList{"filler", "house.vtprj"}));
 }
 
 // The child of writeFailingPartWayKeepsOldFile.

@@ -22,6 +22,19 @@ QByteArray readAll(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+void writeFile(const QString& path, const QByteArray& content)
+{
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(content);
+}
+
+// The user "nobody" of Debian.
+constexpr uid_t NOBODY = 65534;
+
+constexpr QFileDevice::Permissions OPEN_FOLDER = QFileDevice::ReadOwner | QFileDevice::WriteOwner
+    | QFileDevice::ExeOwner | QFileDevice::ReadOther | QFileDevice::ExeOther;
+
 const QString HELPER = QStringLiteral(ACTIVATE_HELPER);
 
 // Runs the helper directly (as the user), as pkexec would as root.
@@ -49,6 +62,7 @@ private Q_SLOTS:
     void helperRunUnprivileged();
     void helperRefuses_data();
     void helperRefuses();
+    void helperReadsAsInvokingUser();
     void failingCopyKeepsOldFile();
     void noShellInTheProgram();
 
@@ -222,38 +236,111 @@ void tst_ProjectActivator::helperRunUnprivileged()
 void tst_ProjectActivator::helperRefuses_data()
 {
     QTest::addColumn<QStringList>("arguments"); // %1: the test folder
+    QTest::addColumn<QString>("pkexecUid");     // "nobody": a user other than this one; empty: unset
     QTest::addColumn<int>("exitCode");
 
-    QTest::newRow("no separator") << QStringList{"%1/src", "%1/dst"} << 2;
-    QTest::newRow("extra argument") << QStringList{"--", "%1/src", "%1/dst", "%1/more"} << 2;
-    QTest::newRow("relative source") << QStringList{"--", "src", "%1/dst"} << 3;
-    QTest::newRow("relative destination") << QStringList{"--", "%1/src", "dst"} << 3;
-    QTest::newRow("folder destination") << QStringList{"--", "%1/src", "%1/folder"} << 3;
-    QTest::newRow("trailing slash") << QStringList{"--", "%1/src", "%1/new/"} << 3;
-    QTest::newRow("symlink destination") << QStringList{"--", "%1/src", "%1/link"} << 3;
-    QTest::newRow("missing source") << QStringList{"--", "%1/absent", "%1/dst"} << 4;
+    const QString none;
+    QTest::newRow("no separator") << QStringList{"%1/src.vtprj", "%1/dst.vtprj"} << none << 2;
+    QTest::newRow("extra argument") << QStringList{"--", "%1/src.vtprj", "%1/dst.vtprj", "%1/more"} << none << 2;
+    QTest::newRow("relative source") << QStringList{"--", "src.vtprj", "%1/dst.vtprj"} << none << 3;
+    QTest::newRow("relative destination") << QStringList{"--", "%1/src.vtprj", "dst.vtprj"} << none << 3;
+    QTest::newRow("folder destination") << QStringList{"--", "%1/src.vtprj", "%1/folder.vtprj"} << none << 3;
+    QTest::newRow("trailing slash") << QStringList{"--", "%1/src.vtprj", "%1/new.vtprj/"} << none << 3;
+    QTest::newRow("symlink destination") << QStringList{"--", "%1/src.vtprj", "%1/link.vtprj"} << none << 3;
+    QTest::newRow("missing source") << QStringList{"--", "%1/absent.vtprj", "%1/dst.vtprj"} << none << 4;
+    // Only project files are written.
+    QTest::newRow("destination not a project") << QStringList{"--", "%1/src.vtprj", "%1/dst.txt"} << none << 3;
+    QTest::newRow("destination .vtprj.bak") << QStringList{"--", "%1/src.vtprj", "%1/dst.vtprj.bak"} << none << 3;
+    QTest::newRow("destination only .vtprj") << QStringList{"--", "%1/src.vtprj", "%1/.vtprj"} << none << 3;
+    QTest::newRow("destination .VTPRJ") << QStringList{"--", "%1/src.vtprj", "%1/dst.VTPRJ"} << none << 3;
+    // Only a source that reads as a project is copied.
+    QTest::newRow("plain text source") << QStringList{"--", "%1/text.vtprj", "%1/dst.vtprj"} << none << 3;
+    QTest::newRow("empty source") << QStringList{"--", "%1/empty.vtprj", "%1/dst.vtprj"} << none << 3;
+    QTest::newRow("user settings source") << QStringList{"--", "%1/settings.xml", "%1/dst.vtprj"} << none << 3;
+    QTest::newRow("project without id") << QStringList{"--", "%1/noid.vtprj", "%1/dst.vtprj"} << none << 3;
+    QTest::newRow("truncated project") << QStringList{"--", "%1/truncated.vtprj", "%1/dst.vtprj"} << none << 3;
+    QTest::newRow("folder source") << QStringList{"--", "%1/folder.vtprj", "%1/dst.vtprj"} << none << 3;
+    QTest::newRow("fifo source") << QStringList{"--", "%1/fifo.vtprj", "%1/dst.vtprj"} << none << 3;
+    QTest::newRow("system file") << QStringList{"--", "/etc/passwd", "%1/dst.vtprj"} << none << 3;
+    // The source is read with the rights of pkexec's caller.
+    QTest::newRow("secret of another user") << QStringList{"--", "%1/secret.vtprj", "%1/dst.vtprj"} << "nobody" << 3;
+    QTest::newRow("shadow passwords") << QStringList{"--", "/etc/shadow", "%1/dst.vtprj"} << "nobody" << 3;
+    QTest::newRow("PKEXEC_UID not a number") << QStringList{"--", "%1/src.vtprj", "%1/dst.vtprj"} << "root" << 3;
+    QTest::newRow("PKEXEC_UID negative") << QStringList{"--", "%1/src.vtprj", "%1/dst.vtprj"} << "-1" << 3;
+    QTest::newRow("PKEXEC_UID too large") << QStringList{"--", "%1/src.vtprj", "%1/dst.vtprj"} << "99999999999" << 3;
+    QTest::newRow("PKEXEC_UID empty") << QStringList{"--", "%1/src.vtprj", "%1/dst.vtprj"} << "empty" << 3;
 }
 
 void tst_ProjectActivator::helperRefuses()
 {
     QFETCH(QStringList, arguments);
+    QFETCH(QString, pkexecUid);
     QFETCH(int, exitCode);
 
-    QFile source(m_dir.filePath("src"));
-    QVERIFY(source.open(QIODevice::WriteOnly));
-    source.write("project");
-    source.close();
-    QDir().mkpath(m_dir.filePath("folder"));
-    QFile target(m_dir.filePath("target"));
-    QVERIFY(target.open(QIODevice::WriteOnly));
-    target.write("linked");
-    target.close();
-    QFile::link(m_dir.filePath("target"), m_dir.filePath("link"));
+    // Others may pass through the folders, as through a home folder.
+    QTemporaryDir dir(m_dir.filePath("refusal-XXXXXX"));
+    for (const QString& folder : {m_dir.path(), dir.path()})
+        QVERIFY(QFile::setPermissions(folder, OPEN_FOLDER));
+    QVERIFY(QFile::copy(writeProject(1), dir.filePath("src.vtprj")));
+    QVERIFY(QFile::copy(writeProject(2), dir.filePath("secret.vtprj")));
+    QVERIFY(QFile::setPermissions(dir.filePath("secret.vtprj"), QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    const QByteArray project = readAll(dir.filePath("src.vtprj"));
+    writeFile(dir.filePath("text.vtprj"), "project\n");
+    writeFile(dir.filePath("empty.vtprj"), "");
+    writeFile(dir.filePath("settings.xml"),
+              "<?xml version=\"1.0\"?>\n<userSettings id=\"{6f1c2a4e-3b7d-4e52-9a0c-5d8e7f601234}\"/>\n");
+    writeFile(dir.filePath("noid.vtprj"), QByteArray(project).replace(" id=\"", " uid=\""));
+    writeFile(dir.filePath("truncated.vtprj"), project.left(project.size() / 2));
+    QVERIFY(QDir().mkpath(dir.filePath("folder.vtprj")));
+    QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath("fifo.vtprj")).constData(), 0644), 0);
+    writeFile(dir.filePath("target"), "linked");
+    QVERIFY(QFile::link(dir.filePath("target"), dir.filePath("link.vtprj")));
     for (QString& argument : arguments)
-        argument = argument.arg(m_dir.path());
-    QCOMPARE(QProcess::execute(HELPER, arguments), exitCode);
-    QCOMPARE(readAll(m_dir.filePath("target")), QByteArray("linked"));
-    QVERIFY(!QFileInfo::exists(m_dir.filePath("dst")) || exitCode == 0);
+        argument = argument.arg(dir.path());
+    if (pkexecUid == "nobody") {
+        if (::geteuid() != 0)
+            QSKIP("Running as another user needs root");
+        pkexecUid = QString::number(NOBODY);
+    }
+    const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden);
+
+    QProcess helper;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("PKEXEC_UID");
+    if (!pkexecUid.isEmpty())
+        environment.insert("PKEXEC_UID", pkexecUid == "empty" ? QString() : pkexecUid);
+    helper.setProcessEnvironment(environment);
+    helper.setProcessChannelMode(QProcess::ForwardedChannels);
+    helper.start(HELPER, arguments);
+    QVERIFY(helper.waitForFinished(10000));
+    QCOMPARE(helper.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(helper.exitCode(), exitCode);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden), before);
+    QCOMPARE(readAll(dir.filePath("target")), QByteArray("linked"));
+}
+
+void tst_ProjectActivator::helperReadsAsInvokingUser()
+{
+    if (::geteuid() != 0)
+        QSKIP("Running as another user needs root");
+    // A project that the invoking user may read is copied; root's rights
+    // write it into a folder only root may write.
+    QVERIFY(QFile::setPermissions(m_dir.path(), OPEN_FOLDER));
+    const QString source = writeProject(9);
+    QVERIFY(QFile::setPermissions(source, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther));
+    const QString destination = m_dir.filePath("root-only/ActiveProject.vtprj");
+    QProcess helper;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("PKEXEC_UID", QString::number(NOBODY));
+    helper.setProcessEnvironment(environment);
+    helper.setProcessChannelMode(QProcess::ForwardedChannels);
+    helper.start(HELPER, {"--", source, destination});
+    QVERIFY(helper.waitForFinished(10000));
+    QCOMPARE(helper.exitCode(), 0);
+    QCOMPARE(readAll(destination), readAll(source));
+    struct stat info {};
+    QCOMPARE(::stat(QFile::encodeName(destination).constData(), &info), 0);
+    QCOMPARE(info.st_uid, uid_t(0));
 }
 
 void tst_ProjectActivator::failingCopyKeepsOldFile()
@@ -267,7 +354,7 @@ void tst_ProjectActivator::failingCopyKeepsOldFile()
     old.close();
     QFile big(m_dir.filePath("big.vtprj"));
     QVERIFY(big.open(QIODevice::WriteOnly));
-    big.write(QByteArray(256 * 1024, 'x'));
+    big.write(readAll(writeProject(10)) + "<!--" + QByteArray(256 * 1024, 'x') + "-->\n");
     big.close();
     const QString script = QStringLiteral("trap '' XFSZ; ulimit -f 64; exec \"$0\" -- \"$1\" \"$2\"");
     const int code = QProcess::execute("/bin/sh", {"-c", script, HELPER, big.fileName(), destination});

@@ -1,5 +1,8 @@
 #include "Application.h"
 
+#include "FullDisk.h"
+#include "devices/serialization/AtomicFileWriter.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileOpenEvent>
@@ -8,6 +11,7 @@
 #include <QTest>
 #include <QUuid>
 
+using Corvane::Devices::Serialization::AtomicFileWriter;
 using Corvane::Sentrel::Application;
 
 class tst_Application : public QObject
@@ -22,6 +26,8 @@ private Q_SLOTS:
     void enablingTwiceKeepsTheFirstEntry();
     void disablingWithoutEntryDoesNothing();
     void unwritableFolderIsReported();
+    void fullDiskLeavesNoEntry();
+    void realFullDiskLeavesNoEntry();
     void fileOpenEventIsSignalled();
     void sessionEndMarksShuttingDown();
 
@@ -114,6 +120,40 @@ void tst_Application::unwritableFolderIsReported()
     QVERIFY(!Application::setRunAtStartup(true));
     QVERIFY(!Application::runAtStartup());
     QFile::remove(folder);
+}
+
+void tst_Application::fullDiskLeavesNoEntry()
+{
+    // An entry cut short would count as enabled and never be written again.
+    FullDisk::setBudget(20);
+    const AtomicFileWriter::WriteCall previous = AtomicFileWriter::setWriteCall(&FullDisk::limitedWrite);
+    const bool enabled = Application::setRunAtStartup(true);
+    AtomicFileWriter::setWriteCall(previous);
+    QVERIFY(!enabled);
+    QVERIFY(!Application::runAtStartup());
+    QVERIFY(Application::setRunAtStartup(true));
+    QCOMPARE(QFileInfo(entry()).size(), Application::createDesktopEntryData().size());
+}
+
+void tst_Application::realFullDiskLeavesNoEntry()
+{
+    const QString folder = FullDisk::childFolder();
+    if (folder.isEmpty()) {
+        const QString unavailable = FullDisk::isolationUnavailable();
+        if (!unavailable.isEmpty())
+            QSKIP(qPrintable(unavailable));
+        QTemporaryDir dir;
+        QByteArray output;
+        QVERIFY2(FullDisk::runInChild({QTest::currentTestFunction()}, dir.path(), &output) == 0, output.constData());
+        return;
+    }
+    QString why;
+    QVERIFY2(FullDisk::mountTmpfs(folder, 64 * 1024, &why), qPrintable(why));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder));
+    QVERIFY(QDir().mkpath(QFileInfo(entry()).absolutePath()));
+    QVERIFY(FullDisk::fill(folder));
+    QVERIFY(!Application::setRunAtStartup(true));
+    QVERIFY(!Application::runAtStartup());
 }
 
 void tst_Application::fileOpenEventIsSignalled()

@@ -12,6 +12,7 @@
 #include "devices/serialization/UserConfigurationXmlSerializer.h"
 #include "utilities/InitSettings.h"
 
+#include "FullDisk.h"
 #include "LogCapture.h"
 
 #include <QApplication>
@@ -23,6 +24,16 @@
 
 using namespace Corvane::Sentrel;
 using Corvane::Utilities::PathProvider;
+
+namespace {
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
 
 class tst_Settings : public QObject
 {
@@ -40,6 +51,7 @@ private Q_SLOTS:
     void noConfigurationMode();
     void testConfiguration();
     void killedWriterNeverDamagesTheFiles();
+    void fullDiskKeepsUserSettings();
     void projectLoadTakesOnlyItsDeviceSettings_data();
     void projectLoadTakesOnlyItsDeviceSettings();
 };
@@ -262,6 +274,53 @@ void tst_Settings::killedWriterNeverDamagesTheFiles()
             QVERIFY(text.endsWith("Type=Application\n"));
         }
     }
+}
+
+void tst_Settings::fullDiskKeepsUserSettings()
+{
+    const QString folder = FullDisk::childFolder();
+    if (folder.isEmpty()) {
+        const QString unavailable = FullDisk::isolationUnavailable();
+        if (!unavailable.isEmpty())
+            QSKIP(qPrintable(unavailable));
+        QTemporaryDir dir;
+        QByteArray output;
+        QVERIFY2(FullDisk::runInChild({QTest::currentTestFunction()}, dir.path(), &output) == 0, output.constData());
+        return;
+    }
+    // In the child: the settings folder on a 64 KiB file system of its own.
+    SentrelFixture fixture;
+    QString why;
+    QVERIFY2(FullDisk::mountTmpfs(folder, 64 * 1024, &why), qPrintable(why));
+    qputenv("CORVANE_CONFIG_DIR", QFile::encodeName(folder));
+    Settings::setNoConfigurationModeOn();
+    Settings::initializeUserProperties();
+    using Favorite = Corvane::Devices::UserDeviceSettings::Favorite;
+    for (int device = 1; device <= 40; ++device)
+        Settings::userSettings().addFavorite(Favorite(device, 0, 1, 10 * device, 20, 1.0, false, 1.0));
+    QVERIFY(Settings::saveUserConfiguration());
+    const QString path = PathProvider::currentUserConfigFileName();
+    const QByteArray old = readAll(path);
+
+    QVERIFY(FullDisk::fill(folder));
+    Settings::guiProperties().setDimension(55);
+    LogCapture log;
+    QString error;
+    QVERIFY(!Settings::saveUserConfiguration(&error));
+    qInfo("user settings of %lld bytes saved on a full disk: %lld bytes after, unchanged: %s (%s)",
+          qint64(old.size()), QFileInfo(path).size(), readAll(path) == old ? "yes" : "no", qPrintable(error));
+    QVERIFY(!error.isEmpty());
+    QVERIFY(!log.errors().isEmpty());
+    QCOMPARE(readAll(path), old);
+
+    // The next start reads the file and every favourite in it; nothing is
+    // set aside.
+    Settings::initializeUserProperties();
+    QVERIFY(Settings::keptAsideFileName().isEmpty());
+    Corvane::Devices::UserConfigurationProperties read;
+    QVERIFY(Corvane::Devices::Serialization::UserConfigurationXmlSerializer::read(
+        path, Settings::devicesConfiguration()->id(), &read, true));
+    QCOMPARE(read.userSettings().favorites().size(), 40);
 }
 
 void tst_Settings::projectLoadTakesOnlyItsDeviceSettings_data()

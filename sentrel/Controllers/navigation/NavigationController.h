@@ -58,13 +58,13 @@ public:
     // Starts the Updater with these arguments.
     using UpdaterStarter = std::function<bool(const QStringList& arguments)>;
 
-    static const int SAVE_DELAY_MS = 2000;
-    static const int CLOSING_TIMEOUT_MS = 30000;
-    static const int FIRST_DISCOVERY_DELAY_MS = 20000;
-    static const int SSDP_SEARCH_PERIOD_MS = 60000;
-    static const int DISCOVERY_PORT = 20000;
+    static constexpr int SAVE_DELAY_MS = 2000;
+    static constexpr int CLOSING_TIMEOUT_MS = 30000;
+    static constexpr int FIRST_DISCOVERY_DELAY_MS = 20000;
+    static constexpr int SSDP_SEARCH_PERIOD_MS = 60000;
+    static constexpr int DISCOVERY_PORT = 20000;
     // Discovery on demand restarts at most this often.
-    static const int REDISCOVERY_INTERVAL_MS = 10000;
+    static constexpr int REDISCOVERY_INTERVAL_MS = 10000;
 
     // What tests replace; an empty member keeps the default. The transport
     // applies to controllers made afterwards, the others at once.

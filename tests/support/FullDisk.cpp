@@ -1,0 +1,129 @@
+#include "FullDisk.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/mount.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+namespace {
+
+std::atomic<qint64> s_budget{0};
+
+constexpr char FOLDER_VARIABLE[] = "CORVANE_FULL_DISK_FOLDER";
+
+QString unsharePath()
+{
+    return QStandardPaths::findExecutable(QStringLiteral("unshare"));
+}
+
+QStringList isolatingArguments(const QString& program, const QStringList& arguments)
+{
+    return QStringList{QStringLiteral("--mount"), QStringLiteral("--propagation"), QStringLiteral("private"), program}
+        + arguments;
+}
+
+} // namespace
+
+ssize_t FullDisk::limitedWrite(int fd, const void* data, size_t size)
+{
+    const qint64 budget = s_budget.load();
+    if (budget <= 0) {
+        errno = ENOSPC;
+        return -1;
+    }
+    const size_t allowed = std::min<size_t>(size, size_t(budget));
+    const ssize_t written = ::write(fd, data, allowed);
+    if (written > 0)
+        s_budget -= written;
+    return written;
+}
+
+void FullDisk::setBudget(qint64 bytes)
+{
+    s_budget = bytes;
+}
+
+QString FullDisk::isolationUnavailable()
+{
+    if (::geteuid() != 0)
+        return QStringLiteral("a private mount namespace needs root");
+    if (unsharePath().isEmpty())
+        return QStringLiteral("unshare(1) is not installed");
+    if (QProcess::execute(unsharePath(), isolatingArguments(QStringLiteral("true"), {})) != 0)
+        return QStringLiteral("this system allows no private mount namespace");
+    return {};
+}
+
+int FullDisk::runInChild(const QStringList& arguments, const QString& folder, QByteArray* output)
+{
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QString::fromLatin1(FOLDER_VARIABLE), folder);
+    child.setProcessEnvironment(environment);
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child.start(unsharePath(), isolatingArguments(QCoreApplication::applicationFilePath(), arguments));
+    if (!child.waitForFinished(300000)) {
+        child.kill();
+        child.waitForFinished();
+        return -1;
+    }
+    if (output)
+        *output = child.readAllStandardOutput();
+    return child.exitStatus() == QProcess::NormalExit ? child.exitCode() : -1;
+}
+
+QString FullDisk::childFolder()
+{
+    return qEnvironmentVariable(FOLDER_VARIABLE);
+}
+
+bool FullDisk::mountTmpfs(const QString& folder, qint64 sizeBytes, QString* error)
+{
+    // Nothing mounted here may reach the parent's namespace.
+    if (::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0
+        || !QDir().mkpath(folder)
+        || ::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", MS_NOSUID | MS_NODEV,
+                   QByteArray("size=" + QByteArray::number(sizeBytes)).constData())
+            != 0) {
+        if (error)
+            *error = QString::fromLocal8Bit(std::strerror(errno));
+        return false;
+    }
+    return true;
+}
+
+bool FullDisk::fill(const QString& folder, qint64 leaveFree)
+{
+    const int fd = ::open(QFile::encodeName(folder + QStringLiteral("/filler")).constData(),
+                          O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return false;
+    const QByteArray block(4096, 'f');
+    qint64 size = 0;
+    ssize_t written = 0;
+    while ((written = ::write(fd, block.constData(), size_t(block.size()))) > 0)
+        size += written;
+    const bool full = written < 0 && errno == ENOSPC;
+    const bool freed = leaveFree <= 0 || ::ftruncate(fd, std::max<qint64>(0, size - leaveFree)) == 0;
+    ::close(fd);
+    return full && freed;
+}
+
+qint64 FullDisk::freeBytes(const QString& folder)
+{
+    struct statvfs info {};
+    if (::statvfs(QFile::encodeName(folder).constData(), &info) != 0)
+        return -1;
+    return qint64(info.f_bavail) * qint64(info.f_frsize);
+}
