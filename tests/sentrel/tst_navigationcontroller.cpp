@@ -5,6 +5,7 @@
 #include "NavigationWindow.h"
 #include "Controllers/navigation/ClosingHandshake.h"
 #include "Controllers/navigation/NavigationMenus.h"
+#include "Controllers/navigation/UserConfigurationController.h"
 #include "NavigationFixture.h"
 #include "simulation/ClockTimer.h"
 #include "simulation/PseudoDriver.h"
@@ -13,15 +14,22 @@
 
 #include "devices/BaseDevice.h"
 #include "devices/GuiProperties.h"
+#include "devices/UserConfigurationProperties.h"
+#include "devices/serialization/UserConfigurationXmlSerializer.h"
 #include "devices/serialization/XmlSerializer.h"
 #include "devices/WebServerDeviceProperties.h"
 #include "devices/Configuration.h"
+#include "dialogs/UserConfigurationAreaDialog.h"
+#include "navigation/InfoControl.h"
 #include "navigation/NavigationContainer.h"
 #include "navigation/NavigationControl.h"
 #include "navigation/NavigationLabels.h"
 #include "ssdp/Ssdp.h"
 #include "ssdp/SsdpResponse.h"
 #include "utilities/PathProvider.h"
+#include "widgets/PushButton.h"
+#include "widgets/Slider.h"
+#include "widgets/SliderControl.h"
 
 #include <QAction>
 #include <QApplication>
@@ -98,6 +106,22 @@ QList<FavoriteWindow*> liveFavoriteWindows()
     return windows;
 }
 
+// The user settings as a new start would read them from the file.
+Corvane::Devices::UserConfigurationProperties storedUserSettings()
+{
+    Corvane::Devices::UserConfigurationProperties stored;
+    Corvane::Devices::Serialization::UserConfigurationXmlSerializer::read(
+        Corvane::Utilities::PathProvider::currentUserConfigFileName(), QUuid(), &stored, false);
+    return stored;
+}
+
+void click(Corvane::Gadgets::UserConfigurationAreaDialog* dialog, const char* button)
+{
+    auto* widget = dialog->findChild<Corvane::Gadgets::PushButton*>(QLatin1String(button));
+    QVERIFY(widget);
+    QTest::mouseClick(widget, Qt::LeftButton);
+}
+
 void pressKey(NavigationController* navigation, int key)
 {
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
@@ -169,7 +193,13 @@ private Q_SLOTS:
     void backToHomeTimer_data();
     void backToHomeTimer();
 
+    // The settings dialog, the menus and what the user arranged.
+    void chosenProjectIsWrittenAfterTheSwitch();
+    void favoriteMovedJustBeforeAReopenStaysThere();
+
 private:
+    // Opens the settings dialog with the info control's button.
+    Corvane::Gadgets::UserConfigurationAreaDialog* openSettingsDialog() const;
     void openPage(int pageId);
     void finishFades();
     NavigationController* navigation() const { return m_fixture->navigation(); }
@@ -1050,6 +1080,53 @@ void tst_NavigationController::backToHomeTimer()
     m_fixture->clock.advance(24 * 3600 * 1000);
     QCOMPARE(m_window->navigationControl()->currentPageId(),
              seconds > 0 ? 0 : int(BaseController::LIGHTS_PAGE_ID));
+}
+
+Corvane::Gadgets::UserConfigurationAreaDialog* tst_NavigationController::openSettingsDialog() const
+{
+    Q_EMIT m_window->navigationContainer()->infoControl()->configButtonClicked();
+    return m_window->userConfigurationController()->dialog();
+}
+
+// Another project chosen in the dialog is in the settings file once the
+// switch has ended: a kill then loses nothing.
+void tst_NavigationController::chosenProjectIsWrittenAfterTheSwitch()
+{
+    const QString other = demoCopy(QStringLiteral("other.vtprj"));
+    m_window->userConfigurationController()->setFileChooser(
+        [other](QWidget*, const QString&, const QString&, const QString&) { return other; });
+    Corvane::Gadgets::UserConfigurationAreaDialog* dialog = openSettingsDialog();
+    QVERIFY(dialog);
+    click(dialog, "browse");
+    dialog->findChild<Corvane::Gadgets::SliderControl*>(QStringLiteral("sliderDimension"))->slider()->setValue(70);
+    click(dialog, "ok");
+    QCOMPARE(Settings::guiProperties().installConfigFileName(), other);
+    m_fixture->releaseDrivers();
+    QTRY_VERIFY(!navigation()->closingHandshake()->isWaitingForDrivers());
+
+    const Corvane::Devices::GuiProperties stored = storedUserSettings().gui();
+    QCOMPARE(stored.installConfigFileName(), other);
+    QCOMPARE(stored.currentFileName(), other);
+    QCOMPARE(stored.dimension(), 70);
+}
+
+// A favourite dragged less than the save delay before the same project is
+// opened again comes back where it was dragged.
+void tst_NavigationController::favoriteMovedJustBeforeAReopenStaysThere()
+{
+    FavoriteWindow* favorite = lighting()->addFavorite(LIVING_DIMMER, 0, QPoint(300, 250), false, false, 60);
+    navigation()->saveUserConfiguration();
+    favorite->moveTo(QPoint(520, 410));
+    QVERIFY(navigation()->saveTimer()->isActive());
+    const Corvane::Devices::UserDeviceSettings::Favorite moved = lighting()->getFavoriteSettings(favorite);
+
+    navigation()->setTemporaryDevicesConfiguration(QStringLiteral(DEMO_PROJECT));
+    m_fixture->releaseDrivers();
+    QTRY_VERIFY(!navigation()->closingHandshake()->isWaitingForDrivers());
+    QCOMPARE(lighting()->favorites().size(), 1);
+    const Corvane::Devices::UserDeviceSettings::Favorite back =
+        lighting()->getFavoriteSettings(lighting()->favorites().first());
+    QCOMPARE(QPoint(back.x, back.y), QPoint(moved.x, moved.y));
 }
 
 QTEST_MAIN(tst_NavigationController)

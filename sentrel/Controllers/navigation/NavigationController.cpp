@@ -755,10 +755,13 @@ void NavigationController::reloadDevicesConfiguration()
     if (CarouselController* carousel = navigationWindow() ? navigationWindow()->carouselController() : nullptr)
         if (carousel->isCarouselVisible())
             carousel->hideCarousel();
-    // Nothing is written until the new project's settings are loaded: the
-    // store holds no project meanwhile, and the closing favourites would
-    // write the old project's settings under another identity.
-    m_saveTimer->stop();
+    // A save still waiting (a favourite just moved) is written now, for the
+    // project it belongs to. Then nothing is written until the new
+    // project's settings are loaded: the store holds no project meanwhile,
+    // and the closing favourites would write the old project's settings
+    // under another identity.
+    if (m_saveTimer->isActive())
+        saveUserConfiguration();
     Settings::setProjectSwitching(true);
     Settings::setNoConfigurationModeOn();
     closeConfiguration();
@@ -774,6 +777,9 @@ void NavigationController::onPreviousConfigurationClosed()
     Settings::setProjectSwitching(false);
     settingsLoaded();
     goHome();
+    // What changed with the switch (the project chosen in the settings
+    // dialog among it) could not be written while it ran.
+    saveUserConfiguration();
 }
 
 } // namespace Corvane::Sentrel::Controllers
