@@ -37,6 +37,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QNetworkDatagram>
+#include <QSlider>
 #include <QSignalSpy>
 #include <QTest>
 #include <QUdpSocket>
@@ -104,6 +105,18 @@ QList<FavoriteWindow*> liveFavoriteWindows()
         if (auto* window = qobject_cast<FavoriteWindow*>(widget))
             windows.append(window);
     return windows;
+}
+
+// The demo project at path, at that version, its hall light so named: what
+// the Configurator writes when it activates a new version.
+void writeDemoVersion(const QString& path, int version, const QString& hallName)
+{
+    QFile demo(QStringLiteral(DEMO_PROJECT));
+    QVERIFY(demo.open(QIODevice::ReadOnly));
+    QString text = QString::fromUtf8(demo.readAll());
+    text.replace(QStringLiteral("version=\"1\">"), QStringLiteral("version=\"%1\">").arg(version));
+    text.replace(QStringLiteral("description=\"Hall\""), QStringLiteral("description=\"%1\"").arg(hallName));
+    SentrelFixture::writeFile(path, text.toUtf8());
 }
 
 // The user settings as a new start would read them from the file.
@@ -194,6 +207,8 @@ private Q_SLOTS:
     void backToHomeTimer();
 
     // The settings dialog, the menus and what the user arranged.
+    void reloadDefaultLoadsTheChangedProject();
+    void transparencyPreviewReachesTheFavorites();
     void chosenProjectIsWrittenAfterTheSwitch();
     void favoriteMovedJustBeforeAReopenStaysThere();
 
@@ -1086,6 +1101,50 @@ Corvane::Gadgets::UserConfigurationAreaDialog* tst_NavigationController::openSet
 {
     Q_EMIT m_window->navigationContainer()->infoControl()->configButtonClicked();
     return m_window->userConfigurationController()->dialog();
+}
+
+// The Configurator activated a new version of the active project: "Reload
+// default" in the settings dialog loads it, and the settings remember that
+// version as the one the user has.
+void tst_NavigationController::reloadDefaultLoadsTheChangedProject()
+{
+    const QString active = Corvane::Utilities::PathProvider::configPrjFullName();
+    writeDemoVersion(active, 1, QStringLiteral("Hall"));
+    m_fixture->window.reset();
+    m_fixture->open(QString());
+    m_window = m_fixture->window.get();
+    QCOMPARE(Settings::devicesConfiguration()->version(), 1);
+    writeDemoVersion(active, 2, QStringLiteral("Entrance"));
+
+    Corvane::Gadgets::UserConfigurationAreaDialog* dialog = openSettingsDialog();
+    QVERIFY(dialog);
+    click(dialog, "reload");
+    click(dialog, "ok");
+    m_fixture->releaseDrivers();
+    QTRY_VERIFY(!navigation()->closingHandshake()->isWaitingForDrivers());
+
+    QCOMPARE(Settings::devicesConfiguration()->version(), 2);
+    QCOMPARE(lighting()->getDeviceById(HALL)->name(), QStringLiteral("Entrance"));
+    QCOMPARE(Settings::guiProperties().lastDefConfigVersion(), 2);
+    QCOMPARE(storedUserSettings().gui().lastDefConfigVersion(), 2);
+}
+
+// Moving the transparency slider previews it on the gadget and on every
+// favourite; cancelling takes both back.
+void tst_NavigationController::transparencyPreviewReachesTheFavorites()
+{
+    FavoriteWindow* favorite = lighting()->addFavorite(HALL, 0, QPoint(200, 200), false, false, 50);
+    const double before = favorite->windowOpacity();
+    Corvane::Gadgets::UserConfigurationAreaDialog* dialog = openSettingsDialog();
+    QVERIFY(dialog);
+    QSlider* slider = dialog->findChild<Corvane::Gadgets::SliderControl*>(QStringLiteral("sliderTransparency"))->slider();
+    QTest::keyClick(slider, Qt::Key_End);
+
+    QVERIFY(m_window->windowOpacity() < before);
+    QCOMPARE(favorite->windowOpacity(), m_window->windowOpacity());
+    click(dialog, "cancel");
+    QCOMPARE(favorite->windowOpacity(), before);
+    QCOMPARE(m_window->windowOpacity(), before);
 }
 
 // Another project chosen in the dialog is in the settings file once the
