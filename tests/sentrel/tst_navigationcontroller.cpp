@@ -26,6 +26,7 @@
 #include "navigation/NavigationLabels.h"
 #include "ssdp/Ssdp.h"
 #include "ssdp/SsdpResponse.h"
+#include "theme/ThemeProvider.h"
 #include "utilities/PathProvider.h"
 #include "widgets/PushButton.h"
 #include "widgets/Slider.h"
@@ -211,6 +212,7 @@ private Q_SLOTS:
     void transparencyPreviewReachesTheFavorites();
     void chosenProjectIsWrittenAfterTheSwitch();
     void favoriteMovedJustBeforeAReopenStaysThere();
+    void favoriteMenusTakeTheSkinAtStart();
 
 private:
     // Opens the settings dialog with the info control's button.
@@ -1186,6 +1188,17 @@ void tst_NavigationController::favoriteMovedJustBeforeAReopenStaysThere()
     const Corvane::Devices::UserDeviceSettings::Favorite back =
         lighting()->getFavoriteSettings(lighting()->favorites().first());
     QCOMPARE(QPoint(back.x, back.y), QPoint(moved.x, moved.y));
+}
+
+// The favourites' context menus wear the skin from the start, as the main
+// one does, even when the skin chosen is the one already in use.
+void tst_NavigationController::favoriteMenusTakeTheSkinAtStart()
+{
+    QString styleSheet;
+    QVERIFY(Corvane::Gadgets::ThemeProvider::fileContentsToString(QStringLiteral("mainUI.qss"), styleSheet));
+    QCOMPARE(navigation()->menus()->contextMenu()->styleSheet(), styleSheet);
+    for (BaseController* controller : navigation()->controllers())
+        QCOMPARE(controller->favoriteContextMenu()->styleSheet(), styleSheet);
 }
 
 QTEST_MAIN(tst_NavigationController)
