@@ -5,6 +5,7 @@
 #include "NavigationWindow.h"
 #include "Controllers/navigation/ClosingHandshake.h"
 #include "Controllers/navigation/NavigationMenus.h"
+#include "Controllers/navigation/SystemTrayWatch.h"
 #include "Controllers/navigation/UserConfigurationController.h"
 #include "NavigationFixture.h"
 #include "simulation/ClockTimer.h"
@@ -213,6 +214,7 @@ private Q_SLOTS:
     void chosenProjectIsWrittenAfterTheSwitch();
     void favoriteMovedJustBeforeAReopenStaysThere();
     void favoriteMenusTakeTheSkinAtStart();
+    void trayIconOnceATrayAppears();
 
 private:
     // Opens the settings dialog with the info control's button.
@@ -1199,6 +1201,29 @@ void tst_NavigationController::favoriteMenusTakeTheSkinAtStart()
     QCOMPARE(navigation()->menus()->contextMenu()->styleSheet(), styleSheet);
     for (BaseController* controller : navigation()->controllers())
         QCOMPARE(controller->favoriteContextMenu()->styleSheet(), styleSheet);
+}
+
+// A tray that starts after the program (as with "Launch at startup") gets
+// the icon as soon as it is there.
+void tst_NavigationController::trayIconOnceATrayAppears()
+{
+    bool trayRuns = false;
+    NavigationController::Seams seams = NavigationController::seams();
+    seams.systemTrayAvailable = [&trayRuns] { return trayRuns; };
+    NavigationController::setSeams(seams);
+    reopen(QStringLiteral(DEMO_PROJECT));
+    QVERIFY(!navigation()->trayIcon());
+    m_fixture->clock.advance(Controllers::SystemTrayWatch::CHECK_INTERVAL_MS * 3);
+    QVERIFY(!navigation()->trayIcon());
+
+    trayRuns = true;
+    m_fixture->clock.advance(Controllers::SystemTrayWatch::CHECK_INTERVAL_MS);
+    QSystemTrayIcon* icon = navigation()->trayIcon();
+    QVERIFY(icon);
+    QVERIFY(icon->isVisible());
+    QCOMPARE(icon->contextMenu(), navigation()->menus()->trayMenu());
+    m_fixture->clock.advance(Controllers::SystemTrayWatch::CHECK_INTERVAL_MS * 3);
+    QCOMPARE(navigation()->trayIcon(), icon);
 }
 
 QTEST_MAIN(tst_NavigationController)

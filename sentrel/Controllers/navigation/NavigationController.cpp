@@ -14,6 +14,7 @@
 #include "NavigationMenus.h"
 #include "NavigationSettings.h"
 #include "NavigationWiring.h"
+#include "SystemTrayWatch.h"
 #include "Controllers/sensors/PresenceSensorsController.h"
 #include "Controllers/scenarios/ScenariosController.h"
 #include "Controllers/sound/SoundController.h"
@@ -592,9 +593,15 @@ QList<BaseSceneWindow*> NavigationController::favoriteWindows() const
 
 void NavigationController::initTrayIcon()
 {
+    auto* watch = new SystemTrayWatch(seams().systemTrayAvailable, this);
+    connect(watch, &SystemTrayWatch::trayAvailable, this, &NavigationController::createTrayIcon);
+    watch->start();
+}
+
+void NavigationController::createTrayIcon()
+{
     m_trayIcon = m_menus->createTrayIcon(this);
-    if (m_trayIcon)
-        connect(m_trayIcon, &QSystemTrayIcon::activated, this, &NavigationController::onTrayActivated);
+    connect(m_trayIcon, &QSystemTrayIcon::activated, this, &NavigationController::onTrayActivated);
 }
 
 void NavigationController::onTrayAboutToShow()
