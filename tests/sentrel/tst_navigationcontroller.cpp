@@ -3,6 +3,7 @@
 #include "Controllers/lighting/ActuatorsController.h"
 #include "FavoriteWindow.h"
 #include "NavigationWindow.h"
+#include "Controllers/base/CarouselController.h"
 #include "Controllers/navigation/ClosingHandshake.h"
 #include "Controllers/navigation/NavigationMenus.h"
 #include "Controllers/navigation/SystemTrayWatch.h"
@@ -58,6 +59,7 @@ namespace {
 const int HALL = 3;          // on/off light
 const int LIVING_DIMMER = 4; // 100-level dimmer
 const int GROUND_FLOOR = 7;  // group of lights
+const int MAIN_METER = 33;
 const QString DEMO_PASSWORD = QStringLiteral("12345");
 const int LIGHTING_FAMILY = 1;
 
@@ -215,6 +217,7 @@ private Q_SLOTS:
     void favoriteMovedJustBeforeAReopenStaysThere();
     void favoriteMenusTakeTheSkinAtStart();
     void trayIconOnceATrayAppears();
+    void leavingFullScreenGivesTheCarouselItsScale();
 
 private:
     // Opens the settings dialog with the info control's button.
@@ -1224,6 +1227,27 @@ void tst_NavigationController::trayIconOnceATrayAppears()
     QCOMPARE(icon->contextMenu(), navigation()->menus()->trayMenu());
     m_fixture->clock.advance(Controllers::SystemTrayWatch::CHECK_INTERVAL_MS * 3);
     QCOMPARE(navigation()->trayIcon(), icon);
+}
+
+// Full-screen mode, in and out from the context menu, with a meter's data
+// window on the carousel: the window gets its size back.
+void tst_NavigationController::leavingFullScreenGivesTheCarouselItsScale()
+{
+    navigation()->goHome();
+    finishFades();
+    openPage(BaseController::ENERGY_DATA_PAGE_ID);
+    m_window->navigationControl()->notifyNavigationIconClicked(shownIcon(MAIN_METER), segmentOf(MAIN_METER), false);
+    Controllers::CarouselController* carousel = m_window->carouselController();
+    QVERIFY(carousel->isCarouselVisible());
+    const double scale = carousel->carouselDelegateScaleFactor();
+    QAction* fullScreen = navigation()->menus()->fullScreenAction();
+
+    fullScreen->trigger();
+    QVERIFY(m_window->isInFullScreenMode());
+    QVERIFY(!qFuzzyCompare(carousel->carouselDelegateScaleFactor(), scale));
+    fullScreen->trigger();
+    QVERIFY(!m_window->isInFullScreenMode());
+    QCOMPARE(carousel->carouselDelegateScaleFactor(), scale);
 }
 
 QTEST_MAIN(tst_NavigationController)
