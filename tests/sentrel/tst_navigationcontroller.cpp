@@ -209,6 +209,7 @@ private Q_SLOTS:
 
     void backToHomeTimer_data();
     void backToHomeTimer();
+    void defaultBackToHomeIsAMinute();
 
     // The settings dialog, the menus and what the user arranged.
     void reloadDefaultLoadsTheChangedProject();
@@ -1102,6 +1103,17 @@ void tst_NavigationController::backToHomeTimer()
     m_fixture->clock.advance(24 * 3600 * 1000);
     QCOMPARE(m_window->navigationControl()->currentPageId(),
              seconds > 0 ? 0 : int(BaseController::LIGHTS_PAGE_ID));
+}
+
+// Out of the box the gadget stays on a page a minute after the last input.
+void tst_NavigationController::defaultBackToHomeIsAMinute()
+{
+    QCOMPARE(Settings::guiProperties().goHomepageTimeout(), 60);
+    navigation()->onMouseRelease();
+    m_fixture->clock.advance(59 * 1000);
+    QCOMPARE(m_window->navigationControl()->currentPageId(), BaseController::LIGHTS_PAGE_ID);
+    m_fixture->clock.advance(1000);
+    QCOMPARE(m_window->navigationControl()->currentPageId(), 0);
 }
 
 Corvane::Gadgets::UserConfigurationAreaDialog* tst_NavigationController::openSettingsDialog() const
