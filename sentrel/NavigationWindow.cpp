@@ -453,6 +453,9 @@ void NavigationWindow::setIsInFullScreenMode(bool on)
             m_navigationContainer->setIsInFullScreenMode(false);
         useWholeDesktopArea(false);
         setScale(m_fullScreenScalePercent, false);
+        // The pages give their carousel back its scale outside full screen.
+        if (m_navigationController)
+            m_navigationController->handleFullScreenExit();
         setWrapperPos(m_fullScreenWrapperPos);
         setWindowOpacity(m_fullScreenOpacity);
         // Back to the gadget's shape before the desktop-sized window shows.

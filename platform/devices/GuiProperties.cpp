@@ -6,7 +6,7 @@ const QString GuiProperties::DEFAULT_LANGUAGE = QStringLiteral("en_US");
 const int GuiProperties::DEFAULT_DIMENSION = 50;
 const int GuiProperties::DEFAULT_TRANSPARENCY = 0;
 const int GuiProperties::DEFAULT_HIDE_LABELS_TIMEOUT = 30;
-const int GuiProperties::DEFAULT_GO_HOMEPAGE_TIMEOUT = 10;
+const int GuiProperties::DEFAULT_GO_HOMEPAGE_TIMEOUT = 60;
 const double GuiProperties::DEFAULT_CAROUSEL_SCALE = 1.0;
 
 GuiProperties::GuiProperties(const QString& language, int dimension, int transparency,

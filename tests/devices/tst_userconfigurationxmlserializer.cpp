@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -59,6 +60,8 @@ private Q_SLOTS:
     void initTestCase();
     void roundTrip();
     void textsOutsideXmlAreDropped();
+    void goHomeTimeout_data();
+    void goHomeTimeout();
     void deviceSettingsFollowProject_data();
     void deviceSettingsFollowProject();
     void brokenFilesKeepSettings_data();
@@ -109,6 +112,30 @@ void tst_UserConfigurationXmlSerializer::textsOutsideXmlAreDropped()
     QVERIFY(UserConfigurationXmlSerializer::read(path, PROJECT_ID, &copy, true));
     QCOMPARE(copy.userSettings().itemName(5), QStringLiteral("Lamp[0m"));
     QCOMPARE(copy.userSettings().favorites().size(), 2);
+}
+
+void tst_UserConfigurationXmlSerializer::goHomeTimeout_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<int>("seconds");
+    QTest::newRow("10 s stored") << QStringLiteral("goHomepageTimeout=\"10\"") << 10;
+    QTest::newRow("never stored") << QString() << 60;
+}
+
+// A time-out the file holds is kept; a file without one gets a minute.
+void tst_UserConfigurationXmlSerializer::goHomeTimeout()
+{
+    QFETCH(QString, stored);
+    QFETCH(int, seconds);
+    QString text = QString::fromUtf8(UserConfigurationXmlSerializer::writeData(PROJECT_ID.toString(), fullSettings()));
+    static const QRegularExpression attribute(QStringLiteral("goHomepageTimeout=\"[^\"]*\""));
+    QVERIFY(text.contains(attribute));
+    text.replace(attribute, stored);
+
+    UserConfigurationProperties read;
+    QVERIFY(UserConfigurationXmlSerializer::readData(text.toUtf8(), PROJECT_ID, &read, true));
+    QCOMPARE(read.gui().goHomepageTimeout(), seconds);
+    QCOMPARE(GuiProperties().goHomepageTimeout(), 60);
 }
 
 void tst_UserConfigurationXmlSerializer::deviceSettingsFollowProject_data()

@@ -1,7 +1,8 @@
 // Favourite windows of the automation, scenarios, sound and sensor pages on
 // the demo project in no-server mode: their buttons and sliders send what the
 // carousel sends, their icons follow the gateway, they come back where they
-// were after a restart, and their context menu acts on them.
+// were after a restart, and their context menu acts on them. Names given on a
+// carousel label, on every page, are kept like the favourites.
 #include "CarouselLookup.h"
 #include "Controllers/sensors/LightSensorsController.h"
 #include "Controllers/automation/MotorsController.h"
@@ -16,6 +17,7 @@
 
 #include "commandcontrol/CommandControl.h"
 #include "controls/SvgContentButton.h"
+#include "devices/BaseDevice.h"
 #include "devices/LightSensorDevice.h"
 #include "dropdown/SvgDropDown.h"
 #include "favorite/FavoriteControl.h"
@@ -23,12 +25,14 @@
 #include "models/DropDownItemModel.h"
 #include "navigation/NavigationControl.h"
 #include "navigation/NavigationLabels.h"
+#include "text/LineTextEditor.h"
 #include "pravikdriver/Message.h"
 #include "pravikdriver/PravikCodes.h"
 #include "pravikdriver/PravikEnums.h"
 #include "theme/RendererContainer.h"
 
 #include <QAction>
+#include <QGraphicsSceneMouseEvent>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
@@ -61,12 +65,20 @@ const int GARAGE_PRESENCE_SENSOR = 26;
 const int LIVING_ROOM_AMPLIFIER = 30;
 const int ALL_AMPLIFIERS = 32;
 const int CD_PLAYER = 28;
+const int HALL = 3;
+const int LIVING_ROOM_ZONE = 17;
+const int BEDROOM_AIR_CONDITIONER = 23;
+const int COOL_24 = 1;
+const int MAIN_METER = 33;
 
 const int MOTORS = BaseController::MOTORS_PAGE_ID;
 const int SCENARIOS = BaseController::SCENARIOS_PAGE_ID;
 const int SOUND = BaseController::SOUND_PAGE_ID;
 const int PRESENCE = BaseController::PRESENCE_PAGE_ID;
 const int LUX = BaseController::LUMIN_PAGE_ID;
+const int LIGHTS = BaseController::LIGHTS_PAGE_ID;
+const int THERMO = BaseController::TERMO_PAGE_ID;
+const int ENERGY = BaseController::ENERGY_DATA_PAGE_ID;
 
 QString rendererName(const Corvane::Gadgets::Utilities::IconRenderer& renderer)
 {
@@ -114,6 +126,22 @@ Message statusMessage(News news, const QString& where)
     return Message();
 }
 
+// What the user does on a carousel label: a double click on its text opens
+// the editor, Ctrl+A, the new name and Return.
+void typeName(Corvane::Gadgets::Label* label, const QString& name)
+{
+    QGraphicsSceneMouseEvent doubleClick(QEvent::GraphicsSceneMouseDoubleClick);
+    doubleClick.setScenePos(label->mapToScene(label->textBox().center()));
+    doubleClick.setButton(Qt::LeftButton);
+    doubleClick.setButtons(Qt::LeftButton);
+    label->handleMouseDoubleClick(&doubleClick);
+    QVERIFY(label->isInEditMode());
+    QTest::keyClick(label->textEditor(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(label->textEditor(), Qt::Key_Delete);
+    QTest::keyClicks(label->textEditor(), name);
+    QTest::keyClick(label->textEditor(), Qt::Key_Return);
+}
+
 } // namespace
 
 class tst_FamilyFavorites : public QObject
@@ -141,6 +169,9 @@ private Q_SLOTS:
     void contextMenu_data();
     void contextMenu();
     void renamedSourceEverywhereAndAfterRestart();
+    void renamedOnTheCarouselLabel_data();
+    void renamedOnTheCarouselLabel();
+    void emptyNameRefusedOnTheLabel();
     void goneDeviceIgnoresTheFavorite_data();
     void goneDeviceIgnoresTheFavorite();
 
@@ -158,6 +189,9 @@ private:
     static void push(CommandControl* ring, SvgElement* segment);
     static void push(FavoriteControl* control, SvgElement* segment);
     void reopen();
+    // Opens the page and, for a sub-level item, the icon that shows it.
+    void showItem(int pageId, int openerId);
+    Corvane::Gadgets::Label* labelOf(int id) const;
 
     std::unique_ptr<NavigationFixture> m_fixture;
     RecordingOpenDriver m_recorder;
@@ -255,6 +289,21 @@ void tst_FamilyFavorites::reopen()
     Settings::initializeUserProperties();
     m_fixture->open(QStringLiteral(DEMO_PROJECT));
     gateway()->registerListener(&m_listener);
+}
+
+void tst_FamilyFavorites::showItem(int pageId, int openerId)
+{
+    openPage(pageId);
+    if (openerId == 0)
+        return;
+    Corvane::Gadgets::NavigationControl* carousel = m_fixture->window->navigationControl();
+    carousel->notifyNavigationIconClicked(CarouselLookup::shownIcon(carousel, openerId), segmentOf(openerId), false);
+    finishFades();
+}
+
+Corvane::Gadgets::Label* tst_FamilyFavorites::labelOf(int id) const
+{
+    return m_fixture->window->navigationControl()->labels()->labelAt(segmentOf(id));
 }
 
 void tst_FamilyFavorites::buttonSendsWhatTheRingSends_data()
@@ -632,6 +681,59 @@ void tst_FamilyFavorites::renamedSourceEverywhereAndAfterRestart()
     FavoriteControl* restored = sound->favorites().value(0)->favoriteControl();
     QCOMPARE(restored->label()->row2DropDown()->model().itemsModels(),
              sound->getSoundSourceModelsForDevice(LIVING_ROOM_AMPLIFIER));
+}
+
+void tst_FamilyFavorites::renamedOnTheCarouselLabel_data()
+{
+    QTest::addColumn<int>("page");
+    // The icon that shows the item on a level of its own, or 0.
+    QTest::addColumn<int>("opener");
+    QTest::addColumn<int>("item");
+    QTest::newRow("light") << LIGHTS << 0 << HALL;
+    QTest::newRow("thermoregulation zone") << THERMO << 0 << LIVING_ROOM_ZONE;
+    QTest::newRow("air conditioner command") << THERMO << BEDROOM_AIR_CONDITIONER << COOL_24;
+    QTest::newRow("meter") << ENERGY << 0 << MAIN_METER;
+}
+
+// The name typed into the label is the item's on its page after going home
+// and back, and after a restart on the same settings.
+void tst_FamilyFavorites::renamedOnTheCarouselLabel()
+{
+    QFETCH(int, page);
+    QFETCH(int, opener);
+    QFETCH(int, item);
+    const QString porch = QStringLiteral("Porch");
+    showItem(page, opener);
+    QVERIFY(labelOf(item));
+    typeName(labelOf(item), porch);
+    QVERIFY(!labelOf(item)->isInEditMode());
+    QCOMPARE(labelOf(item)->text(), porch);
+
+    showItem(page, opener);
+    QCOMPARE(labelOf(item)->text(), porch);
+
+    reopen();
+    showItem(page, opener);
+    QCOMPARE(labelOf(item)->text(), porch);
+}
+
+// An empty name is refused: the label stays in its editor and Escape brings
+// the name back, on the label and after a restart.
+void tst_FamilyFavorites::emptyNameRefusedOnTheLabel()
+{
+    showItem(LIGHTS, 0);
+    Corvane::Gadgets::Label* label = labelOf(HALL);
+    const QString hall = label->text();
+    typeName(label, QString());
+    QVERIFY(label->isInEditMode());
+    QTest::keyClick(label->textEditor(), Qt::Key_Escape);
+    QVERIFY(!label->isInEditMode());
+    QCOMPARE(label->text(), hall);
+    QCOMPARE(page(LIGHTS)->getDeviceById(HALL)->name(), hall);
+
+    reopen();
+    showItem(LIGHTS, 0);
+    QCOMPARE(labelOf(HALL)->text(), hall);
 }
 
 void tst_FamilyFavorites::goneDeviceIgnoresTheFavorite_data()

@@ -3,8 +3,11 @@
 #include "Controllers/lighting/ActuatorsController.h"
 #include "FavoriteWindow.h"
 #include "NavigationWindow.h"
+#include "Controllers/base/CarouselController.h"
 #include "Controllers/navigation/ClosingHandshake.h"
 #include "Controllers/navigation/NavigationMenus.h"
+#include "Controllers/navigation/SystemTrayWatch.h"
+#include "Controllers/navigation/UserConfigurationController.h"
 #include "NavigationFixture.h"
 #include "simulation/ClockTimer.h"
 #include "simulation/PseudoDriver.h"
@@ -13,15 +16,23 @@
 
 #include "devices/BaseDevice.h"
 #include "devices/GuiProperties.h"
+#include "devices/UserConfigurationProperties.h"
+#include "devices/serialization/UserConfigurationXmlSerializer.h"
 #include "devices/serialization/XmlSerializer.h"
 #include "devices/WebServerDeviceProperties.h"
 #include "devices/Configuration.h"
+#include "dialogs/UserConfigurationAreaDialog.h"
+#include "navigation/InfoControl.h"
 #include "navigation/NavigationContainer.h"
 #include "navigation/NavigationControl.h"
 #include "navigation/NavigationLabels.h"
 #include "ssdp/Ssdp.h"
 #include "ssdp/SsdpResponse.h"
+#include "theme/ThemeProvider.h"
 #include "utilities/PathProvider.h"
+#include "widgets/PushButton.h"
+#include "widgets/Slider.h"
+#include "widgets/SliderControl.h"
 
 #include <QAction>
 #include <QApplication>
@@ -29,6 +40,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QNetworkDatagram>
+#include <QSlider>
 #include <QSignalSpy>
 #include <QTest>
 #include <QUdpSocket>
@@ -47,6 +59,7 @@ namespace {
 const int HALL = 3;          // on/off light
 const int LIVING_DIMMER = 4; // 100-level dimmer
 const int GROUND_FLOOR = 7;  // group of lights
+const int MAIN_METER = 33;
 const QString DEMO_PASSWORD = QStringLiteral("12345");
 const int LIGHTING_FAMILY = 1;
 
@@ -96,6 +109,34 @@ QList<FavoriteWindow*> liveFavoriteWindows()
         if (auto* window = qobject_cast<FavoriteWindow*>(widget))
             windows.append(window);
     return windows;
+}
+
+// The demo project at path, at that version, its hall light so named: what
+// the Configurator writes when it activates a new version.
+void writeDemoVersion(const QString& path, int version, const QString& hallName)
+{
+    QFile demo(QStringLiteral(DEMO_PROJECT));
+    QVERIFY(demo.open(QIODevice::ReadOnly));
+    QString text = QString::fromUtf8(demo.readAll());
+    text.replace(QStringLiteral("version=\"1\">"), QStringLiteral("version=\"%1\">").arg(version));
+    text.replace(QStringLiteral("description=\"Hall\""), QStringLiteral("description=\"%1\"").arg(hallName));
+    SentrelFixture::writeFile(path, text.toUtf8());
+}
+
+// The user settings as a new start would read them from the file.
+Corvane::Devices::UserConfigurationProperties storedUserSettings()
+{
+    Corvane::Devices::UserConfigurationProperties stored;
+    Corvane::Devices::Serialization::UserConfigurationXmlSerializer::read(
+        Corvane::Utilities::PathProvider::currentUserConfigFileName(), QUuid(), &stored, false);
+    return stored;
+}
+
+void click(Corvane::Gadgets::UserConfigurationAreaDialog* dialog, const char* button)
+{
+    auto* widget = dialog->findChild<Corvane::Gadgets::PushButton*>(QLatin1String(button));
+    QVERIFY(widget);
+    QTest::mouseClick(widget, Qt::LeftButton);
 }
 
 void pressKey(NavigationController* navigation, int key)
@@ -168,8 +209,20 @@ private Q_SLOTS:
 
     void backToHomeTimer_data();
     void backToHomeTimer();
+    void defaultBackToHomeIsAMinute();
+
+    // The settings dialog, the menus and what the user arranged.
+    void reloadDefaultLoadsTheChangedProject();
+    void transparencyPreviewReachesTheFavorites();
+    void chosenProjectIsWrittenAfterTheSwitch();
+    void favoriteMovedJustBeforeAReopenStaysThere();
+    void favoriteMenusTakeTheSkinAtStart();
+    void trayIconOnceATrayAppears();
+    void leavingFullScreenGivesTheCarouselItsScale();
 
 private:
+    // Opens the settings dialog with the info control's button.
+    Corvane::Gadgets::UserConfigurationAreaDialog* openSettingsDialog() const;
     void openPage(int pageId);
     void finishFades();
     NavigationController* navigation() const { return m_fixture->navigation(); }
@@ -1050,6 +1103,163 @@ void tst_NavigationController::backToHomeTimer()
     m_fixture->clock.advance(24 * 3600 * 1000);
     QCOMPARE(m_window->navigationControl()->currentPageId(),
              seconds > 0 ? 0 : int(BaseController::LIGHTS_PAGE_ID));
+}
+
+// Out of the box the gadget stays on a page a minute after the last input.
+void tst_NavigationController::defaultBackToHomeIsAMinute()
+{
+    QCOMPARE(Settings::guiProperties().goHomepageTimeout(), 60);
+    navigation()->onMouseRelease();
+    m_fixture->clock.advance(59 * 1000);
+    QCOMPARE(m_window->navigationControl()->currentPageId(), BaseController::LIGHTS_PAGE_ID);
+    m_fixture->clock.advance(1000);
+    QCOMPARE(m_window->navigationControl()->currentPageId(), 0);
+}
+
+Corvane::Gadgets::UserConfigurationAreaDialog* tst_NavigationController::openSettingsDialog() const
+{
+    Q_EMIT m_window->navigationContainer()->infoControl()->configButtonClicked();
+    return m_window->userConfigurationController()->dialog();
+}
+
+// The Configurator activated a new version of the active project: "Reload
+// default" in the settings dialog loads it, and the settings remember that
+// version as the one the user has.
+void tst_NavigationController::reloadDefaultLoadsTheChangedProject()
+{
+    const QString active = Corvane::Utilities::PathProvider::configPrjFullName();
+    writeDemoVersion(active, 1, QStringLiteral("Hall"));
+    m_fixture->window.reset();
+    m_fixture->open(QString());
+    m_window = m_fixture->window.get();
+    QCOMPARE(Settings::devicesConfiguration()->version(), 1);
+    writeDemoVersion(active, 2, QStringLiteral("Entrance"));
+
+    Corvane::Gadgets::UserConfigurationAreaDialog* dialog = openSettingsDialog();
+    QVERIFY(dialog);
+    click(dialog, "reload");
+    click(dialog, "ok");
+    m_fixture->releaseDrivers();
+    QTRY_VERIFY(!navigation()->closingHandshake()->isWaitingForDrivers());
+
+    QCOMPARE(Settings::devicesConfiguration()->version(), 2);
+    QCOMPARE(lighting()->getDeviceById(HALL)->name(), QStringLiteral("Entrance"));
+    QCOMPARE(Settings::guiProperties().lastDefConfigVersion(), 2);
+    QCOMPARE(storedUserSettings().gui().lastDefConfigVersion(), 2);
+}
+
+// Moving the transparency slider previews it on the gadget and on every
+// favourite; cancelling takes both back.
+void tst_NavigationController::transparencyPreviewReachesTheFavorites()
+{
+    FavoriteWindow* favorite = lighting()->addFavorite(HALL, 0, QPoint(200, 200), false, false, 50);
+    const double before = favorite->windowOpacity();
+    Corvane::Gadgets::UserConfigurationAreaDialog* dialog = openSettingsDialog();
+    QVERIFY(dialog);
+    QSlider* slider = dialog->findChild<Corvane::Gadgets::SliderControl*>(QStringLiteral("sliderTransparency"))->slider();
+    QTest::keyClick(slider, Qt::Key_End);
+
+    QVERIFY(m_window->windowOpacity() < before);
+    QCOMPARE(favorite->windowOpacity(), m_window->windowOpacity());
+    click(dialog, "cancel");
+    QCOMPARE(favorite->windowOpacity(), before);
+    QCOMPARE(m_window->windowOpacity(), before);
+}
+
+// Another project chosen in the dialog is in the settings file once the
+// switch has ended: a kill then loses nothing.
+void tst_NavigationController::chosenProjectIsWrittenAfterTheSwitch()
+{
+    const QString other = demoCopy(QStringLiteral("other.vtprj"));
+    m_window->userConfigurationController()->setFileChooser(
+        [other](QWidget*, const QString&, const QString&, const QString&) { return other; });
+    Corvane::Gadgets::UserConfigurationAreaDialog* dialog = openSettingsDialog();
+    QVERIFY(dialog);
+    click(dialog, "browse");
+    dialog->findChild<Corvane::Gadgets::SliderControl*>(QStringLiteral("sliderDimension"))->slider()->setValue(70);
+    click(dialog, "ok");
+    QCOMPARE(Settings::guiProperties().installConfigFileName(), other);
+    m_fixture->releaseDrivers();
+    QTRY_VERIFY(!navigation()->closingHandshake()->isWaitingForDrivers());
+
+    const Corvane::Devices::GuiProperties stored = storedUserSettings().gui();
+    QCOMPARE(stored.installConfigFileName(), other);
+    QCOMPARE(stored.currentFileName(), other);
+    QCOMPARE(stored.dimension(), 70);
+}
+
+// A favourite dragged less than the save delay before the same project is
+// opened again comes back where it was dragged.
+void tst_NavigationController::favoriteMovedJustBeforeAReopenStaysThere()
+{
+    FavoriteWindow* favorite = lighting()->addFavorite(LIVING_DIMMER, 0, QPoint(300, 250), false, false, 60);
+    navigation()->saveUserConfiguration();
+    favorite->moveTo(QPoint(520, 410));
+    QVERIFY(navigation()->saveTimer()->isActive());
+    const Corvane::Devices::UserDeviceSettings::Favorite moved = lighting()->getFavoriteSettings(favorite);
+
+    navigation()->setTemporaryDevicesConfiguration(QStringLiteral(DEMO_PROJECT));
+    m_fixture->releaseDrivers();
+    QTRY_VERIFY(!navigation()->closingHandshake()->isWaitingForDrivers());
+    QCOMPARE(lighting()->favorites().size(), 1);
+    const Corvane::Devices::UserDeviceSettings::Favorite back =
+        lighting()->getFavoriteSettings(lighting()->favorites().first());
+    QCOMPARE(QPoint(back.x, back.y), QPoint(moved.x, moved.y));
+}
+
+// The favourites' context menus wear the skin from the start, as the main
+// one does, even when the skin chosen is the one already in use.
+void tst_NavigationController::favoriteMenusTakeTheSkinAtStart()
+{
+    QString styleSheet;
+    QVERIFY(Corvane::Gadgets::ThemeProvider::fileContentsToString(QStringLiteral("mainUI.qss"), styleSheet));
+    QCOMPARE(navigation()->menus()->contextMenu()->styleSheet(), styleSheet);
+    for (BaseController* controller : navigation()->controllers())
+        QCOMPARE(controller->favoriteContextMenu()->styleSheet(), styleSheet);
+}
+
+// A tray that starts after the program (as with "Launch at startup") gets
+// the icon as soon as it is there.
+void tst_NavigationController::trayIconOnceATrayAppears()
+{
+    bool trayRuns = false;
+    NavigationController::Seams seams = NavigationController::seams();
+    seams.systemTrayAvailable = [&trayRuns] { return trayRuns; };
+    NavigationController::setSeams(seams);
+    reopen(QStringLiteral(DEMO_PROJECT));
+    QVERIFY(!navigation()->trayIcon());
+    m_fixture->clock.advance(Controllers::SystemTrayWatch::CHECK_INTERVAL_MS * 3);
+    QVERIFY(!navigation()->trayIcon());
+
+    trayRuns = true;
+    m_fixture->clock.advance(Controllers::SystemTrayWatch::CHECK_INTERVAL_MS);
+    QSystemTrayIcon* icon = navigation()->trayIcon();
+    QVERIFY(icon);
+    QVERIFY(icon->isVisible());
+    QCOMPARE(icon->contextMenu(), navigation()->menus()->trayMenu());
+    m_fixture->clock.advance(Controllers::SystemTrayWatch::CHECK_INTERVAL_MS * 3);
+    QCOMPARE(navigation()->trayIcon(), icon);
+}
+
+// Full-screen mode, in and out from the context menu, with a meter's data
+// window on the carousel: the window gets its size back.
+void tst_NavigationController::leavingFullScreenGivesTheCarouselItsScale()
+{
+    navigation()->goHome();
+    finishFades();
+    openPage(BaseController::ENERGY_DATA_PAGE_ID);
+    m_window->navigationControl()->notifyNavigationIconClicked(shownIcon(MAIN_METER), segmentOf(MAIN_METER), false);
+    Controllers::CarouselController* carousel = m_window->carouselController();
+    QVERIFY(carousel->isCarouselVisible());
+    const double scale = carousel->carouselDelegateScaleFactor();
+    QAction* fullScreen = navigation()->menus()->fullScreenAction();
+
+    fullScreen->trigger();
+    QVERIFY(m_window->isInFullScreenMode());
+    QVERIFY(!qFuzzyCompare(carousel->carouselDelegateScaleFactor(), scale));
+    fullScreen->trigger();
+    QVERIFY(!m_window->isInFullScreenMode());
+    QCOMPARE(carousel->carouselDelegateScaleFactor(), scale);
 }
 
 QTEST_MAIN(tst_NavigationController)

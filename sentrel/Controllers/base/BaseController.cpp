@@ -58,9 +58,13 @@ BaseController::~BaseController()
 bool BaseController::initialize()
 {
     m_windowActions.createContextMenu();
-    if (m_navigationControl && m_navigationControl->labels())
-        connect(m_navigationControl->labels(), &Gadgets::NavigationLabels::labelRefreshClicked, this,
+    if (Gadgets::NavigationLabels* labels = m_navigationControl ? m_navigationControl->labels() : nullptr) {
+        connect(labels, &Gadgets::NavigationLabels::labelRefreshClicked, this,
                 &BaseController::onLabelRefreshClicked);
+        // Direct: the label waits for the answer in canChange.
+        connect(labels, &Gadgets::NavigationLabels::labelTextChanged, this, &BaseController::onLabelTextChanged,
+                Qt::DirectConnection);
+    }
     CarouselController* carousel = m_window ? m_window->carouselController() : nullptr;
     if (!carousel)
         return false;
@@ -405,6 +409,15 @@ void BaseController::onLabelRefreshClicked(int segment)
     const int position = m_navigationControl->getIconIndexBySegment(segment);
     if (BaseDevice* device = getDeviceById(getIconByIndex(position).id()))
         updateDeviceStatus(device);
+}
+
+void BaseController::onLabelTextChanged(int segment, bool& canChange)
+{
+    if (!isCurrentPage())
+        return;
+    const QString text = m_navigationControl->labels()->editedTextAt(segment);
+    const int id = getIconByIndex(m_navigationControl->getIconIndexBySegment(segment)).id();
+    handleTextChanged(getDeviceIdFromUniquieId(id), getSubDeviceIdFromUniquieId(id), text, canChange);
 }
 
 void BaseController::onCarouselIndexChanged(int index)

@@ -302,6 +302,9 @@ public Q_SLOTS:
     void onFavoriteClose();
     void onFavoriteSetOnTop();
     void onLabelRefreshClicked(int segment);
+    // A carousel label renamed in its editor: the item of the icon at that
+    // segment takes the name (handleTextChanged). Connect it directly.
+    void onLabelTextChanged(int segment, bool& canChange);
     void onCarouselIndexChanged(int index);
     void onCarouselMovementEnded();
 

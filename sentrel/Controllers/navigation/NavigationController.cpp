@@ -14,6 +14,7 @@
 #include "NavigationMenus.h"
 #include "NavigationSettings.h"
 #include "NavigationWiring.h"
+#include "SystemTrayWatch.h"
 #include "Controllers/sensors/PresenceSensorsController.h"
 #include "Controllers/scenarios/ScenariosController.h"
 #include "Controllers/sound/SoundController.h"
@@ -592,9 +593,15 @@ QList<BaseSceneWindow*> NavigationController::favoriteWindows() const
 
 void NavigationController::initTrayIcon()
 {
+    auto* watch = new SystemTrayWatch(seams().systemTrayAvailable, this);
+    connect(watch, &SystemTrayWatch::trayAvailable, this, &NavigationController::createTrayIcon);
+    watch->start();
+}
+
+void NavigationController::createTrayIcon()
+{
     m_trayIcon = m_menus->createTrayIcon(this);
-    if (m_trayIcon)
-        connect(m_trayIcon, &QSystemTrayIcon::activated, this, &NavigationController::onTrayActivated);
+    connect(m_trayIcon, &QSystemTrayIcon::activated, this, &NavigationController::onTrayActivated);
 }
 
 void NavigationController::onTrayAboutToShow()
@@ -755,10 +762,13 @@ void NavigationController::reloadDevicesConfiguration()
     if (CarouselController* carousel = navigationWindow() ? navigationWindow()->carouselController() : nullptr)
         if (carousel->isCarouselVisible())
             carousel->hideCarousel();
-    // Nothing is written until the new project's settings are loaded: the
-    // store holds no project meanwhile, and the closing favourites would
-    // write the old project's settings under another identity.
-    m_saveTimer->stop();
+    // A save still waiting (a favourite just moved) is written now, for the
+    // project it belongs to. Then nothing is written until the new
+    // project's settings are loaded: the store holds no project meanwhile,
+    // and the closing favourites would write the old project's settings
+    // under another identity.
+    if (m_saveTimer->isActive())
+        saveUserConfiguration();
     Settings::setProjectSwitching(true);
     Settings::setNoConfigurationModeOn();
     closeConfiguration();
@@ -774,6 +784,9 @@ void NavigationController::onPreviousConfigurationClosed()
     Settings::setProjectSwitching(false);
     settingsLoaded();
     goHome();
+    // What changed with the switch (the project chosen in the settings
+    // dialog among it) could not be written while it ran.
+    saveUserConfiguration();
 }
 
 } // namespace Corvane::Sentrel::Controllers

@@ -75,6 +75,9 @@ public:
         UpdaterStarter updaterStarter;
         // Ends the event loop (QCoreApplication::quit by default).
         std::function<void()> quitApplication;
+        // Whether the desktop has a system tray now (QSystemTrayIcon's
+        // answer by default).
+        std::function<bool()> systemTrayAvailable;
     };
     static void setSeams(const Seams& seams);
     static const Seams& seams();
@@ -138,6 +141,7 @@ public:
     void discover();
 
     NavigationMenus* menus() const { return m_menus.get(); }
+    // Null until the desktop has a system tray.
     QSystemTrayIcon* trayIcon() const { return m_trayIcon; }
     ClockTimer* hideLabelsTimer() const { return m_idleTimers->hideLabels(); }
     ClockTimer* backToHomeTimer() const { return m_idleTimers->backToHome(); }
@@ -198,6 +202,7 @@ private:
     void createControllers();
     void createTimers();
     void initTrayIcon();
+    void createTrayIcon();
     void showLabelsIfHidden();
     void setKeyboardInputEverywhere(bool handles);
     // Every favourite window of the program: the scene windows other than

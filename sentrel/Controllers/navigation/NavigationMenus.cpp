@@ -81,8 +81,6 @@ void NavigationMenus::setRefreshVisibility(bool refreshCurrent, bool refreshAll)
 
 QSystemTrayIcon* NavigationMenus::createTrayIcon(QObject* parent) const
 {
-    if (!QSystemTrayIcon::isSystemTrayAvailable())
-        return nullptr;
     auto* trayIcon = new QSystemTrayIcon(QIcon(QStringLiteral(":/Images/Sentrel.png")), parent);
     trayIcon->setContextMenu(m_trayMenu.get());
     trayIcon->setToolTip(Utilities::Globals::sentrelAppName());

@@ -57,8 +57,8 @@ public:
     // controller can refresh.
     void setRefreshVisibility(bool refreshCurrent, bool refreshAll);
 
-    // The tray icon with the tray menu, owned by parent; null when the
-    // desktop has no system tray.
+    // The tray icon with the tray menu, owned by parent, for a desktop that
+    // has a system tray.
     QSystemTrayIcon* createTrayIcon(QObject* parent) const;
 
     // The program's scene windows other than the main one: its favourites.

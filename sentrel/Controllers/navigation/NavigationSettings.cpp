@@ -63,12 +63,16 @@ void NavigationSettings::loadGuiSettings(const Devices::GuiProperties& current,
         window->updateTranslators(current.language());
         m_controller.retranslateUi();
     }
-    // At start-up the program has already drawn everything in the skin it
-    // chose: applying the same skin again would only redo that work.
+    // At start-up the program has already drawn the gadget in the skin it
+    // chose: applying the same skin again would only redo that work. What
+    // the page controllers made before (favourites, their menus) still
+    // takes it.
     const bool skinChanged = firstLoad ? current.skin() != Gadgets::ThemeProvider::themeFile()
                                        : current.skin() != previous.skin();
     if (skinChanged)
         applyTheme(current.skin());
+    else if (firstLoad)
+        updateControllersCache();
     applyContextMenuStyleSheet();
     if (!firstLoad && current.currentFileName() != previous.currentFileName())
         m_controller.reloadDevicesConfiguration();
@@ -84,6 +88,11 @@ void NavigationSettings::applyTheme(const QString& skin)
             container->update();
         }
     }
+    updateControllersCache();
+}
+
+void NavigationSettings::updateControllersCache()
+{
     for (BaseController* controller : std::as_const(m_controller.m_controllers))
         controller->updateControlsCache();
 }

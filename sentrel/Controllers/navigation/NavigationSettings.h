@@ -39,6 +39,8 @@ public:
 
 private:
     void applyTheme(const QString& skin);
+    // Every page controller redraws its favourites and restyles their menu.
+    void updateControllersCache();
     void applyContextMenuStyleSheet();
 
     NavigationController& m_controller;

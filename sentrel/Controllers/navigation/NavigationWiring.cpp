@@ -2,6 +2,7 @@
 
 #include "NavigationController.h"
 #include "NavigationWindow.h"
+#include "UserConfigurationController.h"
 
 #include "navigation/NavigationContainer.h"
 #include "navigation/NavigationControl.h"
@@ -23,6 +24,7 @@ void NavigationWiring::connect(Controller& controller)
     QObject::connect(controller.discovery(), &SSDP::Ssdp::timeoutExpired, &controller,
                      &Controller::onSsdpTimeoutExpired);
     connectControllers(controller);
+    connectUserConfiguration(controller);
     if (!controller.navigationControl())
         return;
     connectCarousel(controller);
@@ -44,6 +46,21 @@ void NavigationWiring::connectControllers(Controller& controller)
     QObject::connect(&controller, &BaseController::saveSettingsRequested, &controller,
                      &Controller::saveUserConfiguration);
     QObject::connect(&controller, &BaseController::discoveryNeeded, &controller, &Controller::discoverIfNeeded);
+}
+
+void NavigationWiring::connectUserConfiguration(Controller& controller)
+{
+    UserConfigurationController* dialog =
+        controller.navigationWindow() ? controller.navigationWindow()->userConfigurationController() : nullptr;
+    if (!dialog)
+        return;
+    // "Reload default", or the same project chosen again, after the
+    // Configurator changed it on disk.
+    QObject::connect(dialog, &UserConfigurationController::reloadDevicesConfiguration, &controller,
+                     &Controller::reloadDevicesConfiguration);
+    // The transparency preview reaches the open favourites as well.
+    QObject::connect(dialog, &UserConfigurationController::favoritesTransparencyChanged, &controller,
+                     &Controller::setFavoritesTransparency);
 }
 
 void NavigationWiring::connectCarousel(Controller& controller)

@@ -6,7 +6,8 @@ class NavigationController;
 
 // Connects the navigation controller to what it listens to: the gateway
 // discovery, the page controllers' requests to save the settings or quit,
-// and the carousel's, its container's and its labels' input.
+// the user settings dialog, and the carousel's, its container's and its
+// labels' input.
 class NavigationWiring
 {
 public:
@@ -14,6 +15,7 @@ public:
 
 private:
     static void connectControllers(NavigationController& controller);
+    static void connectUserConfiguration(NavigationController& controller);
     static void connectCarousel(NavigationController& controller);
     static void connectContainer(NavigationController& controller);
     static void connectLabels(NavigationController& controller);

@@ -227,6 +227,9 @@ void UserConfigurationController::updateUserConfiguration(bool accepted)
     bool defaultChanged = false;
     if (sameTempFile && sameInstallFile && m_projectChosen && Settings::hasCurrentConfigurationChanged()) {
         Q_EMIT reloadDevicesConfiguration();
+        // The active project as it is on disk now, not as first read: that
+        // is the one the user has been given.
+        Settings::initializeDefaultConfig();
         const QString defaultId = Settings::defaultConfigId().toString();
         if (updated.lastDefConfigId() != defaultId) {
             updated.setLastDefConfigId(defaultId);
