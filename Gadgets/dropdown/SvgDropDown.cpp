@@ -303,6 +303,16 @@ void SvgDropDown::activatedChanged(bool activated)
         setExpanded(false);
 }
 
+// A list hidden with its drop-down (a label that leaves its page, turns
+// single-row or hides) closes: shown again, it would take the next press
+// anywhere in the scene to close it.
+QVariant SvgDropDown::itemChange(GraphicsItemChange change, const QVariant& value)
+{
+    if (change == ItemVisibleHasChanged && !value.toBool() && isExpanded())
+        setExpanded(false);
+    return SvgControlObject::itemChange(change, value);
+}
+
 void SvgDropDown::mouseDoubleClickEvent(QGraphicsSceneMouseEvent* event)
 {
     SvgControlObject::mouseDoubleClickEvent(event);

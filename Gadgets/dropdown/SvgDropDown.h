@@ -89,6 +89,7 @@ signals:
 protected:
     void mouseDoubleClickEvent(QGraphicsSceneMouseEvent* event) override;
     void readThemeSettings(bool force) override;
+    QVariant itemChange(GraphicsItemChange change, const QVariant& value) override;
 
 private:
     enum class PanelSide { Below, Above };

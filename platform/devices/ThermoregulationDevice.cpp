@@ -1,8 +1,13 @@
 #include "ThermoregulationDevice.h"
 
+#include <limits>
+
 namespace Corvane::Devices {
 
 const int ThermoregulationDevice::PRECISION_UNSPECIFIED = -1;
+// Far above the ids the Configurator gives to the other commands, which
+// count up from 1.
+const int ThermoregulationDevice::OFF_COMMAND_SUB_ID = std::numeric_limits<int>::max();
 
 ThermoregulationDevice::ThermoregulationDevice(const ThermoregulationDeviceProperties& properties,
                                                int serverId)
@@ -90,7 +95,11 @@ QList<int> ThermoregulationDevice::orderedCommands() const
 
 void ThermoregulationDevice::setCommandsOrder(const QList<int>& ids)
 {
+    // An order stored before the OFF command had an id of its own names it 0.
     m_commandsOrder = ids;
+    const qsizetype storedOff = m_commandsOrder.indexOf(ThermoregulationDeviceProperties::OFF_COMMAND_ID);
+    if (storedOff >= 0)
+        m_commandsOrder[storedOff] = OFF_COMMAND_SUB_ID;
 }
 
 bool ThermoregulationDevice::hasCommandWithId(int id) const
@@ -102,7 +111,7 @@ QString ThermoregulationDevice::getCommandText(int id) const
 {
     if (isCustomCommandText(id))
         return m_commandTexts.value(id);
-    if (thermoProperties().showOffCommand() && id == ThermoregulationDeviceProperties::OFF_COMMAND_ID)
+    if (isOffCommand(id))
         return thermoProperties().offCommand().description();
     const ThermoregulationCommandProperties* command = thermoProperties().getCommand(id);
     return command ? command->description() : QString();
@@ -123,7 +132,7 @@ bool ThermoregulationDevice::isCustomCommandText(int id) const
 
 DeviceAddress ThermoregulationDevice::getCommandAddress(int id) const
 {
-    if (thermoProperties().showOffCommand() && id == ThermoregulationDeviceProperties::OFF_COMMAND_ID)
+    if (isOffCommand(id))
         return thermoProperties().offCommand().address();
     const ThermoregulationCommandProperties* command = thermoProperties().getCommand(id);
     return command ? command->address() : DeviceAddress();
@@ -140,10 +149,15 @@ QList<int> ThermoregulationDevice::projectCommandIds() const
     if (deviceType() != 4001)
         return ids;
     if (thermoProperties().showOffCommand())
-        ids.append(ThermoregulationDeviceProperties::OFF_COMMAND_ID);
+        ids.append(OFF_COMMAND_SUB_ID);
     for (const ThermoregulationCommandProperties* command : thermoProperties().commands())
         ids.append(command->id());
     return ids;
+}
+
+bool ThermoregulationDevice::isOffCommand(int id) const
+{
+    return id == OFF_COMMAND_SUB_ID && deviceType() == 4001 && thermoProperties().showOffCommand();
 }
 
 } // namespace Corvane::Devices

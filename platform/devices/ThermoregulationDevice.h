@@ -16,6 +16,10 @@ class ThermoregulationDevice : public BaseDevice
 {
 public:
     static const int PRECISION_UNSPECIFIED;
+    // The id under which the OFF command goes at run time (its icon, its
+    // favourite, the user's name and order for it). The project keeps it
+    // under id 0, which as a sub-device id means the whole device.
+    static const int OFF_COMMAND_SUB_ID;
 
     ThermoregulationDevice(const ThermoregulationDeviceProperties& properties, int serverId);
 
@@ -73,6 +77,7 @@ public:
 
 private:
     QList<int> projectCommandIds() const;
+    bool isOffCommand(int id) const;
 
     double m_temperature = 0.0;
     double m_setpoint = 20.0;

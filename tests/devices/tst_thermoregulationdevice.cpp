@@ -1,5 +1,8 @@
+#include "ProjectFixture.h"
+
 #include "devices/ItemKey.h"
 #include "devices/ThermoregulationDevice.h"
+#include "devices/serialization/XmlSerializer.h"
 
 #include <QTest>
 
@@ -13,6 +16,7 @@ class tst_ThermoregulationDevice : public QObject
 
 private Q_SLOTS:
     void commandsOfBasicAirConditioner();
+    void offCommandOfTheProject();
     void deviceOwnsCopyOfProperties();
     void capabilities_data();
     void capabilities();
@@ -26,9 +30,16 @@ void tst_ThermoregulationDevice::commandsOfBasicAirConditioner()
     const int heat = properties.addCommand(new ThermoregulationCommandProperties(DeviceAddress(3, -1, -1, -1), QStringLiteral("Heat")));
     ThermoregulationDevice device(properties, 1);
 
-    QCOMPARE(device.orderedCommands(), (QList<int>{0, cool, heat}));
+    const int off = ThermoregulationDevice::OFF_COMMAND_SUB_ID;
+    QCOMPARE(device.orderedCommands(), (QList<int>{off, cool, heat}));
     device.setCommandsOrder({heat, 99, cool});
-    QCOMPARE(device.orderedCommands(), (QList<int>{heat, cool, 0}));
+    QCOMPARE(device.orderedCommands(), (QList<int>{heat, cool, off}));
+    // Id 0 is the device itself, not a command.
+    QVERIFY(!device.hasCommandWithId(0));
+    QCOMPARE(device.displayName(0), QStringLiteral("AC"));
+    // An order stored before the OFF command had its own id.
+    device.setCommandsOrder({heat, 0, cool});
+    QCOMPARE(device.orderedCommands(), (QList<int>{heat, off, cool}));
     QCOMPARE(device.getCommandAddress(heat).area(), 3);
     QVERIFY(device.getCommandAddress(42).isEmpty());
     device.setCommandText(cool, QStringLiteral("Summer"));
@@ -38,6 +49,31 @@ void tst_ThermoregulationDevice::commandsOfBasicAirConditioner()
     device.setCommandText(cool, QString());
     QCOMPARE(device.getCommandText(cool), QStringLiteral("Cool"));
     QVERIFY(!properties.getCommand(ThermoregulationCommandProperties::EMPTY_ID));
+}
+
+// The demo project's bedroom air conditioner keeps its OFF command under id 0
+// in the file; at run time the command is a part of the device like the
+// others, under a positive id, and the file is written back as it was read.
+void tst_ThermoregulationDevice::offCommandOfTheProject()
+{
+    const std::unique_ptr<Configuration> project(
+        Serialization::XmlSerializer::read(ProjectFixture::demoProjectPath()));
+    QVERIFY(project);
+    const auto* properties = dynamic_cast<const ThermoregulationDeviceProperties*>(project->getDeviceById(23));
+    QVERIFY(properties && properties->showOffCommand());
+    const ThermoregulationDevice device(*properties, 1);
+    const int off = ThermoregulationDevice::OFF_COMMAND_SUB_ID;
+    QVERIFY(off > 0);
+    QCOMPARE(device.orderedCommands(), (QList<int>{off, 1, 2}));
+    QCOMPARE(device.getCommandText(off), QStringLiteral("Off"));
+    QCOMPARE(device.getCommandAddress(off).area(), 1);
+    QCOMPARE(device.displayName(off), QStringLiteral("Off"));
+
+    const QByteArray written = Serialization::XmlSerializer::writeData(*project);
+    QVERIFY(written.contains("<off id=\"0\" description=\"Off\">"));
+    const std::unique_ptr<Configuration> again(Serialization::XmlSerializer::readData(written));
+    QVERIFY(again);
+    QCOMPARE(Serialization::XmlSerializer::writeData(*again), written);
 }
 
 void tst_ThermoregulationDevice::deviceOwnsCopyOfProperties()

@@ -476,6 +476,32 @@ private slots:
         QVERIFY(!fixture.dropDown->panel()->hasDeadItems());
     }
 
+    void hiddenListCloses_data()
+    {
+        QTest::addColumn<bool>("ownerHidden");
+        QTest::newRow("the drop-down hidden") << false;
+        QTest::newRow("its owner hidden") << true;
+    }
+
+    // An open list hidden with its drop-down closes: shown again, it takes
+    // no press away from the scene.
+    void hiddenListCloses()
+    {
+        QFETCH(bool, ownerHidden);
+        Fixture fixture(3);
+        auto* recorder = new PressRecorder(300, 300, 50, 50);
+        fixture.scene.addItem(recorder);
+        fixture.dropDown->setExpanded(true);
+        QGraphicsItem* hidden = ownerHidden ? static_cast<QGraphicsItem*>(&fixture.owner) : fixture.dropDown;
+        hidden->hide();
+        QVERIFY(!fixture.dropDown->isExpanded());
+        QCOMPARE(fixture.owner.zValue(), 0.0);
+        hidden->show();
+        QVERIFY(!fixture.dropDown->isExpanded());
+        QCoreApplication::sendEvent(&fixture.scene, mouseEvent(QEvent::GraphicsSceneMousePress, QPointF(320, 320)).get());
+        QCOMPARE(recorder->presses, 1);
+    }
+
     void closingAfterLeavingTheSceneUndoesTheRaise()
     {
         Fixture fixture(2);

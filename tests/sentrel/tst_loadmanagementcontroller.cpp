@@ -1,9 +1,12 @@
 #include "Controllers/data/LoadManagementController.h"
 
+#include "CarouselLookup.h"
 #include "FavoriteWindow.h"
+#include "NavigationFixture.h"
 #include "NavigationWindow.h"
 #include "RecordingOpenDriver.h"
 #include "RingPlacement.h"
+#include "SceneInput.h"
 #include "SentrelFixture.h"
 #include "Controllers/base/CarouselController.h"
 #include "simulation/ManualClock.h"
@@ -89,6 +92,7 @@ private Q_SLOTS:
     void stoppedWhileWantedRestarts();
     void favoriteKeepsAutoUpdateAndShowsItsDataWindow();
     void renameRetitlesOnlyThatLoad();
+    void projectSwitchStopsConfirmedUpdates();
     void infoOnThePageShowsTheCarousel();
     void closingProjectStopsConfirmedUpdates();
     void noServerModeAnswersReachTheLoads();
@@ -639,8 +643,9 @@ void tst_LoadManagementController::renameRetitlesOnlyThatLoad()
     auto* dishwasherFavorite =
         static_cast<LoadManagementDataControl*>(m_controller->favoriteDataControl(dishwasher->id()));
 
-    // INFO pressed last on the oven's favourite.
-    m_controller->retitleDevice(dishwasher->id(), QStringLiteral("Dishes"));
+    // The dishwasher renamed on its favourite's label.
+    QVERIFY(SceneInput::rename(dishwasherWindow, dishwasherWindow->favoriteControl()->label(), QStringLiteral("Dishes")));
+    QCOMPARE(dishwasher->name(), QStringLiteral("Dishes"));
     QCOMPARE(dishwasherFavorite->title(), QStringLiteral("Dishes"));
     QCOMPARE(carouselControl(dishwasher->id())->title(), QStringLiteral("Dishes"));
     QCOMPARE(ovenFavorite->title(), QStringLiteral("Load 2"));
@@ -648,7 +653,7 @@ void tst_LoadManagementController::renameRetitlesOnlyThatLoad()
 
     m_controller->settingsLoaded();
     QCOMPARE(ovenFavorite->title(), QStringLiteral("Load 2"));
-    QCOMPARE(dishwasherFavorite->title(), QStringLiteral("Load 3"));
+    QCOMPARE(dishwasherFavorite->title(), QStringLiteral("Dishes"));
     ovenWindow->close();
     dishwasherWindow->close();
 }
@@ -765,6 +770,88 @@ void tst_LoadManagementController::ringOpensBesideItsIcon()
         QVERIFY(m_controller->handleNavigationIconClicked(icon, segment, false));
         QVERIFY(!navigation->commandControl1());
     }
+}
+
+namespace {
+
+// The simulated gateway, keeping what it is asked.
+class RecordingPseudoDriver : public PseudoDriver
+{
+public:
+    void sendMessage(const Message& message) override
+    {
+        sent.append(message);
+        PseudoDriver::sendMessage(message);
+    }
+    QList<Message> sent;
+};
+
+} // namespace
+
+// The program on the demo project shows the load page: the simulated
+// gateway confirms the oven's and the dishwasher's updates. A later start
+// then names another project: both updates are stopped, and none started
+// again, before the page's project goes.
+void tst_LoadManagementController::projectSwitchStopsConfirmedUpdates()
+{
+    m_driver.unregisterListener(m_controller.get());
+    m_controller.reset();
+    m_window.reset();
+    NavigationFixture program;
+    QList<QPointer<RecordingPseudoDriver>> gateways;
+    using Controllers::NavigationController;
+    NavigationController::Seams seams = NavigationController::seams();
+    seams.driverFactory = [&](bool) {
+        auto* gateway = new RecordingPseudoDriver;
+        gateway->setTiming(NavigationFixture::shortTiming());
+        program.made.append(gateway);
+        gateways.append(gateway);
+        return gateway;
+    };
+    NavigationController::setSeams(seams);
+    program.open(QStringLiteral(DEMO_PROJECT));
+    program.window->showTo();
+    program.window->moveOnScreen(QPoint(200, 100));
+    Corvane::Gadgets::NavigationControl* carousel = program.window->navigationControl();
+    const int loadPage = Controllers::BaseController::LOAD_MANAGEMENT_PAGE_ID;
+    for (int turns = 0; CarouselLookup::segmentOf(carousel, loadPage) < 0 && turns < carousel->icons().size();
+         ++turns) {
+        QVERIFY(SceneInput::click(program.window.get(), carousel->nextButton()));
+        QTRY_VERIFY(!carousel->isAnimating());
+    }
+    QVERIFY(SceneInput::click(program.window.get(),
+                              carousel->segments().value(CarouselLookup::segmentOf(carousel, loadPage))));
+    QCOMPARE(carousel->currentPageId(), loadPage);
+    LoadManagementController* loads = nullptr;
+    for (Controllers::BaseController* controller : program.navigation()->controllers())
+        if (auto* found = qobject_cast<LoadManagementController*>(controller))
+            loads = found;
+    QVERIFY(loads);
+    const QList<int> updated{40, 41};
+    for (int id : updated)
+        QVERIFY(loads->autoUpdateStarted(id));
+    QCOMPARE(gateways.size(), 1);
+    RecordingPseudoDriver* gateway = gateways.first();
+    QStringList addresses;
+    for (int id : updated)
+        addresses.append(loads->getAddressText(loads->getDeviceById(id)->address()));
+    gateway->sent.clear();
+
+    const QString other = program.writeProject(QStringLiteral("other.vtprj"),
+                                               NavigationFixture::net(0, QStringLiteral("127.0.0.1"), 20000,
+                                                                      QStringLiteral("12345")));
+    program.window->onAppStartRequest({QStringLiteral("sentrel"), other});
+    QVERIFY(gateway);
+    QStringList stopped;
+    for (const Message& request : std::as_const(gateway->sent)) {
+        if (request.dimension() != AUTO_UPDATE || !addresses.contains(request.address()))
+            continue;
+        // Period 0: stop.
+        QCOMPARE(request.rawParameters().value(1), QStringLiteral("0"));
+        stopped.append(request.address());
+    }
+    QCOMPARE(stopped, addresses);
+    program.releaseDrivers();
 }
 
 QTEST_MAIN(tst_LoadManagementController)

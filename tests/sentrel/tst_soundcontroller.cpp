@@ -8,6 +8,7 @@
 #include "LogCapture.h"
 #include "NavigationWindow.h"
 #include "RecordingOpenDriver.h"
+#include "SceneInput.h"
 #include "SentrelFixture.h"
 #include "simulation/ManualClock.h"
 #include "simulation/PseudoDriver.h"
@@ -137,6 +138,7 @@ private Q_SLOTS:
     void valueTextsClearTheLabels_data();
     void valueTextsClearTheLabels();
     void renderPage();
+    void sourcesOpenAtTheWayHome();
 
 private:
     void build(int soundSystemType = 0);
@@ -556,11 +558,12 @@ void tst_SoundController::gatewayValuesOutOfRange_data()
                                        << "volume";
     QTest::newRow("volume 2^31-1 clamped")
         << value(amplifierAt, Codes::AMPLIFIER_VOLUME, {2147483647}) << 31 << QList<int>{} << "volume";
-    QTest::newRow("negative volume clamped") << value(amplifierAt, Codes::AMPLIFIER_VOLUME, {-5}) << 0
+    // A negative volume is no volume: the stored one stays.
+    QTest::newRow("negative volume ignored") << value(amplifierAt, Codes::AMPLIFIER_VOLUME, {-5}) << 10
                                              << QList<int>{} << "volume";
-    QTest::newRow("volume -1 clamped") << value(amplifierAt, Codes::AMPLIFIER_VOLUME, {-1}) << 0 << QList<int>{}
+    QTest::newRow("volume -1 ignored") << value(amplifierAt, Codes::AMPLIFIER_VOLUME, {-1}) << 10 << QList<int>{}
                                        << "volume";
-    QTest::newRow("volume -2^31 clamped") << value(amplifierAt, Codes::AMPLIFIER_VOLUME, {-2147483647 - 1}) << 0
+    QTest::newRow("volume -2^31 ignored") << value(amplifierAt, Codes::AMPLIFIER_VOLUME, {-2147483647 - 1}) << 10
                                           << QList<int>{} << "volume";
     QTest::newRow("volume left out") << value(amplifierAt, Codes::AMPLIFIER_VOLUME, {}) << 10 << QList<int>{} << "";
     QTest::newRow("volume 31 kept") << value(amplifierAt, Codes::AMPLIFIER_VOLUME, {31}) << 31 << QList<int>{} << "";
@@ -593,7 +596,10 @@ void tst_SoundController::gatewayValuesOutOfRange()
     build(1);
     receive(value(QStringLiteral("3#1#1"), Codes::AMPLIFIER_VOLUME, {10}));
     LogCapture log;
-    receive(message);
+    // As the gateway's driver hands it on.
+    m_driver.registerListener(m_controller.get());
+    m_driver.deliver(message);
+    m_driver.unregisterListener(m_controller.get());
     QCOMPARE(amplifier(amplifierId)->volume(), volume);
     QCOMPARE(areasOf(m_controller->activeSources(), m_gateway, 1), areas);
     const QStringList warnings = log.lines().filter(QStringLiteral("Sound device"));
@@ -804,6 +810,40 @@ void tst_SoundController::renderPage()
         }
         m_window.reset();
     }
+}
+
+// The source list of the living room amplifier is open when the gadget goes
+// home after the user's last input; back on the sound page, the first click on the amplifier opens its
+// ring: the list closed with the page.
+void tst_SoundController::sourcesOpenAtTheWayHome()
+{
+    start();
+    m_window->showTo();
+    m_window->moveOnScreen(QPoint(200, 100));
+    openSoundPage();
+    Corvane::Gadgets::NavigationControl* carousel = m_window->navigationControl();
+    Corvane::Gadgets::SvgDropDown* sources =
+        carousel->labels()->labelAt(segmentOf(LIVING_ROOM_AMPLIFIER))->row2DropDown();
+    QVERIFY(SceneInput::click(m_window.get(), sources->expandButton()));
+    QVERIFY(sources->isExpanded());
+
+    // Nothing more from the user: the gadget goes home by itself.
+    m_clock->advance((Settings::guiProperties().goHomepageTimeout() + 1) * 1000);
+    finishFades();
+    QCOMPARE(carousel->currentPageId(), 0);
+    QVERIFY(!sources->isExpanded());
+    for (int turns = 0; segmentOf(BaseController::SOUND_PAGE_ID) < 0 && turns < carousel->icons().size(); ++turns) {
+        QVERIFY(SceneInput::click(m_window.get(), carousel->nextButton()));
+        QTRY_VERIFY(!carousel->isAnimating());
+    }
+    QVERIFY(segmentOf(BaseController::SOUND_PAGE_ID) >= 0);
+    QVERIFY(SceneInput::click(m_window.get(), carousel->segments().at(segmentOf(BaseController::SOUND_PAGE_ID))));
+    finishFades();
+    QCOMPARE(carousel->currentPageId(), BaseController::SOUND_PAGE_ID);
+
+    QVERIFY(SceneInput::click(m_window.get(), carousel->segments().at(segmentOf(LIVING_ROOM_AMPLIFIER))));
+    QVERIFY(carousel->commandControl1());
+    QVERIFY(!sources->isExpanded());
 }
 
 QTEST_MAIN(tst_SoundController)

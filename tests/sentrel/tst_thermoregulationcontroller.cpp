@@ -1,3 +1,4 @@
+#include "CarouselLookup.h"
 #include "Controllers/navigation/NavigationController.h"
 #include "Controllers/thermoregulation/ThermoregulationController.h"
 #include "Controllers/thermoregulation/ThermoregulationGatewayMessages.h"
@@ -6,8 +7,10 @@
 #include "FavoriteWindow.h"
 #include "LogCapture.h"
 #include "NavigationWindow.h"
+#include "RecordingListener.h"
 #include "RecordingOpenDriver.h"
 #include "RingPlacement.h"
+#include "SceneInput.h"
 #include "SentrelFixture.h"
 #include "simulation/Clock.h"
 #include "simulation/ManualClock.h"
@@ -24,6 +27,7 @@
 #include "devices/UserDeviceSettings.h"
 #include "devices/WebServerDeviceProperties.h"
 #include "favorite/FavoriteControl.h"
+#include "label/Label.h"
 #include "devices/serialization/XmlSerializer.h"
 #include "navigation/NavigationControl.h"
 #include "navigation/NavigationLabels.h"
@@ -37,11 +41,15 @@
 
 #include <QDir>
 #include <QFile>
+#include <QGraphicsScene>
 #include <QGraphicsSimpleTextItem>
+#include <QPainter>
 #include <QKeyEvent>
+#include <QPropertyAnimation>
 #include <QSignalSpy>
 #include <QTest>
 
+#include <algorithm>
 #include <limits>
 
 #include <functional>
@@ -170,6 +178,14 @@ private Q_SLOTS:
     void ringsOpenBesideTheirIcon();
     void statusKnownPerDevice_data();
     void statusKnownPerDevice();
+    void offCommandIsAPartOfItsDevice();
+    void favoriteIndicatorsOnEveryIconList();
+    void renamedCommandKeepsItsName_data();
+    void renamedCommandKeepsItsName();
+    void escapeThenTheSameClick_data();
+    void escapeThenTheSameClick();
+    void pageWithFavoritePictures_data();
+    void pageWithFavoritePictures();
 
 private:
     ThermoregulationDevice* add(ThermoregulationDeviceProperties* properties);
@@ -185,6 +201,17 @@ private:
     // The program's window in no-server mode on the demo project, and its
     // thermoregulation page.
     ThermoregulationController* openDemoProgram();
+    // The program's window shown on the screen, as the user sees it.
+    void showProgram();
+    Corvane::Gadgets::NavigationControl* carousel() const { return m_window->navigationControl(); }
+    PseudoDriver* gateway() const;
+    // Turns the carousel with its next button until the icon shows, then
+    // clicks it, and lets the carousel's animations end.
+    void clickIcon(int id);
+    void finishAnimations() const;
+    FavoriteWindow* dragOut(ThermoregulationController* page, int iconId);
+    // The program closed and started again on the same settings folders.
+    ThermoregulationController* restartDemoProgram();
 
     std::unique_ptr<SentrelFixture> m_fixture;
     std::unique_ptr<NavigationWindow> m_window;
@@ -1295,6 +1322,7 @@ void tst_ThermoregulationController::simulatedGateway()
 
 ThermoregulationController* tst_ThermoregulationController::openDemoProgram()
 {
+    m_controller.reset();
     m_window.reset();
     Settings::s_instance->setSupportTransparency(true);
     Settings::s_instance->setNoServer(true);
@@ -1421,7 +1449,315 @@ void tst_ThermoregulationController::ringsOpenBesideTheirIcon()
     }
 }
 
-QTEST_MAIN(tst_ThermoregulationController)
+
+// --- The user's paths on the demo program ----------------------------------
+
+namespace {
+
+const int LIVING_ROOM_ZONE = 17;
+const int BEDROOM_AIR_CONDITIONER = 23;
+const int COOL_24 = 1;
+
+bool hasFavoriteIndicator(const NavigationIcon& icon)
+{
+    return icon.renderer().overlays().contains(
+        Corvane::Gadgets::ThemeProvider::getRendererFor(Corvane::Gadgets::ThemeProvider::FAVORITE_INDICATOR));
+}
+
+// The ids of the icons, without the carousel's gap between the last and
+// the first.
+QList<int> idsOf(const QList<NavigationIcon>& icons)
+{
+    QList<int> ids;
+    for (const NavigationIcon& icon : icons)
+        if (!icon.isEmpty())
+            ids.append(icon.id());
+    return ids;
+}
+
+// The scenarios the simulated gateway ran.
+QList<int> scenariosRun(const RecordingListener& listener)
+{
+    QList<int> run;
+    for (const Message& message : listener.messages)
+        if (message.systemType() == Corvane::PravikDriver::PravikEnums::Scenarios)
+            run.append(message.commandType());
+    return run;
+}
+
+} // namespace
+
+void tst_ThermoregulationController::showProgram()
+{
+    m_window->showTo();
+    m_window->moveOnScreen(QPoint(200, 100));
+    finishAnimations();
+}
+
+PseudoDriver* tst_ThermoregulationController::gateway() const
+{
+    const auto drivers = m_window->navigationController()->drivers();
+    return drivers.isEmpty() ? nullptr : qobject_cast<PseudoDriver*>(drivers.first());
+}
+
+void tst_ThermoregulationController::finishAnimations() const
+{
+    // The icons of a new list come in when the old ones have faded out.
+    carousel()->setSegmentIconsOpacity(0.0);
+    carousel()->setSegmentIconsOpacity(1.0);
+    for (QPropertyAnimation* animation : carousel()->findChildren<QPropertyAnimation*>())
+        if (animation->state() == QAbstractAnimation::Running)
+            animation->setCurrentTime(animation->duration());
+}
+
+void tst_ThermoregulationController::clickIcon(int id)
+{
+    for (int turns = 0; CarouselLookup::segmentOf(carousel(), id) < 0 && turns < carousel()->icons().size();
+         ++turns) {
+        SceneInput::click(m_window.get(), carousel()->nextButton());
+        QTRY_VERIFY(!carousel()->isAnimating());
+    }
+    const int segment = CarouselLookup::segmentOf(carousel(), id);
+    QVERIFY2(segment >= 0, qPrintable(QStringLiteral("icon %1 not on the carousel").arg(id)));
+    SceneInput::click(m_window.get(), carousel()->segments().at(segment));
+    finishAnimations();
+}
+
+// The icon dropped beyond the gadget: the carousel asks for a favourite,
+// then for its own icons back.
+FavoriteWindow* tst_ThermoregulationController::dragOut(ThermoregulationController* page, int iconId)
+{
+    const int before = int(page->favorites().size());
+    Q_EMIT carousel()->requestShortcut(CarouselLookup::shownIcon(carousel(), iconId));
+    Q_EMIT carousel()->requestOriginalIcons();
+    return page->favorites().size() > before ? page->favorites().last() : nullptr;
+}
+
+ThermoregulationController* tst_ThermoregulationController::restartDemoProgram()
+{
+    m_window.reset();
+    Settings::initializeUserProperties();
+    Settings::guiProperties().setTempConfigFileName(QStringLiteral(DEMO_PROJECT));
+    Settings::clearConfiguration();
+    m_window = std::make_unique<NavigationWindow>();
+    for (Controllers::BaseController* controller : m_window->navigationController()->controllers())
+        if (auto* thermo = qobject_cast<ThermoregulationController*>(controller))
+            return thermo;
+    return nullptr;
+}
+
+// The OFF command of the bedroom air conditioner is kept under id 0 by the
+// project, the id that stands for a whole device: on the carousel it has an
+// id of its own, the same each time, and runs, becomes a favourite and is
+// marked as one like the other commands.
+void tst_ThermoregulationController::offCommandIsAPartOfItsDevice()
+{
+    ThermoregulationController* page = openDemoProgram();
+    QVERIFY(page);
+    showProgram();
+    RecordingListener listener;
+    gateway()->registerListener(&listener);
+
+    const int off = ThermoregulationDevice::OFF_COMMAND_SUB_ID;
+    clickIcon(BEDROOM_AIR_CONDITIONER);
+    QVERIFY(CarouselLookup::segmentOf(carousel(), off) >= 0);
+    QCOMPARE(CarouselLookup::shownIcon(carousel(), off).tooltip(), QStringLiteral("Off"));
+    QVERIFY(SceneInput::click(m_window.get(), carousel()->backSplitButton()));
+    finishAnimations();
+    clickIcon(BEDROOM_AIR_CONDITIONER);
+    QVERIFY(CarouselLookup::segmentOf(carousel(), off) >= 0);
+
+    // START on OFF runs the OFF scenario, 1, and nothing else.
+    clickIcon(off);
+    QVERIFY(carousel()->commandControl1());
+    QVERIFY(SceneInput::click(m_window.get(),
+                              ringButton(carousel()->commandControl1(), Buttons::START_BUTTON_ID)));
+    QCOMPARE(scenariosRun(listener), QList<int>{1});
+
+    FavoriteWindow* favorite = dragOut(page, off);
+    QVERIFY(favorite);
+    QCOMPARE(favorite->deviceId(), BEDROOM_AIR_CONDITIONER);
+    QCOMPARE(favorite->subDeviceId(), off);
+    QCOMPARE(favorite->windowTitle(), QStringLiteral("Off"));
+    QVERIFY(hasFavoriteIndicator(CarouselLookup::shownIcon(carousel(), off)));
+    QVERIFY(!hasFavoriteIndicator(CarouselLookup::shownIcon(carousel(), COOL_24)));
+    gateway()->unregisterListener(&listener);
+}
+
+// Every list of icons the page shows marks the icons that have a favourite:
+// on entry, below the air conditioner, after Back, and when the carousel
+// asks for its icons back after a drag, which also undoes the order the
+// drag left.
+void tst_ThermoregulationController::favoriteIndicatorsOnEveryIconList()
+{
+    ThermoregulationController* page = openDemoProgram();
+    QVERIFY(page);
+    showProgram();
+    QVERIFY(dragOut(page, LIVING_ROOM_ZONE));
+    // The icons shuffled as a drag leaves them, then asked back.
+    QList<NavigationIcon> shuffled = carousel()->icons();
+    std::reverse(shuffled.begin(), shuffled.end());
+    carousel()->setIcons(shuffled, false);
+    Q_EMIT carousel()->requestOriginalIcons();
+    QCOMPARE(idsOf(carousel()->icons()), idsOf(page->icons()));
+    QVERIFY(hasFavoriteIndicator(CarouselLookup::shownIcon(carousel(), LIVING_ROOM_ZONE)));
+
+    // Home and back to the page.
+    QVERIFY(SceneInput::click(m_window.get(), carousel()->homeButton()));
+    finishAnimations();
+    clickIcon(Controllers::BaseController::TERMO_PAGE_ID);
+    QCOMPARE(carousel()->currentPageId(), Controllers::BaseController::TERMO_PAGE_ID);
+    QVERIFY(hasFavoriteIndicator(CarouselLookup::shownIcon(carousel(), LIVING_ROOM_ZONE)));
+    QVERIFY(!hasFavoriteIndicator(CarouselLookup::shownIcon(carousel(), BEDROOM_AIR_CONDITIONER)));
+
+    // A command of the air conditioner, then Back, then the commands again.
+    clickIcon(BEDROOM_AIR_CONDITIONER);
+    QVERIFY(dragOut(page, COOL_24));
+    QVERIFY(hasFavoriteIndicator(CarouselLookup::shownIcon(carousel(), COOL_24)));
+    QVERIFY(SceneInput::click(m_window.get(), carousel()->backSplitButton()));
+    finishAnimations();
+    QVERIFY(hasFavoriteIndicator(CarouselLookup::shownIcon(carousel(), LIVING_ROOM_ZONE)));
+    clickIcon(BEDROOM_AIR_CONDITIONER);
+    QVERIFY(hasFavoriteIndicator(CarouselLookup::shownIcon(carousel(), COOL_24)));
+    QVERIFY(!hasFavoriteIndicator(CarouselLookup::shownIcon(carousel(), ThermoregulationDevice::OFF_COMMAND_SUB_ID)));
+}
+
+void tst_ThermoregulationController::renamedCommandKeepsItsName_data()
+{
+    QTest::addColumn<int>("command");
+    QTest::addColumn<bool>("onTheFavorite");
+    QTest::newRow("Cool, on its favourite's label") << COOL_24 << true;
+    QTest::newRow("Off, on the carousel's label") << ThermoregulationDevice::OFF_COMMAND_SUB_ID << false;
+}
+
+// A command renamed on a label: its icon, its favourite's label and title
+// take the name, and keep it over a restart.
+void tst_ThermoregulationController::renamedCommandKeepsItsName()
+{
+    QFETCH(int, command);
+    QFETCH(bool, onTheFavorite);
+    ThermoregulationController* page = openDemoProgram();
+    QVERIFY(page);
+    showProgram();
+    clickIcon(BEDROOM_AIR_CONDITIONER);
+    FavoriteWindow* favorite = dragOut(page, command);
+    QVERIFY(favorite);
+    const QString name = QStringLiteral("Summer night");
+    if (onTheFavorite) {
+        QVERIFY(SceneInput::rename(favorite, favorite->favoriteControl()->label(), name));
+    } else {
+        // As the carousel's label editor hands a new name to the page.
+        const NavigationIcon icon = CarouselLookup::shownIcon(carousel(), command);
+        bool canChange = true;
+        page->handleTextChanged(page->getDeviceIdFromUniquieId(icon.id()), page->getSubDeviceIdFromUniquieId(icon.id()),
+                                name, canChange);
+        QVERIFY(canChange);
+    }
+    QCOMPARE(CarouselLookup::shownIcon(carousel(), command).tooltip(), name);
+    QCOMPARE(favorite->windowTitle(), name);
+    QCOMPARE(favorite->favoriteControl()->label()->text(), name);
+
+    page = restartDemoProgram();
+    QVERIFY(page);
+    QCOMPARE(page->favorites().size(), 1);
+    favorite = page->favorites().first();
+    QCOMPARE(favorite->subDeviceId(), command);
+    QCOMPARE(favorite->windowTitle(), name);
+    QCOMPARE(favorite->favoriteControl()->label()->text(), name);
+    showProgram();
+    clickIcon(Controllers::BaseController::TERMO_PAGE_ID);
+    clickIcon(BEDROOM_AIR_CONDITIONER);
+    QCOMPARE(CarouselLookup::shownIcon(carousel(), command).tooltip(), name);
+}
+
+void tst_ThermoregulationController::escapeThenTheSameClick_data()
+{
+    QTest::addColumn<int>("device");
+    QTest::addColumn<int>("icon");
+    QTest::addColumn<QString>("button");
+    QTest::newRow("zone status ring") << LIVING_ROOM_ZONE << LIVING_ROOM_ZONE << Buttons::STATUS_BUTTON_ID;
+    QTest::newRow("air conditioner command") << BEDROOM_AIR_CONDITIONER << COOL_24 << QString();
+}
+
+// Escape closes the open ring; the first click on the same ring button, or
+// the same command, opens it again.
+void tst_ThermoregulationController::escapeThenTheSameClick()
+{
+    QFETCH(int, device);
+    QFETCH(int, icon);
+    QFETCH(QString, button);
+    ThermoregulationController* page = openDemoProgram();
+    QVERIFY(page);
+    showProgram();
+    if (device != icon)
+        clickIcon(device);
+    clickIcon(icon);
+    auto openRing = [&] {
+        if (!button.isEmpty())
+            SceneInput::click(m_window.get(), ringButton(carousel()->commandControl1(), button));
+        else
+            clickIcon(icon);
+        finishAnimations();
+        return button.isEmpty() ? carousel()->commandControl1() : carousel()->commandControl2();
+    };
+    if (!button.isEmpty())
+        QVERIFY(openRing());
+
+    SceneInput::pressKey(m_window.get(), Qt::Key_Escape);
+    finishAnimations();
+    QVERIFY(button.isEmpty() ? !carousel()->commandControl1() : !carousel()->commandControl2());
+    QVERIFY(openRing());
+    if (button.isEmpty()) {
+        RecordingListener listener;
+        gateway()->registerListener(&listener);
+        QVERIFY(SceneInput::click(m_window.get(),
+                                  ringButton(carousel()->commandControl1(), Buttons::START_BUTTON_ID)));
+        QCOMPARE(scenariosRun(listener), QList<int>{2});
+        gateway()->unregisterListener(&listener);
+    }
+}
+
+void tst_ThermoregulationController::pageWithFavoritePictures_data()
+{
+    QTest::addColumn<QString>("theme");
+    QTest::newRow("Talvera") << QStringLiteral("TalveraTheme");
+    QTest::newRow("Corvane") << QStringLiteral("CorvaneTheme");
+}
+
+// With CORVANE_SHOTS_DIR set, pictures of the page and of the air
+// conditioner's commands with favourites marked, in each built-in theme.
+void tst_ThermoregulationController::pageWithFavoritePictures()
+{
+    QFETCH(QString, theme);
+    const QByteArray folder = qgetenv("CORVANE_SHOTS_DIR");
+    if (folder.isEmpty())
+        QSKIP("pictures only with CORVANE_SHOTS_DIR");
+    SentrelFixture::useProgramTheme(QStringLiteral(":/") + theme);
+    ThermoregulationController* page = openDemoProgram();
+    QVERIFY(page);
+    showProgram();
+    QVERIFY(dragOut(page, LIVING_ROOM_ZONE));
+    auto shoot = [&](const QString& step) {
+        QGraphicsScene* scene = m_window->graphicsScene();
+        const QRectF area = scene->itemsBoundingRect().adjusted(-10, -10, 10, 10);
+        QImage image(area.size().toSize(), QImage::Format_ARGB32_Premultiplied);
+        image.fill(QColor(90, 110, 130));
+        QPainter painter(&image);
+        scene->render(&painter, QRectF(QPointF(), area.size()), area);
+        painter.end();
+        const QDir output(QString::fromLocal8Bit(folder));
+        output.mkpath(QStringLiteral("."));
+        QVERIFY(image.save(output.filePath(theme + QStringLiteral("-thermo-") + step + QStringLiteral(".png"))));
+    };
+    finishAnimations();
+    shoot(QStringLiteral("page"));
+    clickIcon(BEDROOM_AIR_CONDITIONER);
+    QVERIFY(dragOut(page, COOL_24));
+    finishAnimations();
+    shoot(QStringLiteral("commands"));
+    SentrelFixture::useProgramTheme();
+}
+
 void tst_ThermoregulationController::statusKnownPerDevice_data()
 {
     QTest::addColumn<bool>("general");
@@ -1458,4 +1794,5 @@ void tst_ThermoregulationController::statusKnownPerDevice()
     QVERIFY(!other->isStatusKnown());
 }
 
+QTEST_MAIN(tst_ThermoregulationController)
 #include "tst_thermoregulationcontroller.moc"

@@ -4,6 +4,7 @@
 #include "LogCapture.h"
 #include "NavigationWindow.h"
 #include "RecordingOpenDriver.h"
+#include "SceneInput.h"
 #include "SentrelFixture.h"
 #include "Controllers/base/CarouselController.h"
 #include "simulation/ManualClock.h"
@@ -347,7 +348,12 @@ void tst_WebServersController::renameRetitlesOnlyThatGateway()
                           &WebServerDataControl::titleTextChanged);
     QSignalSpy secondTitle(static_cast<WebServerDataControl*>(m_controller->favoriteDataControl(second)),
                            &WebServerDataControl::titleTextChanged);
-    m_controller->retitleDevice(second, QStringLiteral("Garage"));
+    m_controller->createDataControls();
+    QSignalSpy carouselTitle(carouselControl(second), &WebServerDataControl::titleTextChanged);
+    // The second gateway renamed on its favourite's label.
+    QVERIFY(SceneInput::rename(secondWindow, secondWindow->favoriteControl()->label(), QStringLiteral("Garage")));
+    QCOMPARE(device(second)->name(), QStringLiteral("Garage"));
+    QCOMPARE(carouselTitle.size(), 1);
     QCOMPARE(secondTitle.size(), 1);
     QVERIFY(secondTitle.first().first().toString().contains(QStringLiteral("Garage")));
     QVERIFY(firstTitle.isEmpty());

@@ -1,8 +1,10 @@
 #include "LoadManagementController.h"
 
+#include "Application.h"
 #include "Controllers/base/CommandRing.h"
 #include "FavoriteWindow.h"
 #include "NavigationWindow.h"
+#include "Settings.h"
 #include "Controllers/base/CarouselController.h"
 #include "simulation/Clock.h"
 
@@ -577,7 +579,9 @@ Gadgets::Utilities::RendererContainer* LoadManagementController::favoriteIconRen
 
 bool LoadManagementController::shouldAutoUpdate(const LoadDevice* load) const
 {
-    if (load->deviceType() != LOAD_WITH_INFO)
+    // The loads of a project being closed, or of a program that quits, are
+    // no longer looked at, whatever the page or the favourites still show.
+    if (load->deviceType() != LOAD_WITH_INFO || Settings::isProjectSwitching() || Application::s_isShuttingDown)
         return false;
     const bool pageShows = navigationControl() && navigationControl()->currentPageId() == LOAD_MANAGEMENT_PAGE_ID;
     return pageShows || hasFavoriteFor(load->id());
@@ -717,6 +721,20 @@ void LoadManagementController::aboutToQuit()
 {
     BaseDataControlsController::aboutToQuit();
     onConfigurationChanged();
+}
+
+void LoadManagementController::closeConfiguration()
+{
+    onConfigurationChanged();
+    BaseDataControlsController::closeConfiguration();
+}
+
+void LoadManagementController::handleTextChanged(int deviceId, int subDeviceId, const QString& text,
+                                                 bool& canChange)
+{
+    BaseDataControlsController::handleTextChanged(deviceId, subDeviceId, text, canChange);
+    if (canChange && load(deviceId))
+        retitleDevice(deviceId, text);
 }
 
 void LoadManagementController::onFullScreen()

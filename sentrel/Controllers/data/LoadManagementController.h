@@ -60,6 +60,11 @@ public:
     void retranslateUi() override;
     void updateControlsCache() override;
     void aboutToQuit() override;
+    // The updates the gateways confirmed are stopped before the project's
+    // favourites close.
+    void closeConfiguration() override;
+    // A load renamed on its label or favourite: its data windows follow.
+    void handleTextChanged(int deviceId, int subDeviceId, const QString& text, bool& canChange) override;
     void onFullScreen() override;
     void handleCarouselIndexChanged(int index) override;
     void handleCarouselMovementEnded() override;

@@ -273,6 +273,13 @@ void WebServersController::retitleDevice(int deviceId, const QString& name)
         static_cast<WebServerDataControl*>(control)->setWebServerName(name);
 }
 
+void WebServersController::handleTextChanged(int deviceId, int subDeviceId, const QString& text, bool& canChange)
+{
+    BaseDataControlsController::handleTextChanged(deviceId, subDeviceId, text, canChange);
+    if (canChange && webServer(deviceId))
+        retitleDevice(deviceId, text);
+}
+
 void WebServersController::initializeFavorite(FavoriteWindow* window)
 {
     BaseDataControlsController::initializeFavorite(window);

@@ -39,6 +39,8 @@ public:
     void settingsLoaded() override;
     void retranslateUi() override;
     void onFullScreen() override;
+    // A gateway renamed on its label or favourite: its data windows follow.
+    void handleTextChanged(int deviceId, int subDeviceId, const QString& text, bool& canChange) override;
     Gadgets::SvgControlObject* favoriteDataControl(int deviceId) const override;
     Gadgets::SvgControlObject* dataControl(int deviceId) const override;
     void interfaceDeviceMessageReceived(const PravikDriver::OpenDriver* driver,

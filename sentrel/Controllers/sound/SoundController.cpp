@@ -587,14 +587,15 @@ void SoundController::updateAmplifierFromMessage(AmplifierDevice* amplifier, con
         amplifier->setIsOn(true);
     else if (message.stateCode() == AMPLIFIER_OFF)
         amplifier->setIsOn(false);
-    if (message.hasVolume()) {
-        const int volume = std::clamp(message.volume(), 0, AMPLIFIER_MAX_VALUE);
+    if (message.hasVolume() && message.volume() < 0) {
+        // No volume at all: the one the amplifier had stays.
+        warn(amplifier, QStringLiteral("volume"),
+             QStringLiteral("%1 is below 0; %2 kept").arg(message.volume()).arg(amplifier->volume()));
+    } else if (message.hasVolume()) {
+        const int volume = std::min(message.volume(), AMPLIFIER_MAX_VALUE);
         if (volume != message.volume())
             warn(amplifier, QStringLiteral("volume"),
-                 QStringLiteral("%1 is outside 0..%2; clamped to %3")
-                     .arg(message.volume())
-                     .arg(AMPLIFIER_MAX_VALUE)
-                     .arg(volume));
+                 QStringLiteral("%1 is above %2; clamped to %2").arg(message.volume()).arg(AMPLIFIER_MAX_VALUE));
         amplifier->setVolume(volume);
     }
     amplifier->setStatusKnown(true);

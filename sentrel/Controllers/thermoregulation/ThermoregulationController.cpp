@@ -191,8 +191,12 @@ void ThermoregulationController::updateControlsCache()
 
 bool ThermoregulationController::openPage()
 {
+    // Closed first: the favourite marks read the icons' ids as devices.
+    m_openDeviceId = 0;
+    m_openCommand.clear();
+    m_commandIcons.clear();
     Gadgets::NavigationControl* navigation = navigationControl();
-    navigation->setIcons(m_icons, false);
+    navigation->setIcons(updateIconsWithFavorites(m_icons), false);
     setCentralContent();
     navigation->setCurrentPageId(TERMO_PAGE_ID);
     if (Gadgets::NavigationLabels* labels = navigation->labels()) {
@@ -201,9 +205,6 @@ bool ThermoregulationController::openPage()
     }
     if (navigationWindow() && navigationWindow()->navigationContainer())
         navigationWindow()->navigationContainer()->setElementsSuffix(ThemeProvider::THERMOREGULATION);
-    m_openDeviceId = 0;
-    m_openCommand.clear();
-    m_commandIcons.clear();
     updateSliders(-1);
     return true;
 }
@@ -287,7 +288,7 @@ void ThermoregulationController::showBasicAirConditionerCommands(Device* device)
     navigation->clearCommandControls();
     m_openCommand.clear();
     m_commandIcons.show(device);
-    navigation->setIcons(m_commandIcons.icons(), false);
+    navigation->setIcons(updateIconsWithFavorites(m_commandIcons.icons()), false);
     navigation->setShowBackButton(true);
     // The commands have no temperature of their own.
     if (Gadgets::NavigationLabels* labels = navigation->labels())
@@ -300,11 +301,12 @@ bool ThermoregulationController::handleBackButtonClicked()
     if (!navigation || navigation->currentPageId() != TERMO_PAGE_ID || !thermoDevice(m_openDeviceId))
         return false;
     navigation->clearCommandControls();
-    navigation->setIcons(m_icons, false);
-    navigation->setShowBackButton(false);
+    // Closed first: the favourite marks read the icons' ids as devices.
     m_openDeviceId = 0;
     m_openCommand.clear();
     m_commandIcons.clear();
+    navigation->setIcons(updateIconsWithFavorites(m_icons), false);
+    navigation->setShowBackButton(false);
     updateSliders(-1);
     return true;
 }
@@ -590,8 +592,8 @@ NavigationIcon ThermoregulationController::getIconForSubDevice(int deviceId, int
 bool ThermoregulationController::handleRequestOriginalIcons()
 {
     if (!isCurrentPage() || !openBasicAirConditioner())
-        return false;
-    navigationControl()->setIcons(m_commandIcons.icons(), true);
+        return BaseController::handleRequestOriginalIcons();
+    navigationControl()->setIcons(updateIconsWithFavorites(m_commandIcons.icons()), true);
     return true;
 }
 
@@ -615,9 +617,11 @@ void ThermoregulationController::setDeviceIconName(int deviceId, int subDeviceId
         BaseController::setDeviceIconName(deviceId, subDeviceId, name);
         return;
     }
+    // A command's icon shows only on the carousel: updateUI would also take
+    // it to the favourites of a device whose id equals the command's.
     const NavigationIcon renamed = m_commandIcons.rename(subDeviceId, name);
-    if (renamed.id() != 0)
-        updateUI(renamed);
+    if (renamed.id() != 0 && isCurrentPage() && openBasicAirConditioner() == device)
+        navigationControl()->updateIcon(updateIconsWithFavorites({renamed}).constFirst());
 }
 
 void ThermoregulationController::handleTextChanged(int deviceId, int subDeviceId, const QString& text,
@@ -629,8 +633,9 @@ void ThermoregulationController::handleTextChanged(int deviceId, int subDeviceId
         BaseController::handleTextChanged(deviceId, subDeviceId, text, canChange);
         return;
     }
+    // An empty name gives the command back the project's.
     device->setCommandText(subDeviceId, text);
-    setDeviceIconName(deviceId, subDeviceId, device->getCommandText(subDeviceId));
+    setDeviceName(deviceId, subDeviceId, device->getCommandText(subDeviceId));
     canChange = true;
     saveSettings();
 }
@@ -649,7 +654,7 @@ void ThermoregulationController::loadSettingsForDevice(const Devices::UserDevice
     if (base->deviceType() == BASIC_AIR_CONDITIONER) {
         auto* device = static_cast<Device*>(base);
         for (int id : ThermoregulationCommandIcons::loadSettings(settings, pageId, device))
-            setDeviceIconName(device->id(), id, device->getCommandText(id));
+            setDeviceName(device->id(), id, device->getCommandText(id));
     }
     BaseController::loadSettingsForDevice(settings, pageId, base);
 }
@@ -728,8 +733,29 @@ bool ThermoregulationController::isKeyAllowed(const QKeyEvent* event) const
 
 void ThermoregulationController::handleKeyPress(const QKeyEvent* event)
 {
-    if (isKeyAllowed(event))
-        BaseController::handleKeyPress(event);
+    if (!isKeyAllowed(event))
+        return;
+    const Gadgets::NavigationControl* navigation = navigationControl();
+    const bool firstRingOpen = navigation && navigation->commandControl1();
+    const bool secondRingOpen = navigation && navigation->commandControl2();
+    BaseController::handleKeyPress(event);
+    if (event->key() == Qt::Key_Escape)
+        forgetRingClosedByEscape(firstRingOpen, secondRingOpen);
+}
+
+// Escape closes the carousel's inner ring, else its outer one, without
+// asking this controller: what it holds open must follow, or the next click
+// on the same button or command would close what is already closed.
+void ThermoregulationController::forgetRingClosedByEscape(bool firstRingOpen, bool secondRingOpen)
+{
+    if (!firstRingOpen)
+        return;
+    m_openCommand.clear();
+    // A basic air conditioner's commands stay on the carousel.
+    if (secondRingOpen || openBasicAirConditioner())
+        return;
+    m_openDeviceId = 0;
+    updateSliders(-1);
 }
 
 void ThermoregulationController::handleKeyRelease(const QKeyEvent* event)

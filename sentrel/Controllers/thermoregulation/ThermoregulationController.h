@@ -82,8 +82,8 @@ public:
     int getSubDeviceIdFromUniquieId(int uniqueId) const override;
     Gadgets::Models::NavigationIcon getIconByIndex(int index) const override;
     bool canAddFavoriteFor(int deviceId, int subDeviceId) const override;
-    Gadgets::Models::NavigationIcon getIconForSubDevice(int deviceId, int subDeviceId) const;
-    bool handleRequestOriginalIcons();
+    Gadgets::Models::NavigationIcon getIconForSubDevice(int deviceId, int subDeviceId) const override;
+    bool handleRequestOriginalIcons() override;
     bool handleIconsReordered() override;
     void setDeviceIconName(int deviceId, int subDeviceId, const QString& name) override;
     void handleTextChanged(int deviceId, int subDeviceId, const QString& text, bool& canChange) override;
@@ -156,6 +156,7 @@ private:
     bool handleDeviceClick(const Gadgets::Models::NavigationIcon& icon, int segmentIndex);
     bool handleBasicCommandClick(const Gadgets::Models::NavigationIcon& icon, int segmentIndex);
     void showBasicAirConditionerCommands(Device* device);
+    void forgetRingClosedByEscape(bool firstRingOpen, bool secondRingOpen);
     void openSecondRing(const QString& id, const ButtonList& buttons);
     void rebuildIcons();
     // The device's driver; logs why nothing is sent when it has none.
