@@ -390,6 +390,9 @@ void tst_DataPagesJourney::journey()
     Corvane::Gadgets::TextLabel* instant = view->consumptionLabel(EnergyDataViewControl::InstantConsumption);
     const QString before = instant->text();
     QVERIFY(!before.isEmpty());
+    // Opened, the window shows today's hours at once.
+    QCOMPARE(view->energyDataStatus(), EnergyDataViewControl::DataShown);
+    finishChart(view);
     shoot(QStringLiteral("energy-meter"));
     m_fixture->clock.advance(30000);
     QVERIFY2(instant->text() != before, qPrintable(before));
