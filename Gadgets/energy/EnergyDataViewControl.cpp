@@ -3,7 +3,10 @@
 #include "controls/IconRenderer.h"
 #include "controls/SvgContentBackButton.h"
 #include "controls/SvgElement.h"
+#include "energy/DataFaceDates.h"
 #include "energy/EnergyConsumptionDisplay.h"
+#include "energy/EnergyConsumptionTableDisplay.h"
+#include "energy/EnergyDataViewTableModel.h"
 #include "energy/EnergyTimespanEdit.h"
 #include "energy/GraphicsProgressBar.h"
 #include "models/NavigationIcon.h"
@@ -44,7 +47,6 @@ namespace {
 
 const QMargins TextPaddings(5, 3, 5, 3);
 const QMargins IconPaddings(7, 2, 7, 2);
-const QString LastUpdatedFormat = QStringLiteral("dd.MM.yyyy hh:mm");
 
 QSizeF defaultSize(Utilities::RendererContainer* renderer)
 {
@@ -226,6 +228,7 @@ void EnergyDataViewControl::setDataType(DataType type)
     m_dataType = type;
     const QString icon = type == EnergyData ? ThemeProvider::ENERGY_CURRENCY : ThemeProvider::ENERGY_UNIT;
     m_currencyButton->setIconRenderer(Utilities::IconRenderer(ThemeProvider::getRendererFor(icon), {}));
+    m_consumptionDisplay->tableDisplay()->model()->setShowsMoney(type == MoneyData);
     resetAxisTitles();
 }
 
@@ -277,6 +280,8 @@ void EnergyDataViewControl::setMonthlyViewMinDate(const QDateTime& date)
 void EnergyDataViewControl::setEndDate(const QDateTime& date)
 {
     m_dateEdit->setEndDate(date);
+    // Which months are recent follows the end date.
+    manageCycleMonthlyViewVisibility();
     resetDisplayTitle();
 }
 
@@ -470,7 +475,7 @@ void EnergyDataViewControl::resetDisplayTitle()
         return;
     }
     const QString format = timespanView() == AnnualView ? tr("%1 updated to %2") : tr("Data %1 updated to %2");
-    m_titleLabel->setText(format.arg(m_dateEdit->startDateText(), m_lastUpdated.toString(LastUpdatedFormat)));
+    m_titleLabel->setText(format.arg(m_dateEdit->startDateText(), DataFaceDates::momentText(m_lastUpdated)));
 }
 
 void EnergyDataViewControl::resetAxisTitles()
@@ -507,8 +512,10 @@ void EnergyDataViewControl::manageAverageLabelVisibility()
 
 void EnergyDataViewControl::manageCycleMonthlyViewVisibility()
 {
+    // Recent by the date of whoever sets the editor's end date (a meter's
+    // gateway), not by the computer's.
     const bool visible = timespanView() == MonthlyView
-        && Corvane::Utilities::DateUtilities::isDateInLastYear(monthlyViewDate().date());
+        && Corvane::Utilities::DateUtilities::isDateInLastYear(monthlyViewDate().date(), m_dateEdit->endDate().date());
     if (visible != m_monthlyButton->isVisible())
         m_monthlyButton->setVisible(visible);
     if (!visible && m_monthlyViewMode == MonthlyViewHours)

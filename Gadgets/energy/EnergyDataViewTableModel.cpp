@@ -12,6 +12,7 @@ const double EnergyDataViewTableModel::ROW_HEADER_COLUMN_WIDTH = 0.0;
 const double EnergyDataViewTableModel::COLUMN_WIDTH_X = 159.594;
 const double EnergyDataViewTableModel::COLUMN_WIDTH_Y = 159.594;
 const int EnergyDataViewTableModel::NUMBER_PRECISION = 3;
+const int EnergyDataViewTableModel::MONEY_PRECISION = 2;
 
 namespace {
 
@@ -49,12 +50,23 @@ QVariant EnergyDataViewTableModel::data(int row, int column, int role) const
     case EditTextRole:
         if (column == 0)
             return item.x();
-        return std::isfinite(item.y()) ? QString::number(item.y(), 'f', NUMBER_PRECISION) : QString();
+        return std::isfinite(item.y())
+            ? QString::number(item.y(), 'f', m_showsMoney ? MONEY_PRECISION : NUMBER_PRECISION)
+            : QString();
     case TextAlignmentRole:
         return CentredAlignment;
     default:
         return AbstractTableModel::data(row, column, role);
     }
+}
+
+void EnergyDataViewTableModel::setShowsMoney(bool money)
+{
+    if (money == m_showsMoney)
+        return;
+    m_showsMoney = money;
+    for (int row = 0; row < rowCount(); ++row)
+        emit dataChanged(row, 1, TextRole | EditTextRole);
 }
 
 QVariant EnergyDataViewTableModel::headerData(Qt::Orientation orientation, int section, int role) const

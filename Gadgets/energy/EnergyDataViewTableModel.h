@@ -8,8 +8,9 @@
 namespace Corvane::Gadgets::Models {
 
 // The table form of the consumption display: one row per time slot (its
-// label and its value with three decimals) under a header of the two axis
-// titles. A value that is not finite shows as an empty cell.
+// label and its value with three decimals, two for money as every money
+// value of the faces) under a header of the two axis titles. A value that
+// is not finite shows as an empty cell.
 class EnergyDataViewTableModel : public AbstractTableModel
 {
     Q_OBJECT
@@ -21,6 +22,7 @@ public:
     static const double COLUMN_WIDTH_X;
     static const double COLUMN_WIDTH_Y;
     static const int NUMBER_PRECISION;
+    static const int MONEY_PRECISION;
 
     explicit EnergyDataViewTableModel(QObject* parent = nullptr);
 
@@ -40,8 +42,12 @@ public:
     void setYLabel(const QString& label);
     void addItem(const EnergyDataViewTableItem& item);
     void clear();
+    // Money values show with two decimals, energy values with three.
+    bool showsMoney() const { return m_showsMoney; }
+    void setShowsMoney(bool money);
 
 private:
+    bool m_showsMoney = false;
     QString m_xLabel;
     QString m_yLabel;
     QList<EnergyDataViewTableItem> m_items;

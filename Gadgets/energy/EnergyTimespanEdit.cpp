@@ -1,5 +1,6 @@
 #include "energy/EnergyTimespanEdit.h"
 
+#include "energy/DataFaceDates.h"
 #include "text/TextLabel.h"
 #include "theme/LegacyFontWeight.h"
 #include "theme/ThemeProvider.h"
@@ -18,8 +19,6 @@ using namespace GadgetsCommon;
 
 const QString EnergyTimespanEdit::EDIT_SELECTION_FONT_COLOR_ID = QStringLiteral("edit_selection_font_color");
 const QString EnergyTimespanEdit::EDIT_SELECTION_BACK_COLOR_ID = QStringLiteral("edit_selection_back_color");
-const QString EnergyTimespanEdit::DAILY_FORMAT = QStringLiteral("dd.MM.yyyy");
-const QString EnergyTimespanEdit::MONTHLY_FORMAT = QStringLiteral("MM.yyyy");
 
 namespace {
 
@@ -394,8 +393,8 @@ void EnergyTimespanEdit::setHighlightedTextColor(const QColor& colour, bool sele
 
 void EnergyTimespanEdit::setFormats()
 {
-    m_dailyEditor->setDisplayFormat(DAILY_FORMAT);
-    m_monthlyEditor->setDisplayFormat(MONTHLY_FORMAT);
+    m_dailyEditor->setDisplayFormat(DataFaceDates::dayFormat());
+    m_monthlyEditor->setDisplayFormat(DataFaceDates::monthFormat());
 }
 
 QString EnergyTimespanEdit::colorToCssColor(const QColor& colour)

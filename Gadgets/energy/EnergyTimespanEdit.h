@@ -38,8 +38,6 @@ public:
 
     static const QString EDIT_SELECTION_FONT_COLOR_ID;
     static const QString EDIT_SELECTION_BACK_COLOR_ID;
-    static const QString DAILY_FORMAT;
-    static const QString MONTHLY_FORMAT;
 
     EnergyTimespanEdit(const QDateTime& endDate, SvgControlObject* parent);
 

@@ -68,10 +68,16 @@ void GraphicsStackedBarChart::setData(const Series& data)
     computeCurrentValues();
     m_yMax = yMax();
     gatherXLabels();
-    if (!m_usesAnimation)
-        updateViewport();
-    else if (shouldDraw())
+    if (m_usesAnimation && shouldDraw()) {
         m_valueAnimation->start();
+        return;
+    }
+    // Without a growth to show, the bars stand at their full height, also
+    // after a growth stopped half-way above; a new value redraws.
+    if (!Corvane::Utilities::MathTools::equals(m_animatedValue->value(), 1.0))
+        m_animatedValue->setValue(1.0);
+    else
+        updateViewport();
 }
 
 double GraphicsStackedBarChart::yMax() const
@@ -97,6 +103,13 @@ void GraphicsStackedBarChart::extractLayers()
     m_sourceLayers = QVector<QVector<double>>(m_layerCount, QVector<double>(m_barCount, 0.0));
     for (int bar = 0; bar < m_barCount; ++bar) {
         const QList<double>& values = m_data.at(bar).second;
+        // A slot without values has no data: no bar and no value label, not
+        // a bar of 0.
+        if (values.isEmpty()) {
+            for (int layer = 0; layer < m_layerCount; ++layer)
+                m_sourceLayers[layer][bar] = std::nan("");
+            continue;
+        }
         for (int layer = 0; layer < values.size(); ++layer) {
             const double value = values.at(layer);
             m_sourceLayers[layer][bar] = std::isfinite(value) ? value : std::nan("");

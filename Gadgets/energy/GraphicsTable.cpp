@@ -1,9 +1,9 @@
 #include "energy/GraphicsTable.h"
 
 #include "energy/AbstractTableModel.h"
+#include "energy/DecimalValueValidator.h"
 #include "energy/GraphicsTableCell.h"
 
-#include <QDoubleValidator>
 #include <QGradientStops>
 
 #include <cmath>
@@ -17,7 +17,8 @@ const double GraphicsTable::CELL_HEIGHT_DEFAULT = 20.0;
 const double GraphicsTable::CELL_WIDTH_DEFAULT = 50.0;
 const double GraphicsTable::VALUE_MIN = 0.0;
 const double GraphicsTable::VALUE_MAX = 100000.0;
-const int GraphicsTable::DECIMALS_COUNT = 2;
+// The precision a tariff is kept and configured with.
+const int GraphicsTable::DECIMALS_COUNT = 6;
 
 namespace {
 
@@ -189,11 +190,8 @@ void GraphicsTable::initCell(int row, int column, GraphicsTableCell* cell)
     TableModelRoles roles = InitRoles;
     if (isEditable(m_model->flags(row, column))) {
         cell->setIsEditable(true);
-        if (!cell->validator()) {
-            auto* validator = new QDoubleValidator(VALUE_MIN, VALUE_MAX, DECIMALS_COUNT, cell);
-            validator->setNotation(QDoubleValidator::StandardNotation);
-            cell->setValidator(validator);
-        }
+        if (!cell->validator())
+            cell->setValidator(new DecimalValueValidator(VALUE_MIN, VALUE_MAX, DECIMALS_COUNT, cell));
         roles |= EditRoles;
     } else {
         cell->setIsEditable(false);
@@ -210,22 +208,18 @@ void GraphicsTable::initHeader(Qt::Orientation orientation, int section, Graphic
     obtainHeaderData(orientation, section, roles, header);
 }
 
-QLocale GraphicsTable::valueLocale(const GraphicsTableCell* cell)
+const DecimalValueValidator* GraphicsTable::numberValidator(const GraphicsTableCell* cell)
 {
-    QLocale locale = cell && cell->validator() ? cell->validator()->locale() : QLocale::c();
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return locale;
+    return cell ? qobject_cast<const DecimalValueValidator*>(cell->validator()) : nullptr;
 }
 
 QString GraphicsTable::cellText(const QVariant& answer, const GraphicsTableCell* cell) const
 {
     // An editable number is shown as its validator reads it, so that an edit
     // that keeps the text gives the same value back.
-    if (cell->isEditable() && answer.typeId() == QMetaType::Double) {
-        const auto* validator = qobject_cast<const QDoubleValidator*>(cell->validator());
-        const int decimals = validator ? validator->decimals() : QLocale::FloatingPointShortest;
-        return valueLocale(cell).toString(answer.toDouble(), 'f', decimals);
-    }
+    const DecimalValueValidator* validator = numberValidator(cell);
+    if (cell->isEditable() && validator && answer.typeId() == QMetaType::Double)
+        return validator->text(answer.toDouble());
     return answer.toString();
 }
 
@@ -498,9 +492,13 @@ void GraphicsTable::onCellTextChanged(QString changedText)
     if (row < 0 || column < 0)
         return;
     // A text that is no number in the cell's locale writes nothing, so a
-    // mistyped value never becomes 0.
+    // mistyped value never becomes 0; nor does a text left as it was shown,
+    // so that opening an editor and leaving it changes nothing.
+    const DecimalValueValidator* validator = numberValidator(edited);
+    if (!validator || changedText == cellText(m_model->data(row, column, TextRole), edited))
+        return;
     bool ok = false;
-    const double value = valueLocale(edited).toDouble(changedText.trimmed(), &ok);
+    const double value = validator->value(changedText, &ok);
     if (!ok || !std::isfinite(value))
         return;
     m_model->setData(row, column, QVariant(value), EditTextRole);

@@ -13,6 +13,7 @@ namespace Corvane::Gadgets {
 namespace Models {
 class AbstractTableModel;
 }
+class DecimalValueValidator;
 class GraphicsTableCell;
 
 // Shows a table model as a grid of cells with optional header rows and
@@ -75,9 +76,9 @@ public:
     GraphicsTableCell* cell(int row, int column) const;
     GraphicsTableCell* header(Qt::Orientation orientation, int section) const;
 
-    // The locale an editable cell shows and reads its number in: the one of
-    // its validator.
-    static QLocale valueLocale(const GraphicsTableCell* cell);
+    // The validator an editable cell shows and reads its number with; null
+    // for other cells.
+    static const DecimalValueValidator* numberValidator(const GraphicsTableCell* cell);
 
 public slots:
     void setDimensions(int rowsCount, int columnsCount);

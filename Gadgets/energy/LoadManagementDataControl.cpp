@@ -3,6 +3,7 @@
 #include "controls/IconRenderer.h"
 #include "controls/SvgContentBackButton.h"
 #include "controls/SvgElement.h"
+#include "energy/DataFaceDates.h"
 #include "models/NavigationIcon.h"
 #include "theme/ThemeProvider.h"
 
@@ -32,7 +33,6 @@ const QString LoadManagementDataControl::LABELS_SUFFIX = QStringLiteral("labels"
 
 namespace {
 
-const QString TimeFormat = QStringLiteral("dd/MM/yyyy hh:mm");
 const int DefaultLabelsPixelSize = 10;
 
 QString valueText(double value)
@@ -150,7 +150,7 @@ void LoadManagementDataControl::setUpdateTime(const QDateTime& time)
 
 void LoadManagementDataControl::resetUpdateTimeText()
 {
-    m_lastUpdateText->setText(tr("Updated %1").arg(m_updateTime.isNull() ? QString() : m_updateTime.toString(TimeFormat)));
+    m_lastUpdateText->setText(tr("Updated %1").arg(DataFaceDates::momentText(m_updateTime)));
 }
 
 void LoadManagementDataControl::setCounterData(Counter counter, const QDateTime& updateTime, double value,
@@ -172,7 +172,7 @@ void LoadManagementDataControl::resetCounterText(Counter counter)
 {
     const bool known = m_counters.contains(counter);
     const CounterData data = m_counters.value(counter);
-    const QString from = tr("From %1").arg(data.updateTime.isValid() ? data.updateTime.toString(TimeFormat) : QString());
+    const QString from = tr("From %1").arg(DataFaceDates::momentText(data.updateTime));
     const QString number = counter == FirstCounter ? QStringLiteral("1") : QStringLiteral("2");
     const QString line2 = tr("Counter %1 (%2): %3").arg(number, data.unit, known ? valueText(data.value) : QString());
     counterText(counter)->setText(from + QChar(QChar::LineSeparator) + line2);
@@ -197,13 +197,22 @@ void LoadManagementDataControl::applySupportsInfo()
     for (QGraphicsItem* item : dataItems())
         item->setVisible(m_supportsInfo);
     m_noticeText->setVisible(!m_supportsInfo);
+    applyCycleVisibility();
+}
+
+// The currency/unit button switches the values shown: it shows with them,
+// and only for a load whose money can be reckoned.
+void LoadManagementDataControl::applyCycleVisibility()
+{
+    m_cycleButton->setVisible(m_supportsInfo && m_economicEvaluationEnabled);
 }
 
 void LoadManagementDataControl::setIsEconomicEvaluationEnabled(bool enabled)
 {
     if (!enabled)
         m_showEconomicEvaluation = false;
-    m_cycleButton->setVisible(enabled);
+    m_economicEvaluationEnabled = enabled;
+    applyCycleVisibility();
 }
 
 void LoadManagementDataControl::resetCycleIcon()

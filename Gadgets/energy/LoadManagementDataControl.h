@@ -98,6 +98,7 @@ private:
     void resetCounterText(Counter counter);
     void resetCycleIcon();
     QList<QGraphicsItem*> dataItems() const;
+    void applyCycleVisibility();
 
     SvgElement* m_background;
     QGraphicsSimpleTextItem* m_instantText;
@@ -116,6 +117,7 @@ private:
     QString m_unit;
     QMap<Counter, CounterData> m_counters;
     bool m_supportsInfo = true;
+    bool m_economicEvaluationEnabled = true;
     bool m_showEconomicEvaluation = false;
 };
 

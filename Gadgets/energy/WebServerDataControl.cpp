@@ -1,6 +1,7 @@
 #include "energy/WebServerDataControl.h"
 
 #include "controls/SvgElement.h"
+#include "energy/DataFaceDates.h"
 #include "scroll/ScrollArea.h"
 #include "scroll/Scroller.h"
 #include "text/TextLabel.h"
@@ -170,7 +171,7 @@ void WebServerDataControl::setTime(const QTime& time)
 
 void WebServerDataControl::setDate(const QDate& date)
 {
-    const QString text = date.isValid() ? date.toString(QStringLiteral("dd/MM/yyyy")) : QString();
+    const QString text = DataFaceDates::dayText(date);
     setContentLabelText(DateRow, text);
     if (!text.isEmpty())
         m_dateLabel->setText(text);

@@ -10,8 +10,8 @@
 //
 // | device types                | kind     | direction | text                         |
 // |-----------------------------|----------|-----------|------------------------------|
-// | bus devices (1-6, 14, 15,   | point    | any       | "AP" when A and P are 1..9,  |
-// | 19, 20 and any other)       |          |           | else A and P on two digits   |
+// | bus devices (1-6, 14, 15    | point    | any       | "AP" when A and P are 1..9,  |
+// | and any other)              |          |           | else A and P on two digits   |
 // |                             | ambient  | any       | N (1..9), "00" for 0, else   |
 // |                             |          |           | two digits                   |
 // |                             | group    | any       | "#" N                        |
@@ -34,8 +34,13 @@
 // |                             | ambient  | any       | "4#" N                       |
 // |                             | group    | any       | "#" N                        |
 // |                             | general  | any       | "5#0"                        |
+// | 19 energy meter             | any      | any       | "5" A                        |
+// | 20 load                     | any      | any       | "7" A "#0"                   |
 //
-// The thermoregulation and sound forms do not depend on the bus level.
+// The thermoregulation, sound, meter and load forms do not depend on the bus
+// level. A meter and a load are known by their area alone; each family has
+// its own prefix, so that a meter and a load at one area of a gateway never
+// take each other's messages.
 
 namespace Corvane::PravikDriver {
 
@@ -177,6 +182,10 @@ QString Address::toString(Direction direction) const
         return soundSourceText(direction);
     case Amplifier:
         return amplifierText();
+    case EnergyMeter:
+        return QStringLiteral("5") + number(m_fields[0]);
+    case Load:
+        return QStringLiteral("7") + number(m_fields[0]) + QStringLiteral("#0");
     default:
         return busText();
     }

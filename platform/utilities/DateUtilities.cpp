@@ -32,11 +32,11 @@ void DateUtilities::setCurrentDate(const QDate& date)
     fixedDate() = date;
 }
 
-bool DateUtilities::isDateInLastYear(const QDate& date)
+bool DateUtilities::isDateInLastYear(const QDate& date, const QDate& today)
 {
-    if (!date.isValid())
+    if (!date.isValid() || !today.isValid())
         return false;
-    const int months = monthIndex(currentDate()) - monthIndex(date);
+    const int months = monthIndex(today) - monthIndex(date);
     return months >= 0 && months < 12;
 }
 

@@ -15,9 +15,10 @@ public:
     // Makes currentDate() answer date; a null date gives CurrentTime back.
     static void setCurrentDate(const QDate& date);
 
-    // Whether date lies in the twelve months that end with the current one
-    // (the months whose hourly values a gateway keeps).
-    static bool isDateInLastYear(const QDate& date);
+    // Whether date lies in the twelve months that end with today's (the
+    // months whose hourly values a gateway keeps). A meter's views pass the
+    // meter's own date as today.
+    static bool isDateInLastYear(const QDate& date, const QDate& today = currentDate());
 
     // Gateways send dates without the year, or with two digits of it. Each
     // guess is the latest year that gives a valid date not after today; 0

@@ -154,9 +154,10 @@ bool DeviceStatusAnswers::respondToServerStatus(const Message& request)
 {
     if (request.systemType() != Gateway)
         return false;
-    const QDate today = m_driver.clock()->now().date();
+    const QDateTime now = m_driver.clock()->now();
+    const QDate today = now.date();
     const int dimension = request.dimension();
-    const QList<int> values = serverStatusValues(dimension, today);
+    const QList<int> values = serverStatusValues(dimension, now);
     // Settings the gateway does not know are answered with its date.
     const bool known = !values.isEmpty();
     deliver(Message(DimensionWrite, Gateway, request.address(), 0, known ? dimension : GATEWAY_DATE,
@@ -166,7 +167,7 @@ bool DeviceStatusAnswers::respondToServerStatus(const Message& request)
 
 // The values of a gateway setting, or none for a setting the gateway does not
 // know. Values drawn one after the other are written last first.
-QList<int> DeviceStatusAnswers::serverStatusValues(int dimension, const QDate& today)
+QList<int> DeviceStatusAnswers::serverStatusValues(int dimension, const QDateTime& now)
 {
     const auto bytes = [this](int count) {
         QList<int> drawn;
@@ -198,12 +199,11 @@ QList<int> DeviceStatusAnswers::serverStatusValues(int dimension, const QDate& t
         return { m_random.draw(1001), hours, minutes, seconds };
     }
     case GATEWAY_TIME_DATE: {
-        const int hundredths = m_random.draw(60);
-        const int seconds = m_random.draw(60);
-        const int minutes = m_random.draw(60);
-        // A time of day: hours 0..23.
-        const int hours = m_random.draw(PseudoDriver::HOURS_PER_DAY);
-        return { hours, minutes, seconds, hundredths, today.day(), today.month(), today.year(), 0 };
+        // The gateway's clock is the one its answers count "today" by, so
+        // that the meters' days and the gateway's time agree.
+        const QTime time = now.time();
+        const QDate today = now.date();
+        return { time.hour(), time.minute(), time.second(), 0, today.day(), today.month(), today.year(), 0 };
     }
     default:
         return {};

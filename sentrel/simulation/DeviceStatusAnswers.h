@@ -2,7 +2,7 @@
 
 #include "pravikdriver/Message.h"
 
-#include <QDate>
+#include <QDateTime>
 
 namespace Corvane::Sentrel {
 
@@ -43,7 +43,7 @@ public:
 
 private:
     void deliver(const PravikDriver::Message& message, bool flag = false);
-    QList<int> serverStatusValues(int dimension, const QDate& today);
+    QList<int> serverStatusValues(int dimension, const QDateTime& now);
     int randomTemperatureZoneStatus();
 
     PseudoDriver& m_driver;

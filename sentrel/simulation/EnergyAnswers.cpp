@@ -8,6 +8,10 @@
 #include "pravikdriver/PravikEnums.h"
 #include "utilities/DateUtilities.h"
 
+#include <QHash>
+
+#include <numeric>
+
 namespace Corvane::Sentrel {
 
 using PravikDriver::Message;
@@ -17,6 +21,8 @@ using namespace PravikDriver::PravikCodes;
 namespace {
 
 const int NEW_INTERFACE_HOURS = 25;
+// Spreads the address's hash over the key's upper bits.
+const quint64 READING_KEY_SPREAD = 0x9E3779B97F4A7C15ull;
 const int OLD_DAY_PER_HOUR_FRAMES = 10;
 const int OLD_FRAME_END = 255;
 
@@ -69,11 +75,41 @@ QDateTime EnergyAnswers::now() const
     return m_driver.clock()->now();
 }
 
-int EnergyAnswers::randomDaysTotal(int count)
+int EnergyAnswers::hourReading(const QString& address, const QDate& date, int hour) const
+{
+    const quint64 key = quint64(qHash(address)) * READING_KEY_SPREAD
+        ^ quint64(date.toJulianDay() * PseudoDriver::HOURS_PER_DAY + hour);
+    return m_random.reading(key, PseudoDriver::ENERGY_VALUE_MAX + 1);
+}
+
+int EnergyAnswers::hoursPassed(const QDate& date) const
+{
+    const QDateTime current = now();
+    if (date > current.date())
+        return 0;
+    return date == current.date() ? current.time().hour() : PseudoDriver::HOURS_PER_DAY;
+}
+
+QList<int> EnergyAnswers::dayHours(const QString& address, const QDate& date) const
+{
+    const int passed = hoursPassed(date);
+    QList<int> hours;
+    for (int hour = 0; hour < PseudoDriver::HOURS_PER_DAY; ++hour)
+        hours.append(hour < passed ? hourReading(address, date, hour) : 0);
+    return hours;
+}
+
+int EnergyAnswers::dayTotal(const QString& address, const QDate& date) const
+{
+    const QList<int> hours = dayHours(address, date);
+    return std::accumulate(hours.cbegin(), hours.cend(), 0);
+}
+
+int EnergyAnswers::monthTotal(const QString& address, int year, int month) const
 {
     int total = 0;
-    for (int day = 0; day < count; ++day)
-        total += m_random.randomSum(PseudoDriver::HOURS_PER_DAY, 0, PseudoDriver::ENERGY_VALUE_MAX);
+    for (QDate day(year, month, 1); day.isValid() && day.month() == month; day = day.addDays(1))
+        total += dayTotal(address, day);
     return total;
 }
 
@@ -119,8 +155,8 @@ bool EnergyAnswers::respondToEnergyCurrentDayTotal(const Message& request)
 {
     if (!PseudoDriver::isRequest(request, Message::createCurrentDayTotalMessage(request.address())))
         return false;
-    // Nothing has been used yet during the first hour of the day.
-    deliverValue(request, m_random.randomSum(now().time().hour(), 0, PseudoDriver::ENERGY_VALUE_MAX));
+    // The hours of today so far: nothing during the first hour of the day.
+    deliverValue(request, dayTotal(request.address(), now().date()));
     return true;
 }
 
@@ -134,8 +170,7 @@ bool EnergyAnswers::respondToEnergyDayPerHour(const Message& request)
         return false;
     const int month = parameters.at(0);
     const int day = parameters.at(1);
-    const QDateTime current = now();
-    const QDate today = current.date();
+    const QDate today = now().date();
     const int year = DateUtilities::guessYearFromMonthDay(month, day, today);
     const QDate date(year, month, day);
     if (!date.isValid() || date > today)
@@ -143,14 +178,14 @@ bool EnergyAnswers::respondToEnergyDayPerHour(const Message& request)
     if (!PseudoDriver::isRequest(request, Message::createDayPerHourMessage(request.address(), month, day, oldInterface)))
         return false;
 
-    const int hoursToFill =
-        date == today ? current.time().hour() : (oldInterface ? PseudoDriver::HOURS_PER_DAY : NEW_INTERFACE_HOURS);
     const int systemType = request.systemType();
     const QString address = request.address();
+    // The hours of today so far, every hour of a past day.
+    const QList<int> hours = dayHours(address, date);
     if (!oldInterface) {
         int sum = 0;
         for (int hour = 1; hour <= PseudoDriver::HOURS_PER_DAY; ++hour) {
-            const int value = hour <= hoursToFill ? m_random.draw(PseudoDriver::ENERGY_VALUE_MAX + 1) : 0;
+            const int value = hours.at(hour - 1);
             sum += value;
             deliver(Message(PravikDriver::PravikEnums::DimensionValue, systemType, address, 0, NEW_DAY_PER_HOUR,
                             { month, day, hour, value }, 2));
@@ -160,9 +195,6 @@ bool EnergyAnswers::respondToEnergyDayPerHour(const Message& request)
         return true;
     }
 
-    QList<int> hours;
-    for (int hour = 0; hour < PseudoDriver::HOURS_PER_DAY; ++hour)
-        hours.append(hour < hoursToFill ? m_random.draw(PseudoDriver::ENERGY_VALUE_MAX + 1) : 0);
     // Frame 1: a filler and hour 0; frames 2..8: three hours each; frame 9:
     // hours 22 and 23 and a filler; frame 10: a filler and the end mark.
     for (int frame = 1; frame <= OLD_DAY_PER_HOUR_FRAMES; ++frame) {
@@ -186,7 +218,8 @@ bool EnergyAnswers::respondToEnergyCurrentMonthTotal(const Message& request)
 {
     if (!PseudoDriver::isRequest(request, Message::createCurrentMonthTotalMessage(request.address())))
         return false;
-    deliverValue(request, randomDaysTotal(now().date().day()));
+    const QDate today = now().date();
+    deliverValue(request, monthTotal(request.address(), today.year(), today.month()));
     return true;
 }
 
@@ -206,11 +239,9 @@ bool EnergyAnswers::respondToEnergyMonthTotal(const Message& request)
     const QDate first(year, month, 1);
     if (!first.isValid())
         return false;
-    // The current month has used energy only up to today.
-    const bool currentMonth = year == today.year() && month == today.month();
-    const int days = currentMonth ? today.day() : (first > today ? 0 : first.daysInMonth());
+    // The current month has used energy only up to now.
     deliver(Message(PravikDriver::PravikEnums::DimensionValue, request.systemType(), request.address(), 0, MONTH_TOTAL,
-                    { twoDigitYear, month, randomDaysTotal(days) }, 2));
+                    { twoDigitYear, month, monthTotal(request.address(), year, month) }, 2));
     return true;
 }
 
@@ -241,8 +272,7 @@ bool EnergyAnswers::respondToEnergyMonthPerDay(const Message& request, bool prev
         deduceMonthPerDayYearDaysCount(month, previousYear, m_driver.clock()->now().date(), year, daysCount);
         const int dimension = previousYear ? NEW_MONTH_PER_DAY_PREV : NEW_MONTH_PER_DAY;
         for (int day = 1; day <= MAX_DAYS_IN_MONTH; ++day) {
-            const int value =
-                day <= daysCount ? m_random.randomSum(PseudoDriver::HOURS_PER_DAY, 0, PseudoDriver::ENERGY_VALUE_MAX) : 0;
+            const int value = day <= daysCount ? dayTotal(address, QDate(year, month, day)) : 0;
             deliver(Message(PravikDriver::PravikEnums::DimensionValue, systemType, address, 0, dimension,
                             { month, day, value }, 1));
         }
@@ -277,9 +307,15 @@ bool EnergyAnswers::respondToEnergyMonthPerHour(const Message& request)
     deduceMonthPerDayYearDaysCount(month, false, now().date(), year, daysCount);
     // Each hour's total over the month's days so far; the last message is
     // the month so far per day, the average the data face shows.
+    QList<int> hourTotals(PseudoDriver::HOURS_PER_DAY, 0);
+    for (int day = 1; day <= daysCount; ++day) {
+        const QList<int> hours = dayHours(address, QDate(year, month, day));
+        for (int hour = 0; hour < PseudoDriver::HOURS_PER_DAY; ++hour)
+            hourTotals[hour] += hours.at(hour);
+    }
     int sum = 0;
     for (int hour = 1; hour <= PseudoDriver::HOURS_PER_DAY; ++hour) {
-        const int value = m_random.randomSum(daysCount, 0, PseudoDriver::ENERGY_VALUE_MAX);
+        const int value = hourTotals.at(hour - 1);
         sum += value;
         deliver(Message(PravikDriver::PravikEnums::DimensionValue, request.systemType(), address, 0,
                         NEW_MONTH_PER_HOUR, { month, hour, value }, 1));

@@ -11,7 +11,7 @@ class SimulationRandom;
 
 // The simulated gateway's answers to the data requests of energy meters:
 // instant values, day and month totals, and the hourly and daily series of
-// both energy interfaces. The new interface answers in one message per hour
+// both energy interfaces, all from one reading per hour and meter. The new interface answers in one message per hour
 // or day, the old one in numbered frames whose filler bytes are random.
 // Every answer is handed over with the driver's monitor flag (true). Each
 // respondTo... operation returns true when it recognised the request and has
@@ -51,8 +51,16 @@ private:
     void deliverValue(const PravikDriver::Message& request, int value);
     void deliverOldFrames(const PravikDriver::Message& request, int dimension, const QList<int>& qualifiers,
                           const QList<int>& fillersPerFrame);
-    // The total of count days of random hourly values.
-    int randomDaysTotal(int count);
+    // Every hour of every day of a meter has its reading, the same in every
+    // answer, so that each total is the sum of the series that shows it.
+    int hourReading(const QString& address, const QDate& date, int hour) const;
+    // The hours of the day that have passed: all of a past day, those before
+    // the current hour today, none of a day to come.
+    int hoursPassed(const QDate& date) const;
+    // The 24 readings of the day, 0 for the hours that have not passed.
+    QList<int> dayHours(const QString& address, const QDate& date) const;
+    int dayTotal(const QString& address, const QDate& date) const;
+    int monthTotal(const QString& address, int year, int month) const;
     QDateTime now() const;
 
     PseudoDriver& m_driver;

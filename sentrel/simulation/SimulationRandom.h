@@ -14,7 +14,11 @@ public:
 
     SimulationRandom() = default;
 
-    void setSeed(quint32 seed) { m_generator.seed(seed); }
+    void setSeed(quint32 seed)
+    {
+        m_seed = seed;
+        m_generator.seed(seed);
+    }
     // A value in 0..2^31 - 1.
     int draw() { return int(m_generator.generate() & 0x7fffffffu); }
     // A value in 0..bound - 1, for bound > 0.
@@ -23,8 +27,12 @@ public:
     int random(int min, int max) { return min + draw(max - min + 1); }
     // The sum of count draws of random(min, max); 0 when count < 1.
     int randomSum(int count, int min, int max);
+    // A value in 0..bound - 1, for bound > 0, that depends on the seed and
+    // the key alone: a reading the gateway keeps and tells alike each time.
+    int reading(quint64 key, int bound) const;
 
 private:
+    quint32 m_seed = DEFAULT_SEED;
     QRandomGenerator m_generator { DEFAULT_SEED };
 };
 

@@ -33,6 +33,7 @@ private slots:
     void growsInOneSecondOutCubic();
     void valueLabelsAfterTheGrowOnly();
     void hiddenItemDrawsNothingUntilRedrawn();
+    void interruptedGrowthEndsAtFullHeight();
     void unchangedAnimationFlagKeepsTheFactor();
     void barGradientsFollowParity_data();
     void barGradientsFollowParity();
@@ -103,7 +104,8 @@ void tst_GraphicsStackedBarChart::layerExtraction_data()
     QTest::newRow("empty") << Series() << QList<QList<double>>() << 0.0;
     QTest::newRow("different counts") << series({ { 1, 2, 3 }, { 4 } })
                                       << QList<QList<double>>({ { 1, 4 }, { 2, 0 }, { 3, 0 } }) << 6.0;
-    QTest::newRow("entry without values") << series({ {}, { 2, 5 } }) << QList<QList<double>>({ { 0, 2 }, { 0, 5 } })
+    // A slot without values has no data: no bar in any layer.
+    QTest::newRow("entry without values") << series({ {}, { 2, 5 } }) << QList<QList<double>>({ { nan, 2 }, { nan, 5 } })
                                           << 7.0;
     QTest::newRow("negative sums") << series({ { -3, -4 }, { -1 } }) << QList<QList<double>>({ { -3, -1 }, { -4, 0 } })
                                    << 0.0;
@@ -236,6 +238,26 @@ void tst_GraphicsStackedBarChart::hiddenItemDrawsNothingUntilRedrawn()
     const auto drawn = chart->chart();
     chart->setData(series({ { 1 } }));
     QCOMPARE(chart->chart(), drawn);
+}
+
+// New bars while the last ones still grow, on a hidden chart (the table
+// shows, the window closed): drawn later, they stand at their full height.
+void tst_GraphicsStackedBarChart::interruptedGrowthEndsAtFullHeight()
+{
+    auto chart = makeChart();
+    chart->setUsesAnimation(true);
+    chart->setData(series({ { 8 } }));
+    chart->valueAnimation()->pause();
+    chart->valueAnimation()->setCurrentTime(300);
+    QVERIFY(chart->animatedValue() < 1.0);
+    chart->hide();
+    chart->setData(series({ { 8 } }));
+    QVERIFY(!chart->isValueAnimationRunning());
+    QCOMPARE(chart->animatedValue(), 1.0);
+    chart->show();
+    chart->redrawChart();
+    QCOMPARE(chart->currentLayer(0), QList<double>({ 8 }));
+    QCOMPARE(chart->yMax(), 8.0);
 }
 
 void tst_GraphicsStackedBarChart::unchangedAnimationFlagKeepsTheFactor()

@@ -61,7 +61,12 @@ void tst_Address::toString_data()
     row("shutter", POINT, Address::Automation, 0, { 2, 3, NONE, NONE }, "23");
     row("scenario", POINT, Address::Scenario, 0, { 1, 4, NONE, NONE }, "14");
     row("cen", POINT, Address::Cen, 0, { 3, 1, NONE, NONE }, "31");
-    row("energy meter", POINT, Address::EnergyMeter, 0, { 5, 1, NONE, NONE }, "51");
+    // Meters and loads: the area alone, behind each family's own prefix.
+    row("energy meter", POINT, Address::EnergyMeter, 0, { 1, NONE, NONE, NONE }, "51");
+    row("energy meter compare", POINT, Address::EnergyMeter, 1, { 12, NONE, NONE, NONE }, "512");
+    row("energy meter local bus", POINT, Address::EnergyMeter, 0, { 3, NONE, Address::LOCAL_BUS, 1 }, "53");
+    row("load", POINT, Address::Load, 0, { 1, NONE, NONE, NONE }, "71#0");
+    row("load compare", POINT, Address::Load, 1, { 63, NONE, NONE, NONE }, "763#0");
     // Thermoregulation
     row("probe", POINT, Address::TemperatureProbe, 0, { 1, 2, NONE, NONE }, "1#12");
     row("external probe", POINT, Address::ExternalProbe, 0, { 3, NONE, NONE, NONE }, "2#3");

@@ -53,13 +53,18 @@ public:
     Corvane::Gadgets::NavigationControl* navigation() const { return window->navigationControl(); }
 
     void goHome() { window->navigationController()->goHome(); }
-    void openEnergyPage()
+    // Opens a page as a click on its home icon does.
+    void openPage(int pageId)
     {
         if (navigation()->currentPageId() != 0)
             goHome();
         for (const auto& icon : window->navigationController()->homeIcons())
-            if (icon.id() == Corvane::Sentrel::Controllers::BaseController::ENERGY_DATA_PAGE_ID)
+            if (icon.id() == pageId)
                 navigation()->notifyNavigationIconClicked(icon, 0, false);
+    }
+    void openEnergyPage()
+    {
+        openPage(Corvane::Sentrel::Controllers::BaseController::ENERGY_DATA_PAGE_ID);
         navigation()->setIcons(energy()->icons(), true);
     }
     // Opens the carousel on the meter, as a click on its icon does.

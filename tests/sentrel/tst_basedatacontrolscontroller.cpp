@@ -180,9 +180,16 @@ void tst_BaseDataControlsController::placement_data()
     QTest::newRow("left of a screen not at the origin")
         << QRect(1920, 0, 1280, 1024) << QRectF(3100, 400, 90, 90) << QSizeF(200, 100)
         << DataWindowPlacement::LeftCentred << QPointF(2900, 395);
-    QTest::newRow("larger than every free area: above left")
-        << screen << QRectF(900, 500, 100, 100) << QSizeF(2000, 1200) << DataWindowPlacement::AboveLeft
-        << QPointF(-1100, -700);
+    // No spot fits: the nearest moves inside the screen.
+    QTest::newRow("1280 x 1024, too tall above and below: below, moved up")
+        << QRect(0, 0, 1280, 1024) << QRectF(560, 400, 160, 160) << QSizeF(700, 600)
+        << DataWindowPlacement::BelowCentred << QPointF(290, 423);
+    QTest::newRow("second screen, too tall above and below: below, moved up")
+        << QRect(1920, 0, 1280, 1024) << QRectF(2500, 400, 100, 100) << QSizeF(700, 600)
+        << DataWindowPlacement::BelowCentred << QPointF(2200, 423);
+    QTest::newRow("larger than the screen: its top-left corner inside")
+        << screen << QRectF(900, 500, 100, 100) << QSizeF(2000, 1200) << DataWindowPlacement::BelowCentred
+        << QPointF(1, 1);
 }
 
 void tst_BaseDataControlsController::placement()

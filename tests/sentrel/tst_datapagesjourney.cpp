@@ -18,8 +18,10 @@
 #include "controls/SvgContentBackButton.h"
 #include "controls/SvgContentButton.h"
 #include "devices/EnergyDevice.h"
+#include "devices/EnergyDeviceCache.h"
 #include "devices/GuiProperties.h"
 #include "devices/LoadDevice.h"
+#include "energy/DecimalValueValidator.h"
 #include "energy/EnergyConsumptionChartDisplay.h"
 #include "energy/EnergyConsumptionDisplay.h"
 #include "energy/EnergyConsumptionTableDisplay.h"
@@ -174,6 +176,8 @@ private:
     void openPage(int pageId);
     void dragOut(int id, const QPoint& drop);
     void editTariff(EnergyDataContainer* container, int row, double value);
+    // The meter's month total as its cache and tariff give it for the view.
+    QString monthTotalText(int meterId, const EnergyDataViewControl* view) const;
     void shoot(const QString& step);
 
     std::unique_ptr<NavigationFixture> m_fixture;
@@ -318,9 +322,18 @@ void tst_DataPagesJourney::editTariff(EnergyDataContainer* container, int row, d
     QVERIFY(label->isInEditState());
     QLineEdit* editor = label->editor();
     editor->selectAll();
-    QTest::keyClicks(editor, Corvane::Gadgets::GraphicsTable::valueLocale(cell).toString(value));
+    QTest::keyClicks(editor, Corvane::Gadgets::GraphicsTable::numberValidator(cell)->text(value));
     QTest::keyClick(editor, Qt::Key_Return);
     QVERIFY(!label->isInEditState());
+}
+
+QString tst_DataPagesJourney::monthTotalText(int meterId, const EnergyDataViewControl* view) const
+{
+    const Corvane::Devices::EnergyDevice* device = energy()->energyDevice(meterId);
+    const QDate month = view->monthlyViewDate().date();
+    const auto* entry = device->cache()->findMonthly(month.year(), month.month());
+    const double total = entry ? EnergyDevicesController::convertedEnergyValue(entry->total, view->dataType(), device) : 0.0;
+    return QString::number(total, 'f', 2);
 }
 
 void tst_DataPagesJourney::shoot(const QString& step)
@@ -377,6 +390,9 @@ void tst_DataPagesJourney::journey()
     Corvane::Gadgets::TextLabel* instant = view->consumptionLabel(EnergyDataViewControl::InstantConsumption);
     const QString before = instant->text();
     QVERIFY(!before.isEmpty());
+    // Opened, the window shows today's hours at once.
+    QCOMPARE(view->energyDataStatus(), EnergyDataViewControl::DataShown);
+    finishChart(view);
     shoot(QStringLiteral("energy-meter"));
     m_fixture->clock.advance(30000);
     QVERIFY2(instant->text() != before, qPrintable(before));
@@ -395,7 +411,13 @@ void tst_DataPagesJourney::journey()
     QCOMPARE(view->consumptionDisplayControl()->display(), Common::TableDisplay);
     shoot(QStringLiteral("month-table"));
 
-    // The tariff face: the main meter's tariff edited.
+    // The tariff face: the main meter's tariff edited; its money view shows
+    // the new prices at once.
+    click(window(), view->button(EnergyDataViewControl::CYCLE_CURRENCY_BUTTON_ID));
+    QCOMPARE(view->dataType(), Common::MoneyData);
+    Corvane::Gadgets::TextLabel* total = view->consumptionLabel(EnergyDataViewControl::TotalConsumption);
+    QVERIFY2(total->text().contains(monthTotalText(MAIN_METER, view)), qPrintable(total->text()));
+    const QString oldPrices = total->text();
     click(window(), view->button(EnergyDataViewControl::TARIFF_BUTTON_ID));
     finishAnimations(meter->flipAnimator());
     QVERIFY(meter->energyDataTariffFrame()->isVisible());
@@ -405,6 +427,9 @@ void tst_DataPagesJourney::journey()
     click(window(), meter->energyDataTariffControl()->okButton());
     finishAnimations(meter->flipAnimator());
     QVERIFY(meter->energyDataViewFrame()->isVisible());
+    QVERIFY(total->text() != oldPrices);
+    QVERIFY2(total->text().contains(monthTotalText(MAIN_METER, view)), qPrintable(total->text()));
+    click(window(), view->button(EnergyDataViewControl::CYCLE_CURRENCY_BUTTON_ID));
 
     // The load page: the oven's first counter reset from its data window.
     openPage(BaseController::LOAD_MANAGEMENT_PAGE_ID);

@@ -7,6 +7,9 @@
 
 #include <QTest>
 
+#include <functional>
+#include <numeric>
+
 using Corvane::PravikDriver::Message;
 using Corvane::Sentrel::EnergyAnswers;
 using Corvane::Sentrel::ManualClock;
@@ -60,6 +63,7 @@ private Q_SLOTS:
     void monthPerHourEndsWithThePerDayAverage();
     void monthTotalOfTheCurrentMonthCountsDaysUpToToday();
     void oldSeriesAssembleIntoOneAnswer();
+    void totalsAreTheSumsOfTheirSeries();
     void deduceYearAndDays_data();
     void deduceYearAndDays();
 
@@ -327,6 +331,38 @@ void tst_EnergyAnswers::oldSeriesAssembleIntoOneAnswer()
     QCOMPARE(m_recorder.energy.at(1).values().size(), 24);
     QCOMPARE(m_recorder.energy.at(2).type(), 8);
     QCOMPARE(m_recorder.energy.at(2).values().size(), 25);
+}
+
+// One gateway tells one story: each total is the sum of the series that
+// shows it, whatever was asked before.
+void tst_EnergyAnswers::totalsAreTheSumsOfTheirSeries()
+{
+    // Today is 10 March 2024, 14:30.
+    const auto readings = [this](const std::function<void()>& request) {
+        m_recorder.clear();
+        request();
+        return lastValues(m_recorder.answers);
+    };
+    const auto sum = [](const QList<int>& values, qsizetype count) {
+        return std::accumulate(values.cbegin(), values.cbegin() + count, 0);
+    };
+    const QList<int> march = readings([this] { m_driver->requestMonthPerDay(METER, 3, false); });
+    const QList<int> today = readings([this] { m_driver->requestDayPerHour(METER, 3, 10, false); });
+    const QList<int> ninth = readings([this] { m_driver->requestDayPerHour(METER, 3, 9, false); });
+    QCOMPARE(readings([this] { m_driver->requestCurrentDayTotal(METER); }).first(), today.last());
+    QCOMPARE(march.at(9), today.last());
+    QCOMPARE(march.at(8), ninth.last());
+    QCOMPARE(today.last(), sum(today, 24));
+    QCOMPARE(ninth.last(), sum(ninth, 24));
+    QCOMPARE(readings([this] { m_driver->requestCurrentMonthTotal(METER); }).first(), sum(march, 31));
+    const QList<int> hours = readings([this] { m_driver->requestMonthPerHour(METER, 3, false); });
+    QCOMPARE(sum(hours, 24), sum(march, 31));
+    QCOMPARE(hours.last(), qRound(sum(march, 31) / 10.0));
+
+    const QList<int> february = readings([this] { m_driver->requestMonthPerDay(METER, 2, false); });
+    QCOMPARE(readings([this] { m_driver->requestMonthTotal(METER, 24, 2); }).first(), sum(february, 31));
+    // Another meter reads otherwise.
+    QVERIFY(readings([this] { m_driver->requestMonthPerDay(QStringLiteral("52"), 2, false); }) != february);
 }
 
 void tst_EnergyAnswers::deduceYearAndDays_data()

@@ -20,6 +20,7 @@
 #include "energy/GraphicsProgressBar.h"
 #include "favorite/FavoriteControl.h"
 #include "slider/SvgSliderControl.h"
+#include "controls/SvgContentBackButton.h"
 #include "controls/SvgContentButton.h"
 #include "text/TextLabel.h"
 #include "pravikdriver/PravikCodes.h"
@@ -122,6 +123,7 @@ private Q_SLOTS:
     void restoredFavouriteMakesItsDataWindowWhenOpened();
     void requests_data();
     void requests();
+    void monthIsJudgedByTheMetersDate();
     void secondOkWhilePendingSendsNothing();
     void dailyAnswersFillTheCacheAndDrawTheAskingView();
     void pastDayCompletesWithTheHourlyAnswer();
@@ -189,8 +191,8 @@ void tst_EnergyDevicesController::init()
     m_controller = std::make_unique<EnergyDevicesController>(nullptr);
     m_driver->registerListener(m_controller.get());
     m_otherDriver->registerListener(m_controller.get());
-    m_power = addMeter(m_gateway, 7051, DeviceAddress(1, 1, -1, -1), QStringLiteral("Power"));
-    m_gas = addMeter(m_gateway, 7071, DeviceAddress(1, 2, -1, -1), QStringLiteral("Gas"), 1);
+    m_power = addMeter(m_gateway, 7051, DeviceAddress(1, -1, -1, -1), QStringLiteral("Power"));
+    m_gas = addMeter(m_gateway, 7071, DeviceAddress(2, -1, -1, -1), QStringLiteral("Gas"), 1);
     load();
 }
 
@@ -257,8 +259,8 @@ void tst_EnergyDevicesController::ask(int id, Common::TimespanView timespan, con
 
 void tst_EnergyDevicesController::cachesArePerGatewayAndAddress()
 {
-    const int sameAddress = addMeter(m_gateway, 7051, DeviceAddress(1, 1, -1, -1), QStringLiteral("Twin"));
-    const int otherGateway = addMeter(m_otherGateway, 7051, DeviceAddress(1, 1, -1, -1), QStringLiteral("Far"));
+    const int sameAddress = addMeter(m_gateway, 7051, DeviceAddress(1, -1, -1, -1), QStringLiteral("Twin"));
+    const int otherGateway = addMeter(m_otherGateway, 7051, DeviceAddress(1, -1, -1, -1), QStringLiteral("Far"));
     load();
     QVERIFY(meter(m_power)->cache());
     QCOMPARE(meter(sameAddress)->cache(), meter(m_power)->cache());
@@ -330,7 +332,7 @@ void tst_EnergyDevicesController::gatewayDateMovesOnPastMidnight()
     m_clock->advance(20 * 60 * 1000);
     QCOMPARE(m_controller->energyDeviceCurrentDate(meter(m_power)), QDateTime(QDate(2024, 3, 11), QTime(0, 10)));
     // A meter of another gateway keeps the computer's date.
-    const int far = addMeter(m_otherGateway, 7051, DeviceAddress(2, 1, -1, -1), QStringLiteral("Far"));
+    const int far = addMeter(m_otherGateway, 7051, DeviceAddress(3, -1, -1, -1), QStringLiteral("Far"));
     load();
     QCOMPARE(m_controller->energyDeviceCurrentDate(meter(far)), m_clock->now());
 }
@@ -625,7 +627,7 @@ void tst_EnergyDevicesController::requests_data()
     QTest::addColumn<QList<Message>>("expected");
     QTest::addColumn<int>("bits");
 
-    const QString a = QStringLiteral("11");
+    const QString a = QStringLiteral("51");
     const int day = EnergyDataConversation::CurrentDayTotalResponse | EnergyDataConversation::DayPerHourResponse;
     const int month = EnergyDataConversation::MonthTotalResponse | EnergyDataConversation::MonthPerDayResponse;
     const int recentMonth = month | EnergyDataConversation::MonthPerHourResponse;
@@ -683,6 +685,36 @@ void tst_EnergyDevicesController::requests()
     QVERIFY(!view(m_power)->areControlsEnabled());
     if (timespan == 2)
         QCOMPARE(conversation.annualResponsesLeft(), 12);
+}
+
+// The gateway runs ten minutes ahead: at 23:55 on 31 March its meter is in
+// April already. April is the meter's current month: asked with its hours,
+// filed under this year and drawn, the hours' view offered.
+void tst_EnergyDevicesController::monthIsJudgedByTheMetersDate()
+{
+    m_clock->setDateTime(QDateTime(QDate(2024, 3, 31), QTime(23, 55)));
+    m_driver->deliver(Message(4, 13, QString(), 0, GATEWAY_TIME_DATE, { 0, 5, 0, 0, 1, 4, 2024, 0 }, 0),
+                      Message::createServerStatusMessage(22));
+    giveStatus(m_power);
+    ask(m_power, Common::MonthlyView, QDate(2024, 4, 1));
+    const QString a = address(m_power);
+    const QList<Message> sent = dataRequests(m_driver->sent);
+    QVERIFY2(sameRequests(sent, { Message::createCurrentMonthTotalMessage(a), Message::createMonthPerDayMessage(a, 4, false),
+                                  Message::createMonthPerHourMessage(a, 4, false) }),
+             qPrintable(describe(sent)));
+
+    m_driver->deliver(answer(CURRENT_MONTH_TOTAL, a, { 300 }, 0));
+    for (int day = 1; day <= 31; ++day)
+        m_driver->deliver(answer(NEW_MONTH_PER_DAY, a, { 4, day, day == 1 ? 300 : 0 }, 1));
+    for (int hour = 1; hour <= 25; ++hour)
+        m_driver->deliver(answer(NEW_MONTH_PER_HOUR, a, { 4, hour, hour == 1 ? 300 : 0 }, 1));
+    QVERIFY(!record(m_power)->conversation().shouldReceiveResponses());
+    const EnergyDeviceCache* cache = meter(m_power)->cache();
+    QVERIFY(cache->findMonthlyPeriod(2024, 4, EnergyDeviceCache::PerDay));
+    QVERIFY(!cache->findMonthlyPeriod(2023, 4, EnergyDeviceCache::PerDay));
+    QCOMPARE(view(m_power)->energyDataStatus(), EnergyDataViewControl::DataShown);
+    QVERIFY(view(m_power)->consumptionLabel(EnergyDataViewControl::TotalConsumption)->text().contains(QStringLiteral("0.30")));
+    QVERIFY(view(m_power)->button(EnergyDataViewControl::CYCLE_MONTHLY_VIEW_BUTTON_ID)->isVisibleTo(view(m_power)));
 }
 
 void tst_EnergyDevicesController::secondOkWhilePendingSendsNothing()
@@ -784,7 +816,7 @@ void tst_EnergyDevicesController::answerTwiceIsHarmless()
 
 void tst_EnergyDevicesController::answersForOtherMetersStayTheirs()
 {
-    const int far = addMeter(m_otherGateway, 7051, DeviceAddress(1, 1, -1, -1), QStringLiteral("Far"));
+    const int far = addMeter(m_otherGateway, 7051, DeviceAddress(1, -1, -1, -1), QStringLiteral("Far"));
     load();
     giveStatus(m_power);
     ask(m_power, Common::DailyView, NOW.date());

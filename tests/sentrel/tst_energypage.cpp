@@ -3,17 +3,24 @@
 
 #include "Controllers/data/LoadManagementController.h"
 #include "Controllers/data/EnergyDeviceInfo.h"
+#include "Controllers/data/WebServersController.h"
 #include "simulation/ClockTimer.h"
 #include "simulation/PseudoDriver.h"
 
 #include "devices/EnergyDevice.h"
 #include "devices/EnergyDeviceCache.h"
+#include "devices/LoadDevice.h"
+#include "devices/WebServerDevice.h"
+#include "energy/EnergyConsumptionTableDisplay.h"
+#include "energy/EnergyDataViewTableModel.h"
 #include "energy/GraphicsProgressBar.h"
 #include "text/TextLabel.h"
 
 #include <QApplication>
 #include <QDateTimeEdit>
 #include <QTest>
+
+#include <cmath>
 
 using namespace Corvane::Sentrel;
 using Corvane::Devices::EnergyDevice;
@@ -23,7 +30,11 @@ namespace Common = Corvane::Gadgets::GadgetsCommon;
 
 namespace {
 const int SOLAR = 34;
+const int WATER = 35;
 const int GAS = 36;
+// Loads at the areas of the main meter and of the water meter.
+const int WASHING_MACHINE = 39;
+const int OVEN = 40;
 } // namespace
 
 // The energy page of the demo project in no-server mode, on the real scene
@@ -43,12 +54,17 @@ private Q_SLOTS:
     void views();
     void yearOfTheSimulatedGateway();
     void dataWindowsAreMadeWhenTheCarouselFirstShows();
+    void meterAndLoadAtOneAreaKeepTheirOwnMessages();
+    void slotsStillToComeHaveNoData();
+    void carouselDataWindowOpensDrawn();
+    void metersCountByTheGatewaysClock();
 
 private:
     Controllers::LoadManagementController* loads() const;
     static QList<QDateTimeEdit*> dateEditors();
     int activeUpdateTimers() const;
     EnergyDevice* meter(int id) const { return m_page->energy()->energyDevice(id); }
+    Corvane::Devices::LoadDevice* load(int id) const;
 
     std::unique_ptr<EnergyPageFixture> m_page;
 };
@@ -215,6 +231,111 @@ void tst_EnergyPage::dataWindowsAreMadeWhenTheCarouselFirstShows()
     for (const Corvane::Devices::BaseDevice* device : loads()->devices())
         loadIds.append(device->id());
     QCOMPARE(loads()->dataControls().keys(), loadIds);
+}
+
+Corvane::Devices::LoadDevice* tst_EnergyPage::load(int id) const
+{
+    return static_cast<Corvane::Devices::LoadDevice*>(loads()->getDeviceById(id));
+}
+
+// The demo project has a meter and a load at each of the areas 1, 2 and 3 of
+// one gateway: each page takes only its own devices' messages.
+void tst_EnergyPage::meterAndLoadAtOneAreaKeepTheirOwnMessages()
+{
+    Settings::guiProperties().setGoHomepageTimeout(0);
+    QCOMPARE(meter(WATER)->address().area(), load(OVEN)->address().area());
+    QVERIFY(m_page->energy()->addressText(meter(WATER))
+            != loads()->getAddressText(load(OVEN)->address(), loads()->defaultDeviceType(),
+                                       Corvane::PravikDriver::Address::Compare));
+
+    // The oven sends its power while the load page shows it.
+    m_page->openPage(Controllers::BaseController::LOAD_MANAGEMENT_PAGE_ID);
+    m_page->clock.advance(60000);
+    QVERIFY(load(OVEN)->currentData() > 0);
+    QVERIFY(!meter(WATER)->hasValue());
+    QVERIFY(!m_page->energy()->infoForDevice(meter(WATER))->hasAutoUpdateStarted());
+
+    // The main meter sends its values while the energy page shows it; the
+    // washing machine, a load without statistics, is never told any power.
+    m_page->openEnergyPage();
+    m_page->clock.advance(60000);
+    QVERIFY(meter(EnergyPageFixture::MAIN_METER)->hasValue());
+    QCOMPARE(load(WASHING_MACHINE)->currentData(), 0);
+}
+
+// Today is 10 March, 14:30 by the gateway: the month's days after today,
+// and today's hours after the current one, have no data yet: no bar and an
+// empty table cell, not a 0. The totals are the sums of the bars.
+void tst_EnergyPage::slotsStillToComeHaveNoData()
+{
+    const int main = EnergyPageFixture::MAIN_METER;
+    m_page->openEnergyPage();
+    m_page->showMeter(main);
+    m_page->stopGrowing(main);
+    EnergyDataViewControl* view = m_page->view(main);
+    const auto* display = view->consumptionDisplayControl();
+    const auto checkSlots = [&](int count, int passed) {
+        const auto data = display->chartDisplay()->chart()->data();
+        QCOMPARE(data.size(), count);
+        double sum = 0.0;
+        for (int slot = 0; slot < count; ++slot) {
+            QCOMPARE(data.at(slot).second.isEmpty(), slot >= passed);
+            QCOMPARE(std::isnan(display->chartDisplay()->chart()->currentLayer(0).at(slot)), slot >= passed);
+            QCOMPARE(display->tableDisplay()->model()->data(slot, 1, Common::TextRole).toString().isEmpty(),
+                     slot >= passed);
+            sum += data.at(slot).second.value(0);
+        }
+        const QString total = view->consumptionLabel(EnergyDataViewControl::TotalConsumption)->text();
+        QVERIFY2(qAbs(total.section(QLatin1Char(' '), 1, 1).toDouble() - sum) < 0.006, qPrintable(total));
+    };
+    m_page->ask(main, Common::MonthlyView);
+    checkSlots(31, 10);
+    m_page->ask(main, Common::DailyView);
+    checkSlots(24, 15);
+}
+
+// The carousel's data window of a meter opens drawn: what nothing is known
+// of is asked at once; a day a favourite's window fetched a minute earlier
+// is drawn from the cache, not asked again.
+void tst_EnergyPage::carouselDataWindowOpensDrawn()
+{
+    Settings::guiProperties().setGoHomepageTimeout(0);
+    m_page->openEnergyPage();
+    m_page->showMeter(EnergyPageFixture::MAIN_METER);
+    QCOMPARE(m_page->view(EnergyPageFixture::MAIN_METER)->energyDataStatus(), EnergyDataViewControl::DataShown);
+    QVERIFY(!m_page->view(EnergyPageFixture::MAIN_METER)
+                 ->consumptionLabel(EnergyDataViewControl::TotalConsumption)->text().isEmpty());
+
+    Q_EMIT m_page->navigation()->requestShortcut(m_page->energy()->icons().at(m_page->energy()->indexOfIcon(SOLAR)));
+    FavoriteWindow* favourite = m_page->energy()->getFavoriteById(SOLAR);
+    QVERIFY(favourite);
+    m_page->energy()->handleFavoriteCenterClick(favourite);
+    const QDate today = m_page->clock.now().date();
+    const auto* day = meter(SOLAR)->cache()->findDaily(today);
+    QVERIFY(day);
+    const QDateTime fetched = day->lastUpdated;
+    m_page->clock.advance(60000);
+    m_page->showMeter(SOLAR);
+    EnergyDataViewControl* view = m_page->view(SOLAR);
+    QCOMPARE(view->energyDataStatus(), EnergyDataViewControl::DataShown);
+    QVERIFY(!view->consumptionLabel(EnergyDataViewControl::TotalConsumption)->text().isEmpty());
+    QCOMPARE(meter(SOLAR)->cache()->findDaily(today)->lastUpdated, fetched);
+}
+
+// The simulated gateway tells its clock's time: the webserver page shows it
+// and the meters' days and hours are counted by it.
+void tst_EnergyPage::metersCountByTheGatewaysClock()
+{
+    const QDateTime now = m_page->clock.now();
+    Controllers::WebServersController* webServers = nullptr;
+    for (auto* controller : m_page->window->navigationController()->controllers())
+        if (auto* found = qobject_cast<Controllers::WebServersController*>(controller))
+            webServers = found;
+    QVERIFY(webServers);
+    QVERIFY(!webServers->devices().isEmpty());
+    const auto* gateway = static_cast<const Corvane::Devices::WebServerDevice*>(webServers->devices().first());
+    QCOMPARE(QDateTime(gateway->date(), gateway->time()), now);
+    QCOMPARE(m_page->energy()->energyDeviceCurrentDate(meter(EnergyPageFixture::MAIN_METER)), now);
 }
 
 QTEST_MAIN(tst_EnergyPage)

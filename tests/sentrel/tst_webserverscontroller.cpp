@@ -15,6 +15,7 @@
 #include "devices/DeviceNetworkAddress.h"
 #include "devices/WebServerDevice.h"
 #include "devices/WebServerDeviceProperties.h"
+#include "energy/DataFaceDates.h"
 #include "energy/WebServerDataControl.h"
 #include "favorite/FavoriteControl.h"
 #include "navigation/NavigationControl.h"
@@ -205,7 +206,7 @@ void tst_WebServersController::fieldIntake_data()
                             << int(WebServerDataControl::Uptime) << WebServerDataControl::uptimeText(93784);
     QTest::newRow("date alone") << gatewayMessage(GATEWAY_DATE, { 0, 17, 5, 2024 })
                                 << QStringLiteral("Webserver: \"Home\" date updated to: 17/05/2024")
-                                << int(WebServerDataControl::DateRow) << QStringLiteral("17/05/2024");
+                                << int(WebServerDataControl::DateRow) << Corvane::Gadgets::DataFaceDates::dayText(QDate(2024, 5, 17));
     QTest::newRow("uptime 0 changes nothing but marks the status")
         << gatewayMessage(GATEWAY_UPTIME, { 0, 0, 0, 0 }) << QString() << -1 << QString();
 }

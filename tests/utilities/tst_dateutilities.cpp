@@ -55,6 +55,10 @@ void tst_DateUtilities::isDateInLastYear()
     DateUtilities::setCurrentDate(today);
     QCOMPARE(DateUtilities::currentDate(), today);
     QCOMPARE(DateUtilities::isDateInLastYear(date), inLastYear);
+    // Judged by another clock's today, whatever the current date.
+    DateUtilities::setCurrentDate(today.addYears(5));
+    QCOMPARE(DateUtilities::isDateInLastYear(date, today), inLastYear);
+    DateUtilities::setCurrentDate(QDate());
 }
 
 void tst_DateUtilities::clockFollowsTheSystemWhenNotSet()

@@ -48,7 +48,33 @@ DataWindowPlacement::Result DataWindowPlacement::place(const QRect& screenArea, 
         if (screenArea.contains(rect, true))
             return {Spot(i), candidates.at(i)};
     }
-    return {AboveLeft, candidates.last()};
+    // No spot fits: the one that moves least to come inside the screen.
+    Result best {RightCentred, movedInside(screenArea, data, candidates.first())};
+    double bestShift = -1.0;
+    for (int i = 0; i < candidates.size(); ++i) {
+        const QPointF moved = movedInside(screenArea, data, candidates.at(i));
+        const double shift = (moved - candidates.at(i)).manhattanLength();
+        if (bestShift < 0.0 || shift < bestShift) {
+            best = {Spot(i), moved};
+            bestShift = shift;
+        }
+    }
+    return best;
+}
+
+QPointF DataWindowPlacement::movedInside(const QRect& screenArea, const QRectF& data, const QPointF& position)
+{
+    // Strictly inside, as a fitting spot is; a window larger than the area
+    // keeps its top-left corner on it.
+    const QRectF inside = QRectF(screenArea).adjusted(1, 1, -1, -1);
+    const QRectF rect = data.translated(position);
+    const auto shift = [](double low, double high, double minimum, double maximum) {
+        if (low < minimum || high - low > maximum - minimum)
+            return minimum - low;
+        return high > maximum ? maximum - high : 0.0;
+    };
+    return position + QPointF(shift(rect.left(), rect.right(), inside.left(), inside.right()),
+                              shift(rect.top(), rect.bottom(), inside.top(), inside.bottom()));
 }
 
 QRect DataWindowPlacement::roundedRect(const QRectF& rect)

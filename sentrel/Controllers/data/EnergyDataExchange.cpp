@@ -83,14 +83,29 @@ QStringList EnergyDataExchange::monthsInYear(const QDate& start, const QDate& en
 }
 
 EnergyDataExchange::Series EnergyDataExchange::valuePairs(const QStringList& labels, const QList<int>& values,
-                                                          int dataType, const EnergyDevice* device)
+                                                          int dataType, const EnergyDevice* device, int passed)
 {
     Series series;
     for (int i = 0; i < labels.size(); ++i) {
+        // A slot still to come has no value, not a value of 0.
+        if (passed >= 0 && i >= passed) {
+            series.append({ labels.at(i), {} });
+            continue;
+        }
         const double value = i < values.size() ? EnergyDevicesController::convertedEnergyValue(values.at(i), dataType, device) : 0.0;
         series.append({ labels.at(i), { value } });
     }
     return series;
+}
+
+int EnergyDataExchange::passedHours(const QDate& day, const QDateTime& current)
+{
+    return day == current.date() ? current.time().hour() + 1 : EnergyDevicesController::HOURS_PER_DAY;
+}
+
+int EnergyDataExchange::passedDays(const QDate& month, const QDate& today)
+{
+    return isSameMonth(today, month.year(), month.month()) ? today.day() : month.daysInMonth();
 }
 
 int EnergyDataExchange::loadMessageTypeToResponseType(int type)
@@ -166,7 +181,7 @@ void EnergyDataExchange::requestDay(EnergyDeviceInfo* record, const QDate& day, 
 void EnergyDataExchange::requestMonth(EnergyDeviceInfo* record, const QDate& month, const QDateTime& current)
 {
     EnergyDataConversation& conversation = record->conversation();
-    const bool inLastYear = DateUtilities::isDateInLastYear(month);
+    const bool inLastYear = DateUtilities::isDateInLastYear(month, current.date());
     conversation.addResponseToReceive(EnergyDataConversation::MonthTotalResponse
                                       | EnergyDataConversation::MonthPerDayResponse
                                       | (inLastYear ? EnergyDataConversation::MonthPerHourResponse : 0));
@@ -254,7 +269,8 @@ void EnergyDataExchange::drawDay(EnergyDataViewControl* view, const EnergyDevice
         return;
     }
     const int dataType = view->dataType();
-    view->setConsumptionDisplayData(valuePairs(hours(), entry->hours, dataType, device));
+    const int passed = passedHours(day, m_controller->energyDeviceCurrentDate(device));
+    view->setConsumptionDisplayData(valuePairs(hours(), entry->hours, dataType, device, passed));
     view->setTotalConsumption(
         entry->totalSet ? EnergyUnits::twoDecimals(EnergyDevicesController::convertedEnergyValue(entry->total, dataType, device))
                         : QString());
@@ -276,8 +292,11 @@ void EnergyDataExchange::drawMonth(EnergyDataViewControl* view, const EnergyDevi
     Series series;
     QString average;
     QDateTime lastUpdated = entry->totalLastUpdated;
-    if (period && period->valuesSet)
-        series = valuePairs(perDay ? daysInMonth(month) : hours(), period->values, dataType, device);
+    if (period && period->valuesSet && perDay)
+        series = valuePairs(daysInMonth(month), period->values, dataType, device,
+                            passedDays(month, m_controller->energyDeviceCurrentDate(device).date()));
+    else if (period && period->valuesSet)
+        series = valuePairs(hours(), period->values, dataType, device);
     if (period && period->averageSet)
         average = EnergyUnits::twoDecimals(EnergyDevicesController::convertedEnergyValue(period->average, dataType, device));
     if (period && (period->valuesSet || period->averageSet))
@@ -495,7 +514,7 @@ void EnergyDataExchange::updateMonthTotalEnergyData(EnergyDeviceInfo* record, in
     const QDateTime now = Clock::program()->now();
     cache->setMonthlyTotal(year, month, value, now);
     const QDate monthStart(year, month, 1);
-    const bool inLastYear = DateUtilities::isDateInLastYear(monthStart);
+    const bool inLastYear = DateUtilities::isDateInLastYear(monthStart, current.date());
     // A new-interface meter sends the average of a recent month with its
     // hours; for others it is the total over the days so far.
     if (!device->isNewInterfaceInUse() || !inLastYear) {
@@ -529,7 +548,8 @@ void EnergyDataExchange::handleProgress(const PravikDriver::OpenDriver* driver, 
             // One bar runs over the days' answer and then the hours'.
             const int days = LoadManagementMessage::messagesCount(newInterface ? NEW_MONTH_PER_DAY : OLD_MONTH_PER_DAY);
             setReceivedDataProgress(record, minimum, maximum + days, value + days, decimals);
-        } else if (DateUtilities::isDateInLastYear(record->conversation().params().monthlyViewDate())) {
+        } else if (DateUtilities::isDateInLastYear(record->conversation().params().monthlyViewDate(),
+                                                   m_controller->energyDeviceCurrentDate(device).date())) {
             const int hourFrames =
                 LoadManagementMessage::messagesCount(newInterface ? NEW_MONTH_PER_HOUR : OLD_MONTH_PER_HOUR);
             setReceivedDataProgress(record, minimum, maximum + hourFrames, value, decimals);

@@ -59,8 +59,14 @@ public:
     static QStringList hours();
     static QStringList daysInMonth(const QDate& date);
     static QStringList monthsInYear(const QDate& start, const QDate& end, bool withYear);
+    // One entry per label; the entries from passed on (all when passed is
+    // negative) are the slots still to come, without a value.
     static Series valuePairs(const QStringList& labels, const QList<int>& values, int dataType,
-                             const Devices::EnergyDevice* device);
+                             const Devices::EnergyDevice* device, int passed = -1);
+    // How many hours of the day, days of the month, have begun by the
+    // meter's clock: all of a past one.
+    static int passedHours(const QDate& day, const QDateTime& current);
+    static int passedDays(const QDate& month, const QDate& today);
     // The answer bits a message type satisfies.
     static int loadMessageTypeToResponseType(int type);
 

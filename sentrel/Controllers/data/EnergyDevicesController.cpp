@@ -494,8 +494,21 @@ bool EnergyDevicesController::handleNavigationIconClicked(const NavigationIcon& 
         if (navigationWindow() && navigationWindow()->carouselController())
             navigationWindow()->carouselController()->setCarouselCurrentIndex(position);
         navigation->setSelectedIcon(icon, false);
+        openDataWindow(static_cast<EnergyDataContainer*>(dataControl(icon.id())));
     }
     return true;
+}
+
+void EnergyDevicesController::openDataWindow(EnergyDataContainer* container)
+{
+    const EnergyDeviceInfo* record = infoForDialog(container);
+    // While answers are due, they draw the window.
+    if (!record || record->conversation().shouldReceiveResponses())
+        return;
+    m_exchange->getEnergyDataCache(container);
+    // Opened on what the cache lacks: asked for as by its OK button.
+    if (container->energyDataViewControl()->energyDataStatus() == Gadgets::EnergyDataViewControl::NoData)
+        m_exchange->startRequest(container);
 }
 
 bool EnergyDevicesController::openPage()
@@ -586,6 +599,8 @@ void EnergyDevicesController::requestRedrawCurrentCarouselChart()
 void EnergyDevicesController::handleCarouselIndexChanged(int index)
 {
     BaseDataControlsController::handleCarouselIndexChanged(index);
+    if (isCurrentPage() && index >= 0 && index < m_icons.size())
+        openDataWindow(static_cast<EnergyDataContainer*>(dataControl(m_icons.at(index).id())));
     CarouselController* carousel = navigationWindow() ? navigationWindow()->carouselController() : nullptr;
     if (carousel && !carousel->moving())
         requestRedrawCurrentCarouselChart();
@@ -672,14 +687,13 @@ void EnergyDevicesController::handleFavoriteCenterClick(FavoriteWindow* window)
     EnergyDataContainer* container = initializeFavoriteDataControl(window);
     if (!container)
         return;
-    m_exchange->getEnergyDataCache(container);
-    if (container->isVisible())
+    if (container->isVisible()) {
+        m_exchange->getEnergyDataCache(container);
         return;
+    }
     positionDataWindow(window, window->deviceId());
     container->setVisible(true);
-    // Opened on what the cache lacks: asked for as by its OK button.
-    if (container->energyDataViewControl()->energyDataStatus() == Gadgets::EnergyDataViewControl::NoData)
-        m_exchange->startRequest(container);
+    openDataWindow(container);
 }
 
 void EnergyDevicesController::handleFavoriteClose(FavoriteWindow* window)

@@ -110,6 +110,10 @@ public:
     // click), filled from the cache, shown beside it; opened on a view the
     // cache has nothing for, it asks the gateway as its OK button does.
     void handleFavoriteCenterClick(FavoriteWindow* window);
+    // A meter's data window coming into view, in the carousel or beside its
+    // favourite: drawn from the cache at once, and asked for as by its OK
+    // button when the cache has nothing for its view.
+    void openDataWindow(Gadgets::EnergyDataContainer* container);
     void handleFavoriteClose(FavoriteWindow* window) override;
     // Closes the project: every automatic update stops.
     void closeConfiguration() override;

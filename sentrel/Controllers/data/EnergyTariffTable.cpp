@@ -1,5 +1,6 @@
 #include "EnergyTariffTable.h"
 
+#include "EnergyDataExchange.h"
 #include "EnergyDevicesController.h"
 #include "EnergyDeviceInfo.h"
 
@@ -7,7 +8,9 @@
 #include "devices/EnergyDeviceProperties.h"
 #include "devices/StringConsts.h"
 #include "devices/UserDeviceSettings.h"
+#include "energy/EnergyDataContainer.h"
 #include "energy/EnergyDataTariffModel.h"
+#include "energy/EnergyDataViewControl.h"
 #include "energy/EnergyTariffItemData.h"
 
 namespace Corvane::Sentrel::Controllers {
@@ -28,10 +31,10 @@ void EnergyTariffTable::fill()
         const EnergyDevice* device = record->device();
         if (!device->isEconomicEvaluationEnabled())
             continue;
-        const int address = m_controller->addressText(device).remove(QLatin1Char('#')).toInt();
+        // A meter's bus address is its area.
         model->addEnergyItem(device->id(),
                              Gadgets::Models::EnergyTariffItemData(
-                                 device->name(), address, StringConsts::getDeviceTypeString(device->deviceType()),
+                                 device->name(), device->address().area(), StringConsts::getDeviceTypeString(device->deviceType()),
                                  device->userTariff(), StringConsts::getCurrencyString(device->currency()),
                                  StringConsts::getMeasurementUnitString(device->measurementUnit())));
     }
@@ -55,8 +58,14 @@ void EnergyTariffTable::takeUserTariff(int deviceId)
 {
     const double tariff = m_controller->tariffModel()->energyItemAt(deviceId).value();
     EnergyDevice* device = m_controller->energyDevice(deviceId);
-    if (device && Devices::EnergyDeviceProperties::isTariffValid(tariff))
-        device->setUserTariff(tariff);
+    if (!device || !Devices::EnergyDeviceProperties::isTariffValid(tariff))
+        return;
+    device->setUserTariff(tariff);
+    // Money views show the new prices at once; a view still loading is drawn
+    // when its answers come.
+    for (Gadgets::EnergyDataContainer* container : m_controller->energyControls(deviceId))
+        if (container->energyDataViewControl()->energyDataStatus() != Gadgets::EnergyDataViewControl::LoadingData)
+            m_controller->dataExchange()->getEnergyDataCache(container);
 }
 
 void EnergyTariffTable::store(Devices::UserDeviceSettings& settings, const EnergyDevice* device)

@@ -77,6 +77,8 @@ private slots:
     void statusFollowsDataAndProgress();
     void rollbackProgressOnlyWhileLoading();
     void displayTitle();
+    void moneyTableHasTheMoneyPrecision_data();
+    void moneyTableHasTheMoneyPrecision();
     void configFollowsTheEditor();
     void hostileSeriesAreDrawnInsideTheFace();
 };
@@ -196,6 +198,7 @@ void tst_EnergyDataViewControl::buttons()
 void tst_EnergyDataViewControl::olderMonthFallsBackToDays()
 {
     auto face = newFace();
+    face->setEndDate(QDateTime(QDate(2024, 6, 15), QTime(12, 0)));
     face->setMonthlyViewDate(QDateTime(QDate(2024, 5, 3), QTime(0, 0)));
     face->setTimespanView(MonthlyView);
     QVERIFY(face->button(Face::CYCLE_MONTHLY_VIEW_BUTTON_ID)->isVisible());
@@ -206,6 +209,10 @@ void tst_EnergyDataViewControl::olderMonthFallsBackToDays()
     QCOMPARE(face->monthlyViewMode(), MonthlyViewDays);
     QCOMPARE(face->consumptionDisplayControl()->tableDisplay()->model()->xLabel(), QString("Days"));
     QCOMPARE(monthly.size(), 0);
+    // Recent or not by the face's end date (its meter's clock), whatever the
+    // computer's date.
+    face->setEndDate(QDateTime(QDate(2022, 6, 1), QTime(12, 0)));
+    QVERIFY(face->button(Face::CYCLE_MONTHLY_VIEW_BUTTON_ID)->isVisible());
 }
 
 void tst_EnergyDataViewControl::enabling()
@@ -274,6 +281,8 @@ void tst_EnergyDataViewControl::rollbackProgressOnlyWhileLoading()
 
 void tst_EnergyDataViewControl::displayTitle()
 {
+    // The dates read in the locale's form.
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     auto face = newFace();
     const QDateTime day(QDate(2024, 6, 3), QTime(0, 0));
     face->setDailyViewDate(day);
@@ -289,6 +298,7 @@ void tst_EnergyDataViewControl::displayTitle()
     QSignalSpy title(face.get(), &Face::titleTextChanged);
     face->setItemName("Oven");
     QCOMPARE(title.last().first().toString(), QString("Energy data: Oven"));
+    QLocale::setDefault(QLocale::c());
 }
 
 void tst_EnergyDataViewControl::configFollowsTheEditor()
@@ -320,6 +330,29 @@ void tst_EnergyDataViewControl::hostileSeriesAreDrawnInsideTheFace()
         face->setTotalConsumption(QString(300, '9'));
         QVERIFY(!paintsOutside(face.get()));
     }
+}
+
+void tst_EnergyDataViewControl::moneyTableHasTheMoneyPrecision_data()
+{
+    QTest::addColumn<int>("dataType");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("money: two decimals, as the totals") << int(MoneyData) << "93.32";
+    QTest::newRow("energy: three decimals") << int(EnergyData) << "93.320";
+}
+
+void tst_EnergyDataViewControl::moneyTableHasTheMoneyPrecision()
+{
+    QFETCH(int, dataType);
+    QFETCH(QString, text);
+    auto face = newFace();
+    face->setConsumptionDisplay(TableDisplay);
+    face->setConsumptionDisplayData({ { QStringLiteral("1"), { 93.32 } } });
+    face->setDataType(DataType(dataType));
+    const auto* model = face->consumptionDisplayControl()->tableDisplay()->model();
+    QCOMPARE(model->data(0, 1, TextRole).toString(), text);
+    // The same for a view drawn afresh.
+    face->setConsumptionDisplayData({ { QStringLiteral("1"), { 93.32 } } });
+    QCOMPARE(model->data(0, 1, TextRole).toString(), text);
 }
 
 QTEST_MAIN(tst_EnergyDataViewControl)

@@ -186,6 +186,8 @@ void tst_EnergyTimespanEdit::annualPeriod()
 
 void tst_EnergyTimespanEdit::pagesFollowTheView()
 {
+    // The dates read in the locale's form.
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     auto edit = editor(at(2024, 6, 15));
     QVERIFY(edit->proxy(DailyView)->isVisible());
     QVERIFY(!edit->proxy(MonthlyView)->isVisible());
@@ -199,6 +201,7 @@ void tst_EnergyTimespanEdit::pagesFollowTheView()
     QVERIFY(!edit->proxy(MonthlyView)->isVisible());
     edit->setTimespanView(DailyView);
     QCOMPARE(edit->startDateText(), QString("15.06.2024"));
+    QLocale::setDefault(QLocale::c());
 }
 
 void tst_EnergyTimespanEdit::styleSheetColours()

@@ -45,6 +45,8 @@ private slots:
     void cycleButton();
     void buttonsSignal();
     void supportsInfoAndEconomicEvaluation();
+    void cycleButtonNeedsStatisticsAndMoney_data();
+    void cycleButtonNeedsStatisticsAndMoney();
     void themeColoursTheTexts();
     void hostileValuesStayInside();
 };
@@ -101,6 +103,8 @@ void tst_LoadManagementDataControl::counterTexts()
     QFETCH(QDateTime, time);
     QFETCH(QString, text);
 
+    // The dates read in the locale's form.
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
     auto face = newFace();
     if (set)
         face->setCounterData(Face::Counter(7), time, 12.345, "kWh");
@@ -111,6 +115,7 @@ void tst_LoadManagementDataControl::counterTexts()
     // Cleared, it is as never set.
     face->clearCounterData(Face::SecondCounter);
     QCOMPARE(lines(face->counterText(Face::SecondCounter)->text()), QString("From |Counter 2 (): "));
+    QLocale::setDefault(QLocale::c());
 }
 
 void tst_LoadManagementDataControl::cycleButton()
@@ -158,6 +163,39 @@ void tst_LoadManagementDataControl::supportsInfoAndEconomicEvaluation()
     face->setSupportsInfo(true);
     QVERIFY(face->instantText()->isVisible());
     QVERIFY(!face->noticeText()->isVisible());
+}
+
+void tst_LoadManagementDataControl::cycleButtonNeedsStatisticsAndMoney_data()
+{
+    QTest::addColumn<bool>("supportsFirst");
+    QTest::addColumn<bool>("supports");
+    QTest::addColumn<bool>("economic");
+    QTest::addColumn<bool>("visible");
+    for (bool supportsFirst : { true, false }) {
+        const char* order = supportsFirst ? "statistics first" : "money first";
+        for (bool supports : { true, false })
+            for (bool economic : { true, false })
+                QTest::addRow("%s, statistics %d, money %d", order, supports, economic)
+                    << supportsFirst << supports << economic << (supports && economic);
+    }
+}
+
+// The currency/unit button shows only over the load's values, and only when
+// its money can be reckoned: never over the "not supported" notice.
+void tst_LoadManagementDataControl::cycleButtonNeedsStatisticsAndMoney()
+{
+    QFETCH(bool, supportsFirst);
+    QFETCH(bool, supports);
+    QFETCH(bool, economic);
+    QFETCH(bool, visible);
+    auto face = newFace();
+    if (supportsFirst)
+        face->setSupportsInfo(supports);
+    face->setIsEconomicEvaluationEnabled(economic);
+    if (!supportsFirst)
+        face->setSupportsInfo(supports);
+    QCOMPARE(face->button(Face::CYCLE_ID)->isVisible(), visible);
+    QCOMPARE(face->noticeText()->isVisible(), !supports);
 }
 
 void tst_LoadManagementDataControl::themeColoursTheTexts()

@@ -148,6 +148,8 @@ void tst_WebServerDataControl::uptime()
 
 void tst_WebServerDataControl::invalidDateAndTimeHideTheirRows()
 {
+    // The date reads in the locale's form.
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
     auto face = newFace();
     face->setDate(QDate(2024, 2, 29));
     face->setTime(QTime(13, 5, 9));
@@ -161,6 +163,7 @@ void tst_WebServerDataControl::invalidDateAndTimeHideTheirRows()
     QCOMPARE(face->timeLabel()->text(), QString("13:05:09"));
     face->setContentLabelText(Face::WebConfigLabel(11), "ignored");
     face->setPropertyVisible(Face::WebConfigLabel(-1), true);
+    QLocale::setDefault(QLocale::c());
 }
 
 void tst_WebServerDataControl::titleAndCaptions()
