@@ -12,8 +12,9 @@
 // project of 1000 devices across every page. open_page_1000: in that
 // project, a click on the lighting icon of the home page (the largest page)
 // until its icons are painted once, in a separate process (sentrel_bench
-// --open-page <project> <runs>). input_mask_1920x1080: one click-through mask update (render
-// the gadget's rectangle, find its visible pixels) of a 1920 x 1080 window.
+// --open-page <project> <runs>). input_mask_1920x1080: one click-through
+// mask update (render the gadget's rectangle, find its visible pixels) of a
+// 1920 x 1080 window.
 // idle_cpu_percent: CPU used by an idle sentrel over 10 s, in percent of one
 // core.
 #include "Controllers/lighting/ActuatorsController.h"
