@@ -1,5 +1,6 @@
-// configurator_bench: opens a generated 1000-device project (every family,
-// two gateways) in the main window offscreen and edits one description.
+// configurator_bench: opens a generated project of 1000 and one of 10000
+// devices (every family, two gateways) in the main window offscreen and edits
+// one description in each.
 // Prints "<case> mean_ms=<x> worst_ms=<y>" over 20 runs after 2 warm-ups;
 // a case ends when the window's grab() returns.
 #include "AdminConfigurator.h"
@@ -16,6 +17,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QMap>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -30,9 +32,8 @@ namespace {
 
 constexpr int WARM_UPS = 2;
 constexpr int RUNS = 20;
-constexpr int DEVICES = 1000;
 
-QString writeProject(const QString& folder)
+QString writeProject(const QString& folder, int devices)
 {
     Devices::Configuration project(true);
     QList<int> servers;
@@ -43,13 +44,13 @@ QString writeProject(const QString& folder)
     const QList<Node> families{Node::NodeLights,    Node::NodeSensors,         Node::NodeAutomation,
                                Node::NodeScenarios, Node::NodeThermoregulation, Node::NodeSoundSystem,
                                Node::NodeEnergy,    Node::NodeLoad};
-    for (int i = 0; i < DEVICES; ++i) {
+    for (int i = 0; i < devices; ++i) {
         Devices::BaseDeviceProperties* device = DefaultDevices::createDevice(families.at(i % families.size()));
         device->setDescription(QStringLiteral("Device %1").arg(i + 1));
         device->setAddress(device->address().cloneWithAreaId(1 + (i / 8) % 9).cloneWithPointId(1 + (i / 72) % 9));
         project.addDevice(servers.at(i % 2), device);
     }
-    const QString path = folder + QStringLiteral("/bench.vtprj");
+    const QString path = folder + QStringLiteral("/bench_%1.vtprj").arg(devices);
     return Devices::Serialization::XmlSerializer::write(project, path) ? path : QString();
 }
 
@@ -84,9 +85,12 @@ int main(int argc, char** argv)
     QCoreApplication::setApplicationName(QStringLiteral("VantrelConfig"));
     Gadgets::ThemeProvider::initResources();
     Utilities::InitSettings::readSettings();
-    const QString path = writeProject(dir.path());
-    if (path.isEmpty())
-        return 1;
+    QMap<int, QString> projects;
+    for (int devices : {1000, 10000}) {
+        projects.insert(devices, writeProject(dir.path(), devices));
+        if (projects.value(devices).isEmpty())
+            return 1;
+    }
 
     MainWindow window;
     window.resize(950, 600);
@@ -101,16 +105,19 @@ int main(int argc, char** argv)
         if (window.config())
             window.config()->clearChanges();
     };
-    measure("open_1000", discard, [&] {
-        window.openConfig(path);
-        selectLights();
-    }, window);
-
     int edit = 0;
-    measure("edit_revalidate_1000", [] {}, [&] {
-        QAbstractItemModel* model = admin->devicesTable()->model();
-        model->setData(model->index(0, 0), QStringLiteral("Edited %1").arg(++edit));
-    }, window);
-    discard();
+    for (auto project = projects.cbegin(); project != projects.cend(); ++project) {
+        const QByteArray size = QByteArray::number(project.key());
+        const QString& path = project.value();
+        measure(QByteArray("open_" + size).constData(), discard, [&] {
+            window.openConfig(path);
+            selectLights();
+        }, window);
+        measure(QByteArray("edit_revalidate_" + size).constData(), [] {}, [&] {
+            QAbstractItemModel* model = admin->devicesTable()->model();
+            model->setData(model->index(0, 0), QStringLiteral("Edited %1").arg(++edit));
+        }, window);
+        discard();
+    }
     return 0;
 }
