@@ -59,8 +59,9 @@ inline void pressKey(Corvane::Sentrel::BaseSceneWindow* window, Qt::Key key)
     QTest::keyClick(window->view()->viewport(), key);
 }
 
-// A double click on the label's name opens its editor; the name is typed in
-// place of the old one and Return ends the edit. False when no editor opened.
+// A double click on the label's name opens its editor; the old name is
+// selected and deleted, the new one typed (an empty name types nothing) and
+// Return ends the edit. False when no editor opened.
 inline bool rename(Corvane::Sentrel::BaseSceneWindow* window, Corvane::Gadgets::Label* label, const QString& name)
 {
     const QRectF box = label->textBox();
@@ -71,7 +72,8 @@ inline bool rename(Corvane::Sentrel::BaseSceneWindow* window, Corvane::Gadgets::
     if (!label->isInEditMode())
         return false;
     Corvane::Gadgets::LineTextEditor* editor = label->textEditor();
-    editor->selectAll();
+    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(editor, Qt::Key_Delete);
     QTest::keyClicks(editor, name);
     QTest::keyClick(editor, Qt::Key_Return);
     return true;

@@ -12,6 +12,7 @@
 #include "FavoriteWindow.h"
 #include "NavigationFixture.h"
 #include "RecordingListener.h"
+#include "SceneInput.h"
 #include "RecordingOpenDriver.h"
 #include "simulation/ClockTimer.h"
 
@@ -25,14 +26,12 @@
 #include "models/DropDownItemModel.h"
 #include "navigation/NavigationControl.h"
 #include "navigation/NavigationLabels.h"
-#include "text/LineTextEditor.h"
 #include "pravikdriver/Message.h"
 #include "pravikdriver/PravikCodes.h"
 #include "pravikdriver/PravikEnums.h"
 #include "theme/RendererContainer.h"
 
 #include <QAction>
-#include <QGraphicsSceneMouseEvent>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
@@ -124,22 +123,6 @@ Message statusMessage(News news, const QString& where)
                        {news == SwitchedOn ? 1 : 0, 4}, 0);
     }
     return Message();
-}
-
-// What the user does on a carousel label: a double click on its text opens
-// the editor, Ctrl+A, the new name and Return.
-void typeName(Corvane::Gadgets::Label* label, const QString& name)
-{
-    QGraphicsSceneMouseEvent doubleClick(QEvent::GraphicsSceneMouseDoubleClick);
-    doubleClick.setScenePos(label->mapToScene(label->textBox().center()));
-    doubleClick.setButton(Qt::LeftButton);
-    doubleClick.setButtons(Qt::LeftButton);
-    label->handleMouseDoubleClick(&doubleClick);
-    QVERIFY(label->isInEditMode());
-    QTest::keyClick(label->textEditor(), Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(label->textEditor(), Qt::Key_Delete);
-    QTest::keyClicks(label->textEditor(), name);
-    QTest::keyClick(label->textEditor(), Qt::Key_Return);
 }
 
 } // namespace
@@ -705,7 +688,7 @@ void tst_FamilyFavorites::renamedOnTheCarouselLabel()
     const QString porch = QStringLiteral("Porch");
     showItem(page, opener);
     QVERIFY(labelOf(item));
-    typeName(labelOf(item), porch);
+    QVERIFY(SceneInput::rename(m_fixture->window.get(), labelOf(item), porch));
     QVERIFY(!labelOf(item)->isInEditMode());
     QCOMPARE(labelOf(item)->text(), porch);
 
@@ -724,7 +707,7 @@ void tst_FamilyFavorites::emptyNameRefusedOnTheLabel()
     showItem(LIGHTS, 0);
     Corvane::Gadgets::Label* label = labelOf(HALL);
     const QString hall = label->text();
-    typeName(label, QString());
+    QVERIFY(SceneInput::rename(m_fixture->window.get(), label, QString()));
     QVERIFY(label->isInEditMode());
     QTest::keyClick(label->textEditor(), Qt::Key_Escape);
     QVERIFY(!label->isInEditMode());

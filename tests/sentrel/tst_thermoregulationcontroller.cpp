@@ -1646,12 +1646,9 @@ void tst_ThermoregulationController::renamedCommandKeepsItsName()
     if (onTheFavorite) {
         QVERIFY(SceneInput::rename(favorite, favorite->favoriteControl()->label(), name));
     } else {
-        // As the carousel's label editor hands a new name to the page.
-        const NavigationIcon icon = CarouselLookup::shownIcon(carousel(), command);
-        bool canChange = true;
-        page->handleTextChanged(page->getDeviceIdFromUniquieId(icon.id()), page->getSubDeviceIdFromUniquieId(icon.id()),
-                                name, canChange);
-        QVERIFY(canChange);
+        const int segment = CarouselLookup::segmentOf(carousel(), command);
+        QVERIFY(segment >= 0);
+        QVERIFY(SceneInput::rename(m_window.get(), carousel()->labels()->labelAt(segment), name));
     }
     QCOMPARE(CarouselLookup::shownIcon(carousel(), command).tooltip(), name);
     QCOMPARE(favorite->windowTitle(), name);
