@@ -65,12 +65,18 @@ AdminConfigurator::AdminConfigurator(QWidget* parent)
     buildLayout();
     m_soundSystemTable->setModel(m_soundSystemModel);
     m_soundSystemTable->setItemDelegate(new EditDelegates::SoundSystemEditDelegate(m_soundSystemModel));
-    if (m_soundSystemTable->selectionModel())
+    if (m_soundSystemTable->selectionModel()) {
         connect(m_soundSystemTable->selectionModel(), &QItemSelectionModel::selectionChanged, this,
                 &AdminConfigurator::soundSystemTableSelectionChanged);
+        connect(m_soundSystemTable->selectionModel(), &QItemSelectionModel::currentChanged, this,
+                [this] { showHelp(m_soundSystemTable); });
+    }
     initializeDevicesTree();
     connect(m_devicesTable->horizontalHeader(), &QHeaderView::sectionResized, this,
             qOverload<>(&AdminConfigurator::saveColumnWidths));
+    // Save is offered while a cell holds typed text not yet committed.
+    for (DeviceTableView* table : {m_devicesTable, m_soundSystemTable})
+        connect(table, &DeviceTableView::editingChanged, this, &AdminConfigurator::contextChanged);
     setStyleSheet(QStringLiteral("#devicesTable, #devicesTree, #helpEdit, #soundSystemTable { border: 1px solid rgba( ")
                   + InitSettings::borderColor() + QStringLiteral("); } "));
 }
@@ -188,6 +194,7 @@ void AdminConfigurator::setConfiguration(Configuration* configuration)
     expandTreeNodes();
     updateDevicesTable();
     validate();
+    showCurrentHelp();
     emit contextChanged();
 }
 
@@ -261,6 +268,15 @@ void AdminConfigurator::showHelp(const QAbstractItemView* view)
         m_helpEdit->setHtml(model->getHelpMessage(view->selectionModel()->currentIndex()).toHtml());
 }
 
+void AdminConfigurator::showCurrentHelp()
+{
+    m_helpEdit->clear();
+    if (m_devicesTable->selectionModel() && m_devicesTable->currentIndex().isValid())
+        showHelp(m_devicesTable);
+    else if (m_devicesTree->selectionModel() && m_devicesTree->currentIndex().isValid())
+        showHelp(m_devicesTree);
+}
+
 void AdminConfigurator::devicesTreeSelectionChanged(const QModelIndex& current, const QModelIndex& previous)
 {
     saveColumnWidths(m_devicesTree->nodeTypeAtIndex(previous));
@@ -319,9 +335,14 @@ void AdminConfigurator::updateDevicesTable(DevicesTreeModel::NodeType node, int 
         m_devicesTable->setItemDelegate(page.delegate);
         m_devicesTable->horizontalHeader()->show();
     }
-    if (m_devicesTable->selectionModel())
+    if (m_devicesTable->selectionModel()) {
         connect(m_devicesTable->selectionModel(), &QItemSelectionModel::selectionChanged, this,
                 &AdminConfigurator::devicesTableSelectionChanged);
+        // The help is that of the current cell: moving within a row changes
+        // no selection of whole rows.
+        connect(m_devicesTable->selectionModel(), &QItemSelectionModel::currentChanged, this,
+                [this] { showHelp(m_devicesTable); });
+    }
 }
 
 void AdminConfigurator::showSoundSystemPage(int serverId)
@@ -658,11 +679,19 @@ void AdminConfigurator::retranslateUi()
     restoreColumnWidths(node);
 }
 
+void AdminConfigurator::commitOpenEditors()
+{
+    m_devicesTable->commitOpenEditor();
+    m_soundSystemTable->commitOpenEditor();
+}
+
 ActionContext AdminConfigurator::actionContext() const
 {
     ActionContext context;
     context.hasProject = m_configuration;
-    context.hasChanges = m_configuration && m_configuration->hasChanges();
+    // Text typed into an open cell editor is a change too: Save commits it.
+    context.hasChanges = m_configuration
+        && (m_configuration->hasChanges() || m_devicesTable->isEditing() || m_soundSystemTable->isEditing());
     context.webServerCount = m_configuration ? int(m_configuration->webServers().size()) : 0;
     context.node = m_devicesTree->selectedNodeType();
     for (const BaseDeviceProperties* device : m_devicesTable->devices())

@@ -8,6 +8,7 @@
 #include "tablemodels/GatewayTreeModel.h"
 #include "tablemodels/GenParametersModel.h"
 #include "tablemodels/AmplifiersTableModel.h"
+#include "tablemodels/BaseTableModel.h"
 #include "tablemodels/ScenariosTableModel.h"
 #include "tablemodels/SoundSystemModel.h"
 #include "tablemodels/ValidationListModel.h"
@@ -48,6 +49,7 @@ private Q_SLOTS:
     void validationMarksAndList();
     void descriptionOfPlantUpdatesTree();
     void soundSystemPage();
+    void helpFollowsTheCurrentCell();
 
 private:
     void select(Node node, int serverId);
@@ -87,6 +89,18 @@ void tst_AdminConfigurator::cleanup()
     m_view.reset();
     m_dialogs.reset();
 }
+
+namespace {
+
+// The help pane's text for a help message.
+QString shownHelp(const Corvane::Configurator::HelpMessage& message)
+{
+    QTextEdit pane;
+    pane.setHtml(message.toHtml());
+    return pane.toPlainText();
+}
+
+} // namespace
 
 void tst_AdminConfigurator::select(Node node, int serverId)
 {
@@ -356,6 +370,32 @@ void tst_AdminConfigurator::soundSystemPage()
     // The table follows the project open now, also after it is replaced.
     m_view->setConfiguration(nullptr);
     QVERIFY(!soundSystem->index(0, 1).data().isValid());
+}
+
+void tst_AdminConfigurator::helpFollowsTheCurrentCell()
+{
+    select(Node::NodeLights, m_server);
+    DeviceTableView* table = m_view->devicesTable();
+    auto* model = qobject_cast<TableModels::BaseTableModel*>(table->model());
+    QVERIFY(model);
+    const QModelIndex description = model->index(0, model->columnIndex(TableModels::Column::Description));
+    const QModelIndex type = model->index(0, model->columnIndex(TableModels::Column::Type));
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(description).center());
+    QCOMPARE(m_view->helpEdit()->toPlainText(), shownHelp(model->getHelpMessage(description)));
+
+    // The next cell of the same row: the selected row stays the same.
+    QTest::keyClick(table, Qt::Key_Right);
+    QCOMPARE(table->currentIndex(), type);
+    QCOMPARE(m_view->helpEdit()->toPlainText(), shownHelp(model->getHelpMessage(type)));
+    QVERIFY(shownHelp(model->getHelpMessage(type)) != shownHelp(model->getHelpMessage(description)));
+
+    // Another project (as Load configuration gives): nothing of the old
+    // page stays.
+    m_view->setConfiguration(ConfiguratorTest::makeProject(2, 1).release());
+    const QModelIndex page = m_view->devicesTree()->currentIndex();
+    auto* treeModel = qobject_cast<TableModels::BaseModel*>(m_view->devicesTree()->model());
+    QCOMPARE(m_view->helpEdit()->toPlainText(),
+             page.isValid() && treeModel ? shownHelp(treeModel->getHelpMessage(page)) : QString());
 }
 
 QTEST_MAIN(tst_AdminConfigurator)
