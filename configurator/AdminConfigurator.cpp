@@ -388,11 +388,20 @@ void AdminConfigurator::restoreColumnWidths(DevicesTreeModel::NodeType node)
     // Resizing reports each section; keep the saved widths while restoring.
     const QSignalBlocker blocker(m_devicesTable->horizontalHeader());
     if (saved.isEmpty()) {
-        // Shared out over the area the cells have (inside the frame and
-        // beside the row header), so that they fit without a scroll bar.
-        const int width = m_devicesTable->viewport()->width();
+        // Each column as wide as its title, the rest of the area the cells
+        // have (inside the frame and beside the row header) shared out
+        // equally, so that titles are not cut and no scroll bar is needed
+        // while they fit.
+        const QHeaderView* header = m_devicesTable->horizontalHeader();
+        QList<int> titles;
+        int needed = 0;
+        for (int column = 0; column < count; ++column) {
+            titles.append(header->sectionSizeHint(column));
+            needed += titles.constLast();
+        }
+        const int spare = qMax(0, m_devicesTable->viewport()->width() - needed) / count;
         for (int column = 0; column < count; ++column)
-            m_devicesTable->setColumnWidth(column, width / count);
+            m_devicesTable->setColumnWidth(column, titles.at(column) + spare);
     } else if (saved.size() == count) {
         for (int column = 0; column < count; ++column)
             m_devicesTable->setColumnWidth(column, saved.at(count - 1 - column));
