@@ -65,12 +65,18 @@ AdminConfigurator::AdminConfigurator(QWidget* parent)
     buildLayout();
     m_soundSystemTable->setModel(m_soundSystemModel);
     m_soundSystemTable->setItemDelegate(new EditDelegates::SoundSystemEditDelegate(m_soundSystemModel));
-    if (m_soundSystemTable->selectionModel())
+    if (m_soundSystemTable->selectionModel()) {
         connect(m_soundSystemTable->selectionModel(), &QItemSelectionModel::selectionChanged, this,
                 &AdminConfigurator::soundSystemTableSelectionChanged);
+        connect(m_soundSystemTable->selectionModel(), &QItemSelectionModel::currentChanged, this,
+                [this] { showHelp(m_soundSystemTable); });
+    }
     initializeDevicesTree();
     connect(m_devicesTable->horizontalHeader(), &QHeaderView::sectionResized, this,
             qOverload<>(&AdminConfigurator::saveColumnWidths));
+    // Save is offered while a cell holds typed text not yet committed.
+    for (DeviceTableView* table : {m_devicesTable, m_soundSystemTable})
+        connect(table, &DeviceTableView::editingChanged, this, &AdminConfigurator::contextChanged);
     setStyleSheet(QStringLiteral("#devicesTable, #devicesTree, #helpEdit, #soundSystemTable { border: 1px solid rgba( ")
                   + InitSettings::borderColor() + QStringLiteral("); } "));
 }
@@ -188,6 +194,7 @@ void AdminConfigurator::setConfiguration(Configuration* configuration)
     expandTreeNodes();
     updateDevicesTable();
     validate();
+    showCurrentHelp();
     emit contextChanged();
 }
 
@@ -261,6 +268,15 @@ void AdminConfigurator::showHelp(const QAbstractItemView* view)
         m_helpEdit->setHtml(model->getHelpMessage(view->selectionModel()->currentIndex()).toHtml());
 }
 
+void AdminConfigurator::showCurrentHelp()
+{
+    m_helpEdit->clear();
+    if (m_devicesTable->selectionModel() && m_devicesTable->currentIndex().isValid())
+        showHelp(m_devicesTable);
+    else if (m_devicesTree->selectionModel() && m_devicesTree->currentIndex().isValid())
+        showHelp(m_devicesTree);
+}
+
 void AdminConfigurator::devicesTreeSelectionChanged(const QModelIndex& current, const QModelIndex& previous)
 {
     saveColumnWidths(m_devicesTree->nodeTypeAtIndex(previous));
@@ -319,9 +335,14 @@ void AdminConfigurator::updateDevicesTable(DevicesTreeModel::NodeType node, int 
         m_devicesTable->setItemDelegate(page.delegate);
         m_devicesTable->horizontalHeader()->show();
     }
-    if (m_devicesTable->selectionModel())
+    if (m_devicesTable->selectionModel()) {
         connect(m_devicesTable->selectionModel(), &QItemSelectionModel::selectionChanged, this,
                 &AdminConfigurator::devicesTableSelectionChanged);
+        // The help is that of the current cell: moving within a row changes
+        // no selection of whole rows.
+        connect(m_devicesTable->selectionModel(), &QItemSelectionModel::currentChanged, this,
+                [this] { showHelp(m_devicesTable); });
+    }
 }
 
 void AdminConfigurator::showSoundSystemPage(int serverId)
@@ -367,11 +388,20 @@ void AdminConfigurator::restoreColumnWidths(DevicesTreeModel::NodeType node)
     // Resizing reports each section; keep the saved widths while restoring.
     const QSignalBlocker blocker(m_devicesTable->horizontalHeader());
     if (saved.isEmpty()) {
-        // Shared out over the area the cells have (inside the frame and
-        // beside the row header), so that they fit without a scroll bar.
-        const int width = m_devicesTable->viewport()->width();
+        // Each column as wide as its title, the rest of the area the cells
+        // have (inside the frame and beside the row header) shared out
+        // equally, so that titles are not cut and no scroll bar is needed
+        // while they fit.
+        const QHeaderView* header = m_devicesTable->horizontalHeader();
+        QList<int> titles;
+        int needed = 0;
+        for (int column = 0; column < count; ++column) {
+            titles.append(header->sectionSizeHint(column));
+            needed += titles.constLast();
+        }
+        const int spare = qMax(0, m_devicesTable->viewport()->width() - needed) / count;
         for (int column = 0; column < count; ++column)
-            m_devicesTable->setColumnWidth(column, width / count);
+            m_devicesTable->setColumnWidth(column, titles.at(column) + spare);
     } else if (saved.size() == count) {
         for (int column = 0; column < count; ++column)
             m_devicesTable->setColumnWidth(column, saved.at(count - 1 - column));
@@ -658,11 +688,19 @@ void AdminConfigurator::retranslateUi()
     restoreColumnWidths(node);
 }
 
+void AdminConfigurator::commitOpenEditors()
+{
+    m_devicesTable->commitOpenEditor();
+    m_soundSystemTable->commitOpenEditor();
+}
+
 ActionContext AdminConfigurator::actionContext() const
 {
     ActionContext context;
     context.hasProject = m_configuration;
-    context.hasChanges = m_configuration && m_configuration->hasChanges();
+    // Text typed into an open cell editor is a change too: Save commits it.
+    context.hasChanges = m_configuration
+        && (m_configuration->hasChanges() || m_devicesTable->isEditing() || m_soundSystemTable->isEditing());
     context.webServerCount = m_configuration ? int(m_configuration->webServers().size()) : 0;
     context.node = m_devicesTree->selectedNodeType();
     for (const BaseDeviceProperties* device : m_devicesTable->devices())

@@ -57,6 +57,10 @@ public:
     bool devicesCountExceeded(DevicesTreeModel::NodeType node) const;
     int getNextUnselectedDeviceId() const;
 
+    // Writes what is typed into an open cell editor into the project, so
+    // that a command reading the project sees it.
+    void commitOpenEditors();
+
     // What the enable rules of the actions read of the view.
     ActionContext actionContext() const;
 
@@ -93,6 +97,8 @@ private:
     void clearModel(QAbstractItemView* view);
     void showSoundSystemPage(int serverId);
     void showHelp(const QAbstractItemView* view);
+    // The help of the current cell, or of the current page, or none.
+    void showCurrentHelp();
     QMap<int, QString> serverDescriptions() const;
     bool confirm(const QString& text) const;
     void moveSelected(bool up);

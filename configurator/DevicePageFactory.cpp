@@ -1,7 +1,6 @@
 #include "DevicePageFactory.h"
 
 #include "editdelegates/ActuatorEditDelegate.h"
-#include "editdelegates/BaseDeviceEditDelegate.h"
 #include "editdelegates/EnergyDelegate.h"
 #include "editdelegates/LoadDelegate.h"
 #include "editdelegates/ScenarioEditDelegate.h"
@@ -9,7 +8,6 @@
 #include "editdelegates/ThermoregulationEditDelegate.h"
 #include "tablemodels/ActuatorsTableModel.h"
 #include "tablemodels/AutomationTableModel.h"
-#include "tablemodels/DeviceFamilyTableModel.h"
 #include "tablemodels/EnergyTableModel.h"
 #include "tablemodels/LoadTableModel.h"
 #include "tablemodels/ScenariosTableModel.h"
@@ -52,8 +50,8 @@ DevicePageFactory::Page DevicePageFactory::create(DevicesTreeModel::NodeType nod
     case DevicesTreeModel::NodeThermoregulation:
         return makePage<ThermoregulationTableModel, ThermoregulationEditDelegate>(devices, project);
     default:
-        // Families whose page has no editors of its own yet.
-        return makePage<DeviceFamilyTableModel, BaseDeviceEditDelegate>(devices, project);
+        // The sound-system page and the property pages are built apart.
+        return {};
     }
 }
 

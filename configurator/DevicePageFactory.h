@@ -30,8 +30,9 @@ public:
 
     DevicePageFactory() = delete;
 
-    // A parentless model over devices and its delegate, for a family node;
-    // project answers the validation marks.
+    // A parentless model over devices and its delegate, for a device page
+    // node; project answers the validation marks. No model for any other
+    // node.
     static Page create(DevicesTreeModel::NodeType node, const QList<Devices::BaseDeviceProperties*>& devices,
                        const Devices::Configuration* project);
 };

@@ -1,6 +1,7 @@
 #include "DeviceTableView.h"
 
 #include "devices/BaseDeviceProperties.h"
+#include "editors/BaseEditorDialog.h"
 #include "tablemodels/BaseTableModel.h"
 
 namespace Corvane::Configurator {
@@ -67,6 +68,34 @@ bool DeviceTableView::hasSelectedDevice() const
     QList<int> ids;
     selectedDevices(ids);
     return !ids.isEmpty();
+}
+
+void DeviceTableView::commitOpenEditor()
+{
+    if (!isEditing())
+        return;
+    QWidget* editor = indexWidget(currentIndex());
+    if (!editor || qobject_cast<Editors::BaseEditorDialog*>(editor))
+        return;
+    commitData(editor);
+    closeEditor(editor, QAbstractItemDelegate::NoHint);
+}
+
+bool DeviceTableView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event)
+{
+    const bool wasEditing = isEditing();
+    const bool opened = QTableView::edit(index, trigger, event);
+    if (isEditing() != wasEditing)
+        emit editingChanged();
+    return opened;
+}
+
+void DeviceTableView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint)
+{
+    const bool wasEditing = isEditing();
+    QTableView::closeEditor(editor, hint);
+    if (isEditing() != wasEditing)
+        emit editingChanged();
 }
 
 } // namespace Corvane::Configurator

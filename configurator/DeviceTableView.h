@@ -22,6 +22,8 @@ class DeviceTableView : public QTableView
 public:
     explicit DeviceTableView(QWidget* parent = nullptr);
 
+    using QTableView::edit;
+
     void removeDevice(int id);
     int devicesCount() const;
     QList<Devices::BaseDeviceProperties*> devices() const;
@@ -30,6 +32,21 @@ public:
     // Ids of the selected rows in selection order, each once.
     void selectedDevices(QList<int>& ids) const;
     bool hasSelectedDevice() const;
+
+    // Whether a cell's editor is open (the text typed into it is not in
+    // the project yet).
+    bool isEditing() const { return state() == EditingState; }
+    // Writes the open cell editor's value into the model and closes it, as
+    // leaving the cell would; a cell's own dialog is left to its buttons.
+    void commitOpenEditor();
+
+Q_SIGNALS:
+    // A cell's editor was opened or closed.
+    void editingChanged();
+
+protected:
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
 
 private:
     TableModels::BaseTableModel* tableModel() const;

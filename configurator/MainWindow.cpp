@@ -3,6 +3,7 @@
 #include "ActionManager.h"
 #include "AdminConfigurator.h"
 #include "DialogService.h"
+#include "HandOverQueue.h"
 #include "ProjectActivator.h"
 #include "devices/Configuration.h"
 #include "devices/serialization/XmlSerializer.h"
@@ -23,6 +24,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
@@ -67,6 +69,7 @@ MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent)
     , m_activator(new ProjectActivator)
     , m_urlOpener([](const QUrl& url) { return QDesktopServices::openUrl(url); })
+    , m_handOvers(new HandOverQueue([this] { return isCommandRunning(); }, this))
 {
     m_activator->setRunner([this](const QString& program, const QStringList& arguments) {
         return ProjectActivator::runWaiting(program, arguments, this);
@@ -75,6 +78,7 @@ MainWindow::MainWindow(QWidget* parent)
     tr("LanguageName");
     locales();
     m_aboutBox->setWindowModality(Qt::ApplicationModal);
+    m_aboutBox->installEventFilter(this);
     createActions();
     createToolBars();
     createMenus();
@@ -317,6 +321,21 @@ void MainWindow::about()
     const QPoint centre = geometry().center();
     m_aboutBox->move(centre.x() - (m_aboutBox->width() - 1) / 2, centre.y() - (m_aboutBox->height() - 1) / 2);
     m_aboutBox->show();
+    m_aboutBox->raise();
+    m_aboutBox->activateWindow();
+    m_aboutBox->setFocus();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_aboutBox && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter) {
+            m_aboutBox->close();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::openBrandSite()
@@ -358,6 +377,19 @@ void MainWindow::showEvent(QShowEvent* event)
 
 // ---- Project file life cycle ----
 
+QScopedValueRollback<int> MainWindow::startCommand()
+{
+    m_configurator->commitOpenEditors();
+    return QScopedValueRollback<int>(m_runningCommands, m_runningCommands + 1);
+}
+
+bool MainWindow::isCommandRunning() const
+{
+    // A cell's own dialog is modal as well; the project must not change
+    // under it.
+    return m_runningCommands > 0 || DialogService::isAsking() || QApplication::activeModalWidget();
+}
+
 bool MainWindow::askToSaveChanges()
 {
     const Configuration* project = config();
@@ -373,12 +405,19 @@ bool MainWindow::askToSaveChanges()
 QString MainWindow::lastOpenedConfigFolderPath() const
 {
     const QString& last = InitSettings::lastOpenedPath();
-    return last.isEmpty() ? PathProvider::userDocumentsPath() : last;
+    QString folder = QFileInfo(last.isEmpty() ? PathProvider::userDocumentsPath() : last).absoluteFilePath();
+    // A file dialog takes the last part of a missing folder for a file
+    // name ("Documents" on an account without one): start in the nearest
+    // folder that exists.
+    while (!QFileInfo(folder).isDir() && folder != QDir::rootPath())
+        folder = QFileInfo(folder).absolutePath();
+    return folder;
 }
 
 void MainWindow::newFile()
 {
     trace(QStringLiteral("MainWindow: new config requested"));
+    const auto command = startCommand();
     if (!askToSaveChanges()) {
         trace(QStringLiteral("New config request cancelled"));
         return;
@@ -393,6 +432,7 @@ void MainWindow::newFile()
 void MainWindow::openAction()
 {
     trace(QStringLiteral("Open config requested"));
+    const auto command = startCommand();
     if (!askToSaveChanges())
         return;
     const QString name = DialogService::instance()->getOpenFileName(
@@ -425,11 +465,14 @@ bool MainWindow::openConfig(const QString& path)
 
 void MainWindow::openConfigAskSaveCurrentChanges(const QString& fileName)
 {
-    if (!askToSaveChanges()) {
-        trace(QStringLiteral("Action canceled."));
-        return;
-    }
-    openConfig(fileName);
+    m_handOvers->post([this, fileName] {
+        const auto command = startCommand();
+        if (!askToSaveChanges()) {
+            trace(QStringLiteral("Action canceled."));
+            return;
+        }
+        openConfig(fileName);
+    });
 }
 
 void MainWindow::onAppStartRequest(const QStringList& arguments)
@@ -437,6 +480,12 @@ void MainWindow::onAppStartRequest(const QStringList& arguments)
     show();
     raise();
     activateWindow();
+    m_handOvers->post([this, arguments] { openHandedOver(arguments); });
+}
+
+void MainWindow::openHandedOver(const QStringList& arguments)
+{
+    const auto command = startCommand();
     const QStringList logSwitches{Logger::SILENT_ARG.toLower(), Logger::ERRORS_ARG.toLower(),
                                   Logger::ERRORS_WARNINGS_ARG.toLower(), Logger::VERBOSE_ARG.toLower()};
     for (const QString& argument : arguments.mid(1)) {
@@ -450,6 +499,7 @@ void MainWindow::onAppStartRequest(const QStringList& arguments)
 
 bool MainWindow::saveAction()
 {
+    const auto command = startCommand();
     if (!config())
         return false;
     config()->incrementVersion();
@@ -477,6 +527,7 @@ bool MainWindow::saveConfig(const QString& path)
 bool MainWindow::saveAs()
 {
     trace(QStringLiteral("Save as requested"));
+    const auto command = startCommand();
     if (!config()) {
         Logger(Logger::Warning) << Q_FUNC_INFO << ": no current configuration!";
         return false;
@@ -517,6 +568,7 @@ bool MainWindow::writeConfig(const QString& path)
 void MainWindow::loadConfiguration()
 {
     trace(QStringLiteral("Load Configuration was requested"));
+    const auto command = startCommand();
     if (!askToSaveChanges()) {
         trace(QStringLiteral("Load Configuration was cancelled from user"));
         return;
@@ -546,6 +598,7 @@ void MainWindow::loadConfiguration()
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     trace(QStringLiteral("MainWindow: close was requested"));
+    const auto command = startCommand();
     if (!askToSaveChanges()) {
         event->ignore();
         return;
@@ -559,6 +612,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
 void MainWindow::activateConfiguration()
 {
     trace(QStringLiteral("Activate configuration requested"));
+    const auto command = startCommand();
     Configuration* project = config();
     const QString title = QApplication::applicationName();
     if (!project) {

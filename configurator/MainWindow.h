@@ -3,6 +3,7 @@
 #include "utilities/Localization/LocaleData.h"
 
 #include <QMainWindow>
+#include <QScopedValueRollback>
 #include <QUrl>
 
 #include <functional>
@@ -23,6 +24,7 @@ class ToolBar;
 namespace Corvane::Configurator {
 
 class AdminConfigurator;
+class HandOverQueue;
 class ProjectActivator;
 
 // The editor's window: the administration view with menus, tool bar,
@@ -84,6 +86,8 @@ public Q_SLOTS:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // Escape, Return and Enter close the about box, as a click does.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createActions();
@@ -94,6 +98,12 @@ private:
     void updateTranslators(const QString& locale);
     void updateActionStates();
     QString styleSheetText() const;
+    // Every command that reads, checks or replaces the project starts here:
+    // the text still in a cell's editor is committed first, and hand-overs
+    // wait while the command runs.
+    [[nodiscard]] QScopedValueRollback<int> startCommand();
+    bool isCommandRunning() const;
+    void openHandedOver(const QStringList& arguments);
     // Asks to save a changed project. False when the command must stop:
     // cancelled, or the save failed or was cancelled.
     bool askToSaveChanges();
@@ -112,6 +122,8 @@ private:
     QString m_statusText;
     ProjectActivator* m_activator = nullptr;
     std::function<bool(const QUrl&)> m_urlOpener;
+    int m_runningCommands = 0;
+    HandOverQueue* m_handOvers = nullptr;
 };
 
 } // namespace Corvane::Configurator

@@ -85,6 +85,7 @@ QWidget* AddressEditDelegate::createEditor(QWidget* parent, const QStyleOptionVi
                                                                                : getEditorCombo(values, current);
     }
     combo->setParent(parent);
+    rememberOpeningEntry(combo);
     connect(combo, &QComboBox::currentIndexChanged, this, &BaseEditDelegate::endEditing);
     return combo;
 }
@@ -96,7 +97,7 @@ void AddressEditDelegate::setEditorData(QWidget*, const QModelIndex&) const
 void AddressEditDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const
 {
     const auto* combo = qobject_cast<QComboBox*>(editor);
-    if (!combo || combo->currentIndex() < 0)
+    if (!combo || !choseAnotherEntry(combo))
         return;
     model->setData(index, combo->currentData(Qt::UserRole), Qt::DisplayRole);
     model->setData(index, combo->itemData(combo->currentIndex(), Qt::DecorationRole), Qt::DecorationRole);

@@ -3,11 +3,19 @@
 #include "devices/ConfigUtilities.h"
 #include "editors/BaseEditorDialog.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QStyle>
 
 namespace Corvane::Configurator::EditDelegates {
 
 using Editors::BaseEditorDialog;
+
+namespace {
+
+const char* const OPENING_ENTRY = "openingEntry";
+
+} // namespace
 
 BaseEditDelegate::BaseEditDelegate(QObject* parent)
     : QStyledItemDelegate(parent)
@@ -25,8 +33,12 @@ void BaseEditDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionV
         dialog->move(centre.x() - dialog->width() / 2, centre.y() - dialog->height() / 2);
         return;
     }
-    if (qobject_cast<QComboBox*>(editor)) {
+    if (auto* combo = qobject_cast<QComboBox*>(editor)) {
         editor->setGeometry(option.rect);
+        // The list may be wider than its cell: entries show in full.
+        const int listWidth = combo->view()->sizeHintForColumn(0)
+            + combo->view()->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2 * combo->view()->frameWidth();
+        combo->view()->setMinimumWidth(qMax(option.rect.width(), listWidth));
         return;
     }
     QStyledItemDelegate::updateEditorGeometry(editor, option, index);
@@ -40,6 +52,17 @@ QComboBox* BaseEditDelegate::getEditorCombo(int min, int max, int current)
         combo->addItem(icon, QString::number(value), value);
     combo->setCurrentIndex(current >= min && current <= max ? current - min : 0);
     return combo;
+}
+
+void BaseEditDelegate::rememberOpeningEntry(QComboBox* combo)
+{
+    combo->setProperty(OPENING_ENTRY, combo->currentIndex());
+}
+
+bool BaseEditDelegate::choseAnotherEntry(const QComboBox* combo)
+{
+    const QVariant opening = combo->property(OPENING_ENTRY);
+    return combo->currentIndex() >= 0 && (!opening.isValid() || combo->currentIndex() != opening.toInt());
 }
 
 void BaseEditDelegate::endEditing()

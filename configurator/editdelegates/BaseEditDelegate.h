@@ -27,6 +27,13 @@ public:
     // current selected (the first item when current is outside).
     static QComboBox* getEditorCombo(int min, int max, int current);
 
+    // Qt commits an open editor whenever the current cell changes, so a
+    // combo that merely opened on a cell must not write: a stored value
+    // outside its list would become the entry it opened on. The delegate
+    // remembers the opening entry and writes only another choice.
+    static void rememberOpeningEntry(QComboBox* combo);
+    static bool choseAnotherEntry(const QComboBox* combo);
+
 public Q_SLOTS:
     // Commits and closes the combo that sent it.
     void endEditing();

@@ -5,14 +5,17 @@
 #include "devices/ConfigUtilities.h"
 #include "devices/Configuration.h"
 #include "devices/DeviceNetworkAddress.h"
+#include "devices/validation/ConfigurationValidator.h"
 #include "devices/validation/ValidationItem.h"
+#include "DialogService.h"
 #include "editors/IpTypeEditor.h"
 #include "tablemodels/GatewayTreeModel.h"
 #include "utilities/GeneralUtilities.h"
-#include "utilities/IpAddressValidator.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QPainter>
+#include <QRegularExpressionValidator>
 
 namespace Corvane::Configurator::EditDelegates {
 
@@ -101,11 +104,16 @@ void GatewayEditDelegate::setEditorData(QWidget* editor, const QModelIndex& inde
     if (model && lineEdit) {
         const GatewayTreeModel::FieldType field = model->getFieldType(index);
         if (field == GatewayTreeModel::IpAddress) {
-            lineEdit->setValidator(new Utilities::IpAddressValidator(IP_MASK_BLANK, false, lineEdit));
+            // Every number keeps the digits typed, also above 255: the
+            // address is checked as a whole when it is committed, rather than
+            // keystrokes being dropped unseen (300 becoming 30).
             lineEdit->setInputMask(QStringLiteral("000.000.000.000;") + IP_MASK_BLANK);
             connect(lineEdit, &QLineEdit::textEdited, this, &GatewayEditDelegate::onIpAddressEdited, Qt::UniqueConnection);
         } else if (field == GatewayTreeModel::Password) {
-            lineEdit->setInputMask(QStringLiteral("999990000;"));
+            // Digits only; the length is checked when committed. (An input
+            // mask would show a stored password shorter than it as blank.)
+            static const QRegularExpression digits(QStringLiteral("[0-9]{0,9}"));
+            lineEdit->setValidator(new QRegularExpressionValidator(digits, lineEdit));
         }
     }
     if (qobject_cast<QComboBox*>(editor))
@@ -128,7 +136,25 @@ void GatewayEditDelegate::setModelData(QWidget* editor, QAbstractItemModel* mode
             model->setData(index, *text, Qt::EditRole);
         return;
     }
+    if (gateway && lineEdit && !accepts(gateway->getFieldType(index), lineEdit->text(), editor))
+        return;
     BaseEditDelegate::setModelData(editor, model, index);
+}
+
+bool GatewayEditDelegate::accepts(int field, const QString& text, QWidget* editor) const
+{
+    QString refusal;
+    if (field == GatewayTreeModel::IpAddress && !Devices::Validation::ConfigurationValidator::isIpAddressValid(text))
+        refusal = tr("\"%1\" is not a valid IP address: it has four numbers from 0 to 255, separated by dots. "
+                     "The address was not changed.")
+                      .arg(text);
+    else if (field == GatewayTreeModel::Password && !QRegularExpression(QStringLiteral("^[0-9]{5,9}$")).match(text).hasMatch())
+        refusal = tr("The password must have 5 to 9 digits. The password was not changed.");
+    if (refusal.isEmpty())
+        return true;
+    DialogService::instance()->message(editor->window(), QMessageBox::Warning, QApplication::applicationName(), refusal,
+                                       QMessageBox::Ok, QMessageBox::Ok);
+    return false;
 }
 
 void GatewayEditDelegate::onIpAddressEdited()

@@ -9,9 +9,11 @@ class Configuration;
 namespace Corvane::Configurator::EditDelegates {
 
 // Editors of the gateway rows: combos for the address type and the viewer
-// flag (committed on choice), a masked IPv4 editor and a 5 to 9 digit
-// password editor. Paints a wrong or conflicting IP address or univocal
-// code red.
+// flag (committed on choice), a masked IPv4 editor and a digits-only
+// password editor. An address with a number above 255 or a password of
+// other than 5 to 9 digits is refused with a warning, never changed into
+// another value. Paints a wrong or conflicting IP address or univocal code
+// red.
 class GatewayEditDelegate : public BaseEditDelegate
 {
     Q_OBJECT
@@ -35,6 +37,9 @@ private Q_SLOTS:
     void onIpAddressEdited();
 
 private:
+    // Whether text may be stored in the row of field; tells the user why not.
+    bool accepts(int field, const QString& text, QWidget* editor) const;
+
     const Devices::Configuration* m_project;
 };
 

@@ -121,6 +121,7 @@ QWidget* ScenarioItemEditDelegate::createComboEditor(QWidget* parent, const QMod
         break;
     }
     combo->setParent(parent);
+    rememberOpeningEntry(combo);
     connect(combo, &QComboBox::currentIndexChanged, this, &BaseEditDelegate::endEditing);
     return combo;
 }
@@ -145,6 +146,9 @@ void ScenarioItemEditDelegate::setModelData(QWidget* editor, QAbstractItemModel*
         BaseEditDelegate::setModelData(editor, model, index);
         return;
     }
+    // A button 200 kept over a switch to CEN PLUS stays until a new choice.
+    if (!choseAnotherEntry(combo))
+        return;
     if (index.row() == ScenarioItemModel::ROW_ADDRESS_INDEX) {
         const DeviceAddress address(combo->currentData(Qt::UserRole).toInt(), DeviceAddress::DEFAULT_POINT_VALUE,
                                     DeviceAddress::DEFAULT_LEVEL_VALUE, DeviceAddress::DEFAULT_INTERFACE_VALUE);

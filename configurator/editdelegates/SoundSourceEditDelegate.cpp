@@ -60,6 +60,7 @@ QWidget* SoundSourceEditDelegate::createEditor(QWidget* parent, const QStyleOpti
     } else {
         return BaseEditDelegate::createEditor(parent, option, index);
     }
+    rememberOpeningEntry(combo);
     connect(combo, &QComboBox::currentIndexChanged, this, &BaseEditDelegate::endEditing);
     return combo;
 }
@@ -76,7 +77,10 @@ void SoundSourceEditDelegate::setModelData(QWidget* editor, QAbstractItemModel* 
 {
     const SoundSourceDeviceModel* source = sourceModel(index);
     auto* combo = qobject_cast<QComboBox*>(editor);
-    if (source && combo && combo->currentIndex() >= 0) {
+    if (source && combo) {
+        // A source at an A outside the list keeps it until a new choice.
+        if (!choseAnotherEntry(combo))
+            return;
         if (index.row() == SoundSourceDeviceModel::ROW_ADDRESS_INDEX) {
             const DeviceAddress address = source->address().cloneWithAreaId(combo->currentData(Qt::UserRole).toInt());
             model->setData(index, QVariant::fromValue(address), Qt::EditRole);

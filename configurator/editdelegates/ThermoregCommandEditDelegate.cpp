@@ -39,6 +39,7 @@ QComboBox* ThermoregCommandEditDelegate::createAddressEditor(const BaseEditDeleg
     const DeviceAddress address = ThermoregulationCommandModel::addressFromValue(index.data(Qt::EditRole));
     QComboBox* combo = getEditorCombo(values, address.area());
     combo->setParent(parent);
+    rememberOpeningEntry(combo);
     connect(combo, &QComboBox::currentIndexChanged, delegate, &BaseEditDelegate::endEditing);
     return combo;
 }
@@ -46,7 +47,7 @@ QComboBox* ThermoregCommandEditDelegate::createAddressEditor(const BaseEditDeleg
 void ThermoregCommandEditDelegate::writeAddress(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index)
 {
     const auto* combo = qobject_cast<QComboBox*>(editor);
-    if (!combo || combo->currentIndex() < 0)
+    if (!combo || !choseAnotherEntry(combo))
         return;
     const DeviceAddress address = ThermoregulationCommandModel::addressFromValue(index.data(Qt::EditRole));
     model->setData(index, QVariant::fromValue(address.cloneWithAreaId(combo->currentData(Qt::UserRole).toInt())),

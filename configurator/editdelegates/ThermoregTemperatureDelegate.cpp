@@ -41,7 +41,7 @@ QWidget* ThermoregTemperatureDelegate::createEditor(QWidget* parent, const QStyl
         combo->addItem(QStringLiteral("1"), 1);
         const bool half = MathTools::equals(index.data(Qt::EditRole).toDouble(), 0.5, MathTools::EPS);
         combo->setCurrentIndex(half ? 0 : 1);
-        combo->setProperty(START_VALUE, combo->currentIndex());
+        rememberOpeningEntry(combo);
         connect(combo, &QComboBox::currentIndexChanged, this, &BaseEditDelegate::endEditing);
         return combo;
     }
@@ -72,7 +72,7 @@ void ThermoregTemperatureDelegate::setModelData(QWidget* editor, QAbstractItemMo
     // Only a choice of the user changes the step: a step of 0.7 opens on
     // "1" and stays 0.7 until another item is chosen.
     if (auto* combo = qobject_cast<QComboBox*>(editor)) {
-        if (combo->currentIndex() != combo->property(START_VALUE).toInt())
+        if (choseAnotherEntry(combo))
             model->setData(index, combo->currentData(Qt::UserRole), Qt::EditRole);
         return;
     }

@@ -42,6 +42,10 @@ void AddressEditor::setModel(BaseAddressTreeModel* model)
     m_treeView->setFirstColumnSpanned(0, QModelIndex(), true);
     m_treeView->expand(model->index(0, 0));
     m_treeView->resizeColumnToContents(BaseAddressTreeModel::CaptionColumn);
+    // A row shown later (the interface address on the local bus) may have
+    // the longest caption.
+    connect(model, &QAbstractItemModel::rowsInserted, m_treeView,
+            [this] { m_treeView->resizeColumnToContents(BaseAddressTreeModel::CaptionColumn); });
     for (int column : {BaseAddressTreeModel::ValueColumn, BaseAddressTreeModel::FieldTypeColumn,
                        BaseAddressTreeModel::IconColumn})
         m_treeView->setColumnHidden(column, true);

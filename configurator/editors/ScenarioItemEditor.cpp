@@ -36,8 +36,14 @@ void ScenarioItemEditor::setPresence(bool presence)
 {
     if (presence == this->presence())
         return;
+    // The rows that go move this pane's current cell onto Presence; an
+    // editor opened there by that move would show the old presence and
+    // write it back when committed.
+    const QAbstractItemView::EditTriggers triggers = table()->editTriggers();
+    table()->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_model->setData(m_model->index(ScenarioItemModel::ROW_PRESENCE_INDEX, ScenarioItemModel::COLUMN_VALUE_INDEX),
                      presence, Qt::EditRole);
+    table()->setEditTriggers(triggers);
     if (table()->isHidden())
         onShowButtonClicked();
     updateTableHeight();

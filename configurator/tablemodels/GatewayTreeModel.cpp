@@ -18,6 +18,16 @@ GatewayTreeModel::GatewayTreeModel(Devices::WebServerDeviceProperties* webServer
     connect(this, &GatewayTreeModel::dataChanged, this, &GatewayTreeModel::onDataChanged);
 }
 
+GatewayTreeModel::~GatewayTreeModel()
+{
+    // The address row out of the list is the model's alone; the listed rows
+    // go with the root.
+    for (DeviceTreeItem* row : m_items) {
+        if (!rootNode()->containsChild(row))
+            delete row;
+    }
+}
+
 QString GatewayTreeModel::caption(FieldType field)
 {
     switch (field) {

@@ -31,6 +31,7 @@ public:
     static constexpr int COLUMN_VALUE_INDEX = 1;
 
     explicit GatewayTreeModel(Devices::WebServerDeviceProperties* webServer, QObject* parent = nullptr);
+    ~GatewayTreeModel() override;
 
     int serverId() const;
     FieldType getFieldType(const QModelIndex& index) const;

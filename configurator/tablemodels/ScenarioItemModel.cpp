@@ -86,6 +86,8 @@ QVariant ScenarioItemModel::value(int row, int role) const
             return QVariant::fromValue(m_address);
         if (m_cenType != ScheduledScenarioItem::Cen)
             return QString::number(m_address.area());
+        if (m_address.isDefaultOrEmpty())
+            return tr("Not set");
         // The CEN rule, so that PL, level and interface show.
         return Devices::ConfigUtilities::addressStringForType(m_address, ScheduledScenarioItem::CEN_ADDRESS_TYPE);
     default:

@@ -45,7 +45,13 @@ void ScheduledCENAddressModel::setupModelData(const DeviceAddress& address)
 
 DeviceAddress ScheduledCENAddressModel::createAddress() const
 {
-    return DeviceAddress(rowValue(m_area), rowValue(m_point), rowValue(m_level), rowValue(m_interface));
+    const DeviceAddress address(rowValue(m_area), rowValue(m_point), rowValue(m_level), rowValue(m_interface));
+    // A new item holds A1 PL1 on the private riser as "not set"; chosen in
+    // this dialog, that address goes without the interface (it applies on
+    // the local bus only), so that it is told apart from the placeholder.
+    if (address.isDefaultOrEmpty() && address.level() != DeviceAddress::LEVEL_LOCAL_BUS)
+        return address.cloneWithInterface(DeviceAddress::EMPTY_INT_VALUE);
+    return address;
 }
 
 void ScheduledCENAddressModel::getPointIdValues(QList<int>& values) const

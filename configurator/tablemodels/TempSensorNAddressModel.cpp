@@ -37,7 +37,14 @@ DeviceAddress TempSensorNAddressModel::createAddress() const
 
 void TempSensorNAddressModel::getPointIdValues(QList<int>& values) const
 {
-    AddressVerifier::pointIdValues(addressType(), values, 0);
+    AddressVerifier::pointIdValues(addressType(), values, rowValue(m_zoneA));
+}
+
+void TempSensorNAddressModel::validate()
+{
+    QList<int> points;
+    getPointIdValues(points);
+    setRowValue(m_zoneB, AddressVerifier::nearest(rowValue(m_zoneB), points));
 }
 
 HelpMessage TempSensorNAddressModel::zoneHelpMessage(int fieldType)

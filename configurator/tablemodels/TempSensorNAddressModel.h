@@ -16,12 +16,17 @@ public:
     explicit TempSensorNAddressModel(const Devices::DeviceAddress& address, QObject* parent = nullptr);
 
     Devices::DeviceAddress createAddress() const override;
-    // The same list whatever ZA is: that of area 0, which leaves out zone 00.
+    // The ZB values of the chosen ZA: 1..9 for ZA 0 (zone 00 does not
+    // exist), 0..9 otherwise (zones 10, 20 ... 90).
     void getPointIdValues(QList<int>& values) const override;
     HelpMessage getHelpMessage(const QModelIndex& index) const override;
 
     // The help of the ZA and ZB rows, shared with the other zone models.
     static HelpMessage zoneHelpMessage(int fieldType);
+
+protected:
+    // A ZA change moves ZB to the nearest value of the new ZA.
+    void validate() override;
 
 private:
     void setupModelData(const Devices::DeviceAddress& address);

@@ -48,7 +48,14 @@ DeviceAddress ThermoregNotControlledAddrModel::createAddress() const
 
 void ThermoregNotControlledAddrModel::getPointIdValues(QList<int>& values) const
 {
-    AddressVerifier::pointIdValues(addressType(), values, 0);
+    AddressVerifier::pointIdValues(addressType(), values, rowValue(m_zoneA));
+}
+
+void ThermoregNotControlledAddrModel::validate()
+{
+    QList<int> points;
+    getPointIdValues(points);
+    setRowValue(m_zoneB, AddressVerifier::nearest(rowValue(m_zoneB), points));
 }
 
 void ThermoregNotControlledAddrModel::getInterfaceValues(QList<int>& values) const

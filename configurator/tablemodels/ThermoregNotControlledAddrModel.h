@@ -15,12 +15,17 @@ public:
     ThermoregNotControlledAddrModel(const Devices::DeviceAddress& address, int addressType, QObject* parent = nullptr);
 
     Devices::DeviceAddress createAddress() const override;
+    // The ZB values of the chosen ZA, as for a probe zone.
     void getPointIdValues(QList<int>& values) const override;
     // The values of the third field.
     void getInterfaceValues(QList<int>& values) const override;
     HelpMessage getHelpMessage(const QModelIndex& index) const override;
 
     QString thirdFieldCaption() const { return m_thirdCaption; }
+
+protected:
+    // A ZA change moves ZB to the nearest value of the new ZA.
+    void validate() override;
 
 private:
     void setupModelData(const Devices::DeviceAddress& address);

@@ -1,3 +1,4 @@
+#include "CellEditing.h"
 #include "devices/DeviceAddress.h"
 #include "editdelegates/AddressEditDelegate.h"
 #include "editors/AddressEditor.h"
@@ -22,6 +23,7 @@ private Q_SLOTS:
     void choiceCommitsAndReshapesTheTree();
     void helpFollowsTheCurrentRow();
     void editorWithoutModel();
+    void captionOfAShownRowFits();
 
 private:
     QComboBox* openEditor(Editors::AddressEditor& dialog, int row);
@@ -94,6 +96,21 @@ void tst_AddressEditDelegate::editorWithoutModel()
     Editors::AddressEditor dialog;
     QCOMPARE(dialog.createAddress(), DeviceAddress());
     QCOMPARE(dialog.additionalParameter(), -1);
+}
+
+void tst_AddressEditDelegate::captionOfAShownRowFits()
+{
+    Editors::AddressEditor dialog;
+    dialog.setModel(new AddressTreeModel(DeviceAddress(1, 15, DeviceAddress::LEVEL_PRIVATE_RISER, 1), 1, &dialog));
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QTreeView* tree = dialog.treeView();
+    const QModelIndex header = tree->model()->index(0, 0);
+    // The level row is the third; the local bus brings "Interface address".
+    QVERIFY(ConfiguratorTest::chooseInCombo(tree, tree->model()->index(2, 1, header), DeviceAddress::LEVEL_LOCAL_BUS));
+    QCOMPARE(tree->model()->index(3, 0, header).data().toString(), QString("Interface address"));
+    const QAbstractItemView* view = tree;
+    QVERIFY(tree->columnWidth(0) >= view->sizeHintForColumn(0));
 }
 
 QTEST_MAIN(tst_AddressEditDelegate)

@@ -8,6 +8,7 @@
 #include "tablemodels/GatewayTreeModel.h"
 #include "tablemodels/GenParametersModel.h"
 #include "tablemodels/AmplifiersTableModel.h"
+#include "tablemodels/BaseTableModel.h"
 #include "tablemodels/ScenariosTableModel.h"
 #include "tablemodels/SoundSystemModel.h"
 #include "tablemodels/ValidationListModel.h"
@@ -15,6 +16,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -48,6 +50,7 @@ private Q_SLOTS:
     void validationMarksAndList();
     void descriptionOfPlantUpdatesTree();
     void soundSystemPage();
+    void helpFollowsTheCurrentCell();
 
 private:
     void select(Node node, int serverId);
@@ -87,6 +90,18 @@ void tst_AdminConfigurator::cleanup()
     m_view.reset();
     m_dialogs.reset();
 }
+
+namespace {
+
+// The help pane's text for a help message.
+QString shownHelp(const Corvane::Configurator::HelpMessage& message)
+{
+    QTextEdit pane;
+    pane.setHtml(message.toHtml());
+    return pane.toPlainText();
+}
+
+} // namespace
 
 void tst_AdminConfigurator::select(Node node, int serverId)
 {
@@ -278,14 +293,21 @@ void tst_AdminConfigurator::moveDownBlock()
 
 void tst_AdminConfigurator::columnWidths()
 {
-    select(Node::NodeLights, m_server);
     DeviceTableView* table = m_view->devicesTable();
-    // A page never seen gets equal widths that fit the table: no scroll bar.
-    QCOMPARE(table->columnWidth(0), table->viewport()->width() / 5);
-    int total = 0;
-    for (int column = 0; column < 5; ++column)
-        total += table->columnWidth(column);
-    QVERIFY(total <= table->viewport()->width());
+    // A page never seen gets columns as wide as their titles, the rest shared
+    // out: they fit the table, no scroll bar, no title cut.
+    for (Node node : {Node::NodeEnergy, Node::NodeLoad, Node::NodeLights}) {
+        select(node, m_server);
+        const int count = table->model()->columnCount();
+        int total = 0;
+        for (int column = 0; column < count; ++column) {
+            QVERIFY2(table->columnWidth(column) >= table->horizontalHeader()->sectionSizeHint(column),
+                     qPrintable(table->model()->headerData(column, Qt::Horizontal).toString()));
+            total += table->columnWidth(column);
+        }
+        QVERIFY(total <= table->viewport()->width());
+        QVERIFY(!table->horizontalScrollBar()->isVisible());
+    }
     table->setColumnWidth(0, 111);
     table->setColumnWidth(1, 122);
     select(Node::NodeSensors, m_server);
@@ -356,6 +378,32 @@ void tst_AdminConfigurator::soundSystemPage()
     // The table follows the project open now, also after it is replaced.
     m_view->setConfiguration(nullptr);
     QVERIFY(!soundSystem->index(0, 1).data().isValid());
+}
+
+void tst_AdminConfigurator::helpFollowsTheCurrentCell()
+{
+    select(Node::NodeLights, m_server);
+    DeviceTableView* table = m_view->devicesTable();
+    auto* model = qobject_cast<TableModels::BaseTableModel*>(table->model());
+    QVERIFY(model);
+    const QModelIndex description = model->index(0, model->columnIndex(TableModels::Column::Description));
+    const QModelIndex type = model->index(0, model->columnIndex(TableModels::Column::Type));
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(description).center());
+    QCOMPARE(m_view->helpEdit()->toPlainText(), shownHelp(model->getHelpMessage(description)));
+
+    // The next cell of the same row: the selected row stays the same.
+    QTest::keyClick(table, Qt::Key_Right);
+    QCOMPARE(table->currentIndex(), type);
+    QCOMPARE(m_view->helpEdit()->toPlainText(), shownHelp(model->getHelpMessage(type)));
+    QVERIFY(shownHelp(model->getHelpMessage(type)) != shownHelp(model->getHelpMessage(description)));
+
+    // Another project (as Load configuration gives): nothing of the old
+    // page stays.
+    m_view->setConfiguration(ConfiguratorTest::makeProject(2, 1).release());
+    const QModelIndex page = m_view->devicesTree()->currentIndex();
+    auto* treeModel = qobject_cast<TableModels::BaseModel*>(m_view->devicesTree()->model());
+    QCOMPARE(m_view->helpEdit()->toPlainText(),
+             page.isValid() && treeModel ? shownHelp(treeModel->getHelpMessage(page)) : QString());
 }
 
 QTEST_MAIN(tst_AdminConfigurator)

@@ -1,5 +1,15 @@
+#include "CellEditing.h"
+#include "devices/ScheduledScenarioItem.h"
 #include "editdelegates/BaseEditDelegate.h"
+#include "editdelegates/ScenarioItemEditDelegate.h"
+#include "editdelegates/SoundSourceEditDelegate.h"
+#include "editdelegates/ThermoregCommandEditDelegate.h"
+#include "editors/AddressEditor.h"
 #include "editors/GroupsEditor.h"
+#include "tablemodels/ScenarioItemModel.h"
+#include "tablemodels/SoundSourceDeviceModel.h"
+#include "tablemodels/ThermoregNotControlledAddrModel.h"
+#include "tablemodels/ThermoregulationCommandModel.h"
 
 #include <QComboBox>
 #include <QMainWindow>
@@ -8,9 +18,16 @@
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QTest>
+#include <QTreeView>
 
+#include <functional>
+#include <memory>
+
+using namespace Corvane::Configurator;
 using Corvane::Configurator::EditDelegates::BaseEditDelegate;
 using Corvane::Configurator::Editors::GroupsEditor;
+using Corvane::Devices::DeviceAddress;
+using Corvane::Devices::ScheduledScenarioItem;
 
 namespace {
 
@@ -39,6 +56,94 @@ public:
     }
 };
 
+const int E = DeviceAddress::EMPTY_INT_VALUE;
+
+// Edits every cell with a combo of long entries.
+class LongEntriesDelegate : public BaseEditDelegate
+{
+public:
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex&) const override
+    {
+        auto* combo = new QComboBox(parent);
+        combo->addItems({"Dimmer 10 V with two channels (DALI)", "Load with energy meter", "Scheduled scenario"});
+        return combo;
+    }
+};
+
+// A shown view over a stored value that the cell's combo does not list.
+struct PassThrough
+{
+    std::unique_ptr<QWidget> window;
+    QAbstractItemView* view = nullptr;
+    QModelIndex cell;
+    QModelIndex other;
+    std::function<QVariant()> stored;
+};
+
+// A property table of model with delegate, in a window of its own.
+PassThrough propertyTable(QAbstractItemModel* model, QAbstractItemDelegate* delegate, int row, int otherRow)
+{
+    PassThrough page;
+    page.window = std::make_unique<QMainWindow>();
+    auto* table = new QTableView(page.window.get());
+    static_cast<QMainWindow*>(page.window.get())->setCentralWidget(table);
+    model->setParent(table);
+    delegate->setParent(table);
+    table->setModel(model);
+    table->setItemDelegate(delegate);
+    page.view = table;
+    page.cell = model->index(row, 1);
+    page.other = model->index(otherRow, 1);
+    return page;
+}
+
+PassThrough scheduledItem()
+{
+    auto* model = new TableModels::ScenarioItemModel(
+        ScheduledScenarioItem(true, ScheduledScenarioItem::Cen, 200, DeviceAddress(2, 3, DeviceAddress::LEVEL_PRIVATE_RISER, 1)));
+    PassThrough page = propertyTable(model, new EditDelegates::ScenarioItemEditDelegate,
+                                     TableModels::ScenarioItemModel::ROW_BUTTON_NUMBER_INDEX,
+                                     TableModels::ScenarioItemModel::ROW_PRESENCE_INDEX);
+    page.stored = [model] { return model->createItem().pushButton(); };
+    return page;
+}
+
+PassThrough soundSource()
+{
+    auto* model = new TableModels::SoundSourceDeviceModel(DeviceAddress(6, E, E, E), "Radio", 23001, 7, 13);
+    PassThrough page = propertyTable(model, new EditDelegates::SoundSourceEditDelegate,
+                                     TableModels::SoundSourceDeviceModel::ROW_ADDRESS_INDEX,
+                                     TableModels::SoundSourceDeviceModel::ROW_DESCRIPTION_INDEX);
+    page.stored = [model] { return model->address().area(); };
+    return page;
+}
+
+PassThrough thermoregulationCommand()
+{
+    auto* model = new TableModels::ThermoregulationCommandModel(DeviceAddress(0, E, E, E), "Cool", 3, 10);
+    PassThrough page = propertyTable(model, new EditDelegates::ThermoregCommandEditDelegate,
+                                     TableModels::ThermoregulationCommandModel::AddressRow,
+                                     TableModels::ThermoregulationCommandModel::DescriptionRow);
+    page.stored = [model] { return model->address().area(); };
+    return page;
+}
+
+// The address dialog of a zone ZA 1 / ZB 0 (zone 10).
+PassThrough zoneAddress()
+{
+    PassThrough page;
+    auto* dialog = new Editors::AddressEditor;
+    auto* model = new TableModels::ThermoregNotControlledAddrModel(DeviceAddress(1, 0, 2, E), 12, dialog);
+    dialog->setModel(model);
+    page.window.reset(dialog);
+    page.view = dialog->treeView();
+    const QModelIndex header = model->index(0, 0);
+    page.cell = model->index(1, TableModels::BaseAddressTreeModel::TextColumn, header);
+    page.other = model->index(2, TableModels::BaseAddressTreeModel::TextColumn, header);
+    page.stored = [model] { return model->createAddress().point(); };
+    return page;
+}
+
 } // namespace
 
 class tst_BaseEditDelegate : public QObject
@@ -51,6 +156,9 @@ private Q_SLOTS:
     void endEditingCommitsCombosOnly();
     void dialogEditorInRealTable_data();
     void dialogEditorInRealTable();
+    void passingThroughACellKeepsItsValue_data();
+    void passingThroughACellKeepsItsValue();
+    void comboListShowsEntriesInFull();
 };
 
 void tst_BaseEditDelegate::editorCombo_data()
@@ -157,6 +265,63 @@ void tst_BaseEditDelegate::dialogEditorInRealTable()
         QCOMPARE(model.index(0, 0).data().value<QList<int>>(), (QList<int>{1, 7}));
     else
         QCOMPARE(model.index(0, 0).data().toString(), QString("unchanged"));
+}
+
+void tst_BaseEditDelegate::passingThroughACellKeepsItsValue_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QVariant>("value");
+
+    QTest::newRow("CEN button 200 switched to CEN PLUS") << "scheduled item" << QVariant(200);
+    QTest::newRow("sound source at A 6 of a basic system") << "sound source" << QVariant(6);
+    QTest::newRow("thermoregulation command at A 0") << "command" << QVariant(0);
+    QTest::newRow("zone ZA 1 / ZB 0") << "zone" << QVariant(0);
+}
+
+void tst_BaseEditDelegate::passingThroughACellKeepsItsValue()
+{
+    QFETCH(QString, page);
+    QFETCH(QVariant, value);
+
+    const QHash<QString, std::function<PassThrough()>> pages{
+        {"scheduled item", scheduledItem},
+        {"sound source", soundSource},
+        {"command", thermoregulationCommand},
+        {"zone", zoneAddress},
+    };
+    PassThrough shown = pages.value(page)();
+    shown.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(shown.window.get()));
+    if (page == "scheduled item") {
+        // CEN PLUS offers buttons 0..31 only; the stored 200 stays.
+        QVERIFY(ConfiguratorTest::chooseInCombo(shown.view, shown.cell.siblingAtRow(1), ScheduledScenarioItem::CenPlus));
+    }
+    QCOMPARE(shown.stored(), value);
+
+    // The editor opens on a listed entry; the user leaves the cell by
+    // clicking another one, which makes Qt commit the editor.
+    QVERIFY(ConfiguratorTest::openEditor<QComboBox>(shown.view, shown.cell));
+    QTest::mouseClick(shown.view->viewport(), Qt::LeftButton, {}, shown.view->visualRect(shown.other).center());
+    QTRY_COMPARE(shown.view->currentIndex(), shown.other);
+    QCOMPARE(shown.stored(), value);
+}
+
+void tst_BaseEditDelegate::comboListShowsEntriesInFull()
+{
+    QStandardItemModel model(1, 2);
+    QTableView table;
+    table.setModel(&model);
+    LongEntriesDelegate delegate;
+    table.setItemDelegate(&delegate);
+    table.setColumnWidth(0, 80);
+    table.resize(600, 200);
+    table.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&table));
+    auto* combo = ConfiguratorTest::openEditor<QComboBox>(&table, model.index(0, 0));
+    QVERIFY(combo);
+    QCOMPARE(combo->geometry(), table.visualRect(model.index(0, 0)));
+    QVERIFY(combo->view()->minimumWidth() > table.columnWidth(0));
+    QVERIFY(combo->view()->minimumWidth() >= combo->view()->sizeHintForColumn(0));
 }
 
 QTEST_MAIN(tst_BaseEditDelegate)

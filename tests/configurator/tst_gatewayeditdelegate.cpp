@@ -25,8 +25,11 @@ private Q_SLOTS:
     void addressTypeEditorSwapsRowsAtOnce();
     void viewerCombo();
     void ipNormalizedKeepingCursor();
+    void ipAboveRangeRefused();
     void password_data();
     void password();
+    void editorsOpenOnStoredValue_data();
+    void editorsOpenOnStoredValue();
     void wrongRows_data();
     void wrongRows();
     void descriptionLimit_data();
@@ -102,7 +105,6 @@ void tst_GatewayEditDelegate::ipNormalizedKeepingCursor()
     QLineEdit* editor = openLineEditor(GatewayTreeModel::IpAddress);
     QVERIFY(editor);
     QCOMPARE(editor->inputMask(), QString("000.000.000.000;_"));
-    QVERIFY(editor->validator());
     editor->clear();
     editor->setCursorPosition(0);
     QTest::keyClicks(editor, "10.2.3.0");
@@ -116,32 +118,81 @@ void tst_GatewayEditDelegate::ipNormalizedKeepingCursor()
     QTRY_COMPARE(m_server->networkAddress().ip(), QString("10.2.3.4"));
 }
 
+void tst_GatewayEditDelegate::ipAboveRangeRefused()
+{
+    ConfiguratorTest::ScriptedDialogService dialogs;
+    m_server->setNetAddress(m_server->networkAddress().cloneWithIP("10.0.0.7"));
+    QLineEdit* editor = openLineEditor(GatewayTreeModel::IpAddress);
+    QVERIFY(editor);
+    editor->clear();
+    editor->setCursorPosition(0);
+    QTest::keyClicks(editor, "300.1.1.1");
+    // Each digit stays as typed: nothing turns 300 into 30 unseen.
+    QCOMPARE(editor->text(), QString("300.1.1.1"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTRY_COMPARE(dialogs.boxes.size(), 1);
+    QCOMPARE(dialogs.boxes.constFirst().icon, QMessageBox::Warning);
+    QVERIFY(dialogs.boxes.constFirst().text.contains("\"300.1.1.1\" is not a valid IP address"));
+    QCOMPARE(m_server->networkAddress().ip(), QString("10.0.0.7"));
+}
+
 void tst_GatewayEditDelegate::password_data()
 {
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<bool>("acceptable");
-    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("refused");
 
-    QTest::newRow("five digits") << "12345" << true << "12345";
-    QTest::newRow("nine digits") << "123456789" << true << "123456789";
-    QTest::newRow("ten digits cut") << "1234567890" << true << "123456789";
-    QTest::newRow("four digits") << "1234" << false << "1234";
-    QTest::newRow("letters refused") << "12ab345" << true << "12345";
+    // The gateway starts with 12345.
+    QTest::newRow("five digits") << "54321" << "54321" << false;
+    QTest::newRow("nine digits") << "123456789" << "123456789" << false;
+    QTest::newRow("tenth digit not taken") << "9876543210" << "987654321" << false;
+    QTest::newRow("letters not taken") << "54ab321" << "54321" << false;
+    QTest::newRow("four digits refused") << "1234" << "12345" << true;
+    QTest::newRow("empty refused") << "" << "12345" << true;
 }
 
 void tst_GatewayEditDelegate::password()
 {
     QFETCH(QString, typed);
-    QFETCH(bool, acceptable);
-    QFETCH(QString, text);
+    QFETCH(QString, stored);
+    QFETCH(bool, refused);
 
+    ConfiguratorTest::ScriptedDialogService dialogs;
+    QCOMPARE(m_server->networkAddress().password(), QString("12345"));
     QLineEdit* editor = openLineEditor(GatewayTreeModel::Password);
     QVERIFY(editor);
-    editor->clear();
-    editor->setCursorPosition(0);
+    editor->selectAll();
+    QTest::keyClick(editor, Qt::Key_Backspace);
     QTest::keyClicks(editor, typed);
-    QCOMPARE(editor->text().trimmed(), text);
-    QCOMPARE(editor->hasAcceptableInput(), acceptable);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTRY_VERIFY(!m_view->viewport()->findChild<QLineEdit*>());
+    QCOMPARE(m_server->networkAddress().password(), stored);
+    QCOMPARE(dialogs.boxes.size(), refused ? 1 : 0);
+    if (refused)
+        QCOMPARE(dialogs.boxes.constFirst().text, QString("The password must have 5 to 9 digits. The password was not changed."));
+}
+
+void tst_GatewayEditDelegate::editorsOpenOnStoredValue_data()
+{
+    QTest::addColumn<int>("field");
+    QTest::addColumn<QString>("stored");
+
+    QTest::newRow("password") << int(GatewayTreeModel::Password) << "12345";
+    QTest::newRow("short password from a file") << int(GatewayTreeModel::Password) << "12";
+    QTest::newRow("ip address") << int(GatewayTreeModel::IpAddress) << "192.168.1.20";
+}
+
+void tst_GatewayEditDelegate::editorsOpenOnStoredValue()
+{
+    QFETCH(int, field);
+    QFETCH(QString, stored);
+
+    const DeviceNetworkAddress address = m_server->networkAddress();
+    m_server->setNetAddress(field == GatewayTreeModel::Password ? address.cloneWithPass(stored) : address.cloneWithIP(stored));
+    QLineEdit* editor = openLineEditor(GatewayTreeModel::FieldType(field));
+    QVERIFY(editor);
+    QCOMPARE(editor->text(), stored);
+    QVERIFY(editor->displayText().startsWith(stored.left(3)));
 }
 
 void tst_GatewayEditDelegate::wrongRows_data()

@@ -1,9 +1,12 @@
+#include "DeviceTreeItem.h"
 #include "devices/ConfigUtilities.h"
 #include "devices/WebServerDeviceProperties.h"
 #include "tablemodels/GatewayTreeModel.h"
 
 #include <QAbstractItemModelTester>
+#include <QPointer>
 #include <QSignalSpy>
+#include <QTableView>
 #include <QTest>
 
 using Corvane::Configurator::TableModels::GatewayTreeModel;
@@ -35,7 +38,34 @@ private Q_SLOTS:
     void addressTypeSwapsRowsWithRowSignals();
     void helpMessages();
     void withoutGateway();
+    void addressRowsDieWithTheModel();
 };
+
+void tst_GatewayTreeModel::addressRowsDieWithTheModel()
+{
+    using Corvane::Configurator::DeviceTreeItem;
+    WebServerDeviceProperties server(1, DeviceNetworkAddress(0, "10.0.0.2", 77, "12345"), "Home");
+    auto* model = new GatewayTreeModel(&server);
+    QTableView view;
+    view.setModel(model);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    auto rowItem = [model](GatewayTreeModel::FieldType field) {
+        return QPointer<DeviceTreeItem>(
+            static_cast<DeviceTreeItem*>(model->index(model->rowOf(field), 1).internalPointer()));
+    };
+    // The page shows the IP row, then the univocal code row in its place.
+    const QPointer<DeviceTreeItem> ip = rowItem(GatewayTreeModel::IpAddress);
+    QVERIFY(model->setData(model->index(model->rowOf(GatewayTreeModel::AddressType), 1), 1));
+    const QPointer<DeviceTreeItem> uc = rowItem(GatewayTreeModel::UnivocalCode);
+    QVERIFY(ip && uc && ip != uc);
+    QCOMPARE(model->rowOf(GatewayTreeModel::IpAddress), -1);
+
+    view.setModel(nullptr);
+    delete model;
+    QVERIFY(!uc);
+    QVERIFY(!ip);
+}
 
 void tst_GatewayTreeModel::rowsByAddressType_data()
 {

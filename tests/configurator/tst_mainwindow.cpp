@@ -1,5 +1,7 @@
 #include "ActionManager.h"
 #include "AdminConfigurator.h"
+#include "CellEditing.h"
+#include "DeviceTableView.h"
 #include "DevicesTree.h"
 #include "FullDisk.h"
 #include "MainWindow.h"
@@ -11,11 +13,13 @@
 #include "utilities/InitSettings.h"
 #include "utilities/Localization/LanguageSettings.h"
 #include "utilities/PathProvider.h"
+#include "windows/SplashScreen.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QProcess>
@@ -75,6 +79,13 @@ private Q_SLOTS:
     void statusLabel();
     void arabicTurnsWindowRightToLeft();
     void brandSiteAndAbout();
+    void aboutBoxClosesWithKeys_data();
+    void aboutBoxClosesWithKeys();
+    void typedTextReachesEveryCommand_data();
+    void typedTextReachesEveryCommand();
+    void handOverWaitsForTheRunningCommand_data();
+    void handOverWaitsForTheRunningCommand();
+    void fileDialogsStartInAFolderThatExists();
     void secondWindowAfterFirstClosed();
 
 private:
@@ -552,6 +563,151 @@ void tst_MainWindow::brandSiteAndAbout()
     QAction* import = ActionManager::getActionByKey(ActionManager::IMPORT_DATA_ACTION);
     QVERIFY(import && !import->text().isEmpty());
     QVERIFY(import->associatedObjects().isEmpty() || import->associatedObjects() == QList<QObject*>{});
+}
+
+void tst_MainWindow::aboutBoxClosesWithKeys_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("escape") << int(Qt::Key_Escape);
+    QTest::newRow("return") << int(Qt::Key_Return);
+    QTest::newRow("enter") << int(Qt::Key_Enter);
+}
+
+void tst_MainWindow::aboutBoxClosesWithKeys()
+{
+    QFETCH(int, key);
+
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    ActionManager::getActionByKey(ActionManager::ABOUT_ACTION)->trigger();
+    auto* box = m_window->findChild<Corvane::Gadgets::SplashScreen*>();
+    QVERIFY(box);
+    QTRY_VERIFY(box->isVisible());
+    QTRY_COMPARE(QApplication::activeWindow(), box);
+    QTest::keyClick(QApplication::activeWindow(), Qt::Key(key));
+    QTRY_VERIFY(!box->isVisible());
+}
+
+void tst_MainWindow::typedTextReachesEveryCommand_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("written");
+
+    // Where the typed text must arrive: the user's file (directly, or
+    // through the ask-to-save question), the file saved as, the active one.
+    QTest::newRow("save") << ActionManager::CONFIG_SAVE_ACTION << "mine";
+    QTest::newRow("save as") << ActionManager::CONFIG_SAVE_AS_ACTION << "saved as";
+    QTest::newRow("activate") << ActionManager::CONFIG_ACTIVATE_ACTION << "active";
+    QTest::newRow("new") << ActionManager::CONFIG_NEW_ACTION << "mine";
+    QTest::newRow("open") << ActionManager::CONFIG_OPEN_ACTION << "mine";
+    QTest::newRow("load configuration") << ActionManager::CONFIG_LOAD_ACTION << "mine";
+    QTest::newRow("hand-over") << QString() << "mine";
+    QTest::newRow("exit") << ActionManager::EXIT_ACTION << "mine";
+}
+
+void tst_MainWindow::typedTextReachesEveryCommand()
+{
+    QFETCH(QString, action);
+    QFETCH(QString, written);
+
+    const QString mine = writeProjectFile("typed.vtprj");
+    const QString other = writeProjectFile("other.vtprj", 3);
+    const QString savedAs = m_dir.filePath("projects/saved-as.vtprj");
+    QVERIFY(XmlSerializer::write(*ConfiguratorTest::makeProject(1, 2), PathProvider::configPrjFullName()));
+    QVERIFY(m_window->openConfig(mine));
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    DevicesTree* tree = m_window->adminConfigurator()->devicesTree();
+    tree->setCurrentIndex(tree->findIndex(DevicesTreeModel::NodeLights, m_window->config()->webServers().constFirst()->id()));
+    DeviceTableView* table = m_window->adminConfigurator()->devicesTable();
+    auto* editor = ConfiguratorTest::openEditor<QLineEdit>(table, table->model()->index(0, 0));
+    QVERIFY(editor);
+    editor->selectAll();
+    QTest::keyClicks(editor, "Typed");
+    QVERIFY(!m_window->config()->hasChanges());
+    // The typed text counts as a change: Save is offered.
+    QVERIFY(ActionManager::getActionByKey(ActionManager::CONFIG_SAVE_ACTION)->isEnabled());
+
+    m_dialogs->saveAnswers = {QMessageBox::Save};
+    m_dialogs->answers = {QMessageBox::Yes};
+    m_dialogs->saveNames = {savedAs};
+    m_dialogs->openNames = {other};
+    if (action.isEmpty())
+        m_window->onAppStartRequest({"corvane-configurator", other});
+    else
+        ActionManager::getActionByKey(action)->trigger();
+
+    const QString file = written == "mine" ? mine : written == "saved as" ? savedAs : PathProvider::configPrjFullName();
+    std::unique_ptr<Configuration> saved(XmlSerializer::read(file));
+    QVERIFY(saved);
+    QCOMPARE(saved->devices().constFirst()->description(), QString("Typed"));
+}
+
+void tst_MainWindow::handOverWaitsForTheRunningCommand_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QMessageBox::StandardButton>("saveAnswer");
+
+    QTest::newRow("overwrite question of Activate") << ActionManager::CONFIG_ACTIVATE_ACTION << QMessageBox::Save;
+    QTest::newRow("remove question") << ActionManager::DEVICES_REMOVE_ACTION << QMessageBox::Discard;
+}
+
+void tst_MainWindow::handOverWaitsForTheRunningCommand()
+{
+    QFETCH(QString, action);
+    QFETCH(QMessageBox::StandardButton, saveAnswer);
+
+    QVERIFY(XmlSerializer::write(*ConfiguratorTest::makeProject(1, 0), PathProvider::configPrjFullName()));
+    const QString mine = writeProjectFile("mine.vtprj", 2);
+    // The same ids, and a gateway without address: an error.
+    auto handedProject = ConfiguratorTest::makeProject(1, 2);
+    handedProject->webServers().constFirst()->setNetAddress(DeviceNetworkAddress());
+    const QString handed = m_dir.filePath("projects/handed.vtprj");
+    QVERIFY(XmlSerializer::write(*handedProject, handed));
+
+    QVERIFY(m_window->openConfig(mine));
+    const QUuid mineId = m_window->config()->id();
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    DevicesTree* tree = m_window->adminConfigurator()->devicesTree();
+    tree->setCurrentIndex(tree->findIndex(DevicesTreeModel::NodeLights, m_window->config()->webServers().constFirst()->id()));
+    DeviceTableView* table = m_window->adminConfigurator()->devicesTable();
+    table->selectRow(0);
+    const int removed = table->selectedDeviceId();
+
+    // A double-click on a file while the command's question is open.
+    m_dialogs->whileNextBoxIsOpen = [this, handed] { m_window->onAppStartRequest({"corvane-configurator", handed}); };
+    m_dialogs->answers = {QMessageBox::Yes};
+    m_dialogs->saveAnswers = {saveAnswer};
+    ActionManager::getActionByKey(action)->trigger();
+
+    // The command finished on the project it started with, then the
+    // handed-over file was opened, untouched.
+    if (action == ActionManager::CONFIG_ACTIVATE_ACTION) {
+        QCOMPARE(m_dialogs->boxes.constLast().text, QString("Configuration activated successfully!"));
+        QUuid activeId;
+        int version = -1;
+        QVERIFY(XmlSerializer::readIdVersion(PathProvider::configPrjFullName(), activeId, version));
+        QCOMPARE(activeId, mineId);
+    }
+    QTRY_COMPARE(m_window->currentFilePath(), handed);
+    QVERIFY(m_window->config()->getDeviceById(removed));
+    QCOMPARE(m_window->config()->devices().size(), 2);
+}
+
+void tst_MainWindow::fileDialogsStartInAFolderThatExists()
+{
+    // An account without a documents folder.
+    const QByteArray home = qgetenv("HOME");
+    const QByteArray xdgConfig = qgetenv("XDG_CONFIG_HOME");
+    QVERIFY(QDir().mkpath(m_dir.filePath("home")));
+    qputenv("HOME", QFile::encodeName(m_dir.filePath("home")));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir.filePath("home/.config")));
+    InitSettings::lastOpenedPath().clear();
+    const QString folder = m_window->lastOpenedConfigFolderPath();
+    qputenv("HOME", home);
+    qputenv("XDG_CONFIG_HOME", xdgConfig);
+    QCOMPARE(folder, m_dir.filePath("home"));
 }
 
 void tst_MainWindow::secondWindowAfterFirstClosed()

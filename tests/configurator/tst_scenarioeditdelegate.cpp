@@ -4,6 +4,7 @@
 #include "devices/DeviceAddress.h"
 #include "devices/ScenarioDeviceProperties.h"
 #include "devices/Utilities.h"
+#include "devices/validation/ConfigurationValidator.h"
 #include "editdelegates/ScenarioEditDelegate.h"
 #include "editors/AddressEditor.h"
 #include "editors/ScenarioItemEditor.h"
@@ -14,7 +15,10 @@
 #include "tablemodels/ScenariosTableModel.h"
 #include "utilities/InitSettings.h"
 
+#include <QComboBox>
 #include <QMainWindow>
+#include <QTableView>
+#include <QTreeView>
 #include <QTest>
 
 using namespace Corvane::Configurator;
@@ -83,8 +87,13 @@ private Q_SLOTS:
     void scenarioCommand();
     void scenarioPlus_data();
     void scenarioPlus();
+    void scenarioPlusMadeInTheDialogIsValid_data();
+    void scenarioPlusMadeInTheDialogIsValid();
     void scheduledScenario_data();
     void scheduledScenario();
+    void presenceCouplingLeavesNoStaleEditor();
+    void cenAddressNotSetOrChosen_data();
+    void cenAddressNotSetOrChosen();
 };
 
 void tst_ScenarioEditDelegate::initTestCase()
@@ -155,6 +164,43 @@ void tst_ScenarioEditDelegate::scenarioPlus()
     QCOMPARE(page.parameters().data().toString().contains(written ? "250" : "20"), true);
 }
 
+void tst_ScenarioEditDelegate::scenarioPlusMadeInTheDialogIsValid_data()
+{
+    QTest::addColumn<int>("level");
+    QTest::addColumn<int>("area");
+
+    // -1: the field is left as the dialog opened it.
+    QTest::newRow("confirmed unchanged") << -1 << -1;
+    QTest::newRow("lowest") << 0 << 0;
+    QTest::newRow("highest") << 100 << 255;
+    QTest::newRow("level only") << 37 << -1;
+}
+
+void tst_ScenarioEditDelegate::scenarioPlusMadeInTheDialogIsValid()
+{
+    QFETCH(int, level);
+    QFETCH(int, area);
+
+    // As the demo project stores "Relax".
+    Page page(1003, DeviceAddress(5, -1, 3, -1));
+    auto* dialog = ConfiguratorTest::openEditor<Editors::AddressEditor>(page.view, page.parameters());
+    QVERIFY(dialog);
+    auto* model = dialog->model();
+    if (level >= 0)
+        QVERIFY(ConfiguratorTest::chooseInCombo(dialog->treeView(), fieldCell(model, "Level"), level));
+    if (area >= 0)
+        QVERIFY(ConfiguratorTest::chooseInCombo(dialog->treeView(), fieldCell(model, "Address"), area));
+    ConfiguratorTest::press(dialog, "confirmButton");
+    QTRY_VERIFY(ConfiguratorTest::editorClosed<Editors::AddressEditor>(page.view));
+
+    QCOMPARE(page.scenario()->level(), level >= 0 ? level : 60);
+    QCOMPARE(page.scenario()->address().area(), area >= 0 ? area : 5);
+    QList<Corvane::Devices::Validation::ValidationItem> items;
+    Corvane::Devices::Validation::ConfigurationValidator::validate(page.project.get(), items);
+    for (const auto& item : std::as_const(items))
+        QVERIFY2(!item.deviceIds().contains(page.scenario()->id()), qPrintable(item.itemString()));
+}
+
 void tst_ScenarioEditDelegate::scheduledScenario_data()
 {
     QTest::addColumn<QString>("button");
@@ -185,6 +231,75 @@ void tst_ScenarioEditDelegate::scheduledScenario()
     QCOMPARE(page.scenario()->disableItem().presence(), !written);
     QCOMPARE(page.scenario()->address(), DeviceAddress::defaultAddress());
     QCOMPARE(page.project->hasChanges(), written);
+}
+
+void tst_ScenarioEditDelegate::presenceCouplingLeavesNoStaleEditor()
+{
+    Page page(9002, DeviceAddress::defaultAddress());
+    auto* dialog = ConfiguratorTest::openEditor<Editors::ScheduledScenarioEditor>(page.view, page.parameters());
+    QVERIFY(dialog);
+    QTableView* enable = dialog->enableEditor()->table();
+    QTableView* disable = dialog->disableEditor()->table();
+    // The installer looks at Enable's command type, then sets Disable's
+    // presence to "No": Enable follows.
+    const QModelIndex commandType = enable->model()->index(TableModels::ScenarioItemModel::ROW_CEN_TYPE_INDEX, 1);
+    QTest::mouseClick(enable->viewport(), Qt::LeftButton, {}, enable->visualRect(commandType).center());
+    QTRY_COMPARE(enable->currentIndex(), commandType);
+    QVERIFY(ConfiguratorTest::chooseInCombo(disable, disable->model()->index(0, 1), false));
+    QVERIFY(!dialog->enableEditor()->presence());
+    QTRY_VERIFY(ConfiguratorTest::editorClosed<QComboBox>(enable));
+
+    ConfiguratorTest::press(dialog, "confirmButton");
+    QTRY_VERIFY(ConfiguratorTest::editorClosed<Editors::ScheduledScenarioEditor>(page.view));
+    QVERIFY(!page.scenario()->enableItem().presence());
+    QVERIFY(!page.scenario()->disableItem().presence());
+    QVERIFY(page.scenario()->startItem().presence());
+}
+
+void tst_ScenarioEditDelegate::cenAddressNotSetOrChosen_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("error");
+
+    // The CEN address dialog opens on A1 PL1; confirming chooses it.
+    QTest::newRow("A1 PL1 chosen on purpose") << "confirmButton" << "A1 PL1" << QString();
+    QTest::newRow("left unset") << "cancelButton" << "Not set"
+                                << "Device \"Evening\": the address of the disable command is not set.";
+}
+
+void tst_ScenarioEditDelegate::cenAddressNotSetOrChosen()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, shown);
+    QFETCH(QString, error);
+
+    Page page(9002, DeviceAddress::defaultAddress());
+    const ScheduledScenarioItem set(true, ScheduledScenarioItem::Cen, 4, DeviceAddress(2, 3, RISER, 1));
+    const ScheduledScenarioItem unset(true, ScheduledScenarioItem::Cen, 4, DeviceAddress::defaultAddress());
+    page.scenario()->setItems(set, unset, set, set);
+    auto* dialog = ConfiguratorTest::openEditor<Editors::ScheduledScenarioEditor>(page.view, page.parameters());
+    QVERIFY(dialog);
+    QTableView* disable = dialog->disableEditor()->table();
+    const QModelIndex address = disable->model()->index(TableModels::ScenarioItemModel::ROW_ADDRESS_INDEX, 1);
+    QCOMPARE(address.data().toString(), QString("Not set"));
+
+    auto* cen = ConfiguratorTest::openEditor<Editors::AddressEditor>(disable, address);
+    QVERIFY(cen);
+    ConfiguratorTest::press(cen, button);
+    QTRY_VERIFY(ConfiguratorTest::editorClosed<Editors::AddressEditor>(disable));
+    QCOMPARE(address.data().toString(), shown);
+    ConfiguratorTest::press(dialog, "confirmButton");
+    QTRY_VERIFY(ConfiguratorTest::editorClosed<Editors::ScheduledScenarioEditor>(page.view));
+
+    QList<Corvane::Devices::Validation::ValidationItem> items;
+    Corvane::Devices::Validation::ConfigurationValidator::validate(page.project.get(), items);
+    QStringList errors;
+    for (const auto& item : std::as_const(items)) {
+        if (item.deviceIds().contains(page.scenario()->id()))
+            errors << item.itemString();
+    }
+    QCOMPARE(errors, error.isEmpty() ? QStringList() : QStringList{error});
 }
 
 QTEST_MAIN(tst_ScenarioEditDelegate)

@@ -74,9 +74,10 @@ void tst_ThermoregNotControlledAddrModel::rows_data()
     QTest::addColumn<QList<int>>("secondValues");
 
     QTest::newRow("external probe") << 7 << QStringList{"N"} << range(1, 9) << QList<int>();
-    QTest::newRow("probe zone") << 8 << QStringList{"ZA", "ZB"} << range(0, 9) << range(1, 9);
-    QTest::newRow("slave") << 9 << QStringList{"ZA", "ZB", "Slave"} << range(0, 9) << range(1, 9);
-    QTest::newRow("zone with N") << 12 << QStringList{"ZA", "ZB", "N"} << range(0, 9) << range(1, 9);
+    // ZB of ZA 3: zones 30 to 39.
+    QTest::newRow("probe zone") << 8 << QStringList{"ZA", "ZB"} << range(0, 9) << range(0, 9);
+    QTest::newRow("slave") << 9 << QStringList{"ZA", "ZB", "Slave"} << range(0, 9) << range(0, 9);
+    QTest::newRow("zone with N") << 12 << QStringList{"ZA", "ZB", "N"} << range(0, 9) << range(0, 9);
 }
 
 void tst_ThermoregNotControlledAddrModel::rows()

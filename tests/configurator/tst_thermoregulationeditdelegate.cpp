@@ -1,3 +1,4 @@
+#include "CellEditing.h"
 #include "DeviceTableView.h"
 #include "devices/ThermoregulationDeviceProperties.h"
 #include "editdelegates/ThermoregulationEditDelegate.h"
@@ -22,6 +23,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
+#include <QTreeView>
 
 #include <memory>
 
@@ -102,6 +104,8 @@ private Q_SLOTS:
     void addressModelByType();
     void addressDialog_data();
     void addressDialog();
+    void zoneTensInTheAddressDialog_data();
+    void zoneTensInTheAddressDialog();
     void fancoilCombo();
     void commandsDialog_data();
     void commandsDialog();
@@ -167,6 +171,53 @@ void tst_ThermoregulationEditDelegate::addressDialog()
     TableModels::BaseAddressTreeModel* rows = dialog->model();
     rows->setData(rows->index(2, TableModels::BaseAddressTreeModel::TextColumn, rows->index(0, 0)), 7);
     press(dialog, button.toLatin1());
+    QTRY_VERIFY(page.closed<Editors::AddressEditor>());
+    QCOMPARE(device.address(), expected);
+}
+
+void tst_ThermoregulationEditDelegate::zoneTensInTheAddressDialog_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QList<int>>("zoneBOfZoneA1");
+    QTest::addColumn<int>("zoneAAfter");
+    QTest::addColumn<DeviceAddress>("expected");
+
+    const QList<int> tens{0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+    // -1: ZA is not chosen again.
+    QTest::newRow("zone 10 of a 99-zone system") << 8003 << tens << -1 << DeviceAddress(1, 0, E, E);
+    QTest::newRow("zone 10 of a 4-zone system") << 8004 << tens << -1 << DeviceAddress(1, 0, 2, E);
+    QTest::newRow("back to ZA 0: zone 00 does not exist") << 8003 << tens << 0 << DeviceAddress(0, 1, E, E);
+    QTest::newRow("ZA 2 keeps ZB 0") << 8004 << tens << 2 << DeviceAddress(2, 0, 2, E);
+}
+
+void tst_ThermoregulationEditDelegate::zoneTensInTheAddressDialog()
+{
+    QFETCH(int, type);
+    QFETCH(QList<int>, zoneBOfZoneA1);
+    QFETCH(int, zoneAAfter);
+    QFETCH(DeviceAddress, expected);
+
+    ThermoregulationDeviceProperties device(1, type, DeviceAddress(0, 5, type == 8004 ? 2 : E, E), "Living room");
+    Page page(&device);
+    QVERIFY(QTest::qWaitForWindowExposed(&page.window));
+    auto* dialog = page.open<Editors::AddressEditor>(Column::Address);
+    QVERIFY(dialog);
+    QTreeView* tree = dialog->treeView();
+    const QModelIndex header = dialog->model()->index(0, 0);
+    const QModelIndex zoneA = dialog->model()->index(0, TableModels::BaseAddressTreeModel::TextColumn, header);
+    const QModelIndex zoneB = zoneA.siblingAtRow(1);
+    QVERIFY(ConfiguratorTest::chooseInCombo(tree, zoneA, 1));
+    auto* combo = ConfiguratorTest::openEditor<QComboBox>(tree, zoneB);
+    QVERIFY(combo);
+    QList<int> offered;
+    for (int i = 0; i < combo->count(); ++i)
+        offered << combo->itemData(i).toInt();
+    QCOMPARE(offered, zoneBOfZoneA1);
+    combo->setCurrentIndex(combo->findData(0));
+    QTRY_VERIFY(ConfiguratorTest::editorClosed<QComboBox>(tree));
+    if (zoneAAfter >= 0)
+        QVERIFY(ConfiguratorTest::chooseInCombo(tree, zoneA, zoneAAfter));
+    press(dialog, "confirmButton");
     QTRY_VERIFY(page.closed<Editors::AddressEditor>());
     QCOMPARE(device.address(), expected);
 }

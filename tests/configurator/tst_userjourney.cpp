@@ -1,4 +1,6 @@
+#include "ActionManager.h"
 #include "AdminConfigurator.h"
+#include "CellEditing.h"
 #include "DeviceTableView.h"
 #include "DevicesTree.h"
 #include "MainWindow.h"
@@ -6,6 +8,7 @@
 #include "ScriptedDialogService.h"
 #include "devices/serialization/XmlSerializer.h"
 #include "editdelegates/DeviceTreeDelegate.h"
+#include "editors/AddressEditor.h"
 #include "tablemodels/GatewayTreeModel.h"
 #include "tablemodels/ValidationListModel.h"
 #include "utilities/InitSettings.h"
@@ -31,6 +34,9 @@ private Q_SLOTS:
 
 private:
     static void typeInto(DeviceTableView* table, const QModelIndex& index, const QString& text);
+    // Types text into the cell's editor and leaves the editor open.
+    static void typeAndStay(DeviceTableView* table, const QModelIndex& index, const QString& text);
+    static QString firstDescription(const QString& file);
     QTemporaryDir m_dir;
 };
 
@@ -55,6 +61,21 @@ void tst_UserJourney::typeInto(DeviceTableView* table, const QModelIndex& index,
     QTest::keyClicks(editor, text);
     QTest::keyClick(editor, Qt::Key_Return);
     QTRY_VERIFY(!table->viewport()->findChild<QLineEdit*>());
+}
+
+void tst_UserJourney::typeAndStay(DeviceTableView* table, const QModelIndex& index, const QString& text)
+{
+    auto* editor = ConfiguratorTest::openEditor<QLineEdit>(table, index);
+    QVERIFY(editor);
+    editor->selectAll();
+    QTest::keyClicks(editor, text);
+    QVERIFY(table->isEditing());
+}
+
+QString tst_UserJourney::firstDescription(const QString& file)
+{
+    std::unique_ptr<Corvane::Devices::Configuration> project(Corvane::Devices::Serialization::XmlSerializer::read(file));
+    return project ? project->devices().constFirst()->description() : QString();
 }
 
 void tst_UserJourney::newProjectToActivation()
@@ -97,16 +118,30 @@ void tst_UserJourney::newProjectToActivation()
     QCOMPARE(list->rowCount(), 0);
     QVERIFY(!treeDelegate->isPlantMarked(tree->findIndex(Node::NodePlant, server)));
 
+    // A scenario PLUS, confirmed in its Parameters dialog, is valid.
+    tree->setCurrentIndex(tree->findIndex(Node::NodeScenarios, server));
+    ActionManager::getActionByKey(ActionManager::DEVICES_ADD_ACTION)->trigger();
+    QVERIFY(ConfiguratorTest::chooseInCombo(table, table->model()->index(0, 1), 1003));
+    auto* parameters = ConfiguratorTest::openEditor<Editors::AddressEditor>(table, table->model()->index(0, 2));
+    QVERIFY(parameters);
+    ConfiguratorTest::press(parameters, "confirmButton");
+    QTRY_VERIFY(ConfiguratorTest::editorClosed<Editors::AddressEditor>(table));
+    QCOMPARE(list->rowCount(), 0);
+
+    // Save with the light's new name still in its editor.
+    tree->setCurrentIndex(tree->findIndex(Node::NodeLights, server));
+    typeAndStay(table, table->model()->index(0, 0), "Kitchen spots");
     const QString saved = m_dir.filePath("Home.vtprj");
     dialogs.saveNames = {saved};
-    QVERIFY(window.saveAction());
+    ActionManager::getActionByKey(ActionManager::CONFIG_SAVE_ACTION)->trigger();
     QVERIFY(!window.config()->hasChanges());
+    QCOMPARE(firstDescription(saved), QString("Kitchen spots"));
 
     window.newFile();
     dialogs.openNames = {saved};
     window.openAction();
     QCOMPARE(window.currentFilePath(), saved);
-    QCOMPARE(window.config()->devices().constFirst()->description(), QString("Kitchen ceiling"));
+    QCOMPARE(window.config()->devices().constFirst()->description(), QString("Kitchen spots"));
 
     const int boxes = int(dialogs.boxes.size());
     window.activateConfiguration();
@@ -116,7 +151,17 @@ void tst_UserJourney::newProjectToActivation()
         Corvane::Devices::Serialization::XmlSerializer::read(PathProvider::configPrjFullName()));
     QVERIFY(active);
     QCOMPARE(active->id(), window.config()->id());
-    QCOMPARE(active->devices().constFirst()->description(), QString("Kitchen ceiling"));
+    QCOMPARE(active->devices().constFirst()->description(), QString("Kitchen spots"));
+
+    // Exit with another name still in the editor: the question comes, and
+    // the name is saved.
+    tree->setCurrentIndex(tree->findIndex(Node::NodeLights, window.config()->webServers().constFirst()->id()));
+    typeAndStay(table, table->model()->index(0, 0), "Kitchen pendant");
+    dialogs.saveAnswers = {QMessageBox::Save};
+    ActionManager::getActionByKey(ActionManager::EXIT_ACTION)->trigger();
+    QCOMPARE(dialogs.askToSaveCount, 1);
+    QVERIFY(!window.isVisible());
+    QCOMPARE(firstDescription(saved), QString("Kitchen pendant"));
 }
 
 QTEST_MAIN(tst_UserJourney)

@@ -47,7 +47,8 @@ void tst_AddressVerifier::validate_data()
     QTest::newRow("unknown level") << 1 << DeviceAddress(1, 1, 7, 1) << DeviceAddress(1, 1, BUS, 1);
     QTest::newRow("interface on local bus") << 1 << DeviceAddress(1, 1, BUS, 12) << DeviceAddress(1, 1, BUS, 9);
     QTest::newRow("interface ignored on riser") << 1 << DeviceAddress(1, 1, RISER, 12) << DeviceAddress(1, 1, RISER, 12);
-    QTest::newRow("scenario plus") << 3 << DeviceAddress(300, 4, 120, 2) << DeviceAddress(255, 4, 100, 2);
+    QTest::newRow("scenario plus") << 3 << DeviceAddress(300, 4, 120, 2) << DeviceAddress(255, 4, 120, 2);
+    QTest::newRow("scenario plus without level") << 3 << DeviceAddress(60, E, E, E) << DeviceAddress(60, E, E, E);
     QTest::newRow("cen plus area") << 5 << DeviceAddress(0, E, E, E) << DeviceAddress(1, E, E, E);
     QTest::newRow("external probe") << 7 << DeviceAddress(0, E, E, E) << DeviceAddress(1, E, E, E);
     QTest::newRow("zone 00 does not exist") << 8 << DeviceAddress(0, 0, E, E) << DeviceAddress(0, 1, E, E);
@@ -95,7 +96,7 @@ void tst_AddressVerifier::valueLists_data()
 
     QTest::newRow("light point") << 1 << 1 << 13 << 15 << 2 << 9;
     QTest::newRow("light general") << 1 << GEN << 13 << 0 << 2 << 9;
-    QTest::newRow("scenario plus") << 3 << 0 << 256 << 0 << 101 << 0;
+    QTest::newRow("scenario plus") << 3 << 0 << 256 << 0 << 0 << 0;
     QTest::newRow("scenario asks area 0") << 2 << 0 << 10 << 15 << 2 << 9;
     QTest::newRow("command") << 10 << 0 << 255 << 0 << 0 << 0;
     QTest::newRow("energy") << 17 << 0 << 256 << 0 << 0 << 0;

@@ -103,7 +103,7 @@ void tst_ConfigurationValidator::rules_data()
         scenario->setItems(ScheduledScenarioItem(true, ScheduledScenarioItem::Cen, 1, DeviceAddress::defaultAddress()),
                            ScheduledScenarioItem(), ScheduledScenarioItem(), ScheduledScenarioItem());
         p.addDevice(s, scenario);
-    }) << 0 << 5 << "Device \"Holiday\": the address of the enable command is not valid.";
+    }) << 0 << 5 << "Device \"Holiday\": the address of the enable command is not set.";
     QTest::newRow("cen plus button above 31") << Fragment([](Configuration& p, int s) {
         auto* scenario = new ScenarioDeviceProperties(0, 9002, DeviceAddress(), QStringLiteral("Holiday"));
         scenario->setItems(ScheduledScenarioItem(), ScheduledScenarioItem(),

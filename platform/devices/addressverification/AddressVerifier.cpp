@@ -82,12 +82,10 @@ AddressRule buildRule(int addressType)
     case 2:
     case 4:
         return pointRule(range(1, 10), range(1, 15));
-    case 3: {
-        AddressRule rule = areaOnlyRule(range(0, 255));
-        rule.levels = range(0, 100);
-        rule.interfaceOnLocalBusOnly = false;
-        return rule;
-    }
+    case 3:
+        // A scenario PLUS is addressed by A alone: the level it starts at
+        // is the scenario's own, not part of the address.
+        return areaOnlyRule(range(0, 255));
     case 5:
         return areaOnlyRule(range(1, 2047));
     case 6:

@@ -266,8 +266,12 @@ void ConfigurationValidator::validateScenario(const ScenarioDeviceProperties& sc
     for (const auto& [name, item] : scheduled) {
         if (!item.presence())
             continue;
-        if (item.address().isDefaultOrEmpty()
-            || !AddressVerifier::isValid(item.address().cloneWithPulAndGroups(0, {}), item.addressType()))
+        // A CEN item starts at the placeholder A1 PL1 (riser, interface 1):
+        // no address chosen yet. A CEN PLUS item has only A, and A 1 is one.
+        if (item.cenType() == ScheduledScenarioItem::Cen && item.address().isDefaultOrEmpty())
+            addError(items, scenario, QCoreApplication::translate("Devices", "the address of the %1 command is not set.").arg(name),
+                     ValidationItem::InvalidScheduledItem);
+        else if (!AddressVerifier::isValid(item.address().cloneWithPulAndGroups(0, {}), item.addressType()))
             addError(items, scenario, QCoreApplication::translate("Devices", "the address of the %1 command is not valid.").arg(name),
                      ValidationItem::InvalidScheduledItem);
         if (item.pushButton() < 0 || item.pushButton() > item.maxPushButton())

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractItemView>
+#include <QComboBox>
 #include <QPushButton>
 #include <QTest>
 
@@ -14,7 +15,8 @@ Editor* openEditor(QAbstractItemView* view, const QModelIndex& cell)
 {
     view->setCurrentIndex(cell);
     view->edit(cell);
-    auto* editor = view->viewport()->findChild<Editor*>();
+    // The cell's own editor: one closed before may still wait for deletion.
+    auto* editor = qobject_cast<Editor*>(view->indexWidget(cell));
     if (!editor)
         return nullptr;
     if (editor->isWindow() && !QTest::qWaitForWindowExposed(editor))
@@ -27,6 +29,19 @@ template<typename Editor>
 bool editorClosed(const QAbstractItemView* view)
 {
     return !view->viewport()->findChild<Editor*>();
+}
+
+// Opens the combo editor of cell and chooses the entry holding value, as a
+// user picking it from the list; false when there is no such combo or
+// entry, or the choice did not close the editor.
+inline bool chooseInCombo(QAbstractItemView* view, const QModelIndex& cell, const QVariant& value)
+{
+    auto* combo = openEditor<QComboBox>(view, cell);
+    const int entry = combo ? combo->findData(value) : -1;
+    if (entry < 0)
+        return false;
+    combo->setCurrentIndex(entry);
+    return QTest::qWaitFor([view] { return editorClosed<QComboBox>(view); });
 }
 
 // Clicks the push button of that object name ("confirmButton",

@@ -5,6 +5,8 @@
 #include <QList>
 #include <QStringList>
 
+#include <functional>
+
 namespace ConfiguratorTest {
 
 // Answers every box and file dialog from queues and records what was asked.
@@ -35,14 +37,22 @@ public:
     QStringList saveSuffixes;
     QStringList openFilters;
 
-    QMessageBox::StandardButton message(QWidget* parent, QMessageBox::Icon icon, const QString& title,
-                                        const QString& text, QMessageBox::StandardButtons buttons,
-                                        QMessageBox::StandardButton defaultButton) override;
-    QMessageBox::StandardButton askToSave(QWidget* parent, const QString& title, const QString& text) override;
-    QString getOpenFileName(QWidget* parent, const QString& caption, const QString& folder,
-                            const QString& filter) override;
-    QString getSaveFileName(QWidget* parent, const QString& caption, const QString& folder,
-                            const QString& filter, const QString& defaultSuffix) override;
+    // Runs once while the next box is open, before it is answered: what
+    // happens meanwhile (a later start handing a file over).
+    std::function<void()> whileNextBoxIsOpen;
+
+protected:
+    QMessageBox::StandardButton showMessage(QWidget* parent, QMessageBox::Icon icon, const QString& title,
+                                            const QString& text, QMessageBox::StandardButtons buttons,
+                                            QMessageBox::StandardButton defaultButton) override;
+    QMessageBox::StandardButton showAskToSave(QWidget* parent, const QString& title, const QString& text) override;
+    QString showOpenFileDialog(QWidget* parent, const QString& caption, const QString& folder,
+                               const QString& filter) override;
+    QString showSaveFileDialog(QWidget* parent, const QString& caption, const QString& folder,
+                               const QString& filter, const QString& defaultSuffix) override;
+
+private:
+    void runWhileOpen();
 };
 
 } // namespace ConfiguratorTest
