@@ -1,6 +1,6 @@
 #include "NavigationWindow.h"
 
-#include "CommandLine.h"
+#include "LaterStartRequest.h"
 #include "Settings.h"
 #include "Controllers/base/CarouselController.h"
 #include "Controllers/navigation/NavigationController.h"
@@ -314,26 +314,11 @@ void NavigationWindow::onCarouselControlResizeRequest(qreal factor, Devices::Con
 
 void NavigationWindow::onAppStartRequest(const QStringList& arguments)
 {
-    static const QStringList switches{CommandLine::NO_SERVER_SWITCH, Log::Logger::SILENT_ARG, Log::Logger::ERRORS_ARG,
-                                      Log::Logger::ERRORS_WARNINGS_ARG, Log::Logger::VERBOSE_ARG};
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString& argument = arguments.at(i);
-        if (switches.contains(argument.toLower()))
-            continue;
-        QString reason;
-        if (QDir::isRelativePath(argument))
-            reason = QStringLiteral("not an absolute path");
-        else if (!CommandLine::isRegularFile(argument))
-            reason = QStringLiteral("not an existing regular file");
-        else if (QString error; !Devices::Configuration::isFileValid(argument, &error))
-            reason = error.isEmpty() ? QStringLiteral("not a readable project") : error;
-        if (!reason.isEmpty()) {
-            Logger(Logger::Warning) << Q_FUNC_INFO << " a later start named " << argument << ", refused: " << reason;
-            continue;
-        }
-        Logger(Logger::Trace) << "A later start opens the project " << argument;
+    const QString project = LaterStartRequest::projectToOpen(arguments);
+    if (!project.isEmpty()) {
+        Logger(Logger::Trace) << "A later start opens the project " << project;
         if (m_navigationController)
-            m_navigationController->setTemporaryDevicesConfiguration(argument);
+            m_navigationController->setTemporaryDevicesConfiguration(project);
     }
     showTo();
     raise();

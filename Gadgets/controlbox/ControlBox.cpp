@@ -10,8 +10,8 @@ const QString ControlBox::CLOSE_ID = QStringLiteral("close");
 
 ControlBox::ControlBox(Utilities::RendererContainer* renderer, SvgControlObject* parent)
     : SvgControlObject(renderer, parent)
-    , m_opacityAnimation(this, QByteArrayLiteral("floatingIconsOpacity"), this)
     , m_opacityAlternator(1.0)
+    , m_opacityAnimation(this, QByteArrayLiteral("floatingIconsOpacity"), this)
 {
     setAcceptHoverEvents(true);
     setFiltersChildEvents(true);

@@ -43,8 +43,9 @@ private:
     SvgButton* m_moveButton = nullptr;
     SvgButton* m_resizeButton = nullptr;
     SvgButton* m_closeButton = nullptr;
-    Utilities::OpacityAnimation m_opacityAnimation;
+    // Before the animation: building it reads floatingIconsOpacity().
     Utilities::OpacityAlternator m_opacityAlternator;
+    Utilities::OpacityAnimation m_opacityAnimation;
 };
 
 } // namespace Corvane::Gadgets

@@ -34,8 +34,8 @@ const double MOVING_PRESSED_ICON_OPACITY = 0.1;
 
 InfoControl::InfoControl(Utilities::RendererContainer* renderer, SvgControlObject* parent)
     : SvgControlObject(renderer, parent)
-    , m_opacityAnimation(this, QByteArrayLiteral("floatingIconsOpacity"), this)
     , m_opacityAlternator(1.0)
+    , m_opacityAnimation(this, QByteArrayLiteral("floatingIconsOpacity"), this)
 {
     setAcceptHoverEvents(true);
     setFiltersChildEvents(true);

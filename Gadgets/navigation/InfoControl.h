@@ -73,8 +73,9 @@ private:
     SvgElement* m_background = nullptr;
     SvgContentButton* m_configureButton = nullptr;
     SvgButton* m_flipButton = nullptr;
-    Utilities::OpacityAnimation m_opacityAnimation;
+    // Before the animation: building it reads floatingIconsOpacity().
     Utilities::OpacityAlternator m_opacityAlternator;
+    Utilities::OpacityAnimation m_opacityAnimation;
     TextLabel* m_versionLabel = nullptr;
     SvgElement* m_moveIndicator = nullptr;
     bool m_isInFullScreenMode = false;

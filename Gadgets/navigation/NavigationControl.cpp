@@ -67,6 +67,7 @@ NavigationControl::NavigationControl(Utilities::RendererContainer* renderer, Svg
     , m_rings(*this)
     , m_turning(*this)
     , m_content(*this)
+    , m_iconUpdates(*this)
     , m_geometry(*this)
 {
     if (renderer && renderer->renderer())
@@ -226,8 +227,25 @@ void NavigationControl::updateIcon(const NavigationIcon& icon)
     if (index < 0)
         return;
     const NavigationIcon previous = std::exchange(m_icons[index], icon);
-    m_content.showOnSegmentsOf(index, previous);
-    update();
+    m_iconUpdates.iconChanged(index, previous);
+}
+
+QList<SvgContentButton*> NavigationControl::segments() const
+{
+    m_iconUpdates.showWaiting();
+    return m_segments;
+}
+
+QList<SvgButton*> NavigationControl::expandIndicators() const
+{
+    m_iconUpdates.showWaiting();
+    return m_expandIndicators;
+}
+
+NavigationLabels* NavigationControl::labels() const
+{
+    m_iconUpdates.showWaiting();
+    return m_labels;
 }
 
 void NavigationControl::setFirstIconIndex(int index)

@@ -9,6 +9,7 @@
 #include "navigation/NavigationDragIconAnimation.h"
 #include "navigation/NavigationFades.h"
 #include "navigation/NavigationIconDragger.h"
+#include "navigation/NavigationIconUpdates.h"
 #include "navigation/NavigationIconPainter.h"
 #include "navigation/NavigationSegmentContent.h"
 #include "navigation/NavigationSelection.h"
@@ -188,9 +189,11 @@ public:
     SvgButton* refreshButton() const { return m_refreshButton; }
     SvgButton* resizeButton() const { return m_resizeButton; }
     SvgElement* moveIndicator() const { return m_moveIndicator; }
-    QList<SvgContentButton*> segments() const { return m_segments; }
-    QList<SvgButton*> expandIndicators() const { return m_expandIndicators; }
-    NavigationLabels* labels() const { return m_labels; }
+    // The segments, their expand indicators and the labels, showing every
+    // icon change made so far.
+    QList<SvgContentButton*> segments() const;
+    QList<SvgButton*> expandIndicators() const;
+    NavigationLabels* labels() const;
 
     void setCustomScale(qreal scale) override;
     void setOffset(const QPointF& offset) override;
@@ -234,6 +237,7 @@ private:
     friend class NavigationCommandRings;
     friend class NavigationFades;
     friend class NavigationIconDragger;
+    friend class NavigationIconUpdates;
     friend class NavigationIconPainter;
     friend class NavigationSegmentContent;
     friend class NavigationSelection;
@@ -308,6 +312,8 @@ private:
     NavigationCommandRings m_rings;
     NavigationTurning m_turning;
     NavigationSegmentContent m_content;
+    // Mutable: the accessors of the segments show the waiting changes first.
+    mutable NavigationIconUpdates m_iconUpdates;
     NavigationThemeGeometry m_geometry;
 };
 

@@ -1,11 +1,14 @@
 #include "Driver.h"
 
+#include "DriverClock.h"
+#include "DriverTimer.h"
 #include "Frame.h"
 #include "FrameCodec.h"
 #include "PravikEnums.h"
 #include "PravikListener.h"
 #include "log/Logger.h"
 
+#include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QTcpSocket>
 
@@ -18,26 +21,39 @@ using Log::Logger;
 namespace {
 
 const int MAX_BACKOFF_DOUBLINGS = 16;
+// The longest the driver handles received frames before it lets the event
+// loop run; input, painting and the other timers wait no longer than this.
+const int READ_SLICE_MS = 8;
 
 } // namespace
 
-Driver::Driver(QObject* parent)
+Driver::Driver(QObject* parent, DriverClock* clock)
     : QObject(parent)
+    , m_clock(clock ? clock : DriverClock::system())
     , m_socket(new QTcpSocket(this))
     , m_buffer(FrameCodec::MAX_FRAME_LENGTH)
+    , m_connectTimer(m_clock->createTimer(this))
+    , m_heartbeatTimer(m_clock->createTimer(this))
+    , m_silenceTimer(m_clock->createTimer(this))
+    , m_responseTimer(m_clock->createTimer(this))
+    , m_reconnectTimer(m_clock->createTimer(this))
+    , m_closeTimer(m_clock->createTimer(this))
+    , m_healthTimer(m_clock->createTimer(this))
 {
-    for (QTimer* timer : { &m_connectTimer, &m_silenceTimer, &m_responseTimer, &m_reconnectTimer, &m_closeTimer })
+    for (DriverTimer* timer :
+         { m_connectTimer, m_silenceTimer, m_responseTimer, m_reconnectTimer, m_closeTimer, m_healthTimer })
         timer->setSingleShot(true);
     connect(m_socket, &QTcpSocket::connected, this, &Driver::onSocketConnected);
     connect(m_socket, &QTcpSocket::disconnected, this, &Driver::onSocketDisconnected);
     connect(m_socket, &QTcpSocket::errorOccurred, this, &Driver::onSocketError);
     connect(m_socket, &QTcpSocket::readyRead, this, &Driver::onReadyRead);
-    connect(&m_connectTimer, &QTimer::timeout, this, &Driver::onConnectTimeout);
-    connect(&m_heartbeatTimer, &QTimer::timeout, this, &Driver::onHeartbeat);
-    connect(&m_silenceTimer, &QTimer::timeout, this, &Driver::onSilence);
-    connect(&m_responseTimer, &QTimer::timeout, this, &Driver::onResponseTimerTick);
-    connect(&m_reconnectTimer, &QTimer::timeout, this, &Driver::onReconnectTimer);
-    connect(&m_closeTimer, &QTimer::timeout, this, &Driver::onCloseTimeout);
+    connect(m_connectTimer, &DriverTimer::timeout, this, &Driver::onConnectTimeout);
+    connect(m_heartbeatTimer, &DriverTimer::timeout, this, &Driver::onHeartbeat);
+    connect(m_silenceTimer, &DriverTimer::timeout, this, &Driver::onSilence);
+    connect(m_responseTimer, &DriverTimer::timeout, this, &Driver::onResponseTimerTick);
+    connect(m_reconnectTimer, &DriverTimer::timeout, this, &Driver::onReconnectTimer);
+    connect(m_closeTimer, &DriverTimer::timeout, this, &Driver::onCloseTimeout);
+    connect(m_healthTimer, &DriverTimer::timeout, this, &Driver::onHealthCheck);
 }
 
 Driver::~Driver()
@@ -112,7 +128,8 @@ void Driver::setIsClosing(bool closing)
         return;
     m_closing = true;
     m_readyToCloseReported = false;
-    for (QTimer* timer : { &m_connectTimer, &m_heartbeatTimer, &m_silenceTimer, &m_responseTimer, &m_reconnectTimer })
+    for (DriverTimer* timer :
+         { m_connectTimer, m_heartbeatTimer, m_silenceTimer, m_responseTimer, m_reconnectTimer, m_healthTimer })
         timer->stop();
     m_pendingRequests.clear();
     const bool connected = m_state == Connected;
@@ -122,7 +139,7 @@ void Driver::setIsClosing(bool closing)
         reportReadyToClose();
         return;
     }
-    m_closeTimer.start(m_timing.closeTimeout);
+    m_closeTimer->start(m_timing.closeTimeout);
     if (connected)
         send(Frame { Frame::Bye, 0, 0, {}, {} });
     m_socket->disconnectFromHost();
@@ -165,10 +182,9 @@ bool Driver::transmit(const Message& request)
     }
     const int id = m_nextRequestId;
     m_nextRequestId = m_nextRequestId == std::numeric_limits<int>::max() ? 1 : m_nextRequestId + 1;
-    m_pendingRequests.insert(id, PendingRequest { request, {} });
-    m_pendingRequests[id].age.start();
-    if (!m_responseTimer.isActive())
-        m_responseTimer.start(m_timing.responseTimeout);
+    m_pendingRequests.insert(id, PendingRequest { request, m_clock->monotonicMsecs() });
+    if (!m_responseTimer->isActive())
+        m_responseTimer->start(m_timing.responseTimeout);
     m_socket->write(line);
     return true;
 }
@@ -179,22 +195,22 @@ void Driver::handleGatewayMessage(const Message&, const Message&, bool)
 
 void Driver::connectToGateway()
 {
-    m_reconnectTimer.stop();
+    m_reconnectTimer->stop();
     m_buffer.clear();
     m_state = Idle;
     m_socket->abort();
     m_state = Connecting;
     Logger(Logger::Trace) << "Connecting to gateway " << m_host << ":" << qint64(m_port);
-    m_connectTimer.start(m_timing.connectTimeout);
+    m_connectTimer->start(m_timing.connectTimeout);
     m_socket->connectToHost(m_host, m_port);
 }
 
 void Driver::onSocketConnected()
 {
-    m_connectTimer.stop();
+    m_connectTimer->stop();
     m_state = Authenticating;
     m_sessionStarted = true;
-    m_silenceTimer.start(m_timing.responseTimeout);
+    m_silenceTimer->start(m_timing.responseTimeout);
     notifyConnectionEvent(&PravikListener::connected);
 }
 
@@ -239,7 +255,7 @@ void Driver::onConnectTimeout()
 
 void Driver::connectingFailed(const QString& text)
 {
-    m_connectTimer.stop();
+    m_connectTimer->stop();
     m_state = Idle;
     m_socket->abort();
     notifyError(&PravikListener::connectionError, Error(Error::ConnectionFailed, text));
@@ -248,28 +264,57 @@ void Driver::connectingFailed(const QString& text)
 
 void Driver::onReadyRead()
 {
+    // A continuation already waits for its turn: the new data is read then,
+    // behind the data received before it.
+    if (!m_readingContinues)
+        readFrames();
+}
+
+void Driver::readFrames()
+{
     const auto receiving = [this] { return m_state == Authenticating || m_state == Connected; };
-    while (receiving() && m_socket->bytesAvailable() > 0) {
-        m_buffer.append(m_socket->read(FrameCodec::MAX_FRAME_LENGTH));
-        if (m_buffer.takeOverflow()) {
-            Logger(Logger::Warning) << Q_FUNC_INFO << " oversized frame from " << m_host << " dropped";
-            dropConnection(Error(Error::ProtocolError, QStringLiteral("Oversized frame")), false);
-            return;
-        }
-        QByteArray line;
-        while (receiving() && m_buffer.takeLine(&line)) {
-            if (line.isEmpty() || line == "\r")
-                continue;
-            const Frame frame = FrameCodec::decode(line);
-            if (frame.verb == Frame::Invalid) {
-                Logger(Logger::Warning) << Q_FUNC_INFO << " malformed frame from " << m_host << " dropped";
-                dropConnection(Error(Error::ProtocolError, QStringLiteral("Malformed frame")), false);
+    QElapsedTimer slice;
+    slice.start();
+    QByteArray line;
+    while (receiving()) {
+        if (!m_buffer.takeLine(&line)) {
+            if (m_socket->bytesAvailable() <= 0)
+                return;
+            m_buffer.append(m_socket->read(FrameCodec::MAX_FRAME_LENGTH));
+            if (m_buffer.takeOverflow()) {
+                Logger(Logger::Warning) << Q_FUNC_INFO << " oversized frame from " << m_host << " dropped";
+                dropConnection(Error(Error::ProtocolError, QStringLiteral("Oversized frame")), false);
                 return;
             }
-            m_silenceTimer.start(m_state == Connected ? m_timing.silenceLimit : m_timing.responseTimeout);
-            handleFrame(frame);
+            continue;
+        }
+        if (line.isEmpty() || line == "\r")
+            continue;
+        const Frame frame = FrameCodec::decode(line);
+        if (frame.verb == Frame::Invalid) {
+            Logger(Logger::Warning) << Q_FUNC_INFO << " malformed frame from " << m_host << " dropped";
+            dropConnection(Error(Error::ProtocolError, QStringLiteral("Malformed frame")), false);
+            return;
+        }
+        m_silenceTimer->start(m_state == Connected ? m_timing.silenceLimit : m_timing.responseTimeout);
+        handleFrame(frame);
+        if (slice.elapsed() >= READ_SLICE_MS) {
+            continueReadingLater();
+            return;
         }
     }
+}
+
+void Driver::continueReadingLater()
+{
+    m_readingContinues = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_readingContinues = false;
+            readFrames();
+        },
+        Qt::QueuedConnection);
 }
 
 void Driver::handleFrame(const Frame& frame)
@@ -278,6 +323,9 @@ void Driver::handleFrame(const Frame& frame)
         handleAuthenticationFrame(frame);
         return;
     }
+    m_heardSinceLogin = true;
+    if (!m_healthTimer->isActive())
+        checkSessionHealth();
     switch (frame.verb) {
     case Frame::Answer:
     case Frame::Ack:
@@ -312,9 +360,9 @@ void Driver::handleAuthenticationFrame(const Frame& frame)
         break;
     case Frame::Welcome:
         m_state = Connected;
-        m_reconnectAttempts = 0;
-        m_heartbeatTimer.start(m_timing.heartbeatInterval);
-        m_silenceTimer.start(m_timing.silenceLimit);
+        startHealthCheck();
+        m_heartbeatTimer->start(m_timing.heartbeatInterval);
+        m_silenceTimer->start(m_timing.silenceLimit);
         Logger(Logger::Trace) << "Authenticated at gateway " << m_host;
         notifyConnectionEvent(&PravikListener::authenticated);
         break;
@@ -360,7 +408,7 @@ void Driver::dropConnection(const Error& error, bool asConnectionError)
 
 void Driver::connectionEnded()
 {
-    for (QTimer* timer : { &m_connectTimer, &m_heartbeatTimer, &m_silenceTimer, &m_responseTimer })
+    for (DriverTimer* timer : { m_connectTimer, m_heartbeatTimer, m_silenceTimer, m_responseTimer, m_healthTimer })
         timer->stop();
     m_pendingRequests.clear();
     m_buffer.clear();
@@ -387,7 +435,7 @@ void Driver::scheduleReconnect()
     m_reconnectAttempts = qMin(m_reconnectAttempts + 1, MAX_BACKOFF_DOUBLINGS);
     m_state = WaitingToReconnect;
     Logger(Logger::Trace) << "Reconnecting to gateway " << m_host << " in " << qint64(delay) << " ms";
-    m_reconnectTimer.start(delay);
+    m_reconnectTimer->start(delay);
 }
 
 void Driver::onReconnectTimer()
@@ -414,7 +462,7 @@ void Driver::onResponseTimerTick()
 {
     bool expired = false;
     for (auto it = m_pendingRequests.begin(); it != m_pendingRequests.end();) {
-        if (it->age.elapsed() >= m_timing.responseTimeout) {
+        if (ageOf(*it) >= m_timing.responseTimeout) {
             expired = true;
             it = m_pendingRequests.erase(it);
         } else {
@@ -426,6 +474,7 @@ void Driver::onResponseTimerTick()
         return;
     }
     Logger(Logger::Warning) << Q_FUNC_INFO << " gateway " << m_host << " did not answer in time";
+    m_sessionFaulted = true;
     const Error error(Error::ResponseTimeout, QStringLiteral("No answer from the gateway"));
     if (m_reconnectsOnResponseTimeout && m_state == Connected) {
         dropConnection(error, false);
@@ -438,13 +487,45 @@ void Driver::onResponseTimerTick()
 void Driver::restartResponseTimer()
 {
     if (m_pendingRequests.isEmpty()) {
-        m_responseTimer.stop();
+        m_responseTimer->stop();
         return;
     }
     qint64 oldest = 0;
     for (const PendingRequest& pending : std::as_const(m_pendingRequests))
-        oldest = qMax(oldest, pending.age.elapsed());
-    m_responseTimer.start(int(qMax<qint64>(0, m_timing.responseTimeout - oldest)));
+        oldest = qMax(oldest, ageOf(pending));
+    m_responseTimer->start(int(qMax<qint64>(0, m_timing.responseTimeout - oldest)));
+}
+
+qint64 Driver::ageOf(const PendingRequest& pending) const
+{
+    return m_clock->monotonicMsecs() - pending.sentAt;
+}
+
+// A gateway that logs in and then fails at once (a bad frame, BYE, silence)
+// must not be reconnected at the minimum delay for ever: the delay grows
+// from one failed session to the next and starts again only from a session
+// that has proven healthy.
+void Driver::startHealthCheck()
+{
+    m_loggedInAt = m_clock->monotonicMsecs();
+    m_heardSinceLogin = false;
+    m_sessionFaulted = false;
+    m_healthTimer->start(m_timing.healthySessionPeriod);
+}
+
+void Driver::onHealthCheck()
+{
+    checkSessionHealth();
+}
+
+void Driver::checkSessionHealth()
+{
+    if (m_state != Connected || m_sessionFaulted || !m_heardSinceLogin || m_reconnectAttempts == 0)
+        return;
+    if (m_clock->monotonicMsecs() - m_loggedInAt < m_timing.healthySessionPeriod)
+        return;
+    Logger(Logger::Trace) << "Session with gateway " << m_host << " is healthy";
+    m_reconnectAttempts = 0;
 }
 
 void Driver::onCloseTimeout()
@@ -458,7 +539,7 @@ void Driver::reportReadyToClose()
     if (!m_closing || m_readyToCloseReported)
         return;
     m_readyToCloseReported = true;
-    m_closeTimer.stop();
+    m_closeTimer->stop();
     // Queued, so that callers never see the report inside setIsClosing().
     QMetaObject::invokeMethod(this, &Driver::readyToClose, Qt::QueuedConnection);
 }

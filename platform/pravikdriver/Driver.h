@@ -4,16 +4,16 @@
 #include "FrameBuffer.h"
 #include "Message.h"
 
-#include <QElapsedTimer>
 #include <QList>
 #include <QMap>
 #include <QObject>
-#include <QTimer>
 
 class QTcpSocket;
 
 namespace Corvane::PravikDriver {
 
+class DriverClock;
+class DriverTimer;
 class PravikListener;
 struct Frame;
 
@@ -37,13 +37,18 @@ public:
         int silenceLimit = 50000;
         int reconnectMinimumDelay = 1000;
         int reconnectMaximumDelay = 60000;
+        // A session that lasts this long after login, hears from the
+        // gateway and sees no error has proven healthy: only then does the
+        // reconnection delay start again from the minimum.
+        int healthySessionPeriod = 30000;
         int closeTimeout = 3000;
     };
 
     static const int MONITOR_CONNECTION = 2;
     static const int MAX_PENDING_REQUESTS = 256;
 
-    explicit Driver(QObject* parent = nullptr);
+    // A null clock is the computer's clock.
+    explicit Driver(QObject* parent = nullptr, DriverClock* clock = nullptr);
     ~Driver() override;
 
     void setTiming(const Timing& timing);
@@ -103,6 +108,7 @@ private Q_SLOTS:
     void onResponseTimerTick();
     void onReconnectTimer();
     void onCloseTimeout();
+    void onHealthCheck();
 
 private:
     enum State {
@@ -116,13 +122,18 @@ private:
     struct PendingRequest
     {
         Message request;
-        QElapsedTimer age;
+        qint64 sentAt = 0;
     };
 
     void connectToGateway();
     // Ends a failed connection attempt: the listeners hear of it and a
     // reconnection is scheduled.
     void connectingFailed(const QString& text);
+    // Handles the frames received, for one slice of time at most; the
+    // rest follows on a later turn of the event loop, so that a flood of
+    // frames never keeps the thread from its other work.
+    void readFrames();
+    void continueReadingLater();
     void handleFrame(const Frame& frame);
     void handleAuthenticationFrame(const Frame& frame);
     void handleAnswerFrame(const Frame& frame);
@@ -132,10 +143,14 @@ private:
     void scheduleReconnect();
     void reportReadyToClose();
     void restartResponseTimer();
+    qint64 ageOf(const PendingRequest& pending) const;
+    void startHealthCheck();
+    void checkSessionHealth();
     void notifyConnectionEvent(void (PravikListener::*callback)(const Driver*, bool));
     void notifyError(void (PravikListener::*callback)(const Driver*, bool, const Error&), const Error& error);
 
     QList<PravikListener*> m_listeners;
+    DriverClock* m_clock;
     Timing m_timing;
     QTcpSocket* m_socket;
     FrameBuffer m_buffer;
@@ -152,15 +167,22 @@ private:
     bool m_closing = false;
     bool m_readyToCloseReported = false;
     int m_reconnectAttempts = 0;
+    // The session since its login: when it began, whether the gateway has
+    // sent anything since, and whether an error was reported in it.
+    qint64 m_loggedInAt = 0;
+    bool m_heardSinceLogin = false;
+    bool m_sessionFaulted = false;
+    bool m_readingContinues = false;
     int m_nextRequestId = 1;
     int m_heartbeatCounter = 0;
     QMap<int, PendingRequest> m_pendingRequests;
-    QTimer m_connectTimer;
-    QTimer m_heartbeatTimer;
-    QTimer m_silenceTimer;
-    QTimer m_responseTimer;
-    QTimer m_reconnectTimer;
-    QTimer m_closeTimer;
+    DriverTimer* m_connectTimer;
+    DriverTimer* m_heartbeatTimer;
+    DriverTimer* m_silenceTimer;
+    DriverTimer* m_responseTimer;
+    DriverTimer* m_reconnectTimer;
+    DriverTimer* m_closeTimer;
+    DriverTimer* m_healthTimer;
 };
 
 template<typename Predicate>

@@ -23,8 +23,8 @@ using namespace PravikCodes;
 using namespace UserMessages;
 using Log::Logger;
 
-OpenDriver::OpenDriver(QObject* parent)
-    : Driver(parent)
+OpenDriver::OpenDriver(QObject* parent, DriverClock* clock)
+    : Driver(parent, clock)
 {
 }
 

@@ -17,7 +17,8 @@ class OpenDriver : public Driver
 public:
     static const int NORMAL_PRIORITY = 1;
 
-    explicit OpenDriver(QObject* parent = nullptr);
+    // A null clock is the computer's clock.
+    explicit OpenDriver(QObject* parent = nullptr, DriverClock* clock = nullptr);
 
     // Lighting
     void switchLight(const QString& address, bool on);

@@ -1,5 +1,7 @@
 #include "utilities/SingleInstanceGuard.h"
 
+#include "log/Logger.h"
+
 #include <QDataStream>
 #include <QDir>
 #include <QLocalServer>
@@ -12,15 +14,31 @@ namespace Corvane::Utilities {
 namespace {
 
 constexpr int HandOverTimeoutMs = 2000;
-constexpr qint64 MaxMessageSize = 1024 * 1024;
+
+using Log::Logger;
+
+// The hand-over is the arguments in UTF-8, separated by NUL characters
+// (which no argument can hold), after their length in bytes as a 32-bit
+// big-endian number.
+const int HEADER_BYTES = 4;
+
+// The bytes an argument takes in the hand-over, its separator included.
+qint64 encodedSize(const QString& argument)
+{
+    return argument.toUtf8().size() + 1;
+}
 
 QByteArray encode(const QStringList& arguments)
 {
+    const QByteArray text = arguments.join(QChar(0)).toUtf8();
     QByteArray bytes;
-    QDataStream stream(&bytes, QIODevice::WriteOnly);
-    stream.setVersion(QDataStream::Qt_6_4);
-    stream << arguments;
-    return bytes;
+    QDataStream(&bytes, QIODevice::WriteOnly) << quint32(text.size());
+    return bytes + text;
+}
+
+QStringList decode(const QByteArray& text)
+{
+    return QString::fromUtf8(text).split(QChar(0));
 }
 
 } // namespace
@@ -66,13 +84,30 @@ bool SingleInstanceGuard::isListening() const
     return m_server && m_server->isListening();
 }
 
+QStringList SingleInstanceGuard::withinHandOverLimit(const QStringList& arguments)
+{
+    if (arguments.isEmpty())
+        return arguments;
+    // The program path always goes; then as many of the
+    // last arguments as fit, since the last ones are those that count.
+    qint64 size = encodedSize(arguments.first());
+    qsizetype first = arguments.size();
+    while (first > 1 && size + encodedSize(arguments.at(first - 1)) <= MAX_HAND_OVER_BYTES)
+        size += encodedSize(arguments.at(--first));
+    if (first == 1)
+        return arguments;
+    Logger(Logger::Warning) << Q_FUNC_INFO << " the arguments exceed the hand-over limit of " << MAX_HAND_OVER_BYTES
+                            << " bytes: the first " << qint64(first - 1) << " of them are dropped";
+    return QStringList { arguments.first() } + arguments.mid(first);
+}
+
 bool SingleInstanceGuard::handOver(const QStringList& arguments)
 {
     QLocalSocket socket;
     socket.connectToServer(socketPath(m_key));
     if (!socket.waitForConnected(HandOverTimeoutMs))
         return false;
-    socket.write(encode(arguments));
+    socket.write(encode(withinHandOverLimit(arguments)));
     const bool written = socket.waitForBytesWritten(HandOverTimeoutMs) || socket.bytesToWrite() == 0;
     socket.disconnectFromServer();
     if (socket.state() != QLocalSocket::UnconnectedState)
@@ -104,19 +139,25 @@ void SingleInstanceGuard::onNewConnection()
     }
 }
 
+// Waits, without reading, until the whole hand-over has arrived; its length
+// comes first, so that one over the limit is refused before it is read.
 void SingleInstanceGuard::onReadyRead(QLocalSocket* socket)
 {
-    if (socket->bytesAvailable() > MaxMessageSize) {
+    if (socket->bytesAvailable() < HEADER_BYTES)
+        return;
+    quint32 length = 0;
+    QDataStream(socket->peek(HEADER_BYTES)) >> length;
+    if (length > MAX_HAND_OVER_BYTES) {
+        Logger(Logger::Warning) << Q_FUNC_INFO << " a later start sent " << qint64(length)
+                                << " bytes, over the hand-over limit of " << MAX_HAND_OVER_BYTES
+                                << " bytes: its arguments are dropped";
         socket->abort();
         return;
     }
-    QDataStream stream(socket);
-    stream.setVersion(QDataStream::Qt_6_4);
-    stream.startTransaction();
-    QStringList arguments;
-    stream >> arguments;
-    if (!stream.commitTransaction())
+    if (socket->bytesAvailable() < HEADER_BYTES + qint64(length))
         return;
+    socket->skip(HEADER_BYTES);
+    const QStringList arguments = decode(socket->read(length));
     socket->disconnectFromServer();
     Q_EMIT argumentsReceived(arguments);
 }

@@ -29,6 +29,11 @@ public:
 
     // Full path of the local socket used for key.
     static QString socketPath(const QString& key);
+    // The arguments that fit the hand-over's size limit (their UTF-8 text):
+    // the program path and as many of the last arguments as fit; the others
+    // are dropped, with a log line.
+    static QStringList withinHandOverLimit(const QStringList& arguments);
+    static constexpr qint64 MAX_HAND_OVER_BYTES = 1024 * 1024;
 
 Q_SIGNALS:
     // In the running instance: a later start handed over its arguments.

@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+#include <climits>
+
 using Corvane::PravikDriver::Message;
 using Corvane::PravikDriver::UserMessages::LightsMessage;
 
@@ -33,6 +35,10 @@ void tst_LightsMessage::decode_data()
     QTest::newRow("percent zero") << Message(4, 1, where, 0, 100001, { 100, 0 }, 0) << false << 0 << true << -1;
     QTest::newRow("percent out of range") << Message(4, 1, where, 0, 100001, { 900, 0 }, 0) << true << 100 << true
                                           << -1;
+    QTest::newRow("percent lowest int") << Message(4, 1, where, 0, 100001, { INT_MIN, 0 }, 0) << false << 0 << true
+                                        << -1;
+    QTest::newRow("percent highest int") << Message(4, 1, where, 0, 100001, { INT_MAX, 0 }, 0) << true << 100 << true
+                                         << -1;
     QTest::newRow("fault") << Message(4, 1, where, 0, 100030, { 2 }, 0) << false << -1 << false << 2;
     QTest::newRow("fault cleared") << Message(4, 1, where, 0, 100030, { 0 }, 0) << false << -1 << false << 0;
 }
@@ -63,6 +69,8 @@ void tst_LightsMessage::otherMessagesAreNotLights()
     QVERIFY(!LightsMessage::canDecode(Message(3, 2, "12", 100001, 0)));
     QCOMPARE(LightsMessage::convertDimmer10Value(5), 50);
     QCOMPARE(LightsMessage::convertDimmer10Value(12), 100);
+    QCOMPARE(LightsMessage::convertDimmer10Value(INT_MAX), 100);
+    QCOMPARE(LightsMessage::convertDimmer10Value(INT_MIN), 0);
 }
 
 QTEST_GUILESS_MAIN(tst_LightsMessage)

@@ -1,12 +1,15 @@
 #include "FakeGateway.h"
+#include "ManualDriverClock.h"
 #include "RecordingListener.h"
 
 #include "LogCapture.h"
 #include "pravikdriver/FrameCodec.h"
 #include "pravikdriver/OpenDriver.h"
+#include "pravikdriver/UserMessages/LightsMessage.h"
 #include "pravikdriver/UserMessages/SoundMessage.h"
 
 #include <QElapsedTimer>
+#include <QTimer>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -51,6 +54,28 @@ QList<Message> dayPerHourFrames(const QString& address, int month, int day)
     return frames;
 }
 
+// Counts the lights reported and keeps the last one, spending 20 us on each
+// as a page of the program might.
+class LightCounter : public PravikListener
+{
+public:
+    void lightMessageReceived(const OpenDriver*, const UserMessages::LightsMessage& message, const Message&,
+                              bool) override
+    {
+        QElapsedTimer work;
+        work.start();
+        while (work.nsecsElapsed() < 20000) {
+        }
+        ++lights;
+        lastAddress = message.where();
+        lastOn = message.isOn();
+    }
+
+    int lights = 0;
+    QString lastAddress;
+    bool lastOn = false;
+};
+
 } // namespace
 
 class tst_OpenDriver : public QObject
@@ -69,6 +94,11 @@ private Q_SLOTS:
     void acknowledgementCarriesTheRequest();
     void multiFrameAnswerWithProgress();
     void reconnectsWhenTheGatewayReturns();
+    void failingSessionsAreRetriedAtTheCappedDelay_data();
+    void failingSessionsAreRetriedAtTheCappedDelay();
+    void onlyAHealthySessionResetsTheDelay_data();
+    void onlyAHealthySessionResetsTheDelay();
+    void eventFloodLeavesTheEventLoopItsTurn();
     void silentGatewayIsDetected_data();
     void silentGatewayIsDetected();
     void badFramesDropTheConnection_data();
@@ -86,6 +116,14 @@ private Q_SLOTS:
 private:
     void startDriver(const QString& password = PASSWORD);
     void waitForLogin();
+    // Replaces the driver by one with the real intervals on a manual clock.
+    void useManualClock();
+    // Fires the next timer of the manual clock and waits for the network
+    // exchange it starts: a reconnection's login, and its end unless the
+    // session lasts.
+    void fireNextTimer(bool sessionLasts);
+
+    std::unique_ptr<ManualDriverClock> m_clock;
 
     std::unique_ptr<FakeGateway> m_gateway;
     std::unique_ptr<OpenDriver> m_driver;
@@ -107,6 +145,7 @@ void tst_OpenDriver::init()
 void tst_OpenDriver::cleanup()
 {
     m_driver.reset();
+    m_clock.reset();
     m_listener.reset();
     m_gateway.reset();
     m_log.reset();
@@ -275,6 +314,156 @@ void tst_OpenDriver::reconnectsWhenTheGatewayReturns()
     QTRY_COMPARE(m_listener->count("authenticated"), 2);
     QVERIFY(m_driver->isMonitorConnected());
     QCOMPARE(m_gateway->logins(), 2);
+}
+
+void tst_OpenDriver::useManualClock()
+{
+    m_driver.reset();
+    m_clock = std::make_unique<ManualDriverClock>();
+    m_driver = std::make_unique<OpenDriver>(nullptr, m_clock.get());
+    m_driver->registerListener(m_listener.get());
+}
+
+void tst_OpenDriver::fireNextTimer(bool sessionLasts)
+{
+    const qint64 due = m_clock->nextDueIn();
+    QVERIFY(due >= 0);
+    const bool reconnecting = !m_driver->isMonitorConnected();
+    const int logins = m_gateway->logins();
+    m_clock->advance(due);
+    if (!reconnecting)
+        return;
+    QTRY_COMPARE(m_gateway->logins(), logins + 1);
+    if (sessionLasts)
+        QTRY_VERIFY(m_driver->isMonitorConnected());
+    else
+        QTRY_COMPARE(m_listener->count("disconnected"), m_gateway->logins());
+}
+
+// A gateway that fails every session right after its login, run for ten
+// minutes on the real intervals: once the delay has grown to its maximum
+// (within the first five minutes), the sessions of the last five minutes are
+// counted.
+void tst_OpenDriver::failingSessionsAreRetriedAtTheCappedDelay_data()
+{
+    QTest::addColumn<QByteArray>("afterLogin");
+    QTest::addColumn<int>("mostLoginsInFiveMinutes");
+    // 51.2 to 60 s between sessions.
+    QTest::newRow("bad frame after login") << QByteArray("GARBAGE\n") << 6;
+    QTest::newRow("BYE after login") << QByteArray("BYE\n") << 6;
+    // The silence limit (50 s) and then 51.2 to 60 s.
+    QTest::newRow("silent after login") << QByteArray() << 3;
+}
+
+void tst_OpenDriver::failingSessionsAreRetriedAtTheCappedDelay()
+{
+    QFETCH(QByteArray, afterLogin);
+    QFETCH(int, mostLoginsInFiveMinutes);
+    useManualClock();
+    m_gateway->setAnswersPings(false);
+    connect(m_gateway.get(), &FakeGateway::clientLoggedIn, this, [this, afterLogin] { m_gateway->sendRaw(afterLogin); });
+    const bool sessionLasts = afterLogin.isEmpty();
+    startDriver();
+    QTRY_COMPARE(m_gateway->logins(), 1);
+    const qint64 minute = 60000;
+    int loginsAfterFiveMinutes = 0;
+    while (m_clock->monotonicMsecs() < 10 * minute) {
+        if (m_clock->monotonicMsecs() < 5 * minute)
+            loginsAfterFiveMinutes = m_gateway->logins();
+        fireNextTimer(sessionLasts);
+        if (QTest::currentTestFailed())
+            return;
+    }
+    const int lastFiveMinutes = m_gateway->logins() - loginsAfterFiveMinutes;
+    qInfo("%s: %d logins in the first five minutes, %.1f a minute in the last five", QTest::currentDataTag(),
+          loginsAfterFiveMinutes, lastFiveMinutes / 5.0);
+    QVERIFY2(lastFiveMinutes <= mostLoginsInFiveMinutes, qPrintable(QString::number(lastFiveMinutes)));
+    QVERIFY(lastFiveMinutes >= 2);
+}
+
+// After four sessions ended by BYE the gateway behaves: it sends an event
+// after each login and answers the heartbeat. The session is then dropped
+// after the given time; the delay before the next attempt shows whether it
+// counted as healthy.
+void tst_OpenDriver::onlyAHealthySessionResetsTheDelay_data()
+{
+    QTest::addColumn<int>("sessionSeconds");
+    QTest::addColumn<bool>("healthy");
+    QTest::newRow("dropped after 10 s") << 10 << false;
+    QTest::newRow("dropped after 25 s") << 25 << false;
+    QTest::newRow("dropped after 35 s") << 35 << true;
+    QTest::newRow("dropped after 5 minutes") << 300 << true;
+}
+
+void tst_OpenDriver::onlyAHealthySessionResetsTheDelay()
+{
+    QFETCH(int, sessionSeconds);
+    QFETCH(bool, healthy);
+    useManualClock();
+    constexpr int failingSessions = 4;
+    connect(m_gateway.get(), &FakeGateway::clientLoggedIn, this, [this] {
+        if (m_gateway->logins() <= failingSessions)
+            m_gateway->sendRaw("BYE\n");
+        else
+            m_gateway->sendEvent(Message::createSwitchLightMessage(QStringLiteral("12"), true));
+    });
+    startDriver();
+    QTRY_COMPARE(m_listener->count("disconnected"), 1);
+    while (m_gateway->logins() < failingSessions + 1) {
+        fireNextTimer(m_gateway->logins() == failingSessions);
+        if (QTest::currentTestFailed())
+            return;
+    }
+    QTRY_COMPARE(m_listener->messages.size(), 1);
+    const qint64 dropAt = m_clock->monotonicMsecs() + sessionSeconds * 1000;
+    while (m_clock->monotonicMsecs() + m_clock->nextDueIn() < dropAt) {
+        fireNextTimer(true);
+        // The gateway has something to say before the clock moves on, so
+        // that the session never falls silent.
+        const qsizetype heard = m_listener->messages.size();
+        m_gateway->sendEvent(Message::createSwitchLightMessage(QStringLiteral("12"), false));
+        QTRY_COMPARE(m_listener->messages.size(), heard + 1);
+    }
+    m_clock->advance(dropAt - m_clock->monotonicMsecs());
+    QVERIFY(m_driver->isMonitorConnected());
+    m_gateway->dropClients();
+    QTRY_COMPARE(m_listener->count("disconnected"), failingSessions + 1);
+    const qint64 delay = m_clock->nextDueIn();
+    // Four failed sessions took the delay to 16 s (+-20 %).
+    if (healthy)
+        QVERIFY2(delay <= 1200, qPrintable(QString::number(delay)));
+    else
+        QVERIFY2(delay >= 12800, qPrintable(QString::number(delay)));
+}
+
+// 100,000 events sent at once: the driver hands them all over, in order, and
+// the event loop never waits long for its turn (the longest wait between
+// two ticks of a 2 ms timer is measured; input must be answered within
+// 100 ms).
+void tst_OpenDriver::eventFloodLeavesTheEventLoopItsTurn()
+{
+    waitForLogin();
+    m_driver->unregisterListener(m_listener.get());
+    LightCounter counter;
+    m_driver->registerListener(&counter);
+    const int events = 100000;
+    QByteArray flood;
+    for (int i = 0; i < events; ++i)
+        flood += FrameCodec::encode(
+            FakeGateway::event(Message::createSwitchLightMessage(QString::number(10 + i % 50), i % 2)));
+    m_gateway->sendRaw(flood);
+    qint64 longestWait = 0;
+    QElapsedTimer sinceTick;
+    QTimer probe;
+    connect(&probe, &QTimer::timeout, this, [&] { longestWait = qMax(longestWait, sinceTick.restart()); });
+    sinceTick.start();
+    probe.start(2);
+    QTRY_COMPARE_WITH_TIMEOUT(counter.lights, events, 60000);
+    qInfo("longest wait of the event loop during the flood: %lld ms", longestWait);
+    QVERIFY2(longestWait < 100, qPrintable(QString::number(longestWait)));
+    QCOMPARE(counter.lastAddress, QString::number(10 + (events - 1) % 50));
+    QVERIFY(counter.lastOn);
+    QVERIFY(m_driver->isMonitorConnected());
 }
 
 void tst_OpenDriver::silentGatewayIsDetected_data()

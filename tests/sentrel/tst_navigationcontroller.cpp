@@ -15,12 +15,14 @@
 #include "FakeGateway.h"
 
 #include "devices/BaseDevice.h"
+#include "pravikdriver/FrameCodec.h"
 #include "devices/GuiProperties.h"
 #include "devices/UserConfigurationProperties.h"
 #include "devices/serialization/UserConfigurationXmlSerializer.h"
 #include "devices/serialization/XmlSerializer.h"
 #include "devices/WebServerDeviceProperties.h"
 #include "devices/Configuration.h"
+#include "controls/SvgContentButton.h"
 #include "dialogs/UserConfigurationAreaDialog.h"
 #include "navigation/InfoControl.h"
 #include "navigation/NavigationContainer.h"
@@ -37,6 +39,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QGraphicsScene>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QNetworkDatagram>
@@ -204,6 +207,8 @@ private Q_SLOTS:
     // Reliability against a gateway on 127.0.0.1.
     void droppedGatewayReconnects();
     void garbageNeverCrashes();
+    void eventBurstKeepsTheProgramAnswering_data();
+    void eventBurstKeepsTheProgramAnswering();
     void quitEndsWhateverTheGatewayDoes_data();
     void quitEndsWhateverTheGatewayDoes();
 
@@ -1051,6 +1056,90 @@ void tst_NavigationController::garbageNeverCrashes()
     QTRY_VERIFY(navigation()->drivers().value(1)->isMonitorConnected());
     navigation()->onRefreshAll();
     QTRY_VERIFY(lighting()->getDeviceById(HALL)->isStatusKnown());
+}
+
+// 100,000 light events at once from the gateway, with the home page or the
+// lighting page shown: the program goes on answering (the longest wait of a
+// 5 ms timer is measured; input must be answered within 100 ms) and ends
+// with every light in the state of its last event, on the carousel too.
+void tst_NavigationController::eventBurstKeepsTheProgramAnswering_data()
+{
+    QTest::addColumn<bool>("lightingPage");
+    QTest::newRow("home page") << false;
+    QTest::newRow("lighting page") << true;
+}
+
+void tst_NavigationController::eventBurstKeepsTheProgramAnswering()
+{
+    QFETCH(bool, lightingPage);
+    FakeGateway gateway(DEMO_PASSWORD);
+    QVERIFY(gateway.listen());
+    answerStatusRequests(gateway);
+    reopen(m_fixture->writeProject(QStringLiteral("fixed.vtprj"),
+                                   NavigationFixture::net(0, QStringLiteral("127.0.0.1"), gateway.port(), DEMO_PASSWORD)),
+           false);
+    QTRY_VERIFY(lighting()->getDeviceById(HALL)->isStatusKnown());
+    if (!lightingPage) {
+        navigation()->goHome();
+        finishFades();
+    }
+    QList<int> lights;
+    QStringList addresses;
+    for (const Corvane::Devices::BaseDevice* device : lighting()->devices()) {
+        const int type = device->properties().deviceType();
+        if (type == 2001 || type == 2003) {
+            lights.append(device->id());
+            addresses.append(lighting()->getAddressText(device->address()));
+        }
+    }
+    QVERIFY(lights.size() >= 2);
+    for (const QString& address : std::as_const(addresses))
+        gateway.sendEvent(Message::createSwitchLightMessage(address, false));
+    const int events = 100000;
+    QByteArray burst;
+    QHash<int, NavigationIcon::State> lastState;
+    for (int i = 0; i < events; ++i) {
+        const int light = i % lights.size();
+        // Mixed states all along, every light on only with the last events.
+        const bool on = i >= events - lights.size() || (i / lights.size() + light) % 2 == 0;
+        lastState[lights.at(light)] = on ? NavigationIcon::Normal : NavigationIcon::Inactive;
+        burst += Corvane::PravikDriver::FrameCodec::encode(
+            FakeGateway::event(Message::createSwitchLightMessage(addresses.at(light), on)));
+    }
+    const auto controllerState = [this](int id) {
+        for (const NavigationIcon& icon : lighting()->icons())
+            if (icon.id() == id)
+                return icon.state();
+        return NavigationIcon::Uninitialized;
+    };
+    QTRY_COMPARE(controllerState(lights.first()), NavigationIcon::Inactive);
+    const auto showsLastStates = [&] {
+        return std::all_of(lights.cbegin(), lights.cend(),
+                           [&](int id) { return controllerState(id) == lastState.value(id); });
+    };
+
+    qint64 longestWait = 0;
+    QElapsedTimer sinceTick;
+    QTimer probe;
+    connect(&probe, &QTimer::timeout, this, [&] { longestWait = qMax(longestWait, sinceTick.restart()); });
+    gateway.sendRaw(burst);
+    sinceTick.start();
+    probe.start(5);
+    QTRY_VERIFY_WITH_TIMEOUT(showsLastStates(), 60000);
+    // Every light on: the last events have been handled.
+    probe.stop();
+    qInfo("%s: longest wait of the event loop during the burst: %lld ms", QTest::currentDataTag(), longestWait);
+    // Input is answered within 100 ms on a quiet machine; the bound leaves
+    // room for a loaded one (before the slices, the wait was over a second).
+    QVERIFY2(longestWait < 250, qPrintable(QString::number(longestWait)));
+    openPage(BaseController::LIGHTS_PAGE_ID);
+    for (int id : std::as_const(lights)) {
+        QCOMPARE(shownIcon(id).state(), lastState.value(id));
+        const int segment = segmentOf(id);
+        if (segment >= 0)
+            QCOMPARE(m_window->navigationControl()->segments().at(segment)->iconElement(),
+                     NavigationIcon::getElementIdForState(lastState.value(id)));
+    }
 }
 
 void tst_NavigationController::quitEndsWhateverTheGatewayDoes_data()

@@ -23,6 +23,7 @@
 #include "LogCapture.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QGraphicsSceneWheelEvent>
 #include <QGraphicsView>
 #include <QKeyEvent>
@@ -57,6 +58,7 @@ private Q_SLOTS:
     void arabicTurnsTheLayout();
     void laterStartArguments_data();
     void laterStartArguments();
+    void laterStartOpensOnlyItsLastProject();
     void storedSettingsAreClamped();
     void destroyedWithCarouselAndDialogOpen();
     void rightClickOpensTheContextMenu();
@@ -339,6 +341,32 @@ void tst_NavigationWindow::laterStartArguments()
     QCOMPARE(Settings::guiProperties().tempConfigFileName(), adopted ? project : QString());
     QCOMPARE(log.contains("refused"), !adopted && argument != "/NOSERVER");
     // Whatever was asked, the window comes up.
+    QVERIFY(m_window->isVisible());
+}
+
+// A later start naming a project 10,000 times, then another one, then
+// arguments that are no project: only the last project is opened, once,
+// and the hand-over takes the running program next to no time.
+void tst_NavigationWindow::laterStartOpensOnlyItsLastProject()
+{
+    const QString folder = m_fixture->configPath();
+    const QString house = SentrelFixture::writeProject(folder + "/house.vtprj");
+    const QString flat = SentrelFixture::writeProject(folder + "/flat.vtprj");
+    QStringList arguments{"sentrel"};
+    for (int i = 0; i < 10000; ++i)
+        arguments.append(house);
+    arguments << flat << folder + "/missing.vtprj" << "/noserver";
+
+    LogCapture log;
+    QElapsedTimer handOver;
+    handOver.start();
+    m_window->onAppStartRequest(arguments);
+    const qint64 elapsed = handOver.elapsed();
+    qInfo("hand-over of %lld arguments: %lld ms", qint64(arguments.size()), elapsed);
+    QCOMPARE(Settings::guiProperties().tempConfigFileName(), flat);
+    QCOMPARE(log.lines().filter("A later start opens the project").size(), 1);
+    QCOMPARE(log.lines().filter("refused").size(), 1);
+    QVERIFY2(elapsed < 1000, qPrintable(QString::number(elapsed)));
     QVERIFY(m_window->isVisible());
 }
 

@@ -10,6 +10,9 @@
 // status_storm: 1000 light status messages handed by the driver to its
 // listeners, until every light's icon shows it and the window has painted
 // once.
+// burst: 100,000 light events on the lighting page, handed over as the
+// driver does with a flood (a slice at a time, the event loop running in
+// between), until the last state is on the carousel and painted.
 #include "Controllers/lighting/ActuatorsController.h"
 #include "Controllers/navigation/NavigationController.h"
 #include "NavigationWindow.h"
@@ -17,6 +20,7 @@
 
 #include "devices/BaseDevice.h"
 #include "devices/GuiProperties.h"
+#include "controls/SvgContentButton.h"
 #include "navigation/NavigationControl.h"
 #include "pravikdriver/Message.h"
 #include "pravikdriver/OpenDriver.h"
@@ -38,6 +42,9 @@ using Sentrel::Controllers::BaseController;
 namespace {
 
 const int STORM_MESSAGES = 1000;
+const int BURST_EVENTS = 100000;
+// What the driver handles of a flood before the event loop runs again.
+const int BURST_SLICE_MS = 8;
 
 void report(const char* name, const QList<double>& values)
 {
@@ -141,9 +148,12 @@ int main(int argc, char** argv)
     }
     // Every light of the demo project, by the address its messages carry.
     QStringList addresses;
+    QList<int> lights;
     for (const Devices::BaseDevice* device : lighting->devices())
-        if (device->properties().deviceType() == 2003 || device->properties().deviceType() == 2001)
+        if (device->properties().deviceType() == 2003 || device->properties().deviceType() == 2001) {
             addresses.append(lighting->getAddressText(device->address()));
+            lights.append(device->id());
+        }
     PravikDriver::OpenDriver* driver = navigation->drivers().first();
     bool on = false;
     report("status_storm", timeRuns(
@@ -157,5 +167,49 @@ int main(int argc, char** argv)
                                    }
                                    paintOnce();
                                }));
+
+    // Whether every light on a segment shows the state on.
+    const auto lastStateShown = [&](bool on) {
+        const QString element = Gadgets::Models::NavigationIcon::getElementIdForState(
+            on ? Gadgets::Models::NavigationIcon::Normal : Gadgets::Models::NavigationIcon::Inactive);
+        const QList<Gadgets::Models::NavigationIcon> shown = carousel->icons();
+        const QList<Gadgets::SvgContentButton*> segments = carousel->segments();
+        bool any = false;
+        for (int i = 0; i < shown.size(); ++i) {
+            const int segment = carousel->getSegmentIndexByIcon(i);
+            if (!lights.contains(shown.at(i).id()) || segment < 0 || segment >= segments.size())
+                continue;
+            any = true;
+            if (segments.at(segment)->iconElement() != element)
+                return false;
+        }
+        return any;
+    };
+    bool burstShown = true;
+    report("burst", timeRuns(
+                        std::max(1, runs / 10), [&] { on = !on; },
+                        [&] {
+                            QElapsedTimer slice;
+                            slice.start();
+                            for (int i = 0; i < BURST_EVENTS; ++i) {
+                                const QString& address = addresses.at(i % addresses.size());
+                                const bool last = i >= BURST_EVENTS - addresses.size();
+                                driver->sendMessageToListeners(
+                                    PravikDriver::Message::createSwitchLightMessage(address, last ? on : (i & 1)),
+                                    PravikDriver::Message(), false);
+                                if (slice.elapsed() >= BURST_SLICE_MS) {
+                                    QCoreApplication::processEvents();
+                                    slice.restart();
+                                }
+                            }
+                            // Looking at the segments shows the changes
+                            // still waiting for the end of their frame.
+                            burstShown = burstShown && lastStateShown(on);
+                            paintOnce();
+                        }));
+    if (!burstShown) {
+        std::printf("controllers_bench: the burst's last states are not shown\n");
+        return 1;
+    }
     return 0;
 }

@@ -28,7 +28,8 @@ LightsMessage::LightsMessage(const Message& message)
     m_dimmer100 = true;
     const Value<int> level = MessageFields::valueAt(message, 0);
     if (level.isValid()) {
-        m_level = qBound(0, level.value() - 100, 100);
+        // Bounded before the offset is taken off, so that no value overflows.
+        m_level = qBound(100, level.value(), 200) - 100;
         m_on = m_level > 0;
     }
 }
@@ -45,7 +46,7 @@ bool LightsMessage::canDecode(const Message& message)
 
 int LightsMessage::convertDimmer10Value(int step)
 {
-    return qBound(0, step * 10, 100);
+    return qBound(0, step, 10) * 10;
 }
 
 } // namespace Corvane::PravikDriver::UserMessages
