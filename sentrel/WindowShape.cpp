@@ -53,9 +53,15 @@ WindowShape::Kind WindowShape::kind() const
     return isX11() && compositingManagerRuns() ? Kind::Input : Kind::Bounding;
 }
 
+bool WindowShape::desktopBlends() const
+{
+    return !isX11() || compositingManagerRuns();
+}
+
 void WindowShape::apply(const QRegion& region)
 {
     m_region = region;
+    m_appliedTo = m_window->winId();
     if (!isX11())
         return;
     if (compositingManagerRuns()) {
