@@ -48,6 +48,8 @@ private Q_SLOTS:
     void scaleRangeFollowsTheGadget();
     void fullScreenInAndOutRestores();
     void fullScreenKeepsTheLabelsOnScreen();
+    void fullScreenKeepsOpenRingsOnScreen_data();
+    void fullScreenKeepsOpenRingsOnScreen();
     void releaseStoresTheSizeOnlyOutsideFullScreen();
     void dragsMoveAndResizeTheGadget_data();
     void dragsMoveAndResizeTheGadget();
@@ -175,6 +177,63 @@ void tst_NavigationWindow::fullScreenKeepsTheLabelsOnScreen()
         QVERIFY2(screen.contains(onScreen), qPrintable(labels->textAt(i)));
     }
     QVERIFY(shown > 0);
+}
+
+void tst_NavigationWindow::fullScreenKeepsOpenRingsOnScreen_data()
+{
+    using Corvane::Gadgets::NavigationLabels;
+    QTest::addColumn<int>("state");
+    QTest::newRow("first ring open") << int(NavigationLabels::Expanded);
+    QTest::newRow("second ring open") << int(NavigationLabels::Expanded2);
+}
+
+// An open ring pushes the name plates and sliders outwards and the second
+// ring reaches beyond the first: in full-screen mode all of it, the slider
+// under the bottom plate too, stays on the screen.
+void tst_NavigationWindow::fullScreenKeepsOpenRingsOnScreen()
+{
+    QFETCH(int, state);
+    using Corvane::Gadgets::NavigationLabels;
+    m_window.reset();
+    Settings::setNoConfigurationModeOff();
+    Settings::s_instance->setNoServer(true);
+    QVERIFY(Corvane::Sentrel::setTempConfigFile(QStringLiteral(DEMO_PROJECT)));
+    m_window = std::make_unique<NavigationWindow>(nullptr, std::make_unique<ScriptedCursor>(&m_cursor));
+    m_window->applyStoredSettings();
+    m_window->showTo();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    m_window->setIsInFullScreenMode(true);
+
+    NavigationControl* navigation = m_window->navigationControl();
+    NavigationLabels* labels = navigation->labels();
+    for (int i = 0; i < labels->count(); ++i) {
+        labels->setVisibleAt(i, true);
+        labels->setSliderVisible(i, true);
+        labels->setSliderImageVisible(i, true);
+    }
+    labels->setExpandedState(NavigationLabels::ExpandedState(state));
+    labels->expandAnimation()->stop();
+    labels->setExpandProgress(1.0);
+
+    const QRectF screen = QRectF(m_window->rect()).adjusted(-1, -1, 1, 1);
+    const auto onScreen = [this](const QGraphicsItem* item, const QRectF& rect) {
+        return m_window->view()->mapFromScene(item->mapRectToScene(rect)).boundingRect();
+    };
+    const QRectF ring = state == NavigationLabels::Expanded ? navigation->commandControl1Bounds()
+                                                             : navigation->commandControl2Bounds();
+    QVERIFY2(screen.contains(onScreen(navigation, ring)), "the open ring");
+    for (int i = 0; i < labels->count(); ++i) {
+        for (const QGraphicsItem* item : {static_cast<const QGraphicsItem*>(labels->labelAt(i)),
+                                          static_cast<const QGraphicsItem*>(labels->sliderAt(i))}) {
+            const QRect where = onScreen(item, item->boundingRect() | item->childrenBoundingRect());
+            QVERIFY2(screen.contains(where), qPrintable(QStringLiteral("plate or slider %1 at %2,%3 %4x%5")
+                                                            .arg(i)
+                                                            .arg(where.x())
+                                                            .arg(where.y())
+                                                            .arg(where.width())
+                                                            .arg(where.height())));
+        }
+    }
 }
 
 void tst_NavigationWindow::releaseStoresTheSizeOnlyOutsideFullScreen()
