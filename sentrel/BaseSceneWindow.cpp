@@ -169,6 +169,12 @@ void BaseSceneWindow::connectSignals()
     connect(qGuiApp, &QGuiApplication::screenRemoved, this, &BaseSceneWindow::ensureWindowIsOnScreen,
             Qt::QueuedConnection);
     connect(m_scene, &QGraphicsScene::changed, this, &BaseSceneWindow::scheduleInputMaskUpdate);
+    // Where the desktop cannot blend, a pixel inside the shape but no longer
+    // drawn shows black: the shape follows each drawing at once.
+    connect(m_view, &SceneView::drawnOpaque, this, [this](const QRect& area, const QRegion& drawn) {
+        if (m_inputMaskStarted && !coversWholeWindow() && m_shape->kind() == WindowShape::Kind::Bounding)
+            m_shape->apply((m_shape->region() - area) + drawn);
+    });
 }
 
 QPointF BaseSceneWindow::wrapperPos() const

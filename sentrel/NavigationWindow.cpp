@@ -479,10 +479,18 @@ bool NavigationWindow::coversWholeWindow() const
 // was hidden, they would sit under its desktop-wide window. Once the shown
 // window paints, the window system has put it up, and the favourites go back
 // above it. The full-screen face stays above everything.
+//
+// Shown again in full-screen mode (hidden by its corner button, shown by a
+// favourite's "Show main window"), the gadget fills the screen again, above
+// the favourites.
 void NavigationWindow::showEvent(QShowEvent* event)
 {
     BaseSceneWindow::showEvent(event);
     m_raiseFavoritesWhenPainted = !isInFullScreenMode();
+    if (isInFullScreenMode() && !windowState().testFlag(Qt::WindowFullScreen)) {
+        setWindowState(windowState() | Qt::WindowFullScreen);
+        raise();
+    }
 }
 
 void NavigationWindow::paintEvent(QPaintEvent* event)

@@ -1,5 +1,6 @@
 #include "SceneView.h"
 
+#include <QBitmap>
 #include <QImage>
 #include <QPaintEvent>
 #include <QPainter>
@@ -61,9 +62,13 @@ void SceneView::paintEvent(QPaintEvent* event)
         render(&painter, QRectF(QPointF(0, 0), exposed.size()), exposed, Qt::IgnoreAspectRatio);
     }
     makeOpaqueOrClear(layer);
-    QPainter painter(viewport());
-    painter.setClipRegion(event->region());
-    painter.drawImage(exposed.topLeft(), layer);
+    {
+        QPainter painter(viewport());
+        painter.setClipRegion(event->region());
+        painter.drawImage(exposed.topLeft(), layer);
+    }
+    const QImage mask = layer.createAlphaMask();
+    Q_EMIT drawnOpaque(exposed, QRegion(QBitmap::fromImage(mask)).translated(exposed.topLeft()));
 }
 
 } // namespace Corvane::Sentrel

@@ -26,6 +26,11 @@ public:
     static void makeOpaqueOrClear(QImage& image);
     static constexpr int OPAQUE_FROM = 100;
 
+Q_SIGNALS:
+    // Drawing opaque only: the part of the viewport just drawn, and the
+    // pixels drawn in it, so that the window's shape can follow at once.
+    void drawnOpaque(const QRect& area, const QRegion& drawn);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 

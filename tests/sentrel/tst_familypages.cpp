@@ -379,7 +379,8 @@ void tst_FamilyPages::floatingButtonsClearEveryRing()
                                                        carousel->infoButton(), carousel->resizeButton()};
     int rings = 0;
     for (const NavigationIcon& page : navigation()->homeIcons()) {
-        for (int segment = 0; segment < carousel->segmentCount(); ++segment) {
+        // One name plate per segment.
+        for (int segment = 0; segment < carousel->labels()->count(); ++segment) {
             openPage(page.id());
             const int index = carousel->getIconIndexBySegment(segment);
             if (index < 0 || carousel->icons().at(index).isEmpty())

@@ -17,6 +17,7 @@
 #include "navigation/NavigationContainer.h"
 #include "navigation/NavigationControl.h"
 #include "navigation/NavigationLabels.h"
+#include "slider/SvgSliderControl.h"
 #include "utilities/InitSettings.h"
 #include "utilities/Localization/LanguageSettings.h"
 
@@ -125,9 +126,15 @@ void tst_NavigationWindow::fullScreenInAndOutRestores()
     QCOMPARE(m_window->inputMask(), QRegion(m_window->rect()));
     QCOMPARE(m_window->windowOpacity(), 1.0);
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    // The gadget fills the screen's height or width.
+    // The gadget with all it can show around it (plates, open rings) fills
+    // the screen's height or width, but for the whole percent of the scale.
     const QRect gadget = m_window->customRect();
-    QVERIFY(gadget.height() >= screen.height() - 2 || gadget.width() >= screen.width() - 2);
+    const QSizeF reach = m_window->getFullScreenBoundingRect(false).size() * m_window->currentScale();
+    const double step = (m_window->maxScale() - m_window->minScale()) / 100;
+    const QSizeF stepReach = m_window->getFullScreenBoundingRect(false).size() * step;
+    QVERIFY(reach.height() >= screen.height() - stepReach.height() - 1
+            || reach.width() >= screen.width() - stepReach.width() - 1);
+    QVERIFY(reach.height() <= screen.height() + 1 && reach.width() <= screen.width() + 1);
     // Moving waits for the end of full-screen mode; a size and transparency
     // chosen meanwhile (in the settings dialog) apply when it ends.
     m_window->setTransparency(90);
@@ -138,6 +145,15 @@ void tst_NavigationWindow::fullScreenInAndOutRestores()
     m_cursor = QPoint(700, 500);
     m_window->handleMoving();
     QCOMPARE(m_window->wrapperPos(), fullScreenPosition);
+
+    // Hidden by its corner button and shown again (a favourite's "Show main
+    // window"), it fills the screen again, above the favourites.
+    m_window->close();
+    QVERIFY(!m_window->isVisible());
+    m_window->showTo();
+    QVERIFY(m_window->isVisible());
+    QVERIFY(m_window->windowState().testFlag(Qt::WindowFullScreen));
+    QCOMPARE(m_window->customRect(), gadget);
 
     m_window->setIsInFullScreenMode(false);
     QVERIFY(!m_window->isInFullScreenMode());
