@@ -742,10 +742,12 @@ WId BaseSceneWindow::inputMaskWindow() const
 QRect BaseSceneWindow::paintedRectInWindow() const
 {
     const QRectF local = m_wrapper->boundingRect() | m_wrapper->childrenBoundingRect();
-    // Every pixel the items touch, partly covered ones at the edges too:
-    // rounding the corner and the size apart could cut the last column.
-    const QRect painted = mapSceneToGlobal(m_wrapper->mapRectToScene(local)).toAlignedRect();
-    return painted.translated(-mapToGlobal(QPoint(0, 0))).intersected(rect());
+    // Every pixel the items touch, partly covered ones at the edges too,
+    // mapped without rounding on the way: rounding the corners apart cut
+    // the last column.
+    const QRectF inViewport = m_view->viewportTransform().mapRect(m_wrapper->mapRectToScene(local));
+    const QPoint viewport = m_view->viewport()->mapTo(this, QPoint(0, 0));
+    return inViewport.toAlignedRect().translated(viewport).intersected(rect());
 }
 
 QImage BaseSceneWindow::createWindowImage(QPoint* offset) const

@@ -303,9 +303,7 @@ void tst_FavoriteWindow::openRingKeepsTheWholeResizeHandle()
     const QImage image = m_window->createWindowImage(&offset);
     const QRect painted(offset, image.size());
     const QRectF handleInScene = favorite->resizeButton()->sceneBoundingRect();
-    const QRect touched = QRectF(m_window->view()->mapFromScene(handleInScene.topLeft()),
-                                 m_window->view()->mapFromScene(handleInScene.bottomRight()))
-                              .toAlignedRect();
+    const QRect touched = m_window->view()->viewportTransform().mapRect(handleInScene).toAlignedRect();
     QVERIFY2(painted.contains(touched),
              qPrintable(QStringLiteral("painted %1,%2 %3x%4, handle %5,%6 %7x%8")
                             .arg(painted.x()).arg(painted.y()).arg(painted.width()).arg(painted.height())
