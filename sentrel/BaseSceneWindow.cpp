@@ -1,5 +1,6 @@
 #include "BaseSceneWindow.h"
 
+#include "SceneView.h"
 #include "Settings.h"
 #include "WindowShape.h"
 
@@ -85,7 +86,7 @@ BaseSceneWindow::BaseSceneWindow(std::unique_ptr<Scene> scene, QWidget* parent,
     setAttribute(Qt::WA_AcceptTouchEvents);
 
     m_scene = new QGraphicsScene(this);
-    m_view = new QGraphicsView(m_scene, this);
+    m_view = new SceneView(m_scene, this);
     m_wrapper = m_sceneDefinition->root();
     m_wrapper->setTransformOriginPoint(0, 0);
     m_scene->addItem(m_wrapper);
@@ -168,6 +169,12 @@ void BaseSceneWindow::connectSignals()
     connect(qGuiApp, &QGuiApplication::screenRemoved, this, &BaseSceneWindow::ensureWindowIsOnScreen,
             Qt::QueuedConnection);
     connect(m_scene, &QGraphicsScene::changed, this, &BaseSceneWindow::scheduleInputMaskUpdate);
+    // Where the desktop cannot blend, a pixel inside the shape but no longer
+    // drawn shows black: the shape follows each drawing at once.
+    connect(m_view, &SceneView::drawnOpaque, this, [this](const QRect& area, const QRegion& drawn) {
+        if (m_inputMaskStarted && !coversWholeWindow() && m_shape->kind() == WindowShape::Kind::Bounding)
+            m_shape->apply((m_shape->region() - area) + drawn);
+    });
 }
 
 QPointF BaseSceneWindow::wrapperPos() const
@@ -274,8 +281,41 @@ bool BaseSceneWindow::shouldDrawNonTransparentBackground() const
 void BaseSceneWindow::showTo()
 {
     WidgetUtilities::removeTaskbarIconOnLinux(this);
-    setFirstInputMask();
     showNormal();
+}
+
+bool BaseSceneWindow::isTranslucencyAvailable() const
+{
+    return m_shape->desktopBlends();
+}
+
+// A window is shown with the shape of what it draws, also when the window
+// system window was just made anew (a change of its flags): until the next
+// change of the scene nothing else would set it.
+void BaseSceneWindow::setVisible(bool visible)
+{
+    if (visible) {
+        m_view->setDrawsOpaqueOnly(!m_shape->desktopBlends());
+        applyShapeNow();
+    }
+    QWidget::setVisible(visible);
+}
+
+void BaseSceneWindow::applyShapeNow()
+{
+    if (coversWholeWindow()) {
+        m_shape->apply(QRegion(rect()));
+        return;
+    }
+    QPoint offset;
+    const QImage image = createWindowImage(&offset);
+    if (image.isNull()) {
+        setFirstInputMask();
+        return;
+    }
+    // A mask on its way from the worker is older than this one.
+    ++m_inputMaskSerial;
+    m_shape->apply(Utilities::InputMaskUpdater::visibleRegion(image, offset));
 }
 
 void BaseSceneWindow::useWholeDesktopArea(bool available)
@@ -692,15 +732,22 @@ QRegion BaseSceneWindow::inputMask() const
     return m_shape->region();
 }
 
+WId BaseSceneWindow::inputMaskWindow() const
+{
+    return m_shape->appliedTo();
+}
+
 // What the gadget paints, in window coordinates: its own rectangle and every
 // item it holds, such as the carousel's labels hanging below and beside it.
 QRect BaseSceneWindow::paintedRectInWindow() const
 {
     const QRectF local = m_wrapper->boundingRect() | m_wrapper->childrenBoundingRect();
-    const QRectF global = mapSceneToGlobal(m_wrapper->mapRectToScene(local));
-    const QRect painted(roundHalfUp(global.x()), roundHalfUp(global.y()), roundHalfUp(global.width()),
-                        roundHalfUp(global.height()));
-    return painted.translated(-mapToGlobal(QPoint(0, 0))).intersected(rect());
+    // Every pixel the items touch, partly covered ones at the edges too,
+    // mapped without rounding on the way: rounding the corners apart cut
+    // the last column.
+    const QRectF inViewport = m_view->viewportTransform().mapRect(m_wrapper->mapRectToScene(local));
+    const QPoint viewport = m_view->viewport()->mapTo(this, QPoint(0, 0));
+    return inViewport.toAlignedRect().translated(viewport).intersected(rect());
 }
 
 QImage BaseSceneWindow::createWindowImage(QPoint* offset) const

@@ -2,6 +2,7 @@
 
 #include "gestures/CursorPositionProvider.h"
 #include "gestures/GestureRecognizer.h"
+#include "SceneView.h"
 #include "scenes/Scene.h"
 
 #include <QImage>
@@ -99,6 +100,11 @@ public:
     bool shouldDrawNonTransparentBackground() const;
 
     void showTo();
+    void setVisible(bool visible) override;
+    // Whether the desktop shows translucent windows (a compositing manager
+    // runs on X11): else the window draws nothing partly transparent and
+    // its opacity has no effect.
+    bool isTranslucencyAvailable() const;
     void useWholeDesktopArea(bool available);
     void setArea(const QRectF& area);
 
@@ -113,8 +119,10 @@ public:
     QPoint globalHotSpot() const;
     bool isTransparent(const QPoint& point) const;
 
-    // The click-through shape last applied, in window coordinates.
+    // The click-through shape last applied, in window coordinates, and the
+    // window system window it was applied to.
     QRegion inputMask() const;
+    WId inputMaskWindow() const;
     // Renders the gadget's rectangle; offset receives where it lies in the
     // window.
     QImage createWindowImage(QPoint* offset) const;
@@ -177,6 +185,8 @@ protected:
     // Sets the shape to the gadget's rectangle (all of the window when it
     // covers it), as before the window is shown.
     void setFirstInputMask();
+    // Sets the shape of what the window draws now, at once.
+    void applyShapeNow();
     // Whether the window is opaque all over, so that all of it takes input.
     virtual bool coversWholeWindow() const { return false; }
     virtual void updateScaleRange();
@@ -219,7 +229,7 @@ private:
     int m_scalePercent = 100;
     QPixmap m_nonTransparentBackground;
     QGraphicsScene* m_scene = nullptr;
-    QGraphicsView* m_view = nullptr;
+    SceneView* m_view = nullptr;
     double m_minScale = 0.5;
     double m_maxScale = 1.5;
     Gadgets::SvgControlObject* m_mainControl = nullptr;

@@ -464,10 +464,18 @@ bool NavigationWindow::coversWholeWindow() const
 // was hidden, they would sit under its desktop-wide window. Once the shown
 // window paints, the window system has put it up, and the favourites go back
 // above it. The full-screen face stays above everything.
+//
+// Shown again in full-screen mode (hidden by its corner button, shown by a
+// favourite's "Show main window"), the gadget fills the screen again, above
+// the favourites.
 void NavigationWindow::showEvent(QShowEvent* event)
 {
     BaseSceneWindow::showEvent(event);
     m_raiseFavoritesWhenPainted = !isInFullScreenMode();
+    if (isInFullScreenMode() && !windowState().testFlag(Qt::WindowFullScreen)) {
+        setWindowState(windowState() | Qt::WindowFullScreen);
+        raise();
+    }
 }
 
 void NavigationWindow::paintEvent(QPaintEvent* event)
@@ -514,34 +522,35 @@ QRectF NavigationWindow::getFullScreenBoundingRect(bool withCarousel) const
         return QRectF();
     const QRectF r = m_navigationContainer->mapRectToParent(m_navigationContainer->boundingRect());
     if (!withCarousel || !m_carouselController || !navigationControl() || !navigationControl()->labels())
-        return r.united(labelsExtent());
+        return r.united(fullScreenExtent());
     const QRectF b = navigationControl()->labels()->boundsOnElement(
         Gadgets::NavigationLabels::SLIDER_PLACEHOLDER.arg(2));
     const double carouselWidth = m_carouselController->delegateFullScreenScaleFactor()
                                      * m_carouselController->delegateWidth()
                                  + m_carouselController->gadgetRadius() + m_carouselController->gadgetOffset()
                                  + r.width() / 2 - b.x() + 15;
-    return QRectF(r.x() + b.x(), r.y(), std::max(r.width(), carouselWidth), r.height()).united(labelsExtent());
+    return QRectF(r.x() + b.x(), r.y(), std::max(r.width(), carouselWidth), r.height()).united(fullScreenExtent());
 }
 
-// Where the carousel's name plates and sliders in use reach, in the
-// coordinates of the navigation container's parent; empty without them.
-QRectF NavigationWindow::labelsExtent() const
+// What the gadget can show around its ring in full-screen mode, in the
+// coordinates of the navigation container's parent: the name plates and
+// sliders in every layout, and the command rings, so that opening any ring
+// keeps all of it on screen. Empty without a carousel.
+QRectF NavigationWindow::fullScreenExtent() const
 {
-    Gadgets::NavigationLabels* labels = navigationControl() ? navigationControl()->labels() : nullptr;
+    Gadgets::NavigationControl* navigation = navigationControl();
+    Gadgets::NavigationLabels* labels = navigation ? navigation->labels() : nullptr;
     if (!labels || !m_navigationContainer)
         return QRectF();
     QGraphicsItem* into = m_navigationContainer->parentItem();
-    const auto extentOf = [into, labels](const QGraphicsItem* item) {
-        if (!item || !item->isVisibleTo(labels))
-            return QRectF();
-        return into ? item->mapRectToItem(into, item->boundingRect()) : item->mapRectToScene(item->boundingRect());
+    const auto extentOf = [into](const QGraphicsItem* item, const QRectF& rect) {
+        return into ? item->mapRectToItem(into, rect) : item->mapRectToScene(rect);
     };
-    QRectF extent;
-    for (int i = 0; i < labels->count(); ++i) {
-        extent |= extentOf(labels->labelAt(i));
-        extent |= extentOf(labels->sliderAt(i));
-    }
+    QRectF extent = extentOf(navigation, navigation->commandControl1Bounds())
+                    | extentOf(navigation, navigation->commandControl2Bounds());
+    for (auto state : {Gadgets::NavigationLabels::Collapsed, Gadgets::NavigationLabels::Expanded,
+                       Gadgets::NavigationLabels::Expanded2})
+        extent |= extentOf(labels, labels->reachInState(state));
     return extent;
 }
 

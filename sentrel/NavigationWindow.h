@@ -107,7 +107,7 @@ protected:
     void forwardKeyPress(QKeyEvent* event) override;
 
 private:
-    QRectF labelsExtent() const;
+    QRectF fullScreenExtent() const;
     QRect currentScreenGeometry() const;
     QSize navigationDefaultSize() const;
     Gadgets::SvgControlObject* currentCarouselControl() const;

@@ -53,15 +53,28 @@ WindowShape::Kind WindowShape::kind() const
     return isX11() && compositingManagerRuns() ? Kind::Input : Kind::Bounding;
 }
 
+bool WindowShape::desktopBlends() const
+{
+    return !isX11() || compositingManagerRuns();
+}
+
 void WindowShape::apply(const QRegion& region)
 {
     m_region = region;
+    const WId window = m_window->winId();
+    // A window system window made anew (a change of the window's flags) has
+    // no shape, while the widget still holds its mask and would not send an
+    // unchanged one again.
+    const bool madeAnew = window != m_appliedTo;
+    m_appliedTo = window;
     if (!isX11())
         return;
     if (compositingManagerRuns()) {
         m_window->clearMask();
         setX11InputShape(region);
     } else {
+        if (madeAnew)
+            m_window->clearMask();
         // A masked window is painted only within its mask: what a wider
         // mask uncovers has never been drawn and is drawn now.
         const QRegion uncovered = region - m_window->mask();

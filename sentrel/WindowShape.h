@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QRegion>
+#include <qwindowdefs.h>
 
 class QWidget;
 
@@ -22,9 +23,13 @@ public:
 
     // Which kind of shape apply() sets now.
     Kind kind() const;
+    // Whether the desktop blends translucent pixels with what lies behind:
+    // not on X11 without a compositing manager.
+    bool desktopBlends() const;
     void apply(const QRegion& region);
-    // The region last applied.
+    // The region last applied, and the window system window it went to.
     QRegion region() const { return m_region; }
+    WId appliedTo() const { return m_appliedTo; }
 
 private:
     bool isX11() const;
@@ -33,6 +38,7 @@ private:
 
     QWidget* m_window;
     QRegion m_region;
+    WId m_appliedTo = 0;
 };
 
 } // namespace Corvane::Sentrel

@@ -140,7 +140,10 @@ void FlipAnimator::build()
     for (QGraphicsItem* item : std::as_const(m_frontItems))
         addOpacityAnimation(item);
     addFaceSwitch();
-    connect(m_turn, &QAbstractAnimation::finished, this, [this] { applyFace(m_face); });
+    connect(m_turn, &QAbstractAnimation::finished, this, [this] {
+        applyFace(m_face);
+        Q_EMIT turnFinished();
+    });
 
     connect(this, &FlipAnimator::frontToBack, this, [this] { turnTo(Face::Back); });
     connect(this, &FlipAnimator::backToFront, this, [this] { turnTo(Face::Front); });

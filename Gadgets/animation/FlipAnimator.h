@@ -47,6 +47,8 @@ public:
 Q_SIGNALS:
     void frontToBack();
     void backToFront();
+    // A turn has ended, the face turned to shown.
+    void turnFinished();
 
 public Q_SLOTS:
     void goFrontToBack();

@@ -339,8 +339,26 @@ void UserConfigurationAreaDialog::setIsInDemoMode(bool demoMode)
 
 void UserConfigurationAreaDialog::setFullScreenMode(bool fullScreen)
 {
+    m_fullScreen = fullScreen;
     m_dimensionSlider->setEnabled(!fullScreen);
-    m_transparencySlider->setEnabled(!fullScreen);
+    m_transparencySlider->setEnabled(!fullScreen && m_transparencyAvailable);
+}
+
+void UserConfigurationAreaDialog::setTransparencyAvailable(bool available)
+{
+    m_transparencyAvailable = available;
+    m_transparencySlider->setEnabled(!m_fullScreen && available);
+    m_transparencyCaption->setEnabled(available);
+    retranslateTransparencyHint();
+}
+
+void UserConfigurationAreaDialog::retranslateTransparencyHint()
+{
+    const QString hint = m_transparencyAvailable
+                             ? QString()
+                             : text("Needs a desktop that shows translucent windows (a compositing manager)");
+    m_transparencyCaption->setToolTip(hint);
+    m_transparencySlider->setToolTip(hint);
 }
 
 void UserConfigurationAreaDialog::loadSkins(const QString& folder)
@@ -415,6 +433,7 @@ void UserConfigurationAreaDialog::retranslateUi()
         control->maxValueLabel()->setText(text("Max"));
     }
     m_transparencyCaption->setText(text("Gadget transparency"));
+    retranslateTransparencyHint();
     m_hideLabelsCaption->setText(text("Hide labels after (sec.)"));
     m_goHomepageCaption->setText(text("Go homepage after (sec.)"));
     m_temperatureCaption->setText(text("Temperature unit"));

@@ -45,6 +45,9 @@ public:
     bool setProjectFilePath(const QString& path);
     void setIsInDemoMode(bool demoMode);
     void setFullScreenMode(bool fullScreen);
+    // Without translucent windows the transparency cannot show: its slider
+    // is then disabled, with a hint why.
+    void setTransparencyAvailable(bool available);
     void loadSkins(const QString& folder);
     void adjustComboboxesToTheWidestOne();
 
@@ -107,6 +110,7 @@ private:
     void connectComponents();
     void manageSliderVisibility();
     bool setSliderValue(QSlider* slider, int value);
+    void retranslateTransparencyHint();
 
     PushButton* m_browseButton = nullptr;
     PushButton* m_reloadButton = nullptr;
@@ -144,6 +148,8 @@ private:
     QString m_restoreSkin;
     QString m_projectFilePath;
     bool m_demoMode = false;
+    bool m_fullScreen = false;
+    bool m_transparencyAvailable = true;
     QList<ComboBox*> m_comboBoxes;
 };
 

@@ -1,6 +1,7 @@
 #include "navigation/NavigationCommandRings.h"
 
 #include "commandcontrol/CommandControl.h"
+#include "controls/SvgButton.h"
 #include "controls/SvgContentButton.h"
 #include "controls/SvgElement.h"
 #include "navigation/NavigationControl.h"
@@ -34,11 +35,39 @@ void NavigationCommandRings::openFirst(CommandControl* ring, int segment)
     m_segment = segment;
     replace(m_carousel.m_commandControl1, ring);
     ring->deselectAll();
-    m_carousel.m_labels->setExpandedState(NavigationLabels::Expanded);
+    layOutFor(1);
     place(ring, m_carousel.m_commandControl1Bounds, m_carousel.m_background);
     grow(m_firstAnimation, m_carousel.m_commandControl1ShowProgress);
     m_carousel.m_content.showOnSegments();
     m_carousel.update();
+}
+
+void NavigationCommandRings::layOutFor(int openRings)
+{
+    m_carousel.m_labels->setExpandedState(openRings >= 2   ? NavigationLabels::Expanded2
+                                          : openRings == 1 ? NavigationLabels::Expanded
+                                                           : NavigationLabels::Collapsed);
+    placeFloatingButtons(openRings);
+}
+
+// The floating buttons keep to the corners of what the carousel shows: the
+// disc's square, or the square the outermost open ring fills, so that they
+// never lie on a ring's band. Each keeps its place relative to its corner.
+void NavigationCommandRings::placeFloatingButtons(int openRings)
+{
+    const QRectF disc = m_carousel.boundingRect();
+    QRectF around = openRings >= 2 ? m_carousel.m_commandControl2Bounds
+                    : openRings == 1 ? m_carousel.m_commandControl1Bounds
+                                     : disc;
+    if (around.isEmpty())
+        around = disc;
+    for (SvgButton* button : {m_carousel.m_infoButton, m_carousel.m_closeButton, m_carousel.m_refreshButton,
+                              m_carousel.m_resizeButton}) {
+        const QPointF centre = button->pos() + button->boundingRect().center();
+        const qreal dx = centre.x() < disc.center().x() ? around.left() - disc.left() : around.right() - disc.right();
+        const qreal dy = centre.y() < disc.center().y() ? around.top() - disc.top() : around.bottom() - disc.bottom();
+        button->setTransform(QTransform::fromTranslate(dx, dy));
+    }
 }
 
 void NavigationCommandRings::openSecond(CommandControl* ring)
@@ -46,7 +75,7 @@ void NavigationCommandRings::openSecond(CommandControl* ring)
     if (!ring)
         return;
     replace(m_carousel.m_commandControl2, ring);
-    m_carousel.m_labels->setExpandedState(NavigationLabels::Expanded2);
+    layOutFor(2);
     place(ring, m_carousel.m_commandControl2Bounds, m_carousel.m_commandControl1);
     grow(m_secondAnimation, m_carousel.m_commandControl2ShowProgress);
 }
@@ -103,7 +132,7 @@ void NavigationCommandRings::detachAll()
 
 void NavigationCommandRings::closeFirst()
 {
-    m_carousel.m_labels->setExpandedState(NavigationLabels::Collapsed);
+    layOutFor(0);
     m_carousel.m_labels->hideAllSlidersImages();
     if (CommandControl* ring = m_carousel.m_commandControl1) {
         ring->deselectAll();
@@ -125,7 +154,7 @@ void NavigationCommandRings::closeSecond()
         return;
     shrink(m_secondAnimation, m_carousel.m_commandControl2ShowProgress);
     if (m_carousel.m_labels->expandedState() > NavigationLabels::Expanded)
-        m_carousel.m_labels->setExpandedState(NavigationLabels::Expanded);
+        layOutFor(1);
 }
 
 void NavigationCommandRings::refit()

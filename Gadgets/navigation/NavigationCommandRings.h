@@ -43,6 +43,10 @@ private:
     void applyShowProgress(qreal progress, const QRectF& from, const QRectF& to, const QPropertyAnimation& animation,
                            SvgControlObject* ring);
     void setExpandIndicatorsState(int state);
+    // Lays the labels out for the rings open (0, 1 or 2) and moves the
+    // floating buttons clear of them.
+    void layOutFor(int openRings);
+    void placeFloatingButtons(int openRings);
 
     NavigationControl& m_carousel;
     QPropertyAnimation m_firstAnimation;

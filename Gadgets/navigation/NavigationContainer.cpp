@@ -4,14 +4,19 @@
 #include "controls/SvgButton.h"
 #include "navigation/InfoControl.h"
 #include "navigation/NavigationControl.h"
+#include "navigation/NavigationLabels.h"
 #include "theme/RendererContainer.h"
 #include "theme/ThemeProvider.h"
 
+#include <QCursor>
 #include <QGraphicsScene>
+#include <QGraphicsView>
 #include <QGraphicsSceneHoverEvent>
 #include <QGraphicsSceneMouseEvent>
 #include <QKeyEvent>
 #include <QSvgRenderer>
+
+#include <algorithm>
 
 namespace Corvane::Gadgets {
 
@@ -108,6 +113,7 @@ void NavigationContainer::createFlipAnimator()
     connect(this, &NavigationContainer::escapePressed, m_flipAnimator, &Utilities::FlipAnimator::backToFront);
     connect(m_flipAnimator, &Utilities::FlipAnimator::frontToBack, this, &NavigationContainer::onFrontToBack);
     connect(m_flipAnimator, &Utilities::FlipAnimator::backToFront, this, &NavigationContainer::onBackToFront);
+    connect(m_flipAnimator, &Utilities::FlipAnimator::turnFinished, this, &NavigationContainer::onTurnFinished);
     m_flipAnimator->setup(false);
 }
 
@@ -312,9 +318,28 @@ QVariant NavigationContainer::itemChange(GraphicsItemChange change, const QVaria
     return SvgControlObject::itemChange(change, value);
 }
 
+// A window shaped to its drawn pixels (no compositing manager) reports a
+// leave as the pointer crosses a gap towards a floating button still faded
+// out: the gadget counts as left only once the pointer is off all it shows.
 void NavigationContainer::onTimerTimedOut()
 {
+    if (pointerIsOver()) {
+        m_hoverTimer->start(HOVER_LEAVE_DELAY_MS);
+        return;
+    }
     emit hoverEntered(false);
+}
+
+bool NavigationContainer::pointerIsOver() const
+{
+    if (!scene())
+        return false;
+    const QRectF shown = boundingRect() | childrenBoundingRect();
+    const QList<QGraphicsView*> views = scene()->views();
+    return std::any_of(views.cbegin(), views.cend(), [this, &shown](const QGraphicsView* view) {
+        const QPoint inView = view->mapFromGlobal(QCursor::pos());
+        return view->rect().contains(inView) && shown.contains(mapFromScene(view->mapToScene(inView)));
+    });
 }
 
 void NavigationContainer::onHoverEntered(bool hasEntered)
@@ -322,16 +347,33 @@ void NavigationContainer::onHoverEntered(bool hasEntered)
     emit hoverEntered(hasEntered);
 }
 
+// The carousel's name plates hang far off the axis the faces turn about: in
+// perspective, what they would draw while turning cannot be bounded, and a
+// translucent window kept their trails on the desktop. They leave before a
+// turn, from where they are, and come back once the front is up again.
 void NavigationContainer::onFrontToBack()
 {
     if (isInFullScreenMode())
         setFullScreenInfoButtonShown(false);
+    setLabelsShown(false);
 }
 
 void NavigationContainer::onBackToFront()
 {
     if (isInFullScreenMode())
         setFullScreenInfoButtonShown(true);
+    setLabelsShown(false);
+}
+
+void NavigationContainer::onTurnFinished()
+{
+    setLabelsShown(m_navigationControl && m_navigationControl->isVisible());
+}
+
+void NavigationContainer::setLabelsShown(bool shown)
+{
+    if (m_navigationControl && m_navigationControl->labels())
+        m_navigationControl->labels()->setVisible(shown);
 }
 
 } // namespace Corvane::Gadgets

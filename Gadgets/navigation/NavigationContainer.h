@@ -93,6 +93,7 @@ private slots:
     void onHoverEntered(bool hasEntered);
     void onFrontToBack();
     void onBackToFront();
+    void onTurnFinished();
 
 private:
     void createFaces();
@@ -101,6 +102,10 @@ private:
     void connectHover();
     void createFlipAnimator();
     void setFullScreenInfoButtonShown(bool shown);
+    void setLabelsShown(bool shown);
+    // Whether the pointer lies over what the gadget shows, wherever the
+    // window system last reported it.
+    bool pointerIsOver() const;
     void removeFullScreenButtonsFromScene();
     QSizeF navigationDefaultSize() const;
 

@@ -381,6 +381,22 @@ void NavigationLabels::computeRects(ExpandedState state, int index, QRectF& labe
     sliderValueRect = QRectF(textBox.x() + textBox.width() / 2, textBox.height(), 1, 1);
 }
 
+QRectF NavigationLabels::reachInState(ExpandedState state) const
+{
+    QRectF reach;
+    for (int index = 0; index < m_labels.size(); ++index) {
+        const Label* label = m_labels.at(index);
+        QRectF labelRect;
+        QRectF sliderRect;
+        QRectF sliderValueRect;
+        computeRects(state, index, labelRect, sliderRect, sliderValueRect);
+        reach |= (label->boundingRect() | label->childrenBoundingRect()).translated(labelRect.topLeft());
+        const SvgSliderControl* slider = m_sliders.at(index);
+        reach |= (slider->boundingRect() | slider->childrenBoundingRect()).translated(sliderRect.topLeft());
+    }
+    return reach;
+}
+
 void NavigationLabels::setBoundsForState(ExpandedState state, QList<QRectF>& labelRects, QList<QRectF>& sliderRects,
                                          QList<QRectF>& sliderValueRects, int index)
 {

@@ -103,6 +103,9 @@ public:
     QList<QRectF> labelRects() const { return m_labelRects; }
     QList<QRectF> sliderRects() const { return m_sliderRects; }
     QList<QRectF> sliderValueRects() const { return m_sliderValueRects; }
+    // What every label and slider, shown or not, covers in this control's
+    // coordinates once laid out for state, with the texts they hold now.
+    QRectF reachInState(ExpandedState state) const;
 
     void setCustomScale(qreal scale) override;
     void setOffset(const QPointF& offset) override;

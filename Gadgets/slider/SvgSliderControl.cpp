@@ -16,7 +16,7 @@
 #include "utilities/MathToolsGui.h"
 
 #include <QBitmap>
-#include <QGraphicsDropShadowEffect>
+#include <QGraphicsPathItem>
 #include <QGraphicsSceneMouseEvent>
 #include <QGraphicsSimpleTextItem>
 #include <QLinearGradient>
@@ -42,8 +42,10 @@ const QString SvgSliderControl::SLIDER_CONFIG_KEY = QStringLiteral("slider");
 
 namespace {
 
-constexpr qreal SHADOW_BLUR_RADIUS = 4.0;
-constexpr qreal SHADOW_OFFSET = 1.0;
+// The value's plate reaches this share of the text's height beyond it.
+constexpr qreal BACKING_SIDE_MARGIN = 0.35;
+constexpr qreal BACKING_TOP_MARGIN = 0.05;
+const QString BACKING_COLOR_SUFFIX = QStringLiteral("_value_backing_color");
 // Share of the filled track still drawn at the minimum.
 constexpr double MINIMUM_FILL = 0.01;
 // Steps beyond this are not told apart (a step tiny against the range).
@@ -77,11 +79,29 @@ void SvgSliderControl::createElements()
 
     m_text = new QGraphicsSimpleTextItem(this);
     m_text->setFlag(ItemStacksBehindParent, true);
-    m_textShadow = new QGraphicsDropShadowEffect();
-    m_textShadow->setColor(TextContrast::shadowColorFor(Qt::black));
-    m_textShadow->setBlurRadius(SHADOW_BLUR_RADIUS);
-    m_textShadow->setOffset(SHADOW_OFFSET, SHADOW_OFFSET);
-    m_text->setGraphicsEffect(m_textShadow);
+    // The value hangs beside the gadget, over whatever the desktop shows: a
+    // plate of the theme behind it keeps it legible on any desktop, and it
+    // needs no blending, so it looks the same where the window cannot be
+    // translucent. A child of the text, it follows its place, visibility and
+    // opacity.
+    m_textBacking = new QGraphicsPathItem(m_text);
+    m_textBacking->setFlag(ItemStacksBehindParent, true);
+    m_textBacking->setPen(Qt::NoPen);
+    m_textBacking->setBrush(TextContrast::shadowColorFor(Qt::black));
+}
+
+// A rounded plate around the text, a little wider than high.
+void SvgSliderControl::updateTextBacking()
+{
+    const QRectF text = m_text->boundingRect();
+    QPainterPath plate;
+    if (!text.isEmpty() && !m_text->text().isEmpty()) {
+        const qreal height = text.height();
+        const QRectF box = text.adjusted(-height * BACKING_SIDE_MARGIN, -height * BACKING_TOP_MARGIN,
+                                         height * BACKING_SIDE_MARGIN, height * BACKING_TOP_MARGIN);
+        plate.addRoundedRect(box, box.height() / 2, box.height() / 2);
+    }
+    m_textBacking->setPath(plate);
 }
 
 // Steps.
@@ -301,6 +321,7 @@ void SvgSliderControl::updateTextPixmap()
     m_text->setText(text);
     const qreal newWidth = m_text->boundingRect().width();
     m_text->setX(m_text->x() + oldWidth / 2 - newWidth / 2);
+    updateTextBacking();
 }
 
 void SvgSliderControl::readThemeSettings(bool force)
@@ -310,10 +331,11 @@ void SvgSliderControl::readThemeSettings(bool force)
     m_fontFamily = ThemeProvider::getFontName();
     m_textColorStops.clear();
     ThemeProvider::getGradientColorStops(SLIDER_CONFIG_KEY + FONT_COLOR_SUFFIX_ID, m_textColorStops);
-    // The shadow sets the text off its ground: dark text gets a light one.
-    // It changes with the theme only, not with each value shown.
+    // The plate sets the text off the desktop: the theme's colour, or else
+    // the tone opposite to the text (dark text gets a light plate).
     const QColor text = m_textColorStops.isEmpty() ? QColor(Qt::black) : TextContrast::meanColor(m_textColorStops);
-    m_textShadow->setColor(TextContrast::shadowColorFor(text));
+    m_textBacking->setBrush(
+        ThemeProvider::getColor(SLIDER_CONFIG_KEY + BACKING_COLOR_SUFFIX, TextContrast::shadowColorFor(text)));
     m_fontSize = getFontSize();
     m_fontWeight = getFontWeight();
     updateVisuals(true);

@@ -8,7 +8,7 @@
 #include <QRegion>
 #include <QSet>
 
-class QGraphicsDropShadowEffect;
+class QGraphicsPathItem;
 class QGraphicsSimpleTextItem;
 
 namespace Corvane::Gadgets {
@@ -120,13 +120,14 @@ private:
     QRegion getMaskRegion();
     void updateVisuals(bool withText);
     void updateTextPixmap();
+    void updateTextBacking();
     qreal pathX(double percent) const;
 
     SvgElement* m_background = nullptr;
     SvgElement* m_slider = nullptr;
     SvgButton* m_thumb = nullptr;
     QGraphicsSimpleTextItem* m_text = nullptr;
-    QGraphicsDropShadowEffect* m_textShadow = nullptr;
+    QGraphicsPathItem* m_textBacking = nullptr;
     QRectF m_maskBounds;
     QRegion m_maskRegion;
     QPainterPath m_sliderPath;

@@ -9,7 +9,7 @@
 
 #include "SceneTestHelpers.h"
 
-#include <QGraphicsDropShadowEffect>
+#include <QGraphicsPathItem>
 #include <QGraphicsSceneMouseEvent>
 #include <QGraphicsSimpleTextItem>
 #include <QLinearGradient>
@@ -421,30 +421,39 @@ void tst_SvgSliderControl::themeFontAndColours_data()
 {
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QColor>("colour");
-    QTest::addColumn<QColor>("shadow");
+    QTest::addColumn<QColor>("backing");
 
-    // Light text gets a dark shadow, dark text a light one.
-    QTest::newRow("Corvane") << ":/CorvaneTheme" << QColor(0xD6, 0xD6, 0xD6) << QColor(Qt::black);
-    QTest::newRow("Talvera") << ":/TalveraTheme" << QColor(0x88, 0x42, 0xC7) << QColor(Qt::white);
+    // Light text on a dark plate, dark text on a light one.
+    QTest::newRow("Corvane") << ":/CorvaneTheme" << QColor(0xD6, 0xD6, 0xD6) << QColor(0x0B, 0x24, 0x56);
+    QTest::newRow("Talvera") << ":/TalveraTheme" << QColor(0x7A, 0x3D, 0xB0) << QColor(0xFB, 0xFA, 0xFD);
 }
 
+// The value lies on a plate of the theme's colour that holds the whole text
+// and lies behind it.
 void tst_SvgSliderControl::themeFontAndColours()
 {
     QFETCH(QString, folder);
     QFETCH(QColor, colour);
-    QFETCH(QColor, shadow);
+    QFETCH(QColor, backing);
 
     useTheme(folder);
     SvgSliderControl slider(ThemeProvider::getRendererFor(ThemeProvider::SLIDER), nullptr);
+    slider.setValueFormat(QStringLiteral("%1 %"));
+    slider.setValue(42);
     QCOMPARE(slider.textItem()->font().pixelSize(), 11);
     const QGradient* gradient = slider.textItem()->brush().gradient();
     QVERIFY(gradient);
     QCOMPARE(gradient->coordinateMode(), QGradient::ObjectBoundingMode);
     QCOMPARE(gradient->stops().first().second, colour);
     QCOMPARE(gradient->stops().last().second, colour);
-    const auto* effect = qobject_cast<QGraphicsDropShadowEffect*>(slider.textItem()->graphicsEffect());
-    QVERIFY(effect);
-    QCOMPARE(effect->color(), shadow);
+    QVERIFY(!slider.textItem()->graphicsEffect());
+    const QList<QGraphicsItem*> children = slider.textItem()->childItems();
+    QCOMPARE(children.size(), 1);
+    const auto* plate = qgraphicsitem_cast<QGraphicsPathItem*>(children.first());
+    QVERIFY(plate);
+    QVERIFY(plate->flags().testFlag(QGraphicsItem::ItemStacksBehindParent));
+    QCOMPARE(plate->brush().color(), backing);
+    QVERIFY(plate->path().boundingRect().contains(slider.textItem()->boundingRect()));
     useTheme(QStringLiteral(":/TalveraTheme"));
 }
 

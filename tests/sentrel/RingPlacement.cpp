@@ -55,6 +55,26 @@ QPointF RingPlacement::buttonCentre(const CommandControl& ring, const QString& b
     return button->mapToScene(button->contentBounds().center());
 }
 
+QString RingPlacement::segmentUnder(Corvane::Gadgets::SvgButton& button, const CommandControl& ring)
+{
+    constexpr int STEPS = 8;
+    const QRectF area = button.sceneBoundingRect();
+    for (const QList<SvgContentButton*>& family : {ring.oddSegments(), ring.evenSegments()}) {
+        for (SvgContentButton* segment : family) {
+            if (!segment->isVisible() || !segment->sceneBoundingRect().intersects(area))
+                continue;
+            for (int i = 0; i <= STEPS; ++i) {
+                for (int j = 0; j <= STEPS; ++j) {
+                    const QPointF point(area.left() + area.width() * i / STEPS, area.top() + area.height() * j / STEPS);
+                    if (button.hitTest(point) && segment->hitTest(point))
+                        return segment->elementId();
+                }
+            }
+        }
+    }
+    return QString();
+}
+
 qreal RingPlacement::degreesBetween(qreal a, qreal b)
 {
     const qreal d = std::fmod(std::abs(a - b), 360.0);

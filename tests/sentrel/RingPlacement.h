@@ -6,6 +6,7 @@
 namespace Corvane::Gadgets {
 class CommandControl;
 class NavigationControl;
+class SvgButton;
 } // namespace Corvane::Gadgets
 
 // Where a command ring's buttons lie around the carousel, as directions seen
@@ -23,6 +24,10 @@ public:
     static QPointF segmentCentre(const Corvane::Gadgets::NavigationControl& carousel, int segment);
     // The centre of the ring's button, in the scene.
     static QPointF buttonCentre(const Corvane::Gadgets::CommandControl& ring, const QString& buttonId);
+
+    // Whether a button shows on a point where the ring shows a segment of
+    // its own, both as their hit masks have it; the segment's id, or empty.
+    static QString segmentUnder(Corvane::Gadgets::SvgButton& button, const Corvane::Gadgets::CommandControl& ring);
 
 private:
     static qreal degreesBetween(qreal a, qreal b);

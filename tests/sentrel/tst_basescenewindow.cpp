@@ -7,6 +7,7 @@
 #include "gestures/EventConsumer.h"
 #include "utilities/InitSettings.h"
 #include "utilities/InputMaskUpdater.h"
+#include "utilities/WidgetUtilities.h"
 
 #include <QApplication>
 #include <QGraphicsRectItem>
@@ -37,6 +38,8 @@ private Q_SLOTS:
     void forwardingSkipsDeletedRootControls();
     void maskIsTheVisiblePixels();
     void maskTakesItemsHangingOutsideTheGadget();
+    void madeAnewTheWindowKeepsItsShape_data();
+    void madeAnewTheWindowKeepsItsShape();
     void firstPaintStartsTheWorkerAndDestroyReportsOnce();
     void neverPaintedWindowReportsAtOnce();
     void destroyedWhileTheWorkerRuns();
@@ -234,12 +237,15 @@ void tst_BaseSceneWindow::maskIsTheVisiblePixels()
 {
     QVERIFY(m_window->inputMask().isEmpty());
     m_window->showTo();
-    // Before the first frame: the gadget's rectangle, never the desktop.
+    // Shown with the shape of its visible pixels at once, never the desktop
+    // nor the gadget's whole rectangle (black where nothing is drawn, on a
+    // desktop without translucent windows).
     const QRect gadget = m_window->customRect().translated(-m_window->mapToGlobal(QPoint(0, 0)));
-    QCOMPARE(m_window->inputMask(), QRegion(gadget));
+    QVERIFY(!m_window->inputMask().isEmpty());
+    QVERIFY(m_window->inputMask() != QRegion(gadget));
+    QVERIFY(gadget.contains(m_window->inputMask().boundingRect()));
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     QTRY_VERIFY(m_window->isInputMaskRunning());
-    QTRY_VERIFY(m_window->inputMask() != QRegion(gadget));
 
     QPoint offset;
     const QImage image = m_window->createWindowImage(&offset);
@@ -271,6 +277,40 @@ void tst_BaseSceneWindow::maskTakesItemsHangingOutsideTheGadget()
     const QPoint centre = m_window->mapFromGlobal(m_window->mapSceneToGlobal(label->sceneBoundingRect().center()).toPoint());
     QTRY_VERIFY(m_window->inputMask().contains(centre));
     QVERIFY(!m_window->isTransparent(centre));
+}
+
+void tst_BaseSceneWindow::madeAnewTheWindowKeepsItsShape_data()
+{
+    QTest::addColumn<bool>("hideFirst");
+    QTest::newRow("always on top") << false;
+    QTest::newRow("hidden, then shown again") << true;
+}
+
+// "Always on top" makes the window system window anew, and so may showing a
+// hidden window: the shape of the visible pixels goes to the new window
+// before it shows, not the gadget's rectangle, nor nothing.
+void tst_BaseSceneWindow::madeAnewTheWindowKeepsItsShape()
+{
+    QFETCH(bool, hideFirst);
+    using Corvane::Utilities::WidgetUtilities;
+    m_window->showTo();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QTRY_VERIFY(m_window->isInputMaskRunning());
+    QPoint offset;
+    const QRegion visible =
+        Corvane::Utilities::InputMaskUpdater::visibleRegion(m_window->createWindowImage(&offset), offset);
+    QTRY_VERIFY((m_window->inputMask() ^ visible).isEmpty());
+
+    if (hideFirst) {
+        m_window->hide();
+        m_window->setWindowFlags(m_window->windowFlags() | Qt::WindowStaysOnTopHint);
+        m_window->showTo();
+    } else {
+        WidgetUtilities::setWindgetOnTop(m_window.get(), true);
+    }
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(m_window->inputMaskWindow(), m_window->winId());
+    QVERIFY((m_window->inputMask() ^ visible).isEmpty());
 }
 
 void tst_BaseSceneWindow::firstPaintStartsTheWorkerAndDestroyReportsOnce()

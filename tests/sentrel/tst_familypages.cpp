@@ -15,11 +15,13 @@
 #include "LogCapture.h"
 #include "NavigationWindow.h"
 #include "RecordingListener.h"
+#include "RingPlacement.h"
 #include "SentrelFixture.h"
 #include "simulation/ManualClock.h"
 #include "simulation/PseudoDriver.h"
 
 #include "commandcontrol/CommandControl.h"
+#include "controls/SvgButton.h"
 #include "controls/SvgContentButton.h"
 #include "devices/AmplifierDevice.h"
 #include "devices/BaseDevice.h"
@@ -99,6 +101,8 @@ private Q_SLOTS:
     void shutterUpStopDown_data();
     void shutterUpStopDown();
     void ringOpensAndCloses();
+    void floatingButtonsClearEveryRing_data();
+    void floatingButtonsClearEveryRing();
     void closingRingIsLetGoWithItsController();
     void ringIsBuiltOnFirstOpen_data();
     void ringIsBuiltOnFirstOpen();
@@ -354,6 +358,49 @@ void tst_FamilyPages::ringOpensAndCloses()
     clickIcon(HOLIDAY_LIGHTS);
     QCOMPARE(scenarios->selectedDeviceId(), 0);
     QVERIFY(!m_window->navigationControl()->commandControl1());
+}
+
+void tst_FamilyPages::floatingButtonsClearEveryRing_data()
+{
+    QTest::addColumn<QString>("theme");
+    QTest::newRow("Corvane") << QStringLiteral(":/CorvaneTheme");
+    QTest::newRow("Talvera") << QStringLiteral(":/TalveraTheme");
+}
+
+// The refresh, close, info and resize buttons float over the carousel's
+// corners: whichever ring a device of the demo project opens, on whichever
+// segment, none of them lies on one of its segments.
+void tst_FamilyPages::floatingButtonsClearEveryRing()
+{
+    QFETCH(QString, theme);
+    start(theme);
+    Corvane::Gadgets::NavigationControl* carousel = m_window->navigationControl();
+    const QList<Corvane::Gadgets::SvgButton*> floating{carousel->refreshButton(), carousel->closeButton(),
+                                                       carousel->infoButton(), carousel->resizeButton()};
+    int rings = 0;
+    for (const NavigationIcon& page : navigation()->homeIcons()) {
+        // One name plate per segment.
+        for (int segment = 0; segment < carousel->labels()->count(); ++segment) {
+            openPage(page.id());
+            const int index = carousel->getIconIndexBySegment(segment);
+            if (index < 0 || carousel->icons().at(index).isEmpty())
+                continue;
+            carousel->notifyNavigationIconClicked(carousel->icons().at(index), segment, false);
+            CommandControl* ring = carousel->commandControl1();
+            if (!ring || carousel->currentPageId() != page.id())
+                continue;
+            ++rings;
+            carousel->setCommandControl1ShowProgress(1.0);
+            for (Corvane::Gadgets::SvgButton* over : floating) {
+                const QString under = RingPlacement::segmentUnder(*over, *ring);
+                QVERIFY2(under.isEmpty(), qPrintable(QStringLiteral("page %1, segment %2: %3 on %4")
+                                                         .arg(page.id())
+                                                         .arg(segment)
+                                                         .arg(over->elementId(), under)));
+            }
+        }
+    }
+    QVERIFY(rings > 5);
 }
 
 void tst_FamilyPages::closingRingIsLetGoWithItsController()

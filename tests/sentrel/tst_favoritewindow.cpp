@@ -1,8 +1,10 @@
 #include "FavoriteWindow.h"
 
+#include "RingPlacement.h"
 #include "SentrelFixture.h"
 #include "TestSceneWindow.h"
 
+#include "commandcontrol/CommandControl.h"
 #include "controls/SvgButton.h"
 #include "controls/SvgContentButton.h"
 #include "favorite/FavoriteControl.h"
@@ -12,6 +14,8 @@
 
 #include <QDir>
 #include <QGraphicsScene>
+#include <QGraphicsView>
+#include <QPropertyAnimation>
 #include <QGraphicsSceneMouseEvent>
 #include <QScreen>
 #include <QSignalSpy>
@@ -19,6 +23,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace Corvane::Sentrel;
@@ -43,6 +48,10 @@ private Q_SLOTS:
     void resizeDragScalesTheWindow();
     void otherDragsDoNothing();
     void themeChangeKeepsThePercent();
+    void smallButtonsClearTheRings_data();
+    void smallButtonsClearTheRings();
+    void openRingKeepsTheWholeResizeHandle_data();
+    void openRingKeepsTheWholeResizeHandle();
 
 private:
     // Presses at the cursor, as the user starts a drag.
@@ -199,6 +208,106 @@ void tst_FavoriteWindow::themeChangeKeepsThePercent()
     m_window->themeChanged();
     QCOMPARE(m_window->scalePercent(), 70);
     QCOMPARE(m_window->minScale(), minScale);
+}
+
+void tst_FavoriteWindow::smallButtonsClearTheRings_data()
+{
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("second");
+    for (int first = 1; first <= 5; ++first)
+        QTest::addRow("%d commands", first) << first << 0;
+    for (int second = 1; second <= 10; ++second)
+        QTest::addRow("2 commands, then %d", second) << 2 << second;
+}
+
+// The favourite's refresh, close and resize buttons move out as its rings
+// open: none of them lies on a segment of an open ring.
+void tst_FavoriteWindow::smallButtonsClearTheRings()
+{
+    QFETCH(int, first);
+    QFETCH(int, second);
+    using Corvane::Gadgets::CommandControl;
+    using Corvane::Gadgets::Models::NavigationIcon;
+    const auto commands = [](const QString& prefix, int count) {
+        QList<CommandControl::ButtonData> buttons;
+        for (int i = 0; i < count; ++i)
+            buttons << CommandControl::ButtonData(NavigationIcon(), prefix + QString::number(i));
+        return buttons;
+    };
+    FavoriteControl* favorite = m_window->favoriteControl();
+    favorite->setCommand1Buttons(commands(QStringLiteral("A"), first));
+    favorite->showCommandControl1();
+    QList<CommandControl*> rings{favorite->commandControl1()};
+    if (second > 0) {
+        favorite->setCommand2Buttons(commands(QStringLiteral("B"), second));
+        favorite->showCommandControl2();
+        rings << favorite->commandControl2();
+    }
+    const auto atRest = [favorite] {
+        const QList<QPropertyAnimation*> animations = favorite->findChildren<QPropertyAnimation*>();
+        return std::all_of(animations.cbegin(), animations.cend(), [](const QPropertyAnimation* animation) {
+            return animation->propertyName() == "showIconsProgress"
+                   || animation->state() == QAbstractAnimation::Stopped;
+        });
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(atRest(), 2000);
+
+    int segments = 0;
+    for (const CommandControl* ring : rings) {
+        QVERIFY(ring);
+        for (const auto& family : {ring->oddSegments(), ring->evenSegments()})
+            segments += int(std::count_if(family.cbegin(), family.cend(),
+                                          [](const auto* segment) { return segment->isVisible(); }));
+        for (Corvane::Gadgets::SvgButton* button :
+             {favorite->refreshButton(), favorite->closeButton(), favorite->resizeButton()}) {
+            const QString under = RingPlacement::segmentUnder(*button, *ring);
+            QVERIFY2(under.isEmpty(), qPrintable(button->elementId() + " on " + under));
+        }
+    }
+    QCOMPARE(segments, first + second);
+}
+
+void tst_FavoriteWindow::openRingKeepsTheWholeResizeHandle_data()
+{
+    QTest::addColumn<int>("percent");
+    QTest::addColumn<QPoint>("position");
+    for (int percent : {0, 23, 50, 77, 100})
+        QTest::addRow("%d %%", percent) << percent << QPoint(200 + percent / 3, 150 + percent / 7);
+}
+
+// The window's shape is cut from the rectangle the gadget paints: with a
+// ring open the resize handle is its right-most part, and every pixel it
+// touches must lie inside, however its edges fall between pixels.
+void tst_FavoriteWindow::openRingKeepsTheWholeResizeHandle()
+{
+    QFETCH(int, percent);
+    QFETCH(QPoint, position);
+    FavoriteControl* favorite = m_window->favoriteControl();
+    using Corvane::Gadgets::CommandControl;
+    using Corvane::Gadgets::Models::NavigationIcon;
+    favorite->setCommand1Buttons({CommandControl::ButtonData(NavigationIcon(), QStringLiteral("ON")),
+                                  CommandControl::ButtonData(NavigationIcon(), QStringLiteral("OFF"))});
+    m_window->setScale(percent, true);
+    m_window->moveTo(position);
+    favorite->showCommandControl1();
+    const auto atRest = [favorite] {
+        const QList<QPropertyAnimation*> animations = favorite->findChildren<QPropertyAnimation*>();
+        return std::all_of(animations.cbegin(), animations.cend(), [](const QPropertyAnimation* animation) {
+            return animation->propertyName() == "showIconsProgress"
+                   || animation->state() == QAbstractAnimation::Stopped;
+        });
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(atRest(), 2000);
+
+    QPoint offset;
+    const QImage image = m_window->createWindowImage(&offset);
+    const QRect painted(offset, image.size());
+    const QRectF handleInScene = favorite->resizeButton()->sceneBoundingRect();
+    const QRect touched = m_window->view()->viewportTransform().mapRect(handleInScene).toAlignedRect();
+    QVERIFY2(painted.contains(touched),
+             qPrintable(QStringLiteral("painted %1,%2 %3x%4, handle %5,%6 %7x%8")
+                            .arg(painted.x()).arg(painted.y()).arg(painted.width()).arg(painted.height())
+                            .arg(touched.x()).arg(touched.y()).arg(touched.width()).arg(touched.height())));
 }
 
 QTEST_MAIN(tst_FavoriteWindow)

@@ -17,6 +17,7 @@
 #include "navigation/NavigationContainer.h"
 #include "navigation/NavigationControl.h"
 #include "navigation/NavigationLabels.h"
+#include "slider/SvgSliderControl.h"
 #include "utilities/InitSettings.h"
 #include "utilities/Localization/LanguageSettings.h"
 
@@ -49,6 +50,8 @@ private Q_SLOTS:
     void scaleRangeFollowsTheGadget();
     void fullScreenInAndOutRestores();
     void fullScreenKeepsTheLabelsOnScreen();
+    void fullScreenKeepsOpenRingsOnScreen_data();
+    void fullScreenKeepsOpenRingsOnScreen();
     void releaseStoresTheSizeOnlyOutsideFullScreen();
     void dragsMoveAndResizeTheGadget_data();
     void dragsMoveAndResizeTheGadget();
@@ -125,9 +128,15 @@ void tst_NavigationWindow::fullScreenInAndOutRestores()
     QCOMPARE(m_window->inputMask(), QRegion(m_window->rect()));
     QCOMPARE(m_window->windowOpacity(), 1.0);
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    // The gadget fills the screen's height or width.
+    // The gadget with all it can show around it (plates, open rings) fills
+    // the screen's height or width, but for the whole percent of the scale.
     const QRect gadget = m_window->customRect();
-    QVERIFY(gadget.height() >= screen.height() - 2 || gadget.width() >= screen.width() - 2);
+    const QSizeF reach = m_window->getFullScreenBoundingRect(false).size() * m_window->currentScale();
+    const double step = (m_window->maxScale() - m_window->minScale()) / 100;
+    const QSizeF stepReach = m_window->getFullScreenBoundingRect(false).size() * step;
+    QVERIFY(reach.height() >= screen.height() - stepReach.height() - 1
+            || reach.width() >= screen.width() - stepReach.width() - 1);
+    QVERIFY(reach.height() <= screen.height() + 1 && reach.width() <= screen.width() + 1);
     // Moving waits for the end of full-screen mode; a size and transparency
     // chosen meanwhile (in the settings dialog) apply when it ends.
     m_window->setTransparency(90);
@@ -138,6 +147,15 @@ void tst_NavigationWindow::fullScreenInAndOutRestores()
     m_cursor = QPoint(700, 500);
     m_window->handleMoving();
     QCOMPARE(m_window->wrapperPos(), fullScreenPosition);
+
+    // Hidden by its corner button and shown again (a favourite's "Show main
+    // window"), it fills the screen again, above the favourites.
+    m_window->close();
+    QVERIFY(!m_window->isVisible());
+    m_window->showTo();
+    QVERIFY(m_window->isVisible());
+    QVERIFY(m_window->windowState().testFlag(Qt::WindowFullScreen));
+    QCOMPARE(m_window->customRect(), gadget);
 
     m_window->setIsInFullScreenMode(false);
     QVERIFY(!m_window->isInFullScreenMode());
@@ -177,6 +195,63 @@ void tst_NavigationWindow::fullScreenKeepsTheLabelsOnScreen()
         QVERIFY2(screen.contains(onScreen), qPrintable(labels->textAt(i)));
     }
     QVERIFY(shown > 0);
+}
+
+void tst_NavigationWindow::fullScreenKeepsOpenRingsOnScreen_data()
+{
+    using Corvane::Gadgets::NavigationLabels;
+    QTest::addColumn<int>("state");
+    QTest::newRow("first ring open") << int(NavigationLabels::Expanded);
+    QTest::newRow("second ring open") << int(NavigationLabels::Expanded2);
+}
+
+// An open ring pushes the name plates and sliders outwards and the second
+// ring reaches beyond the first: in full-screen mode all of it, the slider
+// under the bottom plate too, stays on the screen.
+void tst_NavigationWindow::fullScreenKeepsOpenRingsOnScreen()
+{
+    QFETCH(int, state);
+    using Corvane::Gadgets::NavigationLabels;
+    m_window.reset();
+    Settings::setNoConfigurationModeOff();
+    Settings::s_instance->setNoServer(true);
+    QVERIFY(Corvane::Sentrel::setTempConfigFile(QStringLiteral(DEMO_PROJECT)));
+    m_window = std::make_unique<NavigationWindow>(nullptr, std::make_unique<ScriptedCursor>(&m_cursor));
+    m_window->applyStoredSettings();
+    m_window->showTo();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    m_window->setIsInFullScreenMode(true);
+
+    NavigationControl* navigation = m_window->navigationControl();
+    NavigationLabels* labels = navigation->labels();
+    for (int i = 0; i < labels->count(); ++i) {
+        labels->setVisibleAt(i, true);
+        labels->setSliderVisible(i, true);
+        labels->setSliderImageVisible(i, true);
+    }
+    labels->setExpandedState(NavigationLabels::ExpandedState(state));
+    labels->expandAnimation()->stop();
+    labels->setExpandProgress(1.0);
+
+    const QRectF screen = QRectF(m_window->rect()).adjusted(-1, -1, 1, 1);
+    const auto onScreen = [this](const QGraphicsItem* item, const QRectF& rect) {
+        return m_window->view()->mapFromScene(item->mapRectToScene(rect)).boundingRect();
+    };
+    const QRectF ring = state == NavigationLabels::Expanded ? navigation->commandControl1Bounds()
+                                                             : navigation->commandControl2Bounds();
+    QVERIFY2(screen.contains(onScreen(navigation, ring)), "the open ring");
+    for (int i = 0; i < labels->count(); ++i) {
+        for (const QGraphicsItem* item : {static_cast<const QGraphicsItem*>(labels->labelAt(i)),
+                                          static_cast<const QGraphicsItem*>(labels->sliderAt(i))}) {
+            const QRect where = onScreen(item, item->boundingRect() | item->childrenBoundingRect());
+            QVERIFY2(screen.contains(where), qPrintable(QStringLiteral("plate or slider %1 at %2,%3 %4x%5")
+                                                            .arg(i)
+                                                            .arg(where.x())
+                                                            .arg(where.y())
+                                                            .arg(where.width())
+                                                            .arg(where.height())));
+        }
+    }
 }
 
 void tst_NavigationWindow::releaseStoresTheSizeOnlyOutsideFullScreen()

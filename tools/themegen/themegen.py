@@ -1964,7 +1964,7 @@ CONTROL_TEXT = {
                         bar="FF000E73", items="FF000E73", panel="0.0 FFD6D6D6 1.0 FFFFFFFF"),
         favorite=dict(color="FFFFFFFF", edit=("FF000E73", "FFFFFFFF", "FFFFFFFF", "FF1766DC"),
                       bar="FFEAF2FF", items="FFEAF2FF", panel="0.0 ff4c4c4c 0.5 ff535353 1.0 ff666666"),
-        slider="0.0 FFD6D6D6 1.0 FFD6D6D6"),
+        slider="0.0 FFD6D6D6 1.0 FFD6D6D6", slider_backing="FF0B2456"),
     "TalveraTheme": dict(
         segment=("FF231F2B", "FF231F2B"),
         move=("FF231F2B", "FF3D1F5C"), version="FF3B3645", title="FF3B3645",
@@ -1973,10 +1973,9 @@ CONTROL_TEXT = {
                         bar="FF3B3645", items="FF3B3645", panel="0.0 FFFBFAFD 1.0 FFEEEAF4"),
         favorite=dict(color="FF3B3645", edit=("FF3B3645", "FFFFFFFF", "FFFFFFFF", "FF7A3DB0"),
                       bar="FF3B3645", items="FF3B3645", panel="0.0 FFFBFAFD 1.0 FFEEEAF4"),
-        # The value under a slider lies over the desktop: the lightest purple
-        # that still keeps 4.5:1 on the theme's own light grounds, so that it
-        # stays as readable as it can on a dark desktop too.
-        slider="0.0 ff8842c7 1.0 ff8842c7"),
+        # The value under a slider lies over the desktop, on a plate of its
+        # own: the theme's purple on its light ground reads on any desktop.
+        slider="0.0 FF7A3DB0 1.0 FF7A3DB0", slider_backing="FFFBFAFD"),
 }
 
 EDIT_COLOR_KEYS = ("edit_color", "edit_background_color", "edit_selection_color",
@@ -2002,7 +2001,8 @@ def theme_ini(style):
             ("segment_font_size", 10), ("segment_font_weight", 75)]
     keys += label_keys("label_navigation", 10, text["navigation"])
     keys += label_keys("label_favorite", 12, text["favorite"])
-    keys += [("slider_font_color", text["slider"]), ("slider_font_size", 11), ("slider_font_weight", 75)]
+    keys += [("slider_font_color", text["slider"]), ("slider_font_size", 11), ("slider_font_weight", 75),
+             ("slider_value_backing_color", text["slider_backing"])]
     for control in ("move", "move_favorite"):
         keys += [(control + "_font_color", text["move"][0]), (control + "_second_font_color", text["move"][1]),
                  (control + "_font_size", 10), (control + "_font_weight", 75)]

@@ -67,6 +67,7 @@ void UserConfigurationController::showUserConfiguration()
         m_window->setIsInResizeMode(true);
     m_dialog->setIsInDemoMode(Settings::s_instance->isRunningDemoMode());
     m_dialog->setFullScreenMode(m_window && m_window->isInFullScreenMode());
+    m_dialog->setTransparencyAvailable(!m_window || m_window->isTranslucencyAvailable());
     m_projectChosen = false;
     load(Settings::guiProperties());
     placeDialog();

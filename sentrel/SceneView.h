@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QGraphicsView>
+
+class QImage;
+
+namespace Corvane::Sentrel {
+
+// The view of a scene window. Where the desktop shows no translucent windows
+// (X11 without a compositing manager) a partly transparent pixel shows
+// black: there the view draws every pixel either opaque or not at all, so
+// that soft edges, shadows and fades need no blending with the desktop and
+// the window's shape can follow exactly what is drawn.
+class SceneView : public QGraphicsView
+{
+    Q_OBJECT
+
+public:
+    explicit SceneView(QGraphicsScene* scene, QWidget* parent = nullptr);
+
+    bool drawsOpaqueOnly() const { return m_opaqueOnly; }
+    void setDrawsOpaqueOnly(bool opaqueOnly);
+
+    // Each pixel of a premultiplied image becomes opaque in its own colour
+    // when it is at least OPAQUE_FROM opaque, else clear.
+    static void makeOpaqueOrClear(QImage& image);
+    static constexpr int OPAQUE_FROM = 100;
+
+Q_SIGNALS:
+    // Drawing opaque only: the part of the viewport just drawn, and the
+    // pixels drawn in it, so that the window's shape can follow at once.
+    void drawnOpaque(const QRect& area, const QRegion& drawn);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool m_opaqueOnly = false;
+};
+
+} // namespace Corvane::Sentrel
