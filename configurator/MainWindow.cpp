@@ -308,7 +308,9 @@ QString MainWindow::styleSheetText() const
         + InitSettings::lightGradientColor() + QStringLiteral(" ), stop: 1 rgba( ") + InitSettings::darkGradientColor()
         + QStringLiteral(" )); border: 1px solid rgba( ") + InitSettings::borderColor()
         + QStringLiteral("); }  #languageButton { background: transparent; }  #languageButton:hover, "
-                         "#languageButton:pressed { background: none; }  QMenuBar { background: rgba( ")
+                         "#languageButton:pressed { background: rgba( ")
+        + InitSettings::menuItemSelectedColor() + QStringLiteral(" ); border: 1px solid rgba( ")
+        + InitSettings::borderColor() + QStringLiteral(" ); border-radius: 3px; }  QMenuBar { background: rgba( ")
         + InitSettings::backgroundColor()
         + QStringLiteral(" ); color: black; }  QMenuBar::item { background: transparent;  }  QMenuBar::item:selected, "
                          "QMenuBar::item:pressed { background: rgba( ")

@@ -24,6 +24,7 @@
 #include <QTemporaryDir>
 #include <QProcess>
 #include <QTest>
+#include <QToolButton>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -87,6 +88,7 @@ private Q_SLOTS:
     void handOverWaitsForTheRunningCommand();
     void fileDialogsStartInAFolderThatExists();
     void secondWindowAfterFirstClosed();
+    void languageButtonKeepsItsGroundWhenHovered();
 
 private:
     QString writeProjectFile(const QString& name, int lights = 1);
@@ -727,6 +729,28 @@ void tst_MainWindow::secondWindowAfterFirstClosed()
     m_window = std::make_unique<MainWindow>();
     QCOMPARE(MainWindow::locales(), locales);
     QVERIFY(!ActionManager::createAction(ActionManager::CONFIG_NEW_ACTION, QIcon()));
+}
+
+void tst_MainWindow::languageButtonKeepsItsGroundWhenHovered()
+{
+    m_window->resize(900, 600);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    auto* button = m_window->findChild<QToolButton*>(QStringLiteral("languageButton"));
+    QVERIFY(button);
+    // The window is grabbed, not the button alone: the button must show the
+    // tool bar's ground through it.
+    const auto cornerOf = [this, button] {
+        const QRect area(button->mapTo(m_window.get(), QPoint(0, 0)), button->size());
+        return m_window->grab(area).toImage().pixelColor(1, 1);
+    };
+    const QColor resting = cornerOf();
+
+    QTest::mouseMove(button, button->rect().center());
+    button->setAttribute(Qt::WA_UnderMouse, true);
+    const QColor hovered = cornerOf();
+    QVERIFY2(hovered.lightness() > 96 && resting.lightness() > 96,
+             qPrintable(QStringLiteral("resting %1, hovered %2").arg(resting.name(), hovered.name())));
 }
 
 int main(int argc, char** argv)
