@@ -10,6 +10,7 @@
 #include "utilities/Globals.h"
 #include "utilities/Zip/Unzipper.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QFont>
@@ -231,6 +232,11 @@ QSvgRenderer* ThemeProvider::namedRenderer(QSvgRenderer* renderer, const QString
 RendererContainer* ThemeProvider::getRendererFor(const QString& name)
 {
     auto& renderers = theme().renderers;
+    // The containers do not own their renderers: the theme frees them, at
+    // the latest when the application object goes, while Qt is still there
+    // to take the renderers' connections down.
+    if (renderers.empty())
+        qAddPostRoutine(&ThemeProvider::clear);
     auto it = renderers.find(name);
     if (it == renderers.end())
         it = renderers.emplace(name, std::make_unique<RendererContainer>([name] { return loadRenderer(name, true); }, name))
@@ -251,6 +257,7 @@ void ThemeProvider::updateRenderers()
 
 void ThemeProvider::clear()
 {
+    qRemovePostRoutine(&ThemeProvider::clear);
     for (auto& entry : theme().renderers)
         delete entry.second->loadedRenderer();
     theme().renderers.clear();

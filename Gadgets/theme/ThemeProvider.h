@@ -174,7 +174,8 @@ public:
     // be read gives an empty renderer.
     static Utilities::RendererContainer* getRendererFor(const QString& name);
     static void updateRenderers();
-    // Destroys every container and the cached theme.ini values.
+    // Destroys every container, its renderer and the cached theme.ini values;
+    // done by itself when the application object is destroyed.
     static void clear();
     // Re-reads theme.ini of the active theme at the next access.
     static void sync();
