@@ -5,37 +5,38 @@
 
 // The shared vocabulary of the energy faces and of the programs that drive
 // them. The numbers are part of the library interface: callers store and
-// compare them.
+// compare them. The choices are of a fixed type, so that a stored or passed
+// number outside a list is a value the setters can see and refuse.
 namespace Corvane::Gadgets::GadgetsCommon {
 
 Q_NAMESPACE
 
-enum TimespanView {
+enum TimespanView : int {
     DailyView = 0,
     MonthlyView = 1,
     AnnualView = 2,
 };
 Q_ENUM_NS(TimespanView)
 
-enum MonthlyViewMode {
+enum MonthlyViewMode : int {
     MonthlyViewDays = 0,
     MonthlyViewHours = 1,
 };
 Q_ENUM_NS(MonthlyViewMode)
 
-enum DataType {
+enum DataType : int {
     EnergyData = 0,
     MoneyData = 1,
 };
 Q_ENUM_NS(DataType)
 
-enum AnnualViewDate {
+enum AnnualViewDate : int {
     PreviousTwelveMonths = 0,
     LastTwelveMonths = 1,
 };
 Q_ENUM_NS(AnnualViewDate)
 
-enum ConsumptionDisplay {
+enum ConsumptionDisplay : int {
     ChartDisplay = 0,
     TableDisplay = 1,
 };

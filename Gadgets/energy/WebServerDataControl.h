@@ -20,7 +20,9 @@ class WebServerDataControl : public SvgControlObject
     Q_OBJECT
 
 public:
-    enum WebConfigLabel {
+    // Of a fixed type: a row number from outside the list is refused, not
+    // undefined.
+    enum WebConfigLabel : int {
         DeviceCode = 0,
         FirmwareVersion = 1,
         AddressTypeRow = 2,
@@ -38,7 +40,7 @@ public:
         Automatic = 1,
     };
 
-    static const int ROWS_COUNT = 11;
+    static constexpr int ROWS_COUNT = 11;
     static const double ROW_SPACING;
     static const QString BACKGROUND_ID;
     static const QString TIME_ID;

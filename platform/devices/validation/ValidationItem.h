@@ -10,7 +10,9 @@ namespace Corvane::Devices::Validation {
 class ValidationItem
 {
 public:
-    enum ItemType {
+    // Of a fixed type: a number outside the list is a value the views can
+    // see and show plainly, not an undefined one.
+    enum ItemType : int {
         Error = 0,
         Warning = 1,
     };
