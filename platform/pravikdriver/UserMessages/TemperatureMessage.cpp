@@ -32,9 +32,10 @@ void TemperatureMessage::decodeCommand(int command)
         m_locked = Value<bool>(command == UNIT_LOCKED);
         return;
     }
-    const int code = command - 400000;
-    if (code < 100 || code > 399)
+    // Checked before the offset is taken off, so that no command overflows.
+    if (command < 400100 || command > 400399)
         return;
+    const int code = command - 400000;
     switch (code % 100) {
     case 2:
         m_zoneStatus = 1;
