@@ -171,10 +171,12 @@ Gadgets::SvgControlObject* EnergyDevicesController::createDataControl(BaseDevice
 
 void EnergyDevicesController::clearDevicesInfo()
 {
-    clearDevices();
+    // The windows and their records read the devices, and hiding the
+    // carousel calls back into this controller: they go before the devices.
     clearControls();
     qDeleteAll(m_deviceInfos);
     m_deviceInfos.clear();
+    clearDevices();
     m_tariffModel->clear();
     qDeleteAll(m_caches);
     m_caches.clear();

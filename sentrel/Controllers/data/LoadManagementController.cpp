@@ -170,8 +170,10 @@ LoadDevice* LoadManagementController::load(int deviceId) const
 
 int LoadManagementController::loadDevices(const Devices::Configuration* configuration)
 {
-    clearDevices();
+    // The windows read the devices, and hiding the carousel calls back into
+    // this controller: they go before the devices.
     clearControls();
+    clearDevices();
     m_autoUpdateStarted.clear();
     m_commandDevice = 0;
     if (configuration) {

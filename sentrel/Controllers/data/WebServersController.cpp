@@ -91,8 +91,9 @@ WebServerDevice* WebServersController::webServer(int deviceId) const
 
 int WebServersController::loadDevices(const Devices::Configuration* configuration)
 {
-    clearDevices();
+    // The windows read the devices: they go first.
     clearControls();
+    clearDevices();
     if (configuration) {
         for (const Devices::WebServerDeviceProperties* properties : configuration->webServers()) {
             if (!properties->viewerEnabled())
