@@ -50,6 +50,10 @@ CarouselController::~CarouselController()
     if (m_window) {
         m_scaleAnimation->setParent(m_window);
         m_positionAnimation->setParent(m_window);
+    } else {
+        // Taken out of the group, they belong to no one else.
+        delete m_scaleAnimation;
+        delete m_positionAnimation;
     }
     if (m_window && m_window->mainScene())
         m_window->mainScene()->setCarouselModel({});
