@@ -27,6 +27,7 @@
 #include <QToolButton>
 
 #include <csignal>
+#include <memory>
 #include <sys/resource.h>
 
 using namespace Corvane::Configurator;
@@ -201,7 +202,8 @@ void tst_MainWindow::askToSaveMatrix()
     if (!proceeds)
         QVERIFY(m_window->config()->hasChanges());
     if (answer == QMessageBox::Save && saveResult == SaveResult::Succeeds)
-        QCOMPARE(XmlSerializer::read(mine)->webServers().constFirst()->description(), QString("Changed"));
+        QCOMPARE(std::unique_ptr<Configuration>(XmlSerializer::read(mine))->webServers().constFirst()->description(),
+                 QString("Changed"));
 }
 
 void tst_MainWindow::versionAndIdTransitions()
@@ -255,7 +257,7 @@ void tst_MainWindow::openFailures_data()
     QTest::addColumn<QString>("path");
     const QString fixtures = QStringLiteral(DEVICES_FIXTURES);
     for (const QString& name : QDir(fixtures).entryList({"*.vtprj"}, QDir::Files)) {
-        if (XmlSerializer::read(fixtures + "/" + name))
+        if (std::unique_ptr<Configuration>(XmlSerializer::read(fixtures + "/" + name)))
             continue; // a damaged file the reader still takes
         QTest::newRow(qPrintable(name)) << fixtures + "/" + name;
     }

@@ -1260,8 +1260,11 @@ void tst_ThermoregulationController::favoriteWindowCommandsReachTheDriver()
 
 void tst_ThermoregulationController::renamesAndPageOrderAreSaved()
 {
-    ThermoregulationDevice* first = add(zone99(1, 5));
+    // Each addition loads the devices anew: the first is looked up again.
+    const int firstId = add(zone99(1, 5))->id();
     ThermoregulationDevice* second = add(zone99(1, 6));
+    auto* first = static_cast<ThermoregulationDevice*>(m_controller->getDeviceById(firstId));
+    QVERIFY(first);
     openPage();
     QSignalSpy saves(m_controller.get(), &ThermoregulationController::saveSettingsRequested);
     bool canChange = false;
