@@ -9,6 +9,7 @@
 #include "theme/ThemeProvider.h"
 
 #include "LogCapture.h"
+#include "SanitizedBuild.h"
 #include "SceneTestHelpers.h"
 #include "ZipBuilder.h"
 
@@ -62,16 +63,6 @@ QByteArray scaledContent(QByteArray svg)
     svg.insert(rootEnd, "<g transform=\"scale(200)\">");
     return svg;
 }
-
-// Under AddressSanitizer the resident memory also holds the freed blocks the
-// sanitizer keeps back to catch late uses (its quarantine, up to 256 MB):
-// there the peak tells nothing about the pictures, and only the plain build
-// checks it.
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool PEAK_MEMORY_IS_THE_PROGRAMS = false;
-#else
-constexpr bool PEAK_MEMORY_IS_THE_PROGRAMS = true;
-#endif
 
 // Starts measuring the peak resident memory of the process afresh.
 bool resetPeakMemory()
@@ -248,9 +239,9 @@ private slots:
         QCOMPARE(ThemeProvider::themeFile(), zipPath);
 
         PictureSize::resetLargestPicturePixels();
-        // Where the peak cannot be reset or is not the program's own, only
-        // the pictures are checked.
-        const bool measured = PEAK_MEMORY_IS_THE_PROGRAMS && resetPeakMemory();
+        // Where the peak cannot be reset or is not the program's own (in a
+        // sanitized build), only the pictures are checked.
+        const bool measured = !SanitizedBuild::ACTIVE && resetPeakMemory();
         const qint64 before = peakMemoryKb();
         QElapsedTimer clock;
         clock.start();
