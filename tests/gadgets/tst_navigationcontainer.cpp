@@ -10,6 +10,8 @@
 #include "SceneTestHelpers.h"
 
 #include <QCoreApplication>
+#include <QCursor>
+#include <QGraphicsView>
 #include <QGraphicsScene>
 #include <QGraphicsSceneMouseEvent>
 #include <QGraphicsSceneWheelEvent>
@@ -20,6 +22,7 @@
 #include <QSvgRenderer>
 #include <QTest>
 
+#include <algorithm>
 #include <memory>
 
 using namespace Corvane::Gadgets;
@@ -106,6 +109,7 @@ private Q_SLOTS:
     void keyIAndEscapeTurnTheGadget();
     void infoAndFlipButtonsTurnTheGadget();
     void hoverLeaveIsReportedAfterADelay();
+    void leaveTowardsAFloatingButtonIsNoLeave();
     void flipButtonWaitsForTheHoverReport();
     void hoverMoveIsReportedWhenThePointerMoved();
     void releaseAndWheelAreReported();
@@ -255,6 +259,36 @@ void tst_NavigationContainer::hoverLeaveIsReportedAfterADelay()
     auto* fade = f.container->infoControl()->findChild<QPropertyAnimation*>();
     QVERIFY(fade);
     QCOMPARE(fade->endValue().toReal(), 0.0);
+}
+
+// A window cut to its drawn pixels reports a leave while the pointer
+// crosses a gap towards a floating button: as long as the pointer is over
+// what the gadget shows, the buttons stay; once it is off, the leave is
+// reported.
+void tst_NavigationContainer::leaveTowardsAFloatingButtonIsNoLeave()
+{
+    const Fixture f;
+    QGraphicsView view(const_cast<QGraphicsScene*>(&f.scene));
+    view.setSceneRect(SCENE_RECT);
+    view.resize(SCENE_RECT.size().toSize());
+    QSignalSpy hovered(f.container, &NavigationContainer::hoverEntered);
+    const auto leaves = [&hovered] {
+        return std::count_if(hovered.cbegin(), hovered.cend(),
+                             [](const QList<QVariant>& report) { return !report.first().toBool(); });
+    };
+    f.container->handleHoverEnterEvent(hoverEvent(QEvent::GraphicsSceneHoverEnter, QPointF(160, 160)).get());
+
+    const QPointF button = sceneCentre(f.container->navigationControl()->closeButton());
+    QCursor::setPos(view.viewport()->mapToGlobal(view.mapFromScene(button)));
+    f.container->handleHoverLeaveEvent(hoverEvent(QEvent::GraphicsSceneHoverLeave, button).get());
+    QTest::qWait(1300);
+    QCOMPARE(leaves(), 0);
+    QVERIFY(f.container->hoverTimer()->isActive());
+
+    QCursor::setPos(view.viewport()->mapToGlobal(QPoint(view.width() - 2, view.height() - 2)));
+    f.container->handleHoverLeaveEvent(hoverEvent(QEvent::GraphicsSceneHoverLeave, QPointF(798, 598)).get());
+    QTRY_COMPARE_WITH_TIMEOUT(leaves(), 1, 2500);
+    QCOMPARE(hovered.last().first().toBool(), false);
 }
 
 // The pointer crosses the turned gadget in the scene: the info face's flip
