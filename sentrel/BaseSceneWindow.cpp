@@ -807,10 +807,15 @@ void BaseSceneWindow::startInputMaskUpdate(bool start)
     scheduleInputMaskUpdate();
 }
 
+// The input shape of a window under a compositing manager waits until the
+// scene settles. A window cut to its drawn pixels (no compositing manager)
+// draws nothing beyond its shape, so there the shape follows the scene while
+// it changes, as an animation carries items out of it.
 void BaseSceneWindow::scheduleInputMaskUpdate()
 {
-    if (m_inputMaskRunning)
-        m_inputMaskTimer.start();
+    if (!m_inputMaskRunning || (m_view->drawsOpaqueOnly() && m_inputMaskTimer.isActive()))
+        return;
+    m_inputMaskTimer.start();
 }
 
 void BaseSceneWindow::requestInputMask()

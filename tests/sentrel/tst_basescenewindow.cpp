@@ -1,5 +1,7 @@
 #include "BaseSceneWindow.h"
 
+#include "SceneView.h"
+
 #include "SentrelFixture.h"
 #include "TestSceneWindow.h"
 #include "WindowShape.h"
@@ -10,6 +12,7 @@
 #include "utilities/WidgetUtilities.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QGraphicsRectItem>
 #include <QGraphicsView>
 #include <QScreen>
@@ -38,6 +41,7 @@ private Q_SLOTS:
     void forwardingSkipsDeletedRootControls();
     void maskIsTheVisiblePixels();
     void maskTakesItemsHangingOutsideTheGadget();
+    void shapeFollowsAnAnimationWithoutCompositor();
     void madeAnewTheWindowKeepsItsShape_data();
     void madeAnewTheWindowKeepsItsShape();
     void firstPaintStartsTheWorkerAndDestroyReportsOnce();
@@ -277,6 +281,31 @@ void tst_BaseSceneWindow::maskTakesItemsHangingOutsideTheGadget()
     const QPoint centre = m_window->mapFromGlobal(m_window->mapSceneToGlobal(label->sceneBoundingRect().center()).toPoint());
     QTRY_VERIFY(m_window->inputMask().contains(centre));
     QVERIFY(!m_window->isTransparent(centre));
+}
+
+// Without a compositing manager the window draws nothing beyond its shape:
+// while an animation carries items out of it (a face turning, a ring
+// opening), the shape is worked out again as the scene changes, not only
+// once the scene settles, or the turned face would show only at the end.
+void tst_BaseSceneWindow::shapeFollowsAnAnimationWithoutCompositor()
+{
+    auto* moving = new QGraphicsRectItem(QRectF(0, 0, 20, 20), m_window->wrapper());
+    moving->setBrush(Qt::white);
+    moving->setPen(Qt::NoPen);
+    m_window->showTo();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QTRY_VERIFY(m_window->isInputMaskRunning());
+    static_cast<SceneView*>(m_window->view())->setDrawsOpaqueOnly(true);
+    QTest::qWait(100);
+
+    QSignalSpy requests(m_window.get(), &BaseSceneWindow::inputMaskRequested);
+    QElapsedTimer animation;
+    animation.start();
+    for (int frame = 1; animation.elapsed() < 500; ++frame) {
+        moving->setPos(frame, 0);
+        QTest::qWait(10);
+    }
+    QVERIFY2(requests.size() >= 5, qPrintable(QString::number(requests.size())));
 }
 
 void tst_BaseSceneWindow::madeAnewTheWindowKeepsItsShape_data()
