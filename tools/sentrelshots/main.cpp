@@ -12,7 +12,8 @@
 // of an empty gadget, then, of the demo project in no-server mode:
 // <theme>-demo-gadget.png, <theme>-demo-hover.png (the pointer on the gadget,
 // its floating buttons shown), <theme>-demo-info.png (the info face),
-// <theme>-demo-info-turning.png (a third of the way round),
+// <theme>-demo-info-turning.png and <theme>-demo-info-turning-2.png (a third
+// and two thirds of the way round),
 // <theme>-demo-info-back.png (turned back), <theme>-demo-ring.png (the
 // lighting page with a dimmer's ring open, the pointer on the gadget),
 // <theme>-demo-fullscreen.png, <theme>-demo-fullscreen-ring.png (the ring of
@@ -273,6 +274,7 @@ int main(int argc, char** argv)
         ok &= capture(prefix + QStringLiteral("hover.png"));
         Q_EMIT window.navigationContainer()->infoPressed();
         ok &= capture(prefix + QStringLiteral("info-turning.png"), TURN_MS / 3);
+        ok &= capture(prefix + QStringLiteral("info-turning-2.png"), TURN_MS / 3);
         ok &= capture(prefix + QStringLiteral("info.png"), TURN_MS);
         Q_EMIT window.navigationContainer()->escapePressed();
         ok &= capture(prefix + QStringLiteral("info-back.png"), TURN_MS + 300);
