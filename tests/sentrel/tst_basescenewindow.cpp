@@ -42,6 +42,7 @@ private Q_SLOTS:
     void maskIsTheVisiblePixels();
     void maskTakesItemsHangingOutsideTheGadget();
     void shapeFollowsAnAnimationWithoutCompositor();
+    void shapeTakesWhatMovesBeyondItAtOnce();
     void madeAnewTheWindowKeepsItsShape_data();
     void madeAnewTheWindowKeepsItsShape();
     void firstPaintStartsTheWorkerAndDestroyReportsOnce();
@@ -306,6 +307,32 @@ void tst_BaseSceneWindow::shapeFollowsAnAnimationWithoutCompositor()
         QTest::qWait(10);
     }
     QVERIFY2(requests.size() >= 5, qPrintable(QString::number(requests.size())));
+}
+
+// Cut to its shape, the window paints nothing beyond it: an item carried
+// out of the shape joins it as soon as the scene reports the change, before
+// the next frame and without waiting for the mask worker.
+void tst_BaseSceneWindow::shapeTakesWhatMovesBeyondItAtOnce()
+{
+    auto* moving = new QGraphicsRectItem(QRectF(0, 0, 20, 20), m_window->wrapper());
+    moving->setBrush(Qt::white);
+    moving->setPen(Qt::NoPen);
+    m_window->showTo();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QTRY_VERIFY(m_window->isInputMaskRunning());
+    static_cast<SceneView*>(m_window->view())->setDrawsOpaqueOnly(true);
+    const auto centreInWindow = [this, moving] {
+        return m_window->mapFromGlobal(m_window->mapSceneToGlobal(moving->sceneBoundingRect().center()).toPoint());
+    };
+    QTRY_VERIFY(m_window->inputMask().contains(centreInWindow()));
+    // What the window system holds on a desktop without compositing.
+    m_window->setMask(m_window->inputMask());
+
+    moving->setPos(m_window->wrapper()->boundingRect().width() + 40, 0);
+    QVERIFY(!m_window->inputMask().contains(centreInWindow()));
+    QCoreApplication::processEvents();
+    QVERIFY(m_window->inputMask().contains(centreInWindow()));
+    QVERIFY(!m_window->isTransparent(centreInWindow()));
 }
 
 void tst_BaseSceneWindow::madeAnewTheWindowKeepsItsShape_data()
