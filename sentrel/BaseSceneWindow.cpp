@@ -292,11 +292,18 @@ bool BaseSceneWindow::isTranslucencyAvailable() const
 // A window is shown with the shape of what it draws, also when the window
 // system window was just made anew (a change of its flags): until the next
 // change of the scene nothing else would set it.
+//
+// Hidden under the pointer, the window hears of no leave: its scene is told,
+// so that nothing shows hovered (the floating buttons, a lit segment) when
+// the window shows again with the pointer elsewhere.
 void BaseSceneWindow::setVisible(bool visible)
 {
     if (visible) {
         m_view->setDrawsOpaqueOnly(!m_shape->desktopBlends());
         applyShapeNow();
+    } else if (isVisible()) {
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(m_view->viewport(), &leave);
     }
     QWidget::setVisible(visible);
 }
@@ -800,10 +807,15 @@ void BaseSceneWindow::startInputMaskUpdate(bool start)
     scheduleInputMaskUpdate();
 }
 
+// The input shape of a window under a compositing manager waits until the
+// scene settles. A window cut to its drawn pixels (no compositing manager)
+// draws nothing beyond its shape, so there the shape follows the scene while
+// it changes, as an animation carries items out of it.
 void BaseSceneWindow::scheduleInputMaskUpdate()
 {
-    if (m_inputMaskRunning)
-        m_inputMaskTimer.start();
+    if (!m_inputMaskRunning || (m_view->drawsOpaqueOnly() && m_inputMaskTimer.isActive()))
+        return;
+    m_inputMaskTimer.start();
 }
 
 void BaseSceneWindow::requestInputMask()

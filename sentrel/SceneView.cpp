@@ -1,6 +1,7 @@
 #include "SceneView.h"
 
 #include <QBitmap>
+#include <QGraphicsScene>
 #include <QImage>
 #include <QPaintEvent>
 #include <QPainter>
@@ -10,6 +11,8 @@ namespace Corvane::Sentrel {
 SceneView::SceneView(QGraphicsScene* scene, QWidget* parent)
     : QGraphicsView(scene, parent)
 {
+    if (scene)
+        connect(scene, &QGraphicsScene::changed, this, &SceneView::reportDrawnBeyondShape);
 }
 
 void SceneView::setDrawsOpaqueOnly(bool opaqueOnly)
@@ -52,23 +55,52 @@ void SceneView::paintEvent(QPaintEvent* event)
     const QRect exposed = event->rect();
     if (exposed.isEmpty())
         return;
-    const qreal ratio = viewport()->devicePixelRatio();
-    QImage layer(exposed.size() * ratio, QImage::Format_ARGB32_Premultiplied);
-    layer.setDevicePixelRatio(ratio);
-    layer.fill(Qt::transparent);
-    {
-        QPainter painter(&layer);
-        painter.setRenderHints(renderHints());
-        render(&painter, QRectF(QPointF(0, 0), exposed.size()), exposed, Qt::IgnoreAspectRatio);
-    }
-    makeOpaqueOrClear(layer);
+    const QImage layer = opaqueLayer(exposed);
     {
         QPainter painter(viewport());
         painter.setClipRegion(event->region());
         painter.drawImage(exposed.topLeft(), layer);
     }
-    const QImage mask = layer.createAlphaMask();
-    Q_EMIT drawnOpaque(exposed, QRegion(QBitmap::fromImage(mask)).translated(exposed.topLeft()));
+    Q_EMIT drawnOpaque(exposed, drawnIn(layer).translated(exposed.topLeft()));
+}
+
+// A window cut to a shape is drawn only within it: what an animation carries
+// beyond the shape would never be drawn, and so never join the shape. What
+// the scene now draws there is reported at once, before the next frame.
+void SceneView::reportDrawnBeyondShape(const QList<QRectF>& changed)
+{
+    const QRegion shape = window()->mask();
+    if (!m_opaqueOnly || shape.isEmpty())
+        return;
+    QRegion beyond;
+    for (const QRectF& rect : changed)
+        beyond += mapFromScene(rect).boundingRect().adjusted(-1, -1, 1, 1);
+    beyond &= viewport()->rect();
+    beyond -= shape.translated(-viewport()->mapTo(window(), QPoint(0, 0)));
+    if (beyond.isEmpty())
+        return;
+    const QRect area = beyond.boundingRect();
+    Q_EMIT drawnOpaque(area, drawnIn(opaqueLayer(area)).translated(area.topLeft()));
+}
+
+QImage SceneView::opaqueLayer(const QRect& area)
+{
+    const qreal ratio = viewport()->devicePixelRatio();
+    QImage layer(area.size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    layer.setDevicePixelRatio(ratio);
+    layer.fill(Qt::transparent);
+    {
+        QPainter painter(&layer);
+        painter.setRenderHints(renderHints());
+        render(&painter, QRectF(QPointF(0, 0), area.size()), area, Qt::IgnoreAspectRatio);
+    }
+    makeOpaqueOrClear(layer);
+    return layer;
+}
+
+QRegion SceneView::drawnIn(const QImage& layer)
+{
+    return QRegion(QBitmap::fromImage(layer.createAlphaMask()));
 }
 
 } // namespace Corvane::Sentrel

@@ -27,14 +27,21 @@ public:
     static constexpr int OPAQUE_FROM = 100;
 
 Q_SIGNALS:
-    // Drawing opaque only: the part of the viewport just drawn, and the
-    // pixels drawn in it, so that the window's shape can follow at once.
+    // Drawing opaque only: a part of the viewport just drawn (or, beyond the
+    // window's shape, drawn as it would be), and the pixels drawn in it, so
+    // that the window's shape can follow at once.
     void drawnOpaque(const QRect& area, const QRegion& drawn);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void reportDrawnBeyondShape(const QList<QRectF>& changed);
+    // The scene in a part of the viewport, each pixel opaque or clear, and
+    // the pixels drawn in such a layer.
+    QImage opaqueLayer(const QRect& area);
+    static QRegion drawnIn(const QImage& layer);
+
     bool m_opaqueOnly = false;
 };
 

@@ -4,12 +4,15 @@
 #include "navigation/InfoControl.h"
 #include "navigation/NavigationContainer.h"
 #include "navigation/NavigationControl.h"
+#include "navigation/NavigationLabels.h"
 #include "theme/RendererContainer.h"
 #include "theme/ThemeProvider.h"
 
 #include "SceneTestHelpers.h"
 
 #include <QCoreApplication>
+#include <QCursor>
+#include <QGraphicsView>
 #include <QGraphicsScene>
 #include <QGraphicsSceneMouseEvent>
 #include <QGraphicsSceneWheelEvent>
@@ -20,6 +23,7 @@
 #include <QSvgRenderer>
 #include <QTest>
 
+#include <algorithm>
 #include <memory>
 
 using namespace Corvane::Gadgets;
@@ -104,8 +108,10 @@ private Q_SLOTS:
     void keys_data();
     void keys();
     void keyIAndEscapeTurnTheGadget();
+    void namePlatesLeaveForTheTurn();
     void infoAndFlipButtonsTurnTheGadget();
     void hoverLeaveIsReportedAfterADelay();
+    void leaveTowardsAFloatingButtonIsNoLeave();
     void flipButtonWaitsForTheHoverReport();
     void hoverMoveIsReportedWhenThePointerMoved();
     void releaseAndWheelAreReported();
@@ -212,6 +218,26 @@ void tst_NavigationContainer::keyIAndEscapeTurnTheGadget()
     QVERIFY(f.container->navigationControl()->isVisible());
 }
 
+// The name plates hang far off the axis the faces turn about: drawn while
+// turning, in perspective, they left trails on a desktop that blends. They
+// are hidden from the start of a turn and come back once the front is up
+// again, not while the back is.
+void tst_NavigationContainer::namePlatesLeaveForTheTurn()
+{
+    const Fixture f;
+    NavigationLabels* plates = f.container->navigationControl()->labels();
+    QVERIFY(plates->isVisible());
+    pressKey(*f.container, Qt::Key_I);
+    QVERIFY(!plates->isVisible());
+    f.finishTurn();
+    QVERIFY(!plates->isVisible());
+
+    pressKey(*f.container, Qt::Key_Escape);
+    QVERIFY(!plates->isVisible());
+    f.finishTurn();
+    QVERIFY(plates->isVisible());
+}
+
 void tst_NavigationContainer::infoAndFlipButtonsTurnTheGadget()
 {
     const Fixture f;
@@ -255,6 +281,36 @@ void tst_NavigationContainer::hoverLeaveIsReportedAfterADelay()
     auto* fade = f.container->infoControl()->findChild<QPropertyAnimation*>();
     QVERIFY(fade);
     QCOMPARE(fade->endValue().toReal(), 0.0);
+}
+
+// A window cut to its drawn pixels reports a leave while the pointer
+// crosses a gap towards a floating button: as long as the pointer is over
+// what the gadget shows, the buttons stay; once it is off, the leave is
+// reported.
+void tst_NavigationContainer::leaveTowardsAFloatingButtonIsNoLeave()
+{
+    const Fixture f;
+    QGraphicsView view(const_cast<QGraphicsScene*>(&f.scene));
+    view.setSceneRect(SCENE_RECT);
+    view.resize(SCENE_RECT.size().toSize());
+    QSignalSpy hovered(f.container, &NavigationContainer::hoverEntered);
+    const auto leaves = [&hovered] {
+        return std::count_if(hovered.cbegin(), hovered.cend(),
+                             [](const QList<QVariant>& report) { return !report.first().toBool(); });
+    };
+    f.container->handleHoverEnterEvent(hoverEvent(QEvent::GraphicsSceneHoverEnter, QPointF(160, 160)).get());
+
+    const QPointF button = sceneCentre(f.container->navigationControl()->closeButton());
+    QCursor::setPos(view.viewport()->mapToGlobal(view.mapFromScene(button)));
+    f.container->handleHoverLeaveEvent(hoverEvent(QEvent::GraphicsSceneHoverLeave, button).get());
+    QTest::qWait(1300);
+    QCOMPARE(leaves(), 0);
+    QVERIFY(f.container->hoverTimer()->isActive());
+
+    QCursor::setPos(view.viewport()->mapToGlobal(QPoint(view.width() - 2, view.height() - 2)));
+    f.container->handleHoverLeaveEvent(hoverEvent(QEvent::GraphicsSceneHoverLeave, QPointF(798, 598)).get());
+    QTRY_COMPARE_WITH_TIMEOUT(leaves(), 1, 2500);
+    QCOMPARE(hovered.last().first().toBool(), false);
 }
 
 // The pointer crosses the turned gadget in the scene: the info face's flip

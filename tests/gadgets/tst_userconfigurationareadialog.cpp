@@ -16,6 +16,7 @@
 #include "utilities/PathProvider.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -334,6 +335,66 @@ private slots:
         QVERIFY(!dialog.findChild<SliderControl*>("sliderTransparency")->isEnabled());
         dialog.setFullScreenMode(false);
         QVERIFY(dialog.findChild<SliderControl*>("sliderDimension")->isEnabled());
+    }
+
+    void transparencyShowsWhetherItCanApply_data()
+    {
+        QTest::addColumn<bool>("available");
+        QTest::addColumn<bool>("fullScreen");
+        QTest::addColumn<bool>("sliderEnabled");
+        QTest::newRow("translucent desktop") << true << false << true;
+        QTest::newRow("translucent desktop, full screen") << true << true << false;
+        QTest::newRow("no translucent windows") << false << false << false;
+        QTest::newRow("no translucent windows, full screen") << false << true << false;
+    }
+
+    // Where the desktop shows no translucent windows, the transparency
+    // slider and its caption are disabled, with the reason as their tooltip,
+    // and leaving full-screen mode does not bring the slider back.
+    void transparencyShowsWhetherItCanApply()
+    {
+        QFETCH(bool, available);
+        QFETCH(bool, fullScreen);
+        QFETCH(bool, sliderEnabled);
+        UserConfigurationAreaDialog dialog;
+        dialog.setFullScreenMode(!fullScreen);
+        dialog.setTransparencyAvailable(available);
+        dialog.setFullScreenMode(fullScreen);
+        auto* slider = dialog.findChild<SliderControl*>("sliderTransparency");
+        auto* caption = dialog.findChild<QLabel*>("widgetTransparency");
+        QVERIFY(slider && caption);
+        QCOMPARE(slider->isEnabled(), sliderEnabled);
+        QCOMPARE(caption->isEnabled(), available);
+        QCOMPARE(caption->toolTip().isEmpty(), available);
+        QCOMPARE(slider->toolTip(), caption->toolTip());
+        QCOMPARE(dialog.findChild<SliderControl*>("sliderDimension")->isEnabled(), !fullScreen);
+    }
+
+    void unavailableSettingsLookDisabled_data()
+    {
+        QTest::addColumn<QString>("theme");
+        QTest::newRow("Default") << QStringLiteral(":/CorvaneTheme");
+        QTest::newRow("Essential") << QStringLiteral(":/TalveraTheme");
+    }
+
+    // A disabled slider or caption of the built-in themes does not look like
+    // one the user can change.
+    void unavailableSettingsLookDisabled()
+    {
+        QFETCH(QString, theme);
+        SceneTestHelpers::useTheme(theme);
+        UserConfigurationAreaDialog dialog;
+        dialog.resize(dialog.minimumSize());
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto* slider = dialog.findChild<SliderControl*>("sliderTransparency");
+        auto* caption = dialog.findChild<QLabel*>("widgetTransparency");
+        const QImage sliderBefore = DialogsTheme::grabImage(slider);
+        const QImage captionBefore = DialogsTheme::grabImage(caption);
+        dialog.setTransparencyAvailable(false);
+        QVERIFY(DialogsTheme::grabImage(slider) != sliderBefore);
+        QVERIFY(DialogsTheme::grabImage(caption) != captionBefore);
+        DialogsTheme::activate();
     }
 
     void arabicMirrorsTheLayout()

@@ -1,5 +1,7 @@
 #include "BaseSceneWindow.h"
 
+#include "SceneView.h"
+
 #include "SentrelFixture.h"
 #include "TestSceneWindow.h"
 #include "WindowShape.h"
@@ -10,6 +12,7 @@
 #include "utilities/WidgetUtilities.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QGraphicsRectItem>
 #include <QGraphicsView>
 #include <QScreen>
@@ -38,6 +41,8 @@ private Q_SLOTS:
     void forwardingSkipsDeletedRootControls();
     void maskIsTheVisiblePixels();
     void maskTakesItemsHangingOutsideTheGadget();
+    void shapeFollowsAnAnimationWithoutCompositor();
+    void shapeTakesWhatMovesBeyondItAtOnce();
     void madeAnewTheWindowKeepsItsShape_data();
     void madeAnewTheWindowKeepsItsShape();
     void firstPaintStartsTheWorkerAndDestroyReportsOnce();
@@ -277,6 +282,57 @@ void tst_BaseSceneWindow::maskTakesItemsHangingOutsideTheGadget()
     const QPoint centre = m_window->mapFromGlobal(m_window->mapSceneToGlobal(label->sceneBoundingRect().center()).toPoint());
     QTRY_VERIFY(m_window->inputMask().contains(centre));
     QVERIFY(!m_window->isTransparent(centre));
+}
+
+// Without a compositing manager the window draws nothing beyond its shape:
+// while an animation carries items out of it (a face turning, a ring
+// opening), the shape is worked out again as the scene changes, not only
+// once the scene settles, or the turned face would show only at the end.
+void tst_BaseSceneWindow::shapeFollowsAnAnimationWithoutCompositor()
+{
+    auto* moving = new QGraphicsRectItem(QRectF(0, 0, 20, 20), m_window->wrapper());
+    moving->setBrush(Qt::white);
+    moving->setPen(Qt::NoPen);
+    m_window->showTo();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QTRY_VERIFY(m_window->isInputMaskRunning());
+    static_cast<SceneView*>(m_window->view())->setDrawsOpaqueOnly(true);
+    QTest::qWait(100);
+
+    QSignalSpy requests(m_window.get(), &BaseSceneWindow::inputMaskRequested);
+    QElapsedTimer animation;
+    animation.start();
+    for (int frame = 1; animation.elapsed() < 500; ++frame) {
+        moving->setPos(frame, 0);
+        QTest::qWait(10);
+    }
+    QVERIFY2(requests.size() >= 5, qPrintable(QString::number(requests.size())));
+}
+
+// Cut to its shape, the window paints nothing beyond it: an item carried
+// out of the shape joins it as soon as the scene reports the change, before
+// the next frame and without waiting for the mask worker.
+void tst_BaseSceneWindow::shapeTakesWhatMovesBeyondItAtOnce()
+{
+    auto* moving = new QGraphicsRectItem(QRectF(0, 0, 20, 20), m_window->wrapper());
+    moving->setBrush(Qt::white);
+    moving->setPen(Qt::NoPen);
+    m_window->showTo();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QTRY_VERIFY(m_window->isInputMaskRunning());
+    static_cast<SceneView*>(m_window->view())->setDrawsOpaqueOnly(true);
+    const auto centreInWindow = [this, moving] {
+        return m_window->mapFromGlobal(m_window->mapSceneToGlobal(moving->sceneBoundingRect().center()).toPoint());
+    };
+    QTRY_VERIFY(m_window->inputMask().contains(centreInWindow()));
+    // What the window system holds on a desktop without compositing.
+    m_window->setMask(m_window->inputMask());
+
+    moving->setPos(m_window->wrapper()->boundingRect().width() + 40, 0);
+    QVERIFY(!m_window->inputMask().contains(centreInWindow()));
+    QCoreApplication::processEvents();
+    QVERIFY(m_window->inputMask().contains(centreInWindow()));
+    QVERIFY(!m_window->isTransparent(centreInWindow()));
 }
 
 void tst_BaseSceneWindow::madeAnewTheWindowKeepsItsShape_data()

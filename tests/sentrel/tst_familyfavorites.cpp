@@ -24,6 +24,7 @@
 #include "favorite/FavoriteControl.h"
 #include "label/Label.h"
 #include "models/DropDownItemModel.h"
+#include "navigation/NavigationContainer.h"
 #include "navigation/NavigationControl.h"
 #include "navigation/NavigationLabels.h"
 #include "pravikdriver/Message.h"
@@ -125,6 +126,22 @@ Message statusMessage(News news, const QString& where)
     return Message();
 }
 
+// Notes the windows in the order they are raised.
+class RaiseOrder : public QObject
+{
+public:
+    void watch(QWidget* window) { window->installEventFilter(this); }
+    QList<QObject*> raised;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::ZOrderChange)
+            raised.append(watched);
+        return false;
+    }
+};
+
 } // namespace
 
 class tst_FamilyFavorites : public QObject
@@ -151,6 +168,7 @@ private Q_SLOTS:
     void restoredAfterRestart();
     void contextMenu_data();
     void contextMenu();
+    void fullScreenGadgetShownAgainStaysAboveFavorites();
     void renamedSourceEverywhereAndAfterRestart();
     void renamedOnTheCarouselLabel_data();
     void renamedOnTheCarouselLabel();
@@ -621,6 +639,44 @@ void tst_FamilyFavorites::contextMenu()
     actions.at(4)->trigger();
     QVERIFY(controller->favorites().isEmpty());
     QVERIFY(!controller->hasFavoriteFor(device));
+}
+
+// In full-screen mode the corner X hides the gadget; a favourite's "Show
+// main window" brings it back filling the screen, raised above the
+// favourites, and nothing lifts them over it again.
+void tst_FamilyFavorites::fullScreenGadgetShownAgainStaysAboveFavorites()
+{
+    NavigationWindow* main = m_fixture->window.get();
+    main->showTo();
+    QVERIFY(QTest::qWaitForWindowExposed(main));
+    QList<FavoriteWindow*> favorites{open(SCENARIOS, GOOD_MORNING, QPoint(200, 200)),
+                                     open(MOTORS, LIVING_ROOM_SHUTTER, QPoint(600, 300))};
+    for (FavoriteWindow* favorite : favorites) {
+        favorite->showTo();
+        QVERIFY(QTest::qWaitForWindowExposed(favorite));
+    }
+    main->setIsInFullScreenMode(true);
+    QVERIFY(QTest::qWaitForWindowExposed(main));
+
+    Q_EMIT main->navigationContainer()->elementClick(main->navigationContainer()->fullScreenCloseButton());
+    QVERIFY(!main->isVisible());
+    RaiseOrder order;
+    order.watch(main);
+    for (FavoriteWindow* favorite : favorites)
+        order.watch(favorite);
+    Q_EMIT favorites.first()->customContextMenuRequested(QPoint(10, 10));
+    QMenu* menu = page(SCENARIOS)->favoriteContextMenu();
+    QVERIFY(menu);
+    menu->hide();
+    menu->actions().at(2)->trigger();
+
+    QVERIFY(main->isVisible());
+    QVERIFY(QTest::qWaitForWindowExposed(main));
+    QTest::qWait(100);
+    QVERIFY(main->isInFullScreenMode());
+    QVERIFY(main->windowState().testFlag(Qt::WindowFullScreen));
+    QVERIFY(!order.raised.isEmpty());
+    QCOMPARE(order.raised.last(), static_cast<QObject*>(main));
 }
 
 // A source renamed in a drop-down: the carousel's drop-down, the info text

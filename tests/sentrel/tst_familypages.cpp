@@ -377,30 +377,58 @@ void tst_FamilyPages::floatingButtonsClearEveryRing()
     Corvane::Gadgets::NavigationControl* carousel = m_window->navigationControl();
     const QList<Corvane::Gadgets::SvgButton*> floating{carousel->refreshButton(), carousel->closeButton(),
                                                        carousel->infoButton(), carousel->resizeButton()};
+    const auto checkClear = [&floating](const CommandControl& ring, const QString& where) {
+        for (Corvane::Gadgets::SvgButton* over : floating) {
+            const QString under = RingPlacement::segmentUnder(*over, ring);
+            QVERIFY2(under.isEmpty(), qPrintable(where + QStringLiteral(": %1 on %2").arg(over->elementId(), under)));
+        }
+    };
     int rings = 0;
+    int secondRings = 0;
     for (const NavigationIcon& page : navigation()->homeIcons()) {
         // One name plate per segment.
         for (int segment = 0; segment < carousel->labels()->count(); ++segment) {
-            openPage(page.id());
-            const int index = carousel->getIconIndexBySegment(segment);
-            if (index < 0 || carousel->icons().at(index).isEmpty())
-                continue;
-            carousel->notifyNavigationIconClicked(carousel->icons().at(index), segment, false);
-            CommandControl* ring = carousel->commandControl1();
-            if (!ring || carousel->currentPageId() != page.id())
-                continue;
-            ++rings;
-            carousel->setCommandControl1ShowProgress(1.0);
-            for (Corvane::Gadgets::SvgButton* over : floating) {
-                const QString under = RingPlacement::segmentUnder(*over, *ring);
-                QVERIFY2(under.isEmpty(), qPrintable(QStringLiteral("page %1, segment %2: %3 on %4")
-                                                         .arg(page.id())
-                                                         .arg(segment)
-                                                         .arg(over->elementId(), under)));
+            // The first ring alone, then each of its segments clicked in
+            // turn: some open a second ring around the first.
+            for (int first = -1;; ++first) {
+                openPage(page.id());
+                // The second ring of the last round has closed.
+                carousel->setCommandControl2ShowProgress(0.0);
+                const int index = carousel->getIconIndexBySegment(segment);
+                if (index < 0 || carousel->icons().at(index).isEmpty())
+                    break;
+                carousel->notifyNavigationIconClicked(carousel->icons().at(index), segment, false);
+                CommandControl* ring = carousel->commandControl1();
+                if (!ring || carousel->currentPageId() != page.id())
+                    break;
+                carousel->setCommandControl1ShowProgress(1.0);
+                const QString where = QStringLiteral("page %1, segment %2").arg(page.id()).arg(segment);
+                const QList<Corvane::Gadgets::SvgContentButton*> commands = ring->oddSegments() + ring->evenSegments();
+                if (first < 0) {
+                    ++rings;
+                    checkClear(*ring, where);
+                    if (QTest::currentTestFailed())
+                        return;
+                    continue;
+                }
+                if (first >= commands.size())
+                    break;
+                if (!commands.at(first)->isVisible())
+                    continue;
+                Q_EMIT ring->elementClick(commands.at(first));
+                CommandControl* second = carousel->commandControl2();
+                if (!second || !second->isVisible() || carousel->commandControl1() != ring)
+                    continue;
+                ++secondRings;
+                carousel->setCommandControl2ShowProgress(1.0);
+                checkClear(*second, where + QStringLiteral(", second ring of ") + commands.at(first)->elementId());
+                if (QTest::currentTestFailed())
+                    return;
             }
         }
     }
     QVERIFY(rings > 5);
+    QVERIFY(secondRings > 0);
 }
 
 void tst_FamilyPages::closingRingIsLetGoWithItsController()

@@ -51,6 +51,7 @@ private Q_SLOTS:
     void scaleRangeFollowsTheGadget();
     void fullScreenInAndOutRestores();
     void fullScreenKeepsTheLabelsOnScreen();
+    void hiddenWhileHoveredShowsNothingHovered();
     void fullScreenKeepsOpenRingsOnScreen_data();
     void fullScreenKeepsOpenRingsOnScreen();
     void releaseStoresTheSizeOnlyOutsideFullScreen();
@@ -196,6 +197,26 @@ void tst_NavigationWindow::fullScreenKeepsTheLabelsOnScreen()
         QVERIFY2(screen.contains(onScreen), qPrintable(labels->textAt(i)));
     }
     QVERIFY(shown > 0);
+}
+
+// Hidden with the pointer on it (its menu's "Hide main window"), the gadget
+// lets go of its hover: shown again, it fades its floating buttons out
+// instead of keeping them until the pointer crosses it again.
+void tst_NavigationWindow::hiddenWhileHoveredShowsNothingHovered()
+{
+    m_window->showTo();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    Corvane::Gadgets::NavigationContainer* container = m_window->navigationContainer();
+    QSignalSpy hovered(container, &Corvane::Gadgets::NavigationContainer::hoverEntered);
+    QGraphicsView* view = m_window->view();
+    const QPoint centre = view->mapFromScene(container->mapToScene(container->boundingRect().center()));
+    QTest::mouseMove(view->viewport(), centre);
+    QTRY_VERIFY(!hovered.isEmpty());
+    QVERIFY(hovered.last().first().toBool());
+    QVERIFY(!container->hoverTimer()->isActive());
+
+    m_window->hide();
+    QVERIFY(container->hoverTimer()->isActive());
 }
 
 void tst_NavigationWindow::fullScreenKeepsOpenRingsOnScreen_data()

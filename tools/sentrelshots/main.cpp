@@ -9,22 +9,35 @@
 // the pictures show Sentrel with and without translucent windows.
 //
 // Writes <theme>-gadget.png, <theme>-fullscreen.png and <theme>-settings.png
-// of an empty gadget, then <theme>-demo-gadget.png, <theme>-demo-info.png
-// (the info face) and <theme>-demo-fullscreen.png of the demo project in
-// no-server mode.
+// of an empty gadget, then, of the demo project in no-server mode:
+// <theme>-demo-gadget.png, <theme>-demo-hover.png (the pointer on the gadget,
+// its floating buttons shown), <theme>-demo-info.png (the info face),
+// <theme>-demo-info-turning.png and <theme>-demo-info-turning-2.png (a third
+// and two thirds of the way round),
+// <theme>-demo-info-back.png (turned back), <theme>-demo-ring.png (the
+// lighting page with a dimmer's ring open, the pointer on the gadget),
+// <theme>-demo-fullscreen.png, <theme>-demo-fullscreen-ring.png (the ring of
+// the device on the bottom segment open) and <theme>-demo-favorite.png (the
+// dimmer's favourite window with its ring open, the pointer on it).
 #include "NavigationWindow.h"
 #include "Controllers/navigation/NavigationController.h"
 #include "Controllers/navigation/NavigationMenus.h"
 #include "Settings.h"
 #include "StartUp.h"
 
+#include "Controllers/base/BaseController.h"
 #include "Controllers/navigation/UserConfigurationController.h"
+#include "FavoriteWindow.h"
+#include "controls/SvgContentButton.h"
+#include "favorite/FavoriteControl.h"
 #include "navigation/NavigationContainer.h"
+#include "navigation/NavigationControl.h"
 #include "theme/ThemeEngineHandler.h"
 #include "theme/ThemeProvider.h"
 #include "utilities/PathProvider.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QLabel>
 #include <QProcess>
 #include <QMenu>
@@ -47,9 +60,9 @@ void wait(int milliseconds)
     loop.exec();
 }
 
-bool capture(const QString& path)
+bool capture(const QString& path, int after = 600)
 {
-    wait(600);
+    wait(after);
     const bool saved = QGuiApplication::primaryScreen()->grabWindow(0).save(path);
     std::printf("%s %s\n", saved ? "wrote" : "could not write", qPrintable(path));
     return saved;
@@ -84,6 +97,108 @@ std::unique_ptr<QLabel> showWallpaper(const QString& path)
     wallpaper->lower();
     wait(300);
     return wallpaper;
+}
+
+// A turn of the gadget between its faces takes a second.
+constexpr int TURN_MS = 1000;
+
+// The demo project's dimmer in the living room, on the lighting page.
+constexpr int LIVING_DIMMER = 4;
+
+void hover(const QPoint& at)
+{
+    QCursor::setPos(at);
+    wait(300);
+}
+
+// The page opens from its home icon.
+void openPage(Sentrel::NavigationWindow& window, int pageId)
+{
+    window.navigationController()->goHome();
+    wait(600);
+    for (const Gadgets::Models::NavigationIcon& icon : window.navigationController()->homeIcons())
+        if (icon.id() == pageId)
+            window.navigationControl()->notifyNavigationIconClicked(icon, 0, false);
+    wait(600);
+}
+
+// The segment lowest on the screen.
+int bottomSegment(const Gadgets::NavigationControl& navigation)
+{
+    const QList<Gadgets::SvgContentButton*> segments = navigation.segments();
+    int bottom = -1;
+    for (int i = 0; i < segments.size(); ++i)
+        if (bottom < 0 || segments.at(i)->sceneBoundingRect().center().y()
+                              > segments.at(bottom)->sceneBoundingRect().center().y())
+            bottom = i;
+    return bottom;
+}
+
+// Turns the carousel until the device's icon lies on the segment, and
+// clicks it: its ring opens.
+bool openRingOn(Gadgets::NavigationControl& navigation, int deviceId, int segment)
+{
+    const QList<Gadgets::Models::NavigationIcon> icons = navigation.icons();
+    for (int i = 0; i < icons.size(); ++i) {
+        if (icons.at(i).id() != deviceId)
+            continue;
+        for (int first = 0; first < icons.size() && navigation.getSegmentIndexByIcon(i) != segment; ++first)
+            navigation.setFirstIconIndex(first);
+        wait(400);
+        navigation.notifyNavigationIconClicked(icons.at(i), navigation.getSegmentIndexByIcon(i), false);
+        wait(600);
+        return navigation.commandControl1() != nullptr;
+    }
+    return false;
+}
+
+Sentrel::Controllers::BaseController* controllerOf(Sentrel::NavigationWindow& window, int pageId)
+{
+    for (Sentrel::Controllers::BaseController* controller : window.navigationController()->controllers())
+        if (controller->controlledPageId() == pageId)
+            return controller;
+    return nullptr;
+}
+
+// The lighting page with the dimmer's ring open, in the gadget and in
+// full-screen mode (on the bottom segment), then the dimmer's favourite with
+// its ring open.
+bool captureRings(Sentrel::NavigationWindow& window, const QString& prefix)
+{
+    using Sentrel::Controllers::BaseController;
+    bool ok = true;
+    openPage(window, BaseController::LIGHTS_PAGE_ID);
+    Gadgets::NavigationControl* navigation = window.navigationControl();
+    ok &= openRingOn(*navigation, LIVING_DIMMER, 0);
+    hover(window.globalHotSpot());
+    ok &= capture(prefix + QStringLiteral("ring.png"));
+    navigation->notifyNavigationIconClicked(navigation->icons().at(0), 0, false);
+    hover(QPoint(5, 5));
+
+    window.setIsInFullScreenMode(true);
+    wait(600);
+    ok &= openRingOn(*navigation, LIVING_DIMMER, bottomSegment(*navigation));
+    ok &= capture(prefix + QStringLiteral("fullscreen-ring.png"));
+    window.setIsInFullScreenMode(false);
+    window.navigationController()->goHome();
+    wait(600);
+
+    // Beside the gadget, in the right third of the screen.
+    BaseController* lighting = controllerOf(window, BaseController::LIGHTS_PAGE_ID);
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const QPoint place(screen.left() + screen.width() * 4 / 5, screen.top() + screen.height() / 3);
+    Sentrel::FavoriteWindow* favorite =
+        lighting ? lighting->addFavorite(LIVING_DIMMER, 0, place, true, false, 100) : nullptr;
+    if (!favorite)
+        return false;
+    wait(600);
+    Gadgets::FavoriteControl* control = favorite->favoriteControl();
+    Q_EMIT control->elementClick(control->centerButton());
+    hover(favorite->globalHotSpot());
+    ok &= capture(prefix + QStringLiteral("favorite.png"));
+    favorite->close();
+    hover(QPoint(5, 5));
+    return ok;
 }
 
 } // namespace
@@ -152,12 +267,21 @@ int main(int argc, char** argv)
         Sentrel::NavigationWindow window;
         window.applyStoredSettings();
         window.showTo();
-        ok &= capture(output.filePath(theme + QStringLiteral("-demo-gadget.png")));
+        hover(QPoint(5, 5));
+        const QString prefix = output.filePath(theme + QStringLiteral("-demo-"));
+        ok &= capture(prefix + QStringLiteral("gadget.png"));
+        hover(window.globalHotSpot());
+        ok &= capture(prefix + QStringLiteral("hover.png"));
         Q_EMIT window.navigationContainer()->infoPressed();
-        ok &= capture(output.filePath(theme + QStringLiteral("-demo-info.png")));
+        ok &= capture(prefix + QStringLiteral("info-turning.png"), TURN_MS / 3);
+        ok &= capture(prefix + QStringLiteral("info-turning-2.png"), TURN_MS / 3);
+        ok &= capture(prefix + QStringLiteral("info.png"), TURN_MS);
         Q_EMIT window.navigationContainer()->escapePressed();
-        wait(600);
-        ok &= captureFullScreen(window, output.filePath(theme + QStringLiteral("-demo-fullscreen.png")));
+        ok &= capture(prefix + QStringLiteral("info-back.png"), TURN_MS + 300);
+        hover(QPoint(5, 5));
+        ok &= captureFullScreen(window, prefix + QStringLiteral("fullscreen.png"));
+        wait(100);
+        ok &= captureRings(window, prefix);
         wait(100);
     }
     if (compositingManager.state() != QProcess::NotRunning) {

@@ -2242,6 +2242,22 @@ def dialog_qss():
     margin-right: 5px;
 }}
 
+/* A setting that cannot apply (the gadget's size in full-screen mode, its
+   transparency where the desktop shows no translucent windows) is greyed. */
+#widgetDimension:disabled, #widgetTransparency:disabled, #minTick:disabled, #maxTick:disabled {{
+    color: rgb(105, 105, 105);
+}}
+
+#sliderDimension QSlider::groove:horizontal:disabled, #sliderTransparency QSlider::groove:horizontal:disabled {{
+    background: rgb(70, 70, 70);
+}}
+
+#sliderDimension QSlider::handle:horizontal:disabled, #sliderTransparency QSlider::handle:horizontal:disabled {{
+    image: none;
+    background: rgb(105, 105, 105);
+    border-radius: 6px;
+}}
+
 #skinPreview, #preferencesContainer, #preferencesScrollArea {{
     background: transparent;
     border: none;
