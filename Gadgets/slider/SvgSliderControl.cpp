@@ -316,7 +316,10 @@ void SvgSliderControl::updateTextPixmap()
         gradient.setStops(m_textColorStops);
 
     const qreal oldWidth = m_text->boundingRect().width();
-    m_text->setFont(font);
+    // Laying the text out is the costly part, and a new value seldom brings
+    // a new font.
+    if (font != m_text->font())
+        m_text->setFont(font);
     m_text->setBrush(QBrush(gradient));
     m_text->setText(text);
     const qreal newWidth = m_text->boundingRect().width();
