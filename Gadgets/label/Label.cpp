@@ -449,7 +449,9 @@ void Label::setTextOpacity(qreal opacity)
 void Label::setupText()
 {
     const QFontMetricsF metrics(m_effectiveFont);
-    const QRectF bounds = metrics.boundingRect(m_textBox, TEXT_FLAGS, m_text);
+    // No text takes no room: its font is not measured, which spares loading
+    // one while a new label has only its default font.
+    const QRectF bounds = m_text.isEmpty() ? QRectF() : metrics.boundingRect(m_textBox, TEXT_FLAGS, m_text);
     m_scrollNeeded = bounds.width() > m_textBox.width();
     setTextAlignment(m_textAlignment);
     if (m_scrollNeeded) {
