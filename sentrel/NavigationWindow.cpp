@@ -73,12 +73,10 @@ NavigationWindow::NavigationWindow(QWidget* parent, std::unique_ptr<Gadgets::Ges
     setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Maximum);
     setContextMenuPolicy(Qt::CustomContextMenu);
     if (m_navigationContainer) {
-        for (Gadgets::SvgControlObject* control : {static_cast<Gadgets::SvgControlObject*>(navigationControl()),
-                                                   static_cast<Gadgets::SvgControlObject*>(
-                                                       m_navigationContainer->infoControl())}) {
-            connect(control, &Gadgets::SvgControlObject::elementClick, this, &NavigationWindow::onElementClick);
-            connect(control, &Gadgets::SvgControlObject::elementDrag, this, &NavigationWindow::onElementDrag);
-        }
+        connectElements(navigationControl());
+        // The info face is made when first shown.
+        connect(m_navigationContainer, &NavigationContainer::infoControlCreated, this,
+                [this](Gadgets::InfoControl* info) { connectElements(info); });
     }
     setWindowTitle(QCoreApplication::applicationName());
     updateTranslators(Settings::guiProperties().language());
@@ -88,6 +86,12 @@ NavigationWindow::NavigationWindow(QWidget* parent, std::unique_ptr<Gadgets::Ges
     // A right click on the gadget opens the main context menu.
     connect(this, &QWidget::customContextMenuRequested, m_navigationController,
             &Controllers::NavigationController::onContextMenuRequest);
+}
+
+void NavigationWindow::connectElements(Gadgets::SvgControlObject* control)
+{
+    connect(control, &Gadgets::SvgControlObject::elementClick, this, &NavigationWindow::onElementClick);
+    connect(control, &Gadgets::SvgControlObject::elementDrag, this, &NavigationWindow::onElementDrag);
 }
 
 NavigationWindow::~NavigationWindow()
@@ -194,7 +198,9 @@ void NavigationWindow::onElementDrag(Gadgets::SvgElement* element, QGraphicsScen
     NavigationControl* navigation = navigationControl();
     if (!element || !navigation)
         return;
-    const Gadgets::InfoControl* info = m_navigationContainer ? m_navigationContainer->infoControl() : nullptr;
+    const Gadgets::InfoControl* info = m_navigationContainer && m_navigationContainer->isInfoControlCreated()
+        ? m_navigationContainer->infoControl()
+        : nullptr;
     if (element == navigation->centerButton() || (info && element == info->background()))
         handleMoving();
     else if (element == navigation->resizeButton())

@@ -112,6 +112,8 @@ private:
     QSize navigationDefaultSize() const;
     Gadgets::SvgControlObject* currentCarouselControl() const;
     void raiseFavorites();
+    // A click on the control's elements closes or moves the window.
+    void connectElements(Gadgets::SvgControlObject* control);
 
     Gadgets::NavigationContainer* m_navigationContainer = nullptr;
     Controllers::CarouselController* m_carouselController = nullptr;

@@ -129,6 +129,8 @@ Label::Label(Utilities::RendererContainer* renderer, Utilities::RendererContaine
     : SvgControlObject(renderer, parent)
     , m_font(ThemeProvider::getFontName(), DEFAULT_FONT_POINT_SIZE)
     , m_scrollAnimation(new QPropertyAnimation(this, "textPositionPercentage", this))
+    , m_dropDownRenderer(dropDownRenderer)
+    , m_dropDownItemRenderer(dropDownItemRenderer)
 {
     s_labels.append(this);
     setAcceptHoverEvents(true);
@@ -142,16 +144,8 @@ Label::Label(Utilities::RendererContainer* renderer, Utilities::RendererContaine
 
     createElements(tailNumber);
 
-    m_dropDown = new SvgDropDown(dropDownRenderer, dropDownItemRenderer, this);
-    addToChildren(m_dropDown);
-    m_dropDown->setBounds(boundsOnElement(rowTwoId(TEXT_PLACEHOLDER_ID)));
-
     m_scrollTimer.setInterval(SCROLL_NOTICE_INTERVAL);
     connect(&m_scrollTimer, &QTimer::timeout, this, &Label::textIsScrolling);
-    connect(m_dropDown, &SvgDropDown::itemIconClick, this, &Label::row2DropDownItemIconClick);
-    connect(m_dropDown, &SvgDropDown::itemTextChanged, this, &Label::row2DropDownItemTextChanged);
-    connect(m_dropDown, &SvgDropDown::textIsScrolling, this, &Label::textIsScrolling);
-    connect(m_dropDown, &SvgDropDown::isInEditModeChanged, this, &Label::isInEditModeChanged);
 
     m_textPlaceholderBounds = boundsOnElement(TEXT_PLACEHOLDER_ID);
     m_fullTextPlaceholderBounds = boundsOnElement(TEXT_PLACEHOLDER_FULL_ID);
@@ -248,10 +242,45 @@ void Label::setButtonConfig(int config)
     update();
 }
 
+SvgDropDown* Label::row2DropDown()
+{
+    if (!m_dropDown)
+        createRow2DropDown();
+    return m_dropDown;
+}
+
+// Most labels never show a second row: the drop-down is made when first
+// needed, with what the label was told for it so far.
+void Label::createRow2DropDown()
+{
+    m_dropDown = new SvgDropDown(m_dropDownRenderer, m_dropDownItemRenderer, this);
+    addToChildren(m_dropDown);
+    m_dropDown->setBounds(row2DropDownBounds());
+    m_dropDown->setCustomScale(customScale());
+    m_dropDown->setElementsSuffix(elementsSuffix());
+    if (!controlId().isEmpty())
+        m_dropDown->setControlId(controlId() + SUFFIX_SEPARATOR + DROP_DOWN_SUFFIX);
+    m_dropDown->setOpacity(m_textOpacity);
+    m_dropDown->setVisible(m_doubleRow);
+    QList<Models::DropDownItemModel*> items;
+    for (const QPointer<Models::DropDownItemModel>& item : std::as_const(m_dropDownItems))
+        if (item)
+            items.append(item);
+    m_dropDown->setItemsModels(items);
+    m_dropDown->setText(m_dropDownText);
+    connect(m_dropDown, &SvgDropDown::itemIconClick, this, &Label::row2DropDownItemIconClick);
+    connect(m_dropDown, &SvgDropDown::itemTextChanged, this, &Label::row2DropDownItemTextChanged);
+    connect(m_dropDown, &SvgDropDown::textIsScrolling, this, &Label::textIsScrolling);
+    connect(m_dropDown, &SvgDropDown::isInEditModeChanged, this, &Label::isInEditModeChanged);
+}
+
 void Label::setIsDoubleRowLabel(bool doubleRow)
 {
     m_doubleRow = doubleRow;
-    m_dropDown->setVisible(doubleRow);
+    if (doubleRow)
+        row2DropDown()->setVisible(true);
+    else if (m_dropDown)
+        m_dropDown->setVisible(false);
     m_rows.setRowCount(doubleRow ? 2 : 1);
     setBounds(QRectF(pos(), totalBounds().size()));
     manageEditModeInterface();
@@ -296,24 +325,35 @@ void Label::layOutElements()
         const QSizeF size = boundsOnElement(each->baseId() + SvgButton::DEFAULT_SUFFIX).size();
         each->setButtonBounds(QRectF(buttonTopLeft, size));
     }
-    m_dropDown->setBounds(boundsOnElement(rowTwoId(TEXT_PLACEHOLDER_ID)).translated(toOrigin));
+    if (m_dropDown)
+        m_dropDown->setBounds(row2DropDownBounds());
+}
+
+QRectF Label::row2DropDownBounds() const
+{
+    return boundsOnElement(rowTwoId(TEXT_PLACEHOLDER_ID)).translated(-boundsOnElement(BACKGROUND).topLeft());
 }
 
 // ---- Second-row drop-down ----------------------------------------------------
 
 void Label::setRow2DropDownModel(const Models::DropDownModel& model)
 {
-    m_dropDown->setModel(model);
+    setRow2DropDownItems(model.itemsModels());
+    setRow2DropDownText(model.text());
 }
 
 void Label::setRow2DropDownText(const QString& text)
 {
-    m_dropDown->setText(text);
+    m_dropDownText = text;
+    if (m_dropDown)
+        m_dropDown->setText(text);
 }
 
 void Label::setRow2DropDownItems(const QList<Models::DropDownItemModel*>& itemsModels)
 {
-    m_dropDown->setItemsModels(itemsModels);
+    m_dropDownItems = QList<QPointer<Models::DropDownItemModel>>(itemsModels.cbegin(), itemsModels.cend());
+    if (m_dropDown)
+        m_dropDown->setItemsModels(itemsModels);
 }
 
 // ---- Text ------------------------------------------------------------------
@@ -401,14 +441,17 @@ void Label::setTextAlignment(Qt::Alignment alignment)
 void Label::setTextOpacity(qreal opacity)
 {
     m_textOpacity = opacity;
-    m_dropDown->setOpacity(opacity);
+    if (m_dropDown)
+        m_dropDown->setOpacity(opacity);
     update();
 }
 
 void Label::setupText()
 {
     const QFontMetricsF metrics(m_effectiveFont);
-    const QRectF bounds = metrics.boundingRect(m_textBox, TEXT_FLAGS, m_text);
+    // No text takes no room: its font is not measured, which spares loading
+    // one while a new label has only its default font.
+    const QRectF bounds = m_text.isEmpty() ? QRectF() : metrics.boundingRect(m_textBox, TEXT_FLAGS, m_text);
     m_scrollNeeded = bounds.width() > m_textBox.width();
     setTextAlignment(m_textAlignment);
     if (m_scrollNeeded) {
@@ -551,7 +594,8 @@ void Label::onElementDoubleClick(SvgElement* element)
 void Label::setControlId(const QString& id)
 {
     SvgControlObject::setControlId(id);
-    m_dropDown->setControlId(id + SUFFIX_SEPARATOR + DROP_DOWN_SUFFIX);
+    if (m_dropDown)
+        m_dropDown->setControlId(id + SUFFIX_SEPARATOR + DROP_DOWN_SUFFIX);
 }
 
 void Label::readThemeSettings(bool force)

@@ -141,7 +141,10 @@ public:
     QRectF backgroundBounds() const;
     const RowGraphicsProvider& rows() const { return m_rows; }
     SvgButton* button(ButtonConfig config, bool edit) const;
-    SvgDropDown* row2DropDown() const { return m_dropDown; }
+    // The second row's drop-down, made now if it is not yet: a label makes
+    // it when it first shows two rows.
+    SvgDropDown* row2DropDown();
+    bool isRow2DropDownCreated() const { return m_dropDown != nullptr; }
     void setupButtons();
     SvgButton* loadButton(const QString& id);
     void manageButtonsVisibility();
@@ -203,6 +206,8 @@ protected:
 private:
     void createElements(int tailNumber);
     void createRow(const QString& idPrefix, int tailNumber);
+    void createRow2DropDown();
+    QRectF row2DropDownBounds() const;
     void layOutElements();
     void handleHoverEvent(const QPointF& scenePos);
     void paintMarquee(QPainter* painter) const;
@@ -240,7 +245,12 @@ private:
     int m_maxChars = 0;
     Qt::Alignment m_textAlignment = Qt::AlignLeft;
     bool m_readOnly = false;
+    Utilities::RendererContainer* m_dropDownRenderer;
+    Utilities::RendererContainer* m_dropDownItemRenderer;
     SvgDropDown* m_dropDown = nullptr;
+    // What the drop-down is to show once made; its entries are not owned.
+    QString m_dropDownText;
+    QList<QPointer<Models::DropDownItemModel>> m_dropDownItems;
     bool m_doubleRow = false;
     RowGraphicsProvider m_rows;
     QTimer m_scrollTimer;

@@ -50,6 +50,11 @@ public:
     void retranslateUi() override;
     void onElementClick(SvgElement* element) override;
 
+public slots:
+    // The pointer came onto the gadget or left it: the floating buttons
+    // fade in or out.
+    void onHoverEntered(bool hasEntered);
+
 signals:
     void flipButtonClicked();
     void configButtonClicked();
@@ -59,9 +64,6 @@ protected:
     void mousePressAndHoldEvent(QGraphicsSceneMouseEvent* event) override;
     void mousePressAndMoveEvent(const QPointF& pressScenePos, QGraphicsSceneMouseEvent* event,
                                 void* pressConsumer) override;
-
-private slots:
-    void onHoverEntered(bool hasEntered);
 
 private:
     void createElements();

@@ -71,12 +71,44 @@ void NavigationContainer::createFaces()
     m_navigationControl->setFlag(ItemStacksBehindParent, true);
     m_navigationControl->setBounds(QRectF(QPointF(0, 0), navigationDefaultSize()));
     addToChildrensList(m_navigationControl);
+}
 
+InfoControl* NavigationContainer::infoControl()
+{
+    if (!m_infoControl)
+        createInfoFace();
+    return m_infoControl;
+}
+
+// The face takes what the container has handed its faces so far, and joins
+// the turn.
+void NavigationContainer::createInfoFace()
+{
     Utilities::RendererContainer* infoRenderer = ThemeProvider::getRendererFor(ThemeProvider::INFO);
     m_infoControl = new InfoControl(infoRenderer, this);
     m_infoControl->setFlag(ItemStacksBehindParent, true);
     m_infoControl->setBounds(QRectF(QPointF(0, 0), defaultSize(infoRenderer)));
     addToChildrensList(m_infoControl);
+    m_infoControl->setCustomScale(customScale());
+    m_infoControl->setElementsSuffix(elementsSuffix());
+    m_infoControl->flipButton()->setVisible(!isInFullScreenMode());
+    m_infoControl->setIsInFullScreenMode(isInFullScreenMode());
+    if (m_hovered) {
+        // As if it had heard of the pointer's coming in long ago.
+        m_infoControl->setFloatingIconsOpacity(1.0);
+        m_infoControl->onHoverEntered(true);
+    }
+    connect(this, SIGNAL(hoverEntered(bool)), m_infoControl, SLOT(onHoverEntered(bool)));
+    connect(m_infoControl, &InfoControl::flipButtonClicked, m_flipAnimator, &Utilities::FlipAnimator::backToFront);
+    m_flipAnimator->setItems({m_navigationControl}, {m_infoControl});
+    m_flipAnimator->setup(false);
+    emit infoControlCreated(m_infoControl);
+}
+
+void NavigationContainer::turnToInfo()
+{
+    infoControl();
+    m_flipAnimator->goFrontToBack();
 }
 
 void NavigationContainer::createFullScreenButtons()
@@ -97,24 +129,21 @@ SvgButton* NavigationContainer::createFullScreenButton(const QString& elementId)
 void NavigationContainer::connectHover()
 {
     connect(this, SIGNAL(hoverEntered(bool)), m_navigationControl, SLOT(onHoverEntered(bool)));
-    connect(this, SIGNAL(hoverEntered(bool)), m_infoControl, SLOT(onHoverEntered(bool)));
+    connect(this, &NavigationContainer::hoverEntered, this, [this](bool entered) { m_hovered = entered; });
     connect(m_hoverTimer.get(), &QTimer::timeout, this, &NavigationContainer::onTimerTimedOut);
 }
 
 void NavigationContainer::createFlipAnimator()
 {
     m_flipAnimator = new Utilities::FlipAnimator(this);
-    m_flipAnimator->setItems({m_navigationControl}, {m_infoControl});
     m_flipAnimator->setAutoCenter(true);
-    connect(m_navigationControl, &NavigationControl::infoButtonClicked, m_flipAnimator,
-            &Utilities::FlipAnimator::frontToBack);
-    connect(this, &NavigationContainer::infoPressed, m_flipAnimator, &Utilities::FlipAnimator::frontToBack);
-    connect(m_infoControl, &InfoControl::flipButtonClicked, m_flipAnimator, &Utilities::FlipAnimator::backToFront);
+    // The turn is built with the info face, which is made first.
+    connect(m_navigationControl, &NavigationControl::infoButtonClicked, this, &NavigationContainer::turnToInfo);
+    connect(this, &NavigationContainer::infoPressed, this, &NavigationContainer::turnToInfo);
     connect(this, &NavigationContainer::escapePressed, m_flipAnimator, &Utilities::FlipAnimator::backToFront);
     connect(m_flipAnimator, &Utilities::FlipAnimator::frontToBack, this, &NavigationContainer::onFrontToBack);
     connect(m_flipAnimator, &Utilities::FlipAnimator::backToFront, this, &NavigationContainer::onBackToFront);
     connect(m_flipAnimator, &Utilities::FlipAnimator::turnFinished, this, &NavigationContainer::onTurnFinished);
-    m_flipAnimator->setup(false);
 }
 
 void NavigationContainer::setHandlesKeyboardInput(bool handles)
@@ -133,15 +162,16 @@ void NavigationContainer::setIsInFullScreenMode(bool fullScreen)
         setFullScreenInfoButtonShown(m_navigationControl->isVisibleTo(this));
         m_fullScreenRefreshButton->setVisible(true);
         m_fullScreenCloseButton->setVisible(true);
-        m_infoControl->flipButton()->setVisible(false);
         setButtonsOffset();
     } else {
         for (SvgButton* button : std::as_const(m_fullScreenButtons))
             button->setVisible(false);
-        m_infoControl->flipButton()->setVisible(true);
     }
     m_navigationControl->setIsInFullScreenMode(fullScreen);
-    m_infoControl->setIsInFullScreenMode(fullScreen);
+    if (m_infoControl) {
+        m_infoControl->flipButton()->setVisible(!fullScreen);
+        m_infoControl->setIsInFullScreenMode(fullScreen);
+    }
 }
 
 // The info and the flip button share the bottom right corner: one of them
@@ -252,7 +282,7 @@ void NavigationContainer::updateCachedData()
 void NavigationContainer::onElementClick(SvgElement* element)
 {
     if (element == m_fullScreenInfoButton)
-        m_flipAnimator->goFrontToBack();
+        turnToInfo();
     else if (element == m_fullScreenFlipButton)
         m_flipAnimator->goBackToFront();
     SvgControlObject::onElementClick(element);

@@ -18,10 +18,12 @@ class FlipAnimator;
 }
 
 // The main gadget: the carousel in front, the info face behind, turned over
-// by a flip animator. In full-screen mode four free-standing buttons sit at
-// the corners of the scene (refresh top left, close top right, info or flip
-// bottom right). Hover, mouse, wheel and key activity is reported through
-// plain signals so that the host can show labels and restart its timers.
+// by a flip animator. The info face is made when first turned to or asked
+// for: most sessions never show it. In full-screen mode four free-standing
+// buttons sit at the corners of the scene (refresh top left, close top right,
+// info or flip bottom right). Hover, mouse, wheel and key activity is
+// reported through plain signals so that the host can show labels and
+// restart its timers.
 //
 // The full-screen buttons have no parent item: they are top-level items of
 // the container's scene, owned and deleted by the container. They leave the
@@ -40,7 +42,9 @@ public:
     ~NavigationContainer() override;
 
     NavigationControl* navigationControl() const { return m_navigationControl; }
-    InfoControl* infoControl() const { return m_infoControl; }
+    // The info face, made now if it is not yet.
+    InfoControl* infoControl();
+    bool isInfoControlCreated() const { return m_infoControl != nullptr; }
     SvgButton* fullScreenRefreshButton() const { return m_fullScreenRefreshButton; }
     SvgButton* fullScreenCloseButton() const { return m_fullScreenCloseButton; }
     // Delays the report of the pointer leaving the gadget.
@@ -75,6 +79,8 @@ signals:
     void wheel();
     void infoPressed();
     void escapePressed();
+    // The info face was made: its signals can be connected.
+    void infoControlCreated(Corvane::Gadgets::InfoControl* info);
 
 protected:
     using SvgControlObject::mouseReleaseEvent;
@@ -94,9 +100,11 @@ private slots:
     void onFrontToBack();
     void onBackToFront();
     void onTurnFinished();
+    void turnToInfo();
 
 private:
     void createFaces();
+    void createInfoFace();
     void createFullScreenButtons();
     SvgButton* createFullScreenButton(const QString& elementId);
     void connectHover();
@@ -118,6 +126,8 @@ private:
     Utilities::FlipAnimator* m_flipAnimator = nullptr;
     std::unique_ptr<QTimer> m_hoverTimer;
     bool m_handlesKeyboardInput = true;
+    // Whether the pointer is over the gadget, for an info face made then.
+    bool m_hovered = false;
     QList<SvgButton*> m_fullScreenButtons;
 };
 

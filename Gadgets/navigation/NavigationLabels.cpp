@@ -138,7 +138,9 @@ void NavigationLabels::setTextOpacityAt(int index, qreal opacity)
 
 void NavigationLabels::setSupportsExtendedMode(int index, bool supported)
 {
-    if (!isValidIndex(index))
+    // Every change of a device's icon tells its label again: only a change
+    // of rows lays the labels out again.
+    if (!isValidIndex(index) || m_labels.at(index)->isDoubleRowLabel() == supported)
         return;
     m_labels.at(index)->setIsDoubleRowLabel(supported);
     recomputeIndex(index);

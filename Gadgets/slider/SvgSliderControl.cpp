@@ -315,9 +315,17 @@ void SvgSliderControl::updateTextPixmap()
     else
         gradient.setStops(m_textColorStops);
 
+    // Each value, bound, format and precision given tells the text again,
+    // mostly as it is: then its place and plate stay as they are too.
+    const QBrush brush(gradient);
+    if (text == m_text->text() && font == m_text->font() && brush == m_text->brush())
+        return;
     const qreal oldWidth = m_text->boundingRect().width();
-    m_text->setFont(font);
-    m_text->setBrush(QBrush(gradient));
+    // Laying the text out is the costly part, and a new value seldom brings
+    // a new font.
+    if (font != m_text->font())
+        m_text->setFont(font);
+    m_text->setBrush(brush);
     m_text->setText(text);
     const qreal newWidth = m_text->boundingRect().width();
     m_text->setX(m_text->x() + oldWidth / 2 - newWidth / 2);

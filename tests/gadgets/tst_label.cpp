@@ -322,6 +322,45 @@ private slots:
         QVERIFY(!fixture.label->row2DropDown()->isVisible());
     }
 
+    void dropDownIsMadeWithTheSecondRow_data()
+    {
+        QTest::addColumn<bool>("madeFirst");
+        QTest::newRow("made with the label") << true;
+        QTest::newRow("made with the second row") << false;
+    }
+
+    // A label makes its drop-down when it first shows two rows; what it was
+    // told before reaches the drop-down as it reaches one made with it.
+    void dropDownIsMadeWithTheSecondRow()
+    {
+        QFETCH(bool, madeFirst);
+        Fixture fixture;
+        QVERIFY(!fixture.label->isRow2DropDownCreated());
+        if (madeFirst)
+            fixture.label->row2DropDown();
+        DropDownItemModel radio(3, QStringLiteral("Radio"));
+        auto* gone = new DropDownItemModel(4, QStringLiteral("Player"));
+        fixture.label->setRow2DropDownModel(Models::DropDownModel({&radio, gone}, QStringLiteral("Source")));
+        delete gone;
+        fixture.label->setTextOpacity(0.5);
+        fixture.label->setCustomScale(1.5);
+        fixture.label->setElementsSuffix(QStringLiteral("lights"));
+        QCOMPARE(fixture.label->isRow2DropDownCreated(), madeFirst);
+
+        fixture.label->setIsDoubleRowLabel(true);
+        QVERIFY(fixture.label->isRow2DropDownCreated());
+        SvgDropDown* dropDown = fixture.label->row2DropDown();
+        QVERIFY(dropDown->isVisible());
+        QCOMPARE(dropDown->textLabel()->text(), QStringLiteral("Source"));
+        QCOMPARE(dropDown->panel()->liveItemCount(), 1);
+        QCOMPARE(dropDown->opacity(), 0.5);
+        QCOMPARE(dropDown->customScale(), 1.5);
+        QCOMPARE(dropDown->elementsSuffix(), QStringLiteral("lights"));
+        QCOMPARE(dropDown->controlId(), QStringLiteral("label_navigation_drop_down"));
+        QCOMPARE(dropDown->scaledBounds(),
+                 fixture.label->boundsOnElement(QStringLiteral("row_2_text_placeholder")));
+    }
+
     void dropDownEventsAreRelayed()
     {
         Fixture fixture;

@@ -109,6 +109,10 @@ private Q_SLOTS:
     void keys();
     void keyIAndEscapeTurnTheGadget();
     void namePlatesLeaveForTheTurn();
+    void infoFaceIsMadeOnTheFirstTurn_data();
+    void infoFaceIsMadeOnTheFirstTurn();
+    void infoFaceMadeLateTakesTheContainersState_data();
+    void infoFaceMadeLateTakesTheContainersState();
     void infoAndFlipButtonsTurnTheGadget();
     void hoverLeaveIsReportedAfterADelay();
     void leaveTowardsAFloatingButtonIsNoLeave();
@@ -248,6 +252,81 @@ void tst_NavigationContainer::infoAndFlipButtonsTurnTheGadget()
     emit f.container->infoControl()->flipButtonClicked();
     f.finishTurn();
     QVERIFY(!f.backFaceUp());
+}
+
+void tst_NavigationContainer::infoFaceIsMadeOnTheFirstTurn_data()
+{
+    QTest::addColumn<QString>("way");
+    QTest::newRow("carousel's info button") << QStringLiteral("button");
+    QTest::newRow("key I") << QStringLiteral("key");
+    QTest::newRow("full-screen info button") << QStringLiteral("full screen");
+}
+
+// The info face is made when the gadget first turns to it, and the turn
+// runs to it as to one made with the gadget.
+void tst_NavigationContainer::infoFaceIsMadeOnTheFirstTurn()
+{
+    QFETCH(QString, way);
+    Fixture f;
+    QSignalSpy made(f.container, &NavigationContainer::infoControlCreated);
+    QVERIFY(!f.container->isInfoControlCreated());
+    if (way == QLatin1String("button")) {
+        emit f.container->navigationControl()->infoButtonClicked();
+    } else if (way == QLatin1String("key")) {
+        pressKey(*f.container, Qt::Key_I);
+    } else {
+        f.container->setIsInFullScreenMode(true);
+        QVERIFY(!f.container->isInfoControlCreated());
+        SvgButton* info = f.button(NavigationContainer::FULLSCREEN_INFO_ID);
+        pressAt(*f.container, sceneCentre(info));
+    }
+    QVERIFY(f.container->isInfoControlCreated());
+    QCOMPARE(made.size(), 1);
+    QCOMPARE(made.first().first().value<InfoControl*>(), f.container->infoControl());
+    f.finishTurn();
+    QVERIFY(f.backFaceUp());
+
+    pressKey(*f.container, Qt::Key_Escape);
+    f.finishTurn();
+    QVERIFY(!f.container->infoControl()->isVisible());
+    QVERIFY(f.container->navigationControl()->isVisible());
+    QCOMPARE(made.size(), 1);
+}
+
+void tst_NavigationContainer::infoFaceMadeLateTakesTheContainersState_data()
+{
+    QTest::addColumn<bool>("madeFirst");
+    QTest::newRow("made with the gadget") << true;
+    QTest::newRow("made after the changes") << false;
+}
+
+// Full-screen mode, scale, element suffix and the pointer over the gadget
+// reach an info face made after them as one made before.
+void tst_NavigationContainer::infoFaceMadeLateTakesTheContainersState()
+{
+    QFETCH(bool, madeFirst);
+    Fixture f;
+    if (madeFirst)
+        f.container->infoControl();
+    f.container->setIsInFullScreenMode(true);
+    f.container->setCustomScale(1.5);
+    f.container->setElementsSuffix(QStringLiteral("lights"));
+    const auto enter = hoverEvent(QEvent::GraphicsSceneHoverEnter, QPointF(160, 160));
+    f.container->handleHoverEnterEvent(enter.get());
+    QCOMPARE(f.container->isInfoControlCreated(), madeFirst);
+
+    InfoControl* info = f.container->infoControl();
+    if (madeFirst) {
+        // The fade of the floating buttons ends.
+        auto* fade = info->findChild<QPropertyAnimation*>();
+        fade->setCurrentTime(fade->duration());
+    }
+    QVERIFY(info->isInFullScreenMode());
+    QVERIFY(!info->flipButton()->isVisibleTo(info));
+    QCOMPARE(info->customScale(), 1.5);
+    QCOMPARE(info->elementsSuffix(), QStringLiteral("lights"));
+    QCOMPARE(info->floatingIconsOpacity(), 1.0);
+    QVERIFY(!info->isVisible());
 }
 
 void tst_NavigationContainer::hoverLeaveIsReportedAfterADelay()

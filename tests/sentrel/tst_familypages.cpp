@@ -2,15 +2,17 @@
 // project in no-server mode: every device is known from the simulated
 // gateway's answers, the user's journey through the pages, and gateway
 // values out of range or garbled never crash a page (the sound page's
-// devices included) nor leave a value out of its range. The lighting,
-// automation and scenarios pages build their rings when first opened.
+// devices included) nor leave a value out of its range. The pages build
+// their rings when first opened.
 #include "Controllers/sensors/LightSensorsController.h"
 #include "Controllers/automation/MotorsController.h"
+#include "Controllers/data/LoadManagementController.h"
 #include "Controllers/navigation/NavigationController.h"
 #include "Controllers/sensors/PresenceSensorsController.h"
 #include "Controllers/base/RingPageController.h"
 #include "Controllers/scenarios/ScenariosController.h"
 #include "Controllers/sound/SoundController.h"
+#include "Controllers/thermoregulation/ThermoregulationController.h"
 #include "CarouselLookup.h"
 #include "LogCapture.h"
 #include "NavigationWindow.h"
@@ -72,6 +74,9 @@ const int HOLIDAY_LIGHTS = 16;
 const int HALL_SENSOR = 24;
 const int GARDEN_LIGHT_SENSOR = 25;
 const int GARAGE_PRESENCE_SENSOR = 26;
+const int LIVING_ROOM_ZONE = 17;
+const int LIVING_ROOM_AMPLIFIER = 30;
+const int WASHING_MACHINE = 39;
 
 QString rendererName(const NavigationIcon& icon)
 {
@@ -123,9 +128,13 @@ private:
     PseudoDriver* gateway() const;
     void openPage(int pageId);
     RingPageController* ringPage(int pageId) const;
+    // Whether the page's ring (the first of the thermoregulation page's
+    // two) is built, and that ring, built now if it is not yet.
+    bool isRingBuilt(int pageId) const;
+    CommandControl* pageRing(int pageId) const;
     void changeTheme(const QString& folder);
     QImage shownRingImage() const;
-    QImage ringImageOfFreshStart(const QString& theme);
+    QImage ringImageOfFreshStart(const QString& theme, int pageId, int device);
     void finishFades();
     NavigationIcon shownIcon(int id) const;
     int segmentOf(int id) const;
@@ -211,6 +220,28 @@ RingPageController* tst_FamilyPages::ringPage(int pageId) const
     return nullptr;
 }
 
+bool tst_FamilyPages::isRingBuilt(int pageId) const
+{
+    if (pageId == BaseController::TERMO_PAGE_ID)
+        return controllerOf<ThermoregulationController>(navigation())->areRingsBuilt();
+    if (pageId == BaseController::SOUND_PAGE_ID)
+        return controllerOf<SoundController>(navigation())->isRingBuilt();
+    if (pageId == BaseController::LOAD_MANAGEMENT_PAGE_ID)
+        return controllerOf<LoadManagementController>(navigation())->isRingBuilt();
+    return ringPage(pageId)->isRingBuilt();
+}
+
+CommandControl* tst_FamilyPages::pageRing(int pageId) const
+{
+    if (pageId == BaseController::TERMO_PAGE_ID)
+        return controllerOf<ThermoregulationController>(navigation())->commandControl1();
+    if (pageId == BaseController::SOUND_PAGE_ID)
+        return controllerOf<SoundController>(navigation())->commandControl();
+    if (pageId == BaseController::LOAD_MANAGEMENT_PAGE_ID)
+        return controllerOf<LoadManagementController>(navigation())->commandControl();
+    return ringPage(pageId)->commandControl();
+}
+
 // The theme folder changes the way the settings apply a new skin.
 void tst_FamilyPages::changeTheme(const QString& folder)
 {
@@ -236,12 +267,12 @@ QImage tst_FamilyPages::shownRingImage() const
     return image;
 }
 
-// The shutter's ring in a program started on the theme.
-QImage tst_FamilyPages::ringImageOfFreshStart(const QString& theme)
+// The device's ring in a program started on the theme.
+QImage tst_FamilyPages::ringImageOfFreshStart(const QString& theme, int pageId, int device)
 {
     start(theme);
-    openPage(BaseController::MOTORS_PAGE_ID);
-    clickIcon(LIVING_ROOM_SHUTTER);
+    openPage(pageId);
+    clickIcon(device);
     const QImage image = shownRingImage();
     cleanup();
     init();
@@ -456,6 +487,9 @@ void tst_FamilyPages::ringIsBuiltOnFirstOpen_data()
     QTest::newRow("lighting") << int(BaseController::LIGHTS_PAGE_ID) << KITCHEN_CEILING;
     QTest::newRow("automation") << int(BaseController::MOTORS_PAGE_ID) << LIVING_ROOM_SHUTTER;
     QTest::newRow("scenarios") << int(BaseController::SCENARIOS_PAGE_ID) << GOOD_MORNING;
+    QTest::newRow("thermoregulation") << int(BaseController::TERMO_PAGE_ID) << LIVING_ROOM_ZONE;
+    QTest::newRow("sound") << int(BaseController::SOUND_PAGE_ID) << LIVING_ROOM_AMPLIFIER;
+    QTest::newRow("load management") << int(BaseController::LOAD_MANAGEMENT_PAGE_ID) << WASHING_MACHINE;
 }
 
 // Loading the project and opening the page build no ring; the first click
@@ -465,18 +499,16 @@ void tst_FamilyPages::ringIsBuiltOnFirstOpen()
     QFETCH(int, page);
     QFETCH(int, device);
     start();
-    RingPageController* controller = ringPage(page);
-    QVERIFY(controller);
-    QVERIFY(!controller->isRingBuilt());
+    QVERIFY(!isRingBuilt(page));
     openPage(page);
-    QVERIFY(!controller->isRingBuilt());
+    QVERIFY(!isRingBuilt(page));
 
     clickIcon(device);
     Corvane::Gadgets::NavigationControl* carousel = m_window->navigationControl();
     CommandControl* ring = carousel->commandControl1();
     QVERIFY(ring);
-    QVERIFY(controller->isRingBuilt());
-    QCOMPARE(controller->commandControl(), ring);
+    QVERIFY(isRingBuilt(page));
+    QCOMPARE(pageRing(page), ring);
     QVERIFY(ring->activeButtonsCount() > 0);
 
     clickIcon(device);
@@ -488,30 +520,42 @@ void tst_FamilyPages::ringIsBuiltOnFirstOpen()
 
 void tst_FamilyPages::ringFollowsTheTheme_data()
 {
+    QTest::addColumn<int>("page");
+    QTest::addColumn<int>("device");
     QTest::addColumn<bool>("builtBeforeTheChange");
-    QTest::newRow("built before the change") << true;
-    QTest::newRow("built after the change") << false;
+    const QList<std::tuple<const char*, int, int>> pages{
+        {"automation", BaseController::MOTORS_PAGE_ID, LIVING_ROOM_SHUTTER},
+        {"thermoregulation", BaseController::TERMO_PAGE_ID, LIVING_ROOM_ZONE},
+        {"sound", BaseController::SOUND_PAGE_ID, LIVING_ROOM_AMPLIFIER},
+        {"load management", BaseController::LOAD_MANAGEMENT_PAGE_ID, WASHING_MACHINE},
+    };
+    for (const auto& [name, page, device] : pages) {
+        QTest::addRow("%s, built before the change", name) << page << device << true;
+        QTest::addRow("%s, built after the change", name) << page << device << false;
+    }
 }
 
 // A ring built before a theme change is drawn again in the new theme; one
 // built after it is drawn in the new theme from the start.
 void tst_FamilyPages::ringFollowsTheTheme()
 {
+    QFETCH(int, page);
+    QFETCH(int, device);
     QFETCH(bool, builtBeforeTheChange);
-    const QImage talvera = ringImageOfFreshStart(QStringLiteral(":/TalveraTheme"));
-    const QImage corvane = ringImageOfFreshStart(QStringLiteral(":/CorvaneTheme"));
+    const QImage talvera = ringImageOfFreshStart(QStringLiteral(":/TalveraTheme"), page, device);
+    const QImage corvane = ringImageOfFreshStart(QStringLiteral(":/CorvaneTheme"), page, device);
     QVERIFY(talvera != corvane);
 
     start(QStringLiteral(":/TalveraTheme"));
-    openPage(BaseController::MOTORS_PAGE_ID);
+    openPage(page);
     if (builtBeforeTheChange) {
-        clickIcon(LIVING_ROOM_SHUTTER);
-        clickIcon(LIVING_ROOM_SHUTTER);
+        clickIcon(device);
+        clickIcon(device);
         finishFades();
     }
-    QCOMPARE(ringPage(BaseController::MOTORS_PAGE_ID)->isRingBuilt(), builtBeforeTheChange);
+    QCOMPARE(isRingBuilt(page), builtBeforeTheChange);
     changeTheme(QStringLiteral(":/CorvaneTheme"));
-    clickIcon(LIVING_ROOM_SHUTTER);
+    clickIcon(device);
     QCOMPARE(shownRingImage(), corvane);
 }
 

@@ -10,10 +10,12 @@
 
 #include "carousel/CarouselView.h"
 #include "devices/GuiProperties.h"
+#include "animation/FlipAnimator.h"
 #include "hosting/NavigationQMLWrapper.h"
 #include "label/Label.h"
 #include "controls/SvgButton.h"
 #include "controls/SvgContentButton.h"
+#include "navigation/InfoControl.h"
 #include "navigation/NavigationContainer.h"
 #include "navigation/NavigationControl.h"
 #include "navigation/NavigationLabels.h"
@@ -30,6 +32,7 @@
 #include <QGraphicsView>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QParallelAnimationGroup>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
@@ -298,6 +301,7 @@ void tst_NavigationWindow::dragsMoveAndResizeTheGadget_data()
 
     QTest::newRow("centre moves") << "centre" << QPoint(-20, -10) << true << false;
     QTest::newRow("resize corner grows") << "resize" << QPoint(12, 12) << false << true;
+    QTest::newRow("info face moves") << "info" << QPoint(-20, -10) << true << false;
 }
 
 // A real drag: a press on the viewport, the cursor moving while the gesture
@@ -315,6 +319,18 @@ void tst_NavigationWindow::dragsMoveAndResizeTheGadget()
     const Corvane::Gadgets::SvgElement* element =
         handle == "centre" ? static_cast<Corvane::Gadgets::SvgElement*>(navigation->centerButton())
                            : navigation->resizeButton();
+    if (handle == "info") {
+        // The info face, made by the first turn to it, is moved by its
+        // background.
+        Corvane::Gadgets::NavigationContainer* container = m_window->navigationContainer();
+        QVERIFY(!container->isInfoControlCreated());
+        emit navigation->infoButtonClicked();
+        auto* turn = container->findChild<Corvane::Gadgets::Utilities::FlipAnimator*>()
+                         ->findChild<QParallelAnimationGroup*>(QString(), Qt::FindDirectChildrenOnly);
+        turn->setCurrentTime(turn->duration());
+        QVERIFY(container->infoControl()->isVisible());
+        element = container->infoControl()->background();
+    }
     QGraphicsView* view = m_window->view();
     const QPoint local = view->mapFromScene(element->sceneBoundingRect().center());
     const QPointF wrapperBefore = m_window->wrapperPos();

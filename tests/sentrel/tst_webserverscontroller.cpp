@@ -154,6 +154,9 @@ void tst_WebServersController::viewerDisabledGatewaysAreLeftOut()
     QCOMPARE(m_controller->icons().size(), 1);
     QCOMPARE(m_controller->icons().first().id(), shown);
     QCOMPARE(m_controller->icons().first().state(), NavigationIcon::Uninitialized);
+    // The data windows are made when the page first shows them.
+    QVERIFY(m_controller->dataControls().isEmpty());
+    m_controller->createDataControls();
     QVERIFY(carouselControl(shown));
     QVERIFY(!m_controller->dataControls().contains(hidden));
     m_controller->updateStatus(-1);
@@ -185,30 +188,51 @@ void tst_WebServersController::fieldIntake_data()
     QTest::addColumn<QString>("trace");
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("shown");
+    QTest::addColumn<bool>("windowFirst");
 
-    QTest::newRow("IP address") << gatewayMessage(GATEWAY_IP, { 192, 168, 1, 20 })
-                                << QStringLiteral("Webserver: \"Home\" IP address updated to: 192.168.1.20")
-                                << int(WebServerDataControl::IpAddress) << QStringLiteral("192.168.1.20");
-    QTest::newRow("net mask") << gatewayMessage(GATEWAY_NET_MASK, { 255, 255, 255, 0 })
-                              << QStringLiteral("Webserver: \"Home\" subnet mask updated to: 255.255.255.0")
-                              << int(WebServerDataControl::SubnetMask) << QStringLiteral("255.255.255.0");
-    QTest::newRow("MAC address") << gatewayMessage(GATEWAY_MAC, { 0, 3, 80, 160, 1, 255 })
-                                 << QStringLiteral("Webserver: \"Home\" MAC address updated to: 00:03:50:A0:01:FF")
-                                 << int(WebServerDataControl::MacAddress) << QStringLiteral("00:03:50:A0:01:FF");
-    QTest::newRow("device type") << gatewayMessage(GATEWAY_DEVICE_TYPE_REQUEST, { 4 })
-                                 << QStringLiteral("Webserver: \"Home\" device type updated to: PG-200")
-                                 << int(WebServerDataControl::DeviceCode) << QStringLiteral("PG-200");
-    QTest::newRow("firmware") << gatewayMessage(GATEWAY_FIRMWARE, { 2, 1, 7 })
-                              << QStringLiteral("Webserver: \"Home\" firmware version updated to: 2.1.7")
-                              << int(WebServerDataControl::FirmwareVersion) << QStringLiteral("2.1.7");
-    QTest::newRow("uptime") << gatewayMessage(GATEWAY_UPTIME, { 1, 2, 3, 4 })
-                            << QStringLiteral("Webserver: \"Home\" uptime (seconds) updated to: 93784")
-                            << int(WebServerDataControl::Uptime) << WebServerDataControl::uptimeText(93784);
-    QTest::newRow("date alone") << gatewayMessage(GATEWAY_DATE, { 0, 17, 5, 2024 })
-                                << QStringLiteral("Webserver: \"Home\" date updated to: 17/05/2024")
-                                << int(WebServerDataControl::DateRow) << Corvane::Gadgets::DataFaceDates::dayText(QDate(2024, 5, 17));
-    QTest::newRow("uptime 0 changes nothing but marks the status")
-        << gatewayMessage(GATEWAY_UPTIME, { 0, 0, 0, 0 }) << QString() << -1 << QString();
+    // Each field reaches a data window made before the answer and one made
+    // after it, when the page first shows.
+    for (const bool windowFirst : {true, false}) {
+        const char* when = windowFirst ? ", window made before" : ", window made after";
+        QTest::newRow(qPrintable(QStringLiteral("IP address") + QLatin1String(when)))
+            << gatewayMessage(GATEWAY_IP, { 192, 168, 1, 20 })
+            << QStringLiteral("Webserver: \"Home\" IP address updated to: 192.168.1.20")
+            << int(WebServerDataControl::IpAddress) << QStringLiteral("192.168.1.20")
+            << windowFirst;
+        QTest::newRow(qPrintable(QStringLiteral("net mask") + QLatin1String(when)))
+            << gatewayMessage(GATEWAY_NET_MASK, { 255, 255, 255, 0 })
+            << QStringLiteral("Webserver: \"Home\" subnet mask updated to: 255.255.255.0")
+            << int(WebServerDataControl::SubnetMask) << QStringLiteral("255.255.255.0")
+            << windowFirst;
+        QTest::newRow(qPrintable(QStringLiteral("MAC address") + QLatin1String(when)))
+            << gatewayMessage(GATEWAY_MAC, { 0, 3, 80, 160, 1, 255 })
+            << QStringLiteral("Webserver: \"Home\" MAC address updated to: 00:03:50:A0:01:FF")
+            << int(WebServerDataControl::MacAddress) << QStringLiteral("00:03:50:A0:01:FF")
+            << windowFirst;
+        QTest::newRow(qPrintable(QStringLiteral("device type") + QLatin1String(when)))
+            << gatewayMessage(GATEWAY_DEVICE_TYPE_REQUEST, { 4 })
+            << QStringLiteral("Webserver: \"Home\" device type updated to: PG-200")
+            << int(WebServerDataControl::DeviceCode) << QStringLiteral("PG-200")
+            << windowFirst;
+        QTest::newRow(qPrintable(QStringLiteral("firmware") + QLatin1String(when)))
+            << gatewayMessage(GATEWAY_FIRMWARE, { 2, 1, 7 })
+            << QStringLiteral("Webserver: \"Home\" firmware version updated to: 2.1.7")
+            << int(WebServerDataControl::FirmwareVersion) << QStringLiteral("2.1.7")
+            << windowFirst;
+        QTest::newRow(qPrintable(QStringLiteral("uptime") + QLatin1String(when)))
+            << gatewayMessage(GATEWAY_UPTIME, { 1, 2, 3, 4 })
+            << QStringLiteral("Webserver: \"Home\" uptime (seconds) updated to: 93784")
+            << int(WebServerDataControl::Uptime) << WebServerDataControl::uptimeText(93784)
+            << windowFirst;
+        QTest::newRow(qPrintable(QStringLiteral("date alone") + QLatin1String(when)))
+            << gatewayMessage(GATEWAY_DATE, { 0, 17, 5, 2024 })
+            << QStringLiteral("Webserver: \"Home\" date updated to: 17/05/2024")
+            << int(WebServerDataControl::DateRow) << Corvane::Gadgets::DataFaceDates::dayText(QDate(2024, 5, 17))
+            << windowFirst;
+        QTest::newRow(qPrintable(QStringLiteral("uptime 0 changes nothing but marks the status") + QLatin1String(when)))
+            << gatewayMessage(GATEWAY_UPTIME, { 0, 0, 0, 0 }) << QString() << -1 << QString()
+            << windowFirst;
+    }
 }
 
 void tst_WebServersController::fieldIntake()
@@ -217,11 +241,15 @@ void tst_WebServersController::fieldIntake()
     QFETCH(QString, trace);
     QFETCH(int, row);
     QFETCH(QString, shown);
+    QFETCH(bool, windowFirst);
 
     const int id = addGateway(QStringLiteral("Home"), networkAddress(1, QStringLiteral("10.0.0.9"), 0));
     reload();
+    if (windowFirst)
+        m_controller->createDataControls();
     LogCapture log;
     m_drivers.value(id)->deliver(message);
+    m_controller->createDataControls();
     QVERIFY(device(id)->isStatusKnown());
     QCOMPARE(m_controller->icons().first().state(), NavigationIcon::Normal);
     const QStringList traces = log.lines().filter(QStringLiteral("Webserver: "));
@@ -271,6 +299,7 @@ void tst_WebServersController::fixedOrAutomaticAddress()
     const int id = addGateway(QStringLiteral("Home"), networkAddress(addressType, QStringLiteral("10.0.0.9"), uc));
     reload();
     m_drivers.value(id)->deliver(gatewayMessage(GATEWAY_IP, { 192, 168, 1, 20 }));
+    m_controller->createDataControls();
     WebServerDataControl* control = carouselControl(id);
     QCOMPARE(control->valueLabel(WebServerDataControl::IpAddress)->text(), ip);
     QCOMPARE(control->isPropertyVisible(WebServerDataControl::UnivocalCode), ucShown);
@@ -381,6 +410,8 @@ void tst_WebServersController::noServerModeFillsEveryRow()
     QVERIFY(!gateway->firmwareVersion().isEmpty());
     QCOMPARE(gateway->date(), QDate(2024, 5, 17));
     QVERIFY(gateway->time().isValid());
+    // The data window made after the answers shows them.
+    m_controller->createDataControls();
     WebServerDataControl* control = carouselControl(id);
     QCOMPARE(control->valueLabel(WebServerDataControl::IpAddress)->text(), gateway->ip());
     QCOMPARE(control->valueLabel(WebServerDataControl::DeviceCode)->text(), gateway->reportedDeviceType());

@@ -11,7 +11,15 @@ using Gadgets::ThemeProvider;
 using Gadgets::Models::NavigationIcon;
 
 CommandRing::CommandRing(Gadgets::NavigationControl* navigation, BuiltHandler built)
+    : CommandRing(navigation, ThemeProvider::COMMAND_CONTROL, FirstLevel, std::move(built))
+{
+}
+
+CommandRing::CommandRing(Gadgets::NavigationControl* navigation, const QString& renderer, Level level,
+                         BuiltHandler built)
     : m_navigation(navigation)
+    , m_renderer(renderer)
+    , m_level(level)
     , m_built(std::move(built))
 {
 }
@@ -20,8 +28,10 @@ CommandRing::~CommandRing()
 {
     // The carousel keeps a ring until its closing animation ends: it must
     // let go of this one now, before it is deleted.
-    if (m_control && m_navigation && m_navigation->commandControl1() == m_control) {
+    if (m_control && m_navigation
+        && (m_navigation->commandControl1() == m_control || m_navigation->commandControl2() == m_control)) {
         m_navigation->clearCommandControls();
+        m_navigation->setCommandControl2ShowProgress(0.0);
         m_navigation->setCommandControl1ShowProgress(0.0);
     }
     delete m_control;
@@ -32,7 +42,7 @@ CommandControl* CommandRing::control() const
     if (!m_control) {
         // Drawn with the theme of now: one built after a theme change needs
         // no restyling.
-        m_control = createControl(ThemeProvider::COMMAND_CONTROL, m_navigation, FirstLevel);
+        m_control = createControl(m_renderer, m_navigation, m_level);
         if (m_built)
             m_built(m_control);
     }

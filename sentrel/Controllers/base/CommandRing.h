@@ -20,10 +20,16 @@ class CommandRing
 public:
     // Called once with the control when it is built, to connect its signals.
     using BuiltHandler = std::function<void(Gadgets::CommandControl*)>;
+    // Where a ring opens on the carousel: the first level around the icons,
+    // the second around the first ring.
+    enum Level { FirstLevel, SecondLevel };
 
     // navigation may be null (a controller without a window): the ring then
-    // never shows.
+    // never shows. A ring of the first level drawn with the command-control
+    // renderer.
     explicit CommandRing(Gadgets::NavigationControl* navigation, BuiltHandler built = {});
+    // A ring drawn with the renderer, opening on the carousel's level.
+    CommandRing(Gadgets::NavigationControl* navigation, const QString& renderer, Level level, BuiltHandler built = {});
     ~CommandRing();
 
     CommandRing(const CommandRing&) = delete;
@@ -48,13 +54,6 @@ public:
     // theme renderer.
     static Gadgets::CommandControl::ButtonData button(const QString& renderer, const QString& buttonId);
 
-    // Where a ring opens on the carousel: the first level around the icons,
-    // the second around the first ring.
-    enum Level { FirstLevel, SecondLevel };
-    // A ring control drawn with the renderer, with its origin on the
-    // carousel's level (none without a carousel) and its buttons arranged.
-    static Gadgets::CommandControl* createControl(const QString& renderer, const Gadgets::NavigationControl* navigation,
-                                                  Level level);
     // Shows the buttons on a first-level ring beside the icon on the
     // carousel's segment.
     static void fillBesideIcon(Gadgets::CommandControl* control, const Gadgets::NavigationControl& navigation,
@@ -66,11 +65,17 @@ public:
                                  const QList<Gadgets::CommandControl::ButtonData>& buttons);
 
 private:
+    // A ring control drawn with the renderer, with its origin on the
+    // carousel's level (none without a carousel) and its buttons arranged.
+    static Gadgets::CommandControl* createControl(const QString& renderer, const Gadgets::NavigationControl* navigation,
+                                                  Level level);
     // A ring sits on its placeholder on the carousel at the carousel's
     // scale: its segments are measured there, against the carousel's points.
     static void placeOn(Gadgets::CommandControl* control, const Gadgets::NavigationControl& navigation, Level level);
 
     Gadgets::NavigationControl* m_navigation;
+    const QString m_renderer;
+    const Level m_level;
     const BuiltHandler m_built;
     // Built on first use; a cache, so built from const accessors too.
     mutable Gadgets::CommandControl* m_control = nullptr;

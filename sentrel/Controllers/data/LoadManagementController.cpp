@@ -130,18 +130,13 @@ void applyField(int field, bool& flag)
 
 LoadManagementController::LoadManagementController(NavigationWindow* window)
     : BaseDataControlsController(window)
+    , m_ring(navigationControl(), [this](CommandControl* ring) {
+        connect(ring, &CommandControl::elementClick, this, &LoadManagementController::onCommandElementClick);
+    })
 {
-    m_commandControl = CommandRing::createControl(ThemeProvider::COMMAND_CONTROL, navigationControl(),
-                                                  CommandRing::FirstLevel);
-    connect(m_commandControl, &CommandControl::elementClick, this, &LoadManagementController::onCommandElementClick);
 }
 
-LoadManagementController::~LoadManagementController()
-{
-    if (navigationControl() && navigationControl()->commandControl1() == m_commandControl)
-        navigationControl()->clearCommandControls();
-    delete m_commandControl;
-}
+LoadManagementController::~LoadManagementController() = default;
 
 int LoadManagementController::controlledPageId() const
 {
@@ -272,10 +267,10 @@ void LoadManagementController::updateUIButtonsForDevice(const LoadDevice* load)
         if (window->deviceId() == load->id())
             favourites.append(window->favoriteControl());
     const bool ringOpen = m_commandDevice == load->id() && navigationControl()
-        && navigationControl()->commandControl1() == m_commandControl;
+        && m_ring.isBuilt() && navigationControl()->commandControl1() == m_ring.control();
     QList<CommandControl*> rings;
     if (ringOpen)
-        rings.append(m_commandControl);
+        rings.append(m_ring.control());
     for (const auto& [buttonId, icon] : icons)
         updateButtonIcon(buttonId, rings, favourites, icon);
 }
@@ -441,12 +436,12 @@ bool LoadManagementController::handleNavigationIconClicked(const NavigationIcon&
         m_commandDevice = 0;
         updateSliders(-1);
     } else if (const LoadDevice* device = load(icon.id())) {
-        CommandRing::fillBesideIcon(m_commandControl, *navigation, segmentIndex, getDeviceButtons(device));
+        CommandRing::fillBesideIcon(m_ring.control(), *navigation, segmentIndex, getDeviceButtons(device));
         navigation->setSelectedIcon(icon, false);
         m_commandDevice = icon.id();
         updateSliders(segmentIndex);
         if (!generated)
-            navigation->setCommandControl1(m_commandControl, segmentIndex);
+            navigation->setCommandControl1(m_ring.control(), segmentIndex);
     }
     if (CarouselController* carousel = navigationWindow() ? navigationWindow()->carouselController() : nullptr)
         carousel->setCarouselCurrentIndex(index);
@@ -474,7 +469,7 @@ bool LoadManagementController::openPage()
 
 void LoadManagementController::onCommandElementClick(Gadgets::SvgElement* element)
 {
-    const QString buttonId = m_commandControl->getButtonId(element);
+    const QString buttonId = m_ring.control()->getButtonId(element);
     handleButtonClick(buttonId, m_commandDevice);
     if (buttonId != INFO_BUTTON_ID)
         return;
@@ -494,7 +489,7 @@ void LoadManagementController::handleCurrentIconChanged(const NavigationIcon& ic
     const int segment = navigation ? navigation->selectedSegmentIndex() : -1;
     if (!device || segment < 0)
         return;
-    CommandRing::fillBesideIcon(m_commandControl, *navigation, segment, getDeviceButtons(device));
+    CommandRing::fillBesideIcon(m_ring.control(), *navigation, segment, getDeviceButtons(device));
     m_commandDevice = icon.id();
     updateSliders(segment);
 }
@@ -715,8 +710,10 @@ void LoadManagementController::retranslateUi()
 void LoadManagementController::updateControlsCache()
 {
     BaseDataControlsController::updateControlsCache();
-    if (!m_commandControl->scene())
-        m_commandControl->updateCachedData();
+    // Shown, the ring is refreshed with the carousel it sits on; one not
+    // built yet will be built with the new theme.
+    if (m_ring.isBuilt() && !m_ring.control()->scene())
+        m_ring.control()->updateCachedData();
 }
 
 void LoadManagementController::aboutToQuit()

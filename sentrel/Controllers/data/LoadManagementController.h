@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BaseDataControlsController.h"
+#include "Controllers/base/CommandRing.h"
 
 #include "commandcontrol/CommandControl.h"
 
@@ -75,7 +76,10 @@ public:
                                        const PravikDriver::UserMessages::LoadManagementMessage& message,
                                        const PravikDriver::Message& raw, bool flag) override;
 
-    Gadgets::CommandControl* commandControl() const { return m_commandControl; }
+    // The ring, built now if it is not yet: the page builds it when first
+    // opened.
+    Gadgets::CommandControl* commandControl() const { return m_ring.control(); }
+    bool isRingBuilt() const { return m_ring.isBuilt(); }
     int commandDevice() const { return m_commandDevice; }
     int infoFavorite() const { return m_infoFavorite; }
     bool isPageShown() const { return m_pageShown; }
@@ -138,7 +142,7 @@ private:
     Devices::LoadDevice* load(int deviceId) const;
     void sendToSender(DeviceCommand command);
 
-    Gadgets::CommandControl* m_commandControl = nullptr;
+    CommandRing m_ring;
     int m_infoFavorite = 0;
     int m_commandDevice = 0;
     QMap<int, bool> m_autoUpdateStarted;

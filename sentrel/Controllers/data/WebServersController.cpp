@@ -101,17 +101,24 @@ int WebServersController::loadDevices(const Devices::Configuration* configuratio
             auto* device = new WebServerDevice(*properties, properties->id());
             device->setStatusKnown(false);
             m_devices.append(device);
-            SvgWindowFrame* frame = createDataFrame(device);
-            connect(frame, &SvgWindowFrame::resizeRequested, this,
-                    &BaseDataControlsController::onCarouselControlResizeRequest);
-            if (navigationWindow() && navigationWindow()->carouselController())
-                connect(frame, &SvgWindowFrame::closeClicked, navigationWindow()->carouselController(),
-                        &CarouselController::hideCarousel);
-            dataControls().insert(device->id(), frame);
         }
     }
     updateNavigationIcons();
     return int(m_devices.size());
+}
+
+SvgControlObject* WebServersController::createDataControl(BaseDevice* base)
+{
+    const auto* device = static_cast<const WebServerDevice*>(base);
+    SvgWindowFrame* frame = createDataFrame(device);
+    connect(frame, &SvgWindowFrame::resizeRequested, this, &BaseDataControlsController::onCarouselControlResizeRequest);
+    if (navigationWindow() && navigationWindow()->carouselController())
+        connect(frame, &SvgWindowFrame::closeClicked, navigationWindow()->carouselController(),
+                &CarouselController::hideCarousel);
+    frame->setIsResizeHandleVisible(!navigationControl() || !navigationControl()->isInFullScreenMode());
+    // What the gateway reported so far.
+    fillDataControl(mainControlOf(frame), device);
+    return frame;
 }
 
 SvgWindowFrame* WebServersController::createDataFrame(const WebServerDevice* device) const
@@ -248,24 +255,27 @@ void WebServersController::takeFields(WebServerDevice* device, const InterfaceDe
 
 void WebServersController::updateDataControlForDevice(const WebServerDevice* device)
 {
+    for (SvgControlObject* control : controls(device->id()))
+        fillDataControl(static_cast<WebServerDataControl*>(control), device);
+}
+
+void WebServersController::fillDataControl(WebServerDataControl* control, const WebServerDevice* device)
+{
     const Devices::DeviceNetworkAddress address = device->webServerProperties().networkAddress();
     const bool fixed = address.ipAddressType() == FIXED_IP;
-    for (SvgControlObject* object : controls(device->id())) {
-        auto* control = static_cast<WebServerDataControl*>(object);
-        control->setDeviceArticle(device->reportedDeviceType());
-        control->setFirmwareVersion(device->firmwareVersion());
-        control->setWebServerName(device->name());
-        control->setAddressType(address.ipAddressType() == AUTOMATIC_IP ? WebServerDataControl::Automatic
-                                                                        : WebServerDataControl::FixedIp);
-        control->setIPAddress(fixed ? address.ip() : device->ip());
-        control->setSubNetMask(device->netMask());
-        control->setMacAddress(device->macAddress());
-        control->setUptimeSecs(int(device->uptimeSecs()));
-        control->setTime(device->time());
-        control->setDate(device->date());
-        control->setUnivocalCode(address.uc());
-        control->setLinkWeb(QString());
-    }
+    control->setDeviceArticle(device->reportedDeviceType());
+    control->setFirmwareVersion(device->firmwareVersion());
+    control->setWebServerName(device->name());
+    control->setAddressType(address.ipAddressType() == AUTOMATIC_IP ? WebServerDataControl::Automatic
+                                                                    : WebServerDataControl::FixedIp);
+    control->setIPAddress(fixed ? address.ip() : device->ip());
+    control->setSubNetMask(device->netMask());
+    control->setMacAddress(device->macAddress());
+    control->setUptimeSecs(int(device->uptimeSecs()));
+    control->setTime(device->time());
+    control->setDate(device->date());
+    control->setUnivocalCode(address.uc());
+    control->setLinkWeb(QString());
 }
 
 void WebServersController::retitleDevice(int deviceId, const QString& name)

@@ -8,6 +8,7 @@ class WebServerDevice;
 namespace Corvane::Gadgets {
 class SvgElement;
 class SvgWindowFrame;
+class WebServerDataControl;
 } // namespace Corvane::Gadgets
 
 namespace Corvane::Sentrel::Controllers {
@@ -59,10 +60,16 @@ public:
     void initializeFavorite(FavoriteWindow* window) override;
     void handleFavoriteElementClick(FavoriteWindow* window, Gadgets::SvgElement* element) override;
 
+protected:
+    // The gateway's carousel data window, made when the page first shows
+    // it, filled with what the gateway reported so far.
+    Gadgets::SvgControlObject* createDataControl(Devices::BaseDevice* device) override;
+
 private:
     bool openPage();
     void updateNavigationIcons();
     Gadgets::SvgWindowFrame* createDataFrame(const Devices::WebServerDevice* device) const;
+    static void fillDataControl(Gadgets::WebServerDataControl* control, const Devices::WebServerDevice* device);
     void takeFields(Devices::WebServerDevice* device, const PravikDriver::UserMessages::InterfaceDeviceMessage& message);
     Devices::WebServerDevice* webServer(int deviceId) const;
 

@@ -33,9 +33,13 @@ UserConfigurationController::UserConfigurationController(NavigationWindow* windo
         return QFileDialog::getOpenFileName(parent, title, folder, filter);
     })
 {
+    // The info face, with its configure button, is made when first shown.
     if (window && window->navigationContainer())
-        connect(window->navigationContainer()->infoControl(), &Gadgets::InfoControl::configButtonClicked, this,
-                &UserConfigurationController::showUserConfiguration);
+        connect(window->navigationContainer(), &Gadgets::NavigationContainer::infoControlCreated, this,
+                [this](Gadgets::InfoControl* info) {
+                    connect(info, &Gadgets::InfoControl::configButtonClicked, this,
+                            &UserConfigurationController::showUserConfiguration);
+                });
 }
 
 UserConfigurationController::~UserConfigurationController()

@@ -85,9 +85,11 @@ int sliderToVolume(double level)
 
 SoundController::SoundController(NavigationWindow* window)
     : BaseController(window)
-    , m_ring(navigationControl())
+    , m_ring(navigationControl(),
+             [this](CommandControl* ring) {
+                 connect(ring, &CommandControl::elementClick, this, &SoundController::onCommandElementClick);
+             })
 {
-    connect(m_ring.control(), &CommandControl::elementClick, this, &SoundController::onCommandElementClick);
     if (navigationControl() && navigationControl()->labels()) {
         connect(navigationControl()->labels(), &Gadgets::NavigationLabels::sliderValueChanged, this,
                 &SoundController::onSliderValueChanged);
@@ -101,7 +103,7 @@ SoundController::~SoundController()
     // Letting go of an open ring redraws the carousel's labels, whose
     // drop-downs list the source models: that happens while they live.
     Gadgets::NavigationControl* navigation = navigationControl();
-    if (navigation && navigation->commandControl1() == m_ring.control()) {
+    if (navigation && m_ring.isBuilt() && navigation->commandControl1() == m_ring.control()) {
         navigation->clearCommandControls();
         navigation->setCommandControl1ShowProgress(0.0);
     }
@@ -330,8 +332,9 @@ void SoundController::pageChanged()
 void SoundController::updateControlsCache()
 {
     BaseController::updateControlsCache();
-    // Shown, the ring is refreshed with the carousel it sits on.
-    if (!m_ring.control()->scene())
+    // Shown, the ring is refreshed with the carousel it sits on; one not
+    // built yet will be built with the new theme.
+    if (m_ring.isBuilt() && !m_ring.control()->scene())
         m_ring.control()->updateCachedData();
 }
 

@@ -75,7 +75,10 @@ public:
                               const PravikDriver::UserMessages::SoundMessage& message,
                               const PravikDriver::Message& raw, bool pushed) override;
 
+    // The ring, built now if it is not yet: the page builds it when first
+    // opened.
     Gadgets::CommandControl* commandControl() const { return m_ring.control(); }
+    bool isRingBuilt() const { return m_ring.isBuilt(); }
     int selectedDeviceId() const { return m_ring.selectedDeviceId(); }
     // The source number playing in each (gateway id, area).
     QHash<Devices::ItemKey, int> activeSources() const { return m_activeSources; }

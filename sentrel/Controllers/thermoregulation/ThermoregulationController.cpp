@@ -58,13 +58,18 @@ ThermoregulationController::ThermoregulationController(NavigationWindow* window)
     : BaseController(window)
     , m_timers(new ThermoregulationStatusTimers(this))
     , m_favorites(std::make_unique<ThermoregulationFavorites>(*this))
+    , m_ring1(navigationControl(), ThemeProvider::COMMAND_CONTROL, CommandRing::FirstLevel,
+              [this](CommandControl* ring) {
+                  connect(ring, &CommandControl::elementClick, this,
+                          &ThermoregulationController::onCommand1ElementClick);
+              })
+    , m_ring2(navigationControl(), ThemeProvider::COMMAND_CONTROL_2, CommandRing::SecondLevel,
+              [this](CommandControl* ring) {
+                  connect(ring, &CommandControl::elementClick, this,
+                          &ThermoregulationController::onCommand2ElementClick);
+              })
 {
     Gadgets::NavigationControl* navigation = navigationControl();
-    m_commandControl1 = CommandRing::createControl(ThemeProvider::COMMAND_CONTROL, navigation, CommandRing::FirstLevel);
-    m_commandControl2 = CommandRing::createControl(ThemeProvider::COMMAND_CONTROL_2, navigation,
-                                                   CommandRing::SecondLevel);
-    connect(m_commandControl1, &CommandControl::elementClick, this, &ThermoregulationController::onCommand1ElementClick);
-    connect(m_commandControl2, &CommandControl::elementClick, this, &ThermoregulationController::onCommand2ElementClick);
     if (navigation && navigation->labels())
         connect(navigation->labels(), &Gadgets::NavigationLabels::sliderValueChanged, this,
                 &ThermoregulationController::onSliderValueChanged);
@@ -73,17 +78,6 @@ ThermoregulationController::ThermoregulationController(NavigationWindow* window)
 
 ThermoregulationController::~ThermoregulationController()
 {
-    Gadgets::NavigationControl* navigation = navigationControl();
-    if (navigation
-        && (navigation->commandControl1() == m_commandControl1 || navigation->commandControl2() == m_commandControl2)) {
-        // A ring leaves the carousel at the end of its closing animation;
-        // these go now, so that the carousel keeps no pointer to them.
-        navigation->clearCommandControls();
-        navigation->setCommandControl2ShowProgress(0);
-        navigation->setCommandControl1ShowProgress(0);
-    }
-    delete m_commandControl1;
-    delete m_commandControl2;
     m_timers->clear();
 }
 
@@ -181,9 +175,11 @@ void ThermoregulationController::closeConfiguration()
 void ThermoregulationController::updateControlsCache()
 {
     BaseController::updateControlsCache();
-    for (CommandControl* ring : {m_commandControl1, m_commandControl2}) {
-        if (!ring->scene())
-            ring->updateCachedData();
+    // Shown, a ring is refreshed with the carousel it sits on; one not built
+    // yet will be built with the new theme.
+    for (const CommandRing* ring : {&m_ring1, &m_ring2}) {
+        if (ring->isBuilt() && !ring->control()->scene())
+            ring->control()->updateCachedData();
     }
 }
 
@@ -255,10 +251,10 @@ bool ThermoregulationController::handleDeviceClick(const NavigationIcon& icon, i
     }
     Gadgets::NavigationControl* navigation = navigationControl();
     m_openDeviceId = device->id();
-    CommandRing::fillBesideIcon(m_commandControl1, *navigation, segmentIndex, buttons);
+    CommandRing::fillBesideIcon(m_ring1.control(), *navigation, segmentIndex, buttons);
     navigation->closeCommandControl2();
     m_openCommand.clear();
-    navigation->setCommandControl1(m_commandControl1, segmentIndex);
+    navigation->setCommandControl1(m_ring1.control(), segmentIndex);
     navigation->setSelectedIcon(icon, false);
     updateSliders(segmentIndex);
     return true;
@@ -276,8 +272,8 @@ bool ThermoregulationController::handleBasicCommandClick(const NavigationIcon& i
         return true;
     }
     navigation->setSelectedIcon(icon, false);
-    CommandRing::fillBesideIcon(m_commandControl1, *navigation, segmentIndex, Buttons::getACBasicButtons());
-    navigation->setCommandControl1(m_commandControl1, segmentIndex);
+    CommandRing::fillBesideIcon(m_ring1.control(), *navigation, segmentIndex, Buttons::getACBasicButtons());
+    navigation->setCommandControl1(m_ring1.control(), segmentIndex);
     m_openCommand = key;
     return true;
 }
@@ -327,7 +323,7 @@ void ThermoregulationController::onCommand1ElementClick(Gadgets::SvgElement* ele
     Device* device = thermoDevice(m_openDeviceId);
     if (!device)
         return;
-    const QString id = m_commandControl1->getButtonId(element);
+    const QString id = m_ring1.control()->getButtonId(element);
     if (!m_openCommand.isEmpty() && id == m_openCommand) {
         navigationControl()->closeCommandControl2();
         m_openCommand.clear();
@@ -356,7 +352,7 @@ void ThermoregulationController::onCommand2ElementClick(Gadgets::SvgElement* ele
     Device* device = thermoDevice(m_openDeviceId);
     if (!device)
         return;
-    const QString id = m_commandControl2->getButtonId(element);
+    const QString id = m_ring2.control()->getButtonId(element);
     if (device->deviceType() == ZONE_99)
         handleZone99Command2Button(id, device);
     else if (device->deviceType() == ADVANCED_AIR_CONDITIONER)
@@ -369,10 +365,10 @@ void ThermoregulationController::openSecondRing(const QString& id, const ButtonL
     if (buttons.isEmpty() || !navigation)
         return;
     const bool evenCount = buttons.size() % 2 == 0;
-    const bool useEven = m_commandControl1->usesEvenSegments() ? evenCount : !evenCount;
-    CommandRing::fillBesideButton(m_commandControl2, *navigation, *m_commandControl1, id, useEven, buttons);
-    m_commandControl1->setSelectedButton(id);
-    navigation->setCommandControl2(m_commandControl2);
+    const bool useEven = m_ring1.control()->usesEvenSegments() ? evenCount : !evenCount;
+    CommandRing::fillBesideButton(m_ring2.control(), *navigation, *m_ring1.control(), id, useEven, buttons);
+    m_ring1.control()->setSelectedButton(id);
+    navigation->setCommandControl2(m_ring2.control());
     m_openCommand = id;
 }
 
@@ -534,9 +530,9 @@ void ThermoregulationController::updateUIButtonsForDevice(const Device* device)
     Gadgets::NavigationControl* navigation = navigationControl();
     if (navigation && device->id() == m_openDeviceId) {
         if (navigation->commandControl1())
-            rings.append(m_commandControl1);
+            rings.append(m_ring1.control());
         if (navigation->commandControl2())
-            rings.append(m_commandControl2);
+            rings.append(m_ring2.control());
     }
     if (!rings.isEmpty() || !favorites.isEmpty())
         updateAllPossibleCommandIcons(rings, favorites, device);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Controllers/base/BaseController.h"
+#include "Controllers/base/CommandRing.h"
 #include "ThermoregulationButtons.h"
 #include "ThermoregulationCommandIcons.h"
 #include "ThermoregulationDeviceIcons.h"
@@ -136,8 +137,11 @@ public:
         return ThermoregulationUnits::actualTemperatureToRoundedCelsius(value, step);
     }
 
-    Gadgets::CommandControl* commandControl1() const { return m_commandControl1; }
-    Gadgets::CommandControl* commandControl2() const { return m_commandControl2; }
+    // The device ring and the ring of a command's choices, built now if
+    // they are not yet: the page builds them when it first opens one.
+    Gadgets::CommandControl* commandControl1() const { return m_ring1.control(); }
+    Gadgets::CommandControl* commandControl2() const { return m_ring2.control(); }
+    bool areRingsBuilt() const { return m_ring1.isBuilt() || m_ring2.isBuilt(); }
     int openDeviceId() const { return m_openDeviceId; }
     QString openCommand() const { return m_openCommand; }
     QList<Gadgets::Models::NavigationIcon> subDeviceIcons() const { return m_commandIcons.icons(); }
@@ -166,13 +170,13 @@ private:
                                        const QList<Gadgets::FavoriteControl*>& favoriteControls,
                                        const Device* device);
 
-    Gadgets::CommandControl* m_commandControl1 = nullptr;
-    Gadgets::CommandControl* m_commandControl2 = nullptr;
     int m_openDeviceId = 0;
     QString m_openCommand;
     ThermoregulationCommandIcons m_commandIcons;
     ThermoregulationStatusTimers* m_timers = nullptr;
     std::unique_ptr<ThermoregulationFavorites> m_favorites;
+    CommandRing m_ring1;
+    CommandRing m_ring2;
 };
 
 } // namespace Corvane::Sentrel::Controllers
