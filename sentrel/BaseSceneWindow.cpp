@@ -175,6 +175,18 @@ void BaseSceneWindow::connectSignals()
         if (m_inputMaskStarted && !coversWholeWindow() && m_shape->kind() == WindowShape::Kind::Bounding)
             m_shape->apply((m_shape->region() - area) + drawn);
     });
+    // The view draws the scene after the window drew its own ground: the
+    // frame is whole only then.
+    connect(m_view, &SceneView::painted, this, &BaseSceneWindow::reportFirstFrame);
+}
+
+void BaseSceneWindow::reportFirstFrame()
+{
+    if (m_firstFrameReported)
+        return;
+    m_firstFrameReported = true;
+    Log::Logger(Log::Logger::Trace) << metaObject()->className() << ": first frame painted";
+    Q_EMIT firstFramePainted();
 }
 
 QPointF BaseSceneWindow::wrapperPos() const
@@ -291,7 +303,10 @@ bool BaseSceneWindow::isTranslucencyAvailable() const
 
 // A window is shown with the shape of what it draws, also when the window
 // system window was just made anew (a change of its flags): until the next
-// change of the scene nothing else would set it.
+// change of the scene nothing else would set it. Only a first showing on a
+// desktop that blends takes the gadget's rectangle: there the shape only
+// decides where clicks go, and the worker started by the first frame sets
+// the drawn shape, so the start need not draw the scene twice.
 //
 // Hidden under the pointer, the window hears of no leave: its scene is told,
 // so that nothing shows hovered (the floating buttons, a lit segment) when
@@ -299,8 +314,12 @@ bool BaseSceneWindow::isTranslucencyAvailable() const
 void BaseSceneWindow::setVisible(bool visible)
 {
     if (visible) {
-        m_view->setDrawsOpaqueOnly(!m_shape->desktopBlends());
-        applyShapeNow();
+        const bool blends = m_shape->desktopBlends();
+        m_view->setDrawsOpaqueOnly(!blends);
+        if (m_inputMaskStarted || !blends)
+            applyShapeNow();
+        else
+            setFirstInputMask();
     } else if (isVisible()) {
         QEvent leave(QEvent::Leave);
         QCoreApplication::sendEvent(m_view->viewport(), &leave);
@@ -711,10 +730,6 @@ void BaseSceneWindow::paintEvent(QPaintEvent* event)
         painter.drawPixmap(0, 0, m_nonTransparentBackground);
     }
     QWidget::paintEvent(event);
-    if (!m_inputMaskStarted) {
-        Log::Logger(Log::Logger::Trace) << metaObject()->className() << ": first frame painted";
-        Q_EMIT firstFramePainted();
-    }
     if (!m_inputMaskRunning)
         startInputMaskUpdate(true);
 }

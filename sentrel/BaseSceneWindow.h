@@ -146,7 +146,8 @@ public:
     static double opacityForTransparency(int transparency);
 
 Q_SIGNALS:
-    // Once, when the window has painted itself for the first time.
+    // Once, when the window and its scene have been painted for the first
+    // time.
     void firstFramePainted();
     void readyToDestroy();
     void closing();
@@ -218,6 +219,7 @@ private:
     void onMaskReady(const QRegion& region, quint64 serial);
     void widenBoundingShape(const QRect& oldRect, const QRect& newRect);
     void reportReadyToDestroy();
+    void reportFirstFrame();
     QPointF hotSpotInWrapper() const;
     QRect paintedRectInWindow() const;
 
@@ -245,6 +247,7 @@ private:
     bool m_inputMaskRunning = false;
     bool m_inputMaskStarted = false;
     bool m_readyToDestroyReported = false;
+    bool m_firstFrameReported = false;
     QTimer m_inputMaskTimer;
     quint64 m_inputMaskSerial = 0;
     std::unique_ptr<WindowShape> m_shape;

@@ -48,10 +48,15 @@ void SceneView::makeOpaqueOrClear(QImage& image)
 // clear pixel by pixel, and then laid over what the window drew below.
 void SceneView::paintEvent(QPaintEvent* event)
 {
-    if (!m_opaqueOnly) {
+    if (m_opaqueOnly)
+        paintOpaque(event);
+    else
         QGraphicsView::paintEvent(event);
-        return;
-    }
+    Q_EMIT painted();
+}
+
+void SceneView::paintOpaque(QPaintEvent* event)
+{
     const QRect exposed = event->rect();
     if (exposed.isEmpty())
         return;

@@ -31,11 +31,14 @@ Q_SIGNALS:
     // window's shape, drawn as it would be), and the pixels drawn in it, so
     // that the window's shape can follow at once.
     void drawnOpaque(const QRect& area, const QRegion& drawn);
+    // The viewport has drawn the scene (the last part of a window's frame).
+    void painted();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void paintOpaque(QPaintEvent* event);
     void reportDrawnBeyondShape(const QList<QRectF>& changed);
     // The scene in a part of the viewport, each pixel opaque or clear, and
     // the pixels drawn in such a layer.

@@ -14,6 +14,8 @@ namespace Corvane::Sentrel {
 
 namespace {
 
+std::optional<bool> desktopBlendsForTesting;
+
 xcb_connection_t* x11Connection()
 {
     auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
@@ -55,7 +57,14 @@ WindowShape::Kind WindowShape::kind() const
 
 bool WindowShape::desktopBlends() const
 {
+    if (desktopBlendsForTesting)
+        return *desktopBlendsForTesting;
     return !isX11() || compositingManagerRuns();
+}
+
+void WindowShape::setDesktopBlendsForTesting(std::optional<bool> blends)
+{
+    desktopBlendsForTesting = blends;
 }
 
 void WindowShape::apply(const QRegion& region)

@@ -3,6 +3,8 @@
 #include <QRegion>
 #include <qwindowdefs.h>
 
+#include <optional>
+
 class QWidget;
 
 namespace Corvane::Sentrel {
@@ -26,6 +28,9 @@ public:
     // Whether the desktop blends translucent pixels with what lies behind:
     // not on X11 without a compositing manager.
     bool desktopBlends() const;
+    // For tests without an X server: what desktopBlends() answers instead
+    // of asking the window system (nullopt: ask it again).
+    static void setDesktopBlendsForTesting(std::optional<bool> blends);
     void apply(const QRegion& region);
     // The region last applied, and the window system window it went to.
     QRegion region() const { return m_region; }

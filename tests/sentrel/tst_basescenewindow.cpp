@@ -39,6 +39,7 @@ private Q_SLOTS:
     void transparencyFormula();
     void moveKeepsTheHotSpotOnScreen();
     void forwardingSkipsDeletedRootControls();
+    void maskIsTheVisiblePixels_data();
     void maskIsTheVisiblePixels();
     void maskTakesItemsHangingOutsideTheGadget();
     void shapeFollowsAnAnimationWithoutCompositor();
@@ -46,6 +47,7 @@ private Q_SLOTS:
     void madeAnewTheWindowKeepsItsShape_data();
     void madeAnewTheWindowKeepsItsShape();
     void firstPaintStartsTheWorkerAndDestroyReportsOnce();
+    void firstFrameIsReportedWhenTheSceneIsDrawn();
     void neverPaintedWindowReportsAtOnce();
     void destroyedWhileTheWorkerRuns();
     void destroyLaterOfANeverShownWindow();
@@ -74,6 +76,7 @@ void tst_BaseSceneWindow::init()
 
 void tst_BaseSceneWindow::cleanup()
 {
+    WindowShape::setDesktopBlendsForTesting(std::nullopt);
     m_window.reset();
     m_fixture.reset();
 }
@@ -238,16 +241,27 @@ void tst_BaseSceneWindow::forwardingSkipsDeletedRootControls()
     QCOMPARE(m_window->rootControlCount(), 0);
 }
 
+void tst_BaseSceneWindow::maskIsTheVisiblePixels_data()
+{
+    QTest::addColumn<bool>("desktopBlends");
+    QTest::newRow("compositing manager") << true;
+    QTest::newRow("no compositing manager") << false;
+}
+
+// Without a compositing manager the window shows with the shape of its
+// visible pixels at once, never the desktop nor the gadget's whole rectangle
+// (black where nothing is drawn). Where the desktop blends, the shape only
+// decides where clicks go: the gadget's rectangle takes them until the
+// first frame's shape is worked out.
 void tst_BaseSceneWindow::maskIsTheVisiblePixels()
 {
+    QFETCH(bool, desktopBlends);
+    WindowShape::setDesktopBlendsForTesting(desktopBlends);
     QVERIFY(m_window->inputMask().isEmpty());
     m_window->showTo();
-    // Shown with the shape of its visible pixels at once, never the desktop
-    // nor the gadget's whole rectangle (black where nothing is drawn, on a
-    // desktop without translucent windows).
     const QRect gadget = m_window->customRect().translated(-m_window->mapToGlobal(QPoint(0, 0)));
     QVERIFY(!m_window->inputMask().isEmpty());
-    QVERIFY(m_window->inputMask() != QRegion(gadget));
+    QCOMPARE(m_window->inputMask() == QRegion(gadget), desktopBlends);
     QVERIFY(gadget.contains(m_window->inputMask().boundingRect()));
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     QTRY_VERIFY(m_window->isInputMaskRunning());
@@ -256,7 +270,7 @@ void tst_BaseSceneWindow::maskIsTheVisiblePixels()
     const QImage image = m_window->createWindowImage(&offset);
     const QRegion expected = Corvane::Utilities::InputMaskUpdater::visibleRegion(image, offset);
     QVERIFY(!expected.isEmpty());
-    QVERIFY((m_window->inputMask() ^ expected).isEmpty());
+    QTRY_VERIFY((m_window->inputMask() ^ expected).isEmpty());
     QVERIFY(gadget.contains(m_window->inputMask().boundingRect()));
     // The disc's corners let clicks through; its centre does not.
     QVERIFY(m_window->isTransparent(gadget.topLeft()));
@@ -385,6 +399,42 @@ void tst_BaseSceneWindow::firstPaintStartsTheWorkerAndDestroyReportsOnce()
     QTRY_COMPARE(ready.size(), 1);
     QTest::qWait(50);
     QCOMPARE(ready.size(), 1);
+}
+
+namespace {
+
+// A scene item that remembers whether it was drawn.
+class DrawnItem : public QGraphicsRectItem
+{
+public:
+    using QGraphicsRectItem::QGraphicsRectItem;
+    bool painted = false;
+
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override
+    {
+        painted = true;
+        QGraphicsRectItem::paint(painter, option, widget);
+    }
+};
+
+} // namespace
+
+// The window draws its ground before its view draws the scene: the first
+// frame is whole only once the scene is drawn too (start-up is timed to it).
+void tst_BaseSceneWindow::firstFrameIsReportedWhenTheSceneIsDrawn()
+{
+    auto* item = new DrawnItem(0, 0, 20, 20);
+    m_window->graphicsScene()->addItem(item);
+    item->setPos(m_window->view()->mapToScene(m_window->view()->viewport()->rect().center()));
+    QList<bool> drawnWhenReported;
+    connect(m_window.get(), &BaseSceneWindow::firstFramePainted, this,
+            [&] { drawnWhenReported.append(item->painted); });
+    m_window->showTo();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QTRY_COMPARE(drawnWhenReported.size(), 1);
+    QVERIFY(drawnWhenReported.first());
+    m_window->repaint();
+    QCOMPARE(drawnWhenReported.size(), 1);
 }
 
 void tst_BaseSceneWindow::neverPaintedWindowReportsAtOnce()
