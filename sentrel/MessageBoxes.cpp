@@ -1,5 +1,7 @@
 #include "MessageBoxes.h"
 
+#include "ApplicationIcon.h"
+
 #include <QCoreApplication>
 #include <QPushButton>
 
@@ -12,6 +14,12 @@ MessageBoxes* replacement = nullptr;
 QString tr(const char* text)
 {
     return QCoreApplication::translate("Corvane::Sentrel::MessageBoxes", text);
+}
+
+QMessageBox::StandardButton execute(QMessageBox& box)
+{
+    setApplicationIcon();
+    return QMessageBox::StandardButton(box.exec());
 }
 
 } // namespace
@@ -31,21 +39,21 @@ QMessageBox::StandardButton MessageBoxes::critical(QWidget* parent, const QStrin
 {
     QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok, parent);
     box.button(QMessageBox::Ok)->setText(tr("OK"));
-    return QMessageBox::StandardButton(box.exec());
+    return execute(box);
 }
 
 QMessageBox::StandardButton MessageBoxes::warning(QWidget* parent, const QString& title, const QString& text)
 {
     QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
     box.button(QMessageBox::Ok)->setText(tr("OK"));
-    return QMessageBox::StandardButton(box.exec());
+    return execute(box);
 }
 
 QMessageBox::StandardButton MessageBoxes::information(QWidget* parent, const QString& title, const QString& text)
 {
     QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
     box.button(QMessageBox::Ok)->setText(tr("OK"));
-    return QMessageBox::StandardButton(box.exec());
+    return execute(box);
 }
 
 QMessageBox::StandardButton MessageBoxes::question(QWidget* parent, const QString& title, const QString& text)
@@ -56,7 +64,7 @@ QMessageBox::StandardButton MessageBoxes::question(QWidget* parent, const QStrin
     box.button(QMessageBox::No)->setText(tr("No"));
     box.button(QMessageBox::Cancel)->setText(tr("Cancel"));
     box.setDefaultButton(QMessageBox::Yes);
-    return QMessageBox::StandardButton(box.exec());
+    return execute(box);
 }
 
 } // namespace Corvane::Sentrel

@@ -1,4 +1,5 @@
 #include "Application.h"
+#include "ApplicationIcon.h"
 #include "CommandLine.h"
 #include "NavigationWindow.h"
 #include "Settings.h"
@@ -14,7 +15,6 @@
 #include "utilities/InitSettings.h"
 #include "utilities/Localization/TranslatorsManager.h"
 
-#include <QIcon>
 
 #include <memory>
 
@@ -65,7 +65,6 @@ int main(int argc, char** argv)
     application->setApplicationName(ApplicationName);
     Utilities::Localization::TranslatorsManager::instance()->setAdditionalTranslatableTargets(
         {Utilities::Globals::gadgetsLibName(), Utilities::Globals::devicesLibName()});
-    application->setWindowIcon(QIcon(QStringLiteral(":/Images/Sentrel.png")));
     Utilities::InitSettings::readSettings();
     application->setOrganizationDomain(Utilities::InitSettings::domainName());
     application->setApplicationVersion(QStringLiteral("2.0.93"));
@@ -99,10 +98,14 @@ int main(int argc, char** argv)
         QObject::connect(application.get(), &Sentrel::Application::fileNameArgument,
                          window->navigationController(),
                          &Sentrel::Controllers::NavigationController::setTemporaryDevicesConfiguration);
-        // The update check starts a process: it waits until the gadget shows.
+        // The icon and the update check (it starts a process) wait until the
+        // gadget shows.
         QObject::connect(
             window.get(), &Sentrel::BaseSceneWindow::firstFramePainted, application.get(),
-            [] { Utilities::GeneralUtilities::startAutoUpdateIfNeeded(); },
+            [] {
+                Sentrel::setApplicationIcon();
+                Utilities::GeneralUtilities::startAutoUpdateIfNeeded();
+            },
             static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::SingleShotConnection));
         window->applyStoredSettings();
         window->showTo();
