@@ -45,6 +45,8 @@ QUuid Settings::s_defaultConfigId;
 int Settings::s_defaultConfigVersion = -1;
 bool Settings::s_defaultConfigInitialized = false;
 QString Settings::s_keptAsideFileName;
+std::unique_ptr<Configuration> Settings::s_projectReadAhead;
+QString Settings::s_projectReadAheadPath;
 
 namespace {
 
@@ -78,7 +80,9 @@ void Settings::initializeConfiguration()
         return;
     const QString path = currentProjectFilePath();
     QString errorText;
-    Configuration* project = Serialization::XmlSerializer::read(path, &errorText);
+    Configuration* project = takeProjectReadAhead(path);
+    if (!project)
+        project = Serialization::XmlSerializer::read(path, &errorText);
     if (project) {
         if (Validation::ConfigurationValidator::issues(project) & Validation::ConfigurationValidator::HAS_ERRORS) {
             Logger(Logger::Error) << Q_FUNC_INFO << " the project has errors: " << path;
@@ -106,6 +110,22 @@ void Settings::initializeConfiguration()
     setConfiguration(project);
     initializeDefaultConfig();
     loadProjectUserSettings(project->id());
+}
+
+bool Settings::readProjectAhead(const QString& path, QString* error)
+{
+    s_projectReadAhead.reset(Serialization::XmlSerializer::read(path, error));
+    s_projectReadAheadPath = s_projectReadAhead ? path : QString();
+    return s_projectReadAhead != nullptr;
+}
+
+Configuration* Settings::takeProjectReadAhead(const QString& path)
+{
+    const bool forPath = s_projectReadAhead && path == s_projectReadAheadPath;
+    s_projectReadAheadPath.clear();
+    if (!forPath)
+        s_projectReadAhead.reset();
+    return forPath ? s_projectReadAhead.release() : nullptr;
 }
 
 // The stored device settings of the project. The look settings in use stay:
@@ -327,6 +347,7 @@ void Settings::reset()
     s_defaultConfigVersion = -1;
     s_defaultConfigInitialized = false;
     s_keptAsideFileName.clear();
+    takeProjectReadAhead(QString());
     s_instance->m_noServer = false;
     s_instance->m_supportTransparency = false;
 }

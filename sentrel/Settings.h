@@ -3,6 +3,8 @@
 #include <QString>
 #include <QUuid>
 
+#include <memory>
+
 namespace Corvane::Devices {
 class Configuration;
 class GuiProperties;
@@ -31,6 +33,10 @@ public:
     // Loads the project and the user settings; a project that cannot be
     // read or has errors is replaced by an empty one after a message.
     static void initializeConfiguration();
+    // Reads the project at path and, when it is readable, keeps it for the
+    // next load of that path: a project checked before it is chosen is not
+    // read twice. Returns whether it was readable, else the reason in error.
+    static bool readProjectAhead(const QString& path, QString* error = nullptr);
     static void clearConfiguration();
     static void setNoConfigurationModeOn();
     static void setNoConfigurationModeOff();
@@ -83,6 +89,8 @@ private:
     static void setConfiguration(Devices::Configuration* configuration);
     static void keepUnreadableUserFileAside(const QString& path);
     static void loadProjectUserSettings(const QUuid& projectId);
+    // The project read ahead for path, else null; either way none is kept.
+    static Devices::Configuration* takeProjectReadAhead(const QString& path);
 
     bool m_noServer = false;
     bool m_supportTransparency = false;
@@ -96,6 +104,8 @@ private:
     static int s_defaultConfigVersion;
     static bool s_defaultConfigInitialized;
     static QString s_keptAsideFileName;
+    static std::unique_ptr<Devices::Configuration> s_projectReadAhead;
+    static QString s_projectReadAheadPath;
 };
 
 } // namespace Corvane::Sentrel

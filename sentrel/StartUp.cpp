@@ -4,7 +4,6 @@
 #include "MessageBoxes.h"
 #include "Settings.h"
 
-#include "devices/Configuration.h"
 #include "devices/GuiProperties.h"
 #include "log/Logger.h"
 
@@ -23,7 +22,7 @@ bool setTempConfigFile(const QString& path)
         return false;
     }
     QString error;
-    if (!Devices::Configuration::isFileValid(path, &error)) {
+    if (!Settings::readProjectAhead(path, &error)) {
         Logger(Logger::Warning) << Q_FUNC_INFO << " refused " << path << ": " << error;
         return false;
     }

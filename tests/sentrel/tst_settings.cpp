@@ -43,6 +43,7 @@ private Q_SLOTS:
     void loadOutcomes_data();
     void loadOutcomes();
     void emptyCurrentFileLoadsActiveProject();
+    void projectReadAheadIsReadOnce();
     void demoModeNeedsBothSwitchAndDemoProject();
     void changedProjectIsNoticed();
     void defaultConfigurationIdentity();
@@ -111,6 +112,41 @@ void tst_Settings::emptyCurrentFileLoadsActiveProject()
     const QString temporary = SentrelFixture::writeProject(fixture.configPath() + "/temporary.vtprj");
     Settings::guiProperties().setTempConfigFileName(temporary);
     QCOMPARE(Settings::currentProjectFilePath(), temporary);
+}
+
+// A project checked before it is chosen (a start argument, a file opened
+// later) is loaded from what the check read, once, and for its path only.
+void tst_Settings::projectReadAheadIsReadOnce()
+{
+    SentrelFixture fixture;
+    const QUuid houseId = QUuid::createUuid();
+    const QString house = SentrelFixture::writeProject(fixture.configPath() + "/house.vtprj", houseId);
+    const QString broken = fixture.configPath() + "/broken.vtprj";
+    SentrelFixture::writeFile(broken, "<project");
+    QString error;
+    QVERIFY(!Settings::readProjectAhead(broken, &error));
+    QVERIFY(!error.isEmpty());
+
+    QVERIFY(Settings::readProjectAhead(house));
+    SentrelFixture::writeFile(house, "<project");
+    Settings::guiProperties().setTempConfigFileName(house);
+    QCOMPARE(Settings::devicesConfiguration()->id(), houseId);
+    QVERIFY(fixture.boxes.shown.isEmpty());
+
+    Settings::clearConfiguration();
+    QVERIFY(Settings::devicesConfiguration()->id() != houseId);
+    QCOMPARE(fixture.boxes.shown.size(), 1);
+
+    const QUuid otherId = QUuid::createUuid();
+    const QString other = SentrelFixture::writeProject(fixture.configPath() + "/other.vtprj", otherId);
+    SentrelFixture::writeProject(house, houseId);
+    QVERIFY(Settings::readProjectAhead(other));
+    Settings::clearConfiguration();
+    QCOMPARE(Settings::devicesConfiguration()->id(), houseId);
+    Settings::guiProperties().setTempConfigFileName(other);
+    SentrelFixture::writeFile(other, "<project");
+    Settings::clearConfiguration();
+    QVERIFY(Settings::devicesConfiguration()->id() != otherId);
 }
 
 void tst_Settings::demoModeNeedsBothSwitchAndDemoProject()

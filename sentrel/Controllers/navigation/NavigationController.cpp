@@ -749,7 +749,7 @@ void NavigationController::quit()
 
 void NavigationController::setTemporaryDevicesConfiguration(const QString& filePath)
 {
-    if (filePath.isEmpty() || !Devices::Configuration::isFileValid(filePath, nullptr))
+    if (filePath.isEmpty() || !Settings::readProjectAhead(filePath))
         return;
     Settings::guiProperties().setTempConfigFileName(filePath);
     reloadDevicesConfiguration();
