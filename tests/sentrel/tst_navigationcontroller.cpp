@@ -221,7 +221,7 @@ private Q_SLOTS:
     void transparencyPreviewReachesTheFavorites();
     void chosenProjectIsWrittenAfterTheSwitch();
     void favoriteMovedJustBeforeAReopenStaysThere();
-    void favoriteMenusTakeTheSkinAtStart();
+    void favoriteMenusWearTheSkin();
     void trayIconOnceATrayAppears();
     void leavingFullScreenGivesTheCarouselItsScale();
 
@@ -1308,15 +1308,18 @@ void tst_NavigationController::favoriteMovedJustBeforeAReopenStaysThere()
     QCOMPARE(QPoint(back.x, back.y), QPoint(moved.x, moved.y));
 }
 
-// The favourites' context menus wear the skin from the start, as the main
-// one does, even when the skin chosen is the one already in use.
-void tst_NavigationController::favoriteMenusTakeTheSkinAtStart()
+// The main context menu wears the skin from the start, a favourite's when it
+// opens, even when the skin chosen is the one already in use.
+void tst_NavigationController::favoriteMenusWearTheSkin()
 {
     QString styleSheet;
     QVERIFY(Corvane::Gadgets::ThemeProvider::fileContentsToString(QStringLiteral("mainUI.qss"), styleSheet));
     QCOMPARE(navigation()->menus()->contextMenu()->styleSheet(), styleSheet);
-    for (BaseController* controller : navigation()->controllers())
-        QCOMPARE(controller->favoriteContextMenu()->styleSheet(), styleSheet);
+    FavoriteWindow* favorite = lighting()->addFavorite(HALL, 0, QPoint(200, 200), false, false, 50);
+    Q_EMIT favorite->customContextMenuRequested(QPoint(10, 10));
+    QMenu* menu = lighting()->favoriteContextMenu();
+    menu->hide();
+    QCOMPARE(menu->styleSheet(), styleSheet);
 }
 
 // A tray that starts after the program (as with "Launch at startup") gets

@@ -35,6 +35,8 @@ void FavoriteContextMenu::prepare(FavoriteWindow* window, bool canRefresh)
     m_deviceId = window ? window->deviceId() : -1;
     m_refresh->setVisible(canRefresh);
     m_onTop->setChecked(Corvane::Utilities::WidgetUtilities::isWidgetOnTop(window));
+    if (m_styleSheetStale)
+        applyStyleSheet();
 }
 
 void FavoriteContextMenu::retranslate()
@@ -48,6 +50,12 @@ void FavoriteContextMenu::retranslate()
 
 void FavoriteContextMenu::updateStyleSheet()
 {
+    m_styleSheetStale = true;
+}
+
+void FavoriteContextMenu::applyStyleSheet()
+{
+    m_styleSheetStale = false;
     QString styleSheet;
     if (Gadgets::ThemeProvider::fileContentsToString(QStringLiteral("mainUI.qss"), styleSheet))
         m_menu->setStyleSheet(styleSheet);

@@ -32,7 +32,8 @@ public:
     QAction* quitAction() const { return m_quit; }
 
     // Remembers window and sets the entries for it: "Refresh" shown only
-    // when canRefresh, "Always on top" checked as the window is.
+    // when canRefresh, "Always on top" checked as the window is. Call it
+    // before the menu opens.
     void prepare(FavoriteWindow* window, bool canRefresh);
     // The window the menu was last opened on; null once it is gone.
     FavoriteWindow* window() const { return m_window; }
@@ -40,10 +41,13 @@ public:
     int deviceId() const { return m_deviceId; }
 
     void retranslate();
-    // Takes the theme's "mainUI.qss" as style sheet when the theme has one.
+    // Takes the theme's "mainUI.qss" as style sheet when the theme has one,
+    // on the next opening: most menus are never opened.
     void updateStyleSheet();
 
 private:
+    void applyStyleSheet();
+
     QMenu* m_menu = nullptr;
     QAction* m_onTop = nullptr;
     QAction* m_refresh = nullptr;
@@ -52,6 +56,7 @@ private:
     QAction* m_quit = nullptr;
     QPointer<FavoriteWindow> m_window;
     int m_deviceId = -1;
+    bool m_styleSheetStale = false;
 };
 
 } // namespace Controllers
