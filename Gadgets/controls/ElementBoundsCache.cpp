@@ -54,9 +54,20 @@ QRectF ElementBoundsCache::bounds(QSvgRenderer* renderer, const QString& element
     return bounds;
 }
 
+// Whether an element exists is cheap to learn, its bounds are not (each
+// takes a walk of the drawing): they are worked out only when asked for.
 bool ElementBoundsCache::exists(QSvgRenderer* renderer, const QString& elementId)
 {
-    return renderer && bounds(renderer, elementId) != MISSING;
+    if (!renderer)
+        return false;
+    BoundsById& entries = entriesFor(renderer);
+    auto found = entries.constFind(elementId);
+    if (found != entries.constEnd())
+        return *found != MISSING;
+    if (renderer->elementExists(elementId))
+        return true;
+    entries.insert(elementId, MISSING);
+    return false;
 }
 
 } // namespace Corvane::Gadgets

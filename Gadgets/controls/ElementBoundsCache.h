@@ -18,7 +18,7 @@ public:
     // The element's bounds, or QRectF(0, 0, -1, -1) when the renderer has
     // no such element.
     static QRectF bounds(QSvgRenderer* renderer, const QString& elementId);
-    // Whether the renderer has the element, from the same entries.
+    // Whether the renderer has the element, without working out its bounds.
     static bool exists(QSvgRenderer* renderer, const QString& elementId);
 };
 

@@ -51,7 +51,9 @@ void tst_ElementBoundsCache::boundsAreTheRenderersTransformed()
     QFETCH(bool, exists);
 
     QSvgRenderer renderer(document(40));
-    // Asked twice: the second answer comes from the cache.
+    // Whether it exists first, then its bounds, then both again from the
+    // cache: knowing that an element exists is no knowledge of its bounds.
+    QCOMPARE(ElementBoundsCache::exists(&renderer, id), exists);
     for (int i = 0; i < 2; ++i) {
         QCOMPARE(ElementBoundsCache::bounds(&renderer, id), bounds);
         QCOMPARE(ElementBoundsCache::exists(&renderer, id), exists);
