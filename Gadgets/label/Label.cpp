@@ -129,6 +129,7 @@ Label::Label(Utilities::RendererContainer* renderer, Utilities::RendererContaine
     : SvgControlObject(renderer, parent)
     , m_font(ThemeProvider::getFontName(), DEFAULT_FONT_POINT_SIZE)
     , m_scrollAnimation(new QPropertyAnimation(this, "textPositionPercentage", this))
+    , m_editor(this, [this](LineTextEditor* editor) { connectEditor(editor); })
     , m_dropDownRenderer(dropDownRenderer)
     , m_dropDownItemRenderer(dropDownItemRenderer)
 {
@@ -150,14 +151,7 @@ Label::Label(Utilities::RendererContainer* renderer, Utilities::RendererContaine
     m_textPlaceholderBounds = boundsOnElement(TEXT_PLACEHOLDER_ID);
     m_fullTextPlaceholderBounds = boundsOnElement(TEXT_PLACEHOLDER_FULL_ID);
 
-    m_editor = new LineTextEditor(m_text, this);
-    m_maxChars = m_editor->maxLength();
-    // The editor covers exactly the text box, however small the font.
-    m_editor->proxy()->setMinimumSize(1, 1);
-    m_editor->setIsInEditMode(false);
-    connect(m_editor, &QLineEdit::editingFinished, this, &Label::onEditingFinished);
     connect(this, &Label::closeButtonClicked, this, &Label::onCancelTextEditChanges);
-    connect(m_editor, &LineTextEditor::cancelTextEditChanges, this, &Label::onCancelTextEditChanges);
 
     setupButtons();
     layOutElements();
@@ -362,14 +356,14 @@ void Label::setText(const QString& text)
 {
     if (m_inEditMode) {
         setIsInEditMode(false);
-        m_editor->setIsInEditMode(false);
+        m_editor.leaveEditMode();
     } else {
         setIsTextScrolling(false);
     }
     QString limited = text;
     validateModifyText(limited);
     m_text = limited;
-    m_editor->setText(m_text);
+    m_editor.setText(m_text);
     setupText();
     update();
 }
@@ -381,7 +375,7 @@ void Label::setMaxChars(int maxChars)
     m_maxChars = maxChars;
     if (m_text.length() > m_maxChars)
         setText(m_text.left(m_maxChars));
-    m_editor->setMaxLength(m_maxChars);
+    m_editor.setMaxLength(m_maxChars);
 }
 
 bool Label::validateModifyText(QString& text) const
@@ -413,7 +407,7 @@ void Label::recalculateModifiedFont()
         : m_fontPixelSize;
     if (pixelSize > 0) {
         m_effectiveFont.setPixelSize(pixelSize);
-        m_editor->setFont(m_effectiveFont);
+        m_editor.setFont(m_effectiveFont);
     }
     setupText();
 }
@@ -435,7 +429,7 @@ void Label::setTextAlignment(Qt::Alignment alignment)
             break;
         }
     }
-    m_editor->setAlignment(m_textAlignment | Qt::AlignVCenter);
+    m_editor.setAlignment(m_textAlignment | Qt::AlignVCenter);
 }
 
 void Label::setTextOpacity(qreal opacity)
@@ -444,6 +438,12 @@ void Label::setTextOpacity(qreal opacity)
     if (m_dropDown)
         m_dropDown->setOpacity(opacity);
     update();
+}
+
+void Label::connectEditor(LineTextEditor* editor)
+{
+    connect(editor, &QLineEdit::editingFinished, this, &Label::onEditingFinished);
+    connect(editor, &LineTextEditor::cancelTextEditChanges, this, &Label::onCancelTextEditChanges);
 }
 
 void Label::setupText()
@@ -463,8 +463,8 @@ void Label::setupText()
         m_scrollDuration = 0;
         m_scrollWidth = bounds.width();
     }
-    m_editor->proxy()->setGeometry(QRectF(qRound(m_textBox.x()), qRound(m_textBox.y()), qRound(m_textBox.width()),
-                                          qRound(m_textBox.height())));
+    m_editor.setGeometry(QRectF(qRound(m_textBox.x()), qRound(m_textBox.y()), qRound(m_textBox.width()),
+                                qRound(m_textBox.height())));
 }
 
 // ---- Scrolling ---------------------------------------------------------------
@@ -536,7 +536,7 @@ void Label::hoverLeaveEvent(QGraphicsSceneHoverEvent* event)
 void Label::paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget)
 {
     SvgControlObject::paint(painter, option, widget);
-    if (m_editor->proxy()->isVisible())
+    if (m_editor.isShown())
         return;
     painter->save();
     painter->setPen(m_textColor);
@@ -587,7 +587,7 @@ void Label::onElementClick(SvgElement* element)
 void Label::onElementDoubleClick(SvgElement* element)
 {
     if (element == m_rows.background() || element == m_rows.backgroundEdit())
-        m_editor->proxy()->show();
+        m_editor.editor()->proxy()->show();
     SvgControlObject::onElementDoubleClick(element);
 }
 
@@ -612,17 +612,11 @@ void Label::readThemeSettings(bool force)
 void Label::applyEditorPalette()
 {
     const QString prefix = controlId() + SUFFIX_SEPARATOR;
-    const QList<QPair<QPalette::ColorRole, QColor>> roles{
+    m_editor.setColors({
         {QPalette::Text, ThemeProvider::getColor(prefix + EDIT_COLOR_SUFFIX_ID, Qt::black)},
         {QPalette::Base, ThemeProvider::getColor(prefix + EDIT_BACKGROUND_COLOR_SUFFIX_ID, Qt::white)},
         {QPalette::HighlightedText, ThemeProvider::getColor(prefix + EDIT_SELECTION_COLOR_SUFFIX_ID, Qt::white)},
-        {QPalette::Highlight, ThemeProvider::getColor(prefix + EDIT_SELECTION_BACKGROUND_COLOR_SUFFIX_ID, Qt::black)}};
-    QPalette palette = m_editor->palette();
-    for (const auto& [role, colour] : roles) {
-        for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-            palette.setColor(group, role, colour);
-    }
-    m_editor->setPalette(palette);
+        {QPalette::Highlight, ThemeProvider::getColor(prefix + EDIT_SELECTION_BACKGROUND_COLOR_SUFFIX_ID, Qt::black)}});
 }
 
 // ---- Editing -----------------------------------------------------------------
@@ -647,12 +641,12 @@ void Label::setIsReadOnly(bool readOnly)
 
 QString Label::editedText() const
 {
-    return m_editor->text();
+    return m_editor.text();
 }
 
 void Label::setTextEditorContentsMargins(const QMargins& margins)
 {
-    m_editor->setContentsMargins(margins);
+    m_editor.setContentsMargins(margins);
 }
 
 bool Label::ptIsInTextBounds(const QPointF& scenePos) const
@@ -665,7 +659,7 @@ std::unique_ptr<QMouseEvent> Label::translateGraphicsMouseEvent(const QGraphicsS
     const QPointF local = mapFromScene(event->scenePos());
     const QPointF rounded(qRound(local.x()), qRound(local.y()));
     return std::make_unique<QMouseEvent>(widgetEventType(event->type()),
-                                         rounded - m_editor->proxy()->geometry().topLeft(), rounded, event->button(),
+                                         rounded - m_editor.geometry().topLeft(), rounded, event->button(),
                                          event->buttons(), event->modifiers());
 }
 
@@ -674,13 +668,14 @@ void Label::layOutEditorText()
     // A line edit places aligned text while it paints; paint the editor once
     // off-screen so that a press right after it appears finds the characters
     // where they will be shown.
-    QPixmap scratch(m_editor->size());
-    m_editor->render(&scratch);
+    LineTextEditor* editor = m_editor.editor();
+    QPixmap scratch(editor->size());
+    editor->render(&scratch);
 }
 
 void Label::refreshCursor()
 {
-    if (cursor().shape() != m_editor->cursor().shape())
+    if (cursor().shape() != m_editor.cursorShape())
         setCursor(cursor());
 }
 
@@ -726,7 +721,7 @@ void Label::setIsInEditMode(bool inEditMode)
 void Label::exitEditMode()
 {
     setIsInEditMode(false);
-    m_editor->setIsInEditMode(false);
+    m_editor.leaveEditMode();
     refreshCursor();
     if (m_scrollNeeded && m_pointerOverText)
         setIsTextScrolling(true);
@@ -734,14 +729,14 @@ void Label::exitEditMode()
 
 void Label::cancelTextEditChanges()
 {
-    m_editor->setText(m_text);
+    m_editor.setText(m_text);
 }
 
 void Label::onCancelTextEditChanges()
 {
     cancelTextEditChanges();
     setIsInEditMode(false);
-    m_editor->setIsInEditMode(false);
+    m_editor.leaveEditMode();
     refreshCursor();
 }
 
@@ -757,7 +752,7 @@ void Label::onEditingFinished()
 
 void Label::applyTextEditChanges()
 {
-    const QString edited = m_editor->text();
+    const QString edited = m_editor.text();
     // Each new name gets its own answer: an earlier refusal must not keep
     // the label in edit mode for a later, unchanged name.
     m_textChangeAccepted = true;
@@ -775,21 +770,25 @@ void Label::manageEditMode(const QPointF& scenePos)
     const bool inText = ptIsInTextBounds(scenePos);
     if (inText == m_inEditMode)
         return;
-    if (!inText && !m_editor->text().isEmpty()) {
+    if (!inText && !m_editor.text().isEmpty()) {
         onEditingFinished();
         return;
     }
-    m_editor->setIsInEditMode(inText);
+    if (inText)
+        m_editor.editor()->setIsInEditMode(true);
+    else
+        m_editor.leaveEditMode();
     setIsInEditMode(inText);
 }
 
 bool Label::isEditModeLeaveEvent(QEvent* event)
 {
-    if (!m_inEditMode || !m_editor->text().isEmpty())
+    if (!m_inEditMode || !m_editor.text().isEmpty())
         return false;
     event->accept();
-    if (!m_editor->hasFocus())
-        m_editor->setFocus(Qt::OtherFocusReason);
+    LineTextEditor* editor = m_editor.editor();
+    if (!editor->hasFocus())
+        editor->setFocus(Qt::OtherFocusReason);
     return true;
 }
 
@@ -822,7 +821,7 @@ void Label::handleSingleLabelMouseDoubleClickEvent(QGraphicsSceneMouseEvent* eve
     }
     std::unique_ptr<QMouseEvent> mouse = translateGraphicsMouseEvent(event);
     if (m_inEditMode) {
-        m_editor->handleMouseDoubleClickEvent(mouse.get());
+        m_editor.editor()->handleMouseDoubleClickEvent(mouse.get());
     } else if (!m_readOnly) {
         manageEditMode(event->scenePos());
         if (!m_scrollNeeded && m_previousButtonConfig == NoButton) {
@@ -840,7 +839,7 @@ void Label::handleSingleLabelMouseDoubleClickEvent(QGraphicsSceneMouseEvent* eve
                                                   mouse->modifiers());
         }
         layOutEditorText();
-        m_editor->handleMousePressEvent(mouse.get());
+        m_editor.editor()->handleMousePressEvent(mouse.get());
         refreshCursor();
     }
     event->accept();
@@ -859,12 +858,13 @@ bool Label::eventFilter(QObject* watched, QEvent* event)
             emit refreshButtonClicked();
         } else if (!isEditModeLeaveEvent(event)) {
             manageEditMode(press->scenePos());
-            m_editor->handleMousePressEvent(translateGraphicsMouseEvent(press).get());
+            m_editor.editor()->handleMousePressEvent(translateGraphicsMouseEvent(press).get());
         }
         return true;
     }
     if (event->type() == QEvent::GraphicsSceneMouseMove)
-        m_editor->handleMouseMoveEvent(translateGraphicsMouseEvent(static_cast<QGraphicsSceneMouseEvent*>(event)).get());
+        m_editor.editor()->handleMouseMoveEvent(
+            translateGraphicsMouseEvent(static_cast<QGraphicsSceneMouseEvent*>(event)).get());
     return false;
 }
 

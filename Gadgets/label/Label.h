@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/SvgControlObject.h"
+#include "label/LabelEditor.h"
 
 #include <QColor>
 #include <QFont>
@@ -159,7 +160,9 @@ public:
     bool isReadOnly() const { return m_readOnly; }
     void setIsReadOnly(bool readOnly);
     bool isInEditMode() const { return m_inEditMode; }
-    LineTextEditor* textEditor() const { return m_editor; }
+    // The line edit of in-place renaming, made on first use.
+    LineTextEditor* textEditor() const { return m_editor.editor(); }
+    bool isTextEditorCreated() const { return m_editor.isMade(); }
     QString editedText() const;
     void setTextEditorContentsMargins(const QMargins& margins);
     void setIsInEditMode(bool inEditMode);
@@ -213,6 +216,7 @@ private:
     void paintMarquee(QPainter* painter) const;
     void applyEditorPalette();
     void layOutEditorText();
+    void connectEditor(LineTextEditor* editor);
     bool isPointerOverTextInView() const;
 
     static QList<Label*> s_labels;
@@ -239,10 +243,10 @@ private:
     QList<SvgButton*> m_buttons;
     QList<SvgButton*> m_editButtons;
     qreal m_textOpacity = 1.0;
-    LineTextEditor* m_editor = nullptr;
+    LabelEditor m_editor;
     bool m_textChangeAccepted = true;
     bool m_inEditMode = false;
-    int m_maxChars = 0;
+    int m_maxChars = LabelEditor::DEFAULT_MAX_LENGTH;
     Qt::Alignment m_textAlignment = Qt::AlignLeft;
     bool m_readOnly = false;
     Utilities::RendererContainer* m_dropDownRenderer;

@@ -32,6 +32,7 @@
 #include <QTest>
 
 #include <memory>
+#include <tuple>
 
 using namespace Corvane::Gadgets;
 using Corvane::Gadgets::Models::DropDownItemModel;
@@ -680,6 +681,49 @@ private slots:
         QVERIFY(!fixture.label->isInEditMode());
         QVERIFY(!fixture.label->textEditor()->isVisible());
         QCOMPARE(fixture.label->textEditor()->text(), QStringLiteral("Cellar"));
+    }
+
+    // A label makes its line edit when it is first edited: one made then
+    // shows what one made with the label shows, and takes what is typed.
+    void editorIsMadeOnTheFirstEdit()
+    {
+        Fixture made;
+        Fixture late;
+        made.label->textEditor();
+        QVERIFY(!late.label->isTextEditorCreated());
+        for (Label* label : {made.label, late.label}) {
+            label->setText(QStringLiteral("Kitchen"));
+            label->setMaxChars(12);
+            label->setTextFont(QFont(ThemeProvider::getFontName(), 9));
+            label->setTextAlignment(Qt::AlignRight);
+            label->setTextEditorContentsMargins(QMargins(2, 1, 2, 1));
+        }
+        QVERIFY(!late.label->isTextEditorCreated());
+        QVERIFY(!late.label->isInEditMode());
+
+        // Editing one label ends the edit of another: each is looked at in turn.
+        const auto shown = [](Fixture& fixture) {
+            doubleClick(fixture.label, fixture.textScenePos(0.5));
+            const LineTextEditor* editor = fixture.label->textEditor();
+            return std::make_tuple(fixture.label->isInEditMode(), editor->proxy()->isVisible(), editor->text(),
+                                   editor->maxLength(), editor->font(), int(editor->alignment()),
+                                   editor->contentsMargins(), editor->palette().color(QPalette::Base),
+                                   editor->palette().color(QPalette::Highlight), editor->proxy()->geometry());
+        };
+        const auto expected = shown(made);
+        QVERIFY(std::get<0>(expected));
+        QCOMPARE(std::get<3>(expected), 12);
+        QCOMPARE(std::get<6>(expected), QMargins(2, 1, 2, 1));
+        QVERIFY(shown(late) == expected);
+        LineTextEditor* editor = late.label->textEditor();
+
+        Listener listener(late.label, true);
+        editor->selectAll();
+        QTest::keyClicks(editor, QStringLiteral("Pantry"));
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCOMPARE(listener.asked, 1);
+        QCOMPARE(late.label->text(), QStringLiteral("Pantry"));
+        QVERIFY(!late.label->isInEditMode());
     }
 
     void maxChars_data()
