@@ -84,9 +84,8 @@ void NavigationLabels::createSliders()
 {
     Utilities::RendererContainer* sliderRenderer = ThemeProvider::getRendererFor(ThemeProvider::SLIDER);
     for (int index = 0; index < m_labels.size(); ++index) {
-        auto* slider = new SvgSliderControl(sliderRenderer, this);
+        auto* slider = new SvgSliderControl(sliderRenderer, this, true);
         slider->setFlag(ItemStacksBehindParent);
-        slider->setVisible(false);
         addToChildrensList(slider);
         m_sliders.append(slider);
         slider->setBounds(placeholderBounds(SLIDER_PLACEHOLDER, TOOLTIP_PLACEHOLDER, index));

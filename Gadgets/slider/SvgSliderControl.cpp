@@ -60,9 +60,11 @@ int roundedStepIndex(double step)
 
 } // namespace
 
-SvgSliderControl::SvgSliderControl(Utilities::RendererContainer* renderer, SvgControlObject* parent)
+SvgSliderControl::SvgSliderControl(Utilities::RendererContainer* renderer, SvgControlObject* parent, bool hidden)
     : SvgControlObject(renderer, parent)
 {
+    if (hidden)
+        setVisible(false);
     createElements();
     QSvgRenderer* svg = renderer ? renderer->renderer() : nullptr;
     if (svg)
@@ -289,8 +291,20 @@ void SvgSliderControl::setTextOffset(const QPointF& offset)
     m_text->setPos(offset.x() - m_text->boundingRect().width() / 2, offset.y());
 }
 
+QVariant SvgSliderControl::itemChange(GraphicsItemChange change, const QVariant& value)
+{
+    if (change == ItemVisibleHasChanged && value.toBool() && m_textPending)
+        updateTextPixmap();
+    return SvgControlObject::itemChange(change, value);
+}
+
+// Laying a text out needs its font loaded, which takes milliseconds the
+// first time: a hidden slider leaves it until it shows.
 void SvgSliderControl::updateTextPixmap()
 {
+    m_textPending = !isVisible();
+    if (m_textPending)
+        return;
     QString text;
     if (!m_valueFormat.isEmpty()) {
         const QString number = m_valuePrecision < 0 ? QString::number(m_value, 'g', 6)

@@ -40,7 +40,9 @@ public:
     static const QString THUMB_ID;
     static const QString SLIDER_CONFIG_KEY;
 
-    SvgSliderControl(Utilities::RendererContainer* renderer, SvgControlObject* parent);
+    // A hidden slider lays its value text out when it shows: made hidden, it
+    // does not lay it out at all until then.
+    SvgSliderControl(Utilities::RendererContainer* renderer, SvgControlObject* parent, bool hidden = false);
 
     double value() const { return m_value; }
     double minValue() const { return m_minValue; }
@@ -106,6 +108,7 @@ protected:
     void mousePressAndMoveEvent(const QPointF& pressScenePos, QGraphicsSceneMouseEvent* event,
                                 void* pressConsumer) override;
     void readThemeSettings(bool force) override;
+    QVariant itemChange(GraphicsItemChange change, const QVariant& value) override;
 
 private:
     void createElements();
@@ -128,6 +131,7 @@ private:
     SvgButton* m_thumb = nullptr;
     QGraphicsSimpleTextItem* m_text = nullptr;
     QGraphicsPathItem* m_textBacking = nullptr;
+    bool m_textPending = false;
     QRectF m_maskBounds;
     QRegion m_maskRegion;
     QPainterPath m_sliderPath;
