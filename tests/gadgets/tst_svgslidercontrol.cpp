@@ -68,6 +68,8 @@ private Q_SLOTS:
     void themeFontAndColours_data();
     void themeFontAndColours();
     void boundsAndTextPlace();
+    void hiddenSliderShowsItsLastTextWhenShown_data();
+    void hiddenSliderShowsItsLastTextWhenShown();
 };
 
 void tst_SvgSliderControl::initTestCase()
@@ -478,6 +480,38 @@ void tst_SvgSliderControl::boundsAndTextPlace()
     QCOMPARE(slider.textItem()->y(), 40.0);
     slider.setValue(100);
     QVERIFY(std::abs(textCentre() - 68.0) < 1e-9);
+}
+
+void tst_SvgSliderControl::hiddenSliderShowsItsLastTextWhenShown_data()
+{
+    QTest::addColumn<bool>("madeHidden");
+    QTest::newRow("made hidden") << true;
+    QTest::newRow("hidden once made") << false;
+}
+
+// A hidden slider lays its text out only when it shows: then with the last
+// value, format and font, in its place and on its plate.
+void tst_SvgSliderControl::hiddenSliderShowsItsLastTextWhenShown()
+{
+    QFETCH(bool, madeHidden);
+    SvgSliderControl shown(ThemeProvider::getRendererFor(ThemeProvider::SLIDER), nullptr);
+    SvgSliderControl slider(ThemeProvider::getRendererFor(ThemeProvider::SLIDER), nullptr, madeHidden);
+    if (!madeHidden)
+        slider.setVisible(false);
+    for (SvgSliderControl* each : {&shown, &slider}) {
+        each->setTextOffset(QPointF(68, 40));
+        each->setValueBounds(0, 100, 0.5);
+        each->setValueFormat(QStringLiteral("%1%"));
+        each->setValue(12.5);
+        each->setValue(40);
+    }
+    slider.setVisible(true);
+    QCOMPARE(text(slider), QStringLiteral("40%"));
+    QCOMPARE(slider.textItem()->font(), shown.textItem()->font());
+    QCOMPARE(slider.textItem()->pos(), shown.textItem()->pos());
+    const auto* plate = qgraphicsitem_cast<QGraphicsPathItem*>(slider.textItem()->childItems().value(0));
+    QVERIFY(plate);
+    QVERIFY(plate->path().boundingRect().contains(slider.textItem()->boundingRect()));
 }
 
 QTEST_MAIN(tst_SvgSliderControl)
