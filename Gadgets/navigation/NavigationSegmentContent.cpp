@@ -98,11 +98,13 @@ void NavigationSegmentContent::showInLabels(int first, bool force)
     }
 }
 
+// The label learns what it shows before it shows: a value text that it
+// does not show is then never laid out.
 void NavigationSegmentContent::showInLabel(int segment, const NavigationIcon& icon)
 {
-    m_carousel.m_labels->setVisibleAt(segment, !icon.isEmpty());
     describeInLabel(segment, icon);
     setSliderValue(segment, icon);
+    m_carousel.m_labels->setVisibleAt(segment, !icon.isEmpty());
 }
 
 void NavigationSegmentContent::describeInLabel(int segment, const NavigationIcon& icon)

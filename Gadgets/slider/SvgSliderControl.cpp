@@ -277,6 +277,8 @@ void SvgSliderControl::setValuePrecision(int precision)
 void SvgSliderControl::setTextVisible(bool visible)
 {
     m_text->setVisible(visible);
+    if (m_textPending && visible)
+        updateTextPixmap();
 }
 
 bool SvgSliderControl::textVisible() const
@@ -299,10 +301,11 @@ QVariant SvgSliderControl::itemChange(GraphicsItemChange change, const QVariant&
 }
 
 // Laying a text out needs its font loaded, which takes milliseconds the
-// first time: a hidden slider leaves it until it shows.
+// first time: a text not shown (its slider hidden, or itself) is laid out
+// when it shows.
 void SvgSliderControl::updateTextPixmap()
 {
-    m_textPending = !isVisible();
+    m_textPending = !m_text->isVisible();
     if (m_textPending)
         return;
     QString text;

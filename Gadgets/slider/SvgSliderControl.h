@@ -40,8 +40,8 @@ public:
     static const QString THUMB_ID;
     static const QString SLIDER_CONFIG_KEY;
 
-    // A hidden slider lays its value text out when it shows: made hidden, it
-    // does not lay it out at all until then.
+    // A value text not shown (the slider hidden, or the text) is laid out
+    // when it shows: a slider made hidden does not lay it out until then.
     SvgSliderControl(Utilities::RendererContainer* renderer, SvgControlObject* parent, bool hidden = false);
 
     double value() const { return m_value; }

@@ -485,18 +485,23 @@ void tst_SvgSliderControl::boundsAndTextPlace()
 void tst_SvgSliderControl::hiddenSliderShowsItsLastTextWhenShown_data()
 {
     QTest::addColumn<bool>("madeHidden");
-    QTest::newRow("made hidden") << true;
-    QTest::newRow("hidden once made") << false;
+    QTest::addColumn<bool>("textHidden");
+    QTest::newRow("made hidden") << true << false;
+    QTest::newRow("hidden once made") << false << false;
+    QTest::newRow("text hidden") << false << true;
 }
 
-// A hidden slider lays its text out only when it shows: then with the last
+// A text not shown is laid out only when it shows: then with the last
 // value, format and font, in its place and on its plate.
 void tst_SvgSliderControl::hiddenSliderShowsItsLastTextWhenShown()
 {
     QFETCH(bool, madeHidden);
+    QFETCH(bool, textHidden);
     SvgSliderControl shown(ThemeProvider::getRendererFor(ThemeProvider::SLIDER), nullptr);
     SvgSliderControl slider(ThemeProvider::getRendererFor(ThemeProvider::SLIDER), nullptr, madeHidden);
-    if (!madeHidden)
+    if (textHidden)
+        slider.setTextVisible(false);
+    else if (!madeHidden)
         slider.setVisible(false);
     for (SvgSliderControl* each : {&shown, &slider}) {
         each->setTextOffset(QPointF(68, 40));
@@ -505,7 +510,10 @@ void tst_SvgSliderControl::hiddenSliderShowsItsLastTextWhenShown()
         each->setValue(12.5);
         each->setValue(40);
     }
-    slider.setVisible(true);
+    if (textHidden)
+        slider.setTextVisible(true);
+    else
+        slider.setVisible(true);
     QCOMPARE(text(slider), QStringLiteral("40%"));
     QCOMPARE(slider.textItem()->font(), shown.textItem()->font());
     QCOMPARE(slider.textItem()->pos(), shown.textItem()->pos());
