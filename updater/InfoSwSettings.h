@@ -39,7 +39,7 @@ enum BrandCode {
 class InfoSwSettings
 {
 public:
-    static const int UNSPECIFIED_INTEGER_VALUE = -1;
+    static constexpr int UNSPECIFIED_INTEGER_VALUE = -1;
 
     static const QString BRAND_CORVANE;
     static const QString BRAND_TALVERA;

@@ -17,7 +17,7 @@ class NavigationControl;
 class NavigationIconUpdates
 {
 public:
-    static const int FRAME_MS = 16;
+    static constexpr int FRAME_MS = 16;
 
     explicit NavigationIconUpdates(NavigationControl& carousel);
 

@@ -44,8 +44,8 @@ public:
         int closeTimeout = 3000;
     };
 
-    static const int MONITOR_CONNECTION = 2;
-    static const int MAX_PENDING_REQUESTS = 256;
+    static constexpr int MONITOR_CONNECTION = 2;
+    static constexpr int MAX_PENDING_REQUESTS = 256;
 
     // A null clock is the computer's clock.
     explicit Driver(QObject* parent = nullptr, DriverClock* clock = nullptr);

@@ -10,9 +10,9 @@ class FrameCodec
 {
 public:
     // Longest line, terminator included.
-    static const int MAX_FRAME_LENGTH = 4096;
-    static const int MAX_PARAMETERS = 256;
-    static const int MAX_ADDRESS_LENGTH = 64;
+    static constexpr int MAX_FRAME_LENGTH = 4096;
+    static constexpr int MAX_PARAMETERS = 256;
+    static constexpr int MAX_ADDRESS_LENGTH = 64;
 
     // The line of a frame, "\n" included.
     static QByteArray encode(const Frame& frame);

@@ -18,7 +18,7 @@ namespace Corvane::PravikDriver {
 class MultiFrameAssembler
 {
 public:
-    static const int MAX_OPEN_ANSWERS = 32;
+    static constexpr int MAX_OPEN_ANSWERS = 32;
 
     struct Progress
     {

@@ -15,7 +15,7 @@ class OpenDriver : public Driver
     Q_OBJECT
 
 public:
-    static const int NORMAL_PRIORITY = 1;
+    static constexpr int NORMAL_PRIORITY = 1;
 
     // A null clock is the computer's clock.
     explicit OpenDriver(QObject* parent = nullptr, DriverClock* clock = nullptr);

@@ -15,7 +15,7 @@ class UdpSsdpTransport : public SsdpTransport
 
 public:
     static const QHostAddress MULTICAST_GROUP;
-    static const quint16 SSDP_PORT = 1900;
+    static constexpr quint16 SSDP_PORT = 1900;
 
     explicit UdpSsdpTransport(QObject* parent = nullptr);
     UdpSsdpTransport(const QHostAddress& target, quint16 port, QObject* parent = nullptr);

@@ -41,9 +41,9 @@ public:
     static void deduceMonthPerDayYearDaysCount(int month, bool previousYear, const QDate& today, int& year,
                                                int& daysCount);
 
-    static const int MAX_DAYS_IN_MONTH = 31;
+    static constexpr int MAX_DAYS_IN_MONTH = 31;
     // Old-interface frames carry random bytes below this bound as filler.
-    static const int FILLER_BOUND = 245;
+    static constexpr int FILLER_BOUND = 245;
 
 private:
     bool respondToEnergyMonthPerDay(const PravikDriver::Message& request, bool previousYear);

@@ -10,7 +10,7 @@ namespace Corvane::Sentrel {
 class SimulationRandom
 {
 public:
-    static const quint32 DEFAULT_SEED = 1;
+    static constexpr quint32 DEFAULT_SEED = 1;
 
     SimulationRandom() = default;
 

@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
 
 #include <algorithm>
 #include <atomic>
@@ -33,6 +35,82 @@ QStringList isolatingArguments(const QString& program, const QStringList& argume
         + arguments;
 }
 
+// Why a child with its own mount namespace cannot be started here; empty
+// when it can.
+QString isolationUnavailable()
+{
+    if (::geteuid() != 0)
+        return QStringLiteral("a private mount namespace needs root");
+    if (unsharePath().isEmpty())
+        return QStringLiteral("unshare(1) is not installed");
+    if (QProcess::execute(unsharePath(), isolatingArguments(QStringLiteral("true"), {})) != 0)
+        return QStringLiteral("this system allows no private mount namespace");
+    return {};
+}
+
+// Runs this test program again in a private mount namespace with the given
+// arguments and waits; returns the exit code (-1 when it did not end
+// normally). In the child, childFolder() is folder. The child's standard
+// output goes to output, its error output to ours.
+int runInChild(const QStringList& arguments, const QString& folder, QByteArray* output)
+{
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QString::fromLatin1(FOLDER_VARIABLE), folder);
+    child.setProcessEnvironment(environment);
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child.start(unsharePath(), isolatingArguments(QCoreApplication::applicationFilePath(), arguments));
+    if (!child.waitForFinished(300000)) {
+        child.kill();
+        child.waitForFinished();
+        return -1;
+    }
+    if (output)
+        *output = child.readAllStandardOutput();
+    return child.exitStatus() == QProcess::NormalExit ? child.exitCode() : -1;
+}
+
+// The folder given to runInChild(); empty outside such a child.
+QString childFolder()
+{
+    return qEnvironmentVariable(FOLDER_VARIABLE);
+}
+
+// In the child: mounts a tmpfs of sizeBytes over folder.
+bool mountTmpfs(const QString& folder, qint64 sizeBytes, QString* error)
+{
+    // Nothing mounted here may reach the parent's namespace.
+    if (::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0
+        || !QDir().mkpath(folder)
+        || ::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", MS_NOSUID | MS_NODEV,
+                   QByteArray("size=" + QByteArray::number(sizeBytes)).constData())
+            != 0) {
+        if (error)
+            *error = QString::fromLocal8Bit(std::strerror(errno));
+        return false;
+    }
+    return true;
+}
+
+// The argument that runs the current test function, and only its current
+// data row, in a child.
+QString currentTestArgument()
+{
+    const QString function = QString::fromLatin1(QTest::currentTestFunction());
+    const char* tag = QTest::currentDataTag();
+    return tag ? function + QLatin1Char(':') + QString::fromUtf8(tag) : function;
+}
+
+void runCurrentTestInChild()
+{
+    const QString unavailable = isolationUnavailable();
+    if (!unavailable.isEmpty())
+        QSKIP(qPrintable(unavailable));
+    QTemporaryDir dir;
+    QByteArray output;
+    QVERIFY2(runInChild({currentTestArgument()}, dir.path(), &output) == 0, output.constData());
+}
+
 } // namespace
 
 ssize_t FullDisk::limitedWrite(int fd, const void* data, size_t size)
@@ -54,53 +132,20 @@ void FullDisk::setBudget(qint64 bytes)
     s_budget = bytes;
 }
 
-QString FullDisk::isolationUnavailable()
+QString FullDisk::smallFileSystemFolder(qint64 sizeBytes)
 {
-    if (::geteuid() != 0)
-        return QStringLiteral("a private mount namespace needs root");
-    if (unsharePath().isEmpty())
-        return QStringLiteral("unshare(1) is not installed");
-    if (QProcess::execute(unsharePath(), isolatingArguments(QStringLiteral("true"), {})) != 0)
-        return QStringLiteral("this system allows no private mount namespace");
-    return {};
-}
-
-int FullDisk::runInChild(const QStringList& arguments, const QString& folder, QByteArray* output)
-{
-    QProcess child;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QString::fromLatin1(FOLDER_VARIABLE), folder);
-    child.setProcessEnvironment(environment);
-    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    child.start(unsharePath(), isolatingArguments(QCoreApplication::applicationFilePath(), arguments));
-    if (!child.waitForFinished(300000)) {
-        child.kill();
-        child.waitForFinished();
-        return -1;
+    const QString folder = childFolder();
+    if (folder.isEmpty()) {
+        runCurrentTestInChild();
+        return {};
     }
-    if (output)
-        *output = child.readAllStandardOutput();
-    return child.exitStatus() == QProcess::NormalExit ? child.exitCode() : -1;
-}
-
-QString FullDisk::childFolder()
-{
-    return qEnvironmentVariable(FOLDER_VARIABLE);
-}
-
-bool FullDisk::mountTmpfs(const QString& folder, qint64 sizeBytes, QString* error)
-{
-    // Nothing mounted here may reach the parent's namespace.
-    if (::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0
-        || !QDir().mkpath(folder)
-        || ::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", MS_NOSUID | MS_NODEV,
-                   QByteArray("size=" + QByteArray::number(sizeBytes)).constData())
-            != 0) {
-        if (error)
-            *error = QString::fromLocal8Bit(std::strerror(errno));
-        return false;
+    QString error;
+    if (!mountTmpfs(folder, sizeBytes, &error)) {
+        QTest::qFail(qPrintable(QStringLiteral("cannot mount a tmpfs on %1: %2").arg(folder, error)), __FILE__,
+                     __LINE__);
+        return {};
     }
-    return true;
+    return folder;
 }
 
 bool FullDisk::fill(const QString& folder, qint64 leaveFree)

@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QByteArray>
 #include <QString>
-#include <QStringList>
 
 #include <sys/types.h>
 
@@ -22,19 +20,14 @@ public:
     static ssize_t limitedWrite(int fd, const void* data, size_t size);
     static void setBudget(qint64 bytes);
 
-    // Why a child with its own mount namespace cannot be started here; empty
-    // when it can.
-    static QString isolationUnavailable();
-    // Runs this test program again in a private mount namespace with the
-    // given arguments (a test function name, for example) and waits; returns
-    // the exit code (-1 when it did not end normally). In the child,
-    // childFolder() is folder. The child's standard output goes to output,
-    // its error output to ours.
-    static int runInChild(const QStringList& arguments, const QString& folder, QByteArray* output);
-    // The folder given to runInChild(); empty outside such a child.
-    static QString childFolder();
-    // In the child: mounts a tmpfs of sizeBytes over folder.
-    static bool mountTmpfs(const QString& folder, qint64 sizeBytes, QString* error);
+    // For a test that writes onto a real full disk. In the test program as
+    // started: runs the current test function (and data row) again in a child
+    // with a private mount namespace and takes the child's result as its own,
+    // or skips the test where no such child can be started; returns an empty
+    // string, and the test returns. In that child: mounts a tmpfs of
+    // sizeBytes that only the child sees and returns its folder.
+    static QString smallFileSystemFolder(qint64 sizeBytes);
+
     // Writes one file into folder until the file system is full, then frees
     // leaveFree bytes of it; true when a write failed with ENOSPC.
     static bool fill(const QString& folder, qint64 leaveFree = 0);

@@ -31,8 +31,8 @@ public:
         AnnualResponse = 256,
     };
 
-    static const int DATA_RESPONSE_TIMEOUT = 20000;
-    static const int MONTHS_PER_YEAR = 12;
+    static constexpr int DATA_RESPONSE_TIMEOUT = 20000;
+    static constexpr int MONTHS_PER_YEAR = 12;
 
     // The time-out runs on the program's clock.
     explicit EnergyDataConversation(QObject* parent = nullptr);

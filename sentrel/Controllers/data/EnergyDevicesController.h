@@ -47,19 +47,19 @@ class EnergyDevicesController : public BaseDataControlsController
     Q_OBJECT
 
 public:
-    static const int MONTHS_PER_YEAR = 12;
-    static const int MAX_DAYS_PER_MONTH = 31;
-    static const int HOURS_PER_DAY = 24;
-    static const int AUTO_UPDATE_TIMER_MILLISECONDS = 30000;
-    static const int AUTO_UPDATE_TIME_START = 255;
-    static const int AUTO_UPDATE_TIME_STOP = 0;
-    static const int AUTO_UPDATE_TIME_MAX = 255;
-    static const int AUTO_UPDATE_TIME_MIN = 1;
+    static constexpr int MONTHS_PER_YEAR = 12;
+    static constexpr int MAX_DAYS_PER_MONTH = 31;
+    static constexpr int HOURS_PER_DAY = 24;
+    static constexpr int AUTO_UPDATE_TIMER_MILLISECONDS = 30000;
+    static constexpr int AUTO_UPDATE_TIME_START = 255;
+    static constexpr int AUTO_UPDATE_TIME_STOP = 0;
+    static constexpr int AUTO_UPDATE_TIME_MAX = 255;
+    static constexpr int AUTO_UPDATE_TIME_MIN = 1;
     static constexpr double ENERGY_INSTANT_DATA_MIN_VALUE = 0.0;
     static constexpr double ENERGY_INSTANT_DATA_MAX_VALUE = 1000.0;
     static constexpr double ENERGY_INSTANT_DATA_VALUE_STEP = 0.001;
-    static const int LABELS_NUMBER_PRECISION = 2;
-    static const int ENERGY_FAMILY = 10;
+    static constexpr int LABELS_NUMBER_PRECISION = 2;
+    static constexpr int ENERGY_FAMILY = 10;
     static const QString ENERGY_TARIFF_TABLE_CONTROL_ID;
 
     explicit EnergyDevicesController(NavigationWindow* window);

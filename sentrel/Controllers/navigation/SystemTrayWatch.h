@@ -21,7 +21,7 @@ class SystemTrayWatch : public QObject
 public:
     using Availability = std::function<bool()>;
 
-    static const int CHECK_INTERVAL_MS = 5000;
+    static constexpr int CHECK_INTERVAL_MS = 5000;
 
     // An empty availability asks QSystemTrayIcon.
     explicit SystemTrayWatch(Availability availability, QObject* parent = nullptr);
