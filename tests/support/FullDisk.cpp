@@ -15,7 +15,6 @@
 
 #include <fcntl.h>
 #include <sys/mount.h>
-#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace {
@@ -163,12 +162,4 @@ bool FullDisk::fill(const QString& folder, qint64 leaveFree)
     const bool freed = leaveFree <= 0 || ::ftruncate(fd, std::max<qint64>(0, size - leaveFree)) == 0;
     ::close(fd);
     return full && freed;
-}
-
-qint64 FullDisk::freeBytes(const QString& folder)
-{
-    struct statvfs info {};
-    if (::statvfs(QFile::encodeName(folder).constData(), &info) != 0)
-        return -1;
-    return qint64(info.f_bavail) * qint64(info.f_frsize);
 }

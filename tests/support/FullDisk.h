@@ -31,6 +31,4 @@ public:
     // Writes one file into folder until the file system is full, then frees
     // leaveFree bytes of it; true when a write failed with ENOSPC.
     static bool fill(const QString& folder, qint64 leaveFree = 0);
-    // Bytes still free on the file system holding folder.
-    static qint64 freeBytes(const QString& folder);
 };
