@@ -84,7 +84,7 @@ void NavigationLabels::createSliders()
 {
     Utilities::RendererContainer* sliderRenderer = ThemeProvider::getRendererFor(ThemeProvider::SLIDER);
     for (int index = 0; index < m_labels.size(); ++index) {
-        auto* slider = new SvgSliderControl(sliderRenderer, this, true);
+        auto* slider = new SvgSliderControl(sliderRenderer, this, /*hidden=*/true);
         slider->setFlag(ItemStacksBehindParent);
         addToChildrensList(slider);
         m_sliders.append(slider);

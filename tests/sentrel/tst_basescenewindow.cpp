@@ -56,6 +56,10 @@ private Q_SLOTS:
     void widerBoundingShapePaintsWhatItUncovers();
 
 private:
+    // Shows the window drawing opaque only, as without a compositing
+    // manager, with a small item on its gadget; null when it did not show.
+    QGraphicsRectItem* showDrawingOpaqueWithAnItem();
+
     std::unique_ptr<SentrelFixture> m_fixture;
     std::unique_ptr<DiscWindow> m_window;
     QStringList m_log;
@@ -298,19 +302,28 @@ void tst_BaseSceneWindow::maskTakesItemsHangingOutsideTheGadget()
     QVERIFY(!m_window->isTransparent(centre));
 }
 
+QGraphicsRectItem* tst_BaseSceneWindow::showDrawingOpaqueWithAnItem()
+{
+    auto* item = new QGraphicsRectItem(QRectF(0, 0, 20, 20), m_window->wrapper());
+    item->setBrush(Qt::white);
+    item->setPen(Qt::NoPen);
+    m_window->showTo();
+    const bool shown = QTest::qWaitForWindowExposed(m_window.get())
+        && QTest::qWaitFor([this] { return m_window->isInputMaskRunning(); });
+    if (!shown)
+        return nullptr;
+    static_cast<SceneView*>(m_window->view())->setDrawsOpaqueOnly(true);
+    return item;
+}
+
 // Without a compositing manager the window draws nothing beyond its shape:
 // while an animation carries items out of it (a face turning, a ring
 // opening), the shape is worked out again as the scene changes, not only
 // once the scene settles, or the turned face would show only at the end.
 void tst_BaseSceneWindow::shapeFollowsAnAnimationWithoutCompositor()
 {
-    auto* moving = new QGraphicsRectItem(QRectF(0, 0, 20, 20), m_window->wrapper());
-    moving->setBrush(Qt::white);
-    moving->setPen(Qt::NoPen);
-    m_window->showTo();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    QTRY_VERIFY(m_window->isInputMaskRunning());
-    static_cast<SceneView*>(m_window->view())->setDrawsOpaqueOnly(true);
+    QGraphicsRectItem* moving = showDrawingOpaqueWithAnItem();
+    QVERIFY(moving);
     QTest::qWait(100);
 
     QSignalSpy requests(m_window.get(), &BaseSceneWindow::inputMaskRequested);
@@ -328,13 +341,8 @@ void tst_BaseSceneWindow::shapeFollowsAnAnimationWithoutCompositor()
 // the next frame and without waiting for the mask worker.
 void tst_BaseSceneWindow::shapeTakesWhatMovesBeyondItAtOnce()
 {
-    auto* moving = new QGraphicsRectItem(QRectF(0, 0, 20, 20), m_window->wrapper());
-    moving->setBrush(Qt::white);
-    moving->setPen(Qt::NoPen);
-    m_window->showTo();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    QTRY_VERIFY(m_window->isInputMaskRunning());
-    static_cast<SceneView*>(m_window->view())->setDrawsOpaqueOnly(true);
+    QGraphicsRectItem* moving = showDrawingOpaqueWithAnItem();
+    QVERIFY(moving);
     const auto centreInWindow = [this, moving] {
         return m_window->mapFromGlobal(m_window->mapSceneToGlobal(moving->sceneBoundingRect().center()).toPoint());
     };
