@@ -9,7 +9,7 @@ packages=(
     qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
     libgl-dev libzip-dev libxcb-shape0-dev
     appstream desktop-file-utils shared-mime-info
-    fonts-dejavu-core xvfb xauth
+    fonts-dejavu-core xvfb xauth ccache
 )
 
 missing=()
