@@ -210,6 +210,8 @@ void Driver::onSocketConnected()
     m_connectTimer->stop();
     m_state = Authenticating;
     m_sessionStarted = true;
+    m_session = SessionRecord();
+    m_lastAttemptRefused = false;
     m_silenceTimer->start(m_timing.responseTimeout);
     notifyConnectionEvent(&PravikListener::connected);
 }
@@ -235,8 +237,13 @@ void Driver::onSocketError()
     }
     const QString text = m_socket->errorString();
     if (m_state == Connecting) {
-        Logger(Logger::Warning) << Q_FUNC_INFO << " cannot connect to " << m_host << ": " << text;
-        connectingFailed(text);
+        const bool refused = m_socket->error() == QAbstractSocket::ConnectionRefusedError;
+        // A gateway that is down refuses an attempt every second: the
+        // refusals after the first are traces.
+        Logger(refused && m_lastAttemptRefused ? Logger::Trace : Logger::Warning)
+            << Q_FUNC_INFO << " cannot connect to " << m_host << ": " << text;
+        m_lastAttemptRefused = refused;
+        connectingFailed(text, refused);
     } else if (m_state == Authenticating || m_state == Connected) {
         if (m_socket->error() == QAbstractSocket::RemoteHostClosedError)
             onSocketDisconnected();
@@ -250,16 +257,24 @@ void Driver::onConnectTimeout()
     if (m_state != Connecting)
         return;
     Logger(Logger::Warning) << Q_FUNC_INFO << " connecting to " << m_host << " timed out";
-    connectingFailed(QStringLiteral("Connection timed out"));
+    m_lastAttemptRefused = false;
+    connectingFailed(QStringLiteral("Connection timed out"), false);
 }
 
-void Driver::connectingFailed(const QString& text)
+// Only a refusal says that the gateway's host is there and nobody listens
+// (the gateway restarting): trying again costs it nothing. A time-out or an
+// unreachable host may be a network or a host that is away for long, and
+// each attempt there waits for its end: those keep the growing delay.
+void Driver::connectingFailed(const QString& text, bool refused)
 {
     m_connectTimer->stop();
     m_state = Idle;
     m_socket->abort();
     notifyError(&PravikListener::connectionError, Error(Error::ConnectionFailed, text));
-    scheduleReconnect();
+    if (refused)
+        retryRefusedConnection();
+    else
+        scheduleReconnect();
 }
 
 void Driver::onReadyRead()
@@ -323,7 +338,7 @@ void Driver::handleFrame(const Frame& frame)
         handleAuthenticationFrame(frame);
         return;
     }
-    m_heardSinceLogin = true;
+    m_session.heard = true;
     if (!m_healthTimer->isActive())
         checkSessionHealth();
     switch (frame.verb) {
@@ -388,6 +403,7 @@ void Driver::handleAnswerFrame(const Frame& frame)
     if (pending == m_pendingRequests.cend())
         return;
     m_pendingRequests.remove(frame.id);
+    m_session.answered = true;
     restartResponseTimer();
     const int type = frame.verb == Frame::Ack ? PravikEnums::Ack : PravikEnums::Nack;
     handleGatewayMessage(Message(type, request.systemType(), request.address(), 0, 0), request, false);
@@ -400,6 +416,9 @@ void Driver::send(const Frame& frame)
 
 void Driver::dropConnection(const Error& error, bool asConnectionError)
 {
+    // Every drop but a lost connection is the gateway's fault.
+    if (error.code() != Error::ConnectionLost)
+        m_session.faulted = true;
     m_state = Idle;
     m_socket->abort();
     notifyError(asConnectionError ? &PravikListener::connectionError : &PravikListener::communicationError, error);
@@ -408,6 +427,10 @@ void Driver::dropConnection(const Error& error, bool asConnectionError)
 
 void Driver::connectionEnded()
 {
+    if (sessionWasAnswered() && m_reconnectAttempts > 0) {
+        Logger(Logger::Trace) << "Session with gateway " << m_host << " was answered";
+        m_reconnectAttempts = 0;
+    }
     for (DriverTimer* timer : { m_connectTimer, m_heartbeatTimer, m_silenceTimer, m_responseTimer, m_healthTimer })
         timer->stop();
     m_pendingRequests.clear();
@@ -419,6 +442,15 @@ void Driver::connectionEnded()
     scheduleReconnect();
 }
 
+// A session that did its work: logged in, its requests answered (one at
+// least, none left waiting) and no fault. A gateway restarted at that point
+// is looked for again from the minimum delay; one that ends its sessions
+// before or right after its first answers still finds the delay growing.
+bool Driver::sessionWasAnswered() const
+{
+    return m_session.loggedIn && m_session.answered && m_pendingRequests.isEmpty() && !m_session.faulted;
+}
+
 // The jitter keeps the clients of one gateway from all coming back at once.
 int Driver::reconnectDelay(const Timing& timing, int attempts, double random)
 {
@@ -427,12 +459,30 @@ int Driver::reconnectDelay(const Timing& timing, int attempts, double random)
     return int(qMin<double>(timing.reconnectMaximumDelay, double(base) * jitter));
 }
 
+bool Driver::reconnects() const
+{
+    return m_reconnectsAutomatically && m_monitorOpened && !m_closing && !m_authenticationRefused && m_state == Idle;
+}
+
 void Driver::scheduleReconnect()
 {
-    if (!m_reconnectsAutomatically || !m_monitorOpened || m_closing || m_authenticationRefused || m_state != Idle)
+    if (!reconnects())
         return;
     const int delay = reconnectDelay(m_timing, m_reconnectAttempts, QRandomGenerator::global()->generateDouble());
     m_reconnectAttempts = qMin(m_reconnectAttempts + 1, MAX_BACKOFF_DOUBLINGS);
+    waitToReconnect(delay);
+}
+
+// The next attempt follows after the minimum delay; the attempts counted
+// for the back-off stay as they were, for the next session to fail.
+void Driver::retryRefusedConnection()
+{
+    if (reconnects())
+        waitToReconnect(reconnectDelay(m_timing, 0, QRandomGenerator::global()->generateDouble()));
+}
+
+void Driver::waitToReconnect(int delay)
+{
     m_state = WaitingToReconnect;
     Logger(Logger::Trace) << "Reconnecting to gateway " << m_host << " in " << qint64(delay) << " ms";
     m_reconnectTimer->start(delay);
@@ -474,7 +524,7 @@ void Driver::onResponseTimerTick()
         return;
     }
     Logger(Logger::Warning) << Q_FUNC_INFO << " gateway " << m_host << " did not answer in time";
-    m_sessionFaulted = true;
+    m_session.faulted = true;
     const Error error(Error::ResponseTimeout, QStringLiteral("No answer from the gateway"));
     if (m_reconnectsOnResponseTimeout && m_state == Connected) {
         dropConnection(error, false);
@@ -504,12 +554,11 @@ qint64 Driver::ageOf(const PendingRequest& pending) const
 // A gateway that logs in and then fails at once (a bad frame, BYE, silence)
 // must not be reconnected at the minimum delay for ever: the delay grows
 // from one failed session to the next and starts again only from a session
-// that has proven healthy.
+// that was answered or has proven healthy.
 void Driver::startHealthCheck()
 {
-    m_loggedInAt = m_clock->monotonicMsecs();
-    m_heardSinceLogin = false;
-    m_sessionFaulted = false;
+    m_session.loggedIn = true;
+    m_session.loggedInAt = m_clock->monotonicMsecs();
     m_healthTimer->start(m_timing.healthySessionPeriod);
 }
 
@@ -520,9 +569,9 @@ void Driver::onHealthCheck()
 
 void Driver::checkSessionHealth()
 {
-    if (m_state != Connected || m_sessionFaulted || !m_heardSinceLogin || m_reconnectAttempts == 0)
+    if (m_state != Connected || m_session.faulted || !m_session.heard || m_reconnectAttempts == 0)
         return;
-    if (m_clock->monotonicMsecs() - m_loggedInAt < m_timing.healthySessionPeriod)
+    if (m_clock->monotonicMsecs() - m_session.loggedInAt < m_timing.healthySessionPeriod)
         return;
     Logger(Logger::Trace) << "Session with gateway " << m_host << " is healthy";
     m_reconnectAttempts = 0;

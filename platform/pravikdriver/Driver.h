@@ -35,11 +35,13 @@ public:
         int heartbeatInterval = 20000;
         // A gateway that sends nothing for this long counts as dead.
         int silenceLimit = 50000;
+        // Also the wait after a refused connection attempt.
         int reconnectMinimumDelay = 1000;
         int reconnectMaximumDelay = 60000;
         // A session that lasts this long after login, hears from the
-        // gateway and sees no error has proven healthy: only then does the
-        // reconnection delay start again from the minimum.
+        // gateway and sees no fault has proven healthy: the reconnection
+        // delay starts again from the minimum, as it does when an answered
+        // session ends (see README.md).
         int healthySessionPeriod = 30000;
         int closeTimeout = 3000;
     };
@@ -125,10 +127,23 @@ private:
         qint64 sentAt = 0;
     };
 
+    // What the gateway has shown in the current session.
+    struct SessionRecord
+    {
+        bool loggedIn = false;
+        qint64 loggedInAt = 0;
+        // A frame received since the login.
+        bool heard = false;
+        // A request ended by ACK or NACK.
+        bool answered = false;
+        // A bad frame, a response time-out or silence.
+        bool faulted = false;
+    };
+
     void connectToGateway();
     // Ends a failed connection attempt: the listeners hear of it and a
     // reconnection is scheduled.
-    void connectingFailed(const QString& text);
+    void connectingFailed(const QString& text, bool refused);
     // Handles the frames received, for one slice of time at most; the
     // rest follows on a later turn of the event loop, so that a flood of
     // frames never keeps the thread from its other work.
@@ -140,7 +155,11 @@ private:
     void send(const Frame& frame);
     void dropConnection(const Error& error, bool asConnectionError);
     void connectionEnded();
+    bool sessionWasAnswered() const;
+    bool reconnects() const;
     void scheduleReconnect();
+    void retryRefusedConnection();
+    void waitToReconnect(int delay);
     void reportReadyToClose();
     void restartResponseTimer();
     qint64 ageOf(const PendingRequest& pending) const;
@@ -167,11 +186,8 @@ private:
     bool m_closing = false;
     bool m_readyToCloseReported = false;
     int m_reconnectAttempts = 0;
-    // The session since its login: when it began, whether the gateway has
-    // sent anything since, and whether an error was reported in it.
-    qint64 m_loggedInAt = 0;
-    bool m_heardSinceLogin = false;
-    bool m_sessionFaulted = false;
+    bool m_lastAttemptRefused = false;
+    SessionRecord m_session;
     bool m_readingContinues = false;
     int m_nextRequestId = 1;
     int m_heartbeatCounter = 0;

@@ -10,6 +10,8 @@ LogCapture::LogCapture()
         m_lines.append(line);
         if (severity == Logger::Error)
             m_errors.append(line);
+        else if (severity == Logger::Warning)
+            m_warnings.append(line);
     });
 }
 
@@ -32,4 +34,5 @@ void LogCapture::clear()
 {
     m_lines.clear();
     m_errors.clear();
+    m_warnings.clear();
 }
