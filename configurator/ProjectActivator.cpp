@@ -16,6 +16,7 @@
 
 namespace Corvane::Configurator {
 
+using Devices::Serialization::AtomicFileWriter;
 using Log::Logger;
 
 namespace {
@@ -73,8 +74,9 @@ bool ProjectActivator::copyDirectly(const QString& source, const QString& destin
     }
     if (!QDir().mkpath(QFileInfo(destination).absolutePath()))
         return false;
+    // The copies hold the gateways' passwords: a new one is the user's alone.
     QString reason;
-    if (!Devices::Serialization::AtomicFileWriter::write(destination, content, reason)) {
+    if (!AtomicFileWriter::write(destination, content, reason, AtomicFileWriter::PRIVATE_MODE)) {
         Logger(Logger::Error) << Q_FUNC_INFO << ": cannot write " << destination << ": " << reason;
         return false;
     }

@@ -38,6 +38,8 @@ public:
     static QStringList pkexecArguments(const QString& helper, const QString& source, const QString& destination);
     // Whether the user may create or replace a file in path's folder.
     static bool isFolderWritable(const QString& path);
+    // Replaces destination with source's content; a new file is the user's
+    // alone (0600), a replaced one keeps its mode.
     static bool copyDirectly(const QString& source, const QString& destination);
 
     void setRunner(Runner runner) { m_runner = std::move(runner); }

@@ -29,6 +29,7 @@
 #include <csignal>
 #include <memory>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 using namespace Corvane::Configurator;
 using namespace Corvane::Devices;
@@ -43,6 +44,14 @@ QByteArray readAll(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+struct stat statOf(const QString& path)
+{
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        info.st_ino = 0;
+    return info;
 }
 
 enum class Command { New, Open, FileOpenEvent, HandOver, Load, Close };
@@ -77,6 +86,8 @@ private Q_SLOTS:
     void activationBlockedByErrors();
     void activationOverwriteRefused();
     void failedActivationKeepsChangeMark();
+    void copiesWithPasswordsAreTheUsers_data();
+    void copiesWithPasswordsAreTheUsers();
     void enableRulesInWindow();
     void statusLabel();
     void arabicTurnsWindowRightToLeft();
@@ -511,6 +522,43 @@ void tst_MainWindow::failedActivationKeepsChangeMark()
     QVERIFY(m_dialogs->boxes.at(1).text.contains(QDir::toNativeSeparators(PathProvider::configPath())));
     QVERIFY(m_window->config()->hasChanges());
     QCOMPARE(readAll(PathProvider::configPrjFullName()), active);
+}
+
+void tst_MainWindow::copiesWithPasswordsAreTheUsers_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<bool>("copiesExist"); // of mode 0644
+    QTest::addColumn<mode_t>("expected");  // of both copies
+
+    QTest::newRow("activation makes them") << ActionManager::CONFIG_ACTIVATE_ACTION << false << mode_t(0600);
+    QTest::newRow("load makes the working copy") << ActionManager::CONFIG_LOAD_ACTION << false << mode_t(0600);
+    QTest::newRow("activation replaces them") << ActionManager::CONFIG_ACTIVATE_ACTION << true << mode_t(0644);
+}
+
+void tst_MainWindow::copiesWithPasswordsAreTheUsers()
+{
+    QFETCH(QString, action);
+    QFETCH(bool, copiesExist);
+    QFETCH(mode_t, expected);
+    const mode_t umask = ::umask(022);
+    const QString active = PathProvider::configPrjFullName();
+    const QString working = PathProvider::configTempFullName();
+    QFile::remove(working);
+    const bool loading = action == ActionManager::CONFIG_LOAD_ACTION;
+    if (copiesExist || loading) {
+        QVERIFY(XmlSerializer::write(*ConfiguratorTest::makeProject(1, 0), active));
+        QVERIFY(QDir().mkpath(QFileInfo(working).absolutePath()));
+    }
+    if (copiesExist)
+        QVERIFY(XmlSerializer::write(*ConfiguratorTest::makeProject(1, 0), working));
+    QVERIFY(m_window->openConfig(writeProjectFile("passwords.vtprj")));
+    m_dialogs->answers = {QMessageBox::Yes};
+    ActionManager::getActionByKey(action)->trigger();
+    ::umask(umask);
+    for (const auto& box : std::as_const(m_dialogs->boxes))
+        QVERIFY2(box.icon != QMessageBox::Critical, qPrintable(box.text));
+    QCOMPARE(statOf(working).st_mode & 07777, expected);
+    QCOMPARE(statOf(active).st_mode & 07777, loading ? mode_t(0644) : expected);
 }
 
 void tst_MainWindow::enableRulesInWindow()
