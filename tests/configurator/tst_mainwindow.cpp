@@ -8,6 +8,7 @@
 #include "ProjectActivator.h"
 #include "ProjectFixture.h"
 #include "ScriptedDialogService.h"
+#include "Unprivileged.h"
 #include "devices/WebServerDeviceProperties.h"
 #include "devices/serialization/XmlSerializer.h"
 #include "utilities/InitSettings.h"
@@ -81,6 +82,7 @@ private Q_SLOTS:
     void saveFailureKeepsOldFileAndChangeMark();
     void writeFailingPartWayKeepsOldFile();
     void saveOnFullDiskKeepsFileAndChangeMark();
+    void saveOnReadOnlyProjectKeepsFile();
     void loadFailures();
     void activation();
     void activationBlockedByErrors();
@@ -402,6 +404,29 @@ void tst_MainWindow::saveOnFullDiskKeepsFileAndChangeMark()
     QVERIFY(m_window->config()->hasChanges());
     QCOMPARE(readAll(path), old);
     QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), (QStringList{"filler", "house.vtprj"}));
+}
+
+void tst_MainWindow::saveOnReadOnlyProjectKeepsFile()
+{
+    // Root may write any file; a user may not write a read-only project,
+    // though its folder is the user's.
+    if (!Unprivileged::here())
+        return;
+    const QString path = writeProjectFile("read-only.vtprj");
+    QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+    const QByteArray old = readAll(path);
+    const ino_t inode = statOf(path).st_ino;
+    QVERIFY(m_window->openConfig(path));
+    makeChange();
+    ActionManager::getActionByKey(ActionManager::CONFIG_SAVE_ACTION)->trigger();
+    QCOMPARE(m_dialogs->boxes.size(), 1);
+    QCOMPARE(m_dialogs->boxes.at(0).title, QString("Error"));
+    QVERIFY(m_dialogs->boxes.at(0).text.startsWith("Could not write in the specified file!"));
+    QVERIFY(m_window->config()->hasChanges());
+    QCOMPARE(readAll(path), old);
+    QCOMPARE(statOf(path).st_ino, inode);
+    QCOMPARE(statOf(path).st_mode & 07777, mode_t(0444));
+    QCOMPARE(QDir(m_dir.filePath("projects")).entryList(QDir::Files | QDir::Hidden), QStringList{"read-only.vtprj"});
 }
 
 // The child of writeFailingPartWayKeepsOldFile.
