@@ -310,6 +310,12 @@ void tst_Settings::killedWriterNeverDamagesTheFiles()
             QVERIFY(text.endsWith("Type=Application\n"));
         }
     }
+    // Whatever a killed write left beside the settings goes with the next
+    // save.
+    Settings::setNoConfigurationModeOn();
+    QVERIFY(Settings::saveUserConfiguration());
+    QCOMPARE(QFileInfo(userFile).dir().entryList({"UserConfiguration.xml.*"}, QDir::AllEntries | QDir::Hidden),
+             QStringList());
 }
 
 void tst_Settings::fullDiskKeepsUserSettings()
