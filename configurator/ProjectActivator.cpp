@@ -45,7 +45,20 @@ QString ProjectActivator::defaultHelperPath()
 QStringList ProjectActivator::pkexecArguments(const QString& helper, const QString& source, const QString& destination)
 {
     return {QFileInfo(helper).absoluteFilePath(), QStringLiteral("--"), QFileInfo(source).absoluteFilePath(),
-            QFileInfo(destination).absoluteFilePath()};
+            withoutLinks(destination)};
+}
+
+QString ProjectActivator::withoutLinks(const QString& destination)
+{
+    const QFileInfo file(destination);
+    const QFileInfo folder(file.absolutePath());
+    const QString resolvedFolder = folder.canonicalFilePath();
+    if (!resolvedFolder.isEmpty())
+        return QDir(resolvedFolder).filePath(file.fileName());
+    const QString resolvedParent = QFileInfo(folder.absolutePath()).canonicalFilePath();
+    if (!resolvedParent.isEmpty())
+        return QDir(resolvedParent).filePath(folder.fileName() + QLatin1Char('/') + file.fileName());
+    return file.absoluteFilePath();
 }
 
 bool ProjectActivator::isFolderWritable(const QString& path)
