@@ -88,6 +88,7 @@ private Q_SLOTS:
     void activationBlockedByErrors();
     void activationOverwriteRefused();
     void failedActivationKeepsChangeMark();
+    void activationOverReadOnlyActiveProjectFails();
     void copiesWithPasswordsAreTheUsers_data();
     void copiesWithPasswordsAreTheUsers();
     void enableRulesInWindow();
@@ -547,6 +548,27 @@ void tst_MainWindow::failedActivationKeepsChangeMark()
     QVERIFY(m_dialogs->boxes.at(1).text.contains(QDir::toNativeSeparators(PathProvider::configPath())));
     QVERIFY(m_window->config()->hasChanges());
     QCOMPARE(readAll(PathProvider::configPrjFullName()), active);
+}
+
+void tst_MainWindow::activationOverReadOnlyActiveProjectFails()
+{
+    // A user may not replace a read-only active project, though its folder
+    // is the user's (root may).
+    if (!Unprivileged::here())
+        return;
+    const QString active = PathProvider::configPrjFullName();
+    QVERIFY(XmlSerializer::write(*ConfiguratorTest::makeProject(1, 0), active));
+    QVERIFY(QFile::setPermissions(active, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+    const QByteArray old = readAll(active);
+    const ino_t inode = statOf(active).st_ino;
+    QVERIFY(m_window->openConfig(writeProjectFile("read-only-active.vtprj")));
+    m_dialogs->answers = {QMessageBox::Yes};
+    ActionManager::getActionByKey(ActionManager::CONFIG_ACTIVATE_ACTION)->trigger();
+    QCOMPARE(m_dialogs->boxes.size(), 2);
+    QCOMPARE(m_dialogs->boxes.at(1).title, QString("Error"));
+    QVERIFY(m_dialogs->boxes.at(1).text.startsWith("Could not overwrite previous configuration!"));
+    QCOMPARE(readAll(active), old);
+    QCOMPARE(statOf(active).st_ino, inode);
 }
 
 void tst_MainWindow::copiesWithPasswordsAreTheUsers_data()

@@ -14,12 +14,14 @@
 
 #include "FullDisk.h"
 #include "LogCapture.h"
+#include "Unprivileged.h"
 
 #include <QApplication>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTest>
 
+#include <cerrno>
 #include <csignal>
 
 using namespace Corvane::Sentrel;
@@ -49,6 +51,7 @@ private Q_SLOTS:
     void defaultConfigurationIdentity();
     void unreadableUserFileIsKeptAside();
     void saveCreatesTheFolderAndReportsFailure();
+    void readOnlyUserFileIsNotReplaced();
     void noConfigurationMode();
     void testConfiguration();
     void killedWriterNeverDamagesTheFiles();
@@ -235,6 +238,27 @@ void tst_Settings::saveCreatesTheFolderAndReportsFailure()
     QVERIFY(!Settings::saveUserConfiguration(&error));
     QVERIFY(!error.isEmpty());
     QVERIFY(!log.errors().isEmpty());
+}
+
+void tst_Settings::readOnlyUserFileIsNotReplaced()
+{
+    // Root may write any file; a user may not write a read-only one, though
+    // the folder is the user's.
+    if (!Unprivileged::here())
+        return;
+    SentrelFixture fixture;
+    Settings::setNoConfigurationModeOn();
+    QVERIFY(Settings::saveUserConfiguration());
+    const QString path = PathProvider::currentUserConfigFileName();
+    QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+    const QByteArray old = readAll(path);
+    Settings::guiProperties().setDimension(33);
+    LogCapture log;
+    QString error;
+    QVERIFY(!Settings::saveUserConfiguration(&error));
+    QVERIFY2(error.contains(qt_error_string(EACCES)), qPrintable(error));
+    QVERIFY(!log.errors().isEmpty());
+    QCOMPARE(readAll(path), old);
 }
 
 void tst_Settings::noConfigurationMode()
