@@ -554,11 +554,11 @@ bool MainWindow::saveAs()
     return true;
 }
 
-bool MainWindow::writeConfig(const QString& path)
+bool MainWindow::writeConfig(const QString& path, mode_t newFileMode)
 {
     config()->sanitize(InitSettings::maxDescriptionChars());
     QString error;
-    if (XmlSerializer::write(*config(), path, &error))
+    if (XmlSerializer::write(*config(), path, &error, newFileMode))
         return true;
     Logger(Logger::Trace) << "Could not write in file " << path << ": " << error;
     showBox(this, QMessageBox::Critical, tr("Error"),
@@ -646,7 +646,8 @@ void MainWindow::activateConfiguration()
     project->incrementVersion();
     const QString working = PathProvider::configTempFullName();
     QDir().mkpath(QFileInfo(working).absolutePath());
-    if (!writeConfig(working))
+    // The working copy holds the gateways' passwords: the user's alone.
+    if (!writeConfig(working, Devices::Serialization::AtomicFileWriter::PRIVATE_MODE))
         return;
     const ProjectActivator::Result result = m_activator->activate(working, active, project->id(), project->version());
     if (!hadChanges)

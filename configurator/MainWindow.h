@@ -1,5 +1,6 @@
 #pragma once
 
+#include "devices/serialization/AtomicFileWriter.h"
 #include "utilities/Localization/LocaleData.h"
 
 #include <QMainWindow>
@@ -56,7 +57,10 @@ public:
     // mark and the status label stay as they were.
     bool openConfig(const QString& path);
     bool saveConfig(const QString& path);
-    bool writeConfig(const QString& path);
+    // Writes the open project to path (a new file gets newFileMode less the
+    // umask); on failure the error box.
+    bool writeConfig(const QString& path,
+                     mode_t newFileMode = Devices::Serialization::AtomicFileWriter::SHARED_MODE);
     void updateStatusLabel(const QString& status);
     void writeSettings();
     QString lastOpenedConfigFolderPath() const;

@@ -16,6 +16,7 @@
 
 namespace Corvane::Configurator {
 
+using Devices::Serialization::AtomicFileWriter;
 using Log::Logger;
 
 namespace {
@@ -44,7 +45,20 @@ QString ProjectActivator::defaultHelperPath()
 QStringList ProjectActivator::pkexecArguments(const QString& helper, const QString& source, const QString& destination)
 {
     return {QFileInfo(helper).absoluteFilePath(), QStringLiteral("--"), QFileInfo(source).absoluteFilePath(),
-            QFileInfo(destination).absoluteFilePath()};
+            withoutLinks(destination)};
+}
+
+QString ProjectActivator::withoutLinks(const QString& destination)
+{
+    const QFileInfo file(destination);
+    const QFileInfo folder(file.absolutePath());
+    const QString resolvedFolder = folder.canonicalFilePath();
+    if (!resolvedFolder.isEmpty())
+        return QDir(resolvedFolder).filePath(file.fileName());
+    const QString resolvedParent = QFileInfo(folder.absolutePath()).canonicalFilePath();
+    if (!resolvedParent.isEmpty())
+        return QDir(resolvedParent).filePath(folder.fileName() + QLatin1Char('/') + file.fileName());
+    return file.absoluteFilePath();
 }
 
 bool ProjectActivator::isFolderWritable(const QString& path)
@@ -73,8 +87,9 @@ bool ProjectActivator::copyDirectly(const QString& source, const QString& destin
     }
     if (!QDir().mkpath(QFileInfo(destination).absolutePath()))
         return false;
+    // The copies hold the gateways' passwords: a new one is the user's alone.
     QString reason;
-    if (!Devices::Serialization::AtomicFileWriter::write(destination, content, reason)) {
+    if (!AtomicFileWriter::write(destination, content, reason, AtomicFileWriter::PRIVATE_MODE)) {
         Logger(Logger::Error) << Q_FUNC_INFO << ": cannot write " << destination << ": " << reason;
         return false;
     }

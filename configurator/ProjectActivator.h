@@ -34,10 +34,17 @@ public:
 
     Result activate(const QString& source, const QString& destination, const QUuid& id, int version);
 
-    // "<helper> -- <source> <destination>", the paths made absolute.
+    // "<helper> -- <source> <destination>", the paths made absolute and the
+    // destination's folder without symbolic links (see withoutLinks()).
     static QStringList pkexecArguments(const QString& helper, const QString& source, const QString& destination);
+    // The absolute destination with the symbolic links of its folder (or,
+    // while that is to be made, of its parent) resolved: the helper refuses
+    // a path through a link, which a home folder may well hold.
+    static QString withoutLinks(const QString& destination);
     // Whether the user may create or replace a file in path's folder.
     static bool isFolderWritable(const QString& path);
+    // Replaces destination with source's content; a new file is the user's
+    // alone (0600), a replaced one keeps its mode.
     static bool copyDirectly(const QString& source, const QString& destination);
 
     void setRunner(Runner runner) { m_runner = std::move(runner); }

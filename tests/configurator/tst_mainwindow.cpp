@@ -8,6 +8,7 @@
 #include "ProjectActivator.h"
 #include "ProjectFixture.h"
 #include "ScriptedDialogService.h"
+#include "Unprivileged.h"
 #include "devices/WebServerDeviceProperties.h"
 #include "devices/serialization/XmlSerializer.h"
 #include "utilities/InitSettings.h"
@@ -29,6 +30,7 @@
 #include <csignal>
 #include <memory>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 using namespace Corvane::Configurator;
 using namespace Corvane::Devices;
@@ -43,6 +45,14 @@ QByteArray readAll(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+struct stat statOf(const QString& path)
+{
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        info.st_ino = 0;
+    return info;
 }
 
 enum class Command { New, Open, FileOpenEvent, HandOver, Load, Close };
@@ -72,11 +82,15 @@ private Q_SLOTS:
     void saveFailureKeepsOldFileAndChangeMark();
     void writeFailingPartWayKeepsOldFile();
     void saveOnFullDiskKeepsFileAndChangeMark();
+    void saveOnReadOnlyProjectKeepsFile();
     void loadFailures();
     void activation();
     void activationBlockedByErrors();
     void activationOverwriteRefused();
     void failedActivationKeepsChangeMark();
+    void activationOverReadOnlyActiveProjectFails();
+    void copiesWithPasswordsAreTheUsers_data();
+    void copiesWithPasswordsAreTheUsers();
     void enableRulesInWindow();
     void statusLabel();
     void arabicTurnsWindowRightToLeft();
@@ -393,6 +407,29 @@ void tst_MainWindow::saveOnFullDiskKeepsFileAndChangeMark()
     QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), (QStringList{"filler", "house.vtprj"}));
 }
 
+void tst_MainWindow::saveOnReadOnlyProjectKeepsFile()
+{
+    // Root may write any file; a user may not write a read-only project,
+    // though its folder is the user's.
+    if (!Unprivileged::here())
+        return;
+    const QString path = writeProjectFile("read-only.vtprj");
+    QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+    const QByteArray old = readAll(path);
+    const ino_t inode = statOf(path).st_ino;
+    QVERIFY(m_window->openConfig(path));
+    makeChange();
+    ActionManager::getActionByKey(ActionManager::CONFIG_SAVE_ACTION)->trigger();
+    QCOMPARE(m_dialogs->boxes.size(), 1);
+    QCOMPARE(m_dialogs->boxes.at(0).title, QString("Error"));
+    QVERIFY(m_dialogs->boxes.at(0).text.startsWith("Could not write in the specified file!"));
+    QVERIFY(m_window->config()->hasChanges());
+    QCOMPARE(readAll(path), old);
+    QCOMPARE(statOf(path).st_ino, inode);
+    QCOMPARE(statOf(path).st_mode & 07777, mode_t(0444));
+    QCOMPARE(QDir(m_dir.filePath("projects")).entryList(QDir::Files | QDir::Hidden), QStringList{"read-only.vtprj"});
+}
+
 // The child of writeFailingPartWayKeepsOldFile.
 static int saveUnderLimit(int argc, char** argv)
 {
@@ -511,6 +548,64 @@ void tst_MainWindow::failedActivationKeepsChangeMark()
     QVERIFY(m_dialogs->boxes.at(1).text.contains(QDir::toNativeSeparators(PathProvider::configPath())));
     QVERIFY(m_window->config()->hasChanges());
     QCOMPARE(readAll(PathProvider::configPrjFullName()), active);
+}
+
+void tst_MainWindow::activationOverReadOnlyActiveProjectFails()
+{
+    // A user may not replace a read-only active project, though its folder
+    // is the user's (root may).
+    if (!Unprivileged::here())
+        return;
+    const QString active = PathProvider::configPrjFullName();
+    QVERIFY(XmlSerializer::write(*ConfiguratorTest::makeProject(1, 0), active));
+    QVERIFY(QFile::setPermissions(active, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+    const QByteArray old = readAll(active);
+    const ino_t inode = statOf(active).st_ino;
+    QVERIFY(m_window->openConfig(writeProjectFile("read-only-active.vtprj")));
+    m_dialogs->answers = {QMessageBox::Yes};
+    ActionManager::getActionByKey(ActionManager::CONFIG_ACTIVATE_ACTION)->trigger();
+    QCOMPARE(m_dialogs->boxes.size(), 2);
+    QCOMPARE(m_dialogs->boxes.at(1).title, QString("Error"));
+    QVERIFY(m_dialogs->boxes.at(1).text.startsWith("Could not overwrite previous configuration!"));
+    QCOMPARE(readAll(active), old);
+    QCOMPARE(statOf(active).st_ino, inode);
+}
+
+void tst_MainWindow::copiesWithPasswordsAreTheUsers_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<bool>("copiesExist"); // of mode 0644
+    QTest::addColumn<mode_t>("expected");  // of both copies
+
+    QTest::newRow("activation makes them") << ActionManager::CONFIG_ACTIVATE_ACTION << false << mode_t(0600);
+    QTest::newRow("load makes the working copy") << ActionManager::CONFIG_LOAD_ACTION << false << mode_t(0600);
+    QTest::newRow("activation replaces them") << ActionManager::CONFIG_ACTIVATE_ACTION << true << mode_t(0644);
+}
+
+void tst_MainWindow::copiesWithPasswordsAreTheUsers()
+{
+    QFETCH(QString, action);
+    QFETCH(bool, copiesExist);
+    QFETCH(mode_t, expected);
+    const mode_t umask = ::umask(022);
+    const QString active = PathProvider::configPrjFullName();
+    const QString working = PathProvider::configTempFullName();
+    QFile::remove(working);
+    const bool loading = action == ActionManager::CONFIG_LOAD_ACTION;
+    if (copiesExist || loading) {
+        QVERIFY(XmlSerializer::write(*ConfiguratorTest::makeProject(1, 0), active));
+        QVERIFY(QDir().mkpath(QFileInfo(working).absolutePath()));
+    }
+    if (copiesExist)
+        QVERIFY(XmlSerializer::write(*ConfiguratorTest::makeProject(1, 0), working));
+    QVERIFY(m_window->openConfig(writeProjectFile("passwords.vtprj")));
+    m_dialogs->answers = {QMessageBox::Yes};
+    ActionManager::getActionByKey(action)->trigger();
+    ::umask(umask);
+    for (const auto& box : std::as_const(m_dialogs->boxes))
+        QVERIFY2(box.icon != QMessageBox::Critical, qPrintable(box.text));
+    QCOMPARE(statOf(working).st_mode & 07777, expected);
+    QCOMPARE(statOf(active).st_mode & 07777, loading ? mode_t(0644) : expected);
 }
 
 void tst_MainWindow::enableRulesInWindow()

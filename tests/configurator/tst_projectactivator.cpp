@@ -55,11 +55,14 @@ private Q_SLOTS:
     void directCopyCreatesFolders();
     void pkexecArguments_data();
     void pkexecArguments();
+    void helperGetsTheFolderWithoutLinks_data();
+    void helperGetsTheFolderWithoutLinks();
     void readOnlyFolderGoesThroughPkexec();
     void pkexecOutcomes_data();
     void pkexecOutcomes();
     void helperThatReplacesNothingIsNotSuccess();
     void helperRunUnprivileged();
+    void helperRemovesLeftTemporaries();
     void helperRefuses_data();
     void helperRefuses();
     void helperReadsAsInvokingUser();
@@ -133,6 +136,32 @@ void tst_ProjectActivator::pkexecArguments()
     QVERIFY(QFile::copy(project, source));
     QCOMPARE(runHelperDirectly({}, ProjectActivator::pkexecArguments(HELPER, source, destination)), 0);
     QCOMPARE(readAll(destination), readAll(project));
+}
+
+void tst_ProjectActivator::helperGetsTheFolderWithoutLinks_data()
+{
+    QTest::addColumn<QString>("destination"); // in the test folder, where "link" names "real"
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("no link") << "real/ActiveProject.vtprj" << "real/ActiveProject.vtprj";
+    QTest::newRow("folder through a link") << "link/ActiveProject.vtprj" << "real/ActiveProject.vtprj";
+    QTest::newRow("folder to make, parent through a link") << "link/new/ActiveProject.vtprj"
+                                                           << "real/new/ActiveProject.vtprj";
+}
+
+void tst_ProjectActivator::helperGetsTheFolderWithoutLinks()
+{
+    QFETCH(QString, destination);
+    QFETCH(QString, expected);
+    // A home folder may lie behind a link, which the helper refuses: the
+    // Configurator resolves it first.
+    QVERIFY(QDir().mkpath(m_dir.filePath("real")));
+    QFile::link(m_dir.filePath("real"), m_dir.filePath("link"));
+    const QString folder = QFileInfo(m_dir.path()).canonicalFilePath();
+    const QStringList arguments = ProjectActivator::pkexecArguments(HELPER, writeProject(4), m_dir.filePath(destination));
+    QCOMPARE(arguments.at(3), QDir(folder).filePath(expected));
+    QCOMPARE(runHelperDirectly({}, arguments), 0);
+    QCOMPARE(readAll(m_dir.filePath(destination)), readAll(m_dir.filePath("working-4.vtprj")));
 }
 
 void tst_ProjectActivator::readOnlyFolderGoesThroughPkexec()
@@ -215,22 +244,47 @@ void tst_ProjectActivator::helperThatReplacesNothingIsNotSuccess()
 
 void tst_ProjectActivator::helperRunUnprivileged()
 {
+    // The active project's own folder is made; the file, which holds the
+    // gateways' passwords, is the user's alone.
     const QString source = writeProject(7);
-    const QString destination = m_dir.filePath("made/for/it/ActiveProject.vtprj");
+    const QString destination = m_dir.filePath("made/ActiveProject.vtprj");
     QCOMPARE(runHelperDirectly({}, {HELPER, "--", source, destination}), 0);
     QCOMPARE(readAll(destination), readAll(source));
     struct stat info {};
     QCOMPARE(::stat(QFile::encodeName(destination).constData(), &info), 0);
-    QCOMPARE(info.st_mode & 0777, mode_t(0644));
-    QCOMPARE(::stat(QFile::encodeName(m_dir.filePath("made/for")).constData(), &info), 0);
+    QCOMPARE(info.st_mode & 0777, mode_t(0600));
+    QCOMPARE(::stat(QFile::encodeName(m_dir.filePath("made")).constData(), &info), 0);
     QCOMPARE(info.st_mode & 0777, mode_t(0755) & ~mode_t(::umask(022) & 0777));
 
     // A replaced file keeps its mode.
-    QVERIFY(QFile::setPermissions(destination, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    QVERIFY(QFile::setPermissions(destination, QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                   | QFileDevice::ReadGroup | QFileDevice::ReadOther));
     QCOMPARE(runHelperDirectly({}, {HELPER, "--", writeProject(8), destination}), 0);
+    QCOMPARE(readAll(destination), readAll(m_dir.filePath("working-8.vtprj")));
     QCOMPARE(::stat(QFile::encodeName(destination).constData(), &info), 0);
-    QCOMPARE(info.st_mode & 0777, mode_t(0600));
-    QCOMPARE(QDir(m_dir.filePath("made/for/it")).entryList(QDir::Files), QStringList{"ActiveProject.vtprj"});
+    QCOMPARE(info.st_mode & 0777, mode_t(0644));
+    QCOMPARE(QDir(m_dir.filePath("made")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList{"ActiveProject.vtprj"});
+}
+
+void tst_ProjectActivator::helperRemovesLeftTemporaries()
+{
+    // What a killed copy left beside the active project goes with the next
+    // one; nothing else does.
+    const QString folder = m_dir.filePath("active");
+    QVERIFY(QDir().mkpath(folder));
+    const QStringList left{"ActiveProject.vtprj.0a9f3c", "ActiveProject.vtprj.123456"};
+    const QStringList kept{"ActiveProject.vtprj.0A9F3C", "ActiveProject.vtprj.12345g", "ActiveProject.vtprj.backup",
+                           "ActiveProject.vtprj.1234567", "Other.vtprj.0a9f3c"};
+    for (const QString& name : left + kept)
+        writeFile(QDir(folder).filePath(name), "left");
+    QVERIFY(QDir().mkpath(QDir(folder).filePath("ActiveProject.vtprj.abcdef")));
+    QCOMPARE(runHelperDirectly({}, {HELPER, "--", writeProject(1), folder + "/ActiveProject.vtprj"}), 0);
+    QStringList expected = kept + QStringList{"ActiveProject.vtprj", "ActiveProject.vtprj.abcdef"};
+    expected.sort();
+    QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name), expected);
+    for (const QString& name : kept)
+        QCOMPARE(readAll(QDir(folder).filePath(name)), QByteArray("left"));
 }
 
 void tst_ProjectActivator::helperRefuses_data()
@@ -247,6 +301,16 @@ void tst_ProjectActivator::helperRefuses_data()
     QTest::newRow("folder destination") << QStringList{"--", "%1/src.vtprj", "%1/folder.vtprj"} << none << 3;
     QTest::newRow("trailing slash") << QStringList{"--", "%1/src.vtprj", "%1/new.vtprj/"} << none << 3;
     QTest::newRow("symlink destination") << QStringList{"--", "%1/src.vtprj", "%1/link.vtprj"} << none << 3;
+    // Only the destination's own folder is made, and no symbolic link is
+    // followed on the way to it.
+    QTest::newRow("folder's parent missing") << QStringList{"--", "%1/src.vtprj", "%1/no/such/dst.vtprj"} << none
+                                             << 3;
+    QTest::newRow("symlinked folder") << QStringList{"--", "%1/src.vtprj", "%1/linked/dst.vtprj"} << none << 3;
+    QTest::newRow("symlink further up") << QStringList{"--", "%1/src.vtprj", "%1/linked/inner/dst.vtprj"} << none
+                                        << 3;
+    QTest::newRow("symlink to a folder to make") << QStringList{"--", "%1/src.vtprj", "%1/dangling/dst.vtprj"}
+                                                 << none << 3;
+    QTest::newRow("file on the way") << QStringList{"--", "%1/src.vtprj", "%1/text.vtprj/dst.vtprj"} << none << 3;
     QTest::newRow("missing source") << QStringList{"--", "%1/absent.vtprj", "%1/dst.vtprj"} << none << 4;
     // Only project files are written.
     QTest::newRow("destination not a project") << QStringList{"--", "%1/src.vtprj", "%1/dst.txt"} << none << 3;
@@ -295,6 +359,10 @@ void tst_ProjectActivator::helperRefuses()
     QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath("fifo.vtprj")).constData(), 0644), 0);
     writeFile(dir.filePath("target"), "linked");
     QVERIFY(QFile::link(dir.filePath("target"), dir.filePath("link.vtprj")));
+    QTemporaryDir outside(m_dir.filePath("outside-XXXXXX"));
+    QVERIFY(QDir().mkpath(outside.filePath("elsewhere/inner")));
+    QVERIFY(QFile::link(outside.filePath("elsewhere"), dir.filePath("linked")));
+    QVERIFY(QFile::link(outside.filePath("nowhere"), dir.filePath("dangling")));
     for (QString& argument : arguments)
         argument = argument.arg(dir.path());
     if (pkexecUid == "nobody") {
@@ -317,6 +385,10 @@ void tst_ProjectActivator::helperRefuses()
     QCOMPARE(helper.exitCode(), exitCode);
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden), before);
     QCOMPARE(readAll(dir.filePath("target")), QByteArray("linked"));
+    QCOMPARE(QDir(outside.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"elsewhere"});
+    QCOMPARE(QDir(outside.filePath("elsewhere")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList{"inner"});
+    QVERIFY(QDir(outside.filePath("elsewhere/inner")).isEmpty());
 }
 
 void tst_ProjectActivator::helperReadsAsInvokingUser()
@@ -338,9 +410,27 @@ void tst_ProjectActivator::helperReadsAsInvokingUser()
     QVERIFY(helper.waitForFinished(10000));
     QCOMPARE(helper.exitCode(), 0);
     QCOMPARE(readAll(destination), readAll(source));
+    // The new file, with the gateways' passwords, is the invoking user's
+    // alone: the control program runs as that user and reads it.
     struct stat info {};
     QCOMPARE(::stat(QFile::encodeName(destination).constData(), &info), 0);
+    QCOMPARE(info.st_uid, NOBODY);
+    QCOMPARE(info.st_mode & 07777, mode_t(0600));
+    QCOMPARE(::stat(QFile::encodeName(m_dir.filePath("root-only")).constData(), &info), 0);
     QCOMPARE(info.st_uid, uid_t(0));
+
+    // A replaced file keeps its owner and mode.
+    QCOMPARE(::chown(QFile::encodeName(destination).constData(), 0, 0), 0);
+    QCOMPARE(::chmod(QFile::encodeName(destination).constData(), 0644), 0);
+    const QString next = writeProject(10);
+    QVERIFY(QFile::setPermissions(next, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther));
+    helper.start(HELPER, {"--", next, destination});
+    QVERIFY(helper.waitForFinished(10000));
+    QCOMPARE(helper.exitCode(), 0);
+    QCOMPARE(readAll(destination), readAll(next));
+    QCOMPARE(::stat(QFile::encodeName(destination).constData(), &info), 0);
+    QCOMPARE(info.st_uid, uid_t(0));
+    QCOMPARE(info.st_mode & 07777, mode_t(0644));
 }
 
 void tst_ProjectActivator::failingCopyKeepsOldFile()

@@ -14,12 +14,14 @@
 
 #include "FullDisk.h"
 #include "LogCapture.h"
+#include "Unprivileged.h"
 
 #include <QApplication>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTest>
 
+#include <cerrno>
 #include <csignal>
 
 using namespace Corvane::Sentrel;
@@ -49,6 +51,7 @@ private Q_SLOTS:
     void defaultConfigurationIdentity();
     void unreadableUserFileIsKeptAside();
     void saveCreatesTheFolderAndReportsFailure();
+    void readOnlyUserFileIsNotReplaced();
     void noConfigurationMode();
     void testConfiguration();
     void killedWriterNeverDamagesTheFiles();
@@ -237,6 +240,27 @@ void tst_Settings::saveCreatesTheFolderAndReportsFailure()
     QVERIFY(!log.errors().isEmpty());
 }
 
+void tst_Settings::readOnlyUserFileIsNotReplaced()
+{
+    // Root may write any file; a user may not write a read-only one, though
+    // the folder is the user's.
+    if (!Unprivileged::here())
+        return;
+    SentrelFixture fixture;
+    Settings::setNoConfigurationModeOn();
+    QVERIFY(Settings::saveUserConfiguration());
+    const QString path = PathProvider::currentUserConfigFileName();
+    QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+    const QByteArray old = readAll(path);
+    Settings::guiProperties().setDimension(33);
+    LogCapture log;
+    QString error;
+    QVERIFY(!Settings::saveUserConfiguration(&error));
+    QVERIFY2(error.contains(qt_error_string(EACCES)), qPrintable(error));
+    QVERIFY(!log.errors().isEmpty());
+    QCOMPARE(readAll(path), old);
+}
+
 void tst_Settings::noConfigurationMode()
 {
     SentrelFixture fixture;
@@ -310,6 +334,12 @@ void tst_Settings::killedWriterNeverDamagesTheFiles()
             QVERIFY(text.endsWith("Type=Application\n"));
         }
     }
+    // Whatever a killed write left beside the settings goes with the next
+    // save.
+    Settings::setNoConfigurationModeOn();
+    QVERIFY(Settings::saveUserConfiguration());
+    QCOMPARE(QFileInfo(userFile).dir().entryList({"UserConfiguration.xml.*"}, QDir::AllEntries | QDir::Hidden),
+             QStringList());
 }
 
 void tst_Settings::fullDiskKeepsUserSettings()

@@ -1,6 +1,7 @@
 #include "FullDisk.h"
 
-#include <QCoreApplication>
+#include "TestChild.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -28,10 +29,10 @@ QString unsharePath()
     return QStandardPaths::findExecutable(QStringLiteral("unshare"));
 }
 
-QStringList isolatingArguments(const QString& program, const QStringList& arguments)
+// Runs the program named after it in a private mount namespace.
+QStringList isolatingWrapper()
 {
-    return QStringList{QStringLiteral("--mount"), QStringLiteral("--propagation"), QStringLiteral("private"), program}
-        + arguments;
+    return {unsharePath(), QStringLiteral("--mount"), QStringLiteral("--propagation"), QStringLiteral("private")};
 }
 
 // Why a child with its own mount namespace cannot be started here; empty
@@ -42,34 +43,13 @@ QString isolationUnavailable()
         return QStringLiteral("a private mount namespace needs root");
     if (unsharePath().isEmpty())
         return QStringLiteral("unshare(1) is not installed");
-    if (QProcess::execute(unsharePath(), isolatingArguments(QStringLiteral("true"), {})) != 0)
+    const QStringList wrapper = isolatingWrapper();
+    if (QProcess::execute(wrapper.constFirst(), wrapper.mid(1) << QStringLiteral("true")) != 0)
         return QStringLiteral("this system allows no private mount namespace");
     return {};
 }
 
-// Runs this test program again in a private mount namespace with the given
-// arguments and waits; returns the exit code (-1 when it did not end
-// normally). In the child, childFolder() is folder. The child's standard
-// output goes to output, its error output to ours.
-int runInChild(const QStringList& arguments, const QString& folder, QByteArray* output)
-{
-    QProcess child;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QString::fromLatin1(FOLDER_VARIABLE), folder);
-    child.setProcessEnvironment(environment);
-    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    child.start(unsharePath(), isolatingArguments(QCoreApplication::applicationFilePath(), arguments));
-    if (!child.waitForFinished(300000)) {
-        child.kill();
-        child.waitForFinished();
-        return -1;
-    }
-    if (output)
-        *output = child.readAllStandardOutput();
-    return child.exitStatus() == QProcess::NormalExit ? child.exitCode() : -1;
-}
-
-// The folder given to runInChild(); empty outside such a child.
+// The folder given to the child; empty outside such a child.
 QString childFolder()
 {
     return qEnvironmentVariable(FOLDER_VARIABLE);
@@ -91,15 +71,6 @@ bool mountTmpfs(const QString& folder, qint64 sizeBytes, QString* error)
     return true;
 }
 
-// The argument that runs the current test function, and only its current
-// data row, in a child.
-QString currentTestArgument()
-{
-    const QString function = QString::fromLatin1(QTest::currentTestFunction());
-    const char* tag = QTest::currentDataTag();
-    return tag ? function + QLatin1Char(':') + QString::fromUtf8(tag) : function;
-}
-
 void runCurrentTestInChild()
 {
     const QString unavailable = isolationUnavailable();
@@ -107,7 +78,7 @@ void runCurrentTestInChild()
         QSKIP(qPrintable(unavailable));
     QTemporaryDir dir;
     QByteArray output;
-    QVERIFY2(runInChild({currentTestArgument()}, dir.path(), &output) == 0, output.constData());
+    QVERIFY2(TestChild::run(FOLDER_VARIABLE, dir.path(), isolatingWrapper(), {}, &output) == 0, output.constData());
 }
 
 } // namespace

@@ -34,11 +34,12 @@ Configuration* XmlSerializer::readData(const QByteArray& data, QString* error)
     return project.release();
 }
 
-bool XmlSerializer::write(Configuration& project, const QString& path, QString* error)
+bool XmlSerializer::write(Configuration& project, const QString& path, QString* error, mode_t newFileMode)
 {
     project.sanitize();
     return AtomicFileWriter::write(path, writeData(project),
-                                   QT_TRANSLATE_NOOP("Devices", "The project cannot be saved to \"%1\": %2"), error);
+                                   QT_TRANSLATE_NOOP("Devices", "The project cannot be saved to \"%1\": %2"), error,
+                                   newFileMode);
 }
 
 QByteArray XmlSerializer::writeData(const Configuration& project)

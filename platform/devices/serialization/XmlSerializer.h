@@ -1,5 +1,7 @@
 #pragma once
 
+#include "AtomicFileWriter.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QUuid>
@@ -22,8 +24,10 @@ public:
     static Configuration* read(const QString& path, QString* error = nullptr);
     static Configuration* readData(const QByteArray& data, QString* error = nullptr);
     // Sanitizes the project, then replaces path atomically: on failure the
-    // old file stays as it was and false is returned.
-    static bool write(Configuration& project, const QString& path, QString* error = nullptr);
+    // old file stays as it was and false is returned. A new file gets
+    // newFileMode less the umask; a replaced one keeps its mode.
+    static bool write(Configuration& project, const QString& path, QString* error = nullptr,
+                      mode_t newFileMode = AtomicFileWriter::SHARED_MODE);
     // The file content; empty when the project cannot be encoded.
     static QByteArray writeData(const Configuration& project);
     // The id and version of a project file without reading its devices.
