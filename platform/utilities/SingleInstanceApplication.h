@@ -26,6 +26,13 @@ public:
     // start's arguments).
     bool isRunning() const;
 
+    // Writes the warnings of the single-instance start, which runs before
+    // the program sets up its log (see SingleInstanceGuard::warnings()). The
+    // running instance calls it once its log is set up; a later start calls
+    // it before it ends, and the log of the program named applicationName()
+    // is opened for them in the mode of the log switches among the arguments.
+    void logStartWarnings() const;
+
     // arguments with every one after the program path that is a relative
     // path of an existing file or folder in workingFolder made absolute;
     // the others (switches, values, missing names) are kept as they are.

@@ -84,6 +84,11 @@ bool SingleInstanceGuard::isListening() const
     return m_server && m_server->isListening();
 }
 
+QStringList SingleInstanceGuard::warnings() const
+{
+    return m_warnings;
+}
+
 QStringList SingleInstanceGuard::withinHandOverLimit(const QStringList& arguments)
 {
     if (arguments.isEmpty())
@@ -96,8 +101,6 @@ QStringList SingleInstanceGuard::withinHandOverLimit(const QStringList& argument
         size += encodedSize(arguments.at(--first));
     if (first == 1)
         return arguments;
-    Logger(Logger::Warning) << Q_FUNC_INFO << " the arguments exceed the hand-over limit of " << MAX_HAND_OVER_BYTES
-                            << " bytes: the first " << qint64(first - 1) << " of them are dropped";
     return QStringList { arguments.first() } + arguments.mid(first);
 }
 
@@ -107,7 +110,12 @@ bool SingleInstanceGuard::handOver(const QStringList& arguments)
     socket.connectToServer(socketPath(m_key));
     if (!socket.waitForConnected(HandOverTimeoutMs))
         return false;
-    socket.write(encode(withinHandOverLimit(arguments)));
+    const QStringList handedOver = withinHandOverLimit(arguments);
+    if (handedOver.size() < arguments.size())
+        m_warnings << QStringLiteral("the arguments exceed the hand-over limit of %1 bytes: the first %2 of them are dropped")
+                          .arg(MAX_HAND_OVER_BYTES)
+                          .arg(arguments.size() - handedOver.size());
+    socket.write(encode(handedOver));
     const bool written = socket.waitForBytesWritten(HandOverTimeoutMs) || socket.bytesToWrite() == 0;
     socket.disconnectFromServer();
     if (socket.state() != QLocalSocket::UnconnectedState)

@@ -27,11 +27,16 @@ public:
     bool isRunning() const;
     bool isListening() const;
 
+    // What start() found to tell (arguments over the hand-over's limit).
+    // start() runs before a program sets up its log, so the program writes
+    // them once it can.
+    QStringList warnings() const;
+
     // Full path of the local socket used for key.
     static QString socketPath(const QString& key);
     // The arguments that fit the hand-over's size limit (their UTF-8 text):
     // the program path and as many of the last arguments as fit; the others
-    // are dropped, with a log line.
+    // are dropped.
     static QStringList withinHandOverLimit(const QStringList& arguments);
     static constexpr qint64 MAX_HAND_OVER_BYTES = 1024 * 1024;
 
@@ -48,6 +53,7 @@ private:
     QString m_key;
     QLocalServer* m_server = nullptr;
     bool m_running = false;
+    QStringList m_warnings;
 };
 
 } // namespace Corvane::Utilities
