@@ -8,9 +8,9 @@ namespace Corvane::Utilities {
 
 class SingleInstanceGuard;
 
-// A QApplication that runs once per key and user session. A later start
-// hands its arguments to the running instance, which emits
-// appStartRequested(); the later start sees isRunning() and should end.
+// A QApplication that runs once per key and user. A later start hands its
+// arguments to the running instance, which emits appStartRequested(); the
+// later start sees isRunning() and should end.
 // Arguments naming files or folders relative to the later start's working
 // folder arrive as absolute paths, since the running instance works in a
 // folder of its own.

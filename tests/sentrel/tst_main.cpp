@@ -16,6 +16,7 @@ class tst_Main : public QObject
 private Q_SLOTS:
     void secondStartHandsOverAndEnds();
     void laterStartLogsTheArgumentsItDrops();
+    void startWithoutPrivateFolderRunsUnguardedAndSaysSo();
 
 private:
     QProcessEnvironment environment() const;
@@ -122,6 +123,28 @@ void tst_Main::laterStartLogsTheArgumentsItDrops()
     QCOMPARE(later.exitStatus(), QProcess::NormalExit);
     QCOMPARE(later.exitCode(), 0);
     QVERIFY(readLog().contains("exceed the hand-over limit"));
+}
+
+// No private folder for the socket (the cache folder is a file, the runtime
+// folder unset): the program runs without single-instance protection and
+// its log says so.
+void tst_Main::startWithoutPrivateFolderRunsUnguardedAndSaysSo()
+{
+    QProcessEnvironment environment = this->environment();
+    environment.remove("XDG_RUNTIME_DIR");
+    QFile cache(m_home.path() + "/cache-file");
+    QVERIFY(cache.open(QIODevice::WriteOnly));
+    cache.close();
+    environment.insert("XDG_CACHE_HOME", cache.fileName());
+
+    QProcess lone;
+    lone.setProcessEnvironment(environment);
+    lone.start(QStringLiteral(SENTREL), {"/noserver", "/logwarnings"});
+    QVERIFY(lone.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(readLog().contains("without single-instance protection"), 15000);
+    QCOMPARE(lone.state(), QProcess::Running);
+    lone.terminate();
+    QVERIFY(lone.waitForFinished(10000));
 }
 
 QTEST_GUILESS_MAIN(tst_Main)
