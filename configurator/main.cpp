@@ -37,6 +37,7 @@ int main(int argc, char** argv)
     InitSettings::readSettings();
     QCoreApplication::setOrganizationDomain(InitSettings::domainName());
     if (application->isRunning()) {
+        application->logStartWarnings();
         delete application;
         return 0;
     }
@@ -46,6 +47,7 @@ int main(int argc, char** argv)
 
     const auto startup = Configurator::StartupArguments::parse(QCoreApplication::arguments());
     Log::Logger::initialize(startup.logMode, QCoreApplication::applicationName());
+    application->logStartWarnings();
     const bool rightToLeft = InitSettings::locale() == Utilities::Localization::LanguageSettings::ARABIC_LOCALE;
 
     auto* splash = new Gadgets::SplashScreen(nullptr);

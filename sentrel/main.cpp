@@ -59,10 +59,12 @@ int main(int argc, char** argv)
     auto application = std::make_unique<Sentrel::Application>(
         argc, argv, Utilities::Globals::appKey(ApplicationName, OrganisationName));
     application->setOrganizationName(OrganisationName);
-    if (application->isRunning())
-        return 0;
-
     application->setApplicationName(ApplicationName);
+    if (application->isRunning()) {
+        application->logStartWarnings();
+        return 0;
+    }
+
     Utilities::Localization::TranslatorsManager::instance()->setAdditionalTranslatableTargets(
         {Utilities::Globals::gadgetsLibName(), Utilities::Globals::devicesLibName()});
     Utilities::InitSettings::readSettings();
@@ -75,6 +77,7 @@ int main(int argc, char** argv)
     QStringList refusals;
     readCommandLine(application->arguments(), logMode, projectPath, refusals);
     Logger::initialize(logMode, application->applicationName());
+    application->logStartWarnings();
     for (const QString& refusal : std::as_const(refusals))
         Logger(Logger::Warning) << "Command line: refused " << refusal;
 

@@ -25,8 +25,10 @@ int main(int argc, char* argv[])
     Utilities::InitSettings::readSettings();
     QCoreApplication::setOrganizationDomain(Utilities::InitSettings::domainName());
 
-    if (application.isRunning())
+    if (application.isRunning()) {
+        application.logStartWarnings();
         return 0;
+    }
 
     QCoreApplication::setApplicationVersion(QStringLiteral("1.0.3"));
     QApplication::setQuitOnLastWindowClosed(false);
@@ -38,6 +40,7 @@ int main(int argc, char* argv[])
 
     // The boxes name failures only broadly; the log file keeps their causes.
     Log::Logger::initialize(Log::Logger::Errors, applicationName);
+    application.logStartWarnings();
     // Lets a failed check tell "no network" from "server unreachable".
     QNetworkInformation::loadBackendByFeatures(QNetworkInformation::Feature::Reachability);
 

@@ -34,6 +34,11 @@ QString PathProvider::configPath()
     return inFolder(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation), FolderName);
 }
 
+QString PathProvider::cachePath()
+{
+    return inFolder(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation), FolderName);
+}
+
 QString PathProvider::dataPath()
 {
     if (qEnvironmentVariableIsSet("CORVANE_DATA_DIR"))
@@ -58,8 +63,7 @@ QString PathProvider::configPrjFullName()
 
 QString PathProvider::configTempFullName()
 {
-    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
-    return inFolder(inFolder(cache, FolderName), QStringLiteral("WorkingProject") + CONFIG_PROJECT_EXTENSION);
+    return inFolder(cachePath(), QStringLiteral("WorkingProject") + CONFIG_PROJECT_EXTENSION);
 }
 
 QString PathProvider::demoProjectFullName()

@@ -28,6 +28,8 @@ public:
 
     // The user's configuration folder (created on demand by the writers).
     static QString configPath();
+    // The programs' folder in the user's cache: "<XDG cache>/corvane".
+    static QString cachePath();
     // The folder of the files installed with the programs.
     static QString dataPath();
     static QString translationsPath();

@@ -8,9 +8,9 @@ namespace Corvane::Utilities {
 
 class SingleInstanceGuard;
 
-// A QApplication that runs once per key and user session. A later start
-// hands its arguments to the running instance, which emits
-// appStartRequested(); the later start sees isRunning() and should end.
+// A QApplication that runs once per key and user. A later start hands its
+// arguments to the running instance, which emits appStartRequested(); the
+// later start sees isRunning() and should end.
 // Arguments naming files or folders relative to the later start's working
 // folder arrive as absolute paths, since the running instance works in a
 // folder of its own.
@@ -25,6 +25,13 @@ public:
     // Whether another instance already ran with this key (and got this
     // start's arguments).
     bool isRunning() const;
+
+    // Writes the warnings of the single-instance start, which runs before
+    // the program sets up its log (see SingleInstanceGuard::warnings()). The
+    // running instance calls it once its log is set up; a later start calls
+    // it before it ends, and the log of the program named applicationName()
+    // is opened for them in the mode of the log switches among the arguments.
+    void logStartWarnings() const;
 
     // arguments with every one after the program path that is a relative
     // path of an existing file or folder in workingFolder made absolute;

@@ -1,19 +1,29 @@
 #include "utilities/SingleInstanceGuard.h"
 
 #include "log/Logger.h"
+#include "utilities/PathProvider.h"
 
 #include <QDataStream>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
-#include <QStandardPaths>
+
+#include <cerrno>
+#include <optional>
+
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace Corvane::Utilities {
 
 namespace {
 
 constexpr int HandOverTimeoutMs = 2000;
+constexpr mode_t PrivateMode = 0700;
 
 using Log::Logger;
 
@@ -41,6 +51,96 @@ QStringList decode(const QByteArray& text)
     return QString::fromUtf8(text).split(QChar(0));
 }
 
+QString errorText(int error = errno)
+{
+    return qt_error_string(error);
+}
+
+// Why path is not a folder that only this user can enter (a real folder, not
+// a symbolic link, of the effective user, mode 0700); empty when it is. With
+// fixMode, a folder of the user open to others is closed to them first.
+QString privateFolderProblem(const QString& path, bool fixMode)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat status {};
+    if (lstat(name.constData(), &status) != 0)
+        return errorText();
+    if (S_ISLNK(status.st_mode))
+        return QStringLiteral("a symbolic link");
+    if (!S_ISDIR(status.st_mode))
+        return QStringLiteral("not a folder");
+    if (status.st_uid != geteuid())
+        return QStringLiteral("owned by uid %1").arg(status.st_uid);
+    if ((status.st_mode & 0777) == PrivateMode)
+        return {};
+    if (!fixMode)
+        return QStringLiteral("mode %1 instead of 700").arg(status.st_mode & 0777, 3, 8, QLatin1Char('0'));
+    if (chmod(name.constData(), PrivateMode) != 0)
+        return errorText();
+    return privateFolderProblem(path, false);
+}
+
+// Makes path and its missing parents, each of mode 0700, and checks that it
+// is a private folder. Folders are made only inside a folder of this user:
+// never in another user's (a root shell that kept the user's home, say).
+QString makePrivateFolder(const QString& path)
+{
+    QString existing = QDir::cleanPath(path);
+    QStringList missing;
+    struct stat status {};
+    while (stat(QFile::encodeName(existing).constData(), &status) != 0) {
+        const int error = errno;
+        const QString parent = QFileInfo(existing).path();
+        if (error != ENOENT || parent == existing)
+            return errorText(error);
+        missing.prepend(existing);
+        existing = parent;
+    }
+    if (!missing.isEmpty() && (!S_ISDIR(status.st_mode) || status.st_uid != geteuid()))
+        return QStringLiteral("%1 is not a folder of this user").arg(existing);
+    for (const QString& folder : std::as_const(missing)) {
+        if (mkdir(QFile::encodeName(folder).constData(), PrivateMode) != 0 && errno != EEXIST)
+            return errorText();
+    }
+    return privateFolderProblem(path, true);
+}
+
+// The folder of the sockets: the runtime folder when it is private to the
+// user, else the private folder in the user's cache; empty when neither can
+// be had. What was refused, and why, goes to warnings.
+QString socketFolder(QStringList& warnings)
+{
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty()) {
+        const QString problem = QDir::isAbsolutePath(runtime) ? privateFolderProblem(runtime, false)
+                                                               : QStringLiteral("not an absolute path");
+        if (problem.isEmpty())
+            return runtime;
+        warnings << QStringLiteral("the runtime folder %1 is not used: %2").arg(runtime, problem);
+    }
+    const QString fallback = QDir(PathProvider::cachePath()).filePath(QStringLiteral("instances"));
+    const QString problem = makePrivateFolder(fallback);
+    if (problem.isEmpty())
+        return fallback;
+    warnings << QStringLiteral("the folder %1 is not used: %2").arg(fallback, problem);
+    return {};
+}
+
+// The effective uid of the process at the other end of socket.
+std::optional<uid_t> peerUid(const QLocalSocket& socket)
+{
+    ucred credentials {};
+    socklen_t size = sizeof(credentials);
+    if (getsockopt(int(socket.socketDescriptor()), SOL_SOCKET, SO_PEERCRED, &credentials, &size) != 0)
+        return std::nullopt;
+    return credentials.uid;
+}
+
+QString uidText(std::optional<uid_t> uid)
+{
+    return uid ? QString::number(*uid) : QStringLiteral("unknown");
+}
+
 } // namespace
 
 SingleInstanceGuard::SingleInstanceGuard(const QString& key, QObject* parent)
@@ -53,10 +153,9 @@ SingleInstanceGuard::~SingleInstanceGuard() = default;
 
 QString SingleInstanceGuard::socketPath(const QString& key)
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
-    return QDir(folder).filePath(key + QStringLiteral(".instance"));
+    QStringList warnings;
+    const QString folder = socketFolder(warnings);
+    return folder.isEmpty() ? QString() : QDir(folder).filePath(key + QStringLiteral(".instance"));
 }
 
 bool SingleInstanceGuard::start(const QStringList& arguments)
@@ -64,13 +163,23 @@ bool SingleInstanceGuard::start(const QStringList& arguments)
     if (m_server || m_running)
         return m_running;
 
+    const QString folder = socketFolder(m_warnings);
+    if (folder.isEmpty()) {
+        // Anywhere else another user could take the socket and receive the
+        // arguments, so this instance runs alone.
+        m_warnings << QStringLiteral("no private folder for the socket of %1: running without single-instance protection")
+                          .arg(m_key);
+        return false;
+    }
+    const QString path = QDir(folder).filePath(m_key + QStringLiteral(".instance"));
+
     // Serialises concurrent starts, so two of them never both listen.
-    QLockFile lock(socketPath(m_key) + QStringLiteral(".lock"));
+    QLockFile lock(path + QStringLiteral(".lock"));
     lock.tryLock(HandOverTimeoutMs);
 
-    m_running = handOver(arguments);
+    m_running = handOver(path, arguments);
     if (!m_running)
-        listen();
+        listen(path);
     return m_running;
 }
 
@@ -82,6 +191,11 @@ bool SingleInstanceGuard::isRunning() const
 bool SingleInstanceGuard::isListening() const
 {
     return m_server && m_server->isListening();
+}
+
+QStringList SingleInstanceGuard::warnings() const
+{
+    return m_warnings;
 }
 
 QStringList SingleInstanceGuard::withinHandOverLimit(const QStringList& arguments)
@@ -96,18 +210,28 @@ QStringList SingleInstanceGuard::withinHandOverLimit(const QStringList& argument
         size += encodedSize(arguments.at(--first));
     if (first == 1)
         return arguments;
-    Logger(Logger::Warning) << Q_FUNC_INFO << " the arguments exceed the hand-over limit of " << MAX_HAND_OVER_BYTES
-                            << " bytes: the first " << qint64(first - 1) << " of them are dropped";
     return QStringList { arguments.first() } + arguments.mid(first);
 }
 
-bool SingleInstanceGuard::handOver(const QStringList& arguments)
+bool SingleInstanceGuard::handOver(const QString& path, const QStringList& arguments)
 {
     QLocalSocket socket;
-    socket.connectToServer(socketPath(m_key));
+    socket.connectToServer(path);
     if (!socket.waitForConnected(HandOverTimeoutMs))
         return false;
-    socket.write(encode(withinHandOverLimit(arguments)));
+    const std::optional<uid_t> uid = peerUid(socket);
+    if (uid != geteuid()) {
+        m_warnings << QStringLiteral("the socket %1 is held by uid %2, not this user: the arguments are not handed over")
+                          .arg(path, uidText(uid));
+        socket.abort();
+        return false;
+    }
+    const QStringList handedOver = withinHandOverLimit(arguments);
+    if (handedOver.size() < arguments.size())
+        m_warnings << QStringLiteral("the arguments exceed the hand-over limit of %1 bytes: the first %2 of them are dropped")
+                          .arg(MAX_HAND_OVER_BYTES)
+                          .arg(arguments.size() - handedOver.size());
+    socket.write(encode(handedOver));
     const bool written = socket.waitForBytesWritten(HandOverTimeoutMs) || socket.bytesToWrite() == 0;
     socket.disconnectFromServer();
     if (socket.state() != QLocalSocket::UnconnectedState)
@@ -115,23 +239,33 @@ bool SingleInstanceGuard::handOver(const QStringList& arguments)
     return written;
 }
 
-bool SingleInstanceGuard::listen()
+bool SingleInstanceGuard::listen(const QString& path)
 {
     m_server = new QLocalServer(this);
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
     connect(m_server, &QLocalServer::newConnection, this, &SingleInstanceGuard::onNewConnection);
-    const QString path = socketPath(m_key);
     if (m_server->listen(path))
         return true;
-    // Nobody answered on the socket, so it was left behind by an instance
-    // that ended without closing it.
+    // No instance of this user answered on the socket: it was left behind by
+    // one that ended without closing it, or taken by another user.
     QLocalServer::removeServer(path);
-    return m_server->listen(path);
+    if (m_server->listen(path))
+        return true;
+    m_warnings << QStringLiteral("cannot listen on %1: %2").arg(path, m_server->errorString());
+    return false;
 }
 
 void SingleInstanceGuard::onNewConnection()
 {
     while (QLocalSocket* socket = m_server->nextPendingConnection()) {
+        const std::optional<uid_t> uid = peerUid(*socket);
+        if (uid != geteuid()) {
+            Logger(Logger::Warning) << Q_FUNC_INFO << " refused a connection from uid " << uidText(uid)
+                                    << ": only this user's later starts hand over";
+            socket->abort();
+            socket->deleteLater();
+            continue;
+        }
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] { onReadyRead(socket); });
         if (socket->bytesAvailable() > 0)
