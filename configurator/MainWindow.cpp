@@ -10,6 +10,7 @@
 #include "devices/validation/ConfigurationValidator.h"
 #include "log/Logger.h"
 #include "utilities/GeneralUtilities.h"
+#include "utilities/HandOverChoice.h"
 #include "utilities/InitSettings.h"
 #include "utilities/Localization/LanguageSettings.h"
 #include "utilities/Localization/TranslatorsManager.h"
@@ -30,6 +31,9 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolButton>
+
+#include <memory>
+#include <optional>
 
 namespace Corvane::Configurator {
 
@@ -452,9 +456,20 @@ bool MainWindow::openConfig(const QString& path)
     QString error;
     Configuration* project = QFileInfo(path).isDir() ? nullptr : XmlSerializer::read(path, &error);
     if (!project) {
-        showBox(this, QMessageBox::Critical, tr("Error"), error.isEmpty() ? tr("Could not open the specified file!") : error);
+        reportOpenFailure(error);
         return false;
     }
+    setOpenedProject(project, path);
+    return true;
+}
+
+void MainWindow::reportOpenFailure(const QString& error)
+{
+    showBox(this, QMessageBox::Critical, tr("Error"), error.isEmpty() ? tr("Could not open the specified file!") : error);
+}
+
+void MainWindow::setOpenedProject(Configuration* project, const QString& path)
+{
     m_configurator->setConfiguration(project);
     if (QFileInfo(path).absoluteFilePath() != QFileInfo(PathProvider::configTempFullName()).absoluteFilePath())
         InitSettings::lastOpenedPath() = QFileInfo(path).absolutePath();
@@ -462,7 +477,6 @@ bool MainWindow::openConfig(const QString& path)
     trace(QStringLiteral("Open config successful"));
     updateStatusLabel(path);
     updateActionStates();
-    return true;
 }
 
 void MainWindow::openConfigAskSaveCurrentChanges(const QString& fileName)
@@ -488,15 +502,24 @@ void MainWindow::onAppStartRequest(const QStringList& arguments)
 void MainWindow::openHandedOver(const QStringList& arguments)
 {
     const auto command = startCommand();
-    const QStringList logSwitches{Logger::SILENT_ARG.toLower(), Logger::ERRORS_ARG.toLower(),
-                                  Logger::ERRORS_WARNINGS_ARG.toLower(), Logger::VERBOSE_ARG.toLower()};
-    for (const QString& argument : arguments.mid(1)) {
-        if (logSwitches.contains(argument.toLower()) || !QFileInfo(argument).isFile())
-            continue;
-        if (!askToSaveChanges())
-            return;
-        openConfig(argument);
-    }
+    Utilities::HandOverChoice choice(arguments, {Logger::SILENT_ARG, Logger::ERRORS_ARG, Logger::ERRORS_WARNINGS_ARG,
+                                                 Logger::VERBOSE_ARG});
+    // The files are read after the question: a save may write one of them.
+    if (choice.hasCandidates() && !askToSaveChanges())
+        return;
+    std::unique_ptr<Configuration> project;
+    // Why the first file read, the last one named, did not read.
+    std::optional<QString> failure;
+    const QString path = choice.choose([&project, &failure](const QString& file, QString* error) {
+        project.reset(XmlSerializer::read(file, error));
+        if (!project && !failure)
+            failure = *error;
+        return project != nullptr;
+    });
+    if (!path.isEmpty())
+        setOpenedProject(project.release(), path);
+    else if (failure)
+        reportOpenFailure(*failure);
 }
 
 bool MainWindow::saveAction()

@@ -107,7 +107,11 @@ private:
     // wait while the command runs.
     [[nodiscard]] QScopedValueRollback<int> startCommand();
     bool isCommandRunning() const;
+    // Opens the last project among a later start's arguments that reads,
+    // after asking to save; reports why the last one read did not.
     void openHandedOver(const QStringList& arguments);
+    void reportOpenFailure(const QString& error);
+    void setOpenedProject(Devices::Configuration* project, const QString& path);
     // Asks to save a changed project. False when the command must stop:
     // cancelled, or the save failed or was cancelled.
     bool askToSaveChanges();

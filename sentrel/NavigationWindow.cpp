@@ -324,7 +324,7 @@ void NavigationWindow::onAppStartRequest(const QStringList& arguments)
     if (!project.isEmpty()) {
         Logger(Logger::Trace) << "A later start opens the project " << project;
         if (m_navigationController)
-            m_navigationController->setTemporaryDevicesConfiguration(project);
+            m_navigationController->switchToProjectReadAhead(project);
     }
     showTo();
     raise();

@@ -4,6 +4,8 @@
 #include "DeviceTableView.h"
 #include "DevicesTree.h"
 #include "FullDisk.h"
+#include "LaterStart.h"
+#include "LogCapture.h"
 #include "MainWindow.h"
 #include "ProjectActivator.h"
 #include "ProjectFixture.h"
@@ -37,6 +39,7 @@ using namespace Corvane::Devices;
 using Corvane::Devices::Serialization::XmlSerializer;
 using Corvane::Utilities::InitSettings;
 using Corvane::Utilities::PathProvider;
+using Corvane::Utilities::SingleInstanceGuard;
 using ConfiguratorTest::ScriptedDialogService;
 
 namespace {
@@ -79,6 +82,9 @@ private Q_SLOTS:
     void openFailures();
     void failedFileOpenEventKeepsProject();
     void handOverOpensAbsolutePathsAndSkipsSwitches();
+    void handOverOpensTheLastProjectThatReads_data();
+    void handOverOpensTheLastProjectThatReads();
+    void handOverRefusesRelativeNames();
     void saveFailureKeepsOldFileAndChangeMark();
     void writeFailingPartWayKeepsOldFile();
     void saveOnFullDiskKeepsFileAndChangeMark();
@@ -107,6 +113,7 @@ private Q_SLOTS:
 
 private:
     QString writeProjectFile(const QString& name, int lights = 1);
+    QStringList handOverArgumentsFrom(const QStringList& tokens);
     void makeChange();
 
     QTemporaryDir m_dir;
@@ -344,6 +351,93 @@ void tst_MainWindow::handOverOpensAbsolutePathsAndSkipsSwitches()
     m_window->onAppStartRequest({"corvane-configurator", "/VERBOSE", "/s", m_dir.filePath("missing.vtprj"), path});
     QVERIFY(m_window->isVisible());
     QCOMPARE(m_window->currentFilePath(), path);
+    QCOMPARE(m_dialogs->boxes.size(), 0);
+}
+
+// Arguments of a later start in the test's projects folder: "house 3" names
+// the project house.vtprj three times, "broken 3" three distinct broken
+// projects; a switch is itself.
+QStringList tst_MainWindow::handOverArgumentsFrom(const QStringList& tokens)
+{
+    QStringList arguments{"corvane-configurator"};
+    int broken = 0;
+    for (const QString& token : tokens) {
+        const QStringList parts = token.split(' ');
+        const QString& name = parts.first();
+        const QString file = name.startsWith('/') || name == "broken" ? QString() : writeProjectFile(name + ".vtprj");
+        const int count = parts.size() > 1 ? parts.at(1).toInt() : 1;
+        for (int i = 0; i < count; ++i) {
+            if (name == "broken") {
+                QFile damaged(m_dir.filePath(QStringLiteral("projects/broken-%1.vtprj").arg(broken++)));
+                if (damaged.open(QIODevice::WriteOnly))
+                    damaged.write("<?xml version=\"1.0\"?><project");
+                arguments.append(damaged.fileName());
+            } else {
+                arguments.append(file.isEmpty() ? name : file);
+            }
+        }
+    }
+    return arguments;
+}
+
+void tst_MainWindow::handOverOpensTheLastProjectThatReads_data()
+{
+    QTest::addColumn<QStringList>("tokens");
+    QTest::addColumn<QString>("opened");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QStringList>("passedOver");
+
+    QTest::newRow("2,000 copies") << QStringList{"house 2000"} << "house" << QString()
+                                  << QStringList{"repeats 1999, refused 0, left unread 0"};
+    QTest::newRow("a project, then broken ones") << QStringList{"good", "broken 2"} << "good" << QString()
+                                                 << QStringList{"refused 2 (", "left unread 0"};
+    // Only the last three are read; the box tells why the last one failed.
+    QTest::newRow("1,000 broken") << QStringList{"broken 1000"} << QString() << "broken-999.vtprj"
+                                  << QStringList{"refused 3 (", "left unread 997"};
+    QTest::newRow("a project before 1,000 broken") << QStringList{"good", "broken 1000"} << QString()
+                                                    << "broken-999.vtprj" << QStringList{"left unread 998"};
+}
+
+// A later start's hand-over opens its last project that reads, once, and
+// reads three of its files at most; the rest comes in one log line.
+void tst_MainWindow::handOverOpensTheLastProjectThatReads()
+{
+    QFETCH(QStringList, tokens);
+    QFETCH(QString, opened);
+    QFETCH(QString, box);
+    QFETCH(QStringList, passedOver);
+
+    const QStringList arguments = handOverArgumentsFrom(tokens);
+    LaterStart later;
+    connect(&later.runningInstance(), &SingleInstanceGuard::argumentsReceived, m_window.get(),
+            &MainWindow::onAppStartRequest);
+    LogCapture log;
+    QVERIFY(later.handOver(arguments));
+    QCOMPARE(m_window->currentFilePath(), opened.isEmpty() ? QString() : m_dir.filePath("projects/" + opened + ".vtprj"));
+    QCOMPARE(log.lines().filter("Open config successful").size(), opened.isEmpty() ? 0 : 1);
+    QCOMPARE(m_dialogs->boxes.size(), box.isEmpty() ? 0 : 1);
+    if (!box.isEmpty())
+        QVERIFY2(m_dialogs->boxes.at(0).text.contains(box), qPrintable(m_dialogs->boxes.at(0).text));
+    const QStringList lines = log.lines().filter("A later start handed over");
+    QCOMPARE(lines.size(), 1);
+    for (const QString& part : passedOver)
+        QVERIFY2(lines.first().contains(part), qPrintable(lines.first()));
+}
+
+// A name relative to the later start's folder, which the running editor
+// does not know, is not looked up in a folder of its own.
+void tst_MainWindow::handOverRefusesRelativeNames()
+{
+    writeProjectFile("relative.vtprj");
+    const QString folder = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(m_dir.filePath("projects")));
+    LaterStart later;
+    connect(&later.runningInstance(), &SingleInstanceGuard::argumentsReceived, m_window.get(),
+            &MainWindow::onAppStartRequest);
+    const bool handedOver = later.handOver({"corvane-configurator", "relative.vtprj"});
+    QDir::setCurrent(folder);
+    QVERIFY(handedOver);
+    QVERIFY(!m_window->hasOpenedConfig());
     QCOMPARE(m_dialogs->boxes.size(), 0);
 }
 

@@ -749,8 +749,12 @@ void NavigationController::quit()
 
 void NavigationController::setTemporaryDevicesConfiguration(const QString& filePath)
 {
-    if (filePath.isEmpty() || !Settings::readProjectAhead(filePath))
-        return;
+    if (!filePath.isEmpty() && Settings::readProjectAhead(filePath))
+        switchToProjectReadAhead(filePath);
+}
+
+void NavigationController::switchToProjectReadAhead(const QString& filePath)
+{
     Settings::guiProperties().setTempConfigFileName(filePath);
     reloadDevicesConfiguration();
 }

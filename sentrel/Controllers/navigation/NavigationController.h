@@ -134,6 +134,9 @@ public:
     ClosingHandshake* closingHandshake() const { return m_closing; }
     bool isQuitting() const { return m_quitting; }
     void reloadDevicesConfiguration();
+    // Switches to the project at filePath, which Settings::readProjectAhead
+    // has just read.
+    void switchToProjectReadAhead(const QString& filePath);
 
     bool isDiscoveryDone() const;
     bool isDiscovering() const;
