@@ -24,6 +24,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPixmapCache>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QSvgRenderer>
 #include <QThread>
@@ -182,7 +183,7 @@ void BaseSceneWindow::connectSignals()
 
 void BaseSceneWindow::reportFirstFrame()
 {
-    if (m_firstFrameReported)
+    if (m_firstFrameReported || m_drawingPicture)
         return;
     m_firstFrameReported = true;
     Log::Logger(Log::Logger::Trace) << metaObject()->className() << ": first frame painted";
@@ -784,7 +785,9 @@ QImage BaseSceneWindow::createWindowImage(QPoint* offset) const
     const auto flags = m_wholeDesktopMode
                            ? RenderFlags(DrawWindowBackground | DrawChildren | IgnoreMask)
                            : RenderFlags(DrawChildren | IgnoreMask);
-    const_cast<BaseSceneWindow*>(this)->render(&image, QPoint(), QRegion(gadget), flags);
+    auto* self = const_cast<BaseSceneWindow*>(this);
+    const QScopedValueRollback drawingPicture(self->m_drawingPicture, true);
+    self->render(&image, QPoint(), QRegion(gadget), flags);
     return image;
 }
 

@@ -248,6 +248,9 @@ private:
     bool m_inputMaskStarted = false;
     bool m_readyToDestroyReported = false;
     bool m_firstFrameReported = false;
+    // Set while the window is drawn into a picture (for its shape): no frame
+    // of the screen.
+    bool m_drawingPicture = false;
     QTimer m_inputMaskTimer;
     quint64 m_inputMaskSerial = 0;
     std::unique_ptr<WindowShape> m_shape;

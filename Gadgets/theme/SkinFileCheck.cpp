@@ -125,6 +125,10 @@ QString SkinFileCheck::problemOf(const QString& fileName, const QByteArray& cont
 
 QString SkinFileCheck::svgProblem(const QByteArray& contents)
 {
+    if (contents.size() > MAX_SVG_BYTES)
+        return tr("holds %1 bytes, more than the %2 bytes an SVG document may have")
+            .arg(contents.size())
+            .arg(MAX_SVG_BYTES);
     QXmlStreamReader xml(contents);
     bool hasRoot = false;
     while (!xml.atEnd()) {

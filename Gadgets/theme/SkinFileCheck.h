@@ -14,14 +14,20 @@ namespace Corvane::Gadgets {
 // (__theme_<file>) and the program's resources (":/..."). Bitmaps, whole or
 // embedded, must be bitmaps (an SVG document in disguise would be rendered
 // by Qt's image plugin, references and all) and stay within
-// MAX_BITMAP_PIXELS. The check runs before any renderer sees a document, so
-// a reference to a device or a pipe is never opened.
+// MAX_BITMAP_PIXELS. An SVG document stays within MAX_SVG_BYTES, which
+// bounds the time and memory the renderer spends on it. The check runs
+// before any renderer sees a document, so a reference to a device or a pipe
+// is never opened.
 class SkinFileCheck
 {
 public:
     // The largest bitmap a skin may hold, whole or embedded in a document:
     // 32 MiB once decoded, enough for a 4K screen background.
     static constexpr qint64 MAX_BITMAP_PIXELS = 8 * 1024 * 1024;
+    // The largest SVG document, whole or embedded: about 80 times the
+    // largest drawing of the built-in themes. Qt's renderer takes some
+    // 0.2 s and 50 MB to load one of this size.
+    static constexpr qsizetype MAX_SVG_BYTES = 4 * 1024 * 1024;
 
     SkinFileCheck() = delete;
 

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QSvgRenderer>
 
 namespace Corvane::Gadgets {
 
@@ -16,9 +17,20 @@ QString tr(const char* text)
     return QCoreApplication::translate("Corvane::Gadgets::ThemeResourceValidator", text);
 }
 
+// Qt's SVG renderer refuses some documents that pass the checks of their
+// contents, one nested deeper than it follows for instance; a skin holding
+// one would be taken and draw nothing. SkinFileCheck bounds the size of the
+// documents that get this far.
+QString rendererProblem(const QString& name, const QByteArray& bytes)
+{
+    if (!name.endsWith(u".svg", Qt::CaseInsensitive) || QSvgRenderer().load(bytes))
+        return QString();
+    return tr("is a document the SVG renderer refuses");
+}
+
 // Presence of every file first, so that an incomplete skin is told apart
-// quickly; then each file is read within the archive reader's limits and
-// checked for what it holds.
+// quickly; then each file is read within the archive reader's limits,
+// checked for what it holds and, for a document, loaded by the renderer.
 QString firstProblem(const QStringList& required, const QString& zipPath)
 {
     Corvane::Utilities::Zip::Unzipper zip(zipPath);
@@ -32,7 +44,9 @@ QString firstProblem(const QStringList& required, const QString& zipPath)
         QByteArray bytes;
         if (!zip.readFile(name, bytes))
             return tr("Required file %1 in %2 cannot be read: %3").arg(name, zipPath, zip.errorString());
-        const QString problem = SkinFileCheck::problemOf(name, bytes, required);
+        QString problem = SkinFileCheck::problemOf(name, bytes, required);
+        if (problem.isEmpty())
+            problem = rendererProblem(name, bytes);
         if (!problem.isEmpty())
             return tr("Required file %1 in %2 %3").arg(name, zipPath, problem);
     }

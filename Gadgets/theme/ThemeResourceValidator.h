@@ -6,7 +6,8 @@ namespace Corvane::Gadgets {
 
 // Decides whether a skin zip can be used: it must open, hold at its root
 // every file of the built-in theme folder, and each of those files must be
-// readable within the archive reader's limits and pass SkinFileCheck.
+// readable within the archive reader's limits and pass SkinFileCheck; each
+// SVG document among them must load in Qt's SVG renderer.
 class ThemeResourceValidator
 {
 public:

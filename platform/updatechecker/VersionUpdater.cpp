@@ -1,5 +1,7 @@
 #include "updatechecker/VersionUpdater.h"
 
+#include "updatechecker/UpdaterTimer.h"
+
 #include "log/Logger.h"
 
 #include <QFileInfo>
@@ -8,6 +10,7 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QStorageInfo>
+#include <QTimer>
 
 #include <cerrno>
 #include <cstdio>
@@ -53,6 +56,31 @@ QString shown(const QUrl& url)
     return url.toString(QUrl::RemoveUserInfo);
 }
 
+class SystemUpdaterTimer : public UpdaterTimer
+{
+public:
+    explicit SystemUpdaterTimer(QObject* parent)
+        : UpdaterTimer(parent)
+    {
+        connect(&m_timer, &QTimer::timeout, this, &UpdaterTimer::timeout);
+    }
+
+    void start(int msec) override
+    {
+        m_timer.setSingleShot(isSingleShot());
+        m_timer.start(msec);
+    }
+    void stop() override { m_timer.stop(); }
+
+private:
+    QTimer m_timer;
+};
+
+UpdaterTimer* createTimer(const VersionUpdater::TimerFactory& timers, QObject* parent)
+{
+    return timers ? timers(parent) : new SystemUpdaterTimer(parent);
+}
+
 QString oversizedCheckFile()
 {
     return QStringLiteral("the check file is larger than %1 bytes").arg(VersionUpdater::MaxCheckFileSize);
@@ -60,23 +88,21 @@ QString oversizedCheckFile()
 
 } // namespace
 
-VersionUpdater::VersionUpdater(QObject* parent)
+VersionUpdater::VersionUpdater(QObject* parent, const TimerFactory& timers)
     : QObject(parent)
     , m_network(new QNetworkAccessManager(this))
-    , m_checkDeadline(this)
-    , m_rateWindow(this)
+    , m_checkDeadline(createTimer(timers, this))
+    , m_rateWindow(createTimer(timers, this))
     , m_networkAvailable(defaultNetworkAvailability)
     , m_renameFile(systemRename)
     , m_freeSpace(systemFreeSpace)
 {
-    m_checkDeadline.setSingleShot(true);
-    m_checkDeadline.setInterval(DefaultCheckDeadlineMs);
-    connect(&m_checkDeadline, &QTimer::timeout, this, [this] {
+    m_checkDeadline->setSingleShot(true);
+    connect(m_checkDeadline, &UpdaterTimer::timeout, this, [this] {
         failRunningTransfer(checkFileFailure(),
-                            QStringLiteral("no complete check file within %1 ms").arg(m_checkDeadline.interval()));
+                            QStringLiteral("no complete check file within %1 ms").arg(m_checkDeadlineMs));
     });
-    m_rateWindow.setInterval(DefaultDownloadRateWindowMs);
-    connect(&m_rateWindow, &QTimer::timeout, this, &VersionUpdater::onRateWindowEnded);
+    connect(m_rateWindow, &UpdaterTimer::timeout, this, &VersionUpdater::onRateWindowEnded);
 }
 
 VersionUpdater::~VersionUpdater()
@@ -95,13 +121,13 @@ void VersionUpdater::setTransferTimeout(int milliseconds)
 
 void VersionUpdater::setCheckDeadline(int milliseconds)
 {
-    m_checkDeadline.setInterval(milliseconds);
+    m_checkDeadlineMs = milliseconds;
 }
 
 void VersionUpdater::setMinimumDownloadRate(qint64 bytesPerSecond, int windowMilliseconds)
 {
     m_minimumRate = bytesPerSecond;
-    m_rateWindow.setInterval(windowMilliseconds);
+    m_rateWindowMs = windowMilliseconds;
 }
 
 void VersionUpdater::setNetworkAvailabilityProbe(std::function<bool()> probe)
@@ -173,7 +199,7 @@ QNetworkReply* VersionUpdater::fetchCheckFile(const QUrl& url)
     QNetworkReply* reply = get(url);
     connect(reply, &QNetworkReply::metaDataChanged, this, &VersionUpdater::onCheckFileMetaDataChanged);
     connect(reply, &QNetworkReply::readyRead, this, &VersionUpdater::onCheckFileReadyRead);
-    m_checkDeadline.start();
+    m_checkDeadline->start(m_checkDeadlineMs);
     return reply;
 }
 
@@ -359,7 +385,7 @@ std::optional<VersionUpdater::Failure> VersionUpdater::startKitTransfer(const QB
     QNetworkReply* reply = get(QUrl(m_link));
     connect(reply, &QNetworkReply::readyRead, this, &VersionUpdater::onKitReadyRead);
     connect(reply, &QNetworkReply::finished, this, &VersionUpdater::onKitFinished);
-    m_rateWindow.start();
+    m_rateWindow->start(m_rateWindowMs);
     return std::nullopt;
 }
 
@@ -420,7 +446,7 @@ void VersionUpdater::onRateWindowEnded()
     if (m_job != Job::DownloadKit || m_endResult)
         return;
     const qint64 windowBytes = m_received - m_receivedAtWindowStart;
-    const qint64 windowMs = m_rateWindow.interval();
+    const qint64 windowMs = m_rateWindowMs;
     if (windowBytes * 1000 < m_minimumRate * windowMs) {
         return failRunningTransfer(DownloadFailed,
                                    QStringLiteral("%1 bytes received in %2 ms, below the minimum of %3 bytes per "
@@ -517,8 +543,8 @@ void VersionUpdater::failRunningTransfer(UpdaterResult result, const QString& ca
 
 void VersionUpdater::releaseReply()
 {
-    m_checkDeadline.stop();
-    m_rateWindow.stop();
+    m_checkDeadline->stop();
+    m_rateWindow->stop();
     if (m_reply) {
         m_reply->disconnect(this);
         m_reply->deleteLater();

@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QObject>
 #include <QPointer>
-#include <QTimer>
 #include <QUrl>
 
 #include <functional>
@@ -17,6 +16,8 @@ class QNetworkAccessManager;
 class QNetworkReply;
 
 namespace Corvane::UpdateChecker {
+
+class UpdaterTimer;
 
 // Asks an update server whether a newer installation kit exists, and
 // downloads a kit. Both jobs are asynchronous and end with exactly one
@@ -58,7 +59,12 @@ public:
     // The bytes free to this user in folder, or a negative number when unknown.
     using FreeSpaceProbe = std::function<qint64(const QString& folder)>;
 
-    explicit VersionUpdater(QObject* parent = nullptr);
+    // Makes a stopped timer owned by parent.
+    using TimerFactory = std::function<UpdaterTimer*(QObject* parent)>;
+
+    // timers makes the timers of the check deadline and of the download
+    // rate window; without it they run on QTimers.
+    explicit VersionUpdater(QObject* parent = nullptr, const TimerFactory& timers = TimerFactory());
     ~VersionUpdater() override;
 
     // Time without any byte received after which a transfer fails.
@@ -150,8 +156,10 @@ private:
     QPointer<QNetworkReply> m_reply;
     int m_transferTimeoutMs = DefaultTransferTimeoutMs;
     qint64 m_minimumRate = DefaultMinimumDownloadRate;
-    QTimer m_checkDeadline;
-    QTimer m_rateWindow;
+    UpdaterTimer* m_checkDeadline;
+    int m_checkDeadlineMs = DefaultCheckDeadlineMs;
+    UpdaterTimer* m_rateWindow;
+    int m_rateWindowMs = DefaultDownloadRateWindowMs;
     std::function<bool()> m_networkAvailable;
     FileRenamer m_renameFile;
     FreeSpaceProbe m_freeSpace;

@@ -1,4 +1,5 @@
 #include "theme/RendererContainer.h"
+#include "theme/SkinFileCheck.h"
 #include "theme/ThemeProvider.h"
 #include "theme/ThemeSettings.h"
 
@@ -15,6 +16,7 @@
 
 #include <sys/stat.h>
 
+using Corvane::Gadgets::SkinFileCheck;
 using Corvane::Gadgets::ThemeProvider;
 
 namespace {
@@ -25,6 +27,23 @@ const QString FixtureFolder = QStringLiteral(":/FixtureTheme");
 const QByteArray SkinIni = "[General]\nskin_name=Zipped\nnumber=7\n";
 const QByteArray SkinLight = "<svg xmlns='http://www.w3.org/2000/svg' width='10' height='10'>"
                              "<rect id='skin_only' width='10' height='10' fill='#ff0000'/></svg>";
+
+// A well-formed drawing of the fixture's element ids, its rectangle inside
+// depth groups.
+QByteArray nestedLight(int depth)
+{
+    return "<svg xmlns='http://www.w3.org/2000/svg' width='10' height='10'>" + QByteArray("<g>").repeated(depth)
+        + "<rect id='default' width='10' height='10'/>" + QByteArray("</g>").repeated(depth) + "</svg>";
+}
+
+// A drawing of the fixture padded with a comment to size bytes.
+QByteArray paddedLight(qsizetype size)
+{
+    const QByteArray head = "<svg xmlns='http://www.w3.org/2000/svg' width='10' height='10'>"
+                            "<rect id='default' width='10' height='10'/><!--";
+    const QByteArray tail = "--></svg>";
+    return head + QByteArray(size - head.size() - tail.size(), ' ') + tail;
+}
 
 } // namespace
 
@@ -44,6 +63,8 @@ private Q_SLOTS:
     void emptyPathSelectsBuiltInTheme();
     void refusedSkinReverts_data();
     void refusedSkinReverts();
+    void drawableSkinIsTaken_data();
+    void drawableSkinIsTaken();
     void unrequiredDocumentIsCheckedToo();
     void values_data();
     void values();
@@ -95,6 +116,18 @@ void tst_ThemeProvider::initTestCase()
     text.write("plain text, not an archive");
     text.close();
     QVERIFY(ZipBuilder().addFolder(FixtureFolder).add("motor.svg", pipeImage).write(m_dir.filePath("extra.zip")));
+    QVERIFY(ZipBuilder()
+                .addFolder(FixtureFolder, {"light.svg"})
+                .add("light.svg", nestedLight(150000))
+                .write(m_dir.filePath("nested.zip")));
+    QVERIFY(ZipBuilder()
+                .addFolder(FixtureFolder, {"light.svg"})
+                .add("light.svg", "<?xml version='1.0'?><html xmlns='http://www.w3.org/1999/xhtml'><body/></html>")
+                .write(m_dir.filePath("xhtml.zip")));
+    QVERIFY(ZipBuilder()
+                .addFolder(FixtureFolder, {"light.svg"})
+                .add("light.svg", paddedLight(SkinFileCheck::MAX_SVG_BYTES + 1))
+                .write(m_dir.filePath("large.zip")));
 }
 
 void tst_ThemeProvider::init()
@@ -194,6 +227,15 @@ void tst_ThemeProvider::refusedSkinReverts_data()
         << "Required file light.svg in %1 cannot be read: \"light.svg\" is too large ("
                + QString::number(Corvane::Utilities::Zip::Unzipper::MaxMemberSize + 1) + " bytes, at most "
                + QString::number(Corvane::Utilities::Zip::Unzipper::MaxMemberSize) + " are read)";
+    QTest::newRow("drawing the renderer refuses")
+        << "nested.zip" << "Required file light.svg in %1 is a document the SVG renderer refuses";
+    QTest::newRow("XML document that is no drawing")
+        << "xhtml.zip" << "Required file light.svg in %1 is not an SVG document (its root element is <html>)";
+    QTest::newRow("drawing over the size limit")
+        << "large.zip"
+        << "Required file light.svg in %1 holds " + QString::number(SkinFileCheck::MAX_SVG_BYTES + 1)
+               + " bytes, more than the " + QString::number(SkinFileCheck::MAX_SVG_BYTES)
+               + " bytes an SVG document may have";
     QTest::newRow("reference to a pipe")
         << "pipe.zip" << "Required file light.svg in %1 refers to \"" + m_dir.filePath("pipe") + "\" outside the skin";
     QTest::newRow("not an archive") << "text.zip"
@@ -222,6 +264,30 @@ void tst_ThemeProvider::refusedSkinReverts()
     QVERIFY(ThemeProvider::themeFile().isEmpty());
     QVERIFY(container->renderer()->elementExists("default"));
     QCOMPARE(ThemeProvider::getText("skin_name"), QString("Fixture"));
+}
+
+// Drawings deep or large but within what the renderer and the check take.
+void tst_ThemeProvider::drawableSkinIsTaken_data()
+{
+    QTest::addColumn<QByteArray>("light");
+
+    QTest::newRow("skin of the fixture's files") << SkinLight;
+    QTest::newRow("drawing 100 groups deep") << nestedLight(100);
+    QTest::newRow("drawing at the size limit") << paddedLight(SkinFileCheck::MAX_SVG_BYTES);
+}
+
+void tst_ThemeProvider::drawableSkinIsTaken()
+{
+    QFETCH(QByteArray, light);
+
+    const QString zipPath = m_dir.filePath("drawable.zip");
+    QVERIFY(ZipBuilder().addFolder(FixtureFolder, {"light.svg"}).add("light.svg", light).write(zipPath));
+    auto* container = ThemeProvider::getRendererFor("light");
+    LogCapture log;
+    ThemeProvider::setThemeFile(zipPath);
+    QCOMPARE(log.lines(), QStringList{"Theme changed successfully to \"" + zipPath + "\""});
+    QCOMPARE(ThemeProvider::themeFile(), zipPath);
+    QVERIFY(container->renderer()->isValid());
 }
 
 // Files that the check does not require, like the documents of renderer

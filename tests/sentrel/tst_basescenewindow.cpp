@@ -12,7 +12,6 @@
 #include "utilities/WidgetUtilities.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QGraphicsRectItem>
 #include <QGraphicsView>
 #include <QScreen>
@@ -47,6 +46,7 @@ private Q_SLOTS:
     void madeAnewTheWindowKeepsItsShape_data();
     void madeAnewTheWindowKeepsItsShape();
     void firstPaintStartsTheWorkerAndDestroyReportsOnce();
+    void firstFrameIsReportedWhenTheSceneIsDrawn_data();
     void firstFrameIsReportedWhenTheSceneIsDrawn();
     void neverPaintedWindowReportsAtOnce();
     void destroyedWhileTheWorkerRuns();
@@ -56,6 +56,9 @@ private Q_SLOTS:
     void widerBoundingShapePaintsWhatItUncovers();
 
 private:
+    // Whether the window is cut to its shape: offscreen (as without a
+    // compositing manager) or on an X server without one.
+    bool isCutToItsShape() const;
     // Shows the window drawing opaque only, as without a compositing
     // manager, with a small item on its gadget; null when it did not show.
     QGraphicsRectItem* showDrawingOpaqueWithAnItem();
@@ -302,6 +305,11 @@ void tst_BaseSceneWindow::maskTakesItemsHangingOutsideTheGadget()
     QVERIFY(!m_window->isTransparent(centre));
 }
 
+bool tst_BaseSceneWindow::isCutToItsShape() const
+{
+    return WindowShape(m_window.get()).kind() == WindowShape::Kind::Bounding;
+}
+
 QGraphicsRectItem* tst_BaseSceneWindow::showDrawingOpaqueWithAnItem()
 {
     auto* item = new QGraphicsRectItem(QRectF(0, 0, 20, 20), m_window->wrapper());
@@ -320,16 +328,19 @@ QGraphicsRectItem* tst_BaseSceneWindow::showDrawingOpaqueWithAnItem()
 // while an animation carries items out of it (a face turning, a ring
 // opening), the shape is worked out again as the scene changes, not only
 // once the scene settles, or the turned face would show only at the end.
+// The shape is worked out again every few frames: fifty frames, at least
+// 10 ms apart however busy the machine, ask for it a dozen times or more;
+// waiting for the scene to settle, they would ask once.
 void tst_BaseSceneWindow::shapeFollowsAnAnimationWithoutCompositor()
 {
+    if (!isCutToItsShape())
+        QSKIP("needs a window cut to its shape: offscreen, or an X server without compositing manager");
     QGraphicsRectItem* moving = showDrawingOpaqueWithAnItem();
     QVERIFY(moving);
     QTest::qWait(100);
 
     QSignalSpy requests(m_window.get(), &BaseSceneWindow::inputMaskRequested);
-    QElapsedTimer animation;
-    animation.start();
-    for (int frame = 1; animation.elapsed() < 500; ++frame) {
+    for (int frame = 1; frame <= 50; ++frame) {
         moving->setPos(frame, 0);
         QTest::qWait(10);
     }
@@ -341,6 +352,8 @@ void tst_BaseSceneWindow::shapeFollowsAnAnimationWithoutCompositor()
 // the next frame and without waiting for the mask worker.
 void tst_BaseSceneWindow::shapeTakesWhatMovesBeyondItAtOnce()
 {
+    if (!isCutToItsShape())
+        QSKIP("needs a window cut to its shape: offscreen, or an X server without compositing manager");
     QGraphicsRectItem* moving = showDrawingOpaqueWithAnItem();
     QVERIFY(moving);
     const auto centreInWindow = [this, moving] {
@@ -411,29 +424,46 @@ void tst_BaseSceneWindow::firstPaintStartsTheWorkerAndDestroyReportsOnce()
 
 namespace {
 
-// A scene item that remembers whether it was drawn.
+// A scene item that remembers whether it was drawn while its window shows.
 class DrawnItem : public QGraphicsRectItem
 {
 public:
-    using QGraphicsRectItem::QGraphicsRectItem;
+    DrawnItem(const QRectF& rect, QGraphicsItem* parent, const QWidget* window)
+        : QGraphicsRectItem(rect, parent)
+        , m_window(window)
+    {
+    }
     bool painted = false;
 
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override
     {
-        painted = true;
+        painted = painted || m_window->isVisible();
         QGraphicsRectItem::paint(painter, option, widget);
     }
+
+private:
+    const QWidget* m_window;
 };
 
 } // namespace
 
+void tst_BaseSceneWindow::firstFrameIsReportedWhenTheSceneIsDrawn_data()
+{
+    QTest::addColumn<bool>("desktopBlends");
+    QTest::newRow("compositing manager") << true;
+    QTest::newRow("no compositing manager") << false;
+}
+
 // The window draws its ground before its view draws the scene: the first
 // frame is whole only once the scene is drawn too (start-up is timed to it).
+// Without a compositing manager the window is drawn into a picture for its
+// shape before it shows: that is no frame.
 void tst_BaseSceneWindow::firstFrameIsReportedWhenTheSceneIsDrawn()
 {
-    auto* item = new DrawnItem(0, 0, 20, 20);
-    m_window->graphicsScene()->addItem(item);
-    item->setPos(m_window->view()->mapToScene(m_window->view()->viewport()->rect().center()));
+    QFETCH(bool, desktopBlends);
+    WindowShape::setDesktopBlendsForTesting(desktopBlends);
+    // On the gadget, inside the shape of a window cut to it.
+    auto* item = new DrawnItem(QRectF(40, 40, 20, 20), m_window->wrapper(), m_window.get());
     QList<bool> drawnWhenReported;
     connect(m_window.get(), &BaseSceneWindow::firstFramePainted, this,
             [&] { drawnWhenReported.append(item->painted); });

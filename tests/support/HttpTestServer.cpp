@@ -111,35 +111,39 @@ void HttpTestServer::answer(QTcpSocket* socket, const QString& path)
         return;
 
     QPointer<QTcpSocket> guarded(socket);
-    QTimer::singleShot(response.delayMs, this, [this, guarded, response] {
+    QTimer::singleShot(response.delayMs, this, [this, guarded, path, response] {
         if (!guarded)
             return;
         guarded->write("HTTP/1.1 " + QByteArray::number(response.status) + ' ' + reasonPhrase(response.status)
                        + "\r\nContent-Type: application/octet-stream\r\nContent-Length: "
                        + QByteArray::number(response.body.size()) + "\r\nConnection: close\r\n" + response.headers
                        + "\r\n");
-        sendBody(guarded, response);
+        sendBody(guarded, path, response);
     });
 }
 
-void HttpTestServer::sendBody(QTcpSocket* socket, const Response& response)
+void HttpTestServer::sendBody(QTcpSocket* socket, const QString& path, const Response& response)
 {
     const QByteArray body =
         response.sendBytes < 0 ? response.body : response.body.left(response.sendBytes);
     if (response.chunkSize <= 0) {
-        socket->write(body);
+        m_sentBodyBytes[path] += qMax<qint64>(0, socket->write(body));
         socket->disconnectFromHost();
         return;
     }
     auto* timer = new QTimer(socket);
     auto offset = std::make_shared<qsizetype>(0);
-    connect(timer, &QTimer::timeout, socket, [socket, timer, body, offset, chunk = response.chunkSize] {
-        socket->write(body.mid(*offset, chunk));
+    connect(timer, &QTimer::timeout, socket, [this, socket, timer, path, body, offset, chunk = response.chunkSize] {
+        m_sentBodyBytes[path] += qMax<qint64>(0, socket->write(body.mid(*offset, chunk)));
         *offset += chunk;
         if (*offset >= body.size()) {
             timer->stop();
             socket->disconnectFromHost();
         }
+    });
+    connect(socket, &QTcpSocket::disconnected, this, [this, path, offset, size = body.size()] {
+        if (*offset < size)
+            ++m_abandonedAnswers[path];
     });
     timer->start(response.chunkIntervalMs);
 }

@@ -47,6 +47,11 @@ public:
     void setResponse(const QString& path, const Response& response);
     void setResponse(const QString& path, int status, const QByteArray& body);
     QStringList requestedPaths() const;
+    // Bytes of body sent so far in the answers of path.
+    qint64 sentBodyBytes(const QString& path) const { return m_sentBodyBytes.value(path); }
+    // Answers of path, sent in chunks, whose connection the client closed
+    // before the whole body was sent.
+    int abandonedAnswers(const QString& path) const { return m_abandonedAnswers.value(path); }
 
     // A port of 127.0.0.1 on which nobody listens.
     static quint16 closedPort();
@@ -55,9 +60,11 @@ private:
     void onNewConnection();
     void onReadyRead(QTcpSocket* socket);
     void answer(QTcpSocket* socket, const QString& path);
-    void sendBody(QTcpSocket* socket, const Response& response);
+    void sendBody(QTcpSocket* socket, const QString& path, const Response& response);
 
     QTcpServer* m_server;
     QHash<QString, Response> m_responses;
     QStringList m_requestedPaths;
+    QHash<QString, qint64> m_sentBodyBytes;
+    QHash<QString, int> m_abandonedAnswers;
 };

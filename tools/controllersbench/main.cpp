@@ -12,7 +12,9 @@
 // once.
 // burst: 100,000 light events on the lighting page, handed over as the
 // driver does with a flood (a slice at a time, the event loop running in
-// between), until the last state is on the carousel and painted.
+// between), until the last state is on the carousel and painted;
+// burst_longest_wait: the longest wait of a 5 ms timer during each burst,
+// what input waits at most while a flood is handled.
 #include "Controllers/lighting/ActuatorsController.h"
 #include "Controllers/navigation/NavigationController.h"
 #include "NavigationWindow.h"
@@ -30,6 +32,7 @@
 #include <QElapsedTimer>
 #include <QGraphicsView>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
@@ -186,8 +189,21 @@ int main(int argc, char** argv)
         return any;
     };
     bool burstShown = true;
+    QList<double> longestWaits;
+    QElapsedTimer sinceTick;
+    QTimer probe;
+    QObject::connect(&probe, &QTimer::timeout, [&] {
+        longestWaits.last() = std::max(longestWaits.last(), sinceTick.nsecsElapsed() / 1e6);
+        sinceTick.restart();
+    });
     report("burst", timeRuns(
-                        std::max(1, runs / 10), [&] { on = !on; },
+                        std::max(1, runs / 10),
+                        [&] {
+                            on = !on;
+                            longestWaits.append(0.0);
+                            sinceTick.start();
+                            probe.start(5);
+                        },
                         [&] {
                             QElapsedTimer slice;
                             slice.start();
@@ -206,7 +222,9 @@ int main(int argc, char** argv)
                             // still waiting for the end of their frame.
                             burstShown = burstShown && lastStateShown(on);
                             paintOnce();
+                            probe.stop();
                         }));
+    report("burst_longest_wait", longestWaits);
     if (!burstShown) {
         std::printf("controllers_bench: the burst's last states are not shown\n");
         return 1;

@@ -17,6 +17,11 @@
 // frame is saved as energy_table_scroll.png.
 // Last it times redraws of the energy bar chart (see ChartBench.h) in the
 // same theme.
+//
+// skin_check, first of all: the check of a skin zip of the Corvane theme's
+// files against the Talvera theme, as Sentrel runs it at each start with
+// that skin chosen (the built-in theme is never checked), 20 times after 2
+// unmeasured runs.
 
 #include "ChartBench.h"
 #include "SceneTestHelpers.h"
@@ -30,6 +35,9 @@
 #include "theme/LegacyFontWeight.h"
 #include "theme/RendererContainer.h"
 #include "theme/ThemeProvider.h"
+#include "theme/ThemeResourceValidator.h"
+
+#include "ZipBuilder.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -39,6 +47,7 @@
 #include <QPainter>
 #include <QStyleOptionGraphicsItem>
 #include <QSvgRenderer>
+#include <QTemporaryDir>
 
 #include <cstdio>
 #include <memory>
@@ -56,6 +65,8 @@ constexpr int CAROUSEL_ICON_COUNT = 12;
 constexpr int TURN_DURATION_MS = 500;
 constexpr int WARM_UP_TURNS = 2;
 constexpr int MEASURED_TURNS = 20;
+constexpr int WARM_UP_SKIN_CHECKS = 2;
+constexpr int MEASURED_SKIN_CHECKS = 20;
 
 struct Scene
 {
@@ -262,9 +273,32 @@ void measureEnergyTableScroll(const char* name)
 
 } // namespace
 
+bool measureSkinCheck(const char* name)
+{
+    const QTemporaryDir folder;
+    const QString zipPath = folder.filePath(QStringLiteral("CorvaneTheme.zip"));
+    if (!ZipBuilder().addFolder(QStringLiteral(":/CorvaneTheme")).write(zipPath))
+        return false;
+    std::vector<double> checks;
+    for (int run = 0; run < WARM_UP_SKIN_CHECKS + MEASURED_SKIN_CHECKS; ++run) {
+        QElapsedTimer timer;
+        timer.start();
+        if (!ThemeResourceValidator::containsAllResources(QStringLiteral(":/TalveraTheme/"), zipPath, nullptr))
+            return false;
+        if (run >= WARM_UP_SKIN_CHECKS)
+            checks.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    report(name, checks);
+    return true;
+}
+
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
+    if (!measureSkinCheck("skin_check")) {
+        std::printf("gadgets_bench: the built-in Corvane theme fails the skin check\n");
+        return 1;
+    }
     const bool fixture = argc < 2;
     ThemeProvider::DefaultThemeFolder = fixture ? QStringLiteral(":/ControlsTheme") : QString::fromLocal8Bit(argv[1]);
     const Scene scene = buildScene(fixture ? ThemeProvider::BUTTON : ThemeProvider::COMMAND_CONTROL,
