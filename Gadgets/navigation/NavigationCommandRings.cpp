@@ -157,8 +157,12 @@ void NavigationCommandRings::closeSecond()
         layOutFor(1);
 }
 
+// The floating buttons follow the new placeholders too, for the rings the
+// labels are laid out for (a closing ring has already given its place up).
 void NavigationCommandRings::refit()
 {
+    const NavigationLabels::ExpandedState laidOut = m_carousel.m_labels->expandedState();
+    placeFloatingButtons(laidOut == NavigationLabels::Expanded2 ? 2 : laidOut == NavigationLabels::Expanded ? 1 : 0);
     if (CommandControl* ring = m_carousel.m_commandControl1) {
         ring->setBounds(m_carousel.m_commandControl1Bounds);
         applyShowProgress(1.0, m_carousel.m_background->boundingRect(), m_carousel.m_commandControl1Bounds,

@@ -13,7 +13,9 @@
 #include <QGraphicsView>
 #include <QGraphicsSceneHoverEvent>
 #include <QGraphicsSceneMouseEvent>
+#include <QImage>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QSvgRenderer>
 
 #include <algorithm>
@@ -348,9 +350,11 @@ QVariant NavigationContainer::itemChange(GraphicsItemChange change, const QVaria
     return SvgControlObject::itemChange(change, value);
 }
 
-// A window shaped to its drawn pixels (no compositing manager) reports a
-// leave as the pointer crosses a gap towards a floating button still faded
-// out: the gadget counts as left only once the pointer is off all it shows.
+// The window lets the pointer through where nothing is drawn (its input or
+// bounding shape), so the pointer leaves the gadget as it crosses a gap,
+// for instance towards a floating button: the gadget counts as left only
+// once the pointer is off every pixel the scene draws, not off the
+// rectangle spanned by the labels and the rings.
 void NavigationContainer::onTimerTimedOut()
 {
     if (pointerIsOver()) {
@@ -364,12 +368,23 @@ bool NavigationContainer::pointerIsOver() const
 {
     if (!scene())
         return false;
-    const QRectF shown = boundingRect() | childrenBoundingRect();
     const QList<QGraphicsView*> views = scene()->views();
-    return std::any_of(views.cbegin(), views.cend(), [this, &shown](const QGraphicsView* view) {
-        const QPoint inView = view->mapFromGlobal(QCursor::pos());
-        return view->rect().contains(inView) && shown.contains(mapFromScene(view->mapToScene(inView)));
+    return std::any_of(views.cbegin(), views.cend(), [this](const QGraphicsView* view) {
+        const QPoint inView = view->viewport()->mapFromGlobal(QCursor::pos());
+        return view->viewport()->rect().contains(inView) && drawsAt(view, inView);
     });
+}
+
+// Renders the one pixel of the view at inView: drawn when not fully
+// transparent, as the window's shape counts it.
+bool NavigationContainer::drawsAt(const QGraphicsView* view, const QPoint& inView) const
+{
+    QImage pixel(1, 1, QImage::Format_ARGB32_Premultiplied);
+    pixel.fill(Qt::transparent);
+    QPainter painter(&pixel);
+    scene()->render(&painter, QRectF(0, 0, 1, 1), view->mapToScene(QRect(inView, QSize(1, 1))).boundingRect());
+    painter.end();
+    return qAlpha(pixel.pixel(0, 0)) != 0;
 }
 
 void NavigationContainer::onHoverEntered(bool hasEntered)

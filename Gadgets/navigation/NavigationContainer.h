@@ -7,6 +7,8 @@
 
 #include <memory>
 
+class QGraphicsView;
+
 namespace Corvane::Gadgets {
 
 class InfoControl;
@@ -111,9 +113,10 @@ private:
     void createFlipAnimator();
     void setFullScreenInfoButtonShown(bool shown);
     void setLabelsShown(bool shown);
-    // Whether the pointer lies over what the gadget shows, wherever the
+    // Whether the pointer lies over a pixel the scene draws, wherever the
     // window system last reported it.
     bool pointerIsOver() const;
+    bool drawsAt(const QGraphicsView* view, const QPoint& inView) const;
     void removeFullScreenButtonsFromScene();
     QSizeF navigationDefaultSize() const;
 

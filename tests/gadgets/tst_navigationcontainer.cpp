@@ -16,12 +16,15 @@
 #include <QGraphicsScene>
 #include <QGraphicsSceneMouseEvent>
 #include <QGraphicsSceneWheelEvent>
+#include <QImage>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QParallelAnimationGroup>
 #include <QPropertyAnimation>
 #include <QSignalSpy>
 #include <QSvgRenderer>
 #include <QTest>
+#include <QTimer>
 
 #include <algorithm>
 #include <memory>
@@ -93,6 +96,40 @@ QPointF sceneCentre(const QGraphicsItem* item)
     return item->mapToScene(item->boundingRect().center());
 }
 
+// The carousel's fade of its floating buttons.
+QPropertyAnimation* floatingButtonsFade(const NavigationControl* carousel)
+{
+    for (auto* animation : carousel->findChildren<QPropertyAnimation*>()) {
+        if (animation->propertyName() == "floatingIconsOpacity")
+            return animation;
+    }
+    return nullptr;
+}
+
+// A point of the area (scene coordinates) where the scene draws nothing for
+// a few pixels around, or a null point.
+QPoint emptySpot(const QImage& scene, const QRect& area)
+{
+    constexpr int CLEARANCE = 3;
+    const auto emptyAround = [&scene](int x, int y) {
+        for (int dy = -CLEARANCE; dy <= CLEARANCE; ++dy) {
+            for (int dx = -CLEARANCE; dx <= CLEARANCE; ++dx) {
+                const QPoint p(x + dx, y + dy);
+                if (!scene.rect().contains(p) || qAlpha(scene.pixel(p)) != 0)
+                    return false;
+            }
+        }
+        return true;
+    };
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (emptyAround(x, y))
+                return QPoint(x, y);
+        }
+    }
+    return QPoint();
+}
+
 } // namespace
 
 class tst_NavigationContainer : public QObject
@@ -116,6 +153,8 @@ private Q_SLOTS:
     void infoAndFlipButtonsTurnTheGadget();
     void hoverLeaveIsReportedAfterADelay();
     void leaveTowardsAFloatingButtonIsNoLeave();
+    void buttonsFadeOnceThePointerIsOffTheDrawing_data();
+    void buttonsFadeOnceThePointerIsOffTheDrawing();
     void flipButtonWaitsForTheHoverReport();
     void hoverMoveIsReportedWhenThePointerMoved();
     void releaseAndWheelAreReported();
@@ -390,6 +429,68 @@ void tst_NavigationContainer::leaveTowardsAFloatingButtonIsNoLeave()
     f.container->handleHoverLeaveEvent(hoverEvent(QEvent::GraphicsSceneHoverLeave, QPointF(798, 598)).get());
     QTRY_COMPARE_WITH_TIMEOUT(leaves(), 1, 2500);
     QCOMPARE(hovered.last().first().toBool(), false);
+}
+
+void tst_NavigationContainer::buttonsFadeOnceThePointerIsOffTheDrawing_data()
+{
+    QTest::addColumn<QString>("spot");
+    QTest::addColumn<bool>("buttonsStay");
+    QTest::newRow("on the disc") << "disc" << true;
+    QTest::newRow("empty, in the disc's square") << "square" << false;
+    QTest::newRow("empty, among the name plates") << "plates" << false;
+}
+
+// The window lets the pointer out where the gadget draws nothing. Wherever
+// it rests then, inside the rectangle spanned by the faces and the name
+// plates or not, the floating buttons fade a second later unless it rests
+// on something drawn.
+void tst_NavigationContainer::buttonsFadeOnceThePointerIsOffTheDrawing()
+{
+    QFETCH(QString, spot);
+    QFETCH(bool, buttonsStay);
+    Fixture f;
+    QGraphicsView view(&f.scene);
+    view.setFrameShape(QFrame::NoFrame);
+    view.setSceneRect(SCENE_RECT);
+    view.resize(SCENE_RECT.size().toSize());
+    NavigationControl* carousel = f.container->navigationControl();
+    QSignalSpy hovered(f.container, &NavigationContainer::hoverEntered);
+    f.container->handleHoverEnterEvent(hoverEvent(QEvent::GraphicsSceneHoverEnter, QPointF(160, 160)).get());
+    QPropertyAnimation* fade = floatingButtonsFade(carousel);
+    QVERIFY(fade);
+    fade->setCurrentTime(fade->duration());
+    QCOMPARE(carousel->closeButton()->opacity(), 1.0);
+
+    QImage drawn(SCENE_RECT.size().toSize(), QImage::Format_ARGB32_Premultiplied);
+    drawn.fill(Qt::transparent);
+    {
+        QPainter painter(&drawn);
+        f.scene.render(&painter, SCENE_RECT, SCENE_RECT);
+    }
+    const QRect square = f.container->sceneBoundingRect().toAlignedRect();
+    const QRect spanned = f.container->mapRectToScene(f.container->childrenBoundingRect()).toAlignedRect();
+    QPoint at;
+    if (spot == "disc")
+        at = sceneCentre(f.container).toPoint();
+    else if (spot == "square")
+        at = emptySpot(drawn, square);
+    else
+        at = emptySpot(drawn, spanned.adjusted(0, square.bottom() + 1 - spanned.top(), 0, 0));
+    QVERIFY(!at.isNull());
+    QCOMPARE(qAlpha(drawn.pixel(at)) != 0, buttonsStay);
+    QVERIFY(spanned.united(square).contains(at));
+
+    QCursor::setPos(view.viewport()->mapToGlobal(view.mapFromScene(at)));
+    f.container->handleHoverLeaveEvent(hoverEvent(QEvent::GraphicsSceneHoverLeave, at).get());
+    QVERIFY(f.container->hoverTimer()->isActive());
+    // The second passes: the timer fires now.
+    auto* timer = const_cast<QTimer*>(f.container->hoverTimer());
+    timer->stop();
+    QVERIFY(QMetaObject::invokeMethod(timer, "timeout"));
+
+    QCOMPARE(f.container->hoverTimer()->isActive(), buttonsStay);
+    QCOMPARE(hovered.last().first().toBool(), buttonsStay);
+    QCOMPARE(fade->endValue().toReal(), buttonsStay ? 1.0 : 0.0);
 }
 
 // The pointer crosses the turned gadget in the scene: the info face's flip

@@ -253,6 +253,8 @@ private Q_SLOTS:
     void emptyCarouselIgnoresSteps();
     void themeWithoutSegments();
     void themeChangeMovesRingPlacesAndHotspot();
+    void themeChangeMovesFloatingButtonsWithTheOpenRings_data();
+    void themeChangeMovesFloatingButtonsWithTheOpenRings();
 };
 
 void tst_NavigationControl::buildsFromTheTheme_data()
@@ -1705,6 +1707,73 @@ void tst_NavigationControl::themeChangeMovesRingPlacesAndHotspot()
     finish(propertyAnimation(*carousel, "commandControl2ShowProgress"));
     QCOMPARE(ring1->pos(), QPointF(40, 40));
     QCOMPARE(ring2->pos(), QPointF(40, 40));
+}
+
+void tst_NavigationControl::themeChangeMovesFloatingButtonsWithTheOpenRings_data()
+{
+    QTest::addColumn<int>("openRings");
+    QTest::newRow("ring 1 open") << 1;
+    QTest::newRow("rings 1 and 2 open") << 2;
+}
+
+// A skin whose rings are larger replaces the skin while rings are open: the
+// floating buttons stand where a carousel built with the new skin puts them
+// for the same rings, clear of the larger bands.
+void tst_NavigationControl::themeChangeMovesFloatingButtonsWithTheOpenRings()
+{
+    QFETCH(int, openRings);
+    const auto skin = [](int inset) {
+        return QStringLiteral("<svg xmlns='http://www.w3.org/2000/svg' width='320' height='320'>"
+                              "<rect id='background' x='0' y='0' width='320' height='320'/>"
+                              "<rect id='info_default' x='290' y='290' width='20' height='20'/>"
+                              "<rect id='close_default' x='290' y='10' width='20' height='20'/>"
+                              "<rect id='refresh_default' x='10' y='10' width='20' height='20'/>"
+                              "<rect id='resize_default' x='10' y='290' width='20' height='20'/>"
+                              "<rect id='command_control_placeholder' x='-%1' y='-%1' width='%2' height='%2'/>"
+                              "<rect id='command_control_2_placeholder' x='-%3' y='-%3' width='%4' height='%4'/>"
+                              "</svg>")
+            .arg(inset)
+            .arg(320 + 2 * inset)
+            .arg(2 * inset)
+            .arg(320 + 4 * inset)
+            .toUtf8();
+    };
+    const auto openTheRings = [openRings](NavigationControl& carousel, CommandControl* ring1, CommandControl* ring2) {
+        carousel.setCommandControl1(ring1, 0);
+        finish(propertyAnimation(carousel, "commandControl1ShowProgress"));
+        if (openRings == 2) {
+            carousel.setCommandControl2(ring2);
+            finish(propertyAnimation(carousel, "commandControl2ShowProgress"));
+        }
+    };
+    const auto buttons = [](const NavigationControl& carousel) {
+        QList<QRectF> rects;
+        for (const SvgButton* button : {carousel.infoButton(), carousel.closeButton(), carousel.refreshButton(),
+                                        carousel.resizeButton()})
+            rects << button->sceneBoundingRect();
+        return rects;
+    };
+    const auto ring1 = createRing(ThemeProvider::COMMAND_CONTROL);
+    const auto ring2 = createRing(ThemeProvider::COMMAND_CONTROL_2);
+    QSvgRenderer renderer(skin(20));
+    Utilities::RendererContainer container(&renderer, QStringLiteral("navigation"));
+    QGraphicsScene scene;
+    auto* carousel = new NavigationControl(&container);
+    scene.addItem(carousel);
+    carousel->setIcons(icons(7), true);
+    openTheRings(*carousel, ring1.get(), ring2.get());
+
+    QVERIFY(renderer.load(skin(60)));
+    carousel->updateCachedData();
+
+    const auto freshRing1 = createRing(ThemeProvider::COMMAND_CONTROL);
+    const auto freshRing2 = createRing(ThemeProvider::COMMAND_CONTROL_2);
+    QGraphicsScene freshScene;
+    auto* fresh = new NavigationControl(&container);
+    freshScene.addItem(fresh);
+    fresh->setIcons(icons(7), true);
+    openTheRings(*fresh, freshRing1.get(), freshRing2.get());
+    QCOMPARE(buttons(*carousel), buttons(*fresh));
 }
 
 QTEST_MAIN(tst_NavigationControl)

@@ -239,9 +239,14 @@ private Q_SLOTS:
     void favoriteMovedJustBeforeAReopenStaysThere();
     void favoriteMenusWearTheSkin();
     void trayIconOnceATrayAppears();
+    void trayMenuShowsOrHidesTheGadget_data();
+    void trayMenuShowsOrHidesTheGadget();
+    void trayLeftClickToggles();
     void leavingFullScreenGivesTheCarouselItsScale();
 
 private:
+    // Reopens the demo with a system tray: the tray icon.
+    QSystemTrayIcon* openWithTray();
     // Opens the settings dialog with the info control's button.
     Corvane::Gadgets::UserConfigurationAreaDialog* openSettingsDialog() const;
     void openPage(int pageId);
@@ -1383,6 +1388,58 @@ void tst_NavigationController::trayIconOnceATrayAppears()
     QCOMPARE(icon->contextMenu(), navigation()->menus()->trayMenu());
     m_fixture->clock.advance(Controllers::SystemTrayWatch::CHECK_INTERVAL_MS * 3);
     QCOMPARE(navigation()->trayIcon(), icon);
+}
+
+QSystemTrayIcon* tst_NavigationController::openWithTray()
+{
+    NavigationController::Seams seams = NavigationController::seams();
+    seams.systemTrayAvailable = [] { return true; };
+    NavigationController::setSeams(seams);
+    reopen(QStringLiteral(DEMO_PROJECT));
+    return navigation()->trayIcon();
+}
+
+void tst_NavigationController::trayMenuShowsOrHidesTheGadget_data()
+{
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("from shown") << true;
+    QTest::newRow("from hidden") << false;
+}
+
+// The user's right click opens the tray menu (the X11 tray pops the menu up,
+// then reports the activation); the entry then turns the gadget the other
+// way from what the user saw, three times in a row.
+void tst_NavigationController::trayMenuShowsOrHidesTheGadget()
+{
+    QFETCH(bool, shown);
+    QSystemTrayIcon* icon = openWithTray();
+    QVERIFY(icon);
+    if (shown)
+        m_window->showTo();
+    QCOMPARE(m_window->isVisible(), shown);
+    QMenu* menu = icon->contextMenu();
+
+    for (int i = 1; i <= 3; ++i) {
+        menu->popup(QPoint(0, 0));
+        emit icon->activated(QSystemTrayIcon::Context);
+        QCOMPARE(m_window->isVisible(), shown == (i % 2 == 1));
+        navigation()->menus()->trayShowHideAction()->trigger();
+        menu->hide();
+        QCOMPARE(m_window->isVisible(), shown != (i % 2 == 1));
+    }
+}
+
+// A left click on the tray icon alone shows the hidden gadget and hides the
+// shown one.
+void tst_NavigationController::trayLeftClickToggles()
+{
+    QSystemTrayIcon* icon = openWithTray();
+    QVERIFY(icon);
+    m_window->showTo();
+    for (const bool shownAfter : {false, true, false}) {
+        emit icon->activated(QSystemTrayIcon::Trigger);
+        QCOMPARE(m_window->isVisible(), shownAfter);
+    }
 }
 
 // Full-screen mode, in and out from the context menu, with a meter's data

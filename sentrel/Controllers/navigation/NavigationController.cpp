@@ -620,9 +620,19 @@ void NavigationController::onTrayActivate()
     NavigationMenus::moveWindowsToTop(navigationWindow());
 }
 
-void NavigationController::onTrayActivated(QSystemTrayIcon::ActivationReason)
+// The right click that opens the tray menu leaves the windows as they are:
+// the menu's "Show/Hide main window" acts on the state the user saw. A left
+// click shows a hidden gadget and hides a shown one; any other activation
+// brings the windows up.
+void NavigationController::onTrayActivated(QSystemTrayIcon::ActivationReason reason)
 {
-    NavigationMenus::raiseWindows(navigationWindow());
+    NavigationWindow* window = navigationWindow();
+    if (reason == QSystemTrayIcon::Context)
+        return;
+    if (reason == QSystemTrayIcon::Trigger && window && window->isVisible())
+        window->hide();
+    else
+        NavigationMenus::raiseWindows(window);
 }
 
 void NavigationController::onTrayLaunchAtStartup()
