@@ -12,6 +12,14 @@ namespace Corvane::Gadgets::Utilities {
 
 const int CursorWidget::FOLLOW_INTERVAL_MS = 20;
 
+namespace {
+
+// The faint fill of an icon's disc is part of the icon; the faintest edge
+// pixels are not.
+const int OPAQUE_FROM_DIVISOR = 8;
+
+} // namespace
+
 // The dragged icon is a faded, see-through picture: it casts no shadow, which
 // would darken it from behind.
 CursorWidget::CursorWidget(const QPixmap& pixmap, QWidget* parent, Desktop desktop)
@@ -40,7 +48,7 @@ QImage CursorWidget::opaquePicture(const QImage& picture)
         for (int x = 0; x < image.width(); ++x)
             strongest = std::max(strongest, qAlpha(line[x]));
     }
-    const int opaqueFrom = std::max(1, (strongest + 1) / 2);
+    const int opaqueFrom = std::max(1, strongest / OPAQUE_FROM_DIVISOR);
     for (int y = 0; y < image.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x) {

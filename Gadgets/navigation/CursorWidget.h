@@ -25,9 +25,9 @@ public:
 
     explicit CursorWidget(const QPixmap& pixmap, QWidget* parent = nullptr, Desktop desktop = Desktop::Blends);
 
-    // The picture with every pixel that is at least half as opaque as the
-    // most opaque one made opaque in its own colour, and every other pixel
-    // clear: a faded icon keeps its outline and colours.
+    // The picture with every pixel that is at least an eighth as opaque as
+    // the most opaque one made opaque in its own colour, and every other
+    // pixel clear: a faded icon keeps its outline and colours.
     static QImage opaquePicture(const QImage& picture);
 
     QPixmap pixmap() const { return m_pixmap; }

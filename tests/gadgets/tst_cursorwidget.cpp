@@ -18,7 +18,7 @@ QPixmap fadedIcon()
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(255, 0, 0, 10));
+    painter.setBrush(QColor(255, 0, 0, 5));
     painter.drawEllipse(QRectF(2, 2, 44, 44));
     painter.setOpacity(0.33);
     painter.setBrush(Qt::red);
