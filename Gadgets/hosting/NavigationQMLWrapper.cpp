@@ -211,6 +211,9 @@ void NavigationQMLWrapper::handleAngleToCenterChanged(const QPointF& centre)
     m_announcedAngle = isInFullScreenMode() ? 0.0 : CarouselGeometry::angleToScreenCentre(centre, screen, extent);
     setAngleToCenterValue(m_announcedAngle);
     emit angleToCenterChanged(m_announcedAngle);
+    // centre is where the wrapper's middle lies on the desktop.
+    const QPointF desktopToScene = mapToScene(boundingRect().center()) - centre;
+    m_currentView->setKeepInsideArea(QRectF(availableGeometryAt(centre.toPoint())).translated(desktopToScene));
 }
 
 bool NavigationQMLWrapper::isInFullScreenMode() const
