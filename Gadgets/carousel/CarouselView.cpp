@@ -310,6 +310,8 @@ void CarouselView::placeDelegate(SvgControlObjectWrapper* delegate, qreal percen
     const qreal nearStart = startCloseness(percent);
     if (placement.visible && nearStart > 0.0)
         delegate->setPos(delegate->pos() + nearStart * shiftInside(delegate));
+    if (placement.visible && percent != 0.0)
+        delegate->setPos(delegate->pos() + shiftClear(delegate));
 
     // The current item at rest is the one the user works with: nothing of
     // the gadget covers it, even where it had to move over the gadget.
@@ -344,6 +346,25 @@ QPointF CarouselView::shiftInside(const QGraphicsItem* delegate) const
     return mapFromScene(sceneShift) - mapFromScene(QPointF(0, 0));
 }
 
+// The move, in the view's coordinates, that takes the delegate off each area
+// to keep clear, a pixel apart, along whichever axis needs the shorter move.
+QPointF CarouselView::shiftClear(const QGraphicsItem* delegate) const
+{
+    QRectF rect = mapToScene(delegate->mapToParent(delegate->boundingRect())).boundingRect();
+    const QPointF start = rect.topLeft();
+    for (const QRectF& area : m_keepClear) {
+        if (!rect.intersects(area))
+            continue;
+        const QRectF spaced = area.adjusted(-clearGap, -clearGap, clearGap, clearGap);
+        const qreal dx = rect.center().x() > area.center().x() ? spaced.right() - rect.left()
+                                                               : spaced.left() - rect.right();
+        const qreal dy = rect.center().y() > area.center().y() ? spaced.bottom() - rect.top()
+                                                               : spaced.top() - rect.bottom();
+        rect.translate(qAbs(dx) < qAbs(dy) ? QPointF(dx, 0) : QPointF(0, dy));
+    }
+    return mapFromScene(rect.topLeft()) - mapFromScene(start);
+}
+
 bool CarouselView::isClearOfGadget(const QGraphicsItem* delegate) const
 {
     QPainterPath area;
@@ -351,6 +372,12 @@ bool CarouselView::isClearOfGadget(const QGraphicsItem* delegate) const
     QPainterPath gadget;
     gadget.addEllipse(boundingRect().center(), m_gadgetRadius, m_gadgetRadius);
     return !area.intersects(gadget);
+}
+
+void CarouselView::setKeepClearAreas(const QList<QRectF>& sceneAreas)
+{
+    m_keepClear = sceneAreas;
+    layoutDelegates();
 }
 
 void CarouselView::setKeepInsideArea(const QRectF& sceneArea)

@@ -60,6 +60,8 @@ class CarouselView : public QGraphicsObject
 public:
     // How much larger than its host the view is, each way.
     static constexpr qreal hostBorder = 250.0;
+    // The space left between an item and an area it keeps clear of.
+    static constexpr qreal clearGap = 1.0;
 
     explicit CarouselView(QGraphicsItem* parent = nullptr);
     ~CarouselView() override;
@@ -105,6 +107,12 @@ public:
     void setKeepInsideArea(const QRectF& sceneArea);
     QRectF keepInsideArea() const { return m_keepInside; }
 
+    // Areas, in scene coordinates, that the items other than the current one
+    // keep off (the gadget's corner buttons): an item that would cover one
+    // moves aside.
+    void setKeepClearAreas(const QList<QRectF>& sceneAreas);
+    QList<QRectF> keepClearAreas() const { return m_keepClear; }
+
     // The rectangle the path spans, in the view's coordinates.
     QRectF pathRect() const;
     // The mouse presses of the delegates: see the class comment.
@@ -145,6 +153,7 @@ private:
     bool isClearOfGadget(const QGraphicsItem* delegate) const;
     qreal startCloseness(qreal percent) const;
     QPointF shiftInside(const QGraphicsItem* delegate) const;
+    QPointF shiftClear(const QGraphicsItem* delegate) const;
     void followParent();
     int delegateIndexAt(const QPointF& scenePos) const;
     int delegateIndexOf(const QGraphicsItem* item) const;
@@ -168,6 +177,7 @@ private:
     CarouselFrontLayer* m_frontLayer = nullptr;
     QSizeF m_hostSize;
     QRectF m_keepInside;
+    QList<QRectF> m_keepClear;
     int m_currentIndex = 0;
     // The index asked for while there were no items; -1 for none.
     int m_pendingIndex = -1;

@@ -122,6 +122,7 @@ private slots:
     void currentItemKeepsInsideTheArea_data();
     void currentItemKeepsInsideTheArea();
     void currentItemAtRestIsDrawnAboveTheGadget_data();
+    void otherItemsKeepOffTheCornerButtons();
     void currentItemAtRestIsDrawnAboveTheGadget();
     void turnsInStepsTowardTheScreenCentre_data();
     void turnsInStepsTowardTheScreenCentre();
@@ -260,6 +261,22 @@ void tst_CarouselView::currentItemKeepsInsideTheArea()
 
     carousel.view->setKeepInsideArea(QRectF());
     QCOMPARE(carousel.delegate(0)->sceneBoundingRect(), onPath);
+}
+
+// A small panel on the upper arc would cover a button at the gadget's
+// corner: it moves aside, and the current item stays where it is.
+void tst_CarouselView::otherItemsKeepOffTheCornerButtons()
+{
+    Carousel carousel(4);
+    const QRectF current = carousel.delegate(0)->sceneBoundingRect();
+    const QRectF upper = carousel.delegate(3)->sceneBoundingRect();
+    const QRectF button(upper.center() - QPointF(14, 14), QSizeF(28, 28));
+
+    carousel.view->setKeepClearAreas({button});
+
+    QVERIFY(!carousel.delegate(3)->sceneBoundingRect().intersects(button));
+    QCOMPARE(carousel.delegate(3)->sceneBoundingRect().size(), upper.size());
+    QCOMPARE(carousel.delegate(0)->sceneBoundingRect(), current);
 }
 
 void tst_CarouselView::currentItemAtRestIsDrawnAboveTheGadget_data()
