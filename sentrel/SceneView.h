@@ -14,6 +14,9 @@ namespace Corvane::Sentrel {
 class SceneView : public QGraphicsView
 {
     Q_OBJECT
+    // Read by the scene's controls that open windows of their own (the
+    // dragged carousel icon), so that they draw as the view does.
+    Q_PROPERTY(bool drawsOpaqueOnly READ drawsOpaqueOnly WRITE setDrawsOpaqueOnly)
 
 public:
     explicit SceneView(QGraphicsScene* scene, QWidget* parent = nullptr);

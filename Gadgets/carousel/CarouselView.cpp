@@ -6,10 +6,12 @@
 #include "hosting/SvgControlObjectWrapper.h"
 
 #include <QGraphicsSceneMouseEvent>
+#include <QPainterPath>
 #include <QGuiApplication>
 #include <QStyleHints>
 #include <QTransform>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <utility>
@@ -305,20 +307,83 @@ void CarouselView::placeDelegate(SvgControlObjectWrapper* delegate, qreal percen
     delegate->setZValue(placement.z);
     delegate->setVisible(placement.visible);
 
-    const bool front = m_frontLayer && placement.visible
-        && isClearOfGadget(placement.centre, QSizeF(delegate->width(), delegate->height()), placement.scale);
+    const qreal nearStart = startCloseness(percent);
+    if (placement.visible && nearStart > 0.0)
+        delegate->setPos(delegate->pos() + nearStart * shiftInside(delegate));
+    if (placement.visible && percent != 0.0)
+        delegate->setPos(delegate->pos() + shiftClear(delegate));
+
+    // The current item at rest is the one the user works with: nothing of
+    // the gadget covers it, even where it had to move over the gadget.
+    const bool front = m_frontLayer && placement.visible && (percent == 0.0 || isClearOfGadget(delegate));
     QGraphicsItem* home = front ? static_cast<QGraphicsItem*>(m_frontLayer) : this;
     if (delegate->parentItem() != home)
         delegate->setParentItem(home);
 }
 
-bool CarouselView::isClearOfGadget(const QPointF& centre, const QSizeF& size, qreal scale) const
+// 1 at the path's start, falling to 0 one place away on either side.
+qreal CarouselView::startCloseness(qreal percent) const
 {
-    const QSizeF scaled = size * scale;
-    const QRectF area(centre - QPointF(scaled.width() / 2, scaled.height() / 2), scaled);
-    const QPointF middle = boundingRect().center();
-    const QRectF gadget(middle - QPointF(m_gadgetRadius, m_gadgetRadius), QSizeF(2 * m_gadgetRadius, 2 * m_gadgetRadius));
+    const qreal places = std::min(percent, 1.0 - percent) * count();
+    return std::max(0.0, 1.0 - places);
+}
+
+// The move, in the view's coordinates, that brings the delegate inside the
+// area to keep to; a delegate larger than the area keeps its top-left
+// corner inside.
+QPointF CarouselView::shiftInside(const QGraphicsItem* delegate) const
+{
+    if (m_keepInside.isEmpty())
+        return QPointF();
+    const QRectF rect = mapToScene(delegate->mapToParent(delegate->boundingRect())).boundingRect();
+    auto shift = [](qreal start, qreal length, qreal areaStart, qreal areaLength) {
+        if (start < areaStart || length > areaLength)
+            return areaStart - start;
+        return std::min(0.0, areaStart + areaLength - (start + length));
+    };
+    const QPointF sceneShift(shift(rect.left(), rect.width(), m_keepInside.left(), m_keepInside.width()),
+                             shift(rect.top(), rect.height(), m_keepInside.top(), m_keepInside.height()));
+    return mapFromScene(sceneShift) - mapFromScene(QPointF(0, 0));
+}
+
+// The move, in the view's coordinates, that takes the delegate off each area
+// to keep clear, a pixel apart, along whichever axis needs the shorter move.
+QPointF CarouselView::shiftClear(const QGraphicsItem* delegate) const
+{
+    QRectF rect = mapToScene(delegate->mapToParent(delegate->boundingRect())).boundingRect();
+    const QPointF start = rect.topLeft();
+    for (const QRectF& area : m_keepClear) {
+        if (!rect.intersects(area))
+            continue;
+        const QRectF spaced = area.adjusted(-clearGap, -clearGap, clearGap, clearGap);
+        const qreal dx = rect.center().x() > area.center().x() ? spaced.right() - rect.left()
+                                                               : spaced.left() - rect.right();
+        const qreal dy = rect.center().y() > area.center().y() ? spaced.bottom() - rect.top()
+                                                               : spaced.top() - rect.bottom();
+        rect.translate(qAbs(dx) < qAbs(dy) ? QPointF(dx, 0) : QPointF(0, dy));
+    }
+    return mapFromScene(rect.topLeft()) - mapFromScene(start);
+}
+
+bool CarouselView::isClearOfGadget(const QGraphicsItem* delegate) const
+{
+    QPainterPath area;
+    area.addPolygon(delegate->mapToParent(delegate->boundingRect()));
+    QPainterPath gadget;
+    gadget.addEllipse(boundingRect().center(), m_gadgetRadius, m_gadgetRadius);
     return !area.intersects(gadget);
+}
+
+void CarouselView::setKeepClearAreas(const QList<QRectF>& sceneAreas)
+{
+    m_keepClear = sceneAreas;
+    layoutDelegates();
+}
+
+void CarouselView::setKeepInsideArea(const QRectF& sceneArea)
+{
+    m_keepInside = sceneArea;
+    layoutDelegates();
 }
 
 QVariant CarouselView::itemChange(GraphicsItemChange change, const QVariant& value)

@@ -60,6 +60,8 @@ class CarouselView : public QGraphicsObject
 public:
     // How much larger than its host the view is, each way.
     static constexpr qreal hostBorder = 250.0;
+    // The space left between an item and an area it keeps clear of.
+    static constexpr qreal clearGap = 1.0;
 
     explicit CarouselView(QGraphicsItem* parent = nullptr);
     ~CarouselView() override;
@@ -99,6 +101,18 @@ public:
     Q_INVOKABLE qreal delegateWidth() const;
     Q_INVOKABLE qreal delegateHeight() const;
 
+    // The area, in scene coordinates, that the current item keeps inside
+    // (the screen's available area): where its place on the path lies
+    // partly outside, it moves in. An empty area keeps it on the path.
+    void setKeepInsideArea(const QRectF& sceneArea);
+    QRectF keepInsideArea() const { return m_keepInside; }
+
+    // Areas, in scene coordinates, that the items other than the current one
+    // keep off (the gadget's corner buttons): an item that would cover one
+    // moves aside.
+    void setKeepClearAreas(const QList<QRectF>& sceneAreas);
+    QList<QRectF> keepClearAreas() const { return m_keepClear; }
+
     // The rectangle the path spans, in the view's coordinates.
     QRectF pathRect() const;
     // The mouse presses of the delegates: see the class comment.
@@ -134,9 +148,12 @@ private:
     QSizeF delegateSize() const;
     void layoutDelegates();
     void placeDelegate(Utilities::SvgControlObjectWrapper* delegate, qreal percent, const QRectF& rect);
-    // Whether an item of that size, centred there at that scale, keeps off
-    // the gadget in the view's middle.
-    bool isClearOfGadget(const QPointF& centre, const QSizeF& size, qreal scale) const;
+    // Whether the delegate, where it is now, keeps off the gadget in the
+    // view's middle.
+    bool isClearOfGadget(const QGraphicsItem* delegate) const;
+    qreal startCloseness(qreal percent) const;
+    QPointF shiftInside(const QGraphicsItem* delegate) const;
+    QPointF shiftClear(const QGraphicsItem* delegate) const;
     void followParent();
     int delegateIndexAt(const QPointF& scenePos) const;
     int delegateIndexOf(const QGraphicsItem* item) const;
@@ -159,6 +176,8 @@ private:
     // Owned; made when the view gets a parent.
     CarouselFrontLayer* m_frontLayer = nullptr;
     QSizeF m_hostSize;
+    QRectF m_keepInside;
+    QList<QRectF> m_keepClear;
     int m_currentIndex = 0;
     // The index asked for while there were no items; -1 for none.
     int m_pendingIndex = -1;

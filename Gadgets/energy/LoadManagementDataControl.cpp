@@ -19,6 +19,7 @@
 namespace Corvane::Gadgets {
 
 const QString LoadManagementDataControl::BACKGROUND_ID = QStringLiteral("background");
+const QString LoadManagementDataControl::COUNTERS_ID = QStringLiteral("counters");
 const QString LoadManagementDataControl::RESET_COUNTER1_ID = QStringLiteral("reset_counter1");
 const QString LoadManagementDataControl::RESET_COUNTER2_ID = QStringLiteral("reset_counter2");
 const QString LoadManagementDataControl::REFRESH_ID = QStringLiteral("refresh");
@@ -50,6 +51,9 @@ LoadManagementDataControl::LoadManagementDataControl(Utilities::RendererContaine
     resetTitle();
     m_background = initElement(BACKGROUND_ID);
     setBounds(QRectF(QPointF(0, 0), m_background->boundingRect().size()));
+    // The counters' frames belong to the data: a load without statistics
+    // shows only its notice on the bare panel.
+    m_counterFrames = initElement(COUNTERS_ID);
 
     m_instantText = createText();
     m_counter1Text = createText();
@@ -188,7 +192,7 @@ void LoadManagementDataControl::setSupportsInfo(bool supports)
 
 QList<QGraphicsItem*> LoadManagementDataControl::dataItems() const
 {
-    return {m_instantText,         m_counter1Text,         m_counter2Text,    m_lastUpdateText,
+    return {m_counterFrames,       m_instantText,          m_counter1Text,    m_counter2Text, m_lastUpdateText,
             m_resetCounter1Button, m_resetCounter2Button, m_refreshButton, m_cycleButton};
 }
 

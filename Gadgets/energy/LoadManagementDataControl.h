@@ -34,6 +34,8 @@ public:
     };
 
     static const QString BACKGROUND_ID;
+    // The frames of the two counters, shown with the data.
+    static const QString COUNTERS_ID;
     static const QString RESET_COUNTER1_ID;
     static const QString RESET_COUNTER2_ID;
     static const QString REFRESH_ID;
@@ -101,6 +103,7 @@ private:
     void applyCycleVisibility();
 
     SvgElement* m_background;
+    SvgElement* m_counterFrames;
     QGraphicsSimpleTextItem* m_instantText;
     QGraphicsSimpleTextItem* m_counter1Text;
     QGraphicsSimpleTextItem* m_counter2Text;

@@ -91,4 +91,12 @@ QRect BaseQMLWrapper::screenGeometryAt(const QPoint& point) const
     return screen ? screen->geometry() : QRect();
 }
 
+QRect BaseQMLWrapper::availableGeometryAt(const QPoint& point) const
+{
+    QScreen* screen = QGuiApplication::screenAt(point);
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
 } // namespace Corvane::Gadgets::Utilities

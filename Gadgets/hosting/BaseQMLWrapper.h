@@ -72,6 +72,8 @@ protected:
     // The geometry of the screen that holds point, or of the primary screen
     // when none does.
     virtual QRect screenGeometryAt(const QPoint& point) const;
+    // The available geometry (without panels) of the same screen.
+    virtual QRect availableGeometryAt(const QPoint& point) const;
 
     void setAngleToCenterValue(qreal angle) { m_angleToCenter = angle; }
 

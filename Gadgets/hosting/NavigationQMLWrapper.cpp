@@ -2,6 +2,7 @@
 
 #include "carousel/CarouselGeometry.h"
 #include "carousel/CarouselView.h"
+#include "controls/SvgButton.h"
 #include "navigation/NavigationContainer.h"
 #include "navigation/NavigationControl.h"
 
@@ -211,6 +212,25 @@ void NavigationQMLWrapper::handleAngleToCenterChanged(const QPointF& centre)
     m_announcedAngle = isInFullScreenMode() ? 0.0 : CarouselGeometry::angleToScreenCentre(centre, screen, extent);
     setAngleToCenterValue(m_announcedAngle);
     emit angleToCenterChanged(m_announcedAngle);
+    // centre is where the wrapper's middle lies on the desktop.
+    const QPointF desktopToScene = mapToScene(boundingRect().center()) - centre;
+    m_currentView->setKeepInsideArea(QRectF(availableGeometryAt(centre.toPoint())).translated(desktopToScene));
+    m_currentView->setKeepClearAreas(cornerButtonAreas());
+}
+
+QList<QRectF> NavigationQMLWrapper::cornerButtonAreas() const
+{
+    const NavigationContainer* container = navigationContainer();
+    const NavigationControl* navigation = container ? container->navigationControl() : nullptr;
+    if (!navigation)
+        return {};
+    QList<QRectF> areas;
+    for (const SvgButton* button : {navigation->infoButton(), navigation->closeButton(), navigation->refreshButton(),
+                                    navigation->resizeButton()}) {
+        if (button)
+            areas.append(button->sceneBoundingRect());
+    }
+    return areas;
 }
 
 bool NavigationQMLWrapper::isInFullScreenMode() const

@@ -97,10 +97,15 @@ protected:
     // the gadget) when the carousel fits there on the gadget's screen or in
     // full-screen mode, else the direction to the screen centre. Without a
     // view or a hosted control nothing is announced and the angle stays.
+    // The view then learns the screen's available area, which its current
+    // item keeps inside, and the gadget's corner buttons, which its other
+    // items keep off.
     void handleAngleToCenterChanged(const QPointF& centre) override;
 
 private:
     bool isInFullScreenMode() const;
+    // The scene rectangles of the gadget's four corner buttons.
+    QList<QRectF> cornerButtonAreas() const;
     void bindView();
     bool stepsCarousel() const;
     void stepCarousel(int step);

@@ -10,7 +10,9 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QGraphicsScene>
 #include <QGraphicsSceneMouseEvent>
+#include <QGraphicsView>
 #include <QLineF>
 #include <QPixmap>
 
@@ -27,6 +29,16 @@ const int LIFTED_TURN_DURATION_MS = 300;
 // distance from it.
 const double LABEL_FADE_DISTANCE = 0.45;
 const double NEAREST_START_DISTANCE = 1000000.0;
+
+// A view that draws nothing partly transparent says so through its
+// "drawsOpaqueOnly" property: the desktop behind it does not blend.
+Utilities::CursorWidget::Desktop desktopOf(const QGraphicsItem& item)
+{
+    const QGraphicsScene* scene = item.scene();
+    const bool opaqueOnly = scene && !scene->views().isEmpty()
+        && scene->views().constFirst()->property("drawsOpaqueOnly").toBool();
+    return opaqueOnly ? Utilities::CursorWidget::Desktop::ShowsOpaqueOnly : Utilities::CursorWidget::Desktop::Blends;
+}
 
 bool isForbiddenOverride()
 {
@@ -58,7 +70,7 @@ void NavigationIconDragger::lift(int segment)
     emit c.requestAllowedShortcut(c.m_icons.at(m_iconIndex), m_shortcutAllowed);
     c.clearCommandControls();
     deleteCursor();
-    c.m_dragCursor = new Utilities::CursorWidget(pixmap);
+    c.m_dragCursor = new Utilities::CursorWidget(pixmap, nullptr, desktopOf(c));
     Corvane::Utilities::WidgetUtilities::removeTaskbarIconOnLinux(c.m_dragCursor);
     c.m_dragCursor->show();
 }

@@ -4,6 +4,7 @@
 #include "carousel/CarouselGeometry.h"
 #include "hosting/CarouselModelItem.h"
 
+#include <QGraphicsRectItem>
 #include <QGraphicsScene>
 #include <QGraphicsSceneMouseEvent>
 #include <QPointer>
@@ -118,6 +119,11 @@ private slots:
     void extraItemsWaitOnTheHiddenEdge_data();
     void extraItemsWaitOnTheHiddenEdge();
     void currentItemSitsAtThePathStart();
+    void currentItemKeepsInsideTheArea_data();
+    void currentItemKeepsInsideTheArea();
+    void currentItemAtRestIsDrawnAboveTheGadget_data();
+    void otherItemsKeepOffTheCornerButtons();
+    void currentItemAtRestIsDrawnAboveTheGadget();
     void turnsInStepsTowardTheScreenCentre_data();
     void turnsInStepsTowardTheScreenCentre();
     void turnsAroundTheVerticalAxis();
@@ -217,6 +223,96 @@ void tst_CarouselView::currentItemSitsAtThePathStart()
     // The current delegate keeps radius and margin clear of the gadget's centre.
     const QRectF shown = current->mapRectToItem(carousel.view, current->boundingRect());
     QVERIFY(qAbs(shown.left() - (carousel.view->pathRect().left() + 80 + 18)) < 0.5);
+}
+
+void tst_CarouselView::currentItemKeepsInsideTheArea_data()
+{
+    // How far each edge of the area lies inside the current item's place
+    // on the path (left, top, right, bottom); the other edges lie far out.
+    QTest::addColumn<QMarginsF>("cut");
+    QTest::newRow("right edge") << QMarginsF(0, 0, 30, 0);
+    QTest::newRow("bottom edge") << QMarginsF(0, 0, 0, 25);
+    QTest::newRow("top edge") << QMarginsF(0, 25, 0, 0);
+    QTest::newRow("left edge") << QMarginsF(30, 0, 0, 0);
+    QTest::newRow("corner") << QMarginsF(0, 0, 30, 25);
+}
+
+// The current item is the data window the user reads: where the screen ends
+// before its place on the path does, it moves in; the others stay.
+void tst_CarouselView::currentItemKeepsInsideTheArea()
+{
+    QFETCH(QMarginsF, cut);
+    Carousel carousel(4);
+    const QRectF onPath = carousel.delegate(0)->sceneBoundingRect();
+    const QPointF other = carousel.delegate(2)->scenePos();
+    const QMarginsF far(1000, 1000, 1000, 1000);
+    auto edge = [](qreal cutBy, qreal farBy) { return cutBy > 0 ? -cutBy : farBy; };
+    const QRectF area = onPath.marginsAdded(QMarginsF(edge(cut.left(), far.left()), edge(cut.top(), far.top()),
+                                                      edge(cut.right(), far.right()),
+                                                      edge(cut.bottom(), far.bottom())));
+
+    carousel.view->setKeepInsideArea(area);
+
+    const QRectF shown = carousel.delegate(0)->sceneBoundingRect();
+    QVERIFY2(area.adjusted(-0.01, -0.01, 0.01, 0.01).contains(shown), qPrintable(QStringLiteral("%1 %2 %3 %4")
+        .arg(shown.left()).arg(shown.top()).arg(shown.right()).arg(shown.bottom())));
+    QCOMPARE(shown.size(), onPath.size());
+    QCOMPARE(carousel.delegate(2)->scenePos(), other);
+
+    carousel.view->setKeepInsideArea(QRectF());
+    QCOMPARE(carousel.delegate(0)->sceneBoundingRect(), onPath);
+}
+
+// A small panel on the upper arc would cover a button at the gadget's
+// corner: it moves aside, and the current item stays where it is.
+void tst_CarouselView::otherItemsKeepOffTheCornerButtons()
+{
+    Carousel carousel(4);
+    const QRectF current = carousel.delegate(0)->sceneBoundingRect();
+    const QRectF upper = carousel.delegate(3)->sceneBoundingRect();
+    const QRectF button(upper.center() - QPointF(14, 14), QSizeF(28, 28));
+
+    carousel.view->setKeepClearAreas({button});
+
+    QVERIFY(!carousel.delegate(3)->sceneBoundingRect().intersects(button));
+    QCOMPARE(carousel.delegate(3)->sceneBoundingRect().size(), upper.size());
+    QCOMPARE(carousel.delegate(0)->sceneBoundingRect(), current);
+}
+
+void tst_CarouselView::currentItemAtRestIsDrawnAboveTheGadget_data()
+{
+    QTest::addColumn<qreal>("angleToCenter");
+    QTest::newRow("right") << 0.0;
+    QTest::newRow("up") << 90.0;
+    QTest::newRow("down") << 270.0;
+}
+
+// Turned up or down, the current item lies closer to the gadget than its
+// width: it is still drawn above the gadget and its labels.
+void tst_CarouselView::currentItemAtRestIsDrawnAboveTheGadget()
+{
+    QFETCH(qreal, angleToCenter);
+    QGraphicsScene scene;
+    auto* host = new QGraphicsRectItem(0, 0, 1000, 1000);
+    scene.addItem(host);
+    QObject owner;
+    auto* view = new CarouselView;
+    view->setParentItem(host);
+    view->setHostSize(QSizeF(1000, 1000));
+    QList<CarouselModelItem*> items;
+    QList<Plate*> plates;
+    for (int index = 0; index < 3; ++index) {
+        plates.append(new Plate);
+        plates.last()->setParent(&owner);
+        items.append(new CarouselModelItem(plates.last(), &owner));
+    }
+    view->setModel(items);
+    view->rotateCarousel(angleToCenter);
+
+    // The front layer, not the view that stacks behind the gadget.
+    const QGraphicsItem* current = plates.first()->parentItem();
+    QVERIFY(current->parentItem() != view);
+    QCOMPARE(current->parentItem()->parentItem(), host);
 }
 
 void tst_CarouselView::turnsInStepsTowardTheScreenCentre_data()

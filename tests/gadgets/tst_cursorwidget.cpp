@@ -1,11 +1,33 @@
 #include "navigation/CursorWidget.h"
 
 #include <QCursor>
-#include <QGraphicsDropShadowEffect>
 #include <QPainter>
 #include <QTest>
 
 using Corvane::Gadgets::Utilities::CursorWidget;
+using Desktop = CursorWidget::Desktop;
+
+namespace {
+
+// A dragged icon as the carousel paints it: a red disc faded to a third,
+// in a picture a fifth larger, with a faint halo around the disc.
+QPixmap fadedIcon()
+{
+    QPixmap pixmap(48, 48);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(255, 0, 0, 5));
+    painter.drawEllipse(QRectF(2, 2, 44, 44));
+    painter.setOpacity(0.33);
+    painter.setBrush(Qt::red);
+    painter.drawEllipse(QRectF(8, 8, 32, 32));
+    painter.end();
+    return pixmap;
+}
+
+} // namespace
 
 class tst_CursorWidget : public QObject
 {
@@ -16,7 +38,10 @@ private Q_SLOTS:
     void centresOnThePointer_data();
     void centresOnThePointer();
     void followsThePointerOnlyWhileShown();
-    void takesTheShapeOfItsIconAndShadow();
+    void takesTheShapeOfItsIcon_data();
+    void takesTheShapeOfItsIcon();
+    void drawsOpaqueOnlyWhereTheDesktopDoesNotBlend_data();
+    void drawsOpaqueOnlyWhereTheDesktopDoesNotBlend();
 };
 
 void tst_CursorWidget::isAFramelessTranslucentToolWindow()
@@ -30,10 +55,8 @@ void tst_CursorWidget::isAFramelessTranslucentToolWindow()
     QVERIFY(widget.windowFlags().testFlag(Qt::FramelessWindowHint));
     QVERIFY(widget.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QVERIFY(widget.testAttribute(Qt::WA_TranslucentBackground));
-    auto* shadow = qobject_cast<QGraphicsDropShadowEffect*>(widget.graphicsEffect());
-    QVERIFY(shadow);
-    QCOMPARE(shadow->blurRadius(), 5.0);
-    QCOMPARE(shadow->offset(), QPointF(2.0, 2.0));
+    // A shadow would darken the see-through icon from behind.
+    QVERIFY(!widget.graphicsEffect());
 }
 
 void tst_CursorWidget::centresOnThePointer_data()
@@ -78,22 +101,52 @@ void tst_CursorWidget::followsThePointerOnlyWhileShown()
     QVERIFY(!widget.isFollowingPointer());
 }
 
-// Transparent pixels stay out of the window, which would show them black
-// where no compositing manager blends them.
-void tst_CursorWidget::takesTheShapeOfItsIconAndShadow()
+void tst_CursorWidget::takesTheShapeOfItsIcon_data()
 {
-    QPixmap pixmap(40, 40);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.fillRect(QRect(10, 10, 16, 16), Qt::red);
-    painter.end();
-    CursorWidget widget(pixmap);
+    QTest::addColumn<Desktop>("desktop");
+    QTest::newRow("desktop blends") << Desktop::Blends;
+    QTest::newRow("opaque only") << Desktop::ShowsOpaqueOnly;
+}
+
+// Transparent pixels stay out of the window, which would show them black
+// where no compositing manager blends them; nothing darkens the icon's
+// surroundings.
+void tst_CursorWidget::takesTheShapeOfItsIcon()
+{
+    QFETCH(Desktop, desktop);
+    CursorWidget widget(fadedIcon(), nullptr, desktop);
 
     const QRegion shape = widget.mask();
-    QVERIFY(shape.contains(QRect(10, 10, 16, 16)));
-    QVERIFY(shape.contains(QPoint(26, 26))); // the shadow beside the icon
-    for (const QPoint& outside : { QPoint(0, 0), QPoint(39, 0), QPoint(0, 39), QPoint(39, 39), QPoint(4, 18) })
+    QVERIFY(shape.contains(QRect(12, 12, 24, 24)));
+    for (const QPoint& outside : { QPoint(0, 0), QPoint(47, 47), QPoint(0, 47), QPoint(47, 0), QPoint(43, 43) })
         QVERIFY2(!shape.contains(outside), qPrintable(QStringLiteral("%1, %2").arg(outside.x()).arg(outside.y())));
+}
+
+void tst_CursorWidget::drawsOpaqueOnlyWhereTheDesktopDoesNotBlend_data()
+{
+    QTest::addColumn<Desktop>("desktop");
+    QTest::addColumn<bool>("haloShown");
+    QTest::addColumn<bool>("iconOpaque");
+    QTest::newRow("desktop blends") << Desktop::Blends << true << false;
+    QTest::newRow("opaque only") << Desktop::ShowsOpaqueOnly << false << true;
+}
+
+// Without blending the faded icon shows in its own colour, opaque, and its
+// faint halo is left out: no dark disc larger than the icon.
+void tst_CursorWidget::drawsOpaqueOnlyWhereTheDesktopDoesNotBlend()
+{
+    QFETCH(Desktop, desktop);
+    QFETCH(bool, haloShown);
+    QFETCH(bool, iconOpaque);
+    CursorWidget widget(fadedIcon(), nullptr, desktop);
+
+    const QImage drawn = widget.grab().toImage();
+    const QColor centre = drawn.pixelColor(24, 24);
+    QCOMPARE(centre.alpha() == 255, iconOpaque);
+    QCOMPARE(centre.red(), 255);
+    QCOMPARE(centre.green(), 0);
+    QCOMPARE(drawn.pixelColor(5, 24).alpha() > 0, haloShown);
+    QCOMPARE(widget.mask().contains(QPoint(5, 24)), haloShown);
 }
 
 QTEST_MAIN(tst_CursorWidget)

@@ -25,6 +25,7 @@
 #include <QGraphicsScene>
 #include <QGraphicsSceneMouseEvent>
 #include <QGraphicsSceneWheelEvent>
+#include <QGraphicsView>
 #include <QImage>
 #include <QMap>
 #include <QPainter>
@@ -214,6 +215,8 @@ private Q_SLOTS:
     void liftAndDropReorders();
     void liftedIconIsAFifthLarger_data();
     void liftedIconIsAFifthLarger();
+    void liftedIconDrawsAsItsViewDoes_data();
+    void liftedIconDrawsAsItsViewDoes();
     void dropOutsideAsksForShortcut();
     void dropDecidesByTheReleasePoint_data();
     void dropDecidesByTheReleasePoint();
@@ -921,6 +924,37 @@ void tst_NavigationControl::liftedIconIsAFifthLarger_data()
     QTest::newRow("icon, scale 1") << 1.0 << false;
     QTest::newRow("icon, scale 1.5") << 1.5 << false;
     QTest::newRow("icon and text, scale 1") << 1.0 << true;
+}
+
+void tst_NavigationControl::liftedIconDrawsAsItsViewDoes_data()
+{
+    QTest::addColumn<bool>("opaqueOnly");
+    QTest::newRow("desktop blends") << false;
+    QTest::newRow("opaque only") << true;
+}
+
+// The faded lifted icon shows see-through only where the view showing the
+// carousel blends; elsewhere each of its pixels is opaque or clear.
+void tst_NavigationControl::liftedIconDrawsAsItsViewDoes()
+{
+    QFETCH(bool, opaqueOnly);
+    Carousel carousel;
+    QGraphicsView view(&carousel.scene);
+    view.setProperty("drawsOpaqueOnly", opaqueOnly);
+    carousel->setIcons(icons(7), true);
+
+    pressAndHold(*carousel.control, carousel->getSegmentCenter(1));
+
+    QVERIFY(carousel->dragCursor());
+    const QImage picture = carousel->dragCursor()->pixmap().toImage();
+    bool seeThrough = false;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            const int alpha = qAlpha(picture.pixel(x, y));
+            seeThrough = seeThrough || (alpha > 0 && alpha < 255);
+        }
+    }
+    QCOMPARE(seeThrough, !opaqueOnly);
 }
 
 // The lifted icon is the segment's content (or its text pixmap), scaled and

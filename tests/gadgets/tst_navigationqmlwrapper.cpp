@@ -2,6 +2,7 @@
 
 #include "SceneTestHelpers.h"
 #include "carousel/CarouselView.h"
+#include "controls/SvgButton.h"
 #include "hosting/CarouselModelItem.h"
 #include "navigation/NavigationContainer.h"
 #include "navigation/NavigationControl.h"
@@ -24,9 +25,12 @@ class ScreenWrapper : public NavigationQMLWrapper
 {
 public:
     QRect screen = QRect(0, 0, 1920, 1080);
+    // A panel along the bottom.
+    QRect available = QRect(0, 0, 1920, 1040);
 
 protected:
     QRect screenGeometryAt(const QPoint&) const override { return screen; }
+    QRect availableGeometryAt(const QPoint&) const override { return available; }
 };
 
 // The main scene: a 1000 x 1000 wrapper with a carousel of count plates.
@@ -96,6 +100,7 @@ private slots:
     void keysAndWheelLeaveEmptyOrHiddenCarouselsAlone();
     void angleFacesTheScreenCentreUnlessTheCarouselFits_data();
     void angleFacesTheScreenCentreUnlessTheCarouselFits();
+    void viewLearnsTheAreasItKeepsTo();
     void angleTurnsTheView();
     void angleStaysWithoutViewOrControl();
 };
@@ -396,6 +401,23 @@ void tst_NavigationQMLWrapper::angleFacesTheScreenCentreUnlessTheCarouselFits()
     QVERIFY2(qAbs(announced.first().first().toReal() - angle) < 0.5,
              qPrintable(QString::number(announced.first().first().toReal())));
     QCOMPARE(main.wrapper->angleToCenter(), announced.first().first().toReal());
+}
+
+// The view learns where the screen's available area and the gadget's corner
+// buttons lie in the scene, centre being the wrapper's middle on the desktop.
+void tst_NavigationQMLWrapper::viewLearnsTheAreasItKeepsTo()
+{
+    MainScene main(3);
+    main.wrapper->onPositionChanged(QPointF(700, 600));
+
+    const QPointF desktopToScene = QPointF(500, 500) - QPointF(700, 600);
+    QCOMPARE(main.view->keepInsideArea(), QRectF(0, 0, 1920, 1040).translated(desktopToScene));
+    const NavigationControl* navigation = main.wrapper->navigationContainer()->navigationControl();
+    QCOMPARE(main.view->keepClearAreas(),
+             QList<QRectF>({navigation->infoButton()->sceneBoundingRect(),
+                            navigation->closeButton()->sceneBoundingRect(),
+                            navigation->refreshButton()->sceneBoundingRect(),
+                            navigation->resizeButton()->sceneBoundingRect()}));
 }
 
 void tst_NavigationQMLWrapper::angleTurnsTheView()

@@ -49,6 +49,8 @@ private slots:
     void cycleButtonNeedsStatisticsAndMoney();
     void themeColoursTheTexts();
     void hostileValuesStayInside();
+    void counterFramesGoWithTheData_data();
+    void counterFramesGoWithTheData();
 };
 
 void tst_LoadManagementDataControl::title()
@@ -214,6 +216,35 @@ void tst_LoadManagementDataControl::hostileValuesStayInside()
     face->setCounterData(Face::FirstCounter, QDateTime(), -1e308, "kWh");
     face->setCounterData(Face::SecondCounter, QDateTime(), std::numeric_limits<double>::infinity(), "kWh");
     QVERIFY(!paintsOutside(face.get()));
+}
+
+void tst_LoadManagementDataControl::counterFramesGoWithTheData_data()
+{
+    QTest::addColumn<bool>("supports");
+    QTest::newRow("statistics") << true;
+    QTest::newRow("no statistics") << false;
+}
+
+// The first counter's frame lies across the panel's middle, inside its
+// margin: a pixel there matches the panel's edge at the same height (the
+// panel's fill is a vertical gradient) only where no frame is drawn.
+void tst_LoadManagementDataControl::counterFramesGoWithTheData()
+{
+    QFETCH(bool, supports);
+    auto face = newFace();
+    face->setSupportsInfo(supports);
+    QGraphicsScene scene;
+    scene.addItem(face.get());
+    QImage image(face->boundingRect().size().toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    scene.render(&painter, QRectF(image.rect()), face->sceneBoundingRect());
+    painter.end();
+    scene.removeItem(face.get());
+
+    const QPoint inFrame(150, 60);
+    const QPoint beside(5, 60);
+    QCOMPARE(image.pixel(inFrame) != image.pixel(beside), supports);
 }
 
 QTEST_MAIN(tst_LoadManagementDataControl)
