@@ -314,17 +314,26 @@ bool BaseSceneWindow::isTranslucencyAvailable() const
 void BaseSceneWindow::setVisible(bool visible)
 {
     if (visible) {
-        const bool blends = m_shape->desktopBlends();
-        m_view->setDrawsOpaqueOnly(!blends);
-        if (m_inputMaskStarted || !blends)
-            applyShapeNow();
-        else
-            setFirstInputMask();
+        m_view->setDrawsOpaqueOnly(!m_shape->desktopBlends());
+        applyShapeForShowing();
     } else if (isVisible()) {
         QEvent leave(QEvent::Leave);
         QCoreApplication::sendEvent(m_view->viewport(), &leave);
     }
     QWidget::setVisible(visible);
+    // Showing a window whose "stay on top" hint changed makes its window
+    // system window anew. The new one gets its shape now: the request
+    // follows the map request, before the window manager maps the window.
+    if (visible && m_shape->nativeWindow() != m_shape->appliedTo())
+        applyShapeForShowing();
+}
+
+void BaseSceneWindow::applyShapeForShowing()
+{
+    if (m_inputMaskStarted || !m_shape->desktopBlends())
+        applyShapeNow();
+    else
+        setFirstInputMask();
 }
 
 void BaseSceneWindow::applyShapeNow()

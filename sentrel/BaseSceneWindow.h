@@ -188,6 +188,9 @@ protected:
     void setFirstInputMask();
     // Sets the shape of what the window draws now, at once.
     void applyShapeNow();
+    // The shape a window takes as it shows: the gadget's rectangle before
+    // its first frame where the desktop blends, else what it draws.
+    void applyShapeForShowing();
     // Whether the window is opaque all over, so that all of it takes input.
     virtual bool coversWholeWindow() const { return false; }
     virtual void updateScaleRange();

@@ -12,6 +12,7 @@
 #include "utilities/WidgetUtilities.h"
 
 #include <QApplication>
+#include <QWindow>
 #include <QElapsedTimer>
 #include <QGraphicsRectItem>
 #include <QGraphicsView>
@@ -19,6 +20,11 @@
 #include <QSignalSpy>
 #include <QPaintEvent>
 #include <QTest>
+
+#include <xcb/shape.h>
+#include <xcb/xcb.h>
+
+#include <cstdlib>
 
 using namespace Corvane::Sentrel;
 using Corvane::Utilities::InitSettings;
@@ -46,6 +52,8 @@ private Q_SLOTS:
     void shapeTakesWhatMovesBeyondItAtOnce();
     void madeAnewTheWindowKeepsItsShape_data();
     void madeAnewTheWindowKeepsItsShape();
+    void windowSystemHoldsTheShapeOfTheWindowMadeAnew_data();
+    void windowSystemHoldsTheShapeOfTheWindowMadeAnew();
     void firstPaintStartsTheWorkerAndDestroyReportsOnce();
     void firstFrameIsReportedWhenTheSceneIsDrawn();
     void neverPaintedWindowReportsAtOnce();
@@ -387,8 +395,65 @@ void tst_BaseSceneWindow::madeAnewTheWindowKeepsItsShape()
         WidgetUtilities::setWindgetOnTop(m_window.get(), true);
     }
     QVERIFY(m_window->isVisible());
-    QCOMPARE(m_window->inputMaskWindow(), m_window->winId());
+    QCOMPARE(m_window->inputMaskWindow(), m_window->windowHandle()->winId());
     QVERIFY((m_window->inputMask() ^ visible).isEmpty());
+}
+
+namespace {
+
+// The shape the X server holds for a window.
+QRegion serverShape(WId window, WindowShape::Kind kind)
+{
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* connection = x11->connection();
+    const auto shapeKind = kind == WindowShape::Kind::Input ? XCB_SHAPE_SK_INPUT : XCB_SHAPE_SK_BOUNDING;
+    xcb_shape_get_rectangles_reply_t* reply = xcb_shape_get_rectangles_reply(
+        connection, xcb_shape_get_rectangles(connection, xcb_window_t(window), shapeKind), nullptr);
+    QRegion region;
+    if (!reply)
+        return region;
+    const xcb_rectangle_t* rectangles = xcb_shape_get_rectangles_rectangles(reply);
+    for (int i = 0; i < xcb_shape_get_rectangles_rectangles_length(reply); ++i)
+        region += QRect(rectangles[i].x, rectangles[i].y, rectangles[i].width, rectangles[i].height);
+    std::free(reply);
+    return region;
+}
+
+} // namespace
+
+void tst_BaseSceneWindow::windowSystemHoldsTheShapeOfTheWindowMadeAnew_data()
+{
+    madeAnewTheWindowKeepsItsShape_data();
+}
+
+// Qt makes the X window anew when it shows a window whose "stay on top" hint
+// changed, after the widget was asked to show: the new X window, not the
+// old one, holds the shape of the visible pixels (input shape under a
+// compositing manager, bounding shape without), or the whole desktop-sized
+// window would take every click.
+void tst_BaseSceneWindow::windowSystemHoldsTheShapeOfTheWindowMadeAnew()
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        QSKIP("needs an X server (QT_QPA_PLATFORM=xcb)");
+    QFETCH(bool, hideFirst);
+    const WindowShape shape(m_window.get());
+    m_window->showTo();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QTRY_VERIFY(m_window->isInputMaskRunning());
+    QTRY_VERIFY(!m_window->inputMask().isEmpty() && m_window->inputMask() != QRegion(m_window->rect()));
+    const WId before = m_window->windowHandle()->winId();
+
+    if (hideFirst) {
+        m_window->hide();
+        m_window->setWindowFlags(m_window->windowFlags() | Qt::WindowStaysOnTopHint);
+        m_window->showTo();
+    } else {
+        Corvane::Utilities::WidgetUtilities::setWindgetOnTop(m_window.get(), true);
+    }
+    const WId now = m_window->windowHandle()->winId();
+    QVERIFY(now != before);
+    QCOMPARE(m_window->inputMaskWindow(), now);
+    QCOMPARE(serverShape(now, shape.kind()), m_window->inputMask());
 }
 
 void tst_BaseSceneWindow::firstPaintStartsTheWorkerAndDestroyReportsOnce()
