@@ -1,5 +1,6 @@
 #include "BaseSceneWindow.h"
 
+#include "CompositorWatch.h"
 #include "SceneView.h"
 #include "Settings.h"
 #include "WindowShape.h"
@@ -169,6 +170,7 @@ void BaseSceneWindow::connectSignals()
     connect(qGuiApp, &QGuiApplication::screenRemoved, this, &BaseSceneWindow::ensureWindowIsOnScreen,
             Qt::QueuedConnection);
     connect(m_scene, &QGraphicsScene::changed, this, &BaseSceneWindow::scheduleInputMaskUpdate);
+    connect(CompositorWatch::instance(), &CompositorWatch::changed, this, &BaseSceneWindow::followCompositing);
     // Where the desktop cannot blend, a pixel inside the shape but no longer
     // drawn shows black: the shape follows each drawing at once.
     connect(m_view, &SceneView::drawnOpaque, this, [this](const QRect& area, const QRegion& drawn) {
@@ -326,6 +328,18 @@ void BaseSceneWindow::setVisible(bool visible)
     // follows the map request, before the window manager maps the window.
     if (visible && m_shape->nativeWindow() != m_shape->appliedTo())
         applyShapeForShowing();
+}
+
+// A compositing manager that starts or stops changes how the desktop shows
+// translucent pixels: a shown window draws and takes its shape the new way
+// at once, or the desktop around the gadget would turn black (no compositing
+// manager left to blend) or the gadget stay cut to its opaque pixels.
+void BaseSceneWindow::followCompositing()
+{
+    if (!isVisible())
+        return;
+    m_view->setDrawsOpaqueOnly(!m_shape->desktopBlends());
+    applyShapeNow();
 }
 
 void BaseSceneWindow::applyShapeForShowing()

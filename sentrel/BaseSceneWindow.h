@@ -186,6 +186,9 @@ protected:
     // Sets the shape to the gadget's rectangle (all of the window when it
     // covers it), as before the window is shown.
     void setFirstInputMask();
+    // Draws and shapes the shown window for the compositing manager that
+    // runs now.
+    void followCompositing();
     // Sets the shape of what the window draws now, at once.
     void applyShapeNow();
     // The shape a window takes as it shows: the gadget's rectangle before

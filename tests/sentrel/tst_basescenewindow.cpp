@@ -54,6 +54,7 @@ private Q_SLOTS:
     void madeAnewTheWindowKeepsItsShape();
     void windowSystemHoldsTheShapeOfTheWindowMadeAnew_data();
     void windowSystemHoldsTheShapeOfTheWindowMadeAnew();
+    void shownWindowsFollowTheCompositingManager();
     void firstPaintStartsTheWorkerAndDestroyReportsOnce();
     void firstFrameIsReportedWhenTheSceneIsDrawn();
     void neverPaintedWindowReportsAtOnce();
@@ -419,6 +420,35 @@ QRegion serverShape(WId window, WindowShape::Kind kind)
     return region;
 }
 
+// Owns the compositing manager's selection while it lives, as a compositing
+// manager that starts does.
+class CompositingManagerStandIn
+{
+public:
+    CompositingManagerStandIn()
+        : m_connection(qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection())
+    {
+        const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data;
+        m_window = xcb_generate_id(m_connection);
+        xcb_create_window(m_connection, XCB_COPY_FROM_PARENT, m_window, screen->root, 0, 0, 1, 1, 0,
+                          XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, 0, nullptr);
+        xcb_intern_atom_reply_t* atom =
+            xcb_intern_atom_reply(m_connection, xcb_intern_atom(m_connection, 0, 13, "_NET_WM_CM_S0"), nullptr);
+        xcb_set_selection_owner(m_connection, m_window, atom->atom, XCB_CURRENT_TIME);
+        std::free(atom);
+        xcb_flush(m_connection);
+    }
+    ~CompositingManagerStandIn()
+    {
+        xcb_destroy_window(m_connection, m_window);
+        xcb_flush(m_connection);
+    }
+
+private:
+    xcb_connection_t* m_connection;
+    xcb_window_t m_window;
+};
+
 } // namespace
 
 void tst_BaseSceneWindow::windowSystemHoldsTheShapeOfTheWindowMadeAnew_data()
@@ -454,6 +484,39 @@ void tst_BaseSceneWindow::windowSystemHoldsTheShapeOfTheWindowMadeAnew()
     QVERIFY(now != before);
     QCOMPARE(m_window->inputMaskWindow(), now);
     QCOMPARE(serverShape(now, shape.kind()), m_window->inputMask());
+}
+
+// A compositing manager that starts or stops while the window shows: the
+// window draws and shapes itself the new way at once, not at its next
+// showing or drawing. Without one, the desktop-sized window is cut to its
+// opaque pixels (else the desktop shows black around the gadget); with one,
+// only the clicks are cut.
+void tst_BaseSceneWindow::shownWindowsFollowTheCompositingManager()
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        QSKIP("needs an X server (QT_QPA_PLATFORM=xcb)");
+    const WindowShape shape(m_window.get());
+    if (shape.kind() != WindowShape::Kind::Bounding)
+        QSKIP("needs an X server without compositing manager: the test plays one");
+    m_window->showTo();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QTRY_VERIFY(m_window->isInputMaskRunning());
+    const auto view = static_cast<SceneView*>(m_window->view());
+    const WId window = m_window->windowHandle()->winId();
+    const QRegion whole(m_window->rect());
+    QVERIFY(view->drawsOpaqueOnly());
+    QTRY_COMPARE(serverShape(window, WindowShape::Kind::Bounding), m_window->inputMask());
+
+    {
+        CompositingManagerStandIn compositor;
+        QTRY_VERIFY(!view->drawsOpaqueOnly());
+        QCOMPARE(serverShape(window, WindowShape::Kind::Bounding), whole);
+        QCOMPARE(serverShape(window, WindowShape::Kind::Input), m_window->inputMask());
+        QVERIFY(m_window->inputMask() != whole);
+    }
+    QTRY_VERIFY(view->drawsOpaqueOnly());
+    QCOMPARE(serverShape(window, WindowShape::Kind::Bounding), m_window->inputMask());
+    QVERIFY(m_window->inputMask() != whole);
 }
 
 void tst_BaseSceneWindow::firstPaintStartsTheWorkerAndDestroyReportsOnce()
