@@ -1,9 +1,8 @@
 #include "BaseSceneWindow.h"
 
-#include "CompositorWatch.h"
 #include "SceneView.h"
+#include "SceneWindowShaper.h"
 #include "Settings.h"
-#include "WindowShape.h"
 
 #include "controls/SvgButton.h"
 #include "controls/SvgControlObject.h"
@@ -77,7 +76,6 @@ BaseSceneWindow::BaseSceneWindow(std::unique_ptr<Scene> scene, QWidget* parent,
     : QWidget(parent)
     , m_cursor(cursor ? std::move(cursor) : std::make_unique<SystemCursor>())
     , m_gestureRecognizer(std::make_unique<SharedCursor>(*m_cursor))
-    , m_shape(std::make_unique<WindowShape>(this))
     , m_sceneDefinition(std::move(scene))
 {
     setAttribute(Qt::WA_TranslucentBackground);
@@ -95,6 +93,7 @@ BaseSceneWindow::BaseSceneWindow(std::unique_ptr<Scene> scene, QWidget* parent,
     m_scene->setBackgroundBrush(Qt::transparent);
     m_scene->installEventFilter(&m_gestureRecognizer);
     configureView();
+    m_shaper = new SceneWindowShaper(this, m_view, [this] { return coversWholeWindow(); });
 
     updateScaleRange();
     if (Settings::s_instance->supportTransparency())
@@ -170,13 +169,6 @@ void BaseSceneWindow::connectSignals()
     connect(qGuiApp, &QGuiApplication::screenRemoved, this, &BaseSceneWindow::ensureWindowIsOnScreen,
             Qt::QueuedConnection);
     connect(m_scene, &QGraphicsScene::changed, this, &BaseSceneWindow::scheduleInputMaskUpdate);
-    connect(CompositorWatch::instance(), &CompositorWatch::changed, this, &BaseSceneWindow::followCompositing);
-    // Where the desktop cannot blend, a pixel inside the shape but no longer
-    // drawn shows black: the shape follows each drawing at once.
-    connect(m_view, &SceneView::drawnOpaque, this, [this](const QRect& area, const QRegion& drawn) {
-        if (m_inputMaskStarted && !coversWholeWindow() && m_shape->kind() == WindowShape::Kind::Bounding)
-            m_shape->apply((m_shape->region() - area) + drawn);
-    });
     // The view draws the scene after the window drew its own ground: the
     // frame is whole only then.
     connect(m_view, &SceneView::painted, this, &BaseSceneWindow::reportFirstFrame);
@@ -300,71 +292,23 @@ void BaseSceneWindow::showTo()
 
 bool BaseSceneWindow::isTranslucencyAvailable() const
 {
-    return m_shape->desktopBlends();
+    return m_shaper->desktopBlends();
 }
 
-// A window is shown with the shape of what it draws, also when the window
-// system window was just made anew (a change of its flags): until the next
-// change of the scene nothing else would set it. Only a first showing on a
-// desktop that blends takes the gadget's rectangle: there the shape only
-// decides where clicks go, and the worker started by the first frame sets
-// the drawn shape, so the start need not draw the scene twice.
-//
 // Hidden under the pointer, the window hears of no leave: its scene is told,
 // so that nothing shows hovered (the floating buttons, a lit segment) when
 // the window shows again with the pointer elsewhere.
 void BaseSceneWindow::setVisible(bool visible)
 {
     if (visible) {
-        m_view->setDrawsOpaqueOnly(!m_shape->desktopBlends());
-        applyShapeForShowing();
+        m_shaper->prepareToShow();
     } else if (isVisible()) {
         QEvent leave(QEvent::Leave);
         QCoreApplication::sendEvent(m_view->viewport(), &leave);
     }
     QWidget::setVisible(visible);
-    // Showing a window whose "stay on top" hint changed makes its window
-    // system window anew. The new one gets its shape now: the request
-    // follows the map request, before the window manager maps the window.
-    if (visible && m_shape->nativeWindow() != m_shape->appliedTo())
-        applyShapeForShowing();
-}
-
-// A compositing manager that starts or stops changes how the desktop shows
-// translucent pixels: a shown window draws and takes its shape the new way
-// at once, or the desktop around the gadget would turn black (no compositing
-// manager left to blend) or the gadget stay cut to its opaque pixels.
-void BaseSceneWindow::followCompositing()
-{
-    if (!isVisible())
-        return;
-    m_view->setDrawsOpaqueOnly(!m_shape->desktopBlends());
-    applyShapeNow();
-}
-
-void BaseSceneWindow::applyShapeForShowing()
-{
-    if (m_inputMaskStarted || !m_shape->desktopBlends())
-        applyShapeNow();
-    else
-        setFirstInputMask();
-}
-
-void BaseSceneWindow::applyShapeNow()
-{
-    if (coversWholeWindow()) {
-        m_shape->apply(QRegion(rect()));
-        return;
-    }
-    QPoint offset;
-    const QImage image = createWindowImage(&offset);
-    if (image.isNull()) {
-        setFirstInputMask();
-        return;
-    }
-    // A mask on its way from the worker is older than this one.
-    ++m_inputMaskSerial;
-    m_shape->apply(Utilities::InputMaskUpdater::visibleRegion(image, offset));
+    if (visible)
+        m_shaper->shown();
 }
 
 void BaseSceneWindow::useWholeDesktopArea(bool available)
@@ -414,7 +358,7 @@ void BaseSceneWindow::moveTo(const QPoint& position)
 {
     const QRect before = customRect();
     const QPointF target = mapGlobalToScene(position);
-    widenBoundingShape(before, before.translated((target - m_wrapper->scenePos()).toPoint()));
+    widenShape(before, before.translated((target - m_wrapper->scenePos()).toPoint()));
     m_wrapper->setPos(target);
     const QRect rect = customRect();
     Q_EMIT moved(QPointF((rect.left() + rect.right()) / 2, (rect.top() + rect.bottom()) / 2));
@@ -492,7 +436,7 @@ void BaseSceneWindow::setScale(int percent, bool force)
     m_wrapper->setScale(scale);
     setControlsCustomScale(scale);
     m_currentScale = scale;
-    widenBoundingShape(before, customRect());
+    widenShape(before, customRect());
 }
 
 void BaseSceneWindow::setIsInResizeMode(bool on)
@@ -774,12 +718,12 @@ void BaseSceneWindow::changeEvent(QEvent* event)
 
 QRegion BaseSceneWindow::inputMask() const
 {
-    return m_shape->region();
+    return m_shaper->region();
 }
 
 WId BaseSceneWindow::inputMaskWindow() const
 {
-    return m_shape->appliedTo();
+    return m_shaper->appliedTo();
 }
 
 // What the gadget paints, in window coordinates: its own rectangle and every
@@ -828,7 +772,7 @@ void BaseSceneWindow::startInputMaskUpdate(bool start)
     }
     if (m_inputMaskUpdater)
         return;
-    m_inputMaskStarted = true;
+    m_shaper->workerStarted();
     auto* updater = new Utilities::InputMaskUpdater;
     m_inputMaskUpdater = updater;
     if (!m_inputMaskThread)
@@ -861,38 +805,28 @@ void BaseSceneWindow::requestInputMask()
     if (!m_inputMaskRunning || !m_inputMaskUpdater)
         return;
     if (coversWholeWindow()) {
-        ++m_inputMaskSerial;
-        m_shape->apply(QRegion(rect()));
+        m_shaper->applyWholeWindow();
         return;
     }
     QPoint offset;
     const QImage image = createWindowImage(&offset);
-    Q_EMIT inputMaskRequested(image, offset, ++m_inputMaskSerial);
+    Q_EMIT inputMaskRequested(image, offset, m_shaper->nextRequest());
 }
 
 void BaseSceneWindow::onMaskReady(const QRegion& region, quint64 serial)
 {
-    if (serial == m_inputMaskSerial)
-        m_shape->apply(region);
+    m_shaper->applyAnswer(region, serial);
 }
 
 void BaseSceneWindow::setFirstInputMask()
 {
-    if (coversWholeWindow()) {
-        m_shape->apply(QRegion(rect()));
-        return;
-    }
-    const QRect gadget = customRect().translated(-mapToGlobal(QPoint(0, 0))).intersected(rect());
-    m_shape->apply(QRegion(gadget));
+    m_shaper->applyGadgetRect();
 }
 
-void BaseSceneWindow::widenBoundingShape(const QRect& oldRect, const QRect& newRect)
+void BaseSceneWindow::widenShape(const QRect& oldRect, const QRect& newRect)
 {
-    if (!m_inputMaskStarted || m_shape->kind() != WindowShape::Kind::Bounding || oldRect == newRect)
-        return;
-    const QPoint origin = mapToGlobal(QPoint(0, 0));
-    m_shape->apply(m_shape->region() + oldRect.translated(-origin) + newRect.translated(-origin));
-    scheduleInputMaskUpdate();
+    if (m_shaper->widen(oldRect, newRect))
+        scheduleInputMaskUpdate();
 }
 
 void BaseSceneWindow::prepareToDestroy()
