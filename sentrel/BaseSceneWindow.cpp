@@ -1,8 +1,8 @@
 #include "BaseSceneWindow.h"
 
 #include "SceneView.h"
+#include "SceneWindowShaper.h"
 #include "Settings.h"
-#include "WindowShape.h"
 
 #include "controls/SvgButton.h"
 #include "controls/SvgControlObject.h"
@@ -77,7 +77,6 @@ BaseSceneWindow::BaseSceneWindow(std::unique_ptr<Scene> scene, QWidget* parent,
     : QWidget(parent)
     , m_cursor(cursor ? std::move(cursor) : std::make_unique<SystemCursor>())
     , m_gestureRecognizer(std::make_unique<SharedCursor>(*m_cursor))
-    , m_shape(std::make_unique<WindowShape>(this))
     , m_sceneDefinition(std::move(scene))
 {
     setAttribute(Qt::WA_TranslucentBackground);
@@ -95,6 +94,7 @@ BaseSceneWindow::BaseSceneWindow(std::unique_ptr<Scene> scene, QWidget* parent,
     m_scene->setBackgroundBrush(Qt::transparent);
     m_scene->installEventFilter(&m_gestureRecognizer);
     configureView();
+    m_shaper = new SceneWindowShaper(this, m_view, [this] { return coversWholeWindow(); });
 
     updateScaleRange();
     if (Settings::s_instance->supportTransparency())
@@ -170,12 +170,6 @@ void BaseSceneWindow::connectSignals()
     connect(qGuiApp, &QGuiApplication::screenRemoved, this, &BaseSceneWindow::ensureWindowIsOnScreen,
             Qt::QueuedConnection);
     connect(m_scene, &QGraphicsScene::changed, this, &BaseSceneWindow::scheduleInputMaskUpdate);
-    // Where the desktop cannot blend, a pixel inside the shape but no longer
-    // drawn shows black: the shape follows each drawing at once.
-    connect(m_view, &SceneView::drawnOpaque, this, [this](const QRect& area, const QRegion& drawn) {
-        if (m_inputMaskStarted && !coversWholeWindow() && m_shape->kind() == WindowShape::Kind::Bounding)
-            m_shape->apply((m_shape->region() - area) + drawn);
-    });
     // The view draws the scene after the window drew its own ground: the
     // frame is whole only then.
     connect(m_view, &SceneView::painted, this, &BaseSceneWindow::reportFirstFrame);
@@ -299,50 +293,23 @@ void BaseSceneWindow::showTo()
 
 bool BaseSceneWindow::isTranslucencyAvailable() const
 {
-    return m_shape->desktopBlends();
+    return m_shaper->desktopBlends();
 }
 
-// A window is shown with the shape of what it draws, also when the window
-// system window was just made anew (a change of its flags): until the next
-// change of the scene nothing else would set it. Only a first showing on a
-// desktop that blends takes the gadget's rectangle: there the shape only
-// decides where clicks go, and the worker started by the first frame sets
-// the drawn shape, so the start need not draw the scene twice.
-//
 // Hidden under the pointer, the window hears of no leave: its scene is told,
 // so that nothing shows hovered (the floating buttons, a lit segment) when
 // the window shows again with the pointer elsewhere.
 void BaseSceneWindow::setVisible(bool visible)
 {
     if (visible) {
-        const bool blends = m_shape->desktopBlends();
-        m_view->setDrawsOpaqueOnly(!blends);
-        if (m_inputMaskStarted || !blends)
-            applyShapeNow();
-        else
-            setFirstInputMask();
+        m_shaper->prepareToShow();
     } else if (isVisible()) {
         QEvent leave(QEvent::Leave);
         QCoreApplication::sendEvent(m_view->viewport(), &leave);
     }
     QWidget::setVisible(visible);
-}
-
-void BaseSceneWindow::applyShapeNow()
-{
-    if (coversWholeWindow()) {
-        m_shape->apply(QRegion(rect()));
-        return;
-    }
-    QPoint offset;
-    const QImage image = createWindowImage(&offset);
-    if (image.isNull()) {
-        setFirstInputMask();
-        return;
-    }
-    // A mask on its way from the worker is older than this one.
-    ++m_inputMaskSerial;
-    m_shape->apply(Utilities::InputMaskUpdater::visibleRegion(image, offset));
+    if (visible)
+        m_shaper->shown();
 }
 
 void BaseSceneWindow::useWholeDesktopArea(bool available)
@@ -392,7 +359,7 @@ void BaseSceneWindow::moveTo(const QPoint& position)
 {
     const QRect before = customRect();
     const QPointF target = mapGlobalToScene(position);
-    widenBoundingShape(before, before.translated((target - m_wrapper->scenePos()).toPoint()));
+    widenShape(before, before.translated((target - m_wrapper->scenePos()).toPoint()));
     m_wrapper->setPos(target);
     const QRect rect = customRect();
     Q_EMIT moved(QPointF((rect.left() + rect.right()) / 2, (rect.top() + rect.bottom()) / 2));
@@ -470,7 +437,7 @@ void BaseSceneWindow::setScale(int percent, bool force)
     m_wrapper->setScale(scale);
     setControlsCustomScale(scale);
     m_currentScale = scale;
-    widenBoundingShape(before, customRect());
+    widenShape(before, customRect());
 }
 
 void BaseSceneWindow::setIsInResizeMode(bool on)
@@ -752,12 +719,12 @@ void BaseSceneWindow::changeEvent(QEvent* event)
 
 QRegion BaseSceneWindow::inputMask() const
 {
-    return m_shape->region();
+    return m_shaper->region();
 }
 
 WId BaseSceneWindow::inputMaskWindow() const
 {
-    return m_shape->appliedTo();
+    return m_shaper->appliedTo();
 }
 
 // What the gadget paints, in window coordinates: its own rectangle and every
@@ -808,7 +775,7 @@ void BaseSceneWindow::startInputMaskUpdate(bool start)
     }
     if (m_inputMaskUpdater)
         return;
-    m_inputMaskStarted = true;
+    m_shaper->workerStarted();
     auto* updater = new Utilities::InputMaskUpdater;
     m_inputMaskUpdater = updater;
     if (!m_inputMaskThread)
@@ -841,38 +808,28 @@ void BaseSceneWindow::requestInputMask()
     if (!m_inputMaskRunning || !m_inputMaskUpdater)
         return;
     if (coversWholeWindow()) {
-        ++m_inputMaskSerial;
-        m_shape->apply(QRegion(rect()));
+        m_shaper->applyWholeWindow();
         return;
     }
     QPoint offset;
     const QImage image = createWindowImage(&offset);
-    Q_EMIT inputMaskRequested(image, offset, ++m_inputMaskSerial);
+    Q_EMIT inputMaskRequested(image, offset, m_shaper->nextRequest());
 }
 
 void BaseSceneWindow::onMaskReady(const QRegion& region, quint64 serial)
 {
-    if (serial == m_inputMaskSerial)
-        m_shape->apply(region);
+    m_shaper->applyAnswer(region, serial);
 }
 
 void BaseSceneWindow::setFirstInputMask()
 {
-    if (coversWholeWindow()) {
-        m_shape->apply(QRegion(rect()));
-        return;
-    }
-    const QRect gadget = customRect().translated(-mapToGlobal(QPoint(0, 0))).intersected(rect());
-    m_shape->apply(QRegion(gadget));
+    m_shaper->applyGadgetRect();
 }
 
-void BaseSceneWindow::widenBoundingShape(const QRect& oldRect, const QRect& newRect)
+void BaseSceneWindow::widenShape(const QRect& oldRect, const QRect& newRect)
 {
-    if (!m_inputMaskStarted || m_shape->kind() != WindowShape::Kind::Bounding || oldRect == newRect)
-        return;
-    const QPoint origin = mapToGlobal(QPoint(0, 0));
-    m_shape->apply(m_shape->region() + oldRect.translated(-origin) + newRect.translated(-origin));
-    scheduleInputMaskUpdate();
+    if (m_shaper->widen(oldRect, newRect))
+        scheduleInputMaskUpdate();
 }
 
 void BaseSceneWindow::prepareToDestroy()

@@ -38,7 +38,7 @@ class InputMaskUpdater;
 
 namespace Corvane::Sentrel {
 
-class WindowShape;
+class SceneWindowShaper;
 
 // Base of the program's top-level windows: a frameless translucent window
 // holding a graphics view of one scene, whose root wrapper hosts the main
@@ -52,7 +52,7 @@ class WindowShape;
 // inside it. A worker thread turns the window image into the click-through
 // shape: after the scene changes, the GUI thread renders the gadget's
 // rectangle and hands it over; the region of visible pixels comes back and
-// is applied (WindowShape). Both hand-overs are queued; nothing waits.
+// is applied (SceneWindowShaper). Both hand-overs are queued; nothing waits.
 class BaseSceneWindow : public QWidget
 {
     Q_OBJECT
@@ -186,8 +186,6 @@ protected:
     // Sets the shape to the gadget's rectangle (all of the window when it
     // covers it), as before the window is shown.
     void setFirstInputMask();
-    // Sets the shape of what the window draws now, at once.
-    void applyShapeNow();
     // Whether the window is opaque all over, so that all of it takes input.
     virtual bool coversWholeWindow() const { return false; }
     virtual void updateScaleRange();
@@ -217,7 +215,7 @@ private:
     void scheduleInputMaskUpdate();
     void requestInputMask();
     void onMaskReady(const QRegion& region, quint64 serial);
-    void widenBoundingShape(const QRect& oldRect, const QRect& newRect);
+    void widenShape(const QRect& oldRect, const QRect& newRect);
     void reportReadyToDestroy();
     void reportFirstFrame();
     QPointF hotSpotInWrapper() const;
@@ -245,15 +243,13 @@ private:
     QPointer<Utilities::InputMaskUpdater> m_inputMaskUpdater;
     QThread* m_inputMaskThread = nullptr;
     bool m_inputMaskRunning = false;
-    bool m_inputMaskStarted = false;
     bool m_readyToDestroyReported = false;
     bool m_firstFrameReported = false;
     // Set while the window is drawn into a picture (for its shape): no frame
     // of the screen.
     bool m_drawingPicture = false;
     QTimer m_inputMaskTimer;
-    quint64 m_inputMaskSerial = 0;
-    std::unique_ptr<WindowShape> m_shape;
+    SceneWindowShaper* m_shaper = nullptr;
     std::unique_ptr<Scene> m_sceneDefinition;
 };
 

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QVector>
 #include <QWidget>
+#include <QWindow>
 
 #include <xcb/shape.h>
 #include <xcb/xcb.h>
@@ -67,10 +68,19 @@ void WindowShape::setDesktopBlendsForTesting(std::optional<bool> blends)
     desktopBlendsForTesting = blends;
 }
 
+// The window system window as it is now: Qt makes it anew when it shows a
+// window whose "stay on top" hint changed, while the widget's winId() still
+// names the old one.
+WId WindowShape::nativeWindow() const
+{
+    const QWindow* handle = m_window->windowHandle();
+    return handle ? handle->winId() : m_window->winId();
+}
+
 void WindowShape::apply(const QRegion& region)
 {
     m_region = region;
-    const WId window = m_window->winId();
+    const WId window = nativeWindow();
     // A window system window made anew (a change of the window's flags) has
     // no shape, while the widget still holds its mask and would not send an
     // unchanged one again.
@@ -101,7 +111,7 @@ void WindowShape::setX11InputShape(const QRegion& region)
         rectangles.append({int16_t(r.x()), int16_t(r.y()), uint16_t(r.width()), uint16_t(r.height())});
     xcb_connection_t* connection = x11Connection();
     xcb_shape_rectangles(connection, XCB_SHAPE_SO_SET, XCB_SHAPE_SK_INPUT, XCB_CLIP_ORDERING_UNSORTED,
-                         xcb_window_t(m_window->winId()), 0, 0, uint32_t(rectangles.size()), rectangles.constData());
+                         xcb_window_t(nativeWindow()), 0, 0, uint32_t(rectangles.size()), rectangles.constData());
     xcb_flush(connection);
 }
 

@@ -35,6 +35,8 @@ public:
     // The region last applied, and the window system window it went to.
     QRegion region() const { return m_region; }
     WId appliedTo() const { return m_appliedTo; }
+    // The window system window that the window shows in now.
+    WId nativeWindow() const;
 
 private:
     bool isX11() const;

@@ -12,12 +12,18 @@
 #include "utilities/WidgetUtilities.h"
 
 #include <QApplication>
+#include <QWindow>
 #include <QGraphicsRectItem>
 #include <QGraphicsView>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QPaintEvent>
 #include <QTest>
+
+#include <xcb/shape.h>
+#include <xcb/xcb.h>
+
+#include <cstdlib>
 
 using namespace Corvane::Sentrel;
 using Corvane::Utilities::InitSettings;
@@ -45,6 +51,9 @@ private Q_SLOTS:
     void shapeTakesWhatMovesBeyondItAtOnce();
     void madeAnewTheWindowKeepsItsShape_data();
     void madeAnewTheWindowKeepsItsShape();
+    void windowSystemHoldsTheShapeOfTheWindowMadeAnew_data();
+    void windowSystemHoldsTheShapeOfTheWindowMadeAnew();
+    void shownWindowsFollowTheCompositingManager();
     void firstPaintStartsTheWorkerAndDestroyReportsOnce();
     void firstFrameIsReportedWhenTheSceneIsDrawn_data();
     void firstFrameIsReportedWhenTheSceneIsDrawn();
@@ -400,8 +409,127 @@ void tst_BaseSceneWindow::madeAnewTheWindowKeepsItsShape()
         WidgetUtilities::setWindgetOnTop(m_window.get(), true);
     }
     QVERIFY(m_window->isVisible());
-    QCOMPARE(m_window->inputMaskWindow(), m_window->winId());
+    QCOMPARE(m_window->inputMaskWindow(), m_window->windowHandle()->winId());
     QVERIFY((m_window->inputMask() ^ visible).isEmpty());
+}
+
+namespace {
+
+// The shape the X server holds for a window.
+QRegion serverShape(WId window, WindowShape::Kind kind)
+{
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* connection = x11->connection();
+    const auto shapeKind = kind == WindowShape::Kind::Input ? XCB_SHAPE_SK_INPUT : XCB_SHAPE_SK_BOUNDING;
+    xcb_shape_get_rectangles_reply_t* reply = xcb_shape_get_rectangles_reply(
+        connection, xcb_shape_get_rectangles(connection, xcb_window_t(window), shapeKind), nullptr);
+    QRegion region;
+    if (!reply)
+        return region;
+    const xcb_rectangle_t* rectangles = xcb_shape_get_rectangles_rectangles(reply);
+    for (int i = 0; i < xcb_shape_get_rectangles_rectangles_length(reply); ++i)
+        region += QRect(rectangles[i].x, rectangles[i].y, rectangles[i].width, rectangles[i].height);
+    std::free(reply);
+    return region;
+}
+
+// Owns the compositing manager's selection while it lives, as a compositing
+// manager that starts does.
+class CompositingManagerStandIn
+{
+public:
+    CompositingManagerStandIn()
+        : m_connection(qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection())
+    {
+        const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data;
+        m_window = xcb_generate_id(m_connection);
+        xcb_create_window(m_connection, XCB_COPY_FROM_PARENT, m_window, screen->root, 0, 0, 1, 1, 0,
+                          XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, 0, nullptr);
+        xcb_intern_atom_reply_t* atom =
+            xcb_intern_atom_reply(m_connection, xcb_intern_atom(m_connection, 0, 13, "_NET_WM_CM_S0"), nullptr);
+        xcb_set_selection_owner(m_connection, m_window, atom->atom, XCB_CURRENT_TIME);
+        std::free(atom);
+        xcb_flush(m_connection);
+    }
+    ~CompositingManagerStandIn()
+    {
+        xcb_destroy_window(m_connection, m_window);
+        xcb_flush(m_connection);
+    }
+
+private:
+    xcb_connection_t* m_connection;
+    xcb_window_t m_window;
+};
+
+} // namespace
+
+void tst_BaseSceneWindow::windowSystemHoldsTheShapeOfTheWindowMadeAnew_data()
+{
+    madeAnewTheWindowKeepsItsShape_data();
+}
+
+// Qt makes the X window anew when it shows a window whose "stay on top" hint
+// changed, after the widget was asked to show: the new X window, not the
+// old one, holds the shape of the visible pixels (input shape under a
+// compositing manager, bounding shape without), or the whole desktop-sized
+// window would take every click.
+void tst_BaseSceneWindow::windowSystemHoldsTheShapeOfTheWindowMadeAnew()
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        QSKIP("needs an X server (QT_QPA_PLATFORM=xcb)");
+    QFETCH(bool, hideFirst);
+    const WindowShape shape(m_window.get());
+    m_window->showTo();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QTRY_VERIFY(m_window->isInputMaskRunning());
+    QTRY_VERIFY(!m_window->inputMask().isEmpty() && m_window->inputMask() != QRegion(m_window->rect()));
+    const WId before = m_window->windowHandle()->winId();
+
+    if (hideFirst) {
+        m_window->hide();
+        m_window->setWindowFlags(m_window->windowFlags() | Qt::WindowStaysOnTopHint);
+        m_window->showTo();
+    } else {
+        Corvane::Utilities::WidgetUtilities::setWindgetOnTop(m_window.get(), true);
+    }
+    const WId now = m_window->windowHandle()->winId();
+    QVERIFY(now != before);
+    QCOMPARE(m_window->inputMaskWindow(), now);
+    QCOMPARE(serverShape(now, shape.kind()), m_window->inputMask());
+}
+
+// A compositing manager that starts or stops while the window shows: the
+// window draws and shapes itself the new way at once, not at its next
+// showing or drawing. Without one, the desktop-sized window is cut to its
+// opaque pixels (else the desktop shows black around the gadget); with one,
+// only the clicks are cut.
+void tst_BaseSceneWindow::shownWindowsFollowTheCompositingManager()
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        QSKIP("needs an X server (QT_QPA_PLATFORM=xcb)");
+    const WindowShape shape(m_window.get());
+    if (shape.kind() != WindowShape::Kind::Bounding)
+        QSKIP("needs an X server without compositing manager: the test plays one");
+    m_window->showTo();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QTRY_VERIFY(m_window->isInputMaskRunning());
+    const auto view = static_cast<SceneView*>(m_window->view());
+    const WId window = m_window->windowHandle()->winId();
+    const QRegion whole(m_window->rect());
+    QVERIFY(view->drawsOpaqueOnly());
+    QTRY_COMPARE(serverShape(window, WindowShape::Kind::Bounding), m_window->inputMask());
+
+    {
+        CompositingManagerStandIn compositor;
+        QTRY_VERIFY(!view->drawsOpaqueOnly());
+        QCOMPARE(serverShape(window, WindowShape::Kind::Bounding), whole);
+        QCOMPARE(serverShape(window, WindowShape::Kind::Input), m_window->inputMask());
+        QVERIFY(m_window->inputMask() != whole);
+    }
+    QTRY_VERIFY(view->drawsOpaqueOnly());
+    QCOMPARE(serverShape(window, WindowShape::Kind::Bounding), m_window->inputMask());
+    QVERIFY(m_window->inputMask() != whole);
 }
 
 void tst_BaseSceneWindow::firstPaintStartsTheWorkerAndDestroyReportsOnce()

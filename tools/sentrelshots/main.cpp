@@ -8,8 +8,9 @@
 // kept below the others); --compositor starts xcompmgr for the run, so that
 // the pictures show Sentrel with and without translucent windows.
 //
-// Writes <theme>-gadget.png, <theme>-fullscreen.png and <theme>-settings.png
-// of an empty gadget, then, of the demo project in no-server mode:
+// Writes <theme>-gadget.png, <theme>-ontop.png and <theme>-ontop-off.png
+// ("Always on top" switched on, then off), <theme>-fullscreen.png and
+// <theme>-settings.png of an empty gadget, then, of the demo project in no-server mode:
 // <theme>-demo-gadget.png, <theme>-demo-hover.png (the pointer on the gadget,
 // its floating buttons shown), <theme>-demo-info.png (the info face),
 // <theme>-demo-info-turning.png and <theme>-demo-info-turning-2.png (a third
@@ -36,6 +37,7 @@
 #include "theme/ThemeProvider.h"
 #include "utilities/PathProvider.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCursor>
 #include <QLabel>
@@ -251,6 +253,13 @@ int main(int argc, char** argv)
             ok &= capture(output.filePath(theme + name));
             menu->hide();
         }
+        // "Always on top" makes the window anew; switched on and off again,
+        // the gadget keeps its shape and the desktop around it its pixels.
+        QAction* onTop = window.navigationController()->menus()->onTopAction();
+        onTop->trigger();
+        ok &= capture(output.filePath(theme + QStringLiteral("-ontop.png")));
+        onTop->trigger();
+        ok &= capture(output.filePath(theme + QStringLiteral("-ontop-off.png")));
         ok &= captureFullScreen(window, output.filePath(theme + QStringLiteral("-fullscreen.png")));
         window.userConfigurationController()->showUserConfiguration();
         ok &= capture(output.filePath(theme + QStringLiteral("-settings.png")));
