@@ -33,9 +33,12 @@ private:
     {
         return TextPaintData(text, QString(), 10, QFont::Normal, Qt::white, Qt::white, Qt::AlignCenter, opacity);
     }
-    static QImage canvas(qreal scale)
+    // A canvas of 80 x 80 items scaled by scale in all, ratio of which is
+    // the device pixel ratio (a HiDPI screen) and the rest the painter's.
+    static QImage canvas(qreal scale, qreal ratio = 1.0)
     {
         QImage image(QSize(80, 80) * scale, QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(ratio);
         image.fill(Qt::transparent);
         return image;
     }
@@ -44,35 +47,40 @@ private:
 void tst_ContentPixmapCache::drawsWhatPaintContentDraws_data()
 {
     QTest::addColumn<qreal>("scale");
+    QTest::addColumn<qreal>("ratio");
     QTest::addColumn<QString>("label");
-    QTest::newRow("icon at 1.0") << 1.0 << QString();
-    QTest::newRow("icon at 2.0") << 2.0 << QString();
-    QTest::newRow("icon at 1.5") << 1.5 << QString();
+    QTest::newRow("icon at 1.0") << 1.0 << 1.0 << QString();
+    QTest::newRow("icon at 2.0") << 2.0 << 1.0 << QString();
+    QTest::newRow("icon at 1.5") << 1.5 << 1.0 << QString();
     // A text beside the icon shifts it left, beyond the target.
-    QTest::newRow("icon and text at 1.5") << 1.5 << QStringLiteral("Hall");
+    QTest::newRow("icon and text at 1.5") << 1.5 << 1.0 << QStringLiteral("Hall");
+    QTest::newRow("icon at 2.0 on a screen of ratio 2") << 2.0 << 2.0 << QString();
+    QTest::newRow("icon at 1.5 on a screen of ratio 1.5") << 1.5 << 1.5 << QString();
+    QTest::newRow("icon at 3.0 on a screen of ratio 1.5") << 3.0 << 1.5 << QString();
 }
 
 // Drawn at whole device pixels, the cached copy matches a direct painting.
 void tst_ContentPixmapCache::drawsWhatPaintContentDraws()
 {
     QFETCH(qreal, scale);
+    QFETCH(qreal, ratio);
     QFETCH(QString, label);
     const QRectF target(10, 12, 48, 48);
 
-    QImage direct = canvas(scale);
+    QImage direct = canvas(scale, ratio);
     QPainter directPainter(&direct);
     directPainter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform |
                                  QPainter::TextAntialiasing);
-    directPainter.scale(scale, scale);
+    directPainter.scale(scale / ratio, scale / ratio);
     directPainter.translate(target.topLeft());
     SvgContentButton::paintContent(&directPainter, light(), QStringLiteral("active"),
                                    QRectF(QPointF(0, 0), target.size()), 1.0, text(label), SvgButton::Normal, 1.0,
                                    true, Qt::Horizontal, QString());
     directPainter.end();
 
-    QImage cached = canvas(scale);
+    QImage cached = canvas(scale, ratio);
     QPainter cachedPainter(&cached);
-    cachedPainter.scale(scale, scale);
+    cachedPainter.scale(scale / ratio, scale / ratio);
     ContentPixmapCache cache;
     cache.draw(&cachedPainter, light(), QStringLiteral("active"), text(label), target);
     cachedPainter.end();
