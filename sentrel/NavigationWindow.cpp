@@ -419,13 +419,21 @@ void NavigationWindow::placeOnScreen(const QPoint& stored)
     keepInsideAvailableArea();
 }
 
-QRect NavigationWindow::gadgetWithLabelsRect() const
-{
-    const QRectF gadget = wrapper()->mapRectToScene(wrapper()->boundingRect() | wrapper()->childrenBoundingRect());
-    return mapSceneToGlobal(gadget).toAlignedRect();
-}
-
 namespace {
+
+// What an item and its shown descendants cover, in scene coordinates. The
+// labels count while faded out too: they show again on the next hover.
+QRectF shownExtent(const QGraphicsItem* item)
+{
+    QRectF extent = item->sceneBoundingRect();
+    for (const QGraphicsItem* child : item->childItems()) {
+        if (dynamic_cast<const Gadgets::NavigationLabels*>(child))
+            extent |= child->mapRectToScene(child->boundingRect() | child->childrenBoundingRect());
+        else if (child->isVisible() && child->opacity() > 0.0)
+            extent |= shownExtent(child);
+    }
+    return extent;
+}
 
 // How far a span must move to lie within [low, high]; the low end first.
 int shiftInto(int start, int end, int low, int high)
@@ -436,6 +444,11 @@ int shiftInto(int start, int end, int low, int high)
 }
 
 } // namespace
+
+QRect NavigationWindow::gadgetWithLabelsRect() const
+{
+    return mapSceneToGlobal(shownExtent(wrapper())).toAlignedRect();
+}
 
 void NavigationWindow::keepInsideAvailableArea()
 {

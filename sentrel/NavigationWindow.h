@@ -75,7 +75,8 @@ public:
     // Moves the gadget to a stored place: the centre of the primary screen
     // when none was stored, else the place brought on screen.
     void placeOnScreen(const QPoint& stored);
-    // The gadget with the labels hanging below it, in global coordinates.
+    // What the gadget shows, the labels hanging below it included, in global
+    // coordinates.
     QRect gadgetWithLabelsRect() const;
     // Moves the gadget with its labels inside the available area of the
     // screen nearest to its hot spot (top-left first when it is larger).
