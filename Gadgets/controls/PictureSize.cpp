@@ -5,6 +5,7 @@
 #include "log/Logger.h"
 
 #include <QPaintDevice>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QSet>
 #include <QSvgRenderer>
@@ -96,7 +97,8 @@ QRegion PictureSize::regionFor(const QRegion& pictureRegion, const QSize& pictur
 void PictureSize::drawVisiblePart(QPainter* painter, const QRectF& target, const QString& source,
                                   const std::function<void(QPainter&)>& paint)
 {
-    const QPaintDevice* device = painter->device();
+    const QPaintEngine* engine = painter->paintEngine();
+    const QPaintDevice* device = engine && engine->paintDevice() ? engine->paintDevice() : painter->device();
     if (!device)
         return;
     // In device pixels: the combined transformation holds the device pixel

@@ -5,9 +5,11 @@
 #include "models/TextPaintData.h"
 #include "theme/ThemeProvider.h"
 
+#include <QBitmap>
 #include <QImage>
 #include <QPainter>
 #include <QTest>
+#include <QWidget>
 
 using namespace Corvane::Gadgets;
 using Models::TextPaintData;
@@ -26,6 +28,8 @@ private slots:
     void drawsWhatPaintContentDraws();
     void paintsOncePerLook();
     void keepsAtMostMaxEntries();
+    void widgetRenderedIntoAnImage_data();
+    void widgetRenderedIntoAnImage();
 
 private:
     static IconRenderer light() { return IconRenderer(ThemeProvider::getRendererFor(ThemeProvider::LIGHTS), {}); }
@@ -124,6 +128,56 @@ void tst_ContentPixmapCache::keepsAtMostMaxEntries()
     for (int i = 0; i < ContentPixmapCache::MAX_ENTRIES + 5; ++i)
         cache.draw(&painter, light(), QStringLiteral("active"), text(QString()), QRectF(0, 0, 40 + i, 40 + i));
     QCOMPARE(cache.size(), ContentPixmapCache::MAX_ENTRIES);
+}
+
+namespace {
+
+// A widget that draws the light icon through the cache.
+class CachedIconWidget : public QWidget
+{
+public:
+    CachedIconWidget() { resize(80, 80); }
+    static constexpr QRectF TARGET{10, 12, 48, 48};
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        m_cache.draw(&painter, IconRenderer(ThemeProvider::getRendererFor(ThemeProvider::LIGHTS), {}),
+                     QStringLiteral("active"),
+                     TextPaintData(QString(), QString(), 10, QFont::Normal, Qt::white, Qt::white, Qt::AlignCenter, 1.0),
+                     TARGET);
+    }
+
+private:
+    ContentPixmapCache m_cache;
+};
+
+} // namespace
+
+void tst_ContentPixmapCache::widgetRenderedIntoAnImage_data()
+{
+    QTest::addColumn<qreal>("ratio");
+    QTest::newRow("image of ratio 1") << 1.0;
+    QTest::newRow("image of ratio 2") << 2.0;
+    QTest::newRow("image of ratio 1.5") << 1.5;
+}
+
+// A widget rendered into an image (as for the click-through shape) paints
+// at the image's pixel ratio, whatever the screen's: the picture lands on
+// its target, not beside it.
+void tst_ContentPixmapCache::widgetRenderedIntoAnImage()
+{
+    QFETCH(qreal, ratio);
+    CachedIconWidget widget;
+    QImage image = canvas(ratio, ratio);
+    widget.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    const QRect drawn = QRegion(QBitmap::fromImage(image.createAlphaMask())).boundingRect();
+    const QRect target = QRectF(CachedIconWidget::TARGET.topLeft() * ratio, CachedIconWidget::TARGET.size() * ratio)
+                             .toAlignedRect();
+    QVERIFY2(target.adjusted(-1, -1, 1, 1).contains(drawn), qPrintable(QStringLiteral("%1,%2 %3x%4").arg(drawn.x())
+        .arg(drawn.y()).arg(drawn.width()).arg(drawn.height())));
+    QVERIFY(drawn.width() > target.width() / 2);
 }
 
 QTEST_MAIN(tst_ContentPixmapCache)
