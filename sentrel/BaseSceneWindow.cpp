@@ -1,5 +1,6 @@
 #include "BaseSceneWindow.h"
 
+#include "DesktopWindowManager.h"
 #include "SceneView.h"
 #include "SceneWindowShaper.h"
 #include "Settings.h"
@@ -288,6 +289,10 @@ bool BaseSceneWindow::shouldDrawNonTransparentBackground() const
 void BaseSceneWindow::showTo()
 {
     WidgetUtilities::removeTaskbarIconOnLinux(this);
+    // Where the window manager would show it away from the desktop's
+    // corner, the desktop-sized window goes unmanaged, and so stays put.
+    if (m_wholeDesktopMode && DesktopWindowManager::movesManagedWindows(DesktopWindowManager::name()))
+        setWindowFlag(Qt::X11BypassWindowManagerHint);
     showNormal();
 }
 

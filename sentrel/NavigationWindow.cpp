@@ -86,6 +86,16 @@ NavigationWindow::NavigationWindow(QWidget* parent, std::unique_ptr<Gadgets::Ges
     // A right click on the gadget opens the main context menu.
     connect(this, &QWidget::customContextMenuRequested, m_navigationController,
             &Controllers::NavigationController::onContextMenuRequest);
+
+    for (QScreen* screen : QGuiApplication::screens())
+        watchScreen(screen);
+    connect(qGuiApp, &QGuiApplication::screenAdded, this, &NavigationWindow::watchScreen);
+}
+
+void NavigationWindow::watchScreen(QScreen* screen)
+{
+    connect(screen, &QScreen::geometryChanged, this, &NavigationWindow::followScreenChange);
+    connect(screen, &QScreen::availableGeometryChanged, this, &NavigationWindow::followScreenChange);
 }
 
 void NavigationWindow::connectElements(Gadgets::SvgControlObject* control)
@@ -406,6 +416,67 @@ void NavigationWindow::placeOnScreen(const QPoint& stored)
                           : QPoint();
     }
     moveOnScreen(position);
+    keepInsideAvailableArea();
+}
+
+namespace {
+
+// What an item and its shown descendants cover, in scene coordinates. The
+// labels count while faded out too: they show again on the next hover.
+QRectF shownExtent(const QGraphicsItem* item)
+{
+    QRectF extent = item->sceneBoundingRect();
+    for (const QGraphicsItem* child : item->childItems()) {
+        if (dynamic_cast<const Gadgets::NavigationLabels*>(child))
+            extent |= child->mapRectToScene(child->boundingRect() | child->childrenBoundingRect());
+        else if (child->isVisible() && child->opacity() > 0.0)
+            extent |= shownExtent(child);
+    }
+    return extent;
+}
+
+// How far a span must move to lie within [low, high]; the low end first.
+int shiftInto(int start, int end, int low, int high)
+{
+    if (end > high)
+        return std::max(high - end, low - start);
+    return start < low ? low - start : 0;
+}
+
+} // namespace
+
+QRect NavigationWindow::gadgetWithLabelsRect() const
+{
+    return mapSceneToGlobal(shownExtent(wrapper())).toAlignedRect();
+}
+
+void NavigationWindow::keepInsideAvailableArea()
+{
+    if (isInFullScreenMode())
+        return;
+    const QList<QRect> available = Utilities::WidgetUtilities::screenGeometries(true);
+    const int index =
+        Utilities::WidgetUtilities::screenIndexAt(Utilities::WidgetUtilities::screenGeometries(false), globalHotSpot());
+    if (index < 0 || index >= available.size())
+        return;
+    const QRect area = available.at(index);
+    const QRect gadget = gadgetWithLabelsRect();
+    const QPoint shift(shiftInto(gadget.left(), gadget.right(), area.left(), area.right()),
+                       shiftInto(gadget.top(), gadget.bottom(), area.top(), area.bottom()));
+    if (!shift.isNull())
+        moveTo(customPosition() + shift);
+}
+
+void NavigationWindow::followScreenChange()
+{
+    if (isInFullScreenMode())
+        return;
+    if (isWholeDesktopMode()) {
+        const QPoint place = customPosition();
+        useWholeDesktopArea(true);
+        moveTo(place);
+    }
+    keepInsideAvailableArea();
 }
 
 QPoint NavigationWindow::userPosition() const

@@ -7,6 +7,8 @@
 
 #include <QList>
 
+class QScreen;
+
 namespace Corvane::Devices {
 class GuiProperties;
 }
@@ -73,6 +75,12 @@ public:
     // Moves the gadget to a stored place: the centre of the primary screen
     // when none was stored, else the place brought on screen.
     void placeOnScreen(const QPoint& stored);
+    // What the gadget shows, the labels hanging below it included, in global
+    // coordinates.
+    QRect gadgetWithLabelsRect() const;
+    // Moves the gadget with its labels inside the available area of the
+    // screen nearest to its hot spot (top-left first when it is larger).
+    void keepInsideAvailableArea();
     // The gadget's top-left in global coordinates, rounded half away from
     // zero; in full-screen mode the place it had before entering it.
     QPoint userPosition() const;
@@ -107,6 +115,10 @@ protected:
     void forwardKeyPress(QKeyEvent* event) override;
 
 private:
+    // After a change of the screens: the window covers the desktop again and
+    // the gadget stays where it was, inside the available area.
+    void followScreenChange();
+    void watchScreen(QScreen* screen);
     QRectF fullScreenExtent() const;
     QRect currentScreenGeometry() const;
     QSize navigationDefaultSize() const;

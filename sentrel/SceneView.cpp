@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QtMath>
 
 namespace Corvane::Sentrel {
 
@@ -103,9 +104,23 @@ QImage SceneView::opaqueLayer(const QRect& area)
     return layer;
 }
 
+// The layer holds the screen's pixels; the region is in the view's
+// device-independent pixels: every one in which a drawn pixel lies.
 QRegion SceneView::drawnIn(const QImage& layer)
 {
-    return QRegion(QBitmap::fromImage(layer.createAlphaMask()));
+    const qreal ratio = layer.devicePixelRatio();
+    if (ratio == 1.0)
+        return QRegion(QBitmap::fromImage(layer.createAlphaMask()));
+    QImage drawn(qCeil(layer.width() / ratio), qCeil(layer.height() / ratio), QImage::Format_ARGB32_Premultiplied);
+    drawn.fill(0);
+    for (int y = 0; y < layer.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(layer.constScanLine(y));
+        for (int x = 0; x < layer.width(); ++x) {
+            if (qAlpha(line[x]) > 0)
+                drawn.setPixel(int(x / ratio), int(y / ratio), 0xff000000);
+        }
+    }
+    return QRegion(QBitmap::fromImage(drawn.createAlphaMask()));
 }
 
 } // namespace Corvane::Sentrel

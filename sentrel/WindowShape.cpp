@@ -103,11 +103,24 @@ void WindowShape::apply(const QRegion& region)
     }
 }
 
+QRegion WindowShape::inDevicePixels(const QRegion& region, qreal ratio)
+{
+    if (ratio == 1.0)
+        return region;
+    QRegion scaled;
+    for (const QRect& r : region)
+        scaled += QRectF(QPointF(r.topLeft()) * ratio, QSizeF(r.size()) * ratio).toAlignedRect();
+    return scaled;
+}
+
+// Qt scales the bounding shape to the screen's pixels itself; the input
+// shape goes to the X server as it is, so it is scaled here.
 void WindowShape::setX11InputShape(const QRegion& region)
 {
+    const QRegion native = inDevicePixels(region, m_window->devicePixelRatio());
     QVector<xcb_rectangle_t> rectangles;
-    rectangles.reserve(region.rectCount());
-    for (const QRect& r : region)
+    rectangles.reserve(native.rectCount());
+    for (const QRect& r : native)
         rectangles.append({int16_t(r.x()), int16_t(r.y()), uint16_t(r.width()), uint16_t(r.height())});
     xcb_connection_t* connection = x11Connection();
     xcb_shape_rectangles(connection, XCB_SHAPE_SO_SET, XCB_SHAPE_SK_INPUT, XCB_CLIP_ORDERING_UNSORTED,

@@ -31,7 +31,11 @@ public:
     // For tests without an X server: what desktopBlends() answers instead
     // of asking the window system (nullopt: ask it again).
     static void setDesktopBlendsForTesting(std::optional<bool> blends);
+    // region, in device-independent pixels, is the window's shape.
     void apply(const QRegion& region);
+    // A region of device-independent pixels in the pixels of a screen with
+    // that device pixel ratio: every pixel that it touches.
+    static QRegion inDevicePixels(const QRegion& region, qreal ratio);
     // The region last applied, and the window system window it went to.
     QRegion region() const { return m_region; }
     WId appliedTo() const { return m_appliedTo; }

@@ -3,6 +3,7 @@
 #include "controls/PictureSize.h"
 
 #include <QPaintDevice>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -43,17 +44,31 @@ void ElementPixmapCache::renderElement(QPainter& painter, QSvgRenderer* renderer
         renderer->render(&painter, elementId, target);
 }
 
+// The device painted on: a widget's painting goes to its backing store, or
+// to an image when the widget is rendered into one, each with its own ratio.
+qreal ElementPixmapCache::devicePixelRatio(const QPainter* painter)
+{
+    const QPaintEngine* engine = painter->paintEngine();
+    const QPaintDevice* device = engine && engine->paintDevice() ? engine->paintDevice() : painter->device();
+    return device ? device->devicePixelRatio() : 1.0;
+}
+
+// The combined transformation ends on device pixels: it holds the device
+// pixel ratio, which the painter goes on applying after resetTransform, so
+// device positions and sizes are divided by it for drawing.
 void ElementPixmapCache::drawDevicePixmap(QPainter* painter, const QRectF& target, const QPixmap& pixmap)
 {
     const QTransform transform = painter->combinedTransform();
     painter->save();
     if (transform.type() <= QTransform::TxScale && transform.m11() > 0 && transform.m22() > 0) {
         const QPointF topLeft = transform.map(target.topLeft());
+        const qreal ratio = devicePixelRatio(painter);
         painter->resetTransform();
         // A 1:1 copy needs no filtering; with the hints on, Qt's raster
         // engine takes a far slower path for it.
         painter->setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform, false);
-        painter->drawPixmap(QPoint(qRound(topLeft.x()), qRound(topLeft.y())), pixmap);
+        const QPointF onPixel(qRound(topLeft.x()) / ratio, qRound(topLeft.y()) / ratio);
+        painter->drawPixmap(QRectF(onPixel, QSizeF(pixmap.size()) / ratio), pixmap, QRectF(pixmap.rect()));
     } else {
         painter->setRenderHint(QPainter::SmoothPixmapTransform, true);
         painter->drawPixmap(target, pixmap, QRectF(pixmap.rect()));

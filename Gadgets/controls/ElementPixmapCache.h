@@ -24,6 +24,8 @@ public:
 
     // The scale from item to device pixels of the painter's transformation.
     static qreal deviceScale(const QPainter* painter);
+    // The device pixel ratio of what the painter paints on (1 without it).
+    static qreal devicePixelRatio(const QPainter* painter);
     // Draws a pixmap rendered at device resolution into target. Under a
     // plain scale and translation it is copied 1:1 onto whole device pixels,
     // which is much cheaper than a filtered, scaled draw.

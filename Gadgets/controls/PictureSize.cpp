@@ -5,9 +5,11 @@
 #include "log/Logger.h"
 
 #include <QPaintDevice>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QSet>
 #include <QSvgRenderer>
+#include <QtMath>
 
 #include <algorithm>
 #include <cmath>
@@ -23,6 +25,17 @@ qint64 s_largestPicturePixels = 0;
 qint64 pixelsOf(const QSize& size)
 {
     return qint64(std::max(0, size.width())) * std::max(0, size.height());
+}
+
+// A widget tells its size in device-independent pixels, an image or a
+// pixmap in pixels.
+QSize sizeInPixels(const QPaintDevice* device)
+{
+    const QSize size(device->width(), device->height());
+    if (device->devType() != QInternal::Widget)
+        return size;
+    const qreal ratio = device->devicePixelRatio();
+    return QSize(qCeil(size.width() * ratio), qCeil(size.height() * ratio));
 }
 
 } // namespace
@@ -84,11 +97,15 @@ QRegion PictureSize::regionFor(const QRegion& pictureRegion, const QSize& pictur
 void PictureSize::drawVisiblePart(QPainter* painter, const QRectF& target, const QString& source,
                                   const std::function<void(QPainter&)>& paint)
 {
-    const QPaintDevice* device = painter->device();
+    const QPaintEngine* engine = painter->paintEngine();
+    const QPaintDevice* device = engine && engine->paintDevice() ? engine->paintDevice() : painter->device();
     if (!device)
         return;
+    // In device pixels: the combined transformation holds the device pixel
+    // ratio, which the painter goes on applying after resetTransform.
     const QTransform transform = painter->combinedTransform();
-    const QRect visible = transform.mapRect(target).toAlignedRect() & QRect(0, 0, device->width(), device->height());
+    const qreal ratio = device->devicePixelRatio();
+    const QRect visible = transform.mapRect(target).toAlignedRect() & QRect(QPoint(0, 0), sizeInPixels(device));
     if (visible.isEmpty())
         return;
     const QPixmap picture = render(visible.size(), source, Qt::transparent, [&](QPainter& part) {
@@ -100,7 +117,8 @@ void PictureSize::drawVisiblePart(QPainter* painter, const QRectF& target, const
     painter->save();
     painter->resetTransform();
     painter->setRenderHint(QPainter::SmoothPixmapTransform, true);
-    painter->drawPixmap(QRectF(visible), picture, QRectF(picture.rect()));
+    painter->drawPixmap(QRectF(QPointF(visible.topLeft()) / ratio, QSizeF(visible.size()) / ratio), picture,
+                        QRectF(picture.rect()));
     painter->restore();
 }
 

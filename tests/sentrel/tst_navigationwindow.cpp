@@ -22,6 +22,7 @@
 #include "slider/SvgSliderControl.h"
 #include "utilities/InitSettings.h"
 #include "utilities/Localization/LanguageSettings.h"
+#include "utilities/WidgetUtilities.h"
 
 #include "LaterStart.h"
 #include "LogCapture.h"
@@ -69,6 +70,11 @@ private Q_SLOTS:
     void laterStartOpensOnlyItsLastProject_data();
     void laterStartOpensOnlyItsLastProject();
     void storedSettingsAreClamped();
+    void startsCentredAndWhole();
+    void startsInsideWherePlacedHalfOff_data();
+    void startsInsideWherePlacedHalfOff();
+    void screenChangeBringsTheGadgetInside_data();
+    void screenChangeBringsTheGadgetInside();
     void destroyedWithCarouselAndDialogOpen();
     void rightClickOpensTheContextMenu();
 
@@ -554,6 +560,85 @@ void tst_NavigationWindow::storedSettingsAreClamped()
     QVERIFY(m_window->windowOpacity() > 0.99);
     const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
     QVERIFY(available.contains(m_window->globalHotSpot()));
+}
+
+namespace {
+
+QRect availableArea()
+{
+    return QGuiApplication::primaryScreen()->availableGeometry();
+}
+
+} // namespace
+
+// Without a stored place the gadget starts in the middle of the screen,
+// whole, with its labels, at every device pixel ratio (the CTest entries
+// run this at 1, 1.5 and 2); the window covers the desktop one pixel short.
+void tst_NavigationWindow::startsCentredAndWhole()
+{
+    Settings::guiProperties().setPosition(QPoint());
+    m_window->applyStoredSettings();
+    const QRect available = availableArea();
+    QVERIFY((m_window->customRect().center() - available.center()).manhattanLength() <= 2);
+    QVERIFY(available.contains(m_window->gadgetWithLabelsRect()));
+    QVERIFY(m_window->gadgetWithLabelsRect().height() > m_window->customRect().height());
+    const QRect desktop = Corvane::Utilities::WidgetUtilities::desktopGeometry(true);
+    QCOMPARE(m_window->geometry(), QRect(desktop.topLeft(), desktop.size() - QSize(1, 1)));
+
+    m_window->showTo();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    const QPoint centre = m_window->mapFromGlobal(m_window->customRect().center());
+    QTRY_VERIFY(m_window->inputMask().contains(centre));
+    QVERIFY(m_window->inputMask().boundingRect().width() >= m_window->customRect().width() - 2);
+}
+
+void tst_NavigationWindow::startsInsideWherePlacedHalfOff_data()
+{
+    QTest::addColumn<QPoint>("offset");
+    QTest::newRow("half off the right") << QPoint(1, 0);
+    QTest::newRow("half off the bottom, labels off") << QPoint(0, 1);
+    QTest::newRow("half off the top left") << QPoint(-1, -1);
+}
+
+// A place stored while the gadget hung half off the screen (the hot spot
+// just on it) gives a gadget whole on screen, labels included, at start.
+void tst_NavigationWindow::startsInsideWherePlacedHalfOff()
+{
+    QFETCH(QPoint, offset);
+    const QRect available = availableArea();
+    const QRect gadget = m_window->customRect();
+    const QPoint corner = offset.x() > 0 || offset.y() > 0 ? available.bottomRight() : available.topLeft();
+    const QPoint stored(offset.x() ? corner.x() - gadget.width() / 2 : available.center().x(),
+                        offset.y() ? corner.y() - gadget.height() / 2 : available.center().y());
+    Settings::guiProperties().setPosition(stored);
+    m_window->applyStoredSettings();
+    QVERIFY2(available.contains(m_window->gadgetWithLabelsRect()),
+             qPrintable(QStringLiteral("%1,%2").arg(m_window->gadgetWithLabelsRect().x())
+                            .arg(m_window->gadgetWithLabelsRect().bottom())));
+}
+
+void tst_NavigationWindow::screenChangeBringsTheGadgetInside_data()
+{
+    QTest::addColumn<bool>("availableOnly");
+    QTest::newRow("screen size") << false;
+    QTest::newRow("available area") << true;
+}
+
+// Dragged half off the screen, the gadget comes back inside when the screen
+// changes size (or its available area does).
+void tst_NavigationWindow::screenChangeBringsTheGadgetInside()
+{
+    QFETCH(bool, availableOnly);
+    const QRect available = availableArea();
+    m_window->moveTo(available.bottomRight() - QPoint(40, 40));
+    QVERIFY(!available.contains(m_window->gadgetWithLabelsRect()));
+
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (availableOnly)
+        Q_EMIT screen->availableGeometryChanged(screen->availableGeometry());
+    else
+        Q_EMIT screen->geometryChanged(screen->geometry());
+    QVERIFY(available.contains(m_window->gadgetWithLabelsRect()));
 }
 
 void tst_NavigationWindow::destroyedWithCarouselAndDialogOpen()

@@ -2,11 +2,13 @@
 // mode and the user settings dialog, in each built-in theme. Meant for an
 // X server such as Xvfb (the whole screen is captured):
 //
-//     sentrelshots [--wallpaper <image>] [--compositor] <output folder>
+//     sentrelshots [--wallpaper <image>] [--compositor] [--scale <ratio>] <output folder>
 //
 // --wallpaper lays the image over the desktop behind the windows (a window
 // kept below the others); --compositor starts xcompmgr for the run, so that
-// the pictures show Sentrel with and without translucent windows.
+// the pictures show Sentrel with and without translucent windows. --scale
+// sets the device pixel ratio (as QT_SCALE_FACTOR does: 1.5, 2 for HiDPI
+// screens) and puts "x<ratio>-" before every file name.
 //
 // Writes <theme>-gadget.png, <theme>-ontop.png and <theme>-ontop-off.png
 // ("Always on top" switched on, then off), <theme>-fullscreen.png and
@@ -203,10 +205,23 @@ bool captureRings(Sentrel::NavigationWindow& window, const QString& prefix)
     return ok;
 }
 
+// The ratio given with --scale, set before the application reads it.
+QByteArray scaleOption(int argc, char** argv)
+{
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (qstrcmp(argv[i], "--scale") == 0)
+            return QByteArray(argv[i + 1]);
+    }
+    return QByteArray();
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    const QByteArray scale = scaleOption(argc, argv);
+    if (!scale.isEmpty())
+        qputenv("QT_SCALE_FACTOR", scale);
     QApplication application(argc, argv);
     application.setApplicationName(QStringLiteral("TalveraVantrel"));
     QStringList arguments = application.arguments().mid(1);
@@ -218,12 +233,16 @@ int main(int argc, char** argv)
             compositor = true;
         else if (option == QLatin1String("--wallpaper") && !arguments.isEmpty())
             wallpaperPath = arguments.takeFirst();
+        else if (option == QLatin1String("--scale") && !arguments.isEmpty())
+            arguments.takeFirst();
     }
     if (arguments.size() != 1) {
-        std::fprintf(stderr, "usage: sentrelshots [--wallpaper <image>] [--compositor] <output folder>\n");
+        std::fprintf(stderr,
+                     "usage: sentrelshots [--wallpaper <image>] [--compositor] [--scale <ratio>] <output folder>\n");
         return 2;
     }
     const QDir output(arguments.first());
+    const QString namePrefix = scale.isEmpty() ? QString() : QStringLiteral("x%1-").arg(QString::fromLatin1(scale));
     QProcess compositingManager;
     if (compositor) {
         compositingManager.start(QStringLiteral("xcompmgr"), QStringList());
@@ -244,25 +263,25 @@ int main(int argc, char** argv)
         Sentrel::NavigationWindow window;
         window.applyStoredSettings();
         window.showTo();
-        ok &= capture(output.filePath(theme + QStringLiteral("-gadget.png")));
+        ok &= capture(output.filePath(namePrefix + theme + QStringLiteral("-gadget.png")));
         for (const auto& [name, menu] :
              {std::pair{QStringLiteral("-contextmenu.png"), window.navigationController()->menus()->contextMenu()},
               std::pair{QStringLiteral("-traymenu.png"), window.navigationController()->menus()->trayMenu()}}) {
             window.navigationController()->prepareContextMenuFor({});
             menu->popup(window.customRect().center());
-            ok &= capture(output.filePath(theme + name));
+            ok &= capture(output.filePath(namePrefix + theme + name));
             menu->hide();
         }
         // "Always on top" makes the window anew; switched on and off again,
         // the gadget keeps its shape and the desktop around it its pixels.
         QAction* onTop = window.navigationController()->menus()->onTopAction();
         onTop->trigger();
-        ok &= capture(output.filePath(theme + QStringLiteral("-ontop.png")));
+        ok &= capture(output.filePath(namePrefix + theme + QStringLiteral("-ontop.png")));
         onTop->trigger();
-        ok &= capture(output.filePath(theme + QStringLiteral("-ontop-off.png")));
-        ok &= captureFullScreen(window, output.filePath(theme + QStringLiteral("-fullscreen.png")));
+        ok &= capture(output.filePath(namePrefix + theme + QStringLiteral("-ontop-off.png")));
+        ok &= captureFullScreen(window, output.filePath(namePrefix + theme + QStringLiteral("-fullscreen.png")));
         window.userConfigurationController()->showUserConfiguration();
-        ok &= capture(output.filePath(theme + QStringLiteral("-settings.png")));
+        ok &= capture(output.filePath(namePrefix + theme + QStringLiteral("-settings.png")));
         if (auto* dialog = window.userConfigurationController()->dialog())
             dialog->close();
         wait(100);
@@ -277,7 +296,7 @@ int main(int argc, char** argv)
         window.applyStoredSettings();
         window.showTo();
         hover(QPoint(5, 5));
-        const QString prefix = output.filePath(theme + QStringLiteral("-demo-"));
+        const QString prefix = output.filePath(namePrefix + theme + QStringLiteral("-demo-"));
         ok &= capture(prefix + QStringLiteral("gadget.png"));
         hover(window.globalHotSpot());
         ok &= capture(prefix + QStringLiteral("hover.png"));
