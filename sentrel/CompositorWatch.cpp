@@ -1,5 +1,7 @@
 #include "CompositorWatch.h"
 
+#include "XcbAtom.h"
+
 #include <QCoreApplication>
 #include <QGuiApplication>
 
@@ -31,14 +33,9 @@ CompositorWatch::CompositorWatch()
     std::free(xcb_xfixes_query_version_reply(connection, xcb_xfixes_query_version(connection, 1, 0), nullptr));
     const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
     // The compositing manager of the first screen, as WindowShape asks.
-    const QByteArray name = "_NET_WM_CM_S0";
-    const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> atom(
-        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, uint16_t(name.size()), name.constData()),
-                              nullptr),
-        &std::free);
-    if (!atom || !screen)
+    m_selection = XcbAtom::of(connection, "_NET_WM_CM_S0");
+    if (m_selection == XCB_ATOM_NONE || !screen)
         return;
-    m_selection = atom->atom;
     m_firstEvent = xfixes->first_event;
     xcb_xfixes_select_selection_input(connection, screen->root, m_selection,
                                       XCB_XFIXES_SELECTION_EVENT_MASK_SET_SELECTION_OWNER

@@ -1,5 +1,7 @@
 #include "DesktopWindowManager.h"
 
+#include "XcbAtom.h"
+
 #include <QGuiApplication>
 
 #include <xcb/xcb.h>
@@ -13,15 +15,6 @@ namespace {
 
 template<typename T>
 using XcbReply = std::unique_ptr<T, decltype(&std::free)>;
-
-xcb_atom_t atom(xcb_connection_t* connection, const QByteArray& name)
-{
-    const XcbReply<xcb_intern_atom_reply_t> reply(
-        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, uint16_t(name.size()), name.constData()),
-                              nullptr),
-        &std::free);
-    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-}
 
 XcbReply<xcb_get_property_reply_t> property(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t name,
                                             xcb_atom_t type)
@@ -42,12 +35,12 @@ QString DesktopWindowManager::name()
     if (!connection)
         return QString();
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
-    const auto check = property(connection, root, atom(connection, "_NET_SUPPORTING_WM_CHECK"), XCB_ATOM_WINDOW);
+    const auto check = property(connection, root, XcbAtom::of(connection, "_NET_SUPPORTING_WM_CHECK"), XCB_ATOM_WINDOW);
     if (!check || check->format != 32 || xcb_get_property_value_length(check.get()) < 4)
         return QString();
     const xcb_window_t window = *static_cast<const xcb_window_t*>(xcb_get_property_value(check.get()));
     const auto name =
-        property(connection, window, atom(connection, "_NET_WM_NAME"), atom(connection, "UTF8_STRING"));
+        property(connection, window, XcbAtom::of(connection, "_NET_WM_NAME"), XcbAtom::of(connection, "UTF8_STRING"));
     if (!name || name->format != 8)
         return QString();
     return QString::fromUtf8(static_cast<const char*>(xcb_get_property_value(name.get())),

@@ -1,5 +1,7 @@
 #include "WindowShape.h"
 
+#include "XcbAtom.h"
+
 #include <QGuiApplication>
 #include <QVector>
 #include <QWidget>
@@ -38,15 +40,11 @@ bool WindowShape::isX11() const
 bool WindowShape::compositingManagerRuns() const
 {
     xcb_connection_t* connection = x11Connection();
-    const QByteArray name = "_NET_WM_CM_S0";
-    const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> atom(
-        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 1, uint16_t(name.size()), name.constData()),
-                              nullptr),
-        &std::free);
-    if (!atom || atom->atom == XCB_ATOM_NONE)
+    const xcb_atom_t selection = XcbAtom::of(connection, "_NET_WM_CM_S0", true);
+    if (selection == XCB_ATOM_NONE)
         return false;
     const std::unique_ptr<xcb_get_selection_owner_reply_t, decltype(&std::free)> owner(
-        xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, atom->atom), nullptr),
+        xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, selection), nullptr),
         &std::free);
     return owner && owner->owner != XCB_WINDOW_NONE;
 }

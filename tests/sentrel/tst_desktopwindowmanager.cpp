@@ -2,6 +2,7 @@
 
 #include "SentrelFixture.h"
 #include "TestSceneWindow.h"
+#include "XcbAtom.h"
 
 #include <QGuiApplication>
 #include <QTest>
@@ -18,15 +19,6 @@ namespace {
 template<typename T>
 using XcbReply = std::unique_ptr<T, decltype(&std::free)>;
 
-xcb_atom_t atom(xcb_connection_t* connection, const QByteArray& name)
-{
-    const XcbReply<xcb_intern_atom_reply_t> reply(
-        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, uint16_t(name.size()), name.constData()),
-                              nullptr),
-        &std::free);
-    return reply->atom;
-}
-
 // Tells, for as long as it lives, that a window manager of the given name
 // runs (_NET_SUPPORTING_WM_CHECK on the root window); then the root's own
 // value comes back.
@@ -37,7 +29,7 @@ public:
         : m_connection(connection)
         , m_root(xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root)
         , m_check(xcb_generate_id(connection))
-        , m_property(atom(connection, "_NET_SUPPORTING_WM_CHECK"))
+        , m_property(XcbAtom::of(connection, "_NET_SUPPORTING_WM_CHECK"))
     {
         const XcbReply<xcb_get_property_reply_t> old(
             xcb_get_property_reply(connection,
@@ -48,8 +40,8 @@ public:
             m_old = *static_cast<const xcb_window_t*>(xcb_get_property_value(old.get()));
         xcb_create_window(connection, XCB_COPY_FROM_PARENT, m_check, m_root, 0, 0, 1, 1, 0,
                           XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, 0, nullptr);
-        xcb_change_property(connection, XCB_PROP_MODE_REPLACE, m_check, atom(connection, "_NET_WM_NAME"),
-                            atom(connection, "UTF8_STRING"), 8, uint32_t(name.size()), name.constData());
+        xcb_change_property(connection, XCB_PROP_MODE_REPLACE, m_check, XcbAtom::of(connection, "_NET_WM_NAME"),
+                            XcbAtom::of(connection, "UTF8_STRING"), 8, uint32_t(name.size()), name.constData());
         xcb_change_property(connection, XCB_PROP_MODE_REPLACE, m_root, m_property, XCB_ATOM_WINDOW, 32, 1, &m_check);
         xcb_flush(connection);
     }

@@ -1,4 +1,5 @@
 #include "WindowShape.h"
+#include "XcbAtom.h"
 
 #include <QGuiApplication>
 #include <QTest>
@@ -35,12 +36,7 @@ public:
         const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
         xcb_create_window(connection, XCB_COPY_FROM_PARENT, m_window, screen->root, 0, 0, 1, 1, 0,
                           XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, 0, nullptr);
-        const QByteArray name = "_NET_WM_CM_S0";
-        const XcbReply<xcb_intern_atom_reply_t> atom(
-            xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, uint16_t(name.size()), name.constData()),
-                                  nullptr),
-            &std::free);
-        xcb_set_selection_owner(connection, m_window, atom->atom, XCB_CURRENT_TIME);
+        xcb_set_selection_owner(connection, m_window, XcbAtom::of(connection, "_NET_WM_CM_S0"), XCB_CURRENT_TIME);
         xcb_flush(connection);
     }
     ~CompositorSelection()
