@@ -5,6 +5,7 @@
 // "event_flood events=<n> longest_wait_ms=<x> total_ms=<y>".
 
 #include "FakeGateway.h"
+#include "StallProbe.h"
 
 #include "pravikdriver/FrameCodec.h"
 #include "pravikdriver/OpenDriver.h"
@@ -68,18 +69,14 @@ bool runOnce(const QByteArray& flood)
     if (!runUntil([&driver] { return driver.isMonitorConnected(); }))
         return false;
 
-    qint64 longestWait = 0;
-    QElapsedTimer sinceTick;
-    QTimer probe;
-    QObject::connect(&probe, &QTimer::timeout, [&] { longestWait = qMax(longestWait, sinceTick.restart()); });
+    StallProbe probe(2);
     QElapsedTimer total;
     total.start();
-    sinceTick.start();
-    probe.start(2);
+    probe.start();
     gateway.sendRaw(flood);
     if (!runUntil([&counter] { return counter.lights == EVENTS; }))
         return false;
-    std::printf("event_flood events=%d longest_wait_ms=%lld total_ms=%lld\n", EVENTS, longestWait, total.elapsed());
+    std::printf("event_flood events=%d longest_wait_ms=%.1f total_ms=%lld\n", EVENTS, probe.longestMs(), total.elapsed());
     return true;
 }
 

@@ -8,6 +8,7 @@
 // the handler's CPU time being what a loaded machine does not stretch.
 #include "NavigationWindow.h"
 #include "SentrelFixture.h"
+#include "StallProbe.h"
 #include "TestSceneWindow.h"
 
 #include "devices/ActuatorDeviceProperties.h"
@@ -79,17 +80,7 @@ QString writeBroken(const QString& good, const QString& path)
 
 void measure(const char* name, Sentrel::NavigationWindow& window, const QStringList& arguments)
 {
-    QElapsedTimer clock;
-    clock.start();
-    qint64 last = 0;
-    qint64 longest = 0;
-    QTimer probe;
-    probe.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&probe, &QTimer::timeout, [&] {
-        const qint64 now = clock.nsecsElapsed();
-        longest = std::max(longest, now - last);
-        last = now;
-    });
+    StallProbe probe(PROBE_MS);
     qint64 handler = 0;
     qint64 handlerCpu = 0;
     QEventLoop loop;
@@ -105,11 +96,10 @@ void measure(const char* name, Sentrel::NavigationWindow& window, const QStringL
         handler = handling.nsecsElapsed();
         quiet.start(QUIET_MS);
     });
-    last = clock.nsecsElapsed();
-    probe.start(PROBE_MS);
+    probe.start();
     loop.exec();
     const QString opened = Sentrel::Settings::guiProperties().tempConfigFileName();
-    std::printf("%s longest_gap_ms=%.1f handler_ms=%.1f handler_cpu_ms=%.1f opened=%s\n", name, longest / 1e6,
+    std::printf("%s longest_gap_ms=%.1f handler_ms=%.1f handler_cpu_ms=%.1f opened=%s\n", name, probe.longestMs(),
                 handler / 1e6, handlerCpu / 1e6,
                 opened.isEmpty() ? "none" : qPrintable(QFileInfo(opened).fileName()));
     std::fflush(stdout);

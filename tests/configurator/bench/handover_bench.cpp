@@ -11,6 +11,7 @@
 #include "MainWindow.h"
 #include "ProjectFixture.h"
 #include "ScriptedDialogService.h"
+#include "StallProbe.h"
 #include "devices/serialization/XmlSerializer.h"
 #include "log/Logger.h"
 #include "theme/ThemeProvider.h"
@@ -79,17 +80,7 @@ QString writeBroken(const QString& good, const QString& path)
 void measure(const char* name, Configurator::MainWindow& window, const QStringList& arguments)
 {
     ConfiguratorTest::ScriptedDialogService dialogs;
-    QElapsedTimer clock;
-    clock.start();
-    qint64 last = 0;
-    qint64 longest = 0;
-    QTimer probe;
-    probe.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&probe, &QTimer::timeout, [&] {
-        const qint64 now = clock.nsecsElapsed();
-        longest = std::max(longest, now - last);
-        last = now;
-    });
+    StallProbe probe(PROBE_MS);
     // Each project opened is a new one in the administration view.
     int opens = 0;
     const Devices::Configuration* shown = window.config();
@@ -109,11 +100,10 @@ void measure(const char* name, Configurator::MainWindow& window, const QStringLi
         handlerCpu = threadCpuNanoseconds() - cpu;
         quiet.start(QUIET_MS);
     });
-    last = clock.nsecsElapsed();
-    probe.start(PROBE_MS);
+    probe.start();
     loop.exec();
     QObject::disconnect(counting);
-    std::printf("%s longest_gap_ms=%.1f handler_cpu_ms=%.1f opens=%d boxes=%lld\n", name, longest / 1e6,
+    std::printf("%s longest_gap_ms=%.1f handler_cpu_ms=%.1f opens=%d boxes=%lld\n", name, probe.longestMs(),
                 handlerCpu / 1e6, opens,
                 qint64(dialogs.boxes.size()));
     std::fflush(stdout);
