@@ -3,7 +3,6 @@
 #include "BaseSceneWindow.h"
 #include "CompositorWatch.h"
 #include "SceneView.h"
-#include "SceneWindowType.h"
 #include "WindowShape.h"
 
 #include "utilities/InputMaskUpdater.h"
@@ -48,19 +47,16 @@ WId SceneWindowShaper::appliedTo() const
 void SceneWindowShaper::prepareToShow()
 {
     m_view->setDrawsOpaqueOnly(!m_shape->desktopBlends());
-    SceneWindowType::markAsToolBar(m_window);
     applyForShowing();
 }
 
 // Showing a window whose "stay on top" hint changed makes its window system
-// window anew. The new one gets its type and shape now: the requests follow
-// the map request, before the window manager takes the window in.
+// window anew. The new one gets its shape now: the request follows the map
+// request, before the window manager maps the window.
 void SceneWindowShaper::shown()
 {
-    if (m_shape->nativeWindow() == m_shape->appliedTo())
-        return;
-    SceneWindowType::markAsToolBar(m_window);
-    applyForShowing();
+    if (m_shape->nativeWindow() != m_shape->appliedTo())
+        applyForShowing();
 }
 
 void SceneWindowShaper::applyForShowing()

@@ -54,8 +54,6 @@ private Q_SLOTS:
     void windowSystemHoldsTheShapeOfTheWindowMadeAnew_data();
     void windowSystemHoldsTheShapeOfTheWindowMadeAnew();
     void shownWindowsFollowTheCompositingManager();
-    void shownWindowIsAToolBarForTheDesktop_data();
-    void shownWindowIsAToolBarForTheDesktop();
     void firstPaintStartsTheWorkerAndDestroyReportsOnce();
     void firstFrameIsReportedWhenTheSceneIsDrawn_data();
     void firstFrameIsReportedWhenTheSceneIsDrawn();
@@ -532,75 +530,6 @@ void tst_BaseSceneWindow::shownWindowsFollowTheCompositingManager()
     QTRY_VERIFY(view->drawsOpaqueOnly());
     QCOMPARE(serverShape(window, WindowShape::Kind::Bounding), m_window->inputMask());
     QVERIFY(m_window->inputMask() != whole);
-}
-
-namespace {
-
-// The window types the X server holds for a window, by name.
-QList<QByteArray> serverWindowTypes(WId window)
-{
-    xcb_connection_t* connection = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
-    const auto atom = [connection](const char* name) {
-        xcb_intern_atom_reply_t* reply =
-            xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, uint16_t(qstrlen(name)), name), nullptr);
-        const xcb_atom_t value = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-        std::free(reply);
-        return value;
-    };
-    xcb_get_property_reply_t* reply = xcb_get_property_reply(
-        connection, xcb_get_property(connection, 0, xcb_window_t(window), atom("_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM, 0, 32),
-        nullptr);
-    QList<QByteArray> names;
-    if (!reply)
-        return names;
-    const auto* atoms = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply));
-    for (int i = 0; i < xcb_get_property_value_length(reply) / int(sizeof(xcb_atom_t)); ++i) {
-        xcb_get_atom_name_reply_t* name =
-            xcb_get_atom_name_reply(connection, xcb_get_atom_name(connection, atoms[i]), nullptr);
-        if (name)
-            names.append(QByteArray(xcb_get_atom_name_name(name), xcb_get_atom_name_name_length(name)));
-        std::free(name);
-    }
-    std::free(reply);
-    return names;
-}
-
-} // namespace
-
-void tst_BaseSceneWindow::shownWindowIsAToolBarForTheDesktop_data()
-{
-    QTest::addColumn<QString>("sequence");
-    QTest::newRow("first showing") << QStringLiteral("show");
-    QTest::newRow("always on top, on and off") << QStringLiteral("on top");
-    QTest::newRow("hidden, then shown on top") << QStringLiteral("hide");
-}
-
-// A compositing manager that draws a drop shadow under ordinary and utility
-// windows (xcompmgr -c) would darken the whole desktop under the
-// desktop-sized window: every window system window the scene window shows
-// in, also one made anew, is a tool bar first, and keeps the utility type
-// Qt gives it for the window manager's sake.
-void tst_BaseSceneWindow::shownWindowIsAToolBarForTheDesktop()
-{
-    if (QGuiApplication::platformName() != QLatin1String("xcb"))
-        QSKIP("needs an X server (QT_QPA_PLATFORM=xcb)");
-    QFETCH(QString, sequence);
-    m_window->showTo();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    if (sequence == QLatin1String("on top")) {
-        Corvane::Utilities::WidgetUtilities::setWindgetOnTop(m_window.get(), true);
-        QCOMPARE(serverWindowTypes(m_window->windowHandle()->winId()).value(0), QByteArray("_NET_WM_WINDOW_TYPE_TOOLBAR"));
-        Corvane::Utilities::WidgetUtilities::setWindgetOnTop(m_window.get(), false);
-    } else if (sequence == QLatin1String("hide")) {
-        m_window->hide();
-        m_window->setWindowFlags(m_window->windowFlags() | Qt::WindowStaysOnTopHint);
-        m_window->showTo();
-    }
-    QVERIFY(m_window->isVisible());
-    const QList<QByteArray> types = serverWindowTypes(m_window->windowHandle()->winId());
-    QCOMPARE(types.value(0), QByteArray("_NET_WM_WINDOW_TYPE_TOOLBAR"));
-    QVERIFY(types.contains("_NET_WM_WINDOW_TYPE_UTILITY"));
-    QCOMPARE(types.count("_NET_WM_WINDOW_TYPE_TOOLBAR"), 1);
 }
 
 void tst_BaseSceneWindow::firstPaintStartsTheWorkerAndDestroyReportsOnce()
