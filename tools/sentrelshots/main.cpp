@@ -5,8 +5,9 @@
 //     sentrelshots [--wallpaper <image>] [--compositor] [--scale <ratio>] <output folder>
 //
 // --wallpaper lays the image over the desktop behind the windows (a window
-// kept below the others); --compositor starts xcompmgr for the run, so that
-// the pictures show Sentrel with and without translucent windows. --scale
+// kept below the others); --compositor starts xcompmgr with drop shadows
+// (-c) for the run, so that the pictures show Sentrel with and without
+// translucent windows. --scale
 // sets the device pixel ratio (as QT_SCALE_FACTOR does: 1.5, 2 for HiDPI
 // screens) and puts "x<ratio>-" before every file name.
 //
@@ -245,7 +246,7 @@ int main(int argc, char** argv)
     const QString namePrefix = scale.isEmpty() ? QString() : QStringLiteral("x%1-").arg(QString::fromLatin1(scale));
     QProcess compositingManager;
     if (compositor) {
-        compositingManager.start(QStringLiteral("xcompmgr"), QStringList());
+        compositingManager.start(QStringLiteral("xcompmgr"), {QStringLiteral("-c")});
         if (!compositingManager.waitForStarted())
             std::fprintf(stderr, "could not start xcompmgr\n");
         wait(500);
