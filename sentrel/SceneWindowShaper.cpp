@@ -1,6 +1,7 @@
 #include "SceneWindowShaper.h"
 
 #include "BaseSceneWindow.h"
+#include "CompositorShadowReset.h"
 #include "CompositorWatch.h"
 #include "SceneView.h"
 #include "WindowShape.h"
@@ -16,6 +17,7 @@ SceneWindowShaper::SceneWindowShaper(BaseSceneWindow* window, SceneView* view,
     , m_view(view)
     , m_coversWholeWindow(std::move(coversWholeWindow))
     , m_shape(std::make_unique<WindowShape>(window))
+    , m_shadowReset(new CompositorShadowReset(window))
 {
     connect(CompositorWatch::instance(), &CompositorWatch::changed, this, &SceneWindowShaper::followCompositing);
     connect(m_view, &SceneView::drawnOpaque, this, &SceneWindowShaper::followOpaqueDrawing);
@@ -47,6 +49,9 @@ WId SceneWindowShaper::appliedTo() const
 void SceneWindowShaper::prepareToShow()
 {
     m_view->setDrawsOpaqueOnly(!m_shape->desktopBlends());
+    // A compositing manager may have a stale drop shadow ready for the frame.
+    if (m_shape->kind() == WindowShape::Kind::Input)
+        m_shadowReset->arm();
     applyForShowing();
 }
 

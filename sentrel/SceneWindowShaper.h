@@ -10,6 +10,7 @@
 namespace Corvane::Sentrel {
 
 class BaseSceneWindow;
+class CompositorShadowReset;
 class SceneView;
 class WindowShape;
 
@@ -71,6 +72,7 @@ private:
     SceneView* m_view;
     std::function<bool()> m_coversWholeWindow;
     std::unique_ptr<WindowShape> m_shape;
+    CompositorShadowReset* m_shadowReset;
     bool m_workerStarted = false;
     quint64 m_serial = 0;
 };

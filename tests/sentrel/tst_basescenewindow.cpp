@@ -24,6 +24,7 @@
 #include <xcb/xcb.h>
 
 #include <cstdlib>
+#include <optional>
 
 using namespace Corvane::Sentrel;
 using Corvane::Utilities::InitSettings;
@@ -54,6 +55,8 @@ private Q_SLOTS:
     void windowSystemHoldsTheShapeOfTheWindowMadeAnew_data();
     void windowSystemHoldsTheShapeOfTheWindowMadeAnew();
     void shownWindowsFollowTheCompositingManager();
+    void shownUnderACompositorTheFrameChangesItsSizeOnce_data();
+    void shownUnderACompositorTheFrameChangesItsSizeOnce();
     void firstPaintStartsTheWorkerAndDestroyReportsOnce();
     void firstFrameIsReportedWhenTheSceneIsDrawn_data();
     void firstFrameIsReportedWhenTheSceneIsDrawn();
@@ -530,6 +533,74 @@ void tst_BaseSceneWindow::shownWindowsFollowTheCompositingManager()
     QTRY_VERIFY(view->drawsOpaqueOnly());
     QCOMPARE(serverShape(window, WindowShape::Kind::Bounding), m_window->inputMask());
     QVERIFY(m_window->inputMask() != whole);
+}
+
+namespace {
+
+// The widths a window changes to, in order.
+class WidthLog : public QObject
+{
+public:
+    explicit WidthLog(QWidget* window)
+        : m_window(window)
+        , m_last(window->width())
+    {
+        window->installEventFilter(this);
+    }
+    QList<int> widths;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == m_window && event->type() == QEvent::Resize && m_window->width() != m_last) {
+            m_last = m_window->width();
+            widths.append(m_last);
+        }
+        return false;
+    }
+
+private:
+    QWidget* m_window;
+    int m_last;
+};
+
+} // namespace
+
+void tst_BaseSceneWindow::shownUnderACompositorTheFrameChangesItsSizeOnce_data()
+{
+    QTest::addColumn<bool>("compositor");
+    QTest::newRow("with a compositing manager") << true;
+    QTest::newRow("without") << false;
+}
+
+// xcompmgr may keep a drop shadow, worked out before the window mapped, under
+// the whole desktop-sized window until the window changes its size: under a
+// compositing manager, each showing widens the window by a pixel and narrows
+// it back once it is exposed; without one nothing draws shadows, and the
+// size stays.
+void tst_BaseSceneWindow::shownUnderACompositorTheFrameChangesItsSizeOnce()
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        QSKIP("needs an X server (QT_QPA_PLATFORM=xcb)");
+    QFETCH(bool, compositor);
+    if (WindowShape(m_window.get()).kind() == WindowShape::Kind::Input)
+        QSKIP("needs an X server without compositing manager: the test plays one");
+    std::optional<CompositingManagerStandIn> standIn;
+    if (compositor)
+        standIn.emplace();
+    QTRY_COMPARE(WindowShape(m_window.get()).kind() == WindowShape::Kind::Input, compositor);
+    const QSize size = m_window->size();
+    WidthLog log(m_window.get());
+    QList<int> expected;
+    for (int showing = 0; showing < 2; ++showing) {
+        m_window->showTo();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        if (compositor)
+            expected << size.width() + 1 << size.width();
+        QTRY_COMPARE(log.widths, expected);
+        m_window->hide();
+    }
+    QCOMPARE(m_window->size(), size);
 }
 
 void tst_BaseSceneWindow::firstPaintStartsTheWorkerAndDestroyReportsOnce()
