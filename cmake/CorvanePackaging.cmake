@@ -38,3 +38,45 @@ function(corvane_program_icon svg name)
     endforeach()
     add_custom_target(${name}-icon ALL DEPENDS ${renderings})
 endfunction()
+
+# A program's manual page (section 1) from its template, with the version and
+# release date filled in, into build/share/man/man1 and installed to
+# share/man/man1.
+function(corvane_manual_page template)
+    get_filename_component(name ${template} NAME_WLE)
+    set(page ${CMAKE_BINARY_DIR}/share/man/man1/${name})
+    configure_file(${template} ${page} @ONLY)
+    install(FILES ${page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endfunction()
+
+# A program's AppStream file from its template, with this release's version
+# and date, into build/share/metainfo and installed to share/metainfo.
+function(corvane_metainfo template)
+    get_filename_component(name ${template} NAME_WLE)
+    set(metainfo ${CMAKE_BINARY_DIR}/share/metainfo/${name})
+    configure_file(${template} ${metainfo} @ONLY)
+    install(FILES ${metainfo} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+endfunction()
+
+# Hardening of a program: fortified C library calls and stack protection
+# where it is compiled with optimisation, and read-only relocations after
+# start; with BIND_NOW also all symbols bound at start (for the privileged
+# helper; the Qt programs would pay for it at every start). Each is left to
+# the builder where the builder's own flags (CXXFLAGS, LDFLAGS, as
+# dpkg-buildflags gives them) already choose it.
+function(corvane_harden target)
+    cmake_parse_arguments(HARDEN "BIND_NOW" "" "" ${ARGN})
+    set(optimised $<CONFIG:Release,RelWithDebInfo,MinSizeRel>)
+    if(NOT CMAKE_CXX_FLAGS MATCHES "_FORTIFY_SOURCE")
+        target_compile_options(${target} PRIVATE "$<${optimised}:-U_FORTIFY_SOURCE;-D_FORTIFY_SOURCE=2>")
+    endif()
+    if(NOT CMAKE_CXX_FLAGS MATCHES "stack-protector")
+        target_compile_options(${target} PRIVATE -fstack-protector-strong)
+    endif()
+    if(NOT CMAKE_EXE_LINKER_FLAGS MATCHES "relro")
+        target_link_options(${target} PRIVATE LINKER:-z,relro)
+    endif()
+    if(HARDEN_BIND_NOW AND NOT CMAKE_EXE_LINKER_FLAGS MATCHES "-z,?(now|lazy)")
+        target_link_options(${target} PRIVATE LINKER:-z,now)
+    endif()
+endfunction()

@@ -26,8 +26,10 @@ void CustomApplicationIniSettings::setIniSettingsPath(const QString& path)
 
 void CustomApplicationIniSettings::readSettings()
 {
-    const QSettings settings(iniSettingsPath(), QSettings::IniFormat);
+    const QString path = iniSettingsPath();
+    const QSettings settings(path, QSettings::IniFormat);
     readCommonSettings(settings);
+    readSystemDefaults(PathProvider::systemConfigFilePaths(QFileInfo(path).fileName()));
 }
 
 bool CustomApplicationIniSettings::writeSettings() const

@@ -17,7 +17,9 @@ public:
     QString iniSettingsPath() const;
     void setIniSettingsPath(const QString& path);
 
-    // Replaces the values held with those of the file.
+    // Replaces the values held with those of the file; where it does not
+    // set a key, the system-wide file of the same name decides
+    // (PathProvider::systemConfigFilePaths()).
     void readSettings();
     // Writes the values held into the file, keeping its other keys; false
     // when the file cannot be written.

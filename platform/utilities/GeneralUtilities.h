@@ -16,7 +16,7 @@ public:
     static bool startUpdater(const QStringList& arguments);
 
     // Starts the Updater's automatic check when the running program's ini
-    // file allows it ("show_updates_on_startup", default true) and no
+    // file allows it ("show_updates_on_startup", see CommonIniSettings) and no
     // automatic check was started today. The Updater gets this program's
     // ini file and locale before the automatic switch, because it stops
     // reading its arguments at that switch. Returns whether it was started.

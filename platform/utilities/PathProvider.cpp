@@ -86,6 +86,18 @@ QString PathProvider::iniFilePath()
     return inFolder(configPath(), QCoreApplication::applicationName() + QStringLiteral(".ini"));
 }
 
+QStringList PathProvider::systemConfigFilePaths(const QString& fileName)
+{
+    // The first location is the user's own folder.
+    QStringList folders = QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation);
+    if (!folders.isEmpty())
+        folders.removeFirst();
+    QStringList paths;
+    for (const QString& folder : std::as_const(folders))
+        paths.append(inFolder(inFolder(folder, FolderName), fileName));
+    return paths;
+}
+
 QString PathProvider::updaterFilePath()
 {
     if (qEnvironmentVariableIsSet("CORVANE_UPDATER"))

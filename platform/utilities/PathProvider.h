@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace Corvane::Utilities {
 
@@ -48,6 +49,11 @@ public:
     static QString configInfoSwFullName();
     // The running program's own ini file, named after the application name.
     static QString iniFilePath();
+    // The system-wide counterparts of a file of the user's configuration
+    // folder, most important first: "<folder>/corvane/<fileName>" for each
+    // folder of XDG_CONFIG_DIRS (default /etc/xdg). Administrators and
+    // distributions set defaults there; the user's own file overrides them.
+    static QStringList systemConfigFilePaths(const QString& fileName);
     // The Updater program: CORVANE_UPDATER when set, else the program beside
     // the running one.
     static QString updaterFilePath();

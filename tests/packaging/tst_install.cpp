@@ -7,20 +7,24 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QMap>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QXmlStreamReader>
 
 // Installs the build into a temporary prefix, as a packager would, and checks
 // the result: the private libraries in a folder of their own, valid desktop
-// entries with their icons, AppStream metainfo, the project file type, the
-// second built-in theme as a skin the program accepts, and the three programs
-// starting from the prefix. Checks that need desktop-file-validate,
-// appstreamcli, update-mime-database or readelf are skipped where the tool is
-// not installed.
+// entries with their icons, AppStream metainfo with this release, the project
+// file type opened by the Configurator alone, manual pages, the activation
+// helper's PolicyKit action and its hardening, the second built-in theme as a
+// skin the program accepts, and the three programs starting from the prefix.
+// Checks that need desktop-file-validate, appstreamcli, update-mime-database,
+// update-desktop-database, gio, man, xmllint or readelf are skipped where the
+// tool is not installed.
 class tst_Install : public QObject
 {
     Q_OBJECT
@@ -33,8 +37,14 @@ private Q_SLOTS:
     void desktopEntriesAreValid_data();
     void desktopEntriesAreValid();
     void projectsOpenInTheConfigurator();
+    void desktopDatabaseOpensProjectsInTheConfigurator();
     void metainfoIsValid_data();
     void metainfoIsValid();
+    void newsNamesThisRelease();
+    void manualPagesAreValid_data();
+    void manualPagesAreValid();
+    void policyNamesTheInstalledHelper();
+    void helperIsHardened();
     void mimePackageIsValid();
     void otherThemeIsOfferedAsSkin();
     void programsStartFromThePrefix_data();
@@ -43,6 +53,7 @@ private Q_SLOTS:
 private:
     QString prefixPath(const QString& relative) const { return m_prefix.filePath(relative); }
     QString privateLibDir() const { return prefixPath(QStringLiteral(LIBDIR) + QStringLiteral("/corvane")); }
+    QString helperPath() const { return prefixPath(QStringLiteral("libexec/corvane/corvane-activate-project")); }
     QStringList filesUnder(const QString& relative) const;
     QProcessEnvironment freshEnvironment(const QString& home) const;
 
@@ -97,11 +108,22 @@ QString desktopValue(const QString& path, const QString& key)
     return line.match(QString::fromUtf8(file.readAll())).captured(1);
 }
 
-int initialPreference(const QString& path)
+// The text of a file, empty when it cannot be read.
+QByteArray fileContents(const QString& path)
 {
-    // Entries without one rank at the desktops' default.
-    const QString value = desktopValue(path, QStringLiteral("InitialPreference"));
-    return value.isEmpty() ? 1 : value.toInt();
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The heading of the latest release in NEWS: "<name> <version> (<date>)".
+QString newsFirstLine()
+{
+    return QString::fromUtf8(fileContents(QStringLiteral(SOURCE_DIR "/NEWS"))).section(u'\n', 0, 0);
+}
+
+QString newsReleaseDate()
+{
+    return QRegularExpression(QStringLiteral("\\((\\d{4}-\\d{2}-\\d{2})\\)$")).match(newsFirstLine()).captured(1);
 }
 
 bool writeFile(const QString& path, const QString& contents)
@@ -167,20 +189,25 @@ void tst_Install::desktopEntriesAreValid_data()
 {
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("program");
-    QTest::newRow("sentrel") << "sentrel.desktop" << "sentrel";
-    QTest::newRow("configurator") << "corvane-configurator.desktop" << "corvane-configurator";
-    QTest::newRow("updater") << "corvane-updater.desktop" << "corvane-updater";
+    // The class of the program's windows: its application name.
+    QTest::addColumn<QString>("windowClass");
+    QTest::newRow("sentrel") << "sentrel.desktop" << "sentrel" << "TalveraVantrel";
+    QTest::newRow("configurator") << "corvane-configurator.desktop" << "corvane-configurator" << "VantrelConfig";
+    QTest::newRow("updater") << "corvane-updater.desktop" << "corvane-updater" << "TalveraVantrelUpdater";
 }
 
 void tst_Install::desktopEntriesAreValid()
 {
     QFETCH(QString, entry);
     QFETCH(QString, program);
+    QFETCH(QString, windowClass);
     const QString path = prefixPath(QStringLiteral("share/applications/") + entry);
     QVERIFY(QFileInfo::exists(path));
     QVERIFY(QFileInfo(prefixPath(QStringLiteral("bin/") + program)).isExecutable());
 
     QCOMPARE(desktopValue(path, QStringLiteral("Exec")).section(u' ', 0, 0), program);
+    QCOMPARE(desktopValue(path, QStringLiteral("StartupWMClass")), windowClass);
+    QVERIFY(!desktopValue(path, QStringLiteral("Keywords")).isEmpty());
     const QString icon = desktopValue(path, QStringLiteral("Icon"));
     QVERIFY(!icon.isEmpty());
     const QString hicolor = prefixPath(QStringLiteral("share/icons/hicolor/"));
@@ -200,16 +227,62 @@ void tst_Install::desktopEntriesAreValid()
     QVERIFY2(run.output.trimmed().isEmpty(), run.output.constData());
 }
 
+// The desktops (GLib's for GNOME and Xfce, KDE's) open a file with a
+// program that declares its type: only the Configurator does, so none has
+// to choose by preference or by the order of names. Sentrel takes a file
+// chosen through "Open with".
 void tst_Install::projectsOpenInTheConfigurator()
 {
-    const QString configurator = prefixPath(QStringLiteral("share/applications/corvane-configurator.desktop"));
-    const QString sentrel = prefixPath(QStringLiteral("share/applications/sentrel.desktop"));
-    for (const QString& path : {configurator, sentrel}) {
-        QVERIFY2(desktopValue(path, QStringLiteral("MimeType")).split(u';').contains(QStringLiteral("text/x-vtprj")),
-                 qPrintable(path));
+    QStringList declaring;
+    for (const QString& path : filesUnder(QStringLiteral("share/applications"))) {
+        if (desktopValue(path, QStringLiteral("MimeType")).split(u';').contains(QStringLiteral("text/x-vtprj")))
+            declaring.append(QFileInfo(path).fileName());
+    }
+    QCOMPARE(declaring, QStringList{QStringLiteral("corvane-configurator.desktop")});
+    for (const QString& entry : {QStringLiteral("corvane-configurator.desktop"), QStringLiteral("sentrel.desktop")}) {
+        const QString path = prefixPath(QStringLiteral("share/applications/") + entry);
         QVERIFY2(desktopValue(path, QStringLiteral("Exec")).endsWith(QStringLiteral(" %f")), qPrintable(path));
     }
-    QVERIFY(initialPreference(configurator) > initialPreference(sentrel));
+}
+
+// What a double-click does on GNOME and Xfce once the README's
+// update-desktop-database has run: GLib's default for the type.
+void tst_Install::desktopDatabaseOpensProjectsInTheConfigurator()
+{
+    const QString database = toolPath(QStringLiteral("update-desktop-database"));
+    if (database.isEmpty())
+        QSKIP("update-desktop-database is not installed");
+    // On a copy: the prefix stays as a package would leave it.
+    QTemporaryDir data;
+    const QString applications = data.filePath(QStringLiteral("applications"));
+    QVERIFY(QDir().mkpath(applications));
+    for (const QString& path : filesUnder(QStringLiteral("share/applications")))
+        QVERIFY(QFile::copy(path, QDir(applications).filePath(QFileInfo(path).fileName())));
+    const ToolRun run = runTool(database, {applications});
+    QVERIFY2(run.exitCode == 0, run.output.constData());
+    const QByteArray cache = fileContents(QDir(applications).filePath(QStringLiteral("mimeinfo.cache")));
+    QVERIFY2(cache.contains("\ntext/x-vtprj=corvane-configurator.desktop;\n"), cache.constData());
+
+    const QString gio = toolPath(QStringLiteral("gio"));
+    if (gio.isEmpty())
+        QSKIP("gio is not installed");
+    QTemporaryDir empty;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_DATA_DIRS"), data.path());
+    for (const QString& name : {QStringLiteral("XDG_DATA_HOME"), QStringLiteral("XDG_CONFIG_HOME"),
+                                QStringLiteral("XDG_CONFIG_DIRS")})
+        environment.insert(name, empty.path());
+    environment.remove(QStringLiteral("XDG_CURRENT_DESKTOP"));
+    // GLib offers only programs that it finds in the PATH.
+    environment.insert(QStringLiteral("PATH"),
+                       prefixPath(QStringLiteral("bin")) + u':' + environment.value(QStringLiteral("PATH")));
+    QProcess query;
+    query.setProcessEnvironment(environment);
+    query.setProcessChannelMode(QProcess::MergedChannels);
+    query.start(gio, {QStringLiteral("mime"), QStringLiteral("text/x-vtprj")});
+    QVERIFY(query.waitForFinished(60000));
+    const QByteArray answer = query.readAll();
+    QVERIFY2(answer.split('\n').value(0).endsWith("corvane-configurator.desktop"), answer.constData());
 }
 
 void tst_Install::metainfoIsValid_data()
@@ -231,12 +304,121 @@ void tst_Install::metainfoIsValid()
     const QByteArray contents = file.readAll();
     QVERIFY(contents.contains("<launchable type=\"desktop-id\">" + entry.toUtf8() + "</launchable>"));
     QVERIFY(QFileInfo::exists(prefixPath(QStringLiteral("share/applications/") + entry)));
+    const QString release = QStringLiteral("<release version=\"%1\" date=\"%2\">").arg(VERSION, newsReleaseDate());
+    QVERIFY2(contents.contains(release.toUtf8()), qPrintable(release));
+    // No home page yet, and no pictures on a server of our own.
+    QVERIFY(!contents.contains("<url type=\"homepage\">"));
+    QVERIFY(!contents.contains("<screenshot"));
 
     const QString appstream = toolPath(QStringLiteral("appstreamcli"));
     if (appstream.isEmpty())
         QSKIP("appstreamcli is not installed");
     const ToolRun run = runTool(appstream, {QStringLiteral("validate"), QStringLiteral("--no-net"), path});
     QVERIFY2(run.exitCode == 0, run.output.constData());
+}
+
+void tst_Install::newsNamesThisRelease()
+{
+    const QString first = newsFirstLine();
+    QVERIFY2(first.startsWith(QStringLiteral("Corvane %1 (").arg(VERSION)), qPrintable(first));
+    QVERIFY2(!newsReleaseDate().isEmpty(), qPrintable(first));
+}
+
+void tst_Install::manualPagesAreValid_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QStringList>("switches");
+    QTest::newRow("sentrel") << "sentrel" << QStringList{"/noserver", "/logsilent", "/logverbose"};
+    QTest::newRow("configurator") << "corvane-configurator" << QStringList{"/logsilent", "/logverbose"};
+    QTest::newRow("updater") << "corvane-updater" << QStringList{"/inifile", "/locale", "/automaticupdate"};
+}
+
+void tst_Install::manualPagesAreValid()
+{
+    QFETCH(QString, program);
+    QFETCH(QStringList, switches);
+    const QString page = prefixPath(QStringLiteral("share/man/man1/%1.1").arg(program));
+    const QByteArray source = fileContents(page);
+    QVERIFY2(source.startsWith(".TH " + program.toUpper().toUtf8() + " 1 "), qPrintable(page));
+    QVERIFY(source.contains("\"Corvane " + VERSION.toUtf8() + "\""));
+    for (const char* section : {"NAME", "SYNOPSIS", "OPTIONS", "FILES", "ENVIRONMENT", "NETWORK"})
+        QVERIFY2(source.contains(QByteArray("\n.SH ") + section + '\n'), section);
+    for (const QString& text : switches + QStringList{"CORVANE_CONFIG_DIR", "XDG_CONFIG_HOME", "XDG_STATE_HOME"})
+        QVERIFY2(source.contains(text.toUtf8()), qPrintable(text));
+
+    // As lintian reads it: any warning of man or groff counts.
+    const QString man = toolPath(QStringLiteral("man"));
+    if (man.isEmpty())
+        QSKIP("man is not installed");
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    environment.insert(QStringLiteral("MANROFFSEQ"), QString());
+    environment.insert(QStringLiteral("MANWIDTH"), QStringLiteral("80"));
+    process.setProcessEnvironment(environment);
+    process.start(man, {"--warnings", "-E", "UTF-8", "-l", "-Tutf8", "-Z", page});
+    QVERIFY(process.waitForFinished(60000));
+    const QByteArray warnings = process.readAllStandardError();
+    QCOMPARE(process.exitCode(), 0);
+    QVERIFY2(warnings.isEmpty(), warnings.constData());
+    QVERIFY(!process.readAllStandardOutput().isEmpty());
+}
+
+// pkexec takes the action whose exec.path is the program it runs: the
+// installed helper, which the Configurator runs from beside its bin folder.
+void tst_Install::policyNamesTheInstalledHelper()
+{
+    const QString policy =
+        prefixPath(QStringLiteral("share/polkit-1/actions/org.corvane.configurator.activate-project.policy"));
+    QFile file(policy);
+    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(policy));
+    QXmlStreamReader xml(&file);
+    QStringList actions;
+    QMap<QString, QString> values; // element name or annotation key -> text
+    const QStringList parents{QStringLiteral("policyconfig"), QStringLiteral("action"), QStringLiteral("defaults")};
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        const QString name = xml.name().toString();
+        if (name == QLatin1String("action"))
+            actions.append(xml.attributes().value(QLatin1String("id")).toString());
+        if (name == QLatin1String("annotate")) {
+            const QString key = xml.attributes().value(QLatin1String("key")).toString();
+            values.insert(key, xml.readElementText());
+        }
+        else if (!parents.contains(name))
+            values.insert(name, xml.readElementText());
+    }
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    QCOMPARE(actions, QStringList{QStringLiteral("org.corvane.configurator.activate-project")});
+    QCOMPARE(values.value(QStringLiteral("org.freedesktop.policykit.exec.path")), helperPath());
+    QVERIFY(QFileInfo(helperPath()).isExecutable());
+    for (const char* defaults : {"allow_any", "allow_inactive", "allow_active"})
+        QCOMPARE(values.value(QLatin1String(defaults)), QStringLiteral("auth_admin_keep"));
+    // The agent shows the command, and with it the project and its place.
+    QVERIFY(values.value(QStringLiteral("message")).contains(QStringLiteral("$(command_line)")));
+
+    const QString xmllint = toolPath(QStringLiteral("xmllint"));
+    const QString dtd = QStringLiteral("/usr/share/polkit-1/policyconfig-1.dtd");
+    if (xmllint.isEmpty() || !QFileInfo::exists(dtd))
+        QSKIP("xmllint or PolicyKit's document type is not installed");
+    const ToolRun run = runTool(xmllint, {QStringLiteral("--noout"), QStringLiteral("--dtdvalid"), dtd, policy});
+    QVERIFY2(run.exitCode == 0 && run.output.isEmpty(), run.output.constData());
+}
+
+// The helper runs as root: its relocations are read-only, all of them bound
+// before it starts.
+void tst_Install::helperIsHardened()
+{
+    const QString readelf = toolPath(QStringLiteral("readelf"));
+    if (readelf.isEmpty())
+        QSKIP("readelf is not installed");
+    const ToolRun segments = runTool(readelf, {QStringLiteral("-lW"), helperPath()});
+    QVERIFY2(segments.output.contains("GNU_RELRO"), segments.output.constData());
+    const ToolRun dynamic = runTool(readelf, {QStringLiteral("-dW"), helperPath()});
+    QVERIFY2(dynamic.output.contains("BIND_NOW") || QRegularExpression(QStringLiteral("FLAGS_1\\)\\s+Flags:.* NOW"))
+                                                    .match(QString::fromUtf8(dynamic.output)).hasMatch(),
+             dynamic.output.constData());
 }
 
 void tst_Install::mimePackageIsValid()

@@ -27,6 +27,7 @@ private Q_SLOTS:
 
 private:
     QStringList recordedArguments();
+    QString systemIniFilePath() const;
 
     QTemporaryDir m_dir;
     QString m_record;
@@ -36,6 +37,7 @@ void tst_GeneralUtilities::initTestCase()
 {
     QVERIFY(m_dir.isValid());
     qputenv("CORVANE_CONFIG_DIR", m_dir.filePath("config").toLocal8Bit());
+    qputenv("XDG_CONFIG_DIRS", m_dir.filePath("xdg").toLocal8Bit());
     QCoreApplication::setApplicationName("Caller");
 
     // A stand-in Updater that records its arguments, one per line.
@@ -56,6 +58,12 @@ void tst_GeneralUtilities::init()
 {
     QFile::remove(m_record);
     QFile::remove(PathProvider::iniFilePath());
+    QFile::remove(systemIniFilePath());
+}
+
+QString tst_GeneralUtilities::systemIniFilePath() const
+{
+    return m_dir.filePath("xdg/corvane/Caller.ini");
 }
 
 QStringList tst_GeneralUtilities::recordedArguments()
@@ -76,22 +84,32 @@ void tst_GeneralUtilities::startsUpdaterWithArguments()
 
 void tst_GeneralUtilities::autoUpdate_data()
 {
+    QTest::addColumn<QString>("systemWide");
     QTest::addColumn<QString>("showUpdates");
     QTest::addColumn<QDate>("lastCheck");
     QTest::addColumn<bool>("started");
 
-    QTest::newRow("fresh ini") << "" << QDate() << true;
-    QTest::newRow("checked yesterday") << "true" << QDate::currentDate().addDays(-1) << true;
-    QTest::newRow("checked today") << "true" << QDate::currentDate() << false;
-    QTest::newRow("turned off") << "false" << QDate() << false;
+    const bool build = CommonIniSettings::SHOW_UPDATES_BUILD_DEFAULT;
+    QTest::newRow("fresh ini") << "" << "" << QDate() << build;
+    QTest::newRow("checked yesterday") << "" << "true" << QDate::currentDate().addDays(-1) << true;
+    QTest::newRow("checked today") << "" << "true" << QDate::currentDate() << false;
+    QTest::newRow("turned off") << "" << "false" << QDate() << false;
+    QTest::newRow("turned off system-wide") << "false" << "" << QDate() << false;
+    QTest::newRow("turned on system-wide") << "true" << "" << QDate() << true;
+    QTest::newRow("user's on over system-wide off") << "false" << "true" << QDate() << true;
 }
 
 void tst_GeneralUtilities::autoUpdate()
 {
+    QFETCH(QString, systemWide);
     QFETCH(QString, showUpdates);
     QFETCH(QDate, lastCheck);
     QFETCH(bool, started);
 
+    if (!systemWide.isEmpty()) {
+        QSettings ini(systemIniFilePath(), QSettings::IniFormat);
+        ini.setValue(CommonIniSettings::SHOW_UPDATES_ON_STARTUP_KEY, systemWide);
+    }
     {
         QSettings ini(PathProvider::iniFilePath(), QSettings::IniFormat);
         ini.setValue(InitSettings::LOCALE_KEY, "it_IT");
