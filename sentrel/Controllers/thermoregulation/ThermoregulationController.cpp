@@ -266,7 +266,9 @@ bool ThermoregulationController::handleBasicCommandClick(const NavigationIcon& i
         return false;
     Gadgets::NavigationControl* navigation = navigationControl();
     const QString key = QString::number(icon.id());
-    if (m_openCommand == key) {
+    // The carousel closes the ring by itself too (a turn, a step, a drag):
+    // the command counts as open only while its ring is.
+    if (m_openCommand == key && navigation->commandControl1Segment() >= 0) {
         navigation->closeCommandControl1();
         m_openCommand.clear();
         return true;
