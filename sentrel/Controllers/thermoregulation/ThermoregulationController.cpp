@@ -611,6 +611,14 @@ bool ThermoregulationController::handleIconsReordered()
 void ThermoregulationController::setDeviceIconName(int deviceId, int subDeviceId, const QString& name)
 {
     const Device* device = thermoDevice(deviceId);
+    if (subDeviceId < 1 && openBasicAirConditioner() && !m_commandIcons.isEmpty()) {
+        // The carousel shows the commands, whose ids may equal the device's:
+        // the device's icon takes the name for when the page shows it again.
+        const int position = indexOfIcon(deviceId);
+        if (position >= 0)
+            m_icons[position].setTooltip(name);
+        return;
+    }
     if (!device || device->deviceType() != BASIC_AIR_CONDITIONER || subDeviceId < 1) {
         BaseController::setDeviceIconName(deviceId, subDeviceId, name);
         return;
