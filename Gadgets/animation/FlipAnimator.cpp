@@ -93,6 +93,11 @@ void FlipAnimator::setup(bool alreadyBuilt)
         build();
 }
 
+bool FlipAnimator::facesFront() const
+{
+    return m_face == Face::Front;
+}
+
 void FlipAnimator::goFrontToBack()
 {
     emit frontToBack();

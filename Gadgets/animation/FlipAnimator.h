@@ -44,6 +44,10 @@ public:
     // re-mirrors the back controls (true). Needs controls on both faces.
     void setup(bool alreadyBuilt);
 
+    // True while the front is up or being turned to: a request to turn back
+    // to it then starts no turn.
+    bool facesFront() const;
+
 Q_SIGNALS:
     void frontToBack();
     void backToFront();

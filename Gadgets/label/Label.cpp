@@ -761,8 +761,11 @@ void Label::applyTextEditChanges()
     emit textChanged(m_textChangeAccepted);
     if (!m_textChangeAccepted)
         return;
-    Logger(Logger::Trace) << "Label: \"" << m_text << "\", text changed to: \"" << edited << "\"";
-    setText(edited);
+    // The receiver may have given the label the name it took instead of
+    // the one typed (setText puts it into the editor as well).
+    const QString taken = m_editor.text();
+    Logger(Logger::Trace) << "Label: \"" << m_text << "\", text changed to: \"" << taken << "\"";
+    setText(taken);
 }
 
 void Label::manageEditMode(const QPointF& scenePos)

@@ -31,8 +31,9 @@ class DropDownModel;
 //
 // Renaming: a double click on the text opens a line editor over it; Enter
 // or a press outside the text applies the new name, which a listener of
-// textChanged(bool&) may refuse (connect it directly); Escape or the close
-// button cancel. At most one label edits at a time, and while it edits every
+// textChanged(bool&) may refuse (connect it directly), or accept while
+// giving the label the name taken (setText); Escape or the close button
+// cancel. At most one label edits at a time, and while it edits every
 // press of its scene goes to it.
 class Label : public SvgControlObject
 {

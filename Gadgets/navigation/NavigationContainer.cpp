@@ -405,6 +405,10 @@ void NavigationContainer::onFrontToBack()
 
 void NavigationContainer::onBackToFront()
 {
+    // With the front already up (Escape closing a ring) no turn runs, and
+    // nothing would bring the plates back.
+    if (m_flipAnimator->facesFront())
+        return;
     if (isInFullScreenMode())
         setFullScreenInfoButtonShown(true);
     setLabelsShown(false);

@@ -676,6 +676,11 @@ void NavigationControl::clearCommandControls()
     closeCommandControl1();
 }
 
+int NavigationControl::commandControl1Segment() const
+{
+    return m_rings.segment();
+}
+
 void NavigationControl::setCommandControl1ShowProgress(qreal progress)
 {
     m_rings.showFirst(progress);

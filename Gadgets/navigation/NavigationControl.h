@@ -144,6 +144,9 @@ public:
     void closeCommandControl1();
     void closeCommandControl2();
     void clearCommandControls();
+    // The segment the first ring was opened beside, or -1 once it closes
+    // (from the start of its closing).
+    int commandControl1Segment() const;
     // Where the first and the second ring open, in this control's
     // coordinates (the theme's ring placeholders).
     QRectF commandControl1Bounds() const { return m_commandControl1Bounds; }

@@ -146,6 +146,8 @@ private Q_SLOTS:
     void keys();
     void keyIAndEscapeTurnTheGadget();
     void namePlatesLeaveForTheTurn();
+    void escapeWithTheFrontUpKeepsTheNamePlates_data();
+    void escapeWithTheFrontUpKeepsTheNamePlates();
     void infoFaceIsMadeOnTheFirstTurn_data();
     void infoFaceIsMadeOnTheFirstTurn();
     void infoFaceMadeLateTakesTheContainersState_data();
@@ -277,6 +279,41 @@ void tst_NavigationContainer::namePlatesLeaveForTheTurn()
 
     pressKey(*f.container, Qt::Key_Escape);
     QVERIFY(!plates->isVisible());
+    f.finishTurn();
+    QVERIFY(plates->isVisible());
+}
+
+void tst_NavigationContainer::escapeWithTheFrontUpKeepsTheNamePlates_data()
+{
+    QTest::addColumn<bool>("turnedBefore");
+    QTest::newRow("never turned") << false;
+    QTest::newRow("turned over and back before") << true;
+}
+
+// Escape with the front up (closing a ring, stepping back a page) starts no
+// turn: the name plates stay, and a turn afterwards still takes them along.
+void tst_NavigationContainer::escapeWithTheFrontUpKeepsTheNamePlates()
+{
+    QFETCH(bool, turnedBefore);
+    const Fixture f;
+    NavigationLabels* plates = f.container->navigationControl()->labels();
+    if (turnedBefore) {
+        pressKey(*f.container, Qt::Key_I);
+        f.finishTurn();
+        pressKey(*f.container, Qt::Key_Escape);
+        f.finishTurn();
+    }
+    QVERIFY(plates->isVisible());
+
+    pressKey(*f.container, Qt::Key_Escape);
+    pressKey(*f.container, Qt::Key_Escape);
+    QVERIFY(plates->isVisible());
+    QVERIFY(!f.backFaceUp());
+
+    pressKey(*f.container, Qt::Key_I);
+    QVERIFY(!plates->isVisible());
+    f.finishTurn();
+    pressKey(*f.container, Qt::Key_Escape);
     f.finishTurn();
     QVERIFY(plates->isVisible());
 }

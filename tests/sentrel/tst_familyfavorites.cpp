@@ -2,7 +2,8 @@
 // the demo project in no-server mode: their buttons and sliders send what the
 // carousel sends, their icons follow the gateway, they come back where they
 // were after a restart, and their context menu acts on them. Names given on a
-// carousel label, on every page, are kept like the favourites.
+// carousel label, on every page, are kept like the favourites, and stay on
+// the labels whatever the user does next.
 #include "CarouselLookup.h"
 #include "Controllers/sensors/LightSensorsController.h"
 #include "Controllers/automation/MotorsController.h"
@@ -33,6 +34,7 @@
 #include "theme/RendererContainer.h"
 
 #include <QAction>
+#include <QGraphicsSceneMouseEvent>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
@@ -172,7 +174,15 @@ private Q_SLOTS:
     void renamedSourceEverywhereAndAfterRestart();
     void renamedOnTheCarouselLabel_data();
     void renamedOnTheCarouselLabel();
+    void emptyNameRefusedOnTheLabel_data();
     void emptyNameRefusedOnTheLabel();
+    void typedNameIsTrimmed_data();
+    void typedNameIsTrimmed();
+    void renamedLabelKeepsItsName_data();
+    void renamedLabelKeepsItsName();
+    void deviceOnTwoPagesTakesTheLastName();
+    void escapeKeepsTheLabels_data();
+    void escapeKeepsTheLabels();
     void goneDeviceIgnoresTheFavorite_data();
     void goneDeviceIgnoresTheFavorite();
 
@@ -193,6 +203,9 @@ private:
     // Opens the page and, for a sub-level item, the icon that shows it.
     void showItem(int pageId, int openerId);
     Corvane::Gadgets::Label* labelOf(int id) const;
+    // The icon lifted by a press held on it, dragged along the carousel by
+    // the given number of segments and dropped there.
+    void liftAndDrop(int id, int segments);
 
     std::unique_ptr<NavigationFixture> m_fixture;
     RecordingOpenDriver m_recorder;
@@ -305,6 +318,28 @@ void tst_FamilyFavorites::showItem(int pageId, int openerId)
 Corvane::Gadgets::Label* tst_FamilyFavorites::labelOf(int id) const
 {
     return m_fixture->window->navigationControl()->labels()->labelAt(segmentOf(id));
+}
+
+void tst_FamilyFavorites::liftAndDrop(int id, int segments)
+{
+    Corvane::Gadgets::NavigationControl* carousel = m_fixture->window->navigationControl();
+    const auto event = [](QEvent::Type type, const QPointF& at) {
+        auto made = std::make_unique<QGraphicsSceneMouseEvent>(type);
+        made->setScenePos(at);
+        made->setLastScenePos(at);
+        made->setButton(Qt::LeftButton);
+        made->setButtons(Qt::LeftButton);
+        return made;
+    };
+    const int from = segmentOf(id);
+    const QPointF start = carousel->mapToScene(carousel->getSegmentCenter(from));
+    const QPointF end = carousel->mapToScene(carousel->getSegmentCenter(from + segments));
+    carousel->handleMousePressAndHold(event(QEvent::GraphicsSceneMousePress, start).get());
+    carousel->handleMousePressAndMove(start, event(QEvent::GraphicsSceneMouseMove, end).get(), nullptr);
+    for (int tick = 0; carousel->dragAnimation()->iconsCount() > 0 && tick < 1000; ++tick)
+        QMetaObject::invokeMethod(carousel->dragAnimation(), "onTimerTick");
+    carousel->handleMouseRelease(event(QEvent::GraphicsSceneMouseRelease, end).get(), nullptr);
+    finishFades();
 }
 
 void tst_FamilyFavorites::buttonSendsWhatTheRingSends_data()
@@ -757,15 +792,24 @@ void tst_FamilyFavorites::renamedOnTheCarouselLabel()
     QCOMPARE(labelOf(item)->text(), porch);
 }
 
-// An empty name is refused: the label stays in its editor and Escape brings
-// the name back, on the label and after a restart.
+void tst_FamilyFavorites::emptyNameRefusedOnTheLabel_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("nothing") << QString();
+    QTest::newRow("blanks") << QStringLiteral("   ");
+}
+
+// An empty name, or one of blanks, is refused: the label stays in its
+// editor and Escape brings the name back, on the label and after a restart.
 void tst_FamilyFavorites::emptyNameRefusedOnTheLabel()
 {
+    QFETCH(QString, typed);
     showItem(LIGHTS, 0);
     Corvane::Gadgets::Label* label = labelOf(HALL);
     const QString hall = label->text();
-    QVERIFY(SceneInput::rename(m_fixture->window.get(), label, QString()));
+    QVERIFY(SceneInput::rename(m_fixture->window.get(), label, typed));
     QVERIFY(label->isInEditMode());
+    QVERIFY(Settings::userSettings().itemName(HALL).isEmpty());
     QTest::keyClick(label->textEditor(), Qt::Key_Escape);
     QVERIFY(!label->isInEditMode());
     QCOMPARE(label->text(), hall);
@@ -774,6 +818,140 @@ void tst_FamilyFavorites::emptyNameRefusedOnTheLabel()
     reopen();
     showItem(LIGHTS, 0);
     QCOMPARE(labelOf(HALL)->text(), hall);
+}
+
+void tst_FamilyFavorites::typedNameIsTrimmed_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<int>("opener");
+    QTest::addColumn<int>("item");
+    QTest::addColumn<QString>("typed");
+    // Empty: the project's name, read from the label before the rename.
+    QTest::addColumn<QString>("taken");
+    QTest::newRow("light") << LIGHTS << 0 << HALL << QStringLiteral("  Porch ") << QStringLiteral("Porch");
+    QTest::newRow("air conditioner command, name")
+        << THERMO << BEDROOM_AIR_CONDITIONER << COOL_24 << QStringLiteral(" Cool ") << QStringLiteral("Cool");
+    QTest::newRow("air conditioner command, blanks")
+        << THERMO << BEDROOM_AIR_CONDITIONER << COOL_24 << QStringLiteral("   ") << QString();
+    QTest::newRow("air conditioner command, nothing")
+        << THERMO << BEDROOM_AIR_CONDITIONER << COOL_24 << QString() << QString();
+}
+
+// The label shows the name the item took, blanks around it trimmed; a
+// command given only blanks takes its project name back. The same name is
+// shown again on the page and after a restart.
+void tst_FamilyFavorites::typedNameIsTrimmed()
+{
+    QFETCH(int, page);
+    QFETCH(int, opener);
+    QFETCH(int, item);
+    QFETCH(QString, typed);
+    QFETCH(QString, taken);
+    showItem(page, opener);
+    if (taken.isEmpty()) {
+        taken = labelOf(item)->text();
+        QVERIFY(SceneInput::rename(m_fixture->window.get(), labelOf(item), QStringLiteral("Other")));
+    }
+    QVERIFY(SceneInput::rename(m_fixture->window.get(), labelOf(item), typed));
+    QVERIFY(!labelOf(item)->isInEditMode());
+    QCOMPARE(labelOf(item)->text(), taken);
+    QCOMPARE(CarouselLookup::shownIcon(m_fixture->window->navigationControl(), item).tooltip(), taken);
+
+    showItem(page, opener);
+    QCOMPARE(labelOf(item)->text(), taken);
+    reopen();
+    showItem(page, opener);
+    QCOMPARE(labelOf(item)->text(), taken);
+}
+
+void tst_FamilyFavorites::renamedLabelKeepsItsName_data()
+{
+    QTest::addColumn<bool>("ring");
+    QTest::addColumn<bool>("reorder");
+    QTest::newRow("ring opened") << true << false;
+    QTest::newRow("icon moved") << false << true;
+    QTest::newRow("ring opened, then icon moved") << true << true;
+}
+
+// A name typed on a label stays on it when the device's ring opens during
+// the same visit of the page, and when its icon is moved to another place;
+// it is the one kept.
+void tst_FamilyFavorites::renamedLabelKeepsItsName()
+{
+    QFETCH(bool, ring);
+    QFETCH(bool, reorder);
+    const QString porch = QStringLiteral("Porch");
+    showItem(LIGHTS, 0);
+    QVERIFY(SceneInput::rename(m_fixture->window.get(), labelOf(HALL), porch));
+    QCOMPARE(labelOf(HALL)->text(), porch);
+
+    Corvane::Gadgets::NavigationControl* carousel = m_fixture->window->navigationControl();
+    if (ring) {
+        QVERIFY(SceneInput::click(m_fixture->window.get(), carousel->segments().at(segmentOf(HALL))));
+        finishFades();
+        QVERIFY(carousel->commandControl1());
+        QCOMPARE(labelOf(HALL)->text(), porch);
+        SceneInput::pressKey(m_fixture->window.get(), Qt::Key_Escape);
+        finishFades();
+    }
+    if (reorder) {
+        const int before = segmentOf(HALL);
+        liftAndDrop(HALL, 1);
+        QCOMPARE(segmentOf(HALL), before + 1);
+    }
+    QCOMPARE(labelOf(HALL)->text(), porch);
+    QCOMPARE(CarouselLookup::shownIcon(carousel, HALL).tooltip(), porch);
+    QCOMPARE(Settings::userSettings().itemName(HALL), porch);
+}
+
+// The demo's hall sensor shows on the presence and on the light-sensor page:
+// a name given on either page is its name on both, the last one given wins,
+// on screen and in the settings, also after a restart.
+void tst_FamilyFavorites::deviceOnTwoPagesTakesTheLastName()
+{
+    const QString luxName = QStringLiteral("Lux name");
+    const QString presenceName = QStringLiteral("Presence name");
+    showItem(LUX, 0);
+    QVERIFY(SceneInput::rename(m_fixture->window.get(), labelOf(HALL_SENSOR), luxName));
+    showItem(PRESENCE, 0);
+    QCOMPARE(labelOf(HALL_SENSOR)->text(), luxName);
+    QVERIFY(SceneInput::rename(m_fixture->window.get(), labelOf(HALL_SENSOR), presenceName));
+    showItem(LUX, 0);
+    QCOMPARE(labelOf(HALL_SENSOR)->text(), presenceName);
+    QCOMPARE(Settings::userSettings().itemName(HALL_SENSOR), presenceName);
+
+    reopen();
+    for (int page : {LUX, PRESENCE}) {
+        showItem(page, 0);
+        QCOMPARE(labelOf(HALL_SENSOR)->text(), presenceName);
+    }
+}
+
+void tst_FamilyFavorites::escapeKeepsTheLabels_data()
+{
+    QTest::addColumn<bool>("ringOpen");
+    QTest::newRow("ring open") << true;
+    QTest::newRow("no ring") << false;
+}
+
+// Escape closes the ring or steps back a page; the labels stay, and with
+// them the names, values and sliders, on this page and on the next.
+void tst_FamilyFavorites::escapeKeepsTheLabels()
+{
+    QFETCH(bool, ringOpen);
+    showItem(LIGHTS, ringOpen ? HALL : 0);
+    Corvane::Gadgets::NavigationControl* carousel = m_fixture->window->navigationControl();
+    QCOMPARE(carousel->commandControl1() != nullptr, ringOpen);
+    QVERIFY(carousel->labels()->isVisible());
+
+    SceneInput::pressKey(m_fixture->window.get(), Qt::Key_Escape);
+    finishFades();
+    QVERIFY(!carousel->commandControl1());
+    QVERIFY(carousel->labels()->isVisible());
+
+    showItem(LUX, 0);
+    QVERIFY(carousel->labels()->isVisible());
+    QCOMPARE(labelOf(GARDEN_LIGHT_SENSOR)->text(), page(LUX)->getDeviceById(GARDEN_LIGHT_SENSOR)->name());
 }
 
 void tst_FamilyFavorites::goneDeviceIgnoresTheFavorite_data()

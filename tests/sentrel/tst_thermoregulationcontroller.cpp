@@ -41,8 +41,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QApplication>
 #include <QGraphicsScene>
+#include <QGraphicsSceneMouseEvent>
 #include <QGraphicsSimpleTextItem>
+#include <QWheelEvent>
 #include <QPainter>
 #include <QKeyEvent>
 #include <QPropertyAnimation>
@@ -184,6 +187,8 @@ private Q_SLOTS:
     void renamedCommandKeepsItsName();
     void escapeThenTheSameClick_data();
     void escapeThenTheSameClick();
+    void commandRingClosedByTheCarouselThenTheSameClick_data();
+    void commandRingClosedByTheCarouselThenTheSameClick();
     void pageWithFavoritePictures_data();
     void pageWithFavoritePictures();
 
@@ -1715,6 +1720,62 @@ void tst_ThermoregulationController::escapeThenTheSameClick()
         QCOMPARE(scenariosRun(listener), QList<int>{2});
         gateway()->unregisterListener(&listener);
     }
+}
+
+void tst_ThermoregulationController::commandRingClosedByTheCarouselThenTheSameClick_data()
+{
+    QTest::addColumn<QString>("closing");
+    QTest::newRow("wheel step") << QStringLiteral("wheel");
+    QTest::newRow("dragged out to a favourite") << QStringLiteral("drag");
+}
+
+// The carousel closes an air conditioner command's ring by itself when it
+// steps or lifts an icon: the first click on the same command opens the
+// ring again, and its START runs the command.
+void tst_ThermoregulationController::commandRingClosedByTheCarouselThenTheSameClick()
+{
+    QFETCH(QString, closing);
+    ThermoregulationController* page = openDemoProgram();
+    QVERIFY(page);
+    showProgram();
+    clickIcon(BEDROOM_AIR_CONDITIONER);
+    clickIcon(COOL_24);
+    QVERIFY(carousel()->commandControl1());
+
+    QWidget* viewport = m_window->view()->viewport();
+    const QPointF centre = carousel()->mapToScene(carousel()->boundingRect().center());
+    if (closing == QLatin1String("wheel")) {
+        const QPoint at = SceneInput::viewportPoint(m_window.get(), centre);
+        QWheelEvent wheel(at, viewport->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(viewport, &wheel);
+    } else {
+        const QPointF from = carousel()->mapToScene(
+            carousel()->getSegmentCenter(CarouselLookup::segmentOf(carousel(), COOL_24)));
+        const QPointF outside = centre + QPointF(0, 2 * carousel()->boundingRect().height());
+        const auto event = [](QEvent::Type type, const QPointF& at) {
+            auto made = std::make_unique<QGraphicsSceneMouseEvent>(type);
+            made->setScenePos(at);
+            made->setLastScenePos(at);
+            made->setButton(Qt::LeftButton);
+            made->setButtons(Qt::LeftButton);
+            return made;
+        };
+        carousel()->handleMousePressAndHold(event(QEvent::GraphicsSceneMousePress, from).get());
+        carousel()->handleMousePressAndMove(from, event(QEvent::GraphicsSceneMouseMove, outside).get(), nullptr);
+        carousel()->handleMouseRelease(event(QEvent::GraphicsSceneMouseRelease, outside).get(), nullptr);
+        QCOMPARE(page->favorites().size(), 1);
+    }
+    finishAnimations();
+    QVERIFY(!carousel()->commandControl1());
+
+    clickIcon(COOL_24);
+    QVERIFY(carousel()->commandControl1());
+    RecordingListener listener;
+    gateway()->registerListener(&listener);
+    QVERIFY(SceneInput::click(m_window.get(), ringButton(carousel()->commandControl1(), Buttons::START_BUTTON_ID)));
+    QCOMPARE(scenariosRun(listener), QList<int>{2});
+    gateway()->unregisterListener(&listener);
 }
 
 void tst_ThermoregulationController::pageWithFavoritePictures_data()

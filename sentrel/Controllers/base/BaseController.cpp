@@ -9,6 +9,7 @@
 #include "NavigationKeys.h"
 
 #include "devices/BaseDevice.h"
+#include "devices/ItemKey.h"
 #include "devices/UserDeviceSettings.h"
 #include "navigation/NavigationControl.h"
 #include "navigation/NavigationLabels.h"
@@ -337,9 +338,7 @@ void BaseController::setIconSupportsValue(int id, bool supports)
 
 void BaseController::setDeviceIconName(int deviceId, int, const QString& name)
 {
-    const int position = indexOfIcon(deviceId);
-    if (position >= 0)
-        m_icons[position].setTooltip(name);
+    m_deviceIcons.setIconName(deviceId, name);
 }
 
 void BaseController::setSupportsDeviceInfo(int id, bool supports)
@@ -415,9 +414,15 @@ void BaseController::onLabelTextChanged(int segment, bool& canChange)
 {
     if (!isCurrentPage())
         return;
-    const QString text = m_navigationControl->labels()->editedTextAt(segment);
-    const int id = getIconByIndex(m_navigationControl->getIconIndexBySegment(segment)).id();
+    Gadgets::NavigationLabels* labels = m_navigationControl->labels();
+    const QString text = labels->editedTextAt(segment).trimmed();
+    const int index = m_navigationControl->getIconIndexBySegment(segment);
+    const int id = getIconByIndex(index).id();
     handleTextChanged(getDeviceIdFromUniquieId(id), getSubDeviceIdFromUniquieId(id), text, canChange);
+    // The label shows the name the item took, which need not be the one
+    // typed (blanks trimmed; an empty name may bring the project's back).
+    if (canChange)
+        labels->setText(segment, m_navigationControl->icons().value(index).tooltip());
 }
 
 void BaseController::onCarouselIndexChanged(int index)
@@ -578,6 +583,7 @@ void BaseController::handleTextChanged(int deviceId, int subDeviceId, const QStr
     device->setCustomName(text);
     setDeviceName(deviceId, subDeviceId, text);
     canChange = true;
+    Q_EMIT deviceRenamed(deviceId, text);
     saveSettings();
 }
 
@@ -631,6 +637,15 @@ void BaseController::setDeviceName(int deviceId, int subDeviceId, const QString&
 {
     setDeviceIconName(deviceId, subDeviceId, name);
     m_favorites.setName(deviceId, subDeviceId, name);
+}
+
+void BaseController::takeDeviceName(int deviceId, const QString& name)
+{
+    BaseDevice* device = getDeviceById(deviceId);
+    if (!device)
+        return;
+    device->setCustomName(name);
+    setDeviceName(deviceId, Devices::ItemKey::INVALID_SUB_ID, name);
 }
 
 QList<NavigationIcon> BaseController::updateIconsWithFavorites(const QList<NavigationIcon>& icons) const
@@ -688,8 +703,8 @@ void BaseController::onFavoriteElementRelease(Gadgets::SvgElement* element)
 void BaseController::onFavoriteTextChanged(bool& canChange)
 {
     if (FavoriteWindow* window = favoriteOfSender())
-        handleTextChanged(window->deviceId(), window->subDeviceId(), window->favoriteControl()->editedText(),
-                          canChange);
+        handleTextChanged(window->deviceId(), window->subDeviceId(),
+                          window->favoriteControl()->editedText().trimmed(), canChange);
 }
 
 void BaseController::onFavoriteSliderValueChanged()

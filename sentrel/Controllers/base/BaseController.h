@@ -218,6 +218,9 @@ public:
     QList<FavoriteWindow*> favorites() const { return m_favorites.all(); }
     // Sets a user-given name on the icon and on the item's favourites.
     void setDeviceName(int deviceId, int subDeviceId, const QString& name);
+    // The name the user gave the device on another page, if this page
+    // shows the device too.
+    void takeDeviceName(int deviceId, const QString& name);
     // A copy of icons in which every icon with a favourite carries the
     // favourite indicator.
     QList<Gadgets::Models::NavigationIcon> updateIconsWithFavorites(
@@ -283,6 +286,9 @@ Q_SIGNALS:
     // A device's state was asked for: a gateway still waiting for
     // discovery should be looked for again.
     void discoveryNeeded();
+    // The user gave the device a name on this page's label or favourite;
+    // every page that shows the device takes it.
+    void deviceRenamed(int deviceId, const QString& name);
 
 public Q_SLOTS:
     // A favourite window's context menu, opened at pos of the window that

@@ -104,6 +104,17 @@ void DeviceIcons::setIconText(int id, const QString& text)
     changeIcon(id, [&text](NavigationIcon& icon) { icon.setText(text); });
 }
 
+void DeviceIcons::setIconName(int id, const QString& name)
+{
+    const int position = m_controller.indexOfIcon(id);
+    if (position < 0)
+        return;
+    NavigationIcon& icon = m_controller.m_icons[position];
+    icon.setTooltip(name);
+    if (m_controller.isCurrentPage())
+        m_controller.m_navigationControl->updateIcon(withFavoriteIndicators({icon}).constFirst());
+}
+
 void DeviceIcons::setIconMinValue(int id, double value)
 {
     changeIcon(id, [value](NavigationIcon& icon) { icon.setMinValue(value); });

@@ -46,6 +46,9 @@ public:
 
     void setIconState(int id, Gadgets::Models::NavigationIcon::State state);
     void setIconText(int id, const QString& text);
+    // The name under the icon, on the carousel too; favourites take names
+    // of their own (FavoriteWindows::setName).
+    void setIconName(int id, const QString& name);
     void setIconMinValue(int id, double value);
     void setIconMaxValue(int id, double value);
     void setIcon(int id, Gadgets::Utilities::RendererContainer* renderer);

@@ -352,6 +352,15 @@ void NavigationController::onIconsReordered()
     BaseController::handleIconsReordered();
 }
 
+// A device may show on several pages (a sensor of presence and of light):
+// its name is one, the last given.
+void NavigationController::onDeviceRenamed(int deviceId, const QString& name)
+{
+    for (BaseController* controller : std::as_const(m_controllers))
+        if (controller != sender())
+            controller->takeDeviceName(deviceId, name);
+}
+
 void NavigationController::onEditingControlClosed()
 {
     NavigationControl* navigation = navigationControl();

@@ -177,6 +177,7 @@ public Q_SLOTS:
     void onRequestShortcut(const Corvane::Gadgets::Models::NavigationIcon& icon);
     void onRequestAllowedShortcut(const Corvane::Gadgets::Models::NavigationIcon& icon, bool& isShortcutAllowed);
     void onIconsReordered();
+    void onDeviceRenamed(int deviceId, const QString& name);
     void onEditingControlClosed();
     void onHoverMove();
     void onMousePress();

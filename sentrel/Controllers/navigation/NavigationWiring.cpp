@@ -42,6 +42,7 @@ void NavigationWiring::connectControllers(Controller& controller)
         // "Quit application" on a favourite's menu.
         QObject::connect(page, &BaseController::quitRequested, &controller, &Controller::onQuit);
         QObject::connect(page, &BaseController::discoveryNeeded, &controller, &Controller::discoverIfNeeded);
+        QObject::connect(page, &BaseController::deviceRenamed, &controller, &Controller::onDeviceRenamed);
     }
     QObject::connect(&controller, &BaseController::saveSettingsRequested, &controller,
                      &Controller::saveUserConfiguration);

@@ -266,7 +266,9 @@ bool ThermoregulationController::handleBasicCommandClick(const NavigationIcon& i
         return false;
     Gadgets::NavigationControl* navigation = navigationControl();
     const QString key = QString::number(icon.id());
-    if (m_openCommand == key) {
+    // The carousel closes the ring by itself too (a turn, a step, a drag):
+    // the command counts as open only while its ring is.
+    if (m_openCommand == key && navigation->commandControl1Segment() >= 0) {
         navigation->closeCommandControl1();
         m_openCommand.clear();
         return true;
@@ -609,6 +611,14 @@ bool ThermoregulationController::handleIconsReordered()
 void ThermoregulationController::setDeviceIconName(int deviceId, int subDeviceId, const QString& name)
 {
     const Device* device = thermoDevice(deviceId);
+    if (subDeviceId < 1 && openBasicAirConditioner() && !m_commandIcons.isEmpty()) {
+        // The carousel shows the commands, whose ids may equal the device's:
+        // the device's icon takes the name for when the page shows it again.
+        const int position = indexOfIcon(deviceId);
+        if (position >= 0)
+            m_icons[position].setTooltip(name);
+        return;
+    }
     if (!device || device->deviceType() != BASIC_AIR_CONDITIONER || subDeviceId < 1) {
         BaseController::setDeviceIconName(deviceId, subDeviceId, name);
         return;
