@@ -279,6 +279,8 @@ void AdminConfigurator::showCurrentHelp()
 
 void AdminConfigurator::devicesTreeSelectionChanged(const QModelIndex& current, const QModelIndex& previous)
 {
+    // The table still shows the previous page: its open editor writes there.
+    commitOpenEditors();
     saveColumnWidths(m_devicesTree->nodeTypeAtIndex(previous));
     Q_UNUSED(current)
     updateDevicesTable();
@@ -431,6 +433,7 @@ bool AdminConfigurator::confirm(const QString& text) const
 
 void AdminConfigurator::addDevice()
 {
+    commitOpenEditors();
     const DevicesTreeModel::NodeType node = m_devicesTree->selectedNodeType();
     const int serverId = m_devicesTree->selectedServerId();
     if (!m_configuration)
@@ -462,6 +465,8 @@ void AdminConfigurator::removeDevice()
     trace("Remove was requested");
     if (!m_configuration)
         return;
+    // The question names the device as typed.
+    commitOpenEditors();
     const DevicesTreeModel::NodeType node = m_devicesTree->selectedNodeType();
     const bool plantMode = node == DevicesTreeModel::NodePlant;
     QList<int> ids;
@@ -512,6 +517,7 @@ void AdminConfigurator::removeAllDevices()
     trace("Remove all devices was requested");
     if (!m_configuration)
         return;
+    commitOpenEditors();
     if (!confirm(tr("Are you sure you want to delete all devices?"))) {
         trace("Remove of all devices cancelled from user");
         return;
@@ -614,6 +620,7 @@ void AdminConfigurator::moveSelected(bool up)
 {
     if (!m_configuration)
         return;
+    commitOpenEditors();
     QList<int> selected;
     m_devicesTable->selectedDevices(selected);
     QList<BaseDeviceProperties*> rows = m_devicesTable->devices();
@@ -675,6 +682,7 @@ void AdminConfigurator::registerChange(const Devices::ChangeArgs&, Devices::Base
 
 void AdminConfigurator::retranslateUi()
 {
+    commitOpenEditors();
     m_soundSystemModel->retranslate();
     const DevicesTreeModel::NodeType node = m_devicesTree->selectedNodeType();
     const int serverId = m_devicesTree->selectedServerId();
