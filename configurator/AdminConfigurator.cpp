@@ -366,13 +366,18 @@ void AdminConfigurator::saveColumnWidths()
 
 void AdminConfigurator::saveColumnWidths(DevicesTreeModel::NodeType node)
 {
+    // Reading a width lays out a pending stretch of the last column, which
+    // reports a resize and so saves again: the widths are read before the
+    // saved ones are replaced, so that the two never mix.
+    QList<int> columns;
+    if (const QAbstractItemModel* model = m_devicesTable->model()) {
+        for (int column = 0; column < model->columnCount(); ++column)
+            columns.append(m_devicesTable->columnWidth(column));
+    }
     QMultiMap<int, int>& widths = InitSettings::configuratorColumnWidths();
     widths.remove(node);
-    const QAbstractItemModel* model = m_devicesTable->model();
-    if (!model)
-        return;
-    for (int column = 0; column < model->columnCount(); ++column)
-        widths.insert(node, m_devicesTable->columnWidth(column));
+    for (int width : std::as_const(columns))
+        widths.insert(node, width);
 }
 
 void AdminConfigurator::restoreColumnWidths()
@@ -453,9 +458,11 @@ void AdminConfigurator::addDevice()
     } else if (BaseDeviceProperties* device = DefaultDevices::createDevice(node)) {
         const int id = m_configuration->addDevice(serverId, device);
         updateDevicesTable(node, serverId);
+        // The saved widths first: the fresh header reports its default
+        // widths as it lays out the selected row, and they would be saved.
+        restoreColumnWidths();
         selectDevice(id);
     }
-    restoreColumnWidths();
     emit contextChanged();
     trace("Device successfully added");
 }
@@ -641,6 +648,7 @@ void AdminConfigurator::moveSelected(bool up)
         movedRows.append(target);
     }
     updateDevicesTable();
+    restoreColumnWidths();
     for (int row : std::as_const(movedRows)) {
         m_devicesTable->selectionModel()->select(m_devicesTable->model()->index(row, 0),
                                                  QItemSelectionModel::Select | QItemSelectionModel::Rows);
@@ -648,7 +656,6 @@ void AdminConfigurator::moveSelected(bool up)
     if (!movedRows.isEmpty())
         m_devicesTable->selectionModel()->setCurrentIndex(m_devicesTable->model()->index(movedRows.constLast(), 0),
                                                           QItemSelectionModel::NoUpdate);
-    restoreColumnWidths();
     emit contextChanged();
 }
 

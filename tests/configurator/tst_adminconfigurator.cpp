@@ -53,6 +53,8 @@ private Q_SLOTS:
     void commandsKeepTypedText();
     void moveDownBlock();
     void columnWidths();
+    void columnWidthsSurviveCommands_data();
+    void columnWidthsSurviveCommands();
     void validationMarksAndList();
     void descriptionOfPlantUpdatesTree();
     void soundSystemPage();
@@ -364,6 +366,34 @@ void tst_AdminConfigurator::columnWidths()
     InitSettings::configuratorColumnWidths().insert(Node::NodeAutomation, 300);
     select(Node::NodeAutomation, m_server);
     QVERIFY(table->columnWidth(0) != 300);
+}
+
+void tst_AdminConfigurator::columnWidthsSurviveCommands_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::newRow("Add") << ActionManager::DEVICES_ADD_ACTION;
+    QTest::newRow("Move Up") << ActionManager::DEVICES_MOVE_UP_ACTION;
+    QTest::newRow("Move Down") << ActionManager::DEVICES_MOVE_DOWN_ACTION;
+}
+
+void tst_AdminConfigurator::columnWidthsSurviveCommands()
+{
+    QFETCH(QString, command);
+    select(Node::NodeLights, m_server);
+    DeviceTableView* table = m_view->devicesTable();
+    table->selectRow(2);
+    // As the user drags the edges of the first two titles.
+    table->horizontalHeader()->resizeSection(0, 111);
+    table->horizontalHeader()->resizeSection(1, 122);
+    QTest::mouseClick(toolButton(command), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    QCOMPARE(table->columnWidth(0), 111);
+    QCOMPARE(table->columnWidth(1), 122);
+    // Newest first: the last column's width is the first value.
+    const QList<int> saved = InitSettings::configuratorColumnWidths().values(Node::NodeLights);
+    QCOMPARE(saved.size(), table->model()->columnCount());
+    QCOMPARE(saved.constLast(), 111);
+    QCOMPARE(saved.at(saved.size() - 2), 122);
 }
 
 void tst_AdminConfigurator::validationMarksAndList()
