@@ -2,6 +2,7 @@
 
 #include "devices/ConfigUtilities.h"
 #include "editors/BaseEditorDialog.h"
+#include "editors/ChoiceComboBox.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -10,6 +11,7 @@
 namespace Corvane::Configurator::EditDelegates {
 
 using Editors::BaseEditorDialog;
+using Editors::ChoiceComboBox;
 
 namespace {
 
@@ -46,7 +48,7 @@ void BaseEditDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionV
 
 QComboBox* BaseEditDelegate::getEditorCombo(int min, int max, int current)
 {
-    auto* combo = new QComboBox;
+    auto* combo = new ChoiceComboBox;
     const QIcon icon(Devices::ConfigUtilities::getAddressValueIconPath(0));
     for (int value = min; value <= max; ++value)
         combo->addItem(icon, QString::number(value), value);
@@ -62,7 +64,17 @@ void BaseEditDelegate::rememberOpeningEntry(QComboBox* combo)
 bool BaseEditDelegate::choseAnotherEntry(const QComboBox* combo)
 {
     const QVariant opening = combo->property(OPENING_ENTRY);
-    return combo->currentIndex() >= 0 && (!opening.isValid() || combo->currentIndex() != opening.toInt());
+    const auto* choice = qobject_cast<const ChoiceComboBox*>(combo);
+    return combo->currentIndex() >= 0
+        && (!opening.isValid() || combo->currentIndex() != opening.toInt() || (choice && choice->picked()));
+}
+
+void BaseEditDelegate::endEditingOnChoice(QComboBox* combo) const
+{
+    if (auto* choice = qobject_cast<ChoiceComboBox*>(combo))
+        connect(choice, &ChoiceComboBox::chosen, this, &BaseEditDelegate::endEditing);
+    else
+        connect(combo, &QComboBox::currentIndexChanged, this, &BaseEditDelegate::endEditing);
 }
 
 void BaseEditDelegate::endEditing()

@@ -69,6 +69,8 @@ private Q_SLOTS:
     void cenPlusAddressCombo();
     void combosWriteTheirValue_data();
     void combosWriteTheirValue();
+    void pickingTheShownEntryWritesIt_data();
+    void pickingTheShownEntryWritesIt();
     void cenAddressDialog_data();
     void cenAddressDialog();
     void missingCenAddressIsRed_data();
@@ -152,6 +154,33 @@ void tst_ScenarioItemEditDelegate::combosWriteTheirValue()
     combo->setCurrentIndex(combo->findData(choice));
     QTRY_VERIFY(ConfiguratorTest::editorClosed<QComboBox>(&pane.view));
     QCOMPARE(pane.model.createItem(), expected);
+}
+
+void tst_ScenarioItemEditDelegate::pickingTheShownEntryWritesIt_data()
+{
+    QTest::addColumn<bool>("pick");
+    QTest::addColumn<int>("stored");
+
+    QTest::newRow("picked in the list") << true << 0;
+    QTest::newRow("passed through") << false << 200;
+}
+
+void tst_ScenarioItemEditDelegate::pickingTheShownEntryWritesIt()
+{
+    QFETCH(bool, pick);
+    QFETCH(int, stored);
+
+    // A CEN item with button 200 switched to CEN PLUS: the list opens at 0.
+    Pane pane(ScheduledScenarioItem(true, ScheduledScenarioItem::CenPlus, 200, DeviceAddress(2, 3, RISER, 1)));
+    auto* combo = ConfiguratorTest::openEditor<QComboBox>(&pane.view, pane.value(ScenarioItemModel::ROW_BUTTON_NUMBER_INDEX));
+    QVERIFY(combo);
+    QCOMPARE(combo->currentData().toInt(), 0);
+    if (pick)
+        QVERIFY(ConfiguratorTest::pickInList(combo, 0));
+    else
+        pane.view.setCurrentIndex(pane.value(ScenarioItemModel::ROW_PRESENCE_INDEX));
+    QTRY_VERIFY(ConfiguratorTest::editorClosed<QComboBox>(&pane.view));
+    QCOMPARE(pane.model.pushButton(), stored);
 }
 
 void tst_ScenarioItemEditDelegate::cenAddressDialog_data()
