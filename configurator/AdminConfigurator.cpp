@@ -92,14 +92,19 @@ void AdminConfigurator::createActions()
     {
         const QString& key;
         const char* icon;
+        QKeySequence shortcut;
         void (AdminConfigurator::*slot)();
     };
     const Entry entries[] = {
-        {ActionManager::DEVICES_ADD_ACTION, ":/Images/add.png", &AdminConfigurator::addDevice},
-        {ActionManager::DEVICES_REMOVE_ACTION, ":/Images/delete.png", &AdminConfigurator::removeDevice},
-        {ActionManager::DEVICES_REMOVE_ALL_ACTION, ":/Images/deleteAll.png", &AdminConfigurator::removeAllDevices},
-        {ActionManager::DEVICES_MOVE_UP_ACTION, ":/Images/nav_up_blue.png", &AdminConfigurator::moveUp},
-        {ActionManager::DEVICES_MOVE_DOWN_ACTION, ":/Images/nav_down_blue.png", &AdminConfigurator::moveDown},
+        {ActionManager::DEVICES_ADD_ACTION, ":/Images/add.png", QKeySequence(Qt::Key_Insert), &AdminConfigurator::addDevice},
+        {ActionManager::DEVICES_REMOVE_ACTION, ":/Images/delete.png", QKeySequence(QKeySequence::Delete),
+         &AdminConfigurator::removeDevice},
+        {ActionManager::DEVICES_REMOVE_ALL_ACTION, ":/Images/deleteAll.png", QKeySequence(),
+         &AdminConfigurator::removeAllDevices},
+        {ActionManager::DEVICES_MOVE_UP_ACTION, ":/Images/nav_up_blue.png", QKeySequence(Qt::CTRL | Qt::Key_Up),
+         &AdminConfigurator::moveUp},
+        {ActionManager::DEVICES_MOVE_DOWN_ACTION, ":/Images/nav_down_blue.png", QKeySequence(Qt::CTRL | Qt::Key_Down),
+         &AdminConfigurator::moveDown},
     };
     m_toolBar->setMovable(false);
     for (const Entry& entry : entries) {
@@ -108,6 +113,12 @@ void AdminConfigurator::createActions()
             continue;
         connect(action, &QAction::triggered, this, entry.slot);
         m_toolBar->addAction(action);
+        // The keys act where the devices are: in the tree and the table
+        // (Delete in the help pane or the validation list removes nothing).
+        action->setShortcut(entry.shortcut);
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        m_devicesTree->addAction(action);
+        m_devicesTable->addAction(action);
     }
     setActionTexts();
 }

@@ -27,6 +27,7 @@ private Q_SLOTS:
     void captionOfAShownRowFits();
     void numbersAreTyped_data();
     void numbersAreTyped();
+    void opensInTheFirstValue();
 
 private:
     QComboBox* openEditor(Editors::AddressEditor& dialog, int row);
@@ -154,6 +155,20 @@ void tst_AddressEditDelegate::numbersAreTyped()
     QCOMPARE(model->additionalParameter(), opening);
     QTest::keyClick(combo, Qt::Key(leaving));
     QCOMPARE(model->additionalParameter(), level);
+}
+
+void tst_AddressEditDelegate::opensInTheFirstValue()
+{
+    Editors::AddressEditor dialog;
+    auto* model = new TableModels::ScenarioPlusAddressModel(DeviceAddress(1, -1, -1, -1), 100, &dialog);
+    dialog.setModel(model);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QVERIFY(dialog.focusWidget());
+    QTest::keyClicks(dialog.focusWidget(), "60");
+    QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
+    QCOMPARE(model->additionalParameter(), 60);
+    QVERIFY(dialog.accepted());
 }
 
 QTEST_MAIN(tst_AddressEditDelegate)

@@ -1,7 +1,9 @@
 #include "editors/BaseEditorDialog.h"
 
 #include <QApplication>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -25,6 +27,23 @@ protected:
     void onRemoveClicked() override { ++removes; }
 };
 
+// A content of a label and two fields, in an inner layout.
+class FieldsDialog : public BaseEditorDialog
+{
+public:
+    FieldsDialog()
+        : BaseEditorDialog(true)
+    {
+        auto* row = new QHBoxLayout;
+        row->addWidget(new QLabel(QStringLiteral("Name"), this));
+        first->setObjectName(QStringLiteral("first"));
+        row->addWidget(first);
+        row->addWidget(new QLineEdit(this));
+        contentLayout()->addLayout(row);
+    }
+    QLineEdit* first = new QLineEdit(this);
+};
+
 } // namespace
 
 class tst_BaseEditorDialog : public QObject
@@ -37,7 +56,18 @@ private Q_SLOTS:
     void closing();
     void addRemoveToolBar();
     void helpFollowsLayoutDirection();
+    void opensInItsFirstField();
 };
+
+void tst_BaseEditorDialog::opensInItsFirstField()
+{
+    FieldsDialog dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QCOMPARE(dialog.focusWidget(), dialog.first);
+    QTest::keyClicks(dialog.focusWidget(), "Hall");
+    QCOMPARE(dialog.first->text(), QString("Hall"));
+}
 
 void tst_BaseEditorDialog::frame()
 {
