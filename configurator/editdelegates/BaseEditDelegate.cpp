@@ -6,6 +6,7 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QStyle>
 
 namespace Corvane::Configurator::EditDelegates {
@@ -16,6 +17,7 @@ using Editors::ChoiceComboBox;
 namespace {
 
 const char* const OPENING_ENTRY = "openingEntry";
+const char* const ENDED = "editingEnded";
 
 } // namespace
 
@@ -79,9 +81,17 @@ void BaseEditDelegate::endEditingOnChoice(QComboBox* combo) const
 
 void BaseEditDelegate::endEditing()
 {
-    auto* combo = qobject_cast<QComboBox*>(sender());
-    if (!combo)
+    if (auto* combo = qobject_cast<QComboBox*>(sender()))
+        commitAndClose(combo);
+}
+
+void BaseEditDelegate::commitAndClose(QComboBox* combo)
+{
+    // A pick of another entry reports a change and an activation: the
+    // editor ends once.
+    if (combo->property(ENDED).toBool())
         return;
+    combo->setProperty(ENDED, true);
     emit commitData(combo);
     emit closeEditor(combo, QAbstractItemDelegate::NoHint);
 }
@@ -90,6 +100,16 @@ bool BaseEditDelegate::eventFilter(QObject* object, QEvent* event)
 {
     if (qobject_cast<BaseEditorDialog*>(object))
         return false;
+    // Return commits a value drop-down at once (the item delegate would
+    // wait for the event loop): the key goes on to a dialog's default
+    // button, which reads the value.
+    if (auto* choice = qobject_cast<ChoiceComboBox*>(object); choice && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            commitAndClose(choice);
+            return false;
+        }
+    }
     return QStyledItemDelegate::eventFilter(object, event);
 }
 

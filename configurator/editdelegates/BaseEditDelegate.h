@@ -55,6 +55,9 @@ protected:
 
 private Q_SLOTS:
     void onDialogClosed();
+
+private:
+    void commitAndClose(QComboBox* combo);
 };
 
 } // namespace Corvane::Configurator::EditDelegates

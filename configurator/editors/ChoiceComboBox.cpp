@@ -23,9 +23,6 @@ ChoiceComboBox::ChoiceComboBox(QWidget* parent)
 
 void ChoiceComboBox::keyPressEvent(QKeyEvent* event)
 {
-    // Return chooses before it reaches a dialog's default button.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-        emit chosen();
     const QString text = event->text();
     if (text.size() == 1 && text.at(0).isDigit() && selectTypedNumber(text.at(0)))
         return;

@@ -7,9 +7,9 @@ namespace Corvane::Configurator::Editors {
 // A cell's drop-down of values. The keys and the wheel move through the
 // entries without choosing: typed digits select the entry whose number they
 // spell ("6", "60"), Up and Down step. The user chooses by picking an entry
-// in the opened list (the one it opened on too) or by Return; Tab and
-// leaving the cell commit through the item delegate. A change the program
-// makes counts as chosen.
+// in the opened list (the one it opened on too); Return, Tab and leaving
+// the cell commit through the item delegate. A change the program makes
+// counts as chosen.
 class ChoiceComboBox : public QComboBox
 {
     Q_OBJECT
