@@ -111,6 +111,7 @@ private Q_SLOTS:
     void deviceCommandsInMenuAndKeys_data();
     void deviceCommandsInMenuAndKeys();
     void columnWidthsReachTheSettingsFile();
+    void languageSwitchKeepsTypedText();
     void typedTextReachesEveryCommand_data();
     void typedTextReachesEveryCommand();
     void handOverWaitsForTheRunningCommand_data();
@@ -873,6 +874,25 @@ void tst_MainWindow::columnWidthsReachTheSettingsFile()
     QVERIFY(!saved.isEmpty());
     QCOMPARE(saved.constLast(), 111);
     QCOMPARE(saved.at(saved.size() - 2), 122);
+}
+
+void tst_MainWindow::languageSwitchKeepsTypedText()
+{
+    QVERIFY(m_window->openConfig(writeProjectFile("language.vtprj")));
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    AdminConfigurator* admin = m_window->adminConfigurator();
+    admin->devicesTree()->setCurrentIndex(
+        admin->devicesTree()->findIndex(DevicesTreeModel::NodeLights, m_window->config()->webServers().constFirst()->id()));
+    DeviceTableView* table = admin->devicesTable();
+    auto* editor = ConfiguratorTest::openEditor<QLineEdit>(table, table->model()->index(0, 0));
+    QVERIFY(editor);
+    editor->selectAll();
+    QTest::keyClicks(editor, "Typed");
+    auto* language = m_window->findChild<QToolButton*>(QStringLiteral("languageButton"));
+    QVERIFY(language && !language->menu()->actions().isEmpty());
+    language->menu()->actions().constFirst()->trigger();
+    QCOMPARE(m_window->config()->devices().constFirst()->description(), QString("Typed"));
 }
 
 void tst_MainWindow::typedTextReachesEveryCommand_data()
