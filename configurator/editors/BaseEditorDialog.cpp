@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTextEdit>
 #include <QToolBar>
 #include <QToolButton>
@@ -154,8 +155,9 @@ void BaseEditorDialog::showEvent(QShowEvent* event)
 void BaseEditorDialog::focusFirstField()
 {
     for (QWidget* widget = nextInFocusChain(); widget != this; widget = widget->nextInFocusChain()) {
+        // A scroll area holds the fields; it is none itself.
         if ((widget->focusPolicy() & Qt::TabFocus) && widget->isVisibleTo(this) && widget->isEnabled()
-            && inContent(widget)) {
+            && !qobject_cast<QScrollArea*>(widget) && inContent(widget)) {
             widget->setFocus(Qt::TabFocusReason);
             return;
         }

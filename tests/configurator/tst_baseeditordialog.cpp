@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextEdit>
@@ -27,21 +28,26 @@ protected:
     void onRemoveClicked() override { ++removes; }
 };
 
-// A content of a label and two fields, in an inner layout.
+// A content of a label and two fields in a scroll area, in an inner layout.
 class FieldsDialog : public BaseEditorDialog
 {
 public:
     FieldsDialog()
         : BaseEditorDialog(true)
     {
-        auto* row = new QHBoxLayout;
-        row->addWidget(new QLabel(QStringLiteral("Name"), this));
-        first->setObjectName(QStringLiteral("first"));
+        auto* fields = new QWidget;
+        auto* row = new QHBoxLayout(fields);
+        row->addWidget(new QLabel(QStringLiteral("Name"), fields));
+        first = new QLineEdit(fields);
         row->addWidget(first);
-        row->addWidget(new QLineEdit(this));
-        contentLayout()->addLayout(row);
+        row->addWidget(new QLineEdit(fields));
+        auto* scrollArea = new QScrollArea(this);
+        scrollArea->setWidget(fields);
+        auto* inner = new QHBoxLayout;
+        inner->addWidget(scrollArea);
+        contentLayout()->addLayout(inner);
     }
-    QLineEdit* first = new QLineEdit(this);
+    QLineEdit* first = nullptr;
 };
 
 } // namespace
