@@ -92,14 +92,19 @@ void AdminConfigurator::createActions()
     {
         const QString& key;
         const char* icon;
+        QKeySequence shortcut;
         void (AdminConfigurator::*slot)();
     };
     const Entry entries[] = {
-        {ActionManager::DEVICES_ADD_ACTION, ":/Images/add.png", &AdminConfigurator::addDevice},
-        {ActionManager::DEVICES_REMOVE_ACTION, ":/Images/delete.png", &AdminConfigurator::removeDevice},
-        {ActionManager::DEVICES_REMOVE_ALL_ACTION, ":/Images/deleteAll.png", &AdminConfigurator::removeAllDevices},
-        {ActionManager::DEVICES_MOVE_UP_ACTION, ":/Images/nav_up_blue.png", &AdminConfigurator::moveUp},
-        {ActionManager::DEVICES_MOVE_DOWN_ACTION, ":/Images/nav_down_blue.png", &AdminConfigurator::moveDown},
+        {ActionManager::DEVICES_ADD_ACTION, ":/Images/add.png", QKeySequence(Qt::Key_Insert), &AdminConfigurator::addDevice},
+        {ActionManager::DEVICES_REMOVE_ACTION, ":/Images/delete.png", QKeySequence(QKeySequence::Delete),
+         &AdminConfigurator::removeDevice},
+        {ActionManager::DEVICES_REMOVE_ALL_ACTION, ":/Images/deleteAll.png", QKeySequence(),
+         &AdminConfigurator::removeAllDevices},
+        {ActionManager::DEVICES_MOVE_UP_ACTION, ":/Images/nav_up_blue.png", QKeySequence(Qt::CTRL | Qt::Key_Up),
+         &AdminConfigurator::moveUp},
+        {ActionManager::DEVICES_MOVE_DOWN_ACTION, ":/Images/nav_down_blue.png", QKeySequence(Qt::CTRL | Qt::Key_Down),
+         &AdminConfigurator::moveDown},
     };
     m_toolBar->setMovable(false);
     for (const Entry& entry : entries) {
@@ -108,6 +113,12 @@ void AdminConfigurator::createActions()
             continue;
         connect(action, &QAction::triggered, this, entry.slot);
         m_toolBar->addAction(action);
+        // The keys act where the devices are: in the tree and the table
+        // (Delete in the help pane or the validation list removes nothing).
+        action->setShortcut(entry.shortcut);
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        m_devicesTree->addAction(action);
+        m_devicesTable->addAction(action);
     }
     setActionTexts();
 }
@@ -279,6 +290,8 @@ void AdminConfigurator::showCurrentHelp()
 
 void AdminConfigurator::devicesTreeSelectionChanged(const QModelIndex& current, const QModelIndex& previous)
 {
+    // The table still shows the previous page: its open editor writes there.
+    commitOpenEditors();
     saveColumnWidths(m_devicesTree->nodeTypeAtIndex(previous));
     Q_UNUSED(current)
     updateDevicesTable();
@@ -364,13 +377,18 @@ void AdminConfigurator::saveColumnWidths()
 
 void AdminConfigurator::saveColumnWidths(DevicesTreeModel::NodeType node)
 {
+    // Reading a width lays out a pending stretch of the last column, which
+    // reports a resize and so saves again: the widths are read before the
+    // saved ones are replaced, so that the two never mix.
+    QList<int> columns;
+    if (const QAbstractItemModel* model = m_devicesTable->model()) {
+        for (int column = 0; column < model->columnCount(); ++column)
+            columns.append(m_devicesTable->columnWidth(column));
+    }
     QMultiMap<int, int>& widths = InitSettings::configuratorColumnWidths();
     widths.remove(node);
-    const QAbstractItemModel* model = m_devicesTable->model();
-    if (!model)
-        return;
-    for (int column = 0; column < model->columnCount(); ++column)
-        widths.insert(node, m_devicesTable->columnWidth(column));
+    for (int width : std::as_const(columns))
+        widths.insert(node, width);
 }
 
 void AdminConfigurator::restoreColumnWidths()
@@ -431,6 +449,7 @@ bool AdminConfigurator::confirm(const QString& text) const
 
 void AdminConfigurator::addDevice()
 {
+    commitOpenEditors();
     const DevicesTreeModel::NodeType node = m_devicesTree->selectedNodeType();
     const int serverId = m_devicesTree->selectedServerId();
     if (!m_configuration)
@@ -450,9 +469,11 @@ void AdminConfigurator::addDevice()
     } else if (BaseDeviceProperties* device = DefaultDevices::createDevice(node)) {
         const int id = m_configuration->addDevice(serverId, device);
         updateDevicesTable(node, serverId);
+        // The saved widths first: the fresh header reports its default
+        // widths as it lays out the selected row, and they would be saved.
+        restoreColumnWidths();
         selectDevice(id);
     }
-    restoreColumnWidths();
     emit contextChanged();
     trace("Device successfully added");
 }
@@ -462,6 +483,8 @@ void AdminConfigurator::removeDevice()
     trace("Remove was requested");
     if (!m_configuration)
         return;
+    // The question names the device as typed.
+    commitOpenEditors();
     const DevicesTreeModel::NodeType node = m_devicesTree->selectedNodeType();
     const bool plantMode = node == DevicesTreeModel::NodePlant;
     QList<int> ids;
@@ -512,6 +535,7 @@ void AdminConfigurator::removeAllDevices()
     trace("Remove all devices was requested");
     if (!m_configuration)
         return;
+    commitOpenEditors();
     if (!confirm(tr("Are you sure you want to delete all devices?"))) {
         trace("Remove of all devices cancelled from user");
         return;
@@ -614,6 +638,7 @@ void AdminConfigurator::moveSelected(bool up)
 {
     if (!m_configuration)
         return;
+    commitOpenEditors();
     QList<int> selected;
     m_devicesTable->selectedDevices(selected);
     QList<BaseDeviceProperties*> rows = m_devicesTable->devices();
@@ -634,6 +659,7 @@ void AdminConfigurator::moveSelected(bool up)
         movedRows.append(target);
     }
     updateDevicesTable();
+    restoreColumnWidths();
     for (int row : std::as_const(movedRows)) {
         m_devicesTable->selectionModel()->select(m_devicesTable->model()->index(row, 0),
                                                  QItemSelectionModel::Select | QItemSelectionModel::Rows);
@@ -641,7 +667,6 @@ void AdminConfigurator::moveSelected(bool up)
     if (!movedRows.isEmpty())
         m_devicesTable->selectionModel()->setCurrentIndex(m_devicesTable->model()->index(movedRows.constLast(), 0),
                                                           QItemSelectionModel::NoUpdate);
-    restoreColumnWidths();
     emit contextChanged();
 }
 
@@ -675,6 +700,7 @@ void AdminConfigurator::registerChange(const Devices::ChangeArgs&, Devices::Base
 
 void AdminConfigurator::retranslateUi()
 {
+    commitOpenEditors();
     m_soundSystemModel->retranslate();
     const DevicesTreeModel::NodeType node = m_devicesTree->selectedNodeType();
     const int serverId = m_devicesTree->selectedServerId();

@@ -58,7 +58,8 @@ public:
     int getNextUnselectedDeviceId() const;
 
     // Writes what is typed into an open cell editor into the project, so
-    // that a command reading the project sees it.
+    // that a command reading the project sees it. Every command of the view
+    // calls it first: rebuilding a table closes its editor unwritten.
     void commitOpenEditors();
 
     // What the enable rules of the actions read of the view.

@@ -93,6 +93,7 @@ MainWindow::MainWindow(QWidget* parent)
     m_currentFilePath.clear();
     setCentralWidget(m_configurator);
     connect(m_configurator, &AdminConfigurator::contextChanged, this, &MainWindow::contextChanged);
+    createDevicesMenu();
 
     setStyleSheet(styleSheetText());
     m_statusLabel = new QLabel(this);
@@ -152,6 +153,13 @@ void MainWindow::createActions()
         if (entry.shortcut != QKeySequence::UnknownKey)
             action->setShortcut(entry.shortcut);
         connect(action, &QAction::triggered, this, entry.slot);
+    }
+    // A plain window manager's platform theme binds no key to Save As.
+    if (QAction* saveAs = ActionManager::getActionByKey(ActionManager::CONFIG_SAVE_AS_ACTION)) {
+        QList<QKeySequence> keys = saveAs->shortcuts();
+        const QKeySequence usual(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
+        if (!keys.contains(usual))
+            saveAs->setShortcuts(keys << usual);
     }
     if (QAction* brand = ActionManager::createAction(ActionManager::BRAND_SITE_ACTION,
                                                      QIcon(InitSettings::brandImageFileName()), this))
@@ -236,9 +244,24 @@ void MainWindow::createMenus()
     add(m_infoMenu, ActionManager::CHECK_FOR_UPDATE_ACTION);
 }
 
+void MainWindow::createDevicesMenu()
+{
+    m_devicesMenu = new QMenu(this);
+    menuBar()->insertMenu(m_toolsMenu->menuAction(), m_devicesMenu);
+    for (const QString& key : {ActionManager::DEVICES_ADD_ACTION, ActionManager::DEVICES_REMOVE_ACTION,
+                               ActionManager::DEVICES_REMOVE_ALL_ACTION, QString(), ActionManager::DEVICES_MOVE_UP_ACTION,
+                               ActionManager::DEVICES_MOVE_DOWN_ACTION}) {
+        if (key.isEmpty())
+            m_devicesMenu->addSeparator();
+        else if (QAction* action = ActionManager::getActionByKey(key))
+            m_devicesMenu->addAction(action);
+    }
+}
+
 void MainWindow::retranslateUi()
 {
     m_fileMenu->setTitle(tr("&File"));
+    m_devicesMenu->setTitle(tr("&Devices"));
     m_toolsMenu->setTitle(tr("&Tools"));
     m_infoMenu->setTitle(tr("&Info"));
     if (m_languageMenu)

@@ -98,6 +98,8 @@ private:
     void createToolBars();
     void createLanguageMenu();
     void createMenus();
+    // The administration view's device commands, after the file menu.
+    void createDevicesMenu();
     void retranslateUi();
     void updateTranslators(const QString& locale);
     void updateActionStates();
@@ -119,6 +121,7 @@ private:
 
     AdminConfigurator* m_configurator = nullptr;
     QMenu* m_fileMenu = nullptr;
+    QMenu* m_devicesMenu = nullptr;
     QMenu* m_toolsMenu = nullptr;
     QMenu* m_infoMenu = nullptr;
     QMenu* m_languageMenu = nullptr;

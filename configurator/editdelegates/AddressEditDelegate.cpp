@@ -2,6 +2,7 @@
 
 #include "devices/ConfigUtilities.h"
 #include "devices/Utilities.h"
+#include "editors/ChoiceComboBox.h"
 #include "tablemodels/BaseAddressTreeModel.h"
 
 #include <QComboBox>
@@ -34,7 +35,7 @@ AddressEditDelegate::AddressEditDelegate(QObject* parent)
 
 QComboBox* AddressEditDelegate::getEditorCombo(const QList<int>& values, int current)
 {
-    auto* combo = new QComboBox;
+    auto* combo = new Editors::ChoiceComboBox;
     for (int value : values)
         combo->addItem(QIcon(ConfigUtilities::getAddressValueIconPath(value)), Devices::Utilities::areaIdToString(value), value);
     selectLast(combo, current);
@@ -43,7 +44,7 @@ QComboBox* AddressEditDelegate::getEditorCombo(const QList<int>& values, int cur
 
 QComboBox* AddressEditDelegate::getLevelEditCombo(const QList<int>& values, int current)
 {
-    auto* combo = new QComboBox;
+    auto* combo = new Editors::ChoiceComboBox;
     for (int value : values)
         combo->addItem(QIcon(ConfigUtilities::getAddressLevelIconPath(value)), ConfigUtilities::levelToString(value), value);
     selectLast(combo, current);
@@ -86,7 +87,7 @@ QWidget* AddressEditDelegate::createEditor(QWidget* parent, const QStyleOptionVi
     }
     combo->setParent(parent);
     rememberOpeningEntry(combo);
-    connect(combo, &QComboBox::currentIndexChanged, this, &BaseEditDelegate::endEditing);
+    endEditingOnChoice(combo);
     return combo;
 }
 

@@ -2,18 +2,22 @@
 
 #include "devices/ConfigUtilities.h"
 #include "editors/BaseEditorDialog.h"
+#include "editors/ChoiceComboBox.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QStyle>
 
 namespace Corvane::Configurator::EditDelegates {
 
 using Editors::BaseEditorDialog;
+using Editors::ChoiceComboBox;
 
 namespace {
 
 const char* const OPENING_ENTRY = "openingEntry";
+const char* const ENDED = "editingEnded";
 
 } // namespace
 
@@ -46,7 +50,7 @@ void BaseEditDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionV
 
 QComboBox* BaseEditDelegate::getEditorCombo(int min, int max, int current)
 {
-    auto* combo = new QComboBox;
+    auto* combo = new ChoiceComboBox;
     const QIcon icon(Devices::ConfigUtilities::getAddressValueIconPath(0));
     for (int value = min; value <= max; ++value)
         combo->addItem(icon, QString::number(value), value);
@@ -62,14 +66,32 @@ void BaseEditDelegate::rememberOpeningEntry(QComboBox* combo)
 bool BaseEditDelegate::choseAnotherEntry(const QComboBox* combo)
 {
     const QVariant opening = combo->property(OPENING_ENTRY);
-    return combo->currentIndex() >= 0 && (!opening.isValid() || combo->currentIndex() != opening.toInt());
+    const auto* choice = qobject_cast<const ChoiceComboBox*>(combo);
+    return combo->currentIndex() >= 0
+        && (!opening.isValid() || combo->currentIndex() != opening.toInt() || (choice && choice->picked()));
+}
+
+void BaseEditDelegate::endEditingOnChoice(QComboBox* combo) const
+{
+    if (auto* choice = qobject_cast<ChoiceComboBox*>(combo))
+        connect(choice, &ChoiceComboBox::chosen, this, &BaseEditDelegate::endEditing);
+    else
+        connect(combo, &QComboBox::currentIndexChanged, this, &BaseEditDelegate::endEditing);
 }
 
 void BaseEditDelegate::endEditing()
 {
-    auto* combo = qobject_cast<QComboBox*>(sender());
-    if (!combo)
+    if (auto* combo = qobject_cast<QComboBox*>(sender()))
+        commitAndClose(combo);
+}
+
+void BaseEditDelegate::commitAndClose(QComboBox* combo)
+{
+    // A pick of another entry reports a change and an activation: the
+    // editor ends once.
+    if (combo->property(ENDED).toBool())
         return;
+    combo->setProperty(ENDED, true);
     emit commitData(combo);
     emit closeEditor(combo, QAbstractItemDelegate::NoHint);
 }
@@ -78,6 +100,16 @@ bool BaseEditDelegate::eventFilter(QObject* object, QEvent* event)
 {
     if (qobject_cast<BaseEditorDialog*>(object))
         return false;
+    // Return commits a value drop-down at once (the item delegate would
+    // wait for the event loop): the key goes on to a dialog's default
+    // button, which reads the value.
+    if (auto* choice = qobject_cast<ChoiceComboBox*>(object); choice && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            commitAndClose(choice);
+            return false;
+        }
+    }
     return QStyledItemDelegate::eventFilter(object, event);
 }
 

@@ -23,16 +23,21 @@ public:
     void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
                               const QModelIndex& index) const override;
 
-    // A parentless combo of min..max (text and data the number) with
-    // current selected (the first item when current is outside).
+    // A parentless ChoiceComboBox of min..max (text and data the number)
+    // with current selected (the first item when current is outside).
     static QComboBox* getEditorCombo(int min, int max, int current);
 
     // Qt commits an open editor whenever the current cell changes, so a
     // combo that merely opened on a cell must not write: a stored value
     // outside its list would become the entry it opened on. The delegate
-    // remembers the opening entry and writes only another choice.
+    // remembers the opening entry and writes only a choice: another entry,
+    // or any entry the user picked in the list.
     static void rememberOpeningEntry(QComboBox* combo);
     static bool choseAnotherEntry(const QComboBox* combo);
+
+    // Commits and closes combo once its value is chosen: a ChoiceComboBox
+    // when the user chooses, another combo on any change of its entry.
+    void endEditingOnChoice(QComboBox* combo) const;
 
 public Q_SLOTS:
     // Commits and closes the combo that sent it.
@@ -50,6 +55,9 @@ protected:
 
 private Q_SLOTS:
     void onDialogClosed();
+
+private:
+    void commitAndClose(QComboBox* combo);
 };
 
 } // namespace Corvane::Configurator::EditDelegates

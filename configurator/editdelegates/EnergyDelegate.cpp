@@ -58,7 +58,7 @@ QWidget* EnergyDelegate::createEditor(QWidget* parent, const QStyleOptionViewIte
     else
         return BaseDeviceEditDelegate::createEditor(parent, option, index);
     combo->setParent(parent);
-    connect(combo, &QComboBox::currentIndexChanged, this, &BaseEditDelegate::endEditing);
+    endEditingOnChoice(combo);
     return combo;
 }
 

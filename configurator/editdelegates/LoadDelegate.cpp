@@ -33,7 +33,7 @@ QWidget* LoadDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
     } else {
         return BaseDeviceEditDelegate::createEditor(parent, option, index);
     }
-    connect(combo, &QComboBox::currentIndexChanged, this, &BaseEditDelegate::endEditing);
+    endEditingOnChoice(combo);
     return combo;
 }
 

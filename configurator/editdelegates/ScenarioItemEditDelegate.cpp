@@ -5,6 +5,7 @@
 #include "devices/Utilities.h"
 #include "devices/addressverification/AddressVerifier.h"
 #include "editors/AddressEditor.h"
+#include "editors/ChoiceComboBox.h"
 #include "tablemodels/ScenarioItemModel.h"
 #include "tablemodels/ScheduledCENAddressModel.h"
 
@@ -46,7 +47,7 @@ int ScenarioItemEditDelegate::getCenType(const QModelIndex& index)
 
 QComboBox* ScenarioItemEditDelegate::getPresenceEditor(bool presence)
 {
-    auto* combo = new QComboBox;
+    auto* combo = new Editors::ChoiceComboBox;
     combo->addItem(tr("No"), false);
     combo->addItem(tr("Yes"), true);
     combo->setCurrentIndex(presence ? 1 : 0);
@@ -55,7 +56,7 @@ QComboBox* ScenarioItemEditDelegate::getPresenceEditor(bool presence)
 
 QComboBox* ScenarioItemEditDelegate::getCenEditCombo(int cenType)
 {
-    auto* combo = new QComboBox;
+    auto* combo = new Editors::ChoiceComboBox;
     combo->addItem(tr("CEN"), int(ScheduledScenarioItem::Cen));
     combo->addItem(tr("CEN PLUS"), int(ScheduledScenarioItem::CenPlus));
     combo->setCurrentIndex(cenType == ScheduledScenarioItem::CenPlus ? 1 : 0);
@@ -64,7 +65,7 @@ QComboBox* ScenarioItemEditDelegate::getCenEditCombo(int cenType)
 
 QComboBox* ScenarioItemEditDelegate::getEditorCombo(const QList<int>& values, int current)
 {
-    auto* combo = new QComboBox;
+    auto* combo = new Editors::ChoiceComboBox;
     for (int value : values)
         combo->addItem(Devices::Utilities::areaIdToString(value), value);
     const int last = int(values.lastIndexOf(current));
@@ -122,7 +123,7 @@ QWidget* ScenarioItemEditDelegate::createComboEditor(QWidget* parent, const QMod
     }
     combo->setParent(parent);
     rememberOpeningEntry(combo);
-    connect(combo, &QComboBox::currentIndexChanged, this, &BaseEditDelegate::endEditing);
+    endEditingOnChoice(combo);
     return combo;
 }
 

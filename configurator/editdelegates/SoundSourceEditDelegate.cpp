@@ -4,6 +4,7 @@
 #include "devices/Utilities.h"
 #include "devices/addressverification/AddressVerifier.h"
 #include "editdelegates/DescriptionLimit.h"
+#include "editors/ChoiceComboBox.h"
 #include "editors/DeviceTypeEditor.h"
 #include "tablemodels/SoundSourceDeviceModel.h"
 
@@ -30,7 +31,7 @@ SoundSourceEditDelegate::SoundSourceEditDelegate(QObject* parent)
 
 QComboBox* SoundSourceEditDelegate::getEditorCombo(const QList<int>& values, int current)
 {
-    auto* combo = new QComboBox;
+    auto* combo = new Editors::ChoiceComboBox;
     for (int value : values)
         combo->addItem(Devices::Utilities::areaIdToString(value), value);
     const int last = int(values.lastIndexOf(current));
@@ -61,7 +62,7 @@ QWidget* SoundSourceEditDelegate::createEditor(QWidget* parent, const QStyleOpti
         return BaseEditDelegate::createEditor(parent, option, index);
     }
     rememberOpeningEntry(combo);
-    connect(combo, &QComboBox::currentIndexChanged, this, &BaseEditDelegate::endEditing);
+    endEditingOnChoice(combo);
     return combo;
 }
 

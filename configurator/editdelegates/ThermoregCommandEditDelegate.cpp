@@ -3,6 +3,7 @@
 #include "devices/Utilities.h"
 #include "devices/addressverification/AddressVerifier.h"
 #include "editdelegates/DescriptionLimit.h"
+#include "editors/ChoiceComboBox.h"
 #include "tablemodels/ThermoregulationCommandModel.h"
 
 #include <QComboBox>
@@ -20,7 +21,7 @@ ThermoregCommandEditDelegate::ThermoregCommandEditDelegate(QObject* parent)
 
 QComboBox* ThermoregCommandEditDelegate::getEditorCombo(const QList<int>& values, int current)
 {
-    auto* combo = new QComboBox;
+    auto* combo = new Editors::ChoiceComboBox;
     int chosen = 0;
     for (int i = 0; i < values.size(); ++i) {
         combo->addItem(Devices::Utilities::areaIdToString(values.at(i)), values.at(i));
@@ -40,7 +41,7 @@ QComboBox* ThermoregCommandEditDelegate::createAddressEditor(const BaseEditDeleg
     QComboBox* combo = getEditorCombo(values, address.area());
     combo->setParent(parent);
     rememberOpeningEntry(combo);
-    connect(combo, &QComboBox::currentIndexChanged, delegate, &BaseEditDelegate::endEditing);
+    delegate->endEditingOnChoice(combo);
     return combo;
 }
 

@@ -1,6 +1,7 @@
 #include "editdelegates/ThermoregTemperatureDelegate.h"
 
 #include "devices/ThermoregulationDeviceProperties.h"
+#include "editors/ChoiceComboBox.h"
 #include "tablemodels/ThermoregTemperatureEditModel.h"
 #include "utilities/MathTools.h"
 
@@ -36,13 +37,13 @@ QWidget* ThermoregTemperatureDelegate::createEditor(QWidget* parent, const QStyl
     if (index.column() != 1)
         return BaseEditDelegate::createEditor(parent, option, index);
     if (index.row() == ThermoregTemperatureEditModel::ROW_STEP_INDEX) {
-        auto* combo = new QComboBox(parent);
+        auto* combo = new Editors::ChoiceComboBox(parent);
         combo->addItem(QStringLiteral("0.5"), 0.5);
         combo->addItem(QStringLiteral("1"), 1);
         const bool half = MathTools::equals(index.data(Qt::EditRole).toDouble(), 0.5, MathTools::EPS);
         combo->setCurrentIndex(half ? 0 : 1);
         rememberOpeningEntry(combo);
-        connect(combo, &QComboBox::currentIndexChanged, this, &BaseEditDelegate::endEditing);
+        endEditingOnChoice(combo);
         return combo;
     }
     auto* spinBox = new QDoubleSpinBox(parent);

@@ -53,6 +53,13 @@ void AddressEditor::setModel(BaseAddressTreeModel* model)
             &AddressEditor::treeSelectionChanged);
 }
 
+void AddressEditor::focusFirstField()
+{
+    m_treeView->setFocus(Qt::TabFocusReason);
+    if (m_model && !m_treeView->currentIndex().isValid())
+        m_treeView->setCurrentIndex(m_model->index(0, BaseAddressTreeModel::TextColumn, m_model->index(0, 0)));
+}
+
 void AddressEditor::treeSelectionChanged(const QModelIndex& current, const QModelIndex&)
 {
     if (m_model)

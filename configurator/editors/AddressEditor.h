@@ -32,6 +32,11 @@ public:
 public Q_SLOTS:
     void treeSelectionChanged(const QModelIndex& current, const QModelIndex& previous);
 
+protected:
+    // The value of the first field is being edited: digits typed at once
+    // go into it.
+    void focusFirstField() override;
+
 private:
     QTreeView* m_treeView;
     QPointer<TableModels::BaseAddressTreeModel> m_model;

@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTextEdit>
 #include <QToolBar>
 #include <QToolButton>
@@ -146,6 +147,38 @@ void BaseEditorDialog::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     m_closedReported = false;
+    // After the show: the item view that opens the dialog as a cell's
+    // editor then focuses the dialog itself.
+    QMetaObject::invokeMethod(this, [this] { focusFirstField(); }, Qt::QueuedConnection);
+}
+
+void BaseEditorDialog::focusFirstField()
+{
+    for (QWidget* widget = nextInFocusChain(); widget != this; widget = widget->nextInFocusChain()) {
+        // A scroll area holds the fields; it is none itself.
+        if ((widget->focusPolicy() & Qt::TabFocus) && widget->isVisibleTo(this) && widget->isEnabled()
+            && !qobject_cast<QScrollArea*>(widget) && inContent(widget)) {
+            widget->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
+bool BaseEditorDialog::inContent(const QWidget* widget) const
+{
+    // The content's widgets, with those of its inner layouts.
+    QList<QLayout*> layouts{m_contentLayout};
+    while (!layouts.isEmpty()) {
+        const QLayout* layout = layouts.takeFirst();
+        for (int i = 0; i < layout->count(); ++i) {
+            QLayoutItem* item = layout->itemAt(i);
+            if (item->layout())
+                layouts.append(item->layout());
+            else if (item->widget() && (item->widget() == widget || item->widget()->isAncestorOf(widget)))
+                return true;
+        }
+    }
+    return false;
 }
 
 void BaseEditorDialog::reportClosedOnce()

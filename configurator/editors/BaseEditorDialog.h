@@ -45,9 +45,13 @@ protected:
     // Escape and done() hide the dialog without a close event.
     void hideEvent(QHideEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // Gives the focus to the first field of the content as the dialog
+    // shows: the first widget there that takes the Tab key.
+    virtual void focusFirstField();
 
 private:
     void reportClosedOnce();
+    bool inContent(const QWidget* widget) const;
 
     void addToolBar(int row);
     void addButtons(int row);

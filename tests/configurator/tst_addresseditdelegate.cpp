@@ -3,9 +3,11 @@
 #include "editdelegates/AddressEditDelegate.h"
 #include "editors/AddressEditor.h"
 #include "tablemodels/AddressTreeModel.h"
+#include "tablemodels/ScenarioPlusAddressModel.h"
 
 #include <QAbstractItemModelTester>
 #include <QComboBox>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTextEdit>
 #include <QTreeView>
@@ -24,6 +26,9 @@ private Q_SLOTS:
     void helpFollowsTheCurrentRow();
     void editorWithoutModel();
     void captionOfAShownRowFits();
+    void numbersAreTyped_data();
+    void numbersAreTyped();
+    void opensInTheFirstValue();
 
 private:
     QComboBox* openEditor(Editors::AddressEditor& dialog, int row);
@@ -45,9 +50,7 @@ QComboBox* tst_AddressEditDelegate::openEditor(Editors::AddressEditor& dialog, i
 {
     QTreeView* tree = dialog.treeView();
     const QModelIndex cell = tree->model()->index(row, 1, tree->model()->index(0, 0));
-    tree->setCurrentIndex(cell);
-    tree->edit(cell);
-    return tree->viewport()->findChild<QComboBox*>();
+    return ConfiguratorTest::openEditor<QComboBox>(tree, cell);
 }
 
 void tst_AddressEditDelegate::choiceCommitsAndReshapesTheTree()
@@ -111,6 +114,65 @@ void tst_AddressEditDelegate::captionOfAShownRowFits()
     QCOMPARE(tree->model()->index(3, 0, header).data().toString(), QString("Interface address"));
     const QAbstractItemView* view = tree;
     QVERIFY(tree->columnWidth(0) >= view->sizeHintForColumn(0));
+}
+
+void tst_AddressEditDelegate::numbersAreTyped_data()
+{
+    QTest::addColumn<int>("opening");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("leaving");
+    QTest::addColumn<int>("level");
+
+    QTest::newRow("60, Return") << 1 << "60" << int(Qt::Key_Return) << 60;
+    QTest::newRow("15, Return") << 1 << "15" << int(Qt::Key_Return) << 15;
+    QTest::newRow("100, Return") << 0 << "100" << int(Qt::Key_Return) << 100;
+    QTest::newRow("7, Tab") << 1 << "7" << int(Qt::Key_Tab) << 7;
+    QTest::newRow("0 over 100") << 100 << "0" << int(Qt::Key_Return) << 0;
+    QTest::newRow("Down twice, Tab") << 50 << "" << int(Qt::Key_Tab) << 52;
+}
+
+void tst_AddressEditDelegate::numbersAreTyped()
+{
+    QFETCH(int, opening);
+    QFETCH(QString, typed);
+    QFETCH(int, leaving);
+    QFETCH(int, level);
+    QTest::failOnWarning(QRegularExpression("does not belong to this view"));
+
+    Editors::AddressEditor dialog;
+    auto* model = new TableModels::ScenarioPlusAddressModel(DeviceAddress(1, -1, -1, -1), opening, &dialog);
+    dialog.setModel(model);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QComboBox* combo = openEditor(dialog, 0);
+    QVERIFY(combo);
+    if (typed.isEmpty()) {
+        QTest::keyClick(combo, Qt::Key_Down);
+        QTest::keyClick(combo, Qt::Key_Down);
+    } else {
+        QTest::keyClicks(combo, typed);
+    }
+    // Moving through the entries chooses nothing yet.
+    QCOMPARE(dialog.treeView()->viewport()->findChild<QComboBox*>(), combo);
+    QCOMPARE(model->additionalParameter(), opening);
+    QTest::keyClick(combo, Qt::Key(leaving));
+    QCOMPARE(model->additionalParameter(), level);
+    // Nothing queued commits the closed editor again.
+    QCoreApplication::processEvents();
+}
+
+void tst_AddressEditDelegate::opensInTheFirstValue()
+{
+    Editors::AddressEditor dialog;
+    auto* model = new TableModels::ScenarioPlusAddressModel(DeviceAddress(1, -1, -1, -1), 100, &dialog);
+    dialog.setModel(model);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QVERIFY(dialog.focusWidget());
+    QTest::keyClicks(dialog.focusWidget(), "60");
+    QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
+    QCOMPARE(model->additionalParameter(), 60);
+    QVERIFY(dialog.accepted());
 }
 
 QTEST_MAIN(tst_AddressEditDelegate)

@@ -1,5 +1,6 @@
 #include "ActionManager.h"
 #include "AdminConfigurator.h"
+#include "CellEditing.h"
 #include "DeviceTableView.h"
 #include "DevicesTree.h"
 #include "ProjectFixture.h"
@@ -16,12 +17,15 @@
 
 #include <QAbstractItemModelTester>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QScrollBar>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
+#include <QToolBar>
+#include <QToolButton>
 
 using namespace Corvane::Configurator;
 using namespace Corvane::Devices;
@@ -45,8 +49,12 @@ private Q_SLOTS:
     void removePlants_data();
     void removePlants();
     void removeCancelled();
+    void commandsKeepTypedText_data();
+    void commandsKeepTypedText();
     void moveDownBlock();
     void columnWidths();
+    void columnWidthsSurviveCommands_data();
+    void columnWidthsSurviveCommands();
     void validationMarksAndList();
     void descriptionOfPlantUpdatesTree();
     void soundSystemPage();
@@ -56,6 +64,7 @@ private:
     void select(Node node, int serverId);
     QList<int> tableIds() const;
     QList<int> selectedRows() const;
+    QWidget* toolButton(const QString& action) const;
 
     QTemporaryDir m_dir;
     std::unique_ptr<AdminConfigurator> m_view;
@@ -276,6 +285,42 @@ void tst_AdminConfigurator::removeCancelled()
     QCOMPARE(m_view->devicesTable()->devicesCount(), 0);
 }
 
+QWidget* tst_AdminConfigurator::toolButton(const QString& action) const
+{
+    return m_view->findChild<QToolBar*>()->widgetForAction(ActionManager::getActionByKey(action));
+}
+
+void tst_AdminConfigurator::commandsKeepTypedText_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::newRow("Add") << ActionManager::DEVICES_ADD_ACTION;
+    QTest::newRow("Remove") << ActionManager::DEVICES_REMOVE_ACTION;
+    QTest::newRow("Remove All") << ActionManager::DEVICES_REMOVE_ALL_ACTION;
+    QTest::newRow("Move Up") << ActionManager::DEVICES_MOVE_UP_ACTION;
+    QTest::newRow("Move Down") << ActionManager::DEVICES_MOVE_DOWN_ACTION;
+    QTest::newRow("page switch") << QString();
+}
+
+void tst_AdminConfigurator::commandsKeepTypedText()
+{
+    QFETCH(QString, command);
+    select(Node::NodeLights, m_server);
+    DeviceTableView* table = m_view->devicesTable();
+    const int id = tableIds().at(2);
+    auto* editor = ConfiguratorTest::openEditor<QLineEdit>(table, table->model()->index(2, 0));
+    QVERIFY(editor);
+    editor->selectAll();
+    QTest::keyClicks(editor, "Hall R");
+    m_dialogs->answers = {QMessageBox::No};
+    if (command.isEmpty())
+        select(Node::NodeSensors, m_server);
+    else
+        QTest::mouseClick(toolButton(command), Qt::LeftButton);
+    QCOMPARE(m_view->configuration()->getDeviceById(id)->description(), QString("Hall R"));
+    if (command == ActionManager::DEVICES_REMOVE_ACTION)
+        QCOMPARE(m_dialogs->boxes.constLast().text, QString("Are you sure you want to delete \"Hall R\" device?"));
+}
+
 void tst_AdminConfigurator::moveDownBlock()
 {
     select(Node::NodeLights, m_server);
@@ -321,6 +366,34 @@ void tst_AdminConfigurator::columnWidths()
     InitSettings::configuratorColumnWidths().insert(Node::NodeAutomation, 300);
     select(Node::NodeAutomation, m_server);
     QVERIFY(table->columnWidth(0) != 300);
+}
+
+void tst_AdminConfigurator::columnWidthsSurviveCommands_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::newRow("Add") << ActionManager::DEVICES_ADD_ACTION;
+    QTest::newRow("Move Up") << ActionManager::DEVICES_MOVE_UP_ACTION;
+    QTest::newRow("Move Down") << ActionManager::DEVICES_MOVE_DOWN_ACTION;
+}
+
+void tst_AdminConfigurator::columnWidthsSurviveCommands()
+{
+    QFETCH(QString, command);
+    select(Node::NodeLights, m_server);
+    DeviceTableView* table = m_view->devicesTable();
+    table->selectRow(2);
+    // As the user drags the edges of the first two titles.
+    table->horizontalHeader()->resizeSection(0, 111);
+    table->horizontalHeader()->resizeSection(1, 122);
+    QTest::mouseClick(toolButton(command), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    QCOMPARE(table->columnWidth(0), 111);
+    QCOMPARE(table->columnWidth(1), 122);
+    // Newest first: the last column's width is the first value.
+    const QList<int> saved = InitSettings::configuratorColumnWidths().values(Node::NodeLights);
+    QCOMPARE(saved.size(), table->model()->columnCount());
+    QCOMPARE(saved.constLast(), 111);
+    QCOMPARE(saved.at(saved.size() - 2), 122);
 }
 
 void tst_AdminConfigurator::validationMarksAndList()

@@ -1,8 +1,11 @@
 #include "editors/BaseEditorDialog.h"
 
 #include <QApplication>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextEdit>
@@ -25,6 +28,28 @@ protected:
     void onRemoveClicked() override { ++removes; }
 };
 
+// A content of a label and two fields in a scroll area, in an inner layout.
+class FieldsDialog : public BaseEditorDialog
+{
+public:
+    FieldsDialog()
+        : BaseEditorDialog(true)
+    {
+        auto* fields = new QWidget;
+        auto* row = new QHBoxLayout(fields);
+        row->addWidget(new QLabel(QStringLiteral("Name"), fields));
+        first = new QLineEdit(fields);
+        row->addWidget(first);
+        row->addWidget(new QLineEdit(fields));
+        auto* scrollArea = new QScrollArea(this);
+        scrollArea->setWidget(fields);
+        auto* inner = new QHBoxLayout;
+        inner->addWidget(scrollArea);
+        contentLayout()->addLayout(inner);
+    }
+    QLineEdit* first = nullptr;
+};
+
 } // namespace
 
 class tst_BaseEditorDialog : public QObject
@@ -37,7 +62,18 @@ private Q_SLOTS:
     void closing();
     void addRemoveToolBar();
     void helpFollowsLayoutDirection();
+    void opensInItsFirstField();
 };
+
+void tst_BaseEditorDialog::opensInItsFirstField()
+{
+    FieldsDialog dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QCOMPARE(dialog.focusWidget(), dialog.first);
+    QTest::keyClicks(dialog.focusWidget(), "Hall");
+    QCOMPARE(dialog.first->text(), QString("Hall"));
+}
 
 void tst_BaseEditorDialog::frame()
 {

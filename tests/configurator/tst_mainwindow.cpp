@@ -22,11 +22,15 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QHeaderView>
 #include <QLineEdit>
+#include <QListView>
+#include <QMenuBar>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QProcess>
 #include <QTest>
+#include <QToolBar>
 #include <QToolButton>
 
 #include <csignal>
@@ -78,6 +82,7 @@ private Q_SLOTS:
     void askToSaveMatrix();
     void versionAndIdTransitions();
     void saveAsGivesDefaultSuffix();
+    void saveAsHasItsKey();
     void openFailures_data();
     void openFailures();
     void failedFileOpenEventKeepsProject();
@@ -103,6 +108,10 @@ private Q_SLOTS:
     void brandSiteAndAbout();
     void aboutBoxClosesWithKeys_data();
     void aboutBoxClosesWithKeys();
+    void deviceCommandsInMenuAndKeys_data();
+    void deviceCommandsInMenuAndKeys();
+    void columnWidthsReachTheSettingsFile();
+    void languageSwitchKeepsTypedText();
     void typedTextReachesEveryCommand_data();
     void typedTextReachesEveryCommand();
     void handOverWaitsForTheRunningCommand_data();
@@ -271,6 +280,17 @@ void tst_MainWindow::saveAsGivesDefaultSuffix()
     QVERIFY(m_window->saveAs());
     QCOMPARE(m_dialogs->saveSuffixes, QStringList{"vtprj"});
     QVERIFY(QFileInfo::exists(m_dir.filePath("projects/named.vtprj")));
+}
+
+void tst_MainWindow::saveAsHasItsKey()
+{
+    m_window->newFile();
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    m_dialogs->saveNames = {m_dir.filePath("projects/keyed.vtprj")};
+    QTest::keyClick(m_window->adminConfigurator()->devicesTree(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(m_dialogs->saveNames.isEmpty());
+    QVERIFY(QFileInfo::exists(m_dir.filePath("projects/keyed.vtprj")));
 }
 
 void tst_MainWindow::openFailures_data()
@@ -770,6 +790,109 @@ void tst_MainWindow::aboutBoxClosesWithKeys()
     QTRY_COMPARE(QApplication::activeWindow(), box);
     QTest::keyClick(QApplication::activeWindow(), Qt::Key(key));
     QTRY_VERIFY(!box->isVisible());
+}
+
+void tst_MainWindow::deviceCommandsInMenuAndKeys_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("selectedRow");
+    QTest::addColumn<QKeySequence>("key");
+    QTest::addColumn<QStringList>("rows");
+
+    const QStringList lights{"Light 1", "Light 2", "Light 3"};
+    QTest::newRow("Insert in the tree") << "devicesTree" << -1 << QKeySequence(Qt::Key_Insert)
+                                        << (lights + QStringList{"Actuator"});
+    QTest::newRow("Insert in the table") << "devicesTable" << 0 << QKeySequence(Qt::Key_Insert)
+                                         << (lights + QStringList{"Actuator"});
+    QTest::newRow("Delete in the table") << "devicesTable" << 0 << QKeySequence(Qt::Key_Delete)
+                                         << QStringList{"Light 2", "Light 3"};
+    QTest::newRow("Ctrl+Down in the table") << "devicesTable" << 0 << QKeySequence(Qt::CTRL | Qt::Key_Down)
+                                            << QStringList{"Light 2", "Light 1", "Light 3"};
+    QTest::newRow("Ctrl+Up in the table") << "devicesTable" << 2 << QKeySequence(Qt::CTRL | Qt::Key_Up)
+                                          << QStringList{"Light 1", "Light 3", "Light 2"};
+    QTest::newRow("Delete in the validation list") << "validationList" << 0 << QKeySequence(Qt::Key_Delete) << lights;
+}
+
+void tst_MainWindow::deviceCommandsInMenuAndKeys()
+{
+    QFETCH(QString, focus);
+    QFETCH(int, selectedRow);
+    QFETCH(QKeySequence, key);
+    QFETCH(QStringList, rows);
+
+    // The device commands are entries of a menu of the menu bar.
+    QStringList entries;
+    for (const QAction* menu : m_window->menuBar()->actions()) {
+        if (menu->menu() && menu->menu()->actions().contains(ActionManager::getActionByKey(ActionManager::DEVICES_ADD_ACTION))) {
+            for (const QAction* entry : menu->menu()->actions())
+                entries << entry->objectName();
+        }
+    }
+    QCOMPARE(entries, (QStringList{ActionManager::DEVICES_ADD_ACTION, ActionManager::DEVICES_REMOVE_ACTION,
+                                   ActionManager::DEVICES_REMOVE_ALL_ACTION, QString(),
+                                   ActionManager::DEVICES_MOVE_UP_ACTION, ActionManager::DEVICES_MOVE_DOWN_ACTION}));
+
+    QVERIFY(m_window->openConfig(writeProjectFile("keys.vtprj", 3)));
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    AdminConfigurator* admin = m_window->adminConfigurator();
+    admin->devicesTree()->setCurrentIndex(
+        admin->devicesTree()->findIndex(DevicesTreeModel::NodeLights, m_window->config()->webServers().constFirst()->id()));
+    DeviceTableView* table = admin->devicesTable();
+    if (selectedRow >= 0)
+        table->selectRow(selectedRow);
+    auto* target = admin->findChild<QWidget*>(focus);
+    QVERIFY(target);
+    target->setFocus();
+    m_dialogs->answers = {QMessageBox::Yes};
+    QTest::keySequence(target, key);
+    QStringList shown;
+    for (const BaseDeviceProperties* device : table->devices())
+        shown << device->description();
+    QCOMPARE(shown, rows);
+}
+
+void tst_MainWindow::columnWidthsReachTheSettingsFile()
+{
+    QVERIFY(m_window->openConfig(writeProjectFile("widths.vtprj", 3)));
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    AdminConfigurator* admin = m_window->adminConfigurator();
+    admin->devicesTree()->setCurrentIndex(
+        admin->devicesTree()->findIndex(DevicesTreeModel::NodeLights, m_window->config()->webServers().constFirst()->id()));
+    admin->devicesTable()->selectRow(1);
+    admin->devicesTable()->horizontalHeader()->resizeSection(0, 111);
+    admin->devicesTable()->horizontalHeader()->resizeSection(1, 122);
+    QTest::mouseClick(admin->findChild<QToolBar*>()->widgetForAction(
+                          ActionManager::getActionByKey(ActionManager::DEVICES_ADD_ACTION)),
+                      Qt::LeftButton);
+    m_dialogs->saveAnswers = {QMessageBox::Discard};
+    QVERIFY(m_window->close());
+    InitSettings::configuratorColumnWidths().clear();
+    InitSettings::readSettings();
+    const QList<int> saved = InitSettings::configuratorColumnWidths().values(DevicesTreeModel::NodeLights);
+    QVERIFY(!saved.isEmpty());
+    QCOMPARE(saved.constLast(), 111);
+    QCOMPARE(saved.at(saved.size() - 2), 122);
+}
+
+void tst_MainWindow::languageSwitchKeepsTypedText()
+{
+    QVERIFY(m_window->openConfig(writeProjectFile("language.vtprj")));
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    AdminConfigurator* admin = m_window->adminConfigurator();
+    admin->devicesTree()->setCurrentIndex(
+        admin->devicesTree()->findIndex(DevicesTreeModel::NodeLights, m_window->config()->webServers().constFirst()->id()));
+    DeviceTableView* table = admin->devicesTable();
+    auto* editor = ConfiguratorTest::openEditor<QLineEdit>(table, table->model()->index(0, 0));
+    QVERIFY(editor);
+    editor->selectAll();
+    QTest::keyClicks(editor, "Typed");
+    auto* language = m_window->findChild<QToolButton*>(QStringLiteral("languageButton"));
+    QVERIFY(language && !language->menu()->actions().isEmpty());
+    language->menu()->actions().constFirst()->trigger();
+    QCOMPARE(m_window->config()->devices().constFirst()->description(), QString("Typed"));
 }
 
 void tst_MainWindow::typedTextReachesEveryCommand_data()

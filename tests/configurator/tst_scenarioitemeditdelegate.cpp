@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QImage>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QTableView>
 #include <QTest>
 
@@ -69,6 +70,8 @@ private Q_SLOTS:
     void cenPlusAddressCombo();
     void combosWriteTheirValue_data();
     void combosWriteTheirValue();
+    void pickingTheShownEntryWritesIt_data();
+    void pickingTheShownEntryWritesIt();
     void cenAddressDialog_data();
     void cenAddressDialog();
     void missingCenAddressIsRed_data();
@@ -152,6 +155,36 @@ void tst_ScenarioItemEditDelegate::combosWriteTheirValue()
     combo->setCurrentIndex(combo->findData(choice));
     QTRY_VERIFY(ConfiguratorTest::editorClosed<QComboBox>(&pane.view));
     QCOMPARE(pane.model.createItem(), expected);
+}
+
+void tst_ScenarioItemEditDelegate::pickingTheShownEntryWritesIt_data()
+{
+    QTest::addColumn<int>("pick");
+    QTest::addColumn<int>("stored");
+
+    QTest::newRow("the shown entry picked") << 0 << 0;
+    QTest::newRow("another entry picked") << 5 << 5;
+    QTest::newRow("passed through") << -1 << 200;
+}
+
+void tst_ScenarioItemEditDelegate::pickingTheShownEntryWritesIt()
+{
+    QFETCH(int, pick);
+    QFETCH(int, stored);
+    // The editor ends once: no second commit of a closed editor.
+    QTest::failOnWarning(QRegularExpression("does not belong to this view"));
+
+    // A CEN item with button 200 switched to CEN PLUS: the list opens at 0.
+    Pane pane(ScheduledScenarioItem(true, ScheduledScenarioItem::CenPlus, 200, DeviceAddress(2, 3, RISER, 1)));
+    auto* combo = ConfiguratorTest::openEditor<QComboBox>(&pane.view, pane.value(ScenarioItemModel::ROW_BUTTON_NUMBER_INDEX));
+    QVERIFY(combo);
+    QCOMPARE(combo->currentData().toInt(), 0);
+    if (pick >= 0)
+        QVERIFY(ConfiguratorTest::pickInList(combo, combo->findData(pick)));
+    else
+        pane.view.setCurrentIndex(pane.value(ScenarioItemModel::ROW_PRESENCE_INDEX));
+    QTRY_VERIFY(ConfiguratorTest::editorClosed<QComboBox>(&pane.view));
+    QCOMPARE(pane.model.pushButton(), stored);
 }
 
 void tst_ScenarioItemEditDelegate::cenAddressDialog_data()

@@ -1,3 +1,4 @@
+#include "CellEditing.h"
 #include "devices/ThermoregulationDeviceProperties.h"
 #include "editdelegates/ThermoregTemperatureDelegate.h"
 #include "tablemodels/ThermoregTemperatureEditModel.h"
@@ -127,13 +128,15 @@ void tst_ThermoregTemperatureDelegate::step_data()
     QTest::addColumn<double>("step");
     QTest::addColumn<int>("opensOn");
     QTest::addColumn<int>("choice");
+    QTest::addColumn<bool>("picked");
     QTest::addColumn<double>("written");
 
-    QTest::newRow("0.5 opens on 0.5") << 0.5 << 0 << -1 << 0.5;
-    QTest::newRow("0.7 opens on 1, kept untouched") << 0.7 << 1 << -1 << 0.7;
-    QTest::newRow("0.7 changed to 0.5") << 0.7 << 1 << 0 << 0.5;
-    QTest::newRow("0.5 changed to 1") << 0.5 << 0 << 1 << 1.0;
-    QTest::newRow("within the tolerance of 0.5") << 0.5000000001 << 0 << -1 << 0.5000000001;
+    QTest::newRow("0.5 opens on 0.5") << 0.5 << 0 << -1 << false << 0.5;
+    QTest::newRow("0.7 opens on 1, kept untouched") << 0.7 << 1 << -1 << false << 0.7;
+    QTest::newRow("0.7 changed to 0.5") << 0.7 << 1 << 0 << false << 0.5;
+    QTest::newRow("0.5 changed to 1") << 0.5 << 0 << 1 << false << 1.0;
+    QTest::newRow("within the tolerance of 0.5") << 0.5000000001 << 0 << -1 << false << 0.5000000001;
+    QTest::newRow("0.7, the shown 1 picked in the list") << 0.7 << 1 << 1 << true << 1.0;
 }
 
 void tst_ThermoregTemperatureDelegate::step()
@@ -141,6 +144,7 @@ void tst_ThermoregTemperatureDelegate::step()
     QFETCH(double, step);
     QFETCH(int, opensOn);
     QFETCH(int, choice);
+    QFETCH(bool, picked);
     QFETCH(double, written);
 
     Table table(16, 30, step);
@@ -151,7 +155,9 @@ void tst_ThermoregTemperatureDelegate::step()
     QCOMPARE(combo->itemText(0), QString("0.5"));
     QCOMPARE(combo->itemText(1), QString("1"));
     QCOMPARE(combo->currentIndex(), opensOn);
-    if (choice >= 0)
+    if (picked)
+        QVERIFY(ConfiguratorTest::pickInList(combo, choice));
+    else if (choice >= 0)
         combo->setCurrentIndex(choice);
     else
         table.leave();

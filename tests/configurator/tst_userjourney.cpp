@@ -6,6 +6,7 @@
 #include "MainWindow.h"
 #include "ProjectFixture.h"
 #include "ScriptedDialogService.h"
+#include "devices/ScenarioDeviceProperties.h"
 #include "devices/serialization/XmlSerializer.h"
 #include "editdelegates/DeviceTreeDelegate.h"
 #include "editors/AddressEditor.h"
@@ -18,6 +19,7 @@
 #include <QListView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolBar>
 
 using namespace Corvane::Configurator;
 using Corvane::Utilities::PathProvider;
@@ -37,6 +39,16 @@ private:
     // Types text into the cell's editor and leaves the editor open.
     static void typeAndStay(DeviceTableView* table, const QModelIndex& index, const QString& text);
     static QString firstDescription(const QString& file);
+    static QStringList descriptions(const QString& file);
+    // Clicks the tool button under the table, as the mouse does (it takes
+    // no focus from an open cell editor).
+    static void clickToolButton(AdminConfigurator* admin, const QString& action);
+    // Adds a light, types its name and clicks Add again with the name
+    // still in the editor; then saves.
+    void typedNameSurvivesAdd(MainWindow& window, ConfiguratorTest::ScriptedDialogService& dialogs,
+                              const QString& file);
+    // Types a level into the Parameters dialog of the scenario PLUS in row.
+    static void typeScenarioPlusLevel(MainWindow& window, int row);
     QTemporaryDir m_dir;
 };
 
@@ -76,6 +88,54 @@ QString tst_UserJourney::firstDescription(const QString& file)
 {
     std::unique_ptr<Corvane::Devices::Configuration> project(Corvane::Devices::Serialization::XmlSerializer::read(file));
     return project ? project->devices().constFirst()->description() : QString();
+}
+
+QStringList tst_UserJourney::descriptions(const QString& file)
+{
+    std::unique_ptr<Corvane::Devices::Configuration> project(Corvane::Devices::Serialization::XmlSerializer::read(file));
+    QStringList names;
+    if (project) {
+        for (const auto* device : project->devices())
+            names << device->description();
+    }
+    return names;
+}
+
+void tst_UserJourney::clickToolButton(AdminConfigurator* admin, const QString& action)
+{
+    QTest::mouseClick(admin->findChild<QToolBar*>()->widgetForAction(ActionManager::getActionByKey(action)),
+                      Qt::LeftButton);
+}
+
+void tst_UserJourney::typedNameSurvivesAdd(MainWindow& window, ConfiguratorTest::ScriptedDialogService& dialogs,
+                                           const QString& file)
+{
+    AdminConfigurator* admin = window.adminConfigurator();
+    DeviceTableView* table = admin->devicesTable();
+    clickToolButton(admin, ActionManager::DEVICES_ADD_ACTION);
+    const int row = table->devicesCount() - 1;
+    typeAndStay(table, table->model()->index(row, 0), "Hall");
+    clickToolButton(admin, ActionManager::DEVICES_ADD_ACTION);
+    QCOMPARE(table->model()->index(row, 0).data().toString(), QString("Hall"));
+    dialogs.saveAnswers.clear();
+    ActionManager::getActionByKey(ActionManager::CONFIG_SAVE_ACTION)->trigger();
+    QVERIFY(descriptions(file).contains("Hall"));
+}
+
+void tst_UserJourney::typeScenarioPlusLevel(MainWindow& window, int row)
+{
+    DeviceTableView* table = window.adminConfigurator()->devicesTable();
+    auto* parameters = ConfiguratorTest::openEditor<Editors::AddressEditor>(table, table->model()->index(row, 2));
+    QVERIFY(parameters);
+    // The dialog opens in its first field, the level: the number is typed
+    // and Return confirms it.
+    QWidget* field = parameters->focusWidget();
+    QVERIFY(field && parameters->isAncestorOf(field));
+    QTest::keyClicks(field, "60");
+    QTest::keyClick(field, Qt::Key_Return);
+    QTRY_VERIFY(ConfiguratorTest::editorClosed<Editors::AddressEditor>(table));
+    const auto* scenario = static_cast<const Corvane::Devices::ScenarioDeviceProperties*>(table->devices().at(row));
+    QCOMPARE(scenario->level(), 60);
 }
 
 void tst_UserJourney::newProjectToActivation()
@@ -127,6 +187,7 @@ void tst_UserJourney::newProjectToActivation()
     ConfiguratorTest::press(parameters, "confirmButton");
     QTRY_VERIFY(ConfiguratorTest::editorClosed<Editors::AddressEditor>(table));
     QCOMPARE(list->rowCount(), 0);
+    typeScenarioPlusLevel(window, 0);
 
     // Save with the light's new name still in its editor.
     tree->setCurrentIndex(tree->findIndex(Node::NodeLights, server));
@@ -152,6 +213,9 @@ void tst_UserJourney::newProjectToActivation()
     QVERIFY(active);
     QCOMPARE(active->id(), window.config()->id());
     QCOMPARE(active->devices().constFirst()->description(), QString("Kitchen spots"));
+
+    tree->setCurrentIndex(tree->findIndex(Node::NodeLights, window.config()->webServers().constFirst()->id()));
+    typedNameSurvivesAdd(window, dialogs, saved);
 
     // Exit with another name still in the editor: the question comes, and
     // the name is saved.

@@ -44,6 +44,20 @@ inline bool chooseInCombo(QAbstractItemView* view, const QModelIndex& cell, cons
     return QTest::qWaitFor([view] { return editorClosed<QComboBox>(view); });
 }
 
+// Opens combo's list and clicks its entry, as a user picking it; false
+// when the list did not show.
+inline bool pickInList(QComboBox* combo, int entry)
+{
+    combo->showPopup();
+    QAbstractItemView* list = combo->view();
+    if (!QTest::qWaitForWindowExposed(list->window()))
+        return false;
+    const QModelIndex index = list->model()->index(entry, combo->modelColumn(), combo->rootModelIndex());
+    list->scrollTo(index);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(index).center());
+    return true;
+}
+
 // Clicks the push button of that object name ("confirmButton",
 // "cancelButton").
 inline void press(QWidget* dialog, const QString& button)
