@@ -45,6 +45,7 @@ QUuid Settings::s_defaultConfigId;
 int Settings::s_defaultConfigVersion = -1;
 bool Settings::s_defaultConfigInitialized = false;
 QString Settings::s_keptAsideFileName;
+bool Settings::s_userPropertiesNew = false;
 std::unique_ptr<Configuration> Settings::s_projectReadAhead;
 QString Settings::s_projectReadAheadPath;
 
@@ -91,6 +92,8 @@ void Settings::initializeConfiguration()
                                                Validation::ConfigurationValidator::configurationHasErrorsMessage());
             delete project;
             project = Configuration::empty();
+        } else {
+            takeProjectStartingValues(*project);
         }
     } else {
         Logger(Logger::Error) << Q_FUNC_INFO << " cannot read the project " << path << ": " << errorText;
@@ -110,6 +113,15 @@ void Settings::initializeConfiguration()
     setConfiguration(project);
     initializeDefaultConfig();
     loadProjectUserSettings(project->id());
+}
+
+void Settings::takeProjectStartingValues(const Configuration& project)
+{
+    if (!s_userPropertiesNew)
+        return;
+    s_userPropertiesNew = false;
+    guiProperties().setLanguage(project.guiProperties().language());
+    guiProperties().setTemperatureUnit(project.guiProperties().temperatureUnit());
 }
 
 bool Settings::readProjectAhead(const QString& path, QString* error)
@@ -221,7 +233,9 @@ void Settings::initializeUserProperties()
     const QString path = PathProvider::currentUserConfigFileName();
     const QUuid configId = s_devicesConfiguration ? s_devicesConfiguration->id() : QUuid();
     QString error;
-    if (!Serialization::UserConfigurationXmlSerializer::read(path, configId, s_userProperties, false, &error)) {
+    s_userPropertiesNew = !Serialization::UserConfigurationXmlSerializer::read(path, configId, s_userProperties, false,
+                                                                              &error);
+    if (s_userPropertiesNew) {
         if (QFileInfo::exists(path))
             keepUnreadableUserFileAside(path);
         s_userProperties->gui().setLanguage(Corvane::Utilities::InitSettings::locale());
@@ -257,6 +271,7 @@ bool Settings::saveUserConfiguration(QString* error)
     else
         written = Serialization::UserConfigurationXmlSerializer::write(
             path, devicesConfiguration()->id().toString(), &userProperties(), &reason);
+    s_userPropertiesNew = s_userPropertiesNew && !written;
     if (!written) {
         Logger(Logger::Error) << Q_FUNC_INFO << " cannot save the user settings " << path << ": " << reason;
         if (error)
@@ -347,6 +362,7 @@ void Settings::reset()
     s_defaultConfigVersion = -1;
     s_defaultConfigInitialized = false;
     s_keptAsideFileName.clear();
+    s_userPropertiesNew = false;
     takeProjectReadAhead(QString());
     s_instance->m_noServer = false;
     s_instance->m_supportTransparency = false;

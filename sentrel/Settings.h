@@ -89,6 +89,9 @@ private:
     static void setConfiguration(Devices::Configuration* configuration);
     static void keepUnreadableUserFileAside(const QString& path);
     static void loadProjectUserSettings(const QUuid& projectId);
+    // New user settings start with the language and temperature unit that
+    // the installer chose for the project.
+    static void takeProjectStartingValues(const Devices::Configuration& project);
     // The project read ahead for path, else null; either way none is kept.
     static Devices::Configuration* takeProjectReadAhead(const QString& path);
 
@@ -104,6 +107,8 @@ private:
     static int s_defaultConfigVersion;
     static bool s_defaultConfigInitialized;
     static QString s_keptAsideFileName;
+    // No user settings file could be read and none has been written since.
+    static bool s_userPropertiesNew;
     static std::unique_ptr<Devices::Configuration> s_projectReadAhead;
     static QString s_projectReadAheadPath;
 };

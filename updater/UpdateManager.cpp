@@ -563,8 +563,19 @@ QProgressDialog* UpdateManager::progressDialog(const QString& label, const QStri
 {
     auto* dialog = new QProgressDialog(label, cancelText, 0, 0);
     dialog->setWindowTitle(QCoreApplication::applicationName());
+    dialog->setMinimumWidth(titleBarWidth(dialog));
     QObject::connect(dialog, SIGNAL(canceled()), receiver, slot);
     return dialog;
+}
+
+int UpdateManager::titleBarWidth(const QWidget* window)
+{
+    // Window managers write titles in bold; the icon and three buttons each
+    // take about a title bar's height, and a fifth keeps a margin.
+    QFont font = window->font();
+    font.setBold(true);
+    const int bar = window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window);
+    return QFontMetrics(font).horizontalAdvance(window->windowTitle()) + 5 * bar;
 }
 
 void UpdateManager::showProgressDialog(QProgressDialog* dialog)

@@ -73,6 +73,9 @@ public:
     static QProgressDialog* progressDialog(const QString& label, const QString& cancelText, QObject* receiver,
                                            const char* slot);
     static void removeQuestionMarkFromTitleBar(QWidget* widget);
+    // The width a window's title bar needs to show its title whole, beside
+    // the window icon and the buttons the window manager puts there.
+    static int titleBarWidth(const QWidget* window);
     static int toIntegerProgress(double progress);
     static int toProgress(qint64 bytes, qint64 total);
     // Percentage of bytes in total; 0 when the total is not known (0 or less).

@@ -1,13 +1,17 @@
 #include "editdelegates/BaseEditDelegate.h"
 
 #include "devices/ConfigUtilities.h"
+#include "editdelegates/ComboListFitter.h"
 #include "editors/BaseEditorDialog.h"
 #include "editors/ChoiceComboBox.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QHelpEvent>
 #include <QStyle>
+#include <QToolTip>
 
 namespace Corvane::Configurator::EditDelegates {
 
@@ -39,10 +43,9 @@ void BaseEditDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionV
     }
     if (auto* combo = qobject_cast<QComboBox*>(editor)) {
         editor->setGeometry(option.rect);
-        // The list may be wider than its cell: entries show in full.
-        const int listWidth = combo->view()->sizeHintForColumn(0)
-            + combo->view()->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2 * combo->view()->frameWidth();
-        combo->view()->setMinimumWidth(qMax(option.rect.width(), listWidth));
+        // The list may be wider than its cell.
+        if (!combo->findChild<ComboListFitter*>(QString(), Qt::FindDirectChildrenOnly))
+            new ComboListFitter(combo);
         return;
     }
     QStyledItemDelegate::updateEditorGeometry(editor, option, index);
@@ -111,6 +114,31 @@ bool BaseEditDelegate::eventFilter(QObject* object, QEvent* event)
         }
     }
     return QStyledItemDelegate::eventFilter(object, event);
+}
+
+bool BaseEditDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                                 const QModelIndex& index)
+{
+    if (event->type() == QEvent::ToolTip && !index.data(Qt::ToolTipRole).isValid()) {
+        QStyleOptionViewItem item(option);
+        initStyleOption(&item, index);
+        if (isTextCut(item)) {
+            QToolTip::showText(event->globalPos(), item.text, view, option.rect);
+            return true;
+        }
+    }
+    return QStyledItemDelegate::helpEvent(event, view, option, index);
+}
+
+bool BaseEditDelegate::isTextCut(const QStyleOptionViewItem& item)
+{
+    if (item.text.isEmpty())
+        return false;
+    const QStyle* style = item.widget ? item.widget->style() : QApplication::style();
+    const QRect textRect = style->subElementRect(QStyle::SE_ItemViewItemText, &item, item.widget);
+    // The style keeps this margin on each side of the text.
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, item.widget) + 1;
+    return item.fontMetrics.horizontalAdvance(item.text) + 2 * margin > textRect.width();
 }
 
 BaseEditorDialog* BaseEditDelegate::adoptDialogEditor(BaseEditorDialog* dialog) const

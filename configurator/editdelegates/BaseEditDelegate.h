@@ -11,8 +11,9 @@ class BaseEditorDialog;
 namespace Corvane::Configurator::EditDelegates {
 
 // Base of the editor's item delegates: places dialog editors over the
-// window and combo editors on their cell, commits a combo on choice
-// (endEditing) and a dialog editor when it closes.
+// window and combo editors on their cell, with a list as wide as its
+// entries; commits a combo on choice (endEditing) and a dialog editor when
+// it closes. A cell whose text is cut shows it whole as its tooltip.
 class BaseEditDelegate : public QStyledItemDelegate
 {
     Q_OBJECT
@@ -22,6 +23,9 @@ public:
 
     void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
                               const QModelIndex& index) const override;
+
+    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override;
 
     // A parentless ChoiceComboBox of min..max (text and data the number)
     // with current selected (the first item when current is outside).
@@ -58,6 +62,8 @@ private Q_SLOTS:
 
 private:
     void commitAndClose(QComboBox* combo);
+    // Whether the item's text is wider than the place the style gives it.
+    static bool isTextCut(const QStyleOptionViewItem& item);
 };
 
 } // namespace Corvane::Configurator::EditDelegates

@@ -3,9 +3,12 @@
 #include "devices/EconomicDeviceProperties.h"
 #include "editors/CurrencyEvalEditor.h"
 #include "editors/YesNoEditor.h"
+#include "editdelegates/ValueRefusal.h"
 #include "tablemodels/EconomicEvalTableModel.h"
 
-#include <QDoubleSpinBox>
+#include <QLineEdit>
+
+#include <cmath>
 
 namespace Corvane::Configurator::EditDelegates {
 
@@ -29,11 +32,9 @@ QWidget* EconomicEvalDelegate::createEditor(QWidget* parent, const QStyleOptionV
         combo = new Editors::CurrencyEvalEditor(value.toInt(), parent);
         break;
     case EconomicEvalTableModel::TariffRow: {
-        auto* spinBox = new QDoubleSpinBox(parent);
-        spinBox->setFrame(false);
-        spinBox->setDecimals(TARIFF_DECIMALS);
-        spinBox->setRange(Devices::EconomicDeviceProperties::MIN_TARIFF, Devices::EconomicDeviceProperties::MAX_TARIFF);
-        return spinBox;
+        auto* lineEdit = new QLineEdit(parent);
+        lineEdit->setFrame(false);
+        return lineEdit;
     }
     default:
         return BaseEditDelegate::createEditor(parent, option, index);
@@ -47,6 +48,11 @@ void EconomicEvalDelegate::setEditorData(QWidget* editor, const QModelIndex& ind
     // The combos are built on the current value.
     if (qobject_cast<QComboBox*>(editor))
         return;
+    if (auto* lineEdit = qobject_cast<QLineEdit*>(editor); lineEdit && index.row() == EconomicEvalTableModel::TariffRow) {
+        lineEdit->setText(ValueRefusal::numberText(index.data(Qt::EditRole).toDouble()));
+        lineEdit->setModified(false);
+        return;
+    }
     BaseEditDelegate::setEditorData(editor, index);
 }
 
@@ -56,7 +62,21 @@ void EconomicEvalDelegate::setModelData(QWidget* editor, QAbstractItemModel* mod
         model->setData(index, combo->currentData(Qt::UserRole), Qt::EditRole);
         return;
     }
-    BaseEditDelegate::setModelData(editor, model, index);
+    auto* lineEdit = qobject_cast<QLineEdit*>(editor);
+    if (!lineEdit || index.row() != EconomicEvalTableModel::TariffRow) {
+        BaseEditDelegate::setModelData(editor, model, index);
+        return;
+    }
+    // Passing over the cell writes nothing.
+    if (!lineEdit->isModified())
+        return;
+    const std::optional<double> tariff = ValueRefusal::numberWithin(
+        editor, lineEdit->text(), Devices::EconomicDeviceProperties::MIN_TARIFF,
+        Devices::EconomicDeviceProperties::MAX_TARIFF,
+        tr("\"%1\" is not a valid tariff: it is a number from %2 to %3. The tariff was not changed."));
+    if (tariff)
+        model->setData(index, std::round(*tariff * std::pow(10.0, TARIFF_DECIMALS)) / std::pow(10.0, TARIFF_DECIMALS),
+                       Qt::EditRole);
 }
 
 } // namespace Corvane::Configurator::EditDelegates

@@ -5,13 +5,14 @@
 namespace Corvane::Configurator::EditDelegates {
 
 // The rows of the economic-evaluation dialog: a yes/no combo, the currency
-// combo and the tariff spin box.
+// combo and the tariff's line editor. A typed tariff outside the allowed
+// range, or no number, is refused (ValueRefusal).
 class EconomicEvalDelegate : public BaseEditDelegate
 {
     Q_OBJECT
 
 public:
-    // Enough decimals that passing over the cell never rounds a tariff.
+    // The decimals a typed tariff keeps.
     static constexpr int TARIFF_DECIMALS = 6;
 
     explicit EconomicEvalDelegate(QObject* parent = nullptr);

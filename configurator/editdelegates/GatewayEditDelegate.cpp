@@ -1,18 +1,17 @@
 #include "editdelegates/GatewayEditDelegate.h"
 
 #include "editdelegates/DescriptionLimit.h"
+#include "editdelegates/ValueRefusal.h"
 
 #include "devices/ConfigUtilities.h"
 #include "devices/Configuration.h"
 #include "devices/DeviceNetworkAddress.h"
 #include "devices/validation/ConfigurationValidator.h"
 #include "devices/validation/ValidationItem.h"
-#include "DialogService.h"
 #include "editors/IpTypeEditor.h"
 #include "tablemodels/GatewayTreeModel.h"
 #include "utilities/GeneralUtilities.h"
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QPainter>
 #include <QRegularExpressionValidator>
@@ -148,13 +147,13 @@ bool GatewayEditDelegate::accepts(int field, const QString& text, QWidget* edito
         refusal = tr("\"%1\" is not a valid IP address: it has four numbers from 0 to 255, separated by dots. "
                      "The address was not changed.")
                       .arg(text);
+    else if (field == GatewayTreeModel::UnivocalCode && !QRegularExpression(QStringLiteral("^[0-9]{1,9}$")).match(text).hasMatch())
+        refusal = tr("\"%1\" is not a valid univocal code: it is a whole number of up to 9 digits. "
+                     "The univocal code was not changed.")
+                      .arg(text);
     else if (field == GatewayTreeModel::Password && !QRegularExpression(QStringLiteral("^[0-9]{5,9}$")).match(text).hasMatch())
         refusal = tr("The password must have 5 to 9 digits. The password was not changed.");
-    if (refusal.isEmpty())
-        return true;
-    DialogService::instance()->message(editor->window(), QMessageBox::Warning, QApplication::applicationName(), refusal,
-                                       QMessageBox::Ok, QMessageBox::Ok);
-    return false;
+    return ValueRefusal::accepts(editor, refusal);
 }
 
 void GatewayEditDelegate::onIpAddressEdited()

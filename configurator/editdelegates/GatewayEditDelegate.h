@@ -10,9 +10,9 @@ namespace Corvane::Configurator::EditDelegates {
 
 // Editors of the gateway rows: combos for the address type and the viewer
 // flag (committed on choice), a masked IPv4 editor and a digits-only
-// password editor. An address with a number above 255 or a password of
-// other than 5 to 9 digits is refused with a warning, never changed into
-// another value. Paints a wrong or conflicting IP address or univocal code
+// password editor. An address with a number above 255, a univocal code
+// that is not a number or a password of other than 5 to 9 digits is refused
+// (ValueRefusal), never changed into another value. Paints a wrong or conflicting IP address or univocal code
 // red.
 class GatewayEditDelegate : public BaseEditDelegate
 {

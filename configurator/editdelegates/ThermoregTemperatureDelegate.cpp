@@ -2,11 +2,14 @@
 
 #include "devices/ThermoregulationDeviceProperties.h"
 #include "editors/ChoiceComboBox.h"
+#include "editdelegates/ValueRefusal.h"
 #include "tablemodels/ThermoregTemperatureEditModel.h"
 #include "utilities/MathTools.h"
 
 #include <QComboBox>
-#include <QDoubleSpinBox>
+#include <QLineEdit>
+
+#include <cmath>
 
 namespace Corvane::Configurator::EditDelegates {
 
@@ -15,9 +18,6 @@ using TableModels::ThermoregTemperatureEditModel;
 using Utilities::MathTools;
 
 namespace {
-
-// The value the editor showed when it opened.
-const char* const START_VALUE = "startValue";
 
 double rowValue(const QModelIndex& index, int row)
 {
@@ -46,25 +46,18 @@ QWidget* ThermoregTemperatureDelegate::createEditor(QWidget* parent, const QStyl
         endEditingOnChoice(combo);
         return combo;
     }
-    auto* spinBox = new QDoubleSpinBox(parent);
-    spinBox->setFrame(false);
-    spinBox->setDecimals(TEMPERATURE_DECIMALS);
-    return spinBox;
+    auto* lineEdit = new QLineEdit(parent);
+    lineEdit->setFrame(false);
+    return lineEdit;
 }
 
 void ThermoregTemperatureDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const
 {
-    auto* spinBox = qobject_cast<QDoubleSpinBox*>(editor);
-    if (!spinBox)
+    auto* lineEdit = qobject_cast<QLineEdit*>(editor);
+    if (!lineEdit)
         return;
-    const double low = ThermoregulationDeviceProperties::MIN_TEMPERATURE;
-    const double high = ThermoregulationDeviceProperties::MAX_TEMPERATURE;
-    if (index.row() == ThermoregTemperatureEditModel::ROW_TEMP_MIN_INDEX)
-        spinBox->setRange(low, qMax(low, rowValue(index, ThermoregTemperatureEditModel::ROW_TEMP_MAX_INDEX)));
-    else
-        spinBox->setRange(qMin(high, rowValue(index, ThermoregTemperatureEditModel::ROW_TEMP_MIN_INDEX)), high);
-    spinBox->setValue(index.data(Qt::EditRole).toDouble());
-    spinBox->setProperty(START_VALUE, spinBox->value());
+    lineEdit->setText(ValueRefusal::numberText(index.data(Qt::EditRole).toDouble()));
+    lineEdit->setModified(false);
 }
 
 void ThermoregTemperatureDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
@@ -77,13 +70,23 @@ void ThermoregTemperatureDelegate::setModelData(QWidget* editor, QAbstractItemMo
             model->setData(index, combo->currentData(Qt::UserRole), Qt::EditRole);
         return;
     }
-    auto* spinBox = qobject_cast<QDoubleSpinBox*>(editor);
-    if (!spinBox)
+    auto* lineEdit = qobject_cast<QLineEdit*>(editor);
+    // Passing over the cell writes nothing.
+    if (!lineEdit || !lineEdit->isModified())
         return;
-    spinBox->interpretText();
-    if (spinBox->value() == spinBox->property(START_VALUE).toDouble())
-        return;
-    model->setData(index, spinBox->value(), Qt::EditRole);
+    const double lowest = ThermoregulationDeviceProperties::MIN_TEMPERATURE;
+    const double highest = ThermoregulationDeviceProperties::MAX_TEMPERATURE;
+    const bool minimum = index.row() == ThermoregTemperatureEditModel::ROW_TEMP_MIN_INDEX;
+    const double low = minimum ? lowest : qMin(highest, rowValue(index, ThermoregTemperatureEditModel::ROW_TEMP_MIN_INDEX));
+    const double high = minimum ? qMax(lowest, rowValue(index, ThermoregTemperatureEditModel::ROW_TEMP_MAX_INDEX)) : highest;
+    const QString refusal = minimum ? tr("\"%1\" is not a valid minimum temperature: it is a number from %2 to %3. "
+                                         "The temperature was not changed.")
+                                    : tr("\"%1\" is not a valid maximum temperature: it is a number from %2 to %3. "
+                                         "The temperature was not changed.");
+    const std::optional<double> value = ValueRefusal::numberWithin(editor, lineEdit->text(), low, high, refusal);
+    if (value)
+        model->setData(index, std::round(*value * std::pow(10.0, TEMPERATURE_DECIMALS)) / std::pow(10.0, TEMPERATURE_DECIMALS),
+                       Qt::EditRole);
 }
 
 } // namespace Corvane::Configurator::EditDelegates

@@ -4,16 +4,16 @@
 
 namespace Corvane::Configurator::EditDelegates {
 
-// The temperature rows of an air conditioner being edited: Min and Max in
-// spin boxes bounded by the allowed temperatures and by each other, Step
-// chosen between 0.5 and 1. A value the user did not change is not
+// The temperature rows of an air conditioner being edited: Min and Max
+// typed, each refused (ValueRefusal) outside the allowed temperatures or
+// beyond the other, Step chosen between 0.5 and 1. A value the user did not change is not
 // written back, so passing over a cell never alters it.
 class ThermoregTemperatureDelegate : public BaseEditDelegate
 {
     Q_OBJECT
 
 public:
-    // Enough for the values a project file may hold (16.125, say).
+    // The decimals a typed temperature keeps (16.125, say).
     static constexpr int TEMPERATURE_DECIMALS = 3;
 
     explicit ThermoregTemperatureDelegate(QObject* parent = nullptr);

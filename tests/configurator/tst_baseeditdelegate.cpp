@@ -11,13 +11,16 @@
 #include "tablemodels/ThermoregNotControlledAddrModel.h"
 #include "tablemodels/ThermoregulationCommandModel.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QHelpEvent>
 #include <QMainWindow>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QTest>
+#include <QToolTip>
 #include <QTreeView>
 
 #include <functional>
@@ -65,7 +68,10 @@ public:
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex&) const override
     {
         auto* combo = new QComboBox(parent);
-        combo->addItems({"Dimmer 10 V with two channels (DALI)", "Load with energy meter", "Scheduled scenario"});
+        QPixmap square(16, 16);
+        square.fill(Qt::darkYellow);
+        for (const char* text : {"Dimmer 10 levels (DALI)", "Light and presence sensor", "Switch"})
+            combo->addItem(QIcon(square), text);
         return combo;
     }
 };
@@ -159,6 +165,8 @@ private Q_SLOTS:
     void passingThroughACellKeepsItsValue_data();
     void passingThroughACellKeepsItsValue();
     void comboListShowsEntriesInFull();
+    void cutCellShowsItsTextAsTooltip_data();
+    void cutCellShowsItsTextAsTooltip();
 };
 
 void tst_BaseEditDelegate::editorCombo_data()
@@ -313,6 +321,7 @@ void tst_BaseEditDelegate::comboListShowsEntriesInFull()
     table.setModel(&model);
     LongEntriesDelegate delegate;
     table.setItemDelegate(&delegate);
+    table.setStyleSheet("QToolBar { background: red; }");
     table.setColumnWidth(0, 80);
     table.resize(600, 200);
     table.show();
@@ -320,8 +329,61 @@ void tst_BaseEditDelegate::comboListShowsEntriesInFull()
     auto* combo = ConfiguratorTest::openEditor<QComboBox>(&table, model.index(0, 0));
     QVERIFY(combo);
     QCOMPARE(combo->geometry(), table.visualRect(model.index(0, 0)));
-    QVERIFY(combo->view()->minimumWidth() > table.columnWidth(0));
-    QVERIFY(combo->view()->minimumWidth() >= combo->view()->sizeHintForColumn(0));
+    combo->showPopup();
+    QAbstractItemView* list = combo->view();
+    QTRY_VERIFY(list->isVisible());
+    // Each entry shows in full: its row, as far as the list shows it, looks
+    // the same as in a list far wider than any entry (a cut text would end
+    // in an ellipsis there).
+    QList<QRect> rows;
+    for (int row = 0; row < combo->count(); ++row) {
+        const QRect rect = list->visualRect(list->model()->index(row, 0)).intersected(list->viewport()->rect());
+        const int textWidth = list->fontMetrics().horizontalAdvance(combo->itemText(row));
+        QVERIFY2(rect.width() > textWidth + combo->iconSize().width(), qPrintable(combo->itemText(row)));
+        rows.append(rect.adjusted(0, 0, -4, 0));
+    }
+    const QImage shown = list->viewport()->grab().toImage();
+    QWidget* popup = list->window();
+    popup->resize(popup->width() + 300, popup->height());
+    QTRY_VERIFY(list->viewport()->width() > shown.width() + 200);
+    const QImage wide = list->viewport()->grab().toImage();
+    for (int row = 0; row < rows.size(); ++row)
+        QVERIFY2(shown.copy(rows.at(row)) == wide.copy(rows.at(row)), qPrintable(combo->itemText(row)));
+    combo->hidePopup();
+}
+
+// Hovering a cell whose text does not fit shows the whole text.
+void tst_BaseEditDelegate::cutCellShowsItsTextAsTooltip_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<QString>("tooltip");
+
+    QTest::newRow("cut") << 60 << "Dimmer 10 levels (DALI)";
+    QTest::newRow("in full") << 400 << QString();
+}
+
+void tst_BaseEditDelegate::cutCellShowsItsTextAsTooltip()
+{
+    QFETCH(int, width);
+    QFETCH(QString, tooltip);
+
+    QStandardItemModel model(1, 2);
+    QPixmap square(16, 16);
+    square.fill(Qt::darkYellow);
+    model.setItem(0, 0, new QStandardItem(QIcon(square), "Dimmer 10 levels (DALI)"));
+    QTableView table;
+    table.setModel(&model);
+    table.setItemDelegate(new LongEntriesDelegate);
+    table.setColumnWidth(0, width);
+    table.resize(600, 200);
+    table.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&table));
+    QToolTip::hideText();
+    const QPoint at = table.visualRect(model.index(0, 0)).center();
+    QHelpEvent hover(QEvent::ToolTip, at, table.viewport()->mapToGlobal(at));
+    QApplication::sendEvent(table.viewport(), &hover);
+    QCOMPARE(QToolTip::isVisible() ? QToolTip::text() : QString(), tooltip);
+    QToolTip::hideText();
 }
 
 QTEST_MAIN(tst_BaseEditDelegate)

@@ -32,7 +32,6 @@
 
 #include <QComboBox>
 #include <QDir>
-#include <QDoubleSpinBox>
 #include <QLineEdit>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -239,12 +238,13 @@ void tst_DevicePagesRoundTrip::editEnergyAndLoad()
     currency->setCurrentIndex(otherItem(currency));
     m_currency = currency->currentData(Qt::UserRole).toInt();
     QTRY_VERIFY(ConfiguratorTest::editorClosed<Editors::CurrencyEvalEditor>(rows));
-    auto* tariff = ConfiguratorTest::openEditor<QDoubleSpinBox>(
+    auto* tariff = ConfiguratorTest::openEditor<QLineEdit>(
         rows, rowsModel->index(TableModels::EconomicEvalTableModel::TariffRow, 1));
     QVERIFY(tariff);
-    tariff->setValue(0.1234);
+    tariff->selectAll();
+    QTest::keyClicks(tariff, "0.1234");
     QTest::keyClick(tariff, Qt::Key_Return);
-    QTRY_VERIFY(ConfiguratorTest::editorClosed<QDoubleSpinBox>(rows));
+    QTRY_VERIFY(ConfiguratorTest::editorClosed<QLineEdit>(rows));
     ConfiguratorTest::press(economic, "confirmButton");
     QTRY_VERIFY(ConfiguratorTest::editorClosed<Editors::EconomicEvalEditor>(table()));
 

@@ -1,3 +1,5 @@
+#include "CellEditing.h"
+#include "ScriptedDialogService.h"
 #include "devices/DeviceEnums.h"
 #include "devices/StringConsts.h"
 #include "editdelegates/EconomicEvalDelegate.h"
@@ -6,7 +8,7 @@
 #include "tablemodels/EconomicEvalTableModel.h"
 
 #include <QAbstractItemModelTester>
-#include <QDoubleSpinBox>
+#include <QLineEdit>
 #include <QTableView>
 #include <QTest>
 
@@ -23,8 +25,8 @@ private Q_SLOTS:
     void modelRows();
     void tariffNotNumberStoresZero();
     void currencyEditorListsEveryCurrency();
-    void tariffSpinBoxBounds_data();
-    void tariffSpinBoxBounds();
+    void typedTariff_data();
+    void typedTariff();
     void passingOverTheTariffKeepsIt();
     void combosCommitOnChoice();
 };
@@ -59,30 +61,49 @@ void tst_EconomicEvalDelegate::currencyEditorListsEveryCurrency()
     QCOMPARE(editor.currentData().toInt(), int(Corvane::Devices::DeviceEnums::SwissFranc));
 }
 
-void tst_EconomicEvalDelegate::tariffSpinBoxBounds_data()
+void tst_EconomicEvalDelegate::typedTariff_data()
 {
-    QTest::addColumn<double>("typed");
+    QTest::addColumn<QString>("typed");
     QTest::addColumn<double>("kept");
+    QTest::addColumn<QString>("refusal");
 
-    QTest::newRow("below zero") << -5.0 << 0.0;
-    QTest::newRow("above the maximum") << 100001.0 << 100000.0;
-    QTest::newRow("six decimals") << 0.123456 << 0.123456;
+    // The tariff starts at 1.
+    QTest::newRow("six decimals") << "0.123456" << 0.123456 << QString();
+    QTest::newRow("the maximum") << "100000" << 100000.0 << QString();
+    QTest::newRow("below zero refused") << "-5" << 1.0
+        << "\"-5\" is not a valid tariff: it is a number from 0 to 100000. The tariff was not changed.";
+    QTest::newRow("above the maximum refused") << "100001" << 1.0
+        << "\"100001\" is not a valid tariff: it is a number from 0 to 100000. The tariff was not changed.";
+    QTest::newRow("no number refused") << "1.2x" << 1.0
+        << "\"1.2x\" is not a valid tariff: it is a number from 0 to 100000. The tariff was not changed.";
 }
 
-void tst_EconomicEvalDelegate::tariffSpinBoxBounds()
+void tst_EconomicEvalDelegate::typedTariff()
 {
-    QFETCH(double, typed);
+    QFETCH(QString, typed);
     QFETCH(double, kept);
+    QFETCH(QString, refusal);
 
+    ConfiguratorTest::ScriptedDialogService dialogs;
     EconomicEvalTableModel model(true, 0, 1.0);
-    EditDelegates::EconomicEvalDelegate delegate;
-    QWidget parent;
-    std::unique_ptr<QWidget> editor(delegate.createEditor(&parent, QStyleOptionViewItem(), model.index(2, 1)));
-    auto* spinBox = qobject_cast<QDoubleSpinBox*>(editor.get());
-    QVERIFY(spinBox);
-    spinBox->setValue(typed);
-    delegate.setModelData(spinBox, &model, model.index(2, 1));
+    QTableView view;
+    view.setModel(&model);
+    view.setItemDelegate(new EditDelegates::EconomicEvalDelegate(&view));
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    auto* editor = ConfiguratorTest::openEditor<QLineEdit>(&view, model.index(EconomicEvalTableModel::TariffRow, 1));
+    QVERIFY(editor);
+    QCOMPARE(editor->text(), QString("1"));
+    editor->selectAll();
+    QTest::keyClicks(editor, typed);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTRY_VERIFY(ConfiguratorTest::editorClosed<QLineEdit>(&view));
     QCOMPARE(model.tariff(), kept);
+    QCOMPARE(dialogs.boxes.size(), refusal.isEmpty() ? 0 : 1);
+    if (!refusal.isEmpty()) {
+        QCOMPARE(dialogs.boxes.constFirst().icon, QMessageBox::Warning);
+        QCOMPARE(dialogs.boxes.constFirst().text, refusal);
+    }
 }
 
 void tst_EconomicEvalDelegate::passingOverTheTariffKeepsIt()
@@ -96,9 +117,9 @@ void tst_EconomicEvalDelegate::passingOverTheTariffKeepsIt()
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
     view.setCurrentIndex(model.index(2, 1));
-    QTRY_VERIFY(view.viewport()->findChild<QDoubleSpinBox*>());
+    QTRY_VERIFY(view.viewport()->findChild<QLineEdit*>());
     view.setCurrentIndex(model.index(2, 0));
-    QTRY_VERIFY(!view.viewport()->findChild<QDoubleSpinBox*>());
+    QTRY_VERIFY(!view.viewport()->findChild<QLineEdit*>());
     QCOMPARE(model.tariff(), 0.1234);
 }
 

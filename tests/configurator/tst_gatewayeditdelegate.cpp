@@ -26,6 +26,9 @@ private Q_SLOTS:
     void viewerCombo();
     void ipNormalizedKeepingCursor();
     void ipAboveRangeRefused();
+    void ipRefusedOnReturn();
+    void univocalCode_data();
+    void univocalCode();
     void password_data();
     void password();
     void editorsOpenOnStoredValue_data();
@@ -134,6 +137,69 @@ void tst_GatewayEditDelegate::ipAboveRangeRefused()
     QCOMPARE(dialogs.boxes.constFirst().icon, QMessageBox::Warning);
     QVERIFY(dialogs.boxes.constFirst().text.contains("\"300.1.1.1\" is not a valid IP address"));
     QCOMPARE(m_server->networkAddress().ip(), QString("10.0.0.7"));
+}
+
+// Return refuses a wrong address at once, while the cell is still current.
+void tst_GatewayEditDelegate::ipRefusedOnReturn()
+{
+    ConfiguratorTest::ScriptedDialogService dialogs;
+    m_server->setNetAddress(m_server->networkAddress().cloneWithIP("10.0.0.7"));
+    QLineEdit* editor = openLineEditor(GatewayTreeModel::IpAddress);
+    QVERIFY(editor);
+    editor->clear();
+    editor->setCursorPosition(0);
+    QTest::keyClicks(editor, "192.168.1");
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTRY_COMPARE(dialogs.boxes.size(), 1);
+    QCOMPARE(dialogs.boxes.constFirst().icon, QMessageBox::Warning);
+    QCOMPARE(dialogs.boxes.constFirst().text,
+             QString("\"192.168.1.\" is not a valid IP address: it has four numbers from 0 to 255, separated by dots. "
+                     "The address was not changed."));
+    QCOMPARE(m_view->currentIndex(), m_model->index(m_model->rowOf(GatewayTreeModel::IpAddress), 1));
+    QCOMPARE(m_server->networkAddress().ip(), QString("10.0.0.7"));
+}
+
+void tst_GatewayEditDelegate::univocalCode_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<QString>("refusal");
+
+    // The gateway starts with 77.
+    QTest::newRow("a number") << "4321" << 4321 << QString();
+    QTest::newRow("letters refused") << "12ab" << 77
+        << "\"12ab\" is not a valid univocal code: it is a whole number of up to 9 digits. "
+           "The univocal code was not changed.";
+    QTest::newRow("empty refused") << "" << 77
+        << "\"\" is not a valid univocal code: it is a whole number of up to 9 digits. "
+           "The univocal code was not changed.";
+    QTest::newRow("ten digits refused") << "1234567890" << 77
+        << "\"1234567890\" is not a valid univocal code: it is a whole number of up to 9 digits. "
+           "The univocal code was not changed.";
+}
+
+void tst_GatewayEditDelegate::univocalCode()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, stored);
+    QFETCH(QString, refusal);
+
+    ConfiguratorTest::ScriptedDialogService dialogs;
+    QVERIFY(m_model->setData(m_model->index(m_model->rowOf(GatewayTreeModel::AddressType), 1), 1));
+    m_server->setNetAddress(m_server->networkAddress().cloneWithUC(77));
+    QLineEdit* editor = openLineEditor(GatewayTreeModel::UnivocalCode);
+    QVERIFY(editor);
+    editor->selectAll();
+    QTest::keyClick(editor, Qt::Key_Backspace);
+    QTest::keyClicks(editor, typed);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTRY_VERIFY(!m_view->viewport()->findChild<QLineEdit*>());
+    QCOMPARE(m_server->networkAddress().uc(), stored);
+    QCOMPARE(dialogs.boxes.size(), refusal.isEmpty() ? 0 : 1);
+    if (!refusal.isEmpty()) {
+        QCOMPARE(dialogs.boxes.constFirst().icon, QMessageBox::Warning);
+        QCOMPARE(dialogs.boxes.constFirst().text, refusal);
+    }
 }
 
 void tst_GatewayEditDelegate::password_data()

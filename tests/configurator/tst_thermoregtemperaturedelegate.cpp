@@ -1,10 +1,11 @@
 #include "CellEditing.h"
+#include "ScriptedDialogService.h"
 #include "devices/ThermoregulationDeviceProperties.h"
 #include "editdelegates/ThermoregTemperatureDelegate.h"
 #include "tablemodels/ThermoregTemperatureEditModel.h"
 
 #include <QComboBox>
-#include <QDoubleSpinBox>
+#include <QLineEdit>
 #include <QTableView>
 #include <QTest>
 
@@ -49,8 +50,8 @@ class tst_ThermoregTemperatureDelegate : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void bounds_data();
-    void bounds();
+    void typedOutsideBoundsRefused_data();
+    void typedOutsideBoundsRefused();
     void passingOverKeepsValue_data();
     void passingOverKeepsValue();
     void typedValueWritten();
@@ -58,29 +59,43 @@ private Q_SLOTS:
     void step();
 };
 
-void tst_ThermoregTemperatureDelegate::bounds_data()
+void tst_ThermoregTemperatureDelegate::typedOutsideBoundsRefused_data()
 {
     QTest::addColumn<int>("row");
-    QTest::addColumn<double>("minimum");
-    QTest::addColumn<double>("maximum");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("refusal");
 
-    QTest::newRow("min stops at the maximum") << 0 << LOW << 26.0;
-    QTest::newRow("max stops at the minimum") << 1 << 18.0 << HIGH;
+    // Min 18, max 26: each stops at the other and at the allowed 5 to 40.
+    QTest::newRow("min above the maximum") << 0 << "40"
+        << "\"40\" is not a valid minimum temperature: it is a number from 5 to 26. The temperature was not changed.";
+    QTest::newRow("min below the allowed") << 0 << "4.5"
+        << "\"4.5\" is not a valid minimum temperature: it is a number from 5 to 26. The temperature was not changed.";
+    QTest::newRow("max below the minimum") << 1 << "17"
+        << "\"17\" is not a valid maximum temperature: it is a number from 18 to 40. The temperature was not changed.";
+    QTest::newRow("max no number") << 1 << "2x"
+        << "\"2x\" is not a valid maximum temperature: it is a number from 18 to 40. The temperature was not changed.";
 }
 
-void tst_ThermoregTemperatureDelegate::bounds()
+void tst_ThermoregTemperatureDelegate::typedOutsideBoundsRefused()
 {
     QFETCH(int, row);
-    QFETCH(double, minimum);
-    QFETCH(double, maximum);
+    QFETCH(QString, typed);
+    QFETCH(QString, refusal);
 
+    ConfiguratorTest::ScriptedDialogService dialogs;
     Table table(18, 26, 0.5);
     QVERIFY(QTest::qWaitForWindowExposed(&table.view));
-    auto* spinBox = table.open<QDoubleSpinBox>(row);
-    QVERIFY(spinBox);
-    QCOMPARE(spinBox->minimum(), minimum);
-    QCOMPARE(spinBox->maximum(), maximum);
-    QCOMPARE(spinBox->decimals(), EditDelegates::ThermoregTemperatureDelegate::TEMPERATURE_DECIMALS);
+    auto* editor = table.open<QLineEdit>(row);
+    QVERIFY(editor);
+    editor->selectAll();
+    QTest::keyClicks(editor, typed);
+    QCOMPARE(editor->text(), typed);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTRY_COMPARE(dialogs.boxes.size(), 1);
+    QCOMPARE(dialogs.boxes.constFirst().icon, QMessageBox::Warning);
+    QCOMPARE(dialogs.boxes.constFirst().text, refusal);
+    QCOMPARE(table.model->minTemp(), 18.0);
+    QCOMPARE(table.model->maxTemp(), 26.0);
 }
 
 void tst_ThermoregTemperatureDelegate::passingOverKeepsValue_data()
@@ -104,9 +119,9 @@ void tst_ThermoregTemperatureDelegate::passingOverKeepsValue()
 
     Table table(min, max, 0.5);
     QVERIFY(QTest::qWaitForWindowExposed(&table.view));
-    QVERIFY(table.open<QDoubleSpinBox>(row));
+    QVERIFY(table.open<QLineEdit>(row));
     table.leave();
-    QTRY_VERIFY(!table.view.viewport()->findChild<QDoubleSpinBox*>());
+    QTRY_VERIFY(!table.view.viewport()->findChild<QLineEdit*>());
     QCOMPARE(table.model->minTemp(), min);
     QCOMPARE(table.model->maxTemp(), max);
 }
@@ -115,9 +130,10 @@ void tst_ThermoregTemperatureDelegate::typedValueWritten()
 {
     Table table(16, 30, 0.5);
     QVERIFY(QTest::qWaitForWindowExposed(&table.view));
-    auto* spinBox = table.open<QDoubleSpinBox>(0);
-    QVERIFY(spinBox);
-    spinBox->setValue(17.375);
+    auto* editor = table.open<QLineEdit>(0);
+    QVERIFY(editor);
+    editor->selectAll();
+    QTest::keyClicks(editor, "17.375");
     table.leave();
     QTRY_COMPARE(table.model->minTemp(), 17.375);
     QCOMPARE(table.model->maxTemp(), 30.0);

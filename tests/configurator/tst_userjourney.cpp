@@ -33,8 +33,10 @@ class tst_UserJourney : public QObject
 private Q_SLOTS:
     void initTestCase();
     void newProjectToActivation();
+    void scenarioBesideScenarioPlus();
 
 private:
+    static QStringList validationLines(AdminConfigurator* admin);
     static void typeInto(DeviceTableView* table, const QModelIndex& index, const QString& text);
     // Types text into the cell's editor and leaves the editor open.
     static void typeAndStay(DeviceTableView* table, const QModelIndex& index, const QString& text);
@@ -226,6 +228,58 @@ void tst_UserJourney::newProjectToActivation()
     QCOMPARE(dialogs.askToSaveCount, 1);
     QVERIFY(!window.isVisible());
     QCOMPARE(firstDescription(saved), QString("Kitchen pendant"));
+}
+
+QStringList tst_UserJourney::validationLines(AdminConfigurator* admin)
+{
+    QStringList lines;
+    const TableModels::ValidationListModel* list = admin->validationModel();
+    for (int row = 0; row < list->rowCount(); ++row)
+        lines << list->index(row).data().toString();
+    return lines;
+}
+
+// A scenario and a Scenario PLUS both at A1 reach different devices: the
+// project check has nothing to say about them. A second scenario at the
+// scenario's place is named with it.
+void tst_UserJourney::scenarioBesideScenarioPlus()
+{
+    ConfiguratorTest::ScriptedDialogService dialogs;
+    MainWindow window;
+    window.resize(950, 600);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.newFile();
+    AdminConfigurator* admin = window.adminConfigurator();
+    DevicesTree* tree = admin->devicesTree();
+    DeviceTableView* table = admin->devicesTable();
+    tree->setCurrentIndex(tree->findIndex(Node::NodePlantList, -1));
+    admin->addDevice();
+    const int server = window.config()->webServers().constFirst()->id();
+    tree->setCurrentIndex(tree->findIndex(Node::NodePlant, server));
+    auto* gateway = qobject_cast<TableModels::GatewayTreeModel*>(table->model());
+    QVERIFY(gateway);
+    typeInto(table, gateway->index(gateway->rowOf(TableModels::GatewayTreeModel::IpAddress), 1), "192.168.1.20");
+
+    tree->setCurrentIndex(tree->findIndex(Node::NodeScenarios, server));
+    QAction* add = ActionManager::getActionByKey(ActionManager::DEVICES_ADD_ACTION);
+    add->trigger();
+    typeInto(table, table->model()->index(0, 0), "Night");
+    add->trigger();
+    typeInto(table, table->model()->index(1, 0), "Evening");
+    QVERIFY(ConfiguratorTest::chooseInCombo(table, table->model()->index(1, 1), 1003));
+    QCOMPARE(validationLines(admin), QStringList());
+    auto* parameters = ConfiguratorTest::openEditor<Editors::AddressEditor>(table, table->model()->index(1, 2));
+    QVERIFY(parameters);
+    ConfiguratorTest::press(parameters, "confirmButton");
+    QTRY_VERIFY(ConfiguratorTest::editorClosed<Editors::AddressEditor>(table));
+    QCOMPARE(window.config()->devices().at(0)->address().area(), 1);
+    QCOMPARE(window.config()->devices().at(1)->address().area(), 1);
+    QCOMPARE(validationLines(admin), QStringList());
+
+    add->trigger();
+    QCOMPARE(validationLines(admin),
+             QStringList {"The address A1 PL1 is shared by \"Night\" and \"Scenario\"."});
 }
 
 QTEST_MAIN(tst_UserJourney)

@@ -58,6 +58,10 @@ private Q_SLOTS:
     void rules();
     void defaultDevicesAreValid();
     void issuesReportsErrorsAndWarnings();
+    void sharedAddressNamesEveryDevice_data();
+    void sharedAddressNamesEveryDevice();
+    void differentKindsShareNoAddress_data();
+    void differentKindsShareNoAddress();
     void ipAddressForms_data();
     void ipAddressForms();
     void temperaturesReadFromFileNamed();
@@ -166,10 +170,13 @@ void tst_ConfigurationValidator::rules_data()
     }) << 0 << 10 << "The project holds 501 devices of one kind; at most 500 are allowed.";
     QTest::newRow("empty description") << Fragment([](Configuration& p, int) {
         p.devices().first()->setDescription(QStringLiteral("  "));
-    }) << 1 << 20 << "Device \"  \": the description is empty.";
+    }) << 1 << 20 << "The device at Lighting, row 1: the description is empty.";
+    QTest::newRow("unnamed gateway") << Fragment([](Configuration& p, int) {
+        server(p)->setDescription(QString());
+    }) << 1 << 20 << "The device at Plant list, row 1: the description is empty.";
     QTest::newRow("duplicate address") << Fragment([](Configuration& p, int s) {
         p.addDevice(s, new ActuatorDeviceProperties(0, 2001, LIGHT.clone(1), QStringLiteral("Twin")));
-    }) << 1 << 21 << "Device \"Hall\" and 1 more share the address A1 PL1.";
+    }) << 1 << 21 << "The address A1 PL1 is shared by \"Hall\" and \"Twin\".";
     QTest::newRow("no gateway") << Fragment([](Configuration& p, int s) {
         p.removeDevice(s);
     }) << 1 << 22 << "The project has no gateway.";
@@ -245,6 +252,107 @@ void tst_ConfigurationValidator::issuesReportsErrorsAndWarnings()
     QCOMPARE(ConfigurationValidator::issues(broken.get()),
              ConfigurationValidator::HAS_ERRORS | ConfigurationValidator::HAS_WARNINGS);
     QVERIFY(!ConfigurationValidator::configurationHasErrorsMessage().isEmpty());
+}
+
+void tst_ConfigurationValidator::sharedAddressNamesEveryDevice_data()
+{
+    QTest::addColumn<Fragment>("fragment");
+    QTest::addColumn<QStringList>("messages");
+
+    QTest::newRow("three lights") << Fragment([](Configuration& p, int s) {
+        p.addDevice(s, new ActuatorDeviceProperties(0, 2001, LIGHT, QStringLiteral("Twin")));
+        p.addDevice(s, new ActuatorDeviceProperties(0, 2002, LIGHT, QStringLiteral("Porch")));
+    }) << QStringList{"The address A1 PL1 is shared by \"Hall\", \"Twin\" and \"Porch\"."};
+    // Two pairs of one size: each line names its own pair.
+    QTest::newRow("two pairs") << Fragment([](Configuration& p, int s) {
+        const DeviceAddress other(2, 3, DeviceAddress::LEVEL_PRIVATE_RISER, 1);
+        p.addDevice(s, new ActuatorDeviceProperties(0, 2001, LIGHT, QStringLiteral("Twin")));
+        p.addDevice(s, new ActuatorDeviceProperties(0, 2003, other, QStringLiteral("Kitchen")));
+        p.addDevice(s, new ActuatorDeviceProperties(0, 2003, other, QStringLiteral("Pantry")));
+    }) << QStringList{"The address A1 PL1 is shared by \"Hall\" and \"Twin\".",
+                      "The address A2 PL3 is shared by \"Kitchen\" and \"Pantry\"."};
+    QTest::newRow("unnamed devices by page and row") << Fragment([](Configuration& p, int s) {
+        p.addDevice(s, new ShutterDeviceProperties(0, 3001, LIGHT, QStringLiteral("Blind")));
+        p.addDevice(s, new ShutterDeviceProperties(0, 3001, LIGHT, QString()));
+        p.addDevice(s, new ActuatorDeviceProperties(0, 2001, LIGHT, QString()));
+    }) << QStringList{"The address A1 PL1 is shared by \"Hall\" and the device at Lighting, row 2.",
+                      "The address A1 PL1 is shared by \"Blind\" and the device at Automation, row 2."};
+    QTest::newRow("unnamed device behind a second plant") << Fragment([](Configuration& p, int) {
+        addGateway(p, QStringLiteral("Garage"), DeviceNetworkAddress(0, QStringLiteral("192.168.1.3"), 0, QStringLiteral("12345")));
+        const int garage = p.webServers().last()->id();
+        p.addDevice(garage, new ActuatorDeviceProperties(0, 2003, LIGHT, QStringLiteral("Door")));
+        p.addDevice(garage, new ActuatorDeviceProperties(0, 2003, LIGHT, QString()));
+    }) << QStringList{"The address A1 PL1 is shared by \"Door\" and the device at Garage > Lighting, row 2."};
+}
+
+void tst_ConfigurationValidator::sharedAddressNamesEveryDevice()
+{
+    QFETCH(Fragment, fragment);
+    QFETCH(QStringList, messages);
+
+    const auto project = projectWith(fragment);
+    QList<ValidationItem> items;
+    ConfigurationValidator::validate(project.get(), items);
+    QStringList shared;
+    for (const ValidationItem& item : items) {
+        if (item.errorType() == ValidationItem::DuplicateAddress) {
+            shared << item.itemString();
+            QVERIFY(item.deviceIds().size() >= 2);
+        }
+    }
+    QCOMPARE(shared, messages);
+}
+
+void tst_ConfigurationValidator::differentKindsShareNoAddress_data()
+{
+    QTest::addColumn<Fragment>("fragment");
+    QTest::addColumn<bool>("shared");
+
+    const DeviceAddress zone(1, 1, DeviceAddress::EMPTY_INT_VALUE, DeviceAddress::EMPTY_INT_VALUE);
+    // A scenario of a scenario module and a Scenario PLUS: systems of their own.
+    QTest::newRow("scenario and scenario plus") << Fragment([](Configuration& p, int s) {
+        p.addDevice(s, new ScenarioDeviceProperties(0, 1002, DeviceAddress::defaultAddress(), QStringLiteral("Night")));
+        auto* plus = new ScenarioDeviceProperties(0, 1003, DeviceAddress::defaultAddress(), QStringLiteral("Evening"));
+        plus->setLevel(100);
+        p.addDevice(s, plus);
+    }) << false;
+    QTest::newRow("zone and external probe") << Fragment([zone](Configuration& p, int s) {
+        p.addDevice(s, new ThermoregulationDeviceProperties(0, 8003, zone, QStringLiteral("Living")));
+        p.addDevice(s, new ThermoregulationDeviceProperties(0, 8001, zone, QStringLiteral("Garden")));
+    }) << false;
+    QTest::newRow("probe and air conditioner") << Fragment([zone](Configuration& p, int s) {
+        p.addDevice(s, new ThermoregulationDeviceProperties(0, 8002, zone, QStringLiteral("Living")));
+        p.addDevice(s, new ThermoregulationDeviceProperties(0, 4001, zone, QStringLiteral("AC")));
+    }) << false;
+    QTest::newRow("light and shutter") << Fragment([](Configuration& p, int s) {
+        p.addDevice(s, new ShutterDeviceProperties(0, 3001, LIGHT, QStringLiteral("Blind")));
+    }) << false;
+    // Zones of both kinds are known by their zone number alone.
+    QTest::newRow("two kinds of zone") << Fragment([zone](Configuration& p, int s) {
+        p.addDevice(s, new ThermoregulationDeviceProperties(0, 8003, zone, QStringLiteral("Living")));
+        p.addDevice(s, new ThermoregulationDeviceProperties(0, 8004, zone, QStringLiteral("Kitchen")));
+    }) << true;
+    QTest::newRow("two scenario plus") << Fragment([](Configuration& p, int s) {
+        p.addDevice(s, new ScenarioDeviceProperties(0, 1003, DeviceAddress::defaultAddress(), QStringLiteral("Evening")));
+        p.addDevice(s, new ScenarioDeviceProperties(0, 1003, DeviceAddress::defaultAddress(), QStringLiteral("Late")));
+    }) << true;
+}
+
+void tst_ConfigurationValidator::differentKindsShareNoAddress()
+{
+    QFETCH(Fragment, fragment);
+    QFETCH(bool, shared);
+
+    const auto project = projectWith(fragment);
+    QList<ValidationItem> items;
+    ConfigurationValidator::validate(project.get(), items);
+    QStringList texts;
+    bool found = false;
+    for (const ValidationItem& item : items) {
+        texts << item.itemString();
+        found = found || item.errorType() == ValidationItem::DuplicateAddress;
+    }
+    QVERIFY2(found == shared, qPrintable(texts.join(QLatin1Char('\n'))));
 }
 
 void tst_ConfigurationValidator::ipAddressForms_data()

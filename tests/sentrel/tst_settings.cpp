@@ -58,6 +58,7 @@ private Q_SLOTS:
     void fullDiskKeepsUserSettings();
     void projectLoadTakesOnlyItsDeviceSettings_data();
     void projectLoadTakesOnlyItsDeviceSettings();
+    void newUserSettingsStartFromTheProject();
 };
 
 void tst_Settings::loadOutcomes_data()
@@ -415,6 +416,42 @@ void tst_Settings::projectLoadTakesOnlyItsDeviceSettings()
     QCOMPARE(Settings::userSettings().itemName(5, ItemKey::INVALID_SUB_ID),
              sameProject ? QStringLiteral("Porch") : QString());
     QCOMPARE(Settings::userSettings().itemName(6, ItemKey::INVALID_SUB_ID), QString());
+}
+
+// The first user settings take the project's language and temperature unit;
+// from then on what the user chose in the settings dialog holds.
+void tst_Settings::newUserSettingsStartFromTheProject()
+{
+    using Corvane::Devices::Serialization::UserConfigurationXmlSerializer;
+    SentrelFixture fixture;
+    const std::unique_ptr<Corvane::Devices::Configuration> project(Corvane::Devices::Configuration::test());
+    project->guiProperties().setTemperatureUnit(1);
+    project->guiProperties().setLanguage(QStringLiteral("it_IT"));
+    QDir().mkpath(QFileInfo(PathProvider::configPrjFullName()).absolutePath());
+    QVERIFY(Corvane::Devices::Serialization::XmlSerializer::write(*project, PathProvider::configPrjFullName()));
+    const QString userFile = PathProvider::currentUserConfigFileName();
+    QVERIFY(!QFileInfo::exists(userFile));
+
+    QCOMPARE(Settings::devicesConfiguration()->id(), project->id());
+    QCOMPARE(Settings::guiProperties().temperatureUnit(), 1);
+    QCOMPARE(Settings::guiProperties().language(), QStringLiteral("it_IT"));
+    QVERIFY(Settings::saveUserConfiguration());
+    Corvane::Devices::UserConfigurationProperties written;
+    QVERIFY(UserConfigurationXmlSerializer::read(userFile, project->id(), &written, false));
+    QCOMPARE(written.gui().temperatureUnit(), 1);
+    QCOMPARE(written.gui().language(), QStringLiteral("it_IT"));
+
+    // The user picks Celsius and English; a project switch and a restart keep them.
+    Settings::guiProperties().setTemperatureUnit(0);
+    Settings::guiProperties().setLanguage(QStringLiteral("en_US"));
+    QVERIFY(Settings::saveUserConfiguration());
+    Settings::clearConfiguration();
+    QCOMPARE(Settings::devicesConfiguration()->id(), project->id());
+    QCOMPARE(Settings::guiProperties().temperatureUnit(), 0);
+    Settings::reset();
+    QCOMPARE(Settings::devicesConfiguration()->id(), project->id());
+    QCOMPARE(Settings::guiProperties().temperatureUnit(), 0);
+    QCOMPARE(Settings::guiProperties().language(), QStringLiteral("en_US"));
 }
 
 QTEST_MAIN(tst_Settings)

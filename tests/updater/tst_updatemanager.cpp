@@ -14,6 +14,7 @@
 #include <QMessageBox>
 #include <QNetworkProxy>
 #include <QProgressDialog>
+#include <QStyle>
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
@@ -117,6 +118,7 @@ private Q_SLOTS:
     void cancelDuringDownloadEndsOnce();
     void progressKeepsBusyIndicatorWithoutTotal();
     void destroyedWhileCheckRuns();
+    void progressTitleShownWhole();
 
     void toIntegerProgress_data();
     void toIntegerProgress();
@@ -461,6 +463,28 @@ void tst_UpdateManager::progressKeepsBusyIndicatorWithoutTotal()
     manager.onCheckForUpdateCanceled();
     QTRY_COMPARE(manager.quits, 1);
     QCOMPARE(manager.boxes.size(), 0);
+}
+
+// The progress window is wide enough for its title ("TalveraVantrelUpdater"
+// and the like) in the title bar's bold font, beside the bar's icon and buttons.
+void tst_UpdateManager::progressTitleShownWhole()
+{
+    HttpTestServer::Response silent;
+    silent.neverAnswer = true;
+    m_server.setResponse(CheckPath, silent);
+    ScriptedManager manager;
+    manager.check(false, QString());
+    QProgressDialog* dialog = manager.currentProgressDialog();
+    QVERIFY(dialog);
+    QTRY_VERIFY(dialog->isVisible());
+    QCOMPARE(dialog->windowTitle(), QCoreApplication::applicationName());
+    QFont bold = dialog->font();
+    bold.setBold(true);
+    const int buttons = 4 * dialog->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, dialog);
+    QVERIFY2(dialog->width() >= QFontMetrics(bold).horizontalAdvance(dialog->windowTitle()) + buttons,
+             qPrintable(QString::number(dialog->width())));
+    manager.onCheckForUpdateCanceled();
+    QTRY_COMPARE(manager.quits, 1);
 }
 
 void tst_UpdateManager::destroyedWhileCheckRuns()

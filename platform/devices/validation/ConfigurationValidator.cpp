@@ -5,6 +5,7 @@
 #include "DeviceTypeTable.h"
 #include "EnergyDeviceProperties.h"
 #include "ScenarioDeviceProperties.h"
+#include "StringConsts.h"
 #include "ThermoregulationDeviceProperties.h"
 #include "addressverification/AddressVerifier.h"
 #include "serialization/XmlSerializer.h"
@@ -26,41 +27,126 @@ namespace {
 
 using AddressVerification::AddressVerifier;
 
-QString deviceName(const BaseDeviceProperties& device)
+// The name of a group's page in the Configurator's tree.
+QString pageName(BaseDeviceProperties::DeviceGroup group)
 {
-    return device.description().isEmpty() ? QCoreApplication::translate("Devices", "#%1").arg(device.id()) : device.description();
+    static const QHash<int, const char*> pages = {
+        {BaseDeviceProperties::Lights, QT_TRANSLATE_NOOP("Devices", "Lighting")},
+        {BaseDeviceProperties::Sensors, QT_TRANSLATE_NOOP("Devices", "Sensors")},
+        {BaseDeviceProperties::Automation, QT_TRANSLATE_NOOP("Devices", "Automation")},
+        {BaseDeviceProperties::Scenarios, QT_TRANSLATE_NOOP("Devices", "Scenarios")},
+        {BaseDeviceProperties::Thermoregulation, QT_TRANSLATE_NOOP("Devices", "Thermoregulation")},
+        {BaseDeviceProperties::SoundSources, QT_TRANSLATE_NOOP("Devices", "Sound system")},
+        {BaseDeviceProperties::Amplifiers, QT_TRANSLATE_NOOP("Devices", "Sound system")},
+        {BaseDeviceProperties::Energy, QT_TRANSLATE_NOOP("Devices", "Energy data")},
+        {BaseDeviceProperties::Load, QT_TRANSLATE_NOOP("Devices", "Load management")},
+        {BaseDeviceProperties::WebServers, QT_TRANSLATE_NOOP("Devices", "Plant list")},
+    };
+    const char* name = pages.value(group);
+    return name ? QCoreApplication::translate("Devices", name) : QString();
 }
 
-void addError(QList<ValidationItem>& items, const BaseDeviceProperties& device,
+int rowOf(const QList<BaseDeviceProperties*>& rows, int id)
+{
+    for (int row = 0; row < rows.size(); ++row) {
+        if (rows.at(row)->id() == id)
+            return row;
+    }
+    return -1;
+}
+
+// Where the user finds a device in the Configurator: its page in the tree
+// (under its plant when there are several) and its row in the page's table;
+// its type when it has no such place.
+QString devicePlace(const Configuration& project, const BaseDeviceProperties& device)
+{
+    const QList<WebServerDeviceProperties*> servers = project.webServers();
+    QList<BaseDeviceProperties*> rows(servers.cbegin(), servers.cend());
+    QString page = pageName(device.deviceGroup());
+    const int serverId = project.getServerForDevice(device.id());
+    if (serverId >= 0) {
+        project.getDevicesByGroup(rows, device.deviceGroup(), serverId);
+        if (servers.size() > 1)
+            page = QCoreApplication::translate("Devices", "%1 > %2").arg(project.getWebServerById(serverId)->description(), page);
+    }
+    const int row = rowOf(rows, device.id());
+    if (row < 0 || page.isEmpty())
+        return StringConsts::getDeviceTypeString(device.deviceType());
+    return QCoreApplication::translate("Devices", "%1, row %2").arg(page).arg(row + 1);
+}
+
+bool isNamed(const BaseDeviceProperties& device)
+{
+    return !device.description().trimmed().isEmpty();
+}
+
+// A device within a sentence: its name, or where it is when it has none.
+QString deviceName(const Configuration& project, const BaseDeviceProperties& device)
+{
+    return isNamed(device) ? QStringLiteral("\"%1\"").arg(device.description())
+                           : QCoreApplication::translate("Devices", "the device at %1").arg(devicePlace(project, device));
+}
+
+QString deviceFinding(const Configuration& project, const BaseDeviceProperties& device, const QString& problem)
+{
+    if (isNamed(device))
+        return QCoreApplication::translate("Devices", "Device \"%1\": %2").arg(device.description(), problem);
+    return QCoreApplication::translate("Devices", "The device at %1: %2").arg(devicePlace(project, device), problem);
+}
+
+void addError(QList<ValidationItem>& items, const Configuration& project, const BaseDeviceProperties& device,
               const QString& problem, int errorType)
 {
-    items.append(ValidationItem(ValidationItem::Error,
-                                QCoreApplication::translate("Devices", "Device \"%1\": %2").arg(deviceName(device), problem),
-                                {device.id()}, errorType));
+    items.append(ValidationItem(ValidationItem::Error, deviceFinding(project, device, problem), {device.id()}, errorType));
 }
 
-void addWarning(QList<ValidationItem>& items, const BaseDeviceProperties& device,
+void addWarning(QList<ValidationItem>& items, const Configuration& project, const BaseDeviceProperties& device,
                 const QString& problem, int errorType)
 {
-    items.append(ValidationItem(ValidationItem::Warning,
-                                QCoreApplication::translate("Devices", "Device \"%1\": %2").arg(deviceName(device), problem),
-                                {device.id()}, errorType));
+    items.append(ValidationItem(ValidationItem::Warning, deviceFinding(project, device, problem), {device.id()}, errorType));
 }
 
-// What identifies a device on the bus: its address (PUL and groups aside)
-// and, for scenarios run by a scenario module, the scenario number.
+// The address space a device's messages are addressed in. Lights,
+// automation, sensors, amplifiers, meters and loads each have a system of
+// their own (their group). Scenarios and thermoregulation devices write their
+// addresses each in a form of their own (scenario module, Scenario PLUS;
+// probe, external probe, basic or advanced air conditioner), except the two
+// kinds of zone, which are both known by their zone number.
+int addressFamily(const BaseDeviceProperties& device)
+{
+    switch (device.deviceGroup()) {
+    case BaseDeviceProperties::Scenarios:
+        return device.deviceType();
+    case BaseDeviceProperties::Thermoregulation:
+        return device.deviceType() == 8004 ? 8003 : device.deviceType();
+    default:
+        return device.deviceGroup();
+    }
+}
+
+// What identifies a device on the bus: its address family and address (PUL
+// and groups aside) and, for scenarios run by a scenario module, the
+// scenario number.
 QString addressKey(int serverId, const BaseDeviceProperties& device)
 {
     const DeviceAddress address = device.address();
     const auto* scenario = dynamic_cast<const ScenarioDeviceProperties*>(&device);
     return QStringLiteral("%1/%2/%3/%4/%5/%6/%7")
         .arg(serverId)
-        .arg(device.deviceGroup())
+        .arg(addressFamily(device))
         .arg(scenario ? scenario->scenarioNumber() : 0)
         .arg(address.area())
         .arg(address.point())
         .arg(address.level())
         .arg(address.interface());
+}
+
+// "A", "A and B", "A, B and C".
+QString joinedNames(const QStringList& names)
+{
+    if (names.size() < 2)
+        return names.join(QString());
+    return QCoreApplication::translate("Devices", "%1 and %2").arg(names.mid(0, names.size() - 1).join(QStringLiteral(", ")), names.last());
 }
 
 QString normalizedIp(const QString& ip)
@@ -163,7 +249,7 @@ void ConfigurationValidator::validateWebServers(const Configuration& project,
     QHash<QString, QList<int>> byIp;
     QHash<int, QList<int>> byUc;
     for (const WebServerDeviceProperties* server : servers) {
-        validateWebServer(*server, items);
+        validateWebServer(project, *server, items);
         const DeviceNetworkAddress net = server->networkAddress();
         if (net.ipAddressType() == DeviceNetworkAddress::StaticIp && isIpAddressValid(net.ip()))
             byIp[normalizedIp(net.ip())].append(server->id());
@@ -184,24 +270,24 @@ void ConfigurationValidator::validateWebServers(const Configuration& project,
     }
 }
 
-void ConfigurationValidator::validateWebServer(const WebServerDeviceProperties& server,
+void ConfigurationValidator::validateWebServer(const Configuration& project, const WebServerDeviceProperties& server,
                                                QList<ValidationItem>& items)
 {
     const DeviceNetworkAddress net = server.networkAddress();
     if (net.ipAddressType() == DeviceNetworkAddress::StaticIp) {
         if (!isIpAddressValid(net.ip()))
-            addError(items, server, QCoreApplication::translate("Devices", "the IP address \"%1\" is not valid.").arg(net.ip()),
+            addError(items, project, server, QCoreApplication::translate("Devices", "the IP address \"%1\" is not valid.").arg(net.ip()),
                      ValidationItem::InvalidIp);
         else if (normalizedIp(net.ip()) == DeviceNetworkAddress::IP_DEFAULT_VALUE)
-            addError(items, server, QCoreApplication::translate("Devices", "the IP address is not set."), ValidationItem::InvalidIp);
+            addError(items, project, server, QCoreApplication::translate("Devices", "the IP address is not set."), ValidationItem::InvalidIp);
     } else if (net.uc() == DeviceNetworkAddress::UC_DEFAULT_VALUE || net.uc() < 0) {
-        addError(items, server, QCoreApplication::translate("Devices", "the univocal code is not set."), ValidationItem::InvalidUc);
+        addError(items, project, server, QCoreApplication::translate("Devices", "the univocal code is not set."), ValidationItem::InvalidUc);
     }
     if (!isPasswordValid(net.password()))
-        addError(items, server, QCoreApplication::translate("Devices", "the password must have 5 to 9 digits."),
+        addError(items, project, server, QCoreApplication::translate("Devices", "the password must have 5 to 9 digits."),
                  ValidationItem::InvalidPassword);
     if (server.description().trimmed().isEmpty())
-        addWarning(items, server, QCoreApplication::translate("Devices", "the description is empty."), ValidationItem::EmptyDescription);
+        addWarning(items, project, server, QCoreApplication::translate("Devices", "the description is empty."), ValidationItem::EmptyDescription);
 }
 
 void ConfigurationValidator::validateDevice(const Configuration& project,
@@ -209,48 +295,48 @@ void ConfigurationValidator::validateDevice(const Configuration& project,
                                             QList<ValidationItem>& items)
 {
     if (device.description().trimmed().isEmpty())
-        addWarning(items, device, QCoreApplication::translate("Devices", "the description is empty."), ValidationItem::EmptyDescription);
+        addWarning(items, project, device, QCoreApplication::translate("Devices", "the description is empty."), ValidationItem::EmptyDescription);
     const int addressType = project.deviceAddressType(device);
     if (!AddressVerifier::isValid(device.address().cloneWithPulAndGroups(0, {}), addressType))
-        addError(items, device, QCoreApplication::translate("Devices", "the address is not valid."), ValidationItem::InvalidAddress);
+        addError(items, project, device, QCoreApplication::translate("Devices", "the address is not valid."), ValidationItem::InvalidAddress);
     for (int group : device.address().groups()) {
         if (group < DeviceAddress::MIN_GROUP || group > DeviceAddress::MAX_GROUP) {
-            addError(items, device, QCoreApplication::translate("Devices", "the group %1 is not valid.").arg(group),
+            addError(items, project, device, QCoreApplication::translate("Devices", "the group %1 is not valid.").arg(group),
                      ValidationItem::InvalidAddress);
             break;
         }
     }
     if (device.address().groups().size() > DeviceAddress::MAX_GROUPS_COUNT)
-        addError(items, device, QCoreApplication::translate("Devices", "the device belongs to more than %1 groups.").arg(DeviceAddress::MAX_GROUPS_COUNT),
+        addError(items, project, device, QCoreApplication::translate("Devices", "the device belongs to more than %1 groups.").arg(DeviceAddress::MAX_GROUPS_COUNT),
                  ValidationItem::InvalidAddress);
 
     if (const auto* scenario = dynamic_cast<const ScenarioDeviceProperties*>(&device)) {
-        validateScenario(*scenario, items);
+        validateScenario(project, *scenario, items);
     } else if (const auto* thermo = dynamic_cast<const ThermoregulationDeviceProperties*>(&device)) {
-        validateThermoregulation(*thermo, items);
+        validateThermoregulation(project, *thermo, items);
     } else if (const auto* meter = dynamic_cast<const EnergyDeviceProperties*>(&device)) {
         if (!EnergyDeviceProperties::allowedUnitsForDeviceType(meter->deviceType()).contains(meter->measurementUnit()))
-            addError(items, device, QCoreApplication::translate("Devices", "the unit does not suit the meter."), ValidationItem::ValueOutOfRange);
+            addError(items, project, device, QCoreApplication::translate("Devices", "the unit does not suit the meter."), ValidationItem::ValueOutOfRange);
     }
     const auto* economic = dynamic_cast<const EconomicDeviceProperties*>(&device);
     if (economic && !EconomicDeviceProperties::isTariffValid(economic->tariff()))
-        addError(items, device, QCoreApplication::translate("Devices", "the tariff is out of range."), ValidationItem::ValueOutOfRange);
+        addError(items, project, device, QCoreApplication::translate("Devices", "the tariff is out of range."), ValidationItem::ValueOutOfRange);
 }
 
-void ConfigurationValidator::validateScenario(const ScenarioDeviceProperties& scenario,
+void ConfigurationValidator::validateScenario(const Configuration& project, const ScenarioDeviceProperties& scenario,
                                               QList<ValidationItem>& items)
 {
     if (scenario.deviceType() == 1002
         && (scenario.scenarioNumber() < ScenarioDeviceProperties::MIN_SCENARIO_NUMBER
             || scenario.scenarioNumber() > ScenarioDeviceProperties::MAX_SCENARIO_NUMBER))
-        addError(items, scenario, QCoreApplication::translate("Devices", "the scenario number must be between %1 and %2.")
+        addError(items, project, scenario, QCoreApplication::translate("Devices", "the scenario number must be between %1 and %2.")
                                       .arg(ScenarioDeviceProperties::MIN_SCENARIO_NUMBER)
                                       .arg(ScenarioDeviceProperties::MAX_SCENARIO_NUMBER),
                  ValidationItem::ValueOutOfRange);
     if (scenario.deviceType() == 1003
         && (scenario.level() < ScenarioDeviceProperties::MIN_LEVEL
             || scenario.level() > ScenarioDeviceProperties::MAX_LEVEL))
-        addError(items, scenario, QCoreApplication::translate("Devices", "the level must be between %1 and %2.")
+        addError(items, project, scenario, QCoreApplication::translate("Devices", "the level must be between %1 and %2.")
                                       .arg(ScenarioDeviceProperties::MIN_LEVEL)
                                       .arg(ScenarioDeviceProperties::MAX_LEVEL),
                  ValidationItem::ValueOutOfRange);
@@ -269,20 +355,21 @@ void ConfigurationValidator::validateScenario(const ScenarioDeviceProperties& sc
         // A CEN item starts at the placeholder A1 PL1 (riser, interface 1):
         // no address chosen yet. A CEN PLUS item has only A, and A 1 is one.
         if (item.cenType() == ScheduledScenarioItem::Cen && item.address().isDefaultOrEmpty())
-            addError(items, scenario, QCoreApplication::translate("Devices", "the address of the %1 command is not set.").arg(name),
+            addError(items, project, scenario, QCoreApplication::translate("Devices", "the address of the %1 command is not set.").arg(name),
                      ValidationItem::InvalidScheduledItem);
         else if (!AddressVerifier::isValid(item.address().cloneWithPulAndGroups(0, {}), item.addressType()))
-            addError(items, scenario, QCoreApplication::translate("Devices", "the address of the %1 command is not valid.").arg(name),
+            addError(items, project, scenario, QCoreApplication::translate("Devices", "the address of the %1 command is not valid.").arg(name),
                      ValidationItem::InvalidScheduledItem);
         if (item.pushButton() < 0 || item.pushButton() > item.maxPushButton())
-            addError(items, scenario, QCoreApplication::translate("Devices", "the push button of the %1 command must be between 0 and %2.")
+            addError(items, project, scenario, QCoreApplication::translate("Devices", "the push button of the %1 command must be between 0 and %2.")
                                           .arg(name)
                                           .arg(item.maxPushButton()),
                      ValidationItem::InvalidScheduledItem);
     }
 }
 
-void ConfigurationValidator::validateThermoregulation(const ThermoregulationDeviceProperties& thermo,
+void ConfigurationValidator::validateThermoregulation(const Configuration& project,
+                                                      const ThermoregulationDeviceProperties& thermo,
                                                       QList<ValidationItem>& items)
 {
     if (thermo.deviceType() == 4003) {
@@ -290,7 +377,7 @@ void ConfigurationValidator::validateThermoregulation(const ThermoregulationDevi
         const double high = ThermoregulationDeviceProperties::MAX_TEMPERATURE;
         if (thermo.minTemperature() > thermo.maxTemperature() || thermo.minTemperature() < low
             || thermo.maxTemperature() > high || thermo.step() <= 0)
-            addError(items, thermo, QCoreApplication::translate("Devices", "the temperatures (minimum %1, maximum %2, step %3) must lie between %4 and %5, the minimum below the maximum.")
+            addError(items, project, thermo, QCoreApplication::translate("Devices", "the temperatures (minimum %1, maximum %2, step %3) must lie between %4 and %5, the minimum below the maximum.")
                                         .arg(QString::number(thermo.minTemperature(), 'g', 6),
                                              QString::number(thermo.maxTemperature(), 'g', 6),
                                              QString::number(thermo.step(), 'g', 6), QString::number(low),
@@ -300,17 +387,17 @@ void ConfigurationValidator::validateThermoregulation(const ThermoregulationDevi
     if (thermo.deviceType() != 4001)
         return;
     if (thermo.commandsCount() > ThermoregulationDeviceProperties::MAX_COMMANDS_COUNT)
-        addError(items, thermo, QCoreApplication::translate("Devices", "the device has more than %1 commands.")
+        addError(items, project, thermo, QCoreApplication::translate("Devices", "the device has more than %1 commands.")
                                     .arg(ThermoregulationDeviceProperties::MAX_COMMANDS_COUNT),
                  ValidationItem::TooManyCommands);
     const int commandType = ThermoregulationDeviceProperties::COMMAND_ADDRESS_TYPE;
     if (thermo.showOffCommand()
         && !AddressVerifier::isValid(thermo.offCommand().address().cloneWithPulAndGroups(0, {}), commandType))
-        addError(items, thermo, QCoreApplication::translate("Devices", "the address of the OFF command is not valid."),
+        addError(items, project, thermo, QCoreApplication::translate("Devices", "the address of the OFF command is not valid."),
                  ValidationItem::InvalidAddress);
     for (const ThermoregulationCommandProperties* command : thermo.commands()) {
         if (!AddressVerifier::isValid(command->address().cloneWithPulAndGroups(0, {}), commandType))
-            addError(items, thermo, QCoreApplication::translate("Devices", "the address of the command \"%1\" is not valid.").arg(command->description()),
+            addError(items, project, thermo, QCoreApplication::translate("Devices", "the address of the command \"%1\" is not valid.").arg(command->description()),
                      ValidationItem::InvalidAddress);
     }
 }
@@ -382,11 +469,13 @@ void ConfigurationValidator::validateDuplicateAddresses(const Configuration& pro
         if (ids.size() < 2)
             continue;
         const BaseDeviceProperties* first = project.getDeviceById(ids.first());
+        QStringList names;
+        for (int id : ids)
+            names << deviceName(project, *project.getDeviceById(id));
         items.append(ValidationItem(ValidationItem::Warning,
-                                    QCoreApplication::translate("Devices", "Device \"%1\" and %2 more share the address %3.")
-                                        .arg(deviceName(*first))
-                                        .arg(ids.size() - 1)
-                                        .arg(ConfigUtilities::addressString(first->address(), first->deviceType())),
+                                    QCoreApplication::translate("Devices", "The address %1 is shared by %2.")
+                                        .arg(ConfigUtilities::addressString(first->address(), first->deviceType()),
+                                             joinedNames(names)),
                                     ids, ValidationItem::DuplicateAddress));
     }
 }

@@ -41,11 +41,13 @@ public:
 
 private:
     static void validateWebServers(const Configuration& project, QList<ValidationItem>& items);
-    static void validateWebServer(const WebServerDeviceProperties& server, QList<ValidationItem>& items);
+    static void validateWebServer(const Configuration& project, const WebServerDeviceProperties& server,
+                                  QList<ValidationItem>& items);
     static void validateDevice(const Configuration& project, const BaseDeviceProperties& device,
                         QList<ValidationItem>& items);
-    static void validateScenario(const ScenarioDeviceProperties& scenario, QList<ValidationItem>& items);
-    static void validateThermoregulation(const ThermoregulationDeviceProperties& thermo,
+    static void validateScenario(const Configuration& project, const ScenarioDeviceProperties& scenario,
+                                 QList<ValidationItem>& items);
+    static void validateThermoregulation(const Configuration& project, const ThermoregulationDeviceProperties& thermo,
                                   QList<ValidationItem>& items);
     static void validateLimits(const Configuration& project, QList<ValidationItem>& items,
                                int maxDevicesPerType);
