@@ -48,15 +48,6 @@ QString Settings::s_keptAsideFileName;
 std::unique_ptr<Configuration> Settings::s_projectReadAhead;
 QString Settings::s_projectReadAheadPath;
 
-namespace {
-
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Corvane::Sentrel::Settings", text);
-}
-
-} // namespace
-
 Configuration* Settings::devicesConfiguration()
 {
     if (s_noConfigurationMode)

@@ -1,3 +1,4 @@
+#include "CatalogueTranslator.h"
 #include "DialogsTheme.h"
 #include "LogCapture.h"
 #include "ZipBuilder.h"
@@ -15,9 +16,11 @@
 #include "utilities/Localization/LanguageSettings.h"
 #include "utilities/PathProvider.h"
 
+#include <QAbstractButton>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -419,6 +422,35 @@ private slots:
             widest = qMax(widest, choice->maxItemTextWidth());
         for (ComboBox* choice : choices)
             QCOMPARE(choice->minimumWidth(), widest + 13);
+    }
+
+    // Every caption, button and fixed choice shows its text through the
+    // Gadgets catalogue, so that a translation of it is shown.
+    void everyTextComesFromTheCatalogue()
+    {
+        CatalogueTranslator catalogue;
+        QVERIFY(catalogue.addCatalogue(QStringLiteral("Gadgets_de_DE.ts")));
+        QCoreApplication::installTranslator(&catalogue);
+        UserConfigurationAreaDialog dialog;
+        dialog.setProjectFilePath(QString());
+        QCoreApplication::removeTranslator(&catalogue);
+
+        QStringList english{dialog.windowTitle()};
+        for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+            if (label->objectName() != u"skinName" && label->objectName() != u"skinNumber")
+                english.append(label->text());
+        }
+        for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
+            english.append(button->text());
+        for (const ComboBox* choice : dialog.findChildren<ComboBox*>()) {
+            for (int i = 0; i < choice->count(); ++i)
+                english.append(choice->itemText(i));
+        }
+        static const QRegularExpression letter(QStringLiteral("\\p{L}"));
+        english.removeIf([](const QString& text) {
+            return !text.contains(letter) || CatalogueTranslator::isMarked(text);
+        });
+        QVERIFY2(english.isEmpty(), qPrintable(english.join(u'\n')));
     }
 };
 
