@@ -23,11 +23,14 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QProcess>
 #include <QTest>
 #include <QToolButton>
+#include <QTranslator>
 
 #include <csignal>
 #include <memory>
@@ -110,6 +113,7 @@ private Q_SLOTS:
     void fileDialogsStartInAFolderThatExists();
     void secondWindowAfterFirstClosed();
     void languageButtonKeepsItsGroundWhenHovered();
+    void flagButtonSwitchesLanguageAtOnce();
 
 private:
     QString writeProjectFile(const QString& name, int lights = 1);
@@ -933,6 +937,43 @@ void tst_MainWindow::languageButtonKeepsItsGroundWhenHovered()
     const QColor hovered = cornerOf();
     QVERIFY2(hovered.lightness() > 96 && resting.lightness() > 96,
              qPrintable(QStringLiteral("resting %1, hovered %2").arg(resting.name(), hovered.name())));
+}
+
+// The languages of the build's catalogues are offered; the one chosen with
+// the flag button is shown at once, Arabic right to left.
+void tst_MainWindow::flagButtonSwitchesLanguageAtOnce()
+{
+    using Corvane::Utilities::Localization::LanguageSettings;
+    QStringList offered;
+    for (const auto& locale : MainWindow::locales())
+        offered.append(locale.locale());
+    QCOMPARE(offered, QStringList({"en_US", "ar_SA", "de_DE", "es_ES", "fr_FR", "it_IT"}));
+
+    auto* button = m_window->findChild<QToolButton*>(QStringLiteral("languageButton"));
+    QVERIFY(button && button->menu());
+    const auto choose = [button](const QString& locale) {
+        const QList<QAction*> actions = button->menu()->actions();
+        const auto found = std::find_if(actions.begin(), actions.end(),
+                                        [&locale](const QAction* action) { return action->data() == locale; });
+        if (found != actions.end())
+            (*found)->trigger();
+        return found != actions.end();
+    };
+    const auto fileMenuTitle = [this] { return m_window->menuBar()->actions().constFirst()->text(); };
+    QCOMPARE(fileMenuTitle(), QStringLiteral("&File"));
+    for (const QString& locale : {QStringLiteral("de_DE"), LanguageSettings::ARABIC_LOCALE}) {
+        QTranslator catalogue;
+        QVERIFY(catalogue.load(QStringLiteral("VantrelConfig_") + locale, PathProvider::translationsPath()));
+        const QString translated = catalogue.translate("Corvane::Configurator::MainWindow", "&File");
+        QVERIFY2(!translated.isEmpty() && translated != u"&File", qPrintable(locale));
+        QVERIFY(choose(locale));
+        QCOMPARE(fileMenuTitle(), translated);
+        QCOMPARE(m_window->layoutDirection(),
+                 locale == LanguageSettings::ARABIC_LOCALE ? Qt::RightToLeft : Qt::LeftToRight);
+    }
+    QVERIFY(choose(LanguageSettings::DEFAULT_LOCALE));
+    QCOMPARE(fileMenuTitle(), QStringLiteral("&File"));
+    QCOMPARE(m_window->layoutDirection(), Qt::LeftToRight);
 }
 
 int main(int argc, char** argv)
