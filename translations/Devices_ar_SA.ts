@@ -5,583 +5,583 @@
     <name>Devices</name>
     <message>
         <source>Scenarios</source>
-        <translation type="unfinished"></translation>
+        <translation>السيناريوهات</translation>
     </message>
     <message>
         <source>Lighting</source>
-        <translation type="unfinished"></translation>
+        <translation>الإضاءة</translation>
     </message>
     <message>
         <source>Automation</source>
-        <translation type="unfinished"></translation>
+        <translation>الأتمتة</translation>
     </message>
     <message>
         <source>Energy</source>
-        <translation type="unfinished"></translation>
+        <translation>الطاقة</translation>
     </message>
     <message>
         <source>Thermoregulation</source>
-        <translation type="unfinished"></translation>
+        <translation>تنظيم الحرارة</translation>
     </message>
     <message>
         <source>Load management</source>
-        <translation type="unfinished"></translation>
+        <translation>إدارة الأحمال</translation>
     </message>
     <message>
         <source>Light sensors</source>
-        <translation type="unfinished"></translation>
+        <translation>حساسات الإضاءة</translation>
     </message>
     <message>
         <source>Presence sensors</source>
-        <translation type="unfinished"></translation>
+        <translation>حساسات الوجود</translation>
     </message>
     <message>
         <source>Web servers</source>
-        <translation type="unfinished"></translation>
+        <translation>خوادم الويب</translation>
     </message>
     <message>
         <source>Sound system</source>
-        <translation type="unfinished"></translation>
+        <translation>نظام الصوت</translation>
     </message>
     <message>
         <source>Test gateway</source>
-        <translation type="unfinished"></translation>
+        <translation>بوابة اختبار</translation>
     </message>
     <message>
         <source>Light %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ضوء %1</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>نعم</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>لا</translation>
     </message>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>ممكَّن</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>معطَّل</translation>
     </message>
     <message>
         <source>Local bus</source>
-        <translation type="unfinished"></translation>
+        <translation>ناقل محلي</translation>
     </message>
     <message>
         <source>Private riser</source>
-        <translation type="unfinished"></translation>
+        <translation>ناقل رئيسي خاص</translation>
     </message>
     <message>
         <source>Univocal code</source>
-        <translation type="unfinished"></translation>
+        <translation>الرمز الفريد</translation>
     </message>
     <message>
         <source>Static IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP ثابت</translation>
     </message>
     <message>
         <source>%1, scenario %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1، السيناريو %2</translation>
     </message>
     <message>
         <source>A%1, level %2</source>
-        <translation type="unfinished"></translation>
+        <translation>A%1، المستوى %2</translation>
     </message>
     <message>
         <source>enable</source>
-        <translation type="unfinished"></translation>
+        <translation>تمكين</translation>
     </message>
     <message>
         <source>disable</source>
-        <translation type="unfinished"></translation>
+        <translation>تعطيل</translation>
     </message>
     <message>
         <source>start</source>
-        <translation type="unfinished"></translation>
+        <translation>بدء</translation>
     </message>
     <message>
         <source>stop</source>
-        <translation type="unfinished"></translation>
+        <translation>إيقاف</translation>
     </message>
     <message>
         <source>No command</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد أمر</translation>
     </message>
     <message>
         <source>Basic</source>
-        <translation type="unfinished"></translation>
+        <translation>أساسي</translation>
     </message>
     <message>
         <source>All areas</source>
-        <translation type="unfinished"></translation>
+        <translation>كل المناطق</translation>
     </message>
     <message>
         <source>°F</source>
-        <translation type="unfinished"></translation>
+        <translation>°F</translation>
     </message>
     <message>
         <source>°C</source>
-        <translation type="unfinished"></translation>
+        <translation>°C</translation>
     </message>
     <message>
         <source>It is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>هذا ليس ملفًا.</translation>
     </message>
     <message>
         <source>There is nothing to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد شيء لكتابته.</translation>
     </message>
     <message>
         <source>The file is not a project.</source>
-        <translation type="unfinished"></translation>
+        <translation>الملف ليس مشروعًا.</translation>
     </message>
     <message>
         <source>The project was written by a newer version of the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>تمت كتابة المشروع بإصدار أحدث من البرنامج.</translation>
     </message>
     <message>
         <source>The project has no valid id.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يحتوي المشروع على معرّف صالح.</translation>
     </message>
     <message>
         <source>The file holds too many values in a list.</source>
-        <translation type="unfinished"></translation>
+        <translation>يحتوي الملف على عدد كبير جدًا من القيم في قائمة.</translation>
     </message>
     <message>
         <source>A device holds two commands with the same id.</source>
-        <translation type="unfinished"></translation>
+        <translation>يحتوي جهاز على أمرين بالمعرّف نفسه.</translation>
     </message>
     <message>
         <source>A device holds more commands than allowed.</source>
-        <translation type="unfinished"></translation>
+        <translation>يحتوي جهاز على أوامر أكثر من المسموح به.</translation>
     </message>
     <message>
         <source>A device has no valid id.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يحتوي جهاز على معرّف صالح.</translation>
     </message>
     <message>
         <source>Two devices have the same id %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>يوجد جهازان بالمعرّف نفسه %1.</translation>
     </message>
     <message>
         <source>The file holds too many devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>يحتوي الملف على عدد كبير جدًا من الأجهزة.</translation>
     </message>
     <message>
         <source>The file does not hold user settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يحتوي الملف على إعدادات المستخدم.</translation>
     </message>
     <message>
         <source>The user settings were written by a newer version of the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>تمت كتابة إعدادات المستخدم بإصدار أحدث من البرنامج.</translation>
     </message>
     <message>
         <source>The file holds too many favourites.</source>
-        <translation type="unfinished"></translation>
+        <translation>يحتوي الملف على عدد كبير جدًا من المفضلات.</translation>
     </message>
     <message>
         <source>The file holds too many entries.</source>
-        <translation type="unfinished"></translation>
+        <translation>يحتوي الملف على عدد كبير جدًا من الإدخالات.</translation>
     </message>
     <message>
         <source>The user settings &quot;%1&quot; cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذرت قراءة إعدادات المستخدم &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>The user settings cannot be saved to &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذر حفظ إعدادات المستخدم في &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>The file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>الملف فارغ.</translation>
     </message>
     <message>
         <source>Invalid value &quot;%1&quot; for &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>قيمة غير صالحة &quot;%1&quot; لـ &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>The text of &quot;%1&quot; is too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>نص &quot;%1&quot; طويل جدًا.</translation>
     </message>
     <message>
         <source>Cannot open &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذر فتح &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; is too large.</source>
-        <translation type="unfinished"></translation>
+        <translation>الملف &quot;%1&quot; كبير جدًا.</translation>
     </message>
     <message>
         <source>The project &quot;%1&quot; cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذرت قراءة المشروع &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>The project cannot be saved to &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذر حفظ المشروع في &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>Dimmer 100 levels</source>
-        <translation type="unfinished"></translation>
+        <translation>معتِّم بـ 100 مستوى</translation>
     </message>
     <message>
         <source>Dimmer 10 levels</source>
-        <translation type="unfinished"></translation>
+        <translation>معتِّم بـ 10 مستويات</translation>
     </message>
     <message>
         <source>Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>مفتاح</translation>
     </message>
     <message>
         <source>Dimmer 10 levels (DALI)</source>
-        <translation type="unfinished"></translation>
+        <translation>معتِّم بـ 10 مستويات (DALI)</translation>
     </message>
     <message>
         <source>Shutter</source>
-        <translation type="unfinished"></translation>
+        <translation>مصراع</translation>
     </message>
     <message>
         <source>Curtain</source>
-        <translation type="unfinished"></translation>
+        <translation>ستارة</translation>
     </message>
     <message>
         <source>Scenario</source>
-        <translation type="unfinished"></translation>
+        <translation>سيناريو</translation>
     </message>
     <message>
         <source>Scenario PLUS</source>
-        <translation type="unfinished"></translation>
+        <translation>سيناريو PLUS</translation>
     </message>
     <message>
         <source>Scheduled scenario</source>
-        <translation type="unfinished"></translation>
+        <translation>سيناريو مجدول</translation>
     </message>
     <message>
         <source>External probe</source>
-        <translation type="unfinished"></translation>
+        <translation>مجس خارجي</translation>
     </message>
     <message>
         <source>Probe</source>
-        <translation type="unfinished"></translation>
+        <translation>مجس</translation>
     </message>
     <message>
         <source>Zone (99-zone central unit)</source>
-        <translation type="unfinished"></translation>
+        <translation>منطقة (وحدة مركزية لـ 99 منطقة)</translation>
     </message>
     <message>
         <source>Zone (4-zone central unit)</source>
-        <translation type="unfinished"></translation>
+        <translation>منطقة (وحدة مركزية لـ 4 مناطق)</translation>
     </message>
     <message>
         <source>Air conditioner (basic)</source>
-        <translation type="unfinished"></translation>
+        <translation>مكيف هواء (أساسي)</translation>
     </message>
     <message>
         <source>Air conditioner (advanced)</source>
-        <translation type="unfinished"></translation>
+        <translation>مكيف هواء (متقدم)</translation>
     </message>
     <message>
         <source>Light sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>حساس إضاءة</translation>
     </message>
     <message>
         <source>Presence sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>حساس وجود</translation>
     </message>
     <message>
         <source>Light and presence sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>حساس إضاءة ووجود</translation>
     </message>
     <message>
         <source>Web server</source>
-        <translation type="unfinished"></translation>
+        <translation>خادم ويب</translation>
     </message>
     <message>
         <source>Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>راديو</translation>
     </message>
     <message>
         <source>Track player</source>
-        <translation type="unfinished"></translation>
+        <translation>مشغل مقاطع</translation>
     </message>
     <message>
         <source>Amplifier</source>
-        <translation type="unfinished"></translation>
+        <translation>مضخم صوت</translation>
     </message>
     <message>
         <source>Media player</source>
-        <translation type="unfinished"></translation>
+        <translation>مشغل وسائط</translation>
     </message>
     <message>
         <source>Electricity</source>
-        <translation type="unfinished"></translation>
+        <translation>الكهرباء</translation>
     </message>
     <message>
         <source>Water</source>
-        <translation type="unfinished"></translation>
+        <translation>المياه</translation>
     </message>
     <message>
         <source>Gas</source>
-        <translation type="unfinished"></translation>
+        <translation>الغاز</translation>
     </message>
     <message>
         <source>Domestic hot water</source>
-        <translation type="unfinished"></translation>
+        <translation>الماء الساخن المنزلي</translation>
     </message>
     <message>
         <source>Heating or cooling</source>
-        <translation type="unfinished"></translation>
+        <translation>التدفئة أو التبريد</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>حِمل</translation>
     </message>
     <message>
         <source>Load with energy meter</source>
-        <translation type="unfinished"></translation>
+        <translation>حِمل مع عداد طاقة</translation>
     </message>
     <message>
         <source>Unknown (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>غير معروف (%1)</translation>
     </message>
     <message>
         <source>kWh</source>
-        <translation type="unfinished"></translation>
+        <translation>kWh</translation>
     </message>
     <message>
         <source>m³</source>
-        <translation type="unfinished"></translation>
+        <translation>m³</translation>
     </message>
     <message>
         <source>l</source>
-        <translation type="unfinished"></translation>
+        <translation>l</translation>
     </message>
     <message>
         <source>dal</source>
-        <translation type="unfinished"></translation>
+        <translation>dal</translation>
     </message>
     <message>
         <source>hl</source>
-        <translation type="unfinished"></translation>
+        <translation>hl</translation>
     </message>
     <message>
         <source>ft³</source>
-        <translation type="unfinished"></translation>
+        <translation>ft³</translation>
     </message>
     <message>
         <source>yd³</source>
-        <translation type="unfinished"></translation>
+        <translation>yd³</translation>
     </message>
     <message>
         <source>gal (US)</source>
-        <translation type="unfinished"></translation>
+        <translation>gal (US)</translation>
     </message>
     <message>
         <source>gal (UK)</source>
-        <translation type="unfinished"></translation>
+        <translation>gal (UK)</translation>
     </message>
     <message>
         <source>kW</source>
-        <translation type="unfinished"></translation>
+        <translation>kW</translation>
     </message>
     <message>
         <source>m³/h</source>
-        <translation type="unfinished"></translation>
+        <translation>m³/h</translation>
     </message>
     <message>
         <source>l/h</source>
-        <translation type="unfinished"></translation>
+        <translation>l/h</translation>
     </message>
     <message>
         <source>dal/h</source>
-        <translation type="unfinished"></translation>
+        <translation>dal/h</translation>
     </message>
     <message>
         <source>hl/h</source>
-        <translation type="unfinished"></translation>
+        <translation>hl/h</translation>
     </message>
     <message>
         <source>ft³/h</source>
-        <translation type="unfinished"></translation>
+        <translation>ft³/h</translation>
     </message>
     <message>
         <source>yd³/h</source>
-        <translation type="unfinished"></translation>
+        <translation>yd³/h</translation>
     </message>
     <message>
         <source>gal/h (US)</source>
-        <translation type="unfinished"></translation>
+        <translation>gal/h (US)</translation>
     </message>
     <message>
         <source>gal/h (UK)</source>
-        <translation type="unfinished"></translation>
+        <translation>gal/h (UK)</translation>
     </message>
     <message>
         <source>Production</source>
-        <translation type="unfinished"></translation>
+        <translation>الإنتاج</translation>
     </message>
     <message>
         <source>Consumption</source>
-        <translation type="unfinished"></translation>
+        <translation>الاستهلاك</translation>
     </message>
     <message>
         <source>€</source>
-        <translation type="unfinished"></translation>
+        <translation>€</translation>
     </message>
     <message>
         <source>$</source>
-        <translation type="unfinished"></translation>
+        <translation>$</translation>
     </message>
     <message>
         <source>£</source>
-        <translation type="unfinished"></translation>
+        <translation>£</translation>
     </message>
     <message>
         <source>CHF</source>
-        <translation type="unfinished"></translation>
+        <translation>CHF</translation>
     </message>
     <message>
         <source>¥</source>
-        <translation type="unfinished"></translation>
+        <translation>¥</translation>
     </message>
     <message>
         <source>%1/h</source>
-        <translation type="unfinished"></translation>
+        <translation>%1/h</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>إيقاف التشغيل</translation>
     </message>
     <message>
         <source>GEN</source>
-        <translation type="unfinished"></translation>
+        <translation>عام</translation>
     </message>
     <message>
         <source>AMB</source>
-        <translation type="unfinished"></translation>
+        <translation>منطقة</translation>
     </message>
     <message>
         <source>GR</source>
-        <translation type="unfinished"></translation>
+        <translation>مجموعة</translation>
     </message>
     <message>
         <source>#%1</source>
-        <translation type="unfinished"></translation>
+        <translation>#%1</translation>
     </message>
     <message>
         <source>Device &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>الجهاز &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>The project contains errors and cannot be used. Open it in the Configurator to correct them.</source>
-        <translation type="unfinished"></translation>
+        <translation>يحتوي المشروع على أخطاء ولا يمكن استخدامه. افتحه في أداة التهيئة (Configurator) لتصحيحها.</translation>
     </message>
     <message>
         <source>The project has no gateway.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يحتوي المشروع على بوابة.</translation>
     </message>
     <message>
         <source>Several gateways use the IP address %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>تستخدم عدة بوابات عنوان IP ‏%1.</translation>
     </message>
     <message>
         <source>Several gateways use the univocal code %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>تستخدم عدة بوابات الرمز الفريد %1.</translation>
     </message>
     <message>
         <source>the IP address &quot;%1&quot; is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان IP ‏&quot;%1&quot; غير صالح.</translation>
     </message>
     <message>
         <source>the IP address is not set.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يتم ضبط عنوان IP.</translation>
     </message>
     <message>
         <source>the univocal code is not set.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يتم ضبط الرمز الفريد.</translation>
     </message>
     <message>
         <source>the password must have 5 to 9 digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن تتكون كلمة المرور من 5 إلى 9 أرقام.</translation>
     </message>
     <message>
         <source>the description is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>الوصف فارغ.</translation>
     </message>
     <message>
         <source>the address is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>العنوان غير صالح.</translation>
     </message>
     <message>
         <source>the group %1 is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>المجموعة %1 غير صالحة.</translation>
     </message>
     <message>
         <source>the device belongs to more than %1 groups.</source>
-        <translation type="unfinished"></translation>
+        <translation>ينتمي الجهاز إلى أكثر من %1 من المجموعات.</translation>
     </message>
     <message>
         <source>the unit does not suit the meter.</source>
-        <translation type="unfinished"></translation>
+        <translation>الوحدة لا تناسب العداد.</translation>
     </message>
     <message>
         <source>the tariff is out of range.</source>
-        <translation type="unfinished"></translation>
+        <translation>التعرفة خارج النطاق المسموح به.</translation>
     </message>
     <message>
         <source>the scenario number must be between %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن يكون رقم السيناريو بين %1 و%2.</translation>
     </message>
     <message>
         <source>the level must be between %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن يكون المستوى بين %1 و%2.</translation>
     </message>
     <message>
         <source>the address of the %1 command is not set.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يتم ضبط عنوان الأمر %1.</translation>
     </message>
     <message>
         <source>the address of the %1 command is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان الأمر %1 غير صالح.</translation>
     </message>
     <message>
         <source>the push button of the %1 command must be between 0 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن يكون زر الضغط للأمر %1 بين 0 و%2.</translation>
     </message>
     <message>
         <source>the temperatures (minimum %1, maximum %2, step %3) must lie between %4 and %5, the minimum below the maximum.</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن تقع درجات الحرارة (الحد الأدنى %1، الحد الأقصى %2، الخطوة %3) بين %4 و%5، مع كون الحد الأدنى أقل من الحد الأقصى.</translation>
     </message>
     <message>
         <source>the device has more than %1 commands.</source>
-        <translation type="unfinished"></translation>
+        <translation>يحتوي الجهاز على أكثر من %1 من الأوامر.</translation>
     </message>
     <message>
         <source>the address of the OFF command is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان أمر الإيقاف (OFF) غير صالح.</translation>
     </message>
     <message>
         <source>the address of the command &quot;%1&quot; is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان الأمر &quot;%1&quot; غير صالح.</translation>
     </message>
     <message>
         <source>The project holds %1 devices of one kind; at most %2 are allowed.</source>
-        <translation type="unfinished"></translation>
+        <translation>يحتوي المشروع على %1 من الأجهزة من نوع واحد؛ والحد الأقصى المسموح به هو %2.</translation>
     </message>
     <message>
         <source>Gateway &quot;%1&quot;: %2 sound sources, at most %3 are allowed.</source>
-        <translation type="unfinished"></translation>
+        <translation>البوابة &quot;%1&quot;: %2 من مصادر الصوت، والحد الأقصى المسموح به هو %3.</translation>
     </message>
     <message>
         <source>Gateway &quot;%1&quot;: several sound sources use the address %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>البوابة &quot;%1&quot;: تستخدم عدة مصادر صوت العنوان %2.</translation>
     </message>
     <message>
         <source>Device &quot;%1&quot; and %2 more share the address %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>الجهاز &quot;%1&quot; و%2 من الأجهزة الأخرى تشترك في العنوان %3.</translation>
     </message>
 </context>
 </TS>

@@ -5,583 +5,583 @@
     <name>Devices</name>
     <message>
         <source>Scenarios</source>
-        <translation type="unfinished"></translation>
+        <translation>Scenari</translation>
     </message>
     <message>
         <source>Lighting</source>
-        <translation type="unfinished"></translation>
+        <translation>Illuminazione</translation>
     </message>
     <message>
         <source>Automation</source>
-        <translation type="unfinished"></translation>
+        <translation>Automazione</translation>
     </message>
     <message>
         <source>Energy</source>
-        <translation type="unfinished"></translation>
+        <translation>Energia</translation>
     </message>
     <message>
         <source>Thermoregulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Termoregolazione</translation>
     </message>
     <message>
         <source>Load management</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestione carichi</translation>
     </message>
     <message>
         <source>Light sensors</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensori di luminosità</translation>
     </message>
     <message>
         <source>Presence sensors</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensori di presenza</translation>
     </message>
     <message>
         <source>Web servers</source>
-        <translation type="unfinished"></translation>
+        <translation>Web server</translation>
     </message>
     <message>
         <source>Sound system</source>
-        <translation type="unfinished"></translation>
+        <translation>Diffusione sonora</translation>
     </message>
     <message>
         <source>Test gateway</source>
-        <translation type="unfinished"></translation>
+        <translation>Gateway di prova</translation>
     </message>
     <message>
         <source>Light %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Luce %1</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sì</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Abilitato</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Disabilitato</translation>
     </message>
     <message>
         <source>Local bus</source>
-        <translation type="unfinished"></translation>
+        <translation>Bus locale</translation>
     </message>
     <message>
         <source>Private riser</source>
-        <translation type="unfinished"></translation>
+        <translation>Montante privato</translation>
     </message>
     <message>
         <source>Univocal code</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice univoco</translation>
     </message>
     <message>
         <source>Static IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP statico</translation>
     </message>
     <message>
         <source>%1, scenario %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, scenario %2</translation>
     </message>
     <message>
         <source>A%1, level %2</source>
-        <translation type="unfinished"></translation>
+        <translation>A%1, livello %2</translation>
     </message>
     <message>
         <source>enable</source>
-        <translation type="unfinished"></translation>
+        <translation>abilita</translation>
     </message>
     <message>
         <source>disable</source>
-        <translation type="unfinished"></translation>
+        <translation>disabilita</translation>
     </message>
     <message>
         <source>start</source>
-        <translation type="unfinished"></translation>
+        <translation>avvia</translation>
     </message>
     <message>
         <source>stop</source>
-        <translation type="unfinished"></translation>
+        <translation>arresta</translation>
     </message>
     <message>
         <source>No command</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun comando</translation>
     </message>
     <message>
         <source>Basic</source>
-        <translation type="unfinished"></translation>
+        <translation>Base</translation>
     </message>
     <message>
         <source>All areas</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutte le aree</translation>
     </message>
     <message>
         <source>°F</source>
-        <translation type="unfinished"></translation>
+        <translation>°F</translation>
     </message>
     <message>
         <source>°C</source>
-        <translation type="unfinished"></translation>
+        <translation>°C</translation>
     </message>
     <message>
         <source>It is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è un file.</translation>
     </message>
     <message>
         <source>There is nothing to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non c&apos;è nulla da scrivere.</translation>
     </message>
     <message>
         <source>The file is not a project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file non è un progetto.</translation>
     </message>
     <message>
         <source>The project was written by a newer version of the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il progetto è stato creato con una versione più recente del programma.</translation>
     </message>
     <message>
         <source>The project has no valid id.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il progetto non ha un ID valido.</translation>
     </message>
     <message>
         <source>The file holds too many values in a list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file contiene troppi valori in un elenco.</translation>
     </message>
     <message>
         <source>A device holds two commands with the same id.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un dispositivo contiene due comandi con lo stesso ID.</translation>
     </message>
     <message>
         <source>A device holds more commands than allowed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un dispositivo contiene più comandi di quelli consentiti.</translation>
     </message>
     <message>
         <source>A device has no valid id.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un dispositivo non ha un ID valido.</translation>
     </message>
     <message>
         <source>Two devices have the same id %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Due dispositivi hanno lo stesso ID %1.</translation>
     </message>
     <message>
         <source>The file holds too many devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file contiene troppi dispositivi.</translation>
     </message>
     <message>
         <source>The file does not hold user settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file non contiene impostazioni utente.</translation>
     </message>
     <message>
         <source>The user settings were written by a newer version of the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le impostazioni utente sono state create con una versione più recente del programma.</translation>
     </message>
     <message>
         <source>The file holds too many favourites.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file contiene troppi preferiti.</translation>
     </message>
     <message>
         <source>The file holds too many entries.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file contiene troppe voci.</translation>
     </message>
     <message>
         <source>The user settings &quot;%1&quot; cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere le impostazioni utente &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>The user settings cannot be saved to &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare le impostazioni utente in &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>The file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file è vuoto.</translation>
     </message>
     <message>
         <source>Invalid value &quot;%1&quot; for &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore &quot;%1&quot; non valido per &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>The text of &quot;%1&quot; is too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il testo di &quot;%1&quot; è troppo lungo.</translation>
     </message>
     <message>
         <source>Cannot open &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; is too large.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file &quot;%1&quot; è troppo grande.</translation>
     </message>
     <message>
         <source>The project &quot;%1&quot; cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere il progetto &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>The project cannot be saved to &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare il progetto in &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>Dimmer 100 levels</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimmer 100 livelli</translation>
     </message>
     <message>
         <source>Dimmer 10 levels</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimmer 10 livelli</translation>
     </message>
     <message>
         <source>Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Interruttore</translation>
     </message>
     <message>
         <source>Dimmer 10 levels (DALI)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimmer 10 livelli (DALI)</translation>
     </message>
     <message>
         <source>Shutter</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapparella</translation>
     </message>
     <message>
         <source>Curtain</source>
-        <translation type="unfinished"></translation>
+        <translation>Tenda</translation>
     </message>
     <message>
         <source>Scenario</source>
-        <translation type="unfinished"></translation>
+        <translation>Scenario</translation>
     </message>
     <message>
         <source>Scenario PLUS</source>
-        <translation type="unfinished"></translation>
+        <translation>Scenario PLUS</translation>
     </message>
     <message>
         <source>Scheduled scenario</source>
-        <translation type="unfinished"></translation>
+        <translation>Scenario programmato</translation>
     </message>
     <message>
         <source>External probe</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonda esterna</translation>
     </message>
     <message>
         <source>Probe</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonda</translation>
     </message>
     <message>
         <source>Zone (99-zone central unit)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zona (centrale a 99 zone)</translation>
     </message>
     <message>
         <source>Zone (4-zone central unit)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zona (centrale a 4 zone)</translation>
     </message>
     <message>
         <source>Air conditioner (basic)</source>
-        <translation type="unfinished"></translation>
+        <translation>Condizionatore (base)</translation>
     </message>
     <message>
         <source>Air conditioner (advanced)</source>
-        <translation type="unfinished"></translation>
+        <translation>Condizionatore (avanzato)</translation>
     </message>
     <message>
         <source>Light sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensore di luminosità</translation>
     </message>
     <message>
         <source>Presence sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensore di presenza</translation>
     </message>
     <message>
         <source>Light and presence sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensore di luminosità e presenza</translation>
     </message>
     <message>
         <source>Web server</source>
-        <translation type="unfinished"></translation>
+        <translation>Web server</translation>
     </message>
     <message>
         <source>Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio</translation>
     </message>
     <message>
         <source>Track player</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettore di brani</translation>
     </message>
     <message>
         <source>Amplifier</source>
-        <translation type="unfinished"></translation>
+        <translation>Amplificatore</translation>
     </message>
     <message>
         <source>Media player</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettore multimediale</translation>
     </message>
     <message>
         <source>Electricity</source>
-        <translation type="unfinished"></translation>
+        <translation>Elettricità</translation>
     </message>
     <message>
         <source>Water</source>
-        <translation type="unfinished"></translation>
+        <translation>Acqua</translation>
     </message>
     <message>
         <source>Gas</source>
-        <translation type="unfinished"></translation>
+        <translation>Gas</translation>
     </message>
     <message>
         <source>Domestic hot water</source>
-        <translation type="unfinished"></translation>
+        <translation>Acqua calda sanitaria</translation>
     </message>
     <message>
         <source>Heating or cooling</source>
-        <translation type="unfinished"></translation>
+        <translation>Riscaldamento o raffrescamento</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Carico</translation>
     </message>
     <message>
         <source>Load with energy meter</source>
-        <translation type="unfinished"></translation>
+        <translation>Carico con misuratore di energia</translation>
     </message>
     <message>
         <source>Unknown (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sconosciuto (%1)</translation>
     </message>
     <message>
         <source>kWh</source>
-        <translation type="unfinished"></translation>
+        <translation>kWh</translation>
     </message>
     <message>
         <source>m³</source>
-        <translation type="unfinished"></translation>
+        <translation>m³</translation>
     </message>
     <message>
         <source>l</source>
-        <translation type="unfinished"></translation>
+        <translation>l</translation>
     </message>
     <message>
         <source>dal</source>
-        <translation type="unfinished"></translation>
+        <translation>dal</translation>
     </message>
     <message>
         <source>hl</source>
-        <translation type="unfinished"></translation>
+        <translation>hl</translation>
     </message>
     <message>
         <source>ft³</source>
-        <translation type="unfinished"></translation>
+        <translation>ft³</translation>
     </message>
     <message>
         <source>yd³</source>
-        <translation type="unfinished"></translation>
+        <translation>yd³</translation>
     </message>
     <message>
         <source>gal (US)</source>
-        <translation type="unfinished"></translation>
+        <translation>gal (US)</translation>
     </message>
     <message>
         <source>gal (UK)</source>
-        <translation type="unfinished"></translation>
+        <translation>gal (UK)</translation>
     </message>
     <message>
         <source>kW</source>
-        <translation type="unfinished"></translation>
+        <translation>kW</translation>
     </message>
     <message>
         <source>m³/h</source>
-        <translation type="unfinished"></translation>
+        <translation>m³/h</translation>
     </message>
     <message>
         <source>l/h</source>
-        <translation type="unfinished"></translation>
+        <translation>l/h</translation>
     </message>
     <message>
         <source>dal/h</source>
-        <translation type="unfinished"></translation>
+        <translation>dal/h</translation>
     </message>
     <message>
         <source>hl/h</source>
-        <translation type="unfinished"></translation>
+        <translation>hl/h</translation>
     </message>
     <message>
         <source>ft³/h</source>
-        <translation type="unfinished"></translation>
+        <translation>ft³/h</translation>
     </message>
     <message>
         <source>yd³/h</source>
-        <translation type="unfinished"></translation>
+        <translation>yd³/h</translation>
     </message>
     <message>
         <source>gal/h (US)</source>
-        <translation type="unfinished"></translation>
+        <translation>gal/h (US)</translation>
     </message>
     <message>
         <source>gal/h (UK)</source>
-        <translation type="unfinished"></translation>
+        <translation>gal/h (UK)</translation>
     </message>
     <message>
         <source>Production</source>
-        <translation type="unfinished"></translation>
+        <translation>Produzione</translation>
     </message>
     <message>
         <source>Consumption</source>
-        <translation type="unfinished"></translation>
+        <translation>Consumo</translation>
     </message>
     <message>
         <source>€</source>
-        <translation type="unfinished"></translation>
+        <translation>€</translation>
     </message>
     <message>
         <source>$</source>
-        <translation type="unfinished"></translation>
+        <translation>$</translation>
     </message>
     <message>
         <source>£</source>
-        <translation type="unfinished"></translation>
+        <translation>£</translation>
     </message>
     <message>
         <source>CHF</source>
-        <translation type="unfinished"></translation>
+        <translation>CHF</translation>
     </message>
     <message>
         <source>¥</source>
-        <translation type="unfinished"></translation>
+        <translation>¥</translation>
     </message>
     <message>
         <source>%1/h</source>
-        <translation type="unfinished"></translation>
+        <translation>%1/h</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Spento</translation>
     </message>
     <message>
         <source>GEN</source>
-        <translation type="unfinished"></translation>
+        <translation>GEN</translation>
     </message>
     <message>
         <source>AMB</source>
-        <translation type="unfinished"></translation>
+        <translation>AMB</translation>
     </message>
     <message>
         <source>GR</source>
-        <translation type="unfinished"></translation>
+        <translation>GR</translation>
     </message>
     <message>
         <source>#%1</source>
-        <translation type="unfinished"></translation>
+        <translation>#%1</translation>
     </message>
     <message>
         <source>Device &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivo &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>The project contains errors and cannot be used. Open it in the Configurator to correct them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il progetto contiene errori e non può essere utilizzato. Aprilo nel Configuratore per correggerli.</translation>
     </message>
     <message>
         <source>The project has no gateway.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il progetto non ha alcun gateway.</translation>
     </message>
     <message>
         <source>Several gateways use the IP address %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Più gateway usano l&apos;indirizzo IP %1.</translation>
     </message>
     <message>
         <source>Several gateways use the univocal code %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Più gateway usano il codice univoco %1.</translation>
     </message>
     <message>
         <source>the IP address &quot;%1&quot; is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;indirizzo IP &quot;%1&quot; non è valido.</translation>
     </message>
     <message>
         <source>the IP address is not set.</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;indirizzo IP non è impostato.</translation>
     </message>
     <message>
         <source>the univocal code is not set.</source>
-        <translation type="unfinished"></translation>
+        <translation>il codice univoco non è impostato.</translation>
     </message>
     <message>
         <source>the password must have 5 to 9 digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>la password deve essere composta da 5 a 9 cifre.</translation>
     </message>
     <message>
         <source>the description is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>la descrizione è vuota.</translation>
     </message>
     <message>
         <source>the address is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;indirizzo non è valido.</translation>
     </message>
     <message>
         <source>the group %1 is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>il gruppo %1 non è valido.</translation>
     </message>
     <message>
         <source>the device belongs to more than %1 groups.</source>
-        <translation type="unfinished"></translation>
+        <translation>il dispositivo appartiene a più di %1 gruppi.</translation>
     </message>
     <message>
         <source>the unit does not suit the meter.</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;unità non è adatta al contatore.</translation>
     </message>
     <message>
         <source>the tariff is out of range.</source>
-        <translation type="unfinished"></translation>
+        <translation>la tariffa è fuori dall&apos;intervallo consentito.</translation>
     </message>
     <message>
         <source>the scenario number must be between %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>il numero di scenario deve essere compreso tra %1 e %2.</translation>
     </message>
     <message>
         <source>the level must be between %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>il livello deve essere compreso tra %1 e %2.</translation>
     </message>
     <message>
         <source>the address of the %1 command is not set.</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;indirizzo del comando &quot;%1&quot; non è impostato.</translation>
     </message>
     <message>
         <source>the address of the %1 command is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;indirizzo del comando &quot;%1&quot; non è valido.</translation>
     </message>
     <message>
         <source>the push button of the %1 command must be between 0 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>il pulsante del comando &quot;%1&quot; deve essere compreso tra 0 e %2.</translation>
     </message>
     <message>
         <source>the temperatures (minimum %1, maximum %2, step %3) must lie between %4 and %5, the minimum below the maximum.</source>
-        <translation type="unfinished"></translation>
+        <translation>le temperature (minima %1, massima %2, passo %3) devono essere comprese tra %4 e %5, con la minima inferiore alla massima.</translation>
     </message>
     <message>
         <source>the device has more than %1 commands.</source>
-        <translation type="unfinished"></translation>
+        <translation>il dispositivo ha più di %1 comandi.</translation>
     </message>
     <message>
         <source>the address of the OFF command is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;indirizzo del comando OFF non è valido.</translation>
     </message>
     <message>
         <source>the address of the command &quot;%1&quot; is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;indirizzo del comando &quot;%1&quot; non è valido.</translation>
     </message>
     <message>
         <source>The project holds %1 devices of one kind; at most %2 are allowed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il progetto contiene %1 dispositivi dello stesso tipo; ne sono consentiti al massimo %2.</translation>
     </message>
     <message>
         <source>Gateway &quot;%1&quot;: %2 sound sources, at most %3 are allowed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gateway &quot;%1&quot;: %2 sorgenti sonore, ne sono consentite al massimo %3.</translation>
     </message>
     <message>
         <source>Gateway &quot;%1&quot;: several sound sources use the address %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gateway &quot;%1&quot;: più sorgenti sonore usano l&apos;indirizzo %2.</translation>
     </message>
     <message>
         <source>Device &quot;%1&quot; and %2 more share the address %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il dispositivo &quot;%1&quot; e altri %2 condividono l&apos;indirizzo %3.</translation>
     </message>
 </context>
 </TS>

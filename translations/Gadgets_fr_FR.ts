@@ -5,349 +5,349 @@
     <name>BoolComboBox</name>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Gadgets::EnergyDataTariffControl</name>
     <message>
         <source>Energy data: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Données énergétiques&#xa0;: %1</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Gadgets::EnergyDataViewControl</name>
     <message>
         <source>Energy data: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Données énergétiques&#xa0;: %1</translation>
     </message>
     <message>
         <source>Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Heures</translation>
     </message>
     <message>
         <source>Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Jours</translation>
     </message>
     <message>
         <source>Tot: %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tot.&#xa0;: %1 %2</translation>
     </message>
     <message>
         <source>Inst: %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Inst.&#xa0;: %1 %2</translation>
     </message>
     <message>
         <source>Avg: %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Moy.&#xa0;: %1 %2</translation>
     </message>
     <message>
         <source>%1 updated to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, mis à jour le %2</translation>
     </message>
     <message>
         <source>Data %1 updated to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Données %1, mises à jour le %2</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>No data</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune donnée</translation>
     </message>
     <message>
         <source>Loading data %p%. Please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement des données&#xa0;: %p%. Veuillez patienter…</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Gadgets::EnergyTimespanEdit</name>
     <message>
         <source>Last 12 months</source>
-        <translation type="unfinished"></translation>
+        <translation>12 derniers mois</translation>
     </message>
     <message>
         <source>Previous 12 months</source>
-        <translation type="unfinished"></translation>
+        <translation>12 mois précédents</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Gadgets::InfoControl</name>
     <message>
         <source>Configure</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurer</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Gadgets::LoadManagementDataControl</name>
     <message>
         <source>Load data: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Données de charge&#xa0;: %1</translation>
     </message>
     <message>
         <source>Instant consumption: %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Consommation instantanée&#xa0;: %1 %2</translation>
     </message>
     <message>
         <source>Updated %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mis à jour&#xa0;: %1</translation>
     </message>
     <message>
         <source>From %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Depuis %1</translation>
     </message>
     <message>
         <source>Counter %1 (%2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Compteur %1 (%2)&#xa0;: %3</translation>
     </message>
     <message>
         <source>Energy consumption statistics not supported!</source>
-        <translation type="unfinished"></translation>
+        <translation>Les statistiques de consommation d&apos;énergie ne sont pas prises en charge&#xa0;!</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Gadgets::Models::EnergyDataTariffModel</name>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Description</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <source>Family</source>
-        <translation type="unfinished"></translation>
+        <translation>Famille</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur</translation>
     </message>
     <message>
         <source>Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unité</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Gadgets::SkinBrowser</name>
     <message>
         <source>Skins not offered:</source>
-        <translation type="unfinished"></translation>
+        <translation>Habillages non proposés&#xa0;:</translation>
     </message>
     <message>
         <source>Not offered: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Non proposés&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Gadgets::SkinFileCheck</name>
     <message>
         <source>holds %1 bytes, more than the %2 bytes an SVG document may have</source>
-        <translation type="unfinished"></translation>
+        <translation>fait %1 octets, plus que les %2 octets autorisés pour un document SVG</translation>
     </message>
     <message>
         <source>is not an SVG document (its root element is &lt;%1&gt;)</source>
-        <translation type="unfinished"></translation>
+        <translation>n&apos;est pas un document SVG (son élément racine est &lt;%1&gt;)</translation>
     </message>
     <message>
         <source>links a style sheet outside the document</source>
-        <translation type="unfinished"></translation>
+        <translation>lie une feuille de style extérieure au document</translation>
     </message>
     <message>
         <source>is not a well-formed SVG document (line %1: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>n&apos;est pas un document SVG bien formé (ligne %1&#xa0;: %2)</translation>
     </message>
     <message>
         <source>is not an SVG document</source>
-        <translation type="unfinished"></translation>
+        <translation>n&apos;est pas un document SVG</translation>
     </message>
     <message>
         <source>is not UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>n&apos;est pas du texte UTF-8</translation>
     </message>
     <message>
         <source>refers to &quot;%1&quot; outside the skin</source>
-        <translation type="unfinished"></translation>
+        <translation>fait référence à «&#xa0;%1&#xa0;» en dehors de l&apos;habillage</translation>
     </message>
     <message>
         <source>refers to &quot;%1&quot;, which is not a file of the skin</source>
-        <translation type="unfinished"></translation>
+        <translation>fait référence à «&#xa0;%1&#xa0;», qui n&apos;est pas un fichier de l&apos;habillage</translation>
     </message>
     <message>
         <source>is not a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>n&apos;est pas une image</translation>
     </message>
     <message>
         <source>is an SVG document, not a bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>est un document SVG, pas une image bitmap</translation>
     </message>
     <message>
         <source>is not a readable picture (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>n&apos;est pas une image lisible (%1)</translation>
     </message>
     <message>
         <source>holds a %1 x %2 pixel picture, more than the %3 pixels a picture may have</source>
-        <translation type="unfinished"></translation>
+        <translation>contient une image de %1 x %2 pixels, plus que les %3 pixels autorisés pour une image</translation>
     </message>
     <message>
         <source>embeds a compressed SVG document</source>
-        <translation type="unfinished"></translation>
+        <translation>intègre un document SVG compressé</translation>
     </message>
     <message>
         <source>declares the external entity &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>déclare l&apos;entité externe «&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Gadgets::SkinPreview</name>
     <message>
         <source>%1 is not a skin zip file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un fichier ZIP d&apos;habillage</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Gadgets::SplashScreen</name>
     <message>
         <source>Copyright Talvera. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright Talvera. Tous droits réservés.</translation>
     </message>
     <message>
         <source>Copyright Corvane. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright Corvane. Tous droits réservés.</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Gadgets::ThemeResourceValidator</name>
     <message>
         <source>is a document the SVG renderer refuses</source>
-        <translation type="unfinished"></translation>
+        <translation>est un document que le moteur de rendu SVG refuse</translation>
     </message>
     <message>
         <source>Cannot open the skin %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir l&apos;habillage %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Required file %1 missing in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier requis %1 est absent de %2</translation>
     </message>
     <message>
         <source>Required file %1 in %2 cannot be read: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier requis %1 dans %2 ne peut pas être lu&#xa0;: %3</translation>
     </message>
     <message>
         <source>Required file %1 in %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier requis %1 dans %2 %3</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Gadgets::WebServerDataControl</name>
     <message>
         <source>WebServer info: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations du serveur Web&#xa0;: %1</translation>
     </message>
     <message>
         <source>Device code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code de l&apos;appareil</translation>
     </message>
     <message>
         <source>Firmware version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version du micrologiciel</translation>
     </message>
     <message>
         <source>Address type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type d&apos;adresse</translation>
     </message>
     <message>
         <source>Univocal Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code unique</translation>
     </message>
     <message>
         <source>IP address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse IP</translation>
     </message>
     <message>
         <source>Subnet mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Masque de sous-réseau</translation>
     </message>
     <message>
         <source>MAC address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse MAC</translation>
     </message>
     <message>
         <source>Uptime</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée de fonctionnement</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Link web</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion Web</translation>
     </message>
     <message>
         <source>Fixed IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP fixe</translation>
     </message>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatique</translation>
     </message>
     <message>
         <source>h</source>
-        <translation type="unfinished"></translation>
+        <translation>h</translation>
     </message>
     <message>
         <source>m</source>
-        <translation type="unfinished"></translation>
+        <translation>m</translation>
     </message>
     <message>
         <source>s</source>
-        <translation type="unfinished"></translation>
+        <translation>s</translation>
     </message>
     <message>
         <source>d</source>
-        <translation type="unfinished"></translation>
+        <translation>j</translation>
     </message>
 </context>
 <context>
     <name>TemperatureUnitComboBox</name>
     <message>
         <source>Celsius (%1C)</source>
-        <translation type="unfinished"></translation>
+        <translation>Celsius (%1C)</translation>
     </message>
     <message>
         <source>Fahrenheit (%1F)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fahrenheit (%1F)</translation>
     </message>
 </context>
 <context>
     <name>UserConfigurationAreaDialog</name>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Par défaut</translation>
     </message>
     <message>
         <source>Demo</source>
@@ -411,7 +411,7 @@
     </message>
     <message>
         <source>Launch at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer au démarrage</translation>
     </message>
     <message>
         <source>Change skin</source>
@@ -419,11 +419,11 @@
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Never</source>

@@ -5,50 +5,50 @@
     <name>Corvane::Utilities::Globals</name>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Predefinito</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Utilities::Zip::Unzipper</name>
     <message>
         <source>no such file</source>
-        <translation type="unfinished"></translation>
+        <translation>file inesistente</translation>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un file regolare</translation>
     </message>
     <message>
         <source>not a readable zip archive (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un archivio zip leggibile (%1)</translation>
     </message>
     <message>
         <source>refused member name &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>nome di elemento &quot;%1&quot; rifiutato</translation>
     </message>
     <message>
         <source>no member &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>elemento &quot;%1&quot; non presente</translation>
     </message>
     <message>
         <source>the size of &quot;%1&quot; cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile leggere la dimensione di &quot;%1&quot;</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is too large (%2 bytes, at most %3 are read)</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; è troppo grande (%2 byte, ne vengono letti al massimo %3)</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be unpacked (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile estrarre &quot;%1&quot; (%2)</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; è danneggiato</translation>
     </message>
     <message>
         <source>no archive is open</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun archivio aperto</translation>
     </message>
 </context>
 </TS>

@@ -5,90 +5,90 @@
     <name>Corvane::Updater::QuestionDialog</name>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>نعم</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>لا</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Updater::UpdateManager</name>
     <message>
         <source>Check for update...</source>
-        <translation type="unfinished"></translation>
+        <translation>البحث عن تحديثات...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>إلغاء</translation>
     </message>
     <message>
         <source>Downloading...</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ التنزيل...</translation>
     </message>
     <message>
         <source>Select a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>اختر مجلدًا</translation>
     </message>
     <message>
         <source>The file %1 already exists. Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>الملف %1 موجود بالفعل. هل تريد استبداله؟</translation>
     </message>
     <message>
         <source>Saving in progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ الحفظ...</translation>
     </message>
     <message>
         <source>A new update of the software is available for download. Do you want to download it?</source>
-        <translation type="unfinished"></translation>
+        <translation>يتوفر تحديث جديد للبرنامج للتنزيل. هل تريد تنزيله؟</translation>
     </message>
     <message>
         <source>A new version of the software is available for download. This version has new functions available with last version of firmware of devices installed in the systems.%1Do you want to download it?</source>
-        <translation type="unfinished"></translation>
+        <translation>يتوفر إصدار جديد من البرنامج للتنزيل. يتضمن هذا الإصدار وظائف جديدة متاحة مع أحدث إصدار من البرنامج الثابت للأجهزة المثبتة في الأنظمة.%1هل تريد تنزيله؟</translation>
     </message>
     <message>
         <source>The download of the new update of the software has been completed.%1Your new installation kit is in:%1%2</source>
-        <translation type="unfinished"></translation>
+        <translation>اكتمل تنزيل التحديث الجديد للبرنامج.%1توجد حزمة التثبيت الجديدة في:%1%2</translation>
     </message>
     <message>
         <source>The software %1 is up to date. No updates available.</source>
-        <translation type="unfinished"></translation>
+        <translation>البرنامج %1 محدَّث. لا توجد تحديثات متاحة.</translation>
     </message>
     <message>
         <source>There are no installation kits of the %1 software on the remote server for automatic update.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد حزم تثبيت لبرنامج %1 على الخادم البعيد للتحديث التلقائي.</translation>
     </message>
     <message>
         <source>The network is not available. Please check your internet connection</source>
-        <translation type="unfinished"></translation>
+        <translation>الشبكة غير متاحة. يرجى التحقق من اتصالك بالإنترنت</translation>
     </message>
     <message>
         <source>Unable to contact the remote server for automatic update.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذر الاتصال بالخادم البعيد للتحديث التلقائي.</translation>
     </message>
     <message>
         <source>Error downloading file from the remote server for automatic update.</source>
-        <translation type="unfinished"></translation>
+        <translation>حدث خطأ أثناء تنزيل الملف من الخادم البعيد للتحديث التلقائي.</translation>
     </message>
     <message>
         <source>Error saving update file.</source>
-        <translation type="unfinished"></translation>
+        <translation>حدث خطأ أثناء حفظ ملف التحديث.</translation>
     </message>
     <message>
         <source>Don&apos;t show this message again</source>
-        <translation type="unfinished"></translation>
+        <translation>عدم إظهار هذه الرسالة مرة أخرى</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>نعم</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>لا</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>موافق</translation>
     </message>
 </context>
 </TS>

@@ -5,152 +5,152 @@
     <name>Corvane::Sentrel::Controllers::BaseController</name>
     <message>
         <source>There is already a favorite item for this device</source>
-        <translation type="unfinished"></translation>
+        <translation>Für dieses Gerät gibt es bereits einen Favoriten</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Sentrel::Controllers::FavoriteContextMenu</name>
     <message>
         <source>Always on top</source>
-        <translation type="unfinished"></translation>
+        <translation>Immer im Vordergrund</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisieren</translation>
     </message>
     <message>
         <source>Show main window</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauptfenster anzeigen</translation>
     </message>
     <message>
         <source>Remove favorite</source>
-        <translation type="unfinished"></translation>
+        <translation>Favorit entfernen</translation>
     </message>
     <message>
         <source>Quit application</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendung beenden</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Sentrel::Controllers::NavigationController</name>
     <message>
         <source>Always on top</source>
-        <translation type="unfinished"></translation>
+        <translation>Immer im Vordergrund</translation>
     </message>
     <message>
         <source>Refresh all items</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Elemente aktualisieren</translation>
     </message>
     <message>
         <source>Refresh current item</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelles Element aktualisieren</translation>
     </message>
     <message>
         <source>Exit full screen mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollbildmodus beenden</translation>
     </message>
     <message>
         <source>Full screen mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollbildmodus</translation>
     </message>
     <message>
         <source>Hide main window</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauptfenster ausblenden</translation>
     </message>
     <message>
         <source>Quit application</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendung beenden</translation>
     </message>
     <message>
         <source>Show/Hide main window</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauptfenster ein-/ausblenden</translation>
     </message>
     <message>
         <source>Launch at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Systemstart ausführen</translation>
     </message>
     <message>
         <source>Check for update...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Updates suchen…</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Sentrel::Controllers::SoundController</name>
     <message>
         <source>Select sound source</source>
-        <translation type="unfinished"></translation>
+        <translation>Audioquelle auswählen</translation>
     </message>
     <message>
         <source> - track #</source>
-        <translation type="unfinished"></translation>
+        <translation> - Titel Nr. </translation>
     </message>
     <message>
         <source>FM</source>
-        <translation type="unfinished"></translation>
+        <translation>UKW</translation>
     </message>
     <message>
         <source>LW</source>
-        <translation type="unfinished"></translation>
+        <translation>LW</translation>
     </message>
     <message>
         <source>MW</source>
-        <translation type="unfinished"></translation>
+        <translation>MW</translation>
     </message>
     <message>
         <source>SW</source>
-        <translation type="unfinished"></translation>
+        <translation>KW</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Sentrel::Controllers::UserConfigurationController</name>
     <message>
         <source>Choose configuration file</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurationsdatei auswählen</translation>
     </message>
     <message>
         <source>VT Project (*%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>VT-Projekt (*%1)</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Sentrel::MessageBoxes</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Sentrel::Settings</name>
     <message>
         <source>There is no active configuration! Please run %1 application and create a configuration or open an existing project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist keine aktive Konfiguration vorhanden! Bitte starten Sie die Anwendung %1 und erstellen Sie eine Konfiguration oder öffnen Sie ein vorhandenes Projekt.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 kann nicht erstellt werden.</translation>
     </message>
     <message>
         <source>WebServer</source>
-        <translation type="unfinished"></translation>
+        <translation>Webserver</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Sentrel::StartUp</name>
     <message>
         <source>The default configuration has been changed. Would you like to load it instead of the current configuration?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Standardkonfiguration wurde geändert. Möchten Sie sie anstelle der aktuellen Konfiguration laden?</translation>
     </message>
 </context>
 </TS>

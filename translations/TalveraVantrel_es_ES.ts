@@ -5,152 +5,152 @@
     <name>Corvane::Sentrel::Controllers::BaseController</name>
     <message>
         <source>There is already a favorite item for this device</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya existe un favorito para este dispositivo</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Sentrel::Controllers::FavoriteContextMenu</name>
     <message>
         <source>Always on top</source>
-        <translation type="unfinished"></translation>
+        <translation>Siempre en primer plano</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizar</translation>
     </message>
     <message>
         <source>Show main window</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar ventana principal</translation>
     </message>
     <message>
         <source>Remove favorite</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar favorito</translation>
     </message>
     <message>
         <source>Quit application</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir de la aplicación</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Sentrel::Controllers::NavigationController</name>
     <message>
         <source>Always on top</source>
-        <translation type="unfinished"></translation>
+        <translation>Siempre en primer plano</translation>
     </message>
     <message>
         <source>Refresh all items</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizar todos los elementos</translation>
     </message>
     <message>
         <source>Refresh current item</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizar elemento actual</translation>
     </message>
     <message>
         <source>Exit full screen mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir del modo de pantalla completa</translation>
     </message>
     <message>
         <source>Full screen mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de pantalla completa</translation>
     </message>
     <message>
         <source>Hide main window</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar ventana principal</translation>
     </message>
     <message>
         <source>Quit application</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir de la aplicación</translation>
     </message>
     <message>
         <source>Show/Hide main window</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar/ocultar ventana principal</translation>
     </message>
     <message>
         <source>Launch at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar al arrancar el sistema</translation>
     </message>
     <message>
         <source>Check for update...</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar actualizaciones...</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Sentrel::Controllers::SoundController</name>
     <message>
         <source>Select sound source</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar fuente sonora</translation>
     </message>
     <message>
         <source> - track #</source>
-        <translation type="unfinished"></translation>
+        <translation> - pista n.º </translation>
     </message>
     <message>
         <source>FM</source>
-        <translation type="unfinished"></translation>
+        <translation>FM</translation>
     </message>
     <message>
         <source>LW</source>
-        <translation type="unfinished"></translation>
+        <translation>OL</translation>
     </message>
     <message>
         <source>MW</source>
-        <translation type="unfinished"></translation>
+        <translation>OM</translation>
     </message>
     <message>
         <source>SW</source>
-        <translation type="unfinished"></translation>
+        <translation>OC</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Sentrel::Controllers::UserConfigurationController</name>
     <message>
         <source>Choose configuration file</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir archivo de configuración</translation>
     </message>
     <message>
         <source>VT Project (*%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Proyecto VT (*%1)</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Sentrel::MessageBoxes</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Sentrel::Settings</name>
     <message>
         <source>There is no active configuration! Please run %1 application and create a configuration or open an existing project.</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No hay ninguna configuración activa! Ejecute la aplicación %1 y cree una configuración o abra un proyecto existente.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear la carpeta %1.</translation>
     </message>
     <message>
         <source>WebServer</source>
-        <translation type="unfinished"></translation>
+        <translation>WebServer</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Sentrel::StartUp</name>
     <message>
         <source>The default configuration has been changed. Would you like to load it instead of the current configuration?</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuración predeterminada ha cambiado. ¿Desea cargarla en lugar de la configuración actual?</translation>
     </message>
 </context>
 </TS>

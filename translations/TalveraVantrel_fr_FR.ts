@@ -5,152 +5,152 @@
     <name>Corvane::Sentrel::Controllers::BaseController</name>
     <message>
         <source>There is already a favorite item for this device</source>
-        <translation type="unfinished"></translation>
+        <translation>Il existe déjà un favori pour cet appareil</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Sentrel::Controllers::FavoriteContextMenu</name>
     <message>
         <source>Always on top</source>
-        <translation type="unfinished"></translation>
+        <translation>Toujours au premier plan</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualiser</translation>
     </message>
     <message>
         <source>Show main window</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la fenêtre principale</translation>
     </message>
     <message>
         <source>Remove favorite</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer le favori</translation>
     </message>
     <message>
         <source>Quit application</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter l&apos;application</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Sentrel::Controllers::NavigationController</name>
     <message>
         <source>Always on top</source>
-        <translation type="unfinished"></translation>
+        <translation>Toujours au premier plan</translation>
     </message>
     <message>
         <source>Refresh all items</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualiser tous les éléments</translation>
     </message>
     <message>
         <source>Refresh current item</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualiser l&apos;élément courant</translation>
     </message>
     <message>
         <source>Exit full screen mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter le mode plein écran</translation>
     </message>
     <message>
         <source>Full screen mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode plein écran</translation>
     </message>
     <message>
         <source>Hide main window</source>
-        <translation type="unfinished"></translation>
+        <translation>Masquer la fenêtre principale</translation>
     </message>
     <message>
         <source>Quit application</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter l&apos;application</translation>
     </message>
     <message>
         <source>Show/Hide main window</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher/masquer la fenêtre principale</translation>
     </message>
     <message>
         <source>Launch at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer au démarrage</translation>
     </message>
     <message>
         <source>Check for update...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher des mises à jour…</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Sentrel::Controllers::SoundController</name>
     <message>
         <source>Select sound source</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner la source audio</translation>
     </message>
     <message>
         <source> - track #</source>
-        <translation type="unfinished"></translation>
+        <translation> - piste n° </translation>
     </message>
     <message>
         <source>FM</source>
-        <translation type="unfinished"></translation>
+        <translation>FM</translation>
     </message>
     <message>
         <source>LW</source>
-        <translation type="unfinished"></translation>
+        <translation>GO</translation>
     </message>
     <message>
         <source>MW</source>
-        <translation type="unfinished"></translation>
+        <translation>PO</translation>
     </message>
     <message>
         <source>SW</source>
-        <translation type="unfinished"></translation>
+        <translation>OC</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Sentrel::Controllers::UserConfigurationController</name>
     <message>
         <source>Choose configuration file</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le fichier de configuration</translation>
     </message>
     <message>
         <source>VT Project (*%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Projet VT (*%1)</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Sentrel::MessageBoxes</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Sentrel::Settings</name>
     <message>
         <source>There is no active configuration! Please run %1 application and create a configuration or open an existing project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune configuration active&#xa0;! Veuillez lancer l&apos;application %1 et créer une configuration ou ouvrir un projet existant.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le dossier %1.</translation>
     </message>
     <message>
         <source>WebServer</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveur Web</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Sentrel::StartUp</name>
     <message>
         <source>The default configuration has been changed. Would you like to load it instead of the current configuration?</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuration par défaut a été modifiée. Voulez-vous la charger à la place de la configuration actuelle&#xa0;?</translation>
     </message>
 </context>
 </TS>

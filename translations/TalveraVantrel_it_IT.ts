@@ -5,152 +5,152 @@
     <name>Corvane::Sentrel::Controllers::BaseController</name>
     <message>
         <source>There is already a favorite item for this device</source>
-        <translation type="unfinished"></translation>
+        <translation>Esiste già un preferito per questo dispositivo</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Sentrel::Controllers::FavoriteContextMenu</name>
     <message>
         <source>Always on top</source>
-        <translation type="unfinished"></translation>
+        <translation>Sempre in primo piano</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiorna</translation>
     </message>
     <message>
         <source>Show main window</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra finestra principale</translation>
     </message>
     <message>
         <source>Remove favorite</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi preferito</translation>
     </message>
     <message>
         <source>Quit application</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci dall&apos;applicazione</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Sentrel::Controllers::NavigationController</name>
     <message>
         <source>Always on top</source>
-        <translation type="unfinished"></translation>
+        <translation>Sempre in primo piano</translation>
     </message>
     <message>
         <source>Refresh all items</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiorna tutti gli elementi</translation>
     </message>
     <message>
         <source>Refresh current item</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiorna elemento corrente</translation>
     </message>
     <message>
         <source>Exit full screen mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci dalla modalità a schermo intero</translation>
     </message>
     <message>
         <source>Full screen mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità a schermo intero</translation>
     </message>
     <message>
         <source>Hide main window</source>
-        <translation type="unfinished"></translation>
+        <translation>Nascondi finestra principale</translation>
     </message>
     <message>
         <source>Quit application</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci dall&apos;applicazione</translation>
     </message>
     <message>
         <source>Show/Hide main window</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra/nascondi finestra principale</translation>
     </message>
     <message>
         <source>Launch at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Esegui all&apos;avvio del sistema</translation>
     </message>
     <message>
         <source>Check for update...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifica aggiornamenti...</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Sentrel::Controllers::SoundController</name>
     <message>
         <source>Select sound source</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona la sorgente sonora</translation>
     </message>
     <message>
         <source> - track #</source>
-        <translation type="unfinished"></translation>
+        <translation> - brano n. </translation>
     </message>
     <message>
         <source>FM</source>
-        <translation type="unfinished"></translation>
+        <translation>FM</translation>
     </message>
     <message>
         <source>LW</source>
-        <translation type="unfinished"></translation>
+        <translation>OL</translation>
     </message>
     <message>
         <source>MW</source>
-        <translation type="unfinished"></translation>
+        <translation>OM</translation>
     </message>
     <message>
         <source>SW</source>
-        <translation type="unfinished"></translation>
+        <translation>OC</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Sentrel::Controllers::UserConfigurationController</name>
     <message>
         <source>Choose configuration file</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli il file di configurazione</translation>
     </message>
     <message>
         <source>VT Project (*%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Progetto VT (*%1)</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Sentrel::MessageBoxes</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sì</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Sentrel::Settings</name>
     <message>
         <source>There is no active configuration! Please run %1 application and create a configuration or open an existing project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna configurazione attiva! Avvia l&apos;applicazione %1 e crea una configurazione o apri un progetto esistente.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare la cartella %1.</translation>
     </message>
     <message>
         <source>WebServer</source>
-        <translation type="unfinished"></translation>
+        <translation>WebServer</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Sentrel::StartUp</name>
     <message>
         <source>The default configuration has been changed. Would you like to load it instead of the current configuration?</source>
-        <translation type="unfinished"></translation>
+        <translation>La configurazione predefinita è stata modificata. Vuoi caricarla al posto della configurazione corrente?</translation>
     </message>
 </context>
 </TS>

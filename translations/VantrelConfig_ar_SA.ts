@@ -5,1125 +5,1126 @@
     <name>Corvane::Configurator::AdminConfigurator</name>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>إضافة</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>إزالة</translation>
     </message>
     <message>
         <source>Remove All</source>
-        <translation type="unfinished"></translation>
+        <translation>إزالة الكل</translation>
     </message>
     <message>
         <source>Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>نقل لأعلى</translation>
     </message>
     <message>
         <source>Move Down</source>
-        <translation type="unfinished"></translation>
+        <translation>نقل لأسفل</translation>
     </message>
     <message>
         <source>Maximum allowed devices per page is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>الحد الأقصى المسموح به من الأجهزة في كل صفحة هو %1</translation>
     </message>
     <message>
         <source>Are you sure you want to delete selected devices?</source>
-        <translation type="unfinished"></translation>
+        <translation>هل أنت متأكد من أنك تريد حذف الأجهزة المحددة؟</translation>
     </message>
     <message>
         <source>Are you sure you want to delete &quot;%1&quot; device?</source>
-        <translation type="unfinished"></translation>
+        <translation>هل أنت متأكد من أنك تريد حذف الجهاز &quot;%1&quot;؟</translation>
     </message>
     <message>
         <source>Are you sure you want to delete all devices?</source>
-        <translation type="unfinished"></translation>
+        <translation>هل أنت متأكد من أنك تريد حذف كل الأجهزة؟</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::DevicesTreeModel</name>
     <message>
         <source>Gadget</source>
-        <translation type="unfinished"></translation>
+        <translation>الأداة</translation>
     </message>
     <message>
         <source>General parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>المعلمات العامة</translation>
     </message>
     <message>
         <source>Plant list</source>
-        <translation type="unfinished"></translation>
+        <translation>قائمة المنشآت</translation>
     </message>
     <message>
         <source>Lighting</source>
-        <translation type="unfinished"></translation>
+        <translation>الإضاءة</translation>
     </message>
     <message>
         <source>Sensors</source>
-        <translation type="unfinished"></translation>
+        <translation>الحساسات</translation>
     </message>
     <message>
         <source>Automation</source>
-        <translation type="unfinished"></translation>
+        <translation>الأتمتة</translation>
     </message>
     <message>
         <source>Scenarios</source>
-        <translation type="unfinished"></translation>
+        <translation>السيناريوهات</translation>
     </message>
     <message>
         <source>Thermoregulation</source>
-        <translation type="unfinished"></translation>
+        <translation>تنظيم الحرارة</translation>
     </message>
     <message>
         <source>Sound system</source>
-        <translation type="unfinished"></translation>
+        <translation>نظام الصوت</translation>
     </message>
     <message>
         <source>Energy data</source>
-        <translation type="unfinished"></translation>
+        <translation>بيانات الطاقة</translation>
     </message>
     <message>
         <source>Load management</source>
-        <translation type="unfinished"></translation>
+        <translation>إدارة الأحمال</translation>
     </message>
     <message>
         <source>Add plant</source>
-        <translation type="unfinished"></translation>
+        <translation>إضافة منشأة</translation>
     </message>
     <message>
         <source>Plant</source>
-        <translation type="unfinished"></translation>
+        <translation>منشأة</translation>
     </message>
     <message>
         <source>Remove plant</source>
-        <translation type="unfinished"></translation>
+        <translation>إزالة المنشأة</translation>
     </message>
     <message>
         <source>Add, remove and set actuators</source>
-        <translation type="unfinished"></translation>
+        <translation>إضافة المشغلات وإزالتها وضبطها</translation>
     </message>
     <message>
         <source>Add, remove and set sensors</source>
-        <translation type="unfinished"></translation>
+        <translation>إضافة الحساسات وإزالتها وضبطها</translation>
     </message>
     <message>
         <source>Add, remove and set shutters</source>
-        <translation type="unfinished"></translation>
+        <translation>إضافة المصاريع وإزالتها وضبطها</translation>
     </message>
     <message>
         <source>Add, remove and set scenarios</source>
-        <translation type="unfinished"></translation>
+        <translation>إضافة السيناريوهات وإزالتها وضبطها</translation>
     </message>
     <message>
         <source>Add, remove and set temperature probes</source>
-        <translation type="unfinished"></translation>
+        <translation>إضافة مجسات الحرارة وإزالتها وضبطها</translation>
     </message>
     <message>
         <source>Add, remove and set energy devices</source>
-        <translation type="unfinished"></translation>
+        <translation>إضافة أجهزة الطاقة وإزالتها وضبطها</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::EditDelegates::BaseDeviceEditDelegate</name>
     <message>
         <source>Maximum allowed characters count for description is %1. The description you entered will be truncated! </source>
-        <translation type="unfinished"></translation>
+        <translation>الحد الأقصى المسموح به لعدد أحرف الوصف هو %1. سيتم اقتطاع الوصف الذي أدخلته! </translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::EditDelegates::GatewayEditDelegate</name>
     <message>
         <source>&quot;%1&quot; is not a valid IP address: it has four numbers from 0 to 255, separated by dots. The address was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ليس عنوان IP صالحًا: يتكون العنوان من أربعة أرقام من 0 إلى 255 تفصل بينها نقاط. لم يتم تغيير العنوان.</translation>
     </message>
     <message>
         <source>The password must have 5 to 9 digits. The password was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن تتكون كلمة المرور من 5 إلى 9 أرقام. لم يتم تغيير كلمة المرور.</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::EditDelegates::ScenarioItemEditDelegate</name>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>لا</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>نعم</translation>
     </message>
     <message>
         <source>CEN</source>
-        <translation type="unfinished"></translation>
+        <translation>CEN</translation>
     </message>
     <message>
         <source>CEN PLUS</source>
-        <translation type="unfinished"></translation>
+        <translation>CEN PLUS</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::EditDelegates::SoundSourceEditDelegate</name>
     <message>
         <source>Sound source</source>
-        <translation type="unfinished"></translation>
+        <translation>مصدر الصوت</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::Editors::BaseEditorDialog</name>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>إضافة</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>إزالة</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>تأكيد</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>إلغاء</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::Editors::EconomicEvalEditor</name>
     <message>
         <source>Economic evaluation</source>
-        <translation type="unfinished"></translation>
+        <translation>التقييم الاقتصادي</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::Editors::ScheduledScenarioEditor</name>
     <message>
         <source>Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>تمكين</translation>
     </message>
     <message>
         <source>Disable</source>
-        <translation type="unfinished"></translation>
+        <translation>تعطيل</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>بدء</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>إيقاف</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::Editors::SoundSystemEditor</name>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>النوع</translation>
     </message>
     <message>
         <source>Sound source %1</source>
-        <translation type="unfinished"></translation>
+        <translation>مصدر الصوت %1</translation>
     </message>
     <message>
         <source>Maximum number of sound sources is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>الحد الأقصى لعدد مصادر الصوت هو %1</translation>
     </message>
     <message>
         <source>Sound source</source>
-        <translation type="unfinished"></translation>
+        <translation>مصدر الصوت</translation>
     </message>
     <message>
         <source>There is more than one source with address &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>يوجد أكثر من مصدر واحد بالعنوان &quot;%1&quot;</translation>
     </message>
     <message>
         <source>This plant has %1 sound sources, but its sound system takes at most %2. Only the first %2 are shown; confirming this dialog removes the others from the project:
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>تحتوي هذه المنشأة على %1 من مصادر الصوت، لكن نظام الصوت الخاص بها يستوعب %2 كحد أقصى. لا تُعرض إلا أول %2 منها؛ وتأكيد مربع الحوار هذا يزيل المصادر الأخرى من المشروع:
+%3</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::Editors::ThermoregAdvancedEditor</name>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>درجة الحرارة</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>الوضع</translation>
     </message>
     <message>
         <source>Fan speed</source>
-        <translation type="unfinished"></translation>
+        <translation>سرعة المروحة</translation>
     </message>
     <message>
         <source>Swing</source>
-        <translation type="unfinished"></translation>
+        <translation>التأرجح</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::Editors::ThermoregCommandsEditor</name>
     <message>
         <source>Favorite command %1</source>
-        <translation type="unfinished"></translation>
+        <translation>الأمر المفضل %1</translation>
     </message>
     <message>
         <source>Maximum number of commands is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>الحد الأقصى لعدد الأوامر هو %1</translation>
     </message>
     <message>
         <source>Command</source>
-        <translation type="unfinished"></translation>
+        <translation>الأمر</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::MainWindow</name>
     <message>
         <source>LanguageName</source>
-        <translation type="unfinished"></translation>
+        <translation>العربية</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;ملف</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;أدوات</translation>
     </message>
     <message>
         <source>&amp;Info</source>
-        <translation type="unfinished"></translation>
+        <translation>م&amp;علومات</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>اللغة</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;جديد</translation>
     </message>
     <message>
         <source>Create a new file</source>
-        <translation type="unfinished"></translation>
+        <translation>إنشاء ملف جديد</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;فتح...</translation>
     </message>
     <message>
         <source>Open an existing file</source>
-        <translation type="unfinished"></translation>
+        <translation>فتح ملف موجود</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;حفظ</translation>
     </message>
     <message>
         <source>Save the document to disk</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ المستند على القرص</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ &amp;باسم...</translation>
     </message>
     <message>
         <source>Save the document with a new name</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ المستند باسم جديد</translation>
     </message>
     <message>
         <source>&amp;Import data...</source>
-        <translation type="unfinished"></translation>
+        <translation>ا&amp;ستيراد البيانات...</translation>
     </message>
     <message>
         <source>Import from .qrx file</source>
-        <translation type="unfinished"></translation>
+        <translation>الاستيراد من ملف ‎.qrx</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;خروج</translation>
     </message>
     <message>
         <source>Exit the application</source>
-        <translation type="unfinished"></translation>
+        <translation>الخروج من التطبيق</translation>
     </message>
     <message>
         <source>Load configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>تحميل التهيئة</translation>
     </message>
     <message>
         <source>Load existing configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>تحميل تهيئة موجودة</translation>
     </message>
     <message>
         <source>Activate</source>
-        <translation type="unfinished"></translation>
+        <translation>تفعيل</translation>
     </message>
     <message>
         <source>Activate current configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>تفعيل التهيئة الحالية</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>حول</translation>
     </message>
     <message>
         <source>Brand site</source>
-        <translation type="unfinished"></translation>
+        <translation>موقع العلامة التجارية</translation>
     </message>
     <message>
         <source>Open brand site</source>
-        <translation type="unfinished"></translation>
+        <translation>فتح موقع العلامة التجارية</translation>
     </message>
     <message>
         <source>Check for update...</source>
-        <translation type="unfinished"></translation>
+        <translation>البحث عن تحديثات...</translation>
     </message>
     <message>
         <source>Check for update</source>
-        <translation type="unfinished"></translation>
+        <translation>البحث عن تحديثات</translation>
     </message>
     <message>
         <source>New project</source>
-        <translation type="unfinished"></translation>
+        <translation>مشروع جديد</translation>
     </message>
     <message>
         <source>Default project</source>
-        <translation type="unfinished"></translation>
+        <translation>المشروع الافتراضي</translation>
     </message>
     <message>
         <source>Project: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>المشروع: %1</translation>
     </message>
     <message>
         <source>Current configuration has been changed. Do you want to save it?</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تغيير التهيئة الحالية. هل تريد حفظها؟</translation>
     </message>
     <message>
         <source>Open configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>فتح تهيئة</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ</translation>
     </message>
     <message>
         <source>Could not open the specified file!</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذر فتح الملف المحدد!</translation>
     </message>
     <message>
         <source>Save Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ التهيئة</translation>
     </message>
     <message>
         <source>Could not write in the specified file! Running application with administrator privileges might solve the problem.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذرت الكتابة في الملف المحدد! قد يؤدي تشغيل التطبيق بصلاحيات المسؤول إلى حل المشكلة.</translation>
     </message>
     <message>
         <source>Could not find active configuration!</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذر العثور على التهيئة النشطة!</translation>
     </message>
     <message>
         <source>Could not replace current temporary configuration! Running application with administrator privileges might solve the problem.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذر استبدال التهيئة المؤقتة الحالية! قد يؤدي تشغيل التطبيق بصلاحيات المسؤول إلى حل المشكلة.</translation>
     </message>
     <message>
         <source>No configuration to activate!</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد تهيئة لتفعيلها!</translation>
     </message>
     <message>
         <source>Activation operation is not allowed when there are errors</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يُسمح بعملية التفعيل عند وجود أخطاء</translation>
     </message>
     <message>
         <source>You are going to overwrite the current active configuration. Do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>أنت على وشك الكتابة فوق التهيئة النشطة الحالية. هل تريد المتابعة؟</translation>
     </message>
     <message>
         <source>Could not overwrite previous configuration! Running application with administrator privileges might solve the problem.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذرت الكتابة فوق التهيئة السابقة! قد يؤدي تشغيل التطبيق بصلاحيات المسؤول إلى حل المشكلة.</translation>
     </message>
     <message>
         <source>Could not write the active configuration into %1: the folder needs administrator privileges, and they could not be obtained (pkexec and a PolicyKit agent are needed).</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذرت كتابة التهيئة النشطة في %1: يتطلب المجلد صلاحيات المسؤول، وتعذر الحصول عليها (يلزم وجود pkexec ووكيل PolicyKit).</translation>
     </message>
     <message>
         <source>Configuration activated successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تفعيل التهيئة بنجاح!</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::AddressTreeModel</name>
     <message>
         <source>KWB Address</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان KWB</translation>
     </message>
     <message>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>PL</source>
-        <translation type="unfinished"></translation>
+        <translation>PL</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>المستوى</translation>
     </message>
     <message>
         <source>Interface address</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان الواجهة</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::AmplifierAddressModel</name>
     <message>
         <source>Multimedia Address</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان الوسائط المتعددة</translation>
     </message>
     <message>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>PF</source>
-        <translation type="unfinished"></translation>
+        <translation>PF</translation>
     </message>
     <message>
         <source>Insert multimedia address (A, PF)</source>
-        <translation type="unfinished"></translation>
+        <translation>أدخل عنوان الوسائط المتعددة (A، PF)</translation>
     </message>
     <message>
         <source>Enter value of A configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>أدخل قيمة المُهيِّئ A</translation>
     </message>
     <message>
         <source>Enter value of PF configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>أدخل قيمة المُهيِّئ PF</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::BaseAddressTreeModel</name>
     <message>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>Enter value of A configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>أدخل قيمة المُهيِّئ A</translation>
     </message>
     <message>
         <source>PL</source>
-        <translation type="unfinished"></translation>
+        <translation>PL</translation>
     </message>
     <message>
         <source>Enter value of PL configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>أدخل قيمة المُهيِّئ PL</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>المستوى</translation>
     </message>
     <message>
         <source>Enter value of Level configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>أدخل قيمة مُهيِّئ المستوى</translation>
     </message>
     <message>
         <source>Interface address</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان الواجهة</translation>
     </message>
     <message>
         <source>Enter value of Interface address configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>أدخل قيمة مُهيِّئ عنوان الواجهة</translation>
     </message>
     <message>
         <source>Scenario level</source>
-        <translation type="unfinished"></translation>
+        <translation>مستوى السيناريو</translation>
     </message>
     <message>
         <source>Set scenario level</source>
-        <translation type="unfinished"></translation>
+        <translation>اضبط مستوى السيناريو</translation>
     </message>
     <message>
         <source>Scenario number</source>
-        <translation type="unfinished"></translation>
+        <translation>رقم السيناريو</translation>
     </message>
     <message>
         <source>Set scenario number</source>
-        <translation type="unfinished"></translation>
+        <translation>اضبط رقم السيناريو</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::BaseTableModel</name>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>الوصف</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>النوع</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>العنوان</translation>
     </message>
     <message>
         <source>PUL</source>
-        <translation type="unfinished"></translation>
+        <translation>PUL</translation>
     </message>
     <message>
         <source>Groups</source>
-        <translation type="unfinished"></translation>
+        <translation>المجموعات</translation>
     </message>
     <message>
         <source>Fancoil</source>
-        <translation type="unfinished"></translation>
+        <translation>وحدة فان كويل</translation>
     </message>
     <message>
         <source>Commands/Parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>الأوامر/المعلمات</translation>
     </message>
     <message>
         <source>Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>الوحدة</translation>
     </message>
     <message>
         <source>Economic evaluation</source>
-        <translation type="unfinished"></translation>
+        <translation>التقييم الاقتصادي</translation>
     </message>
     <message>
         <source>Central unit presence</source>
-        <translation type="unfinished"></translation>
+        <translation>وجود الوحدة المركزية</translation>
     </message>
     <message>
         <source>KWB Address</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان KWB</translation>
     </message>
     <message>
         <source>Set device address</source>
-        <translation type="unfinished"></translation>
+        <translation>اضبط عنوان الجهاز</translation>
     </message>
     <message>
         <source>Select device type</source>
-        <translation type="unfinished"></translation>
+        <translation>اختر نوع الجهاز</translation>
     </message>
     <message>
         <source>Set device description</source>
-        <translation type="unfinished"></translation>
+        <translation>اضبط وصف الجهاز</translation>
     </message>
     <message>
         <source>Set PUL configurator value</source>
-        <translation type="unfinished"></translation>
+        <translation>اضبط قيمة المُهيِّئ PUL</translation>
     </message>
     <message>
         <source>Set groups that this device belongs to</source>
-        <translation type="unfinished"></translation>
+        <translation>اضبط المجموعات التي ينتمي إليها هذا الجهاز</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::EconomicEvalTableModel</name>
     <message>
         <source>Presence</source>
-        <translation type="unfinished"></translation>
+        <translation>الوجود</translation>
     </message>
     <message>
         <source>Set whether economic evaluation will be shown</source>
-        <translation type="unfinished"></translation>
+        <translation>حدد ما إذا كان سيتم عرض التقييم الاقتصادي</translation>
     </message>
     <message>
         <source>Currency</source>
-        <translation type="unfinished"></translation>
+        <translation>العملة</translation>
     </message>
     <message>
         <source>Set the currency</source>
-        <translation type="unfinished"></translation>
+        <translation>اضبط العملة</translation>
     </message>
     <message>
         <source>Tariff</source>
-        <translation type="unfinished"></translation>
+        <translation>التعرفة</translation>
     </message>
     <message>
         <source>Set the tariff</source>
-        <translation type="unfinished"></translation>
+        <translation>اضبط التعرفة</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::EnergyTableModel</name>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>ممكَّن</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>معطَّل</translation>
     </message>
     <message>
         <source>Family</source>
-        <translation type="unfinished"></translation>
+        <translation>الفئة</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::GatewayTreeModel</name>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>الوصف</translation>
     </message>
     <message>
         <source>Address type</source>
-        <translation type="unfinished"></translation>
+        <translation>نوع العنوان</translation>
     </message>
     <message>
         <source>IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان IP</translation>
     </message>
     <message>
         <source>Univocal Code</source>
-        <translation type="unfinished"></translation>
+        <translation>الرمز الفريد</translation>
     </message>
     <message>
         <source>PRAVIK Password</source>
-        <translation type="unfinished"></translation>
+        <translation>كلمة مرور PRAVIK</translation>
     </message>
     <message>
         <source>Viewer</source>
-        <translation type="unfinished"></translation>
+        <translation>العرض</translation>
     </message>
     <message>
         <source>Set the name of the plant</source>
-        <translation type="unfinished"></translation>
+        <translation>اضبط اسم المنشأة</translation>
     </message>
     <message>
         <source>Choose between static and dynamic (UPnP) IP address </source>
-        <translation type="unfinished"></translation>
+        <translation>اختر بين عنوان IP ثابت وعنوان IP ديناميكي (UPnP) </translation>
     </message>
     <message>
         <source> Set IP address of WebServer</source>
-        <translation type="unfinished"></translation>
+        <translation> اضبط عنوان IP لخادم الويب</translation>
     </message>
     <message>
         <source>Set Univocal Code of WebServer</source>
-        <translation type="unfinished"></translation>
+        <translation>اضبط الرمز الفريد لخادم الويب</translation>
     </message>
     <message>
         <source>Set PravikNet password. It must be 5 to 9 characters long. Only digits are allowed.</source>
-        <translation type="unfinished"></translation>
+        <translation>اضبط كلمة مرور PravikNet. يجب أن يتراوح طولها بين 5 و9 أحرف. يُسمح بالأرقام فقط.</translation>
     </message>
     <message>
         <source>Set whether WebServer will be visible in the application</source>
-        <translation type="unfinished"></translation>
+        <translation>حدد ما إذا كان خادم الويب سيظهر في التطبيق</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::GenParametersModel</name>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>اللغة</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>درجة الحرارة</translation>
     </message>
     <message>
         <source>Set the language of the application</source>
-        <translation type="unfinished"></translation>
+        <translation>اضبط لغة التطبيق</translation>
     </message>
     <message>
         <source>Set the temperature unit that will be displayed</source>
-        <translation type="unfinished"></translation>
+        <translation>اضبط وحدة درجة الحرارة التي سيتم عرضها</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::LoadTableModel</name>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>ممكَّن</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>معطَّل</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::ScenarioAddressTableModel</name>
     <message>
         <source>Scenario command</source>
-        <translation type="unfinished"></translation>
+        <translation>أمر السيناريو</translation>
     </message>
     <message>
         <source>Scenario number</source>
-        <translation type="unfinished"></translation>
+        <translation>رقم السيناريو</translation>
     </message>
     <message>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>PL</source>
-        <translation type="unfinished"></translation>
+        <translation>PL</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>المستوى</translation>
     </message>
     <message>
         <source>Interface address</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان الواجهة</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::ScenarioItemModel</name>
     <message>
         <source>Presence</source>
-        <translation type="unfinished"></translation>
+        <translation>الوجود</translation>
     </message>
     <message>
         <source>Command type</source>
-        <translation type="unfinished"></translation>
+        <translation>نوع الأمر</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>العنوان</translation>
     </message>
     <message>
         <source>Button number</source>
-        <translation type="unfinished"></translation>
+        <translation>رقم الزر</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>نعم</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>لا</translation>
     </message>
     <message>
         <source>CEN PLUS</source>
-        <translation type="unfinished"></translation>
+        <translation>CEN PLUS</translation>
     </message>
     <message>
         <source>CEN</source>
-        <translation type="unfinished"></translation>
+        <translation>CEN</translation>
     </message>
     <message>
         <source>Not set</source>
-        <translation type="unfinished"></translation>
+        <translation>غير مضبوط</translation>
     </message>
     <message>
         <source>Set whether scenario is available</source>
-        <translation type="unfinished"></translation>
+        <translation>حدد ما إذا كان السيناريو متاحًا</translation>
     </message>
     <message>
         <source>Set the command type</source>
-        <translation type="unfinished"></translation>
+        <translation>اضبط نوع الأمر</translation>
     </message>
     <message>
         <source>Set the KWB Address</source>
-        <translation type="unfinished"></translation>
+        <translation>اضبط عنوان KWB</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::ScenarioPlusAddressModel</name>
     <message>
         <source>Scenario PLUS command</source>
-        <translation type="unfinished"></translation>
+        <translation>أمر سيناريو PLUS</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>المستوى</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>العنوان</translation>
     </message>
     <message>
         <source>Set the address of the Scenario PLUS</source>
-        <translation type="unfinished"></translation>
+        <translation>اضبط عنوان سيناريو PLUS</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::ScenariosTableModel</name>
     <message>
         <source>Parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>المعلمات</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::ScheduledCENAddressModel</name>
     <message>
         <source>CEN command address</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان أمر CEN</translation>
     </message>
     <message>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>PL</source>
-        <translation type="unfinished"></translation>
+        <translation>PL</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>المستوى</translation>
     </message>
     <message>
         <source>Interface address</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان الواجهة</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::SoundSourceDeviceModel</name>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>العنوان</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>الوصف</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>النوع</translation>
     </message>
     <message>
         <source>Assign an address to the sound source</source>
-        <translation type="unfinished"></translation>
+        <translation>عيّن عنوانًا لمصدر الصوت</translation>
     </message>
     <message>
         <source>Set the description of the sound source</source>
-        <translation type="unfinished"></translation>
+        <translation>اضبط وصف مصدر الصوت</translation>
     </message>
     <message>
         <source>Choose the proper source type</source>
-        <translation type="unfinished"></translation>
+        <translation>اختر نوع المصدر المناسب</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::SoundSystemModel</name>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>النوع</translation>
     </message>
     <message>
         <source>Sources</source>
-        <translation type="unfinished"></translation>
+        <translation>المصادر</translation>
     </message>
     <message>
         <source>%1 source(s) configured</source>
-        <translation type="unfinished"></translation>
+        <translation>المصادر المكوَّنة: %1</translation>
     </message>
     <message>
         <source>No source configured</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يتم تكوين أي مصدر</translation>
     </message>
     <message>
         <source>Set the type of the sound system</source>
-        <translation type="unfinished"></translation>
+        <translation>اضبط نوع نظام الصوت</translation>
     </message>
     <message>
         <source>Set the sources of the sound system</source>
-        <translation type="unfinished"></translation>
+        <translation>اضبط مصادر نظام الصوت</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::TempSensorExtAddressModel</name>
     <message>
         <source>KWB Address</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان KWB</translation>
     </message>
     <message>
         <source>N</source>
-        <translation type="unfinished"></translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>Enter value of N configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>أدخل قيمة المُهيِّئ N</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::TempSensorNAddressModel</name>
     <message>
         <source>KWB Address</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان KWB</translation>
     </message>
     <message>
         <source>ZA</source>
-        <translation type="unfinished"></translation>
+        <translation>ZA</translation>
     </message>
     <message>
         <source>ZB</source>
-        <translation type="unfinished"></translation>
+        <translation>ZB</translation>
     </message>
     <message>
         <source>Enter value of ZA configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>أدخل قيمة المُهيِّئ ZA</translation>
     </message>
     <message>
         <source>Enter value of ZB configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>أدخل قيمة المُهيِّئ ZB</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::ThermoregFanModel</name>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>تلقائي</translation>
     </message>
     <message>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>عالية</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>متوسطة</translation>
     </message>
     <message>
         <source>Low</source>
-        <translation type="unfinished"></translation>
+        <translation>منخفضة</translation>
     </message>
     <message>
         <source>Silent</source>
-        <translation type="unfinished"></translation>
+        <translation>صامتة</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::ThermoregModeModel</name>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>إيقاف التشغيل</translation>
     </message>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>تلقائي</translation>
     </message>
     <message>
         <source>Cooling</source>
-        <translation type="unfinished"></translation>
+        <translation>تبريد</translation>
     </message>
     <message>
         <source>Heating</source>
-        <translation type="unfinished"></translation>
+        <translation>تدفئة</translation>
     </message>
     <message>
         <source>Dry</source>
-        <translation type="unfinished"></translation>
+        <translation>تجفيف</translation>
     </message>
     <message>
         <source>Fan</source>
-        <translation type="unfinished"></translation>
+        <translation>مروحة</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::ThermoregNotControlledAddrModel</name>
     <message>
         <source>Slave</source>
-        <translation type="unfinished"></translation>
+        <translation>تابع</translation>
     </message>
     <message>
         <source>N</source>
-        <translation type="unfinished"></translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>KWB Address</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان KWB</translation>
     </message>
     <message>
         <source>ZA</source>
-        <translation type="unfinished"></translation>
+        <translation>ZA</translation>
     </message>
     <message>
         <source>ZB</source>
-        <translation type="unfinished"></translation>
+        <translation>ZB</translation>
     </message>
     <message>
         <source>Enter value of %1 configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>أدخل قيمة المُهيِّئ %1</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::ThermoregSwingModel</name>
     <message>
         <source>Presence</source>
-        <translation type="unfinished"></translation>
+        <translation>الوجود</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>تشغيل</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>إيقاف التشغيل</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::ThermoregTemperatureEditModel</name>
     <message>
         <source>Min (%1C)</source>
-        <translation type="unfinished"></translation>
+        <translation>الحد الأدنى (%1C)</translation>
     </message>
     <message>
         <source>Max (%1C)</source>
-        <translation type="unfinished"></translation>
+        <translation>الحد الأقصى (%1C)</translation>
     </message>
     <message>
         <source>Step</source>
-        <translation type="unfinished"></translation>
+        <translation>الخطوة</translation>
     </message>
     <message>
         <source>Set the mininum allowed temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>اضبط الحد الأدنى المسموح به لدرجة الحرارة</translation>
     </message>
     <message>
         <source>Set the maximum allowed temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>اضبط الحد الأقصى المسموح به لدرجة الحرارة</translation>
     </message>
     <message>
         <source>Set temperature change step</source>
-        <translation type="unfinished"></translation>
+        <translation>اضبط خطوة تغيير درجة الحرارة</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::ThermoregulationCommandModel</name>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>الوصف</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>العنوان</translation>
     </message>
     <message>
         <source>Set the description of the command</source>
-        <translation type="unfinished"></translation>
+        <translation>اضبط وصف الأمر</translation>
     </message>
     <message>
         <source>Assign an address to the command</source>
-        <translation type="unfinished"></translation>
+        <translation>عيّن عنوانًا للأمر</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::ThermoregulationOffCmdModel</name>
     <message>
         <source>Show OFF command</source>
-        <translation type="unfinished"></translation>
+        <translation>إظهار أمر الإيقاف (OFF)</translation>
     </message>
     <message>
         <source>OFF command address</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان أمر الإيقاف (OFF)</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::ThermoregulationTableModel</name>
     <message>
         <source>%1 command(s) configured</source>
-        <translation type="unfinished"></translation>
+        <translation>الأوامر المكوَّنة: %1</translation>
     </message>
     <message>
         <source>Min - %1, Max - %2, Step - %3</source>
-        <translation type="unfinished"></translation>
+        <translation>الحد الأدنى - %1، الحد الأقصى - %2، الخطوة - %3</translation>
     </message>
 </context>
 <context>
     <name>General</name>
     <message>
         <source>WebServer</source>
-        <translation type="unfinished"></translation>
+        <translation>خادم الويب</translation>
     </message>
     <message>
         <source>Actuator</source>
@@ -1135,19 +1136,19 @@
     </message>
     <message>
         <source>Shutter</source>
-        <translation type="unfinished"></translation>
+        <translation>مصراع</translation>
     </message>
     <message>
         <source>Scenario</source>
-        <translation type="unfinished"></translation>
+        <translation>سيناريو</translation>
     </message>
     <message>
         <source>Probe</source>
-        <translation type="unfinished"></translation>
+        <translation>مجس</translation>
     </message>
     <message>
         <source>Amplifier</source>
-        <translation type="unfinished"></translation>
+        <translation>مضخم صوت</translation>
     </message>
     <message>
         <source>Interface</source>
@@ -1155,41 +1156,41 @@
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>حِمل</translation>
     </message>
 </context>
 <context>
     <name>QMessageBox</name>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ</translation>
     </message>
     <message>
         <source>Don&apos;t save</source>
-        <translation type="unfinished"></translation>
+        <translation>عدم الحفظ</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>إلغاء</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Group </source>
-        <translation type="unfinished"></translation>
+        <translation>المجموعة </translation>
     </message>
     <message>
         <source>Presence</source>
-        <translation type="unfinished"></translation>
+        <translation>الوجود</translation>
     </message>
     <message>
         <source>Currency</source>
-        <translation type="unfinished"></translation>
+        <translation>العملة</translation>
     </message>
     <message>
         <source>Tariff</source>
-        <translation type="unfinished"></translation>
+        <translation>التعرفة</translation>
     </message>
 </context>
 </TS>

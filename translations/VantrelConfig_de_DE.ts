@@ -5,1125 +5,1126 @@
     <name>Corvane::Configurator::AdminConfigurator</name>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
         <source>Remove All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle entfernen</translation>
     </message>
     <message>
         <source>Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach oben</translation>
     </message>
     <message>
         <source>Move Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach unten</translation>
     </message>
     <message>
         <source>Maximum allowed devices per page is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pro Seite sind höchstens %1 Geräte zulässig</translation>
     </message>
     <message>
         <source>Are you sure you want to delete selected devices?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie die ausgewählten Geräte wirklich löschen?</translation>
     </message>
     <message>
         <source>Are you sure you want to delete &quot;%1&quot; device?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie das Gerät „%1“ wirklich löschen?</translation>
     </message>
     <message>
         <source>Are you sure you want to delete all devices?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie wirklich alle Geräte löschen?</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::DevicesTreeModel</name>
     <message>
         <source>Gadget</source>
-        <translation type="unfinished"></translation>
+        <translation>Gadget</translation>
     </message>
     <message>
         <source>General parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemeine Parameter</translation>
     </message>
     <message>
         <source>Plant list</source>
-        <translation type="unfinished"></translation>
+        <translation>Anlagenliste</translation>
     </message>
     <message>
         <source>Lighting</source>
-        <translation type="unfinished"></translation>
+        <translation>Beleuchtung</translation>
     </message>
     <message>
         <source>Sensors</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensoren</translation>
     </message>
     <message>
         <source>Automation</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisierung</translation>
     </message>
     <message>
         <source>Scenarios</source>
-        <translation type="unfinished"></translation>
+        <translation>Szenen</translation>
     </message>
     <message>
         <source>Thermoregulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperaturregelung</translation>
     </message>
     <message>
         <source>Sound system</source>
-        <translation type="unfinished"></translation>
+        <translation>Audiosystem</translation>
     </message>
     <message>
         <source>Energy data</source>
-        <translation type="unfinished"></translation>
+        <translation>Energiedaten</translation>
     </message>
     <message>
         <source>Load management</source>
-        <translation type="unfinished"></translation>
+        <translation>Lastmanagement</translation>
     </message>
     <message>
         <source>Add plant</source>
-        <translation type="unfinished"></translation>
+        <translation>Anlage hinzufügen</translation>
     </message>
     <message>
         <source>Plant</source>
-        <translation type="unfinished"></translation>
+        <translation>Anlage</translation>
     </message>
     <message>
         <source>Remove plant</source>
-        <translation type="unfinished"></translation>
+        <translation>Anlage entfernen</translation>
     </message>
     <message>
         <source>Add, remove and set actuators</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktoren hinzufügen, entfernen und einstellen</translation>
     </message>
     <message>
         <source>Add, remove and set sensors</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensoren hinzufügen, entfernen und einstellen</translation>
     </message>
     <message>
         <source>Add, remove and set shutters</source>
-        <translation type="unfinished"></translation>
+        <translation>Rollläden hinzufügen, entfernen und einstellen</translation>
     </message>
     <message>
         <source>Add, remove and set scenarios</source>
-        <translation type="unfinished"></translation>
+        <translation>Szenen hinzufügen, entfernen und einstellen</translation>
     </message>
     <message>
         <source>Add, remove and set temperature probes</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperaturfühler hinzufügen, entfernen und einstellen</translation>
     </message>
     <message>
         <source>Add, remove and set energy devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Energiegeräte hinzufügen, entfernen und einstellen</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::EditDelegates::BaseDeviceEditDelegate</name>
     <message>
         <source>Maximum allowed characters count for description is %1. The description you entered will be truncated! </source>
-        <translation type="unfinished"></translation>
+        <translation>Die Beschreibung darf höchstens %1 Zeichen lang sein. Die eingegebene Beschreibung wird gekürzt!</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::EditDelegates::GatewayEditDelegate</name>
     <message>
         <source>&quot;%1&quot; is not a valid IP address: it has four numbers from 0 to 255, separated by dots. The address was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine gültige IP-Adresse: Eine IP-Adresse besteht aus vier Zahlen von 0 bis 255, die durch Punkte getrennt sind. Die Adresse wurde nicht geändert.</translation>
     </message>
     <message>
         <source>The password must have 5 to 9 digits. The password was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Passwort muss aus 5 bis 9 Ziffern bestehen. Das Passwort wurde nicht geändert.</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::EditDelegates::ScenarioItemEditDelegate</name>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>CEN</source>
-        <translation type="unfinished"></translation>
+        <translation>CEN</translation>
     </message>
     <message>
         <source>CEN PLUS</source>
-        <translation type="unfinished"></translation>
+        <translation>CEN PLUS</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::EditDelegates::SoundSourceEditDelegate</name>
     <message>
         <source>Sound source</source>
-        <translation type="unfinished"></translation>
+        <translation>Audioquelle</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::Editors::BaseEditorDialog</name>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::Editors::EconomicEvalEditor</name>
     <message>
         <source>Economic evaluation</source>
-        <translation type="unfinished"></translation>
+        <translation>Kostenauswertung</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::Editors::ScheduledScenarioEditor</name>
     <message>
         <source>Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktivieren</translation>
     </message>
     <message>
         <source>Disable</source>
-        <translation type="unfinished"></translation>
+        <translation>Deaktivieren</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopp</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::Editors::SoundSystemEditor</name>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <source>Sound source %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Audioquelle %1</translation>
     </message>
     <message>
         <source>Maximum number of sound sources is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die maximale Anzahl an Audioquellen beträgt %1</translation>
     </message>
     <message>
         <source>Sound source</source>
-        <translation type="unfinished"></translation>
+        <translation>Audioquelle</translation>
     </message>
     <message>
         <source>There is more than one source with address &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt mehr als eine Quelle mit der Adresse „%1“</translation>
     </message>
     <message>
         <source>This plant has %1 sound sources, but its sound system takes at most %2. Only the first %2 are shown; confirming this dialog removes the others from the project:
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Anlage hat %1 Audioquellen, ihr Audiosystem unterstützt jedoch höchstens %2. Nur die ersten %2 werden angezeigt; wenn Sie diesen Dialog bestätigen, werden die übrigen aus dem Projekt entfernt:
+%3</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::Editors::ThermoregAdvancedEditor</name>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatur</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modus</translation>
     </message>
     <message>
         <source>Fan speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Lüfterstufe</translation>
     </message>
     <message>
         <source>Swing</source>
-        <translation type="unfinished"></translation>
+        <translation>Lamellenschwenkung</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::Editors::ThermoregCommandsEditor</name>
     <message>
         <source>Favorite command %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoritenbefehl %1</translation>
     </message>
     <message>
         <source>Maximum number of commands is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die maximale Anzahl an Befehlen beträgt %1</translation>
     </message>
     <message>
         <source>Command</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehl</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::MainWindow</name>
     <message>
         <source>LanguageName</source>
-        <translation type="unfinished"></translation>
+        <translation>Deutsch</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Extras</translation>
     </message>
     <message>
         <source>&amp;Info</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Info</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu</translation>
     </message>
     <message>
         <source>Create a new file</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Datei erstellen</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ö&amp;ffnen…</translation>
     </message>
     <message>
         <source>Open an existing file</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorhandene Datei öffnen</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>Save the document to disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokument auf dem Datenträger speichern</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern &amp;unter…</translation>
     </message>
     <message>
         <source>Save the document with a new name</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokument unter einem neuen Namen speichern</translation>
     </message>
     <message>
         <source>&amp;Import data...</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten &amp;importieren…</translation>
     </message>
     <message>
         <source>Import from .qrx file</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus einer .qrx-Datei importieren</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>Exit the application</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendung beenden</translation>
     </message>
     <message>
         <source>Load configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration laden</translation>
     </message>
     <message>
         <source>Load existing configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorhandene Konfiguration laden</translation>
     </message>
     <message>
         <source>Activate</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktivieren</translation>
     </message>
     <message>
         <source>Activate current configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Konfiguration aktivieren</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über</translation>
     </message>
     <message>
         <source>Brand site</source>
-        <translation type="unfinished"></translation>
+        <translation>Website des Herstellers</translation>
     </message>
     <message>
         <source>Open brand site</source>
-        <translation type="unfinished"></translation>
+        <translation>Website des Herstellers öffnen</translation>
     </message>
     <message>
         <source>Check for update...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Updates suchen…</translation>
     </message>
     <message>
         <source>Check for update</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Updates suchen</translation>
     </message>
     <message>
         <source>New project</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Projekt</translation>
     </message>
     <message>
         <source>Default project</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardprojekt</translation>
     </message>
     <message>
         <source>Project: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt: %1</translation>
     </message>
     <message>
         <source>Current configuration has been changed. Do you want to save it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die aktuelle Konfiguration wurde geändert. Möchten Sie sie speichern?</translation>
     </message>
     <message>
         <source>Open configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration öffnen</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>Could not open the specified file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Die angegebene Datei konnte nicht geöffnet werden!</translation>
     </message>
     <message>
         <source>Save Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration speichern</translation>
     </message>
     <message>
         <source>Could not write in the specified file! Running application with administrator privileges might solve the problem.</source>
-        <translation type="unfinished"></translation>
+        <translation>In die angegebene Datei konnte nicht geschrieben werden! Das Problem lässt sich möglicherweise beheben, indem Sie die Anwendung mit Administratorrechten ausführen.</translation>
     </message>
     <message>
         <source>Could not find active configuration!</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde keine aktive Konfiguration gefunden!</translation>
     </message>
     <message>
         <source>Could not replace current temporary configuration! Running application with administrator privileges might solve the problem.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die aktuelle temporäre Konfiguration konnte nicht ersetzt werden! Das Problem lässt sich möglicherweise beheben, indem Sie die Anwendung mit Administratorrechten ausführen.</translation>
     </message>
     <message>
         <source>No configuration to activate!</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Konfiguration zum Aktivieren vorhanden!</translation>
     </message>
     <message>
         <source>Activation operation is not allowed when there are errors</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Aktivierung ist nicht möglich, solange Fehler vorhanden sind</translation>
     </message>
     <message>
         <source>You are going to overwrite the current active configuration. Do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie sind dabei, die derzeit aktive Konfiguration zu überschreiben. Möchten Sie fortfahren?</translation>
     </message>
     <message>
         <source>Could not overwrite previous configuration! Running application with administrator privileges might solve the problem.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die vorherige Konfiguration konnte nicht überschrieben werden! Das Problem lässt sich möglicherweise beheben, indem Sie die Anwendung mit Administratorrechten ausführen.</translation>
     </message>
     <message>
         <source>Could not write the active configuration into %1: the folder needs administrator privileges, and they could not be obtained (pkexec and a PolicyKit agent are needed).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die aktive Konfiguration konnte nicht in %1 geschrieben werden: Der Ordner erfordert Administratorrechte, die nicht erlangt werden konnten (pkexec und ein PolicyKit-Agent werden benötigt).</translation>
     </message>
     <message>
         <source>Configuration activated successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration erfolgreich aktiviert!</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::AddressTreeModel</name>
     <message>
         <source>KWB Address</source>
-        <translation type="unfinished"></translation>
+        <translation>KWB-Adresse</translation>
     </message>
     <message>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>PL</source>
-        <translation type="unfinished"></translation>
+        <translation>PL</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Ebene</translation>
     </message>
     <message>
         <source>Interface address</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnittstellenadresse</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::AmplifierAddressModel</name>
     <message>
         <source>Multimedia Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Multimedia-Adresse</translation>
     </message>
     <message>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>PF</source>
-        <translation type="unfinished"></translation>
+        <translation>PF</translation>
     </message>
     <message>
         <source>Insert multimedia address (A, PF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Multimedia-Adresse eingeben (A, PF)</translation>
     </message>
     <message>
         <source>Enter value of A configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert des Konfigurators A eingeben</translation>
     </message>
     <message>
         <source>Enter value of PF configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert des Konfigurators PF eingeben</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::BaseAddressTreeModel</name>
     <message>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>Enter value of A configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert des Konfigurators A eingeben</translation>
     </message>
     <message>
         <source>PL</source>
-        <translation type="unfinished"></translation>
+        <translation>PL</translation>
     </message>
     <message>
         <source>Enter value of PL configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert des Konfigurators PL eingeben</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Ebene</translation>
     </message>
     <message>
         <source>Enter value of Level configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert des Konfigurators „Ebene“ eingeben</translation>
     </message>
     <message>
         <source>Interface address</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnittstellenadresse</translation>
     </message>
     <message>
         <source>Enter value of Interface address configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert des Konfigurators „Schnittstellenadresse“ eingeben</translation>
     </message>
     <message>
         <source>Scenario level</source>
-        <translation type="unfinished"></translation>
+        <translation>Szenenebene</translation>
     </message>
     <message>
         <source>Set scenario level</source>
-        <translation type="unfinished"></translation>
+        <translation>Szenenebene festlegen</translation>
     </message>
     <message>
         <source>Scenario number</source>
-        <translation type="unfinished"></translation>
+        <translation>Szenennummer</translation>
     </message>
     <message>
         <source>Set scenario number</source>
-        <translation type="unfinished"></translation>
+        <translation>Szenennummer festlegen</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::BaseTableModel</name>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <source>PUL</source>
-        <translation type="unfinished"></translation>
+        <translation>PUL</translation>
     </message>
     <message>
         <source>Groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppen</translation>
     </message>
     <message>
         <source>Fancoil</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebläsekonvektor</translation>
     </message>
     <message>
         <source>Commands/Parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehle/Parameter</translation>
     </message>
     <message>
         <source>Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Einheit</translation>
     </message>
     <message>
         <source>Economic evaluation</source>
-        <translation type="unfinished"></translation>
+        <translation>Kostenauswertung</translation>
     </message>
     <message>
         <source>Central unit presence</source>
-        <translation type="unfinished"></translation>
+        <translation>Zentrale vorhanden</translation>
     </message>
     <message>
         <source>KWB Address</source>
-        <translation type="unfinished"></translation>
+        <translation>KWB-Adresse</translation>
     </message>
     <message>
         <source>Set device address</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräteadresse festlegen</translation>
     </message>
     <message>
         <source>Select device type</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerätetyp auswählen</translation>
     </message>
     <message>
         <source>Set device description</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerätebeschreibung festlegen</translation>
     </message>
     <message>
         <source>Set PUL configurator value</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert des Konfigurators PUL festlegen</translation>
     </message>
     <message>
         <source>Set groups that this device belongs to</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppen festlegen, zu denen dieses Gerät gehört</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::EconomicEvalTableModel</name>
     <message>
         <source>Presence</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorhanden</translation>
     </message>
     <message>
         <source>Set whether economic evaluation will be shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Festlegen, ob die Kostenauswertung angezeigt wird</translation>
     </message>
     <message>
         <source>Currency</source>
-        <translation type="unfinished"></translation>
+        <translation>Währung</translation>
     </message>
     <message>
         <source>Set the currency</source>
-        <translation type="unfinished"></translation>
+        <translation>Währung festlegen</translation>
     </message>
     <message>
         <source>Tariff</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarif</translation>
     </message>
     <message>
         <source>Set the tariff</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarif festlegen</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::EnergyTableModel</name>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktiviert</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Deaktiviert</translation>
     </message>
     <message>
         <source>Family</source>
-        <translation type="unfinished"></translation>
+        <translation>Zählerart</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::GatewayTreeModel</name>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung</translation>
     </message>
     <message>
         <source>Address type</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresstyp</translation>
     </message>
     <message>
         <source>IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>IP-Adresse</translation>
     </message>
     <message>
         <source>Univocal Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Eindeutiger Code</translation>
     </message>
     <message>
         <source>PRAVIK Password</source>
-        <translation type="unfinished"></translation>
+        <translation>PRAVIK-Passwort</translation>
     </message>
     <message>
         <source>Viewer</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeige</translation>
     </message>
     <message>
         <source>Set the name of the plant</source>
-        <translation type="unfinished"></translation>
+        <translation>Namen der Anlage festlegen</translation>
     </message>
     <message>
         <source>Choose between static and dynamic (UPnP) IP address </source>
-        <translation type="unfinished"></translation>
+        <translation>Zwischen statischer und dynamischer (UPnP) IP-Adresse wählen</translation>
     </message>
     <message>
         <source> Set IP address of WebServer</source>
-        <translation type="unfinished"></translation>
+        <translation>IP-Adresse des Webservers festlegen</translation>
     </message>
     <message>
         <source>Set Univocal Code of WebServer</source>
-        <translation type="unfinished"></translation>
+        <translation>Eindeutigen Code des Webservers festlegen</translation>
     </message>
     <message>
         <source>Set PravikNet password. It must be 5 to 9 characters long. Only digits are allowed.</source>
-        <translation type="unfinished"></translation>
+        <translation>PravikNet-Passwort festlegen. Es muss 5 bis 9 Zeichen lang sein. Nur Ziffern sind zulässig.</translation>
     </message>
     <message>
         <source>Set whether WebServer will be visible in the application</source>
-        <translation type="unfinished"></translation>
+        <translation>Festlegen, ob der Webserver in der Anwendung sichtbar ist</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::GenParametersModel</name>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatur</translation>
     </message>
     <message>
         <source>Set the language of the application</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache der Anwendung festlegen</translation>
     </message>
     <message>
         <source>Set the temperature unit that will be displayed</source>
-        <translation type="unfinished"></translation>
+        <translation>Angezeigte Temperatureinheit festlegen</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::LoadTableModel</name>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktiviert</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Deaktiviert</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::ScenarioAddressTableModel</name>
     <message>
         <source>Scenario command</source>
-        <translation type="unfinished"></translation>
+        <translation>Szenenbefehl</translation>
     </message>
     <message>
         <source>Scenario number</source>
-        <translation type="unfinished"></translation>
+        <translation>Szenennummer</translation>
     </message>
     <message>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>PL</source>
-        <translation type="unfinished"></translation>
+        <translation>PL</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Ebene</translation>
     </message>
     <message>
         <source>Interface address</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnittstellenadresse</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::ScenarioItemModel</name>
     <message>
         <source>Presence</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorhanden</translation>
     </message>
     <message>
         <source>Command type</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehlstyp</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <source>Button number</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastennummer</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>CEN PLUS</source>
-        <translation type="unfinished"></translation>
+        <translation>CEN PLUS</translation>
     </message>
     <message>
         <source>CEN</source>
-        <translation type="unfinished"></translation>
+        <translation>CEN</translation>
     </message>
     <message>
         <source>Not set</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht festgelegt</translation>
     </message>
     <message>
         <source>Set whether scenario is available</source>
-        <translation type="unfinished"></translation>
+        <translation>Festlegen, ob die Szene verfügbar ist</translation>
     </message>
     <message>
         <source>Set the command type</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehlstyp festlegen</translation>
     </message>
     <message>
         <source>Set the KWB Address</source>
-        <translation type="unfinished"></translation>
+        <translation>KWB-Adresse festlegen</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::ScenarioPlusAddressModel</name>
     <message>
         <source>Scenario PLUS command</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehl Szene PLUS</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Ebene</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <source>Set the address of the Scenario PLUS</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse der Szene PLUS festlegen</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::ScenariosTableModel</name>
     <message>
         <source>Parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameter</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::ScheduledCENAddressModel</name>
     <message>
         <source>CEN command address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse des CEN-Befehls</translation>
     </message>
     <message>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>PL</source>
-        <translation type="unfinished"></translation>
+        <translation>PL</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Ebene</translation>
     </message>
     <message>
         <source>Interface address</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnittstellenadresse</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::SoundSourceDeviceModel</name>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <source>Assign an address to the sound source</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Audioquelle eine Adresse zuweisen</translation>
     </message>
     <message>
         <source>Set the description of the sound source</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung der Audioquelle festlegen</translation>
     </message>
     <message>
         <source>Choose the proper source type</source>
-        <translation type="unfinished"></translation>
+        <translation>Passenden Quellentyp auswählen</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::SoundSystemModel</name>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <source>Sources</source>
-        <translation type="unfinished"></translation>
+        <translation>Quellen</translation>
     </message>
     <message>
         <source>%1 source(s) configured</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Quelle(n) konfiguriert</translation>
     </message>
     <message>
         <source>No source configured</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Quelle konfiguriert</translation>
     </message>
     <message>
         <source>Set the type of the sound system</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ des Audiosystems festlegen</translation>
     </message>
     <message>
         <source>Set the sources of the sound system</source>
-        <translation type="unfinished"></translation>
+        <translation>Quellen des Audiosystems festlegen</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::TempSensorExtAddressModel</name>
     <message>
         <source>KWB Address</source>
-        <translation type="unfinished"></translation>
+        <translation>KWB-Adresse</translation>
     </message>
     <message>
         <source>N</source>
-        <translation type="unfinished"></translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>Enter value of N configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert des Konfigurators N eingeben</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::TempSensorNAddressModel</name>
     <message>
         <source>KWB Address</source>
-        <translation type="unfinished"></translation>
+        <translation>KWB-Adresse</translation>
     </message>
     <message>
         <source>ZA</source>
-        <translation type="unfinished"></translation>
+        <translation>ZA</translation>
     </message>
     <message>
         <source>ZB</source>
-        <translation type="unfinished"></translation>
+        <translation>ZB</translation>
     </message>
     <message>
         <source>Enter value of ZA configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert des Konfigurators ZA eingeben</translation>
     </message>
     <message>
         <source>Enter value of ZB configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert des Konfigurators ZB eingeben</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::ThermoregFanModel</name>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch</translation>
     </message>
     <message>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoch</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittel</translation>
     </message>
     <message>
         <source>Low</source>
-        <translation type="unfinished"></translation>
+        <translation>Niedrig</translation>
     </message>
     <message>
         <source>Silent</source>
-        <translation type="unfinished"></translation>
+        <translation>Leise</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::ThermoregModeModel</name>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch</translation>
     </message>
     <message>
         <source>Cooling</source>
-        <translation type="unfinished"></translation>
+        <translation>Kühlen</translation>
     </message>
     <message>
         <source>Heating</source>
-        <translation type="unfinished"></translation>
+        <translation>Heizen</translation>
     </message>
     <message>
         <source>Dry</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfeuchten</translation>
     </message>
     <message>
         <source>Fan</source>
-        <translation type="unfinished"></translation>
+        <translation>Lüften</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::ThermoregNotControlledAddrModel</name>
     <message>
         <source>Slave</source>
-        <translation type="unfinished"></translation>
+        <translation>Slave</translation>
     </message>
     <message>
         <source>N</source>
-        <translation type="unfinished"></translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>KWB Address</source>
-        <translation type="unfinished"></translation>
+        <translation>KWB-Adresse</translation>
     </message>
     <message>
         <source>ZA</source>
-        <translation type="unfinished"></translation>
+        <translation>ZA</translation>
     </message>
     <message>
         <source>ZB</source>
-        <translation type="unfinished"></translation>
+        <translation>ZB</translation>
     </message>
     <message>
         <source>Enter value of %1 configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert des Konfigurators %1 eingeben</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::ThermoregSwingModel</name>
     <message>
         <source>Presence</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorhanden</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::ThermoregTemperatureEditModel</name>
     <message>
         <source>Min (%1C)</source>
-        <translation type="unfinished"></translation>
+        <translation>Min. (%1C)</translation>
     </message>
     <message>
         <source>Max (%1C)</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. (%1C)</translation>
     </message>
     <message>
         <source>Step</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrittweite</translation>
     </message>
     <message>
         <source>Set the mininum allowed temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimal zulässige Temperatur festlegen</translation>
     </message>
     <message>
         <source>Set the maximum allowed temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximal zulässige Temperatur festlegen</translation>
     </message>
     <message>
         <source>Set temperature change step</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrittweite der Temperaturänderung festlegen</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::ThermoregulationCommandModel</name>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <source>Set the description of the command</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung des Befehls festlegen</translation>
     </message>
     <message>
         <source>Assign an address to the command</source>
-        <translation type="unfinished"></translation>
+        <translation>Dem Befehl eine Adresse zuweisen</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::ThermoregulationOffCmdModel</name>
     <message>
         <source>Show OFF command</source>
-        <translation type="unfinished"></translation>
+        <translation>AUS-Befehl anzeigen</translation>
     </message>
     <message>
         <source>OFF command address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse des AUS-Befehls</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::ThermoregulationTableModel</name>
     <message>
         <source>%1 command(s) configured</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Befehl(e) konfiguriert</translation>
     </message>
     <message>
         <source>Min - %1, Max - %2, Step - %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Min.: %1, Max.: %2, Schrittweite: %3</translation>
     </message>
 </context>
 <context>
     <name>General</name>
     <message>
         <source>WebServer</source>
-        <translation type="unfinished"></translation>
+        <translation>Webserver</translation>
     </message>
     <message>
         <source>Actuator</source>
@@ -1135,19 +1136,19 @@
     </message>
     <message>
         <source>Shutter</source>
-        <translation type="unfinished"></translation>
+        <translation>Rollladen</translation>
     </message>
     <message>
         <source>Scenario</source>
-        <translation type="unfinished"></translation>
+        <translation>Szene</translation>
     </message>
     <message>
         <source>Probe</source>
-        <translation type="unfinished"></translation>
+        <translation>Fühler</translation>
     </message>
     <message>
         <source>Amplifier</source>
-        <translation type="unfinished"></translation>
+        <translation>Verstärker</translation>
     </message>
     <message>
         <source>Interface</source>
@@ -1155,41 +1156,41 @@
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbraucher</translation>
     </message>
 </context>
 <context>
     <name>QMessageBox</name>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Don&apos;t save</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht speichern</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Group </source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe </translation>
     </message>
     <message>
         <source>Presence</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorhanden</translation>
     </message>
     <message>
         <source>Currency</source>
-        <translation type="unfinished"></translation>
+        <translation>Währung</translation>
     </message>
     <message>
         <source>Tariff</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarif</translation>
     </message>
 </context>
 </TS>

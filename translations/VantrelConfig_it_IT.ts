@@ -5,1125 +5,1126 @@
     <name>Corvane::Configurator::AdminConfigurator</name>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi</translation>
     </message>
     <message>
         <source>Remove All</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi tutto</translation>
     </message>
     <message>
         <source>Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta su</translation>
     </message>
     <message>
         <source>Move Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta giù</translation>
     </message>
     <message>
         <source>Maximum allowed devices per page is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Il numero massimo di dispositivi per pagina è %1</translation>
     </message>
     <message>
         <source>Are you sure you want to delete selected devices?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuoi davvero eliminare i dispositivi selezionati?</translation>
     </message>
     <message>
         <source>Are you sure you want to delete &quot;%1&quot; device?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuoi davvero eliminare il dispositivo &quot;%1&quot;?</translation>
     </message>
     <message>
         <source>Are you sure you want to delete all devices?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuoi davvero eliminare tutti i dispositivi?</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::DevicesTreeModel</name>
     <message>
         <source>Gadget</source>
-        <translation type="unfinished"></translation>
+        <translation>Gadget</translation>
     </message>
     <message>
         <source>General parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Parametri generali</translation>
     </message>
     <message>
         <source>Plant list</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenco impianti</translation>
     </message>
     <message>
         <source>Lighting</source>
-        <translation type="unfinished"></translation>
+        <translation>Illuminazione</translation>
     </message>
     <message>
         <source>Sensors</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensori</translation>
     </message>
     <message>
         <source>Automation</source>
-        <translation type="unfinished"></translation>
+        <translation>Automazione</translation>
     </message>
     <message>
         <source>Scenarios</source>
-        <translation type="unfinished"></translation>
+        <translation>Scenari</translation>
     </message>
     <message>
         <source>Thermoregulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Termoregolazione</translation>
     </message>
     <message>
         <source>Sound system</source>
-        <translation type="unfinished"></translation>
+        <translation>Diffusione sonora</translation>
     </message>
     <message>
         <source>Energy data</source>
-        <translation type="unfinished"></translation>
+        <translation>Dati energetici</translation>
     </message>
     <message>
         <source>Load management</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestione carichi</translation>
     </message>
     <message>
         <source>Add plant</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi impianto</translation>
     </message>
     <message>
         <source>Plant</source>
-        <translation type="unfinished"></translation>
+        <translation>Impianto</translation>
     </message>
     <message>
         <source>Remove plant</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi impianto</translation>
     </message>
     <message>
         <source>Add, remove and set actuators</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi, rimuovi e imposta gli attuatori</translation>
     </message>
     <message>
         <source>Add, remove and set sensors</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi, rimuovi e imposta i sensori</translation>
     </message>
     <message>
         <source>Add, remove and set shutters</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi, rimuovi e imposta le tapparelle</translation>
     </message>
     <message>
         <source>Add, remove and set scenarios</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi, rimuovi e imposta gli scenari</translation>
     </message>
     <message>
         <source>Add, remove and set temperature probes</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi, rimuovi e imposta le sonde di temperatura</translation>
     </message>
     <message>
         <source>Add, remove and set energy devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi, rimuovi e imposta i dispositivi energetici</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::EditDelegates::BaseDeviceEditDelegate</name>
     <message>
         <source>Maximum allowed characters count for description is %1. The description you entered will be truncated! </source>
-        <translation type="unfinished"></translation>
+        <translation>Il numero massimo di caratteri consentito per la descrizione è %1. La descrizione inserita verrà troncata! </translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::EditDelegates::GatewayEditDelegate</name>
     <message>
         <source>&quot;%1&quot; is not a valid IP address: it has four numbers from 0 to 255, separated by dots. The address was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; non è un indirizzo IP valido: un indirizzo IP è formato da quattro numeri da 0 a 255 separati da punti. L&apos;indirizzo non è stato modificato.</translation>
     </message>
     <message>
         <source>The password must have 5 to 9 digits. The password was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La password deve essere composta da 5 a 9 cifre. La password non è stata modificata.</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::EditDelegates::ScenarioItemEditDelegate</name>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sì</translation>
     </message>
     <message>
         <source>CEN</source>
-        <translation type="unfinished"></translation>
+        <translation>CEN</translation>
     </message>
     <message>
         <source>CEN PLUS</source>
-        <translation type="unfinished"></translation>
+        <translation>CEN PLUS</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::EditDelegates::SoundSourceEditDelegate</name>
     <message>
         <source>Sound source</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorgente sonora</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::Editors::BaseEditorDialog</name>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Conferma</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::Editors::EconomicEvalEditor</name>
     <message>
         <source>Economic evaluation</source>
-        <translation type="unfinished"></translation>
+        <translation>Valutazione economica</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::Editors::ScheduledScenarioEditor</name>
     <message>
         <source>Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Abilita</translation>
     </message>
     <message>
         <source>Disable</source>
-        <translation type="unfinished"></translation>
+        <translation>Disabilita</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvia</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arresta</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::Editors::SoundSystemEditor</name>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Sound source %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorgente sonora %1</translation>
     </message>
     <message>
         <source>Maximum number of sound sources is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Il numero massimo di sorgenti sonore è %1</translation>
     </message>
     <message>
         <source>Sound source</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorgente sonora</translation>
     </message>
     <message>
         <source>There is more than one source with address &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Esiste più di una sorgente con indirizzo &quot;%1&quot;</translation>
     </message>
     <message>
         <source>This plant has %1 sound sources, but its sound system takes at most %2. Only the first %2 are shown; confirming this dialog removes the others from the project:
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo impianto ha %1 sorgenti sonore, ma la sua diffusione sonora ne supporta al massimo %2. Vengono mostrate solo le prime %2; confermando questa finestra le altre verranno rimosse dal progetto:
+%3</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::Editors::ThermoregAdvancedEditor</name>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità</translation>
     </message>
     <message>
         <source>Fan speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocità ventola</translation>
     </message>
     <message>
         <source>Swing</source>
-        <translation type="unfinished"></translation>
+        <translation>Oscillazione</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::Editors::ThermoregCommandsEditor</name>
     <message>
         <source>Favorite command %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Comando preferito %1</translation>
     </message>
     <message>
         <source>Maximum number of commands is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Il numero massimo di comandi è %1</translation>
     </message>
     <message>
         <source>Command</source>
-        <translation type="unfinished"></translation>
+        <translation>Comando</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::MainWindow</name>
     <message>
         <source>LanguageName</source>
-        <translation type="unfinished"></translation>
+        <translation>Italiano</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Strumenti</translation>
     </message>
     <message>
         <source>&amp;Info</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Info</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuovo</translation>
     </message>
     <message>
         <source>Create a new file</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea un nuovo file</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Apri...</translation>
     </message>
     <message>
         <source>Open an existing file</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri un file esistente</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salva</translation>
     </message>
     <message>
         <source>Save the document to disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva il documento su disco</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva &amp;con nome...</translation>
     </message>
     <message>
         <source>Save the document with a new name</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva il documento con un nuovo nome</translation>
     </message>
     <message>
         <source>&amp;Import data...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importa dati...</translation>
     </message>
     <message>
         <source>Import from .qrx file</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa da file .qrx</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esci</translation>
     </message>
     <message>
         <source>Exit the application</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci dall&apos;applicazione</translation>
     </message>
     <message>
         <source>Load configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica configurazione</translation>
     </message>
     <message>
         <source>Load existing configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica una configurazione esistente</translation>
     </message>
     <message>
         <source>Activate</source>
-        <translation type="unfinished"></translation>
+        <translation>Attiva</translation>
     </message>
     <message>
         <source>Activate current configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Attiva la configurazione corrente</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni</translation>
     </message>
     <message>
         <source>Brand site</source>
-        <translation type="unfinished"></translation>
+        <translation>Sito del marchio</translation>
     </message>
     <message>
         <source>Open brand site</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri il sito del marchio</translation>
     </message>
     <message>
         <source>Check for update...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifica aggiornamenti...</translation>
     </message>
     <message>
         <source>Check for update</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifica aggiornamenti</translation>
     </message>
     <message>
         <source>New project</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo progetto</translation>
     </message>
     <message>
         <source>Default project</source>
-        <translation type="unfinished"></translation>
+        <translation>Progetto predefinito</translation>
     </message>
     <message>
         <source>Project: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Progetto: %1</translation>
     </message>
     <message>
         <source>Current configuration has been changed. Do you want to save it?</source>
-        <translation type="unfinished"></translation>
+        <translation>La configurazione corrente è stata modificata. Vuoi salvarla?</translation>
     </message>
     <message>
         <source>Open configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri configurazione</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore</translation>
     </message>
     <message>
         <source>Could not open the specified file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire il file specificato!</translation>
     </message>
     <message>
         <source>Save Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva configurazione</translation>
     </message>
     <message>
         <source>Could not write in the specified file! Running application with administrator privileges might solve the problem.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere nel file specificato! Avviare l&apos;applicazione con privilegi di amministratore potrebbe risolvere il problema.</translation>
     </message>
     <message>
         <source>Could not find active configuration!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile trovare la configurazione attiva!</translation>
     </message>
     <message>
         <source>Could not replace current temporary configuration! Running application with administrator privileges might solve the problem.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile sostituire la configurazione temporanea corrente! Avviare l&apos;applicazione con privilegi di amministratore potrebbe risolvere il problema.</translation>
     </message>
     <message>
         <source>No configuration to activate!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna configurazione da attivare!</translation>
     </message>
     <message>
         <source>Activation operation is not allowed when there are errors</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;attivazione non è consentita in presenza di errori</translation>
     </message>
     <message>
         <source>You are going to overwrite the current active configuration. Do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Stai per sovrascrivere la configurazione attualmente attiva. Vuoi continuare?</translation>
     </message>
     <message>
         <source>Could not overwrite previous configuration! Running application with administrator privileges might solve the problem.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile sovrascrivere la configurazione precedente! Avviare l&apos;applicazione con privilegi di amministratore potrebbe risolvere il problema.</translation>
     </message>
     <message>
         <source>Could not write the active configuration into %1: the folder needs administrator privileges, and they could not be obtained (pkexec and a PolicyKit agent are needed).</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere la configurazione attiva in %1: la cartella richiede privilegi di amministratore, che non è stato possibile ottenere (sono necessari pkexec e un agente PolicyKit).</translation>
     </message>
     <message>
         <source>Configuration activated successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurazione attivata correttamente!</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::AddressTreeModel</name>
     <message>
         <source>KWB Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo KWB</translation>
     </message>
     <message>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>PL</source>
-        <translation type="unfinished"></translation>
+        <translation>PL</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Livello</translation>
     </message>
     <message>
         <source>Interface address</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo interfaccia</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::AmplifierAddressModel</name>
     <message>
         <source>Multimedia Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo multimediale</translation>
     </message>
     <message>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>PF</source>
-        <translation type="unfinished"></translation>
+        <translation>PF</translation>
     </message>
     <message>
         <source>Insert multimedia address (A, PF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci l&apos;indirizzo multimediale (A, PF)</translation>
     </message>
     <message>
         <source>Enter value of A configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci il valore del configuratore A</translation>
     </message>
     <message>
         <source>Enter value of PF configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci il valore del configuratore PF</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::BaseAddressTreeModel</name>
     <message>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>Enter value of A configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci il valore del configuratore A</translation>
     </message>
     <message>
         <source>PL</source>
-        <translation type="unfinished"></translation>
+        <translation>PL</translation>
     </message>
     <message>
         <source>Enter value of PL configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci il valore del configuratore PL</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Livello</translation>
     </message>
     <message>
         <source>Enter value of Level configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci il valore del configuratore Livello</translation>
     </message>
     <message>
         <source>Interface address</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo interfaccia</translation>
     </message>
     <message>
         <source>Enter value of Interface address configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci il valore del configuratore Indirizzo interfaccia</translation>
     </message>
     <message>
         <source>Scenario level</source>
-        <translation type="unfinished"></translation>
+        <translation>Livello scenario</translation>
     </message>
     <message>
         <source>Set scenario level</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta il livello dello scenario</translation>
     </message>
     <message>
         <source>Scenario number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero scenario</translation>
     </message>
     <message>
         <source>Set scenario number</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta il numero dello scenario</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::BaseTableModel</name>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descrizione</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo</translation>
     </message>
     <message>
         <source>PUL</source>
-        <translation type="unfinished"></translation>
+        <translation>PUL</translation>
     </message>
     <message>
         <source>Groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppi</translation>
     </message>
     <message>
         <source>Fancoil</source>
-        <translation type="unfinished"></translation>
+        <translation>Fancoil</translation>
     </message>
     <message>
         <source>Commands/Parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Comandi/Parametri</translation>
     </message>
     <message>
         <source>Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unità</translation>
     </message>
     <message>
         <source>Economic evaluation</source>
-        <translation type="unfinished"></translation>
+        <translation>Valutazione economica</translation>
     </message>
     <message>
         <source>Central unit presence</source>
-        <translation type="unfinished"></translation>
+        <translation>Presenza centrale</translation>
     </message>
     <message>
         <source>KWB Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo KWB</translation>
     </message>
     <message>
         <source>Set device address</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta l&apos;indirizzo del dispositivo</translation>
     </message>
     <message>
         <source>Select device type</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona il tipo di dispositivo</translation>
     </message>
     <message>
         <source>Set device description</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta la descrizione del dispositivo</translation>
     </message>
     <message>
         <source>Set PUL configurator value</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta il valore del configuratore PUL</translation>
     </message>
     <message>
         <source>Set groups that this device belongs to</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta i gruppi a cui appartiene il dispositivo</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::EconomicEvalTableModel</name>
     <message>
         <source>Presence</source>
-        <translation type="unfinished"></translation>
+        <translation>Presenza</translation>
     </message>
     <message>
         <source>Set whether economic evaluation will be shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta se mostrare la valutazione economica</translation>
     </message>
     <message>
         <source>Currency</source>
-        <translation type="unfinished"></translation>
+        <translation>Valuta</translation>
     </message>
     <message>
         <source>Set the currency</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta la valuta</translation>
     </message>
     <message>
         <source>Tariff</source>
-        <translation type="unfinished"></translation>
+        <translation>Tariffa</translation>
     </message>
     <message>
         <source>Set the tariff</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta la tariffa</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::EnergyTableModel</name>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Abilitata</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Disabilitata</translation>
     </message>
     <message>
         <source>Family</source>
-        <translation type="unfinished"></translation>
+        <translation>Famiglia</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::GatewayTreeModel</name>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descrizione</translation>
     </message>
     <message>
         <source>Address type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo di indirizzo</translation>
     </message>
     <message>
         <source>IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo IP</translation>
     </message>
     <message>
         <source>Univocal Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice univoco</translation>
     </message>
     <message>
         <source>PRAVIK Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Password PRAVIK</translation>
     </message>
     <message>
         <source>Viewer</source>
-        <translation type="unfinished"></translation>
+        <translation>Visibile</translation>
     </message>
     <message>
         <source>Set the name of the plant</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta il nome dell&apos;impianto</translation>
     </message>
     <message>
         <source>Choose between static and dynamic (UPnP) IP address </source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli tra indirizzo IP statico e dinamico (UPnP) </translation>
     </message>
     <message>
         <source> Set IP address of WebServer</source>
-        <translation type="unfinished"></translation>
+        <translation> Imposta l&apos;indirizzo IP del WebServer</translation>
     </message>
     <message>
         <source>Set Univocal Code of WebServer</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta il codice univoco del WebServer</translation>
     </message>
     <message>
         <source>Set PravikNet password. It must be 5 to 9 characters long. Only digits are allowed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta la password PravikNet. Deve essere lunga da 5 a 9 caratteri. Sono consentite solo cifre.</translation>
     </message>
     <message>
         <source>Set whether WebServer will be visible in the application</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta se il WebServer sarà visibile nell&apos;applicazione</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::GenParametersModel</name>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura</translation>
     </message>
     <message>
         <source>Set the language of the application</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta la lingua dell&apos;applicazione</translation>
     </message>
     <message>
         <source>Set the temperature unit that will be displayed</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta l&apos;unità di temperatura da visualizzare</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::LoadTableModel</name>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Abilitata</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Disabilitata</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::ScenarioAddressTableModel</name>
     <message>
         <source>Scenario command</source>
-        <translation type="unfinished"></translation>
+        <translation>Comando scenario</translation>
     </message>
     <message>
         <source>Scenario number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero scenario</translation>
     </message>
     <message>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>PL</source>
-        <translation type="unfinished"></translation>
+        <translation>PL</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Livello</translation>
     </message>
     <message>
         <source>Interface address</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo interfaccia</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::ScenarioItemModel</name>
     <message>
         <source>Presence</source>
-        <translation type="unfinished"></translation>
+        <translation>Presenza</translation>
     </message>
     <message>
         <source>Command type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo di comando</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo</translation>
     </message>
     <message>
         <source>Button number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero pulsante</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sì</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>CEN PLUS</source>
-        <translation type="unfinished"></translation>
+        <translation>CEN PLUS</translation>
     </message>
     <message>
         <source>CEN</source>
-        <translation type="unfinished"></translation>
+        <translation>CEN</translation>
     </message>
     <message>
         <source>Not set</source>
-        <translation type="unfinished"></translation>
+        <translation>Non impostato</translation>
     </message>
     <message>
         <source>Set whether scenario is available</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta se lo scenario è disponibile</translation>
     </message>
     <message>
         <source>Set the command type</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta il tipo di comando</translation>
     </message>
     <message>
         <source>Set the KWB Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta l&apos;indirizzo KWB</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::ScenarioPlusAddressModel</name>
     <message>
         <source>Scenario PLUS command</source>
-        <translation type="unfinished"></translation>
+        <translation>Comando scenario PLUS</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Livello</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo</translation>
     </message>
     <message>
         <source>Set the address of the Scenario PLUS</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta l&apos;indirizzo dello scenario PLUS</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::ScenariosTableModel</name>
     <message>
         <source>Parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Parametri</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::ScheduledCENAddressModel</name>
     <message>
         <source>CEN command address</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo comando CEN</translation>
     </message>
     <message>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>PL</source>
-        <translation type="unfinished"></translation>
+        <translation>PL</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Livello</translation>
     </message>
     <message>
         <source>Interface address</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo interfaccia</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::SoundSourceDeviceModel</name>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descrizione</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Assign an address to the sound source</source>
-        <translation type="unfinished"></translation>
+        <translation>Assegna un indirizzo alla sorgente sonora</translation>
     </message>
     <message>
         <source>Set the description of the sound source</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta la descrizione della sorgente sonora</translation>
     </message>
     <message>
         <source>Choose the proper source type</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli il tipo di sorgente appropriato</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::SoundSystemModel</name>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Sources</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorgenti</translation>
     </message>
     <message>
         <source>%1 source(s) configured</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorgenti configurate: %1</translation>
     </message>
     <message>
         <source>No source configured</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna sorgente configurata</translation>
     </message>
     <message>
         <source>Set the type of the sound system</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta il tipo di diffusione sonora</translation>
     </message>
     <message>
         <source>Set the sources of the sound system</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta le sorgenti della diffusione sonora</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::TempSensorExtAddressModel</name>
     <message>
         <source>KWB Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo KWB</translation>
     </message>
     <message>
         <source>N</source>
-        <translation type="unfinished"></translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>Enter value of N configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci il valore del configuratore N</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::TempSensorNAddressModel</name>
     <message>
         <source>KWB Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo KWB</translation>
     </message>
     <message>
         <source>ZA</source>
-        <translation type="unfinished"></translation>
+        <translation>ZA</translation>
     </message>
     <message>
         <source>ZB</source>
-        <translation type="unfinished"></translation>
+        <translation>ZB</translation>
     </message>
     <message>
         <source>Enter value of ZA configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci il valore del configuratore ZA</translation>
     </message>
     <message>
         <source>Enter value of ZB configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci il valore del configuratore ZB</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::ThermoregFanModel</name>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatica</translation>
     </message>
     <message>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>Alta</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Media</translation>
     </message>
     <message>
         <source>Low</source>
-        <translation type="unfinished"></translation>
+        <translation>Bassa</translation>
     </message>
     <message>
         <source>Silent</source>
-        <translation type="unfinished"></translation>
+        <translation>Silenziosa</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::ThermoregModeModel</name>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Spento</translation>
     </message>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatico</translation>
     </message>
     <message>
         <source>Cooling</source>
-        <translation type="unfinished"></translation>
+        <translation>Raffrescamento</translation>
     </message>
     <message>
         <source>Heating</source>
-        <translation type="unfinished"></translation>
+        <translation>Riscaldamento</translation>
     </message>
     <message>
         <source>Dry</source>
-        <translation type="unfinished"></translation>
+        <translation>Deumidificazione</translation>
     </message>
     <message>
         <source>Fan</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventilazione</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::ThermoregNotControlledAddrModel</name>
     <message>
         <source>Slave</source>
-        <translation type="unfinished"></translation>
+        <translation>Slave</translation>
     </message>
     <message>
         <source>N</source>
-        <translation type="unfinished"></translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>KWB Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo KWB</translation>
     </message>
     <message>
         <source>ZA</source>
-        <translation type="unfinished"></translation>
+        <translation>ZA</translation>
     </message>
     <message>
         <source>ZB</source>
-        <translation type="unfinished"></translation>
+        <translation>ZB</translation>
     </message>
     <message>
         <source>Enter value of %1 configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci il valore del configuratore %1</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::ThermoregSwingModel</name>
     <message>
         <source>Presence</source>
-        <translation type="unfinished"></translation>
+        <translation>Presenza</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>On</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Off</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::ThermoregTemperatureEditModel</name>
     <message>
         <source>Min (%1C)</source>
-        <translation type="unfinished"></translation>
+        <translation>Min (%1C)</translation>
     </message>
     <message>
         <source>Max (%1C)</source>
-        <translation type="unfinished"></translation>
+        <translation>Max (%1C)</translation>
     </message>
     <message>
         <source>Step</source>
-        <translation type="unfinished"></translation>
+        <translation>Passo</translation>
     </message>
     <message>
         <source>Set the mininum allowed temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta la temperatura minima consentita</translation>
     </message>
     <message>
         <source>Set the maximum allowed temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta la temperatura massima consentita</translation>
     </message>
     <message>
         <source>Set temperature change step</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta il passo di variazione della temperatura</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::ThermoregulationCommandModel</name>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descrizione</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo</translation>
     </message>
     <message>
         <source>Set the description of the command</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta la descrizione del comando</translation>
     </message>
     <message>
         <source>Assign an address to the command</source>
-        <translation type="unfinished"></translation>
+        <translation>Assegna un indirizzo al comando</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::ThermoregulationOffCmdModel</name>
     <message>
         <source>Show OFF command</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra comando OFF</translation>
     </message>
     <message>
         <source>OFF command address</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo comando OFF</translation>
     </message>
 </context>
 <context>
     <name>Corvane::Configurator::TableModels::ThermoregulationTableModel</name>
     <message>
         <source>%1 command(s) configured</source>
-        <translation type="unfinished"></translation>
+        <translation>Comandi configurati: %1</translation>
     </message>
     <message>
         <source>Min - %1, Max - %2, Step - %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Min - %1, Max - %2, Passo - %3</translation>
     </message>
 </context>
 <context>
     <name>General</name>
     <message>
         <source>WebServer</source>
-        <translation type="unfinished"></translation>
+        <translation>WebServer</translation>
     </message>
     <message>
         <source>Actuator</source>
@@ -1135,19 +1136,19 @@
     </message>
     <message>
         <source>Shutter</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapparella</translation>
     </message>
     <message>
         <source>Scenario</source>
-        <translation type="unfinished"></translation>
+        <translation>Scenario</translation>
     </message>
     <message>
         <source>Probe</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonda</translation>
     </message>
     <message>
         <source>Amplifier</source>
-        <translation type="unfinished"></translation>
+        <translation>Amplificatore</translation>
     </message>
     <message>
         <source>Interface</source>
@@ -1155,41 +1156,41 @@
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Carico</translation>
     </message>
 </context>
 <context>
     <name>QMessageBox</name>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva</translation>
     </message>
     <message>
         <source>Don&apos;t save</source>
-        <translation type="unfinished"></translation>
+        <translation>Non salvare</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Group </source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppo </translation>
     </message>
     <message>
         <source>Presence</source>
-        <translation type="unfinished"></translation>
+        <translation>Presenza</translation>
     </message>
     <message>
         <source>Currency</source>
-        <translation type="unfinished"></translation>
+        <translation>Valuta</translation>
     </message>
     <message>
         <source>Tariff</source>
-        <translation type="unfinished"></translation>
+        <translation>Tariffa</translation>
     </message>
 </context>
 </TS>
