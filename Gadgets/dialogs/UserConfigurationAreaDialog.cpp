@@ -15,6 +15,7 @@
 #include "utilities/PathProvider.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
@@ -372,6 +373,7 @@ void UserConfigurationAreaDialog::adjustComboboxesToTheWidestOne()
         widest = qMax(widest, choice->maxItemTextWidth());
     for (ComboBox* choice : std::as_const(m_comboBoxes))
         choice->setMinimumWidth(widest + COMBO_WIDTH_MARGIN);
+    fitPreferencesWidth();
 }
 
 QString UserConfigurationAreaDialog::language() const
@@ -447,6 +449,7 @@ void UserConfigurationAreaDialog::retranslateUi()
     m_temperatureUnitChoice->retranslateUi();
     m_launchAtStartupChoice->retranslateUi();
     setProjectFilePath(m_projectFilePath);
+    fitPreferencesWidth();
 }
 
 void UserConfigurationAreaDialog::saveDataToUI(bool restore)
@@ -518,6 +521,26 @@ void UserConfigurationAreaDialog::onCancelButtonHit()
     cancelled = true;
     Logger(Logger::Trace) << "User Configuration Area Dialog changes canceled";
     close();
+}
+
+// The preferences scroll only up and down: their column is never narrower
+// than its widest row, whatever the language's texts.
+void UserConfigurationAreaDialog::fitPreferencesWidth()
+{
+    const int frame = 2 * m_preferencesScrollArea->frameWidth();
+    m_preferencesScrollArea->setMinimumWidth(m_preferencesContainer->minimumSizeHint().width() + frame);
+}
+
+bool UserConfigurationAreaDialog::event(QEvent* event)
+{
+    const bool handled = BaseWindow::event(event);
+    // Once the layouts have taken in a change, the dialog is at least as
+    // large as its content needs (the column of long texts included).
+    if (event->type() == QEvent::LayoutRequest) {
+        const QSize least(qRound(DIALOG_SIZE.width()), qRound(DIALOG_SIZE.height()));
+        setMinimumSize(least.expandedTo(minimumSizeHint()));
+    }
+    return handled;
 }
 
 void UserConfigurationAreaDialog::manageSliderVisibility()

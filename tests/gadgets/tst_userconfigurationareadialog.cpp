@@ -21,6 +21,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <QScopeGuard>
+#include <QScrollArea>
+#include <QTranslator>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -56,6 +59,18 @@ Settings readBack(const UserConfigurationAreaDialog& dialog)
     return {dialog.language(),          dialog.dimension(),       dialog.transparency(), dialog.hideLabelsTimeout(),
             dialog.goHomepageTimeout(), dialog.temperatureUnit(), dialog.skin()};
 }
+
+// Every text twice as long, as some languages' are.
+class LongTexts : public QTranslator
+{
+public:
+    QString translate(const char*, const char* source, const char*, int) const override
+    {
+        const QString text = QString::fromUtf8(source);
+        return text + u' ' + text;
+    }
+    bool isEmpty() const override { return false; }
+};
 
 bool touch(const QString& path)
 {
@@ -422,6 +437,39 @@ private slots:
             widest = qMax(widest, choice->maxItemTextWidth());
         for (ComboBox* choice : choices)
             QCOMPARE(choice->minimumWidth(), widest + 13);
+    }
+
+    void longTextsAreNotCutOff_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("left to right") << LanguageSettings::DEFAULT_LOCALE;
+        QTest::newRow("right to left") << LanguageSettings::ARABIC_LOCALE;
+    }
+
+    // The preferences scroll only up and down: longer texts widen their
+    // column and the dialog instead of being cut off at its edge.
+    void longTextsAreNotCutOff()
+    {
+        QFETCH(QString, language);
+        LongTexts longTexts;
+        QCoreApplication::installTranslator(&longTexts);
+        const auto removeTranslator = qScopeGuard([&longTexts] { QCoreApplication::removeTranslator(&longTexts); });
+        UserConfigurationAreaDialog dialog;
+        dialog.setLanguage(language, LOCALES);
+        dialog.resize(dialog.minimumSize());
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        dialog.adjustComboboxesToTheWidestOne();
+        QCoreApplication::sendPostedEvents();
+        const QWidget* viewport = dialog.findChild<QScrollArea*>("preferencesScrollArea")->viewport();
+        const QWidget* container = dialog.findChild<QWidget*>("preferencesContainer");
+        for (const QWidget* widget : container->findChildren<QWidget*>()) {
+            if (!widget->isVisible())
+                continue;
+            const int left = widget->mapTo(viewport, QPoint(0, 0)).x();
+            QVERIFY2(left >= 0 && left + widget->width() <= viewport->width(),
+                     qPrintable(widget->objectName() + u' ' + widget->metaObject()->className()));
+        }
     }
 
     // Every caption, button and fixed choice shows its text through the
