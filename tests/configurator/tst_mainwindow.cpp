@@ -27,6 +27,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QTextLayout>
 #include <QProcess>
 #include <QTest>
 #include <QToolButton>
@@ -60,6 +61,18 @@ struct stat statOf(const QString& path)
         info.st_ino = 0;
     return info;
 }
+
+// The status label's text in Arabic.
+class ArabicProjectLabel : public QTranslator
+{
+public:
+    QString translate(const char*, const char* source, const char*, int) const override
+    {
+        return qstrcmp(source, "Project: %1") == 0 ? QString::fromUtf8("\u0627\u0644\u0645\u0634\u0631\u0648\u0639: %1")
+                                                   : QString();
+    }
+    bool isEmpty() const override { return false; }
+};
 
 enum class Command { New, Open, FileOpenEvent, HandOver, Load, Close };
 enum class SaveResult { Succeeds, Fails, Cancelled };
@@ -103,6 +116,7 @@ private Q_SLOTS:
     void enableRulesInWindow();
     void statusLabel();
     void arabicTurnsWindowRightToLeft();
+    void projectPathReadsLeftToRightInRightToLeftText();
     void brandSiteAndAbout();
     void aboutBoxClosesWithKeys_data();
     void aboutBoxClosesWithKeys();
@@ -740,6 +754,25 @@ void tst_MainWindow::arabicTurnsWindowRightToLeft()
     QCOMPARE(m_window->layoutDirection(), Qt::RightToLeft);
     m_window->switchLayoutDirection("it_IT");
     QCOMPARE(m_window->layoutDirection(), Qt::LeftToRight);
+}
+
+// In a right-to-left status text (Arabic), the path's first slash stays
+// before its first folder instead of moving to the path's end.
+void tst_MainWindow::projectPathReadsLeftToRightInRightToLeftText()
+{
+    ArabicProjectLabel arabic;
+    QCoreApplication::installTranslator(&arabic);
+    m_window->updateStatusLabel(QStringLiteral("/home/user/demo.vtprj"));
+    QCoreApplication::removeTranslator(&arabic);
+    const QString text = m_window->statusText();
+    QTextLayout layout(text, m_window->font());
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setLineWidth(2000);
+    layout.endLayout();
+    const int slash = text.indexOf(u'/');
+    QVERIFY(slash > 0);
+    QVERIFY2(line.cursorToX(slash) < line.cursorToX(slash + 1), qPrintable(text));
 }
 
 void tst_MainWindow::brandSiteAndAbout()
