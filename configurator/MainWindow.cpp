@@ -285,8 +285,10 @@ void MainWindow::switchLayoutDirection(const QString& locale)
 {
     const Qt::LayoutDirection direction =
         locale == LanguageSettings::ARABIC_LOCALE ? Qt::RightToLeft : Qt::LeftToRight;
-    if (layoutDirection() != direction)
-        setLayoutDirection(direction);
+    // The program turns as a whole: the main window and every dialog and
+    // message box it opens.
+    if (QApplication::layoutDirection() != direction)
+        QApplication::setLayoutDirection(direction);
 }
 
 void MainWindow::updateStatusLabel(const QString& status)

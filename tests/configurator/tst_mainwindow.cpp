@@ -19,6 +19,7 @@
 #include "windows/SplashScreen.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -27,6 +28,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QTextEdit>
 #include <QTextLayout>
 #include <QProcess>
 #include <QTest>
@@ -993,6 +995,11 @@ void tst_MainWindow::flagButtonSwitchesLanguageAtOnce()
         return found != actions.end();
     };
     const auto fileMenuTitle = [this] { return m_window->menuBar()->actions().constFirst()->text(); };
+    // The help text and the dialogs the window opens turn with it.
+    const auto helpDirection = [this] {
+        const QTextEdit* help = m_window->findChild<QTextEdit*>(QStringLiteral("helpEdit"));
+        return help->document()->defaultTextOption().textDirection();
+    };
     QCOMPARE(fileMenuTitle(), QStringLiteral("&File"));
     for (const QString& locale : {QStringLiteral("de_DE"), LanguageSettings::ARABIC_LOCALE}) {
         QTranslator catalogue;
@@ -1001,12 +1008,17 @@ void tst_MainWindow::flagButtonSwitchesLanguageAtOnce()
         QVERIFY2(!translated.isEmpty() && translated != u"&File", qPrintable(locale));
         QVERIFY(choose(locale));
         QCOMPARE(fileMenuTitle(), translated);
-        QCOMPARE(m_window->layoutDirection(),
-                 locale == LanguageSettings::ARABIC_LOCALE ? Qt::RightToLeft : Qt::LeftToRight);
+        const Qt::LayoutDirection direction =
+            locale == LanguageSettings::ARABIC_LOCALE ? Qt::RightToLeft : Qt::LeftToRight;
+        QCOMPARE(m_window->layoutDirection(), direction);
+        QCOMPARE(helpDirection(), direction);
+        QCOMPARE(QDialog(m_window.get()).layoutDirection(), direction);
     }
     QVERIFY(choose(LanguageSettings::DEFAULT_LOCALE));
     QCOMPARE(fileMenuTitle(), QStringLiteral("&File"));
     QCOMPARE(m_window->layoutDirection(), Qt::LeftToRight);
+    QCOMPARE(helpDirection(), Qt::LeftToRight);
+    QCOMPARE(QDialog(m_window.get()).layoutDirection(), Qt::LeftToRight);
 }
 
 int main(int argc, char** argv)
