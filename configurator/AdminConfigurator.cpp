@@ -698,6 +698,14 @@ void AdminConfigurator::registerChange(const Devices::ChangeArgs&, Devices::Base
     emit contextChanged();
 }
 
+void AdminConfigurator::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    // The help text's paragraphs follow the window's direction.
+    if (event->type() == QEvent::LayoutDirectionChange)
+        Utilities::WidgetUtilities::changeTextEditTextDirection(m_helpEdit, layoutDirection());
+}
+
 void AdminConfigurator::retranslateUi()
 {
     commitOpenEditors();

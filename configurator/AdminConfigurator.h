@@ -88,6 +88,9 @@ public Q_SLOTS:
     void devicesTableSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
     void soundSystemTableSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void createActions();
     void setActionTexts();

@@ -25,11 +25,6 @@ DeviceAddress address(int area, int point, int level, int interface)
     return DeviceAddress(area, point, level, interface, 0, {});
 }
 
-QString text(const char* source)
-{
-    return QCoreApplication::translate("General", source);
-}
-
 } // namespace
 
 BaseDeviceProperties::DeviceGroup DefaultDevices::deviceGroupFromNode(DevicesTreeModel::NodeType node)
@@ -55,7 +50,8 @@ bool DefaultDevices::isFamilyNode(DevicesTreeModel::NodeType node)
 
 WebServerDeviceProperties* DefaultDevices::createWebServer()
 {
-    return new WebServerDeviceProperties(Devices::Utilities::emtpyDeviceId(), DeviceNetworkAddress(), text("WebServer"), true);
+    return new WebServerDeviceProperties(Devices::Utilities::emtpyDeviceId(), DeviceNetworkAddress(),
+                                         QCoreApplication::translate("General", "WebServer"), true);
 }
 
 BaseDeviceProperties* DefaultDevices::createDevice(DevicesTreeModel::NodeType node)
@@ -68,23 +64,29 @@ BaseDeviceProperties* DefaultDevices::createDevice(DevicesTreeModel::NodeType no
     const int interface = DeviceAddress::DEFAULT_INTERFACE_VALUE;
     switch (node) {
     case DevicesTreeModel::NodeLights:
-        return new ActuatorDeviceProperties(id, 2003, address(area, point, riser, interface), text("Actuator"));
+        return new ActuatorDeviceProperties(id, 2003, address(area, point, riser, interface),
+                                            QCoreApplication::translate("General", "Actuator"));
     case DevicesTreeModel::NodeSensors:
         return new SensorDeviceProperties(id, 21002, address(area, point, DeviceAddress::DEFAULT_LEVEL_VALUE, empty),
-                                          text("Sensor"));
+                                          QCoreApplication::translate("General", "Sensor"));
     case DevicesTreeModel::NodeAutomation:
-        return new ShutterDeviceProperties(id, 3001, address(area, point, riser, interface), text("Shutter"));
+        return new ShutterDeviceProperties(id, 3001, address(area, point, riser, interface),
+                                           QCoreApplication::translate("General", "Shutter"));
     case DevicesTreeModel::NodeScenarios:
         return new ScenarioDeviceProperties(id, 1002, address(area, point, DeviceAddress::DEFAULT_LEVEL_VALUE, interface),
-                                            text("Scenario"));
+                                            QCoreApplication::translate("General", "Scenario"));
     case DevicesTreeModel::NodeThermoregulation:
-        return new ThermoregulationDeviceProperties(id, 8003, address(area, point, empty, empty), text("Probe"));
+        return new ThermoregulationDeviceProperties(id, 8003, address(area, point, empty, empty),
+                                                    QCoreApplication::translate("General", "Probe"));
     case DevicesTreeModel::NodeSoundSystem:
-        return new AmplifierDeviceProperties(id, address(area, point, riser, interface), text("Amplifier"));
+        return new AmplifierDeviceProperties(id, address(area, point, riser, interface),
+                                             QCoreApplication::translate("General", "Amplifier"));
     case DevicesTreeModel::NodeEnergy:
-        return new EnergyDeviceProperties(id, 7051, address(area, empty, empty, empty), text("Interface"), 0);
+        return new EnergyDeviceProperties(id, 7051, address(area, empty, empty, empty),
+                                          QCoreApplication::translate("General", "Interface"), 0);
     case DevicesTreeModel::NodeLoad:
-        return new LoadDeviceProperties(id, 18001, address(area, empty, empty, empty), text("Load"), true);
+        return new LoadDeviceProperties(id, 18001, address(area, empty, empty, empty),
+                                        QCoreApplication::translate("General", "Load"), true);
     default:
         return nullptr;
     }

@@ -308,8 +308,10 @@ void MainWindow::switchLayoutDirection(const QString& locale)
 {
     const Qt::LayoutDirection direction =
         locale == LanguageSettings::ARABIC_LOCALE ? Qt::RightToLeft : Qt::LeftToRight;
-    if (layoutDirection() != direction)
-        setLayoutDirection(direction);
+    // The program turns as a whole: the main window and every dialog and
+    // message box it opens.
+    if (QApplication::layoutDirection() != direction)
+        QApplication::setLayoutDirection(direction);
 }
 
 void MainWindow::updateStatusLabel(const QString& status)
@@ -321,6 +323,10 @@ void MainWindow::updateStatusLabel(const QString& status)
 void MainWindow::setStatusLabelText()
 {
     QString shown = QDir::toNativeSeparators(m_statusText);
+    // A path starts left to right in a right-to-left text too (its first
+    // slash would otherwise show at its end): a left-to-right mark.
+    if (!shown.isEmpty())
+        shown.prepend(QChar(0x200E));
     if (m_statusText == STATUS_NEW_PROJECT)
         shown = tr("New project");
     else if (m_statusText == STATUS_DEFAULT_PROJECT)

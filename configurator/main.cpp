@@ -33,7 +33,7 @@ int main(int argc, char** argv)
     QCoreApplication::setOrganizationName(ORGANISATION);
     QCoreApplication::setApplicationName(APPLICATION);
     Utilities::Localization::TranslatorsManager::instance()->setAdditionalTranslatableTargets(
-        {Globals::gadgetsLibName(), Globals::devicesLibName()});
+        {Globals::gadgetsLibName(), Globals::devicesLibName(), Globals::platformLibName()});
     InitSettings::readSettings();
     QCoreApplication::setOrganizationDomain(InitSettings::domainName());
     if (application->isRunning()) {

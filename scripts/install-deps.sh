@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-private-dev libqt6svg6-dev
-    qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
+    qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
     libgl-dev libzip-dev libxcb-shape0-dev libxcb-xfixes0-dev
     appstream desktop-file-utils shared-mime-info libglib2.0-bin libxml2-utils man-db
     fonts-dejavu-core xvfb xauth ccache

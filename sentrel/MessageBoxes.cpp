@@ -11,11 +11,6 @@ namespace {
 
 MessageBoxes* replacement = nullptr;
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Corvane::Sentrel::MessageBoxes", text);
-}
-
 QMessageBox::StandardButton execute(QMessageBox& box)
 {
     setApplicationIcon();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QString>
 
@@ -11,6 +12,8 @@ namespace Corvane::Sentrel {
 // instance by one that records what would be shown and answers at once.
 class MessageBoxes
 {
+    Q_DECLARE_TR_FUNCTIONS(Corvane::Sentrel::MessageBoxes)
+
 public:
     virtual ~MessageBoxes() = default;
 

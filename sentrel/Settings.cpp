@@ -49,15 +49,6 @@ bool Settings::s_userPropertiesNew = false;
 std::unique_ptr<Configuration> Settings::s_projectReadAhead;
 QString Settings::s_projectReadAheadPath;
 
-namespace {
-
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Corvane::Sentrel::Settings", text);
-}
-
-} // namespace
-
 Configuration* Settings::devicesConfiguration()
 {
     if (s_noConfigurationMode)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QUuid>
 
@@ -19,6 +20,8 @@ namespace Corvane::Sentrel {
 // project and two run flags. GUI thread only.
 class Settings
 {
+    Q_DECLARE_TR_FUNCTIONS(Corvane::Sentrel::Settings)
+
 public:
     static Settings* s_instance;
 

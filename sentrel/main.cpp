@@ -66,7 +66,8 @@ int main(int argc, char** argv)
     }
 
     Utilities::Localization::TranslatorsManager::instance()->setAdditionalTranslatableTargets(
-        {Utilities::Globals::gadgetsLibName(), Utilities::Globals::devicesLibName()});
+        {Utilities::Globals::gadgetsLibName(), Utilities::Globals::devicesLibName(),
+         Utilities::Globals::platformLibName()});
     Utilities::InitSettings::readSettings();
     application->setOrganizationDomain(Utilities::InitSettings::domainName());
     application->setApplicationVersion(QStringLiteral("2.0.93"));

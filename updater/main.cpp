@@ -35,8 +35,11 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/Talvera.png")));
 
     const Updater::UpdaterArguments arguments = Updater::UpdaterArguments::parse(QCoreApplication::arguments());
-    if (!arguments.locale.isEmpty())
-        Utilities::Localization::TranslatorsManager::instance()->updateTranslators(arguments.locale);
+    if (!arguments.locale.isEmpty()) {
+        auto* translators = Utilities::Localization::TranslatorsManager::instance();
+        translators->setAdditionalTranslatableTargets({Utilities::Globals::platformLibName()});
+        translators->updateTranslators(arguments.locale);
+    }
 
     // The boxes name failures only broadly; the log file keeps their causes.
     Log::Logger::initialize(Log::Logger::Errors, applicationName);

@@ -15,6 +15,7 @@
 #include "utilities/PathProvider.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
@@ -39,11 +40,6 @@ const QList<int> HIDE_LABELS_SECONDS = {-1, 3, 5, 10, 20, 30};
 const QList<int> GO_HOMEPAGE_SECONDS = {-1, 3, 5, 10, 20, 30, 60, 120};
 const Qt::Alignment LEFT = Qt::AlignLeft | Qt::AlignVCenter;
 const Qt::Alignment RIGHT = Qt::AlignRight | Qt::AlignVCenter;
-
-QString text(const char* source)
-{
-    return QCoreApplication::translate("UserConfigurationAreaDialog", source);
-}
 
 // A choice of time-outs in seconds, a negative one shown as "Never".
 ComboBox* secondsChoice(const QString& objectName, const QList<int>& choices, QWidget* parent)
@@ -316,9 +312,9 @@ bool UserConfigurationAreaDialog::setProjectFilePath(const QString& path)
     m_projectFilePath = path;
     QString shown = path;
     if (isDefault)
-        shown = text("Default");
+        shown = QCoreApplication::translate("UserConfigurationAreaDialog", "Default");
     else if (path == PathProvider::demoProjectFullName())
-        shown = text("Demo");
+        shown = QCoreApplication::translate("UserConfigurationAreaDialog", "Demo");
     m_projectFilePathField->setText(shown);
     const bool fits = m_projectFilePathField->width()
                       >= m_projectFilePathField->fontMetrics().boundingRect(shown).width();
@@ -356,7 +352,9 @@ void UserConfigurationAreaDialog::retranslateTransparencyHint()
 {
     const QString hint = m_transparencyAvailable
                              ? QString()
-                             : text("Needs a desktop that shows translucent windows (a compositing manager)");
+                             : QCoreApplication::translate(
+                                   "UserConfigurationAreaDialog",
+                                   "Needs a desktop that shows translucent windows (a compositing manager)");
     m_transparencyCaption->setToolTip(hint);
     m_transparencySlider->setToolTip(hint);
 }
@@ -375,6 +373,7 @@ void UserConfigurationAreaDialog::adjustComboboxesToTheWidestOne()
         widest = qMax(widest, choice->maxItemTextWidth());
     for (ComboBox* choice : std::as_const(m_comboBoxes))
         choice->setMinimumWidth(widest + COMBO_WIDTH_MARGIN);
+    fitPreferencesWidth();
 }
 
 QString UserConfigurationAreaDialog::language() const
@@ -419,33 +418,38 @@ bool UserConfigurationAreaDialog::launchAtStartup() const
 
 void UserConfigurationAreaDialog::retranslateUi()
 {
-    const QString title = text("User configuration area");
+    const QString title = QCoreApplication::translate("UserConfigurationAreaDialog", "User configuration area");
     setWindowTitle(title);
     titleBar()->setTitle(title);
-    m_preferencesCaption->setText(text("Preferences"));
-    m_projectCaption->setText(text("Project:"));
-    m_browseButton->setText(text("Browse..."));
-    m_reloadButton->setText(text("Reload default"));
-    m_languageCaption->setText(text("Change language"));
-    m_dimensionCaption->setText(text("Gadget dimension"));
+    m_preferencesCaption->setText(QCoreApplication::translate("UserConfigurationAreaDialog", "Preferences"));
+    m_projectCaption->setText(QCoreApplication::translate("UserConfigurationAreaDialog", "Project:"));
+    m_browseButton->setText(QCoreApplication::translate("UserConfigurationAreaDialog", "Browse..."));
+    m_reloadButton->setText(QCoreApplication::translate("UserConfigurationAreaDialog", "Reload default"));
+    m_languageCaption->setText(QCoreApplication::translate("UserConfigurationAreaDialog", "Change language"));
+    m_dimensionCaption->setText(QCoreApplication::translate("UserConfigurationAreaDialog", "Gadget dimension"));
     for (SliderControl* control : {m_dimensionSlider, m_transparencySlider}) {
-        control->minValueLabel()->setText(text("Min"));
-        control->maxValueLabel()->setText(text("Max"));
+        control->minValueLabel()->setText(
+            QCoreApplication::translate("UserConfigurationAreaDialog", "Min"));
+        control->maxValueLabel()->setText(
+            QCoreApplication::translate("UserConfigurationAreaDialog", "Max"));
     }
-    m_transparencyCaption->setText(text("Gadget transparency"));
+    m_transparencyCaption->setText(QCoreApplication::translate("UserConfigurationAreaDialog", "Gadget transparency"));
     retranslateTransparencyHint();
-    m_hideLabelsCaption->setText(text("Hide labels after (sec.)"));
-    m_goHomepageCaption->setText(text("Go homepage after (sec.)"));
-    m_temperatureCaption->setText(text("Temperature unit"));
-    m_launchCaption->setText(text("Launch at startup"));
-    m_skinCaption->setText(text("Change skin"));
-    m_okButton->setText(text("OK"));
-    m_cancelButton->setText(text("Cancel"));
-    m_hideLabelsChoice->setItemText(0, text("Never"));
-    m_goHomepageChoice->setItemText(0, text("Never"));
+    m_hideLabelsCaption->setText(
+        QCoreApplication::translate("UserConfigurationAreaDialog", "Hide labels after (sec.)"));
+    m_goHomepageCaption->setText(
+        QCoreApplication::translate("UserConfigurationAreaDialog", "Go homepage after (sec.)"));
+    m_temperatureCaption->setText(QCoreApplication::translate("UserConfigurationAreaDialog", "Temperature unit"));
+    m_launchCaption->setText(QCoreApplication::translate("UserConfigurationAreaDialog", "Launch at startup"));
+    m_skinCaption->setText(QCoreApplication::translate("UserConfigurationAreaDialog", "Change skin"));
+    m_okButton->setText(QCoreApplication::translate("UserConfigurationAreaDialog", "OK"));
+    m_cancelButton->setText(QCoreApplication::translate("UserConfigurationAreaDialog", "Cancel"));
+    m_hideLabelsChoice->setItemText(0, QCoreApplication::translate("UserConfigurationAreaDialog", "Never"));
+    m_goHomepageChoice->setItemText(0, QCoreApplication::translate("UserConfigurationAreaDialog", "Never"));
     m_temperatureUnitChoice->retranslateUi();
     m_launchAtStartupChoice->retranslateUi();
     setProjectFilePath(m_projectFilePath);
+    fitPreferencesWidth();
 }
 
 void UserConfigurationAreaDialog::saveDataToUI(bool restore)
@@ -517,6 +521,26 @@ void UserConfigurationAreaDialog::onCancelButtonHit()
     cancelled = true;
     Logger(Logger::Trace) << "User Configuration Area Dialog changes canceled";
     close();
+}
+
+// The preferences scroll only up and down: their column is never narrower
+// than its widest row, whatever the language's texts.
+void UserConfigurationAreaDialog::fitPreferencesWidth()
+{
+    const int frame = 2 * m_preferencesScrollArea->frameWidth();
+    m_preferencesScrollArea->setMinimumWidth(m_preferencesContainer->minimumSizeHint().width() + frame);
+}
+
+bool UserConfigurationAreaDialog::event(QEvent* event)
+{
+    const bool handled = BaseWindow::event(event);
+    // Once the layouts have taken in a change, the dialog is at least as
+    // large as its content needs (the column of long texts included).
+    if (event->type() == QEvent::LayoutRequest) {
+        const QSize least(qRound(DIALOG_SIZE.width()), qRound(DIALOG_SIZE.height()));
+        setMinimumSize(least.expandedTo(minimumSizeHint()));
+    }
+    return handled;
 }
 
 void UserConfigurationAreaDialog::manageSliderVisibility()

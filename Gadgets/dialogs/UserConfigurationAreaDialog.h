@@ -92,6 +92,7 @@ signals:
     void launchAtStartupChanged(bool launch);
 
 protected:
+    bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -109,6 +110,7 @@ private:
     QWidget* buildPreferences();
     void connectComponents();
     void manageSliderVisibility();
+    void fitPreferencesWidth();
     bool setSliderValue(QSlider* slider, int value);
     void retranslateTransparencyHint();
 

@@ -12,11 +12,6 @@ namespace Corvane::Gadgets {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Corvane::Gadgets::SkinFileCheck", text);
-}
-
 // A reference as it is shown in a reason: long data is cut.
 QString shown(QStringView reference)
 {
@@ -29,7 +24,7 @@ QString pictureSizeProblem(const QSize& size)
 {
     if (qint64(size.width()) * size.height() <= SkinFileCheck::MAX_BITMAP_PIXELS)
         return QString();
-    return tr("holds a %1 x %2 pixel picture, more than the %3 pixels a picture may have")
+    return SkinFileCheck::tr("holds a %1 x %2 pixel picture, more than the %3 pixels a picture may have")
         .arg(size.width())
         .arg(size.height())
         .arg(SkinFileCheck::MAX_BITMAP_PIXELS);
@@ -67,7 +62,7 @@ QString embeddedImageProblem(QStringView dataUri)
     QByteArray bytes = QByteArray::fromBase64(dataUri.mid(base64 + 7).toLatin1());
     const QByteArray format = pictureFormat(bytes);
     if (format == "svgz")
-        return tr("embeds a compressed SVG document");
+        return SkinFileCheck::tr("embeds a compressed SVG document");
     if (format == "svg")
         return SkinFileCheck::svgProblem(bytes);
     if (format.isEmpty())
@@ -80,7 +75,7 @@ QString referenceProblem(QStringView reference)
 {
     const QStringView trimmed = reference.trimmed();
     if (!SkinFileCheck::isInsideReference(trimmed))
-        return tr("refers to \"%1\" outside the skin").arg(shown(trimmed));
+        return SkinFileCheck::tr("refers to \"%1\" outside the skin").arg(shown(trimmed));
     return trimmed.startsWith(u"data:", Qt::CaseInsensitive) ? embeddedImageProblem(trimmed) : QString();
 }
 
@@ -100,7 +95,7 @@ QString declarationProblem(const QXmlStreamReader& xml)
 {
     for (const QXmlStreamEntityDeclaration& entity : xml.entityDeclarations()) {
         if (!entity.systemId().isEmpty() || !entity.publicId().isEmpty())
-            return tr("declares the external entity \"%1\"").arg(entity.name());
+            return SkinFileCheck::tr("declares the external entity \"%1\"").arg(entity.name());
     }
     return QString();
 }

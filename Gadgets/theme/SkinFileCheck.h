@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -20,6 +21,8 @@ namespace Corvane::Gadgets {
 // is never opened.
 class SkinFileCheck
 {
+    Q_DECLARE_TR_FUNCTIONS(Corvane::Gadgets::SkinFileCheck)
+
 public:
     // The largest bitmap a skin may hold, whole or embedded in a document:
     // 32 MiB once decoded, enough for a 4K screen background.

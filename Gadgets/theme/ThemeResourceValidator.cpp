@@ -12,11 +12,6 @@ namespace Corvane::Gadgets {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Corvane::Gadgets::ThemeResourceValidator", text);
-}
-
 // Qt's SVG renderer refuses some documents that pass the checks of their
 // contents, one nested deeper than it follows for instance; a skin holding
 // one would be taken and draw nothing. SkinFileCheck bounds the size of the
@@ -25,7 +20,7 @@ QString rendererProblem(const QString& name, const QByteArray& bytes)
 {
     if (!name.endsWith(u".svg", Qt::CaseInsensitive) || QSvgRenderer().load(bytes))
         return QString();
-    return tr("is a document the SVG renderer refuses");
+    return ThemeResourceValidator::tr("is a document the SVG renderer refuses");
 }
 
 // Presence of every file first, so that an incomplete skin is told apart
@@ -35,20 +30,21 @@ QString firstProblem(const QStringList& required, const QString& zipPath)
 {
     Corvane::Utilities::Zip::Unzipper zip(zipPath);
     if (!zip.isOpen())
-        return tr("Cannot open the skin %1: %2").arg(zipPath, zip.errorString());
+        return ThemeResourceValidator::tr("Cannot open the skin %1: %2").arg(zipPath, zip.errorString());
     for (const QString& name : required) {
         if (!zip.gotoFile(name))
-            return tr("Required file %1 missing in %2").arg(name, zipPath);
+            return ThemeResourceValidator::tr("Required file %1 missing in %2").arg(name, zipPath);
     }
     for (const QString& name : required) {
         QByteArray bytes;
         if (!zip.readFile(name, bytes))
-            return tr("Required file %1 in %2 cannot be read: %3").arg(name, zipPath, zip.errorString());
+            return ThemeResourceValidator::tr("Required file %1 in %2 cannot be read: %3")
+                .arg(name, zipPath, zip.errorString());
         QString problem = SkinFileCheck::problemOf(name, bytes, required);
         if (problem.isEmpty())
             problem = rendererProblem(name, bytes);
         if (!problem.isEmpty())
-            return tr("Required file %1 in %2 %3").arg(name, zipPath, problem);
+            return ThemeResourceValidator::tr("Required file %1 in %2 %3").arg(name, zipPath, problem);
     }
     return QString();
 }

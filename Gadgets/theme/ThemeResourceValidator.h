@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace Corvane::Gadgets {
@@ -10,6 +11,8 @@ namespace Corvane::Gadgets {
 // SVG document among them must load in Qt's SVG renderer.
 class ThemeResourceValidator
 {
+    Q_DECLARE_TR_FUNCTIONS(Corvane::Gadgets::ThemeResourceValidator)
+
 public:
     ThemeResourceValidator() = delete;
 

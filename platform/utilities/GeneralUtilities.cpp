@@ -3,6 +3,7 @@
 #include "utilities/CustomApplicationIniSettings.h"
 #include "utilities/Globals.h"
 #include "utilities/InitSettings.h"
+#include "utilities/Localization/TranslatorsManager.h"
 #include "utilities/PathProvider.h"
 
 #include <QDate>
@@ -12,7 +13,12 @@ namespace Corvane::Utilities {
 
 bool GeneralUtilities::startUpdater(const QStringList& arguments)
 {
-    return QProcess::startDetached(PathProvider::updaterFilePath(), arguments);
+    // The Updater speaks the language of the program that starts it.
+    QStringList withLocale = arguments;
+    const QString locale = Localization::TranslatorsManager::instance()->currentLocale();
+    if (!locale.isEmpty() && !arguments.contains(Globals::UPDATER_LOCALE_ARGUMENT_SWITCH))
+        withLocale << Globals::UPDATER_LOCALE_ARGUMENT_SWITCH << locale;
+    return QProcess::startDetached(PathProvider::updaterFilePath(), withLocale);
 }
 
 bool GeneralUtilities::startAutoUpdateIfNeeded()

@@ -47,6 +47,11 @@ QString Globals::devicesLibName()
     return QStringLiteral("Devices");
 }
 
+QString Globals::platformLibName()
+{
+    return QStringLiteral("Platform");
+}
+
 QString Globals::configuratorAppName()
 {
     return QStringLiteral("VantrelConfig");

@@ -29,6 +29,9 @@ public:
     // ("<name>_<locale>.qm") are loaded with each program's own.
     static QString gadgetsLibName();
     static QString devicesLibName();
+    // The texts of the other platform layers (this one included), which
+    // every program loads.
+    static QString platformLibName();
     // Application name of the project editor, as named in messages that
     // send the user to it.
     static QString configuratorAppName();

@@ -19,6 +19,7 @@
 #include "windows/SplashScreen.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -29,10 +30,13 @@
 #include <QMenu>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QTextEdit>
+#include <QTextLayout>
 #include <QProcess>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
+#include <QTranslator>
 
 #include <csignal>
 #include <memory>
@@ -62,6 +66,18 @@ struct stat statOf(const QString& path)
         info.st_ino = 0;
     return info;
 }
+
+// The status label's text in Arabic.
+class ArabicProjectLabel : public QTranslator
+{
+public:
+    QString translate(const char*, const char* source, const char*, int) const override
+    {
+        return qstrcmp(source, "Project: %1") == 0 ? QString::fromUtf8("\u0627\u0644\u0645\u0634\u0631\u0648\u0639: %1")
+                                                   : QString();
+    }
+    bool isEmpty() const override { return false; }
+};
 
 enum class Command { New, Open, FileOpenEvent, HandOver, Load, Close };
 enum class SaveResult { Succeeds, Fails, Cancelled };
@@ -106,6 +122,7 @@ private Q_SLOTS:
     void enableRulesInWindow();
     void statusLabel();
     void arabicTurnsWindowRightToLeft();
+    void projectPathReadsLeftToRightInRightToLeftText();
     void brandSiteAndAbout();
     void aboutBoxClosesWithKeys_data();
     void aboutBoxClosesWithKeys();
@@ -120,6 +137,7 @@ private Q_SLOTS:
     void fileDialogsStartInAFolderThatExists();
     void secondWindowAfterFirstClosed();
     void languageButtonKeepsItsGroundWhenHovered();
+    void flagButtonSwitchesLanguageAtOnce();
 
 private:
     QString writeProjectFile(const QString& name, int lights = 1);
@@ -759,6 +777,25 @@ void tst_MainWindow::arabicTurnsWindowRightToLeft()
     QCOMPARE(m_window->layoutDirection(), Qt::LeftToRight);
 }
 
+// In a right-to-left status text (Arabic), the path's first slash stays
+// before its first folder instead of moving to the path's end.
+void tst_MainWindow::projectPathReadsLeftToRightInRightToLeftText()
+{
+    ArabicProjectLabel arabic;
+    QCoreApplication::installTranslator(&arabic);
+    m_window->updateStatusLabel(QStringLiteral("/home/user/demo.vtprj"));
+    QCoreApplication::removeTranslator(&arabic);
+    const QString text = m_window->statusText();
+    QTextLayout layout(text, m_window->font());
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setLineWidth(2000);
+    layout.endLayout();
+    const int slash = text.indexOf(u'/');
+    QVERIFY(slash > 0);
+    QVERIFY2(line.cursorToX(slash) < line.cursorToX(slash + 1), qPrintable(text));
+}
+
 void tst_MainWindow::brandSiteAndAbout()
 {
     QUrl opened;
@@ -1081,6 +1118,53 @@ void tst_MainWindow::languageButtonKeepsItsGroundWhenHovered()
     const QColor hovered = cornerOf();
     QVERIFY2(hovered.lightness() > 96 && resting.lightness() > 96,
              qPrintable(QStringLiteral("resting %1, hovered %2").arg(resting.name(), hovered.name())));
+}
+
+// The languages of the build's catalogues are offered; the one chosen with
+// the flag button is shown at once, Arabic right to left.
+void tst_MainWindow::flagButtonSwitchesLanguageAtOnce()
+{
+    using Corvane::Utilities::Localization::LanguageSettings;
+    QStringList offered;
+    for (const auto& locale : MainWindow::locales())
+        offered.append(locale.locale());
+    QCOMPARE(offered, QStringLiteral(CORVANE_OFFERED_LOCALES).split(u' '));
+
+    auto* button = m_window->findChild<QToolButton*>(QStringLiteral("languageButton"));
+    QVERIFY(button && button->menu());
+    const auto choose = [button](const QString& locale) {
+        const QList<QAction*> actions = button->menu()->actions();
+        const auto found = std::find_if(actions.begin(), actions.end(),
+                                        [&locale](const QAction* action) { return action->data() == locale; });
+        if (found != actions.end())
+            (*found)->trigger();
+        return found != actions.end();
+    };
+    const auto fileMenuTitle = [this] { return m_window->menuBar()->actions().constFirst()->text(); };
+    // The help text and the dialogs the window opens turn with it.
+    const auto helpDirection = [this] {
+        const QTextEdit* help = m_window->findChild<QTextEdit*>(QStringLiteral("helpEdit"));
+        return help->document()->defaultTextOption().textDirection();
+    };
+    QCOMPARE(fileMenuTitle(), QStringLiteral("&File"));
+    for (const QString& locale : {QStringLiteral("de_DE"), LanguageSettings::ARABIC_LOCALE}) {
+        QTranslator catalogue;
+        QVERIFY(catalogue.load(QStringLiteral("VantrelConfig_") + locale, PathProvider::translationsPath()));
+        const QString translated = catalogue.translate("Corvane::Configurator::MainWindow", "&File");
+        QVERIFY2(!translated.isEmpty() && translated != u"&File", qPrintable(locale));
+        QVERIFY(choose(locale));
+        QCOMPARE(fileMenuTitle(), translated);
+        const Qt::LayoutDirection direction =
+            locale == LanguageSettings::ARABIC_LOCALE ? Qt::RightToLeft : Qt::LeftToRight;
+        QCOMPARE(m_window->layoutDirection(), direction);
+        QCOMPARE(helpDirection(), direction);
+        QCOMPARE(QDialog(m_window.get()).layoutDirection(), direction);
+    }
+    QVERIFY(choose(LanguageSettings::DEFAULT_LOCALE));
+    QCOMPARE(fileMenuTitle(), QStringLiteral("&File"));
+    QCOMPARE(m_window->layoutDirection(), Qt::LeftToRight);
+    QCOMPARE(helpDirection(), Qt::LeftToRight);
+    QCOMPARE(QDialog(m_window.get()).layoutDirection(), Qt::LeftToRight);
 }
 
 int main(int argc, char** argv)

@@ -1,5 +1,6 @@
 #include "theme/ThemeResourceValidator.h"
 
+#include "CatalogueTranslator.h"
 #include "LogCapture.h"
 #include "ZipBuilder.h"
 
@@ -46,6 +47,7 @@ private Q_SLOTS:
     void containsAllResources();
     void archiveThatCannotBeOpenedSaysWhy_data();
     void archiveThatCannotBeOpenedSaysWhy();
+    void reasonsComeFromTheCatalogues();
     void everyRequiredFileIsReadAndChecked_data();
     void everyRequiredFileIsReadAndChecked();
 
@@ -128,6 +130,23 @@ void tst_ThemeResourceValidator::archiveThatCannotBeOpenedSaysWhy()
     QVERIFY(!ThemeResourceValidator::containsAllResources(":/FixtureTheme/", zipPath, &error));
     QCOMPARE(error, QString("Cannot open the skin %1: %2").arg(zipPath, reason));
     QVERIFY(!error.contains("light.svg"));
+}
+
+// The reason and the archive reader's part of it are translated.
+void tst_ThemeResourceValidator::reasonsComeFromTheCatalogues()
+{
+    CatalogueTranslator catalogues;
+    QVERIFY(catalogues.addCatalogue(QStringLiteral("Gadgets_de_DE.ts")));
+    QVERIFY(catalogues.addCatalogue(QStringLiteral("Platform_de_DE.ts")));
+    QCoreApplication::installTranslator(&catalogues);
+    const QString zipPath = m_dir.filePath("absent.zip");
+    QString error;
+    QVERIFY(!ThemeResourceValidator::containsAllResources(":/FixtureTheme/", zipPath, &error));
+    QCoreApplication::removeTranslator(&catalogues);
+    const auto marked = [](const QString& text) {
+        return CatalogueTranslator::MARK_BEGIN + text + CatalogueTranslator::MARK_END;
+    };
+    QCOMPARE(error, marked("Cannot open the skin %1: %2").arg(zipPath, marked("no such file")));
 }
 
 // Present is not enough: a required file must read within the archive

@@ -1,3 +1,4 @@
+#include "CatalogueTranslator.h"
 #include "DialogsTheme.h"
 #include "LogCapture.h"
 #include "ZipBuilder.h"
@@ -15,9 +16,14 @@
 #include "utilities/Localization/LanguageSettings.h"
 #include "utilities/PathProvider.h"
 
+#include <QAbstractButton>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
+#include <QScopeGuard>
+#include <QScrollArea>
+#include <QTranslator>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -53,6 +59,18 @@ Settings readBack(const UserConfigurationAreaDialog& dialog)
     return {dialog.language(),          dialog.dimension(),       dialog.transparency(), dialog.hideLabelsTimeout(),
             dialog.goHomepageTimeout(), dialog.temperatureUnit(), dialog.skin()};
 }
+
+// Every text twice as long, as some languages' are.
+class LongTexts : public QTranslator
+{
+public:
+    QString translate(const char*, const char* source, const char*, int) const override
+    {
+        const QString text = QString::fromUtf8(source);
+        return text + u' ' + text;
+    }
+    bool isEmpty() const override { return false; }
+};
 
 bool touch(const QString& path)
 {
@@ -419,6 +437,68 @@ private slots:
             widest = qMax(widest, choice->maxItemTextWidth());
         for (ComboBox* choice : choices)
             QCOMPARE(choice->minimumWidth(), widest + 13);
+    }
+
+    void longTextsAreNotCutOff_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("left to right") << LanguageSettings::DEFAULT_LOCALE;
+        QTest::newRow("right to left") << LanguageSettings::ARABIC_LOCALE;
+    }
+
+    // The preferences scroll only up and down: longer texts widen their
+    // column and the dialog instead of being cut off at its edge.
+    void longTextsAreNotCutOff()
+    {
+        QFETCH(QString, language);
+        LongTexts longTexts;
+        QCoreApplication::installTranslator(&longTexts);
+        const auto removeTranslator = qScopeGuard([&longTexts] { QCoreApplication::removeTranslator(&longTexts); });
+        UserConfigurationAreaDialog dialog;
+        dialog.setLanguage(language, LOCALES);
+        dialog.resize(dialog.minimumSize());
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        dialog.adjustComboboxesToTheWidestOne();
+        QCoreApplication::sendPostedEvents();
+        const QWidget* viewport = dialog.findChild<QScrollArea*>("preferencesScrollArea")->viewport();
+        const QWidget* container = dialog.findChild<QWidget*>("preferencesContainer");
+        for (const QWidget* widget : container->findChildren<QWidget*>()) {
+            if (!widget->isVisible())
+                continue;
+            const int left = widget->mapTo(viewport, QPoint(0, 0)).x();
+            QVERIFY2(left >= 0 && left + widget->width() <= viewport->width(),
+                     qPrintable(widget->objectName() + u' ' + widget->metaObject()->className()));
+        }
+    }
+
+    // Every caption, button and fixed choice shows its text through the
+    // Gadgets catalogue, so that a translation of it is shown.
+    void everyTextComesFromTheCatalogue()
+    {
+        CatalogueTranslator catalogue;
+        QVERIFY(catalogue.addCatalogue(QStringLiteral("Gadgets_de_DE.ts")));
+        QCoreApplication::installTranslator(&catalogue);
+        UserConfigurationAreaDialog dialog;
+        dialog.setProjectFilePath(QString());
+        QCoreApplication::removeTranslator(&catalogue);
+
+        QStringList english{dialog.windowTitle()};
+        for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+            if (label->objectName() != u"skinName" && label->objectName() != u"skinNumber")
+                english.append(label->text());
+        }
+        for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
+            english.append(button->text());
+        for (const ComboBox* choice : dialog.findChildren<ComboBox*>()) {
+            for (int i = 0; i < choice->count(); ++i)
+                english.append(choice->itemText(i));
+        }
+        static const QRegularExpression letter(QStringLiteral("\\p{L}"));
+        english.removeIf([](const QString& text) {
+            return !text.contains(letter) || CatalogueTranslator::isMarked(text);
+        });
+        QVERIFY2(english.isEmpty(), qPrintable(english.join(u'\n')));
     }
 };
 

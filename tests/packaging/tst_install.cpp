@@ -47,6 +47,8 @@ private Q_SLOTS:
     void helperIsHardened();
     void mimePackageIsValid();
     void otherThemeIsOfferedAsSkin();
+    void everyProgramOffersTheLanguages_data();
+    void everyProgramOffersTheLanguages();
     void programsStartFromThePrefix_data();
     void programsStartFromThePrefix();
 
@@ -452,6 +454,32 @@ void tst_Install::otherThemeIsOfferedAsSkin()
     QVERIFY2(preview.rejectedSkins().isEmpty(), qPrintable(preview.rejectedSkins().join(u'\n')));
     QCOMPARE(preview.skinCount(), 2);
     QCOMPARE(preview.findSkin(QDir(skins).filePath(QStringLiteral("CorvaneTheme.zip"))), 1);
+}
+
+void tst_Install::everyProgramOffersTheLanguages_data()
+{
+    QTest::addColumn<QString>("application");
+    QTest::addColumn<QStringList>("libraries");
+    QTest::newRow("sentrel") << "TalveraVantrel" << QStringList{"Gadgets", "Devices", "Platform"};
+    QTest::newRow("configurator") << "VantrelConfig" << QStringList{"Gadgets", "Devices", "Platform"};
+    QTest::newRow("updater") << "TalveraVantrelUpdater" << QStringList{"Platform"};
+}
+
+// Where the installed programs look, each language has the program's
+// catalogue and those of the libraries it loads.
+void tst_Install::everyProgramOffersTheLanguages()
+{
+    QFETCH(QString, application);
+    QFETCH(QStringList, libraries);
+    const QDir translations(prefixPath(QStringLiteral("share/corvane/translations")));
+    const QStringList languages = QStringLiteral(CORVANE_OFFERED_LOCALES).split(u' ').mid(1);
+    QVERIFY(!languages.isEmpty());
+    for (const QString& language : languages) {
+        for (const QString& catalogue : QStringList{application} + libraries) {
+            const QString file = catalogue + u'_' + language + QStringLiteral(".qm");
+            QVERIFY2(translations.exists(file), qPrintable(file));
+        }
+    }
 }
 
 QProcessEnvironment tst_Install::freshEnvironment(const QString& home) const

@@ -1,3 +1,5 @@
+#include "Controllers/navigation/NavigationController.h"
+#include "Controllers/navigation/NavigationMenus.h"
 #include "Controllers/navigation/UserConfigurationController.h"
 
 #include "NavigationWindow.h"
@@ -5,14 +7,24 @@
 
 #include "carousel/CarouselView.h"
 #include "devices/GuiProperties.h"
+#include "dialogs/UserConfigurationAreaDialog.h"
+#include "utilities/Globals.h"
+#include "utilities/Localization/LanguageSettings.h"
+#include "widgets/ComboBox.h"
+#include "widgets/PushButton.h"
 
+#include <QApplication>
+#include <QMenu>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTranslator>
 
 using namespace Corvane::Sentrel;
 using Controllers::UserConfigurationController;
 using Corvane::Devices::GuiProperties;
 using Corvane::Utilities::PathProvider;
+using Corvane::Utilities::Localization::LanguageSettings;
 
 class tst_UserConfigurationController : public QObject
 {
@@ -29,9 +41,11 @@ private Q_SLOTS:
     void chosenProject_data();
     void chosenProject();
     void demoModeNeverChangesTheProject();
+    void chosenLanguageIsShownAtOnce();
 
 private:
     void close(bool accepted);
+    void chooseLanguage(const QString& locale);
 
     std::unique_ptr<SentrelFixture> m_fixture;
     std::unique_ptr<NavigationWindow> m_window;
@@ -191,6 +205,68 @@ void tst_UserConfigurationController::demoModeNeverChangesTheProject()
     close(true);
     QCOMPARE(gui.tempConfigFileName(), PathProvider::demoProjectFullName());
     QVERIFY(gui.installConfigFileName().isEmpty());
+}
+
+void tst_UserConfigurationController::chooseLanguage(const QString& locale)
+{
+    m_controller->showUserConfiguration();
+    Corvane::Gadgets::UserConfigurationAreaDialog* dialog = m_controller->dialog();
+    QVERIFY(dialog);
+    auto* choice = dialog->findChild<Corvane::Gadgets::ComboBox*>(QStringLiteral("changeLanguageChoice"));
+    QVERIFY(choice);
+    const int index = choice->findData(locale);
+    QVERIFY2(index >= 0, qPrintable(locale));
+    choice->setCurrentIndex(index);
+    QTest::mouseClick(dialog->findChild<Corvane::Gadgets::PushButton*>(QStringLiteral("ok")), Qt::LeftButton);
+    QTRY_VERIFY(!m_controller->dialog());
+    QCOMPARE(Settings::guiProperties().language(), locale);
+}
+
+// The languages of the build's catalogues are offered; the one chosen in the
+// dialog and accepted with OK is shown at once, Arabic right to left.
+void tst_UserConfigurationController::chosenLanguageIsShownAtOnce()
+{
+    // The program's catalogue is found by the program's name.
+    const QString testName = QCoreApplication::applicationName();
+    const auto restoreName = qScopeGuard([&testName] { QCoreApplication::setApplicationName(testName); });
+    QCoreApplication::setApplicationName(Corvane::Utilities::Globals::sentrelAppName());
+    const QDir built(QStringLiteral(CORVANE_QM_DIR));
+    const QDir translations(PathProvider::translationsPath());
+    QVERIFY(translations.mkpath(QStringLiteral(".")));
+    for (const QString& file : built.entryList({QStringLiteral("*.qm")}, QDir::Files))
+        QVERIFY(QFile::copy(built.filePath(file), translations.filePath(file)));
+    m_window.reset();
+    m_window = std::make_unique<NavigationWindow>();
+    m_controller = m_window->userConfigurationController();
+
+    QStringList offered;
+    for (const auto& locale : std::as_const(NavigationWindow::s_locales))
+        offered.append(locale.locale());
+    offered.removeDuplicates();
+    QCOMPARE(offered, QStringLiteral(CORVANE_OFFERED_LOCALES).split(u' '));
+
+    const auto menuTexts = [this] {
+        QStringList texts;
+        for (const QAction* action : m_window->navigationController()->menus()->contextMenu()->actions())
+            texts.append(action->text());
+        return texts;
+    };
+    const char* const context = "Corvane::Sentrel::Controllers::NavigationController";
+    const QString english = QStringLiteral("Always on top");
+    QVERIFY(menuTexts().contains(english));
+    for (const QString& locale : {QStringLiteral("de_DE"), LanguageSettings::ARABIC_LOCALE}) {
+        QTranslator catalogue;
+        QVERIFY(catalogue.load(QStringLiteral("TalveraVantrel_") + locale, translations.path()));
+        const QString translated = catalogue.translate(context, "Always on top");
+        QVERIFY2(!translated.isEmpty() && translated != english, qPrintable(locale));
+        chooseLanguage(locale);
+        QVERIFY2(menuTexts().contains(translated), qPrintable(menuTexts().join(u'|')));
+        QCOMPARE(QApplication::layoutDirection(),
+                 locale == LanguageSettings::ARABIC_LOCALE ? Qt::RightToLeft : Qt::LeftToRight);
+    }
+    chooseLanguage(LanguageSettings::DEFAULT_LOCALE);
+    QVERIFY(menuTexts().contains(english));
+    QCOMPARE(QApplication::layoutDirection(), Qt::LeftToRight);
 }
 
 QTEST_MAIN(tst_UserConfigurationController)

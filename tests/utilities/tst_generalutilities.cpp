@@ -2,6 +2,7 @@
 
 #include "utilities/CustomApplicationIniSettings.h"
 #include "utilities/InitSettings.h"
+#include "utilities/Localization/TranslatorsManager.h"
 #include "utilities/PathProvider.h"
 
 #include <QDate>
@@ -20,6 +21,7 @@ private Q_SLOTS:
     void initTestCase();
     void init();
     void startsUpdaterWithArguments();
+    void updaterSpeaksTheLanguageInUse();
     void autoUpdate_data();
     void autoUpdate();
     void ipAddress_data();
@@ -80,6 +82,16 @@ void tst_GeneralUtilities::startsUpdaterWithArguments()
 {
     QVERIFY(GeneralUtilities::startUpdater({}));
     QCOMPARE(recordedArguments(), QStringList());
+}
+
+void tst_GeneralUtilities::updaterSpeaksTheLanguageInUse()
+{
+    Localization::TranslatorsManager::instance()->updateTranslators("de_DE");
+    QVERIFY(GeneralUtilities::startUpdater({}));
+    QCOMPARE(recordedArguments(), QStringList({"/locale", "de_DE"}));
+    QFile::remove(m_record);
+    QVERIFY(GeneralUtilities::startUpdater({"/locale", "it_IT"}));
+    QCOMPARE(recordedArguments(), QStringList({"/locale", "it_IT"}));
 }
 
 void tst_GeneralUtilities::autoUpdate_data()

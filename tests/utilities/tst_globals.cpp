@@ -21,6 +21,7 @@ void tst_Globals::names_data()
     // The library names are the stems of their translation files.
     QTest::newRow("gadgets") << Globals::gadgetsLibName() << "Gadgets";
     QTest::newRow("devices") << Globals::devicesLibName() << "Devices";
+    QTest::newRow("platform") << Globals::platformLibName() << "Platform";
     QTest::newRow("configurator") << Globals::configuratorAppName() << "VantrelConfig";
     QTest::newRow("key") << Globals::appKey("TalveraVantrel", "Talvera") << "Talvera.TalveraVantrel";
 }

@@ -2,14 +2,16 @@
 // mode and the user settings dialog, in each built-in theme. Meant for an
 // X server such as Xvfb (the whole screen is captured):
 //
-//     sentrelshots [--wallpaper <image>] [--compositor] [--scale <ratio>] <output folder>
+//     sentrelshots [--wallpaper <image>] [--compositor] [--scale <ratio>] [--language <locale>] <output folder>
 //
 // --wallpaper lays the image over the desktop behind the windows (a window
 // kept below the others); --compositor starts xcompmgr with drop shadows
 // (-c) for the run, so that the pictures show Sentrel with and without
 // translucent windows. --scale
 // sets the device pixel ratio (as QT_SCALE_FACTOR does: 1.5, 2 for HiDPI
-// screens) and puts "x<ratio>-" before every file name.
+// screens) and puts "x<ratio>-" before every file name. --language shows the
+// program in that language ("de_DE", "ar_SA": the catalogues of the build)
+// and puts "<locale>-" before every file name.
 //
 // Writes <theme>-gadget.png, <theme>-ontop.png and <theme>-ontop-off.png
 // ("Always on top" switched on, then off), <theme>-fullscreen.png and
@@ -33,11 +35,14 @@
 #include "Controllers/navigation/UserConfigurationController.h"
 #include "FavoriteWindow.h"
 #include "controls/SvgContentButton.h"
+#include "devices/GuiProperties.h"
 #include "favorite/FavoriteControl.h"
 #include "navigation/NavigationContainer.h"
 #include "navigation/NavigationControl.h"
 #include "theme/ThemeEngineHandler.h"
 #include "theme/ThemeProvider.h"
+#include "utilities/Globals.h"
+#include "utilities/Localization/TranslatorsManager.h"
 #include "utilities/PathProvider.h"
 
 #include <QAction>
@@ -227,6 +232,7 @@ int main(int argc, char** argv)
     application.setApplicationName(QStringLiteral("TalveraVantrel"));
     QStringList arguments = application.arguments().mid(1);
     QString wallpaperPath;
+    QString language;
     bool compositor = false;
     while (!arguments.isEmpty() && arguments.first().startsWith(QLatin1String("--"))) {
         const QString option = arguments.takeFirst();
@@ -236,14 +242,19 @@ int main(int argc, char** argv)
             wallpaperPath = arguments.takeFirst();
         else if (option == QLatin1String("--scale") && !arguments.isEmpty())
             arguments.takeFirst();
+        else if (option == QLatin1String("--language") && !arguments.isEmpty())
+            language = arguments.takeFirst();
     }
     if (arguments.size() != 1) {
         std::fprintf(stderr,
-                     "usage: sentrelshots [--wallpaper <image>] [--compositor] [--scale <ratio>] <output folder>\n");
+                     "usage: sentrelshots [--wallpaper <image>] [--compositor] [--scale <ratio>] "
+                     "[--language <locale>] <output folder>\n");
         return 2;
     }
     const QDir output(arguments.first());
-    const QString namePrefix = scale.isEmpty() ? QString() : QStringLiteral("x%1-").arg(QString::fromLatin1(scale));
+    QString namePrefix = scale.isEmpty() ? QString() : QStringLiteral("x%1-").arg(QString::fromLatin1(scale));
+    if (!language.isEmpty())
+        namePrefix += language + u'-';
     QProcess compositingManager;
     if (compositor) {
         compositingManager.start(QStringLiteral("xcompmgr"), {QStringLiteral("-c")});
@@ -257,6 +268,12 @@ int main(int argc, char** argv)
     Gadgets::ThemeEngineHandler themeEngine;
     Sentrel::Settings::s_instance->setSupportTransparency(true);
     Sentrel::Settings::setNoConfigurationModeOn();
+    if (!language.isEmpty()) {
+        Utilities::Localization::TranslatorsManager::instance()->setAdditionalTranslatableTargets(
+            {Utilities::Globals::gadgetsLibName(), Utilities::Globals::devicesLibName(),
+             Utilities::Globals::platformLibName()});
+        Sentrel::Settings::guiProperties().setLanguage(language);
+    }
 
     bool ok = true;
     for (const QString& theme : {QStringLiteral("TalveraTheme"), QStringLiteral("CorvaneTheme")}) {

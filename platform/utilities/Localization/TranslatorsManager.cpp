@@ -22,11 +22,17 @@ TranslatorsManager::~TranslatorsManager()
 void TranslatorsManager::updateTranslators(const QString& locale)
 {
     removeTranslators();
+    m_currentLocale = locale;
     const QString folder = PathProvider::translationsPath();
     installTranslator(QCoreApplication::applicationName() + u'_' + locale, folder);
     for (const QString& target : std::as_const(m_additionalTargets))
         installTranslator(target + u'_' + locale, folder);
     installTranslator(QStringLiteral("qtbase_") + locale, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+}
+
+QString TranslatorsManager::currentLocale() const
+{
+    return m_currentLocale;
 }
 
 void TranslatorsManager::setAdditionalTranslatableTargets(const QStringList& targets)

@@ -23,6 +23,8 @@ public:
     // Replaces the installed translations by those of locale; files that do
     // not exist are skipped.
     void updateTranslators(const QString& locale);
+    // The locale of the last updateTranslators(); empty before.
+    QString currentLocale() const;
 
     // Names whose translation files are loaded after the program's own, in
     // this order; the next updateTranslators() applies them.
@@ -37,6 +39,7 @@ private:
     void installTranslator(const QString& fileName, const QString& folder);
 
     QList<QTranslator*> m_translators;
+    QString m_currentLocale;
     QStringList m_additionalTargets;
 };
 
