@@ -468,10 +468,6 @@
         <translation>GR</translation>
     </message>
     <message>
-        <source>#%1</source>
-        <translation>Nr. %1</translation>
-    </message>
-    <message>
         <source>Device &quot;%1&quot;: %2</source>
         <translation>Gerät „%1“: %2</translation>
     </message>
@@ -580,8 +576,40 @@
         <translation>Gateway „%1“: Mehrere Audioquellen verwenden die Adresse %2.</translation>
     </message>
     <message>
-        <source>Device &quot;%1&quot; and %2 more share the address %3.</source>
-        <translation>Gerät „%1“ und %2 weitere verwenden dieselbe Adresse %3.</translation>
+        <source>Sensors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Energy data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plant list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 &gt; %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, row %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the device at %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The device at %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The address %1 is shared by %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

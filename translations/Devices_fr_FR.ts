@@ -468,10 +468,6 @@
         <translation>GR</translation>
     </message>
     <message>
-        <source>#%1</source>
-        <translation>n° %1</translation>
-    </message>
-    <message>
         <source>Device &quot;%1&quot;: %2</source>
         <translation>Appareil «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
@@ -580,8 +576,40 @@
         <translation>Passerelle «&#xa0;%1&#xa0;»&#xa0;: plusieurs sources audio utilisent l&apos;adresse %2.</translation>
     </message>
     <message>
-        <source>Device &quot;%1&quot; and %2 more share the address %3.</source>
-        <translation>L&apos;appareil «&#xa0;%1&#xa0;» et %2 autre(s) partagent l&apos;adresse %3.</translation>
+        <source>Sensors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Energy data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plant list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 &gt; %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, row %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the device at %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The device at %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The address %1 is shared by %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

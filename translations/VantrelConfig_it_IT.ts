@@ -131,6 +131,13 @@
     </message>
 </context>
 <context>
+    <name>Corvane::Configurator::EditDelegates::EconomicEvalDelegate</name>
+    <message>
+        <source>&quot;%1&quot; is not a valid tariff: it is a number from %2 to %3. The tariff was not changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Corvane::Configurator::EditDelegates::GatewayEditDelegate</name>
     <message>
         <source>&quot;%1&quot; is not a valid IP address: it has four numbers from 0 to 255, separated by dots. The address was not changed.</source>
@@ -139,6 +146,10 @@
     <message>
         <source>The password must have 5 to 9 digits. The password was not changed.</source>
         <translation>La password deve essere composta da 5 a 9 cifre. La password non è stata modificata.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a valid univocal code: it is a whole number of up to 9 digits. The univocal code was not changed.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -165,6 +176,17 @@
     <message>
         <source>Sound source</source>
         <translation>Sorgente sonora</translation>
+    </message>
+</context>
+<context>
+    <name>Corvane::Configurator::EditDelegates::ThermoregTemperatureDelegate</name>
+    <message>
+        <source>&quot;%1&quot; is not a valid minimum temperature: it is a number from %2 to %3. The temperature was not changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a valid maximum temperature: it is a number from %2 to %3. The temperature was not changed.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -448,6 +470,10 @@
     <message>
         <source>Configuration activated successfully!</source>
         <translation>Configurazione attivata correttamente!</translation>
+    </message>
+    <message>
+        <source>&amp;Devices</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
