@@ -577,39 +577,39 @@
     </message>
     <message>
         <source>Sensors</source>
-        <translation type="unfinished"></translation>
+        <translation>الحساسات</translation>
     </message>
     <message>
         <source>Energy data</source>
-        <translation type="unfinished"></translation>
+        <translation>بيانات الطاقة</translation>
     </message>
     <message>
         <source>Plant list</source>
-        <translation type="unfinished"></translation>
+        <translation>قائمة المنشآت</translation>
     </message>
     <message>
         <source>%1 &gt; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 &gt; %2</translation>
     </message>
     <message>
         <source>%1, row %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1، الصف %2</translation>
     </message>
     <message>
         <source>the device at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>الجهاز في %1</translation>
     </message>
     <message>
         <source>The device at %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>الجهاز في %1: %2</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 و%2</translation>
     </message>
     <message>
         <source>The address %1 is shared by %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>تستخدم عدة أجهزة العنوان %1‏: %2.</translation>
     </message>
 </context>
 </TS>

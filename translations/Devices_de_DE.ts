@@ -577,39 +577,39 @@
     </message>
     <message>
         <source>Sensors</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensoren</translation>
     </message>
     <message>
         <source>Energy data</source>
-        <translation type="unfinished"></translation>
+        <translation>Energiedaten</translation>
     </message>
     <message>
         <source>Plant list</source>
-        <translation type="unfinished"></translation>
+        <translation>Anlagenliste</translation>
     </message>
     <message>
         <source>%1 &gt; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 &gt; %2</translation>
     </message>
     <message>
         <source>%1, row %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Zeile %2</translation>
     </message>
     <message>
         <source>the device at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>das Gerät unter %1</translation>
     </message>
     <message>
         <source>The device at %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät unter %1: %2</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2</translation>
     </message>
     <message>
         <source>The address %1 is shared by %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehrere Geräte verwenden die Adresse %1: %2.</translation>
     </message>
 </context>
 </TS>

@@ -577,39 +577,39 @@
     </message>
     <message>
         <source>Sensors</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensores</translation>
     </message>
     <message>
         <source>Energy data</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos energéticos</translation>
     </message>
     <message>
         <source>Plant list</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de instalaciones</translation>
     </message>
     <message>
         <source>%1 &gt; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 &gt; %2</translation>
     </message>
     <message>
         <source>%1, row %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, fila %2</translation>
     </message>
     <message>
         <source>the device at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>el dispositivo en %1</translation>
     </message>
     <message>
         <source>The device at %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivo en %1: %2</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 y %2</translation>
     </message>
     <message>
         <source>The address %1 is shared by %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Varios dispositivos usan la dirección %1: %2.</translation>
     </message>
 </context>
 </TS>

@@ -577,39 +577,39 @@
     </message>
     <message>
         <source>Sensors</source>
-        <translation type="unfinished"></translation>
+        <translation>Capteurs</translation>
     </message>
     <message>
         <source>Energy data</source>
-        <translation type="unfinished"></translation>
+        <translation>Données énergétiques</translation>
     </message>
     <message>
         <source>Plant list</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des installations</translation>
     </message>
     <message>
         <source>%1 &gt; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 &gt; %2</translation>
     </message>
     <message>
         <source>%1, row %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ligne %2</translation>
     </message>
     <message>
         <source>the device at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;appareil à l&apos;emplacement %1</translation>
     </message>
     <message>
         <source>The device at %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Appareil à l&apos;emplacement %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2</translation>
     </message>
     <message>
         <source>The address %1 is shared by %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plusieurs appareils utilisent l&apos;adresse %1&#xa0;: %2.</translation>
     </message>
 </context>
 </TS>

@@ -577,39 +577,39 @@
     </message>
     <message>
         <source>Sensors</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensori</translation>
     </message>
     <message>
         <source>Energy data</source>
-        <translation type="unfinished"></translation>
+        <translation>Dati energetici</translation>
     </message>
     <message>
         <source>Plant list</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenco impianti</translation>
     </message>
     <message>
         <source>%1 &gt; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 &gt; %2</translation>
     </message>
     <message>
         <source>%1, row %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, riga %2</translation>
     </message>
     <message>
         <source>the device at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>il dispositivo in %1</translation>
     </message>
     <message>
         <source>The device at %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivo in %1: %2</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 e %2</translation>
     </message>
     <message>
         <source>The address %1 is shared by %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Più dispositivi usano l&apos;indirizzo %1: %2.</translation>
     </message>
 </context>
 </TS>

@@ -351,63 +351,63 @@
     </message>
     <message>
         <source>Demo</source>
-        <translation type="unfinished"></translation>
+        <translation>تجريبي</translation>
     </message>
     <message>
         <source>Needs a desktop that shows translucent windows (a compositing manager)</source>
-        <translation type="unfinished"></translation>
+        <translation>يتطلب سطح مكتب يعرض النوافذ شبه الشفافة (مدير تركيب النوافذ)</translation>
     </message>
     <message>
         <source>User configuration area</source>
-        <translation type="unfinished"></translation>
+        <translation>إعدادات المستخدم</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>التفضيلات</translation>
     </message>
     <message>
         <source>Project:</source>
-        <translation type="unfinished"></translation>
+        <translation>المشروع:</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>استعراض...</translation>
     </message>
     <message>
         <source>Reload default</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة تحميل المشروع الافتراضي</translation>
     </message>
     <message>
         <source>Change language</source>
-        <translation type="unfinished"></translation>
+        <translation>تغيير اللغة</translation>
     </message>
     <message>
         <source>Gadget dimension</source>
-        <translation type="unfinished"></translation>
+        <translation>حجم الأداة</translation>
     </message>
     <message>
         <source>Min</source>
-        <translation type="unfinished"></translation>
+        <translation>الأدنى</translation>
     </message>
     <message>
         <source>Max</source>
-        <translation type="unfinished"></translation>
+        <translation>الأقصى</translation>
     </message>
     <message>
         <source>Gadget transparency</source>
-        <translation type="unfinished"></translation>
+        <translation>شفافية الأداة</translation>
     </message>
     <message>
         <source>Hide labels after (sec.)</source>
-        <translation type="unfinished"></translation>
+        <translation>إخفاء التسميات بعد (ث)</translation>
     </message>
     <message>
         <source>Go homepage after (sec.)</source>
-        <translation type="unfinished"></translation>
+        <translation>العودة إلى الصفحة الرئيسية بعد (ث)</translation>
     </message>
     <message>
         <source>Temperature unit</source>
-        <translation type="unfinished"></translation>
+        <translation>وحدة درجة الحرارة</translation>
     </message>
     <message>
         <source>Launch at startup</source>
@@ -415,7 +415,7 @@
     </message>
     <message>
         <source>Change skin</source>
-        <translation type="unfinished"></translation>
+        <translation>تغيير السمة</translation>
     </message>
     <message>
         <source>OK</source>
@@ -427,7 +427,7 @@
     </message>
     <message>
         <source>Never</source>
-        <translation type="unfinished"></translation>
+        <translation>أبدًا</translation>
     </message>
 </context>
 </TS>

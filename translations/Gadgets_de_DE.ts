@@ -351,63 +351,63 @@
     </message>
     <message>
         <source>Demo</source>
-        <translation type="unfinished"></translation>
+        <translation>Demo</translation>
     </message>
     <message>
         <source>Needs a desktop that shows translucent windows (a compositing manager)</source>
-        <translation type="unfinished"></translation>
+        <translation>Erfordert einen Desktop, der durchscheinende Fenster darstellt (einen Compositing-Manager)</translation>
     </message>
     <message>
         <source>User configuration area</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerkonfiguration</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Project:</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt:</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchsuchen…</translation>
     </message>
     <message>
         <source>Reload default</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardprojekt neu laden</translation>
     </message>
     <message>
         <source>Change language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache ändern</translation>
     </message>
     <message>
         <source>Gadget dimension</source>
-        <translation type="unfinished"></translation>
+        <translation>Gadget-Größe</translation>
     </message>
     <message>
         <source>Min</source>
-        <translation type="unfinished"></translation>
+        <translation>Min.</translation>
     </message>
     <message>
         <source>Max</source>
-        <translation type="unfinished"></translation>
+        <translation>Max.</translation>
     </message>
     <message>
         <source>Gadget transparency</source>
-        <translation type="unfinished"></translation>
+        <translation>Gadget-Transparenz</translation>
     </message>
     <message>
         <source>Hide labels after (sec.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschriftungen ausblenden nach (Sek.)</translation>
     </message>
     <message>
         <source>Go homepage after (sec.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück zur Startseite nach (Sek.)</translation>
     </message>
     <message>
         <source>Temperature unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatureinheit</translation>
     </message>
     <message>
         <source>Launch at startup</source>
@@ -415,7 +415,7 @@
     </message>
     <message>
         <source>Change skin</source>
-        <translation type="unfinished"></translation>
+        <translation>Skin ändern</translation>
     </message>
     <message>
         <source>OK</source>
@@ -427,7 +427,7 @@
     </message>
     <message>
         <source>Never</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie</translation>
     </message>
 </context>
 </TS>

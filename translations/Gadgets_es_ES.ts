@@ -351,63 +351,63 @@
     </message>
     <message>
         <source>Demo</source>
-        <translation type="unfinished"></translation>
+        <translation>Demo</translation>
     </message>
     <message>
         <source>Needs a desktop that shows translucent windows (a compositing manager)</source>
-        <translation type="unfinished"></translation>
+        <translation>Requiere un escritorio que muestre ventanas translúcidas (un gestor de composición)</translation>
     </message>
     <message>
         <source>User configuration area</source>
-        <translation type="unfinished"></translation>
+        <translation>Área de configuración de usuario</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferencias</translation>
     </message>
     <message>
         <source>Project:</source>
-        <translation type="unfinished"></translation>
+        <translation>Proyecto:</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Examinar...</translation>
     </message>
     <message>
         <source>Reload default</source>
-        <translation type="unfinished"></translation>
+        <translation>Recargar proyecto predeterminado</translation>
     </message>
     <message>
         <source>Change language</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar idioma</translation>
     </message>
     <message>
         <source>Gadget dimension</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño del gadget</translation>
     </message>
     <message>
         <source>Min</source>
-        <translation type="unfinished"></translation>
+        <translation>Mín.</translation>
     </message>
     <message>
         <source>Max</source>
-        <translation type="unfinished"></translation>
+        <translation>Máx.</translation>
     </message>
     <message>
         <source>Gadget transparency</source>
-        <translation type="unfinished"></translation>
+        <translation>Transparencia del gadget</translation>
     </message>
     <message>
         <source>Hide labels after (sec.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar etiquetas tras (seg.)</translation>
     </message>
     <message>
         <source>Go homepage after (sec.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a la página de inicio tras (seg.)</translation>
     </message>
     <message>
         <source>Temperature unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidad de temperatura</translation>
     </message>
     <message>
         <source>Launch at startup</source>
@@ -415,7 +415,7 @@
     </message>
     <message>
         <source>Change skin</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar tema</translation>
     </message>
     <message>
         <source>OK</source>
@@ -427,7 +427,7 @@
     </message>
     <message>
         <source>Never</source>
-        <translation type="unfinished"></translation>
+        <translation>Nunca</translation>
     </message>
 </context>
 </TS>

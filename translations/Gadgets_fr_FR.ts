@@ -351,63 +351,63 @@
     </message>
     <message>
         <source>Demo</source>
-        <translation type="unfinished"></translation>
+        <translation>Démo</translation>
     </message>
     <message>
         <source>Needs a desktop that shows translucent windows (a compositing manager)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nécessite un bureau qui affiche les fenêtres translucides (un gestionnaire de composition)</translation>
     </message>
     <message>
         <source>User configuration area</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration utilisateur</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Préférences</translation>
     </message>
     <message>
         <source>Project:</source>
-        <translation type="unfinished"></translation>
+        <translation>Projet&#xa0;:</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcourir…</translation>
     </message>
     <message>
         <source>Reload default</source>
-        <translation type="unfinished"></translation>
+        <translation>Recharger le projet par défaut</translation>
     </message>
     <message>
         <source>Change language</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer de langue</translation>
     </message>
     <message>
         <source>Gadget dimension</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille du gadget</translation>
     </message>
     <message>
         <source>Min</source>
-        <translation type="unfinished"></translation>
+        <translation>Min.</translation>
     </message>
     <message>
         <source>Max</source>
-        <translation type="unfinished"></translation>
+        <translation>Max.</translation>
     </message>
     <message>
         <source>Gadget transparency</source>
-        <translation type="unfinished"></translation>
+        <translation>Transparence du gadget</translation>
     </message>
     <message>
         <source>Hide labels after (sec.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Masquer les libellés après (s)</translation>
     </message>
     <message>
         <source>Go homepage after (sec.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour à l&apos;accueil après (s)</translation>
     </message>
     <message>
         <source>Temperature unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unité de température</translation>
     </message>
     <message>
         <source>Launch at startup</source>
@@ -415,7 +415,7 @@
     </message>
     <message>
         <source>Change skin</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer d&apos;habillage</translation>
     </message>
     <message>
         <source>OK</source>
@@ -427,7 +427,7 @@
     </message>
     <message>
         <source>Never</source>
-        <translation type="unfinished"></translation>
+        <translation>Jamais</translation>
     </message>
 </context>
 </TS>

@@ -351,63 +351,63 @@
     </message>
     <message>
         <source>Demo</source>
-        <translation type="unfinished"></translation>
+        <translation>Demo</translation>
     </message>
     <message>
         <source>Needs a desktop that shows translucent windows (a compositing manager)</source>
-        <translation type="unfinished"></translation>
+        <translation>Richiede un desktop che visualizzi le finestre traslucide (un compositing manager)</translation>
     </message>
     <message>
         <source>User configuration area</source>
-        <translation type="unfinished"></translation>
+        <translation>Area di configurazione utente</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferenze</translation>
     </message>
     <message>
         <source>Project:</source>
-        <translation type="unfinished"></translation>
+        <translation>Progetto:</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfoglia...</translation>
     </message>
     <message>
         <source>Reload default</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricarica progetto predefinito</translation>
     </message>
     <message>
         <source>Change language</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia lingua</translation>
     </message>
     <message>
         <source>Gadget dimension</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensione del gadget</translation>
     </message>
     <message>
         <source>Min</source>
-        <translation type="unfinished"></translation>
+        <translation>Min</translation>
     </message>
     <message>
         <source>Max</source>
-        <translation type="unfinished"></translation>
+        <translation>Max</translation>
     </message>
     <message>
         <source>Gadget transparency</source>
-        <translation type="unfinished"></translation>
+        <translation>Trasparenza del gadget</translation>
     </message>
     <message>
         <source>Hide labels after (sec.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nascondi etichette dopo (sec.)</translation>
     </message>
     <message>
         <source>Go homepage after (sec.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Torna alla pagina iniziale dopo (sec.)</translation>
     </message>
     <message>
         <source>Temperature unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unità di temperatura</translation>
     </message>
     <message>
         <source>Launch at startup</source>
@@ -415,7 +415,7 @@
     </message>
     <message>
         <source>Change skin</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia tema</translation>
     </message>
     <message>
         <source>OK</source>
@@ -427,7 +427,7 @@
     </message>
     <message>
         <source>Never</source>
-        <translation type="unfinished"></translation>
+        <translation>Mai</translation>
     </message>
 </context>
 </TS>

@@ -134,7 +134,7 @@
     <name>Corvane::Configurator::EditDelegates::EconomicEvalDelegate</name>
     <message>
         <source>&quot;%1&quot; is not a valid tariff: it is a number from %2 to %3. The tariff was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ليس تعرفة صالحة: يجب أن تكون التعرفة رقمًا من %2 إلى %3. لم يتم تغيير التعرفة.</translation>
     </message>
 </context>
 <context>
@@ -149,7 +149,7 @@
     </message>
     <message>
         <source>&quot;%1&quot; is not a valid univocal code: it is a whole number of up to 9 digits. The univocal code was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ليس رمزًا فريدًا صالحًا: يجب أن يكون الرمز الفريد عددًا صحيحًا من 9 أرقام كحد أقصى. لم يتم تغيير الرمز الفريد.</translation>
     </message>
 </context>
 <context>
@@ -182,11 +182,11 @@
     <name>Corvane::Configurator::EditDelegates::ThermoregTemperatureDelegate</name>
     <message>
         <source>&quot;%1&quot; is not a valid minimum temperature: it is a number from %2 to %3. The temperature was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ليس قيمة صالحة للحد الأدنى لدرجة الحرارة: يجب أن يكون رقمًا من %2 إلى %3. لم يتم تغيير درجة الحرارة.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a valid maximum temperature: it is a number from %2 to %3. The temperature was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ليس قيمة صالحة للحد الأقصى لدرجة الحرارة: يجب أن يكون رقمًا من %2 إلى %3. لم يتم تغيير درجة الحرارة.</translation>
     </message>
 </context>
 <context>
@@ -473,7 +473,7 @@
     </message>
     <message>
         <source>&amp;Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>الأ&amp;جهزة</translation>
     </message>
 </context>
 <context>
@@ -1154,11 +1154,11 @@
     </message>
     <message>
         <source>Actuator</source>
-        <translation type="unfinished"></translation>
+        <translation>مشغل</translation>
     </message>
     <message>
         <source>Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>حساس</translation>
     </message>
     <message>
         <source>Shutter</source>
@@ -1178,7 +1178,7 @@
     </message>
     <message>
         <source>Interface</source>
-        <translation type="unfinished"></translation>
+        <translation>واجهة</translation>
     </message>
     <message>
         <source>Load</source>

@@ -134,7 +134,7 @@
     <name>Corvane::Configurator::EditDelegates::EconomicEvalDelegate</name>
     <message>
         <source>&quot;%1&quot; is not a valid tariff: it is a number from %2 to %3. The tariff was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein gültiger Tarif: Zulässig ist eine Zahl von %2 bis %3. Der Tarif wurde nicht geändert.</translation>
     </message>
 </context>
 <context>
@@ -149,7 +149,7 @@
     </message>
     <message>
         <source>&quot;%1&quot; is not a valid univocal code: it is a whole number of up to 9 digits. The univocal code was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein gültiger eindeutiger Code: Zulässig ist eine ganze Zahl mit höchstens 9 Ziffern. Der eindeutige Code wurde nicht geändert.</translation>
     </message>
 </context>
 <context>
@@ -182,11 +182,11 @@
     <name>Corvane::Configurator::EditDelegates::ThermoregTemperatureDelegate</name>
     <message>
         <source>&quot;%1&quot; is not a valid minimum temperature: it is a number from %2 to %3. The temperature was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine gültige Mindesttemperatur: Zulässig ist eine Zahl von %2 bis %3. Die Temperatur wurde nicht geändert.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a valid maximum temperature: it is a number from %2 to %3. The temperature was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine gültige Höchsttemperatur: Zulässig ist eine Zahl von %2 bis %3. Die Temperatur wurde nicht geändert.</translation>
     </message>
 </context>
 <context>
@@ -473,7 +473,7 @@
     </message>
     <message>
         <source>&amp;Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Geräte</translation>
     </message>
 </context>
 <context>
@@ -1154,11 +1154,11 @@
     </message>
     <message>
         <source>Actuator</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktor</translation>
     </message>
     <message>
         <source>Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensor</translation>
     </message>
     <message>
         <source>Shutter</source>
@@ -1178,7 +1178,7 @@
     </message>
     <message>
         <source>Interface</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnittstelle</translation>
     </message>
     <message>
         <source>Load</source>

@@ -134,7 +134,7 @@
     <name>Corvane::Configurator::EditDelegates::EconomicEvalDelegate</name>
     <message>
         <source>&quot;%1&quot; is not a valid tariff: it is a number from %2 to %3. The tariff was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no es una tarifa válida: la tarifa es un número entre %2 y %3. La tarifa no se ha modificado.</translation>
     </message>
 </context>
 <context>
@@ -149,7 +149,7 @@
     </message>
     <message>
         <source>&quot;%1&quot; is not a valid univocal code: it is a whole number of up to 9 digits. The univocal code was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no es un código único válido: el código único es un número entero de hasta 9 dígitos. El código único no se ha modificado.</translation>
     </message>
 </context>
 <context>
@@ -182,11 +182,11 @@
     <name>Corvane::Configurator::EditDelegates::ThermoregTemperatureDelegate</name>
     <message>
         <source>&quot;%1&quot; is not a valid minimum temperature: it is a number from %2 to %3. The temperature was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no es una temperatura mínima válida: la temperatura mínima es un número entre %2 y %3. La temperatura no se ha modificado.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a valid maximum temperature: it is a number from %2 to %3. The temperature was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no es una temperatura máxima válida: la temperatura máxima es un número entre %2 y %3. La temperatura no se ha modificado.</translation>
     </message>
 </context>
 <context>
@@ -473,7 +473,7 @@
     </message>
     <message>
         <source>&amp;Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dispositivos</translation>
     </message>
 </context>
 <context>
@@ -1154,11 +1154,11 @@
     </message>
     <message>
         <source>Actuator</source>
-        <translation type="unfinished"></translation>
+        <translation>Actuador</translation>
     </message>
     <message>
         <source>Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensor</translation>
     </message>
     <message>
         <source>Shutter</source>
@@ -1178,7 +1178,7 @@
     </message>
     <message>
         <source>Interface</source>
-        <translation type="unfinished"></translation>
+        <translation>Interfaz</translation>
     </message>
     <message>
         <source>Load</source>

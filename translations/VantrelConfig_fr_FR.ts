@@ -134,7 +134,7 @@
     <name>Corvane::Configurator::EditDelegates::EconomicEvalDelegate</name>
     <message>
         <source>&quot;%1&quot; is not a valid tariff: it is a number from %2 to %3. The tariff was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un tarif valide&#xa0;: le tarif est un nombre compris entre %2 et %3. Le tarif n&apos;a pas été modifié.</translation>
     </message>
 </context>
 <context>
@@ -149,7 +149,7 @@
     </message>
     <message>
         <source>&quot;%1&quot; is not a valid univocal code: it is a whole number of up to 9 digits. The univocal code was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un code unique valide&#xa0;: le code unique est un nombre entier de 9 chiffres au maximum. Le code unique n&apos;a pas été modifié.</translation>
     </message>
 </context>
 <context>
@@ -182,11 +182,11 @@
     <name>Corvane::Configurator::EditDelegates::ThermoregTemperatureDelegate</name>
     <message>
         <source>&quot;%1&quot; is not a valid minimum temperature: it is a number from %2 to %3. The temperature was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une température minimale valide&#xa0;: la température minimale est un nombre compris entre %2 et %3. La température n&apos;a pas été modifiée.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a valid maximum temperature: it is a number from %2 to %3. The temperature was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une température maximale valide&#xa0;: la température maximale est un nombre compris entre %2 et %3. La température n&apos;a pas été modifiée.</translation>
     </message>
 </context>
 <context>
@@ -473,7 +473,7 @@
     </message>
     <message>
         <source>&amp;Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Appareils</translation>
     </message>
 </context>
 <context>
@@ -1154,11 +1154,11 @@
     </message>
     <message>
         <source>Actuator</source>
-        <translation type="unfinished"></translation>
+        <translation>Actionneur</translation>
     </message>
     <message>
         <source>Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Capteur</translation>
     </message>
     <message>
         <source>Shutter</source>
@@ -1178,7 +1178,7 @@
     </message>
     <message>
         <source>Interface</source>
-        <translation type="unfinished"></translation>
+        <translation>Interface</translation>
     </message>
     <message>
         <source>Load</source>

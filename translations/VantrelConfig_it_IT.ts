@@ -134,7 +134,7 @@
     <name>Corvane::Configurator::EditDelegates::EconomicEvalDelegate</name>
     <message>
         <source>&quot;%1&quot; is not a valid tariff: it is a number from %2 to %3. The tariff was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; non è una tariffa valida: la tariffa è un numero compreso tra %2 e %3. La tariffa non è stata modificata.</translation>
     </message>
 </context>
 <context>
@@ -149,7 +149,7 @@
     </message>
     <message>
         <source>&quot;%1&quot; is not a valid univocal code: it is a whole number of up to 9 digits. The univocal code was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; non è un codice univoco valido: il codice univoco è un numero intero di massimo 9 cifre. Il codice univoco non è stato modificato.</translation>
     </message>
 </context>
 <context>
@@ -182,11 +182,11 @@
     <name>Corvane::Configurator::EditDelegates::ThermoregTemperatureDelegate</name>
     <message>
         <source>&quot;%1&quot; is not a valid minimum temperature: it is a number from %2 to %3. The temperature was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; non è una temperatura minima valida: la temperatura minima è un numero compreso tra %2 e %3. La temperatura non è stata modificata.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a valid maximum temperature: it is a number from %2 to %3. The temperature was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; non è una temperatura massima valida: la temperatura massima è un numero compreso tra %2 e %3. La temperatura non è stata modificata.</translation>
     </message>
 </context>
 <context>
@@ -473,7 +473,7 @@
     </message>
     <message>
         <source>&amp;Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dispositivi</translation>
     </message>
 </context>
 <context>
@@ -1154,11 +1154,11 @@
     </message>
     <message>
         <source>Actuator</source>
-        <translation type="unfinished"></translation>
+        <translation>Attuatore</translation>
     </message>
     <message>
         <source>Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensore</translation>
     </message>
     <message>
         <source>Shutter</source>
@@ -1178,7 +1178,7 @@
     </message>
     <message>
         <source>Interface</source>
-        <translation type="unfinished"></translation>
+        <translation>Interfaccia</translation>
     </message>
     <message>
         <source>Load</source>
