@@ -717,11 +717,11 @@
         <translation>اضبط اسم المنشأة</translation>
     </message>
     <message>
-        <source>Choose between static and dynamic (UPnP) IP address </source>
+        <source>Choose between static and dynamic (UPnP) IP address</source>
         <translation>اختر بين عنوان IP ثابت وعنوان IP ديناميكي (UPnP) </translation>
     </message>
     <message>
-        <source> Set IP address of WebServer</source>
+        <source>Set IP address of WebServer</source>
         <translation> اضبط عنوان IP لخادم الويب</translation>
     </message>
     <message>
@@ -1093,7 +1093,7 @@
         <translation>الخطوة</translation>
     </message>
     <message>
-        <source>Set the mininum allowed temperature</source>
+        <source>Set the minimum allowed temperature</source>
         <translation>اضبط الحد الأدنى المسموح به لدرجة الحرارة</translation>
     </message>
     <message>

@@ -717,11 +717,11 @@
         <translation>Namen der Anlage festlegen</translation>
     </message>
     <message>
-        <source>Choose between static and dynamic (UPnP) IP address </source>
+        <source>Choose between static and dynamic (UPnP) IP address</source>
         <translation>Zwischen statischer und dynamischer (UPnP) IP-Adresse wählen</translation>
     </message>
     <message>
-        <source> Set IP address of WebServer</source>
+        <source>Set IP address of WebServer</source>
         <translation>IP-Adresse des Webservers festlegen</translation>
     </message>
     <message>
@@ -1093,7 +1093,7 @@
         <translation>Schrittweite</translation>
     </message>
     <message>
-        <source>Set the mininum allowed temperature</source>
+        <source>Set the minimum allowed temperature</source>
         <translation>Minimal zulässige Temperatur festlegen</translation>
     </message>
     <message>

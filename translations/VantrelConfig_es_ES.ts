@@ -717,11 +717,11 @@
         <translation>Defina el nombre de la instalación</translation>
     </message>
     <message>
-        <source>Choose between static and dynamic (UPnP) IP address </source>
+        <source>Choose between static and dynamic (UPnP) IP address</source>
         <translation>Elija entre dirección IP estática y dinámica (UPnP) </translation>
     </message>
     <message>
-        <source> Set IP address of WebServer</source>
+        <source>Set IP address of WebServer</source>
         <translation> Defina la dirección IP del WebServer</translation>
     </message>
     <message>
@@ -1093,7 +1093,7 @@
         <translation>Paso</translation>
     </message>
     <message>
-        <source>Set the mininum allowed temperature</source>
+        <source>Set the minimum allowed temperature</source>
         <translation>Defina la temperatura mínima permitida</translation>
     </message>
     <message>

@@ -717,11 +717,11 @@
         <translation>Définir le nom de l&apos;installation</translation>
     </message>
     <message>
-        <source>Choose between static and dynamic (UPnP) IP address </source>
+        <source>Choose between static and dynamic (UPnP) IP address</source>
         <translation>Choisir entre une adresse IP statique et dynamique (UPnP)</translation>
     </message>
     <message>
-        <source> Set IP address of WebServer</source>
+        <source>Set IP address of WebServer</source>
         <translation>Définir l&apos;adresse IP du serveur Web</translation>
     </message>
     <message>
@@ -1093,7 +1093,7 @@
         <translation>Pas</translation>
     </message>
     <message>
-        <source>Set the mininum allowed temperature</source>
+        <source>Set the minimum allowed temperature</source>
         <translation>Définir la température minimale autorisée</translation>
     </message>
     <message>

@@ -717,11 +717,11 @@
         <translation>Imposta il nome dell&apos;impianto</translation>
     </message>
     <message>
-        <source>Choose between static and dynamic (UPnP) IP address </source>
+        <source>Choose between static and dynamic (UPnP) IP address</source>
         <translation>Scegli tra indirizzo IP statico e dinamico (UPnP) </translation>
     </message>
     <message>
-        <source> Set IP address of WebServer</source>
+        <source>Set IP address of WebServer</source>
         <translation> Imposta l&apos;indirizzo IP del WebServer</translation>
     </message>
     <message>
@@ -1093,7 +1093,7 @@
         <translation>Passo</translation>
     </message>
     <message>
-        <source>Set the mininum allowed temperature</source>
+        <source>Set the minimum allowed temperature</source>
         <translation>Imposta la temperatura minima consentita</translation>
     </message>
     <message>

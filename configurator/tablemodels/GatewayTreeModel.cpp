@@ -175,8 +175,8 @@ HelpMessage GatewayTreeModel::getHelpMessage(const QModelIndex& index) const
     const FieldType field = getFieldType(index);
     switch (field) {
     case Description: return {caption(field), tr("Set the name of the plant")};
-    case AddressType: return {caption(field), tr("Choose between static and dynamic (UPnP) IP address ")};
-    case IpAddress: return {caption(field), tr(" Set IP address of WebServer")};
+    case AddressType: return {caption(field), tr("Choose between static and dynamic (UPnP) IP address")};
+    case IpAddress: return {caption(field), tr("Set IP address of WebServer")};
     case UnivocalCode: return {caption(field), tr("Set Univocal Code of WebServer")};
     case Password:
         return {caption(field), tr("Set PravikNet password. It must be 5 to 9 characters long. Only digits are allowed.")};

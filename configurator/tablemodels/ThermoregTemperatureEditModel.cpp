@@ -82,7 +82,7 @@ HelpMessage ThermoregTemperatureEditModel::getHelpMessage(const QModelIndex& ind
     if (!index.isValid() || index.row() >= rowCount())
         return s_emptyMessage;
     switch (index.row()) {
-    case ROW_TEMP_MIN_INDEX: return {caption(index.row()), tr("Set the mininum allowed temperature")};
+    case ROW_TEMP_MIN_INDEX: return {caption(index.row()), tr("Set the minimum allowed temperature")};
     case ROW_TEMP_MAX_INDEX: return {caption(index.row()), tr("Set the maximum allowed temperature")};
     default: return {caption(index.row()), tr("Set temperature change step")};
     }

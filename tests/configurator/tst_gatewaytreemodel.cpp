@@ -182,9 +182,9 @@ void tst_GatewayTreeModel::helpMessages()
     WebServerDeviceProperties server(1, DeviceNetworkAddress(), "Home");
     GatewayTreeModel model(&server);
     QCOMPARE(model.getHelpMessage(model.index(0, 0)).toHtml(), QString("<b>Description</b><br>Set the name of the plant"));
-    QCOMPARE(model.getHelpMessage(model.index(2, 1)).text(), QString(" Set IP address of WebServer"));
+    QCOMPARE(model.getHelpMessage(model.index(2, 1)).text(), QString("Set IP address of WebServer"));
     QCOMPARE(model.getHelpMessage(model.index(1, 1)).text(),
-             QString("Choose between static and dynamic (UPnP) IP address "));
+             QString("Choose between static and dynamic (UPnP) IP address"));
     QVERIFY(model.getHelpMessage(QModelIndex()).toHtml().isEmpty());
 }
 

@@ -24,7 +24,7 @@ void tst_ThermoregTemperatureEditModel::rows()
     QCOMPARE(model.index(1, 0).data().toString(), QString("Max (%1C)").arg(QChar(0x00B0)));
     QCOMPARE(model.index(2, 0).data().toString(), QString("Step"));
     QCOMPARE(model.index(2, 1).data(Qt::UserRole).toDouble(), 0.5);
-    QCOMPARE(model.getHelpMessage(model.index(0, 1)).text(), QString("Set the mininum allowed temperature"));
+    QCOMPARE(model.getHelpMessage(model.index(0, 1)).text(), QString("Set the minimum allowed temperature"));
     QCOMPARE(model.getHelpMessage(model.index(2, 0)).text(), QString("Set temperature change step"));
     QVERIFY(model.flags(model.index(0, 1)).testFlag(Qt::ItemIsEditable));
     QVERIFY(!model.flags(model.index(0, 0)).testFlag(Qt::ItemIsEditable));

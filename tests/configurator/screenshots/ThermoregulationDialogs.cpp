@@ -49,7 +49,7 @@ void saveThermoregulationDialogs(const Corvane::Devices::Configuration& project,
     }
     if (const auto* advanced = firstOfType(project, 4003)) {
         Editors::ThermoregAdvancedEditor parameters(advanced);
-        save(parameters, QString("<b>Min (%1C)</b><br>Set the mininum allowed temperature").arg(QChar(0x00B0)),
+        save(parameters, QString("<b>Min (%1C)</b><br>Set the minimum allowed temperature").arg(QChar(0x00B0)),
              "dialog-thermo-advanced.png");
     }
     if (const auto* probe = firstOfType(project, 8002)) {
