@@ -53,7 +53,7 @@ const QString NavigationWindow::FULLSCREEN_BACKGROUND_FILE = QStringLiteral("ful
 NavigationWindow::NavigationWindow(QWidget* parent, std::unique_ptr<Gadgets::Gestures::CursorPositionProvider> cursor)
     : BaseSceneWindow(std::make_unique<MainScene>(), parent, std::move(cursor))
 {
-    s_locales.append(LanguageSettings::locales(metaObject()->className()));
+    s_locales = LanguageSettings::locales(metaObject()->className());
     // The program chose the skin before building the scene; choosing it again
     // would parse every drawing of the scene a second time.
     const QString skin = Settings::guiProperties().skin();

@@ -53,6 +53,7 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void scaleRangeFollowsTheGadget();
+    void languagesListedOnceAfterASecondWindow();
     void fullScreenInAndOutRestores();
     void fullScreenKeepsTheLabelsOnScreen();
     void hiddenWhileHoveredShowsNothingHovered();
@@ -125,6 +126,17 @@ void tst_NavigationWindow::scaleRangeFollowsTheGadget()
     QVERIFY(!NavigationWindow::s_locales.isEmpty());
     QCOMPARE(NavigationWindow::s_locales.first().locale(),
              Corvane::Utilities::Localization::LanguageSettings::DEFAULT_LOCALE);
+}
+
+// The settings dialog lists each language once, however many main windows
+// the program built (a second one would add the list again).
+void tst_NavigationWindow::languagesListedOnceAfterASecondWindow()
+{
+    const auto second = std::make_unique<NavigationWindow>(nullptr, std::make_unique<ScriptedCursor>(&m_cursor));
+    QStringList locales;
+    for (const auto& language : NavigationWindow::s_locales)
+        locales << language.locale();
+    QCOMPARE(locales.removeDuplicates(), 0);
 }
 
 void tst_NavigationWindow::fullScreenInAndOutRestores()
