@@ -281,8 +281,27 @@ QSizeF CarouselView::delegateSize() const
 void CarouselView::layoutDelegates()
 {
     const QRectF rect = pathRect();
-    for (int index = 0; index < count(); ++index)
-        placeDelegate(m_delegates.at(index), CarouselGeometry::delegatePercent(index, 0, -m_position, count()), rect);
+    const SvgControlObjectWrapper* atStart = nullptr;
+    for (int index = 0; index < count(); ++index) {
+        const qreal percent = CarouselGeometry::delegatePercent(index, 0, -m_position, count());
+        placeDelegate(m_delegates.at(index), percent, rect);
+        if (percent == 0.0)
+            atStart = m_delegates.at(index);
+    }
+    if (atStart)
+        hideItemsBehind(atStart);
+}
+
+// The current item at rest is drawn above the others. Moved in from the
+// screen's edge, or grown as a data window turns to a wider face, it would
+// leave parts of the panels it covers showing around it: those hide.
+void CarouselView::hideItemsBehind(const QGraphicsItem* current)
+{
+    const QRectF covered = current->sceneBoundingRect();
+    for (SvgControlObjectWrapper* delegate : std::as_const(m_delegates)) {
+        if (delegate != current && delegate->isVisible() && delegate->sceneBoundingRect().intersects(covered))
+            delegate->setVisible(false);
+    }
 }
 
 void CarouselView::placeDelegate(SvgControlObjectWrapper* delegate, qreal percent, const QRectF& rect)

@@ -37,6 +37,9 @@ class SvgControlObjectWrapper;
 // An index asked for while the view holds no items is where the next items
 // open.
 //
+// Panels that the current item at rest covers in part (it moved in from the
+// screen's edge or grew) hide, so that nothing shows around it.
+//
 // Given a parent, the view keeps a front layer beside it (see
 // CarouselFrontLayer): an item clear of the gadget, the current one at rest,
 // is drawn there, above what the parent hosts, while the view itself may
@@ -148,6 +151,7 @@ private:
     QSizeF delegateSize() const;
     void layoutDelegates();
     void placeDelegate(Utilities::SvgControlObjectWrapper* delegate, qreal percent, const QRectF& rect);
+    void hideItemsBehind(const QGraphicsItem* current);
     // Whether the delegate, where it is now, keeps off the gadget in the
     // view's middle.
     bool isClearOfGadget(const QGraphicsItem* delegate) const;

@@ -123,6 +123,7 @@ private slots:
     void currentItemKeepsInsideTheArea();
     void currentItemAtRestIsDrawnAboveTheGadget_data();
     void otherItemsKeepOffTheCornerButtons();
+    void itemsBehindTheCurrentOneAtRestHide();
     void currentItemAtRestIsDrawnAboveTheGadget();
     void turnsInStepsTowardTheScreenCentre_data();
     void turnsInStepsTowardTheScreenCentre();
@@ -277,6 +278,30 @@ void tst_CarouselView::otherItemsKeepOffTheCornerButtons()
     QVERIFY(!carousel.delegate(3)->sceneBoundingRect().intersects(button));
     QCOMPARE(carousel.delegate(3)->sceneBoundingRect().size(), upper.size());
     QCOMPARE(carousel.delegate(0)->sceneBoundingRect(), current);
+}
+
+// The screen ends just below the current item's place: it moves up over the
+// small panel on the upper arc, which would show around it, as a wider face
+// turned up does. The panel hides while it would be behind the current item
+// and shows again once clear; the panels clear of it stay.
+void tst_CarouselView::itemsBehindTheCurrentOneAtRestHide()
+{
+    Carousel carousel(4);
+    const QRectF onPath = carousel.delegate(0)->sceneBoundingRect();
+    const QRectF upper = carousel.delegate(3)->sceneBoundingRect();
+    QVERIFY(!onPath.intersects(upper));
+    QVERIFY(carousel.delegate(1)->isVisible());
+    QVERIFY(carousel.delegate(3)->isVisible());
+
+    carousel.view->setKeepInsideArea(onPath.adjusted(-1000, -1000, 1000, upper.bottom() - onPath.bottom()));
+
+    QVERIFY(carousel.delegate(0)->sceneBoundingRect().intersects(upper));
+    QVERIFY(carousel.delegate(0)->isVisible());
+    QVERIFY(!carousel.delegate(3)->isVisible());
+    QVERIFY(carousel.delegate(1)->isVisible());
+
+    carousel.view->setKeepInsideArea(QRectF());
+    QVERIFY(carousel.delegate(3)->isVisible());
 }
 
 void tst_CarouselView::currentItemAtRestIsDrawnAboveTheGadget_data()
