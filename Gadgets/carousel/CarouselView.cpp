@@ -160,6 +160,14 @@ void CarouselView::setYRotationAngleOverride(qreal angle)
     layoutDelegates();
 }
 
+void CarouselView::setFadesItems(bool fades)
+{
+    if (fades == m_fadesItems)
+        return;
+    m_fadesItems = fades;
+    layoutDelegates();
+}
+
 qreal CarouselView::delegateWidth() const
 {
     return delegateSize().width();
@@ -322,7 +330,7 @@ void CarouselView::placeDelegate(SvgControlObjectWrapper* delegate, qreal percen
     delegate->setTransformOriginPoint(half);
     delegate->setTransform(turn);
     delegate->setScale(placement.scale);
-    delegate->setOpacity(placement.opacity);
+    delegate->setOpacity(m_fadesItems || !placement.visible ? placement.opacity : 1.0);
     delegate->setZValue(placement.z);
     delegate->setVisible(placement.visible);
 

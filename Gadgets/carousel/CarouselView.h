@@ -99,6 +99,11 @@ public:
     void setYRotationAngle(qreal angle);
     qreal yRotationAngleOverride() const { return m_yRotationAngleOverride; }
     void setYRotationAngleOverride(qreal angle);
+    // Whether the items fade as they go down the path (the default). Where
+    // the desktop shows no translucent windows a faded panel would lose its
+    // background: there every item shown is drawn whole.
+    bool fadesItems() const { return m_fadesItems; }
+    void setFadesItems(bool fades);
 
     // The size of the first item's control; 260 x 180 without items.
     Q_INVOKABLE qreal delegateWidth() const;
@@ -192,6 +197,7 @@ private:
     qreal m_gadgetRadius = 80.0;
     qreal m_yRotationAngle = 0.0;
     qreal m_yRotationAngleOverride = 0.0;
+    bool m_fadesItems = true;
 
     QVariantAnimation m_motion;
     bool m_pressed = false;

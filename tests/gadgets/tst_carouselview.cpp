@@ -124,6 +124,7 @@ private slots:
     void currentItemAtRestIsDrawnAboveTheGadget_data();
     void otherItemsKeepOffTheCornerButtons();
     void itemsBehindTheCurrentOneAtRestHide();
+    void itemsDrawnWholeWhenNotFading();
     void currentItemAtRestIsDrawnAboveTheGadget();
     void turnsInStepsTowardTheScreenCentre_data();
     void turnsInStepsTowardTheScreenCentre();
@@ -302,6 +303,27 @@ void tst_CarouselView::itemsBehindTheCurrentOneAtRestHide()
 
     carousel.view->setKeepInsideArea(QRectF());
     QVERIFY(carousel.delegate(3)->isVisible());
+}
+
+// Where the desktop blends nothing the items shown are drawn whole; those
+// waiting on the hidden edge stay hidden.
+void tst_CarouselView::itemsDrawnWholeWhenNotFading()
+{
+    Carousel carousel(7);
+    QVERIFY(carousel.view->fadesItems());
+    QVERIFY(carousel.delegate(1)->opacity() < 1.0);
+
+    carousel.view->setFadesItems(false);
+    int shown = 0;
+    for (int index = 0; index < carousel.view->count(); ++index) {
+        const QGraphicsItem* delegate = carousel.delegate(index);
+        shown += delegate->isVisible();
+        QCOMPARE(delegate->opacity(), delegate->isVisible() ? 1.0 : 0.0);
+    }
+    QCOMPARE(shown, 5);
+
+    carousel.view->setFadesItems(true);
+    QVERIFY(carousel.delegate(1)->opacity() < 1.0);
 }
 
 void tst_CarouselView::currentItemAtRestIsDrawnAboveTheGadget_data()

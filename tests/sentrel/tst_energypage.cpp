@@ -1,5 +1,6 @@
 #include "EnergyPageFixture.h"
 #include "FavoriteWindow.h"
+#include "SceneView.h"
 
 #include "Controllers/data/LoadManagementController.h"
 #include "Controllers/data/EnergyDeviceInfo.h"
@@ -22,6 +23,7 @@
 
 #include <QApplication>
 #include <QDateTimeEdit>
+#include <QPainter>
 #include <QScreen>
 #include <QTest>
 
@@ -65,6 +67,7 @@ private Q_SLOTS:
     void metersCountByTheGatewaysClock();
     void carouselDataWindowFollowsTheFaceShown();
     void favouriteDataWindowTurnedStaysOnScreen();
+    void smallPanelsDrawnOpaqueKeepTheirBackgrounds();
 
 private:
     Controllers::LoadManagementController* loads() const;
@@ -411,4 +414,35 @@ void tst_EnergyPage::favouriteDataWindowTurnedStaysOnScreen()
     turnToTariffs(container);
     QCOMPARE(global().size(), container->energyDataTariffFrame()->boundingRect().size() * container->scale());
     QVERIFY2(area.contains(global().toAlignedRect()), qPrintable(QStringLiteral("%1 %2").arg(global().left()).arg(global().right())));
+}
+
+// Without a compositing manager the view draws each pixel opaque or not at
+// all: a faded panel around the gadget would keep only its text. There the
+// other meters' panels are drawn whole, as the current one is; with a
+// compositing manager back they fade again down the path.
+void tst_EnergyPage::smallPanelsDrawnOpaqueKeepTheirBackgrounds()
+{
+    Settings::guiProperties().setGoHomepageTimeout(0);
+    m_page->window->show();
+    m_page->openEnergyPage();
+    m_page->showMeter(EnergyPageFixture::MAIN_METER);
+    auto* view = static_cast<SceneView*>(m_page->window->view());
+    const auto panelOpacities = [this] {
+        QList<qreal> opacities;
+        for (const NavigationIcon& icon : m_page->energy()->icons()) {
+            const QGraphicsItem* panel = m_page->container(icon.id())->parentItem();
+            if (icon.id() != EnergyPageFixture::MAIN_METER && panel->isVisible())
+                opacities.append(panel->effectiveOpacity());
+        }
+        return opacities;
+    };
+    QVERIFY(!panelOpacities().isEmpty());
+
+    view->setDrawsOpaqueOnly(true);
+    for (qreal opacity : panelOpacities())
+        QCOMPARE(opacity, 1.0);
+
+    view->setDrawsOpaqueOnly(false);
+    for (qreal opacity : panelOpacities())
+        QVERIFY(opacity < 1.0);
 }
