@@ -307,7 +307,9 @@ void CarouselView::hideItemsBehind(const QGraphicsItem* current)
 {
     const QRectF covered = current->sceneBoundingRect();
     for (SvgControlObjectWrapper* delegate : std::as_const(m_delegates)) {
-        if (delegate != current && delegate->isVisible() && delegate->sceneBoundingRect().intersects(covered))
+        // Laid out while the view is hidden, the items' own visibility counts.
+        const bool shown = delegate->isVisibleTo(delegate->parentItem());
+        if (delegate != current && shown && delegate->sceneBoundingRect().intersects(covered))
             delegate->setVisible(false);
     }
 }

@@ -284,7 +284,8 @@ void tst_CarouselView::otherItemsKeepOffTheCornerButtons()
 // The screen ends just below the current item's place: it moves up over the
 // small panel on the upper arc, which would show around it, as a wider face
 // turned up does. The panel hides while it would be behind the current item
-// and shows again once clear; the panels clear of it stay.
+// and shows again once clear; the panels clear of it stay. The view may be
+// laid out while hidden, as before the carousel first shows.
 void tst_CarouselView::itemsBehindTheCurrentOneAtRestHide()
 {
     Carousel carousel(4);
@@ -294,7 +295,9 @@ void tst_CarouselView::itemsBehindTheCurrentOneAtRestHide()
     QVERIFY(carousel.delegate(1)->isVisible());
     QVERIFY(carousel.delegate(3)->isVisible());
 
+    carousel.view->hide();
     carousel.view->setKeepInsideArea(onPath.adjusted(-1000, -1000, 1000, upper.bottom() - onPath.bottom()));
+    carousel.view->show();
 
     QVERIFY(carousel.delegate(0)->sceneBoundingRect().intersects(upper));
     QVERIFY(carousel.delegate(0)->isVisible());
