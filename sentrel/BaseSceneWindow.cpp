@@ -732,15 +732,20 @@ WId BaseSceneWindow::inputMaskWindow() const
     return m_shaper->appliedTo();
 }
 
-// What the gadget paints, in window coordinates: its own rectangle and every
-// item it holds, such as the carousel's labels hanging below and beside it.
+// What the gadget paints, in window coordinates: its own rectangle, every
+// item it holds, such as the carousel's labels hanging below and beside it,
+// and the shown root controls beside it, such as a favourite's data window.
 QRect BaseSceneWindow::paintedRectInWindow() const
 {
-    const QRectF local = m_wrapper->boundingRect() | m_wrapper->childrenBoundingRect();
+    QRectF painted = m_wrapper->mapRectToScene(m_wrapper->boundingRect() | m_wrapper->childrenBoundingRect());
+    for (const QPointer<Gadgets::SvgControlObject>& control : m_rootControls) {
+        if (control && control->isVisible())
+            painted |= control->sceneBoundingRect() | control->mapRectToScene(control->childrenBoundingRect());
+    }
     // Every pixel the items touch, partly covered ones at the edges too,
     // mapped without rounding on the way: rounding the corners apart cut
     // the last column.
-    const QRectF inViewport = m_view->viewportTransform().mapRect(m_wrapper->mapRectToScene(local));
+    const QRectF inViewport = m_view->viewportTransform().mapRect(painted);
     const QPoint viewport = m_view->viewport()->mapTo(this, QPoint(0, 0));
     return inViewport.toAlignedRect().translated(viewport).intersected(rect());
 }

@@ -90,6 +90,21 @@ NavigationWindow::NavigationWindow(QWidget* parent, std::unique_ptr<Gadgets::Ges
     for (QScreen* screen : QGuiApplication::screens())
         watchScreen(screen);
     connect(qGuiApp, &QGuiApplication::screenAdded, this, &NavigationWindow::watchScreen);
+    fadeCarouselItemsWhereTheDesktopBlends();
+}
+
+// Drawn opaque only, a faded panel of the carousel would keep its text and
+// lose its background: there the panels are drawn whole.
+void NavigationWindow::fadeCarouselItemsWhereTheDesktopBlends()
+{
+    const auto* host = qobject_cast<Gadgets::Utilities::NavigationQMLWrapper*>(wrapper());
+    Gadgets::CarouselView* carousel = host ? host->pathView() : nullptr;
+    auto* sceneView = qobject_cast<SceneView*>(view());
+    if (!carousel || !sceneView)
+        return;
+    carousel->setFadesItems(!sceneView->drawsOpaqueOnly());
+    connect(sceneView, &SceneView::drawsOpaqueOnlyChanged, carousel,
+            [carousel](bool opaqueOnly) { carousel->setFadesItems(!opaqueOnly); });
 }
 
 void NavigationWindow::watchScreen(QScreen* screen)

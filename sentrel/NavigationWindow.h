@@ -119,6 +119,7 @@ private:
     // the gadget stays where it was, inside the available area.
     void followScreenChange();
     void watchScreen(QScreen* screen);
+    void fadeCarouselItemsWhereTheDesktopBlends();
     QRectF fullScreenExtent() const;
     QRect currentScreenGeometry() const;
     QSize navigationDefaultSize() const;

@@ -22,6 +22,7 @@ void SceneView::setDrawsOpaqueOnly(bool opaqueOnly)
         return;
     m_opaqueOnly = opaqueOnly;
     viewport()->update();
+    Q_EMIT drawsOpaqueOnlyChanged(opaqueOnly);
 }
 
 void SceneView::makeOpaqueOrClear(QImage& image)

@@ -30,6 +30,8 @@ public:
     static constexpr int OPAQUE_FROM = 100;
 
 Q_SIGNALS:
+    // The view switched between drawing translucent and opaque only.
+    void drawsOpaqueOnlyChanged(bool opaqueOnly);
     // Drawing opaque only: a part of the viewport just drawn (or, beyond the
     // window's shape, drawn as it would be), and the pixels drawn in it, so
     // that the window's shape can follow at once.

@@ -222,10 +222,17 @@ void FlipAnimator::turnTo(Face face)
 void FlipAnimator::showFace(Face face)
 {
     const bool front = face == Face::Front;
+    bool changed = false;
+    const auto show = [&changed](QGraphicsItem* item, bool visible) {
+        changed = changed || item->isVisibleTo(item->parentItem()) != visible;
+        item->setVisible(visible);
+    };
     for (QGraphicsItem* item : std::as_const(m_frontItems))
-        item->setVisible(front);
+        show(item, front);
     for (QGraphicsItem* item : std::as_const(m_backItems))
-        item->setVisible(!front);
+        show(item, !front);
+    if (changed)
+        Q_EMIT faceShown();
 }
 
 // The values a face has when the turn to it is over.

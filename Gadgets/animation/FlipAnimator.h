@@ -53,6 +53,9 @@ Q_SIGNALS:
     void backToFront();
     // A turn has ended, the face turned to shown.
     void turnFinished();
+    // The other face has just shown in place of the one shown before:
+    // half-way through a turn, or when the controls were first set up.
+    void faceShown();
 
 public Q_SLOTS:
     void goFrontToBack();

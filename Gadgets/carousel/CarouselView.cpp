@@ -160,6 +160,14 @@ void CarouselView::setYRotationAngleOverride(qreal angle)
     layoutDelegates();
 }
 
+void CarouselView::setFadesItems(bool fades)
+{
+    if (fades == m_fadesItems)
+        return;
+    m_fadesItems = fades;
+    layoutDelegates();
+}
+
 qreal CarouselView::delegateWidth() const
 {
     return delegateSize().width();
@@ -281,8 +289,29 @@ QSizeF CarouselView::delegateSize() const
 void CarouselView::layoutDelegates()
 {
     const QRectF rect = pathRect();
-    for (int index = 0; index < count(); ++index)
-        placeDelegate(m_delegates.at(index), CarouselGeometry::delegatePercent(index, 0, -m_position, count()), rect);
+    const SvgControlObjectWrapper* atStart = nullptr;
+    for (int index = 0; index < count(); ++index) {
+        const qreal percent = CarouselGeometry::delegatePercent(index, 0, -m_position, count());
+        placeDelegate(m_delegates.at(index), percent, rect);
+        if (percent == 0.0)
+            atStart = m_delegates.at(index);
+    }
+    if (atStart)
+        hideItemsBehind(atStart);
+}
+
+// The current item at rest is drawn above the others. Moved in from the
+// screen's edge, or grown as a data window turns to a wider face, it would
+// leave parts of the panels it covers showing around it: those hide.
+void CarouselView::hideItemsBehind(const QGraphicsItem* current)
+{
+    const QRectF covered = current->sceneBoundingRect();
+    for (SvgControlObjectWrapper* delegate : std::as_const(m_delegates)) {
+        // Laid out while the view is hidden, the items' own visibility counts.
+        const bool shown = delegate->isVisibleTo(delegate->parentItem());
+        if (delegate != current && shown && delegate->sceneBoundingRect().intersects(covered))
+            delegate->setVisible(false);
+    }
 }
 
 void CarouselView::placeDelegate(SvgControlObjectWrapper* delegate, qreal percent, const QRectF& rect)
@@ -303,7 +332,7 @@ void CarouselView::placeDelegate(SvgControlObjectWrapper* delegate, qreal percen
     delegate->setTransformOriginPoint(half);
     delegate->setTransform(turn);
     delegate->setScale(placement.scale);
-    delegate->setOpacity(placement.opacity);
+    delegate->setOpacity(m_fadesItems || !placement.visible ? placement.opacity : 1.0);
     delegate->setZValue(placement.z);
     delegate->setVisible(placement.visible);
 

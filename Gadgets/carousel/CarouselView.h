@@ -37,6 +37,9 @@ class SvgControlObjectWrapper;
 // An index asked for while the view holds no items is where the next items
 // open.
 //
+// Panels that the current item at rest covers in part (it moved in from the
+// screen's edge or grew) hide, so that nothing shows around it.
+//
 // Given a parent, the view keeps a front layer beside it (see
 // CarouselFrontLayer): an item clear of the gadget, the current one at rest,
 // is drawn there, above what the parent hosts, while the view itself may
@@ -96,6 +99,11 @@ public:
     void setYRotationAngle(qreal angle);
     qreal yRotationAngleOverride() const { return m_yRotationAngleOverride; }
     void setYRotationAngleOverride(qreal angle);
+    // Whether the items fade as they go down the path (the default). Where
+    // the desktop shows no translucent windows a faded panel would lose its
+    // background: there every item shown is drawn whole.
+    bool fadesItems() const { return m_fadesItems; }
+    void setFadesItems(bool fades);
 
     // The size of the first item's control; 260 x 180 without items.
     Q_INVOKABLE qreal delegateWidth() const;
@@ -148,6 +156,7 @@ private:
     QSizeF delegateSize() const;
     void layoutDelegates();
     void placeDelegate(Utilities::SvgControlObjectWrapper* delegate, qreal percent, const QRectF& rect);
+    void hideItemsBehind(const QGraphicsItem* current);
     // Whether the delegate, where it is now, keeps off the gadget in the
     // view's middle.
     bool isClearOfGadget(const QGraphicsItem* delegate) const;
@@ -188,6 +197,7 @@ private:
     qreal m_gadgetRadius = 80.0;
     qreal m_yRotationAngle = 0.0;
     qreal m_yRotationAngleOverride = 0.0;
+    bool m_fadesItems = true;
 
     QVariantAnimation m_motion;
     bool m_pressed = false;

@@ -52,14 +52,23 @@ EnergyDataContainer::EnergyDataContainer(SvgControlObject* parent)
     m_tariffControl->setBounds(documentRect(tariffRenderer));
     m_tariffFrame = createFrame(m_tariffControl);
 
-    setBounds(m_tariffFrame->scaledBounds().united(m_viewFrame->scaledBounds()));
-
     m_flipAnimator = new Utilities::FlipAnimator(this);
     m_flipAnimator->setItems({m_viewFrame}, {m_tariffFrame});
     connect(m_viewControl, &EnergyDataViewControl::tariffClicked, this, &EnergyDataContainer::onTariffClicked);
     connect(m_tariffControl, &EnergyDataTariffControl::okClicked, this, &EnergyDataContainer::onOKClicked);
     m_flipAnimator->setAutoCenter(true);
     m_flipAnimator->setup(false);
+
+    // The faces differ in size: the container is as large as the face shown,
+    // so that its window and its place beside the gadget follow the turn.
+    connect(m_flipAnimator, &Utilities::FlipAnimator::faceShown, this, [this] { fitToShownFace(); });
+    fitToShownFace();
+}
+
+void EnergyDataContainer::fitToShownFace()
+{
+    const SvgWindowFrame* shown = m_tariffFrame->isVisibleTo(this) ? m_tariffFrame : m_viewFrame;
+    setBounds(QRectF(pos(), shown->scaledBounds().size()));
 }
 
 SvgWindowFrame* EnergyDataContainer::createFrame(SvgControlObject* face)

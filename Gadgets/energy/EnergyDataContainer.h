@@ -73,6 +73,7 @@ protected:
 
 private:
     SvgWindowFrame* createFrame(SvgControlObject* face);
+    void fitToShownFace();
     void endGestures();
 
     EnergyDataViewControl* m_viewControl;

@@ -123,6 +123,8 @@ private slots:
     void currentItemKeepsInsideTheArea();
     void currentItemAtRestIsDrawnAboveTheGadget_data();
     void otherItemsKeepOffTheCornerButtons();
+    void itemsBehindTheCurrentOneAtRestHide();
+    void itemsDrawnWholeWhenNotFading();
     void currentItemAtRestIsDrawnAboveTheGadget();
     void turnsInStepsTowardTheScreenCentre_data();
     void turnsInStepsTowardTheScreenCentre();
@@ -277,6 +279,54 @@ void tst_CarouselView::otherItemsKeepOffTheCornerButtons()
     QVERIFY(!carousel.delegate(3)->sceneBoundingRect().intersects(button));
     QCOMPARE(carousel.delegate(3)->sceneBoundingRect().size(), upper.size());
     QCOMPARE(carousel.delegate(0)->sceneBoundingRect(), current);
+}
+
+// The screen ends just below the current item's place: it moves up over the
+// small panel on the upper arc, which would show around it, as a wider face
+// turned up does. The panel hides while it would be behind the current item
+// and shows again once clear; the panels clear of it stay. The view may be
+// laid out while hidden, as before the carousel first shows.
+void tst_CarouselView::itemsBehindTheCurrentOneAtRestHide()
+{
+    Carousel carousel(4);
+    const QRectF onPath = carousel.delegate(0)->sceneBoundingRect();
+    const QRectF upper = carousel.delegate(3)->sceneBoundingRect();
+    QVERIFY(!onPath.intersects(upper));
+    QVERIFY(carousel.delegate(1)->isVisible());
+    QVERIFY(carousel.delegate(3)->isVisible());
+
+    carousel.view->hide();
+    carousel.view->setKeepInsideArea(onPath.adjusted(-1000, -1000, 1000, upper.bottom() - onPath.bottom()));
+    carousel.view->show();
+
+    QVERIFY(carousel.delegate(0)->sceneBoundingRect().intersects(upper));
+    QVERIFY(carousel.delegate(0)->isVisible());
+    QVERIFY(!carousel.delegate(3)->isVisible());
+    QVERIFY(carousel.delegate(1)->isVisible());
+
+    carousel.view->setKeepInsideArea(QRectF());
+    QVERIFY(carousel.delegate(3)->isVisible());
+}
+
+// Where the desktop blends nothing the items shown are drawn whole; those
+// waiting on the hidden edge stay hidden.
+void tst_CarouselView::itemsDrawnWholeWhenNotFading()
+{
+    Carousel carousel(7);
+    QVERIFY(carousel.view->fadesItems());
+    QVERIFY(carousel.delegate(1)->opacity() < 1.0);
+
+    carousel.view->setFadesItems(false);
+    int shown = 0;
+    for (int index = 0; index < carousel.view->count(); ++index) {
+        const QGraphicsItem* delegate = carousel.delegate(index);
+        shown += delegate->isVisible();
+        QCOMPARE(delegate->opacity(), delegate->isVisible() ? 1.0 : 0.0);
+    }
+    QCOMPARE(shown, 5);
+
+    carousel.view->setFadesItems(true);
+    QVERIFY(carousel.delegate(1)->opacity() < 1.0);
 }
 
 void tst_CarouselView::currentItemAtRestIsDrawnAboveTheGadget_data()

@@ -48,6 +48,7 @@ private Q_SLOTS:
     void frontToBackSwitchesFacesHalfWay_data();
     void frontToBackSwitchesFacesHalfWay();
     void backToFrontRunsTheTurnBackwards();
+    void eachTurnShowsTheOtherFaceOnce();
     void requestForTheFaceShownIsIgnored();
     void reversalHalfWayStartsFromTheAngleReached();
     void autoCenterFollowsResizedControls();
@@ -196,6 +197,31 @@ void tst_FlipAnimator::backToFrontRunsTheTurnBackwards()
     QCOMPARE(rotationOf(*m_frontPlain)->angle(), 0.0);
     QCOMPARE(rotationOf(*m_info)->angle(), 0.0);
     QCOMPARE(m_carousel->additionalControlsOpacity(), 1.0);
+}
+
+// Owners that size themselves to the face shown hear of each switch once,
+// not on every frame of the turn.
+void tst_FlipAnimator::eachTurnShowsTheOtherFaceOnce()
+{
+    QSignalSpy shown(m_animator.get(), &FlipAnimator::faceShown);
+    m_animator->setup(false);
+    QCOMPARE(shown.size(), 1);
+
+    m_animator->goFrontToBack();
+    for (int time : {250, 499})
+        turn()->setCurrentTime(time);
+    QCOMPARE(shown.size(), 1);
+    turn()->setCurrentTime(500);
+    QCOMPARE(shown.size(), 2);
+    QVERIFY(m_info->isVisible());
+    for (int time : {750, 1000})
+        turn()->setCurrentTime(time);
+    QCOMPARE(shown.size(), 2);
+
+    m_animator->goBackToFront();
+    turn()->setCurrentTime(1000);
+    QCOMPARE(shown.size(), 3);
+    QVERIFY(m_carousel->isVisible());
 }
 
 void tst_FlipAnimator::requestForTheFaceShownIsIgnored()

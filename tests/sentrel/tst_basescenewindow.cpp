@@ -48,6 +48,7 @@ private Q_SLOTS:
     void maskIsTheVisiblePixels_data();
     void maskIsTheVisiblePixels();
     void maskTakesItemsHangingOutsideTheGadget();
+    void maskTakesRootControlsBesideTheGadget();
     void shapeFollowsAnAnimationWithoutCompositor();
     void shapeTakesWhatMovesBeyondItAtOnce();
     void madeAnewTheWindowKeepsItsShape_data();
@@ -315,6 +316,26 @@ void tst_BaseSceneWindow::maskTakesItemsHangingOutsideTheGadget()
     const QPoint centre = m_window->mapFromGlobal(m_window->mapSceneToGlobal(label->sceneBoundingRect().center()).toPoint());
     QTRY_VERIFY(m_window->inputMask().contains(centre));
     QVERIFY(!m_window->isTransparent(centre));
+}
+
+// A favourite's data window is a root control of the favourite's scene,
+// beside the gadget rather than inside it: it is drawn and takes clicks.
+void tst_BaseSceneWindow::maskTakesRootControlsBesideTheGadget()
+{
+    auto* data = new DiscControl(QStringLiteral("data"), &m_log);
+    m_window->addRootControl(data);
+    const QRectF gadget = m_window->wrapper()->sceneBoundingRect();
+    data->setPos(gadget.right() + 50, gadget.top());
+    m_window->showTo();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QTRY_VERIFY(m_window->isInputMaskRunning());
+
+    const QPoint centre = m_window->mapFromGlobal(m_window->mapSceneToGlobal(data->sceneBoundingRect().center()).toPoint());
+    QTRY_VERIFY(m_window->inputMask().contains(centre));
+    QVERIFY(!m_window->isTransparent(centre));
+
+    data->setVisible(false);
+    QVERIFY(m_window->isTransparent(centre));
 }
 
 bool tst_BaseSceneWindow::isCutToItsShape() const

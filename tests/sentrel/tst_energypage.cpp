@@ -1,5 +1,6 @@
 #include "EnergyPageFixture.h"
 #include "FavoriteWindow.h"
+#include "SceneView.h"
 
 #include "Controllers/data/LoadManagementController.h"
 #include "Controllers/data/EnergyDeviceInfo.h"
@@ -11,13 +12,19 @@
 #include "devices/EnergyDeviceCache.h"
 #include "devices/LoadDevice.h"
 #include "devices/WebServerDevice.h"
+#include "carousel/CarouselView.h"
 #include "energy/EnergyConsumptionTableDisplay.h"
+#include "energy/EnergyDataTariffControl.h"
+#include "frame/SvgWindowFrame.h"
+#include "hosting/NavigationQMLWrapper.h"
 #include "energy/EnergyDataViewTableModel.h"
 #include "energy/GraphicsProgressBar.h"
 #include "text/TextLabel.h"
 
 #include <QApplication>
 #include <QDateTimeEdit>
+#include <QPainter>
+#include <QScreen>
 #include <QTest>
 
 #include <cmath>
@@ -58,6 +65,9 @@ private Q_SLOTS:
     void slotsStillToComeHaveNoData();
     void carouselDataWindowOpensDrawn();
     void metersCountByTheGatewaysClock();
+    void carouselDataWindowFollowsTheFaceShown();
+    void favouriteDataWindowTurnedStaysOnScreen();
+    void smallPanelsDrawnOpaqueKeepTheirBackgrounds();
 
 private:
     Controllers::LoadManagementController* loads() const;
@@ -65,6 +75,8 @@ private:
     int activeUpdateTimers() const;
     EnergyDevice* meter(int id) const { return m_page->energy()->energyDevice(id); }
     Corvane::Devices::LoadDevice* load(int id) const;
+    Corvane::Gadgets::CarouselView* carouselView() const;
+    static void turnToTariffs(Corvane::Gadgets::EnergyDataContainer* container);
 
     std::unique_ptr<EnergyPageFixture> m_page;
 };
@@ -340,3 +352,104 @@ void tst_EnergyPage::metersCountByTheGatewaysClock()
 
 QTEST_MAIN(tst_EnergyPage)
 #include "tst_energypage.moc"
+
+Corvane::Gadgets::CarouselView* tst_EnergyPage::carouselView() const
+{
+    const auto* host = qobject_cast<Corvane::Gadgets::Utilities::NavigationQMLWrapper*>(m_page->window->wrapper());
+    return host ? host->pathView() : nullptr;
+}
+
+// As the tariff button does: the face turns, half-way the tariff face shows.
+void tst_EnergyPage::turnToTariffs(Corvane::Gadgets::EnergyDataContainer* container)
+{
+    Q_EMIT container->energyDataViewControl()->tariffClicked();
+    QTRY_VERIFY_WITH_TIMEOUT(container->energyDataTariffFrame()->isVisible(), 5000);
+}
+
+// The tariff face is wider and lower than the data face. Turned to it, the
+// carousel's data window is as large as the tariff face, inside the screen's
+// available area, and no other meter's panel shows around it.
+void tst_EnergyPage::carouselDataWindowFollowsTheFaceShown()
+{
+    Settings::guiProperties().setGoHomepageTimeout(0);
+    // Small enough on the test's screen for the panels beside it to show.
+    Settings::guiProperties().setCarouselScale(m_page->energy()->controlledPageType(), 0.6);
+    m_page->window->show();
+    m_page->openEnergyPage();
+    m_page->showMeter(EnergyPageFixture::MAIN_METER);
+    Corvane::Gadgets::EnergyDataContainer* container = m_page->container(EnergyPageFixture::MAIN_METER);
+    const QGraphicsItem* shown = container->parentItem();
+    QVERIFY(shown && shown->isVisible());
+
+    turnToTariffs(container);
+    QCOMPARE(shown->boundingRect().size(), container->energyDataTariffFrame()->boundingRect().size());
+    const QRectF current = shown->sceneBoundingRect();
+    QVERIFY(carouselView()->keepInsideArea().contains(current));
+    int others = 0;
+    for (const NavigationIcon& icon : m_page->energy()->icons()) {
+        const QGraphicsItem* other = m_page->container(icon.id())->parentItem();
+        if (icon.id() == EnergyPageFixture::MAIN_METER || !other->isVisible())
+            continue;
+        ++others;
+        QVERIFY2(!other->sceneBoundingRect().intersects(current), qPrintable(QString::number(icon.id())));
+    }
+    QVERIFY(others > 0);
+
+    Q_EMIT container->energyDataTariffControl()->okClicked();
+    QTRY_VERIFY_WITH_TIMEOUT(container->energyDataViewFrame()->isVisible(), 5000);
+    QCOMPARE(shown->boundingRect().size(), container->energyDataViewFrame()->boundingRect().size());
+    QVERIFY(carouselView()->keepInsideArea().contains(shown->sceneBoundingRect()));
+}
+
+// A meter's favourite data window the user moved against the screen's edge
+// turns to the wider tariff face: it moves in, whole on the screen.
+void tst_EnergyPage::favouriteDataWindowTurnedStaysOnScreen()
+{
+    m_page->openEnergyPage();
+    Q_EMIT m_page->navigation()->requestShortcut(m_page->energy()->icons().at(m_page->energy()->indexOfIcon(SOLAR)));
+    FavoriteWindow* favourite = m_page->energy()->getFavoriteById(SOLAR);
+    QVERIFY(favourite);
+    m_page->energy()->handleFavoriteCenterClick(favourite);
+    auto* container = static_cast<Corvane::Gadgets::EnergyDataContainer*>(m_page->energy()->favoriteDataControl(SOLAR));
+    QVERIFY(container && container->isVisible());
+    const QRect area = favourite->screen()->availableGeometry();
+    const auto global = [favourite, container] { return favourite->mapSceneToGlobal(container->sceneBoundingRect()); };
+    container->setPos(container->pos() + QPointF(area.right() - 2 - global().right(), 0));
+    QVERIFY(area.contains(global().toAlignedRect()));
+
+    turnToTariffs(container);
+    QCOMPARE(global().size(), container->energyDataTariffFrame()->boundingRect().size() * container->scale());
+    QVERIFY2(area.contains(global().toAlignedRect()), qPrintable(QStringLiteral("%1 %2").arg(global().left()).arg(global().right())));
+}
+
+// Without a compositing manager the view draws each pixel opaque or not at
+// all: a faded panel around the gadget would keep only its text. There the
+// other meters' panels are drawn whole, as the current one is; with a
+// compositing manager back they fade again down the path.
+void tst_EnergyPage::smallPanelsDrawnOpaqueKeepTheirBackgrounds()
+{
+    Settings::guiProperties().setGoHomepageTimeout(0);
+    Settings::guiProperties().setCarouselScale(m_page->energy()->controlledPageType(), 0.6);
+    m_page->window->show();
+    m_page->openEnergyPage();
+    m_page->showMeter(EnergyPageFixture::MAIN_METER);
+    auto* view = static_cast<SceneView*>(m_page->window->view());
+    const auto panelOpacities = [this] {
+        QList<qreal> opacities;
+        for (const NavigationIcon& icon : m_page->energy()->icons()) {
+            const QGraphicsItem* panel = m_page->container(icon.id())->parentItem();
+            if (icon.id() != EnergyPageFixture::MAIN_METER && panel->isVisible())
+                opacities.append(panel->effectiveOpacity());
+        }
+        return opacities;
+    };
+    QVERIFY(!panelOpacities().isEmpty());
+
+    view->setDrawsOpaqueOnly(true);
+    for (qreal opacity : panelOpacities())
+        QCOMPARE(opacity, 1.0);
+
+    view->setDrawsOpaqueOnly(false);
+    for (qreal opacity : panelOpacities())
+        QVERIFY(opacity < 1.0);
+}

@@ -238,9 +238,7 @@ void BaseDataControlsController::positionDataWindow(BaseSceneWindow* window, int
     SvgControlObject* favorite = window ? window->mainControl() : nullptr;
     if (!data || !favorite)
         return;
-    const QPointF hotSpot = window->mapSceneToGlobal(favorite->mapToScene(window->hotSpot()));
-    const QRect screenArea = DataWindowPlacement::screenAreaAt(
-        QPoint(int(std::lround(hotSpot.x())), int(std::lround(hotSpot.y()))));
+    const QRect screenArea = screenAreaOf(window);
     // The placement works on screen coordinates: the scene's origin on
     // screen takes positions back and forth.
     const QPointF origin = window->mapSceneToGlobal(QPointF(0, 0));
@@ -248,6 +246,22 @@ void BaseDataControlsController::positionDataWindow(BaseSceneWindow* window, int
     const QRectF dataRect = data->mapRectToParent(data->boundingRect()).translated(-data->pos());
     const DataWindowPlacement::Result result = DataWindowPlacement::place(screenArea, favoriteRect, dataRect);
     data->setPos(result.position - origin);
+}
+
+void BaseDataControlsController::keepDataWindowOnScreen(BaseSceneWindow* window, int deviceId)
+{
+    SvgControlObject* data = m_favoriteDataControls.value(deviceId, nullptr);
+    if (!data || !window || !window->mainControl())
+        return;
+    const QPointF origin = window->mapSceneToGlobal(QPointF(0, 0));
+    const QRectF dataRect = data->mapRectToParent(data->boundingRect()).translated(-data->pos());
+    data->setPos(DataWindowPlacement::movedInside(screenAreaOf(window), dataRect, data->pos() + origin) - origin);
+}
+
+QRect BaseDataControlsController::screenAreaOf(const BaseSceneWindow* window)
+{
+    const QPointF hotSpot = window->mapSceneToGlobal(window->mainControl()->mapToScene(window->hotSpot()));
+    return DataWindowPlacement::screenAreaAt(QPoint(int(std::lround(hotSpot.x())), int(std::lround(hotSpot.y()))));
 }
 
 void BaseDataControlsController::clearControls()

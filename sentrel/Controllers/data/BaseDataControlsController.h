@@ -85,6 +85,9 @@ public:
     // Places the device's favourite data control beside the favourite
     // control of its window (see DataWindowPlacement).
     void positionDataWindow(BaseSceneWindow* window, int deviceId);
+    // Moves the device's favourite data control the least that brings it
+    // inside the screen's available area, as after it changed its size.
+    void keepDataWindowOnScreen(BaseSceneWindow* window, int deviceId);
 
     // Deletes every data control of both maps.
     void clearControls();
@@ -107,6 +110,8 @@ protected:
 
 private:
     void selectIconAtCarouselIndex(int index);
+    // The available area of the screen holding the window's hot spot.
+    static QRect screenAreaOf(const BaseSceneWindow* window);
 
     DataControlMap m_dataControls;
     DataControlMap m_favoriteDataControls;

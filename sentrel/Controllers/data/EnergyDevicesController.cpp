@@ -35,6 +35,7 @@
 #include "pravikdriver/UserMessages/LoadManagementMessage.h"
 #include "theme/ThemeProvider.h"
 
+#include <QPointer>
 #include <QTimer>
 
 namespace Corvane::Sentrel::Controllers {
@@ -658,6 +659,14 @@ EnergyDataContainer* EnergyDevicesController::initializeFavoriteDataControl(Favo
     connect(container, &EnergyDataContainer::closeClicked, this, &EnergyDevicesController::hideFavoriteDataControl);
     connect(container, &EnergyDataContainer::titleTextChanged, container, &EnergyDataContainer::setTitleText);
     connect(container, &EnergyDataContainer::resizeFinished, this, &EnergyDevicesController::onDataControlResizeFinished);
+    // Turned to a face of another size, the window stays on the screen.
+    const QPointer<FavoriteWindow> owner(window);
+    const auto keepOnScreen = [this, owner, deviceId] {
+        if (owner)
+            keepDataWindowOnScreen(owner, deviceId);
+    };
+    connect(container, &Gadgets::SvgControlObject::originalWidthChanged, this, keepOnScreen);
+    connect(container, &Gadgets::SvgControlObject::originalHeightChanged, this, keepOnScreen);
     favoriteDataControls().insert(deviceId, container);
     restoreDataControlScale(deviceId);
     window->addRootControl(container);

@@ -27,6 +27,7 @@ private slots:
     void signalsAreRelayed();
     void titles();
     void flipTurnsToTheTariffFaceAndBack();
+    void sizeFollowsTheFaceShown();
     void tariffFaceShowsTheModel();
 };
 
@@ -129,6 +130,34 @@ void tst_EnergyDataContainer::flipTurnsToTheTariffFaceAndBack()
     emit container.energyDataTariffControl()->okClicked();
     QTRY_VERIFY_WITH_TIMEOUT(container.energyDataViewFrame()->isVisible(), 5000);
     QTRY_VERIFY_WITH_TIMEOUT(!container.energyDataTariffFrame()->isVisible(), 5000);
+}
+
+// The tariff face is wider and lower than the data face: the container, and
+// so the window or carousel place that shows it, is as large as the face
+// shown, where the owner put it.
+void tst_EnergyDataContainer::sizeFollowsTheFaceShown()
+{
+    EnergyDataContainer container;
+    const QSizeF view = container.energyDataViewFrame()->boundingRect().size();
+    const QSizeF tariff = container.energyDataTariffFrame()->boundingRect().size();
+    QVERIFY(tariff.width() > view.width());
+    QVERIFY(tariff.height() < view.height());
+    container.setPos(30, 40);
+    QCOMPARE(container.boundingRect(), QRectF(QPointF(0, 0), view));
+    QSignalSpy widths(&container, &SvgControlObject::originalWidthChanged);
+
+    emit container.energyDataViewControl()->tariffClicked();
+    QTRY_VERIFY_WITH_TIMEOUT(container.energyDataTariffFrame()->isVisible(), 5000);
+    QCOMPARE(container.boundingRect(), QRectF(QPointF(0, 0), tariff));
+    QCOMPARE(container.pos(), QPointF(30, 40));
+    QCOMPARE(widths.size(), 1);
+    QCOMPARE(widths.last().first().toReal(), tariff.width());
+
+    emit container.energyDataTariffControl()->okClicked();
+    QTRY_VERIFY_WITH_TIMEOUT(container.energyDataViewFrame()->isVisible(), 5000);
+    QCOMPARE(container.boundingRect(), QRectF(QPointF(0, 0), view));
+    QCOMPARE(container.pos(), QPointF(30, 40));
+    QCOMPARE(widths.size(), 2);
 }
 
 void tst_EnergyDataContainer::tariffFaceShowsTheModel()
