@@ -18,6 +18,8 @@
 
 #include <QApplication>
 #include <QDateTimeEdit>
+#include <QPointer>
+#include <QScopeGuard>
 #include <QTest>
 
 #include <cmath>
@@ -50,6 +52,8 @@ private Q_SLOTS:
     void everyMeterHasItsStatusAtStartUp();
     void openPageTicksInstantValues();
     void leavingThePageStopsAllButFavourites();
+    void closingWithThePageShownStopsEveryMeter_data();
+    void closingWithThePageShownStopsEveryMeter();
     void views_data();
     void views();
     void yearOfTheSimulatedGateway();
@@ -123,6 +127,44 @@ void tst_EnergyPage::leavingThePageStopsAllButFavourites()
     QVERIFY(m_page->energy()->infoForDevice(meter(SOLAR))->hasAutoUpdateStarted());
     m_page->energy()->getFavoriteById(SOLAR)->close();
     QCOMPARE(activeUpdateTimers(), 0);
+}
+
+void tst_EnergyPage::closingWithThePageShownStopsEveryMeter_data()
+{
+    QTest::addColumn<bool>("quit");
+    QTest::newRow("quit") << true;
+    QTest::newRow("project switch") << false;
+}
+
+// The page shows six meters sending their values; quitting, or a later
+// start naming a project, stops each of them for good on the gateway the
+// page's project used.
+void tst_EnergyPage::closingWithThePageShownStopsEveryMeter()
+{
+    QFETCH(bool, quit);
+    using Controllers::NavigationController;
+    const NavigationController::Seams installed = NavigationController::seams();
+    const auto restoreSeams = qScopeGuard([&installed] { NavigationController::setSeams(installed); });
+    NavigationController::Seams seams = installed;
+    seams.quitApplication = [] {};
+    NavigationController::setSeams(seams);
+    m_page->openEnergyPage();
+    QCOMPARE(activeUpdateTimers(), 6);
+    QList<QPointer<PseudoDriver>> gateways;
+    for (auto* driver : m_page->energy()->drivers())
+        gateways.append(static_cast<PseudoDriver*>(driver));
+
+    if (quit)
+        m_page->window->navigationController()->onQuit();
+    else
+        m_page->window->onAppStartRequest({QStringLiteral("sentrel"), QStringLiteral(DEMO_PROJECT)});
+    int running = 0;
+    for (const QPointer<PseudoDriver>& gateway : std::as_const(gateways)) {
+        QVERIFY(gateway);
+        for (const auto& record : gateway->energyDeviceAutoUpdates())
+            running += record.timer()->isActive();
+    }
+    QCOMPARE(running, 0);
 }
 
 void tst_EnergyPage::views_data()

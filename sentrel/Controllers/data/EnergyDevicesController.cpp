@@ -111,6 +111,7 @@ QString EnergyDevicesController::addressText(const BaseDevice* device) const
 int EnergyDevicesController::loadDevices(const Devices::Configuration* configuration)
 {
     clearDevicesInfo();
+    m_configurationClosed = false;
     if (configuration) {
         for (const Devices::BaseDeviceProperties* properties : configuration->devices()) {
             const auto* energy = dynamic_cast<const Devices::EnergyDeviceProperties*>(properties);
@@ -320,6 +321,8 @@ void EnergyDevicesController::setEnergyDateBounds(const EnergyDevice* device, En
 
 bool EnergyDevicesController::shouldAutoUpdateDevice(const EnergyDevice* device) const
 {
+    if (m_configurationClosed)
+        return false;
     return m_energyPageActive || (device && hasFavoriteFor(device->id()));
 }
 
@@ -542,6 +545,7 @@ void EnergyDevicesController::pageChanged()
 
 void EnergyDevicesController::onDevicesConfigurationClosed()
 {
+    m_configurationClosed = true;
     startAutoUpdate(false, false, false, CLOSING_PRIORITY);
 }
 
