@@ -1,5 +1,6 @@
 #include "EnergyPageFixture.h"
 #include "FavoriteWindow.h"
+#include "SceneInput.h"
 
 #include "Controllers/data/LoadManagementController.h"
 #include "Controllers/data/EnergyDeviceInfo.h"
@@ -11,13 +12,25 @@
 #include "devices/EnergyDeviceCache.h"
 #include "devices/LoadDevice.h"
 #include "devices/WebServerDevice.h"
+#include "devices/UserConfigurationProperties.h"
+#include "devices/serialization/UserConfigurationXmlSerializer.h"
+#include "energy/DecimalValueValidator.h"
+#include "animation/FlipAnimator.h"
+#include "controls/SvgContentBackButton.h"
 #include "energy/EnergyConsumptionTableDisplay.h"
+#include "energy/EnergyDataTariffControl.h"
 #include "energy/EnergyDataViewTableModel.h"
 #include "energy/GraphicsProgressBar.h"
+#include "energy/GraphicsTable.h"
+#include "energy/GraphicsTableCell.h"
+#include "text/LineTextEditor.h"
 #include "text/TextLabel.h"
+#include "utilities/PathProvider.h"
 
+#include <QAbstractAnimation>
 #include <QApplication>
 #include <QDateTimeEdit>
+#include <QGraphicsView>
 #include <QPointer>
 #include <QScopeGuard>
 #include <QTest>
@@ -52,6 +65,7 @@ private Q_SLOTS:
     void everyMeterHasItsStatusAtStartUp();
     void openPageTicksInstantValues();
     void leavingThePageStopsAllButFavourites();
+    void typedTariffIsWrittenAtOnce();
     void closingWithThePageShownStopsEveryMeter_data();
     void closingWithThePageShownStopsEveryMeter();
     void views_data();
@@ -127,6 +141,44 @@ void tst_EnergyPage::leavingThePageStopsAllButFavourites()
     QVERIFY(m_page->energy()->infoForDevice(meter(SOLAR))->hasAutoUpdateStarted());
     m_page->energy()->getFavoriteById(SOLAR)->close();
     QCOMPARE(activeUpdateTimers(), 0);
+}
+
+// A double click on the main meter's tariff, a new one typed, Return: the
+// settings file holds it at once, with no quit to come.
+void tst_EnergyPage::typedTariffIsWrittenAtOnce()
+{
+    m_page->window->showTo();
+    m_page->openEnergyPage();
+    m_page->showMeter(EnergyPageFixture::MAIN_METER);
+    Corvane::Gadgets::EnergyDataContainer* container = m_page->container(EnergyPageFixture::MAIN_METER);
+    const auto* tariffs = m_page->view(EnergyPageFixture::MAIN_METER)->button(EnergyDataViewControl::TARIFF_BUTTON_ID);
+    QVERIFY(tariffs);
+    SceneInput::click(m_page->window.get(), tariffs->sceneBoundingRect().center());
+    for (QAbstractAnimation* animation : container->flipAnimator()->findChildren<QAbstractAnimation*>())
+        if (!animation->group() && animation->state() == QAbstractAnimation::Running)
+            animation->setCurrentTime(animation->totalDuration());
+    QVERIFY(container->energyDataTariffFrame()->isVisible());
+    Corvane::Gadgets::GraphicsTable* table = container->energyDataTariffControl()->table();
+    Corvane::Gadgets::GraphicsTableCell* cell = table->cell(0, 3);
+    QVERIFY(cell);
+    Corvane::Gadgets::TextLabel* label = cell->label();
+    const QPoint at = SceneInput::viewportPoint(m_page->window.get(), label->sceneBoundingRect().center());
+    QTest::mouseDClick(m_page->window->view()->viewport(), Qt::LeftButton, {}, at);
+    QVERIFY(label->isInEditState());
+    const double typed = 0.31;
+    label->editor()->selectAll();
+    QTest::keyClicks(label->editor(), Corvane::Gadgets::GraphicsTable::numberValidator(cell)->text(typed));
+    QTest::keyClick(label->editor(), Qt::Key_Return);
+    QCOMPARE(meter(EnergyPageFixture::MAIN_METER)->userTariff(), typed);
+
+    Corvane::Devices::UserConfigurationProperties written;
+    QString error;
+    QVERIFY2(Corvane::Devices::Serialization::UserConfigurationXmlSerializer::read(
+                 Corvane::Utilities::PathProvider::currentUserConfigFileName(), Settings::devicesConfiguration()->id(),
+                 &written, true, &error),
+             qPrintable(error));
+    QVERIFY(written.userSettings().hasItemTariff(EnergyPageFixture::MAIN_METER));
+    QCOMPARE(written.userSettings().itemTariff(EnergyPageFixture::MAIN_METER), typed);
 }
 
 void tst_EnergyPage::closingWithThePageShownStopsEveryMeter_data()

@@ -725,7 +725,9 @@ void EnergyDevicesController::settingsLoaded()
 
 void EnergyDevicesController::onEnergyTariffItemDataChanged(int deviceId)
 {
-    m_tariffTable.takeUserTariff(deviceId);
+    // Written at once, as every change the user makes.
+    if (m_tariffTable.takeUserTariff(deviceId))
+        saveSettings();
 }
 
 void EnergyDevicesController::fillSettingsForDevice(Devices::UserDeviceSettings& settings, int pageId,
