@@ -32,6 +32,7 @@
 #include <QDateTimeEdit>
 #include <QGraphicsView>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTest>
 
@@ -66,6 +67,7 @@ private Q_SLOTS:
     void openPageTicksInstantValues();
     void leavingThePageStopsAllButFavourites();
     void typedTariffIsWrittenAtOnce();
+    void numbersReadInTheLocale();
     void closingWithThePageShownStopsEveryMeter_data();
     void closingWithThePageShownStopsEveryMeter();
     void views_data();
@@ -179,6 +181,33 @@ void tst_EnergyPage::typedTariffIsWrittenAtOnce()
              qPrintable(error));
     QVERIFY(written.userSettings().hasItemTariff(EnergyPageFixture::MAIN_METER));
     QCOMPARE(written.userSettings().itemTariff(EnergyPageFixture::MAIN_METER), typed);
+}
+
+// In German every number of the main meter's month reads with a decimal
+// comma: the instant value, the total and the average above the chart, and
+// the cells of its table, as the tariff beside them does.
+void tst_EnergyPage::numbersReadInTheLocale()
+{
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale::c()); });
+    m_page->openEnergyPage();
+    m_page->showMeter(EnergyPageFixture::MAIN_METER);
+    m_page->ask(EnergyPageFixture::MAIN_METER, Common::MonthlyView);
+    EnergyDataViewControl* view = m_page->view(EnergyPageFixture::MAIN_METER);
+    QCOMPARE(view->energyDataStatus(), EnergyDataViewControl::DataShown);
+    static const QRegularExpression germanNumber(QStringLiteral("\\d,\\d\\d"));
+    static const QRegularExpression pointNumber(QStringLiteral("\\d\\.\\d{1,2}(\\D|$)"));
+    for (auto which : {EnergyDataViewControl::InstantConsumption, EnergyDataViewControl::TotalConsumption,
+                       EnergyDataViewControl::AverageConsumption}) {
+        const QString text = view->consumptionLabel(which)->text();
+        QVERIFY2(text.contains(germanNumber) && !text.contains(pointNumber), qPrintable(text));
+    }
+    const auto* table = view->consumptionDisplayControl()->tableDisplay()->model();
+    QVERIFY(table->rowCount() > 0);
+    for (int row = 0; row < table->rowCount(); ++row) {
+        const QString cell = table->data(row, 1, Common::TextRole).toString();
+        QVERIFY2(cell.isEmpty() || (cell.contains(u',') && !cell.contains(pointNumber)), qPrintable(cell));
+    }
 }
 
 void tst_EnergyPage::closingWithThePageShownStopsEveryMeter_data()
