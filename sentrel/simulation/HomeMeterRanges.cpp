@@ -15,9 +15,9 @@ const int ELECTRICITY_WATTS_MAX = 3500;
 const int ELECTRICITY_WATT_HOURS_MAX = 1000;
 // Cubic metres per hour: a gas boiler and cooker at full power.
 const int GAS_MAX = 2;
-// Kilowatts: a heat pump or a district-heating station.
-const int HEAT_KILOWATTS_MAX = 12;
-const int HEAT_KILOWATT_HOURS_MAX = 8;
+// Heat counts a heating's kilowatts and a hot-water meter's cubic metres
+// alike: one unit at most, a heating's mild hour or every hot tap open.
+const int HEAT_MAX = 1;
 // Cubic metres per hour: every tap of the home open.
 const int WATER_MAX = 1;
 // One hour in so many draws a cubic metre of water.
@@ -31,7 +31,7 @@ int HomeMeterRanges::instantMaximum(int instantDimension)
     case INSTANT_GAS:
         return GAS_MAX;
     case INSTANT_HEAT:
-        return HEAT_KILOWATTS_MAX;
+        return HEAT_MAX;
     case INSTANT_WATER:
         return WATER_MAX;
     default:
@@ -45,7 +45,7 @@ int HomeMeterRanges::hourMaximum(int instantDimension)
     case INSTANT_GAS:
         return GAS_MAX;
     case INSTANT_HEAT:
-        return HEAT_KILOWATT_HOURS_MAX;
+        return HEAT_MAX;
     case INSTANT_WATER:
         return WATER_MAX;
     default:

@@ -8,7 +8,8 @@ class SimulationRandom;
 
 // What the meters of a home read, by the instant-value dimension of their
 // kind, in the meters' own units: watts and watt-hours of electricity, cubic
-// metres of gas and water, kilowatts and kilowatt-hours of heat.
+// metres of gas and water; heat is a heating's kilowatts (kilowatt-hours) or
+// a hot-water meter's cubic metres, which the gateway does not tell apart.
 class HomeMeterRanges
 {
 public:

@@ -403,7 +403,7 @@ void tst_EnergyAnswers::readingsAreAHomes_data()
     QTest::addColumn<int>("hourMaximum");
     QTest::newRow("electricity: W, Wh") << 1 << 3500 << 1000;
     QTest::newRow("gas: m³/h, m³") << 2 << 2 << 2;
-    QTest::newRow("heat: kW, kWh") << 3 << 12 << 8;
+    QTest::newRow("heat: a heating's kW or hot water's m³/h") << 3 << 1 << 1;
     QTest::newRow("water: m³/h, m³") << 4 << 1 << 1;
 }
 
