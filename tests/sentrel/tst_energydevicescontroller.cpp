@@ -26,6 +26,7 @@
 #include "pravikdriver/PravikCodes.h"
 #include "pravikdriver/PravikEnums.h"
 
+#include <QLocale>
 #include <QTest>
 
 using namespace Corvane::Sentrel;
@@ -178,6 +179,8 @@ private:
 void tst_EnergyDevicesController::initTestCase()
 {
     SentrelFixture::useProgramTheme(QStringLiteral(":/CorvaneTheme"));
+    // Numbers as the C locale writes them, whatever the runner's.
+    QLocale::setDefault(QLocale::c());
 }
 
 void tst_EnergyDevicesController::init()
