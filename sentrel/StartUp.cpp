@@ -1,8 +1,12 @@
 #include "StartUp.h"
 
+#include "Application.h"
 #include "CommandLine.h"
 #include "MessageBoxes.h"
+#include "NavigationWindow.h"
 #include "Settings.h"
+#include "TerminationSignal.h"
+#include "Controllers/navigation/NavigationController.h"
 
 #include "devices/GuiProperties.h"
 #include "log/Logger.h"
@@ -58,6 +62,20 @@ bool shouldShowMainWindow()
         gui.setLastDefConfigVersion(defaultVersion);
     }
     return true;
+}
+
+void connectSessionEnd(Application& application, NavigationWindow& window)
+{
+    Controllers::NavigationController* controller = window.navigationController();
+    if (!controller)
+        return;
+    // Direct: the session manager takes the request as done when it returns.
+    QObject::connect(
+        &application, &QGuiApplication::commitDataRequest, controller,
+        [controller] { controller->saveUserConfiguration(); }, Qt::DirectConnection);
+    auto* termination = new TerminationSignal(&application);
+    QObject::connect(termination, &TerminationSignal::received, controller,
+                     &Controllers::NavigationController::onQuit);
 }
 
 } // namespace Corvane::Sentrel

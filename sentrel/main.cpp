@@ -111,6 +111,7 @@ int main(int argc, char** argv)
                 Utilities::GeneralUtilities::startAutoUpdateIfNeeded();
             },
             static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::SingleShotConnection));
+        Sentrel::connectSessionEnd(*application, *window);
         window->applyStoredSettings();
         window->showTo();
         exitCode = application->exec();

@@ -25,7 +25,9 @@ QString DataFaceDates::monthFormat()
 
 QString DataFaceDates::momentFormat()
 {
-    return dayFormat() + QLatin1Char(' ') + QLocale().timeFormat(QLocale::ShortFormat);
+    // Hours and minutes: some short formats (the C locale's) carry seconds.
+    static const QRegularExpression seconds(QStringLiteral("[^hHmaAp]?s+"));
+    return dayFormat() + QLatin1Char(' ') + QLocale().timeFormat(QLocale::ShortFormat).remove(seconds);
 }
 
 QString DataFaceDates::dayText(const QDate& date)

@@ -52,8 +52,10 @@ QString DecimalValueValidator::text(double value) const
     if (pointAt < 0)
         return written;
     const qsizetype shortest = pointAt + point.size() + SHOWN_DECIMALS_MIN;
-    while (written.size() > shortest && written.endsWith(QLatin1Char('0')))
-        written.chop(1);
+    // The locale's own zero: Arabic writes "٠", not "0".
+    const QString zero = numberLocale().zeroDigit();
+    while (written.size() > shortest && written.endsWith(zero))
+        written.chop(zero.size());
     return written;
 }
 

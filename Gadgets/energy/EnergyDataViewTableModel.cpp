@@ -1,5 +1,7 @@
 #include "energy/EnergyDataViewTableModel.h"
 
+#include <QLocale>
+
 #include <cmath>
 
 namespace Corvane::Gadgets::Models {
@@ -51,7 +53,7 @@ QVariant EnergyDataViewTableModel::data(int row, int column, int role) const
         if (column == 0)
             return item.x();
         return std::isfinite(item.y())
-            ? QString::number(item.y(), 'f', m_showsMoney ? MONEY_PRECISION : NUMBER_PRECISION)
+            ? QLocale().toString(item.y(), 'f', m_showsMoney ? MONEY_PRECISION : NUMBER_PRECISION)
             : QString();
     case TextAlignmentRole:
         return CentredAlignment;

@@ -5,6 +5,7 @@
 #include "theme/ThemeProvider.h"
 #include "utilities/MathTools.h"
 
+#include <QLocale>
 #include <QPainter>
 #include <QPropertyAnimation>
 
@@ -168,9 +169,10 @@ QString GraphicsProgressBar::compileText() const
     QString text = m_textFormat;
     if (!m_textFormatHasSpecifiers)
         return text;
-    text.replace(CURRENT_PERCENTAGE_SPECIFIER, QString::number(percentage() * 100.0, 'f', m_decimalsCount));
-    text.replace(CURRENT_PROGRESS_SPECIFIER, QString::number(m_progress, 'f', m_decimalsCount));
-    text.replace(MAXIMUM_PROGRESS_SPECIFIER, QString::number(m_maximum, 'f', m_decimalsCount));
+    const QLocale locale;
+    text.replace(CURRENT_PERCENTAGE_SPECIFIER, locale.toString(percentage() * 100.0, 'f', m_decimalsCount));
+    text.replace(CURRENT_PROGRESS_SPECIFIER, locale.toString(m_progress, 'f', m_decimalsCount));
+    text.replace(MAXIMUM_PROGRESS_SPECIFIER, locale.toString(m_maximum, 'f', m_decimalsCount));
     return text;
 }
 

@@ -3,6 +3,7 @@
 #include "energy/ChartUtilities.h"
 #include "energy/GraphicsChartViewer.h"
 
+#include "charts/Axis.h"
 #include "charts/XYChart.h"
 #include "utilities/DoubleValue.h"
 #include "utilities/MathTools.h"
@@ -461,7 +462,7 @@ void GraphicsStackedBarChart::drawChart()
     const Charts::DoubleArray ticks = yAxis->getTicks();
     double valueWidth = 0;
     for (int i = 0; i < ticks.len; ++i)
-        valueWidth = std::max(valueWidth, metrics.tightBoundingRect(QString::number(ticks[i], 'g', 6)).width());
+        valueWidth = std::max(valueWidth, metrics.tightBoundingRect(Charts::Axis::tickLabel(ticks[i])).width());
 
     chart.packPlotArea(int(0.01 * m_chartSize.width()), 0, int(0.99 * m_chartSize.width()), int(m_chartSize.height()),
                        0, 0);

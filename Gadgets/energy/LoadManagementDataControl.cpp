@@ -11,6 +11,7 @@
 #include <QFont>
 #include <QGraphicsSimpleTextItem>
 #include <QGraphicsTextItem>
+#include <QLocale>
 #include <QSvgRenderer>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -38,7 +39,7 @@ const int DefaultLabelsPixelSize = 10;
 
 QString valueText(double value)
 {
-    return QString::number(value, 'f', 2);
+    return QLocale().toString(value, 'f', 2);
 }
 
 } // namespace

@@ -20,6 +20,7 @@
 #include <QGraphicsSceneMouseEvent>
 #include <QGraphicsSimpleTextItem>
 #include <QLinearGradient>
+#include <QLocale>
 #include <QPainter>
 #include <QPixmap>
 #include <QSvgRenderer>
@@ -310,8 +311,9 @@ void SvgSliderControl::updateTextPixmap()
         return;
     QString text;
     if (!m_valueFormat.isEmpty()) {
-        const QString number = m_valuePrecision < 0 ? QString::number(m_value, 'g', 6)
-                                                    : QString::number(m_value, 'f', m_valuePrecision);
+        const QLocale locale;
+        const QString number = m_valuePrecision < 0 ? locale.toString(m_value, 'g', 6)
+                                                    : locale.toString(m_value, 'f', m_valuePrecision);
         text = m_valueFormat.contains(QLatin1String("%1")) ? m_valueFormat.arg(number, 0, QLatin1Char(' '))
                                                            : m_valueFormat;
     }

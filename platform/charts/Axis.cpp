@@ -1,5 +1,7 @@
 #include "charts/Axis.h"
 
+#include <QLocale>
+
 #include <algorithm>
 #include <cmath>
 
@@ -110,7 +112,7 @@ void Axis::updateTicks(double length)
 
 QString Axis::tickLabel(double value)
 {
-    return QString::number(value, 'g', 6);
+    return QLocale().toString(value, 'g', 6);
 }
 
 void Axis::setFallbackFont(const QString& fontName)

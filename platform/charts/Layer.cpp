@@ -1,5 +1,7 @@
 #include "charts/Layer.h"
 
+#include <QLocale>
+
 #include <algorithm>
 #include <cmath>
 
@@ -68,14 +70,16 @@ double Layer::stackTotal(int x) const
 
 QString Layer::valueLabel(double value)
 {
+    const QLocale locale;
     if (!std::isfinite(value) || std::abs(value) >= 1e15)
-        return QString::number(value, 'g', 6);
-    QString text = QString::number(value, 'f', 2);
-    while (text.endsWith(QLatin1Char('0')))
-        text.chop(1);
-    if (text.endsWith(QLatin1Char('.')))
-        text.chop(1);
-    return text == QLatin1String("-0") ? QStringLiteral("0") : text;
+        return locale.toString(value, 'g', 6);
+    QString text = locale.toString(value, 'f', 2);
+    const QString zero = locale.zeroDigit();
+    while (text.endsWith(zero))
+        text.chop(zero.size());
+    if (text.endsWith(locale.decimalPoint()))
+        text.chop(locale.decimalPoint().size());
+    return text == locale.negativeSign() + zero ? zero : text;
 }
 
 } // namespace Corvane::Charts

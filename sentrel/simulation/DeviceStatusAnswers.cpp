@@ -22,6 +22,26 @@ const int ZONE_TEMPERATURE_RANGE = 501;
 const int LUX_MIN = 10;
 const int LUX_RANGE = 991;
 const int ZONE_MANUAL_HEATING = 400310;
+// A home network: a private address (192.168.x.y, y a host) and a mask of
+// 16 to 30 leading ones.
+const int PRIVATE_NETWORK_FIRST = 192;
+const int PRIVATE_NETWORK_SECOND = 168;
+const int HOST_FIRST = 2;
+const int HOST_COUNT = 253;
+const int MASK_BITS_MIN = 16;
+const int MASK_BITS_MAX = 30;
+const int ADDRESS_BITS = 32;
+const int BYTE_BITS = 8;
+const quint32 BYTE_MASK = 0xffu;
+
+QList<int> maskBytes(int leadingOnes)
+{
+    const quint32 mask = ~quint32(0) << (ADDRESS_BITS - leadingOnes);
+    QList<int> bytes;
+    for (int shift = ADDRESS_BITS - BYTE_BITS; shift >= 0; shift -= BYTE_BITS)
+        bytes.append(int((mask >> shift) & BYTE_MASK));
+    return bytes;
+}
 
 } // namespace
 
@@ -176,10 +196,12 @@ QList<int> DeviceStatusAnswers::serverStatusValues(int dimension, const QDateTim
         return drawn;
     };
     switch (dimension) {
-    case GATEWAY_IP:
-        return bytes(4);
+    case GATEWAY_IP: {
+        const int host = HOST_FIRST + m_random.draw(HOST_COUNT);
+        return { PRIVATE_NETWORK_FIRST, PRIVATE_NETWORK_SECOND, m_random.draw(256), host };
+    }
     case GATEWAY_NET_MASK:
-        return QList<int> { 255 } + bytes(3);
+        return maskBytes(m_random.random(MASK_BITS_MIN, MASK_BITS_MAX));
     case GATEWAY_MAC:
         return bytes(6);
     // The device type is asked for as its own setting (27) and also

@@ -1,6 +1,7 @@
 #include "EnergyAnswers.h"
 
 #include "Clock.h"
+#include "HomeMeterRanges.h"
 #include "PseudoDriver.h"
 #include "SimulationRandom.h"
 
@@ -79,7 +80,7 @@ int EnergyAnswers::hourReading(const QString& address, const QDate& date, int ho
 {
     const quint64 key = quint64(qHash(address)) * READING_KEY_SPREAD
         ^ quint64(date.toJulianDay() * PseudoDriver::HOURS_PER_DAY + hour);
-    return m_random.reading(key, PseudoDriver::ENERGY_VALUE_MAX + 1);
+    return HomeMeterRanges::hourReading(m_driver.instantDimensionAt(address), m_random, key);
 }
 
 int EnergyAnswers::hoursPassed(const QDate& date) const

@@ -2,6 +2,7 @@
 
 #include "Clock.h"
 #include "ClockTimer.h"
+#include "HomeMeterRanges.h"
 
 #include "pravikdriver/PravikCodes.h"
 #include "pravikdriver/PravikEnums.h"
@@ -112,6 +113,14 @@ bool PseudoDriver::respondToEnergyAutoUpdate(const Message& request)
     return true;
 }
 
+int PseudoDriver::instantDimensionAt(const QString& address) const
+{
+    for (const EnergyDeviceAutoUpdateInfo& record : m_autoUpdates)
+        if (record.objectAddress() == address)
+            return record.dimensionType();
+    return INSTANT_ENERGY;
+}
+
 PseudoDriver::EnergyDeviceAutoUpdateInfo* PseudoDriver::findAutoUpdate(const QString& address)
 {
     for (EnergyDeviceAutoUpdateInfo& record : m_autoUpdates) {
@@ -154,7 +163,8 @@ void PseudoDriver::onEnergyDeviceAutoUpdate()
 void PseudoDriver::sendEnergyInstantDataToEnergyDevice(const QString& address, int dimensionType)
 {
     sendMessageToListeners(Message(PravikDriver::PravikEnums::DimensionValue, PravikDriver::PravikEnums::EnergyManagement,
-                                   address, 0, dimensionType, { m_random.draw(ENERGY_VALUE_MAX + 1) }, 0),
+                                   address, 0, dimensionType,
+                                   { m_random.draw(HomeMeterRanges::instantMaximum(dimensionType) + 1) }, 0),
                            Message::Empty, isMonitorConnected());
 }
 

@@ -45,7 +45,6 @@ public:
         ClockTimer* m_timer;
     };
 
-    static constexpr int ENERGY_VALUE_MAX = 1000;
     static constexpr int HOURS_PER_DAY = 24;
     // The update period of the slowest automatic updates (period 255).
     static constexpr int AUTO_UPDATE_FULL_PERIOD = 30000;
@@ -70,6 +69,9 @@ public:
     // priority it was sent with.
     static bool isRequest(const PravikDriver::Message& received, PravikDriver::Message expected);
 
+    // The instant-value dimension, and so the kind, of the meter at address
+    // as its automatic-update requests told it; electricity when unknown.
+    int instantDimensionAt(const QString& address) const;
     // Hands the listeners one instant value of the meter at address.
     void sendEnergyInstantDataToEnergyDevice(const QString& address, int dimensionType);
 

@@ -13,6 +13,7 @@
 #include <QGraphicsSceneMouseEvent>
 #include <QGraphicsSimpleTextItem>
 #include <QLinearGradient>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -254,26 +255,34 @@ void tst_SvgSliderControl::skipsInvalidSteps()
 
 void tst_SvgSliderControl::valueText_data()
 {
+    QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QString>("format");
     QTest::addColumn<int>("precision");
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("shortest form") << "%1%" << -1 << 12.5 << "12.5%";
-    QTest::newRow("two decimals") << "%1%" << 2 << 12.5 << "12.50%";
-    QTest::newRow("no decimals") << "%1%" << 0 << 12.0 << "12%";
-    QTest::newRow("six significant digits") << "%1" << -1 << 1234567.0 << "1.23457e+06";
-    QTest::newRow("unit after the number") << "%1 \u00B0C" << 1 << 21.0 << "21.0 \u00B0C";
-    QTest::newRow("empty format") << "" << -1 << 12.5 << "";
+    const QLocale c = QLocale::c();
+    const QLocale german(QLocale::German, QLocale::Germany);
+    QTest::newRow("shortest form") << c << "%1%" << -1 << 12.5 << "12.5%";
+    QTest::newRow("two decimals") << c << "%1%" << 2 << 12.5 << "12.50%";
+    QTest::newRow("no decimals") << c << "%1%" << 0 << 12.0 << "12%";
+    QTest::newRow("six significant digits") << c << "%1" << -1 << 1234567.0 << "1.23457e+06";
+    QTest::newRow("unit after the number") << c << "%1 \u00B0C" << 1 << 21.0 << "21.0 \u00B0C";
+    QTest::newRow("empty format") << c << "" << -1 << 12.5 << "";
+    QTest::newRow("German, shortest form") << german << "%1 kW" << -1 << 2.5 << "2,5 kW";
+    QTest::newRow("German, two decimals") << german << "%1 kW" << 2 << 1234.5 << "1.234,50 kW";
 }
 
 void tst_SvgSliderControl::valueText()
 {
+    QFETCH(QLocale, locale);
     QFETCH(QString, format);
     QFETCH(int, precision);
     QFETCH(double, value);
     QFETCH(QString, text);
 
+    QLocale::setDefault(locale);
+    const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale::c()); });
     SvgSliderControl slider(ThemeProvider::getRendererFor(ThemeProvider::SLIDER), nullptr);
     slider.setValueBounds(0, 2e6, 0.5);
     slider.setValue(value);

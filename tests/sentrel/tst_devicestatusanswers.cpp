@@ -10,6 +10,8 @@
 #include <QSet>
 #include <QTest>
 
+#include <algorithm>
+
 using Corvane::PravikDriver::Message;
 using Corvane::Sentrel::DeviceStatusAnswers;
 using Corvane::Sentrel::ManualClock;
@@ -58,6 +60,7 @@ private Q_SLOTS:
     void gatewayDeviceTypeIsAnsweredOnBothDimensions_data();
     void gatewayDeviceTypeIsAnsweredOnBothDimensions();
     void gatewayTellsItsClocksTime();
+    void netMaskIsAMask();
     void unknownGatewaySettingGetsTheDate();
     void extendedLightSensorKeepsLeadingZeros();
     void extendedLightSensorWithoutItsAddressIsEchoed();
@@ -124,7 +127,7 @@ void tst_DeviceStatusAnswers::answers_data()
     QTest::newRow("gateway IP address")
         << Message::createServerStatusMessage(Message::IpAddress) << 1
         << AnswerShapes { shape(4, 13, QStringLiteral(""), none, { GATEWAY_IP },
-                                AnswerShape::repeated(4, between(0, 255))) };
+                                { exactly(192), exactly(168), between(0, 255), between(2, 254) }) };
     QTest::newRow("gateway net mask")
         << Message::createServerStatusMessage(Message::NetMask) << 1
         << AnswerShapes { shape(4, 13, QStringLiteral(""), none, { GATEWAY_NET_MASK },
@@ -321,6 +324,28 @@ void tst_DeviceStatusAnswers::gatewayTellsItsClocksTime()
         QCOMPARE(m_recorder.gateways.size(), 1);
         QCOMPARE(QDateTime(m_recorder.gateways.first().date(), m_recorder.gateways.first().time()), now);
     }
+}
+
+// Leading ones then zeros, as a network's mask is, of more than one length
+// over the runs.
+void tst_DeviceStatusAnswers::netMaskIsAMask()
+{
+    QSet<int> lengths;
+    for (int run = 0; run < RUNS; ++run) {
+        m_recorder.clear();
+        m_driver->requestServerStatus(Message::NetMask);
+        QCOMPARE(m_recorder.answers.size(), 1);
+        const QStringList bytes = m_recorder.answers.first().message.rawParameters();
+        QCOMPARE(bytes.size(), 4);
+        quint32 mask = 0;
+        for (const QString& byte : bytes)
+            mask = (mask << 8) | byte.toUInt();
+        const quint32 hosts = ~mask;
+        QVERIFY2((hosts & (hosts + 1)) == 0, qPrintable(bytes.join(u'.')));
+        lengths.insert(32 - qPopulationCount(hosts));
+    }
+    QVERIFY(lengths.size() > 1);
+    QVERIFY(*std::min_element(lengths.cbegin(), lengths.cend()) >= 16);
 }
 
 void tst_DeviceStatusAnswers::unknownGatewaySettingGetsTheDate()

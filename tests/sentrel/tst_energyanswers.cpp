@@ -7,6 +7,7 @@
 
 #include <QTest>
 
+#include <algorithm>
 #include <functional>
 #include <numeric>
 
@@ -66,6 +67,8 @@ private Q_SLOTS:
     void totalsAreTheSumsOfTheirSeries();
     void deduceYearAndDays_data();
     void deduceYearAndDays();
+    void readingsAreAHomes_data();
+    void readingsAreAHomes();
 
 private:
     void setNow(const QDateTime& now) { m_clock->setDateTime(now); }
@@ -98,7 +101,7 @@ void tst_EnergyAnswers::shapes_data()
     QTest::addColumn<int>("maximum");
 
     // Today is 10 March 2024, 14:30.
-    QTest::newRow("instant energy") << Message::createInstantEnergyMessage(METER) << 1 << INSTANT_ENERGY << 0 << 1000;
+    QTest::newRow("instant energy") << Message::createInstantEnergyMessage(METER) << 1 << INSTANT_ENERGY << 0 << 3500;
     QTest::newRow("instant gas") << Message::createInstantGasMessage(METER) << 1 << INSTANT_GAS << 0 << 1000;
     QTest::newRow("instant heat") << Message::createInstantHeatMessage(METER) << 1 << INSTANT_HEAT << 0 << 1000;
     QTest::newRow("instant water") << Message::createInstantWaterMessage(METER) << 1 << INSTANT_WATER << 0 << 1000;
@@ -391,6 +394,51 @@ void tst_EnergyAnswers::deduceYearAndDays()
     EnergyAnswers::deduceMonthPerDayYearDaysCount(month, previousYear, today, gotYear, gotDays);
     QCOMPARE(gotYear, year);
     QCOMPARE(gotDays, days);
+}
+
+void tst_EnergyAnswers::readingsAreAHomes_data()
+{
+    QTest::addColumn<int>("energyType");
+    QTest::addColumn<int>("instantMaximum");
+    QTest::addColumn<int>("hourMaximum");
+    QTest::newRow("electricity: W, Wh") << 1 << 3500 << 1000;
+    QTest::newRow("gas: m³/h, m³") << 2 << 2 << 2;
+    QTest::newRow("heat: a heating's kW or hot water's m³/h") << 3 << 1 << 1;
+    QTest::newRow("water: m³/h, m³") << 4 << 1 << 1;
+}
+
+// A meter tells its kind with its automatic-update request: its instant
+// values and its hours then stay in what a home reads, and do vary.
+void tst_EnergyAnswers::readingsAreAHomes()
+{
+    QFETCH(int, energyType);
+    QFETCH(int, instantMaximum);
+    QFETCH(int, hourMaximum);
+    m_driver->requestEnergyStartAutoUpdate(METER, energyType, 255, 1);
+    const int ticks = 200;
+    for (int tick = 0; tick < ticks; ++tick)
+        m_clock->advance(PseudoDriver::AUTO_UPDATE_FULL_PERIOD);
+    QList<int> instants;
+    for (const ReceivedAnswer& answer : std::as_const(m_recorder.answers))
+        if (answer.message.dimension() != AUTO_UPDATE)
+            instants.append(valuesOf(answer.message).value(0, -1));
+    QCOMPARE(instants.size(), ticks + 1);
+    QVERIFY(*std::min_element(instants.cbegin(), instants.cend()) >= 0);
+    QVERIFY(*std::max_element(instants.cbegin(), instants.cend()) <= instantMaximum);
+    QVERIFY(*std::max_element(instants.cbegin(), instants.cend()) > 0);
+
+    QList<int> hours;
+    for (int day = 1; day <= 9; ++day) {
+        m_recorder.clear();
+        m_driver->sendMessage(Message::createDayPerHourMessage(METER, 3, day, false));
+        QList<int> readings = lastValues(m_recorder.answers);
+        QCOMPARE(readings.size(), 25);
+        readings.removeLast();
+        hours += readings;
+    }
+    QVERIFY(*std::min_element(hours.cbegin(), hours.cend()) >= 0);
+    QVERIFY(*std::max_element(hours.cbegin(), hours.cend()) <= hourMaximum);
+    QVERIFY(*std::max_element(hours.cbegin(), hours.cend()) > 0);
 }
 
 QTEST_GUILESS_MAIN(tst_EnergyAnswers)

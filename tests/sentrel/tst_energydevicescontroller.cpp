@@ -26,6 +26,7 @@
 #include "pravikdriver/PravikCodes.h"
 #include "pravikdriver/PravikEnums.h"
 
+#include <QLocale>
 #include <QTest>
 
 using namespace Corvane::Sentrel;
@@ -124,6 +125,8 @@ private Q_SLOTS:
     void requests_data();
     void requests();
     void monthIsJudgedByTheMetersDate();
+    void updatedToIsTheMetersMoment_data();
+    void updatedToIsTheMetersMoment();
     void secondOkWhilePendingSendsNothing();
     void dailyAnswersFillTheCacheAndDrawTheAskingView();
     void pastDayCompletesWithTheHourlyAnswer();
@@ -176,6 +179,8 @@ private:
 void tst_EnergyDevicesController::initTestCase()
 {
     SentrelFixture::useProgramTheme(QStringLiteral(":/CorvaneTheme"));
+    // Numbers as the C locale writes them, whatever the runner's.
+    QLocale::setDefault(QLocale::c());
 }
 
 void tst_EnergyDevicesController::init()
@@ -715,6 +720,48 @@ void tst_EnergyDevicesController::monthIsJudgedByTheMetersDate()
     QCOMPARE(view(m_power)->energyDataStatus(), EnergyDataViewControl::DataShown);
     QVERIFY(view(m_power)->consumptionLabel(EnergyDataViewControl::TotalConsumption)->text().contains(QStringLiteral("0.30")));
     QVERIFY(view(m_power)->button(EnergyDataViewControl::CYCLE_MONTHLY_VIEW_BUTTON_ID)->isVisibleTo(view(m_power)));
+}
+
+void tst_EnergyDevicesController::updatedToIsTheMetersMoment_data()
+{
+    QTest::addColumn<int>("timespan");
+    QTest::newRow("day") << int(Common::DailyView);
+    QTest::newRow("month") << int(Common::MonthlyView);
+    QTest::newRow("year") << int(Common::AnnualView);
+}
+
+// The gateway runs ten minutes ahead, at 23:55 on 31 March: every view says
+// it holds the data up to the meter's moment, 1 April 00:05.
+void tst_EnergyDevicesController::updatedToIsTheMetersMoment()
+{
+    QFETCH(int, timespan);
+    m_clock->setDateTime(QDateTime(QDate(2024, 3, 31), QTime(23, 55)));
+    m_driver->deliver(Message(4, 13, QString(), 0, GATEWAY_TIME_DATE, { 0, 5, 0, 0, 1, 4, 2024, 0 }, 0),
+                      Message::createServerStatusMessage(22));
+    giveStatus(m_power);
+    const QDateTime metersMoment(QDate(2024, 4, 1), QTime(0, 5));
+    ask(m_power, Common::TimespanView(timespan), metersMoment.date(), Common::LastTwelveMonths);
+    const QString a = address(m_power);
+    if (timespan == Common::DailyView) {
+        m_driver->deliver(answer(CURRENT_DAY_TOTAL, a, { 300 }, 0));
+        for (int i = 1; i <= 25; ++i)
+            m_driver->deliver(answer(NEW_DAY_PER_HOUR, a, { 4, 1, i, i == 1 || i == 25 ? 300 : 0 }, 2));
+    } else if (timespan == Common::MonthlyView) {
+        m_driver->deliver(answer(CURRENT_MONTH_TOTAL, a, { 300 }, 0));
+        for (int day = 1; day <= 31; ++day)
+            m_driver->deliver(answer(NEW_MONTH_PER_DAY, a, { 4, day, day == 1 ? 300 : 0 }, 1));
+        for (int hour = 1; hour <= 25; ++hour)
+            m_driver->deliver(answer(NEW_MONTH_PER_HOUR, a, { 4, hour, hour == 1 ? 300 : 0 }, 1));
+    } else {
+        m_driver->deliver(answer(CURRENT_MONTH_TOTAL, a, { 300 }, 0));
+        for (int back = 1; back < 12; ++back) {
+            const QDate month = metersMoment.date().addMonths(-back);
+            m_driver->deliver(answer(MONTH_TOTAL, a, { month.year() % 100, month.month(), 300 }, 2));
+        }
+    }
+    QVERIFY(!record(m_power)->conversation().shouldReceiveResponses());
+    QCOMPARE(view(m_power)->energyDataStatus(), EnergyDataViewControl::DataShown);
+    QCOMPARE(view(m_power)->lastUpdated(), metersMoment);
 }
 
 void tst_EnergyDevicesController::secondOkWhilePendingSendsNothing()

@@ -35,6 +35,7 @@
 
 #include <QAction>
 #include <QGraphicsSceneMouseEvent>
+#include <QLocale>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
@@ -553,14 +554,14 @@ void tst_FamilyFavorites::luxValueShownAndRefreshed()
     FavoriteControl* control = open(LUX, GARDEN_LIGHT_SENSOR)->favoriteControl();
     // The carousel shows the value alone; the favourite keeps the picture.
     QCOMPARE(rendererName(control->iconRenderer()), QStringLiteral("light_sensor"));
-    QCOMPARE(control->centerButton()->text(), QString::number(garden->intensity()));
+    QCOMPARE(control->centerButton()->text(), QLocale().toString(garden->intensity()) + QStringLiteral(" lx"));
     QCOMPARE(control->centerButton()->iconElement(), stateElement(NavigationIcon::Normal));
 
     for (quint32 seed = 1; seed < 4; ++seed) {
         gateway()->setRandomSeed(seed);
         Q_EMIT control->elementClick(control->refreshButton());
         QVERIFY(garden->isStatusKnown());
-        QCOMPARE(control->centerButton()->text(), QString::number(garden->intensity()));
+        QCOMPARE(control->centerButton()->text(), QLocale().toString(garden->intensity()) + QStringLiteral(" lx"));
     }
 }
 

@@ -40,6 +40,7 @@
 #include <QDir>
 #include <QGraphicsScene>
 #include <QGraphicsSceneMouseEvent>
+#include <QLocale>
 #include <QPainter>
 #include <QTest>
 
@@ -462,12 +463,12 @@ void tst_FamilyJourney::journey()
     openPage(BaseController::LUMIN_PAGE_ID);
     const auto* garden = static_cast<const Corvane::Devices::LightSensorDevice*>(
         controllerOf<LightSensorsController>(navigation())->getDeviceById(GARDEN_LIGHT_SENSOR));
-    QCOMPARE(shownIcon(GARDEN_LIGHT_SENSOR).text(), QString::number(garden->intensity()));
+    QCOMPARE(shownIcon(GARDEN_LIGHT_SENSOR).text(), QLocale().toString(garden->intensity()) + QStringLiteral(" lx"));
     shoot(QStringLiteral("10-lux"));
     Q_EMIT carousel()->requestShortcut(shownIcon(GARDEN_LIGHT_SENSOR));
     FavoriteWindow* lux = controllerOf<LightSensorsController>(navigation())->favorites().value(0);
     QVERIFY(lux);
-    QCOMPARE(lux->favoriteControl()->centerButton()->text(), QString::number(garden->intensity()));
+    QCOMPARE(lux->favoriteControl()->centerButton()->text(), QLocale().toString(garden->intensity()) + QStringLiteral(" lx"));
     shoot(lux, QStringLiteral("10-lux-favorite"));
 
     // A second run on the same folders finds the favourite again.

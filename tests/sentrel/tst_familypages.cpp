@@ -44,6 +44,7 @@
 
 #include <QDir>
 #include <QGraphicsScene>
+#include <QLocale>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QTest>
@@ -616,7 +617,7 @@ void tst_FamilyPages::presenceAndLuxShown()
     auto* lux = controllerOf<LightSensorsController>(navigation());
     const auto* garden = static_cast<const Corvane::Devices::LightSensorDevice*>(lux->getDeviceById(GARDEN_LIGHT_SENSOR));
     QVERIFY(garden->intensity() >= 10 && garden->intensity() <= 1000);
-    QCOMPARE(shownIcon(GARDEN_LIGHT_SENSOR).text(), QString::number(garden->intensity()));
+    QCOMPARE(shownIcon(GARDEN_LIGHT_SENSOR).text(), QLocale().toString(garden->intensity()) + QStringLiteral(" lx"));
 
     openPage(BaseController::PRESENCE_PAGE_ID);
     auto* presence = controllerOf<PresenceSensorsController>(navigation());

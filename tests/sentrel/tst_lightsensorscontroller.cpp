@@ -198,7 +198,7 @@ void tst_LightSensorsController::readingKindMustMatchTheGateway()
     QCOMPARE(sensor->isStatusKnown(), taken);
     QCOMPARE(sensor->intensity(), taken ? 420 : 0);
     const NavigationIcon icon = m_controller->getIconByIndex(m_controller->indexOfIcon(sensor->id()));
-    QCOMPARE(icon.text(), taken ? QStringLiteral("420") : QString());
+    QCOMPARE(icon.text(), taken ? QStringLiteral("420 lx") : QString());
     QCOMPARE(icon.state(), taken ? NavigationIcon::Normal : NavigationIcon::Uninitialized);
     QCOMPARE(icon.renderer().main() == nullptr, taken);
 }

@@ -94,6 +94,7 @@ private Q_SLOTS:
     void favoriteKeepsAutoUpdateAndShowsItsDataWindow();
     void renameRetitlesOnlyThatLoad();
     void projectSwitchStopsConfirmedUpdates();
+    void favouriteIsUpdatedAfterAProjectSwitch();
     void infoOnThePageShowsTheCarousel();
     void closingProjectStopsConfirmedUpdates();
     void noServerModeAnswersReachTheLoads();
@@ -852,6 +853,65 @@ void tst_LoadManagementController::projectSwitchStopsConfirmedUpdates()
         stopped.append(request.address());
     }
     QCOMPARE(stopped, addresses);
+    program.releaseDrivers();
+}
+
+// The oven, dragged out of the load page, is a favourite: its values come
+// while the home page shows. A later start names the same project again: the
+// new gateway is asked for the oven's values, and confirms them.
+void tst_LoadManagementController::favouriteIsUpdatedAfterAProjectSwitch()
+{
+    m_driver.unregisterListener(m_controller.get());
+    m_controller.reset();
+    m_window.reset();
+    NavigationFixture program;
+    QList<QPointer<RecordingPseudoDriver>> gateways;
+    using Controllers::NavigationController;
+    NavigationController::Seams seams = NavigationController::seams();
+    seams.driverFactory = [&](bool) {
+        auto* gateway = new RecordingPseudoDriver;
+        gateway->setTiming(NavigationFixture::shortTiming());
+        program.made.append(gateway);
+        gateways.append(gateway);
+        return gateway;
+    };
+    NavigationController::setSeams(seams);
+    program.open(QStringLiteral(DEMO_PROJECT));
+    program.window->showTo();
+    program.window->moveOnScreen(QPoint(200, 100));
+    Corvane::Gadgets::NavigationControl* carousel = program.window->navigationControl();
+    const int loadPage = Controllers::BaseController::LOAD_MANAGEMENT_PAGE_ID;
+    for (int turns = 0; CarouselLookup::segmentOf(carousel, loadPage) < 0 && turns < carousel->icons().size();
+         ++turns) {
+        QVERIFY(SceneInput::click(program.window.get(), carousel->nextButton()));
+        QTRY_VERIFY(!carousel->isAnimating());
+    }
+    QVERIFY(SceneInput::click(program.window.get(),
+                              carousel->segments().value(CarouselLookup::segmentOf(carousel, loadPage))));
+    QCOMPARE(carousel->currentPageId(), loadPage);
+    LoadManagementController* loads = nullptr;
+    for (Controllers::BaseController* controller : program.navigation()->controllers())
+        if (auto* found = qobject_cast<LoadManagementController*>(controller))
+            loads = found;
+    QVERIFY(loads);
+    const int oven = 40;
+    Q_EMIT carousel->requestShortcut(loads->icons().at(loads->indexOfIcon(oven)));
+    QVERIFY(loads->getFavoriteById(oven));
+    QVERIFY(SceneInput::click(program.window.get(), carousel->homeButton()));
+    QCOMPARE(carousel->currentPageId(), 0);
+    QVERIFY(loads->autoUpdateStarted(oven));
+
+    program.window->onAppStartRequest({QStringLiteral("sentrel"), QStringLiteral(DEMO_PROJECT)});
+    QTRY_COMPARE(gateways.size(), 2);
+    QVERIFY(loads->getFavoriteById(oven));
+    RecordingPseudoDriver* gateway = gateways.last();
+    const QString address = loads->getAddressText(loads->getDeviceById(oven)->address());
+    QStringList periods;
+    for (const Message& request : std::as_const(gateway->sent))
+        if (request.dimension() == AUTO_UPDATE && request.address() == address)
+            periods.append(request.rawParameters().value(1));
+    QCOMPARE(periods, QStringList{QStringLiteral("255")});
+    QVERIFY(loads->autoUpdateStarted(oven));
     program.releaseDrivers();
 }
 

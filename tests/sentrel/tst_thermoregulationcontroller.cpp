@@ -49,10 +49,12 @@
 #include <QPainter>
 #include <QKeyEvent>
 #include <QPropertyAnimation>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 #include <functional>
@@ -385,14 +387,20 @@ void tst_ThermoregulationController::probeTemperatureText_data()
     QTest::addColumn<int>("type");
     QTest::addColumn<int>("unit");
     QTest::addColumn<double>("temperature");
+    QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QString>("text");
-    QTest::newRow("probe 21.5") << 8002 << 0 << 21.5 << "21.5";
-    QTest::newRow("probe 20.0") << 8002 << 0 << 20.0 << "20";
-    QTest::newRow("external probe 20.0") << 8001 << 0 << 20.0 << "20";
-    QTest::newRow("probe 20.0 in Fahrenheit") << 8002 << 1 << 20.0 << "68";
-    QTest::newRow("zone 19.5") << 8003 << 0 << 19.5 << "19.5";
-    QTest::newRow("an air conditioner shows no temperature") << 4003 << 0 << 21.5 << "";
-    QTest::newRow("nor a basic one") << 4001 << 0 << 21.5 << "";
+    const QLocale c = QLocale::c();
+    const QLocale german(QLocale::German, QLocale::Germany);
+    QTest::newRow("probe 21.5") << 8002 << 0 << 21.5 << c << "21.5";
+    QTest::newRow("probe 20.0") << 8002 << 0 << 20.0 << c << "20";
+    QTest::newRow("external probe 20.0") << 8001 << 0 << 20.0 << c << "20";
+    QTest::newRow("probe 20.0 in Fahrenheit") << 8002 << 1 << 20.0 << c << "68";
+    QTest::newRow("zone 19.5") << 8003 << 0 << 19.5 << c << "19.5";
+    QTest::newRow("zone 21.3 in Fahrenheit: one decimal") << 8003 << 1 << 21.3 << c << "70.3";
+    QTest::newRow("zone 19.5 in German") << 8003 << 0 << 19.5 << german << "19,5";
+    QTest::newRow("zone 21.3 in Fahrenheit, German") << 8003 << 1 << 21.3 << german << "70,3";
+    QTest::newRow("an air conditioner shows no temperature") << 4003 << 0 << 21.5 << c << "";
+    QTest::newRow("nor a basic one") << 4001 << 0 << 21.5 << c << "";
 }
 
 void tst_ThermoregulationController::probeTemperatureText()
@@ -400,7 +408,10 @@ void tst_ThermoregulationController::probeTemperatureText()
     QFETCH(int, type);
     QFETCH(int, unit);
     QFETCH(double, temperature);
+    QFETCH(QLocale, locale);
     QFETCH(QString, text);
+    QLocale::setDefault(locale);
+    const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale::c()); });
     ThermoregulationDevice* device = add(new ThermoregulationDeviceProperties(
         0, type, DeviceAddress(2, 3, NONE, NONE), QStringLiteral("Probe")));
     setUnit(Corvane::Gadgets::TemperatureUnit(unit));
@@ -1410,8 +1421,9 @@ void tst_ThermoregulationController::unitChangeReachesThePage()
     const Corvane::Devices::GuiProperties previous = Settings::guiProperties();
     Settings::guiProperties().setTemperatureUnit(Corvane::Gadgets::Fahrenheit);
     m_window->settingsChanged(previous);
-    QCOMPARE(page->icons().value(page->indexOfIcon(21)).text(),
-             QString::number(ThermoregulationController::convertToFarenheit(probe->temperature()), 'g', 6));
+    // In tenths, as in Celsius.
+    const double fahrenheit = ThermoregulationController::convertToFarenheit(probe->temperature());
+    QCOMPARE(page->icons().value(page->indexOfIcon(21)).text(), QString::number(std::round(fahrenheit * 10) / 10));
     QCOMPARE(page->icons().value(page->indexOfIcon(17)).maxValue(), 104.0);
     Settings::guiProperties().setTemperatureUnit(Corvane::Gadgets::Celsius);
 }

@@ -3,7 +3,6 @@
 #include "EnergyDevicesController.h"
 #include "EnergyUnits.h"
 #include "EnergyDeviceInfo.h"
-#include "simulation/Clock.h"
 
 #include "devices/EnergyDevice.h"
 #include "devices/EnergyDeviceCache.h"
@@ -414,7 +413,7 @@ void EnergyDataExchange::redrawAskingView(EnergyDeviceInfo* record)
 void EnergyDataExchange::handleDayTotal(EnergyDeviceInfo* record, int value, const QDateTime& current)
 {
     const QDate today = current.date();
-    record->device()->cache()->setDailyTotal(today, value, Clock::program()->now());
+    record->device()->cache()->setDailyTotal(today, value, current);
     if (takeDayAnswer(record, today, EnergyDataConversation::CurrentDayTotalResponse))
         redrawAskingView(record);
 }
@@ -430,11 +429,10 @@ void EnergyDataExchange::handleDayPerHour(EnergyDeviceInfo* record, const LoadMa
     const int dayTotal = hourly.takeLast();
     const bool today = day == current.date();
     EnergyDeviceCache* cache = record->device()->cache();
-    const QDateTime now = Clock::program()->now();
-    cache->setDailyHours(day, hourly, now);
+    cache->setDailyHours(day, hourly, current);
     // Today's total comes with its own answer; a past day's with its hours.
     if (!today)
-        cache->setDailyTotal(day, dayTotal, now);
+        cache->setDailyTotal(day, dayTotal, current);
     bool taken = takeDayAnswer(record, day, EnergyDataConversation::DayPerHourResponse);
     if (!today)
         taken = takeDayAnswer(record, day, EnergyDataConversation::CurrentDayTotalResponse) || taken;
@@ -452,7 +450,7 @@ void EnergyDataExchange::handleMonthPerDay(EnergyDeviceInfo* record, const LoadM
     if (year <= 0)
         return;
     record->device()->cache()->setMonthlyValues(year, message.month(), EnergyDeviceCache::PerDay, message.values(),
-                                                Clock::program()->now());
+                                                current);
     if (takeMonthAnswer(record, year, message.month(), EnergyDataConversation::MonthPerDayResponse))
         redrawAskingView(record);
 }
@@ -464,15 +462,14 @@ void EnergyDataExchange::handleMonthPerHour(EnergyDeviceInfo* record, const Load
     if (year <= 0)
         return;
     EnergyDeviceCache* cache = record->device()->cache();
-    const QDateTime now = Clock::program()->now();
     QList<int> values = message.values();
     // The new interface ends its hours with the month's per-day average.
     if (message.dimension() == NEW_MONTH_PER_HOUR && !values.isEmpty()) {
         const int average = values.takeLast();
-        cache->setMonthlyAverage(year, message.month(), EnergyDeviceCache::PerHour, average, now);
-        cache->setMonthlyAverage(year, message.month(), EnergyDeviceCache::PerDay, average, now);
+        cache->setMonthlyAverage(year, message.month(), EnergyDeviceCache::PerHour, average, current);
+        cache->setMonthlyAverage(year, message.month(), EnergyDeviceCache::PerDay, average, current);
     }
-    cache->setMonthlyValues(year, message.month(), EnergyDeviceCache::PerHour, values, now);
+    cache->setMonthlyValues(year, message.month(), EnergyDeviceCache::PerHour, values, current);
     if (takeMonthAnswer(record, year, message.month(), EnergyDataConversation::MonthPerHourResponse))
         redrawAskingView(record);
 }
@@ -511,8 +508,7 @@ void EnergyDataExchange::updateMonthTotalEnergyData(EnergyDeviceInfo* record, in
 {
     const EnergyDevice* device = record->device();
     EnergyDeviceCache* cache = device->cache();
-    const QDateTime now = Clock::program()->now();
-    cache->setMonthlyTotal(year, month, value, now);
+    cache->setMonthlyTotal(year, month, value, current);
     const QDate monthStart(year, month, 1);
     const bool inLastYear = DateUtilities::isDateInLastYear(monthStart, current.date());
     // A new-interface meter sends the average of a recent month with its
@@ -520,9 +516,9 @@ void EnergyDataExchange::updateMonthTotalEnergyData(EnergyDeviceInfo* record, in
     if (!device->isNewInterfaceInUse() || !inLastYear) {
         const int days = isSameMonth(current.date(), year, month) ? current.date().day() : monthStart.daysInMonth();
         const double average = days > 0 ? double(value) / days : 0.0;
-        cache->setMonthlyAverage(year, month, EnergyDeviceCache::PerDay, average, now);
+        cache->setMonthlyAverage(year, month, EnergyDeviceCache::PerDay, average, current);
         if (!device->isNewInterfaceInUse() && inLastYear)
-            cache->setMonthlyAverage(year, month, EnergyDeviceCache::PerHour, average, now);
+            cache->setMonthlyAverage(year, month, EnergyDeviceCache::PerHour, average, current);
     }
     if (takeMonthAnswer(record, year, month, EnergyDataConversation::MonthTotalResponse))
         redrawAskingView(record);

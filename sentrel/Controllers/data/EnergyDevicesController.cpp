@@ -112,6 +112,7 @@ QString EnergyDevicesController::addressText(const BaseDevice* device) const
 int EnergyDevicesController::loadDevices(const Devices::Configuration* configuration)
 {
     clearDevicesInfo();
+    m_configurationClosed = false;
     if (configuration) {
         for (const Devices::BaseDeviceProperties* properties : configuration->devices()) {
             const auto* energy = dynamic_cast<const Devices::EnergyDeviceProperties*>(properties);
@@ -321,6 +322,8 @@ void EnergyDevicesController::setEnergyDateBounds(const EnergyDevice* device, En
 
 bool EnergyDevicesController::shouldAutoUpdateDevice(const EnergyDevice* device) const
 {
+    if (m_configurationClosed)
+        return false;
     return m_energyPageActive || (device && hasFavoriteFor(device->id()));
 }
 
@@ -543,6 +546,7 @@ void EnergyDevicesController::pageChanged()
 
 void EnergyDevicesController::onDevicesConfigurationClosed()
 {
+    m_configurationClosed = true;
     startAutoUpdate(false, false, false, CLOSING_PRIORITY);
 }
 
@@ -730,7 +734,9 @@ void EnergyDevicesController::settingsLoaded()
 
 void EnergyDevicesController::onEnergyTariffItemDataChanged(int deviceId)
 {
-    m_tariffTable.takeUserTariff(deviceId);
+    // Written at once, as every change the user makes.
+    if (m_tariffTable.takeUserTariff(deviceId))
+        saveSettings();
 }
 
 void EnergyDevicesController::fillSettingsForDevice(Devices::UserDeviceSettings& settings, int pageId,

@@ -187,6 +187,9 @@ private:
     QList<Models::EnergyDeviceInfo*> m_deviceInfos;
     EnergyMeterClock m_meterClock;
     bool m_energyPageActive = false;
+    // Set from the close of the project (or the quit) until the next
+    // project's meters are loaded: no meter of it is wanted any more.
+    bool m_configurationClosed = false;
     Gadgets::Models::EnergyDataTariffModel* m_tariffModel;
     EnergyAutoUpdates m_autoUpdates;
     EnergyTariffTable m_tariffTable;

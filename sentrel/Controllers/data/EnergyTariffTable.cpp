@@ -54,18 +54,19 @@ void EnergyTariffTable::retranslate()
     }
 }
 
-void EnergyTariffTable::takeUserTariff(int deviceId)
+bool EnergyTariffTable::takeUserTariff(int deviceId)
 {
     const double tariff = m_controller->tariffModel()->energyItemAt(deviceId).value();
     EnergyDevice* device = m_controller->energyDevice(deviceId);
     if (!device || !Devices::EnergyDeviceProperties::isTariffValid(tariff))
-        return;
+        return false;
     device->setUserTariff(tariff);
     // Money views show the new prices at once; a view still loading is drawn
     // when its answers come.
     for (Gadgets::EnergyDataContainer* container : m_controller->energyControls(deviceId))
         if (container->energyDataViewControl()->energyDataStatus() != Gadgets::EnergyDataViewControl::LoadingData)
             m_controller->dataExchange()->getEnergyDataCache(container);
+    return true;
 }
 
 void EnergyTariffTable::store(Devices::UserDeviceSettings& settings, const EnergyDevice* device)

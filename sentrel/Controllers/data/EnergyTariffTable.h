@@ -23,7 +23,8 @@ public:
     // The texts of the rows in the present language.
     void retranslate();
     // The row of that meter was edited: a valid tariff becomes its own.
-    void takeUserTariff(int deviceId);
+    // Returns whether it did.
+    bool takeUserTariff(int deviceId);
     static void store(Devices::UserDeviceSettings& settings, const Devices::EnergyDevice* device);
     static void restore(const Devices::UserDeviceSettings& settings, Devices::EnergyDevice* device);
 

@@ -7,6 +7,8 @@
 #include "theme/ThemeProvider.h"
 #include "utilities/MeasurementUnitsConverter.h"
 
+#include <QLocale>
+
 namespace Corvane::Sentrel::Controllers {
 
 using Devices::StringConsts;
@@ -98,7 +100,7 @@ void EnergyUnits::applyUnits(Gadgets::EnergyDataViewControl* view, const Devices
 
 QString EnergyUnits::twoDecimals(double value)
 {
-    return QString::number(value, 'f', DECIMALS);
+    return QLocale().toString(value, 'f', DECIMALS);
 }
 
 } // namespace Corvane::Sentrel::Controllers

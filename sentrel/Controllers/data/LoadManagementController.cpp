@@ -1,10 +1,8 @@
 #include "LoadManagementController.h"
 
-#include "Application.h"
 #include "Controllers/base/CommandRing.h"
 #include "FavoriteWindow.h"
 #include "NavigationWindow.h"
-#include "Settings.h"
 #include "Controllers/base/CarouselController.h"
 #include "simulation/Clock.h"
 
@@ -171,6 +169,7 @@ int LoadManagementController::loadDevices(const Devices::Configuration* configur
     clearDevices();
     m_autoUpdateStarted.clear();
     m_commandDevice = 0;
+    m_configurationClosed = false;
     if (configuration) {
         for (const Devices::BaseDeviceProperties* properties : configuration->devices()) {
             const auto* loadProperties = dynamic_cast<const Devices::LoadDeviceProperties*>(properties);
@@ -578,7 +577,7 @@ bool LoadManagementController::shouldAutoUpdate(const LoadDevice* load) const
 {
     // The loads of a project being closed, or of a program that quits, are
     // no longer looked at, whatever the page or the favourites still show.
-    if (load->deviceType() != LOAD_WITH_INFO || Settings::isProjectSwitching() || Application::s_isShuttingDown)
+    if (load->deviceType() != LOAD_WITH_INFO || m_configurationClosed)
         return false;
     const bool pageShows = navigationControl() && navigationControl()->currentPageId() == LOAD_MANAGEMENT_PAGE_ID;
     return pageShows || hasFavoriteFor(load->id());
@@ -617,6 +616,7 @@ void LoadManagementController::smartAutoUpdate(int priority)
 
 void LoadManagementController::onConfigurationChanged()
 {
+    m_configurationClosed = true;
     for (auto it = m_autoUpdateStarted.begin(); it != m_autoUpdateStarted.end(); ++it) {
         if (!it.value())
             continue;

@@ -147,6 +147,9 @@ private:
     int m_commandDevice = 0;
     QMap<int, bool> m_autoUpdateStarted;
     bool m_pageShown = false;
+    // Set from the close of the project (or the quit) until the next
+    // project's loads are loaded: no load of it is wanted any more.
+    bool m_configurationClosed = false;
 };
 
 } // namespace Corvane::Sentrel::Controllers

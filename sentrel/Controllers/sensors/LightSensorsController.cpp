@@ -12,6 +12,8 @@
 #include "pravikdriver/UserMessages/LightSensorMessage.h"
 #include "theme/ThemeProvider.h"
 
+#include <QLocale>
+
 namespace Corvane::Sentrel::Controllers {
 
 using Devices::BaseDevice;
@@ -79,7 +81,7 @@ void LightSensorsController::updateUIforDevice(BaseDevice* device)
     if (sensor->isStatusKnown()) {
         setIconState(id, NavigationIcon::Normal);
         setIcon(id, nullptr);
-        setIconText(id, QString::number(sensor->intensity()));
+        setIconText(id, tr("%1 lx").arg(QLocale().toString(sensor->intensity())));
     } else {
         setIconState(id, NavigationIcon::Uninitialized);
         setIcon(id, ThemeProvider::getRendererFor(ThemeProvider::LIGHT_SENSOR));

@@ -7,6 +7,10 @@
 #include "devices/ThermoregulationDevice.h"
 #include "theme/ThemeProvider.h"
 
+#include <QLocale>
+
+#include <cmath>
+
 namespace Corvane::Sentrel::Controllers {
 
 using Gadgets::ThemeProvider;
@@ -18,6 +22,8 @@ namespace {
 const int ZONE_99 = 8003;
 const int ZONE_4 = 8004;
 const int ADVANCED_AIR_CONDITIONER = 4003;
+const double TENTHS = 10.0;
+const int SIGNIFICANT_DIGITS = 6;
 
 IconRenderer devicePicture(const Devices::ThermoregulationDevice* device)
 {
@@ -76,7 +82,10 @@ void ThermoregulationDeviceIcons::drawState(const Device* device)
         m_controller.setIconText(id, QString());
     } else {
         m_controller.setIconRenderer(id, IconRenderer());
-        m_controller.setIconText(id, QString::number(Units::celsiusToActualTemperature(device->temperature()), 'g', 6));
+        // Tenths at most in either unit, as the devices measure: a Fahrenheit
+        // value is a converted one.
+        const double shown = std::round(Units::celsiusToActualTemperature(device->temperature()) * TENTHS) / TENTHS;
+        m_controller.setIconText(id, QLocale().toString(shown, 'g', SIGNIFICANT_DIGITS));
     }
 }
 

@@ -41,6 +41,8 @@ void tst_DataFaceDates::formsOfTheLocale_data()
                                                << "12/2026" << "12/10/2026 2:05 PM";
     QTest::newRow("ISO order: the day goes with its separator")
         << QLocale(QLocale::Swedish, QLocale::Sweden) << "2026-12-10" << "2026-12" << "2026-12-10 14:05";
+    QTest::newRow("C: hours and minutes, no seconds") << QLocale::c() << "10 Dec 2026" << "Dec 2026"
+                                                      << "10 Dec 2026 14:05";
 }
 
 void tst_DataFaceDates::formsOfTheLocale()

@@ -7,6 +7,7 @@
 #include "scroll/ScrollArea.h"
 #include "theme/ThemeProvider.h"
 
+#include <QLocale>
 #include <QTest>
 
 #include <limits>
@@ -29,7 +30,12 @@ class tst_EnergyConsumptionTableDisplay : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { SceneTestHelpers::useTheme(QStringLiteral(":/CorvaneTheme")); }
+    void initTestCase()
+    {
+        SceneTestHelpers::useTheme(QStringLiteral(":/CorvaneTheme"));
+        // Numbers as the C locale writes them, whatever the runner's.
+        QLocale::setDefault(QLocale::c());
+    }
 
     void rowsShowTheFirstValue();
     void newDataStartsAtTheTop();

@@ -120,6 +120,10 @@ void tst_EnergyDataTariffControl::typedTariffs_data()
     QTest::newRow("German, opened and left") << german << 0.2154 << "0,2154" << QString() << 0.2154 << 0;
     QTest::newRow("German, two decimals shown") << german << 1.8 << "1,80" << QString() << 1.8 << 0;
     QTest::newRow("English, retyped as shown") << english << 0.2154 << "0.2154" << "0.2154" << 0.2154 << 0;
+    // Arabic digits: the trailing zeros are the locale's own.
+    const QLocale arabic(QLocale::Arabic, QLocale::Egypt);
+    QTest::newRow("Arabic, trailing zeros trimmed")
+        << arabic << 0.25 << arabic.toString(0.25, 'f', 2) << QString() << 0.25 << 0;
 }
 
 // The tariff the user types into the cell's editor, with Return, per locale:

@@ -31,9 +31,11 @@ void tst_EnergyDataViewTableModel::cellTexts_data()
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("one decimal") << 12.5 << "12.500";
-    QTest::newRow("rounded") << 0.12345 << "0.123";
-    QTest::newRow("negative") << -3.0 << "-3.000";
+    // German: the decimal comma, and the thousands point.
+    QTest::newRow("one decimal") << 12.5 << "12,500";
+    QTest::newRow("rounded") << 0.12345 << "0,123";
+    QTest::newRow("negative") << -3.0 << "-3,000";
+    QTest::newRow("thousands") << 1234.5 << "1.234,500";
     QTest::newRow("NaN is an empty cell") << std::numeric_limits<double>::quiet_NaN() << "";
     QTest::newRow("infinity is an empty cell") << std::numeric_limits<double>::infinity() << "";
 }

@@ -4,6 +4,7 @@
 #include <QAnimationDriver>
 #include <QImage>
 #include <QPainter>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStyleOptionGraphicsItem>
 #include <QTest>
@@ -60,23 +61,29 @@ private slots:
 
 void tst_GraphicsProgressBar::labelFormat_data()
 {
+    QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QString>("format");
     QTest::addColumn<int>("decimals");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("percentage of maximum") << "%p% of %m" << 0 << "50% of 10";
-    QTest::newRow("progress with decimals") << "%v/%m" << 2 << "5.00/10.00";
-    QTest::newRow("no specifiers") << "Loading" << 3 << "Loading";
-    QTest::newRow("energy face") << "Loading data %p%. Please wait..." << 0 << "Loading data 50%. Please wait...";
-    QTest::newRow("negative decimals ignored") << "%p" << -1 << "50";
+    const QLocale c = QLocale::c();
+    QTest::newRow("percentage of maximum") << c << "%p% of %m" << 0 << "50% of 10";
+    QTest::newRow("progress with decimals") << c << "%v/%m" << 2 << "5.00/10.00";
+    QTest::newRow("no specifiers") << c << "Loading" << 3 << "Loading";
+    QTest::newRow("energy face") << c << "Loading data %p%. Please wait..." << 0 << "Loading data 50%. Please wait...";
+    QTest::newRow("negative decimals ignored") << c << "%p" << -1 << "50";
+    QTest::newRow("German decimals") << QLocale(QLocale::German, QLocale::Germany) << "%v/%m" << 2 << "5,00/10,00";
 }
 
 void tst_GraphicsProgressBar::labelFormat()
 {
+    QFETCH(QLocale, locale);
     QFETCH(QString, format);
     QFETCH(int, decimals);
     QFETCH(QString, text);
 
+    QLocale::setDefault(locale);
+    const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale::c()); });
     GraphicsProgressBar bar(nullptr);
     bar.setRange(0, 10);
     bar.setProgress(5);

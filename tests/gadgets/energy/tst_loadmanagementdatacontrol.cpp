@@ -5,6 +5,7 @@
 
 #include <QGraphicsSimpleTextItem>
 #include <QGraphicsTextItem>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -68,21 +69,28 @@ void tst_LoadManagementDataControl::title()
 
 void tst_LoadManagementDataControl::instantText_data()
 {
+    QTest::addColumn<QLocale>("locale");
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("unit");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("value with unit") << 3.0 << "W" << "Instant consumption: 3.00 W";
-    QTest::newRow("no unit, no number") << 3.0 << "" << "Instant consumption:  ";
-    QTest::newRow("NaN") << std::numeric_limits<double>::quiet_NaN() << "W" << "Instant consumption: nan W";
+    const QLocale c = QLocale::c();
+    QTest::newRow("value with unit") << c << 3.0 << "W" << "Instant consumption: 3.00 W";
+    QTest::newRow("no unit, no number") << c << 3.0 << "" << "Instant consumption:  ";
+    QTest::newRow("NaN") << c << std::numeric_limits<double>::quiet_NaN() << "W" << "Instant consumption: nan W";
+    QTest::newRow("German: its decimal comma") << QLocale(QLocale::German, QLocale::Germany) << 2.316 << "kW"
+                                               << "Instant consumption: 2,32 kW";
 }
 
 void tst_LoadManagementDataControl::instantText()
 {
+    QFETCH(QLocale, locale);
     QFETCH(double, value);
     QFETCH(QString, unit);
     QFETCH(QString, text);
 
+    QLocale::setDefault(locale);
+    const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale::c()); });
     auto face = newFace();
     face->setInstantData(value, unit);
     QCOMPARE(face->instantText()->text(), text);
