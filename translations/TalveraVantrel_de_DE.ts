@@ -32,6 +32,13 @@
     </message>
 </context>
 <context>
+    <name>Corvane::Sentrel::Controllers::LightSensorsController</name>
+    <message>
+        <source>%1 lx</source>
+        <translation>%1 lx</translation>
+    </message>
+</context>
+<context>
     <name>Corvane::Sentrel::Controllers::NavigationController</name>
     <message>
         <source>Always on top</source>
