@@ -601,7 +601,9 @@ void tst_NavigationWindow::startsCentredAndWhole()
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     const QPoint centre = m_window->mapFromGlobal(m_window->customRect().center());
     QTRY_VERIFY(m_window->inputMask().contains(centre));
-    QVERIFY(m_window->inputMask().boundingRect().width() >= m_window->customRect().width() - 2);
+    // The gadget's rectangle, or (without a compositing manager) its drawn
+    // disc, which the skin draws a little inside it: not a part of it.
+    QVERIFY(m_window->inputMask().boundingRect().width() >= m_window->customRect().width() * 9 / 10);
 }
 
 void tst_NavigationWindow::startsInsideWherePlacedHalfOff_data()
