@@ -371,9 +371,10 @@ void tst_BaseEditDelegate::cutCellShowsItsTextAsTooltip()
     QPixmap square(16, 16);
     square.fill(Qt::darkYellow);
     model.setItem(0, 0, new QStandardItem(QIcon(square), "Dimmer 10 levels (DALI)"));
+    LongEntriesDelegate delegate;
     QTableView table;
     table.setModel(&model);
-    table.setItemDelegate(new LongEntriesDelegate);
+    table.setItemDelegate(&delegate);
     table.setColumnWidth(0, width);
     table.resize(600, 200);
     table.show();
