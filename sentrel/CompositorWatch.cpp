@@ -3,13 +3,9 @@
 #include "XcbAtom.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 
 #include <xcb/xcb.h>
 #include <xcb/xfixes.h>
-
-#include <cstdlib>
-#include <memory>
 
 namespace Corvane::Sentrel {
 
@@ -22,8 +18,7 @@ CompositorWatch* CompositorWatch::instance()
 CompositorWatch::CompositorWatch()
     : QObject(qApp)
 {
-    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    xcb_connection_t* connection = xcbConnection();
     if (!connection)
         return;
     const xcb_query_extension_reply_t* xfixes = xcb_get_extension_data(connection, &xcb_xfixes_id);

@@ -6,15 +6,9 @@
 
 #include <xcb/xcb.h>
 
-#include <cstdlib>
-#include <memory>
-
 namespace Corvane::Sentrel {
 
 namespace {
-
-template<typename T>
-using XcbReply = std::unique_ptr<T, decltype(&std::free)>;
 
 XcbReply<xcb_get_property_reply_t> property(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t name,
                                             xcb_atom_t type)
@@ -30,8 +24,7 @@ QString DesktopWindowManager::name()
 {
     if (QGuiApplication::platformName() != QLatin1String("xcb"))
         return QString();
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    xcb_connection_t* connection = xcbConnection();
     if (!connection)
         return QString();
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;

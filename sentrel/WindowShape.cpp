@@ -10,20 +10,11 @@
 #include <xcb/shape.h>
 #include <xcb/xcb.h>
 
-#include <cstdlib>
-#include <memory>
-
 namespace Corvane::Sentrel {
 
 namespace {
 
 std::optional<bool> desktopBlendsForTesting;
-
-xcb_connection_t* x11Connection()
-{
-    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    return x11 ? x11->connection() : nullptr;
-}
 
 } // namespace
 
@@ -34,16 +25,16 @@ WindowShape::WindowShape(QWidget* window)
 
 bool WindowShape::isX11() const
 {
-    return QGuiApplication::platformName() == QLatin1String("xcb") && x11Connection();
+    return QGuiApplication::platformName() == QLatin1String("xcb") && xcbConnection();
 }
 
 bool WindowShape::compositingManagerRuns() const
 {
-    xcb_connection_t* connection = x11Connection();
+    xcb_connection_t* connection = xcbConnection();
     const xcb_atom_t selection = XcbAtom::of(connection, "_NET_WM_CM_S0", true);
     if (selection == XCB_ATOM_NONE)
         return false;
-    const std::unique_ptr<xcb_get_selection_owner_reply_t, decltype(&std::free)> owner(
+    const XcbReply<xcb_get_selection_owner_reply_t> owner(
         xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, selection), nullptr),
         &std::free);
     return owner && owner->owner != XCB_WINDOW_NONE;
@@ -120,7 +111,7 @@ void WindowShape::setX11InputShape(const QRegion& region)
     rectangles.reserve(native.rectCount());
     for (const QRect& r : native)
         rectangles.append({int16_t(r.x()), int16_t(r.y()), uint16_t(r.width()), uint16_t(r.height())});
-    xcb_connection_t* connection = x11Connection();
+    xcb_connection_t* connection = xcbConnection();
     xcb_shape_rectangles(connection, XCB_SHAPE_SO_SET, XCB_SHAPE_SK_INPUT, XCB_CLIP_ORDERING_UNSORTED,
                          xcb_window_t(nativeWindow()), 0, 0, uint32_t(rectangles.size()), rectangles.constData());
     xcb_flush(connection);

@@ -1,13 +1,18 @@
 #include "XcbAtom.h"
 
-#include <cstdlib>
-#include <memory>
+#include <QGuiApplication>
 
 namespace Corvane::Sentrel {
 
+xcb_connection_t* xcbConnection()
+{
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    return x11 ? x11->connection() : nullptr;
+}
+
 xcb_atom_t XcbAtom::of(xcb_connection_t* connection, const QByteArray& name, bool onlyIfExists)
 {
-    const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
+    const XcbReply<xcb_intern_atom_reply_t> reply(
         xcb_intern_atom_reply(connection,
                               xcb_intern_atom(connection, onlyIfExists, uint16_t(name.size()), name.constData()),
                               nullptr),

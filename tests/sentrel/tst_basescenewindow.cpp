@@ -5,6 +5,7 @@
 #include "SentrelFixture.h"
 #include "TestSceneWindow.h"
 #include "WindowShape.h"
+#include "XcbAtom.h"
 
 #include "gestures/EventConsumer.h"
 #include "utilities/InitSettings.h"
@@ -442,8 +443,7 @@ namespace {
 // The shape the X server holds for a window.
 QRegion serverShape(WId window, WindowShape::Kind kind)
 {
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* connection = x11->connection();
+    xcb_connection_t* connection = xcbConnection();
     const auto shapeKind = kind == WindowShape::Kind::Input ? XCB_SHAPE_SK_INPUT : XCB_SHAPE_SK_BOUNDING;
     xcb_shape_get_rectangles_reply_t* reply = xcb_shape_get_rectangles_reply(
         connection, xcb_shape_get_rectangles(connection, xcb_window_t(window), shapeKind), nullptr);
@@ -463,16 +463,13 @@ class CompositingManagerStandIn
 {
 public:
     CompositingManagerStandIn()
-        : m_connection(qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection())
+        : m_connection(xcbConnection())
     {
         const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data;
         m_window = xcb_generate_id(m_connection);
         xcb_create_window(m_connection, XCB_COPY_FROM_PARENT, m_window, screen->root, 0, 0, 1, 1, 0,
                           XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, 0, nullptr);
-        xcb_intern_atom_reply_t* atom =
-            xcb_intern_atom_reply(m_connection, xcb_intern_atom(m_connection, 0, 13, "_NET_WM_CM_S0"), nullptr);
-        xcb_set_selection_owner(m_connection, m_window, atom->atom, XCB_CURRENT_TIME);
-        std::free(atom);
+        xcb_set_selection_owner(m_connection, m_window, XcbAtom::of(m_connection, "_NET_WM_CM_S0"), XCB_CURRENT_TIME);
         xcb_flush(m_connection);
     }
     ~CompositingManagerStandIn()

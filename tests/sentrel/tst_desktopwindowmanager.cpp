@@ -9,15 +9,9 @@
 
 #include <xcb/xcb.h>
 
-#include <cstdlib>
-#include <memory>
-
 using namespace Corvane::Sentrel;
 
 namespace {
-
-template<typename T>
-using XcbReply = std::unique_ptr<T, decltype(&std::free)>;
 
 // Tells, for as long as it lives, that a window manager of the given name
 // runs (_NET_SUPPORTING_WM_CHECK on the root window); then the root's own
@@ -119,8 +113,8 @@ void tst_DesktopWindowManager::desktopWindowLeftUnmanagedOnlyWhereMoved()
     QFETCH(bool, unmanaged);
     if (QGuiApplication::platformName() != QLatin1String("xcb"))
         QSKIP("needs an X server (QT_QPA_PLATFORM=xcb)");
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    const ManagerName name(x11->connection(), manager);
+    xcb_connection_t* connection = xcbConnection();
+    const ManagerName name(connection, manager);
     QCOMPARE(DesktopWindowManager::name(), QString::fromUtf8(manager));
 
     SentrelFixture fixture;
@@ -130,7 +124,7 @@ void tst_DesktopWindowManager::desktopWindowLeftUnmanagedOnlyWhereMoved()
     DiscWindow window(&log, &cursor);
     window.showTo();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QCOMPARE(isOverrideRedirect(x11->connection(), window.winId()), unmanaged);
+    QCOMPARE(isOverrideRedirect(connection, window.winId()), unmanaged);
     QCOMPARE(window.windowFlags().testFlag(Qt::X11BypassWindowManagerHint), unmanaged);
 }
 

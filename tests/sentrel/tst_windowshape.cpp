@@ -8,21 +8,9 @@
 #include <xcb/shape.h>
 #include <xcb/xcb.h>
 
-#include <cstdlib>
-#include <memory>
-
 using namespace Corvane::Sentrel;
 
 namespace {
-
-template<typename T>
-using XcbReply = std::unique_ptr<T, decltype(&std::free)>;
-
-xcb_connection_t* x11Connection()
-{
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 ? x11->connection() : nullptr;
-}
 
 // Owns the compositing manager's selection for as long as it lives, so that
 // the window shape takes the input shape as under a compositing manager.
@@ -104,7 +92,7 @@ void tst_WindowShape::inputShapeIsInTheScreensPixels()
 {
     if (QGuiApplication::platformName() != QLatin1String("xcb"))
         QSKIP("needs an X server (QT_QPA_PLATFORM=xcb)");
-    xcb_connection_t* connection = x11Connection();
+    xcb_connection_t* connection = xcbConnection();
     const CompositorSelection compositor(connection);
     QWidget window;
     window.setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
