@@ -3,7 +3,6 @@
 #include "controls/PictureSize.h"
 
 #include <QPaintDevice>
-#include <QPaintEngine>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -44,12 +43,9 @@ void ElementPixmapCache::renderElement(QPainter& painter, QSvgRenderer* renderer
         renderer->render(&painter, elementId, target);
 }
 
-// The device painted on: a widget's painting goes to its backing store, or
-// to an image when the widget is rendered into one, each with its own ratio.
 qreal ElementPixmapCache::devicePixelRatio(const QPainter* painter)
 {
-    const QPaintEngine* engine = painter->paintEngine();
-    const QPaintDevice* device = engine && engine->paintDevice() ? engine->paintDevice() : painter->device();
+    const QPaintDevice* device = PictureSize::paintedDevice(painter);
     return device ? device->devicePixelRatio() : 1.0;
 }
 

@@ -97,8 +97,7 @@ QRegion PictureSize::regionFor(const QRegion& pictureRegion, const QSize& pictur
 void PictureSize::drawVisiblePart(QPainter* painter, const QRectF& target, const QString& source,
                                   const std::function<void(QPainter&)>& paint)
 {
-    const QPaintEngine* engine = painter->paintEngine();
-    const QPaintDevice* device = engine && engine->paintDevice() ? engine->paintDevice() : painter->device();
+    const QPaintDevice* device = paintedDevice(painter);
     if (!device)
         return;
     // In device pixels: the combined transformation holds the device pixel
@@ -120,6 +119,12 @@ void PictureSize::drawVisiblePart(QPainter* painter, const QRectF& target, const
     painter->drawPixmap(QRectF(QPointF(visible.topLeft()) / ratio, QSizeF(visible.size()) / ratio), picture,
                         QRectF(picture.rect()));
     painter->restore();
+}
+
+const QPaintDevice* PictureSize::paintedDevice(const QPainter* painter)
+{
+    const QPaintEngine* engine = painter->paintEngine();
+    return engine && engine->paintDevice() ? engine->paintDevice() : painter->device();
 }
 
 QString PictureSize::sourceOf(const QSvgRenderer* renderer)

@@ -51,6 +51,10 @@ public:
     // at most at the cap. For pictures too large to keep.
     static void drawVisiblePart(QPainter* painter, const QRectF& target, const QString& source,
                                 const std::function<void(QPainter&)>& paint);
+    // The device the painter paints on: a widget's painting goes to its
+    // backing store, or to an image when the widget is rendered into one,
+    // each with its own device pixel ratio.
+    static const QPaintDevice* paintedDevice(const QPainter* painter);
 
     // Names a renderer's skin file in log lines.
     static QString sourceOf(const QSvgRenderer* renderer);
