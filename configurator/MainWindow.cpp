@@ -322,15 +322,15 @@ void MainWindow::updateStatusLabel(const QString& status)
 
 void MainWindow::setStatusLabelText()
 {
-    QString shown = QDir::toNativeSeparators(m_statusText);
-    // A path starts left to right in a right-to-left text too (its first
-    // slash would otherwise show at its end): a left-to-right mark.
-    if (!shown.isEmpty())
-        shown.prepend(QChar(0x200E));
+    QString shown;
     if (m_statusText == STATUS_NEW_PROJECT)
         shown = tr("New project");
     else if (m_statusText == STATUS_DEFAULT_PROJECT)
         shown = tr("Default project");
+    // A path starts left to right in a right-to-left text too (its first
+    // slash would otherwise show at its end): a left-to-right mark.
+    else if (!m_statusText.isEmpty())
+        shown = QChar(0x200E) + QDir::toNativeSeparators(m_statusText);
     m_statusLabel->setText(STATUS_LABEL_INDENT + tr("Project: %1").arg(shown));
 }
 

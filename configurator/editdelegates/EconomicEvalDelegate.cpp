@@ -8,8 +8,6 @@
 
 #include <QLineEdit>
 
-#include <cmath>
-
 namespace Corvane::Configurator::EditDelegates {
 
 using TableModels::EconomicEvalTableModel;
@@ -72,11 +70,10 @@ void EconomicEvalDelegate::setModelData(QWidget* editor, QAbstractItemModel* mod
         return;
     const std::optional<double> tariff = ValueRefusal::numberWithin(
         editor, lineEdit->text(), Devices::EconomicDeviceProperties::MIN_TARIFF,
-        Devices::EconomicDeviceProperties::MAX_TARIFF,
+        Devices::EconomicDeviceProperties::MAX_TARIFF, TARIFF_DECIMALS,
         tr("\"%1\" is not a valid tariff: it is a number from %2 to %3. The tariff was not changed."));
     if (tariff)
-        model->setData(index, std::round(*tariff * std::pow(10.0, TARIFF_DECIMALS)) / std::pow(10.0, TARIFF_DECIMALS),
-                       Qt::EditRole);
+        model->setData(index, *tariff, Qt::EditRole);
 }
 
 } // namespace Corvane::Configurator::EditDelegates

@@ -9,8 +9,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-#include <cmath>
-
 namespace Corvane::Configurator::EditDelegates {
 
 using Devices::ThermoregulationDeviceProperties;
@@ -83,10 +81,10 @@ void ThermoregTemperatureDelegate::setModelData(QWidget* editor, QAbstractItemMo
                                          "The temperature was not changed.")
                                     : tr("\"%1\" is not a valid maximum temperature: it is a number from %2 to %3. "
                                          "The temperature was not changed.");
-    const std::optional<double> value = ValueRefusal::numberWithin(editor, lineEdit->text(), low, high, refusal);
+    const std::optional<double> value =
+        ValueRefusal::numberWithin(editor, lineEdit->text(), low, high, TEMPERATURE_DECIMALS, refusal);
     if (value)
-        model->setData(index, std::round(*value * std::pow(10.0, TEMPERATURE_DECIMALS)) / std::pow(10.0, TEMPERATURE_DECIMALS),
-                       Qt::EditRole);
+        model->setData(index, *value, Qt::EditRole);
 }
 
 } // namespace Corvane::Configurator::EditDelegates

@@ -6,6 +6,8 @@
 #include <QLocale>
 #include <QWidget>
 
+#include <cmath>
+
 namespace Corvane::Configurator::EditDelegates {
 
 bool ValueRefusal::accepts(QWidget* editor, const QString& refusal)
@@ -18,7 +20,7 @@ bool ValueRefusal::accepts(QWidget* editor, const QString& refusal)
 }
 
 std::optional<double> ValueRefusal::numberWithin(QWidget* editor, const QString& text, double low, double high,
-                                                 const QString& refusal)
+                                                 int decimals, const QString& refusal)
 {
     bool ok = false;
     const QString trimmed = text.trimmed();
@@ -26,7 +28,7 @@ std::optional<double> ValueRefusal::numberWithin(QWidget* editor, const QString&
     if (!ok)
         value = QLocale::c().toDouble(trimmed, &ok);
     if (ok && value >= low && value <= high)
-        return value;
+        return std::round(value * std::pow(10.0, decimals)) / std::pow(10.0, decimals);
     accepts(editor, refusal.arg(text, numberText(low), numberText(high)));
     return std::nullopt;
 }

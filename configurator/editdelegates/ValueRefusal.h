@@ -19,11 +19,11 @@ public:
     static bool accepts(QWidget* editor, const QString& refusal);
 
     // The number text holds, written as the user's locale or plainly
-    // ("12,5" or "12.5"), when it lies within low..high. Otherwise refuses
-    // it with refusal, in which %1 is the text, %2 low and %3 high, and
-    // gives nothing.
+    // ("12,5" or "12.5"), rounded to decimals places, when it lies within
+    // low..high. Otherwise refuses it with refusal, in which %1 is the text,
+    // %2 low and %3 high, and gives nothing.
     static std::optional<double> numberWithin(QWidget* editor, const QString& text, double low, double high,
-                                              const QString& refusal);
+                                              int decimals, const QString& refusal);
 
     // The text the number editors show for value.
     static QString numberText(double value);
