@@ -13,19 +13,6 @@ namespace Corvane::Utilities {
 
 using Log::Logger;
 
-namespace {
-
-bool isSwitch(const QString& argument, const QStringList& switches)
-{
-    for (const QString& text : switches) {
-        if (argument.compare(text, Qt::CaseInsensitive) == 0)
-            return true;
-    }
-    return false;
-}
-
-} // namespace
-
 HandOverChoice::HandOverChoice(const QStringList& arguments, const QStringList& switches)
     : m_handedOver(std::max<qsizetype>(arguments.size() - 1, 0))
 {
@@ -33,7 +20,7 @@ HandOverChoice::HandOverChoice(const QStringList& arguments, const QStringList& 
     qsizetype i = arguments.size() - 1;
     for (; i >= 1 && m_candidates.size() < MAX_READS && examined.size() < MAX_EXAMINED; --i) {
         const QString& argument = arguments.at(i);
-        if (isSwitch(argument, switches)) {
+        if (switches.contains(argument, Qt::CaseInsensitive)) {
             ++m_switches;
             continue;
         }

@@ -51,11 +51,6 @@ QStringList decode(const QByteArray& text)
     return QString::fromUtf8(text).split(QChar(0));
 }
 
-QString errorText(int error = errno)
-{
-    return qt_error_string(error);
-}
-
 // Why path is not a folder that only this user can enter (a real folder, not
 // a symbolic link, of the effective user, mode 0700); empty when it is. With
 // fixMode, a folder of the user open to others is closed to them first.
@@ -64,7 +59,7 @@ QString privateFolderProblem(const QString& path, bool fixMode)
     const QByteArray name = QFile::encodeName(path);
     struct stat status {};
     if (lstat(name.constData(), &status) != 0)
-        return errorText();
+        return qt_error_string();
     if (S_ISLNK(status.st_mode))
         return QStringLiteral("a symbolic link");
     if (!S_ISDIR(status.st_mode))
@@ -76,7 +71,7 @@ QString privateFolderProblem(const QString& path, bool fixMode)
     if (!fixMode)
         return QStringLiteral("mode %1 instead of 700").arg(status.st_mode & 0777, 3, 8, QLatin1Char('0'));
     if (chmod(name.constData(), PrivateMode) != 0)
-        return errorText();
+        return qt_error_string();
     return privateFolderProblem(path, false);
 }
 
@@ -92,7 +87,7 @@ QString makePrivateFolder(const QString& path)
         const int error = errno;
         const QString parent = QFileInfo(existing).path();
         if (error != ENOENT || parent == existing)
-            return errorText(error);
+            return qt_error_string(error);
         missing.prepend(existing);
         existing = parent;
     }
@@ -100,7 +95,7 @@ QString makePrivateFolder(const QString& path)
         return QStringLiteral("%1 is not a folder of this user").arg(existing);
     for (const QString& folder : std::as_const(missing)) {
         if (mkdir(QFile::encodeName(folder).constData(), PrivateMode) != 0 && errno != EEXIST)
-            return errorText();
+            return qt_error_string();
     }
     return privateFolderProblem(path, true);
 }

@@ -99,22 +99,19 @@ ToolRun runTool(const QString& tool, const QStringList& arguments)
     return run;
 }
 
-// The value of a key of a desktop entry (whose files have one group).
-QString desktopValue(const QString& path, const QString& key)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QString();
-    const QRegularExpression line(QStringLiteral("^%1=(.*)$").arg(QRegularExpression::escape(key)),
-                                  QRegularExpression::MultilineOption);
-    return line.match(QString::fromUtf8(file.readAll())).captured(1);
-}
-
 // The text of a file, empty when it cannot be read.
 QByteArray fileContents(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The value of a key of a desktop entry (whose files have one group).
+QString desktopValue(const QString& path, const QString& key)
+{
+    const QRegularExpression line(QStringLiteral("^%1=(.*)$").arg(QRegularExpression::escape(key)),
+                                  QRegularExpression::MultilineOption);
+    return line.match(QString::fromUtf8(fileContents(path))).captured(1);
 }
 
 // The heading of the latest release in NEWS: "<name> <version> (<date>)".
